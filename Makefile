@@ -1,0 +1,31 @@
+# Top-level entry points. Both targets first install whatever the machine is
+# missing (Debian packages, npm packages into the build tree), then configure,
+# build and assemble the installation folder build/vostrane/.
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all setup configure build run test bench clean
+
+all: build
+
+setup:
+	@bash tools/setup-deps.sh $(BUILD)
+
+configure: setup
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	cd $(BUILD)/vostrane && ./vostrane
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 900
+
+bench: build
+	bash tools/bench $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

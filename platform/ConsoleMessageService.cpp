@@ -1,0 +1,25 @@
+#include "platform/ConsoleMessageService.h"
+
+#include <cstdio>
+
+#include "platform/CodePage.h"
+
+namespace vostrane {
+
+MsgAnswer ConsoleMessageService::Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                                      const std::string& caption) {
+  const char* kind = icon == MsgIcon::Error     ? "error"
+                     : icon == MsgIcon::Warning ? "warning"
+                                                : "note";
+  std::string flat;
+  for (char c : Cp1252ToUtf8(text)) {
+    if (c == '\r') continue;
+    flat += c == '\n' ? ' ' : c;
+  }
+  std::fprintf(stderr, "%s: %s\n", kind, flat.c_str());
+  if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+  std::fprintf(stderr, "  (answered %s)\n", questionAnswer_ == MsgAnswer::Yes ? "Yes" : "No");
+  return questionAnswer_;
+}
+
+}  // namespace vostrane

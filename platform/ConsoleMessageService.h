@@ -1,0 +1,20 @@
+// Message service without windows: writes every message to standard error.
+// Questions are answered with a fixed answer (the batch tool runs unattended).
+#pragma once
+
+#include "platform/MessageService.h"
+
+namespace vostrane {
+
+class ConsoleMessageService : public MessageService {
+ public:
+  explicit ConsoleMessageService(MsgAnswer questionAnswer = MsgAnswer::No)
+      : questionAnswer_(questionAnswer) {}
+  MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                 const std::string& caption) override;
+
+ private:
+  MsgAnswer questionAnswer_;
+};
+
+}  // namespace vostrane

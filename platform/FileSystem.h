@@ -1,0 +1,39 @@
+// File helpers over the operating system: listing a folder by a file mask,
+// existence, size and date, erasing, and whole-file replacement that leaves
+// the previous file intact when writing fails.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vostrane {
+
+// True when the name matches the mask ('*' any run, '?' one character),
+// compared without regard to case.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+// Names (not paths) of the regular files of the folder matching the mask,
+// sorted. Returns nullopt when the folder cannot be listed.
+std::optional<std::vector<std::string>> ListFolder(const std::string& folder,
+                                                   const std::string& mask);
+
+bool FileExists(const std::string& path);
+// Size in bytes, or -1 when the file does not exist or cannot be examined.
+int64_t FileSize(const std::string& path);
+bool EraseFile(const std::string& path);
+bool MakeFolder(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+
+// Reads a whole file; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes the bytes to a temporary file beside the target, flushes it to disk
+// and renames it over the target. On failure the old file stays as it was.
+bool ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// Sets the modification time of `to` to that of `from`.
+bool CopyFileDate(const std::string& from, const std::string& to);
+
+}  // namespace vostrane

@@ -1,0 +1,51 @@
+// Message service for tests: records every message and answers questions
+// from a script. An unscripted question is answered with the default answer.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/MessageService.h"
+
+namespace vostrane {
+
+struct ShownMessage {
+  std::string text;
+  MsgIcon icon;
+  MsgButtons buttons;
+  std::string caption;
+};
+
+class ScriptedMessageService : public MessageService {
+ public:
+  MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                 const std::string& caption) override;
+
+  void Answer(MsgAnswer answer) { answers_.push_back(answer); }
+  void SetDefaultAnswer(MsgAnswer answer) { defaultAnswer_ = answer; }
+  const std::vector<ShownMessage>& Shown() const { return shown_; }
+  // True when some shown message contains the fragment.
+  bool Saw(const std::string& fragment) const;
+  int Count(const std::string& fragment) const;
+  void Clear() { shown_.clear(); answers_.clear(); }
+
+ private:
+  std::deque<MsgAnswer> answers_;
+  std::vector<ShownMessage> shown_;
+  MsgAnswer defaultAnswer_ = MsgAnswer::No;
+};
+
+// Installs a scripted service for the lifetime of the object.
+class ScopedScriptedMessages {
+ public:
+  ScopedScriptedMessages() { SetMessageService(&service_); }
+  ~ScopedScriptedMessages() { SetMessageService(nullptr); }
+  ScriptedMessageService* operator->() { return &service_; }
+  ScriptedMessageService& operator*() { return service_; }
+
+ private:
+  ScriptedMessageService service_;
+};
+
+}  // namespace vostrane

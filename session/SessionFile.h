@@ -1,0 +1,38 @@
+// The session file "INPUT.FIL": record 0 is a header, records 1..n the
+// entries, record n + 1 a terminator whose `used` byte is 0. One access
+// routine with operation letters serves every reader and writer; any failure
+// shows its message and ends the program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "session/ChartEntry.h"
+
+namespace vostrane {
+
+inline constexpr const char* kSessionFileName = "INPUT.FIL";
+inline constexpr const char* kSessionRewriteName = "INPUT.NEW";
+
+// Operation letters:
+//  '0' open the existing file and read record 0    '1' open and read record 1
+//  'R' read the next record                         'r' position at n and read it
+//  'S' position at record n                         'W' write at the current position
+//  'w' position at n and write                      'C' close
+void SessionAccess(char operation, ChartEntry& buffer, int64_t record = 0);
+
+// Creates the file empty (a new session) and leaves it open at record 0.
+// Returns false when it cannot be created.
+bool SessionCreate();
+bool SessionIsOpen();
+// Whole records in the open file (0 when closed).
+int64_t SessionRecordCount();
+// Record number the next 'R' or 'W' uses.
+int64_t SessionPosition();
+// Closes the file if it is open, without a message (used on shutdown).
+void SessionCloseQuietly();
+
+// The message of a failed operation, ending in "Program ended.".
+std::string SessionFailureText(char operation, int64_t record);
+
+}  // namespace vostrane

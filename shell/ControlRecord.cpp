@@ -1,0 +1,64 @@
+#include "shell/ControlRecord.h"
+
+#include <algorithm>
+
+#include "platform/MessageService.h"
+#include "platform/RecordFile.h"
+
+namespace vostrane {
+namespace {
+
+RecordFile& File() {
+  static RecordFile file;
+  return file;
+}
+
+}  // namespace
+
+std::string ControlRecord::String(size_t offset, size_t capacity) const {
+  const size_t length = std::min<size_t>(bytes_[offset], capacity);
+  return std::string(reinterpret_cast<const char*>(bytes_.data() + offset + 1), length);
+}
+
+void ControlRecord::SetString(size_t offset, size_t capacity, const std::string& text) {
+  const size_t length = std::min(text.size(), capacity);
+  bytes_[offset] = static_cast<uint8_t>(length);
+  std::memcpy(bytes_.data() + offset + 1, text.data(), length);
+}
+
+ControlRecord& Control() {
+  static ControlRecord record;
+  return record;
+}
+
+void OpenControlFile() {
+  Control() = ControlRecord();
+  if (!File().Open(kControlFileName, kControlRecordSize, RecordFile::Mode::ReadWrite) &&
+      !File().Open(kControlFileName, kControlRecordSize, RecordFile::Mode::ReadOnly)) {
+    ShowMessage("ERROR!  File ZORCTRL.DAT not on disk!!!", MsgIcon::Error);
+    return;
+  }
+  ControlRecord read;
+  if (!File().Read(read.Data())) {
+    ShowMessage("ERROR!  Unable to read data from file ZORCTRL.DAT!!!", MsgIcon::Error);
+    return;
+  }
+  Control() = read;
+}
+
+bool WriteControlRecord() {
+  return File().Seek(0) && File().Write(Control().Data());
+}
+
+void CloseControlFile() {
+  if (!File().IsOpen()) {
+    ShowMessage("ERROR!!! Attempted to close file ZORCTRL.DAT but it was already closed!",
+                MsgIcon::Error);
+    return;
+  }
+  File().Close();
+}
+
+bool ControlFileIsOpen() { return File().IsOpen(); }
+
+}  // namespace vostrane

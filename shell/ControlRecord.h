@@ -1,0 +1,99 @@
+// The control file "ZORCTRL.DAT": one 641-byte record of program-wide
+// options. The record is kept as raw bytes so that writing it back leaves
+// every byte this program does not interpret as it was read.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace vostrane {
+
+constexpr size_t kControlRecordSize = 641;
+inline constexpr const char* kControlFileName = "ZORCTRL.DAT";
+
+namespace control_offset {
+constexpr size_t onePrinterDocPerPrintout = 2;
+constexpr size_t textBackColour2 = 3;
+constexpr size_t textBackColour1 = 4;
+constexpr size_t textBackStyle2 = 5;
+constexpr size_t textBackStyle1 = 6;
+constexpr size_t viewerBackColour = 7;     // i32
+constexpr size_t doublePenWidths = 20;
+constexpr size_t warnDuplicateName = 43;
+constexpr size_t derivedOption = 45;
+constexpr size_t progressedTimeOption = 46;
+constexpr size_t defaultPrintouts = 47;    // string[40]
+constexpr size_t defaultZodsel = 88;
+constexpr size_t saveOption = 89;
+constexpr size_t geocentricLatitude = 273;
+constexpr size_t monoFile = 275;
+constexpr size_t monoScreen = 276;
+constexpr size_t placeNameStyle = 277;
+constexpr size_t screenProportions = 278;
+constexpr size_t fileZoom = 279;           // f64
+constexpr size_t fileProportions = 287;
+constexpr size_t screenZoom = 288;         // f64
+constexpr size_t printerIndex1 = 345;      // i16
+constexpr size_t printerIndex2 = 347;      // i16
+constexpr size_t monoPrinter1 = 349;
+constexpr size_t monoPrinter2 = 350;
+constexpr size_t paperWidth1 = 351;        // f64
+constexpr size_t paperHeight1 = 359;       // f64
+constexpr size_t copies1 = 367;            // i32
+constexpr size_t deviceLetters1 = 371;     // char[9]
+constexpr size_t paperWidth2 = 381;
+constexpr size_t paperHeight2 = 389;
+constexpr size_t copies2 = 397;
+constexpr size_t deviceLetters2 = 401;
+}  // namespace control_offset
+
+class ControlRecord {
+ public:
+  ControlRecord() { bytes_.fill(0); }
+  uint8_t* Data() { return bytes_.data(); }
+  const uint8_t* Data() const { return bytes_.data(); }
+
+  template <typename T>
+  T Get(size_t offset) const {
+    T value;
+    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
+    return value;
+  }
+  template <typename T>
+  void Set(size_t offset, T value) {
+    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
+  }
+  char Letter(size_t offset) const { return static_cast<char>(bytes_[offset]); }
+  void SetLetter(size_t offset, char c) { bytes_[offset] = static_cast<uint8_t>(c); }
+  std::string Chars(size_t offset, size_t count) const {
+    return std::string(reinterpret_cast<const char*>(bytes_.data() + offset), count);
+  }
+  // string[N] at an offset; a bad length byte is clamped to N.
+  std::string String(size_t offset, size_t capacity) const;
+  void SetString(size_t offset, size_t capacity, const std::string& text);
+
+  std::string defaultPrintouts() const { return String(control_offset::defaultPrintouts, 40); }
+  char defaultZodsel() const { return Letter(control_offset::defaultZodsel); }
+  char saveOption() const { return Letter(control_offset::saveOption); }
+  bool geocentricLatitude() const { return Letter(control_offset::geocentricLatitude) == 'Y'; }
+  double screenZoom() const { return Get<double>(control_offset::screenZoom); }
+  double fileZoom() const { return Get<double>(control_offset::fileZoom); }
+
+ private:
+  std::array<uint8_t, kControlRecordSize> bytes_;
+};
+
+// The program's control record, read at start-up.
+ControlRecord& Control();
+
+// Opens "ZORCTRL.DAT" and reads its record into Control(); the file stays
+// open. Shows the failure messages and goes on with an empty record.
+void OpenControlFile();
+// Writes Control() back at record 0; true when positioning and writing succeeded.
+bool WriteControlRecord();
+void CloseControlFile();
+bool ControlFileIsOpen();
+
+}  // namespace vostrane

