@@ -1,0 +1,20 @@
+// Small angle helpers shared by every calculation routine.
+#pragma once
+
+namespace vostrane {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kDegPerRad = 180.0 / kPi;
+constexpr double kRadPerDeg = kPi / 180.0;
+
+// x reduced into [0, m) as x - m * floor(x / m); exactly 0 when |x| < 1e-8.
+double ModAngle(double m, double x);
+// One step of wrap: x >= 360 gives x - 360, x < 0 gives x + 360.
+double NormDeg(double x);
+// b - a brought into [-180, 180) by one step of plus or minus 360.
+double DiffDeg(double a, double b);
+// The angle in [0, 2 pi) whose sine has the sign of n and whose tangent is
+// n / d; an argument that is exactly 0 is first replaced by 1e-7.
+double ArcTanQuad(double n, double d);
+
+}  // namespace vostrane

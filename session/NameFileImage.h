@@ -1,0 +1,69 @@
+// The 1368-byte image of the values the house and planet calculations hand
+// to the name file: doubles for the time scales, fixed-point integers for the
+// angles, and packed blocks for the cusps and the body arrays.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace vostrane {
+
+constexpr size_t kNameFileImageSize = 1368;
+
+namespace image_offset {
+constexpr size_t gmt = 32;
+constexpr size_t julday = 40;
+constexpr size_t obliq = 48;
+constexpr size_t ayan = 56;
+constexpr size_t deltat = 64;
+constexpr size_t t = 72;
+constexpr size_t zodiac = 80;
+constexpr size_t ramc = 84;        // then node, vertex, east point, asc, mc: i32 each
+constexpr size_t node = 88;
+constexpr size_t vertex = 92;
+constexpr size_t eastpt = 96;
+constexpr size_t asc = 100;
+constexpr size_t mc = 104;
+constexpr size_t housePositions = 108;  // 216 bytes
+constexpr size_t bodyBlocks = 324;      // eight blocks of 128 bytes
+constexpr size_t coasc = 1360;
+constexpr size_t polarasc = 1364;
+}  // namespace image_offset
+
+// Fixed-point encoding of an angle for a numeric name-file field.
+inline int32_t EncodeFixed(double value) {
+  return static_cast<int32_t>(std::llround(value * 5000000.0));
+}
+inline double DecodeFixed(int32_t value) { return value / 5000000.0; }
+
+class NameFileImage {
+ public:
+  NameFileImage() { bytes_.fill(0); }
+  uint8_t* Data() { return bytes_.data(); }
+  const uint8_t* Data() const { return bytes_.data(); }
+
+  template <typename T>
+  T Get(size_t offset) const {
+    T value;
+    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
+    return value;
+  }
+  template <typename T>
+  void Set(size_t offset, T value) {
+    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
+  }
+  void SetFixed(size_t offset, double angle) { Set<int32_t>(offset, EncodeFixed(angle)); }
+  double GetFixed(size_t offset) const { return DecodeFixed(Get<int32_t>(offset)); }
+  // Block b (0..7) of the body arrays: geocentric longitudes, latitudes, speeds,
+  // heliocentric longitudes, latitudes, speeds, right ascensions, declinations.
+  uint8_t* BodyBlock(int b) { return bytes_.data() + image_offset::bodyBlocks + 128 * b; }
+  const uint8_t* BodyBlock(int b) const { return bytes_.data() + image_offset::bodyBlocks + 128 * b; }
+  uint8_t* HousePositions() { return bytes_.data() + image_offset::housePositions; }
+
+ private:
+  std::array<uint8_t, kNameFileImageSize> bytes_;
+};
+
+}  // namespace vostrane
