@@ -39,8 +39,8 @@ int64_t RecordFile::RecordCount() const {
   return size < 0 ? 0 : size / static_cast<int64_t>(recordSize_);
 }
 
-bool RecordFile::Seek(int64_t record) {
-  if (fd_ < 0 || record < 0 || record > RecordCount()) return false;
+bool RecordFile::Seek(int64_t record, bool allowBeyondEnd) {
+  if (fd_ < 0 || record < 0 || (!allowBeyondEnd && record > RecordCount())) return false;
   position_ = record;
   return true;
 }

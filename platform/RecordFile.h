@@ -20,8 +20,9 @@ class RecordFile {
 
   bool Open(const std::string& path, size_t recordSize, Mode mode);
   bool IsOpen() const { return fd_ >= 0; }
-  // Positions at record n; 0 <= n <= RecordCount() (the end is a valid place to write).
-  bool Seek(int64_t record);
+  // Positions at record n; 0 <= n <= RecordCount() (the end is a valid place
+  // to write). With allowBeyondEnd any n >= 0 is accepted; a read there fails.
+  bool Seek(int64_t record, bool allowBeyondEnd = false);
   // Reads the whole record at the current position; a short read fails.
   bool Read(void* buffer);
   // Writes the record at the current position.

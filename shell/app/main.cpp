@@ -1,0 +1,41 @@
+// Vostrane: program start. Takes the single-instance lock, sets large-font
+// mode, creates the main window and runs the message loop. Every data file is
+// opened by its bare name in the program's own folder.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include "platform/InstanceLock.h"
+#include "platform/MessageService.h"
+#include "platform/gui/QtMessageService.h"
+#include "platform/gui/ScreenMetrics.h"
+#include "shell/LargeFont.h"
+#include "shell/gui/TFormZor.h"
+#include "shell/gui/TZorRunningForm.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vostrane");
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+  vostrane::QtMessageService messages;
+  vostrane::SetMessageService(&messages);
+
+  vostrane::InstanceLock lock;
+  if (!lock.Acquire("TEMP.TMP")) {
+    vostrane::TZorRunningForm notice;
+    notice.exec();
+    return 1;
+  }
+  vostrane::SetLargeFontMode(vostrane::PrimaryScreenMetrics().logicalDpi < 109 ? 'S' : 'L');
+
+  int status = 0;
+  {
+    vostrane::TFormZor mainWindow;
+    mainWindow.show();
+    status = app.exec();
+  }
+  vostrane::SetMessageService(nullptr);
+  return status;
+}

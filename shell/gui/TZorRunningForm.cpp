@@ -1,0 +1,29 @@
+#include "shell/gui/TZorRunningForm.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "shell/LargeFont.h"
+
+namespace vostrane {
+
+TZorRunningForm::TZorRunningForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Vostrane is already running!");
+  auto* layout = new QVBoxLayout(this);
+  for (const char* text :
+       {"Vostrane is already running! You can run only one Vostrane program at a time. ",
+        "The Vostrane program will end when you select the OK button below.",
+        "To get back into the Vostrane program, select the \"Vostrane\" button that appears at "
+        "the bottom of the screen in the Task Bar."}) {
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+  resize(ScaleForLargeFont(420), ScaleForLargeFont(180));
+}
+
+}  // namespace vostrane

@@ -1,0 +1,76 @@
+# Shared helpers of the end-to-end scripts: a private Xvfb display, a fresh
+# copy of the installation folder, waiting for windows, and clean-up.
+set -euo pipefail
+
+E2E_PIDS=()
+E2E_DIR=""
+
+e2e_cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if [ -n "$E2E_DIR" ]; then rm -rf "$E2E_DIR"; fi
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# e2e_install_copy INSTALL_DIR: copies the installation folder and cds there.
+e2e_install_copy() {
+  E2E_DIR=$(mktemp -d /tmp/vostrane-e2e-XXXXXX)
+  cp -a "$1"/. "$E2E_DIR"/
+  cd "$E2E_DIR"
+}
+
+# e2e_start_xvfb: starts Xvfb on a free display and exports DISPLAY.
+e2e_start_xvfb() {
+  local fifo="$E2E_DIR/.displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  E2E_PIDS+=($!)
+  local number
+  read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+  export QT_QPA_PLATFORM=xcb
+}
+
+# e2e_wait_window NAME [SECONDS]: prints the id of the first window whose
+# title matches NAME, waiting for it to appear.
+e2e_wait_window() {
+  local name="$1" seconds="${2:-20}" id=""
+  for ((i = 0; i < seconds * 10; i++)); do
+    id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_wait_exit PID [SECONDS]: waits for the process and prints its status.
+e2e_wait_exit() {
+  local pid="$1" seconds="${2:-20}"
+  for ((i = 0; i < seconds * 10; i++)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      local status=0
+      wait "$pid" || status=$?
+      echo "$status"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_press WINDOW KEY...: gives the window the keyboard focus (there is no
+# window manager) and presses the keys as real key events.
+e2e_press() {
+  local window="$1"
+  shift
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  xdotool key --delay 50 "$@"
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/FileSystem.h"
+#include "platform/ScriptedMessageService.h"
+#include "shell/ControlRecord.h"
+#include "shell/MessageTextFile.h"
+#include "tests/support/TempFolder.h"
+
+namespace vostrane {
+namespace {
+
+std::string Record(const std::string& text) {
+  std::string r(71, ' ');
+  r[0] = static_cast<char>(text.size());
+  r.replace(1, text.size(), text);
+  return r;
+}
+
+TEST(ControlFile, WriteBackKeepsEveryUninterpretedByte) {
+  test::TempFolder folder;
+  std::string bytes(kControlRecordSize, '\0');
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+  folder.Write(kControlFileName, bytes);
+  ScopedScriptedMessages messages;
+  OpenControlFile();
+  EXPECT_TRUE(messages->Shown().empty());
+  Control().SetLetter(control_offset::saveOption, 'N');
+  ASSERT_TRUE(WriteControlRecord());
+  CloseControlFile();
+  std::string after = folder.Read(kControlFileName);
+  ASSERT_EQ(after.size(), kControlRecordSize);
+  bytes[control_offset::saveOption] = 'N';
+  EXPECT_EQ(after, bytes);
+}
+
+TEST(ControlFile, MissingOrShortFileGivesItsMessageAndAnEmptyRecord) {
+  test::TempFolder folder;
+  ScopedScriptedMessages messages;
+  OpenControlFile();
+  EXPECT_TRUE(messages->Saw("ERROR!  File ZORCTRL.DAT not on disk!!!"));
+  EXPECT_EQ(Control().saveOption(), '\0');
+  CloseControlFile();
+  EXPECT_TRUE(messages->Saw("ERROR!!! Attempted to close file ZORCTRL.DAT but it was already closed!"));
+
+  folder.Write(kControlFileName, std::string(100, 'Y'));
+  messages->Clear();
+  OpenControlFile();
+  EXPECT_TRUE(messages->Saw("ERROR!  Unable to read data from file ZORCTRL.DAT!!!"));
+  EXPECT_EQ(Control().saveOption(), '\0');
+  CloseControlFile();
+}
+
+TEST(MessageTexts, TextsAreAddressedByNumberFromOne) {
+  test::TempFolder folder;
+  folder.Write(kMessageTextFileName, Record("first") + Record("second") + Record("third"));
+  ASSERT_TRUE(OpenMessageTextFile());
+  ScopedScriptedMessages messages;
+  EXPECT_EQ(MessageText(1), "first");
+  EXPECT_EQ(MessageText(3), "third");
+  ASSERT_TRUE(PositionAtMessageText(2));
+  EXPECT_EQ(NextMessageText(), "second");
+  EXPECT_EQ(NextMessageText(), "third");
+  EXPECT_TRUE(messages->Shown().empty());
+
+  EXPECT_EQ(MessageText(0), kUnreadableText);
+  EXPECT_TRUE(messages->Saw("Unable to find record number -1 in file QIRTEXT.DAT."));
+  EXPECT_EQ(MessageText(9), kUnreadableText);
+  EXPECT_TRUE(messages->Saw("ERROR!!! Unable to read data from record number 8 from file QIRTEXT.DAT."));
+  EXPECT_EQ(NextMessageText(), kUnreadableText);
+  EXPECT_TRUE(messages->Saw("ERROR!!! Unable to read next record from file QIRTEXT.DAT."));
+  CloseMessageTextFile();
+}
+
+TEST(MessageTexts, CorruptLengthByteIsClampedAndMissingFileReported) {
+  test::TempFolder folder;
+  std::string r = Record("abc");
+  r[0] = static_cast<char>(250);
+  folder.Write(kMessageTextFileName, r);
+  ASSERT_TRUE(OpenMessageTextFile());
+  EXPECT_EQ(MessageText(1).size(), 70u);
+  CloseMessageTextFile();
+  EraseFile(kMessageTextFileName);
+  EXPECT_FALSE(OpenMessageTextFile());
+  EXPECT_EQ(MessageTextFileMissingText(), "ERROR!  File QIRTEXT.DAT not on disk!!!");
+}
+
+}  // namespace
+}  // namespace vostrane

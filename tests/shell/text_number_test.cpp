@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "shell/LargeFont.h"
+#include "shell/NumberText.h"
+#include "shell/TextRoutines.h"
+
+namespace vostrane {
+namespace {
+
+TEST(TextRoutines, FirstWordStopsAtTheFirstBlank) {
+  EXPECT_EQ(FirstWord("Mary Ann Smith"), "Mary");
+  EXPECT_EQ(FirstWord("Mary"), "Mary");
+  EXPECT_EQ(FirstWord(" Mary"), "");
+  EXPECT_EQ(FirstWord(""), "");
+}
+
+TEST(TextRoutines, TrimRemovesOnlyTheBlanksOfItsSide) {
+  EXPECT_EQ(TrimRight("  a b  "), "  a b");
+  EXPECT_EQ(TrimLeft("  a b  "), "a b  ");
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("    "), "");
+  EXPECT_EQ(TrimRight(""), "");
+}
+
+TEST(TextRoutines, UpperCaseCoversWindows1252Letters) {
+  EXPECT_EQ(UpperCase("paris 9e"), "PARIS 9E");
+  // é -> É, ÿ -> Ÿ, š -> Š; ÷ and ß have no capital.
+  EXPECT_EQ(UpperCase("\xE9\xFF\x9A\xF7\xDF"), "\xC9\x9F\x8A\xF7\xDF");
+}
+
+TEST(TextRoutines, PadFillsByMode) {
+  EXPECT_EQ(Pad("ab", 5, 'B'), "ab   ");
+  EXPECT_EQ(Pad("ab", 5, 'F'), "   ab");
+  EXPECT_EQ(Pad("12", 5, 'Z'), "00012");
+  EXPECT_EQ(Pad("12", 5, 'X'), "12");
+  EXPECT_EQ(Pad("123456", 5, 'Z'), "123456");
+  EXPECT_EQ(Pad("12", -3, 'B'), "12");
+}
+
+TEST(NumberText, IntegerWidthCountsTheMinusSign) {
+  EXPECT_EQ(IntegerToText(7, 3, 'Z'), "007");
+  EXPECT_EQ(IntegerToText(-7, 3, 'Z'), "-07");
+  EXPECT_EQ(IntegerToText(7, 3, 'B'), "7  ");
+  EXPECT_EQ(IntegerToText(-7, 3, 'B'), "-7 ");
+  EXPECT_EQ(IntegerToText(7, 3, 'F'), "  7");
+  EXPECT_EQ(IntegerToText(7, 3, 'N'), "7");
+  EXPECT_EQ(IntegerToText(12345, 3, 'Z'), "12345");
+  EXPECT_EQ(IntegerToText(INT64_MIN, 1, 'Z'), "-9223372036854775808");
+}
+
+TEST(NumberText, MinusOneFlagLowersOnlyPositiveValues) {
+  EXPECT_EQ(IntegerToText(1, 2, 'Z', 'Y'), "00");
+  EXPECT_EQ(IntegerToText(0, 2, 'Z', 'Y'), "00");
+  EXPECT_EQ(IntegerToText(-3, 3, 'Z', 'Y'), "-03");
+  EXPECT_EQ(IntegerToText(10, 2, 'Z', 'N'), "10");
+}
+
+TEST(NumberText, RealInFixedNotation) {
+  EXPECT_EQ(RealToText(3.14159, 8, 3), "   3.142");
+  EXPECT_EQ(RealToText(-3.14159, 8, 3), "  -3.142");
+  EXPECT_EQ(RealToText(123456.5, 4, 1), "123456.5");
+}
+
+TEST(NumberText, RealModeYFillsWithZerosAndPlacesTheSign) {
+  EXPECT_EQ(RealToText(1.5, 6, 2, 'Y'), "001.50");
+  EXPECT_EQ(RealToText(-1.5, 6, 2, 'Y'), "-01.50");
+  // No fill character left: the sign goes in front.
+  EXPECT_EQ(RealToText(-12.5, 5, 2, 'Y'), "-12.50");
+  EXPECT_EQ(RealToText(12.5, 5, 2, 'Y'), "12.50");
+}
+
+TEST(NumberText, IntegerFromTextGivesMinus32767OnError) {
+  EXPECT_EQ(IntegerFromText("42   "), 42);
+  EXPECT_EQ(IntegerFromText("  -42"), -42);
+  EXPECT_EQ(IntegerFromText("4 2"), kNotANumber);
+  EXPECT_EQ(IntegerFromText(""), kNotANumber);
+  EXPECT_EQ(IntegerFromText("-"), kNotANumber);
+  EXPECT_EQ(IntegerFromText("12a"), kNotANumber);
+  EXPECT_EQ(IntegerFromText("99999999999"), kNotANumber);
+  EXPECT_EQ(IntegerFromText("-2147483648"), INT32_MIN);
+}
+
+TEST(NumberText, LeadingIntegerOfAListLine) {
+  EXPECT_EQ(LeadingInteger("3: Mary  Natal"), 3);
+  EXPECT_EQ(LeadingInteger("12: Paris"), 12);
+  EXPECT_EQ(LeadingInteger(": Mary"), kNotANumber);
+  EXPECT_EQ(LeadingInteger(" 3: Mary"), kNotANumber);
+  EXPECT_EQ(LeadingInteger(""), kNotANumber);
+  EXPECT_EQ(LeadingInteger("99999999999: overflow"), kNotANumber);
+}
+
+TEST(NumberText, RangeCheckKeepsGoodTextAndRestoresBadText) {
+  EXPECT_EQ(RangeCheckField(" 1 ", 0, 13, "05"), "1");
+  EXPECT_EQ(RangeCheckField("1 2", 0, 200, "05"), "102");
+  EXPECT_EQ(RangeCheckField("14", 0, 13, "05"), "05");
+  EXPECT_EQ(RangeCheckField("-1", 0, 13, "05"), "05");
+  EXPECT_EQ(RangeCheckField("ab", 0, 13, "05"), "05");
+  EXPECT_EQ(RangeCheckField("   ", 0, 13, "05"), "05");
+}
+
+TEST(LargeFont, ScalesOnlyInLargeMode) {
+  SetLargeFontMode('S');
+  EXPECT_EQ(LargeFontMode(), 'S');
+  EXPECT_EQ(ScaleForLargeFont(401), 401);
+  SetLargeFontMode('L');
+  EXPECT_EQ(LargeFontMode(), 'L');
+  EXPECT_EQ(ScaleForLargeFont(400), 500);
+  EXPECT_EQ(ScaleForLargeFont(401), 501);  // 501.25
+  EXPECT_EQ(ScaleForLargeFont(2), 3);      // 2.5 rounds away from zero
+  EXPECT_EQ(ScaleForLargeFont(3), 4);      // 3.75
+  SetLargeFontMode('x');
+  EXPECT_EQ(LargeFontMode(), 'S');
+}
+
+}  // namespace
+}  // namespace vostrane

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenuBar>
+
+#include <deque>
+
+#include "platform/FileSystem.h"
+#include "platform/ScriptedMessageService.h"
+#include "session/ChartEntry.h"
+#include "shell/RunState.h"
+#include "shell/gui/SessionPhases.h"
+#include "shell/gui/TFormZor.h"
+#include "tests/support/TempFolder.h"
+
+namespace vostrane {
+namespace {
+
+// Phases that log what the shell asked for and set the run state as scripted.
+class ScriptedPhases : public SessionPhases {
+ public:
+  std::vector<std::string> log;
+  std::deque<char> formStates;
+  std::deque<char> viewerStates;
+
+  void ShowBirthDataForm(QWidget*) override { log.push_back("form"); RunState = Next(formStates); }
+  void CalculateSession(QWidget*) override { log.push_back("calc"); }
+  void PrepareDrawing() override { log.push_back("prepare"); }
+  void ShowViewer(QWidget*, QObject*, ViewerSize size) override {
+    log.push_back("viewer " + std::to_string(size.height) + "/" + std::to_string(size.printoutHeight));
+    RunState = Next(viewerStates);
+  }
+  void CloseViewer() override { log.push_back("close"); }
+
+ private:
+  static char Next(std::deque<char>& states) {
+    if (states.empty()) return 'Q';
+    const char c = states.front();
+    states.pop_front();
+    return c;
+  }
+};
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string texts;
+    for (int k = 1; k <= 3; ++k) texts += std::string(1, '\x04') + "text" + std::string(66, ' ');
+    folder_.Write("QIRTEXT.DAT", texts);
+    folder_.Write("ZORCTRL.DAT", std::string(641, 'N'));
+    SetPhases(&phases_);
+  }
+  void TearDown() override { SetPhases(nullptr); }
+
+  void WriteSession(int64_t bytes) { folder_.Write("INPUT.FIL", std::string(bytes, '\0')); }
+
+  test::TempFolder folder_;
+  ScopedScriptedMessages messages_;
+  ScriptedPhases phases_;
+};
+
+TEST_F(MainWindowTest, HasTitleAndMenus) {
+  TFormZor form;
+  EXPECT_EQ(form.windowTitle(), "Vostrane");
+  QStringList titles;
+  for (QAction* a : form.menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"&Start", "&About", "&Quit"}));
+  EXPECT_GE(form.minimumWidth(), 350);
+  EXPECT_EQ(form.InstructionText(),
+            "Instructions: For typical operation, select \"Start\" and then \"New\"");
+}
+
+TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
+  TFormZor form;
+  messages_->Clear();
+  form.ContinueSessionClick();
+  EXPECT_TRUE(messages_->Saw("Note: There are no entries in your previous session,\r\nso you will "
+                             "be prompted to enter birth data."));
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
+  EXPECT_EQ(RunState, 'Q');
+}
+
+TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
+  TFormZor form;
+  WriteSession(21000);  // counts as empty
+  form.ContinueSessionClick();
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
+
+  phases_.log.clear();
+  WriteSession(21001);
+  form.ContinueSessionClick();
+  ASSERT_GE(phases_.log.size(), 4u);
+  EXPECT_EQ(phases_.log[0], "calc");
+  EXPECT_EQ(phases_.log[1], "prepare");
+  EXPECT_EQ(phases_.log[2].rfind("viewer ", 0), 0u);
+  EXPECT_EQ(phases_.log[3], "close");
+  EXPECT_EQ(form.windowTitle(), "Vostrane");  // caption restored after the viewing
+}
+
+TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
+  TFormZor form;
+  WriteSession(3 * kEntrySize);
+  // Done with entries, then "Clear All Entries and Start New List", then
+  // Done again, then the viewer's exit to the opening screen.
+  phases_.formStates = {'S', 'S'};
+  phases_.viewerStates = {'N', 'Q'};
+  form.NewSessionClick();
+  std::vector<std::string> kinds;
+  for (const auto& s : phases_.log) kinds.push_back(s.substr(0, s.find(' ')));
+  EXPECT_EQ(kinds, (std::vector<std::string>{"form", "calc", "prepare", "viewer", "close", "form",
+                                             "calc", "prepare", "viewer", "close"}));
+  EXPECT_EQ(RunState, 'Q');
+}
+
+TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {
+  TFormZor form;
+  WriteSession(3 * kEntrySize);  // per-entry files of entries 3 and up go
+  folder_.Write("old.BMP", "x");
+  folder_.Write("CTY3.FIL", "x");
+  folder_.Write("CTY2.FIL", "x");
+  form.ContinueSessionClick();
+  EXPECT_FALSE(FileExists("old.BMP"));
+  EXPECT_FALSE(FileExists("CTY3.FIL"));
+  EXPECT_TRUE(FileExists("CTY2.FIL"));
+  EXPECT_EQ(form.InstructionText(),
+            "Instructions: For typical operation, select \"Start\" and then \"New\"");
+}
+
+TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
+  TFormZor form;
+  EXPECT_TRUE(messages_->Saw("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!"));
+  EXPECT_TRUE(messages_->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
+  EXPECT_TRUE(messages_->Saw("Error! File ZORASTRO.TTF is not in the Zorlan directory!"));
+  EXPECT_FALSE(messages_->Saw("ZORCTRL.DAT"));
+  EXPECT_EQ(folder_.Read("SCRSEL.DAT").size(), 1u);
+}
+
+TEST(MainWindowDeathTest, MissingMessageTextFileEndsTheProgram) {
+  test::TempFolder folder;
+  EXPECT_EXIT({ TFormZor form; }, testing::ExitedWithCode(1),
+              "ERROR!  File QIRTEXT.DAT not on disk!!!");
+}
+
+}  // namespace
+}  // namespace vostrane

@@ -1,0 +1,24 @@
+// The sub-commands of vostrane-batch. Each takes the arguments after its
+// name and returns the process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vostrane::batch {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+  const char* name;
+  const char* usage;    // arguments, shown by --help
+  const char* summary;  // one line, shown by --help
+  int (*run)(const Args& args);
+};
+
+// Every sub-command, in the order --help lists them.
+const std::vector<Command>& Commands();
+
+int RunVersion(const Args& args);
+
+}  // namespace vostrane::batch

@@ -1,0 +1,32 @@
+// vostrane-batch: works on the files of the installation folder it is run in
+// (its working folder), without windows. Messages go to standard error; the
+// exit status is 0 on success and non-zero when a message ended the run.
+#include <cstdio>
+#include <cstring>
+
+#include "tools/batch/BatchCommands.h"
+
+namespace {
+
+void PrintHelp() {
+  std::printf("usage: vostrane-batch COMMAND [ARGUMENTS]\n\n"
+              "Run in a Vostrane installation folder; files are read and written there.\n\n"
+              "commands:\n");
+  for (const auto& c : vostrane::batch::Commands())
+    std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
+  std::printf("  --help\n      show this text\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    PrintHelp();
+    return argc < 2 ? 2 : 0;
+  }
+  vostrane::batch::Args args(argv + 2, argv + argc);
+  for (const auto& c : vostrane::batch::Commands())
+    if (std::strcmp(argv[1], c.name) == 0) return c.run(args);
+  std::fprintf(stderr, "vostrane-batch: unknown command '%s' (see --help)\n", argv[1]);
+  return 2;
+}
