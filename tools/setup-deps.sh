@@ -13,6 +13,7 @@ PACKAGES=(
   libswe-dev swe-standard-data
   tzdata
   python3 python3-fontforge fonts-dejavu-core fonts-symbola
+  fonts-dejavu-extra fonts-liberation2 fonts-freefont-ttf fonts-noto-core
   nodejs npm
   xvfb xauth xdotool imagemagick
 )

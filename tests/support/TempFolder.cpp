@@ -42,11 +42,15 @@ static std::string EnvOr(const char* name, const char* fallback) {
 }
 
 std::string InstallFile(const std::string& name) {
-  return EnvOr("VOSTRANE_INSTALL_DIR", "build/vostrane") + "/" + name;
+  return EnvOr("VOSTRANE_INSTALL_DIR", VOSTRANE_DEFAULT_INSTALL_DIR) + "/" + name;
 }
 
 std::string SourceFile(const std::string& relative) {
-  return EnvOr("VOSTRANE_SOURCE_DIR", ".") + "/" + relative;
+  return EnvOr("VOSTRANE_SOURCE_DIR", VOSTRANE_DEFAULT_SOURCE_DIR) + "/" + relative;
+}
+
+std::string BuildFile(const std::string& relative) {
+  return EnvOr("VOSTRANE_BUILD_DIR", VOSTRANE_DEFAULT_BUILD_DIR) + "/" + relative;
 }
 
 }  // namespace vostrane::test

@@ -28,5 +28,7 @@ class TempFolder {
 std::string InstallFile(const std::string& name);
 // Path of a file below the source tree.
 std::string SourceFile(const std::string& relative);
+// Path of a file below the build folder.
+std::string BuildFile(const std::string& relative);
 
 }  // namespace vostrane::test
