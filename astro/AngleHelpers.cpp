@@ -4,9 +4,20 @@
 
 namespace vostrane {
 
+long double ModAngleExt(long double m, long double x) {
+  if (std::fabs(x) < 1e-8L) return 0.0L;
+  long double r = x - m * std::floor(x / m);
+  // x / m can round up to the next whole number (r slightly negative) or
+  // r can round to m; both belong at the other end of the range.
+  if (r < 0.0L) r += m;
+  if (r >= m) r -= m;
+  return r;
+}
+
 double ModAngle(double m, double x) {
-  if (std::fabs(x) < 1e-8) return 0.0;
-  return x - m * std::floor(x / m);
+  double r = static_cast<double>(ModAngleExt(m, x));
+  // Rounding the extended result to double can still land on m.
+  return r >= m ? 0.0 : r;
 }
 
 double NormDeg(double x) {
@@ -17,8 +28,10 @@ double NormDeg(double x) {
 
 double DiffDeg(double a, double b) {
   double d = b - a;
-  if (d >= 180.0) d -= 360.0;
-  else if (d < -180.0) d += 360.0;
+  if (d >= 180.0)
+    d -= 360.0;
+  else if (d < -180.0)
+    d += 360.0;
   return d;
 }
 
@@ -28,7 +41,8 @@ double ArcTanQuad(double n, double d) {
   double a = std::atan(n / d);
   if (a < 0.0) a += kPi;
   if (n < 0.0) a += kPi;
-  return a;
+  // A tiny negative n with a positive d gives pi - 0 + pi: the full turn.
+  return a >= 2.0 * kPi ? 0.0 : a;
 }
 
 }  // namespace vostrane

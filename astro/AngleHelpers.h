@@ -8,7 +8,10 @@ constexpr double kDegPerRad = 180.0 / kPi;
 constexpr double kRadPerDeg = kPi / 180.0;
 
 // x reduced into [0, m) as x - m * floor(x / m); exactly 0 when |x| < 1e-8.
+// The reduction runs in extended precision; a result that rounding would
+// put on m itself (or just below 0) is folded back into [0, m).
 double ModAngle(double m, double x);
+long double ModAngleExt(long double m, long double x);
 // One step of wrap: x >= 360 gives x - 360, x < 0 gives x + 360.
 double NormDeg(double x);
 // b - a brought into [-180, 180) by one step of plus or minus 360.

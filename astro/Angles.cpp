@@ -1,0 +1,74 @@
+#include "astro/Angles.h"
+
+#include <cmath>
+
+#include "astro/AngleHelpers.h"
+
+namespace vostrane {
+
+namespace {
+
+// The RAMC advances by this much more than a full turn in one day.
+constexpr double kRamcDailyExcessDeg = 0.98566667;
+
+// The four angles that move with the RAMC, for a meridian at r.
+struct MovingAngles {
+  double asc;
+  double mc;
+  double vertex;
+  double eastpt;
+};
+
+// The Vertex is the western one of the two points where the prime
+// vertical meets the ecliptic. The ascendant formula at the co-latitude
+// picks one of the two by the quadrant of the meridian, which within the
+// tropics gives the eastern point for up to half of all meridians; that
+// point is turned to its opposite.
+double WesternPoint(const HouseFrame& f, double r, double longitudeDeg) {
+  const double l = (longitudeDeg - f.z) * kRadPerDeg;  // tropical, for the right ascension
+  const double ra = std::atan2(std::sin(l) * std::cos(f.e), std::cos(l));
+  if (std::sin(r - ra) >= 0.0) return longitudeDeg;  // hour angle 0..180: west
+  return ModAngle(360.0, longitudeDeg + 180.0);
+}
+
+MovingAngles AnglesAt(const HouseFrame& f, double r) {
+  MovingAngles a;
+  a.mc = ModAngle(360.0, LongOfRA(r, f.e) * kDegPerRad + f.z);
+  a.asc = AscOf(f, f.phi, r);
+  a.vertex = WesternPoint(f, r, AscOf(f, kPi / 2.0 - f.phi, ModAngle(2.0 * kPi, kPi + r)));
+  a.eastpt =
+      ModAngle(360.0, ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.e)) * kDegPerRad + f.z);
+  return a;
+}
+
+// Change over one day, signed: into [0, 360), then less 360 above 180.
+double DailyMotion(double before, double after) {
+  const double m = ModAngle(360.0, after - before);
+  return m > 180.0 ? m - 360.0 : m;
+}
+
+}  // namespace
+
+ChartAngles CalcAngles(const HouseFrame& f, double latitudeDeg) {
+  const MovingAngles now = AnglesAt(f, f.ramc);
+  const double nextDayRamc = ModAngle(2.0 * kPi, f.ramc + kRamcDailyExcessDeg * kRadPerDeg);
+  const MovingAngles next = AnglesAt(f, nextDayRamc);
+
+  ChartAngles a;
+  a.asc = now.asc;
+  a.mc = now.mc;
+  a.vertex = now.vertex;
+  a.eastpt = now.eastpt;
+  a.ascMotion = DailyMotion(now.asc, next.asc);
+  a.mcMotion = DailyMotion(now.mc, next.mc);
+  a.vertexMotion = DailyMotion(now.vertex, next.vertex);
+  a.eastptMotion = DailyMotion(now.eastpt, next.eastpt);
+
+  const double ramcDeg = f.ramc * kDegPerRad;
+  const double eDeg = f.e * kDegPerRad;
+  a.coasc = ModAngle(360.0, AscDeg(ramcDeg + 90.0, 90.0 - latitudeDeg, eDeg) + f.z);
+  a.polarasc = ModAngle(360.0, AscDeg(ramcDeg + 270.0, latitudeDeg, eDeg) + f.z);
+  return a;
+}
+
+}  // namespace vostrane

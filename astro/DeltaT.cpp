@@ -1,0 +1,85 @@
+#include "astro/DeltaT.h"
+
+#include <array>
+#include <cmath>
+
+#include "session/ChartEntry.h"
+
+namespace vostrane {
+
+namespace {
+
+constexpr int32_t kFirstTableYear = 1637;
+constexpr int32_t kTableEndYear = 2000;  // the last value belongs to 2000
+
+// Delta T in hundredths of a second at the start of each year 1637 .. 2000.
+// clang-format off
+constexpr std::array<int32_t, 364> kDeltaTTable = {
+    6780, 6500, 6300, 6200, 6000, 5800, 5700, 5500, 5400, 5300,  // 1637
+    5100, 5000, 4900, 4800, 4700, 4600, 4500, 4400, 4300, 4200,  // 1647
+    4100, 4000, 3800, 3700, 3600, 3500, 3400, 3300, 3200, 3100,  // 1657
+    3000, 2800, 2700, 2600, 2500, 2400, 2300, 2200, 2100, 2000,  // 1667
+    1900, 1800, 1700, 1600, 1500, 1400, 1400, 1300, 1200, 1200,  // 1677
+    1100, 1100, 1000, 1000, 1000, 900,  900,  900,  900,  900,   // 1687
+    900,  900,  900,  900,  900,  900,  900,  900,  900,  900,   // 1697
+    900,  1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,  // 1707
+    1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100,  // 1717
+    1100, 1100, 1100, 1100, 1100, 1100, 1100, 1200, 1200, 1200,  // 1727
+    1200, 1200, 1200, 1200, 1200, 1200, 1200, 1300, 1300, 1300,  // 1737
+    1300, 1300, 1300, 1300, 1400, 1400, 1400, 1400, 1400, 1400,  // 1747
+    1400, 1500, 1500, 1500, 1500, 1500, 1500, 1500, 1600, 1600,  // 1757
+    1600, 1600, 1600, 1600, 1600, 1600, 1600, 1600, 1700, 1700,  // 1767
+    1700, 1700, 1700, 1700, 1700, 1700, 1700, 1700, 1700, 1700,  // 1777
+    1700, 1700, 1700, 1700, 1700, 1600, 1600, 1600, 1600, 1500,  // 1787
+    1500, 1400, 1400, 1370, 1340, 1310, 1290, 1270, 1260, 1250,  // 1797
+    1250, 1250, 1250, 1250, 1250, 1250, 1250, 1250, 1250, 1250,  // 1807
+    1240, 1230, 1220, 1200, 1170, 1140, 1110, 1060, 1020, 960,   // 1817
+    910,  860,  800,  750,  700,  660,  630,  600,  580,  570,   // 1827
+    560,  560,  560,  570,  580,  590,  610,  620,  630,  650,   // 1837
+    660,  680,  690,  710,  720,  730,  740,  750,  760,  770,   // 1847
+    770,  780,  780,  788,  782,  754,  697,  640,  602,  541,   // 1857
+    410,  292,  182,  161,  10,   -102, -128, -269, -324, -364,  // 1867
+    -454, -471, -511, -540, -542, -520, -546, -546, -579, -563,  // 1877
+    -564, -580, -566, -587, -601, -619, -664, -644, -647, -609,  // 1887
+    -576, -466, -374, -272, -154, -2,   124,  264,  386,  537,   // 1897
+    614,  775,  913,  1046, 1153, 1336, 1465, 1601, 1720, 1824,  // 1907
+    1906, 2025, 2095, 2116, 2225, 2241, 2303, 2349, 2362, 2386,  // 1917
+    2449, 2434, 2408, 2402, 2400, 2387, 2395, 2386, 2393, 2373,  // 1927
+    2392, 2396, 2402, 2433, 2483, 2530, 2570, 2624, 2677, 2728,  // 1937
+    2778, 2825, 2871, 2915, 2957, 2997, 3036, 3072, 3107, 3135,  // 1947
+    3168, 3218, 3268, 3315, 3359, 3400, 3447, 3503, 3573, 3654,  // 1957
+    3743, 3829, 3920, 4018, 4117, 4223, 4337, 4449, 4548, 4646,  // 1967
+    4752, 4853, 4959, 5054, 5138, 5217, 5296, 5379, 5434, 5487,  // 1977
+    5540, 5600, 5650, 5700, 5750, 5800, 5850, 5900, 5950, 6000,  // 1987
+    6050, 6100, 6150, 6200,                                      // 1997
+};
+// clang-format on
+static_assert(kDeltaTTable.size() == kTableEndYear - kFirstTableYear + 1);
+
+}  // namespace
+
+double DeltaTSeconds(int32_t year, int32_t month, int32_t day) {
+  // Widened before any arithmetic: a damaged entry may hold any integer.
+  const long double yearFraction =
+      (static_cast<long double>(month) - 1.0L) / 12.0L + static_cast<long double>(day) / 365.25L;
+  const long double c = (static_cast<long double>(year) - 1800.0L) + yearFraction;
+  const long double u = c / 100.0L;
+  if (year < 948) return static_cast<double>(1361.7L + 320.0L * u + 44.3L * u * u);
+  if (year < kFirstTableYear) return static_cast<double>(25.5L * u * u);
+  if (year < kTableEndYear) {
+    const size_t k = static_cast<size_t>(year - kFirstTableYear);
+    // Only the fraction is used: a date late in December (where the sum
+    // passes 1) interpolates from the start of its own year.
+    const long double f = yearFraction - std::floor(yearFraction);
+    const long double hundredths = kDeltaTTable[k] + f * (kDeltaTTable[k + 1] - kDeltaTTable[k]);
+    return static_cast<double>(hundredths / 100.0L);
+  }
+  // Continuous with the table's 62.00 s at 2000.
+  return static_cast<double>(62.0L + 25.5L * u * u - 102.0L);
+}
+
+void CalcDeltaT(ChartEntry& entry) {
+  entry.setDeltat(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
+}
+
+}  // namespace vostrane

@@ -1,0 +1,127 @@
+#include "astro/TimeScales.h"
+
+#include <cmath>
+
+#include "astro/AngleHelpers.h"
+#include "session/ChartEntry.h"
+
+namespace vostrane {
+
+namespace {
+
+constexpr long double kPiExt = kPi;
+constexpr long double kRadPerDegExt = kPiExt / 180.0L;
+
+// Truncation toward zero, as the calendar formulas are written.
+long double Int(long double x) { return std::trunc(x); }
+
+// The time arguments of the moment, in days and Julian centuries since
+// 1900 January 0.5 (universal time).
+struct TimeArguments {
+  long double d;
+  long double t;
+};
+
+// Nutation in obliquity in seconds of arc; angles in degrees.
+long double NutationInObliquity(long double t, long double moonLong, long double node,
+                                long double sunLong, long double sunAnomaly,
+                                long double moonAnomaly) {
+  auto c = [](long double deg) { return std::cos(deg * kRadPerDegExt); };
+  return (9.21L + 0.00091L * t) * c(node) + (0.5522L - 0.00029L * t) * c(2 * sunLong) -
+         0.0904L * c(2 * node) + 0.0884L * c(2 * moonLong) + 0.0216L * c(2 * sunLong + sunAnomaly) +
+         0.0183L * c(2 * moonLong - node) + 0.0113L * c(2 * moonLong + moonAnomaly) -
+         0.0093L * c(2 * sunLong - sunAnomaly) - 0.0066L * c(2 * sunLong - node);
+}
+
+}  // namespace
+
+double GregorianJulDay(int32_t month, int32_t day, int32_t year) {
+  // Whole-number arithmetic in 64 bits; C++ division truncates toward zero
+  // as the formula requires.
+  const int64_t g = (static_cast<int64_t>(year) + 4800) * 12 + month - 3;
+  const int64_t dayOfCycle = ((g - (g / 12) * 12) * 2 + 7 + 365 * g) / 12;
+  return static_cast<double>(dayOfCycle + day + g / 48 + g / 4800 - g / 1200 + 38) - 32083.5;
+}
+
+double OldStyleJulDay(int32_t month, int32_t day, int32_t year) {
+  long double y = year;
+  if (month < 3) y -= 1;
+  long double m = static_cast<long double>(month) + 1;
+  if (m < 4) m += 12;
+  return static_cast<double>(Int(365.25L * (y + 4712)) + Int(30.600001L * m) + day - 63.5L);
+}
+
+double GmtOfEntry(const ChartEntry& entry) {
+  long double gmt = entry.hours() + entry.minutes() / 60.0L + entry.seconds() / 3600.0L +
+                    static_cast<long double>(entry.tzone());
+  switch (entry.dstcode()) {
+    case 1:  // daylight time
+    case 2:  // war time
+      gmt -= 1;
+      break;
+    case 3:  // double daylight time
+      gmt -= 2;
+      break;
+    case 4:  // local mean time: the clock follows the longitude, not the zone
+      gmt = gmt - static_cast<long double>(entry.tzone()) +
+            static_cast<long double>(entry.longitude()) / 15.0L;
+      break;
+    default:
+      break;
+  }
+  return static_cast<double>(gmt);
+}
+
+Ayanamsa CalcTimeScales(ChartEntry& entry) {
+  const long double jd0 = GregorianJulDay(entry.month(), entry.day(), entry.year());
+  const long double gmt = GmtOfEntry(entry);
+  entry.setGmt(static_cast<double>(gmt));
+  entry.setJulday(static_cast<double>(jd0 + gmt / 24.0L));
+
+  const long double d = jd0 - 2415020.0L + gmt / 24.0L;
+  const long double t = d / 36525.0L;
+  const long double t2 = t * t;
+  const long double t3 = t2 * t;
+  entry.setT(static_cast<double>(t));
+
+  // Fundamental arguments, degrees.
+  const long double moonLong =
+      ModAngleExt(360, 270.4341639L + 13.1763965268L * d - 0.001133L * t2 + 0.0000019L * t3);
+  const long double node =
+      ModAngleExt(360, 259.183275L - 1934.142008L * t + (7.48L / 3600) * t2 + (0.008L / 3600) * t3);
+  const long double sunLong = ModAngleExt(360, 279.6966778L + 36000.76892L * t + 0.0003025L * t2);
+  const long double sunAnomaly =
+      ModAngleExt(360, 358.4758333L + 35999.04975L * t - 0.00015L * t2 + (0.012L / 3600) * t3);
+  const long double moonAnomaly = 296.1046083L + 477198.8489L * t + 0.00919166666L * t2;
+
+  const long double meanObliquity =
+      23.452294L - 0.0130125L * t - 0.00000164L * t2 + 0.000000503L * t3;
+  const long double de = NutationInObliquity(t, moonLong, node, sunLong, sunAnomaly, moonAnomaly);
+  entry.setObliq(static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt));
+
+  const Ayanamsa ayanamsa = CalcAyanamsa(entry, t, node);
+
+  // Sidereal time without nutation; t carries the time of day and with it
+  // the sidereal rate.
+  const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
+  const long double ramcArg =
+      (gst * 15.0L - static_cast<long double>(entry.longitude())) * kRadPerDegExt;
+  entry.setRamc(ModAngle(2.0 * kPi, static_cast<double>(ModAngleExt(2.0L * kPiExt, ramcArg))));
+
+  entry.setMoonnode(static_cast<double>(ModAngleExt(360, node + ayanamsa.z)));
+  return ayanamsa;
+}
+
+double EphemerisJulDay(const ChartEntry& entry) {
+  return static_cast<double>(static_cast<long double>(entry.julday()) +
+                             static_cast<long double>(entry.deltat()) / 86400.0L);
+}
+
+double HouseLatitude(double latitudeDeg, bool geocentricLatitude) {
+  const double phi = latitudeDeg * kRadPerDeg;
+  if (!geocentricLatitude) return phi;
+  // The correction in seconds of arc.
+  return phi - (695.65 * std::sin(2 * phi) - 1.17 * std::sin(4 * phi)) * kRadPerDeg / 3600.0;
+}
+
+}  // namespace vostrane

@@ -1,0 +1,112 @@
+#include "astro/Zodiac.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "astro/AngleHelpers.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageService.h"
+#include "session/ChartEntry.h"
+
+namespace vostrane {
+
+namespace {
+
+constexpr size_t kMinimumLineLength = 10;
+
+// A two-character decimal field: leading blanks, then at least one digit
+// and nothing else.
+std::optional<int> ParseTwoDigits(const std::string& field) {
+  size_t i = 0;
+  while (i < field.size() && field[i] == ' ') ++i;
+  if (i == field.size()) return std::nullopt;
+  int value = 0;
+  for (; i < field.size(); ++i) {
+    if (field[i] < '0' || field[i] > '9') return std::nullopt;
+    value = value * 10 + (field[i] - '0');
+  }
+  return value;
+}
+
+enum class LineRead { Missing, Unreadable, Read };
+
+// Reads the first line of the file without its line end. Only the first
+// columns matter, so reading stops after 64 characters: a line that long
+// passes every length check whatever follows.
+LineRead ReadFirstLine(const std::string& path, std::string& line) {
+  constexpr size_t kKept = 64;
+  if (!FileExists(path)) return LineRead::Missing;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return LineRead::Unreadable;
+  line.clear();
+  bool ended = false;
+  char c;
+  while (line.size() < kKept && in.get(c)) {
+    if (c == '\n') {
+      ended = true;
+      break;
+    }
+    line.push_back(c);
+  }
+  if (line.empty() && !ended) return LineRead::Unreadable;  // empty file
+  if (line.size() < kKept && !line.empty() && line.back() == '\r') line.pop_back();
+  return LineRead::Read;
+}
+
+}  // namespace
+
+long double BuiltInAyanamsaK(long double t, long double meanNodeDeg) {
+  constexpr long double kRad = static_cast<long double>(kPi) / 180.0L;
+  // Twice the Moon's mean longitude; reduced first so that the sine of the
+  // large angle keeps its precision.
+  const long double twoL = ModAngleExt(360, (259205536.0L * t + 2013816.0L) / 3600.0L);
+  return (17.23L * std::sin(meanNodeDeg * kRad) + 1.27L * std::sin(twoL * kRad) -
+          t * (5025.64L + 1.11L * t) - 84038.27L) /
+         3600.0L;
+}
+
+std::optional<double> ParseAyanamshaLine(const std::string& line) {
+  if (line.size() < kMinimumLineLength) return std::nullopt;
+  const auto degrees = ParseTwoDigits(line.substr(1, 2));
+  if (!degrees) return std::nullopt;
+  const auto minutes = ParseTwoDigits(line.substr(4, 2));
+  if (!minutes) return std::nullopt;
+  const auto seconds = ParseTwoDigits(line.substr(7, 2));
+  if (!seconds) return std::nullopt;
+  const double value = *degrees + *minutes / 60.0 + *seconds / 3600.0;
+  return line[0] == '-' ? -value : value;
+}
+
+Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg) {
+  long double k = BuiltInAyanamsaK(t, meanNodeDeg);
+
+  // The correction file is optional and read afresh for every chart.
+  std::string line;
+  const LineRead read = ReadFirstLine(kAyanamshaFileName, line);
+  if (read != LineRead::Missing) {
+    const std::optional<double> correction =
+        read == LineRead::Read ? ParseAyanamshaLine(line) : std::nullopt;
+    if (correction) {
+      k -= *correction;
+      if (k < -360) k += 360;
+      if (k > 360) k -= 360;
+    } else {
+      ShowMessage(kAyanamshaBadMessage, MsgIcon::Information);
+    }
+  }
+
+  Ayanamsa result;
+  result.k = static_cast<double>(k);
+  if (entry.zodsel() == 'T') {
+    entry.setAyan(-result.k);
+    result.z = 0.0;
+  } else {
+    entry.setAyan(result.k);
+    result.z = result.k;
+  }
+  return result;
+}
+
+double ZodiacOffset(const ChartEntry& entry) { return entry.zodsel() == 'T' ? 0.0 : entry.ayan(); }
+
+}  // namespace vostrane

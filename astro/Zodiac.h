@@ -1,0 +1,38 @@
+// The two zodiacs: the ayanamsa with its optional correction file and the
+// zodiac offset Z added to every stored longitude.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vostrane {
+
+class ChartEntry;
+
+inline constexpr const char* kAyanamshaFileName = "AYANAMSH.DAT";
+inline constexpr const char* kAyanamshaBadMessage =
+    "Data in file AYANAMSH.DAT not entered correctly, and was ignored";
+
+struct Ayanamsa {
+  double k = 0.0;  // minus the ayanamsa, degrees (the same in both zodiacs)
+  double z = 0.0;  // zodiac offset: 0 tropical, k sidereal
+};
+
+// Computes K from the Julian centuries t (since 1900 January 0.5) and the
+// mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
+// `ayan` of the entry by its `zodsel` and returns K and Z.
+Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg);
+
+// K before any correction.
+long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
+
+// Parses the first line of "AYANAMSH.DAT": sign in column 1, degrees in
+// columns 2-3, minutes in 5-6, seconds in 8-9; the line needs at least ten
+// characters. Returns the correction in degrees, or nothing when the line
+// is too short or a number does not parse.
+std::optional<double> ParseAyanamshaLine(const std::string& line);
+
+// The zodiac offset of a calculated entry: 0 for 'T', else `ayan`.
+double ZodiacOffset(const ChartEntry& entry);
+
+}  // namespace vostrane
