@@ -1,0 +1,152 @@
+#include "astro/AnalyticTheory.h"
+
+#include <cmath>
+
+#include "astro/AngleHelpers.h"
+
+namespace vostrane {
+
+namespace {
+
+double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
+double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
+
+// Full reduction into [0, 360). The one-step wrap suffices for the element
+// ranges of the supported years; this one also holds for any input.
+double Wrap360(double x) {
+  x -= 360.0 * std::floor(x / 360.0);
+  return x >= 360.0 ? 0.0 : x;
+}
+
+// Long-period corrections of the mean anomaly, seconds of arc.
+double MeanAnomalyCorrection(int body, double T) {
+  if (body == kTheoryEarth)
+    return 0.266 * SinDeg(119.0 * T + 31.8) + 6.4 * SinDeg(20.2 * T + 231.19) +
+           (1.882 - 0.016 * T) * SinDeg(150.27 * T + 57.24);
+  if (body == kTheoryMars)
+    return 0.606 * SinDeg(119.051 * T + 212.87) + 52.49 * SinDeg(19.771 * T + 47.48) +
+           0.319 * SinDeg(773.444 * T + 116.88) + 0.13 * SinDeg(163.0 * T + 74.0) +
+           0.28 * SinDeg(40.8 * T + 300.0) - (13.5 * T + 37.05);
+  return 0.0;
+}
+
+}  // namespace
+
+double SolveAnomaly(double e, double M) {
+  const double m = M * kRadPerDeg;
+  const double limit = 3e-7 * kRadPerDeg;
+  double E = m;
+  // Newton's method converges in a handful of steps for e < 1; the cap only
+  // guards against a non-finite input.
+  for (int n = 0; n < 60; ++n) {
+    const double step = (E - e * std::sin(E) - m) / (1.0 - e * std::cos(E));
+    E -= step;
+    if (!(std::fabs(step) >= limit)) break;
+  }
+  return E;
+}
+
+EllipticPosition EllipticPos(int body, const MeanState& s) {
+  const BodyElements& b = s.body[body];
+  EllipticPosition out;
+  const double M = b.M + MeanAnomalyCorrection(body, b.T) / 3600.0;
+  out.meanAnomaly = M;
+  const double e = b.e;
+  const double E = SolveAnomaly(e, M);
+  const double r = b.a * (1.0 - e * std::cos(E));
+  const double sq = std::sqrt((1.0 + e) / (1.0 - e));
+  const bool aphelion = std::fabs(kPi - E) < 1e-10;
+  const double v = aphelion ? E : 2.0 * std::atan(sq * std::tan(E / 2.0));
+
+  const double u = Wrap360(v * kDegPerRad + b.w - b.N);
+  const double sini = SinDeg(b.i), cosi = CosDeg(b.i);
+  const double sinu = SinDeg(u), cosu = CosDeg(u);
+  double l = u;
+  if (sini != 0.0 && std::fabs(u - 90.0) >= 1e-10 && std::fabs(u - 270.0) >= 1e-10) {
+    l = std::atan(std::tan(u * kRadPerDeg) * cosi) * kDegPerRad;
+    if (u > 90.0 && u < 270.0) l += 180.0;
+  }
+  HelioPosition& p = out.pos;
+  p.lon = Wrap360(l + b.N);
+  p.r = r;
+  p.z = r * sinu * sini;
+  p.lat = std::asin(sinu * sini) * kDegPerRad;
+
+  const double nPrime = (360.0 / b.P) / (1.0 - e * std::cos(E));
+  double cosE = std::cos(E);
+  if (cosE == -1.0) cosE = -0.9999999999;
+  const double dv = aphelion ? nPrime / sq : (std::cos(v) + 1.0) * nPrime * sq / (cosE + 1.0);
+  p.dr = std::sin(E) * b.a * nPrime * kRadPerDeg * e;
+  p.dz = p.dr * sinu * sini + sini * r * dv * kRadPerDeg * cosu;
+  const double c = cosu * sini / CosDeg(p.lat);
+  p.dlon = dv / cosi * (1.0 - c * c);
+  return out;
+}
+
+void StartingSums(int body, const MeanState& s, double& SL, double& SR) {
+  SL = 0.0;
+  SR = 0.0;
+  if (body == kTheoryEarth) {
+    const BodyElements& earth = s.body[kTheoryEarth];
+    const BodyElements& moon = s.body[kTheoryMoon];
+    const double D = NormDeg(moon.L - earth.L + 180.0);
+    const double Me = earth.M, Mm = moon.M, T = earth.T;
+    const double node = 2.0 * (earth.L - 180.0 - moon.N);
+    SL = 6.454 * SinDeg(D) + 0.013 * SinDeg(3 * D) + 0.177 * SinDeg(D + Mm) - 0.424 * SinDeg(D - Mm) +
+         0.039 * SinDeg(3 * D - Mm) - 0.064 * SinDeg(D + Me) + 0.172 * SinDeg(D - Me) -
+         0.013 * SinDeg(D - Mm - Me) - 0.013 * SinDeg(node) + 0.202 * SinDeg(893.3 * T + 315.6);
+    SR = 13360 * CosDeg(D) + 30 * CosDeg(3 * D) + 370 * CosDeg(D + Mm) - 1330 * CosDeg(D - Mm) +
+         80 * CosDeg(3 * D - Mm) - 140 * CosDeg(D + Me) + 360 * CosDeg(D - Me) -
+         30 * CosDeg(D - Mm - Me) + 30 * CosDeg(node);
+  } else if (body == kTheoryVenus) {
+    const double T = s.body[kTheoryVenus].T;
+    SL = (2.761 - 0.22 * T) * SinDeg(150.27 * T + 237.24) + 0.269 * SinDeg(119.05 * T + 212.2) -
+         0.208 * SinDeg(1223.5 * T + 175.8);
+  }
+}
+
+void AddTableTerms(std::span<const PerturbationTerm> table, const MeanState& s, double meanAnomaly,
+                   double& SL, double& SR) {
+  for (const PerturbationTerm& term : table) {
+    const double g = term.j * s.arg[term.x] + term.k * meanAnomaly;
+    SL += term.A * CosDeg(term.pA - g);
+    SR += term.B * CosDeg(term.pB - g);
+  }
+}
+
+AnalyticTheory::AnalyticTheory() {
+  for (int body : {kTheoryEarth, kTheoryMercury, kTheoryVenus, kTheoryMars}) {
+    const auto compiled = CompiledPerturbationTable(body);
+    tables_[body].assign(compiled.begin(), compiled.end());
+  }
+  solar_ = BuildSolarTable(tables_[kTheoryEarth]);
+  moon_ = BuildLunarTables();
+}
+
+void AnalyticTheory::PrepareMean(double t) {
+  mean_ = vostrane::PrepareMean(t);
+  prepared_ = true;
+}
+
+void AnalyticTheory::EnsurePrepared(double t) {
+  if (!prepared_ || mean_.t != t) PrepareMean(t);
+}
+
+MoonPosition AnalyticTheory::MoonPos(double t) {
+  EnsurePrepared(t);
+  return vostrane::MoonPos(mean_, moon_);
+}
+
+HelioPosition AnalyticTheory::HelioPos(int body, double t) {
+  EnsurePrepared(t);
+  EllipticPosition ell = EllipticPos(body, mean_);
+  double SL = 0, SR = 0;
+  StartingSums(body, mean_, SL, SR);
+  AddTableTerms(tables_[body], mean_, ell.meanAnomaly, SL, SR);
+  HelioPosition p = ell.pos;
+  p.r *= std::pow(10.0, SR * 1e-9);
+  p.lon = Wrap360(p.lon + SL / 3600.0);
+  return p;
+}
+
+}  // namespace vostrane

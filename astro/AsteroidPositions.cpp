@@ -1,0 +1,104 @@
+#include "astro/AsteroidPositions.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "astro/AngleHelpers.h"
+#include "astro/AsteroidFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageService.h"
+#include "platform/RecordFile.h"
+
+namespace vostrane {
+
+bool AsteroidYear(int year) { return year >= kAsteroidFirstYear && year <= kAsteroidLastYear; }
+
+namespace {
+
+double LittleEndianDouble(const uint8_t* b) {
+  uint64_t u = 0;
+  for (int i = 7; i >= 0; --i) u = (u << 8) | b[i];
+  double d;
+  std::memcpy(&d, &u, sizeof d);
+  return d;
+}
+
+void RecordError(int64_t record, const std::string& name) {
+  ShowMessage("ERROR!!!  Not able to read record # " + std::to_string(record) + " from file " + name + ". " +
+                  "Ephemeris for birth year not on disk.",
+              MsgIcon::Error);
+}
+
+// Bessel's formula to second differences between f0 and f1.
+double Bessel(double fm1, double f0, double f1, double f2, double p) {
+  return f0 + p * (f1 - f0) + p * (p - 1) / 2 * (f2 - f1 - f0 + fm1) / 2;
+}
+
+}  // namespace
+
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
+  if (asteroid < 1 || asteroid > 4) return std::nullopt;
+  const std::string name = kAsteroidFileNames[asteroid - 1];
+  RecordFile file;
+  if (!FileExists(name) || !file.Open(name, kAsteroidRecordSize, RecordFile::Mode::ReadOnly)) {
+    ShowMessage("ERROR!!!   File " + name + " not on disk. " + "Ephemeris for birth year not on disk!",
+                MsgIcon::Error);
+    return std::nullopt;
+  }
+  uint8_t rec[kAsteroidRecordSize];
+  if (!file.Seek(0) || !file.Read(rec)) {
+    RecordError(0, name);
+    return std::nullopt;
+  }
+  const double start = LittleEndianDouble(rec);
+  const double q = (julday - start) / kAsteroidStep;
+  if (!std::isfinite(q) || q < 1.0 || q > 1e6) {
+    // Record 0 is the header, not a position; a day before the second
+    // record (or a damaged start day) has no data to interpolate.
+    RecordError(std::isfinite(q) && q < 1.0 ? 0 : -1, name);
+    return std::nullopt;
+  }
+  const int64_t n = static_cast<int64_t>(std::trunc(q));
+  const double p = q - static_cast<double>(n);
+
+  double lon[4], lat[4], dist[4];
+  SlotVector vec[4];
+  for (int k = 0; k < 4; ++k) {
+    if (!file.Seek(n + k) || !file.Read(rec)) {
+      RecordError(n + k, name);
+      return std::nullopt;
+    }
+    lon[k] = DecodeAsteroidValue(rec);
+    lat[k] = DecodeAsteroidValue(rec + 3);
+    dist[k] = DecodeAsteroidValue(rec + 6) / 100.0;
+    SetPositionFromPolar(vec[k], lon[k], lat[k], dist[k]);
+  }
+  file.Close();
+
+  HelioPoint h;
+  h.vec.vx = (vec[2].x - vec[1].x) / kAsteroidStep;
+  h.vec.vy = (vec[2].y - vec[1].y) / kAsteroidStep;
+  h.vec.vz = (vec[2].z - vec[1].z) / kAsteroidStep;
+
+  // Longitudes that straddle 0 degrees are made continuous.
+  bool high = false, low = false;
+  for (double l : lon) {
+    if (l >= 270.0) high = true;
+    if (l < 90.0) low = true;
+  }
+  if (high && low)
+    for (double& l : lon)
+      if (l >= 270.0) l -= 360.0;
+
+  h.lon = Bessel(lon[0], lon[1], lon[2], lon[3], p);
+  if (h.lon < 0) h.lon += 360.0;
+  h.lat = Bessel(lat[0], lat[1], lat[2], lat[3], p);
+  h.dist = Bessel(dist[0], dist[1], dist[2], dist[3], p);
+  SetPositionFromPolar(h.vec, h.lon, h.lat, h.dist);
+  const double rho2 = h.vec.x * h.vec.x + h.vec.y * h.vec.y;
+  h.hspeed = rho2 > 0 ? (h.vec.x * h.vec.vy - h.vec.y * h.vec.vx) / rho2 * kDegPerRad : 0.0;
+  return h;
+}
+
+}  // namespace vostrane

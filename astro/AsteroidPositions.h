@@ -1,0 +1,20 @@
+// Ceres, Pallas, Juno and Vesta from their ephemeris files.
+#pragma once
+
+#include <optional>
+
+#include "astro/PointVectors.h"
+
+namespace vostrane {
+
+// True for the years the asteroid files serve (1722 to 2049).
+bool AsteroidYear(int year);
+
+// AsteroidPos(asteroid 1 to 4, Julian day in universal time): heliocentric
+// longitude, latitude, distance, vector, velocity and daily motion,
+// interpolated with Bessel's formula. A missing file or a record that
+// cannot be read shows its message and gives nothing; the asteroid is then
+// treated like one outside the years of the files.
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday);
+
+}  // namespace vostrane

@@ -1,0 +1,73 @@
+// The ephemeris engine: geocentric and heliocentric ecliptic coordinates of
+// one body at one moment of ephemeris time, corrected for light time and
+// nutation. Sun, Moon, Mercury, Venus and Mars come from the analytic theory,
+// Jupiter to Pluto and Chiron from the outer-planet files, the lunar nodes
+// from the lunar theory.
+#pragma once
+
+#include "astro/AnalyticTheory.h"
+
+namespace vostrane {
+
+// Engine body numbers.
+enum EngineBody : int {
+  kEngSun = 0, kEngMoon = 1, kEngMercury = 2, kEngVenus = 3, kEngMars = 4, kEngJupiter = 5,
+  kEngSaturn = 6, kEngUranus = 7, kEngNeptune = 8, kEngPluto = 9, kEngMeanNode = 10,
+  kEngTrueNode = 11, kEngChiron = 12
+};
+
+// Semi-major axis of the Moon's orbit, the distance given to the nodes.
+constexpr double kMoonMeanDistance = 0.0025955307;
+// Light time per AU in days.
+constexpr double kLightDaysPerAu = 0.0057683;
+
+struct EngineResult {
+  bool available = true;  // false only for Chiron where no file covers t
+  double lon = 0;     // geocentric longitude, degrees [0, 360)
+  double lat = 0;     // geocentric latitude, degrees
+  double dist = 0;    // geocentric distance, AU
+  double speed = 0;   // geocentric daily motion, degrees per day
+  double hlon = 0;    // heliocentric longitude
+  double hlat = 0;    // heliocentric latitude
+  double hspeed = 0;  // heliocentric daily motion
+  double hdist = 0;   // heliocentric distance, AU (for the light time)
+};
+
+// Arcsine in degrees as arctan(x / sqrt(1 - x^2)); +90 when x^2 >= 1.
+double ArcSinDeg(double x);
+
+// Geocentric longitude (degrees) and distance of a heliocentric point
+// (longitude l, distance r, height z) seen from the Earth at longitude LE
+// and distance RE in the ecliptic plane.
+struct GeoPoint {
+  double lon, dist;
+};
+GeoPoint HelioToGeo(double l, double r, double z, double LE, double RE);
+
+// The true node's longitude from two estimates: node2 plus half the shorter
+// arc to node1, in [0, 360).
+double NodeMidpoint(double node2, double node1);
+// Longitude of the node of the orbit plane through the origin and the two
+// Moon positions A and B (longitude, distance, z).
+double NodeOfTwoPositions(const MoonPosition& a, const MoonPosition& b);
+
+class EphemerisEngine {
+ public:
+  explicit EphemerisEngine(AnalyticTheory& theory) : theory_(theory) {}
+
+  // The engine: body 0 to 12 at moment t (days of ephemeris time from
+  // JD 2433282.0). A missing outer-planet file other than Chiron's ends
+  // the program with its message.
+  EngineResult EphCalc(int body, double t);
+
+ private:
+  AnalyticTheory& theory_;
+
+  EngineResult Sun(const HelioPosition& earth) const;
+  EngineResult Moon(double t, const HelioPosition& earth);
+  EngineResult Planet(const HelioPosition& p, const HelioPosition& earth) const;
+  EngineResult MeanNode() const;
+  EngineResult TrueNode(double t);
+};
+
+}  // namespace vostrane

@@ -1,0 +1,110 @@
+#include "astro/MeanElements.h"
+
+#include <cmath>
+
+#include "astro/AngleHelpers.h"
+
+namespace vostrane {
+
+// Columns: a (AU); P (sidereal period, days); t0 (epoch, relative day); L0
+// (mean longitude at epoch, deg); n (mean motion, deg/day); L2, L3 (arcsec per
+// T^2, T^3); w0 (perihelion, deg); w1, w2, w3 (arcsec per T, T^2, T^3); e0,
+// e1, e2 (eccentricity and its rates per T, T^2); N0 (node, deg); N1, N2, N3
+// (arcsec); i0 (inclination, deg); i1, i2 (arcsec).
+const std::array<MeanElementRow, kTheoryBodies> kMeanElementTable = {{
+    // Earth
+    {1.00000023, 365.25636042, kElementEpoch, 99.696678, 0.9856473354, 1.089, 0, 101.220833, 6189.03,
+     1.63, 0.012, 0.01675104, -0.0000418, -0.000000126, 0, 0, 0, 0, 0, 0, 0},
+    // Moon
+    {0.0025955307, 27.321661, kElementEpoch, 270.4341638, 13.176396526808121, -4.08, 0.0068, 334.329556,
+     14648522.52, -37.17, -0.045, 0.054900489, 0, 0, 259.183275, -6962911.23, 7.48, 0.008, 5.145388889,
+     0, 0},
+    // Mercury
+    {0.3870986, 87.969252, kElementEpoch, 178.179078, 4.0923770233, 1.084, 0, 75.89969722, 5599.76, 1.061,
+     0, 0.20561421, 0.00002046, -0.00000003, 47.145944444, 4266.75, 0.626, 0, 7.0028805555, 6.699,
+     -0.066},
+    // Venus
+    {0.72333162, 224.700726, kElementEpoch, 342.767053, 1.6021687039, 1.1148, 0, 130.16383333, 5068.93,
+     -3.515, 0, 0.00682069, -0.00004774, 0.000000091, 75.7796472223, 3239.46, 1.476, 0, 3.3936305555,
+     3.621, 0.0035},
+    // Mars
+    {1.523691462, 686.9296097, kElementEpoch, 293.74762778, 0.524071163814, 1.1184, 0, 334.21820278,
+     6626.73, 0.4675, -0.0043, 0.0933129, 0.000092064, -0.000000077, 48.786441667, 2775.57, -0.005,
+     -0.0192, 1.85033333, -2.43, 0.0454},
+}};
+
+const std::array<MeanArgumentRow, kMeanArguments> kMeanArgumentTable = {{
+    {114.5, 585.17493},        // 0 Venus (Earth's table)
+    {109.856, 191.39977},      // 1 Mars
+    {148.031, 30.34583},       // 2 Jupiter
+    {284.716, 12.21794},       // 3 Saturn
+    {114.508, 585.17656},      // 4 Venus (Mercury's table)
+    {-0.56, 359.99213},        // 5 Earth
+    {148.03, 30.34743},        // 6 Jupiter
+    {284.72, 12.2196},         // 7 Saturn
+    {248.07, 1494.726615},     // 8 Mercury (Venus's and Earth's tables)
+    {359.44, 359.993595},      // 9 Earth
+    {109.86, 191.402867},      // 10 Mars
+    {148.02, 30.34893},        // 11 Jupiter
+    {114.503, 585.173715},     // 12 Venus (Mars's table)
+    {359.444, 359.989285},     // 13 Earth
+    {148.021, 30.34462},       // 14 Jupiter
+    {284.716, 12.21669},       // 15 Saturn
+}};
+
+double ReduceDeg(double x) {
+  if (x < 0.0 || x >= 360.0) return x - 360.0 * std::trunc(x / 360.0);
+  return x;
+}
+
+namespace {
+
+double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
+
+BodyElements ElementsAt(const MeanElementRow& r, double t) {
+  BodyElements b;
+  const double d = t - r.t0;
+  const double T = d / 36525.0;
+  const double T2 = T * T, T3 = T2 * T;
+  b.a = r.a;
+  b.P = r.P;
+  b.T = T;
+  b.L = ReduceDeg(r.L0 + r.n * d + (r.L2 * T2 + r.L3 * T3) / 3600.0);
+  b.w = ReduceDeg(r.w0 + (r.w1 * T + r.w2 * T2 + r.w3 * T3) / 3600.0);
+  b.e = r.e0 + r.e1 * T + r.e2 * T2;
+  b.N = ReduceDeg(r.N0 + (r.N1 * T + r.N2 * T2 + r.N3 * T3) / 3600.0);
+  b.i = r.i0 + (r.i1 * T + r.i2 * T2) / 3600.0;
+  b.M = NormDeg(b.L - b.w);
+  return b;
+}
+
+// Nutation in longitude in degrees from the Moon's node, mean longitude and
+// mean anomaly and the Earth's mean longitude and mean anomaly.
+double NutationInLongitude(const MeanState& s) {
+  const BodyElements& m = s.body[kTheoryMoon];
+  const BodyElements& e = s.body[kTheoryEarth];
+  const double T = e.T;
+  const double Nm = m.N, Lm = m.L, Mm = m.M, Le = e.L, Me = e.M;
+  const double arcsec = (-17.2327 - 0.01737 * T) * SinDeg(Nm) + 0.2088 * SinDeg(2 * Nm) +
+                        0.0675 * SinDeg(Mm) - 0.0149 * SinDeg(Mm - 2 * Lm + 2 * Le) -
+                        0.0342 * SinDeg(2 * Lm - Nm) + 0.0114 * SinDeg(2 * Lm - Mm) -
+                        0.2037 * SinDeg(2 * Lm) - 0.0261 * SinDeg(2 * Lm + Mm) +
+                        0.0124 * SinDeg(2 * Le - Nm) + 0.0214 * SinDeg(2 * Le - Me) -
+                        1.2729 * SinDeg(2 * Le) - 0.0497 * SinDeg(2 * Le + Me) + 0.1261 * SinDeg(Me);
+  return arcsec / 3600.0;
+}
+
+}  // namespace
+
+MeanState PrepareMean(double t) {
+  MeanState s;
+  s.t = t;
+  for (int b = 0; b < kTheoryBodies; ++b) s.body[b] = ElementsAt(kMeanElementTable[b], t);
+  const double Y = (t + 36524.0) / 365.25;
+  for (int k = 0; k < kMeanArguments; ++k)
+    s.arg[k] = ReduceDeg(kMeanArgumentTable[k].value + kMeanArgumentTable[k].rate * Y);
+  s.dpsi = NutationInLongitude(s);
+  return s;
+}
+
+}  // namespace vostrane

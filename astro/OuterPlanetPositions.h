@@ -1,0 +1,28 @@
+// Positions of Jupiter, Saturn, Uranus, Neptune, Pluto and Chiron read from
+// the outer-planet files and interpolated with Everett's formula.
+#pragma once
+
+namespace vostrane {
+
+struct EverettResult {
+  double value = 0;
+  double rate = 0;  // per step of the table
+};
+
+// f[0..5] are the node values f(-2) to f(3); p in [0, 1) the fraction of the
+// step from f(0). Order 4 adds fourth differences to the second.
+// Differences that jump by more than 180 are taken across 0/360.
+EverettResult EverettInterp(const double f[6], int order, double p);
+
+struct OuterPosition {
+  bool available = true;  // false: Chiron with no file for the moment
+  double lon = 0, r = 0, z = 0;     // degrees, AU, AU
+  double dlon = 0, dr = 0, dz = 0;  // per day
+};
+
+// Heliocentric position of engine body 5 to 9 or 12 at moment t (days of
+// ephemeris time from JD 2433282.0), from the files in the working folder.
+// Each call opens, reads and closes the files it needs.
+OuterPosition OuterPos(int body, double t);
+
+}  // namespace vostrane

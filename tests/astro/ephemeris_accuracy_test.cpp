@@ -1,0 +1,64 @@
+// Apparent geocentric longitudes of the engine against an independent
+// ephemeris for 300 moments from 1700 to 2200; the largest difference of
+// each body is printed.
+#include <gtest/gtest.h>
+#include <swephexp.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "astro/AngleHelpers.h"
+#include "astro/EphemerisEngine.h"
+#include "astro/OuterPlanetFiles.h"
+#include "tests/astro/EphemerisTestFiles.h"
+
+namespace vostrane {
+namespace {
+
+TEST(EphemerisAccuracy, ApparentLongitudesFollowTheReferenceFrom1700To2200) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  swe_set_ephe_path(nullptr);
+  AnalyticTheory theory;
+  EphemerisEngine engine(theory);
+  const struct {
+    int engine, swe;
+    const char* name;
+    double limit;  // seconds of arc
+  } bodies[] = {{kEngSun, SE_SUN, "Sun", 5},          {kEngMoon, SE_MOON, "Moon", 60},
+                {kEngMercury, SE_MERCURY, "Mercury", 20}, {kEngVenus, SE_VENUS, "Venus", 20},
+                {kEngMars, SE_MARS, "Mars", 20},      {kEngJupiter, SE_JUPITER, "Jupiter", 2},
+                {kEngSaturn, SE_SATURN, "Saturn", 2}, {kEngUranus, SE_URANUS, "Uranus", 2},
+                {kEngNeptune, SE_NEPTUNE, "Neptune", 2}, {kEngPluto, SE_PLUTO, "Pluto", 2},
+                {kEngChiron, SE_CHIRON, "Chiron", 2}};
+  constexpr int kBodies = sizeof bodies / sizeof bodies[0];
+  double worst[kBodies] = {};
+  double worstAt[kBodies] = {};
+  std::mt19937 rng(2200);
+  std::uniform_real_distribution<double> moment(2341972.5, 2524593.5);
+  for (int n = 0; n < 300; ++n) {
+    const double jd = moment(rng);  // ephemeris time
+    for (int b = 0; b < kBodies; ++b) {
+      const EngineResult r = engine.EphCalc(bodies[b].engine, jd - 2433282.0);
+      ASSERT_TRUE(r.available) << bodies[b].name << " " << jd;
+      double x[6];
+      char err[AS_MAXCH];
+      ASSERT_GE(swe_calc(jd, bodies[b].swe, SEFLG_SWIEPH, x, err), 0) << err;
+      const double diff = std::fabs(DiffDeg(r.lon, x[0])) * 3600.0;
+      if (diff > worst[b]) {
+        worst[b] = diff;
+        worstAt[b] = jd;
+      }
+    }
+  }
+  swe_close();
+  for (int b = 0; b < kBodies; ++b) {
+    std::printf("apparent longitude %-8s largest difference %7.2f\" (JD %.1f)\n", bodies[b].name, worst[b], worstAt[b]);
+    EXPECT_LT(worst[b], bodies[b].limit) << bodies[b].name;
+  }
+}
+
+}  // namespace
+}  // namespace vostrane
