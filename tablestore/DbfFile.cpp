@@ -1,0 +1,144 @@
+#include "tablestore/DbfFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tablestore/FileIo.h"
+#include "tablestore/TableError.h"
+
+namespace vostrane {
+
+namespace {
+
+void Today(int& year, int& month, int& day) {
+  const std::time_t now = std::time(nullptr);
+  std::tm tm {};
+  localtime_r(&now, &tm);
+  year = tm.tm_year + 1900;
+  month = tm.tm_mon + 1;
+  day = tm.tm_mday;
+}
+
+// Writes the new table beside its final name and links it into place, so
+// that a table another process created meanwhile is never replaced and no
+// half-written table is ever seen under the name.
+bool CreateTable(const std::string& path, const std::string& bytes) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return false;
+  const bool written = WriteAt(fd, bytes.data(), bytes.size(), 0) && fchmod(fd, 0644) == 0;
+  close(fd);
+  const bool linked = written && (link(temp.c_str(), path.c_str()) == 0 || errno == EEXIST);
+  unlink(temp.c_str());
+  return linked;
+}
+
+}  // namespace
+
+void DbfFile::Open(const std::string& path, const std::string& name, const std::vector<std::string>& fieldLines) {
+  Close();
+  name_ = name;
+  const TableError failure("Failure to open " + name);
+  int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT && !fieldLines.empty()) {
+    int y, m, d;
+    Today(y, m, d);
+    if (!CreateTable(path, NewDbfBytes(fieldLines, y, m, d))) throw failure;
+    fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  }
+  if (fd < 0) throw failure;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    throw failure;
+  }
+  try {
+    uint8_t prefix[kDbfPrefixSize] = {};
+    const size_t got = ReadAt(fd, prefix, sizeof prefix, 0) ? sizeof prefix : 0;
+    const int headerLength = CheckDbfPrefix(name, prefix, got, st.st_size);
+    std::string header(static_cast<size_t>(headerLength), '\0');
+    if (!ReadAt(fd, header.data(), header.size(), 0)) throw failure;
+    layout_ = ParseDbfHeader(name, reinterpret_cast<const uint8_t*>(header.data()), header.size(), st.st_size);
+  } catch (...) {
+    close(fd);
+    throw;
+  }
+  fd_ = fd;
+  count_ = layout_.recordCount;
+}
+
+void DbfFile::Close() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  count_ = 0;
+}
+
+uint32_t DbfFile::RefreshCount() {
+  uint8_t bytes[4];
+  if (!ReadAt(fd_, bytes, sizeof bytes, kDbfCountOffset)) return count_;
+  const uint32_t count = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+                         (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+  if (count == count_) return count_;
+  const int64_t size = OpenFileSize(fd_);
+  const int64_t room = size < layout_.headerLength ? 0 : (size - layout_.headerLength) / layout_.recordLength;
+  count_ = static_cast<uint32_t>(std::min<int64_t>(count, room));
+  return count_;
+}
+
+int64_t DbfFile::RecordOffset(uint32_t recno) const {
+  return layout_.headerLength + static_cast<int64_t>(recno - 1) * layout_.recordLength;
+}
+
+void DbfFile::ReadRecord(uint32_t recno, std::string& record) const {
+  ReadRecords(recno, 1, record);
+}
+
+void DbfFile::ReadRecords(uint32_t first, uint32_t n, std::string& out) const {
+  out.resize(static_cast<size_t>(n) * static_cast<size_t>(layout_.recordLength));
+  if (first < 1 || !ReadAt(fd_, out.data(), out.size(), RecordOffset(first))) {
+    throw TableError("Read error on " + name_);
+  }
+}
+
+void DbfFile::WriteFailed() const { throw TableError("Write error on " + name_); }
+
+void DbfFile::StampDate() {
+  int y, m, d;
+  Today(y, m, d);
+  uint8_t date[3];
+  EncodeDbfDate(date, y, m, d);
+  if (!WriteAt(fd_, date, sizeof date, kDbfDateOffset)) WriteFailed();
+}
+
+void DbfFile::WriteRecord(uint32_t recno, const std::string& record) {
+  if (!WriteAt(fd_, record.data(), record.size(), RecordOffset(recno))) WriteFailed();
+  StampDate();
+}
+
+void DbfFile::WriteDeletionByte(uint32_t recno, char flag) {
+  if (!WriteAt(fd_, &flag, 1, RecordOffset(recno))) WriteFailed();
+  StampDate();
+}
+
+uint32_t DbfFile::AppendRecord(const std::string& record) {
+  RefreshCount();
+  const uint32_t recno = count_ + 1;
+  std::string bytes = record;
+  bytes.push_back(kDbfEndOfFile);
+  if (!WriteAt(fd_, bytes.data(), bytes.size(), RecordOffset(recno))) WriteFailed();
+  // Date and count in one write: a reader sees the old count or the new one.
+  int y, m, d;
+  Today(y, m, d);
+  uint8_t head[7];
+  EncodeDbfDate(head, y, m, d);
+  for (int i = 0; i < 4; ++i) head[3 + i] = static_cast<uint8_t>(recno >> (8 * i));
+  if (!WriteAt(fd_, head, sizeof head, kDbfDateOffset)) WriteFailed();
+  count_ = recno;
+  return recno;
+}
+
+}  // namespace vostrane

@@ -1,0 +1,57 @@
+// The table file itself: opening (or creating) it, the record count kept in
+// step with other processes, and record reads and writes that leave a valid
+// file after every single write: a new record (with the end-of-file byte
+// after it) is written before the header count is raised.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tablestore/DbfLayout.h"
+
+namespace vostrane {
+
+class DbfFile {
+ public:
+  DbfFile() = default;
+  DbfFile(const DbfFile&) = delete;
+  DbfFile& operator=(const DbfFile&) = delete;
+  ~DbfFile() { Close(); }
+
+  // Opens the table for shared use, creating it from the field lines when it
+  // does not exist. `name` is the file name used in messages. Throws TableError.
+  void Open(const std::string& path, const std::string& name, const std::vector<std::string>& fieldLines);
+  void Close();
+  bool IsOpen() const { return fd_ >= 0; }
+  int Descriptor() const { return fd_; }
+  const std::string& Name() const { return name_; }
+  const DbfLayout& Layout() const { return layout_; }
+
+  // Re-reads the record count from the header (another process may have
+  // appended); never more records than the file holds.
+  uint32_t RefreshCount();
+  uint32_t Count() const { return count_; }
+
+  // Record numbers count from 1. Throws TableError on a read failure.
+  void ReadRecord(uint32_t recno, std::string& record) const;
+  // Reads `n` consecutive records into `out` (n * record length bytes).
+  void ReadRecords(uint32_t first, uint32_t n, std::string& out) const;
+  void WriteRecord(uint32_t recno, const std::string& record);
+  void WriteDeletionByte(uint32_t recno, char flag);
+  // Writes the record after the last one, then raises the count; returns
+  // its record number.
+  uint32_t AppendRecord(const std::string& record);
+
+ private:
+  int64_t RecordOffset(uint32_t recno) const;
+  void StampDate();
+  [[noreturn]] void WriteFailed() const;
+
+  int fd_ = -1;
+  std::string name_;
+  DbfLayout layout_;
+  uint32_t count_ = 0;
+};
+
+}  // namespace vostrane

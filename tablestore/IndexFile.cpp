@@ -1,0 +1,298 @@
+#include "tablestore/IndexFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tablestore/FileIo.h"
+
+namespace vostrane {
+
+namespace {
+
+constexpr char kMagic[8] = {'V', 'S', 'T', 'R', 'I', 'D', 'X', '1'};
+constexpr uint32_t kVersion = 1;
+constexpr size_t kHeaderSize = 128;
+constexpr size_t kCommitOffset = 64;
+constexpr size_t kCommitSize = 32;
+constexpr size_t kTagBlockSize = 256;
+constexpr size_t kTagExpressionOffset = 24;
+constexpr size_t kJournalEntrySize = 112;
+constexpr size_t kJournalDataOffset = 4;
+constexpr size_t kJournalCheckOffset = 108;  // a check word over the bytes before it
+constexpr size_t kBaseHashOffset = 56;       // over all base entries
+
+void Put16(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+}
+void Put32(uint8_t* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+void Put64(uint8_t* p, uint64_t v) {
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+uint32_t Get16(const uint8_t* p) { return static_cast<uint32_t>(p[0] | (p[1] << 8)); }
+uint32_t Get32(const uint8_t* p) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | p[i];
+  return v;
+}
+uint64_t Get64(const uint8_t* p) {
+  uint64_t v = 0;
+  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+  return v;
+}
+
+// A quick 64-bit hash, eight bytes at a time, for the check words.
+uint64_t Hash(const void* data, size_t size, uint64_t h = 0x9E3779B97F4A7C15ULL) {
+  const auto* p = static_cast<const uint8_t*>(data);
+  for (; size >= 8; size -= 8, p += 8) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    h = (h ^ word) * 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 29;
+  }
+  for (; size > 0; --size, ++p) h = (h ^ *p) * 0x100000001B3ULL;
+  return h ^ (h >> 32);
+}
+
+// The check word of the commit block: a reader that caught the block half
+// rewritten sees a mismatch and reads again.
+uint64_t CommitCheck(const uint8_t* block) { return Hash(block, 24) ^ 0x5649445843484b31ULL; }
+
+void EncodeCommit(uint8_t* block, const IndexCommit& c) {
+  Put64(block, c.seq);
+  Put32(block + 8, c.covered);
+  Put32(block + 12, c.dirtyRecno);
+  Put64(block + 16, c.journalCount);
+  Put64(block + 24, CommitCheck(block));
+}
+
+size_t EntryWidth(const TagDefinition& tag) { return tag.KeyLength() + 4; }
+
+void EncodeTag(uint8_t* block, const TagDefinition& tag) {
+  std::memcpy(block, tag.name.data(), tag.name.size());
+  block[16] = tag.unique ? 1 : 0;
+  block[17] = tag.descending ? 1 : 0;
+  Put16(block + 18, static_cast<uint32_t>(tag.KeyLength()));
+  std::memcpy(block + kTagExpressionOffset, tag.expression.data(), tag.expression.size());
+}
+
+std::string EncodeHeader(const IndexSignature& s, uint32_t count) {
+  const std::vector<TagDefinition>& tags = *s.tags;
+  std::string bytes(kHeaderSize + kTagBlockSize * tags.size(), '\0');
+  auto* p = reinterpret_cast<uint8_t*>(bytes.data());
+  std::memcpy(p, kMagic, sizeof kMagic);
+  Put32(p + 8, kVersion);
+  Put32(p + 12, static_cast<uint32_t>(tags.size()));
+  Put32(p + 16, static_cast<uint32_t>(s.headerLength));
+  Put32(p + 20, static_cast<uint32_t>(s.recordLength));
+  Put64(p + 24, s.layoutHash);
+  Put32(p + 32, count);
+  Put32(p + 36, kJournalEntrySize);
+  uint64_t offset = bytes.size();
+  Put64(p + 40, offset);
+  for (const TagDefinition& t : tags) offset += static_cast<uint64_t>(count) * EntryWidth(t);
+  Put64(p + 48, offset);
+  EncodeCommit(p + kCommitOffset, IndexCommit{1, count, 0, 0});
+  for (size_t i = 0; i < tags.size(); ++i) EncodeTag(p + kHeaderSize + i * kTagBlockSize, tags[i]);
+  return bytes;
+}
+
+// Strictly ascending, record numbers 1..count each exactly once.
+bool ValidBase(const std::string& base, size_t width, uint32_t count, std::vector<uint8_t>& seen) {
+  seen.assign(static_cast<size_t>(count) + 1, 0);
+  for (size_t i = 0; i < count; ++i) {
+    const std::string_view entry(base.data() + i * width, width);
+    if (i > 0 && std::string_view(base.data() + (i - 1) * width, width) >= entry) return false;
+    const uint32_t recno = EntryRecno(entry);
+    if (recno < 1 || recno > count || seen[recno]) return false;
+    seen[recno] = 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string MakeEntry(const std::string& key, uint32_t recno) {
+  std::string entry = key;
+  for (int shift = 24; shift >= 0; shift -= 8) entry.push_back(static_cast<char>((recno >> shift) & 0xFF));
+  return entry;
+}
+
+uint32_t EntryRecno(std::string_view entry) {
+  const auto* p = reinterpret_cast<const uint8_t*>(entry.data() + entry.size() - 4);
+  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+         (static_cast<uint32_t>(p[2]) << 8) | p[3];
+}
+
+IndexFile::Status IndexFile::Open(const std::string& path, const IndexSignature& signature, bool& openable) {
+  Close();
+  openable = true;
+  path_ = path;
+  fd_ = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd_ < 0) {
+    openable = errno == ENOENT;
+    return Status::Missing;
+  }
+  struct stat st {};
+  if (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    Close();
+    openable = false;
+    return Status::Missing;
+  }
+  device_ = st.st_dev;
+  inode_ = st.st_ino;
+  const Status status = Load(signature);
+  if (status != Status::Ok) Close();
+  return status;
+}
+
+IndexFile::Status IndexFile::Load(const IndexSignature& s) {
+  const std::vector<TagDefinition>& tags = *s.tags;
+  const int64_t size = OpenFileSize(fd_);
+  std::string header(kHeaderSize + kTagBlockSize * tags.size(), '\0');
+  if (size < static_cast<int64_t>(header.size()) || !ReadAt(fd_, header.data(), header.size(), 0)) {
+    return Status::Invalid;
+  }
+  // Compare the stored header with the one this table and tag list would get:
+  // every byte but the counts, offsets and commit block must agree.
+  const auto* p = reinterpret_cast<const uint8_t*>(header.data());
+  const uint32_t count = Get32(p + 32);
+  const std::string expected = EncodeHeader(s, count);
+  if (std::memcmp(p, expected.data(), 32) != 0 || Get32(p + 36) != kJournalEntrySize ||
+      Get64(p + 40) != Get64(reinterpret_cast<const uint8_t*>(expected.data()) + 40) ||
+      Get64(p + 48) != Get64(reinterpret_cast<const uint8_t*>(expected.data()) + 48) ||
+      header.compare(kHeaderSize, std::string::npos, expected, kHeaderSize, std::string::npos) != 0) {
+    return Status::Invalid;
+  }
+  baseCount_ = count;
+  journalOffset_ = Get64(p + 48);
+  IndexCommit commit;
+  if (static_cast<uint64_t>(size) < journalOffset_ || !ReadCommit(commit) || commit.covered < count ||
+      commit.journalCount > (static_cast<uint64_t>(size) - journalOffset_) / kJournalEntrySize) {
+    return Status::Invalid;
+  }
+  entryWidths_.clear();
+  bases_.assign(tags.size(), std::string());
+  uint64_t offset = Get64(p + 40);
+  uint64_t hash = 0x9E3779B97F4A7C15ULL;
+  std::vector<uint8_t> seen;
+  for (size_t t = 0; t < tags.size(); ++t) {
+    const size_t width = EntryWidth(tags[t]);
+    entryWidths_.push_back(width);
+    bases_[t].resize(static_cast<size_t>(count) * width);
+    if (!ReadAt(fd_, bases_[t].data(), bases_[t].size(), static_cast<int64_t>(offset)) ||
+        !ValidBase(bases_[t], width, count, seen)) {
+      return Status::Invalid;
+    }
+    offset += bases_[t].size();
+    hash = Hash(bases_[t].data(), bases_[t].size(), hash);
+  }
+  return hash == Get64(p + kBaseHashOffset) ? Status::Ok : Status::Invalid;
+}
+
+void IndexFile::Close() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  bases_.clear();
+  entryWidths_.clear();
+  baseCount_ = 0;
+}
+
+bool IndexFile::ReadCommit(IndexCommit& c) const {
+  uint8_t block[kCommitSize];
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    if (!ReadAt(fd_, block, sizeof block, kCommitOffset)) return false;
+    if (Get64(block + 24) != CommitCheck(block)) continue;
+    c.seq = Get64(block);
+    c.covered = Get32(block + 8);
+    c.dirtyRecno = Get32(block + 12);
+    c.journalCount = Get64(block + 16);
+    return true;
+  }
+  return false;
+}
+
+bool IndexFile::ReadJournal(uint64_t from, uint64_t to, std::vector<JournalEntry>& out) const {
+  out.clear();
+  if (to <= from) return true;
+  const int64_t size = OpenFileSize(fd_);
+  if (size < 0 || static_cast<uint64_t>(size) < journalOffset_ ||
+      to > (static_cast<uint64_t>(size) - journalOffset_) / kJournalEntrySize) {
+    return false;
+  }
+  std::string bytes(static_cast<size_t>(to - from) * kJournalEntrySize, '\0');
+  if (!ReadAt(fd_, bytes.data(), bytes.size(), static_cast<int64_t>(journalOffset_ + from * kJournalEntrySize))) {
+    return false;
+  }
+  for (size_t i = 0; i < bytes.size(); i += kJournalEntrySize) {
+    const auto* p = reinterpret_cast<const uint8_t*>(bytes.data() + i);
+    JournalEntry e;
+    e.op = static_cast<JournalOp>(p[0]);
+    e.tag = p[1];
+    if ((e.op != JournalOp::Insert && e.op != JournalOp::Remove) || e.tag >= entryWidths_.size() ||
+        Get16(p + 2) != entryWidths_[e.tag] ||
+        Get32(p + kJournalCheckOffset) != static_cast<uint32_t>(Hash(p, kJournalCheckOffset))) {
+      return false;
+    }
+    e.entry.assign(bytes.data() + i + kJournalDataOffset, entryWidths_[e.tag]);
+    if (EntryRecno(e.entry) == 0) return false;
+    out.push_back(std::move(e));
+  }
+  return true;
+}
+
+bool IndexFile::Append(const std::vector<JournalEntry>& entries, const IndexCommit& commit) {
+  std::string bytes(entries.size() * kJournalEntrySize, '\0');
+  for (size_t i = 0; i < entries.size(); ++i) {
+    auto* p = reinterpret_cast<uint8_t*>(bytes.data() + i * kJournalEntrySize);
+    p[0] = static_cast<uint8_t>(entries[i].op);
+    p[1] = entries[i].tag;
+    Put16(p + 2, static_cast<uint32_t>(entries[i].entry.size()));
+    std::memcpy(p + kJournalDataOffset, entries[i].entry.data(), entries[i].entry.size());
+    Put32(p + kJournalCheckOffset, static_cast<uint32_t>(Hash(p, kJournalCheckOffset)));
+  }
+  const uint64_t first = commit.journalCount - entries.size();
+  if (!bytes.empty() &&
+      !WriteAt(fd_, bytes.data(), bytes.size(), static_cast<int64_t>(journalOffset_ + first * kJournalEntrySize))) {
+    return false;
+  }
+  uint8_t block[kCommitSize];
+  EncodeCommit(block, commit);
+  return WriteAt(fd_, block, sizeof block, kCommitOffset);
+}
+
+bool IndexFile::Replaced() const {
+  struct stat st {};
+  if (stat(path_.c_str(), &st) != 0) return true;
+  return st.st_dev != device_ || st.st_ino != inode_;
+}
+
+bool IndexFile::Write(const std::string& path, const IndexSignature& signature,
+                      const std::vector<std::string>& bases, uint32_t count) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return false;
+  const std::string header = EncodeHeader(signature, count);
+  bool ok = WriteAt(fd, header.data(), header.size(), 0) && fchmod(fd, 0644) == 0;
+  int64_t offset = static_cast<int64_t>(header.size());
+  for (const std::string& base : bases) {
+    ok = ok && WriteAt(fd, base.data(), base.size(), offset);
+    offset += static_cast<int64_t>(base.size());
+  }
+  uint64_t hash = 0x9E3779B97F4A7C15ULL;
+  for (const std::string& base : bases) hash = Hash(base.data(), base.size(), hash);
+  uint8_t hashBytes[8];
+  Put64(hashBytes, hash);
+  ok = ok && WriteAt(fd, hashBytes, sizeof hashBytes, kBaseHashOffset);
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace vostrane

@@ -1,0 +1,165 @@
+// The table component through which the program reaches its dBase tables:
+// a current record with its record buffer, an index order, seeks by key,
+// movement that skips deleted records, field access by name, writes under a
+// whole-file lock, and a filter. The table is always opened shared; the
+// production index lives in a file beside it (table name + ".VDX").
+//
+// Setting up a table:
+//   TTzDbf t;
+//   t.SetDbfFileName("places.dbf");
+//   t.SetDbfFields({"NAME,C,25,0", "LATDEG,N,2,0", ...});   // to create it
+//   t.SetIndexList({"CITY,F,F,UPPER(NAME)", "",
+//                   "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""});
+//   t.Open();
+//   t.SetOrderTo(1);
+// Every failure raises TableError carrying the message to show.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tablestore/DbfFile.h"
+#include "tablestore/FileLock.h"
+#include "tablestore/IndexProgress.h"
+#include "tablestore/KeyExpression.h"
+#include "tablestore/TableError.h"
+#include "tablestore/TagDefinition.h"
+
+namespace vostrane {
+
+class ProductionIndex;
+
+class TTzDbf {
+ public:
+  TTzDbf();
+  ~TTzDbf();
+  TTzDbf(const TTzDbf&) = delete;
+  TTzDbf& operator=(const TTzDbf&) = delete;
+
+  // Settings, made before Open.
+  void SetDbfFileName(const std::string& name) { dbfFileName_ = name; }
+  // One line per field: "NAME,TYPE,WIDTH,DECIMALS"; used to create the table.
+  void SetDbfFields(std::vector<std::string> lines) { dbfFields_ = std::move(lines); }
+  // Pairs of lines: "TAG,UNIQUE,DESCENDING,KEY EXPRESSION" and a condition
+  // (empty). Order number n selects the n-th tag.
+  void SetIndexList(std::vector<std::string> lines) { indexList_ = std::move(lines); }
+  void SetHideDeletedRecs(bool hide) { hideDeletedRecs_ = hide; }
+  // Receives the progress of index rebuilds; may be null.
+  void SetProgress(IndexProgress* progress) { progress_ = progress; }
+
+  const std::string& DbfFileName() const { return dbfFileName_; }
+  // The production index file name: the table's name with ".VDX".
+  std::string IndexFileName() const;
+
+  // Opens the table shared, creating it when missing, and opens or rebuilds
+  // the production index. The cursor is then on the first visible record in
+  // record order.
+  void Open();
+  void Close();
+  bool IsOpen() const;
+
+  // 0 = record order, n = the n-th tag. The current record stays current.
+  void SetOrderTo(int order);
+  int Order() const { return order_; }
+  // Seeks in the current order (not 0); keys are compared byte-wise, so
+  // callers upper-case with UpperAnsi. FindExact pads the key with blanks
+  // to the key length and wants an equal key; FindNear wants a key that
+  // begins with the text. Deleted and filtered records are passed over.
+  // Not found: FindExact ends on the last record with Eof; FindNear stays
+  // on the next greater key (or the last record, with Eof). An empty key
+  // finds nothing and does not move.
+  bool FindExact(std::string_view key);
+  bool FindNear(std::string_view key);
+  // The first visible record; with none, Bof and Eof are both set.
+  void First();
+  // Moves n visible records (negative: backward); past the ends the cursor
+  // stays on the last (first) visible record with Eof (Bof) set. MoveBy(0)
+  // re-reads the current record.
+  void MoveBy(int n);
+  void Skip(int n) { MoveBy(n); }
+  // Makes record `recno` (from 1) current, deleted or not.
+  void Go(uint32_t recno);
+  uint32_t RecNo() const { return recno_; }  // 0 when there is no current record
+  // Records in the file, deleted ones included, as other processes left it.
+  uint32_t RecCount();
+  bool Bof() const { return bof_; }
+  bool Eof() const { return eof_; }
+  bool Deleted() const;
+
+  // Fields by name, without regard to case. The record buffer holds the
+  // current record (blanks when there is none) with the fields set since.
+  bool HasField(std::string_view name) const;
+  std::string GetCField(std::string_view name) const;   // full width
+  int64_t GetLongField(std::string_view name) const;    // blank: 0
+  void SetCField(std::string_view name, std::string_view text);
+  // Throws when the number does not fit the field.
+  void SetLongField(std::string_view name, int64_t value);
+
+  // Writes need FLock. ReplaceRec writes the fields set since the record
+  // was read onto the record as it is on disk and moves its keys.
+  // AppendRec adds a blank record carrying the fields set since the last
+  // read, makes it current and adds its keys. DeleteRec and RecallRec set
+  // and clear the deletion mark of the current record.
+  void ReplaceRec();
+  void AppendRec();
+  void DeleteRec();
+  void RecallRec();
+  // One attempt at the whole-file lock; false (nothing changed) when another
+  // holder has it. Callers retry.
+  bool FLock();
+  void UnLock();
+  bool Locked() const { return lock_.Held(); }
+  // A comparison such as CNTRYSTATE = "PEN" (see RecordFilter); an empty
+  // text removes the filter.
+  void SetFilterTo(std::string_view expression);
+
+ private:
+  // A position in the current order: the index entry (key + big-endian
+  // record number); in record order the key part is empty.
+  using Position = std::string;
+
+  const DbfLayout& Layout() const;
+  size_t FieldIndex(std::string_view name) const;
+  const DbfField& Field(std::string_view name) const;
+  void RequireOpen() const;
+  void Refresh();
+  std::optional<Position> Edge(bool first) const;
+  std::optional<Position> Step(const Position& from, bool forward) const;
+  Position PositionOf(uint32_t recno, const std::string& record) const;
+  bool LoadIfVisible(const Position& p);
+  std::optional<Position> WalkVisible(std::optional<Position> p, bool forward);
+  void SetCurrent(const Position& p);
+  void ClearCurrent();
+  bool Seek(std::string_view key, bool exact);
+  void ReloadCurrent();
+  void RequireLock(const char* operation) const;
+  void RequireCurrent(const char* operation) const;
+  std::string WithChanges(std::string record) const;
+
+  std::string dbfFileName_;
+  std::vector<std::string> dbfFields_;
+  std::vector<std::string> indexList_;
+  bool hideDeletedRecs_ = true;
+  IndexProgress* progress_ = nullptr;
+
+  DbfFile file_;
+  FileLock lock_;
+  std::vector<TagDefinition> tags_;
+  std::unique_ptr<ProductionIndex> index_;
+  std::optional<RecordFilter> filter_;
+
+  int order_ = 0;
+  uint32_t recno_ = 0;
+  Position position_;
+  bool bof_ = true;
+  bool eof_ = true;
+  std::string buffer_;           // the record buffer
+  std::string loaded_;           // the record as last read
+  std::vector<bool> changed_;    // fields set since the record was read
+};
+
+}  // namespace vostrane
