@@ -19,12 +19,4 @@ void PendingPhases::ShowViewer(QWidget*, QObject*, ViewerSize) { RunState = 'Q';
 
 void PendingPhases::CloseViewer() {}
 
-namespace {
-PendingPhases g_pending;
-SessionPhases* g_phases = nullptr;
-}  // namespace
-
-SessionPhases& Phases() { return g_phases ? *g_phases : g_pending; }
-void SetPhases(SessionPhases* phases) { g_phases = phases; }
-
 }  // namespace vostrane

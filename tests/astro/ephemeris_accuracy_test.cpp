@@ -12,7 +12,7 @@
 #include "astro/AngleHelpers.h"
 #include "astro/EphemerisEngine.h"
 #include "astro/OuterPlanetFiles.h"
-#include "tests/astro/EphemerisTestFiles.h"
+#include "tests/support/EphemerisTestFiles.h"
 
 namespace vostrane {
 namespace {

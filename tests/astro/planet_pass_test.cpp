@@ -15,7 +15,7 @@
 #include "astro/SolarVector.h"
 #include "platform/ScriptedMessageService.h"
 #include "tests/astro/AstroTestSupport.h"
-#include "tests/astro/EphemerisTestFiles.h"
+#include "tests/support/EphemerisTestFiles.h"
 
 namespace vostrane {
 namespace {

@@ -20,5 +20,8 @@ struct Command {
 const std::vector<Command>& Commands();
 
 int RunVersion(const Args& args);
+int RunCalc(const Args& args);
+int RunDump(const Args& args);
+int RunNew(const Args& args);
 
 }  // namespace vostrane::batch

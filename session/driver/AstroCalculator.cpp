@@ -1,0 +1,30 @@
+#include "astro/AnalyticTheory.h"
+#include "astro/Houses.h"
+#include "astro/PlanetPass.h"
+#include "session/driver/ChartCalculator.h"
+
+namespace vostrane {
+
+AstroCalculator::AstroCalculator() = default;
+AstroCalculator::~AstroCalculator() = default;
+
+bool AstroCalculator::Houses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude) {
+  return CalcHouses(entry, image, entry.housesys(), geocentricLatitude);
+}
+
+bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags,
+                              CalcProgress&, int) {
+  // The constant tables of the theory are built once per calculation run.
+  if (!theory_) theory_ = std::make_unique<AnalyticTheory>();
+  return CalcPlanets(entry, image, flags, *theory_);
+}
+
+// This program never creates entries with a user-defined zodiac. An entry
+// that has one (from a session file written elsewhere) is shown in the
+// sidereal zodiac: a tropical entry is shifted by its ayanamsa, which the
+// house step stored as a positive angle; a sidereal one is already there.
+double AstroCalculator::UserZodiacOffset(const ChartEntry& entry) {
+  return entry.zodsel() == 'T' ? entry.ayan() : 0.0;
+}
+
+}  // namespace vostrane

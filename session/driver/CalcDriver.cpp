@@ -1,0 +1,161 @@
+#include "session/driver/CalcDriver.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "session/SessionFile.h"
+#include "shell/ControlRecord.h"
+
+namespace vostrane {
+namespace {
+
+constexpr int kComposite = 1;
+constexpr int kProgressed = 4;
+constexpr int kNoCalculation = 5;
+
+double OneStepInto360(double x) {
+  if (x >= 360.0) x -= 360.0;
+  if (x < 0.0) x += 360.0;
+  return x;
+}
+
+// A derived entry takes the birth data and the calculated values of its base
+// entry. Session files of this program never hold derived entries; one that
+// came from elsewhere is given its base's chart, or left as it is when the
+// base entry does not exist.
+void CalcDerivedChart(ChartEntry& entry, int record, int entryCount) {
+  const int base = entry.baseEntry();
+  if (base >= 1 && base <= entryCount && base != record) {
+    ChartEntry source;
+    SessionAccess('r', source, base);
+    if (source.used()) {
+      constexpr size_t birthFrom = entry_offset::month;
+      constexpr size_t birthTo = entry_offset::zodsel;  // birth data and calculated block
+      std::memcpy(entry.Data() + birthFrom, source.Data() + birthFrom, birthTo - birthFrom);
+      entry.setCoasc(source.coasc());
+      entry.setPolarasc(source.polarasc());
+    }
+  }
+  SessionAccess('w', entry, record);
+}
+
+class Driver {
+ public:
+  Driver(CalcProgress& progress, NameFileWriteBack& nameFile, ChartCalculator& calculator,
+         bool geocentricLatitude)
+      : progress_(progress), nameFile_(nameFile), calc_(calculator), geoLat_(geocentricLatitude) {}
+
+  void Run() {
+    progress_.SetStepCaption(kCaptionFor);
+    const int count = CountEntries();
+    // A level can be at most count - 1 in a real chain of derived charts; a
+    // larger stored level (a damaged file) must not make the loop run on.
+    int highest = 0;
+    for (int level = 0; level <= std::min(highest, count); ++level) {
+      ChartEntry entry;
+      SessionAccess('r', entry, 1);
+      for (int record = 1; entry.used(); ++record) {
+        highest = std::max(highest, entry.level());
+        progress_.SetEntryName(entry.name());
+        if (entry.level() == level) Calculate(entry, record, count);
+        progress_.SetEntryName("");
+        SessionAccess('r', entry, record + 1);
+      }
+    }
+    SessionAccess('C', scratch_);
+  }
+
+ private:
+  // Walks the list once to its terminator; returns the number of entries.
+  int CountEntries() {
+    SessionAccess('1', scratch_);
+    int count = 0;
+    while (scratch_.used()) {
+      ++count;
+      SessionAccess('R', scratch_);
+    }
+    return count;
+  }
+
+  void Calculate(ChartEntry& entry, int record, int count) {
+    const bool linked = entry.nameRecord() > 0;
+    if (entry.charttype() != 0) {
+      progress_.SetStepCaption(kCaptionSecondary);
+      CalcDerivedChart(entry, record, count);
+      SessionAccess('r', entry, record);
+    } else if (linked) {
+      nameFile_.PositionOn(entry.name());
+    }
+
+    if (NeedsHouses(entry)) {
+      progress_.SetStepCaption(kCaptionHouses);
+      NameFileImage image;
+      const bool update = calc_.Houses(entry, image, geoLat_);
+      SessionAccess('w', entry, record);
+      if (update && linked) nameFile_.WriteBack(image, false);
+    }
+
+    if (NeedsPlanets(entry)) {
+      progress_.SetStepCaption(kCaptionPlanets);
+      const bool storeFlags = entry.level() == 0 && linked;
+      PlanetFlags flags;
+      NameFileImage image;
+      const bool update = calc_.Planets(entry, image, flags, progress_, record);
+      SessionAccess('w', entry, record);
+      if (update && linked) nameFile_.WriteBack(image, true);
+      if (storeFlags) nameFile_.StoreCalcFlags(flags);
+      if (entry.usertype() != 'A') {
+        ApplyUserZodiacOffset(entry, calc_.UserZodiacOffset(entry));
+        SessionAccess('w', entry, record);
+      }
+    }
+  }
+
+  CalcProgress& progress_;
+  NameFileWriteBack& nameFile_;
+  ChartCalculator& calc_;
+  bool geoLat_;
+  ChartEntry scratch_;
+};
+
+}  // namespace
+
+bool NeedsHouses(const ChartEntry& entry) {
+  const int type = entry.charttype();
+  if (type == kProgressed || type == kNoCalculation) return false;
+  return !(type == kComposite && entry.chartypxtr() < 4);
+}
+
+bool NeedsPlanets(const ChartEntry& entry) {
+  const int type = entry.charttype();
+  const int sub = entry.chartypxtr();
+  if (type == kNoCalculation) return false;
+  if (type == kComposite && sub < 4) return false;
+  return !(type == kProgressed && (sub == 2 || sub == 3 || sub == 7 || sub == 8));
+}
+
+void ApplyUserZodiacOffset(ChartEntry& entry, double offset) {
+  entry.setMoonnode(OneStepInto360(entry.moonnode() - offset));
+  entry.setVertex(OneStepInto360(entry.vertex() - offset));
+  entry.setEastpt(OneStepInto360(entry.eastpt() - offset));
+  entry.setAsc(OneStepInto360(entry.asc() - offset));
+  entry.setMc(OneStepInto360(entry.mc() - offset));
+  entry.setCoasc(OneStepInto360(entry.coasc() - offset));
+  entry.setPolarasc(OneStepInto360(entry.polarasc() - offset));
+  for (int h = 1; h <= 6; ++h) entry.setCusp(h, OneStepInto360(entry.cusp(h) - offset));
+  for (BodyArray array : {BodyArray::Lon, BodyArray::HLon, BodyArray::Ra})
+    for (int slot = 0; slot <= 30; ++slot)
+      entry.setBody(array, slot, OneStepInto360(entry.body(array, slot) - offset));
+}
+
+void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
+                      ChartCalculator& calculator, bool geocentricLatitude) {
+  Driver(progress, nameFile, calculator, geocentricLatitude).Run();
+}
+
+void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile) {
+  AstroCalculator calculator;
+  CalcTheHouAndPla(progress, nameFile, calculator, Control().geocentricLatitude());
+}
+
+}  // namespace vostrane

@@ -1,0 +1,32 @@
+// How the calculation driver stores calculated values in the person's record
+// of the name file. The name file implements it on its table; until a build
+// has a name file, NoNameFileWriteBack stands in and stores nothing.
+#pragma once
+
+#include <string>
+
+#include "astro/PlanetPass.h"
+#include "session/NameFileImage.h"
+
+namespace vostrane {
+
+class NameFileWriteBack {
+ public:
+  virtual ~NameFileWriteBack() = default;
+  // Positions the name table on the person of this name (exact key).
+  virtual void PositionOn(const std::string& name) = 0;
+  // Writes the image's values into the current record and posts it; with
+  // fullSet also the eight blocks of body values.
+  virtual void WriteBack(const NameFileImage& image, bool fullSet) = 0;
+  // Sets CALCYN, CALCASTYN and CALCTNP of the current record and posts it.
+  virtual void StoreCalcFlags(const PlanetFlags& flags) = 0;
+};
+
+class NoNameFileWriteBack : public NameFileWriteBack {
+ public:
+  void PositionOn(const std::string&) override {}
+  void WriteBack(const NameFileImage&, bool) override {}
+  void StoreCalcFlags(const PlanetFlags&) override {}
+};
+
+}  // namespace vostrane

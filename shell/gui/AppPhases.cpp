@@ -1,0 +1,24 @@
+#include "shell/gui/AppPhases.h"
+
+#include "session/driver/gui/TCalHouPlaForm.h"
+
+namespace vostrane {
+
+void AppPhases::CalculateSession(QWidget* parent) {
+  TCalHouPlaForm progress(parent);
+  progress.show();
+  progress.repaint();
+  progress.CalcTheHouAndPla();
+}
+
+namespace {
+SessionPhases* g_phases = nullptr;
+}  // namespace
+
+SessionPhases& Phases() {
+  static AppPhases phases;
+  return g_phases ? *g_phases : phases;
+}
+void SetPhases(SessionPhases* phases) { g_phases = phases; }
+
+}  // namespace vostrane

@@ -1,0 +1,127 @@
+// vostrane-batch new + calc + dump give exactly the values of the house step
+// and the planet pass called directly on the same birth data.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "astro/AnalyticTheory.h"
+#include "astro/Houses.h"
+#include "astro/PlanetPass.h"
+#include "platform/FileSystem.h"
+#include "tests/support/EphemerisTestFiles.h"
+#include "tests/support/TempFolder.h"
+
+#ifdef VOSTRANE_BATCH
+
+namespace vostrane {
+namespace {
+
+std::string RunBatch(const std::string& args, int* status) {
+  const std::string command = std::string(VOSTRANE_BATCH) + " " + args + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buf[4096];
+  while (size_t n = fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
+  const int raw = pclose(pipe);
+  *status = WEXITSTATUS(raw);
+  return out;
+}
+
+// The numbers after "key": in a flat JSON object (one number or a list).
+std::vector<double> JsonNumbers(const std::string& json, const std::string& key) {
+  const size_t at = json.find("\"" + key + "\": ");
+  if (at == std::string::npos) return {};
+  const char* p = json.c_str() + at + key.size() + 4;
+  std::vector<double> values;
+  const bool list = *p == '[';
+  if (list) ++p;
+  do {
+    char* end = nullptr;
+    values.push_back(std::strtod(p, &end));
+    p = end;
+    while (*p == ',' || *p == ' ') ++p;
+  } while (list && *p != ']');
+  return values;
+}
+
+TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  int status = -1;
+  RunBatch("new 'Marie Test' 11/07/1867 12:00:00 52.25 -21.0 -1 N Warsaw T F", &status);
+  ASSERT_EQ(status, 0);
+  RunBatch("new Second 02/29/2000 23:59:59 -33.9 -151.2 -10 Y Sydney S C", &status);
+  ASSERT_EQ(status, 0);
+  RunBatch("calc", &status);
+  ASSERT_EQ(status, 0);
+
+  struct Case {
+    int record, month, day, year, h, m, s;
+    double lat, lon, zone;
+    int dst;
+    char zodiac, houses;
+  } cases[] = {{1, 11, 7, 1867, 12, 0, 0, 52.25, -21.0, -1, 0, 'T', 'F'},
+               {2, 2, 29, 2000, 23, 59, 59, -33.9, -151.2, -10, 1, 'S', 'C'}};
+  AnalyticTheory theory;
+  for (const Case& c : cases) {
+    const std::string json = RunBatch("dump " + std::to_string(c.record), &status);
+    ASSERT_EQ(status, 0) << json;
+    ChartEntry e;
+    e.InitNewEntry(c.zodiac, 0);
+    e.setMonth(c.month);
+    e.setDay(c.day);
+    e.setYear(c.year);
+    e.setHours(c.h);
+    e.setMinutes(c.m);
+    e.setSeconds(c.s);
+    e.setLatitude(c.lat);
+    e.setLongitude(c.lon);
+    e.setTzone(c.zone);
+    e.setDstcode(static_cast<uint8_t>(c.dst));
+    NameFileImage image;
+    CalcHouses(e, image, c.houses, false);
+    PlanetFlags flags;
+    CalcPlanets(e, image, flags, theory);
+
+    EXPECT_EQ(JsonNumbers(json, "julday").at(0), e.julday());
+    EXPECT_EQ(JsonNumbers(json, "gmt").at(0), e.gmt());
+    EXPECT_EQ(JsonNumbers(json, "ramc").at(0), e.ramc());
+    EXPECT_EQ(JsonNumbers(json, "ayan").at(0), e.ayan());
+    EXPECT_EQ(JsonNumbers(json, "asc").at(0), e.asc());
+    EXPECT_EQ(JsonNumbers(json, "polarasc").at(0), e.polarasc());
+    const auto cusps = JsonNumbers(json, "cusps");
+    ASSERT_EQ(cusps.size(), 6u);
+    for (int h = 1; h <= 6; ++h) EXPECT_EQ(cusps[h - 1], e.cusp(h)) << h;
+    const std::pair<const char*, BodyArray> arrays[] = {
+        {"lon", BodyArray::Lon}, {"speed", BodyArray::Speed}, {"hlat", BodyArray::HLat},
+        {"decl", BodyArray::Decl}};
+    for (const auto& [key, array] : arrays) {
+      const auto values = JsonNumbers(json, key);
+      ASSERT_EQ(values.size(), 32u) << key;
+      for (int s = 0; s < 32; ++s) EXPECT_EQ(values[s], e.body(array, s)) << key << " " << s;
+    }
+  }
+}
+
+TEST(BatchRoundTrip, BadArgumentsAreRefusedWithoutTouchingTheSession) {
+  test::TempFolder folder;
+  int status = -1;
+  RunBatch("new A 02/30/2001 12:00:00 10 10 0 N", &status);
+  EXPECT_NE(status, 0);
+  RunBatch("new A 01/01/2001 12:00:00 95 10 0 N", &status);
+  EXPECT_NE(status, 0);
+  RunBatch("new A 01/01/2001 12:00:00 10 10 0 X", &status);
+  EXPECT_NE(status, 0);
+  EXPECT_FALSE(FileExists("INPUT.FIL"));
+  RunBatch("dump 1", &status);
+  EXPECT_NE(status, 0);
+  RunBatch("calc", &status);
+  EXPECT_NE(status, 0);  // no session file: the driver's fatal message
+}
+
+}  // namespace
+}  // namespace vostrane
+
+#endif

@@ -1,0 +1,101 @@
+#include "tools/batch/JsonWriter.h"
+
+#include <cstdio>
+
+#include "platform/CodePage.h"
+
+namespace vostrane::batch {
+namespace {
+
+std::string Number(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  std::string s = buf;
+  if (s == "nan" || s == "inf" || s == "-inf" || s == "-nan") return "null";
+  return s;
+}
+
+std::string Quoted(const std::string& cp1252) {
+  std::string out = "\"";
+  for (unsigned char c : Cp1252ToUtf8(cp1252)) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+class ObjectWriter {
+ public:
+  void Raw(const char* key, const std::string& value) {
+    out_ += (out_.empty() ? "{" : ", ");
+    out_ += "\"";
+    out_ += key;
+    out_ += "\": " + value;
+  }
+  void Num(const char* key, double v) { Raw(key, Number(v)); }
+  void Int(const char* key, long long v) { Raw(key, std::to_string(v)); }
+  void Str(const char* key, const std::string& v) { Raw(key, Quoted(v)); }
+  std::string Done() { return out_ + "}"; }
+
+ private:
+  std::string out_;
+};
+
+}  // namespace
+
+std::string EntryToJson(const ChartEntry& e) {
+  ObjectWriter w;
+  w.Str("name", e.name());
+  w.Int("month", e.month());
+  w.Int("day", e.day());
+  w.Int("year", e.year());
+  w.Int("hours", e.hours());
+  w.Int("minutes", e.minutes());
+  w.Int("seconds", e.seconds());
+  w.Str("place", e.place());
+  w.Num("latitude", e.latitude());
+  w.Num("longitude", e.longitude());
+  w.Num("tzone", e.tzone());
+  w.Int("dstcode", e.dstcode());
+  w.Int("charttype", e.charttype());
+  w.Str("zodsel", std::string(1, e.zodsel()));
+  w.Str("housesys", std::string(1, e.housesys()));
+  w.Str("usertype", std::string(1, e.usertype()));
+  w.Num("gmt", e.gmt());
+  w.Num("julday", e.julday());
+  w.Num("obliq", e.obliq());
+  w.Num("ayan", e.ayan());
+  w.Num("deltat", e.deltat());
+  w.Num("t", e.t());
+  w.Num("ramc", e.ramc());
+  w.Num("moonnode", e.moonnode());
+  w.Num("vertex", e.vertex());
+  w.Num("eastpt", e.eastpt());
+  w.Num("asc", e.asc());
+  w.Num("mc", e.mc());
+  w.Num("coasc", e.coasc());
+  w.Num("polarasc", e.polarasc());
+  std::string cusps = "[";
+  for (int h = 1; h <= 6; ++h) cusps += (h > 1 ? ", " : "") + Number(e.cusp(h));
+  w.Raw("cusps", cusps + "]");
+  const std::pair<const char*, BodyArray> arrays[] = {
+      {"lon", BodyArray::Lon},   {"lat", BodyArray::Lat},   {"speed", BodyArray::Speed},
+      {"hlon", BodyArray::HLon}, {"hlat", BodyArray::HLat}, {"hspeed", BodyArray::HSpeed},
+      {"ra", BodyArray::Ra},     {"decl", BodyArray::Decl}};
+  for (const auto& [key, array] : arrays) {
+    std::string list = "[";
+    for (int s = 0; s < kSlots; ++s) list += (s ? ", " : "") + Number(e.body(array, s));
+    w.Raw(key, list + "]");
+  }
+  return w.Done();
+}
+
+}  // namespace vostrane::batch

@@ -1,0 +1,176 @@
+// The session sub-commands of vostrane-batch: calc, dump and new.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/RecordFile.h"
+#include "session/ChartEntry.h"
+#include "session/SessionFile.h"
+#include "session/driver/CalcDriver.h"
+#include "shell/Calendar.h"
+#include "shell/ControlRecord.h"
+#include "tools/batch/BatchCommands.h"
+#include "tools/batch/JsonWriter.h"
+
+namespace vostrane::batch {
+namespace {
+
+std::optional<double> ParseNumber(const std::string& text) {
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || v < -100000 || v > 100000) return std::nullopt;
+  return static_cast<int>(v);
+}
+
+// Splits "a<sep>b<sep>c" into three integers.
+bool SplitThree(const std::string& text, char sep, int& a, int& b, int& c) {
+  const size_t p1 = text.find(sep);
+  const size_t p2 = p1 == std::string::npos ? p1 : text.find(sep, p1 + 1);
+  if (p2 == std::string::npos) return false;
+  auto x = ParseInt(text.substr(0, p1));
+  auto y = ParseInt(text.substr(p1 + 1, p2 - p1 - 1));
+  auto z = ParseInt(text.substr(p2 + 1));
+  if (!x || !y || !z) return false;
+  a = *x;
+  b = *y;
+  c = *z;
+  return true;
+}
+
+int Usage(const char* text) {
+  std::fprintf(stderr, "vostrane-batch: %s (see --help)\n", text);
+  return 2;
+}
+
+// Records of the session file up to and including the terminator; -1 when
+// the file is missing, -2 when it has no terminator.
+int64_t FindTerminator(RecordFile& file) {
+  ChartEntry e;
+  for (int64_t r = 1; r < file.RecordCount(); ++r) {
+    if (!file.Seek(r) || !file.Read(e.Data())) return -2;
+    if (!e.used()) return r;
+  }
+  return -2;
+}
+
+}  // namespace
+
+int RunCalc(const Args& args) {
+  if (!args.empty()) return Usage("calc takes no arguments");
+  OpenControlFile();
+  SilentProgress progress;
+  NoNameFileWriteBack nameFile;
+  CalcTheHouAndPla(progress, nameFile);
+  if (ControlFileIsOpen()) CloseControlFile();
+  return 0;
+}
+
+int RunDump(const Args& args) {
+  if (args.size() != 1) return Usage("dump takes one entry number");
+  const auto n = ParseInt(args[0]);
+  RecordFile file;
+  if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadOnly)) {
+    std::fprintf(stderr, "vostrane-batch: %s not found\n", kSessionFileName);
+    return 1;
+  }
+  ChartEntry e;
+  if (!n || *n < 1 || !file.Seek(*n) || !file.Read(e.Data()) || !e.used()) {
+    std::fprintf(stderr, "vostrane-batch: there is no entry %s\n", args[0].c_str());
+    return 1;
+  }
+  std::printf("%s\n", EntryToJson(e).c_str());
+  return 0;
+}
+
+// new NAME MM/DD/YYYY HH:MM:SS LAT LON ZONE DST [PLACE [ZODIAC [HOUSESYS]]]
+int RunNew(const Args& args) {
+  if (args.size() < 7 || args.size() > 10) return Usage("new needs 7 to 10 arguments");
+  int month, day, year, hours, minutes, seconds;
+  if (!SplitThree(args[1], '/', month, day, year) || month < 1 || month > 12 || day < 1 ||
+      year < -999 || year > 2300 || day > DaysInMonth(month, year))
+    return Usage("the date must be MM/DD/YYYY, a real day, year -999 to 2300");
+  if (!SplitThree(args[2], ':', hours, minutes, seconds) || hours < 0 || hours > 23 ||
+      minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59)
+    return Usage("the time must be HH:MM:SS in 24-hour form");
+  const auto lat = ParseNumber(args[3]);
+  const auto lon = ParseNumber(args[4]);
+  const auto zone = ParseNumber(args[5]);
+  if (!lat || std::fabs(*lat) > 90) return Usage("latitude must be -90 to 90 (north positive)");
+  if (!lon || std::fabs(*lon) > 180) return Usage("longitude must be -180 to 180 (west positive)");
+  if (!zone || std::fabs(*zone) > 24) return Usage("zone must be -24 to 24 hours (west positive)");
+  const std::string dstLetters = "NYWDL";
+  if (args[6].size() != 1 || dstLetters.find(args[6][0]) == std::string::npos)
+    return Usage("the daylight letter must be one of N Y W D L");
+  const std::string name = Utf8ToCp1252(args[0]);
+  const std::string place = args.size() > 7 ? Utf8ToCp1252(args[7]) : "";
+  if (name.empty() || name.size() > 25 || place.size() > 25)
+    return Usage("name and place hold 1 to 25 characters");
+  char zodiac = args.size() > 8 ? args[8][0] : 0;
+  const char houses = args.size() > 9 ? args[9][0] : 'F';
+  if (args.size() > 8 && (args[8].size() != 1 || (zodiac != 'T' && zodiac != 'S')))
+    return Usage("the zodiac must be T or S");
+  if (houses < 'A' || houses > 'I' || (args.size() > 9 && args[9].size() != 1))
+    return Usage("the house system must be a letter A to I");
+
+  OpenControlFile();
+  if (!zodiac) zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
+  if (ControlFileIsOpen()) CloseControlFile();
+
+  RecordFile file;
+  int64_t terminator = 1;
+  const bool exists = FileExists(kSessionFileName);
+  if (exists) {
+    if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite))
+      return std::fprintf(stderr, "vostrane-batch: cannot open %s\n", kSessionFileName), 1;
+    terminator = FindTerminator(file);
+    if (terminator < 0)
+      return std::fprintf(stderr, "vostrane-batch: %s has no terminator record\n",
+                          kSessionFileName), 1;
+  } else if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::CreateTruncate)) {
+    return std::fprintf(stderr, "vostrane-batch: cannot create %s\n", kSessionFileName), 1;
+  }
+
+  ChartEntry entry;
+  entry.InitNewEntry(zodiac, static_cast<int32_t>(terminator - 1));
+  entry.setName(name);
+  entry.setPlace(place);
+  entry.setMonth(month);
+  entry.setDay(day);
+  entry.setYear(year);
+  entry.setHours(hours);
+  entry.setMinutes(minutes);
+  entry.setSeconds(seconds);
+  entry.setLatitude(*lat);
+  entry.setLongitude(*lon);
+  entry.setTzone(*zone);
+  entry.setDstcode(static_cast<uint8_t>(dstLetters.find(args[6][0])));
+  entry.setHousesys(houses);
+  // Birth date copies of the printout selection, as the birth data form sets them.
+  for (int j : {64, 73}) {
+    entry.setPrintoutParam(j, month);
+    entry.setPrintoutParam(j + 1, day);
+    entry.setPrintoutParam(j + 2, year);
+  }
+
+  ChartEntry header;
+  ChartEntry end;
+  const bool ok = (exists || (file.Seek(0) && file.Write(header.Data()))) &&
+                  file.Seek(terminator) && file.Write(entry.Data()) && file.Write(end.Data()) &&
+                  file.Close();
+  if (!ok) return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;
+  std::printf("%lld\n", static_cast<long long>(terminator));
+  return 0;
+}
+
+}  // namespace vostrane::batch
