@@ -14,7 +14,6 @@ PACKAGES=(
   tzdata
   python3 python3-fontforge fonts-dejavu-core fonts-symbola
   fonts-dejavu-extra fonts-liberation2 fonts-freefont-ttf fonts-noto-core
-  nodejs npm
   xvfb xauth xdotool imagemagick
 )
 
@@ -24,6 +23,11 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
+
+# Node.js may come from elsewhere than Debian (with its own npm): ask for the
+# commands, not the packages.
+command -v node >/dev/null 2>&1 || missing+=(nodejs)
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
