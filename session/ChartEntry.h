@@ -4,10 +4,10 @@
 // accessors at their fixed offsets.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
+
+#include "platform/PackedRecord.h"
 
 namespace vostrane {
 
@@ -82,41 +82,15 @@ constexpr size_t polarasc = 7722;
 // The per-body arrays of the calculated block, in record order.
 enum class BodyArray { Lon, Lat, Speed, HLon, HLat, HSpeed, Ra, Decl };
 
-class ChartEntry {
+class ChartEntry : public PackedRecord<kEntrySize> {
  public:
-  ChartEntry() { bytes_.fill(0); }
-
-  uint8_t* Data() { return bytes_.data(); }
-  const uint8_t* Data() const { return bytes_.data(); }
-  void Clear() { bytes_.fill(0); }
-
-  template <typename T>
-  T Get(size_t offset) const {
-    static_assert(std::is_trivially_copyable_v<T>);
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
-    return value;
-  }
-  template <typename T>
-  void Set(size_t offset, T value) {
-    static_assert(std::is_trivially_copyable_v<T>);
-    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
-  }
-
-  // string[N]: length byte then N characters. Reading clamps a bad length to N.
-  std::string GetString(size_t offset, size_t capacity) const;
-  void SetString(size_t offset, size_t capacity, const std::string& text);
-  // Fixed character areas without a length byte.
-  std::string GetChars(size_t offset, size_t count) const;
-  void SetChars(size_t offset, size_t count, const std::string& text, char fill = ' ');
-
   // Birth data.
-  bool used() const { return bytes_[entry_offset::used] != 0; }
-  void setUsed(bool v) { bytes_[entry_offset::used] = v ? 1 : 0; }
-  uint8_t charttype() const { return bytes_[entry_offset::charttype]; }
-  void setCharttype(uint8_t v) { bytes_[entry_offset::charttype] = v; }
-  uint8_t chartypxtr() const { return bytes_[entry_offset::chartypxtr]; }
-  void setChartypxtr(uint8_t v) { bytes_[entry_offset::chartypxtr] = v; }
+  bool used() const { return Data()[entry_offset::used] != 0; }
+  void setUsed(bool v) { Data()[entry_offset::used] = v ? 1 : 0; }
+  uint8_t charttype() const { return Data()[entry_offset::charttype]; }
+  void setCharttype(uint8_t v) { Data()[entry_offset::charttype] = v; }
+  uint8_t chartypxtr() const { return Data()[entry_offset::chartypxtr]; }
+  void setChartypxtr(uint8_t v) { Data()[entry_offset::chartypxtr] = v; }
   int16_t harmonic() const { return Get<int16_t>(entry_offset::harmonic); }
   void setHarmonic(int16_t v) { Set(entry_offset::harmonic, v); }
   std::string name() const { return GetString(entry_offset::name, 25); }
@@ -143,8 +117,8 @@ class ChartEntry {
   void setLongitude(double v) { Set(entry_offset::longitude, v); }
   double tzone() const { return Get<double>(entry_offset::tzone); }
   void setTzone(double v) { Set(entry_offset::tzone, v); }
-  uint8_t dstcode() const { return bytes_[entry_offset::dstcode]; }
-  void setDstcode(uint8_t v) { bytes_[entry_offset::dstcode] = v; }
+  uint8_t dstcode() const { return Data()[entry_offset::dstcode]; }
+  void setDstcode(uint8_t v) { Data()[entry_offset::dstcode] = v; }
 
   // Calculated block.
   double gmt() const { return Get<double>(entry_offset::gmt); }
@@ -188,12 +162,12 @@ class ChartEntry {
   }
 
   // Settings and links.
-  char zodsel() const { return static_cast<char>(bytes_[entry_offset::zodsel]); }
-  void setZodsel(char v) { bytes_[entry_offset::zodsel] = static_cast<uint8_t>(v); }
-  char housesys() const { return static_cast<char>(bytes_[entry_offset::housesys]); }
-  void setHousesys(char v) { bytes_[entry_offset::housesys] = static_cast<uint8_t>(v); }
-  char usertype() const { return static_cast<char>(bytes_[entry_offset::usertype]); }
-  void setUsertype(char v) { bytes_[entry_offset::usertype] = static_cast<uint8_t>(v); }
+  char zodsel() const { return Letter(entry_offset::zodsel); }
+  void setZodsel(char v) { SetLetter(entry_offset::zodsel, v); }
+  char housesys() const { return Letter(entry_offset::housesys); }
+  void setHousesys(char v) { SetLetter(entry_offset::housesys, v); }
+  char usertype() const { return Letter(entry_offset::usertype); }
+  void setUsertype(char v) { SetLetter(entry_offset::usertype, v); }
   int32_t baseEntry() const { return Get<int32_t>(entry_offset::baseEntry); }
   void setBaseEntry(int32_t v) { Set(entry_offset::baseEntry, v); }
   int32_t secondBaseEntry() const { return Get<int32_t>(entry_offset::secondBaseEntry); }
@@ -202,10 +176,10 @@ class ChartEntry {
   void setLevel(int32_t v) { Set(entry_offset::level, v); }
   int32_t nameRecord() const { return Get<int32_t>(entry_offset::nameRecord); }
   void setNameRecord(int32_t v) { Set(entry_offset::nameRecord, v); }
-  char saveMarker() const { return static_cast<char>(bytes_[entry_offset::saveMarker]); }
-  void setSaveMarker(char v) { bytes_[entry_offset::saveMarker] = static_cast<uint8_t>(v); }
-  char calcastyn() const { return static_cast<char>(bytes_[entry_offset::calcastyn]); }
-  void setCalcastyn(char v) { bytes_[entry_offset::calcastyn] = static_cast<uint8_t>(v); }
+  char saveMarker() const { return Letter(entry_offset::saveMarker); }
+  void setSaveMarker(char v) { SetLetter(entry_offset::saveMarker, v); }
+  char calcastyn() const { return Letter(entry_offset::calcastyn); }
+  void setCalcastyn(char v) { SetLetter(entry_offset::calcastyn, v); }
   int32_t dstTable() const { return Get<int32_t>(entry_offset::dstTable); }
   void setDstTable(int32_t v) { Set(entry_offset::dstTable, v); }
   std::string brthdatsrc() const { return GetChars(entry_offset::brthdatsrc, 2); }
@@ -222,14 +196,11 @@ class ChartEntry {
   // Printout code of row k (1..25) of group g (1..8).
   std::string printoutCode(int k, int g) const { return GetChars(2393 + 24 * k + 3 * g, 3); }
   void setPrintoutCode(int k, int g, const std::string& code) { SetChars(2393 + 24 * k + 3 * g, 3, code); }
-  char printoutFlag(int f) const { return static_cast<char>(bytes_[f]); }  // f = 2..19
-  void setPrintoutFlag(int f, char v) { bytes_[f] = static_cast<uint8_t>(v); }
+  char printoutFlag(int f) const { return Letter(f); }  // f = 2..19
+  void setPrintoutFlag(int f, char v) { SetLetter(f, v); }
 
   // The values of a new natal entry (everything else zero).
   void InitNewEntry(char defaultZodsel, int32_t entryCount);
-
- private:
-  std::array<uint8_t, kEntrySize> bytes_;
 };
 
 static_assert(sizeof(double) == 8 && sizeof(int32_t) == 4);

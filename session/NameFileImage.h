@@ -3,10 +3,10 @@
 // angles, and packed blocks for the cusps and the body arrays.
 #pragma once
 
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+
+#include "platform/PackedRecord.h"
 
 namespace vostrane {
 
@@ -38,32 +38,15 @@ inline int32_t EncodeFixed(double value) {
 }
 inline double DecodeFixed(int32_t value) { return value / 5000000.0; }
 
-class NameFileImage {
+class NameFileImage : public PackedRecord<kNameFileImageSize> {
  public:
-  NameFileImage() { bytes_.fill(0); }
-  uint8_t* Data() { return bytes_.data(); }
-  const uint8_t* Data() const { return bytes_.data(); }
-
-  template <typename T>
-  T Get(size_t offset) const {
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
-    return value;
-  }
-  template <typename T>
-  void Set(size_t offset, T value) {
-    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
-  }
   void SetFixed(size_t offset, double angle) { Set<int32_t>(offset, EncodeFixed(angle)); }
   double GetFixed(size_t offset) const { return DecodeFixed(Get<int32_t>(offset)); }
   // Block b (0..7) of the body arrays: geocentric longitudes, latitudes, speeds,
   // heliocentric longitudes, latitudes, speeds, right ascensions, declinations.
-  uint8_t* BodyBlock(int b) { return bytes_.data() + image_offset::bodyBlocks + 128 * b; }
-  const uint8_t* BodyBlock(int b) const { return bytes_.data() + image_offset::bodyBlocks + 128 * b; }
-  uint8_t* HousePositions() { return bytes_.data() + image_offset::housePositions; }
-
- private:
-  std::array<uint8_t, kNameFileImageSize> bytes_;
+  uint8_t* BodyBlock(int b) { return Data() + image_offset::bodyBlocks + 128 * b; }
+  const uint8_t* BodyBlock(int b) const { return Data() + image_offset::bodyBlocks + 128 * b; }
+  uint8_t* HousePositions() { return Data() + image_offset::housePositions; }
 };
 
 }  // namespace vostrane

@@ -1,7 +1,5 @@
 #include "shell/ControlRecord.h"
 
-#include <algorithm>
-
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -14,17 +12,6 @@ RecordFile& File() {
 }
 
 }  // namespace
-
-std::string ControlRecord::String(size_t offset, size_t capacity) const {
-  const size_t length = std::min<size_t>(bytes_[offset], capacity);
-  return std::string(reinterpret_cast<const char*>(bytes_.data() + offset + 1), length);
-}
-
-void ControlRecord::SetString(size_t offset, size_t capacity, const std::string& text) {
-  const size_t length = std::min(text.size(), capacity);
-  bytes_[offset] = static_cast<uint8_t>(length);
-  std::memcpy(bytes_.data() + offset + 1, text.data(), length);
-}
 
 ControlRecord& Control() {
   static ControlRecord record;

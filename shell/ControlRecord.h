@@ -3,10 +3,10 @@
 // every byte this program does not interpret as it was read.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
+
+#include "platform/PackedRecord.h"
 
 namespace vostrane {
 
@@ -49,40 +49,15 @@ constexpr size_t copies2 = 397;
 constexpr size_t deviceLetters2 = 401;
 }  // namespace control_offset
 
-class ControlRecord {
+class ControlRecord : public PackedRecord<kControlRecordSize> {
  public:
-  ControlRecord() { bytes_.fill(0); }
-  uint8_t* Data() { return bytes_.data(); }
-  const uint8_t* Data() const { return bytes_.data(); }
-
-  template <typename T>
-  T Get(size_t offset) const {
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
-    return value;
-  }
-  template <typename T>
-  void Set(size_t offset, T value) {
-    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
-  }
-  char Letter(size_t offset) const { return static_cast<char>(bytes_[offset]); }
-  void SetLetter(size_t offset, char c) { bytes_[offset] = static_cast<uint8_t>(c); }
-  std::string Chars(size_t offset, size_t count) const {
-    return std::string(reinterpret_cast<const char*>(bytes_.data() + offset), count);
-  }
-  // string[N] at an offset; a bad length byte is clamped to N.
-  std::string String(size_t offset, size_t capacity) const;
-  void SetString(size_t offset, size_t capacity, const std::string& text);
-
-  std::string defaultPrintouts() const { return String(control_offset::defaultPrintouts, 40); }
+  std::string defaultPrintouts() const { return GetString(control_offset::defaultPrintouts, 40); }
   char defaultZodsel() const { return Letter(control_offset::defaultZodsel); }
   char saveOption() const { return Letter(control_offset::saveOption); }
   bool geocentricLatitude() const { return Letter(control_offset::geocentricLatitude) == 'Y'; }
   double screenZoom() const { return Get<double>(control_offset::screenZoom); }
   double fileZoom() const { return Get<double>(control_offset::fileZoom); }
 
- private:
-  std::array<uint8_t, kControlRecordSize> bytes_;
 };
 
 // The program's control record, read at start-up.

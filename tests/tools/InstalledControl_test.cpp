@@ -42,8 +42,8 @@ TEST_F(InstalledControl, PrinterConfigurationsUseTheDefaultPrinterInColour) {
     EXPECT_EQ(record_.Get<double>(paper), 0.0) << "offset " << paper;
   EXPECT_EQ(record_.Get<int32_t>(off::copies1), 1);
   EXPECT_EQ(record_.Get<int32_t>(off::copies2), 1);
-  EXPECT_EQ(record_.Chars(off::deviceLetters1, 9), "XXXXXXXXX");
-  EXPECT_EQ(record_.Chars(off::deviceLetters2, 9), "XXXXXXXXX");
+  EXPECT_EQ(record_.GetChars(off::deviceLetters1, 9), "XXXXXXXXX");
+  EXPECT_EQ(record_.GetChars(off::deviceLetters2, 9), "XXXXXXXXX");
   EXPECT_EQ(record_.Letter(off::onePrinterDocPerPrintout), 'Y');
   for (size_t text : {off::textBackColour1, off::textBackColour2, off::textBackStyle1,
                       off::textBackStyle2})
