@@ -48,7 +48,7 @@ int32_t RenumberedWheelRef(const std::vector<int>& removed, int32_t value, int c
 
 }  // namespace
 
-std::vector<int> CollectEntriesToRemove(const std::vector<ChartEntry>& entries, int record) {
+EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, int record) {
   const int count = static_cast<int>(entries.size());
   const int examined = std::min(count, kWalkLimit);
   std::set<int> set = {record};
@@ -65,9 +65,13 @@ std::vector<int> CollectEntriesToRemove(const std::vector<ChartEntry>& entries, 
       }
     }
   }
-  std::vector<int> removed(set.begin(), set.end());
-  if (static_cast<int>(removed.size()) >= count && count > 0) removed.erase(removed.begin());
-  return removed;
+  EntriesToRemove result;
+  result.records.assign(set.begin(), set.end());
+  if (static_cast<int>(result.records.size()) >= count && count > 0) {
+    result.records.erase(result.records.begin());
+    result.firstKept = true;
+  }
+  return result;
 }
 
 void RenumberEntryReferences(ChartEntry& entry, const std::vector<int>& removed, int entryCount) {

@@ -9,12 +9,17 @@
 
 namespace vostrane {
 
-// entries[i] is record i + 1. Returns the sorted record numbers to remove:
-// the entry itself and, repeatedly, every derived entry whose base entry is
-// removed and every composite whose second base entry is removed (the walk
-// looks at the first 1000 entries at most). When that would remove every
-// entry, the first entry is kept.
-std::vector<int> CollectEntriesToRemove(const std::vector<ChartEntry>& entries, int record);
+struct EntriesToRemove {
+  std::vector<int> records;  // sorted record numbers
+  bool firstKept = false;    // the walk wanted every entry; the first stays
+};
+
+// entries[i] is record i + 1. The entries to remove: the entry itself and,
+// repeatedly, every derived entry whose base entry is removed and every
+// composite whose second base entry is removed (the walk looks at the first
+// 1000 entries at most). When that would remove every entry, the first
+// entry is kept.
+EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, int record);
 
 // Renumbers the entry numbers stored in one entry after the removal of the
 // given records: base entries, compared entries of the printout selection

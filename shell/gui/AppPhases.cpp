@@ -1,8 +1,11 @@
 #include "shell/gui/AppPhases.h"
 
+#include "entry/gui/BirthDataPhase.h"
 #include "session/driver/gui/TCalHouPlaForm.h"
 
 namespace vostrane {
+
+void AppPhases::ShowBirthDataForm(QWidget* parent) { vostrane::ShowBirthDataForm(parent); }
 
 void AppPhases::CalculateSession(QWidget* parent) {
   TCalHouPlaForm progress(parent);

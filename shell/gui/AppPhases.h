@@ -1,6 +1,6 @@
-// The phases of a session as this build carries them out: the calculation
-// driver with its progress window; data entry and viewing where this build
-// has them, otherwise the pending stand-ins.
+// The phases of a session as this build carries them out: the birth data
+// form, the calculation driver with its progress window, and viewing where
+// this build has it, otherwise the pending stand-in.
 #pragma once
 
 #include "shell/gui/PendingPhases.h"
@@ -9,6 +9,7 @@ namespace vostrane {
 
 class AppPhases : public PendingPhases {
  public:
+  void ShowBirthDataForm(QWidget* parent) override;
   void CalculateSession(QWidget* parent) override;
 };
 

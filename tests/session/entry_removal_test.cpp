@@ -25,18 +25,21 @@ TEST(EntryRemoval, DependencyWalkFollowsChainsAndComposites) {
       DerivedEntry("A+B", 1, 4),       // 5: composite of B and A
   };
   entries[4].setSecondBaseEntry(1);
-  EXPECT_EQ(CollectEntriesToRemove(entries, 1), (std::vector<int>{1, 2, 3, 5}));
-  EXPECT_EQ(CollectEntriesToRemove(entries, 2), (std::vector<int>{2, 3}));
-  EXPECT_EQ(CollectEntriesToRemove(entries, 4), (std::vector<int>{4, 5}));
+  EXPECT_EQ(CollectEntriesToRemove(entries, 1).records, (std::vector<int>{1, 2, 3, 5}));
+  EXPECT_EQ(CollectEntriesToRemove(entries, 2).records, (std::vector<int>{2, 3}));
+  EXPECT_EQ(CollectEntriesToRemove(entries, 4).records, (std::vector<int>{4, 5}));
+  EXPECT_FALSE(CollectEntriesToRemove(entries, 4).firstKept);
   // A natal chart never depends on another entry, whatever its base field holds.
   entries[3].setBaseEntry(1);
-  EXPECT_EQ(CollectEntriesToRemove(entries, 1), (std::vector<int>{1, 2, 3, 5}));
+  EXPECT_EQ(CollectEntriesToRemove(entries, 1).records, (std::vector<int>{1, 2, 3, 5}));
 }
 
 TEST(EntryRemoval, TheFirstEntryStaysWhenEveryEntryWouldGo) {
   std::vector<ChartEntry> entries = {NatalEntry("A"), DerivedEntry("A prog", 4, 1),
                                      DerivedEntry("A ret", 2, 1)};
-  EXPECT_EQ(CollectEntriesToRemove(entries, 1), (std::vector<int>{2, 3}));
+  const EntriesToRemove all = CollectEntriesToRemove(entries, 1);
+  EXPECT_EQ(all.records, (std::vector<int>{2, 3}));
+  EXPECT_TRUE(all.firstKept);
 }
 
 TEST(EntryRemoval, ReferencesAreRenumberedOrCleared) {

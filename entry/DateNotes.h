@@ -1,0 +1,39 @@
+// The date in words beside the date field, and the notes the form gives
+// when a natal chart's date lies outside the calculated range or before the
+// calendar reform: the range note, the Old Style question and its answers.
+#pragma once
+
+#include <string>
+
+#include "shell/Calendar.h"
+
+namespace vostrane {
+
+// "January 5, 1990"; a negative year is shown as its absolute value
+// followed by " B.C." ("March 15, 44 B.C.").
+std::string DateInWords(const CalendarDate& date);
+
+// Years the program calculates without the range note: 1875 to 2050.
+bool NeedsRangeNote(int year);
+// Years before 1753 may be given in the Old Style calendar.
+bool NeedsOldStyleQuestion(int year);
+
+// The Gregorian date of the same Julian day as the given Julian-calendar
+// (Old Style) date.
+CalendarDate OldStyleToNewStyle(const CalendarDate& oldStyle);
+
+inline constexpr const char* kRangeNoteText =
+    "The Calvarin Program can calculate charts only for dates 1875 to 2050. (Zorlan and Marvick "
+    "have a longer time range)";
+inline constexpr const char* kOldStyleQuestionText =
+    "The year of this chart is before 1753. Dates before about this time are often given in the "
+    "Old Style (Julian) calendar rather than the New Style (Gregorian) calendar. If the date is "
+    "given in the Old Style calendar, it can be converted to the New Style calendar. Do you want "
+    "the date converted to the New Style calendar now?";
+inline constexpr const char* kOldStyleConvertedText =
+    "Date has been converted to New Style calendar date.";
+
+// The note after "No": the date stays, and the New Style equivalent is named.
+std::string OldStyleKeptText(const CalendarDate& newStyle);
+
+}  // namespace vostrane

@@ -1,0 +1,34 @@
+#include "entry/EntryMarks.h"
+
+namespace vostrane {
+namespace {
+
+constexpr int kOldStyleAsked = 32;
+constexpr int kGroupOneCount = 441;
+constexpr int kRows = 25;
+constexpr int kGroupSize = 4;  // 'Y' or 'N' and a 3-letter code
+
+}  // namespace
+
+void ApplyDefaultPrintouts(ChartEntry& entry, const std::string& selection) {
+  int row = 0;
+  for (size_t i = 0; i + kGroupSize <= selection.size() && row < kRows; i += kGroupSize) {
+    if (selection[i] == 'Y') entry.setPrintoutCode(++row, 1, selection.substr(i + 1, 3));
+  }
+  entry.setPrintoutParam(kGroupOneCount, row);
+  while (row < kRows) entry.setPrintoutCode(++row, 1, "XXX");
+}
+
+bool OldStyleAsked(const ChartEntry& entry) { return entry.printoutParam(kOldStyleAsked) == 1; }
+
+void SetOldStyleAsked(ChartEntry& entry) { entry.setPrintoutParam(kOldStyleAsked, 1); }
+
+char DuplicateNameLetter(const ChartEntry& entry) {
+  return entry.saveMarker() == 'Y' ? 'Y' : 'N';
+}
+
+void SetDuplicateNameLetter(ChartEntry& entry, char letter) {
+  entry.setSaveMarker(letter == 'Y' ? 'Y' : 'N');
+}
+
+}  // namespace vostrane

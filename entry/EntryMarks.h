@@ -1,0 +1,29 @@
+// The marks the birth data form keeps in a chart entry besides its birth
+// data: the default printouts of a new entry, the Old-Style-asked flag, and
+// the duplicate-name letter of the name-file link.
+#pragma once
+
+#include <string>
+
+#include "session/ChartEntry.h"
+
+namespace vostrane {
+
+// Printout group 1 of a new entry from the control record's default
+// selection (up to 10 groups of 'Y' or 'N' and a 3-letter code): the codes
+// of the 'Y' groups fill rows 1, 2, ... in order, every other row holds
+// "XXX", and element 441 counts the selected printouts.
+void ApplyDefaultPrintouts(ChartEntry& entry, const std::string& selection);
+
+// Element 32: set once the form has shown its date notes for the entry, or
+// when the entry was read from the name file.
+bool OldStyleAsked(const ChartEntry& entry);
+void SetOldStyleAsked(ChartEntry& entry);
+
+// The duplicate-name letter: 'Y' when an earlier entry of the session holds
+// the name-file link for the same name, 'N' otherwise. Kept in the entry's
+// name-file marker byte (offset 6468), which a new entry sets to 'N'.
+char DuplicateNameLetter(const ChartEntry& entry);
+void SetDuplicateNameLetter(ChartEntry& entry, char letter);
+
+}  // namespace vostrane

@@ -1,0 +1,70 @@
+#include "entry/SessionEntries.h"
+
+#include "entry/RemovalPlan.h"
+#include "session/EntryRemoval.h"
+#include "session/SessionFile.h"
+
+namespace vostrane {
+namespace {
+
+// Reopens the existing session file (record 0 is read into the buffer).
+ChartEntry ReopenSession() {
+  ChartEntry header;
+  SessionAccess('0', header);
+  return header;
+}
+
+}  // namespace
+
+bool StartSessionFile(const ChartEntry& workingImage) {
+  if (!SessionCreate()) return false;
+  ChartEntry header = workingImage;
+  header.setName("");
+  header.setPlace("");
+  header.SetString(entry_offset::str6358, 25, "");
+  header.SetString(entry_offset::str6400, 51, "");
+  header.setAlternateName("");
+  SessionAccess('W', header);
+  return true;
+}
+
+ChartEntry ReadSessionEntry(int k) {
+  ChartEntry entry;
+  SessionAccess('r', entry, k);
+  return entry;
+}
+
+void WriteSessionEntry(int k, const ChartEntry& entry) {
+  ChartEntry copy = entry;
+  SessionAccess('w', copy, k);
+}
+
+std::vector<ChartEntry> ReadSessionEntries(int count) {
+  std::vector<ChartEntry> entries;
+  entries.reserve(static_cast<size_t>(count));
+  for (int k = 1; k <= count; ++k) entries.push_back(ReadSessionEntry(k));
+  return entries;
+}
+
+void WriteTerminatorAndClose(int record) {
+  ChartEntry terminator;
+  SessionAccess('w', terminator, record);
+  SessionAccess('C', terminator);
+}
+
+std::optional<std::vector<ChartEntry>> RemoveSessionEntries(const std::vector<ChartEntry>& entries,
+                                                            const std::vector<int>& removed) {
+  ChartEntry header;
+  SessionAccess('r', header, 0);
+  SessionAccess('C', header);
+  const bool rewritten = RewriteSessionWithout(header, entries, removed);
+  ReopenSession();
+  if (!rewritten) return std::nullopt;
+
+  const int left = static_cast<int>(entries.size() - removed.size());
+  std::vector<ChartEntry> remaining = ReadSessionEntries(left);
+  for (int k : ClearStaleDuplicateMarks(remaining)) WriteSessionEntry(k, remaining[k - 1]);
+  return remaining;
+}
+
+}  // namespace vostrane

@@ -1,0 +1,19 @@
+// The data entry phase as the shell starts it: the birth data form, created
+// once and kept until the program ends, shown modally for a new session.
+#pragma once
+
+class QWidget;
+
+namespace vostrane {
+
+class TFormBDat;
+
+// Shows the birth data form modally (creating it on first use as a child of
+// `parent`, which then owns it). On return RunState is 'S' or 'Q' and the
+// session file holds its terminator.
+void ShowBirthDataForm(QWidget* parent);
+
+// The form, or nullptr before its first use.
+TFormBDat* BirthDataForm();
+
+}  // namespace vostrane

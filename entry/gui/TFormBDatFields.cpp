@@ -1,0 +1,455 @@
+// The birth data form's field handlers: what happens when a field is
+// entered, on each key, and when it is left.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "entry/DateNotes.h"
+#include "entry/EntryMarks.h"
+#include "entry/FieldRules.h"
+#include "entry/FormTexts.h"
+#include "entry/gui/FormField.h"
+#include "entry/gui/TFormBDat.h"
+#include "platform/MessageService.h"
+#include "platform/gui/QtMessageService.h"
+#include "shell/ControlRecord.h"
+#include "shell/MaskedFields.h"
+#include "shell/MessageTextFile.h"
+#include "shell/NumberText.h"
+#include "shell/TextRoutines.h"
+
+namespace vostrane {
+namespace {
+
+bool IsModifierKey(int key) {
+  return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
+         key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
+}
+
+bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+}  // namespace
+
+void TFormBDat::InstallFieldHooks() {
+  for (FormField* f : {editName_, maskEdDate_, maskEdTime_, editPlace_, maskEdLat_, maskEdLong_,
+                       maskEdTZHrs_, maskEdTZMins_, maskEdTzEW_, maskEdDstObs_}) {
+    f->onEnter = [this, f] { FieldEnter(f); };
+    f->onExit = [this, f] { FieldExit(f); };
+    f->onKeyPress = [this, f](QKeyEvent* e) { return FieldKeyPress(f, e); };
+    f->afterKeyPress = [this, f](QKeyEvent* e) { FieldAfterKey(f, e); };
+    f->onKeyRelease = [this, f](QKeyEvent* e) { FieldKeyRelease(f, e); };
+  }
+}
+
+BirthDataFields TFormBDat::Fields() const {
+  BirthDataFields f;
+  f.name = editName_->StoredText();
+  f.date = maskEdDate_->StoredText();
+  f.time = maskEdTime_->StoredText();
+  f.place = editPlace_->StoredText();
+  f.latitude = maskEdLat_->StoredText();
+  f.longitude = maskEdLong_->StoredText();
+  f.zoneHours = maskEdTZHrs_->StoredText();
+  f.zoneMinutes = maskEdTZMins_->StoredText();
+  f.zoneEastWest = maskEdTzEW_->StoredText();
+  f.daylight = maskEdDstObs_->StoredText();
+  f.dstTable = edDstTblNum_->StoredText();
+  return f;
+}
+
+void TFormBDat::SetFields(const BirthDataFields& f) {
+  editName_->SetStoredText(f.name);
+  maskEdDate_->SetStoredText(f.date);
+  maskEdTime_->SetStoredText(f.time);
+  editPlace_->SetStoredText(f.place);
+  maskEdLat_->SetStoredText(f.latitude);
+  maskEdLong_->SetStoredText(f.longitude);
+  maskEdTZHrs_->SetStoredText(f.zoneHours);
+  maskEdTZMins_->SetStoredText(f.zoneMinutes);
+  maskEdTzEW_->SetStoredText(f.zoneEastWest);
+  maskEdDstObs_->SetStoredText(f.daylight);
+  edDstTblNum_->SetStoredText(f.dstTable);
+}
+
+// ---- Focus ---------------------------------------------------------------
+
+void TFormBDat::MoveFocus(QWidget* target) {
+  if (focusPermission_ != 'Y' || !target->isEnabled() || !target->isVisible()) return;
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormBDat::FocusField(FormField* field) {
+  if (field->hasFocus()) {
+    if (activeField_ != field) FieldEnter(field);
+  } else {
+    MoveFocus(field);
+  }
+}
+
+void TFormBDat::FinishFieldEdit() {
+  FormField* field = activeField_;
+  if (!field) return;
+  FieldExit(field);
+  if (field->hasFocus() && activeField_ == nullptr) FieldEnter(field);
+}
+
+// ---- Entering a field ----------------------------------------------------
+
+void TFormBDat::FieldEnter(FormField* f) {
+  if (!active_) return;
+  activeField_ = f;
+  fieldToFocus_ = f;
+  if (f == maskEdTZHrs_ || f == maskEdTZMins_) f->SetStoredText(ZoneTextOnEnter(f->StoredText()));
+  if (f == maskEdTzEW_) f->SetStoredText(LetterOnEnter(f->StoredText(), kEastWestLetters, 'W'));
+  if (f == maskEdDstObs_)
+    f->SetStoredText(LetterOnEnter(f->StoredText(), kDaylightFieldLetters, 'N'));
+  remembered_ = f->StoredText();
+
+  if (f == editPlace_ && entry_.charttype() != 0)
+    f->selectAll();
+  else
+    f->SelectFirstCharacter();
+
+  if (f == editName_) {
+    rememberedName_ = remembered_;
+    ShowHint(FormText(8993));
+  } else if (f == editPlace_) {
+    rememberedPlace_ = remembered_;
+    placeLookupAllowed_ = true;
+    ShowHint(FormText(entry_.charttype() == 0 ? 8994 : 9087));
+  } else if (f == maskEdDstObs_) {
+    ShowHint(FormText(9010));
+  }
+}
+
+// ---- Keys ----------------------------------------------------------------
+
+bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
+  const int key = e->key();
+  if (key == Qt::Key_Menu) {
+    ShowMessage(MessageText(13107) + MessageText(13108), MsgIcon::Information);
+    return true;
+  }
+  const bool refusesCtrl = f != editName_ && f != editPlace_ && f != maskEdDate_;
+  if (refusesCtrl && (e->modifiers() & Qt::ControlModifier) && !IsModifierKey(key)) {
+    ShowMessage(MessageText(13085), MsgIcon::Information);
+    return true;
+  }
+  if (f == editName_) return NameKeyPress(e);
+  if (f == editPlace_) {
+    placeLookupAllowed_ = true;
+    return IsEnterKey(key) || key == Qt::Key_Up || key == Qt::Key_Down;
+  }
+
+  const bool corrected = f == maskEdDate_ || f == maskEdTime_ || f == maskEdLat_ || f == maskEdLong_;
+  if (corrected) {
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+      f->MoveLeft();
+      return true;
+    }
+    const FieldKey fieldKey = ToFieldKey(key);
+    if (fieldKey == FieldKey::Other) return false;  // typed: the field takes it first
+    FieldAfterKey(f, e);
+    return true;
+  }
+
+  const bool next = IsEnterKey(key) || key == Qt::Key_Down;
+  const bool previous = key == Qt::Key_Up;
+  if (f == maskEdTZHrs_ && (next || previous)) {
+    MoveFocus(next ? static_cast<QWidget*>(maskEdTZMins_) : maskEdLong_);
+    return true;
+  }
+  if (f == maskEdTZMins_ && (next || previous)) {
+    MoveFocus(next ? static_cast<QWidget*>(maskEdTzEW_) : maskEdTZHrs_);
+    return true;
+  }
+  if (f == maskEdTzEW_ && (next || previous)) {
+    if (previous) MoveFocus(maskEdTZMins_);  // Enter and Down move on key release
+    return true;
+  }
+  if (f == maskEdDstObs_ && (next || previous)) {
+    if (previous) MoveFocus(maskEdTzEW_);  // Enter and Down are swallowed
+    return true;
+  }
+  return false;
+}
+
+void TFormBDat::FieldAfterKey(FormField* f, QKeyEvent* e) {
+  const FieldKey key = ToFieldKey(e->key());
+  FieldCorrection c;
+  QWidget* next = nullptr;
+  QWidget* previous = nullptr;
+  if (f == maskEdDate_) {
+    c = CorrectDateField(f->Field(), remembered_, key);
+    next = maskEdTime_;
+    previous = editName_;
+  } else if (f == maskEdTime_) {
+    c = CorrectTimeField(f->Field(), remembered_, key, ClockForm::Hours12);
+    next = editPlace_;
+    previous = maskEdDate_;
+  } else if (f == maskEdLat_) {
+    c = CorrectLatitudeField(f->Field(), remembered_, key);
+    next = maskEdLong_;
+    previous = editPlace_;
+  } else if (f == maskEdLong_) {
+    c = CorrectLongitudeField(f->Field(), remembered_, key);
+    next = maskEdTZHrs_;
+    previous = maskEdLat_;
+  } else if (f == maskEdTzEW_ || f == maskEdDstObs_) {
+    const char* letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
+    f->SetStoredText(LetterAfterKey(f->StoredText(), letters, remembered_));
+    f->SelectFirstCharacter();  // the next letter typed replaces this one
+    return;
+  } else {
+    return;
+  }
+  f->Apply(c);
+  if (c.result == kFieldNext) MoveFocus(next);
+  if (c.result == kFieldPrevious) MoveFocus(previous);
+}
+
+void TFormBDat::FieldKeyRelease(FormField* f, QKeyEvent* e) {
+  if (!active_) return;
+  if (f == editName_) NameKeyRelease(e);
+  if (f == editPlace_) PlaceKeyRelease(e);
+  if (f == maskEdTzEW_ && (IsEnterKey(e->key()) || e->key() == Qt::Key_Down))
+    MoveFocus(maskEdDstObs_);
+}
+
+bool TFormBDat::NameKeyPress(QKeyEvent* e) {
+  const bool listShown = readingMode_ == 'N';
+  switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      ReadName();
+      return true;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+      if (listShown)
+        ShowNameList(names_->FillNameList(editName_->StoredText(),
+                                          e->key() == Qt::Key_Down ? 1 : 13));
+      else
+        MoveFocus(maskEdDate_);
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+      if (listShown)
+        ShowNameList(names_->FillNameList(editName_->StoredText(),
+                                          e->key() == Qt::Key_Up ? -1 : -13));
+      return true;
+    case Qt::Key_Escape:
+      if (readingMode_ == 'N') editName_->SetStoredText(rememberedName_);
+      return true;
+    case Qt::Key_Insert:
+      editName_->SetOverwrite(!editName_->Overwrite());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TFormBDat::NameKeyRelease(QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Insert:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return;
+    default:
+      break;
+  }
+  if (entry_.charttype() != 0 || Trim(editName_->StoredText()).empty()) return;
+  ShowNameList(names_->FillNameList(editName_->StoredText(), 0));
+}
+
+void TFormBDat::PlaceKeyRelease(QKeyEvent* e) {
+  const QString text = e->text();
+  const bool characterKey = (!text.isEmpty() && text[0] > QChar(' ')) ||
+                            e->key() == Qt::Key_Shift || e->key() == Qt::Key_CapsLock;
+  if (!characterKey || !placeLookupAllowed_ || Trim(editPlace_->StoredText()).empty()) return;
+  placeLookupAllowed_ = false;
+  OpenPlaceLookup();
+}
+
+// ---- Reading a place or a name ---------------------------------------------
+
+void TFormBDat::PlaceButtonClick() {
+  if (!active_) return;
+  MoveFocus(editPlace_);
+  OpenPlaceLookup();
+}
+
+void TFormBDat::OpenPlaceLookup() {
+  const std::optional<PlaceChoice> choice = places_->ChoosePlace(this, editPlace_->StoredText());
+  if (!choice) return;
+  if (choice->outcome == 'C') {
+    if (!rememberedPlace_.empty()) editPlace_->SetStoredText(rememberedPlace_);
+    return;
+  }
+  editPlace_->SetStoredText(choice->text);
+  if (Trim(choice->text).empty()) return;
+  MoveFocus(maskEdDate_);
+  if (choice->outcome == 'G' || places_->IsAtlasPlace(choice->text)) ReadPlace();
+  SetEntryLine(current_, entry_);
+}
+
+void TFormBDat::ReadPlace() {
+  readingMode_ = 'P';
+  BirthDataFields fields = Fields();
+  focusPermission_ = 'N';
+  const FocusAfterRead where = places_->ReadPlace(fields, entry_.charttype());
+  focusPermission_ = 'Y';
+  SetFields(fields);
+  RefreshZoneWord(8934, 8975);
+  RefreshObservanceWord();
+  CopyFormIntoEntry('M');
+  placeFromAtlas_ = true;
+  RefreshSaveStatus();
+  RefreshHeader();
+  const bool typeZone = where == FocusAfterRead::ZoneHours && entry_.charttype() == 0;
+  fieldToFocus_ = typeZone ? static_cast<QWidget*>(maskEdTZHrs_) : editName_;
+  readingMode_ = 'X';
+  MoveFocus(fieldToFocus_);
+}
+
+void TFormBDat::ReadName() {
+  BirthDataFields fields = Fields();
+  focusPermission_ = 'N';
+  const bool read = names_->ReadTopName(fields, entry_);
+  focusPermission_ = 'Y';
+  EndNameList();
+  readingMode_ = 'X';
+  if (!read) {
+    MoveFocus(maskEdDate_);
+    return;
+  }
+  SetFields(fields);
+  linked_ = true;
+  RefreshDateWords();
+  RefreshZoneWord(8934, 8975);
+  RefreshObservanceWord();
+  SetEntryLine(current_, entry_);
+  RefreshHeader();
+  RefreshSaveStatus();
+  fieldToFocus_ = editPlace_;
+  MoveFocus(editPlace_);
+}
+
+// ---- Leaving a field -------------------------------------------------------
+
+void TFormBDat::FieldExit(FormField* f) {
+  if (!active_ || activeField_ != f) return;
+  activeField_ = nullptr;
+
+  // First the text corrections of the field...
+  if (f == editName_) {
+    const std::string name = Trim(f->StoredText());
+    f->SetStoredText(name.empty() ? remembered_ : name);
+  } else if (f == maskEdDate_) {
+    const std::string date = DateOnExit(f->StoredText(), remembered_, FormText(8992));
+    if (date != f->StoredText()) f->SetStoredText(date);
+    RefreshDateWords();
+  } else if (f == maskEdTime_) {
+    f->SetStoredText(TimeOnExit(f->StoredText()));
+  } else if (f == maskEdTZHrs_) {
+    f->SetStoredText(ZoneHoursOnExit(f->StoredText(), remembered_));
+  } else if (f == maskEdTZMins_) {
+    f->SetStoredText(ZoneMinutesOnExit(f->StoredText(), remembered_));
+  } else if (f == maskEdTzEW_) {
+    RefreshZoneWord(8934, 8975);
+  } else if (f == maskEdDstObs_) {
+    RefreshObservanceWord();
+  }
+
+  // ... then whether it changed, and what follows from that.
+  const bool changed = f->StoredText() != remembered_;
+  if (changed) MarkChange();
+  const bool natal = entry_.charttype() == 0;
+
+  if (f == editName_) {
+    if (QApplication::focusWidget() != listBox1_) EndNameList();
+    ShowHint("");
+    RefreshSaveStatus();
+    ChartEntry shown = entry_;  // the list shows the name as typed
+    shown.setName(f->StoredText());
+    SetEntryLine(current_, shown);
+  } else if (f == maskEdDate_) {
+    if (natal) {
+      if (!OldStyleAsked(entry_) || changed) DateNotes();
+    } else {
+      CopyFormIntoEntry('M');
+      SetEntryLine(current_, entry_);
+    }
+    if (changed && natal && placeFromAtlas_) RecheckZone('D');
+  } else if (f == maskEdTime_) {
+    if (changed && natal && placeFromAtlas_) RecheckZone('T');
+  } else if (f == maskEdTZHrs_ || f == maskEdTZMins_) {
+    GreenwichZoneCheck(f, IntegerFromText(Trim(f->StoredText())) == 0, "0");
+  } else if (f == maskEdTzEW_) {
+    GreenwichZoneCheck(f, f->StoredText() == "W", "W");
+  } else if (f == maskEdDstObs_) {
+    GreenwichZoneCheck(f, f->StoredText() == "N", "N");
+  }
+  RefreshHeader();
+}
+
+void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {
+  if (keep || !KeepsGreenwichZone(entry_.charttype())) return;
+  ShowMessage(FormText(9007) + FormText(9008) + FormText(9009), MsgIcon::Information);
+  field->SetStoredText(reset);
+  RefreshZoneWord(8934, 8975);
+  RefreshObservanceWord();
+  FocusField(field);
+}
+
+void TFormBDat::DateNotes() {
+  const std::optional<CalendarDate> date = ParseDateText(maskEdDate_->StoredText());
+  if (!date) return;
+  bool shown = false;
+  if (NeedsRangeNote(date->year)) {
+    ShowMessage(kRangeNoteText, MsgIcon::Information);
+    shown = true;
+  }
+  if (NeedsOldStyleQuestion(date->year)) {
+    const CalendarDate newStyle = OldStyleToNewStyle(*date);
+    const std::string newText = DateFieldText(newStyle);
+    // A converted date outside the field's range (before the year -999)
+    // cannot be shown: the date stays.
+    if (AskYesNo(kOldStyleQuestionText) && ParseDateText(newText)) {
+      maskEdDate_->SetStoredText(newText);
+      RefreshDateWords();
+      ShowMessage(kOldStyleConvertedText, MsgIcon::Information);
+    } else {
+      ShowMessage(OldStyleKeptText(newStyle), MsgIcon::Information);
+    }
+    shown = true;
+  }
+  if (shown) SetOldStyleAsked(entry_);
+}
+
+void TFormBDat::MarkChange() {
+  if (DuplicateNameLetter(entry_) != 'Y') return;
+  if (Control().Letter(control_offset::warnDuplicateName) != 'Y') return;
+  ShowMessage(MessageText(13063) + MessageText(13064) + MessageText(13065), MsgIcon::Warning);
+}
+
+void TFormBDat::RecheckZone(char what) {
+  BirthDataFields fields = Fields();
+  focusPermission_ = 'N';
+  places_->RecheckZone(fields, what);
+  focusPermission_ = 'Y';
+  maskEdTZHrs_->SetStoredText(fields.zoneHours);
+  maskEdTZMins_->SetStoredText(fields.zoneMinutes);
+  maskEdTzEW_->SetStoredText(fields.zoneEastWest);
+  maskEdDstObs_->SetStoredText(fields.daylight);
+  edDstTblNum_->SetStoredText(fields.dstTable);
+  RefreshZoneWord(8934, 8975);
+  RefreshObservanceWord();
+}
+
+}  // namespace vostrane

@@ -1,0 +1,303 @@
+// The birth data form driven like a user: keys typed into the focused field,
+// buttons, and scripted answers to its messages.
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "FormFixture.h"
+#include "entry/EntryMarks.h"
+
+namespace vostrane::test {
+namespace {
+
+using BirthDataForm = FormFixture;
+
+TEST_F(BirthDataForm, ActivationStartsTheFirstEntry) {
+  Start();
+  EXPECT_EQ(form_->EntryCount(), 1);
+  EXPECT_EQ(form_->CurrentEntry(), 1);
+  EXPECT_EQ(Focus(), form_->EditName());
+  EXPECT_EQ(form_->Label10()->text(),
+            "Type a name, or the first letters of a name saved in the name file.");
+  EXPECT_EQ(Shown(form_->MaskEdDate()), "03/09/2024");
+  EXPECT_EQ(form_->Label11()->text(), "March 9, 2024");
+  EXPECT_EQ(Shown(form_->MaskEdLat()), "00\xB0 N 00' 00\"");
+  EXPECT_EQ(Shown(form_->MaskEdLong()), "000\xB0 W 00' 00\"");
+  EXPECT_EQ(Stored(form_->MaskEdTzEW()) + form_->Label21()->text().toStdString(), "West");
+  EXPECT_EQ(form_->Label23()->text(), "(No)");
+  EXPECT_EQ(form_->ListBox2()->count(), 1);
+  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1:   Natal");
+  EXPECT_EQ(form_->WorkingEntry().printoutCode(1, 1), "AAA");
+  // The session file holds its header.
+  EXPECT_EQ(SessionBytes().size(), kEntrySize);
+}
+
+TEST_F(BirthDataForm, NewEntryTimeIsTheRoundedClock) {
+  Start();
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "02:36:00 PM");
+  now_ = {{3, 9, 2024}, {23, 59, 45}};
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  form_->NewNatalClick();
+  EXPECT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "11:59:00 PM");
+  EXPECT_EQ(Focus(), form_->EditName());
+}
+
+TEST_F(BirthDataForm, TimeFieldCorrectsHoursAndMinutesAsTyped) {
+  now_ = {{3, 9, 2024}, {14, 5, 10}};
+  Start();
+  Key(Qt::Key_Return);  // no name to read: on to the date
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdTime());
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "02:05:00 PM");
+  Type("13");
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "10:05:00 PM");
+  Type("7");  // the minutes read 75 for a moment
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "10:05:00 PM");
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Down);
+  ASSERT_EQ(Focus(), form_->MaskEdTime());
+  Type("25");
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "05:05:00 PM");
+  Key(Qt::Key_Backspace);  // Backspace only moves left
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "05:05:00 PM");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->EditPlace());
+  EXPECT_EQ(Stored(form_->MaskEdTime()), "050500P");
+}
+
+TEST_F(BirthDataForm, LatitudeOverNinetyRefusedLongitudeOverOneEightyClamped) {
+  Start();
+  form_->MaskEdLat()->setFocus();
+  Type("4");
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "40N0000");
+  Type("5");
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "45N0000");
+  Key(Qt::Key_Home);
+  Type("9");  // 95 degrees: the text of entry comes back
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "00N0000");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdLong());
+  Type("095");
+  EXPECT_EQ(Stored(form_->MaskEdLong()), "095W0000");
+  Key(Qt::Key_Home);
+  Type("1");  // 195 degrees
+  EXPECT_EQ(Stored(form_->MaskEdLong()), "179W0000");
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->EditPlace());
+}
+
+TEST_F(BirthDataForm, ZoneHoursOutOfRangeComeBack) {
+  Start();
+  form_->MaskEdTZHrs()->setFocus();
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "00");  // a leading 0 on entry
+  Type("05");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdTZMins());
+  Key(Qt::Key_Up);
+  ASSERT_EQ(Focus(), form_->MaskEdTZHrs());
+  Type("14");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "05");
+  EXPECT_EQ(Focus(), form_->MaskEdTZMins());
+  Type("75");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->MaskEdTZMins()), "00");
+  ASSERT_EQ(Focus(), form_->MaskEdTzEW());
+  Type("x");  // not a zone letter: the remembered one stays
+  EXPECT_EQ(Stored(form_->MaskEdTzEW()), "W");
+  Type("e");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdDstObs());
+  EXPECT_EQ(form_->Label21()->text(), "ast");
+  Type("q");
+  EXPECT_EQ(Stored(form_->MaskEdDstObs()), "N");
+  Type("d");
+  Key(Qt::Key_Return);  // swallowed
+  EXPECT_EQ(Focus(), form_->MaskEdDstObs());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(form_->Label23()->text(), "(Double)");
+  EXPECT_EQ(Focus(), form_->MaskEdTzEW());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdTZMins());
+  Key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(messages_->Saw("Ctrl keys do nothing here."));
+  EXPECT_EQ(messages_->Shown().size(), 1u);
+}
+
+TEST_F(BirthDataForm, YearBeforeTheReformAsksOnceAndConverts) {
+  Start();
+  Type("Old Timer");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdDate());
+  messages_->Answer(MsgAnswer::Yes);  // convert
+  Type("07041700");
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "07041700");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(messages_->Shown().size(), 3u);
+  EXPECT_EQ(messages_->Shown()[0].text,
+            "The Calvarin Program can calculate charts only for dates 1875 to 2050. (Zorlan and "
+            "Marvick have a longer time range)");
+  EXPECT_EQ(messages_->Shown()[1].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(messages_->Shown()[1].text.rfind("The year of this chart is before 1753.", 0), 0u);
+  EXPECT_EQ(messages_->Shown()[2].text, "Date has been converted to New Style calendar date.");
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "07151700");
+  EXPECT_EQ(form_->Label11()->text(), "July 15, 1700");
+  EXPECT_TRUE(OldStyleAsked(form_->WorkingEntry()));
+
+  // Going back through the unchanged date asks nothing.
+  Key(Qt::Key_Up);
+  ASSERT_EQ(Focus(), form_->MaskEdDate());
+  Key(Qt::Key_Return);
+  EXPECT_EQ(messages_->Shown().size(), 3u);
+
+  // A new date is a new question; "No" keeps it and names the New Style date.
+  Key(Qt::Key_Up);
+  Key(Qt::Key_End);
+  messages_->Answer(MsgAnswer::No);
+  Key(Qt::Key_Left);
+  Type("1");  // 07/15/1701
+  Key(Qt::Key_Return);
+  ASSERT_EQ(messages_->Shown().size(), 6u);
+  EXPECT_EQ(messages_->Shown()[5].text.rfind("OK. Date has NOT been changed.", 0), 0u);
+  EXPECT_TRUE(messages_->Shown()[5].text.ends_with("July 26, 1701"));
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "07151701");
+}
+
+TEST_F(BirthDataForm, ReturnsKeepGreenwichZone) {
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  ChartEntry solar = form_->WorkingEntry();
+  solar.setCharttype(2);
+  solar.setBaseEntry(1);
+  solar.setName("Ann");
+  form_->AddEntry(solar);
+  ASSERT_EQ(form_->EntryCount(), 2);
+  form_->ListBox2Click(1);
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Ann Solar Return");
+  form_->MaskEdTZHrs()->setFocus();
+  Type("05");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(messages_->Saw("Returns and progressions are calculated in Greenwich Mean Time,"));
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "00");  // reset to 0, shown with its leading 0
+  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+}
+
+TEST_F(BirthDataForm, DoneWithoutPlaceOnTheOnlyEntryReturnsToTheMenu) {
+  Start();
+  Type("Nobody");
+  form_->DoneButton()->click();
+  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet. No chart data has been "
+                             "entered.\r\nThe Main Menu will be displayed."));
+  EXPECT_EQ(RunState, 'Q');
+  EXPECT_FALSE(form_->isVisible());
+  EXPECT_FALSE(form_->IsActive());
+  // Header and the terminator as record 1.
+  ASSERT_EQ(SessionBytes().size(), 2 * kEntrySize);
+  EXPECT_FALSE(Record(1).used());
+}
+
+TEST_F(BirthDataForm, DoneRefusesAnIncompleteEarlierEntry) {
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  form_->NewNatalClick();
+  Type("Bob");
+  form_->ListBox2Click(0);  // Bob has no place and is last: he goes
+  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet!\r\nThis entry will be removed."));
+  EXPECT_EQ(form_->EntryCount(), 1);
+  EXPECT_EQ(Stored(form_->EditName()), "Ann");
+
+  form_->NewNatalClick();
+  Type("Cy");
+  form_->EditPlace()->setFocus();
+  Type("Oslo");
+  form_->NewNatalClick();
+  Type("Dee");
+  form_->EditPlace()->setFocus();
+  Type("Lima");
+  ASSERT_EQ(form_->EntryCount(), 3);
+  form_->ListBox2Click(1);
+  ASSERT_EQ(Stored(form_->EditName()), "Cy");
+  form_->EditPlace()->setFocus();
+  form_->EditPlace()->clear();
+  messages_->Clear();
+  form_->DoneButton()->click();
+  EXPECT_TRUE(messages_->Saw("PLACE  has not been entered for the current chart."));
+  EXPECT_TRUE(form_->IsActive());
+}
+
+TEST_F(BirthDataForm, NewNatalNeedsNameAndPlace) {
+  Start();
+  form_->NewNatalClick();
+  EXPECT_TRUE(messages_->Saw("Please enter a name for this chart before starting a new one."));
+  EXPECT_EQ(form_->EntryCount(), 1);
+  EXPECT_EQ(Focus(), form_->EditName());
+  Type("Ann");
+  form_->NewNatalClick();
+  EXPECT_TRUE(messages_->Saw("Please enter a place for this chart before starting a new one."));
+  EXPECT_EQ(Focus(), form_->EditPlace());
+}
+
+TEST_F(BirthDataForm, SwitchingEntriesWritesAndShows) {
+  Start();
+  Type("Ann");
+  Key(Qt::Key_Return);
+  Type("01021990");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  form_->NewNatalClick();
+  Type("Bob");
+  form_->EditPlace()->setFocus();
+  Type("Oslo");
+  form_->ListBox2Click(0);
+  EXPECT_EQ(form_->CurrentEntry(), 1);
+  EXPECT_EQ(Stored(form_->EditName()), "Ann");
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "01021990");
+  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Bob  Natal");
+  EXPECT_EQ(Record(2).place(), "Oslo");
+  EXPECT_EQ(form_->MemoCurSel2()->toPlainText().split('\n').value(0), "Entry 1 of 2: Ann");
+  EXPECT_EQ(Focus(), form_->EditName());
+}
+
+TEST_F(BirthDataForm, NameFieldRefusesWideCharactersAndTakesAtMost25) {
+  Start();
+  Type("Jos");
+  QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u00E9"));
+  QApplication::sendEvent(Focus(), &accented);
+  Type(" " + QString(30, 'x'));
+  EXPECT_EQ(Stored(form_->EditName()), "Jos " + std::string(21, 'x'));
+  Key(Qt::Key_Menu);
+  EXPECT_TRUE(messages_->Saw("The menu key has no use in this form."));
+}
+
+TEST_F(BirthDataForm, DuplicateNameEntryWarnsOnChange) {
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  ChartEntry twin = form_->WorkingEntry();
+  twin.setName("Ann");
+  SetDuplicateNameLetter(twin, 'Y');
+  form_->AddEntry(twin);
+  form_->ListBox2Click(1);
+  form_->MaskEdDate()->setFocus();
+  Type("1");
+  messages_->Clear();
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(messages_->Saw("Note: an earlier chart in this list has the same name."));
+}
+
+}  // namespace
+}  // namespace vostrane::test
