@@ -1,0 +1,141 @@
+// The ring arrays filled from chart entries: the wheel's point numbering,
+// the derived points, the node choice and which points are shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/wheel/WheelTestSupport.h"
+#include "wheel/RingPoints.h"
+
+namespace vostrane {
+namespace {
+
+ChartEntry SampleEntry() {
+  ChartEntry e;
+  e.setHarmonic(1);
+  e.setHousesys('F');
+  for (int slot = 0; slot <= 30; ++slot) {
+    e.setLon(slot, 10.0 * slot + 1.5);
+    e.setBody(BodyArray::Speed, slot, 0.01 * slot + 0.1);
+  }
+  e.setMoonnode(123.25);
+  e.setMc(77.0);
+  const double cusps[6] = {300.5, 330, 2, 31, 60, 85};
+  for (int h = 1; h <= 6; ++h) e.setCusp(h, cusps[h - 1]);
+  return e;
+}
+
+TEST(RingPoints, PointsFromBodySlots) {
+  const ChartEntry e = SampleEntry();
+  WheelDefinition d = test::PlainStyle();
+  const RingChart r = FillRing(e, d);
+  EXPECT_DOUBLE_EQ(r.lon[0], 1.5);
+  EXPECT_DOUBLE_EQ(r.lon[9], 91.5);
+  EXPECT_DOUBLE_EQ(r.lon[10], 101.5);  // true node with offset 27 'T'
+  EXPECT_DOUBLE_EQ(r.speed[10], 0.2);
+  EXPECT_DOUBLE_EQ(r.lon[13], 161.5);  // Ceres, slot 16
+  EXPECT_DOUBLE_EQ(r.lon[17], 201.5);  // Chiron, slot 20
+  EXPECT_DOUBLE_EQ(r.speed[17], 0.3);
+  EXPECT_DOUBLE_EQ(r.lon[20], 131.5);  // Vertex, slot 13, speed lifted by 360
+  EXPECT_DOUBLE_EQ(r.speed[20], 360.23);
+  EXPECT_DOUBLE_EQ(r.lon[21], 141.5);  // East point
+  EXPECT_DOUBLE_EQ(r.lon[22], 231.5);  // Cupido, slot 23
+  EXPECT_DOUBLE_EQ(r.lon[29], 301.5);  // Poseidon, slot 30
+
+  // Angles: cusp 1 and cusp 10 (the MC field only for equal houses).
+  EXPECT_DOUBLE_EQ(r.lon[11], 300.5);
+  EXPECT_DOUBLE_EQ(r.speed[11], 360.21);
+  EXPECT_DOUBLE_EQ(r.lon[12], 211.0);
+  EXPECT_DOUBLE_EQ(r.cusps[6], 120.5);
+  EXPECT_DOUBLE_EQ(r.cusps[11], 265.0);
+  ChartEntry equal = e;
+  equal.setHousesys('B');
+  EXPECT_DOUBLE_EQ(FillRing(equal, d).lon[12], 77.0);
+
+  // Part of Fortune: Ascendant + Moon - Sun, reduced; south node opposite.
+  EXPECT_DOUBLE_EQ(r.lon[18], 300.5 + 11.5 - 1.5);
+  EXPECT_DOUBLE_EQ(r.speed[18], 360.21 + 0.11 - 0.1);
+  EXPECT_DOUBLE_EQ(r.lon[19], 281.5);
+  EXPECT_DOUBLE_EQ(r.speed[19], r.speed[10]);
+}
+
+TEST(RingPoints, MeanNodeAndItsSpeed) {
+  ChartEntry e = SampleEntry();
+  WheelDefinition d = test::PlainStyle();
+  d.SetLetter(wheel_offset::trueNode, 'M');
+  RingChart r = FillRing(e, d);
+  EXPECT_DOUBLE_EQ(r.lon[10], 123.25);
+  EXPECT_DOUBLE_EQ(r.speed[10], -0.05);
+  EXPECT_DOUBLE_EQ(r.lon[19], 303.25);
+  e.setHarmonic(5);
+  EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.25);
+  e.setHarmonic(0);  // not set: taken as 1, the node stays retrograde
+  EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.05);
+  e.setCharttype(4);
+  e.setChartypxtr(3);
+  EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], 0.19);  // the speed of point 9
+  e.setChartypxtr(4);
+  EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.05);
+}
+
+TEST(RingPoints, DamagedValuesBecomeZeroAndLongitudesAreReduced) {
+  ChartEntry e = SampleEntry();
+  e.setLon(2, std::nan(""));
+  e.setBody(BodyArray::Speed, 2, std::numeric_limits<double>::infinity());
+  e.setLon(3, 725.0);
+  e.setCusp(2, std::nan(""));
+  const RingChart r = FillRing(e, test::PlainStyle());
+  EXPECT_EQ(r.lon[2], 0.0);
+  EXPECT_EQ(r.speed[2], 0.0);
+  EXPECT_DOUBLE_EQ(r.lon[3], 5.0);
+  EXPECT_EQ(r.cusps[1], 0.0);
+  EXPECT_EQ(r.cusps[7], 180.0);
+}
+
+TEST(RingPoints, RingsByCategory) {
+  const ChartEntry a = SampleEntry();
+  ChartEntry b = SampleEntry();
+  b.setLon(0, 45.0);
+  const WheelDefinition d = test::PlainStyle();
+  RingArrays single = FillRingArrays(d, 'R', a, &b, &b);
+  EXPECT_EQ(single.Count(), 1);
+  EXPECT_FALSE(single.Ring(2).present);
+  EXPECT_DOUBLE_EQ(single.Ring(2).lon[0], 0.0);
+  RingArrays bi = FillRingArrays(d, 'B', a, &b, &b);
+  EXPECT_DOUBLE_EQ(bi.Ring(2).lon[0], 45.0);
+  EXPECT_FALSE(bi.Ring(3).present);
+  RingArrays tri = FillRingArrays(d, 'T', a, &b, &b);
+  EXPECT_EQ(tri.Count(), 3);
+  EXPECT_TRUE(tri.Ring(3).present);
+}
+
+TEST(RingPoints, ShownOnTheWheel) {
+  WheelDefinition d = test::PlainStyle();
+  RingArrays rings;
+  rings.category = 'B';
+  rings.Ring(1).houseSystem = 'F';
+  for (int p = 0; p <= 9; ++p) EXPECT_TRUE(PointShown(d, rings, p, 1));
+  for (int p = 10; p <= 19; ++p) EXPECT_FALSE(PointShown(d, rings, p, 1)) << p;
+  d.SetLetter(wheel_offset::asteroids, 'y');
+  d.SetLetter(wheel_offset::partOfFortune, 'y');
+  EXPECT_TRUE(PointShown(d, rings, 14, 2));
+  EXPECT_TRUE(PointShown(d, rings, 18, 1));
+  // Ascendant and Midheaven of ring 1 by the house system; rings 2, 3 by
+  // offsets 54, 55.
+  rings.Ring(1).houseSystem = 'D';
+  EXPECT_TRUE(PointShown(d, rings, 11, 1));
+  EXPECT_FALSE(PointShown(d, rings, 12, 1));
+  rings.Ring(1).houseSystem = 'B';
+  EXPECT_FALSE(PointShown(d, rings, 11, 1));
+  EXPECT_TRUE(PointShown(d, rings, 12, 1));
+  rings.Ring(1).houseSystem = 'E';
+  EXPECT_TRUE(PointShown(d, rings, 11, 1));
+  EXPECT_TRUE(PointShown(d, rings, 12, 1));
+  EXPECT_FALSE(PointShown(d, rings, 11, 2));
+  d.SetLetter(wheel_offset::anglesRing3, 'Y');
+  EXPECT_TRUE(PointShown(d, rings, 12, 3));
+}
+
+}  // namespace
+}  // namespace vostrane

@@ -1,0 +1,37 @@
+// Value syntax shared by the wheel-data sources: "key = value" lines,
+// "[section N]" headers, colours by palette name, number or #RRGGBB, and
+// comma-separated number lists. Each parser returns false with a message
+// that the caller reports as file:line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vostrane::wheeldata {
+
+// The line without its comment and surrounding blanks: a comment starts at
+// a '#' that begins the line or follows a blank, unless it is an RGB colour
+// "#RRGGBB".
+std::string StripComment(const std::string& line);
+std::string Trim(const std::string& text);
+
+// "[name N] anything": true with the name and number when the line is a
+// section header; `error` set when it looks like one but is malformed.
+bool ParseSection(const std::string& line, std::string& name, int& number, std::string& error);
+
+// "key = value": false when there is no '='.
+bool SplitKeyValue(const std::string& line, std::string& key, std::string& value);
+
+bool ParseInt(const std::string& text, long minimum, long maximum, long& value,
+              std::string& error);
+// Integers separated by commas (and blanks), exactly `count` of them.
+bool ParseIntList(const std::string& text, size_t count, long minimum, long maximum,
+                  std::vector<long>& values, std::string& error);
+// A palette name (black, navy, green, teal, red, maroon, olive, silver, grey,
+// blue, lime, aqua, fuchsia, purple, yellow, white), a palette number 0..15,
+// or #RRGGBB (stored with red in the low byte). With paletteOnly the RGB
+// form is refused.
+bool ParseColour(const std::string& text, bool paletteOnly, int32_t& colour, std::string& error);
+
+}  // namespace vostrane::wheeldata

@@ -1,0 +1,186 @@
+#include "wheel/DrawingSurface.h"
+
+#include <algorithm>
+
+#include "wheel/Rounding.h"
+
+namespace vostrane {
+
+namespace {
+const std::string kGlyphFontName = "ZorlanAstro";
+const std::string kTextFontName = "DejaVu Sans";
+
+int ValidPenStyle(int style) { return style >= 0 && style <= 3 ? style : kPenSolid; }
+}  // namespace
+
+DrawingSurface::DrawingSurface(char device) {
+  metrics_.device = device == 'P' ? 'P' : 'S';
+  fontNames_.fill(kTextFontName);
+  fontNames_[0] = kGlyphFontName;
+}
+
+const std::string& DrawingSurface::FontName(char letter) const {
+  if (letter < 'A' || letter > 'P') return fontNames_[1];
+  return fontNames_[letter - 'A'];
+}
+
+// ---- Pages --------------------------------------------------------------------
+
+bool DrawingSurface::BeginPrintout(char configuration, char orientation) {
+  // The page bitmap starts white; a white filled polygon over the whole image.
+  const int w = metrics_.pageWidth + 2, h = metrics_.pageHeight + 2;
+  DevFillPolygon({{0, 0}, {w, 0}, {w, h}, {0, h}}, kWhite);
+  textRow_ = metrics_.y0;
+  pen_ = {1, textRow_};
+  ApplyPen();
+  ApplyFont();
+  return true;
+}
+
+void DrawingSurface::EndPage(bool final) {
+  if (host_ == nullptr) return;
+  host_->ShowPage();
+  if (metrics_.device == 'S') host_->SetContinueFlag(false);
+}
+
+// ---- Pens, fonts, colours -------------------------------------------------------
+
+Rgb DrawingSurface::DeviceColour(int32_t colour) const {
+  return PaletteColour(colour, metrics_.monochrome);
+}
+
+void DrawingSurface::ApplyPen() {
+  // Dashed lines are drawn by hand as solid pieces (wide pens cannot be
+  // dashed by the device).
+  const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
+  DevSetPen(DeviceColour(penColour_), penWidth_, style);
+}
+
+void DrawingSurface::ApplyFont() {
+  DevSetFont(FontName(fontLetter_), MappedFontSize(metrics_, fontSize_), fontStyle_,
+             DeviceColour(fontColour_));
+}
+
+void DrawingSurface::SetFont(char letter, int size, int32_t colour, char style) {
+  fontLetter_ = letter >= 'A' && letter <= 'P' ? letter : 'B';
+  fontSize_ = size;
+  fontColour_ = colour;
+  if (style == 'B' || style == 'I' || style == 'N') fontStyle_ = style;
+  ApplyFont();
+}
+
+void DrawingSurface::SetFontColour(int32_t colour) {
+  fontColour_ = colour;
+  ApplyFont();
+}
+
+void DrawingSurface::SetPenColour(int32_t colour) {
+  penColour_ = colour;
+  ApplyPen();
+}
+
+void DrawingSurface::SetPenStyle(int style) {
+  penStyle_ = ValidPenStyle(style);
+  ApplyPen();
+}
+
+void DrawingSurface::SetPenWidth(int width) {
+  penWidth_ = std::max(1, width);
+  ApplyPen();
+}
+
+void DrawingSurface::SetRingPen() {
+  const char s = style_.ringLineStyle;
+  const int bw = metrics_.baseWidth;
+  SetPenWidth(s == 'D' || s == 'N' ? bw : (s == 'T' || s == 'd') ? 2 * bw : 4 * bw);
+}
+
+// ---- Lines and shapes -------------------------------------------------------------
+
+void DrawingSurface::Line(int x1, int y1, int x2, int y2) {
+  if (penStyle_ == kPenDashed) {
+    for (const Segment& s : DashSegments(x1, y1, x2, y2, metrics_.pageWidth, penWidth_))
+      DevLine(s.from.x, s.from.y, s.to.x, s.to.y);
+  } else {
+    DevLine(x1, y1, x2, y2);
+  }
+  pen_ = {x2, y2};
+}
+
+void DrawingSurface::Circle(int cx, int cy, int r) {
+  const int ry = RoundEven(r * metrics_.k);
+  const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
+  DevSetPen(DeviceColour(style_.ringColour), penWidth_, style);
+  DevEllipse(cx - r, cy - ry, cx + r, cy + ry);
+  ApplyPen();
+}
+
+void DrawingSurface::Ellipse(int left, int top, int right, int bottom) {
+  DevEllipse(left, top, right, bottom);
+}
+
+void DrawingSurface::Frame(int x1, int y1, int x2, int y2, char doubleFlag) {
+  const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
+  DevSetPen(DeviceColour(style_.frameColour), penWidth_, style);
+  auto box = [this](int l, int t, int r, int b) {
+    DevLine(l, t, r, t);
+    DevLine(r, t, r, b);
+    DevLine(r, b, l, b);
+    DevLine(l, b, l, t);
+  };
+  box(x1, y1, x2, y2);
+  if (doubleFlag == 'Y' && style_.DoubleLines()) {
+    const int u = style_.doubleInset, uy = RoundEven(style_.doubleInset * metrics_.k);
+    box(x1 + u, y1 + uy, x2 - u, y2 - uy);
+  }
+  pen_ = {x1, y1};
+  ApplyPen();
+}
+
+void DrawingSurface::FillPolygon(const std::vector<Point>& points, int32_t colour) {
+  if (points.size() >= 3) DevFillPolygon(points, DeviceColour(colour));
+}
+
+bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int right,
+                                int bottom) {
+  const bool stretch = left < right && top < bottom;
+  return DevDrawBitmap(path, left, top, right, bottom, stretch);
+}
+
+// ---- Text -----------------------------------------------------------------------------
+
+void DrawingSurface::TextAt(int x, int y, const std::string& text, char baseline) {
+  int drawY = y;
+  if (baseline == 'Y' && metrics_.device == 'P') drawY = y + RoundEven(0.9 * DevTextHeight(text));
+  DevText(x, drawY, text);
+  pen_ = {x + DevTextWidth(text), y};
+}
+
+int DrawingSurface::TextWidth(const std::string& text) { return DevTextWidth(text); }
+int DrawingSurface::TextHeight(const std::string& text) { return DevTextHeight(text); }
+int DrawingSurface::FontAscent() { return DevFontAscent(); }
+
+void DrawingSurface::TextCentred(const std::string& text, int x1, int x2, int y) {
+  const int x = x1 + (x2 - x1) / 2 - TextWidth(text) / 2;
+  TextAt(std::max(1, x), y, text);
+}
+
+void DrawingSurface::TextRight(const std::string& text, int x, int y) {
+  TextAt(std::max(1, x - TextWidth(text)), y, text);
+}
+
+void DrawingSurface::TextAligned(const std::string& text, int x1, int x2, char mode, int y) {
+  if (mode == 'L')
+    TextAt(x1, y, text);
+  else if (mode == 'R')
+    TextRight(text, x2, y);
+  else
+    TextCentred(text, x1, x2, y);
+}
+
+void DrawingSurface::NextLine() {
+  textRow_ += metrics_.lineHeight;
+  pen_ = {1, textRow_};
+}
+
+}  // namespace vostrane

@@ -1,0 +1,261 @@
+// The drawing surface: the one small set of drawing operations through which
+// the wheel, the page tables and the aspect grids are drawn, whatever the
+// output device (the viewer's page bitmap or a printer page). No Qt here.
+//
+// The class keeps the drawing state (page metrics, font letter and size, pen,
+// current point, text row) and implements every operation on a handful of
+// device primitives (Dev*) that each surface supplies:
+//   - RecordingSurface (wheel/RecordingSurface.h): records every primitive
+//     with its arguments and the state in effect, for tests;
+//   - BitmapSurface (wheel/gui/BitmapSurface.h): a QImage through QPainter;
+//   - PrinterSurface (wheel/gui/PrinterSurface.h): QPrinter (PDF when no
+//     printer is installed).
+//
+// Conventions: coordinates are device pixels with y growing downwards; a
+// colour is a colour number (0..15 palette, else RGB, wheel/Palette.h); a font
+// is a letter 'A'..'P' ('A' the glyph font) with a size in points as written
+// in the wheel definition (mapped to the device by MappedFontSize); style
+// letters 'B' bold, 'I' italic, 'N' normal, any other letter leaves the style;
+// flags are the definition files' letters ('Y' yes, anything else no). Texts
+// are Windows-1252 bytes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "wheel/GlyphMap.h"
+#include "wheel/PageMetrics.h"
+#include "wheel/Palette.h"
+
+namespace vostrane {
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+enum PenStyle : int { kPenSolid = 0, kPenDashed = 1, kPenDotted = 2, kPenDashDot = 3 };
+
+// The settings of the current wheel style that the surface draws with.
+struct SurfaceStyle {
+  char ringLineStyle = 'N';  // WheelDefinition offset 4 (ring pen, double lines)
+  int32_t frameColour = 0;   // offset 109: frames, table rules, grid lines
+  int32_t ringColour = 0;    // offset 113: ring circles
+  int doubleInset = 0;       // u: one hundredth of the wheel radius
+  // 'D', 'd' and 'v' draw rings and frames twice.
+  bool DoubleLines() const {
+    return ringLineStyle == 'D' || ringLineStyle == 'd' || ringLineStyle == 'v';
+  }
+};
+
+// What the surface needs of the viewer: its continue flag, its caption and
+// showing the finished page. The default keeps them in members.
+class SurfaceHost {
+ public:
+  virtual ~SurfaceHost() = default;
+  virtual bool ContinueFlag() const { return continueFlag_; }
+  virtual void SetContinueFlag(bool on) { continueFlag_ = on; }
+  virtual std::string Caption() const { return caption_; }
+  virtual void SetCaption(const std::string& text) { caption_ = text; }
+  // The bitmap page is finished: scroll it into view.
+  virtual void ShowPage() {}
+
+ private:
+  bool continueFlag_ = true;
+  std::string caption_;
+};
+
+// The solid pieces of a hand-dashed line from (x1, y1) to (x2, y2): dashes of
+// W' div 64 pixels, gaps of D - D div (pen width + 1), walked along x for a
+// shallow line and along y for a steep one (slope 10000 when vertical).
+struct Segment {
+  Point from;
+  Point to;
+  friend bool operator==(const Segment&, const Segment&) = default;
+};
+std::vector<Segment> DashSegments(int x1, int y1, int x2, int y2, int pageWidth, int penWidth);
+
+class DrawingSurface {
+ public:
+  explicit DrawingSurface(char device);  // 'S' screen bitmap, 'P' printer
+  virtual ~DrawingSurface() = default;
+  DrawingSurface(const DrawingSurface&) = delete;
+  DrawingSurface& operator=(const DrawingSurface&) = delete;
+
+  // ---- Set-up -----------------------------------------------------------
+  const PageMetrics& Metrics() const { return metrics_; }
+  void SetMetrics(const PageMetrics& m) { metrics_ = m; }
+  char Device() const { return metrics_.device; }
+  // The sixteen font names behind the letters 'A'..'P' (the viewer loads
+  // them from message texts 9991..10006). Default: "ZorlanAstro" for 'A'
+  // and "DejaVu Sans" for the others.
+  void SetFontNames(const std::array<std::string, 16>& names) { fontNames_ = names; }
+  const std::string& FontName(char letter) const;
+  void SetStyle(const SurfaceStyle& style) { style_ = style; }
+  const SurfaceStyle& Style() const { return style_; }
+  void SetHost(SurfaceHost* host) { host_ = host; }  // not owned; nullptr = none
+  SurfaceHost* Host() const { return host_; }
+
+  // ---- Pages --------------------------------------------------------------
+  // Starts a page set: printer configuration '1' or '2', orientation 'P'
+  // portrait, else landscape. The bitmap is cleared to white; the printer
+  // begins its document when none is open and computes its page metrics.
+  // False when the device cannot start (the printer surface reports why).
+  virtual bool BeginPrintout(char configuration, char orientation);
+  // Finishes the current page (final: the printout's last page).
+  virtual void EndPage(bool final);
+
+  // ---- Pens, fonts, colours -------------------------------------------------
+  void SetFont(char letter, int size, int32_t colour, char style);
+  void SetFontColour(int32_t colour);
+  char FontLetter() const { return fontLetter_; }
+  int FontSize() const { return fontSize_; }   // as given to SetFont (unmapped)
+  char FontStyle() const { return fontStyle_; }
+  int32_t FontColour() const { return fontColour_; }
+  void SetPenColour(int32_t colour);
+  void SetPenStyle(int style);   // PenStyle; other values count as solid
+  void SetPenWidth(int width);
+  // Pen width from the ring line style: 'D', 'N' BW; 'T', 'd' 2 BW; else 4 BW.
+  void SetRingPen();
+  int PenWidth() const { return penWidth_; }
+  int PenStyleNow() const { return penStyle_; }
+  int32_t PenColour() const { return penColour_; }
+
+  // ---- Lines and shapes ---------------------------------------------------------
+  void MoveTo(int x, int y) { pen_ = {x, y}; }
+  Point PenPos() const { return pen_; }
+  // A straight line; dashed by hand while the pen style is dashed. The pen
+  // ends at (x2, y2).
+  void Line(int x1, int y1, int x2, int y2);
+  void LineTo(int x, int y) { Line(pen_.x, pen_.y, x, y); }
+  // Ellipse outline (cx - r, cy - round(r k)) .. (cx + r, cy + round(r k)) in
+  // the ring colour; the pen colour is left as it was.
+  void Circle(int cx, int cy, int r);
+  // Ellipse outline in the current pen.
+  void Ellipse(int left, int top, int right, int bottom);
+  // Rectangle of four lines in the frame colour; with doubleFlag 'Y' and a
+  // double line style a second one u inside (round(u k) vertically).
+  void Frame(int x1, int y1, int x2, int y2, char doubleFlag);
+  // Polygon filled with a colour number, no outline.
+  void FillPolygon(const std::vector<Point>& points, int32_t colour);
+  // A bitmap file stretched into left..right, top..bottom when left < right
+  // and top < bottom, else unscaled with its top-left at (left, top). False
+  // when the file cannot be loaded.
+  bool DrawBitmap(const std::string& path, int left, int top, int right, int bottom);
+
+  // ---- Text -----------------------------------------------------------------
+  // Text with its top-left at (x, y); on the printer with baseline 'Y' it is
+  // drawn round(0.9 x font height) lower. The pen is left at the text's end,
+  // height y.
+  void TextAt(int x, int y, const std::string& text, char baseline = 'N');
+  int TextWidth(const std::string& text);
+  int TextHeight(const std::string& text);
+  int FontAscent();
+  // x = x1 + (x2 - x1) div 2 - width div 2, at least 1.
+  void TextCentred(const std::string& text, int x1, int x2, int y);
+  // Right edge at x; left edge at least 1.
+  void TextRight(const std::string& text, int x, int y);
+  // Mode 'L' at x1, 'R' right-aligned at x2, otherwise centred.
+  void TextAligned(const std::string& text, int x1, int x2, char mode, int y);
+  // The text row moves down by LH and the pen moves to (1, row).
+  void NextLine();
+  int TextRow() const { return textRow_; }
+  void SetTextRow(int y) { textRow_ = y; }
+
+  // ---- Glyphs and value formats ---------------------------------------------
+  // n as text, with a leading "0" when 0 <= n <= 9.
+  static std::string TwoDigits(int n);
+  // The glyph and value-format operations below leave the font as it was.
+  //
+  // One glyph of the glyph font in the current size, style and colour.
+  // kind: 'P' point, 'S' sign, 'A' aspect glyph, 'N' digit, 'L' the index
+  // as a character. mode: 'C' centred on (x, y)
+  // by the kind's reference width and the glyph's height; 'c' centred by the
+  // glyph's own width and height; 'd' x centred by the glyph's width, y up by
+  // half the font's ascent; 'x' x left by half the glyph's width; 'X' x right
+  // by half of (reference width - glyph width); else at (x, y). Afterwards
+  // x has advanced by the glyph's width.
+  void DrawGlyph(char kind, int index, int& x, char mode, int y);
+  // Integer right-aligned in a field of `width` digits (widths of "0"),
+  // zeroPad 'Y' gives a single digit a leading "0". Current font. Returns the
+  // x after the text.
+  int DrawNumber(int value, int x, int y, char zeroPad, int width);
+  // Two-digit number (mark 'X': unpadded) in font `fontLetter` at the
+  // current size, then the mark in the glyph font raised by markRaise pixels:
+  // 'D' degree, 'M' minute, 'S' second, other letters none. Placement 'C'
+  // centres the whole on (x, y). Colour for both. Returns the x after it.
+  int DrawNumberWithMark(int value, int x, int y, char placement, char fontLetter, char mark,
+                         int markRaise, int32_t colour);
+  // Degrees (two digit widths, no leading zero), sign glyph, minutes (two
+  // digits) and with seconds 'Y' minute mark, seconds, second mark. Gap
+  // gap_x for spacing 'W', gap_x div 2 otherwise. Numbers at y + base offset,
+  // glyphs at y. rightAlign 'Y' makes it end at x. Current size and colour.
+  // Returns the x after it.
+  int DrawLongitude(int x, int y, char fontLetter, char spacing, char rightAlign, char seconds,
+                    double longitude);
+  // Degrees (two digit widths), "N" or "S", minutes (two digits). Current
+  // font. Returns the x after it.
+  int DrawDeclination(int x, int y, double value);
+  // General value: degrees and minutes, or with seconds 'Y' degrees,
+  // minutes and seconds (hours for times). The degrees are right-aligned in
+  // a field of degreeWidth blanks; signMode 'Y' puts "-" of a negative value
+  // in the last blank before the digits (in front when there is none), 'R'
+  // appends a blank and the retrograde mark. markStyle 'Y' degree, minute
+  // and second marks of the glyph font after the parts; 'N' blanks between
+  // them; 'T' ":"; other letters nothing. Minutes and seconds have two
+  // digits. digitWise 'Y' draws every character on its own at the pitch of
+  // "0". alignment -1 ends the value at x; above 1 moves x left half a digit
+  // for each digit the degrees are short of that count. Numbers in
+  // fontLetter, marks in the glyph font, both at the current size and
+  // colour. Returns the x after it.
+  int DrawValue(int x, int y, char seconds, int degreeWidth, int alignment, char fontLetter,
+                char digitWise, char markStyle, char signMode, double value);
+
+ protected:
+  // ---- Device primitives ----------------------------------------------------
+  // Pen for DevLine and DevEllipse: colour, width in pixels, style 0..3
+  // (never 1: dashed lines arrive as solid pieces).
+  virtual void DevSetPen(Rgb colour, int width, int style) = 0;
+  virtual void DevLine(int x1, int y1, int x2, int y2) = 0;
+  virtual void DevEllipse(int left, int top, int right, int bottom) = 0;
+  virtual void DevFillPolygon(const std::vector<Point>& points, Rgb colour) = 0;
+  // Font by family name, size in points as the device draws it, style letter
+  // 'B', 'I' or 'N', colour.
+  virtual void DevSetFont(const std::string& family, int points, char style, Rgb colour) = 0;
+  // Text background: opaque with a colour, or transparent.
+  virtual void DevSetTextBackground(bool opaque, Rgb colour) = 0;
+  virtual void DevText(int x, int y, const std::string& text) = 0;
+  virtual int DevTextWidth(const std::string& text) = 0;
+  virtual int DevTextHeight(const std::string& text) = 0;
+  virtual int DevFontAscent() = 0;
+  virtual bool DevDrawBitmap(const std::string& path, int left, int top, int right, int bottom,
+                             bool stretch) = 0;
+
+  // The device colour of a colour number (black when monochrome).
+  Rgb DeviceColour(int32_t colour) const;
+  // Pushes the current pen and font to the device (after a device change).
+  void ApplyPen();
+  void ApplyFont();
+  PageMetrics metrics_;
+
+ private:
+  int GlyphReferenceWidth(char kind);
+
+  std::array<std::string, 16> fontNames_;
+  SurfaceStyle style_;
+  SurfaceHost* host_ = nullptr;
+  char fontLetter_ = 'B';
+  int fontSize_ = 10;
+  char fontStyle_ = 'N';
+  int32_t fontColour_ = 0;
+  int32_t penColour_ = 0;
+  int penWidth_ = 1;
+  int penStyle_ = kPenSolid;
+  Point pen_;
+  int textRow_ = 1;
+};
+
+}  // namespace vostrane

@@ -1,0 +1,28 @@
+// The column of one placed point on the wheel: its glyph, degree number,
+// sign glyph, minute number and retrograde mark, one behind the other along
+// the ray of the point's slot, running outward (glyph outermost) or inward
+// (glyph innermost).
+#pragma once
+
+#include <array>
+
+#include "wheel/WheelSetup.h"
+
+namespace vostrane {
+
+enum GlyphItem { kItemGlyph = 0, kItemDegree, kItemSign, kItemMinute, kItemRetrograde };
+
+// Row of the layout tables: ring 1 row 4 on a bi-wheel or a small wheel
+// (size class 'S'), row 3 on a larger wheel with planet glyphs above size
+// 15, else row 1; ring 2 row 2; ring 3 row 5.
+int GlyphRow(int ring, const WheelSetup& setup, int planetGlyphSize);
+
+// The device positions of the five items at slot angle `slot` for base
+// radius rho. `inward` picks the block of the radii, `xInward` the block of
+// the x corrections. With `spread` the degree, sign and minute move 25, 50
+// and 75 per cent of the way to the next item (the room of a retrograde mark
+// a direct point does not need).
+std::array<Point, 5> GlyphItemPositions(const WheelSetup& setup, int rho, int slot, bool inward,
+                                        bool xInward, int row, bool spread);
+
+}  // namespace vostrane

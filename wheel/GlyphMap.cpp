@@ -1,0 +1,29 @@
+#include "wheel/GlyphMap.h"
+
+#include <cstring>
+
+namespace vostrane {
+
+namespace {
+constexpr const char kPoints[] = "asdfghjkl;ASDFGHJKLQUOZXCVBNM/";
+constexpr const char kSigns[] = "qwertyuiop[]";
+constexpr const char kAspects[] = "zxcvbnm<>?P{";
+
+char Pick(const char* table, int index) {
+  const int n = static_cast<int>(std::strlen(table));
+  return index >= 0 && index < n ? table[index] : ' ';
+}
+}  // namespace
+
+char GlyphChar(char kind, int index) {
+  switch (kind) {
+    case 'P': return Pick(kPoints, index);
+    case 'S': return Pick(kSigns, index);
+    case 'A': return Pick(kAspects, index);
+    case 'N': return index >= 0 && index <= 9 ? static_cast<char>('0' + index) : ' ';
+    case 'L': return index > 0 && index < 256 ? static_cast<char>(index) : ' ';
+    default: return ' ';
+  }
+}
+
+}  // namespace vostrane

@@ -1,0 +1,65 @@
+#include "wheel/PageDefinition.h"
+
+#include <cctype>
+
+#include "platform/FileSystem.h"
+#include "platform/MessageService.h"
+
+namespace vostrane {
+
+namespace {
+constexpr int kLineCount = 6;
+constexpr int kLargestValue = 32767;
+
+// The run of leading digits of a line; kBadPageValue when the line does not
+// begin with a digit or the number is too large to be a margin or a count.
+int LineValue(const std::string& line, bool& bad) {
+  bad = line.empty() || !std::isdigit(static_cast<unsigned char>(line[0]));
+  if (bad) return kBadPageValue;
+  long value = 0;
+  for (size_t i = 0; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i) {
+    value = value * 10 + (line[i] - '0');
+    if (value > kLargestValue) {
+      bad = true;
+      return kBadPageValue;
+    }
+  }
+  return static_cast<int>(value);
+}
+}  // namespace
+
+bool ReadPageDefinition(PageDefinition& def, const std::string& path) {
+  const auto text = ReadWholeFile(path);
+  if (!text) {
+    ShowMessage("ERROR!!!!  Unable to read file PAGEW.DEF.  Please re-install PAGEW.DEF file",
+                MsgIcon::Error);
+    return false;
+  }
+  int* fields[kLineCount] = {&def.topMargin,  &def.bottomMargin, &def.lines,
+                             &def.leftMargin, &def.rightMargin,  &def.sixth};
+  bool ok = true;
+  size_t pos = 0;
+  for (int n = 1; n <= kLineCount; ++n) {
+    if (pos >= text->size()) {
+      ShowMessage("ERROR!!!!  Unable to read line " + std::to_string(n) +
+                      " from PAGEW.DEF.  Please re-install PAGEW.DEF file.",
+                  MsgIcon::Error);
+      return false;
+    }
+    size_t end = text->find('\n', pos);
+    if (end == std::string::npos) end = text->size();
+    std::string line = text->substr(pos, end - pos);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    pos = end + 1;
+    bool bad = false;
+    *fields[n - 1] = LineValue(line, bad);
+    if (bad) {
+      ShowMessage("ERROR!!!!!  Bad data in file PAGEW.DEF.  Please re-install PAGEW.DEF file.",
+                  MsgIcon::Error);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+}  // namespace vostrane

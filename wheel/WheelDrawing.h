@@ -1,0 +1,86 @@
+// The chart wheel of one printout: the rings, the zodiac degree scale, the
+// cusp labels and intercepted signs, the house numbers, the cusp lines, the
+// glyphs of up to twenty points per ring with their degree, sign and minute
+// labels, and the aspect lines in the centre.
+//
+// Use per page:
+//   RingArrays rings = FillRingArrays(def, category, inner, second, third);
+//   WheelSetup setup = ComputeWheelSetup(def, category, surface.Metrics());
+//   AspectTables aspects;  LoadAspectSet(aspects, def, code);
+//   WheelDrawing wheel(def, rings, setup);
+//   wheel.Draw(surface, &aspects);   // DrawWheel
+// The slots stay available (Slots()) until the object goes.
+#pragma once
+
+#include <array>
+
+#include "wheel/AspectDrawing.h"
+#include "wheel/Aspects.h"
+#include "wheel/DrawingSurface.h"
+#include "wheel/GlyphPlacement.h"
+#include "wheel/HouseMap.h"
+#include "wheel/RingPoints.h"
+#include "wheel/WheelDefinition.h"
+#include "wheel/WheelSetup.h"
+
+namespace vostrane {
+
+class WheelDrawing {
+ public:
+  // The style, rings and setup must outlive the object.
+  WheelDrawing(const WheelDefinition& def, const RingArrays& rings, const WheelSetup& setup);
+
+  // DrawWheel: draws the whole wheel onto the surface (nothing when the
+  // style's wheel size is 0). Without aspect tables no aspect lines are
+  // drawn.
+  void Draw(DrawingSurface& s, const AspectTables* aspects);
+
+  // Results of the last Draw.
+  const PlacedSlots& Slots() const { return placed_; }
+  int SlotOf(int ring, int point) const { return placed_[ring - 1][point]; }
+  const HouseMap& Map() const { return map_; }
+  const CuspMarks& Marks(int ring) const { return marks_[ring - 1]; }
+  // The wheel radius in force: the setup's, enlarged when the style draws
+  // no degree scale.
+  int Radius() const { return R_; }
+  // Wheel angles of cusps 0..11 of the inner chart (30 j with equal sectors).
+  const std::array<double, 12>& CuspAngles() const { return cuspAngles_; }
+
+  // The steps of Draw, in their order; public for tests of single steps.
+  void DrawCuspLabels(DrawingSurface& s);
+  void DrawInterceptedSigns(DrawingSurface& s);
+  void DrawCircles(DrawingSurface& s);
+  void DrawDegreeScale(DrawingSurface& s);
+  void FillHouseMap();
+  void PlaceGlyphs(DrawingSurface& s, int ring, int pass);
+  void DrawHouseNumbers(DrawingSurface& s);
+  void DrawCuspLines(DrawingSurface& s);
+
+ private:
+  PlacementInput InputOf(int ring);
+  void DrawGlyphColumn(DrawingSurface& s, int ring, int slot, int point, int house, bool inward,
+                       int pass);
+  // Vertical correction of glyphs on the printer: ascent of font 'B' less
+  // that of the glyph font, at one size; and of a number's mark.
+  int GlyphDrop(DrawingSurface& s, int size);
+  int MarkRaise(DrawingSurface& s, char numberFont, int size);
+  double CuspAngle(int ring, int cusp) const;
+  // The house of a point by the inner chart's cusps; cusps that do not go
+  // round the circle are reported once per drawing.
+  int HouseOfPoint(int ring, int point);
+
+  const WheelDefinition& def_;
+  const RingArrays& rings_;
+  WheelSetup setup_;
+  int R_ = 0;
+  bool equal_ = false;
+  std::array<double, 12> cuspAngles_{};
+  HouseMap map_;
+  std::array<SlotRing, 3> slots_;
+  std::array<CuspMarks, 3> marks_;
+  PlacedSlots placed_{};
+  bool houseBugShown_ = false;
+  bool mapBugShown_ = false;
+};
+
+}  // namespace vostrane

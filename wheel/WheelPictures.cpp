@@ -1,0 +1,94 @@
+#include "wheel/WheelPictures.h"
+
+#include <cstring>
+
+#include "platform/FileSystem.h"
+#include "platform/MessageService.h"
+#include "platform/RecordFile.h"
+#include "wheel/DrawingSurface.h"
+
+namespace vostrane {
+
+namespace {
+constexpr size_t kPathCapacity = 75;
+
+int16_t GetI16(const uint8_t* p) {
+  int16_t v;
+  std::memcpy(&v, p, 2);
+  return v;
+}
+void PutI16(std::string& s, size_t offset, int16_t v) { std::memcpy(&s[offset], &v, 2); }
+}  // namespace
+
+std::string EncodePictureRecord(const PictureRecord& p) {
+  std::string bytes(kPictureRecordSize, '\0');
+  const size_t n = std::min(p.path.size(), kPathCapacity);
+  bytes[0] = static_cast<char>(n);
+  std::memcpy(&bytes[1], p.path.data(), n);
+  bytes[76] = p.last;
+  PutI16(bytes, 77, p.left);
+  PutI16(bytes, 79, p.top);
+  PutI16(bytes, 81, p.right);
+  PutI16(bytes, 83, p.bottom);
+  return bytes;
+}
+
+PictureRecord DecodePictureRecord(const uint8_t* bytes) {
+  PictureRecord p;
+  const size_t n = std::min<size_t>(bytes[0], kPathCapacity);
+  p.path.assign(reinterpret_cast<const char*>(bytes) + 1, n);
+  p.last = static_cast<char>(bytes[76]);
+  p.left = GetI16(bytes + 77);
+  p.top = GetI16(bytes + 79);
+  p.right = GetI16(bytes + 81);
+  p.bottom = GetI16(bytes + 83);
+  return p;
+}
+
+std::vector<PictureRecord> ReadPictureGroup(int group, const std::string& path) {
+  std::vector<PictureRecord> pictures;
+  if (group < 1 || group > kPictureGroups) {
+    ShowMessage(
+        "Error! Invalid value for sequence number of graphic images. Fix this problem by "
+        "customizing this wheel. Program may freeze now!",
+        MsgIcon::Error);
+    return pictures;
+  }
+  RecordFile file;
+  if (!file.Open(path, kPictureRecordSize, RecordFile::Mode::ReadOnly)) {
+    // The picture list shares its not-on-disk message with the wheel styles.
+    ShowMessage("ERROR!  File WHEELS.DAT not on disk!!!", MsgIcon::Error);
+    return pictures;
+  }
+  const int first = kPicturesPerGroup * group - (kPicturesPerGroup - 1);
+  uint8_t buffer[kPictureRecordSize];
+  for (int number = first; number < first + kPicturesPerGroup; ++number) {
+    if (!file.Seek(number - 1) || !file.Read(buffer)) {
+      ShowMessage("ERROR!!! Unable to read data from record number " +
+                      std::to_string(number - 1) + " from file WHEELSW.DAT/WHEELSG.DAT.",
+                  MsgIcon::Error);
+      break;
+    }
+    pictures.push_back(DecodePictureRecord(buffer));
+    if (pictures.back().last == 'Y') break;
+  }
+  file.Close();
+  return pictures;
+}
+
+void DrawPictureGroup(DrawingSurface& surface, int group, const std::string& path) {
+  if (group <= 0) return;
+  const PageMetrics& m = surface.Metrics();
+  for (const PictureRecord& p : ReadPictureGroup(group, path)) {
+    if (!FileExists(p.path)) {
+      ShowMessage("Error!  File " + p.path + " does not exist. " +
+                      "Cannot display this graphic file in wheel",
+                  MsgIcon::Error);
+      continue;
+    }
+    surface.DrawBitmap(p.path, m.PageX(p.left), m.PageY(p.top), m.PageX(p.right),
+                       m.PageY(p.bottom));
+  }
+}
+
+}  // namespace vostrane

@@ -1,0 +1,81 @@
+#include "wheel/WheelSetup.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "wheel/Rounding.h"
+
+namespace vostrane {
+
+Point WheelSetup::At(double theta, double rho) const {
+  const double t = theta * (M_PI / 180.0);
+  return {cx - RoundEven(rho * std::cos(t)), cy + RoundEven(rho * k * std::sin(t))};
+}
+
+char WheelSizeClass(int size) {
+  if (size <= 0) return 'N';
+  if (size <= 2425) return 'S';
+  if (size <= 2900) return 'M';
+  return 'B';
+}
+
+SpacingTable ComputeSpacingTable(const WheelDefinition& def, char category, char sizeClass) {
+  SpacingTable t;
+  t.t = {{{3, 2, 2}, {4, 2, 2}, {5, 3, 3}}};
+  const bool single = category != 'B' && category != 'T' && category != 'C';
+  if (!single) {
+    for (int c = 1; c <= 3; ++c) t.At(c, 1) += 2;
+  } else if (sizeClass == 'B') {
+    t.At(2, 1) -= 1;
+    t.At(3, 1) -= 1;
+  } else if (sizeClass == 'S') {
+    for (int c = 1; c <= 3; ++c) t.At(c, 1) += 2;
+  }
+  const char tuning = def.Letter(wheel_offset::glyphSpacing);
+  for (int c = 1; c <= 3; ++c) {
+    for (int r = 1; r <= 2; ++r) {
+      if (tuning == 'R' && t.At(c, r) >= 2) t.At(c, r) -= 1;
+      if (tuning == 'Y') t.At(c, r) += 1;
+    }
+  }
+  // Large degree or minute numbers need wider spacing.
+  const int g = std::max(def.I16(wheel_offset::degreeSize), def.I16(wheel_offset::minuteSize));
+  if (g > 15)
+    for (int c = 1; c <= 3; ++c)
+      for (int r = 1; r <= 3; ++r) t.At(c, r) += (g - 16) / 6 + c;
+  return t;
+}
+
+WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const PageMetrics& m) {
+  WheelSetup w;
+  w.category = category == 'C' ? 'T' : category;
+  w.rings = w.category == 'T' ? 3 : w.category == 'B' ? 2 : 1;
+  const int stored = def.wheelSize();
+  w.sizeClass = WheelSizeClass(stored);
+  w.size = stored == 0 ? kDefaultWheelSize : stored;
+  const char ringStyle = def.Letter(wheel_offset::ringLineStyle);
+  w.doubleLines = ringStyle == 'D' || ringStyle == 'd' || ringStyle == 'v';
+  w.k = m.k;
+  if (m.device == 'P')
+    w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
+  else
+    w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
+  w.u = RoundEven(0.01 * w.R);
+  w.cx = m.PageX(def.I16(wheel_offset::wheelCentreX));
+  w.cy = m.PageY(def.I16(wheel_offset::wheelCentreY));
+
+  const bool wideHouseRing = w.rings == 1 && w.sizeClass != 'S';
+  w.houseRingOuter = RoundEven((wideHouseRing ? 0.61 : 0.53) * w.R);
+  const char houseNumbers = def.Letter(wheel_offset::houseNumbers);
+  if (houseNumbers == 'N')
+    w.ra = w.houseRingOuter;
+  else
+    w.ra = RoundEven((wideHouseRing ? 0.539 : 0.439) * w.R);
+  w.rc = w.doubleLines && houseNumbers != 'N' && def.Letter(wheel_offset::aspectLines) == 'Y'
+             ? w.ra - w.u
+             : w.ra;
+  w.spacing = ComputeSpacingTable(def, w.category, w.sizeClass);
+  return w;
+}
+
+}  // namespace vostrane

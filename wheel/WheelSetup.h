@@ -1,0 +1,47 @@
+// The wheel setup of a page: radius, centre, the radii of the rings and
+// circles, the size class and the glyph spacing table, and the mapping of a
+// wheel angle and radius to device pixels.
+#pragma once
+
+#include "wheel/DrawingSurface.h"
+#include "wheel/GlyphPlacement.h"
+#include "wheel/PageMetrics.h"
+#include "wheel/WheelDefinition.h"
+
+namespace vostrane {
+
+inline constexpr int kDefaultWheelSize = 2500;
+
+struct WheelSetup {
+  char category = 'R';    // 'R', 'B' or 'T'
+  int rings = 1;
+  int size = kDefaultWheelSize;  // offset 77, 2500 when 0
+  char sizeClass = 'N';   // 'N' 0, 'S' 1..2425, 'M' 2426..2900, 'B' 2901..9999
+  bool doubleLines = false;  // ring line style 'D', 'd' or 'v'
+  double k = 1.0;         // vertical scale of the surface
+  int R = 0;              // wheel radius as computed for the page
+  int u = 0;              // round(0.01 R): offset of the second line of double styles
+  int cx = 0, cy = 0;     // centre
+  int houseRingOuter = 0; // outer radius of the house-number ring
+  int ra = 0;             // aspect circle
+  int rc = 0;             // circle on which aspect lines end
+  SpacingTable spacing;
+
+  // Device point of wheel angle theta (degrees, counter-clockwise from the
+  // Ascendant at the left) and radius rho: (cx - round(rho cos theta),
+  // cy + round(rho k sin theta)), rounding halves to even.
+  Point At(double theta, double rho) const;
+};
+
+// Size class of a wheel size value.
+char WheelSizeClass(int size);
+
+// The spacing table T[c][r] of the style for the page's category and size
+// class.
+SpacingTable ComputeSpacingTable(const WheelDefinition& def, char category, char sizeClass);
+
+// The setup for a style and chart category ('R', 'B', 'T'; 'C' counts as
+// 'T') on a surface with the given metrics.
+WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const PageMetrics& metrics);
+
+}  // namespace vostrane
