@@ -1,0 +1,82 @@
+#include "atlas/PlacesTable.h"
+
+#include "platform/MessageService.h"
+#include "shell/TextRoutines.h"
+#include "tablestore/AnsiUpper.h"
+
+namespace vostrane {
+
+const std::vector<std::string>& PlaceFieldLines() {
+  static const std::vector<std::string> lines = {
+      "NAME,C,25,0",    "LATDEG,N,2,0",     "LATMIN,N,2,0",    "LATSEC,N,2,0",  "LATNS,C,1,0",
+      "LONGDEG,N,3,0",  "LONGMIN,N,2,0",    "LONGSEC,N,2,0",   "LONGEW,C,1,0",  "DSTPTR,N,5,0",
+      "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0"};
+  return lines;
+}
+
+const std::vector<std::string>& PlaceIndexLines() {
+  static const std::vector<std::string> lines = {"CITY,F,F,UPPER(NAME)", "",
+                                                 "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""};
+  return lines;
+}
+
+void ConfigurePlacesTable(TTzDbf& table, const std::string& fileName) {
+  table.SetDbfFileName(fileName);
+  table.SetDbfFields(PlaceFieldLines());
+  table.SetIndexList(PlaceIndexLines());
+  table.SetHideDeletedRecs(true);
+}
+
+TTzDbf& PlacesTable() {
+  static TTzDbf table;
+  return table;
+}
+
+bool OpenPlacesTable() {
+  TTzDbf& table = PlacesTable();
+  try {
+    ConfigurePlacesTable(table);
+    table.Open();
+    table.SetOrderTo(kPlacesCityOrder);
+    return true;
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+    return false;
+  }
+}
+
+void ClosePlacesTable() { PlacesTable().Close(); }
+
+namespace {
+char FirstLetter(const std::string& text, char fallback) {
+  return text.empty() || text[0] == ' ' ? fallback : text[0];
+}
+}  // namespace
+
+PlaceRecord ReadPlaceRecord(const TTzDbf& t) {
+  PlaceRecord p;
+  p.name = t.GetCField("NAME");
+  p.latDeg = static_cast<int>(t.GetLongField("LATDEG"));
+  p.latMin = static_cast<int>(t.GetLongField("LATMIN"));
+  p.latSec = static_cast<int>(t.GetLongField("LATSEC"));
+  p.latNs = FirstLetter(t.GetCField("LATNS"), 'N');
+  p.longDeg = static_cast<int>(t.GetLongField("LONGDEG"));
+  p.longMin = static_cast<int>(t.GetLongField("LONGMIN"));
+  p.longSec = static_cast<int>(t.GetLongField("LONGSEC"));
+  p.longEw = FirstLetter(t.GetCField("LONGEW"), 'W');
+  p.dstPtr = static_cast<int>(t.GetLongField("DSTPTR"));
+  p.countryState = t.GetCField("CNTRYSTATE");
+  return p;
+}
+
+std::string PlaceKey(const std::string& text) { return UpperAnsi(TrimRight(text)); }
+
+bool IsAtlasName(TTzDbf& table, const std::string& text) {
+  if (!table.IsOpen()) return false;
+  const std::string key = PlaceKey(text);
+  if (key.empty()) return false;
+  table.SetOrderTo(kPlacesCityOrder);
+  return table.FindExact(key);
+}
+
+}  // namespace vostrane

@@ -1,0 +1,55 @@
+// The atlas table "places.dbf": its fields and index tags, the program's
+// one open copy of it, and the reading of an atlas record.
+//
+// Fields in file order: NAME C25 ("City, Region" in mixed case), LATDEG N2,
+// LATMIN N2, LATSEC N2, LATNS C1, LONGDEG N3, LONGMIN N2, LONGSEC N2,
+// LONGEW C1, DSTPTR N5 (the daylight table; negative: shown with a star),
+// HIGHPOPWNM C1, ELEVATION N2, CNTRYSTATE C3. Tags: 1 CITY on UPPER(NAME),
+// 2 CNTRYCITY on CNTRYSTATE+UPPER(NAME).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tablestore/TTzDbf.h"
+
+namespace vostrane {
+
+inline constexpr const char* kPlacesFileName = "places.dbf";
+inline constexpr int kPlaceNameWidth = 25;
+inline constexpr int kPlacesCityOrder = 1;
+
+const std::vector<std::string>& PlaceFieldLines();
+const std::vector<std::string>& PlaceIndexLines();
+// Sets the table's file name, fields and tags (nothing is opened).
+void ConfigurePlacesTable(TTzDbf& table, const std::string& fileName = kPlacesFileName);
+
+// The program's atlas, opened at start-up and kept open until the end.
+TTzDbf& PlacesTable();
+// Opens "places.dbf" in the working folder (created empty when missing,
+// its index built when missing) and sets order 1. A table store error is
+// shown and false returned; the program goes on without places.
+bool OpenPlacesTable();
+void ClosePlacesTable();
+
+// One atlas record as the program uses it.
+struct PlaceRecord {
+  std::string name;  // at its full width of 25
+  int latDeg = 0, latMin = 0, latSec = 0;
+  char latNs = 'N';
+  int longDeg = 0, longMin = 0, longSec = 0;
+  char longEw = 'W';
+  int dstPtr = 0;
+  std::string countryState;  // 3 characters
+};
+PlaceRecord ReadPlaceRecord(const TTzDbf& table);
+
+// The seek key of a typed place: upper-cased in the table's code page,
+// trailing blanks removed.
+std::string PlaceKey(const std::string& text);
+
+// True when the text is exactly an atlas name (FindExact on order 1). False
+// also when the atlas is not open.
+bool IsAtlasName(TTzDbf& table, const std::string& text);
+
+}  // namespace vostrane

@@ -1,0 +1,84 @@
+#include "atlas/gui/AtlasPlaceLookup.h"
+
+#include "atlas/AtlasFields.h"
+#include "atlas/PlaceReading.h"
+#include "atlas/PlacesTable.h"
+#include "atlas/ZoneRecheck.h"
+#include "atlas/gui/TBdatPlacForm.h"
+#include "platform/MessageService.h"
+
+namespace vostrane {
+namespace {
+
+AtlasFields ToAtlas(const BirthDataFields& b) {
+  AtlasFields a;
+  a.place = b.place;
+  a.date = b.date;
+  a.time = b.time;
+  a.latitude = b.latitude;
+  a.longitude = b.longitude;
+  a.zoneHours = b.zoneHours;
+  a.zoneMinutes = b.zoneMinutes;
+  a.zoneEastWest = b.zoneEastWest;
+  a.daylight = b.daylight;
+  a.dstTable = b.dstTable;
+  return a;
+}
+
+void FromAtlas(const AtlasFields& a, BirthDataFields& b) {
+  b.place = a.place;
+  b.latitude = a.latitude;
+  b.longitude = a.longitude;
+  b.zoneHours = a.zoneHours;
+  b.zoneMinutes = a.zoneMinutes;
+  b.zoneEastWest = a.zoneEastWest;
+  b.daylight = a.daylight;
+  b.dstTable = a.dstTable;
+}
+
+}  // namespace
+
+void AtlasPlaceLookup::BeginSession() {
+  try {
+    if (PlacesTable().IsOpen()) PlacesTable().SetOrderTo(kPlacesCityOrder);
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+  }
+}
+
+std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(QWidget* form, const std::string& placeText) {
+  if (!PlacesTable().IsOpen()) return std::nullopt;
+  TBdatPlacForm dialog(form, PlacesTable(), placeText);
+  dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("btnPlace") : nullptr);
+  dialog.exec();
+  return PlaceChoice{dialog.Outcome(), dialog.PlaceText()};
+}
+
+bool AtlasPlaceLookup::IsAtlasPlace(const std::string& placeText) {
+  try {
+    return IsAtlasName(PlacesTable(), placeText);
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+    return false;
+  }
+}
+
+FocusAfterRead AtlasPlaceLookup::ReadPlace(BirthDataFields& fields, int chartType) {
+  AtlasFields a = ToAtlas(fields);
+  AtlasFocus focus = chartType == 0 ? AtlasFocus::ZoneHours : AtlasFocus::Name;
+  try {
+    focus = ReadPlaceIntoFields(a, chartType, PlacesTable());
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+  }
+  FromAtlas(a, fields);
+  return focus == AtlasFocus::ZoneHours ? FocusAfterRead::ZoneHours : FocusAfterRead::Name;
+}
+
+void AtlasPlaceLookup::RecheckZone(BirthDataFields& fields, char what) {
+  AtlasFields a = ToAtlas(fields);
+  SeeIfTzOrDstIsDifferent(a, what, PlacesTable());
+  FromAtlas(a, fields);
+}
+
+}  // namespace vostrane

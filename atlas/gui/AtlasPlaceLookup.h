@@ -1,0 +1,22 @@
+// The atlas behind the birth data form: the place lookup dialog, the exact
+// lookup of a place name, reading a place into the form and the zone
+// re-check, on the program's atlas table (PlacesTable()) and daylight-time
+// tables. Table store errors are shown and the form goes on.
+#pragma once
+
+#include "entry/PlaceLookup.h"
+
+namespace vostrane {
+
+class AtlasPlaceLookup : public PlaceLookup {
+ public:
+  void BeginSession() override;
+  // Shows TBdatPlacForm beside the form's "btnPlace" button. nullopt when
+  // the atlas could not be opened at start-up: the typed text stays.
+  std::optional<PlaceChoice> ChoosePlace(QWidget* form, const std::string& placeText) override;
+  bool IsAtlasPlace(const std::string& placeText) override;
+  FocusAfterRead ReadPlace(BirthDataFields& fields, int chartType) override;
+  void RecheckZone(BirthDataFields& fields, char what) override;
+};
+
+}  // namespace vostrane

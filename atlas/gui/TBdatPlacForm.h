@@ -1,0 +1,94 @@
+// The place lookup dialog ("Enter Place"): while the user types, it lists
+// the atlas places whose names begin with the typed text, 16 rows at a
+// time, and lets the user choose one, scroll, or keep a place that is not
+// on file.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+#include "atlas/PlaceList.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace vostrane {
+
+class PlaceEdit;
+class ScrollArrow;
+
+class TBdatPlacForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `placeText` is the birth data form's place text (Windows-1252) when the
+  // dialog opens; Cancel and Escape give it back.
+  TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string& placeText);
+
+  // 'C' cancelled, 'O' "Place Not on File", 'G' a place was chosen.
+  char Outcome() const { return outcome_; }
+  // The dialog's place text when it closed.
+  std::string PlaceText() const;
+
+  // Places the dialog so that its "Place:" label lines up with the form's
+  // Place button.
+  void PlaceBeside(QWidget* form, QWidget* placeButton);
+
+  // The controls, for the tests that drive the dialog like a user.
+  PlaceEdit* EditPlace() const { return editPlace_; }
+  QListWidget* LbCities() const { return lbCities_; }
+  QPushButton* BtnGetFirstPlac() const { return btnGetFirstPlac_; }
+  QPushButton* BtnOK() const { return btnOK_; }
+  QPushButton* BtnCancel() const { return btnCancel_; }
+  QLabel* LabNotFound() const { return labNotFound_; }
+  ScrollArrow* ArrowUp() const { return arrowUp_; }
+  ScrollArrow* ArrowDown() const { return arrowDown_; }
+  QLabel* PlaceLabel() const { return placeLabel_; }
+  bool InsertMode() const { return insertMode_; }
+
+  // The result codes of the two closing buttons.
+  static constexpr int kYesResult = 6;
+  static constexpr int kOkResult = 1;
+
+ protected:
+  void reject() override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void FormActivate();
+  void FillList(ScrollDirection direction = ScrollDirection::None);
+  void ShowRows();
+  void Scroll(ScrollDirection direction, int steps);
+  void ScrollWhileHeld(ScrollArrow* arrow, ScrollDirection direction);
+  bool EditPlaceKeyDown(QKeyEvent* event);
+  void EditPlaceAfterKey(QKeyEvent* event);
+  void EditPlaceKeyUp(QKeyEvent* event);
+  void LbCitiesClick(int row);
+  void btnGetFirstPlacClick();
+  void btnOKClick();
+  std::string Typed() const;
+  void SetTyped(const std::string& text);
+
+  TTzDbf& places_;
+  PlaceList list_;
+  std::string remembered_;   // the form's place text when the dialog opened
+  char outcome_ = 'C';
+  bool insertMode_ = true;
+  QString textBeforeKey_;
+  bool enterPressed_ = false;
+
+  PlaceEdit* editPlace_ = nullptr;
+  QLabel* placeLabel_ = nullptr;
+  QListWidget* lbCities_ = nullptr;
+  QPushButton* btnGetFirstPlac_ = nullptr;
+  QPushButton* btnOK_ = nullptr;
+  QPushButton* btnCancel_ = nullptr;
+  QLabel* labNotFound_ = nullptr;
+  ScrollArrow* arrowUp_ = nullptr;
+  ScrollArrow* arrowDown_ = nullptr;
+};
+
+}  // namespace vostrane
