@@ -14,10 +14,12 @@ QPointer<TFormBDat>& Form() {
 
 }  // namespace
 
-void ShowBirthDataForm(QWidget* parent) {
+TFormBDat& CreateBirthDataForm(QWidget* parent) {
   if (!Form()) Form() = new TFormBDat(parent);
-  Form()->RunSession();
+  return *Form();
 }
+
+void ShowBirthDataForm(QWidget* parent) { CreateBirthDataForm(parent).RunSession(); }
 
 TFormBDat* BirthDataForm() { return Form().data(); }
 

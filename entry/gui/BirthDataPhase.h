@@ -13,6 +13,9 @@ class TFormBDat;
 // session file holds its terminator.
 void ShowBirthDataForm(QWidget* parent);
 
+// The form, created on the first call with the given parent.
+TFormBDat& CreateBirthDataForm(QWidget* parent);
+
 // The form, or nullptr before its first use.
 TFormBDat* BirthDataForm();
 

@@ -329,7 +329,10 @@ void TFormBDat::ReadName() {
     return;
   }
   SetFields(fields);
-  linked_ = true;
+  // A read into a second entry of one name leaves the link with the earlier
+  // entry (duplicate-name letter 'Y'); the place read may be an atlas place.
+  linked_ = DuplicateNameLetter(entry_) != 'Y';
+  placeFromAtlas_ = places_->IsAtlasPlace(Trim(fields.place));
   RefreshDateWords();
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
@@ -396,6 +399,7 @@ void TFormBDat::FieldExit(FormField* f) {
     GreenwichZoneCheck(f, f->StoredText() == "N", "N");
   }
   RefreshHeader();
+  RefreshSaveStatus();  // the save status follows every field change
 }
 
 void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {

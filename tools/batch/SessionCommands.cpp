@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "names/NameTable.h"
+#include "names/NameTableWriteBack.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
@@ -69,9 +71,13 @@ int64_t FindTerminator(RecordFile& file) {
 int RunCalc(const Args& args) {
   if (!args.empty()) return Usage("calc takes no arguments");
   OpenControlFile();
+  // Persons taken from the name file get their calculated values back, as
+  // in the program; without a name file there is nothing to update.
+  if (FileExists(kNamesFileName)) OpenNamesTable();
   SilentProgress progress;
-  NoNameFileWriteBack nameFile;
+  NameTableWriteBack nameFile(NamesTable());
   CalcTheHouAndPla(progress, nameFile);
+  CloseNamesTable();
   if (ControlFileIsOpen()) CloseControlFile();
   return 0;
 }

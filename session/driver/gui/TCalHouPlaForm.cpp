@@ -2,9 +2,10 @@
 
 #include <QVBoxLayout>
 
+#include "names/NameTable.h"
+#include "names/NameTableWriteBack.h"
 #include "platform/gui/QtMessageService.h"
 #include "session/driver/CalcDriver.h"
-#include "session/driver/NameFileWriteBack.h"
 #include "shell/LargeFont.h"
 
 namespace vostrane {
@@ -25,7 +26,9 @@ TCalHouPlaForm::TCalHouPlaForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TCalHouPlaForm::CalcTheHouAndPla() {
-  NoNameFileWriteBack nameFile;
+  // Linked persons get their calculated values in the program's name table
+  // (nothing is written while it is not open).
+  NameTableWriteBack nameFile(NamesTable());
   vostrane::CalcTheHouAndPla(*this, nameFile);
 }
 

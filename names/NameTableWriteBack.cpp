@@ -1,0 +1,88 @@
+#include "names/NameTableWriteBack.h"
+
+#include <cstdio>
+
+#include "names/NameTable.h"
+#include "names/TableLock.h"
+#include "platform/MessageService.h"
+
+namespace vostrane {
+namespace {
+
+constexpr int kTimeValueWidth = 25;
+
+// The character fields of the eight body blocks, in image order.
+constexpr const char* kBodyFields[8] = {"ZODLONGSTR", "ZODLATSTR",  "ZODMOTSTR", "HELIOLOSTR",
+                                        "HELIOLASTR", "HELIOMOSTR", "RTASCSTR",  "DECLINSTR"};
+
+std::string Bytes(const uint8_t* data, size_t size) {
+  return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+}  // namespace
+
+std::string TimeValueText(double value) {
+  char text[400];
+  std::snprintf(text, sizeof text, "%.25f", value);
+  return std::string(text).substr(0, kTimeValueWidth);
+}
+
+void NameTableWriteBack::PositionOn(const std::string& name) {
+  positioned_ = false;
+  if (!table_.IsOpen()) return;
+  try {
+    positioned_ = NameIsOnFile(table_, name);
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+  }
+}
+
+void NameTableWriteBack::WriteBack(const NameFileImage& image, bool fullSet) {
+  if (!positioned_) return;
+  try {
+    table_.SetCField("GMT", TimeValueText(image.Get<double>(image_offset::gmt)));
+    table_.SetCField("JULDAY", TimeValueText(image.Get<double>(image_offset::julday)));
+    table_.SetCField("OBLIQ", TimeValueText(image.Get<double>(image_offset::obliq)));
+    table_.SetCField("AYAN", TimeValueText(image.Get<double>(image_offset::ayan)));
+    table_.SetCField("DELTAT", TimeValueText(image.Get<double>(image_offset::deltat)));
+    table_.SetCField("T", TimeValueText(image.Get<double>(image_offset::t)));
+    table_.SetCField("ZODSEL", std::string(1, image.Letter(image_offset::zodiac)));
+    table_.SetLongField("RAMC", image.Get<int32_t>(image_offset::ramc));
+    table_.SetLongField("MOONNODE", image.Get<int32_t>(image_offset::node));
+    table_.SetLongField("VERTEX", image.Get<int32_t>(image_offset::vertex));
+    table_.SetLongField("EASTPT", image.Get<int32_t>(image_offset::eastpt));
+    table_.SetLongField("ASC", image.Get<int32_t>(image_offset::asc));
+    table_.SetLongField("MC", image.Get<int32_t>(image_offset::mc));
+    table_.SetLongField("COASC", image.Get<int32_t>(image_offset::coasc));
+    table_.SetLongField("POLARASC", image.Get<int32_t>(image_offset::polarasc));
+    table_.SetCField("HOUSEPOSTR", Bytes(image.Data() + image_offset::housePositions, 216));
+    if (fullSet) {
+      for (int b = 0; b < 8; ++b) table_.SetCField(kBodyFields[b], Bytes(image.BodyBlock(b), 128));
+    }
+    Post();
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+  }
+}
+
+void NameTableWriteBack::StoreCalcFlags(const PlanetFlags& flags) {
+  if (!positioned_) return;
+  try {
+    table_.SetCField("CALCYN", std::string(1, flags.calcyn));
+    table_.SetCField("CALCASTYN", std::string(1, flags.calcastyn));
+    table_.SetCField("CALCTNP", std::string(1, flags.calctnp));
+    Post();
+  } catch (const TableError& e) {
+    ShowMessage(e.what(), MsgIcon::Error);
+  }
+}
+
+void NameTableWriteBack::Post() {
+  const bool posted = WriteUnderLock(table_, [&] {
+    table_.ReplaceRec();
+    if (table_.Deleted()) table_.RecallRec();
+  });
+  if (!posted) ShowMessage(kWriteBackBusyText, MsgIcon::Warning);
+}
+
+}  // namespace vostrane

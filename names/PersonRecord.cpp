@@ -1,0 +1,140 @@
+#include "names/PersonRecord.h"
+
+#include <algorithm>
+
+#include "entry/FormTexts.h"
+#include "shell/MaskedFields.h"
+#include "shell/NumberText.h"
+#include "shell/TextRoutines.h"
+
+namespace vostrane {
+namespace {
+
+// The number of a run of digits in which blanks count as "0"; 0 for text
+// that is not a number.
+int DigitsValue(const std::string& text) {
+  std::string t = text;
+  std::replace(t.begin(), t.end(), ' ', '0');
+  const int value = IntegerFromText(t);
+  return value == kNotANumber ? 0 : value;
+}
+
+std::string Digits(int64_t value, int width) { return IntegerToText(value, width, 'Z'); }
+
+// Characters pos .. pos + n - 1 of the text, as many as it has.
+std::string Part(const std::string& text, size_t pos, size_t n) {
+  return pos < text.size() ? text.substr(pos, n) : std::string();
+}
+
+// The first character of a field, or `fallback` when it is blank.
+std::string Letter(const TTzDbf& table, const char* field, const std::string& fallback = "") {
+  const std::string text = table.GetCField(field);
+  return text.empty() || text[0] == ' ' ? fallback : text.substr(0, 1);
+}
+
+int64_t Number(const TTzDbf& table, const char* field) { return table.GetLongField(field); }
+
+// A zone number for a two-digit field: the form keeps hours 0-13 and
+// minutes 0-59; anything it could not read is stored as 0.
+int64_t ZoneNumber(const std::string& text) {
+  const std::string t = Trim(text);
+  if (t.empty()) return 0;
+  const int value = DigitsValue(t);
+  return value >= 0 && value <= 99 ? value : 0;
+}
+
+}  // namespace
+
+int CheckPersonFields(const BirthDataFields& f) {
+  if (Trim(f.name).empty()) return kNoName;
+  if (Trim(f.place).empty()) return kNoPlace;
+  if (!ParseDateText(f.date)) return kBadDate;
+  if (!ParseTimeText(f.time)) return kBadTime;
+  if (!ParseLatitudeText(f.latitude)) return kBadLatitude;
+  if (!ParseLongitudeText(f.longitude)) return kBadLongitude;
+  return kFormValid;
+}
+
+std::string PersonCheckText(int code) { return FormText(8948) + "  " + FormText(8885 + code); }
+
+void PutBirthData(TTzDbf& t, const BirthDataFields& f) {
+  const std::string name = Trim(f.name);
+  t.SetCField("NAME", name);
+  t.SetCField("PLACE", Trim(f.place));
+  t.SetLongField("CHARTTYPE", 0);
+  t.SetLongField("CHARTYPXTR", 0);
+
+  const CalendarDate date = ParseDateText(f.date).value_or(CalendarDate{});
+  t.SetLongField("MONTH", date.month);
+  t.SetLongField("DAY", date.day);
+  t.SetLongField("YEAR", date.year);
+
+  // The time as the form shows it: HHMMSS in 12-hour form and A or P.
+  t.SetLongField("HOURS", DigitsValue(Part(f.time, 0, 2)));
+  t.SetLongField("MINUTES", DigitsValue(Part(f.time, 2, 2)));
+  t.SetLongField("SECONDS", DigitsValue(Part(f.time, 4, 2)));
+  t.SetCField("AMPM", f.time.size() > 6 && f.time[6] == 'P' ? "P" : "A");
+
+  // DDNMMSS; a 6-character text lacks its leading "0".
+  const std::string lat = f.latitude.size() == 6 ? "0" + f.latitude : f.latitude;
+  t.SetLongField("LATDEG", DigitsValue(Part(lat, 0, 2)));
+  t.SetCField("NORTHSOUTH", Part(lat, 2, 1));
+  t.SetLongField("LATMIN", DigitsValue(Part(lat, 3, 2)));
+  t.SetLongField("LATSEC", DigitsValue(Part(lat, 5, 2)));
+
+  // DDDEMMSS, filled with "0" in front to 8 characters.
+  const std::string lon = Pad(f.longitude, 8, 'Z');
+  t.SetLongField("LONGDEG", DigitsValue(Part(lon, 0, 3)));
+  t.SetCField("EASTWEST", Part(lon, 3, 1));
+  t.SetLongField("LONGMIN", DigitsValue(Part(lon, 4, 2)));
+  t.SetLongField("LONGSEC", DigitsValue(Part(lon, 6, 2)));
+
+  t.SetLongField("TZHRS", ZoneNumber(f.zoneHours));
+  t.SetLongField("TZMINS", ZoneNumber(f.zoneMinutes));
+  t.SetCField("TZEASTWEST", f.zoneEastWest == "E" ? "E" : "W");
+  const std::string letters = kDaylightLetters;
+  const bool daylightKnown = f.daylight.size() == 1 && letters.find(f.daylight[0]) != std::string::npos;
+  t.SetCField("DSTOBSERVE", daylightKnown ? f.daylight : "N");
+
+  t.SetLongField("RESRCHCODE", 0);
+  t.SetCField("CALCYN", "N");
+  t.SetCField("CALCASTYN", "N");
+  t.SetCField("CALCTNP", "N");
+  t.SetCField("BIODAT1", "");
+  t.SetCField("BIODAT2", "");
+  t.SetCField("ORDNUMNAME", name);
+  t.SetCField("BRTHDATSRC", "XX");
+  t.SetCField("BRTHDATACC", "XX");
+}
+
+void PutNewRecordCodes(TTzDbf& t) {
+  t.SetCField("CALENDAR", "B");
+  // Research code 0 has the categories "O ", "O " and "O  "; a table made
+  // without these fields simply does not get them.
+  if (t.HasField("CATEG2") && t.HasField("CATEG3") && t.HasField("CATEG4")) {
+    t.SetCField("CATEG2", "O ");
+    t.SetCField("CATEG3", "O ");
+    t.SetCField("CATEG4", "O  ");
+  }
+}
+
+BirthDataFields ReadBirthData(const TTzDbf& t) {
+  BirthDataFields f;
+  f.name = Trim(t.GetCField("NAME"));
+  f.place = Trim(t.GetCField("PLACE"));
+  f.date = Digits(Number(t, "MONTH"), 2) + Digits(Number(t, "DAY"), 2) + Digits(Number(t, "YEAR"), 4);
+  f.time = Digits(Number(t, "HOURS"), 2) + Digits(Number(t, "MINUTES"), 2) +
+           Digits(Number(t, "SECONDS"), 2) + Letter(t, "AMPM", " ");
+  f.latitude = Digits(Number(t, "LATDEG"), 2) + Letter(t, "NORTHSOUTH", " ") +
+               Digits(Number(t, "LATMIN"), 2) + Digits(Number(t, "LATSEC"), 2);
+  f.longitude = Digits(Number(t, "LONGDEG"), 3) + Letter(t, "EASTWEST", " ") +
+                Digits(Number(t, "LONGMIN"), 2) + Digits(Number(t, "LONGSEC"), 2);
+  f.dstTable = "0";
+  f.zoneHours = std::to_string(Number(t, "TZHRS"));
+  f.zoneMinutes = Digits(Number(t, "TZMINS"), 2);
+  f.zoneEastWest = Letter(t, "TZEASTWEST");
+  f.daylight = Letter(t, "DSTOBSERVE");
+  return f;
+}
+
+}  // namespace vostrane

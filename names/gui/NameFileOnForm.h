@@ -1,0 +1,50 @@
+// The name file on the birth data form: the real name table behind the
+// form's name-file seam, with the form supplying what the seam's calls do
+// not carry (entry number and count, the name field, the read question at
+// the top of the name list).
+//
+// Wiring, once after the form is created:
+//   AttachNameFile(*form);                // the program's NamesTable()
+// The object is a child of the form and lives as long as it.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "names/NameTableAccess.h"
+#include "tablestore/TTzDbf.h"
+
+namespace vostrane {
+
+class TFormBDat;
+
+class NameFileOnForm : public QObject, private NameFormContext {
+  Q_OBJECT
+
+ public:
+  // Becomes a child of the form and sets itself as the form's name file.
+  NameFileOnForm(TFormBDat& form, TTzDbf& table);
+
+  NameTableAccess& Access() { return access_; }
+  // Replaces the read question (TReadNameMenu) with an answer of the
+  // caller's; an empty function restores the dialog.
+  void SetReadQuestion(std::function<bool()> ask) { ask_ = std::move(ask); }
+
+ private:
+  int CurrentEntry() const override;
+  int EntryCount() const override;
+  std::string NameText() const override;
+  void SetNameText(const std::string& text) override;
+  bool AskReadName() override;
+
+  TFormBDat& form_;
+  NameTableAccess access_;
+  std::function<bool()> ask_;
+};
+
+// Attaches the name table (the program's NamesTable() unless given) to the
+// form; returns the attachment, which the form owns.
+NameFileOnForm* AttachNameFile(TFormBDat& form);
+NameFileOnForm* AttachNameFile(TFormBDat& form, TTzDbf& table);
+
+}  // namespace vostrane

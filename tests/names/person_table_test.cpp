@@ -1,0 +1,205 @@
+// The name table itself: its creation with every field and tag, a person's
+// record written from the form and read back, and the writes under the lock.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "names/NameTable.h"
+#include "names/PersonRecord.h"
+#include "names/PersonWrites.h"
+#include "shell/TextRoutines.h"
+#include "tests/names/NameTestSupport.h"
+
+namespace vostrane::test {
+namespace {
+
+class PersonTable : public testing::Test {
+ protected:
+  void SetUp() override {
+    OpenTestMessageTexts();
+    OpenNameTable(table_);
+  }
+  void TearDown() override {
+    table_.Close();
+    CloseMessageTextFile();
+  }
+
+  uint32_t Append(const BirthDataFields& f) {
+    const PersonWriteResult r = AppendPerson(table_, f);
+    EXPECT_EQ(r.outcome, PersonWrite::Written) << f.name;
+    return r.record;
+  }
+  std::string Field(uint32_t record, const char* name) {
+    table_.Go(record);
+    return table_.GetCField(name);
+  }
+
+  TempFolder folder_;
+  TTzDbf table_;
+};
+
+TEST_F(PersonTable, IsCreatedWithEveryFieldAndTag) {
+  EXPECT_TRUE(std::filesystem::exists("names.dbf"));
+  EXPECT_TRUE(std::filesystem::exists(table_.IndexFileName()));
+  for (const char* field : {"NAME", "RESRCHCODE", "HOUSEPOSTR", "DECLINSTR", "POLARASC", "CATEG2",
+                            "CATEG5"})
+    EXPECT_TRUE(table_.HasField(field)) << field;
+  // Every tag works: order 6 is the last category tag.
+  Append(Person("Ann Lee"));
+  for (int order = 1; order <= 6; ++order) {
+    table_.SetOrderTo(order);
+    table_.First();
+    EXPECT_FALSE(table_.Eof()) << order;
+  }
+  EXPECT_THROW(table_.SetOrderTo(7), TableError);
+
+  // Opened again, the table keeps its person.
+  table_.Close();
+  OpenNameTable(table_);
+  EXPECT_TRUE(NameIsOnFile(table_, "ann lee "));
+}
+
+TEST_F(PersonTable, TableMadeWithoutCategoryFieldsStillOpensAndSaves) {
+  table_.Close();
+  std::filesystem::remove("names.dbf");
+  std::filesystem::remove(table_.IndexFileName());
+  {
+    TTzDbf old;
+    old.SetDbfFileName("names.dbf");
+    std::vector<std::string> fields = NameFieldLines();
+    fields.resize(fields.size() - 4);  // without CATEG2 .. CATEG5
+    old.SetDbfFields(fields);
+    old.Open();
+  }
+  OpenNameTable(table_);
+  EXPECT_FALSE(table_.HasField("CATEG2"));
+  const uint32_t r = Append(Person("Ann Lee"));
+  EXPECT_EQ(Field(r, "CALENDAR"), "B");
+  table_.SetOrderTo(2);  // CALENAME is still there
+  EXPECT_THROW(table_.SetOrderTo(3), TableError);
+}
+
+TEST_F(PersonTable, FormIsWrittenAndReadBackAsTheFormHoldsIt) {
+  // 29 February of the year -44, 12 midnight.
+  BirthDataFields f = Person("  Ann Lee ", "Sydney, Australia", "0229-044", "120000A");
+  f.latitude = "33S5200";
+  f.longitude = "151E1200";
+  f.zoneHours = "10";
+  f.zoneEastWest = "E";
+  f.daylight = "D";
+  const uint32_t r = Append(f);
+
+  EXPECT_EQ(Field(r, "NAME"), "Ann Lee" + std::string(18, ' '));
+  EXPECT_EQ(table_.GetLongField("YEAR"), -44);
+  EXPECT_EQ(table_.GetLongField("HOURS"), 12);
+  EXPECT_EQ(table_.GetCField("AMPM"), "A");
+  EXPECT_EQ(table_.GetCField("NORTHSOUTH"), "S");
+  EXPECT_EQ(table_.GetLongField("LONGDEG"), 151);
+  EXPECT_EQ(table_.GetCField("CALENDAR"), "B");
+  EXPECT_EQ(table_.GetCField("CATEG2"), "O ");
+  EXPECT_EQ(table_.GetCField("CATEG3"), "O ");
+  EXPECT_EQ(table_.GetCField("CATEG4"), "O  ");
+  EXPECT_EQ(table_.GetCField("CATEG5"), "   ");
+  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+            "NNN");
+  EXPECT_EQ(table_.GetCField("BRTHDATSRC") + table_.GetCField("BRTHDATACC"), "XXXX");
+  EXPECT_EQ(table_.GetCField("ORDNUMNAME"), table_.GetCField("NAME"));
+  EXPECT_EQ(table_.GetLongField("RESRCHCODE"), 0);
+  EXPECT_EQ(table_.GetCField("BIODAT1"), std::string(180, ' '));
+
+  const BirthDataFields back = ReadBirthData(table_);
+  EXPECT_EQ(back.name, "Ann Lee");
+  EXPECT_EQ(back.place, "Sydney, Australia");
+  EXPECT_EQ(back.date, "0229-044");
+  EXPECT_EQ(back.time, "120000A");
+  EXPECT_EQ(back.latitude, "33S5200");
+  EXPECT_EQ(back.longitude, "151E1200");
+  EXPECT_EQ(back.zoneHours, "10");
+  EXPECT_EQ(back.zoneMinutes, "00");
+  EXPECT_EQ(back.zoneEastWest, "E");
+  EXPECT_EQ(back.daylight, "D");
+  EXPECT_EQ(back.dstTable, "0");
+}
+
+TEST_F(PersonTable, FirstFailedCheckNamesTheField) {
+  BirthDataFields f = Person("Ann");
+  EXPECT_EQ(CheckPersonFields(f), kFormValid);
+  f.longitude = "071X0337";
+  EXPECT_EQ(CheckPersonFields(f), kBadLongitude);
+  f.latitude = "95N0000";
+  EXPECT_EQ(CheckPersonFields(f), kBadLatitude);
+  f.time = "136000P";
+  EXPECT_EQ(CheckPersonFields(f), kBadTime);
+  f.place = " ";
+  EXPECT_EQ(CheckPersonFields(f), kNoPlace);
+  EXPECT_EQ(PersonCheckText(kNoPlace), "This person cannot be saved yet.  Please enter a place.");
+}
+
+TEST_F(PersonTable, SameNameInAnyCaseIsNotAppendedTwice) {
+  const uint32_t r = Append(Person("Ann Lee"));
+  const PersonWriteResult again = AppendPerson(table_, Person("ANN LEE", "Elsewhere"));
+  EXPECT_EQ(again.outcome, PersonWrite::OnFile);
+  EXPECT_EQ(again.record, r);
+  EXPECT_EQ(table_.RecCount(), 1u);
+  EXPECT_EQ(Trim(Field(r, "PLACE")), "Boston, MA");
+}
+
+TEST_F(PersonTable, UpdateKeepsTheCalculatedValuesAndFollowsARename) {
+  const uint32_t ann = Append(Person("Ann Lee"));
+  const uint32_t bob = Append(Person("Bob Ray"));
+  ASSERT_TRUE(table_.FLock());
+  table_.Go(ann);
+  table_.SetCField("GMT", "12.5");
+  table_.ReplaceRec();
+  table_.UnLock();
+
+  // In place: the birth data changes, the calculated values stay.
+  PersonWriteResult r = UpdatePerson(table_, Person("Ann Lee", "Rome"), ann);
+  EXPECT_EQ(r.record, ann);
+  EXPECT_EQ(Trim(Field(ann, "PLACE")), "Rome");
+  EXPECT_EQ(Trim(table_.GetCField("GMT")), "12.5");
+
+  // Renamed: the old record goes, the new name is appended.
+  r = UpdatePerson(table_, Person("Ann Smith", "Rome"), ann);
+  EXPECT_EQ(r.outcome, PersonWrite::Written);
+  EXPECT_EQ(r.record, 3u);
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_TRUE(NameIsOnFile(table_, "Ann Smith"));
+
+  // Renamed to another saved person: that person is updated and the
+  // linked record is left alone.
+  r = UpdatePerson(table_, Person("Bob Ray", "Oslo"), 3);
+  EXPECT_EQ(r.record, bob);
+  EXPECT_EQ(Trim(Field(bob, "PLACE")), "Oslo");
+  EXPECT_TRUE(NameIsOnFile(table_, "Ann Smith"));
+  EXPECT_EQ(table_.RecCount(), 3u);
+}
+
+TEST_F(PersonTable, RemovedPersonIsNoLongerFound) {
+  Append(Person("Ann Lee"));
+  EXPECT_EQ(RemovePerson(table_, "Ann Lee").outcome, PersonWrite::Written);
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(RemovePerson(table_, "Ann Lee").outcome, PersonWrite::NotFound);
+  // The name can be saved again.
+  EXPECT_EQ(AppendPerson(table_, Person("Ann Lee")).outcome, PersonWrite::Written);
+}
+
+TEST_F(PersonTable, LockOfAnotherProcessLeavesTheTableAsItWas) {
+  const uint32_t ann = Append(Person("Ann Lee"));
+  {
+    LockHolder other("names.dbf");
+    ASSERT_TRUE(other.Held());
+    EXPECT_EQ(AppendPerson(table_, Person("Bob Ray")).outcome, PersonWrite::Busy);
+    EXPECT_EQ(UpdatePerson(table_, Person("Ann Lee", "Rome"), ann).outcome, PersonWrite::Busy);
+    EXPECT_EQ(RemovePerson(table_, "Ann Lee").outcome, PersonWrite::Busy);
+    EXPECT_FALSE(table_.Locked());
+  }
+  EXPECT_EQ(table_.RecCount(), 1u);
+  EXPECT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(Trim(table_.GetCField("PLACE")), "Boston, MA");
+  // Once the other process is done, writing works again.
+  EXPECT_EQ(AppendPerson(table_, Person("Bob Ray")).outcome, PersonWrite::Written);
+}
+
+}  // namespace
+}  // namespace vostrane::test

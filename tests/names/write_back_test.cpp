@@ -1,0 +1,210 @@
+// The calculation driver's write-back into the person's record: the field
+// forms, a real calculation whose stored values decode back to the entry's,
+// a name that is not on file, and a table locked by another process.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "names/NameTable.h"
+#include "names/NameTableWriteBack.h"
+#include "names/PersonWrites.h"
+#include "platform/ScriptedMessageService.h"
+#include "session/SessionFile.h"
+#include "session/driver/CalcDriver.h"
+#include "shell/TextRoutines.h"
+#include "tests/names/NameTestSupport.h"
+#include "tests/session/SessionBuilder.h"
+#include "tests/support/EphemerisTestFiles.h"
+
+namespace vostrane::test {
+namespace {
+
+int32_t BlockInt(const std::string& field, int i) {
+  int32_t v = 0;
+  std::memcpy(&v, field.data() + 4 * i, 4);
+  return v;
+}
+
+double NormalDegrees(double x) {
+  x = std::fmod(x, 360.0);
+  return x < 0 ? x + 360.0 : x;
+}
+
+// The real calculation with one name-file image per entry that the house
+// step and the planet pass both fill, so that the write-back after the
+// planets carries the house values too.
+class OneImagePerEntry : public ChartCalculator {
+ public:
+  bool Houses(ChartEntry& e, NameFileImage& image, bool geocentricLatitude) override {
+    image_ = NameFileImage();
+    const bool update = real_.Houses(e, image_, geocentricLatitude);
+    image = image_;
+    return update;
+  }
+  bool Planets(ChartEntry& e, NameFileImage& image, PlanetFlags& flags, CalcProgress& progress,
+               int record) override {
+    const bool update = real_.Planets(e, image_, flags, progress, record);
+    image = image_;
+    return update;
+  }
+  double UserZodiacOffset(const ChartEntry& e) override { return real_.UserZodiacOffset(e); }
+
+ private:
+  AstroCalculator real_;
+  NameFileImage image_;
+};
+
+class WriteBackTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    OpenNameTable(table_);
+    ann_ = AppendPerson(table_, Person("Ann Lee")).record;
+    bob_ = AppendPerson(table_, Person("Bob Ray")).record;
+  }
+
+  // An image whose every value is recognisable.
+  static NameFileImage SampleImage() {
+    NameFileImage image;
+    image.Set<double>(image_offset::gmt, 14.5);
+    image.Set<double>(image_offset::julday, 2451545.25);
+    image.Set<double>(image_offset::obliq, 0.40909280422232897);
+    image.Set<double>(image_offset::ayan, -24.1);
+    image.Set<double>(image_offset::deltat, 63.8);
+    image.Set<double>(image_offset::t, 0.0000068);
+    image.SetLetter(image_offset::zodiac, 'S');
+    image.SetFixed(image_offset::asc, 359.9999);
+    image.SetFixed(image_offset::mc, 0.5);
+    image.SetFixed(image_offset::polarasc, 123.25);
+    for (int i = 0; i < 216; ++i) image.HousePositions()[i] = static_cast<uint8_t>(i);  // NUL and 0x1A too
+    for (int b = 0; b < 8; ++b) image.BodyBlock(b)[0] = static_cast<uint8_t>(0xF0 + b);
+    return image;
+  }
+
+  TempFolder folder_;
+  ScopedScriptedMessages messages_;
+  TTzDbf table_;
+  uint32_t ann_ = 0, bob_ = 0;
+};
+
+TEST(TimeValueText, FixedNotationCutToTwentyFiveCharacters) {
+  EXPECT_EQ(TimeValueText(2451545.25), "2451545.25000000000000000");
+  EXPECT_EQ(TimeValueText(-0.5), "-0.5000000000000000000000");
+  EXPECT_EQ(TimeValueText(63.8).size(), 25u);
+  EXPECT_EQ(std::strtod(TimeValueText(0.40909280422232897).c_str(), nullptr), 0.40909280422232897);
+}
+
+TEST_F(WriteBackTest, EveryFieldTakesItsValueFromTheImage) {
+  NameTableWriteBack writeBack(table_);
+  writeBack.PositionOn("Ann Lee");
+  ASSERT_TRUE(writeBack.Positioned());
+  writeBack.WriteBack(SampleImage(), true);
+  writeBack.StoreCalcFlags({'Y', 'N', 'Y'});
+
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(table_.GetCField("GMT"), "14.5000000000000000000000");
+  EXPECT_EQ(table_.GetCField("JULDAY"), "2451545.25000000000000000");
+  EXPECT_EQ(table_.GetCField("ZODSEL"), "S");
+  EXPECT_EQ(table_.GetLongField("ASC"), 1799999500);
+  EXPECT_EQ(table_.GetLongField("MC"), 2500000);
+  EXPECT_EQ(table_.GetLongField("POLARASC"), 616250000);
+  const std::string houses = table_.GetCField("HOUSEPOSTR");
+  ASSERT_EQ(houses.size(), 216u);
+  for (int i = 0; i < 216; ++i) ASSERT_EQ(static_cast<uint8_t>(houses[i]), i);
+  EXPECT_EQ(static_cast<uint8_t>(table_.GetCField("ZODLONGSTR")[0]), 0xF0);
+  EXPECT_EQ(static_cast<uint8_t>(table_.GetCField("DECLINSTR")[0]), 0xF7);
+  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+            "YNY");
+  EXPECT_EQ(Trim(table_.GetCField("PLACE")), "Boston, MA");  // the birth data stays
+  EXPECT_TRUE(messages_->Shown().empty());
+}
+
+TEST_F(WriteBackTest, HousesOnlySetLeavesTheBodyBlocks) {
+  NameTableWriteBack writeBack(table_);
+  writeBack.PositionOn("ann lee");
+  writeBack.WriteBack(SampleImage(), false);
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(table_.GetLongField("MC"), 2500000);
+  EXPECT_EQ(table_.GetCField("ZODLONGSTR"), std::string(128, ' '));
+}
+
+TEST_F(WriteBackTest, NameNotOnFileWritesNothing) {
+  NameTableWriteBack writeBack(table_);
+  writeBack.PositionOn("Carl Nobody");
+  EXPECT_FALSE(writeBack.Positioned());
+  writeBack.WriteBack(SampleImage(), true);
+  writeBack.StoreCalcFlags({'Y', 'Y', 'Y'});
+  // The seek ended on the last record; it must not have received the values.
+  table_.Go(bob_);
+  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+}
+
+TEST_F(WriteBackTest, LockedTableShowsTheMessageAndTheCalculationGoesOn) {
+  NameTableWriteBack writeBack(table_);
+  writeBack.PositionOn("Ann Lee");
+  {
+    LockHolder other("names.dbf");
+    ASSERT_TRUE(other.Held());
+    writeBack.WriteBack(SampleImage(), true);
+  }
+  EXPECT_EQ(messages_->Count(kWriteBackBusyText), 1);
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+}
+
+TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {
+  LinkEphemerisFiles(folder_);
+  ChartEntry ann = NatalEntry("Ann Lee");
+  ann.setMonth(7);
+  ann.setDay(4);
+  ann.setYear(1990);
+  ann.setHours(21);
+  ann.setMinutes(30);
+  ann.setLatitude(42.358);
+  ann.setLongitude(71.06);
+  ann.setTzone(4.0);
+  ann.setNameRecord(static_cast<int32_t>(ann_));
+  ChartEntry bob = ann;  // typed by hand: never touches the name file
+  bob.setName("Bob Ray");
+  bob.setNameRecord(0);
+  folder_.Write(kSessionFileName, SessionBytes({ann, bob}));
+
+  SilentProgress progress;
+  NameTableWriteBack writeBack(table_);
+  OneImagePerEntry calculator;
+  CalcTheHouAndPla(progress, writeBack, calculator, false);
+  const ChartEntry e = EntryAt(folder_.Read(kSessionFileName), 1);
+  ASSERT_GT(e.julday(), 2448000.0);
+
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(std::strtod(table_.GetCField("JULDAY").c_str(), nullptr), e.julday());
+  EXPECT_EQ(std::strtod(table_.GetCField("OBLIQ").c_str(), nullptr), e.obliq());
+  EXPECT_EQ(table_.GetCField("ZODSEL"), "T");
+  constexpr double kStep = 1.0 / 5000000.0;
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("RAMC"))), e.ramc(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("ASC"))), e.asc(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("MC"))), e.mc(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("VERTEX"))), e.vertex(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("COASC"))), e.coasc(), kStep);
+  const std::string longitudes = table_.GetCField("ZODLONGSTR");
+  const std::string declinations = table_.GetCField("DECLINSTR");
+  for (int slot = 0; slot <= 30; ++slot) {
+    EXPECT_NEAR(DecodeFixed(BlockInt(longitudes, slot)), NormalDegrees(e.lon(slot)), kStep) << slot;
+    EXPECT_NEAR(DecodeFixed(BlockInt(declinations, slot)), e.body(BodyArray::Decl, slot), kStep) << slot;
+  }
+  // The entry's own house system (F, the sixth) is the last one packed.
+  const std::string houses = table_.GetCField("HOUSEPOSTR");
+  for (int cusp = 1; cusp <= 6; ++cusp)
+    EXPECT_NEAR(DecodeFixed(BlockInt(houses, 30 + cusp - 1)), NormalDegrees(e.cusp(cusp)), kStep) << cusp;
+  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+            "YYY");
+
+  table_.Go(bob_);
+  EXPECT_EQ(table_.GetCField("JULDAY"), std::string(25, ' '));
+  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+}
+
+}  // namespace
+}  // namespace vostrane::test

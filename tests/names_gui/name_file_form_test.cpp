@@ -1,0 +1,328 @@
+// The birth data form with the real name file in the test's folder, driven
+// like a user: the name list while typing, reading a person, the links of
+// entries with one name, saving, the automatic update, the offer to save,
+// removing a person, and a table locked by another process.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "entry/EntryMarks.h"
+#include "names/NameTable.h"
+#include "names/PersonWrites.h"
+#include "names/gui/NameFileOnForm.h"
+#include "names/gui/TReadNameMenu.h"
+#include "shell/TextRoutines.h"
+#include "tests/entry_gui/FormFixture.h"
+#include "tests/names/NameTestSupport.h"
+
+namespace vostrane::test {
+namespace {
+
+class NameFileForm : public FormFixture {
+ protected:
+  void SetUp() override {
+    FormFixture::SetUp();
+    OpenNameTable(table_);
+    ann_ = AppendPerson(table_, Person("Ann Lee")).record;
+    AppendPerson(table_, Person("Anna Bell", "Oslo, Norway", "12241960", "060000A"));
+    bob_ = AppendPerson(table_, Person("Bob Ray", "Rome, Italy", "01021950", "113000P")).record;
+    for (int i = 0; i < 16; ++i) AppendPerson(table_, Person("Andy " + std::string(1, 'A' + i)));
+    AttachNameFile(*form_, table_)->SetReadQuestion([this] {
+      ++readQuestions_;
+      return readAnswer_;
+    });
+  }
+  void TearDown() override {
+    FormFixture::TearDown();
+    table_.Close();
+  }
+
+  void TypeName(const std::string& name) {
+    form_->EditName()->setFocus();
+    form_->EditName()->selectAll();
+    Type(QString::fromStdString(name));
+  }
+  void TypePlace(const std::string& place) {
+    form_->EditPlace()->setFocus();
+    Type(QString::fromStdString(place));
+  }
+  std::string Row(int row) const { return FromQt(form_->ListBox1()->item(row)->text()); }
+  std::string RecordField(uint32_t record, const char* field) {
+    table_.Go(record);
+    return Trim(table_.GetCField(field));
+  }
+
+  TTzDbf table_;
+  uint32_t ann_ = 0, bob_ = 0;
+  int readQuestions_ = 0;
+  bool readAnswer_ = false;
+};
+
+TEST_F(NameFileForm, TypingListsNamesAndEnterReadsAnExactNameWithoutAQuestion) {
+  Start();
+  Type("ann");
+  ASSERT_TRUE(form_->ListBox1()->isVisible());
+  EXPECT_EQ(Row(0), "=> Ann Lee" + std::string(18, ' ') + " <=");
+  EXPECT_EQ(NameOfRow(Row(1)), "Anna Bell");
+  EXPECT_EQ(form_->ListBox1()->count(), 14);
+  Type(" LEE");
+  Key(Qt::Key_Return);
+
+  EXPECT_EQ(readQuestions_, 0);
+  EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "07041990");
+  EXPECT_EQ(Stored(form_->MaskEdTime()), "093015P");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "42N2130");
+  EXPECT_EQ(Stored(form_->MaskEdLong()), "071W0337");
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "5");
+  EXPECT_EQ(Stored(form_->MaskEdDstObs()), "Y");
+  EXPECT_EQ(form_->Label23()->text(), "(Yes)");
+  EXPECT_EQ(Focus(), form_->EditPlace());
+  EXPECT_FALSE(form_->ListBox1()->isVisible());
+  EXPECT_EQ(form_->Label27()->text(), "");  // linked
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(ann_));
+  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(ann_));
+  EXPECT_EQ(Record(1).brthdatsrc(), "XX");
+  EXPECT_EQ(form_->WorkingEntry().hours(), 21);
+}
+
+TEST_F(NameFileForm, APartOfANameIsReadOnlyWhenTheUserSaysSo) {
+  Start();
+  Type("bo");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(readQuestions_, 1);
+  EXPECT_EQ(Stored(form_->EditName()), "bo");
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), 0);
+
+  readAnswer_ = true;
+  TypeName("bo");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(readQuestions_, 2);
+  EXPECT_EQ(Stored(form_->EditName()), "Bob Ray");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
+}
+
+TEST_F(NameFileForm, UnknownNameShowsTheNotFoundRowAndEnterReadsNothing) {
+  Start();
+  Type("Zoe");
+  EXPECT_EQ(Row(0), "No such name");
+  EXPECT_EQ(Row(1), " ");
+  Key(Qt::Key_Down);  // no scrolling from there
+  EXPECT_EQ(Stored(form_->EditName()), "Zoe");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(readQuestions_, 0);
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Stored(form_->EditName()), "Zoe");
+  EXPECT_EQ(Stored(form_->EditPlace()), "");
+}
+
+TEST_F(NameFileForm, ArrowKeysScrollTheListAndAClickReadsARow) {
+  Start();
+  Type("ann");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
+  EXPECT_EQ(NameOfRow(Row(0)), "Anna Bell");
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Stored(form_->EditName()), "Andy P");
+
+  QListWidget* list = form_->ListBox1();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+  EXPECT_EQ(readQuestions_, 0);
+  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Oslo, Norway");
+  EXPECT_EQ(form_->ReadingMode(), 'X');
+}
+
+TEST_F(NameFileForm, ReplacingCompleteDataAsksAndNoKeepsTheEntry) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  TypeName("Bob Ray");
+  Key(Qt::Key_Return);  // the scripted answer is No
+  EXPECT_TRUE(messages_->Saw("The birth data will be replaced with the new birth data.\r\n"
+                             "Proceed to read in new birth data?"));
+  EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(ann_));
+
+  messages_->Answer(MsgAnswer::Yes);
+  TypeName("Bob Ray");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(bob_));
+  EXPECT_EQ(RecordField(ann_, "PLACE"), "Boston, MA");  // Ann is on file as she was
+}
+
+TEST_F(NameFileForm, OfTwoEntriesWithOneNameOnlyTheFirstHoldsTheLink) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  form_->NewNatalClick();
+  TypeName("Ann Lee");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
+  EXPECT_EQ(DuplicateNameLetter(Record(2)), 'Y');
+  EXPECT_EQ(Record(2).nameRecord(), 0);
+  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(ann_));
+  EXPECT_EQ(form_->Label27()->text(), "Same name as an earlier chart");
+
+  form_->SaveClick();
+  EXPECT_TRUE(messages_->Saw("An earlier chart in this list has the same name. Only that chart can "
+                             "be saved in the name file."));
+  EXPECT_EQ(table_.RecCount(), 19u);
+}
+
+TEST_F(NameFileForm, ChangedTimeOfALinkedEntryIsWrittenSilentlyOnNewNatal) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  form_->MaskEdTime()->setFocus();
+  Type("1100");
+  messages_->Clear();
+  form_->NewNatalClick();
+  EXPECT_TRUE(messages_->Shown().empty());
+  EXPECT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(RecordField(ann_, "HOURS"), "11");
+  EXPECT_EQ(RecordField(ann_, "MINUTES"), "0");
+  EXPECT_EQ(RecordField(ann_, "AMPM"), "P");
+  EXPECT_EQ(table_.RecCount(), 19u);
+}
+
+TEST_F(NameFileForm, SaveOptionYAsksOnceForEachEntry) {
+  Control().SetLetter(control_offset::saveOption, 'Y');
+  Start();
+  Type("Dora");
+  TypePlace("Rome");
+  form_->NewNatalClick();  // asked about Dora: No
+  ASSERT_EQ(messages_->Count("Save on disk?"), 1);
+  EXPECT_EQ(messages_->Shown().back().caption, "Name Not Saved on Disk");
+  EXPECT_EQ(messages_->Shown().back().text,
+            "\"Dora\" has not been saved in the name file yet.\r\nSave on disk?");
+  Type("Eve");
+  TypePlace("Oslo");
+  form_->ListBox2Click(0);  // asked about Eve: No
+  form_->ListBox2Click(1);  // Dora was asked already
+  EXPECT_EQ(messages_->Count("Save on disk?"), 2);
+
+  messages_->Answer(MsgAnswer::Yes);
+  form_->NewNatalClick();  // Eve (entry 2) was asked already
+  Type("Finn");
+  TypePlace("Bern");
+  form_->NewNatalClick();  // asked about Finn: Yes
+  EXPECT_EQ(messages_->Count("Save on disk?"), 3);
+  EXPECT_TRUE(messages_->Saw("Finn has been saved in the name file."));
+  EXPECT_TRUE(NameIsOnFile(table_, "Finn"));
+  EXPECT_FALSE(NameIsOnFile(table_, "Dora"));
+  EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecCount()));
+}
+
+TEST_F(NameFileForm, SaveAppendsANewPersonAndThenUpdatesIt) {
+  Start();
+  Type("Gus");
+  TypePlace("Rome");
+  form_->MaskEdLat()->setFocus();
+  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  form_->SaveClick();
+  EXPECT_TRUE(messages_->Saw("Gus has been saved in the name file."));
+  EXPECT_EQ(form_->Label27()->text(), "");
+  const uint32_t gus = table_.RecCount();
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(gus));
+  EXPECT_EQ(RecordField(gus, "CALENDAR"), "B");
+
+  form_->EditPlace()->setFocus();
+  form_->EditPlace()->selectAll();
+  Type("Milan");
+  form_->SaveClick();
+  EXPECT_TRUE(messages_->Saw("The birth data of Gus have been updated in the name file.\r\n\r\nNote "
+                             "that it is not necessary to click the Save"));
+  EXPECT_EQ(RecordField(gus, "PLACE"), "Milan");
+  EXPECT_EQ(table_.RecCount(), gus);
+}
+
+TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
+  Start();
+  Type("Hal");
+  TypePlace("Rome");
+  {
+    LockHolder other("names.dbf");
+    ASSERT_TRUE(other.Held());
+    form_->SaveClick();
+  }
+  EXPECT_TRUE(messages_->Saw("Unable to save Hal in the name file. The name file may be in use by "
+                             "another program. Try again later."));
+  EXPECT_EQ(Stored(form_->EditName()), "Hal");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
+  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  EXPECT_EQ(form_->WorkingEntry().nameRecord(), 0);
+  EXPECT_FALSE(NameIsOnFile(table_, "Hal"));
+
+  // A linked person whose update meets the lock keeps its record.
+  TypeName("Ann Lee");
+  Key(Qt::Key_Return);
+  messages_->Answer(MsgAnswer::Yes);  // replace Hal's data
+  form_->EditPlace()->setFocus();
+  form_->EditPlace()->selectAll();
+  Type("Paris");
+  {
+    LockHolder other("names.dbf");
+    form_->NewNatalClick();
+  }
+  EXPECT_TRUE(messages_->Saw("Unable to update this person in the name file. The name file may be "
+                             "in use by another program. Try again later."));
+  EXPECT_EQ(RecordField(ann_, "PLACE"), "Boston, MA");
+  EXPECT_EQ(Record(1).place(), "Paris");
+}
+
+TEST_F(NameFileForm, DeleteRemovesThePersonAndFreesTheDuplicates) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  form_->NewNatalClick();
+  TypeName("Ann Lee");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(DuplicateNameLetter(Record(2)), 'Y');
+  form_->ListBox2Click(0);
+  ASSERT_EQ(form_->CurrentEntry(), 1);
+
+  RemovalChoice offered;
+  form_->SetRemovalDialog([&](const RemovalChoice& c) {
+    offered = c;
+    return 'b';
+  });
+  form_->DeleteClick();
+  EXPECT_TRUE(offered.offerName);
+  EXPECT_TRUE(messages_->Saw("Ann Lee has been removed from the name file."));
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(Record(1).nameRecord(), 0);
+  EXPECT_EQ(DuplicateNameLetter(Record(2)), 'N');
+  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  EXPECT_EQ(form_->EntryCount(), 2);
+}
+
+// Answers the read menu once it is up: `read` clicks "Read Name from File",
+// otherwise Escape is pressed.
+void AnswerReadMenu(bool read) {
+  QTimer::singleShot(0, [read] {
+    auto* menu = qobject_cast<TReadNameMenu*>(QApplication::activeModalWidget());
+    ASSERT_NE(menu, nullptr);
+    if (read) menu->ReadButton()->click();
+    else QTest::keyClick(menu, Qt::Key_Escape);
+  });
+}
+
+TEST(ReadNameMenu, ReadButtonReadsAndEscapeGoesOn) {
+  AnswerReadMenu(true);
+  EXPECT_TRUE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  AnswerReadMenu(false);
+  EXPECT_FALSE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  TReadNameMenu menu;
+  EXPECT_EQ(menu.windowTitle(), "Make Selection Desired:");
+  EXPECT_EQ(menu.NextButton()->text(), "&Next prompt (do NOT read name)");
+}
+
+}  // namespace
+}  // namespace vostrane::test
