@@ -38,14 +38,7 @@ FieldCorrection CorrectLongitudeField(const MaskedField& field, const std::strin
                                       FieldKey key) {
   FieldCorrection out;
   out.field = field;
-  if (key == FieldKey::Enter || key == FieldKey::Down) {
-    out.result = kFieldNext;
-    return out;
-  }
-  if (key == FieldKey::Up) {
-    out.result = kFieldPrevious;
-    return out;
-  }
+  if (HandleFocusKeys(key, out)) return out;
   std::string t = BlanksToZeros(field.text);
   bool valid = t.size() > 6 && t.size() <= 8;
   if (valid) {

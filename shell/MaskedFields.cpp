@@ -45,14 +45,8 @@ void FillBlanksFromPrevious(std::string& text, const std::string& previous, size
 // key was one of them (the correction then stops).
 bool HandleMoveKeys(FieldKey key, int rightLimit, std::initializer_list<int> separators,
                     FieldCorrection& out) {
+  if (HandleFocusKeys(key, out)) return true;
   switch (key) {
-    case FieldKey::Enter:
-    case FieldKey::Down:
-      out.result = kFieldNext;
-      return true;
-    case FieldKey::Up:
-      out.result = kFieldPrevious;
-      return true;
     case FieldKey::Right: {
       int& caret = out.field.caret;
       if (caret < rightLimit) {
@@ -206,18 +200,23 @@ FieldCorrection CorrectTimeField(const MaskedField& field, const std::string& pr
   return Finish(field, out);
 }
 
+bool HandleFocusKeys(FieldKey key, FieldCorrection& out) {
+  if (key == FieldKey::Enter || key == FieldKey::Down) {
+    out.result = kFieldNext;
+    return true;
+  }
+  if (key == FieldKey::Up) {
+    out.result = kFieldPrevious;
+    return true;
+  }
+  return false;
+}
+
 FieldCorrection CorrectLatitudeField(const MaskedField& field, const std::string& previous,
                                      FieldKey key) {
   FieldCorrection out;
   out.field = field;
-  if (key == FieldKey::Enter || key == FieldKey::Down) {
-    out.result = kFieldNext;
-    return out;
-  }
-  if (key == FieldKey::Up) {
-    out.result = kFieldPrevious;
-    return out;
-  }
+  if (HandleFocusKeys(key, out)) return out;
   std::string& t = out.field.text;
   std::replace(t.begin(), t.end(), ' ', '0');
   if (!IsValidLatitudeText(t)) t = previous;

@@ -95,6 +95,10 @@ FieldCorrection CorrectDateField(const MaskedField& field, const std::string& pr
 FieldCorrection CorrectTimeField(const MaskedField& field, const std::string& previous,
                                  FieldKey key, ClockForm form);
 
+// Enter and Down ask for the next field, Up for the previous one: sets the
+// correction's result and returns true for those keys, false for others.
+bool HandleFocusKeys(FieldKey key, FieldCorrection& out);
+
 // Per-key correction of the latitude field: Enter, Down and Up as for the
 // date; for any other key the text with its blanks turned into "0" is kept
 // when IsValidLatitudeText accepts it, else the previous text comes back.
