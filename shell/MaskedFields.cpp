@@ -46,20 +46,14 @@ void FillBlanksFromPrevious(std::string& text, const std::string& previous, size
 bool HandleMoveKeys(FieldKey key, int rightLimit, std::initializer_list<int> separators,
                     FieldCorrection& out) {
   if (HandleFocusKeys(key, out)) return true;
-  switch (key) {
-    case FieldKey::Right: {
-      int& caret = out.field.caret;
-      if (caret < rightLimit) {
-        const bool separatorNext =
-            std::find(separators.begin(), separators.end(), caret + 1) != separators.end();
-        caret += separatorNext ? 2 : 1;
-      }
-      return true;
-    }
-    case FieldKey::Other:
-      break;
+  if (key != FieldKey::Right) return false;
+  int& caret = out.field.caret;
+  if (caret < rightLimit) {
+    const bool separatorNext =
+        std::find(separators.begin(), separators.end(), caret + 1) != separators.end();
+    caret += separatorNext ? 2 : 1;
   }
-  return false;
+  return true;
 }
 
 FieldCorrection Finish(const MaskedField& in, FieldCorrection out) {
