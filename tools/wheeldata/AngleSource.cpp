@@ -123,38 +123,30 @@ bool ComputeCandidates(AspectSet& set, std::string& error) {
 AngleSource ParseAngleSource(const std::string& content, const std::string& fileName) {
   AngleSource out;
   for (AspectSet& s : out.sets) s.Clear();
-  const std::vector<std::string> lines = textgen::SplitLines(content);
   AspectSet* current = nullptr;
   bool seen[3] = {false, false, false};
   auto fail = [&](int line, const std::string& message) {
     out.errors.push_back({fileName, line, message});
   };
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int lineNo = static_cast<int>(i) + 1;
-    const std::string line = StripComment(lines[i]);
-    if (line.empty()) continue;
-    std::string name, error;
-    int number = 0;
-    if (ParseSection(line, name, number, error)) {
-      current = nullptr;
-      if (!error.empty()) {
-        fail(lineNo, error);
-      } else if (name != "set" || number > 3) {
-        fail(lineNo, "expected [set 1], [set 2] or [set 3]");
-      } else if (seen[number - 1]) {
-        fail(lineNo, "set " + std::to_string(number) + " defined twice");
-      } else {
-        seen[number - 1] = true;
-        current = &out.sets[number - 1];
-      }
-      continue;
-    }
-    if (!current) {
-      fail(lineNo, "aspect line outside a [set N] section");
-      continue;
-    }
-    if (!ParseAspectLine(line, *current, error)) fail(lineNo, error);
-  }
+  WalkSectionedSource(
+      content, fail,
+      [&](const std::string& name, int number, int lineNo) {
+        current = nullptr;
+        if (name.empty()) return;
+        if (name != "set" || number > 3) {
+          fail(lineNo, "expected [set 1], [set 2] or [set 3]");
+        } else if (seen[number - 1]) {
+          fail(lineNo, "set " + std::to_string(number) + " defined twice");
+        } else {
+          seen[number - 1] = true;
+          current = &out.sets[number - 1];
+        }
+      },
+      [&](const std::string& line, int lineNo) {
+        std::string error;
+        if (!current) fail(lineNo, "aspect line outside a [set N] section");
+        else if (!ParseAspectLine(line, *current, error)) fail(lineNo, error);
+      });
   for (int s = 0; s < 3; ++s) {
     if (!seen[s]) fail(0, "set " + std::to_string(s + 1) + " is missing");
     std::string error;

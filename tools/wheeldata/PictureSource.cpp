@@ -16,66 +16,61 @@ void PutLE(std::string& s, size_t offset, uint32_t v, int bytes) {
 
 PictureSource ParsePictureSource(const std::string& content, const std::string& fileName) {
   PictureSource out;
-  const std::vector<std::string> lines = textgen::SplitLines(content);
   std::vector<PictureRecord>* current = nullptr;
   auto fail = [&](int line, const std::string& message) {
     out.errors.push_back({fileName, line, message});
   };
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int lineNo = static_cast<int>(i) + 1;
-    const std::string line = StripComment(lines[i]);
-    if (line.empty()) continue;
-    std::string name, error;
-    int number = 0;
-    if (ParseSection(line, name, number, error)) {
-      current = nullptr;
-      if (!error.empty()) {
-        fail(lineNo, error);
-      } else if (name != "group" || number > kPictureGroups) {
-        fail(lineNo, "expected [group N] with N from 1 to 25");
-      } else if (number != static_cast<int>(out.groups.size()) + 1) {
-        fail(lineNo, "groups must be numbered 1, 2, 3 ... in order");
-      } else {
-        out.groups.emplace_back();
-        current = &out.groups.back();
-      }
-      continue;
-    }
-    std::string key, value;
-    if (!SplitKeyValue(line, key, value) || key != "picture") {
-      fail(lineNo, "expected picture = FILE @ left, top, right, bottom");
-      continue;
-    }
-    if (!current) {
-      fail(lineNo, "picture outside a [group N] section");
-      continue;
-    }
-    const size_t at = value.find('@');
-    std::vector<long> box;
-    PictureRecord p;
-    p.path = Trim(value.substr(0, at));
-    if (at == std::string::npos || p.path.empty()) {
-      fail(lineNo, "expected picture = FILE @ left, top, right, bottom");
-      continue;
-    }
-    if (p.path.size() > 75) {
-      fail(lineNo, "file name longer than 75 characters");
-      continue;
-    }
-    if (!ParseIntList(value.substr(at + 1), 4, -32768, 32767, box, error)) {
-      fail(lineNo, error);
-      continue;
-    }
-    if (current->size() == kPicturesPerGroup) {
-      fail(lineNo, "a group holds at most 20 pictures");
-      continue;
-    }
-    p.left = static_cast<int16_t>(box[0]);
-    p.top = static_cast<int16_t>(box[1]);
-    p.right = static_cast<int16_t>(box[2]);
-    p.bottom = static_cast<int16_t>(box[3]);
-    current->push_back(p);
-  }
+  WalkSectionedSource(
+      content, fail,
+      [&](const std::string& name, int number, int lineNo) {
+        current = nullptr;
+        if (name.empty()) return;
+        if (name != "group" || number > kPictureGroups) {
+          fail(lineNo, "expected [group N] with N from 1 to 25");
+        } else if (number != static_cast<int>(out.groups.size()) + 1) {
+          fail(lineNo, "groups must be numbered 1, 2, 3 ... in order");
+        } else {
+          out.groups.emplace_back();
+          current = &out.groups.back();
+        }
+      },
+      [&](const std::string& line, int lineNo) {
+        std::string error;
+        std::string key, value;
+        if (!SplitKeyValue(line, key, value) || key != "picture") {
+          fail(lineNo, "expected picture = FILE @ left, top, right, bottom");
+          return;
+        }
+        if (!current) {
+          fail(lineNo, "picture outside a [group N] section");
+          return;
+        }
+        const size_t at = value.find('@');
+        std::vector<long> box;
+        PictureRecord p;
+        p.path = Trim(value.substr(0, at));
+        if (at == std::string::npos || p.path.empty()) {
+          fail(lineNo, "expected picture = FILE @ left, top, right, bottom");
+          return;
+        }
+        if (p.path.size() > 75) {
+          fail(lineNo, "file name longer than 75 characters");
+          return;
+        }
+        if (!ParseIntList(value.substr(at + 1), 4, -32768, 32767, box, error)) {
+          fail(lineNo, error);
+          return;
+        }
+        if (current->size() == kPicturesPerGroup) {
+          fail(lineNo, "a group holds at most 20 pictures");
+          return;
+        }
+        p.left = static_cast<int16_t>(box[0]);
+        p.top = static_cast<int16_t>(box[1]);
+        p.right = static_cast<int16_t>(box[2]);
+        p.bottom = static_cast<int16_t>(box[3]);
+        current->push_back(p);
+      });
   for (size_t g = 0; g < out.groups.size(); ++g) {
     if (out.groups[g].empty())
       fail(0, "group " + std::to_string(g + 1) + " has no picture");

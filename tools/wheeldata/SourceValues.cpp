@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "tools/textgen/SourceFile.h"
+
 namespace vostrane::wheeldata {
 
 namespace {
@@ -144,6 +146,29 @@ bool ParseColour(const std::string& text, bool paletteOnly, int32_t& colour, std
   }
   colour = static_cast<int32_t>(n);
   return true;
+}
+
+void WalkSectionedSource(const std::string& content, const SourceFail& fail,
+                         const std::function<void(const std::string& name, int number,
+                                                  int lineNo)>& section,
+                         const std::function<void(const std::string& line, int lineNo)>& body) {
+  const std::vector<std::string> lines = textgen::SplitLines(content);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int lineNo = static_cast<int>(i) + 1;
+    const std::string line = StripComment(lines[i]);
+    if (line.empty()) continue;
+    std::string name, error;
+    int number = 0;
+    if (ParseSection(line, name, number, error)) {
+      if (!error.empty()) {
+        fail(lineNo, error);
+        name.clear();
+      }
+      section(name, number, lineNo);
+      continue;
+    }
+    body(line, lineNo);
+  }
 }
 
 }  // namespace vostrane::wheeldata

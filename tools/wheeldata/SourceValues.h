@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,17 @@ std::string Trim(const std::string& text);
 // "[name N] anything": true with the name and number when the line is a
 // section header; `error` set when it looks like one but is malformed.
 bool ParseSection(const std::string& line, std::string& name, int& number, std::string& error);
+
+// Walks a sectioned source line by line. Comments and blank lines are
+// skipped; a "[name N]" header goes to `section` with its name and number
+// (a malformed one is reported through `fail` and then handed on with an
+// empty name, so the caller can close its current section); every other
+// line goes to `body`. Line numbers count from 1.
+using SourceFail = std::function<void(int lineNo, const std::string& message)>;
+void WalkSectionedSource(const std::string& content, const SourceFail& fail,
+                         const std::function<void(const std::string& name, int number,
+                                                  int lineNo)>& section,
+                         const std::function<void(const std::string& line, int lineNo)>& body);
 
 // "key = value": false when there is no '='.
 bool SplitKeyValue(const std::string& line, std::string& key, std::string& value);

@@ -204,67 +204,60 @@ int CategoryBase(int record) { return record > 2000 ? 2001 : record > 1000 ? 100
 
 WheelSource ParseWheelSource(const std::string& content, const std::string& fileName) {
   WheelSource out;
-  const std::vector<std::string> lines = textgen::SplitLines(content);
   WheelDefinition* current = nullptr;
   bool anyKey = false;
   auto fail = [&](int line, const std::string& message) {
     out.errors.push_back({fileName, line, message});
   };
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int lineNo = static_cast<int>(i) + 1;
-    const std::string line = StripComment(lines[i]);
-    if (line.empty()) continue;
-    std::string name, error;
-    int number = 0;
-    if (ParseSection(line, name, number, error)) {
-      if (!error.empty()) {
-        fail(lineNo, error);
+  WalkSectionedSource(
+      content, fail,
+      [&](const std::string& name, int number, int lineNo) {
         current = nullptr;
-        continue;
-      }
-      if (name != "record" || number > 9999) {
-        fail(lineNo, "expected [record N] with N from 1 to 9999");
-        current = nullptr;
-        continue;
-      }
-      if (out.records.count(number)) fail(lineNo, "record " + std::to_string(number) + " defined twice");
-      current = &out.records[number];
-      *current = WheelDefinition();
-      anyKey = false;
-      continue;
-    }
-    std::string key, value;
-    if (!SplitKeyValue(line, key, value)) {
-      fail(lineNo, "expected key = value");
-      continue;
-    }
-    if (!current) {
-      fail(lineNo, "key outside a [record N] section");
-      continue;
-    }
-    if (key == "base") {
-      long base = 0;
-      if (anyKey) {
-        fail(lineNo, "base must be the first key of a record");
-      } else if (!ParseInt(value, 1, 9999, base, error)) {
-        fail(lineNo, error);
-      } else if (!out.records.count(static_cast<int>(base)) ||
-                 &out.records[static_cast<int>(base)] == current) {
-        fail(lineNo, "base record " + value + " is not defined above");
-      } else {
-        *current = out.records[static_cast<int>(base)];
-      }
-      anyKey = true;
-      continue;
-    }
-    anyKey = true;
-    const auto field = Fields().find(key);
-    if (field == Fields().end()) {
-      fail(lineNo, "unknown key '" + key + "'");
-      continue;
-    }
-    if (!Apply(*current, field->second, value, error)) fail(lineNo, key + ": " + error);
-  }
+        if (name.empty()) return;
+        if (name != "record" || number > 9999) {
+          fail(lineNo, "expected [record N] with N from 1 to 9999");
+          return;
+        }
+        if (out.records.count(number))
+          fail(lineNo, "record " + std::to_string(number) + " defined twice");
+        current = &out.records[number];
+        *current = WheelDefinition();
+        anyKey = false;
+      },
+      [&](const std::string& line, int lineNo) {
+        std::string error;
+        std::string key, value;
+        if (!SplitKeyValue(line, key, value)) {
+          fail(lineNo, "expected key = value");
+          return;
+        }
+        if (!current) {
+          fail(lineNo, "key outside a [record N] section");
+          return;
+        }
+        if (key == "base") {
+          long base = 0;
+          if (anyKey) {
+            fail(lineNo, "base must be the first key of a record");
+          } else if (!ParseInt(value, 1, 9999, base, error)) {
+            fail(lineNo, error);
+          } else if (!out.records.count(static_cast<int>(base)) ||
+                     &out.records[static_cast<int>(base)] == current) {
+            fail(lineNo, "base record " + value + " is not defined above");
+          } else {
+            *current = out.records[static_cast<int>(base)];
+          }
+          anyKey = true;
+          return;
+        }
+        anyKey = true;
+        const auto field = Fields().find(key);
+        if (field == Fields().end()) {
+          fail(lineNo, "unknown key '" + key + "'");
+          return;
+        }
+        if (!Apply(*current, field->second, value, error)) fail(lineNo, key + ": " + error);
+      });
   if (out.errors.empty() && out.records.empty()) fail(0, "no [record N] section");
   return out;
 }
