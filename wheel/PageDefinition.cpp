@@ -10,6 +10,7 @@ namespace vostrane {
 namespace {
 constexpr int kLineCount = 6;
 constexpr int kLargestValue = 32767;
+constexpr size_t kPageDefinitionLimit = 64 * 1024;
 
 // The run of leading digits of a line; kBadPageValue when the line does not
 // begin with a digit or the number is too large to be a margin or a count.
@@ -29,7 +30,9 @@ int LineValue(const std::string& line, bool& bad) {
 }  // namespace
 
 bool ReadPageDefinition(PageDefinition& def, const std::string& path) {
-  const auto text = ReadWholeFile(path);
+  // Six short lines; what lies beyond the first 64 KiB of a damaged, huge
+  // file counts as missing lines.
+  const auto text = ReadFileStart(path, kPageDefinitionLimit);
   if (!text) {
     ShowMessage("ERROR!!!!  Unable to read file PAGEW.DEF.  Please re-install PAGEW.DEF file",
                 MsgIcon::Error);

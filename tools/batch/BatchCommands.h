@@ -23,5 +23,6 @@ int RunVersion(const Args& args);
 int RunCalc(const Args& args);
 int RunDump(const Args& args);
 int RunNew(const Args& args);
+int RunRender(const Args& args);
 
 }  // namespace vostrane::batch

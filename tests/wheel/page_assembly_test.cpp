@@ -1,0 +1,311 @@
+// The assembly of a whole wheel page on the recording surface: the step
+// captions and the continue flag, the equal-house substitution, the
+// headers of a tri-wheel, the credit line and the style that stays in
+// force after a failed read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/ScriptedMessageService.h"
+#include "tests/wheel/PageTestSupport.h"
+#include "wheel/PageHeader.h"
+
+namespace vostrane {
+namespace {
+
+using test::MakeChart;
+using test::PageStyle;
+using test::TempFolder;
+namespace wo = wheel_offset;
+
+// Keeps every caption; clears the continue flag once `stopAt` is shown.
+class RecordingHost : public SurfaceHost {
+ public:
+  std::vector<std::string> captions;
+  std::string stopAt;
+  void SetCaption(const std::string& text) override {
+    captions.push_back(text);
+    if (text == stopAt) SetContinueFlag(false);
+  }
+};
+
+class PageAssemblyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Install(PageStyle()); }
+  void Install(const WheelDefinition& style) {
+    single = bi = tri = style;
+    test::WriteInstallation(folder, single, bi, tri);
+  }
+  void Reinstall() { test::WriteInstallation(folder, single, bi, tri); }
+
+  TempFolder folder;
+  ScopedScriptedMessages msgs;
+  WheelDefinition single, bi, tri;
+  WheelPageAssembler assembler{DefaultPageNames()};
+};
+
+TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheStyle) {
+  single.SetLetter(wo::grid1Shown, 'Y');
+  Reinstall();
+  RecordingSurface s;
+  RecordingHost host;
+  s.SetHost(&host);
+  const ChartEntry chart = MakeChart();
+  WheelPageInput in;
+  in.inner = &chart;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  const std::vector<std::string> expected = {
+      "Wheel  Assembling: ",        "Wheel  Assembling:  Graphic pictures",
+      "Wheel  Assembling:  Header", "Wheel  Assembling:  Tables",
+      "Wheel  Assembling:  Aspects", "Wheel  Assembling:  Wheel",
+      "Wheel  Assembling:  Company", "Wheel  Style  AAA"};
+  EXPECT_EQ(host.captions, expected);
+  EXPECT_EQ(s.Ops().front().kind, DrawOp::Kind::BeginPrintout);
+  EXPECT_EQ(s.Ops().front().x1, '2');
+  EXPECT_EQ(s.Ops().front().x2, 'P');
+  EXPECT_EQ(s.Ops().back().kind, DrawOp::Kind::EndPage);
+  EXPECT_EQ(s.Ops().back().x1, 1);
+
+  // On paper the caption tells how to interrupt; a bi-wheel says so.
+  RecordingSurface paper('P');
+  paper.SetHost(&host);
+  const ChartEntry second = MakeChart("Second");
+  in.category = 'B';
+  in.second = &second;
+  ASSERT_TRUE(assembler.AssembleWheelPage(paper, in));
+  EXPECT_EQ(host.captions.back(), "BiWheel  Style  AAA  (press space bar to interrupt)!");
+}
+
+TEST_F(PageAssemblyTest, AClearedContinueFlagSkipsTheRemainingStepsButEndsThePage) {
+  RecordingSurface s;
+  RecordingHost host;
+  host.stopAt = "Wheel  Assembling:  Header";
+  s.SetHost(&host);
+  const ChartEntry chart = MakeChart();
+  WheelPageInput in;
+  in.inner = &chart;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  // The header step had begun; nothing after it is drawn.
+  EXPECT_TRUE(s.Lines().empty());
+  EXPECT_EQ(std::find(host.captions.begin(), host.captions.end(), "Wheel  Assembling:  Wheel"),
+            host.captions.end());
+  EXPECT_EQ(s.Ops().back().kind, DrawOp::Kind::EndPage);
+}
+
+TEST_F(PageAssemblyTest, HarmonicChartIsDrawnWithEqualHousesAndTheEntryKeepsItsCusps) {
+  single.SetLetter(wo::houseNumbers, 'N');
+  single.SetLetter(wo::aspectLines, 'N');
+  Reinstall();
+  ChartEntry chart = MakeChart();
+  chart.setHarmonic(5);
+  const ChartEntry before = chart;
+  RecordingSurface s;
+  WheelPageInput in;
+  in.inner = &chart;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+
+  EXPECT_TRUE(assembler.EqualHousesUsed());
+  const RingChart& ring = assembler.Rings().Ring(1);
+  EXPECT_EQ(ring.houseSystem, 'B');
+  for (int j = 0; j < 12; ++j) EXPECT_NEAR(ring.cusps[j], std::fmod(126.34 + 30 * j, 360.0), 1e-9) << j;
+  // Equal houses show the Midheaven as a point of its own.
+  EXPECT_NE(assembler.Slots()[0][wheel_point::Midheaven], kNoSlot);
+  // The header names the houses the page shows.
+  EXPECT_EQ(s.TextsEqual("Tropical  Equal").size(), 1u);
+  EXPECT_EQ(s.TextsEqual("John Doe   5th Harmonic Natal Chart").size(), 1u);
+  // The entry itself is untouched.
+  EXPECT_EQ(std::memcmp(chart.Data(), before.Data(), kEntrySize), 0);
+
+  // The next page of an ordinary chart draws its own houses again.
+  chart.setHarmonic(1);
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  EXPECT_FALSE(assembler.EqualHousesUsed());
+  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, 'F');
+  EXPECT_NEAR(assembler.Rings().Ring(1).cusps[1], 146.94, 1e-9);
+}
+
+TEST(EqualHouses, CuspOrderWalkCountsWrapsThroughAries) {
+  EXPECT_TRUE(CuspsInZodiacalOrder(test::Cusps({126, 147, 172, 204, 240, 276})));
+  // Through 0 Aries once is still in order.
+  EXPECT_TRUE(CuspsInZodiacalOrder(test::Cusps({300, 330, 355, 20, 50, 80})));
+  // Cusps that go round more than twice are not.
+  EXPECT_FALSE(CuspsInZodiacalOrder(test::Cusps({10, 200, 100, 300, 150, 250})));
+  const auto eq = EqualHouseCusps(345);
+  EXPECT_DOUBLE_EQ(eq[0], 345);
+  EXPECT_DOUBLE_EQ(eq[1], 15);
+  EXPECT_DOUBLE_EQ(eq[11], 315);
+}
+
+TEST_F(PageAssemblyTest, CuspsOutOfOrderInAnyRingGiveEveryRingEqualHouses) {
+  ChartEntry inner = MakeChart(), outer = MakeChart("Outer");
+  const double broken[6] = {10, 200, 100, 300, 150, 250};
+  for (int h = 1; h <= 6; ++h) outer.setCusp(h, broken[h - 1]);
+  RecordingSurface s;
+  WheelPageInput in;
+  in.category = 'B';
+  in.inner = &inner;
+  in.second = &outer;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  EXPECT_TRUE(assembler.EqualHousesUsed());
+  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, 'B');
+  EXPECT_EQ(assembler.Rings().Ring(2).houseSystem, 'B');
+  EXPECT_NEAR(assembler.Rings().Ring(2).cusps[1], 40.0, 1e-9);
+  EXPECT_DOUBLE_EQ(outer.cusp(2), 200);
+}
+
+TEST_F(PageAssemblyTest, TriWheelLayoutCPutsTheThirdChartAtTheBottomLeft) {
+  tri.SetLetter(wo::headerLayout, 'C');
+  Reinstall();
+  const ChartEntry a = MakeChart("Ann"), b = MakeChart("Bob"), c = MakeChart("Cid");
+  RecordingSurface s;
+  WheelPageInput in;
+  in.category = 'T';
+  in.inner = &a;
+  in.second = &b;
+  in.third = &c;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  const PageMetrics& m = s.Metrics();
+  auto only = [&](const std::string& text) {
+    const auto ops = s.TextsEqual(text);
+    EXPECT_EQ(ops.size(), 1u) << text;
+    return ops.empty() ? DrawOp{} : ops[0];
+  };
+  const DrawOp inner = only("Inner Wheel:"), middle = only("Middle Wheel:"), outer = only("Outer Wheel:");
+  EXPECT_EQ(inner.x1, m.x0);
+  EXPECT_EQ(inner.y1, m.y0);
+  // Chart 2 starts at the top again, right-aligned.
+  EXPECT_EQ(middle.y1, m.y0);
+  EXPECT_EQ(middle.x1 + s.TextWidth("Middle Wheel:"), m.x0 + m.width);
+  // Chart 3 at the bottom left, 12 lines above the foot.
+  EXPECT_EQ(outer.x1, m.x0);
+  EXPECT_EQ(outer.y1, m.y0 + m.height - 12 * m.lineHeight);
+  EXPECT_EQ(only("Cid   Natal Chart").x1, m.x0);
+
+  // With the credit line the block moves up so that its last line stays
+  // above it.
+  tri.SetI16(wo::creditLine, 0);
+  Reinstall();
+  s.Clear();
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  const DrawOp moved = only("Outer Wheel:");
+  const DrawOp last = s.TextsEqual("Geocentric").back();
+  EXPECT_LT(moved.y1, m.y0 + m.height - 12 * m.lineHeight);
+  EXPECT_LE(last.y1 + m.lineHeight, CreditLineTop(m));
+  EXPECT_EQ(only(CreditLineText()).y1, CreditLineTop(m));
+}
+
+TEST_F(PageAssemblyTest, CreditLineIsDrawnUnlessOffset91HoldsMinusOne) {
+  const ChartEntry chart = MakeChart();
+  WheelPageInput in;
+  in.inner = &chart;
+  RecordingSurface s;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  EXPECT_TRUE(s.TextsEqual(CreditLineText()).empty());
+
+  single.SetI16(wo::creditLine, 0);
+  Reinstall();
+  s.Clear();
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  const auto credit = s.TextsEqual(CreditLineText());
+  ASSERT_EQ(credit.size(), 1u);
+  const PageMetrics& m = s.Metrics();
+  EXPECT_EQ(credit[0].x1, m.x0);
+  EXPECT_EQ(credit[0].y1, m.y0 + m.height - 1 - 3 * m.lineHeight - m.halfLine + m.lineHeight);
+  EXPECT_NE(CreditLineText().find("Vostrane"), std::string::npos);
+}
+
+TEST_F(PageAssemblyTest, AspectLinesForceTheHouseRingAndAspectCircleInMemoryOnly) {
+  single.SetLetter(wo::aspectLines, 'Y');
+  single.SetLetter(wo::houseNumbers, 'N');
+  single.SetLetter(wo::houseRingCircle, 'N');
+  single.SetLetter(wo::aspectCircle, 'N');
+  Reinstall();
+  const ChartEntry chart = MakeChart();
+  WheelPageInput in;
+  in.inner = &chart;
+  RecordingSurface s;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  EXPECT_EQ(assembler.Definition().Letter(wo::houseNumbers), 'R');
+  EXPECT_EQ(assembler.Definition().Letter(wo::houseRingCircle), 'Y');
+  EXPECT_EQ(assembler.Definition().Letter(wo::aspectCircle), 'Y');
+  // The file keeps its record as it was.
+  WheelStyleFile file;
+  WheelDefinition stored;
+  ASSERT_TRUE(file.Open() && file.Read("AAA", 'R', stored));
+  EXPECT_EQ(stored.Letter(wo::houseNumbers), 'N');
+}
+
+TEST_F(PageAssemblyTest, AFailedStyleReadKeepsThePreviousStyleForThePage) {
+  single.SetI16(wo::creditLine, 0);
+  Reinstall();
+  const ChartEntry chart = MakeChart();
+  WheelPageInput in;
+  in.inner = &chart;
+  RecordingSurface s;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  ASSERT_TRUE(EraseFile("WHEELS.DAT"));
+  s.Clear();
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  EXPECT_TRUE(msgs->Saw("ERROR!  File WHEELS.DAT not on disk!!!"));
+  EXPECT_EQ(assembler.Definition().I16(wo::creditLine), 0);
+  EXPECT_EQ(s.TextsEqual(CreditLineText()).size(), 1u);
+}
+
+TEST_F(PageAssemblyTest, NoInnerChartDrawsNothing) {
+  RecordingSurface s;
+  WheelPageInput in;
+  EXPECT_FALSE(assembler.AssembleWheelPage(s, in));
+  EXPECT_TRUE(s.Ops().empty());
+}
+
+}  // namespace
+}  // namespace vostrane
+
+namespace vostrane {
+namespace {
+
+// Entries and styles of random bytes (a damaged session or style file):
+// every table and grid is drawn to the end of the page. The wheel itself is
+// left out (size 0); its own tests cover it.
+TEST_F(PageAssemblyTest, RandomEntriesAndStylesStillGiveAFinishedPage) {
+  uint32_t seed = 12345;
+  auto next = [&] {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<uint8_t>(seed >> 24);
+  };
+  WheelDefinition all = PageStyle();
+  all.SetI16(wo::wheelSize, 0);
+  for (size_t off : {wo::grid1Shown, wo::grid2Shown, wo::furtherPointsTable, wo::parallelsTable,
+                     wo::elementsTable})
+    all.SetLetter(off, 'Y');
+  for (int i = 0; i < 5; ++i) all.SetLetter(wo::legendShown + i, 'Y');
+  for (int round = 0; round < 12; ++round) {
+    WheelDefinition style = all;
+    if (round % 2 == 1) {
+      for (size_t b = 0; b < kWheelDefinitionSize; ++b) style.Data()[b] = next();
+      style.SetI16(wo::wheelSize, 0);
+      style.SetI16(wo::pictureGroup, 0);
+    }
+    single = bi = tri = style;
+    Reinstall();
+    std::array<ChartEntry, 3> charts;
+    for (ChartEntry& e : charts) {
+      for (size_t b = 0; b < kEntrySize; ++b) e.Data()[b] = next();
+      e.setUsed(true);
+    }
+    RecordingSurface s(round % 3 == 0 ? 'P' : 'S');
+    WheelPageInput in;
+    in.category = "RBT"[round % 3];
+    in.inner = &charts[0];
+    in.second = &charts[1];
+    in.third = &charts[2];
+    ASSERT_TRUE(assembler.AssembleWheelPage(s, in)) << round;
+    EXPECT_EQ(s.Ops().back().kind, DrawOp::Kind::EndPage) << round;
+  }
+}
+
+}  // namespace
+}  // namespace vostrane

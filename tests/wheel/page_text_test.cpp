@@ -1,0 +1,117 @@
+// The texts of the page header: ordinals, dates, clock times, places on the
+// globe, time zones, names, wrapping and chart titles.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "tests/wheel/PageTestSupport.h"
+#include "wheel/ChartTitle.h"
+#include "wheel/PageHeader.h"
+#include "wheel/PageText.h"
+
+namespace vostrane {
+namespace {
+
+TEST(PageText, OrdinalSuffixes) {
+  const std::map<int, std::string> cases = {{1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},
+                                            {11, "th"}, {12, "th"}, {13, "th"}, {21, "st"},
+                                            {22, "nd"}, {103, "rd"}, {111, "th"}, {0, "th"}};
+  for (const auto& [n, suffix] : cases) EXPECT_EQ(OrdinalSuffix(n), suffix) << n;
+}
+
+TEST(PageText, DatesAndTwelveHourClock) {
+  EXPECT_EQ(DateText(3, 5, 1961), "March 5, 1961");
+  EXPECT_EQ(ClockText(0, 5, 0), "12:05 AM");
+  EXPECT_EQ(ClockText(11, 59, 59), "11:59:59 AM");
+  EXPECT_EQ(ClockText(12, 0, 0), "12:00 PM");
+  EXPECT_EQ(ClockText(13, 30, 15), "1:30:15 PM");
+}
+
+TEST(PageText, GlobePositionsAndZones) {
+  EXPECT_EQ(LatitudeText(40.7128), "40N42'46\"");
+  EXPECT_EQ(LatitudeText(-54.8), "54S48");
+  EXPECT_EQ(LongitudeText(74.0), "74W00");
+  EXPECT_EQ(LongitudeText(-166.67), "166E40'12\"");
+  EXPECT_EQ(TimeZoneText(5), "Time Zone: 5 hours West");
+  EXPECT_EQ(TimeZoneText(0), "Time Zone: 0 hours West");
+  EXPECT_EQ(TimeZoneText(-5.5), "Time Zone: 5 hr 30 min East");
+  EXPECT_EQ(TimeZoneText(3.75), "Time Zone: 3 hr 45 min West");
+}
+
+TEST(PageText, NamesAndWrapping) {
+  EXPECT_EQ(DisplayName("Doe, John"), "John Doe");
+  EXPECT_EQ(DisplayName("Doe,John Paul"), "John Paul Doe");
+  EXPECT_EQ(DisplayName("Event"), "Event");
+  EXPECT_EQ(DisplayName("Doe,"), "Doe");
+  auto chars = [](const std::string& t) { return static_cast<int>(t.size()); };
+  EXPECT_EQ(WrapText("aa bb  cc dd", 5, chars), (std::vector<std::string>{"aa bb", "cc dd"}));
+  EXPECT_EQ(WrapText("aa bb  cc", 9, chars), (std::vector<std::string>{"aa bb  cc"}));
+  EXPECT_EQ(WrapText("averylongword x", 4, chars), (std::vector<std::string>{"averylongword", "x"}));
+  EXPECT_TRUE(WrapText("   ", 4, chars).empty());
+}
+
+TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
+  const PageNames names = DefaultPageNames();
+  ChartEntry e = test::MakeChart();
+  EXPECT_EQ(ChartTitle(e, names), "Natal Chart");
+  e.setHarmonic(12);
+  EXPECT_EQ(ChartTitle(e, names), "12th Harmonic Natal Chart");
+  e.setHarmonic(1);
+
+  ChartEntry progressed = e;
+  progressed.setCharttype(4);
+  progressed.setChartypxtr(1);
+  progressed.setBaseEntry(1);
+  const ChartEntry base = e;
+  const EntryLookup lookup = [&](int record, ChartEntry& out) {
+    if (record != 1) return false;
+    out = base;
+    return true;
+  };
+  EXPECT_EQ(ChartTitle(progressed, names, lookup),
+            "Secondary Progressed for March 5, 1961 at 2:30 PM GMT  OF  Natal Chart");
+
+  ChartEntry composite = e;
+  composite.setCharttype(1);
+  composite.setChartypxtr(0);
+  composite.setBaseEntry(1);
+  composite.setSecondBaseEntry(1);
+  EXPECT_EQ(ChartTitle(composite, names, lookup),
+            "Composite Chart (Midpoint Method)   Chart 1: Doe, John AND Chart 1: Doe, John");
+
+  // A chain of base entries that loops back on itself still ends.
+  ChartEntry loop = progressed;
+  loop.setBaseEntry(7);
+  const EntryLookup loops = [&](int, ChartEntry& out) {
+    out = loop;
+    return true;
+  };
+  EXPECT_FALSE(ChartTitle(loop, names, loops).empty());
+}
+
+TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
+  const PageNames names = DefaultPageNames();
+  ChartEntry e = test::MakeChart();
+  e.setDstcode(1);
+  const std::vector<std::string> items = HeaderItems(e, names);
+  const std::vector<std::string> expected = {
+      "March 5, 1961",      "2:30 PM",
+      "New York, NY",       "40N42'46\"  74W00'22\"",
+      "Daylight Savings Time", "Time Zone: 5 hours West",
+      "Tropical  Placidus", "Geocentric"};
+  EXPECT_EQ(items, expected);
+  // A composite of the midpoint kinds ends with its title.
+  e.setCharttype(1);
+  e.setChartypxtr(2);
+  EXPECT_TRUE(HeaderItems(e, names).empty());
+  // A return's clock time is Greenwich time.
+  e.setCharttype(2);
+  EXPECT_EQ(HeaderItems(e, names)[1], "2:30 PM GMT");
+  EXPECT_EQ(HeaderItems(e, names)[4], "Greenwich Mean Time");
+  EXPECT_EQ(RingCaption(1, 1), "");
+  EXPECT_EQ(RingCaption(2, 2), "Outer Wheel:");
+  EXPECT_EQ(RingCaption(2, 3), "Middle Wheel:");
+}
+
+}  // namespace
+}  // namespace vostrane

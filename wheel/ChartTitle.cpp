@@ -1,0 +1,103 @@
+#include "wheel/ChartTitle.h"
+
+#include "shell/AngleTime.h"
+#include "wheel/PageText.h"
+
+namespace vostrane {
+
+namespace {
+
+// Long texts of the name tables (PageNames::longTexts).
+constexpr int kNatalTitle = 52;
+constexpr int kKindTitles = 40;        // chart types 0..3: 40 + type
+constexpr int kCompositeSubTitles = 22;  // composite sub-type s: 22 + s
+constexpr int kProgressedTitles = 13;  // progressed sub-type s: 13 + s
+constexpr int kReturnTitle = 33;       // "Return"
+constexpr int kSpecialTitle = 45;
+constexpr int kRelocatedTitle = 51;    // "Relocated to"
+constexpr int kPlanetReturnTitle = 82;
+constexpr int kUserZodiacTitle = 86;
+constexpr int kLongestChain = 50;
+
+std::string Two(int n) { return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n); }
+
+std::string ForDateIn(const ChartEntry& e) {
+  return " for " + DateText(e.month(), e.day(), e.year()) + " in " + e.place();
+}
+
+std::string DerivedAscendantNote(double latitude) {
+  const DegreesMinutesSeconds d = SplitDegrees(latitude);
+  std::string note = " (Derived Asc. for Lat. " + std::to_string(d.degrees) + " " +
+                     (latitude < 0 ? "S" : "N") + " " + Two(d.minutes);
+  if (d.seconds != 0) note += " " + Two(d.seconds);
+  return note + ") ";
+}
+
+}  // namespace
+
+std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
+  std::string title;
+  if (e.harmonic() > 1)
+    title += std::to_string(e.harmonic()) + OrdinalSuffix(e.harmonic()) + " Harmonic ";
+  if (e.usertype() != 'A' && e.usertype() != 0) title += names.LongText(kUserZodiacTitle) + " ";
+  const int sub = e.chartypxtr();
+  switch (e.charttype()) {
+    case 0:
+      title += names.LongText(kNatalTitle);
+      break;
+    case 1:
+      title += names.LongText(kKindTitles + 1) + " (" + names.LongText(kCompositeSubTitles + sub) + ") ";
+      if (sub == 1) title += DerivedAscendantNote(e.latitude());
+      break;
+    case 2:
+    case 3:
+      title += names.LongText(kKindTitles + e.charttype()) + ForDateIn(e);
+      break;
+    case 4:
+      title += names.LongText(kProgressedTitles + sub) + " for " +
+               DateText(e.month(), e.day(), e.year()) + " at " +
+               ClockText(e.hours(), e.minutes(), e.seconds()) + " GMT";
+      break;
+    case 5:
+      title += names.LongText(kSpecialTitle) + " " + std::string(1, static_cast<char>('A' + sub % 26));
+      break;
+    case 6:
+      title += names.LongText(kRelocatedTitle) + " " + e.place();
+      break;
+    case 7:
+      // The returning planet and the kind of return, joined by "-".
+      title += names.PointName(sub <= 9 ? sub : 0) + "-" + names.LongText(kReturnTitle) + " (" +
+               names.LongText(kPlanetReturnTitle) + ")" + ForDateIn(e);
+      break;
+    default:
+      break;
+  }
+  return title;
+}
+
+std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryLookup& lookup) {
+  std::string title = OwnChartTitle(e, names);
+  if (!lookup || e.charttype() == 0) return title;
+  if (e.charttype() == 1) {
+    ChartEntry a, b;
+    const int ra = e.baseEntry(), rb = e.secondBaseEntry();
+    if (ra > 0 && lookup(ra, a)) title += "  Chart " + std::to_string(ra) + ": " + a.name();
+    if (rb > 0 && lookup(rb, b)) title += " AND Chart " + std::to_string(rb) + ": " + b.name();
+    return title;
+  }
+  ChartEntry current = e;
+  for (int depth = 0; depth < kLongestChain && current.charttype() != 0; ++depth) {
+    const int base = current.baseEntry();
+    ChartEntry next;
+    if (base <= 0 || !lookup(base, next)) break;
+    if (next.charttype() == 1) {
+      title += "  COMPOSITE is " + OwnChartTitle(next, names);
+      break;
+    }
+    title += "  OF  " + OwnChartTitle(next, names);
+    current = next;
+  }
+  return title;
+}
+
+}  // namespace vostrane

@@ -1,0 +1,131 @@
+#include "wheel/PageHeader.h"
+
+#include <algorithm>
+
+#include "wheel/PageText.h"
+#include "wheel/Rounding.h"
+
+namespace vostrane {
+
+namespace wo = wheel_offset;
+
+namespace {
+
+const char* const kTimeKinds[] = {"Standard time", "Daylight Savings Time", "War Time",
+                                  "Double Daylight Time", "Local Mean Time"};
+
+// Chart types whose clock time is Greenwich time.
+bool GreenwichTime(const ChartEntry& e) {
+  const int t = e.charttype();
+  return (t >= 1 && t <= 4) || t == 7;
+}
+
+// The name and title of a chart as wrapped lines.
+std::vector<std::string> TitleLines(const WheelPage& page, const ChartEntry& chart, int wrapWidth,
+                                    const EntryLookup& lookup) {
+  const std::string title = DisplayName(chart.name()) + "   " + ChartTitle(chart, page.names, lookup);
+  return WrapText(title, wrapWidth, [&](const std::string& t) { return page.s.TextWidth(t); });
+}
+
+// Lines of a chart's block in a layout of one item per line.
+int BlockLines(const WheelPage& page, const ChartEntry& chart, int c, int count, int wrapWidth,
+               const EntryLookup& lookup) {
+  return (RingCaption(c, count).empty() ? 0 : 1) +
+         static_cast<int>(TitleLines(page, chart, wrapWidth, lookup).size()) +
+         static_cast<int>(HeaderItems(chart, page.names).size());
+}
+
+}  // namespace
+
+int CreditLineTop(const PageMetrics& m) {
+  return m.y0 + m.height - 1 - 3 * m.lineHeight - m.halfLine + m.lineHeight;
+}
+
+std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names) {
+  if (e.charttype() == 1 && e.chartypxtr() < 4) return {};
+  std::vector<std::string> items;
+  items.push_back((e.charttype() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
+  items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
+  items.push_back(e.place());
+  items.push_back(LatitudeText(e.latitude()) + "  " + LongitudeText(e.longitude()));
+  if (GreenwichTime(e))
+    items.push_back("Greenwich Mean Time");
+  else
+    items.push_back(e.dstcode() <= 4 ? kTimeKinds[e.dstcode()] : "");
+  items.push_back(TimeZoneText(e.tzone()));
+  items.push_back(names.ZodiacName(e.zodsel()) + "  " + names.HouseSystemName(e.housesys()));
+  items.push_back("Geocentric");
+  return items;
+}
+
+std::string RingCaption(int chart, int count) {
+  if (count <= 1) return "";
+  if (chart == 1) return "Inner Wheel:";
+  if (chart == count) return "Outer Wheel:";
+  return "Middle Wheel:";
+}
+
+std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& lookup) {
+  std::vector<PageBox> blocks;
+  DrawingSurface& s = page.s;
+  const PageMetrics& m = page.M();
+  const WheelDefinition& def = page.def;
+  const char layout = def.Letter(wo::headerLayout);
+  const int count = page.ChartCount();
+  s.SetFont(def.Letter(wo::headerFont), def.I16(wo::headerSize), def.I32(wo::headerColour),
+            def.Letter(wo::headerStyle));
+  const int left = m.x0, right = m.x0 + m.width;
+  // Blocks side by side ('C') share the width; keep a gap between them.
+  const int wrapWidth = layout == 'C' && count > 1 ? m.width / 2 - m.charWidth : m.width;
+  const int columns[3] = {m.x0, m.x0 - 1 + RoundEven(0.3973 * m.width),
+                          m.x0 - 1 + RoundEven(0.7123 * m.width)};
+
+  int row = m.y0;
+  for (int c = 1; c <= count; ++c) {
+    const ChartEntry* chart = page.charts[c - 1];
+    if (!chart) continue;
+    char align = layout == 'R' ? 'R' : 'L';
+    if (layout == 'C') {
+      align = c == 2 ? 'R' : 'L';
+      if (c == 2) row = m.y0;
+      if (c == 3) {
+        row = m.y0 + m.height - 12 * m.lineHeight;
+        // A block longer than the room above the credit line starts higher.
+        const int lines = BlockLines(page, *chart, c, count, wrapWidth, lookup);
+        if (page.def.I16(wo::creditLine) != -1)
+          row = std::min(row, CreditLineTop(m) - m.gapY - lines * m.lineHeight);
+      }
+    }
+    PageBox block{true, right, row, left, row};
+    auto took = [&](int x, const std::string& text) {
+      block.left = std::min(block.left, x);
+      block.right = std::max(block.right, x + s.TextWidth(text));
+      block.bottom = row + m.lineHeight;
+    };
+    auto line = [&](const std::string& text) {
+      s.TextAligned(text, left, right, align, row);
+      took(s.PenPos().x - s.TextWidth(text), text);
+      row += m.lineHeight;
+    };
+    const std::string caption = RingCaption(c, count);
+    if (!caption.empty()) line(caption);
+    for (const std::string& text : TitleLines(page, *chart, wrapWidth, lookup)) line(text);
+
+    const std::vector<std::string> items = HeaderItems(*chart, page.names);
+    if (layout == 'M') {
+      for (size_t i = 0; i < items.size(); i += 3) {
+        for (size_t j = i; j < std::min(items.size(), i + 3); ++j) {
+          s.TextAt(columns[j - i], row, items[j]);
+          took(columns[j - i], items[j]);
+        }
+        row += m.lineHeight;
+      }
+    } else {
+      for (const std::string& item : items) line(item);
+    }
+    blocks.push_back(block);
+  }
+  return blocks;
+}
+
+}  // namespace vostrane

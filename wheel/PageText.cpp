@@ -1,0 +1,105 @@
+#include "wheel/PageText.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "shell/AngleTime.h"
+
+namespace vostrane {
+
+namespace {
+
+std::string Two(int n) { return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n); }
+
+std::string Trim(const std::string& s) {
+  const size_t a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return "";
+  return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+// Degrees, letter, minutes and seconds when they are not 0.
+std::string GlobeText(double value, char positive, char negative) {
+  const DegreesMinutesSeconds d = SplitDegrees(value);
+  std::string text = std::to_string(d.degrees);
+  text += value < 0 && (d.degrees || d.minutes || d.seconds) ? negative : positive;
+  text += Two(d.minutes);
+  if (d.seconds != 0) text += "'" + Two(d.seconds) + "\"";
+  return text;
+}
+
+}  // namespace
+
+std::string OrdinalSuffix(int n) {
+  const int last2 = std::abs(n) % 100;
+  if (last2 >= 11 && last2 <= 13) return "th";
+  switch (std::abs(n) % 10) {
+    case 1: return "st";
+    case 2: return "nd";
+    case 3: return "rd";
+    default: return "th";
+  }
+}
+
+std::string MonthName(int month) {
+  static const char* const kMonths[] = {"January", "February", "March",     "April",
+                                        "May",     "June",     "July",      "August",
+                                        "September", "October", "November", "December"};
+  return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
+}
+
+std::string DateText(int month, int day, int year) {
+  return MonthName(month) + " " + std::to_string(day) + ", " + std::to_string(year);
+}
+
+std::string ClockText(int hours, int minutes, int seconds) {
+  const int h = hours == 0 ? 12 : hours > 12 ? hours - 12 : hours;
+  std::string text = std::to_string(h) + ":" + Two(minutes);
+  if (seconds != 0) text += ":" + Two(seconds);
+  return text + (hours < 12 ? " AM" : " PM");
+}
+
+std::string LatitudeText(double latitude) { return GlobeText(latitude, 'N', 'S'); }
+std::string LongitudeText(double longitude) { return GlobeText(longitude, 'W', 'E'); }
+
+std::string TimeZoneText(double zone) {
+  const HoursMinutes z = SplitHours(zone);
+  std::string text = "Time Zone: " + std::to_string(z.hours) + " ";
+  text += z.minutes == 0 ? "hours" : "hr " + std::to_string(z.minutes) + " min";
+  return text + (zone >= 0 || (z.hours == 0 && z.minutes == 0) ? " West" : " East");
+}
+
+std::string DisplayName(const std::string& stored) {
+  const size_t comma = stored.find(',');
+  if (comma == std::string::npos) return stored;
+  const std::string last = Trim(stored.substr(0, comma));
+  const std::string first = Trim(stored.substr(comma + 1));
+  if (first.empty()) return last;
+  return first + " " + last;
+}
+
+std::vector<std::string> WrapText(const std::string& text, int maxWidth,
+                                  const std::function<int(const std::string&)>& width) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t start = text.find_first_not_of(' ', i);
+    if (start == std::string::npos) break;
+    size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    // Keep the blanks the text has between words (titles join parts with two).
+    const std::string gap = line.empty() ? "" : text.substr(i, start - i);
+    if (!line.empty() && width(line + gap + word) > maxWidth) {
+      lines.push_back(line);
+      line = word;
+    } else {
+      line += gap + word;
+    }
+    i = end;
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace vostrane
