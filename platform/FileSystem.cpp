@@ -90,6 +90,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return buffer.str();
 }
 
+std::optional<std::string> ReadFileStart(const std::string& path, size_t maxBytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(maxBytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+  if (in.bad()) return std::nullopt;
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
+}
+
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
   const std::string temp = path + ".~new";
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

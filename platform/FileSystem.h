@@ -3,6 +3,7 @@
 // the previous file intact when writing fails.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +29,10 @@ bool RenameFile(const std::string& from, const std::string& to);
 
 // Reads a whole file; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
+// Reads at most the first `maxBytes` bytes of a file (all of a shorter one),
+// so that a damaged, huge file costs no more than a small one; nullopt when
+// it cannot be read.
+std::optional<std::string> ReadFileStart(const std::string& path, size_t maxBytes);
 
 // Writes the bytes to a temporary file beside the target, flushes it to disk
 // and renames it over the target. On failure the old file stays as it was.
