@@ -5,6 +5,7 @@
 #include "entry/gui/TFormBDat.h"
 #include "names/gui/NameFileOnForm.h"
 #include "session/driver/gui/TCalHouPlaForm.h"
+#include "viewer/gui/ViewerPhase.h"
 
 namespace vostrane {
 
@@ -27,6 +28,14 @@ void AppPhases::CalculateSession(QWidget* parent) {
   progress.repaint();
   progress.CalcTheHouAndPla();
 }
+
+void AppPhases::PrepareDrawing() { PrepareViewerDrawing(); }
+
+void AppPhases::ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) {
+  ShowViewerWindow(parent, sender, size.height, size.printoutHeight);
+}
+
+void AppPhases::CloseViewer() { CloseViewerWindow(); }
 
 namespace {
 SessionPhases* g_phases = nullptr;

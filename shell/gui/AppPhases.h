@@ -1,6 +1,5 @@
 // The phases of a session as this build carries them out: the birth data
-// form, the calculation driver with its progress window, and viewing where
-// this build has it, otherwise the pending stand-in.
+// form, the calculation driver with its progress window, and the viewer.
 #pragma once
 
 #include "shell/gui/PendingPhases.h"
@@ -11,6 +10,9 @@ class AppPhases : public PendingPhases {
  public:
   void ShowBirthDataForm(QWidget* parent) override;
   void CalculateSession(QWidget* parent) override;
+  void PrepareDrawing() override;
+  void ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) override;
+  void CloseViewer() override;
 };
 
 }  // namespace vostrane

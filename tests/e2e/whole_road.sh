@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# The whole road of a session in the real program, driven with real key and
+# mouse events: main menu, "New", two entries (places from the atlas),
+# "Done", the calculation, the viewer with the wheel page, switching entries
+# through the Entries menu (mouse), printing (to a PDF file: there is no
+# printer), back to the main menu, "Continue with Charts of Previous
+# Session", the exit menu, and quitting. Checks the session file, the PDF
+# and screenshots of the viewer, which are kept in ARTIFACTS.
+#
+# usage: whole_road.sh INSTALL_DIR ARTIFACTS_DIR
+source "$(dirname "$0")/e2e_lib.sh"
+
+ARTIFACTS="$2"
+rm -rf "$ARTIFACTS"
+mkdir -p "$ARTIFACTS"
+
+e2e_install_copy "$1"
+e2e_start_xvfb
+
+step() { echo "--- $*"; }
+
+# A failure keeps a picture of the whole screen.
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then
+    import -window root "$ARTIFACTS/failure.png" 2>/dev/null || true
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+      echo "window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
+    done
+  fi
+  [ -f vostrane.log ] && cp vostrane.log "$ARTIFACTS/" || true
+  exit 1
+}
+
+# A window whose title matches exactly, waiting for it.
+window() { e2e_wait_window "^$1\$" "${2:-20}" || fail "no window \"$1\""; }
+
+# A window titled NAME other than the main window (whose caption the
+# message boxes and menus of the program share), waiting for it. A title
+# search does not find the pop-up menus, so every window's title is read.
+other_window() {
+  for ((i = 0; i < 100; i++)); do
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+      if [ "$id" != "$main" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no visible window has the title.
+gone() {
+  for ((i = 0; i < 200; i++)); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window \"$1\" stays open"
+}
+
+# Waits until the window with this id is no longer shown.
+gone_id() {
+  for ((i = 0; i < 100; i++)); do
+    xdotool search --onlyvisible --name "" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  fail "the window $1 stays open"
+}
+
+# Types text into the focused field of the window as real key events.
+type_into() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  xdotool type --delay 40 "$2"
+}
+
+# A mouse click at (x, y) of the window; the pointer moves there first so
+# that the toolkit sees it arrive.
+click() {
+  xdotool mousemove --window "$1" 300 300
+  sleep 0.2
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.3
+  xdotool click 1
+}
+
+# Answers the "not saved in the name file" question with "No".
+answer_no_save() {
+  local box
+  box=$(window "Name Not Saved on Disk")
+  e2e_press "$box" alt+n
+  gone "Name Not Saved on Disk"
+}
+
+# One entry: name, date MMDDYYYY, time HHMMSS + A/P, and a place typed
+# until the atlas lists it first, then "Get First Place In List".
+enter_chart() {
+  local form="$1" name="$2" date="$3" time="$4" place="$5"
+  type_into "$form" "$name"
+  e2e_press "$form" Return
+  type_into "$form" "$date"
+  e2e_press "$form" Return
+  type_into "$form" "$time"
+  e2e_press "$form" Return
+  # The first letter opens the place lookup; the rest is typed there.
+  type_into "$form" "${place:0:1}"
+  local lookup
+  lookup=$(window "Enter Place")
+  sleep 0.3
+  type_into "$lookup" "${place:1}"
+  sleep 0.5
+  e2e_press "$lookup" alt+g
+  gone "Enter Place"
+}
+
+# The form's buttons below its fields, by mouse: the name field, which gets
+# the focus back after the place lookup, takes any key release (such as
+# that of Alt+N) for typing and opens its name list.
+click_form_button() {
+  local x
+  case "$2" in
+    Done) x=51 ;;
+    NewNatal) x=137 ;;
+  esac
+  xdotool windowfocus --sync "$1"
+  click "$1" "$x" 517
+}
+
+# A screenshot of the window once its painting has settled (two pictures
+# in a row alike), checked to show a drawn page.
+screenshot() {
+  local file="$ARTIFACTS/$2" previous="$ARTIFACTS/.previous.png"
+  import -window "$1" "$previous" || fail "no screenshot $2"
+  for ((i = 0; i < 30; i++)); do
+    sleep 0.3
+    import -window "$1" "$file" || fail "no screenshot $2"
+    cmp -s "$file" "$previous" && break
+    cp "$file" "$previous"
+  done
+  rm -f "$previous"
+  # A drawn wheel page has many colours; a blank or failed one has few.
+  local colours
+  colours=$(identify -format %k "$file")
+  [ "$colours" -ge 40 ] || fail "the screenshot $2 shows no chart ($colours colours)"
+}
+
+# Waits for the window's caption.
+caption_is() {
+  for ((i = 0; i < 100; i++)); do
+    [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "the caption is \"$(xdotool getwindowname "$1")\", not \"$2\""
+}
+
+step "start"
+./vostrane >vostrane.log 2>&1 &
+program=$!
+E2E_PIDS+=($program)
+main=$(window "Vostrane")
+
+step "New List of Charts"
+e2e_press "$main" alt+s n
+form=$(window "Vostrane - Enter Birth Data")
+enter_chart "$form" "Doe, John" "03051961" "023000P" "London, United"
+click_form_button "$form" NewNatal
+answer_no_save
+enter_chart "$form" "Smith, Anna" "07211975" "061500A" "Paris, France"
+click_form_button "$form" Done
+answer_no_save
+
+step "viewer"
+viewer=$(window "Wheel  Style  AAA" 60)
+screenshot "$viewer" viewer-entry1.png
+
+step "Entries menu: entry 2 with the mouse"
+# "Entries" is the third title of the menu bar, its first item the other
+# entry.
+click "$viewer" 110 10
+popup=$(other_window "Vostrane") || fail "the Entries menu did not open"
+click "$popup" 100 12
+gone_id "$popup"
+screenshot "$viewer" viewer-entry2.png
+cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-entry2.png" &&
+  fail "choosing entry 2 left the page as it was"
+
+step "Print (no printer: a PDF file)"
+e2e_press "$viewer" alt+p c
+note=$(other_window "Vostrane") || fail "no note about the PDF file"
+[ -f Smith_Anna.pdf ] || fail "Smith_Anna.pdf was not written"
+cp Smith_Anna.pdf "$ARTIFACTS/"
+head -c 5 Smith_Anna.pdf | grep -q "%PDF-" || fail "Smith_Anna.pdf is no PDF file"
+tail -c 8 Smith_Anna.pdf | grep -q "%%EOF" || fail "Smith_Anna.pdf is not complete"
+pages=$(grep -a -c "/Type /Page$" Smith_Anna.pdf || true)
+[ "$pages" -eq 1 ] || fail "Smith_Anna.pdf has $pages pages"
+[ ! -e Smith_Anna.pdf.tmp ] || fail "the temporary PDF file was left behind"
+e2e_press "$note" Return
+gone_id "$note"
+caption_is "$viewer" "Wheel  Style  AAA"
+screenshot "$viewer" viewer-after-print.png
+cmp -s "$ARTIFACTS/viewer-entry2.png" "$ARTIFACTS/viewer-after-print.png" ||
+  fail "the screen page after printing differs from the one before"
+
+step "Exit to the opening screen"
+e2e_press "$viewer" alt+x y
+gone "Wheel  Style  AAA"
+caption_is "$main" "Vostrane"
+
+step "Continue with Charts of Previous Session"
+e2e_press "$main" alt+s c
+viewer=$(window "Wheel  Style  AAA" 60)
+screenshot "$viewer" viewer-continued.png
+cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-continued.png" ||
+  fail "the continued session does not open on entry 1 as before"
+
+step "Exit menu (Esc): Main Menu"
+e2e_press "$viewer" Escape
+menu=$(window "Exit to Main Menu or Data Entry Screen")
+e2e_press "$menu" alt+m
+gone "Wheel  Style  AAA"
+caption_is "$main" "Vostrane"
+
+step "session file"
+size=$(stat -c %s INPUT.FIL)
+[ "$size" -eq $((4 * 7730)) ] || fail "INPUT.FIL has $size bytes, not header, two entries and terminator"
+./vostrane-batch dump 1 >entry1.json || fail "entry 1 cannot be read"
+./vostrane-batch dump 2 >entry2.json || fail "entry 2 cannot be read"
+cp entry1.json entry2.json "$ARTIFACTS/"
+grep -q '"name": *"Doe, John"' entry1.json || fail "entry 1 is not Doe, John"
+grep -q '"name": *"Smith, Anna"' entry2.json || fail "entry 2 is not Smith, Anna"
+grep -q '"place": *"London, United Kingdom"' entry1.json || fail "entry 1 lacks its place"
+grep -Eq '"julday": *24[0-9]{5}\.' entry2.json || fail "entry 2 was not calculated"
+
+step "Quit"
+e2e_press "$main" alt+q y
+status=$(e2e_wait_exit "$program" 20) || fail "the program did not end after Quit"
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+cp vostrane.log "$ARTIFACTS/"
+echo "whole road passed; screenshots and the PDF are in $ARTIFACTS"

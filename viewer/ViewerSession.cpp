@@ -1,0 +1,68 @@
+#include "viewer/ViewerSession.h"
+
+#include "session/SessionFile.h"
+
+namespace vostrane {
+
+ViewerSession::ViewerSession(TextSource text) : text_(std::move(text)) {}
+
+bool ViewerSession::Open() {
+  Close();
+  SessionAccess('1', buffer_);
+  open_ = true;
+  // Entries are records 1 .. count; a file that ends without its
+  // terminator ends the list there instead of failing a read.
+  const int64_t records = SessionRecordCount();
+  ChartEntry scratch = buffer_;
+  int n = 0;
+  while (n + 1 < records && scratch.used()) {
+    ++n;
+    if (n + 1 < records) SessionAccess('R', scratch);
+  }
+  count_ = n;
+  if (count_ == 0) {
+    current_ = 0;
+    buffer_ = ChartEntry();
+    BuildList();
+    return false;
+  }
+  return Select(1);
+}
+
+bool ViewerSession::Select(int n) {
+  if (!open_ || n < 1 || n > count_) return false;
+  SessionAccess('r', buffer_, n);
+  current_ = n;
+  BuildList();
+  return true;
+}
+
+bool ViewerSession::Lookup(int record, ChartEntry& e) {
+  if (!open_ || record < 1 || record > count_) return false;
+  SessionAccess('r', e, record);
+  return true;
+}
+
+void ViewerSession::Close() {
+  if (open_ && SessionIsOpen()) {
+    ChartEntry unused;
+    SessionAccess('C', unused);
+  }
+  open_ = false;
+  current_ = count_ = 0;
+  others_.clear();
+  menu_ = EntriesMenu();
+}
+
+void ViewerSession::BuildList() {
+  others_.clear();
+  ChartEntry scratch;
+  for (int i = 1; i <= count_; ++i) {
+    if (i == current_) continue;
+    SessionAccess('r', scratch, i);
+    others_.push_back(OtherEntryLine(i, scratch, text_));
+  }
+  menu_ = BuildEntriesMenu(others_);
+}
+
+}  // namespace vostrane

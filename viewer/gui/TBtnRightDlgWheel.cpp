@@ -1,0 +1,490 @@
+#include "viewer/gui/TBtnRightDlgWheel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "platform/MessageService.h"
+#include "platform/gui/QtMessageService.h"
+#include "shell/MessageTextFile.h"
+#include "shell/RunState.h"
+#include "viewer/PrintoutFile.h"
+#include "viewer/ViewerSession.h"
+#include "viewer/gui/TFormWheelExitMenu.h"
+#include "wheel/FontNames.h"
+#include "wheel/PageAssembly.h"
+#include "wheel/PageMetrics.h"
+#include "wheel/PageNames.h"
+#include "wheel/gui/BitmapSurface.h"
+#include "wheel/gui/PrinterSurface.h"
+
+namespace vostrane {
+
+// What a viewing needs while the viewer is open, released when it closes.
+struct TBtnRightDlgWheel::Storage {
+  explicit Storage(PageNames names)
+      : assembler(std::move(names)), session([](int k) { return MessageText(k); }) {}
+  WheelPageAssembler assembler;
+  std::array<std::string, 16> fonts;
+  BitmapSurface bitmap;
+  ViewerSession session;
+  // The printer while a print command draws on it.
+  PrinterSurface* activePrinter = nullptr;
+  // A printer document that collects the pages of several print commands
+  // (one-document setting not 'Y'); handed to the printer when the viewer
+  // closes.
+  std::unique_ptr<PrinterSurface> collecting;
+};
+
+namespace {
+
+// The proportions of the printer page for wheel pages (configuration '2'):
+// the printer's default paper, or without a printer the PDF page (the
+// configured paper size, else Letter). Width and height in points.
+void PrinterPageProportions(const PrinterSettings& settings, int& width, int& height) {
+  QSizeF points;
+  const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+  if (!printers.isEmpty()) {
+    const int index = settings.PrinterIndexFor('2');
+    const QPrinterInfo info = index >= 0 && index < printers.size()
+                                  ? printers[index]
+                                  : QPrinterInfo::defaultPrinter();
+    points = info.defaultPageSize().sizePoints();
+  } else {
+    double w = 0, h = 0;
+    settings.PaperSizeFor('2', w, h);
+    points = w > 0 && h > 0 ? QSizeF(w * 72, h * 72) : QPageSize(QPageSize::Letter).sizePoints();
+  }
+  width = qRound(points.width());
+  height = qRound(points.height());
+}
+
+// While the print command shows the hourglass, a message (a printer that
+// cannot start, a file that cannot be written) gets the normal cursor back
+// for as long as it is shown.
+class NormalCursorMessages : public MessageService {
+ public:
+  NormalCursorMessages() : inner_(Messages()) { SetMessageService(this); }
+  ~NormalCursorMessages() override { SetMessageService(&inner_); }
+  MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                 const std::string& caption) override {
+    const bool hourglass = QApplication::overrideCursor() != nullptr;
+    if (hourglass) QApplication::restoreOverrideCursor();
+    const MsgAnswer answer = inner_.Show(text, icon, buttons, caption);
+    if (hourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
+    return answer;
+  }
+
+ private:
+  MessageService& inner_;
+};
+
+// A menu caption shows '&' only when doubled.
+QString MenuText(const std::string& text) { return ToQt(text).replace("&", "&&"); }
+
+}  // namespace
+
+TBtnRightDlgWheel::TBtnRightDlgWheel(QWidget* parent) : QDialog(parent) {
+  setObjectName("BtnRightDlgWheel");
+  setWindowTitle("PrintOuts");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  menuBar_ = new QMenuBar(this);
+  layout->setMenuBar(menuBar_);
+  BuildMenus();
+
+  pageArea_ = new QScrollArea(this);
+  pageArea_->setObjectName("ScrollBox1");
+  pageArea_->setFrameShape(QFrame::NoFrame);
+  pageArea_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pageArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pageArea_->setFocusPolicy(Qt::StrongFocus);
+  pageImage_ = new QLabel;
+  pageImage_->setObjectName("Image1");
+  pageArea_->setWidget(pageImage_);
+  layout->addWidget(pageArea_, 1);
+
+  // The other entries, one line each; the Entries menu mirrors it and is
+  // what the user sees.
+  listBox2_ = new QListWidget(this);
+  listBox2_->setObjectName("ListBox2");
+  listBox2_->hide();
+
+  ApplyBackground();
+  FitWindow();
+}
+
+TBtnRightDlgWheel::~TBtnRightDlgWheel() {
+  // A window destroyed while open still closes the session file.
+  if (storage_) storage_->session.Close();
+}
+
+void TBtnRightDlgWheel::BuildMenus() {
+  QMenu* file = menuBar_->addMenu("File");
+  clearAllAction_ = file->addAction("Clear All Entries and Start New List");
+  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); });
+
+  QMenu* print = menuBar_->addMenu("&Print");
+  printAction_ = print->addAction("Print &Current Report");
+  connect(printAction_, &QAction::triggered, this, &TBtnRightDlgWheel::btnPrintClick);
+
+  entriesMenu_ = menuBar_->addMenu("&Entries");
+  for (int k = 0; k < kEntryMenuItems; ++k) {
+    entryActions_[k] = entriesMenu_->addAction(QString());
+    entryActions_[k]->setVisible(false);
+    connect(entryActions_[k], &QAction::triggered, this, [this, k] { EntryMenuClick(k); });
+  }
+  entriesMenu_->menuAction()->setVisible(false);
+
+  QMenu* exit = menuBar_->addMenu("E&xit");
+  exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
+  exit->addAction("&No");
+  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'M'); });
+}
+
+void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {
+  settings_ = settings;
+  ApplyBackground();
+}
+
+void TBtnRightDlgWheel::SetClientHeight(int height) {
+  clientHeight_ = height;
+  FitWindow();
+}
+
+void TBtnRightDlgWheel::ApplyBackground() {
+  QPalette palette = QApplication::palette(this);
+  if (settings_.viewerColour >= 0) {
+    const uint32_t c = static_cast<uint32_t>(settings_.viewerColour);
+    palette.setColor(QPalette::Window, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+  }
+  setPalette(palette);
+  pageArea_->viewport()->setPalette(palette);
+  pageArea_->viewport()->setBackgroundRole(QPalette::Window);
+  pageArea_->viewport()->setAutoFillBackground(true);
+}
+
+void TBtnRightDlgWheel::FitWindow() {
+  // The client area below the menu bar has the shell's height and is as
+  // wide as the page with its scroll bar; the page area fills it. The user
+  // may make the window taller (or wider) to see more of the page, never
+  // narrower than the page.
+  setMinimumSize(kViewerClientWidth, 200);
+  resize(kViewerClientWidth, clientHeight_ + menuBar_->sizeHint().height());
+}
+
+void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* s = screen()) {
+    const QRect area = s->availableGeometry();
+    move(area.x() + std::max(0, (area.width() - frameGeometry().width()) / 2),
+         area.y() + std::max(0, (area.height() - frameGeometry().height()) / 2));
+  }
+  pageArea_->setFocus();
+}
+
+// ---- Opening and closing ------------------------------------------------------
+
+void TBtnRightDlgWheel::RunViewing(QObject* sender) {
+  FormActivate(sender);
+  exec();
+  FormDeactivate();
+}
+
+void TBtnRightDlgWheel::FormActivate(QObject* sender) {
+  FormDeactivate();
+  flags_ = ViewerFlags();
+  setWindowTitle("PrintOuts");
+  // The shell opens the viewer for the screen.
+  OutputDevice = 'S';
+  storage_ = std::make_unique<Storage>(LoadPageNames());
+  storage_->fonts = LoadFontNames();
+  storage_->bitmap.SetFontNames(storage_->fonts);
+  storage_->bitmap.SetHost(this);
+  WheelMainLoop(sender);
+}
+
+void TBtnRightDlgWheel::FormDeactivate() {
+  if (!storage_) return;
+  ViewerClosing(flags_);
+  storage_->collecting.reset();  // a collected printer document goes to the printer
+  storage_->session.Close();
+  storage_.reset();
+  listBox2_->clear();
+  pageImage_->clear();
+  OutputDevice = 'S';
+}
+
+void TBtnRightDlgWheel::done(int result) {
+  FormDeactivate();
+  QDialog::done(result);
+}
+
+void TBtnRightDlgWheel::closeEvent(QCloseEvent* event) {
+  // Nothing closes the viewer while a page is drawn or printed.
+  if (flags_.Busy()) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Escape || (key == Qt::Key_E && !(event->modifiers() & ~Qt::ShiftModifier))) {
+    ExitMenuClick();
+    return;
+  }
+  // Home and End go to the top and the foot of the page.
+  if (key == Qt::Key_Home || key == Qt::Key_End) {
+    QScrollBar* bar = pageArea_->verticalScrollBar();
+    bar->setValue(key == Qt::Key_Home ? bar->minimum() : bar->maximum());
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// ---- Pages --------------------------------------------------------------------
+
+void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
+  if (!storage_) return;
+  const bool any = storage_->session.Open();
+  RebuildEntriesMenu();
+  pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (OutputDevice != 'P') SetTheScreenVariables(sender);
+  // An empty session draws nothing: the page stays blank.
+  if (any) DisplViewWheel(sender, 'W', 'N');
+  else ShowPage();
+  ScrollToTop();
+}
+
+void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
+  if (!storage_) return;
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  double k = 1.0;
+  if (s) {
+    const QSizeF mm = s->physicalSize();
+    k = ScreenVerticalScale(s->size().width(), s->size().height(), mm.width(), mm.height());
+  }
+  int printerWidth = 0, printerHeight = 0;
+  if (settings_.screen.printerProportions)
+    PrinterPageProportions(settings_.printer, printerWidth, printerHeight);
+  PageMetrics m;
+  ComputeScreenPageMetrics(m, settings_.screen.zoom, settings_.screen.printerProportions,
+                           printerWidth, printerHeight, k);
+  storage_->bitmap.SetPage(m);
+  storage_->bitmap.SetMonochrome(settings_.screen.monochrome);
+  if (settings_.screen.HorizontalScrollBar())
+    pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
+  if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
+  const int busyBefore = flags_.busy;
+  flags_.busy = std::max(1, busyBefore);
+  flags_.continueFlag = true;
+  DrawingSurface* surface = &storage_->bitmap;
+  if (OutputDevice == 'P') surface = storage_->activePrinter;
+
+  WheelPageInput page;
+  page.inner = &storage_->session.Current();
+  page.lookup = [this](int record, ChartEntry& e) { return storage_->session.Lookup(record, e); };
+  bool drawn = false;
+  if (surface) {
+    // Only the screen clears the continue flag at the end of its page: a
+    // printer page is drawn once.
+    do {
+      drawn = storage_->assembler.AssembleWheelPage(*surface, page);
+    } while (single != 'Y' && drawn && flags_.continueFlag && OutputDevice == 'S');
+  }
+  flags_.busy = busyBefore;
+  return drawn;
+}
+
+bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, char letter, char) {
+  // The report and the wheel both end in the standard wheel page.
+  return DisplViewWheel(sender, letter == 'N' ? 'N' : 'W', 'Y');
+}
+
+void TBtnRightDlgWheel::ShowPage() {
+  if (!storage_) return;
+  const QImage& image = storage_->bitmap.Image();
+  pageImage_->setPixmap(QPixmap::fromImage(image));
+  pageImage_->resize(image.size());
+}
+
+void TBtnRightDlgWheel::ScrollToTop() {
+  pageArea_->verticalScrollBar()->setValue(0);
+  pageArea_->horizontalScrollBar()->setValue(0);
+}
+
+std::string TBtnRightDlgWheel::Caption() const { return FromQt(windowTitle()); }
+
+void TBtnRightDlgWheel::SetCaption(const std::string& text) { setWindowTitle(ToQt(text)); }
+
+// ---- Entries ------------------------------------------------------------------
+
+void TBtnRightDlgWheel::RebuildEntriesMenu() {
+  listBox2_->clear();
+  if (!storage_) return;
+  for (const std::string& line : storage_->session.OtherEntries()) listBox2_->addItem(ToQt(line));
+  const vostrane::EntriesMenu& menu = storage_->session.Menu();
+  for (int k = 0; k < kEntryMenuItems; ++k) {
+    entryActions_[k]->setText(MenuText(menu.captions[k]));
+    entryActions_[k]->setVisible(menu.visible[k]);
+  }
+  entriesMenu_->menuAction()->setVisible(menu.menuVisible);
+}
+
+void TBtnRightDlgWheel::EntryMenuClick(int k) {
+  if (k < 0 || k >= listBox2_->count()) return;
+  listBox2_->setCurrentRow(k);
+  ListBox2Click();
+}
+
+void TBtnRightDlgWheel::ListBox2Click() {
+  if (flags_.Busy() || !storage_) return;
+  const QListWidgetItem* item = listBox2_->currentItem();
+  if (!item) return;
+  const int n = EntryNumberOfLine(FromQt(item->text()));
+  if (!storage_->session.Select(n)) return;
+  RebuildEntriesMenu();
+  DisplViewWheel(sender(), 'W', 'Y');
+  ScrollToTop();
+}
+
+int TBtnRightDlgWheel::CurrentEntry() const {
+  return storage_ ? storage_->session.CurrentEntry() : 0;
+}
+
+int TBtnRightDlgWheel::EntryCount() const { return storage_ ? storage_->session.EntryCount() : 0; }
+
+QImage TBtnRightDlgWheel::PageImage() const {
+  return storage_ ? storage_->bitmap.Image() : QImage();
+}
+
+PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
+  return storage_ ? storage_->bitmap.Metrics() : PageMetrics();
+}
+
+// ---- Exit -----------------------------------------------------------------------
+
+void TBtnRightDlgWheel::ExitProcedure(QObject*, char command) {
+  if (vostrane::ExitProcedure(flags_, command)) accept();
+}
+
+void TBtnRightDlgWheel::ExitMenuClick() {
+  if (flags_.Busy()) return;
+  TFormWheelExitMenu menu(this);
+  const char choice = menu.Choose();
+  // A cancelled exit leaves the exit flag clear and the viewer open.
+  if (ExitToRunState(flags_, choice)) accept();
+}
+
+// ---- Printing -------------------------------------------------------------------
+
+void TBtnRightDlgWheel::btnPrintClick() {
+  if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  flags_.busy = 2;
+  const char savedDevice = OutputDevice;
+  const int savedEntry = storage_->session.CurrentEntry();
+  const int savedScroll = pageArea_->verticalScrollBar()->value();
+
+  std::string note;
+  {
+    NormalCursorMessages messages;
+    note = PrintCurrentPage();
+  }
+
+  // Back to the screen as it was, whatever happened on the printer: the
+  // same entry, the page image rebuilt at the screen's metrics and drawn
+  // afresh, at the same scroll position.
+  OutputDevice = savedDevice == 'P' ? 'S' : savedDevice;
+  if (storage_->session.CurrentEntry() != savedEntry) {
+    storage_->session.Select(savedEntry);
+    RebuildEntriesMenu();
+  }
+  SetTheScreenVariables(nullptr);
+  DisplOtherPrnOuts(nullptr, 'W', 'N');
+  pageArea_->verticalScrollBar()->setValue(savedScroll);
+  flags_.busy = 0;
+  QApplication::restoreOverrideCursor();
+  // Where the PDF file went, once the screen is back as it was.
+  if (!note.empty()) ShowMessage(note, MsgIcon::Information);
+}
+
+std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter(std::string& pdfPath) {
+  PrinterSettings printer = settings_.printer;
+  const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+  pdfPath.clear();
+  if (noPrinter || !pdfFolder_.empty()) {
+    // Every PDF file is a whole document of its own.
+    printer.oneDocumentPerPrintout = true;
+    const ChartEntry& e = storage_->session.Current();
+    pdfPath = FreePrintoutFileName(pdfFolder_, PrintoutFileBase(e.name(), storage_->session.CurrentEntry()));
+    if (pdfPath.empty()) {
+      ShowMessage("ERROR!  The printout of " + e.name() +
+                      " cannot be saved: every file name for it is taken.\r\nErase or move "
+                      "some of the old PDF files of the Vostrane folder and try again.",
+                  MsgIcon::Error);
+      return nullptr;
+    }
+  }
+  auto surface = std::make_unique<PrinterSurface>(printer);
+  if (!pdfPath.empty()) surface->SetPdfOutput(pdfPath);
+  surface->SetFontNames(storage_->fonts);
+  surface->SetHost(this);
+  return surface;
+}
+
+std::string TBtnRightDlgWheel::PrintCurrentPage() {
+  lastPrintoutFile_.clear();
+  std::string pdfPath;
+  std::unique_ptr<PrinterSurface> printer = std::move(storage_->collecting);
+  if (!printer) printer = MakePrinter(pdfPath);
+  if (!printer) return "";
+
+  OutputDevice = 'P';
+  flags_.continueFlag = true;
+  storage_->activePrinter = printer.get();
+  const bool drawn = DisplOtherPrnOuts(nullptr, 'W', 'N');
+  storage_->activePrinter = nullptr;
+
+  if (!pdfPath.empty()) {
+    printer->EndDocument();
+    printer.reset();
+    // The surface has reported a document it could not begin or write.
+    if (drawn && QFileInfo::exists(QString::fromStdString(pdfPath))) {
+      lastPrintoutFile_ = pdfPath;
+      const std::string where = FromQt(QFileInfo(QString::fromStdString(pdfPath)).absoluteFilePath());
+      return (pdfFolder_.empty() ? "No printer is installed, so the page was saved as a PDF file:\r\n"
+                                 : "The page was saved as a PDF file:\r\n") + where;
+    }
+    return "";
+  }
+  // A printer document that collects several printouts stays open until
+  // the viewer closes; otherwise the page has ended it.
+  if (drawn && printer->DocumentOpen()) storage_->collecting = std::move(printer);
+  return "";
+}
+
+}  // namespace vostrane

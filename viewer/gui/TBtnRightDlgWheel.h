@@ -1,0 +1,148 @@
+// The chart viewer: the calculated session shown one entry at a time as its
+// standard wheel page ("AAA", single wheel) in a scrollable page area, the
+// Entries menu to switch entries, the print command, and the exit commands
+// that tell the shell where to go next (RunState 'N' or 'Q').
+//
+// The window is made once and shown modally for every viewing. Its working
+// storage (page assembler with its name tables, page bitmap, session
+// access) is made when a viewing opens and released when it closes.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "viewer/DrawingSettings.h"
+#include "viewer/ViewerState.h"
+#include "wheel/DrawingSurface.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+
+namespace vostrane {
+
+class PrinterSurface;
+class ViewerSession;
+
+// Client area width of the viewer.
+inline constexpr int kViewerClientWidth = 633;
+
+class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
+  Q_OBJECT
+
+ public:
+  explicit TBtnRightDlgWheel(QWidget* parent = nullptr);
+  ~TBtnRightDlgWheel() override;
+
+  // The working settings copied from the control record (PrepareDrawing).
+  void SetDrawingSettings(const DrawingSettings& settings);
+  const DrawingSettings& Settings() const { return settings_; }
+  // Client height set by the shell (560 or 680).
+  void SetClientHeight(int height);
+
+  // One viewing: opening, the modal window, closing. On return RunState is
+  // 'N' or 'Q' and the session file is closed.
+  void RunViewing(QObject* sender);
+  // Opening: flags, caption, working storage, name tables, the session and
+  // its first page. Closing releases them (also when already released).
+  void FormActivate(QObject* sender);
+  void FormDeactivate();
+  bool IsActive() const { return storage_ != nullptr; }
+
+  // Loads the session and shows entry 1.
+  void WheelMainLoop(QObject* sender);
+  // Page geometry for the screen: page metrics and a new page image.
+  void SetTheScreenVariables(QObject* sender);
+  // Draws the standard wheel page of the current entry on the current
+  // OutputDevice; with single 'N' repeats while the continue flag stays set
+  // (the screen always gets one page). True when a page was drawn.
+  bool DisplViewWheel(QObject* sender, char letter, char single);
+  // The current entry's printout ('W' wheel, 'N' report: both the wheel
+  // page) on the current device; fromList 'Y' from the printout list.
+  bool DisplOtherPrnOuts(QObject* sender, char letter, char fromList);
+  // 'N' "Clear All Entries and Start New List", 'M' "&Yes: Exit to Opening
+  // Screen": sets RunState and closes. Ignored while busy.
+  void ExitProcedure(QObject* sender, char command);
+  // Shows the entry of the selected line of the other-entries list.
+  void ListBox2Click();
+  // Entries menu item k (0..19): selects list line k and shows its entry.
+  void EntryMenuClick(int k);
+  // Prints the current wheel page and restores the screen page.
+  void btnPrintClick();
+  // The exit menu (Esc, "E"): closes with the button's RunState.
+  void ExitMenuClick();
+
+  // Print to PDF files in this folder even when a printer is installed
+  // ("" = only when none is, into the working folder).
+  void SetPdfFolder(const std::string& folder) { pdfFolder_ = folder; }
+  // The PDF file of the last print command ("" when it went to a printer or
+  // failed).
+  const std::string& LastPrintoutFile() const { return lastPrintoutFile_; }
+
+  // ---- State, for the shell and tests ---------------------------------------
+  int CurrentEntry() const;
+  int EntryCount() const;
+  const ViewerFlags& Flags() const { return flags_; }
+  // The page image on the screen and the screen page metrics.
+  QImage PageImage() const;
+  PageMetrics ScreenPageMetrics() const;
+  QScrollArea* PageArea() const { return pageArea_; }
+  QMenu* EntriesMenu() const { return entriesMenu_; }
+  QAction* EntryAction(int k) const { return entryActions_[k]; }
+  QAction* PrintAction() const { return printAction_; }
+  QAction* ClearAllAction() const { return clearAllAction_; }
+  QAction* ExitYesAction() const { return exitYesAction_; }
+  QListWidget* OtherEntriesList() const { return listBox2_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+
+  // ---- SurfaceHost ----------------------------------------------------------
+  bool ContinueFlag() const override { return flags_.continueFlag; }
+  void SetContinueFlag(bool on) override { flags_.continueFlag = on; }
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  void ShowPage() override;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct Storage;
+  void BuildMenus();
+  void ApplyBackground();
+  void FitWindow();
+  void RebuildEntriesMenu();
+  void ScrollToTop();
+  // Prints the page; returns the note telling where a PDF file went.
+  std::string PrintCurrentPage();
+  std::unique_ptr<PrinterSurface> MakePrinter(std::string& pdfPath);
+
+  DrawingSettings settings_;
+  ViewerFlags flags_;
+  std::unique_ptr<Storage> storage_;
+  int clientHeight_ = 680;
+  std::string pdfFolder_;
+  std::string lastPrintoutFile_;
+
+  QMenuBar* menuBar_ = nullptr;
+  QScrollArea* pageArea_ = nullptr;
+  QLabel* pageImage_ = nullptr;
+  QListWidget* listBox2_ = nullptr;
+  QMenu* entriesMenu_ = nullptr;
+  std::array<QAction*, 20> entryActions_{};
+  QAction* printAction_ = nullptr;
+  QAction* clearAllAction_ = nullptr;
+  QAction* exitYesAction_ = nullptr;
+};
+
+}  // namespace vostrane
