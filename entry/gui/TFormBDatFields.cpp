@@ -259,10 +259,18 @@ void TFormBDat::NameKeyRelease(QKeyEvent* e) {
     case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+    // Modifier keys, and the keys of Alt and Ctrl shortcuts (Alt+N for
+    // "New Natal"), do not change the name: no list for them.
+    case Qt::Key_Alt:
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
       return;
     default:
       break;
   }
+  if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return;
   if (entry_.charttype() != 0 || Trim(editName_->StoredText()).empty()) return;
   ShowNameList(names_->FillNameList(editName_->StoredText(), 0));
 }

@@ -88,6 +88,20 @@ TEST_F(NameFileForm, TypingListsNamesAndEnterReadsAnExactNameWithoutAQuestion) {
   EXPECT_EQ(form_->WorkingEntry().hours(), 21);
 }
 
+TEST_F(NameFileForm, ModifierAndShortcutKeysInTheNameFieldDoNotOpenTheList) {
+  Start();
+  Type("Zoe");
+  Key(Qt::Key_Return);  // nothing read; the focus moves on and the list goes
+  form_->EditName()->setFocus();
+  ASSERT_FALSE(form_->ListBox1()->isVisible());
+  QTest::keyRelease(form_->EditName(), Qt::Key_Alt);
+  QTest::keyRelease(form_->EditName(), Qt::Key_N, Qt::AltModifier);
+  QTest::keyRelease(form_->EditName(), Qt::Key_Control);
+  EXPECT_FALSE(form_->ListBox1()->isVisible());
+  QTest::keyRelease(form_->EditName(), Qt::Key_E);  // an ordinary key still lists
+  EXPECT_TRUE(form_->ListBox1()->isVisible());
+}
+
 TEST_F(NameFileForm, APartOfANameIsReadOnlyWhenTheUserSaysSo) {
   Start();
   Type("bo");
