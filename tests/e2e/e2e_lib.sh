@@ -51,14 +51,18 @@ e2e_wait_window() {
   return 1
 }
 
-# e2e_wait_exit PID [SECONDS]: waits for the process and prints its status.
+# e2e_wait_exit PID [SECONDS]: waits for the process and sets E2E_STATUS to
+# its exit status. Call it directly, not in $(...): only the shell that
+# started the program can collect its status.
+E2E_STATUS=""
 e2e_wait_exit() {
   local pid="$1" seconds="${2:-20}"
+  E2E_STATUS=""
   for ((i = 0; i < seconds * 10; i++)); do
     if ! kill -0 "$pid" 2>/dev/null; then
       local status=0
       wait "$pid" || status=$?
-      echo "$status"
+      E2E_STATUS="$status"
       return 0
     fi
     sleep 0.1

@@ -234,7 +234,8 @@ grep -Eq '"julday": *24[0-9]{5}\.' entry2.json || fail "entry 2 was not calculat
 
 step "Quit"
 e2e_press "$main" alt+q y
-status=$(e2e_wait_exit "$program" 20) || fail "the program did not end after Quit"
+e2e_wait_exit "$program" 20 || fail "the program did not end after Quit"
+status="$E2E_STATUS"
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 cp vostrane.log "$ARTIFACTS/"
 echo "whole road passed; screenshots and the PDF are in $ARTIFACTS"

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# A whole session as a user works it, in the real program with real key and
+# mouse events: "New", a person typed by hand with a place from the atlas
+# (zone and daylight filled in from it) and saved in the name file, "Done",
+# the viewer, "Clear All Entries and Start New List", the saved person read
+# back from the name file, a second person typed by hand and saved, "Done",
+# switching entries in the viewer, printing to a PDF file, "Continue with
+# Charts of Previous Session", and Quit. Screenshots, the PDF, the dumped
+# entries and the program's log are kept in ARTIFACTS.
+#
+# usage: full_session.sh INSTALL_DIR ARTIFACTS_DIR
+source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/e2e_ui.sh"
+
+rm -rf "$2"
+mkdir -p "$2"
+ARTIFACTS="$(cd "$2" && pwd)"
+
+e2e_install_copy "$1"
+rm -f names.dbf names.* INPUT.FIL ./*.pdf
+e2e_start_xvfb
+
+step "start"
+./vostrane >vostrane.log 2>&1 &
+program=$!
+E2E_PIDS+=($program)
+main=$(window "Vostrane")
+
+step "New List of Charts: a person with a place from the atlas, saved"
+e2e_press "$main" alt+s n
+form=$(window "Vostrane - Enter Birth Data")
+enter_birth_data "$form" "Walker, Mary" "07041975" "083000P"
+choose_place "$form" "Chicago, IL"
+import -window "$form" "$ARTIFACTS/form-atlas-place.png" || fail "no screenshot of the form"
+click_form_button "$form" Save
+confirm_note "Walker, Mary saved"
+[ -f names.dbf ] || fail "names.dbf was not written"
+grep -aq "Walker, Mary" names.dbf || fail "Walker, Mary is not in names.dbf"
+
+step "Done: the viewer with one entry"
+click_form_button "$form" Done
+viewer=$(window "Wheel  Style  AAA" 60)
+screenshot "$viewer" first-session.png
+./vostrane-batch dump 1 >first-entry.json || fail "the first session's entry cannot be read"
+cp first-entry.json "$ARTIFACTS/"
+grep -q '"name": *"Walker, Mary"' first-entry.json || fail "the first session's entry is not Walker, Mary"
+
+step "File: Clear All Entries and Start New List"
+# "File" is the first title of the viewer's menu bar.
+first_menu_item "$viewer" 18
+gone "Wheel  Style  AAA"
+form=$(window "Vostrane - Enter Birth Data" 30)
+
+step "the saved person read from the name file"
+type_into "$form" "Walk"
+sleep 0.5
+e2e_press "$form" Return
+question=$(window "Make Selection Desired:")
+e2e_press "$question" alt+r
+gone "Make Selection Desired:"
+import -window "$form" "$ARTIFACTS/form-person-read.png" || fail "no screenshot of the form"
+click_form_button "$form" NewNatal
+
+step "a second person typed by hand and saved"
+enter_birth_data "$form" "Smith, Anna" "07211975" "061500A"
+choose_place "$form" "Paris, France"
+click_form_button "$form" Save
+confirm_note "Smith, Anna saved"
+click_form_button "$form" Done
+
+step "viewer"
+viewer=$(window "Wheel  Style  AAA" 60)
+screenshot "$viewer" viewer-entry1.png
+
+step "Entries menu: entry 2 with the mouse"
+# "Entries" is the third title of the menu bar, its first item the other
+# entry.
+first_menu_item "$viewer" 110
+screenshot "$viewer" viewer-entry2.png
+cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-entry2.png" &&
+  fail "choosing entry 2 left the page as it was"
+
+step "Entries menu: back to entry 1"
+first_menu_item "$viewer" 110
+screenshot "$viewer" viewer-entry1-again.png
+cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-entry1-again.png" ||
+  fail "choosing entry 1 again does not show its page as before"
+
+step "Print (no printer: a PDF file)"
+e2e_press "$viewer" alt+p c
+note=$(other_window "Vostrane") || fail "no note about the PDF file"
+pdf=Walker_Mary.pdf
+[ -f "$pdf" ] || fail "$pdf was not written"
+cp "$pdf" "$ARTIFACTS/"
+head -c 5 "$pdf" | grep -q "%PDF-" || fail "$pdf is no PDF file"
+tail -c 8 "$pdf" | grep -q "%%EOF" || fail "$pdf is not complete"
+pages=$(grep -a -c "/Type /Page$" "$pdf" || true)
+[ "$pages" -eq 1 ] || fail "$pdf has $pages pages"
+e2e_press "$note" Return
+gone_id "$note"
+caption_is "$viewer" "Wheel  Style  AAA"
+
+step "Exit to the opening screen"
+e2e_press "$viewer" alt+x y
+gone "Wheel  Style  AAA"
+caption_is "$main" "Vostrane"
+
+step "Continue with Charts of Previous Session"
+e2e_press "$main" alt+s c
+viewer=$(window "Wheel  Style  AAA" 60)
+screenshot "$viewer" viewer-continued.png
+cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-continued.png" ||
+  fail "the continued session does not open on entry 1 as before"
+e2e_press "$viewer" Escape
+menu=$(window "Exit to Main Menu or Data Entry Screen")
+e2e_press "$menu" alt+m
+gone "Wheel  Style  AAA"
+caption_is "$main" "Vostrane"
+
+step "session file and name file"
+size=$(stat -c %s INPUT.FIL)
+[ "$size" -eq $((4 * 7730)) ] || fail "INPUT.FIL has $size bytes, not header, two entries and terminator"
+./vostrane-batch dump 1 >entry1.json || fail "entry 1 cannot be read"
+./vostrane-batch dump 2 >entry2.json || fail "entry 2 cannot be read"
+cp entry1.json entry2.json "$ARTIFACTS/"
+grep -q '"name": *"Walker, Mary"' entry1.json || fail "entry 1 is not Walker, Mary read from the name file"
+grep -q '"place": *"Chicago, IL"' entry1.json || fail "entry 1 lacks its atlas place"
+grep -q '"name": *"Smith, Anna"' entry2.json || fail "entry 2 is not Smith, Anna"
+grep -q '"place": *"Paris, France"' entry2.json || fail "entry 2 lacks its atlas place"
+# Chicago on 4 July 1975 keeps Central Daylight Time: zone 6 hours west
+# with daylight time; Paris in July 1975 is one hour east with summer time.
+zone1=$(json_number entry1.json tzone)
+dst1=$(json_number entry1.json dstcode)
+zone2=$(json_number entry2.json tzone)
+dst2=$(json_number entry2.json dstcode)
+echo "entry 1: tzone $zone1 dstcode $dst1; entry 2: tzone $zone2 dstcode $dst2"
+[ "$zone1" = "6.0" ] || [ "$zone1" = "6" ] || fail "entry 1 has zone $zone1, not 6 (Central time)"
+[ "$dst1" = "1" ] || fail "entry 1 has daylight code $dst1, not 1 (daylight time)"
+grep -Eq '"julday": *2442[0-9]{3}\.' entry1.json || fail "entry 1 was not calculated"
+grep -Eq '"julday": *2442[0-9]{3}\.' entry2.json || fail "entry 2 was not calculated"
+for name in "Walker, Mary" "Smith, Anna"; do
+  grep -aq "$name" names.dbf || fail "$name is not in names.dbf"
+done
+
+step "Quit"
+e2e_press "$main" alt+q y
+# Waited for in this shell, not in a command substitution: only the shell
+# that started the program can collect its exit status.
+for ((i = 0; i < 200; i++)); do
+  kill -0 "$program" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the program did not end after Quit"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+cp vostrane.log "$ARTIFACTS/"
+echo "full session passed; screenshots and the PDF are in $ARTIFACTS"

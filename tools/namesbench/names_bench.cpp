@@ -1,0 +1,81 @@
+// Appending a person to the name table under its lock: the lock, the
+// check that the name is not on file, the record and the six index tags
+// written, the lock released. The table starts empty or with 5,000 persons.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "entry/BirthDataFields.h"
+#include "names/NameTable.h"
+#include "names/PersonRecord.h"
+#include "names/PersonWrites.h"
+#include "tablestore/TTzDbf.h"
+
+namespace {
+
+using namespace vostrane;
+
+BirthDataFields Person(int n) {
+  BirthDataFields f;
+  char name[32];
+  std::snprintf(name, sizeof name, "Person %07d, Bench", n);
+  f.name = name;
+  f.date = "03051961";
+  f.time = "023000P";
+  f.place = "London, United Kingdom";
+  f.latitude = "51N3000";
+  f.longitude = "000W0700";
+  f.zoneHours = "00";
+  f.zoneMinutes = "00";
+  f.zoneEastWest = "W";
+  f.daylight = "N";
+  f.dstTable = "";
+  return f;
+}
+
+// A fresh folder per run, removed afterwards.
+class TempTable {
+ public:
+  TempTable() {
+    char pattern[] = "/tmp/vostrane-namesbench-XXXXXX";
+    folder_ = mkdtemp(pattern);
+    ConfigureNamesTable(table_, folder_ + "/" + kNamesFileName);
+    OpenNameTable(table_, folder_ + "/" + kNamesFileName);
+  }
+  ~TempTable() {
+    table_.Close();
+    std::filesystem::remove_all(folder_);
+  }
+  TTzDbf& table() { return table_; }
+
+ private:
+  std::string folder_;
+  TTzDbf table_;
+};
+
+void BM_AppendPersonUnderLock(benchmark::State& state) {
+  TempTable temp;
+  int n = 0;
+  for (int i = 0; i < state.range(0); ++i) AppendPerson(temp.table(), Person(n++));
+  if (CheckPersonFields(Person(0)) != kFormValid) {
+    state.SkipWithError("the benchmark's person is not valid");
+    return;
+  }
+  for (auto _ : state) {
+    const PersonWriteResult result = AppendPerson(temp.table(), Person(n++));
+    if (result.outcome != PersonWrite::Written) {
+      state.SkipWithError("the person was not written");
+      break;
+    }
+  }
+  state.counters["persons"] = static_cast<double>(temp.table().RecCount());
+}
+BENCHMARK(BM_AppendPersonUnderLock)->Arg(0)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
