@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench check-sanitize fuzz ci clean
 
 all: build
 
@@ -26,6 +26,17 @@ test: build
 
 bench: build
 	bash tools/bench $(BUILD)
+
+# The non-GUI tests built with AddressSanitizer and UBSan, in their own folder.
+check-sanitize: setup
+	bash tools/ci/sanitize.sh $(BUILD)/asan
+
+# Every libFuzzer target for a bounded time (FUZZ_SECONDS each, default 20).
+fuzz: setup
+	bash tools/fuzz/run-fuzzers.sh $(BUILD)/fuzz
+
+# What continuous integration runs.
+ci: test check-sanitize fuzz
 
 clean:
 	rm -rf $(BUILD)

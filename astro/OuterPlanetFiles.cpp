@@ -1,10 +1,18 @@
 #include "astro/OuterPlanetFiles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vostrane {
 
-int64_t OuterNodeDay(double nodeJd) { return static_cast<int64_t>(std::trunc(nodeJd)); }
+int64_t OuterNodeDay(double nodeJd) {
+  // A day far beyond every file (from a damaged entry) is held at a bound
+  // that still names no file, so that the conversion stays defined and the
+  // missing file is reported.
+  constexpr double kFarDay = 1e14;
+  if (std::isnan(nodeJd)) nodeJd = -kFarDay;
+  return static_cast<int64_t>(std::trunc(std::clamp(nodeJd, -kFarDay, kFarDay)));
+}
 
 int OuterFileNumber(double nodeJd) {
   const int64_t day = OuterNodeDay(nodeJd);

@@ -1,5 +1,6 @@
 #include "atlas/DstLookup.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
@@ -70,7 +71,9 @@ DstScanStatus ScanDstTable(RecordFile& file, uint16_t firstRecord, const DstMome
   const int64_t birth = DstChangeRecord::MomentKeyOf(moment.yearByte, moment.month, moment.day,
                                                      moment.hour, moment.minute);
   int64_t position = firstRecord;
-  for (int step = 0; step < kMaxScanSteps; ++step) {
+  // A chain without a loop reads each record once at most.
+  const int64_t steps = std::min<int64_t>(kMaxScanSteps, file.RecordCount() + 1);
+  for (int64_t step = 0; step < steps; ++step) {
     if (record.MomentKey() >= birth) return DstScanStatus::Ok;
     if (record.code > kLocalMeanTime) return DstScanStatus::ChainUnreadable;
     result.code = record.code;

@@ -1,6 +1,6 @@
 #include "shell/StartupFiles.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
@@ -10,6 +10,8 @@
 
 namespace vostrane {
 namespace {
+
+constexpr size_t kAboutTextLimit = 4096;
 
 std::string TrimRight(std::string s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\r' || s.back() == '\t')) s.pop_back();
@@ -26,8 +28,10 @@ bool UpdateScreenSelection(int screenWidth) {
   char marker = 'N';
   bool showNote = false;
   if (screenWidth < 750) {
-    if (auto bytes = ReadWholeFile(kScreenSelectionFileName); bytes && !bytes->empty())
-      marker = (*bytes)[0];
+    // Only the marker byte matters; a damaged marker counts as 'N', so that
+    // the file never keeps anything but 'Y' or 'N'.
+    if (auto bytes = ReadFileStart(kScreenSelectionFileName, 1); bytes && !bytes->empty())
+      marker = (*bytes)[0] == 'Y' ? 'Y' : 'N';
     if (marker == 'N') {
       showNote = true;
       marker = 'Y';
@@ -39,7 +43,11 @@ bool UpdateScreenSelection(int screenWidth) {
 
 std::vector<std::string> ReadAboutLines() {
   std::vector<std::string> lines;
-  std::ifstream in("y.dat");
+  // Three label lines fit many times over into the start of the file; a
+  // damaged, huge "y.dat" is not read further.
+  const auto text = ReadFileStart("y.dat", kAboutTextLimit);
+  if (!text) return lines;
+  std::istringstream in(*text);
   std::string line;
   while (lines.size() < 3 && std::getline(in, line)) lines.push_back(TrimRight(line));
   return lines;

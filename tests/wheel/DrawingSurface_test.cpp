@@ -223,7 +223,7 @@ TEST(DrawingSurfacePages, ScreenPageClearsAndEndClearsTheContinueFlag) {
   s.SetHost(&host);
   EXPECT_TRUE(s.BeginPrintout('2', 'P'));
   ASSERT_EQ(s.OpsOf(Kind::Polygon).size(), 1u);
-  const auto& p = s.OpsOf(Kind::Polygon)[0].points;
+  const auto p = s.OpsOf(Kind::Polygon)[0].points;  // OpsOf returns a copy
   EXPECT_EQ(p[2], (Point{616, 832}));
   EXPECT_EQ(s.TextRow(), 1);
   EXPECT_TRUE(host.ContinueFlag());
