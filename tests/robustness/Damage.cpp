@@ -110,7 +110,9 @@ void PlaceCopy(const TempFolder& folder, const std::string& name, const DamagedC
   const std::string path = folder.Path() + "/" + name;
   std::filesystem::remove(path);
   folder.Write(name, copy.bytes);
-  if (copy.sparseSize >= 0) ASSERT_EQ(truncate(path.c_str(), copy.sparseSize), 0) << path;
+  if (copy.sparseSize >= 0) {
+    ASSERT_EQ(truncate(path.c_str(), copy.sparseSize), 0) << path;
+  }
 }
 
 FolderSnapshot TakeSnapshot(const std::string& folder) {
