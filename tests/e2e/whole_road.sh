@@ -17,81 +17,7 @@ mkdir -p "$ARTIFACTS"
 e2e_install_copy "$1"
 e2e_start_xvfb
 
-step() { echo "--- $*"; }
-
-# A failure keeps a picture of the whole screen.
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -n "${DISPLAY:-}" ]; then
-    import -window root "$ARTIFACTS/failure.png" 2>/dev/null || true
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-      echo "window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
-    done
-  fi
-  [ -f vostrane.log ] && cp vostrane.log "$ARTIFACTS/" || true
-  exit 1
-}
-
-# A window whose title matches exactly, waiting for it.
-window() { e2e_wait_window "^$1\$" "${2:-20}" || fail "no window \"$1\""; }
-
-# A window titled NAME other than the main window (whose caption the
-# message boxes and menus of the program share), waiting for it. A title
-# search does not find the pop-up menus, so every window's title is read.
-other_window() {
-  for ((i = 0; i < 100; i++)); do
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-      if [ "$id" != "$main" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until no visible window has the title.
-gone() {
-  for ((i = 0; i < 200; i++)); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window \"$1\" stays open"
-}
-
-# Waits until the window with this id is no longer shown.
-gone_id() {
-  for ((i = 0; i < 100; i++)); do
-    xdotool search --onlyvisible --name "" 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  fail "the window $1 stays open"
-}
-
-# Types text into the focused field of the window as real key events.
-type_into() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  xdotool type --delay 40 "$2"
-}
-
-# A mouse click at (x, y) of the window; the pointer moves there first so
-# that the toolkit sees it arrive.
-click() {
-  xdotool mousemove --window "$1" 300 300
-  sleep 0.2
-  xdotool mousemove --window "$1" "$2" "$3"
-  sleep 0.3
-  xdotool click 1
-}
-
-# Answers the "not saved in the name file" question with "No".
-answer_no_save() {
-  local box
-  box=$(window "Name Not Saved on Disk")
-  e2e_press "$box" alt+n
-  gone "Name Not Saved on Disk"
-}
+source "$(dirname "$0")/e2e_ui.sh"
 
 # One entry: name, date MMDDYYYY, time HHMMSS + A/P, and a place typed
 # until the atlas lists it first, then "Get First Place In List".
@@ -112,46 +38,6 @@ enter_chart() {
   sleep 0.5
   e2e_press "$lookup" alt+g
   gone "Enter Place"
-}
-
-# The form's buttons below its fields, by mouse: the name field, which gets
-# the focus back after the place lookup, takes any key release (such as
-# that of Alt+N) for typing and opens its name list.
-click_form_button() {
-  local x
-  case "$2" in
-    Done) x=51 ;;
-    NewNatal) x=137 ;;
-  esac
-  xdotool windowfocus --sync "$1"
-  click "$1" "$x" 517
-}
-
-# A screenshot of the window once its painting has settled (two pictures
-# in a row alike), checked to show a drawn page.
-screenshot() {
-  local file="$ARTIFACTS/$2" previous="$ARTIFACTS/.previous.png"
-  import -window "$1" "$previous" || fail "no screenshot $2"
-  for ((i = 0; i < 30; i++)); do
-    sleep 0.3
-    import -window "$1" "$file" || fail "no screenshot $2"
-    cmp -s "$file" "$previous" && break
-    cp "$file" "$previous"
-  done
-  rm -f "$previous"
-  # A drawn wheel page has many colours; a blank or failed one has few.
-  local colours
-  colours=$(identify -format %k "$file")
-  [ "$colours" -ge 40 ] || fail "the screenshot $2 shows no chart ($colours colours)"
-}
-
-# Waits for the window's caption.
-caption_is() {
-  for ((i = 0; i < 100; i++)); do
-    [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "the caption is \"$(xdotool getwindowname "$1")\", not \"$2\""
 }
 
 step "start"
