@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench check-sanitize fuzz ci clean
+.PHONY: all setup configure build run check test bench check-sanitize fuzz clean
 
 all: build
 
@@ -21,8 +21,12 @@ build: configure
 run: build
 	cd $(BUILD)/vostrane && ./vostrane
 
-test: build
+# The test suite through ctest: unit, robustness and end-to-end tests.
+check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 900
+
+# Everything: the suite, then the sanitizer build and the fuzzers.
+test: check check-sanitize fuzz
 
 bench: build
 	bash tools/bench $(BUILD)
@@ -34,9 +38,6 @@ check-sanitize: setup
 # Every libFuzzer target for a bounded time (FUZZ_SECONDS each, default 20).
 fuzz: setup
 	bash tools/fuzz/run-fuzzers.sh $(BUILD)/fuzz
-
-# What continuous integration runs.
-ci: test check-sanitize fuzz
 
 clean:
 	rm -rf $(BUILD)
