@@ -59,10 +59,14 @@ void DbfFile::Open(const std::string& path, const std::string& name, const std::
   try {
     uint8_t prefix[kDbfPrefixSize] = {};
     const size_t got = ReadAt(fd, prefix, sizeof prefix, 0) ? sizeof prefix : 0;
-    const int headerLength = CheckDbfPrefix(name, prefix, got, st.st_size);
+    const int headerLength = CheckDbfPrefix(name, prefix, got, OpenFileSize(fd));
     std::string header(static_cast<size_t>(headerLength), '\0');
     if (!ReadAt(fd, header.data(), header.size(), 0)) throw failure;
-    layout_ = ParseDbfHeader(name, reinterpret_cast<const uint8_t*>(header.data()), header.size(), st.st_size);
+    // The size is taken after the header was read: another process writes a
+    // record before it raises the count, so a count read while it appends
+    // never exceeds the records the file holds by then.
+    layout_ = ParseDbfHeader(name, reinterpret_cast<const uint8_t*>(header.data()), header.size(),
+                             OpenFileSize(fd));
   } catch (...) {
     close(fd);
     throw;
