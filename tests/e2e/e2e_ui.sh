@@ -169,3 +169,24 @@ screenshot() {
 json_number() {
   /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]])' "$1" "$2"
 }
+
+# From the viewer's exit menu back to the idle main window.
+leave_viewer_to_main_menu() {
+  local viewer="$1" menu
+  e2e_press "$viewer" Escape
+  menu=$(window "Exit to Main Menu or Data Entry Screen")
+  e2e_press "$menu" alt+m
+  gone "Wheel  Style  AAA"
+  caption_is "$main" "Vostrane"
+}
+
+# The session file holds a header, two entries and a terminator; both
+# entries are dumped to entry1.json and entry2.json (kept in ARTIFACTS).
+dump_two_entries() {
+  local size
+  size=$(stat -c %s INPUT.FIL)
+  [ "$size" -eq $((4 * 7730)) ] || fail "INPUT.FIL has $size bytes, not header, two entries and terminator"
+  ./vostrane-batch dump 1 >entry1.json || fail "entry 1 cannot be read"
+  ./vostrane-batch dump 2 >entry2.json || fail "entry 2 cannot be read"
+  cp entry1.json entry2.json "$ARTIFACTS/"
+}

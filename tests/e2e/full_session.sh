@@ -111,18 +111,10 @@ viewer=$(window "Wheel  Style  AAA" 60)
 screenshot "$viewer" viewer-continued.png
 cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-continued.png" ||
   fail "the continued session does not open on entry 1 as before"
-e2e_press "$viewer" Escape
-menu=$(window "Exit to Main Menu or Data Entry Screen")
-e2e_press "$menu" alt+m
-gone "Wheel  Style  AAA"
-caption_is "$main" "Vostrane"
+leave_viewer_to_main_menu "$viewer"
 
 step "session file and name file"
-size=$(stat -c %s INPUT.FIL)
-[ "$size" -eq $((4 * 7730)) ] || fail "INPUT.FIL has $size bytes, not header, two entries and terminator"
-./vostrane-batch dump 1 >entry1.json || fail "entry 1 cannot be read"
-./vostrane-batch dump 2 >entry2.json || fail "entry 2 cannot be read"
-cp entry1.json entry2.json "$ARTIFACTS/"
+dump_two_entries
 grep -q '"name": *"Walker, Mary"' entry1.json || fail "entry 1 is not Walker, Mary read from the name file"
 grep -q '"place": *"Chicago, IL"' entry1.json || fail "entry 1 lacks its atlas place"
 grep -q '"name": *"Smith, Anna"' entry2.json || fail "entry 2 is not Smith, Anna"
