@@ -2,6 +2,7 @@
 
 #include "entry/RemovalPlan.h"
 #include "session/EntryRemoval.h"
+#include "session/SessionBackup.h"
 #include "session/SessionFile.h"
 
 namespace vostrane {
@@ -26,6 +27,11 @@ bool StartSessionFile(const ChartEntry& workingImage) {
   header.setAlternateName("");
   SessionAccess('W', header);
   return true;
+}
+
+std::vector<ChartEntry> OpenExistingSession() {
+  ReopenSession();
+  return ReadSessionEntries(CountSessionEntries(kSessionFileName));
 }
 
 ChartEntry ReadSessionEntry(int k) {

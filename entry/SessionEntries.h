@@ -15,6 +15,10 @@ namespace vostrane {
 // emptied. False when the file cannot be created.
 bool StartSessionFile(const ChartEntry& workingImage);
 
+// Opens the existing session file to go on with its list: the entries up
+// to the terminator, in order.
+std::vector<ChartEntry> OpenExistingSession();
+
 ChartEntry ReadSessionEntry(int k);
 void WriteSessionEntry(int k, const ChartEntry& entry);
 // Entries 1..count, in order.

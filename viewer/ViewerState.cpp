@@ -4,15 +4,18 @@
 
 namespace vostrane {
 
-bool ExitProcedure(ViewerFlags& flags, char command) {
-  if (command == 'N') return ExitToRunState(flags, 'N');
+bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry) {
   if (command == 'M') return ExitToRunState(flags, 'Q');
+  if (command == 'N' || command == 'A' || command == 'E')
+    return ExitToRunState(flags, command, currentEntry);
   return false;
 }
 
-bool ExitToRunState(ViewerFlags& flags, char state) {
-  if (flags.Busy() || (state != 'N' && state != 'Q')) return false;
+bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry) {
+  if (flags.Busy()) return false;
+  if (state != 'N' && state != 'Q' && state != 'A' && state != 'E') return false;
   RunState = state;
+  RunStateEntry = state == 'E' ? currentEntry : 0;
   flags.exitFlag = true;
   return true;
 }

@@ -21,15 +21,17 @@ struct ViewerFlags {
 };
 
 // The exit commands: 'N' ("Clear All Entries and Start New List") sets
-// RunState 'N', 'M' ("&Yes: Exit to Opening Screen") sets 'Q'; both set the
-// exit flag. Returns true when the viewer is to close; false (nothing
-// changed) while busy or for another letter.
-bool ExitProcedure(ViewerFlags& flags, char command);
+// RunState 'N', 'M' ("&Yes: Exit to Opening Screen") sets 'Q', 'A' ("Add a
+// Chart to the List") sets 'A', 'E' ("Edit Entries") sets 'E' with
+// `currentEntry` as the entry to edit; each sets the exit flag. Returns true
+// when the viewer is to close; false (nothing changed) while busy or for
+// another letter.
+bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry = 0);
 
-// The exit menu's choices: closes with the given RunState ('N' or 'Q');
-// 'X' (cancel) leaves everything as it was. Ignored while busy. Returns
-// true when the viewer is to close.
-bool ExitToRunState(ViewerFlags& flags, char state);
+// The exit menu's choices: closes with the given RunState ('N', 'A' or 'Q';
+// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was.
+// Ignored while busy. Returns true when the viewer is to close.
+bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry = 0);
 
 // What closing the viewer does to RunState: a window closed by its title bar
 // (exit flag clear) goes back to the main menu.

@@ -23,7 +23,9 @@
 #include "shell/MaskedFields.h"
 #include "shell/MessageTextFile.h"
 #include "shell/RunState.h"
+#include "session/SessionBackup.h"
 #include "session/SessionFile.h"
+#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {
@@ -426,6 +428,14 @@ bool TFormBDat::FormActivate() {
   current_ = 0;
   count_ = 0;
 
+  // Back from the viewer ('A' append, 'E' edit) the list goes on; otherwise
+  // (or when there is no list to go on with) a new list starts.
+  const bool resume = (RunState == 'A' || RunState == 'E') &&
+                      CountSessionEntries(kSessionFileName) > 0;
+  if (resume) {
+    ResumeSession(RunState == 'E' ? RunStateEntry : 0);
+    return true;
+  }
   if (!StartSessionFile(entry_)) {
     ShowMessage(FormText(8937), MsgIcon::Error);
     RunState = 'Q';
@@ -437,6 +447,29 @@ bool TFormBDat::FormActivate() {
   ShowHint(FormText(8993));
   editName_->setFocus();
   return true;
+}
+
+void TFormBDat::ResumeSession(int entryToShow) {
+  const std::vector<ChartEntry> entries = OpenExistingSession();
+  count_ = static_cast<int>(entries.size());
+  RebuildEntryList(entries);
+  OpenDstChangeFile();
+  active_ = true;
+  if (entryToShow >= 1 && entryToShow <= count_) {
+    ShowEntry(entryToShow);
+    rememberedName_ = Trim(entry_.name());
+    rememberedPlace_ = Trim(entry_.place());
+    RecomputeLinks();
+  } else {
+    CopyNewestCityFile();
+    StartNewEntry();
+    // The new entry and a terminator after it are on disk at once, so the
+    // list never ends at the old terminator in front of the new entry.
+    WriteSessionEntry(count_, entry_);
+    WriteSessionEntry(count_ + 1, ChartEntry());
+  }
+  ShowHint(FormText(8993));
+  editName_->setFocus();
 }
 
 void TFormBDat::FormDeactivate() {

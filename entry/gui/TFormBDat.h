@@ -47,7 +47,9 @@ class TFormBDat : public QDialog {
 
   // Activation: creates the session file, opens "DST.FIL", starts the first
   // entry. False when the session file cannot be created (RunState is then
-  // 'Q' and the form is not shown).
+  // 'Q' and the form is not shown). With RunState 'A' or 'E' and a list on
+  // disk, the list goes on instead: 'A' starts a new entry after the last,
+  // 'E' shows entry RunStateEntry.
   bool FormActivate();
   // Deactivation: closes "DST.FIL", writes the terminator after the last
   // entry and closes the session file. Runs when the form closes.
@@ -168,7 +170,11 @@ class TFormBDat : public QDialog {
   void FocusField(FormField* field);
 
   // Entries (TFormBDatEntries.cpp).
+  void ResumeSession(int entryToShow);
   void StartNewEntry();
+  // The last entry lacks `word` (name or place): asks whether to discard it
+  // when something was typed into it. True when it was dropped.
+  bool DropIncompleteLastEntry(const std::string& word, bool onlyEntry);
   void LeaveEntry();
   void RemoveLastFromCount(const std::string& message);
   void CopyNewestCityFile();

@@ -36,6 +36,23 @@ std::string WillBeRemovedText(const std::string& word) {
   return "Note: " + word + " has not been entered yet!" + "\r\n" + "This entry will be removed.";
 }
 
+std::string NoChartDataText(const std::string& word) {
+  return "Note: " + word + " has not been entered yet. No chart data has been entered." + "\r\n" +
+         "The Main Menu will be displayed.";
+}
+
+// Asked before an entry that holds typed data is dropped for a missing name
+// or place.
+std::string DiscardQuestion(const std::string& word, bool onlyEntry) {
+  const std::string choice =
+      "\r\n\r\nYes discards it; No goes back to it so that you can complete it.";
+  if (onlyEntry)
+    return "Note: " + word + " has not been entered yet." + "\r\n" +
+           "Discard this chart and return to the Main Menu?" + choice;
+  return "Note: " + word + " has not been entered yet!" + "\r\n" +
+         "Discard this entry? The other entries are kept." + choice;
+}
+
 }  // namespace
 
 bool TFormBDat::CopyFormIntoEntry(char mode) {
@@ -86,10 +103,25 @@ void TFormBDat::LeaveEntry() {
 }
 
 void TFormBDat::RemoveLastFromCount(const std::string& message) {
-  ShowMessage(message, MsgIcon::Information);
+  if (!message.empty()) ShowMessage(message, MsgIcon::Information);
   if (count_ - 1 < listBox2_->count()) delete listBox2_->takeItem(count_ - 1);
   --count_;
   current_ = count_;
+}
+
+bool TFormBDat::DropIncompleteLastEntry(const std::string& word, bool onlyEntry) {
+  const BirthDataFields fields = Fields();
+  if (Trim(fields.name).empty() && Trim(fields.place).empty()) {
+    // Nothing of this entry was typed: it goes with a note.
+    RemoveLastFromCount(onlyEntry ? NoChartDataText(word) : WillBeRemovedText(word));
+    return true;
+  }
+  if (!AskYesNo(DiscardQuestion(word, onlyEntry))) {
+    FocusField(word == "NAME " ? editName_ : editPlace_);
+    return false;
+  }
+  RemoveLastFromCount("");
+  return true;
 }
 
 void TFormBDat::CopyNewestCityFile() {
@@ -132,12 +164,7 @@ void TFormBDat::EXITPRINT(char mode) {
       ShowMessage(word + " " + FormText(8884) + " " + FormText(8885), MsgIcon::Information);
       return;
     }
-    if (count_ > 1) {
-      RemoveLastFromCount(WillBeRemovedText(word));
-    } else {
-      RemoveLastFromCount("Note: " + word + " has not been entered yet. No chart data has been entered." +
-                          "\r\n" + "The Main Menu will be displayed.");
-    }
+    if (!DropIncompleteLastEntry(word, count_ == 1)) return;
     removed = true;
   }
   if (count_ > 0) {
@@ -161,7 +188,10 @@ void TFormBDat::ListBox2Click(int row) {
 
   const std::string word = MissingWord(Fields());
   if (current_ == count_ && !word.empty()) {
-    RemoveLastFromCount(WillBeRemovedText(word));
+    if (!DropIncompleteLastEntry(word, false)) {
+      listBox2_->setCurrentRow(current_ - 1);
+      return;
+    }
     k = std::min(k, count_);
   } else {
     if (!CopyFormIntoEntry('E')) {

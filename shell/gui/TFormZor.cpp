@@ -14,9 +14,11 @@
 #include "platform/gui/Fonts.h"
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/ScreenMetrics.h"
+#include "session/SessionBackup.h"
 #include "session/SessionFile.h"
 #include "shell/ControlRecord.h"
 #include "shell/LargeFont.h"
+#include "shell/ListQuestions.h"
 #include "shell/MessageTextFile.h"
 #include "shell/RunState.h"
 #include "shell/StartupFiles.h"
@@ -66,8 +68,11 @@ void TFormZor::BuildMenu() {
   QMenu* start = menuBar()->addMenu("&Start");
   newAction_ = start->addAction("&New List of Charts (New Session)");
   continueAction_ = start->addAction("&Continue with Charts of Previous Session");
+  start->addSeparator();
+  restoreAction_ = start->addAction("&Restore Previous List");
   connect(newAction_, &QAction::triggered, this, &TFormZor::NewSessionClick);
   connect(continueAction_, &QAction::triggered, this, &TFormZor::ContinueSessionClick);
+  connect(restoreAction_, &QAction::triggered, this, &TFormZor::RestorePreviousListClick);
 
   QAction* about = menuBar()->addAction("&About");
   connect(about, &QAction::triggered, this, &TFormZor::AboutClick);
@@ -177,23 +182,63 @@ void TFormZor::changeEvent(QEvent* event) {
 }
 
 void TFormZor::NewSessionClick() {
+  // A list with charts is replaced only after a question; it is kept as the
+  // backup that "Restore Previous List" brings back.
+  const int charts = CountSessionEntries(kSessionFileName);
+  if (charts > 0 && !AskYesNo(NewListQuestion(charts))) return;
   RunState = 'N';
-  do {
-    Phases().ShowBirthDataForm(this);
-    if (RunState == 'S') ShowSession(sender());
-  } while (RunState != 'Q');
+  EnterDatAndCalcLoop(sender());
 }
 
 void TFormZor::ContinueSessionClick() {
   RunState = 'S';
-  ShowSession(sender());
-  EnterDatAndCalcLoop();
+  EnterDatAndCalcLoop(sender());
 }
 
-void TFormZor::EnterDatAndCalcLoop() {
-  while (RunState == 'N') {
-    Phases().ShowBirthDataForm(this);
-    if (RunState == 'S') ShowSession(nullptr);
+void TFormZor::RestorePreviousListClick() {
+  const int previous = CountSessionEntries(kSessionBackupName);
+  if (previous == 0) {
+    ShowMessage(NoPreviousListText(), MsgIcon::Information);
+    return;
+  }
+  if (!AskYesNo(RestoreListQuestion(previous, CountSessionEntries(kSessionFileName)))) return;
+  std::string error;
+  if (!SwapSessionWithBackup(error)) {
+    ShowMessage("ERROR! The previous list could not be restored.\r\n" + error, MsgIcon::Error);
+    return;
+  }
+  RunState = 'S';
+  EnterDatAndCalcLoop(sender());
+}
+
+bool TFormZor::KeepPreviousList() {
+  std::string error;
+  if (KeepSessionAsBackup(error)) return true;
+  ShowMessage("ERROR! The current list could not be kept, so no new list was started.\r\n" +
+                  error,
+              MsgIcon::Error);
+  return false;
+}
+
+void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
+  for (;;) {
+    switch (RunState) {
+      case 'S':
+        ShowSession(sender);
+        break;
+      case 'N':
+        if (!KeepPreviousList()) {
+          RunState = 'Q';
+          break;
+        }
+        [[fallthrough]];
+      case 'A':
+      case 'E':
+        Phases().ShowBirthDataForm(this);
+        break;
+      default:
+        return;
+    }
   }
 }
 

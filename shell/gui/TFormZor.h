@@ -18,8 +18,14 @@ class TFormZor : public QMainWindow {
 
   // Calculates the session and shows the viewer (sender goes to the viewer).
   void ShowSession(QObject* sender);
-  // The data entry loop that follows "Continue".
-  void EnterDatAndCalcLoop();
+  // The loop between data entry, calculation and viewing, run from the
+  // current RunState: 'N' new list, 'A' a chart appended to the list, 'E'
+  // the list edited, 'S' calculate and show; it returns on 'Q'. Before a
+  // new list replaces one with entries, that list is kept as the backup.
+  void EnterDatAndCalcLoop(QObject* sender = nullptr);
+  // Keeps the list being replaced by a new one as the backup; false (after
+  // its message) when a list with entries could not be kept.
+  bool KeepPreviousList();
   // Removes the printout files of the last viewing.
   void EraseOldPrintouts();
 
@@ -28,6 +34,7 @@ class TFormZor : public QMainWindow {
  public slots:
   void NewSessionClick();
   void ContinueSessionClick();
+  void RestorePreviousListClick();
   void AboutClick();
   void QuitYesClick();
 
@@ -45,6 +52,7 @@ class TFormZor : public QMainWindow {
   QLabel* instructionLabel_ = nullptr;
   QAction* newAction_ = nullptr;
   QAction* continueAction_ = nullptr;
+  QAction* restoreAction_ = nullptr;
 };
 
 }  // namespace vostrane

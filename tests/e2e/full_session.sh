@@ -45,9 +45,10 @@ screenshot "$viewer" first-session.png
 cp first-entry.json "$ARTIFACTS/"
 grep -q '"name": *"Walker, Mary"' first-entry.json || fail "the first session's entry is not Walker, Mary"
 
-step "File: Clear All Entries and Start New List"
-# "File" is the first title of the viewer's menu bar.
-first_menu_item "$viewer" 18
+step "File: Clear All Entries and Start New List, after its question"
+e2e_press "$viewer" alt+f c
+question=$(other_window "Vostrane") || fail "no question before clearing the list"
+e2e_press "$question" Return
 gone "Wheel  Style  AAA"
 form=$(window "Vostrane - Enter Birth Data" 30)
 

@@ -195,9 +195,8 @@ TEST_F(BirthDataForm, ReturnsKeepGreenwichZone) {
 
 TEST_F(BirthDataForm, DoneWithoutPlaceOnTheOnlyEntryReturnsToTheMenu) {
   Start();
-  Type("Nobody");
-  form_->DoneButton()->click();
-  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet. No chart data has been "
+  form_->DoneButton()->click();  // nothing typed: a note, no question
+  EXPECT_TRUE(messages_->Saw("Note: NAME  has not been entered yet. No chart data has been "
                              "entered.\r\nThe Main Menu will be displayed."));
   EXPECT_EQ(RunState, 'Q');
   EXPECT_FALSE(form_->isVisible());
@@ -214,8 +213,9 @@ TEST_F(BirthDataForm, DoneRefusesAnIncompleteEarlierEntry) {
   Type("Rome");
   form_->NewNatalClick();
   Type("Bob");
-  form_->ListBox2Click(0);  // Bob has no place and is last: he goes
-  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet!\r\nThis entry will be removed."));
+  messages_->Answer(MsgAnswer::Yes);
+  form_->ListBox2Click(0);  // Bob has no place and is last: he goes after a question
+  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet!\r\nDiscard this entry?"));
   EXPECT_EQ(form_->EntryCount(), 1);
   EXPECT_EQ(Stored(form_->EditName()), "Ann");
 

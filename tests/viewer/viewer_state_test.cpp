@@ -32,11 +32,25 @@ TEST(ExitProcedure, IsIgnoredWhileBusyAndForOtherLetters) {
     EXPECT_EQ(RunState, 'S');
   }
   ViewerFlags flags;
-  EXPECT_FALSE(ExitProcedure(flags, 'A'));
+  EXPECT_FALSE(ExitProcedure(flags, 'X'));
   EXPECT_FALSE(ExitToRunState(flags, 'X'));  // the exit menu's cancel
-  EXPECT_FALSE(ExitToRunState(flags, 'A'));  // no road for appending
+  EXPECT_FALSE(ExitToRunState(flags, 'S'));
   EXPECT_FALSE(flags.exitFlag);
   EXPECT_EQ(RunState, 'S');
+}
+
+TEST(ExitProcedure, RoadsBackToTheFormCarryTheEntryToEdit) {
+  ViewerFlags flags;
+  EXPECT_TRUE(ExitProcedure(flags, 'E', 3));  // "Edit Entries" with entry 3 shown
+  EXPECT_EQ(RunState, 'E');
+  EXPECT_EQ(RunStateEntry, 3);
+  EXPECT_TRUE(flags.exitFlag);
+
+  ViewerFlags append;
+  EXPECT_TRUE(ExitToRunState(append, 'A', 3));  // the exit menu's Append
+  EXPECT_EQ(RunState, 'A');
+  EXPECT_EQ(RunStateEntry, 0);
+  EXPECT_TRUE(append.exitFlag);
 }
 
 TEST(ViewerClosing, TheTitleBarGoesBackToTheMainMenu) {

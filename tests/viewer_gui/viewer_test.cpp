@@ -154,6 +154,12 @@ TEST_F(ViewerTest, MenuCaptionsShowAnAmpersandOfTheName) {
 
 TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   Open(2);
+  // Clearing a list with charts asks first; No leaves the viewer open.
+  messages->Answer(MsgAnswer::No);
+  viewer->ClearAllAction()->trigger();
+  EXPECT_TRUE(messages->Saw("The current list holds 2 charts. Start a new list?"));
+  EXPECT_TRUE(viewer->IsActive());
+  messages->Answer(MsgAnswer::Yes);
   viewer->ClearAllAction()->trigger();
   EXPECT_EQ(RunState, 'N');
   EXPECT_FALSE(viewer->IsActive());
@@ -163,6 +169,20 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   viewer->FormActivate(nullptr);
   viewer->ExitYesAction()->trigger();
   EXPECT_EQ(RunState, 'Q');
+  EXPECT_FALSE(SessionIsOpen());
+
+  // Back to the form: editing at the entry shown, or appending a chart.
+  RunState = 'S';
+  viewer->FormActivate(nullptr);
+  viewer->EntryAction(0)->trigger();  // entry 2
+  viewer->EditEntriesAction()->trigger();
+  EXPECT_EQ(RunState, 'E');
+  EXPECT_EQ(RunStateEntry, 2);
+  EXPECT_FALSE(SessionIsOpen());
+  RunState = 'S';
+  viewer->FormActivate(nullptr);
+  viewer->AppendAction()->trigger();
+  EXPECT_EQ(RunState, 'A');
   EXPECT_FALSE(SessionIsOpen());
 
   // The title bar's close button.
@@ -183,7 +203,7 @@ TEST_F(ViewerTest, TheExitMenuClosesWithItsChoiceOrNotAtAll) {
       auto* menu = qobject_cast<TFormWheelExitMenu*>(QApplication::activeModalWidget());
       ASSERT_NE(menu, nullptr);
       EXPECT_EQ(menu->windowTitle(), "Exit to Main Menu or Data Entry Screen");
-      EXPECT_FALSE(menu->AppendButton()->isVisible());
+      EXPECT_TRUE(menu->AppendButton()->isVisible());
       (button == 0 ? menu->CancelButton() : menu->NewDataEntryButton())->click();
     });
   };
@@ -195,6 +215,7 @@ TEST_F(ViewerTest, TheExitMenuClosesWithItsChoiceOrNotAtAll) {
   EXPECT_EQ(RunState, 'S');
 
   answer(1);
+  messages->Answer(MsgAnswer::Yes);  // "Start a new list?"
   QKeyEvent e(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, "e");
   QApplication::sendEvent(viewer.get(), &e);
   EXPECT_FALSE(viewer->IsActive());

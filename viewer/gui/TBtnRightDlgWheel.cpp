@@ -19,6 +19,7 @@
 
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
+#include "shell/ListQuestions.h"
 #include "shell/MessageTextFile.h"
 #include "shell/RunState.h"
 #include "viewer/PrintoutFile.h"
@@ -138,8 +139,13 @@ TBtnRightDlgWheel::~TBtnRightDlgWheel() {
 }
 
 void TBtnRightDlgWheel::BuildMenus() {
-  QMenu* file = menuBar_->addMenu("File");
-  clearAllAction_ = file->addAction("Clear All Entries and Start New List");
+  QMenu* file = menuBar_->addMenu("&File");
+  editEntriesAction_ = file->addAction("&Edit Entries");
+  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'E'); });
+  appendAction_ = file->addAction("&Add a Chart to the List");
+  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'A'); });
+  file->addSeparator();
+  clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
   connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); });
 
   QMenu* print = menuBar_->addMenu("&Print");
@@ -388,15 +394,19 @@ PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
 // ---- Exit -----------------------------------------------------------------------
 
 void TBtnRightDlgWheel::ExitProcedure(QObject*, char command) {
-  if (vostrane::ExitProcedure(flags_, command)) accept();
+  if (flags_.Busy()) return;
+  // Clearing the list asks first; the list is kept as the previous list.
+  if (command == 'N' && EntryCount() > 0 && !AskYesNo(NewListQuestion(EntryCount()))) return;
+  if (vostrane::ExitProcedure(flags_, command, CurrentEntry())) accept();
 }
 
 void TBtnRightDlgWheel::ExitMenuClick() {
   if (flags_.Busy()) return;
   TFormWheelExitMenu menu(this);
   const char choice = menu.Choose();
+  if (choice == 'N' && EntryCount() > 0 && !AskYesNo(NewListQuestion(EntryCount()))) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
-  if (ExitToRunState(flags_, choice)) accept();
+  if (ExitToRunState(flags_, choice, CurrentEntry())) accept();
 }
 
 // ---- Printing -------------------------------------------------------------------

@@ -66,8 +66,10 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The current entry's printout ('W' wheel, 'N' report: both the wheel
   // page) on the current device; fromList 'Y' from the printout list.
   bool DisplOtherPrnOuts(QObject* sender, char letter, char fromList);
-  // 'N' "Clear All Entries and Start New List", 'M' "&Yes: Exit to Opening
-  // Screen": sets RunState and closes. Ignored while busy.
+  // 'N' "Clear All Entries and Start New List" (after a question when the
+  // list holds charts), 'M' "&Yes: Exit to Opening Screen", 'E' "Edit
+  // Entries" (back to the form at the current entry), 'A' "Add a Chart to
+  // the List": sets RunState and closes. Ignored while busy.
   void ExitProcedure(QObject* sender, char command);
   // Shows the entry of the selected line of the other-entries list.
   void ListBox2Click();
@@ -97,6 +99,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* EntryAction(int k) const { return entryActions_[k]; }
   QAction* PrintAction() const { return printAction_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
+  QAction* EditEntriesAction() const { return editEntriesAction_; }
+  QAction* AppendAction() const { return appendAction_; }
   QAction* ExitYesAction() const { return exitYesAction_; }
   QListWidget* OtherEntriesList() const { return listBox2_; }
   QMenuBar* MenuBar() const { return menuBar_; }
@@ -142,6 +146,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   std::array<QAction*, 20> entryActions_{};
   QAction* printAction_ = nullptr;
   QAction* clearAllAction_ = nullptr;
+  QAction* editEntriesAction_ = nullptr;
+  QAction* appendAction_ = nullptr;
   QAction* exitYesAction_ = nullptr;
 };
 

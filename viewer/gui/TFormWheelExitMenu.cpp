@@ -16,7 +16,6 @@ TFormWheelExitMenu::TFormWheelExitMenu(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel("Select where you want to exit to:", this));
   newEntry_ = AddChoice("&New Data Entry", 'N');
   append_ = AddChoice("&Append to Data Entries", 'A');
-  append_->hide();
   mainMenu_ = AddChoice("&Main Menu", 'Q');
   cancel_ = AddChoice("Cancel (do not exit)", 'X');
   cancel_->setDefault(true);

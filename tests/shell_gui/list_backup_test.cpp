@@ -1,0 +1,147 @@
+// "New List of Charts" asks before it replaces a list with charts and keeps
+// that list; "Restore Previous List" brings it back and shows it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <deque>
+
+#include "platform/FileSystem.h"
+#include "platform/ScriptedMessageService.h"
+#include "session/SessionBackup.h"
+#include "shell/RunState.h"
+#include "shell/gui/SessionPhases.h"
+#include "shell/gui/TFormZor.h"
+#include "tests/session/SessionBuilder.h"
+#include "tests/support/TempFolder.h"
+
+namespace vostrane::test {
+namespace {
+
+// Phases that log the shell's calls; the form and the viewer leave with the
+// scripted run states (the form, like the real one, starts a new list on
+// 'N' by emptying the session file).
+class LoggingPhases : public SessionPhases {
+ public:
+  std::vector<std::string> log;
+  std::deque<char> formStates;
+  std::deque<char> viewerStates;
+  TempFolder* folder = nullptr;
+
+  void ShowBirthDataForm(QWidget*) override {
+    log.push_back(std::string("form ") + RunState);
+    if (RunState == 'N') folder->Write("INPUT.FIL", SessionBytes({NatalEntry("Fresh")}));
+    RunState = Next(formStates);
+  }
+  void CalculateSession(QWidget*) override { log.push_back("calc"); }
+  void PrepareDrawing() override {}
+  void ShowViewer(QWidget*, QObject*, ViewerSize) override {
+    log.push_back("viewer");
+    RunState = Next(viewerStates);
+  }
+  void CloseViewer() override {}
+
+ private:
+  static char Next(std::deque<char>& states) {
+    if (states.empty()) return 'Q';
+    const char c = states.front();
+    states.pop_front();
+    return c;
+  }
+};
+
+class ListBackup : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string texts;
+    for (int k = 1; k <= 3; ++k) texts += std::string(1, '\x04') + "text" + std::string(66, ' ');
+    folder_.Write("QIRTEXT.DAT", texts);
+    folder_.Write("ZORCTRL.DAT", std::string(641, 'N'));
+    phases_.folder = &folder_;
+    SetPhases(&phases_);
+  }
+  void TearDown() override { SetPhases(nullptr); }
+
+  TempFolder folder_;
+  ScopedScriptedMessages messages_;
+  LoggingPhases phases_;
+};
+
+TEST_F(ListBackup, NewListAsksAndNoKeepsEverything) {
+  TFormZor form;
+  const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
+  folder_.Write("INPUT.FIL", list);
+  messages_->Clear();
+  messages_->Answer(MsgAnswer::No);
+  form.NewSessionClick();
+  ASSERT_EQ(messages_->Shown().size(), 1u);
+  EXPECT_EQ(messages_->Shown()[0].buttons, MsgButtons::YesNo);
+  EXPECT_TRUE(messages_->Saw("The current list holds 2 charts. Start a new list?"));
+  EXPECT_TRUE(phases_.log.empty());
+  EXPECT_EQ(folder_.Read("INPUT.FIL"), list);
+  EXPECT_FALSE(FileExists("INPUT.BAK"));
+}
+
+TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
+  TFormZor form;
+  const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
+  folder_.Write("INPUT.FIL", list);
+  messages_->Answer(MsgAnswer::Yes);
+  phases_.formStates = {'S'};
+  phases_.viewerStates = {'Q'};
+  form.NewSessionClick();
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"form N", "calc", "viewer"}));
+  EXPECT_EQ(folder_.Read("INPUT.BAK"), list);
+  EXPECT_EQ(CountSessionEntries("INPUT.FIL"), 1);
+
+  phases_.log.clear();
+  messages_->Clear();
+  messages_->Answer(MsgAnswer::Yes);
+  form.RestorePreviousListClick();
+  EXPECT_TRUE(messages_->Saw("Restore the previous list of 2 charts?"));
+  EXPECT_TRUE(messages_->Saw("The current list of 1 chart is kept in its place"));
+  EXPECT_EQ(folder_.Read("INPUT.FIL"), list);
+  EXPECT_EQ(CountSessionEntries("INPUT.BAK"), 1);
+  // The restored list is calculated and shown.
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"calc", "viewer"}));
+}
+
+TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
+  TFormZor form;
+  const std::string list = SessionBytes({NatalEntry("Ann")});
+  folder_.Write("INPUT.FIL", list);
+  // Continue shows the list; the viewer's "Clear All" (already confirmed
+  // there) comes back with 'N'; the new list is done and left.
+  phases_.viewerStates = {'N', 'Q'};
+  phases_.formStates = {'S'};
+  form.ContinueSessionClick();
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"calc", "viewer", "form N", "calc", "viewer"}));
+  EXPECT_EQ(folder_.Read("INPUT.BAK"), list);
+}
+
+TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
+  TFormZor form;
+  folder_.Write("INPUT.FIL", SessionBytes({NatalEntry("Ann")}));
+  phases_.viewerStates = {'E', 'A', 'Q'};
+  phases_.formStates = {'S', 'S'};
+  form.ContinueSessionClick();
+  EXPECT_EQ(phases_.log, (std::vector<std::string>{"calc", "viewer", "form E", "calc", "viewer",
+                                                   "form A", "calc", "viewer"}));
+  EXPECT_FALSE(FileExists("INPUT.BAK"));  // nothing was replaced
+}
+
+TEST_F(ListBackup, RestoreWithoutAKeptListSaysSo) {
+  TFormZor form;
+  messages_->Clear();
+  form.RestorePreviousListClick();
+  EXPECT_TRUE(messages_->Saw("There is no previous list to restore."));
+  EXPECT_TRUE(phases_.log.empty());
+  QStringList items;
+  for (QAction* a : form.menuBar()->actions().first()->menu()->actions()) items << a->text();
+  EXPECT_TRUE(items.contains("&Restore Previous List"));
+}
+
+}  // namespace
+}  // namespace vostrane::test
