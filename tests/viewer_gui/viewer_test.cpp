@@ -42,6 +42,12 @@ int InkPixels(const QImage& image) {
   return n;
 }
 
+// Menu commands that close the viewer run once their menu has closed.
+void Trigger(QAction* action) {
+  action->trigger();
+  QCoreApplication::processEvents();
+}
+
 std::vector<int> ListedEntries(const TBtnRightDlgWheel& viewer) {
   std::vector<int> listed;
   for (int k = 0; k < 20; ++k)
@@ -156,18 +162,18 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   Open(2);
   // Clearing a list with charts asks first; No leaves the viewer open.
   messages->Answer(MsgAnswer::No);
-  viewer->ClearAllAction()->trigger();
+  Trigger(viewer->ClearAllAction());
   EXPECT_TRUE(messages->Saw("The current list holds 2 charts. Start a new list?"));
   EXPECT_TRUE(viewer->IsActive());
   messages->Answer(MsgAnswer::Yes);
-  viewer->ClearAllAction()->trigger();
+  Trigger(viewer->ClearAllAction());
   EXPECT_EQ(RunState, 'N');
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
 
   RunState = 'S';
   viewer->FormActivate(nullptr);
-  viewer->ExitYesAction()->trigger();
+  Trigger(viewer->ExitYesAction());
   EXPECT_EQ(RunState, 'Q');
   EXPECT_FALSE(SessionIsOpen());
 
@@ -175,13 +181,13 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   RunState = 'S';
   viewer->FormActivate(nullptr);
   viewer->EntryAction(0)->trigger();  // entry 2
-  viewer->EditEntriesAction()->trigger();
+  Trigger(viewer->EditEntriesAction());
   EXPECT_EQ(RunState, 'E');
   EXPECT_EQ(RunStateEntry, 2);
   EXPECT_FALSE(SessionIsOpen());
   RunState = 'S';
   viewer->FormActivate(nullptr);
-  viewer->AppendAction()->trigger();
+  Trigger(viewer->AppendAction());
   EXPECT_EQ(RunState, 'A');
   EXPECT_FALSE(SessionIsOpen());
 
@@ -280,7 +286,7 @@ TEST_F(ViewerTest, APrinterFailureIsReportedAndTheScreenComesBack) {
   viewer->SetPdfFolder(folder.Path());
   viewer->btnPrintClick();
   EXPECT_TRUE(fs::exists(folder.Path() + "/Person_3.pdf"));
-  viewer->ExitYesAction()->trigger();
+  Trigger(viewer->ExitYesAction());
   EXPECT_EQ(RunState, 'Q');
 }
 
@@ -305,7 +311,7 @@ TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   viewer->btnPrintClick();  // nothing to print
   EXPECT_EQ(viewer->LastPrintoutFile(), "");
   EXPECT_TRUE(messages->Shown().empty());
-  viewer->ClearAllAction()->trigger();
+  Trigger(viewer->ClearAllAction());
   EXPECT_EQ(RunState, 'N');
 }
 

@@ -139,14 +139,20 @@ TBtnRightDlgWheel::~TBtnRightDlgWheel() {
 }
 
 void TBtnRightDlgWheel::BuildMenus() {
+  // The commands that close the viewer run once their menu has closed
+  // (queued): a window closed from inside a menu opened with the keyboard
+  // would leave the next window's first mouse click to that menu.
   QMenu* file = menuBar_->addMenu("&File");
   editEntriesAction_ = file->addAction("&Edit Entries");
-  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'E'); });
+  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'E'); },
+          Qt::QueuedConnection);
   appendAction_ = file->addAction("&Add a Chart to the List");
-  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'A'); });
+  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'A'); },
+          Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
-  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); });
+  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); },
+          Qt::QueuedConnection);
 
   QMenu* print = menuBar_->addMenu("&Print");
   printAction_ = print->addAction("Print &Current Report");
@@ -163,7 +169,8 @@ void TBtnRightDlgWheel::BuildMenus() {
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
   exit->addAction("&No");
-  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'M'); });
+  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'M'); },
+          Qt::QueuedConnection);
 }
 
 void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {
