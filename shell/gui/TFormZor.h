@@ -28,6 +28,7 @@ class TFormZor : public QMainWindow {
  public slots:
   void NewSessionClick();
   void ContinueSessionClick();
+  void PreferencesClick();
   void AboutClick();
   void QuitYesClick();
 
