@@ -90,7 +90,8 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places) {
     GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'Y');
     if (const std::optional<CalendarDate> date = ParseDateText(f.date)) {
       const char letter = f.daylight.empty() ? ' ' : f.daylight[0];
-      if (const std::optional<std::string> warning = DaylightWarning(p.countryState, letter, *date, DstTablesRelease())) {
+      if (const std::optional<std::string> warning =
+              DaylightWarning(p.countryState, letter, *date, DstTablesRelease())) {
         ShowMessage(*warning, MsgIcon::Warning);
       }
     }

@@ -43,7 +43,8 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   save_->setObjectName("SaveQuestion");
   save_->addItems({"Ask each time", "Never save", "Always save, without asking"});
   duplicate_ = new QCheckBox(
-      "&Warn when a chart is changed whose name an earlier chart of the list holds", this);
+      "&Warn when a chart is changed that has the same name as an earlier chart of the list",
+      this);
   duplicate_->setObjectName("DuplicateWarning");
 
   const Preferences p = ReadPreferences(Control());
