@@ -3,6 +3,7 @@
 #include <string>
 
 #include "atlas/DstLookup.h"
+#include "atlas/DstTablesRelease.h"
 #include "platform/MessageService.h"
 #include "shell/MaskedFields.h"
 #include "shell/NumberText.h"
@@ -36,26 +37,36 @@ std::string IllinoisWarning(char daylight) {
          "this chart fits the person's personality better." + "\r\n\r\n" +
          "Also, we are very interested in any research results that" + "\r\n" +
          "you may have on observance of daylight savings time, and this" + "\r\n" +
-         "information can be incorporated into future versions of Zorlan";
+         "information can be incorporated into future versions of Vostrane";
 }
 
-std::string FutureYearNote(int year) {
+// Charts after the last year whose laws the tables know: the year of the
+// time zone database release, or 2005 when the release is not known.
+constexpr int kYearWithoutRelease = 2005;
+
+std::string FutureYearNote(int year, const std::optional<std::string>& release) {
   const std::string y = std::to_string(year);
-  return "Note that the year of this chart, " + y + ", " + "is after you purchased" + "\r\n" +
-         "this version of Zorlan. It is possible that the laws regarding" + "\r\n" +
-         "observance of daylight savings time will have changed by the" + "\r\n" + "year" + " " + y;
+  const std::string source =
+      release ? "the release " + *release + " of the IANA time zone database"
+              : std::string("the release of the IANA time zone database");
+  return "Note that the year of this chart, " + y + ", " + "is after" + "\r\n" + source + "," +
+         "\r\n" + "which the daylight-time tables of Vostrane come from. The laws" + "\r\n" +
+         "regarding observance of daylight saving time may have changed" + "\r\n" + "by the year" +
+         " " + y + ".";
 }
 
 }  // namespace
 
 std::optional<std::string> DaylightWarning(const std::string& countryState, char daylight,
-                                           const CalendarDate& date) {
+                                           const CalendarDate& date,
+                                           const std::optional<std::string>& release) {
   if (countryState == "PEN" && daylight == 'Y' && date.year <= 1970) return kPennsylvaniaWarning;
   if (countryState == "ILL" && (daylight == 'W' || daylight == 'Y') &&
       (date.year < 1959 || (date.year == 1959 && date.month <= 6))) {
     return IllinoisWarning(daylight);
   }
-  if (date.year > 2005) return FutureYearNote(date.year);
+  const int lastKnownYear = release ? DstReleaseYear(*release) : kYearWithoutRelease;
+  if (date.year > lastKnownYear) return FutureYearNote(date.year, release);
   return std::nullopt;
 }
 
@@ -79,7 +90,8 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places) {
     GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'Y');
     if (const std::optional<CalendarDate> date = ParseDateText(f.date)) {
       const char letter = f.daylight.empty() ? ' ' : f.daylight[0];
-      if (const std::optional<std::string> warning = DaylightWarning(p.countryState, letter, *date)) {
+      if (const std::optional<std::string> warning =
+              DaylightWarning(p.countryState, letter, *date, DstTablesRelease())) {
         ShowMessage(*warning, MsgIcon::Warning);
       }
     }

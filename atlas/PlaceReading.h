@@ -21,8 +21,11 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& fields, int chartType, TTzDbf& place
 
 // The warning that applies to a place read for a date with a daylight
 // letter, if any: Pennsylvania with Y up to 1970, Illinois with W or Y
-// before July 1959, otherwise any year after 2005.
+// before July 1959, otherwise any year after the year of the time zone
+// database release the tables come from (after 2005 when the release is
+// not known), a note that names the release.
 std::optional<std::string> DaylightWarning(const std::string& countryState, char daylight,
-                                           const CalendarDate& date);
+                                           const CalendarDate& date,
+                                           const std::optional<std::string>& release);
 
 }  // namespace vostrane

@@ -7,6 +7,7 @@
 #include "entry/FormTexts.h"
 #include "platform/MessageService.h"
 #include "shell/AngleTime.h"
+#include "shell/ChartSettings.h"
 #include "shell/MaskedFields.h"
 #include "shell/NumberText.h"
 #include "shell/TextRoutines.h"
@@ -83,6 +84,8 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   // The biography block is blanked whatever the outcome.
   e.setBiography(1, "");
   e.setBiography(2, "");
+  e.setHousesys(HouseSystemOrDefault(f.houseSystem));
+  e.setZodsel(ZodiacOrDefault(f.zodiac));
 
   const std::string name = Trim(f.name);
   e.setName(name);
@@ -170,6 +173,8 @@ BirthDataFields FieldsFromEntry(const ChartEntry& e) {
   const uint8_t code = e.dstcode() <= 4 ? e.dstcode() : 0;
   f.daylight = std::string(1, kDaylightLetters[code]);
   f.dstTable = std::to_string(e.dstTable());
+  f.houseSystem = HouseSystemOrDefault(e.housesys());
+  f.zodiac = ZodiacOrDefault(e.zodsel());
   return f;
 }
 

@@ -24,6 +24,8 @@ struct BirthDataFields {
   std::string zoneEastWest;  // "E" or "W"
   std::string daylight;      // one of N Y W D L
   std::string dstTable;      // the daylight table number
+  char houseSystem = 'F';    // house system letter 'A'..'I'
+  char zodiac = 'T';         // 'T' tropical, 'S' sidereal
 };
 
 // The first invalid field found by the copy; the form's message for code c
@@ -44,7 +46,9 @@ enum FormCheck : int {
 // The daylight letters in code order (code 0 'N' .. code 4 'L').
 inline constexpr const char* kDaylightLetters = "NYWDL";
 
-// Copies the fields into the entry in the order of the checks: name (also
+// Copies the fields into the entry: house system and zodiac (always valid;
+// a letter outside theirs becomes Placidus or tropical), then in the order
+// of the checks: name (also
 // the display copy), place, date, time, latitude, longitude, zone, daylight
 // table number, daylight letter. The first invalid field stops the copy and
 // its code is returned; fields after it are left as they were. The 360-byte

@@ -21,8 +21,6 @@ std::string DateInWords(const CalendarDate& date) {
   return text;
 }
 
-bool NeedsRangeNote(int year) { return year < 1875 || year > 2050; }
-
 bool NeedsOldStyleQuestion(int year) { return year < 1753; }
 
 CalendarDate OldStyleToNewStyle(const CalendarDate& oldStyle) {

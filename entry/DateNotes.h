@@ -1,6 +1,6 @@
 // The date in words beside the date field, and the notes the form gives
-// when a natal chart's date lies outside the calculated range or before the
-// calendar reform: the range note, the Old Style question and its answers.
+// when a natal chart's date lies before the calendar reform: the Old Style
+// question and its answers.
 #pragma once
 
 #include <string>
@@ -13,8 +13,6 @@ namespace vostrane {
 // followed by " B.C." ("March 15, 44 B.C.").
 std::string DateInWords(const CalendarDate& date);
 
-// Years the program calculates without the range note: 1875 to 2050.
-bool NeedsRangeNote(int year);
 // Years before 1753 may be given in the Old Style calendar.
 bool NeedsOldStyleQuestion(int year);
 
@@ -22,9 +20,6 @@ bool NeedsOldStyleQuestion(int year);
 // (Old Style) date.
 CalendarDate OldStyleToNewStyle(const CalendarDate& oldStyle);
 
-inline constexpr const char* kRangeNoteText =
-    "The Calvarin Program can calculate charts only for dates 1875 to 2050. (Zorlan and Marvick "
-    "have a longer time range)";
 inline constexpr const char* kOldStyleQuestionText =
     "The year of this chart is before 1753. Dates before about this time are often given in the "
     "Old Style (Julian) calendar rather than the New Style (Gregorian) calendar. If the date is "

@@ -4,6 +4,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <string>
+
 namespace vostrane {
 
 bool InstanceLock::Acquire(const std::string& path) {
@@ -20,8 +23,32 @@ bool InstanceLock::Acquire(const std::string& path) {
     close(fd);
     return false;
   }
+  // The id is only a note for others; the lock holds without it.
+  const std::string pid = std::to_string(getpid()) + "\n";
+  [[maybe_unused]] const ssize_t written = pwrite(fd, pid.data(), pid.size(), 0);
   fd_ = fd;
   return true;
+}
+
+bool HeldByAnotherProcess(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // A lock of this process through another open file conflicts too, so a
+  // refused lock alone does not tell whose it is; the id in the file does.
+  if (flock(fd, LOCK_SH | LOCK_NB) == 0) {
+    flock(fd, LOCK_UN);
+    close(fd);
+    return false;
+  }
+  const bool held = errno == EWOULDBLOCK;
+  char buffer[32] = {};
+  const ssize_t n = pread(fd, buffer, sizeof buffer - 1, 0);
+  close(fd);
+  if (!held) return false;
+  long holder = 0;
+  for (ssize_t i = 0; i < n && buffer[i] >= '0' && buffer[i] <= '9' && holder < 100000000; ++i)
+    holder = holder * 10 + (buffer[i] - '0');
+  return holder != static_cast<long>(getpid());
 }
 
 void InstanceLock::Release() {

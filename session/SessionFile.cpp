@@ -1,5 +1,6 @@
 #include "session/SessionFile.h"
 
+#include "platform/InstanceLock.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -18,7 +19,7 @@ void RegisterCloseHook() {
 }
 
 [[noreturn]] void Fail(char operation, int64_t record) {
-  EndProgram(SessionFailureText(operation, record));
+  EndProgram(SessionFailureText(operation, record, HeldByAnotherProcess(kInstanceLockFileName)));
 }
 
 bool OpenExisting() {
@@ -31,7 +32,7 @@ bool OpenExisting() {
 
 }  // namespace
 
-std::string SessionFailureText(char operation, int64_t record) {
+std::string SessionFailureText(char operation, int64_t record, bool otherInstance) {
   std::string text = "ERROR!!!! ";
   if (operation == '0' || operation == '1') {
     text += "No batch of charts on disk (INPUT.FIL not on drive. ";
@@ -44,7 +45,9 @@ std::string SessionFailureText(char operation, int64_t record) {
       case 'S': text += "find record # " + std::to_string(record) + " of file"; break;
       default: text += "write to"; break;
     }
-    text += " INPUT.FIL. Bad disk or file not on disk or ZORLAN PROGRAM MAY ALREADY BE RUNNING.";
+    text += " INPUT.FIL. Bad disk or file not on disk";
+    // Another program in this folder is named only when one holds the lock.
+    text += otherInstance ? ", or ANOTHER VOSTRANE PROGRAM IS RUNNING IN THIS FOLDER." : ".";
   }
   return text + "  Program ended.";
 }

@@ -32,7 +32,9 @@ int64_t SessionPosition();
 // Closes the file if it is open, without a message (used on shutdown).
 void SessionCloseQuietly();
 
-// The message of a failed operation, ending in "Program ended.".
-std::string SessionFailureText(char operation, int64_t record);
+// The message of a failed operation, ending in "Program ended.". It names
+// another running Vostrane as a cause only when `otherInstance` says that
+// another process holds the lock file.
+std::string SessionFailureText(char operation, int64_t record, bool otherInstance = false);
 
 }  // namespace vostrane

@@ -2,6 +2,7 @@
 
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
+#include "shell/ChartSettings.h"
 
 namespace vostrane {
 namespace {
@@ -12,6 +13,10 @@ RecordFile& File() {
 }
 
 }  // namespace
+
+char ControlRecord::defaultHousesys() const {
+  return HouseSystemOrDefault(Letter(control_offset::defaultHousesys));
+}
 
 ControlRecord& Control() {
   static ControlRecord record;

@@ -27,6 +27,7 @@ constexpr size_t progressedTimeOption = 46;
 constexpr size_t defaultPrintouts = 47;    // string[40]
 constexpr size_t defaultZodsel = 88;
 constexpr size_t saveOption = 89;
+constexpr size_t defaultHousesys = 90;  // house system letter of a new entry
 constexpr size_t geocentricLatitude = 273;
 constexpr size_t monoFile = 275;
 constexpr size_t monoScreen = 276;
@@ -54,10 +55,13 @@ class ControlRecord : public PackedRecord<kControlRecordSize> {
   std::string defaultPrintouts() const { return GetString(control_offset::defaultPrintouts, 40); }
   char defaultZodsel() const { return Letter(control_offset::defaultZodsel); }
   char saveOption() const { return Letter(control_offset::saveOption); }
+  // The house system of a new entry: a letter 'A'..'I', Placidus ('F') for
+  // any other byte (a record written before the setting existed).
+  char defaultHousesys() const;
+  bool warnDuplicateName() const { return Letter(control_offset::warnDuplicateName) == 'Y'; }
   bool geocentricLatitude() const { return Letter(control_offset::geocentricLatitude) == 'Y'; }
   double screenZoom() const { return Get<double>(control_offset::screenZoom); }
   double fileZoom() const { return Get<double>(control_offset::fileZoom); }
-
 };
 
 // The program's control record, read at start-up.

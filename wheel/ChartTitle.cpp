@@ -1,6 +1,7 @@
 #include "wheel/ChartTitle.h"
 
 #include "shell/AngleTime.h"
+#include "shell/TextRoutines.h"
 #include "wheel/PageText.h"
 
 namespace vostrane {
@@ -98,6 +99,10 @@ std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryL
     current = next;
   }
   return title;
+}
+
+std::string PrintoutTitle(const ChartEntry& e, const PageNames& names) {
+  return "Vostrane - " + Trim(e.name()) + " - " + Trim(OwnChartTitle(e, names));
 }
 
 }  // namespace vostrane

@@ -24,4 +24,9 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names);
 // longer than the session could hold, so a loop of base entries ends.
 std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryLookup& lookup = {});
 
+// The title of a chart's printout, for window captions, print jobs and PDF
+// documents: "Vostrane - " + the name as entered + " - " + the chart's own
+// title ("Vostrane - Walker, Mary - Natal Chart").
+std::string PrintoutTitle(const ChartEntry& e, const PageNames& names);
+
 }  // namespace vostrane

@@ -187,9 +187,8 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
       s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
     }
   }
-  // 14. The caption names the style.
-  std::string caption = category == 'B' ? "Bi" : category == 'T' ? "Tri" : "";
-  caption += "Wheel  Style  " + in.code;
+  // 14. The caption names the chart shown (the inner ring's).
+  std::string caption = in.inner ? PrintoutTitle(*in.inner, names_) : std::string("Vostrane");
   if (s.Device() != 'S') caption += kInterruptNote;
   steps.Caption(caption);
 

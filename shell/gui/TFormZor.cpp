@@ -24,6 +24,7 @@
 #include "shell/StartupFiles.h"
 #include "shell/gui/SessionPhases.h"
 #include "shell/gui/TAboutZorForm.h"
+#include "shell/gui/TPreferencesForm.h"
 
 namespace vostrane {
 namespace {
@@ -74,6 +75,9 @@ void TFormZor::BuildMenu() {
   connect(continueAction_, &QAction::triggered, this, &TFormZor::ContinueSessionClick);
   connect(restoreAction_, &QAction::triggered, this, &TFormZor::RestorePreviousListClick);
 
+  QAction* preferences = menuBar()->addAction("&Preferences...");
+  connect(preferences, &QAction::triggered, this, &TFormZor::PreferencesClick);
+
   QAction* about = menuBar()->addAction("&About");
   connect(about, &QAction::triggered, this, &TFormZor::AboutClick);
 
@@ -123,7 +127,7 @@ void TFormZor::BuildContent() {
 
   auto* contact = new QLabel(
       "Vostrane " VOSTRANE_VERSION_TEXT "  -  a desktop astrology program for Linux\n"
-      "Place data: GeoNames (geonames.org), licensed under CC BY 3.0",
+      "Place data: GeoNames (geonames.org), CC BY 4.0",
       central);
   contact->setObjectName("ContactLabel");
   layout->addWidget(contact);
@@ -132,22 +136,20 @@ void TFormZor::BuildContent() {
 }
 
 void TFormZor::CheckFonts() {
+  // The glyph font's family name is the one the installed font file carries.
   if (!FontFamilyInstalled("ZorlanAstro") && !AddFontFile("zorastro.ttf")) {
     ShowMessage(
-        "Error! File ZORASTRO.TTF is not in the Zorlan directory!\r\nPlease re-install the "
-        "Zorlan program.",
+        "Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
         MsgIcon::Error);
   }
   if (LargeFontMode() == 'L' && !FontFamilyInstalled("Arial") && !AddFontFile("ARIAL.TTF")) {
-    ShowMessage(std::string("Error! Unable to load Zorlan Astro font.\r\nThe file ") +
-                    "ARIAL.TTF" + " " + "is not in the zorlan folder." + "\r\n\r\n" +
+    ShowMessage(std::string("Error! Unable to load the Arial font.\r\nThe file ") + "ARIAL.TTF" +
+                    " " + "is not in the Vostrane folder." + "\r\n\r\n" +
                     "Please do one of the following:" + "\r\n" +
-                    "1: Copy this file from the C:\\WINDOWS\\FONTS directory" + "\r\n" +
-                    "to the zorlan folder, OR" + "\r\n" +
-                    "2: Select Windows Start button/Settings/Control Panel/Fonts" + "\r\n" +
-                    "and highlight " + "Arial" + ", select File/Delete to" + "\r\n" +
-                    "remove it, and then run the SETUP program on the Zorlan CD" + "\r\n" +
-                    "and select only the Zorlan Fonts to re-install the fonts.",
+                    "1: Install the Arial font on this computer (with the font" + "\r\n" +
+                    "installer of your desktop or your package manager), OR" + "\r\n" +
+                    "2: Copy the file ARIAL.TTF into the Vostrane folder" + "\r\n" +
+                    "and start Vostrane again.",
                 MsgIcon::Error);
   }
 }
@@ -252,16 +254,18 @@ void TFormZor::ShowSession(QObject* sender) {
     RunState = 'N';
     return;
   }
+  // The caption asks for patience while the charts are calculated and is
+  // back before the viewer opens.
   const QString caption = windowTitle();
-  Phases().CalculateSession(this);
   setWindowTitle("Calculating . . .  PLEASE WAIT!");
+  Phases().CalculateSession(this);
   Phases().PrepareDrawing();
+  setWindowTitle(caption);
   ViewerSize viewerSize;
   if (PrimaryScreenMetrics().height <= 700) viewerSize = {560, 505};
   Phases().ShowViewer(this, sender, viewerSize);
   EraseOldPrintouts();
   Phases().CloseViewer();
-  setWindowTitle(caption);
 }
 
 void TFormZor::EraseOldPrintouts() {
@@ -275,6 +279,11 @@ void TFormZor::EraseOldPrintouts() {
 void TFormZor::AboutClick() {
   TAboutZorForm about(this);
   about.exec();
+}
+
+void TFormZor::PreferencesClick() {
+  TPreferencesForm preferences(this);
+  preferences.exec();
 }
 
 void TFormZor::QuitYesClick() { QApplication::quit(); }

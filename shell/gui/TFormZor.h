@@ -35,6 +35,7 @@ class TFormZor : public QMainWindow {
   void NewSessionClick();
   void ContinueSessionClick();
   void RestorePreviousListClick();
+  void PreferencesClick();
   void AboutClick();
   void QuitYesClick();
 

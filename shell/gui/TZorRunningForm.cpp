@@ -14,8 +14,8 @@ TZorRunningForm::TZorRunningForm(QWidget* parent) : QDialog(parent) {
   for (const char* text :
        {"Vostrane is already running! You can run only one Vostrane program at a time. ",
         "The Vostrane program will end when you select the OK button below.",
-        "To get back into the Vostrane program, select the \"Vostrane\" button that appears at "
-        "the bottom of the screen in the Task Bar."}) {
+        "To get back into the Vostrane program, choose its window \"Vostrane\" in the window "
+        "list of your desktop (or with Alt+Tab)."}) {
     auto* label = new QLabel(text, this);
     label->setWordWrap(true);
     layout->addWidget(label);

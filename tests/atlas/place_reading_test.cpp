@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "atlas/DstTablesRelease.h"
 #include "atlas/PlaceReading.h"
 #include "atlas/ZoneRecheck.h"
 #include "platform/ScriptedMessageService.h"
@@ -97,7 +98,7 @@ TEST_F(PlaceReadingTest, IllinoisDaylightOrWarTimeBeforeJuly1959IsWarnedAbout) {
   ReadPlaceIntoFields(f, 0, PlacesTable());
   EXPECT_EQ(f.daylight, "Y");
   EXPECT_TRUE(messages->Saw("Warning! Daylight Savings Time was legally observed\r\nat this time in Illinois"));
-  EXPECT_TRUE(messages->Saw("future versions of Zorlan"));
+  EXPECT_TRUE(messages->Saw("future versions of Vostrane"));
   messages->Clear();
   f = Entry("Chicago, IL", "07151959");
   ReadPlaceIntoFields(f, 0, PlacesTable());
@@ -105,18 +106,49 @@ TEST_F(PlaceReadingTest, IllinoisDaylightOrWarTimeBeforeJuly1959IsWarnedAbout) {
   EXPECT_TRUE(messages->Shown().empty());
 
   // The war-time wording of the same warning.
-  EXPECT_EQ(DaylightWarning("ILL", 'W', CalendarDate{6, 15, 1959}).value_or("").rfind("Warning! War Time was legally observed", 0), 0u);
-  EXPECT_FALSE(DaylightWarning("ILL", 'W', CalendarDate{7, 15, 1959}));
-  EXPECT_FALSE(DaylightWarning("ILL", 'N', CalendarDate{6, 15, 1950}));
+  EXPECT_EQ(DaylightWarning("ILL", 'W', CalendarDate{6, 15, 1959}, std::nullopt).value_or("").rfind("Warning! War Time was legally observed", 0), 0u);
+  EXPECT_FALSE(DaylightWarning("ILL", 'W', CalendarDate{7, 15, 1959}, std::nullopt));
+  EXPECT_FALSE(DaylightWarning("ILL", 'N', CalendarDate{6, 15, 1950}, std::nullopt));
 }
 
-TEST_F(PlaceReadingTest, YearsAfter2005GetTheNoteWithTheYearTwice) {
+TEST_F(PlaceReadingTest, YearsAfterTheTablesReleaseGetTheNoteNamingIt) {
   ScopedScriptedMessages messages;
+  // Without "DSTVER.DAT" the release is not known: years after 2005.
   AtlasFields f = Entry("Chicago, IL", "01152010");
   ReadPlaceIntoFields(f, 0, PlacesTable());
-  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2010, is after you purchased\r\n"));
-  EXPECT_TRUE(messages->Saw("will have changed by the\r\nyear 2010"));
+  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2010, is after\r\nthe release of the "
+                            "IANA time zone database,\r\n"));
+  EXPECT_TRUE(messages->Saw("may have changed\r\nby the year 2010."));
   EXPECT_EQ(messages->Count("2010"), 1);
+
+  // With the release named, only years after its year, and the note names it.
+  folder_.Folder().Write(kDstReleaseFileName, "2011a\n");
+  messages->Clear();
+  f = Entry("Chicago, IL", "01152011");
+  ReadPlaceIntoFields(f, 0, PlacesTable());
+  EXPECT_TRUE(messages->Shown().empty());
+  f = Entry("Chicago, IL", "01152012");
+  ReadPlaceIntoFields(f, 0, PlacesTable());
+  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2012, is after\r\nthe release 2011a of "
+                            "the IANA time zone database,"));
+
+  EXPECT_FALSE(DaylightWarning("XXX", 'N', CalendarDate{12, 31, 2025}, "2025b"));
+  EXPECT_TRUE(DaylightWarning("XXX", 'N', CalendarDate{1, 1, 2026}, "2025b"));
+}
+
+TEST(DstTablesRelease, OnlyAReleaseNameIsTaken) {
+  test::TempFolder folder;
+  EXPECT_FALSE(DstTablesRelease());
+  folder.Write(kDstReleaseFileName, "2025b\r\n");
+  EXPECT_EQ(DstTablesRelease(), "2025b");
+  EXPECT_EQ(DstReleaseYear("2025b"), 2025);
+  for (const char* damaged : {"", "2025", "20x5b", "2025bcd", "2025B", "\xFF\xFE2025b", " 2025b"}) {
+    folder.Write(kDstReleaseFileName, damaged);
+    EXPECT_FALSE(DstTablesRelease()) << damaged;
+  }
+  // A huge file is read no further than its start.
+  folder.Write(kDstReleaseFileName, "2024a\n" + std::string(1 << 20, 'x'));
+  EXPECT_EQ(DstTablesRelease(), "2024a");
 }
 
 TEST_F(PlaceReadingTest, TheRecheckAsksOnlyWhenTheZoneOrDaylightChanges) {

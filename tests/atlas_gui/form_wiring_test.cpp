@@ -76,7 +76,7 @@ TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
   EXPECT_EQ(form.MaskEdTZHrs()->StoredText() + form.MaskEdTzEW()->StoredText() +
                 form.MaskEdDstObs()->StoredText(),
             "5WY");
-  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2024, is after you purchased"));
+  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2024, is after\r\nthe release"));
   form.FormDeactivate();
 }
 

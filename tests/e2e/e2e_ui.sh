@@ -176,7 +176,7 @@ leave_viewer_to_main_menu() {
   e2e_press "$viewer" Escape
   menu=$(window "Exit to Main Menu or Data Entry Screen")
   e2e_press "$menu" alt+m
-  gone "Wheel  Style  AAA"
+  gone_id "$viewer"
   caption_is "$main" "Vostrane"
 }
 

@@ -39,7 +39,7 @@ grep -aq "Walker, Mary" names.dbf || fail "Walker, Mary is not in names.dbf"
 
 step "Done: the viewer with one entry"
 click_form_button "$form" Done
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - Walker, Mary - Natal Chart" 60)
 screenshot "$viewer" first-session.png
 ./vostrane-batch dump 1 >first-entry.json || fail "the first session's entry cannot be read"
 cp first-entry.json "$ARTIFACTS/"
@@ -49,7 +49,7 @@ step "File: Clear All Entries and Start New List, after its question"
 e2e_press "$viewer" alt+f c
 question=$(other_window "Vostrane") || fail "no question before clearing the list"
 e2e_press "$question" Return
-gone "Wheel  Style  AAA"
+gone_id "$viewer"
 form=$(window "Vostrane - Enter Birth Data" 30)
 
 step "the saved person read from the name file"
@@ -70,7 +70,7 @@ confirm_note "Smith, Anna saved"
 click_form_button "$form" Done
 
 step "viewer"
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - Walker, Mary - Natal Chart" 60)
 screenshot "$viewer" viewer-entry1.png
 
 step "Entries menu: entry 2 with the mouse"
@@ -99,16 +99,16 @@ pages=$(grep -a -c "/Type /Page$" "$pdf" || true)
 [ "$pages" -eq 1 ] || fail "$pdf has $pages pages"
 e2e_press "$note" Return
 gone_id "$note"
-caption_is "$viewer" "Wheel  Style  AAA"
+caption_is "$viewer" "Vostrane - Walker, Mary - Natal Chart"
 
 step "Exit to the opening screen"
 e2e_press "$viewer" alt+x y
-gone "Wheel  Style  AAA"
+gone_id "$viewer"
 caption_is "$main" "Vostrane"
 
 step "Continue with Charts of Previous Session"
 e2e_press "$main" alt+s c
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - Walker, Mary - Natal Chart" 60)
 screenshot "$viewer" viewer-continued.png
 cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-continued.png" ||
   fail "the continued session does not open on entry 1 as before"

@@ -57,8 +57,10 @@ click_form_button "$form" Done
 answer_no_save
 
 step "viewer"
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - Doe, John - Natal Chart" 60)
 screenshot "$viewer" viewer-entry1.png
+# The calculation is over: the main window no longer asks to wait.
+caption_is "$main" "Vostrane"
 
 step "Entries menu: entry 2 with the mouse"
 # "Entries" is the third title of the menu bar, its first item the other
@@ -67,6 +69,7 @@ click "$viewer" 110 10
 popup=$(other_window "Vostrane") || fail "the Entries menu did not open"
 click "$popup" 100 12
 gone_id "$popup"
+caption_is "$viewer" "Vostrane - Smith, Anna - Natal Chart"
 screenshot "$viewer" viewer-entry2.png
 cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-entry2.png" &&
   fail "choosing entry 2 left the page as it was"
@@ -83,19 +86,19 @@ pages=$(grep -a -c "/Type /Page$" Smith_Anna.pdf || true)
 [ ! -e Smith_Anna.pdf.tmp ] || fail "the temporary PDF file was left behind"
 e2e_press "$note" Return
 gone_id "$note"
-caption_is "$viewer" "Wheel  Style  AAA"
+caption_is "$viewer" "Vostrane - Smith, Anna - Natal Chart"
 screenshot "$viewer" viewer-after-print.png
 cmp -s "$ARTIFACTS/viewer-entry2.png" "$ARTIFACTS/viewer-after-print.png" ||
   fail "the screen page after printing differs from the one before"
 
 step "Exit to the opening screen"
 e2e_press "$viewer" alt+x y
-gone "Wheel  Style  AAA"
+gone_id "$viewer"
 caption_is "$main" "Vostrane"
 
 step "Continue with Charts of Previous Session"
 e2e_press "$main" alt+s c
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - Doe, John - Natal Chart" 60)
 screenshot "$viewer" viewer-continued.png
 cmp -s "$ARTIFACTS/viewer-entry1.png" "$ARTIFACTS/viewer-continued.png" ||
   fail "the continued session does not open on entry 1 as before"

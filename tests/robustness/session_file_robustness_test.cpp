@@ -89,8 +89,8 @@ TEST_F(SessionRobustnessDeathTest, ACutFileEndsTheProgramBeforeAnyEntryIsRewritt
     const char* message = copy.bytes.size() < 2 * kEntrySize
                               ? "ERROR!!!! No batch of charts on disk \\(INPUT.FIL not on drive.   "
                                 "Program ended\\."
-                              : "ERROR!!!! Could not read INPUT.FIL\\. Bad disk or file not on disk "
-                                "or ZORLAN PROGRAM MAY ALREADY BE RUNNING\\.  Program ended\\.";
+                              : "ERROR!!!! Could not read INPUT.FIL\\. Bad disk or file not on "
+                                "disk\\.  Program ended\\.";
     EXPECT_EXIT(RunDriver(), testing::ExitedWithCode(1), message);
     EXPECT_EQ(folder_.Read(kSessionFileName), copy.bytes);
   }

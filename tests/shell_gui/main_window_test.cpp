@@ -23,10 +23,16 @@ class ScriptedPhases : public SessionPhases {
   std::deque<char> formStates;
   std::deque<char> viewerStates;
 
+  std::vector<QString> captions;  // of the main window while calculating and viewing
+
   void ShowBirthDataForm(QWidget*) override { log.push_back("form"); RunState = Next(formStates); }
-  void CalculateSession(QWidget*) override { log.push_back("calc"); }
+  void CalculateSession(QWidget* parent) override {
+    log.push_back("calc");
+    captions.push_back(parent->windowTitle());
+  }
   void PrepareDrawing() override { log.push_back("prepare"); }
-  void ShowViewer(QWidget*, QObject*, ViewerSize size) override {
+  void ShowViewer(QWidget* parent, QObject*, ViewerSize size) override {
+    captions.push_back(parent->windowTitle());
     log.push_back("viewer " + std::to_string(size.height) + "/" + std::to_string(size.printoutHeight));
     RunState = Next(viewerStates);
   }
@@ -64,7 +70,7 @@ TEST_F(MainWindowTest, HasTitleAndMenus) {
   EXPECT_EQ(form.windowTitle(), "Vostrane");
   QStringList titles;
   for (QAction* a : form.menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&Start", "&About", "&Quit"}));
+  EXPECT_EQ(titles, (QStringList{"&Start", "&Preferences...", "&About", "&Quit"}));
   EXPECT_GE(form.minimumWidth(), 350);
   EXPECT_EQ(form.InstructionText(),
             "Instructions: For typical operation, select \"Start\" and then \"New\"");
@@ -95,6 +101,8 @@ TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
   EXPECT_EQ(phases_.log[2].rfind("viewer ", 0), 0u);
   EXPECT_EQ(phases_.log[3], "close");
   EXPECT_EQ(form.windowTitle(), "Vostrane");  // caption restored after the viewing
+  // "PLEASE WAIT" while the charts are calculated, not while they are viewed.
+  EXPECT_EQ(phases_.captions, (std::vector<QString>{"Calculating . . .  PLEASE WAIT!", "Vostrane"}));
 }
 
 TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
@@ -130,7 +138,7 @@ TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
   TFormZor form;
   EXPECT_TRUE(messages_->Saw("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!"));
   EXPECT_TRUE(messages_->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
-  EXPECT_TRUE(messages_->Saw("Error! File ZORASTRO.TTF is not in the Zorlan directory!"));
+  EXPECT_TRUE(messages_->Saw("Error! File zorastro.ttf is not in the Vostrane folder!"));
   EXPECT_FALSE(messages_->Saw("ZORCTRL.DAT"));
   EXPECT_EQ(folder_.Read("SCRSEL.DAT").size(), 1u);
 }

@@ -70,6 +70,7 @@ TEST_F(InstalledControl, NewChartsGetTheStandardWheelAndTropicalZodiac) {
   for (size_t group = 4; group < 40; group += 4)
     EXPECT_EQ(printouts[group], 'N') << printouts;
   EXPECT_EQ(record_.Letter(off::defaultZodsel), 'T');
+  EXPECT_EQ(record_.Letter(off::defaultHousesys), 'F');
   EXPECT_EQ(record_.Letter(off::saveOption), 'Y');
   EXPECT_EQ(record_.Letter(off::warnDuplicateName), 'Y');
   EXPECT_EQ(record_.Letter(off::placeNameStyle), 'K');
@@ -80,7 +81,7 @@ TEST_F(InstalledControl, NewChartsGetTheStandardWheelAndTropicalZodiac) {
 TEST_F(InstalledControl, BytesNoOptionUsesAreZero) {
   EXPECT_EQ(bytes_[0], '\0');
   EXPECT_EQ(bytes_[1], '\0');
-  EXPECT_EQ(bytes_.substr(90, 183), std::string(183, '\0'));  // 90 .. 272
+  EXPECT_EQ(bytes_.substr(91, 182), std::string(182, '\0'));  // 91 .. 272
   EXPECT_EQ(bytes_.substr(410), std::string(kControlRecordSize - 410, '\0'));
 }
 

@@ -33,7 +33,7 @@ TEST(DrawingSettingsFromControl, TakesTheScreenAndPrinterOptions) {
   EXPECT_EQ(s.viewerColour, 0x00E0D0C0);
   EXPECT_TRUE(s.printer.oneDocumentPerPrintout);
   EXPECT_TRUE(s.printer.config2.monochrome);
-  EXPECT_EQ(s.printer.jobTitle, "Zorlan");
+  EXPECT_EQ(s.printer.jobTitle, "Vostrane");
 
   c.SetLetter(o::screenProportions, 'Y');
   c.SetLetter(o::monoScreen, 'Y');

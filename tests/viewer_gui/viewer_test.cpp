@@ -109,7 +109,7 @@ TEST_F(ViewerTest, OpensOnTheFirstEntryWithItsWheelPage) {
   EXPECT_EQ(OutputDevice, 'S');
   EXPECT_EQ(viewer->Flags().busy, 0);
   EXPECT_FALSE(viewer->Flags().exitFlag);
-  EXPECT_EQ(viewer->windowTitle(), "Wheel  Style  AAA");
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 1 - Natal Chart");
   EXPECT_TRUE(SessionIsOpen());
   const QImage page = viewer->PageImage();
   EXPECT_EQ(page.size(), QSize(616, 832));
@@ -138,6 +138,7 @@ TEST_F(ViewerTest, TwentyFiveEntriesAndChoosingEntryThree) {
   ASSERT_EQ(viewer->EntryAction(1)->text(), "3: Person 3 - Natal Chart");
   viewer->EntryAction(1)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 3);
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 3 - Natal Chart");
   std::vector<int> expected = {1, 2};
   for (int i = 4; i <= 21; ++i) expected.push_back(i);
   EXPECT_EQ(ListedEntries(*viewer), expected);
@@ -241,6 +242,10 @@ TEST_F(ViewerTest, PrintingEntryThreeLeavesTheScreenAsItWas) {
   EXPECT_EQ(folder.Read("Person_3.pdf").substr(0, 5), "%PDF-");
   EXPECT_FALSE(fs::exists(pdf + ".tmp"));
   EXPECT_TRUE(messages->Saw("The page was saved as a PDF file:\r\n" + pdf));
+  // The document's title (UTF-16 in the PDF) names the program, person and chart.
+  std::string title16 = "\xFE\xFF";
+  for (char c : std::string("Vostrane - Person 3 - Natal Chart")) title16 += std::string(1, '\0') + c;
+  EXPECT_NE(folder.Read("Person_3.pdf").find(title16), std::string::npos);
 
   EXPECT_EQ(viewer->CurrentEntry(), 3);
   EXPECT_EQ(OutputDevice, 'S');
@@ -251,7 +256,7 @@ TEST_F(ViewerTest, PrintingEntryThreeLeavesTheScreenAsItWas) {
   EXPECT_EQ(m.pageHeight, 830);
   EXPECT_EQ(m.lineHeight, 830 / 75);
   EXPECT_EQ(viewer->PageImage(), before);  // drawn afresh, the same page
-  EXPECT_EQ(viewer->windowTitle(), "Wheel  Style  AAA");
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 3 - Natal Chart");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
   // A second print never replaces the first file.

@@ -38,7 +38,7 @@ TEST(PrinterSettings, TakenFromTheControlRecord) {
   EXPECT_FALSE(s.config1.monochrome);
   EXPECT_EQ(s.config2.copies, 2);
   EXPECT_EQ(s.config2.deviceLetters, "XXXXTXVMH");
-  EXPECT_EQ(s.jobTitle, "Zorlan");
+  EXPECT_EQ(s.jobTitle, "Vostrane");
 
   double w = 0, h = 0;
   s.PaperSizeFor('2', w, h);

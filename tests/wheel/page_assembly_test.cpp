@@ -47,7 +47,7 @@ class PageAssemblyTest : public ::testing::Test {
   WheelPageAssembler assembler{DefaultPageNames()};
 };
 
-TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheStyle) {
+TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheChart) {
   single.SetLetter(wo::grid1Shown, 'Y');
   Reinstall();
   RecordingSurface s;
@@ -61,7 +61,7 @@ TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheStyle) {
       "Wheel  Assembling: ",        "Wheel  Assembling:  Graphic pictures",
       "Wheel  Assembling:  Header", "Wheel  Assembling:  Tables",
       "Wheel  Assembling:  Aspects", "Wheel  Assembling:  Wheel",
-      "Wheel  Assembling:  Company", "Wheel  Style  AAA"};
+      "Wheel  Assembling:  Company", "Vostrane - Doe, John - Natal Chart"};
   EXPECT_EQ(host.captions, expected);
   EXPECT_EQ(s.Ops().front().kind, DrawOp::Kind::BeginPrintout);
   EXPECT_EQ(s.Ops().front().x1, '2');
@@ -69,14 +69,15 @@ TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheStyle) {
   EXPECT_EQ(s.Ops().back().kind, DrawOp::Kind::EndPage);
   EXPECT_EQ(s.Ops().back().x1, 1);
 
-  // On paper the caption tells how to interrupt; a bi-wheel says so.
+  // On paper the caption tells how to interrupt; a bi-wheel names its inner chart.
   RecordingSurface paper('P');
   paper.SetHost(&host);
   const ChartEntry second = MakeChart("Second");
   in.category = 'B';
   in.second = &second;
   ASSERT_TRUE(assembler.AssembleWheelPage(paper, in));
-  EXPECT_EQ(host.captions.back(), "BiWheel  Style  AAA  (press space bar to interrupt)!");
+  EXPECT_EQ(host.captions.back(),
+            "Vostrane - Doe, John - Natal Chart  (press space bar to interrupt)!");
 }
 
 TEST_F(PageAssemblyTest, AClearedContinueFlagSkipsTheRemainingStepsButEndsThePage) {

@@ -87,6 +87,11 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
     return true;
   };
   EXPECT_FALSE(ChartTitle(loop, names, loops).empty());
+
+  // The printout title: name as entered and the chart's own title, without
+  // the blanks that end a composite's.
+  EXPECT_EQ(PrintoutTitle(e, names), "Vostrane - Doe, John - Natal Chart");
+  EXPECT_EQ(PrintoutTitle(composite, names), "Vostrane - Doe, John - Composite Chart (Midpoint Method)");
 }
 
 TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {

@@ -2,9 +2,11 @@
 // the IANA time zone database source "tzdata.zi", one table per zone of the
 // zone list that the atlas generator writes (table k is the k-th zone of
 // the list). Each file is written to a temporary file and renamed, so a
-// failure leaves the previous files in place.
+// failure leaves the previous files in place. With a fifth argument the
+// release of the database ("2025b", the "# version" line of tzdata.zi) is
+// written to that file, so the program can name it.
 //
-//   dstgen TZDATA.ZI ZONE-LIST DSTRECS.DAT DST.FIL
+//   dstgen TZDATA.ZI ZONE-LIST DSTRECS.DAT DST.FIL [DSTVER.DAT]
 //   dstgen TZDATA.ZI --dump ZONE        (the zone's table, readable)
 #include <cstdio>
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "atlas/DstChangeRecord.h"
+#include "atlas/DstTablesRelease.h"
 #include "platform/FileSystem.h"
 #include "tools/dstgen/DstChains.h"
 #include "tools/dstgen/TzSource.h"
@@ -60,8 +63,8 @@ int main(int argc, char** argv) {
       Dump(tz::ParseSource(ReadText(argv[1])), argv[3]);
       return 0;
     }
-    if (argc != 5) {
-      std::fprintf(stderr, "usage: dstgen TZDATA.ZI ZONE-LIST DSTRECS.DAT DST.FIL\n");
+    if (argc != 5 && argc != 6) {
+      std::fprintf(stderr, "usage: dstgen TZDATA.ZI ZONE-LIST DSTRECS.DAT DST.FIL [DSTVER.DAT]\n");
       return 2;
     }
     const tz::Source source = tz::ParseSource(ReadText(argv[1]));
@@ -81,6 +84,12 @@ int main(int argc, char** argv) {
     const std::string changes = builder.FileBytes();
     if (!ReplaceFileContents(argv[4], changes)) throw std::runtime_error(std::string("cannot write ") + argv[4]);
     if (!ReplaceFileContents(argv[3], index)) throw std::runtime_error(std::string("cannot write ") + argv[3]);
+    if (argc == 6) {
+      if (!ParseDstRelease(source.version))
+        throw std::runtime_error(std::string(argv[1]) + " names no release in its \"# version\" line");
+      if (!ReplaceFileContents(argv[5], source.version + "\n"))
+        throw std::runtime_error(std::string("cannot write ") + argv[5]);
+    }
     std::printf("dstgen: tzdata %s, %zu tables, %zu records (%zu before sharing, %d links), %zu bytes\n",
                 source.version.c_str(), zones.size(), builder.Records().size(), logicalRecords,
                 builder.LinkCount(), changes.size());

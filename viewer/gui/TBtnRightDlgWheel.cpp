@@ -451,6 +451,7 @@ void TBtnRightDlgWheel::btnPrintClick() {
 
 std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter(std::string& pdfPath) {
   PrinterSettings printer = settings_.printer;
+  printer.jobTitle = PrintoutTitle(storage_->session.Current(), storage_->assembler.Names());
   const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
   pdfPath.clear();
   if (noPrinter || !pdfFolder_.empty()) {

@@ -56,7 +56,7 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
   toPdf_ = !pdfPath_.empty() || printers.isEmpty();
   if (toPdf_) {
-    if (pdfPath_.empty()) pdfPath_ = settings_.jobTitle + ".pdf";
+    if (pdfPath_.empty()) pdfPath_ = "Vostrane.pdf";
     pdfTempPath_ = pdfPath_ + ".tmp";
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setOutputFormat(QPrinter::PdfFormat);

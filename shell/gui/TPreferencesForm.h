@@ -1,0 +1,42 @@
+// The Preferences dialog of the main menu: the house system and the zodiac
+// of new charts, whether a new person is saved in the name file (ask,
+// never, always), and the duplicate-name warning. OK writes them into the
+// control record and the record back to "ZORCTRL.DAT".
+#pragma once
+
+#include <QDialog>
+
+#include "shell/ChartSettings.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace vostrane {
+
+class TPreferencesForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPreferencesForm(QWidget* parent = nullptr);
+
+  // The choices shown, as they stand.
+  Preferences Chosen() const;
+
+  QComboBox* HouseSystemBox() const { return houses_; }
+  QComboBox* ZodiacBox() const { return zodiac_; }
+  QComboBox* SaveQuestionBox() const { return save_; }
+  QCheckBox* DuplicateWarningBox() const { return duplicate_; }
+
+ public slots:
+  // Stores the choices in the control record and writes it back; a failed
+  // write is reported and the choices hold until the program ends.
+  void accept() override;
+
+ private:
+  QComboBox* houses_ = nullptr;
+  QComboBox* zodiac_ = nullptr;
+  QComboBox* save_ = nullptr;
+  QCheckBox* duplicate_ = nullptr;
+};
+
+}  // namespace vostrane

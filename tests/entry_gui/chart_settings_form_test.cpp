@@ -1,0 +1,85 @@
+// The house system and zodiac of each chart on the birth data form: a new
+// chart takes the defaults of the control record, the user's choice is
+// stored in the entry, and showing the entry again shows it.
+#include <QComboBox>
+#include <QListWidget>
+
+#include "FormFixture.h"
+#include "entry/BirthDataFields.h"
+
+namespace vostrane::test {
+namespace {
+
+using ChartSettingsForm = FormFixture;
+
+// A complete chart: a new entry's fields with a name and a place.
+BirthDataFields Person(const std::string& name) {
+  BirthDataFields f = NewEntryFields({{7, 4, 1990}, {14, 36, 0}});
+  f.name = name;
+  f.place = "Boston, MA";
+  return f;
+}
+
+TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
+  Control().SetLetter(control_offset::defaultHousesys, 'C');
+  Control().SetLetter(control_offset::defaultZodsel, 'S');
+  Start();
+  QComboBox* houses = form_->HouseSystemBox();
+  QComboBox* zodiac = form_->ZodiacBox();
+  ASSERT_EQ(houses->count(), 9);
+  EXPECT_EQ(houses->itemText(0), "Campanus");
+  EXPECT_EQ(houses->itemText(5), "Placidus");
+  EXPECT_EQ(houses->currentText(), "Koch");
+  EXPECT_EQ(zodiac->currentText(), "Sidereal");
+  EXPECT_EQ(form_->WorkingEntry().housesys(), 'C');
+  EXPECT_EQ(form_->WorkingEntry().zodsel(), 'S');
+
+  // The first chart: Alt+H goes to the house systems, Down picks the next
+  // ones (Meridian, Morinus); Alt+Z and Up make the zodiac tropical.
+  BirthDataFields f = Person("Ann Lee");
+  f.houseSystem = 'C';
+  f.zodiac = 'S';
+  form_->SetFields(f);
+  Key(Qt::Key_H, Qt::AltModifier);
+  ASSERT_EQ(Focus(), houses);
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(houses->currentText(), "Morinus");
+  Key(Qt::Key_Z, Qt::AltModifier);
+  ASSERT_EQ(Focus(), zodiac);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(zodiac->currentText(), "Tropical");
+
+  form_->NewNatalClick();
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Record(1).housesys(), 'E');
+  EXPECT_EQ(Record(1).zodsel(), 'T');
+  // The new chart starts from the defaults again.
+  EXPECT_EQ(houses->currentText(), "Koch");
+  EXPECT_EQ(zodiac->currentText(), "Sidereal");
+
+  form_->SetFields(Person("Bo Ek"));
+  houses->setCurrentIndex(8);  // Topocentric
+  form_->ListBox2Click(0);
+  ASSERT_EQ(form_->CurrentEntry(), 1);
+  EXPECT_EQ(Record(2).housesys(), 'I');
+  EXPECT_EQ(Record(2).zodsel(), 'T');  // Person() leaves the zodiac tropical
+  EXPECT_EQ(houses->currentText(), "Morinus");
+  EXPECT_EQ(zodiac->currentText(), "Tropical");
+  form_->ListBox2Click(1);
+  EXPECT_EQ(houses->currentText(), "Topocentric");
+  form_->FormDeactivate();
+}
+
+// A control record without the setting (or with a foreign byte) gives new
+// charts Placidus.
+TEST_F(ChartSettingsForm, AnUnknownDefaultIsPlacidus) {
+  Control().SetLetter(control_offset::defaultHousesys, 'Q');
+  Start();
+  EXPECT_EQ(form_->HouseSystemBox()->currentText(), "Placidus");
+  EXPECT_EQ(form_->WorkingEntry().housesys(), 'F');
+  form_->FormDeactivate();
+}
+
+}  // namespace
+}  // namespace vostrane::test

@@ -1,0 +1,122 @@
+// The Preferences dialog of the main menu and the About box, offscreen.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTimer>
+#include <filesystem>
+
+#include "platform/ScriptedMessageService.h"
+#include "shell/ChartSettings.h"
+#include "shell/ControlRecord.h"
+#include "shell/MessageTextFile.h"
+#include "shell/gui/TAboutZorForm.h"
+#include "shell/gui/TPreferencesForm.h"
+#include "tests/support/TempFolder.h"
+
+namespace vostrane {
+namespace {
+
+class PreferencesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::copy_file(test::InstallFile(kMessageTextFileName),
+                               folder_.Path() + "/" + kMessageTextFileName);
+    ASSERT_TRUE(OpenMessageTextFile());
+    control_ = std::string(kControlRecordSize, '\x5A');
+    control_[control_offset::defaultHousesys] = 'C';
+    control_[control_offset::defaultZodsel] = 'T';
+    control_[control_offset::saveOption] = 'Y';
+    control_[control_offset::warnDuplicateName] = 'Y';
+    folder_.Write(kControlFileName, control_);
+    OpenControlFile();
+  }
+  void TearDown() override {
+    if (ControlFileIsOpen()) CloseControlFile();
+    CloseMessageTextFile();
+  }
+
+  test::TempFolder folder_;
+  ScopedScriptedMessages messages_;
+  std::string control_;
+};
+
+TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
+  TPreferencesForm form;
+  ASSERT_EQ(form.HouseSystemBox()->count(), 9);
+  EXPECT_EQ(form.HouseSystemBox()->itemText(0), "Campanus");
+  EXPECT_EQ(form.HouseSystemBox()->itemText(8), "Topocentric");
+  EXPECT_EQ(form.HouseSystemBox()->currentText(), "Koch");
+  EXPECT_EQ(form.ZodiacBox()->currentText(), "Tropical");
+  EXPECT_EQ(form.SaveQuestionBox()->currentIndex(), 0);  // ask
+  EXPECT_TRUE(form.DuplicateWarningBox()->isChecked());
+
+  form.HouseSystemBox()->setCurrentText("Regiomontanus");
+  form.ZodiacBox()->setCurrentText("Sidereal");
+  form.SaveQuestionBox()->setCurrentIndex(1);  // never
+  form.DuplicateWarningBox()->setChecked(false);
+  form.accept();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(messages_->Shown().empty());
+
+  std::string expected = control_;
+  expected[control_offset::defaultHousesys] = 'H';
+  expected[control_offset::defaultZodsel] = 'S';
+  expected[control_offset::saveOption] = 'N';
+  expected[control_offset::warnDuplicateName] = 'N';
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
+  EXPECT_EQ(Control().defaultHousesys(), 'H');
+}
+
+TEST_F(PreferencesTest, CancelWritesNothing) {
+  TPreferencesForm form;
+  form.HouseSystemBox()->setCurrentIndex(0);
+  form.reject();
+  EXPECT_EQ(folder_.Read(kControlFileName), control_);
+  EXPECT_EQ(Control().defaultHousesys(), 'C');
+}
+
+// Without a control file (or with one that cannot be written) the choices
+// hold for the rest of the run, the user is told, and no file is made.
+TEST_F(PreferencesTest, AFailedWriteIsReported) {
+  CloseControlFile();
+  std::filesystem::remove(folder_.Path() + "/" + kControlFileName);
+  OpenControlFile();
+  messages_->Clear();
+  TPreferencesForm form;
+  form.ZodiacBox()->setCurrentIndex(1);
+  form.accept();
+  EXPECT_TRUE(messages_->Saw("Unable to write the preferences to file ZORCTRL.DAT"));
+  ASSERT_FALSE(messages_->Shown().empty());
+  EXPECT_EQ(messages_->Shown().back().icon, MsgIcon::Error);
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "/" + kControlFileName));
+  EXPECT_EQ(Control().defaultZodsel(), 'S');
+}
+
+TEST_F(PreferencesTest, AboutBoxNamesVersionSourcesAndLicencesOnly) {
+  folder_.Write("DSTVER.DAT", "2025b\n");
+  TAboutZorForm about;
+  QString all;
+  for (const QLabel* label : about.findChildren<QLabel*>()) all += label->text() + "\n";
+  EXPECT_TRUE(all.contains("Version " VOSTRANE_VERSION_TEXT));
+  EXPECT_TRUE(all.contains("GeoNames (geonames.org), CC BY 4.0"));
+  EXPECT_TRUE(all.contains("IANA time zone database, release 2025b, public domain"));
+  EXPECT_TRUE(all.contains("swe-standard-data"));
+  EXPECT_TRUE(all.contains("DejaVu"));
+  EXPECT_TRUE(all.contains("Symbola"));
+  for (const char* foreign : {"Windows", "Telephone", "Fax", "Zorlan", "purchase"})
+    EXPECT_FALSE(all.contains(foreign, Qt::CaseInsensitive)) << foreign;
+  EXPECT_FALSE(all.contains(" CD"));
+
+  // "y.dat" replaces the contact lines; a line of one character does not.
+  folder_.Write("y.dat", "Mail: help@example.org\nx\nWeb: example.org\n");
+  TAboutZorForm replaced;
+  EXPECT_EQ(replaced.ContactLabel(0)->text(), "Mail: help@example.org");
+  EXPECT_EQ(replaced.ContactLabel(1)->text(), about.ContactLabel(1)->text());
+  EXPECT_EQ(replaced.ContactLabel(2)->text(), "Web: example.org");
+}
+
+}  // namespace
+}  // namespace vostrane
