@@ -82,6 +82,13 @@ void TFormBDat::SetFields(const BirthDataFields& f) {
 void TFormBDat::MoveFocus(QWidget* target) {
   if (focusPermission_ != 'Y' || !target->isEnabled() || !target->isVisible()) return;
   target->setFocus(Qt::OtherFocusReason);
+  if (isActiveWindow()) return;
+  // The form is not the active window (a dialog or a message box has just
+  // closed): the focus arrives with the form's activation, which the
+  // fields do not take for leaving or entering. Their handlers run now.
+  if (activeField_ && activeField_ != target && !FieldExit(activeField_)) return;
+  auto* field = qobject_cast<FormField*>(target);
+  if (field && activeField_ != field) FieldEnter(field);
 }
 
 void TFormBDat::FocusField(FormField* field) {
@@ -141,6 +148,8 @@ bool TFormBDat::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* 
   }
   const QString text = e->text();
   if (text.isEmpty()) return false;  // Home, End ...: the field moves the caret
+  if (e->modifiers() & Qt::ControlModifier) return false;  // copy, select all ...
+  if (e->modifiers() & Qt::AltModifier) return true;       // no shortcut of this form
   const char16_t c = text[0].unicode();
   if (c < 0x20) return true;
   const char typed = c < 0x80 ? static_cast<char>(c) : '\x80';

@@ -26,7 +26,14 @@ main=$(window "Vostrane")
 step "New List of Charts: an accented name and a date that cannot exist"
 e2e_press "$main" alt+s n
 form=$(window "Vostrane - Enter Birth Data")
+# A Swiss keyboard has é and ü on keys of their own: xdotool then types
+# them as real keys instead of binding a spare key for each, which the
+# toolkit may not see in time.
+setxkbmap ch
+sleep 1
 type_into "$form" "José Müller"
+setxkbmap us
+sleep 1
 e2e_press "$form" Return
 type_into "$form" "02/30/1990"
 e2e_press "$form" Return

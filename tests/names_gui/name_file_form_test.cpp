@@ -241,6 +241,18 @@ TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecCount()));
 }
 
+TEST_F(NameFileForm, AccentedNamesAreStoredInWindows1252AndFoundInAnyCase) {
+  Start();
+  form_->EditName()->SetStoredText("Zo\xEB \xD8rsted");
+  TypePlace("Rome");
+  form_->SaveClick();
+  EXPECT_EQ(RecordField(table_.RecCount(), "NAME"), "Zo\xEB \xD8rsted");
+  // The index key is the name upper-cased in Windows-1252.
+  EXPECT_TRUE(NameIsOnFile(table_, "ZO\xCB \xF8RSTED"));
+  EXPECT_TRUE(NameIsOnFile(table_, "zo\xEB \xF8rsted"));
+  EXPECT_FALSE(NameIsOnFile(table_, "ZOE ORSTED"));
+}
+
 TEST_F(NameFileForm, SaveAppendsANewPersonAndThenUpdatesIt) {
   Start();
   Type("Gus");
