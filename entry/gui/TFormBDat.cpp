@@ -17,6 +17,7 @@
 #include "entry/FormTexts.h"
 #include "entry/SessionEntries.h"
 #include "entry/gui/FormField.h"
+#include "entry/gui/ImmediateShortcut.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
@@ -58,6 +59,7 @@ QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& c
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(objectName);
   button->setAutoDefault(false);
+  ClickShortcutAtOnce(button);
   return button;
 }
 

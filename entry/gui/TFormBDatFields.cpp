@@ -443,6 +443,7 @@ bool TFormBDat::FieldExit(FormField* f) {
   if (changed) MarkChange();
   const bool natal = entry_.charttype() == 0;
 
+  if (f == editPlace_) ShowHint(std::string());  // the place's hint ends with it
   if (f == editName_) {
     if (QApplication::focusWidget() != listBox1_) EndNameList();
     ShowHint(std::string());

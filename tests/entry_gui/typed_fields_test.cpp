@@ -189,6 +189,21 @@ TEST_F(TypedFields, NamesAndPlacesTakeWindows1252AndRefuseTheRest) {
   EXPECT_EQ(form_->ListBox2()->item(0)->text(), QString::fromUtf8("1: Jos\u00E9 M\u00FCller  Natal"));
 }
 
+TEST_F(TypedFields, AltNActsAtOnceAndTheNextNameIsKept) {
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  Key(Qt::Key_N, Qt::AltModifier);
+  // No moment of a pressed button, no question: the next keys are the name.
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Focus(), form_->EditName());
+  Type("Bob");
+  EXPECT_EQ(Stored(form_->EditName()), "Bob");
+  EXPECT_EQ(Record(1).place(), "Rome");
+  EXPECT_TRUE(messages_->Shown().empty());
+}
+
 class ChosenPlace : public NoPlaceLookup {
  public:
   PlaceChoice choice{'G', "Rome, Italy"};
