@@ -34,42 +34,9 @@ bool IsValidLongitudeText(const std::string& text) {
   return d < 180 || (m == 0 && s == 0);
 }
 
-FieldCorrection CorrectLongitudeField(const MaskedField& field, const std::string& previous,
-                                      FieldKey key) {
-  FieldCorrection out;
-  out.field = field;
-  if (HandleFocusKeys(key, out)) return out;
-  std::string t = BlanksToZeros(field.text);
-  bool valid = t.size() > 6 && t.size() <= 8;
-  if (valid) {
-    t = Pad(t, 8, 'Z');
-    valid = (t[3] == 'E' || t[3] == 'W') && AllDigits(t.substr(0, 3)) &&
-            AllDigits(t.substr(4, 2)) && AllDigits(t.substr(6, 2)) &&
-            DigitsValue(t.substr(4, 2)) < 60 && DigitsValue(t.substr(6, 2)) < 60;
-  }
-  if (!valid) {
-    out.field.text = previous;
-  } else {
-    const int degrees = DigitsValue(t.substr(0, 3));
-    const bool pastDateLine = degrees > 180 || (degrees == 180 && t.substr(4) != "0000");
-    if (pastDateLine) t.replace(0, 3, "179");
-    out.field.text = t;
-  }
-  out.textChanged = out.field.text != field.text;
-  return out;
-}
-
 std::string ZoneTextOnEnter(const std::string& text) {
   const std::string t = Trim(text);
   return t.size() == 1 ? "0" + t : text;
-}
-
-std::string ZoneHoursOnExit(const std::string& text, const std::string& remembered) {
-  return RangeCheckField(text, 0, 13, remembered);
-}
-
-std::string ZoneMinutesOnExit(const std::string& text, const std::string& remembered) {
-  return RangeCheckField(text, 0, 59, remembered);
 }
 
 std::string LetterOnEnter(const std::string& text, const std::string& allowed, char fallback) {
@@ -81,14 +48,6 @@ std::string LetterAfterKey(const std::string& text, const std::string& allowed,
                            const std::string& remembered) {
   if (text.size() == 1 && allowed.find(text[0]) != std::string::npos) return text;
   return remembered;
-}
-
-std::string DateOnExit(const std::string& text, const std::string& remembered,
-                       const std::string& fallback) {
-  if (ParseDateText(text)) return text;
-  if (ParseDateText(remembered)) return remembered;
-  if (ParseDateText("01011900")) return "01011900";
-  return fallback;
 }
 
 std::string TimeOnExit(const std::string& text) {

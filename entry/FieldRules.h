@@ -1,7 +1,7 @@
-// The per-key and exit rules of the birth data form's fields that the
-// general masked-field routines do not cover: the longitude field, the zone
-// fields, the two letter fields, and the exit rules of the date and time.
-// Pure functions over the stored field texts.
+// The rules of the birth data form's fields that the masked-field typing
+// does not cover: the longitude text, the zone fields on entry, the two
+// letter fields, and the time's letter on exit. Pure functions over the
+// stored field texts.
 #pragma once
 
 #include <string>
@@ -16,22 +16,8 @@ namespace vostrane {
 // seconds), minutes and seconds below 60. Blanks count as "0".
 bool IsValidLongitudeText(const std::string& text);
 
-// Per-key correction of the longitude field: Enter and Down give
-// kFieldNext, Up kFieldPrevious. For other keys blanks become "0"; a text of
-// 6 characters or fewer, a first character that is not a digit, a fourth
-// that is not E or W, or minutes or seconds of 60 or more bring back the
-// previous text; degrees above 180 become "179" (so does 180 with minutes
-// or seconds, which would lie beyond the date line).
-FieldCorrection CorrectLongitudeField(const MaskedField& field, const std::string& previous,
-                                      FieldKey key);
-
 // A one-digit zone value gets a leading "0" when its field is entered.
 std::string ZoneTextOnEnter(const std::string& text);
-
-// Exit rules of the zone fields: hours 0 to 13 and minutes 0 to 59, other
-// text brings back the remembered text.
-std::string ZoneHoursOnExit(const std::string& text, const std::string& remembered);
-std::string ZoneMinutesOnExit(const std::string& text, const std::string& remembered);
 
 // The letter fields: on entry an empty or foreign letter becomes the
 // default; a typed letter outside the allowed ones brings back the
@@ -41,12 +27,6 @@ inline constexpr const char* kDaylightFieldLetters = "DLNWY";
 std::string LetterOnEnter(const std::string& text, const std::string& allowed, char fallback);
 std::string LetterAfterKey(const std::string& text, const std::string& allowed,
                            const std::string& remembered);
-
-// Exit rule of the date field: an invalid date brings back the remembered
-// text; when that is invalid too, "01011900"; when that fails, `fallback`
-// (form text 8992).
-std::string DateOnExit(const std::string& text, const std::string& remembered,
-                       const std::string& fallback);
 
 // Exit rule of the time field: the seventh character must be A or P, else it
 // becomes A.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,10 @@ struct NameListView {
   std::vector<std::string> rows;
 };
 
-// Which entries were already offered for saving.
+// Which entries and persons were already offered for saving in this list.
 struct SaveOfferState {
   std::vector<uint8_t> doNotAsk = std::vector<uint8_t>(20000, 0);  // per entry number
-  int highestAsked = 0;
+  std::set<std::string> askedNames;  // name keys (trimmed, upper-cased)
 };
 
 class NameFileAccess {
@@ -47,7 +48,8 @@ class NameFileAccess {
   virtual void UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry,
                                   bool linked) = 0;
 
-  // Leaving an entry: the offer to save an unsaved natal entry.
+  // "Done": the offer to save an unsaved natal entry, at most once per
+  // person and list.
   virtual void OfferToSave(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
                            SaveOfferState& offers) = 0;
 

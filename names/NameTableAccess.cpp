@@ -243,11 +243,11 @@ void NameTableAccess::UpdateLinkedRecord(const BirthDataFields& fields, ChartEnt
 void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
                                   SaveOfferState& offers) {
   if (!Usable() || entry.charttype() != 0 || DuplicateNameLetter(entry) == 'Y') return;
-  if (!InOfferRange(offers, entryNumber) || offers.doNotAsk[static_cast<size_t>(entryNumber)] != 0 ||
-      entryNumber <= offers.highestAsked)
+  if (!InOfferRange(offers, entryNumber) || offers.doNotAsk[static_cast<size_t>(entryNumber)] != 0)
     return;
+  const std::string name = Trim(fields.name);
+  if (name.empty() || offers.askedNames.count(NameKey(name)) > 0) return;
   Guarded([&] {
-    const std::string name = Trim(fields.name);
     if (entry.nameRecord() > 0 || NameIsOnFile(table_, name)) return;  // linked
     bool linked = false;
     const char option = Control().saveOption();
@@ -258,7 +258,7 @@ void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& ent
     } else if (option == 'G' || option == 'S') {
       AppendAndDeduplicate(fields, entry, entryNumber, linked);
     }
-    offers.highestAsked = entryNumber;
+    offers.askedNames.insert(NameKey(name));
   });
 }
 

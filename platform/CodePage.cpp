@@ -1,6 +1,7 @@
 #include "platform/CodePage.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vostrane {
 namespace {
@@ -25,14 +26,19 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-char ToCp1252(char32_t cp) {
+// The Windows-1252 byte of a code point, or nullopt.
+std::optional<char> Cp1252Byte(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (int i = 0; i < 32; ++i)
     if (kHigh[i] != 0 && kHigh[i] == cp) return static_cast<char>(0x80 + i);
-  return '?';
+  return std::nullopt;
 }
 
+char ToCp1252(char32_t cp) { return Cp1252Byte(cp).value_or('?'); }
+
 }  // namespace
+
+bool IsCp1252Character(char32_t codePoint) { return Cp1252Byte(codePoint).has_value(); }
 
 std::string Cp1252ToUtf8(const std::string& text) {
   std::string out;

@@ -11,4 +11,7 @@ std::string Cp1252ToUtf8(const std::string& text);
 // Characters without a Windows-1252 code become '?'.
 std::string Utf8ToCp1252(const std::string& text);
 
+// True when the Unicode code point has a Windows-1252 code.
+bool IsCp1252Character(char32_t codePoint);
+
 }  // namespace vostrane

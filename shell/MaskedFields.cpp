@@ -1,70 +1,244 @@
 #include "shell/MaskedFields.h"
 
 #include <algorithm>
-#include <initializer_list>
 
+#include "shell/FieldLayouts.h"
 #include "shell/NumberText.h"
 
 namespace vostrane {
 namespace {
 
-// A run of decimal digits (nothing else) as a number.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Characters that end a unit waiting for digits.
+bool IsSeparator(char c) {
+  return c == ':' || c == '/' || c == ' ' || c == '.' || c == ',' || c == '\'' || c == '"' ||
+         c == '-';
+}
+
+char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string Padded(const FieldLayout& layout, const std::string& text) {
+  std::string t = text.substr(0, static_cast<size_t>(layout.size));
+  t.resize(static_cast<size_t>(layout.size), ' ');
+  return t;
+}
+
+int UnitAt(const FieldLayout& layout, int index) {
+  for (size_t u = 0; u < layout.units.size(); ++u) {
+    const FieldUnit& unit = layout.units[u];
+    if (index >= unit.start && index < unit.start + unit.width) return static_cast<int>(u);
+  }
+  return -1;
+}
+
+std::string UnitText(const FieldUnit& unit, const std::string& text) {
+  return text.substr(static_cast<size_t>(unit.start), static_cast<size_t>(unit.width));
+}
+
+// Complete: every position filled; Waiting: digits typed, blanks after them;
+// Empty: nothing typed (a year may hold its sign); Odd: anything else.
+enum class UnitState { Complete, Waiting, Empty, Odd };
+
+UnitState StateOf(const FieldUnit& unit, const std::string& text) {
+  const std::string s = UnitText(unit, text);
+  if (unit.kind == UnitKind::Letter) return s == " " ? UnitState::Empty : UnitState::Complete;
+  size_t i = unit.kind == UnitKind::Year && s[0] == '-' ? 1 : 0;
+  const size_t firstDigit = i;
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  const size_t digits = i - firstDigit;
+  while (i < s.size() && s[i] == ' ') ++i;
+  if (i < s.size()) return UnitState::Odd;
+  if (digits == s.size() - firstDigit) return UnitState::Complete;
+  return digits == 0 ? UnitState::Empty : UnitState::Waiting;
+}
+
+std::optional<int> UnitValue(const FieldUnit& unit, const std::string& text) {
+  if (StateOf(unit, text) != UnitState::Complete || unit.kind == UnitKind::Letter)
+    return std::nullopt;
+  return ParseInteger(UnitText(unit, text));
+}
+
+std::string Capitalised(std::string text) {
+  if (!text.empty()) text[0] = UpperLetter(text[0]);
+  return text;
+}
+
+std::string UnitProblem(const FieldUnit& unit, const std::string& text) {
+  if (unit.kind == UnitKind::Letter) {
+    const char letter = text[static_cast<size_t>(unit.start)];
+    return unit.letters.find(letter) == std::string::npos ? unit.rangeText : "";
+  }
+  const std::optional<int> value = UnitValue(unit, text);
+  if (!value || (*value >= unit.minimum && *value <= unit.maximum)) return "";
+  return Capitalised(unit.noun) + " " + std::to_string(*value) + unit.suffix +
+         " is not possible: " + unit.rangeText + ".";
+}
+
+// A unit waiting for digits takes them right-aligned ("1 " is 01, a year
+// "-4  " is -004); a unit with blanks between its digits has them as "0".
+void CompleteUnit(const FieldLayout& layout, size_t u, std::string& text) {
+  const FieldUnit& unit = layout.units[u];
+  const UnitState state = StateOf(unit, text);
+  if (state == UnitState::Complete || state == UnitState::Empty) return;
+  std::string s = UnitText(unit, text);
+  if (state == UnitState::Waiting) {
+    const bool sign = unit.kind == UnitKind::Year && s[0] == '-';
+    std::string digits;
+    for (char c : s)
+      if (IsDigit(c)) digits += c;
+    const size_t room = s.size() - (sign ? 1 : 0);
+    s = std::string(sign ? "-" : "") + std::string(room - digits.size(), '0') + digits;
+  } else {
+    std::replace(s.begin(), s.end(), ' ', '0');
+  }
+  text.replace(static_cast<size_t>(unit.start), s.size(), s);
+  AfterUnitComplete(layout, u, text);
+}
+
+// The index after unit u (the start of the next unit, or the end).
+int After(const FieldLayout& layout, size_t u) {
+  return layout.units[u].start + layout.units[u].width;
+}
+
+FieldEdit Result(const FieldLayout& layout, std::string text, int caret) {
+  FieldEdit edit;
+  edit.problem = FieldProblem(layout, text);
+  edit.text = std::move(text);
+  edit.caret = std::clamp(caret, 0, layout.size);
+  return edit;
+}
+
+FieldEdit Refused(const FieldLayout& layout, std::string text, int caret) {
+  FieldEdit edit{std::move(text), caret, layout.typingHint};
+  return edit;
+}
+
+FieldEdit TypeDigit(const FieldLayout& layout, std::string t, int caret, char digit) {
+  int u = UnitAt(layout, caret);
+  // A digit on a letter goes on to the number after it.
+  if (u >= 0 && layout.units[static_cast<size_t>(u)].kind == UnitKind::Letter) {
+    caret = After(layout, static_cast<size_t>(u));
+    u = UnitAt(layout, caret);
+  }
+  if (u < 0) return Refused(layout, std::move(t), caret);
+  const FieldUnit& unit = layout.units[static_cast<size_t>(u)];
+  const int i = caret - unit.start;
+  if (i == 0) {
+    t.replace(static_cast<size_t>(unit.start), static_cast<size_t>(unit.width),
+              std::string(1, digit) + std::string(static_cast<size_t>(unit.width - 1), ' '));
+  } else {
+    t[static_cast<size_t>(caret)] = digit;
+  }
+  ++caret;
+
+  const UnitState state = StateOf(unit, t);
+  if (state == UnitState::Waiting && i == 0 && unit.unitsDigitRule && unit.width == 2 &&
+      (digit - '0') * 10 > unit.maximum) {
+    t.replace(static_cast<size_t>(unit.start), 2, std::string("0") + digit);
+    AfterUnitComplete(layout, static_cast<size_t>(u), t);
+    return Result(layout, std::move(t), After(layout, static_cast<size_t>(u)));
+  }
+  if (state == UnitState::Complete) AfterUnitComplete(layout, static_cast<size_t>(u), t);
+  return Result(layout, std::move(t), caret);
+}
+
+// Ends the unit at the caret when it waits for digits; true when the caret
+// was inside a unit (not at its start).
+bool EndUnitAtCaret(const FieldLayout& layout, std::string& t, int caret, int& unitEnded) {
+  const int u = UnitAt(layout, caret);
+  unitEnded = -1;
+  if (u < 0 || caret == layout.units[static_cast<size_t>(u)].start) return false;
+  CompleteUnit(layout, static_cast<size_t>(u), t);
+  unitEnded = u;
+  return true;
+}
+
+FieldEdit TypeLetter(const FieldLayout& layout, std::string t, int caret, size_t letterUnit,
+                     char letter) {
+  const int caretUnit = UnitAt(layout, caret);
+  int ended = -1;
+  EndUnitAtCaret(layout, t, caret, ended);
+  t[static_cast<size_t>(layout.units[letterUnit].start)] = letter;
+  // On the letter, or ending the unit just before it: the caret goes past
+  // the letter; ending another unit: to the unit after that one.
+  const int letterIndex = static_cast<int>(letterUnit);
+  if (caretUnit == letterIndex || (ended >= 0 && ended + 1 == letterIndex))
+    caret = After(layout, letterUnit);
+  else if (ended >= 0)
+    caret = After(layout, static_cast<size_t>(ended));
+  return Result(layout, std::move(t), caret);
+}
+
+}  // namespace
+
+FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int caret,
+                        char typed) {
+  std::string t = Padded(layout, text);
+  caret = std::clamp(caret, 0, layout.size);
+  if (IsDigit(typed)) return TypeDigit(layout, std::move(t), caret, typed);
+
+  const int u = UnitAt(layout, caret);
+  // The minus sign of a year B.C., typed where the year begins.
+  if (typed == '-' && u >= 0 && layout.units[static_cast<size_t>(u)].kind == UnitKind::Year &&
+      caret == layout.units[static_cast<size_t>(u)].start) {
+    const FieldUnit& year = layout.units[static_cast<size_t>(u)];
+    t.replace(static_cast<size_t>(year.start), static_cast<size_t>(year.width),
+              "-" + std::string(static_cast<size_t>(year.width - 1), ' '));
+    return Result(layout, std::move(t), caret + 1);
+  }
+
+  const char letter = UpperLetter(typed);
+  for (size_t l = 0; l < layout.units.size(); ++l) {
+    const FieldUnit& unit = layout.units[l];
+    if (unit.kind == UnitKind::Letter && unit.letters.find(letter) != std::string::npos)
+      return TypeLetter(layout, std::move(t), caret, l, letter);
+  }
+  // The "M" of AM and PM has nothing to do.
+  if (layout.kind == FieldKind::Time && letter == 'M') return Result(layout, std::move(t), caret);
+
+  if (IsSeparator(typed)) {
+    int ended = -1;
+    if (EndUnitAtCaret(layout, t, caret, ended)) caret = After(layout, static_cast<size_t>(ended));
+    return Result(layout, std::move(t), caret);
+  }
+  return Refused(layout, std::move(t), caret);
+}
+
+FieldEdit CompleteField(const FieldLayout& layout, const std::string& text) {
+  std::string t = Padded(layout, text);
+  for (size_t u = 0; u < layout.units.size(); ++u) CompleteUnit(layout, u, t);
+  FieldEdit edit = Result(layout, t, 0);
+  for (const FieldUnit& unit : layout.units) {
+    if (!edit.problem.empty()) break;
+    const UnitState state = StateOf(unit, t);
+    if (state == UnitState::Empty && unit.kind == UnitKind::Letter) edit.problem = unit.rangeText;
+    else if (state == UnitState::Empty) edit.problem = "The " + unit.noun + " is missing.";
+    else if (state != UnitState::Complete) edit.problem = layout.typingHint;
+  }
+  return edit;
+}
+
+std::string FieldProblem(const FieldLayout& layout, const std::string& text) {
+  const std::string t = Padded(layout, text);
+  for (const FieldUnit& unit : layout.units) {
+    if (StateOf(unit, t) != UnitState::Complete) continue;
+    const std::string problem = UnitProblem(unit, t);
+    if (!problem.empty()) return problem;
+  }
+  return CombinationProblem(layout, t);
+}
+
+namespace {
+
 std::optional<int> Digits(const std::string& text) {
   if (text.empty() || text.size() > 9) return std::nullopt;
   int value = 0;
   for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!IsDigit(c)) return std::nullopt;
     value = value * 10 + (c - '0');
   }
   return value;
-}
-
-// A year field: digits with an optional leading minus sign.
-std::optional<int> YearDigits(const std::string& text) {
-  if (!text.empty() && text[0] == '-') {
-    const std::optional<int> magnitude = Digits(text.substr(1));
-    if (!magnitude) return std::nullopt;
-    return -*magnitude;
-  }
-  return Digits(text);
-}
-
-bool IsThirtyDayMonth(int month) {
-  return month == 4 || month == 6 || month == 9 || month == 11;
-}
-
-// Blanks in the first `count` positions take the previous text's character
-// at the same position ("0" where the previous text is shorter).
-void FillBlanksFromPrevious(std::string& text, const std::string& previous, size_t count) {
-  for (size_t i = 0; i < text.size() && i < count; ++i) {
-    if (text[i] == ' ') text[i] = i < previous.size() ? previous[i] : '0';
-  }
-}
-
-// The key results shared by the date and time fields. Returns true when the
-// key was one of them (the correction then stops).
-bool HandleMoveKeys(FieldKey key, int rightLimit, std::initializer_list<int> separators,
-                    FieldCorrection& out) {
-  if (HandleFocusKeys(key, out)) return true;
-  if (key != FieldKey::Right) return false;
-  int& caret = out.field.caret;
-  if (caret < rightLimit) {
-    const bool separatorNext =
-        std::find(separators.begin(), separators.end(), caret + 1) != separators.end();
-    caret += separatorNext ? 2 : 1;
-  }
-  return true;
-}
-
-FieldCorrection Finish(const MaskedField& in, FieldCorrection out) {
-  out.textChanged = out.field.text != in.text;
-  return out;
-}
-
-FieldCorrection Restore(const MaskedField& in, const std::string& previous,
-                        FieldCorrection out) {
-  out.field.text = previous;
-  return Finish(in, std::move(out));
 }
 
 }  // namespace
@@ -76,8 +250,7 @@ std::optional<CalendarDate> ParseDateText(const std::string& text) {
   const std::optional<int> year = ParseInteger(text.substr(4, 4));
   if (!month || !day || !year) return std::nullopt;
   if (*month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
-  if (*month == 2 && *day > 29) return std::nullopt;
-  if (IsThirtyDayMonth(*month) && *day > 30) return std::nullopt;
+  if (*day > MostDaysOfMonth(*month)) return std::nullopt;
   if (*year < -999 || *year > 2300) return std::nullopt;
   return CalendarDate{*month, *day, *year};
 }
@@ -95,126 +268,6 @@ bool IsValidLatitudeText(const std::string& text) {
   if (*degrees > 90 || *minutes >= 60 || *seconds >= 60) return false;
   // Beyond the pole is no latitude: 90 degrees only as 90N0000 or 90S0000.
   return *degrees < 90 || (*minutes == 0 && *seconds == 0);
-}
-
-FieldCorrection CorrectDateField(const MaskedField& field, const std::string& previous,
-                                 FieldKey key) {
-  FieldCorrection out;
-  out.field = field;
-  std::string& t = out.field.text;
-  if (t.size() < 8) t = previous;
-  if (t.size() < 8) t.insert(0, 8 - t.size(), '0');
-  if (out.field.selectionLength > 1) out.field.selectionLength = 1;
-
-  // Display "MM/DD/YYYY": separators at 2 and 5.
-  if (HandleMoveKeys(key, 10, {2, 5}, out)) return Finish(field, out);
-
-  FillBlanksFromPrevious(t, previous, t.size());
-
-  // Month.
-  const std::optional<int> month = Digits(t.substr(0, 2));
-  if (!month) return Restore(field, previous, out);
-  if (*month < 1 || *month > 12) {
-    if (t[0] == '1') {
-      t[1] = '0';
-    } else if (*month == 0) {
-      t[1] = '1';
-    } else {
-      t[0] = '0';
-      if (t[1] == '0') t[1] = '1';
-    }
-  }
-  const int correctedMonth = *Digits(t.substr(0, 2));
-
-  // Day.
-  const std::optional<int> day = Digits(t.substr(2, 2));
-  if (!day) return Restore(field, previous, out);
-  const bool february = correctedMonth == 2;
-  if (*day >= 32 || (february && *day >= 30) ||
-      (*day == 31 && IsThirtyDayMonth(correctedMonth))) {
-    t.replace(2, 2, february ? "28" : "30");
-  } else if (*day == 0) {
-    t.replace(2, 2, "01");
-  }
-
-  // Year.
-  const std::optional<int> year = YearDigits(t.substr(4));
-  if (!year) return Restore(field, previous, out);
-  if (*year > 2300) {
-    if (t[4] != '2') return Restore(field, previous, out);
-    t[5] = '0';
-  }
-  return Finish(field, out);
-}
-
-FieldCorrection CorrectTimeField(const MaskedField& field, const std::string& previous,
-                                 FieldKey key, ClockForm form) {
-  FieldCorrection out;
-  out.field = field;
-  std::string& t = out.field.text;
-  if (t.size() < 6) t = previous;
-
-  const bool twelve = form == ClockForm::Hours12;
-  // Display "HH:MM:SS" or "HH:MM:SS AM": separators at 2, 5 (and the blank
-  // before the letter at 8).
-  const bool moved = twelve ? HandleMoveKeys(key, 9, {2, 5, 8}, out)
-                            : HandleMoveKeys(key, 8, {2, 5}, out);
-  if (moved) return Finish(field, out);
-
-  FillBlanksFromPrevious(t, previous, 6);
-  if (t.size() < 6) return Restore(field, previous, out);
-
-  const std::optional<int> hours = Digits(t.substr(0, 2));
-  if (!hours) return Restore(field, previous, out);
-  if (twelve) {
-    if (*hours == 0) {
-      t.replace(0, 2, out.field.caret == 1 ? "01" : "12");
-    } else if (*hours > 12) {
-      if (t[0] == '1') {
-        t[1] = '0';
-      } else {
-        t[0] = '0';
-        if (t[1] == '0') t[1] = '1';
-      }
-    }
-  } else if (*hours > 23) {
-    t.replace(0, 2, "23");
-  }
-
-  bool stepBack = false;
-  for (size_t start : {size_t{2}, size_t{4}}) {
-    const std::optional<int> value = Digits(t.substr(start, 2));
-    if (!value) return Restore(field, previous, out);
-    if (*value >= 60) {
-      t[start] = '0';
-      stepBack = true;
-    }
-  }
-  if (stepBack && out.field.caret > 0) --out.field.caret;
-  return Finish(field, out);
-}
-
-bool HandleFocusKeys(FieldKey key, FieldCorrection& out) {
-  if (key == FieldKey::Enter || key == FieldKey::Down) {
-    out.result = kFieldNext;
-    return true;
-  }
-  if (key == FieldKey::Up) {
-    out.result = kFieldPrevious;
-    return true;
-  }
-  return false;
-}
-
-FieldCorrection CorrectLatitudeField(const MaskedField& field, const std::string& previous,
-                                     FieldKey key) {
-  FieldCorrection out;
-  out.field = field;
-  if (HandleFocusKeys(key, out)) return out;
-  std::string& t = out.field.text;
-  std::replace(t.begin(), t.end(), ' ', '0');
-  if (!IsValidLatitudeText(t)) t = previous;
-  return Finish(field, out);
 }
 
 }  // namespace vostrane

@@ -13,6 +13,7 @@
 #include "atlas/PlacesTable.h"
 #include "atlas/gui/PlaceEdit.h"
 #include "platform/MessageService.h"
+#include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
 #include "shell/MessageTextFile.h"
@@ -60,6 +61,14 @@ void TBdatPlacForm::BuildControls() {
   editPlace_->onKeyPress = [this](QKeyEvent* e) { return EditPlaceKeyDown(e); };
   editPlace_->afterKeyPress = [this](QKeyEvent* e) { EditPlaceAfterKey(e); };
   editPlace_->onKeyRelease = [this](QKeyEvent* e) { EditPlaceKeyUp(e); };
+  // Places are stored in Windows-1252: other characters are refused, and
+  // the note under the field says why.
+  auto* validator = new Cp1252Validator(editPlace_);
+  validator->onRefused = [this](const QString& refused) {
+    labRefused_->setText(RefusedCharacterHint(refused));
+    labRefused_->show();
+  };
+  editPlace_->setValidator(validator);
 
   lbCities_ = new QListWidget(this);
   lbCities_->setObjectName("lbCities");
@@ -113,6 +122,12 @@ void TBdatPlacForm::BuildControls() {
   yellow.setColor(QPalette::Window, Qt::yellow);
   labNotFound_->setPalette(yellow);
   labNotFound_->hide();
+  labRefused_ = new QLabel(this);
+  labRefused_->setObjectName("labRefused");
+  labRefused_->setWordWrap(true);
+  labRefused_->setAutoFillBackground(true);
+  labRefused_->setPalette(yellow);
+  labRefused_->hide();
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Instruction("As you type, the matching places on file are displayed.", this));
@@ -120,6 +135,7 @@ void TBdatPlacForm::BuildControls() {
   field->addWidget(placeLabel_);
   field->addWidget(editPlace_, 1);
   layout->addLayout(field);
+  layout->addWidget(labRefused_);
   auto* listRow = new QHBoxLayout;
   listRow->addWidget(lbCities_, 1);
   auto* arrows = new QVBoxLayout;
@@ -243,6 +259,7 @@ bool TBdatPlacForm::EditPlaceKeyDown(QKeyEvent* e) {
 
 void TBdatPlacForm::EditPlaceAfterKey(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape) return;
+  if (editPlace_->text() != textBeforeKey_) labRefused_->hide();
   // Overwrite typing: the typed character replaces the one after it.
   const QString text = e->text();
   const bool character = !text.isEmpty() && text[0] >= QChar(u'0');

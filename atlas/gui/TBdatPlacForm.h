@@ -43,6 +43,7 @@ class TBdatPlacForm : public QDialog {
   QPushButton* BtnOK() const { return btnOK_; }
   QPushButton* BtnCancel() const { return btnCancel_; }
   QLabel* LabNotFound() const { return labNotFound_; }
+  QLabel* LabRefused() const { return labRefused_; }
   ScrollArrow* ArrowUp() const { return arrowUp_; }
   ScrollArrow* ArrowDown() const { return arrowDown_; }
   QLabel* PlaceLabel() const { return placeLabel_; }
@@ -87,6 +88,7 @@ class TBdatPlacForm : public QDialog {
   QPushButton* btnOK_ = nullptr;
   QPushButton* btnCancel_ = nullptr;
   QLabel* labNotFound_ = nullptr;
+  QLabel* labRefused_ = nullptr;  // why a typed character was refused
   ScrollArrow* arrowUp_ = nullptr;
   ScrollArrow* arrowDown_ = nullptr;
 };

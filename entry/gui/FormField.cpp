@@ -2,23 +2,12 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QValidator>
 
+#include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
 
 namespace vostrane {
 namespace {
-
-// Plain fields refuse characters outside the first 128 codes.
-class PlainCharacters : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar c : input)
-      if (c.unicode() > 0x7F) return Invalid;
-    return Acceptable;
-  }
-};
 
 bool IsWindowChange(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
@@ -26,19 +15,14 @@ bool IsWindowChange(Qt::FocusReason reason) {
 
 }  // namespace
 
-FieldKey ToFieldKey(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return FieldKey::Enter;
-    case Qt::Key_Down: return FieldKey::Down;
-    case Qt::Key_Up: return FieldKey::Up;
-    case Qt::Key_Right: return FieldKey::Right;
-    default: return FieldKey::Other;
-  }
-}
-
 FormField::FormField(QWidget* parent) : QLineEdit(parent) {
-  setValidator(new PlainCharacters(this));
+  // Names and places are stored in Windows-1252: other characters are
+  // refused with a word of why.
+  auto* validator = new Cp1252Validator(this);
+  validator->onRefused = [this](const QString& refused) {
+    if (onRefusedCharacter) onRefusedCharacter(refused);
+  };
+  setValidator(validator);
   setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -78,21 +62,19 @@ void FormField::SetStoredText(const std::string& text) {
   setText(shown);
 }
 
-MaskedField FormField::Field() const {
-  MaskedField field;
-  field.text = StoredText();
-  field.caret = hasSelectedText() ? selectionStart() : cursorPosition();
-  field.selectionLength = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
-  return field;
+int FormField::StoredCaret() const {
+  const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+  int index = 0;
+  while (index < static_cast<int>(editable_.size()) && editable_[static_cast<size_t>(index)] < caret)
+    ++index;
+  return index;
 }
 
-void FormField::Apply(const FieldCorrection& correction) {
-  if (correction.textChanged) SetStoredText(correction.field.text);
-  const int caret = correction.field.caret;
-  if (correction.field.selectionLength > 0)
-    setSelection(caret, correction.field.selectionLength);
+void FormField::SetStoredCaret(int index) {
+  if (index >= 0 && index < static_cast<int>(editable_.size()))
+    setSelection(editable_[static_cast<size_t>(index)], 1);
   else
-    setCursorPosition(caret);
+    setCursorPosition(static_cast<int>(displayText().size()));
 }
 
 void FormField::MoveLeft() {
@@ -104,7 +86,10 @@ void FormField::MoveLeft() {
       break;
     }
   }
-  setCursorPosition(target);
+  if (target < caret)
+    setSelection(target, 1);
+  else
+    setCursorPosition(target);
 }
 
 void FormField::SelectFirstCharacter() {

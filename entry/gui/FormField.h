@@ -1,6 +1,6 @@
 // An edit field of the birth data form. It stores its text the way the form
-// works with it (the program's code page, a masked field without its
-// literal characters) and hands every key, entry and exit to the form, so
+// works with it (the program's code page, Windows-1252, a masked field
+// without its literal characters) and hands every key, entry and exit to the form, so
 // that the form's per-key rules and enter and exit handlers run in one
 // place. Changes of the active window (a message box coming and going) are
 // not entries or exits.
@@ -10,8 +10,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "shell/MaskedFields.h"
 
 namespace vostrane {
 
@@ -31,14 +29,19 @@ class FormField : public QLineEdit {
   std::string StoredText() const;
   void SetStoredText(const std::string& text);
 
-  // The stored text with the caret and selection in display positions, as
-  // the masked-field corrections take it, and the way back.
-  MaskedField Field() const;
-  void Apply(const FieldCorrection& correction);
+  // The caret of a masked field as an index into the stored text (the
+  // number of stored characters before it), and the way back: the character
+  // at the caret is selected, so that the next key visibly replaces it.
+  int StoredCaret() const;
+  void SetStoredCaret(int index);
 
   // The editable position before the caret (the Left key of a masked field).
   void MoveLeft();
   void SelectFirstCharacter();
+
+  // A plain field refuses characters without a Windows-1252 code and calls
+  // this with the refused character.
+  std::function<void(const QString& refused)> onRefusedCharacter;
 
   // Overwrite typing of a plain field: a typed character replaces the one
   // after the caret.
@@ -66,8 +69,5 @@ class FormField : public QLineEdit {
   QChar blank_;
   bool overwrite_ = false;
 };
-
-// The key of a Qt key event as the masked-field corrections see it.
-FieldKey ToFieldKey(int qtKey);
 
 }  // namespace vostrane

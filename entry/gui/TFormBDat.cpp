@@ -18,6 +18,7 @@
 #include "entry/FormTexts.h"
 #include "entry/SessionEntries.h"
 #include "entry/gui/FormField.h"
+#include "entry/gui/ImmediateShortcut.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
@@ -62,6 +63,7 @@ QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& c
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(objectName);
   button->setAutoDefault(false);
+  ClickShortcutAtOnce(button);
   return button;
 }
 
@@ -97,22 +99,22 @@ void TFormBDat::SetNameFile(NameFileAccess* names) {
 }
 
 void TFormBDat::BuildControls() {
-  // Masks: 9 a required digit, 0 an optional one, # an optional digit or
-  // sign, A a required letter, N a required letter or digit, > upper case;
-  // other characters are literals, which the stored texts leave out. Month,
-  // day and the first hour digit may stay blank, as the corrections expect.
+  // Masks: 0 an optional digit, # an optional digit or sign, A a required
+  // letter, N a required letter or digit, > upper case; other characters
+  // are literals, which the stored texts leave out. Digits may stay blank:
+  // a unit being typed waits blank for its next digits.
   editName_ = NewField(this, "EditName");
   editName_->setMaxLength(25);
   maskEdDate_ = NewField(this, "MaskEdDate");
-  maskEdDate_->SetMask("00/00/#999;_", '_');
+  maskEdDate_->SetMask("00/00/#000;_", '_');
   maskEdTime_ = NewField(this, "MaskEdTime");
-  maskEdTime_->SetMask("09:99:99 >AM;_", '_');
+  maskEdTime_->SetMask("00:00:00 >AM;_", '_');
   editPlace_ = NewField(this, "EditPlace");
   editPlace_->setMaxLength(25);
   maskEdLat_ = NewField(this, "MaskEdLat");
-  maskEdLat_->SetMask(QString::fromUtf8(">99\u00B0 A 99' 99\";_"), '_');
+  maskEdLat_->SetMask(QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_');
   maskEdLong_ = NewField(this, "MaskEdLong");
-  maskEdLong_->SetMask(QString::fromUtf8(">999\u00B0 A 99' 99\";_"), '_');
+  maskEdLong_->SetMask(QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
   maskEdTZHrs_ = NewField(this, "MaskEdTZHrs");
   maskEdTZHrs_->SetMask("00; ", ' ');
   maskEdTZMins_ = NewField(this, "MaskEdTZMins");
@@ -360,11 +362,13 @@ void TFormBDat::LoadCaptions() {
 
 // ---- Showing -------------------------------------------------------------
 
-void TFormBDat::ShowHint(const std::string& text) {
-  label10_->setText(ToQt(text));
+void TFormBDat::ShowHint(const std::string& text) { ShowHint(ToQt(text)); }
+
+void TFormBDat::ShowHint(const QString& text) {
+  label10_->setText(text);
   QPalette palette = label10_->palette();
   palette.setColor(QPalette::Window,
-                   text.empty() ? this->palette().color(QPalette::Window) : kHintColour);
+                   text.isEmpty() ? this->palette().color(QPalette::Window) : kHintColour);
   label10_->setPalette(palette);
 }
 
@@ -447,7 +451,6 @@ bool TFormBDat::FormActivate() {
   placeFromAtlas_ = false;
   placeLookupAllowed_ = true;
   activeField_ = nullptr;
-  offers_ = SaveOfferState();
   names_->BeginSession();
   places_->BeginSession();
   LoadCaptions();
@@ -461,9 +464,11 @@ bool TFormBDat::FormActivate() {
   const bool resume = (RunState == 'A' || RunState == 'E') &&
                       CountSessionEntries(kSessionFileName) > 0;
   if (resume) {
+    // The persons already asked about stay asked for this list.
     ResumeSession(RunState == 'E' ? RunStateEntry : 0);
     return true;
   }
+  offers_ = SaveOfferState();
   if (!StartSessionFile(entry_)) {
     ShowMessage(FormText(8937), MsgIcon::Error);
     RunState = 'Q';

@@ -14,6 +14,7 @@
 #include "entry/PlaceLookup.h"
 #include "session/ChartEntry.h"
 #include "shell/Calendar.h"
+#include "shell/MaskedFields.h"
 
 class QComboBox;
 class QLabel;
@@ -139,6 +140,7 @@ class TFormBDat : public QDialog {
 
   // Showing (TFormBDat.cpp).
   void ShowHint(const std::string& text);
+  void ShowHint(const QString& text);
   void RefreshDateWords();
   void RefreshZoneWord(int westText, int eastText);
   void RefreshObservanceWord();
@@ -152,7 +154,9 @@ class TFormBDat : public QDialog {
   // Field handlers (TFormBDatFields.cpp).
   void InstallFieldHooks();
   void FieldEnter(FormField* field);
-  void FieldExit(FormField* field);
+  // False when the field refuses to be left (its text cannot exist): the
+  // focus then comes back to it and the hint line says why.
+  bool FieldExit(FormField* field);
   bool FieldKeyPress(FormField* field, QKeyEvent* event);
   void FieldAfterKey(FormField* field, QKeyEvent* event);
   void FieldKeyRelease(FormField* field, QKeyEvent* event);
@@ -167,8 +171,23 @@ class TFormBDat : public QDialog {
   void ReadPlace();
   void ReadName();
   // Runs the exit handler of the field being edited (as leaving it would)
-  // and, when the focus stays there, its enter handler again.
-  void FinishFieldEdit();
+  // and, when the focus stays there, its enter handler again. False when
+  // the field refused to be left: the caller stops.
+  bool FinishFieldEdit();
+
+  // The typed fields (date, time, latitude, longitude, zone): their units
+  // and the fields Enter (or Down) and Up go to.
+  struct TypedRoute {
+    const FieldLayout* layout = nullptr;
+    QWidget* next = nullptr;
+    QWidget* previous = nullptr;
+  };
+  TypedRoute RouteOf(FormField* field) const;
+  bool TypedKeyPress(FormField* field, const TypedRoute& route, QKeyEvent* event);
+  // Takes what waits in the field as typed; false (with the hint) when the
+  // text cannot exist.
+  bool CompleteTypedField(FormField* field);
+  void ShowFieldProblem(const std::string& problem);
   void MoveFocus(QWidget* target);
   void FocusField(FormField* field);
 
@@ -182,6 +201,8 @@ class TFormBDat : public QDialog {
   void RemoveLastFromCount(const std::string& message);
   void CopyNewestCityFile();
   void RecomputeLinks();
+  // "Done": the offer to save each unsaved person of the list, once.
+  void OfferUnsavedPersons();
 
   // Controls.
   FormField* editName_ = nullptr;
@@ -235,6 +256,9 @@ class TFormBDat : public QDialog {
   std::string rememberedName_;
   std::string rememberedPlace_;
   FormField* activeField_ = nullptr;   // the field whose exit handler is due
+  FormField* refusedField_ = nullptr;  // refused to be left; the focus is on its way back
+  std::string refusedRemembered_;      // its text on entry
+  std::string fieldProblem_;           // shown in the hint line while not empty
   QWidget* fieldToFocus_ = nullptr;
   char focusPermission_ = 'Y';
   bool linked_ = false;

@@ -97,13 +97,22 @@ void TFormBDat::StartNewEntry() {
 }
 
 // Writes the current entry (already copied from the form) and keeps the
-// name file in step with it.
+// name file in step with it. An unsaved person is offered for saving only
+// at "Done": a question box opening here would catch the keys the user
+// types for the next entry.
 void TFormBDat::LeaveEntry() {
   const BirthDataFields fields = Fields();
   WriteSessionEntry(current_, entry_);
   names_->UpdateLinkedRecord(fields, entry_, linked_);
-  names_->OfferToSave(fields, entry_, current_, offers_);
   SetEntryLine(current_, entry_);
+}
+
+void TFormBDat::OfferUnsavedPersons() {
+  for (int k = 1; k <= count_; ++k) {
+    ChartEntry entry = ReadSessionEntry(k);
+    names_->OfferToSave(FieldsFromEntry(entry), entry, k, offers_);
+    if (k == current_) entry_ = entry;
+  }
 }
 
 void TFormBDat::RemoveLastFromCount(const std::string& message) {
@@ -139,7 +148,7 @@ void TFormBDat::CopyNewestCityFile() {
 void TFormBDat::NewNatalClick() {
   if (!active_) return;
   bitBtn1_->setFocus(Qt::OtherFocusReason);  // leaving the field runs its exit handler
-  FinishFieldEdit();
+  if (!FinishFieldEdit()) return;
   if (readingMode_ != 'X') {
     ShowMessage(FormText(8996) + FormText(8997) + FormText(8998), MsgIcon::Information);
     return;
@@ -160,7 +169,7 @@ void TFormBDat::NewNatalClick() {
 
 void TFormBDat::EXITPRINT(char mode) {
   if (!active_ || mode != 'V') return;
-  FinishFieldEdit();
+  if (!FinishFieldEdit()) return;
   bool removed = false;
   const std::string word = MissingWord(Fields());
   if (!word.empty()) {
@@ -176,6 +185,7 @@ void TFormBDat::EXITPRINT(char mode) {
       if (!CopyFormIntoEntry('E')) return;
       LeaveEntry();
     }
+    OfferUnsavedPersons();
     RunState = 'S';
   } else {
     RunState = 'Q';
@@ -188,7 +198,10 @@ void TFormBDat::ListBox2Click(int row) {
   if (!active_ || readingMode_ != 'X' || count_ <= 1) return;
   if (row < 0 || row >= listBox2_->count() || listBox2_->item(row)->text().isEmpty()) return;
   int k = row + 1;
-  FinishFieldEdit();
+  if (!FinishFieldEdit()) {
+    listBox2_->setCurrentRow(current_ - 1);
+    return;
+  }
 
   const std::string word = MissingWord(Fields());
   if (current_ == count_ && !word.empty()) {
@@ -230,7 +243,7 @@ void TFormBDat::AddEntry(const ChartEntry& entry) {
 
 void TFormBDat::SaveClick() {
   if (!active_) return;
-  FinishFieldEdit();
+  if (!FinishFieldEdit()) return;
   names_->Save(Fields(), entry_, current_, linked_);
   RefreshSaveStatus();
   if (fieldToFocus_) MoveFocus(fieldToFocus_);
@@ -246,7 +259,7 @@ void TFormBDat::DeleteClick() {
     ReadPlace();
     return;
   }
-  FinishFieldEdit();
+  if (!FinishFieldEdit()) return;
   editName_->SetStoredText(Trim(editName_->StoredText()));
 
   RemovalChoice choice;

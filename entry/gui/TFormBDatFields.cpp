@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "entry/DateNotes.h"
 #include "entry/EntryMarks.h"
@@ -16,6 +17,7 @@
 #include "entry/gui/FormField.h"
 #include "entry/gui/TFormBDat.h"
 #include "platform/MessageService.h"
+#include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/ChartSettings.h"
 #include "shell/ControlRecord.h"
@@ -45,6 +47,8 @@ void TFormBDat::InstallFieldHooks() {
     f->afterKeyPress = [this, f](QKeyEvent* e) { FieldAfterKey(f, e); };
     f->onKeyRelease = [this, f](QKeyEvent* e) { FieldKeyRelease(f, e); };
   }
+  for (FormField* f : {editName_, editPlace_})
+    f->onRefusedCharacter = [this](const QString& refused) { ShowHint(RefusedCharacterHint(refused)); };
 }
 
 BirthDataFields TFormBDat::Fields() const {
@@ -86,6 +90,13 @@ void TFormBDat::SetFields(const BirthDataFields& f) {
 void TFormBDat::MoveFocus(QWidget* target) {
   if (focusPermission_ != 'Y' || !target->isEnabled() || !target->isVisible()) return;
   target->setFocus(Qt::OtherFocusReason);
+  if (isActiveWindow()) return;
+  // The form is not the active window (a dialog or a message box has just
+  // closed): the focus arrives with the form's activation, which the
+  // fields do not take for leaving or entering. Their handlers run now.
+  if (activeField_ && activeField_ != target && !FieldExit(activeField_)) return;
+  auto* field = qobject_cast<FormField*>(target);
+  if (field && activeField_ != field) FieldEnter(field);
 }
 
 void TFormBDat::FocusField(FormField* field) {
@@ -96,11 +107,75 @@ void TFormBDat::FocusField(FormField* field) {
   }
 }
 
-void TFormBDat::FinishFieldEdit() {
+bool TFormBDat::FinishFieldEdit() {
   FormField* field = activeField_;
-  if (!field) return;
-  FieldExit(field);
+  if (!field) return true;
+  if (!FieldExit(field)) return false;
   if (field->hasFocus() && activeField_ == nullptr) FieldEnter(field);
+  return true;
+}
+
+// ---- The typed fields ------------------------------------------------------
+
+TFormBDat::TypedRoute TFormBDat::RouteOf(FormField* f) const {
+  if (f == maskEdDate_) return {&DateLayout(), maskEdTime_, editName_};
+  if (f == maskEdTime_) return {&TimeLayout(), editPlace_, maskEdDate_};
+  if (f == maskEdLat_) return {&LatitudeLayout(), maskEdLong_, editPlace_};
+  if (f == maskEdLong_) return {&LongitudeLayout(), maskEdTZHrs_, maskEdLat_};
+  if (f == maskEdTZHrs_) return {&ZoneHoursLayout(), maskEdTZMins_, maskEdLong_};
+  if (f == maskEdTZMins_) return {&ZoneMinutesLayout(), maskEdTzEW_, maskEdTZHrs_};
+  return {};
+}
+
+void TFormBDat::ShowFieldProblem(const std::string& problem) {
+  if (problem == fieldProblem_) return;
+  fieldProblem_ = problem;
+  ShowHint(problem);
+}
+
+bool TFormBDat::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+      f->MoveLeft();
+      return true;
+    case Qt::Key_Right:
+      f->SetStoredCaret(std::min(f->StoredCaret() + 1, route.layout->size));
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+      if (CompleteTypedField(f)) MoveFocus(route.next);
+      return true;
+    case Qt::Key_Up:
+      if (CompleteTypedField(f)) MoveFocus(route.previous);
+      return true;
+    default:
+      break;
+  }
+  const QString text = e->text();
+  if (text.isEmpty()) return false;  // Home, End ...: the field moves the caret
+  if (e->modifiers() & Qt::ControlModifier) return false;  // copy, select all ...
+  if (e->modifiers() & Qt::AltModifier) return true;       // no shortcut of this form
+  const char16_t c = text[0].unicode();
+  if (c < 0x20) return true;
+  const char typed = c < 0x80 ? static_cast<char>(c) : '\x80';
+  const FieldEdit edit = TypeIntoField(*route.layout, f->StoredText(), f->StoredCaret(), typed);
+  f->SetStoredText(edit.text);
+  f->SetStoredCaret(edit.caret);
+  ShowFieldProblem(edit.problem);
+  return true;
+}
+
+bool TFormBDat::CompleteTypedField(FormField* f) {
+  const TypedRoute route = RouteOf(f);
+  std::string text = f->StoredText();
+  if (f == maskEdTime_) text = TimeOnExit(text);
+  const FieldEdit done = CompleteField(*route.layout, text);
+  if (done.text != f->StoredText()) f->SetStoredText(done.text);
+  ShowFieldProblem(done.problem);
+  return done.problem.empty();
 }
 
 // ---- Entering a field ----------------------------------------------------
@@ -109,6 +184,14 @@ void TFormBDat::FieldEnter(FormField* f) {
   if (!active_) return;
   activeField_ = f;
   fieldToFocus_ = f;
+  if (f == refusedField_) {
+    // Back after a refused exit: the edit goes on where it was, and the
+    // hint says again why.
+    remembered_ = refusedRemembered_;
+    fieldProblem_.clear();
+    CompleteTypedField(f);
+    return;
+  }
   if (f == maskEdTZHrs_ || f == maskEdTZMins_) f->SetStoredText(ZoneTextOnEnter(f->StoredText()));
   if (f == maskEdTzEW_) f->SetStoredText(LetterOnEnter(f->StoredText(), kEastWestLetters, 'W'));
   if (f == maskEdDstObs_)
@@ -148,31 +231,22 @@ bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
   if (f == editName_) return NameKeyPress(e);
   if (f == editPlace_) {
     placeLookupAllowed_ = true;
-    return IsEnterKey(key) || key == Qt::Key_Up || key == Qt::Key_Down;
-  }
-
-  const bool corrected = f == maskEdDate_ || f == maskEdTime_ || f == maskEdLat_ || f == maskEdLong_;
-  if (corrected) {
-    if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-      f->MoveLeft();
+    // Enter and Down go on from a filled place, Up goes back to the time.
+    if (IsEnterKey(key) || key == Qt::Key_Down) {
+      if (!Trim(editPlace_->StoredText()).empty()) MoveFocus(maskEdLat_);
       return true;
     }
-    const FieldKey fieldKey = ToFieldKey(key);
-    if (fieldKey == FieldKey::Other) return false;  // typed: the field takes it first
-    FieldAfterKey(f, e);
-    return true;
+    if (key == Qt::Key_Up) {
+      MoveFocus(maskEdTime_);
+      return true;
+    }
+    return false;
   }
+  const TypedRoute route = RouteOf(f);
+  if (route.layout) return TypedKeyPress(f, route, e);
 
   const bool next = IsEnterKey(key) || key == Qt::Key_Down;
   const bool previous = key == Qt::Key_Up;
-  if (f == maskEdTZHrs_ && (next || previous)) {
-    MoveFocus(next ? static_cast<QWidget*>(maskEdTZMins_) : maskEdLong_);
-    return true;
-  }
-  if (f == maskEdTZMins_ && (next || previous)) {
-    MoveFocus(next ? static_cast<QWidget*>(maskEdTzEW_) : maskEdTZHrs_);
-    return true;
-  }
   if (f == maskEdTzEW_ && (next || previous)) {
     if (previous) MoveFocus(maskEdTZMins_);  // Enter and Down move on key release
     return true;
@@ -184,38 +258,11 @@ bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
   return false;
 }
 
-void TFormBDat::FieldAfterKey(FormField* f, QKeyEvent* e) {
-  const FieldKey key = ToFieldKey(e->key());
-  FieldCorrection c;
-  QWidget* next = nullptr;
-  QWidget* previous = nullptr;
-  if (f == maskEdDate_) {
-    c = CorrectDateField(f->Field(), remembered_, key);
-    next = maskEdTime_;
-    previous = editName_;
-  } else if (f == maskEdTime_) {
-    c = CorrectTimeField(f->Field(), remembered_, key, ClockForm::Hours12);
-    next = editPlace_;
-    previous = maskEdDate_;
-  } else if (f == maskEdLat_) {
-    c = CorrectLatitudeField(f->Field(), remembered_, key);
-    next = maskEdLong_;
-    previous = editPlace_;
-  } else if (f == maskEdLong_) {
-    c = CorrectLongitudeField(f->Field(), remembered_, key);
-    next = maskEdTZHrs_;
-    previous = maskEdLat_;
-  } else if (f == maskEdTzEW_ || f == maskEdDstObs_) {
-    const char* letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
-    f->SetStoredText(LetterAfterKey(f->StoredText(), letters, remembered_));
-    f->SelectFirstCharacter();  // the next letter typed replaces this one
-    return;
-  } else {
-    return;
-  }
-  f->Apply(c);
-  if (c.result == kFieldNext) MoveFocus(next);
-  if (c.result == kFieldPrevious) MoveFocus(previous);
+void TFormBDat::FieldAfterKey(FormField* f, QKeyEvent*) {
+  if (f != maskEdTzEW_ && f != maskEdDstObs_) return;
+  const char* letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
+  f->SetStoredText(LetterAfterKey(f->StoredText(), letters, remembered_));
+  f->SelectFirstCharacter();  // the next letter typed replaces this one
 }
 
 void TFormBDat::FieldKeyRelease(FormField* f, QKeyEvent* e) {
@@ -296,6 +343,7 @@ void TFormBDat::PlaceKeyRelease(QKeyEvent* e) {
 
 void TFormBDat::PlaceButtonClick() {
   if (!active_) return;
+  if (activeField_ && activeField_ != editPlace_ && !FinishFieldEdit()) return;
   MoveFocus(editPlace_);
   OpenPlaceLookup();
 }
@@ -303,13 +351,18 @@ void TFormBDat::PlaceButtonClick() {
 void TFormBDat::OpenPlaceLookup() {
   const std::optional<PlaceChoice> choice = places_->ChoosePlace(this, editPlace_->StoredText());
   if (!choice) return;
+  // The dialog has gone: the keys go to the form again (a window manager
+  // would do this; without one nothing would have the keyboard).
+  activateWindow();
   if (choice->outcome == 'C') {
     if (!rememberedPlace_.empty()) editPlace_->SetStoredText(rememberedPlace_);
     return;
   }
   editPlace_->SetStoredText(choice->text);
   if (Trim(choice->text).empty()) return;
-  MoveFocus(maskEdDate_);
+  // The field after the place; a place read from the atlas may choose the
+  // zone instead.
+  MoveFocus(maskEdLat_);
   if (choice->outcome == 'G' || places_->IsAtlasPlace(choice->text)) ReadPlace();
   SetEntryLine(current_, entry_);
 }
@@ -327,8 +380,10 @@ void TFormBDat::ReadPlace() {
   placeFromAtlas_ = true;
   RefreshSaveStatus();
   RefreshHeader();
+  // The zone is typed when the atlas has no daylight table for the place;
+  // otherwise the user goes on from the field after the place.
   const bool typeZone = where == FocusAfterRead::ZoneHours && entry_.charttype() == 0;
-  fieldToFocus_ = typeZone ? static_cast<QWidget*>(maskEdTZHrs_) : editName_;
+  fieldToFocus_ = typeZone ? maskEdTZHrs_ : maskEdLat_;
   readingMode_ = 'X';
   MoveFocus(fieldToFocus_);
 }
@@ -361,24 +416,30 @@ void TFormBDat::ReadName() {
 
 // ---- Leaving a field -------------------------------------------------------
 
-void TFormBDat::FieldExit(FormField* f) {
-  if (!active_ || activeField_ != f) return;
+bool TFormBDat::FieldExit(FormField* f) {
+  if (!active_ || activeField_ != f) return true;
+
+  // A typed field whose text cannot exist keeps the focus.
+  if (RouteOf(f).layout && !CompleteTypedField(f)) {
+    refusedField_ = f;
+    refusedRemembered_ = remembered_;
+    if (!f->hasFocus()) {
+      QTimer::singleShot(0, f, [this, f] {
+        if (active_ && refusedField_ == f) f->setFocus(Qt::OtherFocusReason);
+      });
+    }
+    return false;
+  }
   activeField_ = nullptr;
+  if (refusedField_ == f) refusedField_ = nullptr;
+  ShowFieldProblem("");
 
   // First the text corrections of the field...
   if (f == editName_) {
     const std::string name = Trim(f->StoredText());
     f->SetStoredText(name.empty() ? remembered_ : name);
   } else if (f == maskEdDate_) {
-    const std::string date = DateOnExit(f->StoredText(), remembered_, FormText(8992));
-    if (date != f->StoredText()) f->SetStoredText(date);
     RefreshDateWords();
-  } else if (f == maskEdTime_) {
-    f->SetStoredText(TimeOnExit(f->StoredText()));
-  } else if (f == maskEdTZHrs_) {
-    f->SetStoredText(ZoneHoursOnExit(f->StoredText(), remembered_));
-  } else if (f == maskEdTZMins_) {
-    f->SetStoredText(ZoneMinutesOnExit(f->StoredText(), remembered_));
   } else if (f == maskEdTzEW_) {
     RefreshZoneWord(8934, 8975);
   } else if (f == maskEdDstObs_) {
@@ -390,9 +451,10 @@ void TFormBDat::FieldExit(FormField* f) {
   if (changed) MarkChange();
   const bool natal = entry_.charttype() == 0;
 
+  if (f == editPlace_) ShowHint(std::string());  // the place's hint ends with it
   if (f == editName_) {
     if (QApplication::focusWidget() != listBox1_) EndNameList();
-    ShowHint("");
+    ShowHint(std::string());
     RefreshSaveStatus();
     ChartEntry shown = entry_;  // the list shows the name as typed
     shown.setName(f->StoredText());
@@ -416,6 +478,7 @@ void TFormBDat::FieldExit(FormField* f) {
   }
   RefreshHeader();
   RefreshSaveStatus();  // the save status follows every field change
+  return true;
 }
 
 void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "atlas/gui/AtlasPlaceLookup.h"
 #include "atlas/gui/PlaceEdit.h"
@@ -24,48 +26,67 @@ namespace {
 
 using test::Change;
 
-TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
-  test::AtlasFolder folder;
-  folder.WriteTables({0}, {Change(1883, 11, 18, 12, 4, 105, 0, 0), Change(2024, 3, 10, 2, 0, 105, 0, 1),
-                           Change(2024, 11, 3, 2, 0, 105, 0, 0), test::EndOfTable()});
-  folder.WritePlaces({{"Erie, PA", 1, "PEN", "42N0745", "080W0506"}, {"Essen, Germany", 0}});
+// The form with the atlas of the working folder behind it, active and shown.
+struct WiredForm {
   ScopedScriptedMessages messages;
-  Control() = ControlRecord();
-  RunState = 'N';
   AtlasPlaceLookup atlas;
   TFormBDat form;
-  form.SetPlaceLookup(&atlas);
-  form.SetClock([] { return CalendarDateTime{{6, 15, 2024}, {10, 0, 0}}; });
-  ASSERT_TRUE(form.FormActivate());
-  form.show();
-  form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  form.EditPlace()->setFocus();
 
-  // The dialog is modal: it is worked from the event loop it runs. A
-  // dialog that stays open, or a second one, is closed so that the test
-  // cannot hang.
-  std::string listed;
+  explicit WiredForm(CalendarDateTime now) {
+    Control() = ControlRecord();
+    RunState = 'N';
+    form.SetPlaceLookup(&atlas);
+    form.SetClock([now] { return now; });
+  }
+  void Show() {
+    ASSERT_TRUE(form.FormActivate());
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+};
+
+// Types `key` into the form's Place field. The place dialog it opens is
+// modal: `work` is done on it from the event loop it runs. A dialog that
+// stays open, or a second one, is closed so that the test cannot hang.
+// Returns the number of dialogs that opened.
+int WorkPlaceDialog(TFormBDat& form, Qt::Key key, const std::function<void(TBdatPlacForm&)>& work) {
   int dialogs = 0;
   QTimer worker;
   QObject::connect(&worker, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<TBdatPlacForm*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    if (++dialogs == 1) {
-      QTest::keyClicks(dialog->EditPlace(), "rie");
-      listed = FromQt(dialog->EditPlace()->text());
-      messages->Answer(MsgAnswer::Yes);
-      QTest::keyClick(dialog->EditPlace(), Qt::Key_Return);
-    }
+    if (++dialogs == 1) work(*dialog);
     if (dialog->isVisible()) {
       ADD_FAILURE() << "the place dialog did not close";
       dialog->BtnCancel()->click();
     }
   });
   worker.start(10);
-  QTest::keyClick(form.EditPlace(), Qt::Key_E);
-
+  QTest::keyClick(form.EditPlace(), key);
   worker.stop();
+  return dialogs;
+}
+
+TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
+  test::AtlasFolder folder;
+  folder.WriteTables({0}, {Change(1883, 11, 18, 12, 4, 105, 0, 0), Change(2024, 3, 10, 2, 0, 105, 0, 1),
+                           Change(2024, 11, 3, 2, 0, 105, 0, 0), test::EndOfTable()});
+  folder.WritePlaces({{"Erie, PA", 1, "PEN", "42N0745", "080W0506"}, {"Essen, Germany", 0}});
+  WiredForm wired({{6, 15, 2024}, {10, 0, 0}});
+  TFormBDat& form = wired.form;
+  auto& messages = wired.messages;
+  wired.Show();
+  form.EditPlace()->setFocus();
+
+  std::string listed;
+  const int dialogs = WorkPlaceDialog(form, Qt::Key_E, [&](TBdatPlacForm& dialog) {
+    QTest::keyClicks(dialog.EditPlace(), "rie");
+    listed = FromQt(dialog.EditPlace()->text());
+    messages->Answer(MsgAnswer::Yes);
+    QTest::keyClick(dialog.EditPlace(), Qt::Key_Return);
+  });
+
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(listed, "erie");
   EXPECT_TRUE(messages->Saw("Do you want to read in Erie, PA?"));
@@ -77,6 +98,43 @@ TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
                 form.MaskEdDstObs()->StoredText(),
             "5WY");
   EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2024, is after\r\nthe release"));
+  // Zone and daylight came from the atlas: on with the field after the
+  // place, in the form that has the keyboard again.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(QApplication::focusWidget(), form.MaskEdLat());
+  form.FormDeactivate();
+}
+
+TEST(FormWiring, APlacePickedWithTheMouseLeavesTheFormAsItWasAndGoesOn) {
+  test::AtlasFolder folder;
+  folder.WriteTables({0}, {Change(1883, 11, 18, 12, 4, 105, 0, 0), test::EndOfTable()});
+  folder.WritePlaces({{"Erie, PA", 1, "PEN", "42N0745", "080W0506"}, {"Essen, Germany", 0}});
+  WiredForm wired({{6, 15, 1990}, {10, 0, 0}});
+  TFormBDat& form = wired.form;
+  wired.Show();
+  QTest::keyClicks(form.EditName(), "Ann");
+  form.EditPlace()->setFocus();
+
+  // The second row, Essen, with the mouse.
+  const int dialogs = WorkPlaceDialog(form, Qt::Key_E, [](TBdatPlacForm& dialog) {
+    QListWidget* list = dialog.LbCities();
+    const QRect row = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+  });
+
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(form.EditPlace()->StoredText(), "Essen, Germany");
+  // Essen has no daylight table: the zone is typed next.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_EQ(QApplication::focusWidget(), form.MaskEdTZHrs());
+  EXPECT_EQ(form.ReadingMode(), 'X');
+  for (QPushButton* b : {form.DoneButton(), form.NewNatalButton(), form.DeleteButton(), form.PlaceButton()})
+    EXPECT_TRUE(b->isVisible());
+  // Typing goes into the zone, not into the name.
+  QTest::keyClicks(QApplication::focusWidget(), "5");
+  EXPECT_EQ(form.MaskEdTZHrs()->StoredText(), "05");
+  EXPECT_EQ(form.EditName()->StoredText(), "Ann");
+  EXPECT_EQ(form.ReadingMode(), 'X');
   form.FormDeactivate();
 }
 

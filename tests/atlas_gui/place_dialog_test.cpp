@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -51,6 +52,24 @@ class PlaceDialogTest : public ::testing::Test {
   test::AtlasFolder folder_;
   ScopedScriptedMessages messages_;
 };
+
+TEST_F(PlaceDialogTest, RefusesCharactersWithoutAWindows1252CodeAndSaysWhy) {
+  auto d = Open("");
+  EXPECT_FALSE(d->LabRefused()->isVisible());
+  auto send = [&](const char* utf8) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(utf8));
+    QApplication::sendEvent(d->EditPlace(), &press);
+  };
+  Type(*d, "Krak");
+  send("\u00F3");
+  Type(*d, "w");
+  send("\u0141");
+  EXPECT_EQ(Text(*d), "Krak\xF3w");  // the o with acute is taken, the L with stroke refused
+  EXPECT_TRUE(d->LabRefused()->isVisible());
+  EXPECT_TRUE(d->LabRefused()->text().contains(QString::fromUtf8("\u0141")));
+  Type(*d, "x");
+  EXPECT_FALSE(d->LabRefused()->isVisible());
+}
 
 TEST_F(PlaceDialogTest, OpensWithTheListFromAAndAnEmptyField) {
   auto d = Open("");

@@ -96,7 +96,7 @@ answer_no_save() {
   local box
   box=$(window "Name Not Saved on Disk")
   e2e_press "$box" alt+n
-  gone "Name Not Saved on Disk"
+  gone_id "$box"
 }
 
 # Confirms a note of the program (caption "Vostrane") with Enter.

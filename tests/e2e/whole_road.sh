@@ -51,9 +51,10 @@ e2e_press "$main" alt+s n
 form=$(window "Vostrane - Enter Birth Data")
 enter_chart "$form" "Doe, John" "03051961" "023000P" "London, United"
 click_form_button "$form" NewNatal
-answer_no_save
 enter_chart "$form" "Smith, Anna" "07211975" "061500A" "Paris, France"
 click_form_button "$form" Done
+# "Done" offers each unsaved person of the list once.
+answer_no_save
 answer_no_save
 
 step "viewer"

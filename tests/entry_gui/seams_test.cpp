@@ -55,7 +55,7 @@ TEST_F(Seams, TypingAPlaceReadsItFromTheAtlas) {
   EXPECT_EQ(Stored(form_->MaskEdLong()), "002E2000");
   EXPECT_EQ(Stored(form_->EdDstTblNum()), "12");
   EXPECT_EQ(form_->Label21()->text(), "ast");
-  EXPECT_EQ(Focus(), form_->EditName());
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
   EXPECT_EQ(form_->ReadingMode(), 'X');
   EXPECT_EQ(form_->WorkingEntry().dstTable(), 12);
 

@@ -206,32 +206,51 @@ TEST_F(NameFileForm, ChangedTimeOfALinkedEntryIsWrittenSilentlyOnNewNatal) {
   EXPECT_EQ(table_.RecCount(), 19u);
 }
 
-TEST_F(NameFileForm, SaveOptionYAsksOnceForEachEntry) {
+TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   Control().SetLetter(control_offset::saveOption, 'Y');
   Start();
   Type("Dora");
   TypePlace("Rome");
-  form_->NewNatalClick();  // asked about Dora: No
-  ASSERT_EQ(messages_->Count("Save on disk?"), 1);
-  EXPECT_EQ(messages_->Shown().back().caption, "Name Not Saved on Disk");
-  EXPECT_EQ(messages_->Shown().back().text,
-            "\"Dora\" has not been saved in the name file yet.\r\nSave on disk?");
+  form_->NewNatalClick();
+  // Nothing opens while the next person is typed: no key can go astray.
+  EXPECT_EQ(messages_->Count("Save on disk?"), 0);
   Type("Eve");
   TypePlace("Oslo");
-  form_->ListBox2Click(0);  // asked about Eve: No
-  form_->ListBox2Click(1);  // Dora was asked already
-  EXPECT_EQ(messages_->Count("Save on disk?"), 2);
-
-  messages_->Answer(MsgAnswer::Yes);
-  form_->NewNatalClick();  // Eve (entry 2) was asked already
+  form_->ListBox2Click(0);
+  form_->ListBox2Click(1);
+  form_->NewNatalClick();
   Type("Finn");
   TypePlace("Bern");
-  form_->NewNatalClick();  // asked about Finn: Yes
-  EXPECT_EQ(messages_->Count("Save on disk?"), 3);
+  form_->NewNatalClick();
+  Type("dora ");  // the same person again, in another chart of the list
+  TypePlace("Rome");
+  EXPECT_EQ(messages_->Count("Save on disk?"), 0);
+
+  messages_->Answer(MsgAnswer::No);   // Dora
+  messages_->Answer(MsgAnswer::No);   // Eve
+  messages_->Answer(MsgAnswer::Yes);  // Finn
+  form_->DoneButton()->click();
+  ASSERT_EQ(messages_->Count("Save on disk?"), 3);
+  EXPECT_EQ(messages_->Shown().front().caption, "Name Not Saved on Disk");
+  EXPECT_EQ(messages_->Shown().front().text,
+            "\"Dora\" has not been saved in the name file yet.\r\nSave on disk?");
   EXPECT_TRUE(messages_->Saw("Finn has been saved in the name file."));
   EXPECT_TRUE(NameIsOnFile(table_, "Finn"));
   EXPECT_FALSE(NameIsOnFile(table_, "Dora"));
+  EXPECT_EQ(RunState, 'S');
   EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecCount()));
+}
+
+TEST_F(NameFileForm, AccentedNamesAreStoredInWindows1252AndFoundInAnyCase) {
+  Start();
+  form_->EditName()->SetStoredText("Zo\xEB \xD8rsted");
+  TypePlace("Rome");
+  form_->SaveClick();
+  EXPECT_EQ(RecordField(table_.RecCount(), "NAME"), "Zo\xEB \xD8rsted");
+  // The index key is the name upper-cased in Windows-1252.
+  EXPECT_TRUE(NameIsOnFile(table_, "ZO\xCB \xF8RSTED"));
+  EXPECT_TRUE(NameIsOnFile(table_, "zo\xEB \xF8rsted"));
+  EXPECT_FALSE(NameIsOnFile(table_, "ZOE ORSTED"));
 }
 
 TEST_F(NameFileForm, SaveAppendsANewPersonAndThenUpdatesIt) {

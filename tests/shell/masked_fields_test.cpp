@@ -5,20 +5,18 @@
 namespace vostrane {
 namespace {
 
-// A keystroke that changed the field, with the caret after the typed digit.
-FieldCorrection Date(const std::string& text, const std::string& previous, int caret = 1,
-                     FieldKey key = FieldKey::Other, int selection = 1) {
-  return CorrectDateField({text, caret, selection}, previous, key);
+// Types the keys one by one into the text, from the caret, as the form does.
+FieldEdit Typed(const FieldLayout& layout, const std::string& text, const std::string& keys,
+                int caret = 0) {
+  FieldEdit edit{text, caret, ""};
+  for (char key : keys) edit = TypeIntoField(layout, edit.text, edit.caret, key);
+  return edit;
 }
 
-FieldCorrection Time12(const std::string& text, const std::string& previous, int caret = 1,
-                       FieldKey key = FieldKey::Other) {
-  return CorrectTimeField({text, caret, 1}, previous, key, ClockForm::Hours12);
-}
-
-FieldCorrection Time24(const std::string& text, const std::string& previous, int caret = 1,
-                       FieldKey key = FieldKey::Other) {
-  return CorrectTimeField({text, caret, 1}, previous, key, ClockForm::Hours24);
+// The keys typed, then the field left.
+FieldEdit Left(const FieldLayout& layout, const std::string& text, const std::string& keys,
+               int caret = 0) {
+  return CompleteField(layout, Typed(layout, text, keys, caret).text);
 }
 
 TEST(DateText, ValidationRules) {
@@ -41,134 +39,114 @@ TEST(DateText, ValidationRules) {
   EXPECT_FALSE(ParseDateText("01x12000"));
 }
 
-TEST(DateField, MonthCorrections) {
-  EXPECT_EQ(Date("13051990", "05051990").field.text, "10051990");
-  EXPECT_EQ(Date("19051990", "05051990").field.text, "10051990");
-  EXPECT_EQ(Date("00051990", "05051990").field.text, "01051990");
-  EXPECT_EQ(Date("25051990", "05051990").field.text, "05051990");
-  EXPECT_EQ(Date("30051990", "05051990").field.text, "01051990");
-  EXPECT_EQ(Date("12051990", "05051990").field.text, "12051990");
-}
-
-TEST(DateField, DayCorrections) {
-  EXPECT_EQ(Date("02311990", "02011990", 4).field.text, "02281990");
-  EXPECT_EQ(Date("04311990", "04011990", 4).field.text, "04301990");
-  EXPECT_EQ(Date("01321990", "01011990", 4).field.text, "01301990");
-  EXPECT_EQ(Date("01311990", "01011990", 4).field.text, "01311990");
-  EXPECT_EQ(Date("01001990", "01011990", 4).field.text, "01011990");
-  EXPECT_EQ(Date("02291991", "02011991", 4).field.text, "02291991");
-  // The day is checked against the corrected month: 13/31 becomes 10/31.
-  EXPECT_EQ(Date("13311990", "01011990").field.text, "10311990");
-  // 02/30 of a month typed as 32 -> 02, then the day of February.
-  EXPECT_EQ(Date("32301990", "01011990").field.text, "02281990");
-}
-
-TEST(DateField, YearCorrections) {
-  EXPECT_EQ(Date("01012500", "01011990", 7).field.text, "01012000");
-  EXPECT_EQ(Date("01013000", "01011990", 7).field.text, "01011990");
-  EXPECT_EQ(Date("0101-500", "01011990", 7).field.text, "0101-500");
-  EXPECT_EQ(Date("01011-00", "01011990", 7).field.text, "01011990");
-}
-
-TEST(DateField, BlanksAndShortTextsComeFromThePreviousText) {
-  EXPECT_EQ(Date("05 11990", "04231985", 4).field.text, "05211990");
-  EXPECT_EQ(Date("0511", "04231985").field.text, "04231985");
-  // A short previous text is filled to 00000123, then month and day 00 become 01.
-  EXPECT_EQ(Date("", "123").field.text, "01010123");
-  EXPECT_EQ(Date("0x051990", "05051990").field.text, "05051990");
-}
-
-TEST(DateField, CaretStaysAndSelectionIsCutToOne) {
-  const FieldCorrection r = Date("13051990", "05051990", 1, FieldKey::Other, 3);
-  EXPECT_TRUE(r.textChanged);
-  EXPECT_EQ(r.field.caret, 1);
-  EXPECT_EQ(r.field.selectionLength, 1);
-  EXPECT_EQ(r.result, kFieldStay);
-  EXPECT_FALSE(Date("05051990", "05051990").textChanged);
-}
-
-TEST(DateField, MoveKeys) {
-  EXPECT_EQ(Date("13051990", "05051990", 0, FieldKey::Enter).result, kFieldNext);
-  EXPECT_EQ(Date("13051990", "05051990", 0, FieldKey::Down).result, kFieldNext);
-  EXPECT_EQ(Date("13051990", "05051990", 0, FieldKey::Up).result, kFieldPrevious);
-  // A move key corrects nothing beyond the length rule.
-  EXPECT_EQ(Date("13051990", "05051990", 0, FieldKey::Enter).field.text, "13051990");
-  // Right jumps over the separators of MM/DD/YYYY.
-  EXPECT_EQ(Date("05051990", "", 0, FieldKey::Right).field.caret, 1);
-  EXPECT_EQ(Date("05051990", "", 1, FieldKey::Right).field.caret, 3);
-  EXPECT_EQ(Date("05051990", "", 4, FieldKey::Right).field.caret, 6);
-  EXPECT_EQ(Date("05051990", "", 9, FieldKey::Right).field.caret, 10);
-  EXPECT_EQ(Date("05051990", "", 10, FieldKey::Right).field.caret, 10);
-}
-
-TEST(TimeField, TwelveHourCorrections) {
-  EXPECT_EQ(Time12("133000P", "103000A").field.text, "103000P");
-  EXPECT_EQ(Time12("253000P", "053000A").field.text, "053000P");
-  EXPECT_EQ(Time12("203000P", "053000A").field.text, "013000P");
-  // 00: the first digit was just typed, so 01 lets the second be typed next.
-  EXPECT_EQ(Time12("003000A", "103000A", 1).field.text, "013000A");
-  EXPECT_EQ(Time12("003000A", "103000A", 3).field.text, "123000A");
-  EXPECT_EQ(Time12("123000P", "103000A").field.text, "123000P");
-}
-
-TEST(TimeField, TwentyFourHourCorrections) {
-  EXPECT_EQ(Time24("253000", "103000").field.text, "233000");
-  EXPECT_EQ(Time24("003000", "103000").field.text, "003000");
-  EXPECT_EQ(Time24("133000", "103000").field.text, "133000");
-}
-
-TEST(TimeField, MinutesAndSecondsOfSixtyOrMore) {
-  const FieldCorrection m = Time12("107500A", "100500A", 4);
-  EXPECT_EQ(m.field.text, "100500A");
-  EXPECT_EQ(m.field.caret, 3);
-  const FieldCorrection s = Time24("100599", "100500", 7);
-  EXPECT_EQ(s.field.text, "100509");
-  EXPECT_EQ(s.field.caret, 6);
-  EXPECT_EQ(Time24("105959", "100500", 7).field.caret, 7);
-}
-
-TEST(TimeField, BadTextComesBack) {
-  EXPECT_EQ(Time12("10", "093000A").field.text, "093000A");
-  EXPECT_EQ(Time12("1 3000A", "093000A").field.text, "103000A");
-  EXPECT_EQ(Time12("1a3000A", "093000A").field.text, "093000A");
-  EXPECT_EQ(Time24("10", "").field.text, "");
-}
-
-TEST(TimeField, RightArrowSkipsSeparators) {
-  EXPECT_EQ(Time12("103000A", "", 1, FieldKey::Right).field.caret, 3);
-  EXPECT_EQ(Time12("103000A", "", 4, FieldKey::Right).field.caret, 6);
-  EXPECT_EQ(Time12("103000A", "", 7, FieldKey::Right).field.caret, 9);
-  EXPECT_EQ(Time12("103000A", "", 9, FieldKey::Right).field.caret, 9);
-  EXPECT_EQ(Time24("103000", "", 6, FieldKey::Right).field.caret, 7);
-  EXPECT_EQ(Time24("103000", "", 7, FieldKey::Right).field.caret, 8);
-  EXPECT_EQ(Time24("103000", "", 8, FieldKey::Right).field.caret, 8);
-  EXPECT_EQ(Time24("253000", "", 0, FieldKey::Up).result, kFieldPrevious);
-  EXPECT_EQ(Time24("253000", "", 0, FieldKey::Up).field.text, "253000");
-}
-
-TEST(LatitudeField, ValidTextsAreKeptAndBlanksBecomeZero) {
-  EXPECT_TRUE(IsValidLatitudeText("40N4246"));
-  EXPECT_TRUE(IsValidLatitudeText("90S0000"));
-  EXPECT_TRUE(IsValidLatitudeText("05N300"));  // six characters are enough
-  const FieldCorrection r = CorrectLatitudeField({"4 N42 6", 1, 1}, "00N0000", FieldKey::Other);
-  EXPECT_EQ(r.field.text, "40N4206");
-  EXPECT_TRUE(r.textChanged);
-}
-
-TEST(LatitudeField, InvalidTextsBringBackThePreviousText) {
-  for (const char* bad : {"95N0000", "90N0001", "90N3000", "40X4246", "40N6000", "40N4260",
-                          "N400000", "40N42", "40N42460", "4aN4246"}) {
-    EXPECT_FALSE(IsValidLatitudeText(bad)) << bad;
-    EXPECT_EQ(CorrectLatitudeField({bad, 1, 1}, "12S3456", FieldKey::Other).field.text,
-              "12S3456")
-        << bad;
+TEST(TimeTyping, TheTimesAsPeopleTypeThem) {
+  const FieldLayout& time = TimeLayout();
+  for (const char* keys : {"7:05 PM", "7:05p", "0705P", "19:05", "7:5 pm"}) {
+    const FieldEdit edit = Left(time, "023600A", keys);
+    EXPECT_EQ(edit.text, "070500P") << keys;
+    EXPECT_EQ(edit.problem, "") << keys;
   }
+  EXPECT_EQ(Left(time, "023600P", "12:30 AM").text, "123000A");
+  EXPECT_EQ(Left(time, "023600P", "00:30").text, "123000A");  // midnight in 24-hour form
+  EXPECT_EQ(Left(time, "023600A", "23:59:59").text, "115959P");
+  EXPECT_EQ(Left(time, "023600P", "1").text, "013600P");  // one digit, then Enter
+  EXPECT_EQ(Left(time, "023600P", "a").text, "023600A");
 }
 
-TEST(LatitudeField, MoveKeys) {
-  EXPECT_EQ(CorrectLatitudeField({"95N0000", 0, 1}, "", FieldKey::Enter).result, kFieldNext);
-  EXPECT_EQ(CorrectLatitudeField({"95N0000", 0, 1}, "", FieldKey::Down).result, kFieldNext);
-  EXPECT_EQ(CorrectLatitudeField({"95N0000", 0, 1}, "", FieldKey::Up).result, kFieldPrevious);
+TEST(TimeTyping, DigitsMoveTheCaretUnitByUnit) {
+  const FieldLayout& time = TimeLayout();
+  const FieldEdit seven = Typed(time, "023600P", "7");
+  EXPECT_EQ(seven.text, "073600P");  // 7 cannot begin an hour: it is 07
+  EXPECT_EQ(seven.caret, 2);
+  const FieldEdit one = Typed(time, "023600P", "1");
+  EXPECT_EQ(one.text, "1 3600P");  // 1 may begin 10, 11 or 12: the units wait
+  EXPECT_EQ(one.caret, 1);
+  EXPECT_EQ(one.problem, "");
+  // Minutes keep what is typed, so 61 is not read as 06 and a second.
+  EXPECT_EQ(Typed(time, "023600P", "6", 2).text, "026 00P");
+}
+
+TEST(TimeTyping, ValuesThatCannotExistStayAndSayWhy) {
+  const FieldLayout& time = TimeLayout();
+  const FieldEdit hour = Typed(time, "023600P", "25");
+  EXPECT_EQ(hour.text, "253600P");
+  EXPECT_EQ(hour.problem, "Hour 25 is not possible: type 1 to 12 with AM or PM, or 0 to 23.");
+  EXPECT_EQ(CompleteField(time, hour.text).problem, hour.problem);
+  const FieldEdit minute = Left(time, "023600P", "7:61");
+  EXPECT_EQ(minute.text, "076100P");
+  EXPECT_EQ(minute.problem, "Minute 61 is not possible: minutes run from 0 to 59.");
+  // A character with no place in the time changes nothing.
+  const FieldEdit x = Typed(time, "023600P", "x", 3);
+  EXPECT_EQ(x.text, "023600P");
+  EXPECT_EQ(x.caret, 3);
+  EXPECT_EQ(x.problem, "Type the time as digits, then A or P for AM or PM.");
+}
+
+TEST(DateTyping, WholeDatesAndShortForms) {
+  const FieldLayout& date = DateLayout();
+  EXPECT_EQ(Left(date, "03092024", "12251990").text, "12251990");
+  EXPECT_EQ(Left(date, "03092024", "7/4/1990").text, "07041990");
+  EXPECT_EQ(Left(date, "03092024", "7/4/90").text, "07040090");  // the year as typed
+  EXPECT_EQ(Left(date, "03092024", "1").text, "01092024");
+  EXPECT_EQ(Left(date, "01011990", "-44", 4).text, "0101-044");
+  EXPECT_EQ(Left(date, "02011990", "29", 2).problem, "");  // 29 February in any year
+}
+
+TEST(DateTyping, DatesThatCannotExistAreReportedNotChanged) {
+  const FieldLayout& date = DateLayout();
+  const FieldEdit february = Left(date, "03092024", "02/30/1990");
+  EXPECT_EQ(february.text, "02301990");
+  EXPECT_EQ(february.problem, "Day 30 is not possible: month 2 has at most 29 days.");
+  EXPECT_EQ(Left(date, "03092024", "04312000").problem,
+            "Day 31 is not possible: month 4 has 30 days.");
+  const FieldEdit month = Typed(date, "05051990", "13");
+  EXPECT_EQ(month.text, "13051990");
+  EXPECT_EQ(month.problem, "Month 13 is not possible: months run from 1 to 12.");
+  EXPECT_EQ(Typed(date, "05051990", "00").problem,
+            "Month 0 is not possible: months run from 1 to 12.");
+  EXPECT_EQ(Typed(date, "01011990", "32", 2).problem,
+            "Day 32 is not possible: days run from 1 to 31.");
+  EXPECT_EQ(Typed(date, "01011990", "2301", 4).problem,
+            "Year 2301 is not possible: years run from -999 to 2300.");
+  // A unit with nothing in it cannot be left.
+  EXPECT_EQ(CompleteField(date, "01  1990").problem, "The day is missing.");
+}
+
+TEST(LatitudeTyping, DegreesLetterMinutesSeconds) {
+  const FieldLayout& latitude = LatitudeLayout();
+  EXPECT_EQ(Left(latitude, "00N0000", "40n4246").text, "40N4246");
+  EXPECT_EQ(Left(latitude, "00N0000", "4042s").text, "40S4200");  // digits skip the letter
+  const FieldEdit short_ = Typed(latitude, "00N0000", "4s");
+  EXPECT_EQ(short_.text, "04S0000");
+  EXPECT_EQ(short_.caret, 3);
+  EXPECT_EQ(Typed(latitude, "00N0000", "95").problem,
+            "Latitude 95\xB0 is not possible: latitudes run from 0\xB0 to 90\xB0.");
+  EXPECT_EQ(Left(latitude, "00N0000", "90n30").problem, "A latitude cannot exceed 90\xB0.");
+  EXPECT_TRUE(IsValidLatitudeText("05N300"));  // six characters are enough
+  EXPECT_FALSE(IsValidLatitudeText("90N0001"));
+}
+
+TEST(LongitudeTyping, ThreeDegreeDigitsAndTheDateLine) {
+  const FieldLayout& longitude = LongitudeLayout();
+  const FieldEdit short_ = Typed(longitude, "000W0000", "74e");
+  EXPECT_EQ(short_.text, "074E0000");
+  EXPECT_EQ(short_.caret, 4);
+  const FieldEdit beyond = Left(longitude, "095W0000", "195");
+  EXPECT_EQ(beyond.text, "195W0000");  // refused, not turned into 179
+  EXPECT_EQ(beyond.problem,
+            "Longitude 195\xB0 is not possible: longitudes run from 0\xB0 to 180\xB0.");
+  EXPECT_EQ(Left(longitude, "000W0000", "180w30").problem, "A longitude cannot exceed 180\xB0.");
+  EXPECT_EQ(Left(longitude, "000W0000", "180e").problem, "");
+}
+
+TEST(ZoneTyping, HoursAndMinutes) {
+  EXPECT_EQ(Typed(ZoneHoursLayout(), "00", "5").text, "05");
+  EXPECT_EQ(Left(ZoneHoursLayout(), "00", "1").text, "01");
+  EXPECT_EQ(Left(ZoneHoursLayout(), "05", "14").problem,
+            "Zone 14 hours is not possible: zones run from 0 to 13 hours.");
+  EXPECT_EQ(Left(ZoneMinutesLayout(), "00", "75").problem,
+            "Minute 75 is not possible: minutes run from 0 to 59.");
+  EXPECT_EQ(Left(ZoneMinutesLayout(), "5", "").text, "05");  // a stored "5" is 05
 }
 
 }  // namespace

@@ -211,6 +211,8 @@ TEST(SeekEmptyTable, AnEmptyTableHasBofAndEofAndABlankBuffer) {
 
 TEST(AnsiUpper, UpperCasesTheWindows1252Letters) {
   EXPECT_EQ(UpperAnsi("abz\xE9\xFF\x9A\xF7\xDF"), "ABZ\xC9\x9F\x8A\xF7\xDF");
+  // o with stroke, oe, z with caron, e with diaeresis; sharp s has no capital here.
+  EXPECT_EQ(UpperAnsi("\xF8\x9C\x9E\xEB\xDF"), "\xD8\x8C\x8E\xCB\xDF");
 }
 
 }  // namespace

@@ -122,6 +122,9 @@ int RunNew(const Args& args) {
   const std::string place = args.size() > 7 ? Utf8ToCp1252(args[7]) : "";
   if (name.empty() || name.size() > 25 || place.size() > 25)
     return Usage("name and place hold 1 to 25 characters");
+  // A character without a Windows-1252 code would be stored as "?".
+  if (Cp1252ToUtf8(name) != args[0] || (args.size() > 7 && Cp1252ToUtf8(place) != args[7]))
+    return Usage("name and place take only Windows-1252 characters");
   char zodiac = args.size() > 8 ? args[8][0] : 0;
   const char houses = args.size() > 9 ? args[9][0] : 'F';
   if (args.size() > 8 && (args[8].size() != 1 || (zodiac != 'T' && zodiac != 'S')))

@@ -1,0 +1,258 @@
+// The typed fields of the birth data form driven with real keys: what is
+// typed is what is kept, a value that cannot exist keeps the focus with a
+// hint, names and places take Windows-1252, and the focus after a place.
+#include <QLabel>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "FormFixture.h"
+
+namespace vostrane::test {
+namespace {
+
+class TypedFields : public FormFixture {
+ protected:
+  void Into(FormField* field) {
+    field->setFocus();
+    ASSERT_EQ(Focus(), field);
+    Key(Qt::Key_Home);
+  }
+  std::string Hint() const { return FromQt(form_->Label10()->text()); }
+  // Lets the focus come back to a field that refused to be left.
+  static void Settle() { QApplication::processEvents(); }
+  // Types any text, characters beyond ASCII included (a character beyond
+  // the Basic Multilingual Plane as one key).
+  static void TypeText(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const qsizetype n = text[i].isHighSurrogate() ? 2 : 1;
+      const QString key = text.mid(i, n);
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+      QApplication::sendEvent(Focus(), &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, key);
+      QApplication::sendEvent(Focus(), &release);
+      i += n - 1;
+    }
+  }
+};
+
+TEST_F(TypedFields, TimesAreKeptAsTyped) {
+  Start();
+  for (const char* typed : {"7:05 PM", "7:05p", "0705P", "19:05"}) {
+    Into(form_->MaskEdTime());
+    Type("12:00 AM");  // a different start for each
+    Key(Qt::Key_Home);
+    Type(typed);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Focus(), form_->EditPlace()) << typed;
+    EXPECT_EQ(Stored(form_->MaskEdTime()), "070500P") << typed;
+    EXPECT_EQ(Shown(form_->MaskEdTime()), "07:05:00 PM") << typed;
+  }
+  Into(form_->MaskEdTime());
+  Type("12:30 AM");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->MaskEdTime()), "123000A");
+  // "7" alone in the hour is 07, and the caret goes on to the minutes.
+  Into(form_->MaskEdTime());
+  Type("7");
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "07:30:00 AM");
+  EXPECT_EQ(form_->MaskEdTime()->StoredCaret(), 2);
+}
+
+TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
+  Start();
+  Type("Ann");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdDate());
+  Type("02/30/1990");
+  EXPECT_EQ(Shown(form_->MaskEdDate()), "02/30/1990");
+  EXPECT_EQ(Hint(), "Day 30 is not possible: month 2 has at most 29 days.");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+
+  // Neither the mouse nor "Done" can leave it; the entry keeps its date.
+  form_->MaskEdTime()->setFocus();
+  Settle();
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Hint(), "Day 30 is not possible: month 2 has at most 29 days.");
+  form_->DoneButton()->click();
+  Settle();
+  EXPECT_TRUE(form_->IsActive());
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(SessionBytes().size(), kEntrySize);  // nothing written but the header
+  EXPECT_TRUE(messages_->Shown().empty());
+
+  // Put right, the date is taken and the hint goes.
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Right);
+  Type("28");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdTime());
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "02281990");
+  EXPECT_EQ(Hint(), "");
+  EXPECT_EQ(form_->Label11()->text(), "February 28, 1990");
+}
+
+TEST_F(TypedFields, HourAndMonthThatCannotExistAreRefused) {
+  Start();
+  Into(form_->MaskEdTime());
+  Type("25");
+  EXPECT_EQ(Shown(form_->MaskEdTime()), "25:36:00 PM");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Focus(), form_->MaskEdTime());
+  EXPECT_EQ(Hint(), "Hour 25 is not possible: type 1 to 12 with AM or PM, or 0 to 23.");
+  Key(Qt::Key_Home);
+  Type("11");
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  Key(Qt::Key_Home);
+  Type("13");
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Hint(), "Month 13 is not possible: months run from 1 to 12.");
+}
+
+TEST_F(TypedFields, LatitudeAndLongitudeBeyondTheirRangeAreRefused) {
+  Start();
+  Into(form_->MaskEdLat());
+  Type("95");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "95N0000");
+  EXPECT_EQ(Hint(), "Latitude 95\xB0 is not possible: latitudes run from 0\xB0 to 90\xB0.");
+  Key(Qt::Key_Home);
+  Type("40s4246");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdLong());
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "40S4246");
+  Type("195");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdLong());
+  EXPECT_EQ(Stored(form_->MaskEdLong()), "195W0000");  // not turned into 179
+  Key(Qt::Key_Home);
+  Type("74w0");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+  EXPECT_EQ(Stored(form_->MaskEdLong()), "074W0000");
+}
+
+TEST_F(TypedFields, ZoneHoursBeyondThirteenAreRefused) {
+  Start();
+  Into(form_->MaskEdTZHrs());
+  Type("14");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+  EXPECT_EQ(Hint(), "Zone 14 hours is not possible: zones run from 0 to 13 hours.");
+  Key(Qt::Key_Home);
+  Type("5");  // a digit that cannot begin the hours is the hour
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "05");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdTZMins());
+}
+
+TEST_F(TypedFields, RightMovesTheCaretInEveryTypedField) {
+  Start();
+  for (FormField* field : {form_->MaskEdDate(), form_->MaskEdTime(), form_->MaskEdLat(),
+                           form_->MaskEdLong(), form_->MaskEdTZHrs(), form_->MaskEdTZMins()}) {
+    Into(field);
+    EXPECT_EQ(field->StoredCaret(), 0) << field->objectName().toStdString();
+    Key(Qt::Key_Right);
+    EXPECT_EQ(field->StoredCaret(), 1) << field->objectName().toStdString();
+    EXPECT_EQ(field->selectedText().size(), 1) << field->objectName().toStdString();
+  }
+  // In the latitude the caret goes over the letter and the literals.
+  Into(form_->MaskEdLat());
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Right);
+  Type("3");
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "00N3 00");
+}
+
+TEST_F(TypedFields, NamesAndPlacesTakeWindows1252AndRefuseTheRest) {
+  Start();
+  TypeText(QString::fromUtf8("Jos\u00E9 M\u00FCller"));
+  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
+  TypeText(QString::fromUtf8("\u0142"));  // l with stroke: not in Windows-1252
+  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
+  EXPECT_TRUE(form_->Label10()->text().contains(QString::fromUtf8("\u201C\u0142\u201D cannot be stored")));
+  TypeText(QString::fromUtf8("\U0001F600"));
+  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
+  EXPECT_TRUE(form_->Label10()->text().contains(QString::fromUtf8("\U0001F600")));
+
+  form_->EditPlace()->setFocus();
+  TypeText(QString::fromUtf8("\u00D8rsted \u0153\u017E\u0161"));
+  EXPECT_EQ(Stored(form_->EditPlace()), "\xD8rsted \x9C\x9E\x9A");
+  form_->NewNatalClick();
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Record(1).name(), "Jos\xE9 M\xFCller");
+  EXPECT_EQ(Record(1).place(), "\xD8rsted \x9C\x9E\x9A");
+  EXPECT_EQ(form_->ListBox2()->item(0)->text(), QString::fromUtf8("1: Jos\u00E9 M\u00FCller  Natal"));
+}
+
+TEST_F(TypedFields, AltNActsAtOnceAndTheNextNameIsKept) {
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("Rome");
+  Key(Qt::Key_N, Qt::AltModifier);
+  // No moment of a pressed button, no question: the next keys are the name.
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Focus(), form_->EditName());
+  Type("Bob");
+  EXPECT_EQ(Stored(form_->EditName()), "Bob");
+  EXPECT_EQ(Record(1).place(), "Rome");
+  EXPECT_TRUE(messages_->Shown().empty());
+}
+
+class ChosenPlace : public NoPlaceLookup {
+ public:
+  PlaceChoice choice{'G', "Rome, Italy"};
+  FocusAfterRead after = FocusAfterRead::Name;
+  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override { return choice; }
+  bool IsAtlasPlace(const std::string& text) override { return text == "Rome, Italy"; }
+  FocusAfterRead ReadPlace(BirthDataFields& f, int) override {
+    f.latitude = "41N5400";
+    f.longitude = "012E2900";
+    return after;
+  }
+};
+
+TEST_F(TypedFields, AfterAPlaceTheFocusGoesOn) {
+  ChosenPlace atlas;
+  form_->SetPlaceLookup(&atlas);
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("R");  // a place with its zone: the field after the place
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(form_->ReadingMode(), 'X');
+  for (QPushButton* b : {form_->DoneButton(), form_->NewNatalButton(), form_->DeleteButton(),
+                         form_->PlaceButton()})
+    EXPECT_TRUE(b->isVisible());
+
+  atlas.after = FocusAfterRead::ZoneHours;  // no daylight table: the zone is typed
+  form_->PlaceButton()->click();
+  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+
+  atlas.choice = {'O', "Nowhere Town"};  // "Place Not on File"
+  form_->PlaceButton()->click();
+  EXPECT_EQ(Stored(form_->EditPlace()), "Nowhere Town");
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
+}
+
+TEST_F(TypedFields, EnterInAFilledPlaceMovesOn) {
+  Start();
+  form_->EditPlace()->setFocus();
+  Key(Qt::Key_Return);  // nothing typed: nothing to move on from
+  EXPECT_EQ(Focus(), form_->EditPlace());
+  Type("Rome");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->EditPlace());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdTime());
+}
+
+}  // namespace
+}  // namespace vostrane::test
