@@ -5,20 +5,14 @@
 namespace vostrane {
 namespace {
 
-// The folded form of one Windows-1252 byte: letters, digits, a separator
-// (' ') or nothing.
-const char* FoldByte(unsigned char b) {
+// The folded form of one Windows-1252 byte that is not an ASCII letter or
+// digit: the letters of the upper half, a separator (" ") or nothing.
+const char* FoldUpperHalf(unsigned char b) {
   static const char* const kUpperHalf[64] = {
       "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
       "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "TH", "SS",
       "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
       "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "TH", "Y"};
-  static char single[2] = {0, 0};
-  if (b >= 'a' && b <= 'z') b = static_cast<unsigned char>(b - 0x20);
-  if ((b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9')) {
-    single[0] = static_cast<char>(b);
-    return single;
-  }
   if (b >= 0xC0) return kUpperHalf[b - 0xC0];
   switch (b) {
     case ' ': case '-': case '/': case '_': case 0x96: case 0x97: return " ";
@@ -42,7 +36,11 @@ std::string FoldPlaceText(std::string_view text) {
   out.reserve(text.size());
   bool pendingSeparator = false;
   for (char c : text) {
-    const char* folded = FoldByte(static_cast<unsigned char>(c));
+    auto b = static_cast<unsigned char>(c);
+    if (b >= 'a' && b <= 'z') b = static_cast<unsigned char>(b - 0x20);
+    const char letter[2] = {static_cast<char>(b), 0};
+    const bool plain = (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9');
+    const char* folded = plain ? letter : FoldUpperHalf(b);
     if (folded[0] == ' ') {
       pendingSeparator = !out.empty();
       continue;
