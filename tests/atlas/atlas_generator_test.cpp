@@ -56,6 +56,9 @@ TEST(AtlasNames, ShortenAtWordBoundariesToTwentyFiveCharacters) {
   const std::string cut = AtlasName("Llanfairpwllgwyngyllgogerychwyrndrobwll", "", "UK");
   EXPECT_EQ(cut, "Llanfairpwllgwyngyll., UK");
   EXPECT_LE(cut.size(), kAtlasNameWidth);
+  // A qualifier never costs the city a cut word.
+  EXPECT_EQ(AtlasName("Caldararu", "(Cernica)", "Romania", false), "");
+  EXPECT_EQ(AtlasName("Al Mutayrifi", "", "Saudi Arabia"), "Al M., Saudi Arabia");
 }
 
 TEST(AtlasNames, UseOneNamePerCountryAndStateAbbreviationsInNorthAmerica) {

@@ -180,7 +180,8 @@ std::string CityName(const GeoPlace& place) {
   return city;
 }
 
-std::string AtlasName(const std::string& city, const std::string& qualifier, const std::string& region) {
+std::string AtlasName(const std::string& city, const std::string& qualifier, const std::string& region,
+                      bool mayCut) {
   const std::string tail = (qualifier.empty() ? "" : " " + qualifier) + ", " + region;
   if (tail.size() >= kAtlasNameWidth) return "";
   const size_t room = kAtlasNameWidth - tail.size();
@@ -189,7 +190,7 @@ std::string AtlasName(const std::string& city, const std::string& qualifier, con
   if (shown.size() < 4 && shown != city) shown = WithInitials(city, room);
   if (shown.empty()) {
     // One word longer than the room: cut, and marked as cut.
-    if (room < 4) return "";
+    if (room < 4 || !mayCut) return "";
     shown = city.substr(0, room - 1);
     while (!shown.empty() && (shown.back() == ' ' || shown.back() == '-')) shown.pop_back();
     shown += '.';

@@ -44,8 +44,10 @@ std::string WithInitials(const std::string& text, size_t room);
 // Fits "City, Region" (or "City Qualifier, Region") into 25 characters: the
 // city loses whole words from its end (and a dangling short word such as
 // "de" or "im" with them); only a single word too long for the room is cut,
-// and it then ends in ".". Empty when even that cannot fit.
-std::string AtlasName(const std::string& city, const std::string& qualifier, const std::string& region);
+// and it then ends in "." (not with `mayCut` false). Empty when even that
+// cannot fit.
+std::string AtlasName(const std::string& city, const std::string& qualifier, const std::string& region,
+                      bool mayCut = true);
 
 // The region texts and the three-letter code of a place; false when its
 // country is not in the table.

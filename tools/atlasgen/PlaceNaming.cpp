@@ -42,19 +42,19 @@ std::vector<NameChoice> OtherChoices(const AtlasRecord& r, const GeoPlace& p, bo
     if (!initials.empty()) choices.push_back({initials + ", " + r.region, r.city});
   }
   if (!near.empty()) {
-    choices.push_back({AtlasName(r.city, "(" + near + ")", r.region), r.city});
+    choices.push_back({AtlasName(r.city, "(" + near + ")", r.region, false), r.city});
     // The nearest place in the room the whole city leaves, else in a few
     // characters with the city shortened.
     const size_t used = r.city.size() + r.region.size() + 5;
     for (size_t room : {used < kAtlasNameWidth ? kAtlasNameWidth - used : 0, kShortNearWidth}) {
       const std::string shortNear = WholeWordsWithin(near, room);
       if (shortNear.size() >= 3 && shortNear != near) {
-        choices.push_back({AtlasName(r.city, "(" + shortNear + ")", r.region), r.city});
+        choices.push_back({AtlasName(r.city, "(" + shortNear + ")", r.region, false), r.city});
       }
     }
   }
-  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 1), r.region), r.city});
-  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 2), r.region), r.city});
+  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 1), r.region, false), r.city});
+  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 2), r.region, false), r.city});
   return choices;
 }
 
