@@ -2,15 +2,14 @@
 
 #include "atlas/PlacesTable.h"
 #include "shell/TextRoutines.h"
-#include "tablestore/AnsiUpper.h"
 
 namespace vostrane {
 
-std::string DecoratedPlaceRow(const std::string& storedName, int dstPtr, bool firstRow) {
+std::string DecoratedPlaceRow(const std::string& shownName, int dstPtr, bool firstRow) {
   std::string prefix = firstRow ? "=> " : "   ";
   if (dstPtr < 0) prefix[2] = '*';
-  std::string name = storedName;
-  name.resize(kPlaceNameWidth, ' ');
+  std::string name = shownName;
+  if (name.size() < static_cast<size_t>(kPlaceNameWidth)) name.resize(kPlaceNameWidth, ' ');
   return prefix + name + (firstRow ? " <=" : "   ");
 }
 
@@ -19,8 +18,16 @@ std::string RowPlaceName(const std::string& row) {
   return Trim(row.substr(3, row.size() - 6));
 }
 
+std::string OtherNameText(const std::string& otherName, const std::string& placeName) {
+  return Trim(otherName) + " = " + Trim(placeName);
+}
+
 PlaceList::PlaceList(TTzDbf& table, std::string notFoundText)
-    : table_(table), notFound_(std::move(notFoundText)), rows_(kPlaceListRows, " ") {}
+    : table_(table),
+      notFound_(std::move(notFoundText)),
+      rows_(kPlaceListRows, " "),
+      rowRecords_(kPlaceListRows, 0),
+      rowPlaces_(kPlaceListRows) {}
 
 bool PlaceList::FirstRowIsPlace() const { return RowIsChoosable(0); }
 
@@ -30,32 +37,90 @@ bool PlaceList::RowIsChoosable(int row) const {
   return rows_[static_cast<size_t>(row)].size() > 6;
 }
 
+uint32_t PlaceList::RowRecord(int row) const {
+  return RowIsChoosable(row) ? rowRecords_[static_cast<size_t>(row)] : 0;
+}
+
+std::string PlaceList::RowPlace(int row) const {
+  return RowIsChoosable(row) ? rowPlaces_[static_cast<size_t>(row)] : std::string();
+}
+
 void PlaceList::ShowNotFound() {
   notFoundShown_ = true;
   topRecno_ = 0;
   rows_.assign(kPlaceListRows, " ");
+  rowRecords_.assign(kPlaceListRows, 0);
+  rowPlaces_.assign(kPlaceListRows, std::string());
   rows_[0] = notFound_;
 }
 
 void PlaceList::FillRowsFromCurrent() {
   rows_.assign(kPlaceListRows, " ");
+  rowRecords_.assign(kPlaceListRows, 0);
+  rowPlaces_.assign(kPlaceListRows, std::string());
   topRecno_ = table_.RecNo();
   if (topRecno_ == 0) return;
   for (int row = 0; row < kPlaceListRows; ++row) {
+    const uint32_t recno = table_.RecNo();
     const PlaceRecord p = ReadPlaceRecord(table_);
-    rows_[static_cast<size_t>(row)] = DecoratedPlaceRow(p.name, p.dstPtr, row == 0);
+    const size_t r = static_cast<size_t>(row);
+    rowRecords_[r] = recno;
+    rowPlaces_[r] = Trim(p.name);
+    std::string shown = p.name;
+    if (p.seeRecord != 0 && p.seeRecord <= table_.RecCount()) {
+      // Another name: show and choose the place it leads to, then come back.
+      table_.Go(p.seeRecord);
+      rowPlaces_[r] = Trim(table_.GetCField("NAME"));
+      rowRecords_[r] = p.seeRecord;
+      shown = OtherNameText(p.name, rowPlaces_[r]);
+      table_.Go(recno);
+    }
+    rows_[r] = DecoratedPlaceRow(shown, p.dstPtr, row == 0);
     table_.MoveBy(1);
     if (table_.Eof()) break;
   }
 }
 
-void PlaceList::GoToFirstRow(const std::string& key) {
-  // An empty text seeks nothing: the list stays where its first row was.
-  if (key.empty() && topRecno_ != 0 && topRecno_ <= table_.RecCount()) {
-    table_.Go(topRecno_);
-  } else {
-    table_.FindNear(key);
+bool PlaceList::SeekQuery(const PlaceQuery& q) {
+  if (!q.hasRegion) {
+    table_.FindNear(q.city);
+    return table_.RecNo() != 0 && KeyMatchesQuery(table_.GetCField("SRCHKEY"), q);
   }
+  // The places of the city stand together, largest first: the first whose
+  // region begins with the typed region.
+  if (q.city.empty() || !table_.FindNear(q.city + ' ')) return false;
+  const std::string cityKey = q.city + ' ';
+  for (;;) {
+    const std::string key = table_.GetCField("SRCHKEY");
+    if (key.compare(0, cityKey.size(), cityKey) != 0) return false;
+    if (KeyMatchesQuery(key, q)) return true;
+    table_.MoveBy(1);
+    if (table_.Eof()) return false;
+  }
+}
+
+bool PlaceList::GoToFirstRow(const std::string& typed) {
+  // A whole name with its region ("Franklin (Oil City), PA", as a scroll
+  // step or the birth data form put it there) is found as it stands.
+  if (typed.find(',') != std::string::npos) {
+    const std::string key = PlaceKey(typed);
+    table_.SetOrderTo(kPlacesCityOrder);
+    const bool exact = table_.FindExact(key);
+    const uint32_t recno = table_.RecNo();
+    table_.SetOrderTo(kPlacesSearchOrder);
+    if (exact && recno != 0) {
+      table_.Go(recno);
+      return true;
+    }
+  }
+  const PlaceQuery query = ParsePlaceQuery(typed);
+  if (query.city.empty() && !query.hasRegion) {
+    // Nothing to seek: the list stays where its first row was.
+    if (topRecno_ != 0 && topRecno_ <= table_.RecCount()) table_.Go(topRecno_);
+    else table_.First();
+    return table_.RecNo() != 0;
+  }
+  return SeekQuery(query);
 }
 
 PlaceList::EditChange PlaceList::Fill(const std::string& typed, ScrollDirection direction) {
@@ -69,15 +134,10 @@ PlaceList::EditChange PlaceList::Fill(const std::string& typed, ScrollDirection 
     ShowNotFound();
     return change;
   }
-  table_.SetOrderTo(kPlacesCityOrder);
-  const std::string key = UpperAnsi(typed);
+  table_.SetOrderTo(kPlacesSearchOrder);
 
   if (direction == ScrollDirection::None) {
-    GoToFirstRow(key);
-    const std::string name = table_.RecNo() == 0 ? std::string() : table_.GetCField("NAME");
-    const bool matches = table_.RecNo() != 0 && name.size() >= typed.size() &&
-                         UpperAnsi(name.substr(0, typed.size())) == key;
-    if (matches) {
+    if (GoToFirstRow(typed)) {
       FillRowsFromCurrent();
     } else {
       ShowNotFound();
@@ -89,8 +149,9 @@ PlaceList::EditChange PlaceList::Fill(const std::string& typed, ScrollDirection 
   // name again would stop at the first of several places of that name).
   if (topRecno_ != 0 && topRecno_ <= table_.RecCount()) {
     table_.Go(topRecno_);
-  } else {
-    table_.FindNear(key);
+  } else if (!GoToFirstRow(typed)) {
+    ShowNotFound();
+    return change;
   }
   if (table_.RecNo() == 0) {
     ShowNotFound();

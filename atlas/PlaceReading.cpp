@@ -70,13 +70,16 @@ std::optional<std::string> DaylightWarning(const std::string& countryState, char
   return std::nullopt;
 }
 
-AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places) {
+AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places, uint32_t record) {
   const bool natal = chartType == 0;
   const AtlasFocus typeZone = natal ? AtlasFocus::ZoneHours : AtlasFocus::Name;
   if (!places.IsOpen()) return typeZone;
-  places.SetOrderTo(kPlacesCityOrder);
-  places.FindNear(PlaceKey(f.place));
-  if (places.RecNo() == 0) return typeZone;
+  if (record == 0) {
+    places.SetOrderTo(kPlacesCityOrder);
+    places.FindNear(PlaceKey(f.place));
+    record = places.RecNo();
+  }
+  if (!GoToPlace(places, record)) return typeZone;
   const PlaceRecord p = ReadPlaceRecord(places);
 
   f.latitude = IntegerToText(p.latDeg, 2, 'Z') + p.latNs + IntegerToText(p.latMin, 2, 'Z') +

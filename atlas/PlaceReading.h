@@ -4,6 +4,7 @@
 // tables, followed by the historical daylight-time warnings.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "atlas/AtlasFields.h"
@@ -12,12 +13,13 @@
 
 namespace vostrane {
 
-// Reads the place that FindNear finds for fields.place (upper-cased,
-// trailing blanks removed) into the fields and puts its trimmed name into
-// fields.place. Returns the field the form should focus: the zone hours for
+// Reads a place into the fields and puts its trimmed name into
+// fields.place: the given record when the user chose one in the list,
+// otherwise the place that FindNear finds for fields.place (upper-cased,
+// trailing blanks removed). Another name of a place reads that place. Returns the field the form should focus: the zone hours for
 // a natal entry when the place has no daylight table, the name field
 // otherwise. With an empty atlas nothing is read.
-AtlasFocus ReadPlaceIntoFields(AtlasFields& fields, int chartType, TTzDbf& places);
+AtlasFocus ReadPlaceIntoFields(AtlasFields& fields, int chartType, TTzDbf& places, uint32_t record = 0);
 
 // The warning that applies to a place read for a date with a daylight
 // letter, if any: Pennsylvania with Y up to 1970, Illinois with W or Y

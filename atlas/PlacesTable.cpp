@@ -10,13 +10,15 @@ const std::vector<std::string>& PlaceFieldLines() {
   static const std::vector<std::string> lines = {
       "NAME,C,25,0",    "LATDEG,N,2,0",     "LATMIN,N,2,0",    "LATSEC,N,2,0",  "LATNS,C,1,0",
       "LONGDEG,N,3,0",  "LONGMIN,N,2,0",    "LONGSEC,N,2,0",   "LONGEW,C,1,0",  "DSTPTR,N,5,0",
-      "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0"};
+      "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0", "SRCHKEY,C,48,0",
+      "SEEREC,N,6,0"};
   return lines;
 }
 
 const std::vector<std::string>& PlaceIndexLines() {
   static const std::vector<std::string> lines = {"CITY,F,F,UPPER(NAME)", "",
-                                                 "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""};
+                                                 "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", "",
+                                                 "SEARCH,F,F,SRCHKEY", ""};
   return lines;
 }
 
@@ -66,7 +68,17 @@ PlaceRecord ReadPlaceRecord(const TTzDbf& t) {
   p.longEw = FirstLetter(t.GetCField("LONGEW"), 'W');
   p.dstPtr = static_cast<int>(t.GetLongField("DSTPTR"));
   p.countryState = t.GetCField("CNTRYSTATE");
+  const int64_t see = t.GetLongField("SEEREC");
+  p.seeRecord = see > 0 && see <= UINT32_MAX ? static_cast<uint32_t>(see) : 0;
   return p;
+}
+
+bool GoToPlace(TTzDbf& table, uint32_t record) {
+  if (record == 0 || record > table.RecCount()) return false;
+  table.Go(record);
+  const uint32_t target = ReadPlaceRecord(table).seeRecord;
+  if (target != 0 && target <= table.RecCount()) table.Go(target);
+  return true;
 }
 
 std::string PlaceKey(const std::string& text) { return UpperAnsi(TrimRight(text)); }

@@ -4,10 +4,13 @@
 // Fields in file order: NAME C25 ("City, Region" in mixed case), LATDEG N2,
 // LATMIN N2, LATSEC N2, LATNS C1, LONGDEG N3, LONGMIN N2, LONGSEC N2,
 // LONGEW C1, DSTPTR N5 (the daylight table; negative: shown with a star),
-// HIGHPOPWNM C1, ELEVATION N2, CNTRYSTATE C3. Tags: 1 CITY on UPPER(NAME),
-// 2 CNTRYCITY on CNTRYSTATE+UPPER(NAME).
+// HIGHPOPWNM C1, ELEVATION N2, CNTRYSTATE C3, SRCHKEY C48 (the folded
+// search key, atlas/PlaceSearchKey.h), SEEREC N6 (for another name of a
+// place: the record of the place it leads to; 0 otherwise). Tags: 1 CITY on
+// UPPER(NAME), 2 CNTRYCITY on CNTRYSTATE+UPPER(NAME), 3 SEARCH on SRCHKEY.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@ namespace vostrane {
 inline constexpr const char* kPlacesFileName = "places.dbf";
 inline constexpr int kPlaceNameWidth = 25;
 inline constexpr int kPlacesCityOrder = 1;
+inline constexpr int kPlacesSearchOrder = 3;
 
 const std::vector<std::string>& PlaceFieldLines();
 const std::vector<std::string>& PlaceIndexLines();
@@ -41,8 +45,13 @@ struct PlaceRecord {
   char longEw = 'W';
   int dstPtr = 0;
   std::string countryState;  // 3 characters
+  uint32_t seeRecord = 0;    // another name: the record of its place
 };
 PlaceRecord ReadPlaceRecord(const TTzDbf& table);
+
+// Makes the record current, or for another name of a place the record of
+// that place; false when there is no such record.
+bool GoToPlace(TTzDbf& table, uint32_t record);
 
 // The seek key of a typed place: upper-cased in the table's code page,
 // trailing blanks removed.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,7 +104,7 @@ std::string EncodeHeader(const IndexSignature& s, uint32_t count) {
 }
 
 // Strictly ascending, record numbers 1..count each exactly once.
-bool ValidBase(const std::string& base, size_t width, uint32_t count, std::vector<uint8_t>& seen) {
+bool ValidBase(std::string_view base, size_t width, uint32_t count, std::vector<uint8_t>& seen) {
   seen.assign(static_cast<size_t>(count) + 1, 0);
   for (size_t i = 0; i < count; ++i) {
     const std::string_view entry(base.data() + i * width, width);
@@ -177,28 +178,42 @@ IndexFile::Status IndexFile::Load(const IndexSignature& s) {
     return Status::Invalid;
   }
   entryWidths_.clear();
-  bases_.assign(tags.size(), std::string());
+  bases_.assign(tags.size(), std::string_view());
+  // The bases are read where they lie: the file is mapped, not copied (a
+  // base never changes once written; a rewrite is a new file).
+  Unmap();
+  void* map = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE, fd_, 0);
+  if (map == MAP_FAILED) return Status::Invalid;
+  map_ = map;
+  mapSize_ = static_cast<size_t>(size);
+  const char* bytes = static_cast<const char*>(map_);
   uint64_t offset = Get64(p + 40);
   uint64_t hash = 0x9E3779B97F4A7C15ULL;
   std::vector<uint8_t> seen;
   for (size_t t = 0; t < tags.size(); ++t) {
     const size_t width = EntryWidth(tags[t]);
     entryWidths_.push_back(width);
-    bases_[t].resize(static_cast<size_t>(count) * width);
-    if (!ReadAt(fd_, bases_[t].data(), bases_[t].size(), static_cast<int64_t>(offset)) ||
-        !ValidBase(bases_[t], width, count, seen)) {
-      return Status::Invalid;
-    }
+    const size_t length = static_cast<size_t>(count) * width;
+    if (offset > mapSize_ || length > mapSize_ - offset) return Status::Invalid;
+    bases_[t] = std::string_view(bytes + offset, length);
+    if (!ValidBase(bases_[t], width, count, seen)) return Status::Invalid;
     offset += bases_[t].size();
     hash = Hash(bases_[t].data(), bases_[t].size(), hash);
   }
   return hash == Get64(p + kBaseHashOffset) ? Status::Ok : Status::Invalid;
 }
 
+void IndexFile::Unmap() {
+  if (map_) munmap(map_, mapSize_);
+  map_ = nullptr;
+  mapSize_ = 0;
+}
+
 void IndexFile::Close() {
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
   bases_.clear();
+  Unmap();
   entryWidths_.clear();
   baseCount_ = 0;
 }

@@ -73,7 +73,8 @@ class IndexFile {
   // True when the path now names another file (rewritten by someone).
   bool Replaced() const;
 
-  const std::string& Base(size_t tag) const { return bases_[tag]; }
+  // The sorted entries of a tag, in the file mapped read-only into memory.
+  std::string_view Base(size_t tag) const { return bases_[tag]; }
   uint32_t BaseCount() const { return baseCount_; }
 
   // Writes a complete index with empty journal to a new file renamed over
@@ -91,7 +92,11 @@ class IndexFile {
   uint32_t baseCount_ = 0;
   uint64_t journalOffset_ = 0;
   std::vector<size_t> entryWidths_;
-  std::vector<std::string> bases_;
+  void Unmap();
+
+  void* map_ = nullptr;  // the whole file as it was opened
+  size_t mapSize_ = 0;
+  std::vector<std::string_view> bases_;
 };
 
 }  // namespace vostrane

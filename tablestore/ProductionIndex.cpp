@@ -52,7 +52,7 @@ bool ProductionIndex::LoadFile() {
   if (status != IndexFile::Status::Ok) return false;
   for (size_t t = 0; t < tags_.size(); ++t) {
     views_.emplace_back(tags_[t].KeyLength() + 4);
-    views_[t].SetBase(&file_.Base(t));
+    views_[t].SetBase(file_.Base(t));
   }
   commit_ = IndexCommit();
   applied_ = 0;

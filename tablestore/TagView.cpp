@@ -30,7 +30,7 @@ Candidate SetBefore(const Set& set, std::string_view probe) {
 
 }  // namespace
 
-void TagView::SetBase(const std::string* base) {
+void TagView::SetBase(std::string_view base) {
   base_ = base;
   inserted_.clear();
   removed_.clear();

@@ -22,7 +22,9 @@ class TagView {
 
   size_t Width() const { return width_; }
   // The sorted base entries; the string must outlive the view's use of it.
-  void SetBase(const std::string* base);
+  // The sorted entries of the index file (they live as long as the file is
+  // open).
+  void SetBase(std::string_view base);
   void Apply(JournalOp op, const std::string& entry);
   void ClearExtra() { extra_.clear(); }
   // Adds the entry unless the view already holds it.
@@ -44,15 +46,15 @@ class TagView {
 
  private:
   using EntrySet = std::set<std::string, std::less<>>;
-  size_t BaseCount() const { return base_ ? base_->size() / width_ : 0; }
-  std::string_view BaseAt(size_t i) const { return std::string_view(base_->data() + i * width_, width_); }
+  size_t BaseCount() const { return base_.size() / width_; }
+  std::string_view BaseAt(size_t i) const { return std::string_view(base_.data() + i * width_, width_); }
   // Index of the first base entry not before the probe (strictly after it
   // when `strict`).
   size_t BaseBound(std::string_view probe, bool strict) const;
   std::optional<std::string> Forward(std::string_view probe, bool strict) const;
 
   size_t width_;
-  const std::string* base_ = nullptr;
+  std::string_view base_;
   EntrySet inserted_;  // journal insertions not in the base
   EntrySet removed_;   // base entries the journal removed
   EntrySet extra_;

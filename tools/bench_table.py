@@ -4,7 +4,8 @@ benchmark programs and the start-up median in a results folder.
 The targets are the ones set for the program: one chart under 2 ms, a
 500-entry session under 1 s, a page under 50 ms on the screen bitmap and
 under 500 ms as a 600 dpi PDF, the atlas opened under 200 ms, FindNear under
-50 us and a keystroke in the place list under 5 ms. Name-file appends and
+50 us; the installed atlas opened under 50 ms and a keystroke in its place
+list under 2 ms. Name-file appends and
 start-up have no set target; the budgets given for them are the ones of an
 interactive program (well below what a user notices)."""
 import json
@@ -22,7 +23,8 @@ KNOWN = [
     ("tablestore_bench", "BM_Open/places", "atlas open (150,000 places, current index)", 200),
     ("tablestore_bench", "BM_FindNear/places", "atlas FindNear", 0.05),
     ("tablestore_bench", "BM_FindNearAndFill16", "atlas FindNear and the 16 rows shown", 5),
-    ("atlas_bench", "BM_FillAfterKeystroke/London", "place list after a keystroke (real atlas)", 5),
+    ("atlas_bench", "BM_OpenAtlas", "atlas open (installed atlas, 224,462 records)", 50),
+    ("atlas_bench", "BM_FillAfterKeystroke/London", "place list after a keystroke (real atlas)", 2),
     ("names_bench", "BM_AppendPersonUnderLock/0", "name file append under lock (empty file)", 50),
     ("names_bench", "BM_AppendPersonUnderLock/5000", "name file append under lock (5,000 persons)", 50),
 ]

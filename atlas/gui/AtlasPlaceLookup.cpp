@@ -6,6 +6,7 @@
 #include "atlas/ZoneRecheck.h"
 #include "atlas/gui/TBdatPlacForm.h"
 #include "platform/MessageService.h"
+#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {
@@ -51,6 +52,7 @@ std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(QWidget* form, const st
   TBdatPlacForm dialog(form, PlacesTable(), placeText);
   dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("btnPlace") : nullptr);
   dialog.exec();
+  chosen_ = {dialog.Outcome() == 'G' ? dialog.ChosenRecord() : 0, dialog.PlaceText()};
   return PlaceChoice{dialog.Outcome(), dialog.PlaceText()};
 }
 
@@ -67,7 +69,10 @@ FocusAfterRead AtlasPlaceLookup::ReadPlace(BirthDataFields& fields, int chartTyp
   AtlasFields a = ToAtlas(fields);
   AtlasFocus focus = chartType == 0 ? AtlasFocus::ZoneHours : AtlasFocus::Name;
   try {
-    focus = ReadPlaceIntoFields(a, chartType, PlacesTable());
+    // The place chosen in the list is read by its record: several places
+    // may begin alike, and the chosen one is the one the user saw.
+    const uint32_t record = chosen_.record != 0 && Trim(a.place) == Trim(chosen_.name) ? chosen_.record : 0;
+    focus = ReadPlaceIntoFields(a, chartType, PlacesTable(), record);
   } catch (const TableError& e) {
     ShowMessage(e.what(), MsgIcon::Error);
   }

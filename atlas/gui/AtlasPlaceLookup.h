@@ -4,6 +4,9 @@
 // tables. Table store errors are shown and the form goes on.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "entry/PlaceLookup.h"
 
 namespace vostrane {
@@ -17,6 +20,14 @@ class AtlasPlaceLookup : public PlaceLookup {
   bool IsAtlasPlace(const std::string& placeText) override;
   FocusAfterRead ReadPlace(BirthDataFields& fields, int chartType) override;
   void RecheckZone(BirthDataFields& fields, char what) override;
+
+ private:
+  // The record chosen in the dialog last and the name it put into the form.
+  struct Chosen {
+    uint32_t record = 0;
+    std::string name;
+  };
+  Chosen chosen_;
 };
 
 }  // namespace vostrane

@@ -25,6 +25,16 @@ namespace {
 constexpr int kPageSteps = 12;
 constexpr int kNotFoundTextNumber = 13093;
 
+// Only what the dialog offers: the list is in city order, every place of a
+// name together and the largest first.
+constexpr const char* kPlaceNotFoundHint =
+    "Place Not Found!   Suggestions:  (1) Type the city only (not its state or country) and scroll to "
+    "find it among the places of that name.  (2) Type fewer letters, or try another spelling or an older "
+    "name.";
+constexpr const char* kPlaceMarksNote =
+    "* before a place: its daylight-time history before 1970 is less certain; check the time zone.  "
+    "A name in brackets is the nearest larger place, told apart from others of the same name.";
+
 QLabel* Instruction(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setWordWrap(true);
@@ -79,7 +89,7 @@ void TBdatPlacForm::BuildControls() {
   for (int row = 0; row < kPlaceListRows; ++row) lbCities_->addItem(" ");
   const int rowHeight = lbCities_->sizeHintForRow(0);
   lbCities_->setFixedHeight(rowHeight * kPlaceListRows + 2 * lbCities_->frameWidth() + 2);
-  lbCities_->setMinimumWidth(lbCities_->fontMetrics().horizontalAdvance(QString(33, 'M')));
+  lbCities_->setMinimumWidth(lbCities_->fontMetrics().horizontalAdvance(QString(kPlaceRowWidth + 2, 'M')));
   connect(lbCities_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
   connect(lbCities_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
@@ -111,10 +121,7 @@ void TBdatPlacForm::BuildControls() {
   });
   connect(btnCancel_, &QPushButton::clicked, this, &TBdatPlacForm::reject);
 
-  labNotFound_ = new QLabel(
-      "Place Not Found!   Suggestions:  (1) Select country first.  (2) Type in city only (not country) "
-      "and scroll to find city.",
-      this);
+  labNotFound_ = new QLabel(ToQt(kPlaceNotFoundHint), this);
   labNotFound_->setObjectName("labNotFound");
   labNotFound_->setWordWrap(true);
   labNotFound_->setAutoFillBackground(true);
@@ -145,6 +152,9 @@ void TBdatPlacForm::BuildControls() {
   listRow->addLayout(arrows);
   layout->addLayout(listRow);
   layout->addWidget(labNotFound_);
+  auto* marks = Instruction(ToQt(kPlaceMarksNote), this);
+  marks->setObjectName("labMarks");
+  layout->addWidget(marks);
   auto* help = new QGridLayout;
   help->addWidget(Instruction("To read a place saved on file:", this), 0, 0);
   help->addWidget(
@@ -280,7 +290,7 @@ void TBdatPlacForm::EditPlaceKeyUp(QKeyEvent* e) {
   if (Typed().empty() || !list_.FirstRowIsPlace()) return;
   bool exact = false;
   Guarded([&] { exact = IsAtlasName(places_, Typed()); });
-  if (exact || AskYesNo("Do you want to read in " + RowPlaceName(list_.Rows()[0]) + "?")) {
+  if (exact || AskYesNo("Do you want to read in " + list_.RowPlace(0) + "?")) {
     btnGetFirstPlacClick();
     done(kYesResult);
   }
@@ -290,24 +300,31 @@ void TBdatPlacForm::LbCitiesClick(int row) {
   if (row < 0 || row >= kPlaceListRows) return;
   const std::string& text = list_.Rows()[static_cast<size_t>(row)];
   if (Trim(text).empty() || !list_.RowIsChoosable(row)) return;
-  SetTyped(RowPlaceName(text));
+  SetTyped(list_.RowPlace(row));
+  chosenRecord_ = list_.RowRecord(row);
   outcome_ = 'G';
   done(kYesResult);
 }
 
 void TBdatPlacForm::btnGetFirstPlacClick() {
-  if (list_.FirstRowIsPlace()) SetTyped(RowPlaceName(list_.Rows()[0]));
+  chosenRecord_ = 0;
+  if (list_.FirstRowIsPlace()) {
+    SetTyped(list_.RowPlace(0));
+    chosenRecord_ = list_.RowRecord(0);
+  }
   outcome_ = 'G';
 }
 
 void TBdatPlacForm::btnOKClick() {
   const std::string text = Trim(Typed());
   SetTyped(text.empty() ? remembered_ : text);
+  chosenRecord_ = 0;
   outcome_ = 'O';
 }
 
 void TBdatPlacForm::reject() {
   SetTyped(remembered_);
+  chosenRecord_ = 0;
   outcome_ = 'C';
   QDialog::reject();
 }

@@ -31,6 +31,8 @@ class TBdatPlacForm : public QDialog {
   char Outcome() const { return outcome_; }
   // The dialog's place text when it closed.
   std::string PlaceText() const;
+  // The atlas record of the chosen place (0: none chosen from the list).
+  uint32_t ChosenRecord() const { return chosenRecord_; }
 
   // Places the dialog so that its "Place:" label lines up with the form's
   // Place button.
@@ -77,6 +79,7 @@ class TBdatPlacForm : public QDialog {
   PlaceList list_;
   std::string remembered_;   // the form's place text when the dialog opened
   char outcome_ = 'C';
+  uint32_t chosenRecord_ = 0;
   bool insertMode_ = true;
   QString textBeforeKey_;
   bool enterPressed_ = false;

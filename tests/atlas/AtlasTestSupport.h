@@ -11,6 +11,7 @@
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstChangeRecord.h"
 #include "atlas/DstTableIndex.h"
+#include "atlas/PlaceSearchKey.h"
 #include "atlas/PlacesTable.h"
 #include "shell/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
@@ -58,6 +59,8 @@ struct PlaceSpec {
   std::string countryState = "XXX";
   std::string latitude = "40N4251";    // DDNMMSS
   std::string longitude = "074W0021";  // DDDEMMSS
+  int rank = 0;                        // among the places of its city name
+  uint32_t seeRecord = 0;              // another name: the record of its place
 };
 
 // A working folder with the installed message texts open, and, when
@@ -104,6 +107,10 @@ class AtlasFolder {
         t.SetLongField("LONGSEC", std::stoi(p.longitude.substr(6, 2)));
         t.SetLongField("DSTPTR", p.dstPtr);
         t.SetCField("CNTRYSTATE", p.countryState);
+        t.SetLongField("SEEREC", p.seeRecord);
+        const size_t comma = p.name.find(',');
+        const std::string region = comma == std::string::npos ? "" : p.name.substr(comma + 1);
+        t.SetCField("SRCHKEY", PlaceSearchKey(FoldPlaceText(p.name.substr(0, comma)), p.rank, FoldPlaceText(region)));
         t.AppendRec();
       }
       t.UnLock();

@@ -115,5 +115,29 @@ TEST(PlaceListEmptyAtlas, ShowsTheNotFoundRow) {
   EXPECT_TRUE(list.NotFoundShown());
 }
 
+TEST(PlaceSearchKeys, FoldCaseAccentsAndSeparators) {
+  EXPECT_EQ(FoldPlaceText("Z\xFCrich"), "ZURICH");
+  EXPECT_EQ(FoldPlaceText("ZURICH"), "ZURICH");
+  EXPECT_EQ(FoldPlaceText("S\xE3o  Paulo"), "SAO!PAULO");
+  EXPECT_EQ(FoldPlaceText("Stoke-on-Trent"), FoldPlaceText("stoke on trent"));
+  EXPECT_EQ(FoldPlaceText("St. John's"), "ST!JOHNS");
+  EXPECT_EQ(FoldPlaceText("Stra\xDF" "e \x8Amarje \x8C"), "STRASSE!SMARJE!OE");
+  EXPECT_EQ(FoldPlaceText("New "), "NEW!");  // a word typed in full: more words follow
+
+  const PlaceQuery q = ParsePlaceQuery("london , u");
+  EXPECT_EQ(q.city, "LONDON");
+  EXPECT_EQ(q.region, "U");
+  EXPECT_TRUE(q.hasRegion);
+  const std::string key = PlaceSearchKey("LONDON", 0, "UK");
+  EXPECT_EQ(key.size(), static_cast<size_t>(kPlaceSearchKeyWidth));
+  EXPECT_TRUE(KeyMatchesQuery(key, q));
+  EXPECT_TRUE(KeyMatchesQuery(key, ParsePlaceQuery("Lon")));
+  EXPECT_FALSE(KeyMatchesQuery(key, ParsePlaceQuery("Lon, UK")));  // with a region the city is whole
+  EXPECT_FALSE(KeyMatchesQuery(PlaceSearchKey("LONDON", 1, "ON"), q));
+  // The places of one name sort before the longer names that begin with it.
+  EXPECT_LT(PlaceSearchKey("LONDON", 9, "ZZ"), PlaceSearchKey("LONDON!COLNEY", 0, "AA"));
+  EXPECT_LT(PlaceSearchKey("LONDON!COLNEY", 0, "AA"), PlaceSearchKey("LONDONDERRY", 0, "AA"));
+}
+
 }  // namespace
 }  // namespace vostrane

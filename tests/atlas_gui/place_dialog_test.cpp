@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "atlas/PlaceList.h"
+#include "atlas/PlaceReading.h"
 #include "atlas/gui/AtlasPlaceLookup.h"
 #include "atlas/gui/PlaceEdit.h"
 #include "atlas/gui/TBdatPlacForm.h"
@@ -211,6 +212,53 @@ TEST_F(PlaceDialogTest, GetFirstPlaceTakesTheFirstRowOrKeepsAnUnknownText) {
   QTest::mouseClick(unknown->BtnGetFirstPlac(), Qt::LeftButton);
   EXPECT_EQ(unknown->Outcome(), 'G');
   EXPECT_EQ(Text(*unknown), "Plaza");
+}
+
+TEST_F(PlaceDialogTest, AChosenRowIsReadByItsRecordNotByItsName) {
+  auto d = Open("Twin");
+  QListWidget* list = d->LbCities();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+  EXPECT_EQ(d->Outcome(), 'G');
+  EXPECT_EQ(Text(*d), "Twin, XX");
+  ASSERT_EQ(d->ChosenRecord(), 43u);  // the second of the two
+  AtlasFields f;
+  f.place = Text(*d);
+  ReadPlaceIntoFields(f, 2, PlacesTable(), d->ChosenRecord());
+  EXPECT_EQ(f.dstTable, "2");
+  ReadPlaceIntoFields(f, 2, PlacesTable());  // by name: the first
+  EXPECT_EQ(f.dstTable, "1");
+}
+
+TEST_F(PlaceDialogTest, TheHintOffersOnlyWhatTheDialogDoesAndTheMarksAreExplained) {
+  auto d = Open("Qqq");
+  EXPECT_TRUE(d->LabNotFound()->isVisibleTo(d.get()));
+  const std::string hint = FromQt(d->LabNotFound()->text());
+  EXPECT_EQ(hint.find("country first"), std::string::npos);
+  EXPECT_NE(hint.find("Type the city only"), std::string::npos);
+  const QLabel* marks = d->findChild<QLabel*>("labMarks");
+  ASSERT_NE(marks, nullptr);
+  EXPECT_EQ(FromQt(marks->text()).rfind("* before a place", 0), 0u);
+}
+
+TEST(PlaceDialogOtherNames, ShowWhereTheyLeadAndChooseThatPlace) {
+  test::AtlasFolder folder;
+  test::PlaceSpec kolkata{"Kolkata, India", 5, "IND", "22N3345", "088E2147"};
+  test::PlaceSpec calcutta = kolkata;
+  calcutta.name = "Calcutta";
+  calcutta.seeRecord = 1;
+  test::PlaceSpec ohio{"Calcutta, OH", 7, "OHI", "40N4024", "080W3435", 1};
+  folder.WritePlaces({kolkata, calcutta, ohio});
+  ScopedScriptedMessages messages;
+  TBdatPlacForm d(nullptr, PlacesTable(), "");
+  d.open();
+  QTest::keyClicks(d.EditPlace(), "calcutta");
+  EXPECT_EQ(FromQt(d.LbCities()->item(0)->text()).substr(0, 28), "=> Calcutta = Kolkata, India");
+  EXPECT_EQ(RowPlaceName(FromQt(d.LbCities()->item(1)->text())), "Calcutta, OH");
+  QTest::keyClick(d.EditPlace(), Qt::Key_Enter);  // "Calcutta" is an atlas name: no question
+  EXPECT_TRUE(messages->Shown().empty());
+  EXPECT_EQ(d.Outcome(), 'G');
+  EXPECT_EQ(FromQt(d.EditPlace()->text()), "Kolkata, India");
+  EXPECT_EQ(d.ChosenRecord(), 1u);
 }
 
 TEST_F(PlaceDialogTest, EscapeAndCancelGiveBackTheFormsText) {

@@ -49,7 +49,7 @@ main=$(window "Vostrane")
 step "New List of Charts"
 e2e_press "$main" alt+s n
 form=$(window "Vostrane - Enter Birth Data")
-enter_chart "$form" "Doe, John" "03051961" "023000P" "London, United"
+enter_chart "$form" "Doe, John" "03051961" "023000P" "London, UK"
 click_form_button "$form" NewNatal
 enter_chart "$form" "Smith, Anna" "07211975" "061500A" "Paris, France"
 click_form_button "$form" Done
@@ -111,7 +111,7 @@ step "session file"
 dump_two_entries
 grep -q '"name": *"Doe, John"' entry1.json || fail "entry 1 is not Doe, John"
 grep -q '"name": *"Smith, Anna"' entry2.json || fail "entry 2 is not Smith, Anna"
-grep -q '"place": *"London, United Kingdom"' entry1.json || fail "entry 1 lacks its place"
+grep -q '"place": *"London, UK"' entry1.json || fail "entry 1 lacks its place"
 grep -Eq '"julday": *24[0-9]{5}\.' entry2.json || fail "entry 2 was not calculated"
 
 step "Quit"

@@ -7,7 +7,9 @@
 #include <unordered_map>
 
 #include "tablestore/AnsiUpper.h"
+#include "tools/atlasgen/NearbyPlaces.h"
 #include "tools/atlasgen/PlaceNames.h"
+#include "tools/atlasgen/PlaceNaming.h"
 
 namespace vostrane::atlasgen {
 namespace {
@@ -21,13 +23,6 @@ double Iso6709Part(const std::string& s, int degreeDigits) {
   const int min = std::stoi(s.substr(1 + static_cast<size_t>(degreeDigits), 2));
   const int sec = s.size() > static_cast<size_t>(3 + degreeDigits) ? std::stoi(s.substr(3 + static_cast<size_t>(degreeDigits), 2)) : 0;
   return sign * (deg + min / 60.0 + sec / 3600.0);
-}
-
-double DistanceKm(double lat1, double lon1, double lat2, double lon2) {
-  const double r = M_PI / 180;
-  const double a = std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
-                   std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
-  return 2 * 6371 * std::asin(std::sqrt(std::min(1.0, a)));
 }
 
 // The zone of the nearest zone.tab reference point of the place's country.
@@ -91,7 +86,7 @@ void ToDms(double degrees, int& deg, int& min, int& sec) {
 AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions, const tz::Source& tzSource,
                       const std::vector<ZonePoint>& zoneTab, const std::set<std::string>& zones1970) {
   AtlasBuild build;
-  std::unordered_map<std::string, size_t> byKey;  // upper-cased name -> record
+  std::vector<const GeoPlace*> sources;
   for (const GeoPlace& p : places) {
     const std::string city = CityName(p);
     if (city.empty()) {
@@ -114,7 +109,6 @@ AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& region
     }
 
     AtlasRecord r;
-    r.name = AtlasName(city, region.region, region.shortRegion);
     ToDms(p.latitude, r.latDeg, r.latMin, r.latSec);
     r.latNs = p.latitude < 0 ? 'S' : 'N';
     ToDms(p.longitude, r.longDeg, r.longMin, r.longSec);
@@ -125,23 +119,15 @@ AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& region
     r.zone = *zone;
     r.population = p.population;
     r.id = p.id;
-
-    const std::string key = UpperAnsi(r.name);
-    const auto [it, fresh] = byKey.emplace(key, build.records.size());
-    if (fresh) {
-      build.records.push_back(std::move(r));
-      continue;
-    }
-    ++build.duplicates;
-    AtlasRecord& kept = build.records[it->second];
-    if (r.population > kept.population || (r.population == kept.population && r.id < kept.id)) {
-      kept = std::move(r);
-    }
+    r.city = city;
+    r.region = region.region;
+    build.records.push_back(std::move(r));
+    sources.push_back(&p);
   }
+  NamePlaces(build, sources);
+  AddOtherNames(build, sources);
+  KeyAndSort(build);
 
-  std::sort(build.records.begin(), build.records.end(), [](const AtlasRecord& a, const AtlasRecord& b) {
-    return UpperAnsi(a.name) < UpperAnsi(b.name);
-  });
   std::set<std::string> used;
   for (const AtlasRecord& r : build.records) used.insert(r.zone);
   build.zones.assign(used.begin(), used.end());

@@ -14,7 +14,7 @@
 namespace vostrane::atlasgen {
 
 struct AtlasRecord {
-  std::string name;  // "City, Region", at most 25 ASCII characters
+  std::string name;  // "City, Region", at most 25 Windows-1252 characters; another name: the name alone
   int latDeg = 0, latMin = 0, latSec = 0;
   char latNs = 'N';
   int longDeg = 0, longMin = 0, longSec = 0;
@@ -23,10 +23,15 @@ struct AtlasRecord {
   char highPopulation = 'N';  // 'Y' from 100,000 people on
   int elevation = 0;          // hundreds of metres, -9 to 99
   std::string countryState;   // three letters
+  std::string searchKey;      // atlas/PlaceSearchKey.h
+  uint32_t seeRecord = 0;     // another name: the record (from 1) of its place
   // Not stored; for the build's own use.
   std::string zone;
   int64_t population = 0;
   int64_t id = 0;
+  std::string city;    // the whole city name, before any shortening
+  std::string region;  // as shown after the comma
+  int target = -1;     // another name: the index of its place while building
 };
 
 // A zone reference point of the time zone database's zone.tab.
@@ -41,20 +46,25 @@ std::vector<ZonePoint> ParseZoneTab(const std::string& text);
 std::set<std::string> ParseZone1970Zones(const std::string& text);
 
 struct AtlasBuild {
-  std::vector<AtlasRecord> records;  // sorted by upper-cased name
+  std::vector<AtlasRecord> records;  // sorted by search key
   std::vector<std::string> zones;    // table k is zones[k - 1]
   // Counts for the report.
   int noName = 0;            // nothing readable left of the name
   int unknownCountry = 0;    // a country missing from the regions table
   int zoneFromCountry = 0;   // the zone taken from zone.tab (none or an unknown one given)
   int noZone = 0;            // no zone found at all
-  int duplicates = 0;        // places whose name a larger place already has
+  int qualified = 0;         // places told apart from a larger one of the same name
+  int shortened = 0;         // names shortened to fit
+  int otherNames = 0;        // records of other names
   int starred = 0;           // records with a negative table number
 };
 
-// Builds the records. Places sharing a name (which the user could not tell
-// apart, and of which only the first could be read) keep the most populous.
-// Places whose zone is not one of zone1970.tab's get a negative table
+// Builds the records: every place with a readable name, a known country
+// and a zone. Of the places that would show the same name the most
+// populous keeps it; the others are told apart within the name by the
+// nearest larger place ("Franklin (Oil City), PA"), else by their
+// coordinates, else by a number. The larger places also get a record for
+// each of their other names. Places whose zone is not one of zone1970.tab's get a negative table
 // number: their history before 1970 comes from the time zone database's
 // less certain "backzone" data.
 AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions, const tz::Source& tzSource,

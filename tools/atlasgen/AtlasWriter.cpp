@@ -50,6 +50,8 @@ std::string PlacesDbfBytes(const std::vector<AtlasRecord>& records, const std::s
   const DbfField& highPop = field("HIGHPOPWNM");
   const DbfField& elevation = field("ELEVATION");
   const DbfField& countryState = field("CNTRYSTATE");
+  const DbfField& searchKey = field("SRCHKEY");
+  const DbfField& seeRecord = field("SEEREC");
 
   bytes.reserve(bytes.size() + records.size() * static_cast<size_t>(layout.recordLength) + 1);
   std::string record(static_cast<size_t>(layout.recordLength), ' ');
@@ -68,6 +70,8 @@ std::string PlacesDbfBytes(const std::vector<AtlasRecord>& records, const std::s
     PutText(record, highPop, std::string(1, r.highPopulation));
     PutNumber(record, elevation, r.elevation);
     PutText(record, countryState, r.countryState);
+    PutText(record, searchKey, r.searchKey);
+    PutNumber(record, seeRecord, static_cast<int>(r.seeRecord));
     bytes += record;
   }
   const uint32_t count = static_cast<uint32_t>(records.size());

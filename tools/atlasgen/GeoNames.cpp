@@ -1,5 +1,6 @@
 #include "tools/atlasgen/GeoNames.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <sstream>
@@ -55,6 +56,11 @@ std::vector<GeoPlace> ParseGeoNames(const std::string& text, int& rejected) {
     }
     p.name = f[1];
     p.asciiName = f[2];
+    for (size_t start = 0; start < f[3].size();) {
+      const size_t comma = std::min(f[3].find(',', start), f[3].size());
+      if (comma > start) p.alternateNames.push_back(f[3].substr(start, comma - start));
+      start = comma + 1;
+    }
     p.country = f[8];
     p.admin1 = f[10];
     if (!ParseNumber(f[14], p.population)) p.population = 0;

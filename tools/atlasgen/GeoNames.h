@@ -1,5 +1,5 @@
-// The GeoNames dump of populated places ("cities1000.txt": every place of
-// at least 1000 people), one tab-separated line per place with the fields
+// The GeoNames table of populated places ("cities500.txt": every place of
+// at least 500 people), one tab-separated line per place with the fields
 // geonameid, name, asciiname, alternatenames, latitude, longitude, feature
 // class, feature code, country code, cc2, admin1 code, admin2 code, admin3
 // code, admin4 code, population, elevation, dem, timezone, modification
@@ -16,6 +16,7 @@ struct GeoPlace {
   int64_t id = 0;
   std::string name;       // UTF-8
   std::string asciiName;  // the name in plain ASCII (mostly)
+  std::vector<std::string> alternateNames;  // UTF-8, in every language and script
   double latitude = 0;    // north positive
   double longitude = 0;   // east positive
   std::string country;    // ISO 3166 alpha-2

@@ -2,7 +2,7 @@
 // dump of places of at least 1000 people, and the list of the time zones it
 // uses, whose order numbers the daylight-time tables (tools/dstgen).
 //
-//   atlasgen CITIES1000.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER ZONE-LIST
+//   atlasgen CITIES500.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER ZONE-LIST
 #include <cstdio>
 #include <algorithm>
 #include <exception>
@@ -32,7 +32,7 @@ std::string ReadText(const std::string& path) {
 int main(int argc, char** argv) {
   if (argc != 8) {
     std::fprintf(stderr,
-                 "usage: atlasgen CITIES1000.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER ZONE-LIST\n");
+                 "usage: atlasgen CITIES500.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER ZONE-LIST\n");
     return 2;
   }
   try {
@@ -52,11 +52,12 @@ int main(int argc, char** argv) {
     if (!ReplaceFileContents(argv[7], list)) throw std::runtime_error(std::string("cannot write ") + argv[7]);
 
     std::printf(
-        "atlasgen: %zu places read (%d lines rejected); %zu records, %zu zones; dropped: %d same name as a "
-        "larger place, %d without a readable name, %d of unknown countries, %d without a zone; %d zones taken "
-        "from the country; %d starred\n",
-        places.size(), rejected, build.records.size(), build.zones.size(), build.duplicates, build.noName,
-        build.unknownCountry, build.noZone, build.zoneFromCountry, build.starred);
+        "atlasgen: %zu places read (%d lines rejected); %zu records (%d of them other names), %zu zones; "
+        "%d told apart from a larger place of the same name, %d names shortened; dropped: %d without a "
+        "readable name, %d of unknown countries, %d without a zone; %d zones taken from the country; %d "
+        "starred\n",
+        places.size(), rejected, build.records.size(), build.otherNames, build.zones.size(), build.qualified,
+        build.shortened, build.noName, build.unknownCountry, build.noZone, build.zoneFromCountry, build.starred);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "atlasgen: %s\n", e.what());

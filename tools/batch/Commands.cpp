@@ -17,6 +17,12 @@ const std::vector<Command>& Commands() {
        "      printer at 600 dpi; --with adds the second and third chart of a bi- or tri-wheel,\n"
        "      --zoom sets the bitmap's zoom",
        RunRender},
+      {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",
+       "print, as one JSON array, the places the place lookup lists for TEXT: the row, the name,\n"
+       "      latitude and longitude in degrees (north and west positive) and the DST table; with a\n"
+       "      local date and time (24 hours) also the zone (hours, west positive) and daylight letter\n"
+       "      that reading the place fills in",
+       RunPlace},
   };
   return commands;
 }

@@ -51,6 +51,9 @@ class ObjectWriter {
 
 }  // namespace
 
+std::string JsonString(const std::string& cp1252) { return Quoted(cp1252); }
+std::string JsonNumber(double value) { return Number(value); }
+
 std::string EntryToJson(const ChartEntry& e) {
   ObjectWriter w;
   w.Str("name", e.name());

@@ -10,4 +10,9 @@ namespace vostrane::batch {
 
 std::string EntryToJson(const ChartEntry& entry);
 
+// A Windows-1252 text as a quoted JSON string (UTF-8), and a number
+// (null when it is not finite).
+std::string JsonString(const std::string& cp1252);
+std::string JsonNumber(double value);
+
 }  // namespace vostrane::batch
