@@ -58,7 +58,7 @@ click_form_button "$form" Done
 answer_no_save
 
 step "the entry as stored"
-viewer=$(window "Wheel  Style  AAA" 60)
+viewer=$(window "Vostrane - José Müller - Natal Chart" 60)
 ./vostrane-batch dump 1 >entry1.json || fail "entry 1 cannot be read"
 cp entry1.json "$ARTIFACTS/"
 grep -q '"name": *"José Müller"' entry1.json || fail "the name is not José Müller: $(head -c 200 entry1.json)"
