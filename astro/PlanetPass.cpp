@@ -5,6 +5,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "astro/AsteroidPositions.h"
+#include "astro/BodySlots.h"
 #include "astro/EphemerisEngine.h"
 #include "astro/HypotheticalPlanets.h"
 #include "astro/SolarVector.h"
@@ -34,17 +35,26 @@ struct BodyValues {
 // dispatcher and the values of the 31 bodies.
 class Pass {
  public:
-  Pass(ChartEntry& entry, AnalyticTheory& theory) : entry_(entry), theory_(theory), engine_(theory) {}
+  Pass(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress)
+      : entry_(entry), theory_(theory), engine_(theory), progress_(progress) {}
 
-  void Run();
+  // Returns true when the asteroid files served all four asteroids.
+  bool Run();
 
  private:
   ChartEntry& entry_;
   AnalyticTheory& theory_;
   EphemerisEngine engine_;
+  const PlanetProgress& progress_;
   std::array<BodyValues, kPassBodies> v_{};
   SlotVector sun_;
   double meanNode_ = 0;
+  bool asteroids_ = true;
+  bool chiron_ = true;
+
+  void Report(const char* text) {
+    if (progress_) progress_(text);
+  }
 
   void Dispatch(int body, double julday);
   void FromEngine(int body, int engineBody, double t);
@@ -78,14 +88,18 @@ void Pass::Dispatch(int body, double julday) {
     v_[10] = {r.lon, r.lat, r.speed, 0, 0, 0};
   } else if (body >= 17 && body <= 20) {
     std::optional<HelioPoint> h;
-    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday);
+    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday, theory_.Files());
+    if (!h) asteroids_ = false;
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
     const EngineResult r = engine_.EphCalc(kEngChiron, t);
-    if (r.available)
+    if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
-    else
-      FromVector(body, HelioPoint{});  // no Chiron: the Sun's position, like an asteroid out of range
+    } else {
+      // No Chiron before its files: marked unavailable, its values 0.
+      chiron_ = false;
+      v_[20] = {};
+    }
   } else if (body == 22 || body == 23) {
     FromVector(body, HelioPoint{});
   } else if (body >= 24 && body <= 31) {
@@ -96,11 +110,12 @@ void Pass::Dispatch(int body, double julday) {
 
 bool InFirstPass(int body) { return (body >= 1 && body <= 10) || (body >= 17 && body <= 21); }
 
-void Pass::Run() {
+bool Pass::Run() {
   const double A = ZodiacOffset(entry_);
   const double jd = entry_.julday();
 
   // Pass one, two minutes earlier, for the daily motions.
+  Report("Daily motions");
   std::array<double, kPassBodies> earlier{};
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
@@ -108,7 +123,13 @@ void Pass::Run() {
       earlier[body - 1] = v_[body - 1].lon;
     }
 
-  for (int body = 1; body <= kPassBodies; ++body) Dispatch(body, jd);
+  for (int body = 1; body <= kPassBodies; ++body) {
+    if (body == 1) Report("Sun, Moon and planets");
+    else if (body == 11) Report("Lunar nodes");
+    else if (body == 17) Report("Asteroids and Chiron");
+    else if (body == 24) Report("Hypothetical planets");
+    Dispatch(body, jd);
+  }
 
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
@@ -143,20 +164,26 @@ void Pass::Run() {
     entry_.setBody(BodyArray::Ra, s, ModAngle(360.0, q.ra + A));
     entry_.setBody(BodyArray::Decl, s, q.decl);
   }
+  if (!chiron_)
+    for (BodyArray a : {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::HLon, BodyArray::HLat,
+                        BodyArray::HSpeed, BodyArray::Ra, BodyArray::Decl})
+      entry_.setBody(a, slot::Chiron, 0.0);
   entry_.setMoonnode(ModAngle(360.0, meanNode_ + A));
   entry_.setLon(31, 1.0);
+  entry_.setUnavailableSlots(chiron_ ? 0u : 1u << slot::Chiron);
+  return asteroids_ && AsteroidYear(entry_.year());
 }
 
 }  // namespace
 
-void CalPlanH(ChartEntry& entry, AnalyticTheory& theory) {
-  Pass pass(entry, theory);
-  pass.Run();
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress) {
+  Pass pass(entry, theory, progress);
+  return pass.Run();
 }
 
-bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory) {
-  CalPlanH(entry, theory);
-  const bool asteroids = AsteroidYear(entry.year());
+bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
+                 const PlanetProgress& progress) {
+  const bool asteroids = CalPlanH(entry, theory, progress);
   entry.setCalcastyn(asteroids ? 'Y' : 'N');
   if (entry.level() != 0 || entry.nameRecord() == 0) return false;
 
