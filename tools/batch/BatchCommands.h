@@ -24,5 +24,6 @@ int RunCalc(const Args& args);
 int RunDump(const Args& args);
 int RunNew(const Args& args);
 int RunRender(const Args& args);
+int RunChartCsv(const Args& args);
 
 }  // namespace vostrane::batch
