@@ -13,16 +13,28 @@
 
 namespace vostrane {
 
-Equatorial EclToEqu(double b, double l, double e) {
-  const double br = b * kRadPerDeg, lr = l * kRadPerDeg, er = e * kRadPerDeg;
-  const double y = std::sin(lr) * std::cos(br) * std::cos(er) - std::sin(br) * std::sin(er);
-  const double x = std::cos(lr) * std::cos(br);
+namespace {
+
+// EclToEqu with the cosine and sine of the obliquity given: the planet pass
+// converts every slot with the same obliquity.
+Equatorial EclToEquCs(double b, double l, double cosE, double sinE) {
+  const double br = b * kRadPerDeg, lr = l * kRadPerDeg;
+  const double sinL = std::sin(lr), cosL = std::cos(lr), sinB = std::sin(br), cosB = std::cos(br);
+  const double y = sinL * cosB * cosE - sinB * sinE;
+  const double x = cosL * cosB;
   Equatorial q;
   // The quadrant from the signs of y and x (atan2 also handles x = 0 and
   // y = 0 with x < 0).
   q.ra = ModAngle(360.0, std::atan2(y, x) * kDegPerRad);
-  q.decl = ArcSinDeg(std::sin(lr) * std::cos(br) * std::sin(er) + std::cos(er) * std::sin(br));
+  q.decl = ArcSinDeg(sinL * cosB * sinE + cosE * sinB);
   return q;
+}
+
+}  // namespace
+
+Equatorial EclToEqu(double b, double l, double e) {
+  const double er = e * kRadPerDeg;
+  return EclToEquCs(b, l, std::cos(er), std::sin(er));
 }
 
 namespace {
@@ -152,6 +164,7 @@ bool Pass::Run() {
   }
 
   const double obliquity = entry_.obliq() * kDegPerRad;
+  const double cosE = std::cos(obliquity * kRadPerDeg), sinE = std::sin(obliquity * kRadPerDeg);
   for (int s = 0; s < kPassBodies; ++s) {
     const BodyValues& b = v_[s];
     entry_.setBody(BodyArray::Lon, s, ModAngle(360.0, b.lon + A));
@@ -160,7 +173,7 @@ bool Pass::Run() {
     entry_.setBody(BodyArray::HLon, s, ModAngle(360.0, b.hlon + A));
     entry_.setBody(BodyArray::HLat, s, b.hlat);
     entry_.setBody(BodyArray::HSpeed, s, b.hspeed);
-    const Equatorial q = EclToEqu(b.lat, b.lon, obliquity);
+    const Equatorial q = EclToEquCs(b.lat, b.lon, cosE, sinE);
     entry_.setBody(BodyArray::Ra, s, ModAngle(360.0, q.ra + A));
     entry_.setBody(BodyArray::Decl, s, q.decl);
   }
