@@ -15,6 +15,8 @@ bool AsteroidYear(int year) { return year >= kAsteroidFirstYear && year <= kAste
 
 namespace {
 
+constexpr size_t kMaxAsteroidSteps = 1000000;
+
 double LittleEndianDouble(const uint8_t* b) {
   uint64_t u = 0;
   for (int i = 7; i >= 0; --i) u = (u << 8) | b[i];
@@ -40,7 +42,9 @@ double Bessel(double fm1, double f0, double f1, double f2, double p) {
 std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files) {
   if (asteroid < 1 || asteroid > 4) return std::nullopt;
   const std::string name = kAsteroidFileNames[asteroid - 1];
-  const std::string* file = files.Get(name);
+  // Positions beyond a million steps are refused below, so nothing past
+  // them is read.
+  const std::string* file = files.Get(name, (kMaxAsteroidSteps + 5) * kAsteroidRecordSize);
   if (!file) {
     if (files.FirstReport(name))
       ShowMessage("ERROR!!!   File " + name + " not on disk. " + "Ephemeris for birth year not on disk!",
@@ -55,7 +59,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   }
   const double start = LittleEndianDouble(bytes);
   const double q = (julday - start) / kAsteroidStep;
-  if (!std::isfinite(q) || q < 1.0 || q > 1e6) {
+  if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
     // Record 0 is the header, not a position; a day before the second
     // record (or a damaged start day) has no data to interpolate.
     RecordError(std::isfinite(q) && q < 1.0 ? 0 : -1, name, files);

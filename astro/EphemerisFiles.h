@@ -5,6 +5,7 @@
 // once per run, and a message about a file is shown once per run.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <set>
@@ -14,8 +15,9 @@ namespace vostrane {
 
 class EphemerisFiles {
  public:
-  // The file's bytes, or nullptr when it is not on disk or cannot be read.
-  const std::string* Get(const std::string& name);
+  // The file's first maxBytes bytes (all of a shorter file; nothing beyond
+  // can be addressed), or nullptr when it is not on disk or cannot be read.
+  const std::string* Get(const std::string& name, size_t maxBytes);
   // True the first time a message about the file is asked for in this run.
   bool FirstReport(const std::string& name) { return reported_.insert(name).second; }
 

@@ -93,7 +93,7 @@ OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
     const int number = OuterFileNumber(node);
     if (!file || number != openNumber) {
       name = OuterFileName(prefix, number);
-      file = files.Get(name);
+      file = files.Get(name, static_cast<size_t>(kOuterNodesPerFile) * width * 4);
       if (!file) {
         // Chiron's files begin where its source does; before that Chiron is
         // simply not available.

@@ -19,8 +19,8 @@ import sys
 KNOWN = [
     ("chart_bench", "BM_NatalChart", "chart calculation per entry", 0.05),
     ("session_bench", "BM_Session500", "500-entry session (calculation and session file)", 1000),
-    ("process_bench", "BM_CalcSession500", "500-entry session, vostrane-batch calc as a process", 60),
-    ("process_bench", "BM_ChartCsv100k", "vostrane-batch chart-csv, 100,000 rows", 10000),
+    ("process_bench", "BM_CalcSession500/real_time", "500-entry session, vostrane-batch calc as a process", 60),
+    ("process_bench", "BM_ChartCsv100k/iterations:1/real_time", "vostrane-batch chart-csv, 100,000 rows", 10000),
     ("page_bench", "BM_PageOnBitmap", "page render on the screen bitmap", 50),
     ("page_bench", "BM_PageOnPrinterPdf", "page render on the PDF printer", 500),
     ("tablestore_bench", "BM_Open/places", "atlas open (150,000 places, current index)", 200),
