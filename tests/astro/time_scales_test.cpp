@@ -125,7 +125,7 @@ TEST(DeltaT, ObservedValuesFrom1973) {
 }
 
 // Every value of the observed source files, as published, within 0.2 s.
-TEST(DeltaT, WithinATenthOfTheObservedValues) {
+TEST(DeltaT, WithinTwoTenthsOfASecondOfTheObservedValues) {
   int compared = 0;
   for (const char* name : {"usno-deltat-monthly.txt", "iers-deltat-yearly-2018-2025.txt"}) {
     std::ifstream in(test::SourceFile("../shared/data/deltat/") + name);
