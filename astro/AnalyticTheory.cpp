@@ -1,8 +1,12 @@
 #include "astro/AnalyticTheory.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <stdexcept>
 
 #include "astro/AngleHelpers.h"
+#include "astro/MultipleAngles.h"
 
 namespace vostrane {
 
@@ -114,35 +118,96 @@ void AddTableTerms(std::span<const PerturbationTerm> table, const MeanState& s, 
   }
 }
 
+PreparedTable PrepareTable(std::span<const PerturbationTerm> table) {
+  PreparedTable out;
+  for (const PerturbationTerm& t : table) {
+    if (t.A == 0.0 && t.B == 0) continue;
+    if (std::abs(t.j) > MultipleAngles::kMax || std::abs(t.k) > MultipleAngles::kMax)
+      throw std::length_error("perturbation term beyond the multiples kept");
+    PreparedTerm p;
+    p.x = t.x;
+    p.j = t.j;
+    p.k = t.k;
+    p.A = t.A;
+    p.cosPA = CosDeg(t.pA);
+    p.sinPA = SinDeg(t.pA);
+    p.B = t.B;
+    p.cosPB = CosDeg(t.pB);
+    p.sinPB = SinDeg(t.pB);
+    out.terms.push_back(p);
+    out.maxJ[t.x] = std::max(out.maxJ[t.x], std::abs(t.j));
+    out.maxK = std::max(out.maxK, std::abs(t.k));
+  }
+  return out;
+}
+
+void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR) {
+  std::array<MultipleAngles, kMeanArguments> args;
+  for (int x = 0; x < kMeanArguments; ++x)
+    if (table.maxJ[x] > 0) args[x].Set(s.arg[x] * kRadPerDeg, table.maxJ[x]);
+  MultipleAngles m;
+  m.Set(meanAnomaly * kRadPerDeg, table.maxK);
+  for (const PreparedTerm& t : table.terms) {
+    const CosSin g = SumOf(args[t.x].Of(t.j), m.Of(t.k));
+    SL += t.A * (t.cosPA * g.c + t.sinPA * g.s);
+    SR += t.B * (t.cosPB * g.c + t.sinPB * g.s);
+  }
+}
+
 AnalyticTheory::AnalyticTheory() {
   for (int body : {kTheoryEarth, kTheoryMercury, kTheoryVenus, kTheoryMars}) {
     const auto compiled = CompiledPerturbationTable(body);
     tables_[body].assign(compiled.begin(), compiled.end());
+    prepared_[body] = PrepareTable(tables_[body]);
   }
   solar_ = BuildSolarTable(tables_[kTheoryEarth]);
   moon_ = BuildLunarTables();
 }
 
-void AnalyticTheory::PrepareMean(double t) {
-  mean_ = vostrane::PrepareMean(t);
-  prepared_ = true;
-}
+void AnalyticTheory::PrepareMean(double t) { EnsurePrepared(t); }
 
-void AnalyticTheory::EnsurePrepared(double t) {
-  if (!prepared_ || mean_.t != t) PrepareMean(t);
+AnalyticTheory::Moment& AnalyticTheory::EnsurePrepared(double t) {
+  if (moments_[current_].valid && moments_[current_].mean.t == t) return moments_[current_];
+  for (int i = 0; i < kMoments; ++i)
+    if (moments_[i].valid && moments_[i].mean.t == t) {
+      current_ = i;
+      return moments_[i];
+    }
+  Moment& m = moments_[next_];
+  m.valid = true;
+  m.mean = vostrane::PrepareMean(t);
+  m.hasEarth = false;
+  m.hasMoon = false;
+  current_ = next_;
+  next_ = (next_ + 1) % kMoments;
+  return m;
 }
 
 MoonPosition AnalyticTheory::MoonPos(double t) {
-  EnsurePrepared(t);
-  return vostrane::MoonPos(mean_, moon_);
+  Moment& m = EnsurePrepared(t);
+  if (!m.hasMoon) {
+    m.moon = vostrane::MoonPos(m.mean, moon_);
+    m.hasMoon = true;
+  }
+  return m.moon;
 }
 
 HelioPosition AnalyticTheory::HelioPos(int body, double t) {
-  EnsurePrepared(t);
-  EllipticPosition ell = EllipticPos(body, mean_);
+  Moment& m = EnsurePrepared(t);
+  if (body != kTheoryEarth) return ComputeHelioPos(body);
+  if (!m.hasEarth) {
+    m.earth = ComputeHelioPos(body);
+    m.hasEarth = true;
+  }
+  return m.earth;
+}
+
+HelioPosition AnalyticTheory::ComputeHelioPos(int body) {
+  const MeanState& mean = Current().mean;
+  EllipticPosition ell = EllipticPos(body, mean);
   double SL = 0, SR = 0;
-  StartingSums(body, mean_, SL, SR);
-  AddTableTerms(tables_[body], mean_, ell.meanAnomaly, SL, SR);
+  StartingSums(body, mean, SL, SR);
+  AddPreparedTerms(prepared_[body], mean, ell.meanAnomaly, SL, SR);
   HelioPosition p = ell.pos;
   p.r *= std::pow(10.0, SR * 1e-9);
   p.lon = Wrap360(p.lon + SL / 3600.0);

@@ -1,13 +1,15 @@
 // Analytic theory of the Sun (through the Earth), Moon, Mercury, Venus and
 // Mars: elliptic motion from the mean elements plus periodic perturbations,
 // and the lunar series. One object serves one calculation run: it builds its
-// constant tables when created and releases them when destroyed.
+// constant tables when created and releases them when destroyed, and it
+// carries the run's ephemeris files (read on first use, kept to the end).
 #pragma once
 
 #include <array>
 #include <span>
 #include <vector>
 
+#include "astro/EphemerisFiles.h"
 #include "astro/MeanElements.h"
 #include "astro/MoonTheory.h"
 #include "astro/PerturbationTables.h"
@@ -43,9 +45,30 @@ EllipticPosition EllipticPos(int body, const MeanState& s);
 // longitude in seconds of arc, log10 r in units of 1e-9.
 void StartingSums(int body, const MeanState& s, double& SL, double& SR);
 
-// Adds the table terms at mean anomaly M' (degrees) to SL and SR.
+// Adds the table terms at mean anomaly M' (degrees) to SL and SR, one
+// cosine per term.
 void AddTableTerms(std::span<const PerturbationTerm> table, const MeanState& s, double meanAnomaly,
                    double& SL, double& SR);
+
+// A perturbation table made ready once per run for evaluation by multiple
+// angles: the cosines and sines of each term's phases, and the largest
+// multiple of each mean argument and of M' the terms use. Terms with both
+// amplitudes 0 (the end marker among them) are left out.
+struct PreparedTerm {
+  int32_t x, j, k;
+  double A, cosPA, sinPA;
+  double B, cosPB, sinPB;
+};
+struct PreparedTable {
+  std::vector<PreparedTerm> terms;
+  std::array<int, kMeanArguments> maxJ{};
+  int maxK = 0;
+};
+PreparedTable PrepareTable(std::span<const PerturbationTerm> table);
+
+// The same sums as AddTableTerms, from the multiples of the mean arguments
+// and of M': cos(p - g) = cos p cos g + sin p sin g.
+void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR);
 
 class AnalyticTheory {
  public:
@@ -53,10 +76,11 @@ class AnalyticTheory {
 
   // Prepares mean elements, mean arguments and nutation for moment t (days
   // of ephemeris time from JD 2433282.0). Every use at a new moment calls it
-  // first.
+  // first. The last few moments are kept with the Earth and Moon computed at
+  // them, so that a chart computes each of them once for all its bodies.
   void PrepareMean(double t);
-  const MeanState& Mean() const { return mean_; }
-  double Dpsi() const { return mean_.dpsi; }
+  const MeanState& Mean() const { return Current().mean; }
+  double Dpsi() const { return Current().mean.dpsi; }
 
   // Heliocentric position of body 0 (Earth), 2, 3 or 4 at moment t; the
   // mean elements are prepared first when t is not the prepared moment.
@@ -67,14 +91,33 @@ class AnalyticTheory {
   std::span<const PerturbationTerm> Table(int body) const { return tables_[body]; }
   const std::vector<SolarTerm>& SolarTable() const { return solar_; }
 
+  // The outer-planet and asteroid files read during this run.
+  EphemerisFiles& Files() { return files_; }
+
  private:
+  // One prepared moment and what has been computed at it.
+  struct Moment {
+    bool valid = false;
+    MeanState mean;
+    bool hasEarth = false;
+    HelioPosition earth;
+    bool hasMoon = false;
+    MoonPosition moon;
+  };
+  static constexpr int kMoments = 6;
+
   std::array<std::vector<PerturbationTerm>, kTheoryBodies> tables_;
+  std::array<PreparedTable, kTheoryBodies> prepared_;
   std::vector<SolarTerm> solar_;
   LunarTables moon_;
-  MeanState mean_;
-  bool prepared_ = false;
+  EphemerisFiles files_;
+  std::array<Moment, kMoments> moments_;
+  int current_ = 0;
+  int next_ = 0;
 
-  void EnsurePrepared(double t);
+  const Moment& Current() const { return moments_[current_]; }
+  Moment& EnsurePrepared(double t);
+  HelioPosition ComputeHelioPos(int body);
 };
 
 }  // namespace vostrane

@@ -15,6 +15,8 @@ long double ModAngleExt(long double m, long double x) {
 }
 
 double ModAngle(double m, double x) {
+  // Already in range: the reduction would give x itself.
+  if (x >= 1e-8 && x < m) return x;
   double r = static_cast<double>(ModAngleExt(m, x));
   // Rounding the extended result to double can still land on m.
   return r >= m ? 0.0 : r;

@@ -6,15 +6,16 @@
 
 #include "astro/AngleHelpers.h"
 #include "astro/AsteroidFiles.h"
-#include "platform/FileSystem.h"
+#include "astro/EphemerisFiles.h"
 #include "platform/MessageService.h"
-#include "platform/RecordFile.h"
 
 namespace vostrane {
 
 bool AsteroidYear(int year) { return year >= kAsteroidFirstYear && year <= kAsteroidLastYear; }
 
 namespace {
+
+constexpr size_t kMaxAsteroidSteps = 1000000;
 
 double LittleEndianDouble(const uint8_t* b) {
   uint64_t u = 0;
@@ -24,7 +25,8 @@ double LittleEndianDouble(const uint8_t* b) {
   return d;
 }
 
-void RecordError(int64_t record, const std::string& name) {
+void RecordError(int64_t record, const std::string& name, EphemerisFiles& files) {
+  if (!files.FirstReport(name)) return;
   ShowMessage("ERROR!!!  Not able to read record # " + std::to_string(record) + " from file " + name + ". " +
                   "Ephemeris for birth year not on disk.",
               MsgIcon::Error);
@@ -37,26 +39,30 @@ double Bessel(double fm1, double f0, double f1, double f2, double p) {
 
 }  // namespace
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files) {
   if (asteroid < 1 || asteroid > 4) return std::nullopt;
   const std::string name = kAsteroidFileNames[asteroid - 1];
-  RecordFile file;
-  if (!FileExists(name) || !file.Open(name, kAsteroidRecordSize, RecordFile::Mode::ReadOnly)) {
-    ShowMessage("ERROR!!!   File " + name + " not on disk. " + "Ephemeris for birth year not on disk!",
-                MsgIcon::Error);
+  // Positions beyond a million steps are refused below, so nothing past
+  // them is read.
+  const std::string* file = files.Get(name, (kMaxAsteroidSteps + 5) * kAsteroidRecordSize);
+  if (!file) {
+    if (files.FirstReport(name))
+      ShowMessage("ERROR!!!   File " + name + " not on disk. " + "Ephemeris for birth year not on disk!",
+                  MsgIcon::Error);
     return std::nullopt;
   }
-  uint8_t rec[kAsteroidRecordSize];
-  if (!file.Seek(0) || !file.Read(rec)) {
-    RecordError(0, name);
+  const auto* bytes = reinterpret_cast<const uint8_t*>(file->data());
+  const int64_t records = static_cast<int64_t>(file->size() / kAsteroidRecordSize);
+  if (records < 1) {
+    RecordError(0, name, files);
     return std::nullopt;
   }
-  const double start = LittleEndianDouble(rec);
+  const double start = LittleEndianDouble(bytes);
   const double q = (julday - start) / kAsteroidStep;
-  if (!std::isfinite(q) || q < 1.0 || q > 1e6) {
+  if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
     // Record 0 is the header, not a position; a day before the second
     // record (or a damaged start day) has no data to interpolate.
-    RecordError(std::isfinite(q) && q < 1.0 ? 0 : -1, name);
+    RecordError(std::isfinite(q) && q < 1.0 ? 0 : -1, name, files);
     return std::nullopt;
   }
   const int64_t n = static_cast<int64_t>(std::trunc(q));
@@ -65,16 +71,16 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
   double lon[4], lat[4], dist[4];
   SlotVector vec[4];
   for (int k = 0; k < 4; ++k) {
-    if (!file.Seek(n + k) || !file.Read(rec)) {
-      RecordError(n + k, name);
+    if (n + k >= records) {
+      RecordError(n + k, name, files);
       return std::nullopt;
     }
+    const uint8_t* rec = bytes + (n + k) * kAsteroidRecordSize;
     lon[k] = DecodeAsteroidValue(rec);
     lat[k] = DecodeAsteroidValue(rec + 3);
     dist[k] = DecodeAsteroidValue(rec + 6) / 100.0;
     SetPositionFromPolar(vec[k], lon[k], lat[k], dist[k]);
   }
-  file.Close();
 
   HelioPoint h;
   h.vec.vx = (vec[2].x - vec[1].x) / kAsteroidStep;
@@ -99,6 +105,11 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
   const double rho2 = h.vec.x * h.vec.x + h.vec.y * h.vec.y;
   h.hspeed = rho2 > 0 ? (h.vec.x * h.vec.vy - h.vec.y * h.vec.vx) / rho2 * kDegPerRad : 0.0;
   return h;
+}
+
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
+  EphemerisFiles files;
+  return AsteroidPos(asteroid, julday, files);
 }
 
 }  // namespace vostrane

@@ -7,14 +7,19 @@
 
 namespace vostrane {
 
+class EphemerisFiles;
+
 // True for the years the asteroid files serve (1722 to 2049).
 bool AsteroidYear(int year);
 
 // AsteroidPos(asteroid 1 to 4, Julian day in universal time): heliocentric
 // longitude, latitude, distance, vector, velocity and daily motion,
-// interpolated with Bessel's formula. A missing file or a record that
-// cannot be read shows its message and gives nothing; the asteroid is then
-// treated like one outside the years of the files.
+// interpolated with Bessel's formula, from the run's file store. A missing
+// file or a record that cannot be read gives nothing and shows its message,
+// once per file and run; the asteroid is then treated like one outside the
+// years of the files.
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files);
+// The same with a store of its own (the file is read for this call).
 std::optional<HelioPoint> AsteroidPos(int asteroid, double julday);
 
 }  // namespace vostrane

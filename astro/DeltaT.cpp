@@ -1,8 +1,11 @@
 #include "astro/DeltaT.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "astro/DeltaTObserved.h"
+#include "astro/TimeScales.h"
 #include "session/ChartEntry.h"
 
 namespace vostrane {
@@ -11,6 +14,10 @@ namespace {
 
 constexpr int32_t kFirstTableYear = 1637;
 constexpr int32_t kTableEndYear = 2000;  // the last value belongs to 2000
+// From this year on the observed values serve; the table's value for it is
+// where they are joined to the table.
+constexpr int32_t kFirstObservedYear = 1973;
+constexpr double kFirstObservedYearJd = 2441683.5;  // 1973 January 1, 0h
 
 // Delta T in hundredths of a second at the start of each year 1637 .. 2000.
 // clang-format off
@@ -56,9 +63,50 @@ constexpr std::array<int32_t, 364> kDeltaTTable = {
 // clang-format on
 static_assert(kDeltaTTable.size() == kTableEndYear - kFirstTableYear + 1);
 
+// Decimal year of a Julian day (2000 January 1, 0h is 2000.0).
+double YearOf(double jd) { return 2000.0 + (jd - 2451544.5) / 365.25; }
+
+// The long-term parabola of Stephenson, Morrison and Hohenkerk (2016, Proc.
+// R. Soc. A 472: 20160404): -320 + 32.5 u^2 seconds, u = (year - 1825) / 100,
+// and its rate in seconds per year.
+double LongTermParabola(double y) {
+  const double u = (y - 1825.0) / 100.0;
+  return -320.0 + 32.5 * u * u;
+}
+double LongTermRate(double y) { return 0.0065 * (y - 1825.0); }
+
 }  // namespace
 
+double ObservedDeltaT(double jd) {
+  using deltat_data::kObserved;
+  using deltat_data::kObservedCount;
+  // Between 1973 January 1 (the table's value) and the first observed value.
+  const DeltaTPoint start{kFirstObservedYearJd, kDeltaTTable[kFirstObservedYear - kFirstTableYear] / 100.0};
+  if (jd < kObserved[0].jd) {
+    const double f = std::clamp((jd - start.jd) / (kObserved[0].jd - start.jd), 0.0, 1.0);
+    return start.seconds + f * (kObserved[0].seconds - start.seconds);
+  }
+  const DeltaTPoint& last = kObserved[kObservedCount - 1];
+  if (jd < last.jd) {
+    // Linear interpolation between the observed values around the day.
+    const DeltaTPoint* next = std::upper_bound(kObserved, kObserved + kObservedCount, jd,
+                                               [](double d, const DeltaTPoint& p) { return d < p.jd; });
+    const DeltaTPoint* prev = next - 1;
+    return prev->seconds + (jd - prev->jd) / (next->jd - prev->jd) * (next->seconds - prev->seconds);
+  }
+  // After the last observed value: the long-term parabola, with a linear
+  // term that makes value and rate continuous with the last two observed
+  // values. It keeps the parabola's curvature (the tidal slowing of the
+  // Earth's rotation) from today's rate on; expect about 5 s of uncertainty
+  // by 2050 and 20 s by 2100, growing with the square of the years.
+  const DeltaTPoint& before = kObserved[kObservedCount - 2];
+  const double y0 = YearOf(last.jd), y = YearOf(jd);
+  const double rate = (last.seconds - before.seconds) / (y0 - YearOf(before.jd));
+  return LongTermParabola(y) + (last.seconds - LongTermParabola(y0)) + (rate - LongTermRate(y0)) * (y - y0);
+}
+
 double DeltaTSeconds(int32_t year, int32_t month, int32_t day) {
+  if (year >= kFirstObservedYear) return ObservedDeltaT(GregorianJulDay(month, day, year));
   // Widened before any arithmetic: a damaged entry may hold any integer.
   const long double yearFraction =
       (static_cast<long double>(month) - 1.0L) / 12.0L + static_cast<long double>(day) / 365.25L;
@@ -66,16 +114,16 @@ double DeltaTSeconds(int32_t year, int32_t month, int32_t day) {
   const long double u = c / 100.0L;
   if (year < 948) return static_cast<double>(1361.7L + 320.0L * u + 44.3L * u * u);
   if (year < kFirstTableYear) return static_cast<double>(25.5L * u * u);
-  if (year < kTableEndYear) {
-    const size_t k = static_cast<size_t>(year - kFirstTableYear);
-    // Only the fraction is used: a date late in December (where the sum
-    // passes 1) interpolates from the start of its own year.
-    const long double f = yearFraction - std::floor(yearFraction);
-    const long double hundredths = kDeltaTTable[k] + f * (kDeltaTTable[k + 1] - kDeltaTTable[k]);
-    return static_cast<double>(hundredths / 100.0L);
+  // A date late in December, where the fraction passes 1, continues into
+  // the next year's interval, so that the value runs on without a jump.
+  size_t k = static_cast<size_t>(year - kFirstTableYear);
+  long double f = yearFraction;
+  if (f >= 1.0L) {
+    f -= 1.0L;
+    ++k;
   }
-  // Continuous with the table's 62.00 s at 2000.
-  return static_cast<double>(62.0L + 25.5L * u * u - 102.0L);
+  const long double hundredths = kDeltaTTable[k] + f * (kDeltaTTable[k + 1] - kDeltaTTable[k]);
+  return static_cast<double>(hundredths / 100.0L);
 }
 
 void CalcDeltaT(ChartEntry& entry) {

@@ -127,7 +127,7 @@ EngineResult EphemerisEngine::EphCalc(int body, double t) {
     case kEngMeanNode: r = MeanNode(); break;
     case kEngTrueNode: r = TrueNode(t); break;
     default: {
-      const OuterPosition o = OuterPos(body, t);
+      const OuterPosition o = OuterPos(body, t, theory_.Files());
       if (!o.available) {
         r.available = false;
         theory_.PrepareMean(t);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "astro/AngleHelpers.h"
+#include "astro/MultipleAngles.h"
 
 namespace vostrane {
 
@@ -182,21 +183,30 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
                                        1.86 * SinDeg(a4)) / 3600.0) * kRadPerDeg;
   const double D = (moon.L + 180.0 - earth.L + (C - K) / 3600.0) * kRadPerDeg;
 
+  // Multiples of the four arguments; every series term is a sum of them.
+  MultipleAngles ml, mlp, mF, mD;
+  ml.Set(l, 5);
+  mlp.Set(lp, 3);
+  mF.Set(F, 4);
+  mD.Set(D, 6);
+  auto term = [&](int k1, int k2, int k3, int k4) {
+    return SumOf(SumOf(ml.Of(k1), mlp.Of(k2)), SumOf(mF.Of(k3), mD.Of(k4)));
+  };
+
   const double E = 1.0 - 6.832e-8 * days;
   double sumL = 0, sumF = 0, sumP = 0;
   for (const LunarMainTerm& m : tables.main) {
-    const double U = m.k1 * l + m.k2 * lp + m.k3 * F + m.k4 * D;
-    double sn = std::sin(U);
+    const CosSin U = term(m.k1, m.k2, m.k3, m.k4);
+    double sn = U.s;
     if (std::abs(m.k2) == 1) sn *= E;
     else if (std::abs(m.k2) == 2) sn *= E * E;
     if (m.k3 != 0) sn *= J;
     sumL += m.SL * sn;
     sumF += m.SF * sn;
-    sumP += m.SP * std::cos(U);
+    sumP += m.SP * U.c;
   }
   double sumA = 0;
-  for (const LunarAdditionalTerm& a : tables.additional)
-    sumA += a.coefficient * std::sin(a.k1 * l + a.k2 * lp + a.k3 * F + a.k4 * D);
+  for (const LunarAdditionalTerm& a : tables.additional) sumA += a.coefficient * term(a.k1, a.k2, a.k3, a.k4).s;
 
   const double sumV = 0.822 * SinRev(0.3248 - 0.0017125594 * days) +
                       0.307 * SinRev(0.14905 - 0.0034251187 * days) +
@@ -214,18 +224,18 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   p.dist = 8.794 / (sumP + 3422.451);
 
   const double F1 = F + sumF / 3600.0 * kRadPerDeg;
-  const double S = 18519.7 - 0.725 * std::cos(D) + 0.601 * std::cos(2 * D) + 0.394 * std::cos(3 * D) -
-                   0.445 * std::cos(l + 4 * D) + 0.455 * std::cos(l + D) + 5.679 * std::cos(2 * l - 2 * D) -
-                   1.3 * std::cos(3 * l) - 1.302 * std::cos(lp) - 0.416 * std::cos(lp - 4 * D) -
-                   0.74 * std::cos(2 * lp - 2 * D) + 0.787 * std::cos(2 * D + l + lp) +
-                   0.461 * std::cos(l + lp) + 2.056 * std::cos(l + lp - 2 * D) -
-                   0.471 * std::cos(l + lp - 4 * D) - 0.443 * std::cos(2 * D + lp - l) +
-                   0.679 * std::cos(lp - l) - 1.54 * std::cos(lp - l - 2 * D);
-  const double W = -526.069 * std::sin(F - 2 * D) - 3.352 * std::sin(F - 4 * D) +
-                   44.297 * std::sin(l + F - 2 * D) - 6 * std::sin(l + F - 4 * D) +
-                   20.599 * std::sin(F - l) - 30.598 * std::sin(F - 2 * D - l) -
-                   24.649 * std::sin(F - 2 * l) - 2 * std::sin(F - 2 * D - 2 * l) -
-                   22.571 * std::sin(lp + F - 2 * D) + 10.985 * std::sin(F - 2 * D - lp);
+  auto cosOf = [&](int k1, int k2, int k4) { return term(k1, k2, 0, k4).c; };
+  auto sinOf = [&](int k1, int k2, int k3, int k4) { return term(k1, k2, k3, k4).s; };
+  const double S = 18519.7 - 0.725 * cosOf(0, 0, 1) + 0.601 * cosOf(0, 0, 2) + 0.394 * cosOf(0, 0, 3) -
+                   0.445 * cosOf(1, 0, 4) + 0.455 * cosOf(1, 0, 1) + 5.679 * cosOf(2, 0, -2) -
+                   1.3 * cosOf(3, 0, 0) - 1.302 * cosOf(0, 1, 0) - 0.416 * cosOf(0, 1, -4) -
+                   0.74 * cosOf(0, 2, -2) + 0.787 * cosOf(1, 1, 2) + 0.461 * cosOf(1, 1, 0) +
+                   2.056 * cosOf(1, 1, -2) - 0.471 * cosOf(1, 1, -4) - 0.443 * cosOf(-1, 1, 2) +
+                   0.679 * cosOf(-1, 1, 0) - 1.54 * cosOf(-1, 1, -2);
+  const double W = -526.069 * sinOf(0, 0, 1, -2) - 3.352 * sinOf(0, 0, 1, -4) + 44.297 * sinOf(1, 0, 1, -2) -
+                   6 * sinOf(1, 0, 1, -4) + 20.599 * sinOf(-1, 0, 1, 0) - 30.598 * sinOf(-1, 0, 1, -2) -
+                   24.649 * sinOf(-2, 0, 1, 0) - 2 * sinOf(-2, 0, 1, -2) - 22.571 * sinOf(0, 1, 1, -2) +
+                   10.985 * sinOf(0, -1, 1, -2);
   p.lat = (I * S * std::sin(F1) - 0.000336992 * I * I * I * S * std::sin(3 * F1) + (S / 18519.7) * W) /
           3600.0;
   p.z = SinDeg(p.lat) * p.dist;

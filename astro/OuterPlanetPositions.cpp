@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/EphemerisFiles.h"
 #include "astro/OuterPlanetFiles.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageService.h"
-#include "platform/RecordFile.h"
 
 namespace vostrane {
 
@@ -24,6 +23,20 @@ double WrapStep(double d, double* shift = nullptr) {
 int32_t BigEndian(const uint8_t* b) {
   return static_cast<int32_t>((static_cast<uint32_t>(b[0]) << 24) | (static_cast<uint32_t>(b[1]) << 16) |
                               (static_cast<uint32_t>(b[2]) << 8) | static_cast<uint32_t>(b[3]));
+}
+
+// Heliocentric distances (AU) each body keeps to, with a margin, over the
+// years the files cover (Jupiter to Pluto, then Chiron).
+struct DistanceRange {
+  double low, high;
+};
+constexpr DistanceRange kDistanceRange[6] = {{4.8, 5.6},   {8.7, 10.4}, {18.0, 20.4},
+                                             {29.5, 30.7}, {29.0, 50.0}, {8.0, 19.5}};
+
+bool Plausible(int32_t lon, int32_t r, int32_t z, const DistanceRange& range) {
+  const double dist = r / kOuterDistUnit;
+  return lon >= 0 && lon < 360.0 * kOuterLonUnit && dist >= range.low && dist <= range.high &&
+         std::fabs(z / kOuterDistUnit) < 0.5 * dist;
 }
 
 }  // namespace
@@ -57,11 +70,12 @@ EverettResult EverettInterp(const double f[6], int order, double p) {
   return r;
 }
 
-OuterPosition OuterPos(int body, double t) {
+OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
   const bool chiron = body == 12;
   const std::string prefix = chiron ? kChiPrefix : kLrzPrefix;
   const int width = chiron ? kChiWidth : kLrzWidth;
   const int slot = chiron ? 0 : body - 5;  // triple within the node
+  const DistanceRange& range = kDistanceRange[chiron ? 5 : slot];
   OuterPosition out;
 
   const double J = t + 2433282.0;
@@ -71,15 +85,16 @@ OuterPosition OuterPos(int body, double t) {
   const double p = (J - N0) / kOuterNodeStep;
 
   double lon[6], r[6], z[6];
-  RecordFile file;
+  const std::string* file = nullptr;
+  std::string name;
   int openNumber = 0;
   for (int k = 0; k < 6; ++k) {
     const double node = N0 + (k - 2) * kOuterNodeStep;
     const int number = OuterFileNumber(node);
-    const std::string name = OuterFileName(prefix, number);
-    if (!file.IsOpen() || number != openNumber) {
-      file.Close();
-      if (!FileExists(name) || !file.Open(name, 4 * static_cast<size_t>(width), RecordFile::Mode::ReadOnly)) {
+    if (!file || number != openNumber) {
+      name = OuterFileName(prefix, number);
+      file = files.Get(name, static_cast<size_t>(kOuterNodesPerFile) * width * 4);
+      if (!file) {
         // Chiron's files begin where its source does; before that Chiron is
         // simply not available.
         if (chiron) {
@@ -91,16 +106,21 @@ OuterPosition OuterPos(int body, double t) {
       openNumber = number;
     }
     const int64_t index = OuterNodeIndex(node, width);
-    if (!file.Seek(index / width))
-      EndProgram("Unable to read record # " + std::to_string(index) + " from file " + "LRZ5_" + " not on disk.  " +
+    const size_t offset = 4 * static_cast<size_t>(index);
+    if (offset > file->size())
+      EndProgram("Unable to read record # " + std::to_string(index) + " from file " + name + " not on disk.  " +
                  "Program ended.");
-    uint8_t bytes[4 * kLrzWidth];
-    if (!file.Read(bytes)) EndProgram("ERROR! Unable to read data from ephemeris file. Program ended.");
-    lon[k] = BigEndian(bytes + 12 * slot) / kOuterLonUnit;
-    r[k] = BigEndian(bytes + 12 * slot + 4) / kOuterDistUnit;
-    z[k] = BigEndian(bytes + 12 * slot + 8) / kOuterDistUnit;
+    if (offset + 4 * static_cast<size_t>(width) > file->size())
+      EndProgram("ERROR! Unable to read data from ephemeris file. Program ended.");
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file->data()) + offset + 12 * slot;
+    const int32_t l = BigEndian(bytes), d = BigEndian(bytes + 4), h = BigEndian(bytes + 8);
+    if (!Plausible(l, d, h, range))
+      EndProgram("Ephemeris file " + name + " is damaged at record # " + std::to_string(index) + ".  " +
+                 "Program ended.");
+    lon[k] = l / kOuterLonUnit;
+    r[k] = d / kOuterDistUnit;
+    z[k] = h / kOuterDistUnit;
   }
-  file.Close();
 
   const int order = (body == 5 || body == 6) ? 4 : 2;
   const EverettResult l = EverettInterp(lon, order, p);
@@ -113,6 +133,11 @@ OuterPosition OuterPos(int body, double t) {
   out.dr = d.rate / kOuterNodeStep;
   out.dz = h.rate / kOuterNodeStep;
   return out;
+}
+
+OuterPosition OuterPos(int body, double t) {
+  EphemerisFiles files;
+  return OuterPos(body, t, files);
 }
 
 }  // namespace vostrane

@@ -4,6 +4,8 @@
 
 namespace vostrane {
 
+class EphemerisFiles;
+
 struct EverettResult {
   double value = 0;
   double rate = 0;  // per step of the table
@@ -21,8 +23,13 @@ struct OuterPosition {
 };
 
 // Heliocentric position of engine body 5 to 9 or 12 at moment t (days of
-// ephemeris time from JD 2433282.0), from the files in the working folder.
-// Each call opens, reads and closes the files it needs.
+// ephemeris time from JD 2433282.0), from the files in the working folder as
+// the run's file store holds them. Every node used is checked for
+// plausibility (longitude on the circle, the body's range of distances, a
+// height below the distance); a damaged node ends the program with a
+// message that names the file, as a missing or cut file does.
+OuterPosition OuterPos(int body, double t, EphemerisFiles& files);
+// The same with a store of its own (the files are read for this call).
 OuterPosition OuterPos(int body, double t);
 
 }  // namespace vostrane

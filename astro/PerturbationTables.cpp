@@ -1,5 +1,8 @@
 #include "astro/PerturbationTables.h"
 
+#include <cmath>
+
+#include "astro/AngleHelpers.h"
 #include "astro/MeanElements.h"
 
 namespace vostrane {
@@ -56,7 +59,9 @@ std::vector<SolarTerm> BuildSolarTable(std::span<const PerturbationTerm> earth) 
     if (index == 0 || term.A == 0.0) continue;  // radius-only terms have no longitude part
     const double shift = term.j * (epoch.arg[term.x] - kSolarArguments[index].value) +
                          term.k * (earthM - solarM);
-    solar.push_back({term.A, ReduceDeg(term.pA - shift), term.j, index, term.k});
+    const double phase = ReduceDeg(term.pA - shift);
+    solar.push_back({term.A, phase, term.j, index, term.k, std::cos(phase * kRadPerDeg),
+                     std::sin(phase * kRadPerDeg)});
   }
   return solar;
 }

@@ -33,6 +33,7 @@ struct SolarTerm {
   int32_t j;
   int32_t index;
   int32_t k;
+  double cosPhase = 0, sinPhase = 0;  // of the phase, for the multiple-angle sum
 };
 
 // Mean anomaly of a planet as the solar routine uses it (degrees):

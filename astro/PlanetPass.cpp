@@ -5,6 +5,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "astro/AsteroidPositions.h"
+#include "astro/BodySlots.h"
 #include "astro/EphemerisEngine.h"
 #include "astro/HypotheticalPlanets.h"
 #include "astro/SolarVector.h"
@@ -12,16 +13,28 @@
 
 namespace vostrane {
 
-Equatorial EclToEqu(double b, double l, double e) {
-  const double br = b * kRadPerDeg, lr = l * kRadPerDeg, er = e * kRadPerDeg;
-  const double y = std::sin(lr) * std::cos(br) * std::cos(er) - std::sin(br) * std::sin(er);
-  const double x = std::cos(lr) * std::cos(br);
+namespace {
+
+// EclToEqu with the cosine and sine of the obliquity given: the planet pass
+// converts every slot with the same obliquity.
+Equatorial EclToEquCs(double b, double l, double cosE, double sinE) {
+  const double br = b * kRadPerDeg, lr = l * kRadPerDeg;
+  const double sinL = std::sin(lr), cosL = std::cos(lr), sinB = std::sin(br), cosB = std::cos(br);
+  const double y = sinL * cosB * cosE - sinB * sinE;
+  const double x = cosL * cosB;
   Equatorial q;
   // The quadrant from the signs of y and x (atan2 also handles x = 0 and
   // y = 0 with x < 0).
   q.ra = ModAngle(360.0, std::atan2(y, x) * kDegPerRad);
-  q.decl = ArcSinDeg(std::sin(lr) * std::cos(br) * std::sin(er) + std::cos(er) * std::sin(br));
+  q.decl = ArcSinDeg(sinL * cosB * sinE + cosE * sinB);
   return q;
+}
+
+}  // namespace
+
+Equatorial EclToEqu(double b, double l, double e) {
+  const double er = e * kRadPerDeg;
+  return EclToEquCs(b, l, std::cos(er), std::sin(er));
 }
 
 namespace {
@@ -34,17 +47,26 @@ struct BodyValues {
 // dispatcher and the values of the 31 bodies.
 class Pass {
  public:
-  Pass(ChartEntry& entry, AnalyticTheory& theory) : entry_(entry), theory_(theory), engine_(theory) {}
+  Pass(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress)
+      : entry_(entry), theory_(theory), engine_(theory), progress_(progress) {}
 
-  void Run();
+  // Returns true when the asteroid files served all four asteroids.
+  bool Run();
 
  private:
   ChartEntry& entry_;
   AnalyticTheory& theory_;
   EphemerisEngine engine_;
+  const PlanetProgress& progress_;
   std::array<BodyValues, kPassBodies> v_{};
   SlotVector sun_;
   double meanNode_ = 0;
+  bool asteroids_ = true;
+  bool chiron_ = true;
+
+  void Report(const char* text) {
+    if (progress_) progress_(text);
+  }
 
   void Dispatch(int body, double julday);
   void FromEngine(int body, int engineBody, double t);
@@ -78,14 +100,18 @@ void Pass::Dispatch(int body, double julday) {
     v_[10] = {r.lon, r.lat, r.speed, 0, 0, 0};
   } else if (body >= 17 && body <= 20) {
     std::optional<HelioPoint> h;
-    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday);
+    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday, theory_.Files());
+    if (!h) asteroids_ = false;
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
     const EngineResult r = engine_.EphCalc(kEngChiron, t);
-    if (r.available)
+    if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
-    else
-      FromVector(body, HelioPoint{});  // no Chiron: the Sun's position, like an asteroid out of range
+    } else {
+      // No Chiron before its files: marked unavailable, its values 0.
+      chiron_ = false;
+      v_[20] = {};
+    }
   } else if (body == 22 || body == 23) {
     FromVector(body, HelioPoint{});
   } else if (body >= 24 && body <= 31) {
@@ -96,11 +122,12 @@ void Pass::Dispatch(int body, double julday) {
 
 bool InFirstPass(int body) { return (body >= 1 && body <= 10) || (body >= 17 && body <= 21); }
 
-void Pass::Run() {
+bool Pass::Run() {
   const double A = ZodiacOffset(entry_);
   const double jd = entry_.julday();
 
   // Pass one, two minutes earlier, for the daily motions.
+  Report("Daily motions");
   std::array<double, kPassBodies> earlier{};
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
@@ -108,7 +135,13 @@ void Pass::Run() {
       earlier[body - 1] = v_[body - 1].lon;
     }
 
-  for (int body = 1; body <= kPassBodies; ++body) Dispatch(body, jd);
+  for (int body = 1; body <= kPassBodies; ++body) {
+    if (body == 1) Report("Sun, Moon and planets");
+    else if (body == 11) Report("Lunar nodes");
+    else if (body == 17) Report("Asteroids and Chiron");
+    else if (body == 24) Report("Hypothetical planets");
+    Dispatch(body, jd);
+  }
 
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
@@ -131,6 +164,7 @@ void Pass::Run() {
   }
 
   const double obliquity = entry_.obliq() * kDegPerRad;
+  const double cosE = std::cos(obliquity * kRadPerDeg), sinE = std::sin(obliquity * kRadPerDeg);
   for (int s = 0; s < kPassBodies; ++s) {
     const BodyValues& b = v_[s];
     entry_.setBody(BodyArray::Lon, s, ModAngle(360.0, b.lon + A));
@@ -139,24 +173,30 @@ void Pass::Run() {
     entry_.setBody(BodyArray::HLon, s, ModAngle(360.0, b.hlon + A));
     entry_.setBody(BodyArray::HLat, s, b.hlat);
     entry_.setBody(BodyArray::HSpeed, s, b.hspeed);
-    const Equatorial q = EclToEqu(b.lat, b.lon, obliquity);
+    const Equatorial q = EclToEquCs(b.lat, b.lon, cosE, sinE);
     entry_.setBody(BodyArray::Ra, s, ModAngle(360.0, q.ra + A));
     entry_.setBody(BodyArray::Decl, s, q.decl);
   }
+  if (!chiron_)
+    for (BodyArray a : {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::HLon, BodyArray::HLat,
+                        BodyArray::HSpeed, BodyArray::Ra, BodyArray::Decl})
+      entry_.setBody(a, slot::Chiron, 0.0);
   entry_.setMoonnode(ModAngle(360.0, meanNode_ + A));
   entry_.setLon(31, 1.0);
+  entry_.setUnavailableSlots(chiron_ ? 0u : 1u << slot::Chiron);
+  return asteroids_ && AsteroidYear(entry_.year());
 }
 
 }  // namespace
 
-void CalPlanH(ChartEntry& entry, AnalyticTheory& theory) {
-  Pass pass(entry, theory);
-  pass.Run();
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress) {
+  Pass pass(entry, theory, progress);
+  return pass.Run();
 }
 
-bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory) {
-  CalPlanH(entry, theory);
-  const bool asteroids = AsteroidYear(entry.year());
+bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
+                 const PlanetProgress& progress) {
+  const bool asteroids = CalPlanH(entry, theory, progress);
   entry.setCalcastyn(asteroids ? 'Y' : 'N');
   if (entry.level() != 0 || entry.nameRecord() == 0) return false;
 

@@ -4,6 +4,9 @@
 // declination, and the packing of the results for the name file.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "astro/AnalyticTheory.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
@@ -20,10 +23,15 @@ struct Equatorial {
 };
 Equatorial EclToEqu(double b, double l, double e);
 
+// Progress texts of the planet pass (the third label of the progress window).
+using PlanetProgress = std::function<void(const std::string&)>;
+
 // CalPlanH: fills slots 0 to 30 of the entry's eight body arrays, `moonnode`
-// and slot 31 of the longitudes. The house step must have stored julday,
-// deltat, obliq, ayan, the angles and their daily motions.
-void CalPlanH(ChartEntry& entry, AnalyticTheory& theory);
+// and slot 31 of the longitudes, and marks Chiron unavailable where its
+// files have no data. The house step must have stored julday, deltat,
+// obliq, ayan, the angles and their daily motions. Returns true when the
+// asteroid files served all four asteroids (false also outside their years).
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress = {});
 
 // Values for the name-file fields CALCYN, CALCASTYN and CALCTNP.
 struct PlanetFlags {
@@ -32,9 +40,11 @@ struct PlanetFlags {
   char calctnp = 'N';
 };
 
-// CalcPlanets: runs the pass, sets the entry's asteroid flag and, for an
-// entry of level 0 linked to a stored person, packs the eight arrays into
-// the image. Returns true when the driver is to update the name file.
-bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory);
+// CalcPlanets: runs the pass, sets the entry's asteroid flag ('Y' only when
+// the asteroids were calculated) and, for an entry of level 0 linked to a
+// stored person, packs the eight arrays into the image. Returns true when
+// the driver is to update the name file.
+bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
+                 const PlanetProgress& progress = {});
 
 }  // namespace vostrane

@@ -1,8 +1,12 @@
 #include "astro/SolarVector.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "astro/AngleHelpers.h"
+#include "astro/MultipleAngles.h"
 
 namespace vostrane {
 
@@ -64,8 +68,29 @@ SunVectorResult SunVector(double d, std::span<const SolarTerm> table) {
   double arg[7] = {0, M, 0, 0, 0, 0, 0};
   for (int k = 2; k <= 6; ++k)
     arg[k] = Wrap(kSolarArguments[k].value + kSolarArguments[k].rate * d + kSolarArguments[k].quad * T2);
+  // cos(phase - g) with g = j arg + k M from the multiples of each argument.
+  std::array<int, 7> maxJ{};
+  int maxK = 0;
+  for (const SolarTerm& s : table) {
+    if (s.index < 1 || s.index > 6) continue;
+    maxJ[s.index] = std::max(maxJ[s.index], std::abs(s.j));
+    maxK = std::max(maxK, std::abs(s.k));
+  }
+  std::array<MultipleAngles, 7> multiples;
+  for (int k = 1; k <= 6; ++k)
+    if (maxJ[k] > 0) multiples[k].Set(arg[k] * kRadPerDeg, std::min(maxJ[k], MultipleAngles::kMax));
+  MultipleAngles mM;
+  mM.Set(M * kRadPerDeg, std::min(maxK, MultipleAngles::kMax));
   double sum = 0;
-  for (const SolarTerm& s : table) sum += s.amplitude * CosDeg(s.phase - s.j * arg[s.index] - s.k * M);
+  for (const SolarTerm& s : table) {
+    if (s.index < 1 || s.index > 6) continue;
+    if (std::abs(s.j) > MultipleAngles::kMax || std::abs(s.k) > MultipleAngles::kMax) {
+      sum += s.amplitude * CosDeg(s.phase - s.j * arg[s.index] - s.k * M);
+      continue;
+    }
+    const CosSin g = SumOf(multiples[s.index].Of(s.j), mM.Of(s.k));
+    sum += s.amplitude * (s.cosPhase * g.c + s.sinPhase * g.s);
+  }
   lon += sum / 3600.0;
 
   // Lunar terms.

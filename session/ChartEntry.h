@@ -156,6 +156,15 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   double body(BodyArray array, int slot) const { return Get<double>(ArrayOffset(array) + 8 * slot); }
   void setBody(BodyArray array, int slot, double v) { Set(ArrayOffset(array) + 8 * slot, v); }
   double lon(int slot) const { return body(BodyArray::Lon, slot); }
+  // Body slots without values for the entry's moment (bit k for slot k:
+  // Chiron before its files), kept in slot 31 of the declination array,
+  // which no body uses; 0 when every body has its values.
+  uint32_t unavailableSlots() const {
+    const double v = body(BodyArray::Decl, 31);
+    return v >= 1.0 && v < 2147483648.0 ? static_cast<uint32_t>(v) : 0u;
+  }
+  void setUnavailableSlots(uint32_t mask) { setBody(BodyArray::Decl, 31, static_cast<double>(mask)); }
+  bool bodyAvailable(int slot) const { return slot < 0 || slot > 30 || !(unavailableSlots() >> slot & 1u); }
   void setLon(int slot, double v) { setBody(BodyArray::Lon, slot, v); }
   static size_t ArrayOffset(BodyArray array) {
     return entry_offset::lon + 256 * static_cast<size_t>(array);

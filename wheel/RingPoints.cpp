@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/BodySlots.h"
 #include "shell/AngleTime.h"
 
 namespace vostrane {
@@ -61,6 +62,7 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
     r.lon[p] = lonOf(p + 3);
     r.speed[p] = speedOf(p + 3);
   }
+  r.chironAvailable = e.bodyAvailable(slot::Chiron);
   r.lon[PartOfFortune] = Reduce(r.lon[Ascendant] + r.lon[Moon] - r.lon[Sun]);
   r.speed[PartOfFortune] = r.speed[Ascendant] + r.speed[Moon] - r.speed[Sun];
   r.lon[SouthNode] = Reduce(r.lon[Node] + 180.0);
@@ -100,7 +102,7 @@ bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, 
         return point == Ascendant ? (hs == 'D' || hs == 'E') : (hs == 'B' || hs == 'E');
       }
       return def.Flag(ring == 2 ? wheel_offset::anglesRing2 : wheel_offset::anglesRing3);
-    case Chiron: return def.Flag(wheel_offset::chiron);
+    case Chiron: return def.Flag(wheel_offset::chiron) && rings.Ring(ring).chironAvailable;
     case PartOfFortune: return fortune == 'Y' || fortune == 'y';
     case SouthNode: return def.Flag(wheel_offset::southNodeShown);
     default:

@@ -46,6 +46,7 @@ struct RingChart {
   std::array<double, kRingPoints> speed{};  // degrees per day
   std::array<double, 12> cusps{};         // cusps 1..12 at 0..11; the 13th is cusp 1 again
   char houseSystem = 0;                   // the chart's house system letter
+  bool chironAvailable = true;            // false: no Chiron for the chart's moment
 };
 
 struct RingArrays {

@@ -13,10 +13,12 @@ bool AstroCalculator::Houses(ChartEntry& entry, NameFileImage& image, bool geoce
 }
 
 bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags,
-                              CalcProgress&, int) {
+                              CalcProgress& progress, int) {
   // The constant tables of the theory are built once per calculation run.
   if (!theory_) theory_ = std::make_unique<AnalyticTheory>();
-  return CalcPlanets(entry, image, flags, *theory_);
+  // The planet step's own progress goes to the third label.
+  return CalcPlanets(entry, image, flags, *theory_,
+                     [&progress](const std::string& text) { progress.SetPlanetText(text); });
 }
 
 // This program never creates entries with a user-defined zodiac. An entry

@@ -2,11 +2,15 @@
 // planets, Chiron's range, the zodiac offset and the name-file image.
 #include <gtest/gtest.h>
 #include <swephexp.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "astro/AngleHelpers.h"
+#include "astro/AsteroidFiles.h"
 #include "astro/BodySlots.h"
 #include "astro/Houses.h"
 #include "astro/HypotheticalPlanets.h"
@@ -88,11 +92,50 @@ TEST_F(PlanetPassTest, AsteroidsComeFromTheFilesUpTo2049Only) {
   EXPECT_EQ(Calculated(1721, 12, 31, 23, 0).calcastyn(), 'N');
 }
 
-TEST_F(PlanetPassTest, ChironBeforeItsFilesTakesTheSunsPosition) {
+TEST_F(PlanetPassTest, ChironBeforeItsFilesIsMarkedUnavailable) {
   const ChartEntry e = Calculated(700, 3, 1, 12, 0);
-  EXPECT_LT(std::fabs(DiffDeg(e.lon(slot::Chiron), e.lon(slot::Sun))) * 3600.0, 60.0);
+  EXPECT_FALSE(e.bodyAvailable(slot::Chiron));
+  EXPECT_EQ(e.unavailableSlots(), 1u << slot::Chiron);
+  for (BodyArray a : {BodyArray::Lon, BodyArray::Speed, BodyArray::HLon, BodyArray::Ra, BodyArray::Decl})
+    EXPECT_EQ(e.body(a, slot::Chiron), 0.0) << int(a);
+  EXPECT_TRUE(e.bodyAvailable(slot::Sun));
   const ChartEntry later = Calculated(1900, 3, 1, 12, 0);
+  EXPECT_TRUE(later.bodyAvailable(slot::Chiron));
+  EXPECT_EQ(later.unavailableSlots(), 0u);
   EXPECT_GT(std::fabs(DiffDeg(later.lon(slot::Chiron), later.lon(slot::Sun))), 1.0);
+}
+
+// A missing asteroid file: one message for the whole run, however many
+// charts and passes need it, and the entry's asteroid flag says 'N'.
+TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
+  ASSERT_EQ(unlink((folder_.Path() + "/" + kAsteroidFileNames[1]).c_str()), 0);
+  ScopedScriptedMessages messages;
+  for (int year : {1950, 1960, 1970}) {
+    ChartEntry e = test::MakeEntry(year, 5, 5, 12, 0, 0, 0.0, 48.2, -16.4);
+    e.setNameRecord(3);
+    NameFileImage image;
+    CalcHouses(e, image, e.housesys(), false);
+    PlanetFlags flags;
+    ASSERT_TRUE(CalcPlanets(e, image, flags, theory_));
+    EXPECT_EQ(e.calcastyn(), 'N') << year;
+    EXPECT_EQ(flags.calcastyn, 'N') << year;
+    EXPECT_EQ(flags.calcyn, 'Y');
+  }
+  ASSERT_EQ(messages->Shown().size(), 1u);
+  EXPECT_EQ(messages->Shown()[0].text,
+            "ERROR!!!   File NVPAL21P.E87 not on disk. Ephemeris for birth year not on disk!");
+}
+
+// The planet step reports its progress for the third label.
+TEST_F(PlanetPassTest, ReportsItsProgress) {
+  ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
+  NameFileImage image;
+  CalcHouses(e, image, e.housesys(), false);
+  PlanetFlags flags;
+  std::vector<std::string> texts;
+  CalcPlanets(e, image, flags, theory_, [&](const std::string& t) { texts.push_back(t); });
+  EXPECT_EQ(texts, (std::vector<std::string>{"Daily motions", "Sun, Moon and planets", "Lunar nodes",
+                                             "Asteroids and Chiron", "Hypothetical planets"}));
 }
 
 TEST_F(PlanetPassTest, OuterFilesCoverBirthYearsMinus999To2300) {

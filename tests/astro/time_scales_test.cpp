@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "AstroTestSupport.h"
 #include "astro/DeltaT.h"
@@ -92,10 +96,9 @@ TEST(DeltaT, ValuesFromTableAndFormulas) {
   // Table interpolation: 31.07 s (1955) to 31.35 s (1956), f = 0.50274.
   EXPECT_NEAR(DeltaTSeconds(1955, 7, 1), 31.07 + (0.5 + 1 / 365.25) * 0.28, 1e-9);
   EXPECT_NEAR(DeltaTSeconds(1955, 7, 1), 31.21, 0.005);
-  // From 2000 on the formula: 62.003 s at 2000 January 1.
-  EXPECT_NEAR(DeltaTSeconds(2000, 1, 1), 62.003, 0.0005);
-  // The table's last value is the upper end of the 1999 interpolation.
-  EXPECT_NEAR(DeltaTSeconds(1999, 12, 30), 61.5 + (11 / 12.0 + 30 / 365.25) * 0.5, 1e-9);
+  // December 31 continues into the next year's interval: 1955 to 1956 and
+  // on towards 31.68 s (1957).
+  EXPECT_NEAR(DeltaTSeconds(1955, 12, 31), 31.35 + (31 / 365.25 - 1 / 12.0) * 0.33, 1e-9);
   // 948 to 1636: 25.5 u^2; for 1200 u is -6 (less a day).
   EXPECT_NEAR(DeltaTSeconds(1200, 1, 1), 918.0, 0.01);
   // Before 948: 1361.7 + 320 u + 44.3 u^2.
@@ -105,7 +108,63 @@ TEST(DeltaT, ValuesFromTableAndFormulas) {
   EXPECT_NEAR(DeltaTSeconds(1637, 1, 1), 67.80 - (1 / 365.25) * 2.8, 1e-9);
   EXPECT_NEAR(DeltaTSeconds(1636, 12, 31), DeltaTSeconds(1637, 1, 1), 0.2);
   EXPECT_NEAR(DeltaTSeconds(947, 12, 31), DeltaTSeconds(948, 1, 1), 0.5);
-  EXPECT_NEAR(DeltaTSeconds(1999, 12, 31), 61.5, 0.01);
+}
+
+// From 1973 on the observed values (USNO monthly, then IERS yearly); the
+// known checks of their source and the day on which the table hands over.
+TEST(DeltaT, ObservedValuesFrom1973) {
+  EXPECT_NEAR(DeltaTSeconds(1973, 1, 1), 43.37, 1e-9);
+  EXPECT_NEAR(DeltaTSeconds(1973, 2, 1), 43.4724, 1e-9);
+  EXPECT_NEAR(DeltaTSeconds(1990, 1, 1), 56.86, 0.01);
+  EXPECT_NEAR(DeltaTSeconds(2000, 1, 1), 63.83, 0.01);
+  EXPECT_NEAR(DeltaTSeconds(2010, 1, 1), 66.07, 0.01);
+  EXPECT_NEAR(DeltaTSeconds(2020, 1, 1), 69.36, 1e-9);
+  // Halfway between two yearly values.
+  EXPECT_NEAR(DeltaTSeconds(2022, 7, 2), (69.29 + 69.20) / 2, 0.001);
+  EXPECT_NEAR(DeltaTSeconds(2025, 1, 1), 69.14, 1e-9);
+}
+
+// Every value of the observed source files, as published, within 0.2 s.
+TEST(DeltaT, WithinTwoTenthsOfASecondOfTheObservedValues) {
+  int compared = 0;
+  for (const char* name : {"usno-deltat-monthly.txt", "iers-deltat-yearly-2018-2025.txt"}) {
+    std::ifstream in(test::SourceFile("../shared/data/deltat/") + name);
+    if (!in) in.open(test::SourceFile("data/deltat/deltat.txt"));
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.empty() || line[0] == '#') continue;
+      std::istringstream f(line);
+      int y, m, d;
+      double seconds;
+      if (!(f >> y >> m >> d >> seconds)) continue;
+      EXPECT_NEAR(DeltaTSeconds(y, m, d), seconds, 0.2) << y << "-" << m << "-" << d;
+      ++compared;
+    }
+  }
+  EXPECT_GE(compared, 540);
+}
+
+// From 1700 to 2300 no two consecutive days differ by more than 0.1 s, and
+// after the last observed value the extrapolation rises as the long-term
+// parabola bends it, without a step at the join.
+TEST(DeltaT, ContinuousFrom1700To2300) {
+  double previous = DeltaTSeconds(1700, 1, 1);
+  double largest = 0;
+  for (int y = 1700; y <= 2300; ++y)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= DaysInMonth(m, y); ++d) {
+        if (y == 1700 && m == 1 && d == 1) continue;
+        const double v = DeltaTSeconds(y, m, d);
+        largest = std::max(largest, std::fabs(v - previous));
+        ASSERT_LE(std::fabs(v - previous), 0.1) << y << "-" << m << "-" << d;
+        previous = v;
+      }
+  EXPECT_GT(largest, 0.0);
+  // The join: the rate of the last observed year carries on.
+  EXPECT_NEAR(DeltaTSeconds(2026, 1, 1) - DeltaTSeconds(2025, 1, 1), -0.04 + 0.0033, 0.002);
+  EXPECT_NEAR(DeltaTSeconds(2050, 1, 1), 70.2, 0.5);
+  EXPECT_NEAR(DeltaTSeconds(2100, 1, 1), 84.4, 0.5);
+  EXPECT_GT(DeltaTSeconds(2300, 1, 1), DeltaTSeconds(2200, 1, 1));
 }
 
 TEST(DeltaT, CalcDeltaTWritesTheEntry) {

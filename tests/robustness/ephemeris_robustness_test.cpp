@@ -45,12 +45,12 @@ class EphemerisFolder {
 // What a cut outer-planet file of `width` integers per node gives for the
 // nodes of kMoment: the message of the first node it cannot deliver, or
 // nothing when all are there.
-std::string OuterCutMessage(size_t bytes, int width) {
+std::string OuterCutMessage(const std::string& name, size_t bytes, int width) {
   const size_t record = 4 * static_cast<size_t>(width);
   for (int node = kFirstNode; node <= kLastNode; ++node) {
     if (static_cast<size_t>(node) > bytes / record)
       return "Unable to read record # " + std::to_string(node * width) +
-             " from file LRZ5_ not on disk\\.  Program ended\\.";
+             " from file " + name + " not on disk\\.  Program ended\\.";
     if ((node + 1) * record > bytes)
       return "ERROR! Unable to read data from ephemeris file\\. Program ended\\.";
   }
@@ -78,7 +78,7 @@ TEST(OuterFileRobustnessDeathTest, ACutFileEndsTheProgramWithTheMessageOfTheMiss
       SCOPED_TRACE(f.name + " " + copy.label);
       EphemerisFolder folder;
       folder.Replace(f.name, copy);
-      const std::string message = OuterCutMessage(copy.bytes.size(), f.width);
+      const std::string message = OuterCutMessage(f.name, copy.bytes.size(), f.width);
       if (message.empty()) {
         EXPECT_TRUE(Outer(f.body).available);
       } else {
@@ -177,7 +177,6 @@ TEST(AsteroidFileRobustness, ExtraBytesChangeNoPosition) {
 // a fatal read ends the program with its message.
 TEST(EphemerisRobustness, RandomDamageNeverWritesValuesOutsideTheirRanges) {
   const std::string files[] = {"LRZ5_24", "CHI_24", kAsteroidFileNames[0], kAsteroidFileNames[2]};
-  AnalyticTheory theory;
   int calculated = 0;
   uint32_t seed = 2000;
   for (const std::string& name : files) {
@@ -194,6 +193,7 @@ TEST(EphemerisRobustness, RandomDamageNeverWritesValuesOutsideTheirRanges) {
       EphemerisFolder folder;
       folder.Replace(name, copy);
       ScopedScriptedMessages messages;
+      AnalyticTheory theory;  // a run of its own: the files are read afresh
       ChartEntry e;
       e.InitNewEntry('T', 1);
       e.setYear(2000);

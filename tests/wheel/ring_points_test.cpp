@@ -139,3 +139,25 @@ TEST(RingPoints, ShownOnTheWheel) {
 
 }  // namespace
 }  // namespace vostrane
+
+namespace vostrane {
+namespace {
+
+// An entry without Chiron (before its files): the ring knows it, and the
+// wheel neither draws Chiron nor draws aspects to it, whatever the style.
+TEST(RingPoints, UnavailableChironIsNotShown) {
+  WheelDefinition d = test::PlainStyle();
+  d.SetLetter(wheel_offset::chiron, 'Y');
+  ChartEntry e = SampleEntry();
+  RingArrays rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
+  EXPECT_TRUE(rings.Ring(1).chironAvailable);
+  EXPECT_TRUE(PointShown(d, rings, wheel_point::Chiron, 1));
+  e.setUnavailableSlots(1u << 20);
+  rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
+  EXPECT_FALSE(rings.Ring(1).chironAvailable);
+  EXPECT_FALSE(PointShown(d, rings, wheel_point::Chiron, 1));
+  EXPECT_TRUE(PointShown(d, rings, wheel_point::Sun, 1));
+}
+
+}  // namespace
+}  // namespace vostrane

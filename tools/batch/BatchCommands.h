@@ -25,5 +25,6 @@ int RunDump(const Args& args);
 int RunNew(const Args& args);
 int RunRender(const Args& args);
 int RunPlace(const Args& args);
+int RunChartCsv(const Args& args);
 
 }  // namespace vostrane::batch

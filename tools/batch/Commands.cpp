@@ -12,6 +12,12 @@ const std::vector<Command>& Commands() {
        RunNew},
       {"calc", "", "calculate every entry of INPUT.FIL in place, as the program does", RunCalc},
       {"dump", "N", "print entry N of INPUT.FIL as one JSON object", RunDump},
+      {"chart-csv", "IN.csv OUT.csv",
+       "calculate a natal chart for every row of IN.csv (header line, then name, MM/DD/YYYY,\n"
+       "      HH:MM:SS, latitude, longitude, zone, daylight[, zodiac[, houses]], as for new) and\n"
+       "      write one row per chart to OUT.csv: Julian day, delta T, angles, cusps and every\n"
+       "      body's longitude, latitude, daily motion, right ascension and declination",
+       RunChartCsv},
       {"render", "N FILE [--with M [--with K]] [--zoom Z]",
        "draw the standard wheel page of entry N into FILE: .png the screen bitmap, .pdf the\n"
        "      printer at 600 dpi; --with adds the second and third chart of a bi- or tri-wheel,\n"

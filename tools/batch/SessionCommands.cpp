@@ -16,39 +16,11 @@
 #include "shell/Calendar.h"
 #include "shell/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
+#include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
 
 namespace vostrane::batch {
 namespace {
-
-std::optional<double> ParseNumber(const std::string& text) {
-  char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-  return v;
-}
-
-std::optional<int> ParseInt(const std::string& text) {
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || v < -100000 || v > 100000) return std::nullopt;
-  return static_cast<int>(v);
-}
-
-// Splits "a<sep>b<sep>c" into three integers.
-bool SplitThree(const std::string& text, char sep, int& a, int& b, int& c) {
-  const size_t p1 = text.find(sep);
-  const size_t p2 = p1 == std::string::npos ? p1 : text.find(sep, p1 + 1);
-  if (p2 == std::string::npos) return false;
-  auto x = ParseInt(text.substr(0, p1));
-  auto y = ParseInt(text.substr(p1 + 1, p2 - p1 - 1));
-  auto z = ParseInt(text.substr(p2 + 1));
-  if (!x || !y || !z) return false;
-  a = *x;
-  b = *y;
-  c = *z;
-  return true;
-}
 
 int Usage(const char* text) {
   std::fprintf(stderr, "vostrane-batch: %s (see --help)\n", text);
@@ -102,22 +74,11 @@ int RunDump(const Args& args) {
 // new NAME MM/DD/YYYY HH:MM:SS LAT LON ZONE DST [PLACE [ZODIAC [HOUSESYS]]]
 int RunNew(const Args& args) {
   if (args.size() < 7 || args.size() > 10) return Usage("new needs 7 to 10 arguments");
-  int month, day, year, hours, minutes, seconds;
-  if (!SplitThree(args[1], '/', month, day, year) || month < 1 || month > 12 || day < 1 ||
-      year < -999 || year > 2300 || day > DaysInMonth(month, year))
-    return Usage("the date must be MM/DD/YYYY, a real day, year -999 to 2300");
-  if (!SplitThree(args[2], ':', hours, minutes, seconds) || hours < 0 || hours > 23 ||
-      minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59)
-    return Usage("the time must be HH:MM:SS in 24-hour form");
-  const auto lat = ParseNumber(args[3]);
-  const auto lon = ParseNumber(args[4]);
-  const auto zone = ParseNumber(args[5]);
-  if (!lat || std::fabs(*lat) > 90) return Usage("latitude must be -90 to 90 (north positive)");
-  if (!lon || std::fabs(*lon) > 180) return Usage("longitude must be -180 to 180 (west positive)");
-  if (!zone || std::fabs(*zone) > 24) return Usage("zone must be -24 to 24 hours (west positive)");
-  const std::string dstLetters = "NYWDL";
-  if (args[6].size() != 1 || dstLetters.find(args[6][0]) == std::string::npos)
-    return Usage("the daylight letter must be one of N Y W D L");
+  BirthFields fields{args[1], args[2], args[3], args[4], args[5], args[6],
+                     args.size() > 8 ? args[8] : "", args.size() > 9 ? args[9] : ""};
+  // The fields are checked before any file is touched.
+  ChartEntry probe;
+  if (const auto wrong = ApplyBirthFields(fields, 'T', 1, probe)) return Usage(wrong->c_str());
   const std::string name = Utf8ToCp1252(args[0]);
   const std::string place = args.size() > 7 ? Utf8ToCp1252(args[7]) : "";
   if (name.empty() || name.size() > 25 || place.size() > 25)
@@ -125,15 +86,9 @@ int RunNew(const Args& args) {
   // A character without a Windows-1252 code would be stored as "?".
   if (Cp1252ToUtf8(name) != args[0] || (args.size() > 7 && Cp1252ToUtf8(place) != args[7]))
     return Usage("name and place take only Windows-1252 characters");
-  char zodiac = args.size() > 8 ? args[8][0] : 0;
-  const char houses = args.size() > 9 ? args[9][0] : 'F';
-  if (args.size() > 8 && (args[8].size() != 1 || (zodiac != 'T' && zodiac != 'S')))
-    return Usage("the zodiac must be T or S");
-  if (houses < 'A' || houses > 'I' || (args.size() > 9 && args[9].size() != 1))
-    return Usage("the house system must be a letter A to I");
 
   OpenControlFile();
-  if (!zodiac) zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
+  const char zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
   if (ControlFileIsOpen()) CloseControlFile();
 
   RecordFile file;
@@ -151,25 +106,14 @@ int RunNew(const Args& args) {
   }
 
   ChartEntry entry;
-  entry.InitNewEntry(zodiac, static_cast<int32_t>(terminator - 1));
+  ApplyBirthFields(fields, zodiac, static_cast<int32_t>(terminator - 1), entry);
   entry.setName(name);
   entry.setPlace(place);
-  entry.setMonth(month);
-  entry.setDay(day);
-  entry.setYear(year);
-  entry.setHours(hours);
-  entry.setMinutes(minutes);
-  entry.setSeconds(seconds);
-  entry.setLatitude(*lat);
-  entry.setLongitude(*lon);
-  entry.setTzone(*zone);
-  entry.setDstcode(static_cast<uint8_t>(dstLetters.find(args[6][0])));
-  entry.setHousesys(houses);
   // Birth date copies of the printout selection, as the birth data form sets them.
   for (int j : {64, 73}) {
-    entry.setPrintoutParam(j, month);
-    entry.setPrintoutParam(j + 1, day);
-    entry.setPrintoutParam(j + 2, year);
+    entry.setPrintoutParam(j, entry.month());
+    entry.setPrintoutParam(j + 1, entry.day());
+    entry.setPrintoutParam(j + 2, entry.year());
   }
 
   ChartEntry header;

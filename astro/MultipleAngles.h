@@ -1,0 +1,42 @@
+// Cosines and sines of the integer multiples of an angle, by repeated
+// rotation from one cosine and one sine. A trigonometric series in integer
+// multiples of a few arguments then needs two library calls per argument
+// instead of one per term, and each term is a few products.
+#pragma once
+
+#include <array>
+#include <cmath>
+
+namespace vostrane {
+
+struct CosSin {
+  double c = 1, s = 0;
+};
+
+// cos and sin of a + b from those of a and b.
+inline CosSin SumOf(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
+
+class MultipleAngles {
+ public:
+  static constexpr int kMax = 24;  // the largest multiple kept
+
+  // Multiples 0 to n (at most kMax) of the angle x in radians.
+  void Set(double x, int n) {
+    c_[0] = 1;
+    s_[0] = 0;
+    if (n < 1) return;
+    c_[1] = std::cos(x);
+    s_[1] = std::sin(x);
+    for (int m = 2; m <= n; ++m) {
+      c_[m] = c_[m - 1] * c_[1] - s_[m - 1] * s_[1];
+      s_[m] = s_[m - 1] * c_[1] + c_[m - 1] * s_[1];
+    }
+  }
+  // cos and sin of m times the angle, m from -n to n.
+  CosSin Of(int m) const { return m >= 0 ? CosSin{c_[m], s_[m]} : CosSin{c_[-m], -s_[-m]}; }
+
+ private:
+  std::array<double, kMax + 1> c_{}, s_{};
+};
+
+}  // namespace vostrane

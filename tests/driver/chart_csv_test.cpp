@@ -1,0 +1,114 @@
+// vostrane-batch chart-csv: rows of birth data in, one row of calculated
+// values per chart out, wrong rows reported with their line and skipped,
+// and an older output left as it was when the run cannot be done.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/AnalyticTheory.h"
+#include "astro/Houses.h"
+#include "astro/PlanetPass.h"
+#include "tests/support/EphemerisTestFiles.h"
+#include "tests/support/TempFolder.h"
+#include "tools/batch/CsvRows.h"
+
+#ifdef VOSTRANE_BATCH
+
+namespace vostrane {
+namespace {
+
+// Runs the batch tool in the current folder; returns its exit status and
+// puts its standard error into `err`.
+int RunChartCsv(const std::string& args, std::string& err) {
+  const std::string command = std::string(VOSTRANE_BATCH) + " chart-csv " + args + " 2>&1 >/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  char buf[4096];
+  err.clear();
+  while (size_t n = fread(buf, 1, sizeof buf, pipe)) err.append(buf, n);
+  return WEXITSTATUS(pclose(pipe));
+}
+
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+  std::istringstream in(text);
+  batch::CsvReader reader(in);
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> f;
+  while (reader.Next(f)) rows.push_back(f);
+  return rows;
+}
+
+TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  folder.Write("in.csv",
+               "name,date,time,latitude,longitude,zone,daylight,zodiac,houses\n"
+               "\"Curie, Marie\",11/07/1867,12:00:00,52.25,-21.0,-1,N\n"
+               "Second,02/29/2000,23:59:59,-33.9,-151.2,-10,Y,S,C\n"
+               "Bad date,02/30/2001,10:00:00,10,10,0,N\n"
+               "Too few,01/01/2001,10:00:00\n"
+               "Early,03/01/0700,12:00:00,40,-20,0,N,T,A\n");
+  std::string err;
+  ASSERT_EQ(RunChartCsv("in.csv out.csv", err), 0) << err;
+  EXPECT_NE(err.find("in.csv line 4: the date must be MM/DD/YYYY"), std::string::npos) << err;
+  EXPECT_NE(err.find("in.csv line 5: expected 7 to 9 fields"), std::string::npos) << err;
+  EXPECT_NE(err.find("3 charts written"), std::string::npos) << err;
+
+  const auto rows = ReadCsv(folder.Read("out.csv"));
+  ASSERT_EQ(rows.size(), 4u);
+  const auto& header = rows[0];
+  ASSERT_EQ(header.size(), 15u + 25u * 5u);
+  EXPECT_EQ(header[1], "julday");
+  EXPECT_EQ(header[15], "sun_lon");
+  for (const auto& r : rows) EXPECT_EQ(r.size(), header.size());
+  EXPECT_EQ(rows[1][0], "Curie, Marie");
+
+  // The first chart as the library calculates it.
+  ChartEntry e;
+  e.InitNewEntry('T', 1);
+  e.setMonth(11);
+  e.setDay(7);
+  e.setYear(1867);
+  e.setHours(12);
+  e.setLatitude(52.25);
+  e.setLongitude(-21.0);
+  e.setTzone(-1);
+  NameFileImage image;
+  CalcHouses(e, image, e.housesys(), false);
+  AnalyticTheory theory;
+  PlanetFlags flags;
+  CalcPlanets(e, image, flags, theory);
+  EXPECT_NEAR(std::stod(rows[1][1]), e.julday(), 1e-8);
+  EXPECT_NEAR(std::stod(rows[1][2]), e.deltat(), 1e-3);
+  EXPECT_NEAR(std::stod(rows[1][3]), e.asc(), 1e-7);
+  for (int k = 0; k < 5; ++k) {
+    const BodyArray arrays[5] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra, BodyArray::Decl};
+    EXPECT_NEAR(std::stod(rows[1][15 + k]), e.body(arrays[k], 0), 1e-7) << k;  // the Sun
+    EXPECT_NEAR(std::stod(rows[1][15 + 5 + k]), e.body(arrays[k], 1), 1e-7) << k;  // the Moon
+  }
+  // AD 700 has no Chiron: its columns are empty; the Sun's are there.
+  size_t chiron = 0;
+  while (header[chiron] != "chiron_lon") ++chiron;
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(rows[3][chiron + k], "") << k;
+  EXPECT_NE(rows[3][15], "");
+}
+
+TEST(ChartCsv, AMissingInputLeavesAnOlderOutputAsItWas) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  folder.Write("out.csv", "older\n");
+  std::string err;
+  EXPECT_EQ(RunChartCsv("missing.csv out.csv", err), 1);
+  EXPECT_NE(err.find("cannot read missing.csv"), std::string::npos) << err;
+  EXPECT_EQ(folder.Read("out.csv"), "older\n");
+  EXPECT_EQ(RunChartCsv("one-argument.csv", err), 2);
+}
+
+}  // namespace
+}  // namespace vostrane
+
+#endif  // VOSTRANE_BATCH

@@ -1,0 +1,80 @@
+#include "tools/batch/BirthFields.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "shell/Calendar.h"
+
+namespace vostrane::batch {
+namespace {
+
+// Splits "a<sep>b<sep>c" into three integers.
+bool SplitThree(const std::string& text, char sep, int& a, int& b, int& c) {
+  const size_t p1 = text.find(sep);
+  const size_t p2 = p1 == std::string::npos ? p1 : text.find(sep, p1 + 1);
+  if (p2 == std::string::npos) return false;
+  auto x = ParseInt(text.substr(0, p1));
+  auto y = ParseInt(text.substr(p1 + 1, p2 - p1 - 1));
+  auto z = ParseInt(text.substr(p2 + 1));
+  if (!x || !y || !z) return false;
+  a = *x;
+  b = *y;
+  c = *z;
+  return true;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(const std::string& text) {
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || v < -100000 || v > 100000) return std::nullopt;
+  return static_cast<int>(v);
+}
+
+std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZodiac, int32_t entryCount,
+                                            ChartEntry& entry) {
+  int month, day, year, hours, minutes, seconds;
+  if (!SplitThree(f.date, '/', month, day, year) || month < 1 || month > 12 || day < 1 || year < -999 ||
+      year > 2300 || day > DaysInMonth(month, year))
+    return "the date must be MM/DD/YYYY, a real day, year -999 to 2300";
+  if (!SplitThree(f.time, ':', hours, minutes, seconds) || hours < 0 || hours > 23 || minutes < 0 ||
+      minutes > 59 || seconds < 0 || seconds > 59)
+    return "the time must be HH:MM:SS in 24-hour form";
+  const auto lat = ParseNumber(f.lat);
+  const auto lon = ParseNumber(f.lon);
+  const auto zone = ParseNumber(f.zone);
+  if (!lat || std::fabs(*lat) > 90) return "latitude must be -90 to 90 (north positive)";
+  if (!lon || std::fabs(*lon) > 180) return "longitude must be -180 to 180 (west positive)";
+  if (!zone || std::fabs(*zone) > 24) return "zone must be -24 to 24 hours (west positive)";
+  const std::string dstLetters = "NYWDL";
+  if (f.dst.size() != 1 || dstLetters.find(f.dst[0]) == std::string::npos)
+    return "the daylight letter must be one of N Y W D L";
+  if (!f.zodiac.empty() && (f.zodiac.size() != 1 || (f.zodiac[0] != 'T' && f.zodiac[0] != 'S')))
+    return "the zodiac must be T or S";
+  const char houses = f.houses.empty() ? 'F' : f.houses[0];
+  if (houses < 'A' || houses > 'I' || f.houses.size() > 1) return "the house system must be a letter A to I";
+
+  entry.InitNewEntry(f.zodiac.empty() ? defaultZodiac : f.zodiac[0], entryCount);
+  entry.setMonth(month);
+  entry.setDay(day);
+  entry.setYear(year);
+  entry.setHours(hours);
+  entry.setMinutes(minutes);
+  entry.setSeconds(seconds);
+  entry.setLatitude(*lat);
+  entry.setLongitude(*lon);
+  entry.setTzone(*zone);
+  entry.setDstcode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
+  entry.setHousesys(houses);
+  return std::nullopt;
+}
+
+}  // namespace vostrane::batch
