@@ -17,6 +17,9 @@ class AtlasPlaceLookup : public PlaceLookup {
   bool IsAtlasPlace(const std::string& placeText) override;
   FocusAfterRead ReadPlace(BirthDataFields& fields, int chartType) override;
   void RecheckZone(BirthDataFields& fields, char what) override;
+
+ private:
+  bool unavailableShown_ = false;  // the unavailable note, once per data entry
 };
 
 }  // namespace vostrane
