@@ -23,20 +23,21 @@ faults_session "Ann Lee" "Bea Roy"
 fill() { dd if=/dev/zero of=filler bs=4k 2>/dev/null || true; sync; }
 
 fill
-if ./vostrane-batch new "Cy Dunn" 02/02/1990 08:00:00 20 20 1 N Oslo >/dev/null 2>new.err; then
+if ./vostrane-batch new "Cy Dunn" 02/02/1990 08:00:00 20 20 1 N Oslo >/dev/null 2>"$install/new.err"; then
   fail "new on a full disk reported success"
 fi
-grep -q "cannot write INPUT.FIL" new.err || fail "new on a full disk said: $(cat new.err)"
+grep -q "cannot write INPUT.FIL" "$install/new.err" || fail "new on a full disk said: $(cat "$install/new.err")"
 "${TOOL[@]}" clear names.dbf
 # In-place writes need no room; whatever fails must say so.
 status=0
-./vostrane-batch calc 2>calc.err || status=$?
-if [ "$status" -ne 0 ]; then grep -q "vostrane-batch:" calc.err || fail "calc failed silently"; fi
+./vostrane-batch calc 2>"$install/calc.err" || status=$?
+if [ "$status" -ne 0 ]; then grep -q "vostrane-batch:" "$install/calc.err" || fail "calc failed silently"; fi
 rm -f filler
 ./vostrane-batch dump 1 >/dev/null || fail "entry 1 unreadable after the full disk"
 entry=$(./vostrane-batch new "Cy Dunn" 02/02/1990 08:00:00 20 20 1 N Oslo) || fail "new after freeing space failed"
 [ "$entry" -eq 3 ] || fail "the new entry is $entry, not 3: the session file changed while the disk was full"
+"${TOOL[@]}" append names.dbf "Cy Dunn"
 "${TOOL[@]}" link INPUT.FIL names.dbf
-./vostrane-batch calc 2>calc.err || fail "calc after freeing space failed: $(cat calc.err)"
+./vostrane-batch calc 2>"$install/calc.err" || fail "calc after freeing space failed: $(cat "$install/calc.err")"
 "${TOOL[@]}" check names.dbf INPUT.FIL || fail "values lost after the full disk"
 echo "full disk: new refused, calc status $status; all well after freeing space"
