@@ -22,6 +22,9 @@ void IndexProgressWindow::Begin(const std::string& caption, uint32_t totalRecord
   window_->setLabelText(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())));
   window_->setCancelButton(nullptr);
   window_->setRange(0, kSteps);
+  // Shown until End, also once the bar is full.
+  window_->setAutoReset(false);
+  window_->setAutoClose(false);
   window_->setMinimumDuration(0);
   window_->setValue(0);
   window_->show();
