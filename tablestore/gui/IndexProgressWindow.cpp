@@ -17,9 +17,12 @@ IndexProgressWindow::~IndexProgressWindow() = default;
 
 void IndexProgressWindow::Begin(const std::string& caption, uint32_t totalRecords) {
   total_ = totalRecords;
+  window_.reset();
+  if (totalRecords == 0) return;  // an empty table is indexed at once
+  const QString text = QString::fromLatin1(caption.data(), static_cast<int>(caption.size()));
   window_ = std::make_unique<QProgressDialog>();
-  window_->setWindowTitle("Vostrane");
-  window_->setLabelText(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())));
+  window_->setWindowTitle(text);
+  window_->setLabelText(text);
   window_->setCancelButton(nullptr);
   window_->setRange(0, kSteps);
   // Shown until End, also once the bar is full.

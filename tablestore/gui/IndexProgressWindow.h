@@ -1,7 +1,7 @@
 // The progress window of an index rebuild: "Indexing " + the index file name
-// + "...", with a bar over the table's records. It shows itself when a
-// rebuild begins and hides when it ends; the program keeps one for the life
-// of its tables.
+// + "..." as its title and text, with a bar over the table's records. It
+// shows itself when a rebuild of a table with records begins and goes when
+// it ends; the program keeps one for the life of its tables.
 #pragma once
 
 #include <memory>
