@@ -1,5 +1,6 @@
 #include "atlas/PlacesTable.h"
 
+#include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "shell/TextRoutines.h"
 #include "tablestore/AnsiUpper.h"
@@ -38,6 +39,11 @@ bool OpenPlacesTable() {
   TTzDbf& table = PlacesTable();
   try {
     ConfigurePlacesTable(table);
+    table.SetDbfFields({});  // the atlas is installed, never made here
+    if (!FileExists(kPlacesFileName)) {
+      ShowMessage(kAtlasMissingText, MsgIcon::Error);
+      return false;
+    }
     table.Open();
     table.SetOrderTo(kPlacesCityOrder);
     return true;

@@ -30,10 +30,20 @@ void ConfigurePlacesTable(TTzDbf& table, const std::string& fileName = kPlacesFi
 
 // The program's atlas, opened at start-up and kept open until the end.
 TTzDbf& PlacesTable();
-// Opens "places.dbf" in the working folder (created empty when missing,
-// its index built when missing) and sets order 1. A table store error is
-// shown and false returned; the program goes on without places.
+// Opens "places.dbf" in the working folder (its index built when missing)
+// and sets order 1. A missing atlas is reported (kAtlasMissingText), never
+// created empty: an empty atlas would answer every lookup with "not found".
+// A table store error is shown. Both return false, and the program goes on
+// without places.
 bool OpenPlacesTable();
+
+inline constexpr const char* kAtlasMissingText =
+    "The atlas places.dbf is missing from the Vostrane folder, so places cannot be looked up.\r\n"
+    "Re-install places.dbf; until then type the latitude, longitude and time zone by hand.";
+// Shown when the place lookup is asked for while the atlas is not open.
+inline constexpr const char* kAtlasUnavailableText =
+    "Place lookup is unavailable: the atlas places.dbf could not be opened.\r\n"
+    "Type the latitude, longitude and time zone by hand.";
 void ClosePlacesTable();
 
 // One atlas record as the program uses it.

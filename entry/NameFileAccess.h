@@ -37,6 +37,11 @@ class NameFileAccess {
   // True when the trimmed name is exactly a person of the name file.
   virtual bool IsSavedName(const std::string& name) = 0;
 
+  // The link of the entry just shown (or after a removal): true when it is
+  // not a duplicate-name entry and its name is a saved person, whose name
+  // the name file then remembers as the person the entry is linked to.
+  virtual bool LinkShownEntry(const ChartEntry& entry) = 0;
+
   // The list for the typed name; `scrollSteps` moves it (negative up).
   virtual NameListView FillNameList(const std::string& typed, int scrollSteps) = 0;
 
@@ -44,7 +49,9 @@ class NameFileAccess {
   // the fields and the entry. True when a person was read.
   virtual bool ReadTopName(BirthDataFields& fields, ChartEntry& entry) = 0;
 
-  // Leaving an entry: a linked natal entry updates its person's record.
+  // Leaving an entry: a linked natal entry updates its person's record. A
+  // rename onto another saved person asks first and never overwrites
+  // without a Yes.
   virtual void UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry,
                                   bool linked) = 0;
 
@@ -72,6 +79,7 @@ class NoNameFile : public NameFileAccess {
  public:
   void BeginSession() override {}
   bool IsSavedName(const std::string&) override { return false; }
+  bool LinkShownEntry(const ChartEntry&) override { return false; }
   NameListView FillNameList(const std::string&, int) override { return {}; }
   bool ReadTopName(BirthDataFields&, ChartEntry&) override { return false; }
   void UpdateLinkedRecord(const BirthDataFields&, ChartEntry&, bool) override {}

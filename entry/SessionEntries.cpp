@@ -26,6 +26,10 @@ bool StartSessionFile(const ChartEntry& workingImage) {
   header.SetString(entry_offset::str6400, 51, "");
   header.setAlternateName("");
   SessionAccess('W', header);
+  // From the start the file ends in a terminator, so that it stays a valid
+  // session whenever the program ends.
+  ChartEntry terminator;
+  SessionAccess('W', terminator);
   return true;
 }
 
@@ -41,6 +45,11 @@ ChartEntry ReadSessionEntry(int k) {
 }
 
 void WriteSessionEntry(int k, const ChartEntry& entry) {
+  // A new last entry gets the terminator after it first, then takes the
+  // old terminator's place: no single write leaves the list unterminated.
+  ChartEntry terminator;
+  for (int64_t r = SessionRecordCount(); r >= 1 && r <= k + 1; r = SessionRecordCount())
+    SessionAccess('w', terminator, r);
   ChartEntry copy = entry;
   SessionAccess('w', copy, k);
 }

@@ -45,6 +45,16 @@ std::string UpdatedText(const std::string& name) {
          "button because data is automatically updated on" + "\r\n" + "the disk for you.";
 }
 
+}  // namespace
+
+std::string RenameOntoOtherText(const std::string& name) {
+  return "\"" + name + "\" is already saved in the name file as another person." + "\r\n" +
+         "Replace the birth data of that person with the data of this entry?" + "\r\n\r\n" +
+         "(No keeps the saved person as it is; this entry is then not saved.)";
+}
+
+namespace {
+
 bool InOfferRange(const SaveOfferState& offers, int entryNumber) {
   return entryNumber >= 1 && static_cast<size_t>(entryNumber) < offers.doNotAsk.size();
 }
@@ -56,6 +66,7 @@ NameTableAccess::NameTableAccess(TTzDbf& table, NameFormContext& context)
 
 void NameTableAccess::BeginSession() {
   lastList_ = {};
+  RememberLink(0, "");
   lastTyped_.clear();
   if (!Usable()) return;
   Guarded([&] {
@@ -67,6 +78,18 @@ void NameTableAccess::BeginSession() {
 bool NameTableAccess::IsSavedName(const std::string& name) {
   if (!Usable()) return false;
   return Guarded([&] { return NameIsOnFile(table_, name); }, false);
+}
+
+void NameTableAccess::RememberLink(int entryNumber, const std::string& name) {
+  linkedEntry_ = entryNumber;
+  linkedName_ = name;
+}
+
+bool NameTableAccess::LinkShownEntry(const ChartEntry& entry) {
+  RememberLink(0, "");
+  if (DuplicateNameLetter(entry) == 'Y' || !IsSavedName(Trim(entry.name()))) return false;
+  RememberLink(context_.CurrentEntry(), Trim(entry.name()));
+  return true;
 }
 
 NameListView NameTableAccess::FillNameList(const std::string& typed, int scrollSteps) {
@@ -163,6 +186,7 @@ NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name
   if (!table_.FindNear(NameKey(name))) return ReadOutcome::Refused;
   const uint32_t record = table_.RecNo();
   fields = ReadBirthData(table_);
+  RememberLink(k, Trim(fields.name));
 
   entry.setBrthdatsrc("XX");
   entry.setBrthdatacc("XX");
@@ -189,12 +213,30 @@ bool NameTableAccess::UpdateRecord(const BirthDataFields& fields, ChartEntry& en
     ShowMessage(PersonCheckText(code), MsgIcon::Warning);
     return false;
   }
-  const uint32_t linkedRecord = entry.nameRecord() > 0 ? static_cast<uint32_t>(entry.nameRecord()) : 0;
-  const PersonWriteResult result = UpdatePerson(table_, fields, linkedRecord);
+  const std::string name = Trim(fields.name);
+  // Only the entry that made the link can have renamed its person.
+  const std::string linkedName = linkedEntry_ == entryNumber ? linkedName_ : name;
+  PersonWriteResult result = UpdatePerson(table_, fields, linkedName);
+  if (result.outcome == PersonWrite::OtherPerson) {
+    // Asked outside the lock, so that other programs are not kept waiting.
+    if (AskYesNo(RenameOntoOtherText(name), MsgIcon::Warning)) {
+      result = UpdatePerson(table_, fields, linkedName, true);
+    } else {
+      // The entry keeps its data but no longer stands for a saved person:
+      // the saved person of that name holds the name's link.
+      entry.setNameRecord(0);
+      SetDuplicateNameLetter(entry, 'Y');
+      RememberLink(0, "");
+      WriteSessionEntry(entryNumber, entry);
+      return false;
+    }
+  }
   if (result.outcome == PersonWrite::Busy) {
     ShowMessage(MessageText(13060) + " " + MessageText(13055), MsgIcon::Warning);
     return false;
   }
+  if (result.outcome != PersonWrite::Written) return false;
+  RememberLink(entryNumber, name);
   entry.setNameRecord(static_cast<int32_t>(result.record));
   WriteSessionEntry(entryNumber, entry);
   return true;
@@ -219,6 +261,7 @@ bool NameTableAccess::AppendRecord(const BirthDataFields& fields, ChartEntry& en
     return false;
   }
   linked = true;
+  RememberLink(entryNumber, name);
   entry.setNameRecord(static_cast<int32_t>(result.record));
   vostrane::CopyFormIntoEntry(fields, entry, 'E');
   WriteSessionEntry(entryNumber, entry);
@@ -317,6 +360,7 @@ void NameTableAccess::RemoveName(ChartEntry& entry, int entryNumber, SaveOfferSt
     }
     if (result.outcome == PersonWrite::Written) ShowMessage(name + FormText(9028), MsgIcon::Information);
     linked = false;
+    RememberLink(0, "");
     entry.setNameRecord(0);
     if (InOfferRange(offers, entryNumber)) offers.doNotAsk[static_cast<size_t>(entryNumber)] = 1;
     WriteSessionEntry(entryNumber, entry);

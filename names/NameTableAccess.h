@@ -38,6 +38,10 @@ inline constexpr const char* kBeginEnteringText =
 inline constexpr const char* kReplaceQuestionText =
     "The birth data will be replaced with the new birth data.\r\nProceed to read in new birth data?";
 inline constexpr const char* kNotSavedCaption = "Name Not Saved on Disk";
+// The question before a linked entry renamed to another saved person's name
+// replaces that person's birth data.
+std::string RenameOntoOtherText(const std::string& name);
+
 inline constexpr const char* kNoNameTableText =
     "The name file names.dbf is not open, so names cannot be saved.";
 
@@ -47,6 +51,7 @@ class NameTableAccess : public NameFileAccess {
 
   void BeginSession() override;
   bool IsSavedName(const std::string& name) override;
+  bool LinkShownEntry(const ChartEntry& entry) override;
   NameListView FillNameList(const std::string& typed, int scrollSteps) override;
   bool ReadTopName(BirthDataFields& fields, ChartEntry& entry) override;
   void UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry, bool linked) override;
@@ -83,6 +88,11 @@ class NameTableAccess : public NameFileAccess {
   TTzDbf& table_;
   NameFormContext& context_;
   NameListFill lastList_;   // the list as last shown
+  // The saved person the current entry holds the link to, by name: set when
+  // the entry is shown, read, saved or updated; a rename is told from it.
+  std::string linkedName_;
+  int linkedEntry_ = 0;     // the entry that link belongs to
+  void RememberLink(int entryNumber, const std::string& name);
   std::string lastTyped_;   // the name field's text the list was made for
 };
 

@@ -29,17 +29,19 @@ std::string TimeValueText(double value) {
 
 void NameTableWriteBack::PositionOn(const std::string& name) {
   positioned_ = false;
+  name_ = name;
   if (!table_.IsOpen()) return;
   try {
     positioned_ = NameIsOnFile(table_, name);
   } catch (const TableError& e) {
+    ++failed_;
     ShowMessage(e.what(), MsgIcon::Error);
   }
 }
 
 void NameTableWriteBack::WriteBack(const NameFileImage& image, bool fullSet) {
   if (!positioned_) return;
-  try {
+  Post([&] {
     table_.SetCField("GMT", TimeValueText(image.Get<double>(image_offset::gmt)));
     table_.SetCField("JULDAY", TimeValueText(image.Get<double>(image_offset::julday)));
     table_.SetCField("OBLIQ", TimeValueText(image.Get<double>(image_offset::obliq)));
@@ -59,30 +61,48 @@ void NameTableWriteBack::WriteBack(const NameFileImage& image, bool fullSet) {
     if (fullSet) {
       for (int b = 0; b < 8; ++b) table_.SetCField(kBodyFields[b], Bytes(image.BodyBlock(b), 128));
     }
-    Post();
-  } catch (const TableError& e) {
-    ShowMessage(e.what(), MsgIcon::Error);
-  }
+  });
 }
 
 void NameTableWriteBack::StoreCalcFlags(const PlanetFlags& flags) {
   if (!positioned_) return;
-  try {
+  Post([&] {
     table_.SetCField("CALCYN", std::string(1, flags.calcyn));
     table_.SetCField("CALCASTYN", std::string(1, flags.calcastyn));
     table_.SetCField("CALCTNP", std::string(1, flags.calctnp));
-    Post();
+  });
+}
+
+void NameTableWriteBack::Post(const std::function<void()>& setFields) {
+  bool found = true;
+  try {
+    const bool posted = WriteUnderLock(table_, [&] {
+      // The person is found again under the lock: another program may have
+      // moved the records since the entry was positioned.
+      found = NameIsOnFile(table_, name_);
+      if (!found) return;
+      setFields();
+      table_.ReplaceRec();
+      if (table_.Deleted()) table_.RecallRec();
+    });
+    if (!posted) {
+      ++failed_;
+      ShowMessage(kWriteBackBusyText, MsgIcon::Warning);
+    } else if (!found) {
+      // Removed by another program meanwhile: nobody else gets the values.
+      positioned_ = false;
+      ++failed_;
+      ShowMessage(PersonGoneText(name_), MsgIcon::Warning);
+    }
   } catch (const TableError& e) {
+    ++failed_;
     ShowMessage(e.what(), MsgIcon::Error);
   }
 }
 
-void NameTableWriteBack::Post() {
-  const bool posted = WriteUnderLock(table_, [&] {
-    table_.ReplaceRec();
-    if (table_.Deleted()) table_.RecallRec();
-  });
-  if (!posted) ShowMessage(kWriteBackBusyText, MsgIcon::Warning);
+std::string PersonGoneText(const std::string& name) {
+  return "The calculated values of " + name +
+         " were not stored: the person is no longer in the name file names.dbf.";
 }
 
 }  // namespace vostrane

@@ -1,9 +1,10 @@
 // The calculation driver's write-back into the person's record of the name
 // table: the time values as text with 25 decimals, the angles as fixed-point
 // numbers, the packed cusps and body arrays, and the calculation flags, each
-// posted under the table lock with up to 1000 attempts.
+// posted under the table lock (names/TableLock.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "session/driver/NameFileWriteBack.h"
@@ -18,6 +19,8 @@ inline constexpr const char* kWriteBackBusyText =
 // A time value as the character fields hold it: fixed notation with 25
 // decimals, cut to the field width of 25 characters.
 std::string TimeValueText(double value);
+// The note for a person removed from the name file while being calculated.
+std::string PersonGoneText(const std::string& name);
 
 class NameTableWriteBack : public NameFileWriteBack {
  public:
@@ -30,14 +33,20 @@ class NameTableWriteBack : public NameFileWriteBack {
   void StoreCalcFlags(const PlanetFlags& flags) override;
 
   bool Positioned() const { return positioned_; }
+  // Write-backs that were not made (table busy after every attempt, or a
+  // table store error such as a table that may only be read).
+  int FailedWriteBacks() const { return failed_; }
 
  private:
-  // Replaces the current record with the fields set, recalling it when it
-  // is marked deleted; the busy message after 1000 failed attempts.
-  void Post();
+  // Under the lock: finds the person again by name, sets the fields and
+  // replaces the record, recalling it when it is marked deleted; the busy
+  // message when the lock was not granted.
+  void Post(const std::function<void()>& setFields);
 
   TTzDbf& table_;
+  std::string name_;
   bool positioned_ = false;
+  int failed_ = 0;
 };
 
 }  // namespace vostrane

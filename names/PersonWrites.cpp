@@ -35,22 +35,28 @@ PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields) {
   return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
 }
 
-PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, uint32_t linkedRecord) {
+PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, const std::string& linkedName,
+                               bool replaceOther) {
   const std::string name = Trim(fields.name);
+  const std::string oldName = Trim(linkedName).empty() ? name : Trim(linkedName);
+  const bool renamed = NameKey(oldName) != NameKey(name);
   PersonWriteResult result;
   const bool locked = WriteUnderLock(table, [&] {
     if (NameIsOnFile(table, name)) {
+      if (renamed && !replaceOther) {
+        result = {PersonWrite::OtherPerson, table.RecNo()};
+        return;
+      }
       PutBirthData(table, fields);
       table.ReplaceRec();
       if (table.Deleted()) table.RecallRec();
       result = {PersonWrite::Written, table.RecNo()};
-      return;
+    } else {
+      result = {PersonWrite::Written, 0};
     }
-    if (linkedRecord > 0 && linkedRecord <= table.RecCount()) {
-      table.Go(linkedRecord);
-      if (!table.Deleted()) table.DeleteRec();
-    }
-    result = {PersonWrite::Written, AppendRecord(table, fields)};
+    // A renamed person's old record goes, found by its own name.
+    if (renamed && NameIsOnFile(table, oldName)) table.DeleteRec();
+    if (result.record == 0) result.record = AppendRecord(table, fields);
   });
   return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
 }

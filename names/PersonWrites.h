@@ -15,6 +15,7 @@ enum class PersonWrite {
   Written,   // the record was written (or removed)
   OnFile,    // append: a person of this name is already on file; nothing written
   NotFound,  // remove: no person of this name; nothing removed
+  OtherPerson,  // update: the new name is another saved person's; nothing written
   Busy,      // no attempt got the table lock; nothing written
 };
 
@@ -27,13 +28,17 @@ struct PersonWriteResult {
 // when its name is not on file; the check is made again under the lock.
 PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields);
 
-// Updates the person of a linked entry from the form. The record of the
-// form's name is updated in place. When the name is not on file, the entry's
-// person was renamed: its record `linkedRecord` (0 when the entry has none)
-// is deleted and a new record is appended. Records are never found by
-// position alone, so a name that is not on file can never overwrite
-// another person.
-PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, uint32_t linkedRecord);
+// Updates the person a linked entry holds the link to, `linkedName`, from
+// the form; records are found by name under the lock, never by a remembered
+// position. With the same name the record is updated in place (appended
+// anew when another program removed it). With another name the person was
+// renamed: when the new name is not on file, the record of `linkedName` is
+// deleted and the form appended; when the new name belongs to another saved
+// person, nothing is written (OtherPerson) unless `replaceOther`, which
+// updates that person from the form and deletes the record of `linkedName`.
+// An empty `linkedName` counts as the form's name.
+PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, const std::string& linkedName,
+                               bool replaceOther = false);
 
 // Marks the record of the name deleted.
 PersonWriteResult RemovePerson(TTzDbf& table, const std::string& name);

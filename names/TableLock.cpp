@@ -3,9 +3,7 @@
 namespace vostrane {
 
 bool WriteUnderLock(TTzDbf& table, const std::function<void()>& write) {
-  bool locked = false;
-  for (int attempt = 0; attempt < kLockAttempts && !locked; ++attempt) locked = table.FLock();
-  if (!locked) return false;
+  if (!RetryWithGrowingPause([&] { return table.FLock(); })) return false;
   try {
     write();
   } catch (...) {

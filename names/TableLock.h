@@ -1,19 +1,20 @@
-// Every change of the name table is made under the table's whole-file lock,
-// taken with up to 1000 attempts one after the other, so that another
-// program may use the same table at the same time.
+// Every change of the name table is made under the table's whole-file lock.
+// A lock another program holds is tried again with a growing pause, for
+// about three seconds in all, so that two programs using the same table at
+// the same time wait for each other instead of failing.
 #pragma once
 
 #include <functional>
 
+#include "tablestore/LockRetry.h"
 #include "tablestore/TTzDbf.h"
 
 namespace vostrane {
 
-inline constexpr int kLockAttempts = 1000;
-
-// Tries the lock up to kLockAttempts times; with it, runs `write` and
-// releases the lock (also when `write` throws). False when no attempt got
-// the lock: nothing was written.
+// Tries the lock patiently (RetryWithGrowingPause); with it, runs `write`
+// and releases the lock (also when `write` throws). False when no attempt
+// got the lock: nothing was written. A table that may only be read raises
+// its TableError at the first attempt.
 bool WriteUnderLock(TTzDbf& table, const std::function<void()>& write);
 
 }  // namespace vostrane

@@ -71,6 +71,10 @@ constexpr size_t saveMarker = 6468;
 constexpr size_t calcastyn = 6469;
 constexpr size_t biography = 6470;         // char[360]: biodat1, biodat2
 constexpr size_t dstTable = 6830;
+// First byte of the reserved area after the daylight table number: 'Y' once
+// the calculation driver has completed every step of the entry; anything
+// else (a new entry, or one whose calculation ended early) is not complete.
+constexpr size_t calcComplete = 6834;
 constexpr size_t alternateName = 6884;     // string[25]
 constexpr size_t blockC = 6910;            // 800 bytes
 constexpr size_t brthdatsrc = 7710;
@@ -191,6 +195,8 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   void setCalcastyn(char v) { SetLetter(entry_offset::calcastyn, v); }
   int32_t dstTable() const { return Get<int32_t>(entry_offset::dstTable); }
   void setDstTable(int32_t v) { Set(entry_offset::dstTable, v); }
+  bool calcComplete() const { return Letter(entry_offset::calcComplete) == 'Y'; }
+  void setCalcComplete(bool v) { SetLetter(entry_offset::calcComplete, v ? 'Y' : 'N'); }
   std::string brthdatsrc() const { return GetChars(entry_offset::brthdatsrc, 2); }
   void setBrthdatsrc(const std::string& v) { SetChars(entry_offset::brthdatsrc, 2, v); }
   std::string brthdatacc() const { return GetChars(entry_offset::brthdatacc, 2); }

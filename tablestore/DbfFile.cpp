@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,19 +25,35 @@ void Today(int& year, int& month, int& day) {
   day = tm.tm_mday;
 }
 
-// Writes the new table beside its final name and links it into place, so
-// that a table another process created meanwhile is never replaced and no
-// half-written table is ever seen under the name.
+// Writes the new table beside its final name and moves it into place without
+// replacing a table another process created meanwhile, so that no
+// half-written table is ever seen under the name. File systems without an
+// exclusive rename (some network shares) get the table written under its
+// name directly, created exclusively; hard links are never needed.
 bool CreateTable(const std::string& path, const std::string& bytes) {
   std::string temp = path + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
-  const bool written = WriteAt(fd, bytes.data(), bytes.size(), 0) && fchmod(fd, 0644) == 0;
-  close(fd);
-  const bool linked = written && (link(temp.c_str(), path.c_str()) == 0 || errno == EEXIST);
-  unlink(temp.c_str());
-  return linked;
+  int fd = mkstemp(temp.data());
+  if (fd >= 0) {
+    const bool written = WriteAt(fd, bytes.data(), bytes.size(), 0) && fchmod(fd, 0644) == 0;
+    const bool closed = close(fd) == 0;
+    if (written && closed && renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+      return true;
+    const int error = errno;
+    unlink(temp.c_str());
+    if (!written || !closed) return false;
+    if (error == EEXIST) return true;
+    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return false;
+  }
+  fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EEXIST;
+  const bool written = WriteAt(fd, bytes.data(), bytes.size(), 0);
+  const bool closed = close(fd) == 0;
+  if (!written || !closed) unlink(path.c_str());
+  return written && closed;
 }
+
+// Errors of opening for writing that still allow reading.
+bool ReadableOnly(int error) { return error == EACCES || error == EROFS || error == EPERM; }
 
 }  // namespace
 
@@ -43,12 +61,18 @@ void DbfFile::Open(const std::string& path, const std::string& name, const std::
   Close();
   name_ = name;
   const TableError failure("Failure to open " + name);
+  readOnlyReason_.clear();
   int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT && !fieldLines.empty()) {
     int y, m, d;
     Today(y, m, d);
     if (!CreateTable(path, NewDbfBytes(fieldLines, y, m, d))) throw failure;
     fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  }
+  if (fd < 0 && ReadableOnly(errno)) {
+    // A table the user may only read is still read; writes say why not.
+    readOnlyReason_ = std::strerror(errno);
+    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   }
   if (fd < 0) throw failure;
   struct stat st {};
@@ -73,6 +97,7 @@ void DbfFile::Open(const std::string& path, const std::string& name, const std::
   }
   fd_ = fd;
   count_ = layout_.recordCount;
+  formatMarked_ = false;
 }
 
 void DbfFile::Close() {
@@ -111,11 +136,26 @@ void DbfFile::ReadRecords(uint32_t first, uint32_t n, std::string& out) const {
 void DbfFile::WriteFailed() const { throw TableError("Write error on " + name_); }
 
 void DbfFile::StampDate() {
+  MarkFormat();
   int y, m, d;
   Today(y, m, d);
   uint8_t date[3];
   EncodeDbfDate(date, y, m, d);
   if (!WriteAt(fd_, date, sizeof date, kDbfDateOffset)) WriteFailed();
+}
+
+void DbfFile::MarkFormat() {
+  if (formatMarked_) return;
+  // A table this program writes has no production .MDX kept in step with it
+  // (its index lives apart): the flag is cleared so that dBase programs do
+  // not trust a stale .MDX. An unmarked code page is marked Windows-1252,
+  // the code page every text of this program is in.
+  uint8_t bytes[2];
+  if (!ReadAt(fd_, bytes, sizeof bytes, kDbfMdxFlagOffset)) WriteFailed();
+  const uint8_t want[2] = {0, bytes[1] == 0 ? kDbfLanguageAnsi : bytes[1]};
+  if ((bytes[0] != want[0] || bytes[1] != want[1]) && !WriteAt(fd_, want, sizeof want, kDbfMdxFlagOffset))
+    WriteFailed();
+  formatMarked_ = true;
 }
 
 void DbfFile::WriteRecord(uint32_t recno, const std::string& record) {
@@ -139,6 +179,7 @@ uint32_t DbfFile::AppendRecord(const std::string& record) {
   Today(y, m, d);
   uint8_t head[7];
   EncodeDbfDate(head, y, m, d);
+  MarkFormat();
   for (int i = 0; i < 4; ++i) head[3 + i] = static_cast<uint8_t>(recno >> (8 * i));
   if (!WriteAt(fd_, head, sizeof head, kDbfDateOffset)) WriteFailed();
   count_ = recno;

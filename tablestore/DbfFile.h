@@ -20,13 +20,18 @@ class DbfFile {
   ~DbfFile() { Close(); }
 
   // Opens the table for shared use, creating it from the field lines when it
-  // does not exist. `name` is the file name used in messages. Throws TableError.
+  // does not exist (no field lines: a missing table is an error), and for
+  // reading only when it may not be written. `name` is the file name used in messages. Throws TableError.
   void Open(const std::string& path, const std::string& name, const std::vector<std::string>& fieldLines);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
   int Descriptor() const { return fd_; }
   const std::string& Name() const { return name_; }
   const DbfLayout& Layout() const { return layout_; }
+  // A table that could be opened for reading only (read-only file or file
+  // system); the system's reason, empty for a writable table.
+  bool ReadOnly() const { return !readOnlyReason_.empty(); }
+  const std::string& ReadOnlyReason() const { return readOnlyReason_; }
 
   // Re-reads the record count from the header (another process may have
   // appended); never more records than the file holds.
@@ -46,12 +51,16 @@ class DbfFile {
  private:
   int64_t RecordOffset(uint32_t recno) const;
   void StampDate();
+  // Once per opening, before the first write: MDX flag and code page byte.
+  void MarkFormat();
   [[noreturn]] void WriteFailed() const;
 
   int fd_ = -1;
   std::string name_;
+  std::string readOnlyReason_;
   DbfLayout layout_;
   uint32_t count_ = 0;
+  bool formatMarked_ = false;
 };
 
 }  // namespace vostrane

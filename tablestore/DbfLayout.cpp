@@ -113,7 +113,7 @@ int CheckDbfPrefix(const std::string& fileName, const uint8_t* prefix, size_t si
   if (size < kDbfPrefixSize || fileSize < static_cast<int64_t>(kDbfPrefixSize + 1)) NotDbase(fileName);
   // dBase III and IV tables have 3 in the low bits (0x03, 0x83 with memo,
   // 0x8B and the like); anything else is another format.
-  if ((prefix[0] & 0x07) != 0x03) throw TableError("Invalid version byte");
+  if ((prefix[0] & 0x07) != 0x03) throw TableError("Invalid version byte in " + fileName);
   const int headerLength = Le16(prefix + 8);
   const int fieldSlots = headerLength < static_cast<int>(kDbfPrefixSize + 1)
                              ? 0
@@ -189,6 +189,11 @@ std::string NewDbfBytes(const std::vector<std::string>& fieldLines, int year, in
   auto* p = reinterpret_cast<uint8_t*>(bytes.data());
   p[0] = 0x03;
   EncodeDbfDate(p + kDbfDateOffset, year, month, day);
+  // No production .MDX goes with the table (its index is kept apart), and the
+  // character data is Windows-1252, which dBase readers learn from the
+  // language driver byte.
+  p[kDbfMdxFlagOffset] = 0;
+  p[kDbfLanguageOffset] = kDbfLanguageAnsi;
   p[8] = static_cast<uint8_t>(headerLength & 0xFF);
   p[9] = static_cast<uint8_t>(headerLength >> 8);
   p[10] = static_cast<uint8_t>(recordLength & 0xFF);

@@ -134,7 +134,14 @@ IndexFile::Status IndexFile::Open(const std::string& path, const IndexSignature&
   Close();
   openable = true;
   path_ = path;
+  readOnly_ = false;
   fd_ = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    // Readable but not writable: usable for reading while the table stays
+    // unchanged; the table refuses writes.
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    readOnly_ = fd_ >= 0;
+  }
   if (fd_ < 0) {
     openable = errno == ENOENT;
     return Status::Missing;
@@ -287,8 +294,28 @@ bool IndexFile::Replaced() const {
   return st.st_dev != device_ || st.st_ino != inode_;
 }
 
-bool IndexFile::Write(const std::string& path, const IndexSignature& signature,
+std::string FinalTarget(const std::string& path) {
+  std::string target = path;
+  // A bounded walk: a loop of links ends on a path that stays a link, and the
+  // rename then fails instead of running on.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::string link(4096, '\0');
+    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<size_t>(n) >= link.size()) break;
+    link.resize(static_cast<size_t>(n));
+    const size_t slash = target.find_last_of('/');
+    target = link[0] == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+  }
+  return target;
+}
+
+bool IndexFile::Write(const std::string& linkPath, const IndexSignature& signature,
                       const std::vector<std::string>& bases, uint32_t count) {
+  // The new file replaces the link's target, not the link: an index shared
+  // through a symbolic link stays shared.
+  const std::string path = FinalTarget(linkPath);
   std::string temp = path + ".XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;

@@ -51,6 +51,10 @@ struct IndexSignature {
 std::string MakeEntry(const std::string& key, uint32_t recno);
 uint32_t EntryRecno(std::string_view entry);
 
+// The file a path finally names, following symbolic links (the path itself
+// when it is no link or the link cannot be read).
+std::string FinalTarget(const std::string& path);
+
 class IndexFile {
  public:
   enum class Status { Ok, Missing, Invalid };
@@ -77,8 +81,12 @@ class IndexFile {
   std::string_view Base(size_t tag) const { return bases_[tag]; }
   uint32_t BaseCount() const { return baseCount_; }
 
+  // Opened for reading only (the file may not be written).
+  bool ReadOnly() const { return readOnly_; }
+
   // Writes a complete index with empty journal to a new file renamed over
-  // `path`. Each base holds `count` sorted entries of its tag.
+  // `path`, or over the final target of `path` when it is a symbolic link.
+  // Each base holds `count` sorted entries of its tag.
   static bool Write(const std::string& path, const IndexSignature& signature,
                     const std::vector<std::string>& bases, uint32_t count);
 
@@ -86,6 +94,7 @@ class IndexFile {
   Status Load(const IndexSignature& signature);
 
   int fd_ = -1;
+  bool readOnly_ = false;
   std::string path_;
   uint64_t device_ = 0;
   uint64_t inode_ = 0;

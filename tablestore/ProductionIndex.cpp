@@ -1,9 +1,7 @@
 #include "tablestore/ProductionIndex.h"
 
-#include <chrono>
-#include <thread>
-
 #include "tablestore/IndexBuilder.h"
+#include "tablestore/LockRetry.h"
 #include "tablestore/TableError.h"
 
 namespace vostrane {
@@ -14,16 +12,6 @@ uint64_t gCompactionThreshold = 8192;
 // Beyond this many records added behind the index's back (by a program that
 // does not keep this index), a rebuild is quicker than deriving their keys.
 constexpr uint32_t kMaxDerivedRecords = 10000;
-constexpr int kLockAttempts = 1000;
-constexpr std::chrono::milliseconds kLockPause(5);
-
-bool AcquirePatiently(FileLock& lock) {
-  for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-    if (lock.TryAcquire()) return true;
-    std::this_thread::sleep_for(kLockPause);
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -50,6 +38,8 @@ bool ProductionIndex::LoadFile() {
   const IndexFile::Status status = file_.Open(path_, signature_, openable);
   if (!openable) Unusable();
   if (status != IndexFile::Status::Ok) return false;
+  inMemory_ = false;
+  memoryBases_.clear();
   for (size_t t = 0; t < tags_.size(); ++t) {
     views_.emplace_back(tags_[t].KeyLength() + 4);
     views_[t].SetBase(file_.Base(t));
@@ -62,6 +52,10 @@ bool ProductionIndex::LoadFile() {
 }
 
 void ProductionIndex::Refresh() {
+  if (inMemory_) {
+    if (table_.RefreshCount() != seenCount_) BuildInMemory();
+    return;
+  }
   if (file_.Replaced() && !LoadFile()) {
     Rebuild();
     return;
@@ -102,9 +96,31 @@ void ProductionIndex::DeriveExtraKeys() {
   for (uint32_t recno = commit_.covered + 1; recno <= seenCount_; ++recno) derive(recno);
 }
 
+void ProductionIndex::BuildInMemory() {
+  views_.clear();
+  file_.Close();
+  const uint32_t count = table_.RefreshCount();
+  memoryBases_ = BuildSortedBases(table_, tags_, count, progress_, "Indexing " + name_ + "...");
+  for (size_t t = 0; t < tags_.size(); ++t) {
+    views_.emplace_back(tags_[t].KeyLength() + 4);
+    views_[t].SetBase(&memoryBases_[t]);
+  }
+  commit_ = IndexCommit{0, count, 0, 0};
+  applied_ = 0;
+  seenCount_ = count;
+  fresh_ = false;
+  inMemory_ = true;
+}
+
 void ProductionIndex::Rebuild(bool force) {
+  // A table that may not be written cannot have its index file rewritten
+  // (nor be locked): its keys are kept in memory instead.
+  if (table_.ReadOnly()) {
+    BuildInMemory();
+    return;
+  }
   const bool ownLock = !lock_.Held();
-  if (ownLock && !AcquirePatiently(lock_)) Unusable();
+  if (ownLock && !RetryWithGrowingPause([this] { return lock_.TryAcquire(); })) Unusable();
   try {
     // Another process may have rebuilt it while this one waited.
     if (force || !LoadFile() || !CatchUp()) {
@@ -119,6 +135,10 @@ void ProductionIndex::Rebuild(bool force) {
     throw;
   }
   if (ownLock) lock_.Release();
+}
+
+void ProductionIndex::RebuildStale() {
+  Rebuild(true);
 }
 
 void ProductionIndex::Commit(const std::vector<JournalEntry>& entries, IndexCommit next) {

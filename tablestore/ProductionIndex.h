@@ -45,6 +45,15 @@ class ProductionIndex {
   void Appended(uint32_t recno, const std::string& record);
   void BeginReplace(uint32_t recno, const std::string& before, const std::string& after);
   void EndReplace(uint32_t recno, const std::string& before, const std::string& after);
+  // Builds the index afresh from the table: an entry was found that does
+  // not match its record's key (the table was changed by a program that
+  // does not keep this index). Takes the lock when it is not held.
+  void RebuildStale();
+  // The keys are held in memory only: the table or its index file may not
+  // be written.
+  bool InMemory() const { return inMemory_; }
+  bool FileReadOnly() const { return file_.ReadOnly(); }
+
   // Rewrites the index when its journal has grown long.
   void CompactIfLong();
 
@@ -55,6 +64,7 @@ class ProductionIndex {
   // Builds the index afresh under the lock; unless forced, first checks
   // whether another process has just done so.
   void Rebuild(bool force = false);
+  void BuildInMemory();
   bool LoadFile();
   bool CatchUp();
   void Commit(const std::vector<JournalEntry>& entries, IndexCommit next);
@@ -74,6 +84,8 @@ class ProductionIndex {
   uint64_t applied_ = 0;   // journal entries applied to the views
   uint32_t seenCount_ = 0; // table count at the last refresh
   bool fresh_ = false;     // views freshly loaded, nothing derived yet
+  bool inMemory_ = false;  // views over memoryBases_, no index file
+  std::vector<std::string> memoryBases_;
 };
 
 }  // namespace vostrane

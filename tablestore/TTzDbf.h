@@ -109,8 +109,12 @@ class TTzDbf {
   void DeleteRec();
   void RecallRec();
   // One attempt at the whole-file lock; false (nothing changed) when another
-  // holder has it. Callers retry.
+  // holder has it. Callers retry. A table that may only be read raises
+  // TableError saying why the change cannot be saved.
   bool FLock();
+  // Why the table may not be changed (the file or its index may only be
+  // read); empty for a writable table.
+  std::string ReadOnlyReason() const;
   void UnLock();
   bool Locked() const { return lock_.Held(); }
   // A comparison such as CNTRYSTATE = "PEN" (see RecordFilter); an empty
@@ -135,6 +139,15 @@ class TTzDbf {
   void SetCurrent(const Position& p);
   void ClearCurrent();
   bool Seek(std::string_view key, bool exact);
+  bool SeekOnce(std::string_view key, bool exact);
+  void FirstOnce();
+  void MoveByOnce(int n);
+  // Runs a movement again after an index entry that did not match its
+  // record's key was met: first with the index as other writers left it
+  // (one of them may have been between its two steps), then once more on an
+  // index rebuilt from the table.
+  template <typename Move>
+  auto Verified(Move move) -> decltype(move());
   void ReloadCurrent();
   void RequireLock(const char* operation) const;
   void RequireCurrent(const char* operation) const;
@@ -151,6 +164,7 @@ class TTzDbf {
   std::vector<TagDefinition> tags_;
   std::unique_ptr<ProductionIndex> index_;
   std::optional<RecordFilter> filter_;
+  bool staleEntry_ = false;      // an index entry did not match its record
 
   int order_ = 0;
   uint32_t recno_ = 0;

@@ -42,10 +42,26 @@ std::optional<TTzDbf::Position> TTzDbf::Step(const Position& from, bool forward)
   return MakeEntry(std::string(), std::min(recno - 1, file_.Count()));
 }
 
+template <typename Move>
+auto TTzDbf::Verified(Move move) -> decltype(move()) {
+  for (int pass = 0;; ++pass) {
+    staleEntry_ = false;
+    auto result = move();
+    if (!staleEntry_ || pass == 2) return result;
+    if (pass == 1) index_->RebuildStale();
+  }
+}
+
 bool TTzDbf::LoadIfVisible(const Position& p) {
   const uint32_t recno = EntryRecno(p);
   if (recno < 1 || recno > file_.Count()) return false;
   file_.ReadRecord(recno, loaded_);
+  // An entry is used only for the record whose key it holds: a table packed
+  // or edited by another program leaves entries that name other records.
+  if (order_ > 0 && p.compare(0, p.size() - 4, index_->Key(static_cast<size_t>(order_ - 1), loaded_)) != 0) {
+    staleEntry_ = true;
+    return false;
+  }
   if (hideDeletedRecs_ && loaded_[0] == '*') return false;
   return !filter_ || filter_->Accepts(loaded_);
 }
@@ -91,6 +107,13 @@ void TTzDbf::SetOrderTo(int order) {
 
 void TTzDbf::First() {
   RequireOpen();
+  Verified([this] {
+    FirstOnce();
+    return true;
+  });
+}
+
+void TTzDbf::FirstOnce() {
   Refresh();
   if (std::optional<Position> p = WalkVisible(Edge(true), true)) {
     SetCurrent(*p);
@@ -103,11 +126,29 @@ void TTzDbf::First() {
 
 void TTzDbf::MoveBy(int n) {
   RequireOpen();
-  Refresh();
   if (n == 0) {
+    Refresh();
     ReloadCurrent();
     return;
   }
+  // A step that met a stale entry starts again from the same record.
+  const uint32_t from = recno_;
+  const bool bof = bof_, eof = eof_;
+  int pass = 0;
+  Verified([&] {
+    if (pass++ > 0 && from != 0 && from <= file_.Count()) {
+      file_.ReadRecord(from, loaded_);
+      SetCurrent(PositionOf(from, loaded_));
+      bof_ = bof;
+      eof_ = eof;
+    }
+    MoveByOnce(n);
+    return true;
+  });
+}
+
+void TTzDbf::MoveByOnce(int n) {
+  Refresh();
   const bool forward = n > 0;
   if (recno_ == 0) {
     (forward ? eof_ : bof_) = true;
@@ -150,6 +191,10 @@ bool TTzDbf::Seek(std::string_view key, bool exact) {
   RequireOpen();
   if (order_ == 0) throw TableError("Cannot use Find() with index order 0 (natural order) [Find]");
   if (key.empty()) return false;
+  return Verified([&] { return SeekOnce(key, exact); });
+}
+
+bool TTzDbf::SeekOnce(std::string_view key, bool exact) {
   Refresh();
   const TagView& view = index_->View(static_cast<size_t>(order_ - 1));
   const size_t keyLength = tags_[static_cast<size_t>(order_ - 1)].KeyLength();

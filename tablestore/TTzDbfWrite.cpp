@@ -9,6 +9,9 @@ namespace vostrane {
 bool TTzDbf::FLock() {
   RequireOpen();
   if (lock_.Held()) return true;
+  if (const std::string why = ReadOnlyReason(); !why.empty()) {
+    throw TableError(why + ": the change cannot be saved.");
+  }
   if (!lock_.TryAcquire()) return false;
   try {
     if (index_) index_->Settle();
@@ -21,6 +24,14 @@ bool TTzDbf::FLock() {
 }
 
 void TTzDbf::UnLock() { lock_.Release(); }
+
+std::string TTzDbf::ReadOnlyReason() const {
+  if (!IsOpen()) return "";
+  if (file_.ReadOnly()) return dbfFileName_ + " may only be read (" + file_.ReadOnlyReason() + ")";
+  if (index_ && (index_->InMemory() || index_->FileReadOnly()))
+    return IndexFileName() + " may only be read";
+  return "";
+}
 
 void TTzDbf::RequireLock(const char* operation) const {
   if (!lock_.Held()) throw TableError(std::string("Record not locked ") + operation);

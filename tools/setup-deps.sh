@@ -12,7 +12,7 @@ PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-standard-data
   tzdata
-  python3 python3-fontforge fonts-dejavu-core fonts-symbola
+  python3 python3-fontforge python3-dbfread strace fonts-dejavu-core fonts-symbola
   fonts-dejavu-extra fonts-liberation2 fonts-freefont-ttf fonts-noto-core
   xvfb xauth xdotool imagemagick x11-xkb-utils strace
 )

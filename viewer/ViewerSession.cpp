@@ -4,6 +4,11 @@
 
 namespace vostrane {
 
+std::string IncompleteChartText(const std::string& name) {
+  return "The chart of " + name + " was not completely calculated, so it is not drawn." + "\r\n" +
+         "The calculation ended early; mend what its message named and show the session again.";
+}
+
 ViewerSession::ViewerSession(TextSource text) : text_(std::move(text)) {}
 
 bool ViewerSession::Open() {

@@ -12,6 +12,10 @@
 
 namespace vostrane {
 
+// The notice for an entry whose calculation did not finish (the program
+// ended during it): its page is not drawn.
+std::string IncompleteChartText(const std::string& name);
+
 class ViewerSession {
  public:
   explicit ViewerSession(TextSource text);

@@ -40,6 +40,7 @@ void FromAtlas(const AtlasFields& a, BirthDataFields& b) {
 }  // namespace
 
 void AtlasPlaceLookup::BeginSession() {
+  unavailableShown_ = false;
   try {
     if (PlacesTable().IsOpen()) PlacesTable().SetOrderTo(kPlacesCityOrder);
   } catch (const TableError& e) {
@@ -48,7 +49,12 @@ void AtlasPlaceLookup::BeginSession() {
 }
 
 std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(QWidget* form, const std::string& placeText) {
-  if (!PlacesTable().IsOpen()) return std::nullopt;
+  if (!PlacesTable().IsOpen()) {
+    // Said once per data entry; the field keeps what the user typed.
+    if (!unavailableShown_) ShowMessage(kAtlasUnavailableText, MsgIcon::Information);
+    unavailableShown_ = true;
+    return std::nullopt;
+  }
   TBdatPlacForm dialog(form, PlacesTable(), placeText);
   dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("btnPlace") : nullptr);
   dialog.exec();

@@ -28,6 +28,7 @@ class AtlasPlaceLookup : public PlaceLookup {
     std::string name;
   };
   Chosen chosen_;
+  bool unavailableShown_ = false;  // the unavailable note, once per data entry
 };
 
 }  // namespace vostrane

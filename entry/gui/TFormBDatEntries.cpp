@@ -226,7 +226,7 @@ void TFormBDat::ListBox2Click(int row) {
 }
 
 void TFormBDat::RecomputeLinks() {
-  linked_ = DuplicateNameLetter(entry_) != 'Y' && names_->IsSavedName(Trim(entry_.name()));
+  linked_ = names_->LinkShownEntry(entry_);
   placeFromAtlas_ = places_->IsAtlasPlace(Trim(entry_.place()));
   RefreshSaveStatus();
 }

@@ -78,6 +78,10 @@ class Driver {
   }
 
   void Calculate(ChartEntry& entry, int record, int count) {
+    // Marked incomplete on disk first: a calculation that ends early (a
+    // fatal message ends the program) leaves an entry nobody draws.
+    entry.setCalcComplete(false);
+    SessionAccess('w', entry, record);
     const bool linked = entry.nameRecord() > 0;
     if (entry.charttype() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
@@ -110,6 +114,8 @@ class Driver {
         SessionAccess('w', entry, record);
       }
     }
+    entry.setCalcComplete(true);
+    SessionAccess('w', entry, record);
   }
 
   CalcProgress& progress_;

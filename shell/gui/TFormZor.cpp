@@ -52,6 +52,10 @@ TFormZor::TFormZor(QWidget* parent) : QMainWindow(parent) {
   SelectScreen();
   PlaceWindow();
   LoadDstTableIndex();
+  // Rebuilding an index shows its progress, at start-up and whenever a
+  // table changed behind its index's back.
+  NamesTable().SetProgress(&indexProgress_);
+  PlacesTable().SetProgress(&indexProgress_);
   OpenNamesTable();
   OpenPlacesTable();
   OpenControlFile();
@@ -61,6 +65,8 @@ TFormZor::TFormZor(QWidget* parent) : QMainWindow(parent) {
 TFormZor::~TFormZor() {
   CloseNamesTable();
   ClosePlacesTable();
+  NamesTable().SetProgress(nullptr);
+  PlacesTable().SetProgress(nullptr);
   CloseMessageTextFile();
   if (ControlFileIsOpen()) CloseControlFile();
 }

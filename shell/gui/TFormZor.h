@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
+#include "tablestore/gui/IndexProgressWindow.h"
+
 namespace vostrane {
 
 class TFormZor : public QMainWindow {
@@ -49,6 +51,7 @@ class TFormZor : public QMainWindow {
   void SelectScreen();
   void PlaceWindow();
 
+  IndexProgressWindow indexProgress_;  // of the two tables
   QPlainTextEdit* memo_ = nullptr;
   QLabel* instructionLabel_ = nullptr;
   QAction* newAction_ = nullptr;

@@ -30,8 +30,10 @@ TEST_F(BirthDataForm, ActivationStartsTheFirstEntry) {
   EXPECT_EQ(form_->ListBox2()->count(), 1);
   EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1:   Natal");
   EXPECT_EQ(form_->WorkingEntry().printoutCode(1, 1), "AAA");
-  // The session file holds its header.
-  EXPECT_EQ(SessionBytes().size(), kEntrySize);
+  // The session file holds its header and a terminator: a valid, empty
+  // session from the start.
+  ASSERT_EQ(SessionBytes().size(), 2 * kEntrySize);
+  EXPECT_EQ(SessionBytes()[kEntrySize], 0);
 }
 
 TEST_F(BirthDataForm, NewEntryTimeIsTheRoundedClock) {

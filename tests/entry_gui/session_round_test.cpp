@@ -55,6 +55,12 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
               "n");
     Key(Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form_->CurrentEntry() == 3; }));
+    // Before "Done" the file already ends in a terminator after the entries
+    // written so far: a program that ends now leaves a valid session.
+    const std::string during = SessionBytes();
+    ASSERT_EQ(during.size(), 4 * kEntrySize);
+    EXPECT_EQ(during[3 * kEntrySize], 0);
+    EXPECT_EQ(during[2 * kEntrySize], 1);
     TypeEntry("Cy Moss", "02292000", "120000a", "Sydney", "33s5200", "151e1300", "10", "30", "e",
               "d");
     typed = true;

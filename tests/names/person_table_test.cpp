@@ -2,7 +2,10 @@
 // record written from the form and read back, and the writes under the lock.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 #include "names/NameTable.h"
 #include "names/PersonRecord.h"
@@ -154,25 +157,75 @@ TEST_F(PersonTable, UpdateKeepsTheCalculatedValuesAndFollowsARename) {
   table_.UnLock();
 
   // In place: the birth data changes, the calculated values stay.
-  PersonWriteResult r = UpdatePerson(table_, Person("Ann Lee", "Rome"), ann);
+  PersonWriteResult r = UpdatePerson(table_, Person("Ann Lee", "Rome"), "Ann Lee");
   EXPECT_EQ(r.record, ann);
   EXPECT_EQ(Trim(Field(ann, "PLACE")), "Rome");
   EXPECT_EQ(Trim(table_.GetCField("GMT")), "12.5");
 
   // Renamed: the old record goes, the new name is appended.
-  r = UpdatePerson(table_, Person("Ann Smith", "Rome"), ann);
+  r = UpdatePerson(table_, Person("Ann Smith", "Rome"), "Ann Lee");
   EXPECT_EQ(r.outcome, PersonWrite::Written);
   EXPECT_EQ(r.record, 3u);
   EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   EXPECT_TRUE(NameIsOnFile(table_, "Ann Smith"));
+  EXPECT_EQ(Trim(Field(bob, "PLACE")), "Boston, MA");
+}
 
-  // Renamed to another saved person: that person is updated and the
-  // linked record is left alone.
-  r = UpdatePerson(table_, Person("Bob Ray", "Oslo"), 3);
+TEST_F(PersonTable, RenameOntoAnotherSavedPersonWritesNothingUnlessAllowed) {
+  const uint32_t ann = Append(Person("Ann Lee"));
+  const uint32_t bob = Append(Person("Bob Ray"));
+  PersonWriteResult r = UpdatePerson(table_, Person("bob ray", "Oslo"), "Ann Lee");
+  EXPECT_EQ(r.outcome, PersonWrite::OtherPerson);
+  EXPECT_EQ(r.record, bob);
+  EXPECT_EQ(Trim(Field(bob, "PLACE")), "Boston, MA");
+  EXPECT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_FALSE(table_.Locked());
+
+  // Allowed (the user said Yes): the other person takes the data, the
+  // renamed person's old record goes.
+  r = UpdatePerson(table_, Person("Bob Ray", "Oslo"), "Ann Lee", true);
+  EXPECT_EQ(r.outcome, PersonWrite::Written);
   EXPECT_EQ(r.record, bob);
   EXPECT_EQ(Trim(Field(bob, "PLACE")), "Oslo");
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  table_.Go(ann);
+  EXPECT_TRUE(table_.Deleted());
+  EXPECT_EQ(table_.RecCount(), 2u);
+}
+
+TEST_F(PersonTable, RenameDeletesTheOldPersonByNameWhereverItNowStands) {
+  Append(Person("Ann Lee"));
+  Append(Person("Bob Ray"));
+  // Another program has moved the records: Bob now stands where Ann was.
+  ASSERT_TRUE(table_.FLock());
+  table_.Go(1);
+  table_.SetCField("NAME", "Bob Ray");
+  table_.ReplaceRec();
+  table_.Go(2);
+  table_.SetCField("NAME", "Ann Lee");
+  table_.ReplaceRec();
+  table_.UnLock();
+  const PersonWriteResult r = UpdatePerson(table_, Person("Ann Smith"), "Ann Lee");
+  EXPECT_EQ(r.outcome, PersonWrite::Written);
+  EXPECT_TRUE(NameIsOnFile(table_, "Bob Ray"));
+  EXPECT_EQ(table_.RecNo(), 1u);
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   EXPECT_TRUE(NameIsOnFile(table_, "Ann Smith"));
-  EXPECT_EQ(table_.RecCount(), 3u);
+}
+
+TEST_F(PersonTable, StandardDbaseReaderDecodesTheTextsAsWindows1252) {
+  Append(Person("Zo\xEB \xC6r\xF8", "K\xF8benhavn"));
+  table_.Close();
+  const std::string command = "/usr/bin/python3 " + SourceFile("tests/faults/name_file_tool.py") +
+                              " decode names.dbf 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string out;
+  char buffer[1024];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  EXPECT_EQ(pclose(pipe), 0) << out;
+  EXPECT_NE(out.find("1 records"), std::string::npos) << out;
+  EXPECT_NE(out.find("cp1252"), std::string::npos) << out;
 }
 
 TEST_F(PersonTable, RemovedPersonIsNoLongerFound) {
@@ -184,13 +237,27 @@ TEST_F(PersonTable, RemovedPersonIsNoLongerFound) {
   EXPECT_EQ(AppendPerson(table_, Person("Ann Lee")).outcome, PersonWrite::Written);
 }
 
+TEST_F(PersonTable, WriteWaitsForALockAnotherProcessHoldsBriefly) {
+  Append(Person("Ann Lee"));
+  auto other = std::make_unique<LockHolder>("names.dbf");
+  ASSERT_TRUE(other->Held());
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    other.reset();
+  });
+  const PersonWriteResult r = UpdatePerson(table_, Person("Ann Lee", "Rome"), "Ann Lee");
+  release.join();
+  EXPECT_EQ(r.outcome, PersonWrite::Written);
+  EXPECT_EQ(Trim(Field(r.record, "PLACE")), "Rome");
+}
+
 TEST_F(PersonTable, LockOfAnotherProcessLeavesTheTableAsItWas) {
-  const uint32_t ann = Append(Person("Ann Lee"));
+  Append(Person("Ann Lee"));
   {
     LockHolder other("names.dbf");
     ASSERT_TRUE(other.Held());
     EXPECT_EQ(AppendPerson(table_, Person("Bob Ray")).outcome, PersonWrite::Busy);
-    EXPECT_EQ(UpdatePerson(table_, Person("Ann Lee", "Rome"), ann).outcome, PersonWrite::Busy);
+    EXPECT_EQ(UpdatePerson(table_, Person("Ann Lee", "Rome"), "Ann Lee").outcome, PersonWrite::Busy);
     EXPECT_EQ(RemovePerson(table_, "Ann Lee").outcome, PersonWrite::Busy);
     EXPECT_FALSE(table_.Locked());
   }

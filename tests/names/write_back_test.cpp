@@ -150,8 +150,42 @@ TEST_F(WriteBackTest, LockedTableShowsTheMessageAndTheCalculationGoesOn) {
     writeBack.WriteBack(SampleImage(), true);
   }
   EXPECT_EQ(messages_->Count(kWriteBackBusyText), 1);
+  EXPECT_EQ(writeBack.FailedWriteBacks(), 1);
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
   EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+}
+
+TEST_F(WriteBackTest, PersonMovedAfterPositioningIsFoundAgainByName) {
+  NameTableWriteBack writeBack(table_);
+  writeBack.PositionOn("Ann Lee");
+  // Meanwhile the two persons change places (another program's edit).
+  ASSERT_TRUE(table_.FLock());
+  table_.Go(ann_);
+  table_.SetCField("NAME", "Bob Ray");
+  table_.ReplaceRec();
+  table_.Go(bob_);
+  table_.SetCField("NAME", "Ann Lee");
+  table_.ReplaceRec();
+  table_.UnLock();
+  writeBack.WriteBack(SampleImage(), true);
+  EXPECT_EQ(writeBack.FailedWriteBacks(), 0);
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(table_.RecNo(), bob_);
+  EXPECT_EQ(Trim(table_.GetCField("GMT")).substr(0, 4), "14.5");
+  ASSERT_TRUE(NameIsOnFile(table_, "Bob Ray"));
+  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+
+  // Removed before its values came: nothing is written, and it counts.
+  writeBack.PositionOn("Ann Lee");
+  ASSERT_TRUE(table_.FLock());
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
+  table_.DeleteRec();
+  table_.UnLock();
+  writeBack.StoreCalcFlags({'Y', 'Y', 'Y'});
+  EXPECT_EQ(writeBack.FailedWriteBacks(), 1);
+  EXPECT_EQ(messages_->Count(PersonGoneText("Ann Lee")), 1);
+  table_.Go(bob_);
+  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
 }
 
 TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {

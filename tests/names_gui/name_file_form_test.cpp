@@ -206,6 +206,50 @@ TEST_F(NameFileForm, ChangedTimeOfALinkedEntryIsWrittenSilentlyOnNewNatal) {
   EXPECT_EQ(table_.RecCount(), 19u);
 }
 
+TEST_F(NameFileForm, RenameOntoAnotherSavedPersonAsksAndNoOverwritesNothing) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  TypeName("Bob Ray");
+  messages_->Clear();
+  messages_->Answer(MsgAnswer::No);
+  form_->NewNatalClick();
+  EXPECT_EQ(messages_->Count("is already saved in the name file as another person"), 1);
+  // Neither person changed; the entry keeps its data, unlinked.
+  EXPECT_EQ(RecordField(bob_, "PLACE"), "Rome, Italy");
+  EXPECT_EQ(RecordField(ann_, "NAME"), "Ann Lee");
+  EXPECT_EQ(Record(1).nameRecord(), 0);
+  EXPECT_EQ(DuplicateNameLetter(Record(1)), 'Y');
+  EXPECT_EQ(table_.RecCount(), 19u);
+}
+
+TEST_F(NameFileForm, RenameOntoAnotherSavedPersonWithYesReplacesThatPerson) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  TypeName("Bob Ray");
+  messages_->Answer(MsgAnswer::Yes);
+  form_->NewNatalClick();
+  EXPECT_EQ(messages_->Count("is already saved in the name file as another person"), 1);
+  EXPECT_EQ(RecordField(bob_, "PLACE"), "Boston, MA");  // Ann's data under Bob's name
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(bob_));
+}
+
+TEST_F(NameFileForm, RenameToANewNameMovesThePersonWithoutAQuestion) {
+  Start();
+  Type("Ann Lee");
+  Key(Qt::Key_Return);
+  TypeName("Ann Smith");
+  messages_->Clear();
+  form_->NewNatalClick();
+  EXPECT_TRUE(messages_->Shown().empty());
+  EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
+  ASSERT_TRUE(NameIsOnFile(table_, "Ann Smith"));
+  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(table_.RecNo()));
+  EXPECT_EQ(RecordField(bob_, "NAME"), "Bob Ray");
+}
+
 TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   Control().SetLetter(control_offset::saveOption, 'Y');
   Start();

@@ -90,6 +90,17 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
 
   first.Release();
   EXPECT_TRUE(second.Acquire("TEMP.TMP"));
+  EXPECT_EQ(first.Failure(), "");  // refused for being held, not for the folder
+}
+
+TEST(InstanceLock, AFolderThatCannotBeWrittenIsNamedAsTheCause) {
+  test::TempFolder folder;
+  InstanceLock lock;
+  EXPECT_FALSE(lock.Acquire("no-such-folder/TEMP.TMP"));
+  EXPECT_EQ(lock.Failure(), "no-such-folder/TEMP.TMP: No such file or directory");
+  const std::string text = FolderNotWritableText("/opt/vostrane", lock.Failure());
+  EXPECT_NE(text.find("/opt/vostrane cannot be written (no-such-folder/TEMP.TMP: No such file"), std::string::npos);
+  EXPECT_EQ(text.find("already running"), std::string::npos);
 }
 
 TEST(CodePage, RoundTripsEveryWindows1252Character) {

@@ -88,6 +88,12 @@ class PlacesRobustness : public testing::Test {
 std::string* PlacesRobustness::table_ = nullptr;
 std::string* PlacesRobustness::index_ = nullptr;
 
+TEST_F(PlacesRobustness, AMissingAtlasIsReportedAndNotMadeEmpty) {
+  PlaceCopy(folder_, kPlacesIndex, GoodIndex());
+  EXPECT_EQ(OpenAndUsePlaces(), kAtlasMissingText);
+  EXPECT_FALSE(FileExists(kPlacesFileName));
+}
+
 TEST_F(PlacesRobustness, ACutTableIsRefusedWithItsMessageAndLeftAsItWas) {
   for (const DamagedCopy& copy : TruncatedCopies(*table_, 1)) {
     SCOPED_TRACE(copy.label);

@@ -5,6 +5,7 @@
 
 #include <deque>
 
+#include "atlas/PlacesTable.h"
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/ChartEntry.h"
@@ -74,6 +75,13 @@ TEST_F(MainWindowTest, HasTitleAndMenus) {
   EXPECT_GE(form.minimumWidth(), 350);
   EXPECT_EQ(form.InstructionText(),
             "Instructions: For typical operation, select \"Start\" and then \"New\"");
+}
+
+TEST_F(MainWindowTest, AMissingAtlasIsReportedAtStartAndNotMadeEmpty) {
+  TFormZor form;
+  EXPECT_EQ(messages_->Count(kAtlasMissingText), 1);
+  EXPECT_FALSE(FileExists("places.dbf"));
+  EXPECT_FALSE(PlacesTable().IsOpen());
 }
 
 TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {

@@ -51,9 +51,9 @@ TEST(DamagedTable, EachDamageGivesItsMessage) {
 
   std::string b = good;
   b[0] = 0x02;
-  EXPECT_EQ(OpenMessage(b), "Invalid version byte");
+  EXPECT_EQ(OpenMessage(b), "Invalid version byte in bad.dbf");
   b[0] = 0x30;
-  EXPECT_EQ(OpenMessage(b), "Invalid version byte");
+  EXPECT_EQ(OpenMessage(b), "Invalid version byte in bad.dbf");
 
   b = good;
   SetLe16(b, 8, 33);  // no room for a field

@@ -42,6 +42,7 @@ inline ChartEntry MakeViewerEntry(int i) {
     e.setBody(BodyArray::Speed, s, s == 2 ? -0.12 : 0.5);
     e.setBody(BodyArray::Decl, s, -20.0 + 2.0 * s);
   }
+  e.setCalcComplete(true);  // as the calculation driver leaves it
   return e;
 }
 

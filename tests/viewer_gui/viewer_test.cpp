@@ -307,6 +307,19 @@ TEST_F(ViewerTest, ZoomedPagesScrollBothWaysAndStayZoomedAfterPrinting) {
   EXPECT_DOUBLE_EQ(viewer->ScreenPageMetrics().zoom, 1.5);
 }
 
+TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
+  std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
+  entries[1].setCalcComplete(false);
+  test::WriteViewerSession(entries);
+  viewer->FormActivate(nullptr);
+  EXPECT_GT(InkPixels(viewer->PageImage()), 20000);
+  EXPECT_TRUE(messages->Shown().empty());
+  viewer->EntryAction(0)->trigger();
+  EXPECT_EQ(viewer->CurrentEntry(), 2);
+  EXPECT_EQ(messages->Count("The chart of Person 2 was not completely calculated, so it is not drawn."), 1);
+  EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
+}
+
 TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   test::WriteViewerSession(std::vector<ChartEntry>{});
   viewer->FormActivate(nullptr);

@@ -98,6 +98,18 @@ int RunRender(const Args& args) {
       return 1;
     }
 
+  // A chart whose calculation did not finish would be drawn with its bodies
+  // at 0 degrees Aries: it is refused instead.
+  for (size_t i = 0; i < charts.size(); ++i)
+    if (!charts[i].calcComplete()) {
+      const int number = i == 0 ? *n : others[i - 1];
+      std::fprintf(stderr,
+                   "vostrane-batch: entry %d of %s is not completely calculated; run \"vostrane-batch calc\" "
+                   "and mend what its messages name first\n",
+                   number, kSessionFileName);
+      return 1;
+    }
+
   // Qt draws without a display when there is none.
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   int argc = 1;

@@ -38,6 +38,25 @@ int64_t FindTerminator(RecordFile& file) {
   return -2;
 }
 
+// Adds the entry at the terminator's place so that a failure or a kill after
+// any single write leaves a session file with its terminator: an existing
+// file first gets the new terminator one record further on and only then the
+// entry over the old one; a new file is written whole beside its name and
+// renamed into place.
+bool AddEntry(RecordFile& file, bool exists, int64_t terminator, const ChartEntry& entry) {
+  ChartEntry end;
+  if (!exists) {
+    ChartEntry header;
+    std::string bytes;
+    for (const ChartEntry* r : {static_cast<const ChartEntry*>(&header), &entry, static_cast<const ChartEntry*>(&end)})
+      bytes.append(reinterpret_cast<const char*>(r->Data()), kEntrySize);
+    return ReplaceFileContents(kSessionFileName, bytes);
+  }
+  const bool ok = file.Seek(terminator + 1, true) && file.Write(end.Data()) && file.Seek(terminator) &&
+                  file.Write(entry.Data());
+  return file.Close() && ok;
+}
+
 }  // namespace
 
 int RunCalc(const Args& args) {
@@ -45,12 +64,24 @@ int RunCalc(const Args& args) {
   OpenControlFile();
   // Persons taken from the name file get their calculated values back, as
   // in the program; without a name file there is nothing to update.
-  if (FileExists(kNamesFileName)) OpenNamesTable();
+  const bool nameFileBroken = FileExists(kNamesFileName) && !OpenNamesTable();
   SilentProgress progress;
   NameTableWriteBack nameFile(NamesTable());
   CalcTheHouAndPla(progress, nameFile);
   CloseNamesTable();
   if (ControlFileIsOpen()) CloseControlFile();
+  // Every entry is calculated in INPUT.FIL all the same; a write-back that
+  // was not made is a failure the caller must see.
+  if (nameFileBroken) {
+    std::fprintf(stderr, "vostrane-batch: %s could not be opened; no calculated values were stored there\n",
+                 kNamesFileName);
+    return 1;
+  }
+  if (const int failed = nameFile.FailedWriteBacks(); failed > 0) {
+    std::fprintf(stderr, "vostrane-batch: %d write-back%s to %s failed\n", failed, failed == 1 ? "" : "s",
+                 kNamesFileName);
+    return 1;
+  }
   return 0;
 }
 
@@ -101,8 +132,6 @@ int RunNew(const Args& args) {
     if (terminator < 0)
       return std::fprintf(stderr, "vostrane-batch: %s has no terminator record\n",
                           kSessionFileName), 1;
-  } else if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::CreateTruncate)) {
-    return std::fprintf(stderr, "vostrane-batch: cannot create %s\n", kSessionFileName), 1;
   }
 
   ChartEntry entry;
@@ -116,12 +145,8 @@ int RunNew(const Args& args) {
     entry.setPrintoutParam(j + 2, entry.year());
   }
 
-  ChartEntry header;
-  ChartEntry end;
-  const bool ok = (exists || (file.Seek(0) && file.Write(header.Data()))) &&
-                  file.Seek(terminator) && file.Write(entry.Data()) && file.Write(end.Data()) &&
-                  file.Close();
-  if (!ok) return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;
+  if (!AddEntry(file, exists, terminator, entry))
+    return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;
   std::printf("%lld\n", static_cast<long long>(terminator));
   return 0;
 }

@@ -311,6 +311,12 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
 
 bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
   if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
+  if (!storage_->session.Current().calcComplete()) {
+    // Never drawn as if it were calculated: the page is emptied instead.
+    ShowMessage(IncompleteChartText(storage_->session.Current().name()), MsgIcon::Warning);
+    storage_->bitmap.ClearPage();
+    return false;
+  }
   const int busyBefore = flags_.busy;
   flags_.busy = std::max(1, busyBefore);
   flags_.continueFlag = true;

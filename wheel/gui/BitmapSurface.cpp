@@ -45,6 +45,11 @@ void BitmapSurface::EndPainting() {
   }
 }
 
+void BitmapSurface::ClearPage() {
+  EndPainting();
+  image_.fill(Qt::white);
+}
+
 const QImage& BitmapSurface::Image() {
   EndPainting();
   return image_;

@@ -20,6 +20,8 @@ class BitmapSurface : public PainterSurface {
   void SetPage(const PageMetrics& metrics);
   // The page image; finished once EndPage has run.
   const QImage& Image();
+  // Empties the page (white), for an entry that is not drawn.
+  void ClearPage();
   // Monochrome screen setting: every colour number drawn black.
   void SetMonochrome(bool on);
 
