@@ -13,9 +13,11 @@ const std::vector<Command>& Commands() {
       {"calc", "", "calculate every entry of INPUT.FIL in place, as the program does", RunCalc},
       {"dump", "N", "print entry N of INPUT.FIL as one JSON object", RunDump},
       {"render", "N FILE [--with M [--with K]] [--zoom Z]",
-       "draw the standard wheel page of entry N into FILE: .png the screen bitmap, .pdf the\n"
-       "      printer at 600 dpi; --with adds the second and third chart of a bi- or tri-wheel,\n"
-       "      --zoom sets the bitmap's zoom",
+       "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
+       "      printer at 600 dpi, .json the screen page as data (every drawn item with its role\n"
+       "      and bounding box); --with adds the second and third chart of a bi- or tri-wheel,\n"
+       "      --zoom sets the bitmap's zoom; exits 1, keeping an earlier FILE, when it cannot\n"
+       "      be written",
        RunRender},
   };
   return commands;
