@@ -200,6 +200,8 @@ void TBtnRightDlgWheel::FitWindow() {
   // The user may make the window any size; the page is drawn to fit it.
   setMinimumSize(320, 240);
   resize(kViewerClientWidth, clientHeight_ + menuBar_->sizeHint().height());
+  // The next showing sizes the window to its screen again.
+  sized_ = false;
 }
 
 void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
