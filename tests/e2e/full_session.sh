@@ -91,7 +91,10 @@ e2e_press "$viewer" alt+p d
 dialog=$(window "Save as PDF")
 e2e_press "$dialog" Return
 gone_id "$dialog"
+# The page is drawn and written after the dialog closes; the file appears
+# whole (renamed from its temporary file) when it is done.
 pdf=Walker_Mary.pdf
+for _ in $(seq 150); do [ -f "$pdf" ] && break; sleep 0.2; done
 [ -f "$pdf" ] || fail "$pdf was not written"
 cp "$pdf" "$ARTIFACTS/"
 head -c 5 "$pdf" | grep -q "%PDF-" || fail "$pdf is no PDF file"

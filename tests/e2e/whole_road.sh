@@ -76,6 +76,9 @@ e2e_press "$viewer" alt+p d
 dialog=$(window "Save as PDF")
 e2e_press "$dialog" Return
 gone_id "$dialog"
+# The page is drawn and written after the dialog closes; the file appears
+# whole (renamed from its temporary file) when it is done.
+for _ in $(seq 150); do [ -f Smith_Anna.pdf ] && break; sleep 0.2; done
 [ -f Smith_Anna.pdf ] || fail "Smith_Anna.pdf was not written"
 cp Smith_Anna.pdf "$ARTIFACTS/"
 head -c 5 Smith_Anna.pdf | grep -q "%PDF-" || fail "Smith_Anna.pdf is no PDF file"
