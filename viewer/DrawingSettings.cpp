@@ -19,6 +19,9 @@ DrawingSettings DrawingSettingsFromControl(const ControlRecord& control) {
   s.screen.zoom = UsableZoom(control.screenZoom());
   s.screen.printerProportions = control.Letter(o::screenProportions) != 'N';
   s.screen.monochrome = control.Letter(o::monoScreen) == 'Y';
+  s.file.zoom = UsableZoom(control.fileZoom());
+  s.file.printerProportions = control.Letter(o::fileProportions) != 'N';
+  s.file.monochrome = control.Letter(o::monoFile) == 'Y';
   s.viewerColour = control.Get<int32_t>(o::viewerBackColour);
   return s;
 }

@@ -28,6 +28,8 @@ struct ScreenPageSettings {
 struct DrawingSettings {
   PrinterSettings printer;
   ScreenPageSettings screen;
+  // The page bitmap written to a file (vostrane-batch render to PNG).
+  ScreenPageSettings file;
   // The viewer's background, 0x00BBGGRR (offset 7); negative: the
   // toolkit's own window colour.
   int32_t viewerColour = 0x00E0E0E0;

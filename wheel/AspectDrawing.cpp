@@ -19,7 +19,68 @@ int32_t LineColour(const AspectEntry& e, char device) {
   return c > 15 ? 7 : c;
 }
 
+// The point at share t of the way along a path of straight pieces.
+Point AlongPath(const std::vector<Point>& path, double t) {
+  double total = 0;
+  for (size_t i = 0; i + 1 < path.size(); ++i)
+    total += std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y);
+  double left = t * total;
+  for (size_t i = 0; i + 1 < path.size(); ++i) {
+    const double piece = std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y);
+    if (left <= piece && piece > 0) {
+      const double u = left / piece;
+      return {path[i].x + RoundEven(u * (path[i + 1].x - path[i].x)),
+              path[i].y + RoundEven(u * (path[i + 1].y - path[i].y))};
+    }
+    left -= piece;
+  }
+  return path.back();
+}
+
 }  // namespace
+
+std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
+                                    const WheelSetup& w) {
+  struct Box {
+    int l, t, r, b;
+  };
+  std::vector<Box> taken;
+  std::vector<Point> at(lines.size());
+  // Shares of the way along a line to try, from its middle outward; the
+  // ends stay clear of the house numbers round the aspect circle.
+  std::vector<double> shares = {0.5};
+  for (int i = 1; i <= 7; ++i) shares.push_back(0.5 - 0.05 * i), shares.push_back(0.5 + 0.05 * i);
+  const double clearOfCentre = std::max(0.2 * w.rc, 1.5 * std::max(width, height));
+  const int gap = 1;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const AspectLine& line = lines[i];
+    if (line.glyph == kNoAspectGlyph) continue;
+    std::vector<Point> path = {line.end1};
+    if (line.mode != 1) path.push_back(line.bend);
+    path.push_back(line.end2);
+    std::vector<Point> candidates = {line.glyphAt};
+    for (double t : shares) candidates.push_back(AlongPath(path, t));
+    bool found = false;
+    Point fallback = line.glyphAt;
+    bool haveFallback = false;
+    for (const Point& c : candidates) {
+      if (std::hypot(c.x - w.cx, (c.y - w.cy) / w.k) < clearOfCentre) continue;
+      if (!haveFallback) fallback = c, haveFallback = true;
+      const Box box{c.x - width / 2 - gap, c.y - height / 2 - gap, c.x + (width + 1) / 2 + gap,
+                    c.y + (height + 1) / 2 + gap};
+      const bool free = std::none_of(taken.begin(), taken.end(), [&](const Box& o) {
+        return box.l < o.r && o.l < box.r && box.t < o.b && o.t < box.b;
+      });
+      if (!free) continue;
+      at[i] = c;
+      taken.push_back(box);
+      found = true;
+      break;
+    }
+    if (!found) at[i] = fallback;
+  }
+  return at;
+}
 
 std::vector<std::pair<int, int>> AspectRingPairs(char category, char c) {
   std::vector<std::pair<int, int>> pairs;
@@ -126,10 +187,17 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
                      const WheelSetup& setup, const AspectTables& tables, const PlacedSlots& slots) {
   const int glyphSize = def.I16(wheel_offset::degreeSize);
   const char glyphStyle = def.Letter(wheel_offset::degreeStyle);
-  for (const AspectLine& line : CollectAspectLines(def, rings, setup, tables, slots, s.Device())) {
+  const std::vector<AspectLine> lines = CollectAspectLines(def, rings, setup, tables, slots, s.Device());
+  s.SetFont('A', glyphSize, 0, glyphStyle);
+  const std::vector<Point> marks = PlaceAspectMarks(lines, s.TextWidth("n"), s.TextHeight("n"), setup);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const AspectLine& line = lines[i];
     s.SetPenStyle(line.penStyle);
-    s.SetPenWidth(line.penWidth);
+    // Widths in base widths, so that lines keep their proportions to the
+    // page on every device.
+    s.SetPenWidth(line.penWidth * s.Metrics().baseWidth);
     s.SetPenColour(line.colour);
+    s.SetTag(ItemRole::AspectLine);
     if (line.mode == 1) {
       s.Line(line.end1.x, line.end1.y, line.end2.x, line.end2.y);
     } else if (line.mode == 2) {
@@ -140,11 +208,13 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
       s.Line(line.bend.x, line.bend.y, line.end2.x, line.end2.y);
     }
     if (line.glyph != kNoAspectGlyph) {
+      s.SetTag(ItemRole::AspectMark);
       s.SetFont('A', glyphSize, line.colour, glyphStyle);
-      int x = line.glyphAt.x;
-      s.DrawGlyph('A', line.glyph, x, 'C', line.glyphAt.y);
+      int x = marks[i].x;
+      s.DrawGlyph('A', line.glyph, x, 'C', marks[i].y);
     }
   }
+  s.SetTag(ItemRole::Other);
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(s.Metrics().baseWidth);
 }

@@ -40,7 +40,7 @@ struct AspectLine {
   Point glyphAt;
   int32_t colour = 0;
   int penStyle = 0;
-  int penWidth = 1;
+  int penWidth = 1;    // in base widths: 3 thick, 1 thin
 };
 
 // The lines the wheel centre shows (first and second result of every pair
@@ -48,6 +48,13 @@ struct AspectLine {
 std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const RingArrays& rings,
                                            const WheelSetup& setup, const AspectTables& tables,
                                            const PlacedSlots& slots, char device);
+
+// Where the glyphs of the lines are drawn (boxes of width x height): each at
+// the first place along its line, from its own place (glyphAt) and then
+// from the middle outward, that keeps off the centre of the wheel and off
+// the glyphs placed before it.
+std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
+                                    const WheelSetup& setup);
 
 // Draws the aspect lines and their glyphs; afterwards the pen is solid at
 // the base width.

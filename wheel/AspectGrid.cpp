@@ -120,24 +120,6 @@ bool GridLayout::CellExists(int k, int j) const {
   return !single || across[k - 1] < down[j];
 }
 
-int GridLayout::LabelLeft(int labelWidth) const {
-  return L0 + f + labelWidth <= l + cw ? L0 + f : l;
-}
-
-int GridLayout::FrameLeft(int labelWidth) const {
-  return rightToLeft || LabelLeft(labelWidth) != l ? L0 : std::max(0, l - f);
-}
-
-int GridLayout::LabelBottom(int glyphHeight) const {
-  const int band = t + static_cast<int>(down.size()) * ch;
-  return B0 - fk - band >= glyphHeight ? B0 - fk : b;
-}
-
-int GridLayout::FrameBottom(int glyphHeight, int pageHeight) const {
-  if (LabelBottom(glyphHeight) != b) return B0;
-  return std::min(std::max(B0, b + fk), pageHeight - 1);
-}
-
 int GridLayout::CellCount() const {
   int n = 0;
   for (int k = 1; k <= static_cast<int>(across.size()); ++k)
@@ -223,17 +205,15 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
   // ---- Point glyphs along the edges ----
   const int32_t tableColour = def.I32(wo::tableColour);
   s.SetFont('A', def.I16(wo::gridGlyphSize), tableColour, def.Letter(wo::gridGlyphStyle));
-  const int labelWidth = std::max(s.TextWidth(";"), s.TextWidth("l"));
-  const int labelHeight = s.FontAscent();
   for (int j = 0; j < ns; ++j) {
     const int y = g.t + ch / 2 + g.VisualRow(j) * ch;
-    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.LabelLeft(labelWidth) + g.l + cw) / 2;
+    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cw) / 2;
     s.DrawGlyph('P', g.down[j], x, 'C', y);
   }
   for (int k = 1; k <= nf; ++k) {
     const int cx = g.l + g.VisualColumn(k) * cw + cw / 2;
     int x = cx;
-    s.DrawGlyph('P', g.across[k - 1], x, 'd', (g.t + ns * ch + g.LabelBottom(labelHeight)) / 2);
+    s.DrawGlyph('P', g.across[k - 1], x, 'd', (g.t + ns * ch + g.B0 - fk) / 2);
     if (!set.repeat) continue;
     x = cx;
     // The second copy stands above the grid, or on a single wheel on the
@@ -287,8 +267,9 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
       const int distLine = yc + lift;
 
       std::vector<FoundAspect> listed;
+      AspectResult found{};
       if (set.glyphs != 'N' || set.orbs) {
-        const AspectResult found = FindAspects(page.aspects, page.rings, a, 1, b, ringB);
+        found = FindAspects(page.aspects, page.rings, a, 1, b, ringB);
         for (int place = 0; place < 2; ++place) {
           if (!found[place].Found()) continue;
           const bool glyph = AspectGlyphOf(page.aspects.Entry(found[place].aspect)) != kNoAspectGlyph;
@@ -331,7 +312,8 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
       }
       bool orbShown = false;
       if (set.orbs && !listed.empty()) {
-        const FoundAspect& first = listed.front();
+        // The orb is that of result place 1, whichever aspects are listed.
+        const FoundAspect& first = found[0].Found() ? found[0] : listed.front();
         const bool wide = first.orb >= kWideOrb;
         const int32_t c = TextColour(colour, device);
         s.SetFont(textFont, textSize, c, 'N');
@@ -355,7 +337,7 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
   if (set.frame) {
     s.SetPenStyle(kPenSolid);
     s.SetPenWidth(m.baseWidth);
-    s.Frame(g.FrameLeft(labelWidth), g.T0, g.R0, g.FrameBottom(labelHeight, m.pageHeight), 'Y');
+    s.Frame(g.L0, g.T0, g.R0, g.B0, 'Y');
   }
   return g;
 }

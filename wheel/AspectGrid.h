@@ -46,16 +46,6 @@ struct GridLayout {
   int VisualColumn(int k) const { return rightToLeft ? static_cast<int>(across.size()) + 1 - k : k; }
   int VisualRow(int j) const { return rightToLeft ? static_cast<int>(down.size()) - 1 - j : j; }
   int CellCount() const;
-  // Left edge of the band the glyphs of S are centred in (left of the
-  // cells): from L0 + f, or from l when the label column is too narrow to
-  // hold a glyph right of L0 + f (the frame then moves out to l as well).
-  int LabelLeft(int labelWidth) const;
-  int FrameLeft(int labelWidth) const;
-  // Bottom of the band the glyphs of F are centred in (below the last row):
-  // B0 - round(f k), or the bottom of the cells' last band b when the band
-  // above B0 is too low for a glyph (the frame then moves down to b too).
-  int LabelBottom(int glyphHeight) const;
-  int FrameBottom(int glyphHeight, int pageHeight) const;
   int fk = 0;                          // round(f k), the frame inset downwards
 };
 GridLayout ComputeGridLayout(const WheelPage& page, int grid);

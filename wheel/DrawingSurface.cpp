@@ -13,6 +13,18 @@ const std::string kTextFontName = "DejaVu Sans";
 int ValidPenStyle(int style) { return style >= 0 && style <= 3 ? style : kPenSolid; }
 }  // namespace
 
+PageItemScope::PageItemScope(DrawingSurface& s, ItemRole role, int point, int ring)
+    : s_(s), saved_(s.Tag()) {
+  s.SetTag(role, point, ring);
+}
+
+PageItemScope::~PageItemScope() { s_.SetTag(saved_); }
+
+void DrawingSurface::Collect(PageItem item) {
+  item.tag = tag_;
+  sink_->push_back(std::move(item));
+}
+
 DrawingSurface::DrawingSurface(char device) {
   metrics_.device = device == 'P' ? 'P' : 'S';
   fontNames_.fill(kTextFontName);
@@ -29,6 +41,7 @@ const std::string& DrawingSurface::FontName(char letter) const {
 bool DrawingSurface::BeginPrintout(char configuration, char orientation) {
   // The page bitmap starts white; a white filled polygon over the whole image.
   const int w = metrics_.pageWidth + 2, h = metrics_.pageHeight + 2;
+  // The blank page itself is no item of it.
   DevFillPolygon({{0, 0}, {w, 0}, {w, h}, {0, h}}, kWhite);
   textRow_ = metrics_.y0;
   pen_ = {1, textRow_};
@@ -98,6 +111,16 @@ void DrawingSurface::SetRingPen() {
 // ---- Lines and shapes -------------------------------------------------------------
 
 void DrawingSurface::Line(int x1, int y1, int x2, int y2) {
+  if (sink_) {
+    PageItem item;
+    item.kind = PageItem::Kind::Line;
+    const int h = (penWidth_ + 1) / 2;
+    item.x0 = std::min(x1, x2) - h, item.x1 = std::max(x1, x2) + h;
+    item.y0 = std::min(y1, y2) - h, item.y1 = std::max(y1, y2) + h;
+    item.fromX = x1, item.fromY = y1, item.toX = x2, item.toY = y2;
+    item.penWidth = penWidth_;
+    Collect(std::move(item));
+  }
   if (penStyle_ == kPenDashed) {
     for (const Segment& s : DashSegments(x1, y1, x2, y2, metrics_.pageWidth, penWidth_))
       DevLine(s.from.x, s.from.y, s.to.x, s.to.y);
@@ -113,10 +136,22 @@ void DrawingSurface::Circle(int cx, int cy, int r) {
   DevSetPen(DeviceColour(style_.ringColour), penWidth_, style);
   DevEllipse(cx - r, cy - ry, cx + r, cy + ry);
   ApplyPen();
+  if (sink_) CollectEllipse(cx - r, cy - ry, cx + r, cy + ry);
 }
 
 void DrawingSurface::Ellipse(int left, int top, int right, int bottom) {
   DevEllipse(left, top, right, bottom);
+  if (sink_) CollectEllipse(left, top, right, bottom);
+}
+
+void DrawingSurface::CollectEllipse(int left, int top, int right, int bottom) {
+  PageItem item;
+  item.kind = PageItem::Kind::Ellipse;
+  const int h = (penWidth_ + 1) / 2;
+  item.x0 = std::min(left, right) - h, item.x1 = std::max(left, right) + h;
+  item.y0 = std::min(top, bottom) - h, item.y1 = std::max(top, bottom) + h;
+  item.penWidth = penWidth_;
+  Collect(std::move(item));
 }
 
 void DrawingSurface::Frame(int x1, int y1, int x2, int y2, char doubleFlag) {
@@ -138,7 +173,18 @@ void DrawingSurface::Frame(int x1, int y1, int x2, int y2, char doubleFlag) {
 }
 
 void DrawingSurface::FillPolygon(const std::vector<Point>& points, int32_t colour) {
-  if (points.size() >= 3) DevFillPolygon(points, DeviceColour(colour));
+  if (points.size() < 3) return;
+  DevFillPolygon(points, DeviceColour(colour));
+  if (!sink_) return;
+  PageItem item;
+  item.kind = PageItem::Kind::Polygon;
+  item.x0 = item.x1 = points[0].x;
+  item.y0 = item.y1 = points[0].y;
+  for (const Point& p : points) {
+    item.x0 = std::min(item.x0, p.x), item.x1 = std::max(item.x1, p.x);
+    item.y0 = std::min(item.y0, p.y), item.y1 = std::max(item.y1, p.y);
+  }
+  Collect(std::move(item));
 }
 
 bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int right,
@@ -153,7 +199,15 @@ void DrawingSurface::TextAt(int x, int y, const std::string& text, char baseline
   int drawY = y;
   if (baseline == 'Y' && metrics_.device == 'P') drawY = y + RoundEven(0.9 * DevTextHeight(text));
   DevText(x, drawY, text);
-  pen_ = {x + DevTextWidth(text), y};
+  const int width = DevTextWidth(text);
+  pen_ = {x + width, y};
+  if (sink_ && !text.empty()) {
+    PageItem item;
+    item.kind = fontLetter_ == 'A' ? PageItem::Kind::Glyph : PageItem::Kind::Text;
+    item.x0 = x, item.y0 = drawY, item.x1 = x + width, item.y1 = drawY + DevTextHeight(text);
+    item.text = text;
+    Collect(std::move(item));
+  }
 }
 
 int DrawingSurface::TextWidth(const std::string& text) { return DevTextWidth(text); }

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "wheel/GlyphMap.h"
+#include "wheel/PageItems.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/Palette.h"
 
@@ -78,6 +79,21 @@ struct Segment {
 };
 std::vector<Segment> DashSegments(int x1, int y1, int x2, int y2, int pageWidth, int penWidth);
 
+class DrawingSurface;
+
+// Tags what is drawn while it lives and restores the previous tag after.
+class PageItemScope {
+ public:
+  PageItemScope(DrawingSurface& s, ItemRole role, int point = -1, int ring = 0);
+  ~PageItemScope();
+  PageItemScope(const PageItemScope&) = delete;
+  PageItemScope& operator=(const PageItemScope&) = delete;
+
+ private:
+  DrawingSurface& s_;
+  ItemTag saved_;
+};
+
 class DrawingSurface {
  public:
   explicit DrawingSurface(char device);  // 'S' screen bitmap, 'P' printer
@@ -98,6 +114,15 @@ class DrawingSurface {
   const SurfaceStyle& Style() const { return style_; }
   void SetHost(SurfaceHost* host) { host_ = host; }  // not owned; nullptr = none
   SurfaceHost* Host() const { return host_; }
+
+  // ---- What is drawn ------------------------------------------------------
+  // The role every following primitive is tagged with (see PageItemScope).
+  void SetTag(const ItemTag& tag) { tag_ = tag; }
+  void SetTag(ItemRole role, int point = -1, int ring = 0) { tag_ = {role, point, ring}; }
+  const ItemTag& Tag() const { return tag_; }
+  // Collects every drawn primitive with its tag and bounding box (not
+  // owned; nullptr = none).
+  void SetItemSink(std::vector<PageItem>* sink) { sink_ = sink; }
 
   // ---- Pages --------------------------------------------------------------
   // Starts a page set: printer configuration '1' or '2', orientation 'P'
@@ -244,8 +269,13 @@ class DrawingSurface {
  private:
   int GlyphReferenceWidth(char kind);
 
+  void Collect(PageItem item);
+  void CollectEllipse(int left, int top, int right, int bottom);
+
   std::array<std::string, 16> fontNames_;
   SurfaceStyle style_;
+  ItemTag tag_;
+  std::vector<PageItem>* sink_ = nullptr;
   SurfaceHost* host_ = nullptr;
   char fontLetter_ = 'B';
   int fontSize_ = 10;

@@ -35,9 +35,11 @@ int GlyphRow(int ring, const WheelSetup& setup, int planetGlyphSize) {
   return 1;
 }
 
-std::array<Point, 5> GlyphItemPositions(const WheelSetup& w, int rho, int slot, bool inward,
+double GlyphItemRadius(bool inward, int row, int item) { return kLayout[inward ? 1 : 0][row - 1][item]; }
+
+std::array<Point, 5> GlyphItemPositions(const WheelSetup& w, int rho, double angle, bool inward,
                                         bool xInward, int row, bool spread) {
-  const double a = slot * (M_PI / 180.0);
+  const double a = angle * (M_PI / 180.0);
   const double c = rho * std::cos(a);
   const double s = rho * w.k * std::sin(a);
   std::array<Point, 5> p;

@@ -17,12 +17,16 @@ enum GlyphItem { kItemGlyph = 0, kItemDegree, kItemSign, kItemMinute, kItemRetro
 // 15, else row 1; ring 2 row 2; ring 3 row 5.
 int GlyphRow(int ring, const WheelSetup& setup, int planetGlyphSize);
 
-// The device positions of the five items at slot angle `slot` for base
+// The device positions of the five items at wheel angle `angle` for base
 // radius rho. `inward` picks the block of the radii, `xInward` the block of
 // the x corrections. With `spread` the degree, sign and minute move 25, 50
 // and 75 per cent of the way to the next item (the room of a retrograde mark
 // a direct point does not need).
-std::array<Point, 5> GlyphItemPositions(const WheelSetup& setup, int rho, int slot, bool inward,
+std::array<Point, 5> GlyphItemPositions(const WheelSetup& setup, int rho, double angle, bool inward,
                                         bool xInward, int row, bool spread);
+
+// The radius of item 0..4 of a column as a multiple of the base radius, in
+// the inward or the outward block of a row.
+double GlyphItemRadius(bool inward, int row, int item);
 
 }  // namespace vostrane

@@ -129,7 +129,8 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
 
   // 6, 7. Page metrics (set by the surface), wheel setup, aspect set.
   steps.Caption(kAssembling);
-  const WheelSetup setup = ComputeWheelSetup(def_, category, s.Metrics());
+  setup_ = ComputeWheelSetup(def_, category, s.Metrics());
+  const WheelSetup& setup = setup_;
   SurfaceStyle style = s.Style();
   style.ringLineStyle = def_.Letter(wo::ringLineStyle);
   style.frameColour = def_.I32(wo::frameColour);
@@ -138,7 +139,7 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   s.SetStyle(style);
   LoadAspectSet(aspects_, def_, in.code, anglesPath_);
 
-  WheelPage page{s, def_, rings_, {}, names_, aspects_, setup, in.code};
+  WheelPage page{s, def_, rings_, {}, names_, aspects_, setup, in.code, in.placeStyle};
   for (int r = 0; r < count; ++r)
     if (given[r]) page.charts[r] = &charts[r];
 
@@ -151,11 +152,13 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   // 9. Headers.
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Header");
+    const PageItemScope tag(s, ItemRole::Header);
     DrawPageHeaders(page, in.lookup);
   }
   // 10. Tables.
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Tables");
+    const PageItemScope tag(s, ItemRole::Table);
     DrawPositionTables(page);
     DrawLegendTables(page);
     DrawFurtherPointsTable(page);
@@ -166,17 +169,20 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   const bool grid1 = def_.Flag(wo::grid1Shown), grid2 = def_.Flag(wo::grid2Shown);
   if (steps.Go() && (grid1 || grid2)) {
     steps.Caption(std::string(kAssembling) + " Aspects");
+    const PageItemScope tag(s, ItemRole::Grid);
     if (grid1) DrawAspectGrid(page, 1);
     if (grid2 && steps.Go()) DrawAspectGrid(page, 2);
   }
   // 12. The wheel.
   for (auto& ring : slots_) ring.fill(kNoSlot);
+  wheelRadius_ = 0;
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Wheel");
     if (def_.wheelSize() > 0) {
       WheelDrawing wheel(def_, rings_, setup);
       wheel.Draw(s, &aspects_);
       slots_ = wheel.Slots();
+      wheelRadius_ = wheel.Radius();
     }
   }
   // 13. The credit line.

@@ -29,6 +29,7 @@
 #include "wheel/RingPoints.h"
 #include "wheel/WheelDefinition.h"
 #include "wheel/WheelPictures.h"
+#include "wheel/WheelSetup.h"
 #include "wheel/WheelStyleFile.h"
 
 namespace vostrane {
@@ -40,6 +41,7 @@ struct WheelPageInput {
   const ChartEntry* second = nullptr;       // ring 2 of bi- and tri-wheels
   const ChartEntry* third = nullptr;        // ring 3 of tri-wheels
   EntryLookup lookup;                       // base charts named in titles (may be empty)
+  char placeStyle = 'K';                    // place name style of the headers (HeaderPlace)
 };
 
 // Whether cusps 1 to 6 (at 0..5) run in zodiacal order: walking them, each
@@ -72,6 +74,9 @@ class WheelPageAssembler {
   const AspectTables& Aspects() const { return aspects_; }
   const RingArrays& Rings() const { return rings_; }
   const PlacedSlots& Slots() const { return slots_; }
+  // The wheel's setup and its radius as drawn (0 when no wheel was drawn).
+  const WheelSetup& Setup() const { return setup_; }
+  int WheelRadius() const { return wheelRadius_; }
   // Whether the last page was drawn with equal houses in place of the
   // charts' own.
   bool EqualHousesUsed() const { return equalHouses_; }
@@ -86,6 +91,8 @@ class WheelPageAssembler {
   AspectTables aspects_;
   RingArrays rings_;
   PlacedSlots slots_{};
+  WheelSetup setup_;
+  int wheelRadius_ = 0;
   bool equalHouses_ = false;
   std::string wheelsPath_ = kWheelStyleFileName;
   std::string picturesPath_ = kPictureFileName;

@@ -1,6 +1,7 @@
 #include "wheel/PageHeader.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "wheel/PageText.h"
 #include "wheel/Rounding.h"
@@ -32,7 +33,7 @@ int BlockLines(const WheelPage& page, const ChartEntry& chart, int c, int count,
                const EntryLookup& lookup) {
   return (RingCaption(c, count).empty() ? 0 : 1) +
          static_cast<int>(TitleLines(page, chart, wrapWidth, lookup).size()) +
-         static_cast<int>(HeaderItems(chart, page.names).size());
+         static_cast<int>(HeaderItems(chart, page.names, page.placeStyle).size());
 }
 
 }  // namespace
@@ -41,12 +42,33 @@ int CreditLineTop(const PageMetrics& m) {
   return m.y0 + m.height - 1 - 3 * m.lineHeight - m.halfLine + m.lineHeight;
 }
 
-std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names) {
+std::string HeaderPlace(const std::string& place, char style) {
+  if (style == 'D') {
+    std::string city = place.substr(0, place.find(','));
+    while (!city.empty() && city.back() == ' ') city.pop_back();
+    return city;
+  }
+  if (style != 'M') return place;
+  std::string out = place;
+  bool wordStart = true;
+  for (char& c : out) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (std::isalpha(u)) {
+      c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+      wordStart = false;
+    } else {
+      wordStart = c == ' ' || c == ',' || c == '-' || c == '(' || c == '/';
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names, char placeStyle) {
   if (e.charttype() == 1 && e.chartypxtr() < 4) return {};
   std::vector<std::string> items;
   items.push_back((e.charttype() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
   items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
-  items.push_back(e.place());
+  items.push_back(HeaderPlace(e.place(), placeStyle));
   items.push_back(LatitudeText(e.latitude()) + "  " + LongitudeText(e.longitude()));
   if (GreenwichTime(e))
     items.push_back("Greenwich Mean Time");
@@ -111,7 +133,7 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
     if (!caption.empty()) line(caption);
     for (const std::string& text : TitleLines(page, *chart, wrapWidth, lookup)) line(text);
 
-    const std::vector<std::string> items = HeaderItems(*chart, page.names);
+    const std::vector<std::string> items = HeaderItems(*chart, page.names, page.placeStyle);
     if (layout == 'M') {
       for (size_t i = 0; i < items.size(); i += 3) {
         for (size_t j = i; j < std::min(items.size(), i + 3); ++j) {

@@ -13,8 +13,14 @@ namespace vostrane {
 
 // The data items of a chart's header after its name and title, in order;
 // empty for a chart of type 1 with a sub-type below 4 (its block ends with
-// the title).
-std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names);
+// the title). The place is written in the place name style.
+std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names, char placeStyle = 'K');
+
+// The place as the header writes it, by the control record's place name
+// style (offset 277): 'D' the city alone (the text before the first comma),
+// 'M' every word with a capital first letter and the rest small; 'K' and
+// any other letter keep it as it was typed.
+std::string HeaderPlace(const std::string& place, char style);
 
 // The first line of chart c (1..count) on a multi-chart page: "Inner Wheel:",
 // "Middle Wheel:" or "Outer Wheel:"; "" on a single wheel.

@@ -107,7 +107,7 @@ void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
   m.gapY = RoundEven(m.height * 0.002301);
   m.gapX = RoundEven(m.gapY / m.k);
   m.halfLine = m.lineHeight / 2;
-  m.baseWidth = std::max(1, RoundEven(m.pageWidth * 0.00041667));
+  m.baseWidth = std::max(1, RoundEven(m.pageWidth * kBaseWidthShare));
   if (m.device == 'P' && widerLines) m.baseWidth *= 2;
 }
 

@@ -9,6 +9,9 @@ namespace vostrane {
 
 struct PageDefinition;  // PAGEW.DEF (wheel/PageDefinition.h)
 
+// The base pen width as a share of the page width.
+inline constexpr double kBaseWidthShare = 0.00041667;
+
 // Lines per page used when PAGEW.DEF gives none that can be used (0 or less).
 inline constexpr int kDefaultPageLines = 66;
 

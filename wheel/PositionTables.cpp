@@ -15,9 +15,6 @@ namespace {
 // The entry's body slot of a wheel point 0..17.
 int EntrySlot(int point) { return point <= 12 ? point : point + 3; }
 
-// Screen pixels (of the 614-pixel page at zoom 1) on this device.
-int DevicePixels(const PageMetrics& m, int n) { return std::max(n, RoundEven(n * m.pageWidth / 614.0)); }
-
 bool Heliocentric(char c) { return c == 'G' || c == 'H' || c == 'I'; }
 
 // The upper word of a two-word heading, "" for one word.
@@ -105,9 +102,9 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   const int wSign = s.TextWidth("[");
   const int wPoint = std::max(s.TextWidth(";"), s.TextWidth("l"));
   const bool seconds = std::any_of(runs.begin(), runs.end(), [](const PointRun& r) { return r.first < 2; });
-  // The few pixels of room the widths add are screen pixels; a finer device
-  // gets as many more as its page is wider than the screen's page.
-  const int px3 = DevicePixels(m, 3), px5 = DevicePixels(m, 5), px6 = DevicePixels(m, 6);
+  // The few pixels of room the widths add are device pixels on every
+  // device; the digit widths and gaps carry the scale.
+  const int px3 = 3, px5 = 5, px6 = 6;
   auto widthOf = [&](char c) {
     switch (c) {
       case 'A': return 7 * w0 + wSign + 5 * gx + px6 - (seconds ? 0 : w0 + gx);

@@ -71,6 +71,7 @@ void RecordingSurface::DevLine(int x1, int y1, int x2, int y2) {
   op.colour = penColour_;
   op.penWidth = penWidth_;
   op.penStyle = penStyle_;
+  op.tag = Tag();
   ops_.push_back(op);
 }
 
@@ -81,6 +82,7 @@ void RecordingSurface::DevEllipse(int left, int top, int right, int bottom) {
   op.colour = penColour_;
   op.penWidth = penWidth_;
   op.penStyle = penStyle_;
+  op.tag = Tag();
   ops_.push_back(op);
 }
 
@@ -110,6 +112,7 @@ void RecordingSurface::DevText(int x, int y, const std::string& text) {
   op.fontFamily = family_;
   op.fontPoints = points_;
   op.fontStyle = style_;
+  op.tag = Tag();
   ops_.push_back(op);
 }
 

@@ -32,6 +32,7 @@ struct DrawOp {
   int fontPoints = 0;         // Text: device size after mapping
   char fontStyle = 'N';       // Text
   bool stretched = false;     // Bitmap
+  ItemTag tag;                // the surface's tag when it was drawn
 };
 
 class RecordingSurface : public DrawingSurface {

@@ -15,6 +15,7 @@
 #include <array>
 
 #include "wheel/AspectDrawing.h"
+#include "wheel/ColumnLayout.h"
 #include "wheel/Aspects.h"
 #include "wheel/DrawingSurface.h"
 #include "wheel/GlyphPlacement.h"
@@ -45,10 +46,12 @@ class WheelDrawing {
   int Radius() const { return R_; }
   // Wheel angles of cusps 0..11 of the inner chart (30 j with equal sectors).
   const std::array<double, 12>& CuspAngles() const { return cuspAngles_; }
+  // Where the columns and the cusp lines through the glyph bands stand.
+  const ColumnLayout& Layout() const { return layout_; }
 
   // The steps of Draw, in their order; public for tests of single steps.
+  // Cusp labels with the intercepted signs (style offset 53).
   void DrawCuspLabels(DrawingSurface& s);
-  void DrawInterceptedSigns(DrawingSurface& s);
   void DrawCircles(DrawingSurface& s);
   void DrawDegreeScale(DrawingSurface& s);
   void FillHouseMap();
@@ -58,8 +61,25 @@ class WheelDrawing {
 
  private:
   PlacementInput InputOf(int ring);
-  void DrawGlyphColumn(DrawingSurface& s, int ring, int slot, int point, int house, bool inward,
+  void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int house, bool inward,
                        int pass);
+  // Sizes of the items of a ring's columns in the surface's fonts, and the
+  // angular half width a column of that ring needs.
+  struct ColumnItems {
+    std::array<double, 5> w{}, h{}, inner{}, outer{};  // box size; radii of its centre
+  };
+  ColumnItems MeasureColumn(DrawingSurface& s, int ring);
+  // Moves the items of a column apart along its ray where their boxes would
+  // meet (small wheels with large fonts), keeping their order.
+  void SeparateItems(int ring, std::array<Point, 5>& at, bool retrograde) const;
+  HalfWidth HalfWidthOf(const ColumnItems& items) const;
+  // Angular half width of a text box (w x h) centred at radius rho.
+  HalfWidth BoxHalfWidth(double w, double h, double rho) const;
+  void LayOut(DrawingSurface& s);
+  // The cusp line of a ring from radius `from` to `to` (from the centre
+  // when `from` is 0), turned at the ends to the cusp's true place when
+  // its house was widened.
+  void CuspLine(DrawingSurface& s, int ring, int cusp, double from, double to);
   // Vertical correction of glyphs on the printer: ascent of font 'B' less
   // that of the glyph font, at one size; and of a number's mark.
   int GlyphDrop(DrawingSurface& s, int size);
@@ -79,6 +99,12 @@ class WheelDrawing {
   std::array<SlotRing, 3> slots_;
   std::array<CuspMarks, 3> marks_;
   PlacedSlots placed_{};
+  ColumnLayout layout_;
+  bool laidOut_ = false;
+  int gap_ = 2;  // clear pixels around glyphs and labels
+  // Radial extent of each ring's columns (device pixels from the centre).
+  std::array<double, 3> columnInner_{}, columnOuter_{};
+  std::array<ColumnItems, 3> columnItems_{};
   bool houseBugShown_ = false;
   bool mapBugShown_ = false;
 };

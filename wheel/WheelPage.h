@@ -36,6 +36,7 @@ struct WheelPage {
   const AspectTables& aspects;
   const WheelSetup& setup;
   std::string code = "AAA";
+  char placeStyle = 'K';  // place name style of the header (control record offset 277)
 
   char Category() const { return rings.category; }
   int ChartCount() const { return rings.Count(); }

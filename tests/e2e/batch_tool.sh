@@ -23,4 +23,27 @@ PY
 zurich=$(./vostrane-batch place "zürich") || fail "place without a date failed"
 [[ "$zurich" == '[{"row": "Zürich, '* && "$zurich" != *'"zone"'* ]] || fail "unexpected rows for zürich: $zurich"
 if ./vostrane-batch place "Paris" 13/45/1990 10:00:00 2>/dev/null; then fail "a bad date was taken"; fi
+# render: the page as data, and a full disk that keeps the earlier file.
+./vostrane-batch new "Doe, John" 03/05/1961 14:30:00 40.7128 74.006 5 N "New York, NY" >/dev/null ||
+  fail "new failed"
+./vostrane-batch calc >/dev/null || fail "calc failed"
+./vostrane-batch render 1 page.json >/dev/null || fail "render to JSON failed"
+for key in '"width"' '"height"' '"wheel"' '"radii"' '"cusps"' '"ascendant"' '"planet-glyph"' '"cusp-line"' '"bbox"'; do
+  grep -q "$key" page.json || fail "page.json has no $key"
+done
+if [ "$(id -u)" = 0 ] && mkdir -p full && mount -t tmpfs -o size=256k tmpfs full 2>/dev/null; then
+  trap 'umount "$PWD/full" 2>/dev/null || true; e2e_cleanup' EXIT
+  printf '%%PDF-1.4 the earlier page\n%%%%EOF\n' > full/page.pdf
+  cp full/page.pdf earlier.pdf
+  dd if=/dev/zero of=full/filler bs=4k 2>/dev/null || true
+  if ./vostrane-batch render 1 full/page.pdf 2>render.err; then fail "render to a full disk exited 0"; fi
+  cmp -s full/page.pdf earlier.pdf || fail "render to a full disk changed the earlier page.pdf"
+  [ ! -e full/page.pdf.tmp ] || fail "render left its temporary file"
+  if ./vostrane-batch render 1 full/page.png 2>>render.err; then fail "PNG render to a full disk exited 0"; fi
+  [ ! -e full/page.png ] || fail "PNG render to a full disk left a file"
+  umount full
+  echo "render to a full disk: exit status 1, the earlier file kept"
+else
+  echo "render to a full disk: not tried (a tmpfs cannot be mounted here)"
+fi
 echo "batch tool: $version"

@@ -237,7 +237,7 @@ TEST(AspectGrid, RightToLeftTurnsTheTriangleAndPutsTheRowGlyphsRight) {
   EXPECT_FALSE(ComputeGridLayout(bi.Page(), 1).rightToLeft);
 }
 
-TEST(AspectGrid, GlyphsOfFStayBelowTheLastRowWhenTheBandAboveB0IsTooLow) {
+TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
   WheelDefinition style = PageStyle();
   SetGrid(style, 'B', 'Y', 'Y', 'A', 'Y');
   style.SetI16(wo::gridTop, 6000);
@@ -245,17 +245,21 @@ TEST(AspectGrid, GlyphsOfFStayBelowTheLastRowWhenTheBandAboveB0IsTooLow) {
   PageFixture bi(style, 'B');
   const GridLayout g = DrawAspectGrid(bi.Page(), 1);
   const int lastRowBottom = g.t + static_cast<int>(g.down.size()) * g.ch;
-  // With three items the cells reach down to B0: no room above it.
-  ASSERT_LT(g.B0 - lastRowBottom, 8);
-  // The Sun's column glyph stands below the last row, and the frame takes
-  // it in.
-  bool below = false;
-  for (const DrawOp& op : bi.surface.TextsEqual("a")) below = below || op.y1 >= lastRowBottom;
-  EXPECT_TRUE(below);
-  int frameBottom = 0;
-  for (const DrawOp& line : bi.surface.Lines())
+  // The glyphs of F are centred in the band from the last row to B0 (less
+  // the frame inset), however low it is, raised by half the font's ascent;
+  // the frame is the grid's area.
+  const int mid = (lastRowBottom + g.B0 - g.fk) / 2;
+  bool sunAtBand = false;
+  for (const DrawOp& op : bi.surface.TextsEqual("a"))
+    sunAtBand = sunAtBand || std::abs(op.y1 + op.fontPoints / 2 - mid) <= op.fontPoints;
+  EXPECT_TRUE(sunAtBand);
+  int frameBottom = 0, frameLeft = 1 << 30;
+  for (const DrawOp& line : bi.surface.Lines()) {
     if (line.y1 == line.y2) frameBottom = std::max(frameBottom, line.y1);
-  EXPECT_EQ(frameBottom, g.b);
+    if (line.x1 == line.x2) frameLeft = std::min(frameLeft, line.x1);
+  }
+  EXPECT_EQ(frameBottom, g.B0);
+  EXPECT_EQ(frameLeft, std::min(g.L0, g.l + g.cw));
 }
 
 TEST(AspectGrid, FrameAndRepeatedGlyphs) {

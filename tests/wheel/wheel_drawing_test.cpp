@@ -232,13 +232,22 @@ std::vector<int> CircleRadii(const RecordingSurface& s, const WheelSetup& w) {
   return radii;
 }
 
+// Points 1..9 spread round the zodiac, one to a house at most, so that no
+// house is crowded (MakeRing puts them all in one place).
+void SpreadOthers(RingChart& ring) {
+  const double at[9] = {15, 60, 75, 100, 170, 190, 210, 290, 310};
+  for (int p = 1; p <= 9; ++p) ring.lon[p] = at[p - 1];
+}
+
 TEST(WheelDrawing, RingsOfBiAndTriWheelsAreSeparate) {
   for (char category : {'B', 'T'}) {
     Page page(category);
     page.def.SetI16(wheel_offset::wheelSize, 1500);
     const auto cusps = test::EqualCusps(0);
-    for (int r = 1; r <= page.rings.Count(); ++r)
+    for (int r = 1; r <= page.rings.Count(); ++r) {
       page.rings.Ring(r) = test::MakeRing(cusps, {{0, 45.0 + 100 * r}});
+      SpreadOthers(page.rings.Ring(r));
+    }
     WheelDrawing& wheel = page.Draw();
     const WheelSetup& w = page.setup;
     const int R = wheel.Radius();
@@ -249,8 +258,9 @@ TEST(WheelDrawing, RingsOfBiAndTriWheelsAreSeparate) {
       const auto [x, y] = CentreOf(op);
       const double rho = RadiusOf(w, x, y);
       const double angle = AngleOf(w, x, y);
-      const int ring = static_cast<int>(std::lround((angle - 45.0) / 100.0));
+      const int ring = op.tag.ring;
       ASSERT_GE(ring, 1);
+      EXPECT_NEAR(angle, 45.0 + 100 * ring, 8);
       if (ring == 1) {
         EXPECT_LT(rho, R);
       }
@@ -262,8 +272,8 @@ TEST(WheelDrawing, RingsOfBiAndTriWheelsAreSeparate) {
         EXPECT_GT(rho, 1.57 * R);
         EXPECT_LT(rho, 2.0 * R);
       }
-      // Each Sun keeps its own slot.
-      EXPECT_EQ(wheel.SlotOf(ring, 0), 45 + 100 * ring);
+      // Each Sun keeps its own place, inside its house.
+      EXPECT_NEAR(wheel.SlotOf(ring, 0), 45 + 100 * ring, 8);
     }
     const auto radii = CircleRadii(page.surface, w);
     EXPECT_NE(std::find(radii.begin(), radii.end(), RoundEven(1.15 * R)), radii.end());
@@ -296,6 +306,7 @@ TEST(WheelDrawing, HouseNumbersAndEqualSectorCuspLines) {
   page.def.SetLetter(wheel_offset::equalSectors, 'Y');
   page.def.SetI16(wheel_offset::houseNumberSize, 15);  // 12 points on the bitmap
   page.rings.Ring(1) = test::MakeRing(test::Cusps({100, 140, 165, 190, 225, 255}), {});
+  SpreadOthers(page.rings.Ring(1));
   page.Draw();
   const WheelSetup& w = page.setup;
   for (int c = 1; c <= 12; ++c) {
@@ -319,29 +330,41 @@ TEST(WheelDrawing, HouseNumbersAndEqualSectorCuspLines) {
   EXPECT_EQ(spokes, 12);
 }
 
-TEST(WheelDrawing, CrowdedCuspIsDashedAndPointersRunToTheTruePlace) {
+TEST(WheelDrawing, ACrowdedHouseIsWidenedAndPointersRunToTheTruePlace) {
   Page page;
   page.def.SetLetter(wheel_offset::dashedCusps, 'Y');
   page.def.SetLetter(wheel_offset::pointerLines, 'Y');
   const auto cusps = test::EqualCusps(0);
-  std::vector<std::pair<int, double>> pts;
-  for (int p = 0; p < 10; ++p) pts.push_back({p, 22.0 + p * 0.8});
   page.rings.Ring(1) = test::MakeRing(cusps, {});
-  for (const auto& [p, lon] : pts) page.rings.Ring(1).lon[p] = lon;
+  for (int p = 0; p < 10; ++p) page.rings.Ring(1).lon[p] = 22.0 + p * 0.8;
   WheelDrawing& wheel = page.Draw();
-  EXPECT_TRUE(wheel.Marks(1).dashed[1]);
   const WheelSetup& w = page.setup;
-  // The dashed cusp line is drawn as several pieces along its ray.
-  int pieces = 0;
-  for (const DrawOp& op : page.surface.Lines()) {
-    const double r1 = RadiusOf(w, op.x1, op.y1), r2 = RadiusOf(w, op.x2, op.y2);
-    if (r1 < 5 || r2 < 5 || r1 > 0.9 * w.R || r2 > 0.9 * w.R) continue;
-    if (std::fabs(AngleOf(w, op.x1, op.y1) - 30) < 1 && std::fabs(AngleOf(w, op.x2, op.y2) - 30) < 1)
-      ++pieces;
+  // Ten columns do not fit in the first house: its end moves on in the
+  // glyph band, and every column stays inside it, in zodiacal order.
+  const ColumnLayout& layout = wheel.Layout();
+  ASSERT_TRUE(layout.CuspMoved(1, wheel.CuspAngles()));
+  EXPECT_NEAR(layout.cusps[0], 0.0, 1e-9);
+  for (int p = 0; p < 10; ++p) {
+    EXPECT_GT(layout.angle[0][p], layout.cusps[0]) << p;
+    EXPECT_LT(layout.angle[0][p], layout.cusps[1]) << p;
+    if (p > 0) EXPECT_GT(layout.angle[0][p], layout.angle[0][p - 1]) << p;
   }
-  EXPECT_GE(pieces, 3);
-  // A pointer per glyph: from 0.98 R at the slot to R at the true place.
-  const Point from = w.At(wheel.SlotOf(1, 9), 0.98 * w.R);
+  EXPECT_FALSE(wheel.Marks(1).dashed[1]);  // no glyph crosses it: nothing to dash
+  // The moved cusp line marks its true place (30 degrees) across the
+  // degree scale and turns, along the zodiac circle, to where the house
+  // now ends.
+  bool leaves = false, runs = false;
+  for (const DrawOp& op : page.surface.Lines()) {
+    if (op.tag.role != ItemRole::CuspLine || op.tag.point != 1) continue;
+    leaves = leaves || (std::fabs(AngleOf(w, op.x2, op.y2) - 30.0) < 0.5 && RadiusOf(w, op.x2, op.y2) > 1.02 * w.R &&
+                        std::fabs(AngleOf(w, op.x1, op.y1) - 30.0) < 0.5 && RadiusOf(w, op.x1, op.y1) >= w.R - 1);
+    runs = runs || std::fabs(AngleOf(w, op.x1, op.y1) - layout.cusps[1]) < 1.0 ||
+           std::fabs(AngleOf(w, op.x2, op.y2) - layout.cusps[1]) < 1.0;
+  }
+  EXPECT_TRUE(leaves);
+  EXPECT_TRUE(runs);
+  // A pointer per glyph: from 0.98 R at its column to R at the true place.
+  const Point from = w.At(layout.angle[0][9], 0.98 * w.R);
   const Point to = w.At(22.0 + 9 * 0.8, w.R);
   int pointers = 0;
   for (const DrawOp& op : page.surface.Lines())

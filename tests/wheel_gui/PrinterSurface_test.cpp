@@ -107,9 +107,10 @@ TEST_F(PrinterSurfaceTest, A4AndLandscapePages) {
   EXPECT_NEAR(box[2] - box[0], 595.3, 1);
   EXPECT_NEAR(box[3] - box[1], 841.9, 1);
 
-  settings.config2.paperWidth = settings.config2.paperHeight = 0;  // Letter
+  settings.config2.paperWidth = settings.config2.paperHeight = 0;  // the locale's paper
   {
     PrinterSurface s(settings);
+    s.SetDefaultPaper(true);  // Letter, as in the US and Canada
     s.SetPdfOutput("wide.pdf");
     ASSERT_TRUE(s.BeginPrintout('2', 'L'));
     EXPECT_EQ(s.Metrics().pageWidth, 6600);

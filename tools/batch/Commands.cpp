@@ -19,9 +19,11 @@ const std::vector<Command>& Commands() {
        "      body's longitude, latitude, daily motion, right ascension and declination",
        RunChartCsv},
       {"render", "N FILE [--with M [--with K]] [--zoom Z]",
-       "draw the standard wheel page of entry N into FILE: .png the screen bitmap, .pdf the\n"
-       "      printer at 600 dpi; --with adds the second and third chart of a bi- or tri-wheel,\n"
-       "      --zoom sets the bitmap's zoom",
+       "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
+       "      printer at 600 dpi, .json the screen page as data (every drawn item with its role\n"
+       "      and bounding box); --with adds the second and third chart of a bi- or tri-wheel,\n"
+       "      --zoom sets the bitmap's zoom; exits 1, keeping an earlier FILE, when it cannot\n"
+       "      be written",
        RunRender},
       {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",
        "print, as one JSON array, the places the place lookup lists for TEXT: the row, the name,\n"

@@ -1,7 +1,10 @@
 // vostrane-batch render: draws the standard wheel page of a session entry
-// ("AAA") into a PNG file (the screen's page bitmap) or a PDF file (the
-// printer surface at 600 dpi), with the second and third charts of a bi- or
-// tri-wheel given by --with.
+// ("AAA") into a PNG file (the page bitmap of the file device), a PDF file
+// (the printer surface at 600 dpi) or a JSON file (the screen page as data:
+// every drawn item with its role and bounding box), with the second and
+// third charts of a bi- or tri-wheel given by --with. The file is written
+// whole or not at all: an earlier file stays as it was when writing fails,
+// and the exit status is then 1.
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -13,8 +16,11 @@
 #ifdef VOSTRANE_BATCH_RENDER
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 
+#include "tools/batch/PageJson.h"
+#include "viewer/DrawingSettings.h"
 #include "platform/RecordFile.h"
 #include "platform/gui/Fonts.h"
 #include "session/ChartEntry.h"
@@ -69,7 +75,9 @@ int RunRender(const Args& args) {
   const std::string path = args[1];
   if (!n) return Usage("the entry number must be 1 or more");
   const bool pdf = EndsWith(path, ".pdf");
-  if (!pdf && !EndsWith(path, ".png")) return Usage("the file name must end in .png or .pdf");
+  const bool json = EndsWith(path, ".json");
+  if (!pdf && !json && !EndsWith(path, ".png"))
+    return Usage("the file name must end in .png, .pdf or .json");
   std::vector<int> others;
   double zoom = 0;
   for (size_t i = 2; i < args.size(); i += 2) {
@@ -134,32 +142,63 @@ int RunRender(const Args& args) {
   page.lookup = ReadEntry;
   QuietHost host;
 
-  int status = 0;
+  page.placeStyle = Control().Letter(control_offset::placeNameStyle);
+  const DrawingSettings settings = DrawingSettingsFromControl(Control());
+
+  bool written = false;
   if (pdf) {
-    PrinterSurface printer(PrinterSettingsFromControl(Control()));
+    PrinterSurface printer(settings.printer);
     printer.SetPdfOutput(path);
     printer.SetPdfResolution(600);
     printer.SetFontNames(fonts);
     printer.SetHost(&host);
-    if (!assembler.AssembleWheelPage(printer, page)) status = 1;
-    printer.EndDocument();
+    const bool drawn = assembler.AssembleWheelPage(printer, page);
+    written = printer.EndDocument() && drawn && !printer.WriteFailed();
   } else {
+    // PNG: the page bitmap of the file device, with its zoom, proportions
+    // and black-and-white setting. JSON: the screen page at zoom 1.
+    const ScreenPageSettings& file = settings.file;
     BitmapSurface bitmap;
     PageMetrics m;
-    const double z = zoom > 0 ? zoom : Control().screenZoom() > 0 ? Control().screenZoom() : 1.0;
-    ComputeScreenPageMetrics(m, z, false, 0, 0, 1.0);
+    const double z = json ? 1.0 : zoom > 0 ? zoom : file.zoom;
+    const QSizeF paper = LocalePaperSize().sizePoints();
+    ComputeScreenPageMetrics(m, z, !json && file.printerProportions, qRound(paper.width()),
+                             qRound(paper.height()), 1.0);
     bitmap.SetPage(m);
-    bitmap.SetMonochrome(Control().Letter(control_offset::monoScreen) == 'Y');
+    bitmap.SetMonochrome(json ? settings.screen.monochrome : file.monochrome);
     bitmap.SetFontNames(fonts);
     bitmap.SetHost(&host);
-    if (!assembler.AssembleWheelPage(bitmap, page) ||
-        !bitmap.Image().save(QString::fromStdString(path + ".tmp"), "PNG") ||
-        std::rename((path + ".tmp").c_str(), path.c_str()) != 0) {
-      std::remove((path + ".tmp").c_str());
-      std::fprintf(stderr, "vostrane-batch: cannot write %s\n", path.c_str());
-      status = 1;
+    std::vector<PageItem> items;
+    if (json) bitmap.SetItemSink(&items);
+    if (assembler.AssembleWheelPage(bitmap, page)) {
+      // QSaveFile writes a temporary file and renames it only when every
+      // byte went to disk.
+      QSaveFile out(QString::fromStdString(path));
+      if (out.open(QIODevice::WriteOnly)) {
+        bool ok;
+        if (json) {
+          batch::PageData data;
+          data.width = m.pageWidth;
+          data.height = m.pageHeight;
+          data.items = std::move(items);
+          data.wheel = assembler.WheelRadius() > 0;
+          data.cx = assembler.Setup().cx;
+          data.cy = assembler.Setup().cy;
+          data.radii = WheelRadii(data.items, data.cx, data.cy);
+          data.cusps = assembler.Rings().Ring(1).cusps;
+          data.ascendant = data.cusps[0];
+          const std::string text = PageToJson(data);
+          ok = out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        } else {
+          ok = bitmap.Image().save(&out, "PNG");
+        }
+        written = ok && out.commit();
+        if (!written) out.cancelWriting();
+      }
     }
+    if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", path.c_str());
   }
+  const int status = written ? 0 : 1;
   CloseMessageTextFile();
   if (ControlFileIsOpen()) CloseControlFile();
   if (status == 0) std::printf("%s\n", path.c_str());

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSize>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,6 +26,7 @@
 #include "shell/RunState.h"
 #include "viewer/PrintoutFile.h"
 #include "viewer/ViewerSession.h"
+#include "viewer/gui/PageView.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
@@ -54,7 +57,7 @@ namespace {
 
 // The proportions of the printer page for wheel pages (configuration '2'):
 // the printer's default paper, or without a printer the PDF page (the
-// configured paper size, else Letter). Width and height in points.
+// configured paper size, else the locale's). Width and height in points.
 void PrinterPageProportions(const PrinterSettings& settings, int& width, int& height) {
   QSizeF points;
   const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
@@ -67,7 +70,7 @@ void PrinterPageProportions(const PrinterSettings& settings, int& width, int& he
   } else {
     double w = 0, h = 0;
     settings.PaperSizeFor('2', w, h);
-    points = w > 0 && h > 0 ? QSizeF(w * 72, h * 72) : QPageSize(QPageSize::Letter).sizePoints();
+    points = w > 0 && h > 0 ? QSizeF(w * 72, h * 72) : LocalePaperSize().sizePoints();
   }
   width = qRound(points.width());
   height = qRound(points.height());
@@ -102,26 +105,20 @@ TBtnRightDlgWheel::TBtnRightDlgWheel(QWidget* parent) : QDialog(parent) {
   setObjectName("BtnRightDlgWheel");
   setWindowTitle("PrintOuts");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
   menuBar_ = new QMenuBar(this);
   layout->setMenuBar(menuBar_);
-  BuildMenus();
 
-  pageArea_ = new QScrollArea(this);
+  pageArea_ = new PageView(this);
   pageArea_->setObjectName("ScrollBox1");
-  pageArea_->setFrameShape(QFrame::NoFrame);
-  pageArea_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  pageArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  pageArea_->setFocusPolicy(Qt::StrongFocus);
-  pageImage_ = new QLabel;
-  pageImage_->setObjectName("Image1");
-  pageArea_->setWidget(pageImage_);
   layout->addWidget(pageArea_, 1);
+  connect(pageArea_, &PageView::ScaleChanged, this, &TBtnRightDlgWheel::RedrawScreenPage);
+  BuildMenus();
 
   // The other entries, one line each; the Entries menu mirrors it and is
   // what the user sees.
@@ -155,8 +152,11 @@ void TBtnRightDlgWheel::BuildMenus() {
           Qt::QueuedConnection);
 
   QMenu* print = menuBar_->addMenu("&Print");
-  printAction_ = print->addAction("Print &Current Report");
+  printAction_ = print->addAction("&Print...");
+  printAction_->setShortcut(QKeySequence::Print);
   connect(printAction_, &QAction::triggered, this, &TBtnRightDlgWheel::btnPrintClick);
+  savePdfAction_ = print->addAction("Save as P&DF...");
+  connect(savePdfAction_, &QAction::triggered, this, &TBtnRightDlgWheel::SavePdfClick);
 
   entriesMenu_ = menuBar_->addMenu("&Entries");
   for (int k = 0; k < kEntryMenuItems; ++k) {
@@ -165,6 +165,20 @@ void TBtnRightDlgWheel::BuildMenus() {
     connect(entryActions_[k], &QAction::triggered, this, [this, k] { EntryMenuClick(k); });
   }
   entriesMenu_->menuAction()->setVisible(false);
+
+  // Zoom: the page fits the window until the user zooms in or out.
+  QMenu* view = menuBar_->addMenu("&View");
+  zoomInAction_ = view->addAction("Zoom &In");
+  zoomInAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOutAction_ = view->addAction("Zoom &Out");
+  zoomOutAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  fitAction_ = view->addAction("&Fit Page to Window");
+  fitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  for (QAction* a : {zoomInAction_, zoomOutAction_, fitAction_}) a->setShortcutContext(Qt::WindowShortcut);
+  connect(zoomInAction_, &QAction::triggered, pageArea_, &PageView::ZoomIn);
+  connect(zoomOutAction_, &QAction::triggered, pageArea_, &PageView::ZoomOut);
+  connect(fitAction_, &QAction::triggered, pageArea_, &PageView::FitPage);
+
 
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
@@ -196,18 +210,27 @@ void TBtnRightDlgWheel::ApplyBackground() {
 }
 
 void TBtnRightDlgWheel::FitWindow() {
-  // The client area below the menu bar has the shell's height and is as
-  // wide as the page with its scroll bar; the page area fills it. The user
-  // may make the window taller (or wider) to see more of the page, never
-  // narrower than the page.
-  setMinimumSize(kViewerClientWidth, 200);
+  // The user may make the window any size; the page is drawn to fit it.
+  setMinimumSize(320, 240);
   resize(kViewerClientWidth, clientHeight_ + menuBar_->sizeHint().height());
+  // The next showing sizes the window to its screen again.
+  sized_ = false;
 }
 
 void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* s = screen()) {
+  if (const QScreen* s = screen(); s && !sized_) {
+    // The first showing takes most of the height of the screen the window
+    // is on, with the page's proportions, so that the whole page shows.
+    sized_ = true;
     const QRect area = s->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const int menu = menuBar_->sizeHint().height();
+    const QSize page = pageArea_->PageSize();
+    const int h = std::max(240, area.height() * 92 / 100 - frame.height());
+    const int w = std::min(area.width() - frame.width(),
+                           std::max(kViewerClientWidth, (h - menu) * page.width() / page.height()));
+    resize(w, h);
     move(area.x() + std::max(0, (area.width() - frameGeometry().width()) / 2),
          area.y() + std::max(0, (area.height() - frameGeometry().height()) / 2));
   }
@@ -242,7 +265,7 @@ void TBtnRightDlgWheel::FormDeactivate() {
   storage_->session.Close();
   storage_.reset();
   listBox2_->clear();
-  pageImage_->clear();
+  pageArea_->Clear();
   OutputDevice = 'S';
 }
 
@@ -262,7 +285,7 @@ void TBtnRightDlgWheel::closeEvent(QCloseEvent* event) {
 
 void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if (key == Qt::Key_Escape || (key == Qt::Key_E && !(event->modifiers() & ~Qt::ShiftModifier))) {
+  if (key == Qt::Key_Escape || (key == Qt::Key_E && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))) {
     ExitMenuClick();
     return;
   }
@@ -281,7 +304,6 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   if (!storage_) return;
   const bool any = storage_->session.Open();
   RebuildEntriesMenu();
-  pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (OutputDevice != 'P') SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
   if (any) DisplViewWheel(sender, 'W', 'N');
@@ -305,8 +327,21 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
                            printerWidth, printerHeight, k);
   storage_->bitmap.SetPage(m);
   storage_->bitmap.SetMonochrome(settings_.screen.monochrome);
-  if (settings_.screen.HorizontalScrollBar())
-    pageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  pageArea_->SetPageSize(QSize(m.pageWidth + 2, m.pageHeight + 2));
+  ApplyViewScale();
+}
+
+void TBtnRightDlgWheel::ApplyViewScale() {
+  if (!storage_) return;
+  const double ratio = pageArea_->PixelRatio();
+  storage_->bitmap.SetRenderScale(pageArea_->Scale() * ratio, ratio);
+}
+
+void TBtnRightDlgWheel::RedrawScreenPage() {
+  if (!storage_ || flags_.Busy()) return;
+  ApplyViewScale();
+  if (OutputDevice == 'S' && storage_->session.CurrentEntry() != 0) DisplViewWheel(nullptr, 'W', 'Y');
+  else ShowPage();
 }
 
 bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
@@ -345,9 +380,7 @@ bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, char letter, char) {
 
 void TBtnRightDlgWheel::ShowPage() {
   if (!storage_) return;
-  const QImage& image = storage_->bitmap.Image();
-  pageImage_->setPixmap(QPixmap::fromImage(image));
-  pageImage_->resize(image.size());
+  pageArea_->ShowImage(storage_->bitmap.Image());
 }
 
 void TBtnRightDlgWheel::ScrollToTop() {
@@ -424,18 +457,104 @@ void TBtnRightDlgWheel::ExitMenuClick() {
 
 // ---- Printing -------------------------------------------------------------------
 
+namespace {
+std::string g_lastPdfFolder;
+}  // namespace
+
+const std::string& TBtnRightDlgWheel::LastPdfFolder() { return g_lastPdfFolder; }
+
+std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
+  const PrinterSettings& p = settings_.printer;
+  const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+  std::unique_ptr<QPrinter> printer;
+  const int index = p.PrinterIndexFor('2');
+  if (printers.isEmpty())
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  else
+    printer = std::make_unique<QPrinter>(index >= 0 && index < printers.size() ? printers[index]
+                                                                            : QPrinterInfo::defaultPrinter(),
+                                         QPrinter::HighResolution);
+  // The paper: the control record's when it sets one, else the printer's
+  // own, else (no printer) the locale's.
+  double w = 0, h = 0;
+  p.PaperSizeFor('2', w, h);
+  if (w > 0 && h > 0) printer->setPageSize(QPageSize(QSizeF(w, h), QPageSize::Inch));
+  else if (printers.isEmpty()) printer->setPageSize(LocalePaperSize());
+  if (p.config2.copies > 1) printer->setCopyCount(p.config2.copies);
+  printer->setPageOrientation(QPageLayout::Portrait);
+  printer->setDocName(ToQt(PrintoutTitle(storage_->session.Current(), storage_->assembler.Names())));
+  printer->setFromTo(1, 1);
+  return printer;
+}
+
 void TBtnRightDlgWheel::btnPrintClick() {
   if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  lastPrintoutFile_.clear();
+  std::unique_ptr<PrinterSurface> printer = std::move(storage_->collecting);
+  if (!printer) {
+    std::unique_ptr<QPrinter> chosen = DialogPrinter();
+    if (!printDialog_ || !printDialog_(*chosen, this)) return;
+    printer = MakePrinter();
+    printer->UsePrinter(std::move(chosen));
+  }
+  PrintOn(std::move(printer), false);
+}
+
+void TBtnRightDlgWheel::SavePdfClick() {
+  if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  lastPrintoutFile_.clear();
+  const ChartEntry& e = storage_->session.Current();
+  const QString folder = g_lastPdfFolder.empty() ? QDir::currentPath() : ToQt(g_lastPdfFolder);
+  const std::string suggested =
+      FromQt(QDir(folder).filePath(ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".pdf")));
+  const std::string path = WithPdfExtension(saveFileDialog_ ? saveFileDialog_(this, suggested) : "");
+  if (path.empty()) return;
+  const QFileInfo info(ToQt(path));
+  g_lastPdfFolder = FromQt(info.absolutePath());
+  if (info.exists() &&
+      !AskYesNo("The file " + path + " already exists.\r\nDo you want to replace it?", MsgIcon::Warning))
+    return;
+  auto printer = MakePrinter();
+  printer->SetPdfOutput(path);
+  if (PrintOn(std::move(printer), true)) lastPrintoutFile_ = path;
+}
+
+std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
+  PrinterSettings printer = settings_.printer;
+  printer.jobTitle = PrintoutTitle(storage_->session.Current(), storage_->assembler.Names());
+  // Every print command is a whole document of its own now that the user
+  // chooses where each one goes.
+  printer.oneDocumentPerPrintout = true;
+  auto surface = std::make_unique<PrinterSurface>(printer);
+  surface->SetFontNames(storage_->fonts);
+  surface->SetHost(this);
+  return surface;
+}
+
+bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pdfFile) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   flags_.busy = 2;
   const char savedDevice = OutputDevice;
   const int savedEntry = storage_->session.CurrentEntry();
   const int savedScroll = pageArea_->verticalScrollBar()->value();
-
-  std::string note;
+  bool done = false;
   {
     NormalCursorMessages messages;
-    note = PrintCurrentPage();
+    OutputDevice = 'P';
+    flags_.continueFlag = true;
+    storage_->activePrinter = printer.get();
+    const bool drawn = DisplOtherPrnOuts(nullptr, 'W', 'N');
+    storage_->activePrinter = nullptr;
+    if (drawn && printer->DocumentOpen() && !pdfFile) {
+      // A printer document that collects several printouts stays open
+      // until the viewer closes.
+      storage_->collecting = std::move(printer);
+      done = true;
+    } else {
+      const bool ended = printer->EndDocument();
+      done = drawn && ended && !printer->WriteFailed();
+      printer.reset();
+    }
   }
 
   // Back to the screen as it was, whatever happened on the printer: the
@@ -451,64 +570,7 @@ void TBtnRightDlgWheel::btnPrintClick() {
   pageArea_->verticalScrollBar()->setValue(savedScroll);
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();
-  // Where the PDF file went, once the screen is back as it was.
-  if (!note.empty()) ShowMessage(note, MsgIcon::Information);
-}
-
-std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter(std::string& pdfPath) {
-  PrinterSettings printer = settings_.printer;
-  printer.jobTitle = PrintoutTitle(storage_->session.Current(), storage_->assembler.Names());
-  const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
-  pdfPath.clear();
-  if (noPrinter || !pdfFolder_.empty()) {
-    // Every PDF file is a whole document of its own.
-    printer.oneDocumentPerPrintout = true;
-    const ChartEntry& e = storage_->session.Current();
-    pdfPath = FreePrintoutFileName(pdfFolder_, PrintoutFileBase(e.name(), storage_->session.CurrentEntry()));
-    if (pdfPath.empty()) {
-      ShowMessage("ERROR!  The printout of " + e.name() +
-                      " cannot be saved: every file name for it is taken.\r\nErase or move "
-                      "some of the old PDF files of the Vostrane folder and try again.",
-                  MsgIcon::Error);
-      return nullptr;
-    }
-  }
-  auto surface = std::make_unique<PrinterSurface>(printer);
-  if (!pdfPath.empty()) surface->SetPdfOutput(pdfPath);
-  surface->SetFontNames(storage_->fonts);
-  surface->SetHost(this);
-  return surface;
-}
-
-std::string TBtnRightDlgWheel::PrintCurrentPage() {
-  lastPrintoutFile_.clear();
-  std::string pdfPath;
-  std::unique_ptr<PrinterSurface> printer = std::move(storage_->collecting);
-  if (!printer) printer = MakePrinter(pdfPath);
-  if (!printer) return "";
-
-  OutputDevice = 'P';
-  flags_.continueFlag = true;
-  storage_->activePrinter = printer.get();
-  const bool drawn = DisplOtherPrnOuts(nullptr, 'W', 'N');
-  storage_->activePrinter = nullptr;
-
-  if (!pdfPath.empty()) {
-    printer->EndDocument();
-    printer.reset();
-    // The surface has reported a document it could not begin or write.
-    if (drawn && QFileInfo::exists(QString::fromStdString(pdfPath))) {
-      lastPrintoutFile_ = pdfPath;
-      const std::string where = FromQt(QFileInfo(QString::fromStdString(pdfPath)).absoluteFilePath());
-      return (pdfFolder_.empty() ? "No printer is installed, so the page was saved as a PDF file:\r\n"
-                                 : "The page was saved as a PDF file:\r\n") + where;
-    }
-    return "";
-  }
-  // A printer document that collects several printouts stays open until
-  // the viewer closes; otherwise the page has ended it.
-  if (drawn && printer->DocumentOpen()) storage_->collecting = std::move(printer);
-  return "";
+  return done;
 }
 
 }  // namespace vostrane

@@ -16,6 +16,7 @@
 
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
+#include "viewer/gui/PrintDialogs.h"
 #include "wheel/DrawingSurface.h"
 
 class QAction;
@@ -23,10 +24,11 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QMenuBar;
-class QScrollArea;
+class QPrinter;
 
 namespace vostrane {
 
+class PageView;
 class PrinterSurface;
 class ViewerSession;
 
@@ -75,17 +77,24 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void ListBox2Click();
   // Entries menu item k (0..19): selects list line k and shows its entry.
   void EntryMenuClick(int k);
-  // Prints the current wheel page and restores the screen page.
+  // "Print...": the system print dialog, then the current wheel page on the
+  // chosen printer; the screen page is restored afterwards.
   void btnPrintClick();
+  // "Save as PDF...": asks for the file (from the folder used last), asks
+  // before replacing one, and writes the page there whole or not at all.
+  void SavePdfClick();
   // The exit menu (Esc, "E"): closes with the button's RunState.
   void ExitMenuClick();
 
-  // Print to PDF files in this folder even when a printer is installed
-  // ("" = only when none is, into the working folder).
-  void SetPdfFolder(const std::string& folder) { pdfFolder_ = folder; }
-  // The PDF file of the last print command ("" when it went to a printer or
-  // failed).
+  // The dialogs of the print commands (tests answer them).
+  void SetPrintDialog(PrintDialogFn dialog) { printDialog_ = std::move(dialog); }
+  void SetSaveFileDialog(SaveFileFn dialog) { saveFileDialog_ = std::move(dialog); }
+  // The PDF file written by the last command ("" when it went to a printer,
+  // was cancelled or failed).
   const std::string& LastPrintoutFile() const { return lastPrintoutFile_; }
+  // The folder "Save as PDF..." starts in: the one used last ("" the
+  // working folder).
+  static const std::string& LastPdfFolder();
 
   // ---- State, for the shell and tests ---------------------------------------
   int CurrentEntry() const;
@@ -94,10 +103,14 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The page image on the screen and the screen page metrics.
   QImage PageImage() const;
   PageMetrics ScreenPageMetrics() const;
-  QScrollArea* PageArea() const { return pageArea_; }
+  PageView* PageArea() const { return pageArea_; }
   QMenu* EntriesMenu() const { return entriesMenu_; }
   QAction* EntryAction(int k) const { return entryActions_[k]; }
   QAction* PrintAction() const { return printAction_; }
+  QAction* SavePdfAction() const { return savePdfAction_; }
+  QAction* ZoomInAction() const { return zoomInAction_; }
+  QAction* ZoomOutAction() const { return zoomOutAction_; }
+  QAction* FitAction() const { return fitAction_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
@@ -125,26 +138,40 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void BuildMenus();
   void ApplyBackground();
   void FitWindow();
+  // Draws the screen page again for the view's scale and pixel ratio.
+  void RedrawScreenPage();
+  // The bitmap's render scale from the view.
+  void ApplyViewScale();
   void RebuildEntriesMenu();
   void ScrollToTop();
-  // Prints the page; returns the note telling where a PDF file went.
-  std::string PrintCurrentPage();
-  std::unique_ptr<PrinterSurface> MakePrinter(std::string& pdfPath);
+  // Draws the current page on the printer surface (or hands it to the
+  // document that collects pages) and brings the screen back as it was.
+  // True when the page was drawn and, for a PDF file, written.
+  bool PrintOn(std::unique_ptr<PrinterSurface> printer, bool pdfFile);
+  std::unique_ptr<PrinterSurface> MakePrinter();
+  // The printer for the print dialog: the wheel configuration's printer,
+  // paper (else the locale's) and copies.
+  std::unique_ptr<QPrinter> DialogPrinter() const;
 
   DrawingSettings settings_;
   ViewerFlags flags_;
   std::unique_ptr<Storage> storage_;
   int clientHeight_ = 680;
-  std::string pdfFolder_;
   std::string lastPrintoutFile_;
+  PrintDialogFn printDialog_ = SystemPrintDialog;
+  SaveFileFn saveFileDialog_ = AskPdfFileName;
+  bool sized_ = false;  // sized to its screen at the first showing
 
   QMenuBar* menuBar_ = nullptr;
-  QScrollArea* pageArea_ = nullptr;
-  QLabel* pageImage_ = nullptr;
+  PageView* pageArea_ = nullptr;
   QListWidget* listBox2_ = nullptr;
   QMenu* entriesMenu_ = nullptr;
   std::array<QAction*, 20> entryActions_{};
   QAction* printAction_ = nullptr;
+  QAction* savePdfAction_ = nullptr;
+  QAction* zoomInAction_ = nullptr;
+  QAction* zoomOutAction_ = nullptr;
+  QAction* fitAction_ = nullptr;
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;

@@ -1,6 +1,7 @@
 #include "wheel/gui/BitmapSurface.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vostrane {
 
@@ -17,12 +18,31 @@ void BitmapSurface::SetPage(const PageMetrics& metrics) {
   PageMetrics m = metrics;
   m.device = 'S';
   SetMetrics(m);
-  const QSize size(std::max(1, m.pageWidth + 2), std::max(1, m.pageHeight + 2));
+  MakeImage();
+  ForgetFonts();
+}
+
+void BitmapSurface::SetRenderScale(double scale, double pixelRatio) {
+  EndPainting();
+  scale_ = scale > 0 && std::isfinite(scale) ? scale : 1.0;
+  pixelRatio_ = pixelRatio > 0 && std::isfinite(pixelRatio) ? pixelRatio : 1.0;
+  MakeImage();
+}
+
+void BitmapSurface::MakeImage() {
+  const QSize size(std::max(1, static_cast<int>(std::ceil((metrics_.pageWidth + 2) * scale_))),
+                   std::max(1, static_cast<int>(std::ceil((metrics_.pageHeight + 2) * scale_))));
   if (image_.size() != size) {
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
   }
-  ForgetFonts();
+  image_.setDevicePixelRatio(pixelRatio_);
+}
+
+double BitmapSurface::DevicePenWidth(int width) const {
+  const double exact = metrics_.pageWidth * kBaseWidthShare;
+  const double share = metrics_.baseWidth > 0 ? exact / metrics_.baseWidth : 1.0;
+  return std::max(width * share, 1.0 / scale_);
 }
 
 void BitmapSurface::SetMonochrome(bool on) { metrics_.monochrome = on; }
@@ -30,6 +50,9 @@ void BitmapSurface::SetMonochrome(bool on) { metrics_.monochrome = on; }
 QPainter* BitmapSurface::Painter() {
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
+    // Page pixels whatever the image's size and pixel ratio.
+    painter_->resetTransform();
+    painter_->scale(scale_ / pixelRatio_, scale_ / pixelRatio_);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
     PrimePainter();

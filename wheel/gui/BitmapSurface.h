@@ -1,6 +1,8 @@
 // The screen surface: the viewer's page bitmap, a QImage drawn through
-// QPainter. The image is (W' + 2) x (H' + 2) pixels so that the page, whose
-// origin is (1, 1), fits whole.
+// QPainter. The page, whose origin is (1, 1), is (W' + 2) x (H' + 2) page
+// pixels; the image has that size times the render scale, so that the page
+// is drawn crisply at the size and the device pixel ratio it is shown at,
+// with the same layout at every scale (text is measured at scale 1).
 #pragma once
 
 #include <QImage>
@@ -24,18 +26,30 @@ class BitmapSurface : public PainterSurface {
   void ClearPage();
   // Monochrome screen setting: every colour number drawn black.
   void SetMonochrome(bool on);
+  // Device pixels per page pixel (the view's scale times the screen's
+  // device pixel ratio); the image's device pixel ratio is `pixelRatio`, so
+  // that it shows at the page size times scale / pixelRatio.
+  void SetRenderScale(double scale, double pixelRatio = 1.0);
+  double RenderScale() const { return scale_; }
 
   bool BeginPrintout(char configuration, char orientation) override;
   void EndPage(bool final) override;
 
  protected:
   QPainter* Painter() override;
-  QPaintDevice* MeasureDevice() override { return &image_; }
+  QPaintDevice* MeasureDevice() override { return &measure_; }
+  // Lines keep the printed page's proportions to the page (the base width
+  // unrounded), and are at least one device pixel wide.
+  double DevicePenWidth(int width) const override;
 
  private:
   void EndPainting();
+  void MakeImage();
 
   QImage image_;
+  QImage measure_{1, 1, QImage::Format_RGB32};  // fonts are measured on this, whatever the scale
+  double scale_ = 1.0;
+  double pixelRatio_ = 1.0;
   std::unique_ptr<QPainter> painter_;
 };
 

@@ -70,7 +70,7 @@ void PainterSurface::DevSetPen(Rgb colour, int width, int style) {
   if (style == kPenDotted) s = Qt::DotLine;
   if (style == kPenDashDot) s = Qt::DashDotLine;
   if (style == kPenDashed) s = Qt::DashLine;
-  linePen_ = QPen(ToQColor(colour), width, s, Qt::RoundCap, Qt::RoundJoin);
+  linePen_ = QPen(ToQColor(colour), DevicePenWidth(width), s, Qt::RoundCap, Qt::RoundJoin);
   if (penInUse_ == PenInUse::Line) penInUse_ = PenInUse::None;
 }
 

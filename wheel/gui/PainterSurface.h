@@ -33,6 +33,10 @@ class PainterSurface : public DrawingSurface {
   void ForgetFonts();
   // Pushes pen, font and background to a newly begun painter.
   void PrimePainter();
+  // The width a pen of `width` pixels gets on the device (the page bitmap
+  // draws thinner lines than whole pixels when that keeps the proportions of
+  // the printed page).
+  virtual double DevicePenWidth(int width) const { return width; }
 
   void DevSetPen(Rgb colour, int width, int style) override;
   void DevLine(int x1, int y1, int x2, int y2) override;

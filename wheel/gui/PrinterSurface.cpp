@@ -1,5 +1,7 @@
 #include "wheel/gui/PrinterSurface.h"
 
+#include <QFile>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
@@ -25,12 +27,35 @@ int QualityDpi(char quality) {
 }
 }  // namespace
 
+bool LocalePaperIsLetter() {
+  const QLocale::Territory t = QLocale::system().territory();
+  return t == QLocale::UnitedStates || t == QLocale::Canada;
+}
+
+QPageSize LocalePaperSize() { return QPageSize(LocalePaperIsLetter() ? QPageSize::Letter : QPageSize::A4); }
+
 PrinterSurface::PrinterSurface(const PrinterSettings& settings)
-    : PainterSurface('P'), settings_(settings) {}
+    : PainterSurface('P'), settings_(settings), letterPaper_(LocalePaperIsLetter()) {}
 
 PrinterSurface::~PrinterSurface() { EndDocument(); }
 
 void PrinterSurface::SetPdfOutput(const std::string& path) { pdfPath_ = path; }
+
+void PrinterSurface::UsePrinter(std::unique_ptr<QPrinter> printer) { chosen_ = std::move(printer); }
+
+namespace {
+
+// Whether a PDF file was written whole: it begins with the PDF mark and
+// ends with the end-of-file mark (a full disk cuts the file short).
+bool CompletePdf(const std::string& path) {
+  QFile f(QString::fromStdString(path));
+  if (!f.open(QIODevice::ReadOnly) || f.size() < 16) return false;
+  if (!f.read(5).startsWith("%PDF-")) return false;
+  f.seek(std::max<qint64>(0, f.size() - 32));
+  return f.readAll().contains("%%EOF");
+}
+
+}  // namespace
 
 bool PrinterSurface::BeginPrintout(char configuration, char orientation) {
   if (DocumentOpen() && settings_.oneDocumentPerPrintout) EndDocument();
@@ -53,9 +78,21 @@ bool PrinterSurface::BeginPrintout(char configuration, char orientation) {
 
 bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   const PrinterConfiguration& config = settings_.Config(configuration);
-  const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-  toPdf_ = !pdfPath_.empty() || printers.isEmpty();
-  if (toPdf_) {
+  const QList<QPrinterInfo> printers =
+      chosen_ || !pdfPath_.empty() ? QList<QPrinterInfo>() : QPrinterInfo::availablePrinters();
+  writeFailed_ = false;
+  const bool dialogChosen = chosen_ != nullptr;
+  toPdf_ = !chosen_ && (!pdfPath_.empty() || printers.isEmpty());
+  if (chosen_) {
+    // The print dialog's printer: the document goes where the user chose.
+    printer_ = std::move(chosen_);
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+      toPdf_ = true;
+      pdfPath_ = printer_->outputFileName().toStdString();
+      pdfTempPath_ = pdfPath_ + ".tmp";
+      printer_->setOutputFileName(QString::fromStdString(pdfTempPath_));
+    }
+  } else if (toPdf_) {
     if (pdfPath_.empty()) pdfPath_ = "Vostrane.pdf";
     pdfTempPath_ = pdfPath_ + ".tmp";
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -65,7 +102,7 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
     double w = 0, h = 0;
     settings_.PaperSizeFor(configuration, w, h);
     printer_->setPageSize(w > 0 && h > 0 ? QPageSize(QSizeF(w, h), QPageSize::Inch)
-                                         : QPageSize(QPageSize::Letter));
+                                         : QPageSize(letterPaper_ ? QPageSize::Letter : QPageSize::A4));
     // The margins of the page come from PAGEW.DEF; the PDF page is all
     // printable.
     printer_->setFullPage(true);
@@ -79,13 +116,16 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   printer_->setDocName(QString::fromStdString(settings_.jobTitle));
   printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait
                                                   : QPageLayout::Landscape);
-  ApplyDeviceMode(config);
+  // The dialog's choices (copies, paper, duplex) stand; the control
+  // record's device-mode letters apply to the configured printer.
+  if (!dialogChosen) ApplyDeviceMode(config);
 
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     painter_.reset();
     printer_.reset();
     if (toPdf_) EraseFile(pdfTempPath_);
+    writeFailed_ = true;
     ShowMessage("ERROR!  Unable to start printing on " +
                     (toPdf_ ? "the file " + pdfPath_ : std::string("the printer")) + ".",
                 MsgIcon::Error);
@@ -169,17 +209,23 @@ void PrinterSurface::EndPage(bool final) {
   }
 }
 
-void PrinterSurface::EndDocument() {
-  if (!painter_) return;
+bool PrinterSurface::EndDocument() {
+  if (!painter_) return !writeFailed_;
   const bool ok = painter_->end();
   painter_.reset();
   printer_.reset();
   ForgetFonts();
   pageFinished_ = false;
-  if (!toPdf_) return;
-  if (ok && RenameFile(pdfTempPath_, pdfPath_)) return;
+  if (!toPdf_) return ok;
+  // Only a whole file replaces the earlier one.
+  if (ok && CompletePdf(pdfTempPath_) && RenameFile(pdfTempPath_, pdfPath_)) return true;
   EraseFile(pdfTempPath_);
-  ShowMessage("ERROR!  Unable to write the file " + pdfPath_ + ".", MsgIcon::Error);
+  writeFailed_ = true;
+  ShowMessage("ERROR!  Unable to write the file " + pdfPath_ +
+                  ".\r\nThe disk may be full or the folder closed to writing; an earlier file of that "
+                  "name is kept as it was.",
+              MsgIcon::Error);
+  return false;
 }
 
 void PrinterSurface::AbortDocument() {

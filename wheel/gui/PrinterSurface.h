@@ -4,6 +4,7 @@
 // only when the document is complete.
 #pragma once
 
+#include <QPageSize>
 #include <QPrinter>
 #include <memory>
 #include <string>
@@ -13,6 +14,12 @@
 #include "wheel/gui/PainterSurface.h"
 
 namespace vostrane {
+
+// Whether the paper of the system's locale is Letter (the US and Canada)
+// rather than A4.
+bool LocalePaperIsLetter();
+// That paper.
+QPageSize LocalePaperSize();
 
 class PrinterSurface : public PainterSurface {
  public:
@@ -38,8 +45,20 @@ class PrinterSurface : public PainterSurface {
   // starts a new page.
   void EndPage(bool final) override;
   // Ends the open document, if any (pages of several printouts collected
-  // into one document are handed over here).
-  void EndDocument();
+  // into one document are handed over here). A PDF file is written whole
+  // into its temporary file, checked and only then renamed over the output
+  // file; false (with the message shown) when it could not be written, the
+  // earlier file being left as it was.
+  bool EndDocument();
+  // Whether the last PDF document failed to be written (or begun).
+  bool WriteFailed() const { return writeFailed_; }
+  // Paper of a PDF document without a configured paper size: A4, or Letter
+  // where the locale measures in inches (the US and Canada).
+  void SetDefaultPaper(bool letter) { letterPaper_ = letter; }
+  // Prints on this printer, as set up by the print dialog (printer, copies,
+  // paper, page range); the surface takes it over. Without it the
+  // configuration's printer is used.
+  void UsePrinter(std::unique_ptr<QPrinter> printer);
   bool DocumentOpen() const { return painter_ != nullptr; }
   // The page definition used for the last page metrics.
   const PageDefinition& PageDef() const { return pageDef_; }
@@ -62,6 +81,9 @@ class PrinterSurface : public PainterSurface {
   std::string pdfTempPath_;
   bool toPdf_ = false;
   bool pageFinished_ = false;
+  bool writeFailed_ = false;
+  bool letterPaper_ = false;
+  std::unique_ptr<QPrinter> chosen_;
   int pdfDpi_ = 600;
 };
 

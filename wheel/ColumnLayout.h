@@ -1,0 +1,58 @@
+// Where the glyph columns of the wheel stand. Every shown point gets a
+// column (glyph, degree, sign, minute, retrograde mark along one ray) inside
+// the sector of its own house, clear of the cusp lines and of its
+// neighbours, as near to its true place as that allows. A house too narrow
+// for its columns is widened in the glyph bands at the expense of roomier
+// houses: its cusp lines leave the degree ring at their true places and turn
+// to the widened sector just inside it.
+//
+// Angles are wheel angles in degrees (counter-clockwise from the inner
+// chart's Ascendant); widths are angular half widths in degrees, the gap to
+// the neighbours included.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "wheel/GlyphPlacement.h"
+
+namespace vostrane {
+
+// The angular half width an item needs at a wheel angle.
+using HalfWidth = std::function<double(double angle)>;
+
+struct ColumnRingInput {
+  bool present = false;
+  std::array<bool, kWheelPoints> shown{};
+  std::array<double, kWheelPoints> angle{};  // true wheel angle of each point
+  std::array<int, kWheelPoints> house{};     // its house 0..11
+  HalfWidth halfWidth;                       // of one column of this ring
+};
+
+struct ColumnLayout {
+  // Angles of the cusp lines through the glyph bands (the true cusp angles
+  // unless a house had to be widened).
+  std::array<double, 12> cusps{};
+  // Column angle of every point per ring (index ring - 1); -1 when not shown.
+  std::array<std::array<double, kWheelPoints>, 3> angle{};
+  bool CuspMoved(int j, const std::array<double, 12>& truth) const;
+};
+
+// Lays out the columns of up to three rings in the houses given by the
+// wheel angles of cusps 0..11 (cusp 0 at 0, increasing).
+ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
+                           const std::array<ColumnRingInput, 3>& rings);
+
+// Least-squares fit of a non-decreasing sequence to y with weights w (pool
+// adjacent violators).
+std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<double>& w);
+
+// Spreads items around the circle so that each pair of neighbours is at
+// least the sum of their half widths apart, keeping their order and moving
+// them as little as it can (weights: how much each one resists moving).
+// Angles in [0, 360) in any order; the result is in the same order.
+std::vector<double> SpreadOnCircle(const std::vector<double>& angles, const std::vector<double>& halfWidths,
+                                   const std::vector<double>& weights = {});
+
+}  // namespace vostrane

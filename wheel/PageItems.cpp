@@ -1,0 +1,43 @@
+#include "wheel/PageItems.h"
+
+namespace vostrane {
+
+const char* RoleName(ItemRole role) {
+  switch (role) {
+    case ItemRole::PlanetGlyph: return "planet-glyph";
+    case ItemRole::PlanetLabel: return "planet-label";
+    case ItemRole::CuspLine: return "cusp-line";
+    case ItemRole::CuspLabel: return "cusp-label";
+    case ItemRole::HouseNumber: return "house-number";
+    case ItemRole::AspectLine: return "aspect-line";
+    case ItemRole::AspectMark: return "aspect-mark";
+    case ItemRole::Table: return "table";
+    case ItemRole::Header: return "header";
+    case ItemRole::Grid: return "grid";
+    case ItemRole::Pointer:
+    case ItemRole::Other: break;
+  }
+  return "other";
+}
+
+const char* KindName(PageItem::Kind kind) {
+  switch (kind) {
+    case PageItem::Kind::Glyph: return "glyph";
+    case PageItem::Kind::Text: return "text";
+    case PageItem::Kind::Line: return "line";
+    case PageItem::Kind::Ellipse: return "ellipse";
+    case PageItem::Kind::Polygon: return "polygon";
+  }
+  return "line";
+}
+
+int BodySlotOfWheelPoint(int point) {
+  if (point >= 0 && point <= 12) return point;
+  if (point >= 13 && point <= 17) return point + 3;
+  if (point == 18) return 15;
+  if (point == 20 || point == 21) return point - 7;
+  if (point >= 22 && point <= 29) return point + 1;
+  return -1;
+}
+
+}  // namespace vostrane

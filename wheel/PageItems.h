@@ -1,0 +1,58 @@
+// What each drawn item of a page is: its kind, the part of the page it
+// belongs to (role), the chart point it shows and its bounding box. The
+// drawing surface tags every primitive with the role in force, so that the
+// page can be written out as data and its layout checked.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vostrane {
+
+enum class ItemRole {
+  Other,
+  PlanetGlyph,  // the glyph of a point on the wheel
+  PlanetLabel,  // its degree, sign, minute and retrograde mark
+  Pointer,      // the line from a glyph to the point's place on its ring
+  CuspLine,
+  CuspLabel,    // degree, sign and minute at a cusp, intercepted signs
+  HouseNumber,
+  AspectLine,
+  AspectMark,   // an aspect glyph on its line
+  Table,
+  Header,
+  Grid,
+};
+
+// The role's name in page data; the pointer counts as "other".
+const char* RoleName(ItemRole role);
+
+struct ItemTag {
+  ItemRole role = ItemRole::Other;
+  int point = -1;  // wheel point 0..19 (point roles) or cusp 0..11 (cusp roles); -1 none
+  int ring = 0;    // ring 1..3 of wheel items, 0 otherwise
+};
+
+struct PageItem {
+  enum class Kind { Glyph, Text, Line, Ellipse, Polygon };
+  Kind kind = Kind::Line;
+  ItemTag tag;
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // bounding box (device pixels), x0 <= x1, y0 <= y1
+  int fromX = 0, fromY = 0, toX = 0, toY = 0;  // Line: its end points
+  int penWidth = 0;                            // Line, Ellipse
+  std::string text;                            // Glyph, Text
+
+  bool Intersects(const PageItem& o) const {
+    return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
+  }
+};
+
+const char* KindName(PageItem::Kind kind);
+
+// The body slot of the chart entry behind a wheel point (Sun..Pluto and the
+// node keep their number, Ascendant 11, Midheaven 12, the asteroids and
+// Chiron 16..20, the Part of Fortune 15); -1 for the south node and points
+// without a slot.
+int BodySlotOfWheelPoint(int point);
+
+}  // namespace vostrane
