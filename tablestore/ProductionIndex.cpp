@@ -103,7 +103,7 @@ void ProductionIndex::BuildInMemory() {
   memoryBases_ = BuildSortedBases(table_, tags_, count, progress_, "Indexing " + name_ + "...");
   for (size_t t = 0; t < tags_.size(); ++t) {
     views_.emplace_back(tags_[t].KeyLength() + 4);
-    views_[t].SetBase(&memoryBases_[t]);
+    views_[t].SetBase(memoryBases_[t]);
   }
   commit_ = IndexCommit{0, count, 0, 0};
   applied_ = 0;

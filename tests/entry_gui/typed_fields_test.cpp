@@ -79,7 +79,9 @@ TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
   Settle();
   EXPECT_TRUE(form_->IsActive());
   EXPECT_EQ(Focus(), form_->MaskEdDate());
-  EXPECT_EQ(SessionBytes().size(), kEntrySize);  // nothing written but the header
+  // Nothing written but the header and the terminator that follows it.
+  EXPECT_EQ(SessionBytes().size(), 2 * kEntrySize);
+  EXPECT_FALSE(Record(1).used());
   EXPECT_TRUE(messages_->Shown().empty());
 
   // Put right, the date is taken and the hint goes.

@@ -15,6 +15,7 @@
 #include "shell/gui/SessionPhases.h"
 #include "shell/gui/TFormZor.h"
 #include "tests/session/SessionBuilder.h"
+#include "tests/shell_gui/ShellTestSupport.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {
@@ -44,21 +45,13 @@ class LoggingPhases : public SessionPhases {
   void CloseViewer() override {}
 
  private:
-  static char Next(std::deque<char>& states) {
-    if (states.empty()) return 'Q';
-    const char c = states.front();
-    states.pop_front();
-    return c;
-  }
+  static char Next(std::deque<char>& states) { return test::NextState(states); }
 };
 
 class ListBackup : public testing::Test {
  protected:
   void SetUp() override {
-    std::string texts;
-    for (int k = 1; k <= 3; ++k) texts += std::string(1, '\x04') + "text" + std::string(66, ' ');
-    folder_.Write("QIRTEXT.DAT", texts);
-    folder_.Write("ZORCTRL.DAT", std::string(641, 'N'));
+    test::WriteShellFiles(folder_);
     phases_.folder = &folder_;
     SetPhases(&phases_);
   }

@@ -12,6 +12,7 @@
 #include "shell/RunState.h"
 #include "shell/gui/SessionPhases.h"
 #include "shell/gui/TFormZor.h"
+#include "tests/shell_gui/ShellTestSupport.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {
@@ -40,21 +41,13 @@ class ScriptedPhases : public SessionPhases {
   void CloseViewer() override { log.push_back("close"); }
 
  private:
-  static char Next(std::deque<char>& states) {
-    if (states.empty()) return 'Q';
-    const char c = states.front();
-    states.pop_front();
-    return c;
-  }
+  static char Next(std::deque<char>& states) { return test::NextState(states); }
 };
 
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    std::string texts;
-    for (int k = 1; k <= 3; ++k) texts += std::string(1, '\x04') + "text" + std::string(66, ' ');
-    folder_.Write("QIRTEXT.DAT", texts);
-    folder_.Write("ZORCTRL.DAT", std::string(641, 'N'));
+    test::WriteShellFiles(folder_);
     SetPhases(&phases_);
   }
   void TearDown() override { SetPhases(nullptr); }

@@ -403,7 +403,8 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
   entries[1].setCalcComplete(false);
   test::WriteViewerSession(entries);
   viewer->FormActivate(nullptr);
-  EXPECT_GT(InkPixels(viewer->PageImage()), 20000);
+  const QImage first = viewer->PageImage();
+  EXPECT_GT(InkPixels(first), first.width() * first.height() / 10);
   EXPECT_TRUE(messages->Shown().empty());
   viewer->EntryAction(0)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
