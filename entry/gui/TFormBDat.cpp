@@ -496,10 +496,9 @@ void TFormBDat::ResumeSession(int entryToShow) {
   } else {
     CopyNewestCityFile();
     StartNewEntry();
-    // The new entry and a terminator after it are on disk at once, so the
-    // list never ends at the old terminator in front of the new entry.
+    // The new entry is on disk at once (with its terminator after it), so
+    // the list never ends at the old terminator in front of the new entry.
     WriteSessionEntry(count_, entry_);
-    WriteSessionEntry(count_ + 1, ChartEntry());
   }
   ShowHint(FormText(8993));
   editName_->setFocus();

@@ -8,9 +8,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/e2e_ui.sh"
 
-rm -rf "$2"
-mkdir -p "$2"
-ARTIFACTS="$(cd "$2" && pwd)"
+e2e_artifacts "$2"
 
 e2e_install_copy "$1"
 rm -f names.dbf names.* INPUT.FIL ./*.pdf
@@ -18,9 +16,7 @@ cp ZORCTRL.DAT ZORCTRL.before
 e2e_start_xvfb
 
 step "start"
-./vostrane >vostrane.log 2>&1 &
-E2E_PIDS+=($!)
-main=$(window "Vostrane")
+start_program
 
 step "Preferences: Koch and sidereal for new charts"
 e2e_press "$main" alt+p

@@ -6,6 +6,22 @@
 
 step() { echo "--- $(date +%T) $*"; }
 
+# e2e_artifacts DIR: an empty folder for the screenshots, kept in ARTIFACTS.
+e2e_artifacts() {
+  rm -rf "$1"
+  mkdir -p "$1"
+  ARTIFACTS="$(cd "$1" && pwd)"
+}
+
+# Starts the program of the current folder, logging to vostrane.log; sets
+# `program` to its process id and `main` to its main window.
+start_program() {
+  ./vostrane >vostrane.log 2>&1 &
+  program=$!
+  E2E_PIDS+=($program)
+  main=$(window "Vostrane")
+}
+
 # A failure keeps a picture of the whole screen and the program's log.
 fail() {
   echo "FAIL: $*" >&2

@@ -10,9 +10,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/e2e_ui.sh"
 
-rm -rf "$2"
-mkdir -p "$2"
-ARTIFACTS="$(cd "$2" && pwd)"
+e2e_artifacts "$2"
 
 e2e_install_copy "$1"
 rm -f INPUT.FIL INPUT.BAK names.dbf names.*
@@ -45,9 +43,7 @@ viewer_window() {
 }
 
 step "start"
-./vostrane >vostrane.log 2>&1 &
-E2E_PIDS+=($!)
-main=$(window "Vostrane")
+start_program
 
 step "New List of Charts asks, because the list holds a chart"
 e2e_press "$main" alt+s n

@@ -9,19 +9,14 @@
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/e2e_ui.sh"
 
-rm -rf "$2"
-mkdir -p "$2"
-ARTIFACTS="$(cd "$2" && pwd)"
+e2e_artifacts "$2"
 
 e2e_install_copy "$1"
 rm -f names.dbf names.* INPUT.FIL
 e2e_start_xvfb
 
 step "start"
-./vostrane >vostrane.log 2>&1 &
-program=$!
-E2E_PIDS+=($program)
-main=$(window "Vostrane")
+start_program
 
 step "New List of Charts: an accented name and a date that cannot exist"
 e2e_press "$main" alt+s n

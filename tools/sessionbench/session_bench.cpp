@@ -9,6 +9,7 @@
 
 #include "platform/FileSystem.h"
 #include "session/SessionFile.h"
+#include "tools/benchsupport/ScratchFolder.h"
 #include "session/driver/CalcDriver.h"
 
 namespace {
@@ -49,20 +50,6 @@ BENCHMARK(BM_Session500)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  namespace fs = std::filesystem;
-  const fs::path scratch = fs::temp_directory_path() / "vostrane-session-bench";
-  fs::remove_all(scratch);
-  fs::create_directories(scratch);
-  for (const auto& file : fs::directory_iterator(VOSTRANE_INSTALL_DIR)) {
-    const std::string name = file.path().filename().string();
-    if (name.rfind("LRZ5_", 0) == 0 || name.rfind("CHI_", 0) == 0 || name.rfind("NV", 0) == 0)
-      fs::create_symlink(file.path(), scratch / name);
-  }
-  fs::current_path(scratch);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  fs::current_path(fs::temp_directory_path());
-  fs::remove_all(scratch);
-  return 0;
+  return vostrane::bench::RunInScratchFolder(argc, argv, VOSTRANE_INSTALL_DIR, "vostrane-session-bench",
+                                              nullptr);
 }

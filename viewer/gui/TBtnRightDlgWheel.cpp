@@ -441,16 +441,21 @@ PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
 
 void TBtnRightDlgWheel::ExitProcedure(QObject*, char command) {
   if (flags_.Busy()) return;
-  // Clearing the list asks first; the list is kept as the previous list.
-  if (command == 'N' && EntryCount() > 0 && !AskYesNo(NewListQuestion(EntryCount()))) return;
+  if (command == 'N' && !ConfirmNewList()) return;
   if (vostrane::ExitProcedure(flags_, command, CurrentEntry())) accept();
+}
+
+bool TBtnRightDlgWheel::ConfirmNewList() {
+  // Clearing a list with charts asks first; the list is kept as the
+  // previous list.
+  return EntryCount() == 0 || AskYesNo(NewListQuestion(EntryCount()));
 }
 
 void TBtnRightDlgWheel::ExitMenuClick() {
   if (flags_.Busy()) return;
   TFormWheelExitMenu menu(this);
   const char choice = menu.Choose();
-  if (choice == 'N' && EntryCount() > 0 && !AskYesNo(NewListQuestion(EntryCount()))) return;
+  if (choice == 'N' && !ConfirmNewList()) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
   if (ExitToRunState(flags_, choice, CurrentEntry())) accept();
 }

@@ -143,6 +143,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The bitmap's render scale from the view.
   void ApplyViewScale();
   void RebuildEntriesMenu();
+  // "Clear All Entries": true when the list may go (asked when it has charts).
+  bool ConfirmNewList();
   void ScrollToTop();
   // Draws the current page on the printer surface (or hands it to the
   // document that collects pages) and brings the screen back as it was.
