@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run check test bench check-sanitize fuzz clean
+.PHONY: all setup configure build run check quick test bench check-sanitize fuzz clean
 
 all: build
 
@@ -24,6 +24,13 @@ run: build
 # The test suite through ctest: unit, robustness and end-to-end tests.
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 900
+
+# The unit tests only, after an incremental build: the check to run after
+# each change (the set-up runs only when the build folder is new).
+quick:
+	@test -f $(BUILD)/CMakeCache.txt || $(MAKE) configure
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L unit -j$(JOBS) --output-on-failure --timeout 300
 
 # Everything: the suite, then the sanitizer build and the fuzzers.
 test: check check-sanitize fuzz
