@@ -29,4 +29,19 @@ std::array<Point, 5> GlyphItemPositions(const WheelSetup& setup, int rho, double
 // the inward or the outward block of a row.
 double GlyphItemRadius(bool inward, int row, int item);
 
+// The radii the layout table gives the items of a column for base radius
+// rho, with `spread` as in GlyphItemPositions.
+std::array<double, 5> PreferredItemRadii(double rho, bool inward, int row, bool spread);
+
+// Radii of the first `count` items of a column along its ray, as near to
+// the preferred radii as the ring's band allows: the items keep their
+// order, two neighbours stand at least their radial half extents (`reach`)
+// plus `gap` apart, and every item lies within [inner, outer]. Returns
+// false (the items packed from the outer edge) when they do not fit.
+bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach, int count,
+                    double gap, double inner, double outer, std::array<double, 5>& radii);
+
+// The horizontal correction of an item as a share of rho cos(angle).
+double GlyphItemXCorrection(bool xInward, int item);
+
 }  // namespace vostrane

@@ -318,10 +318,7 @@ TEST_F(WheelLayoutTest, EveryGlyphInItsHouseAndEveryPointerAtItsPlace) {
   EXPECT_EQ(all.pointerOff, 0) << all.first;
 }
 
-// Not yet met: glyph and label boxes still meet on small bi- and
-// tri-wheels with large fonts, and glyph boxes reach cusp lines (see the
-// counts this test prints).
-TEST_F(WheelLayoutTest, DISABLED_NoBoxesOverlapAndNoGlyphMeetsACuspLine) {
+TEST_F(WheelLayoutTest, NoBoxesOverlapAndNoGlyphMeetsACuspLine) {
   const Faults all = DrawAll();
   EXPECT_EQ(all.overlaps, 0) << "first: " << all.first;
   EXPECT_EQ(all.onCuspLine, 0) << "first on a cusp line: " << all.firstOnLine;
