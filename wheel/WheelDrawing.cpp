@@ -566,7 +566,7 @@ void WheelDrawing::CuspLine(DrawingSurface& s, int ring, int cusp, double from, 
   const double lo = std::min(from, to), hi = std::max(from, to);
   const Point inner = lo > 0 ? setup_.At(shown, lo) : Point{setup_.cx, setup_.cy};
   if (!laidOut_ || !layout_.CuspMoved(cusp, cuspAngles_)) {
-    const Point b = setup_.At(shown, to);
+    const Point b = setup_.At(shown, hi);
     s.Line(inner.x, inner.y, b.x, b.y);
     return;
   }
