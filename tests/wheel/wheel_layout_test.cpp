@@ -69,7 +69,7 @@ bool SegmentMeetsBox(double x1, double y1, double x2, double y2, double l, doubl
 
 bool IsBoxRole(ItemRole r) {
   return r == ItemRole::PlanetGlyph || r == ItemRole::PlanetLabel || r == ItemRole::CuspLabel ||
-         r == ItemRole::HouseNumber;
+         r == ItemRole::HouseNumber || r == ItemRole::AspectMark;
 }
 
 // The wheel angle at which the drawn cusp line of a ring crosses radius rho;
