@@ -54,7 +54,15 @@ std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>
   // The whole box stays inside the circle the lines end on, clear of the
   // house numbers round it.
   const double within = w.rc - std::hypot(width, height) / 2.0 - gap;
-  for (size_t i = 0; i < lines.size(); ++i) {
+  // Short lines have the fewest places: they choose first.
+  std::vector<size_t> order(lines.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  auto length = [&](const AspectLine& l) {
+    const Point m = l.mode == 1 ? l.end2 : l.bend;
+    return std::hypot(m.x - l.end1.x, m.y - l.end1.y) + std::hypot(l.end2.x - m.x, l.end2.y - m.y);
+  };
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return length(lines[a]) < length(lines[b]); });
+  for (size_t i : order) {
     const AspectLine& line = lines[i];
     if (line.glyph == kNoAspectGlyph) continue;
     std::vector<Point> path = {line.end1};
@@ -62,6 +70,17 @@ std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>
     path.push_back(line.end2);
     std::vector<Point> candidates = {line.glyphAt};
     for (double t : shares) candidates.push_back(AlongPath(path, t));
+    // Then beside the line, the box still touching it.
+    for (double t : shares) {
+      const Point a = AlongPath(path, std::max(0.0, t - 0.01)), b = AlongPath(path, std::min(1.0, t + 0.01));
+      const double len = std::hypot(b.x - a.x, b.y - a.y);
+      if (len <= 0) continue;
+      const double nx = -(b.y - a.y) / len, ny = (b.x - a.x) / len;
+      const double off = 0.5 * (std::fabs(nx) * width + std::fabs(ny) * height);
+      const Point c = AlongPath(path, t);
+      for (int side : {1, -1})
+        candidates.push_back({c.x + RoundEven(side * off * nx), c.y + RoundEven(side * off * ny)});
+    }
     for (const Point& c : candidates) {
       const double r = std::hypot(c.x - w.cx, (c.y - w.cy) / w.k);
       if (r < clearOfCentre || r > within) continue;

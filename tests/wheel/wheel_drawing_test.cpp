@@ -347,7 +347,9 @@ TEST(WheelDrawing, ACrowdedHouseIsWidenedAndPointersRunToTheTruePlace) {
   for (int p = 0; p < 10; ++p) {
     EXPECT_GT(layout.angle[0][p], layout.cusps[0]) << p;
     EXPECT_LT(layout.angle[0][p], layout.cusps[1]) << p;
-    if (p > 0) EXPECT_GT(layout.angle[0][p], layout.angle[0][p - 1]) << p;
+    if (p > 0) {
+      EXPECT_GT(layout.angle[0][p], layout.angle[0][p - 1]) << p;
+    }
   }
   EXPECT_FALSE(wheel.Marks(1).dashed[1]);  // no glyph crosses it: nothing to dash
   // The moved cusp line marks its true place (30 degrees) across the
