@@ -3,8 +3,8 @@
 // the sector of its own house, clear of the cusp lines and of its
 // neighbours, as near to its true place as that allows. A house too narrow
 // for its columns is widened in the glyph bands at the expense of roomier
-// houses: its cusp lines leave the degree ring at their true places and turn
-// to the widened sector just inside it.
+// houses: its cusp lines run straight through the glyph bands where the
+// widened house ends and meet their true places on the ring circles.
 //
 // Angles are wheel angles in degrees (counter-clockwise from the inner
 // chart's Ascendant); widths are angular half widths in degrees, the gap to

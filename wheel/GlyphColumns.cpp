@@ -1,10 +1,7 @@
 #include "wheel/GlyphColumns.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
-
-#include "wheel/Rounding.h"
 
 namespace vostrane {
 
@@ -72,28 +69,6 @@ bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<dou
   at(0) = outer - reach[order[0]];
   for (int i = 1; i < count; ++i) at(i) = at(i - 1) - room(i - 1);
   return false;
-}
-
-std::array<Point, 5> GlyphItemPositions(const WheelSetup& w, int rho, double angle, bool inward,
-                                        bool xInward, int row, bool spread) {
-  const double a = angle * (M_PI / 180.0);
-  const double c = rho * std::cos(a);
-  const double s = rho * w.k * std::sin(a);
-  std::array<Point, 5> p;
-  for (int item = 0; item < 5; ++item) {
-    const double t = kLayout[inward ? 1 : 0][row - 1][item];
-    const double x = kXCorrection[xInward ? 1 : 0][item];
-    p[item] = {w.cx + RoundEven(c * x) - RoundEven(c * t), w.cy + RoundEven(s * t)};
-  }
-  if (spread) {
-    const std::array<Point, 5> q = p;
-    const double share[4] = {0, 0.25, 0.5, 0.75};
-    for (int item = kItemDegree; item <= kItemMinute; ++item) {
-      p[item].x = q[item].x + RoundEven(share[item] * (q[item + 1].x - q[item].x));
-      p[item].y = q[item].y + RoundEven(share[item] * (q[item + 1].y - q[item].y));
-    }
-  }
-  return p;
 }
 
 }  // namespace vostrane

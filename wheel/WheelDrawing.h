@@ -90,8 +90,10 @@ class WheelDrawing {
   HalfWidth BoxHalfWidth(double w, double h, double rho) const;
   void LayOut(DrawingSurface& s);
   // The cusp line of a ring from radius `from` to `to` (from the centre
-  // when `from` is 0), turned at the ends to the cusp's true place when
-  // its house was widened.
+  // when `from` is 0). When its house was widened it runs straight where
+  // the house now ends and turns to the cusp's true place along the circles
+  // that bound the ring; the inner ring's line then crosses the degree
+  // scale at the true place.
   void CuspLine(DrawingSurface& s, int ring, int cusp, double from, double to);
   // Vertical correction of glyphs on the printer: ascent of font 'B' less
   // that of the glyph font, at one size; and of a number's mark.
