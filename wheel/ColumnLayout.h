@@ -36,6 +36,9 @@ struct ColumnLayout {
   std::array<double, 12> cusps{};
   // Column angle of every point per ring (index ring - 1); -1 when not shown.
   std::array<std::array<double, kWheelPoints>, 3> angle{};
+  // The columns needed more than the whole circle: their gaps were made
+  // smaller in proportion, and neighbours may meet.
+  bool squeezed = false;
   bool CuspMoved(int j, const std::array<double, 12>& truth) const;
 };
 

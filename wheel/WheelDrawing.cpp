@@ -16,6 +16,9 @@ namespace wo = wheel_offset;
 
 namespace {
 
+// Pixels kept free for the rounding of centres, boxes and line ends to
+// whole pixels, beyond the gap around glyphs and labels.
+constexpr double kRounding = 1.5;
 // The smallest size column items shrink to in a crowded ring.
 constexpr int kSmallestItemSize = 6;
 // The sizes of the five column items (glyph, degree, sign, minute,
@@ -322,8 +325,8 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
       c.inner = std::max(c.inner, 1.09 * R_ + reach);
     }
   }
-  c.inner += pen + gap_;
-  c.outer -= pen + gap_;
+  c.inner += pen + gap_ + kRounding;
+  c.outer -= pen + gap_ + kRounding;
 }
 
 bool WheelDrawing::ColumnRadii(int ring, double angle, bool inward, bool spread, bool retrograde,
@@ -363,7 +366,8 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring) const {
         std::array<double, 5> r{};
         ColumnRadii(ring, angle, inward, spreads && !retrograde, retrograde, r);
         for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
-          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs + c.shift * SideShift(i) * c.rho * cs * sn + gap_;
+          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs + c.shift * SideShift(i) * c.rho * cs * sn +
+                           gap_ + kRounding;
           m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
         }
       }
@@ -371,11 +375,34 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring) const {
   };
 }
 
-void WheelDrawing::LayOut(DrawingSurface& s) {
-  std::array<ColumnRingInput, 3> in;
+bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int fewestPoints) {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   int largest = 0;
   for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
+  auto fits = [&] {
+    std::array<double, 5> radii{};
+    for (int angle = 0; angle < 360; ++angle)
+      for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
+        if (!ColumnRadii(ring, angle, inward, false, true, radii)) return false;
+    return true;
+  };
+  // Without the labels' sideways nudge, then at smaller sizes, until a
+  // column fits the ring's band at every angle.
+  const bool smaller = largest - fewestPoints > kSmallestItemSize;
+  if (!smaller && fewestPoints > 0) return false;
+  for (shrink_[ring - 1] = fewestPoints;; ++shrink_[ring - 1]) {
+    columnItems_[ring - 1] = MeasureColumn(s, ring);
+    if (shrink_[ring - 1] == 0 && fits()) break;
+    columnItems_[ring - 1].shift = 0.0;
+    if (fits() || largest - shrink_[ring - 1] <= kSmallestItemSize) break;
+  }
+  // At the smallest sizes the items of a column may touch.
+  if (!fits()) columnItems_[ring - 1].itemGap = 0;
+  return true;
+}
+
+void WheelDrawing::LayOut(DrawingSurface& s) {
+  std::array<ColumnRingInput, 3> in;
   for (int ring = 1; ring <= setup_.rings; ++ring) {
     const PlacementInput p = InputOf(ring);
     ColumnRingInput& r = in[ring - 1];
@@ -383,26 +410,17 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     r.shown = p.shown;
     r.house = p.house;
     for (int q = 0; q < kWheelPoints; ++q) r.angle[q] = TrueWheelAngle(p.lon[q], rings_.Ring(1).cusps, equal_);
-    // Without the labels' sideways nudge, then at smaller sizes, until a
-    // column fits the ring's band at every angle.
-    auto fits = [&] {
-      std::array<double, 5> radii{};
-      for (int angle = 0; angle < 360; ++angle)
-        for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
-          if (!ColumnRadii(ring, angle, inward, false, true, radii)) return false;
-      return true;
-    };
-    for (shrink_[ring - 1] = 0;; ++shrink_[ring - 1]) {
-      columnItems_[ring - 1] = MeasureColumn(s, ring);
-      if (shrink_[ring - 1] == 0 && fits()) break;
-      columnItems_[ring - 1].shift = 0.0;
-      if (fits() || largest - shrink_[ring - 1] <= kSmallestItemSize) break;
-    }
-    // At the smallest sizes the items of a column may touch.
-    if (!fits()) columnItems_[ring - 1].itemGap = 0;
+    FitColumns(s, ring, 0);
     r.halfWidth = HalfWidthOf(ring);
   }
   layout_ = LayOutColumns(cuspAngles_, in);
+  // Columns that do not go round the wheel at all are drawn smaller.
+  while (layout_.squeezed) {
+    bool smaller = false;
+    for (int ring = 1; ring <= setup_.rings; ++ring) smaller = FitColumns(s, ring, shrink_[ring - 1] + 1) || smaller;
+    if (!smaller) break;
+    layout_ = LayOutColumns(cuspAngles_, in);
+  }
   laidOut_ = true;
 }
 

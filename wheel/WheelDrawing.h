@@ -88,6 +88,10 @@ class WheelDrawing {
   HalfWidth HalfWidthOf(int ring) const;
   // Angular half width of a text box (w x h) centred at radius rho.
   HalfWidth BoxHalfWidth(double w, double h, double rho) const;
+  // Measures the columns of a ring at `fewestPoints` or more taken off the
+  // style's sizes, as many as the ring's band needs; false when the sizes
+  // cannot become smaller.
+  bool FitColumns(DrawingSurface& s, int ring, int fewestPoints);
   void LayOut(DrawingSurface& s);
   // The cusp line of a ring from radius `from` to `to` (from the centre
   // when `from` is 0). When its house was widened it runs straight where
