@@ -39,20 +39,30 @@ Point AlongPath(const std::vector<Point>& path, double t) {
 
 }  // namespace
 
-std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
-                                    const WheelSetup& w) {
+std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
+                                                   const WheelSetup& w) {
   struct Box {
     int l, t, r, b;
   };
   std::vector<Box> taken;
-  std::vector<Point> at(lines.size());
-  // Shares of the way along a line to try, from its middle outward; the
-  // ends stay clear of the house numbers round the aspect circle.
+  std::vector<std::optional<Point>> at(lines.size());
+  // Shares of the way along a line to try, from its middle outward.
   std::vector<double> shares = {0.5};
-  for (int i = 1; i <= 7; ++i) shares.push_back(0.5 - 0.05 * i), shares.push_back(0.5 + 0.05 * i);
+  for (int i = 1; i <= 45; ++i) shares.push_back(0.5 - 0.01 * i), shares.push_back(0.5 + 0.01 * i);
   const double clearOfCentre = std::max(0.2 * w.rc, 1.5 * std::max(width, height));
   const int gap = 1;
-  for (size_t i = 0; i < lines.size(); ++i) {
+  // The whole box stays inside the circle the lines end on, clear of the
+  // house numbers round it.
+  const double within = w.rc - std::hypot(width, height) / 2.0 - gap;
+  // Short lines have the fewest places: they choose first.
+  std::vector<size_t> order(lines.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  auto length = [&](const AspectLine& l) {
+    const Point m = l.mode == 1 ? l.end2 : l.bend;
+    return std::hypot(m.x - l.end1.x, m.y - l.end1.y) + std::hypot(l.end2.x - m.x, l.end2.y - m.y);
+  };
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return length(lines[a]) < length(lines[b]); });
+  for (size_t i : order) {
     const AspectLine& line = lines[i];
     if (line.glyph == kNoAspectGlyph) continue;
     std::vector<Point> path = {line.end1};
@@ -60,12 +70,20 @@ std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int wi
     path.push_back(line.end2);
     std::vector<Point> candidates = {line.glyphAt};
     for (double t : shares) candidates.push_back(AlongPath(path, t));
-    bool found = false;
-    Point fallback = line.glyphAt;
-    bool haveFallback = false;
+    // Then beside the line, the box still touching it.
+    for (double t : shares) {
+      const Point a = AlongPath(path, std::max(0.0, t - 0.01)), b = AlongPath(path, std::min(1.0, t + 0.01));
+      const double len = std::hypot(b.x - a.x, b.y - a.y);
+      if (len <= 0) continue;
+      const double nx = -(b.y - a.y) / len, ny = (b.x - a.x) / len;
+      const double off = 0.5 * (std::fabs(nx) * width + std::fabs(ny) * height);
+      const Point c = AlongPath(path, t);
+      for (int side : {1, -1})
+        candidates.push_back({c.x + RoundEven(side * off * nx), c.y + RoundEven(side * off * ny)});
+    }
     for (const Point& c : candidates) {
-      if (std::hypot(c.x - w.cx, (c.y - w.cy) / w.k) < clearOfCentre) continue;
-      if (!haveFallback) fallback = c, haveFallback = true;
+      const double r = std::hypot(c.x - w.cx, (c.y - w.cy) / w.k);
+      if (r < clearOfCentre || r > within) continue;
       const Box box{c.x - width / 2 - gap, c.y - height / 2 - gap, c.x + (width + 1) / 2 + gap,
                     c.y + (height + 1) / 2 + gap};
       const bool free = std::none_of(taken.begin(), taken.end(), [&](const Box& o) {
@@ -74,10 +92,8 @@ std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int wi
       if (!free) continue;
       at[i] = c;
       taken.push_back(box);
-      found = true;
       break;
     }
-    if (!found) at[i] = fallback;
   }
   return at;
 }
@@ -189,7 +205,8 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
   const char glyphStyle = def.Letter(wheel_offset::degreeStyle);
   const std::vector<AspectLine> lines = CollectAspectLines(def, rings, setup, tables, slots, s.Device());
   s.SetFont('A', glyphSize, 0, glyphStyle);
-  const std::vector<Point> marks = PlaceAspectMarks(lines, s.TextWidth("n"), s.TextHeight("n"), setup);
+  const std::vector<std::optional<Point>> marks =
+      PlaceAspectMarks(lines, s.TextWidth("n"), s.TextHeight("n"), setup);
   for (size_t i = 0; i < lines.size(); ++i) {
     const AspectLine& line = lines[i];
     s.SetPenStyle(line.penStyle);
@@ -207,11 +224,11 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
       s.Line(line.end1.x, line.end1.y, line.bend.x, line.bend.y);
       s.Line(line.bend.x, line.bend.y, line.end2.x, line.end2.y);
     }
-    if (line.glyph != kNoAspectGlyph) {
+    if (line.glyph != kNoAspectGlyph && marks[i]) {
       s.SetTag(ItemRole::AspectMark);
       s.SetFont('A', glyphSize, line.colour, glyphStyle);
-      int x = marks[i].x;
-      s.DrawGlyph('A', line.glyph, x, 'C', marks[i].y);
+      int x = marks[i]->x;
+      s.DrawGlyph('A', line.glyph, x, 'C', marks[i]->y);
     }
   }
   s.SetTag(ItemRole::Other);

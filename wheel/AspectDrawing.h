@@ -2,6 +2,7 @@
 // between the rings the style pairs, and the aspect legend (legend table 4).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,12 +50,14 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
                                            const WheelSetup& setup, const AspectTables& tables,
                                            const PlacedSlots& slots, char device);
 
-// Where the glyphs of the lines are drawn (boxes of width x height): each at
-// the first place along its line, from its own place (glyphAt) and then
-// from the middle outward, that keeps off the centre of the wheel and off
-// the glyphs placed before it.
-std::vector<Point> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
-                                    const WheelSetup& setup);
+// Where the glyphs of the lines are drawn (boxes of width x height), shorter
+// lines first: each at the first place on its line, from its own place
+// (glyphAt) and then from the middle outward, or else just beside the line,
+// that keeps off the centre of the wheel, inside the circle the lines end
+// on, and off the glyphs placed before it. A line with no such place shows
+// no glyph (nullopt): a glyph on top of another could be read as neither.
+std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
+                                                   const WheelSetup& setup);
 
 // Draws the aspect lines and their glyphs; afterwards the pen is solid at
 // the base width.

@@ -183,6 +183,7 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles, const std::
     // house instead.
     std::vector<double> x = SpreadSorted(cusps, gaps, weights);
     if (x.empty()) {
+      out.squeezed = true;
       const double total = std::accumulate(gaps.begin(), gaps.end(), 0.0);
       for (double& g : gaps) g *= 359.0 / total;
       for (auto& row : halfWidth)

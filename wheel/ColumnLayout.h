@@ -3,8 +3,8 @@
 // the sector of its own house, clear of the cusp lines and of its
 // neighbours, as near to its true place as that allows. A house too narrow
 // for its columns is widened in the glyph bands at the expense of roomier
-// houses: its cusp lines leave the degree ring at their true places and turn
-// to the widened sector just inside it.
+// houses: its cusp lines run straight through the glyph bands where the
+// widened house ends and meet their true places on the ring circles.
 //
 // Angles are wheel angles in degrees (counter-clockwise from the inner
 // chart's Ascendant); widths are angular half widths in degrees, the gap to
@@ -36,6 +36,9 @@ struct ColumnLayout {
   std::array<double, 12> cusps{};
   // Column angle of every point per ring (index ring - 1); -1 when not shown.
   std::array<std::array<double, kWheelPoints>, 3> angle{};
+  // The columns needed more than the whole circle: their gaps were made
+  // smaller in proportion, and neighbours may meet.
+  bool squeezed = false;
   bool CuspMoved(int j, const std::array<double, 12>& truth) const;
 };
 

@@ -1,8 +1,7 @@
 #include "wheel/GlyphColumns.h"
 
-#include <cmath>
-
-#include "wheel/Rounding.h"
+#include <algorithm>
+#include <numeric>
 
 namespace vostrane {
 
@@ -37,26 +36,39 @@ int GlyphRow(int ring, const WheelSetup& setup, int planetGlyphSize) {
 
 double GlyphItemRadius(bool inward, int row, int item) { return kLayout[inward ? 1 : 0][row - 1][item]; }
 
-std::array<Point, 5> GlyphItemPositions(const WheelSetup& w, int rho, double angle, bool inward,
-                                        bool xInward, int row, bool spread) {
-  const double a = angle * (M_PI / 180.0);
-  const double c = rho * std::cos(a);
-  const double s = rho * w.k * std::sin(a);
-  std::array<Point, 5> p;
-  for (int item = 0; item < 5; ++item) {
-    const double t = kLayout[inward ? 1 : 0][row - 1][item];
-    const double x = kXCorrection[xInward ? 1 : 0][item];
-    p[item] = {w.cx + RoundEven(c * x) - RoundEven(c * t), w.cy + RoundEven(s * t)};
-  }
+double GlyphItemXCorrection(bool xInward, int item) { return kXCorrection[xInward ? 1 : 0][item]; }
+
+std::array<double, 5> PreferredItemRadii(double rho, bool inward, int row, bool spread) {
+  std::array<double, 5> r;
+  for (int item = 0; item < 5; ++item) r[item] = GlyphItemRadius(inward, row, item) * rho;
   if (spread) {
-    const std::array<Point, 5> q = p;
+    const std::array<double, 5> q = r;
     const double share[4] = {0, 0.25, 0.5, 0.75};
-    for (int item = kItemDegree; item <= kItemMinute; ++item) {
-      p[item].x = q[item].x + RoundEven(share[item] * (q[item + 1].x - q[item].x));
-      p[item].y = q[item].y + RoundEven(share[item] * (q[item + 1].y - q[item].y));
-    }
+    for (int item = kItemDegree; item <= kItemMinute; ++item) r[item] = q[item] + share[item] * (q[item + 1] - q[item]);
   }
-  return p;
+  return r;
+}
+
+bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach, int count,
+                    double gap, double inner, double outer, std::array<double, 5>& radii) {
+  radii = preferred;
+  // Items from the outermost inward.
+  std::array<int, 5> order{};
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.begin() + count,
+                   [&](int a, int b) { return preferred[a] > preferred[b]; });
+  auto at = [&](int i) -> double& { return radii[order[i]]; };
+  auto room = [&](int i) { return reach[order[i]] + reach[order[i + 1]] + gap; };
+  // Down from the outer edge, each item clear of the one above it.
+  at(0) = std::min(at(0), outer - reach[order[0]]);
+  for (int i = 1; i < count; ++i) at(i) = std::min(at(i), at(i - 1) - room(i - 1));
+  // Up from the inner edge, each item clear of the one below it.
+  at(count - 1) = std::max(at(count - 1), inner + reach[order[count - 1]]);
+  for (int i = count - 1; i-- > 0;) at(i) = std::max(at(i), at(i + 1) + room(i));
+  if (at(0) + reach[order[0]] <= outer + 1e-9) return true;
+  at(0) = outer - reach[order[0]];
+  for (int i = 1; i < count; ++i) at(i) = at(i - 1) - room(i - 1);
+  return false;
 }
 
 }  // namespace vostrane

@@ -17,16 +17,26 @@ enum GlyphItem { kItemGlyph = 0, kItemDegree, kItemSign, kItemMinute, kItemRetro
 // 15, else row 1; ring 2 row 2; ring 3 row 5.
 int GlyphRow(int ring, const WheelSetup& setup, int planetGlyphSize);
 
-// The device positions of the five items at wheel angle `angle` for base
-// radius rho. `inward` picks the block of the radii, `xInward` the block of
-// the x corrections. With `spread` the degree, sign and minute move 25, 50
-// and 75 per cent of the way to the next item (the room of a retrograde mark
-// a direct point does not need).
-std::array<Point, 5> GlyphItemPositions(const WheelSetup& setup, int rho, double angle, bool inward,
-                                        bool xInward, int row, bool spread);
-
 // The radius of item 0..4 of a column as a multiple of the base radius, in
 // the inward or the outward block of a row.
 double GlyphItemRadius(bool inward, int row, int item);
+
+// The radii the layout table gives the items of a column for base radius
+// rho, in the inward or the outward block of a row. With `spread` the
+// degree, sign and minute move 25, 50 and 75 per cent of the way to the next
+// item (the room of a retrograde mark a direct point does not need).
+std::array<double, 5> PreferredItemRadii(double rho, bool inward, int row, bool spread);
+
+// Radii of the first `count` items of a column along its ray, as near to
+// the preferred radii as the ring's band allows: the items keep their
+// order, two neighbours stand at least their radial half extents (`reach`)
+// plus `gap` apart, and every item lies within [inner, outer]. Returns
+// false (the items packed from the outer edge) when they do not fit.
+bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach, int count,
+                    double gap, double inner, double outer, std::array<double, 5>& radii);
+
+// The horizontal correction of an item as a share of rho cos(angle), in the
+// inward or the outward block.
+double GlyphItemXCorrection(bool xInward, int item);
 
 }  // namespace vostrane

@@ -1,7 +1,9 @@
 #include "wheel/WheelDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "platform/MessageService.h"
 #include "shell/AngleTime.h"
@@ -11,6 +13,27 @@
 namespace vostrane {
 
 namespace wo = wheel_offset;
+
+namespace {
+
+// Pixels kept free for the rounding of centres, boxes and line ends to
+// whole pixels, beyond the gap around glyphs and labels.
+constexpr double kRounding = 1.5;
+// The smallest size column items shrink to in a crowded ring.
+constexpr int kSmallestItemSize = 6;
+// The sizes of the five column items (glyph, degree, sign, minute,
+// retrograde mark).
+constexpr size_t kItemSizeOffsets[5] = {wo::planetGlyphSize, wo::degreeSize, wo::signGlyphSize, wo::minuteSize,
+                                        wo::retrogradeSize};
+
+// Width of the ring pen of a ring line style letter, in base widths.
+int RingPenWidths(char style) { return style == 'D' || style == 'N' ? 1 : style == 'T' || style == 'd' ? 2 : 4; }
+
+// The small sideways correction of an item, as a share of the base radius
+// (the larger of the two blocks).
+double SideShift(int item) { return std::max(GlyphItemXCorrection(false, item), -GlyphItemXCorrection(true, item)); }
+
+}  // namespace
 
 WheelDrawing::WheelDrawing(const WheelDefinition& def, const RingArrays& rings, const WheelSetup& setup)
     : def_(def), rings_(rings), setup_(setup), R_(setup.R), equal_(def.Flag(wo::equalSectors)) {
@@ -68,32 +91,18 @@ void WheelDrawing::Draw(DrawingSurface& s, const AspectTables* aspects) {
 void WheelDrawing::DrawCuspLabels(DrawingSurface& s) {
   const RingChart& inner = rings_.Ring(1);
   const char font = def_.Letter(wo::cuspLabelFont);
-  const int size = def_.I16(wo::cuspLabelSize);
   const char fontStyle = def_.Letter(wo::cuspLabelStyle);
   const int32_t colour = def_.I32(wo::cuspLabelColour);
   const double rho = 1.09 * R_;
   const double side = setup_.sizeClass == 'S' ? 5.0 : 4.0;
-  const int raise = MarkRaise(s, font, size);
 
   // Each cusp's label (degree, sign, minute side by side) and every
   // intercepted sign take their room on the circle; labels of cusps close
-  // together move apart.
-  s.SetFont(font, size, colour, fontStyle);
-  const double numberW = s.TextWidth("00"), numberH = s.TextHeight("0");
-  s.SetFont('A', size, colour, fontStyle);
-  const double markW = std::max(s.TextWidth("}"), s.TextWidth("'"));
-  const double signW = s.TextWidth("["), signH = s.TextHeight("[");
-  const HalfWidth numberHalf = BoxHalfWidth(numberW + markW, std::max(numberH, signH), rho);
-  const HalfWidth signHalf = BoxHalfWidth(signW, signH, rho);
-  // The degree and the minute stand q to either side of the sign, further
-  // where the texts are wide across the ray.
-  auto sideAt = [&](double theta) { return std::max(side, numberHalf(theta) + signHalf(theta)); };
-  std::vector<double> at, half;
-  for (int j = 0; j < 12; ++j) {
-    at.push_back(cuspAngles_[j]);
-    half.push_back(sideAt(cuspAngles_[j]) + numberHalf(cuspAngles_[j]));
-  }
+  // together move apart, and a smaller size is taken when the labels do not
+  // go round the circle.
   std::vector<std::pair<int, int>> intercepted;  // cusp, sign
+  std::vector<double> at;
+  for (int j = 0; j < 12; ++j) at.push_back(cuspAngles_[j]);
   if (def_.Flag(wo::interceptedSigns)) {
     for (int j = 0; j < 12; ++j) {
       const int next = (j + 1) % 12;
@@ -104,10 +113,39 @@ void WheelDrawing::DrawCuspLabels(DrawingSurface& s) {
       for (int k = 1; k < d; ++k) {
         intercepted.push_back({j, (sign + k) % 12});
         at.push_back(Modulo(360.0, from + k * (to - from) / d));
-        half.push_back(signHalf(at.back()));
       }
     }
   }
+  int size = def_.I16(wo::cuspLabelSize);
+  HalfWidth numberHalf, signHalf;
+  // The degree and the minute stand q to either side of the sign, further
+  // where the texts are wide across the ray.
+  auto sideAt = [&](double theta) { return std::max(side, numberHalf(theta) + signHalf(theta)); };
+  // The room a label needs about its place (it may move a little).
+  auto room = [&](size_t i) {
+    double m = 0;
+    for (int d = -15; d <= 15; d += 5)
+      m = std::max(m, i < 12 ? sideAt(at[i] + d) + numberHalf(at[i] + d) : signHalf(at[i] + d));
+    return m;
+  };
+  std::vector<double> half;
+  for (;; --size) {
+    s.SetFont(font, size, colour, fontStyle);
+    const double numberW = s.TextWidth("00"), numberH = s.TextHeight("0");
+    s.SetFont('A', size, colour, fontStyle);
+    const double markW = std::max(s.TextWidth("}"), s.TextWidth("'"));
+    const double signW = s.TextWidth("["), signH = s.TextHeight("[");
+    numberHalf = BoxHalfWidth(numberW + markW, std::max(numberH, signH), rho);
+    signHalf = BoxHalfWidth(signW, signH, rho);
+    half.clear();
+    double total = 0;
+    for (size_t i = 0; i < at.size(); ++i) {
+      half.push_back(room(i));
+      total += 2.0 * half.back();
+    }
+    if (total <= 358.0 || size <= std::min<int>(kSmallestItemSize, def_.I16(wo::cuspLabelSize))) break;
+  }
+  const int raise = MarkRaise(s, font, size);
   const std::vector<double> spread = SpreadOnCircle(at, half);
 
   bool secondHalf = false;
@@ -140,16 +178,6 @@ void WheelDrawing::DrawCuspLabels(DrawingSurface& s) {
     int x = p.x;
     s.DrawGlyph('S', intercepted[i].second, x, 'C', p.y);
   }
-}
-
-HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
-  const double k = setup_.k > 0 ? setup_.k : 1.0;
-  const double gap = gap_;
-  return [w, h, rho, k, gap](double angle) {
-    const double a = angle * (M_PI / 180.0);
-    const double e = w / 2.0 * std::fabs(std::sin(a)) + h / (2.0 * k) * std::fabs(std::cos(a)) + gap;
-    return std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI;
-  };
 }
 
 void WheelDrawing::DrawCircles(DrawingSurface& s) {
@@ -215,6 +243,12 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   return in;
 }
 
+
+int WheelDrawing::ItemSize(int ring, size_t offset) const {
+  const int size = def_.I16(offset);
+  return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1]);
+}
+
 WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int ring) {
   ColumnItems c;
   auto widest = [&s](const char* chars) {
@@ -225,7 +259,7 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   // A glyph centred by a reference width reaches as far as its own width
   // past the reference's middle.
   auto centred = [](double reference, double own) { return std::max(reference, 2.0 * own - reference); };
-  const int glyphSize = def_.I16(wo::planetGlyphSize);
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
   const int32_t colour = s.FontColour();
   int drop = GlyphDrop(s, glyphSize);
   s.SetFont('A', glyphSize, colour, def_.Letter(wo::planetGlyphStyle));
@@ -238,62 +272,133 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
     c.w[item] = digits + s.TextWidth(mark);
     c.h[item] = std::max(high, s.TextHeight(mark)) + 2 * std::abs(MarkRaise(s, font, size));
   };
-  number(kItemDegree, def_.Letter(wo::degreeFont), def_.I16(wo::degreeSize), def_.Letter(wo::degreeStyle), "}");
-  number(kItemMinute, def_.Letter(wo::minuteFont), def_.I16(wo::minuteSize), def_.Letter(wo::minuteStyle), "'");
-  drop = GlyphDrop(s, def_.I16(wo::signGlyphSize));
-  s.SetFont('A', def_.I16(wo::signGlyphSize), colour, def_.Letter(wo::signGlyphStyle));
+  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize), def_.Letter(wo::degreeStyle),
+         "}");
+  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize), def_.Letter(wo::minuteStyle),
+         "'");
+  const int signSize = ItemSize(ring, wo::signGlyphSize);
+  drop = GlyphDrop(s, signSize);
+  s.SetFont('A', signSize, colour, def_.Letter(wo::signGlyphStyle));
   c.w[kItemSign] = centred(s.TextWidth("["), widest("qwertyuiop[]"));
   c.h[kItemSign] = s.TextHeight("[") + 2 * std::abs(drop);
-  drop = GlyphDrop(s, def_.I16(wo::retrogradeSize));
-  s.SetFont('A', def_.I16(wo::retrogradeSize), colour, def_.Letter(wo::retrogradeStyle));
+  const int retroSize = ItemSize(ring, wo::retrogradeSize);
+  drop = GlyphDrop(s, retroSize);
+  s.SetFont('A', retroSize, colour, def_.Letter(wo::retrogradeStyle));
   c.w[kItemRetrograde] = s.TextWidth("\\");
   c.h[kItemRetrograde] = s.TextHeight("\\") + 2 * std::abs(drop);
 
-  const int row = GlyphRow(ring, setup_, glyphSize);
-  const double rho = ring == 1 ? R_ : setup_.R;
-  for (int item = 0; item < 5; ++item) {
-    const double a = GlyphItemRadius(false, row, item) * rho, b = GlyphItemRadius(true, row, item) * rho;
-    // The labels spread towards the next item (style offset 30).
-    const double next = item < 4 ? std::min(GlyphItemRadius(false, row, item + 1) * rho,
-                                            GlyphItemRadius(true, row, item + 1) * rho)
-                                 : a;
-    c.inner[item] = std::min({a, b, next});
-    c.outer[item] = std::max(a, b);
-  }
+  // The layout table's row follows the style's glyph size, not a shrunk one.
+  c.row = GlyphRow(ring, setup_, def_.I16(wo::planetGlyphSize));
+  c.rho = ring == 1 ? R_ : setup_.R;
+  c.itemGap = std::max(1, gap_ / 2);
+  ColumnBand(s, ring, c);
   return c;
 }
 
-void WheelDrawing::SeparateItems(int ring, std::array<Point, 5>& at, bool retrograde) const {
-  const ColumnItems& c = columnItems_[ring - 1];
-  const int last = retrograde ? kItemRetrograde : kItemMinute;
-  for (int k = 1; k <= last; ++k) {
-    const double dx = at[k].x - at[k - 1].x, dy = at[k].y - at[k - 1].y;
-    const double len = std::hypot(dx, dy);
-    if (len < 1e-9) continue;
-    const double ux = dx / len, uy = dy / len;
-    const double overX = (c.w[k] + c.w[k - 1]) / 2.0 + 1 - std::fabs(dx);
-    const double overY = (c.h[k] + c.h[k - 1]) / 2.0 + 1 - std::fabs(dy);
-    if (overX <= 0 || overY <= 0) continue;
-    // The least move along the ray that clears one of the two axes.
-    double t = 1e9;
-    if (std::fabs(ux) > 1e-6) t = std::min(t, overX / std::fabs(ux));
-    if (std::fabs(uy) > 1e-6) t = std::min(t, overY / std::fabs(uy));
-    const int mx = static_cast<int>(std::ceil(t * std::fabs(ux))) * (ux < 0 ? -1 : 1);
-    const int my = static_cast<int>(std::ceil(t * std::fabs(uy))) * (uy < 0 ? -1 : 1);
-    for (int j = k; j < 5; ++j) at[j].x += mx, at[j].y += my;
+void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
+  const double pen = RingPenWidths(def_.Letter(wo::ringLineStyle)) * s.Metrics().baseWidth / 2.0;
+  const int extra = setup_.doubleLines ? setup_.u : 0;
+  const int32_t colour = s.FontColour();
+  if (ring == 1) {
+    c.inner = setup_.houseRingOuter + (setup_.doubleLines && def_.Flag(wo::houseRingCircle) ? extra : 0);
+    const char numbers = def_.Letter(wo::houseNumbers);
+    if (numbers != 'N' && numbers != 'C') {
+      // The house numbers stand between the aspect circle and the house ring.
+      s.SetFont(def_.Letter(wo::houseNumberFont), def_.I16(wo::houseNumberSize), colour,
+                def_.Letter(wo::houseNumberStyle));
+      const double at = (setup_.houseRingOuter + (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) / 2.0;
+      c.inner = std::max(c.inner, at + std::hypot(s.TextWidth("12"), s.TextHeight("12")) / 2.0);
+    }
+    c.outer = R_;
+  } else {
+    c.inner = RoundEven((ring == 2 ? 1.15 : 1.57) * R_) + extra;
+    c.outer = ring == 2 ? RoundEven(1.57 * R_) : 2 * R_;
+    if (ring == 2) {
+      // The cusp labels of the inner chart stand between the rings.
+      const char font = def_.Letter(wo::cuspLabelFont);
+      const int size = def_.I16(wo::cuspLabelSize);
+      s.SetFont(font, size, colour, def_.Letter(wo::cuspLabelStyle));
+      const double w = s.TextWidth("00"), h = s.TextHeight("0");
+      s.SetFont('A', size, colour, def_.Letter(wo::cuspLabelStyle));
+      const double mw = s.TextWidth("}"), sw = s.TextWidth("["), sh = s.TextHeight("[");
+      const double reach = std::hypot(std::max(w + mw, sw), std::max(h, sh)) / 2.0;
+      c.inner = std::max(c.inner, 1.09 * R_ + reach);
+    }
   }
+  c.inner += pen + gap_ + kRounding;
+  c.outer -= pen + gap_ + kRounding;
 }
 
-HalfWidth WheelDrawing::HalfWidthOf(const ColumnItems& c) const {
-  std::array<HalfWidth, 5> items;
-  // The labels' small sideways corrections (a fiftieth of the radius at
-  // most) come on top of the gap.
-  for (int i = 0; i < 5; ++i) items[i] = BoxHalfWidth(c.w[i] + 0.04 * c.inner[i] * (i == kItemSign || i == kItemMinute), c.h[i], c.inner[i]);
-  return [items](double angle) {
+bool WheelDrawing::ColumnRadii(int ring, double angle, bool inward, bool spread, bool retrograde,
+                               std::array<double, 5>& radii) const {
+  const ColumnItems& c = columnItems_[ring - 1];
+  const double a = angle * (M_PI / 180.0);
+  const double k = setup_.k > 0 ? setup_.k : 1.0;
+  const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
+  std::array<double, 5> reach{};
+  for (int i = 0; i < 5; ++i)
+    reach[i] = c.w[i] / 2.0 * cs + c.h[i] / (2.0 * k) * sn + c.shift * SideShift(i) * c.rho * cs * cs;
+  const std::array<double, 5> preferred = PreferredItemRadii(c.rho, inward, c.row, spread);
+  return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, c.inner, c.outer, radii);
+}
+
+HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
+  const double k = setup_.k > 0 ? setup_.k : 1.0;
+  const double gap = gap_;
+  return [w, h, rho, k, gap](double angle) {
+    const double a = angle * (M_PI / 180.0);
+    const double e = w / 2.0 * std::fabs(std::sin(a)) + h / (2.0 * k) * std::fabs(std::cos(a)) + gap;
+    return std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI;
+  };
+}
+
+HalfWidth WheelDrawing::HalfWidthOf(int ring) const {
+  const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
+  const bool spreads = def_.Flag(wo::spreadLabels);
+  const double k = setup_.k > 0 ? setup_.k : 1.0;
+  return [this, ring, perHouse, spreads, k](double angle) {
+    const ColumnItems& c = columnItems_[ring - 1];
+    const double a = angle * (M_PI / 180.0);
+    const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
     double m = 0;
-    for (const HalfWidth& hw : items) m = std::max(m, hw(angle));
+    for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
+      for (int retrograde = 0; retrograde <= 1; ++retrograde) {
+        std::array<double, 5> r{};
+        ColumnRadii(ring, angle, inward, spreads && !retrograde, retrograde, r);
+        for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
+          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs + c.shift * SideShift(i) * c.rho * cs * sn +
+                           gap_ + kRounding;
+          m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
+        }
+      }
     return m;
   };
+}
+
+bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int fewestPoints) {
+  const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
+  int largest = 0;
+  for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
+  auto fits = [&] {
+    std::array<double, 5> radii{};
+    for (int angle = 0; angle < 360; ++angle)
+      for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
+        if (!ColumnRadii(ring, angle, inward, false, true, radii)) return false;
+    return true;
+  };
+  // Without the labels' sideways nudge, then at smaller sizes, until a
+  // column fits the ring's band at every angle.
+  const bool smaller = largest - fewestPoints > kSmallestItemSize;
+  if (!smaller && fewestPoints > 0) return false;
+  for (shrink_[ring - 1] = fewestPoints;; ++shrink_[ring - 1]) {
+    columnItems_[ring - 1] = MeasureColumn(s, ring);
+    if (shrink_[ring - 1] == 0 && fits()) break;
+    columnItems_[ring - 1].shift = 0.0;
+    if (fits() || largest - shrink_[ring - 1] <= kSmallestItemSize) break;
+  }
+  // At the smallest sizes the items of a column may touch.
+  if (!fits()) columnItems_[ring - 1].itemGap = 0;
+  return true;
 }
 
 void WheelDrawing::LayOut(DrawingSurface& s) {
@@ -305,19 +410,17 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     r.shown = p.shown;
     r.house = p.house;
     for (int q = 0; q < kWheelPoints; ++q) r.angle[q] = TrueWheelAngle(p.lon[q], rings_.Ring(1).cusps, equal_);
-    const ColumnItems items = MeasureColumn(s, ring);
-    columnItems_[ring - 1] = items;
-    r.halfWidth = HalfWidthOf(items);
-    double lo = 1e9, hi = 0;
-    for (int i = 0; i < 5; ++i) {
-      const double reach = std::max(items.w[i], items.h[i]) / 2.0;
-      lo = std::min(lo, items.inner[i] - reach);
-      hi = std::max(hi, items.outer[i] + reach);
-    }
-    columnInner_[ring - 1] = lo - gap_;
-    columnOuter_[ring - 1] = hi + gap_;
+    FitColumns(s, ring, 0);
+    r.halfWidth = HalfWidthOf(ring);
   }
   layout_ = LayOutColumns(cuspAngles_, in);
+  // Columns that do not go round the wheel at all are drawn smaller.
+  while (layout_.squeezed) {
+    bool smaller = false;
+    for (int ring = 1; ring <= setup_.rings; ++ring) smaller = FitColumns(s, ring, shrink_[ring - 1] + 1) || smaller;
+    if (!smaller) break;
+    layout_ = LayOutColumns(cuspAngles_, in);
+  }
   laidOut_ = true;
 }
 
@@ -344,19 +447,24 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   const RingChart& chart = rings_.Ring(ring);
   const int32_t colour = s.Device() == 'S' ? def_.pointScreenColour(p) : def_.pointPrintColour(p);
   const bool xInward = inward || !(n > 90 && n < 271);
-  const int glyphSize = def_.I16(wo::planetGlyphSize);
-  const int row = GlyphRow(ring, setup_, glyphSize);
-  const int rho = ring == 1 ? R_ : setup_.R;
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
   const double speed = chart.speed[p];
   const bool spread = def_.Flag(wo::spreadLabels) && speed >= 0;
-  std::array<Point, 5> at = GlyphItemPositions(setup_, rho, n, inward, xInward, row, spread);
-  SeparateItems(ring, at, speed < 0);
+  std::array<double, 5> radii{};
+  ColumnRadii(ring, n, inward, spread, speed < 0, radii);
+  const double rho = columnItems_[ring - 1].rho;
+  std::array<Point, 5> at;
+  for (int item = 0; item < 5; ++item) {
+    at[item] = setup_.At(n, radii[item]);
+    at[item].x += RoundEven(columnItems_[ring - 1].shift * rho * std::cos(n * (M_PI / 180.0)) *
+                            GlyphItemXCorrection(xInward, item));
+  }
   const SignPosition sp = SplitLongitude(chart.lon[p]);
 
-  const int degreeSize = def_.I16(wo::degreeSize);
-  const int signSize = def_.I16(wo::signGlyphSize);
-  const int minuteSize = def_.I16(wo::minuteSize);
-  const int retroSize = def_.I16(wo::retrogradeSize);
+  const int degreeSize = ItemSize(ring, wo::degreeSize);
+  const int signSize = ItemSize(ring, wo::signGlyphSize);
+  const int minuteSize = ItemSize(ring, wo::minuteSize);
+  const int retroSize = ItemSize(ring, wo::retrogradeSize);
   const char degreeFont = def_.Letter(wo::degreeFont);
   const char minuteFont = def_.Letter(wo::minuteFont);
 
@@ -474,38 +582,32 @@ void WheelDrawing::CuspLine(DrawingSurface& s, int ring, int cusp, double from, 
   const double shown = CuspAngle(ring, cusp);
   const double truth = cuspAngles_[cusp];
   const double lo = std::min(from, to), hi = std::max(from, to);
+  const Point inner = lo > 0 ? setup_.At(shown, lo) : Point{setup_.cx, setup_.cy};
   if (!laidOut_ || !layout_.CuspMoved(cusp, cuspAngles_)) {
-    const Point a = from > 0 ? setup_.At(shown, from) : Point{setup_.cx, setup_.cy};
-    const Point b = setup_.At(shown, to);
-    s.Line(a.x, a.y, b.x, b.y);
+    const Point b = setup_.At(shown, hi);
+    s.Line(inner.x, inner.y, b.x, b.y);
     return;
   }
-  // The line leaves the rings at the cusp's true place and turns to the
-  // widened sector beside the glyph columns; for the outer charts on the
-  // circles of their ring.
+  // The line runs straight through the glyph band beside the widened
+  // house and turns to the cusp's true place along the circles that bound
+  // the ring, where it is hidden in the circle; the inner chart's line
+  // then crosses the degree scale at the true place.
+  auto arc = [&](std::vector<Point>& path, double rho, double fromAngle, double toAngle) {
+    const double turn = Modulo(360.0, toAngle - fromAngle + 180.0) - 180.0;
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(turn) / 2.0)));
+    for (int i = 1; i <= steps; ++i) path.push_back(setup_.At(fromAngle + turn * i / steps, rho));
+  };
   std::vector<Point> path;
   if (ring == 1) {
-    // The inner chart's columns reach up to the zodiac circle: the line
-    // runs along the circle from the true place to the widened sector
-    // (hidden in the circle), and a tick across the degree scale marks the
-    // true place.
-    // The arc runs in the circle's own line, just outside its middle, or
-    // beyond glyphs that reach over the circle.
-    const double arc = std::max(hi + std::max(1, s.Metrics().baseWidth), columnOuter_[0]);
-    if (lo <= 0) path.push_back({setup_.cx, setup_.cy});
-    else path.push_back(setup_.At(shown, lo));
-    path.push_back(setup_.At(shown, arc));
-    const double turn = Modulo(360.0, truth - shown + 180.0) - 180.0;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(turn) / 2.0)));
-    for (int i = 1; i <= steps; ++i) path.push_back(setup_.At(shown + turn * i / steps, arc));
+    path.push_back(inner);
+    path.push_back(setup_.At(shown, hi));
+    arc(path, hi, shown, truth);
     path.push_back(setup_.At(truth, RoundEven(1.0367 * hi)));
   } else {
-    const double inner = std::min(hi, std::max(lo, columnInner_[ring - 1]));
-    const double outer = std::max(inner, std::min(hi, columnOuter_[ring - 1]));
     path.push_back(setup_.At(truth, lo));
-    path.push_back(setup_.At(shown, inner));
-    path.push_back(setup_.At(shown, outer));
-    path.push_back(setup_.At(truth, hi));
+    arc(path, lo, truth, shown);
+    path.push_back(setup_.At(shown, hi));
+    arc(path, hi, shown, truth);
   }
   for (size_t i = 0; i + 1 < path.size(); ++i)
     if (path[i] != path[i + 1]) s.Line(path[i].x, path[i].y, path[i + 1].x, path[i + 1].y);
@@ -520,7 +622,6 @@ void WheelDrawing::DrawCuspLines(DrawingSurface& s) {
   s.SetPenColour(def_.I32(wo::ringColour));
   for (int ring = 1; ring <= setup_.rings; ++ring) {
     for (int j = 0; j < 12; ++j) {
-      const double theta = CuspAngle(ring, j);
       const PageItemScope tag(s, ItemRole::CuspLine, j, ring);
       if (marks_[ring - 1].dashed[j]) {
         s.SetPenStyle(kPenDashed);

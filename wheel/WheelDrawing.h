@@ -64,21 +64,40 @@ class WheelDrawing {
   void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int house, bool inward,
                        int pass);
   // Sizes of the items of a ring's columns in the surface's fonts, and the
-  // angular half width a column of that ring needs.
+  // band of radii the columns of that ring keep within.
   struct ColumnItems {
-    std::array<double, 5> w{}, h{}, inner{}, outer{};  // box size; radii of its centre
+    std::array<double, 5> w{}, h{};  // box size of each item
+    double inner = 0, outer = 0;     // the band
+    double rho = 0;                  // base radius of the layout table
+    int row = 1;                     // row of the layout table
+    double shift = 1.0;              // 1 with the sideways nudge of the labels, 0 without
+    double itemGap = 1;              // clear pixels between the items of a column
   };
   ColumnItems MeasureColumn(DrawingSurface& s, int ring);
-  // Moves the items of a column apart along its ray where their boxes would
-  // meet (small wheels with large fonts), keeping their order.
-  void SeparateItems(int ring, std::array<Point, 5>& at, bool retrograde) const;
-  HalfWidth HalfWidthOf(const ColumnItems& items) const;
+  // The band of a ring: between the house-number ring (or the circle of
+  // the ring inside) and the ring's outer circle, clear of the cusp labels.
+  void ColumnBand(DrawingSurface& s, int ring, ColumnItems& c);
+  // Radii of the items of a column of a ring at a wheel angle, fitted into
+  // the ring's band; false when they do not fit at the sizes in use.
+  bool ColumnRadii(int ring, double angle, bool inward, bool spread, bool retrograde,
+                   std::array<double, 5>& radii) const;
+  // The font size of a column item of a ring: the style's size, made
+  // smaller where the ring's band is too narrow for the column.
+  int ItemSize(int ring, size_t offset) const;
+  // The angular half width a column of a ring needs at a wheel angle.
+  HalfWidth HalfWidthOf(int ring) const;
   // Angular half width of a text box (w x h) centred at radius rho.
   HalfWidth BoxHalfWidth(double w, double h, double rho) const;
+  // Measures the columns of a ring at `fewestPoints` or more taken off the
+  // style's sizes, as many as the ring's band needs; false when the sizes
+  // cannot become smaller.
+  bool FitColumns(DrawingSurface& s, int ring, int fewestPoints);
   void LayOut(DrawingSurface& s);
   // The cusp line of a ring from radius `from` to `to` (from the centre
-  // when `from` is 0), turned at the ends to the cusp's true place when
-  // its house was widened.
+  // when `from` is 0). When its house was widened it runs straight where
+  // the house now ends and turns to the cusp's true place along the circles
+  // that bound the ring; the inner ring's line then crosses the degree
+  // scale at the true place.
   void CuspLine(DrawingSurface& s, int ring, int cusp, double from, double to);
   // Vertical correction of glyphs on the printer: ascent of font 'B' less
   // that of the glyph font, at one size; and of a number's mark.
@@ -102,9 +121,8 @@ class WheelDrawing {
   ColumnLayout layout_;
   bool laidOut_ = false;
   int gap_ = 2;  // clear pixels around glyphs and labels
-  // Radial extent of each ring's columns (device pixels from the centre).
-  std::array<double, 3> columnInner_{}, columnOuter_{};
   std::array<ColumnItems, 3> columnItems_{};
+  std::array<int, 3> shrink_{};  // points taken off the column sizes per ring
   bool houseBugShown_ = false;
   bool mapBugShown_ = false;
 };

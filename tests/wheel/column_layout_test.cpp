@@ -6,6 +6,7 @@
 
 #include "shell/AngleTime.h"
 #include "wheel/ColumnLayout.h"
+#include "wheel/GlyphColumns.h"
 #include "wheel/PageHeader.h"
 
 namespace vostrane {
@@ -75,6 +76,26 @@ TEST(ColumnLayout, ColumnsStayInTheirHouseAndANarrowHouseIsWidened) {
   EXPECT_NEAR(out.angle[0][3], 8.5, 1e-9);
   EXPECT_NEAR(out.angle[0][4], 12.5, 1e-9);
   EXPECT_EQ(out.angle[0][5], -1.0);  // not shown
+}
+
+TEST(ColumnLayout, ColumnItemsFitTheBandOfTheirRing) {
+  const std::array<double, 5> reach = {3, 3, 3, 3, 2};
+  std::array<double, 5> r{};
+  // Room enough: the table's radii stay.
+  const std::array<double, 5> preferred = {95, 87, 80, 73, 66};
+  ASSERT_TRUE(FitColumnRadii(preferred, reach, 5, 1, 50, 100, r));
+  EXPECT_EQ(r, preferred);
+  // A band that ends below the glyph: the glyph moves in and pushes the
+  // labels before it, each just clear of the one above.
+  ASSERT_TRUE(FitColumnRadii(preferred, reach, 5, 1, 40, 92, r));
+  EXPECT_EQ(r, (std::array<double, 5>{89, 82, 75, 68, 62}));
+  // An inward column (glyph innermost) pushed out from the band's inner
+  // edge; the retrograde mark of a direct point is left alone.
+  ASSERT_TRUE(FitColumnRadii({66, 74, 81, 88, 96}, reach, 4, 1, 70, 120, r));
+  EXPECT_EQ(r, (std::array<double, 5>{73, 80, 87, 94, 96}));
+  // Too narrow a band is reported; the glyph still stays inside it.
+  EXPECT_FALSE(FitColumnRadii(preferred, reach, 5, 1, 70, 100, r));
+  EXPECT_LE(r[0] + reach[0], 100);
 }
 
 TEST(HeaderPlace, KeepsTheCityAloneOrMixedCase) {

@@ -347,7 +347,9 @@ TEST(WheelDrawing, ACrowdedHouseIsWidenedAndPointersRunToTheTruePlace) {
   for (int p = 0; p < 10; ++p) {
     EXPECT_GT(layout.angle[0][p], layout.cusps[0]) << p;
     EXPECT_LT(layout.angle[0][p], layout.cusps[1]) << p;
-    if (p > 0) EXPECT_GT(layout.angle[0][p], layout.angle[0][p - 1]) << p;
+    if (p > 0) {
+      EXPECT_GT(layout.angle[0][p], layout.angle[0][p - 1]) << p;
+    }
   }
   EXPECT_FALSE(wheel.Marks(1).dashed[1]);  // no glyph crosses it: nothing to dash
   // The moved cusp line marks its true place (30 degrees) across the
@@ -370,6 +372,61 @@ TEST(WheelDrawing, ACrowdedHouseIsWidenedAndPointersRunToTheTruePlace) {
   for (const DrawOp& op : page.surface.Lines())
     pointers += op.x1 == from.x && op.y1 == from.y && op.x2 == to.x && op.y2 == to.y;
   EXPECT_EQ(pointers, 1);
+}
+
+TEST(WheelDrawing, OuterRingsKeepTheirColumnsInTheirBandAndTurnTheirCuspLinesOnTheCircles) {
+  Page page('T');
+  page.def.SetI16(wheel_offset::wheelSize, 1250);
+  page.def.SetLetter(wheel_offset::outerRingCircles, 'Y');
+  for (size_t o : {wheel_offset::planetGlyphSize, wheel_offset::degreeSize, wheel_offset::signGlyphSize,
+                   wheel_offset::minuteSize, wheel_offset::retrogradeSize})
+    page.def.SetI16(o, 16);
+  const auto cusps = test::EqualCusps(0);
+  for (int r = 1; r <= 3; ++r) {
+    page.rings.Ring(r) = test::MakeRing(cusps, {});
+    SpreadOthers(page.rings.Ring(r));
+    page.rings.Ring(r).speed[2] = -0.5;  // a retrograde mark in every ring
+  }
+  // Six points of the middle ring crowd the first house.
+  for (int p = 0; p < 6; ++p) page.rings.Ring(2).lon[p] = 20.0 + p;
+  WheelDrawing& wheel = page.Draw();
+  const WheelSetup& w = page.setup;
+  const int R = wheel.Radius();
+  // The middle ring's columns are too long for its band at 16 points: they
+  // are drawn smaller, every item inside the band.
+  int items = 0;
+  for (const DrawOp& op : page.surface.Texts()) {
+    if (op.tag.ring != 2 || (op.tag.role != ItemRole::PlanetGlyph && op.tag.role != ItemRole::PlanetLabel)) continue;
+    ++items;
+    EXPECT_LT(op.fontPoints, RoundEven(16 * 0.8)) << op.text;
+    const int width = static_cast<int>(op.text.size()) * std::max(1, RoundEven(0.6 * op.fontPoints));
+    for (const auto& [x, y] : {std::pair{op.x1, op.y1}, std::pair{op.x1 + width, op.y1 + op.fontPoints}}) {
+      EXPECT_GT(RadiusOf(w, x, y), 1.15 * R) << op.text;
+      EXPECT_LT(RadiusOf(w, x, y), 1.57 * R) << op.text;
+    }
+  }
+  EXPECT_GT(items, 40);
+  // The house was widened; in the middle ring its cusp line runs straight
+  // through the band where the house now ends and along the two circles of
+  // the ring to its true place.
+  const ColumnLayout& layout = wheel.Layout();
+  ASSERT_TRUE(layout.CuspMoved(1, wheel.CuspAngles()));
+  bool straight = false;
+  for (const DrawOp& op : page.surface.Lines()) {
+    if (op.tag.role != ItemRole::CuspLine || op.tag.point != 1 || op.tag.ring != 2) continue;
+    const double r1 = RadiusOf(w, op.x1, op.y1), r2 = RadiusOf(w, op.x2, op.y2);
+    const double a1 = AngleOf(w, op.x1, op.y1), a2 = AngleOf(w, op.x2, op.y2);
+    if (std::fabs(r1 - r2) < 1.5) {
+      EXPECT_TRUE(std::fabs(r1 - RoundEven(1.15 * R)) < 1.5 || std::fabs(r1 - RoundEven(1.57 * R)) < 1.5) << r1;
+      EXPECT_GE(std::min(a1, a2), 30.0 - 0.5);
+      EXPECT_LE(std::max(a1, a2), layout.cusps[1] + 0.5);
+    } else {
+      EXPECT_NEAR(a1, layout.cusps[1], 0.5);
+      EXPECT_NEAR(a2, layout.cusps[1], 0.5);
+      straight = true;
+    }
+  }
+  EXPECT_TRUE(straight);
 }
 
 TEST(WheelDrawing, CuspsOutOfOrderAreReportedOnceAndEveryGlyphIsKept) {
