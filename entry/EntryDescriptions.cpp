@@ -1,5 +1,6 @@
 #include "entry/EntryDescriptions.h"
 
+#include "derived/DerivedKindTitle.h"
 #include "entry/DateNotes.h"
 #include "shell/MaskedFields.h"
 #include "shell/TextRoutines.h"
@@ -11,6 +12,8 @@ constexpr char kDegreeSign = '\xB0';  // Windows-1252
 
 // The second header line: the kind of chart and a harmonic above 1.
 std::string KindLine(const ChartEntry& entry) {
+  const std::string derived = DerivedKindTitle(entry);  // names the harmonic itself
+  if (!derived.empty()) return derived;
   std::string line = ChartKindName(entry.charttype());
   if (entry.harmonic() > 1) line += ", Harmonic " + std::to_string(entry.harmonic());
   return line;

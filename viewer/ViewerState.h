@@ -29,7 +29,9 @@ struct ViewerFlags {
 bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry = 0);
 
 // The exit menu's choices: closes with the given RunState ('N', 'A' or 'Q';
-// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was.
+// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was. 'S'
+// (a chart was appended) closes to calculate the list again and show entry
+// `currentEntry`.
 // Ignored while busy. Returns true when the viewer is to close.
 bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry = 0);
 
