@@ -102,6 +102,7 @@ TDerivedForm::TDerivedForm(QWidget* parent, std::vector<ChartEntry> entries, int
   BaseChanged();
   KindChanged();
   resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
+  kind_->setFocus(Qt::OtherFocusReason);
 }
 
 void TDerivedForm::BuildControls() {

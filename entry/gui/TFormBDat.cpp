@@ -295,7 +295,7 @@ void TFormBDat::BuildLayout() {
   columns->addLayout(right, 2);
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {bitBtn6_, bitBtn1_, btnNewDerived_, saveDeleteName1_, btnDelete_})
+  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_, btnNewDerived_})
     buttons->addWidget(b);
   buttons->addSpacing(12);
   buttons->addWidget(label27_, 1);
@@ -319,10 +319,10 @@ void TFormBDat::BuildLayout() {
   setTabOrder(cbHouses_, cbZodiac_);
   setTabOrder(cbZodiac_, bitBtn6_);
   setTabOrder(bitBtn6_, bitBtn1_);
-  setTabOrder(bitBtn1_, btnNewDerived_);
-  setTabOrder(btnNewDerived_, saveDeleteName1_);
+  setTabOrder(bitBtn1_, saveDeleteName1_);
   setTabOrder(saveDeleteName1_, btnDelete_);
-  setTabOrder(btnDelete_, btnPlace_);
+  setTabOrder(btnDelete_, btnNewDerived_);
+  setTabOrder(btnNewDerived_, btnPlace_);
   setTabOrder(btnPlace_, listBox2_);
   setTabOrder(listBox2_, listBox1_);
 }
