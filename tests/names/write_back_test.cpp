@@ -50,6 +50,11 @@ class OneImagePerEntry : public ChartCalculator {
     return update;
   }
   double UserZodiacOffset(const ChartEntry& e) override { return real_.UserZodiacOffset(e); }
+  std::optional<std::string> Derived(ChartEntry& e, const ChartEntry& base, const ChartEntry* second,
+                                     bool geocentricLatitude) override {
+    return real_.Derived(e, base, second, geocentricLatitude);
+  }
+  void FinishDerived(ChartEntry& e, const ChartEntry& base) override { real_.FinishDerived(e, base); }
 
  private:
   AstroCalculator real_;
