@@ -333,11 +333,16 @@ bool TDerivedForm::TypedFieldExit(FormField* f) {
   if (changed && f != date_ && f != time_) placeTyped_ = true;
   if (changed && (f == latitude_ || f == longitude_ || f == zoneHours_ || f == zoneMinutes_))
     placeFromAtlas_ = false;
-  // A new date or time may fall in another daylight period of the place.
-  if (changed && (f == date_ || f == time_) && placeFromAtlas_ && place_->isEnabled()) {
-    DerivedDialogFields fields = Fields();
-    places_->RecheckZone(fields.texts, f == date_ ? 'D' : 'T');
-    SetPlaceTexts(fields.texts);
+  // A new date or time may fall in another daylight period of the place:
+  // the base's place follows it, a place the user chose is asked about.
+  if (changed && (f == date_ || f == time_) && place_->isEnabled()) {
+    if (!placeTyped_) {
+      BaseChanged();
+    } else if (placeFromAtlas_) {
+      BirthDataFields texts = Fields().texts;
+      places_->RecheckZone(texts, f == date_ ? 'D' : 'T');
+      SetPlaceTexts(texts);
+    }
   }
   remembered_ = f->StoredText();
   return true;
@@ -389,20 +394,41 @@ void TDerivedForm::KindChanged() {
   natalPlace_->setEnabled(needs.natalPlace);
   const bool ownPlace = needs.place || (needs.natalPlace && !natalPlace_->isChecked());
   Enable(placeRows_, ownPlace);
-  // A return at the natal place shows that place.
-  if (needs.natalPlace && natalPlace_->isChecked()) BaseChanged();
+  // The base's place, with the zone at the chart's own moment.
+  BaseChanged();
   if (needs.harmonic && harmonic_->text().isEmpty()) harmonic_->setText("5");
   ShowHint("");
+}
+
+BirthDataFields TDerivedForm::MomentTexts() const {
+  const DerivedDialogFields f = Fields();
+  BirthDataFields texts = f.texts;
+  if (f.kind == DerivedKind::Relocated && f.base >= 1 && f.base <= static_cast<int>(entries_.size())) {
+    const BirthDataFields birth = FieldsFromEntry(entries_[static_cast<size_t>(f.base - 1)]);
+    texts.date = birth.date;
+    texts.time = birth.time;
+  }
+  return texts;
 }
 
 void TDerivedForm::BaseChanged() {
   const int k = base_->currentIndex();
   if (k < 0 || k >= static_cast<int>(entries_.size())) return;
-  const bool natalShown = natalPlace_->isEnabled() && natalPlace_->isChecked();
+  const DerivedFieldsNeeded needs = FieldsNeeded(Fields().kind);
+  const bool natalShown = needs.natalPlace && natalPlace_->isChecked();
   if (placeTyped_ && !natalShown) return;
   const ChartEntry& base = entries_[static_cast<size_t>(k)];
-  SetPlaceTexts(FieldsFromEntry(base));
+  BirthDataFields texts = FieldsFromEntry(base);
   placeFromAtlas_ = places_->IsAtlasPlace(Trim(base.place()));
+  if (!natalShown && placeFromAtlas_) {
+    // The base's zone is the one of its birth; the chart's own moment may
+    // fall in another daylight period at that place.
+    const BirthDataFields moment = MomentTexts();
+    texts.date = moment.date;
+    texts.time = moment.time;
+    places_->ZoneAtMoment(texts);
+  }
+  SetPlaceTexts(texts);
 }
 
 void TDerivedForm::ShowHint(const std::string& text) {
@@ -441,9 +467,9 @@ void TDerivedForm::OpenPlaceLookup() {
     // Latitude, longitude and daylight table from the atlas; the zone and
     // the daylight letter for the chart's date and time, as for a natal
     // chart.
-    DerivedDialogFields fields = Fields();
-    places_->ReadPlace(fields.texts, 0);
-    SetPlaceTexts(fields.texts);
+    BirthDataFields texts = MomentTexts();
+    places_->ReadPlace(texts, 0);
+    SetPlaceTexts(texts);
     placeFromAtlas_ = true;
   }
   rememberedPlace_ = place_->StoredText();

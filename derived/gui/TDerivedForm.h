@@ -70,9 +70,13 @@ class TDerivedForm : public QDialog {
   void InstallFieldHooks();
   // Enables the fields the kind needs.
   void KindChanged();
-  // The place fields show the base entry's place until the user changes them.
+  // The place fields show the base entry's place until the user changes
+  // them; its zone is looked up for the chart's own moment.
   void BaseChanged();
   void SetPlaceTexts(const BirthDataFields& texts);
+  // The fields' texts with the moment the place's zone is for: the chart's
+  // date and time, for a relocated chart the base's birth moment.
+  BirthDataFields MomentTexts() const;
   void ShowHint(const std::string& text);
   void RefreshDateWords();
   // Leaving a typed field: false (focus kept, hint shown) when its text

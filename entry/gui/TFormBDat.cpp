@@ -46,7 +46,8 @@ const char* const kInstructions =
     "Place: City, State. Latitude: degrees, N or S, minutes, seconds. "
     "Longitude: degrees, E or W, minutes, seconds.\n"
     "Time zone: hours and minutes, E or W. Daylight time: N, Y, W, D or L.\n"
-    "Choose \"New Natal\" for the next chart, and \"Done\" when every chart is entered.";
+    "Choose \"New Natal\" for the next chart, and \"Done\" when every chart is entered.\n"
+    "\"New Derived Chart\" makes transits, progressions, returns and other charts of an entry.";
 
 FormField* NewField(QWidget* parent, const char* objectName) {
   auto* field = new FormField(parent);

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <cmath>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "derived/gui/TDerivedForm.h"
 #include "entry/gui/FormField.h"
@@ -61,6 +63,13 @@ class OneCityAtlas : public NoPlaceLookup {
     f.daylight = "Y";
     f.dstTable = "33";
     return FocusAfterRead::Name;
+  }
+  // Summer time from April to October.
+  std::vector<std::string> momentsAsked;
+  void ZoneAtMoment(BirthDataFields& f) override {
+    momentsAsked.push_back(f.date);
+    const int month = std::stoi(f.date.substr(0, 2));
+    f.daylight = month >= 4 && month <= 10 ? "Y" : "N";
   }
 };
 
@@ -220,6 +229,28 @@ TEST_F(DerivedDialog, APlaceChosenInTheAtlasFillsCoordinatesZoneAndDaylight) {
   EXPECT_EQ(KindOfEntry(dialog->Result()), DerivedKind::Relocated);
   EXPECT_EQ(dialog->Result().dstTable(), 33);
   EXPECT_EQ(dialog->Result().place(), "Oslo, Norway");
+}
+
+TEST_F(DerivedDialog, TheBasePlaceTakesTheZoneOfTheChartsOwnMoment) {
+  OneCityAtlas atlas;
+  entries[0].setPlace("Oslo, Norway");
+  entries[0].setDstcode(1);  // born in summer time
+  Open(1, &atlas);
+  ChooseKind(DerivedKind::Transit);
+  ASSERT_FALSE(atlas.momentsAsked.empty());
+  EXPECT_EQ(atlas.momentsAsked.back(), "03092024");  // the transits' date, not the birth's
+  EXPECT_EQ(dialog->DaylightBox()->currentIndex(), 0);  // N in March
+  TypeInto(dialog->DateField(), "07012024");
+  QTest::keyClick(dialog->DateField(), Qt::Key_Return);
+  EXPECT_EQ(atlas.momentsAsked.back(), "07012024");
+  EXPECT_EQ(dialog->DaylightBox()->currentIndex(), 1);  // Y in July, without a question
+  EXPECT_TRUE(messages->Shown().empty());
+
+  // A relocated chart is the birth moment at the other place.
+  ChooseKind(DerivedKind::Relocated);
+  EXPECT_EQ(atlas.momentsAsked.back(), "04121961");
+  ASSERT_TRUE(dialog->OkClick());
+  EXPECT_EQ(dialog->Result().dstcode(), 1);
 }
 
 TEST_F(DerivedDialog, RequestsThatCannotBeMetAreSaidAndTheDialogStays) {
