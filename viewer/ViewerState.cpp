@@ -13,9 +13,17 @@ bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry) {
 
 bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry) {
   if (flags.Busy()) return false;
-  if (state != 'N' && state != 'Q' && state != 'A' && state != 'E' && state != 'S') return false;
+  if (state != 'N' && state != 'Q' && state != 'A' && state != 'E') return false;
   RunState = state;
-  RunStateEntry = state == 'E' || state == 'S' ? currentEntry : 0;
+  RunStateEntry = state == 'E' ? currentEntry : 0;
+  flags.exitFlag = true;
+  return true;
+}
+
+bool ExitToShowEntry(ViewerFlags& flags, int entry) {
+  if (flags.Busy() || entry < 1) return false;
+  RunState = 'S';
+  RunStateEntry = entry;
   flags.exitFlag = true;
   return true;
 }

@@ -35,6 +35,11 @@ bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry = 0);
 // Ignored while busy. Returns true when the viewer is to close.
 bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry = 0);
 
+// After a chart was appended to the list: closes with RunState 'S' (the
+// shell calculates the list again and shows it) and RunStateEntry `entry`,
+// the entry the next viewing opens at. Ignored while busy.
+bool ExitToShowEntry(ViewerFlags& flags, int entry);
+
 // What closing the viewer does to RunState: a window closed by its title bar
 // (exit flag clear) goes back to the main menu.
 void ViewerClosing(const ViewerFlags& flags);

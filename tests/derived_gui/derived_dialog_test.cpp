@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -201,6 +202,15 @@ TEST_F(DerivedDialog, TransitsAtATypedPlace) {
   TypeInto(dialog->LongitudeField(), "018E5700");
   TypeInto(dialog->ZoneHoursField(), "01");
   dialog->EastWestBox()->setCurrentIndex(1);
+  // A letter without a Windows-1252 code is refused with a word of why;
+  // accented letters that have one are kept.
+  for (const QString& c : {QString::fromUtf8("\u0141"), QString::fromUtf8("\u00f8")}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
+    QApplication::sendEvent(dialog->PlaceField(), &press);
+  }
+  EXPECT_EQ(dialog->PlaceField()->StoredText(), "Tromso\xF8");
+  EXPECT_FALSE(dialog->HintLine()->text().isEmpty());
+  QTest::keyClick(dialog->PlaceField(), Qt::Key_Backspace);
   ASSERT_TRUE(dialog->OkClick()) << dialog->HintLine()->text().toStdString();
   const ChartEntry& e = dialog->Result();
   EXPECT_EQ(KindOfEntry(e), DerivedKind::Transit);

@@ -470,7 +470,7 @@ void TBtnRightDlgWheel::AddDerivedClick() {
   if (!derived) return;
   const int record = storage_->session.Append(*derived);
   if (record == 0) return;
-  if (ExitToRunState(flags_, 'S', record)) accept();
+  if (ExitToShowEntry(flags_, record)) accept();
 }
 
 bool TBtnRightDlgWheel::ConfirmNewList() {
