@@ -108,9 +108,10 @@ void CalcHarmonic(ChartEntry& e, const ChartEntry& base) {
 
 // The base's points, each advanced by the arc of the progressed Sun (both
 // Suns taken in the tropical zodiac); latitudes and motions stay the base's.
-void DirectBySolarArc(ChartEntry& e, const ChartEntry& base) {
-  const double arc =
-      ModAngle(360.0, (e.lon(0) - ZodiacOffset(e)) - (base.lon(0) - ZodiacOffset(base)));
+void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory) {
+  SetProgressedMoment(e, base);
+  const double progressedSun = BodyAt(theory, 0, e.julday()).lon;
+  const double arc = ModAngle(360.0, progressedSun - (base.lon(0) - ZodiacOffset(base)));
   const double julday = e.julday(), gmt = e.gmt(), t = e.t(), deltat = e.deltat();
   const int32_t month = e.month(), day = e.day(), year = e.year(), hours = e.hours(),
                 minutes = e.minutes(), seconds = e.seconds();
@@ -161,9 +162,11 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
       RelocateMoment(e, base);
       return std::nullopt;
     case DerivedKind::Progressed:
-    case DerivedKind::SolarArc:
       SetProgressedMoment(e, base);
       ProgressMeridian(e, base, theory, geocentricLatitude);
+      return std::nullopt;
+    case DerivedKind::SolarArc:
+      DirectBySolarArc(e, base, theory);
       return std::nullopt;
     case DerivedKind::SolarReturn:
       return CalcReturn(e, base, 0, theory);
@@ -180,10 +183,6 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
       return std::nullopt;
   }
   return std::nullopt;
-}
-
-void FinishDerivedChart(ChartEntry& e, const ChartEntry& base) {
-  if (KindOfEntry(e) == DerivedKind::SolarArc) DirectBySolarArc(e, base);
 }
 
 }  // namespace vostrane

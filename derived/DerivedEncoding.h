@@ -16,9 +16,10 @@ constexpr uint8_t kRelocatedType = 6;
 constexpr uint8_t kPlanetReturnType = 7;
 constexpr uint8_t kTransitType = 8;
 
-// Sub-types.
-constexpr uint8_t kSecondaryProgressed = 0;
-constexpr uint8_t kSolarArcDirected = 1;
+// Sub-types (progressed and directed charts as numbered in the kind texts;
+// the driver gives directions neither houses nor planets).
+constexpr uint8_t kSecondaryProgressed = 1;
+constexpr uint8_t kSolarArcDirected = 2;
 constexpr uint8_t kNearMidpoints = 2;
 
 // Printout parameter elements.
