@@ -10,6 +10,9 @@ std::string ChartKindLabel(const ChartEntry& e, const TextSource& text) {
   if (type == 4) return text(10019 + e.chartypxtr());
   if (type == 6) return text(10057) + " " + e.place();
   if (type == 7) return "Planet Return";
+  // The kinds this program adds: harmonic charts and transits.
+  if (type == 5 && e.harmonic() > 1) return text(10045) + " " + std::to_string(e.harmonic());
+  if (type == 8) return "Transits";
   return "";
 }
 

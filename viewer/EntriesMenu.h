@@ -20,7 +20,8 @@ using TextSource = std::function<std::string(int)>;
 
 // The chart-kind label of an entry: chart types 0..3 texts 10046..10049,
 // type 4 text 10019 + chartypxtr, type 6 text 10057, a blank and the place,
-// type 7 "Planet Return"; other types have none.
+// type 7 "Planet Return"; a harmonic chart of type 5 text 10045, a blank and
+// the harmonic number; type 8 "Transits"; other types have none.
 std::string ChartKindLabel(const ChartEntry& e, const TextSource& text);
 
 // "i: name - kind".

@@ -25,9 +25,13 @@ TEST(ChartKindLabel, ComesFromTheTextsOfTheChartType) {
   EXPECT_EQ(ChartKindLabel(e, Text), "T10057 Testville");
   e.setCharttype(7);
   EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return");
+  e.setCharttype(8);
+  EXPECT_EQ(ChartKindLabel(e, Text), "Transits");
   e.setCharttype(5);
   EXPECT_EQ(ChartKindLabel(e, Text), "");
   EXPECT_EQ(OtherEntryLine(12, e, Text), "12: Person 1 - ");
+  e.setHarmonic(7);
+  EXPECT_EQ(ChartKindLabel(e, Text), "T10045 7");
 }
 
 TEST(EntryNumberOfLine, ReadsTheLeadingDigits) {
