@@ -84,7 +84,9 @@ std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int
   const double from = GregorianJulDay(m, d, y);
   e.setZodsel(base.zodsel());
   const char zodsel = base.zodsel();
-  const auto found = FindReturn(theory, slot, base.lon(slot), from,
+  // A return must still be a date an entry can hold.
+  const double until = GregorianJulDay(1, 1, kMaxYear + 1);
+  const auto found = FindReturn(theory, slot, base.lon(slot), from, until,
                                 [zodsel](double jd) { return ZodiacOffsetAt(zodsel, jd); });
   if (!found)
     return std::string("No return of the ") + kBodyNames[slot] + " was found within " +
@@ -108,9 +110,10 @@ void CalcHarmonic(ChartEntry& e, const ChartEntry& base) {
 
 // The base's points, each advanced by the arc of the progressed Sun (both
 // Suns taken in the tropical zodiac); latitudes and motions stay the base's.
-void DirectBySolarArc(ChartEntry& e, const ChartEntry& base) {
-  const double arc =
-      ModAngle(360.0, (e.lon(0) - ZodiacOffset(e)) - (base.lon(0) - ZodiacOffset(base)));
+void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory) {
+  SetProgressedMoment(e, base);
+  const double progressedSun = BodyAt(theory, 0, e.julday()).lon;
+  const double arc = ModAngle(360.0, progressedSun - (base.lon(0) - ZodiacOffset(base)));
   const double julday = e.julday(), gmt = e.gmt(), t = e.t(), deltat = e.deltat();
   const int32_t month = e.month(), day = e.day(), year = e.year(), hours = e.hours(),
                 minutes = e.minutes(), seconds = e.seconds();
@@ -135,6 +138,24 @@ void DirectBySolarArc(ChartEntry& e, const ChartEntry& base) {
   e.setRamc(RamcOfMidheaven(e.mc(), ZodiacOffset(e), e.obliq()));
 }
 
+std::optional<std::string> CheckBaseMoment(const ChartEntry& base) {
+  if (!std::isfinite(base.julday()) || !std::isfinite(base.lon(0)))
+    return std::string("Its base chart has not been calculated.");
+  return std::nullopt;
+}
+
+// A date the kind takes from the entry's elements 73..75 (a file written
+// elsewhere may hold anything there), and a base with a moment.
+std::optional<std::string> CheckStoredDate(const ChartEntry& e, const ChartEntry& base) {
+  const int m = e.printoutParam(kTargetMonth), d = e.printoutParam(kTargetMonth + 1),
+            y = e.printoutParam(kTargetMonth + 2);
+  if (!IsEntryDate(m, d, y))
+    return "The date " + std::to_string(m) + "/" + std::to_string(d) + "/" + std::to_string(y) +
+           " of this chart is not a day of the years " + std::to_string(kMinYear) + " to " +
+           std::to_string(kMaxYear) + ".";
+  return CheckBaseMoment(base);
+}
+
 }  // namespace
 
 double ProgressedJulDay(const ChartEntry& e, const ChartEntry& base) {
@@ -154,16 +175,24 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
     CopyChartData(e, base);
     return std::nullopt;
   }
+  const bool datedKind = *kind == DerivedKind::Progressed || *kind == DerivedKind::SolarArc ||
+                         *kind == DerivedKind::SolarReturn || *kind == DerivedKind::LunarReturn ||
+                         *kind == DerivedKind::PlanetReturn;
+  if (datedKind)
+    if (auto wrong = CheckStoredDate(e, base)) return wrong;
   switch (*kind) {
     case DerivedKind::Transit:
       return std::nullopt;
     case DerivedKind::Relocated:
+      if (auto wrong = CheckBaseMoment(base)) return wrong;
       RelocateMoment(e, base);
       return std::nullopt;
     case DerivedKind::Progressed:
-    case DerivedKind::SolarArc:
       SetProgressedMoment(e, base);
       ProgressMeridian(e, base, theory, geocentricLatitude);
+      return std::nullopt;
+    case DerivedKind::SolarArc:
+      DirectBySolarArc(e, base, theory);
       return std::nullopt;
     case DerivedKind::SolarReturn:
       return CalcReturn(e, base, 0, theory);
@@ -180,10 +209,6 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
       return std::nullopt;
   }
   return std::nullopt;
-}
-
-void FinishDerivedChart(ChartEntry& e, const ChartEntry& base) {
-  if (KindOfEntry(e) == DerivedKind::SolarArc) DirectBySolarArc(e, base);
 }
 
 }  // namespace vostrane

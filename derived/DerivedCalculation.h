@@ -1,16 +1,17 @@
 // The chart data of a derived entry, calculated from its base entries.
 // The calculation driver runs it for every entry whose chart type is not 0,
-// level by level, so that the base entries are always calculated first:
-// PrepareDerivedChart before the driver's house and planet steps (which run
-// as the chart type decides), FinishDerivedChart after them.
+// level by level, so that the base entries are always calculated first, and
+// before its own house and planet steps, which run as the chart type decides
+// (a return gets both, a progression planets only, a direction, a composite
+// and a harmonic chart neither):
 //
 //   transits (8)            nothing to prepare: its own moment and place
 //   relocated (6)           the base's moment as clock time at the new place
 //   returns (2, 3, 7)       the moment of the return, in Greenwich time
-//   progressed (4/0)        the progressed moment, with the meridian advanced
+//   progressed (4/1)        the progressed moment, with the meridian advanced
 //                           by the solar arc in right ascension
-//   solar arc (4/1)         prepared like a progression; finished as the base
-//                           points advanced by the progressed Sun's arc
+//   solar arc (4/2)         the base points advanced by the progressed Sun's
+//                           arc
 //   composite (1/2)         every point the midpoint of the two bases, houses
 //                           from the composite Midheaven at the mean latitude
 //   harmonic (5)            the base's chart with every longitude times N
@@ -33,9 +34,6 @@ constexpr double kProgressionYearDays = 365.2422;
 std::optional<std::string> PrepareDerivedChart(ChartEntry& entry, const ChartEntry& base,
                                                const ChartEntry* second, AnalyticTheory& theory,
                                                bool geocentricLatitude);
-
-// The last step of kinds that need one after the planet step.
-void FinishDerivedChart(ChartEntry& entry, const ChartEntry& base);
 
 // The Julian day (UT) of a progression or direction to the entry's target
 // date (elements 73..75): the base's moment plus a day for each year.

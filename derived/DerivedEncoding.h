@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "shell/Calendar.h"
+
 namespace vostrane::derived {
 
 // Chart types.
@@ -16,9 +18,10 @@ constexpr uint8_t kRelocatedType = 6;
 constexpr uint8_t kPlanetReturnType = 7;
 constexpr uint8_t kTransitType = 8;
 
-// Sub-types.
-constexpr uint8_t kSecondaryProgressed = 0;
-constexpr uint8_t kSolarArcDirected = 1;
+// Sub-types (progressed and directed charts as numbered in the kind texts;
+// the driver gives directions neither houses nor planets).
+constexpr uint8_t kSecondaryProgressed = 1;
+constexpr uint8_t kSolarArcDirected = 2;
 constexpr uint8_t kNearMidpoints = 2;
 
 // Printout parameter elements.
@@ -32,6 +35,15 @@ constexpr int kGroup7Bases = 301;     // 301..325: base entry of every row (prog
 constexpr int kBiWheelSecond = 501;   // bi-wheel row 1: the base chart
 constexpr int kTriWheelSecond = 526;  // tri-wheel row 1: the two bases
 constexpr int kTriWheelThird = 551;
+
+// The years an entry may hold.
+constexpr int kMinYear = -999;
+constexpr int kMaxYear = 2300;
+
+inline bool IsEntryDate(int month, int day, int year) {
+  return month >= 1 && month <= 12 && year >= kMinYear && year <= kMaxYear && day >= 1 &&
+         day <= DaysInMonth(month, year);
+}
 
 constexpr int kMinHarmonic = 2;
 constexpr int kMaxHarmonic = 180;

@@ -13,9 +13,6 @@ namespace {
 
 using namespace derived;
 
-constexpr int kMinYear = -999;
-constexpr int kMaxYear = 2300;
-
 bool NeedsDate(DerivedKind kind) {
   return kind != DerivedKind::Relocated && kind != DerivedKind::Composite &&
          kind != DerivedKind::Harmonic;
@@ -32,8 +29,7 @@ std::string EntryMissing(int32_t record) {
 }
 
 std::optional<std::string> CheckDate(const DerivedRequest& r) {
-  if (r.month < 1 || r.month > 12 || r.year < kMinYear || r.year > kMaxYear || r.day < 1 ||
-      r.day > DaysInMonth(r.month, r.year))
+  if (!IsEntryDate(r.month, r.day, r.year))
     return "The date must be a real day of the years " + std::to_string(kMinYear) + " to " +
            std::to_string(kMaxYear) + ".";
   if (r.hours < 0 || r.hours > 23 || r.minutes < 0 || r.minutes > 59 || r.seconds < 0 || r.seconds > 59)

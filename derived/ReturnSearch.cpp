@@ -15,11 +15,12 @@ namespace {
 constexpr std::array<double, 7> kStepDays = {1.0, 0.25, 0.5, 1.0, 2.0, 4.0, 8.0};
 constexpr std::array<double, 7> kLongestDays = {370, 30, 500, 650, 1000, 4600, 11500};
 constexpr double kPrecisionDays = 1e-7;  // about 0.01 second
+constexpr double kSpeedInterval = 1e-3;  // days
 
 class Search {
  public:
-  Search(AnalyticTheory& theory, int slot, double longitude, const ZodiacAt& zodiac)
-      : theory_(theory), slot_(slot), longitude_(longitude), zodiac_(zodiac) {}
+  Search(AnalyticTheory& theory, int slot, double longitude, double untilJd, const ZodiacAt& zodiac)
+      : theory_(theory), slot_(slot), longitude_(longitude), until_(untilJd), zodiac_(zodiac) {}
 
   std::optional<double> From(double fromJd) {
     z_ = zodiac_(fromJd);
@@ -48,9 +49,12 @@ class Search {
     double speed;  // degrees per day
   };
 
+  // The motion over a short interval: the engine's own daily motion looks a
+  // day ahead and would place a station half a day early.
   Sample At(double jd) {
-    const EngineResult r = BodyAt(theory_, slot_, jd);
-    return {jd, DiffDeg(longitude_, r.lon + z_), r.speed};
+    const double lon = BodyAt(theory_, slot_, jd).lon;
+    const double later = BodyAt(theory_, slot_, jd + kSpeedInterval).lon;
+    return {jd, DiffDeg(longitude_, lon + z_), DiffDeg(lon, later) / kSpeedInterval};
   }
 
   static bool Crosses(const Sample& a, const Sample& b) {
@@ -61,7 +65,7 @@ class Search {
 
   std::optional<double> Scan(double fromJd) {
     const double step = kStepDays[slot_];
-    const double end = fromJd + kLongestDays[slot_];
+    const double end = std::min(fromJd + kLongestDays[slot_], until_);
     Sample a = At(fromJd);
     while (a.jd < end) {
       const Sample b = At(a.jd + step);
@@ -102,6 +106,7 @@ class Search {
   AnalyticTheory& theory_;
   int slot_;
   double longitude_;
+  double until_;
   const ZodiacAt& zodiac_;
   double z_ = 0;
 };
@@ -111,9 +116,9 @@ class Search {
 double LongestReturnDays(int slot) { return slot >= 0 && slot <= 6 ? kLongestDays[slot] : 0; }
 
 std::optional<double> FindReturn(AnalyticTheory& theory, int slot, double longitude, double fromJd,
-                                 const ZodiacAt& zodiac) {
+                                 double untilJd, const ZodiacAt& zodiac) {
   if (slot < 0 || slot > 6) return std::nullopt;
-  return Search(theory, slot, longitude, zodiac).From(fromJd);
+  return Search(theory, slot, longitude, untilJd, zodiac).From(fromJd);
 }
 
 }  // namespace vostrane

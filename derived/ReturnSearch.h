@@ -19,8 +19,9 @@ double LongestReturnDays(int slot);
 // The first Julian day (UT) at or after `fromJd` at which body `slot` (0 to
 // 6) stands at `longitude` (degrees, in the zodiac `zodiac` gives), whatever
 // its direction of motion; nothing when none is found within the body's
-// longest return time. The moment is found to well below a second.
+// longest return time or before `untilJd`. The moment is found to well
+// below a second.
 std::optional<double> FindReturn(AnalyticTheory& theory, int slot, double longitude, double fromJd,
-                                 const ZodiacAt& zodiac);
+                                 double untilJd, const ZodiacAt& zodiac);
 
 }  // namespace vostrane

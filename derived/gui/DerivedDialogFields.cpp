@@ -38,6 +38,30 @@ DerivedFieldsNeeded FieldsNeeded(DerivedKind kind) {
   return n;
 }
 
+const char* KindGuide(DerivedKind kind) {
+  switch (kind) {
+    case DerivedKind::Transit:
+      return "Transits: the sky at the date, time and place below, drawn around the base chart.";
+    case DerivedKind::Progressed:
+      return "Secondary progressions to the date below: a day after the birth for each year of life.";
+    case DerivedKind::SolarArc:
+      return "Solar arc directions to the date below: every point moved on by the progressed Sun's arc.";
+    case DerivedKind::SolarReturn:
+      return "The first return of the Sun to its natal longitude after the date below.";
+    case DerivedKind::LunarReturn:
+      return "The first return of the Moon to its natal longitude after the date below.";
+    case DerivedKind::PlanetReturn:
+      return "The first return of the planet to its natal longitude after the date below.";
+    case DerivedKind::Relocated:
+      return "The moment of the base chart at the place below.";
+    case DerivedKind::Composite:
+      return "The midpoints of the base entry and the second entry.";
+    case DerivedKind::Harmonic:
+      return "Every longitude of the base chart multiplied by the harmonic number.";
+  }
+  return "";
+}
+
 namespace {
 
 DerivedRequestResult Problem(DerivedField field, std::string text) {

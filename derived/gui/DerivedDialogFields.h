@@ -24,6 +24,9 @@ struct DerivedFieldsNeeded {
 
 DerivedFieldsNeeded FieldsNeeded(DerivedKind kind);
 
+// What a kind makes of the fields, for the dialog's hint line.
+const char* KindGuide(DerivedKind kind);
+
 // The dialog's fields.
 struct DerivedDialogFields {
   DerivedKind kind = DerivedKind::Transit;

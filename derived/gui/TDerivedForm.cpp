@@ -281,7 +281,7 @@ void TDerivedForm::InstallFieldHooks() {
       return key.handled;
     };
   }
-  place_->onRefusedCharacter = [this](const QString& refused) { ShowHint(FromQt(RefusedCharacterHint(refused))); };
+  place_->onRefusedCharacter = [this](const QString& refused) { ShowHint(RefusedCharacterHint(refused)); };
   place_->onEnter = [this] {
     rememberedPlace_ = place_->StoredText();
     placeLookupAllowed_ = true;
@@ -431,10 +431,13 @@ void TDerivedForm::BaseChanged() {
   SetPlaceTexts(texts);
 }
 
-void TDerivedForm::ShowHint(const std::string& text) {
-  hint_->setText(ToQt(text));
+void TDerivedForm::ShowHint(const std::string& text) { ShowHint(ToQt(text)); }
+
+void TDerivedForm::ShowHint(const QString& text) {
+  // Without a problem to name the line says what the kind makes.
+  hint_->setText(text.isEmpty() ? QString(KindGuide(Fields().kind)) : text);
   QPalette palette = hint_->palette();
-  palette.setColor(QPalette::Window, text.empty() ? this->palette().color(QPalette::Window) : kHintColour);
+  palette.setColor(QPalette::Window, kHintColour);
   hint_->setPalette(palette);
 }
 

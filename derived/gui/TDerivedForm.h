@@ -77,7 +77,9 @@ class TDerivedForm : public QDialog {
   // The fields' texts with the moment the place's zone is for: the chart's
   // date and time, for a relocated chart the base's birth moment.
   BirthDataFields MomentTexts() const;
+  // An empty text shows what the kind makes.
   void ShowHint(const std::string& text);
+  void ShowHint(const QString& text);
   void RefreshDateWords();
   // Leaving a typed field: false (focus kept, hint shown) when its text
   // cannot exist.

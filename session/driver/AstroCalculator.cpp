@@ -39,8 +39,4 @@ std::optional<std::string> AstroCalculator::Derived(ChartEntry& entry, const Cha
   return PrepareDerivedChart(entry, base, second, Theory(), geocentricLatitude);
 }
 
-void AstroCalculator::FinishDerived(ChartEntry& entry, const ChartEntry& base) {
-  FinishDerivedChart(entry, base);
-}
-
 }  // namespace vostrane

@@ -90,13 +90,11 @@ class Driver {
     entry.setCalcComplete(false);
     SessionAccess('w', entry, record);
     const bool linked = entry.nameRecord() > 0;
-    const bool derived = entry.charttype() != 0;
-    ChartEntry base;
-    bool haveBase = false;
-    if (derived) {
+    if (entry.charttype() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
-      haveBase = ReadOther(entry.baseEntry(), record, count, base);
-      if (haveBase && !CalcDerivedChart(entry, base, record, count)) return;
+      ChartEntry base;
+      if (ReadOther(entry.baseEntry(), record, count, base) && !CalcDerivedChart(entry, base, record, count))
+        return;
       SessionAccess('r', entry, record);
     } else if (linked) {
       nameFile_.PositionOn(entry.name());
@@ -124,10 +122,6 @@ class Driver {
         ApplyUserZodiacOffset(entry, calc_.UserZodiacOffset(entry));
         SessionAccess('w', entry, record);
       }
-    }
-    if (haveBase) {
-      calc_.FinishDerived(entry, base);
-      SessionAccess('w', entry, record);
     }
     entry.setCalcComplete(true);
     SessionAccess('w', entry, record);

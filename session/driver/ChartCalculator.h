@@ -29,8 +29,6 @@ class ChartCalculator {
   // when the chart cannot be made.
   virtual std::optional<std::string> Derived(ChartEntry& entry, const ChartEntry& base,
                                              const ChartEntry* second, bool geocentricLatitude) = 0;
-  // The step a derived kind takes after the planet step.
-  virtual void FinishDerived(ChartEntry& entry, const ChartEntry& base) = 0;
 };
 
 class AnalyticTheory;
@@ -47,7 +45,6 @@ class AstroCalculator : public ChartCalculator {
   double UserZodiacOffset(const ChartEntry& entry) override;
   std::optional<std::string> Derived(ChartEntry& entry, const ChartEntry& base, const ChartEntry* second,
                                      bool geocentricLatitude) override;
-  void FinishDerived(ChartEntry& entry, const ChartEntry& base) override;
 
  private:
   AnalyticTheory& Theory();

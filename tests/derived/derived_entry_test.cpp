@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "derived/DerivedRequest.h"
+#include "entry/EntryDescriptions.h"
 #include "tests/session/SessionBuilder.h"
 
 namespace vostrane {
@@ -134,6 +135,20 @@ TEST(DerivedEntry, RequestsThatCannotBeMetSayWhy) {
   ChartEntry composite = base;
   composite.setCharttype(1);
   EXPECT_FALSE(BuildDerivedEntry(Request(DerivedKind::Progressed), composite, nullptr, 1).ok);
+}
+
+TEST(DerivedEntry, ListLinesNameTheKind) {
+  const ChartEntry base = Base();
+  DerivedRequest t = Request(DerivedKind::Transit);
+  t.place = Paris();
+  EXPECT_EQ(EntryListLine(2, BuildDerivedEntry(t, base, nullptr, 1).entry, "Composite"),
+            "2: Ada Test Transits");
+  EXPECT_EQ(EntryListLine(3, BuildDerivedEntry(Request(DerivedKind::SolarArc), base, nullptr, 1).entry, "Composite"),
+            "3: Ada Test Solar Arc Directions");
+  DerivedRequest h = Request(DerivedKind::Harmonic);
+  h.harmonic = 9;
+  EXPECT_EQ(EntryListLine(4, BuildDerivedEntry(h, base, nullptr, 1).entry, "Composite"),
+            "4: Ada Test Harmonic Chart, Harmonic 9");
 }
 
 TEST(DerivedEntry, KindNamesAreTheMenuTexts) {

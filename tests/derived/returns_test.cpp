@@ -6,6 +6,8 @@
 #include "astro/DeltaT.h"
 #include "astro/PlanetPass.h"
 #include "astro/TimeScales.h"
+#include "derived/ReturnSearch.h"
+#include "platform/ScriptedMessageService.h"
 #include "shell/Calendar.h"
 #include "tests/derived/DerivedSession.h"
 
@@ -135,6 +137,46 @@ TEST(Returns, PlanetReturnsTakeTheFirstCrossingInEitherDirection) {
   EXPECT_NEAR(s.Result(3).julday(), natal.julday(), 2.0 / 86400);
   EXPECT_GT(s.Result(4).body(BodyArray::Speed, 4), 0);
   EXPECT_GT(s.Result(4).julday(), GregorianJulDay(11, 14, 2020));
+}
+
+// Mars turned retrograde in September 2020: a longitude just short of the
+// station is crossed twice within hours, both times inside one step of the
+// search.
+TEST(Returns, ACrossingAndItsReturnAtAStationAreNotSteppedOver) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  Sky sky('T');
+  double direct = GregorianJulDay(8, 25, 2020), retrograde = GregorianJulDay(9, 25, 2020);
+  while (retrograde - direct > 1e-6) {
+    const double mid = 0.5 * (direct + retrograde);
+    (sky.At(mid).body(BodyArray::Speed, 4) > 0 ? direct : retrograde) = mid;
+  }
+  const double station = sky.At(direct).lon(4);
+  AnalyticTheory theory;
+  // Steps of two days from here put the station halfway between two samples.
+  const double from = direct - 11;
+  const auto found = FindReturn(theory, 4, station - 0.001, from, from + 1000, [](double) { return 0.0; });
+  ASSERT_TRUE(found.has_value());
+  EXPECT_LT(*found, direct);
+  EXPECT_GT(*found, direct - 1.0);
+  EXPECT_LT(ArcSeconds(sky.At(*found).lon(4), station - 0.001), 1.0);
+}
+
+TEST(Returns, AReturnThatCannotBeFoundIsReportedAndNotDrawn) {
+  test::DerivedSession s;
+  s.Add(Natal("Ada", 12, 10, 1980, 13, 0, 51.5, 0.12, 0));
+  s.Add(ReturnRequest(DerivedKind::SolarReturn, 12, 20, 2300));  // the next one is past 2300
+  ChartEntry damaged = s.Entries().back();
+  damaged.setPrintoutParam(74, 31);
+  damaged.setPrintoutParam(73, 2);  // February 31
+  s.Add(damaged);
+  ScopedScriptedMessages messages;
+  s.Calculate();
+  EXPECT_TRUE(s.Result(1).calcComplete());
+  EXPECT_FALSE(s.Result(2).calcComplete());
+  EXPECT_FALSE(s.Result(3).calcComplete());
+  EXPECT_TRUE(messages->Saw("Entry 2 (Ada): No return of the Sun was found"));
+  EXPECT_TRUE(messages->Saw("Entry 3 (Ada): The date 2/31/2300 of this chart is not a day"));
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST_F(DerivedDialog, ADateThatCannotExistIsRefusedWithTheHintAndKeptAsTyped) {
   Open(1);
   ChooseKind(DerivedKind::Progressed);
   TypeInto(dialog->DateField(), "02302030");
-  EXPECT_FALSE(dialog->HintLine()->text().isEmpty());
+  EXPECT_NE(dialog->HintLine()->text().toStdString(), KindGuide(DerivedKind::Progressed));
   QTest::keyClick(dialog->DateField(), Qt::Key_Return);
   EXPECT_EQ(QApplication::focusWidget(), dialog->DateField());
   EXPECT_EQ(dialog->DateField()->StoredText(), "02302030");
@@ -170,7 +170,7 @@ TEST_F(DerivedDialog, ADateThatCannotExistIsRefusedWithTheHintAndKeptAsTyped) {
   // Put right, the date goes through.
   TypeInto(dialog->DateField(), "02282030");
   QTest::keyClick(dialog->DateField(), Qt::Key_Return);
-  EXPECT_TRUE(dialog->HintLine()->text().isEmpty());
+  EXPECT_EQ(dialog->HintLine()->text().toStdString(), KindGuide(DerivedKind::Progressed));
   ASSERT_TRUE(dialog->OkClick());
   EXPECT_EQ(KindOfEntry(dialog->Result()), DerivedKind::Progressed);
 }
@@ -209,7 +209,7 @@ TEST_F(DerivedDialog, TransitsAtATypedPlace) {
     QApplication::sendEvent(dialog->PlaceField(), &press);
   }
   EXPECT_EQ(dialog->PlaceField()->StoredText(), "Tromso\xF8");
-  EXPECT_FALSE(dialog->HintLine()->text().isEmpty());
+  EXPECT_NE(dialog->HintLine()->text().indexOf(QString::fromUtf8("\u0141")), -1);
   QTest::keyClick(dialog->PlaceField(), Qt::Key_Backspace);
   ASSERT_TRUE(dialog->OkClick()) << dialog->HintLine()->text().toStdString();
   const ChartEntry& e = dialog->Result();

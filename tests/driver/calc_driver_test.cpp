@@ -46,7 +46,6 @@ class RecordingCalculator : public ChartCalculator {
     e.setYear(base.year());
     return std::nullopt;
   }
-  void FinishDerived(ChartEntry& e, const ChartEntry&) override { log.push_back("finish " + e.name()); }
 };
 
 class RecordingNameFile : public NameFileWriteBack {
@@ -99,8 +98,8 @@ TEST_F(DriverTest, DerivedChartsFollowTheirBaseLevelByLevel) {
   Run({second, first, natal});
   // Progressions get planets but no houses; each after its base.
   EXPECT_EQ(calc_.log,
-            (std::vector<std::string>{"houses N", "planets N", "derived P1", "planets P1", "finish P1",
-                                      "derived P2", "planets P2", "finish P2"}));
+            (std::vector<std::string>{"houses N", "planets N", "derived P1", "planets P1", "derived P2",
+                                      "planets P2"}));
   EXPECT_EQ(Result(2).year(), 1950);  // the chart data came from the base entry
   EXPECT_EQ(Result(1).year(), 1950);
   EXPECT_EQ(Result(1).name(), "P2");
@@ -117,9 +116,8 @@ TEST_F(DriverTest, ChartTypesDecideTheSteps) {
   orphan.setYear(1777);
   Run({NatalEntry("N"), direction, composite, nothing, solarReturn, orphan});
   EXPECT_EQ(calc_.log,
-            (std::vector<std::string>{"houses N", "planets N", "derived Dir", "finish Dir", "derived Comp",
-                                      "finish Comp", "derived None", "finish None", "derived SR",
-                                      "houses SR", "planets SR", "finish SR", "houses Orphan",
+            (std::vector<std::string>{"houses N", "planets N", "derived Dir", "derived Comp", "derived None",
+                                      "derived SR", "houses SR", "planets SR", "houses Orphan",
                                       "planets Orphan"}));
   EXPECT_EQ(Result(6).year(), 1777);  // left as it was
 }
@@ -133,7 +131,7 @@ TEST_F(DriverTest, ACompositeGetsBothBasesAndAFailedChartStaysIncomplete) {
   ScopedScriptedMessages messages;
   Run({NatalEntry("A"), NatalEntry("B"), composite, fails});
   EXPECT_EQ(calc_.log, (std::vector<std::string>{"houses A", "planets A", "houses B", "planets B",
-                                                 "derived Comp and B", "finish Comp", "derived Fails"}));
+                                                 "derived Comp and B", "derived Fails"}));
   EXPECT_TRUE(Result(3).calcComplete());
   EXPECT_FALSE(Result(4).calcComplete());
   EXPECT_EQ(Result(4).year(), 1777);

@@ -73,7 +73,7 @@ TEST_F(DerivedEntries, TheChartIsAppendedAfterTheCurrentEntryWhichStays) {
   Derive(DerivedKind::Harmonic, 2);
   EXPECT_EQ(Record(3).baseEntry(), 2);
   EXPECT_EQ(Record(3).level(), 2);
-  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Ann Harmonic Chart 5");
+  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Ann Harmonic Chart, Harmonic 5");
 
   form_->EXITPRINT('V');
   EXPECT_EQ(RunState, 'S');

@@ -54,7 +54,6 @@ class OneImagePerEntry : public ChartCalculator {
                                      bool geocentricLatitude) override {
     return real_.Derived(e, base, second, geocentricLatitude);
   }
-  void FinishDerived(ChartEntry& e, const ChartEntry& base) override { real_.FinishDerived(e, base); }
 
  private:
   AstroCalculator real_;
