@@ -281,7 +281,7 @@ void TDerivedForm::InstallFieldHooks() {
       return key.handled;
     };
   }
-  place_->onRefusedCharacter = [this](const QString& refused) { ShowHint(RefusedCharacterHint(refused)); };
+  place_->onRefusedCharacter = [this](const QString& refused) { ShowHintText(RefusedCharacterHint(refused)); };
   place_->onEnter = [this] {
     rememberedPlace_ = place_->StoredText();
     placeLookupAllowed_ = true;
@@ -431,9 +431,9 @@ void TDerivedForm::BaseChanged() {
   SetPlaceTexts(texts);
 }
 
-void TDerivedForm::ShowHint(const std::string& text) { ShowHint(ToQt(text)); }
+void TDerivedForm::ShowHint(const std::string& text) { ShowHintText(ToQt(text)); }
 
-void TDerivedForm::ShowHint(const QString& text) {
+void TDerivedForm::ShowHintText(const QString& text) {
   // Without a problem to name the line says what the kind makes.
   hint_->setText(text.isEmpty() ? QString(KindGuide(Fields().kind)) : text);
   QPalette palette = hint_->palette();

@@ -79,7 +79,7 @@ class TDerivedForm : public QDialog {
   BirthDataFields MomentTexts() const;
   // An empty text shows what the kind makes.
   void ShowHint(const std::string& text);
-  void ShowHint(const QString& text);
+  void ShowHintText(const QString& text);
   void RefreshDateWords();
   // Leaving a typed field: false (focus kept, hint shown) when its text
   // cannot exist.

@@ -171,7 +171,7 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
   EXPECT_EQ(Stored(form_->EditName()), "Ann");
   ASSERT_EQ(form_->ListBox2()->count(), 4);
   EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Cy  Natal");
-  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Cy Secondary Progressions");
+  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Cy Progressed Chart");
 
   // The file: header, Ann, Cy, Cy's progressions now based on entry 2.
   ASSERT_EQ(SessionBytes().size(), 6 * kEntrySize);

@@ -25,14 +25,10 @@ TEST(ChartKindLabel, ComesFromTheTextsOfTheChartType) {
   e.setCharttype(7);
   e.setChartypxtr(0);  // no body of a planet return
   EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return");
-  e.setCharttype(8);
-  EXPECT_EQ(ChartKindLabel(e, Text), "Transits");
   e.setCharttype(5);
   e.setHarmonic(1);  // no harmonic either
   EXPECT_EQ(ChartKindLabel(e, Text), "");
   EXPECT_EQ(OtherEntryLine(12, e, Text), "12: Person 1 - ");
-  e.setHarmonic(7);
-  EXPECT_EQ(ChartKindLabel(e, Text), "T10045 7");
 }
 
 TEST(ChartKindLabel, DerivedChartsShowTheirKindTitle) {
@@ -40,7 +36,7 @@ TEST(ChartKindLabel, DerivedChartsShowTheirKindTitle) {
   e.setCharttype(8);
   EXPECT_EQ(ChartKindLabel(e, Text), "Transits");
   e.setCharttype(4);
-  e.setChartypxtr(1);
+  e.setChartypxtr(2);
   EXPECT_EQ(ChartKindLabel(e, Text), "Solar Arc Directions");
   e.setCharttype(6);
   EXPECT_EQ(ChartKindLabel(e, Text), "Relocated Chart");
