@@ -41,19 +41,19 @@ DerivedFieldsNeeded FieldsNeeded(DerivedKind kind) {
 const char* KindGuide(DerivedKind kind) {
   switch (kind) {
     case DerivedKind::Transit:
-      return "Transits: the sky at the date, time and place below, drawn around the base chart.";
+      return "Transits: the sky at the chosen date, time and place, drawn around the base chart.";
     case DerivedKind::Progressed:
-      return "Secondary progressions to the date below: a day after the birth for each year of life.";
+      return "Secondary progressions to the chosen date: a day after the birth for each year of life.";
     case DerivedKind::SolarArc:
-      return "Solar arc directions to the date below: every point moved on by the progressed Sun's arc.";
+      return "Solar arc directions to the chosen date: every point moved on by the progressed Sun's arc.";
     case DerivedKind::SolarReturn:
-      return "The first return of the Sun to its natal longitude after the date below.";
+      return "The first return of the Sun to its natal longitude after the chosen date.";
     case DerivedKind::LunarReturn:
-      return "The first return of the Moon to its natal longitude after the date below.";
+      return "The first return of the Moon to its natal longitude after the chosen date.";
     case DerivedKind::PlanetReturn:
-      return "The first return of the planet to its natal longitude after the date below.";
+      return "The first return of the planet to its natal longitude after the chosen date.";
     case DerivedKind::Relocated:
-      return "The moment of the base chart at the place below.";
+      return "The moment of the base chart at the chosen place.";
     case DerivedKind::Composite:
       return "The midpoints of the base entry and the second entry.";
     case DerivedKind::Harmonic:
