@@ -9,8 +9,6 @@
 
 namespace vostrane {
 
-namespace {
-
 void StoreAngles(const ChartAngles& a, ChartEntry& entry) {
   entry.setAsc(a.asc);
   entry.setMc(a.mc);
@@ -23,6 +21,8 @@ void StoreAngles(const ChartAngles& a, ChartEntry& entry) {
   entry.setBody(BodyArray::Speed, slot::Vertex, a.vertexMotion);
   entry.setBody(BodyArray::Speed, slot::EastPoint, a.eastptMotion);
 }
+
+namespace {
 
 // An angle as the name file keeps it: fixed point, zodiac offset removed.
 void SetPackedAngle(NameFileImage& image, size_t offset, double angle, double z) {

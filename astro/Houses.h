@@ -19,6 +19,9 @@ class NameFileImage;
 // (entry of level 0 with a name-file record number other than 0).
 bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude);
 
+// Stores the angles and the daily motions of the first four in the entry.
+void StoreAngles(const ChartAngles& angles, ChartEntry& entry);
+
 // The name-file values of a calculated entry (time scales, zodiac letter,
 // angles in fixed point with the zodiac offset removed). K is the ayanamsa
 // step's value, stored the same way in both zodiacs.

@@ -1,5 +1,6 @@
 #include "entry/EntryDescriptions.h"
 
+#include "derived/DerivedRequest.h"
 #include "entry/DateNotes.h"
 #include "shell/MaskedFields.h"
 #include "shell/TextRoutines.h"
@@ -9,9 +10,11 @@ namespace {
 
 constexpr char kDegreeSign = '\xB0';  // Windows-1252
 
-// The second header line: the kind of chart and a harmonic above 1.
+// The second header line: the kind of chart (of a derived chart the kind
+// it was made as) and a harmonic above 1.
 std::string KindLine(const ChartEntry& entry) {
-  std::string line = ChartKindName(entry.charttype());
+  const std::optional<DerivedKind> kind = KindOfEntry(entry);
+  std::string line = kind ? DerivedKindName(*kind) : ChartKindName(entry.charttype());
   if (entry.harmonic() > 1) line += ", Harmonic " + std::to_string(entry.harmonic());
   return line;
 }

@@ -46,6 +46,11 @@ class PlaceLookup {
   // The re-check after the date ('D') or the time ('T') of a natal chart
   // whose place is from the atlas changed: asks before changing the zone.
   virtual void RecheckZone(BirthDataFields& fields, char what) = 0;
+
+  // The zone and daylight letter in force at the fields' date and time for
+  // their daylight table, without a question (a derived chart's own moment
+  // at a place already read). Without tables the fields stay.
+  virtual void ZoneAtMoment(BirthDataFields& fields) {}
 };
 
 class NoPlaceLookup : public PlaceLookup {

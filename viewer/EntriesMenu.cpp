@@ -2,9 +2,12 @@
 
 #include <cctype>
 
+#include "derived/DerivedKindTitle.h"
+
 namespace vostrane {
 
 std::string ChartKindLabel(const ChartEntry& e, const TextSource& text) {
+  if (std::string derived = DerivedKindTitle(e); !derived.empty()) return derived;
   const int type = e.charttype();
   if (type <= 3) return text(10046 + type);
   if (type == 4) return text(10019 + e.chartypxtr());

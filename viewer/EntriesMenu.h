@@ -18,7 +18,8 @@ inline constexpr int kEntryMenuItems = 20;
 // program; tests give their own).
 using TextSource = std::function<std::string(int)>;
 
-// The chart-kind label of an entry: chart types 0..3 texts 10046..10049,
+// The chart-kind label of an entry: a derived chart this program makes its
+// kind title (derived/DerivedKindTitle.h); otherwise chart types 0..3 texts 10046..10049,
 // type 4 text 10019 + chartypxtr, type 6 text 10057, a blank and the place,
 // type 7 "Planet Return"; other types have none.
 std::string ChartKindLabel(const ChartEntry& e, const TextSource& text);

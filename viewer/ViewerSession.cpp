@@ -48,6 +48,24 @@ bool ViewerSession::Lookup(int record, ChartEntry& e) {
   return true;
 }
 
+std::vector<ChartEntry> ViewerSession::Entries() {
+  std::vector<ChartEntry> entries(static_cast<size_t>(count_));
+  for (int k = 1; k <= count_; ++k) Lookup(k, entries[static_cast<size_t>(k - 1)]);
+  return entries;
+}
+
+int ViewerSession::Append(const ChartEntry& entry) {
+  if (!open_) return 0;
+  ChartEntry written = entry;
+  written.setUsed(true);
+  SessionAccess('w', written, count_ + 1);
+  ChartEntry terminator;
+  SessionAccess('w', terminator, count_ + 2);
+  ++count_;
+  BuildList();
+  return count_;
+}
+
 void ViewerSession::Close() {
   if (open_ && SessionIsOpen()) {
     ChartEntry unused;

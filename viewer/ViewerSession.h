@@ -30,6 +30,13 @@ class ViewerSession {
   // Reads entry `record` into `e` without changing the current entry (the
   // base charts named in page titles); false when it is not an entry.
   bool Lookup(int record, ChartEntry& e);
+  // Every entry, record k at k - 1 (the list a derived chart's base is
+  // chosen from).
+  std::vector<ChartEntry> Entries();
+  // Appends an entry after the last one (the terminator moves behind it)
+  // and returns its record number; 0 when the session is not open. The
+  // current entry stays.
+  int Append(const ChartEntry& entry);
   // Closes the session file (if open) and forgets the entries.
   void Close();
 

@@ -20,6 +20,14 @@ bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry) {
   return true;
 }
 
+bool ExitToShowEntry(ViewerFlags& flags, int entry) {
+  if (flags.Busy() || entry < 1) return false;
+  RunState = 'S';
+  RunStateEntry = entry;
+  flags.exitFlag = true;
+  return true;
+}
+
 void ViewerClosing(const ViewerFlags& flags) {
   if (!flags.exitFlag) RunState = 'Q';
 }

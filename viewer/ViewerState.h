@@ -29,9 +29,16 @@ struct ViewerFlags {
 bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry = 0);
 
 // The exit menu's choices: closes with the given RunState ('N', 'A' or 'Q';
-// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was.
+// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was. 'S'
+// (a chart was appended) closes to calculate the list again and show entry
+// `currentEntry`.
 // Ignored while busy. Returns true when the viewer is to close.
 bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry = 0);
+
+// After a chart was appended to the list: closes with RunState 'S' (the
+// shell calculates the list again and shows it) and RunStateEntry `entry`,
+// the entry the next viewing opens at. Ignored while busy.
+bool ExitToShowEntry(ViewerFlags& flags, int entry);
 
 // What closing the viewer does to RunState: a window closed by its title bar
 // (exit flag clear) goes back to the main menu.

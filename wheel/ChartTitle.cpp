@@ -60,7 +60,9 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
                ClockText(e.hours(), e.minutes(), e.seconds()) + " GMT";
       break;
     case 5:
-      title += names.LongText(kSpecialTitle) + " " + std::string(1, static_cast<char>('A' + sub % 26));
+      // A harmonic chart of another chart: "5th Harmonic Chart".
+      if (e.harmonic() > 1) title += "Chart";
+      else title += names.LongText(kSpecialTitle) + " " + std::string(1, static_cast<char>('A' + sub % 26));
       break;
     case 6:
       title += names.LongText(kRelocatedTitle) + " " + e.place();
@@ -69,6 +71,10 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
       // The returning planet and the kind of return, joined by "-".
       title += names.PointName(sub <= 9 ? sub : 0) + "-" + names.LongText(kReturnTitle) + " (" +
                names.LongText(kPlanetReturnTitle) + ")" + ForDateIn(e);
+      break;
+    case 8:
+      title += "Transits for " + DateText(e.month(), e.day(), e.year()) + " at " +
+               ClockText(e.hours(), e.minutes(), e.seconds()) + " in " + e.place();
       break;
     default:
       break;

@@ -1,6 +1,8 @@
 #include "atlas/gui/AtlasPlaceLookup.h"
 
 #include "atlas/AtlasFields.h"
+#include "atlas/DstChangeFile.h"
+#include "atlas/DstLookup.h"
 #include "atlas/PlaceReading.h"
 #include "atlas/PlacesTable.h"
 #include "atlas/ZoneRecheck.h"
@@ -90,6 +92,14 @@ void AtlasPlaceLookup::RecheckZone(BirthDataFields& fields, char what) {
   AtlasFields a = ToAtlas(fields);
   SeeIfTzOrDstIsDifferent(a, what, PlacesTable());
   FromAtlas(a, fields);
+}
+
+void AtlasPlaceLookup::ZoneAtMoment(BirthDataFields& fields) {
+  const bool opened = !DstChangeFileIsOpen() && OpenDstChangeFile();
+  AtlasFields a = ToAtlas(fields);
+  GetDstInfoFromScreenDateTimeAndDstTblNum(a, 'N');
+  FromAtlas(a, fields);
+  if (opened) CloseDstChangeFile();
 }
 
 }  // namespace vostrane

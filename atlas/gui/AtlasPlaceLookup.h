@@ -20,6 +20,8 @@ class AtlasPlaceLookup : public PlaceLookup {
   bool IsAtlasPlace(const std::string& placeText) override;
   FocusAfterRead ReadPlace(BirthDataFields& fields, int chartType) override;
   void RecheckZone(BirthDataFields& fields, char what) override;
+  // Opens "DST.FIL" for the lookup when data entry does not hold it open.
+  void ZoneAtMoment(BirthDataFields& fields) override;
 
  private:
   // The record chosen in the dialog last and the name it put into the form.

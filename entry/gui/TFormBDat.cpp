@@ -46,7 +46,8 @@ const char* const kInstructions =
     "Place: City, State. Latitude: degrees, N or S, minutes, seconds. "
     "Longitude: degrees, E or W, minutes, seconds.\n"
     "Time zone: hours and minutes, E or W. Daylight time: N, Y, W, D or L.\n"
-    "Choose \"New Natal\" for the next chart, and \"Done\" when every chart is entered.";
+    "Choose \"New Natal\" for the next chart, and \"Done\" when every chart is entered.\n"
+    "\"New Derived Chart\" makes transits, progressions, returns and other charts of an entry.";
 
 FormField* NewField(QWidget* parent, const char* objectName) {
   auto* field = new FormField(parent);
@@ -91,6 +92,11 @@ TFormBDat::~TFormBDat() {
 void TFormBDat::SetPlaceLookup(PlaceLookup* lookup) {
   static NoPlaceLookup none;
   places_ = lookup ? lookup : &none;
+}
+
+void TFormBDat::SetDerivedChartDialog(DerivedChartDialog dialog) {
+  derivedDialog_ = std::move(dialog);
+  btnNewDerived_->setVisible(static_cast<bool>(derivedDialog_));
 }
 
 void TFormBDat::SetNameFile(NameFileAccess* names) {
@@ -200,6 +206,8 @@ void TFormBDat::BuildControls() {
 
   bitBtn6_ = NewButton(this, "BitBtn6", "D&one");
   bitBtn1_ = NewButton(this, "BitBtn1", "&New Natal");
+  btnNewDerived_ = NewButton(this, "btnNewDerived", "New De&rived Chart...");
+  btnNewDerived_->hide();  // shown once a dialog is attached
   saveDeleteName1_ = NewButton(this, "SaveDeleteName1", "&Save");
   btnDelete_ = NewButton(this, "btnDelete", "&Delete");
   btnPlace_ = NewButton(this, "btnPlace", "&Place:");
@@ -288,7 +296,8 @@ void TFormBDat::BuildLayout() {
   columns->addLayout(right, 2);
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_}) buttons->addWidget(b);
+  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_, btnNewDerived_})
+    buttons->addWidget(b);
   buttons->addSpacing(12);
   buttons->addWidget(label27_, 1);
 
@@ -313,7 +322,8 @@ void TFormBDat::BuildLayout() {
   setTabOrder(bitBtn6_, bitBtn1_);
   setTabOrder(bitBtn1_, saveDeleteName1_);
   setTabOrder(saveDeleteName1_, btnDelete_);
-  setTabOrder(btnDelete_, btnPlace_);
+  setTabOrder(btnDelete_, btnNewDerived_);
+  setTabOrder(btnNewDerived_, btnPlace_);
   setTabOrder(btnPlace_, listBox2_);
   setTabOrder(listBox2_, listBox1_);
 }
@@ -321,6 +331,7 @@ void TFormBDat::BuildLayout() {
 void TFormBDat::ConnectHandlers() {
   connect(bitBtn6_, &QPushButton::clicked, this, [this] { EXITPRINT('V'); });
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { NewNatalClick(); });
+  connect(btnNewDerived_, &QPushButton::clicked, this, [this] { NewDerivedClick(); });
   connect(saveDeleteName1_, &QPushButton::clicked, this, [this] { SaveClick(); });
   connect(btnDelete_, &QPushButton::clicked, this, [this] { DeleteClick(); });
   connect(btnPlace_, &QPushButton::clicked, this, [this] { PlaceButtonClick(); });
@@ -424,7 +435,7 @@ void TFormBDat::ShowNameList(const NameListView& view) {
   for (const std::string& row : view.rows) listBox1_->addItem(ToQt(row));
   if (readingMode_ == 'X') {
     sidePanel_->setCurrentIndex(1);
-    for (QPushButton* b : {btnDelete_, btnPlace_, bitBtn1_, bitBtn6_}) b->hide();
+    for (QPushButton* b : {btnDelete_, btnPlace_, bitBtn1_, bitBtn6_, btnNewDerived_}) b->hide();
     readingMode_ = 'N';
   }
 }
@@ -432,6 +443,7 @@ void TFormBDat::ShowNameList(const NameListView& view) {
 void TFormBDat::EndNameList() {
   sidePanel_->setCurrentIndex(0);
   for (QPushButton* b : {btnDelete_, btnPlace_, bitBtn1_, bitBtn6_}) b->show();
+  btnNewDerived_->setVisible(static_cast<bool>(derivedDialog_));
   if (readingMode_ == 'N') readingMode_ = 'X';
 }
 
@@ -465,7 +477,9 @@ bool TFormBDat::FormActivate() {
                       CountSessionEntries(kSessionFileName) > 0;
   if (resume) {
     // The persons already asked about stay asked for this list.
-    ResumeSession(RunState == 'E' ? RunStateEntry : 0);
+    const int entryToShow = RunState == 'E' ? RunStateEntry : 0;
+    RunStateEntry = 0;  // the viewer opens at entry 1 again afterwards
+    ResumeSession(entryToShow);
     return true;
   }
   offers_ = SaveOfferState();

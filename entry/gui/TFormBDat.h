@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "derived/DerivedChartDialog.h"
 #include "entry/BirthDataFields.h"
 #include "entry/NameFileAccess.h"
 #include "entry/PlaceLookup.h"
@@ -62,6 +63,10 @@ class TFormBDat : public QDialog {
   void EXITPRINT(char mode);
   // "&New Natal": finishes the current entry and starts a new one.
   void NewNatalClick();
+  // "New De&rived Chart...": finishes the current entry like "New Natal",
+  // asks for a derived chart (the current entry offered as its base) and
+  // appends it to the list; the current entry stays.
+  void NewDerivedClick();
   // "&Save", "&Delete" and "&Place:".
   void SaveClick();
   void DeleteClick();
@@ -97,6 +102,8 @@ class TFormBDat : public QDialog {
   void SetRemovalDialog(std::function<char(const RemovalChoice&)> dialog) {
     removalDialog_ = std::move(dialog);
   }
+  // The derived chart dialog; without one the button is hidden.
+  void SetDerivedChartDialog(DerivedChartDialog dialog);
 
   // The controls, for the tests that drive the form like a user.
   FormField* EditName() const { return editName_; }
@@ -122,6 +129,7 @@ class TFormBDat : public QDialog {
   QListWidget* ListBox1() const { return listBox1_; }
   QPushButton* DoneButton() const { return bitBtn6_; }
   QPushButton* NewNatalButton() const { return bitBtn1_; }
+  QPushButton* NewDerivedButton() const { return btnNewDerived_; }
   QPushButton* SaveButton() const { return saveDeleteName1_; }
   QPushButton* DeleteButton() const { return btnDelete_; }
   QPushButton* PlaceButton() const { return btnPlace_; }
@@ -198,6 +206,10 @@ class TFormBDat : public QDialog {
   // when something was typed into it. True when it was dropped.
   bool DropIncompleteLastEntry(const std::string& word, bool onlyEntry);
   void LeaveEntry();
+  // Before "New Natal" or "New Derived Chart" (the button pressed): the
+  // field being edited is left, the entry must have a name and a place and
+  // valid fields, and is written. False (with the message) otherwise.
+  bool FinishEntryForNext(QPushButton* button);
   void RemoveLastFromCount(const std::string& message);
   void CopyNewestCityFile();
   void RecomputeLinks();
@@ -243,6 +255,7 @@ class TFormBDat : public QDialog {
   QStackedWidget* sidePanel_ = nullptr;
   QPushButton* bitBtn6_ = nullptr;   // D&one
   QPushButton* bitBtn1_ = nullptr;   // &New Natal
+  QPushButton* btnNewDerived_ = nullptr;
   QPushButton* saveDeleteName1_ = nullptr;
   QPushButton* btnDelete_ = nullptr;
   QPushButton* btnPlace_ = nullptr;
@@ -271,6 +284,7 @@ class TFormBDat : public QDialog {
   NameFileAccess* names_ = nullptr;
   std::function<CalendarDateTime()> clock_;
   std::function<char(const RemovalChoice&)> removalDialog_;
+  DerivedChartDialog derivedDialog_;
 };
 
 }  // namespace vostrane

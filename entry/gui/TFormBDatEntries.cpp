@@ -145,25 +145,41 @@ void TFormBDat::CopyNewestCityFile() {
   }
 }
 
-void TFormBDat::NewNatalClick() {
-  if (!active_) return;
-  bitBtn1_->setFocus(Qt::OtherFocusReason);  // leaving the field runs its exit handler
-  if (!FinishFieldEdit()) return;
+bool TFormBDat::FinishEntryForNext(QPushButton* button) {
+  button->setFocus(Qt::OtherFocusReason);  // leaving the field runs its exit handler
+  if (!FinishFieldEdit()) return false;
   if (readingMode_ != 'X') {
     ShowMessage(FormText(8996) + FormText(8997) + FormText(8998), MsgIcon::Information);
-    return;
+    return false;
   }
   const BirthDataFields fields = Fields();
   if (Trim(fields.name).empty() || Trim(fields.place).empty()) {
     const int text = Trim(fields.name).empty() ? 8882 : 8883;
     ShowMessage(FormText(text) + " " + FormText(8995) + ".", MsgIcon::Information);
     FocusField(Trim(fields.name).empty() ? editName_ : editPlace_);
-    return;
+    return false;
   }
-  if (!CopyFormIntoEntry('E')) return;
+  if (!CopyFormIntoEntry('E')) return false;
   LeaveEntry();
+  return true;
+}
+
+void TFormBDat::NewNatalClick() {
+  if (!active_ || !FinishEntryForNext(bitBtn1_)) return;
   CopyNewestCityFile();
   StartNewEntry();
+  FocusField(editName_);
+}
+
+void TFormBDat::NewDerivedClick() {
+  if (!active_ || !derivedDialog_) return;
+  // The base is a complete entry on disk, as "New Natal" leaves it.
+  if (!FinishEntryForNext(btnNewDerived_)) return;
+  const std::optional<ChartEntry> derived = derivedDialog_(this, ReadSessionEntries(count_), current_);
+  activateWindow();  // the keys go to the form again
+  if (derived) AddEntry(*derived);
+  listBox2_->setCurrentRow(current_ - 1);
+  activeField_ = nullptr;
   FocusField(editName_);
 }
 

@@ -16,6 +16,7 @@
 #include "entry/FormTexts.h"
 #include "entry/gui/FormField.h"
 #include "entry/gui/TFormBDat.h"
+#include "entry/gui/TypedFieldKeys.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
@@ -134,48 +135,17 @@ void TFormBDat::ShowFieldProblem(const std::string& problem) {
 }
 
 bool TFormBDat::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* e) {
-  switch (e->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-      f->MoveLeft();
-      return true;
-    case Qt::Key_Right:
-      f->SetStoredCaret(std::min(f->StoredCaret() + 1, route.layout->size));
-      return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-      if (CompleteTypedField(f)) MoveFocus(route.next);
-      return true;
-    case Qt::Key_Up:
-      if (CompleteTypedField(f)) MoveFocus(route.previous);
-      return true;
-    default:
-      break;
-  }
-  const QString text = e->text();
-  if (text.isEmpty()) return false;  // Home, End ...: the field moves the caret
-  if (e->modifiers() & Qt::ControlModifier) return false;  // copy, select all ...
-  if (e->modifiers() & Qt::AltModifier) return true;       // no shortcut of this form
-  const char16_t c = text[0].unicode();
-  if (c < 0x20) return true;
-  const char typed = c < 0x80 ? static_cast<char>(c) : '\x80';
-  const FieldEdit edit = TypeIntoField(*route.layout, f->StoredText(), f->StoredCaret(), typed);
-  f->SetStoredText(edit.text);
-  f->SetStoredCaret(edit.caret);
-  ShowFieldProblem(edit.problem);
-  return true;
+  const TypedKey key = TypedFieldKey(*f, *route.layout, e);
+  if (key.problem) ShowFieldProblem(*key.problem);
+  if (key.move != TypedKeyMove::None && CompleteTypedField(f))
+    MoveFocus(key.move == TypedKeyMove::Next ? route.next : route.previous);
+  return key.handled;
 }
 
 bool TFormBDat::CompleteTypedField(FormField* f) {
-  const TypedRoute route = RouteOf(f);
-  std::string text = f->StoredText();
-  if (f == maskEdTime_) text = TimeOnExit(text);
-  const FieldEdit done = CompleteField(*route.layout, text);
-  if (done.text != f->StoredText()) f->SetStoredText(done.text);
-  ShowFieldProblem(done.problem);
-  return done.problem.empty();
+  const std::string problem = vostrane::CompleteTypedField(*f, *RouteOf(f).layout);
+  ShowFieldProblem(problem);
+  return problem.empty();
 }
 
 // ---- Entering a field ----------------------------------------------------

@@ -1,6 +1,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/DerivedCalculation.h"
 #include "session/driver/ChartCalculator.h"
 
 namespace vostrane {
@@ -8,16 +9,20 @@ namespace vostrane {
 AstroCalculator::AstroCalculator() = default;
 AstroCalculator::~AstroCalculator() = default;
 
+// The constant tables of the theory are built once per calculation run.
+AnalyticTheory& AstroCalculator::Theory() {
+  if (!theory_) theory_ = std::make_unique<AnalyticTheory>();
+  return *theory_;
+}
+
 bool AstroCalculator::Houses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude) {
   return CalcHouses(entry, image, entry.housesys(), geocentricLatitude);
 }
 
 bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags,
                               CalcProgress& progress, int) {
-  // The constant tables of the theory are built once per calculation run.
-  if (!theory_) theory_ = std::make_unique<AnalyticTheory>();
   // The planet step's own progress goes to the third label.
-  return CalcPlanets(entry, image, flags, *theory_,
+  return CalcPlanets(entry, image, flags, Theory(),
                      [&progress](const std::string& text) { progress.SetPlanetText(text); });
 }
 
@@ -27,6 +32,11 @@ bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFla
 // house step stored as a positive angle; a sidereal one is already there.
 double AstroCalculator::UserZodiacOffset(const ChartEntry& entry) {
   return entry.zodsel() == 'T' ? entry.ayan() : 0.0;
+}
+
+std::optional<std::string> AstroCalculator::Derived(ChartEntry& entry, const ChartEntry& base,
+                                                    const ChartEntry* second, bool geocentricLatitude) {
+  return PrepareDerivedChart(entry, base, second, Theory(), geocentricLatitude);
 }
 
 }  // namespace vostrane

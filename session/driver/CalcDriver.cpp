@@ -1,8 +1,9 @@
 #include "session/driver/CalcDriver.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
+#include "platform/MessageService.h"
 #include "session/SessionFile.h"
 #include "shell/ControlRecord.h"
 
@@ -17,26 +18,6 @@ double OneStepInto360(double x) {
   if (x >= 360.0) x -= 360.0;
   if (x < 0.0) x += 360.0;
   return x;
-}
-
-// A derived entry takes the birth data and the calculated values of its base
-// entry. Session files of this program never hold derived entries; one that
-// came from elsewhere is given its base's chart, or left as it is when the
-// base entry does not exist.
-void CalcDerivedChart(ChartEntry& entry, int record, int entryCount) {
-  const int base = entry.baseEntry();
-  if (base >= 1 && base <= entryCount && base != record) {
-    ChartEntry source;
-    SessionAccess('r', source, base);
-    if (source.used()) {
-      constexpr size_t birthFrom = entry_offset::month;
-      constexpr size_t birthTo = entry_offset::zodsel;  // birth data and calculated block
-      std::memcpy(entry.Data() + birthFrom, source.Data() + birthFrom, birthTo - birthFrom);
-      entry.setCoasc(source.coasc());
-      entry.setPolarasc(source.polarasc());
-    }
-  }
-  SessionAccess('w', entry, record);
 }
 
 class Driver {
@@ -77,6 +58,32 @@ class Driver {
     return count;
   }
 
+  // Reads entry n, another entry of the list than `record`; false when
+  // there is none (a link of a damaged or foreign file).
+  bool ReadOther(int n, int record, int count, ChartEntry& out) {
+    if (n < 1 || n > count || n == record) return false;
+    SessionAccess('r', out, n);
+    return out.used();
+  }
+
+  // Fills a derived entry from its bases and writes it. A chart that cannot
+  // be made is reported and left as it was, not calculated further (and so
+  // not drawn); false then.
+  bool CalcDerivedChart(ChartEntry& entry, const ChartEntry& base, int record, int count) {
+    ChartEntry second;
+    const bool haveSecond = entry.secondBaseEntry() != 0 &&
+                            ReadOther(entry.secondBaseEntry(), record, count, second);
+    ChartEntry work = entry;
+    if (auto error = calc_.Derived(work, base, haveSecond ? &second : nullptr, geoLat_)) {
+      ShowMessage("Entry " + std::to_string(record) + " (" + entry.name() + "): " + *error,
+                  MsgIcon::Warning);
+      return false;
+    }
+    entry = work;
+    SessionAccess('w', entry, record);
+    return true;
+  }
+
   void Calculate(ChartEntry& entry, int record, int count) {
     // Marked incomplete on disk first: a calculation that ends early (a
     // fatal message ends the program) leaves an entry nobody draws.
@@ -85,7 +92,9 @@ class Driver {
     const bool linked = entry.nameRecord() > 0;
     if (entry.charttype() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
-      CalcDerivedChart(entry, record, count);
+      ChartEntry base;
+      if (ReadOther(entry.baseEntry(), record, count, base) && !CalcDerivedChart(entry, base, record, count))
+        return;
       SessionAccess('r', entry, record);
     } else if (linked) {
       nameFile_.PositionOn(entry.name());

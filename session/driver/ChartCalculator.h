@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
@@ -22,6 +24,11 @@ class ChartCalculator {
                        CalcProgress& progress, int record) = 0;
   // The offset in degrees of a user-defined zodiac (usertype other than 'A').
   virtual double UserZodiacOffset(const ChartEntry& entry) = 0;
+  // A derived entry's chart data from its base entry (and the partner of a
+  // composite), before the house and planet steps; a message for the user
+  // when the chart cannot be made.
+  virtual std::optional<std::string> Derived(ChartEntry& entry, const ChartEntry& base,
+                                             const ChartEntry* second, bool geocentricLatitude) = 0;
 };
 
 class AnalyticTheory;
@@ -36,8 +43,12 @@ class AstroCalculator : public ChartCalculator {
   bool Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, CalcProgress& progress,
                int record) override;
   double UserZodiacOffset(const ChartEntry& entry) override;
+  std::optional<std::string> Derived(ChartEntry& entry, const ChartEntry& base, const ChartEntry* second,
+                                     bool geocentricLatitude) override;
 
  private:
+  AnalyticTheory& Theory();
+
   std::unique_ptr<AnalyticTheory> theory_;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/gui/AppPhases.h"
 
 #include "atlas/gui/AtlasPlaceLookup.h"
+#include "derived/gui/TDerivedForm.h"
 #include "entry/gui/BirthDataPhase.h"
 #include "entry/gui/TFormBDat.h"
 #include "names/gui/NameFileOnForm.h"
@@ -8,6 +9,19 @@
 #include "viewer/gui/ViewerPhase.h"
 
 namespace vostrane {
+namespace {
+
+// The atlas behind the form's place field and the derived chart dialog.
+AtlasPlaceLookup& Atlas() {
+  static AtlasPlaceLookup atlas;
+  return atlas;
+}
+
+std::optional<ChartEntry> AskWithAtlas(QWidget* parent, const std::vector<ChartEntry>& entries, int base) {
+  return AskDerivedChart(parent, entries, base, &Atlas());
+}
+
+}  // namespace
 
 void AppPhases::ShowBirthDataForm(QWidget* parent) {
   const bool first = BirthDataForm() == nullptr;
@@ -15,8 +29,8 @@ void AppPhases::ShowBirthDataForm(QWidget* parent) {
   // The form lives until the program ends; its name list and place lookup
   // are attached once, when it is made.
   if (first) {
-    static AtlasPlaceLookup atlas;
-    form.SetPlaceLookup(&atlas);
+    form.SetPlaceLookup(&Atlas());
+    form.SetDerivedChartDialog(AskWithAtlas);
     AttachNameFile(form);
   }
   form.RunSession();
@@ -32,6 +46,7 @@ void AppPhases::CalculateSession(QWidget* parent) {
 void AppPhases::PrepareDrawing() { PrepareViewerDrawing(); }
 
 void AppPhases::ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) {
+  SetViewerDerivedChartDialog(AskWithAtlas);
   ShowViewerWindow(parent, sender, size.height, size.printoutHeight);
 }
 

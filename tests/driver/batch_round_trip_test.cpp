@@ -10,6 +10,7 @@
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "platform/FileSystem.h"
+#include "tests/driver/BatchRunner.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -18,33 +19,8 @@
 namespace vostrane {
 namespace {
 
-std::string RunBatch(const std::string& args, int* status) {
-  const std::string command = std::string(VOSTRANE_BATCH) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  while (size_t n = fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
-  const int raw = pclose(pipe);
-  *status = WEXITSTATUS(raw);
-  return out;
-}
-
-// The numbers after "key": in a flat JSON object (one number or a list).
-std::vector<double> JsonNumbers(const std::string& json, const std::string& key) {
-  const size_t at = json.find("\"" + key + "\": ");
-  if (at == std::string::npos) return {};
-  const char* p = json.c_str() + at + key.size() + 4;
-  std::vector<double> values;
-  const bool list = *p == '[';
-  if (list) ++p;
-  do {
-    char* end = nullptr;
-    values.push_back(std::strtod(p, &end));
-    p = end;
-    while (*p == ',' || *p == ' ') ++p;
-  } while (list && *p != ']');
-  return values;
-}
+using test::JsonNumbers;
+using test::RunBatch;
 
 TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
   test::TempFolder folder;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/ScriptedMessageService.h"
 #include "session/SessionFile.h"
 #include "session/driver/CalcDriver.h"
 #include "tests/session/SessionBuilder.h"
@@ -37,6 +39,13 @@ class RecordingCalculator : public ChartCalculator {
     return e.level() == 0 && e.nameRecord() != 0;
   }
   double UserZodiacOffset(const ChartEntry&) override { return offset; }
+  std::optional<std::string> Derived(ChartEntry& e, const ChartEntry& base, const ChartEntry* second,
+                                     bool) override {
+    log.push_back("derived " + e.name() + (second ? " and " + second->name() : ""));
+    if (e.name() == "Fails") return std::string("cannot be made");
+    e.setYear(base.year());
+    return std::nullopt;
+  }
 };
 
 class RecordingNameFile : public NameFileWriteBack {
@@ -89,7 +98,8 @@ TEST_F(DriverTest, DerivedChartsFollowTheirBaseLevelByLevel) {
   Run({second, first, natal});
   // Progressions get planets but no houses; each after its base.
   EXPECT_EQ(calc_.log,
-            (std::vector<std::string>{"houses N", "planets N", "planets P1", "planets P2"}));
+            (std::vector<std::string>{"houses N", "planets N", "derived P1", "planets P1", "derived P2",
+                                      "planets P2"}));
   EXPECT_EQ(Result(2).year(), 1950);  // the chart data came from the base entry
   EXPECT_EQ(Result(1).year(), 1950);
   EXPECT_EQ(Result(1).name(), "P2");
@@ -105,9 +115,28 @@ TEST_F(DriverTest, ChartTypesDecideTheSteps) {
   ChartEntry orphan = DerivedEntry("Orphan", 2, 40);  // base beyond the list
   orphan.setYear(1777);
   Run({NatalEntry("N"), direction, composite, nothing, solarReturn, orphan});
-  EXPECT_EQ(calc_.log, (std::vector<std::string>{"houses N", "planets N", "houses SR", "planets SR",
-                                                 "houses Orphan", "planets Orphan"}));
+  EXPECT_EQ(calc_.log,
+            (std::vector<std::string>{"houses N", "planets N", "derived Dir", "derived Comp", "derived None",
+                                      "derived SR", "houses SR", "planets SR", "houses Orphan",
+                                      "planets Orphan"}));
   EXPECT_EQ(Result(6).year(), 1777);  // left as it was
+}
+
+TEST_F(DriverTest, ACompositeGetsBothBasesAndAFailedChartStaysIncomplete) {
+  ChartEntry composite = DerivedEntry("Comp", 1, 1);
+  composite.setSecondBaseEntry(2);
+  composite.setChartypxtr(2);
+  ChartEntry fails = DerivedEntry("Fails", 2, 1);
+  fails.setYear(1777);
+  ScopedScriptedMessages messages;
+  Run({NatalEntry("A"), NatalEntry("B"), composite, fails});
+  EXPECT_EQ(calc_.log, (std::vector<std::string>{"houses A", "planets A", "houses B", "planets B",
+                                                 "derived Comp and B", "derived Fails"}));
+  EXPECT_TRUE(Result(3).calcComplete());
+  EXPECT_FALSE(Result(4).calcComplete());
+  EXPECT_EQ(Result(4).year(), 1777);
+  ASSERT_EQ(messages->Shown().size(), 1u);
+  EXPECT_EQ(messages->Shown()[0].text, "Entry 4 (Fails): cannot be made");
 }
 
 TEST_F(DriverTest, UserZodiacShiftsEveryLongitude) {

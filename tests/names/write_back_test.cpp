@@ -50,6 +50,10 @@ class OneImagePerEntry : public ChartCalculator {
     return update;
   }
   double UserZodiacOffset(const ChartEntry& e) override { return real_.UserZodiacOffset(e); }
+  std::optional<std::string> Derived(ChartEntry& e, const ChartEntry& base, const ChartEntry* second,
+                                     bool geocentricLatitude) override {
+    return real_.Derived(e, base, second, geocentricLatitude);
+  }
 
  private:
   AstroCalculator real_;

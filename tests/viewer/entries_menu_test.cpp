@@ -12,22 +12,40 @@ namespace {
 std::string Text(int k) { return "T" + std::to_string(k); }
 
 TEST(ChartKindLabel, ComesFromTheTextsOfTheChartType) {
+  // Entries of kinds this program does not make keep the labels of their
+  // chart type.
   ChartEntry e = test::MakeViewerEntry(1);
-  const int types[] = {0, 1, 2, 3};
-  for (int type : types) {
-    e.setCharttype(type);
-    EXPECT_EQ(ChartKindLabel(e, Text), Text(10046 + type));
-  }
+  e.setCharttype(0);
+  EXPECT_EQ(ChartKindLabel(e, Text), "T10046");
+  e.setCharttype(1);  // a composite by another method than near midpoints
+  EXPECT_EQ(ChartKindLabel(e, Text), "T10047");
   e.setCharttype(4);
   e.setChartypxtr(3);
   EXPECT_EQ(ChartKindLabel(e, Text), "T10022");
-  e.setCharttype(6);
-  EXPECT_EQ(ChartKindLabel(e, Text), "T10057 Testville");
   e.setCharttype(7);
+  e.setChartypxtr(0);  // no body of a planet return
   EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return");
   e.setCharttype(5);
+  e.setHarmonic(1);  // no harmonic either
   EXPECT_EQ(ChartKindLabel(e, Text), "");
   EXPECT_EQ(OtherEntryLine(12, e, Text), "12: Person 1 - ");
+}
+
+TEST(ChartKindLabel, DerivedChartsShowTheirKindTitle) {
+  ChartEntry e = test::MakeViewerEntry(1);
+  e.setCharttype(8);
+  EXPECT_EQ(ChartKindLabel(e, Text), "Transits");
+  e.setCharttype(4);
+  e.setChartypxtr(2);
+  EXPECT_EQ(ChartKindLabel(e, Text), "Solar Arc Directions");
+  e.setCharttype(6);
+  EXPECT_EQ(ChartKindLabel(e, Text), "Relocated Chart");
+  e.setCharttype(7);
+  e.setChartypxtr(4);
+  EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return (Mars)");
+  e.setCharttype(5);
+  e.setHarmonic(9);
+  EXPECT_EQ(OtherEntryLine(3, e, Text), "3: Person 1 - Harmonic Chart 9");
 }
 
 TEST(EntryNumberOfLine, ReadsTheLeadingDigits) {

@@ -39,6 +39,21 @@ TEST(ExitProcedure, IsIgnoredWhileBusyAndForOtherLetters) {
   EXPECT_EQ(RunState, 'S');
 }
 
+TEST(ExitProcedure, AnAppendedChartIsCalculatedAndShownNext) {
+  ViewerFlags flags;
+  flags.busy = 1;
+  RunState = 'Q';
+  EXPECT_FALSE(ExitToShowEntry(flags, 4));
+  EXPECT_EQ(RunState, 'Q');
+  flags.busy = 0;
+  EXPECT_FALSE(ExitToShowEntry(flags, 0));
+  EXPECT_FALSE(flags.exitFlag);
+  EXPECT_TRUE(ExitToShowEntry(flags, 4));
+  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunStateEntry, 4);
+  EXPECT_TRUE(flags.exitFlag);
+}
+
 TEST(ExitProcedure, RoadsBackToTheFormCarryTheEntryToEdit) {
   ViewerFlags flags;
   EXPECT_TRUE(ExitProcedure(flags, 'E', 3));  // "Edit Entries" with entry 3 shown

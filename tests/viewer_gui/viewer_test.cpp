@@ -27,6 +27,7 @@
 #include "shell/RunState.h"
 #include "tests/support/TempFolder.h"
 #include "tests/viewer/ViewerTestSupport.h"
+#include "derived/DerivedRequest.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TBtnRightDlgWheel.h"
@@ -452,6 +453,111 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
   CloseViewerWindow();  // after the viewing: nothing left to release
   EXPECT_EQ(RunState, 'Q');
   delete ViewerWindow();
+}
+
+// Entries 1 and 2 natal, entry 3 the transits of entry 1 as the
+// calculation leaves them.
+std::vector<ChartEntry> SessionWithTransits() {
+  std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2), test::MakeViewerEntry(3)};
+  entries[2].setCharttype(8);
+  entries[2].setBaseEntry(1);
+  entries[2].setLevel(1);
+  return entries;
+}
+
+TEST_F(ViewerTest, ADerivedChartIsShownOutsideItsBaseUnderItsKindTitle) {
+  test::WriteViewerSession(SessionWithTransits());
+  viewer->FormActivate(nullptr);
+  EXPECT_EQ(viewer->PageCategory(), 'R');
+  const QImage natal = viewer->PageImage();
+  ASSERT_TRUE(viewer->EntryAction(1)->isVisible());
+  EXPECT_EQ(viewer->EntryAction(1)->text(), "3: Person 3 - Transits");
+  viewer->EntryAction(1)->trigger();
+  ASSERT_EQ(viewer->CurrentEntry(), 3);
+  EXPECT_EQ(viewer->PageCategory(), 'B');
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 3 - Transits");
+  EXPECT_EQ(viewer->EntryAction(0)->text(), "1: Person 1 - Natal Chart");
+  // The bi-wheel holds more than the single wheel of a natal chart.
+  EXPECT_GT(InkPixels(viewer->PageImage()), InkPixels(natal));
+
+  // Saved as PDF: the page shown, and the screen as it was.
+  saveAs = folder.Path() + "/transits.pdf";
+  viewer->SavePdfAction()->trigger();
+  ASSERT_EQ(viewer->LastPrintoutFile(), saveAs);
+  EXPECT_EQ(folder.Read("transits.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(viewer->PageCategory(), 'B');
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 3 - Transits");
+}
+
+TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
+  test::WriteViewerSession(SessionWithTransits());
+  int offeredBase = 0;
+  size_t listed = 0;
+  viewer->SetDerivedChartDialog([&](QWidget*, const std::vector<ChartEntry>& entries, int base) {
+    offeredBase = base;
+    listed = entries.size();
+    DerivedRequest r;
+    r.kind = DerivedKind::SolarReturn;
+    r.base = base;
+    r.month = 1;
+    r.day = 1;
+    r.year = 2020;
+    const DerivedBuild built = BuildDerivedEntry(r, entries[static_cast<size_t>(base - 1)], nullptr,
+                                                 static_cast<int>(entries.size()));
+    return built.ok ? std::optional<ChartEntry>(built.entry) : std::nullopt;
+  });
+  viewer->FormActivate(nullptr);
+  ASSERT_TRUE(viewer->AddDerivedAction()->isVisible());
+  viewer->EntryAction(0)->trigger();  // entry 2
+  ASSERT_EQ(viewer->CurrentEntry(), 2);
+  Trigger(viewer->AddDerivedAction());
+  EXPECT_EQ(offeredBase, 2);
+  EXPECT_EQ(listed, 3u);
+  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunStateEntry, 4);
+  EXPECT_TRUE(viewer->Flags().exitFlag);
+  EXPECT_FALSE(viewer->IsActive());
+  EXPECT_FALSE(SessionIsOpen());
+
+  // The list on disk: the new entry after the last, then the terminator.
+  const std::string bytes = folder.Read("INPUT.FIL");
+  ASSERT_EQ(bytes.size(), 6 * kEntrySize);
+  ChartEntry added, end;
+  std::copy_n(bytes.begin() + 4 * kEntrySize, kEntrySize, added.Data());
+  std::copy_n(bytes.begin() + 5 * kEntrySize, kEntrySize, end.Data());
+  EXPECT_EQ(KindOfEntry(added), DerivedKind::SolarReturn);
+  EXPECT_EQ(added.baseEntry(), 2);
+  EXPECT_FALSE(added.calcComplete());
+  EXPECT_FALSE(end.used());
+
+  // Calculated (here: made to look so), the next viewing opens at it, drawn
+  // outside entry 2.
+  std::vector<ChartEntry> calculated = SessionWithTransits();
+  ChartEntry solar = test::MakeViewerEntry(4);
+  solar.setCharttype(added.charttype());
+  solar.setBaseEntry(2);
+  solar.setLevel(1);
+  calculated.push_back(solar);
+  test::WriteViewerSession(calculated);
+  viewer->FormActivate(nullptr);
+  EXPECT_EQ(viewer->CurrentEntry(), 4);
+  EXPECT_EQ(viewer->PageCategory(), 'B');
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 4 - Solar Return");
+  EXPECT_EQ(RunStateEntry, 0);
+  // The one after that opens at entry 1 again.
+  viewer->FormActivate(nullptr);
+  EXPECT_EQ(viewer->CurrentEntry(), 1);
+}
+
+TEST_F(ViewerTest, ACancelledDerivedChartLeavesTheViewerOpen) {
+  Open(2);
+  EXPECT_FALSE(viewer->AddDerivedAction()->isVisible());  // no dialog attached
+  viewer->SetDerivedChartDialog([](QWidget*, const std::vector<ChartEntry>&, int) { return std::optional<ChartEntry>(); });
+  Trigger(viewer->AddDerivedAction());
+  EXPECT_TRUE(viewer->IsActive());
+  EXPECT_EQ(viewer->EntryCount(), 2);
+  EXPECT_FALSE(viewer->Flags().exitFlag);
+  EXPECT_EQ(folder.Read("INPUT.FIL").size(), 4 * kEntrySize);
 }
 
 }  // namespace

@@ -79,6 +79,24 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
   EXPECT_EQ(ChartTitle(composite, names, lookup),
             "Composite Chart (Midpoint Method)   Chart 1: Doe, John AND Chart 1: Doe, John");
 
+  // Transits, and a harmonic chart of the transits.
+  ChartEntry transits = e;
+  transits.setCharttype(8);
+  transits.setBaseEntry(1);
+  transits.setPlace("Paris");
+  EXPECT_EQ(ChartTitle(transits, names, lookup),
+            "Transits for March 5, 1961 at 2:30 PM in Paris  OF  Natal Chart");
+  ChartEntry fifth = e;
+  fifth.setCharttype(5);
+  fifth.setHarmonic(5);
+  fifth.setBaseEntry(2);
+  const EntryLookup chain = [&](int record, ChartEntry& out) {
+    out = record == 2 ? transits : base;
+    return record == 1 || record == 2;
+  };
+  EXPECT_EQ(ChartTitle(fifth, names, chain),
+            "5th Harmonic Chart  OF  Transits for March 5, 1961 at 2:30 PM in Paris  OF  Natal Chart");
+
   // A chain of base entries that loops back on itself still ends.
   ChartEntry loop = progressed;
   loop.setBaseEntry(7);

@@ -26,5 +26,6 @@ int RunNew(const Args& args);
 int RunRender(const Args& args);
 int RunPlace(const Args& args);
 int RunChartCsv(const Args& args);
+int RunDerive(const Args& args);
 
 }  // namespace vostrane::batch

@@ -10,6 +10,16 @@ const std::vector<Command>& Commands() {
        "      degrees, north and west positive; zone in hours, west positive; DST one of\n"
        "      N Y W D L; ZODIAC T or S (default from ZORCTRL.DAT); HOUSES A to I (default F)",
        RunNew},
+      {"derive", "BASE KIND ARGS...",
+       "append a derived chart of entry BASE to INPUT.FIL, to be filled by calc; DATE is\n"
+       "      MM/DD/YYYY, TIME HH:MM:SS, the place LAT LON ZONE DST as for new (a return without\n"
+       "      one is made at the base's place); the kinds:\n"
+       "      transit DATE TIME LAT LON ZONE DST [PLACE]      progressed DATE\n"
+       "      solar-arc DATE                                  solar-return YEAR [LAT LON ZONE DST [PLACE]]\n"
+       "      lunar-return DATE [LAT LON ZONE DST [PLACE]]    planet-return BODY DATE (Mercury..Saturn)\n"
+       "      relocated LAT LON ZONE DST [PLACE]              composite OTHER\n"
+       "      harmonic N (2 to 180)",
+       RunDerive},
       {"calc", "", "calculate every entry of INPUT.FIL in place, as the program does", RunCalc},
       {"dump", "N", "print entry N of INPUT.FIL as one JSON object", RunDump},
       {"chart-csv", "IN.csv OUT.csv",

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "derived/DerivedRequest.h"
 #include "platform/CodePage.h"
 
 namespace vostrane::batch {
@@ -69,6 +70,13 @@ std::string EntryToJson(const ChartEntry& e) {
   w.Num("tzone", e.tzone());
   w.Int("dstcode", e.dstcode());
   w.Int("charttype", e.charttype());
+  w.Int("chartypxtr", e.chartypxtr());
+  w.Int("harmonic", e.harmonic());
+  const std::optional<DerivedKind> kind = KindOfEntry(e);
+  w.Str("kind", kind ? DerivedKindName(*kind) : e.charttype() == 0 ? "Natal Chart" : "Other");
+  w.Int("base", e.baseEntry());
+  w.Int("secondBase", e.secondBaseEntry());
+  w.Int("level", e.level());
   w.Str("zodsel", std::string(1, e.zodsel()));
   w.Str("housesys", std::string(1, e.housesys()));
   w.Str("usertype", std::string(1, e.usertype()));

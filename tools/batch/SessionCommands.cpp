@@ -18,6 +18,7 @@
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
+#include "tools/batch/SessionAppend.h"
 
 namespace vostrane::batch {
 namespace {
@@ -25,36 +26,6 @@ namespace {
 int Usage(const char* text) {
   std::fprintf(stderr, "vostrane-batch: %s (see --help)\n", text);
   return 2;
-}
-
-// Records of the session file up to and including the terminator; -1 when
-// the file is missing, -2 when it has no terminator.
-int64_t FindTerminator(RecordFile& file) {
-  ChartEntry e;
-  for (int64_t r = 1; r < file.RecordCount(); ++r) {
-    if (!file.Seek(r) || !file.Read(e.Data())) return -2;
-    if (!e.used()) return r;
-  }
-  return -2;
-}
-
-// Adds the entry at the terminator's place so that a failure or a kill after
-// any single write leaves a session file with its terminator: an existing
-// file first gets the new terminator one record further on and only then the
-// entry over the old one; a new file is written whole beside its name and
-// renamed into place.
-bool AddEntry(RecordFile& file, bool exists, int64_t terminator, const ChartEntry& entry) {
-  ChartEntry end;
-  if (!exists) {
-    ChartEntry header;
-    std::string bytes;
-    for (const ChartEntry* r : {static_cast<const ChartEntry*>(&header), &entry, static_cast<const ChartEntry*>(&end)})
-      bytes.append(reinterpret_cast<const char*>(r->Data()), kEntrySize);
-    return ReplaceFileContents(kSessionFileName, bytes);
-  }
-  const bool ok = file.Seek(terminator + 1, true) && file.Write(end.Data()) && file.Seek(terminator) &&
-                  file.Write(entry.Data());
-  return file.Close() && ok;
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "shell/ListQuestions.h"
 #include "shell/MessageTextFile.h"
 #include "shell/RunState.h"
+#include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/gui/PageView.h"
@@ -146,6 +147,10 @@ void TBtnRightDlgWheel::BuildMenus() {
   appendAction_ = file->addAction("&Add a Chart to the List");
   connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'A'); },
           Qt::QueuedConnection);
+  addDerivedAction_ = file->addAction("Add &Derived Chart...");
+  addDerivedAction_->setVisible(false);
+  connect(addDerivedAction_, &QAction::triggered, this, &TBtnRightDlgWheel::AddDerivedClick,
+          Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
   connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); },
@@ -190,6 +195,11 @@ void TBtnRightDlgWheel::BuildMenus() {
 void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {
   settings_ = settings;
   ApplyBackground();
+}
+
+void TBtnRightDlgWheel::SetDerivedChartDialog(DerivedChartDialog dialog) {
+  derivedDialog_ = std::move(dialog);
+  addDerivedAction_->setVisible(static_cast<bool>(derivedDialog_));
 }
 
 void TBtnRightDlgWheel::SetClientHeight(int height) {
@@ -302,7 +312,11 @@ void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
 
 void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   if (!storage_) return;
+  // Back from "Add Derived Chart..." the viewer opens at the new chart.
+  const int start = RunStateEntry;
+  RunStateEntry = 0;
   const bool any = storage_->session.Open();
+  if (any && start > 1) storage_->session.Select(start);
   RebuildEntriesMenu();
   if (OutputDevice != 'P') SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
@@ -358,9 +372,11 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
   DrawingSurface* surface = &storage_->bitmap;
   if (OutputDevice == 'P') surface = storage_->activePrinter;
 
-  WheelPageInput page;
-  page.inner = &storage_->session.Current();
-  page.lookup = [this](int record, ChartEntry& e) { return storage_->session.Lookup(record, e); };
+  // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
+  const EntryLookup lookup = [this](int record, ChartEntry& e) { return storage_->session.Lookup(record, e); };
+  const PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  const WheelPageInput page = charts.Input(lookup);
+  pageCategory_ = charts.category;
   bool drawn = false;
   if (surface) {
     // Only the screen clears the continue flag at the end of its page: a
@@ -369,6 +385,8 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
       drawn = storage_->assembler.AssembleWheelPage(*surface, page);
     } while (single != 'Y' && drawn && flags_.continueFlag && OutputDevice == 'S');
   }
+  // The caption names the chart shown, not the base chart inside it.
+  if (drawn && OutputDevice == 'S') SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names()));
   flags_.busy = busyBefore;
   return drawn;
 }
@@ -445,6 +463,16 @@ void TBtnRightDlgWheel::ExitProcedure(QObject*, char command) {
   if (vostrane::ExitProcedure(flags_, command, CurrentEntry())) accept();
 }
 
+void TBtnRightDlgWheel::AddDerivedClick() {
+  if (flags_.Busy() || !storage_ || !derivedDialog_ || CurrentEntry() == 0) return;
+  const std::optional<ChartEntry> derived =
+      derivedDialog_(this, storage_->session.Entries(), CurrentEntry());
+  if (!derived) return;
+  const int record = storage_->session.Append(*derived);
+  if (record == 0) return;
+  if (ExitToShowEntry(flags_, record)) accept();
+}
+
 bool TBtnRightDlgWheel::ConfirmNewList() {
   // Clearing a list with charts asks first; the list is kept as the
   // previous list.
@@ -487,7 +515,7 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   else if (printers.isEmpty()) printer->setPageSize(LocalePaperSize());
   if (p.config2.copies > 1) printer->setCopyCount(p.config2.copies);
   printer->setPageOrientation(QPageLayout::Portrait);
-  printer->setDocName(ToQt(PrintoutTitle(storage_->session.Current(), storage_->assembler.Names())));
+  printer->setDocName(ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names())));
   printer->setFromTo(1, 1);
   return printer;
 }
@@ -526,7 +554,7 @@ void TBtnRightDlgWheel::SavePdfClick() {
 
 std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
   PrinterSettings printer = settings_.printer;
-  printer.jobTitle = PrintoutTitle(storage_->session.Current(), storage_->assembler.Names());
+  printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names());
   // Every print command is a whole document of its own now that the user
   // chooses where each one goes.
   printer.oneDocumentPerPrintout = true;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "derived/DerivedChartDialog.h"
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PrintDialogs.h"
@@ -85,6 +86,13 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void SavePdfClick();
   // The exit menu (Esc, "E"): closes with the button's RunState.
   void ExitMenuClick();
+  // "Add Derived Chart...": the dialog with the current entry as base; the
+  // new entry is appended to the session and the viewer closes with
+  // RunState 'S' and RunStateEntry the new entry, so that the shell
+  // calculates the list and opens the viewer again at it.
+  void AddDerivedClick();
+  // The dialog behind it; without one the command is hidden.
+  void SetDerivedChartDialog(DerivedChartDialog dialog);
 
   // The dialogs of the print commands (tests answer them).
   void SetPrintDialog(PrintDialogFn dialog) { printDialog_ = std::move(dialog); }
@@ -114,6 +122,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
+  QAction* AddDerivedAction() const { return addDerivedAction_; }
+  // The rings of the page shown: 'R' single, 'B' bi-wheel, 'T' tri-wheel.
+  char PageCategory() const { return pageCategory_; }
   QAction* ExitYesAction() const { return exitYesAction_; }
   QListWidget* OtherEntriesList() const { return listBox2_; }
   QMenuBar* MenuBar() const { return menuBar_; }
@@ -177,6 +188,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;
+  QAction* addDerivedAction_ = nullptr;
+  DerivedChartDialog derivedDialog_;
+  char pageCategory_ = 'R';
   QAction* exitYesAction_ = nullptr;
 };
 

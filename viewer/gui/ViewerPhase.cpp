@@ -19,7 +19,14 @@ DrawingSettings& Settings() {
   return settings;
 }
 
+DerivedChartDialog& DerivedDialog() {
+  static DerivedChartDialog dialog;
+  return dialog;
+}
+
 }  // namespace
+
+void SetViewerDerivedChartDialog(DerivedChartDialog dialog) { DerivedDialog() = std::move(dialog); }
 
 void PrepareViewerDrawing() { Settings() = DrawingSettingsFromControl(Control()); }
 
@@ -28,6 +35,7 @@ void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int) {
   TBtnRightDlgWheel& viewer = *Window();
   viewer.SetDrawingSettings(Settings());
   viewer.SetClientHeight(height);
+  viewer.SetDerivedChartDialog(DerivedDialog());
   viewer.RunViewing(sender);
 }
 

@@ -3,6 +3,8 @@
 // drawing settings the shell copied from the control record.
 #pragma once
 
+#include "derived/DerivedChartDialog.h"
+
 class QObject;
 class QWidget;
 
@@ -19,6 +21,9 @@ void PrepareViewerDrawing();
 // the report view, which this viewer does not show. On return RunState is
 // 'N' or 'Q'.
 void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int printoutHeight);
+
+// The dialog behind "Add Derived Chart..." for the viewings that follow.
+void SetViewerDerivedChartDialog(DerivedChartDialog dialog);
 
 // Releases whatever the viewer still holds after a viewing.
 void CloseViewerWindow();

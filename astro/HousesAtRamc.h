@@ -1,0 +1,21 @@
+// Angles and cusps for a meridian that is not the one of the entry's own
+// moment and place: the progressed meridian of a progressed chart, the
+// composite Midheaven of a composite chart.
+#pragma once
+
+namespace vostrane {
+
+class ChartEntry;
+
+// Right ascension of the meridian (radians, [0, 2 pi)) whose Midheaven is
+// at longitude mcDeg (degrees, with zodiac offset z) for obliquity e
+// (radians).
+double RamcOfMidheaven(double mcDeg, double z, double e);
+
+// Stores `ramc` (radians), the angles with their daily motions and cusps 1
+// to 6 of the entry's house system for that meridian at latitude
+// latitudeDeg, with the entry's obliquity and zodiac (its `obliq` and `ayan`
+// must be set).
+void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude);
+
+}  // namespace vostrane

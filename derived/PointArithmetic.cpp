@@ -1,0 +1,71 @@
+#include "derived/PointArithmetic.h"
+
+#include "astro/AngleHelpers.h"
+#include "astro/PlanetPass.h"
+#include "astro/Zodiac.h"
+
+namespace vostrane {
+
+double ShorterArcMidpoint(double a, double b) { return ModAngle(360.0, a + DiffDeg(a, b) / 2.0); }
+
+void MapAngles(ChartEntry& e, const std::function<double(double)>& f) {
+  e.setAsc(f(e.asc()));
+  e.setMc(f(e.mc()));
+  e.setVertex(f(e.vertex()));
+  e.setEastpt(f(e.eastpt()));
+  e.setCoasc(f(e.coasc()));
+  e.setPolarasc(f(e.polarasc()));
+  e.setMoonnode(f(e.moonnode()));
+  for (int h = 1; h <= 6; ++h) e.setCusp(h, f(e.cusp(h)));
+}
+
+void MapLongitudes(ChartEntry& e, const std::function<double(double)>& f) {
+  for (int s = 0; s <= 30; ++s) {
+    if (!e.bodyAvailable(s)) continue;
+    e.setLon(s, f(e.lon(s)));
+    e.setBody(BodyArray::HLon, s, f(e.body(BodyArray::HLon, s)));
+  }
+}
+
+void SetEquatorialFromEcliptic(ChartEntry& e) {
+  const double z = ZodiacOffset(e);
+  const double obliquity = e.obliq() * kDegPerRad;
+  for (int s = 0; s <= 30; ++s) {
+    if (!e.bodyAvailable(s)) continue;
+    const Equatorial q = EclToEqu(e.body(BodyArray::Lat, s), e.lon(s) - z, obliquity);
+    e.setBody(BodyArray::Ra, s, ModAngle(360.0, q.ra + z));
+    e.setBody(BodyArray::Decl, s, q.decl);
+  }
+}
+
+}  // namespace vostrane
+
+#include <cstring>
+
+#include "shell/Calendar.h"
+
+namespace vostrane {
+
+void CopyChartData(ChartEntry& to, const ChartEntry& from) {
+  constexpr size_t first = entry_offset::month;
+  constexpr size_t end = entry_offset::zodsel;  // birth data and calculated block
+  std::memcpy(to.Data() + first, from.Data() + first, end - first);
+  to.setCoasc(from.coasc());
+  to.setPolarasc(from.polarasc());
+  to.setCalcastyn(from.calcastyn());
+  to.setDstTable(from.dstTable());
+}
+
+void SetGreenwichMoment(ChartEntry& e, double julday) {
+  const CalendarDateTime m = JulianDayToDate(julday);
+  e.setMonth(m.date.month);
+  e.setDay(m.date.day);
+  e.setYear(m.date.year);
+  e.setHours(m.time.hours);
+  e.setMinutes(m.time.minutes);
+  e.setSeconds(m.time.seconds);
+  e.setTzone(0);
+  e.setDstcode(0);
+}
+
+}  // namespace vostrane
