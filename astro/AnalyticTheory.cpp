@@ -124,33 +124,42 @@ PreparedTable PrepareTable(std::span<const PerturbationTerm> table) {
     if (t.A == 0.0 && t.B == 0) continue;
     if (std::abs(t.j) > MultipleAngles::kMax || std::abs(t.k) > MultipleAngles::kMax)
       throw std::length_error("perturbation term beyond the multiples kept");
+    size_t a = std::find(out.args.begin(), out.args.end(), t.x) - out.args.begin();
+    if (a == out.args.size()) {
+      if (a == PreparedTable::kMaxArguments || t.x < 0 || t.x >= kMeanArguments)
+        throw std::length_error("perturbation table with an unexpected mean argument");
+      out.args.push_back(t.x);
+      out.maxJ.push_back(0);
+    }
     PreparedTerm p;
-    p.x = t.x;
-    p.j = t.j;
-    p.k = t.k;
-    p.A = t.A;
-    p.cosPA = CosDeg(t.pA);
-    p.sinPA = SinDeg(t.pA);
-    p.B = t.B;
-    p.cosPB = CosDeg(t.pB);
-    p.sinPB = SinDeg(t.pB);
+    p.arg = static_cast<uint8_t>(a);
+    p.j = static_cast<uint8_t>(std::abs(t.j));
+    p.k = static_cast<uint8_t>(std::abs(t.k));
+    p.signJ = t.j < 0 ? -1.0 : 1.0;
+    p.signK = t.k < 0 ? -1.0 : 1.0;
+    p.Ac = t.A * CosDeg(t.pA);
+    p.As = t.A * SinDeg(t.pA);
+    p.Bc = t.B * CosDeg(t.pB);
+    p.Bs = t.B * SinDeg(t.pB);
     out.terms.push_back(p);
-    out.maxJ[t.x] = std::max(out.maxJ[t.x], std::abs(t.j));
+    out.maxJ[a] = std::max(out.maxJ[a], std::abs(t.j));
     out.maxK = std::max(out.maxK, std::abs(t.k));
   }
   return out;
 }
 
 void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR) {
-  std::array<MultipleAngles, kMeanArguments> args;
-  for (int x = 0; x < kMeanArguments; ++x)
-    if (table.maxJ[x] > 0) args[x].Set(s.arg[x] * kRadPerDeg, table.maxJ[x]);
+  std::array<MultipleAngles, PreparedTable::kMaxArguments> args;
+  for (size_t a = 0; a < table.args.size(); ++a) args[a].Set(s.arg[table.args[a]] * kRadPerDeg, table.maxJ[a]);
   MultipleAngles m;
   m.Set(meanAnomaly * kRadPerDeg, table.maxK);
   for (const PreparedTerm& t : table.terms) {
-    const CosSin g = SumOf(args[t.x].Of(t.j), m.Of(t.k));
-    SL += t.A * (t.cosPA * g.c + t.sinPA * g.s);
-    SR += t.B * (t.cosPB * g.c + t.sinPB * g.s);
+    const MultipleAngles& x = args[t.arg];
+    const double cj = x.Cos(t.j), sj = t.signJ * x.Sin(t.j);
+    const double ck = m.Cos(t.k), sk = t.signK * m.Sin(t.k);
+    const double gc = cj * ck - sj * sk, gs = sj * ck + cj * sk;
+    SL += t.Ac * gc + t.As * gs;
+    SR += t.Bc * gc + t.Bs * gs;
   }
 }
 
@@ -175,12 +184,22 @@ AnalyticTheory::Moment& AnalyticTheory::EnsurePrepared(double t) {
     }
   Moment& m = moments_[next_];
   m.valid = true;
-  m.mean = vostrane::PrepareMean(t);
+  m.mean = PrepareMeanElements(t);
+  m.hasDpsi = false;
   m.hasEarth = false;
   m.hasMoon = false;
   current_ = next_;
   next_ = (next_ + 1) % kMoments;
   return m;
+}
+
+double AnalyticTheory::Dpsi() {
+  Moment& m = moments_[current_];
+  if (!m.hasDpsi) {
+    m.mean.dpsi = NutationInLongitude(m.mean);
+    m.hasDpsi = true;
+  }
+  return m.mean.dpsi;
 }
 
 MoonPosition AnalyticTheory::MoonPos(double t) {

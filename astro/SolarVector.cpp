@@ -70,15 +70,17 @@ SunVectorResult SunVector(double d, std::span<const SolarTerm> table) {
     arg[k] = Wrap(kSolarArguments[k].value + kSolarArguments[k].rate * d + kSolarArguments[k].quad * T2);
   // cos(phase - g) with g = j arg + k M from the multiples of each argument.
   std::array<int, 7> maxJ{};
+  std::array<bool, 7> used{};
   int maxK = 0;
   for (const SolarTerm& s : table) {
     if (s.index < 1 || s.index > 6) continue;
+    used[s.index] = true;
     maxJ[s.index] = std::max(maxJ[s.index], std::abs(s.j));
     maxK = std::max(maxK, std::abs(s.k));
   }
   std::array<MultipleAngles, 7> multiples;
   for (int k = 1; k <= 6; ++k)
-    if (maxJ[k] > 0) multiples[k].Set(arg[k] * kRadPerDeg, std::min(maxJ[k], MultipleAngles::kMax));
+    if (used[k]) multiples[k].Set(arg[k] * kRadPerDeg, std::min(maxJ[k], MultipleAngles::kMax));
   MultipleAngles mM;
   mM.Set(M * kRadPerDeg, std::min(maxK, MultipleAngles::kMax));
   double sum = 0;
