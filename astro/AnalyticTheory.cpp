@@ -6,14 +6,12 @@
 #include <stdexcept>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/MultipleAngles.h"
 
 namespace vostrane {
 
 namespace {
-
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
 
 // Full reduction into [0, 360). The one-step wrap suffices for the element
 // ranges of the supported years; this one also holds for any input.
@@ -43,7 +41,8 @@ double SolveAnomaly(double e, double M) {
   // Newton's method converges in a handful of steps for e < 1; the cap only
   // guards against a non-finite input.
   for (int n = 0; n < 60; ++n) {
-    const double step = (E - e * std::sin(E) - m) / (1.0 - e * std::cos(E));
+    const CosSin cs = CosSinOf(E);
+    const double step = (E - e * cs.s - m) / (1.0 - e * cs.c);
     E -= step;
     if (!(std::fabs(step) >= limit)) break;
   }
@@ -57,14 +56,16 @@ EllipticPosition EllipticPos(int body, const MeanState& s) {
   out.meanAnomaly = M;
   const double e = b.e;
   const double E = SolveAnomaly(e, M);
-  const double r = b.a * (1.0 - e * std::cos(E));
+  const CosSin csE = CosSinOf(E);
+  const double r = b.a * (1.0 - e * csE.c);
   const double sq = std::sqrt((1.0 + e) / (1.0 - e));
   const bool aphelion = std::fabs(kPi - E) < 1e-10;
   const double v = aphelion ? E : 2.0 * std::atan(sq * std::tan(E / 2.0));
 
   const double u = Wrap360(v * kDegPerRad + b.w - b.N);
-  const double sini = SinDeg(b.i), cosi = CosDeg(b.i);
-  const double sinu = SinDeg(u), cosu = CosDeg(u);
+  const CosSin csi = CosSinDeg(b.i), csu = CosSinDeg(u);
+  const double sini = csi.s, cosi = csi.c;
+  const double sinu = csu.s, cosu = csu.c;
   double l = u;
   if (sini != 0.0 && std::fabs(u - 90.0) >= 1e-10 && std::fabs(u - 270.0) >= 1e-10) {
     l = std::atan(std::tan(u * kRadPerDeg) * cosi) * kDegPerRad;
@@ -76,11 +77,11 @@ EllipticPosition EllipticPos(int body, const MeanState& s) {
   p.z = r * sinu * sini;
   p.lat = std::asin(sinu * sini) * kDegPerRad;
 
-  const double nPrime = (360.0 / b.P) / (1.0 - e * std::cos(E));
-  double cosE = std::cos(E);
+  const double nPrime = (360.0 / b.P) / (1.0 - e * csE.c);
+  double cosE = csE.c;
   if (cosE == -1.0) cosE = -0.9999999999;
-  const double dv = aphelion ? nPrime / sq : (std::cos(v) + 1.0) * nPrime * sq / (cosE + 1.0);
-  p.dr = std::sin(E) * b.a * nPrime * kRadPerDeg * e;
+  const double dv = aphelion ? nPrime / sq : (CosSinOf(v).c + 1.0) * nPrime * sq / (cosE + 1.0);
+  p.dr = csE.s * b.a * nPrime * kRadPerDeg * e;
   p.dz = p.dr * sinu * sini + sini * r * dv * kRadPerDeg * cosu;
   const double c = cosu * sini / CosDeg(p.lat);
   p.dlon = dv / cosi * (1.0 - c * c);

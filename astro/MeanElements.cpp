@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 
 namespace vostrane {
 
@@ -57,11 +58,6 @@ double ReduceDeg(double x) {
   return x;
 }
 
-namespace {
-
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-
-}  // namespace
 
 BodyElements ElementsAt(const MeanElementRow& r, double t) {
   BodyElements b;

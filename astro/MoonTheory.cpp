@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/MultipleAngles.h"
 
 namespace vostrane {
@@ -162,10 +163,8 @@ const LunarLatitudeTerm kLatitudeSinSeries[] = {
 constexpr int kMaxL = 5, kMaxLPrime = 3, kMaxF = 4, kMaxD = 6;
 constexpr size_t kMaxPairs = 64;
 
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
 // Sine of an argument given in revolutions.
-double SinRev(double x) { return std::sin(x * 2.0 * kPi); }
+double SinRev(double x) { return CosSinOf(x * 2.0 * kPi).s; }
 
 uint16_t PairIndex(std::vector<LunarPair>& pairs, int32_t a, int32_t b) {
   for (size_t i = 0; i < pairs.size(); ++i)
@@ -220,9 +219,10 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   const double a6 = 360.0 * (0.23363774 + 1232723 * c + 191 * q);
   const double a7 = 360.0 * (0.5875 + 9050118 * c);
   const double a8 = 360.0 * (0.61043085 - 67718733 * c);
-  const double sinA1 = SinDeg(a1), sinA2 = SinDeg(a2), sinA3 = SinDeg(a3), sinA5 = SinDeg(a5);
+  const CosSin csA1 = CosSinDeg(a1), csA3 = CosSinDeg(a3);
+  const double sinA1 = csA1.s, sinA2 = SinDeg(a2), sinA3 = csA3.s, sinA5 = SinDeg(a5);
 
-  const double I = 1.000002708 + 139.978 * ((-4.318 * CosDeg(a1) - 0.698 * CosDeg(a3)) / 3600.0 / 360.0);
+  const double I = 1.000002708 + 139.978 * ((-4.318 * csA1.c - 0.698 * csA3.c) / 3600.0 / 360.0);
   const double J = I * I;
   const double K = -6.4 * sinA2 - 0.27 * SinDeg(a7) - 1.89 * sinA5 + 0.2 * SinDeg(a8);
   const double C = 0.84 * sinA2 + 0.31 * SinDeg(a6) + 14.27 * SinDeg(g1) + 7.261 * sinA1 + 0.282 * sinA3 +
@@ -284,7 +284,7 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   for (const LunarPairedTerm& t : tables.pairedLatitudeCos) S += t.c1 * term(t).c;
   double W = 0;
   for (const LunarPairedTerm& t : tables.pairedLatitudeSin) W += t.c1 * term(t).s;
-  p.lat = (I * S * std::sin(F1) - 0.000336992 * I * I * I * S * std::sin(3 * F1) + (S / 18519.7) * W) /
+  p.lat = (I * S * CosSinOf(F1).s - 0.000336992 * I * I * I * S * CosSinOf(3 * F1).s + (S / 18519.7) * W) /
           3600.0;
   p.z = SinDeg(p.lat) * p.dist;
   return p;

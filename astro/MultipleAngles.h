@@ -5,16 +5,10 @@
 #pragma once
 
 #include <array>
-#include <cmath>
+
+#include "astro/CosSin.h"
 
 namespace vostrane {
-
-struct CosSin {
-  double c = 1, s = 0;
-};
-
-// cos and sin of a + b from those of a and b.
-inline CosSin SumOf(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
 
 class MultipleAngles {
  public:
@@ -26,8 +20,9 @@ class MultipleAngles {
     c_[0] = 1;
     s_[0] = 0;
     if (n < 1) return;
-    c_[1] = std::cos(x);
-    s_[1] = std::sin(x);
+    const CosSin first = CosSinOf(x);
+    c_[1] = first.c;
+    s_[1] = first.s;
     for (int m = 2; m <= n; ++m) {
       c_[m] = c_[m - 1] * c_[1] - s_[m - 1] * s_[1];
       s_[m] = s_[m - 1] * c_[1] + c_[m - 1] * s_[1];

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/HouseSystems.h"
 
 namespace vostrane {
@@ -93,7 +94,8 @@ bool PlacidusNewton(double ramc, double k, int i, double& s) {
   const double f = kPlacidusDivisor[i];
   double t = s;
   for (int step = 0; step < 20; ++step) {
-    const double sinT = std::sin(t), cosT = std::cos(t);
+    const CosSin csT = CosSinOf(t);
+    const double sinT = csT.s, cosT = csT.c;
     const double x = i < 2 ? -k * sinT : k * sinT;
     const double root = std::sqrt(1.0 - x * x);
     double q = (kPi / 2.0 - std::atan(x / root)) / f;
