@@ -6,14 +6,12 @@
 #include <stdexcept>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/MultipleAngles.h"
 
 namespace vostrane {
 
 namespace {
-
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
 
 // Full reduction into [0, 360). The one-step wrap suffices for the element
 // ranges of the supported years; this one also holds for any input.
@@ -43,7 +41,8 @@ double SolveAnomaly(double e, double M) {
   // Newton's method converges in a handful of steps for e < 1; the cap only
   // guards against a non-finite input.
   for (int n = 0; n < 60; ++n) {
-    const double step = (E - e * std::sin(E) - m) / (1.0 - e * std::cos(E));
+    const CosSin cs = CosSinOf(E);
+    const double step = (E - e * cs.s - m) / (1.0 - e * cs.c);
     E -= step;
     if (!(std::fabs(step) >= limit)) break;
   }
@@ -57,14 +56,16 @@ EllipticPosition EllipticPos(int body, const MeanState& s) {
   out.meanAnomaly = M;
   const double e = b.e;
   const double E = SolveAnomaly(e, M);
-  const double r = b.a * (1.0 - e * std::cos(E));
+  const CosSin csE = CosSinOf(E);
+  const double r = b.a * (1.0 - e * csE.c);
   const double sq = std::sqrt((1.0 + e) / (1.0 - e));
   const bool aphelion = std::fabs(kPi - E) < 1e-10;
   const double v = aphelion ? E : 2.0 * std::atan(sq * std::tan(E / 2.0));
 
   const double u = Wrap360(v * kDegPerRad + b.w - b.N);
-  const double sini = SinDeg(b.i), cosi = CosDeg(b.i);
-  const double sinu = SinDeg(u), cosu = CosDeg(u);
+  const CosSin csi = CosSinDeg(b.i), csu = CosSinDeg(u);
+  const double sini = csi.s, cosi = csi.c;
+  const double sinu = csu.s, cosu = csu.c;
   double l = u;
   if (sini != 0.0 && std::fabs(u - 90.0) >= 1e-10 && std::fabs(u - 270.0) >= 1e-10) {
     l = std::atan(std::tan(u * kRadPerDeg) * cosi) * kDegPerRad;
@@ -76,11 +77,11 @@ EllipticPosition EllipticPos(int body, const MeanState& s) {
   p.z = r * sinu * sini;
   p.lat = std::asin(sinu * sini) * kDegPerRad;
 
-  const double nPrime = (360.0 / b.P) / (1.0 - e * std::cos(E));
-  double cosE = std::cos(E);
+  const double nPrime = (360.0 / b.P) / (1.0 - e * csE.c);
+  double cosE = csE.c;
   if (cosE == -1.0) cosE = -0.9999999999;
-  const double dv = aphelion ? nPrime / sq : (std::cos(v) + 1.0) * nPrime * sq / (cosE + 1.0);
-  p.dr = std::sin(E) * b.a * nPrime * kRadPerDeg * e;
+  const double dv = aphelion ? nPrime / sq : (CosSinOf(v).c + 1.0) * nPrime * sq / (cosE + 1.0);
+  p.dr = csE.s * b.a * nPrime * kRadPerDeg * e;
   p.dz = p.dr * sinu * sini + sini * r * dv * kRadPerDeg * cosu;
   const double c = cosu * sini / CosDeg(p.lat);
   p.dlon = dv / cosi * (1.0 - c * c);
@@ -124,33 +125,42 @@ PreparedTable PrepareTable(std::span<const PerturbationTerm> table) {
     if (t.A == 0.0 && t.B == 0) continue;
     if (std::abs(t.j) > MultipleAngles::kMax || std::abs(t.k) > MultipleAngles::kMax)
       throw std::length_error("perturbation term beyond the multiples kept");
+    size_t a = std::find(out.args.begin(), out.args.end(), t.x) - out.args.begin();
+    if (a == out.args.size()) {
+      if (a == PreparedTable::kMaxArguments || t.x < 0 || t.x >= kMeanArguments)
+        throw std::length_error("perturbation table with an unexpected mean argument");
+      out.args.push_back(t.x);
+      out.maxJ.push_back(0);
+    }
     PreparedTerm p;
-    p.x = t.x;
-    p.j = t.j;
-    p.k = t.k;
-    p.A = t.A;
-    p.cosPA = CosDeg(t.pA);
-    p.sinPA = SinDeg(t.pA);
-    p.B = t.B;
-    p.cosPB = CosDeg(t.pB);
-    p.sinPB = SinDeg(t.pB);
+    p.arg = static_cast<uint8_t>(a);
+    p.j = static_cast<uint8_t>(std::abs(t.j));
+    p.k = static_cast<uint8_t>(std::abs(t.k));
+    p.signJ = t.j < 0 ? -1.0 : 1.0;
+    p.signK = t.k < 0 ? -1.0 : 1.0;
+    p.Ac = t.A * CosDeg(t.pA);
+    p.As = t.A * SinDeg(t.pA);
+    p.Bc = t.B * CosDeg(t.pB);
+    p.Bs = t.B * SinDeg(t.pB);
     out.terms.push_back(p);
-    out.maxJ[t.x] = std::max(out.maxJ[t.x], std::abs(t.j));
+    out.maxJ[a] = std::max(out.maxJ[a], std::abs(t.j));
     out.maxK = std::max(out.maxK, std::abs(t.k));
   }
   return out;
 }
 
 void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR) {
-  std::array<MultipleAngles, kMeanArguments> args;
-  for (int x = 0; x < kMeanArguments; ++x)
-    if (table.maxJ[x] > 0) args[x].Set(s.arg[x] * kRadPerDeg, table.maxJ[x]);
+  std::array<MultipleAngles, PreparedTable::kMaxArguments> args;
+  for (size_t a = 0; a < table.args.size(); ++a) args[a].Set(s.arg[table.args[a]] * kRadPerDeg, table.maxJ[a]);
   MultipleAngles m;
   m.Set(meanAnomaly * kRadPerDeg, table.maxK);
   for (const PreparedTerm& t : table.terms) {
-    const CosSin g = SumOf(args[t.x].Of(t.j), m.Of(t.k));
-    SL += t.A * (t.cosPA * g.c + t.sinPA * g.s);
-    SR += t.B * (t.cosPB * g.c + t.sinPB * g.s);
+    const MultipleAngles& x = args[t.arg];
+    const double cj = x.Cos(t.j), sj = t.signJ * x.Sin(t.j);
+    const double ck = m.Cos(t.k), sk = t.signK * m.Sin(t.k);
+    const double gc = cj * ck - sj * sk, gs = sj * ck + cj * sk;
+    SL += t.Ac * gc + t.As * gs;
+    SR += t.Bc * gc + t.Bs * gs;
   }
 }
 
@@ -175,12 +185,22 @@ AnalyticTheory::Moment& AnalyticTheory::EnsurePrepared(double t) {
     }
   Moment& m = moments_[next_];
   m.valid = true;
-  m.mean = vostrane::PrepareMean(t);
+  m.mean = PrepareMeanElements(t);
+  m.hasDpsi = false;
   m.hasEarth = false;
   m.hasMoon = false;
   current_ = next_;
   next_ = (next_ + 1) % kMoments;
   return m;
+}
+
+double AnalyticTheory::Dpsi() {
+  Moment& m = moments_[current_];
+  if (!m.hasDpsi) {
+    m.mean.dpsi = NutationInLongitude(m.mean);
+    m.hasDpsi = true;
+  }
+  return m.mean.dpsi;
 }
 
 MoonPosition AnalyticTheory::MoonPos(double t) {

@@ -51,23 +51,28 @@ void AddTableTerms(std::span<const PerturbationTerm> table, const MeanState& s, 
                    double& SL, double& SR);
 
 // A perturbation table made ready once per run for evaluation by multiple
-// angles: the cosines and sines of each term's phases, and the largest
-// multiple of each mean argument and of M' the terms use. Terms with both
-// amplitudes 0 (the end marker among them) are left out.
+// angles: each term's amplitudes times the cosine and sine of its phases,
+// its multiples as magnitude and sign, and the largest multiple of each mean
+// argument and of M' the terms use. Terms with both amplitudes 0 (the end
+// marker among them) are left out.
 struct PreparedTerm {
-  int32_t x, j, k;
-  double A, cosPA, sinPA;
-  double B, cosPB, sinPB;
+  uint8_t arg;           // the term's mean argument: an index into PreparedTable::args
+  uint8_t j, k;          // magnitudes of the multiples of that argument and of M'
+  double signJ, signK;   // their signs, +1 or -1
+  double Ac, As;         // A cos pA, A sin pA
+  double Bc, Bs;         // B cos pB, B sin pB
 };
 struct PreparedTable {
+  static constexpr size_t kMaxArguments = 6;
   std::vector<PreparedTerm> terms;
-  std::array<int, kMeanArguments> maxJ{};
+  std::vector<int> args;  // the mean arguments the terms use
+  std::vector<int> maxJ;  // the largest multiple of each
   int maxK = 0;
 };
 PreparedTable PrepareTable(std::span<const PerturbationTerm> table);
 
 // The same sums as AddTableTerms, from the multiples of the mean arguments
-// and of M': cos(p - g) = cos p cos g + sin p sin g.
+// and of M': A cos(pA - g) = A cos pA cos g + A sin pA sin g.
 void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR);
 
 class AnalyticTheory {
@@ -79,8 +84,10 @@ class AnalyticTheory {
   // first. The last few moments are kept with the Earth and Moon computed at
   // them, so that a chart computes each of them once for all its bodies.
   void PrepareMean(double t);
+  // The mean elements and arguments of the prepared moment; its nutation
+  // is computed on the first call of Dpsi.
   const MeanState& Mean() const { return Current().mean; }
-  double Dpsi() const { return Current().mean.dpsi; }
+  double Dpsi();
 
   // Heliocentric position of body 0 (Earth), 2, 3 or 4 at moment t; the
   // mean elements are prepared first when t is not the prepared moment.
@@ -99,6 +106,7 @@ class AnalyticTheory {
   struct Moment {
     bool valid = false;
     MeanState mean;
+    bool hasDpsi = false;
     bool hasEarth = false;
     HelioPosition earth;
     bool hasMoon = false;

@@ -14,9 +14,17 @@ long double ModAngleExt(long double m, long double x) {
   return r;
 }
 
-double ModAngle(double m, double x) {
-  // Already in range: the reduction would give x itself.
-  if (x >= 1e-8 && x < m) return x;
+double ModAngleOutside(double m, double x) {
+  if (std::fabs(x) < 1e-8) return 0.0;
+  // One turn too far: x - m is exact in double precision (x and m lie
+  // within a factor of two), so it equals the extended reduction.
+  if (x >= m && x < 2.0 * m) return x - m;
+  // Less than one turn below 0: x + m, rounded once (the extended reduction
+  // rounds twice, which can differ in the last bit).
+  if (x < 0.0 && x >= -m) {
+    const double r = x + m;
+    return r >= m ? 0.0 : r;
+  }
   double r = static_cast<double>(ModAngleExt(m, x));
   // Rounding the extended result to double can still land on m.
   return r >= m ? 0.0 : r;

@@ -69,7 +69,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   const double p = q - static_cast<double>(n);
 
   double lon[4], lat[4], dist[4];
-  SlotVector vec[4];
+  SlotVector vec[4];  // only records n + 1 and n + 2 give the velocity
   for (int k = 0; k < 4; ++k) {
     if (n + k >= records) {
       RecordError(n + k, name, files);
@@ -79,7 +79,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
     lon[k] = DecodeAsteroidValue(rec);
     lat[k] = DecodeAsteroidValue(rec + 3);
     dist[k] = DecodeAsteroidValue(rec + 6) / 100.0;
-    SetPositionFromPolar(vec[k], lon[k], lat[k], dist[k]);
+    if (k == 1 || k == 2) SetPositionFromPolar(vec[k], lon[k], lat[k], dist[k]);
   }
 
   HelioPoint h;

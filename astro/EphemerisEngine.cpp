@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/OuterPlanetPositions.h"
 
 namespace vostrane {
@@ -14,8 +15,9 @@ double ArcSinDeg(double x) {
 
 GeoPoint HelioToGeo(double l, double r, double z, double LE, double RE) {
   const double rho = std::sqrt(r * r - z * z);
-  double X = rho * std::cos(l * kRadPerDeg) - RE * std::cos(LE * kRadPerDeg);
-  const double Y = rho * std::sin(l * kRadPerDeg) - RE * std::sin(LE * kRadPerDeg);
+  const CosSin csL = CosSinDeg(l), csLE = CosSinDeg(LE);
+  double X = rho * csL.c - RE * csLE.c;
+  const double Y = rho * csL.s - RE * csLE.s;
   const double dist = std::sqrt(X * X + Y * Y + z * z);
   if (std::fabs(X) < 1e-16) X = X < 0 ? -1e-16 : 1e-16;
   return {NormDeg(std::atan2(Y, X) * kDegPerRad), dist};
@@ -26,8 +28,9 @@ double NodeMidpoint(double node2, double node1) { return NormDeg(node2 + DiffDeg
 double NodeOfTwoPositions(const MoonPosition& a, const MoonPosition& b) {
   auto rect = [](const MoonPosition& m, double& x, double& y) {
     const double rho = std::sqrt(m.dist * m.dist - m.z * m.z);
-    x = rho * std::cos(m.lon * kRadPerDeg);
-    y = rho * std::sin(m.lon * kRadPerDeg);
+    const CosSin cs = CosSinDeg(m.lon);
+    x = rho * cs.c;
+    y = rho * cs.s;
   };
   double xA, yA, xB, yB;
   rect(a, xA, yA);

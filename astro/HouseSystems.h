@@ -38,7 +38,9 @@ void PlacidusCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusp
 // step changes the semi-arc point by less than the tolerance). The system
 // iterates to convergence: a fixed six steps would leave the intermediate
 // cusps an arcminute short at 52 degrees of latitude and over a degree
-// short near the polar circles.
+// short near the polar circles. With kPlacidusMaxIterations, between the
+// polar circles, the same fixed point is found by Newton's method in a few
+// steps instead (equal to the iteration's within its tolerance).
 constexpr int kPlacidusMaxIterations = 200;
 constexpr double kPlacidusTolerance = 1e-13;  // radians
 void PlacidusCuspsIterated(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps,

@@ -71,23 +71,33 @@ bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem,
   StoreAngles(angles, entry);
   CalcDeltaT(entry);
 
-  HouseCusps cusps{};
-  SetStartingCusps(angles, cusps);
+  HouseCusps start{};
+  SetStartingCusps(angles, start);
+  HouseCusps own = start;
+  bool ownDone = false;
   const bool forNameFile = entry.level() == 0 && entry.nameRecord() != 0;
   if (forNameFile) {
     // All nine systems in turn on the same cusps, each starting from what
     // the one before left, as the name file has always received them.
+    HouseCusps cusps = start;
     for (int k = 0; k < 9; ++k) {
-      CalcHouseSystem(static_cast<char>('A' + k), frame, angles, cusps);
+      const char letter = static_cast<char>('A' + k);
+      // A system reads only cusps 1 and 4 of what it finds. Where those are
+      // still the Ascendant and the IC, its cusps are the entry's own.
+      const bool fresh = cusps[1] == start[1] && cusps[4] == start[4];
+      CalcHouseSystem(letter, frame, angles, cusps);
       PackHouseCusps(cusps, k, frame.z, image);
+      if (letter == houseSystem && fresh) {
+        own = cusps;
+        ownDone = true;
+      }
     }
     PackNameFileValues(entry, ayanamsa.k, image);
-    // The entry's own cusps must not depend on whether the chart is linked
-    // to a stored person: start again from the Ascendant and the IC.
-    SetStartingCusps(angles, cusps);
   }
-  CalcHouseSystem(houseSystem, frame, angles, cusps);
-  for (int h = 1; h <= 6; ++h) entry.setCusp(h, cusps[h]);
+  // The entry's own cusps must not depend on whether the chart is linked to
+  // a stored person: they start from the Ascendant and the IC.
+  if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
+  for (int h = 1; h <= 6; ++h) entry.setCusp(h, own[h]);
   return forNameFile;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 
 namespace vostrane {
 
@@ -57,9 +58,6 @@ double ReduceDeg(double x) {
   return x;
 }
 
-namespace {
-
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
 
 BodyElements ElementsAt(const MeanElementRow& r, double t) {
   BodyElements b;
@@ -78,8 +76,6 @@ BodyElements ElementsAt(const MeanElementRow& r, double t) {
   return b;
 }
 
-// Nutation in longitude in degrees from the Moon's node, mean longitude and
-// mean anomaly and the Earth's mean longitude and mean anomaly.
 double NutationInLongitude(const MeanState& s) {
   const BodyElements& m = s.body[kTheoryMoon];
   const BodyElements& e = s.body[kTheoryEarth];
@@ -94,15 +90,18 @@ double NutationInLongitude(const MeanState& s) {
   return arcsec / 3600.0;
 }
 
-}  // namespace
-
-MeanState PrepareMean(double t) {
+MeanState PrepareMeanElements(double t) {
   MeanState s;
   s.t = t;
   for (int b = 0; b < kTheoryBodies; ++b) s.body[b] = ElementsAt(kMeanElementTable[b], t);
   const double Y = (t + 36524.0) / 365.25;
   for (int k = 0; k < kMeanArguments; ++k)
     s.arg[k] = ReduceDeg(kMeanArgumentTable[k].value + kMeanArgumentTable[k].rate * Y);
+  return s;
+}
+
+MeanState PrepareMean(double t) {
+  MeanState s = PrepareMeanElements(t);
   s.dpsi = NutationInLongitude(s);
   return s;
 }

@@ -58,5 +58,11 @@ double ReduceDeg(double x);
 
 // Mean elements, mean arguments and nutation in longitude for moment t.
 MeanState PrepareMean(double t);
+// The same without the nutation (dpsi left 0), for moments that only need
+// positions before nutation.
+MeanState PrepareMeanElements(double t);
+// Nutation in longitude in degrees from the Moon's node, mean longitude and
+// mean anomaly and the Earth's mean longitude and mean anomaly.
+double NutationInLongitude(const MeanState& s);
 
 }  // namespace vostrane

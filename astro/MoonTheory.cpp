@@ -1,9 +1,12 @@
 #include "astro/MoonTheory.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/MultipleAngles.h"
 
 namespace vostrane {
@@ -138,10 +141,48 @@ const LunarAdditionalTerm kAdditionalSeries[] = {
     {0.092, 3, 0, 2, -2},
 };
 
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
+// The cosine terms of the latitude factor S (multiples of l, l', F, D), in
+// the order they are summed after its constant 18519.7.
+const LunarLatitudeTerm kLatitudeCosSeries[] = {
+    {-0.725, 0, 0, 0, 1},  {0.601, 0, 0, 0, 2},   {0.394, 0, 0, 0, 3},   {-0.445, 1, 0, 0, 4},
+    {0.455, 1, 0, 0, 1},   {5.679, 2, 0, 0, -2},  {-1.3, 3, 0, 0, 0},    {-1.302, 0, 1, 0, 0},
+    {-0.416, 0, 1, 0, -4}, {-0.74, 0, 2, 0, -2},  {0.787, 1, 1, 0, 2},   {0.461, 1, 1, 0, 0},
+    {2.056, 1, 1, 0, -2},  {-0.471, 1, 1, 0, -4}, {-0.443, -1, 1, 0, 2}, {0.679, -1, 1, 0, 0},
+    {-1.54, -1, 1, 0, -2},
+};
+
+// The sine terms of the latitude correction W.
+const LunarLatitudeTerm kLatitudeSinSeries[] = {
+    {-526.069, 0, 0, 1, -2}, {-3.352, 0, 0, 1, -4}, {44.297, 1, 0, 1, -2}, {-6, 1, 0, 1, -4},
+    {20.599, -1, 0, 1, 0},   {-30.598, -1, 0, 1, -2}, {-24.649, -2, 0, 1, 0}, {-2, -2, 0, 1, -2},
+    {-22.571, 0, 1, 1, -2},  {10.985, 0, -1, 1, -2},
+};
+
+// The largest multiples of l, l', F and D the series use, and the most
+// distinct pairs of multiples one evaluation keeps.
+constexpr int kMaxL = 5, kMaxLPrime = 3, kMaxF = 4, kMaxD = 6;
+constexpr size_t kMaxPairs = 64;
+
 // Sine of an argument given in revolutions.
-double SinRev(double x) { return std::sin(x * 2.0 * kPi); }
+double SinRev(double x) { return CosSinOf(x * 2.0 * kPi).s; }
+
+uint16_t PairIndex(std::vector<LunarPair>& pairs, int32_t a, int32_t b) {
+  for (size_t i = 0; i < pairs.size(); ++i)
+    if (pairs[i].a == a && pairs[i].b == b) return static_cast<uint16_t>(i);
+  if (pairs.size() == kMaxPairs) throw std::length_error("more lunar argument pairs than kept");
+  pairs.push_back({a, b});
+  return static_cast<uint16_t>(pairs.size() - 1);
+}
+
+LunarPairedTerm Paired(LunarTables& t, int32_t k1, int32_t k2, int32_t k3, int32_t k4, double c1, double c2,
+                       double c3) {
+  if (std::abs(k1) > kMaxL || std::abs(k2) > kMaxLPrime || std::abs(k3) > kMaxF || std::abs(k4) > kMaxD)
+    throw std::length_error("lunar term beyond the multiples kept");
+  // E for one multiple of l', E^2 for two, nothing otherwise.
+  const int ePower = std::abs(k2) <= 2 ? std::abs(k2) : 0;
+  const uint8_t factor = static_cast<uint8_t>(ePower + (k3 != 0 ? 3 : 0));
+  return {PairIndex(t.lPairs, k1, k2), PairIndex(t.fPairs, k3, k4), factor, c1, c2, c3};
+}
 
 }  // namespace
 
@@ -149,6 +190,14 @@ LunarTables BuildLunarTables() {
   LunarTables t;
   t.main.assign(std::begin(kMainSeries), std::end(kMainSeries));
   t.additional.assign(std::begin(kAdditionalSeries), std::end(kAdditionalSeries));
+  for (const LunarMainTerm& m : t.main)
+    t.pairedMain.push_back(Paired(t, m.k1, m.k2, m.k3, m.k4, m.SL, m.SF, m.SP));
+  for (const LunarAdditionalTerm& a : t.additional)
+    t.pairedAdditional.push_back(Paired(t, a.k1, a.k2, a.k3, a.k4, a.coefficient, 0, 0));
+  for (const LunarLatitudeTerm& c : kLatitudeCosSeries)
+    t.pairedLatitudeCos.push_back(Paired(t, c.k1, c.k2, c.k3, c.k4, c.coefficient, 0, 0));
+  for (const LunarLatitudeTerm& c : kLatitudeSinSeries)
+    t.pairedLatitudeSin.push_back(Paired(t, c.k1, c.k2, c.k3, c.k4, c.coefficient, 0, 0));
   return t;
 }
 
@@ -159,7 +208,8 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   const double c = days * 1e-12;
   const double q = days * days * 1e-16;
 
-  // Long-period arguments, revolutions turned into degrees.
+  // Long-period arguments, revolutions turned into degrees, and their sines
+  // (each taken once although several corrections use it).
   const double g1 = 360.0 * (0.53733431 - 10104982 * c + 191 * q);
   const double a1 = 360.0 * (0.71995354 - 147094228 * c + 43 * q);
   const double a2 = 360.0 * (0.14222222 + 1536238 * c);
@@ -169,44 +219,50 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   const double a6 = 360.0 * (0.23363774 + 1232723 * c + 191 * q);
   const double a7 = 360.0 * (0.5875 + 9050118 * c);
   const double a8 = 360.0 * (0.61043085 - 67718733 * c);
+  const CosSin csA1 = CosSinDeg(a1), csA3 = CosSinDeg(a3);
+  const double sinA1 = csA1.s, sinA2 = SinDeg(a2), sinA3 = csA3.s, sinA5 = SinDeg(a5);
 
-  const double I = 1.000002708 + 139.978 * ((-4.318 * CosDeg(a1) - 0.698 * CosDeg(a3)) / 3600.0 / 360.0);
+  const double I = 1.000002708 + 139.978 * ((-4.318 * csA1.c - 0.698 * csA3.c) / 3600.0 / 360.0);
   const double J = I * I;
-  const double K = -6.4 * SinDeg(a2) - 0.27 * SinDeg(a7) - 1.89 * SinDeg(a5) + 0.2 * SinDeg(a8);
-  const double C = 0.84 * SinDeg(a2) + 0.31 * SinDeg(a6) + 14.27 * SinDeg(g1) + 7.261 * SinDeg(a1) +
-                   0.282 * SinDeg(a3) + 0.237 * SinDeg(a5);
+  const double K = -6.4 * sinA2 - 0.27 * SinDeg(a7) - 1.89 * sinA5 + 0.2 * SinDeg(a8);
+  const double C = 0.84 * sinA2 + 0.31 * SinDeg(a6) + 14.27 * SinDeg(g1) + 7.261 * sinA1 + 0.282 * sinA3 +
+                   0.237 * sinA5;
 
-  const double l = (moon.M + (C + 2.1 * SinDeg(a2) + 2.076 * SinDeg(a1) + 0.84 * SinDeg(a3) +
-                              0.593 * SinDeg(a5)) / 3600.0) * kRadPerDeg;
+  const double l = (moon.M + (C + 2.1 * sinA2 + 2.076 * sinA1 + 0.84 * sinA3 + 0.593 * sinA5) / 3600.0) * kRadPerDeg;
   const double lp = (earth.M + K / 3600.0) * kRadPerDeg;
-  const double F = (moon.L - moon.N + (C - 0.63 * SinDeg(a2) - 95.96 * SinDeg(a1) - 15.58 * SinDeg(a3) -
-                                       1.86 * SinDeg(a4)) / 3600.0) * kRadPerDeg;
+  const double F =
+      (moon.L - moon.N + (C - 0.63 * sinA2 - 95.96 * sinA1 - 15.58 * sinA3 - 1.86 * SinDeg(a4)) / 3600.0) *
+      kRadPerDeg;
   const double D = (moon.L + 180.0 - earth.L + (C - K) / 3600.0) * kRadPerDeg;
 
-  // Multiples of the four arguments; every series term is a sum of them.
+  // Multiples of the four arguments, their pairs, and from those every
+  // term's cosine and sine by one product.
   MultipleAngles ml, mlp, mF, mD;
-  ml.Set(l, 5);
-  mlp.Set(lp, 3);
-  mF.Set(F, 4);
-  mD.Set(D, 6);
-  auto term = [&](int k1, int k2, int k3, int k4) {
-    return SumOf(SumOf(ml.Of(k1), mlp.Of(k2)), SumOf(mF.Of(k3), mD.Of(k4)));
-  };
+  ml.Set(l, kMaxL);
+  mlp.Set(lp, kMaxLPrime);
+  mF.Set(F, kMaxF);
+  mD.Set(D, kMaxD);
+  std::array<CosSin, kMaxPairs> lPair, fPair;
+  for (size_t i = 0; i < tables.lPairs.size(); ++i)
+    lPair[i] = SumOf(ml.Of(tables.lPairs[i].a), mlp.Of(tables.lPairs[i].b));
+  for (size_t i = 0; i < tables.fPairs.size(); ++i)
+    fPair[i] = SumOf(mF.Of(tables.fPairs[i].a), mD.Of(tables.fPairs[i].b));
+  auto term = [&](const LunarPairedTerm& t) { return SumOf(lPair[t.lPair], fPair[t.fPair]); };
 
+  // Main series: the sine carries E per multiple of l' (up to E^2) and J
+  // when F takes part; the parallax takes the plain cosine.
   const double E = 1.0 - 6.832e-8 * days;
+  const double factors[6] = {1.0, E, E * E, J, E * J, E * E * J};
   double sumL = 0, sumF = 0, sumP = 0;
-  for (const LunarMainTerm& m : tables.main) {
-    const CosSin U = term(m.k1, m.k2, m.k3, m.k4);
-    double sn = U.s;
-    if (std::abs(m.k2) == 1) sn *= E;
-    else if (std::abs(m.k2) == 2) sn *= E * E;
-    if (m.k3 != 0) sn *= J;
-    sumL += m.SL * sn;
-    sumF += m.SF * sn;
-    sumP += m.SP * U.c;
+  for (const LunarPairedTerm& m : tables.pairedMain) {
+    const CosSin U = term(m);
+    const double sn = U.s * factors[m.factor];
+    sumL += m.c1 * sn;
+    sumF += m.c2 * sn;
+    sumP += m.c3 * U.c;
   }
   double sumA = 0;
-  for (const LunarAdditionalTerm& a : tables.additional) sumA += a.coefficient * term(a.k1, a.k2, a.k3, a.k4).s;
+  for (const LunarPairedTerm& a : tables.pairedAdditional) sumA += a.c1 * term(a).s;
 
   const double sumV = 0.822 * SinRev(0.3248 - 0.0017125594 * days) +
                       0.307 * SinRev(0.14905 - 0.0034251187 * days) +
@@ -224,19 +280,11 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   p.dist = 8.794 / (sumP + 3422.451);
 
   const double F1 = F + sumF / 3600.0 * kRadPerDeg;
-  auto cosOf = [&](int k1, int k2, int k4) { return term(k1, k2, 0, k4).c; };
-  auto sinOf = [&](int k1, int k2, int k3, int k4) { return term(k1, k2, k3, k4).s; };
-  const double S = 18519.7 - 0.725 * cosOf(0, 0, 1) + 0.601 * cosOf(0, 0, 2) + 0.394 * cosOf(0, 0, 3) -
-                   0.445 * cosOf(1, 0, 4) + 0.455 * cosOf(1, 0, 1) + 5.679 * cosOf(2, 0, -2) -
-                   1.3 * cosOf(3, 0, 0) - 1.302 * cosOf(0, 1, 0) - 0.416 * cosOf(0, 1, -4) -
-                   0.74 * cosOf(0, 2, -2) + 0.787 * cosOf(1, 1, 2) + 0.461 * cosOf(1, 1, 0) +
-                   2.056 * cosOf(1, 1, -2) - 0.471 * cosOf(1, 1, -4) - 0.443 * cosOf(-1, 1, 2) +
-                   0.679 * cosOf(-1, 1, 0) - 1.54 * cosOf(-1, 1, -2);
-  const double W = -526.069 * sinOf(0, 0, 1, -2) - 3.352 * sinOf(0, 0, 1, -4) + 44.297 * sinOf(1, 0, 1, -2) -
-                   6 * sinOf(1, 0, 1, -4) + 20.599 * sinOf(-1, 0, 1, 0) - 30.598 * sinOf(-1, 0, 1, -2) -
-                   24.649 * sinOf(-2, 0, 1, 0) - 2 * sinOf(-2, 0, 1, -2) - 22.571 * sinOf(0, 1, 1, -2) +
-                   10.985 * sinOf(0, -1, 1, -2);
-  p.lat = (I * S * std::sin(F1) - 0.000336992 * I * I * I * S * std::sin(3 * F1) + (S / 18519.7) * W) /
+  double S = 18519.7;
+  for (const LunarPairedTerm& t : tables.pairedLatitudeCos) S += t.c1 * term(t).c;
+  double W = 0;
+  for (const LunarPairedTerm& t : tables.pairedLatitudeSin) W += t.c1 * term(t).s;
+  p.lat = (I * S * CosSinOf(F1).s - 0.000336992 * I * I * I * S * CosSinOf(3 * F1).s + (S / 18519.7) * W) /
           3600.0;
   p.z = SinDeg(p.lat) * p.dist;
   return p;

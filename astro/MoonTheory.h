@@ -22,9 +22,32 @@ struct LunarAdditionalTerm {
   int32_t k1, k2, k3, k4;
 };
 
+// Latitude series term: coefficient (seconds of arc) and the multiples of
+// l, l', F and D.
+struct LunarLatitudeTerm {
+  double coefficient;
+  int32_t k1, k2, k3, k4;
+};
+
+// Every term's argument is a multiple pair of l and l' plus a multiple pair
+// of F and D. The tables keep each distinct pair once, so that an
+// evaluation forms the cosine and sine of every pair once and each term's
+// from one product of two pairs.
+struct LunarPair {
+  int32_t a, b;
+};
+struct LunarPairedTerm {
+  uint16_t lPair, fPair;  // indexes into lPairs and fPairs
+  uint8_t factor;         // main series: power of E (0 to 2), plus 3 when J applies
+  double c1, c2, c3;      // the term's coefficients
+};
+
 struct LunarTables {
   std::vector<LunarMainTerm> main;
   std::vector<LunarAdditionalTerm> additional;
+  std::vector<LunarPair> lPairs;  // multiples of l and l'
+  std::vector<LunarPair> fPairs;  // multiples of F and D
+  std::vector<LunarPairedTerm> pairedMain, pairedAdditional, pairedLatitudeCos, pairedLatitudeSin;
 };
 
 LunarTables BuildLunarTables();

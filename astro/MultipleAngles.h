@@ -5,28 +5,24 @@
 #pragma once
 
 #include <array>
-#include <cmath>
+
+#include "astro/CosSin.h"
 
 namespace vostrane {
-
-struct CosSin {
-  double c = 1, s = 0;
-};
-
-// cos and sin of a + b from those of a and b.
-inline CosSin SumOf(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
 
 class MultipleAngles {
  public:
   static constexpr int kMax = 24;  // the largest multiple kept
 
-  // Multiples 0 to n (at most kMax) of the angle x in radians.
+  // Multiples 0 to n (at most kMax) of the angle x in radians; only these
+  // may be asked for afterwards.
   void Set(double x, int n) {
     c_[0] = 1;
     s_[0] = 0;
     if (n < 1) return;
-    c_[1] = std::cos(x);
-    s_[1] = std::sin(x);
+    const CosSin first = CosSinOf(x);
+    c_[1] = first.c;
+    s_[1] = first.s;
     for (int m = 2; m <= n; ++m) {
       c_[m] = c_[m - 1] * c_[1] - s_[m - 1] * s_[1];
       s_[m] = s_[m - 1] * c_[1] + c_[m - 1] * s_[1];
@@ -34,9 +30,14 @@ class MultipleAngles {
   }
   // cos and sin of m times the angle, m from -n to n.
   CosSin Of(int m) const { return m >= 0 ? CosSin{c_[m], s_[m]} : CosSin{c_[-m], -s_[-m]}; }
+  // cos and sin of m times the angle, m from 0 to n.
+  double Cos(int m) const { return c_[m]; }
+  double Sin(int m) const { return s_[m]; }
 
  private:
-  std::array<double, kMax + 1> c_{}, s_{};
+  // Left unset beyond n: a series sets up to a few dozen of these per
+  // evaluation, and clearing them all would cost more than the recurrence.
+  std::array<double, kMax + 1> c_, s_;
 };
 
 }  // namespace vostrane

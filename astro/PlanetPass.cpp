@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/AsteroidPositions.h"
 #include "astro/BodySlots.h"
 #include "astro/EphemerisEngine.h"
@@ -19,7 +20,8 @@ namespace {
 // converts every slot with the same obliquity.
 Equatorial EclToEquCs(double b, double l, double cosE, double sinE) {
   const double br = b * kRadPerDeg, lr = l * kRadPerDeg;
-  const double sinL = std::sin(lr), cosL = std::cos(lr), sinB = std::sin(br), cosB = std::cos(br);
+  const CosSin csL = CosSinOf(lr), csB = CosSinOf(br);
+  const double sinL = csL.s, cosL = csL.c, sinB = csB.s, cosB = csB.c;
   const double y = sinL * cosB * cosE - sinB * sinE;
   const double x = cosL * cosB;
   Equatorial q;

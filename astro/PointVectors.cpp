@@ -3,14 +3,16 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 
 namespace vostrane {
 
 void SetPositionFromPolar(SlotVector& v, double lon, double lat, double dist) {
   const double l = lon * kRadPerDeg, b = lat * kRadPerDeg;
-  v.x = dist * std::cos(b) * std::cos(l);
-  v.y = dist * std::cos(b) * std::sin(l);
-  v.z = dist * std::sin(b);
+  const CosSin csB = CosSinOf(b), csL = CosSinOf(l);
+  v.x = dist * csB.c * csL.c;
+  v.y = dist * csB.c * csL.s;
+  v.z = dist * csB.s;
 }
 
 GeoResult Geocon(const SlotVector& helio, const SlotVector& sun) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/HouseSystems.h"
 
 namespace vostrane {
@@ -65,27 +66,77 @@ void PlacidusCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c
   PlacidusCuspsIterated(f, angles, c, kPlacidusMaxIterations);
 }
 
+namespace {
+
+constexpr double kPlacidusDivisor[4] = {3.0, 1.5, 1.5, 3.0};
+
+// The right ascension s of intermediate cusp i (0 to 3: cusps 11, 12, 2, 3)
+// is the fixed point of s = R + q(s), with q(s) = arccos(-k sin s) / f for
+// cusps 11 and 12 and pi - arccos(k sin s) / f for cusps 2 and 3, where
+// k = tan e tan phi and f the cusp's divisor. One step of the plain
+// iteration:
+double PlacidusStep(double ramc, double tanE, double tanPhi, int i, double s) {
+  double x = tanE * std::sin(s) * tanPhi;
+  if (i < 2) x = -x;
+  double q = ArcCos(x) / kPlacidusDivisor[i];
+  if (i >= 2) q = kPi - q;
+  return ramc + q;
+}
+
+// The fixed point by Newton's method, for |k| < 1 (below the polar
+// circles). There q'(s) = k cos s / (f sqrt(1 - x^2)) for all four cusps, and
+// |q'| <= |k| / f < 2/3 everywhere: the fixed point is unique and the plain
+// iteration converges to it. Newton's method reaches it in a few steps
+// where the plain iteration takes a dozen or more; the two results differ
+// by less than the plain iteration's own tolerance. Returns false (and
+// leaves s) if the steps do not settle.
+bool PlacidusNewton(double ramc, double k, int i, double& s) {
+  const double f = kPlacidusDivisor[i];
+  double t = s;
+  for (int step = 0; step < 20; ++step) {
+    const CosSin csT = CosSinOf(t);
+    const double sinT = csT.s, cosT = csT.c;
+    const double x = i < 2 ? -k * sinT : k * sinT;
+    const double root = std::sqrt(1.0 - x * x);
+    double q = (kPi / 2.0 - std::atan(x / root)) / f;
+    if (i >= 2) q = kPi - q;
+    const double h = ramc + q - t;
+    const double slope = k * cosT / (f * root) - 1.0;
+    const double change = h / slope;
+    t -= change;
+    if (!std::isfinite(t)) return false;
+    if (std::fabs(change) < kPlacidusTolerance) {
+      s = t;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 void PlacidusCuspsIterated(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c,
                            int iterations) {
   // Cusps 11, 12 at a third and two thirds of the diurnal semi-arc, cusps
   // 2, 3 at two thirds and a third of the nocturnal one, each found by
   // iterating on the cusp's own declination.
-  static constexpr double kDivisor[4] = {3.0, 1.5, 1.5, 3.0};
   c[1] = angles.asc;
   c[4] = ModAngle(360.0, angles.mc + 180.0);
   const double tanE = std::tan(f.e);
   const double tanPhi = std::tan(f.phi);
+  const double k = tanE * tanPhi;
+  // Newton's method stands in for the iteration run to convergence only;
+  // a given number of plain steps is always taken as it is.
+  const bool newton = iterations == kPlacidusMaxIterations && std::fabs(k) < 1.0;
   for (int i = 0; i < 4; ++i) {
     double s = f.ramc + kQuadrantSteps[i] * kRadPerDeg;
-    for (int step = 0; step < iterations; ++step) {
-      double x = tanE * std::sin(s) * tanPhi;
-      if (i < 2) x = -x;
-      double q = ArcCos(x) / kDivisor[i];
-      if (i >= 2) q = kPi - q;
-      const double next = f.ramc + q;
-      const bool converged = std::fabs(next - s) < kPlacidusTolerance;
-      s = next;
-      if (converged) break;
+    if (!newton || !PlacidusNewton(f.ramc, k, i, s)) {
+      for (int step = 0; step < iterations; ++step) {
+        const double next = PlacidusStep(f.ramc, tanE, tanPhi, i, s);
+        const bool converged = std::fabs(next - s) < kPlacidusTolerance;
+        s = next;
+        if (converged) break;
+      }
     }
     double l = std::atan(std::tan(s) / std::cos(f.e)) * kDegPerRad;
     if (l < 0.0) l += 360.0;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "astro/AngleHelpers.h"
+#include "astro/CosSin.h"
 #include "astro/MultipleAngles.h"
 
 namespace vostrane {
@@ -13,8 +14,6 @@ namespace vostrane {
 namespace {
 
 double Wrap(double x) { return ModAngle(360.0, x); }
-double SinDeg(double x) { return std::sin(x * kRadPerDeg); }
-double CosDeg(double x) { return std::cos(x * kRadPerDeg); }
 
 }  // namespace
 
@@ -29,22 +28,24 @@ OrbitPosition ElementOrbit(double Mdeg, double Ldeg, double ideg, double Ndeg, d
   }
   const double v = 2.0 * std::atan(std::sqrt(std::fabs((1 + e) / (1 - e))) * std::tan(E / 2));
   const double u = ModAngle(2 * kPi, v - M + L) - N;
-  double l = std::atan(std::tan(u) * std::cos(i));
+  const CosSin csU = CosSinOf(u), csI = CosSinOf(i), csE = CosSinOf(E);
+  double l = std::atan(std::tan(u) * csI.c);
   if (l < 0) l += kPi;
-  if (std::sin(u) < 0) l += kPi;
+  if (csU.s < 0) l += kPi;
   OrbitPosition p;
   p.lon = ModAngle(360.0, (N + l) * kDegPerRad);
-  p.lat = std::asin(std::sin(u) * std::sin(i)) * kDegPerRad;
-  p.dist = a * (1 - e * std::cos(E));
-  const double n = 0.01720209895 / ((1 - e * std::cos(E)) * std::pow(a, 1.5));
-  const double vp = -a * n * std::sin(E);
-  const double vq = a * n * std::sqrt(1 - e * e) * std::cos(E);
+  p.lat = std::asin(csU.s * csI.s) * kDegPerRad;
+  p.dist = a * (1 - e * csE.c);
+  const double n = 0.01720209895 / ((1 - e * csE.c) * std::pow(a, 1.5));
+  const double vp = -a * n * csE.s;
+  const double vq = a * n * std::sqrt(1 - e * e) * csE.c;
   const double w = ModAngle(2 * kPi, L - M - N);
-  const double a1 = vp * std::cos(w) - vq * std::sin(w);
-  const double a2 = vp * std::sin(w) + vq * std::cos(w);
-  p.vec.vx = a1 * std::cos(N) - a2 * std::cos(i) * std::sin(N);
-  p.vec.vy = a1 * std::sin(N) + a2 * std::cos(i) * std::cos(N);
-  p.vec.vz = a2 * std::sin(i);
+  const CosSin csW = CosSinOf(w), csN = CosSinOf(N);
+  const double a1 = vp * csW.c - vq * csW.s;
+  const double a2 = vp * csW.s + vq * csW.c;
+  p.vec.vx = a1 * csN.c - a2 * csI.c * csN.s;
+  p.vec.vy = a1 * csN.s + a2 * csI.c * csN.c;
+  p.vec.vz = a2 * csI.s;
   return p;
 }
 
@@ -70,15 +71,17 @@ SunVectorResult SunVector(double d, std::span<const SolarTerm> table) {
     arg[k] = Wrap(kSolarArguments[k].value + kSolarArguments[k].rate * d + kSolarArguments[k].quad * T2);
   // cos(phase - g) with g = j arg + k M from the multiples of each argument.
   std::array<int, 7> maxJ{};
+  std::array<bool, 7> used{};
   int maxK = 0;
   for (const SolarTerm& s : table) {
     if (s.index < 1 || s.index > 6) continue;
+    used[s.index] = true;
     maxJ[s.index] = std::max(maxJ[s.index], std::abs(s.j));
     maxK = std::max(maxK, std::abs(s.k));
   }
   std::array<MultipleAngles, 7> multiples;
   for (int k = 1; k <= 6; ++k)
-    if (maxJ[k] > 0) multiples[k].Set(arg[k] * kRadPerDeg, std::min(maxJ[k], MultipleAngles::kMax));
+    if (used[k]) multiples[k].Set(arg[k] * kRadPerDeg, std::min(maxJ[k], MultipleAngles::kMax));
   MultipleAngles mM;
   mM.Set(M * kRadPerDeg, std::min(maxK, MultipleAngles::kMax));
   double sum = 0;

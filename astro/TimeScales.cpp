@@ -26,7 +26,9 @@ struct TimeArguments {
 long double NutationInObliquity(long double t, long double moonLong, long double node,
                                 long double sunLong, long double sunAnomaly,
                                 long double moonAnomaly) {
-  auto c = [](long double deg) { return std::cos(deg * kRadPerDegExt); };
+  // The sums run in extended precision; each cosine is taken in double
+  // precision, which holds its terms far below a thousandth of an arc second.
+  auto c = [](long double deg) -> long double { return std::cos(static_cast<double>(deg * kRadPerDegExt)); };
   return (9.21L + 0.00091L * t) * c(node) + (0.5522L - 0.00029L * t) * c(2 * sunLong) -
          0.0904L * c(2 * node) + 0.0884L * c(2 * moonLong) + 0.0216L * c(2 * sunLong + sunAnomaly) +
          0.0183L * c(2 * moonLong - node) + 0.0113L * c(2 * moonLong + moonAnomaly) -

@@ -60,7 +60,8 @@ long double BuiltInAyanamsaK(long double t, long double meanNodeDeg) {
   // Twice the Moon's mean longitude; reduced first so that the sine of the
   // large angle keeps its precision.
   const long double twoL = ModAngleExt(360, (259205536.0L * t + 2013816.0L) / 3600.0L);
-  return (17.23L * std::sin(meanNodeDeg * kRad) + 1.27L * std::sin(twoL * kRad) -
+  auto sinDeg = [&](long double deg) -> long double { return std::sin(static_cast<double>(deg * kRad)); };
+  return (17.23L * sinDeg(meanNodeDeg) + 1.27L * sinDeg(twoL) -
           t * (5025.64L + 1.11L * t) - 84038.27L) /
          3600.0L;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "astro/AngleHelpers.h"
 
@@ -18,6 +19,26 @@ TEST(AngleHelpers, ModAngleReducesIntoRange) {
   EXPECT_EQ(ModAngle(360.0, -5e-9), 0.0);
   EXPECT_EQ(ModAngle(2 * kPi, -9.9e-9), 0.0);
   EXPECT_GT(ModAngle(360.0, 2e-8), 0.0);
+}
+
+// Within one turn of the range the reduction takes a shortcut; it gives the
+// extended-precision reduction's value (to the last bit below 0).
+TEST(AngleHelpers, ModAngleShortcutsMatchTheFullReduction) {
+  std::mt19937_64 random(7);
+  for (double m : {360.0, 2 * kPi}) {
+    std::uniform_real_distribution<double> x(-2 * m, 2 * m);
+    for (int i = 0; i < 100000; ++i) {
+      const double v = x(random);
+      const double full = static_cast<double>(ModAngleExt(m, v));
+      const double r = ModAngle(m, v);
+      if (v >= 0)
+        EXPECT_EQ(r, full >= m ? 0.0 : full) << v;
+      else
+        EXPECT_NEAR(r, full, 1e-13) << v;
+      EXPECT_GE(r, 0.0);
+      EXPECT_LT(r, m);
+    }
+  }
 }
 
 TEST(AngleHelpers, ModAngleNeverReturnsTheModulus) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/batch/BatchCommands.h"
+#include "tools/batch/SiblingProgram.h"
 
 #ifdef VOSTRANE_BATCH_RENDER
 #include <QGuiApplication>
@@ -204,6 +205,11 @@ int RunRender(const Args& args) {
   if (status == 0) std::printf("%s\n", path.c_str());
   return status;
 }
+
+#elif defined(VOSTRANE_BATCH_RENDER_PROGRAM)
+
+// The drawing program of the same build takes over (see CMakeLists.txt).
+int RunRender(const Args& args) { return RunSiblingProgram(VOSTRANE_BATCH_RENDER_PROGRAM, "render", args); }
 
 #else
 
