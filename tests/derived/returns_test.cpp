@@ -6,6 +6,7 @@
 #include "astro/DeltaT.h"
 #include "astro/PlanetPass.h"
 #include "astro/TimeScales.h"
+#include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
 #include "platform/ScriptedMessageService.h"
 #include "shell/Calendar.h"
@@ -24,13 +25,7 @@ class Sky {
   ChartEntry At(double julday) {
     ChartEntry e;
     e.InitNewEntry(zodiac_, 0);
-    const CalendarDateTime m = JulianDayToDate(julday);
-    e.setMonth(m.date.month);
-    e.setDay(m.date.day);
-    e.setYear(m.date.year);
-    e.setHours(m.time.hours);
-    e.setMinutes(m.time.minutes);
-    e.setSeconds(m.time.seconds);
+    SetGreenwichMoment(e, julday);
     CalcTimeScales(e);
     CalcDeltaT(e);
     CalPlanH(e, theory_);
