@@ -26,7 +26,7 @@ class Driver {
          bool geocentricLatitude)
       : progress_(progress), nameFile_(nameFile), calc_(calculator), geoLat_(geocentricLatitude) {}
 
-  void Run() {
+  int Run() {
     progress_.SetStepCaption(kCaptionFor);
     const int count = CountEntries();
     // A level can be at most count - 1 in a real chain of derived charts; a
@@ -44,6 +44,7 @@ class Driver {
       }
     }
     SessionAccess('C', scratch_);
+    return failedDerived_;
   }
 
  private:
@@ -77,6 +78,7 @@ class Driver {
     if (auto error = calc_.Derived(work, base, haveSecond ? &second : nullptr, geoLat_)) {
       ShowMessage("Entry " + std::to_string(record) + " (" + entry.name() + "): " + *error,
                   MsgIcon::Warning);
+      ++failedDerived_;
       return false;
     }
     entry = work;
@@ -132,6 +134,7 @@ class Driver {
   ChartCalculator& calc_;
   bool geoLat_;
   ChartEntry scratch_;
+  int failedDerived_ = 0;
 };
 
 }  // namespace
@@ -164,14 +167,14 @@ void ApplyUserZodiacOffset(ChartEntry& entry, double offset) {
       entry.setBody(array, slot, OneStepInto360(entry.body(array, slot) - offset));
 }
 
-void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
-                      ChartCalculator& calculator, bool geocentricLatitude) {
-  Driver(progress, nameFile, calculator, geocentricLatitude).Run();
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
+                     ChartCalculator& calculator, bool geocentricLatitude) {
+  return Driver(progress, nameFile, calculator, geocentricLatitude).Run();
 }
 
-void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile) {
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile) {
   AstroCalculator calculator;
-  CalcTheHouAndPla(progress, nameFile, calculator, Control().geocentricLatitude());
+  return CalcTheHouAndPla(progress, nameFile, calculator, Control().geocentricLatitude());
 }
 
 }  // namespace vostrane

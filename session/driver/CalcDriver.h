@@ -19,13 +19,15 @@ inline constexpr const char* kCaptionHouses = "Calculating Houses for:";
 inline constexpr const char* kCaptionPlanets = "Calculating Planets for:";
 
 // Calculates every entry of "INPUT.FIL" in place and closes the file.
-// Session file failures end the program with their message.
-void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
-                      ChartCalculator& calculator, bool geocentricLatitude);
+// Session file failures end the program with their message. Returns the
+// number of derived charts that could not be made (each was reported and
+// left incomplete).
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
+                     ChartCalculator& calculator, bool geocentricLatitude);
 
 // The same with the calculation library and the control record's
 // geocentric-latitude setting.
-void CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile);
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile);
 
 // Subtracts the offset from the node, the angles, the cusps and the
 // longitudes, heliocentric longitudes and right ascensions of slots 0..30,

@@ -110,6 +110,18 @@ TEST_F(BatchDerive, RequestsThatCannotBeMetSayWhyAndLeaveTheSession) {
   EXPECT_EQ(folder_.Read("INPUT.FIL"), before);
 }
 
+TEST_F(BatchDerive, ACalculationWithAChartThatCannotBeMadeFails) {
+  // Ada's Saturn returns in 2275 and next in about 2304, after the last year
+  // an entry can hold: the search finds nothing, and calc must say so.
+  EXPECT_EQ(Ok("derive 1 planet-return Saturn 01/01/2280"), "3\n");
+  int status = 0;
+  const std::string out = RunBatch("calc", &status, true);
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(out.find("1 derived chart could not be made"), std::string::npos) << out;
+  // The natal charts are calculated all the same.
+  EXPECT_GT(JsonNumbers(Ok("dump 2"), "julday").at(0), 2400000.0);
+}
+
 }  // namespace
 }  // namespace vostrane
 

@@ -38,7 +38,7 @@ int RunCalc(const Args& args) {
   const bool nameFileBroken = FileExists(kNamesFileName) && !OpenNamesTable();
   SilentProgress progress;
   NameTableWriteBack nameFile(NamesTable());
-  CalcTheHouAndPla(progress, nameFile);
+  const int failedDerived = CalcTheHouAndPla(progress, nameFile);
   CloseNamesTable();
   if (ControlFileIsOpen()) CloseControlFile();
   // Every entry is calculated in INPUT.FIL all the same; a write-back that
@@ -46,6 +46,11 @@ int RunCalc(const Args& args) {
   if (nameFileBroken) {
     std::fprintf(stderr, "vostrane-batch: %s could not be opened; no calculated values were stored there\n",
                  kNamesFileName);
+    return 1;
+  }
+  if (failedDerived > 0) {
+    std::fprintf(stderr, "vostrane-batch: %d derived chart%s could not be made and stay%s uncalculated\n",
+                 failedDerived, failedDerived == 1 ? "" : "s", failedDerived == 1 ? "s" : "");
     return 1;
   }
   if (const int failed = nameFile.FailedWriteBacks(); failed > 0) {
