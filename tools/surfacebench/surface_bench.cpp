@@ -22,16 +22,14 @@ using namespace vostrane;
 
 constexpr double kRad = 3.14159265358979323846 / 180;
 
-void DrawPage(DrawingSurface& s) {
+// Where the benchmark's wheel stands: its centre and radius.
+struct WheelPlace {
+  int cx = 0, cy = 0, r = 0;
+};
+
+// Header.
+void DrawHeader(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
-  SurfaceStyle style;
-  style.ringLineStyle = 'T';
-  style.frameColour = 1;
-  const int r = static_cast<int>(m.width * 0.28);
-  const int cx = m.PageX(3160), cy = m.PageY(3024);
-  style.doubleInset = r / 100;
-  s.SetStyle(style);
-  // Header.
   s.SetFont('I', 10, 1, 'N');
   s.SetTextRow(m.y0);
   for (int line = 0; line < 4; ++line) {
@@ -40,7 +38,12 @@ void DrawPage(DrawingSurface& s) {
     s.TextAt(m.x0 + m.width * 7 / 10, s.TextRow(), "Vienna, Austria");
     s.NextLine();
   }
-  // Rings and the degree scale.
+}
+
+// Rings and the degree scale.
+void DrawRingsAndScale(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
+  const PageMetrics& m = s.Metrics();
   s.SetRingPen();
   for (double f : {1.0, 1.0367, 0.53, 0.439}) s.Circle(cx, cy, static_cast<int>(r * f));
   s.SetPenWidth(m.baseWidth);
@@ -51,7 +54,11 @@ void DrawPage(DrawingSurface& s) {
            cx - static_cast<int>(r * l * std::cos(a)),
            cy + static_cast<int>(r * l * m.k * std::sin(a)));
   }
-  // Cusp lines and labels.
+}
+
+// Cusp lines and labels.
+void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   s.SetFont('H', 9, 5, 'B');
   for (int j = 0; j < 12; ++j) {
     const double a = (j * 30 + 7) * kRad;
@@ -65,7 +72,11 @@ void DrawPage(DrawingSurface& s) {
     s.DrawNumberWithMark(j * 4, lx + 20, ly, 'C', 'H', 'M', 0, 5);
   }
   s.SetPenStyle(kPenSolid);
-  // Glyph columns of twenty points.
+}
+
+// Glyph columns of twenty points.
+void DrawGlyphColumns(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   for (int p = 0; p < 20; ++p) {
     const double a = (p * 17 + 3) * kRad;
     const double radii[5] = {0.95, 0.85, 0.76, 0.67, 0.58};
@@ -80,7 +91,11 @@ void DrawPage(DrawingSurface& s) {
       if (item == 4 && p % 4 == 0) s.DrawGlyph('L', '\\', x, 'C', y);
     }
   }
-  // Aspect lines.
+}
+
+// Aspect lines.
+void DrawAspectLines(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   for (int i = 0; i < 40; ++i) {
     const double a = i * 37 * kRad, b = (i * 37 + 120) * kRad;
     s.SetPenColour(i % 2 ? 4 : 9);
@@ -88,7 +103,11 @@ void DrawPage(DrawingSurface& s) {
     s.Line(cx - static_cast<int>(0.439 * r * std::cos(a)), cy + static_cast<int>(0.439 * r * std::sin(a)),
            cx - static_cast<int>(0.439 * r * std::cos(b)), cy + static_cast<int>(0.439 * r * std::sin(b)));
   }
-  // Position table: eighteen rows of longitude, declination and speed.
+}
+
+// Position table: eighteen rows of longitude, declination and speed.
+void DrawPositionTable(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
   s.SetFont('H', 8, 0, 'N');
   const int tx = m.PageX(15), ty = m.PageY(5434);
   for (int row = 0; row < 18; ++row) {
@@ -101,14 +120,22 @@ void DrawPage(DrawingSurface& s) {
     s.DrawValue(after + 10 * m.charWidth, y, 'N', 2, 0, 'H', 'Y', 'Y', 'Y', row * 0.1 - 0.5);
   }
   s.Frame(tx, ty, tx + m.width / 4, ty + 21 * m.lineHeight, 'Y');
-  // Legends: 40 rows of glyph and name.
+}
+
+// Legends: 40 rows of glyph and name.
+void DrawLegends(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
   for (int row = 0; row < 40; ++row) {
     const int x = m.PageX(row < 20 ? 6368 : 8290), y = m.PageY(735) + (row % 20) * m.lineHeight;
     int gx = x;
     s.DrawGlyph('P', row % 20, gx, 'X', y);
     s.TextAt(gx + m.gapX, y, "Name of point");
   }
-  // Aspect grid: 13 x 13 cells, glyph and orb in the lower triangle.
+}
+
+// Aspect grid: 13 x 13 cells, glyph and orb in the lower triangle.
+void DrawAspectGrid(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
   const int gl = m.PageX(5870), gt = m.PageY(5650), gr = m.PageX(10000), gb = m.PageY(9520);
   const int cw = (gr - gl) / 13, ch = (gb - gt) / 13;
   s.SetPenColour(1);
@@ -123,6 +150,27 @@ void DrawPage(DrawingSurface& s) {
       s.DrawGlyph('A', (j + c) % 10, x, 'C', gt + j * ch + ch / 4);
       s.DrawValue(gl + c * cw, gt + j * ch + ch * 3 / 4, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
     }
+}
+
+void DrawPage(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
+  SurfaceStyle style;
+  style.ringLineStyle = 'T';
+  style.frameColour = 1;
+  WheelPlace w;
+  w.r = static_cast<int>(m.width * 0.28);
+  w.cx = m.PageX(3160);
+  w.cy = m.PageY(3024);
+  style.doubleInset = w.r / 100;
+  s.SetStyle(style);
+  DrawHeader(s);
+  DrawRingsAndScale(s, w);
+  DrawCusps(s, w);
+  DrawGlyphColumns(s, w);
+  DrawAspectLines(s, w);
+  DrawPositionTable(s);
+  DrawLegends(s);
+  DrawAspectGrid(s);
   s.SetFont('I', 8, 8, 'I');
   s.TextAt(m.x0, m.y0 + m.height - 3 * m.lineHeight, "Vostrane chart wheel");
 }
