@@ -18,8 +18,11 @@ namespace {
 constexpr double kWideOrb = 9.9917;
 constexpr int kSmallestCellFont = 4;
 
+// The grid's margins inside its area: top and bottom as shares of the
+// usable page height, left and right of its width (the bottom and left ones
+// move outwards).
 struct Margins {
-  double m1 = 0, m2 = 0, m3 = 0, m4 = 0;
+  double top = 0, bottom = 0, left = 0, right = 0;
 };
 
 Margins GridMargins(const GridSettings& g, bool single) {
@@ -41,12 +44,12 @@ Margins GridMargins(const GridSettings& g, bool single) {
       break;
   }
   if (g.rightToLeft && single) {
-    m.m1 *= 2;
-    m.m4 *= 2;
-    m.m2 /= 2;
-    m.m3 /= 2;
+    m.top *= 2;
+    m.right *= 2;
+    m.bottom /= 2;
+    m.left /= 2;
   } else if (g.repeat) {
-    m.m1 *= 2;
+    m.top *= 2;
   }
   return m;
 }
@@ -134,17 +137,18 @@ GridLayout ComputeGridLayout(const WheelPage& page, int grid) {
   g.B0 = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
   if (g.across.empty() || set.Items() == 0) return g;
 
-  const Margins mg = GridMargins(set, g.single);
-  g.t = g.T0 + RoundEven(m.height * mg.m1);
-  g.b = g.B0 + RoundEven(m.height * mg.m2);
-  g.l = g.L0 - RoundEven(m.width * mg.m3);
-  g.r = g.R0 - RoundEven(m.width * mg.m4);
-  const int nf = static_cast<int>(g.across.size()), ns = static_cast<int>(g.down.size());
-  g.cw = (g.r - g.l) / (nf + 1);
-  g.ch = (g.b - g.t) / (ns + 1);
+  const Margins margins = GridMargins(set, g.single);
+  g.t = g.T0 + RoundEven(m.height * margins.top);
+  g.b = g.B0 + RoundEven(m.height * margins.bottom);
+  g.l = g.L0 - RoundEven(m.width * margins.left);
+  g.r = g.R0 - RoundEven(m.width * margins.right);
+  // One column and one row more than points: the edge glyphs' band.
+  const int columns = static_cast<int>(g.across.size()) + 1, rows = static_cast<int>(g.down.size()) + 1;
+  g.cw = (g.r - g.l) / columns;
+  g.ch = (g.b - g.t) / rows;
   if (g.cw <= 0 || g.ch <= 0) return g;
-  g.r = g.l + (nf + 1) * g.cw;
-  g.b = g.t + (ns + 1) * g.ch;
+  g.r = g.l + columns * g.cw;
+  g.b = g.t + rows * g.ch;
   g.f = set.frame && page.setup.doubleLines ? page.setup.u : 0;
   g.fk = RoundEven(g.f * m.k);
   g.drawn = true;
@@ -171,7 +175,7 @@ constexpr double kFirstOfTwoStart = 0.05;   // start of the first of two items
 constexpr double kSecondOfTwoStart = 0.25;  // start of the second of two items
 constexpr double kOrbMarkStart = 0.7;       // applying/separating mark after a narrow orb
 constexpr double kWideOrbMarkStart = 0.8;   // mark after a wide orb, before its pull-back
-constexpr double kWideOrbMarkPullBack = 0.05;
+constexpr double kWideOrbMarkPullBack = 0.05;  // which the mark after a wide orb moves back
 
 // Where the items of every cell stand and how large they are drawn.
 struct CellStyle {
@@ -217,14 +221,15 @@ void DrawGridLines(const WheelPage& page, const GridLayout& g) {
   s.SetPenWidth(page.M().baseWidth);
   s.SetPenColour(page.def.I32(wo::frameColour));
   const CellSpans spans = GridCellSpans(g);
+  const int cellWidth = g.cw, cellHeight = g.ch;
   for (int i = 0; i <= down; ++i) {
     int from = across + 1, to = 0;
     for (int r : {i - 1, i})
       if (r >= 0 && r < down && spans.rowColumns[r].second > 0)
         from = std::min(from, spans.rowColumns[r].first), to = std::max(to, spans.rowColumns[r].second);
     if (to == 0) continue;
-    const int y = g.t + i * g.ch;
-    s.Line(g.l + from * g.cw, y, g.l + (to + 1) * g.cw, y);
+    const int y = g.t + i * cellHeight;
+    s.Line(g.l + from * cellWidth, y, g.l + (to + 1) * cellWidth, y);
   }
   for (int c = 1; c <= across + 1; ++c) {
     int from = down, to = -1;
@@ -232,8 +237,8 @@ void DrawGridLines(const WheelPage& page, const GridLayout& g) {
       if (col >= 1 && col <= across && spans.columnRows[col].second >= 0)
         from = std::min(from, spans.columnRows[col].first), to = std::max(to, spans.columnRows[col].second);
     if (to < 0) continue;
-    const int x = g.l + c * g.cw;
-    s.Line(x, g.t + from * g.ch, x, g.t + (to + 1) * g.ch);
+    const int x = g.l + c * cellWidth;
+    s.Line(x, g.t + from * cellHeight, x, g.t + (to + 1) * cellHeight);
   }
 }
 
@@ -412,8 +417,9 @@ GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSett
   CellPlace cell;
   cell.a = g.across[k - 1];
   cell.b = g.down[j];
-  cell.left = g.l + g.cw / 10 + g.VisualColumn(k) * g.cw;
-  const int baseline = g.t + RoundEven(kCellBaseline * g.ch) + g.VisualRow(j) * g.ch;
+  const int cellWidth = g.cw, cellHeight = g.ch;
+  cell.left = g.l + cellWidth / 10 + g.VisualColumn(k) * cellWidth;
+  const int baseline = g.t + RoundEven(kCellBaseline * cellHeight) + g.VisualRow(j) * cellHeight;
   cell.glyphLine = baseline + st.lift - (st.items - 1) * st.spacing;
   cell.orbLine = baseline + st.lift - st.orbRow * st.spacing;
   cell.distanceLine = baseline + st.lift;
