@@ -298,7 +298,8 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
   const int gridSize = def.I16(wo::gridGlyphSize) > 0 ? def.I16(wo::gridGlyphSize) : 10;
   st.glyphSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, 'N');
-    return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) && s.TextHeight("n") <= st.lineRoom + 1;
+    return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) &&
+           s.TextHeight("n") <= st.lineRoom + 1;
   });
   st.textSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, 'N');
@@ -344,7 +345,8 @@ void FindCellAspects(const WheelPage& page, const GridSettings& set, const CellS
 
 // The short name of an aspect without a glyph; the first of two named
 // aspects is cut to two letters, in lower case when that is narrower.
-std::string CellAspectName(const WheelPage& page, const CellStyle& st, const FoundAspect& aspect, bool cutShort) {
+std::string CellAspectName(const WheelPage& page, const CellStyle& st, const FoundAspect& aspect,
+                           bool cutShort) {
   std::string name = page.aspects.set.ShortName(aspect.aspect);
   if (!cutShort) return name;
   name = name.substr(0, 2);
@@ -412,8 +414,8 @@ void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlac
 }
 
 // Draws the cell of the k-th point across and the j-th point down.
-GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSettings& set, const CellStyle& st,
-                      int k, int j) {
+GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSettings& set,
+                      const CellStyle& st, int k, int j) {
   CellPlace cell;
   cell.a = g.across[k - 1];
   cell.b = g.down[j];
@@ -425,7 +427,8 @@ GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSett
   cell.distanceLine = baseline + st.lift;
   FindCellAspects(page, set, st, cell);
   int32_t colour = st.cellColour;
-  if (!cell.listed.empty()) colour = AspectColour(page.aspects.Entry(cell.listed.back().aspect), page.s.Device());
+  if (!cell.listed.empty())
+    colour = AspectColour(page.aspects.Entry(cell.listed.back().aspect), page.s.Device());
 
   if (set.glyphs != 'N') DrawCellAspects(page, g, st, cell);
   const bool orbShown = set.orbs && !cell.listed.empty();

@@ -86,8 +86,8 @@ RingCharts CopyRingCharts(const WheelPageInput& in, int count) {
 
 // The style adjusted for what the page draws, the surface's line style and
 // the aspect set; returns the wheel setup from the surface's page metrics.
-WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& aspects, const WheelPageInput& in,
-                        char category, const std::string& anglesPath) {
+WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& aspects,
+                        const WheelPageInput& in, char category, const std::string& anglesPath) {
   // Aspect lines in the centre need the house ring and the aspect circle.
   const char lines = def.Letter(wo::aspectLines);
   if (lines != 'N' && lines != 'P') {

@@ -151,7 +151,8 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, char column, in
     case 'G': s.DrawLongitude(left, row, font, 'W', 'N', 'N', e.body(BodyArray::HLon, slot)); break;
     case 'H': s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
     case 'I':
-      s.DrawLongitude(left, row, font, 'W', 'N', 'N', Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
+      s.DrawLongitude(left, row, font, 'W', 'N', 'N',
+                      Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
       break;
     case 'J':
       s.DrawLongitude(left, row, font, 'W', 'N', 'N', Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));

@@ -129,8 +129,9 @@ bool ReadRingCharts(const RenderRequest& r, std::vector<ChartEntry>& charts) {
   return true;
 }
 
-bool RenderPdf(const std::string& path, const DrawingSettings& settings, const std::array<std::string, 16>& fonts,
-               WheelPageAssembler& assembler, const WheelPageInput& page, SurfaceHost& host) {
+bool RenderPdf(const std::string& path, const DrawingSettings& settings,
+               const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
+               const WheelPageInput& page, SurfaceHost& host) {
   PrinterSurface printer(settings.printer);
   printer.SetPdfOutput(path);
   printer.SetPdfResolution(600);
@@ -140,7 +141,8 @@ bool RenderPdf(const std::string& path, const DrawingSettings& settings, const s
   return printer.EndDocument() && drawn && !printer.WriteFailed();
 }
 
-std::string PageDataJson(const WheelPageAssembler& assembler, const PageMetrics& m, std::vector<PageItem> items) {
+std::string PageDataJson(const WheelPageAssembler& assembler, const PageMetrics& m,
+                         std::vector<PageItem> items) {
   batch::PageData data;
   data.width = m.pageWidth;
   data.height = m.pageHeight;

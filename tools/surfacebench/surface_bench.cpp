@@ -21,6 +21,14 @@ namespace {
 using namespace vostrane;
 
 constexpr double kRad = 3.14159265358979323846 / 180;
+// The wheel's rings as shares of its radius.
+constexpr double kScaleOuter = 1.0367;    // outer edge of the degree scale and its 30-degree ticks
+constexpr double kFiveDegreeTick = 1.013;  // end of the 5-degree ticks
+constexpr double kOneDegreeTick = 1.005;   // end of the 1-degree ticks
+constexpr double kHouseRing = 0.53;        // the house ring
+constexpr double kAspectCircle = 0.439;    // the circle the aspect lines and cusps start on
+constexpr double kCuspLabels = 1.09;       // the cusp labels outside the scale
+constexpr double kWheelRadiusShare = 0.28;  // the wheel's radius, of the usable width
 
 // Where the benchmark's wheel stands: its centre and radius.
 struct WheelPlace {
@@ -45,11 +53,11 @@ void DrawRingsAndScale(DrawingSurface& s, const WheelPlace& w) {
   const int cx = w.cx, cy = w.cy, r = w.r;
   const PageMetrics& m = s.Metrics();
   s.SetRingPen();
-  for (double f : {1.0, 1.0367, 0.53, 0.439}) s.Circle(cx, cy, static_cast<int>(r * f));
+  for (double f : {1.0, kScaleOuter, kHouseRing, kAspectCircle}) s.Circle(cx, cy, static_cast<int>(r * f));
   s.SetPenWidth(m.baseWidth);
   for (int i = 0; i < 360; ++i) {
     const double a = i * kRad;
-    const double l = i % 30 == 0 ? 1.0367 : i % 5 == 0 ? 1.013 : 1.005;
+    const double l = i % 30 == 0 ? kScaleOuter : i % 5 == 0 ? kFiveDegreeTick : kOneDegreeTick;
     s.Line(cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * m.k * std::sin(a)),
            cx - static_cast<int>(r * l * std::cos(a)),
            cy + static_cast<int>(r * l * m.k * std::sin(a)));
@@ -63,9 +71,11 @@ void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
   for (int j = 0; j < 12; ++j) {
     const double a = (j * 30 + 7) * kRad;
     s.SetPenStyle(j == 4 ? kPenDashed : kPenSolid);
-    s.Line(cx - static_cast<int>(0.439 * r * std::cos(a)), cy + static_cast<int>(0.439 * r * std::sin(a)),
-           cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * std::sin(a)));
-    const int lx = cx - static_cast<int>(1.09 * r * std::cos(a)), ly = cy + static_cast<int>(1.09 * r * std::sin(a));
+    s.Line(cx - static_cast<int>(kAspectCircle * r * std::cos(a)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(a)), cx - static_cast<int>(r * std::cos(a)),
+           cy + static_cast<int>(r * std::sin(a)));
+    const int lx = cx - static_cast<int>(kCuspLabels * r * std::cos(a));
+    const int ly = cy + static_cast<int>(kCuspLabels * r * std::sin(a));
     s.DrawNumberWithMark(j + 3, lx - 20, ly, 'C', 'H', 'D', 0, 5);
     int gx = lx;
     s.DrawGlyph('S', j, gx, 'C', ly);
@@ -100,8 +110,10 @@ void DrawAspectLines(DrawingSurface& s, const WheelPlace& w) {
     const double a = i * 37 * kRad, b = (i * 37 + 120) * kRad;
     s.SetPenColour(i % 2 ? 4 : 9);
     s.SetPenWidth(i % 3 ? 1 : 3);
-    s.Line(cx - static_cast<int>(0.439 * r * std::cos(a)), cy + static_cast<int>(0.439 * r * std::sin(a)),
-           cx - static_cast<int>(0.439 * r * std::cos(b)), cy + static_cast<int>(0.439 * r * std::sin(b)));
+    s.Line(cx - static_cast<int>(kAspectCircle * r * std::cos(a)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(a)),
+           cx - static_cast<int>(kAspectCircle * r * std::cos(b)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(b)));
   }
 }
 
@@ -136,19 +148,21 @@ void DrawLegends(DrawingSurface& s) {
 // Aspect grid: 13 x 13 cells, glyph and orb in the lower triangle.
 void DrawAspectGrid(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
-  const int gl = m.PageX(5870), gt = m.PageY(5650), gr = m.PageX(10000), gb = m.PageY(9520);
-  const int cw = (gr - gl) / 13, ch = (gb - gt) / 13;
+  const int left = m.PageX(5870), top = m.PageY(5650), right = m.PageX(10000), bottom = m.PageY(9520);
+  const int cellWidth = (right - left) / 13, cellHeight = (bottom - top) / 13;
   s.SetPenColour(1);
   s.SetPenWidth(m.baseWidth);
-  for (int c = 1; c <= 13; ++c) s.Line(gl + c * cw, gt, gl + c * cw, gb - ch);
-  for (int j = 0; j <= 12; ++j) s.Line(gl + cw, gt + j * ch, gl + 13 * cw, gt + j * ch);
+  for (int c = 1; c <= 13; ++c) s.Line(left + c * cellWidth, top, left + c * cellWidth, bottom - cellHeight);
+  for (int j = 0; j <= 12; ++j)
+    s.Line(left + cellWidth, top + j * cellHeight, left + 13 * cellWidth, top + j * cellHeight);
   s.SetFont('H', 8, 0, 'N');
   for (int j = 0; j < 12; ++j)
     for (int c = 1; c <= j + 1; ++c) {
-      int x = gl + c * cw + cw / 10;
+      int x = left + c * cellWidth + cellWidth / 10;
       s.SetFont('A', 10, c % 15, 'N');
-      s.DrawGlyph('A', (j + c) % 10, x, 'C', gt + j * ch + ch / 4);
-      s.DrawValue(gl + c * cw, gt + j * ch + ch * 3 / 4, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
+      s.DrawGlyph('A', (j + c) % 10, x, 'C', top + j * cellHeight + cellHeight / 4);
+      const int orbLine = top + j * cellHeight + cellHeight * 3 / 4;
+      s.DrawValue(left + c * cellWidth, orbLine, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
     }
 }
 
@@ -158,7 +172,7 @@ void DrawPage(DrawingSurface& s) {
   style.ringLineStyle = 'T';
   style.frameColour = 1;
   WheelPlace w;
-  w.r = static_cast<int>(m.width * 0.28);
+  w.r = static_cast<int>(m.width * kWheelRadiusShare);
   w.cx = m.PageX(3160);
   w.cy = m.PageY(3024);
   style.doubleInset = w.r / 100;
