@@ -106,7 +106,7 @@ void TFormBDat::SetNameFile(NameFileAccess* names) {
 
 void TFormBDat::BuildControls() {
   BuildFields();
-  // The labels name the fields: Houses and Zodiac are buddies of their boxes.
+  // The fields come first: the Houses and Zodiac labels are buddies of their boxes.
   BuildLabels();
   BuildListsAndButtons();
 }
