@@ -18,8 +18,11 @@ namespace {
 constexpr double kWideOrb = 9.9917;
 constexpr int kSmallestCellFont = 4;
 
+// The grid's margins inside its area: top and bottom as shares of the
+// usable page height, left and right of its width (the bottom and left ones
+// move outwards).
 struct Margins {
-  double m1 = 0, m2 = 0, m3 = 0, m4 = 0;
+  double top = 0, bottom = 0, left = 0, right = 0;
 };
 
 Margins GridMargins(const GridSettings& g, bool single) {
@@ -41,12 +44,12 @@ Margins GridMargins(const GridSettings& g, bool single) {
       break;
   }
   if (g.rightToLeft && single) {
-    m.m1 *= 2;
-    m.m4 *= 2;
-    m.m2 /= 2;
-    m.m3 /= 2;
+    m.top *= 2;
+    m.right *= 2;
+    m.bottom /= 2;
+    m.left /= 2;
   } else if (g.repeat) {
-    m.m1 *= 2;
+    m.top *= 2;
   }
   return m;
 }
@@ -67,13 +70,6 @@ int32_t AspectColour(const AspectEntry& e, char device) {
 
 // Lime does not read on white: the screen draws orbs and distances green.
 int32_t TextColour(int32_t colour, char device) { return device == 'S' && colour == 10 ? 2 : colour; }
-
-// The largest font size, at most `size`, for which `fits` holds.
-int FittingSize(int size, const std::function<bool(int)>& fits) {
-  int s = std::max(size, kSmallestCellFont);
-  while (s > kSmallestCellFont && !fits(s)) --s;
-  return s;
-}
 
 }  // namespace
 
@@ -141,203 +137,325 @@ GridLayout ComputeGridLayout(const WheelPage& page, int grid) {
   g.B0 = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
   if (g.across.empty() || set.Items() == 0) return g;
 
-  const Margins mg = GridMargins(set, g.single);
-  g.t = g.T0 + RoundEven(m.height * mg.m1);
-  g.b = g.B0 + RoundEven(m.height * mg.m2);
-  g.l = g.L0 - RoundEven(m.width * mg.m3);
-  g.r = g.R0 - RoundEven(m.width * mg.m4);
-  const int nf = static_cast<int>(g.across.size()), ns = static_cast<int>(g.down.size());
-  g.cw = (g.r - g.l) / (nf + 1);
-  g.ch = (g.b - g.t) / (ns + 1);
+  const Margins margins = GridMargins(set, g.single);
+  g.t = g.T0 + RoundEven(m.height * margins.top);
+  g.b = g.B0 + RoundEven(m.height * margins.bottom);
+  g.l = g.L0 - RoundEven(m.width * margins.left);
+  g.r = g.R0 - RoundEven(m.width * margins.right);
+  // One column and one row more than points: the edge glyphs' band.
+  const int columns = static_cast<int>(g.across.size()) + 1, rows = static_cast<int>(g.down.size()) + 1;
+  g.cw = (g.r - g.l) / columns;
+  g.ch = (g.b - g.t) / rows;
   if (g.cw <= 0 || g.ch <= 0) return g;
-  g.r = g.l + (nf + 1) * g.cw;
-  g.b = g.t + (ns + 1) * g.ch;
+  g.r = g.l + columns * g.cw;
+  g.b = g.t + rows * g.ch;
   g.f = set.frame && page.setup.doubleLines ? page.setup.u : 0;
   g.fk = RoundEven(g.f * m.k);
   g.drawn = true;
   return g;
 }
 
-GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>* cells) {
-  GridLayout g = ComputeGridLayout(page, grid);
-  if (!g.drawn) return g;
-  DrawingSurface& s = page.s;
-  const PageMetrics& m = page.M();
-  const WheelDefinition& def = page.def;
-  const GridSettings set = ReadGridSettings(def, grid, page.Multi());
-  const int nf = static_cast<int>(g.across.size()), ns = static_cast<int>(g.down.size());
-  const int cw = g.cw, ch = g.ch;
-  const char device = s.Device();
-  const int fk = g.fk;
+namespace {
 
-  // ---- Lines: each follows the cells on either side of it ----
-  s.SetPenStyle(kPenSolid);
-  s.SetPenWidth(m.baseWidth);
-  s.SetPenColour(def.I32(wo::frameColour));
-  // Visual column range of each visual row and row range of each column.
-  std::vector<std::pair<int, int>> rowSpan(ns, {nf + 1, 0}), colSpan(nf + 2, {ns, -1});
-  for (int k = 1; k <= nf; ++k)
-    for (int j = 0; j < ns; ++j)
+// Fractions of the cell height and width the cell contents are placed by.
+constexpr double kTwoItemSpacing = 0.5;     // line spacing of two items, of the cell height
+constexpr double kThreeItemSpacing = 0.31;  // line spacing of three items, of the cell height
+constexpr double kOneItemLift = -0.55;      // a single item's lift from the baseline, of the cell height
+constexpr double kOneItemLineRoom = 0.6;    // text height room of a single item, of the cell height
+constexpr double kCellBaseline = 0.75;      // baseline of the bottom item below the cell top, of the height
+constexpr double kCellTextInset = 0.1;      // left inset of the cell contents, of the cell width
+// Fit of the cell fonts, as shares of the cell width.
+constexpr double kGlyphPairWidth = 0.85;    // room for two aspect glyphs
+constexpr double kNarrowOrbWidth = 0.8;     // an orb under 10 degrees with its marks
+constexpr double kWideOrbWidth = 0.75;      // an orb of 10 degrees or more with its marks
+constexpr double kDistanceWidth = 0.9;      // a distance with its marks and a gap
+// Placement of aspect glyphs and names, as shares of the cell width.
+constexpr double kSingleGlyphCentre = 0.4;  // centre of a lone glyph from the content inset
+constexpr double kFirstOfTwoStart = 0.05;   // start of the first of two items
+constexpr double kSecondOfTwoStart = 0.25;  // start of the second of two items
+constexpr double kOrbMarkStart = 0.7;       // applying/separating mark after a narrow orb
+constexpr double kWideOrbMarkStart = 0.8;   // mark after a wide orb, before its pull-back
+constexpr double kWideOrbMarkPullBack = 0.05;  // which the mark after a wide orb moves back
+
+// Where the items of every cell stand and how large they are drawn.
+struct CellStyle {
+  int items = 0;       // 1..3 items per cell
+  int spacing = 0;     // line spacing between items
+  int lift = 0;        // lift of the bottom item from the cell baseline
+  int orbRow = 0;      // rows of spacing between the orb and the bottom item
+  int lineRoom = 0;    // text height a line may take
+  char textFont = 'A';
+  int glyphSize = 0;
+  int textSize = 0;
+  int glyphWidth = 0;  // width of one aspect glyph
+  int ringB = 1;       // ring of the points down the page
+  int32_t cellColour = 0;
+};
+
+// The visual column range of each visual row and the row range of each
+// column, so that every line follows the cells on either side of it.
+struct CellSpans {
+  std::vector<std::pair<int, int>> rowColumns, columnRows;
+};
+
+CellSpans GridCellSpans(const GridLayout& g) {
+  const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
+  CellSpans spans{std::vector<std::pair<int, int>>(down, {across + 1, 0}),
+                  std::vector<std::pair<int, int>>(across + 2, {down, -1})};
+  for (int k = 1; k <= across; ++k)
+    for (int j = 0; j < down; ++j)
       if (g.CellExists(k, j)) {
         const int c = g.VisualColumn(k), r = g.VisualRow(j);
-        rowSpan[r] = {std::min(rowSpan[r].first, c), std::max(rowSpan[r].second, c)};
-        colSpan[c] = {std::min(colSpan[c].first, r), std::max(colSpan[c].second, r)};
+        auto& row = spans.rowColumns[r];
+        auto& column = spans.columnRows[c];
+        row = {std::min(row.first, c), std::max(row.second, c)};
+        column = {std::min(column.first, r), std::max(column.second, r)};
       }
-  for (int i = 0; i <= ns; ++i) {
-    int from = nf + 1, to = 0;
-    for (int r : {i - 1, i})
-      if (r >= 0 && r < ns && rowSpan[r].second > 0)
-        from = std::min(from, rowSpan[r].first), to = std::max(to, rowSpan[r].second);
-    if (to == 0) continue;
-    const int y = g.t + i * ch;
-    s.Line(g.l + from * cw, y, g.l + (to + 1) * cw, y);
-  }
-  for (int c = 1; c <= nf + 1; ++c) {
-    int from = ns, to = -1;
-    for (int col : {c - 1, c})
-      if (col >= 1 && col <= nf && colSpan[col].second >= 0)
-        from = std::min(from, colSpan[col].first), to = std::max(to, colSpan[col].second);
-    if (to < 0) continue;
-    const int x = g.l + c * cw;
-    s.Line(x, g.t + from * ch, x, g.t + (to + 1) * ch);
-  }
+  return spans;
+}
 
-  // ---- Point glyphs along the edges ----
-  const int32_t tableColour = def.I32(wo::tableColour);
-  s.SetFont('A', def.I16(wo::gridGlyphSize), tableColour, def.Letter(wo::gridGlyphStyle));
-  for (int j = 0; j < ns; ++j) {
-    const int y = g.t + ch / 2 + g.VisualRow(j) * ch;
-    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cw) / 2;
+void DrawGridLines(const WheelPage& page, const GridLayout& g) {
+  DrawingSurface& s = page.s;
+  const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
+  s.SetPenStyle(kPenSolid);
+  s.SetPenWidth(page.M().baseWidth);
+  s.SetPenColour(page.def.I32(wo::frameColour));
+  const CellSpans spans = GridCellSpans(g);
+  const int cellWidth = g.cw, cellHeight = g.ch;
+  for (int i = 0; i <= down; ++i) {
+    int from = across + 1, to = 0;
+    for (int r : {i - 1, i})
+      if (r >= 0 && r < down && spans.rowColumns[r].second > 0)
+        from = std::min(from, spans.rowColumns[r].first), to = std::max(to, spans.rowColumns[r].second);
+    if (to == 0) continue;
+    const int y = g.t + i * cellHeight;
+    s.Line(g.l + from * cellWidth, y, g.l + (to + 1) * cellWidth, y);
+  }
+  for (int c = 1; c <= across + 1; ++c) {
+    int from = down, to = -1;
+    for (int col : {c - 1, c})
+      if (col >= 1 && col <= across && spans.columnRows[col].second >= 0)
+        from = std::min(from, spans.columnRows[col].first), to = std::max(to, spans.columnRows[col].second);
+    if (to < 0) continue;
+    const int x = g.l + c * cellWidth;
+    s.Line(x, g.t + from * cellHeight, x, g.t + (to + 1) * cellHeight);
+  }
+}
+
+// The point glyphs along the edges: those of S beside the rows, those of F
+// below the columns and, when repeated, above them.
+void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridSettings& set) {
+  DrawingSurface& s = page.s;
+  const WheelDefinition& def = page.def;
+  const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
+  const int cellWidth = g.cw, cellHeight = g.ch;
+  s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Letter(wo::gridGlyphStyle));
+  for (int j = 0; j < down; ++j) {
+    const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
+    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cellWidth) / 2;
     s.DrawGlyph('P', g.down[j], x, 'C', y);
   }
-  for (int k = 1; k <= nf; ++k) {
-    const int cx = g.l + g.VisualColumn(k) * cw + cw / 2;
-    int x = cx;
-    s.DrawGlyph('P', g.across[k - 1], x, 'd', (g.t + ns * ch + g.B0 - fk) / 2);
+  const int belowGrid = (g.t + down * cellHeight + g.B0 - g.fk) / 2;
+  const int aboveGrid = (g.T0 + g.fk + g.t) / 2;
+  for (int k = 1; k <= across; ++k) {
+    const int centreX = g.l + g.VisualColumn(k) * cellWidth + cellWidth / 2;
+    int x = centreX;
+    s.DrawGlyph('P', g.across[k - 1], x, 'd', belowGrid);
     if (!set.repeat) continue;
-    x = cx;
+    x = centreX;
     // The second copy stands above the grid, or on a single wheel on the
     // diagonal where the point would meet itself.
-    if (k == 1 || !g.single || k - 2 >= ns)
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', (g.T0 + fk + g.t) / 2);
+    if (k == 1 || !g.single || k - 2 >= down)
+      s.DrawGlyph('P', g.across[k - 1], x, 'd', aboveGrid);
     else
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', g.t + g.VisualRow(k - 2) * ch + ch / 2);
+      s.DrawGlyph('P', g.across[k - 1], x, 'd', g.t + g.VisualRow(k - 2) * cellHeight + cellHeight / 2);
   }
+}
 
-  // ---- Cell contents ----
-  const int n = set.Items();
-  const int spacing = n == 1 ? 0 : n == 2 ? RoundEven(0.5 * ch) : RoundEven(0.31 * ch);
-  const int lift = n == 1 ? RoundEven(-0.55 * ch) : n == 2 ? -(ch / 5) : -(ch / 18);
-  const int d = n == 1 || (n == 2 && !set.distances) ? 0 : 1;
-  const int lineRoom = n == 1 ? RoundEven(0.6 * ch) : std::max(1, spacing);
-  const char textFont = def.Letter(wo::gridFont);
+// The largest font size, at most `size`, for which `fits` holds.
+int FittingSize(int size, const std::function<bool(int)>& fits) {
+  int s = std::max(size, kSmallestCellFont);
+  while (s > kSmallestCellFont && !fits(s)) --s;
+  return s;
+}
+
+// The line spacing and font sizes of the cells. The cells have no font size
+// of their own: the grid glyph size, made smaller until the widest orb, its
+// mark and the glyphs fit the cell.
+CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const GridSettings& set) {
+  DrawingSurface& s = page.s;
+  const WheelDefinition& def = page.def;
+  const int cellWidth = g.cw, cellHeight = g.ch;
+  CellStyle st;
+  const int n = st.items = set.Items();
+  st.spacing = n == 1   ? 0
+               : n == 2 ? RoundEven(kTwoItemSpacing * cellHeight)
+                        : RoundEven(kThreeItemSpacing * cellHeight);
+  st.lift = n == 1 ? RoundEven(kOneItemLift * cellHeight) : n == 2 ? -(cellHeight / 5) : -(cellHeight / 18);
+  st.orbRow = n == 1 || (n == 2 && !set.distances) ? 0 : 1;
+  st.lineRoom = n == 1 ? RoundEven(kOneItemLineRoom * cellHeight) : std::max(1, st.spacing);
+  st.textFont = def.Letter(wo::gridFont);
   const int gridSize = def.I16(wo::gridGlyphSize) > 0 ? def.I16(wo::gridGlyphSize) : 10;
-  // The cells have no font size of their own: the grid glyph size, made
-  // smaller until the widest orb, its mark and the glyphs fit the cell.
-  const int glyphSize = FittingSize(gridSize, [&](int size) {
+  st.glyphSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, 'N');
-    return 2 * s.TextWidth("n") <= RoundEven(0.85 * cw) && s.TextHeight("n") <= lineRoom + 1;
+    return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) &&
+           s.TextHeight("n") <= st.lineRoom + 1;
   });
-  const int textSize = FittingSize(gridSize, [&](int size) {
+  st.textSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, 'N');
     const int marks = s.TextWidth("}") + s.TextWidth("'");
-    s.SetFont(textFont, size, 0, 'N');
+    s.SetFont(st.textFont, size, 0, 'N');
     const int narrow = s.TextWidth(" 9") + s.TextWidth("59") + marks;
     const int wide = s.TextWidth("10") + s.TextWidth("00") + marks;
     const int mark = std::max(s.TextWidth("A"), s.TextWidth("S"));
     const int dist = s.TextWidth("180") + s.TextWidth("00") + marks;
-    const bool orbsFit = !set.orbs || (narrow < RoundEven(0.8 * cw) && wide < RoundEven(0.75 * cw) &&
-                                       mark <= cw - RoundEven(0.8 * cw) + 1);
-    const bool distanceFits = !set.distances || dist + m.gapX <= RoundEven(0.9 * cw);
-    return orbsFit && distanceFits && s.TextHeight("0") <= lineRoom + 1;
+    const int narrowRoom = RoundEven(kNarrowOrbWidth * cellWidth);
+    const bool orbsFit = !set.orbs || (narrow < narrowRoom && wide < RoundEven(kWideOrbWidth * cellWidth) &&
+                                       mark <= cellWidth - narrowRoom + 1);
+    const bool distanceFits = !set.distances || dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
+    return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom + 1;
   });
-  s.SetFont('A', glyphSize, 0, 'N');
-  const int glyphW = s.TextWidth("n");
-  const int ringB = g.single ? 1 : 2;
-  const int32_t cellColour = def.I32(wo::gridCellColour);
+  s.SetFont('A', st.glyphSize, 0, 'N');
+  st.glyphWidth = s.TextWidth("n");
+  st.ringB = g.single ? 1 : 2;
+  st.cellColour = def.I32(wo::gridCellColour);
+  return st;
+}
 
-  for (int k = 1; k <= nf; ++k) {
-    for (int j = 0; j < ns; ++j) {
-      if (!g.CellExists(k, j)) continue;
-      const int a = g.across[k - 1], b = g.down[j];
-      const int xc = g.l + cw / 10 + g.VisualColumn(k) * cw;
-      const int yc = g.t + RoundEven(0.75 * ch) + g.VisualRow(j) * ch;
-      const int glyphLine = yc + lift - (n - 1) * spacing;
-      const int orbLine = yc + lift - d * spacing;
-      const int distLine = yc + lift;
+// One cell being drawn: its points, where its lines stand and the aspects it lists.
+struct CellPlace {
+  int a = 0, b = 0;
+  int left = 0;        // x of the contents
+  int glyphLine = 0, orbLine = 0, distanceLine = 0;
+  AspectResult found{};
+  std::vector<FoundAspect> listed;
+};
 
-      std::vector<FoundAspect> listed;
-      AspectResult found{};
-      if (set.glyphs != 'N' || set.orbs) {
-        found = FindAspects(page.aspects, page.rings, a, 1, b, ringB);
-        for (int place = 0; place < 2; ++place) {
-          if (!found[place].Found()) continue;
-          const bool glyph = AspectGlyphOf(page.aspects.Entry(found[place].aspect)) != kNoAspectGlyph;
-          if (glyph || set.glyphs == 'B') listed.push_back(found[place]);
-        }
-      }
-      int32_t colour = cellColour;
-      if (!listed.empty()) colour = AspectColour(page.aspects.Entry(listed.back().aspect), device);
+// The aspects of a cell in result order: those with a glyph, and those
+// without one when the grid shows short names too.
+void FindCellAspects(const WheelPage& page, const GridSettings& set, const CellStyle& st, CellPlace& cell) {
+  if (set.glyphs == 'N' && !set.orbs) return;
+  cell.found = FindAspects(page.aspects, page.rings, cell.a, 1, cell.b, st.ringB);
+  for (int place = 0; place < 2; ++place) {
+    if (!cell.found[place].Found()) continue;
+    const bool glyph = AspectGlyphOf(page.aspects.Entry(cell.found[place].aspect)) != kNoAspectGlyph;
+    if (glyph || set.glyphs == 'B') cell.listed.push_back(cell.found[place]);
+  }
+}
 
-      if (set.glyphs != 'N') {
-        const bool bothNamed = listed.size() == 2 &&
-                               AspectGlyphOf(page.aspects.Entry(listed[0].aspect)) == kNoAspectGlyph &&
-                               AspectGlyphOf(page.aspects.Entry(listed[1].aspect)) == kNoAspectGlyph;
-        int nextFree = 0;  // a second item never starts on the first
-        for (size_t i = 0; i < listed.size(); ++i) {
-          const AspectEntry e = page.aspects.Entry(listed[i].aspect);
-          const int32_t c = AspectColour(e, device);
-          const int glyph = AspectGlyphOf(e);
-          int x = listed.size() == 1 ? xc + RoundEven(cw * (0.4 - glyphW / (2.0 * cw)))
-                                     : xc + RoundEven((i == 0 ? 0.05 : 0.25) * cw);
-          x = std::max(x, nextFree);
-          if (glyph != kNoAspectGlyph) {
-            s.SetFont('A', glyphSize, c, 'N');
-            s.DrawGlyph('A', glyph, x, ' ', glyphLine);
-            nextFree = x + 1;
-          } else {
-            std::string name = page.aspects.set.ShortName(listed[i].aspect);
-            s.SetFont(textFont, textSize, c, 'N');
-            if (bothNamed && i == 0) {
-              name = name.substr(0, 2);
-              std::string lower = name;
-              for (char& ch2 : lower) ch2 = static_cast<char>(std::tolower(static_cast<unsigned char>(ch2)));
-              if (n == 1 && s.TextWidth(lower) < s.TextWidth(name)) name = lower;
-            }
-            if (listed.size() == 1) x = xc - cw / 10 + (cw - s.TextWidth(name)) / 2;
-            s.TextAt(x, glyphLine, name);
-            nextFree = x + s.TextWidth(name) + 1;
-          }
-        }
-      }
-      bool orbShown = false;
-      if (set.orbs && !listed.empty()) {
-        // The orb is that of result place 1, whichever aspects are listed.
-        const FoundAspect& first = found[0].Found() ? found[0] : listed.front();
-        const bool wide = first.orb >= kWideOrb;
-        const int32_t c = TextColour(colour, device);
-        s.SetFont(textFont, textSize, c, 'N');
-        s.DrawValue(wide ? xc : xc - RoundEven(0.1 * cw), orbLine, 'N', 2, 0, textFont, 'N', 'Y', 'N',
-                    first.orb);
-        const int markX = wide ? xc + RoundEven(0.8 * cw) - RoundEven(0.05 * cw) : xc + RoundEven(0.7 * cw);
-        s.TextAt(markX, orbLine + m.baseOffset, std::string(1, first.mark));
-        orbShown = true;
-      }
-      if (set.distances) {
-        const double dist = AngularDistance(page.rings.Ring(1).lon[a], page.rings.Ring(ringB).lon[b]);
-        s.SetFont(textFont, textSize, TextColour(colour, device), 'N');
-        const bool wide = SplitHours(dist).hours >= 100;
-        s.DrawValue(xc + (wide ? m.gapX / 4 : m.gapX), distLine, 'N', 3, 3, textFont, 'N', 'Y', 'N', dist);
-      }
-      if (cells)
-        cells->push_back({k, j, a, b, static_cast<int>(listed.size()), orbShown, set.distances});
+// The short name of an aspect without a glyph; the first of two named
+// aspects is cut to two letters, in lower case when that is narrower.
+std::string CellAspectName(const WheelPage& page, const CellStyle& st, const FoundAspect& aspect,
+                           bool cutShort) {
+  std::string name = page.aspects.set.ShortName(aspect.aspect);
+  if (!cutShort) return name;
+  name = name.substr(0, 2);
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (st.items == 1 && page.s.TextWidth(lower) < page.s.TextWidth(name)) name = lower;
+  return name;
+}
+
+void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell) {
+  DrawingSurface& s = page.s;
+  const int cellWidth = g.cw;
+  const std::vector<FoundAspect>& listed = cell.listed;
+  const bool bothNamed = listed.size() == 2 &&
+                         AspectGlyphOf(page.aspects.Entry(listed[0].aspect)) == kNoAspectGlyph &&
+                         AspectGlyphOf(page.aspects.Entry(listed[1].aspect)) == kNoAspectGlyph;
+  int nextFree = 0;  // a second item never starts on the first
+  for (size_t i = 0; i < listed.size(); ++i) {
+    const AspectEntry e = page.aspects.Entry(listed[i].aspect);
+    const int32_t colour = AspectColour(e, s.Device());
+    const int glyph = AspectGlyphOf(e);
+    int x = listed.size() == 1
+                ? cell.left + RoundEven(cellWidth * (kSingleGlyphCentre - st.glyphWidth / (2.0 * cellWidth)))
+                : cell.left + RoundEven((i == 0 ? kFirstOfTwoStart : kSecondOfTwoStart) * cellWidth);
+    x = std::max(x, nextFree);
+    if (glyph != kNoAspectGlyph) {
+      s.SetFont('A', st.glyphSize, colour, 'N');
+      s.DrawGlyph('A', glyph, x, ' ', cell.glyphLine);
+      nextFree = x + 1;
+    } else {
+      s.SetFont(st.textFont, st.textSize, colour, 'N');
+      const std::string name = CellAspectName(page, st, listed[i], bothNamed && i == 0);
+      if (listed.size() == 1) x = cell.left - cellWidth / 10 + (cellWidth - s.TextWidth(name)) / 2;
+      s.TextAt(x, cell.glyphLine, name);
+      nextFree = x + s.TextWidth(name) + 1;
     }
   }
+}
 
+// The orb of result place 1, whichever aspects are listed, with its
+// applying or separating mark.
+void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell,
+                 int32_t colour) {
+  DrawingSurface& s = page.s;
+  const int cellWidth = g.cw;
+  const FoundAspect& first = cell.found[0].Found() ? cell.found[0] : cell.listed.front();
+  const bool wide = first.orb >= kWideOrb;
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  const int orbX = wide ? cell.left : cell.left - RoundEven(kCellTextInset * cellWidth);
+  s.DrawValue(orbX, cell.orbLine, 'N', 2, 0, st.textFont, 'N', 'Y', 'N', first.orb);
+  const int markX = wide ? cell.left + RoundEven(kWideOrbMarkStart * cellWidth) -
+                               RoundEven(kWideOrbMarkPullBack * cellWidth)
+                         : cell.left + RoundEven(kOrbMarkStart * cellWidth);
+  s.TextAt(markX, cell.orbLine + page.M().baseOffset, std::string(1, first.mark));
+}
+
+void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlace& cell, int32_t colour) {
+  DrawingSurface& s = page.s;
+  const double dist = AngularDistance(page.rings.Ring(1).lon[cell.a], page.rings.Ring(st.ringB).lon[cell.b]);
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  const bool wide = SplitHours(dist).hours >= 100;
+  const int gapX = page.M().gapX;
+  s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine, 'N', 3, 3, st.textFont, 'N', 'Y', 'N',
+              dist);
+}
+
+// Draws the cell of the k-th point across and the j-th point down.
+GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSettings& set,
+                      const CellStyle& st, int k, int j) {
+  CellPlace cell;
+  cell.a = g.across[k - 1];
+  cell.b = g.down[j];
+  const int cellWidth = g.cw, cellHeight = g.ch;
+  cell.left = g.l + cellWidth / 10 + g.VisualColumn(k) * cellWidth;
+  const int baseline = g.t + RoundEven(kCellBaseline * cellHeight) + g.VisualRow(j) * cellHeight;
+  cell.glyphLine = baseline + st.lift - (st.items - 1) * st.spacing;
+  cell.orbLine = baseline + st.lift - st.orbRow * st.spacing;
+  cell.distanceLine = baseline + st.lift;
+  FindCellAspects(page, set, st, cell);
+  int32_t colour = st.cellColour;
+  if (!cell.listed.empty())
+    colour = AspectColour(page.aspects.Entry(cell.listed.back().aspect), page.s.Device());
+
+  if (set.glyphs != 'N') DrawCellAspects(page, g, st, cell);
+  const bool orbShown = set.orbs && !cell.listed.empty();
+  if (orbShown) DrawCellOrb(page, g, st, cell, colour);
+  if (set.distances) DrawCellDistance(page, st, cell, colour);
+  return {k, j, cell.a, cell.b, static_cast<int>(cell.listed.size()), orbShown, set.distances};
+}
+
+}  // namespace
+
+GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>* cells) {
+  GridLayout g = ComputeGridLayout(page, grid);
+  if (!g.drawn) return g;
+  const GridSettings set = ReadGridSettings(page.def, grid, page.Multi());
+  DrawGridLines(page, g);
+  DrawGridPointGlyphs(page, g, set);
+  const CellStyle style = ChooseCellStyle(page, g, set);
+  for (int k = 1; k <= static_cast<int>(g.across.size()); ++k)
+    for (int j = 0; j < static_cast<int>(g.down.size()); ++j) {
+      if (!g.CellExists(k, j)) continue;
+      const GridCell cell = DrawGridCell(page, g, set, style, k, j);
+      if (cells) cells->push_back(cell);
+    }
   if (set.frame) {
-    s.SetPenStyle(kPenSolid);
-    s.SetPenWidth(m.baseWidth);
-    s.Frame(g.L0, g.T0, g.R0, g.B0, 'Y');
+    page.s.SetPenStyle(kPenSolid);
+    page.s.SetPenWidth(page.M().baseWidth);
+    page.s.Frame(g.L0, g.T0, g.R0, g.B0, 'Y');
   }
   return g;
 }

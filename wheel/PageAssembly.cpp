@@ -50,6 +50,126 @@ bool NeedsEqualHouses(const std::array<ChartEntry, 3>& charts, int count) {
   return false;
 }
 
+// The ring category of the input ('C' draws as a tri-wheel; anything
+// unknown as a single wheel) and its number of charts.
+char PageCategory(char category) {
+  return category == 'C' ? 'T' : (category == 'B' || category == 'T') ? category : 'R';
+}
+int ChartCountOf(char category) { return category == 'T' ? 3 : category == 'B' ? 2 : 1; }
+
+// The charts of the rings, as copies: a page whose charts need equal houses
+// (a harmonic chart, or cusps out of zodiacal order) draws every ring with
+// equal houses from its Ascendant and house system 'B'; the entries
+// themselves keep their cusps.
+struct RingCharts {
+  std::array<ChartEntry, 3> charts;
+  std::array<bool, 3> present{};
+  bool equalHouses = false;
+  const ChartEntry* Given(int r) const { return present[r] ? &charts[r] : nullptr; }
+};
+
+RingCharts CopyRingCharts(const WheelPageInput& in, int count) {
+  RingCharts rc;
+  const ChartEntry* given[3] = {in.inner, in.second, in.third};
+  for (int r = 0; r < count; ++r)
+    if (given[r]) rc.charts[r] = *given[r], rc.present[r] = true;
+  rc.equalHouses = NeedsEqualHouses(rc.charts, count);
+  if (!rc.equalHouses) return rc;
+  for (int r = 0; r < count; ++r) {
+    if (!rc.present[r]) continue;
+    const std::array<double, 12> cusps = EqualHouseCusps(Modulo(360.0, rc.charts[r].cusp(1)));
+    for (int h = 1; h <= 6; ++h) rc.charts[r].setCusp(h, cusps[h - 1]);
+    rc.charts[r].setHousesys('B');
+  }
+  return rc;
+}
+
+// The style adjusted for what the page draws, the surface's line style and
+// the aspect set; returns the wheel setup from the surface's page metrics.
+WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& aspects,
+                        const WheelPageInput& in, char category, const std::string& anglesPath) {
+  // Aspect lines in the centre need the house ring and the aspect circle.
+  const char lines = def.Letter(wo::aspectLines);
+  if (lines != 'N' && lines != 'P') {
+    def.SetLetter(wo::houseNumbers, 'R');
+    def.SetLetter(wo::houseRingCircle, 'Y');
+    def.SetLetter(wo::aspectCircle, 'Y');
+  }
+  const WheelSetup setup = ComputeWheelSetup(def, category, s.Metrics());
+  SurfaceStyle style = s.Style();
+  style.ringLineStyle = def.Letter(wo::ringLineStyle);
+  style.frameColour = def.I32(wo::frameColour);
+  style.ringColour = def.I32(wo::ringColour);
+  style.doubleInset = setup.u;
+  s.SetStyle(style);
+  LoadAspectSet(aspects, def, in.code, anglesPath);
+  return setup;
+}
+
+void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup, const std::string& picturesPath,
+                            Steps& steps) {
+  if (steps.Go()) {
+    steps.Caption(std::string(kAssembling) + " Graphic pictures");
+    const int group = page.def.I16(wo::pictureGroup);
+    if (group > 0) DrawPictureGroup(page.s, group, picturesPath);
+  }
+  if (steps.Go()) {
+    steps.Caption(std::string(kAssembling) + " Header");
+    const PageItemScope tag(page.s, ItemRole::Header);
+    DrawPageHeaders(page, lookup);
+  }
+}
+
+void DrawTablesAndGrids(const WheelPage& page, Steps& steps) {
+  if (steps.Go()) {
+    steps.Caption(std::string(kAssembling) + " Tables");
+    const PageItemScope tag(page.s, ItemRole::Table);
+    DrawPositionTables(page);
+    DrawLegendTables(page);
+    DrawFurtherPointsTable(page);
+    DrawElementsTable(page);
+    DrawParallelsTable(page);
+  }
+  const bool grid1 = page.def.Flag(wo::grid1Shown), grid2 = page.def.Flag(wo::grid2Shown);
+  if (steps.Go() && (grid1 || grid2)) {
+    steps.Caption(std::string(kAssembling) + " Aspects");
+    const PageItemScope tag(page.s, ItemRole::Grid);
+    if (grid1) DrawAspectGrid(page, 1);
+    if (grid2 && steps.Go()) DrawAspectGrid(page, 2);
+  }
+}
+
+// The wheel as drawn: where its glyphs were placed and its radius (0 when
+// no wheel was drawn).
+struct DrawnWheel {
+  PlacedSlots slots{};
+  int radius = 0;
+};
+
+DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects, Steps& steps) {
+  DrawingSurface& s = page.s;
+  const WheelDefinition& def = page.def;
+  DrawnWheel drawn;
+  for (auto& ring : drawn.slots) ring.fill(kNoSlot);
+  if (steps.Go()) {
+    steps.Caption(std::string(kAssembling) + " Wheel");
+    if (def.wheelSize() > 0) {
+      WheelDrawing wheel(def, page.rings, page.setup);
+      wheel.Draw(s, &aspects);
+      drawn.slots = wheel.Slots();
+      drawn.radius = wheel.Radius();
+    }
+  }
+  if (steps.Go()) {
+    steps.Caption(std::string(kAssembling) + " Company");
+    if (def.I16(wo::creditLine) != -1) {
+      s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Letter(wo::creditStyle));
+      s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
+    }
+  }
+  return drawn;
+}
+
 }  // namespace
 
 bool CuspsInZodiacalOrder(const std::array<double, 12>& cusps) {
@@ -87,118 +207,34 @@ void WheelPageAssembler::SetFilePaths(const std::string& wheels, const std::stri
 
 bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInput& in) {
   if (!in.inner) return false;
-  const char category = in.category == 'C' ? 'T' : (in.category == 'B' || in.category == 'T') ? in.category : 'R';
-  const int count = category == 'T' ? 3 : category == 'B' ? 2 : 1;
+  const char category = PageCategory(in.category);
+  const int count = ChartCountOf(category);
   Steps steps(s);
 
-  // 1. The page begins.
   if (!s.BeginPrintout('2', 'P')) return false;
-
-  // 2. The style of the code and category; after a failed read the previous
+  // The style of the code and category; after a failed read the previous
   // one stays in force.
   WheelStyleFile styles;
   if (styles.Open(wheelsPath_)) styles.Read(in.code, category, def_);
-
-  // 3, 4. The charts of the rings, as copies: a page whose charts need equal
-  // houses (a harmonic chart, or cusps out of zodiacal order) draws every
-  // ring with equal houses from its Ascendant and house system 'B'; the
-  // entries themselves keep their cusps.
-  std::array<ChartEntry, 3> charts;
-  const ChartEntry* given[3] = {in.inner, in.second, in.third};
-  for (int r = 0; r < count; ++r)
-    if (given[r]) charts[r] = *given[r];
-  equalHouses_ = NeedsEqualHouses(charts, count);
-  if (equalHouses_) {
-    for (int r = 0; r < count; ++r) {
-      if (!given[r]) continue;
-      const std::array<double, 12> cusps = EqualHouseCusps(Modulo(360.0, charts[r].cusp(1)));
-      for (int h = 1; h <= 6; ++h) charts[r].setCusp(h, cusps[h - 1]);
-      charts[r].setHousesys('B');
-    }
-  }
-  rings_ = FillRingArrays(def_, category, charts[0], given[1] ? &charts[1] : nullptr,
-                          given[2] ? &charts[2] : nullptr);
-
-  // 5. Aspect lines in the centre need the house ring and the aspect circle.
-  const char lines = def_.Letter(wo::aspectLines);
-  if (lines != 'N' && lines != 'P') {
-    def_.SetLetter(wo::houseNumbers, 'R');
-    def_.SetLetter(wo::houseRingCircle, 'Y');
-    def_.SetLetter(wo::aspectCircle, 'Y');
-  }
-
-  // 6, 7. Page metrics (set by the surface), wheel setup, aspect set.
+  const RingCharts ringCharts = CopyRingCharts(in, count);
+  equalHouses_ = ringCharts.equalHouses;
+  rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1), ringCharts.Given(2));
   steps.Caption(kAssembling);
-  setup_ = ComputeWheelSetup(def_, category, s.Metrics());
-  const WheelSetup& setup = setup_;
-  SurfaceStyle style = s.Style();
-  style.ringLineStyle = def_.Letter(wo::ringLineStyle);
-  style.frameColour = def_.I32(wo::frameColour);
-  style.ringColour = def_.I32(wo::ringColour);
-  style.doubleInset = setup.u;
-  s.SetStyle(style);
-  LoadAspectSet(aspects_, def_, in.code, anglesPath_);
+  setup_ = PrepareStyle(s, def_, aspects_, in, category, anglesPath_);
 
-  WheelPage page{s, def_, rings_, {}, names_, aspects_, setup, in.code, in.placeStyle};
-  for (int r = 0; r < count; ++r)
-    if (given[r]) page.charts[r] = &charts[r];
+  WheelPage page{s, def_, rings_, {}, names_, aspects_, setup_, in.code, in.placeStyle};
+  for (int r = 0; r < count; ++r) page.charts[r] = ringCharts.Given(r);
+  DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps);
+  DrawTablesAndGrids(page, steps);
+  const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps);
+  slots_ = wheel.slots;
+  wheelRadius_ = wheel.radius;
 
-  // 8. Pictures.
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Graphic pictures");
-    const int group = def_.I16(wo::pictureGroup);
-    if (group > 0) DrawPictureGroup(s, group, picturesPath_);
-  }
-  // 9. Headers.
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Header");
-    const PageItemScope tag(s, ItemRole::Header);
-    DrawPageHeaders(page, in.lookup);
-  }
-  // 10. Tables.
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Tables");
-    const PageItemScope tag(s, ItemRole::Table);
-    DrawPositionTables(page);
-    DrawLegendTables(page);
-    DrawFurtherPointsTable(page);
-    DrawElementsTable(page);
-    DrawParallelsTable(page);
-  }
-  // 11. Aspect grids.
-  const bool grid1 = def_.Flag(wo::grid1Shown), grid2 = def_.Flag(wo::grid2Shown);
-  if (steps.Go() && (grid1 || grid2)) {
-    steps.Caption(std::string(kAssembling) + " Aspects");
-    const PageItemScope tag(s, ItemRole::Grid);
-    if (grid1) DrawAspectGrid(page, 1);
-    if (grid2 && steps.Go()) DrawAspectGrid(page, 2);
-  }
-  // 12. The wheel.
-  for (auto& ring : slots_) ring.fill(kNoSlot);
-  wheelRadius_ = 0;
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Wheel");
-    if (def_.wheelSize() > 0) {
-      WheelDrawing wheel(def_, rings_, setup);
-      wheel.Draw(s, &aspects_);
-      slots_ = wheel.Slots();
-      wheelRadius_ = wheel.Radius();
-    }
-  }
-  // 13. The credit line.
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Company");
-    if (def_.I16(wo::creditLine) != -1) {
-      s.SetFont(def_.Letter(wo::creditFont), 8, def_.I32(wo::creditColour), def_.Letter(wo::creditStyle));
-      s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
-    }
-  }
-  // 14. The caption names the chart shown (the inner ring's).
-  std::string caption = in.inner ? PrintoutTitle(*in.inner, names_) : std::string("Vostrane");
+  // The caption names the chart shown (the inner ring's); the page ends
+  // (the entries were never changed) and the style file closes.
+  std::string caption = PrintoutTitle(*in.inner, names_);
   if (s.Device() != 'S') caption += kInterruptNote;
   steps.Caption(caption);
-
-  // 15, 16. The page ends; the entries were never changed, WHEELS.DAT closes.
   s.EndPage(true);
   styles.Close();
   return true;

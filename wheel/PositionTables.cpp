@@ -54,6 +54,130 @@ bool HasValue(char c, int p) {
   return true;
 }
 
+// The widths the table is laid out by, in the fonts of the table.
+struct TableWidths {
+  int digit = 0;   // "0"
+  int hemisphere = 0;  // the wider of "N" and "S"
+  int sign = 0;    // a sign glyph
+  int point = 0;   // the wider point glyph
+  int gap = 0;     // the page's horizontal gap
+  bool seconds = false;  // the longitudes of Sun or Moon show seconds
+};
+
+// The few pixels of room the widths add are device pixels on every device;
+// the digit widths and gaps carry the scale.
+constexpr int kDeclinationRoom = 3;
+constexpr int kRetrogradeRoom = 5;
+constexpr int kLongitudeRoom = 6;
+// The header text spans this share of its column width.
+constexpr double kHeadingShare = 0.8;
+// The frame ends this many lines below the last row's baseline.
+constexpr double kFrameBelowLastRow = 1.3;
+
+TableWidths MeasureTable(const WheelPage& page, const std::vector<PointRun>& runs) {
+  DrawingSurface& s = page.s;
+  TableWidths w;
+  page.UseTableFont();
+  w.digit = s.TextWidth("0");
+  w.hemisphere = std::max(s.TextWidth("N"), s.TextWidth("S"));
+  page.UseTableGlyphs(page.def.I32(wo::tableColour));
+  w.sign = s.TextWidth("[");
+  w.point = std::max(s.TextWidth(";"), s.TextWidth("l"));
+  w.gap = page.M().gapX;
+  w.seconds = std::any_of(runs.begin(), runs.end(), [](const PointRun& r) { return r.first < 2; });
+  return w;
+}
+
+int ColumnWidth(char column, const TableWidths& w) {
+  switch (column) {
+    case 'A':
+      return 7 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom - (w.seconds ? 0 : w.digit + w.gap);
+    case 'C': return 6 * w.digit + w.gap;
+    case 'E':
+    case 'F':
+    case 'G':
+    case 'I':
+    case 'J': return 4 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom;
+    default: return 4 * w.digit + w.hemisphere + 5 * w.gap + kDeclinationRoom;
+  }
+}
+
+// Draws the one- or two-word headings over the columns; returns the
+// baseline of the lower words.
+int DrawTableHeader(const WheelPage& page, const std::vector<char>& columns, const std::vector<int>& widths,
+                    const PositionTableBox& box, int top, bool tropical) {
+  DrawingSurface& s = page.s;
+  const PageMetrics& m = page.M();
+  const bool twoWords = std::any_of(columns.begin(), columns.end(),
+                                    [&](char c) { return !UpperHeading(c, tropical).empty(); });
+  const int headRow = top + m.halfLine + (twoWords ? m.lineHeight : 0);
+  page.UseHeadingFont();
+  for (size_t i = 0; i < columns.size(); ++i) {
+    const int left = box.columnLeft[i], right = left + RoundEven(kHeadingShare * widths[i]);
+    const std::string upper = UpperHeading(columns[i], tropical);
+    if (!upper.empty()) s.TextCentred(upper, left, right, headRow - m.lineHeight + m.baseOffset);
+    s.TextCentred(LowerHeading(columns[i], tropical), left, right, headRow + m.baseOffset);
+  }
+  return headRow;
+}
+
+// Draws the value of column `column` for point `p` at `left` on the row
+// with baseline `row`.
+void DrawTableValue(const WheelPage& page, const TableWidths& w, char column, int p, int left, int row) {
+  DrawingSurface& s = page.s;
+  const ChartEntry& e = page.Inner();
+  const RingChart& ring1 = page.rings.Ring(1);
+  const char font = page.def.Letter(wo::tableFont);
+  const int textRow = row + page.M().baseOffset;
+  const int slot = EntrySlot(p);
+  // The angles' speeds are lifted by a circle in the ring arrays; the
+  // table shows their real daily motion.
+  const double speed = ring1.speed[p] - (p == 11 || p == 12 ? 360.0 : 0.0);
+  switch (column) {
+    case 'A':
+      s.DrawLongitude(left, row, font, 'W', 'N', w.seconds && p <= 1 ? 'Y' : 'N', ring1.lon[p]);
+      if (speed < 0) {
+        page.UseTableGlyphs(page.def.I32(wo::tableColour));
+        int markX = left + w.sign + 4 * w.digit + 3 * w.gap + kRetrogradeRoom;
+        s.DrawGlyph('L', static_cast<unsigned char>(kRetrogradeMark), markX, ' ', row);
+        page.UseTableFont();
+      }
+      break;
+    case 'B': s.DrawDeclination(left, textRow, PointDeclination(e, p)); break;
+    case 'C': s.DrawValue(left - w.digit, textRow, 'N', 2, 0, font, 'N', 'Y', 'Y', speed); break;
+    case 'D': s.DrawDeclination(left, textRow, e.body(BodyArray::Lat, slot)); break;
+    case 'E': s.DrawLongitude(left, row, font, 'W', 'N', 'N', e.body(BodyArray::Ra, slot)); break;
+    case 'F': s.DrawLongitude(left, row, font, 'W', 'N', 'N', Modulo(360.0, ring1.lon[p] - e.ayan())); break;
+    case 'G': s.DrawLongitude(left, row, font, 'W', 'N', 'N', e.body(BodyArray::HLon, slot)); break;
+    case 'H': s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
+    case 'I':
+      s.DrawLongitude(left, row, font, 'W', 'N', 'N',
+                      Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
+      break;
+    case 'J':
+      s.DrawLongitude(left, row, font, 'W', 'N', 'N', Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));
+      break;
+    case 'K': {
+      const ChartEntry* second = page.charts[1];
+      const double secondDeclination = second ? PointDeclination(*second, p) : 0.0;
+      s.DrawDeclination(left, textRow, (PointDeclination(e, p) + secondDeclination) / 2.0);
+      break;
+    }
+    default: break;
+  }
+}
+
+// Draws one row: the point glyph at `tableLeft` and its value in each column.
+void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<char>& columns,
+                  const PositionTableBox& box, int tableLeft, int p, int row) {
+  page.UseTableGlyphs(page.def.I32(wo::tableColour));
+  int glyphX = tableLeft + 3 * w.gap;
+  page.s.DrawGlyph('P', p, glyphX, 'X', row);
+  page.UseTableFont();
+  for (size_t i = 0; i < columns.size(); ++i)
+    if (HasValue(columns[i], p)) DrawTableValue(page, w, columns[i], p, box.columnLeft[i], row);
+}
+
 }  // namespace
 
 bool PositionColumnShown(char column, bool multiWheel) {
@@ -77,125 +201,39 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   PositionTableBox box;
   const std::string def = page.def.positionTableDef(index);
   const char range = def[0];
-  const bool multi = page.Multi();
   std::vector<char> columns;
   for (int i = 1; i <= 3; ++i)
-    if (PositionColumnShown(def[i], multi)) columns.push_back(def[i]);
+    if (PositionColumnShown(def[i], page.Multi())) columns.push_back(def[i]);
   const std::vector<PointRun> runs = RangeRuns(range);
   if (columns.empty() || runs.empty()) return box;
 
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
-  const ChartEntry& e = page.Inner();
-  const RingChart& ring1 = page.rings.Ring(1);
-  const RingChart& ring2 = page.rings.Ring(2);
-  const ChartEntry* second = page.charts[1];
-  const bool tropical = e.zodsel() == 'T';
-  const int gx = m.gapX;
-  const int lh = m.lineHeight;
-
-  // Widths in the fonts of the table.
-  page.UseTableFont();
-  const int w0 = s.TextWidth("0");
-  const int wN = std::max(s.TextWidth("N"), s.TextWidth("S"));
-  page.UseTableGlyphs(page.def.I32(wo::tableColour));
-  const int wSign = s.TextWidth("[");
-  const int wPoint = std::max(s.TextWidth(";"), s.TextWidth("l"));
-  const bool seconds = std::any_of(runs.begin(), runs.end(), [](const PointRun& r) { return r.first < 2; });
-  // The few pixels of room the widths add are device pixels on every
-  // device; the digit widths and gaps carry the scale.
-  const int px3 = 3, px5 = 5, px6 = 6;
-  auto widthOf = [&](char c) {
-    switch (c) {
-      case 'A': return 7 * w0 + wSign + 5 * gx + px6 - (seconds ? 0 : w0 + gx);
-      case 'C': return 6 * w0 + gx;
-      case 'E':
-      case 'F':
-      case 'G':
-      case 'I':
-      case 'J': return 4 * w0 + wSign + 5 * gx + px6;
-      default: return 4 * w0 + wN + 5 * gx + px3;
-    }
-  };
+  const bool tropical = page.Inner().zodsel() == 'T';
+  const TableWidths w = MeasureTable(page, runs);
 
   const PagePlace place = page.def.positionTablePlace(index);
-  const int x = m.PageX(place.x), y = m.PageY(place.y);
-  int colX = x + 3 * gx + wPoint + 2 * gx;
+  const int tableLeft = m.PageX(place.x), tableTop = m.PageY(place.y);
+  int columnX = tableLeft + 3 * w.gap + w.point + 2 * w.gap;
   std::vector<int> widths;
   for (char c : columns) {
-    box.columnLeft.push_back(colX);
-    widths.push_back(widthOf(c));
-    colX += widths.back();
+    box.columnLeft.push_back(columnX);
+    widths.push_back(ColumnWidth(c, w));
+    columnX += widths.back();
   }
-  const bool twoWords = std::any_of(columns.begin(), columns.end(),
-                                    [&](char c) { return !UpperHeading(c, tropical).empty(); });
-  const int headRow = y + m.halfLine + (twoWords ? lh : 0);
+  int row = DrawTableHeader(page, columns, widths, box, tableTop, tropical);
 
-  page.UseHeadingFont();
-  for (size_t i = 0; i < columns.size(); ++i) {
-    const int l = box.columnLeft[i], r = l + RoundEven(0.8 * widths[i]);
-    const std::string upper = UpperHeading(columns[i], tropical);
-    if (!upper.empty()) s.TextCentred(upper, l, r, headRow - lh + m.baseOffset);
-    s.TextCentred(LowerHeading(columns[i], tropical), l, r, headRow + m.baseOffset);
-  }
-
-  const bool helioOnly = std::all_of(columns.begin(), columns.end(), Heliocentric);
-  box.rows = PositionTableRows(range, helioOnly);
-  const char font = page.def.Letter(wo::tableFont);
-  const int32_t colour = page.def.I32(wo::tableColour);
-  int row = headRow;
+  box.rows = PositionTableRows(range, std::all_of(columns.begin(), columns.end(), Heliocentric));
   for (int p : box.rows) {
-    row += lh;
-    page.UseTableGlyphs(colour);
-    int gxPos = x + 3 * gx;
-    s.DrawGlyph('P', p, gxPos, 'X', row);
-    page.UseTableFont();
-    const int slot = EntrySlot(p);
-    // The angles' speeds are lifted by a circle in the ring arrays; the
-    // table shows their real daily motion.
-    const double speed = ring1.speed[p] - (p == 11 || p == 12 ? 360.0 : 0.0);
-    for (size_t i = 0; i < columns.size(); ++i) {
-      const char c = columns[i];
-      const int cx = box.columnLeft[i];
-      const int ty = row + m.baseOffset;
-      if (!HasValue(c, p)) continue;
-      switch (c) {
-        case 'A':
-          s.DrawLongitude(cx, row, font, 'W', 'N', seconds && p <= 1 ? 'Y' : 'N', ring1.lon[p]);
-          if (speed < 0) {
-            page.UseTableGlyphs(colour);
-            int rx = cx + wSign + 4 * w0 + 3 * gx + px5;
-            s.DrawGlyph('L', static_cast<unsigned char>(kRetrogradeMark), rx, ' ', row);
-            page.UseTableFont();
-          }
-          break;
-        case 'B': s.DrawDeclination(cx, ty, PointDeclination(e, p)); break;
-        case 'C': s.DrawValue(cx - w0, ty, 'N', 2, 0, font, 'N', 'Y', 'Y', speed); break;
-        case 'D': s.DrawDeclination(cx, ty, e.body(BodyArray::Lat, slot)); break;
-        case 'E': s.DrawLongitude(cx, row, font, 'W', 'N', 'N', e.body(BodyArray::Ra, slot)); break;
-        case 'F': s.DrawLongitude(cx, row, font, 'W', 'N', 'N', Modulo(360.0, ring1.lon[p] - e.ayan())); break;
-        case 'G': s.DrawLongitude(cx, row, font, 'W', 'N', 'N', e.body(BodyArray::HLon, slot)); break;
-        case 'H': s.DrawDeclination(cx, ty, e.body(BodyArray::HLat, slot)); break;
-        case 'I':
-          s.DrawLongitude(cx, row, font, 'W', 'N', 'N',
-                          Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
-          break;
-        case 'J': s.DrawLongitude(cx, row, font, 'W', 'N', 'N', Midpoint(ring1.lon[p], ring2.lon[p])); break;
-        case 'K': {
-          const double d2 = second ? PointDeclination(*second, p) : 0.0;
-          s.DrawDeclination(cx, ty, (PointDeclination(e, p) + d2) / 2.0);
-          break;
-        }
-        default: break;
-      }
-    }
+    row += m.lineHeight;
+    DrawTableRow(page, w, columns, box, tableLeft, p, row);
   }
 
   box.drawn = true;
-  box.left = x;
-  box.top = y;
-  box.right = std::min(colX, m.pageWidth - 1);
-  box.bottom = row + RoundEven(1.3 * lh);
+  box.left = tableLeft;
+  box.top = tableTop;
+  box.right = std::min(columnX, m.pageWidth - 1);
+  box.bottom = row + RoundEven(kFrameBelowLastRow * m.lineHeight);
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(m.baseWidth);
   s.Frame(box.left, box.top, box.right, box.bottom, 'Y');

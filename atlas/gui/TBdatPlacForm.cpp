@@ -64,6 +64,15 @@ TBdatPlacForm::TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string&
 }
 
 void TBdatPlacForm::BuildControls() {
+  BuildPlaceField();
+  BuildPlaceList();
+  BuildButtons();
+  BuildHints();
+  BuildLayout();
+  resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
+}
+
+void TBdatPlacForm::BuildPlaceField() {
   placeLabel_ = new QLabel("Place:", this);
   editPlace_ = new PlaceEdit(this);
   editPlace_->setObjectName("EditPlace");
@@ -79,7 +88,10 @@ void TBdatPlacForm::BuildControls() {
     labRefused_->show();
   };
   editPlace_->setValidator(validator);
+}
 
+// The list of matching places, a fixed number of rows, with its scroll arrows.
+void TBdatPlacForm::BuildPlaceList() {
   lbCities_ = new QListWidget(this);
   lbCities_->setObjectName("lbCities");
   lbCities_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -100,7 +112,9 @@ void TBdatPlacForm::BuildControls() {
   arrowDown_ = new ScrollArrow(Qt::DownArrow, this);
   arrowDown_->setObjectName("ArrowDown");
   arrowDown_->onPress = [this] { ScrollWhileHeld(arrowDown_, ScrollDirection::Down); };
+}
 
+void TBdatPlacForm::BuildButtons() {
   btnGetFirstPlac_ = new QPushButton("&Get First Place In List", this);
   btnGetFirstPlac_->setObjectName("btnGetFirstPlac");
   btnOK_ = new QPushButton("Place &Not on File", this);
@@ -120,7 +134,10 @@ void TBdatPlacForm::BuildControls() {
     done(kOkResult);
   });
   connect(btnCancel_, &QPushButton::clicked, this, &TBdatPlacForm::reject);
+}
 
+// The yellow notes shown when no place matches and when a character is refused.
+void TBdatPlacForm::BuildHints() {
   labNotFound_ = new QLabel(ToQt(kPlaceNotFoundHint), this);
   labNotFound_->setObjectName("labNotFound");
   labNotFound_->setWordWrap(true);
@@ -135,7 +152,11 @@ void TBdatPlacForm::BuildControls() {
   labRefused_->setAutoFillBackground(true);
   labRefused_->setPalette(yellow);
   labRefused_->hide();
+}
 
+// The field, the list and the notes in a column, the instructions with
+// their buttons below.
+void TBdatPlacForm::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Instruction("As you type, the matching places on file are displayed.", this));
   auto* field = new QHBoxLayout;
@@ -166,7 +187,6 @@ void TBdatPlacForm::BuildControls() {
   help->addWidget(Instruction("Note: Clicking on the place desired also closes this form.", this), 4, 0);
   help->addWidget(btnCancel_, 4, 1);
   layout->addLayout(help);
-  resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
 }
 
 std::string TBdatPlacForm::Typed() const { return FromQt(editPlace_->text()); }

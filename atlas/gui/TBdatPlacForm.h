@@ -61,6 +61,11 @@ class TBdatPlacForm : public QDialog {
 
  private:
   void BuildControls();
+  void BuildPlaceField();
+  void BuildPlaceList();
+  void BuildButtons();
+  void BuildHints();
+  void BuildLayout();
   void FormActivate();
   void FillList(ScrollDirection direction = ScrollDirection::None);
   void ShowRows();

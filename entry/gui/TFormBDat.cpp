@@ -105,6 +105,13 @@ void TFormBDat::SetNameFile(NameFileAccess* names) {
 }
 
 void TFormBDat::BuildControls() {
+  BuildFields();
+  // The fields come first: the Houses and Zodiac labels are buddies of their boxes.
+  BuildLabels();
+  BuildListsAndButtons();
+}
+
+void TFormBDat::BuildFields() {
   // Masks: 0 an optional digit, # an optional digit or sign, A a required
   // letter, N a required letter or digit, > upper case; other characters
   // are literals, which the stored texts leave out. Digits may stay blank:
@@ -148,7 +155,9 @@ void TFormBDat::BuildControls() {
   FitWidth(maskEdTZMins_, "00");
   FitWidth(maskEdTzEW_, "W");
   FitWidth(maskEdDstObs_, "W");
+}
 
+void TFormBDat::BuildLabels() {
   labelName_ = new QLabel("Name:", this);
   labelDate_ = new QLabel("Date:", this);
   labelTime_ = new QLabel("Time:", this);
@@ -179,7 +188,9 @@ void TFormBDat::BuildControls() {
   for (QLabel* label : {labelName_, labelDate_, labelTime_, labelLatLong_, labelZone_,
                         labelDaylight_, labelHouses_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
+void TFormBDat::BuildListsAndButtons() {
   memoCurSel2_ = new QPlainTextEdit(this);
   memoCurSel2_->setObjectName("MemoCurSel2");
   memoCurSel2_->setReadOnly(true);
@@ -214,6 +225,32 @@ void TFormBDat::BuildControls() {
 }
 
 void TFormBDat::BuildLayout() {
+  auto* left = new QVBoxLayout;
+  left->addWidget(memoCurSel2_);
+  left->addSpacing(6);
+  left->addLayout(BuildFieldGrid());
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 3);
+  columns->addSpacing(10);
+  columns->addLayout(BuildListColumn(), 2);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_, btnNewDerived_})
+    buttons->addWidget(b);
+  buttons->addSpacing(12);
+  buttons->addWidget(label27_, 1);
+
+  auto* main = new QVBoxLayout(this);
+  main->setContentsMargins(12, 12, 12, 10);
+  main->addLayout(columns, 1);
+  main->addWidget(label10_);
+  main->addLayout(buttons);
+  SetTabOrder();
+}
+
+// The birth data: a label column and the fields, several to a row.
+QGridLayout* TFormBDat::BuildFieldGrid() {
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(8);
   fields->setVerticalSpacing(7);
@@ -265,12 +302,11 @@ void TFormBDat::BuildLayout() {
   chartSettings->addStretch();
   fields->addLayout(chartSettings, 7, 1, 1, 2);
   fields->setRowStretch(8, 1);
+  return fields;
+}
 
-  auto* left = new QVBoxLayout;
-  left->addWidget(memoCurSel2_);
-  left->addSpacing(6);
-  left->addLayout(fields);
-
+// The list of other entries over the instructions.
+QVBoxLayout* TFormBDat::BuildListColumn() {
   // The name list takes the place of the instructions while it is in use.
   auto* namePanel = new QWidget(this);
   auto* nameLayout = new QHBoxLayout(namePanel);
@@ -289,24 +325,10 @@ void TFormBDat::BuildLayout() {
   right->addWidget(labelList_);
   right->addWidget(listBox2_, 1);
   right->addWidget(sidePanel_, 1);
+  return right;
+}
 
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left, 3);
-  columns->addSpacing(10);
-  columns->addLayout(right, 2);
-
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_, btnNewDerived_})
-    buttons->addWidget(b);
-  buttons->addSpacing(12);
-  buttons->addWidget(label27_, 1);
-
-  auto* main = new QVBoxLayout(this);
-  main->setContentsMargins(12, 12, 12, 10);
-  main->addLayout(columns, 1);
-  main->addWidget(label10_);
-  main->addLayout(buttons);
-
+void TFormBDat::SetTabOrder() {
   setTabOrder(editName_, maskEdDate_);
   setTabOrder(maskEdDate_, maskEdTime_);
   setTabOrder(maskEdTime_, editPlace_);

@@ -18,11 +18,13 @@
 #include "shell/MaskedFields.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class QVBoxLayout;
 class QStackedWidget;
 
 namespace vostrane {
@@ -141,8 +143,15 @@ class TFormBDat : public QDialog {
 
  private:
   // Construction (TFormBDat.cpp).
+  // The controls, built in three groups, and their layout.
   void BuildControls();
+  void BuildFields();
+  void BuildLabels();
+  void BuildListsAndButtons();
   void BuildLayout();
+  QGridLayout* BuildFieldGrid();
+  QVBoxLayout* BuildListColumn();
+  void SetTabOrder();
   void ConnectHandlers();
   void LoadCaptions();
 

@@ -68,56 +68,136 @@ bool ReadEntry(int n, ChartEntry& e) {
 // Keeps the assembly captions quiet; the continue flag stays set.
 class QuietHost : public SurfaceHost {};
 
-}  // namespace
+// What the command line asks for.
+struct RenderRequest {
+  int entry = 0;
+  std::string path;
+  bool pdf = false, json = false;
+  std::vector<int> others;  // the entries of rings 2 and 3
+  double zoom = 0;          // 0: the file device's own
+};
 
-int RunRender(const Args& args) {
+// Reads the arguments into `r`; returns the usage status when they are wrong.
+std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
   if (args.size() < 2) return Usage("render needs an entry number and a file name");
   const auto n = EntryNumber(args[0]);
-  const std::string path = args[1];
+  r.path = args[1];
   if (!n) return Usage("the entry number must be 1 or more");
-  const bool pdf = EndsWith(path, ".pdf");
-  const bool json = EndsWith(path, ".json");
-  if (!pdf && !json && !EndsWith(path, ".png"))
+  r.entry = *n;
+  r.pdf = EndsWith(r.path, ".pdf");
+  r.json = EndsWith(r.path, ".json");
+  if (!r.pdf && !r.json && !EndsWith(r.path, ".png"))
     return Usage("the file name must end in .png, .pdf or .json");
-  std::vector<int> others;
-  double zoom = 0;
   for (size_t i = 2; i < args.size(); i += 2) {
     if (i + 1 >= args.size()) return Usage("--with and --zoom need a value");
     if (args[i] == "--with") {
       const auto m = EntryNumber(args[i + 1]);
       if (!m) return Usage("--with needs an entry number");
-      others.push_back(*m);
+      r.others.push_back(*m);
     } else if (args[i] == "--zoom") {
-      zoom = std::atof(args[i + 1].c_str());
-      if (!(zoom >= 0.5 && zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
+      r.zoom = std::atof(args[i + 1].c_str());
+      if (!(r.zoom >= 0.5 && r.zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
     } else {
       return Usage("render takes --with M (at most twice) and --zoom Z");
     }
   }
-  if (others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
+  if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
+  return std::nullopt;
+}
 
-  std::vector<ChartEntry> charts(1 + others.size());
-  if (!ReadEntry(*n, charts[0])) {
-    std::fprintf(stderr, "vostrane-batch: there is no entry %d in %s\n", *n, kSessionFileName);
-    return 1;
-  }
-  for (size_t i = 0; i < others.size(); ++i)
-    if (!ReadEntry(others[i], charts[i + 1])) {
-      std::fprintf(stderr, "vostrane-batch: there is no entry %d in %s\n", others[i], kSessionFileName);
-      return 1;
+// Reads the charts of the rings; false, with a message, when one is missing
+// or not completely calculated (it would be drawn with its bodies at 0
+// degrees Aries).
+bool ReadRingCharts(const RenderRequest& r, std::vector<ChartEntry>& charts) {
+  charts.assign(1 + r.others.size(), ChartEntry{});
+  for (size_t i = 0; i < charts.size(); ++i) {
+    const int number = i == 0 ? r.entry : r.others[i - 1];
+    if (!ReadEntry(number, charts[i])) {
+      std::fprintf(stderr, "vostrane-batch: there is no entry %d in %s\n", number, kSessionFileName);
+      return false;
     }
-
-  // A chart whose calculation did not finish would be drawn with its bodies
-  // at 0 degrees Aries: it is refused instead.
+  }
   for (size_t i = 0; i < charts.size(); ++i)
     if (!charts[i].calcComplete()) {
-      const int number = i == 0 ? *n : others[i - 1];
+      const int number = i == 0 ? r.entry : r.others[i - 1];
       std::fprintf(stderr,
                    "vostrane-batch: entry %d of %s is not completely calculated; run \"vostrane-batch calc\" "
                    "and mend what its messages name first\n",
                    number, kSessionFileName);
-      return 1;
+      return false;
     }
+  return true;
+}
+
+bool RenderPdf(const std::string& path, const DrawingSettings& settings,
+               const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
+               const WheelPageInput& page, SurfaceHost& host) {
+  PrinterSurface printer(settings.printer);
+  printer.SetPdfOutput(path);
+  printer.SetPdfResolution(600);
+  printer.SetFontNames(fonts);
+  printer.SetHost(&host);
+  const bool drawn = assembler.AssembleWheelPage(printer, page);
+  return printer.EndDocument() && drawn && !printer.WriteFailed();
+}
+
+std::string PageDataJson(const WheelPageAssembler& assembler, const PageMetrics& m,
+                         std::vector<PageItem> items) {
+  batch::PageData data;
+  data.width = m.pageWidth;
+  data.height = m.pageHeight;
+  data.items = std::move(items);
+  data.wheel = assembler.WheelRadius() > 0;
+  data.cx = assembler.Setup().cx;
+  data.cy = assembler.Setup().cy;
+  data.radii = WheelRadii(data.items, data.cx, data.cy);
+  data.cusps = assembler.Rings().Ring(1).cusps;
+  data.ascendant = data.cusps[0];
+  return PageToJson(data);
+}
+
+// PNG: the page bitmap of the file device, with its zoom, proportions and
+// black-and-white setting. JSON: the screen page at zoom 1.
+bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
+                  const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
+                  const WheelPageInput& page, SurfaceHost& host) {
+  const ScreenPageSettings& file = settings.file;
+  BitmapSurface bitmap;
+  PageMetrics m;
+  const double zoom = r.json ? 1.0 : r.zoom > 0 ? r.zoom : file.zoom;
+  const QSizeF paper = LocalePaperSize().sizePoints();
+  ComputeScreenPageMetrics(m, zoom, !r.json && file.printerProportions, qRound(paper.width()),
+                           qRound(paper.height()), 1.0);
+  bitmap.SetPage(m);
+  bitmap.SetMonochrome(r.json ? settings.screen.monochrome : file.monochrome);
+  bitmap.SetFontNames(fonts);
+  bitmap.SetHost(&host);
+  std::vector<PageItem> items;
+  if (r.json) bitmap.SetItemSink(&items);
+  if (!assembler.AssembleWheelPage(bitmap, page)) return false;
+  // QSaveFile writes a temporary file and renames it only when every byte
+  // went to disk.
+  QSaveFile out(QString::fromStdString(r.path));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  bool ok;
+  if (r.json) {
+    const std::string text = PageDataJson(assembler, m, std::move(items));
+    ok = out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+  } else {
+    ok = bitmap.Image().save(&out, "PNG");
+  }
+  const bool written = ok && out.commit();
+  if (!written) out.cancelWriting();
+  return written;
+}
+
+}  // namespace
+
+int RunRender(const Args& args) {
+  RenderRequest r;
+  if (const auto usage = ParseRenderArgs(args, r)) return *usage;
+  std::vector<ChartEntry> charts;
+  if (!ReadRingCharts(r, charts)) return 1;
 
   // Qt draws without a display when there is none.
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -136,73 +216,26 @@ int RunRender(const Args& args) {
   WheelPageAssembler assembler(LoadPageNames());
   const std::array<std::string, 16> fonts = LoadFontNames();
   WheelPageInput page;
-  page.category = others.empty() ? 'R' : others.size() == 1 ? 'B' : 'T';
+  page.category = r.others.empty() ? 'R' : r.others.size() == 1 ? 'B' : 'T';
   page.inner = &charts[0];
-  page.second = others.size() >= 1 ? &charts[1] : nullptr;
-  page.third = others.size() >= 2 ? &charts[2] : nullptr;
+  page.second = r.others.size() >= 1 ? &charts[1] : nullptr;
+  page.third = r.others.size() >= 2 ? &charts[2] : nullptr;
   page.lookup = ReadEntry;
-  QuietHost host;
-
   page.placeStyle = Control().Letter(control_offset::placeNameStyle);
   const DrawingSettings settings = DrawingSettingsFromControl(Control());
+  QuietHost host;
 
   bool written = false;
-  if (pdf) {
-    PrinterSurface printer(settings.printer);
-    printer.SetPdfOutput(path);
-    printer.SetPdfResolution(600);
-    printer.SetFontNames(fonts);
-    printer.SetHost(&host);
-    const bool drawn = assembler.AssembleWheelPage(printer, page);
-    written = printer.EndDocument() && drawn && !printer.WriteFailed();
+  if (r.pdf) {
+    written = RenderPdf(r.path, settings, fonts, assembler, page, host);
   } else {
-    // PNG: the page bitmap of the file device, with its zoom, proportions
-    // and black-and-white setting. JSON: the screen page at zoom 1.
-    const ScreenPageSettings& file = settings.file;
-    BitmapSurface bitmap;
-    PageMetrics m;
-    const double z = json ? 1.0 : zoom > 0 ? zoom : file.zoom;
-    const QSizeF paper = LocalePaperSize().sizePoints();
-    ComputeScreenPageMetrics(m, z, !json && file.printerProportions, qRound(paper.width()),
-                             qRound(paper.height()), 1.0);
-    bitmap.SetPage(m);
-    bitmap.SetMonochrome(json ? settings.screen.monochrome : file.monochrome);
-    bitmap.SetFontNames(fonts);
-    bitmap.SetHost(&host);
-    std::vector<PageItem> items;
-    if (json) bitmap.SetItemSink(&items);
-    if (assembler.AssembleWheelPage(bitmap, page)) {
-      // QSaveFile writes a temporary file and renames it only when every
-      // byte went to disk.
-      QSaveFile out(QString::fromStdString(path));
-      if (out.open(QIODevice::WriteOnly)) {
-        bool ok;
-        if (json) {
-          batch::PageData data;
-          data.width = m.pageWidth;
-          data.height = m.pageHeight;
-          data.items = std::move(items);
-          data.wheel = assembler.WheelRadius() > 0;
-          data.cx = assembler.Setup().cx;
-          data.cy = assembler.Setup().cy;
-          data.radii = WheelRadii(data.items, data.cx, data.cy);
-          data.cusps = assembler.Rings().Ring(1).cusps;
-          data.ascendant = data.cusps[0];
-          const std::string text = PageToJson(data);
-          ok = out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-        } else {
-          ok = bitmap.Image().save(&out, "PNG");
-        }
-        written = ok && out.commit();
-        if (!written) out.cancelWriting();
-      }
-    }
-    if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", path.c_str());
+    written = RenderBitmap(r, settings, fonts, assembler, page, host);
+    if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", r.path.c_str());
   }
   const int status = written ? 0 : 1;
   CloseMessageTextFile();
   if (ControlFileIsOpen()) CloseControlFile();
-  if (status == 0) std::printf("%s\n", path.c_str());
+  if (status == 0) std::printf("%s\n", r.path.c_str());
   return status;
 }
 

@@ -21,17 +21,23 @@ namespace {
 using namespace vostrane;
 
 constexpr double kRad = 3.14159265358979323846 / 180;
+// The wheel's rings as shares of its radius.
+constexpr double kScaleOuter = 1.0367;    // outer edge of the degree scale and its 30-degree ticks
+constexpr double kFiveDegreeTick = 1.013;  // end of the 5-degree ticks
+constexpr double kOneDegreeTick = 1.005;   // end of the 1-degree ticks
+constexpr double kHouseRing = 0.53;        // the house ring
+constexpr double kAspectCircle = 0.439;    // the circle the aspect lines and cusps start on
+constexpr double kCuspLabels = 1.09;       // the cusp labels outside the scale
+constexpr double kWheelRadiusShare = 0.28;  // the wheel's radius, of the usable width
 
-void DrawPage(DrawingSurface& s) {
+// Where the benchmark's wheel stands: its centre and radius.
+struct WheelPlace {
+  int cx = 0, cy = 0, r = 0;
+};
+
+// Header.
+void DrawHeader(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
-  SurfaceStyle style;
-  style.ringLineStyle = 'T';
-  style.frameColour = 1;
-  const int r = static_cast<int>(m.width * 0.28);
-  const int cx = m.PageX(3160), cy = m.PageY(3024);
-  style.doubleInset = r / 100;
-  s.SetStyle(style);
-  // Header.
   s.SetFont('I', 10, 1, 'N');
   s.SetTextRow(m.y0);
   for (int line = 0; line < 4; ++line) {
@@ -40,32 +46,47 @@ void DrawPage(DrawingSurface& s) {
     s.TextAt(m.x0 + m.width * 7 / 10, s.TextRow(), "Vienna, Austria");
     s.NextLine();
   }
-  // Rings and the degree scale.
+}
+
+// Rings and the degree scale.
+void DrawRingsAndScale(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
+  const PageMetrics& m = s.Metrics();
   s.SetRingPen();
-  for (double f : {1.0, 1.0367, 0.53, 0.439}) s.Circle(cx, cy, static_cast<int>(r * f));
+  for (double f : {1.0, kScaleOuter, kHouseRing, kAspectCircle}) s.Circle(cx, cy, static_cast<int>(r * f));
   s.SetPenWidth(m.baseWidth);
   for (int i = 0; i < 360; ++i) {
     const double a = i * kRad;
-    const double l = i % 30 == 0 ? 1.0367 : i % 5 == 0 ? 1.013 : 1.005;
+    const double l = i % 30 == 0 ? kScaleOuter : i % 5 == 0 ? kFiveDegreeTick : kOneDegreeTick;
     s.Line(cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * m.k * std::sin(a)),
            cx - static_cast<int>(r * l * std::cos(a)),
            cy + static_cast<int>(r * l * m.k * std::sin(a)));
   }
-  // Cusp lines and labels.
+}
+
+// Cusp lines and labels.
+void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   s.SetFont('H', 9, 5, 'B');
   for (int j = 0; j < 12; ++j) {
     const double a = (j * 30 + 7) * kRad;
     s.SetPenStyle(j == 4 ? kPenDashed : kPenSolid);
-    s.Line(cx - static_cast<int>(0.439 * r * std::cos(a)), cy + static_cast<int>(0.439 * r * std::sin(a)),
-           cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * std::sin(a)));
-    const int lx = cx - static_cast<int>(1.09 * r * std::cos(a)), ly = cy + static_cast<int>(1.09 * r * std::sin(a));
+    s.Line(cx - static_cast<int>(kAspectCircle * r * std::cos(a)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(a)), cx - static_cast<int>(r * std::cos(a)),
+           cy + static_cast<int>(r * std::sin(a)));
+    const int lx = cx - static_cast<int>(kCuspLabels * r * std::cos(a));
+    const int ly = cy + static_cast<int>(kCuspLabels * r * std::sin(a));
     s.DrawNumberWithMark(j + 3, lx - 20, ly, 'C', 'H', 'D', 0, 5);
     int gx = lx;
     s.DrawGlyph('S', j, gx, 'C', ly);
     s.DrawNumberWithMark(j * 4, lx + 20, ly, 'C', 'H', 'M', 0, 5);
   }
   s.SetPenStyle(kPenSolid);
-  // Glyph columns of twenty points.
+}
+
+// Glyph columns of twenty points.
+void DrawGlyphColumns(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   for (int p = 0; p < 20; ++p) {
     const double a = (p * 17 + 3) * kRad;
     const double radii[5] = {0.95, 0.85, 0.76, 0.67, 0.58};
@@ -80,15 +101,25 @@ void DrawPage(DrawingSurface& s) {
       if (item == 4 && p % 4 == 0) s.DrawGlyph('L', '\\', x, 'C', y);
     }
   }
-  // Aspect lines.
+}
+
+// Aspect lines.
+void DrawAspectLines(DrawingSurface& s, const WheelPlace& w) {
+  const int cx = w.cx, cy = w.cy, r = w.r;
   for (int i = 0; i < 40; ++i) {
     const double a = i * 37 * kRad, b = (i * 37 + 120) * kRad;
     s.SetPenColour(i % 2 ? 4 : 9);
     s.SetPenWidth(i % 3 ? 1 : 3);
-    s.Line(cx - static_cast<int>(0.439 * r * std::cos(a)), cy + static_cast<int>(0.439 * r * std::sin(a)),
-           cx - static_cast<int>(0.439 * r * std::cos(b)), cy + static_cast<int>(0.439 * r * std::sin(b)));
+    s.Line(cx - static_cast<int>(kAspectCircle * r * std::cos(a)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(a)),
+           cx - static_cast<int>(kAspectCircle * r * std::cos(b)),
+           cy + static_cast<int>(kAspectCircle * r * std::sin(b)));
   }
-  // Position table: eighteen rows of longitude, declination and speed.
+}
+
+// Position table: eighteen rows of longitude, declination and speed.
+void DrawPositionTable(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
   s.SetFont('H', 8, 0, 'N');
   const int tx = m.PageX(15), ty = m.PageY(5434);
   for (int row = 0; row < 18; ++row) {
@@ -101,28 +132,59 @@ void DrawPage(DrawingSurface& s) {
     s.DrawValue(after + 10 * m.charWidth, y, 'N', 2, 0, 'H', 'Y', 'Y', 'Y', row * 0.1 - 0.5);
   }
   s.Frame(tx, ty, tx + m.width / 4, ty + 21 * m.lineHeight, 'Y');
-  // Legends: 40 rows of glyph and name.
+}
+
+// Legends: 40 rows of glyph and name.
+void DrawLegends(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
   for (int row = 0; row < 40; ++row) {
     const int x = m.PageX(row < 20 ? 6368 : 8290), y = m.PageY(735) + (row % 20) * m.lineHeight;
     int gx = x;
     s.DrawGlyph('P', row % 20, gx, 'X', y);
     s.TextAt(gx + m.gapX, y, "Name of point");
   }
-  // Aspect grid: 13 x 13 cells, glyph and orb in the lower triangle.
-  const int gl = m.PageX(5870), gt = m.PageY(5650), gr = m.PageX(10000), gb = m.PageY(9520);
-  const int cw = (gr - gl) / 13, ch = (gb - gt) / 13;
+}
+
+// Aspect grid: 13 x 13 cells, glyph and orb in the lower triangle.
+void DrawAspectGrid(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
+  const int left = m.PageX(5870), top = m.PageY(5650), right = m.PageX(10000), bottom = m.PageY(9520);
+  const int cellWidth = (right - left) / 13, cellHeight = (bottom - top) / 13;
   s.SetPenColour(1);
   s.SetPenWidth(m.baseWidth);
-  for (int c = 1; c <= 13; ++c) s.Line(gl + c * cw, gt, gl + c * cw, gb - ch);
-  for (int j = 0; j <= 12; ++j) s.Line(gl + cw, gt + j * ch, gl + 13 * cw, gt + j * ch);
+  for (int c = 1; c <= 13; ++c) s.Line(left + c * cellWidth, top, left + c * cellWidth, bottom - cellHeight);
+  for (int j = 0; j <= 12; ++j)
+    s.Line(left + cellWidth, top + j * cellHeight, left + 13 * cellWidth, top + j * cellHeight);
   s.SetFont('H', 8, 0, 'N');
   for (int j = 0; j < 12; ++j)
     for (int c = 1; c <= j + 1; ++c) {
-      int x = gl + c * cw + cw / 10;
+      int x = left + c * cellWidth + cellWidth / 10;
       s.SetFont('A', 10, c % 15, 'N');
-      s.DrawGlyph('A', (j + c) % 10, x, 'C', gt + j * ch + ch / 4);
-      s.DrawValue(gl + c * cw, gt + j * ch + ch * 3 / 4, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
+      s.DrawGlyph('A', (j + c) % 10, x, 'C', top + j * cellHeight + cellHeight / 4);
+      const int orbLine = top + j * cellHeight + cellHeight * 3 / 4;
+      s.DrawValue(left + c * cellWidth, orbLine, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
     }
+}
+
+void DrawPage(DrawingSurface& s) {
+  const PageMetrics& m = s.Metrics();
+  SurfaceStyle style;
+  style.ringLineStyle = 'T';
+  style.frameColour = 1;
+  WheelPlace w;
+  w.r = static_cast<int>(m.width * kWheelRadiusShare);
+  w.cx = m.PageX(3160);
+  w.cy = m.PageY(3024);
+  style.doubleInset = w.r / 100;
+  s.SetStyle(style);
+  DrawHeader(s);
+  DrawRingsAndScale(s, w);
+  DrawCusps(s, w);
+  DrawGlyphColumns(s, w);
+  DrawAspectLines(s, w);
+  DrawPositionTable(s);
+  DrawLegends(s);
+  DrawAspectGrid(s);
   s.SetFont('I', 8, 8, 'I');
   s.TextAt(m.x0, m.y0 + m.height - 3 * m.lineHeight, "Vostrane chart wheel");
 }

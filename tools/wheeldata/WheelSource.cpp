@@ -22,129 +22,154 @@ const char* const kPointNames[19] = {"Sun",     "Moon",    "Mercury", "Venus",  
                                      "Node",    "Ascendant", "Midheaven", "Ceres", "Pallas",
                                      "Juno",    "Vesta",   "Chiron",  "Fortune"};
 
+// The field names of the source file with the type and offset of each.
+struct FieldTable {
+  std::map<std::string, Field> f;
+  void letter(const std::string& k, size_t off) { f[k] = {Type::Letter, off}; }
+  void i16(const std::string& k, size_t off) { f[k] = {Type::Int16, off}; }
+  void colour(const std::string& k, size_t off) { f[k] = {Type::Colour, off}; }
+  void place(const std::string& k, size_t off) { f[k] = {Type::Place, off}; }
+};
+
+// The points shown and the wheel.
+void AddPointAndWheelFields(FieldTable& t) {
+  t.letter("points.asteroids", o::asteroids);
+  t.letter("points.chiron", o::chiron);
+  t.letter("points.fortune", o::partOfFortune);
+  t.letter("points.node", o::nodeShown);
+  t.letter("points.southNode", o::southNodeShown);
+  t.letter("points.trueNode", o::trueNode);
+  t.letter("points.anglesInAspects", o::anglesInAspects);
+  t.letter("points.anglesRing2", o::anglesRing2);
+  t.letter("points.anglesRing3", o::anglesRing3);
+  // The wheel.
+  t.i16("wheel.size", o::wheelSize);
+  t.place("wheel.centre", o::wheelCentreX);
+  t.letter("wheel.lineStyle", o::ringLineStyle);
+  t.letter("wheel.houseRingCircle", o::houseRingCircle);
+  t.letter("wheel.aspectCircle", o::aspectCircle);
+  t.letter("wheel.outerRingCircles", o::outerRingCircles);
+  t.letter("wheel.degreeScale", o::degreeScale);
+  t.letter("wheel.glyphColumns", o::glyphColumns);
+  t.letter("wheel.glyphSpacing", o::glyphSpacing);
+  t.letter("wheel.aspectLines", o::aspectLines);
+  t.letter("wheel.pointerLines", o::pointerLines);
+  t.letter("wheel.dashedCusps", o::dashedCusps);
+  t.letter("wheel.thickAngles", o::thickAngles);
+  t.letter("wheel.spreadLabels", o::spreadLabels);
+  t.letter("wheel.equalSectors", o::equalSectors);
+  t.letter("wheel.bendCusps", o::bendCusps);
+  t.letter("wheel.interceptedSigns", o::interceptedSigns);
+  t.letter("wheel.aspectSet", o::aspectSet);
+  t.colour("wheel.ringColour", o::ringColour);
+  t.i16("wheel.pictureGroup", o::pictureGroup);
+}
+
+// Fonts, styles, sizes and colours of the page's texts and glyphs.
+void AddTextStyleFields(FieldTable& t) {
+  t.letter("header.font", o::headerFont);
+  t.letter("header.style", o::headerStyle);
+  t.i16("header.size", o::headerSize);
+  t.colour("header.colour", o::headerColour);
+  t.letter("header.layout", o::headerLayout);
+  t.letter("cuspLabels.font", o::cuspLabelFont);
+  t.letter("cuspLabels.style", o::cuspLabelStyle);
+  t.i16("cuspLabels.size", o::cuspLabelSize);
+  t.colour("cuspLabels.colour", o::cuspLabelColour);
+  t.letter("planetGlyphs.style", o::planetGlyphStyle);
+  t.i16("planetGlyphs.size", o::planetGlyphSize);
+  t.letter("degrees.font", o::degreeFont);
+  t.letter("degrees.style", o::degreeStyle);
+  t.i16("degrees.size", o::degreeSize);
+  t.letter("signGlyphs.style", o::signGlyphStyle);
+  t.i16("signGlyphs.size", o::signGlyphSize);
+  t.letter("minutes.font", o::minuteFont);
+  t.letter("minutes.style", o::minuteStyle);
+  t.i16("minutes.size", o::minuteSize);
+  t.letter("retrograde.style", o::retrogradeStyle);
+  t.i16("retrograde.size", o::retrogradeSize);
+  t.letter("houseNumbers.mode", o::houseNumbers);
+  t.letter("houseNumbers.font", o::houseNumberFont);
+  t.letter("houseNumbers.style", o::houseNumberStyle);
+  t.i16("houseNumbers.size", o::houseNumberSize);
+  t.letter("tables.font", o::tableFont);
+  t.letter("tables.style", o::tableStyle);
+  t.i16("tables.size", o::tableSize);
+  t.colour("tables.colour", o::tableColour);
+  t.letter("tableHeadings.font", o::tableHeadingFont);
+  t.letter("tableHeadings.style", o::tableHeadingStyle);
+  t.i16("tableHeadings.size", o::tableHeadingSize);
+  t.colour("frames.colour", o::frameColour);
+  t.letter("credit.font", o::creditFont);
+  t.letter("credit.style", o::creditStyle);
+  t.colour("credit.colour", o::creditColour);
+  t.i16("credit.line", o::creditLine);
+}
+
+// The position tables, legends and the other tables.
+void AddTableFields(FieldTable& t) {
+  for (int i = 0; i < 5; ++i) {
+    const std::string n = std::to_string(i + 1);
+    t.letter("positionTable" + n + ".points", o::positionTableDefs + 4 * i);
+    t.f["positionTable" + n + ".columns"] = {Type::Letters3, o::positionTableDefs + 4 * i + 1};
+    t.place("positionTable" + n + ".place", o::positionTablePlaces + 4 * i);
+    t.place("legend" + n + ".place", o::legendPlaces + 4 * i);
+    t.letter("legend" + n + ".shown", o::legendShown + i);
+    t.place("parallelBox" + n + ".place", o::parallelBoxPlaces + 4 * i);
+    t.i16("parallelBox" + n + ".lines", o::parallelBoxSizes + 4 * i);
+    t.i16("parallelBox" + n + ".second", o::parallelBoxSizes + 4 * i + 2);
+  }
+  t.letter("legend1.points", o::legendRange1);
+  t.letter("legend2.points", o::legendRange2);
+  t.letter("legend2.heading", o::legend2Heading);
+  t.letter("legend4.filter", o::aspectLegendFilter);
+  t.letter("furtherPoints.shown", o::furtherPointsTable);
+  t.letter("furtherPoints.option", o::furtherPointsOption);
+  t.place("furtherPoints.place", o::furtherPointsPlace);
+  t.letter("elements.shown", o::elementsTable);
+  t.place("elements.place", o::elementsTablePlace);
+  t.letter("parallels.shown", o::parallelsTable);
+}
+
+// Aspect grids.
+void AddGridFields(FieldTable& t) {
+  for (int g = 0; g < 2; ++g) {
+    const std::string n = "grid" + std::to_string(g + 1);
+    t.letter(n + ".shown", g == 0 ? o::grid1Shown : o::grid2Shown);
+    t.i16(n + ".left", o::gridLeft + 2 * g);
+    t.i16(n + ".top", o::gridTop + 2 * g);
+    t.i16(n + ".right", o::gridRight + 2 * g);
+    t.i16(n + ".bottom", o::gridBottom + 2 * g);
+    t.letter(n + ".glyphs", o::gridGlyphs + g);
+    t.letter(n + ".orbs", o::gridOrbs + g);
+    t.letter(n + ".distances", o::gridDistances + g);
+    t.letter(n + ".points", o::gridPoints + g);
+    t.letter(n + ".frame", o::gridFrame + g);
+    t.letter(n + ".rightToLeft", o::gridRightToLeft + g);
+    t.letter(n + ".repeat", o::gridRepeat + g);
+  }
+  t.letter("grids.font", o::gridFont);
+  t.letter("grids.glyphStyle", o::gridGlyphStyle);
+  t.i16("grids.glyphSize", o::gridGlyphSize);
+  t.colour("grids.cellColour", o::gridCellColour);
+}
+
+// Point colours: screen, print.
+void AddPointColourFields(FieldTable& t) {
+  for (int p = 0; p < 19; ++p)
+    t.f[std::string("colour.") + kPointNames[p]] = {Type::ColourPair,
+                                                   o::pointColours + 8 * static_cast<size_t>(p)};
+}
+
 const std::map<std::string, Field>& Fields() {
   static const std::map<std::string, Field> fields = [] {
-    std::map<std::string, Field> f;
-    auto letter = [&](const std::string& k, size_t off) { f[k] = {Type::Letter, off}; };
-    auto i16 = [&](const std::string& k, size_t off) { f[k] = {Type::Int16, off}; };
-    auto colour = [&](const std::string& k, size_t off) { f[k] = {Type::Colour, off}; };
-    auto place = [&](const std::string& k, size_t off) { f[k] = {Type::Place, off}; };
-    // Points shown.
-    letter("points.asteroids", o::asteroids);
-    letter("points.chiron", o::chiron);
-    letter("points.fortune", o::partOfFortune);
-    letter("points.node", o::nodeShown);
-    letter("points.southNode", o::southNodeShown);
-    letter("points.trueNode", o::trueNode);
-    letter("points.anglesInAspects", o::anglesInAspects);
-    letter("points.anglesRing2", o::anglesRing2);
-    letter("points.anglesRing3", o::anglesRing3);
-    // The wheel.
-    i16("wheel.size", o::wheelSize);
-    place("wheel.centre", o::wheelCentreX);
-    letter("wheel.lineStyle", o::ringLineStyle);
-    letter("wheel.houseRingCircle", o::houseRingCircle);
-    letter("wheel.aspectCircle", o::aspectCircle);
-    letter("wheel.outerRingCircles", o::outerRingCircles);
-    letter("wheel.degreeScale", o::degreeScale);
-    letter("wheel.glyphColumns", o::glyphColumns);
-    letter("wheel.glyphSpacing", o::glyphSpacing);
-    letter("wheel.aspectLines", o::aspectLines);
-    letter("wheel.pointerLines", o::pointerLines);
-    letter("wheel.dashedCusps", o::dashedCusps);
-    letter("wheel.thickAngles", o::thickAngles);
-    letter("wheel.spreadLabels", o::spreadLabels);
-    letter("wheel.equalSectors", o::equalSectors);
-    letter("wheel.bendCusps", o::bendCusps);
-    letter("wheel.interceptedSigns", o::interceptedSigns);
-    letter("wheel.aspectSet", o::aspectSet);
-    colour("wheel.ringColour", o::ringColour);
-    i16("wheel.pictureGroup", o::pictureGroup);
-    // Fonts, styles, sizes and colours of the page's texts and glyphs.
-    letter("header.font", o::headerFont);
-    letter("header.style", o::headerStyle);
-    i16("header.size", o::headerSize);
-    colour("header.colour", o::headerColour);
-    letter("header.layout", o::headerLayout);
-    letter("cuspLabels.font", o::cuspLabelFont);
-    letter("cuspLabels.style", o::cuspLabelStyle);
-    i16("cuspLabels.size", o::cuspLabelSize);
-    colour("cuspLabels.colour", o::cuspLabelColour);
-    letter("planetGlyphs.style", o::planetGlyphStyle);
-    i16("planetGlyphs.size", o::planetGlyphSize);
-    letter("degrees.font", o::degreeFont);
-    letter("degrees.style", o::degreeStyle);
-    i16("degrees.size", o::degreeSize);
-    letter("signGlyphs.style", o::signGlyphStyle);
-    i16("signGlyphs.size", o::signGlyphSize);
-    letter("minutes.font", o::minuteFont);
-    letter("minutes.style", o::minuteStyle);
-    i16("minutes.size", o::minuteSize);
-    letter("retrograde.style", o::retrogradeStyle);
-    i16("retrograde.size", o::retrogradeSize);
-    letter("houseNumbers.mode", o::houseNumbers);
-    letter("houseNumbers.font", o::houseNumberFont);
-    letter("houseNumbers.style", o::houseNumberStyle);
-    i16("houseNumbers.size", o::houseNumberSize);
-    letter("tables.font", o::tableFont);
-    letter("tables.style", o::tableStyle);
-    i16("tables.size", o::tableSize);
-    colour("tables.colour", o::tableColour);
-    letter("tableHeadings.font", o::tableHeadingFont);
-    letter("tableHeadings.style", o::tableHeadingStyle);
-    i16("tableHeadings.size", o::tableHeadingSize);
-    colour("frames.colour", o::frameColour);
-    letter("credit.font", o::creditFont);
-    letter("credit.style", o::creditStyle);
-    colour("credit.colour", o::creditColour);
-    i16("credit.line", o::creditLine);
-    // Tables.
-    for (int i = 0; i < 5; ++i) {
-      const std::string n = std::to_string(i + 1);
-      letter("positionTable" + n + ".points", o::positionTableDefs + 4 * i);
-      f["positionTable" + n + ".columns"] = {Type::Letters3, o::positionTableDefs + 4 * i + 1};
-      place("positionTable" + n + ".place", o::positionTablePlaces + 4 * i);
-      place("legend" + n + ".place", o::legendPlaces + 4 * i);
-      letter("legend" + n + ".shown", o::legendShown + i);
-      place("parallelBox" + n + ".place", o::parallelBoxPlaces + 4 * i);
-      i16("parallelBox" + n + ".lines", o::parallelBoxSizes + 4 * i);
-      i16("parallelBox" + n + ".second", o::parallelBoxSizes + 4 * i + 2);
-    }
-    letter("legend1.points", o::legendRange1);
-    letter("legend2.points", o::legendRange2);
-    letter("legend2.heading", o::legend2Heading);
-    letter("legend4.filter", o::aspectLegendFilter);
-    letter("furtherPoints.shown", o::furtherPointsTable);
-    letter("furtherPoints.option", o::furtherPointsOption);
-    place("furtherPoints.place", o::furtherPointsPlace);
-    letter("elements.shown", o::elementsTable);
-    place("elements.place", o::elementsTablePlace);
-    letter("parallels.shown", o::parallelsTable);
-    // Aspect grids.
-    for (int g = 0; g < 2; ++g) {
-      const std::string n = "grid" + std::to_string(g + 1);
-      letter(n + ".shown", g == 0 ? o::grid1Shown : o::grid2Shown);
-      i16(n + ".left", o::gridLeft + 2 * g);
-      i16(n + ".top", o::gridTop + 2 * g);
-      i16(n + ".right", o::gridRight + 2 * g);
-      i16(n + ".bottom", o::gridBottom + 2 * g);
-      letter(n + ".glyphs", o::gridGlyphs + g);
-      letter(n + ".orbs", o::gridOrbs + g);
-      letter(n + ".distances", o::gridDistances + g);
-      letter(n + ".points", o::gridPoints + g);
-      letter(n + ".frame", o::gridFrame + g);
-      letter(n + ".rightToLeft", o::gridRightToLeft + g);
-      letter(n + ".repeat", o::gridRepeat + g);
-    }
-    letter("grids.font", o::gridFont);
-    letter("grids.glyphStyle", o::gridGlyphStyle);
-    i16("grids.glyphSize", o::gridGlyphSize);
-    colour("grids.cellColour", o::gridCellColour);
-    // Point colours: screen, print.
-    for (int p = 0; p < 19; ++p)
-      f[std::string("colour.") + kPointNames[p]] = {Type::ColourPair,
-                                                     o::pointColours + 8 * static_cast<size_t>(p)};
-    return f;
+    FieldTable t;
+    AddPointAndWheelFields(t);
+    AddTextStyleFields(t);
+    AddTableFields(t);
+    AddGridFields(t);
+    AddPointColourFields(t);
+    return t.f;
   }();
   return fields;
 }
