@@ -31,9 +31,8 @@ std::string TrimSpace(std::string_view text) {
   return std::string(Inner(text, [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }, true, true));
 }
 
-std::string TrimLineEnd(std::string text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\t')) text.pop_back();
-  return text;
+std::string TrimRightOf(std::string_view text, std::string_view chars) {
+  return std::string(Inner(text, [chars](char c) { return chars.find(c) != std::string_view::npos; }, false, true));
 }
 
 std::string_view TrimBlanksAndZeros(std::string_view text) {

@@ -1,8 +1,9 @@
 // Trimming texts at their ends. The variants differ in what they remove, and
 // each caller keeps the one it was written for: the program's one-byte
-// field texts lose blanks only (a tab or a carriage return inside a field is
-// data); lines of text files lose all white space; numbers taken from dBase
-// records also lose the zero bytes some writers pad with.
+// field texts lose blanks only (a tab or a carriage return at their end is
+// data); definition and source lines lose all white space; a line read from
+// a file loses the line-end characters its reader names; numbers taken from
+// dBase records also lose the zero bytes some writers pad with.
 #pragma once
 
 #include <string>
@@ -20,9 +21,9 @@ std::string Trim(const std::string& text);
 // (blank, tab, line feed, vertical tab, form feed, carriage return).
 std::string TrimSpace(std::string_view text);
 
-// A line read from a text file without trailing blanks, tabs and carriage
-// returns (lines written with CR LF ends keep their CR after std::getline).
-std::string TrimLineEnd(std::string text);
+// The text without the trailing characters that appear in `chars`, such as
+// " \t\r" for a line whose CR LF end std::getline left half in place.
+std::string TrimRightOf(std::string_view text, std::string_view chars);
 
 // The part of the text between leading and trailing blanks and zero bytes.
 std::string_view TrimBlanksAndZeros(std::string_view text);

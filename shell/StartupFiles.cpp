@@ -45,7 +45,7 @@ std::vector<std::string> ReadAboutLines() {
   if (!text) return lines;
   std::istringstream in(*text);
   std::string line;
-  while (lines.size() < 3 && std::getline(in, line)) lines.push_back(TrimLineEnd(line));
+  while (lines.size() < 3 && std::getline(in, line)) lines.push_back(TrimRightOf(line, " \t\r"));
   return lines;
 }
 

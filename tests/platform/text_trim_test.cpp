@@ -29,11 +29,14 @@ TEST(TextTrim, TrimSpaceRemovesEveryKindOfWhiteSpace) {
   EXPECT_EQ(TrimSpace(std::string_view("  key = value  ").substr(0, 6)), "key");
 }
 
-TEST(TextTrim, TrimLineEndRemovesTrailingBlanksTabsAndReturnsOnly) {
-  EXPECT_EQ(TrimLineEnd("  About Vostrane \t\r"), "  About Vostrane");
-  EXPECT_EQ(TrimLineEnd("\r\r"), "");
-  EXPECT_EQ(TrimLineEnd("page\f"), "page\f");
-  EXPECT_EQ(TrimLineEnd("a\r b"), "a\r b");
+TEST(TextTrim, TrimRightOfRemovesOnlyTheNamedTrailingCharacters) {
+  EXPECT_EQ(TrimRightOf("  About Vostrane \t\r", " \t\r"), "  About Vostrane");
+  EXPECT_EQ(TrimRightOf("\r\r", " \t\r"), "");
+  EXPECT_EQ(TrimRightOf("page\f", " \t\r"), "page\f");
+  EXPECT_EQ(TrimRightOf("a\r b", " \t\r"), "a\r b");
+  EXPECT_EQ(TrimRightOf("2024a\t", "\n\r "), "2024a\t");
+  EXPECT_EQ(TrimRightOf("2024a \r\n", "\n\r "), "2024a");
+  EXPECT_EQ(TrimRightOf("abc", ""), "abc");
 }
 
 TEST(TextTrim, TrimBlanksAndZerosKeepsTheNumberBetweenThem) {
