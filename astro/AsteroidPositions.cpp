@@ -1,12 +1,12 @@
 #include "astro/AsteroidPositions.h"
 
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "astro/AngleHelpers.h"
 #include "astro/AsteroidFiles.h"
 #include "astro/EphemerisFiles.h"
+#include "platform/ByteOrder.h"
 #include "platform/MessageService.h"
 
 namespace vostrane {
@@ -16,14 +16,6 @@ bool AsteroidYear(int year) { return year >= kAsteroidFirstYear && year <= kAste
 namespace {
 
 constexpr size_t kMaxAsteroidSteps = 1000000;
-
-double LittleEndianDouble(const uint8_t* b) {
-  uint64_t u = 0;
-  for (int i = 7; i >= 0; --i) u = (u << 8) | b[i];
-  double d;
-  std::memcpy(&d, &u, sizeof d);
-  return d;
-}
 
 void RecordError(int64_t record, const std::string& name, EphemerisFiles& files) {
   if (!files.FirstReport(name)) return;
@@ -57,7 +49,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
     RecordError(0, name, files);
     return std::nullopt;
   }
-  const double start = LittleEndianDouble(bytes);
+  const double start = ReadLe<double>(bytes);
   const double q = (julday - start) / kAsteroidStep;
   if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
     // Record 0 is the header, not a position; a day before the second

@@ -6,6 +6,7 @@
 
 #include "astro/EphemerisFiles.h"
 #include "astro/OuterPlanetFiles.h"
+#include "platform/ByteOrder.h"
 #include "platform/MessageService.h"
 
 namespace vostrane {
@@ -18,11 +19,6 @@ double WrapStep(double d, double* shift = nullptr) {
   else if (d < -180.0) s = 360.0;
   if (shift) *shift = s;
   return d + s;
-}
-
-int32_t BigEndian(const uint8_t* b) {
-  return static_cast<int32_t>((static_cast<uint32_t>(b[0]) << 24) | (static_cast<uint32_t>(b[1]) << 16) |
-                              (static_cast<uint32_t>(b[2]) << 8) | static_cast<uint32_t>(b[3]));
 }
 
 // Heliocentric distances (AU) each body keeps to, with a margin, over the
@@ -113,7 +109,7 @@ OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
     if (offset + 4 * static_cast<size_t>(width) > file->size())
       EndProgram("ERROR! Unable to read data from ephemeris file. Program ended.");
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file->data()) + offset + 12 * slot;
-    const int32_t l = BigEndian(bytes), d = BigEndian(bytes + 4), h = BigEndian(bytes + 8);
+    const int32_t l = ReadBe<int32_t>(bytes), d = ReadBe<int32_t>(bytes + 4), h = ReadBe<int32_t>(bytes + 8);
     if (!Plausible(l, d, h, range))
       EndProgram("Ephemeris file " + name + " is damaged at record # " + std::to_string(index) + ".  " +
                  "Program ended.");

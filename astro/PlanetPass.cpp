@@ -11,6 +11,7 @@
 #include "astro/HypotheticalPlanets.h"
 #include "astro/SolarVector.h"
 #include "astro/Zodiac.h"
+#include "platform/ByteOrder.h"
 
 namespace vostrane {
 
@@ -213,7 +214,7 @@ bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, An
       // Slot 31 of the longitudes is the constant 1.0, packed as it is.
       if (longitude && !(b == 0 && s == 31)) x = ModAngle(360.0, x - A);
       const int32_t fixed = EncodeFixed(x);
-      std::memcpy(image.BodyBlock(b) + 4 * s, &fixed, 4);
+      WriteLe<int32_t>(image.BodyBlock(b) + 4 * s, fixed);
     }
   }
   // Planets and the hypothetical planets are always there; the asteroids

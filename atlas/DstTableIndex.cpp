@@ -1,5 +1,6 @@
 #include "atlas/DstTableIndex.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -24,7 +25,7 @@ void LoadDstTableIndex() {
       index.firstRecord.fill(0);
       return;
     }
-    index.firstRecord[k] = static_cast<uint16_t>(word[0] | (word[1] << 8));
+    index.firstRecord[k] = ReadLe<uint16_t>(word);
   }
   index.loaded = true;
 }

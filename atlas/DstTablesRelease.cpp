@@ -1,6 +1,7 @@
 #include "atlas/DstTablesRelease.h"
 
 #include "platform/FileSystem.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 namespace {
@@ -14,9 +15,7 @@ bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 }  // namespace
 
 std::optional<std::string> ParseDstRelease(const std::string& line) {
-  std::string text = line;
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-    text.pop_back();
+  std::string text = TrimRightOf(line, "\n\r ");
   if (text.size() < 5 || text.size() > 6) return std::nullopt;
   for (size_t i = 0; i < text.size(); ++i)
     if (i < 4 ? !IsDigit(text[i]) : !IsLower(text[i])) return std::nullopt;

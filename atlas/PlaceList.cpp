@@ -1,7 +1,7 @@
 #include "atlas/PlaceList.h"
 
 #include "atlas/PlacesTable.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 

@@ -5,9 +5,9 @@
 #include "atlas/DstLookup.h"
 #include "atlas/DstTablesRelease.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "shell/MaskedFields.h"
 #include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 
 namespace vostrane {

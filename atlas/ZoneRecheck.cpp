@@ -6,9 +6,9 @@
 #include "atlas/DstLookup.h"
 #include "atlas/PlacesTable.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "shell/MessageTextFile.h"
 #include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

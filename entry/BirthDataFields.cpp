@@ -6,6 +6,7 @@
 #include "entry/FieldRules.h"
 #include "entry/FormTexts.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "shell/AngleTime.h"
 #include "shell/ChartSettings.h"
 #include "shell/MaskedFields.h"

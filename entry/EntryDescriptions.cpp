@@ -2,8 +2,8 @@
 
 #include "derived/DerivedRequest.h"
 #include "entry/DateNotes.h"
+#include "platform/TextTrim.h"
 #include "shell/MaskedFields.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

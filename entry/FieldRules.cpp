@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/TextTrim.h"
 #include "shell/NumberText.h"
 #include "shell/TextRoutines.h"
 

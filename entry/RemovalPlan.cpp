@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "entry/EntryMarks.h"
+#include "platform/TextTrim.h"
 #include "session/EntryRemoval.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

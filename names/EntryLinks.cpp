@@ -4,8 +4,8 @@
 
 #include "entry/EntryMarks.h"
 #include "entry/SessionEntries.h"
+#include "platform/TextTrim.h"
 #include "session/SessionFile.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -1,6 +1,7 @@
 #include "names/NameList.h"
 
 #include "names/NameTable.h"
+#include "platform/TextTrim.h"
 #include "shell/TextRoutines.h"
 
 namespace vostrane {

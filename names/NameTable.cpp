@@ -1,7 +1,7 @@
 #include "names/NameTable.h"
 
 #include "platform/MessageService.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 
 namespace vostrane {

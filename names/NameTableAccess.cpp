@@ -10,9 +10,9 @@
 #include "names/PersonRecord.h"
 #include "names/PersonWrites.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "shell/ControlRecord.h"
 #include "shell/MessageTextFile.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "entry/FormTexts.h"
+#include "platform/TextTrim.h"
 #include "shell/MaskedFields.h"
 #include "shell/NumberText.h"
 #include "shell/TextRoutines.h"

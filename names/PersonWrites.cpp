@@ -3,7 +3,7 @@
 #include "names/NameTable.h"
 #include "names/PersonRecord.h"
 #include "names/TableLock.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 namespace {

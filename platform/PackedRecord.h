@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <type_traits>
+
+#include "platform/ByteOrder.h"
 
 namespace vostrane {
 
@@ -25,15 +26,11 @@ class PackedRecord {
 
   template <typename T>
   T Get(size_t offset) const {
-    static_assert(std::is_trivially_copyable_v<T>);
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof(T));
-    return value;
+    return ReadLe<T>(bytes_.data() + offset);
   }
   template <typename T>
   void Set(size_t offset, T value) {
-    static_assert(std::is_trivially_copyable_v<T>);
-    std::memcpy(bytes_.data() + offset, &value, sizeof(T));
+    WriteLe<T>(bytes_.data() + offset, value);
   }
 
   char Letter(size_t offset) const { return static_cast<char>(bytes_[offset]); }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/TextTrim.h"
 #include "shell/TextRoutines.h"
 
 namespace vostrane {

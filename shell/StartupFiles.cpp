@@ -4,6 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
+#include "platform/TextTrim.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
 #include "shell/FileCopy.h"
@@ -12,11 +13,6 @@ namespace vostrane {
 namespace {
 
 constexpr size_t kAboutTextLimit = 4096;
-
-std::string TrimRight(std::string s) {
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\r' || s.back() == '\t')) s.pop_back();
-  return s;
-}
 
 // The digit value of a character as the old file naming reads it: '0'..'9'
 // give 0..9 and any other character its code minus that of '0' (so 'A' is 17).
@@ -49,7 +45,7 @@ std::vector<std::string> ReadAboutLines() {
   if (!text) return lines;
   std::istringstream in(*text);
   std::string line;
-  while (lines.size() < 3 && std::getline(in, line)) lines.push_back(TrimRight(line));
+  while (lines.size() < 3 && std::getline(in, line)) lines.push_back(TrimRightOf(line, " \t\r"));
   return lines;
 }
 

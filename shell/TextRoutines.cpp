@@ -6,18 +6,6 @@ std::string FirstWord(const std::string& text) {
   return text.substr(0, text.find(' '));
 }
 
-std::string TrimRight(const std::string& text) {
-  const size_t last = text.find_last_not_of(' ');
-  return last == std::string::npos ? std::string() : text.substr(0, last + 1);
-}
-
-std::string TrimLeft(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
-
 namespace {
 
 // Upper case of one Windows-1252 character.

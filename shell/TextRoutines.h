@@ -1,19 +1,18 @@
 // Text helpers on the program's one-byte (Windows-1252) strings: the first
-// word, trimming blanks, upper case and filling a text to a width.
+// word, upper case and filling a text to a width.
 #pragma once
 
 #include <string>
+
+// Trimming lives in platform/TextTrim.h; the entry form files still reach it
+// through this header.
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 
 // The text up to (not including) its first blank; empty when the text is
 // empty or starts with a blank.
 std::string FirstWord(const std::string& text);
-
-// The text without trailing / leading / both trailing and leading blanks.
-std::string TrimRight(const std::string& text);
-std::string TrimLeft(const std::string& text);
-std::string Trim(const std::string& text);
 
 // Every letter upper-cased, including the accented letters of Windows-1252.
 std::string UpperCase(const std::string& text);

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/ByteOrder.h"
 #include "tablestore/FileIo.h"
 #include "tablestore/TableError.h"
 
@@ -109,8 +110,7 @@ void DbfFile::Close() {
 uint32_t DbfFile::RefreshCount() {
   uint8_t bytes[4];
   if (!ReadAt(fd_, bytes, sizeof bytes, kDbfCountOffset)) return count_;
-  const uint32_t count = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
-                         (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+  const uint32_t count = ReadLe<uint32_t>(bytes);
   if (count == count_) return count_;
   const int64_t size = OpenFileSize(fd_);
   const int64_t room = size < layout_.headerLength ? 0 : (size - layout_.headerLength) / layout_.recordLength;
@@ -180,7 +180,7 @@ uint32_t DbfFile::AppendRecord(const std::string& record) {
   uint8_t head[7];
   EncodeDbfDate(head, y, m, d);
   MarkFormat();
-  for (int i = 0; i < 4; ++i) head[3 + i] = static_cast<uint8_t>(recno >> (8 * i));
+  WriteLe<uint32_t>(head + 3, recno);
   if (!WriteAt(fd_, head, sizeof head, kDbfDateOffset)) WriteFailed();
   count_ = recno;
   return recno;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/ByteOrder.h"
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 #include "tablestore/TableError.h"
 
@@ -17,19 +19,6 @@ constexpr int kMaxFields = 255;
 
 [[noreturn]] void NotDbase(const std::string& fileName) {
   throw TableError(fileName + " is not a dBASE database.");
-}
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-std::string Trim(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-  while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-  return std::string(s.substr(b, e - b));
 }
 
 bool ParseInt(const std::string& text, int& out) {
@@ -68,7 +57,7 @@ DbfField ParseFieldLine(const std::string& line) {
   size_t start = 0;
   while (true) {
     const size_t comma = line.find(',', start);
-    parts.push_back(Trim(std::string_view(line).substr(start, comma - start)));
+    parts.push_back(TrimSpace(std::string_view(line).substr(start, comma - start)));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -114,7 +103,7 @@ int CheckDbfPrefix(const std::string& fileName, const uint8_t* prefix, size_t si
   // dBase III and IV tables have 3 in the low bits (0x03, 0x83 with memo,
   // 0x8B and the like); anything else is another format.
   if ((prefix[0] & 0x07) != 0x03) throw TableError("Invalid version byte in " + fileName);
-  const int headerLength = Le16(prefix + 8);
+  const int headerLength = ReadLe<uint16_t>(prefix + 8);
   const int fieldSlots = headerLength < static_cast<int>(kDbfPrefixSize + 1)
                              ? 0
                              : (headerLength - static_cast<int>(kDbfPrefixSize) - 1) /
@@ -131,8 +120,8 @@ DbfLayout ParseDbfHeader(const std::string& fileName, const uint8_t* header, siz
   DbfLayout layout;
   layout.version = header[0];
   layout.headerLength = headerLength;
-  layout.recordCount = Le32(header + kDbfCountOffset);
-  layout.recordLength = Le16(header + 10);
+  layout.recordCount = ReadLe<uint32_t>(header + kDbfCountOffset);
+  layout.recordLength = ReadLe<uint16_t>(header + 10);
 
   // Descriptors run until the terminator; some writers leave padding after it.
   size_t pos = kDbfPrefixSize;
@@ -175,7 +164,7 @@ void EncodeDbfDate(uint8_t* out, int year, int month, int day) {
 std::string NewDbfBytes(const std::vector<std::string>& fieldLines, int year, int month, int day) {
   std::vector<DbfField> fields;
   for (const std::string& line : fieldLines) {
-    if (Trim(line).empty()) continue;
+    if (TrimSpace(line).empty()) continue;
     fields.push_back(ParseFieldLine(line));
   }
   if (fields.empty() || fields.size() > static_cast<size_t>(kMaxFields)) {
@@ -194,10 +183,8 @@ std::string NewDbfBytes(const std::vector<std::string>& fieldLines, int year, in
   // language driver byte.
   p[kDbfMdxFlagOffset] = 0;
   p[kDbfLanguageOffset] = kDbfLanguageAnsi;
-  p[8] = static_cast<uint8_t>(headerLength & 0xFF);
-  p[9] = static_cast<uint8_t>(headerLength >> 8);
-  p[10] = static_cast<uint8_t>(recordLength & 0xFF);
-  p[11] = static_cast<uint8_t>(recordLength >> 8);
+  WriteLe<uint16_t>(p + 8, static_cast<uint16_t>(headerLength));
+  WriteLe<uint16_t>(p + 10, static_cast<uint16_t>(recordLength));
   for (size_t i = 0; i < fields.size(); ++i) {
     uint8_t* d = p + kDbfPrefixSize + i * kDescriptorSize;
     std::memcpy(d, fields[i].name.data(), fields[i].name.size());

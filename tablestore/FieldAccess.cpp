@@ -2,17 +2,13 @@
 
 #include <limits>
 
+#include "platform/TextTrim.h"
+
 namespace vostrane {
 
 namespace {
 
 bool IsNumeric(const DbfField& f) { return f.type == 'N' || f.type == 'F'; }
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\0')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\0')) s.remove_suffix(1);
-  return s;
-}
 
 void PutAligned(std::string& record, const DbfField& field, std::string_view text, bool right) {
   const size_t width = static_cast<size_t>(field.width);
@@ -30,7 +26,7 @@ std::string FieldText(const std::string& record, const DbfField& field) {
 }
 
 int64_t FieldLong(const std::string& record, const DbfField& field) {
-  std::string_view s = TrimBlanks(std::string_view(record).substr(
+  std::string_view s = TrimBlanksAndZeros(std::string_view(record).substr(
       static_cast<size_t>(field.offset), static_cast<size_t>(field.width)));
   bool negative = false;
   if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
@@ -47,7 +43,7 @@ int64_t FieldLong(const std::string& record, const DbfField& field) {
 }
 
 void PutFieldText(std::string& record, const DbfField& field, std::string_view text) {
-  if (IsNumeric(field)) text = TrimBlanks(text);
+  if (IsNumeric(field)) text = TrimBlanksAndZeros(text);
   PutAligned(record, field, text, IsNumeric(field));
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <numeric>
 
+#include "platform/ByteOrder.h"
 #include "tablestore/IndexFile.h"
 
 namespace vostrane {
@@ -57,7 +58,7 @@ std::vector<std::string> BuildSortedBases(const DbfFile& table, const std::vecto
         const size_t keyLength = tags[t].KeyLength();
         char* out = entries[t].data() + static_cast<size_t>(recno - 1) * (keyLength + 4);
         tags[t].key.Evaluate(record, out);
-        for (int b = 0; b < 4; ++b) out[keyLength + b] = static_cast<char>((recno >> (24 - 8 * b)) & 0xFF);
+        WriteBe<uint32_t>(out + keyLength, recno);
       }
     }
     if (progress) progress->Advance(first + n - 1);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/ByteOrder.h"
 #include "tablestore/FileIo.h"
 
 namespace vostrane {
@@ -25,34 +26,11 @@ constexpr size_t kJournalDataOffset = 4;
 constexpr size_t kJournalCheckOffset = 108;  // a check word over the bytes before it
 constexpr size_t kBaseHashOffset = 56;       // over all base entries
 
-void Put16(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-void Put32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void Put64(uint8_t* p, uint64_t v) {
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-uint32_t Get16(const uint8_t* p) { return static_cast<uint32_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const uint8_t* p) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | p[i];
-  return v;
-}
-uint64_t Get64(const uint8_t* p) {
-  uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
-  return v;
-}
-
 // A quick 64-bit hash, eight bytes at a time, for the check words.
 uint64_t Hash(const void* data, size_t size, uint64_t h = 0x9E3779B97F4A7C15ULL) {
   const auto* p = static_cast<const uint8_t*>(data);
   for (; size >= 8; size -= 8, p += 8) {
-    uint64_t word;
-    std::memcpy(&word, p, 8);
+    const uint64_t word = ReadLe<uint64_t>(p);
     h = (h ^ word) * 0xFF51AFD7ED558CCDULL;
     h ^= h >> 29;
   }
@@ -65,11 +43,11 @@ uint64_t Hash(const void* data, size_t size, uint64_t h = 0x9E3779B97F4A7C15ULL)
 uint64_t CommitCheck(const uint8_t* block) { return Hash(block, 24) ^ 0x5649445843484b31ULL; }
 
 void EncodeCommit(uint8_t* block, const IndexCommit& c) {
-  Put64(block, c.seq);
-  Put32(block + 8, c.covered);
-  Put32(block + 12, c.dirtyRecno);
-  Put64(block + 16, c.journalCount);
-  Put64(block + 24, CommitCheck(block));
+  WriteLe<uint64_t>(block, c.seq);
+  WriteLe<uint32_t>(block + 8, c.covered);
+  WriteLe<uint32_t>(block + 12, c.dirtyRecno);
+  WriteLe<uint64_t>(block + 16, c.journalCount);
+  WriteLe<uint64_t>(block + 24, CommitCheck(block));
 }
 
 size_t EntryWidth(const TagDefinition& tag) { return tag.KeyLength() + 4; }
@@ -78,7 +56,7 @@ void EncodeTag(uint8_t* block, const TagDefinition& tag) {
   std::memcpy(block, tag.name.data(), tag.name.size());
   block[16] = tag.unique ? 1 : 0;
   block[17] = tag.descending ? 1 : 0;
-  Put16(block + 18, static_cast<uint32_t>(tag.KeyLength()));
+  WriteLe<uint16_t>(block + 18, static_cast<uint16_t>(tag.KeyLength()));
   std::memcpy(block + kTagExpressionOffset, tag.expression.data(), tag.expression.size());
 }
 
@@ -87,17 +65,17 @@ std::string EncodeHeader(const IndexSignature& s, uint32_t count) {
   std::string bytes(kHeaderSize + kTagBlockSize * tags.size(), '\0');
   auto* p = reinterpret_cast<uint8_t*>(bytes.data());
   std::memcpy(p, kMagic, sizeof kMagic);
-  Put32(p + 8, kVersion);
-  Put32(p + 12, static_cast<uint32_t>(tags.size()));
-  Put32(p + 16, static_cast<uint32_t>(s.headerLength));
-  Put32(p + 20, static_cast<uint32_t>(s.recordLength));
-  Put64(p + 24, s.layoutHash);
-  Put32(p + 32, count);
-  Put32(p + 36, kJournalEntrySize);
+  WriteLe<uint32_t>(p + 8, kVersion);
+  WriteLe<uint32_t>(p + 12, static_cast<uint32_t>(tags.size()));
+  WriteLe<uint32_t>(p + 16, static_cast<uint32_t>(s.headerLength));
+  WriteLe<uint32_t>(p + 20, static_cast<uint32_t>(s.recordLength));
+  WriteLe<uint64_t>(p + 24, s.layoutHash);
+  WriteLe<uint32_t>(p + 32, count);
+  WriteLe<uint32_t>(p + 36, kJournalEntrySize);
   uint64_t offset = bytes.size();
-  Put64(p + 40, offset);
+  WriteLe<uint64_t>(p + 40, offset);
   for (const TagDefinition& t : tags) offset += static_cast<uint64_t>(count) * EntryWidth(t);
-  Put64(p + 48, offset);
+  WriteLe<uint64_t>(p + 48, offset);
   EncodeCommit(p + kCommitOffset, IndexCommit{1, count, 0, 0});
   for (size_t i = 0; i < tags.size(); ++i) EncodeTag(p + kHeaderSize + i * kTagBlockSize, tags[i]);
   return bytes;
@@ -120,14 +98,13 @@ bool ValidBase(std::string_view base, size_t width, uint32_t count, std::vector<
 
 std::string MakeEntry(const std::string& key, uint32_t recno) {
   std::string entry = key;
-  for (int shift = 24; shift >= 0; shift -= 8) entry.push_back(static_cast<char>((recno >> shift) & 0xFF));
+  entry.resize(key.size() + 4);
+  WriteBe<uint32_t>(entry.data() + key.size(), recno);
   return entry;
 }
 
 uint32_t EntryRecno(std::string_view entry) {
-  const auto* p = reinterpret_cast<const uint8_t*>(entry.data() + entry.size() - 4);
-  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-         (static_cast<uint32_t>(p[2]) << 8) | p[3];
+  return ReadBe<uint32_t>(entry.data() + entry.size() - 4);
 }
 
 IndexFile::Status IndexFile::Open(const std::string& path, const IndexSignature& signature, bool& openable) {
@@ -169,16 +146,16 @@ IndexFile::Status IndexFile::Load(const IndexSignature& s) {
   // Compare the stored header with the one this table and tag list would get:
   // every byte but the counts, offsets and commit block must agree.
   const auto* p = reinterpret_cast<const uint8_t*>(header.data());
-  const uint32_t count = Get32(p + 32);
+  const uint32_t count = ReadLe<uint32_t>(p + 32);
   const std::string expected = EncodeHeader(s, count);
-  if (std::memcmp(p, expected.data(), 32) != 0 || Get32(p + 36) != kJournalEntrySize ||
-      Get64(p + 40) != Get64(reinterpret_cast<const uint8_t*>(expected.data()) + 40) ||
-      Get64(p + 48) != Get64(reinterpret_cast<const uint8_t*>(expected.data()) + 48) ||
+  if (std::memcmp(p, expected.data(), 32) != 0 || ReadLe<uint32_t>(p + 36) != kJournalEntrySize ||
+      ReadLe<uint64_t>(p + 40) != ReadLe<uint64_t>(expected.data() + 40) ||
+      ReadLe<uint64_t>(p + 48) != ReadLe<uint64_t>(expected.data() + 48) ||
       header.compare(kHeaderSize, std::string::npos, expected, kHeaderSize, std::string::npos) != 0) {
     return Status::Invalid;
   }
   baseCount_ = count;
-  journalOffset_ = Get64(p + 48);
+  journalOffset_ = ReadLe<uint64_t>(p + 48);
   IndexCommit commit;
   if (static_cast<uint64_t>(size) < journalOffset_ || !ReadCommit(commit) || commit.covered < count ||
       commit.journalCount > (static_cast<uint64_t>(size) - journalOffset_) / kJournalEntrySize) {
@@ -194,7 +171,7 @@ IndexFile::Status IndexFile::Load(const IndexSignature& s) {
   map_ = map;
   mapSize_ = static_cast<size_t>(size);
   const char* bytes = static_cast<const char*>(map_);
-  uint64_t offset = Get64(p + 40);
+  uint64_t offset = ReadLe<uint64_t>(p + 40);
   uint64_t hash = 0x9E3779B97F4A7C15ULL;
   std::vector<uint8_t> seen;
   for (size_t t = 0; t < tags.size(); ++t) {
@@ -207,7 +184,7 @@ IndexFile::Status IndexFile::Load(const IndexSignature& s) {
     offset += bases_[t].size();
     hash = Hash(bases_[t].data(), bases_[t].size(), hash);
   }
-  return hash == Get64(p + kBaseHashOffset) ? Status::Ok : Status::Invalid;
+  return hash == ReadLe<uint64_t>(p + kBaseHashOffset) ? Status::Ok : Status::Invalid;
 }
 
 void IndexFile::Unmap() {
@@ -229,11 +206,11 @@ bool IndexFile::ReadCommit(IndexCommit& c) const {
   uint8_t block[kCommitSize];
   for (int attempt = 0; attempt < 1000; ++attempt) {
     if (!ReadAt(fd_, block, sizeof block, kCommitOffset)) return false;
-    if (Get64(block + 24) != CommitCheck(block)) continue;
-    c.seq = Get64(block);
-    c.covered = Get32(block + 8);
-    c.dirtyRecno = Get32(block + 12);
-    c.journalCount = Get64(block + 16);
+    if (ReadLe<uint64_t>(block + 24) != CommitCheck(block)) continue;
+    c.seq = ReadLe<uint64_t>(block);
+    c.covered = ReadLe<uint32_t>(block + 8);
+    c.dirtyRecno = ReadLe<uint32_t>(block + 12);
+    c.journalCount = ReadLe<uint64_t>(block + 16);
     return true;
   }
   return false;
@@ -257,8 +234,8 @@ bool IndexFile::ReadJournal(uint64_t from, uint64_t to, std::vector<JournalEntry
     e.op = static_cast<JournalOp>(p[0]);
     e.tag = p[1];
     if ((e.op != JournalOp::Insert && e.op != JournalOp::Remove) || e.tag >= entryWidths_.size() ||
-        Get16(p + 2) != entryWidths_[e.tag] ||
-        Get32(p + kJournalCheckOffset) != static_cast<uint32_t>(Hash(p, kJournalCheckOffset))) {
+        ReadLe<uint16_t>(p + 2) != entryWidths_[e.tag] ||
+        ReadLe<uint32_t>(p + kJournalCheckOffset) != static_cast<uint32_t>(Hash(p, kJournalCheckOffset))) {
       return false;
     }
     e.entry.assign(bytes.data() + i + kJournalDataOffset, entryWidths_[e.tag]);
@@ -274,9 +251,9 @@ bool IndexFile::Append(const std::vector<JournalEntry>& entries, const IndexComm
     auto* p = reinterpret_cast<uint8_t*>(bytes.data() + i * kJournalEntrySize);
     p[0] = static_cast<uint8_t>(entries[i].op);
     p[1] = entries[i].tag;
-    Put16(p + 2, static_cast<uint32_t>(entries[i].entry.size()));
+    WriteLe<uint16_t>(p + 2, static_cast<uint16_t>(entries[i].entry.size()));
     std::memcpy(p + kJournalDataOffset, entries[i].entry.data(), entries[i].entry.size());
-    Put32(p + kJournalCheckOffset, static_cast<uint32_t>(Hash(p, kJournalCheckOffset)));
+    WriteLe<uint32_t>(p + kJournalCheckOffset, static_cast<uint32_t>(Hash(p, kJournalCheckOffset)));
   }
   const uint64_t first = commit.journalCount - entries.size();
   if (!bytes.empty() &&
@@ -329,7 +306,7 @@ bool IndexFile::Write(const std::string& linkPath, const IndexSignature& signatu
   uint64_t hash = 0x9E3779B97F4A7C15ULL;
   for (const std::string& base : bases) hash = Hash(base.data(), base.size(), hash);
   uint8_t hashBytes[8];
-  Put64(hashBytes, hash);
+  WriteLe<uint64_t>(hashBytes, hash);
   ok = ok && WriteAt(fd, hashBytes, sizeof hashBytes, kBaseHashOffset);
   ok = close(fd) == 0 && ok;
   ok = ok && rename(temp.c_str(), path.c_str()) == 0;

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 
 namespace vostrane {
@@ -138,12 +139,8 @@ std::optional<RecordFilter> RecordFilter::Compile(std::string_view text, const D
 bool RecordFilter::Accepts(const std::string& record) const {
   const std::string left = sides_[0].Evaluate(record);
   const std::string right = sides_[1].Evaluate(record);
-  auto trimmed = [](std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-  };
   switch (op_) {
-    case Op::Equal: return trimmed(left) == trimmed(right);
+    case Op::Equal: return TrimRight(left) == TrimRight(right);
     case Op::BeginsWith: return left.compare(0, right.size(), right) == 0;
     case Op::NotBeginsWith: return left.compare(0, right.size(), right) != 0;
   }

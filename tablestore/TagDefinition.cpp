@@ -1,7 +1,6 @@
 #include "tablestore/TagDefinition.h"
 
-#include <cctype>
-
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 #include "tablestore/TableError.h"
 
@@ -9,23 +8,16 @@ namespace vostrane {
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-  while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-  return s.substr(b, e - b);
-}
-
 // Splits at the first three commas; the expression may itself hold commas.
 bool SplitDefinition(const std::string& line, std::string parts[4]) {
   size_t start = 0;
   for (int i = 0; i < 3; ++i) {
     const size_t comma = line.find(',', start);
     if (comma == std::string::npos) return false;
-    parts[i] = Trim(line.substr(start, comma - start));
+    parts[i] = TrimSpace(line.substr(start, comma - start));
     start = comma + 1;
   }
-  parts[3] = Trim(line.substr(start));
+  parts[3] = TrimSpace(line.substr(start));
   return true;
 }
 
@@ -45,8 +37,8 @@ std::vector<TagDefinition> ParseIndexList(const std::vector<std::string>& lines,
   std::vector<TagDefinition> tags;
   for (size_t i = 0; i < lines.size(); i += 2) {
     const std::string& line = lines[i];
-    if (Trim(line).empty()) continue;  // a trailing blank line
-    const std::string condition = i + 1 < lines.size() ? Trim(lines[i + 1]) : std::string();
+    if (TrimSpace(line).empty()) continue;  // a trailing blank line
+    const std::string condition = i + 1 < lines.size() ? TrimSpace(lines[i + 1]) : std::string();
     std::string parts[4];
     TagDefinition tag;
     if (!SplitDefinition(line, parts) || !ParseFlag(parts[1], tag.unique) ||

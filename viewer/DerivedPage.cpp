@@ -1,7 +1,7 @@
 #include "viewer/DerivedPage.h"
 
 #include "derived/DerivedKindTitle.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 namespace {

@@ -1,7 +1,7 @@
 #include "wheel/FontNames.h"
 
+#include "platform/TextTrim.h"
 #include "shell/MessageTextFile.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/TextTrim.h"
 #include "wheel/PageText.h"
 #include "wheel/Rounding.h"
 
@@ -44,9 +45,7 @@ int CreditLineTop(const PageMetrics& m) {
 
 std::string HeaderPlace(const std::string& place, char style) {
   if (style == 'D') {
-    std::string city = place.substr(0, place.find(','));
-    while (!city.empty() && city.back() == ' ') city.pop_back();
-    return city;
+    return TrimRight(place.substr(0, place.find(',')));
   }
   if (style != 'M') return place;
   std::string out = place;

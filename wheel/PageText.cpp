@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/TextTrim.h"
 #include "shell/AngleTime.h"
 
 namespace vostrane {
@@ -10,12 +11,6 @@ namespace vostrane {
 namespace {
 
 std::string Two(int n) { return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n); }
-
-std::string Trim(const std::string& s) {
-  const size_t a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
 
 // Degrees, letter, minutes and seconds when they are not 0.
 std::string GlobeText(double value, char positive, char negative) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/ByteOrder.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
@@ -11,13 +12,6 @@ namespace vostrane {
 
 namespace {
 constexpr size_t kPathCapacity = 75;
-
-int16_t GetI16(const uint8_t* p) {
-  int16_t v;
-  std::memcpy(&v, p, 2);
-  return v;
-}
-void PutI16(std::string& s, size_t offset, int16_t v) { std::memcpy(&s[offset], &v, 2); }
 }  // namespace
 
 std::string EncodePictureRecord(const PictureRecord& p) {
@@ -26,10 +20,10 @@ std::string EncodePictureRecord(const PictureRecord& p) {
   bytes[0] = static_cast<char>(n);
   std::memcpy(&bytes[1], p.path.data(), n);
   bytes[76] = p.last;
-  PutI16(bytes, 77, p.left);
-  PutI16(bytes, 79, p.top);
-  PutI16(bytes, 81, p.right);
-  PutI16(bytes, 83, p.bottom);
+  WriteLe<int16_t>(&bytes[77], p.left);
+  WriteLe<int16_t>(&bytes[79], p.top);
+  WriteLe<int16_t>(&bytes[81], p.right);
+  WriteLe<int16_t>(&bytes[83], p.bottom);
   return bytes;
 }
 
@@ -38,10 +32,10 @@ PictureRecord DecodePictureRecord(const uint8_t* bytes) {
   const size_t n = std::min<size_t>(bytes[0], kPathCapacity);
   p.path.assign(reinterpret_cast<const char*>(bytes) + 1, n);
   p.last = static_cast<char>(bytes[76]);
-  p.left = GetI16(bytes + 77);
-  p.top = GetI16(bytes + 79);
-  p.right = GetI16(bytes + 81);
-  p.bottom = GetI16(bytes + 83);
+  p.left = ReadLe<int16_t>(bytes + 77);
+  p.top = ReadLe<int16_t>(bytes + 79);
+  p.right = ReadLe<int16_t>(bytes + 81);
+  p.bottom = ReadLe<int16_t>(bytes + 83);
   return p;
 }
 

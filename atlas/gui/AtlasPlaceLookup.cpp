@@ -8,7 +8,7 @@
 #include "atlas/ZoneRecheck.h"
 #include "atlas/gui/TBdatPlacForm.h"
 #include "platform/MessageService.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 namespace {

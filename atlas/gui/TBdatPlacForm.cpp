@@ -13,11 +13,11 @@
 #include "atlas/PlacesTable.h"
 #include "atlas/gui/PlaceEdit.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
 #include "shell/MessageTextFile.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

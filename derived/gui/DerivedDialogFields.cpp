@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "platform/TextTrim.h"
 #include "shell/MaskedFields.h"
 #include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 

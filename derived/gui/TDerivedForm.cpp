@@ -23,12 +23,12 @@
 #include "entry/gui/FormField.h"
 #include "entry/gui/TypedFieldKeys.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
 #include "shell/LargeFont.h"
 #include "shell/MaskedFields.h"
 #include "shell/MessageTextFile.h"
-#include "shell/TextRoutines.h"
 
 namespace vostrane {
 namespace {

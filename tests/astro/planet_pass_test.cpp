@@ -179,10 +179,10 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   EXPECT_EQ(flags.calcyn, 'Y');
   EXPECT_EQ(flags.calcastyn, 'Y');
   EXPECT_EQ(flags.calctnp, 'Y');
+  // Slot s of block b as the name file stores it: a little-endian int32.
   auto packed = [&](int block, int s) {
-    int32_t v;
-    std::memcpy(&v, image.BodyBlock(block) + 4 * s, 4);
-    return v;
+    const uint8_t* p = image.BodyBlock(block) + 4 * s;
+    return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24);
   };
   const double A = e.ayan();
   EXPECT_EQ(packed(0, slot::Mars), EncodeFixed(ModAngle(360, e.lon(slot::Mars) - A)));
@@ -193,15 +193,28 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   EXPECT_EQ(packed(6, slot::Jupiter), EncodeFixed(ModAngle(360, e.body(BodyArray::Ra, slot::Jupiter) - A)));
   EXPECT_EQ(packed(7, slot::Jupiter), EncodeFixed(e.body(BodyArray::Decl, slot::Jupiter)));
   for (int b = 1; b < 8; ++b) EXPECT_EQ(packed(b, 31), 0);
+  // The name file keeps tropical longitudes in units of 1/5000000 degree,
+  // whatever the chart's zodiac: the Sun's slot of this sidereal chart
+  // against the reference ephemeris's apparent Sun.
+  ASSERT_GT(std::fabs(A), 20.0);
+  swe_set_ephe_path(nullptr);
+  double sun[6];
+  char err[AS_MAXCH];
+  ASSERT_GE(swe_calc_ut(e.julday(), SE_SUN, SEFLG_SWIEPH, sun, err), 0) << err;
+  swe_close();
+  EXPECT_LT(std::fabs(DiffDeg(packed(0, slot::Sun) / 5e6, sun[0])) * 3600.0, 5.0);
 
-  ChartEntry derived = e;
-  derived.setLevel(1);
-  NameFileImage untouched;
-  EXPECT_FALSE(CalcPlanets(derived, untouched, flags, theory_));
-  EXPECT_EQ(packed(0, 0), packed(0, 0));
-  int32_t first;
-  std::memcpy(&first, untouched.BodyBlock(0), 4);
-  EXPECT_EQ(first, 0);
+  // A derived entry and a natal entry without a name record leave the image
+  // as it was.
+  const NameFileImage zero;
+  for (const bool derivedEntry : {true, false}) {
+    ChartEntry other = e;
+    if (derivedEntry) other.setLevel(1);
+    else other.setNameRecord(0);
+    NameFileImage untouched;
+    EXPECT_FALSE(CalcPlanets(other, untouched, flags, theory_)) << derivedEntry;
+    EXPECT_EQ(std::memcmp(untouched.Data(), zero.Data(), kNameFileImageSize), 0) << derivedEntry;
+  }
 }
 
 TEST_F(PlanetPassTest, MissingOuterPlanetFileEndsTheProgram) {

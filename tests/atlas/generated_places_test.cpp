@@ -15,7 +15,7 @@
 
 #include "atlas/PlaceList.h"
 #include "atlas/PlacesTable.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 #include "tablestore/AnsiUpper.h"
 #include "tests/atlas/AtlasTestSupport.h"
 

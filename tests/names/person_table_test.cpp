@@ -10,7 +10,7 @@
 #include "names/NameTable.h"
 #include "names/PersonRecord.h"
 #include "names/PersonWrites.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 #include "tests/names/NameTestSupport.h"
 
 namespace vostrane::test {

@@ -12,7 +12,7 @@
 #include "names/PersonWrites.h"
 #include "names/gui/NameFileOnForm.h"
 #include "names/gui/TReadNameMenu.h"
-#include "shell/TextRoutines.h"
+#include "platform/TextTrim.h"
 #include "tests/entry_gui/FormFixture.h"
 #include "tests/names/NameTestSupport.h"
 

@@ -14,14 +14,6 @@ TEST(TextRoutines, FirstWordStopsAtTheFirstBlank) {
   EXPECT_EQ(FirstWord(""), "");
 }
 
-TEST(TextRoutines, TrimRemovesOnlyTheBlanksOfItsSide) {
-  EXPECT_EQ(TrimRight("  a b  "), "  a b");
-  EXPECT_EQ(TrimLeft("  a b  "), "a b  ");
-  EXPECT_EQ(Trim("  a b  "), "a b");
-  EXPECT_EQ(Trim("    "), "");
-  EXPECT_EQ(TrimRight(""), "");
-}
-
 TEST(TextRoutines, UpperCaseCoversWindows1252Letters) {
   EXPECT_EQ(UpperCase("paris 9e"), "PARIS 9E");
   // é -> É, ÿ -> Ÿ, š -> Š; ÷ and ß have no capital.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "atlas/PlacesTable.h"
+#include "platform/ByteOrder.h"
 #include "platform/FileSystem.h"
 #include "tablestore/DbfLayout.h"
 
@@ -75,7 +76,7 @@ std::string PlacesDbfBytes(const std::vector<AtlasRecord>& records, const std::s
     bytes += record;
   }
   const uint32_t count = static_cast<uint32_t>(records.size());
-  for (int i = 0; i < 4; ++i) bytes[kDbfCountOffset + static_cast<size_t>(i)] = static_cast<char>(count >> (8 * i));
+  WriteLe<uint32_t>(&bytes[kDbfCountOffset], count);
   bytes.push_back(kDbfEndOfFile);
   return bytes;
 }

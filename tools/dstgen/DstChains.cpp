@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "atlas/DstTableIndex.h"
+#include "platform/ByteOrder.h"
 
 namespace vostrane::tz {
 namespace {
@@ -166,10 +167,7 @@ std::string IndexFileBytes(const std::vector<uint16_t>& firstRecords) {
     throw std::runtime_error("more zones than daylight tables (" + std::to_string(kDstTableCount) + ")");
   }
   std::string bytes(static_cast<size_t>(kDstTableCount) * 2, '\0');
-  for (size_t k = 0; k < firstRecords.size(); ++k) {
-    bytes[2 * k] = static_cast<char>(firstRecords[k] & 0xFF);
-    bytes[2 * k + 1] = static_cast<char>(firstRecords[k] >> 8);
-  }
+  for (size_t k = 0; k < firstRecords.size(); ++k) WriteLe<uint16_t>(&bytes[2 * k], firstRecords[k]);
   return bytes;
 }
 

@@ -20,12 +20,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "astro/AsteroidFiles.h"
 #include "astro/OuterPlanetFiles.h"
+#include "platform/ByteOrder.h"
 
 #ifndef VOSTRANE_SWE_EPHE_DIR
 #define VOSTRANE_SWE_EPHE_DIR "/usr/share/libswe/ephe"
@@ -77,12 +77,9 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 void PutBigEndian(std::vector<uint8_t>& bytes, double value) {
-  const int32_t v = static_cast<int32_t>(std::llround(value));
-  const uint32_t u = static_cast<uint32_t>(v);
-  bytes.push_back(static_cast<uint8_t>(u >> 24));
-  bytes.push_back(static_cast<uint8_t>(u >> 16));
-  bytes.push_back(static_cast<uint8_t>(u >> 8));
-  bytes.push_back(static_cast<uint8_t>(u));
+  uint8_t stored[4];
+  WriteBe<int32_t>(stored, static_cast<int32_t>(std::llround(value)));
+  bytes.insert(bytes.end(), stored, stored + 4);
 }
 
 // Longitude, distance and z of one body at one node, in file units.
@@ -111,12 +108,7 @@ bool WriteOuterFile(const std::string& dir, const char* prefix, int number, cons
 bool WriteAsteroidFile(const std::string& dir, int asteroid, int body) {
   std::vector<uint8_t> bytes(kAsteroidRecordSize, 0);
   const double start = kAsteroidStart;
-  for (int b = 0; b < 8; ++b) {  // record 0: the start day, little-endian
-    uint64_t u;
-    static_assert(sizeof u == sizeof start);
-    std::memcpy(&u, &start, sizeof u);
-    bytes[b] = static_cast<uint8_t>(u >> (8 * b));
-  }
+  WriteLe<double>(bytes.data(), start);  // record 0: the start day
   for (double jd = start; jd <= kAsteroidEnd; jd += kAsteroidStep) {
     double p[3];
     if (!Position(jd, body, true, p)) return false;

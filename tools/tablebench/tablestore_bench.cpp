@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ByteOrder.h"
 #include "tablestore/AnsiUpper.h"
 #include "tablestore/DbfLayout.h"
 #include "tablestore/TTzDbf.h"
@@ -85,8 +86,8 @@ void MakeTable(const std::string& path, const std::vector<std::string>& fields, 
   std::fputc(0x1A, out);
   std::fseek(out, 4, SEEK_SET);
   const uint32_t count = kRecords;
-  const uint8_t le[4] = {static_cast<uint8_t>(count), static_cast<uint8_t>(count >> 8),
-                         static_cast<uint8_t>(count >> 16), static_cast<uint8_t>(count >> 24)};
+  uint8_t le[4];
+  vostrane::WriteLe<uint32_t>(le, count);
   std::fwrite(le, 1, 4, out);
   std::fclose(out);
 }

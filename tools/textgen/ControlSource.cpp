@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+
+#include "platform/ByteOrder.h"
 
 namespace vostrane::textgen {
 namespace {
@@ -96,9 +97,8 @@ bool ParseReal(const std::string& word, double& value) {
 
 template <typename T>
 std::string LittleEndianBytes(T value) {
-  // The record is little-endian, as is every machine this program runs on.
   std::string bytes(sizeof(T), '\0');
-  std::memcpy(bytes.data(), &value, sizeof(T));
+  WriteLe<T>(bytes.data(), value);
   return bytes;
 }
 

@@ -4,15 +4,11 @@
 #include <cstring>
 #include <map>
 
+#include "platform/ByteOrder.h"
+#include "platform/TextTrim.h"
 #include "tools/wheeldata/SourceValues.h"
 
 namespace vostrane::wheeldata {
-
-namespace {
-void PutLE(std::string& s, size_t offset, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) s[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-}  // namespace
 
 PictureSource ParsePictureSource(const std::string& content, const std::string& fileName) {
   PictureSource out;
@@ -48,7 +44,7 @@ PictureSource ParsePictureSource(const std::string& content, const std::string& 
         const size_t at = value.find('@');
         std::vector<long> box;
         PictureRecord p;
-        p.path = Trim(value.substr(0, at));
+        p.path = TrimSpace(value.substr(0, at));
         if (at == std::string::npos || p.path.empty()) {
           fail(lineNo, "expected picture = FILE @ left, top, right, bottom");
           return;
@@ -107,7 +103,7 @@ bool BuildBitmapFromPixelArt(const std::string& content, const std::string& file
     if (raw.empty() || raw[0] == '#') continue;
     // "c = #RRGGBB" defines a pixel character; any other line is a row.
     if (raw.size() >= 5 && raw[1] == ' ' && raw[2] == '=' && rows.empty()) {
-      const std::string value = Trim(raw.substr(3));
+      const std::string value = TrimSpace(raw.substr(3));
       char* end = nullptr;
       const long rgb = value.size() == 7 && value[0] == '#' ? std::strtol(value.c_str() + 1, &end, 16) : -1;
       if (rgb < 0 || (end && *end != '\0'))
@@ -138,16 +134,16 @@ bool BuildBitmapFromPixelArt(const std::string& content, const std::string& file
   bmp.assign(54 + imageSize, '\0');
   bmp[0] = 'B';
   bmp[1] = 'M';
-  PutLE(bmp, 2, 54 + imageSize, 4);
-  PutLE(bmp, 10, 54, 4);
-  PutLE(bmp, 14, 40, 4);
-  PutLE(bmp, 18, width, 4);
-  PutLE(bmp, 22, height, 4);
-  PutLE(bmp, 26, 1, 2);
-  PutLE(bmp, 28, 24, 2);
-  PutLE(bmp, 34, imageSize, 4);
-  PutLE(bmp, 38, 2835, 4);  // 72 dpi
-  PutLE(bmp, 42, 2835, 4);
+  WriteLe<uint32_t>(&bmp[2], 54 + imageSize);
+  WriteLe<uint32_t>(&bmp[10], 54);
+  WriteLe<uint32_t>(&bmp[14], 40);
+  WriteLe<uint32_t>(&bmp[18], width);
+  WriteLe<uint32_t>(&bmp[22], height);
+  WriteLe<uint16_t>(&bmp[26], 1);
+  WriteLe<uint16_t>(&bmp[28], 24);
+  WriteLe<uint32_t>(&bmp[34], imageSize);
+  WriteLe<uint32_t>(&bmp[38], 2835);  // 72 dpi
+  WriteLe<uint32_t>(&bmp[42], 2835);
   // Rows bottom-up, pixels blue, green, red.
   for (uint32_t y = 0; y < height; ++y) {
     const std::string& row = rows[height - 1 - y];

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/TextTrim.h"
 #include "tools/textgen/SourceFile.h"
 
 namespace vostrane::wheeldata {
@@ -11,13 +12,6 @@ namespace {
 const char* const kPaletteNames[16] = {"black", "navy",  "green", "teal",   "red",  "maroon",
                                        "olive", "silver", "grey", "blue",   "lime", "aqua",
                                        "fuchsia", "purple", "yellow", "white"};
-}
-
-std::string Trim(const std::string& text) {
-  size_t b = 0, e = text.size();
-  while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;
-  while (e > b && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
-  return text.substr(b, e - b);
 }
 
 // "#RRGGBB" followed by a blank, a comma or the end: a colour, not a comment.
@@ -29,25 +23,25 @@ static bool IsRgbAt(const std::string& t, size_t i) {
 }
 
 std::string StripComment(const std::string& line) {
-  const std::string t = Trim(line);
+  const std::string t = TrimSpace(line);
   if (!t.empty() && t[0] == '#') return "";
   for (size_t i = 1; i < t.size(); ++i) {
     if (t[i] != '#' || !std::isspace(static_cast<unsigned char>(t[i - 1])) || IsRgbAt(t, i))
       continue;
-    return Trim(t.substr(0, i));
+    return TrimSpace(t.substr(0, i));
   }
   return t;
 }
 
 bool ParseSection(const std::string& line, std::string& name, int& number, std::string& error) {
-  const std::string t = Trim(line);
+  const std::string t = TrimSpace(line);
   if (t.empty() || t[0] != '[') return false;
   const size_t close = t.find(']');
   if (close == std::string::npos) {
     error = "section header without ']'";
     return true;
   }
-  const std::string inside = Trim(t.substr(1, close - 1));
+  const std::string inside = TrimSpace(t.substr(1, close - 1));
   const size_t blank = inside.find(' ');
   if (blank == std::string::npos) {
     error = "section header needs a name and a number, as in [record 1]";
@@ -55,7 +49,7 @@ bool ParseSection(const std::string& line, std::string& name, int& number, std::
   }
   name = inside.substr(0, blank);
   long n = 0;
-  if (!ParseInt(Trim(inside.substr(blank + 1)), 1, 99999, n, error)) return true;
+  if (!ParseInt(TrimSpace(inside.substr(blank + 1)), 1, 99999, n, error)) return true;
   number = static_cast<int>(n);
   return true;
 }
@@ -63,14 +57,14 @@ bool ParseSection(const std::string& line, std::string& name, int& number, std::
 bool SplitKeyValue(const std::string& line, std::string& key, std::string& value) {
   const size_t eq = line.find('=');
   if (eq == std::string::npos) return false;
-  key = Trim(line.substr(0, eq));
-  value = Trim(line.substr(eq + 1));
+  key = TrimSpace(line.substr(0, eq));
+  value = TrimSpace(line.substr(eq + 1));
   return true;
 }
 
 bool ParseInt(const std::string& text, long minimum, long maximum, long& value,
               std::string& error) {
-  const std::string t = Trim(text);
+  const std::string t = TrimSpace(text);
   char* end = nullptr;
   if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '-' || t[0] == '+')) {
     error = "'" + t + "' is not a number";
@@ -109,7 +103,7 @@ bool ParseIntList(const std::string& text, size_t count, long minimum, long maxi
 }
 
 bool ParseColour(const std::string& text, bool paletteOnly, int32_t& colour, std::string& error) {
-  const std::string t = Trim(text);
+  const std::string t = TrimSpace(text);
   for (int i = 0; i < 16; ++i)
     if (t == kPaletteNames[i]) {
       colour = i;

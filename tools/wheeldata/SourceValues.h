@@ -15,7 +15,6 @@ namespace vostrane::wheeldata {
 // a '#' that begins the line or follows a blank, unless it is an RGB colour
 // "#RRGGBB".
 std::string StripComment(const std::string& line);
-std::string Trim(const std::string& text);
 
 // "[name N] anything": true with the name and number when the line is a
 // section header; `error` set when it looks like one but is malformed.
