@@ -4,6 +4,7 @@
 
 #include "atlas/PlaceSearchKey.h"
 #include "platform/CodePage.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane::atlasgen {
 namespace {
@@ -44,8 +45,7 @@ std::string Tidy(const std::string& text) {
     if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
     out += c;
   }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
+  return TrimRight(out);
 }
 
 // The code point at `i` (advanced past it); 0 for a broken sequence.
@@ -191,9 +191,7 @@ std::string AtlasName(const std::string& city, const std::string& qualifier, con
   if (shown.empty()) {
     // One word longer than the room: cut, and marked as cut.
     if (room < 4 || !mayCut) return "";
-    shown = city.substr(0, room - 1);
-    while (!shown.empty() && (shown.back() == ' ' || shown.back() == '-')) shown.pop_back();
-    shown += '.';
+    shown = TrimRightOf(city.substr(0, room - 1), " -") + '.';
   }
   return shown + tail;
 }
