@@ -214,7 +214,7 @@ TEST_F(PersonTable, RenameDeletesTheOldPersonByNameWhereverItNowStands) {
 }
 
 TEST_F(PersonTable, StandardDbaseReaderDecodesTheTextsAsWindows1252) {
-  Append(Person("Zo\xEB \xC6r\xF8", "K\xF8benhavn"));
+  Append(Person("Zo\xEB \xC6r\xF8", "K\xF8" "benhavn"));
   table_.Close();
   const std::string command = "/usr/bin/python3 " + SourceFile("tests/faults/name_file_tool.py") +
                               " decode names.dbf 2>&1";
