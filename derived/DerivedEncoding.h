@@ -4,19 +4,20 @@
 
 #include <cstdint>
 
+#include "session/ChartEntry.h"
 #include "shell/Calendar.h"
 
 namespace vostrane::derived {
 
 // Chart types.
-constexpr uint8_t kCompositeType = 1;
-constexpr uint8_t kSolarReturnType = 2;
-constexpr uint8_t kLunarReturnType = 3;
-constexpr uint8_t kProgressedType = 4;
-constexpr uint8_t kHarmonicType = 5;  // a type the driver neither houses nor planets
-constexpr uint8_t kRelocatedType = 6;
-constexpr uint8_t kPlanetReturnType = 7;
-constexpr uint8_t kTransitType = 8;
+constexpr uint8_t kCompositeType = chart_type::kComposite;
+constexpr uint8_t kSolarReturnType = chart_type::kSolarReturn;
+constexpr uint8_t kLunarReturnType = chart_type::kLunarReturn;
+constexpr uint8_t kProgressedType = chart_type::kProgressed;
+constexpr uint8_t kHarmonicType = chart_type::kNoCalculation;  // neither houses nor planets
+constexpr uint8_t kRelocatedType = chart_type::kRelocated;
+constexpr uint8_t kPlanetReturnType = chart_type::kPlanetReturn;
+constexpr uint8_t kTransitType = chart_type::kEvent;
 
 // Sub-types (progressed and directed charts as numbered in the kind texts;
 // the driver gives directions neither houses nor planets).

@@ -20,7 +20,6 @@ namespace {
 constexpr int kBirthDateCopy = 64;       // 64..66 month, day, year
 constexpr int kSecondaryDate = 73;       // 73..75 of a progressed chart
 constexpr int kSecondaryTime = 182;      // 182..184 of a progressed chart
-constexpr int kProgressed = 4;
 
 std::optional<int> TwoDigits(const std::string& text) {
   std::string t = text;
@@ -111,7 +110,7 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   e.setHours(time->hours);
   e.setMinutes(time->minutes);
   e.setSeconds(time->seconds);
-  if (e.charttype() == kProgressed) {
+  if (e.charttype() == chart_type::kProgressed) {
     e.setPrintoutParam(kSecondaryDate, date->month);
     e.setPrintoutParam(kSecondaryDate + 1, date->day);
     e.setPrintoutParam(kSecondaryDate + 2, date->year);

@@ -9,9 +9,6 @@
 namespace vostrane {
 namespace {
 
-constexpr int kComposite = 1;
-constexpr int kProgressed = 4;
-
 const char* const kOnlyEntryText =
     "There is only 1 entry.\r\nYou cannot remove this entry.\r\n\r\nNote that if you want to "
     "change\r\nthis entry, you can simply change\r\nthe name and birth data.";
@@ -48,7 +45,7 @@ RemovalPlan PlanRemoval(const std::vector<ChartEntry>& entries, int record) {
   }
   const ChartEntry& entry = entries[record - 1];
   const int natal = entry.baseEntry();
-  if (entry.charttype() == kProgressed && natal >= 1 && natal <= count &&
+  if (entry.charttype() == chart_type::kProgressed && natal >= 1 && natal <= count &&
       HasForecasts(entries[natal - 1])) {
     plan.kind = RemovalKind::ForecastsRefer;
     plan.text = kForecastsText;

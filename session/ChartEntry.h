@@ -83,6 +83,20 @@ constexpr size_t coasc = 7714;
 constexpr size_t polarasc = 7722;
 }  // namespace entry_offset
 
+// Values of `charttype`: 0 natal, the others derived from base entries.
+// Type 5 gets neither houses nor planets from the calculation driver.
+namespace chart_type {
+constexpr uint8_t kNatal = 0;
+constexpr uint8_t kComposite = 1;
+constexpr uint8_t kSolarReturn = 2;
+constexpr uint8_t kLunarReturn = 3;
+constexpr uint8_t kProgressed = 4;
+constexpr uint8_t kNoCalculation = 5;
+constexpr uint8_t kRelocated = 6;
+constexpr uint8_t kPlanetReturn = 7;
+constexpr uint8_t kEvent = 8;
+}  // namespace chart_type
+
 // The per-body arrays of the calculated block, in record order.
 enum class BodyArray { Lon, Lat, Speed, HLon, HLat, HSpeed, Ra, Decl };
 

@@ -13,8 +13,6 @@ namespace vostrane {
 namespace {
 
 constexpr int kWalkLimit = 1000;
-constexpr int kComposite = 1;
-constexpr int kProgressed = 4;
 constexpr int kWheelRefFlag = 15000;
 
 // Number of removed records below the given one.
@@ -58,7 +56,7 @@ EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, i
       if (set.count(r)) continue;
       const ChartEntry& e = entries[r - 1];
       const bool derivedFromRemoved = e.charttype() != 0 && set.count(e.baseEntry());
-      const bool compositeOfRemoved = e.charttype() == kComposite && set.count(e.secondBaseEntry());
+      const bool compositeOfRemoved = e.charttype() == chart_type::kComposite && set.count(e.secondBaseEntry());
       if (derivedFromRemoved || compositeOfRemoved) {
         set.insert(r);
         added = true;
@@ -77,7 +75,7 @@ EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, i
 void RenumberEntryReferences(ChartEntry& entry, const std::vector<int>& removed, int entryCount) {
   entry.setBaseEntry(Renumbered(removed, entry.baseEntry(), entryCount));
   entry.setSecondBaseEntry(Renumbered(removed, entry.secondBaseEntry(), entryCount));
-  if (entry.charttype() == kProgressed)
+  if (entry.charttype() == chart_type::kProgressed)
     entry.setPrintoutParam(77, Renumbered(removed, entry.printoutParam(77), entryCount));
   // Printout groups 3..5 compared with another entry (elements 3..5 / 15..17).
   for (int i = 0; i < 3; ++i) {

@@ -10,10 +10,6 @@
 namespace vostrane {
 namespace {
 
-constexpr int kComposite = 1;
-constexpr int kProgressed = 4;
-constexpr int kNoCalculation = 5;
-
 double OneStepInto360(double x) {
   if (x >= 360.0) x -= 360.0;
   if (x < 0.0) x += 360.0;
@@ -141,16 +137,16 @@ class Driver {
 
 bool NeedsHouses(const ChartEntry& entry) {
   const int type = entry.charttype();
-  if (type == kProgressed || type == kNoCalculation) return false;
-  return !(type == kComposite && entry.chartypxtr() < 4);
+  if (type == chart_type::kProgressed || type == chart_type::kNoCalculation) return false;
+  return !(type == chart_type::kComposite && entry.chartypxtr() < 4);
 }
 
 bool NeedsPlanets(const ChartEntry& entry) {
   const int type = entry.charttype();
   const int sub = entry.chartypxtr();
-  if (type == kNoCalculation) return false;
-  if (type == kComposite && sub < 4) return false;
-  return !(type == kProgressed && (sub == 2 || sub == 3 || sub == 7 || sub == 8));
+  if (type == chart_type::kNoCalculation) return false;
+  if (type == chart_type::kComposite && sub < 4) return false;
+  return !(type == chart_type::kProgressed && (sub == 2 || sub == 3 || sub == 7 || sub == 8));
 }
 
 void ApplyUserZodiacOffset(ChartEntry& entry, double offset) {
