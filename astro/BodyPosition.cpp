@@ -1,7 +1,7 @@
 #include "astro/BodyPosition.h"
 
 #include "astro/DeltaT.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

@@ -1,7 +1,7 @@
 #include "atlas/DstChangeFile.h"
 
 #include "platform/MessageService.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 

@@ -8,9 +8,9 @@
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstTableIndex.h"
 #include "platform/MessageService.h"
-#include "shell/MaskedFields.h"
-#include "shell/MessageTextFile.h"
-#include "shell/NumberText.h"
+#include "common/MaskedFields.h"
+#include "common/MessageTextFile.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 namespace {

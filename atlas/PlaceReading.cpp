@@ -6,8 +6,8 @@
 #include "atlas/DstTablesRelease.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
-#include "shell/MaskedFields.h"
-#include "shell/NumberText.h"
+#include "common/MaskedFields.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "atlas/AtlasFields.h"
 #include "atlas/PlacesTable.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

@@ -7,8 +7,8 @@
 #include "atlas/PlacesTable.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
-#include "shell/MessageTextFile.h"
-#include "shell/NumberText.h"
+#include "common/MessageTextFile.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 namespace {

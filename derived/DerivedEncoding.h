@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "session/ChartEntry.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane::derived {
 

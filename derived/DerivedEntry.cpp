@@ -6,7 +6,7 @@
 
 #include "derived/DerivedEncoding.h"
 #include "derived/DerivedRequest.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 namespace {

@@ -42,7 +42,7 @@ void SetEquatorialFromEcliptic(ChartEntry& e) {
 
 #include <cstring>
 
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

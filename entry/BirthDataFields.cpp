@@ -7,11 +7,11 @@
 #include "entry/FormTexts.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
-#include "shell/AngleTime.h"
-#include "shell/ChartSettings.h"
-#include "shell/MaskedFields.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "common/AngleTime.h"
+#include "common/ChartSettings.h"
+#include "common/MaskedFields.h"
+#include "common/NumberText.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "session/ChartEntry.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

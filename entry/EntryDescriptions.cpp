@@ -3,7 +3,7 @@
 #include "derived/DerivedRequest.h"
 #include "entry/DateNotes.h"
 #include "platform/TextTrim.h"
-#include "shell/MaskedFields.h"
+#include "common/MaskedFields.h"
 
 namespace vostrane {
 namespace {

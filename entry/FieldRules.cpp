@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/TextTrim.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "common/NumberText.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -1,6 +1,6 @@
 #include "entry/FormTexts.h"
 
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "names/NameTable.h"
 #include "platform/TextTrim.h"
-#include "shell/TextRoutines.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 

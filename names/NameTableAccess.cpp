@@ -11,8 +11,8 @@
 #include "names/PersonWrites.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 namespace {

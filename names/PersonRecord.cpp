@@ -4,9 +4,9 @@
 
 #include "entry/FormTexts.h"
 #include "platform/TextTrim.h"
-#include "shell/MaskedFields.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "common/MaskedFields.h"
+#include "common/NumberText.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

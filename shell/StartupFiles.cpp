@@ -7,7 +7,7 @@
 #include "platform/TextTrim.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
-#include "shell/FileCopy.h"
+#include "common/FileCopy.h"
 
 namespace vostrane {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 
 namespace vostrane {
 

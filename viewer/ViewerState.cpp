@@ -1,6 +1,6 @@
 #include "viewer/ViewerState.h"
 
-#include "shell/RunState.h"
+#include "common/RunState.h"
 
 namespace vostrane {
 

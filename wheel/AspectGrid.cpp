@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {

@@ -1,7 +1,7 @@
 #include "wheel/ChartTitle.h"
 
 #include "platform/TextTrim.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/PageText.h"
 
 namespace vostrane {

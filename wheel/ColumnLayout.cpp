@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 namespace vostrane {
 

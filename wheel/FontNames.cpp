@@ -1,7 +1,7 @@
 #include "wheel/FontNames.h"
 
 #include "platform/TextTrim.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {

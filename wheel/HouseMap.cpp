@@ -1,7 +1,7 @@
 #include "wheel/HouseMap.h"
 
 #include "platform/MessageService.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 namespace vostrane {
 

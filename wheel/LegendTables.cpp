@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/AspectDrawing.h"
 #include "wheel/HouseMap.h"
 #include "wheel/PageText.h"

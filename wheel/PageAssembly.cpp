@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/AspectGrid.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PageHeader.h"

@@ -1,6 +1,6 @@
 #include "wheel/PageNames.h"
 
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/TextTrim.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 namespace vostrane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/PointRanges.h"
 #include "wheel/Rounding.h"
 

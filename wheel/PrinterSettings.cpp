@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 
 namespace vostrane {
 

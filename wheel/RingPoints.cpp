@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/BodySlots.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 namespace vostrane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/DrawingSurface.h"
 
 namespace vostrane {

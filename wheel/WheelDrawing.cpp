@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/MessageService.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/GlyphColumns.h"
 #include "wheel/Rounding.h"
 

@@ -16,8 +16,8 @@
 #include "platform/TextTrim.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/LargeFont.h"
-#include "shell/MessageTextFile.h"
+#include "common/LargeFont.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "platform/TextTrim.h"
-#include "shell/MaskedFields.h"
-#include "shell/NumberText.h"
+#include "common/MaskedFields.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 

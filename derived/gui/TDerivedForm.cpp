@@ -26,9 +26,9 @@
 #include "platform/TextTrim.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/LargeFont.h"
-#include "shell/MaskedFields.h"
-#include "shell/MessageTextFile.h"
+#include "common/LargeFont.h"
+#include "common/MaskedFields.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 namespace {

@@ -14,7 +14,7 @@
 #include "derived/gui/DerivedDialogFields.h"
 #include "entry/PlaceLookup.h"
 #include "session/ChartEntry.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 
 namespace vostrane {
 

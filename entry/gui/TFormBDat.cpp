@@ -21,14 +21,14 @@
 #include "entry/gui/ImmediateShortcut.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/LargeFont.h"
-#include "shell/ChartSettings.h"
-#include "shell/MaskedFields.h"
-#include "shell/MessageTextFile.h"
-#include "shell/RunState.h"
+#include "common/LargeFont.h"
+#include "common/ChartSettings.h"
+#include "common/MaskedFields.h"
+#include "common/MessageTextFile.h"
+#include "common/RunState.h"
 #include "session/SessionBackup.h"
 #include "session/SessionFile.h"
-#include "shell/TextRoutines.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

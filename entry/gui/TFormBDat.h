@@ -14,8 +14,8 @@
 #include "entry/NameFileAccess.h"
 #include "entry/PlaceLookup.h"
 #include "session/ChartEntry.h"
-#include "shell/Calendar.h"
-#include "shell/MaskedFields.h"
+#include "common/Calendar.h"
+#include "common/MaskedFields.h"
 
 class QComboBox;
 class QGridLayout;

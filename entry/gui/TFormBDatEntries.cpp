@@ -15,11 +15,11 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/ChartSettings.h"
-#include "shell/ControlRecord.h"
-#include "shell/FileCopy.h"
-#include "shell/RunState.h"
-#include "shell/TextRoutines.h"
+#include "common/ChartSettings.h"
+#include "common/ControlRecord.h"
+#include "common/FileCopy.h"
+#include "common/RunState.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

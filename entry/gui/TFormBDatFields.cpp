@@ -20,12 +20,12 @@
 #include "platform/MessageService.h"
 #include "platform/gui/Cp1252Validator.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/ChartSettings.h"
-#include "shell/ControlRecord.h"
-#include "shell/MaskedFields.h"
-#include "shell/MessageTextFile.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "common/ChartSettings.h"
+#include "common/ControlRecord.h"
+#include "common/MaskedFields.h"
+#include "common/MessageTextFile.h"
+#include "common/NumberText.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/MaskedFields.h"
+#include "common/MaskedFields.h"
 
 class QKeyEvent;
 

@@ -5,7 +5,7 @@
 
 #include "platform/MessageService.h"
 #include "session/SessionFile.h"
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 
 namespace vostrane {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/ScreenMetrics.h"
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 #include "shell/gui/TFormZor.h"
 #include "shell/gui/TZorRunningForm.h"
 

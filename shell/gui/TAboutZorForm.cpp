@@ -5,7 +5,7 @@
 
 #include "atlas/DstTablesRelease.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 #include "shell/StartupFiles.h"
 
 namespace vostrane {

@@ -10,8 +10,8 @@
 
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/LargeFont.h"
-#include "shell/MessageTextFile.h"
+#include "common/LargeFont.h"
+#include "common/MessageTextFile.h"
 
 namespace vostrane {
 namespace {

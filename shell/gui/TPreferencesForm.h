@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "shell/ChartSettings.h"
+#include "common/ChartSettings.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,7 +9,7 @@
 #include "AstroTestSupport.h"
 #include "astro/DeltaT.h"
 #include "astro/TimeScales.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

@@ -13,7 +13,7 @@
 #include "atlas/DstTableIndex.h"
 #include "atlas/PlaceSearchKey.h"
 #include "atlas/PlacesTable.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {

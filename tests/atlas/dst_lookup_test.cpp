@@ -2,8 +2,8 @@
 
 #include "atlas/DstLookup.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/Calendar.h"
-#include "shell/MessageTextFile.h"
+#include "common/Calendar.h"
+#include "common/MessageTextFile.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 namespace vostrane {

@@ -14,7 +14,7 @@
 
 #include "atlas/DstLookup.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 namespace vostrane {

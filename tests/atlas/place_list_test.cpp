@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "atlas/PlaceList.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 namespace vostrane {

@@ -17,8 +17,8 @@
 #include "entry/gui/TFormBDat.h"
 #include "platform/ScriptedMessageService.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/ControlRecord.h"
-#include "shell/RunState.h"
+#include "common/ControlRecord.h"
+#include "common/RunState.h"
 #include "tests/atlas/AtlasTestSupport.h"
 
 namespace vostrane {

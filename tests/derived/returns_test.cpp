@@ -9,7 +9,7 @@
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 #include "tests/derived/DerivedSession.h"
 
 namespace vostrane {

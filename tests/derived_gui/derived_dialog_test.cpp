@@ -19,7 +19,7 @@
 #include "derived/gui/TDerivedForm.h"
 #include "entry/gui/FormField.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

@@ -15,9 +15,9 @@
 #include "platform/ScriptedMessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "session/ChartEntry.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
-#include "shell/RunState.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
+#include "common/RunState.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {

@@ -1,7 +1,7 @@
 // "ZORCTRL.DAT": the control record and the new entry built from it.
 #include "entry/EntryMarks.h"
 #include "session/ChartEntry.h"
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 using namespace vostrane;

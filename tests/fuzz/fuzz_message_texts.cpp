@@ -1,5 +1,5 @@
 // "QIRTEXT.DAT": texts by number and in sequence.
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 using namespace vostrane;

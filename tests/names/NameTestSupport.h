@@ -12,7 +12,7 @@
 #include <string>
 
 #include "entry/BirthDataFields.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {

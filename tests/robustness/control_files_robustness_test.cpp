@@ -7,8 +7,8 @@
 #include "entry/EntryMarks.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/ChartEntry.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
 #include "shell/StartupFiles.h"
 #include "tests/robustness/Damage.h"
 

@@ -11,7 +11,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/SessionBackup.h"
-#include "shell/RunState.h"
+#include "common/RunState.h"
 #include "shell/gui/SessionPhases.h"
 #include "shell/gui/TFormZor.h"
 #include "tests/session/SessionBuilder.h"

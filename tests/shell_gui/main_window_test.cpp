@@ -9,7 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/ChartEntry.h"
-#include "shell/RunState.h"
+#include "common/RunState.h"
 #include "shell/gui/SessionPhases.h"
 #include "shell/gui/TFormZor.h"
 #include "tests/shell_gui/ShellTestSupport.h"

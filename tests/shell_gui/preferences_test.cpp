@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "platform/ScriptedMessageService.h"
-#include "shell/ChartSettings.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
+#include "common/ChartSettings.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
 #include "shell/gui/TAboutZorForm.h"
 #include "shell/gui/TPreferencesForm.h"
 #include "tests/support/TempFolder.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "viewer/DrawingSettings.h"
 
 namespace vostrane {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/RunState.h"
+#include "common/RunState.h"
 #include "viewer/ViewerState.h"
 
 namespace vostrane {

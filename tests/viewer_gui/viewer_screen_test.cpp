@@ -15,9 +15,9 @@
 
 #include "platform/ScriptedMessageService.h"
 #include "platform/gui/Fonts.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
-#include "shell/RunState.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
+#include "common/RunState.h"
 #include "tests/support/TempFolder.h"
 #include "tests/viewer/ViewerTestSupport.h"
 #include "viewer/gui/PageView.h"

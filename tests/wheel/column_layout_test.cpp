@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "wheel/ColumnLayout.h"
 #include "wheel/GlyphColumns.h"
 #include "wheel/PageHeader.h"

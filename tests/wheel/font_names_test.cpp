@@ -3,7 +3,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 #include "wheel/FontNames.h"
 

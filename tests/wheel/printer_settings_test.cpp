@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "wheel/PrinterSettings.h"
 
 namespace vostrane {

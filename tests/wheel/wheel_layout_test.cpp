@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "platform/ScriptedMessageService.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "tests/support/TempFolder.h"
 #include "tests/wheel/WheelTestSupport.h"
 #include "wheel/AspectSetFile.h"

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "platform/ScriptedMessageService.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 #include "tests/wheel/PageTestSupport.h"
 #include "wheel/AspectGrid.h"
 #include "wheel/FontNames.h"

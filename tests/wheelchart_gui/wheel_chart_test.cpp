@@ -15,7 +15,7 @@
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 #include "wheel/Aspects.h"

@@ -17,7 +17,7 @@
 #include "atlas/PlacesTable.h"
 #include "atlas/gui/PlaceEdit.h"
 #include "atlas/gui/TBdatPlacForm.h"
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 namespace {
 

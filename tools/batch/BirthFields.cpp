@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane::batch {
 namespace {

@@ -18,7 +18,7 @@
 #include "astro/PlanetPass.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/CsvRows.h"

@@ -11,8 +11,8 @@
 #include "atlas/PlaceReading.h"
 #include "atlas/PlacesTable.h"
 #include "platform/CodePage.h"
-#include "shell/Calendar.h"
-#include "shell/MaskedFields.h"
+#include "common/Calendar.h"
+#include "common/MaskedFields.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/JsonWriter.h"
 

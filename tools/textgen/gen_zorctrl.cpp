@@ -4,7 +4,7 @@
 // nothing is written.
 #include <iostream>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "tools/textgen/ControlSource.h"
 
 using namespace vostrane::textgen;

@@ -21,9 +21,9 @@
 
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
-#include "shell/ListQuestions.h"
-#include "shell/MessageTextFile.h"
-#include "shell/RunState.h"
+#include "common/ListQuestions.h"
+#include "common/MessageTextFile.h"
+#include "common/RunState.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
 #include "viewer/ViewerSession.h"

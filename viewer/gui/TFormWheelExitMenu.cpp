@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 
 namespace vostrane {
 

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 #include "viewer/DrawingSettings.h"
 #include "viewer/gui/TBtnRightDlgWheel.h"
 

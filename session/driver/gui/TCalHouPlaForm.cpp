@@ -6,7 +6,7 @@
 #include "names/NameTableWriteBack.h"
 #include "platform/gui/QtMessageService.h"
 #include "session/driver/CalcDriver.h"
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 
 namespace vostrane {
 

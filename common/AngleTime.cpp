@@ -1,4 +1,4 @@
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/ControlRecord.h"
-#include "shell/MessageTextFile.h"
+#include "common/ControlRecord.h"
+#include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

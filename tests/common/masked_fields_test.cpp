@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/MaskedFields.h"
+#include "common/MaskedFields.h"
 
 namespace vostrane {
 namespace {

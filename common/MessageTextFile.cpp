@@ -1,4 +1,4 @@
-#include "shell/MessageTextFile.h"
+#include "common/MessageTextFile.h"
 
 #include <algorithm>
 #include <array>

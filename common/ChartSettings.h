@@ -4,7 +4,7 @@
 // to save a new person in the name file, and the duplicate-name warning.
 #pragma once
 
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 
 namespace vostrane {
 

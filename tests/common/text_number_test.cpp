@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/LargeFont.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "common/LargeFont.h"
+#include "common/NumberText.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 namespace {

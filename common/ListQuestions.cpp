@@ -1,4 +1,4 @@
-#include "shell/ListQuestions.h"
+#include "common/ListQuestions.h"
 
 namespace vostrane {
 namespace {

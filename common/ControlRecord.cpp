@@ -1,8 +1,8 @@
-#include "shell/ControlRecord.h"
+#include "common/ControlRecord.h"
 
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
-#include "shell/ChartSettings.h"
+#include "common/ChartSettings.h"
 
 namespace vostrane {
 namespace {

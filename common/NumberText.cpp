@@ -1,4 +1,4 @@
-#include "shell/NumberText.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "platform/TextTrim.h"
-#include "shell/TextRoutines.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 

@@ -1,9 +1,9 @@
-#include "shell/MaskedFields.h"
+#include "common/MaskedFields.h"
 
 #include <algorithm>
 
-#include "shell/FieldLayouts.h"
-#include "shell/NumberText.h"
+#include "common/FieldLayouts.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 namespace {

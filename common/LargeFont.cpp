@@ -1,4 +1,4 @@
-#include "shell/LargeFont.h"
+#include "common/LargeFont.h"
 
 #include <cmath>
 

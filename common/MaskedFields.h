@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 

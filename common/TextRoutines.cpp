@@ -1,4 +1,4 @@
-#include "shell/TextRoutines.h"
+#include "common/TextRoutines.h"
 
 namespace vostrane {
 

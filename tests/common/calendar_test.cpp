@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 namespace {

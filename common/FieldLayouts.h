@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "shell/MaskedFields.h"
+#include "common/MaskedFields.h"
 
 namespace vostrane {
 

@@ -1,6 +1,6 @@
-#include "shell/FieldLayouts.h"
+#include "common/FieldLayouts.h"
 
-#include "shell/NumberText.h"
+#include "common/NumberText.h"
 
 namespace vostrane {
 namespace {

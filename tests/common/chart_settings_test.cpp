@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/ScriptedMessageService.h"
-#include "shell/ChartSettings.h"
-#include "shell/ControlRecord.h"
+#include "common/ChartSettings.h"
+#include "common/ControlRecord.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

@@ -1,4 +1,4 @@
-#include "shell/FileCopy.h"
+#include "common/FileCopy.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "shell/ChartSettings.h"
+#include "common/ChartSettings.h"
 
 #include <string_view>
 

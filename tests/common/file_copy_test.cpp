@@ -10,7 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
-#include "shell/FileCopy.h"
+#include "common/FileCopy.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/AngleTime.h"
+#include "common/AngleTime.h"
 
 namespace vostrane {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/Calendar.h"
+#include "common/Calendar.h"
 
 #include <chrono>
 #include <cmath>
