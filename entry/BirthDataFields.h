@@ -1,32 +1,17 @@
-// The texts of the birth data form's fields as a plain record, and the two
-// directions between them and a chart entry: copying the form into the entry
-// with its nine checks, and filling the fields from an entry.
+// The two directions between the texts of the birth data form's fields (the
+// plain record of session/BirthDataTexts.h) and a chart entry: copying the
+// form into the entry with its nine checks, and filling the fields from an
+// entry.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "session/BirthDataTexts.h"
 #include "session/ChartEntry.h"
 #include "common/Calendar.h"
 
 namespace vostrane {
-
-// Each text as the field stores it, the mask's literal characters left out.
-struct BirthDataFields {
-  std::string name;          // up to 25 characters
-  std::string date;          // MMDDYYYY; the year may carry a minus sign
-  std::string time;          // HHMMSS and A or P, 12-hour form
-  std::string place;         // up to 25 characters
-  std::string latitude;      // DD, N or S, MM, SS
-  std::string longitude;     // DDD, E or W, MM, SS
-  std::string zoneHours;     // 0 to 13
-  std::string zoneMinutes;   // 0 to 59
-  std::string zoneEastWest;  // "E" or "W"
-  std::string daylight;      // one of N Y W D L
-  std::string dstTable;      // the daylight table number
-  char houseSystem = 'F';    // house system letter 'A'..'I'
-  char zodiac = 'T';         // 'T' tropical, 'S' sidereal
-};
 
 // The first invalid field found by the copy; the form's message for code c
 // is form text 8885 + c.

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/PlaceLookup.h"
+#include "atlas/PlaceLookup.h"
 
 namespace vostrane {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "derived/gui/DerivedDialogFields.h"
-#include "entry/PlaceLookup.h"
+#include "atlas/PlaceLookup.h"
 #include "session/ChartEntry.h"
 #include "common/Calendar.h"
 

@@ -12,7 +12,7 @@
 #include "derived/DerivedChartDialog.h"
 #include "entry/BirthDataFields.h"
 #include "entry/NameFileAccess.h"
-#include "entry/PlaceLookup.h"
+#include "atlas/PlaceLookup.h"
 #include "session/ChartEntry.h"
 #include "common/Calendar.h"
 #include "common/MaskedFields.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "entry/BirthDataFields.h"
+#include "session/BirthDataTexts.h"
 
 class QWidget;
 
