@@ -81,8 +81,9 @@ def rank_folders(root, readme, layers):
             if not os.path.isdir(os.path.join(root, folder)):
                 raise TableError(f"{readme}: the layer table names '{folder}', which is not a folder")
             rank[folder] = number
-    for folder in sorted(product_folders(root) - set(rank)):
-        raise TableError(f"{readme}: the folder '{folder}' holds sources but is not in the layer table")
+    missing = sorted(product_folders(root) - set(rank))
+    if missing:
+        raise TableError(f"{readme}: the folder '{missing[0]}' holds sources but is not in the layer table")
     for folder in rank:
         if is_gui(folder) and domain_of(folder) in rank and rank[folder] < rank[domain_of(folder)]:
             raise TableError(f"{readme}: '{folder}' sits below its own folder '{domain_of(folder)}'")
@@ -129,8 +130,9 @@ def qt_gui_header_names(qt_dirs):
     """The header names of Qt Widgets and Qt PrintSupport found in the given
     folders, or in the usual Qt 6 include folders when none are given."""
     if not qt_dirs:
-        for base in glob.glob("/usr/include/*/qt6") + glob.glob("/usr/include/qt6"):
-            qt_dirs += [os.path.join(base, module) for module in QT_GUI_MODULES]
+        qt_dirs = [os.path.join(base, module)
+                   for base in glob.glob("/usr/include/*/qt6") + glob.glob("/usr/include/qt6")
+                   for module in QT_GUI_MODULES]
     names = set()
     for folder in qt_dirs:
         if os.path.isdir(folder):
