@@ -22,13 +22,13 @@ struct TimeArguments {
   long double t;
 };
 
-// Nutation in obliquity in seconds of arc; angles in degrees. The nine
-// largest terms of Woolard's series (Theory of the rotation of the Earth
-// around its center of mass, APAE vol. XV part 1, 1953), as given in the
-// Explanatory Supplement to the Astronomical Ephemeris (1961). Together
-// with the mean obliquity below, the true obliquity keeps within 0.5" of
-// the independent ephemeris's over 1700-2200 (largest difference measured
-// by the test CoefficientAccuracy.TrueObliquityAndSiderealTimeFollowTheReference).
+// Nutation in obliquity in seconds of arc; angles in degrees. Nine terms of
+// Woolard's series (Theory of the rotation of the Earth around its center
+// of mass, APAE vol. XV part 1, 1953), as given in the Explanatory
+// Supplement to the Astronomical Ephemeris (1961). With the mean obliquity
+// below, the true obliquity keeps within 0.09" of the independent
+// ephemeris's over 1700-2200 (largest difference 0.088", measured by the
+// test CoefficientAccuracy.TrueObliquityAndSiderealTimeFollowTheReference).
 long double NutationInObliquity(long double t, long double moonLong, long double node,
                                 long double sunLong, long double sunAnomaly,
                                 long double moonAnomaly) {
@@ -119,8 +119,9 @@ Ayanamsa CalcTimeScales(ChartEntry& entry) {
   // Sidereal time without nutation; t carries the time of day and with it
   // the sidereal rate. Newcomb's Greenwich mean sidereal time at 0h UT,
   // 6h 38m 45.836s + 8640184.542s T + 0.0929s T^2 (Explanatory Supplement,
-  // 1961), in hours; it stays within 0.05 s of the independent ephemeris's
-  // mean sidereal time over 1700-2200 (same test as the obliquity).
+  // 1961), in hours. Against the independent ephemeris's mean sidereal time
+  // (modern precession) it differs by 0.26 s at most over 1700-2200, 0.06 s
+  // around 2000 (same test as the obliquity).
   const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
   const long double ramcArg =
       (gst * 15.0L - static_cast<long double>(entry.longitude())) * kRadPerDegExt;
