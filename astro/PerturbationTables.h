@@ -58,14 +58,14 @@ extern const SolarArgument kSolarArguments[7];
 //     Papers of the American Ephemeris, vol. VI part 1, 1895), the published
 //     cosine and sine coefficients (longitude in 0.001", log10 r in 1e-9)
 //     turned into amplitude and phase; the check term Earth by Jupiter
-//     (j 1, k -1) is 7.2082" at 179.531 degrees, 7067.22 at 89.546 degrees.
+//     (j 1, k -1) is 7.2082" at 179.531 degrees, 7067 at 89.546 degrees.
 //   Mercury, Venus, Mars: the project's own fit (tools/perturbfit) by least
 //     squares to heliocentric, geometric positions of the independent
 //     ephemeris, mean ecliptic and equinox of date, over 1600-2200, on the
 //     residuals of the unperturbed elliptic motion; no public machine-
 //     readable copy of Newcomb's tables of these planets was available.
-//     Residuals of the fit over 1600-2200 (as the fit tool reported them
-//     in the files' headers):
+//     What each table leaves of the residuals over 1600-2200, as the fit
+//     tool reports it (a rerun gives the same tables and figures):
 //     Mercury longitude rms 5.055" max 11.591", log10 r rms 949.5 max
 //     2756.0; Venus 2.638" max 5.644", 365.4 max 1101.8; Mars 1.467" max
 //     5.216", 562.0 max 2266.6 (units of 1e-9 for log10 r).
