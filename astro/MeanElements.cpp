@@ -51,9 +51,10 @@ const std::array<MeanElementRow, kTheoryBodies> kMeanElementTable = {{
 // Newcomb's Tables of the Sun (APAE vol. VI part 1; in radians there, e.g.
 // Venus 1.9984020 + 10.21322923 Y) to the digits given; row 8 has the same
 // value at epoch as the Tables' Mercury argument, with a rate 0.0031 degrees
-// per year faster. Rows 4 to 7 and 9 to 15 are the arguments that the fitted
-// tables of Mercury, Venus and Mars (tools/perturbfit) were fitted with, so
-// those tables hold only with these values.
+// per year faster. Rows 4 to 15 (row 8 shared with the Earth's table) are
+// the arguments that the fitted tables of Mercury, Venus and Mars
+// (tools/perturbfit) were fitted with, so those tables hold only with these
+// values.
 const std::array<MeanArgumentRow, kMeanArguments> kMeanArgumentTable = {{
     {114.5, 585.17493},        // 0 Venus (Earth's table)
     {109.856, 191.39977},      // 1 Mars
@@ -96,12 +97,12 @@ BodyElements ElementsAt(const MeanElementRow& r, double t) {
   return b;
 }
 
-// Nutation in longitude: thirteen terms of Woolard's series
-// (Theory of the rotation of the Earth around its center of mass, APAE vol.
-// XV part 1, 1953), as given in the Explanatory Supplement (1961).
-// Accuracy: largest difference 0.131"
-// from the independent ephemeris's nutation over 1700-2200, measured by the
-// test MeanElements.NutationFollowsTheReferenceNutation.
+// Nutation in longitude: thirteen terms of Woolard's series (Theory of the
+// rotation of the Earth around its center of mass, APAE vol. XV part 1,
+// 1953), as given in the Explanatory Supplement (1961). Accuracy: largest
+// difference 0.131" from the independent ephemeris's nutation over
+// 1700-2200, measured by the test
+// MeanElements.NutationFollowsTheReferenceNutation.
 double NutationInLongitude(const MeanState& s) {
   const BodyElements& m = s.body[kTheoryMoon];
   const BodyElements& e = s.body[kTheoryEarth];

@@ -14,15 +14,13 @@ namespace vostrane {
 namespace {
 
 // Source of every series in this file: Brown's lunar theory (E. W. Brown,
-// Tables of the Motion of the Moon, 1919) with the corrections adopted for
-// the Improved Lunar Ephemeris 1952-1959 (1954): the Moon's longitude,
-// latitude and sine parallax as series in l, l', F and D, its larger terms
-// only, with the long-period and planetary terms. The constants that
-// identify it are
-// the sine parallax 3422.451", the solar parallax 8.794" used for the
-// distance, and the latitude factor 1.000002708 + 139.978 * (correction of
-// the inclination), with the long-period arguments a1 to a8 and g1 in
-// revolutions.
+// Tables of the Motion of the Moon, 1919), its larger terms only: the
+// Moon's longitude, latitude and sine parallax as series in l, l', F and
+// D, with the long-period terms (arguments a1 to a8 and g1, in
+// revolutions) and eight planetary terms. The distance takes the constant
+// of sine parallax 3422.451" and the solar parallax 8.794" of the IAU
+// (1964) system of astronomical constants; the latitude carries the factor
+// 1.000002708 + 139.978 * (correction of the inclination).
 // Accuracy, against the independent ephemeris over 1700-2200 (geometric,
 // mean equinox of date): longitude 18.2", latitude 2.45", distance 12.6 km
 // at most (test

@@ -120,7 +120,7 @@ Ayanamsa CalcTimeScales(ChartEntry& entry) {
   // the sidereal rate. Newcomb's Greenwich mean sidereal time at 0h UT,
   // 6h 38m 45.836s + 8640184.542s T + 0.0929s T^2 (Explanatory Supplement,
   // 1961), in hours. Against the independent ephemeris's mean sidereal time
-  // (modern precession) it differs by 0.26 s at most over 1700-2200, 0.06 s
+  // it differs by 0.26 s at most over 1700-2200, 0.06 s
   // around 2000 (same test as the obliquity).
   const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
   const long double ramcArg =
