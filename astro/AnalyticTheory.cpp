@@ -20,7 +20,14 @@ double Wrap360(double x) {
   return x >= 360.0 ? 0.0 : x;
 }
 
-// Long-period corrections of the mean anomaly, seconds of arc.
+// Long-period corrections of the mean anomaly, seconds of arc. The Earth's
+// three are those of Newcomb's Tables of the Sun (APAE vol. VI part 1):
+// arguments 4 Mars - 7 Earth + 3 Venus, 3 Jupiter - 8 Mars + 4 Earth and
+// 13 Earth - 8 Venus, with 0.266", 6.4" and 1.882" - 0.016" T as published
+// (in 0.001" there). Mars's long-period terms and its secular correction
+// -(13.5 T + 37.05)" come with Mars's elements; their published origin is
+// not recorded here, and the fitted table of Mars (tools/perturbfit) was
+// fitted on top of them, so the two hold only together.
 double MeanAnomalyCorrection(int body, double T) {
   if (body == kTheoryEarth)
     return 0.266 * SinDeg(119.0 * T + 31.8) + 6.4 * SinDeg(20.2 * T + 231.19) +
@@ -92,6 +99,13 @@ void StartingSums(int body, const MeanState& s, double& SL, double& SR) {
   SL = 0.0;
   SR = 0.0;
   if (body == kTheoryEarth) {
+    // The Earth-Moon barycentre terms of Newcomb's Tables of the Sun, with
+    // 6.454" sin D and 13360 cos D where the Tables have 6.469" and 13390,
+    // and three longitude terms (0.013" twice, 0.202") and two of log r (30
+    // units each) that the Tables' barycentre terms do not have; the other
+    // coefficients are the Tables'.
+    // The Earth's accuracy with them: 3.1" heliocentric longitude at most
+    // over 1700-2200 (test HelioPos.FollowsTheReferenceEphemerisFrom1700To2200).
     const BodyElements& earth = s.body[kTheoryEarth];
     const BodyElements& moon = s.body[kTheoryMoon];
     const double D = NormDeg(moon.L - earth.L + 180.0);
@@ -104,6 +118,9 @@ void StartingSums(int body, const MeanState& s, double& SL, double& SR) {
          80 * CosDeg(3 * D - Mm) - 140 * CosDeg(D + Me) + 360 * CosDeg(D - Me) -
          30 * CosDeg(D - Mm - Me) + 30 * CosDeg(node);
   } else if (body == kTheoryVenus) {
+    // Long-period terms of Venus; the first has the argument 13 Earth - 8
+    // Venus of the Earth's 1.882" term. Venus's fitted table was fitted on
+    // top of them.
     const double T = s.body[kTheoryVenus].T;
     SL = (2.761 - 0.22 * T) * SinDeg(150.27 * T + 237.24) + 0.269 * SinDeg(119.05 * T + 212.2) -
          0.208 * SinDeg(1223.5 * T + 175.8);

@@ -7,7 +7,13 @@ namespace vostrane {
 
 namespace {
 
-// M0, n, w, N0, N rate, i, a, e (degrees, per century, AU).
+// M0, n, w, N0, N rate, i, a, e (degrees, per century, AU): mean anomaly
+// at 1900 January 0.5 and its rate per Julian century, perihelion, node
+// and its rate, inclination, semi-major axis and eccentricity. These points
+// are defined by their elements (the node rate 1.396 degrees per century is
+// the general precession, which keeps them fixed among the stars); no
+// observation exists to measure them against. The test
+// HypoPos.ApollonToPoseidonMoveOnCircles checks the orbits they describe.
 struct HypoElements {
   double M0, n, w, N0, Nrate, i, a, e;
 };

@@ -55,9 +55,23 @@ LineRead ReadFirstLine(const std::string& path, std::string& line) {
 
 }  // namespace
 
+// K, minus the ayanamsa, in degrees. Without nutation the ayanamsa is
+// 84038.27" (23 20' 38.27") at 1900 January 0.5 and 24 02' 31.4" at 1950
+// January 1, 0h (T = 0.5): the sidereal origin is placed by that value. It
+// grows with Newcomb's general precession in longitude, 5025.64" + 2.22" T
+// per century (Explanatory Supplement, 1961), integrated from 1900, and
+// carries the two largest terms of the nutation in longitude, -17.23"
+// sin(node) - 1.27" sin(2 L of the Sun), from Woolard's series (1953), so
+// that it is counted from the true equinox.
+// Accuracy: the two terms keep within 0.70" of the independent ephemeris's
+// whole nutation over 1700-2200 (test
+// CoefficientAccuracy.AyanamsaCarriesTheLargestNutationTerms); Newcomb's
+// precession drifts from the IAU 2006 one (Capitaine, Wallace and Chapront
+// 2003) by 2.4" at 1700 and 2.3" at 2200, counted from 1950 (computed from
+// the two polynomials).
 long double BuiltInAyanamsaK(long double t, long double meanNodeDeg) {
   constexpr long double kRad = static_cast<long double>(kPi) / 180.0L;
-  // Twice the Moon's mean longitude; reduced first so that the sine of the
+  // Twice the Sun's mean longitude; reduced first so that the sine of the
   // large angle keeps its precision.
   const long double twoL = ModAngleExt(360, (259205536.0L * t + 2013816.0L) / 3600.0L);
   auto sinDeg = [&](long double deg) -> long double { return std::sin(static_cast<double>(deg * kRad)); };

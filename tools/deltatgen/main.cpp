@@ -4,6 +4,10 @@
 //   deltatgen IN.txt OUT.cpp
 // Every line is checked: a real Gregorian date, dates strictly increasing,
 // a value between -100 and 400 seconds. A bad line names the file and line.
+// Nothing is fitted: the output holds the file's values as they are (to
+// 0.0001 s), and the file names their sources (US Naval Observatory monthly
+// values 1973-2017, values derived from IERS Bulletin A 2018-2025, about
+// 0.05 s uncertain).
 #include <cmath>
 #include <cstdio>
 #include <fstream>

@@ -15,6 +15,12 @@
 // All positions are heliocentric, geometric, referred to the mean ecliptic
 // and equinox of date (the program adds the nutation itself). Output is
 // deterministic; every file is written to a temporary name and renamed.
+// Accuracy: the reference's positions rounded to the files' units (0.001"
+// and 1e-7 AU for the outer planets and Chiron, 1" and 1/360000 AU for the
+// asteroids); what the interpolation between the records adds is measured
+// by the tests EphemerisAccuracy.ApparentLongitudesFollowTheReferenceFrom1700To2200
+// (within 0.64") and CoefficientAccuracy.AsteroidFilesFollowTheReferenceBetweenTheirNodes
+// (Ceres 2.6", Pallas 54", Juno 25", Vesta 3.7").
 #include <swephexp.h>
 
 #include <cmath>

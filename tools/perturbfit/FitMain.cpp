@@ -12,6 +12,13 @@
 // the residuals, fitted jointly with nuisance terms for the slow drift of
 // the elements (which the table cannot hold), and the significant ones are
 // written. The run is deterministic: fixed samples, fixed candidate order.
+// Accuracy: the run prints, and writes into the table file's header, what
+// the table alone leaves of the residuals over 1600-2200 (rms and largest,
+// longitude and log10 r); the files in data/perturbations carry the figures
+// of the run that made them (Mercury 5.055" rms, 11.591" max; Venus 2.638",
+// 5.644"; Mars 1.467", 5.216"). The test
+// HelioPos.FollowsTheReferenceEphemerisFrom1700To2200 measures the result
+// through the theory.
 #include <swephexp.h>
 
 #include <algorithm>

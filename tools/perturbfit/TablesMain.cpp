@@ -3,6 +3,11 @@
 //   perturbtables newcomb NEWCOMB_EARTH_TSV OUT_TSV
 //     Converts the published Earth terms (columns perturber, j, k, A, pA, B,
 //     pB) into the table layout, mapping each perturber to its mean argument.
+//     The input holds the 121 terms of Newcomb's Tables of the Sun (APAE
+//     vol. VI part 1) as amplitude and phase, converted from the published
+//     cosine and sine coefficients (0.001" and 1e-9 of log10 r) so that
+//     they give the published integers back exactly; this step rounds B to
+//     a whole unit, at most 0.5e-9 of log10 r.
 //   perturbtables emit DATA_DIR OUT_CPP
 //     Writes the C++ source that holds earth/mercury/venus/mars.tsv.
 #include <cstdio>
