@@ -60,16 +60,18 @@ void Range(std::vector<int>& list, int first, int last) {
 
 // Colour number of an aspect: byte 7 on the screen, byte 11 on paper; on
 // the screen aqua is drawn blue and yellow black, which read on white.
-int32_t AspectColour(const AspectEntry& e, char device) {
-  int c = device == 'S' ? e.screenColour : e.printColour;
+int32_t AspectColour(const AspectEntry& e, OutputDevice device) {
+  int c = device == OutputDevice::Screen ? e.screenColour : e.printColour;
   if (c > 15) c = 7;
-  if (device == 'S' && c == 11) c = 9;
-  if (device == 'S' && c == 14) c = 0;
+  if (device == OutputDevice::Screen && c == 11) c = 9;
+  if (device == OutputDevice::Screen && c == 14) c = 0;
   return c;
 }
 
 // Lime does not read on white: the screen draws orbs and distances green.
-int32_t TextColour(int32_t colour, char device) { return device == 'S' && colour == 10 ? 2 : colour; }
+int32_t TextColour(int32_t colour, OutputDevice device) {
+  return device == OutputDevice::Screen && colour == 10 ? 2 : colour;
+}
 
 }  // namespace
 
@@ -249,26 +251,27 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
   const WheelDefinition& def = page.def;
   const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
   const int cellWidth = g.cw, cellHeight = g.ch;
-  s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Letter(wo::gridGlyphStyle));
+  s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Style(wo::gridGlyphStyle));
   for (int j = 0; j < down; ++j) {
     const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
     int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cellWidth) / 2;
-    s.DrawGlyph('P', g.down[j], x, 'C', y);
+    s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
   const int belowGrid = (g.t + down * cellHeight + g.B0 - g.fk) / 2;
   const int aboveGrid = (g.T0 + g.fk + g.t) / 2;
   for (int k = 1; k <= across; ++k) {
     const int centreX = g.l + g.VisualColumn(k) * cellWidth + cellWidth / 2;
     int x = centreX;
-    s.DrawGlyph('P', g.across[k - 1], x, 'd', belowGrid);
+    s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent, belowGrid);
     if (!set.repeat) continue;
     x = centreX;
     // The second copy stands above the grid, or on a single wheel on the
     // diagonal where the point would meet itself.
     if (k == 1 || !g.single || k - 2 >= down)
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', aboveGrid);
+      s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent, aboveGrid);
     else
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', g.t + g.VisualRow(k - 2) * cellHeight + cellHeight / 2);
+      s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent,
+                  g.t + g.VisualRow(k - 2) * cellHeight + cellHeight / 2);
   }
 }
 
@@ -297,14 +300,14 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
   st.textFont = def.Letter(wo::gridFont);
   const int gridSize = def.I16(wo::gridGlyphSize) > 0 ? def.I16(wo::gridGlyphSize) : 10;
   st.glyphSize = FittingSize(gridSize, [&](int size) {
-    s.SetFont('A', size, 0, 'N');
+    s.SetFont('A', size, 0, TextStyle::Normal);
     return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) &&
            s.TextHeight("n") <= st.lineRoom + 1;
   });
   st.textSize = FittingSize(gridSize, [&](int size) {
-    s.SetFont('A', size, 0, 'N');
+    s.SetFont('A', size, 0, TextStyle::Normal);
     const int marks = s.TextWidth("}") + s.TextWidth("'");
-    s.SetFont(st.textFont, size, 0, 'N');
+    s.SetFont(st.textFont, size, 0, TextStyle::Normal);
     const int narrow = s.TextWidth(" 9") + s.TextWidth("59") + marks;
     const int wide = s.TextWidth("10") + s.TextWidth("00") + marks;
     const int mark = std::max(s.TextWidth("A"), s.TextWidth("S"));
@@ -315,7 +318,7 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
     const bool distanceFits = !set.distances || dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
     return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom + 1;
   });
-  s.SetFont('A', st.glyphSize, 0, 'N');
+  s.SetFont('A', st.glyphSize, 0, TextStyle::Normal);
   st.glyphWidth = s.TextWidth("n");
   st.ringB = g.single ? 1 : 2;
   st.cellColour = def.I32(wo::gridCellColour);
@@ -373,11 +376,11 @@ void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle
                 : cell.left + RoundEven((i == 0 ? kFirstOfTwoStart : kSecondOfTwoStart) * cellWidth);
     x = std::max(x, nextFree);
     if (glyph != kNoAspectGlyph) {
-      s.SetFont('A', st.glyphSize, colour, 'N');
-      s.DrawGlyph('A', glyph, x, ' ', cell.glyphLine);
+      s.SetFont('A', st.glyphSize, colour, TextStyle::Normal);
+      s.DrawGlyph(GlyphKind::Aspect, glyph, x, GlyphAnchor::TopLeft, cell.glyphLine);
       nextFree = x + 1;
     } else {
-      s.SetFont(st.textFont, st.textSize, colour, 'N');
+      s.SetFont(st.textFont, st.textSize, colour, TextStyle::Normal);
       const std::string name = CellAspectName(page, st, listed[i], bothNamed && i == 0);
       if (listed.size() == 1) x = cell.left - cellWidth / 10 + (cellWidth - s.TextWidth(name)) / 2;
       s.TextAt(x, cell.glyphLine, name);
@@ -394,9 +397,9 @@ void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st
   const int cellWidth = g.cw;
   const FoundAspect& first = cell.found[0].Found() ? cell.found[0] : cell.listed.front();
   const bool wide = first.orb >= kWideOrb;
-  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
   const int orbX = wide ? cell.left : cell.left - RoundEven(kCellTextInset * cellWidth);
-  s.DrawValue(orbX, cell.orbLine, 'N', 2, 0, st.textFont, 'N', 'Y', 'N', first.orb);
+  s.DrawValue(orbX, cell.orbLine, ValueFormat{.font = st.textFont}, first.orb);
   const int markX = wide ? cell.left + RoundEven(kWideOrbMarkStart * cellWidth) -
                                RoundEven(kWideOrbMarkPullBack * cellWidth)
                          : cell.left + RoundEven(kOrbMarkStart * cellWidth);
@@ -406,10 +409,11 @@ void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st
 void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlace& cell, int32_t colour) {
   DrawingSurface& s = page.s;
   const double dist = AngularDistance(page.rings.Ring(1).lon[cell.a], page.rings.Ring(st.ringB).lon[cell.b]);
-  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
   const bool wide = SplitHours(dist).hours >= 100;
   const int gapX = page.M().gapX;
-  s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine, 'N', 3, 3, st.textFont, 'N', 'Y', 'N',
+  s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine,
+              ValueFormat{.degreeWidth = 3, .alignment = 3, .font = st.textFont},
               dist);
 }
 
@@ -455,7 +459,7 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
   if (set.frame) {
     page.s.SetPenStyle(kPenSolid);
     page.s.SetPenWidth(page.M().baseWidth);
-    page.s.Frame(g.L0, g.T0, g.R0, g.B0, 'Y');
+    page.s.Frame(g.L0, g.T0, g.R0, g.B0, true);
   }
   return g;
 }

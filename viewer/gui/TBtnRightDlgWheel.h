@@ -1,7 +1,7 @@
 // The chart viewer: the calculated session shown one entry at a time as its
 // standard wheel page ("AAA", single wheel) in a scrollable page area, the
 // Entries menu to switch entries, the print command, and the exit commands
-// that tell the shell where to go next (RunState 'N' or 'Q').
+// that tell the shell where to go next (RunState NewList or MainMenu).
 //
 // The window is made once and shown modally for every viewing. Its working
 // storage (page assembler with its name tables, page bitmap, session
@@ -73,7 +73,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // list holds charts), 'M' "&Yes: Exit to Opening Screen", 'E' "Edit
   // Entries" (back to the form at the current entry), 'A' "Add a Chart to
   // the List": sets RunState and closes. Ignored while busy.
-  void ExitProcedure(QObject* sender, char command);
+  void ExitProcedure(QObject* sender, ExitCommand command);
   // Shows the entry of the selected line of the other-entries list.
   void ListBox2Click();
   // Entries menu item k (0..19): selects list line k and shows its entry.
@@ -88,7 +88,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void ExitMenuClick();
   // "Add Derived Chart...": the dialog with the current entry as base; the
   // new entry is appended to the session and the viewer closes with
-  // RunState 'S' and RunStateEntry the new entry, so that the shell
+  // RunState CalculateAndShow and RunStateEntry the new entry, so that the shell
   // calculates the list and opens the viewer again at it.
   void AddDerivedClick();
   // The dialog behind it; without one the command is hidden.
