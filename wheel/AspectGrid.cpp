@@ -133,26 +133,26 @@ GridLayout ComputeGridLayout(const WheelPage& page, int grid) {
   g.single = !page.Multi();
   g.rightToLeft = set.rightToLeft;
   GridPointLists(set.points, page.Multi(), g.across, g.down);
-  g.L0 = m.PageX(def.gridValue(wo::gridLeft, grid));
-  g.T0 = m.PageY(def.gridValue(wo::gridTop, grid));
-  g.R0 = std::min(m.PageX(def.gridValue(wo::gridRight, grid)), m.pageWidth);
-  g.B0 = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
+  g.areaLeft = m.PageX(def.gridValue(wo::gridLeft, grid));
+  g.areaTop = m.PageY(def.gridValue(wo::gridTop, grid));
+  g.areaRight = std::min(m.PageX(def.gridValue(wo::gridRight, grid)), m.pageWidth);
+  g.areaBottom = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
   if (g.across.empty() || set.Items() == 0) return g;
 
   const Margins margins = GridMargins(set, g.single);
-  g.t = g.T0 + RoundEven(m.height * margins.top);
-  g.b = g.B0 + RoundEven(m.height * margins.bottom);
-  g.l = g.L0 - RoundEven(m.width * margins.left);
-  g.r = g.R0 - RoundEven(m.width * margins.right);
+  g.t = g.areaTop + RoundEven(m.height * margins.top);
+  g.b = g.areaBottom + RoundEven(m.height * margins.bottom);
+  g.l = g.areaLeft - RoundEven(m.width * margins.left);
+  g.r = g.areaRight - RoundEven(m.width * margins.right);
   // One column and one row more than points: the edge glyphs' band.
   const int columns = static_cast<int>(g.across.size()) + 1, rows = static_cast<int>(g.down.size()) + 1;
-  g.cw = (g.r - g.l) / columns;
-  g.ch = (g.b - g.t) / rows;
-  if (g.cw <= 0 || g.ch <= 0) return g;
-  g.r = g.l + columns * g.cw;
-  g.b = g.t + rows * g.ch;
-  g.f = set.frame && page.setup.doubleLines ? page.setup.u : 0;
-  g.fk = RoundEven(g.f * m.k);
+  g.cellWidth = (g.r - g.l) / columns;
+  g.cellHeight = (g.b - g.t) / rows;
+  if (g.cellWidth <= 0 || g.cellHeight <= 0) return g;
+  g.r = g.l + columns * g.cellWidth;
+  g.b = g.t + rows * g.cellHeight;
+  g.frameInset = set.frame && page.setup.doubleLines ? page.setup.u : 0;
+  g.frameInsetDown = RoundEven(g.frameInset * m.k);
   g.drawn = true;
   return g;
 }
@@ -223,7 +223,7 @@ void DrawGridLines(const WheelPage& page, const GridLayout& g) {
   s.SetPenWidth(page.M().baseWidth);
   s.SetPenColour(page.def.I32(wo::frameColour));
   const CellSpans spans = GridCellSpans(g);
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   for (int i = 0; i <= down; ++i) {
     int from = across + 1, to = 0;
     for (int r : {i - 1, i})
@@ -250,15 +250,15 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
   const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Style(wo::gridGlyphStyle));
   for (int j = 0; j < down; ++j) {
     const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
-    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cellWidth) / 2;
+    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2 : (g.areaLeft + g.frameInset + g.l + cellWidth) / 2;
     s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
-  const int belowGrid = (g.t + down * cellHeight + g.B0 - g.fk) / 2;
-  const int aboveGrid = (g.T0 + g.fk + g.t) / 2;
+  const int belowGrid = (g.t + down * cellHeight + g.areaBottom - g.frameInsetDown) / 2;
+  const int aboveGrid = (g.areaTop + g.frameInsetDown + g.t) / 2;
   for (int k = 1; k <= across; ++k) {
     const int centreX = g.l + g.VisualColumn(k) * cellWidth + cellWidth / 2;
     int x = centreX;
@@ -288,7 +288,7 @@ int FittingSize(int size, const std::function<bool(int)>& fits) {
 CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const GridSettings& set) {
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   CellStyle st;
   const int n = st.items = set.Items();
   st.spacing = n == 1   ? 0
@@ -361,7 +361,7 @@ std::string CellAspectName(const WheelPage& page, const CellStyle& st, const Fou
 
 void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell) {
   DrawingSurface& s = page.s;
-  const int cellWidth = g.cw;
+  const int cellWidth = g.cellWidth;
   const std::vector<FoundAspect>& listed = cell.listed;
   const bool bothNamed = listed.size() == 2 &&
                          AspectGlyphOf(page.aspects.Entry(listed[0].aspect)) == kNoAspectGlyph &&
@@ -394,7 +394,7 @@ void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle
 void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell,
                  int32_t colour) {
   DrawingSurface& s = page.s;
-  const int cellWidth = g.cw;
+  const int cellWidth = g.cellWidth;
   const FoundAspect& first = cell.found[0].Found() ? cell.found[0] : cell.listed.front();
   const bool wide = first.orb >= kWideOrb;
   s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
@@ -423,7 +423,7 @@ GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSett
   CellPlace cell;
   cell.a = g.across[k - 1];
   cell.b = g.down[j];
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   cell.left = g.l + cellWidth / 10 + g.VisualColumn(k) * cellWidth;
   const int baseline = g.t + RoundEven(kCellBaseline * cellHeight) + g.VisualRow(j) * cellHeight;
   cell.glyphLine = baseline + st.lift - (st.items - 1) * st.spacing;
@@ -459,7 +459,7 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
   if (set.frame) {
     page.s.SetPenStyle(kPenSolid);
     page.s.SetPenWidth(page.M().baseWidth);
-    page.s.Frame(g.L0, g.T0, g.R0, g.B0, true);
+    page.s.Frame(g.areaLeft, g.areaTop, g.areaRight, g.areaBottom, true);
   }
   return g;
 }
