@@ -320,7 +320,7 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   RebuildEntriesMenu();
   if (CurrentOutputDevice != OutputDevice::Printer) SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
-  if (any) DisplViewWheel(sender, 'W', 'N');
+  if (any) DisplViewWheel(sender, Printout::Wheel, false);
   else ShowPage();
   ScrollToTop();
 }
@@ -355,11 +355,11 @@ void TBtnRightDlgWheel::RedrawScreenPage() {
   if (!storage_ || flags_.Busy()) return;
   ApplyViewScale();
   if (CurrentOutputDevice == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
-    DisplViewWheel(nullptr, 'W', 'Y');
+    DisplViewWheel(nullptr, Printout::Wheel, true);
   else ShowPage();
 }
 
-bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
+bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
   if (!storage_->session.Current().calcComplete()) {
     // Never drawn as if it were calculated: the page is emptied instead.
@@ -384,7 +384,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
     // printer page is drawn once.
     do {
       drawn = storage_->assembler.AssembleWheelPage(*surface, page);
-    } while (single != 'Y' && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
+    } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
   if (drawn && CurrentOutputDevice == OutputDevice::Screen)
@@ -393,9 +393,9 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
   return drawn;
 }
 
-bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, char letter, char) {
+bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, Printout printout, bool) {
   // The report and the wheel both end in the standard wheel page.
-  return DisplViewWheel(sender, letter == 'N' ? 'N' : 'W', 'Y');
+  return DisplViewWheel(sender, printout, true);
 }
 
 void TBtnRightDlgWheel::ShowPage() {
@@ -439,7 +439,7 @@ void TBtnRightDlgWheel::ListBox2Click() {
   const int n = EntryNumberOfLine(FromQt(item->text()));
   if (!storage_->session.Select(n)) return;
   RebuildEntriesMenu();
-  DisplViewWheel(sender(), 'W', 'Y');
+  DisplViewWheel(sender(), Printout::Wheel, true);
   ScrollToTop();
 }
 
@@ -577,7 +577,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     CurrentOutputDevice = OutputDevice::Printer;
     flags_.continueFlag = true;
     storage_->activePrinter = printer.get();
-    const bool drawn = DisplOtherPrnOuts(nullptr, 'W', 'N');
+    const bool drawn = DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
     storage_->activePrinter = nullptr;
     if (drawn && printer->DocumentOpen() && !pdfFile) {
       // A printer document that collects several printouts stays open
@@ -600,7 +600,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     RebuildEntriesMenu();
   }
   SetTheScreenVariables(nullptr);
-  DisplOtherPrnOuts(nullptr, 'W', 'N');
+  DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
   pageArea_->verticalScrollBar()->setValue(savedScroll);
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();
