@@ -1,35 +1,35 @@
 #include "viewer/ViewerState.h"
 
-#include "common/RunState.h"
-
 namespace vostrane {
 
-bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry) {
-  if (command == 'M') return ExitToRunState(flags, 'Q');
-  if (command == 'N' || command == 'A' || command == 'E')
-    return ExitToRunState(flags, command, currentEntry);
+bool ExitProcedure(ViewerFlags& flags, ExitCommand command, int currentEntry) {
+  switch (command) {
+    case ExitCommand::ClearAll: return ExitToRunState(flags, RunPhase::NewList);
+    case ExitCommand::ExitToMenu: return ExitToRunState(flags, RunPhase::MainMenu);
+    case ExitCommand::AppendChart: return ExitToRunState(flags, RunPhase::AppendEntry);
+    case ExitCommand::EditEntries: return ExitToRunState(flags, RunPhase::EditEntries, currentEntry);
+  }
   return false;
 }
 
-bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry) {
-  if (flags.Busy()) return false;
-  if (state != 'N' && state != 'Q' && state != 'A' && state != 'E') return false;
-  RunState = state;
-  RunStateEntry = state == 'E' ? currentEntry : 0;
+bool ExitToRunState(ViewerFlags& flags, std::optional<RunPhase> state, int currentEntry) {
+  if (flags.Busy() || !state || *state == RunPhase::CalculateAndShow) return false;
+  RunState = *state;
+  RunStateEntry = *state == RunPhase::EditEntries ? currentEntry : 0;
   flags.exitFlag = true;
   return true;
 }
 
 bool ExitToShowEntry(ViewerFlags& flags, int entry) {
   if (flags.Busy() || entry < 1) return false;
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   RunStateEntry = entry;
   flags.exitFlag = true;
   return true;
 }
 
 void ViewerClosing(const ViewerFlags& flags) {
-  if (!flags.exitFlag) RunState = 'Q';
+  if (!flags.exitFlag) RunState = RunPhase::MainMenu;
 }
 
 }  // namespace vostrane

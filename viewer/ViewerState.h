@@ -2,11 +2,16 @@
 // device, and the busy, continue and exit flags with the exit commands.
 #pragma once
 
+#include <optional>
+
+#include "common/RunState.h"
+#include "wheel/PageMetrics.h"
+
 namespace vostrane {
 
-// The output device of the drawing engine: 'S' while a page is shown on the
-// screen, 'P' while it goes to the printer.
-inline char OutputDevice = 'S';
+// The output device of the drawing engine: the screen while a page is shown
+// in the viewer, the printer while it goes to the printer.
+inline OutputDevice CurrentOutputDevice = OutputDevice::Screen;
 
 struct ViewerFlags {
   // 0 idle, 1 while a page is assembled, 2 while the print command runs:
@@ -20,24 +25,28 @@ struct ViewerFlags {
   bool Busy() const { return busy != 0; }
 };
 
-// The exit commands: 'N' ("Clear All Entries and Start New List") sets
-// RunState 'N', 'M' ("&Yes: Exit to Opening Screen") sets 'Q', 'A' ("Add a
-// Chart to the List") sets 'A', 'E' ("Edit Entries") sets 'E' with
-// `currentEntry` as the entry to edit; each sets the exit flag. Returns true
-// when the viewer is to close; false (nothing changed) while busy or for
-// another letter.
-bool ExitProcedure(ViewerFlags& flags, char command, int currentEntry = 0);
+// The viewer's exit commands.
+enum class ExitCommand {
+  ClearAll,     // "Clear All Entries and Start New List": RunPhase::NewList
+  ExitToMenu,   // "&Yes: Exit to Opening Screen": RunPhase::MainMenu
+  AppendChart,  // "Add a Chart to the List": RunPhase::AppendEntry
+  EditEntries,  // "Edit Entries": RunPhase::EditEntries with `currentEntry`
+};
 
-// The exit menu's choices: closes with the given RunState ('N', 'A' or 'Q';
-// 'E' with `currentEntry`); 'X' (cancel) leaves everything as it was. 'S'
-// (a chart was appended) closes to calculate the list again and show entry
-// `currentEntry`.
+// Sets the RunState of the command and the exit flag. Returns true when the
+// viewer is to close; false (nothing changed) while busy.
+bool ExitProcedure(ViewerFlags& flags, ExitCommand command, int currentEntry = 0);
+
+// The exit menu's choices: closes with the given RunState (NewList,
+// AppendEntry or MainMenu; EditEntries with `currentEntry`); no choice (the
+// menu cancelled) and CalculateAndShow leave everything as it was.
 // Ignored while busy. Returns true when the viewer is to close.
-bool ExitToRunState(ViewerFlags& flags, char state, int currentEntry = 0);
+bool ExitToRunState(ViewerFlags& flags, std::optional<RunPhase> state, int currentEntry = 0);
 
-// After a chart was appended to the list: closes with RunState 'S' (the
-// shell calculates the list again and shows it) and RunStateEntry `entry`,
-// the entry the next viewing opens at. Ignored while busy.
+// After a chart was appended to the list: closes with RunState
+// CalculateAndShow (the shell calculates the list again and shows it) and
+// RunStateEntry `entry`, the entry the next viewing opens at. Ignored while
+// busy.
 bool ExitToShowEntry(ViewerFlags& flags, int entry);
 
 // What closing the viewer does to RunState: a window closed by its title bar

@@ -14,8 +14,8 @@ bool OneOf(char c, const char* letters) { return c != 0 && std::strchr(letters, 
 
 // Palette colour of an aspect: byte 7 on the screen, byte 11 on paper; a
 // value above 15 is taken as 7.
-int32_t LineColour(const AspectEntry& e, char device) {
-  const int c = device == 'S' ? e.screenColour : e.printColour;
+int32_t LineColour(const AspectEntry& e, OutputDevice device) {
+  const int c = device == OutputDevice::Screen ? e.screenColour : e.printColour;
   return c > 15 ? 7 : c;
 }
 
@@ -143,7 +143,7 @@ double AspectEndAngle(const WheelDefinition& def, const RingArrays& rings, const
 
 std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const RingArrays& rings,
                                            const WheelSetup& w, const AspectTables& tables,
-                                           const PlacedSlots& slots, char device) {
+                                           const PlacedSlots& slots, OutputDevice device) {
   std::vector<AspectLine> lines;
   const int rc = w.rc;
   for (const auto& [r1, r2] : AspectRingPairs(rings.category, def.Letter(wheel_offset::aspectLines))) {
@@ -202,7 +202,7 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
 void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingArrays& rings,
                      const WheelSetup& setup, const AspectTables& tables, const PlacedSlots& slots) {
   const int glyphSize = def.I16(wheel_offset::degreeSize);
-  const char glyphStyle = def.Letter(wheel_offset::degreeStyle);
+  const TextStyle glyphStyle = def.Style(wheel_offset::degreeStyle);
   const std::vector<AspectLine> lines = CollectAspectLines(def, rings, setup, tables, slots, s.Device());
   s.SetFont('A', glyphSize, 0, glyphStyle);
   const std::vector<std::optional<Point>> marks =
@@ -228,7 +228,7 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
       s.SetTag(ItemRole::AspectMark);
       s.SetFont('A', glyphSize, line.colour, glyphStyle);
       int x = marks[i]->x;
-      s.DrawGlyph('A', line.glyph, x, 'C', marks[i]->y);
+      s.DrawGlyph(GlyphKind::Aspect, line.glyph, x, GlyphAnchor::Centre, marks[i]->y);
     }
   }
   s.SetTag(ItemRole::Other);
@@ -264,7 +264,7 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
   const char tableFont = def.Letter(wheel_offset::tableFont);
   const int tableSize = def.I16(wheel_offset::tableSize);
   const int32_t colour = def.I32(wheel_offset::tableColour);
-  const char tableStyle = def.Letter(wheel_offset::tableStyle);
+  const TextStyle tableStyle = def.Style(wheel_offset::tableStyle);
   const int gx = std::max(1, m.gapX);
 
   auto nameOf = [&](int i) {
@@ -281,7 +281,7 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
   const int glyphW = std::max(s.TextWidth(";"), s.TextWidth("l"));
   const int marksW = s.TextWidth("}") + s.TextWidth("'") + (anySeconds ? s.TextWidth("\"") : 0);
   s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize),
-            colour, def.Letter(wheel_offset::tableHeadingStyle));
+            colour, def.Style(wheel_offset::tableHeadingStyle));
   const int aspectHeadW = s.TextWidth("Aspect");
   const int planetsHeadW = s.TextWidth("Planets");
   const int sunHeadW = s.TextWidth("Sun/Moon");
@@ -304,7 +304,7 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
   const int head1 = y + m.halfLine;
   const int head2 = head1 + lh;
   s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize),
-            colour, def.Letter(wheel_offset::tableHeadingStyle));
+            colour, def.Style(wheel_offset::tableHeadingStyle));
   s.TextAt(glyphX, head2 + m.baseOffset, "Aspect");
   const int planetsRight = planetsX + std::max(orbW, planetsHeadW);
   const int sunRight = sunX + std::max(orbW, sunHeadW);
@@ -325,18 +325,18 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
     if (kind.legendGlyph != kNoAspectGlyph) {
       s.SetFont('A', tableSize, colour, tableStyle);
       int gxPos = glyphX;
-      s.DrawGlyph('A', kind.legendGlyph, gxPos, 'X', row);
+      s.DrawGlyph(GlyphKind::Aspect, kind.legendGlyph, gxPos, GlyphAnchor::InReference, row);
     }
     s.SetFont(tableFont, tableSize, colour, tableStyle);
     s.TextAt(nameX, row + m.baseOffset, nameOf(i));
-    s.DrawValue(angleX, row + m.baseOffset, e.seconds != 0 ? 'Y' : 'N', 3, 0, tableFont, 'N', 'Y',
-                'N', e.Angle());
-    s.DrawValue(planetsX, row + m.baseOffset, 'N', 2, 0, tableFont, 'N', 'Y', 'N', e.PlanetOrb());
-    s.DrawValue(sunX, row + m.baseOffset, 'N', 2, 0, tableFont, 'N', 'Y', 'N', e.SunMoonOrb());
+    s.DrawValue(angleX, row + m.baseOffset,
+                ValueFormat{.seconds = e.seconds != 0, .degreeWidth = 3, .font = tableFont}, e.Angle());
+    s.DrawValue(planetsX, row + m.baseOffset, ValueFormat{.font = tableFont}, e.PlanetOrb());
+    s.DrawValue(sunX, row + m.baseOffset, ValueFormat{.font = tableFont}, e.SunMoonOrb());
     row += lh;
   }
   const int bottom = row + m.halfLine;
-  s.Frame(x, y, right, bottom, 'Y');
+  s.Frame(x, y, right, bottom, true);
   return bottom;
 }
 

@@ -48,7 +48,7 @@ struct AspectLine {
 // of taking-part points, line mode not 0), without drawing them.
 std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const RingArrays& rings,
                                            const WheelSetup& setup, const AspectTables& tables,
-                                           const PlacedSlots& slots, char device);
+                                           const PlacedSlots& slots, OutputDevice device);
 
 // Where the glyphs of the lines are drawn (boxes of width x height), shorter
 // lines first: each at the first place on its line, from its own place

@@ -60,16 +60,18 @@ void Range(std::vector<int>& list, int first, int last) {
 
 // Colour number of an aspect: byte 7 on the screen, byte 11 on paper; on
 // the screen aqua is drawn blue and yellow black, which read on white.
-int32_t AspectColour(const AspectEntry& e, char device) {
-  int c = device == 'S' ? e.screenColour : e.printColour;
+int32_t AspectColour(const AspectEntry& e, OutputDevice device) {
+  int c = device == OutputDevice::Screen ? e.screenColour : e.printColour;
   if (c > 15) c = 7;
-  if (device == 'S' && c == 11) c = 9;
-  if (device == 'S' && c == 14) c = 0;
+  if (device == OutputDevice::Screen && c == 11) c = 9;
+  if (device == OutputDevice::Screen && c == 14) c = 0;
   return c;
 }
 
 // Lime does not read on white: the screen draws orbs and distances green.
-int32_t TextColour(int32_t colour, char device) { return device == 'S' && colour == 10 ? 2 : colour; }
+int32_t TextColour(int32_t colour, OutputDevice device) {
+  return device == OutputDevice::Screen && colour == 10 ? 2 : colour;
+}
 
 }  // namespace
 
@@ -131,26 +133,26 @@ GridLayout ComputeGridLayout(const WheelPage& page, int grid) {
   g.single = !page.Multi();
   g.rightToLeft = set.rightToLeft;
   GridPointLists(set.points, page.Multi(), g.across, g.down);
-  g.L0 = m.PageX(def.gridValue(wo::gridLeft, grid));
-  g.T0 = m.PageY(def.gridValue(wo::gridTop, grid));
-  g.R0 = std::min(m.PageX(def.gridValue(wo::gridRight, grid)), m.pageWidth);
-  g.B0 = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
+  g.areaLeft = m.PageX(def.gridValue(wo::gridLeft, grid));
+  g.areaTop = m.PageY(def.gridValue(wo::gridTop, grid));
+  g.areaRight = std::min(m.PageX(def.gridValue(wo::gridRight, grid)), m.pageWidth);
+  g.areaBottom = std::min(m.PageY(def.gridValue(wo::gridBottom, grid)), m.pageHeight);
   if (g.across.empty() || set.Items() == 0) return g;
 
   const Margins margins = GridMargins(set, g.single);
-  g.t = g.T0 + RoundEven(m.height * margins.top);
-  g.b = g.B0 + RoundEven(m.height * margins.bottom);
-  g.l = g.L0 - RoundEven(m.width * margins.left);
-  g.r = g.R0 - RoundEven(m.width * margins.right);
+  g.t = g.areaTop + RoundEven(m.height * margins.top);
+  g.b = g.areaBottom + RoundEven(m.height * margins.bottom);
+  g.l = g.areaLeft - RoundEven(m.width * margins.left);
+  g.r = g.areaRight - RoundEven(m.width * margins.right);
   // One column and one row more than points: the edge glyphs' band.
   const int columns = static_cast<int>(g.across.size()) + 1, rows = static_cast<int>(g.down.size()) + 1;
-  g.cw = (g.r - g.l) / columns;
-  g.ch = (g.b - g.t) / rows;
-  if (g.cw <= 0 || g.ch <= 0) return g;
-  g.r = g.l + columns * g.cw;
-  g.b = g.t + rows * g.ch;
-  g.f = set.frame && page.setup.doubleLines ? page.setup.u : 0;
-  g.fk = RoundEven(g.f * m.k);
+  g.cellWidth = (g.r - g.l) / columns;
+  g.cellHeight = (g.b - g.t) / rows;
+  if (g.cellWidth <= 0 || g.cellHeight <= 0) return g;
+  g.r = g.l + columns * g.cellWidth;
+  g.b = g.t + rows * g.cellHeight;
+  g.frameInset = set.frame && page.setup.doubleLines ? page.setup.u : 0;
+  g.frameInsetDown = RoundEven(g.frameInset * m.k);
   g.drawn = true;
   return g;
 }
@@ -221,7 +223,7 @@ void DrawGridLines(const WheelPage& page, const GridLayout& g) {
   s.SetPenWidth(page.M().baseWidth);
   s.SetPenColour(page.def.I32(wo::frameColour));
   const CellSpans spans = GridCellSpans(g);
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   for (int i = 0; i <= down; ++i) {
     int from = across + 1, to = 0;
     for (int r : {i - 1, i})
@@ -248,27 +250,28 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
   const int across = static_cast<int>(g.across.size()), down = static_cast<int>(g.down.size());
-  const int cellWidth = g.cw, cellHeight = g.ch;
-  s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Letter(wo::gridGlyphStyle));
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
+  s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Style(wo::gridGlyphStyle));
   for (int j = 0; j < down; ++j) {
     const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
-    int x = g.rightToLeft ? (g.r + g.R0 - g.f) / 2 : (g.L0 + g.f + g.l + cellWidth) / 2;
-    s.DrawGlyph('P', g.down[j], x, 'C', y);
+    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2 : (g.areaLeft + g.frameInset + g.l + cellWidth) / 2;
+    s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
-  const int belowGrid = (g.t + down * cellHeight + g.B0 - g.fk) / 2;
-  const int aboveGrid = (g.T0 + g.fk + g.t) / 2;
+  const int belowGrid = (g.t + down * cellHeight + g.areaBottom - g.frameInsetDown) / 2;
+  const int aboveGrid = (g.areaTop + g.frameInsetDown + g.t) / 2;
   for (int k = 1; k <= across; ++k) {
     const int centreX = g.l + g.VisualColumn(k) * cellWidth + cellWidth / 2;
     int x = centreX;
-    s.DrawGlyph('P', g.across[k - 1], x, 'd', belowGrid);
+    s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent, belowGrid);
     if (!set.repeat) continue;
     x = centreX;
     // The second copy stands above the grid, or on a single wheel on the
     // diagonal where the point would meet itself.
     if (k == 1 || !g.single || k - 2 >= down)
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', aboveGrid);
+      s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent, aboveGrid);
     else
-      s.DrawGlyph('P', g.across[k - 1], x, 'd', g.t + g.VisualRow(k - 2) * cellHeight + cellHeight / 2);
+      s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent,
+                  g.t + g.VisualRow(k - 2) * cellHeight + cellHeight / 2);
   }
 }
 
@@ -285,7 +288,7 @@ int FittingSize(int size, const std::function<bool(int)>& fits) {
 CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const GridSettings& set) {
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   CellStyle st;
   const int n = st.items = set.Items();
   st.spacing = n == 1   ? 0
@@ -297,14 +300,14 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
   st.textFont = def.Letter(wo::gridFont);
   const int gridSize = def.I16(wo::gridGlyphSize) > 0 ? def.I16(wo::gridGlyphSize) : 10;
   st.glyphSize = FittingSize(gridSize, [&](int size) {
-    s.SetFont('A', size, 0, 'N');
+    s.SetFont('A', size, 0, TextStyle::Normal);
     return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) &&
            s.TextHeight("n") <= st.lineRoom + 1;
   });
   st.textSize = FittingSize(gridSize, [&](int size) {
-    s.SetFont('A', size, 0, 'N');
+    s.SetFont('A', size, 0, TextStyle::Normal);
     const int marks = s.TextWidth("}") + s.TextWidth("'");
-    s.SetFont(st.textFont, size, 0, 'N');
+    s.SetFont(st.textFont, size, 0, TextStyle::Normal);
     const int narrow = s.TextWidth(" 9") + s.TextWidth("59") + marks;
     const int wide = s.TextWidth("10") + s.TextWidth("00") + marks;
     const int mark = std::max(s.TextWidth("A"), s.TextWidth("S"));
@@ -315,7 +318,7 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
     const bool distanceFits = !set.distances || dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
     return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom + 1;
   });
-  s.SetFont('A', st.glyphSize, 0, 'N');
+  s.SetFont('A', st.glyphSize, 0, TextStyle::Normal);
   st.glyphWidth = s.TextWidth("n");
   st.ringB = g.single ? 1 : 2;
   st.cellColour = def.I32(wo::gridCellColour);
@@ -358,7 +361,7 @@ std::string CellAspectName(const WheelPage& page, const CellStyle& st, const Fou
 
 void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell) {
   DrawingSurface& s = page.s;
-  const int cellWidth = g.cw;
+  const int cellWidth = g.cellWidth;
   const std::vector<FoundAspect>& listed = cell.listed;
   const bool bothNamed = listed.size() == 2 &&
                          AspectGlyphOf(page.aspects.Entry(listed[0].aspect)) == kNoAspectGlyph &&
@@ -373,11 +376,11 @@ void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle
                 : cell.left + RoundEven((i == 0 ? kFirstOfTwoStart : kSecondOfTwoStart) * cellWidth);
     x = std::max(x, nextFree);
     if (glyph != kNoAspectGlyph) {
-      s.SetFont('A', st.glyphSize, colour, 'N');
-      s.DrawGlyph('A', glyph, x, ' ', cell.glyphLine);
+      s.SetFont('A', st.glyphSize, colour, TextStyle::Normal);
+      s.DrawGlyph(GlyphKind::Aspect, glyph, x, GlyphAnchor::TopLeft, cell.glyphLine);
       nextFree = x + 1;
     } else {
-      s.SetFont(st.textFont, st.textSize, colour, 'N');
+      s.SetFont(st.textFont, st.textSize, colour, TextStyle::Normal);
       const std::string name = CellAspectName(page, st, listed[i], bothNamed && i == 0);
       if (listed.size() == 1) x = cell.left - cellWidth / 10 + (cellWidth - s.TextWidth(name)) / 2;
       s.TextAt(x, cell.glyphLine, name);
@@ -391,12 +394,12 @@ void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle
 void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell,
                  int32_t colour) {
   DrawingSurface& s = page.s;
-  const int cellWidth = g.cw;
+  const int cellWidth = g.cellWidth;
   const FoundAspect& first = cell.found[0].Found() ? cell.found[0] : cell.listed.front();
   const bool wide = first.orb >= kWideOrb;
-  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
   const int orbX = wide ? cell.left : cell.left - RoundEven(kCellTextInset * cellWidth);
-  s.DrawValue(orbX, cell.orbLine, 'N', 2, 0, st.textFont, 'N', 'Y', 'N', first.orb);
+  s.DrawValue(orbX, cell.orbLine, ValueFormat{.font = st.textFont}, first.orb);
   const int markX = wide ? cell.left + RoundEven(kWideOrbMarkStart * cellWidth) -
                                RoundEven(kWideOrbMarkPullBack * cellWidth)
                          : cell.left + RoundEven(kOrbMarkStart * cellWidth);
@@ -406,10 +409,11 @@ void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st
 void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlace& cell, int32_t colour) {
   DrawingSurface& s = page.s;
   const double dist = AngularDistance(page.rings.Ring(1).lon[cell.a], page.rings.Ring(st.ringB).lon[cell.b]);
-  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), 'N');
+  s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
   const bool wide = SplitHours(dist).hours >= 100;
   const int gapX = page.M().gapX;
-  s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine, 'N', 3, 3, st.textFont, 'N', 'Y', 'N',
+  s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine,
+              ValueFormat{.degreeWidth = 3, .alignment = 3, .font = st.textFont},
               dist);
 }
 
@@ -419,7 +423,7 @@ GridCell DrawGridCell(const WheelPage& page, const GridLayout& g, const GridSett
   CellPlace cell;
   cell.a = g.across[k - 1];
   cell.b = g.down[j];
-  const int cellWidth = g.cw, cellHeight = g.ch;
+  const int cellWidth = g.cellWidth, cellHeight = g.cellHeight;
   cell.left = g.l + cellWidth / 10 + g.VisualColumn(k) * cellWidth;
   const int baseline = g.t + RoundEven(kCellBaseline * cellHeight) + g.VisualRow(j) * cellHeight;
   cell.glyphLine = baseline + st.lift - (st.items - 1) * st.spacing;
@@ -455,7 +459,7 @@ GridLayout DrawAspectGrid(const WheelPage& page, int grid, std::vector<GridCell>
   if (set.frame) {
     page.s.SetPenStyle(kPenSolid);
     page.s.SetPenWidth(page.M().baseWidth);
-    page.s.Frame(g.L0, g.T0, g.R0, g.B0, 'Y');
+    page.s.Frame(g.areaLeft, g.areaTop, g.areaRight, g.areaBottom, true);
   }
   return g;
 }

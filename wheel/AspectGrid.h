@@ -32,10 +32,10 @@ void GridPointLists(char letter, bool multiWheel, std::vector<int>& across, std:
 // The geometry of a grid (device pixels).
 struct GridLayout {
   bool drawn = false;
-  int L0 = 0, T0 = 0, R0 = 0, B0 = 0;  // the area
+  int areaLeft = 0, areaTop = 0, areaRight = 0, areaBottom = 0;  // the area
   int l = 0, t = 0, r = 0, b = 0;      // after the margins and the cell fit
-  int cw = 0, ch = 0;                  // cell size
-  int f = 0;                           // frame inset
+  int cellWidth = 0, cellHeight = 0;  // cell size
+  int frameInset = 0;                 // u when the frame is doubled, else 0
   std::vector<int> across, down;       // F and S
   bool single = true;
   bool rightToLeft = false;
@@ -46,7 +46,7 @@ struct GridLayout {
   int VisualColumn(int k) const { return rightToLeft ? static_cast<int>(across.size()) + 1 - k : k; }
   int VisualRow(int j) const { return rightToLeft ? static_cast<int>(down.size()) - 1 - j : j; }
   int CellCount() const;
-  int fk = 0;                          // round(f k), the frame inset downwards
+  int frameInsetDown = 0;             // round(frameInset k), the frame inset downwards
 };
 GridLayout ComputeGridLayout(const WheelPage& page, int grid);
 

@@ -25,8 +25,8 @@ void DrawingSurface::Collect(PageItem item) {
   sink_->push_back(std::move(item));
 }
 
-DrawingSurface::DrawingSurface(char device) {
-  metrics_.device = device == 'P' ? 'P' : 'S';
+DrawingSurface::DrawingSurface(OutputDevice device) {
+  metrics_.device = device;
   fontNames_.fill(kTextFontName);
   fontNames_[0] = kGlyphFontName;
 }
@@ -53,7 +53,7 @@ bool DrawingSurface::BeginPrintout(char configuration, char orientation) {
 void DrawingSurface::EndPage(bool final) {
   if (host_ == nullptr) return;
   host_->ShowPage();
-  if (metrics_.device == 'S') host_->SetContinueFlag(false);
+  if (metrics_.device == OutputDevice::Screen) host_->SetContinueFlag(false);
 }
 
 // ---- Pens, fonts, colours -------------------------------------------------------
@@ -74,11 +74,11 @@ void DrawingSurface::ApplyFont() {
              DeviceColour(fontColour_));
 }
 
-void DrawingSurface::SetFont(char letter, int size, int32_t colour, char style) {
+void DrawingSurface::SetFont(char letter, int size, int32_t colour, TextStyle style) {
   fontLetter_ = letter >= 'A' && letter <= 'P' ? letter : 'B';
   fontSize_ = size;
   fontColour_ = colour;
-  if (style == 'B' || style == 'I' || style == 'N') fontStyle_ = style;
+  if (style != TextStyle::Keep) fontStyle_ = style;
   ApplyFont();
 }
 
@@ -103,9 +103,7 @@ void DrawingSurface::SetPenWidth(int width) {
 }
 
 void DrawingSurface::SetRingPen() {
-  const char s = style_.ringLineStyle;
-  const int bw = metrics_.baseWidth;
-  SetPenWidth(s == 'D' || s == 'N' ? bw : (s == 'T' || s == 'd') ? 2 * bw : 4 * bw);
+  SetPenWidth(style_.ringLines.widths * metrics_.baseWidth);
 }
 
 // ---- Lines and shapes -------------------------------------------------------------
@@ -154,7 +152,7 @@ void DrawingSurface::CollectEllipse(int left, int top, int right, int bottom) {
   Collect(std::move(item));
 }
 
-void DrawingSurface::Frame(int x1, int y1, int x2, int y2, char doubleFlag) {
+void DrawingSurface::Frame(int x1, int y1, int x2, int y2, bool doubled) {
   const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
   DevSetPen(DeviceColour(style_.frameColour), penWidth_, style);
   auto box = [this](int l, int t, int r, int b) {
@@ -164,7 +162,7 @@ void DrawingSurface::Frame(int x1, int y1, int x2, int y2, char doubleFlag) {
     DevLine(l, b, l, t);
   };
   box(x1, y1, x2, y2);
-  if (doubleFlag == 'Y' && style_.DoubleLines()) {
+  if (doubled && style_.DoubleLines()) {
     const int u = style_.doubleInset, uy = RoundEven(style_.doubleInset * metrics_.k);
     box(x1 + u, y1 + uy, x2 - u, y2 - uy);
   }
@@ -195,9 +193,9 @@ bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int 
 
 // ---- Text -----------------------------------------------------------------------------
 
-void DrawingSurface::TextAt(int x, int y, const std::string& text, char baseline) {
+void DrawingSurface::TextAt(int x, int y, const std::string& text, bool baseline) {
   int drawY = y;
-  if (baseline == 'Y' && metrics_.device == 'P') drawY = y + RoundEven(0.9 * DevTextHeight(text));
+  if (baseline && metrics_.device == OutputDevice::Printer) drawY = y + RoundEven(0.9 * DevTextHeight(text));
   DevText(x, drawY, text);
   const int width = DevTextWidth(text);
   pen_ = {x + width, y};
@@ -223,13 +221,12 @@ void DrawingSurface::TextRight(const std::string& text, int x, int y) {
   TextAt(std::max(1, x - TextWidth(text)), y, text);
 }
 
-void DrawingSurface::TextAligned(const std::string& text, int x1, int x2, char mode, int y) {
-  if (mode == 'L')
-    TextAt(x1, y, text);
-  else if (mode == 'R')
-    TextRight(text, x2, y);
-  else
-    TextCentred(text, x1, x2, y);
+void DrawingSurface::TextAligned(const std::string& text, int x1, int x2, Alignment alignment, int y) {
+  switch (alignment) {
+    case Alignment::Left: TextAt(x1, y, text); break;
+    case Alignment::Right: TextRight(text, x2, y); break;
+    case Alignment::Centre: TextCentred(text, x1, x2, y); break;
+  }
 }
 
 void DrawingSurface::NextLine() {

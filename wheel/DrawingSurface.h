@@ -14,10 +14,9 @@
 // Conventions: coordinates are device pixels with y growing downwards; a
 // colour is a colour number (0..15 palette, else RGB, wheel/Palette.h); a font
 // is a letter 'A'..'P' ('A' the glyph font) with a size in points as written
-// in the wheel definition (mapped to the device by MappedFontSize); style
-// letters 'B' bold, 'I' italic, 'N' normal, any other letter leaves the style;
-// flags are the definition files' letters ('Y' yes, anything else no). Texts
-// are Windows-1252 bytes.
+// in the wheel definition (mapped to the device by MappedFontSize); a font
+// style (wheel/StyleLetters.h), TextStyle::Keep leaving the style. Texts are
+// Windows-1252 bytes.
 #pragma once
 
 #include <array>
@@ -29,6 +28,8 @@
 #include "wheel/PageItems.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/Palette.h"
+#include "wheel/StyleLetters.h"
+#include "wheel/ValueFormat.h"
 
 namespace vostrane {
 
@@ -42,14 +43,11 @@ enum PenStyle : int { kPenSolid = 0, kPenDashed = 1, kPenDotted = 2, kPenDashDot
 
 // The settings of the current wheel style that the surface draws with.
 struct SurfaceStyle {
-  char ringLineStyle = 'N';  // WheelDefinition offset 4 (ring pen, double lines)
+  RingLines ringLines;       // WheelDefinition offset 4 (ring pen, double lines)
   int32_t frameColour = 0;   // offset 109: frames, table rules, grid lines
   int32_t ringColour = 0;    // offset 113: ring circles
   int doubleInset = 0;       // u: one hundredth of the wheel radius
-  // 'D', 'd' and 'v' draw rings and frames twice.
-  bool DoubleLines() const {
-    return ringLineStyle == 'D' || ringLineStyle == 'd' || ringLineStyle == 'v';
-  }
+  bool DoubleLines() const { return ringLines.doubled; }
 };
 
 // What the surface needs of the viewer: its continue flag, its caption and
@@ -79,6 +77,19 @@ struct Segment {
 };
 std::vector<Segment> DashSegments(int x1, int y1, int x2, int y2, int pageWidth, int penWidth);
 
+// How a text sits between two x positions.
+enum class Alignment { Left, Right, Centre };
+
+// Where a glyph goes relative to (x, y).
+enum class GlyphAnchor {
+  TopLeft,         // at (x, y)
+  Centre,          // centred by the kind's reference width and the glyph's height
+  OwnCentre,       // centred by the glyph's own width and height
+  CentreOnAscent,  // x centred by the glyph's width, y up by half the font's ascent
+  HalfLeft,        // x left by half the glyph's width
+  InReference,     // x right by half of (reference width - glyph width)
+};
+
 class DrawingSurface;
 
 // Tags what is drawn while it lives and restores the previous tag after.
@@ -96,7 +107,7 @@ class PageItemScope {
 
 class DrawingSurface {
  public:
-  explicit DrawingSurface(char device);  // 'S' screen bitmap, 'P' printer
+  explicit DrawingSurface(OutputDevice device);
   virtual ~DrawingSurface() = default;
   DrawingSurface(const DrawingSurface&) = delete;
   DrawingSurface& operator=(const DrawingSurface&) = delete;
@@ -104,7 +115,7 @@ class DrawingSurface {
   // ---- Set-up -----------------------------------------------------------
   const PageMetrics& Metrics() const { return metrics_; }
   void SetMetrics(const PageMetrics& m) { metrics_ = m; }
-  char Device() const { return metrics_.device; }
+  OutputDevice Device() const { return metrics_.device; }
   // The sixteen font names behind the letters 'A'..'P' (the viewer loads
   // them from message texts 9991..10006). Default: "ZorlanAstro" for 'A'
   // and "DejaVu Sans" for the others.
@@ -134,16 +145,16 @@ class DrawingSurface {
   virtual void EndPage(bool final);
 
   // ---- Pens, fonts, colours -------------------------------------------------
-  void SetFont(char letter, int size, int32_t colour, char style);
+  void SetFont(char letter, int size, int32_t colour, TextStyle style);
   void SetFontColour(int32_t colour);
   char FontLetter() const { return fontLetter_; }
   int FontSize() const { return fontSize_; }   // as given to SetFont (unmapped)
-  char FontStyle() const { return fontStyle_; }
+  TextStyle FontStyle() const { return fontStyle_; }
   int32_t FontColour() const { return fontColour_; }
   void SetPenColour(int32_t colour);
   void SetPenStyle(int style);   // PenStyle; other values count as solid
   void SetPenWidth(int width);
-  // Pen width from the ring line style: 'D', 'N' BW; 'T', 'd' 2 BW; else 4 BW.
+  // Pen width from the ring line style: 1, 2 or 4 BW.
   void SetRingPen();
   int PenWidth() const { return penWidth_; }
   int PenStyleNow() const { return penStyle_; }
@@ -161,9 +172,9 @@ class DrawingSurface {
   void Circle(int cx, int cy, int r);
   // Ellipse outline in the current pen.
   void Ellipse(int left, int top, int right, int bottom);
-  // Rectangle of four lines in the frame colour; with doubleFlag 'Y' and a
-  // double line style a second one u inside (round(u k) vertically).
-  void Frame(int x1, int y1, int x2, int y2, char doubleFlag);
+  // Rectangle of four lines in the frame colour; when doubled and the line
+  // style is double, a second one u inside (round(u k) vertically).
+  void Frame(int x1, int y1, int x2, int y2, bool doubled);
   // Polygon filled with a colour number, no outline.
   void FillPolygon(const std::vector<Point>& points, int32_t colour);
   // A bitmap file stretched into left..right, top..bottom when left < right
@@ -172,10 +183,10 @@ class DrawingSurface {
   bool DrawBitmap(const std::string& path, int left, int top, int right, int bottom);
 
   // ---- Text -----------------------------------------------------------------
-  // Text with its top-left at (x, y); on the printer with baseline 'Y' it is
+  // Text with its top-left at (x, y); on the printer with `baseline` it is
   // drawn round(0.9 x font height) lower. The pen is left at the text's end,
   // height y.
-  void TextAt(int x, int y, const std::string& text, char baseline = 'N');
+  void TextAt(int x, int y, const std::string& text, bool baseline = false);
   int TextWidth(const std::string& text);
   int TextHeight(const std::string& text);
   int FontAscent();
@@ -183,8 +194,8 @@ class DrawingSurface {
   void TextCentred(const std::string& text, int x1, int x2, int y);
   // Right edge at x; left edge at least 1.
   void TextRight(const std::string& text, int x, int y);
-  // Mode 'L' at x1, 'R' right-aligned at x2, otherwise centred.
-  void TextAligned(const std::string& text, int x1, int x2, char mode, int y);
+  // At x1, right-aligned at x2, or centred between them.
+  void TextAligned(const std::string& text, int x1, int x2, Alignment alignment, int y);
   // The text row moves down by LH and the pen moves to (1, row).
   void NextLine();
   int TextRow() const { return textRow_; }
@@ -196,48 +207,31 @@ class DrawingSurface {
   // The glyph and value-format operations below leave the font as it was.
   //
   // One glyph of the glyph font in the current size, style and colour.
-  // kind: 'P' point, 'S' sign, 'A' aspect glyph, 'N' digit, 'L' the index
-  // as a character. mode: 'C' centred on (x, y)
-  // by the kind's reference width and the glyph's height; 'c' centred by the
-  // glyph's own width and height; 'd' x centred by the glyph's width, y up by
-  // half the font's ascent; 'x' x left by half the glyph's width; 'X' x right
-  // by half of (reference width - glyph width); else at (x, y). Afterwards
-  // x has advanced by the glyph's width.
-  void DrawGlyph(char kind, int index, int& x, char mode, int y);
+  // Afterwards x has advanced by the glyph's width.
+  void DrawGlyph(GlyphKind kind, int index, int& x, GlyphAnchor anchor, int y);
   // Integer right-aligned in a field of `width` digits (widths of "0"),
-  // zeroPad 'Y' gives a single digit a leading "0". Current font. Returns the
+  // zeroPad gives a single digit a leading "0". Current font. Returns the
   // x after the text.
-  int DrawNumber(int value, int x, int y, char zeroPad, int width);
-  // Two-digit number (mark 'X': unpadded) in font `fontLetter` at the
-  // current size, then the mark in the glyph font raised by markRaise pixels:
-  // 'D' degree, 'M' minute, 'S' second, other letters none. Placement 'C'
-  // centres the whole on (x, y). Colour for both. Returns the x after it.
-  int DrawNumberWithMark(int value, int x, int y, char placement, char fontLetter, char mark,
+  int DrawNumber(int value, int x, int y, bool zeroPad, int width);
+  // Two-digit number (NumberMark::Unpadded: as it is) in font `fontLetter`
+  // at the current size, then the mark in the glyph font raised by markRaise
+  // pixels. `centred` centres the whole on (x, y), else it starts there.
+  // Colour for both. Returns the x after it.
+  int DrawNumberWithMark(int value, int x, int y, bool centred, char fontLetter, NumberMark mark,
                          int markRaise, int32_t colour);
   // Degrees (two digit widths, no leading zero), sign glyph, minutes (two
-  // digits) and with seconds 'Y' minute mark, seconds, second mark. Gap
-  // gap_x for spacing 'W', gap_x div 2 otherwise. Numbers at y + base offset,
-  // glyphs at y. rightAlign 'Y' makes it end at x. Current size and colour.
-  // Returns the x after it.
-  int DrawLongitude(int x, int y, char fontLetter, char spacing, char rightAlign, char seconds,
-                    double longitude);
+  // digits) and with seconds minute mark, seconds, second mark. Numbers at
+  // y + base offset, glyphs at y. Current size and colour. Returns the x
+  // after it.
+  int DrawLongitude(int x, int y, const LongitudeFormat& format, double longitude);
   // Degrees (two digit widths), "N" or "S", minutes (two digits). Current
   // font. Returns the x after it.
   int DrawDeclination(int x, int y, double value);
-  // General value: degrees and minutes, or with seconds 'Y' degrees,
-  // minutes and seconds (hours for times). The degrees are right-aligned in
-  // a field of degreeWidth blanks; signMode 'Y' puts "-" of a negative value
-  // in the last blank before the digits (in front when there is none), 'R'
-  // appends a blank and the retrograde mark. markStyle 'Y' degree, minute
-  // and second marks of the glyph font after the parts; 'N' blanks between
-  // them; 'T' ":"; other letters nothing. Minutes and seconds have two
-  // digits. digitWise 'Y' draws every character on its own at the pitch of
-  // "0". alignment -1 ends the value at x; above 1 moves x left half a digit
-  // for each digit the degrees are short of that count. Numbers in
-  // fontLetter, marks in the glyph font, both at the current size and
-  // colour. Returns the x after it.
-  int DrawValue(int x, int y, char seconds, int degreeWidth, int alignment, char fontLetter,
-                char digitWise, char markStyle, char signMode, double value);
+  // General value: degrees and minutes, or degrees, minutes and seconds
+  // (hours for times), as the format says (wheel/ValueFormat.h). Minutes
+  // and seconds have two digits. Numbers in the format's font, marks in the
+  // glyph font, both at the current size and colour. Returns the x after it.
+  int DrawValue(int x, int y, const ValueFormat& format, double value);
 
  protected:
   // ---- Device primitives ----------------------------------------------------
@@ -247,9 +241,9 @@ class DrawingSurface {
   virtual void DevLine(int x1, int y1, int x2, int y2) = 0;
   virtual void DevEllipse(int left, int top, int right, int bottom) = 0;
   virtual void DevFillPolygon(const std::vector<Point>& points, Rgb colour) = 0;
-  // Font by family name, size in points as the device draws it, style letter
-  // 'B', 'I' or 'N', colour.
-  virtual void DevSetFont(const std::string& family, int points, char style, Rgb colour) = 0;
+  // Font by family name, size in points as the device draws it, style
+  // (never Keep), colour.
+  virtual void DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) = 0;
   // Text background: opaque with a colour, or transparent.
   virtual void DevSetTextBackground(bool opaque, Rgb colour) = 0;
   virtual void DevText(int x, int y, const std::string& text) = 0;
@@ -267,7 +261,7 @@ class DrawingSurface {
   PageMetrics metrics_;
 
  private:
-  int GlyphReferenceWidth(char kind);
+  int GlyphReferenceWidth(GlyphKind kind);
 
   void Collect(PageItem item);
   void CollectEllipse(int left, int top, int right, int bottom);
@@ -279,7 +273,7 @@ class DrawingSurface {
   SurfaceHost* host_ = nullptr;
   char fontLetter_ = 'B';
   int fontSize_ = 10;
-  char fontStyle_ = 'N';
+  TextStyle fontStyle_ = TextStyle::Normal;
   int32_t fontColour_ = 0;
   int32_t penColour_ = 0;
   int penWidth_ = 1;

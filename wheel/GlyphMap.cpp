@@ -15,15 +15,15 @@ char Pick(const char* table, int index) {
 }
 }  // namespace
 
-char GlyphChar(char kind, int index) {
+char GlyphChar(GlyphKind kind, int index) {
   switch (kind) {
-    case 'P': return Pick(kPoints, index);
-    case 'S': return Pick(kSigns, index);
-    case 'A': return Pick(kAspects, index);
-    case 'N': return index >= 0 && index <= 9 ? static_cast<char>('0' + index) : ' ';
-    case 'L': return index > 0 && index < 256 ? static_cast<char>(index) : ' ';
-    default: return ' ';
+    case GlyphKind::Point: return Pick(kPoints, index);
+    case GlyphKind::Sign: return Pick(kSigns, index);
+    case GlyphKind::Aspect: return Pick(kAspects, index);
+    case GlyphKind::Digit: return index >= 0 && index <= 9 ? static_cast<char>('0' + index) : ' ';
+    case GlyphKind::Literal: return index > 0 && index < 256 ? static_cast<char>(index) : ' ';
   }
+  return ' ';
 }
 
 }  // namespace vostrane

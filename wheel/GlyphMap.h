@@ -13,13 +13,16 @@ inline constexpr char kRetrogradeMark = '\\';
 // Reference glyphs for centring: points (the wider of ';' and 'l'), signs
 // ('['), aspects ('n'), digits ('0'), literal characters ('W').
 
-// The character of a symbol:
-//   'P' point 0..29 (a s d f g h j k l ; / A S D F G H J K L Q / U O Z X C V B N M /)
-//   'S' sign 0..11 (q w e r t y u i o p [ ])
-//   'A' aspect glyph 0..11 (z x c v b n m < > ? P {)
-//   'N' digit 0..9
-//   'L' the index itself as a character
-// An index outside its kind's range gives ' '.
-char GlyphChar(char kind, int index);
+// The kinds of symbol, each with its own numbering.
+enum class GlyphKind {
+  Point,    // 0..29 (a s d f g h j k l ; / A S D F G H J K L Q / U O Z X C V B N M /)
+  Sign,     // 0..11 (q w e r t y u i o p [ ])
+  Aspect,   // 0..11 (z x c v b n m < > ? P {)
+  Digit,    // 0..9
+  Literal,  // the index itself as a character
+};
+
+// The character of a symbol. An index outside its kind's range gives ' '.
+char GlyphChar(GlyphKind kind, int index);
 
 }  // namespace vostrane

@@ -1,6 +1,7 @@
 #include "wheel/LegendTables.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ namespace {
 // One row of a legend: glyphs (kind and index, in a colour) and texts, each
 // in its own column.
 struct Cell {
-  char glyphKind = 0;  // 'P', 'S' or 0 for text
+  std::optional<GlyphKind> glyphKind;  // none for text
   int index = 0;
   int32_t colour = 0;
   std::string text;
@@ -45,7 +46,7 @@ LegendBox DrawLegend(const WheelPage& page, int x, int y,
       int w;
       if (r[c].glyphKind) {
         page.UseTableGlyphs(tableColour);
-        w = r[c].glyphKind == 'P' ? std::max(s.TextWidth(";"), s.TextWidth("l")) : s.TextWidth("[");
+        w = r[c].glyphKind == GlyphKind::Point ? std::max(s.TextWidth(";"), s.TextWidth("l")) : s.TextWidth("[");
       } else {
         page.UseTableFont();
         w = s.TextWidth(r[c].text);
@@ -81,7 +82,7 @@ LegendBox DrawLegend(const WheelPage& page, int x, int y,
       if (r[c].glyphKind) {
         page.UseTableGlyphs(r[c].colour);
         int gxPos = left[c];
-        s.DrawGlyph(r[c].glyphKind, r[c].index, gxPos, 'X', row);
+        s.DrawGlyph(*r[c].glyphKind, r[c].index, gxPos, GlyphAnchor::InReference, row);
       } else if (!r[c].text.empty()) {
         page.UseTableFont();
         s.TextAt(left[c], row + m.baseOffset, r[c].text);
@@ -97,13 +98,13 @@ LegendBox DrawLegend(const WheelPage& page, int x, int y,
   box.bottom = row + m.halfLine;
   box.rows = static_cast<int>(rows.size());
   s.SetPenWidth(m.baseWidth);
-  s.Frame(box.left, box.top, box.right, box.bottom, 'Y');
+  s.Frame(box.left, box.top, box.right, box.bottom, true);
   return box;
 }
 
-Cell PointGlyph(const WheelPage& page, int p) { return {'P', p, page.PointColour(p), ""}; }
-Cell SignGlyph(int sign, int32_t colour) { return {'S', sign, colour, ""}; }
-Cell Text(const std::string& t) { return {0, 0, 0, t}; }
+Cell PointGlyph(const WheelPage& page, int p) { return {GlyphKind::Point, p, page.PointColour(p), ""}; }
+Cell SignGlyph(int sign, int32_t colour) { return {GlyphKind::Sign, sign, colour, ""}; }
+Cell Text(const std::string& t) { return {std::nullopt, 0, 0, t}; }
 
 }  // namespace
 

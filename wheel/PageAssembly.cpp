@@ -97,7 +97,7 @@ WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& a
   }
   const WheelSetup setup = ComputeWheelSetup(def, category, s.Metrics());
   SurfaceStyle style = s.Style();
-  style.ringLineStyle = def.Letter(wo::ringLineStyle);
+  style.ringLines = def.ringLines();
   style.frameColour = def.I32(wo::frameColour);
   style.ringColour = def.I32(wo::ringColour);
   style.doubleInset = setup.u;
@@ -163,7 +163,7 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Company");
     if (def.I16(wo::creditLine) != -1) {
-      s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Letter(wo::creditStyle));
+      s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Style(wo::creditStyle));
       s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
     }
   }
@@ -233,7 +233,7 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   // The caption names the chart shown (the inner ring's); the page ends
   // (the entries were never changed) and the style file closes.
   std::string caption = PrintoutTitle(*in.inner, names_);
-  if (s.Device() != 'S') caption += kInterruptNote;
+  if (s.Device() != OutputDevice::Screen) caption += kInterruptNote;
   steps.Caption(caption);
   s.EndPage(true);
   styles.Close();

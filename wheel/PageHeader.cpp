@@ -91,13 +91,13 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
   const WheelDefinition& def = page.def;
-  const char layout = def.Letter(wo::headerLayout);
+  const HeaderLayout layout = def.headerLayout();
   const int count = page.ChartCount();
   s.SetFont(def.Letter(wo::headerFont), def.I16(wo::headerSize), def.I32(wo::headerColour),
-            def.Letter(wo::headerStyle));
+            def.Style(wo::headerStyle));
   const int left = m.x0, right = m.x0 + m.width;
-  // Blocks side by side ('C') share the width; keep a gap between them.
-  const int wrapWidth = layout == 'C' && count > 1 ? m.width / 2 - m.charWidth : m.width;
+  // Blocks side by side share the width; keep a gap between them.
+  const int wrapWidth = layout == HeaderLayout::Alternating && count > 1 ? m.width / 2 - m.charWidth : m.width;
   const int columns[3] = {m.x0, m.x0 - 1 + RoundEven(0.3973 * m.width),
                           m.x0 - 1 + RoundEven(0.7123 * m.width)};
 
@@ -105,9 +105,9 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
   for (int c = 1; c <= count; ++c) {
     const ChartEntry* chart = page.charts[c - 1];
     if (!chart) continue;
-    char align = layout == 'R' ? 'R' : 'L';
-    if (layout == 'C') {
-      align = c == 2 ? 'R' : 'L';
+    Alignment align = layout == HeaderLayout::Right ? Alignment::Right : Alignment::Left;
+    if (layout == HeaderLayout::Alternating) {
+      align = c == 2 ? Alignment::Right : Alignment::Left;
       if (c == 2) row = m.y0;
       if (c == 3) {
         row = m.y0 + m.height - 12 * m.lineHeight;
@@ -133,7 +133,7 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
     for (const std::string& text : TitleLines(page, *chart, wrapWidth, lookup)) line(text);
 
     const std::vector<std::string> items = HeaderItems(*chart, page.names, page.placeStyle);
-    if (layout == 'M') {
+    if (layout == HeaderLayout::ThreeAcross) {
       for (size_t i = 0; i < items.size(); i += 3) {
         for (size_t j = i; j < std::min(items.size(), i + 3); ++j) {
           s.TextAt(columns[j - i], row, items[j]);

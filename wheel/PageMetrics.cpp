@@ -17,7 +17,7 @@ void ComputePrinterPageMetrics(PageMetrics& m, const PrinterPage& page, char ori
                                const PageDefinition& def) {
   const int pw = std::max(1, page.pixelWidth);
   const int ph = std::max(1, page.pixelHeight);
-  m.device = 'P';
+  m.device = OutputDevice::Printer;
   m.zoom = 1.0;
   int w = pw, h = ph;
   if (orientation == 'L' && pw < ph) {
@@ -69,7 +69,7 @@ void ComputePrinterPageMetrics(PageMetrics& m, const PrinterPage& page, char ori
 
 void ComputeScreenPageMetrics(PageMetrics& m, double zoom, bool printerProportions,
                               int printerPixelWidth, int printerPixelHeight, double k) {
-  m.device = 'S';
+  m.device = OutputDevice::Screen;
   m.zoom = zoom > 0 ? zoom : 1.0;
   int h = 830;
   if (printerProportions && printerPixelWidth > 0) {
@@ -96,7 +96,7 @@ double ScreenVerticalScale(int screenWidth, int screenHeight, double physicalWid
 }
 
 void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
-  if (m.device == 'P') {
+  if (m.device == OutputDevice::Printer) {
     const int l = lines > 0 ? lines : kDefaultPageLines;
     m.lineHeight = static_cast<int>(m.pageHeight / (l * 1.25));
     m.charWidth = static_cast<int>(m.pageWidth * m.q / l);
@@ -108,11 +108,11 @@ void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
   m.gapX = RoundEven(m.gapY / m.k);
   m.halfLine = m.lineHeight / 2;
   m.baseWidth = std::max(1, RoundEven(m.pageWidth * kBaseWidthShare));
-  if (m.device == 'P' && widerLines) m.baseWidth *= 2;
+  if (m.device == OutputDevice::Printer && widerLines) m.baseWidth *= 2;
 }
 
 int MappedFontSize(const PageMetrics& m, int size) {
-  if (m.device == 'P') {
+  if (m.device == OutputDevice::Printer) {
     if (m.pageHeight <= 1000) return size - 2;
     if (m.pageHeight <= 1200) return size - 1;
     return size;

@@ -15,8 +15,11 @@ inline constexpr double kBaseWidthShare = 0.00041667;
 // Lines per page used when PAGEW.DEF gives none that can be used (0 or less).
 inline constexpr int kDefaultPageLines = 66;
 
+// Where a page is drawn: the screen's page bitmap or a printer page.
+enum class OutputDevice { Screen, Printer };
+
 struct PageMetrics {
-  char device = 'S';        // 'S' screen (page bitmap), 'P' printer
+  OutputDevice device = OutputDevice::Screen;
   bool monochrome = false;  // every colour number is drawn black
 
   int pageWidth = 614;      // W': page size used for layout

@@ -63,13 +63,14 @@ PageBox DrawFurtherPointsTable(const WheelPage& page) {
     s.TextAt(x + 3 * gx, row + m.baseOffset, r.label);
     switch (r.format) {
       case FurtherPoint::Format::Longitude:
-        s.DrawLongitude(valueX, row, font, 'W', 'N', 'N', r.value);
+        s.DrawLongitude(valueX, row, LongitudeFormat{.font = font}, r.value);
         break;
       case FurtherPoint::Format::Time:
-        s.DrawValue(valueX, row + m.baseOffset, 'Y', 2, 0, font, 'N', 'T', 'N', r.value);
+        s.DrawValue(valueX, row + m.baseOffset,
+                    ValueFormat{.seconds = true, .font = font, .marks = ValueMarks::Colons}, r.value);
         break;
       case FurtherPoint::Format::Angle:
-        s.DrawValue(valueX, row + m.baseOffset, 'Y', 2, 0, font, 'N', 'Y', 'N', r.value);
+        s.DrawValue(valueX, row + m.baseOffset, ValueFormat{.seconds = true, .font = font}, r.value);
         break;
     }
     row += m.lineHeight;
@@ -77,7 +78,7 @@ PageBox DrawFurtherPointsTable(const WheelPage& page) {
   const int bottom = row + m.halfLine;
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(m.baseWidth);
-  s.Frame(x, y, x + width, bottom, 'Y');
+  s.Frame(x, y, x + width, bottom, true);
   return {true, x, y, x + width, bottom};
 }
 
@@ -128,7 +129,7 @@ PageBox DrawElementsTable(const WheelPage& page) {
   const int bottom = row + m.gapY;
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(m.baseWidth);
-  s.Frame(x, y, right, bottom, 'Y');
+  s.Frame(x, y, right, bottom, true);
   // The column headings stand under the table, one letter a line.
   int letterRow = bottom + m.gapY;
   for (int i = 0; i < 6; ++i) {
@@ -199,17 +200,17 @@ std::vector<ParallelBox> DrawParallelsTable(const WheelPage& page) {
       int x = a.left + 3 * gx + (k / capacity) * columnWidth;
       const int y = a.top + m.halfLine + (k % capacity) * m.lineHeight;
       page.UseTableGlyphs(page.PointColour(p.a));
-      s.DrawGlyph('P', p.a, x, 'X', y);
+      s.DrawGlyph(GlyphKind::Point, p.a, x, GlyphAnchor::InReference, y);
       x += 2 * gx;
       page.UseTableGlyphs(colour);
-      s.DrawGlyph('A', p.contra ? 11 : 10, x, ' ', y);
+      s.DrawGlyph(GlyphKind::Aspect, p.contra ? 11 : 10, x, GlyphAnchor::TopLeft, y);
       x += 2 * gx;
       page.UseTableGlyphs(page.PointColour(p.b));
-      s.DrawGlyph('P', p.b, x, 'X', y);
+      s.DrawGlyph(GlyphKind::Point, p.b, x, GlyphAnchor::InReference, y);
     }
     s.SetPenStyle(kPenSolid);
     s.SetPenWidth(m.baseWidth);
-    s.Frame(a.left, a.top, a.right, a.bottom, 'Y');
+    s.Frame(a.left, a.top, a.right, a.bottom, true);
     next += box.count;
     boxes.push_back(box);
   }

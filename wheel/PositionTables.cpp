@@ -9,48 +9,51 @@
 namespace vostrane {
 
 namespace wo = wheel_offset;
+using Col = PositionColumn;
 
 namespace {
 
 // The entry's body slot of a wheel point 0..17.
 int EntrySlot(int point) { return point <= 12 ? point : point + 3; }
 
-bool Heliocentric(char c) { return c == 'G' || c == 'H' || c == 'I'; }
+bool Heliocentric(PositionColumn c) {
+  return c == Col::HelioLongitude || c == Col::HelioLatitude || c == Col::HelioOtherZodiac;
+}
 
 // The upper word of a two-word heading, "" for one word.
-std::string UpperHeading(char c, bool tropical) {
+std::string UpperHeading(PositionColumn c, bool tropical) {
   switch (c) {
-    case 'F': return tropical ? "Sider" : "Trop.";
-    case 'G':
-    case 'H':
-    case 'I': return "Helio";
-    case 'J':
-    case 'K': return "Compos.";
+    case Col::OtherZodiac: return tropical ? "Sider" : "Trop.";
+    case Col::HelioLongitude:
+    case Col::HelioLatitude:
+    case Col::HelioOtherZodiac: return "Helio";
+    case Col::CompositeLongitude:
+    case Col::CompositeDeclination: return "Compos.";
     default: return "";
   }
 }
 
-std::string LowerHeading(char c, bool tropical) {
+std::string LowerHeading(PositionColumn c, bool tropical) {
   switch (c) {
-    case 'A': return "Long.";
-    case 'B': return "Decl.";
-    case 'C': return "Speed";
-    case 'D': return "Lat.";
-    case 'E': return "R.A.";
-    case 'F':
-    case 'G':
-    case 'J': return "Long.";
-    case 'H': return "Lat.";
-    case 'I': return tropical ? "Sider" : "Trop.";
-    case 'K': return "Decl.";
+    case Col::Longitude: return "Long.";
+    case Col::Declination: return "Decl.";
+    case Col::Speed: return "Speed";
+    case Col::Latitude: return "Lat.";
+    case Col::RightAscension: return "R.A.";
+    case Col::OtherZodiac:
+    case Col::HelioLongitude:
+    case Col::CompositeLongitude: return "Long.";
+    case Col::HelioLatitude: return "Lat.";
+    case Col::HelioOtherZodiac: return tropical ? "Sider" : "Trop.";
+    case Col::CompositeDeclination: return "Decl.";
     default: return "";
   }
 }
 
 // Whether column c has a value for point p.
-bool HasValue(char c, int p) {
-  if (c == 'G') return p < 10 || p > 12;
-  if (c == 'H' || c == 'I') return p != 10;
+bool HasValue(PositionColumn c, int p) {
+  if (c == Col::HelioLongitude) return p < 10 || p > 12;
+  if (c == Col::HelioLatitude || c == Col::HelioOtherZodiac) return p != 10;
   return true;
 }
 
@@ -88,28 +91,28 @@ TableWidths MeasureTable(const WheelPage& page, const std::vector<PointRun>& run
   return w;
 }
 
-int ColumnWidth(char column, const TableWidths& w) {
+int ColumnWidth(PositionColumn column, const TableWidths& w) {
   switch (column) {
-    case 'A':
+    case Col::Longitude:
       return 7 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom - (w.seconds ? 0 : w.digit + w.gap);
-    case 'C': return 6 * w.digit + w.gap;
-    case 'E':
-    case 'F':
-    case 'G':
-    case 'I':
-    case 'J': return 4 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom;
+    case Col::Speed: return 6 * w.digit + w.gap;
+    case Col::RightAscension:
+    case Col::OtherZodiac:
+    case Col::HelioLongitude:
+    case Col::HelioOtherZodiac:
+    case Col::CompositeLongitude: return 4 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom;
     default: return 4 * w.digit + w.hemisphere + 5 * w.gap + kDeclinationRoom;
   }
 }
 
 // Draws the one- or two-word headings over the columns; returns the
 // baseline of the lower words.
-int DrawTableHeader(const WheelPage& page, const std::vector<char>& columns, const std::vector<int>& widths,
+int DrawTableHeader(const WheelPage& page, const std::vector<PositionColumn>& columns, const std::vector<int>& widths,
                     const PositionTableBox& box, int top, bool tropical) {
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
   const bool twoWords = std::any_of(columns.begin(), columns.end(),
-                                    [&](char c) { return !UpperHeading(c, tropical).empty(); });
+                                    [&](PositionColumn c) { return !UpperHeading(c, tropical).empty(); });
   const int headRow = top + m.halfLine + (twoWords ? m.lineHeight : 0);
   page.UseHeadingFont();
   for (size_t i = 0; i < columns.size(); ++i) {
@@ -123,56 +126,58 @@ int DrawTableHeader(const WheelPage& page, const std::vector<char>& columns, con
 
 // Draws the value of column `column` for point `p` at `left` on the row
 // with baseline `row`.
-void DrawTableValue(const WheelPage& page, const TableWidths& w, char column, int p, int left, int row) {
+void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn column, int p, int left, int row) {
   DrawingSurface& s = page.s;
   const ChartEntry& e = page.Inner();
   const RingChart& ring1 = page.rings.Ring(1);
   const char font = page.def.Letter(wo::tableFont);
+  const LongitudeFormat longitude{.font = font};
   const int textRow = row + page.M().baseOffset;
   const int slot = EntrySlot(p);
   // The angles' speeds are lifted by a circle in the ring arrays; the
   // table shows their real daily motion.
   const double speed = ring1.speed[p] - (p == 11 || p == 12 ? 360.0 : 0.0);
   switch (column) {
-    case 'A':
-      s.DrawLongitude(left, row, font, 'W', 'N', w.seconds && p <= 1 ? 'Y' : 'N', ring1.lon[p]);
+    case Col::Longitude:
+      s.DrawLongitude(left, row, LongitudeFormat{.font = font, .seconds = w.seconds && p <= 1}, ring1.lon[p]);
       if (speed < 0) {
         page.UseTableGlyphs(page.def.I32(wo::tableColour));
         int markX = left + w.sign + 4 * w.digit + 3 * w.gap + kRetrogradeRoom;
-        s.DrawGlyph('L', static_cast<unsigned char>(kRetrogradeMark), markX, ' ', row);
+        s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), markX, GlyphAnchor::TopLeft, row);
         page.UseTableFont();
       }
       break;
-    case 'B': s.DrawDeclination(left, textRow, PointDeclination(e, p)); break;
-    case 'C': s.DrawValue(left - w.digit, textRow, 'N', 2, 0, font, 'N', 'Y', 'Y', speed); break;
-    case 'D': s.DrawDeclination(left, textRow, e.body(BodyArray::Lat, slot)); break;
-    case 'E': s.DrawLongitude(left, row, font, 'W', 'N', 'N', e.body(BodyArray::Ra, slot)); break;
-    case 'F': s.DrawLongitude(left, row, font, 'W', 'N', 'N', Modulo(360.0, ring1.lon[p] - e.ayan())); break;
-    case 'G': s.DrawLongitude(left, row, font, 'W', 'N', 'N', e.body(BodyArray::HLon, slot)); break;
-    case 'H': s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
-    case 'I':
-      s.DrawLongitude(left, row, font, 'W', 'N', 'N',
+    case Col::Declination: s.DrawDeclination(left, textRow, PointDeclination(e, p)); break;
+    case Col::Speed:
+      s.DrawValue(left - w.digit, textRow, ValueFormat{.font = font, .sign = NegativeSign::Minus}, speed);
+      break;
+    case Col::Latitude: s.DrawDeclination(left, textRow, e.body(BodyArray::Lat, slot)); break;
+    case Col::RightAscension: s.DrawLongitude(left, row, longitude, e.body(BodyArray::Ra, slot)); break;
+    case Col::OtherZodiac: s.DrawLongitude(left, row, longitude, Modulo(360.0, ring1.lon[p] - e.ayan())); break;
+    case Col::HelioLongitude: s.DrawLongitude(left, row, longitude, e.body(BodyArray::HLon, slot)); break;
+    case Col::HelioLatitude: s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
+    case Col::HelioOtherZodiac:
+      s.DrawLongitude(left, row, longitude,
                       Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
       break;
-    case 'J':
-      s.DrawLongitude(left, row, font, 'W', 'N', 'N', Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));
+    case Col::CompositeLongitude:
+      s.DrawLongitude(left, row, longitude, Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));
       break;
-    case 'K': {
+    case Col::CompositeDeclination: {
       const ChartEntry* second = page.charts[1];
       const double secondDeclination = second ? PointDeclination(*second, p) : 0.0;
       s.DrawDeclination(left, textRow, (PointDeclination(e, p) + secondDeclination) / 2.0);
       break;
     }
-    default: break;
   }
 }
 
 // Draws one row: the point glyph at `tableLeft` and its value in each column.
-void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<char>& columns,
+void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<PositionColumn>& columns,
                   const PositionTableBox& box, int tableLeft, int p, int row) {
   page.UseTableGlyphs(page.def.I32(wo::tableColour));
   int glyphX = tableLeft + 3 * w.gap;
-  page.s.DrawGlyph('P', p, glyphX, 'X', row);
+  page.s.DrawGlyph(GlyphKind::Point, p, glyphX, GlyphAnchor::InReference, row);
   page.UseTableFont();
   for (size_t i = 0; i < columns.size(); ++i)
     if (HasValue(columns[i], p)) DrawTableValue(page, w, columns[i], p, box.columnLeft[i], row);
@@ -180,8 +185,9 @@ void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector
 
 }  // namespace
 
-bool PositionColumnShown(char column, bool multiWheel) {
-  return column >= 'A' && column <= (multiWheel ? 'K' : 'I');
+std::optional<PositionColumn> PositionColumnFromLetter(char letter, bool multiWheel) {
+  if (letter < 'A' || letter > (multiWheel ? 'K' : 'I')) return std::nullopt;
+  return static_cast<PositionColumn>(letter - 'A');
 }
 
 std::vector<int> PositionTableRows(char rangeLetter, bool heliocentricOnly) {
@@ -201,9 +207,9 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   PositionTableBox box;
   const std::string def = page.def.positionTableDef(index);
   const char range = def[0];
-  std::vector<char> columns;
+  std::vector<PositionColumn> columns;
   for (int i = 1; i <= 3; ++i)
-    if (PositionColumnShown(def[i], page.Multi())) columns.push_back(def[i]);
+    if (const auto column = PositionColumnFromLetter(def[i], page.Multi())) columns.push_back(*column);
   const std::vector<PointRun> runs = RangeRuns(range);
   if (columns.empty() || runs.empty()) return box;
 
@@ -216,7 +222,7 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   const int tableLeft = m.PageX(place.x), tableTop = m.PageY(place.y);
   int columnX = tableLeft + 3 * w.gap + w.point + 2 * w.gap;
   std::vector<int> widths;
-  for (char c : columns) {
+  for (PositionColumn c : columns) {
     box.columnLeft.push_back(columnX);
     widths.push_back(ColumnWidth(c, w));
     columnX += widths.back();
@@ -236,7 +242,7 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   box.bottom = row + RoundEven(kFrameBelowLastRow * m.lineHeight);
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(m.baseWidth);
-  s.Frame(box.left, box.top, box.right, box.bottom, 'Y');
+  s.Frame(box.left, box.top, box.right, box.bottom, true);
   return box;
 }
 

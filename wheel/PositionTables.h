@@ -4,6 +4,7 @@
 // zodiac, heliocentric values, composite values of a multi-wheel).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,27 @@
 
 namespace vostrane {
 
-// Whether a column letter shows anything on a single wheel (A..I) or a
-// multi-wheel (A..K); 'J' is the empty column of a single wheel and 'L'
-// that of a multi-wheel. The composite column K has nothing to show on a
-// single wheel either.
-bool PositionColumnShown(char column, bool multiWheel);
+// The value columns of a position table, in the order of the style's
+// column letters 'A'..'K'.
+enum class PositionColumn {
+  Longitude,             // 'A'
+  Declination,           // 'B'
+  Speed,                 // 'C'
+  Latitude,              // 'D'
+  RightAscension,        // 'E'
+  OtherZodiac,           // 'F': the longitude in the other zodiac
+  HelioLongitude,        // 'G'
+  HelioLatitude,         // 'H'
+  HelioOtherZodiac,      // 'I'
+  CompositeLongitude,    // 'J': the midpoint of rings 1 and 2
+  CompositeDeclination,  // 'K'
+};
+
+// The column of a column letter; none for a column that shows nothing: a
+// single wheel shows A..I, a multi-wheel A..K ('J' is the empty column of a
+// single wheel and 'L' that of a multi-wheel; the composite column K has
+// nothing to show on a single wheel either).
+std::optional<PositionColumn> PositionColumnFromLetter(char letter, bool multiWheel);
 
 // The rows of a table in order: for each run of the range letter its points
 // other than 10, 11 and 12, then for each run its points 10 to 12. Without

@@ -7,10 +7,25 @@
 
 namespace vostrane {
 
-RecordingSurface::RecordingSurface(char device) : DrawingSurface(device) {
+namespace {
+
+// The style in a record line: the wheel styles' letter for it.
+char StyleLetter(TextStyle style) {
+  switch (style) {
+    case TextStyle::Bold: return 'B';
+    case TextStyle::Italic: return 'I';
+    case TextStyle::Normal:
+    case TextStyle::Keep: break;
+  }
+  return 'N';
+}
+
+}  // namespace
+
+RecordingSurface::RecordingSurface(OutputDevice device) : DrawingSurface(device) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, 1.0, false, 0, 0, 1.0);
-  m.device = device == 'P' ? 'P' : 'S';
+  m.device = device;
   SetMetrics(m);
 }
 
@@ -42,7 +57,7 @@ std::string RecordingSurface::Dump() const {
       case DrawOp::Kind::Polygon: out << "Polygon " << op.points.size() << " points"; break;
       case DrawOp::Kind::Text:
         out << "Text " << op.x1 << ',' << op.y1 << " '" << op.text << "' " << op.fontLetter
-            << ' ' << op.fontPoints << op.fontStyle;
+            << ' ' << op.fontPoints << StyleLetter(op.fontStyle);
         break;
       case DrawOp::Kind::Bitmap:
         out << "Bitmap " << op.text << ' ' << op.x1 << ',' << op.y1 << ' ' << op.x2 << ','
@@ -94,7 +109,7 @@ void RecordingSurface::DevFillPolygon(const std::vector<Point>& points, Rgb colo
   ops_.push_back(op);
 }
 
-void RecordingSurface::DevSetFont(const std::string& family, int points, char style,
+void RecordingSurface::DevSetFont(const std::string& family, int points, TextStyle style,
                                   Rgb colour) {
   family_ = family;
   points_ = points;

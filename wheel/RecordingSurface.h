@@ -30,7 +30,7 @@ struct DrawOp {
   char fontLetter = 0;        // Text: the font letter in use
   std::string fontFamily;     // Text
   int fontPoints = 0;         // Text: device size after mapping
-  char fontStyle = 'N';       // Text
+  TextStyle fontStyle = TextStyle::Normal;  // Text
   bool stretched = false;     // Bitmap
   ItemTag tag;                // the surface's tag when it was drawn
 };
@@ -39,7 +39,7 @@ class RecordingSurface : public DrawingSurface {
  public:
   // Screen metrics of a 614 x 830 page with k = 1 ('S'), or the printer
   // letter 'P' with the same metrics (set others with SetMetrics).
-  explicit RecordingSurface(char device = 'S');
+  explicit RecordingSurface(OutputDevice device = OutputDevice::Screen);
 
   const std::vector<DrawOp>& Ops() const { return ops_; }
   std::vector<DrawOp> OpsOf(DrawOp::Kind kind) const;
@@ -58,7 +58,7 @@ class RecordingSurface : public DrawingSurface {
   void DevLine(int x1, int y1, int x2, int y2) override;
   void DevEllipse(int left, int top, int right, int bottom) override;
   void DevFillPolygon(const std::vector<Point>& points, Rgb colour) override;
-  void DevSetFont(const std::string& family, int points, char style, Rgb colour) override;
+  void DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) override;
   void DevSetTextBackground(bool opaque, Rgb colour) override {}
   void DevText(int x, int y, const std::string& text) override;
   int DevTextWidth(const std::string& text) override;
@@ -79,7 +79,7 @@ class RecordingSurface : public DrawingSurface {
   int penStyle_ = 0;
   std::string family_;
   int points_ = 10;
-  char style_ = 'N';
+  TextStyle style_ = TextStyle::Normal;
   Rgb fontColour_;
 };
 

@@ -38,16 +38,18 @@ class FontKeeper {
   char letter_;
   int size_;
   int32_t colour_;
-  char style_;
+  TextStyle style_;
 };
 
-char MarkChar(char mark) {
+char MarkChar(NumberMark mark) {
   switch (mark) {
-    case 'D': return kDegreeMark;
-    case 'M': return kMinuteMark;
-    case 'S': return kSecondMark;
-    default: return 0;
+    case NumberMark::Degree: return kDegreeMark;
+    case NumberMark::Minute: return kMinuteMark;
+    case NumberMark::Second: return kSecondMark;
+    case NumberMark::None:
+    case NumberMark::Unpadded: break;
   }
+  return 0;
 }
 
 // One piece of a composed value: text in the number font or in the glyph font.
@@ -62,61 +64,62 @@ std::string DrawingSurface::TwoDigits(int n) {
   return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n);
 }
 
-int DrawingSurface::GlyphReferenceWidth(char kind) {
+int DrawingSurface::GlyphReferenceWidth(GlyphKind kind) {
   switch (kind) {
-    case 'P': return std::max(TextWidth(";"), TextWidth("l"));
-    case 'S': return TextWidth("[");
-    case 'A': return TextWidth("n");
-    case 'N': return TextWidth("0");
-    default: return TextWidth("W");
+    case GlyphKind::Point: return std::max(TextWidth(";"), TextWidth("l"));
+    case GlyphKind::Sign: return TextWidth("[");
+    case GlyphKind::Aspect: return TextWidth("n");
+    case GlyphKind::Digit: return TextWidth("0");
+    case GlyphKind::Literal: break;
   }
+  return TextWidth("W");
 }
 
-void DrawingSurface::DrawGlyph(char kind, int index, int& x, char mode, int y) {
+void DrawingSurface::DrawGlyph(GlyphKind kind, int index, int& x, GlyphAnchor anchor, int y) {
   FontKeeper keep(*this);
   keep.Use('A');
   const std::string g(1, GlyphChar(kind, index));
   const int w = TextWidth(g);
   int left = x, top = y;
-  switch (mode) {
-    case 'C':
+  switch (anchor) {
+    case GlyphAnchor::Centre:
       left = x - GlyphReferenceWidth(kind) / 2;
       top = y - TextHeight(g) / 2;
       break;
-    case 'c':
+    case GlyphAnchor::OwnCentre:
       left = x - w / 2;
       top = y - TextHeight(g) / 2;
       break;
-    case 'd':
+    case GlyphAnchor::CentreOnAscent:
       left = x - w / 2;
       top = y - FontAscent() / 2;
       break;
-    case 'x':
+    case GlyphAnchor::HalfLeft:
       left = x - w / 2;
       break;
-    case 'X':
+    case GlyphAnchor::InReference:
       left = x + (GlyphReferenceWidth(kind) - w) / 2;
       break;
-    default:
+    case GlyphAnchor::TopLeft:
       break;
   }
   TextAt(left, top, g);
   x += w;
 }
 
-int DrawingSurface::DrawNumber(int value, int x, int y, char zeroPad, int width) {
+int DrawingSurface::DrawNumber(int value, int x, int y, bool zeroPad, int width) {
   std::string text = std::to_string(value);
-  if (zeroPad == 'Y' && text.size() == 1) text = "0" + text;
+  if (zeroPad && text.size() == 1) text = "0" + text;
   const int missing = width - static_cast<int>(text.size());
   if (missing > 0) x += missing * TextWidth("0");
   TextAt(x, y, text);
   return x + TextWidth(text);
 }
 
-int DrawingSurface::DrawNumberWithMark(int value, int x, int y, char placement, char fontLetter,
-                                       char mark, int markRaise, int32_t colour) {
+int DrawingSurface::DrawNumberWithMark(int value, int x, int y, bool centred, char fontLetter,
+                                       NumberMark mark, int markRaise, int32_t colour) {
   FontKeeper keep(*this);
-  const std::string number = mark == 'X' ? std::to_string(value) : TwoDigits(value);
+  const std::string number = mark == NumberMark::Unpadded ? std::to_string(value) : TwoDigits(value);
   const char m = MarkChar(mark);
   const std::string markText = m ? std::string(1, m) : std::string();
   keep.Use('A', colour);
@@ -124,7 +127,7 @@ int DrawingSurface::DrawNumberWithMark(int value, int x, int y, char placement, 
   const int markHeight = markText.empty() ? 0 : TextHeight(markText);
   keep.Use(fontLetter, colour);
   const int numberWidth = TextWidth(number);
-  if (placement == 'C') {
+  if (centred) {
     x -= (numberWidth + markWidth) / 2;
     y -= std::max(TextHeight(number), markHeight) / 2;
   }
@@ -136,16 +139,16 @@ int DrawingSurface::DrawNumberWithMark(int value, int x, int y, char placement, 
   return x + numberWidth + markWidth;
 }
 
-int DrawingSurface::DrawLongitude(int x, int y, char fontLetter, char spacing, char rightAlign,
-                                  char seconds, double longitude) {
+int DrawingSurface::DrawLongitude(int x, int y, const LongitudeFormat& format, double longitude) {
   FontKeeper keep(*this);
-  const bool withSeconds = seconds == 'Y';
+  const bool withSeconds = format.seconds;
+  const char fontLetter = format.font;
   const SignPosition p = SplitLongitude(longitude, withSeconds);
-  const int gap = spacing == 'W' ? metrics_.gapX : metrics_.gapX / 2;
+  const int gap = format.wideGaps ? metrics_.gapX : metrics_.gapX / 2;
   const std::string degrees = std::to_string(p.degrees);
   const std::string minutes = TwoDigits(p.minutes);
   const std::string secs = TwoDigits(p.seconds);
-  const std::string sign(1, GlyphChar('S', p.signIndex));
+  const std::string sign(1, GlyphChar(GlyphKind::Sign, p.signIndex));
 
   keep.Use(fontLetter);
   const int w0 = TextWidth("0");
@@ -159,7 +162,7 @@ int DrawingSurface::DrawLongitude(int x, int y, char fontLetter, char spacing, c
 
   const int total =
       2 * w0 + gap + signField + gap + minuteWidth + minuteMark + secondWidth + secondMark;
-  if (rightAlign == 'Y') x -= total;
+  if (format.rightAlign) x -= total;
   const int numberY = y + metrics_.baseOffset;
 
   const int signX = x + 2 * w0 + gap;
@@ -191,11 +194,12 @@ int DrawingSurface::DrawDeclination(int x, int y, double value) {
   return minuteX + TextWidth(minutes);
 }
 
-int DrawingSurface::DrawValue(int x, int y, char seconds, int degreeWidth, int alignment,
-                              char fontLetter, char digitWise, char markStyle, char signMode,
-                              double value) {
+int DrawingSurface::DrawValue(int x, int y, const ValueFormat& format, double value) {
   FontKeeper keep(*this);
-  const bool withSeconds = seconds == 'Y';
+  const bool withSeconds = format.seconds;
+  const int degreeWidth = format.degreeWidth;
+  const char fontLetter = format.font;
+  const ValueMarks marks = format.marks;
   int deg = 0, min = 0, sec = 0;
   if (withSeconds) {
     const DegreesMinutesSeconds d = SplitDegrees(value);
@@ -212,7 +216,7 @@ int DrawingSurface::DrawValue(int x, int y, char seconds, int degreeWidth, int a
   std::string degrees = digits;
   if (static_cast<int>(degrees.size()) < degreeWidth)
     degrees = std::string(degreeWidth - degrees.size(), ' ') + degrees;
-  if (signMode == 'Y' && negative) {
+  if (format.sign == NegativeSign::Minus && negative) {
     const size_t firstDigit = degrees.size() - digits.size();
     if (firstDigit > 0)
       degrees[firstDigit - 1] = '-';
@@ -223,16 +227,17 @@ int DrawingSurface::DrawValue(int x, int y, char seconds, int degreeWidth, int a
   std::vector<Piece> pieces;
   auto part = [&](const std::string& text) { pieces.push_back({text, false}); };
   auto mark = [&](char m) { pieces.push_back({std::string(1, m), true}); };
-  const std::string separator = markStyle == 'N' ? " " : markStyle == 'T' ? ":" : "";
+  const std::string separator = marks == ValueMarks::Blanks ? " " : marks == ValueMarks::Colons ? ":" : "";
+  const bool glyphMarks = marks == ValueMarks::Glyphs;
   part(degrees);
-  if (markStyle == 'Y') mark(kDegreeMark);
+  if (glyphMarks) mark(kDegreeMark);
   part(separator + TwoDigits(min));
-  if (markStyle == 'Y') mark(kMinuteMark);
+  if (glyphMarks) mark(kMinuteMark);
   if (withSeconds) {
     part(separator + TwoDigits(sec));
-    if (markStyle == 'Y') mark(kSecondMark);
+    if (glyphMarks) mark(kSecondMark);
   }
-  if (signMode == 'R' && negative) {
+  if (format.sign == NegativeSign::Retrograde && negative) {
     part(" ");
     mark(kRetrogradeMark);
   }
@@ -245,11 +250,12 @@ int DrawingSurface::DrawValue(int x, int y, char seconds, int degreeWidth, int a
       return TextWidth(p.text);
     }
     keep.Use(fontLetter);
-    return digitWise == 'Y' ? w0 * static_cast<int>(p.text.size()) : TextWidth(p.text);
+    return format.digitWise ? w0 * static_cast<int>(p.text.size()) : TextWidth(p.text);
   };
   int total = 0;
   for (const Piece& p : pieces) total += width(p);
 
+  const int alignment = format.alignment;
   if (alignment == -1)
     x -= total;
   else if (alignment > 1 && static_cast<int>(digits.size()) < alignment)
@@ -262,7 +268,7 @@ int DrawingSurface::DrawValue(int x, int y, char seconds, int degreeWidth, int a
       x += TextWidth(p.text);
     } else {
       keep.Use(fontLetter);
-      if (digitWise == 'Y') {
+      if (format.digitWise) {
         for (char c : p.text) {
           if (c != ' ') TextAt(x, y, std::string(1, c));
           x += w0;

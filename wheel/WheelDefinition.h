@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/PackedRecord.h"
+#include "wheel/StyleLetters.h"
 
 namespace vostrane {
 
@@ -127,6 +128,10 @@ class WheelDefinition : public PackedRecord<kWheelDefinitionSize> {
  public:
 
   bool Flag(size_t offset) const { return Letter(offset) == 'Y'; }
+  // The font style of a style letter (headerStyle, tableStyle, ...).
+  TextStyle Style(size_t offset) const { return TextStyleFromLetter(Letter(offset)); }
+  RingLines ringLines() const { return RingLinesFromLetter(Letter(wheel_offset::ringLineStyle)); }
+  HeaderLayout headerLayout() const { return HeaderLayoutFromLetter(Letter(wheel_offset::headerLayout)); }
   int16_t I16(size_t offset) const { return Get<int16_t>(offset); }
   void SetI16(size_t offset, int16_t v) { Set(offset, v); }
   int32_t I32(size_t offset) const { return Get<int32_t>(offset); }

@@ -27,7 +27,6 @@ constexpr size_t kItemSizeOffsets[5] = {wo::planetGlyphSize, wo::degreeSize, wo:
                                         wo::retrogradeSize};
 
 // Width of the ring pen of a ring line style letter, in base widths.
-int RingPenWidths(char style) { return style == 'D' || style == 'N' ? 1 : style == 'T' || style == 'd' ? 2 : 4; }
 
 // The small sideways correction of an item, as a share of the base radius
 // (the larger of the two blocks).
@@ -50,7 +49,7 @@ void WheelDrawing::Draw(DrawingSurface& s, const AspectTables* aspects) {
   laidOut_ = false;
   gap_ = std::max(2, s.Metrics().baseWidth + std::max(1, s.Metrics().gapX / 2));
   SurfaceStyle style = s.Style();
-  style.ringLineStyle = def_.Letter(wo::ringLineStyle);
+  style.ringLines = def_.ringLines();
   style.ringColour = def_.I32(wo::ringColour);
   style.frameColour = def_.I32(wo::frameColour);
   style.doubleInset = setup_.u;
@@ -91,7 +90,7 @@ void WheelDrawing::Draw(DrawingSurface& s, const AspectTables* aspects) {
 void WheelDrawing::DrawCuspLabels(DrawingSurface& s) {
   const RingChart& inner = rings_.Ring(1);
   const char font = def_.Letter(wo::cuspLabelFont);
-  const char fontStyle = def_.Letter(wo::cuspLabelStyle);
+  const TextStyle fontStyle = def_.Style(wo::cuspLabelStyle);
   const int32_t colour = def_.I32(wo::cuspLabelColour);
   const double rho = 1.09 * R_;
   const double side = setup_.sizeClass == 'S' ? 5.0 : 4.0;
@@ -159,24 +158,24 @@ void WheelDrawing::DrawCuspLabels(DrawingSurface& s) {
 
     s.SetFont(font, size, colour, fontStyle);
     const Point d = setup_.At(theta - q, rho);
-    s.DrawNumberWithMark(sp.degrees, d.x, d.y, 'C', font, 'D', raise, colour);
+    s.DrawNumberWithMark(sp.degrees, d.x, d.y, true, font, NumberMark::Degree, raise, colour);
 
     Point g = setup_.At(theta, rho);
     if (theta > 179 && theta < 181) g.x = RoundEven(g.x * 0.998);
     s.SetFont('A', size, colour, fontStyle);
     int x = g.x;
-    s.DrawGlyph('S', sp.signIndex, x, 'C', g.y);
+    s.DrawGlyph(GlyphKind::Sign, sp.signIndex, x, GlyphAnchor::Centre, g.y);
 
     s.SetFont(font, size, colour, fontStyle);
     const Point m = setup_.At(theta + q, rho);
-    s.DrawNumberWithMark(sp.minutes, m.x, m.y, 'C', font, 'M', raise, colour);
+    s.DrawNumberWithMark(sp.minutes, m.x, m.y, true, font, NumberMark::Minute, raise, colour);
   }
   const PageItemScope tag(s, ItemRole::CuspLabel, -1, 1);
   s.SetFont('A', size, colour, fontStyle);
   for (size_t i = 0; i < intercepted.size(); ++i) {
     const Point p = setup_.At(spread[12 + i], rho);
     int x = p.x;
-    s.DrawGlyph('S', intercepted[i].second, x, 'C', p.y);
+    s.DrawGlyph(GlyphKind::Sign, intercepted[i].second, x, GlyphAnchor::Centre, p.y);
   }
 }
 
@@ -262,28 +261,28 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
   const int32_t colour = s.FontColour();
   int drop = GlyphDrop(s, glyphSize);
-  s.SetFont('A', glyphSize, colour, def_.Letter(wo::planetGlyphStyle));
+  s.SetFont('A', glyphSize, colour, def_.Style(wo::planetGlyphStyle));
   c.w[kItemGlyph] = centred(std::max(s.TextWidth(";"), s.TextWidth("l")), widest("asdfghjkl;ASDFGHJKLQ"));
   c.h[kItemGlyph] = s.TextHeight("a") + 2 * std::abs(drop);
-  auto number = [&](int item, char font, int size, char style, const char* mark) {
+  auto number = [&](int item, char font, int size, TextStyle style, const char* mark) {
     s.SetFont(font, size, colour, style);
     const int digits = s.TextWidth("00"), high = s.TextHeight("0");
     s.SetFont('A', size, colour, style);
     c.w[item] = digits + s.TextWidth(mark);
     c.h[item] = std::max(high, s.TextHeight(mark)) + 2 * std::abs(MarkRaise(s, font, size));
   };
-  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize), def_.Letter(wo::degreeStyle),
+  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize), def_.Style(wo::degreeStyle),
          "}");
-  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize), def_.Letter(wo::minuteStyle),
+  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize), def_.Style(wo::minuteStyle),
          "'");
   const int signSize = ItemSize(ring, wo::signGlyphSize);
   drop = GlyphDrop(s, signSize);
-  s.SetFont('A', signSize, colour, def_.Letter(wo::signGlyphStyle));
+  s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
   c.w[kItemSign] = centred(s.TextWidth("["), widest("qwertyuiop[]"));
   c.h[kItemSign] = s.TextHeight("[") + 2 * std::abs(drop);
   const int retroSize = ItemSize(ring, wo::retrogradeSize);
   drop = GlyphDrop(s, retroSize);
-  s.SetFont('A', retroSize, colour, def_.Letter(wo::retrogradeStyle));
+  s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
   c.w[kItemRetrograde] = s.TextWidth("\\");
   c.h[kItemRetrograde] = s.TextHeight("\\") + 2 * std::abs(drop);
 
@@ -296,7 +295,7 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
 }
 
 void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
-  const double pen = RingPenWidths(def_.Letter(wo::ringLineStyle)) * s.Metrics().baseWidth / 2.0;
+  const double pen = def_.ringLines().widths * s.Metrics().baseWidth / 2.0;
   const int extra = setup_.doubleLines ? setup_.u : 0;
   const int32_t colour = s.FontColour();
   if (ring == 1) {
@@ -305,7 +304,7 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
     if (numbers != 'N' && numbers != 'C') {
       // The house numbers stand between the aspect circle and the house ring.
       s.SetFont(def_.Letter(wo::houseNumberFont), def_.I16(wo::houseNumberSize), colour,
-                def_.Letter(wo::houseNumberStyle));
+                def_.Style(wo::houseNumberStyle));
       const double at = (setup_.houseRingOuter + (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) / 2.0;
       c.inner = std::max(c.inner, at + std::hypot(s.TextWidth("12"), s.TextHeight("12")) / 2.0);
     }
@@ -317,9 +316,9 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
       // The cusp labels of the inner chart stand between the rings.
       const char font = def_.Letter(wo::cuspLabelFont);
       const int size = def_.I16(wo::cuspLabelSize);
-      s.SetFont(font, size, colour, def_.Letter(wo::cuspLabelStyle));
+      s.SetFont(font, size, colour, def_.Style(wo::cuspLabelStyle));
       const double w = s.TextWidth("00"), h = s.TextHeight("0");
-      s.SetFont('A', size, colour, def_.Letter(wo::cuspLabelStyle));
+      s.SetFont('A', size, colour, def_.Style(wo::cuspLabelStyle));
       const double mw = s.TextWidth("}"), sw = s.TextWidth("["), sh = s.TextHeight("[");
       const double reach = std::hypot(std::max(w + mw, sw), std::max(h, sh)) / 2.0;
       c.inner = std::max(c.inner, 1.09 * R_ + reach);
@@ -445,7 +444,7 @@ void WheelDrawing::PlaceGlyphs(DrawingSurface& s, int ring, int pass) {
 void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int h, bool inward,
                                    int pass) {
   const RingChart& chart = rings_.Ring(ring);
-  const int32_t colour = s.Device() == 'S' ? def_.pointScreenColour(p) : def_.pointPrintColour(p);
+  const int32_t colour = s.Device() == OutputDevice::Screen ? def_.pointScreenColour(p) : def_.pointPrintColour(p);
   const bool xInward = inward || !(n > 90 && n < 271);
   const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
   const double speed = chart.speed[p];
@@ -469,32 +468,32 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   const char minuteFont = def_.Letter(wo::minuteFont);
 
   int drop = GlyphDrop(s, glyphSize);
-  s.SetFont('A', glyphSize, colour, def_.Letter(wo::planetGlyphStyle));
+  s.SetFont('A', glyphSize, colour, def_.Style(wo::planetGlyphStyle));
   int x = at[kItemGlyph].x;
   s.SetTag(ItemRole::PlanetGlyph, p, ring);
-  s.DrawGlyph('P', p, x, 'C', at[kItemGlyph].y + drop);
+  s.DrawGlyph(GlyphKind::Point, p, x, GlyphAnchor::Centre, at[kItemGlyph].y + drop);
   s.SetTag(ItemRole::PlanetLabel, p, ring);
 
   int raise = MarkRaise(s, degreeFont, degreeSize);
-  s.SetFont(degreeFont, degreeSize, colour, def_.Letter(wo::degreeStyle));
-  s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, 'C', degreeFont, 'D', raise,
+  s.SetFont(degreeFont, degreeSize, colour, def_.Style(wo::degreeStyle));
+  s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, true, degreeFont, NumberMark::Degree, raise,
                        colour);
 
   drop = GlyphDrop(s, signSize);
-  s.SetFont('A', signSize, colour, def_.Letter(wo::signGlyphStyle));
+  s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
   x = at[kItemSign].x;
-  s.DrawGlyph('S', sp.signIndex, x, 'C', at[kItemSign].y + drop);
+  s.DrawGlyph(GlyphKind::Sign, sp.signIndex, x, GlyphAnchor::Centre, at[kItemSign].y + drop);
 
   raise = MarkRaise(s, minuteFont, minuteSize);
-  s.SetFont(minuteFont, minuteSize, colour, def_.Letter(wo::minuteStyle));
-  s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, 'C', minuteFont, 'M', raise,
+  s.SetFont(minuteFont, minuteSize, colour, def_.Style(wo::minuteStyle));
+  s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont, NumberMark::Minute, raise,
                        colour);
 
   if (speed < 0) {
     drop = GlyphDrop(s, retroSize);
-    s.SetFont('A', retroSize, colour, def_.Letter(wo::retrogradeStyle));
+    s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
     x = at[kItemRetrograde].x;
-    s.DrawGlyph('L', static_cast<unsigned char>(kRetrogradeMark), x, 'c',
+    s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), x, GlyphAnchor::OwnCentre,
                 at[kItemRetrograde].y + drop);
   }
 
@@ -528,7 +527,7 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
 }
 
 int WheelDrawing::GlyphDrop(DrawingSurface& s, int size) {
-  if (s.Device() != 'P') return 0;
+  if (s.Device() != OutputDevice::Printer) return 0;
   s.SetFont('B', size, s.FontColour(), s.FontStyle());
   const int textAscent = s.FontAscent();
   s.SetFont('A', size, s.FontColour(), s.FontStyle());
@@ -536,7 +535,7 @@ int WheelDrawing::GlyphDrop(DrawingSurface& s, int size) {
 }
 
 int WheelDrawing::MarkRaise(DrawingSurface& s, char numberFont, int size) {
-  if (s.Device() != 'P') return 0;
+  if (s.Device() != OutputDevice::Printer) return 0;
   s.SetFont('A', size, s.FontColour(), s.FontStyle());
   const int glyphAscent = s.FontAscent();
   s.SetFont(numberFont, size, s.FontColour(), s.FontStyle());
@@ -553,7 +552,7 @@ void WheelDrawing::DrawHouseNumbers(DrawingSurface& s) {
       mode == 'C' ? 0.18 * R_
                   : (setup_.houseRingOuter + (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) / 2.0;
   s.SetFont(def_.Letter(wo::houseNumberFont), def_.I16(wo::houseNumberSize), def_.I32(wo::ringColour),
-            def_.Letter(wo::houseNumberStyle));
+            def_.Style(wo::houseNumberStyle));
   // Each number in the middle of its house as drawn; numbers of narrow
   // houses move apart.
   std::vector<double> at, half;

@@ -47,21 +47,21 @@ struct WheelPage {
   // Device colour choice of a point: its screen colour on the screen, its
   // print colour on paper.
   int32_t PointColour(int point) const {
-    return s.Device() == 'S' ? def.pointScreenColour(point) : def.pointPrintColour(point);
+    return s.Device() == OutputDevice::Screen ? def.pointScreenColour(point) : def.pointPrintColour(point);
   }
 
   // Fonts of the tables: the table font (offsets 19, 408, 121, 436), the
   // heading font (18, 406, 121, 435) and the glyph font at the table size.
   void UseTableFont() const {
     s.SetFont(def.Letter(wheel_offset::tableFont), def.I16(wheel_offset::tableSize),
-              def.I32(wheel_offset::tableColour), def.Letter(wheel_offset::tableStyle));
+              def.I32(wheel_offset::tableColour), def.Style(wheel_offset::tableStyle));
   }
   void UseHeadingFont() const {
     s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize),
-              def.I32(wheel_offset::tableColour), def.Letter(wheel_offset::tableHeadingStyle));
+              def.I32(wheel_offset::tableColour), def.Style(wheel_offset::tableHeadingStyle));
   }
   void UseTableGlyphs(int32_t colour) const {
-    s.SetFont('A', def.I16(wheel_offset::tableSize), colour, def.Letter(wheel_offset::tableStyle));
+    s.SetFont('A', def.I16(wheel_offset::tableSize), colour, def.Style(wheel_offset::tableStyle));
   }
   // Solid pen at the base width in the frame colour, for table rules.
   void UseRulePen() const {

@@ -53,10 +53,9 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   const int stored = def.wheelSize();
   w.sizeClass = WheelSizeClass(stored);
   w.size = stored == 0 ? kDefaultWheelSize : stored;
-  const char ringStyle = def.Letter(wheel_offset::ringLineStyle);
-  w.doubleLines = ringStyle == 'D' || ringStyle == 'd' || ringStyle == 'v';
+  w.doubleLines = def.ringLines().doubled;
   w.k = m.k;
-  if (m.device == 'P')
+  if (m.device == OutputDevice::Printer)
     w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
   else
     w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);

@@ -9,7 +9,7 @@ namespace vostrane {
 class TFormBDat;
 
 // Shows the birth data form modally (creating it on first use as a child of
-// `parent`, which then owns it). On return RunState is 'S' or 'Q' and the
+// `parent`, which then owns it). On return RunState is CalculateAndShow or MainMenu and the
 // session file holds its terminator.
 void ShowBirthDataForm(QWidget* parent);
 

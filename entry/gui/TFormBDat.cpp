@@ -495,11 +495,11 @@ bool TFormBDat::FormActivate() {
 
   // Back from the viewer ('A' append, 'E' edit) the list goes on; otherwise
   // (or when there is no list to go on with) a new list starts.
-  const bool resume = (RunState == 'A' || RunState == 'E') &&
+  const bool resume = (RunState == RunPhase::AppendEntry || RunState == RunPhase::EditEntries) &&
                       CountSessionEntries(kSessionFileName) > 0;
   if (resume) {
     // The persons already asked about stay asked for this list.
-    const int entryToShow = RunState == 'E' ? RunStateEntry : 0;
+    const int entryToShow = RunState == RunPhase::EditEntries ? RunStateEntry : 0;
     RunStateEntry = 0;  // the viewer opens at entry 1 again afterwards
     ResumeSession(entryToShow);
     return true;
@@ -507,7 +507,7 @@ bool TFormBDat::FormActivate() {
   offers_ = SaveOfferState();
   if (!StartSessionFile(entry_)) {
     ShowMessage(FormText(8937), MsgIcon::Error);
-    RunState = 'Q';
+    RunState = RunPhase::MainMenu;
     return false;
   }
   OpenDstChangeFile();

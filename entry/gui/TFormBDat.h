@@ -46,15 +46,15 @@ class TFormBDat : public QDialog {
   ~TFormBDat() override;
 
   // One data entry phase: activation, the modal form, deactivation. On
-  // return RunState is 'S' or 'Q' and the session file is closed with its
+  // return RunState is CalculateAndShow or MainMenu and the session file is closed with its
   // terminator.
   void RunSession();
 
   // Activation: creates the session file, opens "DST.FIL", starts the first
   // entry. False when the session file cannot be created (RunState is then
-  // 'Q' and the form is not shown). With RunState 'A' or 'E' and a list on
-  // disk, the list goes on instead: 'A' starts a new entry after the last,
-  // 'E' shows entry RunStateEntry.
+  // MainMenu and the form is not shown). With RunState AppendEntry or
+  // EditEntries and a list on disk, the list goes on instead: AppendEntry
+  // starts a new entry after the last, EditEntries shows entry RunStateEntry.
   bool FormActivate();
   // Deactivation: closes "DST.FIL", writes the terminator after the last
   // entry and closes the session file. Runs when the form closes.

@@ -202,9 +202,9 @@ void TFormBDat::EXITPRINT(char mode) {
       LeaveEntry();
     }
     OfferUnsavedPersons();
-    RunState = 'S';
+    RunState = RunPhase::CalculateAndShow;
   } else {
-    RunState = 'Q';
+    RunState = RunPhase::MainMenu;
   }
   activeField_ = nullptr;  // closing the form is not leaving a field
   accept();

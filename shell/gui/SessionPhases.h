@@ -16,14 +16,14 @@ struct ViewerSize {
 class SessionPhases {
  public:
   virtual ~SessionPhases() = default;
-  // Shows the birth data form modally; on return RunState is 'S' or 'Q' and
+  // Shows the birth data form modally; on return RunState is CalculateAndShow or MainMenu and
   // the session file holds its terminator.
   virtual void ShowBirthDataForm(QWidget* parent) = 0;
   // Calculates every entry of the session file in place, showing progress.
   virtual void CalculateSession(QWidget* parent) = 0;
   // Copies the printout options of the control record into the drawing settings.
   virtual void PrepareDrawing() = 0;
-  // Shows the viewer modally; on return RunState is 'N' or 'Q'.
+  // Shows the viewer modally; on return RunState is NewList or MainMenu.
   virtual void ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) = 0;
   // Releases what the viewer held after a viewing.
   virtual void CloseViewer() = 0;

@@ -194,12 +194,12 @@ void TFormZor::NewSessionClick() {
   // backup that "Restore Previous List" brings back.
   const int charts = CountSessionEntries(kSessionFileName);
   if (charts > 0 && !AskYesNo(NewListQuestion(charts))) return;
-  RunState = 'N';
+  RunState = RunPhase::NewList;
   EnterDatAndCalcLoop(sender());
 }
 
 void TFormZor::ContinueSessionClick() {
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   EnterDatAndCalcLoop(sender());
 }
 
@@ -215,7 +215,7 @@ void TFormZor::RestorePreviousListClick() {
     ShowMessage("ERROR! The previous list could not be restored.\r\n" + error, MsgIcon::Error);
     return;
   }
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   EnterDatAndCalcLoop(sender());
 }
 
@@ -231,20 +231,20 @@ bool TFormZor::KeepPreviousList() {
 void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
   for (;;) {
     switch (RunState) {
-      case 'S':
+      case RunPhase::CalculateAndShow:
         ShowSession(sender);
         break;
-      case 'N':
+      case RunPhase::NewList:
         if (!KeepPreviousList()) {
-          RunState = 'Q';
+          RunState = RunPhase::MainMenu;
           break;
         }
         [[fallthrough]];
-      case 'A':
-      case 'E':
+      case RunPhase::AppendEntry:
+      case RunPhase::EditEntries:
         Phases().ShowBirthDataForm(this);
         break;
-      default:
+      case RunPhase::MainMenu:
         return;
     }
   }
@@ -257,7 +257,7 @@ void TFormZor::ShowSession(QObject* sender) {
         "Note: There are no entries in your previous session,\r\nso you will be prompted to "
         "enter birth data.",
         MsgIcon::Information);
-    RunState = 'N';
+    RunState = RunPhase::NewList;
     return;
   }
   // The caption asks for patience while the charts are calculated and is

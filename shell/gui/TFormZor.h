@@ -21,8 +21,9 @@ class TFormZor : public QMainWindow {
   // Calculates the session and shows the viewer (sender goes to the viewer).
   void ShowSession(QObject* sender);
   // The loop between data entry, calculation and viewing, run from the
-  // current RunState: 'N' new list, 'A' a chart appended to the list, 'E'
-  // the list edited, 'S' calculate and show; it returns on 'Q'. Before a
+  // current RunState: NewList new list, AppendEntry a chart appended to the
+  // list, EditEntries the list edited, CalculateAndShow calculate and show;
+  // it returns on MainMenu. Before a
   // new list replaces one with entries, that list is kept as the backup.
   void EnterDatAndCalcLoop(QObject* sender = nullptr);
   // Keeps the list being replaced by a new one as the backup; false (after

@@ -34,7 +34,7 @@ struct WiredForm {
 
   explicit WiredForm(CalendarDateTime now) {
     Control() = ControlRecord();
-    RunState = 'N';
+    RunState = RunPhase::NewList;
     form.SetPlaceLookup(&atlas);
     form.SetClock([now] { return now; });
   }

@@ -43,7 +43,7 @@ class FormFixture : public testing::Test {
     Control().SetLetter(control_offset::defaultZodsel, 'T');
     Control().SetLetter(control_offset::warnDuplicateName, 'Y');
     Control().SetString(control_offset::defaultPrintouts, 40, "YAAANXXX");
-    RunState = 'N';
+    RunState = RunPhase::NewList;
     form_ = std::make_unique<TFormBDat>();
     form_->SetClock([this] { return now_; });
   }

@@ -76,7 +76,7 @@ TEST_F(DerivedEntries, TheChartIsAppendedAfterTheCurrentEntryWhichStays) {
   EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Ann Harmonic Chart, Harmonic 5");
 
   form_->EXITPRINT('V');
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(SessionBytes().size(), 5 * kEntrySize);
   EXPECT_FALSE(Record(4).used());
 }

@@ -25,7 +25,7 @@ class KeepEntries : public FormFixture {
     form_->NewNatalClick();
     NameAndPlace("Bob", "Oslo");
     form_->DoneButton()->click();
-    ASSERT_EQ(RunState, 'S');
+    ASSERT_EQ(RunState, RunPhase::CalculateAndShow);
     ASSERT_FALSE(form_->IsActive());
   }
 };
@@ -47,7 +47,7 @@ TEST_F(KeepEntries, DoneAsksBeforeDroppingAnEntryWithTypedData) {
 
   messages_->Answer(MsgAnswer::Yes);
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(form_->IsActive());
 }
 
@@ -67,7 +67,7 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
 
   messages_->Answer(MsgAnswer::Yes);
   form_->close();
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_FALSE(form_->IsActive());
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());
@@ -75,7 +75,7 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
 
 TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
   MakeListOfTwo();
-  RunState = 'A';
+  RunState = RunPhase::AppendEntry;
   ASSERT_TRUE(form_->FormActivate());
   ShowActive();
   EXPECT_EQ(form_->EntryCount(), 3);
@@ -90,7 +90,7 @@ TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
 
   NameAndPlace("Cy", "Lima");
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_EQ(Record(2).name(), "Bob");
   EXPECT_EQ(Record(3).name(), "Cy");
@@ -99,18 +99,18 @@ TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
 
 TEST_F(KeepEntries, AnAppendedEntryLeftEmptyIsDroppedAndTheListStays) {
   MakeListOfTwo();
-  RunState = 'A';
+  RunState = RunPhase::AppendEntry;
   ASSERT_TRUE(form_->FormActivate());
   ShowActive();
   form_->DoneButton()->click();  // nothing typed into entry 3
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(2).name(), "Bob");
   EXPECT_FALSE(Record(3).used());
 }
 
 TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   MakeListOfTwo();
-  RunState = 'E';
+  RunState = RunPhase::EditEntries;
   RunStateEntry = 2;
   ASSERT_TRUE(form_->FormActivate());
   ShowActive();
@@ -123,14 +123,14 @@ TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   form_->EditPlace()->selectAll();
   Type("Bergen");
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).place(), "Rome");
   EXPECT_EQ(Record(2).place(), "Bergen");
   EXPECT_FALSE(Record(3).used());
 }
 
 TEST_F(KeepEntries, BackToTheFormWithoutAListStartsANewOne) {
-  RunState = 'A';  // no session file on disk
+  RunState = RunPhase::AppendEntry;  // no session file on disk
   Start();
   EXPECT_EQ(form_->EntryCount(), 1);
   EXPECT_EQ(form_->CurrentEntry(), 1);

@@ -155,7 +155,7 @@ TEST_F(Seams, SessionFileThatCannotBeCreatedEndsTheEntry) {
   std::filesystem::create_directory("INPUT.FIL");
   EXPECT_FALSE(form_->FormActivate());
   EXPECT_TRUE(messages_->Saw("Unable to create the chart list file INPUT.FIL."));
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(form_->IsActive());
 }
 
@@ -172,7 +172,7 @@ TEST_F(Seams, ShellShowsTheFormModally) {
   });
   ShowBirthDataForm(nullptr);
   EXPECT_TRUE(driven);
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());
   EXPECT_FALSE(BirthDataForm()->isVisible());

@@ -281,7 +281,7 @@ TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   EXPECT_TRUE(messages_->Saw("Finn has been saved in the name file."));
   EXPECT_TRUE(NameIsOnFile(table_, "Finn"));
   EXPECT_FALSE(NameIsOnFile(table_, "Dora"));
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecCount()));
 }
 

@@ -142,7 +142,7 @@ void ExpectDrawablePrinterPage(const PageDefinition& def) {
   page.printableWidthMm = 203.2;
   page.printableHeightMm = 271.6;
   PageMetrics m;
-  m.device = 'P';
+  m.device = OutputDevice::Printer;
   ComputePrinterPageMetrics(m, page, 'P', 0, 0, def);
   ComputeDerivedMetrics(m, def.lines, false);
   EXPECT_TRUE(std::isfinite(m.k) && m.k > 0);

@@ -6,14 +6,27 @@
 #include <deque>
 #include <string>
 
+#include "common/RunState.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {
 
-// The next scripted run state; 'Q' once the script is used up.
-inline char NextState(std::deque<char>& states) {
-  if (states.empty()) return 'Q';
-  const char c = states.front();
+// A short name of a run state for the phase logs.
+inline std::string PhaseLetter(RunPhase phase) {
+  switch (phase) {
+    case RunPhase::NewList: return "N";
+    case RunPhase::CalculateAndShow: return "S";
+    case RunPhase::MainMenu: return "Q";
+    case RunPhase::AppendEntry: return "A";
+    case RunPhase::EditEntries: return "E";
+  }
+  return "?";
+}
+
+// The next scripted run state; MainMenu once the script is used up.
+inline RunPhase NextState(std::deque<RunPhase>& states) {
+  if (states.empty()) return RunPhase::MainMenu;
+  const RunPhase c = states.front();
   states.pop_front();
   return c;
 }

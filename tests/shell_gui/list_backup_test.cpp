@@ -27,13 +27,13 @@ namespace {
 class LoggingPhases : public SessionPhases {
  public:
   std::vector<std::string> log;
-  std::deque<char> formStates;
-  std::deque<char> viewerStates;
+  std::deque<RunPhase> formStates;
+  std::deque<RunPhase> viewerStates;
   TempFolder* folder = nullptr;
 
   void ShowBirthDataForm(QWidget*) override {
-    log.push_back(std::string("form ") + RunState);
-    if (RunState == 'N') folder->Write("INPUT.FIL", SessionBytes({NatalEntry("Fresh")}));
+    log.push_back("form " + PhaseLetter(RunState));
+    if (RunState == RunPhase::NewList) folder->Write("INPUT.FIL", SessionBytes({NatalEntry("Fresh")}));
     RunState = Next(formStates);
   }
   void CalculateSession(QWidget*) override { log.push_back("calc"); }
@@ -45,7 +45,7 @@ class LoggingPhases : public SessionPhases {
   void CloseViewer() override {}
 
  private:
-  static char Next(std::deque<char>& states) { return test::NextState(states); }
+  static RunPhase Next(std::deque<RunPhase>& states) { return test::NextState(states); }
 };
 
 class ListBackup : public testing::Test {
@@ -82,8 +82,8 @@ TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
   const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
   folder_.Write("INPUT.FIL", list);
   messages_->Answer(MsgAnswer::Yes);
-  phases_.formStates = {'S'};
-  phases_.viewerStates = {'Q'};
+  phases_.formStates = {RunPhase::CalculateAndShow};
+  phases_.viewerStates = {RunPhase::MainMenu};
   form.NewSessionClick();
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form N", "calc", "viewer"}));
   EXPECT_EQ(folder_.Read("INPUT.BAK"), list);
@@ -107,8 +107,8 @@ TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
   folder_.Write("INPUT.FIL", list);
   // Continue shows the list; the viewer's "Clear All" (already confirmed
   // there) comes back with 'N'; the new list is done and left.
-  phases_.viewerStates = {'N', 'Q'};
-  phases_.formStates = {'S'};
+  phases_.viewerStates = {RunPhase::NewList, RunPhase::MainMenu};
+  phases_.formStates = {RunPhase::CalculateAndShow};
   form.ContinueSessionClick();
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"calc", "viewer", "form N", "calc", "viewer"}));
   EXPECT_EQ(folder_.Read("INPUT.BAK"), list);
@@ -117,8 +117,8 @@ TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
 TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
   TFormZor form;
   folder_.Write("INPUT.FIL", SessionBytes({NatalEntry("Ann")}));
-  phases_.viewerStates = {'E', 'A', 'Q'};
-  phases_.formStates = {'S', 'S'};
+  phases_.viewerStates = {RunPhase::EditEntries, RunPhase::AppendEntry, RunPhase::MainMenu};
+  phases_.formStates = {RunPhase::CalculateAndShow, RunPhase::CalculateAndShow};
   form.ContinueSessionClick();
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"calc", "viewer", "form E", "calc", "viewer",
                                                    "form A", "calc", "viewer"}));

@@ -22,8 +22,8 @@ namespace {
 class ScriptedPhases : public SessionPhases {
  public:
   std::vector<std::string> log;
-  std::deque<char> formStates;
-  std::deque<char> viewerStates;
+  std::deque<RunPhase> formStates;
+  std::deque<RunPhase> viewerStates;
 
   std::vector<QString> captions;  // of the main window while calculating and viewing
 
@@ -41,7 +41,7 @@ class ScriptedPhases : public SessionPhases {
   void CloseViewer() override { log.push_back("close"); }
 
  private:
-  static char Next(std::deque<char>& states) { return test::NextState(states); }
+  static RunPhase Next(std::deque<RunPhase>& states) { return test::NextState(states); }
 };
 
 class MainWindowTest : public testing::Test {
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
   EXPECT_TRUE(messages_->Saw("Note: There are no entries in your previous session,\r\nso you will "
                              "be prompted to enter birth data."));
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
 }
 
 TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
@@ -111,14 +111,14 @@ TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
   WriteSession(3 * kEntrySize);
   // Done with entries, then "Clear All Entries and Start New List", then
   // Done again, then the viewer's exit to the opening screen.
-  phases_.formStates = {'S', 'S'};
-  phases_.viewerStates = {'N', 'Q'};
+  phases_.formStates = {RunPhase::CalculateAndShow, RunPhase::CalculateAndShow};
+  phases_.viewerStates = {RunPhase::NewList, RunPhase::MainMenu};
   form.NewSessionClick();
   std::vector<std::string> kinds;
   for (const auto& s : phases_.log) kinds.push_back(s.substr(0, s.find(' ')));
   EXPECT_EQ(kinds, (std::vector<std::string>{"form", "calc", "prepare", "viewer", "close", "form",
                                              "calc", "prepare", "viewer", "close"}));
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
 }
 
 TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {

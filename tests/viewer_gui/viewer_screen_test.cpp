@@ -38,7 +38,7 @@ class ViewerScreen : public testing::Test {
     fs::copy(InstallFile("PICTURES"), fs::path(folder.Path()) / "PICTURES", fs::copy_options::recursive);
     ASSERT_TRUE(OpenMessageTextFile());
     OpenControlFile();
-    RunState = 'S';
+    RunState = RunPhase::CalculateAndShow;
     test::WriteViewerSession(2);
     viewer = std::make_unique<TBtnRightDlgWheel>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));

@@ -102,7 +102,7 @@ class ViewerTest : public testing::Test {
       suggestions.push_back(suggested);
       return saveAs;
     });
-    RunState = 'S';
+    RunState = RunPhase::CalculateAndShow;
   }
   void TearDown() override {
     viewer.reset();
@@ -129,7 +129,7 @@ TEST_F(ViewerTest, OpensOnTheFirstEntryWithItsWheelPage) {
   Open(5);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
   EXPECT_EQ(viewer->EntryCount(), 5);
-  EXPECT_EQ(OutputDevice, 'S');
+  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   EXPECT_FALSE(viewer->Flags().exitFlag);
   EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 1 - Natal Chart");
@@ -195,36 +195,36 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   EXPECT_TRUE(viewer->IsActive());
   messages->Answer(MsgAnswer::Yes);
   Trigger(viewer->ClearAllAction());
-  EXPECT_EQ(RunState, 'N');
+  EXPECT_EQ(RunState, RunPhase::NewList);
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
 
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   viewer->FormActivate(nullptr);
   Trigger(viewer->ExitYesAction());
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(SessionIsOpen());
 
   // Back to the form: editing at the entry shown, or appending a chart.
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   viewer->FormActivate(nullptr);
   viewer->EntryAction(0)->trigger();  // entry 2
   Trigger(viewer->EditEntriesAction());
-  EXPECT_EQ(RunState, 'E');
+  EXPECT_EQ(RunState, RunPhase::EditEntries);
   EXPECT_EQ(RunStateEntry, 2);
   EXPECT_FALSE(SessionIsOpen());
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   viewer->FormActivate(nullptr);
   Trigger(viewer->AppendAction());
-  EXPECT_EQ(RunState, 'A');
+  EXPECT_EQ(RunState, RunPhase::AppendEntry);
   EXPECT_FALSE(SessionIsOpen());
 
   // The title bar's close button.
-  RunState = 'S';
+  RunState = RunPhase::CalculateAndShow;
   viewer->FormActivate(nullptr);
   viewer->show();
   viewer->close();
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
 }
@@ -246,14 +246,14 @@ TEST_F(ViewerTest, TheExitMenuClosesWithItsChoiceOrNotAtAll) {
   QApplication::sendEvent(viewer.get(), &escape);
   EXPECT_TRUE(viewer->IsActive());  // cancelled: the viewer stays
   EXPECT_FALSE(viewer->Flags().exitFlag);
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
 
   answer(1);
   messages->Answer(MsgAnswer::Yes);  // "Start a new list?"
   QKeyEvent e(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, "e");
   QApplication::sendEvent(viewer.get(), &e);
   EXPECT_FALSE(viewer->IsActive());
-  EXPECT_EQ(RunState, 'N');
+  EXPECT_EQ(RunState, RunPhase::NewList);
 }
 
 TEST_F(ViewerTest, PrintingEntryThreeThroughThePrintDialogLeavesTheScreenAsItWas) {
@@ -278,10 +278,10 @@ TEST_F(ViewerTest, PrintingEntryThreeThroughThePrintDialogLeavesTheScreenAsItWas
   EXPECT_TRUE(messages->Shown().empty());
 
   EXPECT_EQ(viewer->CurrentEntry(), 3);
-  EXPECT_EQ(OutputDevice, 'S');
+  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   const PageMetrics m = viewer->ScreenPageMetrics();
-  EXPECT_EQ(m.device, 'S');
+  EXPECT_EQ(m.device, OutputDevice::Screen);
   EXPECT_EQ(m.pageWidth, 614);
   EXPECT_EQ(m.pageHeight, 830);
   EXPECT_EQ(m.lineHeight, 830 / 75);
@@ -379,7 +379,7 @@ TEST_F(ViewerTest, SaveAsPdfToAFullDiskReportsItAndKeepsTheEarlierFile) {
   std::fclose(f);
   EXPECT_EQ(std::string(buf, n), earlier);
   EXPECT_FALSE(fs::exists(pdf + ".tmp"));
-  EXPECT_EQ(OutputDevice, 'S');
+  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
   viewer.reset();
@@ -426,7 +426,7 @@ TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   EXPECT_EQ(viewer->LastPrintoutFile(), "");
   EXPECT_TRUE(messages->Shown().empty());
   Trigger(viewer->ClearAllAction());
-  EXPECT_EQ(RunState, 'N');
+  EXPECT_EQ(RunState, RunPhase::NewList);
 }
 
 TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
@@ -446,12 +446,12 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
     shown->close();
   });
   ShowViewerWindow(nullptr, nullptr, 560, 505);
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   ASSERT_NE(ViewerWindow(), nullptr);
   EXPECT_GT(menuHeight, 0);
   EXPECT_FALSE(SessionIsOpen());
   CloseViewerWindow();  // after the viewing: nothing left to release
-  EXPECT_EQ(RunState, 'Q');
+  EXPECT_EQ(RunState, RunPhase::MainMenu);
   delete ViewerWindow();
 }
 
@@ -513,7 +513,7 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
   Trigger(viewer->AddDerivedAction());
   EXPECT_EQ(offeredBase, 2);
   EXPECT_EQ(listed, 3u);
-  EXPECT_EQ(RunState, 'S');
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
   EXPECT_EQ(RunStateEntry, 4);
   EXPECT_TRUE(viewer->Flags().exitFlag);
   EXPECT_FALSE(viewer->IsActive());

@@ -54,9 +54,9 @@ AspectTables OneAspect(const AspectEntry& e) {
 // Texts drawn inside cell (k, j) of the layout.
 std::vector<DrawOp> CellTexts(const RecordingSurface& s, const GridLayout& g, int k, int j) {
   std::vector<DrawOp> in;
-  const int left = g.l + g.VisualColumn(k) * g.cw, top = g.t + g.VisualRow(j) * g.ch;
+  const int left = g.l + g.VisualColumn(k) * g.cellWidth, top = g.t + g.VisualRow(j) * g.cellHeight;
   for (const DrawOp& op : s.Texts())
-    if (op.x1 >= left - g.cw / 5 && op.x1 < left + g.cw && op.y1 >= top - g.ch / 5 && op.y1 < top + g.ch)
+    if (op.x1 >= left - g.cellWidth / 5 && op.x1 < left + g.cellWidth && op.y1 >= top - g.cellHeight / 5 && op.y1 < top + g.cellHeight)
       in.push_back(op);
   return in;
 }
@@ -93,8 +93,8 @@ TEST(AspectGrid, LetterAHasTwelveRowsOnASingleWheelAndThirteenOnABiWheel) {
   // The top line covers the one cell of the first row.
   const auto lines = single.surface.Lines();
   const DrawOp& top = lines.front();
-  EXPECT_EQ(top.x1, g.l + g.cw);
-  EXPECT_EQ(top.x2, g.l + 2 * g.cw);
+  EXPECT_EQ(top.x1, g.l + g.cellWidth);
+  EXPECT_EQ(top.x2, g.l + 2 * g.cellWidth);
 
   PageFixture bi(style, 'B');
   cells.clear();
@@ -128,11 +128,11 @@ TEST(AspectGrid, MarginsAndCellsFollowTheItemCount) {
   PageFixture page(style);
   const GridLayout g = ComputeGridLayout(page.Page(), 1);
   const PageMetrics& m = page.surface.Metrics();
-  EXPECT_EQ(g.t, g.T0 + RoundEven(m.height * 0.01));
-  EXPECT_EQ(g.l, g.L0 - RoundEven(m.width * 0.035));
-  EXPECT_EQ(g.cw, (g.R0 - RoundEven(m.width * 0.013) - g.l) / 13);
-  EXPECT_EQ(g.ch, (g.B0 + RoundEven(m.height * 0.0098) - g.t) / 13);
-  EXPECT_EQ(g.r, g.l + 13 * g.cw);
+  EXPECT_EQ(g.t, g.areaTop + RoundEven(m.height * 0.01));
+  EXPECT_EQ(g.l, g.areaLeft - RoundEven(m.width * 0.035));
+  EXPECT_EQ(g.cellWidth, (g.areaRight - RoundEven(m.width * 0.013) - g.l) / 13);
+  EXPECT_EQ(g.cellHeight, (g.areaBottom + RoundEven(m.height * 0.0098) - g.t) / 13);
+  EXPECT_EQ(g.r, g.l + 13 * g.cellWidth);
 
   // No item: no grid.
   SetGrid(page.def, 'N', 'N', 'N', 'A');
@@ -152,7 +152,7 @@ TEST(AspectGrid, AnOrbOfTenDegreesMovesTheOrbRightAndItsMarkOver) {
   page.rings.Ring(1).lon[3] = 205.0;     // Venus: 5 deg
   std::vector<GridCell> cells;
   const GridLayout g = DrawAspectGrid(page.Page(), 1, &cells);
-  const int cw = g.cw;
+  const int cw = g.cellWidth;
   auto check = [&](int k, int j, const std::string& degrees, int orbX, int markX) {
     const int xc = g.l + cw / 10 + k * cw;
     const auto texts = CellTexts(page.surface, g, k, j);
@@ -224,12 +224,12 @@ TEST(AspectGrid, RightToLeftTurnsTheTriangleAndPutsTheRowGlyphsRight) {
   // The Moon's row glyph stands right of the cells, on the bottom row.
   bool moonRight = false;
   for (const DrawOp& op : page.surface.TextsEqual("s"))
-    moonRight = moonRight || (op.x1 >= g.r && op.y1 > g.t + 10 * g.ch);
+    moonRight = moonRight || (op.x1 >= g.r && op.y1 > g.t + 10 * g.cellHeight);
   EXPECT_TRUE(moonRight);
   // Still 26 lines, the top one spanning all columns now.
   const auto lines = page.surface.Lines();
   EXPECT_EQ(lines.size(), 26u);
-  EXPECT_EQ(lines.front().x1, g.l + g.cw);
+  EXPECT_EQ(lines.front().x1, g.l + g.cellWidth);
   EXPECT_EQ(lines.front().x2, g.r);
 
   // A bi-wheel ignores right-to-left.
@@ -244,11 +244,11 @@ TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
   style.SetI16(wo::gridBottom, 9600);
   PageFixture bi(style, 'B');
   const GridLayout g = DrawAspectGrid(bi.Page(), 1);
-  const int lastRowBottom = g.t + static_cast<int>(g.down.size()) * g.ch;
-  // The glyphs of F are centred in the band from the last row to B0 (less
+  const int lastRowBottom = g.t + static_cast<int>(g.down.size()) * g.cellHeight;
+  // The glyphs of F are centred in the band from the last row to the area's bottom (less
   // the frame inset), however low it is, raised by half the font's ascent;
   // the frame is the grid's area.
-  const int mid = (lastRowBottom + g.B0 - g.fk) / 2;
+  const int mid = (lastRowBottom + g.areaBottom - g.frameInsetDown) / 2;
   bool sunAtBand = false;
   for (const DrawOp& op : bi.surface.TextsEqual("a"))
     sunAtBand = sunAtBand || std::abs(op.y1 + op.fontPoints / 2 - mid) <= op.fontPoints;
@@ -258,8 +258,8 @@ TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
     if (line.y1 == line.y2) frameBottom = std::max(frameBottom, line.y1);
     if (line.x1 == line.x2) frameLeft = std::min(frameLeft, line.x1);
   }
-  EXPECT_EQ(frameBottom, g.B0);
-  EXPECT_EQ(frameLeft, std::min(g.L0, g.l + g.cw));
+  EXPECT_EQ(frameBottom, g.areaBottom);
+  EXPECT_EQ(frameLeft, std::min(g.areaLeft, g.l + g.cellWidth));
 }
 
 TEST(AspectGrid, FrameAndRepeatedGlyphs) {

@@ -78,7 +78,7 @@ TEST(DrawingSurfaceLines, RingPenWidthsFollowTheLineStyle) {
   const std::pair<char, int> cases[] = {{'D', 2}, {'N', 2}, {'T', 4}, {'d', 4}, {'v', 8}, {'X', 8}};
   for (const auto& [style, width] : cases) {
     SurfaceStyle st;
-    st.ringLineStyle = style;
+    st.ringLines = RingLinesFromLetter(style);
     s.SetStyle(st);
     s.SetRingPen();
     EXPECT_EQ(s.PenWidth(), width) << style;
@@ -112,10 +112,10 @@ TEST(DrawingSurfaceShapes, FrameDoubledOnlyForDoubleStylesWhenAsked) {
   RecordingSurface s;
   SurfaceStyle st;
   st.frameColour = 1;
-  st.ringLineStyle = 'D';
+  st.ringLines = RingLinesFromLetter('D');
   st.doubleInset = 5;
   s.SetStyle(st);
-  s.Frame(10, 20, 110, 220, 'Y');
+  s.Frame(10, 20, 110, 220, true);
   auto lines = s.Lines();
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0].colour.Hex(), 0x000080u);
@@ -124,12 +124,12 @@ TEST(DrawingSurfaceShapes, FrameDoubledOnlyForDoubleStylesWhenAsked) {
   EXPECT_EQ(lines[5].x1, 105);
   EXPECT_EQ(lines[5].y2, 215);
   s.Clear();
-  s.Frame(10, 20, 110, 220, 'N');
+  s.Frame(10, 20, 110, 220, false);
   EXPECT_EQ(s.Lines().size(), 4u);
-  st.ringLineStyle = 'T';
+  st.ringLines = RingLinesFromLetter('T');
   s.SetStyle(st);
   s.Clear();
-  s.Frame(10, 20, 110, 220, 'Y');
+  s.Frame(10, 20, 110, 220, true);
   EXPECT_EQ(s.Lines().size(), 4u);
 }
 
@@ -141,7 +141,7 @@ TEST(DrawingSurfaceColours, MonochromeDrawsBlackButClearsWhite) {
   s.BeginPrintout('2', 'P');
   s.SetPenColour(7);
   s.Line(0, 0, 5, 5);
-  s.SetFont('B', 10, 300, 'N');
+  s.SetFont('B', 10, 300, TextStyle::Normal);
   s.TextAt(1, 1, "x");
   s.FillPolygon({{0, 0}, {5, 0}, {5, 5}}, 14);
   const auto polygons = s.OpsOf(Kind::Polygon);
@@ -154,7 +154,7 @@ TEST(DrawingSurfaceColours, MonochromeDrawsBlackButClearsWhite) {
 
 TEST(DrawingSurfaceText, AlignmentAndLines) {
   RecordingSurface s;
-  s.SetFont('B', 10, 0, 'N');  // 8 points on the screen: 5 pixels a character
+  s.SetFont('B', 10, 0, TextStyle::Normal);  // 8 points on the screen: 5 pixels a character
   EXPECT_EQ(s.TextWidth("abcd"), 20);
   EXPECT_EQ(s.TextHeight("abcd"), 8);
   EXPECT_EQ(s.FontAscent(), 6);
@@ -162,9 +162,9 @@ TEST(DrawingSurfaceText, AlignmentAndLines) {
   s.TextCentred("abcd", 0, 10, 5);
   s.TextRight("abc", 100, 7);
   s.TextRight("abcdef", 10, 7);
-  s.TextAligned("ab", 10, 100, 'L', 9);
-  s.TextAligned("ab", 10, 100, 'R', 9);
-  s.TextAligned("ab", 10, 100, 'M', 9);
+  s.TextAligned("ab", 10, 100, Alignment::Left, 9);
+  s.TextAligned("ab", 10, 100, Alignment::Right, 9);
+  s.TextAligned("ab", 10, 100, Alignment::Centre, 9);
   const auto t = s.Texts();
   ASSERT_EQ(t.size(), 7u);
   EXPECT_EQ(t[0].x1, 140);
@@ -185,21 +185,21 @@ TEST(DrawingSurfaceText, AlignmentAndLines) {
 }
 
 TEST(DrawingSurfaceText, PrinterBaselineTextAndFontSizes) {
-  RecordingSurface s('P');
+  RecordingSurface s(OutputDevice::Printer);
   PageMetrics m = s.Metrics();
   m.pageHeight = 1100;
   s.SetMetrics(m);
-  s.SetFont('C', 12, 0, 'B');
-  s.TextAt(10, 20, "ab", 'Y');
-  s.SetFont('C', 12, 0, 'Q');  // an unknown style letter keeps bold
+  s.SetFont('C', 12, 0, TextStyle::Bold);
+  s.TextAt(10, 20, "ab", true);
+  s.SetFont('C', 12, 0, TextStyle::Keep);  // keeps bold
   s.TextAt(10, 20, "ab");
   const auto t = s.Texts();
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0].fontPoints, 11);
-  EXPECT_EQ(t[0].fontStyle, 'B');
+  EXPECT_EQ(t[0].fontStyle, TextStyle::Bold);
   EXPECT_EQ(t[0].y1, 20 + 10);  // round(0.9 x 11)
   EXPECT_EQ(t[1].y1, 20);
-  EXPECT_EQ(t[1].fontStyle, 'B');
+  EXPECT_EQ(t[1].fontStyle, TextStyle::Bold);
   EXPECT_EQ(s.PenPos(), (Point{10 + 14, 20}));  // two characters of round(6.6)
 }
 
@@ -208,9 +208,9 @@ TEST(DrawingSurfaceText, FontNamesByLetter) {
   std::array<std::string, 16> names;
   for (int i = 0; i < 16; ++i) names[i] = "Font" + std::string(1, char('A' + i));
   s.SetFontNames(names);
-  s.SetFont('P', 10, 0, 'N');
+  s.SetFont('P', 10, 0, TextStyle::Normal);
   s.TextAt(1, 1, "x");
-  s.SetFont('z', 10, 0, 'N');  // not a font letter: the text font 'B'
+  s.SetFont('z', 10, 0, TextStyle::Normal);  // not a font letter: the text font 'B'
   s.TextAt(1, 1, "x");
   EXPECT_EQ(s.Texts()[0].fontFamily, "FontP");
   EXPECT_EQ(s.Texts()[1].fontFamily, "FontB");

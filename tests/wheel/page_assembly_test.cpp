@@ -70,7 +70,7 @@ TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheChart) {
   EXPECT_EQ(s.Ops().back().x1, 1);
 
   // On paper the caption tells how to interrupt; a bi-wheel names its inner chart.
-  RecordingSurface paper('P');
+  RecordingSurface paper(OutputDevice::Printer);
   paper.SetHost(&host);
   const ChartEntry second = MakeChart("Second");
   in.category = 'B';
@@ -297,7 +297,7 @@ TEST_F(PageAssemblyTest, RandomEntriesAndStylesStillGiveAFinishedPage) {
       for (size_t b = 0; b < kEntrySize; ++b) e.Data()[b] = next();
       e.setUsed(true);
     }
-    RecordingSurface s(round % 3 == 0 ? 'P' : 'S');
+    RecordingSurface s(round % 3 == 0 ? OutputDevice::Printer : OutputDevice::Screen);
     WheelPageInput in;
     in.category = "RBT"[round % 3];
     in.inner = &charts[0];

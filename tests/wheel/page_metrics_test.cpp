@@ -23,7 +23,7 @@ PrinterPage LetterAt600() { return {5100, 6600, 215.9, 279.4}; }
 TEST(PrinterPageMetrics, PortraitLetterWithMarginsAndDerivedMetrics) {
   PageMetrics m;
   ComputePrinterPageMetrics(m, LetterAt600(), 'P', 0, 0, Margins(25, 25, 63, 30, 30));
-  EXPECT_EQ(m.device, 'P');
+  EXPECT_EQ(m.device, OutputDevice::Printer);
   EXPECT_EQ(m.pageWidth, 5100);
   EXPECT_EQ(m.pageHeight, 6600);
   EXPECT_DOUBLE_EQ(m.k, 1.0);
@@ -105,7 +105,7 @@ TEST(PrinterPageMetrics, PaperSizeScalesTheLayoutPage) {
 TEST(ScreenPageMetrics, FixedAndPrinterProportions) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, 1.0, false, 5100, 6600, 1.0);
-  EXPECT_EQ(m.device, 'S');
+  EXPECT_EQ(m.device, OutputDevice::Screen);
   EXPECT_EQ(m.pageWidth, 614);
   EXPECT_EQ(m.pageHeight, 830);
   EXPECT_EQ(m.x0, 1);
@@ -141,14 +141,14 @@ TEST(ScreenPageMetrics, VerticalScaleFollowsThePhysicalScreen) {
 
 TEST(FontSizeMapping, PrinterByPageHeightScreenByZoom) {
   PageMetrics m;
-  m.device = 'P';
+  m.device = OutputDevice::Printer;
   m.pageHeight = 1100;
   EXPECT_EQ(MappedFontSize(m, 12), 11);
   m.pageHeight = 900;
   EXPECT_EQ(MappedFontSize(m, 12), 10);
   m.pageHeight = 1201;
   EXPECT_EQ(MappedFontSize(m, 12), 12);
-  m.device = 'S';
+  m.device = OutputDevice::Screen;
   m.zoom = 1.0;
   EXPECT_EQ(MappedFontSize(m, 12), 10);  // round(9.6)
   m.zoom = 1.25;

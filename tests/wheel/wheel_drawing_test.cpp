@@ -125,7 +125,7 @@ TEST(WheelDrawing, GlyphColumnAtItsSlotWithLabels) {
 }
 
 TEST(WheelDrawing, PointColoursFollowTheDevice) {
-  for (char device : {'S', 'P'}) {
+  for (OutputDevice device : {OutputDevice::Screen, OutputDevice::Printer}) {
     WheelDefinition def = test::PlainStyle();
     def.setPointColours(0, 4, 2);  // Sun: red on the screen, green on paper
     RingArrays rings;
@@ -136,10 +136,10 @@ TEST(WheelDrawing, PointColoursFollowTheDevice) {
     wheel.Draw(surface, nullptr);
     int sunGlyphs = 0;
     for (const DrawOp& op : surface.TextsEqual("a")) {
-      EXPECT_EQ(op.colour, PaletteColour(device == 'S' ? 4 : 2)) << device;
+      EXPECT_EQ(op.colour, PaletteColour(device == OutputDevice::Screen ? 4 : 2)) << static_cast<int>(device);
       ++sunGlyphs;
     }
-    EXPECT_EQ(sunGlyphs, 2) << device;
+    EXPECT_EQ(sunGlyphs, 2) << static_cast<int>(device);
   }
 }
 
@@ -466,7 +466,7 @@ struct AspectPage : Page {
   }
   std::vector<AspectLine> Lines() {
     Draw(&aspects);
-    return CollectAspectLines(def, rings, setup, aspects, Draw(&aspects).Slots(), 'S');
+    return CollectAspectLines(def, rings, setup, aspects, Draw(&aspects).Slots(), OutputDevice::Screen);
   }
 };
 

@@ -39,10 +39,10 @@ TEST_F(BitmapSurfaceTest, GlyphFontIsLoadedAndDrawsItsOwnSymbols) {
   BitmapSurface glyph, letter;
   for (BitmapSurface* s : {&glyph, &letter}) {
     s->BeginPrintout('2', 'P');
-    s->SetFont('B', 40, 0, 'N');
+    s->SetFont('B', 40, 0, TextStyle::Normal);
   }
   int x = 300;
-  glyph.DrawGlyph('P', 0, x, 'c', 400);
+  glyph.DrawGlyph(GlyphKind::Point, 0, x, GlyphAnchor::OwnCentre, 400);
   letter.TextCentred("a", 300, 300, 400 - letter.TextHeight("a") / 2);
   glyph.EndPage(true);
   letter.EndPage(true);
@@ -62,13 +62,13 @@ TEST_F(BitmapSurfaceTest, PageSizeWhiteStartAndZoomedFonts) {
   s.EndPage(true);
   EXPECT_EQ(Inked(s.Image(), 0, 0, 615, 831), 0);
 
-  s.SetFont('B', 10, 0, 'N');
+  s.SetFont('B', 10, 0, TextStyle::Normal);
   const int normal = s.TextWidth("00000");
   PageMetrics m;
   ComputeScreenPageMetrics(m, 2.0, false, 0, 0, 1.0);
   s.SetPage(m);
   EXPECT_EQ(s.Image().width(), 1230);
-  s.SetFont('B', 10, 0, 'N');
+  s.SetFont('B', 10, 0, TextStyle::Normal);
   EXPECT_NEAR(s.TextWidth("00000"), 2 * normal, 3);
 }
 

@@ -94,7 +94,7 @@ class PageLayoutTest : public testing::Test {
       if (!def.Flag(g == 1 ? wo::grid1Shown : wo::grid2Shown)) continue;
       const GridLayout grid = DrawAspectGrid(page, g);
       if (grid.drawn)
-        all.push_back({"grid " + std::to_string(g), {true, std::min(grid.l, grid.L0), grid.T0, grid.R0, std::max(grid.b, grid.B0)}});
+        all.push_back({"grid " + std::to_string(g), {true, std::min(grid.l, grid.areaLeft), grid.areaTop, grid.areaRight, std::max(grid.b, grid.areaBottom)}});
     }
     if (def.wheelSize() > 0) {
       // The outermost ring with its labels.

@@ -54,7 +54,7 @@ TEST_F(PrinterSurfaceTest, LetterPageAt600DpiWithItsMetrics) {
   s.SetHost(&host);
   ASSERT_TRUE(s.BeginPrintout('2', 'P'));
   const PageMetrics& m = s.Metrics();
-  EXPECT_EQ(m.device, 'P');
+  EXPECT_EQ(m.device, OutputDevice::Printer);
   EXPECT_EQ(m.pageWidth, 5100);
   EXPECT_EQ(m.pageHeight, 6600);
   EXPECT_DOUBLE_EQ(m.k, 1.0);
@@ -63,16 +63,16 @@ TEST_F(PrinterSurfaceTest, LetterPageAt600DpiWithItsMetrics) {
   EXPECT_EQ(m.lineHeight, 83);
   EXPECT_EQ(m.baseWidth, 2);
   // Fonts are measured at the printer's resolution.
-  s.SetFont('B', 10, 0, 'N');
+  s.SetFont('B', 10, 0, TextStyle::Normal);
   const int digit = s.TextWidth("0");
   EXPECT_GT(digit, 40);
   EXPECT_LT(digit, 70);
   s.SetRingPen();
   s.Circle(2550, 3000, 1500);
   int x = 2550;
-  s.SetFont('A', 24, 4, 'N');
-  s.DrawGlyph('P', 0, x, 'C', 3000);
-  s.DrawLongitude(500, 500, 'B', 'W', 'N', 'Y', 123.456);
+  s.SetFont('A', 24, 4, TextStyle::Normal);
+  s.DrawGlyph(GlyphKind::Point, 0, x, GlyphAnchor::Centre, 3000);
+  s.DrawLongitude(500, 500, LongitudeFormat{.font = 'B', .seconds = true}, 123.456);
   EXPECT_TRUE(Pdf().empty());  // nothing replaces the file before the end
   s.EndPage(true);
 

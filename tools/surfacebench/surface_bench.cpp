@@ -38,7 +38,7 @@ struct WheelPlace {
 // Header.
 void DrawHeader(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
-  s.SetFont('I', 10, 1, 'N');
+  s.SetFont('I', 10, 1, TextStyle::Normal);
   s.SetTextRow(m.y0);
   for (int line = 0; line < 4; ++line) {
     s.TextAt(m.x0, s.TextRow(), "Header item of the chart, line " + std::to_string(line + 1));
@@ -67,7 +67,7 @@ void DrawRingsAndScale(DrawingSurface& s, const WheelPlace& w) {
 // Cusp lines and labels.
 void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
   const int cx = w.cx, cy = w.cy, r = w.r;
-  s.SetFont('H', 9, 5, 'B');
+  s.SetFont('H', 9, 5, TextStyle::Bold);
   for (int j = 0; j < 12; ++j) {
     const double a = (j * 30 + 7) * kRad;
     s.SetPenStyle(j == 4 ? kPenDashed : kPenSolid);
@@ -76,10 +76,10 @@ void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
            cy + static_cast<int>(r * std::sin(a)));
     const int lx = cx - static_cast<int>(kCuspLabels * r * std::cos(a));
     const int ly = cy + static_cast<int>(kCuspLabels * r * std::sin(a));
-    s.DrawNumberWithMark(j + 3, lx - 20, ly, 'C', 'H', 'D', 0, 5);
+    s.DrawNumberWithMark(j + 3, lx - 20, ly, true, 'H', NumberMark::Degree, 0, 5);
     int gx = lx;
-    s.DrawGlyph('S', j, gx, 'C', ly);
-    s.DrawNumberWithMark(j * 4, lx + 20, ly, 'C', 'H', 'M', 0, 5);
+    s.DrawGlyph(GlyphKind::Sign, j, gx, GlyphAnchor::Centre, ly);
+    s.DrawNumberWithMark(j * 4, lx + 20, ly, true, 'H', NumberMark::Minute, 0, 5);
   }
   s.SetPenStyle(kPenSolid);
 }
@@ -90,15 +90,15 @@ void DrawGlyphColumns(DrawingSurface& s, const WheelPlace& w) {
   for (int p = 0; p < 20; ++p) {
     const double a = (p * 17 + 3) * kRad;
     const double radii[5] = {0.95, 0.85, 0.76, 0.67, 0.58};
-    s.SetFont('A', 14, p % 15, 'N');
+    s.SetFont('A', 14, p % 15, TextStyle::Normal);
     for (int item = 0; item < 5; ++item) {
       int x = cx - static_cast<int>(radii[item] * r * std::cos(a));
       const int y = cy + static_cast<int>(radii[item] * r * std::sin(a));
-      if (item == 0) s.DrawGlyph('P', p, x, 'C', y);
-      if (item == 1) s.DrawNumberWithMark(p + 1, x, y, 'C', 'H', 'D', 0, p % 15);
-      if (item == 2) s.DrawGlyph('S', p % 12, x, 'C', y);
-      if (item == 3) s.DrawNumberWithMark(p * 3, x, y, 'C', 'H', 'M', 0, p % 15);
-      if (item == 4 && p % 4 == 0) s.DrawGlyph('L', '\\', x, 'C', y);
+      if (item == 0) s.DrawGlyph(GlyphKind::Point, p, x, GlyphAnchor::Centre, y);
+      if (item == 1) s.DrawNumberWithMark(p + 1, x, y, true, 'H', NumberMark::Degree, 0, p % 15);
+      if (item == 2) s.DrawGlyph(GlyphKind::Sign, p % 12, x, GlyphAnchor::Centre, y);
+      if (item == 3) s.DrawNumberWithMark(p * 3, x, y, true, 'H', NumberMark::Minute, 0, p % 15);
+      if (item == 4 && p % 4 == 0) s.DrawGlyph(GlyphKind::Literal, '\\', x, GlyphAnchor::Centre, y);
     }
   }
 }
@@ -120,18 +120,19 @@ void DrawAspectLines(DrawingSurface& s, const WheelPlace& w) {
 // Position table: eighteen rows of longitude, declination and speed.
 void DrawPositionTable(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
-  s.SetFont('H', 8, 0, 'N');
+  s.SetFont('H', 8, 0, TextStyle::Normal);
   const int tx = m.PageX(15), ty = m.PageY(5434);
   for (int row = 0; row < 18; ++row) {
     const int y = ty + (row + 2) * m.lineHeight;
     int gx = tx + 3 * m.gapX;
-    s.DrawGlyph('P', row, gx, 'X', y);
-    const int after = s.DrawLongitude(gx + 2 * m.gapX, y, 'H', 'W', 'N', row < 2 ? 'Y' : 'N',
+    s.DrawGlyph(GlyphKind::Point, row, gx, GlyphAnchor::InReference, y);
+    const int after = s.DrawLongitude(gx + 2 * m.gapX, y, LongitudeFormat{.font = 'H', .seconds = row < 2},
                                       row * 19.7 + 0.123);
     s.DrawDeclination(after + m.gapX, y, row - 9.4);
-    s.DrawValue(after + 10 * m.charWidth, y, 'N', 2, 0, 'H', 'Y', 'Y', 'Y', row * 0.1 - 0.5);
+    s.DrawValue(after + 10 * m.charWidth, y,
+                ValueFormat{.font = 'H', .digitWise = true, .sign = NegativeSign::Minus}, row * 0.1 - 0.5);
   }
-  s.Frame(tx, ty, tx + m.width / 4, ty + 21 * m.lineHeight, 'Y');
+  s.Frame(tx, ty, tx + m.width / 4, ty + 21 * m.lineHeight, true);
 }
 
 // Legends: 40 rows of glyph and name.
@@ -140,7 +141,7 @@ void DrawLegends(DrawingSurface& s) {
   for (int row = 0; row < 40; ++row) {
     const int x = m.PageX(row < 20 ? 6368 : 8290), y = m.PageY(735) + (row % 20) * m.lineHeight;
     int gx = x;
-    s.DrawGlyph('P', row % 20, gx, 'X', y);
+    s.DrawGlyph(GlyphKind::Point, row % 20, gx, GlyphAnchor::InReference, y);
     s.TextAt(gx + m.gapX, y, "Name of point");
   }
 }
@@ -155,21 +156,21 @@ void DrawAspectGrid(DrawingSurface& s) {
   for (int c = 1; c <= 13; ++c) s.Line(left + c * cellWidth, top, left + c * cellWidth, bottom - cellHeight);
   for (int j = 0; j <= 12; ++j)
     s.Line(left + cellWidth, top + j * cellHeight, left + 13 * cellWidth, top + j * cellHeight);
-  s.SetFont('H', 8, 0, 'N');
+  s.SetFont('H', 8, 0, TextStyle::Normal);
   for (int j = 0; j < 12; ++j)
     for (int c = 1; c <= j + 1; ++c) {
       int x = left + c * cellWidth + cellWidth / 10;
-      s.SetFont('A', 10, c % 15, 'N');
-      s.DrawGlyph('A', (j + c) % 10, x, 'C', top + j * cellHeight + cellHeight / 4);
+      s.SetFont('A', 10, c % 15, TextStyle::Normal);
+      s.DrawGlyph(GlyphKind::Aspect, (j + c) % 10, x, GlyphAnchor::Centre, top + j * cellHeight + cellHeight / 4);
       const int orbLine = top + j * cellHeight + cellHeight * 3 / 4;
-      s.DrawValue(left + c * cellWidth, orbLine, 'N', 2, 0, 'H', 'N', 'Y', 'N', c * 0.7);
+      s.DrawValue(left + c * cellWidth, orbLine, ValueFormat{.font = 'H'}, c * 0.7);
     }
 }
 
 void DrawPage(DrawingSurface& s) {
   const PageMetrics& m = s.Metrics();
   SurfaceStyle style;
-  style.ringLineStyle = 'T';
+  style.ringLines = RingLinesFromLetter('T');
   style.frameColour = 1;
   WheelPlace w;
   w.r = static_cast<int>(m.width * kWheelRadiusShare);
@@ -185,7 +186,7 @@ void DrawPage(DrawingSurface& s) {
   DrawPositionTable(s);
   DrawLegends(s);
   DrawAspectGrid(s);
-  s.SetFont('I', 8, 8, 'I');
+  s.SetFont('I', 8, 8, TextStyle::Italic);
   s.TextAt(m.x0, m.y0 + m.height - 3 * m.lineHeight, "Vostrane chart wheel");
 }
 

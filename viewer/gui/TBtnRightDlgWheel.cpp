@@ -142,10 +142,10 @@ void TBtnRightDlgWheel::BuildMenus() {
   // would leave the next window's first mouse click to that menu.
   QMenu* file = menuBar_->addMenu("&File");
   editEntriesAction_ = file->addAction("&Edit Entries");
-  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'E'); },
+  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::EditEntries); },
           Qt::QueuedConnection);
   appendAction_ = file->addAction("&Add a Chart to the List");
-  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'A'); },
+  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::AppendChart); },
           Qt::QueuedConnection);
   addDerivedAction_ = file->addAction("Add &Derived Chart...");
   addDerivedAction_->setVisible(false);
@@ -153,7 +153,7 @@ void TBtnRightDlgWheel::BuildMenus() {
           Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
-  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'N'); },
+  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::ClearAll); },
           Qt::QueuedConnection);
 
   QMenu* print = menuBar_->addMenu("&Print");
@@ -188,7 +188,7 @@ void TBtnRightDlgWheel::BuildMenus() {
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
   exit->addAction("&No");
-  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), 'M'); },
+  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::ExitToMenu); },
           Qt::QueuedConnection);
 }
 
@@ -260,7 +260,7 @@ void TBtnRightDlgWheel::FormActivate(QObject* sender) {
   flags_ = ViewerFlags();
   setWindowTitle("PrintOuts");
   // The shell opens the viewer for the screen.
-  OutputDevice = 'S';
+  CurrentOutputDevice = OutputDevice::Screen;
   storage_ = std::make_unique<Storage>(LoadPageNames());
   storage_->fonts = LoadFontNames();
   storage_->bitmap.SetFontNames(storage_->fonts);
@@ -276,7 +276,7 @@ void TBtnRightDlgWheel::FormDeactivate() {
   storage_.reset();
   listBox2_->clear();
   pageArea_->Clear();
-  OutputDevice = 'S';
+  CurrentOutputDevice = OutputDevice::Screen;
 }
 
 void TBtnRightDlgWheel::done(int result) {
@@ -318,9 +318,9 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   const bool any = storage_->session.Open();
   if (any && start > 1) storage_->session.Select(start);
   RebuildEntriesMenu();
-  if (OutputDevice != 'P') SetTheScreenVariables(sender);
+  if (CurrentOutputDevice != OutputDevice::Printer) SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
-  if (any) DisplViewWheel(sender, 'W', 'N');
+  if (any) DisplViewWheel(sender, Printout::Wheel, false);
   else ShowPage();
   ScrollToTop();
 }
@@ -354,11 +354,12 @@ void TBtnRightDlgWheel::ApplyViewScale() {
 void TBtnRightDlgWheel::RedrawScreenPage() {
   if (!storage_ || flags_.Busy()) return;
   ApplyViewScale();
-  if (OutputDevice == 'S' && storage_->session.CurrentEntry() != 0) DisplViewWheel(nullptr, 'W', 'Y');
+  if (CurrentOutputDevice == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
+    DisplViewWheel(nullptr, Printout::Wheel, true);
   else ShowPage();
 }
 
-bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
+bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
   if (!storage_->session.Current().calcComplete()) {
     // Never drawn as if it were calculated: the page is emptied instead.
@@ -370,7 +371,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
   flags_.busy = std::max(1, busyBefore);
   flags_.continueFlag = true;
   DrawingSurface* surface = &storage_->bitmap;
-  if (OutputDevice == 'P') surface = storage_->activePrinter;
+  if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
   const EntryLookup lookup = [this](int record, ChartEntry& e) { return storage_->session.Lookup(record, e); };
@@ -383,17 +384,18 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, char, char single) {
     // printer page is drawn once.
     do {
       drawn = storage_->assembler.AssembleWheelPage(*surface, page);
-    } while (single != 'Y' && drawn && flags_.continueFlag && OutputDevice == 'S');
+    } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
-  if (drawn && OutputDevice == 'S') SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names()));
+  if (drawn && CurrentOutputDevice == OutputDevice::Screen)
+    SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names()));
   flags_.busy = busyBefore;
   return drawn;
 }
 
-bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, char letter, char) {
+bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, Printout printout, bool) {
   // The report and the wheel both end in the standard wheel page.
-  return DisplViewWheel(sender, letter == 'N' ? 'N' : 'W', 'Y');
+  return DisplViewWheel(sender, printout, true);
 }
 
 void TBtnRightDlgWheel::ShowPage() {
@@ -437,7 +439,7 @@ void TBtnRightDlgWheel::ListBox2Click() {
   const int n = EntryNumberOfLine(FromQt(item->text()));
   if (!storage_->session.Select(n)) return;
   RebuildEntriesMenu();
-  DisplViewWheel(sender(), 'W', 'Y');
+  DisplViewWheel(sender(), Printout::Wheel, true);
   ScrollToTop();
 }
 
@@ -457,9 +459,9 @@ PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
 
 // ---- Exit -----------------------------------------------------------------------
 
-void TBtnRightDlgWheel::ExitProcedure(QObject*, char command) {
+void TBtnRightDlgWheel::ExitProcedure(QObject*, ExitCommand command) {
   if (flags_.Busy()) return;
-  if (command == 'N' && !ConfirmNewList()) return;
+  if (command == ExitCommand::ClearAll && !ConfirmNewList()) return;
   if (vostrane::ExitProcedure(flags_, command, CurrentEntry())) accept();
 }
 
@@ -482,8 +484,8 @@ bool TBtnRightDlgWheel::ConfirmNewList() {
 void TBtnRightDlgWheel::ExitMenuClick() {
   if (flags_.Busy()) return;
   TFormWheelExitMenu menu(this);
-  const char choice = menu.Choose();
-  if (choice == 'N' && !ConfirmNewList()) return;
+  const std::optional<RunPhase> choice = menu.Choose();
+  if (choice == RunPhase::NewList && !ConfirmNewList()) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
   if (ExitToRunState(flags_, choice, CurrentEntry())) accept();
 }
@@ -567,16 +569,15 @@ std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
 bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pdfFile) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   flags_.busy = 2;
-  const char savedDevice = OutputDevice;
   const int savedEntry = storage_->session.CurrentEntry();
   const int savedScroll = pageArea_->verticalScrollBar()->value();
   bool done = false;
   {
     NormalCursorMessages messages;
-    OutputDevice = 'P';
+    CurrentOutputDevice = OutputDevice::Printer;
     flags_.continueFlag = true;
     storage_->activePrinter = printer.get();
-    const bool drawn = DisplOtherPrnOuts(nullptr, 'W', 'N');
+    const bool drawn = DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
     storage_->activePrinter = nullptr;
     if (drawn && printer->DocumentOpen() && !pdfFile) {
       // A printer document that collects several printouts stays open
@@ -593,13 +594,13 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
   // Back to the screen as it was, whatever happened on the printer: the
   // same entry, the page image rebuilt at the screen's metrics and drawn
   // afresh, at the same scroll position.
-  OutputDevice = savedDevice == 'P' ? 'S' : savedDevice;
+  CurrentOutputDevice = OutputDevice::Screen;
   if (storage_->session.CurrentEntry() != savedEntry) {
     storage_->session.Select(savedEntry);
     RebuildEntriesMenu();
   }
   SetTheScreenVariables(nullptr);
-  DisplOtherPrnOuts(nullptr, 'W', 'N');
+  DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
   pageArea_->verticalScrollBar()->setValue(savedScroll);
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();

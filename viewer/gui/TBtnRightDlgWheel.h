@@ -1,7 +1,7 @@
 // The chart viewer: the calculated session shown one entry at a time as its
 // standard wheel page ("AAA", single wheel) in a scrollable page area, the
 // Entries menu to switch entries, the print command, and the exit commands
-// that tell the shell where to go next (RunState 'N' or 'Q').
+// that tell the shell where to go next (RunState NewList or MainMenu).
 //
 // The window is made once and shown modally for every viewing. Its working
 // storage (page assembler with its name tables, page bitmap, session
@@ -62,18 +62,21 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void WheelMainLoop(QObject* sender);
   // Page geometry for the screen: page metrics and a new page image.
   void SetTheScreenVariables(QObject* sender);
+  // The printouts of an entry; both draw the standard wheel page.
+  enum class Printout { Wheel, Report };
   // Draws the standard wheel page of the current entry on the current
-  // OutputDevice; with single 'N' repeats while the continue flag stays set
+  // output device; unless `single` repeats while the continue flag stays set
   // (the screen always gets one page). True when a page was drawn.
-  bool DisplViewWheel(QObject* sender, char letter, char single);
-  // The current entry's printout ('W' wheel, 'N' report: both the wheel
-  // page) on the current device; fromList 'Y' from the printout list.
-  bool DisplOtherPrnOuts(QObject* sender, char letter, char fromList);
-  // 'N' "Clear All Entries and Start New List" (after a question when the
-  // list holds charts), 'M' "&Yes: Exit to Opening Screen", 'E' "Edit
-  // Entries" (back to the form at the current entry), 'A' "Add a Chart to
-  // the List": sets RunState and closes. Ignored while busy.
-  void ExitProcedure(QObject* sender, char command);
+  bool DisplViewWheel(QObject* sender, Printout printout, bool single);
+  // The current entry's printout on the current device; fromList when it
+  // comes from the printout list.
+  bool DisplOtherPrnOuts(QObject* sender, Printout printout, bool fromList);
+  // ClearAll "Clear All Entries and Start New List" (after a question when
+  // the list holds charts), ExitToMenu "&Yes: Exit to Opening Screen",
+  // EditEntries "Edit Entries" (back to the form at the current entry),
+  // AppendChart "Add a Chart to the List": sets RunState and closes.
+  // Ignored while busy.
+  void ExitProcedure(QObject* sender, ExitCommand command);
   // Shows the entry of the selected line of the other-entries list.
   void ListBox2Click();
   // Entries menu item k (0..19): selects list line k and shows its entry.
@@ -88,7 +91,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void ExitMenuClick();
   // "Add Derived Chart...": the dialog with the current entry as base; the
   // new entry is appended to the session and the viewer closes with
-  // RunState 'S' and RunStateEntry the new entry, so that the shell
+  // RunState CalculateAndShow and RunStateEntry the new entry, so that the shell
   // calculates the list and opens the viewer again at it.
   void AddDerivedClick();
   // The dialog behind it; without one the command is hidden.

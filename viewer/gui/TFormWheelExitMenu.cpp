@@ -14,26 +14,26 @@ TFormWheelExitMenu::TFormWheelExitMenu(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Exit to Main Menu or Data Entry Screen");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Select where you want to exit to:", this));
-  newEntry_ = AddChoice("&New Data Entry", 'N');
-  append_ = AddChoice("&Append to Data Entries", 'A');
-  mainMenu_ = AddChoice("&Main Menu", 'Q');
-  cancel_ = AddChoice("Cancel (do not exit)", 'X');
+  newEntry_ = AddChoice("&New Data Entry", RunPhase::NewList);
+  append_ = AddChoice("&Append to Data Entries", RunPhase::AppendEntry);
+  mainMenu_ = AddChoice("&Main Menu", RunPhase::MainMenu);
+  cancel_ = AddChoice("Cancel (do not exit)", std::nullopt);
   cancel_->setDefault(true);
   setFixedSize(std::max(ScaleForLargeFont(300), sizeHint().width()), sizeHint().height());
 }
 
-QPushButton* TFormWheelExitMenu::AddChoice(const char* caption, char letter) {
+QPushButton* TFormWheelExitMenu::AddChoice(const char* caption, std::optional<RunPhase> choice) {
   auto* button = new QPushButton(caption, this);
   layout()->addWidget(button);
-  connect(button, &QPushButton::clicked, this, [this, letter] {
-    choice_ = letter;
+  connect(button, &QPushButton::clicked, this, [this, choice] {
+    choice_ = choice;
     accept();
   });
   return button;
 }
 
-char TFormWheelExitMenu::Choose() {
-  choice_ = 'X';
+std::optional<RunPhase> TFormWheelExitMenu::Choose() {
+  choice_.reset();
   exec();
   return choice_;
 }

@@ -1,11 +1,14 @@
 // The viewer's exit menu, opened by Esc or "E" in the viewer: where to go
 // when the viewer closes. The button chosen is the RunState the viewer
-// closes with: 'N' new data entry, 'Q' main menu; 'X' cancels (the viewer
-// stays open). Appending to the data entries ('A') has no road in the shell
-// and its button is not shown.
+// closes with: NewList new data entry, MainMenu main menu; Cancel leaves
+// no choice (the viewer stays open). Appending to the data entries
+// (AppendEntry) has no road in the shell and its button is not shown.
 #pragma once
 
 #include <QDialog>
+#include <optional>
+
+#include "common/RunState.h"
 
 class QPushButton;
 
@@ -17,10 +20,10 @@ class TFormWheelExitMenu : public QDialog {
  public:
   explicit TFormWheelExitMenu(QWidget* parent = nullptr);
 
-  // Shows the menu modally; the letter of the button chosen, 'X' when the
-  // menu is closed otherwise.
-  char Choose();
-  char Choice() const { return choice_; }
+  // Shows the menu modally; the RunState of the button chosen, none when the
+  // menu is cancelled or closed otherwise.
+  std::optional<RunPhase> Choose();
+  std::optional<RunPhase> Choice() const { return choice_; }
 
   QPushButton* NewDataEntryButton() const { return newEntry_; }
   QPushButton* AppendButton() const { return append_; }
@@ -28,13 +31,13 @@ class TFormWheelExitMenu : public QDialog {
   QPushButton* CancelButton() const { return cancel_; }
 
  private:
-  QPushButton* AddChoice(const char* caption, char letter);
+  QPushButton* AddChoice(const char* caption, std::optional<RunPhase> choice);
 
   QPushButton* newEntry_ = nullptr;
   QPushButton* append_ = nullptr;
   QPushButton* mainMenu_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  char choice_ = 'X';
+  std::optional<RunPhase> choice_;
 };
 
 }  // namespace vostrane

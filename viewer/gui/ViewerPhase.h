@@ -19,7 +19,7 @@ void PrepareViewerDrawing();
 // Shows the viewer modally (made on first use as a child of `parent`) with
 // the client height the shell chose; the printout area's height belongs to
 // the report view, which this viewer does not show. On return RunState is
-// 'N' or 'Q'.
+// NewList or MainMenu.
 void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int printoutHeight);
 
 // The dialog behind "Add Derived Chart..." for the viewings that follow.

@@ -5,7 +5,7 @@
 
 namespace vostrane {
 
-BitmapSurface::BitmapSurface() : PainterSurface('S') {
+BitmapSurface::BitmapSurface() : PainterSurface(OutputDevice::Screen) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, 1.0, false, 0, 0, 1.0);
   SetPage(m);
@@ -16,7 +16,7 @@ BitmapSurface::~BitmapSurface() { EndPainting(); }
 void BitmapSurface::SetPage(const PageMetrics& metrics) {
   EndPainting();
   PageMetrics m = metrics;
-  m.device = 'S';
+  m.device = OutputDevice::Screen;
   SetMetrics(m);
   MakeImage();
   ForgetFonts();

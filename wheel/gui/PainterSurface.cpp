@@ -40,8 +40,8 @@ const PainterSurface::CachedFont& PainterSurface::Font() {
     const auto& [family, points, style] = fontKey_;
     QFont f(QString::fromStdString(family));
     f.setPointSizeF(points > 0 ? points : 1);
-    f.setBold(style == 'B');
-    f.setItalic(style == 'I');
+    f.setBold(style == TextStyle::Bold);
+    f.setItalic(style == TextStyle::Italic);
     f.setKerning(false);
     QPaintDevice* device = MeasureDevice();
     slot = std::make_unique<CachedFont>(
@@ -102,8 +102,8 @@ void PainterSurface::DevFillPolygon(const std::vector<Point>& points, Rgb colour
   penInUse_ = PenInUse::None;
 }
 
-void PainterSurface::DevSetFont(const std::string& family, int points, char style, Rgb colour) {
-  FontKey key{family, points, style == 'B' || style == 'I' ? style : 'N'};
+void PainterSurface::DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) {
+  FontKey key{family, points, style == TextStyle::Keep ? TextStyle::Normal : style};
   if (key != fontKey_) {
     fontKey_ = std::move(key);
     font_ = nullptr;

@@ -21,7 +21,7 @@ namespace vostrane {
 
 class PainterSurface : public DrawingSurface {
  public:
-  explicit PainterSurface(char device) : DrawingSurface(device) {}
+  explicit PainterSurface(OutputDevice device) : DrawingSurface(device) {}
 
  protected:
   // The painter to draw with; null while the device is not ready (drawing
@@ -42,7 +42,7 @@ class PainterSurface : public DrawingSurface {
   void DevLine(int x1, int y1, int x2, int y2) override;
   void DevEllipse(int left, int top, int right, int bottom) override;
   void DevFillPolygon(const std::vector<Point>& points, Rgb colour) override;
-  void DevSetFont(const std::string& family, int points, char style, Rgb colour) override;
+  void DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) override;
   void DevSetTextBackground(bool opaque, Rgb colour) override;
   void DevText(int x, int y, const std::string& text) override;
   int DevTextWidth(const std::string& text) override;
@@ -56,14 +56,14 @@ class PainterSurface : public DrawingSurface {
     QFont font;
     QFontMetrics metrics;
   };
-  using FontKey = std::tuple<std::string, int, char>;
+  using FontKey = std::tuple<std::string, int, TextStyle>;
   const CachedFont& Font();
   void UseLinePen(QPainter& p);
   void UseTextPen(QPainter& p);
 
   std::map<FontKey, std::unique_ptr<CachedFont>> fonts_;
   const CachedFont* font_ = nullptr;
-  FontKey fontKey_{"DejaVu Sans", 10, 'N'};
+  FontKey fontKey_{"DejaVu Sans", 10, TextStyle::Normal};
   QColor fontColour_ = Qt::black;
   QPen linePen_{Qt::black};
   bool opaqueText_ = false;

@@ -35,7 +35,7 @@ bool LocalePaperIsLetter() {
 QPageSize LocalePaperSize() { return QPageSize(LocalePaperIsLetter() ? QPageSize::Letter : QPageSize::A4); }
 
 PrinterSurface::PrinterSurface(const PrinterSettings& settings)
-    : PainterSurface('P'), settings_(settings), letterPaper_(LocalePaperIsLetter()) {}
+    : PainterSurface(OutputDevice::Printer), settings_(settings), letterPaper_(LocalePaperIsLetter()) {}
 
 PrinterSurface::~PrinterSurface() { EndDocument(); }
 
@@ -176,9 +176,9 @@ void PrinterSurface::ComputeMetrics(char configuration, char orientation) {
   m.monochrome = config.monochrome;
   ComputeDerivedMetrics(m, pageDef_.lines, settings_.widerLines);
   // Table rows are lowered by the glyph font's ascent over the text font's.
-  DevSetFont(FontName('A'), 10, 'N', kBlack);
+  DevSetFont(FontName('A'), 10, TextStyle::Normal, kBlack);
   const int glyphAscent = DevFontAscent();
-  DevSetFont(FontName('B'), 10, 'N', kBlack);
+  DevSetFont(FontName('B'), 10, TextStyle::Normal, kBlack);
   m.baseOffset = glyphAscent - DevFontAscent();
   SetMetrics(m);
   DevSetTextBackground(config.textBackOpaque, config.textBackBlack ? kBlack : kWhite);
