@@ -58,9 +58,10 @@ void PackNameFileValues(const ChartEntry& entry, double k, NameFileImage& image)
   SetPackedAngle(image, image_offset::polarasc, entry.polarasc(), z);
 }
 
-bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem,
-                bool geocentricLatitude) {
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
+                CalcReport& report) {
   const Ayanamsa ayanamsa = CalcTimeScales(entry);
+  report.Add(ayanamsa.status);
   HouseFrame frame;
   frame.phi = HouseLatitude(entry.latitude(), geocentricLatitude);
   frame.e = entry.obliq();

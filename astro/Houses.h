@@ -5,6 +5,7 @@
 #pragma once
 
 #include "astro/Angles.h"
+#include "astro/CalcStatus.h"
 #include "astro/HouseSystems.h"
 #include "astro/Zodiac.h"
 
@@ -16,8 +17,10 @@ class NameFileImage;
 // Calculates the entry in place with the given house system letter ('A' to
 // 'I'; the entry's `housesys`) and the program-wide geocentric-latitude
 // setting. Returns true when the name-file values were packed into `image`
-// (entry of level 0 with a name-file record number other than 0).
-bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude);
+// (entry of level 0 with a name-file record number other than 0). A
+// correction file that was ignored is added to `report`.
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
+                CalcReport& report);
 
 // Stores the angles and the daily motions of the first four in the entry.
 void StoreAngles(const ChartAngles& angles, ChartEntry& entry);

@@ -50,8 +50,8 @@ struct BodyValues {
 // dispatcher and the values of the 31 bodies.
 class Pass {
  public:
-  Pass(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress)
-      : entry_(entry), theory_(theory), engine_(theory), progress_(progress) {}
+  Pass(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress)
+      : entry_(entry), theory_(theory), engine_(theory), report_(report), progress_(progress) {}
 
   // Returns true when the asteroid files served all four asteroids.
   bool Run();
@@ -60,6 +60,7 @@ class Pass {
   ChartEntry& entry_;
   AnalyticTheory& theory_;
   EphemerisEngine engine_;
+  CalcReport& report_;
   const PlanetProgress& progress_;
   std::array<BodyValues, kPassBodies> v_{};
   SlotVector sun_;
@@ -71,13 +72,22 @@ class Pass {
     if (progress_) progress_(text);
   }
 
+  // Adds a status to the report: a fatal one always (the pass stops after
+  // it), the others once per file and run.
+  void Note(const CalcStatus& status);
   void Dispatch(int body, double julday);
   void FromEngine(int body, int engineBody, double t);
   void FromVector(int body, const HelioPoint& h);
 };
 
+void Pass::Note(const CalcStatus& status) {
+  if (status.ok()) return;
+  if (status.fatal() || theory_.Files().FirstReport(status.file)) report_.Add(status);
+}
+
 void Pass::FromEngine(int body, int engineBody, double t) {
   const EngineResult r = engine_.EphCalc(engineBody, t);
+  Note(r.status);
   BodyValues& b = v_[body - 1];
   b = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
 }
@@ -103,11 +113,16 @@ void Pass::Dispatch(int body, double julday) {
     v_[10] = {r.lon, r.lat, r.speed, 0, 0, 0};
   } else if (body >= 17 && body <= 20) {
     std::optional<HelioPoint> h;
-    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday, theory_.Files());
+    if (AsteroidYear(entry_.year())) {
+      CalcStatus status;
+      h = AsteroidPos(body - 16, julday, theory_.Files(), status);
+      Note(status);
+    }
     if (!h) asteroids_ = false;
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
     const EngineResult r = engine_.EphCalc(kEngChiron, t);
+    Note(r.status);
     if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
     } else {
@@ -135,6 +150,7 @@ bool Pass::Run() {
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
       Dispatch(body, jd - 1.0 / 720.0);
+      if (report_.Ended()) return false;
       earlier[body - 1] = v_[body - 1].lon;
     }
 
@@ -144,6 +160,7 @@ bool Pass::Run() {
     else if (body == 17) Report("Asteroids and Chiron");
     else if (body == 24) Report("Hypothetical planets");
     Dispatch(body, jd);
+    if (report_.Ended()) return false;
   }
 
   for (int body = 1; body <= kPassBodies; ++body)
@@ -192,14 +209,15 @@ bool Pass::Run() {
 
 }  // namespace
 
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress) {
-  Pass pass(entry, theory, progress);
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress) {
+  Pass pass(entry, theory, report, progress);
   return pass.Run();
 }
 
 bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
-                 const PlanetProgress& progress) {
-  const bool asteroids = CalPlanH(entry, theory, progress);
+                 CalcReport& report, const PlanetProgress& progress) {
+  const bool asteroids = CalPlanH(entry, theory, report, progress);
+  if (report.Ended()) return false;
   entry.setCalcastyn(asteroids ? 'Y' : 'N');
   if (entry.level() != 0 || entry.nameRecord() == 0) return false;
 

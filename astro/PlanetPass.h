@@ -8,6 +8,7 @@
 #include <string>
 
 #include "astro/AnalyticTheory.h"
+#include "astro/CalcStatus.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 
@@ -31,7 +32,9 @@ using PlanetProgress = std::function<void(const std::string&)>;
 // files have no data. The house step must have stored julday, deltat,
 // obliq, ayan, the angles and their daily motions. Returns true when the
 // asteroid files served all four asteroids (false also outside their years).
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress = {});
+// A file that could not serve adds its status to `report`, once per file and
+// run; a fatal one stops the pass (the entry is then not complete).
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress = {});
 
 // Values for the name-file fields CALCYN, CALCASTYN and CALCTNP.
 struct PlanetFlags {
@@ -43,8 +46,8 @@ struct PlanetFlags {
 // CalcPlanets: runs the pass, sets the entry's asteroid flag ('Y' only when
 // the asteroids were calculated) and, for an entry of level 0 linked to a
 // stored person, packs the eight arrays into the image. Returns true when
-// the driver is to update the name file.
+// the driver is to update the name file; false when the pass stopped.
 bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
-                 const PlanetProgress& progress = {});
+                 CalcReport& report, const PlanetProgress& progress = {});
 
 }  // namespace vostrane

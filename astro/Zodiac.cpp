@@ -5,7 +5,6 @@
 
 #include "astro/AngleHelpers.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageService.h"
 #include "session/ChartEntry.h"
 
 namespace vostrane {
@@ -80,6 +79,7 @@ std::optional<double> ParseAyanamshaLine(const std::string& line) {
 
 Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg) {
   long double k = BuiltInAyanamsaK(t, meanNodeDeg);
+  Ayanamsa result;
 
   // The correction file is optional and read afresh for every chart.
   std::string line;
@@ -92,11 +92,10 @@ Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg)
       if (k < -360) k += 360;
       if (k > 360) k -= 360;
     } else {
-      ShowMessage(kAyanamshaBadMessage, MsgIcon::Information);
+      result.status = {CalcSource::Ayanamsa, CalcFault::BadContents, kAyanamshaFileName, 0};
     }
   }
 
-  Ayanamsa result;
   result.k = static_cast<double>(k);
   if (entry.zodsel() == 'T') {
     entry.setAyan(-result.k);

@@ -5,22 +5,24 @@
 #include <optional>
 #include <string>
 
+#include "astro/CalcStatus.h"
+
 namespace vostrane {
 
 class ChartEntry;
 
 inline constexpr const char* kAyanamshaFileName = "AYANAMSH.DAT";
-inline constexpr const char* kAyanamshaBadMessage =
-    "Data in file AYANAMSH.DAT not entered correctly, and was ignored";
 
 struct Ayanamsa {
   double k = 0.0;  // minus the ayanamsa, degrees (the same in both zodiacs)
   double z = 0.0;  // zodiac offset: 0 tropical, k sidereal
+  CalcStatus status;  // a correction file that was there but ignored
 };
 
 // Computes K from the Julian centuries t (since 1900 January 0.5) and the
 // mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
-// `ayan` of the entry by its `zodsel` and returns K and Z.
+// `ayan` of the entry by its `zodsel` and returns K and Z. A correction
+// file that cannot be read or parsed is ignored and named in the status.
 Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg);
 
 // K before any correction.

@@ -24,6 +24,7 @@
 #include "wheel/WheelDrawing.h"
 #include "wheel/WheelStyleFile.h"
 #include "wheel/gui/BitmapSurface.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -74,9 +75,9 @@ class WheelChartTest : public testing::Test {
     e.setLatitude(b.latitude);
     e.setLongitude(b.longitude);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false);
+    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory_);
+    CalcPlanets(e, image, flags, theory_, test::ShownReport().report());
     return e;
   }
 

@@ -41,9 +41,10 @@ ChartEntry CalculatedChart() {
   e.setTzone(-1.0);
   AnalyticTheory theory;
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcReport report;
+  CalcHouses(e, image, e.housesys(), false, report);
   PlanetFlags flags;
-  CalcPlanets(e, image, flags, theory);
+  CalcPlanets(e, image, flags, theory, report);
   return e;
 }
 
