@@ -5,7 +5,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "platform/FileSystem.h"
-#include "session/ChartEntry.h"
+#include "astro/ChartData.h"
 
 namespace vostrane {
 
@@ -77,7 +77,7 @@ std::optional<double> ParseAyanamshaLine(const std::string& line) {
   return line[0] == '-' ? -value : value;
 }
 
-Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg) {
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg) {
   long double k = BuiltInAyanamsaK(t, meanNodeDeg);
   Ayanamsa result;
 
@@ -97,16 +97,16 @@ Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg)
   }
 
   result.k = static_cast<double>(k);
-  if (entry.zodsel() == 'T') {
-    entry.setAyan(-result.k);
+  if (zodsel == 'T') {
+    values.ayan = -result.k;
     result.z = 0.0;
   } else {
-    entry.setAyan(result.k);
+    values.ayan = result.k;
     result.z = result.k;
   }
   return result;
 }
 
-double ZodiacOffset(const ChartEntry& entry) { return entry.zodsel() == 'T' ? 0.0 : entry.ayan(); }
+double ZodiacOffset(char zodsel, double ayan) { return zodsel == 'T' ? 0.0 : ayan; }
 
 }  // namespace vostrane

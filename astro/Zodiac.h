@@ -9,7 +9,7 @@
 
 namespace vostrane {
 
-class ChartEntry;
+struct ChartValues;
 
 inline constexpr const char* kAyanamshaFileName = "AYANAMSH.DAT";
 
@@ -21,9 +21,9 @@ struct Ayanamsa {
 
 // Computes K from the Julian centuries t (since 1900 January 0.5) and the
 // mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
-// `ayan` of the entry by its `zodsel` and returns K and Z. A correction
+// `ayan` of the values by the zodiac letter and returns K and Z. A correction
 // file that cannot be read or parsed is ignored and named in the status.
-Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg);
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg);
 
 // K before any correction.
 long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
@@ -34,7 +34,7 @@ long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
 // is too short or a number does not parse.
 std::optional<double> ParseAyanamshaLine(const std::string& line);
 
-// The zodiac offset of a calculated entry: 0 for 'T', else `ayan`.
-double ZodiacOffset(const ChartEntry& entry);
+// The zodiac offset of a calculated chart: 0 for 'T', else `ayan`.
+double ZodiacOffset(char zodsel, double ayan);
 
 }  // namespace vostrane

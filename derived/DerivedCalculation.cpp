@@ -14,6 +14,7 @@
 #include "derived/DerivedRequest.h"
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
+#include "derived/EntryCalculation.h"
 
 namespace vostrane {
 namespace {

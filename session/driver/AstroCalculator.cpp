@@ -2,6 +2,7 @@
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "derived/DerivedCalculation.h"
+#include "derived/EntryCalculation.h"
 #include "session/driver/CalcMessages.h"
 #include "session/driver/ChartCalculator.h"
 

@@ -18,6 +18,7 @@
 #include "astro/OuterPlanetPositions.h"
 #include "astro/PlanetPass.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"
 #include "tests/astro/AstroTestSupport.h"
 #include "tests/support/EphemerisTestFiles.h"

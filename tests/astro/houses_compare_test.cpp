@@ -12,6 +12,7 @@
 #include "AstroTestSupport.h"
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/ShownReport.h"

@@ -8,6 +8,7 @@
 #include "AstroTestSupport.h"
 #include "astro/BodySlots.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/ShownReport.h"

@@ -17,6 +17,7 @@
 #include "astro/PlanetPass.h"
 #include "astro/PointVectors.h"
 #include "astro/SolarVector.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "tests/astro/AstroTestSupport.h"
 #include "tests/support/EphemerisTestFiles.h"

@@ -14,6 +14,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/astro/AstroTestSupport.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/ShownReport.h"

@@ -5,6 +5,7 @@
 #include "AstroTestSupport.h"
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/NameFileImage.h"
 #include "tests/support/TempFolder.h"

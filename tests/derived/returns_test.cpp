@@ -8,6 +8,7 @@
 #include "astro/TimeScales.h"
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/Calendar.h"
 #include "tests/derived/DerivedSession.h"

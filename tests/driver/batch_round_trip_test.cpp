@@ -9,6 +9,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "platform/FileSystem.h"
 #include "tests/driver/BatchRunner.h"
 #include "tests/support/EphemerisTestFiles.h"

@@ -13,6 +13,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tools/batch/CsvRows.h"

@@ -16,6 +16,7 @@
 #include "astro/OuterPlanetFiles.h"
 #include "astro/OuterPlanetPositions.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/robustness/Damage.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/ShownReport.h"

@@ -8,6 +8,7 @@
 
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 

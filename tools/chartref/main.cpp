@@ -10,6 +10,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 

@@ -11,6 +11,7 @@
 
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "platform/gui/Fonts.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
