@@ -3,7 +3,9 @@
 // nothing itself; the caller decides how the user learns of it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,10 +29,30 @@ enum class CalcFault : uint8_t {
   BadContents,     // a text file whose contents do not parse
 };
 
+// A file name kept inline, so that a status costs no allocation and the
+// results that carry one stay cheap to copy (the planet pass makes many).
+class StatusFileName {
+ public:
+  StatusFileName() = default;
+  StatusFileName(const std::string& name) { Assign(name.data(), name.size()); }  // NOLINT: implicit
+  StatusFileName(const char* name) { Assign(name, std::char_traits<char>::length(name)); }  // NOLINT
+  std::string str() const { return std::string(text_, length_); }
+  operator std::string() const { return str(); }  // NOLINT: implicit
+  bool operator==(const std::string& other) const { return other.compare(0, other.size(), text_, length_) == 0; }
+
+ private:
+  void Assign(const char* name, size_t n) {
+    length_ = static_cast<uint8_t>(std::min(n, sizeof text_));
+    std::memcpy(text_, name, length_);
+  }
+  char text_[31] = {};  // longer names (none the program uses) are cut
+  uint8_t length_ = 0;
+};
+
 struct CalcStatus {
   CalcSource source = CalcSource::OuterPlanets;
   CalcFault fault = CalcFault::None;
-  std::string file;
+  StatusFileName file;
   int64_t record = 0;  // the record (or integer index) concerned
 
   bool ok() const { return fault == CalcFault::None; }

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     vostrane::PlanetFlags flags;
     vostrane::CalcPlanets(e, image, flags, theory, report);
     if (!report.Statuses().empty()) {
-      std::fprintf(stderr, "chartref: file %s is missing or damaged\n", report.Statuses().front().file.c_str());
+      std::fprintf(stderr, "chartref: file %s is missing or damaged\n", report.Statuses().front().file.str().c_str());
       return 1;
     }
     std::fprintf(out, "chart %d %d %d %d %d %d %.17g %.17g %.17g %d %c %c %.17g\n", e.year(), e.month(), e.day(),
