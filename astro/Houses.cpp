@@ -71,7 +71,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
     for (int k = 0; k < 9; ++k) {
       const char letter = static_cast<char>('A' + k);
       // A system reads only cusps 1 and 4 of what it finds. Where those are
-      // still the Ascendant and the IC, its cusps are the entry's own.
+      // still the Ascendant and the IC, its cusps are the chart's own.
       const bool fresh = cusps[1] == start[1] && cusps[4] == start[4];
       CalcHouseSystem(letter, frame, angles, cusps);
       for (int j = 1; j <= 6; ++j) nameFile.cusps[k][j - 1] = Unshifted(cusps[j], frame.z);
@@ -82,7 +82,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
     }
     SetNameFileValues(chart.zodsel, values, ayanamsa.k, nameFile);
   }
-  // The entry's own cusps must not depend on whether the chart is linked to
+  // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.
   if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
   for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = own[h];

@@ -1,6 +1,6 @@
 // The house step of a chart: time scales, ayanamsa, angles with their
-// daily motions, delta T and the cusps of the entry's house system; for a
-// natal entry linked to a stored person also the cusps of all nine systems
+// daily motions, delta T and the cusps of the chart's house system; for a
+// natal chart linked to a stored person also the cusps of all nine systems
 // and the other values the name file keeps.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Angles and cusps for a meridian that is not the one of the entry's own
+// Angles and cusps for a meridian that is not the one of the chart's own
 // moment and place: the progressed meridian of a progressed chart, the
 // composite Midheaven of a composite chart.
 #pragma once

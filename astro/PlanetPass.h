@@ -1,4 +1,4 @@
-// The planet pass: every body slot of a chart entry, from the ephemeris
+// The planet pass: every body slot of a chart, from the ephemeris
 // engine, the asteroid files, the hypothetical planets and the angles of the
 // house step, with daily motions, the zodiac offset, right ascension and
 // declination, and the packing of the results for the name file.

@@ -28,7 +28,7 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values);
 // Julian day in ephemeris time: julday + deltat / 86400.
 double EphemerisJulDay(const ChartValues& values);
 
-// The latitude the house formulas use, in radians: the entry's latitude, or
+// The latitude the house formulas use, in radians: the chart's latitude, or
 // the geocentric latitude when the program-wide setting asks for it.
 double HouseLatitude(double latitudeDeg, bool geocentricLatitude);
 
