@@ -45,7 +45,7 @@ class StatusFileName {
     length_ = static_cast<uint8_t>(std::min(n, sizeof text_));
     std::memcpy(text_, name, length_);
   }
-  char text_[31] = {};  // longer names (none the program uses) are cut
+  char text_[31];  // the first length_ characters; longer names (none the program uses) are cut
   uint8_t length_ = 0;
 };
 

@@ -26,6 +26,9 @@ struct ChartInput {
   bool forNameFile = false;
 };
 
+// The arrays of ChartValues and NameFileValues are left unset by plain
+// default construction (they are filled whole from an entry or by the step
+// that reports them); ChartValues{} and NameFileValues{} give zeros.
 struct ChartValues {
   double gmt = 0.0;       // Greenwich time of day, hours
   double julday = 0.0;    // universal time
@@ -36,8 +39,8 @@ struct ChartValues {
   double ramc = 0.0;      // radians
   double moonnode = 0.0;  // mean node, degrees with the zodiac offset
   double vertex = 0.0, eastpt = 0.0, asc = 0.0, mc = 0.0;
-  double cusps[6] = {};   // houses 1 to 6
-  double points[kPointArrays][kPointSlots] = {};
+  double cusps[6];        // houses 1 to 6
+  double points[kPointArrays][kPointSlots];
   double coasc = 0.0, polarasc = 0.0;
 
   // Not part of the block above: 'Y' when the asteroids were calculated.
@@ -54,10 +57,10 @@ struct NameFileValues {
   char zodiac = 'T';
   double ramc = 0.0;  // radians
   double node = 0.0, vertex = 0.0, eastpt = 0.0, asc = 0.0, mc = 0.0, coasc = 0.0, polarasc = 0.0;
-  double cusps[9][6] = {};  // systems A to I, cusps 1 to 6
+  double cusps[9][6];  // systems A to I, cusps 1 to 6
   // Body arrays as stored, longitudes with the offset removed (slot 31 of
   // the longitudes is the constant 1.0).
-  double points[kPointArrays][kPointSlots] = {};
+  double points[kPointArrays][kPointSlots];
 };
 
 // Values for the name-file fields CALCYN, CALCASTYN and CALCTNP.

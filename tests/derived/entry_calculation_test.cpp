@@ -69,7 +69,7 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
 }
 
 TEST(EntryCalculation, NameFileValuesArePackedInFixedPoint) {
-  NameFileValues v;
+  NameFileValues v{};
   v.julday = 2451545.25;
   v.zodiac = 'S';
   v.asc = 123.456789;
