@@ -7,7 +7,6 @@
 #include "astro/AsteroidFiles.h"
 #include "astro/EphemerisFiles.h"
 #include "platform/ByteOrder.h"
-#include "platform/MessageService.h"
 
 namespace vostrane {
 
@@ -17,11 +16,10 @@ namespace {
 
 constexpr size_t kMaxAsteroidSteps = 1000000;
 
-void RecordError(int64_t record, const std::string& name, EphemerisFiles& files) {
-  if (!files.FirstReport(name)) return;
-  ShowMessage("ERROR!!!  Not able to read record # " + std::to_string(record) + " from file " + name + ". " +
-                  "Ephemeris for birth year not on disk.",
-              MsgIcon::Error);
+// No position, and the status that says why.
+std::optional<HelioPoint> Fault(CalcStatus& status, CalcFault fault, const std::string& name, int64_t record) {
+  status = {CalcSource::Asteroids, fault, name, record};
+  return std::nullopt;
 }
 
 // Bessel's formula to second differences between f0 and f1.
@@ -31,31 +29,24 @@ double Bessel(double fm1, double f0, double f1, double f2, double p) {
 
 }  // namespace
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files) {
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files, CalcStatus& status) {
+  status = {};
   if (asteroid < 1 || asteroid > 4) return std::nullopt;
   const std::string name = kAsteroidFileNames[asteroid - 1];
   // Positions beyond a million steps are refused below, so nothing past
   // them is read.
   const std::string* file = files.Get(name, (kMaxAsteroidSteps + 5) * kAsteroidRecordSize);
-  if (!file) {
-    if (files.FirstReport(name))
-      ShowMessage("ERROR!!!   File " + name + " not on disk. " + "Ephemeris for birth year not on disk!",
-                  MsgIcon::Error);
-    return std::nullopt;
-  }
+  if (!file) return Fault(status, CalcFault::MissingFile, name, 0);
   const auto* bytes = reinterpret_cast<const uint8_t*>(file->data());
   const int64_t records = static_cast<int64_t>(file->size() / kAsteroidRecordSize);
-  if (records < 1) {
-    RecordError(0, name, files);
-    return std::nullopt;
-  }
+  if (records < 1) return Fault(status, CalcFault::MissingRecord, name, 0);
   const double start = ReadLe<double>(bytes);
   const double q = (julday - start) / kAsteroidStep;
   if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
     // Record 0 is the header, not a position; a day before the second
     // record (or a damaged start day) has no data to interpolate.
-    RecordError(std::isfinite(q) && q < 1.0 ? 0 : -1, name, files);
-    return std::nullopt;
+    if (!std::isfinite(q)) return Fault(status, CalcFault::DamagedRecord, name, -1);
+    return Fault(status, CalcFault::OutOfRange, name, q < 1.0 ? 0 : -1);
   }
   const int64_t n = static_cast<int64_t>(std::trunc(q));
   const double p = q - static_cast<double>(n);
@@ -63,10 +54,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   double lon[4], lat[4], dist[4];
   SlotVector vec[4];  // only records n + 1 and n + 2 give the velocity
   for (int k = 0; k < 4; ++k) {
-    if (n + k >= records) {
-      RecordError(n + k, name, files);
-      return std::nullopt;
-    }
+    if (n + k >= records) return Fault(status, CalcFault::MissingRecord, name, n + k);
     const uint8_t* rec = bytes + (n + k) * kAsteroidRecordSize;
     lon[k] = DecodeAsteroidValue(rec);
     lat[k] = DecodeAsteroidValue(rec + 3);
@@ -99,9 +87,9 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   return h;
 }
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday) {
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, CalcStatus& status) {
   EphemerisFiles files;
-  return AsteroidPos(asteroid, julday, files);
+  return AsteroidPos(asteroid, julday, files, status);
 }
 
 }  // namespace vostrane

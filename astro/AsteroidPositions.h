@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "astro/CalcStatus.h"
 #include "astro/PointVectors.h"
 
 namespace vostrane {
@@ -15,11 +16,11 @@ bool AsteroidYear(int year);
 // AsteroidPos(asteroid 1 to 4, Julian day in universal time): heliocentric
 // longitude, latitude, distance, vector, velocity and daily motion,
 // interpolated with Bessel's formula, from the run's file store. A missing
-// file or a record that cannot be read gives nothing and shows its message,
-// once per file and run; the asteroid is then treated like one outside the
-// years of the files.
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files);
+// file, a record that cannot be read or a day outside the file's data gives
+// nothing and sets `status` (file and record); the asteroid is then treated
+// like one outside the years of the files.
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files, CalcStatus& status);
 // The same with a store of its own (the file is read for this call).
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday);
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, CalcStatus& status);
 
 }  // namespace vostrane

@@ -4,9 +4,9 @@
 #include <array>
 #include <cmath>
 
+#include "astro/ChartData.h"
 #include "astro/DeltaTObserved.h"
 #include "astro/TimeScales.h"
-#include "session/ChartEntry.h"
 
 namespace vostrane {
 
@@ -150,8 +150,8 @@ double DeltaTSeconds(int32_t year, int32_t month, int32_t day) {
   return static_cast<double>(hundredths / 100.0L);
 }
 
-void CalcDeltaT(ChartEntry& entry) {
-  entry.setDeltat(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
+void CalcDeltaT(const ChartInput& chart, ChartValues& values) {
+  values.deltat = DeltaTSeconds(chart.year, chart.month, chart.day);
 }
 
 }  // namespace vostrane

@@ -8,14 +8,15 @@
 
 namespace vostrane {
 
-class ChartEntry;
+struct ChartInput;
+struct ChartValues;
 
 // Delta T in seconds for a Gregorian calendar date.
 double DeltaTSeconds(int32_t year, int32_t month, int32_t day);
 // Delta T in seconds from the observed values and the extrapolation after
 // them, for a Julian day (0h UT of the date) from 1973 January 1 on.
 double ObservedDeltaT(double jd);
-// Writes `deltat` of the entry from its year, month and day.
-void CalcDeltaT(ChartEntry& entry);
+// Writes `deltat` of the values from the chart's year, month and day.
+void CalcDeltaT(const ChartInput& chart, ChartValues& values);
 
 }  // namespace vostrane

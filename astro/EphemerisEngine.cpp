@@ -131,8 +131,9 @@ EngineResult EphemerisEngine::EphCalc(int body, double t) {
     case kEngTrueNode: r = TrueNode(t); break;
     default: {
       const OuterPosition o = OuterPos(body, t, theory_.Files());
-      if (!o.available) {
-        r.available = false;
+      if (!o.available || !o.status.ok()) {
+        r.available = o.available;
+        r.status = o.status;
         theory_.PrepareMean(t);
         return r;
       }

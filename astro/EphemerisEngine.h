@@ -6,6 +6,7 @@
 #pragma once
 
 #include "astro/AnalyticTheory.h"
+#include "astro/CalcStatus.h"
 
 namespace vostrane {
 
@@ -36,6 +37,7 @@ struct EngineResult {
   double hlat = 0;    // heliocentric latitude
   double hspeed = 0;  // heliocentric daily motion
   double hdist = 0;   // heliocentric distance, AU (for the light time)
+  CalcStatus status;  // an outer-planet file that could not serve t
 };
 
 // Arcsine in degrees as arctan(x / sqrt(1 - x^2)); +90 when x^2 >= 1.
@@ -61,8 +63,8 @@ class EphemerisEngine {
   explicit EphemerisEngine(AnalyticTheory& theory) : theory_(theory) {}
 
   // The engine: body 0 to 12 at moment t (days of ephemeris time from
-  // JD 2433282.0). A missing outer-planet file other than Chiron's ends
-  // the program with its message.
+  // JD 2433282.0). A missing or damaged outer-planet file other than a
+  // missing Chiron file gives its fatal status and no position.
   EngineResult EphCalc(int body, double t);
 
  private:

@@ -2,7 +2,7 @@
 // asteroids): each is read whole the first time a position needs it and kept
 // in memory until the run ends, so that a chart makes no file access after
 // the first one that needed the file. A file that is missing is looked for
-// once per run, and a message about a file is shown once per run.
+// once per run, and a fault of a file is reported once per run.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +18,7 @@ class EphemerisFiles {
   // The file's first maxBytes bytes (all of a shorter file; nothing beyond
   // can be addressed), or nullptr when it is not on disk or cannot be read.
   const std::string* Get(const std::string& name, size_t maxBytes);
-  // True the first time a message about the file is asked for in this run.
+  // True the first time a fault of the file is reported in this run.
   bool FirstReport(const std::string& name) { return reported_.insert(name).second; }
 
  private:

@@ -4,101 +4,89 @@
 #include "astro/BodySlots.h"
 #include "astro/DeltaT.h"
 #include "astro/TimeScales.h"
-#include "session/ChartEntry.h"
-#include "session/NameFileImage.h"
 
 namespace vostrane {
 
-void StoreAngles(const ChartAngles& a, ChartEntry& entry) {
-  entry.setAsc(a.asc);
-  entry.setMc(a.mc);
-  entry.setVertex(a.vertex);
-  entry.setEastpt(a.eastpt);
-  entry.setCoasc(a.coasc);
-  entry.setPolarasc(a.polarasc);
-  entry.setBody(BodyArray::Speed, slot::Ascendant, a.ascMotion);
-  entry.setBody(BodyArray::Speed, slot::Midheaven, a.mcMotion);
-  entry.setBody(BodyArray::Speed, slot::Vertex, a.vertexMotion);
-  entry.setBody(BodyArray::Speed, slot::EastPoint, a.eastptMotion);
+void StoreAngles(const ChartAngles& a, ChartValues& values) {
+  values.asc = a.asc;
+  values.mc = a.mc;
+  values.vertex = a.vertex;
+  values.eastpt = a.eastpt;
+  values.coasc = a.coasc;
+  values.polarasc = a.polarasc;
+  values.point(PointArray::Speed, slot::Ascendant) = a.ascMotion;
+  values.point(PointArray::Speed, slot::Midheaven) = a.mcMotion;
+  values.point(PointArray::Speed, slot::Vertex) = a.vertexMotion;
+  values.point(PointArray::Speed, slot::EastPoint) = a.eastptMotion;
 }
 
 namespace {
 
-// An angle as the name file keeps it: fixed point, zodiac offset removed.
-void SetPackedAngle(NameFileImage& image, size_t offset, double angle, double z) {
-  image.SetFixed(offset, ModAngle(360.0, angle - z));
-}
+// An angle as the name file keeps it: zodiac offset removed.
+double Unshifted(double angle, double z) { return ModAngle(360.0, angle - z); }
 
 }  // namespace
 
-void PackHouseCusps(const HouseCusps& cusps, int systemIndex, double z, NameFileImage& image) {
-  for (int j = 1; j <= 6; ++j) {
-    const size_t offset =
-        image_offset::housePositions + 4 * static_cast<size_t>(6 * systemIndex + j - 1);
-    SetPackedAngle(image, offset, cusps[j], z);
-  }
+void SetNameFileValues(char zodsel, const ChartValues& values, double k, NameFileValues& nameFile) {
+  const double z = ZodiacOffset(zodsel, values.ayan);
+  nameFile.gmt = values.gmt;
+  nameFile.julday = values.julday;
+  nameFile.obliq = values.obliq;
+  nameFile.ayan = k;
+  nameFile.deltat = values.deltat;
+  nameFile.t = values.t;
+  nameFile.zodiac = zodsel;
+  nameFile.ramc = values.ramc;  // radians, no offset
+  nameFile.node = Unshifted(values.moonnode, z);
+  nameFile.vertex = Unshifted(values.vertex, z);
+  nameFile.eastpt = Unshifted(values.eastpt, z);
+  nameFile.asc = Unshifted(values.asc, z);
+  nameFile.mc = Unshifted(values.mc, z);
+  nameFile.coasc = Unshifted(values.coasc, z);
+  nameFile.polarasc = Unshifted(values.polarasc, z);
 }
 
-void PackNameFileValues(const ChartEntry& entry, double k, NameFileImage& image) {
-  const double z = ZodiacOffset(entry);
-  image.Set<double>(image_offset::gmt, entry.gmt());
-  image.Set<double>(image_offset::julday, entry.julday());
-  image.Set<double>(image_offset::obliq, entry.obliq());
-  image.Set<double>(image_offset::ayan, k);
-  image.Set<double>(image_offset::deltat, entry.deltat());
-  image.Set<double>(image_offset::t, entry.t());
-  image.Set<char>(image_offset::zodiac, entry.zodsel());
-  image.SetFixed(image_offset::ramc, entry.ramc());  // radians, no offset
-  SetPackedAngle(image, image_offset::node, entry.moonnode(), z);
-  SetPackedAngle(image, image_offset::vertex, entry.vertex(), z);
-  SetPackedAngle(image, image_offset::eastpt, entry.eastpt(), z);
-  SetPackedAngle(image, image_offset::asc, entry.asc(), z);
-  SetPackedAngle(image, image_offset::mc, entry.mc(), z);
-  SetPackedAngle(image, image_offset::coasc, entry.coasc(), z);
-  SetPackedAngle(image, image_offset::polarasc, entry.polarasc(), z);
-}
-
-bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem,
-                bool geocentricLatitude) {
-  const Ayanamsa ayanamsa = CalcTimeScales(entry);
+bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
+                bool geocentricLatitude, CalcReport& report) {
+  const Ayanamsa ayanamsa = CalcTimeScales(chart, values);
+  report.Add(ayanamsa.status);
   HouseFrame frame;
-  frame.phi = HouseLatitude(entry.latitude(), geocentricLatitude);
-  frame.e = entry.obliq();
-  frame.ramc = entry.ramc();
+  frame.phi = HouseLatitude(chart.latitude, geocentricLatitude);
+  frame.e = values.obliq;
+  frame.ramc = values.ramc;
   frame.z = ayanamsa.z;
 
-  const ChartAngles angles = CalcAngles(frame, entry.latitude());
-  StoreAngles(angles, entry);
-  CalcDeltaT(entry);
+  const ChartAngles angles = CalcAngles(frame, chart.latitude);
+  StoreAngles(angles, values);
+  CalcDeltaT(chart, values);
 
   HouseCusps start{};
   SetStartingCusps(angles, start);
   HouseCusps own = start;
   bool ownDone = false;
-  const bool forNameFile = entry.level() == 0 && entry.nameRecord() != 0;
-  if (forNameFile) {
+  if (chart.forNameFile) {
     // All nine systems in turn on the same cusps, each starting from what
     // the one before left, as the name file has always received them.
     HouseCusps cusps = start;
     for (int k = 0; k < 9; ++k) {
       const char letter = static_cast<char>('A' + k);
       // A system reads only cusps 1 and 4 of what it finds. Where those are
-      // still the Ascendant and the IC, its cusps are the entry's own.
+      // still the Ascendant and the IC, its cusps are the chart's own.
       const bool fresh = cusps[1] == start[1] && cusps[4] == start[4];
       CalcHouseSystem(letter, frame, angles, cusps);
-      PackHouseCusps(cusps, k, frame.z, image);
+      for (int j = 1; j <= 6; ++j) nameFile.cusps[k][j - 1] = Unshifted(cusps[j], frame.z);
       if (letter == houseSystem && fresh) {
         own = cusps;
         ownDone = true;
       }
     }
-    PackNameFileValues(entry, ayanamsa.k, image);
+    SetNameFileValues(chart.zodsel, values, ayanamsa.k, nameFile);
   }
-  // The entry's own cusps must not depend on whether the chart is linked to
+  // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.
   if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
-  for (int h = 1; h <= 6; ++h) entry.setCusp(h, own[h]);
-  return forNameFile;
+  for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = own[h];
+  return chart.forNameFile;
 }
 
 }  // namespace vostrane

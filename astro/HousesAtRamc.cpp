@@ -5,7 +5,6 @@
 #include "astro/AngleHelpers.h"
 #include "astro/Houses.h"
 #include "astro/TimeScales.h"
-#include "session/ChartEntry.h"
 
 namespace vostrane {
 
@@ -14,19 +13,20 @@ double RamcOfMidheaven(double mcDeg, double z, double e) {
   return ArcTanQuad(std::sin(l) * std::cos(e), std::cos(l));
 }
 
-void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude) {
+void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc, double latitudeDeg,
+                      bool geocentricLatitude) {
   HouseFrame frame;
   frame.phi = HouseLatitude(latitudeDeg, geocentricLatitude);
-  frame.e = entry.obliq();
+  frame.e = values.obliq;
   frame.ramc = ModAngle(2.0 * kPi, ramc);
-  frame.z = ZodiacOffset(entry);
-  entry.setRamc(frame.ramc);
+  frame.z = ZodiacOffset(zodsel, values.ayan);
+  values.ramc = frame.ramc;
   const ChartAngles angles = CalcAngles(frame, latitudeDeg);
-  StoreAngles(angles, entry);
+  StoreAngles(angles, values);
   HouseCusps cusps{};
   SetStartingCusps(angles, cusps);
-  CalcHouseSystem(entry.housesys(), frame, angles, cusps);
-  for (int h = 1; h <= 6; ++h) entry.setCusp(h, cusps[h]);
+  CalcHouseSystem(houseSystem, frame, angles, cusps);
+  for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = cusps[h];
 }
 
 }  // namespace vostrane

@@ -7,7 +7,6 @@
 #include "astro/EphemerisFiles.h"
 #include "astro/OuterPlanetFiles.h"
 #include "platform/ByteOrder.h"
-#include "platform/MessageService.h"
 
 namespace vostrane {
 
@@ -33,6 +32,11 @@ bool Plausible(int32_t lon, int32_t r, int32_t z, const DistanceRange& range) {
   const double dist = r / kOuterDistUnit;
   return lon >= 0 && lon < 360.0 * kOuterLonUnit && dist >= range.low && dist <= range.high &&
          std::fabs(z / kOuterDistUnit) < 0.5 * dist;
+}
+
+OuterPosition& Failed(OuterPosition& out, CalcFault fault, const std::string& name, int64_t index) {
+  out.status = {CalcSource::OuterPlanets, fault, name, index};
+  return out;
 }
 
 }  // namespace
@@ -97,22 +101,18 @@ OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
           out.available = false;
           return out;
         }
-        EndProgram("File " + name + " not on disk.  Program ended.");
+        return Failed(out, CalcFault::MissingFile, name, 0);
       }
       openNumber = number;
     }
     const int64_t index = OuterNodeIndex(node, width);
     const size_t offset = 4 * static_cast<size_t>(index);
-    if (offset > file->size())
-      EndProgram("Unable to read record # " + std::to_string(index) + " from file " + name + " not on disk.  " +
-                 "Program ended.");
+    if (offset > file->size()) return Failed(out, CalcFault::MissingRecord, name, index);
     if (offset + 4 * static_cast<size_t>(width) > file->size())
-      EndProgram("ERROR! Unable to read data from ephemeris file. Program ended.");
+      return Failed(out, CalcFault::ShortRecord, name, index);
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file->data()) + offset + 12 * slot;
     const int32_t l = ReadBe<int32_t>(bytes), d = ReadBe<int32_t>(bytes + 4), h = ReadBe<int32_t>(bytes + 8);
-    if (!Plausible(l, d, h, range))
-      EndProgram("Ephemeris file " + name + " is damaged at record # " + std::to_string(index) + ".  " +
-                 "Program ended.");
+    if (!Plausible(l, d, h, range)) return Failed(out, CalcFault::DamagedRecord, name, index);
     lon[k] = l / kOuterLonUnit;
     r[k] = d / kOuterDistUnit;
     z[k] = h / kOuterDistUnit;

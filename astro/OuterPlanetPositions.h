@@ -2,6 +2,8 @@
 // the outer-planet files and interpolated with Everett's formula.
 #pragma once
 
+#include "astro/CalcStatus.h"
+
 namespace vostrane {
 
 class EphemerisFiles;
@@ -20,14 +22,15 @@ struct OuterPosition {
   bool available = true;  // false: Chiron with no file for the moment
   double lon = 0, r = 0, z = 0;     // degrees, AU, AU
   double dlon = 0, dr = 0, dz = 0;  // per day
+  CalcStatus status;                // a file that could not serve the moment
 };
 
 // Heliocentric position of engine body 5 to 9 or 12 at moment t (days of
 // ephemeris time from JD 2433282.0), from the files in the working folder as
 // the run's file store holds them. Every node used is checked for
 // plausibility (longitude on the circle, the body's range of distances, a
-// height below the distance); a damaged node ends the program with a
-// message that names the file, as a missing or cut file does.
+// height below the distance); a damaged node, a missing or a cut file
+// give a fatal status naming the file (and the record) and no position.
 OuterPosition OuterPos(int body, double t, EphemerisFiles& files);
 // The same with a store of its own (the files are read for this call).
 OuterPosition OuterPos(int body, double t);

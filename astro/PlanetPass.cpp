@@ -11,7 +11,6 @@
 #include "astro/HypotheticalPlanets.h"
 #include "astro/SolarVector.h"
 #include "astro/Zodiac.h"
-#include "platform/ByteOrder.h"
 
 namespace vostrane {
 
@@ -46,20 +45,23 @@ struct BodyValues {
   double lon = 0, lat = 0, speed = 0, hlon = 0, hlat = 0, hspeed = 0;
 };
 
-// One planet pass over one entry: the moment-dependent work of the
+// One planet pass over one chart: the moment-dependent work of the
 // dispatcher and the values of the 31 bodies.
 class Pass {
  public:
-  Pass(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress)
-      : entry_(entry), theory_(theory), engine_(theory), progress_(progress) {}
+  Pass(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory, CalcReport& report,
+       const PlanetProgress& progress)
+      : chart_(chart), values_(values), theory_(theory), engine_(theory), report_(report), progress_(progress) {}
 
   // Returns true when the asteroid files served all four asteroids.
   bool Run();
 
  private:
-  ChartEntry& entry_;
+  const ChartInput& chart_;
+  ChartValues& values_;
   AnalyticTheory& theory_;
   EphemerisEngine engine_;
+  CalcReport& report_;
   const PlanetProgress& progress_;
   std::array<BodyValues, kPassBodies> v_{};
   SlotVector sun_;
@@ -71,13 +73,22 @@ class Pass {
     if (progress_) progress_(text);
   }
 
+  // Adds a status to the report: a fatal one always (the pass stops after
+  // it), the others once per file and run.
+  void Note(const CalcStatus& status);
   void Dispatch(int body, double julday);
   void FromEngine(int body, int engineBody, double t);
   void FromVector(int body, const HelioPoint& h);
 };
 
+void Pass::Note(const CalcStatus& status) {
+  if (status.ok()) return;
+  if (status.fatal() || theory_.Files().FirstReport(status.file)) report_.Add(status);
+}
+
 void Pass::FromEngine(int body, int engineBody, double t) {
   const EngineResult r = engine_.EphCalc(engineBody, t);
+  Note(r.status);
   BodyValues& b = v_[body - 1];
   b = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
 }
@@ -89,7 +100,7 @@ void Pass::FromVector(int body, const HelioPoint& h) {
 }
 
 void Pass::Dispatch(int body, double julday) {
-  const double dtDays = entry_.deltat() / 86400.0;
+  const double dtDays = values_.deltat / 86400.0;
   const double t = julday - 2433282.0 + dtDays;
   if (body == 1) {
     const double d = julday - 2415020.0 + dtDays;
@@ -103,11 +114,16 @@ void Pass::Dispatch(int body, double julday) {
     v_[10] = {r.lon, r.lat, r.speed, 0, 0, 0};
   } else if (body >= 17 && body <= 20) {
     std::optional<HelioPoint> h;
-    if (AsteroidYear(entry_.year())) h = AsteroidPos(body - 16, julday, theory_.Files());
+    if (AsteroidYear(chart_.year)) {
+      CalcStatus status;
+      h = AsteroidPos(body - 16, julday, theory_.Files(), status);
+      Note(status);
+    }
     if (!h) asteroids_ = false;
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
     const EngineResult r = engine_.EphCalc(kEngChiron, t);
+    Note(r.status);
     if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
     } else {
@@ -126,8 +142,8 @@ void Pass::Dispatch(int body, double julday) {
 bool InFirstPass(int body) { return (body >= 1 && body <= 10) || (body >= 17 && body <= 21); }
 
 bool Pass::Run() {
-  const double A = ZodiacOffset(entry_);
-  const double jd = entry_.julday();
+  const double A = ZodiacOffset(chart_.zodsel, values_.ayan);
+  const double jd = values_.julday;
 
   // Pass one, two minutes earlier, for the daily motions.
   Report("Daily motions");
@@ -135,6 +151,7 @@ bool Pass::Run() {
   for (int body = 1; body <= kPassBodies; ++body)
     if (InFirstPass(body)) {
       Dispatch(body, jd - 1.0 / 720.0);
+      if (report_.Ended()) return false;
       earlier[body - 1] = v_[body - 1].lon;
     }
 
@@ -144,6 +161,7 @@ bool Pass::Run() {
     else if (body == 17) Report("Asteroids and Chiron");
     else if (body == 24) Report("Hypothetical planets");
     Dispatch(body, jd);
+    if (report_.Ended()) return false;
   }
 
   for (int body = 1; body <= kPassBodies; ++body)
@@ -155,8 +173,8 @@ bool Pass::Run() {
     }
 
   // The angles (tropical at this stage) and the Part of Fortune.
-  const double angles[4] = {entry_.asc(), entry_.mc(), entry_.vertex(), entry_.eastpt()};
-  for (int k = 0; k < 4; ++k) v_[11 + k] = {angles[k] - A, 0, entry_.body(BodyArray::Speed, 11 + k), 0, 0, 0};
+  const double angles[4] = {values_.asc, values_.mc, values_.vertex, values_.eastpt};
+  for (int k = 0; k < 4; ++k) v_[11 + k] = {angles[k] - A, 0, values_.point(PointArray::Speed, 11 + k), 0, 0, 0};
   const BodyValues& sun = v_[0];
   const BodyValues& moon = v_[1];
   v_[15] = {ModAngle(360.0, v_[11].lon + moon.lon - sun.lon), 0, moon.speed - sun.speed + v_[11].speed, 0, 0, 0};
@@ -166,59 +184,59 @@ bool Pass::Run() {
     if (std::fabs(v_[body - 1].hspeed) > 90.0) v_[body - 1].hspeed = 0;
   }
 
-  const double obliquity = entry_.obliq() * kDegPerRad;
+  const double obliquity = values_.obliq * kDegPerRad;
   const double cosE = std::cos(obliquity * kRadPerDeg), sinE = std::sin(obliquity * kRadPerDeg);
   for (int s = 0; s < kPassBodies; ++s) {
     const BodyValues& b = v_[s];
-    entry_.setBody(BodyArray::Lon, s, ModAngle(360.0, b.lon + A));
-    entry_.setBody(BodyArray::Lat, s, b.lat);
-    entry_.setBody(BodyArray::Speed, s, b.speed);
-    entry_.setBody(BodyArray::HLon, s, ModAngle(360.0, b.hlon + A));
-    entry_.setBody(BodyArray::HLat, s, b.hlat);
-    entry_.setBody(BodyArray::HSpeed, s, b.hspeed);
+    values_.point(PointArray::Lon, s) = ModAngle(360.0, b.lon + A);
+    values_.point(PointArray::Lat, s) = b.lat;
+    values_.point(PointArray::Speed, s) = b.speed;
+    values_.point(PointArray::HLon, s) = ModAngle(360.0, b.hlon + A);
+    values_.point(PointArray::HLat, s) = b.hlat;
+    values_.point(PointArray::HSpeed, s) = b.hspeed;
     const Equatorial q = EclToEquCs(b.lat, b.lon, cosE, sinE);
-    entry_.setBody(BodyArray::Ra, s, ModAngle(360.0, q.ra + A));
-    entry_.setBody(BodyArray::Decl, s, q.decl);
+    values_.point(PointArray::Ra, s) = ModAngle(360.0, q.ra + A);
+    values_.point(PointArray::Decl, s) = q.decl;
   }
   if (!chiron_)
-    for (BodyArray a : {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::HLon, BodyArray::HLat,
-                        BodyArray::HSpeed, BodyArray::Ra, BodyArray::Decl})
-      entry_.setBody(a, slot::Chiron, 0.0);
-  entry_.setMoonnode(ModAngle(360.0, meanNode_ + A));
-  entry_.setLon(31, 1.0);
-  entry_.setUnavailableSlots(chiron_ ? 0u : 1u << slot::Chiron);
-  return asteroids_ && AsteroidYear(entry_.year());
+    for (auto& array : values_.points) array[slot::Chiron] = 0.0;
+  values_.moonnode = ModAngle(360.0, meanNode_ + A);
+  values_.point(PointArray::Lon, 31) = 1.0;
+  // Bodies without values for the moment, kept in slot 31 of the
+  // declinations, which no body uses.
+  values_.point(PointArray::Decl, 31) = static_cast<double>(chiron_ ? 0u : 1u << slot::Chiron);
+  return asteroids_ && AsteroidYear(chart_.year);
 }
 
 }  // namespace
 
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, const PlanetProgress& progress) {
-  Pass pass(entry, theory, progress);
+bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory, CalcReport& report,
+              const PlanetProgress& progress) {
+  Pass pass(chart, values, theory, report, progress);
   return pass.Run();
 }
 
-bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
-                 const PlanetProgress& progress) {
-  const bool asteroids = CalPlanH(entry, theory, progress);
-  entry.setCalcastyn(asteroids ? 'Y' : 'N');
-  if (entry.level() != 0 || entry.nameRecord() == 0) return false;
+bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, PlanetFlags& flags,
+                 AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress) {
+  const bool asteroids = CalPlanH(chart, values, theory, report, progress);
+  if (report.Ended()) return false;
+  values.calcastyn = asteroids ? 'Y' : 'N';
+  if (!chart.forNameFile) return false;
 
-  const double A = ZodiacOffset(entry);
-  const BodyArray arrays[8] = {BodyArray::Lon,  BodyArray::Lat,    BodyArray::Speed, BodyArray::HLon,
-                               BodyArray::HLat, BodyArray::HSpeed, BodyArray::Ra,    BodyArray::Decl};
-  for (int b = 0; b < 8; ++b) {
-    const bool longitude = arrays[b] == BodyArray::Lon || arrays[b] == BodyArray::HLon || arrays[b] == BodyArray::Ra;
+  const double A = ZodiacOffset(chart.zodsel, values.ayan);
+  for (int b = 0; b < kPointArrays; ++b) {
+    const PointArray array = static_cast<PointArray>(b);
+    const bool longitude = array == PointArray::Lon || array == PointArray::HLon || array == PointArray::Ra;
     const int slots = b == 0 ? 32 : 31;
     for (int s = 0; s < slots; ++s) {
-      double x = entry.body(arrays[b], s);
-      // Slot 31 of the longitudes is the constant 1.0, packed as it is.
+      double x = values.points[b][s];
+      // Slot 31 of the longitudes is the constant 1.0, kept as it is.
       if (longitude && !(b == 0 && s == 31)) x = ModAngle(360.0, x - A);
-      const int32_t fixed = EncodeFixed(x);
-      WriteLe<int32_t>(image.BodyBlock(b) + 4 * s, fixed);
+      nameFile.points[b][s] = x;
     }
   }
   // Planets and the hypothetical planets are always there; the asteroids
-  // only for the years their files cover, as the entry's own flag says.
+  // only for the years their files cover, as the chart's own flag says.
   flags.calcyn = 'Y';
   flags.calcastyn = asteroids ? 'Y' : 'N';
   flags.calctnp = 'Y';

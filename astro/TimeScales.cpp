@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
-#include "session/ChartEntry.h"
 
 namespace vostrane {
 
@@ -59,10 +58,10 @@ double OldStyleJulDay(int32_t month, int32_t day, int32_t year) {
   return static_cast<double>(Int(365.25L * (y + 4712)) + Int(30.600001L * m) + day - 63.5L);
 }
 
-double GmtOfEntry(const ChartEntry& entry) {
-  long double gmt = entry.hours() + entry.minutes() / 60.0L + entry.seconds() / 3600.0L +
-                    static_cast<long double>(entry.tzone());
-  switch (entry.dstcode()) {
+double GmtOfChart(const ChartInput& chart) {
+  long double gmt = chart.hours + chart.minutes / 60.0L + chart.seconds / 3600.0L +
+                    static_cast<long double>(chart.tzone);
+  switch (chart.dstcode) {
     case 1:  // daylight time
     case 2:  // war time
       gmt -= 1;
@@ -71,8 +70,8 @@ double GmtOfEntry(const ChartEntry& entry) {
       gmt -= 2;
       break;
     case 4:  // local mean time: the clock follows the longitude, not the zone
-      gmt = gmt - static_cast<long double>(entry.tzone()) +
-            static_cast<long double>(entry.longitude()) / 15.0L;
+      gmt = gmt - static_cast<long double>(chart.tzone) +
+            static_cast<long double>(chart.longitude) / 15.0L;
       break;
     default:
       break;
@@ -80,17 +79,17 @@ double GmtOfEntry(const ChartEntry& entry) {
   return static_cast<double>(gmt);
 }
 
-Ayanamsa CalcTimeScales(ChartEntry& entry) {
-  const long double jd0 = GregorianJulDay(entry.month(), entry.day(), entry.year());
-  const long double gmt = GmtOfEntry(entry);
-  entry.setGmt(static_cast<double>(gmt));
-  entry.setJulday(static_cast<double>(jd0 + gmt / 24.0L));
+Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
+  const long double jd0 = GregorianJulDay(chart.month, chart.day, chart.year);
+  const long double gmt = GmtOfChart(chart);
+  values.gmt = static_cast<double>(gmt);
+  values.julday = static_cast<double>(jd0 + gmt / 24.0L);
 
   const long double d = jd0 - 2415020.0L + gmt / 24.0L;
   const long double t = d / 36525.0L;
   const long double t2 = t * t;
   const long double t3 = t2 * t;
-  entry.setT(static_cast<double>(t));
+  values.t = static_cast<double>(t);
 
   // Fundamental arguments, degrees: the Sun's mean longitude and anomaly
   // from Newcomb's Tables of the Sun, the Moon's mean longitude, anomaly and
@@ -112,9 +111,9 @@ Ayanamsa CalcTimeScales(ChartEntry& entry) {
   const long double meanObliquity =
       23.452294L - 0.0130125L * t - 0.00000164L * t2 + 0.000000503L * t3;
   const long double de = NutationInObliquity(t, moonLong, node, sunLong, sunAnomaly, moonAnomaly);
-  entry.setObliq(static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt));
+  values.obliq = static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt);
 
-  const Ayanamsa ayanamsa = CalcAyanamsa(entry, t, node);
+  const Ayanamsa ayanamsa = CalcAyanamsa(chart.zodsel, values, t, node);
 
   // Sidereal time without nutation; t carries the time of day and with it
   // the sidereal rate. Newcomb's Greenwich mean sidereal time at 0h UT,
@@ -124,16 +123,16 @@ Ayanamsa CalcTimeScales(ChartEntry& entry) {
   // around 2000 (same test as the obliquity).
   const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
   const long double ramcArg =
-      (gst * 15.0L - static_cast<long double>(entry.longitude())) * kRadPerDegExt;
-  entry.setRamc(ModAngle(2.0 * kPi, static_cast<double>(ModAngleExt(2.0L * kPiExt, ramcArg))));
+      (gst * 15.0L - static_cast<long double>(chart.longitude)) * kRadPerDegExt;
+  values.ramc = ModAngle(2.0 * kPi, static_cast<double>(ModAngleExt(2.0L * kPiExt, ramcArg)));
 
-  entry.setMoonnode(static_cast<double>(ModAngleExt(360, node + ayanamsa.z)));
+  values.moonnode = static_cast<double>(ModAngleExt(360, node + ayanamsa.z));
   return ayanamsa;
 }
 
-double EphemerisJulDay(const ChartEntry& entry) {
-  return static_cast<double>(static_cast<long double>(entry.julday()) +
-                             static_cast<long double>(entry.deltat()) / 86400.0L);
+double EphemerisJulDay(const ChartValues& values) {
+  return static_cast<double>(static_cast<long double>(values.julday) +
+                             static_cast<long double>(values.deltat) / 86400.0L);
 }
 
 double HouseLatitude(double latitudeDeg, bool geocentricLatitude) {

@@ -5,11 +5,10 @@
 
 #include <cstdint>
 
+#include "astro/ChartData.h"
 #include "astro/Zodiac.h"
 
 namespace vostrane {
-
-class ChartEntry;
 
 // Julian day at 0h of a Gregorian calendar date (2000 January 1 gives
 // 2451544.5).
@@ -17,19 +16,19 @@ double GregorianJulDay(int32_t month, int32_t day, int32_t year);
 // Julian day at 0h of a date of the Julian (Old Style) calendar.
 double OldStyleJulDay(int32_t month, int32_t day, int32_t year);
 
-// GMT in decimal hours of the entry's clock time, zone and daylight code;
+// GMT in decimal hours of the chart's clock time, zone and daylight code;
 // not reduced to a day.
-double GmtOfEntry(const ChartEntry& entry);
+double GmtOfChart(const ChartInput& chart);
 
 // Writes gmt, julday, t, obliq (radians), ramc (radians, [0, 2 pi)) and
 // moonnode, runs the ayanamsa step (which writes ayan) and hands its result
 // back: K and the zodiac offset Z that every stored longitude carries.
-Ayanamsa CalcTimeScales(ChartEntry& entry);
+Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values);
 
 // Julian day in ephemeris time: julday + deltat / 86400.
-double EphemerisJulDay(const ChartEntry& entry);
+double EphemerisJulDay(const ChartValues& values);
 
-// The latitude the house formulas use, in radians: the entry's latitude, or
+// The latitude the house formulas use, in radians: the chart's latitude, or
 // the geocentric latitude when the program-wide setting asks for it.
 double HouseLatitude(double latitudeDeg, bool geocentricLatitude);
 

@@ -5,8 +5,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageService.h"
-#include "session/ChartEntry.h"
+#include "astro/ChartData.h"
 
 namespace vostrane {
 
@@ -92,8 +91,9 @@ std::optional<double> ParseAyanamshaLine(const std::string& line) {
   return line[0] == '-' ? -value : value;
 }
 
-Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg) {
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg) {
   long double k = BuiltInAyanamsaK(t, meanNodeDeg);
+  Ayanamsa result;
 
   // The correction file is optional and read afresh for every chart.
   std::string line;
@@ -106,22 +106,21 @@ Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg)
       if (k < -360) k += 360;
       if (k > 360) k -= 360;
     } else {
-      ShowMessage(kAyanamshaBadMessage, MsgIcon::Information);
+      result.status = {CalcSource::Ayanamsa, CalcFault::BadContents, kAyanamshaFileName, 0};
     }
   }
 
-  Ayanamsa result;
   result.k = static_cast<double>(k);
-  if (entry.zodsel() == 'T') {
-    entry.setAyan(-result.k);
+  if (zodsel == 'T') {
+    values.ayan = -result.k;
     result.z = 0.0;
   } else {
-    entry.setAyan(result.k);
+    values.ayan = result.k;
     result.z = result.k;
   }
   return result;
 }
 
-double ZodiacOffset(const ChartEntry& entry) { return entry.zodsel() == 'T' ? 0.0 : entry.ayan(); }
+double ZodiacOffset(char zodsel, double ayan) { return zodsel == 'T' ? 0.0 : ayan; }
 
 }  // namespace vostrane

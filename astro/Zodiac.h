@@ -5,23 +5,25 @@
 #include <optional>
 #include <string>
 
+#include "astro/CalcStatus.h"
+
 namespace vostrane {
 
-class ChartEntry;
+struct ChartValues;
 
 inline constexpr const char* kAyanamshaFileName = "AYANAMSH.DAT";
-inline constexpr const char* kAyanamshaBadMessage =
-    "Data in file AYANAMSH.DAT not entered correctly, and was ignored";
 
 struct Ayanamsa {
   double k = 0.0;  // minus the ayanamsa, degrees (the same in both zodiacs)
   double z = 0.0;  // zodiac offset: 0 tropical, k sidereal
+  CalcStatus status;  // a correction file that was there but ignored
 };
 
 // Computes K from the Julian centuries t (since 1900 January 0.5) and the
 // mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
-// `ayan` of the entry by its `zodsel` and returns K and Z.
-Ayanamsa CalcAyanamsa(ChartEntry& entry, long double t, long double meanNodeDeg);
+// `ayan` of the values by the zodiac letter and returns K and Z. A correction
+// file that cannot be read or parsed is ignored and named in the status.
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg);
 
 // K before any correction.
 long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
@@ -32,7 +34,7 @@ long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
 // is too short or a number does not parse.
 std::optional<double> ParseAyanamshaLine(const std::string& line);
 
-// The zodiac offset of a calculated entry: 0 for 'T', else `ayan`.
-double ZodiacOffset(const ChartEntry& entry);
+// The zodiac offset of a calculated chart: 0 for 'T', else `ayan`.
+double ZodiacOffset(char zodsel, double ayan);
 
 }  // namespace vostrane

@@ -6,6 +6,7 @@
 #include "astro/PlanetPass.h"
 #include "astro/Zodiac.h"
 #include "derived/PointArithmetic.h"
+#include "derived/EntryCalculation.h"
 
 namespace vostrane {
 namespace {

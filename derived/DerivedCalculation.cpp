@@ -14,6 +14,7 @@
 #include "derived/DerivedRequest.h"
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
+#include "derived/EntryCalculation.h"
 
 namespace vostrane {
 namespace {
@@ -49,13 +50,13 @@ void RelocateMoment(ChartEntry& e, const ChartEntry& base) {
 
 // Time scales of the progressed moment at the base's place; the driver's
 // planet step then fills the bodies of that moment.
-void SetProgressedMoment(ChartEntry& e, const ChartEntry& base) {
+void SetProgressedMoment(ChartEntry& e, const ChartEntry& base, CalcReport& report) {
   SetGreenwichMoment(e, ProgressedJulDay(e, base));
   e.setPlace(base.place());
   e.setLatitude(base.latitude());
   e.setLongitude(base.longitude());
   e.setZodsel(base.zodsel());
-  CalcTimeScales(e);
+  report.Add(CalcTimeScales(e).status);
   CalcDeltaT(e);
 }
 
@@ -70,15 +71,18 @@ void ProgressMeridian(ChartEntry& e, const ChartEntry& base, AnalyticTheory& the
   CalcHousesAtRamc(e, base.ramc() + arc * kRadPerDeg, base.latitude(), geocentricLatitude);
 }
 
-double ZodiacOffsetAt(char zodsel, double julday) {
+double ZodiacOffsetAt(char zodsel, double julday, CalcReport& report) {
   if (zodsel != 'S') return 0.0;
   ChartEntry scratch;
   scratch.setZodsel(zodsel);
   SetGreenwichMoment(scratch, julday);
-  return CalcTimeScales(scratch).z;
+  const Ayanamsa ayanamsa = CalcTimeScales(scratch);
+  report.Add(ayanamsa.status);
+  return ayanamsa.z;
 }
 
-std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot, AnalyticTheory& theory) {
+std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot, AnalyticTheory& theory,
+                                      CalcReport& report) {
   const int m = e.printoutParam(kTargetMonth), d = e.printoutParam(kTargetMonth + 1),
             y = e.printoutParam(kTargetMonth + 2);
   const double from = GregorianJulDay(m, d, y);
@@ -87,7 +91,9 @@ std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int
   // A return must still be a date an entry can hold.
   const double until = GregorianJulDay(1, 1, kMaxYear + 1);
   const auto found = FindReturn(theory, slot, base.lon(slot), from, until,
-                                [zodsel](double jd) { return ZodiacOffsetAt(zodsel, jd); });
+                                [zodsel, &report](double jd) { return ZodiacOffsetAt(zodsel, jd, report); },
+                                report);
+  if (report.Ended()) return std::nullopt;
   if (!found)
     return std::string("No return of the ") + kBodyNames[slot] + " was found within " +
            std::to_string(static_cast<int>(LongestReturnDays(slot))) + " days after " +
@@ -110,8 +116,8 @@ void CalcHarmonic(ChartEntry& e, const ChartEntry& base) {
 
 // The base's points, each advanced by the arc of the progressed Sun (both
 // Suns taken in the tropical zodiac); latitudes and motions stay the base's.
-void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory) {
-  SetProgressedMoment(e, base);
+void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory, CalcReport& report) {
+  SetProgressedMoment(e, base, report);
   const double progressedSun = BodyAt(theory, 0, e.julday()).lon;
   const double arc = ModAngle(360.0, progressedSun - (base.lon(0) - ZodiacOffset(base)));
   const double julday = e.julday(), gmt = e.gmt(), t = e.t(), deltat = e.deltat();
@@ -167,7 +173,8 @@ double ProgressedJulDay(const ChartEntry& e, const ChartEntry& base) {
 }
 
 std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& base, const ChartEntry* second,
-                                               AnalyticTheory& theory, bool geocentricLatitude) {
+                                               AnalyticTheory& theory, bool geocentricLatitude,
+                                               CalcReport& report) {
   const std::optional<DerivedKind> kind = KindOfEntry(e);
   if (!kind) {
     // A chart type this program does not make (from a file written
@@ -188,18 +195,18 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
       RelocateMoment(e, base);
       return std::nullopt;
     case DerivedKind::Progressed:
-      SetProgressedMoment(e, base);
+      SetProgressedMoment(e, base, report);
       ProgressMeridian(e, base, theory, geocentricLatitude);
       return std::nullopt;
     case DerivedKind::SolarArc:
-      DirectBySolarArc(e, base, theory);
+      DirectBySolarArc(e, base, theory, report);
       return std::nullopt;
     case DerivedKind::SolarReturn:
-      return CalcReturn(e, base, 0, theory);
+      return CalcReturn(e, base, 0, theory, report);
     case DerivedKind::LunarReturn:
-      return CalcReturn(e, base, 1, theory);
+      return CalcReturn(e, base, 1, theory, report);
     case DerivedKind::PlanetReturn:
-      return CalcReturn(e, base, e.chartypxtr(), theory);
+      return CalcReturn(e, base, e.chartypxtr(), theory, report);
     case DerivedKind::Composite:
       if (!second) return "Entry " + std::to_string(e.secondBaseEntry()) + " is not in the list.";
       CalcCompositeChart(e, base, *second, geocentricLatitude);

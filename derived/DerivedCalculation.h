@@ -21,6 +21,7 @@
 #include <string>
 
 #include "astro/AnalyticTheory.h"
+#include "astro/CalcStatus.h"
 #include "session/ChartEntry.h"
 
 namespace vostrane {
@@ -30,10 +31,11 @@ constexpr double kProgressionYearDays = 365.2422;
 
 // Fills what the entry takes from its bases; `second` is the partner of a
 // composite. Returns a message for the user when the chart cannot be made
-// (the entry is then left as it was).
+// (the entry is then left as it was). Files that could not serve add their
+// statuses to `report`; after a fatal one the entry means nothing.
 std::optional<std::string> PrepareDerivedChart(ChartEntry& entry, const ChartEntry& base,
                                                const ChartEntry* second, AnalyticTheory& theory,
-                                               bool geocentricLatitude);
+                                               bool geocentricLatitude, CalcReport& report);
 
 // The Julian day (UT) of a progression or direction to the entry's target
 // date (elements 73..75): the base's moment plus a day for each year.

@@ -3,6 +3,7 @@
 #include "astro/AngleHelpers.h"
 #include "astro/PlanetPass.h"
 #include "astro/Zodiac.h"
+#include "derived/EntryCalculation.h"
 
 namespace vostrane {
 

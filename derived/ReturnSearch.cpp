@@ -19,8 +19,9 @@ constexpr double kSpeedInterval = 1e-3;  // days
 
 class Search {
  public:
-  Search(AnalyticTheory& theory, int slot, double longitude, double untilJd, const ZodiacAt& zodiac)
-      : theory_(theory), slot_(slot), longitude_(longitude), until_(untilJd), zodiac_(zodiac) {}
+  Search(AnalyticTheory& theory, int slot, double longitude, double untilJd, const ZodiacAt& zodiac,
+         CalcReport& report)
+      : theory_(theory), slot_(slot), longitude_(longitude), until_(untilJd), zodiac_(zodiac), report_(report) {}
 
   std::optional<double> From(double fromJd) {
     z_ = zodiac_(fromJd);
@@ -52,9 +53,15 @@ class Search {
   // The motion over a short interval: the engine's own daily motion looks a
   // day ahead and would place a station half a day early.
   Sample At(double jd) {
-    const double lon = BodyAt(theory_, slot_, jd).lon;
-    const double later = BodyAt(theory_, slot_, jd + kSpeedInterval).lon;
+    const double lon = Longitude(jd);
+    const double later = Longitude(jd + kSpeedInterval);
     return {jd, DiffDeg(longitude_, lon + z_), DiffDeg(lon, later) / kSpeedInterval};
+  }
+
+  double Longitude(double jd) {
+    const EngineResult r = BodyAt(theory_, slot_, jd);
+    report_.Add(r.status);
+    return r.lon;
   }
 
   static bool Crosses(const Sample& a, const Sample& b) {
@@ -67,7 +74,7 @@ class Search {
     const double step = kStepDays[slot_];
     const double end = std::min(fromJd + kLongestDays[slot_], until_);
     Sample a = At(fromJd);
-    while (a.jd < end) {
+    while (a.jd < end && !report_.Ended()) {
       const Sample b = At(a.jd + step);
       if (Crosses(a, b)) return Refine(a, b);
       // A station within the step may turn the body back before it crosses:
@@ -108,6 +115,7 @@ class Search {
   double longitude_;
   double until_;
   const ZodiacAt& zodiac_;
+  CalcReport& report_;
   double z_ = 0;
 };
 
@@ -116,9 +124,9 @@ class Search {
 double LongestReturnDays(int slot) { return slot >= 0 && slot <= 6 ? kLongestDays[slot] : 0; }
 
 std::optional<double> FindReturn(AnalyticTheory& theory, int slot, double longitude, double fromJd,
-                                 double untilJd, const ZodiacAt& zodiac) {
+                                 double untilJd, const ZodiacAt& zodiac, CalcReport& report) {
   if (slot < 0 || slot > 6) return std::nullopt;
-  return Search(theory, slot, longitude, untilJd, zodiac).From(fromJd);
+  return Search(theory, slot, longitude, untilJd, zodiac, report).From(fromJd);
 }
 
 }  // namespace vostrane

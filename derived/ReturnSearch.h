@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "astro/AnalyticTheory.h"
+#include "astro/CalcStatus.h"
 
 namespace vostrane {
 
@@ -20,8 +21,9 @@ double LongestReturnDays(int slot);
 // 6) stands at `longitude` (degrees, in the zodiac `zodiac` gives), whatever
 // its direction of motion; nothing when none is found within the body's
 // longest return time or before `untilJd`. The moment is found to well
-// below a second.
+// below a second. An ephemeris file that cannot serve a moment adds its
+// status to `report`; after a fatal one the result means nothing.
 std::optional<double> FindReturn(AnalyticTheory& theory, int slot, double longitude, double fromJd,
-                                 double untilJd, const ZodiacAt& zodiac);
+                                 double untilJd, const ZodiacAt& zodiac, CalcReport& report);
 
 }  // namespace vostrane

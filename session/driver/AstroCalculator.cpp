@@ -2,6 +2,8 @@
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "derived/DerivedCalculation.h"
+#include "derived/EntryCalculation.h"
+#include "session/driver/CalcMessages.h"
 #include "session/driver/ChartCalculator.h"
 
 namespace vostrane {
@@ -15,15 +17,23 @@ AnalyticTheory& AstroCalculator::Theory() {
   return *theory_;
 }
 
+// Each step's statuses become their messages before the driver writes the
+// entry; a fatal one ends the program there.
 bool AstroCalculator::Houses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude) {
-  return CalcHouses(entry, image, entry.housesys(), geocentricLatitude);
+  CalcReport report;
+  const bool update = CalcHouses(entry, image, entry.housesys(), geocentricLatitude, report);
+  ShowCalcReport(report);
+  return update;
 }
 
 bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags,
                               CalcProgress& progress, int) {
   // The planet step's own progress goes to the third label.
-  return CalcPlanets(entry, image, flags, Theory(),
-                     [&progress](const std::string& text) { progress.SetPlanetText(text); });
+  CalcReport report;
+  const bool update = CalcPlanets(entry, image, flags, Theory(), report,
+                                  [&progress](const std::string& text) { progress.SetPlanetText(text); });
+  ShowCalcReport(report);
+  return update;
 }
 
 // This program never creates entries with a user-defined zodiac. An entry
@@ -36,7 +46,10 @@ double AstroCalculator::UserZodiacOffset(const ChartEntry& entry) {
 
 std::optional<std::string> AstroCalculator::Derived(ChartEntry& entry, const ChartEntry& base,
                                                     const ChartEntry* second, bool geocentricLatitude) {
-  return PrepareDerivedChart(entry, base, second, Theory(), geocentricLatitude);
+  CalcReport report;
+  auto error = PrepareDerivedChart(entry, base, second, Theory(), geocentricLatitude, report);
+  ShowCalcReport(report);
+  return error;
 }
 
 }  // namespace vostrane

@@ -8,8 +8,10 @@
 #include "AstroTestSupport.h"
 #include "astro/BodySlots.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -283,8 +285,8 @@ TEST(Houses, GeocentricLatitudeMovesOnlyTheHorizonAngles) {
   ChartEntry g = test::MakeEntry(1980, 5, 17, 8, 20, 0, -1.0, 48.0, -11.5);
   ChartEntry p = g;
   NameFileImage image;
-  CalcHouses(g, image, 'F', true);
-  CalcHouses(p, image, 'F', false);
+  CalcHouses(g, image, 'F', true, test::ShownReport().report());
+  CalcHouses(p, image, 'F', false, test::ShownReport().report());
   EXPECT_GT(ArcDistance(g.asc(), p.asc()), 0.05);
   EXPECT_DOUBLE_EQ(g.mc(), p.mc());
   EXPECT_DOUBLE_EQ(g.coasc(), p.coasc());
@@ -295,7 +297,7 @@ TEST(CalcHouses, FillsTheEntry) {
   test::TempFolder folder;
   ChartEntry e = test::MakeEntry(1955, 7, 1, 14, 45, 0, 5.0, 40.7, 74.0, 1);
   NameFileImage image;
-  EXPECT_FALSE(CalcHouses(e, image, 'F', false));
+  EXPECT_FALSE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
   EXPECT_DOUBLE_EQ(e.gmt(), 18.75);
   EXPECT_NEAR(e.deltat(), 31.21, 0.005);
   const HouseFrame f{e.latitude() * kRadPerDeg, e.obliq(), e.ramc(), 0.0};
@@ -317,7 +319,7 @@ TEST(CalcHouses, FillsTheEntry) {
   // Nor is a derived entry's.
   e.setNameRecord(7);
   e.setLevel(1);
-  EXPECT_FALSE(CalcHouses(e, image, 'F', false));
+  EXPECT_FALSE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
 }
 
 ChartEntry LinkedEntry(char zodsel, double latitude) {
@@ -336,7 +338,7 @@ TEST(CalcHouses, PacksTheNameFileValues) {
   for (char zodsel : {'T', 'S'}) {
     ChartEntry e = LinkedEntry(zodsel, 38.5);
     NameFileImage image;
-    ASSERT_TRUE(CalcHouses(e, image, 'F', false));
+    ASSERT_TRUE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
     const double z = zodsel == 'T' ? 0.0 : e.ayan();
     const double k = zodsel == 'T' ? -e.ayan() : e.ayan();
     EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::gmt), e.gmt());
@@ -360,7 +362,7 @@ TEST(CalcHouses, PacksTheNameFileValues) {
     for (char system = 'A'; system <= 'I'; ++system) {
       ChartEntry alone = e;
       alone.setNameRecord(0);
-      CalcHouses(alone, image, system, false);  // not linked: image untouched
+      CalcHouses(alone, image, system, false, test::ShownReport().report());  // not linked: image untouched
       for (int h = 1; h <= 6; ++h)
         EXPECT_NEAR(DecodeFixed(HouseInt(image, system - 'A', h)), ModAngle(360, alone.cusp(h) - z),
                     1e-6)
@@ -384,8 +386,8 @@ TEST(CalcHouses, LinkedAndUnlinkedChartsAgree) {
         ChartEntry alone = linked;
         alone.setNameRecord(0);
         NameFileImage image;
-        CalcHouses(linked, image, system, false);
-        CalcHouses(alone, image, system, false);
+        CalcHouses(linked, image, system, false, test::ShownReport().report());
+        CalcHouses(alone, image, system, false, test::ShownReport().report());
         for (int h = 1; h <= 6; ++h)
           ASSERT_DOUBLE_EQ(linked.cusp(h), alone.cusp(h))
               << system << " " << latitude << " " << hour;
@@ -400,8 +402,8 @@ TEST(CalcHouses, UnknownSystemLetterIsPlacidus) {
   e.setNameRecord(0);
   ChartEntry f = e;
   NameFileImage image;
-  CalcHouses(e, image, 'Z', false);
-  CalcHouses(f, image, 'F', false);
+  CalcHouses(e, image, 'Z', false, test::ShownReport().report());
+  CalcHouses(f, image, 'F', false, test::ShownReport().report());
   for (int h = 1; h <= 6; ++h) EXPECT_DOUBLE_EQ(e.cusp(h), f.cusp(h));
 }
 

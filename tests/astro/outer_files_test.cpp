@@ -16,6 +16,7 @@
 #include "astro/OuterPlanetFiles.h"
 #include "astro/OuterPlanetPositions.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -134,7 +135,7 @@ TEST(OuterPos, MatchesTheFileNodesAndInterpolatesBetweenThem) {
 
 TEST(OuterPos, MissingPlanetFileEndsTheProgram) {
   test::TempFolder folder;
-  EXPECT_EXIT(OuterPos(5, 2451545.0 - 2433282.0), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(5, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
               "File LRZ5_24 not on disk\\.  Program ended\\.");
 }
 
@@ -143,9 +144,9 @@ TEST(OuterPos, ShortFileReportsTheIntegerIndexAndItsOwnName) {
   folder.Write("LRZ5_24", ReadInstalled("LRZ5_24").substr(0, 600));
   folder.Write("CHI_24", ReadInstalled("CHI_24").substr(0, 600));
   // JD 2451545 needs node 644 - 2 = 642, integer 642 * 15 (642 * 3 in CHI_).
-  EXPECT_EXIT(OuterPos(5, 2451545.0 - 2433282.0), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(5, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
               "Unable to read record # 9630 from file LRZ5_24 not on disk\\.  Program ended\\.");
-  EXPECT_EXIT(OuterPos(12, 2451545.0 - 2433282.0), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(12, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
               "Unable to read record # 1926 from file CHI_24 not on disk\\.  Program ended\\.");
 }
 
@@ -155,14 +156,14 @@ TEST(OuterPos, DamagedNodeNamesItsFile) {
   test::TempFolder folder;
   folder.Write("LRZ5_24", std::string(ReadInstalled("LRZ5_24").size(), '\0'));
   for (int body = 5; body <= 9; ++body)
-    EXPECT_EXIT(OuterPos(body, 2451545.0 - 2433282.0), testing::ExitedWithCode(1),
+    EXPECT_EXIT(ShowCalcStatus(OuterPos(body, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
                 "Ephemeris file LRZ5_24 is damaged at record # 9630\\.  Program ended\\.");
   // Chiron at Saturn's distance would pass; at 40 AU it does not.
   std::string chi = ReadInstalled("CHI_24");
   const std::string far = {0x17, static_cast<char>(0xD7), static_cast<char>(0x84), 0x00};  // 400000000 = 40 AU
   chi.replace(4 * (643 * 3 + 1), 4, far);
   folder.Write("CHI_24", chi);
-  EXPECT_EXIT(OuterPos(12, 2451545.0 - 2433282.0), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(12, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
               "Ephemeris file CHI_24 is damaged at record # 1929\\.  Program ended\\.");
 }
 

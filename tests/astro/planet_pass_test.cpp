@@ -17,9 +17,11 @@
 #include "astro/PlanetPass.h"
 #include "astro/PointVectors.h"
 #include "astro/SolarVector.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "tests/astro/AstroTestSupport.h"
 #include "tests/support/EphemerisTestFiles.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -33,9 +35,9 @@ class PlanetPassTest : public testing::Test {
     ChartEntry e = test::MakeEntry(year, month, day, h, m, 0, 0.0, 48.2, -16.4);
     e.setZodsel(zodiac);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false);
+    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory_);
+    CalcPlanets(e, image, flags, theory_, test::ShownReport().report());
     return e;
   }
 
@@ -114,9 +116,9 @@ TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
     ChartEntry e = test::MakeEntry(year, 5, 5, 12, 0, 0, 0.0, 48.2, -16.4);
     e.setNameRecord(3);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false);
+    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
     PlanetFlags flags;
-    ASSERT_TRUE(CalcPlanets(e, image, flags, theory_));
+    ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
     EXPECT_EQ(e.calcastyn(), 'N') << year;
     EXPECT_EQ(flags.calcastyn, 'N') << year;
     EXPECT_EQ(flags.calcyn, 'Y');
@@ -130,10 +132,10 @@ TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
 TEST_F(PlanetPassTest, ReportsItsProgress) {
   ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   PlanetFlags flags;
   std::vector<std::string> texts;
-  CalcPlanets(e, image, flags, theory_, [&](const std::string& t) { texts.push_back(t); });
+  CalcPlanets(e, image, flags, theory_, test::ShownReport().report(), [&](const std::string& t) { texts.push_back(t); });
   EXPECT_EQ(texts, (std::vector<std::string>{"Daily motions", "Sun, Moon and planets", "Lunar nodes",
                                              "Asteroids and Chiron", "Hypothetical planets"}));
 }
@@ -173,9 +175,9 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   e.setZodsel('S');
   e.setNameRecord(12);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   PlanetFlags flags;
-  ASSERT_TRUE(CalcPlanets(e, image, flags, theory_));
+  ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
   EXPECT_EQ(flags.calcyn, 'Y');
   EXPECT_EQ(flags.calcastyn, 'Y');
   EXPECT_EQ(flags.calctnp, 'Y');
@@ -212,7 +214,7 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
     if (derivedEntry) other.setLevel(1);
     else other.setNameRecord(0);
     NameFileImage untouched;
-    EXPECT_FALSE(CalcPlanets(other, untouched, flags, theory_)) << derivedEntry;
+    EXPECT_FALSE(CalcPlanets(other, untouched, flags, theory_, test::ShownReport().report())) << derivedEntry;
     EXPECT_EQ(std::memcmp(untouched.Data(), zero.Data(), kNameFileImageSize), 0) << derivedEntry;
   }
 }
@@ -220,10 +222,10 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
 TEST_F(PlanetPassTest, MissingOuterPlanetFileEndsTheProgram) {
   ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   ASSERT_EQ(unlink((folder_.Path() + "/LRZ5_24").c_str()), 0);
   PlanetFlags flags;
-  EXPECT_EXIT(CalcPlanets(e, image, flags, theory_), testing::ExitedWithCode(1),
+  EXPECT_EXIT(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()), testing::ExitedWithCode(1),
               "File LRZ5_24 not on disk\\.  Program ended\\.");
 }
 

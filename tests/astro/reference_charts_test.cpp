@@ -14,8 +14,10 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/astro/AstroTestSupport.h"
 #include "tests/support/EphemerisTestFiles.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -77,10 +79,10 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
   for (const ReferenceChart& c : charts) {
     ChartEntry e = c.entry;
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false);
+    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
     e.setDeltat(c.deltat);  // delta T itself may change on purpose
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory);
+    CalcPlanets(e, image, flags, theory, test::ShownReport().report());
     ASSERT_EQ(c.arrays.size(), 8u);
     for (int a = 0; a < 8; ++a)
       for (int s = 0; s <= 30; ++s) {

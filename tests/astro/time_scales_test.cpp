@@ -9,6 +9,7 @@
 #include "AstroTestSupport.h"
 #include "astro/DeltaT.h"
 #include "astro/TimeScales.h"
+#include "derived/EntryCalculation.h"
 #include "common/Calendar.h"
 #include "tests/support/TempFolder.h"
 

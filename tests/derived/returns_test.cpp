@@ -8,9 +8,11 @@
 #include "astro/TimeScales.h"
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/Calendar.h"
 #include "tests/derived/DerivedSession.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -28,7 +30,7 @@ class Sky {
     SetGreenwichMoment(e, julday);
     CalcTimeScales(e);
     CalcDeltaT(e);
-    CalPlanH(e, theory_);
+    CalPlanH(e, theory_, test::ShownReport().report());
     return e;
   }
   // How far the body is past the longitude, in (-180, 180].
@@ -150,7 +152,8 @@ TEST(Returns, ACrossingAndItsReturnAtAStationAreNotSteppedOver) {
   AnalyticTheory theory;
   // Steps of two days from here put the station halfway between two samples.
   const double from = direct - 11;
-  const auto found = FindReturn(theory, 4, station - 0.001, from, from + 1000, [](double) { return 0.0; });
+  const auto found = FindReturn(theory, 4, station - 0.001, from, from + 1000, [](double) { return 0.0; },
+                                test::ShownReport().report());
   ASSERT_TRUE(found.has_value());
   EXPECT_LT(*found, direct);
   EXPECT_GT(*found, direct - 1.0);

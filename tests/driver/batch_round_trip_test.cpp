@@ -9,10 +9,12 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "platform/FileSystem.h"
 #include "tests/driver/BatchRunner.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ShownReport.h"
 
 #ifdef VOSTRANE_BATCH
 
@@ -57,9 +59,9 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     e.setTzone(c.zone);
     e.setDstcode(static_cast<uint8_t>(c.dst));
     NameFileImage image;
-    CalcHouses(e, image, c.houses, false);
+    CalcHouses(e, image, c.houses, false, test::ShownReport().report());
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory);
+    CalcPlanets(e, image, flags, theory, test::ShownReport().report());
 
     EXPECT_EQ(JsonNumbers(json, "julday").at(0), e.julday());
     EXPECT_EQ(JsonNumbers(json, "gmt").at(0), e.gmt());

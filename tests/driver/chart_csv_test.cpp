@@ -13,9 +13,11 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tools/batch/CsvRows.h"
+#include "tests/support/ShownReport.h"
 
 #ifdef VOSTRANE_BATCH
 
@@ -78,10 +80,10 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   e.setLongitude(-21.0);
   e.setTzone(-1);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   AnalyticTheory theory;
   PlanetFlags flags;
-  CalcPlanets(e, image, flags, theory);
+  CalcPlanets(e, image, flags, theory, test::ShownReport().report());
   EXPECT_NEAR(std::stod(rows[1][1]), e.julday(), 1e-8);
   EXPECT_NEAR(std::stod(rows[1][2]), e.deltat(), 1e-3);
   EXPECT_NEAR(std::stod(rows[1][3]), e.asc(), 1e-7);

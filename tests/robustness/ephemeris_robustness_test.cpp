@@ -16,8 +16,10 @@
 #include "astro/OuterPlanetFiles.h"
 #include "astro/OuterPlanetPositions.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "tests/robustness/Damage.h"
 #include "tests/support/EphemerisTestFiles.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane::test {
 namespace {
@@ -57,7 +59,11 @@ std::string OuterCutMessage(const std::string& name, size_t bytes, int width) {
   return "";
 }
 
-OuterPosition Outer(int body) { return OuterPos(body, kMoment); }
+OuterPosition Outer(int body) {
+  const OuterPosition p = OuterPos(body, kMoment);
+  ShowCalcStatus(p.status);
+  return p;
+}
 
 bool SamePosition(const OuterPosition& a, const OuterPosition& b) {
   return a.available == b.available && a.lon == b.lon && a.r == b.r && a.z == b.z &&
@@ -97,11 +103,11 @@ TEST(OuterFileRobustnessDeathTest, AMomentFarBeyondEveryFileEndsWithTheMissingFi
   EXPECT_EQ(OuterFileNumber(1e300), 1000000000);
   EXPECT_EQ(OuterFileNumber(-1e300), -1000000000);
   ASSERT_TRUE(Outer(5).available);  // the year 2000 is on disk
-  EXPECT_EXIT(OuterPos(5, 1e300), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(5, 1e300).status), testing::ExitedWithCode(1),
               "File LRZ5_1000000000 not on disk\\.  Program ended\\.");
-  EXPECT_EXIT(OuterPos(9, -1e300), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(9, -1e300).status), testing::ExitedWithCode(1),
               "File LRZ5_M1000000000 not on disk\\.  Program ended\\.");
-  EXPECT_EXIT(OuterPos(7, std::nan("")), testing::ExitedWithCode(1),
+  EXPECT_EXIT(ShowCalcStatus(OuterPos(7, std::nan("")).status), testing::ExitedWithCode(1),
               "File LRZ5_M1000000000 not on disk\\.  Program ended\\.");
 }
 
@@ -137,7 +143,9 @@ TEST(AsteroidFileRobustness, ACutFileGivesTheRecordMessageAndNoPosition) {
     EphemerisFolder folder;
     folder.Replace(name, copy);
     ScopedScriptedMessages messages;
-    const auto p = AsteroidPos(1, 2451545.0);
+    CalcStatus status;
+    const auto p = AsteroidPos(1, 2451545.0, status);
+    ShowCalcStatus(status);
     if (copy.bytes.size() >= needed) {
       EXPECT_TRUE(p);
       EXPECT_TRUE(messages->Shown().empty());
@@ -156,14 +164,16 @@ TEST(AsteroidFileRobustness, ACutFileGivesTheRecordMessageAndNoPosition) {
 TEST(AsteroidFileRobustness, ExtraBytesChangeNoPosition) {
   const std::string name = kAsteroidFileNames[3];
   EphemerisFolder clean;
-  const auto expected = AsteroidPos(4, 2451545.0);
+  CalcStatus status;
+  const auto expected = AsteroidPos(4, 2451545.0, status);
   ASSERT_TRUE(expected);
   for (const DamagedCopy& copy : OversizedCopies(InstalledBytes(name), kAsteroidRecordSize)) {
     SCOPED_TRACE(copy.label);
     EphemerisFolder folder;
     folder.Replace(name, copy);
     ScopedScriptedMessages messages;
-    const auto p = AsteroidPos(4, 2451545.0);
+    const auto p = AsteroidPos(4, 2451545.0, status);
+    ShowCalcStatus(status);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->lon, expected->lon);
     EXPECT_EQ(p->lat, expected->lat);
@@ -204,9 +214,9 @@ TEST(EphemerisRobustness, RandomDamageNeverWritesValuesOutsideTheirRanges) {
       e.setLongitude(-16.4);
       const auto ended = RunCatchingProgramEnd(*messages, [&] {
         NameFileImage image;
-        CalcHouses(e, image, e.housesys(), false);
+        CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
         PlanetFlags flags;
-        CalcPlanets(e, image, flags, theory);
+        CalcPlanets(e, image, flags, theory, test::ShownReport().report());
       });
       if (ended) {
         EXPECT_NE(ended->find("Program ended."), std::string::npos) << *ended;

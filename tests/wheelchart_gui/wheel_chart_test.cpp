@@ -14,6 +14,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/AngleTime.h"
 #include "tests/support/EphemerisTestFiles.h"
@@ -24,6 +25,7 @@
 #include "wheel/WheelDrawing.h"
 #include "wheel/WheelStyleFile.h"
 #include "wheel/gui/BitmapSurface.h"
+#include "tests/support/ShownReport.h"
 
 namespace vostrane {
 namespace {
@@ -74,9 +76,9 @@ class WheelChartTest : public testing::Test {
     e.setLatitude(b.latitude);
     e.setLongitude(b.longitude);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false);
+    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory_);
+    CalcPlanets(e, image, flags, theory_, test::ShownReport().report());
     return e;
   }
 

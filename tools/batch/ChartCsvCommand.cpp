@@ -16,8 +16,10 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
+#include "session/driver/CalcMessages.h"
 #include "common/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
@@ -148,9 +150,13 @@ int RunChartCsv(const Args& args) {
       continue;
     }
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), geocentricLatitude);
+    CalcReport houses;
+    CalcHouses(e, image, e.housesys(), geocentricLatitude, houses);
+    ShowCalcReport(houses);
     PlanetFlags flags;
-    CalcPlanets(e, image, flags, theory);
+    CalcReport planets;
+    CalcPlanets(e, image, flags, theory, planets);
+    ShowCalcReport(planets);
     WriteChart(writer, f[0], e);
     ++written;
   }

@@ -8,6 +8,7 @@
 
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 
@@ -37,9 +38,10 @@ void BM_NatalChart(benchmark::State& state) {
   for (auto _ : state) {
     vostrane::ChartEntry e = NatalEntry(year);
     vostrane::NameFileImage image;
-    vostrane::CalcHouses(e, image, e.housesys(), false);
+    vostrane::CalcReport report;
+    vostrane::CalcHouses(e, image, e.housesys(), false, report);
     vostrane::PlanetFlags flags;
-    benchmark::DoNotOptimize(vostrane::CalcPlanets(e, image, flags, theory));
+    benchmark::DoNotOptimize(vostrane::CalcPlanets(e, image, flags, theory, report));
     benchmark::DoNotOptimize(e.Data());
     year = year == 2040 ? 1900 : year + 1;
   }

@@ -10,6 +10,7 @@
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 
@@ -64,9 +65,14 @@ int main(int argc, char** argv) {
     e.setHousesys(static_cast<char>('A' + i % 9));
     e.setUsertype('A');
     vostrane::NameFileImage image;
-    vostrane::CalcHouses(e, image, e.housesys(), false);
+    vostrane::CalcReport report;
+    vostrane::CalcHouses(e, image, e.housesys(), false, report);
     vostrane::PlanetFlags flags;
-    vostrane::CalcPlanets(e, image, flags, theory);
+    vostrane::CalcPlanets(e, image, flags, theory, report);
+    if (!report.Statuses().empty()) {
+      std::fprintf(stderr, "chartref: file %s is missing or damaged\n", report.Statuses().front().file.str().c_str());
+      return 1;
+    }
     std::fprintf(out, "chart %d %d %d %d %d %d %.17g %.17g %.17g %d %c %c %.17g\n", e.year(), e.month(), e.day(),
                  e.hours(), e.minutes(), e.seconds(), e.latitude(), e.longitude(), e.tzone(), e.dstcode(), e.zodsel(),
                  e.housesys(), e.deltat());

@@ -11,6 +11,7 @@
 
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
+#include "derived/EntryCalculation.h"
 #include "platform/gui/Fonts.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
@@ -41,9 +42,10 @@ ChartEntry CalculatedChart() {
   e.setTzone(-1.0);
   AnalyticTheory theory;
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false);
+  CalcReport report;
+  CalcHouses(e, image, e.housesys(), false, report);
   PlanetFlags flags;
-  CalcPlanets(e, image, flags, theory);
+  CalcPlanets(e, image, flags, theory, report);
   return e;
 }
 

@@ -1,0 +1,154 @@
+#include "derived/EntryCalculation.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstring>
+
+#include "astro/DeltaT.h"
+#include "astro/Houses.h"
+#include "astro/HousesAtRamc.h"
+#include "astro/TimeScales.h"
+#include "platform/ByteOrder.h"
+
+namespace vostrane {
+
+namespace {
+
+// The calculated values from gmt to the last declination lie in the entry
+// in the order of ChartValues, with no gap.
+constexpr size_t kBlockStart = entry_offset::gmt;
+constexpr size_t kBlockDoubles = 12 + 6 + kPointArrays * kPointSlots;
+static_assert(entry_offset::cusps == kBlockStart + 8 * 12);
+static_assert(entry_offset::lon == entry_offset::cusps + 8 * 6);
+static_assert(entry_offset::zodsel == kBlockStart + 8 * kBlockDoubles);
+static_assert(offsetof(ChartValues, cusps) == 8 * 12 && offsetof(ChartValues, points) == 8 * 18);
+static_assert(static_cast<int>(PointArray::Decl) == static_cast<int>(BodyArray::Decl) &&
+              static_cast<int>(PointArray::Ra) == static_cast<int>(BodyArray::Ra));
+
+// The block as one array of doubles.
+double* BlockOf(ChartValues& v) { return &v.gmt; }
+const double* BlockOf(const ChartValues& v) { return &v.gmt; }
+
+bool ForNameFile(const ChartEntry& entry) { return entry.level() == 0 && entry.nameRecord() != 0; }
+
+}  // namespace
+
+ChartInput ChartInputOf(const ChartEntry& entry) {
+  ChartInput in;
+  in.month = entry.month();
+  in.day = entry.day();
+  in.year = entry.year();
+  in.hours = entry.hours();
+  in.minutes = entry.minutes();
+  in.seconds = entry.seconds();
+  in.latitude = entry.latitude();
+  in.longitude = entry.longitude();
+  in.tzone = entry.tzone();
+  in.dstcode = entry.dstcode();
+  in.zodsel = entry.zodsel();
+  in.forNameFile = ForNameFile(entry);
+  return in;
+}
+
+ChartValues ChartValuesOf(const ChartEntry& entry) {
+  ChartValues v;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(BlockOf(v), entry.Data() + kBlockStart, 8 * kBlockDoubles);
+  } else {
+    for (size_t k = 0; k < kBlockDoubles; ++k) BlockOf(v)[k] = entry.Get<double>(kBlockStart + 8 * k);
+  }
+  v.coasc = entry.coasc();
+  v.polarasc = entry.polarasc();
+  v.calcastyn = entry.calcastyn();
+  return v;
+}
+
+void StoreChartValues(const ChartValues& v, ChartEntry& entry) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(entry.Data() + kBlockStart, BlockOf(v), 8 * kBlockDoubles);
+  } else {
+    for (size_t k = 0; k < kBlockDoubles; ++k) entry.Set<double>(kBlockStart + 8 * k, BlockOf(v)[k]);
+  }
+  entry.setCoasc(v.coasc);
+  entry.setPolarasc(v.polarasc);
+  entry.setCalcastyn(v.calcastyn);
+}
+
+void PackHouseValues(const NameFileValues& v, NameFileImage& image) {
+  image.Set<double>(image_offset::gmt, v.gmt);
+  image.Set<double>(image_offset::julday, v.julday);
+  image.Set<double>(image_offset::obliq, v.obliq);
+  image.Set<double>(image_offset::ayan, v.ayan);
+  image.Set<double>(image_offset::deltat, v.deltat);
+  image.Set<double>(image_offset::t, v.t);
+  image.Set<char>(image_offset::zodiac, v.zodiac);
+  image.SetFixed(image_offset::ramc, v.ramc);
+  image.SetFixed(image_offset::node, v.node);
+  image.SetFixed(image_offset::vertex, v.vertex);
+  image.SetFixed(image_offset::eastpt, v.eastpt);
+  image.SetFixed(image_offset::asc, v.asc);
+  image.SetFixed(image_offset::mc, v.mc);
+  image.SetFixed(image_offset::coasc, v.coasc);
+  image.SetFixed(image_offset::polarasc, v.polarasc);
+  for (int k = 0; k < 9; ++k)
+    for (int j = 0; j < 6; ++j)
+      image.SetFixed(image_offset::housePositions + 4 * static_cast<size_t>(6 * k + j), v.cusps[k][j]);
+}
+
+void PackPointValues(const NameFileValues& v, NameFileImage& image) {
+  for (int b = 0; b < kPointArrays; ++b) {
+    // Slot 31 is packed for the longitudes only (their constant 1.0).
+    const int slots = b == 0 ? 32 : 31;
+    for (int s = 0; s < slots; ++s) WriteLe<int32_t>(image.BodyBlock(b) + 4 * s, EncodeFixed(v.points[b][s]));
+  }
+}
+
+Ayanamsa CalcTimeScales(ChartEntry& entry) {
+  ChartValues v = ChartValuesOf(entry);
+  const Ayanamsa a = CalcTimeScales(ChartInputOf(entry), v);
+  StoreChartValues(v, entry);
+  return a;
+}
+
+void CalcDeltaT(ChartEntry& entry) {
+  entry.setDeltat(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
+}
+
+double ZodiacOffset(const ChartEntry& entry) { return ZodiacOffset(entry.zodsel(), entry.ayan()); }
+
+double EphemerisJulDay(const ChartEntry& entry) { return EphemerisJulDay(ChartValuesOf(entry)); }
+
+void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude) {
+  ChartValues v = ChartValuesOf(entry);
+  CalcHousesAtRamc(v, entry.zodsel(), entry.housesys(), ramc, latitudeDeg, geocentricLatitude);
+  StoreChartValues(v, entry);
+}
+
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
+                CalcReport& report) {
+  ChartValues v = ChartValuesOf(entry);
+  NameFileValues nameFile;
+  const bool packed = CalcHouses(ChartInputOf(entry), v, nameFile, houseSystem, geocentricLatitude, report);
+  StoreChartValues(v, entry);
+  if (packed) PackHouseValues(nameFile, image);
+  return packed;
+}
+
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress) {
+  ChartValues v = ChartValuesOf(entry);
+  const bool asteroids = CalPlanH(ChartInputOf(entry), v, theory, report, progress);
+  StoreChartValues(v, entry);
+  return asteroids;
+}
+
+bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, AnalyticTheory& theory,
+                 CalcReport& report, const PlanetProgress& progress) {
+  ChartValues v = ChartValuesOf(entry);
+  NameFileValues nameFile;
+  const bool update = CalcPlanets(ChartInputOf(entry), v, nameFile, flags, theory, report, progress);
+  StoreChartValues(v, entry);
+  if (update) PackPointValues(nameFile, image);
+  return update;
+}
+
+}  // namespace vostrane
