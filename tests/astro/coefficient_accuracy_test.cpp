@@ -20,6 +20,7 @@
 #include "astro/EphemerisFiles.h"
 #include "astro/TimeScales.h"
 #include "astro/Zodiac.h"
+#include "derived/EntryCalculation.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -171,8 +172,9 @@ TEST(CoefficientAccuracy, AsteroidFilesFollowTheReferenceBetweenTheirNodes) {
   for (int a = 1; a <= 4; ++a) {
     double worstLon = 0, worstLat = 0;
     for (double jd = 2350000.3; jd < 2469800.0; jd += 173.7) {
-      const std::optional<HelioPoint> p = AsteroidPos(a, jd, files);
-      ASSERT_TRUE(p.has_value()) << a << " " << jd;
+      CalcStatus status;
+      const std::optional<HelioPoint> p = AsteroidPos(a, jd, files, status);
+      ASSERT_TRUE(p.has_value() && status.ok()) << a << " " << jd;
       double x[6];
       char err[AS_MAXCH];
       ASSERT_GE(swe_calc_ut(jd, bodies[a - 1], kFlags, x, err), 0) << err;
