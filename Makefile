@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run check quick test bench check-sanitize fuzz clean
+.PHONY: all setup configure build run check quick test bench check-sanitize fuzz format format-check clean
 
 all: build
 
@@ -25,26 +25,37 @@ run: build
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 900
 
-# The unit tests only, after an incremental build: the check to run after
-# each change (the set-up runs only when the build folder is new).
+# The unit tests but the slow ones, after an incremental build: the check to
+# run after each change (the set-up runs only when the build folder is new).
 quick:
 	@test -f $(BUILD)/CMakeCache.txt || $(MAKE) configure
 	cmake --build $(BUILD) -j$(JOBS)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L unit -j$(JOBS) --output-on-failure --timeout 300
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L unit -LE slow -j$(JOBS) --output-on-failure --timeout 300
 
-# Everything: the suite, then the sanitizer build and the fuzzers.
-test: check check-sanitize fuzz
+# Everything: the format check, the suite, then the sanitizer build (clang++)
+# and the fuzzers, which share it.
+test: format-check check check-sanitize fuzz
+
+# Lists the C++ files that differ from .clang-format (and fails if any do);
+# `make format` reformats them.
+format-check: setup
+	bash tools/ci/format.sh
+
+format: setup
+	bash tools/ci/format.sh --fix
 
 bench: build
-	bash tools/bench $(BUILD)
+	bash tools/benchmarks/bench $(BUILD)
 
-# The non-GUI tests built with AddressSanitizer and UBSan, in their own folder.
+# The non-GUI tests built with clang++, AddressSanitizer and UBSan, in their
+# own folder; CMAKE_FLAGS applies there too.
 check-sanitize: setup
-	bash tools/ci/sanitize.sh $(BUILD)/asan
+	CMAKE_FLAGS="$(CMAKE_FLAGS)" JOBS=$(JOBS) bash tools/ci/sanitize.sh $(BUILD)/asan
 
-# Every libFuzzer target for a bounded time (FUZZ_SECONDS each, default 20).
+# Every libFuzzer target for a bounded time (FUZZ_SECONDS each, default 20),
+# built in the sanitizer folder.
 fuzz: setup
-	bash tools/fuzz/run-fuzzers.sh $(BUILD)/fuzz
+	CMAKE_FLAGS="$(CMAKE_FLAGS)" JOBS=$(JOBS) bash tools/fuzz/run-fuzzers.sh $(BUILD)/asan
 
 clean:
 	rm -rf $(BUILD)

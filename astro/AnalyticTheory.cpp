@@ -26,7 +26,7 @@ double Wrap360(double x) {
 // 13 Earth - 8 Venus, with 0.266", 6.4" and 1.882" - 0.016" T as published
 // (in 0.001" there). Mars's long-period terms and its secular correction
 // -(13.5 T + 37.05)" come with Mars's elements; their published origin is
-// not recorded here, and the fitted table of Mars (tools/perturbfit) was
+// not recorded here, and the fitted table of Mars (tools/generators/perturbfit) was
 // fitted on top of them, so the two hold only together.
 double MeanAnomalyCorrection(int body, double T) {
   if (body == kTheoryEarth)

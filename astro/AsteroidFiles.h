@@ -19,7 +19,7 @@ extern const char* const kAsteroidFileNames[4];
 // A 3-byte value b0 b1 b2: arc minutes as a 15-bit count in b0 (high, the
 // top bit is the sign) and b1, seconds in b2. Distances are stored as
 // 100 times their value in AU.
-// The files are written by tools/ephemgen from the independent ephemeris
+// The files are written by tools/generators/ephemgen from the independent ephemeris
 // (heliocentric, geometric, mean ecliptic and equinox of date, every 40
 // days of universal time). Rounding costs 0.5" in longitude and latitude
 // and 1.4e-6 AU in distance; with the interpolation to second differences

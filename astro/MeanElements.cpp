@@ -53,7 +53,7 @@ const std::array<MeanElementRow, kTheoryBodies> kMeanElementTable = {{
 // value at epoch as the Tables' Mercury argument, with a rate 0.0031 degrees
 // per year faster. Rows 4 to 15 (row 8 shared with the Earth's table) are
 // the arguments that the fitted tables of Mercury, Venus and Mars
-// (tools/perturbfit) were fitted with, so those tables hold only with these
+// (tools/generators/perturbfit) were fitted with, so those tables hold only with these
 // values.
 const std::array<MeanArgumentRow, kMeanArguments> kMeanArgumentTable = {{
     {114.5, 585.17493},        // 0 Venus (Earth's table)

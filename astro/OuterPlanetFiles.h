@@ -18,7 +18,7 @@ constexpr int kLrzWidth = 15;  // integers per node in an "LRZ5_" file
 constexpr int kChiWidth = 3;   // integers per node in a "CHI_" file
 constexpr const char* kLrzPrefix = "LRZ5_";
 constexpr const char* kChiPrefix = "CHI_";
-// Scaling of the stored integers. The files are written by tools/ephemgen
+// Scaling of the stored integers. The files are written by tools/generators/ephemgen
 // from the independent ephemeris (heliocentric, geometric, mean ecliptic
 // and equinox of date), so rounding to these units costs at most 0.0005"
 // and 5e-8 AU; with the interpolation between the 80-day nodes the

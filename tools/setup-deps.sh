@@ -7,7 +7,7 @@ set -euo pipefail
 BUILD="${1:-build}"
 
 PACKAGES=(
-  cmake g++ make pkg-config clang libclang-rt-dev
+  cmake g++ make pkg-config clang libclang-rt-dev clang-format
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-standard-data

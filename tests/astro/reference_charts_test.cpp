@@ -1,4 +1,4 @@
-// The planet pass against reference charts written by tools/chartref with
+// The planet pass against reference charts written by tools/generators/chartref with
 // the calculation as it was before its speed-up (tests/astro/data): with
 // the reference's own delta T, every position stays within 0.001 arc
 // second, and every daily motion within what 0.001" in either of the two

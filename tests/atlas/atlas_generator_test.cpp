@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tools/atlasgen/AtlasBuilder.h"
-#include "tools/atlasgen/PlaceNames.h"
+#include "tools/generators/atlasgen/AtlasBuilder.h"
+#include "tools/generators/atlasgen/PlaceNames.h"
 
 namespace vostrane::atlasgen {
 namespace {

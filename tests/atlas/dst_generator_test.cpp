@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "atlas/DstChangeRecord.h"
-#include "tools/dstgen/DstChains.h"
-#include "tools/dstgen/TzSource.h"
-#include "tools/dstgen/ZoneHistory.h"
+#include "tools/generators/dstgen/DstChains.h"
+#include "tools/generators/dstgen/TzSource.h"
+#include "tools/generators/dstgen/ZoneHistory.h"
 
 namespace vostrane {
 namespace {

@@ -142,7 +142,7 @@ TEST(DstTablesRelease, OnlyAReleaseNameIsTaken) {
   folder.Write(kDstReleaseFileName, "2025b\r\n");
   EXPECT_EQ(DstTablesRelease(), "2025b");
   EXPECT_EQ(DstReleaseYear("2025b"), 2025);
-  for (const char* damaged : {"", "2025", "20x5b", "2025bcd", "2025B", "\xFF\xFE2025b", " 2025b"}) {
+  for (const char* damaged : {"", "2025", "20x5b", "2025bcd", "2025B", "\xFF\xFE" "2025b", " 2025b"}) {
     folder.Write(kDstReleaseFileName, damaged);
     EXPECT_FALSE(DstTablesRelease()) << damaged;
   }

@@ -22,7 +22,7 @@ struct GeneratorRun {
 GeneratorRun Generate(const std::string& map, const std::string& output) {
   QProcess process;
   process.start(VOSTRANE_FONTFORGE_PYTHON,
-                {QString::fromStdString(test::SourceFile("tools/glyphfont/make_zorastro.py")),
+                {QString::fromStdString(test::SourceFile("tools/generators/glyphfont/make_zorastro.py")),
                  QString::fromStdString(map), VOSTRANE_DEJAVU_SANS, VOSTRANE_SYMBOLA,
                  QString::fromStdString(output)});
   GeneratorRun run;

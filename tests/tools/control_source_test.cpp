@@ -1,4 +1,4 @@
-#include "tools/textgen/ControlSource.h"
+#include "tools/generators/textgen/ControlSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/textgen/TextSource.h"
+#include "tools/generators/textgen/TextSource.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "tools/wheeldata/AngleSource.h"
-#include "tools/wheeldata/PictureSource.h"
-#include "tools/wheeldata/SourceValues.h"
-#include "tools/wheeldata/WheelSource.h"
+#include "tools/generators/wheeldata/AngleSource.h"
+#include "tools/generators/wheeldata/PictureSource.h"
+#include "tools/generators/wheeldata/SourceValues.h"
+#include "tools/generators/wheeldata/WheelSource.h"
 
 namespace vostrane::wheeldata {
 namespace {

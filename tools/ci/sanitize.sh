@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything but the Qt programs with AddressSanitizer and
-# UndefinedBehaviorSanitizer in its own build folder and runs the test suite
-# there. Any sanitizer report ends the test that made it, so the run fails.
+# Builds everything but the Qt programs with clang++, AddressSanitizer and
+# UndefinedBehaviorSanitizer in its own build folder (tools/ci/sanitizer-build.sh,
+# which the fuzzers share) and runs the test suite there. Any sanitizer
+# report ends the test that made it, so the run fails.
 #   tools/ci/sanitize.sh [BUILD_FOLDER]      (default build/asan)
 set -euo pipefail
 
@@ -9,10 +10,7 @@ ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 BUILD="${1:-$ROOT/build/asan}"
 JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
-bash "$ROOT/tools/setup-deps.sh" "$BUILD"
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVOSTRANE_SANITIZE=ON -DVOSTRANE_BUILD_GUI=OFF
-cmake --build "$BUILD" -j"$JOBS"
+bash "$ROOT/tools/ci/sanitizer-build.sh" "$BUILD"
 
 # Stop at the first report of either sanitizer, with a stack trace.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:${ASAN_OPTIONS:-}"

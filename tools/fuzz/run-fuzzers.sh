@@ -1,33 +1,23 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of tests/fuzz in a configuration of their own
-# (clang++, AddressSanitizer and UndefinedBehaviorSanitizer, no Qt) and runs
+# Builds the libFuzzer targets of tests/fuzz in the sanitizer build folder
+# (tools/ci/sanitizer-build.sh: clang++, AddressSanitizer and
+# UndefinedBehaviorSanitizer, no Qt; shared with tools/ci/sanitize.sh) and runs
 # each for a bounded time from seeds cut from the generated installation
 # files. Fails when any target finds a crash, a leak, a timeout or a
 # sanitizer report; the input that did it is left in BUILD/fuzz-artifacts.
-#   tools/fuzz/run-fuzzers.sh [BUILD_FOLDER]      (default build/fuzz)
+#   tools/fuzz/run-fuzzers.sh [BUILD_FOLDER]      (default build/asan)
 #   FUZZ_SECONDS=20  time per target
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-BUILD="$(mkdir -p "${1:-$ROOT/build/fuzz}" && cd "${1:-$ROOT/build/fuzz}" && pwd)"
+BUILD="$(mkdir -p "${1:-$ROOT/build/asan}" && cd "${1:-$ROOT/build/asan}" && pwd)"
 SECONDS_EACH="${FUZZ_SECONDS:-20}"
-JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 TARGETS=(fuzz_session fuzz_control fuzz_message_texts fuzz_outer_planets fuzz_asteroids
          fuzz_dst_chain fuzz_dbf fuzz_wheels fuzz_angles fuzz_page_definition)
 
-# clang++ and its fuzzer runtime come from Debian.
-if ! command -v clang++ >/dev/null 2>&1; then
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-dev
-fi
-
-bash "$ROOT/tools/setup-deps.sh" "$BUILD"
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVOSTRANE_FUZZ=ON -DVOSTRANE_BUILD_GUI=OFF -DVOSTRANE_SANITIZE=ON \
-  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-cmake --build "$BUILD" -j"$JOBS" --target fuzz_targets qirtext_dat zorctrl_dat wheel_data \
+# clang++ and its fuzzer runtime come from Debian (tools/setup-deps.sh). After
+# tools/ci/sanitize.sh on the same folder there is nothing left to build.
+bash "$ROOT/tools/ci/sanitizer-build.sh" "$BUILD" fuzz_targets qirtext_dat zorctrl_dat wheel_data \
   ephemeris_files dst_tables
 
 INSTALL="$BUILD/vostrane"
