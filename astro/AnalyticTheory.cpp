@@ -166,9 +166,11 @@ PreparedTable PrepareTable(std::span<const PerturbationTerm> table) {
   return out;
 }
 
-void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR) {
+void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL,
+                      double& SR) {
   std::array<MultipleAngles, PreparedTable::kMaxArguments> args;
-  for (size_t a = 0; a < table.args.size(); ++a) args[a].Set(s.arg[table.args[a]] * kRadPerDeg, table.maxJ[a]);
+  for (size_t a = 0; a < table.args.size(); ++a)
+    args[a].Set(s.arg[table.args[a]] * kRadPerDeg, table.maxJ[a]);
   MultipleAngles m;
   m.Set(meanAnomaly * kRadPerDeg, table.maxK);
   for (const PreparedTerm& t : table.terms) {

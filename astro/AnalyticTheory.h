@@ -56,11 +56,11 @@ void AddTableTerms(std::span<const PerturbationTerm> table, const MeanState& s, 
 // argument and of M' the terms use. Terms with both amplitudes 0 (the end
 // marker among them) are left out.
 struct PreparedTerm {
-  uint8_t arg;           // the term's mean argument: an index into PreparedTable::args
-  uint8_t j, k;          // magnitudes of the multiples of that argument and of M'
-  double signJ, signK;   // their signs, +1 or -1
-  double Ac, As;         // A cos pA, A sin pA
-  double Bc, Bs;         // B cos pB, B sin pB
+  uint8_t arg;          // the term's mean argument: an index into PreparedTable::args
+  uint8_t j, k;         // magnitudes of the multiples of that argument and of M'
+  double signJ, signK;  // their signs, +1 or -1
+  double Ac, As;        // A cos pA, A sin pA
+  double Bc, Bs;        // B cos pB, B sin pB
 };
 struct PreparedTable {
   static constexpr size_t kMaxArguments = 6;
@@ -73,7 +73,8 @@ PreparedTable PrepareTable(std::span<const PerturbationTerm> table);
 
 // The same sums as AddTableTerms, from the multiples of the mean arguments
 // and of M': A cos(pA - g) = A cos pA cos g + A sin pA sin g.
-void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL, double& SR);
+void AddPreparedTerms(const PreparedTable& table, const MeanState& s, double meanAnomaly, double& SL,
+                      double& SR);
 
 class AnalyticTheory {
  public:

@@ -38,10 +38,8 @@ double NormDeg(double x) {
 
 double DiffDeg(double a, double b) {
   double d = b - a;
-  if (d >= 180.0)
-    d -= 360.0;
-  else if (d < -180.0)
-    d += 360.0;
+  if (d >= 180.0) d -= 360.0;
+  else if (d < -180.0) d += 360.0;
   return d;
 }
 

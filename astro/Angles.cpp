@@ -40,8 +40,7 @@ MovingAngles AnglesAt(const HouseFrame& f, double r) {
   a.mc = ModAngle(360.0, LongOfRA(r, f.e) * kDegPerRad + f.z);
   a.asc = AscOf(f, f.phi, r);
   a.vertex = WesternPoint(f, r, AscOf(f, kPi / 2.0 - f.phi, ModAngle(2.0 * kPi, kPi + r)));
-  a.eastpt =
-      ModAngle(360.0, ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.e)) * kDegPerRad + f.z);
+  a.eastpt = ModAngle(360.0, ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.e)) * kDegPerRad + f.z);
   return a;
 }
 

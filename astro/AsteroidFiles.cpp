@@ -4,7 +4,8 @@
 
 namespace vostrane {
 
-const char* const kAsteroidFileNames[4] = {"NVCER21P.E87", "NVPAL21P.E87", "NVJUN21P.E87", "NVVES21P.E87"};
+const char* const kAsteroidFileNames[4] = {"NVCER21P.E87", "NVPAL21P.E87", "NVJUN21P.E87",
+                                           "NVVES21P.E87"};
 
 void EncodeAsteroidValue(double degrees, uint8_t out[3]) {
   const bool negative = degrees < 0;

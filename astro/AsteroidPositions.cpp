@@ -17,7 +17,8 @@ namespace {
 constexpr size_t kMaxAsteroidSteps = 1000000;
 
 // No position, and the status that says why.
-std::optional<HelioPoint> Fault(CalcStatus& status, CalcFault fault, const std::string& name, int64_t record) {
+std::optional<HelioPoint> Fault(CalcStatus& status, CalcFault fault, const std::string& name,
+                                int64_t record) {
   status = {CalcSource::Asteroids, fault, name, record};
   return std::nullopt;
 }
@@ -29,7 +30,8 @@ double Bessel(double fm1, double f0, double f1, double f2, double p) {
 
 }  // namespace
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files, CalcStatus& status) {
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files,
+                                      CalcStatus& status) {
   status = {};
   if (asteroid < 1 || asteroid > 4) return std::nullopt;
   const std::string name = kAsteroidFileNames[asteroid - 1];

@@ -19,7 +19,8 @@ bool AsteroidYear(int year);
 // file, a record that cannot be read or a day outside the file's data gives
 // nothing and sets `status` (file and record); the asteroid is then treated
 // like one outside the years of the files.
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files, CalcStatus& status);
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files,
+                                      CalcStatus& status);
 // The same with a store of its own (the file is read for this call).
 std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, CalcStatus& status);
 

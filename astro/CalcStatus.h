@@ -21,12 +21,12 @@ enum class CalcSource : uint8_t {
 
 enum class CalcFault : uint8_t {
   None,
-  MissingFile,     // the file is not on disk (or cannot be read)
-  MissingRecord,   // the record lies beyond the end of the file
-  ShortRecord,     // the record starts in the file but is cut
-  DamagedRecord,   // the record holds values that cannot be right
-  OutOfRange,      // the moment lies outside the data the file holds
-  BadContents,     // a text file whose contents do not parse
+  MissingFile,    // the file is not on disk (or cannot be read)
+  MissingRecord,  // the record lies beyond the end of the file
+  ShortRecord,    // the record starts in the file but is cut
+  DamagedRecord,  // the record holds values that cannot be right
+  OutOfRange,     // the moment lies outside the data the file holds
+  BadContents,    // a text file whose contents do not parse
 };
 
 // A file name kept inline, so that a status costs no allocation and the
@@ -38,7 +38,9 @@ class StatusFileName {
   StatusFileName(const char* name) { Assign(name, std::char_traits<char>::length(name)); }  // NOLINT
   std::string str() const { return std::string(text_, length_); }
   operator std::string() const { return str(); }  // NOLINT: implicit
-  bool operator==(const std::string& other) const { return other.compare(0, other.size(), text_, length_) == 0; }
+  bool operator==(const std::string& other) const {
+    return other.compare(0, other.size(), text_, length_) == 0;
+  }
 
  private:
   void Assign(const char* name, size_t n) {

@@ -39,7 +39,7 @@ struct ChartValues {
   double ramc = 0.0;      // radians
   double moonnode = 0.0;  // mean node, degrees with the zodiac offset
   double vertex = 0.0, eastpt = 0.0, asc = 0.0, mc = 0.0;
-  double cusps[6];        // houses 1 to 6
+  double cusps[6];  // houses 1 to 6
   double points[kPointArrays][kPointSlots];
   double coasc = 0.0, polarasc = 0.0;
 

@@ -95,7 +95,8 @@ double ObservedDeltaT(double jd) {
   using deltat_data::kObserved;
   using deltat_data::kObservedCount;
   // Between 1973 January 1 (the table's value) and the first observed value.
-  const DeltaTPoint start{kFirstObservedYearJd, kDeltaTTable[kFirstObservedYear - kFirstTableYear] / 100.0};
+  const DeltaTPoint start{kFirstObservedYearJd,
+                          kDeltaTTable[kFirstObservedYear - kFirstTableYear] / 100.0};
   if (jd < kObserved[0].jd) {
     const double f = std::clamp((jd - start.jd) / (kObserved[0].jd - start.jd), 0.0, 1.0);
     return start.seconds + f * (kObserved[0].seconds - start.seconds);
@@ -119,14 +120,15 @@ double ObservedDeltaT(double jd) {
   const DeltaTPoint& before = kObserved[kObservedCount - 2];
   const double y0 = YearOf(last.jd), y = YearOf(jd);
   const double rate = (last.seconds - before.seconds) / (y0 - YearOf(before.jd));
-  return LongTermParabola(y) + (last.seconds - LongTermParabola(y0)) + (rate - LongTermRate(y0)) * (y - y0);
+  return LongTermParabola(y) + (last.seconds - LongTermParabola(y0)) +
+         (rate - LongTermRate(y0)) * (y - y0);
 }
 
 double DeltaTSeconds(int32_t year, int32_t month, int32_t day) {
   if (year >= kFirstObservedYear) return ObservedDeltaT(GregorianJulDay(month, day, year));
   // Widened before any arithmetic: a damaged entry may hold any integer.
-  const long double yearFraction =
-      (static_cast<long double>(month) - 1.0L) / 12.0L + static_cast<long double>(day) / 365.25L;
+  const long double yearFraction = (static_cast<long double>(month) - 1.0L) / 12.0L +
+                                   static_cast<long double>(day) / 365.25L;
   const long double c = (static_cast<long double>(year) - 1800.0L) + yearFraction;
   const long double u = c / 100.0L;
   // Before the table: quadratics in u, centuries from 1800, in the form of

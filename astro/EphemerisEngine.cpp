@@ -86,7 +86,8 @@ EngineResult EphemerisEngine::Planet(const HelioPosition& p, const HelioPosition
   r.hdist = p.r;
   const GeoPoint g = HelioToGeo(p.lon, p.r, p.z, earth.lon, earth.r);
   // One day later, every quantity advanced by its daily rate.
-  const GeoPoint g1 = HelioToGeo(p.lon + p.dlon, p.r + p.dr, p.z + p.dz, earth.lon + earth.dlon, earth.r + earth.dr);
+  const GeoPoint g1 = HelioToGeo(p.lon + p.dlon, p.r + p.dr, p.z + p.dz, earth.lon + earth.dlon,
+                                 earth.r + earth.dr);
   r.lon = g.lon;
   r.dist = g.dist;
   r.lat = ArcSinDeg(p.z / g.dist);

@@ -12,9 +12,19 @@ namespace vostrane {
 
 // Engine body numbers.
 enum EngineBody : int {
-  kEngSun = 0, kEngMoon = 1, kEngMercury = 2, kEngVenus = 3, kEngMars = 4, kEngJupiter = 5,
-  kEngSaturn = 6, kEngUranus = 7, kEngNeptune = 8, kEngPluto = 9, kEngMeanNode = 10,
-  kEngTrueNode = 11, kEngChiron = 12
+  kEngSun = 0,
+  kEngMoon = 1,
+  kEngMercury = 2,
+  kEngVenus = 3,
+  kEngMars = 4,
+  kEngJupiter = 5,
+  kEngSaturn = 6,
+  kEngUranus = 7,
+  kEngNeptune = 8,
+  kEngPluto = 9,
+  kEngMeanNode = 10,
+  kEngTrueNode = 11,
+  kEngChiron = 12
 };
 
 // The distance given to the nodes, the semi-major axis of the Moon's row of
@@ -29,15 +39,15 @@ constexpr double kLightDaysPerAu = 0.0057683;
 
 struct EngineResult {
   bool available = true;  // false only for Chiron where no file covers t
-  double lon = 0;     // geocentric longitude, degrees [0, 360)
-  double lat = 0;     // geocentric latitude, degrees
-  double dist = 0;    // geocentric distance, AU
-  double speed = 0;   // geocentric daily motion, degrees per day
-  double hlon = 0;    // heliocentric longitude
-  double hlat = 0;    // heliocentric latitude
-  double hspeed = 0;  // heliocentric daily motion
-  double hdist = 0;   // heliocentric distance, AU (for the light time)
-  CalcStatus status;  // an outer-planet file that could not serve t
+  double lon = 0;         // geocentric longitude, degrees [0, 360)
+  double lat = 0;         // geocentric latitude, degrees
+  double dist = 0;        // geocentric distance, AU
+  double speed = 0;       // geocentric daily motion, degrees per day
+  double hlon = 0;        // heliocentric longitude
+  double hlat = 0;        // heliocentric latitude
+  double hspeed = 0;      // heliocentric daily motion
+  double hdist = 0;       // heliocentric distance, AU (for the light time)
+  CalcStatus status;      // an outer-planet file that could not serve t
 };
 
 // Arcsine in degrees as arctan(x / sqrt(1 - x^2)); +90 when x^2 >= 1.

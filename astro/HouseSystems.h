@@ -22,8 +22,7 @@ void SetStartingCusps(const ChartAngles& angles, HouseCusps& cusps);
 
 // Runs one system on the cusps, followed by the order check for every
 // system but Equal. A letter outside A..I is taken as Placidus.
-void CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles,
-                     HouseCusps& cusps);
+void CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 
 // The systems themselves, without the order check. Systems that keep some
 // cusps (A, D, G, H, I keep cusp 4; A, G, H, I keep cusp 1) take them from

@@ -13,8 +13,8 @@ double RamcOfMidheaven(double mcDeg, double z, double e) {
   return ArcTanQuad(std::sin(l) * std::cos(e), std::cos(l));
 }
 
-void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc, double latitudeDeg,
-                      bool geocentricLatitude) {
+void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
+                      double latitudeDeg, bool geocentricLatitude) {
   HouseFrame frame;
   frame.phi = HouseLatitude(latitudeDeg, geocentricLatitude);
   frame.e = values.obliq;

@@ -16,7 +16,7 @@ double RamcOfMidheaven(double mcDeg, double z, double e);
 // to 6 of house system `houseSystem` for that meridian at latitude
 // latitudeDeg, with the values' obliquity and the zodiac `zodsel` (their
 // `obliq` and `ayan` must be set).
-void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc, double latitudeDeg,
-                      bool geocentricLatitude);
+void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
+                      double latitudeDeg, bool geocentricLatitude);
 
 }  // namespace vostrane

@@ -8,7 +8,13 @@
 namespace vostrane {
 
 // Bodies of the analytic theory, numbered as the rows of the element table.
-enum TheoryBody : int { kTheoryEarth = 0, kTheoryMoon = 1, kTheoryMercury = 2, kTheoryVenus = 3, kTheoryMars = 4 };
+enum TheoryBody : int {
+  kTheoryEarth = 0,
+  kTheoryMoon = 1,
+  kTheoryMercury = 2,
+  kTheoryVenus = 3,
+  kTheoryMars = 4
+};
 constexpr int kTheoryBodies = 5;
 constexpr int kMeanArguments = 16;
 

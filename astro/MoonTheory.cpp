@@ -31,6 +31,8 @@ namespace {
 // Main series, 93 terms: k1, k2, k3, k4 (multiples of l, l', F, D), SL
 // (longitude, seconds of arc), SF (argument of latitude, seconds of arc),
 // SP (sine parallax, seconds of arc).
+// One term per line, so the table reads as its source does.
+// clang-format off
 const LunarMainTerm kMainSeries[] = {
     {0, 0, 0, 4, 13.902, 14.06, 0.2607},
     {0, 0, 0, 2, 2369.912, 2373.36, 28.2333},
@@ -126,9 +128,12 @@ const LunarMainTerm kMainSeries[] = {
     {0, 0, 4, 0, 0.418, 0.0, 0.0},
     {2, -1, 0, -1, -0.352, -0.37, -0.0028},
 };
+// clang-format on
 
 // Additional series, 27 terms of the longitude: coefficient (seconds of
 // arc), k1, k2, k3, k4.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const LunarAdditionalTerm kAdditionalSeries[] = {
     {0.127, 0, 0, 0, 6},
     {-0.151, 0, 2, 0, -4},
@@ -158,9 +163,12 @@ const LunarAdditionalTerm kAdditionalSeries[] = {
     {0.113, 5, 0, 0, 0},
     {0.092, 3, 0, 2, -2},
 };
+// clang-format on
 
 // The cosine terms of the latitude factor S (multiples of l, l', F, D), in
 // the order they are summed after its constant 18519.7.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const LunarLatitudeTerm kLatitudeCosSeries[] = {
     {-0.725, 0, 0, 0, 1},  {0.601, 0, 0, 0, 2},   {0.394, 0, 0, 0, 3},   {-0.445, 1, 0, 0, 4},
     {0.455, 1, 0, 0, 1},   {5.679, 2, 0, 0, -2},  {-1.3, 3, 0, 0, 0},    {-1.302, 0, 1, 0, 0},
@@ -168,13 +176,17 @@ const LunarLatitudeTerm kLatitudeCosSeries[] = {
     {2.056, 1, 1, 0, -2},  {-0.471, 1, 1, 0, -4}, {-0.443, -1, 1, 0, 2}, {0.679, -1, 1, 0, 0},
     {-1.54, -1, 1, 0, -2},
 };
+// clang-format on
 
 // The sine terms of the latitude correction W.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const LunarLatitudeTerm kLatitudeSinSeries[] = {
     {-526.069, 0, 0, 1, -2}, {-3.352, 0, 0, 1, -4}, {44.297, 1, 0, 1, -2}, {-6, 1, 0, 1, -4},
     {20.599, -1, 0, 1, 0},   {-30.598, -1, 0, 1, -2}, {-24.649, -2, 0, 1, 0}, {-2, -2, 0, 1, -2},
     {-22.571, 0, 1, 1, -2},  {10.985, 0, -1, 1, -2},
 };
+// clang-format on
 
 // The largest multiples of l, l', F and D the series use, and the most
 // distinct pairs of multiples one evaluation keeps.
@@ -192,8 +204,8 @@ uint16_t PairIndex(std::vector<LunarPair>& pairs, int32_t a, int32_t b) {
   return static_cast<uint16_t>(pairs.size() - 1);
 }
 
-LunarPairedTerm Paired(LunarTables& t, int32_t k1, int32_t k2, int32_t k3, int32_t k4, double c1, double c2,
-                       double c3) {
+LunarPairedTerm Paired(LunarTables& t, int32_t k1, int32_t k2, int32_t k3, int32_t k4, double c1,
+                       double c2, double c3) {
   if (std::abs(k1) > kMaxL || std::abs(k2) > kMaxLPrime || std::abs(k3) > kMaxF || std::abs(k4) > kMaxD)
     throw std::length_error("lunar term beyond the multiples kept");
   // E for one multiple of l', E^2 for two, nothing otherwise.
@@ -243,14 +255,15 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   const double I = 1.000002708 + 139.978 * ((-4.318 * csA1.c - 0.698 * csA3.c) / 3600.0 / 360.0);
   const double J = I * I;
   const double K = -6.4 * sinA2 - 0.27 * SinDeg(a7) - 1.89 * sinA5 + 0.2 * SinDeg(a8);
-  const double C = 0.84 * sinA2 + 0.31 * SinDeg(a6) + 14.27 * SinDeg(g1) + 7.261 * sinA1 + 0.282 * sinA3 +
-                   0.237 * sinA5;
+  const double C = 0.84 * sinA2 + 0.31 * SinDeg(a6) + 14.27 * SinDeg(g1) + 7.261 * sinA1 +
+                   0.282 * sinA3 + 0.237 * sinA5;
 
-  const double l = (moon.M + (C + 2.1 * sinA2 + 2.076 * sinA1 + 0.84 * sinA3 + 0.593 * sinA5) / 3600.0) * kRadPerDeg;
+  const double l = (moon.M + (C + 2.1 * sinA2 + 2.076 * sinA1 + 0.84 * sinA3 + 0.593 * sinA5) / 3600.0) *
+                   kRadPerDeg;
   const double lp = (earth.M + K / 3600.0) * kRadPerDeg;
-  const double F =
-      (moon.L - moon.N + (C - 0.63 * sinA2 - 95.96 * sinA1 - 15.58 * sinA3 - 1.86 * SinDeg(a4)) / 3600.0) *
-      kRadPerDeg;
+  const double F = (moon.L - moon.N +
+                    (C - 0.63 * sinA2 - 95.96 * sinA1 - 15.58 * sinA3 - 1.86 * SinDeg(a4)) / 3600.0) *
+                   kRadPerDeg;
   const double D = (moon.L + 180.0 - earth.L + (C - K) / 3600.0) * kRadPerDeg;
 
   // Multiples of the four arguments, their pairs, and from those every
@@ -304,7 +317,8 @@ MoonPosition MoonPos(const MeanState& s, const LunarTables& tables) {
   for (const LunarPairedTerm& t : tables.pairedLatitudeCos) S += t.c1 * term(t).c;
   double W = 0;
   for (const LunarPairedTerm& t : tables.pairedLatitudeSin) W += t.c1 * term(t).s;
-  p.lat = (I * S * CosSinOf(F1).s - 0.000336992 * I * I * I * S * CosSinOf(3 * F1).s + (S / 18519.7) * W) /
+  p.lat = (I * S * CosSinOf(F1).s - 0.000336992 * I * I * I * S * CosSinOf(3 * F1).s +
+           (S / 18519.7) * W) /
           3600.0;
   p.z = SinDeg(p.lat) * p.dist;
   return p;

@@ -28,7 +28,8 @@ std::string OuterFileName(const std::string& prefix, int number) {
 }
 
 int64_t OuterNodeIndex(double nodeJd, int width) {
-  const int64_t offset = OuterNodeDay(nodeJd) - static_cast<int64_t>(kOuterDaysPerFile) * OuterFileNumber(nodeJd);
+  const int64_t offset = OuterNodeDay(nodeJd) -
+                         static_cast<int64_t>(kOuterDaysPerFile) * OuterFileNumber(nodeJd);
   return (offset / kOuterNodeStep) * width;
 }
 

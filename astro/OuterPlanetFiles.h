@@ -26,7 +26,7 @@ constexpr const char* kChiPrefix = "CHI_";
 // Uranus 0.64", Neptune 0.31", Pluto 0.34", Chiron 0.35") of the
 // independent ephemeris over 1700-2200 (test
 // EphemerisAccuracy.ApparentLongitudesFollowTheReferenceFrom1700To2200).
-constexpr double kOuterLonUnit = 3600000.0;  // integer units per degree
+constexpr double kOuterLonUnit = 3600000.0;    // integer units per degree
 constexpr double kOuterDistUnit = 10000000.0;  // integer units per AU
 
 // The node's Julian day truncated toward zero to an integer.

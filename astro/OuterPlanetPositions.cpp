@@ -25,7 +25,7 @@ double WrapStep(double d, double* shift = nullptr) {
 struct DistanceRange {
   double low, high;
 };
-constexpr DistanceRange kDistanceRange[6] = {{4.8, 5.6},   {8.7, 10.4}, {18.0, 20.4},
+constexpr DistanceRange kDistanceRange[6] = {{4.8, 5.6},   {8.7, 10.4},  {18.0, 20.4},
                                              {29.5, 30.7}, {29.0, 50.0}, {8.0, 19.5}};
 
 bool Plausible(int32_t lon, int32_t r, int32_t z, const DistanceRange& range) {
@@ -65,7 +65,8 @@ EverettResult EverettInterp(const double f[6], int order, double p) {
     const double F1 = (s2 - s1) - (s1 - s0);
     r.value += F1 * (p + 2) * (p + 1) * p * (p - 1) * (p - 2) / 120.0 +
                F0 * (q + 2) * (q + 1) * q * (q - 1) * (q - 2) / 120.0;
-    r.rate += F1 * (5 * p * p * p * p - 15 * p * p + 4) / 120.0 - F0 * (5 * q * q * q * q - 15 * q * q + 4) / 120.0;
+    r.rate += F1 * (5 * p * p * p * p - 15 * p * p + 4) / 120.0 -
+              F0 * (5 * q * q * q * q - 15 * q * q + 4) / 120.0;
   }
   return r;
 }
@@ -111,7 +112,8 @@ OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
     if (offset + 4 * static_cast<size_t>(width) > file->size())
       return Failed(out, CalcFault::ShortRecord, name, index);
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file->data()) + offset + 12 * slot;
-    const int32_t l = ReadBe<int32_t>(bytes), d = ReadBe<int32_t>(bytes + 4), h = ReadBe<int32_t>(bytes + 8);
+    const int32_t l = ReadBe<int32_t>(bytes), d = ReadBe<int32_t>(bytes + 4),
+                  h = ReadBe<int32_t>(bytes + 8);
     if (!Plausible(l, d, h, range)) return Failed(out, CalcFault::DamagedRecord, name, index);
     lon[k] = l / kOuterLonUnit;
     r[k] = d / kOuterDistUnit;

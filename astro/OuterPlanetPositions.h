@@ -19,7 +19,7 @@ struct EverettResult {
 EverettResult EverettInterp(const double f[6], int order, double p);
 
 struct OuterPosition {
-  bool available = true;  // false: Chiron with no file for the moment
+  bool available = true;            // false: Chiron with no file for the moment
   double lon = 0, r = 0, z = 0;     // degrees, AU, AU
   double dlon = 0, dr = 0, dz = 0;  // per day
   CalcStatus status;                // a file that could not serve the moment

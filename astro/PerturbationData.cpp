@@ -5,6 +5,8 @@
 namespace vostrane::perturbation_data {
 
 // j, k, A, pA, B, pB, x; the table ends with a term whose j is 99.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const PerturbationTerm kEarth[] = {
     {-1, 1, 0.0125, 241.390, 29, 335.225, 8},
     {-1, 2, 0.0042, 225.000, 6, 128.660, 8},
@@ -129,9 +131,12 @@ const PerturbationTerm kEarth[] = {
     {4, -2, 0.0032, 288.435, 4, 194.036, 3},
     {99, 0, 0.0, 0.0, 0, 0.0, 0},
 };
+// clang-format on
 const size_t kEarthCount = 121;
 
 // j, k, A, pA, B, pB, x; the table ends with a term whose j is 99.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const PerturbationTerm kMercury[] = {
     {0, 0, 0.1942, 180.000, 140, 180.000, 4},
     {0, 1, 1.1432, 245.577, 1263, 335.789, 4},
@@ -221,9 +226,12 @@ const PerturbationTerm kMercury[] = {
     {3, -1, 0.0452, 242.387, 46, 152.305, 7},
     {99, 0, 0.0, 0.0, 0, 0.0, 0},
 };
+// clang-format on
 const size_t kMercuryCount = 86;
 
 // j, k, A, pA, B, pB, x; the table ends with a term whose j is 99.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const PerturbationTerm kVenus[] = {
     {0, 0, 0.1985, 0.000, 1, 180.000, 8},
     {0, 1, 0.4195, 288.118, 448, 21.123, 8},
@@ -279,9 +287,12 @@ const PerturbationTerm kVenus[] = {
     {4, -2, 0.0226, 143.112, 33, 52.909, 11},
     {99, 0, 0.0, 0.0, 0, 0.0, 0},
 };
+// clang-format on
 const size_t kVenusCount = 52;
 
 // j, k, A, pA, B, pB, x; the table ends with a term whose j is 99.
+// One term per line, so the table reads as its source does.
+// clang-format off
 const PerturbationTerm kMars[] = {
     {0, 0, 0.0128, 180.000, 885, 180.000, 12},
     {0, 1, 0.4706, 165.139, 1034, 324.994, 12},
@@ -396,6 +407,7 @@ const PerturbationTerm kMars[] = {
     {4, -1, 0.0400, 42.437, 34, 311.785, 15},
     {99, 0, 0.0, 0.0, 0, 0.0, 0},
 };
+// clang-format on
 const size_t kMarsCount = 111;
 
 }  // namespace vostrane::perturbation_data

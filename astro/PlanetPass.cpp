@@ -51,7 +51,12 @@ class Pass {
  public:
   Pass(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory, CalcReport& report,
        const PlanetProgress& progress)
-      : chart_(chart), values_(values), theory_(theory), engine_(theory), report_(report), progress_(progress) {}
+      : chart_(chart),
+        values_(values),
+        theory_(theory),
+        engine_(theory),
+        report_(report),
+        progress_(progress) {}
 
   // Returns true when the asteroid files served all four asteroids.
   bool Run();
@@ -174,10 +179,16 @@ bool Pass::Run() {
 
   // The angles (tropical at this stage) and the Part of Fortune.
   const double angles[4] = {values_.asc, values_.mc, values_.vertex, values_.eastpt};
-  for (int k = 0; k < 4; ++k) v_[11 + k] = {angles[k] - A, 0, values_.point(PointArray::Speed, 11 + k), 0, 0, 0};
+  for (int k = 0; k < 4; ++k)
+    v_[11 + k] = {angles[k] - A, 0, values_.point(PointArray::Speed, 11 + k), 0, 0, 0};
   const BodyValues& sun = v_[0];
   const BodyValues& moon = v_[1];
-  v_[15] = {ModAngle(360.0, v_[11].lon + moon.lon - sun.lon), 0, moon.speed - sun.speed + v_[11].speed, 0, 0, 0};
+  v_[15] = {ModAngle(360.0, v_[11].lon + moon.lon - sun.lon),
+            0,
+            moon.speed - sun.speed + v_[11].speed,
+            0,
+            0,
+            0};
 
   for (int body = 22; body <= kPassBodies; ++body) {
     if (std::fabs(v_[body - 1].speed) > 90.0) v_[body - 1].speed = 0;
@@ -216,8 +227,9 @@ bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theo
   return pass.Run();
 }
 
-bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, PlanetFlags& flags,
-                 AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress) {
+bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile,
+                 PlanetFlags& flags, AnalyticTheory& theory, CalcReport& report,
+                 const PlanetProgress& progress) {
   const bool asteroids = CalPlanH(chart, values, theory, report, progress);
   if (report.Ended()) return false;
   values.calcastyn = asteroids ? 'Y' : 'N';
@@ -226,7 +238,8 @@ bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& n
   const double A = ZodiacOffset(chart.zodsel, values.ayan);
   for (int b = 0; b < kPointArrays; ++b) {
     const PointArray array = static_cast<PointArray>(b);
-    const bool longitude = array == PointArray::Lon || array == PointArray::HLon || array == PointArray::Ra;
+    const bool longitude = array == PointArray::Lon || array == PointArray::HLon ||
+                           array == PointArray::Ra;
     const int slots = b == 0 ? 32 : 31;
     for (int s = 0; s < slots; ++s) {
       double x = values.points[b][s];

@@ -41,7 +41,8 @@ bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theo
 // when the asteroids were calculated) and, for a chart for the name file,
 // its eight arrays with the zodiac offset removed. Returns true when the
 // name file is to be updated; false when the pass stopped.
-bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, PlanetFlags& flags,
-                 AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress = {});
+bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile,
+                 PlanetFlags& flags, AnalyticTheory& theory, CalcReport& report,
+                 const PlanetProgress& progress = {});
 
 }  // namespace vostrane

@@ -41,9 +41,9 @@ void CampanusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
     // With s = arctan(tan pole / cos r) the projection is
     // arctan(cos s tan r / cos(s + e)); evaluated in the equivalent form that
     // stays exact when r is a right angle (see CuspOfPole).
-    const double u = ModAngle(360.0, std::atan(std::sin(r) / (std::cos(r) * std::cos(f.e) -
-                                                              std::tan(pole) * std::sin(f.e))) *
-                                         kDegPerRad);
+    const double u = ModAngle(
+        360.0, std::atan(std::sin(r) / (std::cos(r) * std::cos(f.e) - std::tan(pole) * std::sin(f.e))) *
+                   kDegPerRad);
     c[kIntermediateCusps[i]] = HalfCircleChoice(u, c[1], f.z);
   }
 }

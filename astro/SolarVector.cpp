@@ -18,7 +18,8 @@ double Wrap(double x) { return ModAngle(360.0, x); }
 }  // namespace
 
 OrbitPosition ElementOrbit(double Mdeg, double Ldeg, double ideg, double Ndeg, double a, double e) {
-  const double M = Mdeg * kRadPerDeg, L = Ldeg * kRadPerDeg, i = ideg * kRadPerDeg, N = Ndeg * kRadPerDeg;
+  const double M = Mdeg * kRadPerDeg, L = Ldeg * kRadPerDeg, i = ideg * kRadPerDeg,
+               N = Ndeg * kRadPerDeg;
   double E = M;
   for (int n = 0; n < 100; ++n) {
     const double next = M + e * std::sin(E);
@@ -112,22 +113,25 @@ SunVectorResult SunVector(double d, std::span<const SolarTerm> table) {
   lon += sum / 3600.0;
 
   // Lunar terms.
-  const double lunar = 6.454 * SinDeg(D) + 0.013 * SinDeg(3 * D) + 0.177 * SinDeg(D + Mm) - 0.424 * SinDeg(D - Mm) +
-                       0.039 * SinDeg(3 * D - Mm) - 0.064 * SinDeg(D + M) + 0.172 * SinDeg(D - M);
+  const double lunar = 6.454 * SinDeg(D) + 0.013 * SinDeg(3 * D) + 0.177 * SinDeg(D + Mm) -
+                       0.424 * SinDeg(D - Mm) + 0.039 * SinDeg(3 * D - Mm) - 0.064 * SinDeg(D + M) +
+                       0.172 * SinDeg(D - M);
   lon = Wrap(lon + lunar / 3600.0);
 
   const double A = 63.0704 + 22518.442986 * T, V = 221.64742 + 32964.466939 * T;
   const double C = 165.94905 + 16859.069667 * T, B = 193.132 + 34777.259042 * T;
-  const double R = 1.00014033 - 0.0167493 * CosDeg(M) - 0.00014027 * CosDeg(2 * M) - 0.00000176 * CosDeg(3 * M) -
-                   0.00000003 * CosDeg(4 * M) - 0.0000007 * T + (0.00004179 * T + 0.000000126 * T2) * CosDeg(M) +
-                   0.0000007 * T * CosDeg(2 * M) + 0.00000001 * T * CosDeg(3 * M) + 0.000005432 * CosDeg(A) +
+  const double R = 1.00014033 - 0.0167493 * CosDeg(M) - 0.00014027 * CosDeg(2 * M) -
+                   0.00000176 * CosDeg(3 * M) - 0.00000003 * CosDeg(4 * M) - 0.0000007 * T +
+                   (0.00004179 * T + 0.000000126 * T2) * CosDeg(M) + 0.0000007 * T * CosDeg(2 * M) +
+                   0.00000001 * T * CosDeg(3 * M) + 0.000005432 * CosDeg(A) +
                    0.000015754 * CosDeg(2 * A + 0.12) + 0.000002406 * CosDeg(3 * A + 180.27) +
                    0.000003447 * CosDeg(3 * A - M + 347.95) + 0.000002001 * CosDeg(2 * A - M + 168.5) +
                    0.000000988 * CosDeg(B + 0.36) + 0.000004736 * CosDeg(2 * C - 0.3) +
                    0.000001101 * CosDeg(4 * C - M + 226.92) + 0.000016273 * CosDeg(V + 1.1) +
                    0.00000927 * CosDeg(2 * V + 180.22) + 0.00000336 * CosDeg(2 * V - M + 202.58) +
                    0.000001849 * CosDeg(3 * V - M + 87.23001) + 0.00003076 * CosDeg(D) +
-                   0.00000085 * CosDeg(D + Mm) - 0.00000306 * CosDeg(D - Mm) + 0.00000083 * CosDeg(D - M);
+                   0.00000085 * CosDeg(D + Mm) - 0.00000306 * CosDeg(D - Mm) +
+                   0.00000083 * CosDeg(D - M);
 
   SunVectorResult r;
   r.lon = lon;

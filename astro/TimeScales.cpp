@@ -29,11 +29,12 @@ struct TimeArguments {
 // ephemeris's over 1700-2200 (largest difference 0.088", measured by the
 // test CoefficientAccuracy.TrueObliquityAndSiderealTimeFollowTheReference).
 long double NutationInObliquity(long double t, long double moonLong, long double node,
-                                long double sunLong, long double sunAnomaly,
-                                long double moonAnomaly) {
+                                long double sunLong, long double sunAnomaly, long double moonAnomaly) {
   // The sums run in extended precision; each cosine is taken in double
   // precision, which holds its terms far below a thousandth of an arc second.
-  auto c = [](long double deg) -> long double { return std::cos(static_cast<double>(deg * kRadPerDegExt)); };
+  auto c = [](long double deg) -> long double {
+    return std::cos(static_cast<double>(deg * kRadPerDegExt));
+  };
   return (9.21L + 0.00091L * t) * c(node) + (0.5522L - 0.00029L * t) * c(2 * sunLong) -
          0.0904L * c(2 * node) + 0.0884L * c(2 * moonLong) + 0.0216L * c(2 * sunLong + sunAnomaly) +
          0.0183L * c(2 * moonLong - node) + 0.0113L * c(2 * moonLong + moonAnomaly) -
@@ -73,8 +74,7 @@ double GmtOfChart(const ChartInput& chart) {
       gmt = gmt - static_cast<long double>(chart.tzone) +
             static_cast<long double>(chart.longitude) / 15.0L;
       break;
-    default:
-      break;
+    default: break;
   }
   return static_cast<double>(gmt);
 }
@@ -95,21 +95,20 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   // from Newcomb's Tables of the Sun, the Moon's mean longitude, anomaly and
   // node from Brown's lunar theory (as in the Explanatory Supplement, 1961;
   // the same elements as the analytic theory's table), epoch 1900 January 0.5.
-  const long double moonLong =
-      ModAngleExt(360, 270.4341639L + 13.1763965268L * d - 0.001133L * t2 + 0.0000019L * t3);
-  const long double node =
-      ModAngleExt(360, 259.183275L - 1934.142008L * t + (7.48L / 3600) * t2 + (0.008L / 3600) * t3);
+  const long double moonLong = ModAngleExt(
+      360, 270.4341639L + 13.1763965268L * d - 0.001133L * t2 + 0.0000019L * t3);
+  const long double node = ModAngleExt(
+      360, 259.183275L - 1934.142008L * t + (7.48L / 3600) * t2 + (0.008L / 3600) * t3);
   const long double sunLong = ModAngleExt(360, 279.6966778L + 36000.76892L * t + 0.0003025L * t2);
-  const long double sunAnomaly =
-      ModAngleExt(360, 358.4758333L + 35999.04975L * t - 0.00015L * t2 + (0.012L / 3600) * t3);
+  const long double sunAnomaly = ModAngleExt(
+      360, 358.4758333L + 35999.04975L * t - 0.00015L * t2 + (0.012L / 3600) * t3);
   const long double moonAnomaly = 296.1046083L + 477198.8489L * t + 0.00919166666L * t2;
 
   // Newcomb's mean obliquity, 23 27' 08.26" - 46.845" T - 0.0059" T^2 +
   // 0.00181" T^3 (Explanatory Supplement, 1961); over 1700-2200 it departs
   // from the IAU 2006 mean obliquity (Capitaine, Wallace and Chapront 2003)
   // by at most 0.05" (computed from the two polynomials, largest at 1700).
-  const long double meanObliquity =
-      23.452294L - 0.0130125L * t - 0.00000164L * t2 + 0.000000503L * t3;
+  const long double meanObliquity = 23.452294L - 0.0130125L * t - 0.00000164L * t2 + 0.000000503L * t3;
   const long double de = NutationInObliquity(t, moonLong, node, sunLong, sunAnomaly, moonAnomaly);
   values.obliq = static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt);
 
@@ -122,8 +121,7 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   // it differs by 0.26 s at most over 1700-2200, 0.06 s
   // around 2000 (same test as the obliquity).
   const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
-  const long double ramcArg =
-      (gst * 15.0L - static_cast<long double>(chart.longitude)) * kRadPerDegExt;
+  const long double ramcArg = (gst * 15.0L - static_cast<long double>(chart.longitude)) * kRadPerDegExt;
   values.ramc = ModAngle(2.0 * kPi, static_cast<double>(ModAngleExt(2.0L * kPiExt, ramcArg)));
 
   values.moonnode = static_cast<double>(ModAngleExt(360, node + ayanamsa.z));

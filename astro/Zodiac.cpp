@@ -73,9 +73,10 @@ long double BuiltInAyanamsaK(long double t, long double meanNodeDeg) {
   // Twice the Sun's mean longitude; reduced first so that the sine of the
   // large angle keeps its precision.
   const long double twoL = ModAngleExt(360, (259205536.0L * t + 2013816.0L) / 3600.0L);
-  auto sinDeg = [&](long double deg) -> long double { return std::sin(static_cast<double>(deg * kRad)); };
-  return (17.23L * sinDeg(meanNodeDeg) + 1.27L * sinDeg(twoL) -
-          t * (5025.64L + 1.11L * t) - 84038.27L) /
+  auto sinDeg = [&](long double deg) -> long double {
+    return std::sin(static_cast<double>(deg * kRad));
+  };
+  return (17.23L * sinDeg(meanNodeDeg) + 1.27L * sinDeg(twoL) - t * (5025.64L + 1.11L * t) - 84038.27L) /
          3600.0L;
 }
 
@@ -99,8 +100,8 @@ Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long doub
   std::string line;
   const LineRead read = ReadFirstLine(kAyanamshaFileName, line);
   if (read != LineRead::Missing) {
-    const std::optional<double> correction =
-        read == LineRead::Read ? ParseAyanamshaLine(line) : std::nullopt;
+    const std::optional<double> correction = read == LineRead::Read ? ParseAyanamshaLine(line)
+                                                                    : std::nullopt;
     if (correction) {
       k -= *correction;
       if (k < -360) k += 360;

@@ -14,8 +14,8 @@ struct ChartValues;
 inline constexpr const char* kAyanamshaFileName = "AYANAMSH.DAT";
 
 struct Ayanamsa {
-  double k = 0.0;  // minus the ayanamsa, degrees (the same in both zodiacs)
-  double z = 0.0;  // zodiac offset: 0 tropical, k sidereal
+  double k = 0.0;     // minus the ayanamsa, degrees (the same in both zodiacs)
+  double z = 0.0;     // zodiac offset: 0 tropical, k sidereal
   CalcStatus status;  // a correction file that was there but ignored
 };
 

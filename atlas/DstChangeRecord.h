@@ -10,8 +10,8 @@
 
 namespace vostrane {
 
-inline constexpr int kDstBaseYear = 1800;   // year byte 0
-inline constexpr int kDstLastYear = 2024;   // tables end with this year
+inline constexpr int kDstBaseYear = 1800;  // year byte 0
+inline constexpr int kDstLastYear = 2024;  // tables end with this year
 inline constexpr int kDstZoneHoursBase = 100;
 
 // The daylight codes in their fixed order; the letters index "NYWDL".
@@ -25,13 +25,13 @@ enum DaylightCode : uint8_t {
 inline constexpr const char* kDaylightCodeLetters = "NYWDL";
 
 struct DstChangeRecord {
-  uint8_t year = 0;     // year - 1800
+  uint8_t year = 0;  // year - 1800
   uint8_t month = 1;
-  uint8_t day = 1;      // 0: a link record
+  uint8_t day = 1;  // 0: a link record
   uint8_t hour = 0;
   uint8_t minute = 0;
   uint8_t zoneHours = kDstZoneHoursBase;  // 100 + h west, 100 - h east
-  uint8_t zoneMinutes = 0;  // above 100: 256 - minutes, east
+  uint8_t zoneMinutes = 0;                // above 100: 256 - minutes, east
   uint8_t code = kStandardTime;
 
   bool IsLink() const { return day == 0; }

@@ -117,14 +117,11 @@ AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, char interac
 
   DstScanResult found;
   switch (ScanDstTable(DstChangeFile(), first, *moment, found)) {
-    case DstScanStatus::Ok:
-      break;
+    case DstScanStatus::Ok: break;
     case DstScanStatus::FirstRecordUnreadable:
       ShowMessage(MessageText(8973) + MessageText(8974), MsgIcon::Error);
       return AtlasFocus::None;
-    case DstScanStatus::ChainUnreadable:
-      ShowChainError();
-      return AtlasFocus::None;
+    case DstScanStatus::ChainUnreadable: ShowChainError(); return AtlasFocus::None;
   }
 
   f.daylight = std::string(1, kDaylightCodeLetters[found.code]);

@@ -39,7 +39,7 @@ class PlaceList {
 
   // What a fill did to the dialog's edit field.
   struct EditChange {
-    bool cleared = false;              // it held the not-found text: emptied, nothing else done
+    bool cleared = false;             // it held the not-found text: emptied, nothing else done
     std::optional<std::string> text;  // a scroll step put this name there (caret at the start)
   };
 

@@ -56,9 +56,7 @@ class PlaceLookup {
 class NoPlaceLookup : public PlaceLookup {
  public:
   void BeginSession() override {}
-  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override {
-    return std::nullopt;
-  }
+  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override { return std::nullopt; }
   bool IsAtlasPlace(const std::string&) override { return false; }
   FocusAfterRead ReadPlace(BirthDataFields&, int) override { return FocusAfterRead::ZoneHours; }
   void RecheckZone(BirthDataFields&, char) override {}

@@ -20,10 +20,9 @@ constexpr const char* kPennsylvaniaWarning =
     "observed.";
 
 std::string IllinoisWarning(char daylight) {
-  return std::string("Warning! ") + (daylight == 'Y' ? "Daylight Savings Time" : "War Time") +
-         " " + "was legally observed" + "\r\n" +
-         "at this time in Illinois, but hospitals were required" + "\r\n" +
-         "to record times in standard time." + "\r\n\r\n" +
+  return std::string("Warning! ") + (daylight == 'Y' ? "Daylight Savings Time" : "War Time") + " " +
+         "was legally observed" + "\r\n" + "at this time in Illinois, but hospitals were required" +
+         "\r\n" + "to record times in standard time." + "\r\n\r\n" +
          "In other words, if a birth occurred at 3 PM in the afternoon," + "\r\n" +
          "then the hospital was required to record the time as" + "\r\n" +
          "2 PM Standard Time because the hospital was required to" + "\r\n" +
@@ -46,13 +45,12 @@ constexpr int kYearWithoutRelease = 2005;
 
 std::string FutureYearNote(int year, const std::optional<std::string>& release) {
   const std::string y = std::to_string(year);
-  const std::string source =
-      release ? "the release " + *release + " of the IANA time zone database"
-              : std::string("the release of the IANA time zone database");
-  return "Note that the year of this chart, " + y + ", " + "is after" + "\r\n" + source + "," +
-         "\r\n" + "which the daylight-time tables of Vostrane come from. The laws" + "\r\n" +
-         "regarding observance of daylight saving time may have changed" + "\r\n" + "by the year" +
-         " " + y + ".";
+  const std::string source = release ? "the release " + *release + " of the IANA time zone database"
+                                     : std::string("the release of the IANA time zone database");
+  return "Note that the year of this chart, " + y + ", " + "is after" + "\r\n" + source + "," + "\r\n" +
+         "which the daylight-time tables of Vostrane come from. The laws" + "\r\n" +
+         "regarding observance of daylight saving time may have changed" + "\r\n" + "by the year" + " " +
+         y + ".";
 }
 
 }  // namespace
@@ -93,8 +91,8 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places, ui
     GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'Y');
     if (const std::optional<CalendarDate> date = ParseDateText(f.date)) {
       const char letter = f.daylight.empty() ? ' ' : f.daylight[0];
-      if (const std::optional<std::string> warning =
-              DaylightWarning(p.countryState, letter, *date, DstTablesRelease())) {
+      if (const std::optional<std::string> warning = DaylightWarning(p.countryState, letter, *date,
+                                                                     DstTablesRelease())) {
         ShowMessage(*warning, MsgIcon::Warning);
       }
     }

@@ -9,18 +9,26 @@ namespace {
 // digit: the letters of the upper half, a separator (" ") or nothing.
 const char* FoldUpperHalf(unsigned char b) {
   static const char* const kUpperHalf[64] = {
-      "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-      "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "TH", "SS",
-      "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-      "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "TH", "Y"};
+      "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+      "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "SS",
+      "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+      "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "Y"};
   if (b >= 0xC0) return kUpperHalf[b - 0xC0];
   switch (b) {
-    case ' ': case '-': case '/': case '_': case 0x96: case 0x97: return " ";
-    case 0x8A: case 0x9A: return "S";   // S caron
-    case 0x8C: case 0x9C: return "OE";  // OE ligature
-    case 0x8E: case 0x9E: return "Z";   // Z caron
-    case 0x9F: return "Y";              // Y diaeresis
-    case 0x83: return "F";              // f hook
+    case ' ':
+    case '-':
+    case '/':
+    case '_':
+    case 0x96:
+    case 0x97: return " ";
+    case 0x8A:
+    case 0x9A: return "S";  // S caron
+    case 0x8C:
+    case 0x9C: return "OE";  // OE ligature
+    case 0x8E:
+    case 0x9E: return "Z";  // Z caron
+    case 0x9F: return "Y";  // Y diaeresis
+    case 0x83: return "F";  // f hook
     default: return "";
   }
 }

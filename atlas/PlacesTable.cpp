@@ -9,17 +9,15 @@ namespace vostrane {
 
 const std::vector<std::string>& PlaceFieldLines() {
   static const std::vector<std::string> lines = {
-      "NAME,C,25,0",    "LATDEG,N,2,0",     "LATMIN,N,2,0",    "LATSEC,N,2,0",  "LATNS,C,1,0",
-      "LONGDEG,N,3,0",  "LONGMIN,N,2,0",    "LONGSEC,N,2,0",   "LONGEW,C,1,0",  "DSTPTR,N,5,0",
-      "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0", "SRCHKEY,C,48,0",
-      "SEEREC,N,6,0"};
+      "NAME,C,25,0",      "LATDEG,N,2,0",    "LATMIN,N,2,0",     "LATSEC,N,2,0",   "LATNS,C,1,0",
+      "LONGDEG,N,3,0",    "LONGMIN,N,2,0",   "LONGSEC,N,2,0",    "LONGEW,C,1,0",   "DSTPTR,N,5,0",
+      "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0", "SRCHKEY,C,48,0", "SEEREC,N,6,0"};
   return lines;
 }
 
 const std::vector<std::string>& PlaceIndexLines() {
-  static const std::vector<std::string> lines = {"CITY,F,F,UPPER(NAME)", "",
-                                                 "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", "",
-                                                 "SEARCH,F,F,SRCHKEY", ""};
+  static const std::vector<std::string> lines = {
+      "CITY,F,F,UPPER(NAME)", "", "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", "", "SEARCH,F,F,SRCHKEY", ""};
   return lines;
 }
 

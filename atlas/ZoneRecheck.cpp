@@ -17,7 +17,9 @@ struct ZoneValues {
   std::string hours, minutes, eastWest, daylight;
 };
 
-ZoneValues Take(const AtlasFields& f) { return {f.zoneHours, f.zoneMinutes, f.zoneEastWest, f.daylight}; }
+ZoneValues Take(const AtlasFields& f) {
+  return {f.zoneHours, f.zoneMinutes, f.zoneEastWest, f.daylight};
+}
 
 void Put(AtlasFields& f, const ZoneValues& v) {
   f.zoneHours = v.hours;

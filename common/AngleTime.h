@@ -28,7 +28,7 @@ struct SignPosition {
   int signIndex = 0;  // 0 Aries .. 11 Pisces
   int degrees = 0;    // 0 .. 29
   int minutes = 0;
-  int seconds = 0;    // 0 unless seconds were asked for
+  int seconds = 0;  // 0 unless seconds were asked for
 };
 
 // Hours split: whole hours of |x| and the rounded minutes; 60 minutes carry

@@ -14,7 +14,10 @@ int DaysInFebruary(int year) {
 int DaysInMonth(int month, int year) {
   switch (month) {
     case 2: return DaysInFebruary(year);
-    case 4: case 6: case 9: case 11: return 30;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
     default: return 31;
   }
 }

@@ -38,9 +38,7 @@ void OpenControlFile() {
   Control() = read;
 }
 
-bool WriteControlRecord() {
-  return File().Seek(0) && File().Write(Control().Data());
-}
+bool WriteControlRecord() { return File().Seek(0) && File().Write(Control().Data()); }
 
 void CloseControlFile() {
   if (!File().IsOpen()) {

@@ -5,8 +5,8 @@
 namespace vostrane {
 namespace {
 
-FieldUnit Number(int start, int width, int minimum, int maximum, const char* noun,
-                 const char* rangeText, const char* suffix = "") {
+FieldUnit Number(int start, int width, int minimum, int maximum, const char* noun, const char* rangeText,
+                 const char* suffix = "") {
   FieldUnit unit;
   unit.start = start;
   unit.width = width;
@@ -45,8 +45,7 @@ std::optional<int> Value(const std::string& text, size_t start, size_t width) {
 
 // Degrees beyond `limit` with minutes or seconds: beyond the pole or the
 // date line.
-std::string BeyondLimit(const std::string& text, size_t degreesWidth, int limit,
-                        const char* noun) {
+std::string BeyondLimit(const std::string& text, size_t degreesWidth, int limit, const char* noun) {
   const std::optional<int> degrees = Value(text, 0, degreesWidth);
   const std::optional<int> minutes = Value(text, degreesWidth + 1, 2);
   const std::optional<int> seconds = Value(text, degreesWidth + 3, 2);
@@ -110,8 +109,8 @@ const FieldLayout& LongitudeLayout() {
     l.kind = FieldKind::Longitude;
     l.size = 8;
     l.units = {Number(0, 3, 0, 180, "longitude", "longitudes run from 0\xB0 to 180\xB0", kDegree),
-               Letter(3, "EW", "Type E or W for east or west."),
-               Number(4, 2, 0, 59, "minute", kMinutes), Number(6, 2, 0, 59, "second", kSeconds)};
+               Letter(3, "EW", "Type E or W for east or west."), Number(4, 2, 0, 59, "minute", kMinutes),
+               Number(6, 2, 0, 59, "second", kSeconds)};
     l.typingHint = "Type the longitude as digits: degrees, E or W, minutes and seconds.";
     return l;
   }();
@@ -123,8 +122,7 @@ const FieldLayout& ZoneHoursLayout() {
     FieldLayout l;
     l.kind = FieldKind::ZoneHours;
     l.size = 2;
-    l.units = {UnitsDigitFirst(Number(0, 2, 0, 13, "zone", "zones run from 0 to 13 hours",
-                                      " hours"))};
+    l.units = {UnitsDigitFirst(Number(0, 2, 0, 13, "zone", "zones run from 0 to 13 hours", " hours"))};
     l.typingHint = "Type the hours of the time zone as digits.";
     return l;
   }();

@@ -12,8 +12,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Characters that end a unit waiting for digits.
 bool IsSeparator(char c) {
-  return c == ':' || c == '/' || c == ' ' || c == '.' || c == ',' || c == '\'' || c == '"' ||
-         c == '-';
+  return c == ':' || c == '/' || c == ' ' || c == '.' || c == ',' || c == '\'' || c == '"' || c == '-';
 }
 
 char UpperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -54,8 +53,7 @@ UnitState StateOf(const FieldUnit& unit, const std::string& text) {
 }
 
 std::optional<int> UnitValue(const FieldUnit& unit, const std::string& text) {
-  if (StateOf(unit, text) != UnitState::Complete || unit.kind == UnitKind::Letter)
-    return std::nullopt;
+  if (StateOf(unit, text) != UnitState::Complete || unit.kind == UnitKind::Letter) return std::nullopt;
   return ParseInteger(UnitText(unit, text));
 }
 
@@ -97,9 +95,7 @@ void CompleteUnit(const FieldLayout& layout, size_t u, std::string& text) {
 }
 
 // The index after unit u (the start of the next unit, or the end).
-int After(const FieldLayout& layout, size_t u) {
-  return layout.units[u].start + layout.units[u].width;
-}
+int After(const FieldLayout& layout, size_t u) { return layout.units[u].start + layout.units[u].width; }
 
 FieldEdit Result(const FieldLayout& layout, std::string text, int caret) {
   FieldEdit edit;
@@ -165,15 +161,13 @@ FieldEdit TypeLetter(const FieldLayout& layout, std::string t, int caret, size_t
   const int letterIndex = static_cast<int>(letterUnit);
   if (caretUnit == letterIndex || (ended >= 0 && ended + 1 == letterIndex))
     caret = After(layout, letterUnit);
-  else if (ended >= 0)
-    caret = After(layout, static_cast<size_t>(ended));
+  else if (ended >= 0) caret = After(layout, static_cast<size_t>(ended));
   return Result(layout, std::move(t), caret);
 }
 
 }  // namespace
 
-FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int caret,
-                        char typed) {
+FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int caret, char typed) {
   std::string t = Padded(layout, text);
   caret = std::clamp(caret, 0, layout.size);
   if (IsDigit(typed)) return TypeDigit(layout, std::move(t), caret, typed);

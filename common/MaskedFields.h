@@ -38,7 +38,7 @@ struct FieldUnit {
   UnitKind kind = UnitKind::Number;
   int minimum = 0;  // Number and Year: the values that can be typed
   int maximum = 99;
-  std::string letters;         // Letter: the letters it takes
+  std::string letters;          // Letter: the letters it takes
   bool unitsDigitRule = false;  // a first digit that cannot begin a value is its units digit
   std::string noun;             // "month": names the unit in the messages
   std::string suffix;           // written after the value in messages (the degree sign)
@@ -70,8 +70,7 @@ struct FieldEdit {
 
 // A character typed at the caret (any character outside ASCII as a byte
 // of 0x80 or above). The text may lack trailing blanks.
-FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int caret,
-                        char typed);
+FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int caret, char typed);
 
 // Leaving the field: every unit that waits for digits is taken as typed,
 // right-aligned ("1_" is 01, a year "19__" is 0019); the problem names a

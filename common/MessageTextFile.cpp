@@ -41,8 +41,7 @@ bool MessageTextFileIsOpen() { return File().IsOpen(); }
 
 bool PositionAtMessageText(int k) {
   if (!File().Seek(static_cast<int64_t>(k) - 1, /*allowBeyondEnd=*/true)) {
-    ShowMessage("Unable to find record number " + std::to_string(k - 1) +
-                    " in file QIRTEXT.DAT.",
+    ShowMessage("Unable to find record number " + std::to_string(k - 1) + " in file QIRTEXT.DAT.",
                 MsgIcon::Error);
     return false;
   }

@@ -5,11 +5,11 @@
 namespace vostrane {
 
 enum class RunPhase {
-  NewList,          // a new session: the list is kept as the backup, then data entry
-  CalculateAndShow, // calculate the list and show it in the viewer
-  MainMenu,         // back to the main menu
-  AppendEntry,      // back to data entry with a new chart appended to the list
-  EditEntries,      // back to data entry with the list as it is, entry RunStateEntry shown
+  NewList,           // a new session: the list is kept as the backup, then data entry
+  CalculateAndShow,  // calculate the list and show it in the viewer
+  MainMenu,          // back to the main menu
+  AppendEntry,       // back to data entry with a new chart appended to the list
+  EditEntries,       // back to data entry with the list as it is, entry RunStateEntry shown
 };
 
 inline RunPhase RunState = RunPhase::MainMenu;

@@ -2,9 +2,7 @@
 
 namespace vostrane {
 
-std::string FirstWord(const std::string& text) {
-  return text.substr(0, text.find(' '));
-}
+std::string FirstWord(const std::string& text) { return text.substr(0, text.find(' ')); }
 
 namespace {
 

@@ -22,7 +22,8 @@ double MeanGeographicLongitude(double a, double b) {
 
 }  // namespace
 
-void CalcCompositeChart(ChartEntry& e, const ChartEntry& a, const ChartEntry& b, bool geocentricLatitude) {
+void CalcCompositeChart(ChartEntry& e, const ChartEntry& a, const ChartEntry& b,
+                        bool geocentricLatitude) {
   const double shift = a.zodsel() == b.zodsel() ? 0.0 : ZodiacOffset(a) - ZodiacOffset(b);
   auto mid = [shift](double x, double y) { return ShorterArcMidpoint(x, y + shift); };
 
@@ -43,7 +44,8 @@ void CalcCompositeChart(ChartEntry& e, const ChartEntry& a, const ChartEntry& b,
     const bool have = !(missing >> s & 1u);
     for (BodyArray arr : {BodyArray::Lon, BodyArray::HLon, BodyArray::Ra})
       e.setBody(arr, s, have ? mid(a.body(arr, s), b.body(arr, s)) : 0.0);
-    for (BodyArray arr : {BodyArray::Lat, BodyArray::Speed, BodyArray::HLat, BodyArray::HSpeed, BodyArray::Decl})
+    for (BodyArray arr :
+         {BodyArray::Lat, BodyArray::Speed, BodyArray::HLat, BodyArray::HSpeed, BodyArray::Decl})
       e.setBody(arr, s, have ? Mean(a.body(arr, s), b.body(arr, s)) : 0.0);
   }
   e.setLon(31, a.lon(31));

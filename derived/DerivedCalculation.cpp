@@ -29,17 +29,12 @@ void RelocateMoment(ChartEntry& e, const ChartEntry& base) {
   double hoursEast = -e.tzone();
   switch (e.dstcode()) {
     case 1:
-    case 2:
-      hoursEast += 1;
-      break;
-    case 3:
-      hoursEast += 2;
-      break;
+    case 2: hoursEast += 1; break;
+    case 3: hoursEast += 2; break;
     case 4:  // local mean time
       hoursEast = -e.longitude() / 15.0;
       break;
-    default:
-      break;
+    default: break;
   }
   const double tzone = e.tzone();
   const uint8_t dst = e.dstcode();
@@ -81,8 +76,8 @@ double ZodiacOffsetAt(char zodsel, double julday, CalcReport& report) {
   return ayanamsa.z;
 }
 
-std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot, AnalyticTheory& theory,
-                                      CalcReport& report) {
+std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot,
+                                      AnalyticTheory& theory, CalcReport& report) {
   const int m = e.printoutParam(kTargetMonth), d = e.printoutParam(kTargetMonth + 1),
             y = e.printoutParam(kTargetMonth + 2);
   const double from = GregorianJulDay(m, d, y);
@@ -90,9 +85,9 @@ std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int
   const char zodsel = base.zodsel();
   // A return must still be a date an entry can hold.
   const double until = GregorianJulDay(1, 1, kMaxYear + 1);
-  const auto found = FindReturn(theory, slot, base.lon(slot), from, until,
-                                [zodsel, &report](double jd) { return ZodiacOffsetAt(zodsel, jd, report); },
-                                report);
+  const auto found = FindReturn(
+      theory, slot, base.lon(slot), from, until,
+      [zodsel, &report](double jd) { return ZodiacOffsetAt(zodsel, jd, report); }, report);
   if (report.Ended()) return std::nullopt;
   if (!found)
     return std::string("No return of the ") + kBodyNames[slot] + " was found within " +
@@ -116,7 +111,8 @@ void CalcHarmonic(ChartEntry& e, const ChartEntry& base) {
 
 // The base's points, each advanced by the arc of the progressed Sun (both
 // Suns taken in the tropical zodiac); latitudes and motions stay the base's.
-void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory, CalcReport& report) {
+void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory,
+                      CalcReport& report) {
   SetProgressedMoment(e, base, report);
   const double progressedSun = BodyAt(theory, 0, e.julday()).lon;
   const double arc = ModAngle(360.0, progressedSun - (base.lon(0) - ZodiacOffset(base)));
@@ -172,9 +168,9 @@ double ProgressedJulDay(const ChartEntry& e, const ChartEntry& base) {
   return base.julday() + days / kProgressionYearDays;
 }
 
-std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& base, const ChartEntry* second,
-                                               AnalyticTheory& theory, bool geocentricLatitude,
-                                               CalcReport& report) {
+std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& base,
+                                               const ChartEntry* second, AnalyticTheory& theory,
+                                               bool geocentricLatitude, CalcReport& report) {
   const std::optional<DerivedKind> kind = KindOfEntry(e);
   if (!kind) {
     // A chart type this program does not make (from a file written
@@ -188,8 +184,7 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
   if (datedKind)
     if (auto wrong = CheckStoredDate(e, base)) return wrong;
   switch (*kind) {
-    case DerivedKind::Transit:
-      return std::nullopt;
+    case DerivedKind::Transit: return std::nullopt;
     case DerivedKind::Relocated:
       if (auto wrong = CheckBaseMoment(base)) return wrong;
       RelocateMoment(e, base);
@@ -198,22 +193,15 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
       SetProgressedMoment(e, base, report);
       ProgressMeridian(e, base, theory, geocentricLatitude);
       return std::nullopt;
-    case DerivedKind::SolarArc:
-      DirectBySolarArc(e, base, theory, report);
-      return std::nullopt;
-    case DerivedKind::SolarReturn:
-      return CalcReturn(e, base, 0, theory, report);
-    case DerivedKind::LunarReturn:
-      return CalcReturn(e, base, 1, theory, report);
-    case DerivedKind::PlanetReturn:
-      return CalcReturn(e, base, e.chartypxtr(), theory, report);
+    case DerivedKind::SolarArc: DirectBySolarArc(e, base, theory, report); return std::nullopt;
+    case DerivedKind::SolarReturn: return CalcReturn(e, base, 0, theory, report);
+    case DerivedKind::LunarReturn: return CalcReturn(e, base, 1, theory, report);
+    case DerivedKind::PlanetReturn: return CalcReturn(e, base, e.chartypxtr(), theory, report);
     case DerivedKind::Composite:
       if (!second) return "Entry " + std::to_string(e.secondBaseEntry()) + " is not in the list.";
       CalcCompositeChart(e, base, *second, geocentricLatitude);
       return std::nullopt;
-    case DerivedKind::Harmonic:
-      CalcHarmonic(e, base);
-      return std::nullopt;
+    case DerivedKind::Harmonic: CalcHarmonic(e, base); return std::nullopt;
   }
   return std::nullopt;
 }

@@ -17,7 +17,7 @@ namespace vostrane {
 // Shows the dialog over `parent` for the session's entries (record k at
 // k - 1) with `base` offered as the base entry; the new, uncalculated entry,
 // or nullopt when the user cancelled.
-using DerivedChartDialog =
-    std::function<std::optional<ChartEntry>(QWidget* parent, const std::vector<ChartEntry>& entries, int base)>;
+using DerivedChartDialog = std::function<std::optional<ChartEntry>(
+    QWidget* parent, const std::vector<ChartEntry>& entries, int base)>;
 
 }  // namespace vostrane

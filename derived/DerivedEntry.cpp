@@ -187,18 +187,10 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
       e.setMinutes(request.minutes);
       e.setSeconds(request.seconds);
       break;
-    case DerivedKind::Progressed:
-      SetProgressed(e, request, base, kSecondaryProgressed);
-      break;
-    case DerivedKind::SolarArc:
-      SetProgressed(e, request, base, kSolarArcDirected);
-      break;
-    case DerivedKind::SolarReturn:
-      SetReturn(e, request, kSolarReturnType, 0);
-      break;
-    case DerivedKind::LunarReturn:
-      SetReturn(e, request, kLunarReturnType, 0);
-      break;
+    case DerivedKind::Progressed: SetProgressed(e, request, base, kSecondaryProgressed); break;
+    case DerivedKind::SolarArc: SetProgressed(e, request, base, kSolarArcDirected); break;
+    case DerivedKind::SolarReturn: SetReturn(e, request, kSolarReturnType, 0); break;
+    case DerivedKind::LunarReturn: SetReturn(e, request, kLunarReturnType, 0); break;
     case DerivedKind::PlanetReturn:
       SetReturn(e, request, kPlanetReturnType, static_cast<uint8_t>(request.body));
       e.setPrintoutParam(kReturnBody, request.body);
@@ -232,29 +224,24 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
 std::optional<DerivedKind> KindOfEntry(const ChartEntry& e) {
   const int sub = e.chartypxtr();
   switch (e.charttype()) {
-    case kTransitType:
-      return DerivedKind::Transit;
+    case kTransitType: return DerivedKind::Transit;
     case kProgressedType:
       if (sub == kSecondaryProgressed) return DerivedKind::Progressed;
       if (sub == kSolarArcDirected) return DerivedKind::SolarArc;
       return std::nullopt;
-    case kSolarReturnType:
-      return DerivedKind::SolarReturn;
-    case kLunarReturnType:
-      return DerivedKind::LunarReturn;
+    case kSolarReturnType: return DerivedKind::SolarReturn;
+    case kLunarReturnType: return DerivedKind::LunarReturn;
     case kPlanetReturnType:
       if (sub >= kFirstReturnBody && sub <= kLastReturnBody) return DerivedKind::PlanetReturn;
       return std::nullopt;
-    case kRelocatedType:
-      return DerivedKind::Relocated;
+    case kRelocatedType: return DerivedKind::Relocated;
     case kCompositeType:
       if (sub == kNearMidpoints) return DerivedKind::Composite;
       return std::nullopt;
     case kHarmonicType:
       if (e.harmonic() >= kMinHarmonic && e.harmonic() <= kMaxHarmonic) return DerivedKind::Harmonic;
       return std::nullopt;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

@@ -9,7 +9,8 @@ std::string DerivedKindTitle(const ChartEntry& entry) {
   if (!kind) return "";
   std::string title = DerivedKindName(*kind);
   if (*kind == DerivedKind::Harmonic) title += " " + std::to_string(entry.harmonic());
-  if (*kind == DerivedKind::PlanetReturn) title += std::string(" (") + ReturnBodyName(entry.chartypxtr()) + ")";
+  if (*kind == DerivedKind::PlanetReturn)
+    title += std::string(" (") + ReturnBodyName(entry.chartypxtr()) + ")";
   return title;
 }
 

@@ -99,7 +99,8 @@ void PackPointValues(const NameFileValues& v, NameFileImage& image) {
   for (int b = 0; b < kPointArrays; ++b) {
     // Slot 31 is packed for the longitudes only (their constant 1.0).
     const int slots = b == 0 ? 32 : 31;
-    for (int s = 0; s < slots; ++s) WriteLe<int32_t>(image.BodyBlock(b) + 4 * s, EncodeFixed(v.points[b][s]));
+    for (int s = 0; s < slots; ++s)
+      WriteLe<int32_t>(image.BodyBlock(b) + 4 * s, EncodeFixed(v.points[b][s]));
   }
 }
 
@@ -128,13 +129,15 @@ bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool 
                 CalcReport& report) {
   ChartValues v = ChartValuesOf(entry);
   NameFileValues nameFile;
-  const bool packed = CalcHouses(ChartInputOf(entry), v, nameFile, houseSystem, geocentricLatitude, report);
+  const bool packed = CalcHouses(ChartInputOf(entry), v, nameFile, houseSystem, geocentricLatitude,
+                                 report);
   StoreChartValues(v, entry);
   if (packed) PackHouseValues(nameFile, image);
   return packed;
 }
 
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress) {
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
+              const PlanetProgress& progress) {
   ChartValues v = ChartValuesOf(entry);
   const bool asteroids = CalPlanH(ChartInputOf(entry), v, theory, report, progress);
   StoreChartValues(v, entry);

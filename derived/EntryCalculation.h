@@ -43,7 +43,8 @@ void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool g
 bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
                 CalcReport& report);
 // Every body slot of the entry; true when the asteroids were all served.
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report, const PlanetProgress& progress = {});
+bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
+              const PlanetProgress& progress = {});
 // The planet step: the pass, the entry's asteroid flag and, for a linked
 // natal entry, the eight arrays packed into the image and the name-file
 // flags; true when the name file is to be updated.

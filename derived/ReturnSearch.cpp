@@ -21,7 +21,12 @@ class Search {
  public:
   Search(AnalyticTheory& theory, int slot, double longitude, double untilJd, const ZodiacAt& zodiac,
          CalcReport& report)
-      : theory_(theory), slot_(slot), longitude_(longitude), until_(untilJd), zodiac_(zodiac), report_(report) {}
+      : theory_(theory),
+        slot_(slot),
+        longitude_(longitude),
+        until_(untilJd),
+        zodiac_(zodiac),
+        report_(report) {}
 
   std::optional<double> From(double fromJd) {
     z_ = zodiac_(fromJd);

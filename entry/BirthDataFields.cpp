@@ -17,9 +17,9 @@ namespace vostrane {
 namespace {
 
 // Printout parameter elements the form keeps in step with the birth data.
-constexpr int kBirthDateCopy = 64;       // 64..66 month, day, year
-constexpr int kSecondaryDate = 73;       // 73..75 of a progressed chart
-constexpr int kSecondaryTime = 182;      // 182..184 of a progressed chart
+constexpr int kBirthDateCopy = 64;   // 64..66 month, day, year
+constexpr int kSecondaryDate = 73;   // 73..75 of a progressed chart
+constexpr int kSecondaryTime = 182;  // 182..184 of a progressed chart
 
 std::optional<int> TwoDigits(const std::string& text) {
   std::string t = text;

@@ -57,8 +57,7 @@ std::array<std::string, 4> HeaderLines(const ChartEntry& entry, const BirthDataF
   lines[1] = KindLine(entry);
   const std::optional<CalendarDate> date = ParseDateText(f.date);
   lines[2] = (date ? DateInWords(*date) : std::string()) + "   " + TimeDisplay(f.time);
-  lines[3] = Trim(f.place) + "   " + LatitudeDisplay(f.latitude) + " " +
-             LongitudeDisplay(f.longitude);
+  lines[3] = Trim(f.place) + "   " + LatitudeDisplay(f.latitude) + " " + LongitudeDisplay(f.longitude);
   return lines;
 }
 
@@ -73,9 +72,7 @@ std::string EntryListLine(int k, const ChartEntry& entry, const std::string& com
       line += compositeWord + " of entry " + std::to_string(entry.baseEntry()) + " and " +
               std::to_string(entry.secondBaseEntry());
       break;
-    default:
-      line += entry.name() + " " + KindLine(entry);
-      break;
+    default: line += entry.name() + " " + KindLine(entry); break;
   }
   return line;
 }

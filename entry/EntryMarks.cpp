@@ -23,9 +23,7 @@ bool OldStyleAsked(const ChartEntry& entry) { return entry.printoutParam(kOldSty
 
 void SetOldStyleAsked(ChartEntry& entry) { entry.setPrintoutParam(kOldStyleAsked, 1); }
 
-char DuplicateNameLetter(const ChartEntry& entry) {
-  return entry.saveMarker() == 'Y' ? 'Y' : 'N';
-}
+char DuplicateNameLetter(const ChartEntry& entry) { return entry.saveMarker() == 'Y' ? 'Y' : 'N'; }
 
 void SetDuplicateNameLetter(ChartEntry& entry, char letter) {
   entry.setSaveMarker(letter == 'Y' ? 'Y' : 'N');

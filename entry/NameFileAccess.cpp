@@ -5,8 +5,7 @@
 namespace vostrane {
 
 void NoNameFile::Save(const BirthDataFields&, ChartEntry&, int, bool&) {
-  ShowMessage("Saving names is not available in this version of Vostrane.",
-              MsgIcon::Information);
+  ShowMessage("Saving names is not available in this version of Vostrane.", MsgIcon::Information);
 }
 
 }  // namespace vostrane

@@ -24,7 +24,7 @@ struct NameListView {
 // Which entries and persons were already offered for saving in this list.
 struct SaveOfferState {
   std::vector<uint8_t> doNotAsk = std::vector<uint8_t>(20000, 0);  // per entry number
-  std::set<std::string> askedNames;  // name keys (trimmed, upper-cased)
+  std::set<std::string> askedNames;                                // name keys (trimmed, upper-cased)
 };
 
 class NameFileAccess {
@@ -52,8 +52,7 @@ class NameFileAccess {
   // Leaving an entry: a linked natal entry updates its person's record. A
   // rename onto another saved person asks first and never overwrites
   // without a Yes.
-  virtual void UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry,
-                                  bool linked) = 0;
+  virtual void UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry, bool linked) = 0;
 
   // "Done": the offer to save an unsaved natal entry, at most once per
   // person and list.
@@ -64,15 +63,13 @@ class NameFileAccess {
   virtual std::string SaveStatus(const ChartEntry& entry, bool linked, bool formValid) = 0;
 
   // The "&Save" button.
-  virtual void Save(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
-                    bool& linked) = 0;
+  virtual void Save(const BirthDataFields& fields, ChartEntry& entry, int entryNumber, bool& linked) = 0;
 
   // Whether the delete dialog offers "Remove Name From &File".
   virtual bool OffersNameRemoval(const ChartEntry& entry, bool linked) = 0;
 
   // Removes the entry's person from the name file.
-  virtual void RemoveName(ChartEntry& entry, int entryNumber, SaveOfferState& offers,
-                          bool& linked) = 0;
+  virtual void RemoveName(ChartEntry& entry, int entryNumber, SaveOfferState& offers, bool& linked) = 0;
 };
 
 class NoNameFile : public NameFileAccess {

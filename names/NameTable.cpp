@@ -26,25 +26,22 @@ constexpr TagLine kTags[] = {
 
 const std::vector<std::string>& NameFieldLines() {
   static const std::vector<std::string> lines = {
-      "NAME,C,25,0",       "MONTH,N,2,0",       "DAY,N,2,0",         "YEAR,N,5,0",
-      "CALENDAR,C,1,0",    "HOURS,N,2,0",       "MINUTES,N,2,0",     "SECONDS,N,2,0",
-      "AMPM,C,1,0",        "PLACE,C,25,0",      "LATDEG,N,2,0",      "LATMIN,N,2,0",
-      "LATSEC,N,2,0",      "NORTHSOUTH,C,1,0",  "LONGDEG,N,3,0",     "LONGMIN,N,2,0",
-      "LONGSEC,N,2,0",     "EASTWEST,C,1,0",    "TZHRS,N,2,0",       "TZMINS,N,2,0",
-      "TZEASTWEST,C,1,0",  "DSTOBSERVE,C,1,0",  "RESRCHCODE,N,11,0", "CALCYN,C,1,0",
-      "CALCASTYN,C,1,0",   "CALCTNP,C,1,0",     "BIODAT1,C,180,0",   "BIODAT2,C,180,0",
-      "CHARTTYPE,N,2,0",   "CHARTYPXTR,N,2,0",  "GMT,C,25,0",        "JULDAY,C,25,0",
-      "OBLIQ,C,25,0",      "AYAN,C,25,0",       "DELTAT,C,25,0",     "T,C,25,0",
-      "ZODSEL,C,1,0",      "RAMC,N,11,0",       "MOONNODE,N,11,0",   "VERTEX,N,11,0",
-      "EASTPT,N,11,0",     "ASC,N,11,0",        "MC,N,11,0",         "HOUSEPOSTR,C,216,0",
-      "ZODLONGSTR,C,128,0", "ZODLATSTR,C,128,0", "ZODMOTSTR,C,128,0", "HELIOLOSTR,C,128,0",
-      "HELIOLASTR,C,128,0", "HELIOMOSTR,C,128,0", "RTASCSTR,C,128,0",  "DECLINSTR,C,128,0",
-      "USEGEOCLAT,C,1,0",  "ORDNUMNAME,C,25,0", "ADDR1,C,40,0",      "ADDR2,C,40,0",
-      "ADDR3,C,40,0",      "ADDR4,C,25,0",      "BRTHDATSRC,C,2,0",  "BRTHDATACC,C,2,0",
-      "COASC,N,11,0",      "POLARASC,N,11,0",
+      "NAME,C,25,0", "MONTH,N,2,0", "DAY,N,2,0", "YEAR,N,5,0", "CALENDAR,C,1,0", "HOURS,N,2,0",
+      "MINUTES,N,2,0", "SECONDS,N,2,0", "AMPM,C,1,0", "PLACE,C,25,0", "LATDEG,N,2,0", "LATMIN,N,2,0",
+      "LATSEC,N,2,0", "NORTHSOUTH,C,1,0", "LONGDEG,N,3,0", "LONGMIN,N,2,0", "LONGSEC,N,2,0",
+      "EASTWEST,C,1,0", "TZHRS,N,2,0", "TZMINS,N,2,0", "TZEASTWEST,C,1,0", "DSTOBSERVE,C,1,0",
+      "RESRCHCODE,N,11,0", "CALCYN,C,1,0", "CALCASTYN,C,1,0", "CALCTNP,C,1,0", "BIODAT1,C,180,0",
+      "BIODAT2,C,180,0", "CHARTTYPE,N,2,0", "CHARTYPXTR,N,2,0", "GMT,C,25,0", "JULDAY,C,25,0",
+      "OBLIQ,C,25,0", "AYAN,C,25,0", "DELTAT,C,25,0", "T,C,25,0", "ZODSEL,C,1,0", "RAMC,N,11,0",
+      "MOONNODE,N,11,0", "VERTEX,N,11,0", "EASTPT,N,11,0", "ASC,N,11,0", "MC,N,11,0",
+      "HOUSEPOSTR,C,216,0", "ZODLONGSTR,C,128,0", "ZODLATSTR,C,128,0", "ZODMOTSTR,C,128,0",
+      "HELIOLOSTR,C,128,0", "HELIOLASTR,C,128,0", "HELIOMOSTR,C,128,0", "RTASCSTR,C,128,0",
+      "DECLINSTR,C,128,0", "USEGEOCLAT,C,1,0", "ORDNUMNAME,C,25,0", "ADDR1,C,40,0", "ADDR2,C,40,0",
+      "ADDR3,C,40,0", "ADDR4,C,25,0", "BRTHDATSRC,C,2,0", "BRTHDATACC,C,2,0", "COASC,N,11,0",
+      "POLARASC,N,11,0",
       // The category codes of the research code: the letter and one or two
       // blanks ("O ", "O ", "O  " for research code 0).
-      "CATEG2,C,2,0",      "CATEG3,C,2,0",      "CATEG4,C,3,0",      "CATEG5,C,3,0"};
+      "CATEG2,C,2,0", "CATEG3,C,2,0", "CATEG4,C,3,0", "CATEG5,C,3,0"};
   return lines;
 }
 

@@ -33,10 +33,12 @@ Result Guarded(Step step, Result fallback) {
 
 template <typename Step>
 void Guarded(Step step) {
-  Guarded([&] {
-    step();
-    return true;
-  }, false);
+  Guarded(
+      [&] {
+        step();
+        return true;
+      },
+      false);
 }
 
 std::string UpdatedText(const std::string& name) {
@@ -116,10 +118,11 @@ bool NameTableAccess::ReadTopNameOf(BirthDataFields& fields, ChartEntry& entry) 
   // A click on a row of the list has put that row's name into the field;
   // the text typed before is what a refused read gives back.
   const bool listShown = lastList_.shown && !Trim(fields.name).empty() && fields.name != lastTyped_;
-  const bool clickedRow =
-      listShown && (lastList_.notFound ||
-                    std::any_of(lastList_.rows.begin(), lastList_.rows.end(),
-                                [&](const std::string& row) { return NameOfRow(row) == Trim(fields.name); }));
+  const bool clickedRow = listShown && (lastList_.notFound ||
+                                        std::any_of(lastList_.rows.begin(), lastList_.rows.end(),
+                                                    [&](const std::string& row) {
+                                                      return NameOfRow(row) == Trim(fields.name);
+                                                    }));
   const std::string typedBefore = clickedRow ? lastTyped_ : fields.name;
   if (clickedRow && lastList_.notFound) {
     context_.SetNameText(typedBefore);
@@ -147,21 +150,15 @@ bool NameTableAccess::ReadTop(const NameListFill& list, BirthDataFields& fields,
   fields.name = name;
   context_.SetNameText(name);
   switch (ReadRecord(name, fields, entry)) {
-    case ReadOutcome::Read:
-      return true;
-    case ReadOutcome::Declined:
-      context_.SetNameText(Trim(entry.name()));
-      return false;
-    case ReadOutcome::Refused:
-      context_.SetNameText(typedBefore);
-      return false;
+    case ReadOutcome::Read: return true;
+    case ReadOutcome::Declined: context_.SetNameText(Trim(entry.name())); return false;
+    case ReadOutcome::Refused: context_.SetNameText(typedBefore); return false;
   }
   return false;
 }
 
 NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name,
-                                                         BirthDataFields& fields,
-                                                         ChartEntry& entry) {
+                                                         BirthDataFields& fields, ChartEntry& entry) {
   if (entry.charttype() != 0) {
     ShowMessage(FormText(8978) + FormText(8979), MsgIcon::Information);
     return ReadOutcome::Refused;

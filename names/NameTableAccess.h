@@ -87,13 +87,13 @@ class NameTableAccess : public NameFileAccess {
 
   TTzDbf& table_;
   NameFormContext& context_;
-  NameListFill lastList_;   // the list as last shown
+  NameListFill lastList_;  // the list as last shown
   // The saved person the current entry holds the link to, by name: set when
   // the entry is shown, read, saved or updated; a rename is told from it.
   std::string linkedName_;
-  int linkedEntry_ = 0;     // the entry that link belongs to
+  int linkedEntry_ = 0;  // the entry that link belongs to
   void RememberLink(int entryNumber, const std::string& name);
-  std::string lastTyped_;   // the name field's text the list was made for
+  std::string lastTyped_;  // the name field's text the list was made for
 };
 
 }  // namespace vostrane

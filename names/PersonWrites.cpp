@@ -35,8 +35,8 @@ PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields) {
   return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
 }
 
-PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, const std::string& linkedName,
-                               bool replaceOther) {
+PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
+                               const std::string& linkedName, bool replaceOther) {
   const std::string name = Trim(fields.name);
   const std::string oldName = Trim(linkedName).empty() ? name : Trim(linkedName);
   const bool renamed = NameKey(oldName) != NameKey(name);

@@ -12,11 +12,11 @@
 namespace vostrane {
 
 enum class PersonWrite {
-  Written,   // the record was written (or removed)
-  OnFile,    // append: a person of this name is already on file; nothing written
-  NotFound,  // remove: no person of this name; nothing removed
+  Written,      // the record was written (or removed)
+  OnFile,       // append: a person of this name is already on file; nothing written
+  NotFound,     // remove: no person of this name; nothing removed
   OtherPerson,  // update: the new name is another saved person's; nothing written
-  Busy,      // no attempt got the table lock; nothing written
+  Busy,         // no attempt got the table lock; nothing written
 };
 
 struct PersonWriteResult {
@@ -37,8 +37,8 @@ PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields);
 // person, nothing is written (OtherPerson) unless `replaceOther`, which
 // updates that person from the form and deletes the record of `linkedName`.
 // An empty `linkedName` counts as the form's name.
-PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields, const std::string& linkedName,
-                               bool replaceOther = false);
+PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
+                               const std::string& linkedName, bool replaceOther = false);
 
 // Marks the record of the name deleted.
 PersonWriteResult RemovePerson(TTzDbf& table, const std::string& name);

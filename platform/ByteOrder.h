@@ -23,19 +23,28 @@ namespace byte_order_detail {
 template <size_t Size>
 struct UnsignedOfSize;
 template <>
-struct UnsignedOfSize<1> { using type = uint8_t; };
+struct UnsignedOfSize<1> {
+  using type = uint8_t;
+};
 template <>
-struct UnsignedOfSize<2> { using type = uint16_t; };
+struct UnsignedOfSize<2> {
+  using type = uint16_t;
+};
 template <>
-struct UnsignedOfSize<4> { using type = uint32_t; };
+struct UnsignedOfSize<4> {
+  using type = uint32_t;
+};
 template <>
-struct UnsignedOfSize<8> { using type = uint64_t; };
+struct UnsignedOfSize<8> {
+  using type = uint64_t;
+};
 
 // Integers (char included) and floating-point numbers of 1, 2, 4 or 8 bytes;
 // bool is left out because not every byte value is a valid bool.
 template <typename T>
-concept StoredNumber = std::is_arithmetic_v<T> && !std::is_same_v<T, bool> &&
-                       requires { typename UnsignedOfSize<sizeof(T)>::type; };
+concept StoredNumber = std::is_arithmetic_v<T> && !std::is_same_v<T, bool> && requires {
+  typename UnsignedOfSize<sizeof(T)>::type;
+};
 
 template <typename T>
 using Bits = typename UnsignedOfSize<sizeof(T)>::type;

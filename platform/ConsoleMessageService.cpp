@@ -8,9 +8,7 @@ namespace vostrane {
 
 MsgAnswer ConsoleMessageService::Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                       const std::string& caption) {
-  const char* kind = icon == MsgIcon::Error     ? "error"
-                     : icon == MsgIcon::Warning ? "warning"
-                                                : "note";
+  const char* kind = icon == MsgIcon::Error ? "error" : icon == MsgIcon::Warning ? "warning" : "note";
   std::string flat;
   for (char c : Cp1252ToUtf8(text)) {
     if (c == '\r') continue;

@@ -22,9 +22,8 @@ bool MatchFrom(const char* name, const char* mask) {
     if (*mask == '*') {
       star = mask++;
       resume = name;
-    } else if (*mask == '?' ||
-               (*mask && std::tolower(static_cast<unsigned char>(*mask)) ==
-                             std::tolower(static_cast<unsigned char>(*name)))) {
+    } else if (*mask == '?' || (*mask && std::tolower(static_cast<unsigned char>(*mask)) ==
+                                             std::tolower(static_cast<unsigned char>(*name)))) {
       ++mask;
       ++name;
     } else if (star) {
@@ -44,8 +43,7 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
   return MatchFrom(name.c_str(), mask.c_str());
 }
 
-std::optional<std::vector<std::string>> ListFolder(const std::string& folder,
-                                                   const std::string& mask) {
+std::optional<std::vector<std::string>> ListFolder(const std::string& folder, const std::string& mask) {
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (!dir) return std::nullopt;
   std::vector<std::string> names;

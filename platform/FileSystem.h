@@ -17,8 +17,7 @@ bool MatchesMask(const std::string& name, const std::string& mask);
 
 // Names (not paths) of the regular files of the folder matching the mask,
 // sorted. Returns nullopt when the folder cannot be listed.
-std::optional<std::vector<std::string>> ListFolder(const std::string& folder,
-                                                   const std::string& mask);
+std::optional<std::vector<std::string>> ListFolder(const std::string& folder, const std::string& mask);
 
 bool FileExists(const std::string& path);
 // Size in bytes, or -1 when the file does not exist or cannot be examined.

@@ -14,9 +14,7 @@ MsgAnswer ScriptedMessageService::Show(const std::string& text, MsgIcon icon, Ms
   return answer;
 }
 
-bool ScriptedMessageService::Saw(const std::string& fragment) const {
-  return Count(fragment) > 0;
-}
+bool ScriptedMessageService::Saw(const std::string& fragment) const { return Count(fragment) > 0; }
 
 int ScriptedMessageService::Count(const std::string& fragment) const {
   int n = 0;

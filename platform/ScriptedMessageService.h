@@ -28,7 +28,10 @@ class ScriptedMessageService : public MessageService {
   // True when some shown message contains the fragment.
   bool Saw(const std::string& fragment) const;
   int Count(const std::string& fragment) const;
-  void Clear() { shown_.clear(); answers_.clear(); }
+  void Clear() {
+    shown_.clear();
+    answers_.clear();
+  }
 
  private:
   std::deque<MsgAnswer> answers_;

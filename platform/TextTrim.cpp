@@ -28,15 +28,18 @@ std::string TrimLeft(const std::string& text) { return std::string(Inner(text, I
 std::string Trim(const std::string& text) { return std::string(Inner(text, IsBlank, true, true)); }
 
 std::string TrimSpace(std::string_view text) {
-  return std::string(Inner(text, [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }, true, true));
+  return std::string(Inner(
+      text, [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }, true, true));
 }
 
 std::string TrimRightOf(std::string_view text, std::string_view chars) {
-  return std::string(Inner(text, [chars](char c) { return chars.find(c) != std::string_view::npos; }, false, true));
+  return std::string(Inner(
+      text, [chars](char c) { return chars.find(c) != std::string_view::npos; }, false, true));
 }
 
 std::string_view TrimBlanksAndZeros(std::string_view text) {
-  return Inner(text, [](char c) { return c == ' ' || c == '\0'; }, true, true);
+  return Inner(
+      text, [](char c) { return c == ' ' || c == '\0'; }, true, true);
 }
 
 }  // namespace vostrane

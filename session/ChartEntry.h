@@ -16,22 +16,22 @@ constexpr int kSlots = 32;  // doubles per body array; slots 0..30 carry bodies
 
 namespace entry_offset {
 constexpr size_t used = 0;
-constexpr size_t printoutFlags = 2;        // char[18], flags 2..19
-constexpr size_t printoutParams = 20;      // i32[600], element j at 16 + 4 j
-constexpr size_t printoutCodes = 2420;     // char[3] per (k, g) at 2393 + 24 k + 3 g
-constexpr size_t blockA = 3620;            // 350 bytes
-constexpr size_t blockB = 3970;            // 84 bytes
+constexpr size_t printoutFlags = 2;     // char[18], flags 2..19
+constexpr size_t printoutParams = 20;   // i32[600], element j at 16 + 4 j
+constexpr size_t printoutCodes = 2420;  // char[3] per (k, g) at 2393 + 24 k + 3 g
+constexpr size_t blockA = 3620;         // 350 bytes
+constexpr size_t blockB = 3970;         // 84 bytes
 constexpr size_t charttype = 4054;
 constexpr size_t chartypxtr = 4055;
 constexpr size_t harmonic = 4056;
-constexpr size_t name = 4058;              // string[25]
+constexpr size_t name = 4058;  // string[25]
 constexpr size_t month = 4084;
 constexpr size_t day = 4088;
 constexpr size_t year = 4092;
 constexpr size_t hours = 4096;
 constexpr size_t minutes = 4100;
 constexpr size_t seconds = 4104;
-constexpr size_t place = 4108;             // string[25]
+constexpr size_t place = 4108;  // string[25]
 constexpr size_t latitude = 4134;
 constexpr size_t longitude = 4142;
 constexpr size_t tzone = 4150;
@@ -48,8 +48,8 @@ constexpr size_t vertex = 4223;
 constexpr size_t eastpt = 4231;
 constexpr size_t asc = 4239;
 constexpr size_t mc = 4247;
-constexpr size_t cusps = 4255;             // f64[6], cusps 1..6
-constexpr size_t lon = 4303;               // f64[32] each
+constexpr size_t cusps = 4255;  // f64[6], cusps 1..6
+constexpr size_t lon = 4303;    // f64[32] each
 constexpr size_t lat = 4559;
 constexpr size_t speed = 4815;
 constexpr size_t hlon = 5071;
@@ -61,22 +61,22 @@ constexpr size_t zodsel = 6351;
 constexpr size_t housesys = 6352;
 constexpr size_t usertype = 6353;
 constexpr size_t int6354 = 6354;
-constexpr size_t str6358 = 6358;           // string[25]
-constexpr size_t str6400 = 6400;           // string[51]
+constexpr size_t str6358 = 6358;  // string[25]
+constexpr size_t str6400 = 6400;  // string[51]
 constexpr size_t baseEntry = 6452;
 constexpr size_t secondBaseEntry = 6456;
 constexpr size_t level = 6460;
 constexpr size_t nameRecord = 6464;
 constexpr size_t saveMarker = 6468;
 constexpr size_t calcastyn = 6469;
-constexpr size_t biography = 6470;         // char[360]: biodat1, biodat2
+constexpr size_t biography = 6470;  // char[360]: biodat1, biodat2
 constexpr size_t dstTable = 6830;
 // First byte of the reserved area after the daylight table number: 'Y' once
 // the calculation driver has completed every step of the entry; anything
 // else (a new entry, or one whose calculation ended early) is not complete.
 constexpr size_t calcComplete = 6834;
-constexpr size_t alternateName = 6884;     // string[25]
-constexpr size_t blockC = 6910;            // 800 bytes
+constexpr size_t alternateName = 6884;  // string[25]
+constexpr size_t blockC = 6910;         // 800 bytes
 constexpr size_t brthdatsrc = 7710;
 constexpr size_t brthdatacc = 7712;
 constexpr size_t coasc = 7714;
@@ -182,7 +182,9 @@ class ChartEntry : public PackedRecord<kEntrySize> {
     return v >= 1.0 && v < 2147483648.0 ? static_cast<uint32_t>(v) : 0u;
   }
   void setUnavailableSlots(uint32_t mask) { setBody(BodyArray::Decl, 31, static_cast<double>(mask)); }
-  bool bodyAvailable(int slot) const { return slot < 0 || slot > 30 || !(unavailableSlots() >> slot & 1u); }
+  bool bodyAvailable(int slot) const {
+    return slot < 0 || slot > 30 || !(unavailableSlots() >> slot & 1u);
+  }
   void setLon(int slot, double v) { setBody(BodyArray::Lon, slot, v); }
   static size_t ArrayOffset(BodyArray array) {
     return entry_offset::lon + 256 * static_cast<size_t>(array);
@@ -216,15 +218,21 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   std::string brthdatacc() const { return GetChars(entry_offset::brthdatacc, 2); }
   void setBrthdatacc(const std::string& v) { SetChars(entry_offset::brthdatacc, 2, v); }
   // Biography: two parts of 180 characters.
-  std::string biography(int part) const { return GetChars(entry_offset::biography + 180 * (part - 1), 180); }
-  void setBiography(int part, const std::string& v) { SetChars(entry_offset::biography + 180 * (part - 1), 180, v); }
+  std::string biography(int part) const {
+    return GetChars(entry_offset::biography + 180 * (part - 1), 180);
+  }
+  void setBiography(int part, const std::string& v) {
+    SetChars(entry_offset::biography + 180 * (part - 1), 180, v);
+  }
 
   // Printout selection. Element j of the parameter array is 1-based (1..600).
   int32_t printoutParam(int j) const { return Get<int32_t>(16 + 4 * static_cast<size_t>(j)); }
   void setPrintoutParam(int j, int32_t v) { Set(16 + 4 * static_cast<size_t>(j), v); }
   // Printout code of row k (1..25) of group g (1..8).
   std::string printoutCode(int k, int g) const { return GetChars(2393 + 24 * k + 3 * g, 3); }
-  void setPrintoutCode(int k, int g, const std::string& code) { SetChars(2393 + 24 * k + 3 * g, 3, code); }
+  void setPrintoutCode(int k, int g, const std::string& code) {
+    SetChars(2393 + 24 * k + 3 * g, 3, code);
+  }
   char printoutFlag(int f) const { return Letter(f); }  // f = 2..19
   void setPrintoutFlag(int f, char v) { SetLetter(f, v); }
 

@@ -56,7 +56,8 @@ EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, i
       if (set.count(r)) continue;
       const ChartEntry& e = entries[r - 1];
       const bool derivedFromRemoved = e.charttype() != 0 && set.count(e.baseEntry());
-      const bool compositeOfRemoved = e.charttype() == chart_type::kComposite && set.count(e.secondBaseEntry());
+      const bool compositeOfRemoved = e.charttype() == chart_type::kComposite &&
+                                      set.count(e.secondBaseEntry());
       if (derivedFromRemoved || compositeOfRemoved) {
         set.insert(r);
         added = true;
@@ -117,8 +118,7 @@ bool RewriteSessionWithout(const ChartEntry& header, const std::vector<ChartEntr
   if (!ReplaceFileContents(kSessionRewriteName, bytes) ||
       FileSize(kSessionRewriteName) != static_cast<int64_t>(bytes.size()) ||
       !ReplaceFileContents(kSessionFileName, bytes)) {
-    ShowMessage("Error! Unable to write data to create new entries. Disk may be full.",
-                MsgIcon::Error);
+    ShowMessage("Error! Unable to write data to create new entries. Disk may be full.", MsgIcon::Error);
     return false;
   }
   return true;

@@ -78,8 +78,7 @@ void SessionAccess(char operation, ChartEntry& buffer, int64_t record) {
     case 'C':
       if (!file.Close()) Fail(operation, record);
       return;
-    default:
-      Fail(operation, record);
+    default: Fail(operation, record);
   }
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 void Today(int& year, int& month, int& day) {
   const std::time_t now = std::time(nullptr);
-  std::tm tm {};
+  std::tm tm{};
   localtime_r(&now, &tm);
   year = tm.tm_year + 1900;
   month = tm.tm_mon + 1;
@@ -37,7 +37,8 @@ bool CreateTable(const std::string& path, const std::string& bytes) {
   if (fd >= 0) {
     const bool written = WriteAt(fd, bytes.data(), bytes.size(), 0) && fchmod(fd, 0644) == 0;
     const bool closed = close(fd) == 0;
-    if (written && closed && renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+    if (written && closed &&
+        renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
       return true;
     const int error = errno;
     unlink(temp.c_str());
@@ -58,7 +59,8 @@ bool ReadableOnly(int error) { return error == EACCES || error == EROFS || error
 
 }  // namespace
 
-void DbfFile::Open(const std::string& path, const std::string& name, const std::vector<std::string>& fieldLines) {
+void DbfFile::Open(const std::string& path, const std::string& name,
+                   const std::vector<std::string>& fieldLines) {
   Close();
   name_ = name;
   const TableError failure("Failure to open " + name);
@@ -113,7 +115,9 @@ uint32_t DbfFile::RefreshCount() {
   const uint32_t count = ReadLe<uint32_t>(bytes);
   if (count == count_) return count_;
   const int64_t size = OpenFileSize(fd_);
-  const int64_t room = size < layout_.headerLength ? 0 : (size - layout_.headerLength) / layout_.recordLength;
+  const int64_t room = size < layout_.headerLength
+                           ? 0
+                           : (size - layout_.headerLength) / layout_.recordLength;
   count_ = static_cast<uint32_t>(std::min<int64_t>(count, room));
   return count_;
 }
@@ -122,9 +126,7 @@ int64_t DbfFile::RecordOffset(uint32_t recno) const {
   return layout_.headerLength + static_cast<int64_t>(recno - 1) * layout_.recordLength;
 }
 
-void DbfFile::ReadRecord(uint32_t recno, std::string& record) const {
-  ReadRecords(recno, 1, record);
-}
+void DbfFile::ReadRecord(uint32_t recno, std::string& record) const { ReadRecords(recno, 1, record); }
 
 void DbfFile::ReadRecords(uint32_t first, uint32_t n, std::string& out) const {
   out.resize(static_cast<size_t>(n) * static_cast<size_t>(layout_.recordLength));
@@ -153,7 +155,8 @@ void DbfFile::MarkFormat() {
   uint8_t bytes[2];
   if (!ReadAt(fd_, bytes, sizeof bytes, kDbfMdxFlagOffset)) WriteFailed();
   const uint8_t want[2] = {0, bytes[1] == 0 ? kDbfLanguageAnsi : bytes[1]};
-  if ((bytes[0] != want[0] || bytes[1] != want[1]) && !WriteAt(fd_, want, sizeof want, kDbfMdxFlagOffset))
+  if ((bytes[0] != want[0] || bytes[1] != want[1]) &&
+      !WriteAt(fd_, want, sizeof want, kDbfMdxFlagOffset))
     WriteFailed();
   formatMarked_ = true;
 }

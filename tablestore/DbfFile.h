@@ -22,7 +22,8 @@ class DbfFile {
   // Opens the table for shared use, creating it from the field lines when it
   // does not exist (no field lines: a missing table is an error), and for
   // reading only when it may not be written. `name` is the file name used in messages. Throws TableError.
-  void Open(const std::string& path, const std::string& name, const std::vector<std::string>& fieldLines);
+  void Open(const std::string& path, const std::string& name,
+            const std::vector<std::string>& fieldLines);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
   int Descriptor() const { return fd_; }

@@ -46,10 +46,10 @@ bool ValidWidth(char type, int width, int decimals) {
 }
 
 bool ValidName(const std::string& name) {
-  if (name.empty() || name.size() > 10 || !std::isalpha(static_cast<unsigned char>(name[0]))) return false;
-  return std::all_of(name.begin(), name.end(), [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-  });
+  if (name.empty() || name.size() > 10 || !std::isalpha(static_cast<unsigned char>(name[0])))
+    return false;
+  return std::all_of(name.begin(), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
 }
 
 DbfField ParseFieldLine(const std::string& line) {

@@ -17,7 +17,7 @@ struct DbfField {
   char type = 'C';   // 'C', 'N', 'F', 'L', 'D', 'M' (others are carried as text)
   int width = 0;
   int decimals = 0;
-  int offset = 0;    // within the record; byte 0 is the deletion byte
+  int offset = 0;  // within the record; byte 0 is the deletion byte
 };
 
 // Offsets of the fixed header fields.
@@ -25,9 +25,9 @@ inline constexpr size_t kDbfDateOffset = 1;   // YY MM DD, YY counted from 1900
 inline constexpr size_t kDbfCountOffset = 4;  // uint32 little-endian
 inline constexpr size_t kDbfPrefixSize = 32;  // the part before the descriptors
 inline constexpr char kDbfEndOfFile = 0x1A;
-inline constexpr size_t kDbfMdxFlagOffset = 28;   // 1: a production .MDX belongs to the table
-inline constexpr size_t kDbfLanguageOffset = 29;  // language driver id
-inline constexpr uint8_t kDbfLanguageAnsi = 0x57; // Windows ANSI, code page 1252
+inline constexpr size_t kDbfMdxFlagOffset = 28;    // 1: a production .MDX belongs to the table
+inline constexpr size_t kDbfLanguageOffset = 29;   // language driver id
+inline constexpr uint8_t kDbfLanguageAnsi = 0x57;  // Windows ANSI, code page 1252
 
 struct DbfLayout {
   uint8_t version = 0x03;

@@ -15,7 +15,8 @@ void PutAligned(std::string& record, const DbfField& field, std::string_view tex
   if (text.size() > width) text = text.substr(0, width);
   const size_t pad = width - text.size();
   char* out = record.data() + field.offset;
-  std::string cell = right ? std::string(pad, ' ') + std::string(text) : std::string(text) + std::string(pad, ' ');
+  std::string cell = right ? std::string(pad, ' ') + std::string(text)
+                           : std::string(text) + std::string(pad, ' ');
   cell.copy(out, width);
 }
 

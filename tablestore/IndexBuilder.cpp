@@ -44,7 +44,8 @@ std::vector<std::string> BuildSortedBases(const DbfFile& table, const std::vecto
   if (progress) progress->Begin(caption, count);
   const size_t recordLength = static_cast<size_t>(table.Layout().recordLength);
   std::vector<std::string> entries(tags.size());
-  for (size_t t = 0; t < tags.size(); ++t) entries[t].resize(static_cast<size_t>(count) * (tags[t].KeyLength() + 4));
+  for (size_t t = 0; t < tags.size(); ++t)
+    entries[t].resize(static_cast<size_t>(count) * (tags[t].KeyLength() + 4));
 
   const uint32_t chunk = static_cast<uint32_t>(std::max<size_t>(1, kReadChunkBytes / recordLength));
   std::string records;

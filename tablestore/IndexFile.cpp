@@ -103,11 +103,10 @@ std::string MakeEntry(const std::string& key, uint32_t recno) {
   return entry;
 }
 
-uint32_t EntryRecno(std::string_view entry) {
-  return ReadBe<uint32_t>(entry.data() + entry.size() - 4);
-}
+uint32_t EntryRecno(std::string_view entry) { return ReadBe<uint32_t>(entry.data() + entry.size() - 4); }
 
-IndexFile::Status IndexFile::Open(const std::string& path, const IndexSignature& signature, bool& openable) {
+IndexFile::Status IndexFile::Open(const std::string& path, const IndexSignature& signature,
+                                  bool& openable) {
   Close();
   openable = true;
   path_ = path;
@@ -225,7 +224,8 @@ bool IndexFile::ReadJournal(uint64_t from, uint64_t to, std::vector<JournalEntry
     return false;
   }
   std::string bytes(static_cast<size_t>(to - from) * kJournalEntrySize, '\0');
-  if (!ReadAt(fd_, bytes.data(), bytes.size(), static_cast<int64_t>(journalOffset_ + from * kJournalEntrySize))) {
+  if (!ReadAt(fd_, bytes.data(), bytes.size(),
+              static_cast<int64_t>(journalOffset_ + from * kJournalEntrySize))) {
     return false;
   }
   for (size_t i = 0; i < bytes.size(); i += kJournalEntrySize) {
@@ -235,7 +235,8 @@ bool IndexFile::ReadJournal(uint64_t from, uint64_t to, std::vector<JournalEntry
     e.tag = p[1];
     if ((e.op != JournalOp::Insert && e.op != JournalOp::Remove) || e.tag >= entryWidths_.size() ||
         ReadLe<uint16_t>(p + 2) != entryWidths_[e.tag] ||
-        ReadLe<uint32_t>(p + kJournalCheckOffset) != static_cast<uint32_t>(Hash(p, kJournalCheckOffset))) {
+        ReadLe<uint32_t>(p + kJournalCheckOffset) !=
+            static_cast<uint32_t>(Hash(p, kJournalCheckOffset))) {
       return false;
     }
     e.entry.assign(bytes.data() + i + kJournalDataOffset, entryWidths_[e.tag]);
@@ -256,8 +257,8 @@ bool IndexFile::Append(const std::vector<JournalEntry>& entries, const IndexComm
     WriteLe<uint32_t>(p + kJournalCheckOffset, static_cast<uint32_t>(Hash(p, kJournalCheckOffset)));
   }
   const uint64_t first = commit.journalCount - entries.size();
-  if (!bytes.empty() &&
-      !WriteAt(fd_, bytes.data(), bytes.size(), static_cast<int64_t>(journalOffset_ + first * kJournalEntrySize))) {
+  if (!bytes.empty() && !WriteAt(fd_, bytes.data(), bytes.size(),
+                                 static_cast<int64_t>(journalOffset_ + first * kJournalEntrySize))) {
     return false;
   }
   uint8_t block[kCommitSize];

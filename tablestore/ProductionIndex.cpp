@@ -70,7 +70,8 @@ bool ProductionIndex::CatchUp() {
   // before it commits the keys, so the count is never below `covered`.
   const uint32_t count = table_.RefreshCount();
   if (!fresh_ && c.seq == commit_.seq && count == seenCount_) return true;
-  if (c.covered > count || c.journalCount < applied_ || count - c.covered > kMaxDerivedRecords) return false;
+  if (c.covered > count || c.journalCount < applied_ || count - c.covered > kMaxDerivedRecords)
+    return false;
   std::vector<JournalEntry> entries;
   if (!file_.ReadJournal(applied_, c.journalCount, entries)) return false;
   for (const JournalEntry& e : entries) {
@@ -125,7 +126,8 @@ void ProductionIndex::Rebuild(bool force) {
     // Another process may have rebuilt it while this one waited.
     if (force || !LoadFile() || !CatchUp()) {
       const uint32_t count = table_.RefreshCount();
-      std::vector<std::string> bases = BuildSortedBases(table_, tags_, count, progress_, "Indexing " + name_ + "...");
+      std::vector<std::string> bases = BuildSortedBases(table_, tags_, count, progress_,
+                                                        "Indexing " + name_ + "...");
       views_.clear();
       file_.Close();
       if (!IndexFile::Write(path_, signature_, bases, count) || !LoadFile() || !CatchUp()) Unusable();
@@ -137,9 +139,7 @@ void ProductionIndex::Rebuild(bool force) {
   if (ownLock) lock_.Release();
 }
 
-void ProductionIndex::RebuildStale() {
-  Rebuild(true);
-}
+void ProductionIndex::RebuildStale() { Rebuild(true); }
 
 void ProductionIndex::Commit(const std::vector<JournalEntry>& entries, IndexCommit next) {
   if (!file_.Append(entries, next)) throw TableError("Write error on " + name_);
@@ -174,7 +174,8 @@ void ProductionIndex::BeginReplace(uint32_t recno, const std::string& before, co
   std::vector<JournalEntry> entries;
   for (size_t t = 0; t < tags_.size(); ++t) {
     const std::string old = Key(t, before);
-    if (old != Key(t, after)) entries.push_back({JournalOp::Remove, static_cast<uint8_t>(t), MakeEntry(old, recno)});
+    if (old != Key(t, after))
+      entries.push_back({JournalOp::Remove, static_cast<uint8_t>(t), MakeEntry(old, recno)});
   }
   if (entries.empty()) return;
   Commit(entries, {commit_.seq + 1, commit_.covered, recno, commit_.journalCount + entries.size()});
@@ -184,7 +185,8 @@ void ProductionIndex::EndReplace(uint32_t recno, const std::string& before, cons
   std::vector<JournalEntry> entries;
   for (size_t t = 0; t < tags_.size(); ++t) {
     const std::string key = Key(t, after);
-    if (key != Key(t, before)) entries.push_back({JournalOp::Insert, static_cast<uint8_t>(t), MakeEntry(key, recno)});
+    if (key != Key(t, before))
+      entries.push_back({JournalOp::Insert, static_cast<uint8_t>(t), MakeEntry(key, recno)});
   }
   if (entries.empty()) return;
   Commit(entries, {commit_.seq + 1, commit_.covered, 0, commit_.journalCount + entries.size()});
@@ -203,7 +205,8 @@ void ProductionIndex::CompactIfLong() {
   }
   views_.clear();
   file_.Close();
-  if (!IndexFile::Write(path_, signature_, bases, commit_.covered) || !LoadFile() || !CatchUp()) Rebuild(true);
+  if (!IndexFile::Write(path_, signature_, bases, commit_.covered) || !LoadFile() || !CatchUp())
+    Rebuild(true);
 }
 
 }  // namespace vostrane

@@ -28,8 +28,8 @@ namespace vostrane {
 
 class ProductionIndex {
  public:
-  ProductionIndex(DbfFile& table, FileLock& lock, const std::vector<TagDefinition>& tags, std::string path,
-                  std::string name);
+  ProductionIndex(DbfFile& table, FileLock& lock, const std::vector<TagDefinition>& tags,
+                  std::string path, std::string name);
 
   // Opens the index file, rebuilding it when it is missing, damaged or made
   // for other tags or another table layout. Throws TableError.
@@ -37,7 +37,9 @@ class ProductionIndex {
   // Takes in what other processes changed; also re-reads the table's count.
   void Refresh();
   const TagView& View(size_t tag) const { return views_[tag]; }
-  std::string Key(size_t tag, const std::string& record) const { return tags_[tag].key.Evaluate(record); }
+  std::string Key(size_t tag, const std::string& record) const {
+    return tags_[tag].key.Evaluate(record);
+  }
 
   // Writers, under the lock. Settle first writes keys derived from the table
   // into the journal; the others follow the table writes as described above.
@@ -81,10 +83,10 @@ class ProductionIndex {
   IndexFile file_;
   std::vector<TagView> views_;
   IndexCommit commit_;
-  uint64_t applied_ = 0;   // journal entries applied to the views
-  uint32_t seenCount_ = 0; // table count at the last refresh
-  bool fresh_ = false;     // views freshly loaded, nothing derived yet
-  bool inMemory_ = false;  // views over memoryBases_, no index file
+  uint64_t applied_ = 0;    // journal entries applied to the views
+  uint32_t seenCount_ = 0;  // table count at the last refresh
+  bool fresh_ = false;      // views freshly loaded, nothing derived yet
+  bool inMemory_ = false;   // views over memoryBases_, no index file
   std::vector<std::string> memoryBases_;
 };
 

@@ -42,7 +42,8 @@ void TTzDbf::Open() {
   try {
     tags_ = ParseIndexList(indexList_, file_.Layout(), IndexFileName());
     if (!tags_.empty()) {
-      index_ = std::make_unique<ProductionIndex>(file_, lock_, tags_, IndexNameFor(path), IndexFileName());
+      index_ = std::make_unique<ProductionIndex>(file_, lock_, tags_, IndexNameFor(path),
+                                                 IndexFileName());
       index_->Open(progress_);
     }
     First();
@@ -79,7 +80,8 @@ const DbfLayout& TTzDbf::Layout() const { return file_.Layout(); }
 size_t TTzDbf::FieldIndex(std::string_view name) const {
   RequireOpen();
   const int index = Layout().FindField(name);
-  if (index < 0) throw TableError("Field not found: " + std::string(name) + " (DBF=" + dbfFileName_ + ")");
+  if (index < 0)
+    throw TableError("Field not found: " + std::string(name) + " (DBF=" + dbfFileName_ + ")");
   return static_cast<size_t>(index);
 }
 

@@ -93,8 +93,8 @@ class TTzDbf {
   // Fields by name, without regard to case. The record buffer holds the
   // current record (blanks when there is none) with the fields set since.
   bool HasField(std::string_view name) const;
-  std::string GetCField(std::string_view name) const;   // full width
-  int64_t GetLongField(std::string_view name) const;    // blank: 0
+  std::string GetCField(std::string_view name) const;  // full width
+  int64_t GetLongField(std::string_view name) const;   // blank: 0
   void SetCField(std::string_view name, std::string_view text);
   // Throws when the number does not fit the field.
   void SetLongField(std::string_view name, int64_t value);
@@ -164,16 +164,16 @@ class TTzDbf {
   std::vector<TagDefinition> tags_;
   std::unique_ptr<ProductionIndex> index_;
   std::optional<RecordFilter> filter_;
-  bool staleEntry_ = false;      // an index entry did not match its record
+  bool staleEntry_ = false;  // an index entry did not match its record
 
   int order_ = 0;
   uint32_t recno_ = 0;
   Position position_;
   bool bof_ = true;
   bool eof_ = true;
-  std::string buffer_;           // the record buffer
-  std::string loaded_;           // the record as last read
-  std::vector<bool> changed_;    // fields set since the record was read
+  std::string buffer_;         // the record buffer
+  std::string loaded_;         // the record as last read
+  std::vector<bool> changed_;  // fields set since the record was read
 };
 
 }  // namespace vostrane

@@ -16,7 +16,8 @@ void TTzDbf::Refresh() {
 }
 
 TTzDbf::Position TTzDbf::PositionOf(uint32_t recno, const std::string& record) const {
-  return MakeEntry(order_ == 0 ? std::string() : index_->Key(static_cast<size_t>(order_ - 1), record), recno);
+  return MakeEntry(order_ == 0 ? std::string() : index_->Key(static_cast<size_t>(order_ - 1), record),
+                   recno);
 }
 
 std::optional<TTzDbf::Position> TTzDbf::Edge(bool first) const {
@@ -58,7 +59,8 @@ bool TTzDbf::LoadIfVisible(const Position& p) {
   file_.ReadRecord(recno, loaded_);
   // An entry is used only for the record whose key it holds: a table packed
   // or edited by another program leaves entries that name other records.
-  if (order_ > 0 && p.compare(0, p.size() - 4, index_->Key(static_cast<size_t>(order_ - 1), loaded_)) != 0) {
+  if (order_ > 0 &&
+      p.compare(0, p.size() - 4, index_->Key(static_cast<size_t>(order_ - 1), loaded_)) != 0) {
     staleEntry_ = true;
     return false;
   }
@@ -98,8 +100,8 @@ void TTzDbf::ReloadCurrent() {
 void TTzDbf::SetOrderTo(int order) {
   RequireOpen();
   if (order < 0 || order > static_cast<int>(tags_.size())) {
-    throw TableError("Invalid Index Order Specified: SET_ORDER_TO. [Set_Order_To(" + std::to_string(order) +
-                     ")] (DBF=" + dbfFileName_ + ")");
+    throw TableError("Invalid Index Order Specified: SET_ORDER_TO. [Set_Order_To(" +
+                     std::to_string(order) + ")] (DBF=" + dbfFileName_ + ")");
   }
   order_ = order;
   if (recno_ != 0) position_ = PositionOf(recno_, loaded_);
@@ -170,7 +172,8 @@ void TTzDbf::Go(uint32_t recno) {
   RequireOpen();
   Refresh();
   if (recno < 1 || recno > file_.Count()) {
-    throw TableError("Record number out of range: " + std::to_string(recno) + " (DBF=" + dbfFileName_ + ")");
+    throw TableError("Record number out of range: " + std::to_string(recno) + " (DBF=" + dbfFileName_ +
+                     ")");
   }
   file_.ReadRecord(recno, loaded_);
   SetCurrent(PositionOf(recno, loaded_));
@@ -207,7 +210,8 @@ bool TTzDbf::SeekOnce(std::string_view key, bool exact) {
   // A probe longer than the keys can only be passed: the keys equal to its
   // first part sort before it.
   const std::optional<Position> start = probe.size() > keyLength
-                                            ? view.After(probe.substr(0, keyLength) + std::string(4, '\xFF'))
+                                            ? view.After(probe.substr(0, keyLength) +
+                                                         std::string(4, '\xFF'))
                                             : view.AtOrAfter(probe);
   if (std::optional<Position> landed = WalkVisible(start, true)) {
     SetCurrent(*landed);

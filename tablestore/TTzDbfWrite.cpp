@@ -38,7 +38,8 @@ void TTzDbf::RequireLock(const char* operation) const {
 }
 
 void TTzDbf::RequireCurrent(const char* operation) const {
-  if (recno_ == 0) throw TableError(std::string("No current record for ") + operation + " (DBF=" + dbfFileName_ + ")");
+  if (recno_ == 0)
+    throw TableError(std::string("No current record for ") + operation + " (DBF=" + dbfFileName_ + ")");
 }
 
 std::string TTzDbf::WithChanges(std::string record) const {
@@ -46,7 +47,8 @@ std::string TTzDbf::WithChanges(std::string record) const {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (!changed_[i]) continue;
     const size_t offset = static_cast<size_t>(fields[i].offset);
-    record.replace(offset, static_cast<size_t>(fields[i].width), buffer_, offset, static_cast<size_t>(fields[i].width));
+    record.replace(offset, static_cast<size_t>(fields[i].width), buffer_, offset,
+                   static_cast<size_t>(fields[i].width));
   }
   return record;
 }

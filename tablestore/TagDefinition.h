@@ -17,7 +17,7 @@ inline constexpr size_t kMaxTagNameLength = 10;
 inline constexpr size_t kMaxExpressionLength = 220;
 
 struct TagDefinition {
-  std::string name;        // upper-cased
+  std::string name;  // upper-cased
   bool unique = false;
   bool descending = false;
   std::string expression;  // upper-cased, as compared with a stored index

@@ -79,7 +79,9 @@ std::optional<std::string> TagView::Forward(std::string_view probe, bool strict)
   return best;
 }
 
-std::optional<std::string> TagView::AtOrAfter(std::string_view probe) const { return Forward(probe, false); }
+std::optional<std::string> TagView::AtOrAfter(std::string_view probe) const {
+  return Forward(probe, false);
+}
 
 std::optional<std::string> TagView::After(std::string_view probe) const { return Forward(probe, true); }
 

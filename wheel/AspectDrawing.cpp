@@ -39,8 +39,8 @@ Point AlongPath(const std::vector<Point>& path, double t) {
 
 }  // namespace
 
-std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
-                                                   const WheelSetup& w) {
+std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width,
+                                                   int height, const WheelSetup& w) {
   struct Box {
     int l, t, r, b;
   };
@@ -61,7 +61,8 @@ std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>
     const Point m = l.mode == 1 ? l.end2 : l.bend;
     return std::hypot(m.x - l.end1.x, m.y - l.end1.y) + std::hypot(l.end2.x - m.x, l.end2.y - m.y);
   };
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return length(lines[a]) < length(lines[b]); });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return length(lines[a]) < length(lines[b]); });
   for (size_t i : order) {
     const AspectLine& line = lines[i];
     if (line.glyph == kNoAspectGlyph) continue;
@@ -72,7 +73,8 @@ std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>
     for (double t : shares) candidates.push_back(AlongPath(path, t));
     // Then beside the line, the box still touching it.
     for (double t : shares) {
-      const Point a = AlongPath(path, std::max(0.0, t - 0.01)), b = AlongPath(path, std::min(1.0, t + 0.01));
+      const Point a = AlongPath(path, std::max(0.0, t - 0.01)),
+                  b = AlongPath(path, std::min(1.0, t + 0.01));
       const double len = std::hypot(b.x - a.x, b.y - a.y);
       if (len <= 0) continue;
       const double nx = -(b.y - a.y) / len, ny = (b.x - a.x) / len;
@@ -115,8 +117,7 @@ std::vector<std::pair<int, int>> AspectRingPairs(char category, char c) {
       if (OneOf(c, "AEFGKLMO")) pairs.push_back({1, 2});
       if (OneOf(c, "CFHJKMNO")) pairs.push_back({2, 3});
       break;
-    default:
-      break;
+    default: break;
   }
   return pairs;
 }
@@ -150,7 +151,9 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
     const int last1 = LastAspectPoint(def, r1);
     const int last2 = LastAspectPoint(def, r2);
     // A point the chart has no values for (Chiron before its files) has no aspects.
-    auto missing = [&](int p, int r) { return p == wheel_point::Chiron && !rings.Ring(r).chironAvailable; };
+    auto missing = [&](int p, int r) {
+      return p == wheel_point::Chiron && !rings.Ring(r).chironAvailable;
+    };
     for (int a = 0; a <= last1; ++a) {
       if (!TakesPartInAspects(def, a, r1) || missing(a, r1)) continue;
       for (int b = r1 == r2 ? a + 1 : 0; b <= last2; ++b) {
@@ -187,10 +190,8 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
           if (e.weight == 1 || e.weight == 3) line.glyph = AspectGlyphOf(e);
           if (line.mode == 1)
             line.glyphAt = {(line.end1.x + line.end2.x) / 2, (line.end1.y + line.end2.y) / 2};
-          else if (line.mode == 2)
-            line.glyphAt = w.At(s1, 0.15 * rc);
-          else
-            line.glyphAt = line.bend;
+          else if (line.mode == 2) line.glyphAt = w.At(s1, 0.15 * rc);
+          else line.glyphAt = line.bend;
           lines.push_back(line);
         }
       }
@@ -205,8 +206,8 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
   const TextStyle glyphStyle = def.Style(wheel_offset::degreeStyle);
   const std::vector<AspectLine> lines = CollectAspectLines(def, rings, setup, tables, slots, s.Device());
   s.SetFont('A', glyphSize, 0, glyphStyle);
-  const std::vector<std::optional<Point>> marks =
-      PlaceAspectMarks(lines, s.TextWidth("n"), s.TextHeight("n"), setup);
+  const std::vector<std::optional<Point>> marks = PlaceAspectMarks(lines, s.TextWidth("n"),
+                                                                   s.TextHeight("n"), setup);
   for (size_t i = 0; i < lines.size(); ++i) {
     const AspectLine& line = lines[i];
     s.SetPenStyle(line.penStyle);
@@ -258,8 +259,8 @@ std::vector<int> AspectLegendEntries(const AspectTables& tables, char filter) {
 
 int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const AspectTables& tables, int x,
                      int y, const AspectKindNames& kindNames) {
-  const std::vector<int> entries =
-      AspectLegendEntries(tables, def.Letter(wheel_offset::aspectLegendFilter));
+  const std::vector<int> entries = AspectLegendEntries(tables,
+                                                       def.Letter(wheel_offset::aspectLegendFilter));
   const PageMetrics& m = s.Metrics();
   const char tableFont = def.Letter(wheel_offset::tableFont);
   const int tableSize = def.I16(wheel_offset::tableSize);
@@ -280,8 +281,8 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
   s.SetFont('A', tableSize, colour, tableStyle);
   const int glyphW = std::max(s.TextWidth(";"), s.TextWidth("l"));
   const int marksW = s.TextWidth("}") + s.TextWidth("'") + (anySeconds ? s.TextWidth("\"") : 0);
-  s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize),
-            colour, def.Style(wheel_offset::tableHeadingStyle));
+  s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize), colour,
+            def.Style(wheel_offset::tableHeadingStyle));
   const int aspectHeadW = s.TextWidth("Aspect");
   const int planetsHeadW = s.TextWidth("Planets");
   const int sunHeadW = s.TextWidth("Sun/Moon");
@@ -303,8 +304,8 @@ int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const Aspect
   const int lh = m.lineHeight;
   const int head1 = y + m.halfLine;
   const int head2 = head1 + lh;
-  s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize),
-            colour, def.Style(wheel_offset::tableHeadingStyle));
+  s.SetFont(def.Letter(wheel_offset::tableHeadingFont), def.I16(wheel_offset::tableHeadingSize), colour,
+            def.Style(wheel_offset::tableHeadingStyle));
   s.TextAt(glyphX, head2 + m.baseOffset, "Aspect");
   const int planetsRight = planetsX + std::max(orbW, planetsHeadW);
   const int sunRight = sunX + std::max(orbW, sunHeadW);

@@ -35,13 +35,13 @@ struct AspectLine {
   int aspect = 0;
   int ring1 = 1, point1 = 0, ring2 = 1, point2 = 0;
   Point end1, end2;
-  int mode = 1;        // wheel line mode (byte 10 of the entry)
-  Point bend;          // mode 2: the centre; other modes: the bend point
+  int mode = 1;                // wheel line mode (byte 10 of the entry)
+  Point bend;                  // mode 2: the centre; other modes: the bend point
   int glyph = kNoAspectGlyph;  // drawn when the weight asks for it
   Point glyphAt;
   int32_t colour = 0;
   int penStyle = 0;
-  int penWidth = 1;    // in base widths: 3 thick, 1 thin
+  int penWidth = 1;  // in base widths: 3 thick, 1 thin
 };
 
 // The lines the wheel centre shows (first and second result of every pair
@@ -56,8 +56,8 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
 // that keeps off the centre of the wheel, inside the circle the lines end
 // on, and off the glyphs placed before it. A line with no such place shows
 // no glyph (nullopt): a glyph on top of another could be read as neither.
-std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width, int height,
-                                                   const WheelSetup& setup);
+std::vector<std::optional<Point>> PlaceAspectMarks(const std::vector<AspectLine>& lines, int width,
+                                                   int height, const WheelSetup& setup);
 
 // Draws the aspect lines and their glyphs; afterwards the pen is solid at
 // the base width.
@@ -80,7 +80,7 @@ using AspectKindNames = std::vector<std::string>;
 // kind-99 entry), the exact angle, the planets orb and the Sun/Moon orb,
 // under the headings "Aspect", "Planets" / "Orb" and "Sun/Moon" / "Orb";
 // framed, with a rule below the heading. Returns the bottom of the frame.
-int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const AspectTables& tables,
-                     int x, int y, const AspectKindNames& kindNames);
+int DrawAspectLegend(DrawingSurface& s, const WheelDefinition& def, const AspectTables& tables, int x,
+                     int y, const AspectKindNames& kindNames);
 
 }  // namespace vostrane

@@ -31,16 +31,11 @@ Margins GridMargins(const GridSettings& g, bool single) {
     case 1:
       m = g.glyphs == 'G' ? Margins{0.01, 0.0005, 0, 0.006} : Margins{0.01, 0.0022, 0.025, 0.013};
       break;
-    case 2:
-      m = {0.01, g.points == 'A' ? 0.0098 : g.points == 'C' ? 0.014 : 0.0094, 0.035, 0.013};
-      break;
+    case 2: m = {0.01, g.points == 'A' ? 0.0098 : g.points == 'C' ? 0.014 : 0.0094, 0.035, 0.013}; break;
     default:
-      if (g.points != 'C')
-        m = {0.01, 0.027, 0.04, 0.013};
-      else if (g.rightToLeft && single)
-        m = {0.01, 0.057, 0.12, 0.013};
-      else
-        m = {0.01, 0.027, 0.03, 0.013};
+      if (g.points != 'C') m = {0.01, 0.027, 0.04, 0.013};
+      else if (g.rightToLeft && single) m = {0.01, 0.057, 0.12, 0.013};
+      else m = {0.01, 0.027, 0.03, 0.013};
       break;
   }
   if (g.rightToLeft && single) {
@@ -107,8 +102,7 @@ void GridPointLists(char letter, bool multiWheel, std::vector<int>& across, std:
       if (multiWheel) Range(across, 0, 17), Range(down, 0, 17);
       else Range(across, 0, 16), Range(down, 1, 17);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -164,28 +158,28 @@ constexpr double kTwoItemSpacing = 0.5;     // line spacing of two items, of the
 constexpr double kThreeItemSpacing = 0.31;  // line spacing of three items, of the cell height
 constexpr double kOneItemLift = -0.55;      // a single item's lift from the baseline, of the cell height
 constexpr double kOneItemLineRoom = 0.6;    // text height room of a single item, of the cell height
-constexpr double kCellBaseline = 0.75;      // baseline of the bottom item below the cell top, of the height
-constexpr double kCellTextInset = 0.1;      // left inset of the cell contents, of the cell width
+constexpr double kCellBaseline = 0.75;  // baseline of the bottom item below the cell top, of the height
+constexpr double kCellTextInset = 0.1;  // left inset of the cell contents, of the cell width
 // Fit of the cell fonts, as shares of the cell width.
-constexpr double kGlyphPairWidth = 0.85;    // room for two aspect glyphs
-constexpr double kNarrowOrbWidth = 0.8;     // an orb under 10 degrees with its marks
-constexpr double kWideOrbWidth = 0.75;      // an orb of 10 degrees or more with its marks
-constexpr double kDistanceWidth = 0.9;      // a distance with its marks and a gap
+constexpr double kGlyphPairWidth = 0.85;  // room for two aspect glyphs
+constexpr double kNarrowOrbWidth = 0.8;   // an orb under 10 degrees with its marks
+constexpr double kWideOrbWidth = 0.75;    // an orb of 10 degrees or more with its marks
+constexpr double kDistanceWidth = 0.9;    // a distance with its marks and a gap
 // Placement of aspect glyphs and names, as shares of the cell width.
-constexpr double kSingleGlyphCentre = 0.4;  // centre of a lone glyph from the content inset
-constexpr double kFirstOfTwoStart = 0.05;   // start of the first of two items
-constexpr double kSecondOfTwoStart = 0.25;  // start of the second of two items
-constexpr double kOrbMarkStart = 0.7;       // applying/separating mark after a narrow orb
-constexpr double kWideOrbMarkStart = 0.8;   // mark after a wide orb, before its pull-back
+constexpr double kSingleGlyphCentre = 0.4;     // centre of a lone glyph from the content inset
+constexpr double kFirstOfTwoStart = 0.05;      // start of the first of two items
+constexpr double kSecondOfTwoStart = 0.25;     // start of the second of two items
+constexpr double kOrbMarkStart = 0.7;          // applying/separating mark after a narrow orb
+constexpr double kWideOrbMarkStart = 0.8;      // mark after a wide orb, before its pull-back
 constexpr double kWideOrbMarkPullBack = 0.05;  // which the mark after a wide orb moves back
 
 // Where the items of every cell stand and how large they are drawn.
 struct CellStyle {
-  int items = 0;       // 1..3 items per cell
-  int spacing = 0;     // line spacing between items
-  int lift = 0;        // lift of the bottom item from the cell baseline
-  int orbRow = 0;      // rows of spacing between the orb and the bottom item
-  int lineRoom = 0;    // text height a line may take
+  int items = 0;     // 1..3 items per cell
+  int spacing = 0;   // line spacing between items
+  int lift = 0;      // lift of the bottom item from the cell baseline
+  int orbRow = 0;    // rows of spacing between the orb and the bottom item
+  int lineRoom = 0;  // text height a line may take
   char textFont = 'A';
   int glyphSize = 0;
   int textSize = 0;
@@ -237,7 +231,8 @@ void DrawGridLines(const WheelPage& page, const GridLayout& g) {
     int from = down, to = -1;
     for (int col : {c - 1, c})
       if (col >= 1 && col <= across && spans.columnRows[col].second >= 0)
-        from = std::min(from, spans.columnRows[col].first), to = std::max(to, spans.columnRows[col].second);
+        from = std::min(from, spans.columnRows[col].first),
+        to = std::max(to, spans.columnRows[col].second);
     if (to < 0) continue;
     const int x = g.l + c * cellWidth;
     s.Line(x, g.t + from * cellHeight, x, g.t + (to + 1) * cellHeight);
@@ -254,7 +249,8 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
   s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Style(wo::gridGlyphStyle));
   for (int j = 0; j < down; ++j) {
     const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
-    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2 : (g.areaLeft + g.frameInset + g.l + cellWidth) / 2;
+    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2
+                          : (g.areaLeft + g.frameInset + g.l + cellWidth) / 2;
     s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
   const int belowGrid = (g.t + down * cellHeight + g.areaBottom - g.frameInsetDown) / 2;
@@ -294,7 +290,9 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
   st.spacing = n == 1   ? 0
                : n == 2 ? RoundEven(kTwoItemSpacing * cellHeight)
                         : RoundEven(kThreeItemSpacing * cellHeight);
-  st.lift = n == 1 ? RoundEven(kOneItemLift * cellHeight) : n == 2 ? -(cellHeight / 5) : -(cellHeight / 18);
+  st.lift = n == 1   ? RoundEven(kOneItemLift * cellHeight)
+            : n == 2 ? -(cellHeight / 5)
+                     : -(cellHeight / 18);
   st.orbRow = n == 1 || (n == 2 && !set.distances) ? 0 : 1;
   st.lineRoom = n == 1 ? RoundEven(kOneItemLineRoom * cellHeight) : std::max(1, st.spacing);
   st.textFont = def.Letter(wo::gridFont);
@@ -313,9 +311,11 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
     const int mark = std::max(s.TextWidth("A"), s.TextWidth("S"));
     const int dist = s.TextWidth("180") + s.TextWidth("00") + marks;
     const int narrowRoom = RoundEven(kNarrowOrbWidth * cellWidth);
-    const bool orbsFit = !set.orbs || (narrow < narrowRoom && wide < RoundEven(kWideOrbWidth * cellWidth) &&
-                                       mark <= cellWidth - narrowRoom + 1);
-    const bool distanceFits = !set.distances || dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
+    const bool orbsFit = !set.orbs ||
+                         (narrow < narrowRoom && wide < RoundEven(kWideOrbWidth * cellWidth) &&
+                          mark <= cellWidth - narrowRoom + 1);
+    const bool distanceFits = !set.distances ||
+                              dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
     return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom + 1;
   });
   s.SetFont('A', st.glyphSize, 0, TextStyle::Normal);
@@ -328,7 +328,7 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
 // One cell being drawn: its points, where its lines stand and the aspects it lists.
 struct CellPlace {
   int a = 0, b = 0;
-  int left = 0;        // x of the contents
+  int left = 0;  // x of the contents
   int glyphLine = 0, orbLine = 0, distanceLine = 0;
   AspectResult found{};
   std::vector<FoundAspect> listed;
@@ -336,7 +336,8 @@ struct CellPlace {
 
 // The aspects of a cell in result order: those with a glyph, and those
 // without one when the grid shows short names too.
-void FindCellAspects(const WheelPage& page, const GridSettings& set, const CellStyle& st, CellPlace& cell) {
+void FindCellAspects(const WheelPage& page, const GridSettings& set, const CellStyle& st,
+                     CellPlace& cell) {
   if (set.glyphs == 'N' && !set.orbs) return;
   cell.found = FindAspects(page.aspects, page.rings, cell.a, 1, cell.b, st.ringB);
   for (int place = 0; place < 2; ++place) {
@@ -359,7 +360,8 @@ std::string CellAspectName(const WheelPage& page, const CellStyle& st, const Fou
   return name;
 }
 
-void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle& st, const CellPlace& cell) {
+void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle& st,
+                     const CellPlace& cell) {
   DrawingSurface& s = page.s;
   const int cellWidth = g.cellWidth;
   const std::vector<FoundAspect>& listed = cell.listed;
@@ -372,7 +374,8 @@ void DrawCellAspects(const WheelPage& page, const GridLayout& g, const CellStyle
     const int32_t colour = AspectColour(e, s.Device());
     const int glyph = AspectGlyphOf(e);
     int x = listed.size() == 1
-                ? cell.left + RoundEven(cellWidth * (kSingleGlyphCentre - st.glyphWidth / (2.0 * cellWidth)))
+                ? cell.left +
+                      RoundEven(cellWidth * (kSingleGlyphCentre - st.glyphWidth / (2.0 * cellWidth)))
                 : cell.left + RoundEven((i == 0 ? kFirstOfTwoStart : kSecondOfTwoStart) * cellWidth);
     x = std::max(x, nextFree);
     if (glyph != kNoAspectGlyph) {
@@ -406,15 +409,16 @@ void DrawCellOrb(const WheelPage& page, const GridLayout& g, const CellStyle& st
   s.TextAt(markX, cell.orbLine + page.M().baseOffset, std::string(1, first.mark));
 }
 
-void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlace& cell, int32_t colour) {
+void DrawCellDistance(const WheelPage& page, const CellStyle& st, const CellPlace& cell,
+                      int32_t colour) {
   DrawingSurface& s = page.s;
-  const double dist = AngularDistance(page.rings.Ring(1).lon[cell.a], page.rings.Ring(st.ringB).lon[cell.b]);
+  const double dist = AngularDistance(page.rings.Ring(1).lon[cell.a],
+                                      page.rings.Ring(st.ringB).lon[cell.b]);
   s.SetFont(st.textFont, st.textSize, TextColour(colour, s.Device()), TextStyle::Normal);
   const bool wide = SplitHours(dist).hours >= 100;
   const int gapX = page.M().gapX;
   s.DrawValue(cell.left + (wide ? gapX / 4 : gapX), cell.distanceLine,
-              ValueFormat{.degreeWidth = 3, .alignment = 3, .font = st.textFont},
-              dist);
+              ValueFormat{.degreeWidth = 3, .alignment = 3, .font = st.textFont}, dist);
 }
 
 // Draws the cell of the k-th point across and the j-th point down.

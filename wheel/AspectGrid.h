@@ -14,13 +14,13 @@ namespace vostrane {
 
 // The settings of grid n (1 or 2) from the per-grid pairs at 439 to 452.
 struct GridSettings {
-  char glyphs = 'N';       // 439: 'N' none, 'B' glyphs and short names, else glyphs
-  bool orbs = false;       // 441 'Y'
-  bool distances = false;  // 443 'Y'
-  char points = 'A';       // 445: 'A'..'D'
-  bool frame = false;      // 447 'Y'
+  char glyphs = 'N';         // 439: 'N' none, 'B' glyphs and short names, else glyphs
+  bool orbs = false;         // 441 'Y'
+  bool distances = false;    // 443 'Y'
+  char points = 'A';         // 445: 'A'..'D'
+  bool frame = false;        // 447 'Y'
   bool rightToLeft = false;  // 449 'Y', single wheels only
-  bool repeat = false;     // 451 'Y'
+  bool repeat = false;       // 451 'Y'
   int Items() const { return (glyphs != 'N') + orbs + distances; }
 };
 GridSettings ReadGridSettings(const WheelDefinition& def, int grid, bool multiWheel);
@@ -33,10 +33,10 @@ void GridPointLists(char letter, bool multiWheel, std::vector<int>& across, std:
 struct GridLayout {
   bool drawn = false;
   int areaLeft = 0, areaTop = 0, areaRight = 0, areaBottom = 0;  // the area
-  int l = 0, t = 0, r = 0, b = 0;      // after the margins and the cell fit
-  int cellWidth = 0, cellHeight = 0;  // cell size
-  int frameInset = 0;                 // u when the frame is doubled, else 0
-  std::vector<int> across, down;       // F and S
+  int l = 0, t = 0, r = 0, b = 0;                                // after the margins and the cell fit
+  int cellWidth = 0, cellHeight = 0;                             // cell size
+  int frameInset = 0;                                            // u when the frame is doubled, else 0
+  std::vector<int> across, down;                                 // F and S
   bool single = true;
   bool rightToLeft = false;
   // Whether the cell of the k-th point of F (k from 1) and the j-th point of
@@ -46,7 +46,7 @@ struct GridLayout {
   int VisualColumn(int k) const { return rightToLeft ? static_cast<int>(across.size()) + 1 - k : k; }
   int VisualRow(int j) const { return rightToLeft ? static_cast<int>(down.size()) - 1 - j : j; }
   int CellCount() const;
-  int frameInsetDown = 0;             // round(frameInset k), the frame inset downwards
+  int frameInsetDown = 0;  // round(frameInset k), the frame inset downwards
 };
 GridLayout ComputeGridLayout(const WheelPage& page, int grid);
 

@@ -34,9 +34,9 @@ AspectEntry AspectSet::Entry(int i) const {
 void AspectSet::SetEntry(int i, const AspectEntry& e) {
   if (i < 1 || i > kAspectCount) return;
   uint8_t* p = bytes_.data() + kAspectEntriesOffset + kEntrySize * (i - 1);
-  const uint8_t v[kEntrySize] = {e.degrees,       e.minutes,       e.seconds,      e.orbDegrees,
-                                 e.orbMinutes,    e.sunOrbDegrees, e.sunOrbMinutes, e.screenColour,
-                                 e.lineStyle,     e.weight,        e.lineMode,     e.printColour};
+  const uint8_t v[kEntrySize] = {e.degrees,    e.minutes,       e.seconds,       e.orbDegrees,
+                                 e.orbMinutes, e.sunOrbDegrees, e.sunOrbMinutes, e.screenColour,
+                                 e.lineStyle,  e.weight,        e.lineMode,      e.printColour};
   std::memcpy(p, v, kEntrySize);
 }
 
@@ -85,8 +85,7 @@ bool ReadAspectSet(char setLetter, const std::string& printoutCode, AspectSet& s
   const int setNumber = setLetter - '0';
   RecordFile file;
   if (!file.Open(path, kAspectSetSize, RecordFile::Mode::ReadOnly)) {
-    ShowMessage("ERROR!!!! File ANGLES.DAT not on disk! Please re-install this file.",
-                MsgIcon::Error);
+    ShowMessage("ERROR!!!! File ANGLES.DAT not on disk! Please re-install this file.", MsgIcon::Error);
     return false;
   }
   if (setNumber < 1 || !file.Seek(setNumber - 1)) {

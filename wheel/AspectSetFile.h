@@ -13,26 +13,26 @@ namespace vostrane {
 
 inline constexpr const char* kAspectSetFileName = "ANGLES.DAT";
 inline constexpr size_t kAspectSetSize = 15080;
-inline constexpr int kAspectCount = 40;         // aspect numbers 1..40
-inline constexpr int kCandidateRows = 360;      // rows 0..359; 0..180 are used
+inline constexpr int kAspectCount = 40;     // aspect numbers 1..40
+inline constexpr int kCandidateRows = 360;  // rows 0..359; 0..180 are used
 inline constexpr int kCandidateRowSize = 40;
 inline constexpr size_t kShortNamesOffset = 14400;
 inline constexpr size_t kAspectEntriesOffset = 14600;
-inline constexpr int kUnusedAspect = 255;       // byte 0 of an empty entry
+inline constexpr int kUnusedAspect = 255;  // byte 0 of an empty entry
 
 struct AspectEntry {
   uint8_t degrees = kUnusedAspect;  // exact angle, 0..180; 255 empty
   uint8_t minutes = 0;
   uint8_t seconds = 0;
-  uint8_t orbDegrees = 0;           // "Planets" orb
+  uint8_t orbDegrees = 0;  // "Planets" orb
   uint8_t orbMinutes = 0;
-  uint8_t sunOrbDegrees = 0;        // "Sun/Moon" orb
+  uint8_t sunOrbDegrees = 0;  // "Sun/Moon" orb
   uint8_t sunOrbMinutes = 0;
-  uint8_t screenColour = 0;         // palette 0..15
-  uint8_t lineStyle = 0;            // 0 solid, 1 dashed, 2 dotted, 3 dash-dot; above 3 solid
-  uint8_t weight = 0;               // 0, 2 thin; 1 thin + glyph; 3 thick + glyph; above 3 thick
-  uint8_t lineMode = 0;             // 0 none; 1 straight; 2 via centre; else via bend point
-  uint8_t printColour = 0;          // palette 0..15
+  uint8_t screenColour = 0;  // palette 0..15
+  uint8_t lineStyle = 0;     // 0 solid, 1 dashed, 2 dotted, 3 dash-dot; above 3 solid
+  uint8_t weight = 0;        // 0, 2 thin; 1 thin + glyph; 3 thick + glyph; above 3 thick
+  uint8_t lineMode = 0;      // 0 none; 1 straight; 2 via centre; else via bend point
+  uint8_t printColour = 0;   // palette 0..15
 
   bool InUse() const { return degrees != kUnusedAspect; }
   double Angle() const { return degrees + minutes / 60.0 + seconds / 3600.0; }

@@ -57,12 +57,9 @@ AspectResult FindAspectsBetween(const AspectTables& tables, double pa, double va
     const double low = b.low[k], high = b.high[k], angle = b.angle;
     char mark;
     if (low <= high) {
-      if (low <= s && s <= angle)
-        mark = 'S';
-      else if (angle < s && s <= high)
-        mark = 'A';
-      else
-        continue;
+      if (low <= s && s <= angle) mark = 'S';
+      else if (angle < s && s <= high) mark = 'A';
+      else continue;
       if (!closing) mark = mark == 'A' ? 'S' : 'A';
     } else {
       // The range wraps through 0 (a conjunction).
@@ -122,9 +119,12 @@ AspectKind AspectKindOf(const AspectTables& tables, int aspect) {
 int AspectGlyphOf(const AspectEntry& e) {
   if (!e.InUse()) return kNoAspectGlyph;
   const double a = e.Angle();
-  struct Pair { double angle; int glyph; };
-  static constexpr Pair kGlyphs[] = {{0, 0},   {180, 1}, {90, 2},  {120, 4}, {60, 5},
-                                     {45, 6},  {135, 7}, {30, 8},  {150, 9}};
+  struct Pair {
+    double angle;
+    int glyph;
+  };
+  static constexpr Pair kGlyphs[] = {{0, 0},  {180, 1}, {90, 2}, {120, 4}, {60, 5},
+                                     {45, 6}, {135, 7}, {30, 8}, {150, 9}};
   for (const Pair& p : kGlyphs)
     if (a == p.angle) return p.glyph;
   return kNoAspectGlyph;
@@ -144,8 +144,7 @@ bool TakesPartInAspects(const WheelDefinition& def, int point, int ring) {
     case Chiron: return def.Flag(wheel_offset::chiron);
     case PartOfFortune: return def.Flag(wheel_offset::partOfFortune);
     case SouthNode: return def.Flag(wheel_offset::southNodeShown);
-    default:
-      return point >= Ceres && point <= Vesta && def.Letter(wheel_offset::asteroids) == 'Y';
+    default: return point >= Ceres && point <= Vesta && def.Letter(wheel_offset::asteroids) == 'Y';
   }
 }
 

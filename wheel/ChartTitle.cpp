@@ -10,12 +10,12 @@ namespace {
 
 // Long texts of the name tables (PageNames::longTexts).
 constexpr int kNatalTitle = 52;
-constexpr int kKindTitles = 40;        // chart types 0..3: 40 + type
+constexpr int kKindTitles = 40;          // chart types 0..3: 40 + type
 constexpr int kCompositeSubTitles = 22;  // composite sub-type s: 22 + s
-constexpr int kProgressedTitles = 13;  // progressed sub-type s: 13 + s
-constexpr int kReturnTitle = 33;       // "Return"
+constexpr int kProgressedTitles = 13;    // progressed sub-type s: 13 + s
+constexpr int kReturnTitle = 33;         // "Return"
 constexpr int kSpecialTitle = 45;
-constexpr int kRelocatedTitle = 51;    // "Relocated to"
+constexpr int kRelocatedTitle = 51;  // "Relocated to"
 constexpr int kPlanetReturnTitle = 82;
 constexpr int kUserZodiacTitle = 86;
 constexpr int kLongestChain = 50;
@@ -43,17 +43,13 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
   if (e.usertype() != 'A' && e.usertype() != 0) title += names.LongText(kUserZodiacTitle) + " ";
   const int sub = e.chartypxtr();
   switch (e.charttype()) {
-    case 0:
-      title += names.LongText(kNatalTitle);
-      break;
+    case 0: title += names.LongText(kNatalTitle); break;
     case 1:
       title += names.LongText(kKindTitles + 1) + " (" + names.LongText(kCompositeSubTitles + sub) + ") ";
       if (sub == 1) title += DerivedAscendantNote(e.latitude());
       break;
     case 2:
-    case 3:
-      title += names.LongText(kKindTitles + e.charttype()) + ForDateIn(e);
-      break;
+    case 3: title += names.LongText(kKindTitles + e.charttype()) + ForDateIn(e); break;
     case 4:
       title += names.LongText(kProgressedTitles + sub) + " for " +
                DateText(e.month(), e.day(), e.year()) + " at " +
@@ -62,11 +58,10 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
     case 5:
       // A harmonic chart of another chart: "5th Harmonic Chart".
       if (e.harmonic() > 1) title += "Chart";
-      else title += names.LongText(kSpecialTitle) + " " + std::string(1, static_cast<char>('A' + sub % 26));
+      else
+        title += names.LongText(kSpecialTitle) + " " + std::string(1, static_cast<char>('A' + sub % 26));
       break;
-    case 6:
-      title += names.LongText(kRelocatedTitle) + " " + e.place();
-      break;
+    case 6: title += names.LongText(kRelocatedTitle) + " " + e.place(); break;
     case 7:
       // The returning planet and the kind of return, joined by "-".
       title += names.PointName(sub <= 9 ? sub : 0) + "-" + names.LongText(kReturnTitle) + " (" +
@@ -76,8 +71,7 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
       title += "Transits for " + DateText(e.month(), e.day(), e.year()) + " at " +
                ClockText(e.hours(), e.minutes(), e.seconds()) + " in " + e.place();
       break;
-    default:
-      break;
+    default: break;
   }
   return title;
 }

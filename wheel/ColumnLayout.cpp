@@ -109,13 +109,15 @@ std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<
   return out;
 }
 
-std::vector<double> SpreadOnCircle(const std::vector<double>& angles, const std::vector<double>& halfWidths,
+std::vector<double> SpreadOnCircle(const std::vector<double>& angles,
+                                   const std::vector<double>& halfWidths,
                                    const std::vector<double>& weights) {
   const size_t n = angles.size();
   if (n < 2) return angles;
   std::vector<size_t> order(n);
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return angles[a] < angles[b]; });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return angles[a] < angles[b]; });
   std::vector<double> a(n), gap(n), w(n);
   for (size_t i = 0; i < n; ++i) {
     a[i] = angles[order[i]];
@@ -135,7 +137,8 @@ std::vector<double> SpreadOnCircle(const std::vector<double>& angles, const std:
   return out;
 }
 
-ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles, const std::array<ColumnRingInput, 3>& rings) {
+ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
+                           const std::array<ColumnRingInput, 3>& rings) {
   ColumnLayout out;
   for (auto& ring : out.angle) ring.fill(-1.0);
 

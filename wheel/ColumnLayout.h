@@ -55,7 +55,8 @@ std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<
 // least the sum of their half widths apart, keeping their order and moving
 // them as little as it can (weights: how much each one resists moving).
 // Angles in [0, 360) in any order; the result is in the same order.
-std::vector<double> SpreadOnCircle(const std::vector<double>& angles, const std::vector<double>& halfWidths,
+std::vector<double> SpreadOnCircle(const std::vector<double>& angles,
+                                   const std::vector<double>& halfWidths,
                                    const std::vector<double>& weights = {});
 
 }  // namespace vostrane

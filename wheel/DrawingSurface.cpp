@@ -102,9 +102,7 @@ void DrawingSurface::SetPenWidth(int width) {
   ApplyPen();
 }
 
-void DrawingSurface::SetRingPen() {
-  SetPenWidth(style_.ringLines.widths * metrics_.baseWidth);
-}
+void DrawingSurface::SetRingPen() { SetPenWidth(style_.ringLines.widths * metrics_.baseWidth); }
 
 // ---- Lines and shapes -------------------------------------------------------------
 
@@ -185,8 +183,7 @@ void DrawingSurface::FillPolygon(const std::vector<Point>& points, int32_t colou
   Collect(std::move(item));
 }
 
-bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int right,
-                                int bottom) {
+bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int right, int bottom) {
   const bool stretch = left < right && top < bottom;
   return DevDrawBitmap(path, left, top, right, bottom, stretch);
 }
@@ -195,7 +192,8 @@ bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int 
 
 void DrawingSurface::TextAt(int x, int y, const std::string& text, bool baseline) {
   int drawY = y;
-  if (baseline && metrics_.device == OutputDevice::Printer) drawY = y + RoundEven(0.9 * DevTextHeight(text));
+  if (baseline && metrics_.device == OutputDevice::Printer)
+    drawY = y + RoundEven(0.9 * DevTextHeight(text));
   DevText(x, drawY, text);
   const int width = DevTextWidth(text);
   pen_ = {x + width, y};

@@ -43,10 +43,10 @@ enum PenStyle : int { kPenSolid = 0, kPenDashed = 1, kPenDotted = 2, kPenDashDot
 
 // The settings of the current wheel style that the surface draws with.
 struct SurfaceStyle {
-  RingLines ringLines;       // WheelDefinition offset 4 (ring pen, double lines)
-  int32_t frameColour = 0;   // offset 109: frames, table rules, grid lines
-  int32_t ringColour = 0;    // offset 113: ring circles
-  int doubleInset = 0;       // u: one hundredth of the wheel radius
+  RingLines ringLines;      // WheelDefinition offset 4 (ring pen, double lines)
+  int32_t frameColour = 0;  // offset 109: frames, table rules, grid lines
+  int32_t ringColour = 0;   // offset 113: ring circles
+  int doubleInset = 0;      // u: one hundredth of the wheel radius
   bool DoubleLines() const { return ringLines.doubled; }
 };
 
@@ -148,11 +148,11 @@ class DrawingSurface {
   void SetFont(char letter, int size, int32_t colour, TextStyle style);
   void SetFontColour(int32_t colour);
   char FontLetter() const { return fontLetter_; }
-  int FontSize() const { return fontSize_; }   // as given to SetFont (unmapped)
+  int FontSize() const { return fontSize_; }  // as given to SetFont (unmapped)
   TextStyle FontStyle() const { return fontStyle_; }
   int32_t FontColour() const { return fontColour_; }
   void SetPenColour(int32_t colour);
-  void SetPenStyle(int style);   // PenStyle; other values count as solid
+  void SetPenStyle(int style);  // PenStyle; other values count as solid
   void SetPenWidth(int width);
   // Pen width from the ring line style: 1, 2 or 4 BW.
   void SetRingPen();

@@ -9,17 +9,16 @@ namespace {
 
 // Radii of the items (glyph, degree, sign, minute, retrograde mark) as
 // multiples of the base radius; [block][row - 1][item], block 0 outward.
-constexpr double kLayout[2][5][5] = {
-    {{0.95, 0.87, 0.80, 0.73, 0.66},
-     {1.53, 1.45, 1.37, 1.29, 1.21},
-     {0.96, 0.87, 0.80, 0.725, 0.65},
-     {0.95, 0.85, 0.76, 0.67, 0.58},
-     {1.95, 1.87, 1.79, 1.71, 1.63}},
-    {{0.66, 0.74, 0.81, 0.88, 0.96},
-     {1.21, 1.29, 1.37, 1.45, 1.53},
-     {0.65, 0.74, 0.81, 0.89, 0.97},
-     {0.58, 0.68, 0.77, 0.86, 0.95},
-     {1.63, 1.71, 1.79, 1.87, 1.95}}};
+constexpr double kLayout[2][5][5] = {{{0.95, 0.87, 0.80, 0.73, 0.66},
+                                      {1.53, 1.45, 1.37, 1.29, 1.21},
+                                      {0.96, 0.87, 0.80, 0.725, 0.65},
+                                      {0.95, 0.85, 0.76, 0.67, 0.58},
+                                      {1.95, 1.87, 1.79, 1.71, 1.63}},
+                                     {{0.66, 0.74, 0.81, 0.88, 0.96},
+                                      {1.21, 1.29, 1.37, 1.45, 1.53},
+                                      {0.65, 0.74, 0.81, 0.89, 0.97},
+                                      {0.58, 0.68, 0.77, 0.86, 0.95},
+                                      {1.63, 1.71, 1.79, 1.87, 1.95}}};
 
 // Horizontal corrections of the items, the same for every row.
 constexpr double kXCorrection[2][5] = {{0, 0, 0.02, 0.01, 0}, {0, 0, -0.005, -0.01, 0}};
@@ -44,13 +43,14 @@ std::array<double, 5> PreferredItemRadii(double rho, bool inward, int row, bool 
   if (spread) {
     const std::array<double, 5> q = r;
     const double share[4] = {0, 0.25, 0.5, 0.75};
-    for (int item = kItemDegree; item <= kItemMinute; ++item) r[item] = q[item] + share[item] * (q[item + 1] - q[item]);
+    for (int item = kItemDegree; item <= kItemMinute; ++item)
+      r[item] = q[item] + share[item] * (q[item + 1] - q[item]);
   }
   return r;
 }
 
-bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach, int count,
-                    double gap, double inner, double outer, std::array<double, 5>& radii) {
+bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach,
+                    int count, double gap, double inner, double outer, std::array<double, 5>& radii) {
   radii = preferred;
   // Items from the outermost inward.
   std::array<int, 5> order{};

@@ -32,8 +32,8 @@ std::array<double, 5> PreferredItemRadii(double rho, bool inward, int row, bool 
 // order, two neighbours stand at least their radial half extents (`reach`)
 // plus `gap` apart, and every item lies within [inner, outer]. Returns
 // false (the items packed from the outer edge) when they do not fit.
-bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach, int count,
-                    double gap, double inner, double outer, std::array<double, 5>& radii);
+bool FitColumnRadii(const std::array<double, 5>& preferred, const std::array<double, 5>& reach,
+                    int count, double gap, double inner, double outer, std::array<double, 5>& radii);
 
 // The horizontal correction of an item as a share of rho cos(angle), in the
 // inward or the outward block.

@@ -38,11 +38,11 @@ using PlacedSlots = std::array<std::array<int, kWheelPoints>, 3>;
 
 // What the slot assignment needs of a ring.
 struct PlacementInput {
-  int ring = 1;                        // 1..3: column of the spacing table
-  std::array<double, 22> lon{};        // longitudes of points 0..21 of the ring
+  int ring = 1;                  // 1..3: column of the spacing table
+  std::array<double, 22> lon{};  // longitudes of points 0..21 of the ring
   std::array<bool, kWheelPoints> shown{};
-  std::array<double, 12> cusps{};      // the inner chart's cusp longitudes 0..11
-  bool equalSectors = false;           // houses drawn as twelve 30-degree sectors
+  std::array<double, 12> cusps{};  // the inner chart's cusp longitudes 0..11
+  bool equalSectors = false;       // houses drawn as twelve 30-degree sectors
   // House 0..11 of each point by the inner chart's cusps (FillHouses).
   std::array<int, kWheelPoints> house{};
 };

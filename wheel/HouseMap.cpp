@@ -38,10 +38,8 @@ HouseMap FillWhichHousePos(const std::array<double, 12>& cuspAngles, bool wideMa
       map.house[p] = q - 1;
     } else if (g > m1 && g <= 360.0 - m2) {
       // The slot lies past the cusp: the next house has begun.
-      if (q == 12)
-        map.bug = true;
-      else
-        ++q;
+      if (q == 12) map.bug = true;
+      else ++q;
       map.house[p] = q - 1;
     } else {
       if (g >= 360.0 - m2 && g < 359.0 && q != 12) ++q;
@@ -75,8 +73,14 @@ int DetermHousePos(double lon, const std::array<double, 12>& cusps) {
 
 int SpacingClass(int house) {
   switch (house) {
-    case 0: case 5: case 6: case 11: return 1;
-    case 2: case 3: case 8: case 9: return 3;
+    case 0:
+    case 5:
+    case 6:
+    case 11: return 1;
+    case 2:
+    case 3:
+    case 8:
+    case 9: return 3;
     default: return 2;
   }
 }

@@ -46,7 +46,8 @@ LegendBox DrawLegend(const WheelPage& page, int x, int y,
       int w;
       if (r[c].glyphKind) {
         page.UseTableGlyphs(tableColour);
-        w = r[c].glyphKind == GlyphKind::Point ? std::max(s.TextWidth(";"), s.TextWidth("l")) : s.TextWidth("[");
+        w = r[c].glyphKind == GlyphKind::Point ? std::max(s.TextWidth(";"), s.TextWidth("l"))
+                                               : s.TextWidth("[");
       } else {
         page.UseTableFont();
         w = s.TextWidth(r[c].text);
@@ -127,8 +128,9 @@ LegendBox DrawLegendTable(const WheelPage& page, int n) {
     case 2: {
       for (int p : RangePoints(page.def.Letter(wo::legendRange2)))
         rows.push_back({PointGlyph(page, p), Text(page.names.PointName(p))});
-      const std::string heading =
-          std::string(page.def.Letter(wo::legend2Heading) == 'P' ? "Planet" : "Other") + " Symbols";
+      const std::string heading = std::string(page.def.Letter(wo::legend2Heading) == 'P' ? "Planet"
+                                                                                         : "Other") +
+                                  " Symbols";
       return DrawLegend(page, x, y, {{0, heading}}, rows);
     }
     case 3:

@@ -106,8 +106,8 @@ WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& a
   return setup;
 }
 
-void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup, const std::string& picturesPath,
-                            Steps& steps) {
+void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup,
+                            const std::string& picturesPath, Steps& steps) {
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Graphic pictures");
     const int group = page.def.I16(wo::pictureGroup);
@@ -218,7 +218,8 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   if (styles.Open(wheelsPath_)) styles.Read(in.code, category, def_);
   const RingCharts ringCharts = CopyRingCharts(in, count);
   equalHouses_ = ringCharts.equalHouses;
-  rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1), ringCharts.Given(2));
+  rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1),
+                          ringCharts.Given(2));
   steps.Caption(kAssembling);
   setup_ = PrepareStyle(s, def_, aspects_, in, category, anglesPath_);
 

@@ -69,10 +69,8 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
   items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
   items.push_back(HeaderPlace(e.place(), placeStyle));
   items.push_back(LatitudeText(e.latitude()) + "  " + LongitudeText(e.longitude()));
-  if (GreenwichTime(e))
-    items.push_back("Greenwich Mean Time");
-  else
-    items.push_back(e.dstcode() <= 4 ? kTimeKinds[e.dstcode()] : "");
+  if (GreenwichTime(e)) items.push_back("Greenwich Mean Time");
+  else items.push_back(e.dstcode() <= 4 ? kTimeKinds[e.dstcode()] : "");
   items.push_back(TimeZoneText(e.tzone()));
   items.push_back(names.ZodiacName(e.zodsel()) + "  " + names.HouseSystemName(e.housesys()));
   items.push_back("Geocentric");
@@ -97,7 +95,8 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
             def.Style(wo::headerStyle));
   const int left = m.x0, right = m.x0 + m.width;
   // Blocks side by side share the width; keep a gap between them.
-  const int wrapWidth = layout == HeaderLayout::Alternating && count > 1 ? m.width / 2 - m.charWidth : m.width;
+  const int wrapWidth = layout == HeaderLayout::Alternating && count > 1 ? m.width / 2 - m.charWidth
+                                                                         : m.width;
   const int columns[3] = {m.x0, m.x0 - 1 + RoundEven(0.3973 * m.width),
                           m.x0 - 1 + RoundEven(0.7123 * m.width)};
 

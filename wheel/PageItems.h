@@ -15,10 +15,10 @@ enum class ItemRole {
   PlanetLabel,  // its degree, sign, minute and retrograde mark
   Pointer,      // the line from a glyph to the point's place on its ring
   CuspLine,
-  CuspLabel,    // degree, sign and minute at a cusp, intercepted signs
+  CuspLabel,  // degree, sign and minute at a cusp, intercepted signs
   HouseNumber,
   AspectLine,
-  AspectMark,   // an aspect glyph on its line
+  AspectMark,  // an aspect glyph on its line
   Table,
   Header,
   Grid,
@@ -37,14 +37,12 @@ struct PageItem {
   enum class Kind { Glyph, Text, Line, Ellipse, Polygon };
   Kind kind = Kind::Line;
   ItemTag tag;
-  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // bounding box (device pixels), x0 <= x1, y0 <= y1
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;          // bounding box (device pixels), x0 <= x1, y0 <= y1
   int fromX = 0, fromY = 0, toX = 0, toY = 0;  // Line: its end points
   int penWidth = 0;                            // Line, Ellipse
   std::string text;                            // Glyph, Text
 
-  bool Intersects(const PageItem& o) const {
-    return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
-  }
+  bool Intersects(const PageItem& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
 };
 
 const char* KindName(PageItem::Kind kind);

@@ -89,8 +89,7 @@ void ComputeScreenPageMetrics(PageMetrics& m, double zoom, bool printerProportio
 
 double ScreenVerticalScale(int screenWidth, int screenHeight, double physicalWidthMm,
                            double physicalHeightMm) {
-  if (screenWidth <= 0 || screenHeight <= 0 || physicalWidthMm <= 0 || physicalHeightMm <= 0)
-    return 1.0;
+  if (screenWidth <= 0 || screenHeight <= 0 || physicalWidthMm <= 0 || physicalHeightMm <= 0) return 1.0;
   const double k = double(screenHeight) / screenWidth * (physicalWidthMm / physicalHeightMm);
   return std::clamp(k, 0.5, 2.0);
 }

@@ -22,23 +22,23 @@ struct PageMetrics {
   OutputDevice device = OutputDevice::Screen;
   bool monochrome = false;  // every colour number is drawn black
 
-  int pageWidth = 614;      // W': page size used for layout
-  int pageHeight = 830;     // H'
-  int x0 = 1;               // X0, Y0: top-left corner of the usable area
+  int pageWidth = 614;   // W': page size used for layout
+  int pageHeight = 830;  // H'
+  int x0 = 1;            // X0, Y0: top-left corner of the usable area
   int y0 = 1;
-  int width = 614;          // W, H: usable width and height
+  int width = 614;  // W, H: usable width and height
   int height = 830;
-  double k = 1.0;           // vertical scale: vertical pixels per horizontal pixel
-  double q = 1.875;         // printer width ratio (1.875, or H/W of a turned page)
-  double zoom = 1.0;        // screen zoom factor (font sizes on the bitmap)
+  double k = 1.0;     // vertical scale: vertical pixels per horizontal pixel
+  double q = 1.875;   // printer width ratio (1.875, or H/W of a turned page)
+  double zoom = 1.0;  // screen zoom factor (font sizes on the bitmap)
 
-  int lineHeight = 11;      // LH
-  int charWidth = 10;       // CW
-  int baseWidth = 1;        // BW: base pen width
-  int gapY = 2;             // round(H * 0.002301)
-  int gapX = 2;             // round(gapY / k)
-  int halfLine = 5;         // LH div 2
-  int baseOffset = -2;      // vertical offset added to table text rows
+  int lineHeight = 11;  // LH
+  int charWidth = 10;   // CW
+  int baseWidth = 1;    // BW: base pen width
+  int gapY = 2;         // round(H * 0.002301)
+  int gapX = 2;         // round(gapY / k)
+  int halfLine = 5;     // LH div 2
+  int baseOffset = -2;  // vertical offset added to table text rows
 
   // Page units (ten-thousandths of the usable area) to device pixels.
   int PageX(int v) const;
@@ -47,8 +47,8 @@ struct PageMetrics {
 
 // What the printer reports about its page.
 struct PrinterPage {
-  int pixelWidth = 0;        // PW: page size in device pixels
-  int pixelHeight = 0;       // PH
+  int pixelWidth = 0;            // PW: page size in device pixels
+  int pixelHeight = 0;           // PH
   double printableWidthMm = 0;   // HS
   double printableHeightMm = 0;  // VS
 };

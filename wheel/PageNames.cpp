@@ -63,38 +63,65 @@ PageNames LoadPageNames() {
 
 PageNames DefaultPageNames() {
   PageNames n;
-  n.points = {"Sun",       "Moon",      "Mercury", "Venus",      "Mars",       "Jupiter",
-              "Saturn",    "Uranus",    "Neptune", "Pluto",      "Moon's Node", "Ascendant",
-              "Midheaven", "Vertex",    "East Point", "Part of Fortune", "Ceres", "Pallas",
-              "Juno",      "Vesta",     "Chiron",  "Cupido",     "Hades",      "Zeus",
-              "Kronos",    "Apollon",   "Admetos", "Vulcanus",   "Poseidon"};
+  n.points = {"Sun",       "Moon",    "Mercury",    "Venus",           "Mars",        "Jupiter",
+              "Saturn",    "Uranus",  "Neptune",    "Pluto",           "Moon's Node", "Ascendant",
+              "Midheaven", "Vertex",  "East Point", "Part of Fortune", "Ceres",       "Pallas",
+              "Juno",      "Vesta",   "Chiron",     "Cupido",          "Hades",       "Zeus",
+              "Kronos",    "Apollon", "Admetos",    "Vulcanus",        "Poseidon"};
   n.signs = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
              "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-  n.aspectKinds = {"Conjunction", "Opposition", "Square",     "Trine",        "Sextile",
-                   "Semi-Sextile", "Quincunx",  "Semi-Square", "Sesquiquadrate", "Quintile",
-                   "Bi-Quintile",  "Septile",   "Bi-Septile",  "Tri-Septile",  "Novile",
-                   "Bi-Novile",    "Quadri-Novile", "Decile",  "Tri-Decile"};
+  n.aspectKinds = {"Conjunction",  "Opposition",    "Square",      "Trine",          "Sextile",
+                   "Semi-Sextile", "Quincunx",      "Semi-Square", "Sesquiquadrate", "Quintile",
+                   "Bi-Quintile",  "Septile",       "Bi-Septile",  "Tri-Septile",    "Novile",
+                   "Bi-Novile",    "Quadri-Novile", "Decile",      "Tri-Decile"};
   n.elements = {"Fire", "Earth", "Air", "Water", "Cardinal", "Fixed", "Mutable"};
-  n.houseSystems = {"Campanus", "Equal",         "Koch",        "Meridian", "Morinus", "Placidus",
+  n.houseSystems = {"Campanus", "Equal",         "Koch",        "Meridian", "Morinus",   "Placidus",
                     "Porphyry", "Regiomontanus", "Topocentric", "Solar",    "Whole Sign"};
   n.zodiacs = {"Tropical", "Sidereal"};
   n.longTexts = n.houseSystems;
   AppendTexts(n.longTexts, n.zodiacs);
-  AppendTexts(n.longTexts,
-              {"Secondary Progressed", "Solar Arc Directed", "One Degree Directed",
-               "Tertiary Progressed", "Minor Progressed", "Converse Progressed",
-               "Naibod Arc Directed", "Ascendant Arc Directed", "Midpoint Method",
-               "Derived Ascendant", "Near Midpoints", "Far Midpoints", "Time and Space Midpoint",
-               "Relationship Chart", "Solar Return", "Lunar Return", "Demi-Solar Return",
-               "Quarti-Solar Return", "Demi-Lunar Return", "Return", "Half Return",
-               "Quarter Return", "years", "months", "days", "Harmonic Chart", "Natal Chart",
-               "Composite Chart", "Solar Return", "Lunar Return", "Progressed Chart",
-               "Special Chart", "Relocated Chart", "Planet Return", "Derived Chart",
-               "Midpoint Chart", "Event Chart", "Relocated to"});
+  AppendTexts(n.longTexts, {"Secondary Progressed",
+                            "Solar Arc Directed",
+                            "One Degree Directed",
+                            "Tertiary Progressed",
+                            "Minor Progressed",
+                            "Converse Progressed",
+                            "Naibod Arc Directed",
+                            "Ascendant Arc Directed",
+                            "Midpoint Method",
+                            "Derived Ascendant",
+                            "Near Midpoints",
+                            "Far Midpoints",
+                            "Time and Space Midpoint",
+                            "Relationship Chart",
+                            "Solar Return",
+                            "Lunar Return",
+                            "Demi-Solar Return",
+                            "Quarti-Solar Return",
+                            "Demi-Lunar Return",
+                            "Return",
+                            "Half Return",
+                            "Quarter Return",
+                            "years",
+                            "months",
+                            "days",
+                            "Harmonic Chart",
+                            "Natal Chart",
+                            "Composite Chart",
+                            "Solar Return",
+                            "Lunar Return",
+                            "Progressed Chart",
+                            "Special Chart",
+                            "Relocated Chart",
+                            "Planet Return",
+                            "Derived Chart",
+                            "Midpoint Chart",
+                            "Event Chart",
+                            "Relocated to"});
   AppendTexts(n.longTexts, {"Natal Chart"});
   AppendTexts(n.longTexts, n.points);
-  AppendTexts(n.longTexts, {"Planet Return", "Composite Chart", "Relocated Chart",
-                            "Harmonic Chart", "User-Defined Zodiac"});
+  AppendTexts(n.longTexts, {"Planet Return", "Composite Chart", "Relocated Chart", "Harmonic Chart",
+                            "User-Defined Zodiac"});
   return n;
 }
 

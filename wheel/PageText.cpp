@@ -36,9 +36,9 @@ std::string OrdinalSuffix(int n) {
 }
 
 std::string MonthName(int month) {
-  static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+  static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
   return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
 }
 

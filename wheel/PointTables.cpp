@@ -23,13 +23,13 @@ std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
   // The node the wheel does not use.
   if (page.def.Letter(wo::trueNode) == 'T')
     rows.push_back({"Mean Moon's Node", F::Longitude, Modulo(360.0, e.moonnode())});
-  else
-    rows.push_back({"True Moon's Node", F::Longitude, Modulo(360.0, e.lon(10))});
+  else rows.push_back({"True Moon's Node", F::Longitude, Modulo(360.0, e.lon(10))});
   rows.push_back({"Part of Fortune", F::Longitude, r.lon[wheel_point::PartOfFortune]});
-  rows.push_back({"Part of Spirit", F::Longitude, Modulo(360.0, r.lon[Ascendant] + r.lon[Sun] - r.lon[Moon])});
+  rows.push_back(
+      {"Part of Spirit", F::Longitude, Modulo(360.0, r.lon[Ascendant] + r.lon[Sun] - r.lon[Moon])});
   rows.push_back({"Vertex", F::Longitude, r.lon[wheel_point::Vertex]});
-  rows.push_back({page.def.Flag(wo::furtherPointsOption) ? "East Point" : "Equatorial Asc.", F::Longitude,
-                  r.lon[wheel_point::EastPoint]});
+  rows.push_back({page.def.Flag(wo::furtherPointsOption) ? "East Point" : "Equatorial Asc.",
+                  F::Longitude, r.lon[wheel_point::EastPoint]});
   rows.push_back({"Sidereal Time", F::Time, Modulo(24.0, e.ramc() * 180.0 / M_PI / 15.0)});
   // The Greenwich time of a birth late in the day runs past 24 hours.
   rows.push_back({"G.M.T.", F::Time, Modulo(24.0, e.gmt())});
@@ -148,7 +148,9 @@ PageBox DrawElementsTable(const WheelPage& page) {
 std::vector<Parallel> FindParallels(const WheelPage& page) {
   std::vector<Parallel> list;
   const ChartEntry& e = page.Inner();
-  auto takesPart = [&](int p) { return p != wheel_point::PartOfFortune && TakesPartInAspects(page.def, p, 1); };
+  auto takesPart = [&](int p) {
+    return p != wheel_point::PartOfFortune && TakesPartInAspects(page.def, p, 1);
+  };
   for (int a = 0; a <= 18; ++a) {
     if (!takesPart(a)) continue;
     const double da = PointDeclination(e, a);

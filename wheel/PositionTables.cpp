@@ -59,11 +59,11 @@ bool HasValue(PositionColumn c, int p) {
 
 // The widths the table is laid out by, in the fonts of the table.
 struct TableWidths {
-  int digit = 0;   // "0"
-  int hemisphere = 0;  // the wider of "N" and "S"
-  int sign = 0;    // a sign glyph
-  int point = 0;   // the wider point glyph
-  int gap = 0;     // the page's horizontal gap
+  int digit = 0;         // "0"
+  int hemisphere = 0;    // the wider of "N" and "S"
+  int sign = 0;          // a sign glyph
+  int point = 0;         // the wider point glyph
+  int gap = 0;           // the page's horizontal gap
   bool seconds = false;  // the longitudes of Sun or Moon show seconds
 };
 
@@ -107,12 +107,14 @@ int ColumnWidth(PositionColumn column, const TableWidths& w) {
 
 // Draws the one- or two-word headings over the columns; returns the
 // baseline of the lower words.
-int DrawTableHeader(const WheelPage& page, const std::vector<PositionColumn>& columns, const std::vector<int>& widths,
-                    const PositionTableBox& box, int top, bool tropical) {
+int DrawTableHeader(const WheelPage& page, const std::vector<PositionColumn>& columns,
+                    const std::vector<int>& widths, const PositionTableBox& box, int top,
+                    bool tropical) {
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
-  const bool twoWords = std::any_of(columns.begin(), columns.end(),
-                                    [&](PositionColumn c) { return !UpperHeading(c, tropical).empty(); });
+  const bool twoWords = std::any_of(columns.begin(), columns.end(), [&](PositionColumn c) {
+    return !UpperHeading(c, tropical).empty();
+  });
   const int headRow = top + m.halfLine + (twoWords ? m.lineHeight : 0);
   page.UseHeadingFont();
   for (size_t i = 0; i < columns.size(); ++i) {
@@ -126,7 +128,8 @@ int DrawTableHeader(const WheelPage& page, const std::vector<PositionColumn>& co
 
 // Draws the value of column `column` for point `p` at `left` on the row
 // with baseline `row`.
-void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn column, int p, int left, int row) {
+void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn column, int p, int left,
+                    int row) {
   DrawingSurface& s = page.s;
   const ChartEntry& e = page.Inner();
   const RingChart& ring1 = page.rings.Ring(1);
@@ -139,26 +142,32 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn 
   const double speed = ring1.speed[p] - (p == 11 || p == 12 ? 360.0 : 0.0);
   switch (column) {
     case Col::Longitude:
-      s.DrawLongitude(left, row, LongitudeFormat{.font = font, .seconds = w.seconds && p <= 1}, ring1.lon[p]);
+      s.DrawLongitude(left, row, LongitudeFormat{.font = font, .seconds = w.seconds && p <= 1},
+                      ring1.lon[p]);
       if (speed < 0) {
         page.UseTableGlyphs(page.def.I32(wo::tableColour));
         int markX = left + w.sign + 4 * w.digit + 3 * w.gap + kRetrogradeRoom;
-        s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), markX, GlyphAnchor::TopLeft, row);
+        s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), markX,
+                    GlyphAnchor::TopLeft, row);
         page.UseTableFont();
       }
       break;
     case Col::Declination: s.DrawDeclination(left, textRow, PointDeclination(e, p)); break;
     case Col::Speed:
-      s.DrawValue(left - w.digit, textRow, ValueFormat{.font = font, .sign = NegativeSign::Minus}, speed);
+      s.DrawValue(left - w.digit, textRow, ValueFormat{.font = font, .sign = NegativeSign::Minus},
+                  speed);
       break;
     case Col::Latitude: s.DrawDeclination(left, textRow, e.body(BodyArray::Lat, slot)); break;
     case Col::RightAscension: s.DrawLongitude(left, row, longitude, e.body(BodyArray::Ra, slot)); break;
-    case Col::OtherZodiac: s.DrawLongitude(left, row, longitude, Modulo(360.0, ring1.lon[p] - e.ayan())); break;
-    case Col::HelioLongitude: s.DrawLongitude(left, row, longitude, e.body(BodyArray::HLon, slot)); break;
+    case Col::OtherZodiac:
+      s.DrawLongitude(left, row, longitude, Modulo(360.0, ring1.lon[p] - e.ayan()));
+      break;
+    case Col::HelioLongitude:
+      s.DrawLongitude(left, row, longitude, e.body(BodyArray::HLon, slot));
+      break;
     case Col::HelioLatitude: s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
     case Col::HelioOtherZodiac:
-      s.DrawLongitude(left, row, longitude,
-                      Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
+      s.DrawLongitude(left, row, longitude, Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
       break;
     case Col::CompositeLongitude:
       s.DrawLongitude(left, row, longitude, Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));
@@ -173,8 +182,9 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn 
 }
 
 // Draws one row: the point glyph at `tableLeft` and its value in each column.
-void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<PositionColumn>& columns,
-                  const PositionTableBox& box, int tableLeft, int p, int row) {
+void DrawTableRow(const WheelPage& page, const TableWidths& w,
+                  const std::vector<PositionColumn>& columns, const PositionTableBox& box, int tableLeft,
+                  int p, int row) {
   page.UseTableGlyphs(page.def.I32(wo::tableColour));
   int glyphX = tableLeft + 3 * w.gap;
   page.s.DrawGlyph(GlyphKind::Point, p, glyphX, GlyphAnchor::InReference, row);
@@ -198,8 +208,7 @@ std::vector<int> PositionTableRows(char rangeLetter, bool heliocentricOnly) {
       if (p < 10 || p > 12) rows.push_back(p);
   for (const PointRun& run : runs)
     for (int p = std::max(run.first, 10); p <= std::min(run.last, 12); ++p) rows.push_back(p);
-  if (heliocentricOnly)
-    std::erase_if(rows, [](int p) { return p == 1 || (p >= 10 && p <= 12); });
+  if (heliocentricOnly) std::erase_if(rows, [](int p) { return p == 1 || (p >= 10 && p <= 12); });
   return rows;
 }
 

@@ -25,13 +25,12 @@ void PrinterSettings::PaperSizeFor(char configuration, double& width, double& he
 PrinterSettings PrinterSettingsFromControl(const ControlRecord& c) {
   namespace o = control_offset;
   PrinterSettings s;
-  auto fill = [&](PrinterConfiguration& p, size_t index, size_t width, size_t height,
-                  size_t copies, size_t letters, size_t mono, size_t backColour,
-                  size_t backStyle) {
+  auto fill = [&](PrinterConfiguration& p, size_t index, size_t width, size_t height, size_t copies,
+                  size_t letters, size_t mono, size_t backColour, size_t backStyle) {
     p.printerIndex = c.Get<int16_t>(index);
     p.paperWidth = c.Get<double>(width);
     p.paperHeight = c.Get<double>(height);
-    if (!(p.paperWidth > 0 && p.paperWidth < 100)) p.paperWidth = 0;     // NaN, junk
+    if (!(p.paperWidth > 0 && p.paperWidth < 100)) p.paperWidth = 0;  // NaN, junk
     if (!(p.paperHeight > 0 && p.paperHeight < 100)) p.paperHeight = 0;
     p.copies = c.Get<int32_t>(copies);
     p.deviceLetters = c.GetChars(letters, 9);
@@ -39,18 +38,18 @@ PrinterSettings PrinterSettingsFromControl(const ControlRecord& c) {
     p.textBackBlack = c.Letter(backColour) - 'A' == 1;
     p.textBackOpaque = c.Letter(backStyle) - 'A' == 1;
   };
-  fill(s.config1, o::printerIndex1, o::paperWidth1, o::paperHeight1, o::copies1,
-       o::deviceLetters1, o::monoPrinter1, o::textBackColour1, o::textBackStyle1);
-  fill(s.config2, o::printerIndex2, o::paperWidth2, o::paperHeight2, o::copies2,
-       o::deviceLetters2, o::monoPrinter2, o::textBackColour2, o::textBackStyle2);
+  fill(s.config1, o::printerIndex1, o::paperWidth1, o::paperHeight1, o::copies1, o::deviceLetters1,
+       o::monoPrinter1, o::textBackColour1, o::textBackStyle1);
+  fill(s.config2, o::printerIndex2, o::paperWidth2, o::paperHeight2, o::copies2, o::deviceLetters2,
+       o::monoPrinter2, o::textBackColour2, o::textBackStyle2);
   s.oneDocumentPerPrintout = c.Letter(o::onePrinterDocPerPrintout) == 'Y';
   s.widerLines = c.Letter(o::doublePenWidths) == 'Y';
   return s;
 }
 
 bool DeviceModeRequest::Empty() const {
-  return copies == 0 && !dither && !media && !icmIntent && !icmMethod && !collate &&
-         !trueType && !duplex && !colour && !quality;
+  return copies == 0 && !dither && !media && !icmIntent && !icmMethod && !collate && !trueType &&
+         !duplex && !colour && !quality;
 }
 
 DeviceModeRequest DeviceModeFromLetters(const std::string& letters, int copies) {
@@ -73,8 +72,7 @@ DeviceModeRequest DeviceModeFromLetters(const std::string& letters, int copies) 
   return r;
 }
 
-PageEnd DecidePageEnd(bool final, bool oneDocumentPerPrintout, bool documentOpen,
-                      bool continueFlag) {
+PageEnd DecidePageEnd(bool final, bool oneDocumentPerPrintout, bool documentOpen, bool continueFlag) {
   if (final && oneDocumentPerPrintout && documentOpen)
     return continueFlag ? PageEnd::EndDocument : PageEnd::AbortDocument;
   return PageEnd::NewPage;

@@ -10,15 +10,15 @@ namespace vostrane {
 class ControlRecord;
 
 struct PrinterConfiguration {
-  int printerIndex = -2;          // -2 the default printer
-  double paperWidth = 0;          // inches, 0 = not set
+  int printerIndex = -2;  // -2 the default printer
+  double paperWidth = 0;  // inches, 0 = not set
   double paperHeight = 0;
   int copies = 1;
   std::string deviceLetters = "XXXXXXXXX";  // dither, media, ICM intent, ICM method,
                                             // collate, TrueType, duplex, colour, quality
   bool monochrome = false;
-  bool textBackBlack = false;     // text background colour: white or black
-  bool textBackOpaque = false;    // text background style: transparent or opaque
+  bool textBackBlack = false;   // text background colour: white or black
+  bool textBackOpaque = false;  // text background style: transparent or opaque
 };
 
 struct PrinterSettings {
@@ -34,9 +34,7 @@ struct PrinterSettings {
   const PrinterConfiguration& Config(char configuration) const {
     return configuration == '1' ? config1 : config2;
   }
-  PrinterConfiguration& Config(char configuration) {
-    return configuration == '1' ? config1 : config2;
-  }
+  PrinterConfiguration& Config(char configuration) { return configuration == '1' ? config1 : config2; }
   // The printer index to use: the default printer (-2) for either
   // configuration when configuration 1 uses it.
   int PrinterIndexFor(char configuration) const;
@@ -68,7 +66,6 @@ DeviceModeRequest DeviceModeFromLetters(const std::string& letters, int copies);
 // ended (the final page, one document per printout, the viewer's continue
 // flag still set) or aborted (the user interrupted).
 enum class PageEnd { NewPage, EndDocument, AbortDocument };
-PageEnd DecidePageEnd(bool final, bool oneDocumentPerPrintout, bool documentOpen,
-                      bool continueFlag);
+PageEnd DecidePageEnd(bool final, bool oneDocumentPerPrintout, bool documentOpen, bool continueFlag);
 
 }  // namespace vostrane

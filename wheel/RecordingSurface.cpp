@@ -48,20 +48,20 @@ std::string RecordingSurface::Dump() const {
   for (const DrawOp& op : ops_) {
     switch (op.kind) {
       case DrawOp::Kind::Line:
-        out << "Line " << op.x1 << ',' << op.y1 << ' ' << op.x2 << ',' << op.y2 << " w"
-            << op.penWidth << " s" << op.penStyle;
+        out << "Line " << op.x1 << ',' << op.y1 << ' ' << op.x2 << ',' << op.y2 << " w" << op.penWidth
+            << " s" << op.penStyle;
         break;
       case DrawOp::Kind::Ellipse:
         out << "Ellipse " << op.x1 << ',' << op.y1 << ' ' << op.x2 << ',' << op.y2;
         break;
       case DrawOp::Kind::Polygon: out << "Polygon " << op.points.size() << " points"; break;
       case DrawOp::Kind::Text:
-        out << "Text " << op.x1 << ',' << op.y1 << " '" << op.text << "' " << op.fontLetter
-            << ' ' << op.fontPoints << StyleLetter(op.fontStyle);
+        out << "Text " << op.x1 << ',' << op.y1 << " '" << op.text << "' " << op.fontLetter << ' '
+            << op.fontPoints << StyleLetter(op.fontStyle);
         break;
       case DrawOp::Kind::Bitmap:
-        out << "Bitmap " << op.text << ' ' << op.x1 << ',' << op.y1 << ' ' << op.x2 << ','
-            << op.y2 << (op.stretched ? " stretched" : "");
+        out << "Bitmap " << op.text << ' ' << op.x1 << ',' << op.y1 << ' ' << op.x2 << ',' << op.y2
+            << (op.stretched ? " stretched" : "");
         break;
       case DrawOp::Kind::BeginPrintout:
         out << "BeginPrintout " << char(op.x1) << ' ' << char(op.x2);
@@ -109,8 +109,7 @@ void RecordingSurface::DevFillPolygon(const std::vector<Point>& points, Rgb colo
   ops_.push_back(op);
 }
 
-void RecordingSurface::DevSetFont(const std::string& family, int points, TextStyle style,
-                                  Rgb colour) {
+void RecordingSurface::DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) {
   family_ = family;
   points_ = points;
   style_ = style;
@@ -139,8 +138,8 @@ int RecordingSurface::DevTextHeight(const std::string&) { return points_; }
 
 int RecordingSurface::DevFontAscent() { return RoundEven(0.8 * points_); }
 
-bool RecordingSurface::DevDrawBitmap(const std::string& path, int left, int top, int right,
-                                     int bottom, bool stretch) {
+bool RecordingSurface::DevDrawBitmap(const std::string& path, int left, int top, int right, int bottom,
+                                     bool stretch) {
   if (missing_.count(path)) return false;
   DrawOp op;
   op.kind = DrawOp::Kind::Bitmap;

@@ -22,17 +22,17 @@ struct DrawOp {
   // bottom. Text: (x1, y1) its top-left. BeginPrintout: x1 the configuration
   // character, x2 the orientation. EndPage: x1 the final flag (0/1).
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  std::vector<Point> points;  // Polygon
-  std::string text;           // Text: the text; Bitmap: the path
-  Rgb colour;                 // pen colour (Line, Ellipse), fill, or font colour (Text)
-  int penWidth = 0;           // Line, Ellipse
-  int penStyle = 0;           // Line, Ellipse (dashed lines arrive as solid pieces)
-  char fontLetter = 0;        // Text: the font letter in use
-  std::string fontFamily;     // Text
-  int fontPoints = 0;         // Text: device size after mapping
+  std::vector<Point> points;                // Polygon
+  std::string text;                         // Text: the text; Bitmap: the path
+  Rgb colour;                               // pen colour (Line, Ellipse), fill, or font colour (Text)
+  int penWidth = 0;                         // Line, Ellipse
+  int penStyle = 0;                         // Line, Ellipse (dashed lines arrive as solid pieces)
+  char fontLetter = 0;                      // Text: the font letter in use
+  std::string fontFamily;                   // Text
+  int fontPoints = 0;                       // Text: device size after mapping
   TextStyle fontStyle = TextStyle::Normal;  // Text
-  bool stretched = false;     // Bitmap
-  ItemTag tag;                // the surface's tag when it was drawn
+  bool stretched = false;                   // Bitmap
+  ItemTag tag;                              // the surface's tag when it was drawn
 };
 
 class RecordingSurface : public DrawingSurface {

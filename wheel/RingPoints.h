@@ -41,16 +41,16 @@ constexpr int FirstHypothetical = 22;
 }  // namespace wheel_point
 
 struct RingChart {
-  bool present = false;                  // the ring has a chart
-  std::array<double, kRingPoints> lon{};  // degrees in [0, 360)
+  bool present = false;                     // the ring has a chart
+  std::array<double, kRingPoints> lon{};    // degrees in [0, 360)
   std::array<double, kRingPoints> speed{};  // degrees per day
-  std::array<double, 12> cusps{};         // cusps 1..12 at 0..11; the 13th is cusp 1 again
-  char houseSystem = 0;                   // the chart's house system letter
-  bool chironAvailable = true;            // false: no Chiron for the chart's moment
+  std::array<double, 12> cusps{};           // cusps 1..12 at 0..11; the 13th is cusp 1 again
+  char houseSystem = 0;                     // the chart's house system letter
+  bool chironAvailable = true;              // false: no Chiron for the chart's moment
 };
 
 struct RingArrays {
-  char category = 'R';  // 'R' single wheel, 'B' bi-wheel, 'T' tri-wheel
+  char category = 'R';            // 'R' single wheel, 'B' bi-wheel, 'T' tri-wheel
   std::array<RingChart, 3> ring;  // ring r at index r - 1
 
   int Count() const { return category == 'T' ? 3 : category == 'B' ? 2 : 1; }

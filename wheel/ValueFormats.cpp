@@ -17,7 +17,10 @@ namespace {
 class FontKeeper {
  public:
   explicit FontKeeper(DrawingSurface& s)
-      : s_(s), letter_(s.FontLetter()), size_(s.FontSize()), colour_(s.FontColour()),
+      : s_(s),
+        letter_(s.FontLetter()),
+        size_(s.FontSize()),
+        colour_(s.FontColour()),
         style_(s.FontStyle()) {}
   ~FontKeeper() {
     if (s_.FontLetter() != letter_ || s_.FontSize() != size_ || s_.FontColour() != colour_ ||
@@ -94,14 +97,9 @@ void DrawingSurface::DrawGlyph(GlyphKind kind, int index, int& x, GlyphAnchor an
       left = x - w / 2;
       top = y - FontAscent() / 2;
       break;
-    case GlyphAnchor::HalfLeft:
-      left = x - w / 2;
-      break;
-    case GlyphAnchor::InReference:
-      left = x + (GlyphReferenceWidth(kind) - w) / 2;
-      break;
-    case GlyphAnchor::TopLeft:
-      break;
+    case GlyphAnchor::HalfLeft: left = x - w / 2; break;
+    case GlyphAnchor::InReference: left = x + (GlyphReferenceWidth(kind) - w) / 2; break;
+    case GlyphAnchor::TopLeft: break;
   }
   TextAt(left, top, g);
   x += w;
@@ -160,8 +158,7 @@ int DrawingSurface::DrawLongitude(int x, int y, const LongitudeFormat& format, d
   const int minuteMark = withSeconds ? TextWidth(std::string(1, kMinuteMark)) : 0;
   const int secondMark = withSeconds ? TextWidth(std::string(1, kSecondMark)) : 0;
 
-  const int total =
-      2 * w0 + gap + signField + gap + minuteWidth + minuteMark + secondWidth + secondMark;
+  const int total = 2 * w0 + gap + signField + gap + minuteWidth + minuteMark + secondWidth + secondMark;
   if (format.rightAlign) x -= total;
   const int numberY = y + metrics_.baseOffset;
 
@@ -218,16 +215,16 @@ int DrawingSurface::DrawValue(int x, int y, const ValueFormat& format, double va
     degrees = std::string(degreeWidth - degrees.size(), ' ') + degrees;
   if (format.sign == NegativeSign::Minus && negative) {
     const size_t firstDigit = degrees.size() - digits.size();
-    if (firstDigit > 0)
-      degrees[firstDigit - 1] = '-';
-    else
-      degrees = "-" + degrees;
+    if (firstDigit > 0) degrees[firstDigit - 1] = '-';
+    else degrees = "-" + degrees;
   }
 
   std::vector<Piece> pieces;
   auto part = [&](const std::string& text) { pieces.push_back({text, false}); };
   auto mark = [&](char m) { pieces.push_back({std::string(1, m), true}); };
-  const std::string separator = marks == ValueMarks::Blanks ? " " : marks == ValueMarks::Colons ? ":" : "";
+  const std::string separator = marks == ValueMarks::Blanks   ? " "
+                                : marks == ValueMarks::Colons ? ":"
+                                                              : "";
   const bool glyphMarks = marks == ValueMarks::Glyphs;
   part(degrees);
   if (glyphMarks) mark(kDegreeMark);
@@ -256,8 +253,7 @@ int DrawingSurface::DrawValue(int x, int y, const ValueFormat& format, double va
   for (const Piece& p : pieces) total += width(p);
 
   const int alignment = format.alignment;
-  if (alignment == -1)
-    x -= total;
+  if (alignment == -1) x -= total;
   else if (alignment > 1 && static_cast<int>(digits.size()) < alignment)
     x -= (alignment - static_cast<int>(digits.size())) * w0 / 2;
 

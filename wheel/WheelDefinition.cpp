@@ -21,9 +21,7 @@ PagePlace WheelDefinition::Place(size_t base, int i) const {
 
 std::string WheelDefinition::positionTableDef(int i) const {
   if (i < 0 || i > 4) return "    ";
-  return std::string(reinterpret_cast<const char*>(Data()) + wheel_offset::positionTableDefs +
-                         4 * i,
-                     4);
+  return std::string(reinterpret_cast<const char*>(Data()) + wheel_offset::positionTableDefs + 4 * i, 4);
 }
 
 }  // namespace vostrane

@@ -16,19 +16,19 @@ namespace vostrane {
 inline constexpr size_t kWheelDefinitionSize = 453;
 
 namespace wheel_offset {
-constexpr size_t asteroids = 0;           // points 13..16: 'Y' wheel+aspects, 'y' wheel only
-constexpr size_t chiron = 1;              // point 17: 'Y'
-constexpr size_t houseRingCircle = 2;     // 'Y'
-constexpr size_t aspectCircle = 3;        // 'Y'
-constexpr size_t ringLineStyle = 4;       // 'D','d','v' double; 'D','N' BW, 'T','d' 2 BW, else 4 BW
-constexpr size_t outerRingCircles = 5;    // 'Y'
-constexpr size_t degreeScale = 6;         // 'Y' scale ring, 'N' none
-constexpr size_t glyphColumns = 7;        // 'N' per-house direction
-constexpr size_t glyphSpacing = 9;        // 'R' tighter, 'Y' looser
-constexpr size_t aspectLines = 10;        // 'Y' / 'A'..'O' / 'N','P'
-constexpr size_t pointerLines = 11;       // 'Y'
-constexpr size_t dashedCusps = 12;        // 'Y'
-constexpr size_t thickAngles = 13;        // 'Y'
+constexpr size_t asteroids = 0;         // points 13..16: 'Y' wheel+aspects, 'y' wheel only
+constexpr size_t chiron = 1;            // point 17: 'Y'
+constexpr size_t houseRingCircle = 2;   // 'Y'
+constexpr size_t aspectCircle = 3;      // 'Y'
+constexpr size_t ringLineStyle = 4;     // 'D','d','v' double; 'D','N' BW, 'T','d' 2 BW, else 4 BW
+constexpr size_t outerRingCircles = 5;  // 'Y'
+constexpr size_t degreeScale = 6;       // 'Y' scale ring, 'N' none
+constexpr size_t glyphColumns = 7;      // 'N' per-house direction
+constexpr size_t glyphSpacing = 9;      // 'R' tighter, 'Y' looser
+constexpr size_t aspectLines = 10;      // 'Y' / 'A'..'O' / 'N','P'
+constexpr size_t pointerLines = 11;     // 'Y'
+constexpr size_t dashedCusps = 12;      // 'Y'
+constexpr size_t thickAngles = 13;      // 'Y'
 constexpr size_t headerFont = 15;
 constexpr size_t cuspLabelFont = 16;
 constexpr size_t gridFont = 17;
@@ -59,7 +59,7 @@ constexpr size_t anglesInAspects = 47;     // points 11, 12
 constexpr size_t interceptedSigns = 53;
 constexpr size_t anglesRing2 = 54;
 constexpr size_t anglesRing3 = 55;
-constexpr size_t headerLayout = 57;        // 'L','R','M','C'
+constexpr size_t headerLayout = 57;  // 'L','R','M','C'
 constexpr size_t headerStyle = 61;
 constexpr size_t cuspLabelStyle = 62;
 constexpr size_t gridGlyphStyle = 63;
@@ -70,28 +70,28 @@ constexpr size_t signGlyphStyle = 67;
 constexpr size_t minuteStyle = 68;
 constexpr size_t retrogradeStyle = 69;
 constexpr size_t houseNumberStyle = 70;
-constexpr size_t wheelSize = 77;           // i16, 0 = no wheel (2500 for sizes)
-constexpr size_t wheelCentreX = 79;        // i16 page units
+constexpr size_t wheelSize = 77;     // i16, 0 = no wheel (2500 for sizes)
+constexpr size_t wheelCentreX = 79;  // i16 page units
 constexpr size_t wheelCentreY = 81;
-constexpr size_t headerSize = 85;          // i16 sizes in points
+constexpr size_t headerSize = 85;  // i16 sizes in points
 constexpr size_t cuspLabelSize = 87;
 constexpr size_t gridGlyphSize = 89;
-constexpr size_t creditLine = 91;          // i16: -1 no credit line
+constexpr size_t creditLine = 91;  // i16: -1 no credit line
 constexpr size_t planetGlyphSize = 93;
 constexpr size_t degreeSize = 95;
 constexpr size_t signGlyphSize = 97;
 constexpr size_t minuteSize = 99;
 constexpr size_t retrogradeSize = 101;
 constexpr size_t houseNumberSize = 103;
-constexpr size_t pictureGroup = 105;       // i16: 0 none, 1..25
-constexpr size_t frameColour = 109;        // i32 colours
+constexpr size_t pictureGroup = 105;  // i16: 0 none, 1..25
+constexpr size_t frameColour = 109;   // i32 colours
 constexpr size_t ringColour = 113;
 constexpr size_t gridCellColour = 117;
 constexpr size_t tableColour = 121;
 constexpr size_t cuspLabelColour = 125;
 constexpr size_t headerColour = 129;
 constexpr size_t creditColour = 133;
-constexpr size_t pointColours = 150;       // 19 x (screen i32, print i32)
+constexpr size_t pointColours = 150;         // 19 x (screen i32, print i32)
 constexpr size_t positionTablePlaces = 302;  // 5 x (x, y) i16
 constexpr size_t parallelBoxPlaces = 322;    // 5 x (x, y) i16
 constexpr size_t parallelBoxSizes = 342;     // 5 x (lines, second value) i16
@@ -100,20 +100,20 @@ constexpr size_t gridLeft = 382;             // 2 x i16
 constexpr size_t gridTop = 386;
 constexpr size_t gridRight = 390;
 constexpr size_t gridBottom = 394;
-constexpr size_t elementsTablePlace = 398;   // (x, y) i16
-constexpr size_t furtherPointsPlace = 402;   // (x, y) i16
-constexpr size_t tableHeadingSize = 406;     // i16
-constexpr size_t tableSize = 408;            // i16
-constexpr size_t positionTableDefs = 410;    // 5 x 4 chars
-constexpr size_t legendShown = 430;          // 5 chars
+constexpr size_t elementsTablePlace = 398;  // (x, y) i16
+constexpr size_t furtherPointsPlace = 402;  // (x, y) i16
+constexpr size_t tableHeadingSize = 406;    // i16
+constexpr size_t tableSize = 408;           // i16
+constexpr size_t positionTableDefs = 410;   // 5 x 4 chars
+constexpr size_t legendShown = 430;         // 5 chars
 constexpr size_t tableHeadingStyle = 435;
 constexpr size_t tableStyle = 436;
 constexpr size_t grid1Shown = 437;
 constexpr size_t grid2Shown = 438;
-constexpr size_t gridGlyphs = 439;           // per grid (grid 1 first): 'N','B', else glyphs
+constexpr size_t gridGlyphs = 439;  // per grid (grid 1 first): 'N','B', else glyphs
 constexpr size_t gridOrbs = 441;
 constexpr size_t gridDistances = 443;
-constexpr size_t gridPoints = 445;           // 'A'..'D'
+constexpr size_t gridPoints = 445;  // 'A'..'D'
 constexpr size_t gridFrame = 447;
 constexpr size_t gridRightToLeft = 449;
 constexpr size_t gridRepeat = 451;
@@ -126,12 +126,13 @@ struct PagePlace {
 
 class WheelDefinition : public PackedRecord<kWheelDefinitionSize> {
  public:
-
   bool Flag(size_t offset) const { return Letter(offset) == 'Y'; }
   // The font style of a style letter (headerStyle, tableStyle, ...).
   TextStyle Style(size_t offset) const { return TextStyleFromLetter(Letter(offset)); }
   RingLines ringLines() const { return RingLinesFromLetter(Letter(wheel_offset::ringLineStyle)); }
-  HeaderLayout headerLayout() const { return HeaderLayoutFromLetter(Letter(wheel_offset::headerLayout)); }
+  HeaderLayout headerLayout() const {
+    return HeaderLayoutFromLetter(Letter(wheel_offset::headerLayout));
+  }
   int16_t I16(size_t offset) const { return Get<int16_t>(offset); }
   void SetI16(size_t offset, int16_t v) { Set(offset, v); }
   int32_t I32(size_t offset) const { return Get<int32_t>(offset); }
@@ -157,12 +158,8 @@ class WheelDefinition : public PackedRecord<kWheelDefinitionSize> {
   bool legendShown(int i) const { return i >= 0 && i < 5 && Flag(wheel_offset::legendShown + i); }
   // Per-grid bytes (grid 1 or 2) of the pairs at 439..452, and the grid's
   // area in page units.
-  char gridLetter(size_t pairOffset, int grid) const {
-    return Letter(pairOffset + (grid == 2 ? 1 : 0));
-  }
-  int16_t gridValue(size_t pairOffset, int grid) const {
-    return I16(pairOffset + (grid == 2 ? 2 : 0));
-  }
+  char gridLetter(size_t pairOffset, int grid) const { return Letter(pairOffset + (grid == 2 ? 1 : 0)); }
+  int16_t gridValue(size_t pairOffset, int grid) const { return I16(pairOffset + (grid == 2 ? 2 : 0)); }
 
  private:
   int32_t PointColour(int point, int which) const;

@@ -23,14 +23,16 @@ constexpr double kRounding = 1.5;
 constexpr int kSmallestItemSize = 6;
 // The sizes of the five column items (glyph, degree, sign, minute,
 // retrograde mark).
-constexpr size_t kItemSizeOffsets[5] = {wo::planetGlyphSize, wo::degreeSize, wo::signGlyphSize, wo::minuteSize,
-                                        wo::retrogradeSize};
+constexpr size_t kItemSizeOffsets[5] = {wo::planetGlyphSize, wo::degreeSize, wo::signGlyphSize,
+                                        wo::minuteSize, wo::retrogradeSize};
 
 // Width of the ring pen of a ring line style letter, in base widths.
 
 // The small sideways correction of an item, as a share of the base radius
 // (the larger of the two blocks).
-double SideShift(int item) { return std::max(GlyphItemXCorrection(false, item), -GlyphItemXCorrection(true, item)); }
+double SideShift(int item) {
+  return std::max(GlyphItemXCorrection(false, item), -GlyphItemXCorrection(true, item));
+}
 
 }  // namespace
 
@@ -242,7 +244,6 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   return in;
 }
 
-
 int WheelDrawing::ItemSize(int ring, size_t offset) const {
   const int size = def_.I16(offset);
   return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1]);
@@ -262,7 +263,8 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   const int32_t colour = s.FontColour();
   int drop = GlyphDrop(s, glyphSize);
   s.SetFont('A', glyphSize, colour, def_.Style(wo::planetGlyphStyle));
-  c.w[kItemGlyph] = centred(std::max(s.TextWidth(";"), s.TextWidth("l")), widest("asdfghjkl;ASDFGHJKLQ"));
+  c.w[kItemGlyph] = centred(std::max(s.TextWidth(";"), s.TextWidth("l")),
+                            widest("asdfghjkl;ASDFGHJKLQ"));
   c.h[kItemGlyph] = s.TextHeight("a") + 2 * std::abs(drop);
   auto number = [&](int item, char font, int size, TextStyle style, const char* mark) {
     s.SetFont(font, size, colour, style);
@@ -271,10 +273,10 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
     c.w[item] = digits + s.TextWidth(mark);
     c.h[item] = std::max(high, s.TextHeight(mark)) + 2 * std::abs(MarkRaise(s, font, size));
   };
-  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize), def_.Style(wo::degreeStyle),
-         "}");
-  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize), def_.Style(wo::minuteStyle),
-         "'");
+  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize),
+         def_.Style(wo::degreeStyle), "}");
+  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize),
+         def_.Style(wo::minuteStyle), "'");
   const int signSize = ItemSize(ring, wo::signGlyphSize);
   drop = GlyphDrop(s, signSize);
   s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
@@ -305,7 +307,9 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
       // The house numbers stand between the aspect circle and the house ring.
       s.SetFont(def_.Letter(wo::houseNumberFont), def_.I16(wo::houseNumberSize), colour,
                 def_.Style(wo::houseNumberStyle));
-      const double at = (setup_.houseRingOuter + (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) / 2.0;
+      const double at = (setup_.houseRingOuter +
+                         (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) /
+                        2.0;
       c.inner = std::max(c.inner, at + std::hypot(s.TextWidth("12"), s.TextHeight("12")) / 2.0);
     }
     c.outer = R_;
@@ -365,8 +369,8 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring) const {
         std::array<double, 5> r{};
         ColumnRadii(ring, angle, inward, spreads && !retrograde, retrograde, r);
         for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
-          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs + c.shift * SideShift(i) * c.rho * cs * sn +
-                           gap_ + kRounding;
+          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
+                           c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
           m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
         }
       }
@@ -408,7 +412,8 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     r.present = true;
     r.shown = p.shown;
     r.house = p.house;
-    for (int q = 0; q < kWheelPoints; ++q) r.angle[q] = TrueWheelAngle(p.lon[q], rings_.Ring(1).cusps, equal_);
+    for (int q = 0; q < kWheelPoints; ++q)
+      r.angle[q] = TrueWheelAngle(p.lon[q], rings_.Ring(1).cusps, equal_);
     FitColumns(s, ring, 0);
     r.halfWidth = HalfWidthOf(ring);
   }
@@ -416,7 +421,8 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
   // Columns that do not go round the wheel at all are drawn smaller.
   while (layout_.squeezed) {
     bool smaller = false;
-    for (int ring = 1; ring <= setup_.rings; ++ring) smaller = FitColumns(s, ring, shrink_[ring - 1] + 1) || smaller;
+    for (int ring = 1; ring <= setup_.rings; ++ring)
+      smaller = FitColumns(s, ring, shrink_[ring - 1] + 1) || smaller;
     if (!smaller) break;
     layout_ = LayOutColumns(cuspAngles_, in);
   }
@@ -428,8 +434,8 @@ void WheelDrawing::PlaceGlyphs(DrawingSurface& s, int ring, int pass) {
   const PlacementInput in = InputOf(ring);
   slots_[ring - 1] = SlotRing();
   marks_[ring - 1] = CuspMarks();
-  const std::array<bool, 12> inward =
-      InwardHouses(in, cuspAngles_, def_.Letter(wo::glyphColumns) == 'N');
+  const std::array<bool, 12> inward = InwardHouses(in, cuspAngles_,
+                                                   def_.Letter(wo::glyphColumns) == 'N');
   for (int p = 0; p < kWheelPoints; ++p) {
     const double angle = layout_.angle[ring - 1][p];
     if (angle < 0) continue;
@@ -444,7 +450,8 @@ void WheelDrawing::PlaceGlyphs(DrawingSurface& s, int ring, int pass) {
 void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int h, bool inward,
                                    int pass) {
   const RingChart& chart = rings_.Ring(ring);
-  const int32_t colour = s.Device() == OutputDevice::Screen ? def_.pointScreenColour(p) : def_.pointPrintColour(p);
+  const int32_t colour = s.Device() == OutputDevice::Screen ? def_.pointScreenColour(p)
+                                                            : def_.pointPrintColour(p);
   const bool xInward = inward || !(n > 90 && n < 271);
   const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
   const double speed = chart.speed[p];
@@ -476,8 +483,8 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
 
   int raise = MarkRaise(s, degreeFont, degreeSize);
   s.SetFont(degreeFont, degreeSize, colour, def_.Style(wo::degreeStyle));
-  s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, true, degreeFont, NumberMark::Degree, raise,
-                       colour);
+  s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, true, degreeFont,
+                       NumberMark::Degree, raise, colour);
 
   drop = GlyphDrop(s, signSize);
   s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
@@ -486,15 +493,15 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
 
   raise = MarkRaise(s, minuteFont, minuteSize);
   s.SetFont(minuteFont, minuteSize, colour, def_.Style(wo::minuteStyle));
-  s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont, NumberMark::Minute, raise,
-                       colour);
+  s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont,
+                       NumberMark::Minute, raise, colour);
 
   if (speed < 0) {
     drop = GlyphDrop(s, retroSize);
     s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
     x = at[kItemRetrograde].x;
-    s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), x, GlyphAnchor::OwnCentre,
-                at[kItemRetrograde].y + drop);
+    s.DrawGlyph(GlyphKind::Literal, static_cast<unsigned char>(kRetrogradeMark), x,
+                GlyphAnchor::OwnCentre, at[kItemRetrograde].y + drop);
   }
 
   s.SetTag(ItemRole::Other);
@@ -503,8 +510,9 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   // Pointer from the glyph's slot to the point's true place on its ring.
   const double trueAngle = TrueWheelAngle(chart.lon[p], rings_.Ring(1).cusps, equal_);
   const int extra = setup_.doubleLines ? setup_.u : 0;
-  const double ringRadius = ring == 1 ? R_ : ring == 2 ? RoundEven(1.15 * R_) + extra
-                                                       : RoundEven(1.57 * R_) + extra;
+  const double ringRadius = ring == 1   ? R_
+                            : ring == 2 ? RoundEven(1.15 * R_) + extra
+                                        : RoundEven(1.57 * R_) + extra;
   const double factor = ring == 1 ? 0.98 : 1.015;
   const Point a = setup_.At(n, factor * ringRadius);
   const Point b = setup_.At(trueAngle, ringRadius);
@@ -548,9 +556,10 @@ double WheelDrawing::CuspAngle(int, int cusp) const {
 
 void WheelDrawing::DrawHouseNumbers(DrawingSurface& s) {
   const char mode = def_.Letter(wo::houseNumbers);
-  const double radius =
-      mode == 'C' ? 0.18 * R_
-                  : (setup_.houseRingOuter + (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) / 2.0;
+  const double radius = mode == 'C' ? 0.18 * R_
+                                    : (setup_.houseRingOuter +
+                                       (setup_.doubleLines ? setup_.rc + setup_.u : setup_.ra)) /
+                                          2.0;
   s.SetFont(def_.Letter(wo::houseNumberFont), def_.I16(wo::houseNumberSize), def_.I32(wo::ringColour),
             def_.Style(wo::houseNumberStyle));
   // Each number in the middle of its house as drawn; numbers of narrow
@@ -570,7 +579,8 @@ void WheelDrawing::DrawHouseNumbers(DrawingSurface& s) {
     const PageItemScope tag(s, ItemRole::HouseNumber, c - 1, 1);
     s.TextAt(p.x - s.TextWidth(text) / 2, p.y - s.TextHeight(text) / 2, text);
   }
-  const bool circles = mode == 'E' || mode == 'R' || (mode == 'C' && def_.Letter(wo::aspectLines) == 'Y');
+  const bool circles = mode == 'E' || mode == 'R' ||
+                       (mode == 'C' && def_.Letter(wo::aspectLines) == 'Y');
   if (circles && def_.Flag(wo::aspectCircle)) {
     s.Circle(setup_.cx, setup_.cy, setup_.ra);
     if (setup_.doubleLines) s.Circle(setup_.cx, setup_.cy, setup_.rc);
@@ -616,8 +626,7 @@ void WheelDrawing::DrawCuspLines(DrawingSurface& s) {
   const int bw = s.Metrics().baseWidth;
   const int extra = setup_.doubleLines ? setup_.u : 0;
   const char numbers = def_.Letter(wo::houseNumbers);
-  const bool toAspectCircle =
-      numbers == 'R' || (numbers == 'N' && def_.Letter(wo::aspectLines) == 'Y');
+  const bool toAspectCircle = numbers == 'R' || (numbers == 'N' && def_.Letter(wo::aspectLines) == 'Y');
   s.SetPenColour(def_.I32(wo::ringColour));
   for (int ring = 1; ring <= setup_.rings; ++ring) {
     for (int j = 0; j < 12; ++j) {

@@ -47,7 +47,8 @@ struct WheelPage {
   // Device colour choice of a point: its screen colour on the screen, its
   // print colour on paper.
   int32_t PointColour(int point) const {
-    return s.Device() == OutputDevice::Screen ? def.pointScreenColour(point) : def.pointPrintColour(point);
+    return s.Device() == OutputDevice::Screen ? def.pointScreenColour(point)
+                                              : def.pointPrintColour(point);
   }
 
   // Fonts of the tables: the table font (offsets 19, 408, 121, 436), the

@@ -58,8 +58,8 @@ std::vector<PictureRecord> ReadPictureGroup(int group, const std::string& path) 
   uint8_t buffer[kPictureRecordSize];
   for (int number = first; number < first + kPicturesPerGroup; ++number) {
     if (!file.Seek(number - 1) || !file.Read(buffer)) {
-      ShowMessage("ERROR!!! Unable to read data from record number " +
-                      std::to_string(number - 1) + " from file WHEELSW.DAT/WHEELSG.DAT.",
+      ShowMessage("ERROR!!! Unable to read data from record number " + std::to_string(number - 1) +
+                      " from file WHEELSW.DAT/WHEELSG.DAT.",
                   MsgIcon::Error);
       break;
     }
@@ -75,13 +75,12 @@ void DrawPictureGroup(DrawingSurface& surface, int group, const std::string& pat
   const PageMetrics& m = surface.Metrics();
   for (const PictureRecord& p : ReadPictureGroup(group, path)) {
     if (!FileExists(p.path)) {
-      ShowMessage("Error!  File " + p.path + " does not exist. " +
-                      "Cannot display this graphic file in wheel",
-                  MsgIcon::Error);
+      ShowMessage(
+          "Error!  File " + p.path + " does not exist. " + "Cannot display this graphic file in wheel",
+          MsgIcon::Error);
       continue;
     }
-    surface.DrawBitmap(p.path, m.PageX(p.left), m.PageY(p.top), m.PageX(p.right),
-                       m.PageY(p.bottom));
+    surface.DrawBitmap(p.path, m.PageX(p.left), m.PageY(p.top), m.PageX(p.right), m.PageY(p.bottom));
   }
 }
 

@@ -16,9 +16,9 @@ inline constexpr int kPicturesPerGroup = 20;
 inline constexpr int kPictureGroups = 25;
 
 struct PictureRecord {
-  std::string path;   // string[75] at offset 0
-  char last = 'N';    // offset 76: 'Y' last picture of its group
-  int16_t left = 0;   // page units
+  std::string path;  // string[75] at offset 0
+  char last = 'N';   // offset 76: 'Y' last picture of its group
+  int16_t left = 0;  // page units
   int16_t top = 0;
   int16_t right = 0;
   int16_t bottom = 0;
@@ -40,7 +40,6 @@ std::vector<PictureRecord> ReadPictureGroup(int group, const std::string& path =
 // page units to pixels, stretched into its rectangle when left < right and
 // top < bottom, else unscaled at (left, top). A missing picture file shows
 // its message and the next record is taken. Group 0 draws nothing.
-void DrawPictureGroup(DrawingSurface& surface, int group,
-                      const std::string& path = kPictureFileName);
+void DrawPictureGroup(DrawingSurface& surface, int group, const std::string& path = kPictureFileName);
 
 }  // namespace vostrane

@@ -55,10 +55,8 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   w.size = stored == 0 ? kDefaultWheelSize : stored;
   w.doubleLines = def.ringLines().doubled;
   w.k = m.k;
-  if (m.device == OutputDevice::Printer)
-    w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
-  else
-    w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
+  if (m.device == OutputDevice::Printer) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
+  else w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
   w.u = RoundEven(0.01 * w.R);
   w.cx = m.PageX(def.I16(wheel_offset::wheelCentreX));
   w.cy = m.PageY(def.I16(wheel_offset::wheelCentreY));
@@ -66,10 +64,8 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   const bool wideHouseRing = w.rings == 1 && w.sizeClass != 'S';
   w.houseRingOuter = RoundEven((wideHouseRing ? 0.61 : 0.53) * w.R);
   const char houseNumbers = def.Letter(wheel_offset::houseNumbers);
-  if (houseNumbers == 'N')
-    w.ra = w.houseRingOuter;
-  else
-    w.ra = RoundEven((wideHouseRing ? 0.539 : 0.439) * w.R);
+  if (houseNumbers == 'N') w.ra = w.houseRingOuter;
+  else w.ra = RoundEven((wideHouseRing ? 0.539 : 0.439) * w.R);
   w.rc = w.doubleLines && houseNumbers != 'N' && def.Letter(wheel_offset::aspectLines) == 'Y'
              ? w.ra - w.u
              : w.ra;

@@ -13,18 +13,18 @@ namespace vostrane {
 inline constexpr int kDefaultWheelSize = 2500;
 
 struct WheelSetup {
-  char category = 'R';    // 'R', 'B' or 'T'
+  char category = 'R';  // 'R', 'B' or 'T'
   int rings = 1;
   int size = kDefaultWheelSize;  // offset 77, 2500 when 0
-  char sizeClass = 'N';   // 'N' 0, 'S' 1..2425, 'M' 2426..2900, 'B' 2901..9999
-  bool doubleLines = false;  // ring line style 'D', 'd' or 'v'
-  double k = 1.0;         // vertical scale of the surface
-  int R = 0;              // wheel radius as computed for the page
-  int u = 0;              // round(0.01 R): offset of the second line of double styles
-  int cx = 0, cy = 0;     // centre
-  int houseRingOuter = 0; // outer radius of the house-number ring
-  int ra = 0;             // aspect circle
-  int rc = 0;             // circle on which aspect lines end
+  char sizeClass = 'N';          // 'N' 0, 'S' 1..2425, 'M' 2426..2900, 'B' 2901..9999
+  bool doubleLines = false;      // ring line style 'D', 'd' or 'v'
+  double k = 1.0;                // vertical scale of the surface
+  int R = 0;                     // wheel radius as computed for the page
+  int u = 0;                     // round(0.01 R): offset of the second line of double styles
+  int cx = 0, cy = 0;            // centre
+  int houseRingOuter = 0;        // outer radius of the house-number ring
+  int ra = 0;                    // aspect circle
+  int rc = 0;                    // circle on which aspect lines end
   SpacingTable spacing;
 
   // Device point of wheel angle theta (degrees, counter-clockwise from the

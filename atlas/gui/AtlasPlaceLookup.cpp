@@ -79,7 +79,8 @@ FocusAfterRead AtlasPlaceLookup::ReadPlace(BirthDataFields& fields, int chartTyp
   try {
     // The place chosen in the list is read by its record: several places
     // may begin alike, and the chosen one is the one the user saw.
-    const uint32_t record = chosen_.record != 0 && Trim(a.place) == Trim(chosen_.name) ? chosen_.record : 0;
+    const uint32_t record = chosen_.record != 0 && Trim(a.place) == Trim(chosen_.name) ? chosen_.record
+                                                                                       : 0;
     focus = ReadPlaceIntoFields(a, chartType, PlacesTable(), record);
   } catch (const TableError& e) {
     ShowMessage(e.what(), MsgIcon::Error);

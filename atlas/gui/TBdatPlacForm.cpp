@@ -29,7 +29,8 @@ constexpr int kNotFoundTextNumber = 13093;
 // name together and the largest first.
 constexpr const char* kPlaceNotFoundHint =
     "Place Not Found!   Suggestions:  (1) Type the city only (not its state or country) and scroll to "
-    "find it among the places of that name.  (2) Type fewer letters, or try another spelling or an older "
+    "find it among the places of that name.  (2) Type fewer letters, or try another spelling or an "
+    "older "
     "name.";
 constexpr const char* kPlaceMarksNote =
     "* before a place: its daylight-time history before 1970 is less certain; check the time zone.  "
@@ -55,7 +56,10 @@ void Guarded(F&& operation) {
 }  // namespace
 
 TBdatPlacForm::TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string& placeText)
-    : QDialog(parent), places_(places), list_(places, MessageText(kNotFoundTextNumber)), remembered_(placeText) {
+    : QDialog(parent),
+      places_(places),
+      list_(places, MessageText(kNotFoundTextNumber)),
+      remembered_(placeText) {
   setObjectName("BdatPlacForm");
   setWindowTitle("Enter Place");
   setModal(true);
@@ -101,8 +105,10 @@ void TBdatPlacForm::BuildPlaceList() {
   for (int row = 0; row < kPlaceListRows; ++row) lbCities_->addItem(" ");
   const int rowHeight = lbCities_->sizeHintForRow(0);
   lbCities_->setFixedHeight(rowHeight * kPlaceListRows + 2 * lbCities_->frameWidth() + 2);
-  lbCities_->setMinimumWidth(lbCities_->fontMetrics().horizontalAdvance(QString(kPlaceRowWidth + 2, 'M')));
-  connect(lbCities_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
+  lbCities_->setMinimumWidth(
+      lbCities_->fontMetrics().horizontalAdvance(QString(kPlaceRowWidth + 2, 'M')));
+  connect(lbCities_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
   connect(lbCities_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
 
@@ -179,7 +185,8 @@ void TBdatPlacForm::BuildLayout() {
   auto* help = new QGridLayout;
   help->addWidget(Instruction("To read a place saved on file:", this), 0, 0);
   help->addWidget(
-      Instruction("Click on the place desired, or select the \"Get First Place In List\" button.", this), 1, 0);
+      Instruction("Click on the place desired, or select the \"Get First Place In List\" button.", this),
+      1, 0);
   help->addWidget(btnGetFirstPlac_, 1, 1);
   help->addWidget(Instruction("If you do NOT wish to read from file:", this), 2, 0);
   help->addWidget(Instruction("Select the \"Place Not on File\" button.", this), 3, 0);
@@ -264,26 +271,13 @@ bool TBdatPlacForm::EditPlaceKeyDown(QKeyEvent* e) {
   textBeforeKey_ = editPlace_->text();
   switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      enterPressed_ = true;
-      return true;
-    case Qt::Key_Insert:
-      insertMode_ = !insertMode_;
-      return true;
-    case Qt::Key_Up:
-      Scroll(ScrollDirection::Up, 1);
-      return true;
-    case Qt::Key_PageUp:
-      Scroll(ScrollDirection::Up, kPageSteps);
-      return true;
-    case Qt::Key_Down:
-      Scroll(ScrollDirection::Down, 1);
-      return true;
-    case Qt::Key_PageDown:
-      Scroll(ScrollDirection::Down, kPageSteps);
-      return true;
-    default:
-      return false;  // Escape reaches the dialog: Cancel
+    case Qt::Key_Enter: enterPressed_ = true; return true;
+    case Qt::Key_Insert: insertMode_ = !insertMode_; return true;
+    case Qt::Key_Up: Scroll(ScrollDirection::Up, 1); return true;
+    case Qt::Key_PageUp: Scroll(ScrollDirection::Up, kPageSteps); return true;
+    case Qt::Key_Down: Scroll(ScrollDirection::Down, 1); return true;
+    case Qt::Key_PageDown: Scroll(ScrollDirection::Down, kPageSteps); return true;
+    default: return false;  // Escape reaches the dialog: Cancel
   }
 }
 
@@ -293,8 +287,8 @@ void TBdatPlacForm::EditPlaceAfterKey(QKeyEvent* e) {
   // Overwrite typing: the typed character replaces the one after it.
   const QString text = e->text();
   const bool character = !text.isEmpty() && text[0] >= QChar(u'0');
-  if (!insertMode_ && character && editPlace_->text() != textBeforeKey_ && !editPlace_->hasSelectedText() &&
-      editPlace_->cursorPosition() < editPlace_->text().size()) {
+  if (!insertMode_ && character && editPlace_->text() != textBeforeKey_ &&
+      !editPlace_->hasSelectedText() && editPlace_->cursorPosition() < editPlace_->text().size()) {
     const int caret = editPlace_->cursorPosition();
     QString t = editPlace_->text();
     t.remove(caret, 1);
@@ -359,7 +353,8 @@ void TBdatPlacForm::PlaceBeside(QWidget* form, QWidget* placeButton) {
   const QPoint button = placeButton->mapTo(form, QPoint(0, 0));
   const QRect frame = form->frameGeometry();
   const QPoint label = placeLabel_->mapTo(this, QPoint(0, 0));
-  const int left = frame.left() + button.x() + placeButton->width() - label.x() - placeLabel_->width() + 2;
+  const int left = frame.left() + button.x() + placeButton->width() - label.x() - placeLabel_->width() +
+                   2;
   const int top = frame.top() + frame.height() + button.y() - form->height() - label.y() + 5;
   move(left, top);
 }

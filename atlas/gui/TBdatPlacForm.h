@@ -82,7 +82,7 @@ class TBdatPlacForm : public QDialog {
 
   TTzDbf& places_;
   PlaceList list_;
-  std::string remembered_;   // the form's place text when the dialog opened
+  std::string remembered_;  // the form's place text when the dialog opened
   char outcome_ = 'C';
   uint32_t chosenRecord_ = 0;
   bool insertMode_ = true;

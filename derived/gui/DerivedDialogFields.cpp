@@ -11,29 +11,15 @@ namespace vostrane {
 DerivedFieldsNeeded FieldsNeeded(DerivedKind kind) {
   DerivedFieldsNeeded n;
   switch (kind) {
-    case DerivedKind::Transit:
-      n.date = n.time = n.place = true;
-      break;
+    case DerivedKind::Transit: n.date = n.time = n.place = true; break;
     case DerivedKind::Progressed:
-    case DerivedKind::SolarArc:
-      n.date = true;
-      break;
+    case DerivedKind::SolarArc: n.date = true; break;
     case DerivedKind::SolarReturn:
-    case DerivedKind::LunarReturn:
-      n.date = n.natalPlace = true;
-      break;
-    case DerivedKind::PlanetReturn:
-      n.date = n.natalPlace = n.body = true;
-      break;
-    case DerivedKind::Relocated:
-      n.place = true;
-      break;
-    case DerivedKind::Composite:
-      n.secondBase = true;
-      break;
-    case DerivedKind::Harmonic:
-      n.harmonic = true;
-      break;
+    case DerivedKind::LunarReturn: n.date = n.natalPlace = true; break;
+    case DerivedKind::PlanetReturn: n.date = n.natalPlace = n.body = true; break;
+    case DerivedKind::Relocated: n.place = true; break;
+    case DerivedKind::Composite: n.secondBase = true; break;
+    case DerivedKind::Harmonic: n.harmonic = true; break;
   }
   return n;
 }
@@ -45,17 +31,16 @@ const char* KindGuide(DerivedKind kind) {
     case DerivedKind::Progressed:
       return "Secondary progressions to the chosen date: a day after the birth for each year of life.";
     case DerivedKind::SolarArc:
-      return "Solar arc directions to the chosen date: every point moved on by the progressed Sun's arc.";
+      return "Solar arc directions to the chosen date: every point moved on by the progressed Sun's "
+             "arc.";
     case DerivedKind::SolarReturn:
       return "The first return of the Sun to its natal longitude after the chosen date.";
     case DerivedKind::LunarReturn:
       return "The first return of the Moon to its natal longitude after the chosen date.";
     case DerivedKind::PlanetReturn:
       return "The first return of the planet to its natal longitude after the chosen date.";
-    case DerivedKind::Relocated:
-      return "The moment of the base chart at the chosen place.";
-    case DerivedKind::Composite:
-      return "The midpoints of the base entry and the second entry.";
+    case DerivedKind::Relocated: return "The moment of the base chart at the chosen place.";
+    case DerivedKind::Composite: return "The midpoints of the base entry and the second entry.";
     case DerivedKind::Harmonic:
       return "Every longitude of the base chart multiplied by the harmonic number.";
   }
@@ -90,7 +75,9 @@ DerivedRequestResult RequestFromFields(const DerivedDialogFields& f) {
   }
   if (needs.time) {
     const std::optional<ClockTime> time = ParseTimeText(f.texts.time);
-    if (!time) return Problem(DerivedField::Time, "Please type a time that exists (hours, minutes, seconds, AM or PM).");
+    if (!time)
+      return Problem(DerivedField::Time,
+                     "Please type a time that exists (hours, minutes, seconds, AM or PM).");
     r.hours = time->hours;
     r.minutes = time->minutes;
     r.seconds = time->seconds;
@@ -100,13 +87,19 @@ DerivedRequestResult RequestFromFields(const DerivedDialogFields& f) {
     place.name = Trim(f.texts.place);
     if (place.name.empty()) return Problem(DerivedField::Place, "Please type the place.");
     const std::optional<double> lat = ParseLatitudeText(f.texts.latitude);
-    if (!lat) return Problem(DerivedField::Latitude, "Please type a latitude of at most 90 degrees, N or S.");
+    if (!lat)
+      return Problem(DerivedField::Latitude, "Please type a latitude of at most 90 degrees, N or S.");
     const std::optional<double> lon = ParseLongitudeText(f.texts.longitude);
-    if (!lon) return Problem(DerivedField::Longitude, "Please type a longitude of at most 180 degrees, E or W.");
-    const std::optional<double> zone =
-        ParseZoneTexts(f.texts.zoneHours, f.texts.zoneMinutes, f.texts.zoneEastWest);
-    if (!zone) return Problem(DerivedField::Zone, "Please type a time zone of 0 to 13 hours and 0 to 59 minutes.");
-    const char* letter = f.texts.daylight.size() == 1 ? std::strchr(kDaylightLetters, f.texts.daylight[0]) : nullptr;
+    if (!lon)
+      return Problem(DerivedField::Longitude, "Please type a longitude of at most 180 degrees, E or W.");
+    const std::optional<double> zone = ParseZoneTexts(f.texts.zoneHours, f.texts.zoneMinutes,
+                                                      f.texts.zoneEastWest);
+    if (!zone)
+      return Problem(DerivedField::Zone,
+                     "Please type a time zone of 0 to 13 hours and 0 to 59 minutes.");
+    const char* letter = f.texts.daylight.size() == 1
+                             ? std::strchr(kDaylightLetters, f.texts.daylight[0])
+                             : nullptr;
     place.latitude = *lat;
     place.longitude = *lon;
     place.tzone = *zone;

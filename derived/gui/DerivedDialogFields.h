@@ -32,10 +32,10 @@ struct DerivedDialogFields {
   DerivedKind kind = DerivedKind::Transit;
   int base = 0;
   int secondBase = 0;
-  BirthDataFields texts;    // date, time, place, latitude, longitude, zone, daylight, table
-  bool natalPlace = true;   // returns: use the base entry's place
+  BirthDataFields texts;   // date, time, place, latitude, longitude, zone, daylight, table
+  bool natalPlace = true;  // returns: use the base entry's place
   int body = kReturnBodyFirst;
-  std::string harmonic;     // as typed
+  std::string harmonic;  // as typed
 };
 
 // Which field a problem belongs to.

@@ -37,9 +37,9 @@ namespace {
 const QColor kHintColour(0xB6, 0xDA, 0xDA);
 
 constexpr DerivedKind kKinds[] = {
-    DerivedKind::Transit,     DerivedKind::Progressed,   DerivedKind::SolarArc,
-    DerivedKind::SolarReturn, DerivedKind::LunarReturn,  DerivedKind::PlanetReturn,
-    DerivedKind::Relocated,   DerivedKind::Composite,    DerivedKind::Harmonic,
+    DerivedKind::Transit,     DerivedKind::Progressed,  DerivedKind::SolarArc,
+    DerivedKind::SolarReturn, DerivedKind::LunarReturn, DerivedKind::PlanetReturn,
+    DerivedKind::Relocated,   DerivedKind::Composite,   DerivedKind::Harmonic,
 };
 
 // The daylight letters in code order with the observance each names.
@@ -127,7 +127,8 @@ void TDerivedForm::BuildControls() {
   time_ = NewField(this, "MaskEdTime", "00:00:00 >AM;_", '_', "00:00:00 PM");
   body_ = new QComboBox(this);
   body_->setObjectName("Body");
-  for (int slot = kReturnBodyFirst; slot <= kReturnBodyLast; ++slot) body_->addItem(ReturnBodyName(slot));
+  for (int slot = kReturnBodyFirst; slot <= kReturnBodyLast; ++slot)
+    body_->addItem(ReturnBodyName(slot));
   harmonic_ = new QLineEdit(this);
   harmonic_->setObjectName("Harmonic");
   harmonic_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), harmonic_));
@@ -176,7 +177,8 @@ void TDerivedForm::BuildLayout() {
   grid->setVerticalSpacing(7);
   grid->setColumnStretch(2, 1);
   int row = 0;
-  auto addRow = [&](const QString& caption, QWidget* control, QWidget* extra, std::vector<QWidget*>* rowList) {
+  auto addRow = [&](const QString& caption, QWidget* control, QWidget* extra,
+                    std::vector<QWidget*>* rowList) {
     QLabel* label = RightLabel(caption, this);
     label->setBuddy(control);
     grid->addWidget(label, row, 0);
@@ -236,8 +238,8 @@ void TDerivedForm::BuildLayout() {
   QLabel* daylightLabel = RightLabel("Daylight Time:", placeBox);
   placeGrid->addWidget(daylightLabel, 4, 0);
   placeGrid->addWidget(daylight_, 4, 1, Qt::AlignLeft);
-  placeRows_ = {placeButton_, place_,   latLong,  latitude_,     longitude_, zoneLabel, zoneHours_,
-                hrs,          mins,     zoneMinutes_, eastWest_, daylightLabel, daylight_};
+  placeRows_ = {placeButton_, place_, latLong,      latitude_, longitude_,    zoneLabel, zoneHours_,
+                hrs,          mins,   zoneMinutes_, eastWest_, daylightLabel, daylight_};
 
   auto* buttons = new QDialogButtonBox(this);
   ok_ = buttons->addButton(QDialogButtonBox::Ok);
@@ -254,9 +256,9 @@ void TDerivedForm::BuildLayout() {
   main->addWidget(hint_);
   main->addWidget(buttons);
 
-  QWidget* order[] = {kind_, base_, second_, date_, time_, body_, harmonic_, natalPlace_, place_,
-                      latitude_, longitude_, zoneHours_, zoneMinutes_, eastWest_, daylight_, ok_, cancel_,
-                      placeButton_};
+  QWidget* order[] = {kind_,        base_,       second_,   date_,     time_,      body_,
+                      harmonic_,    natalPlace_, place_,    latitude_, longitude_, zoneHours_,
+                      zoneMinutes_, eastWest_,   daylight_, ok_,       cancel_,    placeButton_};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -281,7 +283,9 @@ void TDerivedForm::InstallFieldHooks() {
       return key.handled;
     };
   }
-  place_->onRefusedCharacter = [this](const QString& refused) { ShowHintText(RefusedCharacterHint(refused)); };
+  place_->onRefusedCharacter = [this](const QString& refused) {
+    ShowHintText(RefusedCharacterHint(refused));
+  };
   place_->onEnter = [this] {
     rememberedPlace_ = place_->StoredText();
     placeLookupAllowed_ = true;
@@ -523,7 +527,8 @@ bool TDerivedForm::OkClick() {
   const ChartEntry* second = nullptr;
   if (r.kind == DerivedKind::Composite && r.secondBase >= 1 && r.secondBase <= count)
     second = &entries_[static_cast<size_t>(r.secondBase - 1)];
-  const DerivedBuild built = BuildDerivedEntry(r, entries_[static_cast<size_t>(r.base - 1)], second, count);
+  const DerivedBuild built = BuildDerivedEntry(r, entries_[static_cast<size_t>(r.base - 1)], second,
+                                               count);
   if (!built.ok) {
     ShowMessage(built.error, MsgIcon::Information);
     return false;
@@ -533,8 +538,8 @@ bool TDerivedForm::OkClick() {
   return true;
 }
 
-std::optional<ChartEntry> AskDerivedChart(QWidget* parent, const std::vector<ChartEntry>& entries, int base,
-                                          PlaceLookup* places) {
+std::optional<ChartEntry> AskDerivedChart(QWidget* parent, const std::vector<ChartEntry>& entries,
+                                          int base, PlaceLookup* places) {
   TDerivedForm dialog(parent, entries, base, places);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();

@@ -73,8 +73,7 @@ int FormField::StoredCaret() const {
 void FormField::SetStoredCaret(int index) {
   if (index >= 0 && index < static_cast<int>(editable_.size()))
     setSelection(editable_[static_cast<size_t>(index)], 1);
-  else
-    setCursorPosition(static_cast<int>(displayText().size()));
+  else setCursorPosition(static_cast<int>(displayText().size()));
 }
 
 void FormField::MoveLeft() {
@@ -86,18 +85,14 @@ void FormField::MoveLeft() {
       break;
     }
   }
-  if (target < caret)
-    setSelection(target, 1);
-  else
-    setCursorPosition(target);
+  if (target < caret) setSelection(target, 1);
+  else setCursorPosition(target);
 }
 
 void FormField::SelectFirstCharacter() {
   const int first = IsMasked() ? editable_.front() : 0;
-  if (text().isEmpty() && !IsMasked())
-    setCursorPosition(0);
-  else
-    setSelection(first, 1);
+  if (text().isEmpty() && !IsMasked()) setCursorPosition(0);
+  else setSelection(first, 1);
 }
 
 void FormField::keyPressEvent(QKeyEvent* event) {

@@ -185,8 +185,8 @@ void TFormBDat::BuildLabels() {
   label10_->setAutoFillBackground(true);
   label10_->setMargin(3);
   label10_->setWordWrap(true);
-  for (QLabel* label : {labelName_, labelDate_, labelTime_, labelLatLong_, labelZone_,
-                        labelDaylight_, labelHouses_})
+  for (QLabel* label :
+       {labelName_, labelDate_, labelTime_, labelLatLong_, labelZone_, labelDaylight_, labelHouses_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -419,9 +419,8 @@ void TFormBDat::RefreshObservanceWord() {
   static const std::string letters = "YNWDL";  // texts 8968 .. 8972
   const std::string letter = maskEdDstObs_->StoredText();
   const size_t index = letter.size() == 1 ? letters.find(letter[0]) : std::string::npos;
-  label23_->setText(index == std::string::npos
-                        ? QString()
-                        : ToQt(FormText(8968 + static_cast<int>(index))));
+  label23_->setText(index == std::string::npos ? QString()
+                                               : ToQt(FormText(8968 + static_cast<int>(index))));
 }
 
 void TFormBDat::RefreshHeader() {

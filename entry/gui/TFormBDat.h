@@ -262,8 +262,8 @@ class TFormBDat : public QDialog {
   QToolButton* bitBtn13_ = nullptr;  // name list up
   QToolButton* bitBtn12_ = nullptr;  // name list down
   QStackedWidget* sidePanel_ = nullptr;
-  QPushButton* bitBtn6_ = nullptr;   // D&one
-  QPushButton* bitBtn1_ = nullptr;   // &New Natal
+  QPushButton* bitBtn6_ = nullptr;  // D&one
+  QPushButton* bitBtn1_ = nullptr;  // &New Natal
   QPushButton* btnNewDerived_ = nullptr;
   QPushButton* saveDeleteName1_ = nullptr;
   QPushButton* btnDelete_ = nullptr;
@@ -273,8 +273,8 @@ class TFormBDat : public QDialog {
   bool active_ = false;
   int current_ = 0;  // 1-based
   int count_ = 0;
-  char readingMode_ = 'X';    // 'X' idle, 'N' name list in use, 'P' reading a place
-  std::string remembered_;    // text of the field being edited, on entry
+  char readingMode_ = 'X';  // 'X' idle, 'N' name list in use, 'P' reading a place
+  std::string remembered_;  // text of the field being edited, on entry
   std::string rememberedName_;
   std::string rememberedPlace_;
   FormField* activeField_ = nullptr;   // the field whose exit handler is due

@@ -45,8 +45,7 @@ std::string NoChartDataText(const std::string& word) {
 // Asked before an entry that holds typed data is dropped for a missing name
 // or place.
 std::string DiscardQuestion(const std::string& word, bool onlyEntry) {
-  const std::string choice =
-      "\r\n\r\nYes discards it; No goes back to it so that you can complete it.";
+  const std::string choice = "\r\n\r\nYes discards it; No goes back to it so that you can complete it.";
   if (onlyEntry)
     return "Note: " + word + " has not been entered yet." + "\r\n" +
            "Discard this chart and return to the Main Menu?" + choice;
@@ -305,18 +304,14 @@ void TFormBDat::RemoveEntry(int record) {
   const RemovalPlan plan = PlanRemoval(entries, record);
   switch (plan.kind) {
     case RemovalKind::OnlyEntry:
-    case RemovalKind::ForecastsRefer:
-      ShowMessage(plan.text, MsgIcon::Information);
-      return;
+    case RemovalKind::ForecastsRefer: ShowMessage(plan.text, MsgIcon::Information); return;
     case RemovalKind::WithDependents:
     case RemovalKind::FirstKept:
       if (!AskYesNo(plan.text)) return;
       break;
-    case RemovalKind::Single:
-      break;
+    case RemovalKind::Single: break;
   }
-  const std::optional<std::vector<ChartEntry>> remaining =
-      RemoveSessionEntries(entries, plan.removed);
+  const std::optional<std::vector<ChartEntry>> remaining = RemoveSessionEntries(entries, plan.removed);
   if (!remaining) return;
   count_ = static_cast<int>(remaining->size());
   RebuildEntryList(*remaining);

@@ -31,8 +31,8 @@ namespace vostrane {
 namespace {
 
 bool IsModifierKey(int key) {
-  return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
-         key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
+  return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+         key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
 }
 
 bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -164,14 +164,11 @@ void TFormBDat::FieldEnter(FormField* f) {
   }
   if (f == maskEdTZHrs_ || f == maskEdTZMins_) f->SetStoredText(ZoneTextOnEnter(f->StoredText()));
   if (f == maskEdTzEW_) f->SetStoredText(LetterOnEnter(f->StoredText(), kEastWestLetters, 'W'));
-  if (f == maskEdDstObs_)
-    f->SetStoredText(LetterOnEnter(f->StoredText(), kDaylightFieldLetters, 'N'));
+  if (f == maskEdDstObs_) f->SetStoredText(LetterOnEnter(f->StoredText(), kDaylightFieldLetters, 'N'));
   remembered_ = f->StoredText();
 
-  if (f == editPlace_ && entry_.charttype() != 0)
-    f->selectAll();
-  else
-    f->SelectFirstCharacter();
+  if (f == editPlace_ && entry_.charttype() != 0) f->selectAll();
+  else f->SelectFirstCharacter();
 
   if (f == editName_) {
     rememberedName_ = remembered_;
@@ -239,39 +236,30 @@ void TFormBDat::FieldKeyRelease(FormField* f, QKeyEvent* e) {
   if (!active_) return;
   if (f == editName_) NameKeyRelease(e);
   if (f == editPlace_) PlaceKeyRelease(e);
-  if (f == maskEdTzEW_ && (IsEnterKey(e->key()) || e->key() == Qt::Key_Down))
-    MoveFocus(maskEdDstObs_);
+  if (f == maskEdTzEW_ && (IsEnterKey(e->key()) || e->key() == Qt::Key_Down)) MoveFocus(maskEdDstObs_);
 }
 
 bool TFormBDat::NameKeyPress(QKeyEvent* e) {
   const bool listShown = readingMode_ == 'N';
   switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      ReadName();
-      return true;
+    case Qt::Key_Enter: ReadName(); return true;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
       if (listShown)
-        ShowNameList(names_->FillNameList(editName_->StoredText(),
-                                          e->key() == Qt::Key_Down ? 1 : 13));
-      else
-        MoveFocus(maskEdDate_);
+        ShowNameList(names_->FillNameList(editName_->StoredText(), e->key() == Qt::Key_Down ? 1 : 13));
+      else MoveFocus(maskEdDate_);
       return true;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
       if (listShown)
-        ShowNameList(names_->FillNameList(editName_->StoredText(),
-                                          e->key() == Qt::Key_Up ? -1 : -13));
+        ShowNameList(names_->FillNameList(editName_->StoredText(), e->key() == Qt::Key_Up ? -1 : -13));
       return true;
     case Qt::Key_Escape:
       if (readingMode_ == 'N') editName_->SetStoredText(rememberedName_);
       return true;
-    case Qt::Key_Insert:
-      editName_->SetOverwrite(!editName_->Overwrite());
-      return true;
-    default:
-      return false;
+    case Qt::Key_Insert: editName_->SetOverwrite(!editName_->Overwrite()); return true;
+    default: return false;
   }
 }
 
@@ -290,10 +278,8 @@ void TFormBDat::NameKeyRelease(QKeyEvent* e) {
     case Qt::Key_Control:
     case Qt::Key_Shift:
     case Qt::Key_Meta:
-    case Qt::Key_AltGr:
-      return;
-    default:
-      break;
+    case Qt::Key_AltGr: return;
+    default: break;
   }
   if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return;
   if (entry_.charttype() != 0 || Trim(editName_->StoredText()).empty()) return;
@@ -302,8 +288,8 @@ void TFormBDat::NameKeyRelease(QKeyEvent* e) {
 
 void TFormBDat::PlaceKeyRelease(QKeyEvent* e) {
   const QString text = e->text();
-  const bool characterKey = (!text.isEmpty() && text[0] > QChar(' ')) ||
-                            e->key() == Qt::Key_Shift || e->key() == Qt::Key_CapsLock;
+  const bool characterKey = (!text.isEmpty() && text[0] > QChar(' ')) || e->key() == Qt::Key_Shift ||
+                            e->key() == Qt::Key_CapsLock;
   if (!characterKey || !placeLookupAllowed_ || Trim(editPlace_->StoredText()).empty()) return;
   placeLookupAllowed_ = false;
   OpenPlaceLookup();

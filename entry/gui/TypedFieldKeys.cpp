@@ -15,22 +15,13 @@ TypedKey TypedFieldKey(FormField& f, const FieldLayout& layout, QKeyEvent* e) {
   switch (e->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-    case Qt::Key_Left:
-      f.MoveLeft();
-      return result;
-    case Qt::Key_Right:
-      f.SetStoredCaret(std::min(f.StoredCaret() + 1, layout.size));
-      return result;
+    case Qt::Key_Left: f.MoveLeft(); return result;
+    case Qt::Key_Right: f.SetStoredCaret(std::min(f.StoredCaret() + 1, layout.size)); return result;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Down:
-      result.move = TypedKeyMove::Next;
-      return result;
-    case Qt::Key_Up:
-      result.move = TypedKeyMove::Previous;
-      return result;
-    default:
-      break;
+    case Qt::Key_Down: result.move = TypedKeyMove::Next; return result;
+    case Qt::Key_Up: result.move = TypedKeyMove::Previous; return result;
+    default: break;
   }
   const QString text = e->text();
   // Home, End ...: the field moves the caret; Ctrl keys copy, select all ...

@@ -18,8 +18,7 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
   nextButton_ = new QPushButton("&Next prompt (do NOT read name)", this);
   nextButton_->setObjectName("NextPromptButton");
   auto* note = new QLabel(
-      "(If you do NOT want to read in the name, select \"Next prompt\" or press the Escape key)",
-      this);
+      "(If you do NOT want to read in the name, select \"Next prompt\" or press the Escape key)", this);
   note->setWordWrap(true);
 
   // Escape rejects the dialog, which is "Next prompt".

@@ -17,8 +17,9 @@ QValidator::State Cp1252Validator::validate(QString& input, int&) const {
 }
 
 QString RefusedCharacterHint(const QString& refused) {
-  return QString::fromUtf8("\u201C%1\u201D cannot be stored: names and places take the letters of "
-                           "Western European languages (the Windows-1252 characters).")
+  return QString::fromUtf8(
+             "\u201C%1\u201D cannot be stored: names and places take the letters of "
+             "Western European languages (the Windows-1252 characters).")
       .arg(refused);
 }
 

@@ -30,8 +30,9 @@ bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFla
                               CalcProgress& progress, int) {
   // The planet step's own progress goes to the third label.
   CalcReport report;
-  const bool update = CalcPlanets(entry, image, flags, Theory(), report,
-                                  [&progress](const std::string& text) { progress.SetPlanetText(text); });
+  const bool update = CalcPlanets(
+      entry, image, flags, Theory(), report,
+      [&progress](const std::string& text) { progress.SetPlanetText(text); });
   ShowCalcReport(report);
   return update;
 }

@@ -91,7 +91,8 @@ class Driver {
     if (entry.charttype() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
       ChartEntry base;
-      if (ReadOther(entry.baseEntry(), record, count, base) && !CalcDerivedChart(entry, base, record, count))
+      if (ReadOther(entry.baseEntry(), record, count, base) &&
+          !CalcDerivedChart(entry, base, record, count))
         return;
       SessionAccess('r', entry, record);
     } else if (linked) {
@@ -163,8 +164,8 @@ void ApplyUserZodiacOffset(ChartEntry& entry, double offset) {
       entry.setBody(array, slot, OneStepInto360(entry.body(array, slot) - offset));
 }
 
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
-                     ChartCalculator& calculator, bool geocentricLatitude) {
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile, ChartCalculator& calculator,
+                     bool geocentricLatitude) {
   return Driver(progress, nameFile, calculator, geocentricLatitude).Run();
 }
 

@@ -22,8 +22,8 @@ inline constexpr const char* kCaptionPlanets = "Calculating Planets for:";
 // Session file failures end the program with their message. Returns the
 // number of derived charts that could not be made (each was reported and
 // left incomplete).
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile,
-                     ChartCalculator& calculator, bool geocentricLatitude);
+int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile, ChartCalculator& calculator,
+                     bool geocentricLatitude);
 
 // The same with the calculation library and the control record's
 // geocentric-latitude setting.

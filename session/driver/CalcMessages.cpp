@@ -10,21 +10,21 @@ std::string OuterPlanetText(const CalcStatus& s) {
   const std::string record = std::to_string(s.record);
   switch (s.fault) {
     case CalcFault::MissingRecord:
-      return "Unable to read record # " + record + " from file " + s.file.str() + " not on disk.  Program ended.";
-    case CalcFault::ShortRecord:
-      return "ERROR! Unable to read data from ephemeris file. Program ended.";
+      return "Unable to read record # " + record + " from file " + s.file.str() +
+             " not on disk.  Program ended.";
+    case CalcFault::ShortRecord: return "ERROR! Unable to read data from ephemeris file. Program ended.";
     case CalcFault::DamagedRecord:
-      return "Ephemeris file " + s.file.str() + " is damaged at record # " + record + ".  Program ended.";
-    default:
-      return "File " + s.file.str() + " not on disk.  Program ended.";
+      return "Ephemeris file " + s.file.str() + " is damaged at record # " + record +
+             ".  Program ended.";
+    default: return "File " + s.file.str() + " not on disk.  Program ended.";
   }
 }
 
 std::string AsteroidText(const CalcStatus& s) {
   if (s.fault == CalcFault::MissingFile)
     return "ERROR!!!   File " + s.file.str() + " not on disk. Ephemeris for birth year not on disk!";
-  return "ERROR!!!  Not able to read record # " + std::to_string(s.record) + " from file " + s.file.str() +
-         ". Ephemeris for birth year not on disk.";
+  return "ERROR!!!  Not able to read record # " + std::to_string(s.record) + " from file " +
+         s.file.str() + ". Ephemeris for birth year not on disk.";
 }
 
 }  // namespace

@@ -26,8 +26,9 @@ int main(int argc, char** argv) {
   if (!lock.Acquire("TEMP.TMP")) {
     // A folder the program cannot write is not a second instance.
     if (!lock.Failure().empty()) {
-      vostrane::ShowMessage(vostrane::FolderNotWritableText(QDir::currentPath().toStdString(), lock.Failure()),
-                            vostrane::MsgIcon::Error);
+      vostrane::ShowMessage(
+          vostrane::FolderNotWritableText(QDir::currentPath().toStdString(), lock.Failure()),
+          vostrane::MsgIcon::Error);
       return 1;
     }
     vostrane::TZorRunningForm notice;

@@ -17,7 +17,8 @@ AtlasPlaceLookup& Atlas() {
   return atlas;
 }
 
-std::optional<ChartEntry> AskWithAtlas(QWidget* parent, const std::vector<ChartEntry>& entries, int base) {
+std::optional<ChartEntry> AskWithAtlas(QWidget* parent, const std::vector<ChartEntry>& entries,
+                                       int base) {
   return AskDerivedChart(parent, entries, base, &Atlas());
 }
 

@@ -14,12 +14,14 @@ namespace {
 // The data the program is built from, and the licence of each.
 QString SourcesText() {
   const std::optional<std::string> release = DstTablesRelease();
-  const QString tz = release ? QString("the IANA time zone database, release %1")
-                                   .arg(QString::fromStdString(*release))
-                             : QString("the IANA time zone database");
+  const QString tz =
+      release ? QString("the IANA time zone database, release %1").arg(QString::fromStdString(*release))
+              : QString("the IANA time zone database");
   return "Data sources:\n"
          "Places: GeoNames (geonames.org), CC BY 4.0.\n"
-         "Time zones and daylight time: " + tz + ", public domain.\n"
+         "Time zones and daylight time: " +
+         tz +
+         ", public domain.\n"
          "Outer planets, Chiron and four asteroids: generated at build time from the\n"
          "ephemeris files of the Debian package swe-standard-data (CC0 1.0).\n"
          "Sun, Moon, Mercury, Venus and Mars: Vostrane's own analytic theory.\n"

@@ -113,8 +113,7 @@ void TFormZor::BuildContent() {
   title->setAlignment(Qt::AlignHCenter);
   layout->addWidget(title);
 
-  auto* subtitle = new QLabel("Astrological charts: calculation, chart wheels and printing",
-                              central);
+  auto* subtitle = new QLabel("Astrological charts: calculation, chart wheels and printing", central);
   subtitle->setAlignment(Qt::AlignHCenter);
   layout->addWidget(subtitle);
 
@@ -131,10 +130,10 @@ void TFormZor::BuildContent() {
   instructionLabel_->setFont(bold);
   layout->addWidget(instructionLabel_);
 
-  auto* contact = new QLabel(
-      "Vostrane " VOSTRANE_VERSION_TEXT "  -  a desktop astrology program for Linux\n"
-      "Place data: GeoNames (geonames.org), CC BY 4.0",
-      central);
+  auto* contact = new QLabel("Vostrane " VOSTRANE_VERSION_TEXT
+                             "  -  a desktop astrology program for Linux\n"
+                             "Place data: GeoNames (geonames.org), CC BY 4.0",
+                             central);
   contact->setObjectName("ContactLabel");
   layout->addWidget(contact);
 
@@ -144,19 +143,17 @@ void TFormZor::BuildContent() {
 void TFormZor::CheckFonts() {
   // The glyph font's family name is the one the installed font file carries.
   if (!FontFamilyInstalled("ZorlanAstro") && !AddFontFile("zorastro.ttf")) {
-    ShowMessage(
-        "Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
-        MsgIcon::Error);
+    ShowMessage("Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
+                MsgIcon::Error);
   }
   if (LargeFontMode() == 'L' && !FontFamilyInstalled("Arial") && !AddFontFile("ARIAL.TTF")) {
-    ShowMessage(std::string("Error! Unable to load the Arial font.\r\nThe file ") + "ARIAL.TTF" +
-                    " " + "is not in the Vostrane folder." + "\r\n\r\n" +
-                    "Please do one of the following:" + "\r\n" +
-                    "1: Install the Arial font on this computer (with the font" + "\r\n" +
-                    "installer of your desktop or your package manager), OR" + "\r\n" +
-                    "2: Copy the file ARIAL.TTF into the Vostrane folder" + "\r\n" +
-                    "and start Vostrane again.",
-                MsgIcon::Error);
+    ShowMessage(
+        std::string("Error! Unable to load the Arial font.\r\nThe file ") + "ARIAL.TTF" + " " +
+            "is not in the Vostrane folder." + "\r\n\r\n" + "Please do one of the following:" + "\r\n" +
+            "1: Install the Arial font on this computer (with the font" + "\r\n" +
+            "installer of your desktop or your package manager), OR" + "\r\n" +
+            "2: Copy the file ARIAL.TTF into the Vostrane folder" + "\r\n" + "and start Vostrane again.",
+        MsgIcon::Error);
   }
 }
 
@@ -222,8 +219,7 @@ void TFormZor::RestorePreviousListClick() {
 bool TFormZor::KeepPreviousList() {
   std::string error;
   if (KeepSessionAsBackup(error)) return true;
-  ShowMessage("ERROR! The current list could not be kept, so no new list was started.\r\n" +
-                  error,
+  ShowMessage("ERROR! The current list could not be kept, so no new list was started.\r\n" + error,
               MsgIcon::Error);
   return false;
 }
@@ -231,9 +227,7 @@ bool TFormZor::KeepPreviousList() {
 void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
   for (;;) {
     switch (RunState) {
-      case RunPhase::CalculateAndShow:
-        ShowSession(sender);
-        break;
+      case RunPhase::CalculateAndShow: ShowSession(sender); break;
       case RunPhase::NewList:
         if (!KeepPreviousList()) {
           RunState = RunPhase::MainMenu;
@@ -241,11 +235,8 @@ void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
         }
         [[fallthrough]];
       case RunPhase::AppendEntry:
-      case RunPhase::EditEntries:
-        Phases().ShowBirthDataForm(this);
-        break;
-      case RunPhase::MainMenu:
-        return;
+      case RunPhase::EditEntries: Phases().ShowBirthDataForm(this); break;
+      case RunPhase::MainMenu: return;
     }
   }
 }

@@ -17,8 +17,7 @@ namespace vostrane {
 namespace {
 
 // The order of the save question box.
-constexpr SaveQuestion kSaveChoices[] = {SaveQuestion::Ask, SaveQuestion::Never,
-                                         SaveQuestion::Always};
+constexpr SaveQuestion kSaveChoices[] = {SaveQuestion::Ask, SaveQuestion::Never, SaveQuestion::Always};
 
 int SaveChoiceIndex(SaveQuestion q) {
   for (int i = 0; i < 3; ++i)
@@ -43,8 +42,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   save_->setObjectName("SaveQuestion");
   save_->addItems({"Ask each time", "Never save", "Always save, without asking"});
   duplicate_ = new QCheckBox(
-      "&Warn when a chart is changed that has the same name as an earlier chart of the list",
-      this);
+      "&Warn when a chart is changed that has the same name as an earlier chart of the list", this);
   duplicate_->setObjectName("DuplicateWarning");
 
   const Preferences p = ReadPreferences(Control());
@@ -81,9 +79,10 @@ Preferences TPreferencesForm::Chosen() const {
 void TPreferencesForm::accept() {
   WritePreferences(Chosen(), Control());
   if (!WriteControlRecord()) {
-    ShowMessage("ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "
-                "until Vostrane ends.",
-                MsgIcon::Error);
+    ShowMessage(
+        "ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "
+        "until Vostrane ends.",
+        MsgIcon::Error);
   }
   QDialog::accept();
 }

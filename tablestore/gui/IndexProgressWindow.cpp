@@ -36,7 +36,9 @@ void IndexProgressWindow::Begin(const std::string& caption, uint32_t totalRecord
 
 void IndexProgressWindow::Advance(uint32_t recordsDone) {
   if (!window_) return;
-  const int step = total_ == 0 ? kSteps : static_cast<int>(std::min<uint64_t>(kSteps, uint64_t{recordsDone} * kSteps / total_));
+  const int step = total_ == 0 ? kSteps
+                               : static_cast<int>(std::min<uint64_t>(
+                                     kSteps, uint64_t{recordsDone} * kSteps / total_));
   window_->setValue(step);
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -34,8 +34,7 @@ inline ChartEntry MakeEntry(int year, int month, int day, int hours, int minutes
   return e;
 }
 
-inline HouseFrame MakeFrame(double ramcDeg, double latitudeDeg, double obliquityDeg,
-                            double z = 0.0) {
+inline HouseFrame MakeFrame(double ramcDeg, double latitudeDeg, double obliquityDeg, double z = 0.0) {
   HouseFrame f;
   f.ramc = ramcDeg * kRadPerDeg;
   f.phi = latitudeDeg * kRadPerDeg;

@@ -116,7 +116,8 @@ TEST(PerturbationTables, CompiledTablesMatchTheReadableFiles) {
       EXPECT_DOUBLE_EQ(c.A, file[i].A);
       EXPECT_DOUBLE_EQ(c.pA, file[i].pA);
       EXPECT_DOUBLE_EQ(c.pB, file[i].pB);
-      EXPECT_TRUE(std::find(b.indices.begin(), b.indices.end(), c.x) != b.indices.end()) << b.name << " " << i;
+      EXPECT_TRUE(std::find(b.indices.begin(), b.indices.end(), c.x) != b.indices.end())
+          << b.name << " " << i;
     }
   }
   EXPECT_EQ(CompiledPerturbationTable(kTheoryEarth).size(), 121u);
@@ -177,9 +178,12 @@ TEST(PerturbationTables, SolarTableIsTheEarthsLongitudePartInSolarArguments) {
     const PerturbationTerm& e = theory.Table(kTheoryEarth)[i];
     if (e.A == 0.0) continue;
     const SolarTerm& t = solar[s++];
-    const double earthValue = e.A * std::cos((e.pA - e.j * epoch.arg[e.x] - e.k * epoch.body[kTheoryEarth].M) * kRadPerDeg);
-    const double solarValue =
-        t.amplitude * std::cos((t.phase - t.j * kSolarArguments[t.index].value - t.k * 358.4758444) * kRadPerDeg);
+    const double earthValue = e.A *
+                              std::cos((e.pA - e.j * epoch.arg[e.x] - e.k * epoch.body[kTheoryEarth].M) *
+                                       kRadPerDeg);
+    const double solarValue = t.amplitude * std::cos((t.phase - t.j * kSolarArguments[t.index].value -
+                                                      t.k * 358.4758444) *
+                                                     kRadPerDeg);
     EXPECT_NEAR(earthValue, solarValue, 1e-9) << i;
   }
 }
@@ -188,7 +192,8 @@ TEST(PerturbationTables, SolarTableIsTheEarthsLongitudePartInSolarArguments) {
 double ReferenceLongitude(double jd, int body) {
   double x[6];
   char err[AS_MAXCH];
-  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR | SEFLG_NOGDEFL;
+  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR |
+                    SEFLG_NOGDEFL;
   EXPECT_GE(swe_calc(jd, body, flags, x, err), 0) << err;
   return x[0];
 }
@@ -218,7 +223,8 @@ TEST(HelioPos, FollowsTheReferenceEphemerisFrom1700To2200) {
     }
     // Without its table Mars is far off: the table does the work.
     const EllipticPosition ell = EllipticPos(kTheoryMars, theory.Mean());
-    worstNoTable = std::max(worstNoTable, std::fabs(DiffDeg(ell.pos.lon, ReferenceLongitude(jd, SE_MARS))) * 3600.0);
+    worstNoTable = std::max(worstNoTable,
+                            std::fabs(DiffDeg(ell.pos.lon, ReferenceLongitude(jd, SE_MARS))) * 3600.0);
   }
   swe_close();
   for (int b = 0; b < 4; ++b) {

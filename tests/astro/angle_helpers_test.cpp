@@ -31,10 +31,8 @@ TEST(AngleHelpers, ModAngleShortcutsMatchTheFullReduction) {
       const double v = x(random);
       const double full = static_cast<double>(ModAngleExt(m, v));
       const double r = ModAngle(m, v);
-      if (v >= 0)
-        EXPECT_EQ(r, full >= m ? 0.0 : full) << v;
-      else
-        EXPECT_NEAR(r, full, 1e-13) << v;
+      if (v >= 0) EXPECT_EQ(r, full >= m ? 0.0 : full) << v;
+      else EXPECT_NEAR(r, full, 1e-13) << v;
       EXPECT_GE(r, 0.0);
       EXPECT_LT(r, m);
     }

@@ -49,16 +49,20 @@ TEST(OuterPlanetStatus, MissingCutAndDamagedFilesNameTheFileAndRecord) {
 
   // Node 642 of 15 integers: index 9630, beyond 600 bytes.
   folder.Write("LRZ5_24", Installed("LRZ5_24").substr(0, 600));
-  ExpectStatus(OuterPos(7, kMoment).status, CalcSource::OuterPlanets, CalcFault::MissingRecord, "LRZ5_24", 9630);
+  ExpectStatus(OuterPos(7, kMoment).status, CalcSource::OuterPlanets, CalcFault::MissingRecord,
+               "LRZ5_24", 9630);
   // The node starts inside the file but is cut.
   folder.Write("LRZ5_24", Installed("LRZ5_24").substr(0, 4 * 9630 + 20));
-  ExpectStatus(OuterPos(7, kMoment).status, CalcSource::OuterPlanets, CalcFault::ShortRecord, "LRZ5_24", 9630);
+  ExpectStatus(OuterPos(7, kMoment).status, CalcSource::OuterPlanets, CalcFault::ShortRecord, "LRZ5_24",
+               9630);
 
   folder.Write("LRZ5_24", std::string(Installed("LRZ5_24").size(), '\0'));
-  ExpectStatus(OuterPos(9, kMoment).status, CalcSource::OuterPlanets, CalcFault::DamagedRecord, "LRZ5_24", 9630);
+  ExpectStatus(OuterPos(9, kMoment).status, CalcSource::OuterPlanets, CalcFault::DamagedRecord,
+               "LRZ5_24", 9630);
 
   // A moment far beyond every file asks for a file that is not there.
-  ExpectStatus(OuterPos(6, 1e300).status, CalcSource::OuterPlanets, CalcFault::MissingFile, "LRZ5_1000000000", 0);
+  ExpectStatus(OuterPos(6, 1e300).status, CalcSource::OuterPlanets, CalcFault::MissingFile,
+               "LRZ5_1000000000", 0);
 }
 
 TEST(OuterPlanetStatus, GoodFilesAndChironBeforeItsFilesAreNotFaults) {

@@ -46,10 +46,12 @@ TEST(CoefficientAccuracy, YearlyDeltaTTableFollowsTheReferenceReconstruction) {
   const struct {
     int from, to;
     double limit;  // seconds
-  } spans[] = {{1637, 1700, 16.5}, {1700, 1800, 6.5}, {1800, 1860, 5.5}, {1860, 1900, 3.0}, {1900, 1973, 1.5}};
+  } spans[] = {
+      {1637, 1700, 16.5}, {1700, 1800, 6.5}, {1800, 1860, 5.5}, {1860, 1900, 3.0}, {1900, 1973, 1.5}};
   for (const auto& s : spans) {
     const double worst = WorstDeltaTDifference(s.from, s.to);
-    std::printf("delta T table %d-%d: largest difference from the reference %.2f s\n", s.from, s.to - 1, worst);
+    std::printf("delta T table %d-%d: largest difference from the reference %.2f s\n", s.from, s.to - 1,
+                worst);
     EXPECT_LT(worst, s.limit) << s.from;
   }
   swe_close();
@@ -107,8 +109,10 @@ TEST(CoefficientAccuracy, TrueObliquityAndSiderealTimeFollowTheReference) {
     }
   }
   swe_close();
-  std::printf("true obliquity 1700-2200: largest difference from the reference %.3f\"\n", worstObliquity);
-  std::printf("mean sidereal time 1700-2200: largest difference from the reference %.4f s\n", worstSidereal);
+  std::printf("true obliquity 1700-2200: largest difference from the reference %.3f\"\n",
+              worstObliquity);
+  std::printf("mean sidereal time 1700-2200: largest difference from the reference %.4f s\n",
+              worstSidereal);
   EXPECT_LT(worstObliquity, 0.1);
   EXPECT_LT(worstSidereal, 0.3);
 }
@@ -122,16 +126,17 @@ TEST(CoefficientAccuracy, AyanamsaCarriesTheLargestNutationTerms) {
   for (double jd = 2341972.5; jd < 2524593.5; jd += 97.3) {
     const long double t = (jd - 2415020.0) / 36525.0;
     const long double node = 259.183275L - 1934.142008L * t;
-    const double nutationPart =
-        static_cast<double>(BuiltInAyanamsaK(t, node) * 3600.0L + t * (5025.64L + 1.11L * t) + 84038.27L);
+    const double nutationPart = static_cast<double>(BuiltInAyanamsaK(t, node) * 3600.0L +
+                                                    t * (5025.64L + 1.11L * t) + 84038.27L);
     double x[6];
     char err[AS_MAXCH];
     ASSERT_GE(swe_calc(jd, SE_ECL_NUT, 0, x, err), 0) << err;
     worst = std::max(worst, std::fabs(nutationPart + x[2] * 3600.0));
   }
   swe_close();
-  std::printf("ayanamsa nutation terms 1700-2200: largest difference from the reference nutation %.3f\"\n",
-              worst);
+  std::printf(
+      "ayanamsa nutation terms 1700-2200: largest difference from the reference nutation %.3f\"\n",
+      worst);
   EXPECT_LT(worst, 0.75);
 }
 
@@ -151,8 +156,9 @@ TEST(CoefficientAccuracy, LunarSeriesLongitudeLatitudeAndDistanceFollowTheRefere
     worstDist = std::max(worstDist, std::fabs(m.dist - x[2]) * 149597870.7);
   }
   swe_close();
-  std::printf("lunar series 1700-2200: largest difference longitude %.2f\" latitude %.2f\" distance %.1f km\n",
-              worstLon, worstLat, worstDist);
+  std::printf(
+      "lunar series 1700-2200: largest difference longitude %.2f\" latitude %.2f\" distance %.1f km\n",
+      worstLon, worstLat, worstDist);
   EXPECT_LT(worstLon, 20.0);
   EXPECT_LT(worstLat, 3.0);
   EXPECT_LT(worstDist, 15.0);
@@ -168,7 +174,8 @@ TEST(CoefficientAccuracy, AsteroidFilesFollowTheReferenceBetweenTheirNodes) {
   EphemerisFiles files;
   const int bodies[4] = {SE_CERES, SE_PALLAS, SE_JUNO, SE_VESTA};
   const double limits[4] = {3.0, 60.0, 28.0, 4.5};  // seconds of arc
-  constexpr int kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR | SEFLG_NOGDEFL;
+  constexpr int kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR |
+                         SEFLG_NOGDEFL;
   for (int a = 1; a <= 4; ++a) {
     double worstLon = 0, worstLat = 0;
     for (double jd = 2350000.3; jd < 2469800.0; jd += 173.7) {
@@ -181,8 +188,8 @@ TEST(CoefficientAccuracy, AsteroidFilesFollowTheReferenceBetweenTheirNodes) {
       worstLon = std::max(worstLon, std::fabs(DiffDeg(p->lon, x[0])) * 3600.0);
       worstLat = std::max(worstLat, std::fabs(p->lat - x[1]) * 3600.0);
     }
-    std::printf("asteroid %d 1722-2049: largest difference longitude %.2f\" latitude %.2f\"\n", a, worstLon,
-                worstLat);
+    std::printf("asteroid %d 1722-2049: largest difference longitude %.2f\" latitude %.2f\"\n", a,
+                worstLon, worstLat);
     EXPECT_LT(worstLon, limits[a - 1]) << a;
     EXPECT_LT(worstLat, limits[a - 1]) << a;
   }

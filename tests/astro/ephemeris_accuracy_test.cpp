@@ -27,11 +27,16 @@ TEST(EphemerisAccuracy, ApparentLongitudesFollowTheReferenceFrom1700To2200) {
     int engine, swe;
     const char* name;
     double limit;  // seconds of arc
-  } bodies[] = {{kEngSun, SE_SUN, "Sun", 5},          {kEngMoon, SE_MOON, "Moon", 60},
-                {kEngMercury, SE_MERCURY, "Mercury", 20}, {kEngVenus, SE_VENUS, "Venus", 20},
-                {kEngMars, SE_MARS, "Mars", 20},      {kEngJupiter, SE_JUPITER, "Jupiter", 2},
-                {kEngSaturn, SE_SATURN, "Saturn", 2}, {kEngUranus, SE_URANUS, "Uranus", 2},
-                {kEngNeptune, SE_NEPTUNE, "Neptune", 2}, {kEngPluto, SE_PLUTO, "Pluto", 2},
+  } bodies[] = {{kEngSun, SE_SUN, "Sun", 5},
+                {kEngMoon, SE_MOON, "Moon", 60},
+                {kEngMercury, SE_MERCURY, "Mercury", 20},
+                {kEngVenus, SE_VENUS, "Venus", 20},
+                {kEngMars, SE_MARS, "Mars", 20},
+                {kEngJupiter, SE_JUPITER, "Jupiter", 2},
+                {kEngSaturn, SE_SATURN, "Saturn", 2},
+                {kEngUranus, SE_URANUS, "Uranus", 2},
+                {kEngNeptune, SE_NEPTUNE, "Neptune", 2},
+                {kEngPluto, SE_PLUTO, "Pluto", 2},
                 {kEngChiron, SE_CHIRON, "Chiron", 2}};
   constexpr int kBodies = sizeof bodies / sizeof bodies[0];
   double worst[kBodies] = {};
@@ -55,7 +60,8 @@ TEST(EphemerisAccuracy, ApparentLongitudesFollowTheReferenceFrom1700To2200) {
   }
   swe_close();
   for (int b = 0; b < kBodies; ++b) {
-    std::printf("apparent longitude %-8s largest difference %7.2f\" (JD %.1f)\n", bodies[b].name, worst[b], worstAt[b]);
+    std::printf("apparent longitude %-8s largest difference %7.2f\" (JD %.1f)\n", bodies[b].name,
+                worst[b], worstAt[b]);
     EXPECT_LT(worst[b], bodies[b].limit) << bodies[b].name;
   }
 }

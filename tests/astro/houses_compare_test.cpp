@@ -73,14 +73,13 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
   };
   Largest asc("Ascendant"), mc("Midheaven"), vertex("Vertex"), eastpt("East point"),
       coasc("co-ascendant"), polarasc("polar ascendant"), meanRamc("RAMC vs mean sidereal time"),
-      trueRamc("RAMC vs apparent sidereal time"), placidusSix("Placidus stopped after 6 steps (for comparison)"),
-      placidus("Placidus");
+      trueRamc("RAMC vs apparent sidereal time"),
+      placidusSix("Placidus stopped after 6 steps (for comparison)"), placidus("Placidus");
 
   constexpr int kMoments = 250;
   for (int i = 0; i < kMoments; ++i) {
-    ChartEntry e =
-        test::MakeEntry(year(random), month(random), day(random), hour(random), minute(random), 0,
-                        zone(random), latitude(random), longitude(random));
+    ChartEntry e = test::MakeEntry(year(random), month(random), day(random), hour(random),
+                                   minute(random), 0, zone(random), latitude(random), longitude(random));
     char at[96];
     std::snprintf(at, sizeof at, "%04d-%02d-%02d %02d:%02d lat %.3f lon %.3f", e.year(), e.month(),
                   e.day(), e.hours(), e.minutes(), e.latitude(), e.longitude());
@@ -98,8 +97,7 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
     eastpt.Note(ArcDistance(e.eastpt(), ascmc[SE_EQUASC]), at);
     coasc.Note(ArcDistance(e.coasc(), ascmc[SE_COASC2]), at);
     polarasc.Note(ArcDistance(e.polarasc(), ascmc[SE_POLASC]), at);
-    meanRamc.Note(ArcDistance(ramcDeg, swe_sidtime0(e.julday(), eps, 0.0) * 15 - e.longitude()),
-                  at);
+    meanRamc.Note(ArcDistance(ramcDeg, swe_sidtime0(e.julday(), eps, 0.0) * 15 - e.longitude()), at);
     trueRamc.Note(ArcDistance(ramcDeg, swe_sidtime(e.julday()) * 15 - e.longitude()), at);
 
     HouseCusps ours{};
@@ -136,13 +134,12 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
   }
 
   std::printf("%d moments (1700-2099) and places within 66 degrees of the equator:\n", kMoments);
-  for (const Largest* l : {&asc, &mc, &vertex, &eastpt, &coasc, &polarasc, &meanRamc, &trueRamc,
-                           &placidus, &placidusSix})
+  for (const Largest* l :
+       {&asc, &mc, &vertex, &eastpt, &coasc, &polarasc, &meanRamc, &trueRamc, &placidus, &placidusSix})
     l->Print();
   for (const System& s : systems) {
     s.largest.Print();
-    if (s.fallbacks)
-      std::printf("    (%d charts out of order there, Porphyry here)\n", s.fallbacks);
+    if (s.fallbacks) std::printf("    (%d charts out of order there, Porphyry here)\n", s.fallbacks);
   }
 
   for (const Largest* l : {&asc, &mc, &vertex, &eastpt, &coasc, &polarasc})

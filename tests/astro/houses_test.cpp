@@ -234,8 +234,7 @@ TEST(Houses, NormalLatitudesNeedNoFallback) {
       for (char system : {'A', 'C', 'F', 'H', 'I'}) {
         const HouseCusps c = CuspsOf(system, f, latitude);
         EXPECT_TRUE(InOrder(c)) << system;
-        EXPECT_NEAR(ArcDistance(c[1], a.asc), 0.0, 1e-5)
-            << system << " " << latitude << " " << ramc;
+        EXPECT_NEAR(ArcDistance(c[1], a.asc), 0.0, 1e-5) << system << " " << latitude << " " << ramc;
         // No Porphyry fallback: the second cusp is not a trisection.
         EXPECT_GT(std::fabs(Forward(c[1], c[2]) - Forward(c[1], c[4]) / 3), 1e-6)
             << system << " " << latitude << " " << ramc;
@@ -362,7 +361,8 @@ TEST(CalcHouses, PacksTheNameFileValues) {
     for (char system = 'A'; system <= 'I'; ++system) {
       ChartEntry alone = e;
       alone.setNameRecord(0);
-      CalcHouses(alone, image, system, false, test::ShownReport().report());  // not linked: image untouched
+      CalcHouses(alone, image, system, false,
+                 test::ShownReport().report());  // not linked: image untouched
       for (int h = 1; h <= 6; ++h)
         EXPECT_NEAR(DecodeFixed(HouseInt(image, system - 'A', h)), ModAngle(360, alone.cusp(h) - z),
                     1e-6)
@@ -389,8 +389,7 @@ TEST(CalcHouses, LinkedAndUnlinkedChartsAgree) {
         CalcHouses(linked, image, system, false, test::ShownReport().report());
         CalcHouses(alone, image, system, false, test::ShownReport().report());
         for (int h = 1; h <= 6; ++h)
-          ASSERT_DOUBLE_EQ(linked.cusp(h), alone.cusp(h))
-              << system << " " << latitude << " " << hour;
+          ASSERT_DOUBLE_EQ(linked.cusp(h), alone.cusp(h)) << system << " " << latitude << " " << hour;
       }
     }
   }

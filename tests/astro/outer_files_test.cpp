@@ -28,7 +28,8 @@ std::string ReadInstalled(const std::string& name) {
 
 int32_t IntegerAt(const std::string& bytes, int64_t index) {
   const auto* b = reinterpret_cast<const uint8_t*>(bytes.data() + 4 * index);
-  return static_cast<int32_t>((uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) | b[3]);
+  return static_cast<int32_t>((uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) |
+                              b[3]);
 }
 
 TEST(OuterPlanetFiles, FileNumbersNamesAndIndices) {
@@ -54,13 +55,16 @@ TEST(OuterPlanetFiles, FileNumbersNamesAndIndices) {
 
 TEST(OuterPlanetFiles, GeneratedFilesHoldTheReferencePositions) {
   // Every "LRZ5_" file for birth years -999 to 2300 and "CHI_" from 763 AD.
-  for (int n = 13; n <= 25; ++n) EXPECT_EQ(ReadInstalled(OuterFileName(kLrzPrefix, n)).size(), 75000u) << n;
-  for (int n = 20; n <= 25; ++n) EXPECT_EQ(ReadInstalled(OuterFileName(kChiPrefix, n)).size(), 15000u) << n;
+  for (int n = 13; n <= 25; ++n)
+    EXPECT_EQ(ReadInstalled(OuterFileName(kLrzPrefix, n)).size(), 75000u) << n;
+  for (int n = 20; n <= 25; ++n)
+    EXPECT_EQ(ReadInstalled(OuterFileName(kChiPrefix, n)).size(), 15000u) << n;
   const std::string lrz = ReadInstalled("LRZ5_24");
   const std::string chi = ReadInstalled("CHI_24");
   ASSERT_EQ(lrz.size(), 75000u);
   swe_set_ephe_path(nullptr);
-  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR | SEFLG_NOGDEFL;
+  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR |
+                    SEFLG_NOGDEFL;
   const int bodies[6] = {SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_CHIRON};
   for (int node : {0, 644, 1249}) {
     const double jd = OuterNodeJd(24, node);
@@ -160,7 +164,8 @@ TEST(OuterPos, DamagedNodeNamesItsFile) {
                 "Ephemeris file LRZ5_24 is damaged at record # 9630\\.  Program ended\\.");
   // Chiron at Saturn's distance would pass; at 40 AU it does not.
   std::string chi = ReadInstalled("CHI_24");
-  const std::string far = {0x17, static_cast<char>(0xD7), static_cast<char>(0x84), 0x00};  // 400000000 = 40 AU
+  const std::string far = {0x17, static_cast<char>(0xD7), static_cast<char>(0x84),
+                           0x00};  // 400000000 = 40 AU
   chi.replace(4 * (643 * 3 + 1), 4, far);
   folder.Write("CHI_24", chi);
   EXPECT_EXIT(ShowCalcStatus(OuterPos(12, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),

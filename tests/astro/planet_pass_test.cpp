@@ -60,15 +60,16 @@ TEST_F(PlanetPassTest, FillsEverySlotWithSaneValues) {
   EXPECT_GT(e.body(BodyArray::Speed, slot::Moon), 11.0);
   EXPECT_EQ(e.lon(slot::Ascendant), e.asc());
   EXPECT_EQ(e.lon(slot::Midheaven), e.mc());
-  EXPECT_NEAR(e.lon(slot::PartOfFortune), ModAngle(360, e.asc() + e.lon(slot::Moon) - e.lon(slot::Sun)), 1e-9);
+  EXPECT_NEAR(e.lon(slot::PartOfFortune), ModAngle(360, e.asc() + e.lon(slot::Moon) - e.lon(slot::Sun)),
+              1e-9);
   EXPECT_LT(std::fabs(DiffDeg(e.moonnode(), e.lon(slot::TrueNode))), 2.0);
   // Heliocentric Earth in the Sun's heliocentric slot, opposite the Sun.
   EXPECT_NEAR(std::fabs(DiffDeg(e.lon(slot::Sun), e.body(BodyArray::HLon, slot::Sun))), 180.0, 0.01);
   // Right ascension of the Sun from its longitude on the ecliptic.
   const double eps = e.obliq();
   const double l = e.lon(slot::Sun) * kRadPerDeg;
-  EXPECT_NEAR(e.body(BodyArray::Ra, slot::Sun), ModAngle(360, std::atan2(std::sin(l) * std::cos(eps), std::cos(l)) * kDegPerRad),
-              0.001);
+  EXPECT_NEAR(e.body(BodyArray::Ra, slot::Sun),
+              ModAngle(360, std::atan2(std::sin(l) * std::cos(eps), std::cos(l)) * kDegPerRad), 0.001);
 }
 
 TEST_F(PlanetPassTest, AsteroidsComeFromTheFilesUpTo2049Only) {
@@ -82,7 +83,8 @@ TEST_F(PlanetPassTest, AsteroidsComeFromTheFilesUpTo2049Only) {
     double x[6];
     char err[AS_MAXCH];
     // Geometric positions, mean equinox of date, as GEOCON gives them.
-    ASSERT_GE(swe_calc_ut(in.julday(), sweBodies[k], SEFLG_SWIEPH | SEFLG_TRUEPOS | SEFLG_NONUT, x, err), 0);
+    ASSERT_GE(swe_calc_ut(in.julday(), sweBodies[k], SEFLG_SWIEPH | SEFLG_TRUEPOS | SEFLG_NONUT, x, err),
+              0);
     EXPECT_LT(std::fabs(DiffDeg(in.lon(slot::Ceres + k), x[0])) * 3600.0, 15.0) << k;
     EXPECT_GT(std::fabs(DiffDeg(in.lon(slot::Ceres + k), in.lon(slot::Sun))), 0.1) << k;
     // Out of range: the Sun's geometric position.
@@ -135,7 +137,8 @@ TEST_F(PlanetPassTest, ReportsItsProgress) {
   CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   PlanetFlags flags;
   std::vector<std::string> texts;
-  CalcPlanets(e, image, flags, theory_, test::ShownReport().report(), [&](const std::string& t) { texts.push_back(t); });
+  CalcPlanets(e, image, flags, theory_, test::ShownReport().report(),
+              [&](const std::string& t) { texts.push_back(t); });
   EXPECT_EQ(texts, (std::vector<std::string>{"Daily motions", "Sun, Moon and planets", "Lunar nodes",
                                              "Asteroids and Chiron", "Hypothetical planets"}));
 }
@@ -163,7 +166,8 @@ TEST_F(PlanetPassTest, SiderealShiftsLongitudesAndRightAscensionsAlike) {
   const ChartEntry s = Calculated(1987, 6, 14, 15, 30, 'S');
   const double A = s.ayan();
   ASSERT_GT(std::fabs(A), 20.0);
-  for (int k : {slot::Sun, slot::Moon, slot::Mars, slot::Pluto, slot::Ceres, slot::Chiron, slot::FirstHypothetical}) {
+  for (int k : {slot::Sun, slot::Moon, slot::Mars, slot::Pluto, slot::Ceres, slot::Chiron,
+                slot::FirstHypothetical}) {
     EXPECT_NEAR(DiffDeg(t.lon(k), s.lon(k)), A, 1e-9) << k;
     EXPECT_NEAR(DiffDeg(t.body(BodyArray::Ra, k), s.body(BodyArray::Ra, k)), A, 1e-9) << k;
     EXPECT_NEAR(t.body(BodyArray::Decl, k), s.body(BodyArray::Decl, k), 1e-12) << k;
@@ -184,15 +188,18 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   // Slot s of block b as the name file stores it: a little-endian int32.
   auto packed = [&](int block, int s) {
     const uint8_t* p = image.BodyBlock(block) + 4 * s;
-    return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24);
+    return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
+                                uint32_t{p[3]} << 24);
   };
   const double A = e.ayan();
   EXPECT_EQ(packed(0, slot::Mars), EncodeFixed(ModAngle(360, e.lon(slot::Mars) - A)));
   EXPECT_EQ(packed(0, 31), EncodeFixed(1.0));
   EXPECT_EQ(packed(1, slot::Moon), EncodeFixed(e.body(BodyArray::Lat, slot::Moon)));
   EXPECT_EQ(packed(2, slot::Moon), EncodeFixed(e.body(BodyArray::Speed, slot::Moon)));
-  EXPECT_EQ(packed(3, slot::Venus), EncodeFixed(ModAngle(360, e.body(BodyArray::HLon, slot::Venus) - A)));
-  EXPECT_EQ(packed(6, slot::Jupiter), EncodeFixed(ModAngle(360, e.body(BodyArray::Ra, slot::Jupiter) - A)));
+  EXPECT_EQ(packed(3, slot::Venus),
+            EncodeFixed(ModAngle(360, e.body(BodyArray::HLon, slot::Venus) - A)));
+  EXPECT_EQ(packed(6, slot::Jupiter),
+            EncodeFixed(ModAngle(360, e.body(BodyArray::Ra, slot::Jupiter) - A)));
   EXPECT_EQ(packed(7, slot::Jupiter), EncodeFixed(e.body(BodyArray::Decl, slot::Jupiter)));
   for (int b = 1; b < 8; ++b) EXPECT_EQ(packed(b, 31), 0);
   // The name file keeps tropical longitudes in units of 1/5000000 degree,
@@ -214,7 +221,8 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
     if (derivedEntry) other.setLevel(1);
     else other.setNameRecord(0);
     NameFileImage untouched;
-    EXPECT_FALSE(CalcPlanets(other, untouched, flags, theory_, test::ShownReport().report())) << derivedEntry;
+    EXPECT_FALSE(CalcPlanets(other, untouched, flags, theory_, test::ShownReport().report()))
+        << derivedEntry;
     EXPECT_EQ(std::memcmp(untouched.Data(), zero.Data(), kNameFileImageSize), 0) << derivedEntry;
   }
 }
@@ -225,15 +233,16 @@ TEST_F(PlanetPassTest, MissingOuterPlanetFileEndsTheProgram) {
   CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
   ASSERT_EQ(unlink((folder_.Path() + "/LRZ5_24").c_str()), 0);
   PlanetFlags flags;
-  EXPECT_EXIT(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()), testing::ExitedWithCode(1),
-              "File LRZ5_24 not on disk\\.  Program ended\\.");
+  EXPECT_EXIT(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()),
+              testing::ExitedWithCode(1), "File LRZ5_24 not on disk\\.  Program ended\\.");
 }
 
 TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedAndTheChartGoesOn) {
   ASSERT_EQ(unlink((folder_.Path() + "/NVPAL21P.E87").c_str()), 0);
   ScopedScriptedMessages msgs;
   const ChartEntry e = Calculated(1987, 6, 14, 15, 30);
-  EXPECT_TRUE(msgs->Saw("ERROR!!!   File NVPAL21P.E87 not on disk. Ephemeris for birth year not on disk!"));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!!   File NVPAL21P.E87 not on disk. Ephemeris for birth year not on disk!"));
   EXPECT_LT(std::fabs(DiffDeg(e.lon(slot::Pallas), e.lon(slot::Sun))) * 3600.0, 60.0);
   EXPECT_GT(std::fabs(DiffDeg(e.lon(slot::Ceres), e.lon(slot::Sun))), 0.1);
 }
@@ -244,7 +253,8 @@ TEST(HypoPos, ApollonToPoseidonMoveOnCircles) {
   for (double T : {-3.1, 0.0, 0.87, 2.5}) {
     for (int k = 0; k < 4; ++k) {
       const HelioPoint h = HypoPos(5 + k, T);
-      EXPECT_NEAR(DiffDeg(ModAngle(360, 1.396 * T + w[k] + n[k] * T), h.lon), 0.0, 1e-9) << k << " " << T;
+      EXPECT_NEAR(DiffDeg(ModAngle(360, 1.396 * T + w[k] + n[k] * T), h.lon), 0.0, 1e-9)
+          << k << " " << T;
       EXPECT_NEAR(h.lat, 0.0, 1e-12);
       EXPECT_EQ(h.hspeed, 0.0);
     }
@@ -295,7 +305,9 @@ TEST(EclToEqu, QuadrantsAndPoles) {
   EXPECT_NEAR(EclToEqu(0, 90, 23.44).decl, 23.44, 1e-12);
   EXPECT_NEAR(EclToEqu(0, 180, 23.44).ra, 180.0, 1e-9);
   EXPECT_NEAR(EclToEqu(0, 270, 23.44).ra, 270.0, 1e-9);
-  EXPECT_NEAR(EclToEqu(0, 200, 23.44).ra, 180 + std::atan(std::tan(20 * kRadPerDeg) * std::cos(23.44 * kRadPerDeg)) * kDegPerRad, 1e-9);
+  EXPECT_NEAR(EclToEqu(0, 200, 23.44).ra,
+              180 + std::atan(std::tan(20 * kRadPerDeg) * std::cos(23.44 * kRadPerDeg)) * kDegPerRad,
+              1e-9);
   EXPECT_EQ(EclToEqu(66.56, 90, 23.44).decl, 90.0);
 }
 

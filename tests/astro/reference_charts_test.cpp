@@ -42,7 +42,8 @@ std::vector<ReferenceChart> ReadReference() {
       double lat, lon, zone;
       char zodsel, housesys;
       ReferenceChart c;
-      f >> year >> month >> day >> h >> m >> s >> lat >> lon >> zone >> dst >> zodsel >> housesys >> c.deltat;
+      f >> year >> month >> day >> h >> m >> s >> lat >> lon >> zone >> dst >> zodsel >> housesys >>
+          c.deltat;
       c.entry = test::MakeEntry(year, month, day, h, m, s, zone, lat, lon, dst);
       c.entry.setZodsel(zodsel);
       c.entry.setHousesys(housesys);
@@ -90,8 +91,8 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
         const bool speed = kArrays[a] == BodyArray::Speed || kArrays[a] == BodyArray::HSpeed;
         const double diff = speed ? std::fabs(got - want) : Angular(got, want);
         EXPECT_LE(diff, speed ? motion : position)
-            << e.year() << "-" << e.month() << "-" << e.day() << " array " << a << " slot " << s << ": " << got
-            << " vs " << want;
+            << e.year() << "-" << e.month() << "-" << e.day() << " array " << a << " slot " << s << ": "
+            << got << " vs " << want;
       }
     EXPECT_LE(Angular(e.moonnode(), c.moonnode), position) << e.year();
   }

@@ -68,7 +68,8 @@ struct PlaceSpec {
 class AtlasFolder {
  public:
   AtlasFolder() {
-    std::filesystem::copy_file(InstallFile(kMessageTextFileName), folder_.Path() + "/" + kMessageTextFileName);
+    std::filesystem::copy_file(InstallFile(kMessageTextFileName),
+                               folder_.Path() + "/" + kMessageTextFileName);
     OpenMessageTextFile();
   }
   ~AtlasFolder() {
@@ -79,7 +80,8 @@ class AtlasFolder {
   }
 
   // Writes "DSTRECS.DAT" and "DST.FIL", loads the index and opens the file.
-  void WriteTables(const std::vector<uint16_t>& firstRecords, const std::vector<DstChangeRecord>& records) {
+  void WriteTables(const std::vector<uint16_t>& firstRecords,
+                   const std::vector<DstChangeRecord>& records) {
     folder_.Write(kDstIndexFileName, IndexBytes(firstRecords));
     folder_.Write(kDstChangeFileName, ChangeFileBytes(records));
     LoadDstTableIndex();
@@ -110,7 +112,8 @@ class AtlasFolder {
         t.SetLongField("SEEREC", p.seeRecord);
         const size_t comma = p.name.find(',');
         const std::string region = comma == std::string::npos ? "" : p.name.substr(comma + 1);
-        t.SetCField("SRCHKEY", PlaceSearchKey(FoldPlaceText(p.name.substr(0, comma)), p.rank, FoldPlaceText(region)));
+        t.SetCField("SRCHKEY", PlaceSearchKey(FoldPlaceText(p.name.substr(0, comma)), p.rank,
+                                              FoldPlaceText(region)));
         t.AppendRec();
       }
       t.UnLock();

@@ -36,7 +36,11 @@ TEST(AtlasNames, KeepAccentsTheCodePageHasAndTransliterateTheRest) {
   bool exact = false;
   EXPECT_EQ(ToWindows1252("Z\xC3\xBCrich", &exact), "Z\xFCrich");
   EXPECT_TRUE(exact);
-  EXPECT_EQ(ToWindows1252("\xC5\x81\xC3\xB3""d\xC5\xBA", &exact), "L\xF3""dz");  // L stroke, z acute: not in the code page
+  EXPECT_EQ(ToWindows1252("\xC5\x81\xC3\xB3"
+                          "d\xC5\xBA",
+                          &exact),
+            "L\xF3"
+            "dz");  // L stroke, z acute: not in the code page
   EXPECT_FALSE(exact);
   EXPECT_EQ(ToWindows1252("X\xC9\x99nk\xC9\x99ndi \xE2\x80\x93 A"), "Xenkendi - A");
   GeoPlace p = Place("Arnedo, La Rioja", "ES", "", 1000);
@@ -86,8 +90,10 @@ TEST(AtlasBuild, KeepsEveryPlaceAndTellsPlacesOfOneNameApart) {
       "Z America/New_York -5 - EST\nZ Europe/London 0 - GMT\nZ America/Sao_Paulo -3 - -03\n"
       "L America/Sao_Paulo America/Buenos_Aires_Link\n");
   const std::vector<GeoPlace> places = {
-      Place("Franklin", "US", "PA", 5000, 41.39, -79.83), Place("Franklin", "US", "PA", 9000, 40.25, -76.5),
-      Place("Oil City", "US", "PA", 10000, 41.43, -79.71), Place("Franklin", "US", "PA", 700, 30.5, -80.5),
+      Place("Franklin", "US", "PA", 5000, 41.39, -79.83),
+      Place("Franklin", "US", "PA", 9000, 40.25, -76.5),
+      Place("Oil City", "US", "PA", 10000, 41.43, -79.71),
+      Place("Franklin", "US", "PA", 700, 30.5, -80.5),
       Place("London", "GB", "ENG", 8000000, 51.50853, -0.12574, "Europe/London"),
       Place("Santos", "BR", "27", 400000, -23.96083, -46.33361, "America/Buenos_Aires_Link"),
       Place("Nowhere", "ZZ", "", 1)};
@@ -95,13 +101,14 @@ TEST(AtlasBuild, KeepsEveryPlaceAndTellsPlacesOfOneNameApart) {
   ASSERT_EQ(build.records.size(), 6u);
   EXPECT_EQ(build.unknownCountry, 1);
   EXPECT_EQ(build.qualified, 2);
-  EXPECT_EQ(build.zones, (std::vector<std::string>{"America/New_York", "America/Sao_Paulo", "Europe/London"}));
+  EXPECT_EQ(build.zones,
+            (std::vector<std::string>{"America/New_York", "America/Sao_Paulo", "Europe/London"}));
 
   // In search-key order: the places of one name together, largest first.
   EXPECT_EQ(build.records[0].name, "Franklin, PA");
   EXPECT_EQ(build.records[0].population, 9000);
   EXPECT_EQ(build.records[0].searchKey.substr(0, 15), "FRANKLIN 0000PA");
-  EXPECT_EQ(build.records[1].name, "Franklin (Oil City), PA");  // the nearest larger place
+  EXPECT_EQ(build.records[1].name, "Franklin (Oil City), PA");   // the nearest larger place
   EXPECT_EQ(build.records[2].name, "Franklin 30.5N 80.5W, PA");  // none near: the coordinates
   EXPECT_EQ(build.records[2].searchKey.substr(0, 15), "FRANKLIN 0002PA");
   EXPECT_EQ(build.records[0].dstPtr, 1);
@@ -124,14 +131,16 @@ TEST(AtlasBuild, KeepsEveryPlaceAndTellsPlacesOfOneNameApart) {
 }
 
 TEST(AtlasBuild, OtherNamesOfLargerPlacesLeadToThemAndRankByTheirSize) {
-  const Regions regions = ParseRegions("C\tIN\tIND\tIndia\tIndia\nC\tUS\tUSA\tUnited States\tUSA\nS\tOH\tOHI\tOhio\n");
+  const Regions regions = ParseRegions(
+      "C\tIN\tIND\tIndia\tIndia\nC\tUS\tUSA\tUnited States\tUSA\nS\tOH\tOHI\tOhio\n");
   const tz::Source source = tz::ParseSource("Z Asia/Kolkata 5:30 - IST\nZ America/New_York -5 - EST\n");
   GeoPlace kolkata = Place("Kolkata", "IN", "28", 4631392, 22.56263, 88.36304, "Asia/Kolkata");
-  kolkata.alternateNames = {"CCU", "Calcutta", "Calc\xC3\xBCtta", "kolkata", "Kalkutta", "\xD0\x9A\xD0\xBE",
-                            "Kolkata", "K\xC5\x8Dlk\xC4\x81ta"};
+  kolkata.alternateNames = {"CCU",      "Calcutta",         "Calc\xC3\xBCtta", "kolkata",
+                            "Kalkutta", "\xD0\x9A\xD0\xBE", "Kolkata",         "K\xC5\x8Dlk\xC4\x81ta"};
   GeoPlace ohio = Place("Calcutta", "US", "OH", 3600, 40.67, -80.57);
   ohio.alternateNames = {"Kolkata"};  // too small for other names
-  const AtlasBuild build = BuildAtlas({kolkata, ohio}, regions, source, {}, {"Asia/Kolkata", "America/New_York"});
+  const AtlasBuild build = BuildAtlas({kolkata, ohio}, regions, source, {},
+                                      {"Asia/Kolkata", "America/New_York"});
   std::vector<std::string> names;
   for (const AtlasRecord& r : build.records) names.push_back(r.name);
   // Codes, lower-case transliterations, other scripts, letters the code

@@ -28,8 +28,9 @@ L Test/Zone Test/Link
 
 std::string Moment(const DstChangeRecord& r) {
   char s[32];
-  std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d %c %d", r.year + kDstBaseYear, r.month, r.day, r.hour,
-                r.minute, kDaylightCodeLetters[r.code], ZoneMinutesEast(r.zoneHours, r.zoneMinutes));
+  std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d %c %d", r.year + kDstBaseYear, r.month, r.day,
+                r.hour, r.minute, kDaylightCodeLetters[r.code],
+                ZoneMinutesEast(r.zoneHours, r.zoneMinutes));
   return s;
 }
 
@@ -38,7 +39,8 @@ TEST(DstGenerator, ZoneHistoryFollowsZoneLinesAndRules) {
   EXPECT_EQ(source.version, "test");
   EXPECT_EQ(source.Resolve("Test/Link"), "Test/Zone");
   EXPECT_FALSE(source.Resolve("Test/None"));
-  const std::vector<DstChangeRecord> chain = tz::TableChain(tz::ZoneHistory(source, "Test/Zone", 1970), 1970);
+  const std::vector<DstChangeRecord> chain = tz::TableChain(tz::ZoneHistory(source, "Test/Zone", 1970),
+                                                            1970);
   std::vector<std::string> moments;
   for (const DstChangeRecord& r : chain) moments.push_back(Moment(r));
   const std::vector<std::string> expected = {
@@ -47,16 +49,10 @@ TEST(DstGenerator, ZoneHistoryFollowsZoneLinesAndRules) {
       "1945-08-14 19:00 Y -300",  // EPT, dated in the war-time clock
       "1945-09-30 02:00 N -300",
       "1950-01-01 00:00 N -270",  // half an hour of saving goes into the zone
-      "1951-01-01 00:00 D -300",
-      "1952-01-01 00:00 N -300",
-      "1967-04-30 02:00 Y -300",
+      "1951-01-01 00:00 D -300", "1952-01-01 00:00 N -300", "1967-04-30 02:00 Y -300",
       "1967-10-22 03:00 N -300",  // 2:00 standard time is 3:00 daylight time
-      "1968-04-28 02:00 Y -300",
-      "1968-10-27 03:00 N -300",
-      "1969-04-27 02:00 Y -300",
-      "1969-10-26 03:00 N -300",
-      "1970-04-26 02:00 Y -300",
-      "1970-10-25 03:00 N -300",
+      "1968-04-28 02:00 Y -300", "1968-10-27 03:00 N -300", "1969-04-27 02:00 Y -300",
+      "1969-10-26 03:00 N -300", "1970-04-26 02:00 Y -300", "1970-10-25 03:00 N -300",
       "1971-01-01 00:00 N -300"};  // the end of the table
   EXPECT_EQ(moments, expected);
 }
@@ -96,8 +92,10 @@ TEST(DstGenerator, TablesShareTheirCommonTailsThroughLinks) {
     return r;
   };
   const std::vector<DstChangeRecord> end = {rec(2025, 105, 0)};
-  const std::vector<DstChangeRecord> a = {rec(1900, 105, 0), rec(1950, 105, 1), rec(1960, 105, 0), end[0]};
-  const std::vector<DstChangeRecord> b = {rec(1890, 106, 0), rec(1950, 105, 1), rec(1960, 105, 0), end[0]};
+  const std::vector<DstChangeRecord> a = {rec(1900, 105, 0), rec(1950, 105, 1), rec(1960, 105, 0),
+                                          end[0]};
+  const std::vector<DstChangeRecord> b = {rec(1890, 106, 0), rec(1950, 105, 1), rec(1960, 105, 0),
+                                          end[0]};
   const std::vector<DstChangeRecord> c = {rec(1920, 107, 0), rec(1960, 105, 0), end[0]};
   tz::DstFileBuilder builder;
   const uint16_t fa = builder.Add(a);

@@ -121,7 +121,8 @@ TEST(DstLookup, ZoneBytesGiveHoursMinutesAndTheSide) {
     // The encoding the generator writes gives the same zone back.
     uint8_t h = 0, m = 0;
     EncodeZone(ZoneMinutesEast(static_cast<uint8_t>(c.hours), static_cast<uint8_t>(c.minutes)), h, m);
-    EXPECT_EQ(ZoneMinutesEast(h, m), ZoneMinutesEast(static_cast<uint8_t>(c.hours), static_cast<uint8_t>(c.minutes)));
+    EXPECT_EQ(ZoneMinutesEast(h, m),
+              ZoneMinutesEast(static_cast<uint8_t>(c.hours), static_cast<uint8_t>(c.minutes)));
   }
 }
 
@@ -129,11 +130,13 @@ TEST(DstLookup, YearsFrom2025To2099AreLookedUpAsTheirEquivalentYear) {
   // Table 1 holds one change a year from 2000 to 2024; its zone minutes
   // tell which year's record was taken.
   std::vector<DstChangeRecord> records;
-  for (int year = 2000; year <= 2024; ++year) records.push_back(Change(year, 1, 1, 0, 0, 100, year - 2000, 0));
+  for (int year = 2000; year <= 2024; ++year)
+    records.push_back(Change(year, 1, 1, 0, 0, 100, year - 2000, 0));
   records.push_back(EndOfTable());
   test::AtlasFolder folder;
   folder.WriteTables({0}, records);
-  for (const auto& [year, equivalent] : std::vector<std::pair<int, int>>{{2030, 2019}, {2064, 2008}, {2099, 2015}, {2024, 2024}}) {
+  for (const auto& [year, equivalent] :
+       std::vector<std::pair<int, int>>{{2030, 2019}, {2064, 2008}, {2099, 2015}, {2024, 2024}}) {
     AtlasFields f = Birth("1", "0601" + std::to_string(year), "120000P");
     GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
     EXPECT_EQ(f.zoneMinutes, std::to_string(equivalent - 2000)) << year;
@@ -165,9 +168,10 @@ TEST(DstLookup, ALinkRecordInTheMiddleOfAChainIsFollowed) {
   // Table 1: 1900, 1950, then a link to the shared tail at record 4:
   // 1960, 1970. Table 2 is the tail alone.
   test::AtlasFolder folder;
-  folder.WriteTables({0, 4}, {Change(1900, 1, 1, 0, 0, 101, 0, 0), Change(1950, 1, 1, 0, 0, 102, 0, 0),
-                              DstChangeRecord::Link(4), EndOfTable(), Change(1960, 1, 1, 0, 0, 103, 0, 1),
-                              Change(1970, 1, 1, 0, 0, 104, 0, 0), EndOfTable()});
+  folder.WriteTables({0, 4},
+                     {Change(1900, 1, 1, 0, 0, 101, 0, 0), Change(1950, 1, 1, 0, 0, 102, 0, 0),
+                      DstChangeRecord::Link(4), EndOfTable(), Change(1960, 1, 1, 0, 0, 103, 0, 1),
+                      Change(1970, 1, 1, 0, 0, 104, 0, 0), EndOfTable()});
   const std::pair<const char*, const char*> cases[] = {
       {"06011955", "2:0 W N"}, {"06011965", "3:0 W Y"}, {"06011975", "4:0 W N"}};
   for (const auto& [date, zone] : cases) {
@@ -214,9 +218,11 @@ TEST(DstTableIndexFile, AMissingOrShortIndexMakesEveryTableNumberCountAsZero) {
     ScopedScriptedMessages messages;
     LoadDstTableIndex();
     EXPECT_TRUE(messages->Saw("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!"));
-    EXPECT_TRUE(messages->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
+    EXPECT_TRUE(
+        messages->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
   }
-  folder.Folder().Write(kDstChangeFileName, test::ChangeFileBytes({Change(1900, 1, 1, 0, 0, 101, 0, 0), EndOfTable()}));
+  folder.Folder().Write(kDstChangeFileName,
+                        test::ChangeFileBytes({Change(1900, 1, 1, 0, 0, 101, 0, 0), EndOfTable()}));
   OpenDstChangeFile();
   folder.Folder().Write(kDstIndexFileName, std::string(100, '\0'));
   {

@@ -70,7 +70,8 @@ time_t AsUtc(int year, int month, int day, int hour, int minute, int second) {
 
 TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
   const std::vector<std::string> zones = ZoneList();
-  ASSERT_GT(zones.size(), 300u) << "no zone list: run tools/setup-deps.sh for this build folder and build dst_tables";
+  ASSERT_GT(zones.size(), 300u)
+      << "no zone list: run tools/setup-deps.sh for this build folder and build dst_tables";
   test::AtlasFolder folder;
   for (const char* name : {kDstIndexFileName, kDstChangeFileName}) {
     std::filesystem::copy_file(test::InstallFile(name), folder.Folder().Path() + "/" + name);
@@ -90,7 +91,8 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
   const char* cases = std::getenv("VOSTRANE_ATLAS_CASES");
   const bool byZone = std::getenv("VOSTRANE_ATLAS_BY_ZONE") != nullptr;
   const int kCases = cases ? std::atoi(cases) : 2000;
-  int agree = 0, agreeRounded = 0, localMean = 0, localMeanAgree = 0, nearChange = 0, nearChangeAgree = 0;
+  int agree = 0, agreeRounded = 0, localMean = 0, localMeanAgree = 0, nearChange = 0,
+      nearChangeAgree = 0;
   std::vector<std::string> disagreements;
   ScopedScriptedMessages messages;
   for (int i = 0; i < kCases; ++i) {
@@ -120,7 +122,8 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
     const SystemZone system(zone);
     const time_t local = AsUtc(year, month, day, hour, minute, second);
     char where[160];
-    std::snprintf(where, sizeof where, "%s %04d-%02d-%02d %02d:%02d", zone.c_str(), year, month, day, hour, minute);
+    std::snprintf(where, sizeof where, "%s %04d-%02d-%02d %02d:%02d", zone.c_str(), year, month, day,
+                  hour, minute);
     if (f.daylight == "L") {
       // Local mean time: the database must still be on its LMT then.
       std::string abbreviation;
@@ -148,15 +151,17 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
     }
     if (same) ++agree;
     else if (rounded) ++agreeRounded;
-    else disagreements.push_back(std::string(where) + ": table " + f.zoneHours + ":" + f.zoneMinutes +
-                                 f.zoneEastWest + " " + f.daylight + " = " + std::to_string(offset) +
-                                 " s, database " + std::to_string(database) + " s");
+    else
+      disagreements.push_back(std::string(where) + ": table " + f.zoneHours + ":" + f.zoneMinutes +
+                              f.zoneEastWest + " " + f.daylight + " = " + std::to_string(offset) +
+                              " s, database " + std::to_string(database) + " s");
   }
   EXPECT_TRUE(messages->Shown().empty());
   const int compared = kCases - nearChange;
   std::printf(
       "%d cases: %d outside the hours of a change: %d agree exactly, %d within the rounding to the "
-      "minute, %d of %d in local mean time on both sides; %d within three hours of a change, of which %d "
+      "minute, %d of %d in local mean time on both sides; %d within three hours of a change, of which "
+      "%d "
       "agree.\nAgreement outside the hours of a change: %.2f%%\n",
       kCases, compared, agree, agreeRounded, localMeanAgree, localMean, nearChange, nearChangeAgree,
       100.0 * (agree + agreeRounded + localMeanAgree) / compared);

@@ -64,7 +64,8 @@ std::pair<double, double> Coordinates(const PlaceRecord& r) {
 class GeneratedPlaces : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_GT(Source::Get().lines, 190000u) << "no GeoNames source: run tools/setup-deps.sh for this build folder";
+    ASSERT_GT(Source::Get().lines, 190000u)
+        << "no GeoNames source: run tools/setup-deps.sh for this build folder";
     for (const char* name : {kPlacesFileName, "places.VDX"}) {
       std::filesystem::copy_file(test::InstallFile(name), folder_.Folder().Path() + "/" + name);
     }
@@ -91,7 +92,8 @@ class GeneratedPlaces : public ::testing::Test {
 };
 
 TEST_F(GeneratedPlaces, CaseAndAccentsAreFoldedBothWays) {
-  for (const char* typed : {"Zurich", "Z\xFCrich", "ZURICH", "z\xFCrich"}) ExpectFirstRowIs(typed, 2657896);
+  for (const char* typed : {"Zurich", "Z\xFCrich", "ZURICH", "z\xFCrich"})
+    ExpectFirstRowIs(typed, 2657896);
   for (const char* typed : {"Sao Paulo", "S\xE3o Paulo", "SAO PAULO"}) ExpectFirstRowIs(typed, 3448439);
   for (const char* typed : {"Koln", "K\xF6ln", "KOELN"}) ExpectFirstRowIs(typed, 2886242);
   // The name keeps its accents in the code page.
@@ -100,9 +102,9 @@ TEST_F(GeneratedPlaces, CaseAndAccentsAreFoldedBothWays) {
 
 TEST_F(GeneratedPlaces, OtherNamesLeadToTheirPlaces) {
   const std::pair<const char*, int64_t> names[] = {
-      {"Munich", 2867714},  {"M\xFCnchen", 2867714}, {"Cologne", 2886242}, {"Vienna", 2761369},
-      {"Wien", 2761369},    {"Prague", 3067696},     {"Lisbon", 2267057},  {"Calcutta", 1275004},
-      {"Bombay", 1275339},  {"Madras", 1264527},     {"Peking", 1816670},  {"Saigon", 1566083}};
+      {"Munich", 2867714}, {"M\xFCnchen", 2867714}, {"Cologne", 2886242}, {"Vienna", 2761369},
+      {"Wien", 2761369},   {"Prague", 3067696},     {"Lisbon", 2267057},  {"Calcutta", 1275004},
+      {"Bombay", 1275339}, {"Madras", 1264527},     {"Peking", 1816670},  {"Saigon", 1566083}};
   for (const auto& [typed, id] : names) ExpectFirstRowIs(typed, id);
   PlaceList list(PlacesTable(), "not found");
   list.Fill("Calcutta", ScrollDirection::None);
@@ -164,7 +166,8 @@ TEST_F(GeneratedPlaces, EveryPlaceIsThereFoundByItsOwnNameAndNoTwoRowsAlike) {
   for (const auto& [at, n] : Source::Get().atSecond) {
     EXPECT_GE(atSecond[at], n) << "a place at " << at.first << "/" << at.second << " is missing";
   }
-  for (const auto& [code, names] : countryNames) EXPECT_EQ(names.size(), 1u) << code << ": " << *names.begin();
+  for (const auto& [code, names] : countryNames)
+    EXPECT_EQ(names.size(), 1u) << code << ": " << *names.begin();
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ class PlaceListTest : public ::testing::Test {
     folder_.WritePlaces(places);
   }
 
-  std::string Name(const PlaceList& list, int row) { return RowPlaceName(list.Rows()[static_cast<size_t>(row)]); }
+  std::string Name(const PlaceList& list, int row) {
+    return RowPlaceName(list.Rows()[static_cast<size_t>(row)]);
+  }
 
   test::AtlasFolder folder_;
 };
@@ -121,7 +123,9 @@ TEST(PlaceSearchKeys, FoldCaseAccentsAndSeparators) {
   EXPECT_EQ(FoldPlaceText("S\xE3o  Paulo"), "SAO!PAULO");
   EXPECT_EQ(FoldPlaceText("Stoke-on-Trent"), FoldPlaceText("stoke on trent"));
   EXPECT_EQ(FoldPlaceText("St. John's"), "ST!JOHNS");
-  EXPECT_EQ(FoldPlaceText("Stra\xDF" "e \x8Amarje \x8C"), "STRASSE!SMARJE!OE");
+  EXPECT_EQ(FoldPlaceText("Stra\xDF"
+                          "e \x8Amarje \x8C"),
+            "STRASSE!SMARJE!OE");
   EXPECT_EQ(FoldPlaceText("New "), "NEW!");  // a word typed in full: more words follow
 
   const PlaceQuery q = ParsePlaceQuery("london , u");

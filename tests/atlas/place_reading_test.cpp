@@ -18,19 +18,21 @@ using test::EndOfTable;
 class PlaceReadingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_.WriteTables({0, 6}, {Change(1883, 11, 18, 12, 4, 105, 0, 0), Change(1942, 2, 9, 2, 0, 105, 0, 2),
-                                 Change(1945, 9, 30, 2, 0, 105, 0, 0), Change(1960, 4, 24, 2, 0, 105, 0, 1),
-                                 Change(1960, 10, 30, 2, 0, 105, 0, 0), EndOfTable(),
-                                 Change(1883, 11, 18, 12, 9, 106, 0, 0), Change(1958, 4, 27, 2, 0, 106, 0, 1),
-                                 Change(1958, 10, 26, 2, 0, 106, 0, 0), Change(1959, 4, 26, 2, 0, 106, 0, 1),
-                                 Change(1959, 10, 25, 2, 0, 106, 0, 0), Change(2010, 3, 14, 2, 0, 106, 0, 1),
-                                 Change(2010, 11, 7, 2, 0, 106, 0, 0), EndOfTable()});
+    folder_.WriteTables(
+        {0, 6},
+        {Change(1883, 11, 18, 12, 4, 105, 0, 0), Change(1942, 2, 9, 2, 0, 105, 0, 2),
+         Change(1945, 9, 30, 2, 0, 105, 0, 0), Change(1960, 4, 24, 2, 0, 105, 0, 1),
+         Change(1960, 10, 30, 2, 0, 105, 0, 0), EndOfTable(), Change(1883, 11, 18, 12, 9, 106, 0, 0),
+         Change(1958, 4, 27, 2, 0, 106, 0, 1), Change(1958, 10, 26, 2, 0, 106, 0, 0),
+         Change(1959, 4, 26, 2, 0, 106, 0, 1), Change(1959, 10, 25, 2, 0, 106, 0, 0),
+         Change(2010, 3, 14, 2, 0, 106, 0, 1), Change(2010, 11, 7, 2, 0, 106, 0, 0), EndOfTable()});
     folder_.WritePlaces({{"Chicago, IL", 2, "ILL", "41N5100", "087W3900"},
                          {"Erie, PA", -1, "PEN", "42N0745", "080W0506"},
                          {"Nowhere, XX", 0, "XXX", "01S0203", "004E0506"}});
   }
 
-  AtlasFields Entry(const std::string& place, const std::string& date, const std::string& time = "120000P") {
+  AtlasFields Entry(const std::string& place, const std::string& date,
+                    const std::string& time = "120000P") {
     AtlasFields f;
     f.place = place;
     f.date = date;
@@ -97,7 +99,8 @@ TEST_F(PlaceReadingTest, IllinoisDaylightOrWarTimeBeforeJuly1959IsWarnedAbout) {
   AtlasFields f = Entry("Chicago, IL", "06151959");
   ReadPlaceIntoFields(f, 0, PlacesTable());
   EXPECT_EQ(f.daylight, "Y");
-  EXPECT_TRUE(messages->Saw("Warning! Daylight Savings Time was legally observed\r\nat this time in Illinois"));
+  EXPECT_TRUE(
+      messages->Saw("Warning! Daylight Savings Time was legally observed\r\nat this time in Illinois"));
   EXPECT_TRUE(messages->Saw("future versions of Vostrane"));
   messages->Clear();
   f = Entry("Chicago, IL", "07151959");
@@ -106,7 +109,10 @@ TEST_F(PlaceReadingTest, IllinoisDaylightOrWarTimeBeforeJuly1959IsWarnedAbout) {
   EXPECT_TRUE(messages->Shown().empty());
 
   // The war-time wording of the same warning.
-  EXPECT_EQ(DaylightWarning("ILL", 'W', CalendarDate{6, 15, 1959}, std::nullopt).value_or("").rfind("Warning! War Time was legally observed", 0), 0u);
+  EXPECT_EQ(DaylightWarning("ILL", 'W', CalendarDate{6, 15, 1959}, std::nullopt)
+                .value_or("")
+                .rfind("Warning! War Time was legally observed", 0),
+            0u);
   EXPECT_FALSE(DaylightWarning("ILL", 'W', CalendarDate{7, 15, 1959}, std::nullopt));
   EXPECT_FALSE(DaylightWarning("ILL", 'N', CalendarDate{6, 15, 1950}, std::nullopt));
 }
@@ -116,8 +122,9 @@ TEST_F(PlaceReadingTest, YearsAfterTheTablesReleaseGetTheNoteNamingIt) {
   // Without "DSTVER.DAT" the release is not known: years after 2005.
   AtlasFields f = Entry("Chicago, IL", "01152010");
   ReadPlaceIntoFields(f, 0, PlacesTable());
-  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2010, is after\r\nthe release of the "
-                            "IANA time zone database,\r\n"));
+  EXPECT_TRUE(
+      messages->Saw("Note that the year of this chart, 2010, is after\r\nthe release of the "
+                    "IANA time zone database,\r\n"));
   EXPECT_TRUE(messages->Saw("may have changed\r\nby the year 2010."));
   EXPECT_EQ(messages->Count("2010"), 1);
 
@@ -129,8 +136,9 @@ TEST_F(PlaceReadingTest, YearsAfterTheTablesReleaseGetTheNoteNamingIt) {
   EXPECT_TRUE(messages->Shown().empty());
   f = Entry("Chicago, IL", "01152012");
   ReadPlaceIntoFields(f, 0, PlacesTable());
-  EXPECT_TRUE(messages->Saw("Note that the year of this chart, 2012, is after\r\nthe release 2011a of "
-                            "the IANA time zone database,"));
+  EXPECT_TRUE(
+      messages->Saw("Note that the year of this chart, 2012, is after\r\nthe release 2011a of "
+                    "the IANA time zone database,"));
 
   EXPECT_FALSE(DaylightWarning("XXX", 'N', CalendarDate{12, 31, 2025}, "2025b"));
   EXPECT_TRUE(DaylightWarning("XXX", 'N', CalendarDate{1, 1, 2026}, "2025b"));
@@ -142,7 +150,10 @@ TEST(DstTablesRelease, OnlyAReleaseNameIsTaken) {
   folder.Write(kDstReleaseFileName, "2025b\r\n");
   EXPECT_EQ(DstTablesRelease(), "2025b");
   EXPECT_EQ(DstReleaseYear("2025b"), 2025);
-  for (const char* damaged : {"", "2025", "20x5b", "2025bcd", "2025B", "\xFF\xFE" "2025b", " 2025b"}) {
+  for (const char* damaged : {"", "2025", "20x5b", "2025bcd", "2025B",
+                              "\xFF\xFE"
+                              "2025b",
+                              " 2025b"}) {
     folder.Write(kDstReleaseFileName, damaged);
     EXPECT_FALSE(DstTablesRelease()) << damaged;
   }
@@ -168,9 +179,11 @@ TEST_F(PlaceReadingTest, TheRecheckAsksOnlyWhenTheZoneOrDaylightChanges) {
   SeeIfTzOrDstIsDifferent(f, 'D', PlacesTable());
   ASSERT_EQ(messages->Shown().size(), 1u);
   EXPECT_EQ(messages->Shown()[0].buttons, MsgButtons::YesNo);
-  EXPECT_EQ(messages->Shown()[0].text, MessageText(8990) + MessageText(8991) + " " + MessageText(8988) + "?");
-  EXPECT_EQ(f.zoneHours + f.zoneMinutes + f.zoneEastWest + f.daylight + f.dstTable,
-            before.zoneHours + before.zoneMinutes + before.zoneEastWest + before.daylight + before.dstTable);
+  EXPECT_EQ(messages->Shown()[0].text,
+            MessageText(8990) + MessageText(8991) + " " + MessageText(8988) + "?");
+  EXPECT_EQ(
+      f.zoneHours + f.zoneMinutes + f.zoneEastWest + f.daylight + f.dstTable,
+      before.zoneHours + before.zoneMinutes + before.zoneEastWest + before.daylight + before.dstTable);
 
   messages->Answer(MsgAnswer::Yes);
   f.time = "090000A";

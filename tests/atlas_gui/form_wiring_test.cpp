@@ -128,7 +128,8 @@ TEST(FormWiring, APlacePickedWithTheMouseLeavesTheFormAsItWasAndGoesOn) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   ASSERT_EQ(QApplication::focusWidget(), form.MaskEdTZHrs());
   EXPECT_EQ(form.ReadingMode(), 'X');
-  for (QPushButton* b : {form.DoneButton(), form.NewNatalButton(), form.DeleteButton(), form.PlaceButton()})
+  for (QPushButton* b :
+       {form.DoneButton(), form.NewNatalButton(), form.DeleteButton(), form.PlaceButton()})
     EXPECT_TRUE(b->isVisible());
   // Typing goes into the zone, not into the name.
   QTest::keyClicks(QApplication::focusWidget(), "5");

@@ -45,7 +45,9 @@ class PlaceDialogTest : public ::testing::Test {
     return dialog;
   }
 
-  static std::string Row(const TBdatPlacForm& d, int row) { return FromQt(d.LbCities()->item(row)->text()); }
+  static std::string Row(const TBdatPlacForm& d, int row) {
+    return FromQt(d.LbCities()->item(row)->text());
+  }
   static std::string Text(const TBdatPlacForm& d) { return FromQt(d.EditPlace()->text()); }
   static void Type(TBdatPlacForm& d, const char* text) { QTest::keyClicks(d.EditPlace(), text); }
   static void Key(TBdatPlacForm& d, Qt::Key key) { QTest::keyClick(d.EditPlace(), key); }
@@ -120,8 +122,9 @@ TEST_F(PlaceDialogTest, AHeldArrowImageScrollsUntilTheButtonIsReleased) {
   // The release is already waiting when the button goes down: the loop
   // makes one step, lets the release in and stops.
   const QPointF at(5, 5);
-  QCoreApplication::postEvent(d->ArrowDown(), new QMouseEvent(QEvent::MouseButtonRelease, at, d->ArrowDown()->mapToGlobal(at),
-                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+  QCoreApplication::postEvent(
+      d->ArrowDown(), new QMouseEvent(QEvent::MouseButtonRelease, at, d->ArrowDown()->mapToGlobal(at),
+                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
   QTest::mousePress(d->ArrowDown(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   EXPECT_FALSE(d->ArrowDown()->Held());
   EXPECT_EQ(RowPlaceName(Row(*d, 0)), "Place 01, XX");
@@ -177,7 +180,8 @@ TEST_F(PlaceDialogTest, EnterOnAPartialNameAsksAboutTheFirstRow) {
 TEST_F(PlaceDialogTest, ClickingAPlaceChoosesIt) {
   auto d = Open("Place 2");
   QListWidget* list = d->LbCities();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(3)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualItemRect(list->item(3)).center());
   EXPECT_FALSE(d->isVisible());
   EXPECT_EQ(d->Outcome(), 'G');
   EXPECT_EQ(Text(*d), "Place 23, XX");
@@ -217,7 +221,8 @@ TEST_F(PlaceDialogTest, GetFirstPlaceTakesTheFirstRowOrKeepsAnUnknownText) {
 TEST_F(PlaceDialogTest, AChosenRowIsReadByItsRecordNotByItsName) {
   auto d = Open("Twin");
   QListWidget* list = d->LbCities();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualItemRect(list->item(1)).center());
   EXPECT_EQ(d->Outcome(), 'G');
   EXPECT_EQ(Text(*d), "Twin, XX");
   ASSERT_EQ(d->ChosenRecord(), 43u);  // the second of the two

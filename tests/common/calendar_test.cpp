@@ -30,7 +30,7 @@ TEST(Calendar, JulianDayOfKnownDates) {
   ExpectDateTime(2451545.0, 1, 1, 2000, 12, 0, 0);
   ExpectDateTime(2299160.5, 10, 15, 1582, 0, 0, 0);  // first Gregorian day
   ExpectDateTime(1721425.5, 1, 1, 1, 0, 0, 0);
-  ExpectDateTime(0.0, 11, 24, -4713, 12, 0, 0);      // proleptic Gregorian
+  ExpectDateTime(0.0, 11, 24, -4713, 12, 0, 0);  // proleptic Gregorian
   ExpectDateTime(2447892.5 + (14.0 * 3600 + 35 * 60 + 31) / 86400.0, 1, 1, 1990, 14, 35, 31);
 }
 
@@ -72,15 +72,14 @@ TEST(Calendar, JulianDayRoundTripOverFiveThousandYears) {
     const int second = static_cast<int>((dayCount * 3607) % 86400);
     for (int s : {0, 86399, second}) {
       const CalendarDateTime r = JulianDayToDate(startJd + dayCount + s / 86400.0);
-      const bool ok = r.date.year == date.year && r.date.month == date.month &&
-                      r.date.day == date.day && r.time.hours == s / 3600 &&
-                      r.time.minutes == s / 60 % 60 && r.time.seconds == s % 60;
+      const bool ok = r.date.year == date.year && r.date.month == date.month && r.date.day == date.day &&
+                      r.time.hours == s / 3600 && r.time.minutes == s / 60 % 60 &&
+                      r.time.seconds == s % 60;
       if (!ok) {
         ++failures;
-        ADD_FAILURE() << "day " << date.month << "/" << date.day << "/" << date.year
-                      << " second " << s << " gave " << r.date.month << "/" << r.date.day
-                      << "/" << r.date.year << " " << r.time.hours << ":" << r.time.minutes
-                      << ":" << r.time.seconds;
+        ADD_FAILURE() << "day " << date.month << "/" << date.day << "/" << date.year << " second " << s
+                      << " gave " << r.date.month << "/" << r.date.day << "/" << r.date.year << " "
+                      << r.time.hours << ":" << r.time.minutes << ":" << r.time.seconds;
       }
     }
   }

@@ -157,10 +157,9 @@ TEST(FileChecks, IoCheckReportsAndGoesOn) {
 
 TEST(FileChecksDeathTest, FatalChecksEndTheProgram) {
   FatalIoCheck(false, "not shown");
-  EXPECT_EXIT(FatalIoCheck(true, "Error writing file Y.DAT. Program ended."),
-              testing::ExitedWithCode(1), "Error writing file Y\\.DAT\\. Program ended\\.");
-  EXPECT_EXIT(FatalError("Fatal: out of range"), testing::ExitedWithCode(1),
-              "Fatal: out of range");
+  EXPECT_EXIT(FatalIoCheck(true, "Error writing file Y.DAT. Program ended."), testing::ExitedWithCode(1),
+              "Error writing file Y\\.DAT\\. Program ended\\.");
+  EXPECT_EXIT(FatalError("Fatal: out of range"), testing::ExitedWithCode(1), "Fatal: out of range");
 }
 
 }  // namespace

@@ -97,15 +97,12 @@ TEST(DateTyping, DatesThatCannotExistAreReportedNotChanged) {
   const FieldEdit february = Left(date, "03092024", "02/30/1990");
   EXPECT_EQ(february.text, "02301990");
   EXPECT_EQ(february.problem, "Day 30 is not possible: month 2 has at most 29 days.");
-  EXPECT_EQ(Left(date, "03092024", "04312000").problem,
-            "Day 31 is not possible: month 4 has 30 days.");
+  EXPECT_EQ(Left(date, "03092024", "04312000").problem, "Day 31 is not possible: month 4 has 30 days.");
   const FieldEdit month = Typed(date, "05051990", "13");
   EXPECT_EQ(month.text, "13051990");
   EXPECT_EQ(month.problem, "Month 13 is not possible: months run from 1 to 12.");
-  EXPECT_EQ(Typed(date, "05051990", "00").problem,
-            "Month 0 is not possible: months run from 1 to 12.");
-  EXPECT_EQ(Typed(date, "01011990", "32", 2).problem,
-            "Day 32 is not possible: days run from 1 to 31.");
+  EXPECT_EQ(Typed(date, "05051990", "00").problem, "Month 0 is not possible: months run from 1 to 12.");
+  EXPECT_EQ(Typed(date, "01011990", "32", 2).problem, "Day 32 is not possible: days run from 1 to 31.");
   EXPECT_EQ(Typed(date, "01011990", "2301", 4).problem,
             "Year 2301 is not possible: years run from -999 to 2300.");
   // A unit with nothing in it cannot be left.
@@ -133,8 +130,7 @@ TEST(LongitudeTyping, ThreeDegreeDigitsAndTheDateLine) {
   EXPECT_EQ(short_.caret, 4);
   const FieldEdit beyond = Left(longitude, "095W0000", "195");
   EXPECT_EQ(beyond.text, "195W0000");  // refused, not turned into 179
-  EXPECT_EQ(beyond.problem,
-            "Longitude 195\xB0 is not possible: longitudes run from 0\xB0 to 180\xB0.");
+  EXPECT_EQ(beyond.problem, "Longitude 195\xB0 is not possible: longitudes run from 0\xB0 to 180\xB0.");
   EXPECT_EQ(Left(longitude, "000W0000", "180w30").problem, "A longitude cannot exceed 180\xB0.");
   EXPECT_EQ(Left(longitude, "000W0000", "180e").problem, "");
 }

@@ -207,18 +207,18 @@ TEST(Harmonic, AChainOfDerivedChartsIsCalculatedBaseFirst) {
 
 TEST(Removal, RemovingANatalEntryRemovesEveryChartMadeFromIt) {
   test::DerivedSession s;
-  s.Add(Ada());                                         // 1
-  s.Add(Bob());                                         // 2
+  s.Add(Ada());  // 1
+  s.Add(Bob());  // 2
   DerivedRequest t = Request(DerivedKind::Transit);
   t.place = DerivedPlace{"Paris", 48.85, -2.35, -1, 0, 0};
-  s.Add(t);                                             // 3: transits of 1
+  s.Add(t);  // 3: transits of 1
   DerivedRequest h = Request(DerivedKind::Harmonic, 3);
   h.harmonic = 7;
-  s.Add(h);                                             // 4: of 3
+  s.Add(h);  // 4: of 3
   DerivedRequest c = Request(DerivedKind::Composite, 2);
   c.secondBase = 1;
-  s.Add(c);                                             // 5: of 2 and 1
-  s.Add(Request(DerivedKind::SolarArc, 2));             // 6: of 2
+  s.Add(c);                                  // 5: of 2 and 1
+  s.Add(Request(DerivedKind::SolarArc, 2));  // 6: of 2
   const EntriesToRemove plan = CollectEntriesToRemove(s.Entries(), 1);
   EXPECT_EQ(plan.records, (std::vector<int>{1, 3, 4, 5}));
 

@@ -143,7 +143,8 @@ TEST(DerivedEntry, ListLinesNameTheKind) {
   t.place = Paris();
   EXPECT_EQ(EntryListLine(2, BuildDerivedEntry(t, base, nullptr, 1).entry, "Composite"),
             "2: Ada Test Transits");
-  EXPECT_EQ(EntryListLine(3, BuildDerivedEntry(Request(DerivedKind::SolarArc), base, nullptr, 1).entry, "Composite"),
+  EXPECT_EQ(EntryListLine(3, BuildDerivedEntry(Request(DerivedKind::SolarArc), base, nullptr, 1).entry,
+                          "Composite"),
             "3: Ada Test Solar Arc Directions");
   DerivedRequest h = Request(DerivedKind::Harmonic);
   h.harmonic = 9;

@@ -34,7 +34,9 @@ class Sky {
     return e;
   }
   // How far the body is past the longitude, in (-180, 180].
-  double Past(int slot, double longitude, double julday) { return DiffDeg(longitude, At(julday).lon(slot)); }
+  double Past(int slot, double longitude, double julday) {
+    return DiffDeg(longitude, At(julday).lon(slot));
+  }
 
  private:
   char zodiac_;
@@ -54,7 +56,8 @@ void ExpectFirstCrossing(Sky& sky, int slot, double longitude, double from, doub
     before = now;
   }
   // An hour earlier the body is on one side, an hour later on the other.
-  EXPECT_LT(sky.Past(slot, longitude, found - 1.0 / 24) * sky.Past(slot, longitude, found + 1.0 / 24), 0);
+  EXPECT_LT(sky.Past(slot, longitude, found - 1.0 / 24) * sky.Past(slot, longitude, found + 1.0 / 24),
+            0);
 }
 
 DerivedRequest ReturnRequest(DerivedKind kind, int month, int day, int year, int body = 0) {
@@ -152,8 +155,9 @@ TEST(Returns, ACrossingAndItsReturnAtAStationAreNotSteppedOver) {
   AnalyticTheory theory;
   // Steps of two days from here put the station halfway between two samples.
   const double from = direct - 11;
-  const auto found = FindReturn(theory, 4, station - 0.001, from, from + 1000, [](double) { return 0.0; },
-                                test::ShownReport().report());
+  const auto found = FindReturn(
+      theory, 4, station - 0.001, from, from + 1000, [](double) { return 0.0; },
+      test::ShownReport().report());
   ASSERT_TRUE(found.has_value());
   EXPECT_LT(*found, direct);
   EXPECT_GT(*found, direct - 1.0);

@@ -86,8 +86,9 @@ class DerivedDialog : public testing::Test {
     CloseMessageTextFile();
   }
   void Open(int base, PlaceLookup* places = nullptr) {
-    dialog = std::make_unique<TDerivedForm>(nullptr, entries, base, places,
-                                            [] { return CalendarDateTime{{3, 9, 2024}, {14, 35, 0}}; });
+    dialog = std::make_unique<TDerivedForm>(nullptr, entries, base, places, [] {
+      return CalendarDateTime{{3, 9, 2024}, {14, 35, 0}};
+    });
     dialog->show();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -137,8 +138,9 @@ TEST_F(DerivedDialog, EnablesOnlyTheFieldsTheKindNeeds) {
     EXPECT_EQ(dialog->BodyBox()->isEnabled(), e.body);
     EXPECT_EQ(dialog->HarmonicField()->isEnabled(), e.harmonic);
     EXPECT_EQ(dialog->NatalPlaceBox()->isEnabled(), e.natalBox);
-    for (QWidget* w : {static_cast<QWidget*>(dialog->PlaceField()), static_cast<QWidget*>(dialog->LatitudeField()),
-                       static_cast<QWidget*>(dialog->ZoneHoursField()), static_cast<QWidget*>(dialog->DaylightBox())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(dialog->PlaceField()), static_cast<QWidget*>(dialog->LatitudeField()),
+          static_cast<QWidget*>(dialog->ZoneHoursField()), static_cast<QWidget*>(dialog->DaylightBox())})
       EXPECT_EQ(w->isEnabled(), e.place);
     EXPECT_TRUE(dialog->BaseBox()->isEnabled());
   }
@@ -248,7 +250,7 @@ TEST_F(DerivedDialog, TheBasePlaceTakesTheZoneOfTheChartsOwnMoment) {
   Open(1, &atlas);
   ChooseKind(DerivedKind::Transit);
   ASSERT_FALSE(atlas.momentsAsked.empty());
-  EXPECT_EQ(atlas.momentsAsked.back(), "03092024");  // the transits' date, not the birth's
+  EXPECT_EQ(atlas.momentsAsked.back(), "03092024");     // the transits' date, not the birth's
   EXPECT_EQ(dialog->DaylightBox()->currentIndex(), 0);  // N in March
   TypeInto(dialog->DateField(), "07012024");
   QTest::keyClick(dialog->DateField(), Qt::Key_Return);

@@ -15,8 +15,8 @@ namespace vostrane::test {
 // Standard output of the command (with its error output when `errors`);
 // the exit status in *status.
 inline std::string RunBatch(const std::string& args, int* status, bool errors = false) {
-  const std::string command =
-      std::string(VOSTRANE_BATCH) + " " + args + (errors ? " 2>&1" : " 2>/dev/null");
+  const std::string command = std::string(VOSTRANE_BATCH) + " " + args +
+                              (errors ? " 2>&1" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   char buf[4096];

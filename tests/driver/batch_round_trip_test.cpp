@@ -72,9 +72,10 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     const auto cusps = JsonNumbers(json, "cusps");
     ASSERT_EQ(cusps.size(), 6u);
     for (int h = 1; h <= 6; ++h) EXPECT_EQ(cusps[h - 1], e.cusp(h)) << h;
-    const std::pair<const char*, BodyArray> arrays[] = {
-        {"lon", BodyArray::Lon}, {"speed", BodyArray::Speed}, {"hlat", BodyArray::HLat},
-        {"decl", BodyArray::Decl}};
+    const std::pair<const char*, BodyArray> arrays[] = {{"lon", BodyArray::Lon},
+                                                        {"speed", BodyArray::Speed},
+                                                        {"hlat", BodyArray::HLat},
+                                                        {"decl", BodyArray::Decl}};
     for (const auto& [key, array] : arrays) {
       const auto values = JsonNumbers(json, key);
       ASSERT_EQ(values.size(), 32u) << key;

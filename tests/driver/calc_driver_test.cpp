@@ -97,9 +97,8 @@ TEST_F(DriverTest, DerivedChartsFollowTheirBaseLevelByLevel) {
   natal.setYear(1950);
   Run({second, first, natal});
   // Progressions get planets but no houses; each after its base.
-  EXPECT_EQ(calc_.log,
-            (std::vector<std::string>{"houses N", "planets N", "derived P1", "planets P1", "derived P2",
-                                      "planets P2"}));
+  EXPECT_EQ(calc_.log, (std::vector<std::string>{"houses N", "planets N", "derived P1", "planets P1",
+                                                 "derived P2", "planets P2"}));
   EXPECT_EQ(Result(2).year(), 1950);  // the chart data came from the base entry
   EXPECT_EQ(Result(1).year(), 1950);
   EXPECT_EQ(Result(1).name(), "P2");
@@ -115,10 +114,9 @@ TEST_F(DriverTest, ChartTypesDecideTheSteps) {
   ChartEntry orphan = DerivedEntry("Orphan", 2, 40);  // base beyond the list
   orphan.setYear(1777);
   Run({NatalEntry("N"), direction, composite, nothing, solarReturn, orphan});
-  EXPECT_EQ(calc_.log,
-            (std::vector<std::string>{"houses N", "planets N", "derived Dir", "derived Comp", "derived None",
-                                      "derived SR", "houses SR", "planets SR", "houses Orphan",
-                                      "planets Orphan"}));
+  EXPECT_EQ(calc_.log, (std::vector<std::string>{"houses N", "planets N", "derived Dir", "derived Comp",
+                                                 "derived None", "derived SR", "houses SR", "planets SR",
+                                                 "houses Orphan", "planets Orphan"}));
   EXPECT_EQ(Result(6).year(), 1777);  // left as it was
 }
 
@@ -155,8 +153,8 @@ TEST_F(DriverTest, OnlyLinkedEntriesTouchTheNameFile) {
   ChartEntry linked = NatalEntry("Linked");
   linked.setNameRecord(7);
   Run({NatalEntry("Typed"), linked});
-  EXPECT_EQ(nameFile_.log, (std::vector<std::string>{"position Linked", "write houses",
-                                                     "write full", "flags YNY"}));
+  EXPECT_EQ(nameFile_.log,
+            (std::vector<std::string>{"position Linked", "write houses", "write full", "flags YNY"}));
 }
 
 TEST_F(DriverTest, ADamagedLevelDoesNotKeepTheLoopGoing) {

@@ -88,8 +88,9 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   EXPECT_NEAR(std::stod(rows[1][2]), e.deltat(), 1e-3);
   EXPECT_NEAR(std::stod(rows[1][3]), e.asc(), 1e-7);
   for (int k = 0; k < 5; ++k) {
-    const BodyArray arrays[5] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra, BodyArray::Decl};
-    EXPECT_NEAR(std::stod(rows[1][15 + k]), e.body(arrays[k], 0), 1e-7) << k;  // the Sun
+    const BodyArray arrays[5] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra,
+                                 BodyArray::Decl};
+    EXPECT_NEAR(std::stod(rows[1][15 + k]), e.body(arrays[k], 0), 1e-7) << k;      // the Sun
     EXPECT_NEAR(std::stod(rows[1][15 + 5 + k]), e.body(arrays[k], 1), 1e-7) << k;  // the Moon
   }
   // AD 700 has no Chiron: its columns are empty; the Sun's are there.

@@ -51,7 +51,9 @@ long CallsBesidesTheSessionFile() {
   long calls = 0;
   std::string line;
   while (std::getline(log, line))
-    if (line.find(kSessionFileName) == std::string::npos && line.find("exited with") == std::string::npos) ++calls;
+    if (line.find(kSessionFileName) == std::string::npos &&
+        line.find("exited with") == std::string::npos)
+      ++calls;
   return calls;
 }
 
@@ -67,8 +69,9 @@ TEST(SyscallCount, AtMostTwoPerEntryBesidesTheSessionFile) {
   ASSERT_GT(large, 0);
   const double perEntry = static_cast<double>(large - small) / 400.0;
   RecordProperty("syscalls_per_entry", std::to_string(perEntry));
-  std::printf("system calls besides the session file: %ld for 100 entries, %ld for 500 (%.2f per entry)\n", small,
-              large, perEntry);
+  std::printf(
+      "system calls besides the session file: %ld for 100 entries, %ld for 500 (%.2f per entry)\n",
+      small, large, perEntry);
   EXPECT_LE(perEntry, 2.0);
 }
 

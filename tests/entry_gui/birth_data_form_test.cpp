@@ -149,8 +149,9 @@ TEST_F(BirthDataForm, ReturnsKeepGreenwichZone) {
 TEST_F(BirthDataForm, DoneWithoutPlaceOnTheOnlyEntryReturnsToTheMenu) {
   Start();
   form_->DoneButton()->click();  // nothing typed: a note, no question
-  EXPECT_TRUE(messages_->Saw("Note: NAME  has not been entered yet. No chart data has been "
-                             "entered.\r\nThe Main Menu will be displayed."));
+  EXPECT_TRUE(
+      messages_->Saw("Note: NAME  has not been entered yet. No chart data has been "
+                     "entered.\r\nThe Main Menu will be displayed."));
   EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(form_->isVisible());
   EXPECT_FALSE(form_->IsActive());

@@ -17,16 +17,17 @@ class DerivedEntries : public FormFixture {
   void SetUp() override {
     FormFixture::SetUp();
     // The real dialog, answered by choosing a kind (and base) and OK.
-    form_->SetDerivedChartDialog([this](QWidget* parent, const std::vector<ChartEntry>& entries, int base) {
-      ++dialogs;
-      offeredBase = base;
-      listed = static_cast<int>(entries.size());
-      TDerivedForm dialog(parent, entries, base, nullptr, [this] { return now_; });
-      dialog.KindBox()->setCurrentIndex(dialog.KindBox()->findText(DerivedKindName(kind)));
-      if (chosenBase > 0) dialog.BaseBox()->setCurrentIndex(chosenBase - 1);
-      if (!dialog.OkClick()) return std::optional<ChartEntry>();
-      return std::optional<ChartEntry>(dialog.Result());
-    });
+    form_->SetDerivedChartDialog(
+        [this](QWidget* parent, const std::vector<ChartEntry>& entries, int base) {
+          ++dialogs;
+          offeredBase = base;
+          listed = static_cast<int>(entries.size());
+          TDerivedForm dialog(parent, entries, base, nullptr, [this] { return now_; });
+          dialog.KindBox()->setCurrentIndex(dialog.KindBox()->findText(DerivedKindName(kind)));
+          if (chosenBase > 0) dialog.BaseBox()->setCurrentIndex(chosenBase - 1);
+          if (!dialog.OkClick()) return std::optional<ChartEntry>();
+          return std::optional<ChartEntry>(dialog.Result());
+        });
     form_->SetRemovalDialog([](const RemovalChoice&) { return 'E'; });
   }
   void TypeNatal(const QString& name, const QString& place) {

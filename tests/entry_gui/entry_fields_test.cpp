@@ -171,9 +171,7 @@ TEST(FieldsFromEntry, SplitsBackWhatWasCopied) {
 }
 
 TEST(NewEntryFields, ClockTimeRoundedToTheMinute) {
-  auto at = [](int h, int m, int s) {
-    return NewEntryFields({{3, 9, 2024}, {h, m, s}}).time;
-  };
+  auto at = [](int h, int m, int s) { return NewEntryFields({{3, 9, 2024}, {h, m, s}}).time; };
   EXPECT_EQ(at(14, 35, 31), "023600P");
   EXPECT_EQ(at(14, 35, 30), "023500P");
   EXPECT_EQ(at(23, 59, 45), "115900P");
@@ -254,7 +252,10 @@ TEST(EntryDescriptions, ListLinesAndHeader) {
   EXPECT_EQ(lines[0], "Entry 2 of 3: Ann Lee");
   EXPECT_EQ(lines[1], "Solar Return");
   EXPECT_EQ(lines[2], "July 4, 1990   02:36:15 PM");
-  EXPECT_EQ(lines[3], "Boston, MA   42\xB0" "21'30\"N 071\xB0" "03'37\"W");
+  EXPECT_EQ(lines[3],
+            "Boston, MA   42\xB0"
+            "21'30\"N 071\xB0"
+            "03'37\"W");
 }
 
 TEST(EntryMarks, DefaultPrintoutsAndFlags) {

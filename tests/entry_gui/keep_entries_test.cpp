@@ -38,8 +38,9 @@ TEST_F(KeepEntries, DoneAsksBeforeDroppingAnEntryWithTypedData) {
   form_->DoneButton()->click();
   ASSERT_EQ(messages_->Shown().size(), 1u);
   EXPECT_EQ(messages_->Shown()[0].buttons, MsgButtons::YesNo);
-  EXPECT_TRUE(messages_->Saw("Note: NAME  has not been entered yet.\r\nDiscard this chart and "
-                             "return to the Main Menu?"));
+  EXPECT_TRUE(
+      messages_->Saw("Note: NAME  has not been entered yet.\r\nDiscard this chart and "
+                     "return to the Main Menu?"));
   // No: the form stays with what was typed, the cursor in the name.
   EXPECT_TRUE(form_->IsActive());
   EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
@@ -59,8 +60,9 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
   Type("Bob");
   messages_->Answer(MsgAnswer::No);
   form_->close();
-  EXPECT_TRUE(messages_->Saw("Note: PLACE  has not been entered yet!\r\nDiscard this entry? The "
-                             "other entries are kept."));
+  EXPECT_TRUE(
+      messages_->Saw("Note: PLACE  has not been entered yet!\r\nDiscard this entry? The "
+                     "other entries are kept."));
   EXPECT_TRUE(form_->IsActive());
   EXPECT_EQ(Focus(), form_->EditPlace());
   EXPECT_EQ(Stored(form_->EditName()), "Bob");

@@ -57,8 +57,7 @@ TEST(RemovalPlan, FirstEntryStaysWhenEverythingWouldGo) {
   EXPECT_EQ(plan.kind, RemovalKind::FirstKept);
   EXPECT_EQ(plan.removed, (std::vector<int>{2, 3}));
   EXPECT_EQ(plan.text.rfind("Note: The first entry will not be removed because there\r\n", 0), 0u);
-  EXPECT_NE(plan.text.find("There are 2 entries that are dependent on this entry,"),
-            std::string::npos);
+  EXPECT_NE(plan.text.find("There are 2 entries that are dependent on this entry,"), std::string::npos);
   EXPECT_NE(plan.text.find("entry, and they will be removed.\r\n\r\nProceed"), std::string::npos);
   // A natal second entry with no dependents of its own is simply removed.
   const RemovalPlan single = PlanRemoval({Natal("A"), Natal("B"), Derived(4, 1)}, 2);

@@ -146,8 +146,9 @@ TEST_F(Seams, NewNatalGivesTheNewEntryACopyOfTheNewestCityFile) {
 TEST_F(Seams, MissingDaylightFileIsReportedAndEntryGoesOn) {
   std::filesystem::remove("DST.FIL");
   Start();
-  EXPECT_TRUE(messages_->Saw("The daylight-time file DST.FIL could not be opened. Please type the "
-                             "time zone and daylight time yourself."));
+  EXPECT_TRUE(
+      messages_->Saw("The daylight-time file DST.FIL could not be opened. Please type the "
+                     "time zone and daylight time yourself."));
   EXPECT_TRUE(form_->IsActive());
 }
 

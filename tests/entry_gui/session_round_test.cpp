@@ -16,9 +16,9 @@ namespace {
 using FormSession = FormFixture;
 
 // Types one entry field by field with Enter, as the form's key table has it.
-void TypeEntry(const QString& name, const QString& date, const QString& time,
-               const QString& place, const QString& lat, const QString& lon, const QString& zone,
-               const QString& minutes, const QString& eastWest, const QString& daylight) {
+void TypeEntry(const QString& name, const QString& date, const QString& time, const QString& place,
+               const QString& lat, const QString& lon, const QString& zone, const QString& minutes,
+               const QString& eastWest, const QString& daylight) {
   Type(name);
   Key(Qt::Key_Return);
   Type(date);
@@ -45,14 +45,13 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
   QTimer::singleShot(0, form_.get(), [&] {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     ASSERT_EQ(Focus(), form_->EditName());
-    TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00",
-              "w", "y");
+    TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00", "w",
+              "y");
     // "&New Natal" from the keyboard; the button clicks a moment later.
     Key(Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form_->CurrentEntry() == 2; }));
     ASSERT_EQ(Focus(), form_->EditName());
-    TypeEntry("Bo Ek", "12311955", "114500a", "Oslo", "59n5500", "010e4500", "01", "00", "e",
-              "n");
+    TypeEntry("Bo Ek", "12311955", "114500a", "Oslo", "59n5500", "010e4500", "01", "00", "e", "n");
     Key(Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form_->CurrentEntry() == 3; }));
     // Before "Done" the file already ends in a terminator after the entries
@@ -61,8 +60,7 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
     ASSERT_EQ(during.size(), 4 * kEntrySize);
     EXPECT_EQ(during[3 * kEntrySize], 0);
     EXPECT_EQ(during[2 * kEntrySize], 1);
-    TypeEntry("Cy Moss", "02292000", "120000a", "Sydney", "33s5200", "151e1300", "10", "30", "e",
-              "d");
+    TypeEntry("Cy Moss", "02292000", "120000a", "Sydney", "33s5200", "151e1300", "10", "30", "e", "d");
     typed = true;
     Key(Qt::Key_O, Qt::AltModifier);  // "D&one"
   });
@@ -164,8 +162,7 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
 
   ASSERT_EQ(messages_->Shown().size(), 1u);
   EXPECT_EQ(messages_->Shown()[0].buttons, MsgButtons::YesNo);
-  EXPECT_EQ(messages_->Shown()[0].text.rfind("Note: There are 2 entries that are dependent", 0),
-            0u);
+  EXPECT_EQ(messages_->Shown()[0].text.rfind("Note: There are 2 entries that are dependent", 0), 0u);
   ASSERT_EQ(form_->EntryCount(), 4);
   EXPECT_EQ(form_->CurrentEntry(), 1);
   EXPECT_EQ(Stored(form_->EditName()), "Ann");
@@ -214,15 +211,13 @@ TEST_F(FormSession, ClosingTheWindowIsDone) {
 
 TEST_F(FormSession, ControlsLieInsideTheFormWithoutOverlapping) {
   Start();
-  TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00",
-            "w", "y");
-  QWidgetList controls = {form_->EditName(),     form_->MaskEdDate(),   form_->Label11(),
-                          form_->MaskEdTime(),   form_->EditPlace(),    form_->PlaceButton(),
-                          form_->MaskEdLat(),    form_->MaskEdLong(),   form_->MaskEdTZHrs(),
-                          form_->MaskEdTZMins(), form_->MaskEdTzEW(),   form_->Label21(),
-                          form_->MaskEdDstObs(), form_->Label23(),      form_->ListBox2(),
-                          form_->DoneButton(),   form_->NewNatalButton(), form_->SaveButton(),
-                          form_->DeleteButton(), form_->Label10()};
+  TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00", "w", "y");
+  QWidgetList controls = {
+      form_->EditName(),       form_->MaskEdDate(),   form_->Label11(),      form_->MaskEdTime(),
+      form_->EditPlace(),      form_->PlaceButton(),  form_->MaskEdLat(),    form_->MaskEdLong(),
+      form_->MaskEdTZHrs(),    form_->MaskEdTZMins(), form_->MaskEdTzEW(),   form_->Label21(),
+      form_->MaskEdDstObs(),   form_->Label23(),      form_->ListBox2(),     form_->DoneButton(),
+      form_->NewNatalButton(), form_->SaveButton(),   form_->DeleteButton(), form_->Label10()};
   const QRect inside = form_->rect();
   for (int i = 0; i < controls.size(); ++i) {
     const QRect a(controls[i]->mapTo(form_.get(), QPoint(0, 0)), controls[i]->size());
@@ -234,8 +229,8 @@ TEST_F(FormSession, ControlsLieInsideTheFormWithoutOverlapping) {
     }
   }
   // Every masked field shows its whole text.
-  for (FormField* f : {form_->MaskEdDate(), form_->MaskEdTime(), form_->MaskEdLat(),
-                       form_->MaskEdLong()})
+  for (FormField* f :
+       {form_->MaskEdDate(), form_->MaskEdTime(), form_->MaskEdLat(), form_->MaskEdLong()})
     EXPECT_GE(f->width(), f->fontMetrics().horizontalAdvance(f->displayText()) + 6);
   if (const char* shot = std::getenv("VOSTRANE_FORM_SHOT")) form_->grab().save(shot);
 }

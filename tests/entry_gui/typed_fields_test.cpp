@@ -176,7 +176,8 @@ TEST_F(TypedFields, NamesAndPlacesTakeWindows1252AndRefuseTheRest) {
   EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
   TypeText(QString::fromUtf8("\u0142"));  // l with stroke: not in Windows-1252
   EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
-  EXPECT_TRUE(form_->Label10()->text().contains(QString::fromUtf8("\u201C\u0142\u201D cannot be stored")));
+  EXPECT_TRUE(
+      form_->Label10()->text().contains(QString::fromUtf8("\u201C\u0142\u201D cannot be stored")));
   TypeText(QString::fromUtf8("\U0001F600"));
   EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
   EXPECT_TRUE(form_->Label10()->text().contains(QString::fromUtf8("\U0001F600")));
@@ -228,8 +229,8 @@ TEST_F(TypedFields, AfterAPlaceTheFocusGoesOn) {
   Type("R");  // a place with its zone: the field after the place
   EXPECT_EQ(Focus(), form_->MaskEdLat());
   EXPECT_EQ(form_->ReadingMode(), 'X');
-  for (QPushButton* b : {form_->DoneButton(), form_->NewNatalButton(), form_->DeleteButton(),
-                         form_->PlaceButton()})
+  for (QPushButton* b :
+       {form_->DoneButton(), form_->NewNatalButton(), form_->DeleteButton(), form_->PlaceButton()})
     EXPECT_TRUE(b->isVisible());
 
   atlas.after = FocusAfterRead::ZoneHours;  // no daylight table: the zone is typed

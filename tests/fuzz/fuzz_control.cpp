@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   entry.InitNewEntry(Control().defaultZodsel(), 2);
   ApplyDefaultPrintouts(entry, Control().defaultPrintouts());
   if (entry.zodsel() != 'T' && entry.zodsel() != 'S') fuzz::Fail("a zodiac letter other than T or S");
-  if (entry.printoutParam(441) < 0 || entry.printoutParam(441) > 10) fuzz::Fail("printout count out of range");
+  if (entry.printoutParam(441) < 0 || entry.printoutParam(441) > 10)
+    fuzz::Fail("printout count out of range");
   if (ControlFileIsOpen()) CloseControlFile();
   return 0;
 }

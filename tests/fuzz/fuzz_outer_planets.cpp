@@ -17,15 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A node whose neighbours the input holds, mostly; beyond them the reads
   // fail with a status naming the file.
   const size_t nodes = (size - 3) / (4 * static_cast<size_t>(chiron ? kChiWidth : kLrzWidth));
-  const int span = static_cast<int>(std::min<size_t>(std::max<size_t>(nodes, 6) - 4, kOuterNodesPerFile - 5));
+  const int span = static_cast<int>(
+      std::min<size_t>(std::max<size_t>(nodes, 6) - 4, kOuterNodesPerFile - 5));
   const int node = 2 + (data[1] | (data[2] << 8)) % span;
   const std::string name = OuterFileName(chiron ? kChiPrefix : kLrzPrefix, 24);
   fuzz::WriteFile(name, data + 3, size - 3);
   const double t = OuterNodeJd(24, node) + 40.0 - 2433282.0;
   fuzz::RunReader([&] {
-    for (int body : chiron ? std::initializer_list<int>{12} : std::initializer_list<int>{5, 6, 7, 8, 9}) {
+    for (int body :
+         chiron ? std::initializer_list<int>{12} : std::initializer_list<int>{5, 6, 7, 8, 9}) {
       const OuterPosition p = OuterPos(body, t);
-      if (p.available && p.status.ok() && !(std::isfinite(p.lon) && std::isfinite(p.r) && std::isfinite(p.dlon)))
+      if (p.available && p.status.ok() &&
+          !(std::isfinite(p.lon) && std::isfinite(p.r) && std::isfinite(p.dlon)))
         fuzz::Fail("a position that is not a number");
     }
   });

@@ -26,10 +26,10 @@ class EntryLinksTest : public testing::Test {
 };
 
 TEST_F(EntryLinksTest, AnEarlierLinkedEntryKeepsTheLink) {
-  WriteSessionEntry(1, NatalEntry("Ann"));   // typed, not linked
+  WriteSessionEntry(1, NatalEntry("Ann"));  // typed, not linked
   WriteSessionEntry(2, Linked("Ann", 7));
   WriteSessionEntry(3, Linked("Bob", 8));
-  ChartEntry current = Linked("Ann", 7);     // entry 4, not yet on disk
+  ChartEntry current = Linked("Ann", 7);  // entry 4, not yet on disk
   EXPECT_TRUE(DeduplicateLinks(4, 4, current));
   EXPECT_EQ(current.nameRecord(), 0);
   EXPECT_EQ(DuplicateNameLetter(current), 'Y');

@@ -44,8 +44,8 @@ class PersonTable : public testing::Test {
 TEST_F(PersonTable, IsCreatedWithEveryFieldAndTag) {
   EXPECT_TRUE(std::filesystem::exists("names.dbf"));
   EXPECT_TRUE(std::filesystem::exists(table_.IndexFileName()));
-  for (const char* field : {"NAME", "RESRCHCODE", "HOUSEPOSTR", "DECLINSTR", "POLARASC", "CATEG2",
-                            "CATEG5"})
+  for (const char* field :
+       {"NAME", "RESRCHCODE", "HOUSEPOSTR", "DECLINSTR", "POLARASC", "CATEG2", "CATEG5"})
     EXPECT_TRUE(table_.HasField(field)) << field;
   // Every tag works: order 6 is the last category tag.
   Append(Person("Ann Lee"));
@@ -214,7 +214,9 @@ TEST_F(PersonTable, RenameDeletesTheOldPersonByNameWhereverItNowStands) {
 }
 
 TEST_F(PersonTable, StandardDbaseReaderDecodesTheTextsAsWindows1252) {
-  Append(Person("Zo\xEB \xC6r\xF8", "K\xF8" "benhavn"));
+  Append(Person("Zo\xEB \xC6r\xF8",
+                "K\xF8"
+                "benhavn"));
   table_.Close();
   const std::string command = "/usr/bin/python3 " + SourceFile("tests/faults/name_file_tool.py") +
                               " decode names.dbf 2>&1";

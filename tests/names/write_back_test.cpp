@@ -81,7 +81,8 @@ class WriteBackTest : public testing::Test {
     image.SetFixed(image_offset::asc, 359.9999);
     image.SetFixed(image_offset::mc, 0.5);
     image.SetFixed(image_offset::polarasc, 123.25);
-    for (int i = 0; i < 216; ++i) image.HousePositions()[i] = static_cast<uint8_t>(i);  // NUL and 0x1A too
+    for (int i = 0; i < 216; ++i)
+      image.HousePositions()[i] = static_cast<uint8_t>(i);  // NUL and 0x1A too
     for (int b = 0; b < 8; ++b) image.BodyBlock(b)[0] = static_cast<uint8_t>(0xF0 + b);
     return image;
   }
@@ -235,7 +236,8 @@ TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {
   // The entry's own house system (F, the sixth) is the last one packed.
   const std::string houses = table_.GetCField("HOUSEPOSTR");
   for (int cusp = 1; cusp <= 6; ++cusp)
-    EXPECT_NEAR(DecodeFixed(BlockInt(houses, 30 + cusp - 1)), NormalDegrees(e.cusp(cusp)), kStep) << cusp;
+    EXPECT_NEAR(DecodeFixed(BlockInt(houses, 30 + cusp - 1)), NormalDegrees(e.cusp(cusp)), kStep)
+        << cusp;
   EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
             "YYY");
 

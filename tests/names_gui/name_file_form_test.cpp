@@ -157,8 +157,9 @@ TEST_F(NameFileForm, ReplacingCompleteDataAsksAndNoKeepsTheEntry) {
   Key(Qt::Key_Return);
   TypeName("Bob Ray");
   Key(Qt::Key_Return);  // the scripted answer is No
-  EXPECT_TRUE(messages_->Saw("The birth data will be replaced with the new birth data.\r\n"
-                             "Proceed to read in new birth data?"));
+  EXPECT_TRUE(
+      messages_->Saw("The birth data will be replaced with the new birth data.\r\n"
+                     "Proceed to read in new birth data?"));
   EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
   EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(ann_));
@@ -185,8 +186,9 @@ TEST_F(NameFileForm, OfTwoEntriesWithOneNameOnlyTheFirstHoldsTheLink) {
   EXPECT_EQ(form_->Label27()->text(), "Same name as an earlier chart");
 
   form_->SaveClick();
-  EXPECT_TRUE(messages_->Saw("An earlier chart in this list has the same name. Only that chart can "
-                             "be saved in the name file."));
+  EXPECT_TRUE(
+      messages_->Saw("An earlier chart in this list has the same name. Only that chart can "
+                     "be saved in the name file."));
   EXPECT_EQ(table_.RecCount(), 19u);
 }
 
@@ -314,8 +316,9 @@ TEST_F(NameFileForm, SaveAppendsANewPersonAndThenUpdatesIt) {
   form_->EditPlace()->selectAll();
   Type("Milan");
   form_->SaveClick();
-  EXPECT_TRUE(messages_->Saw("The birth data of Gus have been updated in the name file.\r\n\r\nNote "
-                             "that it is not necessary to click the Save"));
+  EXPECT_TRUE(
+      messages_->Saw("The birth data of Gus have been updated in the name file.\r\n\r\nNote "
+                     "that it is not necessary to click the Save"));
   EXPECT_EQ(RecordField(gus, "PLACE"), "Milan");
   EXPECT_EQ(table_.RecCount(), gus);
 }
@@ -329,8 +332,9 @@ TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
     ASSERT_TRUE(other.Held());
     form_->SaveClick();
   }
-  EXPECT_TRUE(messages_->Saw("Unable to save Hal in the name file. The name file may be in use by "
-                             "another program. Try again later."));
+  EXPECT_TRUE(
+      messages_->Saw("Unable to save Hal in the name file. The name file may be in use by "
+                     "another program. Try again later."));
   EXPECT_EQ(Stored(form_->EditName()), "Hal");
   EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
   EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
@@ -348,8 +352,9 @@ TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
     LockHolder other("names.dbf");
     form_->NewNatalClick();
   }
-  EXPECT_TRUE(messages_->Saw("Unable to update this person in the name file. The name file may be "
-                             "in use by another program. Try again later."));
+  EXPECT_TRUE(
+      messages_->Saw("Unable to update this person in the name file. The name file may be "
+                     "in use by another program. Try again later."));
   EXPECT_EQ(RecordField(ann_, "PLACE"), "Boston, MA");
   EXPECT_EQ(Record(1).place(), "Paris");
 }

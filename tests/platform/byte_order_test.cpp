@@ -56,7 +56,8 @@ TEST(ByteOrder, WritesLayTheBytesDownInOrderAndTouchNothingElse) {
 TEST(ByteOrder, EveryWidthComesBackAsWrittenAtAnyOffset) {
   uint8_t buffer[16];
   for (size_t at = 0; at < 8; ++at) {
-    for (int64_t v : {INT64_MIN, int64_t{-1}, int64_t{0}, int64_t{1}, int64_t{0x0123456789ABCDEF}, INT64_MAX}) {
+    for (int64_t v :
+         {INT64_MIN, int64_t{-1}, int64_t{0}, int64_t{1}, int64_t{0x0123456789ABCDEF}, INT64_MAX}) {
       WriteLe<int64_t>(buffer + at, v);
       EXPECT_EQ(ReadLe<int64_t>(buffer + at), v);
       WriteBe<int64_t>(buffer + at, v);

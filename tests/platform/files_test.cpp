@@ -17,11 +17,11 @@ TEST(FileMask, MatchesWithoutRegardToCase) {
   EXPECT_TRUE(MatchesMask("chart.bmp", "*.BMP"));
   EXPECT_TRUE(MatchesMask("ZCTL1.DAT", "?ctl*.dat"));
   EXPECT_TRUE(MatchesMask("actl.dat", "?ctl*.dat"));
-  EXPECT_FALSE(MatchesMask("ctl.dat", "?ctl*.dat"));       // '?' needs one character
+  EXPECT_FALSE(MatchesMask("ctl.dat", "?ctl*.dat"));  // '?' needs one character
   EXPECT_FALSE(MatchesMask("zctl1.dat.bak", "?ctl*.dat"));
   EXPECT_TRUE(MatchesMask("CTY12.FIL", "CTY*.FIL"));
   EXPECT_TRUE(MatchesMask("a*b", "a*b"));
-  EXPECT_TRUE(MatchesMask("aXbXb", "a*b"));                 // backtracking over the star
+  EXPECT_TRUE(MatchesMask("aXbXb", "a*b"));  // backtracking over the star
   EXPECT_FALSE(MatchesMask("aXbXc", "a*b"));
 }
 
@@ -99,7 +99,8 @@ TEST(InstanceLock, AFolderThatCannotBeWrittenIsNamedAsTheCause) {
   EXPECT_FALSE(lock.Acquire("no-such-folder/TEMP.TMP"));
   EXPECT_EQ(lock.Failure(), "no-such-folder/TEMP.TMP: No such file or directory");
   const std::string text = FolderNotWritableText("/opt/vostrane", lock.Failure());
-  EXPECT_NE(text.find("/opt/vostrane cannot be written (no-such-folder/TEMP.TMP: No such file"), std::string::npos);
+  EXPECT_NE(text.find("/opt/vostrane cannot be written (no-such-folder/TEMP.TMP: No such file"),
+            std::string::npos);
   EXPECT_EQ(text.find("already running"), std::string::npos);
 }
 
@@ -111,8 +112,8 @@ TEST(CodePage, RoundTripsEveryWindows1252Character) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
   EXPECT_EQ(Cp1252ToUtf8("M\xFCnchen"), "M\xC3\xBCnchen");
   EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC 5"), "\x80 5");
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");    // no code in Windows-1252
-  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");          // truncated sequence
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // no code in Windows-1252
+  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");        // truncated sequence
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ TEST(MessagesDeathTest, EndProgramShowsTheMessageRunsHooksAndExitsNonZero) {
         AddShutdownHook([] { std::fputs("closing second\n", stderr); });
         EndProgram("Disk gone.  Program ended.");
       },
-      testing::ExitedWithCode(1), "Disk gone.  Program ended.\n(.|\n)*closing second\n(.|\n)*closing first");
+      testing::ExitedWithCode(1),
+      "Disk gone.  Program ended.\n(.|\n)*closing second\n(.|\n)*closing first");
 }
 
 }  // namespace

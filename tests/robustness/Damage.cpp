@@ -55,8 +55,7 @@ std::vector<DamagedCopy> TruncatedCopies(const std::string& good, size_t recordS
   return copies;
 }
 
-std::vector<DamagedCopy> OversizedCopies(const std::string& good, size_t recordSize,
-                                         uint32_t seed) {
+std::vector<DamagedCopy> OversizedCopies(const std::string& good, size_t recordSize, uint32_t seed) {
   std::mt19937 random(seed);
   std::vector<DamagedCopy> copies;
   copies.push_back({"one byte appended", good + RandomBytes(random, 1)});
@@ -68,8 +67,8 @@ std::vector<DamagedCopy> OversizedCopies(const std::string& good, size_t recordS
   return copies;
 }
 
-std::vector<DamagedCopy> CorruptedCopies(const std::string& good, int count, uint32_t seed,
-                                         size_t from, size_t to) {
+std::vector<DamagedCopy> CorruptedCopies(const std::string& good, int count, uint32_t seed, size_t from,
+                                         size_t to) {
   std::mt19937 random(seed);
   to = std::min(to, good.size());
   std::vector<DamagedCopy> copies;

@@ -36,8 +36,7 @@ std::string InstalledBytes(const std::string& name);
 std::vector<DamagedCopy> TruncatedCopies(const std::string& good, size_t recordSize);
 // Copies with something appended: a byte, part of a record, a whole record of
 // random bytes, 64 KiB of random bytes, and the huge sparse extension.
-std::vector<DamagedCopy> OversizedCopies(const std::string& good, size_t recordSize,
-                                         uint32_t seed = 7);
+std::vector<DamagedCopy> OversizedCopies(const std::string& good, size_t recordSize, uint32_t seed = 7);
 // `count` copies with random damage: a few random bytes, a random run of
 // bytes, or a run of one repeated byte (0x00, 0xFF or another), placed
 // anywhere in the file or, with a range given, inside [from, to).

@@ -143,9 +143,8 @@ TEST_F(MessageTextRobustness, ExtraBytesGiveShortTextsAndAPartialRecordIsUnreada
     EXPECT_EQ(MessageText(1), GoodText(1));
     EXPECT_EQ(MessageText(count_), GoodText(count_));
     EXPECT_TRUE(messages->Shown().empty());
-    const bool wholeRecordAfter =
-        copy.sparseSize >= 0 ||
-        copy.bytes.size() >= good_.size() + kMessageTextRecordSize;
+    const bool wholeRecordAfter = copy.sparseSize >= 0 ||
+                                  copy.bytes.size() >= good_.size() + kMessageTextRecordSize;
     const std::string after = MessageText(count_ + 1);
     if (wholeRecordAfter) {
       EXPECT_LE(after.size(), 70u);

@@ -44,8 +44,8 @@ bool ValidZone(const std::string& zone) {
   int hours = -1, minutes = -1;
   char east = 0, code = 0;
   if (std::sscanf(zone.c_str(), "%d:%d %c %c", &hours, &minutes, &east, &code) != 4) return false;
-  return hours >= 0 && hours <= 255 && minutes >= 0 && minutes <= 255 &&
-         (east == 'E' || east == 'W') && std::string("NYWDL").find(code) != std::string::npos;
+  return hours >= 0 && hours <= 255 && minutes >= 0 && minutes <= 255 && (east == 'E' || east == 'W') &&
+         std::string("NYWDL").find(code) != std::string::npos;
 }
 
 class DstRobustness : public testing::Test {
@@ -75,7 +75,8 @@ class DstRobustness : public testing::Test {
 
   // Every result is the table's own, another valid zone, or the fields as
   // they were with one of the damage messages.
-  void ExpectSoundResults(const std::vector<std::string>& zones, const ScriptedMessageService& messages) {
+  void ExpectSoundResults(const std::vector<std::string>& zones,
+                          const ScriptedMessageService& messages) {
     int untouched = 0;
     for (size_t i = 0; i < zones.size(); ++i) {
       if (zones[i] == kUntouched && baseline_[i] != kUntouched) ++untouched;
@@ -84,8 +85,9 @@ class DstRobustness : public testing::Test {
     int damageMessages = 0;
     for (const ShownMessage& m : messages.Shown()) {
       const bool known = m.text == firstRecordMessage_ ||
-                         m.text == "Unable to read data from file DST.FIL. The daylight-time table "
-                                   "of this place is damaged.";
+                         m.text ==
+                             "Unable to read data from file DST.FIL. The daylight-time table "
+                             "of this place is damaged.";
       EXPECT_TRUE(known) << m.text;
       damageMessages += known;
     }

@@ -51,8 +51,8 @@ std::string OuterCutMessage(const std::string& name, size_t bytes, int width) {
   const size_t record = 4 * static_cast<size_t>(width);
   for (int node = kFirstNode; node <= kLastNode; ++node) {
     if (static_cast<size_t>(node) > bytes / record)
-      return "Unable to read record # " + std::to_string(node * width) +
-             " from file " + name + " not on disk\\.  Program ended\\.";
+      return "Unable to read record # " + std::to_string(node * width) + " from file " + name +
+             " not on disk\\.  Program ended\\.";
     if ((node + 1) * record > bytes)
       return "ERROR! Unable to read data from ephemeris file\\. Program ended\\.";
   }
@@ -66,8 +66,8 @@ OuterPosition Outer(int body) {
 }
 
 bool SamePosition(const OuterPosition& a, const OuterPosition& b) {
-  return a.available == b.available && a.lon == b.lon && a.r == b.r && a.z == b.z &&
-         a.dlon == b.dlon && a.dr == b.dr && a.dz == b.dz;
+  return a.available == b.available && a.lon == b.lon && a.r == b.r && a.z == b.z && a.dlon == b.dlon &&
+         a.dr == b.dr && a.dz == b.dz;
 }
 
 struct OuterFile {
@@ -154,9 +154,9 @@ TEST(AsteroidFileRobustness, ACutFileGivesTheRecordMessageAndNoPosition) {
     EXPECT_FALSE(p);
     ASSERT_EQ(messages->Shown().size(), 1u);
     EXPECT_EQ(messages->Shown()[0].text.rfind("ERROR!!!  Not able to read record # ", 0), 0u);
-    EXPECT_NE(messages->Shown()[0].text.find(
-                  " from file NVCER21P.E87. Ephemeris for birth year not on disk."),
-              std::string::npos);
+    EXPECT_NE(
+        messages->Shown()[0].text.find(" from file NVCER21P.E87. Ephemeris for birth year not on disk."),
+        std::string::npos);
     EXPECT_EQ(folder.Folder().Read(name), copy.bytes);
   }
 }
@@ -196,8 +196,7 @@ TEST(EphemerisRobustness, RandomDamageNeverWritesValuesOutsideTheirRanges) {
     const bool outer = name.rfind("LRZ5_", 0) == 0 || name.rfind("CHI_", 0) == 0;
     const size_t record = outer ? (name[0] == 'L' ? 60 : 12) : kAsteroidRecordSize;
     const size_t from = outer ? kFirstNode * record : 2500 * record;
-    for (auto& c : CorruptedCopies(good, 12, ++seed, from, from + 8 * record + 300))
-      copies.push_back(c);
+    for (auto& c : CorruptedCopies(good, 12, ++seed, from, from + 8 * record + 300)) copies.push_back(c);
     for (const DamagedCopy& copy : copies) {
       SCOPED_TRACE(name + " " + copy.label);
       EphemerisFolder folder;

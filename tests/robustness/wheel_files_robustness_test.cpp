@@ -76,7 +76,8 @@ TEST(WheelStyleRobustness, ExtraOrDamagedBytesAreReadAsTheRecordsHoldThem) {
       const int record = WheelRecordNumber(code, category);
       WheelDefinition def;
       ASSERT_TRUE(file.Read(code, category, def));
-      EXPECT_EQ(Bytes(def), copy.bytes.substr((record - 1) * kWheelDefinitionSize, kWheelDefinitionSize));
+      EXPECT_EQ(Bytes(def),
+                copy.bytes.substr((record - 1) * kWheelDefinitionSize, kWheelDefinitionSize));
     }
     EXPECT_TRUE(messages->Shown().empty());
   }
@@ -114,7 +115,8 @@ TEST(PictureListRobustness, DamagedListsReadBoundedGroupsAndReportBadRecords) {
         EXPECT_GE(next, records);
         ASSERT_EQ(messages->Shown().size(), 1u);
         EXPECT_EQ(messages->Shown()[0].text, "ERROR!!! Unable to read data from record number " +
-                                                 std::to_string(next) + " from file WHEELSW.DAT/WHEELSG.DAT.");
+                                                 std::to_string(next) +
+                                                 " from file WHEELSW.DAT/WHEELSG.DAT.");
       }
     }
     RecordingSurface surface;
@@ -215,10 +217,11 @@ TEST(AspectSetRobustness, ACutFileGivesTheStepMessageAndKeepsTheSet) {
       EXPECT_FALSE(read);
       EXPECT_EQ(Bytes(set), before);
       ASSERT_EQ(messages->Shown().size(), 1u);
-      const std::string message = n > copy.bytes.size() / kAspectSetSize
-          ? "ERROR!!!!  Unable to read rec # " + std::to_string(n) +
-                " of ANGLES.DAT.  Please re-install ANGLES.DAT."
-          : "ERROR!!!!  ANGLES.DAT file has erroneous data!  Please re-install ANGLES.DAT file.";
+      const std::string message =
+          n > copy.bytes.size() / kAspectSetSize
+              ? "ERROR!!!!  Unable to read rec # " + std::to_string(n) +
+                    " of ANGLES.DAT.  Please re-install ANGLES.DAT."
+              : "ERROR!!!!  ANGLES.DAT file has erroneous data!  Please re-install ANGLES.DAT file.";
       EXPECT_EQ(messages->Shown()[0].text, message);
     }
     EXPECT_EQ(folder.Read(kAspectSetFileName), copy.bytes);
@@ -233,7 +236,8 @@ TEST(AspectSetRobustness, DamagedSetsGiveBoundedAspectSearches) {
   std::vector<DamagedCopy> copies = OversizedCopies(good, kAspectSetSize);
   for (auto& c : CorruptedCopies(good, 20, 15080)) copies.push_back(c);
   // Damage confined to the aspect entries and short names of set 1.
-  for (auto& c : CorruptedCopies(good, 20, 15081, kShortNamesOffset, kAspectSetSize)) copies.push_back(c);
+  for (auto& c : CorruptedCopies(good, 20, 15081, kShortNamesOffset, kAspectSetSize))
+    copies.push_back(c);
   for (const DamagedCopy& copy : copies) {
     SCOPED_TRACE(copy.label);
     TempFolder folder;

@@ -38,8 +38,7 @@ inline std::string SessionBytes(const std::vector<ChartEntry>& entries, bool ter
 
 inline ChartEntry EntryAt(const std::string& bytes, int record) {
   ChartEntry e;
-  std::copy(bytes.begin() + record * kEntrySize, bytes.begin() + (record + 1) * kEntrySize,
-            e.Data());
+  std::copy(bytes.begin() + record * kEntrySize, bytes.begin() + (record + 1) * kEntrySize, e.Data());
   return e;
 }
 

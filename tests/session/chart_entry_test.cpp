@@ -32,9 +32,9 @@ TEST(ChartEntry, FieldsLandAtTheirRecordOffsets) {
   EXPECT_EQ(At<double>(e, 4134), 51.5);
   EXPECT_EQ(e.Data()[4158], 3);
   EXPECT_EQ(At<double>(e, 4167), 2384000.25);
-  EXPECT_EQ(At<double>(e, 4255 + 40), 123.5);       // cusp 6
-  EXPECT_EQ(At<double>(e, 6095 + 31 * 8), -7.25);   // last declination slot ends at 6351
-  EXPECT_EQ(At<double>(e, 7722), 88.125);           // ends exactly at the record size
+  EXPECT_EQ(At<double>(e, 4255 + 40), 123.5);      // cusp 6
+  EXPECT_EQ(At<double>(e, 6095 + 31 * 8), -7.25);  // last declination slot ends at 6351
+  EXPECT_EQ(At<double>(e, 7722), 88.125);          // ends exactly at the record size
   EXPECT_EQ(At<int32_t>(e, 6830), -57);
 }
 

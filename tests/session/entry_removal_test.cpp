@@ -18,11 +18,11 @@ using test::NatalEntry;
 
 TEST(EntryRemoval, DependencyWalkFollowsChainsAndComposites) {
   std::vector<ChartEntry> entries = {
-      NatalEntry("A"),                 // 1
-      DerivedEntry("A prog", 4, 1),    // 2
-      DerivedEntry("A prog2", 4, 2),   // 3: progressed of progressed
-      NatalEntry("B"),                 // 4
-      DerivedEntry("A+B", 1, 4),       // 5: composite of B and A
+      NatalEntry("A"),                // 1
+      DerivedEntry("A prog", 4, 1),   // 2
+      DerivedEntry("A prog2", 4, 2),  // 3: progressed of progressed
+      NatalEntry("B"),                // 4
+      DerivedEntry("A+B", 1, 4),      // 5: composite of B and A
   };
   entries[4].setSecondBaseEntry(1);
   EXPECT_EQ(CollectEntriesToRemove(entries, 1).records, (std::vector<int>{1, 2, 3, 5}));
@@ -45,11 +45,11 @@ TEST(EntryRemoval, TheFirstEntryStaysWhenEveryEntryWouldGo) {
 TEST(EntryRemoval, ReferencesAreRenumberedOrCleared) {
   ChartEntry e = DerivedEntry("prog", 4, 4);
   e.setPrintoutParam(3, 1);
-  e.setPrintoutParam(15, 2);   // compares with the removed entry 2: cleared
+  e.setPrintoutParam(15, 2);  // compares with the removed entry 2: cleared
   e.setPrintoutParam(4, 1);
-  e.setPrintoutParam(16, 4);   // becomes 3
+  e.setPrintoutParam(16, 4);  // becomes 3
   e.setPrintoutParam(5, 1);
-  e.setPrintoutParam(17, 9);   // outside the list: cleared
+  e.setPrintoutParam(17, 9);  // outside the list: cleared
   e.setPrintoutParam(501, -15004);
   e.setPrintoutParam(526, 15002);
   e.setPrintoutParam(77, 4);
@@ -66,8 +66,8 @@ TEST(EntryRemoval, ReferencesAreRenumberedOrCleared) {
 
 TEST(EntryRemoval, RewriteDropsTheEntryAndRenumbersTheRest) {
   test::TempFolder folder;
-  std::vector<ChartEntry> entries = {NatalEntry("A"), NatalEntry("B"), NatalEntry("C"),
-                                     NatalEntry("D"), DerivedEntry("D prog", 4, 4)};
+  std::vector<ChartEntry> entries = {NatalEntry("A"), NatalEntry("B"), NatalEntry("C"), NatalEntry("D"),
+                                     DerivedEntry("D prog", 4, 4)};
   folder.Write(kSessionFileName, test::SessionBytes(entries));
   ScopedScriptedMessages messages;
   ASSERT_TRUE(RewriteSessionWithout(ChartEntry(), entries, {2}));

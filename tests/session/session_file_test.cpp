@@ -53,10 +53,18 @@ TEST(SessionFileDeathTest, EveryFailureEndsTheProgramWithItsMessage) {
               "ERROR!!!! Could not close INPUT.FIL. Bad disk or file not on disk.  Program ended.");
 
   folder.Write(kSessionFileName, test::SessionBytes({NatalEntry("A")}));
-  EXPECT_EXIT({ SessionAccess('1', e); SessionAccess('S', e, 9); }, testing::ExitedWithCode(1),
-              "Could not find record # 9 of file INPUT.FIL");
-  EXPECT_EXIT({ SessionAccess('1', e); SessionAccess('r', e, 3); }, testing::ExitedWithCode(1),
-              "Could not read INPUT.FIL");
+  EXPECT_EXIT(
+      {
+        SessionAccess('1', e);
+        SessionAccess('S', e, 9);
+      },
+      testing::ExitedWithCode(1), "Could not find record # 9 of file INPUT.FIL");
+  EXPECT_EXIT(
+      {
+        SessionAccess('1', e);
+        SessionAccess('r', e, 3);
+      },
+      testing::ExitedWithCode(1), "Could not read INPUT.FIL");
 }
 
 // The failing process is the death test's child; the lock is held by the
@@ -65,8 +73,7 @@ TEST(SessionFileDeathTest, AnotherProgramIsNamedOnlyWhileOneHoldsTheLockFile) {
   test::TempFolder folder;
   ChartEntry e;
   folder.Write(kInstanceLockFileName, "");
-  EXPECT_EXIT(SessionAccess('C', e), testing::ExitedWithCode(1),
-              "not on disk\\.  Program ended\\.");
+  EXPECT_EXIT(SessionAccess('C', e), testing::ExitedWithCode(1), "not on disk\\.  Program ended\\.");
   InstanceLock lock;
   ASSERT_TRUE(lock.Acquire(kInstanceLockFileName));
   EXPECT_EXIT(SessionAccess('W', e), testing::ExitedWithCode(1),

@@ -40,8 +40,8 @@ TEST(PrintoutFiles, EntryNumbersOfPerEntryFiles) {
 TEST(PrintoutFiles, ViewingLeavesOnlyTheFilesOfExistingEntries) {
   test::TempFolder folder;
   folder.Write("INPUT.FIL", std::string(5 * kEntrySize, '\0'));  // three entries
-  for (const char* name : {"CTY1.FIL", "CTY4.FIL", "CTY5.FIL", "CTY12.FIL", "CTYA.FIL",
-                           "page.bmp", "X.BMP", "r.rep", "keep.txt"})
+  for (const char* name : {"CTY1.FIL", "CTY4.FIL", "CTY5.FIL", "CTY12.FIL", "CTYA.FIL", "page.bmp",
+                           "X.BMP", "r.rep", "keep.txt"})
     folder.Write(name, "x");
   EraseOldPrintoutFiles();
   auto left = ListFolder(".", "*");

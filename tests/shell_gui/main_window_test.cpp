@@ -27,7 +27,10 @@ class ScriptedPhases : public SessionPhases {
 
   std::vector<QString> captions;  // of the main window while calculating and viewing
 
-  void ShowBirthDataForm(QWidget*) override { log.push_back("form"); RunState = Next(formStates); }
+  void ShowBirthDataForm(QWidget*) override {
+    log.push_back("form");
+    RunState = Next(formStates);
+  }
   void CalculateSession(QWidget* parent) override {
     log.push_back("calc");
     captions.push_back(parent->windowTitle());
@@ -81,8 +84,9 @@ TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
   TFormZor form;
   messages_->Clear();
   form.ContinueSessionClick();
-  EXPECT_TRUE(messages_->Saw("Note: There are no entries in your previous session,\r\nso you will "
-                             "be prompted to enter birth data."));
+  EXPECT_TRUE(
+      messages_->Saw("Note: There are no entries in your previous session,\r\nso you will "
+                     "be prompted to enter birth data."));
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
   EXPECT_EQ(RunState, RunPhase::MainMenu);
 }
@@ -146,8 +150,7 @@ TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
 
 TEST(MainWindowDeathTest, MissingMessageTextFileEndsTheProgram) {
   test::TempFolder folder;
-  EXPECT_EXIT({ TFormZor form; }, testing::ExitedWithCode(1),
-              "ERROR!  File QIRTEXT.DAT not on disk!!!");
+  EXPECT_EXIT({ TFormZor form; }, testing::ExitedWithCode(1), "ERROR!  File QIRTEXT.DAT not on disk!!!");
 }
 
 }  // namespace

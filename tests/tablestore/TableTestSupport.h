@@ -32,7 +32,8 @@ struct RecordingProgress : IndexProgress {
   void End() override { ++ends; }
 };
 
-inline void OpenPlaces(TTzDbf& t, IndexProgress* progress = nullptr, const std::string& file = "places.dbf") {
+inline void OpenPlaces(TTzDbf& t, IndexProgress* progress = nullptr,
+                       const std::string& file = "places.dbf") {
   t.SetDbfFileName(file);
   t.SetDbfFields(PlaceFields());
   t.SetIndexList(PlaceIndex());
@@ -41,7 +42,8 @@ inline void OpenPlaces(TTzDbf& t, IndexProgress* progress = nullptr, const std::
 }
 
 // Appends one place under the lock.
-inline void AddPlace(TTzDbf& t, const std::string& name, const std::string& country = "PEN", int dst = 1) {
+inline void AddPlace(TTzDbf& t, const std::string& name, const std::string& country = "PEN",
+                     int dst = 1) {
   ASSERT_TRUE(t.FLock());
   t.SetCField("NAME", name);
   t.SetCField("CNTRYSTATE", country);

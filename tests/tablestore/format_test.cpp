@@ -14,7 +14,8 @@ namespace vostrane::test {
 namespace {
 
 std::string RunTool(const std::string& args) {
-  const std::string command = "/usr/bin/python3 " + SourceFile("tests/tablestore/dbf_tool.py") + " " + args;
+  const std::string command = "/usr/bin/python3 " + SourceFile("tests/tablestore/dbf_tool.py") + " " +
+                              args;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return "popen failed";
   std::string out;
@@ -28,9 +29,10 @@ std::string RunTool(const std::string& args) {
 
 std::string TodayBytes() {
   const std::time_t now = std::time(nullptr);
-  std::tm tm {};
+  std::tm tm{};
   localtime_r(&now, &tm);
-  return {static_cast<char>(tm.tm_year), static_cast<char>(tm.tm_mon + 1), static_cast<char>(tm.tm_mday)};
+  return {static_cast<char>(tm.tm_year), static_cast<char>(tm.tm_mon + 1),
+          static_cast<char>(tm.tm_mday)};
 }
 
 std::string Trimmed(std::string s) { return s.erase(s.find_last_not_of(' ') + 1); }
@@ -151,8 +153,13 @@ TEST(DbfFormat, CreationRefusesBadFieldLists) {
   TTzDbf t;
   t.SetDbfFileName("bad.dbf");
   for (const std::vector<std::string>& fields :
-       std::vector<std::vector<std::string>>{{"NAME,C,0,0"}, {"NAME,X,5,0"}, {"LONGFIELDNAME,C,5,0"},
-                                             {"NAME,N,5,4"}, {"NAME,D,6,0"}, {"NAME,C"}, {"NOTES,M,10,0"}}) {
+       std::vector<std::vector<std::string>>{{"NAME,C,0,0"},
+                                             {"NAME,X,5,0"},
+                                             {"LONGFIELDNAME,C,5,0"},
+                                             {"NAME,N,5,4"},
+                                             {"NAME,D,6,0"},
+                                             {"NAME,C"},
+                                             {"NOTES,M,10,0"}}) {
     t.SetDbfFields(fields);
     EXPECT_THROW(t.Open(), TableError) << fields[0];
     EXPECT_FALSE(FileExists("bad.dbf"));

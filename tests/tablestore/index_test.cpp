@@ -203,7 +203,8 @@ TEST(ProductionIndex, RecordsAppendedBehindTheIndexsBackAreIndexed) {
   // a record and raises the count without touching the index.
   std::string table = folder.Read("places.dbf");
   const int headerLength = static_cast<uint8_t>(table[8]) | (static_cast<uint8_t>(table[9]) << 8);
-  std::string record = " " + std::string("Aarau, SWI") + std::string(15, ' ') + "  " + " " + "    1" + "SWI";
+  std::string record = " " + std::string("Aarau, SWI") + std::string(15, ' ') + "  " + " " + "    1" +
+                       "SWI";
   table.resize(headerLength + 3 * record.size());
   table += record + "\x1A";
   table[4] = 4;
@@ -303,7 +304,8 @@ TEST(ProductionIndex, IndexFailuresCarryTheirMessages) {
     EXPECT_STREQ(e.what(), "Invalid dBASE key expression or corrupted index file places.VDX");
   }
   EXPECT_FALSE(t.IsOpen());
-  for (const char* bad : {"CITY,F,F,DSTPTR", "CITY,F,F,UPPER(NAME", "CITY,X,F,NAME", "CITY,F,F,NAME+NAME+NAME+NAME+NAME"}) {
+  for (const char* bad : {"CITY,F,F,DSTPTR", "CITY,F,F,UPPER(NAME", "CITY,X,F,NAME",
+                          "CITY,F,F,NAME+NAME+NAME+NAME+NAME"}) {
     t.SetIndexList({bad, ""});
     EXPECT_THROW(t.Open(), TableError) << bad;
   }

@@ -12,7 +12,8 @@ class SeekTest : public ::testing::Test {
  protected:
   void SetUp() override {
     OpenPlaces(t);
-    for (const char* name : {"London, ENG", "Smithson, PEN", "Smith, PEN", "Paris, FRA", "Lyon, FRA", "Zurich, SWI"}) {
+    for (const char* name :
+         {"London, ENG", "Smithson, PEN", "Smith, PEN", "Paris, FRA", "Lyon, FRA", "Zurich, SWI"}) {
       AddPlace(t, name, std::string(name).substr(std::string(name).size() - 3));
     }
     t.SetOrderTo(1);
@@ -72,8 +73,8 @@ TEST_F(SeekTest, DeletedRecordsArePassedOverBySeeksAndMovement) {
   EXPECT_TRUE(t.FindNear("SMITH"));  // lands on SMITHSON
   EXPECT_EQ(Name(), "Smithson, PEN");
   EXPECT_FALSE(t.FindExact("SMITH, PEN"));
-  EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA", "Smithson, PEN",
-                                                    "Zurich, SWI"}));
+  EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA",
+                                                    "Smithson, PEN", "Zurich, SWI"}));
   // Go reaches a deleted record; RecallRec brings it back.
   t.Go(3);
   EXPECT_TRUE(t.Deleted());
@@ -103,8 +104,8 @@ TEST_F(SeekTest, MoveByStopsAtTheEndsWithBofAndEof) {
 
 TEST_F(SeekTest, OrdersSortByTheirKeysAndSetOrderToKeepsTheRecord) {
   t.SetOrderTo(2);
-  EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA", "Smith, PEN",
-                                                    "Smithson, PEN", "Zurich, SWI"}));
+  EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA",
+                                                    "Smith, PEN", "Smithson, PEN", "Zurich, SWI"}));
   ASSERT_TRUE(t.FindNear("FRAP"));
   EXPECT_EQ(Name(), "Paris, FRA");
   t.SetOrderTo(0);
@@ -168,7 +169,8 @@ TEST_F(SeekTest, CursorFailuresCarryTheirMessages) {
     t.SetOrderTo(3);
     FAIL();
   } catch (const TableError& e) {
-    EXPECT_STREQ(e.what(), "Invalid Index Order Specified: SET_ORDER_TO. [Set_Order_To(3)] (DBF=places.dbf)");
+    EXPECT_STREQ(e.what(),
+                 "Invalid Index Order Specified: SET_ORDER_TO. [Set_Order_To(3)] (DBF=places.dbf)");
   }
   EXPECT_EQ(t.Order(), 0);
   EXPECT_THROW(t.Go(7), TableError);

@@ -199,7 +199,8 @@ TEST_F(ReadOnlyTable, OpensForReadingAndWritesSayWhyNot) {
     t.FLock();
     ADD_FAILURE() << "a read-only table was locked for writing";
   } catch (const TableError& e) {
-    EXPECT_NE(std::string(e.what()).find("ro/places.dbf may only be read"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("ro/places.dbf may only be read"), std::string::npos)
+        << e.what();
     EXPECT_NE(std::string(e.what()).find("cannot be saved"), std::string::npos) << e.what();
   }
   EXPECT_FALSE(FileExists("ro/places.VDX"));

@@ -68,21 +68,21 @@ TEST(ControlSource, RejectsOverlappingAndOversizedFields) {
 
 TEST(ControlSource, RejectsBadValues) {
   const char* bad[] = {
-      "2 char Y\n",                   // char without quotes
-      "2 char 'YN'\n",                // two characters
-      "2 chars XXX\n",                // chars without quotes
-      "47 string3 \"ABCD\"\n",        // too long for string[3]
-      "47 string0 \"\"\n",            // no such string type
-      "345 i16 40000\n",              // out of range
-      "345 i16 1.5\n",                // not an integer
-      "7 i32 0x1FFFFFFFF\n",          // out of range
-      "279 f64 one\n",                // not a number
-      "279 f64 1e999\n",              // not finite
-      "279 f64 \"1.0\"\n",            // quoted number
-      "2 flag 'Y'\n",                 // unknown type
-      "2 char 'Y' extra\n",           // text after the value
-      "47 string40 \"open\n",         // closing quote missing
-      "2 char\n",                     // value missing
+      "2 char Y\n",             // char without quotes
+      "2 char 'YN'\n",          // two characters
+      "2 chars XXX\n",          // chars without quotes
+      "47 string3 \"ABCD\"\n",  // too long for string[3]
+      "47 string0 \"\"\n",      // no such string type
+      "345 i16 40000\n",        // out of range
+      "345 i16 1.5\n",          // not an integer
+      "7 i32 0x1FFFFFFFF\n",    // out of range
+      "279 f64 one\n",          // not a number
+      "279 f64 1e999\n",        // not finite
+      "279 f64 \"1.0\"\n",      // quoted number
+      "2 flag 'Y'\n",           // unknown type
+      "2 char 'Y' extra\n",     // text after the value
+      "47 string40 \"open\n",   // closing quote missing
+      "2 char\n",               // value missing
   };
   for (const char* line : bad) {
     const ControlSource source = Parse(line);

@@ -47,7 +47,7 @@ TEST(Generators, TextGeneratorWritesRecordsForASoundSource) {
 TEST(Generators, TextGeneratorRefusesBadSourcesAndKeepsThePreviousFile) {
   const std::string cases[] = {
       "1\tfine\n2\t" + std::string(71, 'x') + "\n",  // too long
-      "1\tfine\nx2\tbad number\n",                  // bad number
+      "1\tfine\nx2\tbad number\n",                   // bad number
       "1\tfine\n1\tagain\n",                         // given twice
   };
   for (const std::string& source : cases) {

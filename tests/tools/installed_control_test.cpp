@@ -34,8 +34,7 @@ class InstalledControl : public testing::Test {
 };
 
 TEST_F(InstalledControl, PrinterConfigurationsUseTheDefaultPrinterInColour) {
-  for (size_t base : {off::printerIndex1, off::printerIndex2})
-    EXPECT_EQ(record_.Get<int16_t>(base), -2);
+  for (size_t base : {off::printerIndex1, off::printerIndex2}) EXPECT_EQ(record_.Get<int16_t>(base), -2);
   for (size_t flag : {off::monoPrinter1, off::monoPrinter2, off::monoFile, off::monoScreen})
     EXPECT_EQ(record_.Letter(flag), 'N') << "offset " << flag;
   for (size_t paper : {off::paperWidth1, off::paperHeight1, off::paperWidth2, off::paperHeight2})
@@ -45,8 +44,8 @@ TEST_F(InstalledControl, PrinterConfigurationsUseTheDefaultPrinterInColour) {
   EXPECT_EQ(record_.GetChars(off::deviceLetters1, 9), "XXXXXXXXX");
   EXPECT_EQ(record_.GetChars(off::deviceLetters2, 9), "XXXXXXXXX");
   EXPECT_EQ(record_.Letter(off::onePrinterDocPerPrintout), 'Y');
-  for (size_t text : {off::textBackColour1, off::textBackColour2, off::textBackStyle1,
-                      off::textBackStyle2})
+  for (size_t text :
+       {off::textBackColour1, off::textBackColour2, off::textBackStyle1, off::textBackStyle2})
     EXPECT_EQ(record_.Letter(text), 'A') << "offset " << text;
   EXPECT_EQ(record_.Letter(off::doublePenWidths), 'N');
 }
@@ -67,8 +66,7 @@ TEST_F(InstalledControl, NewChartsGetTheStandardWheelAndTropicalZodiac) {
   const std::string printouts = StringField(off::defaultPrintouts);
   ASSERT_EQ(printouts.size(), 40u);
   EXPECT_EQ(printouts.substr(0, 4), "YAAA");
-  for (size_t group = 4; group < 40; group += 4)
-    EXPECT_EQ(printouts[group], 'N') << printouts;
+  for (size_t group = 4; group < 40; group += 4) EXPECT_EQ(printouts[group], 'N') << printouts;
   EXPECT_EQ(record_.Letter(off::defaultZodsel), 'T');
   EXPECT_EQ(record_.Letter(off::defaultHousesys), 'F');
   EXPECT_EQ(record_.Letter(off::saveOption), 'Y');

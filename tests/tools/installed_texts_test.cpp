@@ -117,16 +117,23 @@ TEST_F(InstalledTexts, NotFoundRowsAndFallbackDateHaveTheirExactForm) {
 
 TEST_F(InstalledTexts, JoinedTextsReadAsSentences) {
   const std::vector<std::string> joined = {
-      Joined({8938, 8953}),         Joined({8973, 8974}),
-      Joined({8978, 8979}),         Joined({8996, 8997, 8998}),
-      Joined({9007, 9008, 9009}),   Joined({9018, 9019}),
-      Joined({9060, 9061}),         Joined({13063, 13064, 13065}),
-      Joined({13107, 13108}),       Text(13058) + " John" + Joined({13059, 13055}),
+      Joined({8938, 8953}),
+      Joined({8973, 8974}),
+      Joined({8978, 8979}),
+      Joined({8996, 8997, 8998}),
+      Joined({9007, 9008, 9009}),
+      Joined({9018, 9019}),
+      Joined({9060, 9061}),
+      Joined({13063, 13064, 13065}),
+      Joined({13107, 13108}),
+      Text(13058) + " John" + Joined({13059, 13055}),
       Text(8990) + Text(8991) + " " + Text(8988) + "?",
       Text(8882) + " " + Text(8995) + ".",
-      "John" + Text(8951),          "\"John\"" + Text(8952),
+      "John" + Text(8951),
+      "\"John\"" + Text(8952),
       Text(9022) + " John" + Text(9023),
-      "John" + Text(13057),         "John" + Text(9028),
+      "John" + Text(13057),
+      "John" + Text(9028),
   };
   for (const std::string& s : joined) {
     EXPECT_EQ(s.find("  "), std::string::npos) << s;

@@ -46,7 +46,8 @@ class DerivedPage : public testing::Test {
   // The rings whose planet glyphs the page shows, with how many each.
   std::map<int, int> GlyphRings(const PageCharts& charts) {
     WheelPageAssembler assembler(DefaultPageNames());
-    assembler.SetFilePaths(InstallFile("WHEELS.DAT"), InstallFile("WHEELSG.DAT"), InstallFile("ANGLES.DAT"));
+    assembler.SetFilePaths(InstallFile("WHEELS.DAT"), InstallFile("WHEELSG.DAT"),
+                           InstallFile("ANGLES.DAT"));
     RecordingSurface surface;
     std::vector<PageItem> items;
     surface.SetItemSink(&items);

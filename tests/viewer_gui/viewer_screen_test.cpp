@@ -33,7 +33,8 @@ class ViewerScreen : public testing::Test {
  protected:
   static void SetUpTestSuite() { AddFontFile(InstallFile("zorastro.ttf")); }
   void SetUp() override {
-    for (const char* f : {"WHEELS.DAT", "WHEELSG.DAT", "ANGLES.DAT", "PAGEW.DEF", "QIRTEXT.DAT", "ZORCTRL.DAT"})
+    for (const char* f :
+         {"WHEELS.DAT", "WHEELSG.DAT", "ANGLES.DAT", "PAGEW.DEF", "QIRTEXT.DAT", "ZORCTRL.DAT"})
       fs::copy_file(InstallFile(f), fs::path(folder.Path()) / f);
     fs::copy(InstallFile("PICTURES"), fs::path(folder.Path()) / "PICTURES", fs::copy_options::recursive);
     ASSERT_TRUE(OpenMessageTextFile());
@@ -78,8 +79,8 @@ class ViewerScreen : public testing::Test {
 TEST_F(ViewerScreen, OpensWithTheWholePageOnItsScreenAndFollowsTheWindow) {
   const QRect screen = viewer->screen()->availableGeometry();
   std::cout << "screen " << screen.width() << "x" << screen.height() << " at ratio "
-            << viewer->screen()->devicePixelRatio() << ": window " << viewer->width() << "x" << viewer->height()
-            << ", page " << Page()->width() << "x" << Page()->height() << "\n";
+            << viewer->screen()->devicePixelRatio() << ": window " << viewer->width() << "x"
+            << viewer->height() << ", page " << Page()->width() << "x" << Page()->height() << "\n";
   EXPECT_TRUE(screen.contains(viewer->frameGeometry())) << "the window leaves the screen";
   ExpectWholePageShown("on opening");
   // The page uses most of the window's height.

@@ -82,8 +82,8 @@ class ViewerTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { AddFontFile(InstallFile("zorastro.ttf")); }
   void SetUp() override {
-    for (const char* f : {"WHEELS.DAT", "WHEELSG.DAT", "ANGLES.DAT", "PAGEW.DEF", "QIRTEXT.DAT",
-                          "ZORCTRL.DAT"})
+    for (const char* f :
+         {"WHEELS.DAT", "WHEELSG.DAT", "ANGLES.DAT", "PAGEW.DEF", "QIRTEXT.DAT", "ZORCTRL.DAT"})
       fs::copy_file(InstallFile(f), fs::path(folder.Path()) / f);
     fs::copy(InstallFile("PICTURES"), fs::path(folder.Path()) / "PICTURES", fs::copy_options::recursive);
     ASSERT_TRUE(OpenMessageTextFile());
@@ -409,7 +409,8 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
   EXPECT_TRUE(messages->Shown().empty());
   viewer->EntryAction(0)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
-  EXPECT_EQ(messages->Count("The chart of Person 2 was not completely calculated, so it is not drawn."), 1);
+  EXPECT_EQ(messages->Count("The chart of Person 2 was not completely calculated, so it is not drawn."),
+            1);
   EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
 }
 
@@ -458,7 +459,8 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
 // Entries 1 and 2 natal, entry 3 the transits of entry 1 as the
 // calculation leaves them.
 std::vector<ChartEntry> SessionWithTransits() {
-  std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2), test::MakeViewerEntry(3)};
+  std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2),
+                                     test::MakeViewerEntry(3)};
   entries[2].setCharttype(8);
   entries[2].setBaseEntry(1);
   entries[2].setLevel(1);
@@ -552,7 +554,8 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
 TEST_F(ViewerTest, ACancelledDerivedChartLeavesTheViewerOpen) {
   Open(2);
   EXPECT_FALSE(viewer->AddDerivedAction()->isVisible());  // no dialog attached
-  viewer->SetDerivedChartDialog([](QWidget*, const std::vector<ChartEntry>&, int) { return std::optional<ChartEntry>(); });
+  viewer->SetDerivedChartDialog(
+      [](QWidget*, const std::vector<ChartEntry>&, int) { return std::optional<ChartEntry>(); });
   Trigger(viewer->AddDerivedAction());
   EXPECT_TRUE(viewer->IsActive());
   EXPECT_EQ(viewer->EntryCount(), 2);

@@ -39,9 +39,8 @@ inline ChartEntry MakeChart(const std::string& name = "Doe, John") {
   for (int h = 1; h <= 6; ++h) e.setCusp(h, cusps[h - 1]);
   e.setAsc(126.34);
   e.setMc(23.55);
-  const double lons[21] = {345.0, 202.0, 324.4, 25.0, 94.2, 298.2, 296.7, 142.9, 221.2, 156.7,
-                           156.2, 126.34, 23.55, 262.5, 110.1, 343.4, 356.3, 328.1, 316.0, 350.7,
-                           332.9};
+  const double lons[21] = {345.0,  202.0, 324.4, 25.0,  94.2,  298.2, 296.7, 142.9, 221.2, 156.7, 156.2,
+                           126.34, 23.55, 262.5, 110.1, 343.4, 356.3, 328.1, 316.0, 350.7, 332.9};
   for (int s = 0; s < 21; ++s) {
     e.setLon(s, lons[s]);
     e.setBody(BodyArray::Speed, s, s == 2 ? -0.12 : 0.5);
@@ -62,8 +61,8 @@ inline WheelDefinition PageStyle() {
   d.SetI16(o::creditLine, -1);
   d.SetLetter(o::headerLayout, 'L');
   d.SetLetter(o::aspectSet, '1');
-  for (size_t off : {o::grid1Shown, o::grid2Shown, o::furtherPointsTable, o::parallelsTable,
-                     o::elementsTable})
+  for (size_t off :
+       {o::grid1Shown, o::grid2Shown, o::furtherPointsTable, o::parallelsTable, o::elementsTable})
     d.SetLetter(off, 'N');
   for (int i = 0; i < 5; ++i) d.SetLetter(o::legendShown + i, 'N');
   return d;

@@ -19,12 +19,12 @@ namespace wo = wheel_offset;
 // cusp marks, spreading or aspects; wheel size 2700, centred on the page.
 inline WheelDefinition PlainStyle() {
   WheelDefinition d;
-  const size_t letters[] = {wo::asteroids,   wo::chiron,        wo::houseRingCircle, wo::aspectCircle,
-                            wo::outerRingCircles, wo::glyphSpacing, wo::aspectLines,
-                            wo::pointerLines, wo::dashedCusps,  wo::thickAngles,    wo::partOfFortune,
-                            wo::spreadLabels, wo::equalSectors, wo::bendCusps,      wo::nodeShown,
-                            wo::southNodeShown, wo::anglesInAspects, wo::interceptedSigns,
-                            wo::anglesRing2, wo::anglesRing3};
+  const size_t letters[] = {
+      wo::asteroids,        wo::chiron,           wo::houseRingCircle, wo::aspectCircle,
+      wo::outerRingCircles, wo::glyphSpacing,     wo::aspectLines,     wo::pointerLines,
+      wo::dashedCusps,      wo::thickAngles,      wo::partOfFortune,   wo::spreadLabels,
+      wo::equalSectors,     wo::bendCusps,        wo::nodeShown,       wo::southNodeShown,
+      wo::anglesInAspects,  wo::interceptedSigns, wo::anglesRing2,     wo::anglesRing3};
   for (size_t o : letters) d.SetLetter(o, 'N');
   d.SetLetter(wo::ringLineStyle, 'N');
   d.SetLetter(wo::glyphColumns, 'Y');
@@ -32,19 +32,19 @@ inline WheelDefinition PlainStyle() {
   d.SetLetter(wo::houseNumbers, 'E');
   d.SetLetter(wo::aspectSet, '1');
   d.SetLetter(wo::trueNode, 'T');
-  for (size_t o : {wo::cuspLabelFont, wo::degreeFont, wo::minuteFont, wo::houseNumberFont,
-                   wo::tableFont, wo::tableHeadingFont})
+  for (size_t o : {wo::cuspLabelFont, wo::degreeFont, wo::minuteFont, wo::houseNumberFont, wo::tableFont,
+                   wo::tableHeadingFont})
     d.SetLetter(o, 'B');
-  for (size_t o : {wo::cuspLabelStyle, wo::planetGlyphStyle, wo::degreeStyle, wo::signGlyphStyle,
-                   wo::minuteStyle, wo::retrogradeStyle, wo::houseNumberStyle, wo::tableStyle,
-                   wo::tableHeadingStyle})
+  for (size_t o :
+       {wo::cuspLabelStyle, wo::planetGlyphStyle, wo::degreeStyle, wo::signGlyphStyle, wo::minuteStyle,
+        wo::retrogradeStyle, wo::houseNumberStyle, wo::tableStyle, wo::tableHeadingStyle})
     d.SetLetter(o, 'N');
   d.SetI16(wo::wheelSize, 2700);
   d.SetI16(wo::wheelCentreX, 5000);
   d.SetI16(wo::wheelCentreY, 5000);
-  for (size_t o : {wo::cuspLabelSize, wo::planetGlyphSize, wo::degreeSize, wo::signGlyphSize,
-                   wo::minuteSize, wo::retrogradeSize, wo::houseNumberSize, wo::tableSize,
-                   wo::tableHeadingSize})
+  for (size_t o :
+       {wo::cuspLabelSize, wo::planetGlyphSize, wo::degreeSize, wo::signGlyphSize, wo::minuteSize,
+        wo::retrogradeSize, wo::houseNumberSize, wo::tableSize, wo::tableHeadingSize})
     d.SetI16(o, 10);
   for (int p = 0; p < 19; ++p) d.setPointColours(p, 1, 0);
   d.SetI32(wo::ringColour, 0);
@@ -147,7 +147,8 @@ inline double AngleOf(const WheelSetup& w, double x, double y) {
 
 // Centre of a recorded text.
 inline std::pair<double, double> CentreOf(const DrawOp& op) {
-  const int w = static_cast<int>(op.text.size()) * std::max(1, static_cast<int>(std::lround(0.6 * op.fontPoints)));
+  const int w = static_cast<int>(op.text.size()) *
+                std::max(1, static_cast<int>(std::lround(0.6 * op.fontPoints)));
   return {op.x1 + w / 2.0, op.y1 + op.fontPoints / 2.0};
 }
 

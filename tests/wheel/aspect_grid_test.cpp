@@ -56,7 +56,8 @@ std::vector<DrawOp> CellTexts(const RecordingSurface& s, const GridLayout& g, in
   std::vector<DrawOp> in;
   const int left = g.l + g.VisualColumn(k) * g.cellWidth, top = g.t + g.VisualRow(j) * g.cellHeight;
   for (const DrawOp& op : s.Texts())
-    if (op.x1 >= left - g.cellWidth / 5 && op.x1 < left + g.cellWidth && op.y1 >= top - g.cellHeight / 5 && op.y1 < top + g.cellHeight)
+    if (op.x1 >= left - g.cellWidth / 5 && op.x1 < left + g.cellWidth &&
+        op.y1 >= top - g.cellHeight / 5 && op.y1 < top + g.cellHeight)
       in.push_back(op);
   return in;
 }
@@ -146,10 +147,10 @@ TEST(AspectGrid, AnOrbOfTenDegreesMovesTheOrbRightAndItsMarkOver) {
   PageFixture page(style);
   page.aspects = OneAspect(test::Aspect(0, 10, 10));
   Spread(page.rings.Ring(1));
-  page.rings.Ring(1).lon[0] = 100.0;     // Sun
-  page.rings.Ring(1).lon[1] = 109.995;   // Moon: 9 deg 59.7 min, shown as 10 deg 00
-  page.rings.Ring(1).lon[2] = 200.0;     // Mercury
-  page.rings.Ring(1).lon[3] = 205.0;     // Venus: 5 deg
+  page.rings.Ring(1).lon[0] = 100.0;    // Sun
+  page.rings.Ring(1).lon[1] = 109.995;  // Moon: 9 deg 59.7 min, shown as 10 deg 00
+  page.rings.Ring(1).lon[2] = 200.0;    // Mercury
+  page.rings.Ring(1).lon[3] = 205.0;    // Venus: 5 deg
   std::vector<GridCell> cells;
   const GridLayout g = DrawAspectGrid(page.Page(), 1, &cells);
   const int cw = g.cellWidth;
@@ -192,7 +193,8 @@ TEST(AspectGrid, AspectsWithoutGlyphShowNeitherGlyphNorOrbButTheDistance) {
     EXPECT_NE(op.text, "Qui");
   }
   // The distance, 72 deg 30 min, in the cell colour.
-  auto distance = std::find_if(texts.begin(), texts.end(), [](const DrawOp& op) { return op.text == " 72"; });
+  auto distance = std::find_if(texts.begin(), texts.end(),
+                               [](const DrawOp& op) { return op.text == " 72"; });
   ASSERT_NE(distance, texts.end());
   EXPECT_EQ(distance->colour, PaletteColour(page.def.I32(wo::gridCellColour)));
 
@@ -271,8 +273,8 @@ TEST(AspectGrid, FrameAndRepeatedGlyphs) {
   EXPECT_EQ(page.surface.Lines().size(), 30u);
   // Each point of F is drawn twice: below the grid and again above or on
   // the diagonal.
-  EXPECT_EQ(page.surface.TextsEqual("a").size(), 2u);   // Sun: column only
-  EXPECT_EQ(page.surface.TextsEqual("d").size(), 3u);   // Mercury: also a row
+  EXPECT_EQ(page.surface.TextsEqual("a").size(), 2u);  // Sun: column only
+  EXPECT_EQ(page.surface.TextsEqual("d").size(), 3u);  // Mercury: also a row
   const auto sun = page.surface.TextsEqual("a");
   EXPECT_LT(std::min(sun[0].y1, sun[1].y1), g.t);
 }

@@ -61,8 +61,7 @@ TEST(WheelStyleFile, FailuresShowTheirMessagesAndKeepTheStyle) {
   WheelDefinition def;
   ASSERT_TRUE(file.Read("AAB", 'R', def));
   EXPECT_FALSE(file.Read("AAC", 'R', def));
-  EXPECT_TRUE(msgs->Saw(
-      "ERROR!!! Unable to read data from record number 2 from file WHEELS.DAT."));
+  EXPECT_TRUE(msgs->Saw("ERROR!!! Unable to read data from record number 2 from file WHEELS.DAT."));
   EXPECT_FALSE(file.Read("AAA", 'B', def));
   EXPECT_TRUE(msgs->Saw("record number 1000 from file WHEELS.DAT."));
   // A code below "AAA" cannot name a record.
@@ -113,8 +112,7 @@ TEST(PageDefinitionFile, NumbersWithCommentsAndBadLines) {
   EXPECT_EQ(def.lines, kBadPageValue);
   EXPECT_EQ(def.leftMargin, 40);
   EXPECT_EQ(def.rightMargin, kBadPageValue);
-  EXPECT_EQ(msgs->Count(
-                "ERROR!!!!!  Bad data in file PAGEW.DEF.  Please re-install PAGEW.DEF file."),
+  EXPECT_EQ(msgs->Count("ERROR!!!!!  Bad data in file PAGEW.DEF.  Please re-install PAGEW.DEF file."),
             3);
 }
 
@@ -123,12 +121,11 @@ TEST(PageDefinitionFile, MissingFileAndMissingLine) {
   ScopedScriptedMessages msgs;
   PageDefinition def;
   EXPECT_FALSE(ReadPageDefinition(def));
-  EXPECT_TRUE(msgs->Saw(
-      "ERROR!!!!  Unable to read file PAGEW.DEF.  Please re-install PAGEW.DEF file"));
+  EXPECT_TRUE(msgs->Saw("ERROR!!!!  Unable to read file PAGEW.DEF.  Please re-install PAGEW.DEF file"));
   dir.Write("PAGEW.DEF", "10\n20\n63\n30\n");
   EXPECT_FALSE(ReadPageDefinition(def));
-  EXPECT_TRUE(msgs->Saw(
-      "ERROR!!!!  Unable to read line 5 from PAGEW.DEF.  Please re-install PAGEW.DEF file."));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!!!  Unable to read line 5 from PAGEW.DEF.  Please re-install PAGEW.DEF file."));
   EXPECT_EQ(def.leftMargin, 30);
   EXPECT_EQ(msgs->Count("Unable to read line"), 1);
 }
@@ -170,9 +167,9 @@ TEST(PictureFile, GroupsStopAtTheMarkedRecordOrAfterTwenty) {
   std::vector<PictureRecord> records;
   records.push_back(Picture("ONE.BMP", 'Y', 0, 0, 0, 0));  // group 1: one picture
   for (int i = 1; i < 20; ++i) records.push_back(Picture("X.BMP", 'N', 0, 0, 0, 0));
-  for (int i = 0; i < 20; ++i)                              // group 2: none marked
+  for (int i = 0; i < 20; ++i)  // group 2: none marked
     records.push_back(Picture("G" + std::to_string(i) + ".BMP", 'N', 0, 0, 0, 0));
-  records.push_back(Picture("G3.BMP", 'N', 0, 0, 0, 0));     // group 3: cut short
+  records.push_back(Picture("G3.BMP", 'N', 0, 0, 0, 0));  // group 3: cut short
   dir.Write("WHEELSG.DAT", PictureFile(records));
 
   const auto g1 = ReadPictureGroup(1);
@@ -185,8 +182,9 @@ TEST(PictureFile, GroupsStopAtTheMarkedRecordOrAfterTwenty) {
 
   const auto g3 = ReadPictureGroup(3);
   EXPECT_EQ(g3.size(), 1u);
-  EXPECT_TRUE(msgs->Saw("ERROR!!! Unable to read data from record number 41 from file "
-                        "WHEELSW.DAT/WHEELSG.DAT."));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!! Unable to read data from record number 41 from file "
+                "WHEELSW.DAT/WHEELSG.DAT."));
   EXPECT_TRUE(ReadPictureGroup(26).empty());
   EXPECT_TRUE(ReadPictureGroup(0).empty());
   EXPECT_EQ(msgs->Count("Error! Invalid value for sequence number of graphic images. Fix this "
@@ -205,13 +203,13 @@ TEST(PictureFile, MissingPictureFileFileIsSkipped) {
   dir.Write("HERE.BMP", "bitmap");
   RecordingSurface s;  // usable area 614 x 830 from (1, 1)
   DrawPictureGroup(s, 1);
-  EXPECT_TRUE(msgs->Saw(
-      "Error!  File GONE.BMP does not exist. Cannot display this graphic file in wheel"));
+  EXPECT_TRUE(
+      msgs->Saw("Error!  File GONE.BMP does not exist. Cannot display this graphic file in wheel"));
   const auto b = s.OpsOf(DrawOp::Kind::Bitmap);
   ASSERT_EQ(b.size(), 1u);
   EXPECT_EQ(b[0].text, "HERE.BMP");
-  EXPECT_EQ(b[0].x1, 1 + 61);   // round(614 x 0.1)
-  EXPECT_EQ(b[0].y1, 1 + 166);  // round(830 x 0.2)
+  EXPECT_EQ(b[0].x1, 1 + 61);    // round(614 x 0.1)
+  EXPECT_EQ(b[0].y1, 1 + 166);   // round(830 x 0.2)
   EXPECT_FALSE(b[0].stretched);  // left = right: its own size
   msgs->Clear();
   DrawPictureGroup(s, 0);
@@ -292,17 +290,18 @@ TEST(AspectSetFile, FailuresShowTheirMessages) {
   // Set 4: the letter is reported and the load goes on; record 4 is the
   // partial one at the end of the file.
   EXPECT_FALSE(ReadAspectSet('4', "ABC", set));
-  EXPECT_TRUE(msgs->Saw("ERROR!!!!  Aspect set of wheel ABC not between 1 and 3. Please "
-                        "re-install ANGLES.DAT file."));
-  EXPECT_TRUE(msgs->Saw(
-      "ERROR!!!!  ANGLES.DAT file has erroneous data!  Please re-install ANGLES.DAT file."));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!!!  Aspect set of wheel ABC not between 1 and 3. Please "
+                "re-install ANGLES.DAT file."));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!!!  ANGLES.DAT file has erroneous data!  Please re-install ANGLES.DAT file."));
   EXPECT_EQ(msgs->Shown().size(), 2u);
   EXPECT_EQ(set.Entry(1).degrees, 99);  // the set in memory is left whole
 
   msgs->Clear();
   EXPECT_FALSE(ReadAspectSet('6', "AAA", set));
-  EXPECT_TRUE(msgs->Saw(
-      "ERROR!!!!  Unable to read rec # 5 of ANGLES.DAT.  Please re-install ANGLES.DAT."));
+  EXPECT_TRUE(
+      msgs->Saw("ERROR!!!!  Unable to read rec # 5 of ANGLES.DAT.  Please re-install ANGLES.DAT."));
   msgs->Clear();
   EXPECT_FALSE(ReadAspectSet('N', "AAA", set));
   EXPECT_TRUE(msgs->Saw("Unable to read rec # 29 of ANGLES.DAT."));

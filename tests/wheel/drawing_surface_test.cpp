@@ -21,8 +21,7 @@ TEST(DashSegments, VerticalLineWalksAlongY) {
 }
 
 TEST(DashSegments, ShallowLineWalksAlongXFromTheLeftEnd) {
-  const std::vector<Segment> expect = {
-      {{0, 0}, {9, 4}}, {{14, 7}, {23, 12}}, {{28, 14}, {37, 18}}};
+  const std::vector<Segment> expect = {{{0, 0}, {9, 4}}, {{14, 7}, {23, 12}}, {{28, 14}, {37, 18}}};
   EXPECT_EQ(DashSegments(0, 0, 40, 20, 614, 1), expect);
   EXPECT_EQ(DashSegments(40, 20, 0, 0, 614, 1), expect);
   // The last piece is cut at the end point.

@@ -205,8 +205,8 @@ TEST(GlyphPlacement, PointsAcrossZeroAriesKeepZodiacalOrder) {
   const auto cusps = test::EqualCusps(340);
   const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
-  const PlacementInput in =
-      Input(cusps, {{0, 0.5}, {1, 355.0}, {2, 2.0}, {3, 358.5}, {4, 339.5}, {5, 341.0}});
+  const PlacementInput in = Input(cusps,
+                                  {{0, 0.5}, {1, 355.0}, {2, 2.0}, {3, 358.5}, {4, 339.5}, {5, 341.0}});
   const auto placed = Assign(in, map, t);
   ExpectOrderedAndSpaced(in, placed, t);
   EXPECT_LT(placed[1].slot, placed[3].slot);  // 355 before 358.5
@@ -297,11 +297,11 @@ TEST(GlyphPlacement, InwardHousesByMeanPosition) {
   const auto none = InwardHouses(in, AnglesOf(cusps, false), false);
   for (bool b : none) EXPECT_FALSE(b);
   const auto per = InwardHouses(in, AnglesOf(cusps, false), true);
-  EXPECT_TRUE(per[3]);   // 100 and 110: mean 105
-  EXPECT_FALSE(per[0]);  // 5 and 10
-  EXPECT_FALSE(per[11]); // 355
-  EXPECT_TRUE(per[2]);   // empty: middle of the sector, 75
-  EXPECT_FALSE(per[8]);  // empty: 255
+  EXPECT_TRUE(per[3]);    // 100 and 110: mean 105
+  EXPECT_FALSE(per[0]);   // 5 and 10
+  EXPECT_FALSE(per[11]);  // 355
+  EXPECT_TRUE(per[2]);    // empty: middle of the sector, 75
+  EXPECT_FALSE(per[8]);   // empty: 255
   // A house across 0 Aries: 355 and 5 average to 0 Aries, not to 180.
   const auto turned = test::EqualCusps(340);
   const PlacementInput across = Input(turned, {{0, 355}, {1, 5}});

@@ -45,12 +45,12 @@ TEST(InstalledWheelStyles, StandardPageUsesEveryElement) {
   EXPECT_EQ(d.Letter(o::grid1Shown), 'Y');
   EXPECT_NE(d.I16(o::creditLine), -1);
   // Every font letter names one of the sixteen fonts, every size is sane.
-  for (size_t f : {o::headerFont, o::cuspLabelFont, o::gridFont, o::tableHeadingFont,
-                   o::tableFont, o::creditFont, o::degreeFont, o::minuteFont, o::houseNumberFont})
+  for (size_t f : {o::headerFont, o::cuspLabelFont, o::gridFont, o::tableHeadingFont, o::tableFont,
+                   o::creditFont, o::degreeFont, o::minuteFont, o::houseNumberFont})
     EXPECT_TRUE(d.Letter(f) >= 'A' && d.Letter(f) <= 'P') << f;
-  for (size_t s : {o::headerSize, o::cuspLabelSize, o::gridGlyphSize, o::planetGlyphSize,
-                   o::degreeSize, o::signGlyphSize, o::minuteSize, o::retrogradeSize,
-                   o::houseNumberSize, o::tableHeadingSize, o::tableSize})
+  for (size_t s : {o::headerSize, o::cuspLabelSize, o::gridGlyphSize, o::planetGlyphSize, o::degreeSize,
+                   o::signGlyphSize, o::minuteSize, o::retrogradeSize, o::houseNumberSize,
+                   o::tableHeadingSize, o::tableSize})
     EXPECT_TRUE(d.I16(s) >= 6 && d.I16(s) <= 20) << s;
   // Places lie on the page.
   for (int i = 0; i < 5; ++i) {
@@ -101,9 +101,9 @@ TEST(InstalledAspectSets, ThreeSetsOfGrowingSize) {
       if (std::fabs(v - a) < 1.0 / 3600) return true;
     return false;
   };
-  EXPECT_TRUE(has(72) && has(144));                                        // quintiles
-  EXPECT_TRUE(has(360.0 / 7) && has(720.0 / 7) && has(1080.0 / 7));        // septiles
-  EXPECT_TRUE(has(40) && has(80) && has(160));                             // noviles
+  EXPECT_TRUE(has(72) && has(144));                                  // quintiles
+  EXPECT_TRUE(has(360.0 / 7) && has(720.0 / 7) && has(1080.0 / 7));  // septiles
+  EXPECT_TRUE(has(40) && has(80) && has(160));                       // noviles
   EXPECT_TRUE(msgs->Shown().empty());
 }
 

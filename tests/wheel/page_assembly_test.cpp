@@ -58,8 +58,8 @@ TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheChart) {
   in.inner = &chart;
   ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
   const std::vector<std::string> expected = {
-      "Wheel  Assembling: ",        "Wheel  Assembling:  Graphic pictures",
-      "Wheel  Assembling:  Header", "Wheel  Assembling:  Tables",
+      "Wheel  Assembling: ",         "Wheel  Assembling:  Graphic pictures",
+      "Wheel  Assembling:  Header",  "Wheel  Assembling:  Tables",
       "Wheel  Assembling:  Aspects", "Wheel  Assembling:  Wheel",
       "Wheel  Assembling:  Company", "Vostrane - Doe, John - Natal Chart"};
   EXPECT_EQ(host.captions, expected);
@@ -76,8 +76,7 @@ TEST_F(PageAssemblyTest, CaptionsFollowTheStepsAndNameTheChart) {
   in.category = 'B';
   in.second = &second;
   ASSERT_TRUE(assembler.AssembleWheelPage(paper, in));
-  EXPECT_EQ(host.captions.back(),
-            "Vostrane - Doe, John - Natal Chart  (press space bar to interrupt)!");
+  EXPECT_EQ(host.captions.back(), "Vostrane - Doe, John - Natal Chart  (press space bar to interrupt)!");
 }
 
 TEST_F(PageAssemblyTest, AClearedContinueFlagSkipsTheRemainingStepsButEndsThePage) {
@@ -174,7 +173,8 @@ TEST_F(PageAssemblyTest, TriWheelLayoutCPutsTheThirdChartAtTheBottomLeft) {
     EXPECT_EQ(ops.size(), 1u) << text;
     return ops.empty() ? DrawOp{} : ops[0];
   };
-  const DrawOp inner = only("Inner Wheel:"), middle = only("Middle Wheel:"), outer = only("Outer Wheel:");
+  const DrawOp inner = only("Inner Wheel:"), middle = only("Middle Wheel:"),
+               outer = only("Outer Wheel:");
   EXPECT_EQ(inner.x1, m.x0);
   EXPECT_EQ(inner.y1, m.y0);
   // Chart 2 starts at the top again, right-aligned.
@@ -279,8 +279,8 @@ TEST_F(PageAssemblyTest, RandomEntriesAndStylesStillGiveAFinishedPage) {
   };
   WheelDefinition all = PageStyle();
   all.SetI16(wo::wheelSize, 0);
-  for (size_t off : {wo::grid1Shown, wo::grid2Shown, wo::furtherPointsTable, wo::parallelsTable,
-                     wo::elementsTable})
+  for (size_t off :
+       {wo::grid1Shown, wo::grid2Shown, wo::furtherPointsTable, wo::parallelsTable, wo::elementsTable})
     all.SetLetter(off, 'Y');
   for (int i = 0; i < 5; ++i) all.SetLetter(wo::legendShown + i, 'Y');
   for (int round = 0; round < 12; ++round) {

@@ -86,8 +86,7 @@ TEST(PrinterPageMetrics, ShortPageTakesMissingHeightFromBottomMarginFirst) {
 
 TEST(PrinterPageMetrics, BadMarginLinesUseTheirAbsoluteValue) {
   PageMetrics m;
-  ComputePrinterPageMetrics(m, LetterAt600(), 'P', 0, 0,
-                            Margins(kBadPageValue, 25, 63, 30, 30));
+  ComputePrinterPageMetrics(m, LetterAt600(), 'P', 0, 0, Margins(kBadPageValue, 25, 63, 30, 30));
   EXPECT_EQ(m.y0, 6600 * 32767 / 1000);
   EXPECT_LT(m.height, 0);  // a ruined page, but no crash and no division by zero
 }

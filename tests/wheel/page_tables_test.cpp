@@ -81,7 +81,8 @@ TEST(PositionTables, ColumnsHeadingsRowsAndFrame) {
   // last column.
   const auto lines = s.Lines();
   ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(box.bottom, box.top + m.halfLine + m.lineHeight + 10 * m.lineHeight + RoundEven(1.3 * m.lineHeight));
+  EXPECT_EQ(box.bottom,
+            box.top + m.halfLine + m.lineHeight + 10 * m.lineHeight + RoundEven(1.3 * m.lineHeight));
   EXPECT_LE(box.right, m.pageWidth - 1);
 }
 

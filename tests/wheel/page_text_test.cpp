@@ -13,8 +13,8 @@ namespace vostrane {
 namespace {
 
 TEST(PageText, OrdinalSuffixes) {
-  const std::map<int, std::string> cases = {{1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},
-                                            {11, "th"}, {12, "th"}, {13, "th"}, {21, "st"},
+  const std::map<int, std::string> cases = {{1, "st"},  {2, "nd"},   {3, "rd"},   {4, "th"},
+                                            {11, "th"}, {12, "th"},  {13, "th"},  {21, "st"},
                                             {22, "nd"}, {103, "rd"}, {111, "th"}, {0, "th"}};
   for (const auto& [n, suffix] : cases) EXPECT_EQ(OrdinalSuffix(n), suffix) << n;
 }
@@ -117,11 +117,10 @@ TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
   ChartEntry e = test::MakeChart();
   e.setDstcode(1);
   const std::vector<std::string> items = HeaderItems(e, names);
-  const std::vector<std::string> expected = {
-      "March 5, 1961",      "2:30 PM",
-      "New York, NY",       "40N42'46\"  74W00'22\"",
-      "Daylight Savings Time", "Time Zone: 5 hours West",
-      "Tropical  Placidus", "Geocentric"};
+  const std::vector<std::string> expected = {"March 5, 1961",         "2:30 PM",
+                                             "New York, NY",          "40N42'46\"  74W00'22\"",
+                                             "Daylight Savings Time", "Time Zone: 5 hours West",
+                                             "Tropical  Placidus",    "Geocentric"};
   EXPECT_EQ(items, expected);
   // A composite of the midpoint kinds ends with its title.
   e.setCharttype(1);

@@ -15,7 +15,8 @@ TEST(StyleLetters, FontStylesAndUnknownLettersKeepTheStyle) {
   EXPECT_EQ(TextStyleFromLetter('B'), TextStyle::Bold);
   EXPECT_EQ(TextStyleFromLetter('I'), TextStyle::Italic);
   EXPECT_EQ(TextStyleFromLetter('N'), TextStyle::Normal);
-  for (char other : {'b', 'i', 'n', 'Q', ' ', '\0', 'Y'}) EXPECT_EQ(TextStyleFromLetter(other), TextStyle::Keep) << other;
+  for (char other : {'b', 'i', 'n', 'Q', ' ', '\0', 'Y'})
+    EXPECT_EQ(TextStyleFromLetter(other), TextStyle::Keep) << other;
 }
 
 TEST(StyleLetters, RingLineStylesGivePenWidthAndDoubleLines) {
@@ -24,7 +25,7 @@ TEST(StyleLetters, RingLineStylesGivePenWidthAndDoubleLines) {
     int widths;
     bool doubled;
   };
-  const Case cases[] = {{'D', 1, true}, {'N', 1, false}, {'T', 2, false}, {'d', 2, true},
+  const Case cases[] = {{'D', 1, true}, {'N', 1, false}, {'T', 2, false},  {'d', 2, true},
                         {'v', 4, true}, {'X', 4, false}, {'\0', 4, false}, {'t', 4, false}};
   for (const Case& c : cases) {
     const RingLines lines = RingLinesFromLetter(c.letter);
@@ -38,7 +39,8 @@ TEST(StyleLetters, HeaderLayoutsWithLeftForAnyOtherLetter) {
   EXPECT_EQ(HeaderLayoutFromLetter('R'), HeaderLayout::Right);
   EXPECT_EQ(HeaderLayoutFromLetter('M'), HeaderLayout::ThreeAcross);
   EXPECT_EQ(HeaderLayoutFromLetter('C'), HeaderLayout::Alternating);
-  for (char other : {'r', 'm', 'c', 'X', '\0'}) EXPECT_EQ(HeaderLayoutFromLetter(other), HeaderLayout::Left) << other;
+  for (char other : {'r', 'm', 'c', 'X', '\0'})
+    EXPECT_EQ(HeaderLayoutFromLetter(other), HeaderLayout::Left) << other;
 }
 
 TEST(StyleLetters, TheDefinitionReadsItsLettersAtTheirOffsets) {
@@ -55,19 +57,23 @@ TEST(StyleLetters, TheDefinitionReadsItsLettersAtTheirOffsets) {
 }
 
 TEST(StyleLetters, PositionColumnsOfSingleAndMultiWheels) {
-  const PositionColumn inOrder[] = {
-      PositionColumn::Longitude,        PositionColumn::Declination,   PositionColumn::Speed,
-      PositionColumn::Latitude,         PositionColumn::RightAscension, PositionColumn::OtherZodiac,
-      PositionColumn::HelioLongitude,   PositionColumn::HelioLatitude, PositionColumn::HelioOtherZodiac,
-      PositionColumn::CompositeLongitude, PositionColumn::CompositeDeclination};
+  const PositionColumn inOrder[] = {PositionColumn::Longitude,
+                                    PositionColumn::Declination,
+                                    PositionColumn::Speed,
+                                    PositionColumn::Latitude,
+                                    PositionColumn::RightAscension,
+                                    PositionColumn::OtherZodiac,
+                                    PositionColumn::HelioLongitude,
+                                    PositionColumn::HelioLatitude,
+                                    PositionColumn::HelioOtherZodiac,
+                                    PositionColumn::CompositeLongitude,
+                                    PositionColumn::CompositeDeclination};
   for (int i = 0; i < 11; ++i) {
     const char letter = static_cast<char>('A' + i);
     EXPECT_EQ(PositionColumnFromLetter(letter, true), inOrder[i]) << letter;
     // The composite columns J and K show nothing on a single wheel.
-    if (i < 9)
-      EXPECT_EQ(PositionColumnFromLetter(letter, false), inOrder[i]) << letter;
-    else
-      EXPECT_EQ(PositionColumnFromLetter(letter, false), std::nullopt) << letter;
+    if (i < 9) EXPECT_EQ(PositionColumnFromLetter(letter, false), inOrder[i]) << letter;
+    else EXPECT_EQ(PositionColumnFromLetter(letter, false), std::nullopt) << letter;
   }
   for (char empty : {'L', 'Z', ' ', 'a', '\0', '@'}) {
     EXPECT_EQ(PositionColumnFromLetter(empty, true), std::nullopt) << empty;

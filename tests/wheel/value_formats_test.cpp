@@ -33,10 +33,12 @@ TEST_F(ValueFormats, TwoDigits) {
 
 TEST_F(ValueFormats, GlyphPlacementModesAndAdvance) {
   int x = 100;
-  s.DrawGlyph(GlyphKind::Point, 0, x, GlyphAnchor::Centre, 50);   // Sun 'a', centred on the reference width
+  s.DrawGlyph(GlyphKind::Point, 0, x, GlyphAnchor::Centre,
+              50);  // Sun 'a', centred on the reference width
   EXPECT_EQ(x, 105);
   x = 100;
-  s.DrawGlyph(GlyphKind::Sign, 11, x, GlyphAnchor::CentreOnAscent, 50);  // Pisces ']', up by half the ascent
+  s.DrawGlyph(GlyphKind::Sign, 11, x, GlyphAnchor::CentreOnAscent,
+              50);  // Pisces ']', up by half the ascent
   x = 100;
   s.DrawGlyph(GlyphKind::Aspect, 10, x, GlyphAnchor::HalfLeft, 50);  // parallel 'P'
   x = 100;
@@ -63,8 +65,7 @@ TEST_F(ValueFormats, NumberWithMarkCentredAndRaised) {
   EXPECT_EQ(s.DrawNumberWithMark(5, 100, 50, true, 'B', NumberMark::Degree, 2, 4), 108);
   EXPECT_EQ(s.DrawNumberWithMark(7, 10, 20, false, 'B', NumberMark::Minute, 0, 0), 25);
   EXPECT_EQ(s.DrawNumberWithMark(7, 10, 30, false, 'B', NumberMark::Unpadded, 0, 0), 15);
-  EXPECT_EQ(Drawn(),
-            (Texts{"05@93,46/B", "}@103,44/A", "07@10,20/B", "'@20,20/A", "7@10,30/B"}));
+  EXPECT_EQ(Drawn(), (Texts{"05@93,46/B", "}@103,44/A", "07@10,20/B", "'@20,20/A", "7@10,30/B"}));
   EXPECT_EQ(s.Texts()[0].colour.Hex(), 0xFF0000u);
   EXPECT_EQ(s.Texts()[1].colour.Hex(), 0xFF0000u);
   EXPECT_EQ(s.FontLetter(), 'H');
@@ -81,45 +82,51 @@ TEST_F(ValueFormats, LongitudeWithSignGlyph) {
   // Right-aligned to end at x, narrow spacing (gap 1), with seconds.
   const LongitudeFormat narrowRight{.font = 'H', .wideGaps = false, .rightAlign = true, .seconds = true};
   EXPECT_EQ(s.DrawLongitude(200, 50, narrowRight, 359.0 + 59.0 / 60 + 30.0 / 3600), 200);
-  EXPECT_EQ(Drawn(), (Texts{"]@164,50/A", "29@153,48/H", "59@170,48/H", "30@185,48/H",
-                            "'@180,50/A", "\"@195,50/A"}));
+  EXPECT_EQ(Drawn(), (Texts{"]@164,50/A", "29@153,48/H", "59@170,48/H", "30@185,48/H", "'@180,50/A",
+                            "\"@195,50/A"}));
 }
 
 TEST_F(ValueFormats, Declination) {
   EXPECT_EQ(s.DrawDeclination(100, 50, -12.25), 129);
   EXPECT_EQ(s.DrawDeclination(100, 60, 5.0), 129);
-  EXPECT_EQ(Drawn(), (Texts{"12@100,50/H", "S@112,50/H", "15@119,50/H", "5@105,60/H",
-                            "N@112,60/H", "00@119,60/H"}));
+  EXPECT_EQ(Drawn(), (Texts{"12@100,50/H", "S@112,50/H", "15@119,50/H", "5@105,60/H", "N@112,60/H",
+                            "00@119,60/H"}));
 }
 
 TEST_F(ValueFormats, ValueWithMarksSeparatorsAndSigns) {
   EXPECT_EQ(s.DrawValue(100, 10, ValueFormat{.degreeWidth = 3, .font = 'H'}, 5.5), 135);
-  s.DrawValue(100, 20,
-              ValueFormat{.degreeWidth = 3, .font = 'H', .marks = ValueMarks::Colons, .sign = NegativeSign::Minus},
-              -5.5);
-  s.DrawValue(100, 30,
-              ValueFormat{.degreeWidth = 1, .font = 'H', .marks = ValueMarks::None, .sign = NegativeSign::Minus},
-              -15.25);
+  s.DrawValue(
+      100, 20,
+      ValueFormat{
+          .degreeWidth = 3, .font = 'H', .marks = ValueMarks::Colons, .sign = NegativeSign::Minus},
+      -5.5);
+  s.DrawValue(
+      100, 30,
+      ValueFormat{.degreeWidth = 1, .font = 'H', .marks = ValueMarks::None, .sign = NegativeSign::Minus},
+      -15.25);
   s.DrawValue(100, 40, ValueFormat{.seconds = true, .font = 'H', .marks = ValueMarks::Blanks}, 12.2625);
-  s.DrawValue(100, 50, ValueFormat{.font = 'H', .marks = ValueMarks::Blanks, .sign = NegativeSign::Retrograde}, -1.5);
-  EXPECT_EQ(Drawn(), (Texts{"  5@100,10/H", "}@115,10/A", "30@120,10/H", "'@130,10/A",
-                            " -5@100,20/H", ":30@115,20/H",
-                            "-15@100,30/H", "15@115,30/H",
-                            "12@100,40/H", " 15@110,40/H", " 45@125,40/H",
-                            " 1@100,50/H", " 30@110,50/H", " @125,50/H", "\\@130,50/A"}));
+  s.DrawValue(100, 50,
+              ValueFormat{.font = 'H', .marks = ValueMarks::Blanks, .sign = NegativeSign::Retrograde},
+              -1.5);
+  EXPECT_EQ(Drawn(),
+            (Texts{"  5@100,10/H", "}@115,10/A", "30@120,10/H", "'@130,10/A", " -5@100,20/H",
+                   ":30@115,20/H", "-15@100,30/H", "15@115,30/H", "12@100,40/H", " 15@110,40/H",
+                   " 45@125,40/H", " 1@100,50/H", " 30@110,50/H", " @125,50/H", "\\@130,50/A"}));
 }
 
 TEST_F(ValueFormats, ValueAlignmentAndDigitWise) {
   // Ends at x.
   EXPECT_EQ(s.DrawValue(100, 10, ValueFormat{.degreeWidth = 3, .alignment = -1, .font = 'H'}, 5.5), 100);
   // Moved left half a digit for each digit short of three.
-  const ValueFormat shortDegrees{.degreeWidth = 1, .alignment = 3, .font = 'H', .marks = ValueMarks::Blanks};
+  const ValueFormat shortDegrees{
+      .degreeWidth = 1, .alignment = 3, .font = 'H', .marks = ValueMarks::Blanks};
   EXPECT_EQ(s.DrawValue(100, 20, shortDegrees, 5.5), 95 + 20);
   // Digit by digit at the pitch of "0", blanks skipped.
-  s.DrawValue(100, 30, ValueFormat{.degreeWidth = 3, .font = 'H', .digitWise = true, .marks = ValueMarks::Colons}, 5.5);
-  EXPECT_EQ(Drawn(), (Texts{"  5@65,10/H", "}@80,10/A", "30@85,10/H", "'@95,10/A",
-                            "5@95,20/H", " 30@100,20/H",
-                            "5@110,30/H", ":@115,30/H", "3@120,30/H", "0@125,30/H"}));
+  s.DrawValue(100, 30,
+              ValueFormat{.degreeWidth = 3, .font = 'H', .digitWise = true, .marks = ValueMarks::Colons},
+              5.5);
+  EXPECT_EQ(Drawn(), (Texts{"  5@65,10/H", "}@80,10/A", "30@85,10/H", "'@95,10/A", "5@95,20/H",
+                            " 30@100,20/H", "5@110,30/H", ":@115,30/H", "3@120,30/H", "0@125,30/H"}));
 }
 
 }  // namespace

@@ -136,7 +136,8 @@ TEST(WheelDrawing, PointColoursFollowTheDevice) {
     wheel.Draw(surface, nullptr);
     int sunGlyphs = 0;
     for (const DrawOp& op : surface.TextsEqual("a")) {
-      EXPECT_EQ(op.colour, PaletteColour(device == OutputDevice::Screen ? 4 : 2)) << static_cast<int>(device);
+      EXPECT_EQ(op.colour, PaletteColour(device == OutputDevice::Screen ? 4 : 2))
+          << static_cast<int>(device);
       ++sunGlyphs;
     }
     EXPECT_EQ(sunGlyphs, 2) << static_cast<int>(device);
@@ -178,9 +179,9 @@ void ExpectCuspLabels(int size, double q) {
       if (op.x1 == p.x - 9 && op.y1 == p.y - 5) return true;
     return false;
   };
-  EXPECT_TRUE(labelAt("10", 0 - q)) << size;        // cusp 1: 10 deg 15 min
+  EXPECT_TRUE(labelAt("10", 0 - q)) << size;  // cusp 1: 10 deg 15 min
   EXPECT_TRUE(labelAt("15", 0 + q)) << size;
-  EXPECT_TRUE(labelAt("10", 180 + q)) << size;      // cusp 7, second half
+  EXPECT_TRUE(labelAt("10", 180 + q)) << size;  // cusp 7, second half
   EXPECT_TRUE(labelAt("15", 180 - q)) << size;
   // The sign glyph of the descendant's cusp: x scaled by 0.998.
   const Point s = w.At(180, 1.09 * w.R);
@@ -358,8 +359,10 @@ TEST(WheelDrawing, ACrowdedHouseIsWidenedAndPointersRunToTheTruePlace) {
   bool leaves = false, runs = false;
   for (const DrawOp& op : page.surface.Lines()) {
     if (op.tag.role != ItemRole::CuspLine || op.tag.point != 1) continue;
-    leaves = leaves || (std::fabs(AngleOf(w, op.x2, op.y2) - 30.0) < 0.5 && RadiusOf(w, op.x2, op.y2) > 1.02 * w.R &&
-                        std::fabs(AngleOf(w, op.x1, op.y1) - 30.0) < 0.5 && RadiusOf(w, op.x1, op.y1) >= w.R - 1);
+    leaves = leaves ||
+             (std::fabs(AngleOf(w, op.x2, op.y2) - 30.0) < 0.5 &&
+              RadiusOf(w, op.x2, op.y2) > 1.02 * w.R &&
+              std::fabs(AngleOf(w, op.x1, op.y1) - 30.0) < 0.5 && RadiusOf(w, op.x1, op.y1) >= w.R - 1);
     runs = runs || std::fabs(AngleOf(w, op.x1, op.y1) - layout.cusps[1]) < 1.0 ||
            std::fabs(AngleOf(w, op.x2, op.y2) - layout.cusps[1]) < 1.0;
   }
@@ -396,11 +399,14 @@ TEST(WheelDrawing, OuterRingsKeepTheirColumnsInTheirBandAndTurnTheirCuspLinesOnT
   // are drawn smaller, every item inside the band.
   int items = 0;
   for (const DrawOp& op : page.surface.Texts()) {
-    if (op.tag.ring != 2 || (op.tag.role != ItemRole::PlanetGlyph && op.tag.role != ItemRole::PlanetLabel)) continue;
+    if (op.tag.ring != 2 ||
+        (op.tag.role != ItemRole::PlanetGlyph && op.tag.role != ItemRole::PlanetLabel))
+      continue;
     ++items;
     EXPECT_LT(op.fontPoints, RoundEven(16 * 0.8)) << op.text;
     const int width = static_cast<int>(op.text.size()) * std::max(1, RoundEven(0.6 * op.fontPoints));
-    for (const auto& [x, y] : {std::pair{op.x1, op.y1}, std::pair{op.x1 + width, op.y1 + op.fontPoints}}) {
+    for (const auto& [x, y] :
+         {std::pair{op.x1, op.y1}, std::pair{op.x1 + width, op.y1 + op.fontPoints}}) {
       EXPECT_GT(RadiusOf(w, x, y), 1.15 * R) << op.text;
       EXPECT_LT(RadiusOf(w, x, y), 1.57 * R) << op.text;
     }
@@ -417,7 +423,8 @@ TEST(WheelDrawing, OuterRingsKeepTheirColumnsInTheirBandAndTurnTheirCuspLinesOnT
     const double r1 = RadiusOf(w, op.x1, op.y1), r2 = RadiusOf(w, op.x2, op.y2);
     const double a1 = AngleOf(w, op.x1, op.y1), a2 = AngleOf(w, op.x2, op.y2);
     if (std::fabs(r1 - r2) < 1.5) {
-      EXPECT_TRUE(std::fabs(r1 - RoundEven(1.15 * R)) < 1.5 || std::fabs(r1 - RoundEven(1.57 * R)) < 1.5) << r1;
+      EXPECT_TRUE(std::fabs(r1 - RoundEven(1.15 * R)) < 1.5 || std::fabs(r1 - RoundEven(1.57 * R)) < 1.5)
+          << r1;
       EXPECT_GE(std::min(a1, a2), 30.0 - 0.5);
       EXPECT_LE(std::max(a1, a2), layout.cusps[1] + 0.5);
     } else {
@@ -483,7 +490,7 @@ TEST(AspectLines, OnlyBetweenPointsThatTakePart) {
   page.rings.Ring(1) = test::MakeRing(cusps, {{0, 10}, {4, 100}, {13, 190}}, 250);
   for (int p = 1; p <= 9; ++p)
     if (p != 4) page.rings.Ring(1).lon[p] = 250 + 2.5 * p;  // a stellium without aspects to them
-  page.def.SetLetter(wheel_offset::asteroids, 'y');       // Ceres on the wheel only
+  page.def.SetLetter(wheel_offset::asteroids, 'y');         // Ceres on the wheel only
   auto lines = page.Lines();
   EXPECT_TRUE(HasPair(lines, 0, 4));
   EXPECT_FALSE(HasPair(lines, 0, 13));
@@ -617,8 +624,8 @@ TEST(AspectLegend, FilterAndRows) {
   RecordingSurface s;
   WheelDefinition d = test::PlainStyle();
   d.SetLetter(wheel_offset::aspectLegendFilter, 'X');
-  const AspectKindNames names = {"Conjunction", "Opposition", "Square", "Trine", "Sextile",
-                                 "Semi-sextile", "Quincunx", "Semi-square"};
+  const AspectKindNames names = {"Conjunction", "Opposition",   "Square",   "Trine",
+                                 "Sextile",     "Semi-sextile", "Quincunx", "Semi-square"};
   const int bottom = DrawAspectLegend(s, d, t, 20, 30, names);
   EXPECT_GT(bottom, 30 + 7 * s.Metrics().lineHeight);
   for (const char* text : {"Aspect", "Planets", "Sun/Moon", "Conjunction", "Semi-square", "Qui"})
@@ -626,7 +633,9 @@ TEST(AspectLegend, FilterAndRows) {
   EXPECT_EQ(s.TextsEqual("Orb").size(), 2u);
   // Glyphs for kinds that have one: seven, the quintile has none.
   int glyphs = 0;
-  for (const DrawOp& op : s.Texts()) glyphs += op.fontLetter == 'A' && std::string("zxcbnmv").find(op.text) != std::string::npos && op.text.size() == 1;
+  for (const DrawOp& op : s.Texts())
+    glyphs += op.fontLetter == 'A' && std::string("zxcbnmv").find(op.text) != std::string::npos &&
+              op.text.size() == 1;
   EXPECT_EQ(glyphs, 6);
 }
 

@@ -30,13 +30,13 @@ using test::RadiusOf;
 namespace wo = wheel_offset;
 
 struct Faults {
-  int overlaps = 0;       // two glyph or label boxes intersect
-  int onCuspLine = 0;     // a planet glyph box meets a cusp line
-  int outsideHouse = 0;   // a planet glyph's centre outside its house sector
-  int pointerOff = 0;     // a pointer ends more than 0.5 degrees from the point
-  int charts = 0;         // charts with any fault
-  std::string first;      // the first fault seen, for the failure message
-  std::string firstOnLine;  // the first glyph on a cusp line
+  int overlaps = 0;                  // two glyph or label boxes intersect
+  int onCuspLine = 0;                // a planet glyph box meets a cusp line
+  int outsideHouse = 0;              // a planet glyph's centre outside its house sector
+  int pointerOff = 0;                // a pointer ends more than 0.5 degrees from the point
+  int charts = 0;                    // charts with any fault
+  std::string first;                 // the first fault seen, for the failure message
+  std::string firstOnLine;           // the first glyph on a cusp line
   std::map<std::string, int> kinds;  // overlaps by the roles of the two boxes
   int Total() const { return overlaps + onCuspLine + outsideHouse + pointerOff; }
   void Add(const Faults& f) {
@@ -49,7 +49,8 @@ struct Faults {
 };
 
 // Whether a line segment meets a rectangle (Liang-Barsky clipping).
-bool SegmentMeetsBox(double x1, double y1, double x2, double y2, double l, double t, double r, double b) {
+bool SegmentMeetsBox(double x1, double y1, double x2, double y2, double l, double t, double r,
+                     double b) {
   double u0 = 0, u1 = 1;
   const double dx = x2 - x1, dy = y2 - y1;
   const double p[4] = {-dx, dx, -dy, dy};
@@ -75,7 +76,8 @@ bool IsBoxRole(ItemRole r) {
 // The wheel angle at which the drawn cusp line of a ring crosses radius rho;
 // -1 when no piece of that line reaches the radius (the line is missing
 // beside the glyph).
-double CuspLineAngleAt(const std::vector<PageItem>& items, const WheelSetup& w, int cusp, int ring, double rho) {
+double CuspLineAngleAt(const std::vector<PageItem>& items, const WheelSetup& w, int cusp, int ring,
+                       double rho) {
   for (const PageItem& it : items) {
     if (it.tag.role != ItemRole::CuspLine || it.tag.point != cusp || it.tag.ring != ring) continue;
     const double r1 = RadiusOf(w, it.fromX, it.fromY), r2 = RadiusOf(w, it.toX, it.toY);
@@ -85,7 +87,8 @@ double CuspLineAngleAt(const std::vector<PageItem>& items, const WheelSetup& w, 
       const bool rising = r2 > r1;
       for (int i = 0; i < 40; ++i) {
         const double m = (lo + hi) / 2;
-        const double r = RadiusOf(w, it.fromX + m * (it.toX - it.fromX), it.fromY + m * (it.toY - it.fromY));
+        const double r = RadiusOf(w, it.fromX + m * (it.toX - it.fromX),
+                                  it.fromY + m * (it.toY - it.fromY));
         if ((r < rho) == rising) lo = m;
         else hi = m;
       }
@@ -95,8 +98,8 @@ double CuspLineAngleAt(const std::vector<PageItem>& items, const WheelSetup& w, 
   return -1;
 }
 
-Faults Check(const std::vector<PageItem>& items, const WheelSetup& w,
-             const RingArrays& rings, bool equal, const std::string& name) {
+Faults Check(const std::vector<PageItem>& items, const WheelSetup& w, const RingArrays& rings,
+             bool equal, const std::string& name) {
   Faults f;
   auto note = [&](const std::string& what) {
     if (f.first.empty()) f.first = name + ": " + what;
@@ -106,7 +109,8 @@ Faults Check(const std::vector<PageItem>& items, const WheelSetup& w,
   // drawn again in the same place is the same item.
   std::set<std::tuple<int, int, int, int, int, int, int, std::string>> seen;
   for (const PageItem& it : items) {
-    if (!seen.insert({static_cast<int>(it.tag.role), it.tag.point, it.tag.ring, it.x0, it.y0, it.x1, it.y1, it.text})
+    if (!seen.insert({static_cast<int>(it.tag.role), it.tag.point, it.tag.ring, it.x0, it.y0, it.x1,
+                      it.y1, it.text})
              .second)
       continue;
     if ((it.kind == PageItem::Kind::Glyph || it.kind == PageItem::Kind::Text) && IsBoxRole(it.tag.role))
@@ -118,27 +122,32 @@ Faults Check(const std::vector<PageItem>& items, const WheelSetup& w,
     for (size_t b = a + 1; b < boxes.size(); ++b)
       if (boxes[a]->Intersects(*boxes[b])) {
         ++f.overlaps;
-        const bool same = boxes[a]->tag.point == boxes[b]->tag.point && boxes[a]->tag.ring == boxes[b]->tag.ring;
+        const bool same = boxes[a]->tag.point == boxes[b]->tag.point &&
+                          boxes[a]->tag.ring == boxes[b]->tag.ring;
         ++f.kinds[std::string(RoleName(boxes[a]->tag.role)) + "/" + RoleName(boxes[b]->tag.role) +
                   (same ? " (same point)" : "")];
         std::ostringstream out;
-        out << "'" << boxes[a]->text << "' (" << RoleName(boxes[a]->tag.role) << " " << boxes[a]->tag.point
-            << ") overlaps '" << boxes[b]->text << "' (" << RoleName(boxes[b]->tag.role) << " "
-            << boxes[b]->tag.point << ")";
+        out << "'" << boxes[a]->text << "' (" << RoleName(boxes[a]->tag.role) << " "
+            << boxes[a]->tag.point << ") overlaps '" << boxes[b]->text << "' ("
+            << RoleName(boxes[b]->tag.role) << " " << boxes[b]->tag.point << ")";
         note(out.str());
       }
   const RingChart& inner = rings.Ring(1);
   for (const PageItem* g : glyphs) {
     for (const PageItem* l : lines) {
       const double h = l->penWidth / 2.0;
-      if (SegmentMeetsBox(l->fromX, l->fromY, l->toX, l->toY, g->x0 - h, g->y0 - h, g->x1 + h, g->y1 + h)) {
+      if (SegmentMeetsBox(l->fromX, l->fromY, l->toX, l->toY, g->x0 - h, g->y0 - h, g->x1 + h,
+                          g->y1 + h)) {
         ++f.onCuspLine;
         if (f.firstOnLine.empty())
           f.firstOnLine = name + ": glyph of point " + std::to_string(g->tag.point) + " at " +
-                          std::to_string(AngleOf(w, (g->x0 + g->x1) / 2.0, (g->y0 + g->y1) / 2.0)) + " r " +
-                          std::to_string(RadiusOf(w, (g->x0 + g->x1) / 2.0, (g->y0 + g->y1) / 2.0)) + " line " +
-                          std::to_string(AngleOf(w, l->fromX, l->fromY)) + "/" + std::to_string(RadiusOf(w, l->fromX, l->fromY)) +
-                          " to " + std::to_string(AngleOf(w, l->toX, l->toY)) + "/" + std::to_string(RadiusOf(w, l->toX, l->toY));
+                          std::to_string(AngleOf(w, (g->x0 + g->x1) / 2.0, (g->y0 + g->y1) / 2.0)) +
+                          " r " +
+                          std::to_string(RadiusOf(w, (g->x0 + g->x1) / 2.0, (g->y0 + g->y1) / 2.0)) +
+                          " line " + std::to_string(AngleOf(w, l->fromX, l->fromY)) + "/" +
+                          std::to_string(RadiusOf(w, l->fromX, l->fromY)) + " to " +
+                          std::to_string(AngleOf(w, l->toX, l->toY)) + "/" +
+                          std::to_string(RadiusOf(w, l->toX, l->toY));
         note("glyph of point " + std::to_string(g->tag.point) + " ring " + std::to_string(g->tag.ring) +
              " meets cusp line " + std::to_string(l->tag.point + 1));
       }
@@ -153,8 +162,8 @@ Faults Check(const std::vector<PageItem>& items, const WheelSetup& w,
     if (h < 0 || from < 0 || to < 0 || !(into > 0 && into < span)) {
       ++f.outsideHouse;
       note("glyph of point " + std::to_string(p) + " ring " + std::to_string(ring) + " at " +
-           std::to_string(angle) + " outside house " + std::to_string(h + 1) + " (" + std::to_string(from) +
-           " to " + std::to_string(to) + ")");
+           std::to_string(angle) + " outside house " + std::to_string(h + 1) + " (" +
+           std::to_string(from) + " to " + std::to_string(to) + ")");
     }
   }
   for (const PageItem& it : items) {
@@ -322,7 +331,8 @@ TEST_F(WheelLayoutTest, EveryGlyphInItsHouseAndEveryPointerAtItsPlace) {
 TEST_F(WheelLayoutTest, NoBoxesOverlapAndNoGlyphMeetsACuspLine) {
   const Faults all = DrawAll();
   EXPECT_EQ(all.overlaps, 0) << "first: " << all.first;
-  EXPECT_EQ(all.onCuspLine, 0) << "first on a cusp line: " << all.firstOnLine << " (" << all.first << ")";
+  EXPECT_EQ(all.onCuspLine, 0) << "first on a cusp line: " << all.firstOnLine << " (" << all.first
+                               << ")";
 }
 
 }  // namespace

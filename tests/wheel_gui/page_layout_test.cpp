@@ -48,7 +48,8 @@ bool ReachesWheel(const PageBox& wheel, const PageBox& b) {
 
 std::string Describe(const Named& n) {
   std::ostringstream out;
-  out << n.name << " [" << n.box.left << "," << n.box.top << " - " << n.box.right << "," << n.box.bottom << "]";
+  out << n.name << " [" << n.box.left << "," << n.box.top << " - " << n.box.right << "," << n.box.bottom
+      << "]";
   return out.str();
 }
 
@@ -84,7 +85,8 @@ class PageLayoutTest : public testing::Test {
     std::vector<Named> all;
     int i = 0;
     for (const PageBox& b : DrawPageHeaders(page)) all.push_back({"header " + std::to_string(++i), b});
-    for (int t = 0; t < 5; ++t) all.push_back({"position table " + std::to_string(t + 1), DrawPositionTable(page, t)});
+    for (int t = 0; t < 5; ++t)
+      all.push_back({"position table " + std::to_string(t + 1), DrawPositionTable(page, t)});
     for (int n : {1, 2, 3, 5}) all.push_back({"legend " + std::to_string(n), DrawLegendTable(page, n)});
     all.push_back({"further points", DrawFurtherPointsTable(page)});
     all.push_back({"elements", DrawElementsTable(page)});
@@ -94,7 +96,9 @@ class PageLayoutTest : public testing::Test {
       if (!def.Flag(g == 1 ? wo::grid1Shown : wo::grid2Shown)) continue;
       const GridLayout grid = DrawAspectGrid(page, g);
       if (grid.drawn)
-        all.push_back({"grid " + std::to_string(g), {true, std::min(grid.l, grid.areaLeft), grid.areaTop, grid.areaRight, std::max(grid.b, grid.areaBottom)}});
+        all.push_back({"grid " + std::to_string(g),
+                       {true, std::min(grid.l, grid.areaLeft), grid.areaTop, grid.areaRight,
+                        std::max(grid.b, grid.areaBottom)}});
     }
     if (def.wheelSize() > 0) {
       // The outermost ring with its labels.
@@ -103,8 +107,9 @@ class PageLayoutTest : public testing::Test {
       const int ry = RoundEven(r * setup.k);
       all.push_back({"wheel", {true, setup.cx - r, setup.cy - ry, setup.cx + r, setup.cy + ry}, true});
     }
-    all.push_back({"credit line", {def.I16(wo::creditLine) != -1, s.Metrics().x0, CreditLineTop(s.Metrics()),
-                                   s.Metrics().x0 + 1, CreditLineTop(s.Metrics()) + s.Metrics().lineHeight}});
+    all.push_back({"credit line",
+                   {def.I16(wo::creditLine) != -1, s.Metrics().x0, CreditLineTop(s.Metrics()),
+                    s.Metrics().x0 + 1, CreditLineTop(s.Metrics()) + s.Metrics().lineHeight}});
     s.EndPage(true);
     return all;
   }
@@ -123,7 +128,8 @@ class PageLayoutTest : public testing::Test {
         const bool overlap = all[a].round   ? ReachesWheel(all[a].box, all[b].box)
                              : all[b].round ? ReachesWheel(all[b].box, all[a].box)
                                             : all[a].box.Overlaps(all[b].box);
-        EXPECT_FALSE(overlap) << category << ": " << Describe(all[a]) << " overlaps " << Describe(all[b]);
+        EXPECT_FALSE(overlap) << category << ": " << Describe(all[a]) << " overlaps "
+                              << Describe(all[b]);
       }
     }
   }
@@ -208,7 +214,9 @@ TEST_F(PageLayoutTest, WholeBiWheelPageOnThePrinterWritesOnePdfPage) {
   ASSERT_GT(pdf.size(), 10000u);
   EXPECT_EQ(pdf.compare(0, 5, "%PDF-"), 0);
   size_t pages = 0;
-  for (size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1)) ++pages;
+  for (size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+       at = pdf.find("/Type /Page\n", at + 1))
+    ++pages;
   EXPECT_EQ(pages, 1u);
   EXPECT_FALSE(msgs->Saw("ERROR"));
 }

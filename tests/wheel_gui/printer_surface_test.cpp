@@ -31,11 +31,12 @@ class PrinterSurfaceTest : public testing::Test {
   // Pages of a PDF and the media box of its first page (points).
   static int PageCount(const std::string& pdf) {
     static const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
-                                          std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
   }
   static std::vector<double> MediaBox(const std::string& pdf) {
-    static const std::regex box("/MediaBox\\s*\\[\\s*([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)");
+    static const std::regex box(
+        "/MediaBox\\s*\\[\\s*([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)");
     std::smatch m;
     if (!std::regex_search(pdf, m, box)) return {};
     return {std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])};
@@ -158,7 +159,7 @@ TEST_F(PrinterSurfaceTest, EachPrintoutItsOwnDocument) {
   PrinterSurface s(settings);
   s.SetPdfOutput("single.pdf");
   ASSERT_TRUE(s.BeginPrintout('2', 'P'));
-  s.EndPage(false);  // not the last page: the next printout starts a new one
+  s.EndPage(false);                        // not the last page: the next printout starts a new one
   ASSERT_TRUE(s.BeginPrintout('2', 'P'));  // ends the open document first
   EXPECT_EQ(PageCount(Pdf("single.pdf")), 1);
   s.EndPage(true);

@@ -178,8 +178,8 @@ TEST(PictureSourceParse, GroupsMarksAndBitmaps) {
 
   std::string bmp;
   std::vector<textgen::SourceError> errors;
-  ASSERT_TRUE(BuildBitmapFromPixelArt("# art\n. = #FFFFFF\nx = #102030\n.x.\nx.x\n", "e.pix", bmp,
-                                      errors));
+  ASSERT_TRUE(
+      BuildBitmapFromPixelArt("# art\n. = #FFFFFF\nx = #102030\n.x.\nx.x\n", "e.pix", bmp, errors));
   ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // rows padded to four bytes
   EXPECT_EQ(bmp.substr(0, 2), "BM");
   // The bottom row first, blue green red: "x.x" starts with 30 20 10.

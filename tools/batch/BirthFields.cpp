@@ -60,7 +60,8 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   if (!f.zodiac.empty() && (f.zodiac.size() != 1 || (f.zodiac[0] != 'T' && f.zodiac[0] != 'S')))
     return "the zodiac must be T or S";
   const char houses = f.houses.empty() ? 'F' : f.houses[0];
-  if (houses < 'A' || houses > 'I' || f.houses.size() > 1) return "the house system must be a letter A to I";
+  if (houses < 'A' || houses > 'I' || f.houses.size() > 1)
+    return "the house system must be a letter A to I";
 
   entry.InitNewEntry(f.zodiac.empty() ? defaultZodiac : f.zodiac[0], entryCount);
   entry.setMonth(month);

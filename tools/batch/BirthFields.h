@@ -11,14 +11,14 @@
 namespace vostrane::batch {
 
 struct BirthFields {
-  std::string date;     // MM/DD/YYYY
-  std::string time;     // HH:MM:SS
-  std::string lat;      // degrees, north positive
-  std::string lon;      // degrees, west positive
-  std::string zone;     // hours, west positive
-  std::string dst;      // one of N Y W D L
-  std::string zodiac;   // T or S; empty: the default zodiac
-  std::string houses;   // A to I; empty: F
+  std::string date;    // MM/DD/YYYY
+  std::string time;    // HH:MM:SS
+  std::string lat;     // degrees, north positive
+  std::string lon;     // degrees, west positive
+  std::string zone;    // hours, west positive
+  std::string dst;     // one of N Y W D L
+  std::string zodiac;  // T or S; empty: the default zodiac
+  std::string houses;  // A to I; empty: F
 };
 
 // Makes the entry a new natal entry (number entryCount of its list) with

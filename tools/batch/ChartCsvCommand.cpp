@@ -35,11 +35,11 @@ struct Body {
 // Every body slot but the four angles (their own columns) and the two
 // empty slots.
 constexpr Body kBodies[] = {
-    {"sun", 0},     {"moon", 1},    {"mercury", 2},  {"venus", 3},   {"mars", 4},     {"jupiter", 5},
-    {"saturn", 6},  {"uranus", 7},  {"neptune", 8},  {"pluto", 9},   {"true_node", 10}, {"fortune", 15},
-    {"ceres", 16},  {"pallas", 17}, {"juno", 18},    {"vesta", 19},  {"chiron", 20},  {"cupido", 23},
-    {"hades", 24},  {"zeus", 25},   {"kronos", 26},  {"apollon", 27}, {"admetos", 28}, {"vulcanus", 29},
-    {"poseidon", 30}};
+    {"sun", 0},        {"moon", 1},     {"mercury", 2},  {"venus", 3},     {"mars", 4},
+    {"jupiter", 5},    {"saturn", 6},   {"uranus", 7},   {"neptune", 8},   {"pluto", 9},
+    {"true_node", 10}, {"fortune", 15}, {"ceres", 16},   {"pallas", 17},   {"juno", 18},
+    {"vesta", 19},     {"chiron", 20},  {"cupido", 23},  {"hades", 24},    {"zeus", 25},
+    {"kronos", 26},    {"apollon", 27}, {"admetos", 28}, {"vulcanus", 29}, {"poseidon", 30}};
 constexpr BodyArray kValues[] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra,
                                  BodyArray::Decl};
 constexpr const char* kValueNames[] = {"lon", "lat", "speed", "ra", "decl"};
@@ -73,7 +73,9 @@ class RowWriter {
 };
 
 void WriteHeader(RowWriter& w) {
-  for (const char* h : {"name", "julday", "deltat", "asc", "mc", "vertex", "eastpt", "coasc", "polarasc"}) w.Text(h);
+  for (const char* h :
+       {"name", "julday", "deltat", "asc", "mc", "vertex", "eastpt", "coasc", "polarasc"})
+    w.Text(h);
   for (int c = 1; c <= 6; ++c) w.Text("cusp" + std::to_string(c));
   for (const Body& b : kBodies)
     for (const char* v : kValueNames) w.Text(std::string(b.name) + "_" + v);
@@ -140,10 +142,13 @@ int RunChartCsv(const Args& args) {
       break;
     }
     if (f.size() < 7 || f.size() > 9) {
-      skip("expected 7 to 9 fields: name, date, time, latitude, longitude, zone, daylight[, zodiac[, houses]]");
+      skip(
+          "expected 7 to 9 fields: name, date, time, latitude, longitude, zone, daylight[, zodiac[, "
+          "houses]]");
       continue;
     }
-    const BirthFields fields{f[1], f[2], f[3], f[4], f[5], f[6], f.size() > 7 ? f[7] : "", f.size() > 8 ? f[8] : ""};
+    const BirthFields fields{
+        f[1], f[2], f[3], f[4], f[5], f[6], f.size() > 7 ? f[7] : "", f.size() > 8 ? f[8] : ""};
     ChartEntry e;
     if (const auto wrong = ApplyBirthFields(fields, zodiac, 1, e)) {
       skip(*wrong);
@@ -160,13 +165,15 @@ int RunChartCsv(const Args& args) {
     WriteChart(writer, f[0], e);
     ++written;
   }
-  const bool ok = !std::ferror(out) && std::fclose(out) == 0 && std::rename(temp.c_str(), outName.c_str()) == 0;
+  const bool ok = !std::ferror(out) && std::fclose(out) == 0 &&
+                  std::rename(temp.c_str(), outName.c_str()) == 0;
   if (!ok) {
     std::remove(temp.c_str());
     std::fprintf(stderr, "vostrane-batch: cannot write %s\n", outName.c_str());
     return 1;
   }
-  std::fprintf(stderr, "%ld charts written to %s, %ld rows skipped\n", written, outName.c_str(), skipped);
+  std::fprintf(stderr, "%ld charts written to %s, %ld rows skipped\n", written, outName.c_str(),
+               skipped);
   return 0;
 }
 

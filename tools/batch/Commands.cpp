@@ -15,8 +15,10 @@ const std::vector<Command>& Commands() {
        "      MM/DD/YYYY, TIME HH:MM:SS, the place LAT LON ZONE DST as for new (a return without\n"
        "      one is made at the base's place); the kinds:\n"
        "      transit DATE TIME LAT LON ZONE DST [PLACE]      progressed DATE\n"
-       "      solar-arc DATE                                  solar-return YEAR [LAT LON ZONE DST [PLACE]]\n"
-       "      lunar-return DATE [LAT LON ZONE DST [PLACE]]    planet-return BODY DATE (Mercury..Saturn)\n"
+       "      solar-arc DATE                                  solar-return YEAR [LAT LON ZONE DST "
+       "[PLACE]]\n"
+       "      lunar-return DATE [LAT LON ZONE DST [PLACE]]    planet-return BODY DATE "
+       "(Mercury..Saturn)\n"
        "      relocated LAT LON ZONE DST [PLACE]              composite OTHER\n"
        "      harmonic N (2 to 180)",
        RunDerive},

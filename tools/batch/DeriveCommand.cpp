@@ -46,9 +46,11 @@ int Fail(const std::string& text, int status) {
 
 // The date and time (and place) checked as the new command checks them;
 // the message of the first wrong one.
-std::optional<std::string> ReadMoment(const std::string& date, const std::string& time, DerivedRequest& r) {
+std::optional<std::string> ReadMoment(const std::string& date, const std::string& time,
+                                      DerivedRequest& r) {
   ChartEntry probe;
-  if (auto wrong = ApplyBirthFields({date, time, "0", "0", "0", "N", "", ""}, 'T', 0, probe)) return wrong;
+  if (auto wrong = ApplyBirthFields({date, time, "0", "0", "0", "N", "", ""}, 'T', 0, probe))
+    return wrong;
   r.month = probe.month();
   r.day = probe.day();
   r.year = probe.year();
@@ -62,8 +64,8 @@ std::optional<std::string> ReadMoment(const std::string& date, const std::string
 // the coordinates.
 std::optional<std::string> ReadPlace(const Args& a, size_t i, DerivedRequest& r) {
   ChartEntry probe;
-  if (auto wrong = ApplyBirthFields({"01/01/2000", "00:00:00", a[i], a[i + 1], a[i + 2], a[i + 3], "", ""}, 'T', 0,
-                                    probe))
+  if (auto wrong = ApplyBirthFields(
+          {"01/01/2000", "00:00:00", a[i], a[i + 1], a[i + 2], a[i + 3], "", ""}, 'T', 0, probe))
     return wrong;
   DerivedPlace p;
   p.latitude = probe.latitude();
@@ -172,18 +174,21 @@ int RunDerive(const Args& args) {
   DerivedRequest request;
   request.kind = syntax->kind;
   request.base = *base;
-  if (auto wrong = ReadRequest(*syntax, Args(args.begin() + 2, args.end()), request)) return Fail(*wrong, 2);
+  if (auto wrong = ReadRequest(*syntax, Args(args.begin() + 2, args.end()), request))
+    return Fail(*wrong, 2);
 
   RecordFile file;
-  if (!FileExists(kSessionFileName) || !file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite))
+  if (!FileExists(kSessionFileName) ||
+      !file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite))
     return Fail(std::string("cannot open ") + kSessionFileName, 1);
   const int64_t terminator = FindTerminator(file);
   if (terminator < 0) return Fail(std::string(kSessionFileName) + " has no terminator record", 1);
   const int64_t count = terminator - 1;
   const ChartEntry baseEntry = ReadEntry(file, request.base, count);
   const ChartEntry second = ReadEntry(file, request.secondBase, count);
-  const DerivedBuild built = BuildDerivedEntry(request, baseEntry, request.kind == DerivedKind::Composite ? &second : nullptr,
-                                               static_cast<int32_t>(count));
+  const DerivedBuild built = BuildDerivedEntry(
+      request, baseEntry, request.kind == DerivedKind::Composite ? &second : nullptr,
+      static_cast<int32_t>(count));
   if (!built.ok) return Fail(built.error, 1);
   if (!AddEntry(file, true, terminator, built.entry))
     return Fail(std::string("cannot write ") + kSessionFileName, 1);

@@ -47,8 +47,8 @@ std::string PageToJson(const PageData& page) {
   out << ",\n \"items\": [";
   for (size_t i = 0; i < page.items.size(); ++i) {
     const PageItem& it = page.items[i];
-    const bool pointRole = it.tag.role == ItemRole::PlanetGlyph || it.tag.role == ItemRole::PlanetLabel ||
-                           it.tag.role == ItemRole::Pointer;
+    const bool pointRole = it.tag.role == ItemRole::PlanetGlyph ||
+                           it.tag.role == ItemRole::PlanetLabel || it.tag.role == ItemRole::Pointer;
     const int slot = pointRole ? BodySlotOfWheelPoint(it.tag.point) : -1;
     out << (i ? ",\n  " : "\n  ") << "{\"kind\": \"" << KindName(it.kind) << "\", \"role\": \""
         << RoleName(it.tag.role) << "\", \"point\": ";

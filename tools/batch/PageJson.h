@@ -14,10 +14,10 @@ namespace vostrane::batch {
 struct PageData {
   int width = 0, height = 0;
   int cx = 0, cy = 0;
-  std::vector<int> radii;         // radii of the wheel's circles, smallest first
+  std::vector<int> radii;          // radii of the wheel's circles, smallest first
   std::array<double, 12> cusps{};  // longitudes of cusps 1..12 of the inner chart
   double ascendant = 0;
-  bool wheel = false;             // the page has a wheel
+  bool wheel = false;  // the page has a wheel
   std::vector<PageItem> items;
 };
 

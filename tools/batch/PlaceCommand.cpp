@@ -28,8 +28,8 @@ std::optional<LocalMoment> ParseMoment(const std::string& date, const std::strin
   int month = 0, day = 0, year = 0, hour = 0, minute = 0, second = 0;
   char end = 0;
   if (std::sscanf(date.c_str(), "%d/%d/%d%c", &month, &day, &year, &end) != 3 ||
-      std::sscanf(time.c_str(), "%d:%d:%d%c", &hour, &minute, &second, &end) != 3 || hour < 0 || hour > 23 ||
-      minute < 0 || minute > 59 || second < 0 || second > 59 || year < 0 || year > 9999) {
+      std::sscanf(time.c_str(), "%d:%d:%d%c", &hour, &minute, &second, &end) != 3 || hour < 0 ||
+      hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || year < 0 || year > 9999) {
     return std::nullopt;
   }
   char text[16];
@@ -70,8 +70,8 @@ std::string RowJson(const PlaceList& list, int row, const std::optional<LocalMom
                      ", \"starred\": " + (table < 0 ? "true" : "false");
   if (moment && !f.zoneHours.empty() && !f.zoneMinutes.empty()) {
     const double zone = std::stod(f.zoneHours) + std::stod(f.zoneMinutes) / 60;
-    json += ", \"zone\": " + JsonNumber(f.zoneEastWest == "E" ? -zone : zone) + ", \"daylight\": " +
-            JsonString(f.daylight);
+    json += ", \"zone\": " + JsonNumber(f.zoneEastWest == "E" ? -zone : zone) +
+            ", \"daylight\": " + JsonString(f.daylight);
   }
   return json + "}";
 }
@@ -87,7 +87,8 @@ int RunPlace(const Args& args) {
   if (args.size() == 3) {
     moment = ParseMoment(args[1], args[2]);
     if (!moment) {
-      std::fprintf(stderr, "vostrane-batch: the date must be MM/DD/YYYY and the time HH:MM:SS (24 hours)\n");
+      std::fprintf(stderr,
+                   "vostrane-batch: the date must be MM/DD/YYYY and the time HH:MM:SS (24 hours)\n");
       return 2;
     }
     LoadDstTableIndex();

@@ -61,8 +61,8 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 // Reads entry n of the session file; false when there is none.
 bool ReadEntry(int n, ChartEntry& e) {
   RecordFile file;
-  return n > 0 && file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadOnly) &&
-         file.Seek(n) && file.Read(e.Data()) && e.used();
+  return n > 0 && file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadOnly) && file.Seek(n) &&
+         file.Read(e.Data()) && e.used();
 }
 
 // Keeps the assembly captions quiet; the continue flag stays set.
@@ -120,10 +120,11 @@ bool ReadRingCharts(const RenderRequest& r, std::vector<ChartEntry>& charts) {
   for (size_t i = 0; i < charts.size(); ++i)
     if (!charts[i].calcComplete()) {
       const int number = i == 0 ? r.entry : r.others[i - 1];
-      std::fprintf(stderr,
-                   "vostrane-batch: entry %d of %s is not completely calculated; run \"vostrane-batch calc\" "
-                   "and mend what its messages name first\n",
-                   number, kSessionFileName);
+      std::fprintf(
+          stderr,
+          "vostrane-batch: entry %d of %s is not completely calculated; run \"vostrane-batch calc\" "
+          "and mend what its messages name first\n",
+          number, kSessionFileName);
       return false;
     }
   return true;
@@ -200,7 +201,8 @@ int RunRender(const Args& args) {
   if (!ReadRingCharts(r, charts)) return 1;
 
   // Qt draws without a display when there is none.
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
   int argc = 1;
   char name[] = "vostrane-batch";
   char* argv[] = {name, nullptr};
@@ -242,7 +244,9 @@ int RunRender(const Args& args) {
 #elif defined(VOSTRANE_BATCH_RENDER_PROGRAM)
 
 // The drawing program of the same build takes over (see CMakeLists.txt).
-int RunRender(const Args& args) { return RunSiblingProgram(VOSTRANE_BATCH_RENDER_PROGRAM, "render", args); }
+int RunRender(const Args& args) {
+  return RunSiblingProgram(VOSTRANE_BATCH_RENDER_PROGRAM, "render", args);
+}
 
 #else
 

@@ -21,7 +21,8 @@ bool AddEntry(RecordFile& file, bool exists, int64_t terminator, const ChartEntr
   if (!exists) {
     ChartEntry header;
     std::string bytes;
-    for (const ChartEntry* r : {static_cast<const ChartEntry*>(&header), &entry, static_cast<const ChartEntry*>(&end)})
+    for (const ChartEntry* r :
+         {static_cast<const ChartEntry*>(&header), &entry, static_cast<const ChartEntry*>(&end)})
       bytes.append(reinterpret_cast<const char*>(r->Data()), kEntrySize);
     return ReplaceFileContents(kSessionFileName, bytes);
   }

@@ -44,18 +44,20 @@ int RunCalc(const Args& args) {
   // Every entry is calculated in INPUT.FIL all the same; a write-back that
   // was not made is a failure the caller must see.
   if (nameFileBroken) {
-    std::fprintf(stderr, "vostrane-batch: %s could not be opened; no calculated values were stored there\n",
+    std::fprintf(stderr,
+                 "vostrane-batch: %s could not be opened; no calculated values were stored there\n",
                  kNamesFileName);
     return 1;
   }
   if (failedDerived > 0) {
-    std::fprintf(stderr, "vostrane-batch: %d derived chart%s could not be made and stay%s uncalculated\n",
+    std::fprintf(stderr,
+                 "vostrane-batch: %d derived chart%s could not be made and stay%s uncalculated\n",
                  failedDerived, failedDerived == 1 ? "" : "s", failedDerived == 1 ? "s" : "");
     return 1;
   }
   if (const int failed = nameFile.FailedWriteBacks(); failed > 0) {
-    std::fprintf(stderr, "vostrane-batch: %d write-back%s to %s failed\n", failed, failed == 1 ? "" : "s",
-                 kNamesFileName);
+    std::fprintf(stderr, "vostrane-batch: %d write-back%s to %s failed\n", failed,
+                 failed == 1 ? "" : "s", kNamesFileName);
     return 1;
   }
   return 0;
@@ -81,8 +83,14 @@ int RunDump(const Args& args) {
 // new NAME MM/DD/YYYY HH:MM:SS LAT LON ZONE DST [PLACE [ZODIAC [HOUSESYS]]]
 int RunNew(const Args& args) {
   if (args.size() < 7 || args.size() > 10) return Usage("new needs 7 to 10 arguments");
-  BirthFields fields{args[1], args[2], args[3], args[4], args[5], args[6],
-                     args.size() > 8 ? args[8] : "", args.size() > 9 ? args[9] : ""};
+  BirthFields fields{args[1],
+                     args[2],
+                     args[3],
+                     args[4],
+                     args[5],
+                     args[6],
+                     args.size() > 8 ? args[8] : "",
+                     args.size() > 9 ? args[9] : ""};
   // The fields are checked before any file is touched.
   ChartEntry probe;
   if (const auto wrong = ApplyBirthFields(fields, 'T', 1, probe)) return Usage(wrong->c_str());
@@ -106,8 +114,7 @@ int RunNew(const Args& args) {
       return std::fprintf(stderr, "vostrane-batch: cannot open %s\n", kSessionFileName), 1;
     terminator = FindTerminator(file);
     if (terminator < 0)
-      return std::fprintf(stderr, "vostrane-batch: %s has no terminator record\n",
-                          kSessionFileName), 1;
+      return std::fprintf(stderr, "vostrane-batch: %s has no terminator record\n", kSessionFileName), 1;
   }
 
   ChartEntry entry;

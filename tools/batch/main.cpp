@@ -9,9 +9,10 @@
 namespace {
 
 void PrintHelp() {
-  std::printf("usage: vostrane-batch COMMAND [ARGUMENTS]\n\n"
-              "Run in a Vostrane installation folder; files are read and written there.\n\n"
-              "commands:\n");
+  std::printf(
+      "usage: vostrane-batch COMMAND [ARGUMENTS]\n\n"
+      "Run in a Vostrane installation folder; files are read and written there.\n\n"
+      "commands:\n");
   for (const auto& c : vostrane::batch::Commands())
     std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
   std::printf("  --help\n      show this text\n");

@@ -29,7 +29,8 @@ double PageView::FitScale() const {
   // The viewport without scroll bars: a fitting page needs none.
   // A pixel of room on each side: the image's size is rounded up.
   const QSize room = maximumViewportSize() - QSize(2, 2);
-  const double s = std::min(double(room.width()) / page_.width(), double(room.height()) / page_.height());
+  const double s = std::min(double(room.width()) / page_.width(),
+                            double(room.height()) / page_.height());
   return std::clamp(s, kMinViewScale, kMaxViewScale);
 }
 

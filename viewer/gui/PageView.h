@@ -56,8 +56,8 @@ class PageView : public QScrollArea {
   QLabel* label_ = nullptr;
   QSize page_{616, 832};
   bool fit_ = true;
-  double zoom_ = 1.0;       // the scale when not fitting
-  double shownScale_ = 0;   // the scale the shown image was drawn for
+  double zoom_ = 1.0;      // the scale when not fitting
+  double shownScale_ = 0;  // the scale the shown image was drawn for
 };
 
 }  // namespace vostrane

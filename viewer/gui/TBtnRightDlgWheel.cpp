@@ -64,9 +64,8 @@ void PrinterPageProportions(const PrinterSettings& settings, int& width, int& he
   const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
   if (!printers.isEmpty()) {
     const int index = settings.PrinterIndexFor('2');
-    const QPrinterInfo info = index >= 0 && index < printers.size()
-                                  ? printers[index]
-                                  : QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = index >= 0 && index < printers.size() ? printers[index]
+                                                                    : QPrinterInfo::defaultPrinter();
     points = info.defaultPageSize().sizePoints();
   } else {
     double w = 0, h = 0;
@@ -106,7 +105,8 @@ TBtnRightDlgWheel::TBtnRightDlgWheel(QWidget* parent) : QDialog(parent) {
   setObjectName("BtnRightDlgWheel");
   setWindowTitle("PrintOuts");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -142,19 +142,22 @@ void TBtnRightDlgWheel::BuildMenus() {
   // would leave the next window's first mouse click to that menu.
   QMenu* file = menuBar_->addMenu("&File");
   editEntriesAction_ = file->addAction("&Edit Entries");
-  connect(editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::EditEntries); },
-          Qt::QueuedConnection);
+  connect(
+      editEntriesAction_, &QAction::triggered, this,
+      [this] { ExitProcedure(sender(), ExitCommand::EditEntries); }, Qt::QueuedConnection);
   appendAction_ = file->addAction("&Add a Chart to the List");
-  connect(appendAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::AppendChart); },
-          Qt::QueuedConnection);
+  connect(
+      appendAction_, &QAction::triggered, this,
+      [this] { ExitProcedure(sender(), ExitCommand::AppendChart); }, Qt::QueuedConnection);
   addDerivedAction_ = file->addAction("Add &Derived Chart...");
   addDerivedAction_->setVisible(false);
   connect(addDerivedAction_, &QAction::triggered, this, &TBtnRightDlgWheel::AddDerivedClick,
           Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
-  connect(clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::ClearAll); },
-          Qt::QueuedConnection);
+  connect(
+      clearAllAction_, &QAction::triggered, this,
+      [this] { ExitProcedure(sender(), ExitCommand::ClearAll); }, Qt::QueuedConnection);
 
   QMenu* print = menuBar_->addMenu("&Print");
   printAction_ = print->addAction("&Print...");
@@ -174,22 +177,24 @@ void TBtnRightDlgWheel::BuildMenus() {
   // Zoom: the page fits the window until the user zooms in or out.
   QMenu* view = menuBar_->addMenu("&View");
   zoomInAction_ = view->addAction("Zoom &In");
-  zoomInAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomInAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   zoomOutAction_ = view->addAction("Zoom &Out");
   zoomOutAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
   fitAction_ = view->addAction("&Fit Page to Window");
   fitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-  for (QAction* a : {zoomInAction_, zoomOutAction_, fitAction_}) a->setShortcutContext(Qt::WindowShortcut);
+  for (QAction* a : {zoomInAction_, zoomOutAction_, fitAction_})
+    a->setShortcutContext(Qt::WindowShortcut);
   connect(zoomInAction_, &QAction::triggered, pageArea_, &PageView::ZoomIn);
   connect(zoomOutAction_, &QAction::triggered, pageArea_, &PageView::ZoomOut);
   connect(fitAction_, &QAction::triggered, pageArea_, &PageView::FitPage);
 
-
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
   exit->addAction("&No");
-  connect(exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(sender(), ExitCommand::ExitToMenu); },
-          Qt::QueuedConnection);
+  connect(
+      exitYesAction_, &QAction::triggered, this,
+      [this] { ExitProcedure(sender(), ExitCommand::ExitToMenu); }, Qt::QueuedConnection);
 }
 
 void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {
@@ -295,7 +300,8 @@ void TBtnRightDlgWheel::closeEvent(QCloseEvent* event) {
 
 void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if (key == Qt::Key_Escape || (key == Qt::Key_E && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))) {
+  if (key == Qt::Key_Escape ||
+      (key == Qt::Key_E && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))) {
     ExitMenuClick();
     return;
   }
@@ -337,8 +343,8 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
   if (settings_.screen.printerProportions)
     PrinterPageProportions(settings_.printer, printerWidth, printerHeight);
   PageMetrics m;
-  ComputeScreenPageMetrics(m, settings_.screen.zoom, settings_.screen.printerProportions,
-                           printerWidth, printerHeight, k);
+  ComputeScreenPageMetrics(m, settings_.screen.zoom, settings_.screen.printerProportions, printerWidth,
+                           printerHeight, k);
   storage_->bitmap.SetPage(m);
   storage_->bitmap.SetMonochrome(settings_.screen.monochrome);
   pageArea_->SetPageSize(QSize(m.pageWidth + 2, m.pageHeight + 2));
@@ -374,7 +380,9 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
-  const EntryLookup lookup = [this](int record, ChartEntry& e) { return storage_->session.Lookup(record, e); };
+  const EntryLookup lookup = [this](int record, ChartEntry& e) {
+    return storage_->session.Lookup(record, e);
+  };
   const PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
@@ -443,15 +451,11 @@ void TBtnRightDlgWheel::ListBox2Click() {
   ScrollToTop();
 }
 
-int TBtnRightDlgWheel::CurrentEntry() const {
-  return storage_ ? storage_->session.CurrentEntry() : 0;
-}
+int TBtnRightDlgWheel::CurrentEntry() const { return storage_ ? storage_->session.CurrentEntry() : 0; }
 
 int TBtnRightDlgWheel::EntryCount() const { return storage_ ? storage_->session.EntryCount() : 0; }
 
-QImage TBtnRightDlgWheel::PageImage() const {
-  return storage_ ? storage_->bitmap.Image() : QImage();
-}
+QImage TBtnRightDlgWheel::PageImage() const { return storage_ ? storage_->bitmap.Image() : QImage(); }
 
 PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
   return storage_ ? storage_->bitmap.Metrics() : PageMetrics();
@@ -467,8 +471,8 @@ void TBtnRightDlgWheel::ExitProcedure(QObject*, ExitCommand command) {
 
 void TBtnRightDlgWheel::AddDerivedClick() {
   if (flags_.Busy() || !storage_ || !derivedDialog_ || CurrentEntry() == 0) return;
-  const std::optional<ChartEntry> derived =
-      derivedDialog_(this, storage_->session.Entries(), CurrentEntry());
+  const std::optional<ChartEntry> derived = derivedDialog_(this, storage_->session.Entries(),
+                                                           CurrentEntry());
   if (!derived) return;
   const int record = storage_->session.Append(*derived);
   if (record == 0) return;
@@ -503,12 +507,11 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
   std::unique_ptr<QPrinter> printer;
   const int index = p.PrinterIndexFor('2');
-  if (printers.isEmpty())
-    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (printers.isEmpty()) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   else
-    printer = std::make_unique<QPrinter>(index >= 0 && index < printers.size() ? printers[index]
-                                                                            : QPrinterInfo::defaultPrinter(),
-                                         QPrinter::HighResolution);
+    printer = std::make_unique<QPrinter>(
+        index >= 0 && index < printers.size() ? printers[index] : QPrinterInfo::defaultPrinter(),
+        QPrinter::HighResolution);
   // The paper: the control record's when it sets one, else the printer's
   // own, else (no printer) the locale's.
   double w = 0, h = 0;
@@ -540,8 +543,8 @@ void TBtnRightDlgWheel::SavePdfClick() {
   lastPrintoutFile_.clear();
   const ChartEntry& e = storage_->session.Current();
   const QString folder = g_lastPdfFolder.empty() ? QDir::currentPath() : ToQt(g_lastPdfFolder);
-  const std::string suggested =
-      FromQt(QDir(folder).filePath(ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".pdf")));
+  const std::string suggested = FromQt(QDir(folder).filePath(
+      ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".pdf")));
   const std::string path = WithPdfExtension(saveFileDialog_ ? saveFileDialog_(this, suggested) : "");
   if (path.empty()) return;
   const QFileInfo info(ToQt(path));

@@ -144,17 +144,15 @@ int PainterSurface::DevTextHeight(const std::string&) { return Font().metrics.he
 
 int PainterSurface::DevFontAscent() { return Font().metrics.ascent(); }
 
-bool PainterSurface::DevDrawBitmap(const std::string& path, int left, int top, int right,
-                                   int bottom, bool stretch) {
+bool PainterSurface::DevDrawBitmap(const std::string& path, int left, int top, int right, int bottom,
+                                   bool stretch) {
   QImageReader reader(SurfaceText(path));
   QImage image = reader.read();
   if (image.isNull()) return false;
   QPainter* p = Painter();
   if (!p) return true;
-  if (stretch)
-    p->drawImage(QRect(QPoint(left, top), QPoint(right, bottom)), image);
-  else
-    p->drawImage(QPoint(left, top), image);
+  if (stretch) p->drawImage(QRect(QPoint(left, top), QPoint(right, bottom)), image);
+  else p->drawImage(QPoint(left, top), image);
   return true;
 }
 

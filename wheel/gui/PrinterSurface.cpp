@@ -32,7 +32,9 @@ bool LocalePaperIsLetter() {
   return t == QLocale::UnitedStates || t == QLocale::Canada;
 }
 
-QPageSize LocalePaperSize() { return QPageSize(LocalePaperIsLetter() ? QPageSize::Letter : QPageSize::A4); }
+QPageSize LocalePaperSize() {
+  return QPageSize(LocalePaperIsLetter() ? QPageSize::Letter : QPageSize::A4);
+}
 
 PrinterSurface::PrinterSurface(const PrinterSettings& settings)
     : PainterSurface(OutputDevice::Printer), settings_(settings), letterPaper_(LocalePaperIsLetter()) {}
@@ -62,8 +64,7 @@ bool PrinterSurface::BeginPrintout(char configuration, char orientation) {
   if (!DocumentOpen()) {
     if (!BeginDocument(configuration, orientation)) return false;
   } else if (pageFinished_) {
-    printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait
-                                                    : QPageLayout::Landscape);
+    printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait : QPageLayout::Landscape);
     printer_->newPage();
     pageFinished_ = false;
     PrimePainter();
@@ -78,8 +79,8 @@ bool PrinterSurface::BeginPrintout(char configuration, char orientation) {
 
 bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   const PrinterConfiguration& config = settings_.Config(configuration);
-  const QList<QPrinterInfo> printers =
-      chosen_ || !pdfPath_.empty() ? QList<QPrinterInfo>() : QPrinterInfo::availablePrinters();
+  const QList<QPrinterInfo> printers = chosen_ || !pdfPath_.empty() ? QList<QPrinterInfo>()
+                                                                    : QPrinterInfo::availablePrinters();
   writeFailed_ = false;
   const bool dialogChosen = chosen_ != nullptr;
   toPdf_ = !chosen_ && (!pdfPath_.empty() || printers.isEmpty());
@@ -108,14 +109,12 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
     printer_->setFullPage(true);
   } else {
     const int index = settings_.PrinterIndexFor(configuration);
-    const QPrinterInfo info = index >= 0 && index < printers.size()
-                                  ? printers[index]
-                                  : QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = index >= 0 && index < printers.size() ? printers[index]
+                                                                    : QPrinterInfo::defaultPrinter();
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   }
   printer_->setDocName(QString::fromStdString(settings_.jobTitle));
-  printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait
-                                                  : QPageLayout::Landscape);
+  printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait : QPageLayout::Landscape);
   // The dialog's choices (copies, paper, duplex) stand; the control
   // record's device-mode letters apply to the configured printer.
   if (!dialogChosen) ApplyDeviceMode(config);
@@ -198,9 +197,7 @@ void PrinterSurface::EndPage(bool final) {
         EndDocument();
       }
       break;
-    case PageEnd::AbortDocument:
-      AbortDocument();
-      break;
+    case PageEnd::AbortDocument: AbortDocument(); break;
     case PageEnd::NewPage:
       // The new page is begun by the next printout, so that a document
       // never ends with an empty page.

@@ -47,7 +47,8 @@ BENCHMARK_CAPTURE(BM_FillAfterKeystroke, LondonU, "London, U")->Unit(benchmark::
 BENCHMARK_CAPTURE(BM_FillAfterKeystroke, SanJoseX, "San Jose, X")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FillAfterKeystroke, Sao, "S\xE3o Paulo")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FillAfterKeystroke, Calcutta, "Calcutta")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_FillAfterKeystroke, ExactName, "Franklin (Salisbury), NC")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FillAfterKeystroke, ExactName, "Franklin (Salisbury), NC")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FillAfterKeystroke, NotFound, "Qqx")->Unit(benchmark::kMicrosecond);
 
 void BM_PageDown(benchmark::State& state) {

@@ -45,7 +45,8 @@ void WriteRows(const std::string& path, int rows) {
   for (int i = 0; i < rows; ++i)
     out << "Person " << i << "," << 1 + i % 12 << "/" << 1 + i % 28 << "/" << 1800 + (i * 7) % 450 << ","
         << i % 24 << ":" << i % 60 << ":00," << -60 + (i * 13) % 120 << "." << i % 10 << ","
-        << -180 + (i * 37) % 360 << ",0,N," << (i % 3 ? 'T' : 'S') << "," << static_cast<char>('A' + i % 9) << "\n";
+        << -180 + (i * 37) % 360 << ",0,N," << (i % 3 ? 'T' : 'S') << ","
+        << static_cast<char>('A' + i % 9) << "\n";
 }
 
 // Runs the batch tool with the arguments; returns the child's peak memory in
@@ -89,6 +90,7 @@ BENCHMARK(BM_ChartCsv100k)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 }  // namespace
 
 int main(int argc, char** argv) {
-  return vostrane::bench::RunInScratchFolder(argc, argv, VOSTRANE_INSTALL_DIR, "vostrane-process-bench",
-                                              [](const std::string& name) { return name == "ZORCTRL.DAT"; });
+  return vostrane::bench::RunInScratchFolder(
+      argc, argv, VOSTRANE_INSTALL_DIR, "vostrane-process-bench",
+      [](const std::string& name) { return name == "ZORCTRL.DAT"; });
 }

@@ -51,5 +51,5 @@ BENCHMARK(BM_Session500)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   return vostrane::bench::RunInScratchFolder(argc, argv, VOSTRANE_INSTALL_DIR, "vostrane-session-bench",
-                                              nullptr);
+                                             nullptr);
 }

@@ -22,12 +22,12 @@ using namespace vostrane;
 
 constexpr double kRad = 3.14159265358979323846 / 180;
 // The wheel's rings as shares of its radius.
-constexpr double kScaleOuter = 1.0367;    // outer edge of the degree scale and its 30-degree ticks
-constexpr double kFiveDegreeTick = 1.013;  // end of the 5-degree ticks
-constexpr double kOneDegreeTick = 1.005;   // end of the 1-degree ticks
-constexpr double kHouseRing = 0.53;        // the house ring
-constexpr double kAspectCircle = 0.439;    // the circle the aspect lines and cusps start on
-constexpr double kCuspLabels = 1.09;       // the cusp labels outside the scale
+constexpr double kScaleOuter = 1.0367;      // outer edge of the degree scale and its 30-degree ticks
+constexpr double kFiveDegreeTick = 1.013;   // end of the 5-degree ticks
+constexpr double kOneDegreeTick = 1.005;    // end of the 1-degree ticks
+constexpr double kHouseRing = 0.53;         // the house ring
+constexpr double kAspectCircle = 0.439;     // the circle the aspect lines and cusps start on
+constexpr double kCuspLabels = 1.09;        // the cusp labels outside the scale
 constexpr double kWheelRadiusShare = 0.28;  // the wheel's radius, of the usable width
 
 // Where the benchmark's wheel stands: its centre and radius.
@@ -53,14 +53,14 @@ void DrawRingsAndScale(DrawingSurface& s, const WheelPlace& w) {
   const int cx = w.cx, cy = w.cy, r = w.r;
   const PageMetrics& m = s.Metrics();
   s.SetRingPen();
-  for (double f : {1.0, kScaleOuter, kHouseRing, kAspectCircle}) s.Circle(cx, cy, static_cast<int>(r * f));
+  for (double f : {1.0, kScaleOuter, kHouseRing, kAspectCircle})
+    s.Circle(cx, cy, static_cast<int>(r * f));
   s.SetPenWidth(m.baseWidth);
   for (int i = 0; i < 360; ++i) {
     const double a = i * kRad;
     const double l = i % 30 == 0 ? kScaleOuter : i % 5 == 0 ? kFiveDegreeTick : kOneDegreeTick;
     s.Line(cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * m.k * std::sin(a)),
-           cx - static_cast<int>(r * l * std::cos(a)),
-           cy + static_cast<int>(r * l * m.k * std::sin(a)));
+           cx - static_cast<int>(r * l * std::cos(a)), cy + static_cast<int>(r * l * m.k * std::sin(a)));
   }
 }
 
@@ -72,8 +72,8 @@ void DrawCusps(DrawingSurface& s, const WheelPlace& w) {
     const double a = (j * 30 + 7) * kRad;
     s.SetPenStyle(j == 4 ? kPenDashed : kPenSolid);
     s.Line(cx - static_cast<int>(kAspectCircle * r * std::cos(a)),
-           cy + static_cast<int>(kAspectCircle * r * std::sin(a)), cx - static_cast<int>(r * std::cos(a)),
-           cy + static_cast<int>(r * std::sin(a)));
+           cy + static_cast<int>(kAspectCircle * r * std::sin(a)),
+           cx - static_cast<int>(r * std::cos(a)), cy + static_cast<int>(r * std::sin(a)));
     const int lx = cx - static_cast<int>(kCuspLabels * r * std::cos(a));
     const int ly = cy + static_cast<int>(kCuspLabels * r * std::sin(a));
     s.DrawNumberWithMark(j + 3, lx - 20, ly, true, 'H', NumberMark::Degree, 0, 5);
@@ -126,11 +126,12 @@ void DrawPositionTable(DrawingSurface& s) {
     const int y = ty + (row + 2) * m.lineHeight;
     int gx = tx + 3 * m.gapX;
     s.DrawGlyph(GlyphKind::Point, row, gx, GlyphAnchor::InReference, y);
-    const int after = s.DrawLongitude(gx + 2 * m.gapX, y, LongitudeFormat{.font = 'H', .seconds = row < 2},
-                                      row * 19.7 + 0.123);
+    const int after = s.DrawLongitude(
+        gx + 2 * m.gapX, y, LongitudeFormat{.font = 'H', .seconds = row < 2}, row * 19.7 + 0.123);
     s.DrawDeclination(after + m.gapX, y, row - 9.4);
     s.DrawValue(after + 10 * m.charWidth, y,
-                ValueFormat{.font = 'H', .digitWise = true, .sign = NegativeSign::Minus}, row * 0.1 - 0.5);
+                ValueFormat{.font = 'H', .digitWise = true, .sign = NegativeSign::Minus},
+                row * 0.1 - 0.5);
   }
   s.Frame(tx, ty, tx + m.width / 4, ty + 21 * m.lineHeight, true);
 }
@@ -153,7 +154,8 @@ void DrawAspectGrid(DrawingSurface& s) {
   const int cellWidth = (right - left) / 13, cellHeight = (bottom - top) / 13;
   s.SetPenColour(1);
   s.SetPenWidth(m.baseWidth);
-  for (int c = 1; c <= 13; ++c) s.Line(left + c * cellWidth, top, left + c * cellWidth, bottom - cellHeight);
+  for (int c = 1; c <= 13; ++c)
+    s.Line(left + c * cellWidth, top, left + c * cellWidth, bottom - cellHeight);
   for (int j = 0; j <= 12; ++j)
     s.Line(left + cellWidth, top + j * cellHeight, left + 13 * cellWidth, top + j * cellHeight);
   s.SetFont('H', 8, 0, TextStyle::Normal);
@@ -161,7 +163,8 @@ void DrawAspectGrid(DrawingSurface& s) {
     for (int c = 1; c <= j + 1; ++c) {
       int x = left + c * cellWidth + cellWidth / 10;
       s.SetFont('A', 10, c % 15, TextStyle::Normal);
-      s.DrawGlyph(GlyphKind::Aspect, (j + c) % 10, x, GlyphAnchor::Centre, top + j * cellHeight + cellHeight / 4);
+      s.DrawGlyph(GlyphKind::Aspect, (j + c) % 10, x, GlyphAnchor::Centre,
+                  top + j * cellHeight + cellHeight / 4);
       const int orbLine = top + j * cellHeight + cellHeight * 3 / 4;
       s.DrawValue(left + c * cellWidth, orbLine, ValueFormat{.font = 'H'}, c * 0.7);
     }

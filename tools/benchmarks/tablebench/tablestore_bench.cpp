@@ -24,21 +24,25 @@ using vostrane::TTzDbf;
 constexpr uint32_t kRecords = 150000;
 
 const std::vector<std::string> kPlaceFields = {
-    "NAME,C,25,0",   "LATDEG,N,2,0",    "LATMIN,N,2,0",   "LATSEC,N,2,0",    "LATNS,C,1,0",
-    "LONGDEG,N,3,0", "LONGMIN,N,2,0",   "LONGSEC,N,2,0",  "LONGEW,C,1,0",    "DSTPTR,N,5,0",
+    "NAME,C,25,0",      "LATDEG,N,2,0",    "LATMIN,N,2,0",    "LATSEC,N,2,0", "LATNS,C,1,0",
+    "LONGDEG,N,3,0",    "LONGMIN,N,2,0",   "LONGSEC,N,2,0",   "LONGEW,C,1,0", "DSTPTR,N,5,0",
     "HIGHPOPWNM,C,1,0", "ELEVATION,N,2,0", "CNTRYSTATE,C,3,0"};
-const std::vector<std::string> kPlaceIndex = {"CITY,F,F,UPPER(NAME)", "", "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""};
+const std::vector<std::string> kPlaceIndex = {"CITY,F,F,UPPER(NAME)", "",
+                                              "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""};
 
 std::vector<std::string> NameFields() {
-  std::vector<std::string> f = {"NAME,C,25,0", "MONTH,N,2,0", "DAY,N,2,0", "YEAR,N,5,0", "CALENDAR,C,1,0",
-                                "HOURS,N,2,0", "MINUTES,N,2,0", "SECONDS,N,2,0", "AMPM,C,1,0", "PLACE,C,25,0",
-                                "BIODAT1,C,180,0", "BIODAT2,C,180,0", "HOUSEPOSTR,C,216,0"};
-  for (const char* n : {"GMT", "JULDAY", "OBLIQ", "AYAN", "DELTAT", "T"}) f.push_back(std::string(n) + ",C,25,0");
+  std::vector<std::string> f = {
+      "NAME,C,25,0",     "MONTH,N,2,0",     "DAY,N,2,0",         "YEAR,N,5,0", "CALENDAR,C,1,0",
+      "HOURS,N,2,0",     "MINUTES,N,2,0",   "SECONDS,N,2,0",     "AMPM,C,1,0", "PLACE,C,25,0",
+      "BIODAT1,C,180,0", "BIODAT2,C,180,0", "HOUSEPOSTR,C,216,0"};
+  for (const char* n : {"GMT", "JULDAY", "OBLIQ", "AYAN", "DELTAT", "T"})
+    f.push_back(std::string(n) + ",C,25,0");
   for (const char* n : {"ZODLONGSTR", "ZODLATSTR", "ZODMOTSTR", "HELIOLOSTR", "HELIOLASTR", "HELIOMOSTR",
                         "RTASCSTR", "DECLINSTR"}) {
     f.push_back(std::string(n) + ",C,128,0");
   }
-  for (const char* n : {"RAMC", "MOONNODE", "VERTEX", "EASTPT", "ASC", "MC", "COASC", "POLARASC", "RESRCHCODE"}) {
+  for (const char* n :
+       {"RAMC", "MOONNODE", "VERTEX", "EASTPT", "ASC", "MC", "COASC", "POLARASC", "RESRCHCODE"}) {
     f.push_back(std::string(n) + ",N,11,0");
   }
   for (const char* n : {"ADDR1", "ADDR2", "ADDR3"}) f.push_back(std::string(n) + ",C,40,0");
@@ -46,14 +50,23 @@ std::vector<std::string> NameFields() {
                      "CATEG5,C,3,0"});
   return f;
 }
-const std::vector<std::string> kNameIndex = {
-    "NAME,F,F,UPPER(NAME)", "", "CALENAME,F,F,CALENDAR+UPPER(NAME)", "",
-    "CATEGOR2,F,F,CATEG2+UPPER(NAME)", "", "CATEGOR3,F,F,CATEG3+UPPER(NAME)", "",
-    "CATEGOR4,F,F,CATEG4+UPPER(NAME)", "", "CATEGOR5,F,F,CATEG5+UPPER(NAME)", ""};
+const std::vector<std::string> kNameIndex = {"NAME,F,F,UPPER(NAME)",
+                                             "",
+                                             "CALENAME,F,F,CALENDAR+UPPER(NAME)",
+                                             "",
+                                             "CATEGOR2,F,F,CATEG2+UPPER(NAME)",
+                                             "",
+                                             "CATEGOR3,F,F,CATEG3+UPPER(NAME)",
+                                             "",
+                                             "CATEGOR4,F,F,CATEG4+UPPER(NAME)",
+                                             "",
+                                             "CATEGOR5,F,F,CATEG5+UPPER(NAME)",
+                                             ""};
 
 std::string RandomName(std::mt19937& random) {
-  static const char* syllables[] = {"ba", "ter", "lon", "mi", "ra", "do", "ken", "sa", "vil", "po",
-                                    "an", "ger", "stad", "burg", "ley", "ton", "ham", "wick", "ol", "ne"};
+  static const char* syllables[] = {"ba",  "ter", "lon", "mi",   "ra",  "do",   "ken",
+                                    "sa",  "vil", "po",  "an",   "ger", "stad", "burg",
+                                    "ley", "ton", "ham", "wick", "ol",  "ne"};
   std::string name;
   const int n = 2 + static_cast<int>(random() % 3);
   for (int i = 0; i < n; ++i) name += syllables[random() % 20];
@@ -63,11 +76,13 @@ std::string RandomName(std::mt19937& random) {
 
 // Writes a table of kRecords records directly: header from the field list,
 // each record blank but for NAME (and the first-letter category fields).
-void MakeTable(const std::string& path, const std::vector<std::string>& fields, std::vector<std::string>& names) {
+void MakeTable(const std::string& path, const std::vector<std::string>& fields,
+               std::vector<std::string>& names) {
   std::string bytes = vostrane::NewDbfBytes(fields, 2024, 1, 1);
   bytes.pop_back();  // the end-of-file byte goes after the records
   const vostrane::DbfLayout layout = vostrane::ParseDbfHeader(
-      path, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), static_cast<int64_t>(bytes.size()));
+      path, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
+      static_cast<int64_t>(bytes.size()));
   std::mt19937 random(42);
   FILE* out = std::fopen(path.c_str(), "wb");
   std::fwrite(bytes.data(), 1, bytes.size(), out);
@@ -147,8 +162,8 @@ void BM_Rebuild(benchmark::State& state, const char* file) {
 
 void BM_FindNear(benchmark::State& state, const char* file) {
   Tables& tables = Shared();
-  const std::vector<std::string>& names =
-      std::string(file) == "places.dbf" ? tables.placeNames : tables.personNames;
+  const std::vector<std::string>& names = std::string(file) == "places.dbf" ? tables.placeNames
+                                                                            : tables.personNames;
   TTzDbf t;
   Tables::Setup(t, file);
   t.Open();

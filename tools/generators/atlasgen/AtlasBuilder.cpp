@@ -21,7 +21,9 @@ double Iso6709Part(const std::string& s, int degreeDigits) {
   const double sign = s[0] == '-' ? -1 : 1;
   const int deg = std::stoi(s.substr(1, static_cast<size_t>(degreeDigits)));
   const int min = std::stoi(s.substr(1 + static_cast<size_t>(degreeDigits), 2));
-  const int sec = s.size() > static_cast<size_t>(3 + degreeDigits) ? std::stoi(s.substr(3 + static_cast<size_t>(degreeDigits), 2)) : 0;
+  const int sec = s.size() > static_cast<size_t>(3 + degreeDigits)
+                      ? std::stoi(s.substr(3 + static_cast<size_t>(degreeDigits), 2))
+                      : 0;
   return sign * (deg + min / 60.0 + sec / 3600.0);
 }
 
@@ -83,8 +85,9 @@ void ToDms(double degrees, int& deg, int& min, int& sec) {
   sec = static_cast<int>(total % 60);
 }
 
-AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions, const tz::Source& tzSource,
-                      const std::vector<ZonePoint>& zoneTab, const std::set<std::string>& zones1970) {
+AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions,
+                      const tz::Source& tzSource, const std::vector<ZonePoint>& zoneTab,
+                      const std::set<std::string>& zones1970) {
   AtlasBuild build;
   std::vector<const GeoPlace*> sources;
   for (const GeoPlace& p : places) {

@@ -49,14 +49,14 @@ struct AtlasBuild {
   std::vector<AtlasRecord> records;  // sorted by search key
   std::vector<std::string> zones;    // table k is zones[k - 1]
   // Counts for the report.
-  int noName = 0;            // nothing readable left of the name
-  int unknownCountry = 0;    // a country missing from the regions table
-  int zoneFromCountry = 0;   // the zone taken from zone.tab (none or an unknown one given)
-  int noZone = 0;            // no zone found at all
-  int qualified = 0;         // places told apart from a larger one of the same name
-  int shortened = 0;         // names shortened to fit
-  int otherNames = 0;        // records of other names
-  int starred = 0;           // records with a negative table number
+  int noName = 0;           // nothing readable left of the name
+  int unknownCountry = 0;   // a country missing from the regions table
+  int zoneFromCountry = 0;  // the zone taken from zone.tab (none or an unknown one given)
+  int noZone = 0;           // no zone found at all
+  int qualified = 0;        // places told apart from a larger one of the same name
+  int shortened = 0;        // names shortened to fit
+  int otherNames = 0;       // records of other names
+  int starred = 0;          // records with a negative table number
 };
 
 // Builds the records: every place with a readable name, a known country
@@ -67,8 +67,9 @@ struct AtlasBuild {
 // each of their other names. Places whose zone is not one of zone1970.tab's get a negative table
 // number: their history before 1970 comes from the time zone database's
 // less certain "backzone" data.
-AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions, const tz::Source& tzSource,
-                      const std::vector<ZonePoint>& zoneTab, const std::set<std::string>& zones1970);
+AtlasBuild BuildAtlas(const std::vector<GeoPlace>& places, const Regions& regions,
+                      const tz::Source& tzSource, const std::vector<ZonePoint>& zoneTab,
+                      const std::set<std::string>& zones1970);
 
 // Degrees to whole degrees, minutes and seconds (rounded to the second).
 void ToDms(double degrees, int& deg, int& min, int& sec);

@@ -35,8 +35,9 @@ std::string PlacesDbfBytes(const std::vector<AtlasRecord>& records, const std::s
   }
   std::string bytes = NewDbfBytes(PlaceFieldLines(), year, month, day);
   bytes.pop_back();  // the end-of-file byte follows the records
-  const DbfLayout layout = ParseDbfHeader(kPlacesFileName, reinterpret_cast<const uint8_t*>(bytes.data()),
-                                          bytes.size(), static_cast<int64_t>(bytes.size()));
+  const DbfLayout layout = ParseDbfHeader(kPlacesFileName,
+                                          reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
+                                          static_cast<int64_t>(bytes.size()));
   auto field = [&](const char* name) -> const DbfField& {
     const int i = layout.FindField(name);
     if (i < 0) throw std::runtime_error(std::string("no field ") + name);

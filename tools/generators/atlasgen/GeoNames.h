@@ -14,13 +14,13 @@ namespace vostrane::atlasgen {
 
 struct GeoPlace {
   int64_t id = 0;
-  std::string name;       // UTF-8
-  std::string asciiName;  // the name in plain ASCII (mostly)
+  std::string name;                         // UTF-8
+  std::string asciiName;                    // the name in plain ASCII (mostly)
   std::vector<std::string> alternateNames;  // UTF-8, in every language and script
-  double latitude = 0;    // north positive
-  double longitude = 0;   // east positive
-  std::string country;    // ISO 3166 alpha-2
-  std::string admin1;     // first-level division code
+  double latitude = 0;                      // north positive
+  double longitude = 0;                     // east positive
+  std::string country;                      // ISO 3166 alpha-2
+  std::string admin1;                       // first-level division code
   int64_t population = 0;
   bool hasElevation = false;
   int elevation = 0;  // metres: the surveyed elevation, else the terrain model's

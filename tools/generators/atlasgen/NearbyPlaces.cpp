@@ -17,7 +17,8 @@ int CellOf(double degrees) { return static_cast<int>(std::floor(degrees)); }
 double DistanceKm(double lat1, double lon1, double lat2, double lon2) {
   const double r = M_PI / 180;
   const double a = std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
-                   std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
+                   std::cos(lat1 * r) * std::cos(lat2 * r) *
+                       std::pow(std::sin((lon2 - lon1) * r / 2), 2);
   return 2 * 6371 * std::asin(std::sqrt(std::min(1.0, a)));
 }
 
@@ -42,7 +43,8 @@ std::string NearbyPlaces::NearestLarger(const NearbyPlace& of) const {
       if (cell == cells_.end()) continue;
       for (size_t i : cell->second) {
         const NearbyPlace& p = places_[i];
-        if (p.population <= of.population || p.country != of.country || p.foldedCity == of.foldedCity) continue;
+        if (p.population <= of.population || p.country != of.country || p.foldedCity == of.foldedCity)
+          continue;
         const double km = DistanceKm(of.latitude, of.longitude, p.latitude, p.longitude);
         if (km < best) {
           best = km;

@@ -25,7 +25,9 @@ class NearbyPlaces {
   std::string NearestLarger(const NearbyPlace& of) const;
 
  private:
-  static int64_t Cell(int latCell, int lonCell) { return static_cast<int64_t>(latCell) * 1000 + lonCell; }
+  static int64_t Cell(int latCell, int lonCell) {
+    return static_cast<int64_t>(latCell) * 1000 + lonCell;
+  }
   std::vector<NearbyPlace> places_;
   std::unordered_map<int64_t, std::vector<size_t>> cells_;
 };

@@ -8,7 +8,9 @@
 namespace vostrane::atlasgen {
 namespace {
 
-bool IsUpperLetter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7); }
+bool IsUpperLetter(unsigned char b) {
+  return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7);
+}
 bool IsLowerLetter(unsigned char b) { return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7); }
 
 // A name as users write it: a capital first, some small letters, only

@@ -10,17 +10,18 @@ namespace vostrane::atlasgen {
 namespace {
 
 // ASCII forms of the Latin-1 letters U+00C0 .. U+00FF.
-const char* const kLatin1[64] = {
-    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-    "D", "N", "O", "O", "O", "O", "O", "x", "O", "U", "U", "U", "U", "Y", "Th", "ss",
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y"};
+const char* const kLatin1[64] = {"A", "A", "A", "A", "A",  "A",  "AE", "C", "E", "E", "E",  "E", "I",
+                                 "I", "I", "I", "D", "N",  "O",  "O",  "O", "O", "O", "x",  "O", "U",
+                                 "U", "U", "U", "Y", "Th", "ss", "a",  "a", "a", "a", "a",  "a", "ae",
+                                 "c", "e", "e", "e", "e",  "i",  "i",  "i", "i", "d", "n",  "o", "o",
+                                 "o", "o", "o", "",  "o",  "u",  "u",  "u", "u", "y", "th", "y"};
 
 // The base letter of a Latin Extended-A letter (U+0100 .. U+017F): they
 // come in upper/lower pairs in alphabetical groups.
 char LatinExtendedA(uint32_t c) {
   static const char* const bases =
-      "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+      "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsS"
+      "sTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
   const uint32_t i = c - 0x100;
   return i < 128 ? bases[i] : 0;
 }
@@ -31,10 +32,20 @@ std::string AsciiOf(uint32_t c) {
   if (const char b = LatinExtendedA(c)) return std::string(1, b);
   switch (c) {
     case 0x018F: return "E";  // schwa
-    case 0x01DD: case 0x0259: return "e";
-    case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: return "-";
-    case 0x2018: case 0x2019: case 0x02BB: case 0x02BC: case 0x00B4: return "'";
-    case 0x201C: case 0x201D: return "\"";
+    case 0x01DD:
+    case 0x0259: return "e";
+    case 0x2010:
+    case 0x2011:
+    case 0x2012:
+    case 0x2013:
+    case 0x2014: return "-";
+    case 0x2018:
+    case 0x2019:
+    case 0x02BB:
+    case 0x02BC:
+    case 0x00B4: return "'";
+    case 0x201C:
+    case 0x201D: return "\"";
     default: return "";
   }
 }
@@ -53,10 +64,19 @@ uint32_t NextCodePoint(const std::string& utf8, size_t& i) {
   const auto b = static_cast<unsigned char>(utf8[i]);
   uint32_t c = b;
   size_t length = 1;
-  if (b >= 0xF0) { c = b & 0x07; length = 4; }
-  else if (b >= 0xE0) { c = b & 0x0F; length = 3; }
-  else if (b >= 0xC0) { c = b & 0x1F; length = 2; }
-  else if (b >= 0x80) { ++i; return 0; }  // a stray continuation byte
+  if (b >= 0xF0) {
+    c = b & 0x07;
+    length = 4;
+  } else if (b >= 0xE0) {
+    c = b & 0x0F;
+    length = 3;
+  } else if (b >= 0xC0) {
+    c = b & 0x1F;
+    length = 2;
+  } else if (b >= 0x80) {
+    ++i;
+    return 0;
+  }  // a stray continuation byte
   if (i + length > utf8.size()) {
     i = utf8.size();
     return 0;
@@ -75,16 +95,15 @@ bool IsCodePageLetter(unsigned char b) {
 
 // Short words that do not end a shortened name ("Sankt Georgen im").
 bool IsConnector(const std::string& word) {
-  static const char* const kWords[] = {"de", "del", "della", "da", "do", "dos", "das", "di", "du", "des",
-                                       "la", "le", "les", "el", "al", "im", "am", "an", "der", "den",
-                                       "van", "von", "of", "on", "upon", "sur", "sous", "en", "y", "e",
-                                       "i", "and", "the", "na", "nad", "pod", "bei", "ob", "a", "in", "au"};
+  static const char* const kWords[] = {
+      "de", "del", "della", "da",  "do",  "dos", "das", "di",  "du",  "des", "la",   "le",  "les",  "el",
+      "al", "im",  "am",    "an",  "der", "den", "van", "von", "of",  "on",  "upon", "sur", "sous", "en",
+      "y",  "e",   "i",     "and", "the", "na",  "nad", "pod", "bei", "ob",  "a",    "in",  "au"};
   for (const char* w : kWords) {
     if (word == w) return true;
   }
   return false;
 }
-
 
 }  // namespace
 
@@ -92,7 +111,8 @@ std::string WholeWordsWithin(const std::string& text, size_t room) {
   if (text.size() <= room) return text;
   std::vector<size_t> ends;  // positions after each word
   for (size_t i = 1; i < text.size(); ++i) {
-    if ((text[i] == ' ' || text[i] == '-') && text[i - 1] != ' ' && text[i - 1] != '-') ends.push_back(i);
+    if ((text[i] == ' ' || text[i] == '-') && text[i - 1] != ' ' && text[i - 1] != '-')
+      ends.push_back(i);
   }
   for (auto it = ends.rbegin(); it != ends.rend(); ++it) {
     if (*it > room) continue;
@@ -200,7 +220,7 @@ bool RegionOf(const GeoPlace& place, const Regions& regions, PlaceRegion& out) {
   const auto country = regions.countries.find(place.country);
   if (country == regions.countries.end()) return false;
   out.region = country->second.name.size() <= kFullCountryNameWidth ? country->second.name
-                                                                      : country->second.shortName;
+                                                                    : country->second.shortName;
   out.countryState = country->second.alpha3;
   if (place.country == "US") {
     if (const auto state = regions.usStates.find(place.admin1); state != regions.usStates.end()) {

@@ -32,7 +32,8 @@ std::string DistrictPart(const std::string& city) {
 }
 
 // The names a place may take when its plain name is taken, best first.
-std::vector<NameChoice> OtherChoices(const AtlasRecord& r, const GeoPlace& p, bool cut, const std::string& near) {
+std::vector<NameChoice> OtherChoices(const AtlasRecord& r, const GeoPlace& p, bool cut,
+                                     const std::string& near) {
   std::vector<NameChoice> choices;
   if (const std::string district = DistrictPart(r.city); !district.empty()) {
     choices.push_back({AtlasName(district, "", r.region), district});
@@ -53,8 +54,10 @@ std::vector<NameChoice> OtherChoices(const AtlasRecord& r, const GeoPlace& p, bo
       }
     }
   }
-  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 1), r.region, false), r.city});
-  choices.push_back({AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 2), r.region, false), r.city});
+  choices.push_back(
+      {AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 1), r.region, false), r.city});
+  choices.push_back(
+      {AtlasName(r.city, CoordinateText(p.latitude, p.longitude, 2), r.region, false), r.city});
   return choices;
 }
 
@@ -62,8 +65,8 @@ std::vector<NameChoice> OtherChoices(const AtlasRecord& r, const GeoPlace& p, bo
 
 std::string CoordinateText(double latitude, double longitude, int decimals) {
   char text[48];
-  std::snprintf(text, sizeof text, "%.*f%c %.*f%c", decimals, std::fabs(latitude), latitude < 0 ? 'S' : 'N',
-                decimals, std::fabs(longitude), longitude < 0 ? 'W' : 'E');
+  std::snprintf(text, sizeof text, "%.*f%c %.*f%c", decimals, std::fabs(latitude),
+                latitude < 0 ? 'S' : 'N', decimals, std::fabs(longitude), longitude < 0 ? 'W' : 'E');
   return text;
 }
 
@@ -76,20 +79,23 @@ void NamePlaces(AtlasBuild& build, const std::vector<const GeoPlace*>& sources) 
     const AtlasRecord& r = records[i];
     plain[i] = AtlasName(r.city, "", r.region);
     cut[i] = plain[i] != r.city + ", " + r.region;
-    nearby[i] = {sources[i]->latitude, sources[i]->longitude, r.population, sources[i]->country,
-                 FoldPlaceText(r.city), r.city};
+    nearby[i] = {sources[i]->latitude, sources[i]->longitude, r.population,
+                 sources[i]->country,  FoldPlaceText(r.city), r.city};
   }
   // Whole names first, then the shortened ones; the most populous first.
   std::vector<size_t> order(records.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
     if (cut[a] != cut[b]) return cut[a] < cut[b];
-    if (records[a].population != records[b].population) return records[a].population > records[b].population;
+    if (records[a].population != records[b].population)
+      return records[a].population > records[b].population;
     return records[a].id < records[b].id;
   });
   const NearbyPlaces near(nearby);
   std::unordered_set<std::string> taken;
-  auto take = [&](const std::string& name) { return !name.empty() && taken.insert(FoldPlaceText(name)).second; };
+  auto take = [&](const std::string& name) {
+    return !name.empty() && taken.insert(FoldPlaceText(name)).second;
+  };
   for (size_t i : order) {
     AtlasRecord& r = records[i];
     if (cut[i]) ++build.shortened;
@@ -97,7 +103,8 @@ void NamePlaces(AtlasBuild& build, const std::vector<const GeoPlace*>& sources) 
     if (take(r.name)) continue;
     ++build.qualified;
     bool named = false;
-    for (const NameChoice& choice : OtherChoices(r, *sources[i], cut[i], near.NearestLarger(nearby[i]))) {
+    for (const NameChoice& choice :
+         OtherChoices(r, *sources[i], cut[i], near.NearestLarger(nearby[i]))) {
       if (take(choice.name)) {
         r.name = choice.name;
         r.city = choice.city;
@@ -115,7 +122,8 @@ void NamePlaces(AtlasBuild& build, const std::vector<const GeoPlace*>& sources) 
 void AddOtherNames(AtlasBuild& build, const std::vector<const GeoPlace*>& sources) {
   std::unordered_set<std::string> cities;  // country and folded city of every place
   const size_t places = build.records.size();
-  for (size_t i = 0; i < places; ++i) cities.insert(sources[i]->country + "|" + FoldPlaceText(build.records[i].city));
+  for (size_t i = 0; i < places; ++i)
+    cities.insert(sources[i]->country + "|" + FoldPlaceText(build.records[i].city));
   for (size_t i = 0; i < places; ++i) {
     for (const std::string& other : OtherNamesOf(*sources[i], build.records[i].city)) {
       if (cities.count(sources[i]->country + "|" + FoldPlaceText(other))) continue;
@@ -162,7 +170,8 @@ void KeyAndSort(AtlasBuild& build) {
   sorted.reserve(records.size());
   for (size_t i : order) {
     sorted.push_back(std::move(records[i]));
-    if (sorted.back().target >= 0) sorted.back().seeRecord = recordOf[static_cast<size_t>(sorted.back().target)];
+    if (sorted.back().target >= 0)
+      sorted.back().seeRecord = recordOf[static_cast<size_t>(sorted.back().target)];
   }
   records = std::move(sorted);
 }

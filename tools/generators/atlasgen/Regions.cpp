@@ -16,7 +16,9 @@ Regions ParseRegions(const std::string& text) {
     std::vector<std::string> f;
     std::istringstream fields(line);
     for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
-    auto fail = [&] { throw std::runtime_error("regions line " + std::to_string(number) + ": " + line); };
+    auto fail = [&] {
+      throw std::runtime_error("regions line " + std::to_string(number) + ": " + line);
+    };
     if (f[0] == "C" && f.size() == 5 && f[2].size() == 3) {
       r.countries[f[1]] = Country{f[2], f[3], f[4]};
     } else if (f[0] == "S" && f.size() == 4 && f[2].size() == 3) {

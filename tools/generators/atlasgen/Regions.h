@@ -21,8 +21,8 @@ struct State {
 };
 
 struct Regions {
-  std::map<std::string, Country> countries;  // by alpha-2 code
-  std::map<std::string, State> usStates;     // by GeoNames admin1 code ("PA")
+  std::map<std::string, Country> countries;              // by alpha-2 code
+  std::map<std::string, State> usStates;                 // by GeoNames admin1 code ("PA")
   std::map<std::string, std::string> canadianProvinces;  // admin1 code ("08") -> "ON"
 };
 

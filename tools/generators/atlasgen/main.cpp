@@ -32,7 +32,8 @@ std::string ReadText(const std::string& path) {
 int main(int argc, char** argv) {
   if (argc != 8) {
     std::fprintf(stderr,
-                 "usage: atlasgen CITIES500.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER ZONE-LIST\n");
+                 "usage: atlasgen CITIES500.TXT REGIONS.TXT TZDATA.ZI ZONE.TAB ZONE1970.TAB OUT-FOLDER "
+                 "ZONE-LIST\n");
     return 2;
   }
   try {
@@ -49,15 +50,18 @@ int main(int argc, char** argv) {
     std::string list = "# Daylight-time tables of the atlas: table k is the k-th zone below (tzdata " +
                        source.version + ").\n";
     for (const std::string& zone : build.zones) list += zone + "\n";
-    if (!ReplaceFileContents(argv[7], list)) throw std::runtime_error(std::string("cannot write ") + argv[7]);
+    if (!ReplaceFileContents(argv[7], list))
+      throw std::runtime_error(std::string("cannot write ") + argv[7]);
 
     std::printf(
-        "atlasgen: %zu places read (%d lines rejected); %zu records (%d of them other names), %zu zones; "
+        "atlasgen: %zu places read (%d lines rejected); %zu records (%d of them other names), %zu "
+        "zones; "
         "%d told apart from a larger place of the same name, %d names shortened; dropped: %d without a "
         "readable name, %d of unknown countries, %d without a zone; %d zones taken from the country; %d "
         "starred\n",
-        places.size(), rejected, build.records.size(), build.otherNames, build.zones.size(), build.qualified,
-        build.shortened, build.noName, build.unknownCountry, build.noZone, build.zoneFromCountry, build.starred);
+        places.size(), rejected, build.records.size(), build.otherNames, build.zones.size(),
+        build.qualified, build.shortened, build.noName, build.unknownCountry, build.noZone,
+        build.zoneFromCountry, build.starred);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "atlasgen: %s\n", e.what());

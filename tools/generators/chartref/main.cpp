@@ -27,9 +27,10 @@ struct Lcg {
 };
 
 constexpr const char* kArrayNames[8] = {"lon", "lat", "speed", "hlon", "hlat", "hspeed", "ra", "decl"};
-constexpr vostrane::BodyArray kArrays[8] = {
-    vostrane::BodyArray::Lon,  vostrane::BodyArray::Lat,    vostrane::BodyArray::Speed, vostrane::BodyArray::HLon,
-    vostrane::BodyArray::HLat, vostrane::BodyArray::HSpeed, vostrane::BodyArray::Ra,    vostrane::BodyArray::Decl};
+constexpr vostrane::BodyArray kArrays[8] = {vostrane::BodyArray::Lon,   vostrane::BodyArray::Lat,
+                                            vostrane::BodyArray::Speed, vostrane::BodyArray::HLon,
+                                            vostrane::BodyArray::HLat,  vostrane::BodyArray::HSpeed,
+                                            vostrane::BodyArray::Ra,    vostrane::BodyArray::Decl};
 
 }  // namespace
 
@@ -43,7 +44,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "chartref: cannot write %s\n", argv[1]);
     return 1;
   }
-  std::fprintf(out, "# Reference charts written by tools/generators/chartref; see its main.cpp for the layout.\n");
+  std::fprintf(
+      out,
+      "# Reference charts written by tools/generators/chartref; see its main.cpp for the layout.\n");
   vostrane::AnalyticTheory theory;
   Lcg rng;
   const int charts = 48;
@@ -70,12 +73,13 @@ int main(int argc, char** argv) {
     vostrane::PlanetFlags flags;
     vostrane::CalcPlanets(e, image, flags, theory, report);
     if (!report.Statuses().empty()) {
-      std::fprintf(stderr, "chartref: file %s is missing or damaged\n", report.Statuses().front().file.str().c_str());
+      std::fprintf(stderr, "chartref: file %s is missing or damaged\n",
+                   report.Statuses().front().file.str().c_str());
       return 1;
     }
-    std::fprintf(out, "chart %d %d %d %d %d %d %.17g %.17g %.17g %d %c %c %.17g\n", e.year(), e.month(), e.day(),
-                 e.hours(), e.minutes(), e.seconds(), e.latitude(), e.longitude(), e.tzone(), e.dstcode(), e.zodsel(),
-                 e.housesys(), e.deltat());
+    std::fprintf(out, "chart %d %d %d %d %d %d %.17g %.17g %.17g %d %c %c %.17g\n", e.year(), e.month(),
+                 e.day(), e.hours(), e.minutes(), e.seconds(), e.latitude(), e.longitude(), e.tzone(),
+                 e.dstcode(), e.zodsel(), e.housesys(), e.deltat());
     for (int a = 0; a < 8; ++a) {
       std::fprintf(out, "%s", kArrayNames[a]);
       for (int s = 0; s <= 30; ++s) std::fprintf(out, " %.12f", e.body(kArrays[a], s));

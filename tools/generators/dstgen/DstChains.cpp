@@ -13,7 +13,8 @@ namespace {
 constexpr int kMaxZoneMinutes = 13 * 60;
 
 bool IsWarTime(const std::string& abbreviation) {
-  if (abbreviation.size() < 3 || abbreviation.compare(abbreviation.size() - 2, 2, "WT") != 0) return false;
+  if (abbreviation.size() < 3 || abbreviation.compare(abbreviation.size() - 2, 2, "WT") != 0)
+    return false;
   for (char c : abbreviation) {
     if (c < 'A' || c > 'Z') return false;
   }
@@ -87,7 +88,8 @@ std::vector<DstChangeRecord> TableChain(const std::vector<Transition>& history, 
     if (CivilFromSeconds(local).year > lastYear) break;
     add(local, ClassifyState(history[k]));
   }
-  DstChangeRecord end = MakeRecord(CivilTime{lastYear + 1, 1, 1, 0, 0, 0}, haveState ? last : TableState{});
+  DstChangeRecord end = MakeRecord(CivilTime{lastYear + 1, 1, 1, 0, 0, 0},
+                                   haveState ? last : TableState{});
   chain.push_back(end);
   return chain;
 }

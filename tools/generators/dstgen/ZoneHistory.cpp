@@ -21,8 +21,7 @@ int MonthLength(int64_t y, int m) {
 
 int64_t DayOf(int64_t year, int month, const DaySpec& d) {
   switch (d.kind) {
-    case DaySpec::Kind::Fixed:
-      return DaysFromCivil(year, month, d.day);
+    case DaySpec::Kind::Fixed: return DaysFromCivil(year, month, d.day);
     case DaySpec::Kind::Last: {
       const int64_t last = DaysFromCivil(year, month, MonthLength(year, month));
       return last - ((Weekday(last) - d.weekday + 7) % 7);

@@ -52,7 +52,8 @@ std::vector<std::string> ReadZoneList(const std::string& path) {
 void Dump(const tz::Source& source, const std::string& zone) {
   const std::optional<std::string> resolved = source.Resolve(zone);
   if (!resolved) throw std::runtime_error("unknown zone " + zone);
-  for (const DstChangeRecord& r : tz::TableChain(tz::ZoneHistory(source, *resolved, kDstLastYear), kDstLastYear)) {
+  for (const DstChangeRecord& r :
+       tz::TableChain(tz::ZoneHistory(source, *resolved, kDstLastYear), kDstLastYear)) {
     const ZoneTexts z = ZoneTextsOf(r.zoneHours, r.zoneMinutes);
     std::printf("%04d-%02d-%02d %02d:%02d  %c  %2s:%02d %c\n", r.year + kDstBaseYear, r.month, r.day,
                 r.hour, r.minute, kDaylightCodeLetters[r.code], z.hours.c_str(), std::stoi(z.minutes),
@@ -80,15 +81,17 @@ int main(int argc, char** argv) {
     for (const std::string& zone : zones) {
       const std::optional<std::string> resolved = source.Resolve(zone);
       if (!resolved) throw std::runtime_error("zone " + zone + " is not in " + argv[1]);
-      const std::vector<DstChangeRecord> chain =
-          tz::TableChain(tz::ZoneHistory(source, *resolved, kDstLastYear), kDstLastYear);
+      const std::vector<DstChangeRecord> chain = tz::TableChain(
+          tz::ZoneHistory(source, *resolved, kDstLastYear), kDstLastYear);
       logicalRecords += chain.size();
       firstRecords.push_back(builder.Add(chain));
     }
     const std::string index = tz::IndexFileBytes(firstRecords);
     const std::string changes = builder.FileBytes();
-    if (!ReplaceFileContents(argv[4], changes)) throw std::runtime_error(std::string("cannot write ") + argv[4]);
-    if (!ReplaceFileContents(argv[3], index)) throw std::runtime_error(std::string("cannot write ") + argv[3]);
+    if (!ReplaceFileContents(argv[4], changes))
+      throw std::runtime_error(std::string("cannot write ") + argv[4]);
+    if (!ReplaceFileContents(argv[3], index))
+      throw std::runtime_error(std::string("cannot write ") + argv[3]);
     if (argc == 6) {
       if (!ParseDstRelease(source.version))
         throw std::runtime_error(std::string(argv[1]) + " names no release in its \"# version\" line");

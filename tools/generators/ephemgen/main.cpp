@@ -45,15 +45,17 @@ constexpr int kFirstLrzFile = 13;
 constexpr int kLastLrzFile = 25;
 constexpr int kFirstChiFile = 20;
 constexpr int kLastChiFile = 25;
-constexpr double kAsteroidStart = 2349800.5;   // 115 days before 1722 January 1
-constexpr double kAsteroidEnd = 2470007.5;     // 200 days after 2050 January 1
+constexpr double kAsteroidStart = 2349800.5;  // 115 days before 1722 January 1
+constexpr double kAsteroidEnd = 2470007.5;    // 200 days after 2050 January 1
 
-constexpr int kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR | SEFLG_NOGDEFL;
+constexpr int kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR |
+                       SEFLG_NOGDEFL;
 
 bool Position(double jd, int body, bool universalTime, double out[3]) {
   char err[AS_MAXCH] = "";
   double xx[6];
-  const int ret = universalTime ? swe_calc_ut(jd, body, kFlags, xx, err) : swe_calc(jd, body, kFlags, xx, err);
+  const int ret = universalTime ? swe_calc_ut(jd, body, kFlags, xx, err)
+                                : swe_calc(jd, body, kFlags, xx, err);
   // A position from anything but the ephemeris files would change the
   // output with the machine's data; refuse it.
   if (ret < 0 || !(ret & SEFLG_SWIEPH)) {
@@ -100,7 +102,8 @@ bool PutNode(std::vector<uint8_t>& bytes, double jd, int body) {
   return true;
 }
 
-bool WriteOuterFile(const std::string& dir, const char* prefix, int number, const std::vector<int>& bodies) {
+bool WriteOuterFile(const std::string& dir, const char* prefix, int number,
+                    const std::vector<int>& bodies) {
   std::vector<uint8_t> bytes;
   bytes.reserve(static_cast<size_t>(kOuterNodesPerFile) * bodies.size() * 12);
   for (int n = 0; n < kOuterNodesPerFile; ++n) {
@@ -139,7 +142,8 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (int f = kFirstLrzFile; ok && f <= kLastLrzFile; ++f)
     ok = WriteOuterFile(dir, kLrzPrefix, f, {SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO});
-  for (int f = kFirstChiFile; ok && f <= kLastChiFile; ++f) ok = WriteOuterFile(dir, kChiPrefix, f, {SE_CHIRON});
+  for (int f = kFirstChiFile; ok && f <= kLastChiFile; ++f)
+    ok = WriteOuterFile(dir, kChiPrefix, f, {SE_CHIRON});
   const int asteroids[4] = {SE_CERES, SE_PALLAS, SE_JUNO, SE_VESTA};
   for (int a = 0; ok && a < 4; ++a) ok = WriteAsteroidFile(dir, a, asteroids[a]);
   swe_close();

@@ -41,10 +41,10 @@ using namespace vostrane;
 namespace {
 
 struct Perturber {
-  int x;         // mean-argument index
-  int sign;      // sign of j: negative for inner planets, positive for outer
-  int maxJ;      // largest |j| tried
-  int maxK;      // largest |k| tried
+  int x;     // mean-argument index
+  int sign;  // sign of j: negative for inner planets, positive for outer
+  int maxJ;  // largest |j| tried
+  int maxK;  // largest |k| tried
   const char* name;
 };
 
@@ -59,25 +59,43 @@ struct BodySetup {
 
 BodySetup SetupFor(const std::string& name) {
   if (name == "mercury")
-    return {kTheoryMercury, SE_MERCURY, "Mercury",
-            {{4, +1, 9, 8, "Venus"}, {5, +1, 6, 8, "Earth"}, {6, +1, 4, 6, "Jupiter"}, {7, +1, 3, 6, "Saturn"}},
-            0.02, 30};
+    return {kTheoryMercury,
+            SE_MERCURY,
+            "Mercury",
+            {{4, +1, 9, 8, "Venus"},
+             {5, +1, 6, 8, "Earth"},
+             {6, +1, 4, 6, "Jupiter"},
+             {7, +1, 3, 6, "Saturn"}},
+            0.02,
+            30};
   if (name == "venus")
-    return {kTheoryVenus, SE_VENUS, "Venus",
-            {{8, -1, 4, 8, "Mercury"}, {9, +1, 9, 8, "Earth"}, {10, +1, 6, 8, "Mars"}, {11, +1, 4, 6, "Jupiter"}},
-            0.02, 30};
+    return {kTheoryVenus,
+            SE_VENUS,
+            "Venus",
+            {{8, -1, 4, 8, "Mercury"},
+             {9, +1, 9, 8, "Earth"},
+             {10, +1, 6, 8, "Mars"},
+             {11, +1, 4, 6, "Jupiter"}},
+            0.02,
+            30};
   if (name == "mars")
-    return {kTheoryMars, SE_MARS, "Mars",
-            {{12, -1, 6, 10, "Venus"}, {13, -1, 10, 18, "Earth"}, {14, +1, 8, 16, "Jupiter"}, {15, +1, 4, 8, "Saturn"}},
-            0.02, 30};
+    return {kTheoryMars,
+            SE_MARS,
+            "Mars",
+            {{12, -1, 6, 10, "Venus"},
+             {13, -1, 10, 18, "Earth"},
+             {14, +1, 8, 16, "Jupiter"},
+             {15, +1, 4, 8, "Saturn"}},
+            0.02,
+            30};
   return {-1, 0, "", {}, 0, 0};
 }
 
 struct Sample {
-  double T;                 // centuries from 1900
-  double M;                 // mean anomaly M', degrees
-  double arg[4];            // the perturbers' mean arguments, degrees
-  double resL, resR;        // residuals
+  double T;           // centuries from 1900
+  double M;           // mean anomaly M', degrees
+  double arg[4];      // the perturbers' mean arguments, degrees
+  double resL, resR;  // residuals
 };
 
 struct Candidate {
@@ -91,7 +109,8 @@ constexpr double kStep = 1.75;          // days between samples
 
 bool ComputeSamples(const BodySetup& b, std::vector<Sample>& out) {
   char err[AS_MAXCH];
-  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR | SEFLG_NOGDEFL;
+  const int flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_TRUEPOS | SEFLG_NONUT | SEFLG_NOABERR |
+                    SEFLG_NOGDEFL;
   for (double jd = kFirstJd; jd <= kLastJd; jd += kStep) {
     double xx[6];
     const int ret = swe_calc(jd, b.sweBody, flags, xx, err);
@@ -115,7 +134,9 @@ bool ComputeSamples(const BodySetup& b, std::vector<Sample>& out) {
   return true;
 }
 
-double Argument(const Sample& s, const Candidate& c) { return (c.j * s.arg[c.perturber] + c.k * s.M) * kRadPerDeg; }
+double Argument(const Sample& s, const Candidate& c) {
+  return (c.j * s.arg[c.perturber] + c.k * s.M) * kRadPerDeg;
+}
 
 // Nuisance functions: the drift of the elements, linear to cubic in T and
 // in the equation of centre, which a table of constant terms cannot hold.
@@ -184,8 +205,9 @@ FitResult Fit(const std::vector<Sample>& samples, const std::vector<Candidate>& 
 }
 
 // Amplitudes of every candidate projected on the given residuals.
-void Project(const std::vector<Sample>& samples, const std::vector<double>& resL, const std::vector<double>& resR,
-             const std::vector<Candidate>& candidates, std::vector<double>& ampL, std::vector<double>& ampR) {
+void Project(const std::vector<Sample>& samples, const std::vector<double>& resL,
+             const std::vector<double>& resR, const std::vector<Candidate>& candidates,
+             std::vector<double>& ampL, std::vector<double>& ampR) {
   ampL.assign(candidates.size(), 0);
   ampR.assign(candidates.size(), 0);
   const double scale = 2.0 / samples.size();
@@ -224,7 +246,8 @@ int main(int argc, char** argv) {
   std::vector<Candidate> candidates;
   for (size_t p = 0; p < b.perturbers.size(); ++p)
     for (int aj = 1; aj <= b.perturbers[p].maxJ; ++aj)
-      for (int k = -b.perturbers[p].maxK; k <= b.perturbers[p].maxK; ++k) candidates.push_back({static_cast<int>(p), b.perturbers[p].sign * aj, k});
+      for (int k = -b.perturbers[p].maxK; k <= b.perturbers[p].maxK; ++k)
+        candidates.push_back({static_cast<int>(p), b.perturbers[p].sign * aj, k});
 
   // Start from the constant corrections of the elliptic motion (j = 0:
   // mean longitude and radius offset, equation of centre) and the nuisance
@@ -233,8 +256,8 @@ int main(int argc, char** argv) {
   for (int k = 0; k <= 2; ++k) chosen.push_back({0, 0, k});
   std::vector<bool> taken(candidates.size(), false);
   FitResult fit = Fit(samples, chosen, true);
-  std::printf("%s: %zu samples; unperturbed residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", b.name,
-              samples.size(), fit.rmsL, fit.maxL, fit.rmsR, fit.maxR);
+  std::printf("%s: %zu samples; unperturbed residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n",
+              b.name, samples.size(), fit.rmsL, fit.maxL, fit.rmsR, fit.maxR);
   for (int round = 0; round < 6; ++round) {
     std::vector<double> ampL, ampR;
     Project(samples, fit.postL, fit.postR, candidates, ampL, ampR);
@@ -249,8 +272,8 @@ int main(int argc, char** argv) {
     }
     if (added == 0) break;
     fit = Fit(samples, chosen, true);
-    std::printf("round %d: %zu terms, residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", round + 1,
-                chosen.size(), fit.rmsL, fit.maxL, fit.rmsR, fit.maxR);
+    std::printf("round %d: %zu terms, residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n",
+                round + 1, chosen.size(), fit.rmsL, fit.maxL, fit.rmsR, fit.maxR);
   }
 
   // Keep the significant terms and fit them once more.
@@ -273,8 +296,8 @@ int main(int argc, char** argv) {
   std::printf("\n  R:");
   for (int u = 0; u < kNuisance; ++u) std::printf(" %.1f", fit.coefR[2 * kept.size() + u]);
   std::printf("\n");
-  std::printf("kept %zu terms: residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", kept.size(), fit.rmsL,
-              fit.maxL, fit.rmsR, fit.maxR);
+  std::printf("kept %zu terms: residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", kept.size(),
+              fit.rmsL, fit.maxL, fit.rmsR, fit.maxR);
   // What the table alone leaves: the nuisance part stays in the residual.
   {
     double sumL = 0, sumR = 0, maxL = 0, maxR = 0;
@@ -294,8 +317,8 @@ int main(int argc, char** argv) {
     tableMaxL = maxL;
     tableRmsR = std::sqrt(sumR / samples.size());
     tableMaxR = maxR;
-    std::printf("table alone: residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", tableRmsL, tableMaxL,
-                tableRmsR, tableMaxR);
+    std::printf("table alone: residual rms %.3f\" max %.3f\", radius rms %.1f max %.1f\n", tableRmsL,
+                tableMaxL, tableRmsR, tableMaxR);
   }
 
   TableFile table;
@@ -308,10 +331,13 @@ int main(int argc, char** argv) {
       "Rows with j = 0 are constant corrections of the elliptic motion (offset, equation of centre).",
   };
   std::string perturbers = "Perturbers (mean argument):";
-  for (const Perturber& p : b.perturbers) perturbers += std::string(" ") + p.name + " (" + std::to_string(p.x) + ")";
+  for (const Perturber& p : b.perturbers)
+    perturbers += std::string(" ") + p.name + " (" + std::to_string(p.x) + ")";
   table.comments.push_back(perturbers);
   char line[200];
-  std::snprintf(line, sizeof line, "Residual of the table over 1600-2200: longitude rms %.3f\" max %.3f\"; log10 r rms %.1f max %.1f.",
+  std::snprintf(line, sizeof line,
+                "Residual of the table over 1600-2200: longitude rms %.3f\" max %.3f\"; log10 r rms "
+                "%.1f max %.1f.",
                 tableRmsL, tableMaxL, tableRmsR, tableMaxR);
   table.comments.push_back(line);
   for (size_t i = 0; i < kept.size(); ++i) {
@@ -326,7 +352,8 @@ int main(int argc, char** argv) {
     t.B = static_cast<int>(std::lround(B));
     t.pB = std::atan2(fit.coefR[2 * i + 1], fit.coefR[2 * i]) * kDegPerRad;
     table.terms.push_back(t);
-    std::printf("  %3d %3d %9.4f %8.3f %6d %8.3f %2d\n", t.j, t.k, t.A, PhaseDeg(t.pA), t.B, PhaseDeg(t.pB), t.x);
+    std::printf("  %3d %3d %9.4f %8.3f %6d %8.3f %2d\n", t.j, t.k, t.A, PhaseDeg(t.pA), t.B,
+                PhaseDeg(t.pB), t.x);
   }
   std::string error;
   if (!WriteTableFile(argv[2], table, error)) {

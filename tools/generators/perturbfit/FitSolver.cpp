@@ -3,7 +3,9 @@
 #include <cmath>
 
 NormalEquations::NormalEquations(int unknowns, int rightHandSides)
-    : n_(unknowns), m_(rightHandSides), ata_(static_cast<size_t>(unknowns) * unknowns, 0.0),
+    : n_(unknowns),
+      m_(rightHandSides),
+      ata_(static_cast<size_t>(unknowns) * unknowns, 0.0),
       atb_(static_cast<size_t>(rightHandSides) * unknowns, 0.0) {}
 
 void NormalEquations::Add(const double* row, const double* rhs) {
@@ -23,12 +25,14 @@ void NormalEquations::Solve(std::vector<double>& first, std::vector<double>& sec
   const double ridge = n ? 1e-12 * trace / n : 0.0;
   for (int j = 0; j < n; ++j) {
     double d = ata_[static_cast<size_t>(j) * n + j] + ridge;
-    for (int k = 0; k < j; ++k) d -= L[static_cast<size_t>(j) * n + k] * L[static_cast<size_t>(j) * n + k];
+    for (int k = 0; k < j; ++k)
+      d -= L[static_cast<size_t>(j) * n + k] * L[static_cast<size_t>(j) * n + k];
     const double djj = std::sqrt(d > 0 ? d : 1e-300);
     L[static_cast<size_t>(j) * n + j] = djj;
     for (int i = j + 1; i < n; ++i) {
       double s = ata_[static_cast<size_t>(j) * n + i];
-      for (int k = 0; k < j; ++k) s -= L[static_cast<size_t>(i) * n + k] * L[static_cast<size_t>(j) * n + k];
+      for (int k = 0; k < j; ++k)
+        s -= L[static_cast<size_t>(i) * n + k] * L[static_cast<size_t>(j) * n + k];
       L[static_cast<size_t>(i) * n + j] = s / djj;
     }
   }

@@ -104,8 +104,7 @@ std::string LittleEndianBytes(T value) {
 
 // Reads the value of a field of the given type; returns the stored bytes or
 // sets the problem.
-bool FieldBytes(const std::string& type, LineReader& reader, std::string& bytes,
-                std::string& problem) {
+bool FieldBytes(const std::string& type, LineReader& reader, std::string& bytes, std::string& problem) {
   const char first = reader.Peek();
   const bool quoted = first == '\'' || first == '"';
   std::string literal;
@@ -172,8 +171,8 @@ bool FieldBytes(const std::string& type, LineReader& reader, std::string& bytes,
   }
   int64_t integer = 0;
   if (type == "i16") {
-    if (!ParseInteger(word, std::numeric_limits<int16_t>::min(),
-                      std::numeric_limits<int16_t>::max(), integer)) {
+    if (!ParseInteger(word, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(),
+                      integer)) {
       problem = "\"" + word + "\" is not an i16 (-32768 to 32767)";
       return false;
     }
@@ -181,8 +180,8 @@ bool FieldBytes(const std::string& type, LineReader& reader, std::string& bytes,
     return true;
   }
   if (type == "i32") {
-    if (!ParseInteger(word, std::numeric_limits<int32_t>::min(),
-                      std::numeric_limits<int32_t>::max(), integer)) {
+    if (!ParseInteger(word, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
+                      integer)) {
       problem = "\"" + word + "\" is not an i32";
       return false;
     }

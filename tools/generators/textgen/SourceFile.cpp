@@ -9,9 +9,7 @@
 
 namespace vostrane::textgen {
 
-std::string SourceError::Format() const {
-  return file + ":" + std::to_string(line) + ": " + message;
-}
+std::string SourceError::Format() const { return file + ":" + std::to_string(line) + ": " + message; }
 
 std::vector<std::string> SplitLines(const std::string& content) {
   std::vector<std::string> lines;
@@ -42,10 +40,16 @@ size_t Utf8SequenceLength(const std::string& text, size_t i) {
   if (c < 0x80) return 1;
   size_t length = 0;
   char32_t cp = 0;
-  if ((c & 0xE0) == 0xC0) { length = 2; cp = c & 0x1F; }
-  else if ((c & 0xF0) == 0xE0) { length = 3; cp = c & 0x0F; }
-  else if ((c & 0xF8) == 0xF0) { length = 4; cp = c & 0x07; }
-  else return 0;
+  if ((c & 0xE0) == 0xC0) {
+    length = 2;
+    cp = c & 0x1F;
+  } else if ((c & 0xF0) == 0xE0) {
+    length = 3;
+    cp = c & 0x0F;
+  } else if ((c & 0xF8) == 0xF0) {
+    length = 4;
+    cp = c & 0x07;
+  } else return 0;
   if (i + length > text.size()) return 0;
   for (size_t k = 1; k < length; ++k) {
     const auto b = static_cast<unsigned char>(text[i + k]);

@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
   const std::string sourcePath = argv[1];
   std::string content;
   if (!ReadSource(sourcePath, content)) return 1;
-  const ControlSource source =
-      ParseControlSource(content, sourcePath, vostrane::kControlRecordSize);
+  const ControlSource source = ParseControlSource(content, sourcePath, vostrane::kControlRecordSize);
   if (!source.errors.empty()) {
     PrintErrors(source.errors);
     std::cerr << argv[2] << " was not written\n";

@@ -10,8 +10,7 @@ namespace vostrane::wheeldata {
 namespace {
 
 // "d:mm" or "d:mm:ss" into its parts.
-bool ParseAngle(const std::string& text, int parts, int maxDegrees, int out[3],
-                std::string& error) {
+bool ParseAngle(const std::string& text, int parts, int maxDegrees, int out[3], std::string& error) {
   std::vector<std::string> pieces;
   std::stringstream in(text);
   std::string piece;
@@ -29,8 +28,8 @@ bool ParseAngle(const std::string& text, int parts, int maxDegrees, int out[3],
   return true;
 }
 
-bool ParseNamed(const std::string& text, const std::vector<std::string>& names, int maximum,
-                int& value, std::string& error) {
+bool ParseNamed(const std::string& text, const std::vector<std::string>& names, int maximum, int& value,
+                std::string& error) {
   for (size_t i = 0; i < names.size(); ++i)
     if (text == names[i]) {
       value = static_cast<int>(i);
@@ -70,8 +69,7 @@ bool ParseAspectLine(const std::string& line, AspectSet& set, std::string& error
     return false;
   }
   int32_t screen = 0, print = 0;
-  if (!ParseColour(c[5], true, screen, error) || !ParseColour(c[6], true, print, error))
-    return false;
+  if (!ParseColour(c[5], true, screen, error) || !ParseColour(c[6], true, print, error)) return false;
   int style = 0, weight = 0, mode = 0;
   if (!ParseNamed(c[7], {"solid", "dashed", "dotted", "dashdot"}, 255, style, error) ||
       !ParseNamed(c[8], {}, 255, weight, error) ||
@@ -150,8 +148,7 @@ AngleSource ParseAngleSource(const std::string& content, const std::string& file
   for (int s = 0; s < 3; ++s) {
     if (!seen[s]) fail(0, "set " + std::to_string(s + 1) + " is missing");
     std::string error;
-    if (!ComputeCandidates(out.sets[s], error))
-      fail(0, "set " + std::to_string(s + 1) + ": " + error);
+    if (!ComputeCandidates(out.sets[s], error)) fail(0, "set " + std::to_string(s + 1) + ": " + error);
   }
   return out;
 }

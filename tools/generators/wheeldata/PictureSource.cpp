@@ -68,10 +68,8 @@ PictureSource ParsePictureSource(const std::string& content, const std::string& 
         current->push_back(p);
       });
   for (size_t g = 0; g < out.groups.size(); ++g) {
-    if (out.groups[g].empty())
-      fail(0, "group " + std::to_string(g + 1) + " has no picture");
-    else
-      out.groups[g].back().last = 'Y';
+    if (out.groups[g].empty()) fail(0, "group " + std::to_string(g + 1) + " has no picture");
+    else out.groups[g].back().last = 'Y';
   }
   if (out.groups.empty() && out.errors.empty()) fail(0, "no [group N] section");
   return out;
@@ -81,17 +79,15 @@ std::string BuildPictureFile(const PictureSource& source) {
   std::string bytes;
   for (const auto& group : source.groups) {
     for (int i = 0; i < kPicturesPerGroup; ++i) {
-      if (i < static_cast<int>(group.size()))
-        bytes += EncodePictureRecord(group[i]);
-      else
-        bytes += std::string(kPictureRecordSize, '\0');
+      if (i < static_cast<int>(group.size())) bytes += EncodePictureRecord(group[i]);
+      else bytes += std::string(kPictureRecordSize, '\0');
     }
   }
   return bytes;
 }
 
-bool BuildBitmapFromPixelArt(const std::string& content, const std::string& fileName,
-                             std::string& bmp, std::vector<textgen::SourceError>& errors) {
+bool BuildBitmapFromPixelArt(const std::string& content, const std::string& fileName, std::string& bmp,
+                             std::vector<textgen::SourceError>& errors) {
   const size_t before = errors.size();
   std::map<char, uint32_t> palette;
   std::vector<std::string> rows;
@@ -105,11 +101,10 @@ bool BuildBitmapFromPixelArt(const std::string& content, const std::string& file
     if (raw.size() >= 5 && raw[1] == ' ' && raw[2] == '=' && rows.empty()) {
       const std::string value = TrimSpace(raw.substr(3));
       char* end = nullptr;
-      const long rgb = value.size() == 7 && value[0] == '#' ? std::strtol(value.c_str() + 1, &end, 16) : -1;
-      if (rgb < 0 || (end && *end != '\0'))
-        errors.push_back({fileName, lineNo, "expected c = #RRGGBB"});
-      else
-        palette[raw[0]] = static_cast<uint32_t>(rgb);
+      const long rgb = value.size() == 7 && value[0] == '#' ? std::strtol(value.c_str() + 1, &end, 16)
+                                                            : -1;
+      if (rgb < 0 || (end && *end != '\0')) errors.push_back({fileName, lineNo, "expected c = #RRGGBB"});
+      else palette[raw[0]] = static_cast<uint32_t>(rgb);
       continue;
     }
     rows.push_back(raw);

@@ -24,8 +24,8 @@ PictureSource ParsePictureSource(const std::string& content, const std::string& 
 std::string BuildPictureFile(const PictureSource& source);
 
 // A 24-bit BMP file from pixel art; errors as file:line.
-bool BuildBitmapFromPixelArt(const std::string& content, const std::string& fileName,
-                             std::string& bmp, std::vector<textgen::SourceError>& errors);
+bool BuildBitmapFromPixelArt(const std::string& content, const std::string& fileName, std::string& bmp,
+                             std::vector<textgen::SourceError>& errors);
 
 // PAGEW.DEF is already readable text: checks that its first six lines each
 // begin with a number (digits only).

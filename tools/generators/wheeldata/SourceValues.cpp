@@ -9,8 +9,8 @@
 namespace vostrane::wheeldata {
 
 namespace {
-const char* const kPaletteNames[16] = {"black", "navy",  "green", "teal",   "red",  "maroon",
-                                       "olive", "silver", "grey", "blue",   "lime", "aqua",
+const char* const kPaletteNames[16] = {"black",   "navy",   "green",  "teal", "red",  "maroon",
+                                       "olive",   "silver", "grey",   "blue", "lime", "aqua",
                                        "fuchsia", "purple", "yellow", "white"};
 }
 
@@ -26,8 +26,7 @@ std::string StripComment(const std::string& line) {
   const std::string t = TrimSpace(line);
   if (!t.empty() && t[0] == '#') return "";
   for (size_t i = 1; i < t.size(); ++i) {
-    if (t[i] != '#' || !std::isspace(static_cast<unsigned char>(t[i - 1])) || IsRgbAt(t, i))
-      continue;
+    if (t[i] != '#' || !std::isspace(static_cast<unsigned char>(t[i - 1])) || IsRgbAt(t, i)) continue;
     return TrimSpace(t.substr(0, i));
   }
   return t;
@@ -62,8 +61,7 @@ bool SplitKeyValue(const std::string& line, std::string& key, std::string& value
   return true;
 }
 
-bool ParseInt(const std::string& text, long minimum, long maximum, long& value,
-              std::string& error) {
+bool ParseInt(const std::string& text, long minimum, long maximum, long& value, std::string& error) {
   const std::string t = TrimSpace(text);
   char* end = nullptr;
   if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '-' || t[0] == '+')) {
@@ -142,10 +140,10 @@ bool ParseColour(const std::string& text, bool paletteOnly, int32_t& colour, std
   return true;
 }
 
-void WalkSectionedSource(const std::string& content, const SourceFail& fail,
-                         const std::function<void(const std::string& name, int number,
-                                                  int lineNo)>& section,
-                         const std::function<void(const std::string& line, int lineNo)>& body) {
+void WalkSectionedSource(
+    const std::string& content, const SourceFail& fail,
+    const std::function<void(const std::string& name, int number, int lineNo)>& section,
+    const std::function<void(const std::string& line, int lineNo)>& body) {
   const std::vector<std::string> lines = textgen::SplitLines(content);
   for (size_t i = 0; i < lines.size(); ++i) {
     const int lineNo = static_cast<int>(i) + 1;

@@ -26,16 +26,15 @@ bool ParseSection(const std::string& line, std::string& name, int& number, std::
 // empty name, so the caller can close its current section); every other
 // line goes to `body`. Line numbers count from 1.
 using SourceFail = std::function<void(int lineNo, const std::string& message)>;
-void WalkSectionedSource(const std::string& content, const SourceFail& fail,
-                         const std::function<void(const std::string& name, int number,
-                                                  int lineNo)>& section,
-                         const std::function<void(const std::string& line, int lineNo)>& body);
+void WalkSectionedSource(
+    const std::string& content, const SourceFail& fail,
+    const std::function<void(const std::string& name, int number, int lineNo)>& section,
+    const std::function<void(const std::string& line, int lineNo)>& body);
 
 // "key = value": false when there is no '='.
 bool SplitKeyValue(const std::string& line, std::string& key, std::string& value);
 
-bool ParseInt(const std::string& text, long minimum, long maximum, long& value,
-              std::string& error);
+bool ParseInt(const std::string& text, long minimum, long maximum, long& value, std::string& error);
 // Integers separated by commas (and blanks), exactly `count` of them.
 bool ParseIntList(const std::string& text, size_t count, long minimum, long maximum,
                   std::vector<long>& values, std::string& error);

@@ -17,10 +17,10 @@ struct Field {
   size_t offset;
 };
 
-const char* const kPointNames[19] = {"Sun",     "Moon",    "Mercury", "Venus",     "Mars",
-                                     "Jupiter", "Saturn",  "Uranus",  "Neptune",   "Pluto",
-                                     "Node",    "Ascendant", "Midheaven", "Ceres", "Pallas",
-                                     "Juno",    "Vesta",   "Chiron",  "Fortune"};
+const char* const kPointNames[19] = {"Sun",     "Moon",      "Mercury",   "Venus",   "Mars",
+                                     "Jupiter", "Saturn",    "Uranus",    "Neptune", "Pluto",
+                                     "Node",    "Ascendant", "Midheaven", "Ceres",   "Pallas",
+                                     "Juno",    "Vesta",     "Chiron",    "Fortune"};
 
 // The field names of the source file with the type and offset of each.
 struct FieldTable {
@@ -158,7 +158,7 @@ void AddGridFields(FieldTable& t) {
 void AddPointColourFields(FieldTable& t) {
   for (int p = 0; p < 19; ++p)
     t.f[std::string("colour.") + kPointNames[p]] = {Type::ColourPair,
-                                                   o::pointColours + 8 * static_cast<size_t>(p)};
+                                                    o::pointColours + 8 * static_cast<size_t>(p)};
 }
 
 const std::map<std::string, Field>& Fields() {
@@ -174,8 +174,7 @@ const std::map<std::string, Field>& Fields() {
   return fields;
 }
 
-bool Apply(WheelDefinition& def, const Field& field, const std::string& value,
-           std::string& error) {
+bool Apply(WheelDefinition& def, const Field& field, const std::string& value, std::string& error) {
   std::vector<long> v;
   int32_t c1 = 0, c2 = 0;
   switch (field.type) {
