@@ -7,7 +7,8 @@ may include its own folder and the folders on lower lines; folders of one
 line may not include each other, except that X/gui may include X. Folders
 named gui hold the Qt windows and app the program's entry point; every other
 folder is domain code, which never includes a gui folder nor a Qt Widgets or
-Qt PrintSupport header. The libraries a folder's CMakeLists.txt links
+Qt PrintSupport header; the calculation (astro) never includes the message
+service. The libraries a folder's CMakeLists.txt links
 (DEPS, GUI_DEPS, target_link_libraries) obey the same directions. tests/ and
 tools/ stand outside the table and may include anything.
 
@@ -28,6 +29,12 @@ OUTSIDE_TABLE = ("tests", "tools")
 QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ANGLE_INCLUDE = re.compile(r"^\s*#\s*include\s*<([^>]+)>")
 QT_GUI_MODULES = ("QtWidgets", "QtPrintSupport")
+# The calculation shows nothing and never ends the program: it hands a status
+# back, and the driver tells the user. These folders may not include the
+# message service.
+SILENT_FOLDERS = ("astro",)
+MESSAGE_SERVICE = "platform/MessageService.h"
+MESSAGE_CALL = re.compile(r"\b(Messages|ShowMessage|AskYesNo|EndProgram)\s*\(")
 
 
 class TableError(Exception):
@@ -164,6 +171,9 @@ def check_sources(root, rank, qt_gui_names, problems):
                         checked += 1
                         check_quoted(where, folder, quoted.group(1), rank, tops, problems)
                         continue
+                    if folder in SILENT_FOLDERS and MESSAGE_CALL.search(line.split("//", 1)[0]):
+                        problems.append(f"{where}: {folder} calls the message service: "
+                                        "the calculation hands back a status and shows no message itself")
                     angle = ANGLE_INCLUDE.match(line)
                     if angle and not is_gui(folder) and not is_program(folder):
                         checked += 1
@@ -175,6 +185,10 @@ def check_sources(root, rank, qt_gui_names, problems):
 
 def check_quoted(where, folder, header, rank, tops, problems):
     top = header.split("/", 1)[0]
+    if header == MESSAGE_SERVICE and folder in SILENT_FOLDERS:
+        problems.append(f'{where}: {folder} -> platform ("{header}"): '
+                        "the calculation hands back a status and shows no message itself")
+        return
     if "/" not in header:
         return
     if top in OUTSIDE_TABLE:

@@ -94,6 +94,15 @@ class LayerCheckerTest(unittest.TestCase):
                                    "astro and session share a layer")
         self.assertEqual(result.stdout.count("\n"), 2, result.stdout)
 
+    def test_calculation_using_the_message_service_fails(self):
+        tree = FakeTree(self, with_files({"astro/Loud.cpp": '#include "platform/MessageService.h"\n',
+                                          "astro/Call.cpp": "void F() { EndProgram(); }  // ShowMessage( in a comment\n",
+                                          "session/Fine.cpp": '#include "platform/MessageService.h"\n'}))
+        result = self.assert_fails(tree, 1, 'astro/Loud.cpp:1: astro -> platform ("platform/MessageService.h")',
+                                   "shows no message itself", "astro/Call.cpp:1: astro calls the message service")
+        self.assertNotIn("session/Fine.cpp", result.stdout)
+        self.assertEqual(result.stdout.count("\n"), 3, result.stdout)
+
     def test_upward_include_fails(self):
         tree = FakeTree(self, with_files({"session/Up.h": '#include "names/Names.h"\n'}))
         self.assert_fails(tree, 1, 'session/Up.h:1: session -> names ("names/Names.h")',
