@@ -7,11 +7,13 @@
 # sanitizer report; the input that did it is left in BUILD/fuzz-artifacts.
 #   tools/fuzz/run-fuzzers.sh [BUILD_FOLDER]      (default build/asan)
 #   FUZZ_SECONDS=20  time per target
+#   JOBS=2           targets run at the same time (default: the cores)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 BUILD="$(mkdir -p "${1:-$ROOT/build/asan}" && cd "${1:-$ROOT/build/asan}" && pwd)"
 SECONDS_EACH="${FUZZ_SECONDS:-20}"
+JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 TARGETS=(fuzz_session fuzz_control fuzz_message_texts fuzz_outer_planets fuzz_asteroids
          fuzz_dst_chain fuzz_dbf fuzz_wheels fuzz_angles fuzz_page_definition)
 
@@ -88,21 +90,35 @@ rm -rf "$TMPDIR"
 mkdir -p "$TMPDIR"
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1:${UBSAN_OPTIONS:-}"
-failed=()
-summary=()
-for t in "${TARGETS[@]}"; do
-  corpus="$BUILD/fuzz-corpus/$t"
+# One target for its time; the outcome goes to $ARTIFACTS/$t.result. The
+# targets run JOBS at a time, each on one core.
+run_target() {
+  local t="$1" corpus="$BUILD/fuzz-corpus/$1" log="$ARTIFACTS/$1.log" runs
   mkdir -p "$corpus"
-  log="$ARTIFACTS/$t.log"
   echo "fuzz: $t for ${SECONDS_EACH}s"
   if "$BUILD/tests/fuzz/$t" "$corpus" "$SEEDS/$t" -max_total_time="$SECONDS_EACH" -timeout=20 \
        -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$ARTIFACTS/$t-" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    summary+=("$t: ${runs:-?} runs, no crash")
+    echo "$t: ${runs:-?} runs, no crash" >"$ARTIFACTS/$t.result"
   else
+    echo "FAILED" >"$ARTIFACTS/$t.result"
+  fi
+  return 0
+}
+for t in "${TARGETS[@]}"; do
+  run_target "$t" &
+  while (($(jobs -rp | wc -l) >= JOBS)); do wait -n || true; done
+done
+wait
+failed=()
+summary=()
+for t in "${TARGETS[@]}"; do
+  if [ "$(cat "$ARTIFACTS/$t.result" 2>/dev/null)" = "FAILED" ] || [ ! -f "$ARTIFACTS/$t.result" ]; then
     failed+=("$t")
-    summary+=("$t: FAILED (see $log)")
-    tail -40 "$log"
+    summary+=("$t: FAILED (see $ARTIFACTS/$t.log)")
+    tail -40 "$ARTIFACTS/$t.log"
+  else
+    summary+=("$(cat "$ARTIFACTS/$t.result")")
   fi
 done
 rm -rf "$TMPDIR"
