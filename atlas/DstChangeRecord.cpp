@@ -41,6 +41,32 @@ int64_t DstChangeRecord::MomentKeyOf(int64_t year, int64_t month, int64_t day, i
   return (((year * 100 + month) * 100 + day) * 1000 + hour) * 1000 + minute;
 }
 
+int64_t DstChangeRecord::DstMinutesOf(int64_t year, int month, int64_t day, int64_t hour,
+                                      int64_t minute) {
+  // Days counted from 1 March so that the leap day comes last in a year.
+  const int64_t y = year - (month <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yearOfEra = y - era * 400;
+  const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
+  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  constexpr int64_t kDaysTo1800 = 657377;  // from 1 March of year 0 to 1 January 1800
+  const int64_t days = era * 146097 + dayOfEra - kDaysTo1800 + (day - 1);
+  return (days * 24 + hour) * 60 + minute;
+}
+
+DstChangeRecord DstChainEndRecord(uint8_t zoneHours, uint8_t zoneMinutes, uint8_t code) {
+  DstChangeRecord r;
+  r.year = static_cast<uint8_t>(kDstLastYear - kDstBaseYear);
+  r.month = 12;
+  r.day = 31;
+  r.hour = 23;
+  r.minute = 59;
+  r.zoneHours = zoneHours;
+  r.zoneMinutes = zoneMinutes;
+  r.code = code;
+  return r;
+}
+
 int ZoneMinutesEast(uint8_t zoneHours, uint8_t zoneMinutes) {
   const int hours = kDstZoneHoursBase - zoneHours;  // east positive
   if (zoneMinutes > 100) return hours * 60 + (256 - zoneMinutes);

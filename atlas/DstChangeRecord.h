@@ -11,7 +11,9 @@
 namespace vostrane {
 
 inline constexpr int kDstBaseYear = 1800;  // year byte 0
-inline constexpr int kDstLastYear = 2024;  // tables end with this year
+// The last year a year byte can hold: the generated tables run through it
+// and end with a record in its last minute (DstChainEndRecord).
+inline constexpr int kDstLastYear = 2055;
 inline constexpr int kDstZoneHoursBase = 100;
 
 // The daylight codes in their fixed order; the letters index "NYWDL".
@@ -44,9 +46,20 @@ struct DstChangeRecord {
   // The moment as one comparable number (year, month, day, hour, minute).
   int64_t MomentKey() const { return MomentKeyOf(year, month, day, hour, minute); }
   static int64_t MomentKeyOf(int64_t year, int64_t month, int64_t day, int64_t hour, int64_t minute);
+  // The moment in minutes since 1 January 1800 0:00, for differences.
+  int64_t Minutes() const { return DstMinutesOf(year + kDstBaseYear, month, day, hour, minute); }
+  // Minutes since 1 January 1800 0:00 of a date and a clock time (Gregorian
+  // calendar; days and times beyond their ranges count on).
+  static int64_t DstMinutesOf(int64_t year, int month, int64_t day, int64_t hour, int64_t minute);
 
   bool operator==(const DstChangeRecord&) const = default;
 };
+
+// The record that ends a generated chain: the last minute the year byte
+// can hold (31 December 2055 23:59), with the chain's last state in it. No
+// lookup moment lies after it (a lookup at that minute stops at it, the
+// change being not yet in effect), so the scan never reads past it.
+DstChangeRecord DstChainEndRecord(uint8_t zoneHours, uint8_t zoneMinutes, uint8_t code);
 
 // The zone of a record in minutes, east positive, and back. The encoding
 // puts whole hours into the hours byte and the minutes as they stand; a

@@ -1,13 +1,13 @@
 #include "atlas/DstLookup.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstTableIndex.h"
 #include "platform/MessageService.h"
+#include "common/Calendar.h"
 #include "common/MaskedFields.h"
 #include "common/MessageTextFile.h"
 #include "common/NumberText.h"
@@ -15,10 +15,11 @@
 namespace vostrane {
 namespace {
 
-// 2025 .. 2052 in order; the cycle repeats from 2053 and from 2081.
-constexpr std::array<int, 28> kEquivalentYears = {
-    2014, 2015, 2021, 2000, 2018, 2019, 2014, 2004, 2022, 2023, 2018, 2008, 2015, 2021,
-    2022, 2012, 2019, 2014, 2015, 2016, 2023, 2018, 2019, 2020, 2021, 2022, 2023, 2024};
+// Years up to 2099 have equivalent years; 2100 is not a leap year.
+constexpr int kLastMappedYear = 2099;
+// A chain's end record lies at least here: tables of older installations end on
+// 1 January 2025, generated ones in the last minute of 2055.
+constexpr int kEarliestChainEndYear = 2025;
 
 // A chain longer than the file can hold has a loop in it.
 constexpr int kMaxScanSteps = 70000;
@@ -57,70 +58,139 @@ void ShowChainError() {
 
 }  // namespace
 
-int EquivalentYear(int year) {
-  if (year < 2025 || year > 2099) return year;
-  return kEquivalentYears[static_cast<size_t>((year - 2025) % 28)];
+int EquivalentYear(int year, int lastTableYear) {
+  if (year <= lastTableYear || year > kLastMappedYear) return year;
+  auto weekdayOfNewYear = [](int y) {
+    return static_cast<int>(DstChangeRecord::DstMinutesOf(y, 1, 1, 0, 0) / 1440 % 7);
+  };
+  // Within 1901 to 2099 the calendars repeat every 28 years.
+  for (int candidate = lastTableYear; candidate > lastTableYear - 28; --candidate) {
+    if (weekdayOfNewYear(candidate) == weekdayOfNewYear(year) &&
+        DaysInFebruary(candidate) == DaysInFebruary(year)) {
+      return candidate;
+    }
+  }
+  return year;
+}
+
+DstChainReader::DstChainReader(RecordFile& file, uint16_t firstRecord)
+    : file_(file), position_(firstRecord) {}
+
+bool DstChainReader::Start() {
+  steps_ = 0;
+  records_ = file_.IsOpen() ? file_.RecordCount() : 0;
+  return ReadRecordAt(file_, position_, current_);
+}
+
+DstChainReader::Step DstChainReader::Advance() {
+  // A chain without a loop reads each record once at most.
+  if (++steps_ > std::min<int64_t>(kMaxScanSteps, records_ + 1)) return Step::Damaged;
+  const bool mayEnd = current_.year + kDstBaseYear >= kEarliestChainEndYear;
+  DstChangeRecord next;
+  ++position_;
+  if (position_ >= records_) return mayEnd ? Step::End : Step::Damaged;
+  if (!ReadRecordAt(file_, position_, next)) return Step::Damaged;
+  if (next.IsLink()) {
+    position_ = next.LinkTarget();
+    if (!ReadRecordAt(file_, position_, next)) return Step::Damaged;
+  }
+  if (next.MomentKey() < current_.MomentKey()) return mayEnd ? Step::End : Step::Damaged;
+  current_ = next;
+  return Step::Next;
 }
 
 DstScanStatus ScanDstTable(RecordFile& file, uint16_t firstRecord, const DstMoment& moment,
-                           DstScanResult& result) {
+                           DstScanResult& result, int* chainEndYear) {
   result = DstScanResult();
-  DstChangeRecord record;
-  if (!ReadRecordAt(file, firstRecord, record)) return DstScanStatus::FirstRecordUnreadable;
+  DstChainReader chain(file, firstRecord);
+  if (!chain.Start()) return DstScanStatus::FirstRecordUnreadable;
   if (moment.yearByte < 0) return DstScanStatus::Ok;
   const int64_t birth = DstChangeRecord::MomentKeyOf(moment.yearByte, moment.month, moment.day,
                                                      moment.hour, moment.minute);
-  int64_t position = firstRecord;
-  // A chain without a loop reads each record once at most.
-  const int64_t steps = std::min<int64_t>(kMaxScanSteps, file.RecordCount() + 1);
-  for (int64_t step = 0; step < steps; ++step) {
+  for (;;) {
+    const DstChangeRecord& record = chain.Current();
     if (record.MomentKey() >= birth) return DstScanStatus::Ok;
     if (record.code > kLocalMeanTime) return DstScanStatus::ChainUnreadable;
     result.code = record.code;
     result.zoneHours = record.zoneHours;
     result.zoneMinutes = record.zoneMinutes;
-    ++position;
-    if (!ReadRecordAt(file, position, record)) return DstScanStatus::ChainUnreadable;
-    if (record.IsLink()) {
-      position = record.LinkTarget();
-      if (!ReadRecordAt(file, position, record)) return DstScanStatus::ChainUnreadable;
+    const int endYear = record.year + kDstBaseYear;
+    switch (chain.Advance()) {
+      case DstChainReader::Step::Next: break;
+      case DstChainReader::Step::Damaged: return DstScanStatus::ChainUnreadable;
+      case DstChainReader::Step::End:
+        if (chainEndYear) *chainEndYear = endYear;
+        return DstScanStatus::PastChainEnd;
     }
   }
-  return DstScanStatus::ChainUnreadable;
+}
+
+DstScanStatus LookUpDstMoment(RecordFile& file, uint16_t firstRecord, DstMoment& moment,
+                              DstScanResult& result) {
+  const int year = moment.yearByte + kDstBaseYear;
+  moment.yearByte = EquivalentYear(year) - kDstBaseYear;
+  if (moment.yearByte > kDstLastYear - kDstBaseYear) return DstScanStatus::YearBeyondTables;
+  int chainEndYear = 0;
+  const DstScanStatus status = ScanDstTable(file, firstRecord, moment, result, &chainEndYear);
+  if (status != DstScanStatus::PastChainEnd) return status;
+  // A table that ends before 2055: its last whole year stands in for the years after it.
+  const int equivalent = EquivalentYear(year, chainEndYear - 1);
+  if (equivalent >= chainEndYear) return DstScanStatus::ChainUnreadable;
+  moment.yearByte = equivalent - kDstBaseYear;
+  const DstScanStatus again = ScanDstTable(file, firstRecord, moment, result);
+  return again == DstScanStatus::Ok ? again : DstScanStatus::ChainUnreadable;
+}
+
+DstFieldsRequest DstRequestFromFields(const AtlasFields& f, char interactive) {
+  const bool moveFocus = interactive == 'Y';
+  DstFieldsRequest request;
+  const int number = IntegerFromText(f.dstTable);
+  if (number == 0 || std::abs(number) > kDstTableCount || !DstIndex().loaded) {
+    request.badTable = true;
+    if (moveFocus) request.focus = AtlasFocus::ZoneHours;
+    return request;
+  }
+  request.firstRecord = DstIndex().firstRecord[static_cast<size_t>(std::abs(number) - 1)];
+  DstChangeRecord firstRecord;
+  if (!ReadRecordAt(DstChangeFile(), request.firstRecord, firstRecord)) {
+    request.firstRecordUnreadable = true;
+    return request;
+  }
+  const std::optional<CalendarDate> date = ParseDateText(f.date);
+  if (!date) {
+    if (moveFocus) request.focus = AtlasFocus::Date;
+    return request;
+  }
+  const std::optional<DstMoment> moment = ParseBirthTime(f.time);
+  if (!moment || EquivalentYear(date->year) > kDstLastYear) {
+    if (moveFocus) request.focus = AtlasFocus::ZoneHours;
+    return request;
+  }
+  request.moment = *moment;
+  request.moment.yearByte = date->year - kDstBaseYear;
+  request.moment.month = date->month;
+  request.moment.day = date->day;
+  request.usable = true;
+  return request;
 }
 
 AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, char interactive) {
-  const bool moveFocus = interactive == 'Y';
-  const int number = IntegerFromText(f.dstTable);
-  const bool indexUsable = DstIndex().loaded;
-  if (number == 0 || std::abs(number) > kDstTableCount || !indexUsable) {
-    f.dstTable = "0";
-    return moveFocus ? AtlasFocus::ZoneHours : AtlasFocus::None;
-  }
-  const uint16_t first = DstIndex().firstRecord[static_cast<size_t>(std::abs(number) - 1)];
-  DstChangeRecord firstRecord;
-  if (!ReadRecordAt(DstChangeFile(), first, firstRecord)) {
+  DstFieldsRequest request = DstRequestFromFields(f, interactive);
+  if (request.badTable) f.dstTable = "0";
+  if (request.firstRecordUnreadable) {
     ShowMessage(MessageText(8973) + MessageText(8974), MsgIcon::Error);
     return AtlasFocus::None;
   }
-
-  const std::optional<CalendarDate> date = ParseDateText(f.date);
-  if (!date) return moveFocus ? AtlasFocus::Date : AtlasFocus::None;
-  const int yearByte = EquivalentYear(date->year) - kDstBaseYear;
-  std::optional<DstMoment> moment = ParseBirthTime(f.time);
-  if (!moment || yearByte > kDstLastYear - kDstBaseYear) {
-    return moveFocus ? AtlasFocus::ZoneHours : AtlasFocus::None;
-  }
-  moment->yearByte = yearByte;
-  moment->month = date->month;
-  moment->day = date->day;
-
+  if (!request.usable) return request.focus;
   DstScanResult found;
-  switch (ScanDstTable(DstChangeFile(), first, *moment, found)) {
+  switch (LookUpDstMoment(DstChangeFile(), request.firstRecord, request.moment, found)) {
     case DstScanStatus::Ok: break;
     case DstScanStatus::FirstRecordUnreadable:
       ShowMessage(MessageText(8973) + MessageText(8974), MsgIcon::Error);
       return AtlasFocus::None;
+    case DstScanStatus::YearBeyondTables:
+      return interactive == 'Y' ? AtlasFocus::ZoneHours : AtlasFocus::None;
+    case DstScanStatus::PastChainEnd:
     case DstScanStatus::ChainUnreadable: ShowChainError(); return AtlasFocus::None;
   }
 

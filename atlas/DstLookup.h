@@ -13,10 +13,15 @@
 
 namespace vostrane {
 
-// The tables end with 2024. A year from 2025 to 2099 is looked up as the
-// year from 2000 to 2024 with the same weekday on 1 January and the same
-// leap-year status (a fixed 28-year cycle); other years stay as they are.
-int EquivalentYear(int year);
+// The year that stands for `year` in a table whose last year is
+// `lastTableYear`: a year from the one after it to 2099 is taken as the
+// latest year of the table with the same weekday on 1 January and the same
+// leap-year status (its calendar, so rules by weekday fall on the same
+// days); other years stay as they are. Generated tables hold every year
+// through 2055, so only 2056 to 2099 are mapped (2056 as 2028); a table of
+// an older installation that ends with 2024 maps 2025 to 2099 into 2000 to
+// 2024 (2030 as 2019).
+int EquivalentYear(int year, int lastTableYear = kDstLastYear);
 
 // A birth moment in the tables' terms: year - 1800, month, day, 24-hour
 // hour and minute. Seconds play no part.
@@ -37,13 +42,60 @@ struct DstScanResult {
   uint8_t zoneMinutes = 0;
 };
 
-enum class DstScanStatus { Ok, FirstRecordUnreadable, ChainUnreadable };
+// PastChainEnd: the moment lies after the chain's end record (a table that
+// ends before 2055); `chainEndYear` then holds the year of that record.
+enum class DstScanStatus { Ok, FirstRecordUnreadable, ChainUnreadable, PastChainEnd, YearBeyondTables };
+
+// Reads the chain of one table record by record, following link records.
+// A chain ends with a record dated 2025 or later after which the file ends
+// or goes on with an earlier record (the first record of another chain).
+class DstChainReader {
+ public:
+  enum class Step { Next, End, Damaged };
+  DstChainReader(RecordFile& file, uint16_t firstRecord);
+  // Reads the first record; false when it cannot be read.
+  bool Start();
+  const DstChangeRecord& Current() const { return current_; }
+  // Moves to the next record of the chain: End after the end record,
+  // Damaged on a failed read, a link into nowhere, a chain that ends too
+  // early or one longer than the file (a loop).
+  Step Advance();
+
+ private:
+  RecordFile& file_;
+  int64_t position_;
+  int64_t records_ = 0;  // in the file, read at the start
+  int64_t steps_ = 0;
+  DstChangeRecord current_;
+};
 
 // Scans the chain of records that starts at `firstRecord`, following link
 // records. A failed read, a link into nowhere, a code outside 0 to 4 or a
 // chain that never reaches the moment gives ChainUnreadable.
 DstScanStatus ScanDstTable(RecordFile& file, uint16_t firstRecord, const DstMoment& moment,
-                           DstScanResult& result);
+                           DstScanResult& result, int* chainEndYear = nullptr);
+
+// The lookup of a moment whose yearByte is the calendar year - 1800 (up to
+// 299): a year after 2055 is read as its equivalent year, and so is a year
+// after the end of a table that ends earlier. On return `moment` holds the
+// year actually read. YearBeyondTables for 2100 and later.
+DstScanStatus LookUpDstMoment(RecordFile& file, uint16_t firstRecord, DstMoment& moment,
+                              DstScanResult& result);
+
+// The table and the moment that the form's fields ask for, read as the
+// lookup reads them (table number, first record, date, time, in that
+// order). When not `usable`: `badTable` (the table number field is to be
+// set to "0"), `firstRecordUnreadable`, or `focus` says where a bad date or
+// time sends the form.
+struct DstFieldsRequest {
+  bool usable = false;
+  bool badTable = false;
+  bool firstRecordUnreadable = false;
+  AtlasFocus focus = AtlasFocus::None;
+  uint16_t firstRecord = 0;
+  DstMoment moment;  // yearByte: the calendar year - 1800
+};
+DstFieldsRequest DstRequestFromFields(const AtlasFields& fields, char interactive);
 
 // `GetDstInfoFromScreenDateTimeAndDstTblNum`: reads the table number, the
 // date and the time from the fields and writes the zone hours, minutes,

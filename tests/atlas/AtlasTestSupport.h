@@ -32,8 +32,10 @@ inline DstChangeRecord Change(int year, int month, int day, int hour, int minute
   return r;
 }
 
-// A record after every moment a lookup can reach.
-inline DstChangeRecord EndOfTable() { return Change(2025, 1, 1, 0, 0, 100, 0, kStandardTime); }
+// A record after every moment a lookup can reach, as the generated tables end.
+inline DstChangeRecord EndOfTable() { return DstChainEndRecord(100, 0, kStandardTime); }
+// How the tables of older installations ended: on 1 January 2025.
+inline DstChangeRecord EndOf2024Table() { return Change(2025, 1, 1, 0, 0, 100, 0, kStandardTime); }
 
 inline std::string ChangeFileBytes(const std::vector<DstChangeRecord>& records) {
   std::string bytes;

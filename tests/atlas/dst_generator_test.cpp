@@ -53,7 +53,7 @@ TEST(DstGenerator, ZoneHistoryFollowsZoneLinesAndRules) {
       "1967-10-22 03:00 N -300",  // 2:00 standard time is 3:00 daylight time
       "1968-04-28 02:00 Y -300", "1968-10-27 03:00 N -300", "1969-04-27 02:00 Y -300",
       "1969-10-26 03:00 N -300", "1970-04-26 02:00 Y -300", "1970-10-25 03:00 N -300",
-      "1971-01-01 00:00 N -300"};  // the end of the table
+      "1970-12-31 23:59 N -300"};  // the end of the table
   EXPECT_EQ(moments, expected);
 }
 
@@ -76,10 +76,11 @@ std::vector<DstChangeRecord> ReadChain(const std::vector<DstChangeRecord>& file,
   std::vector<DstChangeRecord> chain;
   size_t p = first;
   for (;;) {
-    if (file[p].IsLink()) p = file[p].LinkTarget();
     chain.push_back(file[p]);
-    if (file[p].year > kDstLastYear - kDstBaseYear) return chain;
-    ++p;
+    // The chain ends where the file ends or goes on with an earlier record.
+    const size_t next = p + 1 < file.size() && file[p + 1].IsLink() ? file[p + 1].LinkTarget() : p + 1;
+    if (next >= file.size() || file[next].MomentKey() < file[p].MomentKey()) return chain;
+    p = next;
   }
 }
 

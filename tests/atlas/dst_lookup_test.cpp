@@ -126,24 +126,46 @@ TEST(DstLookup, ZoneBytesGiveHoursMinutesAndTheSide) {
   }
 }
 
-TEST(DstLookup, YearsFrom2025To2099AreLookedUpAsTheirEquivalentYear) {
-  // Table 1 holds one change a year from 2000 to 2024; its zone minutes
-  // tell which year's record was taken.
+// Table 1 holds one change a year on 1 January from 2000 to its last year;
+// its zone minutes tell which year's record a lookup took.
+void WriteYearlyTable(test::AtlasFolder& folder, int lastYear, const DstChangeRecord& end) {
   std::vector<DstChangeRecord> records;
-  for (int year = 2000; year <= 2024; ++year)
+  for (int year = 2000; year <= lastYear; ++year)
     records.push_back(Change(year, 1, 1, 0, 0, 100, year - 2000, 0));
+  records.push_back(end);
+  // Another table behind it, as in a real file: no lookup may read into it.
+  records.push_back(Change(1900, 1, 1, 0, 0, 110, 0, 0));
   records.push_back(EndOfTable());
-  test::AtlasFolder folder;
   folder.WriteTables({0}, records);
-  for (const auto& [year, equivalent] :
-       std::vector<std::pair<int, int>>{{2030, 2019}, {2064, 2008}, {2099, 2015}, {2024, 2024}}) {
-    AtlasFields f = Birth("1", "0601" + std::to_string(year), "120000P");
+}
+
+TEST(DstLookup, YearsAfterTheLastTableYearAreLookedUpAsTheirEquivalentYear) {
+  struct Case {
+    int year, read;
+  };
+  const struct {
+    int lastYear;
+    DstChangeRecord end;
+    std::vector<Case> cases;
+  } tables[] = {
+      // Generated tables hold every year through 2055.
+      {2055, EndOfTable(), {{2030, 2030}, {2055, 2055}, {2056, 2028}, {2064, 2036}, {2099, 2054}}},
+      // A table of an older installation ends with 2024.
+      {2024, test::EndOf2024Table(), {{2030, 2019}, {2064, 2008}, {2099, 2015}, {2024, 2024}}}};
+  for (const auto& table : tables) {
+    test::AtlasFolder folder;
+    WriteYearlyTable(folder, table.lastYear, table.end);
+    ScopedScriptedMessages messages;
+    for (const Case& c : table.cases) {
+      AtlasFields f = Birth("1", "0601" + std::to_string(c.year), "120000P");
+      GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
+      EXPECT_EQ(f.zoneMinutes, std::to_string(c.read - 2000)) << table.lastYear << " " << c.year;
+    }
+    AtlasFields f = Birth("1", "06012100", "120000P");
     GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
-    EXPECT_EQ(f.zoneMinutes, std::to_string(equivalent - 2000)) << year;
+    EXPECT_EQ(Zone(f), "7:7 E D");
+    EXPECT_TRUE(messages->Shown().empty());
   }
-  AtlasFields f = Birth("1", "06012100", "120000P");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
-  EXPECT_EQ(Zone(f), "7:7 E D");
 }
 
 TEST(DstLookup, EquivalentYearsShareTheWeekdayOfFirstJanuaryAndTheLeapYearRule) {
@@ -151,15 +173,18 @@ TEST(DstLookup, EquivalentYearsShareTheWeekdayOfFirstJanuaryAndTheLeapYearRule) 
     const int y = year - 1;
     return (1 + 5 * (y % 4) + 4 * (y % 100) + 6 * (y % 400)) % 7;
   };
-  for (int year = 2025; year <= 2099; ++year) {
-    const int e = EquivalentYear(year);
-    EXPECT_GE(e, 2000);
-    EXPECT_LE(e, 2024);
-    EXPECT_EQ(weekday(e), weekday(year)) << year;
-    EXPECT_EQ(DaysInFebruary(e), DaysInFebruary(year)) << year;
+  for (const int lastYear : {2024, 2055}) {
+    for (int year = lastYear + 1; year <= 2099; ++year) {
+      const int e = EquivalentYear(year, lastYear);
+      EXPECT_GT(e, lastYear - 28);
+      EXPECT_LE(e, lastYear);
+      EXPECT_EQ(weekday(e), weekday(year)) << year;
+      EXPECT_EQ(DaysInFebruary(e), DaysInFebruary(year)) << year;
+    }
   }
-  EXPECT_EQ(EquivalentYear(2053), 2014);
-  EXPECT_EQ(EquivalentYear(2081), 2014);
+  EXPECT_EQ(EquivalentYear(2053, 2024), 2014);
+  EXPECT_EQ(EquivalentYear(2081, 2024), 2014);
+  EXPECT_EQ(EquivalentYear(2054), 2054);
   EXPECT_EQ(EquivalentYear(2100), 2100);
   EXPECT_EQ(EquivalentYear(1999), 1999);
 }

@@ -82,21 +82,21 @@ std::vector<DstChangeRecord> TableChain(const std::vector<Transition>& history, 
     last = state;
     haveState = true;
   };
+  // The chain ends in the last minute of `lastYear`; a change dated in it
+  // or later is left out so that the end stays last.
+  const int64_t endMoment = (DaysFromCivil(lastYear, 12, 31) * 24 + 23) * 3600 + 59 * 60;
   if (history[0].abbreviation != "LMT") add(firstSecond, ClassifyState(history[0]));
   for (size_t k = 1; k < history.size(); ++k) {
     const int64_t local = history[k].utc + history[k - 1].utoff;
-    if (CivilFromSeconds(local).year > lastYear) break;
+    if (static_cast<int64_t>(RoundToMinutes(local)) * 60 >= endMoment) break;
     add(local, ClassifyState(history[k]));
   }
-  DstChangeRecord end = MakeRecord(CivilTime{lastYear + 1, 1, 1, 0, 0, 0},
-                                   haveState ? last : TableState{});
-  chain.push_back(end);
+  chain.push_back(MakeRecord(CivilFromSeconds(endMoment), haveState ? last : TableState{}));
   return chain;
 }
 
 DstFileBuilder::DstFileBuilder() {
-  DstChangeRecord end;
-  end.year = static_cast<uint8_t>(kDstLastYear + 1 - kDstBaseYear);
+  const DstChangeRecord end = DstChainEndRecord(kDstZoneHoursBase, 0, kStandardTime);
   records_.push_back(end);
   suffixes_.emplace(Mix(0xCBF29CE484222325ULL, end), 0);
 }

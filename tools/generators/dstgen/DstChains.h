@@ -34,10 +34,12 @@ TableState ClassifyState(const Transition& t);
 // time before the change, rounded to the minute; changes before 1800 are
 // dated 1 January 1800 0:00. A zone whose first state is not local mean time
 // ("LMT") gets a first record at 1 January 1800 0:00. The chain ends with a
-// record on 1 January of the year after `lastYear`, which no lookup reaches.
+// record in the last minute of `lastYear` (31 December, 23:59) holding the
+// last state: with `lastYear` 2055, the last the year byte can hold, no
+// lookup reads past it.
 std::vector<DstChangeRecord> TableChain(const std::vector<Transition>& history, int lastYear);
 
-// Builds "DST.FIL": record 0 is an end record that unused table numbers
+// Builds "DST.FIL": record 0 is an end record (DstChainEndRecord) that unused table numbers
 // point at (their lookups give local mean time); each added chain shares
 // the longest tail already written (through a link record when at least
 // two records are saved).
