@@ -20,6 +20,28 @@ assert abs(first["latitude"] - 22.5626) < 0.05 and abs(first["longitude"] + 88.3
 assert first["zone"] == -5.5 and first["daylight"] == "N", first
 assert len({r["row"] for r in rows}) == len(rows)
 PY
+# Places whose rules changed after 2024, in years after it: the zone and
+# daylight letter of the first row as the time zone database gives them.
+while IFS='|' read -r text date zone daylight; do
+  first=$(./vostrane-batch place "$text" $date 12:00:00 2>/dev/null | head -1)
+  [[ "$first" == *"\"zone\": $zone, \"daylight\": \"$daylight\", \"clock\": \"normal\""* ]] ||
+    fail "$text $date: $first"
+done <<'CASES'
+Mexico City|07/15/2025|6|N
+Tehran|07/01/2026|-3.5|N
+Cairo|07/15/2026|-2|Y
+Almaty|01/15/2026|-5|N
+São Paulo|12/15/2026|3|N
+Asunción|07/01/2030|3|N
+CASES
+# Clock times the clocks jumped over or repeated; the note about a year after
+# the tables' release is given once, not once per row.
+gap=$(./vostrane-batch place "New York" 03/08/2020 02:30:00 | head -1)
+[[ "$gap" == *'"clock": "gap"'* ]] || fail "no gap: $gap"
+repeat=$(./vostrane-batch place "New York" 11/01/2020 01:30:00 | head -1)
+[[ "$repeat" == *'"daylight": "Y", "clock": "repeated"'* ]] || fail "no repeat: $repeat"
+notes=$(./vostrane-batch place "New York" 07/04/2031 12:00:00 2>&1 >/dev/null | grep -c "is after")
+[ "$notes" = 1 ] || fail "the note was given $notes times"
 zurich=$(./vostrane-batch place "zürich") || fail "place without a date failed"
 [[ "$zurich" == '[{"row": "Zürich, '* && "$zurich" != *'"zone"'* ]] || fail "unexpected rows for zürich: $zurich"
 if ./vostrane-batch place "Paris" 13/45/1990 10:00:00 2>/dev/null; then fail "a bad date was taken"; fi

@@ -2,15 +2,18 @@
 // dialog shows for a typed text, as one JSON array, each with what reading
 // that place into the birth data form would fill in.
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstTableIndex.h"
+#include "atlas/LocalClock.h"
 #include "atlas/PlaceList.h"
 #include "atlas/PlaceReading.h"
 #include "atlas/PlacesTable.h"
 #include "platform/CodePage.h"
+#include "platform/MessageService.h"
 #include "common/Calendar.h"
 #include "common/MaskedFields.h"
 #include "tools/batch/BatchCommands.h"
@@ -43,6 +46,32 @@ std::optional<LocalMoment> ParseMoment(const std::string& date, const std::strin
   return m;
 }
 
+// Passes each distinct message on once, repeating its answer afterwards:
+// reading every listed place would give the same note for each row.
+class EachMessageOnce : public MessageService {
+ public:
+  explicit EachMessageOnce(MessageService& next) : next_(next) {}
+  MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                 const std::string& caption) override {
+    const auto seen = answers_.find(text);
+    if (seen != answers_.end()) return seen->second;
+    return answers_[text] = next_.Show(text, icon, buttons, caption);
+  }
+
+ private:
+  MessageService& next_;
+  std::map<std::string, MsgAnswer> answers_;
+};
+
+const char* ClockWord(LocalClockKind kind) {
+  switch (kind) {
+    case LocalClockKind::Gap: return "gap";
+    case LocalClockKind::Repeated: return "repeated";
+    case LocalClockKind::Normal: break;
+  }
+  return "normal";
+}
+
 double Degrees(const std::string& text, size_t degreeDigits, char negative) {
   // DD(D), the letter, MM, SS as the form holds them.
   const double deg = std::stod(text.substr(0, degreeDigits));
@@ -72,6 +101,8 @@ std::string RowJson(const PlaceList& list, int row, const std::optional<LocalMom
     const double zone = std::stod(f.zoneHours) + std::stod(f.zoneMinutes) / 60;
     json += ", \"zone\": " + JsonNumber(f.zoneEastWest == "E" ? -zone : zone) +
             ", \"daylight\": " + JsonString(f.daylight);
+    if (const std::optional<LocalClockCheck> clock = CheckLocalClockOfFields(f))
+      json += ", \"clock\": " + JsonString(ClockWord(clock->kind));
   }
   return json + "}";
 }
@@ -96,6 +127,9 @@ int RunPlace(const Args& args) {
   }
   if (!OpenPlacesTable()) return 1;
   int status = 0;
+  MessageService& messages = Messages();
+  EachMessageOnce once(messages);
+  SetMessageService(&once);
   try {
     PlaceList list(PlacesTable(), "Place not found");
     list.Fill(Utf8ToCp1252(args[0]), ScrollDirection::None);
@@ -109,6 +143,7 @@ int RunPlace(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: %s\n", e.what());
     status = 1;
   }
+  SetMessageService(&messages);
   ClosePlacesTable();
   CloseDstChangeFile();
   return status;
