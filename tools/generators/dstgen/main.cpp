@@ -6,10 +6,11 @@
 // release of the database ("2025b", the "# version" line of tzdata.zi) is
 // written to that file, so the program can name it.
 // Nothing is approximated: the tables carry the database's offsets and
-// change times as they stand. The test
-// GeneratedAtlas.ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase checks
-// them against the system's compiled zone files for random places and
-// moments from 1900 to 2024.
+// change times as they stand, through 2055 (the last year a record holds),
+// with each zone's rules of the release applied to the years ahead as the
+// database applies them. The tests GeneratedAtlas.* check them against the
+// system's compiled zone files: random places from 1900 on, and every table
+// at random moments from 1970 to 2055.
 //
 //   dstgen TZDATA.ZI ZONE-LIST DSTRECS.DAT DST.FIL [DSTVER.DAT]
 //   dstgen TZDATA.ZI --dump ZONE        (the zone's table, readable)
