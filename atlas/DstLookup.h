@@ -70,8 +70,9 @@ class DstChainReader {
 };
 
 // Scans the chain of records that starts at `firstRecord`, following link
-// records. A failed read, a link into nowhere, a code outside 0 to 4 or a
-// chain that never reaches the moment gives ChainUnreadable.
+// records. A moment after the chain's end record gives PastChainEnd; a
+// failed read, a link into nowhere, a code outside 0 to 4 or a chain that
+// breaks off before 2025 gives ChainUnreadable.
 DstScanStatus ScanDstTable(RecordFile& file, uint16_t firstRecord, const DstMoment& moment,
                            DstScanResult& result, int* chainEndYear = nullptr);
 

@@ -39,10 +39,10 @@ TableState ClassifyState(const Transition& t);
 // lookup reads past it.
 std::vector<DstChangeRecord> TableChain(const std::vector<Transition>& history, int lastYear);
 
-// Builds "DST.FIL": record 0 is an end record (DstChainEndRecord) that unused table numbers
-// point at (their lookups give local mean time); each added chain shares
-// the longest tail already written (through a link record when at least
-// two records are saved).
+// Builds "DST.FIL": record 0 is an end record (DstChainEndRecord) that
+// unused table numbers point at (their lookups give local mean time); each
+// added chain shares the longest tail already written (through a link
+// record when at least two records are saved).
 class DstFileBuilder {
  public:
   DstFileBuilder();
