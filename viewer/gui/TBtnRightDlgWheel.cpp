@@ -380,9 +380,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
-  const EntryLookup lookup = [this](int record, ChartEntry& e) {
-    return storage_->session.Lookup(record, e);
-  };
+  const EntryLookup lookup = SessionLookup();
   const PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
@@ -396,9 +394,13 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   }
   // The caption names the chart shown, not the base chart inside it.
   if (drawn && CurrentOutputDevice == OutputDevice::Screen)
-    SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names()));
+    SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
   flags_.busy = busyBefore;
   return drawn;
+}
+
+EntryLookup TBtnRightDlgWheel::SessionLookup() const {
+  return [this](int record, ChartEntry& e) { return storage_ && storage_->session.Lookup(record, e); };
 }
 
 bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, Printout printout, bool) {
@@ -520,7 +522,8 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   else if (printers.isEmpty()) printer->setPageSize(LocalePaperSize());
   if (p.config2.copies > 1) printer->setCopyCount(p.config2.copies);
   printer->setPageOrientation(QPageLayout::Portrait);
-  printer->setDocName(ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names())));
+  printer->setDocName(
+      ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), SessionLookup())));
   printer->setFromTo(1, 1);
   return printer;
 }
@@ -559,7 +562,8 @@ void TBtnRightDlgWheel::SavePdfClick() {
 
 std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
   PrinterSettings printer = settings_.printer;
-  printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names());
+  printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names(),
+                                   SessionLookup());
   // Every print command is a whole document of its own now that the user
   // chooses where each one goes.
   printer.oneDocumentPerPrintout = true;
