@@ -168,13 +168,21 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
 
     const std::vector<std::string> items = HeaderItems(*chart, page.names, page.placeStyle);
     if (layout == HeaderLayout::ThreeAcross) {
-      for (size_t i = 0; i < items.size(); i += 3) {
-        for (size_t j = i; j < std::min(items.size(), i + 3); ++j) {
-          s.TextAt(columns[j - i], row, items[j]);
-          took(columns[j - i], items[j]);
+      // Three items a line; an item wider than its column takes the next
+      // column's room too, and what follows moves along.
+      int column = 0;
+      for (const std::string& item : items) {
+        if (column > 2) {
+          column = 0;
+          row += m.lineHeight;
         }
-        row += m.lineHeight;
+        s.TextAt(columns[column], row, item);
+        took(columns[column], item);
+        const int end = columns[column] + s.TextWidth(item) + m.charWidth;
+        ++column;
+        while (column <= 2 && columns[column] < end) ++column;
       }
+      if (!items.empty()) row += m.lineHeight;
     } else {
       for (const std::string& item : items) line(item);
     }

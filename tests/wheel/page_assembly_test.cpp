@@ -264,6 +264,25 @@ TEST_F(PageAssemblyTest, DerivedPagesNameTheirMomentsAndHeadEachRingsColumn) {
   EXPECT_NE(r.find("Solar Return Long."), std::string::npos) << r;
 }
 
+TEST(PageHeaders, ThreeAcrossAWideItemPushesTheNextOnesAlong) {
+  WheelDefinition style = PageStyle();
+  style.SetLetter(wo::headerLayout, 'M');
+  test::PageFixture page(style);
+  page.charts[0].setDstcode(4);  // the long local mean time item
+  DrawPageHeaders(page.Page());
+  std::vector<DrawOp> texts = page.surface.Texts();
+  ASSERT_EQ(texts.size(), 8u);  // the name and title, and seven items
+  // The time kind, second on its line, runs past the third column's start.
+  EXPECT_EQ(page.surface.TextsEqual("Tropical  Placidus").at(0).x1, page.surface.Metrics().x0);
+  for (const DrawOp& a : texts) {
+    for (const DrawOp& b : texts) {
+      if (a.y1 == b.y1 && a.x1 < b.x1) {
+        EXPECT_LE(a.x1 + page.surface.TextWidth(a.text), b.x1) << a.text << " | " << b.text;
+      }
+    }
+  }
+}
+
 TEST_F(PageAssemblyTest, CreditLineIsDrawnUnlessOffset91HoldsMinusOne) {
   const ChartEntry chart = MakeChart();
   WheelPageInput in;
