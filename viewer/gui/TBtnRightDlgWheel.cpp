@@ -270,6 +270,7 @@ void TBtnRightDlgWheel::FormActivate(QObject* sender) {
   storage_->fonts = LoadFontNames();
   storage_->bitmap.SetFontNames(storage_->fonts);
   storage_->bitmap.SetHost(this);
+  pageArea_->StartFitted();
   WheelMainLoop(sender);
 }
 
