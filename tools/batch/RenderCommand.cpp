@@ -22,8 +22,10 @@
 
 #include "tools/batch/PageJson.h"
 #include "viewer/DerivedPage.h"
+#include "viewer/ReturnZone.h"
 #include "viewer/DrawingSettings.h"
 #include "platform/RecordFile.h"
+#include "atlas/DstTableIndex.h"
 #include "platform/gui/Fonts.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
@@ -219,6 +221,9 @@ int RunRender(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: %s\n", MessageTextFileMissingText().c_str());
     return 1;
   }
+  // A return is shown at its place's clock, from the place's daylight table.
+  LoadDstTableIndex();
+  for (ChartEntry& chart : charts) TakeReturnZoneFromItsTable(chart);
   WheelPageAssembler assembler(LoadPageNames());
   const std::array<std::string, 16> fonts = LoadFontNames();
   WheelPageInput page;

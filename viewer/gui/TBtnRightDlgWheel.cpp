@@ -26,6 +26,7 @@
 #include "common/RunState.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
+#include "viewer/ReturnZone.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
@@ -382,7 +383,9 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
 
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
   const EntryLookup lookup = SessionLookup();
-  const PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
+    TakeReturnZoneFromItsTable(*chart);
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
   bool drawn = false;
