@@ -32,8 +32,9 @@ enum class PositionColumn {
 // The column of a column letter; none for a column that shows nothing: a
 // single wheel shows A..I, a multi-wheel A..K ('J' is the empty column of a
 // single wheel and 'L' that of a multi-wheel; the outer rings' column K has
-// nothing to show on a single wheel either). On a multi-wheel every column
-// is headed by the kind of the chart it shows ("Natal", "Transits").
+// nothing to show on a single wheel either). On a multi-wheel a column
+// without an upper heading word of its own ("Sider", "Helio") is headed by
+// the kind of the chart it shows ("Natal", "Transits").
 std::optional<PositionColumn> PositionColumnFromLetter(char letter, bool multiWheel);
 
 // The rows of a table in order: for each run of the range letter its points
