@@ -26,15 +26,17 @@ constexpr uint8_t kSolarArcDirected = 2;
 constexpr uint8_t kNearMidpoints = 2;
 
 // Printout parameter elements.
-constexpr int kTargetMonth = 73;      // 73..75: target date of a progression or
-                                      // direction, the date a return is searched after
-constexpr int kTargetHours = 182;     // 182..184: time of that date
-constexpr int kFromViewer = 76;       // 1 in a progressed chart
-constexpr int kCreatedCount = 77;     // entries when made; progressed: the base entry
-constexpr int kReturnBody = 78;       // planet return: body slot 2..6
-constexpr int kGroup7Bases = 301;     // 301..325: base entry of every row (progressed)
-constexpr int kBiWheelSecond = 501;   // bi-wheel row 1: the base chart
-constexpr int kTriWheelSecond = 526;  // tri-wheel row 1: the two bases
+constexpr int kTargetMonth = 73;        // 73..75: target date of a progression or
+                                        // direction, the date a return is searched after
+constexpr int kTargetHours = 182;       // 182..184: time of that date
+constexpr int kFromViewer = 76;         // 1 in a progressed chart
+constexpr int kCreatedCount = 77;       // entries when made; progressed: the base entry
+constexpr int kReturnBody = 78;         // planet return: body slot 2..6
+constexpr int kReturnZoneSeconds = 79;  // return: the place's zone, seconds west
+constexpr int kReturnDaylight = 80;     // return: the place's daylight code + 1 (0: none kept)
+constexpr int kGroup7Bases = 301;       // 301..325: base entry of every row (progressed)
+constexpr int kBiWheelSecond = 501;     // bi-wheel row 1: the base chart
+constexpr int kTriWheelSecond = 526;    // tri-wheel row 1: the two bases
 constexpr int kTriWheelThird = 551;
 
 // The years an entry may hold.

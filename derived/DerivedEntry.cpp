@@ -100,11 +100,15 @@ void SetTarget(ChartEntry& e, const DerivedRequest& r, int hours, int minutes, i
 }
 
 // A return is stored in Greenwich time (zone 0, no daylight time); until it
-// is calculated its date is the date the search starts from.
+// is calculated its date is the date the search starts from. The zone and
+// daylight code of its place are kept beside it, for the page to show the
+// moment in the place's local time too.
 void SetReturn(ChartEntry& e, const DerivedRequest& r, uint8_t type, uint8_t sub) {
   e.setCharttype(type);
   e.setChartypxtr(sub);
   if (r.place) SetPlace(e, *r.place);
+  e.setPrintoutParam(kReturnZoneSeconds, static_cast<int32_t>(std::lround(e.tzone() * 3600.0)));
+  e.setPrintoutParam(kReturnDaylight, e.dstcode() + 1);
   e.setTzone(0);
   e.setDstcode(0);
   e.setMonth(r.month);
@@ -128,9 +132,28 @@ void SetProgressed(ChartEntry& e, const DerivedRequest& r, const ChartEntry& bas
   for (int j = kGroup7Bases; j < kGroup7Bases + 25; ++j) e.setPrintoutParam(j, r.base);
 }
 
+constexpr size_t kNameLength = 25;
+
+// A person's family name: the part before the comma of "Last, First", else
+// the last word.
+std::string FamilyName(const std::string& name) {
+  const size_t comma = name.find(',');
+  std::string family = comma != std::string::npos ? name.substr(0, comma) : name;
+  while (!family.empty() && family.back() == ' ') family.pop_back();
+  const size_t blank = family.rfind(' ');
+  return comma == std::string::npos && blank != std::string::npos ? family.substr(blank + 1) : family;
+}
+
+// "Ann Lee / Bob Ray"; when that does not fit the name field, the family
+// names alone ("Lee / Ray"), and only when even those do not fit, cut at
+// the last blank that fits.
 std::string CompositeName(const ChartEntry& a, const ChartEntry& b) {
-  std::string name = a.name() + " / " + b.name();
-  return name.size() > 25 ? name.substr(0, 25) : name;
+  const std::string full = a.name() + " / " + b.name();
+  if (full.size() <= kNameLength) return full;
+  const std::string shortName = FamilyName(a.name()) + " / " + FamilyName(b.name());
+  if (shortName.size() <= kNameLength) return shortName;
+  const size_t blank = shortName.rfind(' ', kNameLength);
+  return shortName.substr(0, blank != std::string::npos && blank > 0 ? blank : kNameLength);
 }
 
 }  // namespace

@@ -14,6 +14,20 @@ std::string DerivedKindTitle(const ChartEntry& entry) {
   return title;
 }
 
+std::string ChartKindHeading(const ChartEntry& entry) {
+  if (entry.charttype() == chart_type::kNatal) return "Natal";
+  const std::optional<DerivedKind> kind = KindOfEntry(entry);
+  if (!kind) return "Chart";
+  switch (*kind) {
+    case DerivedKind::Progressed: return "Progressed";
+    case DerivedKind::SolarArc: return "Solar Arc";
+    case DerivedKind::Relocated: return "Relocated";
+    case DerivedKind::Composite: return "Composite";
+    case DerivedKind::Harmonic: return "Harmonic";
+    default: return DerivedKindName(*kind);
+  }
+}
+
 const char* ReturnBodyName(int slot) {
   static const char* const names[] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
   if (slot < kReturnBodyFirst || slot > kReturnBodyLast) return "";

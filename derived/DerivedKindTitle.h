@@ -13,6 +13,12 @@ namespace vostrane {
 // "" for a natal chart and for an entry type this program does not create.
 std::string DerivedKindTitle(const ChartEntry& entry);
 
+// The kind in a word or two, for narrow headings such as a table column
+// over a ring's values: "Natal", "Transits", "Progressed", "Solar Arc",
+// "Solar Return", "Composite"; "Chart" for an entry type this program does
+// not create.
+std::string ChartKindHeading(const ChartEntry& entry);
+
 // The bodies of a planet return: Mercury (slot 2) to Saturn (slot 6).
 inline constexpr int kReturnBodyFirst = 2;
 inline constexpr int kReturnBodyLast = 6;

@@ -43,10 +43,12 @@ PageCharts ChartsOfPage(const ChartEntry& current, const EntryLookup& lookup) {
   return page;
 }
 
-std::string ViewerCaption(const ChartEntry& current, const PageNames& names) {
+std::string ViewerCaption(const ChartEntry& current, const PageNames& names, const EntryLookup& lookup) {
   const std::string kind = DerivedKindTitle(current);
   if (kind.empty()) return PrintoutTitle(current, names);
-  return "Vostrane - " + Trim(current.name()) + " - " + kind;
+  const std::string name = current.charttype() == chart_type::kComposite ? ChartName(current, lookup)
+                                                                         : Trim(current.name());
+  return "Vostrane - " + name + " - " + kind;
 }
 
 }  // namespace vostrane

@@ -28,7 +28,9 @@ PageCharts ChartsOfPage(const ChartEntry& current, const EntryLookup& lookup);
 
 // The viewer's caption, print job and PDF title for the entry shown:
 // "Vostrane - " + the name + " - " + the kind title of a derived chart
-// ("Vostrane - Ann - Solar Return"), or the chart's own title otherwise.
-std::string ViewerCaption(const ChartEntry& current, const PageNames& names);
+// ("Vostrane - Ann - Solar Return"), or the chart's own title otherwise. A
+// composite whose two charts the lookup finds is named by their whole names.
+std::string ViewerCaption(const ChartEntry& current, const PageNames& names,
+                          const EntryLookup& lookup = {});
 
 }  // namespace vostrane

@@ -2,7 +2,9 @@
 
 #include "platform/TextTrim.h"
 #include "common/AngleTime.h"
+#include "derived/DerivedEncoding.h"
 #include "wheel/PageText.h"
+#include "wheel/ReturnMoment.h"
 
 namespace vostrane {
 
@@ -22,8 +24,21 @@ constexpr int kLongestChain = 50;
 
 std::string Two(int n) { return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n); }
 
+// A return is named by its date at its own place.
 std::string ForDateIn(const ChartEntry& e) {
+  if (const std::optional<LocalMoment> m = ReturnLocalMoment(e))
+    return " for " + DateText(m->local.date.month, m->local.date.day, m->local.date.year) + " in " +
+           e.place();
   return " for " + DateText(e.month(), e.day(), e.year()) + " in " + e.place();
+}
+
+// The date a progressed or directed chart was made for; its own date is the
+// progressed moment, shown in the header as "ACD:".
+std::string TargetDate(const ChartEntry& e) {
+  const int m = e.printoutParam(derived::kTargetMonth), d = e.printoutParam(derived::kTargetMonth + 1),
+            y = e.printoutParam(derived::kTargetMonth + 2);
+  if (derived::IsEntryDate(m, d, y)) return DateText(m, d, y);
+  return DateText(e.month(), e.day(), e.year());
 }
 
 std::string DerivedAscendantNote(double latitude) {
@@ -50,11 +65,7 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
       break;
     case 2:
     case 3: title += names.LongText(kKindTitles + e.charttype()) + ForDateIn(e); break;
-    case 4:
-      title += names.LongText(kProgressedTitles + sub) + " for " +
-               DateText(e.month(), e.day(), e.year()) + " at " +
-               ClockText(e.hours(), e.minutes(), e.seconds()) + " GMT";
-      break;
+    case 4: title += names.LongText(kProgressedTitles + sub) + " for " + TargetDate(e); break;
     case 5:
       // A harmonic chart of another chart: "5th Harmonic Chart".
       if (e.harmonic() > 1) title += "Chart";
@@ -82,8 +93,9 @@ std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryL
   if (e.charttype() == 1) {
     ChartEntry a, b;
     const int ra = e.baseEntry(), rb = e.secondBaseEntry();
-    if (ra > 0 && lookup(ra, a)) title += "  Chart " + std::to_string(ra) + ": " + a.name();
-    if (rb > 0 && lookup(rb, b)) title += " AND Chart " + std::to_string(rb) + ": " + b.name();
+    if (ra > 0 && lookup(ra, a)) title += "  Chart " + std::to_string(ra) + ": " + DisplayName(a.name());
+    if (rb > 0 && lookup(rb, b))
+      title += " AND Chart " + std::to_string(rb) + ": " + DisplayName(b.name());
     return title;
   }
   ChartEntry current = e;
@@ -96,9 +108,20 @@ std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryL
       break;
     }
     title += "  OF  " + OwnChartTitle(next, names);
+    // A progression or direction names the birth it starts from.
+    if (current.charttype() == chart_type::kProgressed)
+      title += " of " + DateText(next.month(), next.day(), next.year());
     current = next;
   }
   return title;
+}
+
+std::string ChartName(const ChartEntry& e, const EntryLookup& lookup) {
+  ChartEntry a, b;
+  if (e.charttype() == chart_type::kComposite && lookup && e.baseEntry() > 0 &&
+      e.secondBaseEntry() > 0 && lookup(e.baseEntry(), a) && lookup(e.secondBaseEntry(), b))
+    return DisplayName(a.name()) + " / " + DisplayName(b.name());
+  return DisplayName(e.name());
 }
 
 std::string PrintoutTitle(const ChartEntry& e, const PageNames& names) {

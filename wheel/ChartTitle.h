@@ -24,6 +24,11 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names);
 // longer than the session could hold, so a loop of base entries ends.
 std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryLookup& lookup = {});
 
+// The name a page shows for a chart: "Last, First" as "First Last"; for a
+// composite whose two charts the lookup finds, their whole names joined by
+// " / " (the stored name may have been shortened to fit its field).
+std::string ChartName(const ChartEntry& e, const EntryLookup& lookup = {});
+
 // The title of a chart's printout, for window captions, print jobs and PDF
 // documents: "Vostrane - " + the name as entered + " - " + the chart's own
 // title ("Vostrane - Walker, Mary - Natal Chart").

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "wheel/FontNames.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {
 
 namespace {
-const std::string kGlyphFontName = "ZorlanAstro";
+const std::string kGlyphFontName = kGlyphFontFamily;
 const std::string kTextFontName = "DejaVu Sans";
 
 int ValidPenStyle(int style) { return style >= 0 && style <= 3 ? style : kPenSolid; }
@@ -29,6 +30,10 @@ DrawingSurface::DrawingSurface(OutputDevice device) {
   metrics_.device = device;
   fontNames_.fill(kTextFontName);
   fontNames_[0] = kGlyphFontName;
+}
+
+void DrawingSurface::SetFontNames(const std::array<std::string, 16>& names) {
+  for (size_t i = 0; i < names.size(); ++i) fontNames_[i] = CurrentFontName(names[i]);
 }
 
 const std::string& DrawingSurface::FontName(char letter) const {

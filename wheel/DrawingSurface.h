@@ -117,9 +117,10 @@ class DrawingSurface {
   void SetMetrics(const PageMetrics& m) { metrics_ = m; }
   OutputDevice Device() const { return metrics_.device; }
   // The sixteen font names behind the letters 'A'..'P' (the viewer loads
-  // them from message texts 9991..10006). Default: "ZorlanAstro" for 'A'
-  // and "DejaVu Sans" for the others.
-  void SetFontNames(const std::array<std::string, 16>& names) { fontNames_ = names; }
+  // them from message texts 9991..10006). Default: the glyph font for 'A'
+  // and "DejaVu Sans" for the others. The former glyph font family name
+  // stands for the current one.
+  void SetFontNames(const std::array<std::string, 16>& names);
   const std::string& FontName(char letter) const;
   void SetStyle(const SurfaceStyle& style) { style_ = style; }
   const SurfaceStyle& Style() const { return style_; }

@@ -1,4 +1,4 @@
-// The character map of the glyph font (font letter 'A', "ZorlanAstro"): each
+// The character map of the glyph font (font letter 'A', "Vostrane Glyphs"): each
 // astrological symbol is one character of the font.
 #pragma once
 

@@ -5,6 +5,7 @@
 
 #include "platform/TextTrim.h"
 #include "wheel/PageText.h"
+#include "wheel/ReturnMoment.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {
@@ -13,8 +14,33 @@ namespace wo = wheel_offset;
 
 namespace {
 
-const char* const kTimeKinds[] = {"Standard time", "Daylight Savings Time", "War Time",
+const char* const kTimeKinds[] = {"Standard time", "Daylight Saving Time", "War Time",
                                   "Double Daylight Time", "Local Mean Time"};
+
+std::string TimeKindText(int daylight) {
+  return daylight >= 0 && daylight <= 4 ? kTimeKinds[daylight] : "";
+}
+
+// The kind of time and the zone of a clock time at a place: local mean time
+// names the longitude's difference from Greenwich in place of a zone.
+void AddTimeKindAndZone(std::vector<std::string>& items, int daylight, double zone, double longitude) {
+  if (daylight == 4) {
+    items.push_back(LocalMeanTimeText(longitude));
+    return;
+  }
+  items.push_back(TimeKindText(daylight));
+  items.push_back(TimeZoneText(zone));
+}
+
+void AddGreenwichTime(std::vector<std::string>& items, double zone) {
+  items.push_back("Greenwich Mean Time");
+  items.push_back(TimeZoneText(zone));
+}
+
+std::string DateOf(const CalendarDateTime& m) { return DateText(m.date.month, m.date.day, m.date.year); }
+std::string ClockOf(const CalendarDateTime& m) {
+  return ClockText(m.time.hours, m.time.minutes, m.time.seconds);
+}
 
 // Chart types whose clock time is Greenwich time.
 bool GreenwichTime(const ChartEntry& e) {
@@ -25,7 +51,7 @@ bool GreenwichTime(const ChartEntry& e) {
 // The name and title of a chart as wrapped lines.
 std::vector<std::string> TitleLines(const WheelPage& page, const ChartEntry& chart, int wrapWidth,
                                     const EntryLookup& lookup) {
-  const std::string title = DisplayName(chart.name()) + "   " + ChartTitle(chart, page.names, lookup);
+  const std::string title = ChartName(chart, lookup) + "   " + ChartTitle(chart, page.names, lookup);
   return WrapText(title, wrapWidth, [&](const std::string& t) { return page.s.TextWidth(t); });
 }
 
@@ -65,13 +91,22 @@ std::string HeaderPlace(const std::string& place, char style) {
 std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names, char placeStyle) {
   if (e.charttype() == 1 && e.chartypxtr() < 4) return {};
   std::vector<std::string> items;
-  items.push_back((e.charttype() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
-  items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
+  const std::optional<LocalMoment> local = ReturnLocalMoment(e);
+  if (local) {
+    // A return at its place's clock, with the same moment in Greenwich time.
+    const bool sameDay = DateOf(local->local) == DateOf(local->greenwich);
+    items.push_back(DateOf(local->local));
+    items.push_back(ClockOf(local->local) + " = " + (sameDay ? "" : DateOf(local->greenwich) + " ") +
+                    ClockOf(local->greenwich) + " GMT");
+  } else {
+    items.push_back((e.charttype() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
+    items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
+  }
   items.push_back(HeaderPlace(e.place(), placeStyle));
   items.push_back(LatitudeText(e.latitude()) + "  " + LongitudeText(e.longitude()));
-  if (GreenwichTime(e)) items.push_back("Greenwich Mean Time");
-  else items.push_back(e.dstcode() <= 4 ? kTimeKinds[e.dstcode()] : "");
-  items.push_back(TimeZoneText(e.tzone()));
+  if (local) AddTimeKindAndZone(items, local->daylight, local->zone, e.longitude());
+  else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
+  else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
   items.push_back(names.ZodiacName(e.zodsel()) + "  " + names.HouseSystemName(e.housesys()));
   items.push_back("Geocentric");
   return items;
@@ -133,13 +168,21 @@ std::vector<PageBox> DrawPageHeaders(const WheelPage& page, const EntryLookup& l
 
     const std::vector<std::string> items = HeaderItems(*chart, page.names, page.placeStyle);
     if (layout == HeaderLayout::ThreeAcross) {
-      for (size_t i = 0; i < items.size(); i += 3) {
-        for (size_t j = i; j < std::min(items.size(), i + 3); ++j) {
-          s.TextAt(columns[j - i], row, items[j]);
-          took(columns[j - i], items[j]);
+      // Three items a line; an item wider than its column takes the next
+      // column's room too, and what follows moves along.
+      int column = 0;
+      for (const std::string& item : items) {
+        if (column > 2) {
+          column = 0;
+          row += m.lineHeight;
         }
-        row += m.lineHeight;
+        s.TextAt(columns[column], row, item);
+        took(columns[column], item);
+        const int end = columns[column] + s.TextWidth(item) + m.charWidth;
+        ++column;
+        while (column <= 2 && columns[column] < end) ++column;
       }
+      if (!items.empty()) row += m.lineHeight;
     } else {
       for (const std::string& item : items) line(item);
     }

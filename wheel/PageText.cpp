@@ -59,8 +59,25 @@ std::string LongitudeText(double longitude) { return GlobeText(longitude, 'W', '
 std::string TimeZoneText(double zone) {
   const HoursMinutes z = SplitHours(zone);
   std::string text = "Time Zone: " + std::to_string(z.hours) + " ";
-  text += z.minutes == 0 ? "hours" : "hr " + std::to_string(z.minutes) + " min";
-  return text + (zone >= 0 || (z.hours == 0 && z.minutes == 0) ? " West" : " East");
+  if (z.minutes != 0) text += "hr " + std::to_string(z.minutes) + " min";
+  else text += z.hours == 1 ? "hour" : "hours";
+  // Greenwich itself lies neither west nor east.
+  if (z.hours == 0 && z.minutes == 0) return text;
+  return text + (zone >= 0 ? " West" : " East");
+}
+
+std::string LocalMeanTimeText(double longitude) {
+  const DegreesMinutesSeconds d = SplitDegrees(longitude);
+  std::string place = std::to_string(d.degrees) + "\xB0" + Two(d.minutes) + "'";
+  if (d.seconds != 0) place += Two(d.seconds) + "\"";
+  if (d.degrees || d.minutes || d.seconds) place += longitude < 0 ? " E" : " W";
+  // Four minutes of time to the degree: the longitude's seconds of arc
+  // divided by 15 are seconds of time.
+  const long timeSeconds = std::lround(std::fabs(longitude) * 240.0);
+  const std::string time = std::to_string(timeSeconds / 3600) + "h" +
+                           Two(static_cast<int>(timeSeconds / 60 % 60)) + "m" +
+                           Two(static_cast<int>(timeSeconds % 60)) + "s";
+  return "Local Mean Time (longitude " + place + " = " + time + ")";
 }
 
 std::string DisplayName(const std::string& stored) {

@@ -23,9 +23,14 @@ std::string ClockText(int hours, int minutes, int seconds);
 // Latitude north positive ('N'/'S'), longitude west positive ('W'/'E').
 std::string LatitudeText(double latitude);
 std::string LongitudeText(double longitude);
-// "Time Zone: 5 hours West", "Time Zone: 5 hr 30 min East" (zone in hours,
-// west positive; a zone of 0 counts as west).
+// "Time Zone: 5 hours West", "Time Zone: 1 hour East", "Time Zone: 5 hr 30
+// min East" (zone in hours, west positive); Greenwich's "Time Zone: 0 hours"
+// has no direction.
 std::string TimeZoneText(double zone);
+// The time kind of a chart in local mean time, with the clock difference of
+// its longitude (west positive) from Greenwich:
+// "Local Mean Time (longitude 8\xB033' E = 0h34m12s)" (Windows-1252 degree sign).
+std::string LocalMeanTimeText(double longitude);
 // A name stored as "Last, First" shown as "First Last"; others unchanged.
 std::string DisplayName(const std::string& stored);
 // Splits a text at blanks into lines no wider than maxWidth by the given

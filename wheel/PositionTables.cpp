@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/AngleTime.h"
+#include "derived/DerivedKindTitle.h"
 #include "wheel/PointRanges.h"
 #include "wheel/Rounding.h"
 
@@ -16,21 +17,29 @@ namespace {
 // The entry's body slot of a wheel point 0..17.
 int EntrySlot(int point) { return point <= 12 ? point : point + 3; }
 
+// A value column as drawn: its kind and the ring whose chart it shows (the
+// outer rings' columns 'J' and 'K' one per outer ring).
+struct TableColumn {
+  PositionColumn kind;
+  int ring = 1;
+};
+
 bool Heliocentric(PositionColumn c) {
   return c == Col::HelioLongitude || c == Col::HelioLatitude || c == Col::HelioOtherZodiac;
 }
 
-// The upper word of a two-word heading, "" for one word.
-std::string UpperHeading(PositionColumn c, bool tropical) {
-  switch (c) {
+// The upper word of a two-word heading, "" for one word. On a multi-wheel a
+// column without a word of its own is headed by the kind of its ring's chart.
+std::string UpperHeading(const WheelPage& page, const TableColumn& c, bool tropical) {
+  switch (c.kind) {
     case Col::OtherZodiac: return tropical ? "Sider" : "Trop.";
     case Col::HelioLongitude:
     case Col::HelioLatitude:
     case Col::HelioOtherZodiac: return "Helio";
-    case Col::CompositeLongitude:
-    case Col::CompositeDeclination: return "Compos.";
-    default: return "";
+    default: break;
   }
+  const ChartEntry* chart = page.charts[c.ring - 1];
+  return page.Multi() && chart ? ChartKindHeading(*chart) : "";
 }
 
 std::string LowerHeading(PositionColumn c, bool tropical) {
@@ -42,10 +51,10 @@ std::string LowerHeading(PositionColumn c, bool tropical) {
     case Col::RightAscension: return "R.A.";
     case Col::OtherZodiac:
     case Col::HelioLongitude:
-    case Col::CompositeLongitude: return "Long.";
+    case Col::OuterLongitude: return "Long.";
     case Col::HelioLatitude: return "Lat.";
     case Col::HelioOtherZodiac: return tropical ? "Sider" : "Trop.";
-    case Col::CompositeDeclination: return "Decl.";
+    case Col::OuterDeclination: return "Decl.";
     default: return "";
   }
 }
@@ -100,36 +109,37 @@ int ColumnWidth(PositionColumn column, const TableWidths& w) {
     case Col::OtherZodiac:
     case Col::HelioLongitude:
     case Col::HelioOtherZodiac:
-    case Col::CompositeLongitude: return 4 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom;
+    case Col::OuterLongitude: return 4 * w.digit + w.sign + 5 * w.gap + kLongitudeRoom;
     default: return 4 * w.digit + w.hemisphere + 5 * w.gap + kDeclinationRoom;
   }
 }
 
 // Draws the one- or two-word headings over the columns; returns the
 // baseline of the lower words.
-int DrawTableHeader(const WheelPage& page, const std::vector<PositionColumn>& columns,
+int DrawTableHeader(const WheelPage& page, const std::vector<TableColumn>& columns,
                     const std::vector<int>& widths, const PositionTableBox& box, int top,
                     bool tropical) {
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
-  const bool twoWords = std::any_of(columns.begin(), columns.end(), [&](PositionColumn c) {
-    return !UpperHeading(c, tropical).empty();
+  const bool twoWords = std::any_of(columns.begin(), columns.end(), [&](const TableColumn& c) {
+    return !UpperHeading(page, c, tropical).empty();
   });
   const int headRow = top + m.halfLine + (twoWords ? m.lineHeight : 0);
   page.UseHeadingFont();
   for (size_t i = 0; i < columns.size(); ++i) {
     const int left = box.columnLeft[i], right = left + RoundEven(kHeadingShare * widths[i]);
-    const std::string upper = UpperHeading(columns[i], tropical);
+    const std::string upper = UpperHeading(page, columns[i], tropical);
     if (!upper.empty()) s.TextCentred(upper, left, right, headRow - m.lineHeight + m.baseOffset);
-    s.TextCentred(LowerHeading(columns[i], tropical), left, right, headRow + m.baseOffset);
+    s.TextCentred(LowerHeading(columns[i].kind, tropical), left, right, headRow + m.baseOffset);
   }
   return headRow;
 }
 
 // Draws the value of column `column` for point `p` at `left` on the row
 // with baseline `row`.
-void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn column, int p, int left,
-                    int row) {
+void DrawTableValue(const WheelPage& page, const TableWidths& w, const TableColumn& shown, int p,
+                    int left, int row) {
+  const PositionColumn column = shown.kind;
   DrawingSurface& s = page.s;
   const ChartEntry& e = page.Inner();
   const RingChart& ring1 = page.rings.Ring(1);
@@ -169,28 +179,25 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, PositionColumn 
     case Col::HelioOtherZodiac:
       s.DrawLongitude(left, row, longitude, Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
       break;
-    case Col::CompositeLongitude:
-      s.DrawLongitude(left, row, longitude, Midpoint(ring1.lon[p], page.rings.Ring(2).lon[p]));
+    case Col::OuterLongitude:
+      s.DrawLongitude(left, row, longitude, page.rings.Ring(shown.ring).lon[p]);
       break;
-    case Col::CompositeDeclination: {
-      const ChartEntry* second = page.charts[1];
-      const double secondDeclination = second ? PointDeclination(*second, p) : 0.0;
-      s.DrawDeclination(left, textRow, (PointDeclination(e, p) + secondDeclination) / 2.0);
+    case Col::OuterDeclination:
+      if (const ChartEntry* chart = page.charts[shown.ring - 1])
+        s.DrawDeclination(left, textRow, PointDeclination(*chart, p));
       break;
-    }
   }
 }
 
 // Draws one row: the point glyph at `tableLeft` and its value in each column.
-void DrawTableRow(const WheelPage& page, const TableWidths& w,
-                  const std::vector<PositionColumn>& columns, const PositionTableBox& box, int tableLeft,
-                  int p, int row) {
+void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<TableColumn>& columns,
+                  const PositionTableBox& box, int tableLeft, int p, int row) {
   page.UseTableGlyphs(page.def.I32(wo::tableColour));
   int glyphX = tableLeft + 3 * w.gap;
   page.s.DrawGlyph(GlyphKind::Point, p, glyphX, GlyphAnchor::InReference, row);
   page.UseTableFont();
   for (size_t i = 0; i < columns.size(); ++i)
-    if (HasValue(columns[i], p)) DrawTableValue(page, w, columns[i], p, box.columnLeft[i], row);
+    if (HasValue(columns[i].kind, p)) DrawTableValue(page, w, columns[i], p, box.columnLeft[i], row);
 }
 
 }  // namespace
@@ -216,9 +223,15 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   PositionTableBox box;
   const std::string def = page.def.positionTableDef(index);
   const char range = def[0];
-  std::vector<PositionColumn> columns;
-  for (int i = 1; i <= 3; ++i)
-    if (const auto column = PositionColumnFromLetter(def[i], page.Multi())) columns.push_back(*column);
+  std::vector<TableColumn> columns;
+  for (int i = 1; i <= 3; ++i) {
+    const auto column = PositionColumnFromLetter(def[i], page.Multi());
+    if (!column) continue;
+    const bool outer = *column == Col::OuterLongitude || *column == Col::OuterDeclination;
+    if (!outer) columns.push_back({*column, 1});
+    else
+      for (int ring = 2; ring <= page.ChartCount(); ++ring) columns.push_back({*column, ring});
+  }
   const std::vector<PointRun> runs = RangeRuns(range);
   if (columns.empty() || runs.empty()) return box;
 
@@ -231,14 +244,16 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
   const int tableLeft = m.PageX(place.x), tableTop = m.PageY(place.y);
   int columnX = tableLeft + 3 * w.gap + w.point + 2 * w.gap;
   std::vector<int> widths;
-  for (PositionColumn c : columns) {
+  for (const TableColumn& c : columns) {
     box.columnLeft.push_back(columnX);
-    widths.push_back(ColumnWidth(c, w));
+    widths.push_back(ColumnWidth(c.kind, w));
     columnX += widths.back();
   }
   int row = DrawTableHeader(page, columns, widths, box, tableTop, tropical);
 
-  box.rows = PositionTableRows(range, std::all_of(columns.begin(), columns.end(), Heliocentric));
+  box.rows = PositionTableRows(range,
+                               std::all_of(columns.begin(), columns.end(),
+                                           [](const TableColumn& c) { return Heliocentric(c.kind); }));
   for (int p : box.rows) {
     row += m.lineHeight;
     DrawTableRow(page, w, columns, box, tableLeft, p, row);

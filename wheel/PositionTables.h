@@ -1,7 +1,8 @@
 // The position tables of the wheel page: up to five framed tables, each
 // listing the points of a range letter with three columns of values
 // (longitude, declination, speed, latitude, right ascension, the other
-// zodiac, heliocentric values, composite values of a multi-wheel).
+// zodiac, heliocentric values, the outer charts' own values on a
+// multi-wheel).
 #pragma once
 
 #include <optional>
@@ -15,23 +16,25 @@ namespace vostrane {
 // The value columns of a position table, in the order of the style's
 // column letters 'A'..'K'.
 enum class PositionColumn {
-  Longitude,             // 'A'
-  Declination,           // 'B'
-  Speed,                 // 'C'
-  Latitude,              // 'D'
-  RightAscension,        // 'E'
-  OtherZodiac,           // 'F': the longitude in the other zodiac
-  HelioLongitude,        // 'G'
-  HelioLatitude,         // 'H'
-  HelioOtherZodiac,      // 'I'
-  CompositeLongitude,    // 'J': the midpoint of rings 1 and 2
-  CompositeDeclination,  // 'K'
+  Longitude,         // 'A'
+  Declination,       // 'B'
+  Speed,             // 'C'
+  Latitude,          // 'D'
+  RightAscension,    // 'E'
+  OtherZodiac,       // 'F': the longitude in the other zodiac
+  HelioLongitude,    // 'G'
+  HelioLatitude,     // 'H'
+  HelioOtherZodiac,  // 'I'
+  OuterLongitude,    // 'J': a column for each outer ring, its chart's longitudes
+  OuterDeclination,  // 'K': likewise its declinations
 };
 
 // The column of a column letter; none for a column that shows nothing: a
 // single wheel shows A..I, a multi-wheel A..K ('J' is the empty column of a
-// single wheel and 'L' that of a multi-wheel; the composite column K has
-// nothing to show on a single wheel either).
+// single wheel and 'L' that of a multi-wheel; the outer rings' column K has
+// nothing to show on a single wheel either). On a multi-wheel a column
+// without an upper heading word of its own ("Sider", "Helio") is headed by
+// the kind of the chart it shows ("Natal", "Transits").
 std::optional<PositionColumn> PositionColumnFromLetter(char letter, bool multiWheel);
 
 // The rows of a table in order: for each run of the range letter its points

@@ -499,7 +499,7 @@ bool TFormBDat::FormActivate() {
   if (resume) {
     // The persons already asked about stay asked for this list.
     const int entryToShow = RunState == RunPhase::EditEntries ? RunStateEntry : 0;
-    RunStateEntry = 0;  // the viewer opens at entry 1 again afterwards
+    RunStateEntry = 0;  // taken; "Done" names the entry the viewer opens at
     ResumeSession(entryToShow);
     return true;
   }

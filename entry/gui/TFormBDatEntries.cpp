@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "entry/BirthDataFields.h"
 #include "entry/EntryMarks.h"
@@ -202,6 +203,8 @@ void TFormBDat::EXITPRINT(char mode) {
     }
     OfferUnsavedPersons();
     RunState = RunPhase::CalculateAndShow;
+    // The viewer opens at the chart the user added or edited last.
+    RunStateEntry = std::clamp(current_, 1, count_);
   } else {
     RunState = RunPhase::MainMenu;
   }

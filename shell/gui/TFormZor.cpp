@@ -23,6 +23,7 @@
 #include "common/RunState.h"
 #include "shell/StartupFiles.h"
 #include "shell/gui/SessionPhases.h"
+#include "wheel/FontNames.h"
 #include "shell/gui/TAboutZorForm.h"
 #include "shell/gui/TPreferencesForm.h"
 
@@ -142,7 +143,7 @@ void TFormZor::BuildContent() {
 
 void TFormZor::CheckFonts() {
   // The glyph font's family name is the one the installed font file carries.
-  if (!FontFamilyInstalled("ZorlanAstro") && !AddFontFile("zorastro.ttf")) {
+  if (!FontFamilyInstalled(kGlyphFontFamily) && !AddFontFile("zorastro.ttf")) {
     ShowMessage("Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
                 MsgIcon::Error);
   }

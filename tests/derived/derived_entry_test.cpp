@@ -89,6 +89,27 @@ TEST(DerivedEntry, KindsKeepTheirDatesPlacesAndParameters) {
   EXPECT_EQ(r.printoutParam(78), 6);
   EXPECT_EQ(r.latitude(), 51.5);
   EXPECT_EQ(r.tzone(), 0);
+  // The zone and daylight code of its place stay beside it for the page.
+  DerivedRequest inParis = Request(DerivedKind::SolarReturn);
+  inParis.place = Paris();
+  inParis.place->dstcode = 1;
+  const ChartEntry rp = BuildDerivedEntry(inParis, base, nullptr, 1).entry;
+  EXPECT_EQ(rp.printoutParam(79), -3600);
+  EXPECT_EQ(rp.printoutParam(80), 2);
+
+  // A composite's name fits its field: whole names when they fit, else the
+  // family names, never a word cut off.
+  const auto compositeName = [&](const std::string& a, const std::string& b) {
+    ChartEntry first = base, second = base;
+    first.setName(a);
+    second.setName(b);
+    DerivedRequest c = Request(DerivedKind::Composite);
+    c.secondBase = 2;
+    return BuildDerivedEntry(c, first, &second, 2).entry.name();
+  };
+  EXPECT_EQ(compositeName("Ann Lee", "Bob Ray"), "Ann Lee / Bob Ray");
+  EXPECT_EQ(compositeName("Jos\xe9 M\xfcller", "Albert Einstein"), "M\xfcller / Einstein");
+  EXPECT_EQ(compositeName("Lee, Ann Margaret", "Ray, Robert Edward"), "Lee / Ray");
 
   DerivedRequest h = Request(DerivedKind::Harmonic);
   h.harmonic = 180;

@@ -106,6 +106,7 @@ TEST_F(KeepEntries, AnAppendedEntryLeftEmptyIsDroppedAndTheListStays) {
   ShowActive();
   form_->DoneButton()->click();  // nothing typed into entry 3
   EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(RunStateEntry, 2);  // the viewer opens at the last entry kept
   EXPECT_EQ(Record(2).name(), "Bob");
   EXPECT_FALSE(Record(3).used());
 }
@@ -126,6 +127,7 @@ TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   Type("Bergen");
   form_->DoneButton()->click();
   EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(RunStateEntry, 2);  // the viewer opens at the entry edited
   EXPECT_EQ(Record(1).place(), "Rome");
   EXPECT_EQ(Record(2).place(), "Bergen");
   EXPECT_FALSE(Record(3).used());

@@ -1,4 +1,4 @@
-// The installed glyph font: loads as "ZorlanAstro", holds every character of
+// The installed glyph font: loads as "Vostrane Glyphs", holds every character of
 // the map with a glyph of its own, and its symbols are sized, weighted and
 // placed alike. Also writes the specimen sheet glyph-specimen.png into the
 // build folder for a visual check.
@@ -94,12 +94,12 @@ class GlyphFontTest : public testing::Test {
   }
 };
 
-TEST_F(GlyphFontTest, LoadsAsTheFamilyZorlanAstro) {
-  EXPECT_EQ(QFontDatabase::applicationFontFamilies(FontId()), QStringList{"ZorlanAstro"});
+TEST_F(GlyphFontTest, LoadsAsTheFamilyVostraneGlyphs) {
+  EXPECT_EQ(QFontDatabase::applicationFontFamilies(FontId()), QStringList{"Vostrane Glyphs"});
   // The start-up check compares the family name exactly with the installed ones.
-  EXPECT_TRUE(QFontDatabase::families().contains("ZorlanAstro", Qt::CaseSensitive));
+  EXPECT_TRUE(QFontDatabase::families().contains("Vostrane Glyphs", Qt::CaseSensitive));
   const QRawFont raw(kFontFile, 24);
-  EXPECT_EQ(raw.familyName(), "ZorlanAstro");
+  EXPECT_EQ(raw.familyName(), "Vostrane Glyphs");
 }
 
 // The characters the wheel, tables and grids draw, with the symbol each one
@@ -177,7 +177,7 @@ TEST_F(GlyphFontTest, MapHoldsEveryDrawnCharacterWithItsSymbol) {
 TEST_F(GlyphFontTest, EveryMappedCharacterHasItsOwnGlyph) {
   const QRawFont raw(kFontFile, 48);
   ASSERT_TRUE(raw.isValid());
-  QFont font("ZorlanAstro");
+  QFont font("Vostrane Glyphs");
   font.setPixelSize(48);
   const QFontMetrics metrics(font);
   std::map<quint32, char32_t> charOfGlyph;
@@ -298,7 +298,7 @@ TEST_F(GlyphFontTest, WritesTheSpecimenSheet) {
     painter.drawText(QRect(x, y + cellH - 40, cellW, 36), Qt::AlignHCenter | Qt::TextWordWrap,
                      key + "  " + QString::fromStdString(e.symbol));
   }
-  QFont astro("ZorlanAstro");
+  QFont astro("Vostrane Glyphs");
   astro.setPixelSize(48);
   painter.setFont(astro);
   painter.setPen(Qt::black);

@@ -3,11 +3,11 @@
 # data files, readable sources) holds a text that names another product
 # (Zorlan, Calvarin, Marvick, Corvatine), a Windows version ("Windows 9..."),
 # a Windows path ("C:\...") or a purchase. Names are matched without regard
-# to case. The one name allowed is the glyph font's family "ZorlanAstro",
-# which the installed font file carries (in machine code its first eight
-# letters "ZorlanAs" may stand as an immediate value, followed by other
-# bytes); the file names ZORCTRL.DAT, QIRTEXT.DAT and zorastro.ttf hold
-# none of these words.
+# to case. The one name allowed is the glyph font's former family
+# "ZorlanAstro", which the program still reads in stored files and maps to
+# the current family (in machine code its first eight letters "ZorlanAs" may
+# stand as an immediate value, followed by other bytes); the file names
+# ZORCTRL.DAT, QIRTEXT.DAT and zorastro.ttf hold none of these words.
 #
 # usage: own_voice.sh FILE...
 set -u

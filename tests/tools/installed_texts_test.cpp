@@ -81,7 +81,7 @@ TEST_F(InstalledTexts, NameTablesFitTheirFifteenCharacterFields) {
 }
 
 TEST_F(InstalledTexts, FontTableStartsWithTheGlyphFont) {
-  EXPECT_EQ(Text(9991), "ZorlanAstro");
+  EXPECT_EQ(Text(9991), "Vostrane Glyphs");
   std::set<std::string> names;
   for (int k = 9991; k <= 10006; ++k) names.insert(Text(k));
   EXPECT_EQ(names.size(), 16u) << "the sixteen font letters name sixteen fonts";

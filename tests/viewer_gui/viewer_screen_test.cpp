@@ -115,6 +115,12 @@ TEST_F(ViewerScreen, ZoomInOutAndFit) {
   Settle();
   EXPECT_EQ(Page()->size(), fit);
   ExpectWholePageShown("fitted again");
+  // The next viewing opens fitted, whatever the last one was zoomed to.
+  viewer->ZoomOutAction()->trigger();
+  viewer->FormDeactivate();
+  viewer->FormActivate(nullptr);
+  Settle();
+  EXPECT_EQ(Page()->size(), fit);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "common/MessageTextFile.h"
 #include "tests/support/TempFolder.h"
 #include "wheel/FontNames.h"
+#include "wheel/RecordingSurface.h"
 
 namespace vostrane {
 namespace {
@@ -17,11 +18,26 @@ TEST(FontNames, SixteenNamesFromMessageTexts) {
   ASSERT_TRUE(OpenMessageTextFile());
   const auto names = LoadFontNames();
   CloseMessageTextFile();
-  EXPECT_EQ(names[0], "ZorlanAstro");
+  EXPECT_EQ(names[0], "Vostrane Glyphs");
   EXPECT_EQ(names[1], "DejaVu Sans");
   EXPECT_EQ(names[7], "Liberation Sans");
   EXPECT_EQ(names[15], "FreeMono");
   EXPECT_TRUE(msgs->Shown().empty());
+}
+
+TEST(FontNames, TheFormerGlyphFontFamilyNamesTheCurrentOne) {
+  EXPECT_EQ(CurrentFontName("ZorlanAstro"), "Vostrane Glyphs");
+  EXPECT_EQ(CurrentFontName("zorlanastro"), "Vostrane Glyphs");
+  EXPECT_EQ(CurrentFontName("DejaVu Sans"), "DejaVu Sans");
+  // A surface given the names of an older message text file draws the
+  // glyphs in the current family.
+  RecordingSurface surface;
+  std::array<std::string, 16> names;
+  names.fill("DejaVu Sans");
+  names[0] = "ZorlanAstro";
+  surface.SetFontNames(names);
+  EXPECT_EQ(surface.FontName('A'), "Vostrane Glyphs");
+  EXPECT_EQ(surface.FontName('B'), "DejaVu Sans");
 }
 
 }  // namespace

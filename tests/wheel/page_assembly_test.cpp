@@ -198,6 +198,91 @@ TEST_F(PageAssemblyTest, TriWheelLayoutCPutsTheThirdChartAtTheBottomLeft) {
   EXPECT_EQ(only(CreditLineText()).y1, CreditLineTop(m));
 }
 
+// The texts a user reads on bi-wheel pages of derived charts: a natal chart
+// in local mean time inside its progression and inside its solar return.
+TEST_F(PageAssemblyTest, DerivedPagesNameTheirMomentsAndHeadEachRingsColumn) {
+  const char table[] = {'F', 'A', 'J', 'B'};
+  for (int c = 0; c < 4; ++c) bi.SetLetter(wo::positionTableDefs + c, table[c]);
+  bi.SetI16(wo::positionTablePlaces, 100);
+  bi.SetI16(wo::positionTablePlaces + 2, 6000);
+  Reinstall();
+  ChartEntry natal = MakeChart("Weber, Anna");
+  natal.setDstcode(4);
+  natal.setLongitude(-8.55);
+  ChartEntry progressed = natal;
+  progressed.setCharttype(chart_type::kProgressed);
+  progressed.setChartypxtr(1);
+  progressed.setBaseEntry(1);
+  progressed.setYear(1985);  // the progressed moment, in Greenwich time
+  progressed.setTzone(0);
+  progressed.setDstcode(0);
+  progressed.setPrintoutParam(73, 8);
+  progressed.setPrintoutParam(74, 15);
+  progressed.setPrintoutParam(75, 2025);
+  ChartEntry solarReturn = natal;
+  solarReturn.setCharttype(chart_type::kSolarReturn);
+  solarReturn.setBaseEntry(1);
+  solarReturn.setCalcComplete(true);
+  solarReturn.setJulday(2437363.5 + 19.5 / 24);  // March 5, 1961, 7:30 PM GMT
+  solarReturn.setPrintoutParam(79, -3600);
+  solarReturn.setPrintoutParam(80, 2);  // daylight time
+  WheelPageInput in;
+  in.category = 'B';
+  in.inner = &natal;
+  in.lookup = [&](int record, ChartEntry& e) {
+    e = natal;
+    return record == 1;
+  };
+  // Every text of the page, lines joined by blanks (titles wrap at words).
+  auto pageText = [&](const ChartEntry& outer) {
+    in.second = &outer;
+    RecordingSurface s;
+    EXPECT_TRUE(assembler.AssembleWheelPage(s, in));
+    std::string all;
+    for (const DrawOp& op : s.Texts()) all += op.text + " ";
+    return all;
+  };
+  const std::string p = pageText(progressed);
+  EXPECT_NE(p.find("Local Mean Time (longitude 8\xB0"
+                   "33' E = 0h34m12s)"),
+            std::string::npos)
+      << p;
+  EXPECT_EQ(p.find("Time Zone: 5 hours"), std::string::npos);
+  EXPECT_NE(p.find("Secondary Progressed for August 15, 2025"), std::string::npos) << p;
+  EXPECT_NE(p.find("Natal Chart of March 5, 1961"), std::string::npos) << p;
+  EXPECT_NE(p.find("ACD:March 5, 1985"), std::string::npos) << p;
+  EXPECT_NE(p.find("Anna Weber"), std::string::npos);
+  EXPECT_NE(p.find("Natal Long."), std::string::npos) << p;
+  EXPECT_NE(p.find("Progressed Long."), std::string::npos) << p;
+  EXPECT_EQ(p.find("Compos."), std::string::npos);
+
+  const std::string r = pageText(solarReturn);
+  EXPECT_NE(r.find("Solar Return for March 5, 1961"), std::string::npos) << r;
+  EXPECT_NE(r.find("9:30 PM = 7:30 PM GMT"), std::string::npos) << r;
+  EXPECT_NE(r.find("Daylight Saving Time"), std::string::npos);
+  EXPECT_NE(r.find("Time Zone: 1 hour East"), std::string::npos);
+  EXPECT_NE(r.find("Solar Return Long."), std::string::npos) << r;
+}
+
+TEST(PageHeaders, ThreeAcrossAWideItemPushesTheNextOnesAlong) {
+  WheelDefinition style = PageStyle();
+  style.SetLetter(wo::headerLayout, 'M');
+  test::PageFixture page(style);
+  page.charts[0].setDstcode(4);  // the long local mean time item
+  DrawPageHeaders(page.Page());
+  std::vector<DrawOp> texts = page.surface.Texts();
+  ASSERT_EQ(texts.size(), 8u);  // the name and title, and seven items
+  // The time kind, second on its line, runs past the third column's start.
+  EXPECT_EQ(page.surface.TextsEqual("Tropical  Placidus").at(0).x1, page.surface.Metrics().x0);
+  for (const DrawOp& a : texts) {
+    for (const DrawOp& b : texts) {
+      if (a.y1 == b.y1 && a.x1 < b.x1) {
+        EXPECT_LE(a.x1 + page.surface.TextWidth(a.text), b.x1) << a.text << " | " << b.text;
+      }
+    }
+  }
+}
+
 TEST_F(PageAssemblyTest, CreditLineIsDrawnUnlessOffset91HoldsMinusOne) {
   const ChartEntry chart = MakeChart();
   WheelPageInput in;

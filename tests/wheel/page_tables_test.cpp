@@ -46,12 +46,31 @@ TEST(PositionTables, ATableOfEmptyColumnsIsNotDrawn) {
   PageFixture single(style);
   EXPECT_FALSE(DrawPositionTable(single.Page(), 0).drawn);
   EXPECT_TRUE(single.surface.Ops().empty());
-  // On a multi-wheel 'J' is the composite longitude and 'L' the empty column.
+  // On a multi-wheel 'J' lists each outer chart's own longitudes, headed
+  // by its kind, and 'L' is the empty column.
   PageFixture bi(style, 'B');
+  bi.charts[1].setCharttype(chart_type::kEvent);  // transits
+  bi.charts[1].setLon(0, 100.8833);               // the Sun at 10 Cancer 53
+  bi.Refill('B');
+  SetTable(bi.def, 0, "AAJB");
   const PositionTableBox box = DrawPositionTable(bi.Page(), 0);
   EXPECT_TRUE(box.drawn);
-  EXPECT_EQ(box.columnLeft.size(), 3u);
-  EXPECT_EQ(bi.surface.TextsEqual("Compos.").size(), 3u);
+  ASSERT_EQ(box.columnLeft.size(), 3u);
+  EXPECT_EQ(bi.surface.TextsEqual("Natal").size(), 2u);
+  EXPECT_EQ(bi.surface.TextsEqual("Transits").size(), 1u);
+  const std::vector<DrawOp> minutes = bi.surface.TextsEqual("53");
+  ASSERT_EQ(minutes.size(), 1u);
+  EXPECT_GT(minutes[0].x1, box.columnLeft[1]);
+  EXPECT_LT(minutes[0].x1, box.columnLeft[2]);
+  // A tri-wheel gives the middle and the outer chart a column each.
+  PageFixture tri(style, 'T');
+  tri.charts[2].setCharttype(chart_type::kSolarReturn);
+  tri.Refill('T');
+  SetTable(tri.def, 0, "AAJL");
+  const PositionTableBox three = DrawPositionTable(tri.Page(), 0);
+  EXPECT_EQ(three.columnLeft.size(), 3u);
+  EXPECT_EQ(tri.surface.TextsEqual("Natal").size(), 2u);
+  EXPECT_EQ(tri.surface.TextsEqual("Solar Return").size(), 1u);
   SetTable(bi.def, 0, "ALLL");
   bi.surface.Clear();
   EXPECT_FALSE(DrawPositionTable(bi.Page(), 0).drawn);

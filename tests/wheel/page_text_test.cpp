@@ -33,9 +33,20 @@ TEST(PageText, GlobePositionsAndZones) {
   EXPECT_EQ(LongitudeText(74.0), "74W00");
   EXPECT_EQ(LongitudeText(-166.67), "166E40'12\"");
   EXPECT_EQ(TimeZoneText(5), "Time Zone: 5 hours West");
-  EXPECT_EQ(TimeZoneText(0), "Time Zone: 0 hours West");
+  EXPECT_EQ(TimeZoneText(0), "Time Zone: 0 hours");
+  EXPECT_EQ(TimeZoneText(-1), "Time Zone: 1 hour East");
   EXPECT_EQ(TimeZoneText(-5.5), "Time Zone: 5 hr 30 min East");
   EXPECT_EQ(TimeZoneText(3.75), "Time Zone: 3 hr 45 min West");
+  // Local mean time: four minutes of clock time to the degree.
+  EXPECT_EQ(LocalMeanTimeText(-8.55),
+            "Local Mean Time (longitude 8\xB0"
+            "33' E = 0h34m12s)");
+  EXPECT_EQ(LocalMeanTimeText(74.006),
+            "Local Mean Time (longitude 74\xB0"
+            "00'22\" W = 4h56m01s)");
+  EXPECT_EQ(LocalMeanTimeText(0),
+            "Local Mean Time (longitude 0\xB0"
+            "00' = 0h00m00s)");
 }
 
 TEST(PageText, NamesAndWrapping) {
@@ -68,8 +79,12 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
     out = base;
     return true;
   };
+  // A progression names the date it was made for and the birth it starts from.
+  progressed.setPrintoutParam(73, 8);
+  progressed.setPrintoutParam(74, 15);
+  progressed.setPrintoutParam(75, 2025);
   EXPECT_EQ(ChartTitle(progressed, names, lookup),
-            "Secondary Progressed for March 5, 1961 at 2:30 PM GMT  OF  Natal Chart");
+            "Secondary Progressed for August 15, 2025  OF  Natal Chart of March 5, 1961");
 
   ChartEntry composite = e;
   composite.setCharttype(1);
@@ -77,7 +92,8 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
   composite.setBaseEntry(1);
   composite.setSecondBaseEntry(1);
   EXPECT_EQ(ChartTitle(composite, names, lookup),
-            "Composite Chart (Midpoint Method)   Chart 1: Doe, John AND Chart 1: Doe, John");
+            "Composite Chart (Midpoint Method)   Chart 1: John Doe AND Chart 1: John Doe");
+  EXPECT_EQ(ChartName(composite, lookup), "John Doe / John Doe");
 
   // Transits, and a harmonic chart of the transits.
   ChartEntry transits = e;
@@ -117,19 +133,41 @@ TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
   ChartEntry e = test::MakeChart();
   e.setDstcode(1);
   const std::vector<std::string> items = HeaderItems(e, names);
-  const std::vector<std::string> expected = {"March 5, 1961",         "2:30 PM",
-                                             "New York, NY",          "40N42'46\"  74W00'22\"",
-                                             "Daylight Savings Time", "Time Zone: 5 hours West",
-                                             "Tropical  Placidus",    "Geocentric"};
+  const std::vector<std::string> expected = {"March 5, 1961",        "2:30 PM",
+                                             "New York, NY",         "40N42'46\"  74W00'22\"",
+                                             "Daylight Saving Time", "Time Zone: 5 hours West",
+                                             "Tropical  Placidus",   "Geocentric"};
   EXPECT_EQ(items, expected);
   // A composite of the midpoint kinds ends with its title.
   e.setCharttype(1);
   e.setChartypxtr(2);
   EXPECT_TRUE(HeaderItems(e, names).empty());
-  // A return's clock time is Greenwich time.
+  // A return made without its place's zone shows Greenwich time alone.
   e.setCharttype(2);
   EXPECT_EQ(HeaderItems(e, names)[1], "2:30 PM GMT");
   EXPECT_EQ(HeaderItems(e, names)[4], "Greenwich Mean Time");
+  // With it, the moment at its place (one hour east, daylight time) and in
+  // Greenwich time, whose day may differ.
+  e.setCalcComplete(true);
+  e.setJulday(2437364.5 - 0.5 / 24);  // March 5, 1961, 11:30 PM GMT
+  e.setPrintoutParam(79, -3600);
+  e.setPrintoutParam(80, 2);
+  std::vector<std::string> local = HeaderItems(e, names);
+  EXPECT_EQ(local[0], "March 6, 1961");
+  EXPECT_EQ(local[1], "1:30 AM = March 5, 1961 11:30 PM GMT");
+  EXPECT_EQ(local[4], "Daylight Saving Time");
+  EXPECT_EQ(local[5], "Time Zone: 1 hour East");
+  EXPECT_EQ(ChartTitle(e, names), "Solar Return for March 6, 1961 in New York, NY");
+  // Local mean time names the longitude's time in place of a zone.
+  ChartEntry lmt = test::MakeChart();
+  lmt.setDstcode(4);
+  lmt.setLongitude(-8.55);
+  local = HeaderItems(lmt, names);
+  ASSERT_EQ(local.size(), 7u);
+  EXPECT_EQ(local[4],
+            "Local Mean Time (longitude 8\xB0"
+            "33' E = 0h34m12s)");
+  EXPECT_EQ(local[5], "Tropical  Placidus");
   EXPECT_EQ(RingCaption(1, 1), "");
   EXPECT_EQ(RingCaption(2, 2), "Outer Wheel:");
   EXPECT_EQ(RingCaption(2, 3), "Middle Wheel:");

@@ -57,21 +57,15 @@ TEST(StyleLetters, TheDefinitionReadsItsLettersAtTheirOffsets) {
 }
 
 TEST(StyleLetters, PositionColumnsOfSingleAndMultiWheels) {
-  const PositionColumn inOrder[] = {PositionColumn::Longitude,
-                                    PositionColumn::Declination,
-                                    PositionColumn::Speed,
-                                    PositionColumn::Latitude,
-                                    PositionColumn::RightAscension,
-                                    PositionColumn::OtherZodiac,
-                                    PositionColumn::HelioLongitude,
-                                    PositionColumn::HelioLatitude,
-                                    PositionColumn::HelioOtherZodiac,
-                                    PositionColumn::CompositeLongitude,
-                                    PositionColumn::CompositeDeclination};
+  const PositionColumn inOrder[] = {
+      PositionColumn::Longitude,      PositionColumn::Declination,     PositionColumn::Speed,
+      PositionColumn::Latitude,       PositionColumn::RightAscension,  PositionColumn::OtherZodiac,
+      PositionColumn::HelioLongitude, PositionColumn::HelioLatitude,   PositionColumn::HelioOtherZodiac,
+      PositionColumn::OuterLongitude, PositionColumn::OuterDeclination};
   for (int i = 0; i < 11; ++i) {
     const char letter = static_cast<char>('A' + i);
     EXPECT_EQ(PositionColumnFromLetter(letter, true), inOrder[i]) << letter;
-    // The composite columns J and K show nothing on a single wheel.
+    // The outer rings' columns J and K show nothing on a single wheel.
     if (i < 9) EXPECT_EQ(PositionColumnFromLetter(letter, false), inOrder[i]) << letter;
     else EXPECT_EQ(PositionColumnFromLetter(letter, false), std::nullopt) << letter;
   }

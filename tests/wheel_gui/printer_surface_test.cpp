@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <array>
+#include <cstdio>
 #include <regex>
 
 #include "platform/FileSystem.h"
@@ -82,7 +84,7 @@ TEST_F(PrinterSurfaceTest, LetterPageAt600DpiWithItsMetrics) {
   EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
   EXPECT_EQ(PageCount(pdf), 1);
   // The glyphs come from the glyph font, embedded in the document.
-  EXPECT_NE(pdf.find("/BaseFont /ZorlanAstro"), std::string::npos);
+  EXPECT_NE(pdf.find("/BaseFont /VostraneGlyphs"), std::string::npos);
   const std::vector<double> box = MediaBox(pdf);
   ASSERT_EQ(box.size(), 4u);
   EXPECT_NEAR(box[2] - box[0], 612, 1);
@@ -91,6 +93,39 @@ TEST_F(PrinterSurfaceTest, LetterPageAt600DpiWithItsMetrics) {
   EXPECT_FALSE(s.DocumentOpen());
   EXPECT_EQ(host.Caption(), "Wheel");
   EXPECT_TRUE(msgs->Shown().empty());
+}
+
+// The document title is a program text (Windows-1252); readers of the PDF
+// see it in Unicode. The glyph font is embedded under its own family even
+// when an older message text file names its former family.
+TEST_F(PrinterSurfaceTest, TitleAndGlyphFontAsPdfReadersSeeThem) {
+  settings.jobTitle = "Vostrane - Jos\xe9 M\xfcller - Natal Chart";
+  PrinterSurface s(settings);
+  s.SetPdfOutput("title.pdf");
+  std::array<std::string, 16> fonts;
+  fonts.fill("DejaVu Sans");
+  fonts[0] = "ZorlanAstro";
+  s.SetFontNames(fonts);
+  ASSERT_TRUE(s.BeginPrintout('2', 'P'));
+  s.SetFont('A', 24, 4, TextStyle::Normal);
+  int x = 2550;
+  s.DrawGlyph(GlyphKind::Point, 0, x, GlyphAnchor::Centre, 3000);
+  s.EndPage(true);
+
+  const std::string command = "pdfinfo '" + dir.Path() + "/title.pdf' 2>&1";
+  std::string info;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe)) info += buffer;
+    pclose(pipe);
+  }
+  EXPECT_NE(info.find("Title:           Vostrane - Jos\u00e9 M\u00fcller - Natal Chart\n"),
+            std::string::npos)
+      << info;
+  EXPECT_EQ(info.find("Author:"), std::string::npos) << info;
+  const std::string pdf = Pdf("title.pdf");
+  EXPECT_NE(pdf.find("/BaseFont /VostraneGlyphs"), std::string::npos);
+  EXPECT_EQ(pdf.find("ZorlanAstro"), std::string::npos);
 }
 
 TEST_F(PrinterSurfaceTest, A4AndLandscapePages) {

@@ -104,7 +104,7 @@ class WheelChartTest : public testing::Test {
     ComputeScreenPageMetrics(m, zoom, false, 0, 0, 1.0);
     BitmapSurface surface;
     surface.SetPage(m);
-    surface.SetFontNames({"ZorlanAstro", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono",
+    surface.SetFontNames({"Vostrane Glyphs", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono",
                           "DejaVu Sans Condensed", "DejaVu Serif Condensed", "DejaVu Sans Light",
                           "Liberation Sans", "Liberation Serif", "Liberation Mono", "Noto Sans",
                           "Noto Serif", "Noto Sans Mono", "FreeSans", "FreeSerif", "FreeMono"});

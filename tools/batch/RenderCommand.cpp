@@ -21,8 +21,11 @@
 #include <QString>
 
 #include "tools/batch/PageJson.h"
+#include "viewer/DerivedPage.h"
+#include "viewer/ReturnZone.h"
 #include "viewer/DrawingSettings.h"
 #include "platform/RecordFile.h"
+#include "atlas/DstTableIndex.h"
 #include "platform/gui/Fonts.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
@@ -133,7 +136,10 @@ bool ReadRingCharts(const RenderRequest& r, std::vector<ChartEntry>& charts) {
 bool RenderPdf(const std::string& path, const DrawingSettings& settings,
                const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
                const WheelPageInput& page, SurfaceHost& host) {
-  PrinterSurface printer(settings.printer);
+  // The PDF's title names the inner chart, as the viewer's would.
+  PrinterSettings printerSettings = settings.printer;
+  printerSettings.jobTitle = ViewerCaption(*page.inner, assembler.Names(), page.lookup);
+  PrinterSurface printer(printerSettings);
   printer.SetPdfOutput(path);
   printer.SetPdfResolution(600);
   printer.SetFontNames(fonts);
@@ -207,7 +213,7 @@ int RunRender(const Args& args) {
   char name[] = "vostrane-batch";
   char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
-  if (!FontFamilyInstalled("ZorlanAstro") && !AddFontFile("zorastro.ttf"))
+  if (!FontFamilyInstalled(kGlyphFontFamily) && !AddFontFile("zorastro.ttf"))
     std::fprintf(stderr, "vostrane-batch: the glyph font zorastro.ttf could not be loaded\n");
 
   OpenControlFile();
@@ -215,6 +221,9 @@ int RunRender(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: %s\n", MessageTextFileMissingText().c_str());
     return 1;
   }
+  // A return is shown at its place's clock, from the place's daylight table.
+  LoadDstTableIndex();
+  for (ChartEntry& chart : charts) TakeReturnZoneFromItsTable(chart);
   WheelPageAssembler assembler(LoadPageNames());
   const std::array<std::string, 16> fonts = LoadFontNames();
   WheelPageInput page;

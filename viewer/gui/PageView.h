@@ -37,6 +37,9 @@ class PageView : public QScrollArea {
   void ZoomIn();
   void ZoomOut();
   void FitPage();
+  // Fits the page again from the next drawing on, without asking for one
+  // (a new viewing starts fitted, whatever the last one was zoomed to).
+  void StartFitted() { fit_ = true; }
 
   // Shows the drawn page (its device pixel ratio tells its logical size).
   void ShowImage(const QImage& image);

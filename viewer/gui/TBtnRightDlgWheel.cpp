@@ -26,6 +26,7 @@
 #include "common/RunState.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
+#include "viewer/ReturnZone.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
@@ -270,6 +271,7 @@ void TBtnRightDlgWheel::FormActivate(QObject* sender) {
   storage_->fonts = LoadFontNames();
   storage_->bitmap.SetFontNames(storage_->fonts);
   storage_->bitmap.SetHost(this);
+  pageArea_->StartFitted();
   WheelMainLoop(sender);
 }
 
@@ -380,10 +382,10 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
-  const EntryLookup lookup = [this](int record, ChartEntry& e) {
-    return storage_->session.Lookup(record, e);
-  };
-  const PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  const EntryLookup lookup = SessionLookup();
+  PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
+    TakeReturnZoneFromItsTable(*chart);
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
   bool drawn = false;
@@ -396,9 +398,13 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   }
   // The caption names the chart shown, not the base chart inside it.
   if (drawn && CurrentOutputDevice == OutputDevice::Screen)
-    SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names()));
+    SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
   flags_.busy = busyBefore;
   return drawn;
+}
+
+EntryLookup TBtnRightDlgWheel::SessionLookup() const {
+  return [this](int record, ChartEntry& e) { return storage_ && storage_->session.Lookup(record, e); };
 }
 
 bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, Printout printout, bool) {
@@ -520,7 +526,8 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   else if (printers.isEmpty()) printer->setPageSize(LocalePaperSize());
   if (p.config2.copies > 1) printer->setCopyCount(p.config2.copies);
   printer->setPageOrientation(QPageLayout::Portrait);
-  printer->setDocName(ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names())));
+  printer->setDocName(
+      ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), SessionLookup())));
   printer->setFromTo(1, 1);
   return printer;
 }
@@ -559,7 +566,8 @@ void TBtnRightDlgWheel::SavePdfClick() {
 
 std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
   PrinterSettings printer = settings_.printer;
-  printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names());
+  printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names(),
+                                   SessionLookup());
   // Every print command is a whole document of its own now that the user
   // chooses where each one goes.
   printer.oneDocumentPerPrintout = true;

@@ -18,6 +18,7 @@
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PrintDialogs.h"
+#include "wheel/ChartTitle.h"
 #include "wheel/DrawingSurface.h"
 
 class QAction;
@@ -168,6 +169,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The printer for the print dialog: the wheel configuration's printer,
   // paper (else the locale's) and copies.
   std::unique_ptr<QPrinter> DialogPrinter() const;
+  // Reads entries of the open session for titles and base charts.
+  EntryLookup SessionLookup() const;
 
   DrawingSettings settings_;
   ViewerFlags flags_;

@@ -113,7 +113,8 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
                                                                     : QPrinterInfo::defaultPrinter();
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   }
-  printer_->setDocName(QString::fromStdString(settings_.jobTitle));
+  // The job title is a program text (Windows-1252), like every page text.
+  printer_->setDocName(SurfaceText(settings_.jobTitle));
   printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait : QPageLayout::Landscape);
   // The dialog's choices (copies, paper, duplex) stand; the control
   // record's device-mode letters apply to the configured printer.

@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   }
   if (!std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication app(argc, argv);
-  if (!FontFamilyInstalled("ZorlanAstro")) AddFontFile("zorastro.ttf");
+  if (!FontFamilyInstalled(kGlyphFontFamily)) AddFontFile("zorastro.ttf");
   OpenControlFile();
   if (!OpenMessageTextFile()) {
     std::fprintf(stderr, "page_bench: %s\n", MessageTextFileMissingText().c_str());

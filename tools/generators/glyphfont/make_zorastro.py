@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Builds the glyph font "zorastro.ttf" (family "ZorlanAstro").
+"""Builds the glyph font "zorastro.ttf" (family "Vostrane Glyphs").
 
 Usage: make_zorastro.py GLYPHMAP DEJAVU_SANS_TTF SYMBOLA_TTF OUTPUT_TTF
 
@@ -80,7 +80,7 @@ CLASSES = {
 
 VERSION = "1.000"
 COPYRIGHT = (
-    "ZorlanAstro: glyphs from DejaVu Sans and Symbola, arranged and partly "
+    "Vostrane Glyphs: glyphs from DejaVu Sans and Symbola, arranged and partly "
     "drawn for Vostrane. DejaVu Sans: Copyright (c) 2003 by Bitstream, Inc. "
     "All Rights Reserved. Bitstream Vera is a trademark of Bitstream, Inc. "
     "DejaVu changes are in public domain. Symbola: Copyright (C) 2007-2015 "
@@ -556,14 +556,14 @@ def build(entries, map_path, dejavu_path, symbola_path):
     font.em = EM
     font.ascent = 1556
     font.descent = 492
-    font.fontname = "ZorlanAstro"
-    font.familyname = "ZorlanAstro"
-    font.fullname = "ZorlanAstro"
+    font.fontname = "VostraneGlyphs"
+    font.familyname = "Vostrane Glyphs"
+    font.fullname = "Vostrane Glyphs"
     font.weight = "Regular"
     font.version = VERSION
     font.copyright = COPYRIGHT
     font.os2_weight = 400
-    font.os2_vendor = "ZRLN"
+    font.os2_vendor = "VSTR"
     # Line metrics of DejaVu Sans, so that text lines match it; absolute
     # values, not offsets from the glyphs' extent.
     for field in ("hhea_ascent", "hhea_descent", "os2_typoascent", "os2_typodescent",
@@ -581,7 +581,7 @@ def build(entries, map_path, dejavu_path, symbola_path):
     font.os2_use_typo_metrics = False
     for lang in (0x409,):
         font.appendSFNTName(lang, "SubFamily", "Regular")
-        font.appendSFNTName(lang, "UniqueID", "ZorlanAstro " + VERSION)
+        font.appendSFNTName(lang, "UniqueID", "Vostrane Glyphs " + VERSION)
         font.appendSFNTName(lang, "Version", "Version " + VERSION)
         font.appendSFNTName(lang, "License", LICENCE)
         font.appendSFNTName(lang, "Descriptor",
