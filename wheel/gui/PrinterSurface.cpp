@@ -120,7 +120,9 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   if (!dialogChosen) ApplyDeviceMode(config);
 
   painter_ = std::make_unique<QPainter>();
-  if (!painter_->begin(printer_.get())) {
+  // Without its temporary file a PDF is not begun (an empty output name
+  // would send the document to a printer instead).
+  if ((toPdf_ && pdfTempPath_.empty()) || !painter_->begin(printer_.get())) {
     painter_.reset();
     printer_.reset();
     if (toPdf_) EraseFile(pdfTempPath_);
