@@ -14,7 +14,7 @@ class RecordFile {
   // CreateKeep opens the file for reading and writing, creating it empty
   // when missing, and never through a symbolic link (the open then fails
   // with errno ELOOP, for the caller to decide).
-  enum class Mode { ReadOnly, ReadWrite, CreateTruncate, CreateKeep };
+  enum class Mode { ReadOnly, ReadWrite, CreateKeep };
 
   RecordFile() = default;
   RecordFile(const RecordFile&) = delete;
