@@ -53,10 +53,10 @@ bool CopyFileRoutine(const std::string& source, const std::string& destination, 
 
   // An existing destination that may not be written counts as one that
   // cannot be created, although the rename below could replace it.
-  const std::string temp = destination + ".~cp";
+  std::string temp;
   int out = -1;
   if (!FileExists(destination) || access(destination.c_str(), W_OK) == 0) {
-    out = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    out = CreateTempBeside(destination, temp);
   }
   if (out < 0) {
     close(in);

@@ -30,6 +30,12 @@ std::string RealToText(double value, int width, int decimals, char mode = 'N');
 // digits, nothing after them; nullopt for anything else or beyond 32 bits.
 std::optional<int> ParseInteger(const std::string& text);
 
+// Strict decimal number: an optional sign, digits with an optional decimal
+// point (a digit on at least one side) and an optional exponent, nothing
+// before or after; nullopt for anything else, such as hexadecimal ("0x10"),
+// "inf", "nan", blanks or trailing text, and for values beyond a double.
+std::optional<double> ParseDecimal(const std::string& text);
+
 // Integer from text: trailing blanks removed, then parsed; kNotANumber
 // (-32767) when the text is not a number.
 int IntegerFromText(const std::string& text);

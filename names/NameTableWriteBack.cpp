@@ -5,6 +5,7 @@
 #include "names/NameTable.h"
 #include "names/TableLock.h"
 #include "platform/MessageService.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 namespace {
@@ -27,16 +28,36 @@ std::string TimeValueText(double value) {
   return std::string(text).substr(0, kTimeValueWidth);
 }
 
-void NameTableWriteBack::PositionOn(const std::string& name) {
+void NameTableWriteBack::PositionOn(const std::string& name, int32_t linkedRecord) {
   positioned_ = false;
   name_ = name;
+  linkedRecord_ = linkedRecord;
   if (!table_.IsOpen()) return;
   try {
-    positioned_ = NameIsOnFile(table_, name);
+    positioned_ = Find();
+    if (!positioned_) {
+      // A linked person who is not on file does not get the values: that is
+      // said, not passed over.
+      ++failed_;
+      ShowMessage(PersonGoneText(name_), MsgIcon::Warning);
+    }
   } catch (const TableError& e) {
     ++failed_;
     ShowMessage(e.what(), MsgIcon::Error);
   }
+}
+
+bool NameTableWriteBack::LinkedRecordHoldsName() {
+  if (linkedRecord_ < 1 || static_cast<uint32_t>(linkedRecord_) > table_.RecCount()) return false;
+  table_.Go(static_cast<uint32_t>(linkedRecord_));
+  return !table_.Deleted() && NameKey(Trim(table_.GetCField("NAME"))) == NameKey(Trim(name_));
+}
+
+bool NameTableWriteBack::Find() {
+  if (NameIsOnFile(table_, name_)) return true;
+  if (!LinkedRecordHoldsName()) return false;
+  table_.RebuildIndex();
+  return NameIsOnFile(table_, name_);
 }
 
 void NameTableWriteBack::WriteBack(const NameFileImage& image, bool fullSet) {
@@ -79,7 +100,7 @@ void NameTableWriteBack::Post(const std::function<void()>& setFields) {
     const bool posted = WriteUnderLock(table_, [&] {
       // The person is found again under the lock: another program may have
       // moved the records since the entry was positioned.
-      found = NameIsOnFile(table_, name_);
+      found = Find();
       if (!found) return;
       setFields();
       table_.ReplaceRec();

@@ -27,8 +27,9 @@ class NameTableWriteBack : public NameFileWriteBack {
   explicit NameTableWriteBack(TTzDbf& table) : table_(table) {}
 
   // FindExact on order 1. When the person is not on file nothing is
-  // written for the entry (the cursor is then on another record).
-  void PositionOn(const std::string& name) override;
+  // written for the entry (the cursor is then on another record) and the
+  // write-back counts as failed, with a message.
+  void PositionOn(const std::string& name, int32_t linkedRecord = 0) override;
   void WriteBack(const NameFileImage& image, bool fullSet) override;
   void StoreCalcFlags(const PlanetFlags& flags) override;
 
@@ -42,9 +43,15 @@ class NameTableWriteBack : public NameFileWriteBack {
   // replaces the record, recalling it when it is marked deleted; the busy
   // message when the lock was not granted.
   void Post(const std::function<void()>& setFields);
+  // FindExact of the person. Not found although the linked record holds the
+  // name: the index missed a change another program made (a name changed
+  // in place), so it is rebuilt and the seek made again.
+  bool Find();
+  bool LinkedRecordHoldsName();
 
   TTzDbf& table_;
   std::string name_;
+  int32_t linkedRecord_ = 0;
   bool positioned_ = false;
   int failed_ = 0;
 };

@@ -3,7 +3,9 @@
 namespace vostrane {
 
 bool WriteUnderLock(TTzDbf& table, const std::function<void()>& write) {
-  if (!RetryWithGrowingPause([&] { return table.FLock(); })) return false;
+  if (!RetryWithGrowingPause([&] { return table.FLock(); },
+                             [&] { return LockHolderText(table.DbfFileName(), table.LockHolderPid()); }))
+    return false;
   try {
     write();
   } catch (...) {

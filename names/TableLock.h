@@ -6,7 +6,8 @@
 
 #include <functional>
 
-#include "tablestore/LockRetry.h"
+#include "platform/FileLock.h"
+#include "platform/LockRetry.h"
 #include "tablestore/TTzDbf.h"
 
 namespace vostrane {

@@ -98,9 +98,51 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t maxByte
   return bytes;
 }
 
+int CreateTempBeside(const std::string& target, std::string& tempPath) {
+  tempPath = target + ".XXXXXX";
+  // mkostemp creates with O_CREAT | O_EXCL: an existing name, a link
+  // included, is never opened.
+  const int fd = mkostemp(tempPath.data(), O_CLOEXEC);
+  if (fd < 0) {
+    tempPath.clear();
+    return -1;
+  }
+  if (fchmod(fd, 0644) != 0) {
+    close(fd);
+    unlink(tempPath.c_str());
+    tempPath.clear();
+    return -1;
+  }
+  return fd;
+}
+
+std::string ReserveTempBeside(const std::string& target) {
+  std::string temp;
+  const int fd = CreateTempBeside(target, temp);
+  if (fd < 0) return "";
+  close(fd);
+  return temp;
+}
+
+std::string FinalTarget(const std::string& path) {
+  std::string target = path;
+  // A bounded walk: a loop of links ends on a path that stays a link.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::string link(4096, '\0');
+    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<size_t>(n) >= link.size()) break;
+    link.resize(static_cast<size_t>(n));
+    const size_t slash = target.find_last_of('/');
+    target = link[0] == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+  }
+  return target;
+}
+
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".~new";
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  std::string temp;
+  const int fd = CreateTempBeside(path, temp);
   if (fd < 0) return false;
   size_t done = 0;
   while (done < bytes.size()) {

@@ -33,8 +33,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // it cannot be read.
 std::optional<std::string> ReadFileStart(const std::string& path, size_t maxBytes);
 
+// Creates a new empty file beside `target` under an unpredictable name
+// (target + "." + six random characters), exclusively, so that a link or
+// file planted under any name is never written through; mode 0644. Returns
+// the open descriptor and sets `tempPath`, or -1.
+int CreateTempBeside(const std::string& target, std::string& tempPath);
+
+// The same for a writer that opens the file by its name itself (a Qt
+// device): the file is made and closed, and its name returned; empty when
+// it cannot be made.
+std::string ReserveTempBeside(const std::string& target);
+
+// The final target of a path through its symbolic links (the path itself
+// when it is no link; a link that cannot be read ends the walk).
+std::string FinalTarget(const std::string& path);
+
 // Writes the bytes to a temporary file beside the target, flushes it to disk
-// and renames it over the target. On failure the old file stays as it was.
+// and renames it over the target (a link at the target is replaced, its
+// file left alone). On failure the old file stays as it was.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // Sets the modification time of `to` to that of `from`.

@@ -13,7 +13,8 @@ namespace vostrane {
 bool InstanceLock::Acquire(const std::string& path) {
   Release();
   failure_.clear();
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  // Never through a symbolic link: the file is truncated and written.
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) {
     failure_ = path + ": " + std::strerror(errno);
     return false;

@@ -13,7 +13,7 @@ bool RecordFile::Open(const std::string& path, size_t recordSize, Mode mode) {
   if (recordSize == 0) return false;
   int flags = O_RDONLY;
   if (mode == Mode::ReadWrite) flags = O_RDWR;
-  if (mode == Mode::CreateTruncate) flags = O_RDWR | O_CREAT | O_TRUNC;
+  if (mode == Mode::CreateKeep) flags = O_RDWR | O_CREAT | O_NOFOLLOW;
   fd_ = open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd_ < 0) return false;
   struct stat st {};
@@ -71,6 +71,11 @@ bool RecordFile::Write(const void* buffer) {
   }
   ++position_;
   return true;
+}
+
+bool RecordFile::Truncate(int64_t records) {
+  return fd_ >= 0 && records >= 0 &&
+         ftruncate(fd_, static_cast<off_t>(records) * static_cast<off_t>(recordSize_)) == 0;
 }
 
 bool RecordFile::Close() {

@@ -11,7 +11,10 @@ namespace vostrane {
 
 class RecordFile {
  public:
-  enum class Mode { ReadOnly, ReadWrite, CreateTruncate };
+  // CreateKeep opens the file for reading and writing, creating it empty
+  // when missing, and never through a symbolic link (the open then fails
+  // with errno ELOOP, for the caller to decide).
+  enum class Mode { ReadOnly, ReadWrite, CreateKeep };
 
   RecordFile() = default;
   RecordFile(const RecordFile&) = delete;
@@ -28,6 +31,9 @@ class RecordFile {
   // Writes the record at the current position.
   bool Write(const void* buffer);
   bool Close();
+  // Cuts the file to `records` records.
+  bool Truncate(int64_t records);
+  int Descriptor() const { return fd_; }
 
   int64_t Position() const { return position_; }
   // Whole records in the file; a partial last record does not count.

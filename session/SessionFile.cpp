@@ -1,8 +1,10 @@
 #include "session/SessionFile.h"
 
+#include <cerrno>
+
 #include "platform/InstanceLock.h"
+#include "platform/LockRetry.h"
 #include "platform/MessageService.h"
-#include "platform/RecordFile.h"
 
 namespace vostrane {
 namespace {
@@ -10,6 +12,11 @@ namespace {
 RecordFile& File() {
   static RecordFile file;
   return file;
+}
+
+FileLock& Lock() {
+  static FileLock lock;
+  return lock;
 }
 
 int g_hook = 0;
@@ -26,11 +33,40 @@ bool OpenExisting() {
   if (!File().Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite) &&
       !File().Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadOnly))
     return false;
+  if (!LooksLikeSessionFile(File())) {
+    File().Close();
+    return false;
+  }
+  Lock().Attach(File().Descriptor());
   RegisterCloseHook();
   return true;
 }
 
+bool LockedWrite(ChartEntry& buffer) {
+  if (!LockSession(Lock(), File())) return false;
+  const bool written = File().Write(buffer.Data());
+  Lock().Release();
+  return written;
+}
+
 }  // namespace
+
+bool LooksLikeSessionRecord(const ChartEntry& entry) { return entry.Data()[entry_offset::used] <= 1; }
+
+bool LooksLikeSessionFile(RecordFile& file) {
+  ChartEntry first;
+  const int64_t position = file.Position();
+  const bool shaped = file.RecordCount() >= 2 && file.Seek(1) && file.Read(first.Data()) &&
+                      LooksLikeSessionRecord(first);
+  file.Seek(position, true);
+  return shaped;
+}
+
+bool LockSession(FileLock& lock, const RecordFile& file) {
+  lock.Attach(file.Descriptor());
+  return RetryWithGrowingPause([&] { return lock.TryAcquire(); },
+                               [&] { return LockHolderText(kSessionFileName, lock.HolderPid()); });
+}
 
 std::string SessionFailureText(char operation, int64_t record, bool otherInstance) {
   std::string text = "ERROR!!!! ";
@@ -70,10 +106,10 @@ void SessionAccess(char operation, ChartEntry& buffer, int64_t record) {
       if (!file.Seek(record)) Fail(operation, record);
       return;
     case 'W':
-      if (!file.Write(buffer.Data())) Fail(operation, record);
+      if (!LockedWrite(buffer)) Fail(operation, record);
       return;
     case 'w':
-      if (!file.Seek(record) || !file.Write(buffer.Data())) Fail(operation, record);
+      if (!file.Seek(record) || !LockedWrite(buffer)) Fail(operation, record);
       return;
     case 'C':
       if (!file.Close()) Fail(operation, record);
@@ -83,7 +119,22 @@ void SessionAccess(char operation, ChartEntry& buffer, int64_t record) {
 }
 
 bool SessionCreate() {
-  if (!File().Open(kSessionFileName, kEntrySize, RecordFile::Mode::CreateTruncate)) return false;
+  RecordFile& file = File();
+  // Never created through a link; an existing link is followed only to a
+  // session file.
+  if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::CreateKeep) &&
+      (errno != ELOOP || !file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite)))
+    return false;
+  if (file.SizeInBytes() > 0 && !LooksLikeSessionFile(file)) {
+    file.Close();
+    return false;
+  }
+  const bool emptied = LockSession(Lock(), file) && file.Truncate(0);
+  Lock().Release();
+  if (!emptied) {
+    file.Close();
+    return false;
+  }
   RegisterCloseHook();
   return true;
 }

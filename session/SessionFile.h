@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileLock.h"
+#include "platform/RecordFile.h"
 #include "session/ChartEntry.h"
 
 namespace vostrane {
@@ -22,7 +24,8 @@ inline constexpr const char* kSessionRewriteName = "INPUT.NEW";
 void SessionAccess(char operation, ChartEntry& buffer, int64_t record = 0);
 
 // Creates the file empty (a new session) and leaves it open at record 0.
-// Returns false when it cannot be created.
+// Returns false when it cannot be created, or when the name holds another
+// kind of file (which is left as it was).
 bool SessionCreate();
 bool SessionIsOpen();
 // Whole records in the open file (0 when closed).
@@ -31,6 +34,22 @@ int64_t SessionRecordCount();
 int64_t SessionPosition();
 // Closes the file if it is open, without a message (used on shutdown).
 void SessionCloseQuietly();
+
+// Whether the file open in `file` shows the shape of a session file: the
+// header and at least one more record, and record 1 an entry or a
+// terminator (its `used` byte 1 or 0). Nothing is written to a file that
+// does not, such as another file a symbolic link of this name points at.
+bool LooksLikeSessionFile(RecordFile& file);
+// Whether a record read while walking the list can belong to one: its
+// `used` byte is 1 or 0.
+bool LooksLikeSessionRecord(const ChartEntry& entry);
+
+// Takes the whole-file lock of the session file open in `file` patiently,
+// as writers of the name file do (platform/LockRetry.h); false when another
+// writer kept it the whole time. Every writer of the session file holds it
+// while it writes, so that entries appended at the same time by several
+// processes each get a record of their own.
+bool LockSession(FileLock& lock, const RecordFile& file);
 
 // The message of a failed operation, ending in "Program ended.". It names
 // another running Vostrane as a cause only when `otherInstance` says that

@@ -63,6 +63,7 @@ void DbfFile::Open(const std::string& path, const std::string& name,
                    const std::vector<std::string>& fieldLines) {
   Close();
   name_ = name;
+  path_ = path;
   const TableError failure("Failure to open " + name);
   readOnlyReason_.clear();
   int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);

@@ -28,6 +28,8 @@ class DbfFile {
   bool IsOpen() const { return fd_ >= 0; }
   int Descriptor() const { return fd_; }
   const std::string& Name() const { return name_; }
+  // The path the table was opened by.
+  const std::string& Path() const { return path_; }
   const DbfLayout& Layout() const { return layout_; }
   // A table that could be opened for reading only (read-only file or file
   // system); the system's reason, empty for a writable table.
@@ -58,6 +60,7 @@ class DbfFile {
 
   int fd_ = -1;
   std::string name_;
+  std::string path_;
   std::string readOnlyReason_;
   DbfLayout layout_;
   uint32_t count_ = 0;

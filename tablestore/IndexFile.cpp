@@ -1,6 +1,7 @@
 #include "tablestore/IndexFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/ByteOrder.h"
+#include "platform/FileSystem.h"
 #include "tablestore/FileIo.h"
 
 namespace vostrane {
@@ -272,33 +274,44 @@ bool IndexFile::Replaced() const {
   return st.st_dev != device_ || st.st_ino != inode_;
 }
 
-std::string FinalTarget(const std::string& path) {
-  std::string target = path;
-  // A bounded walk: a loop of links ends on a path that stays a link, and the
-  // rename then fails instead of running on.
-  for (int hop = 0; hop < 40; ++hop) {
-    struct stat st {};
-    if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    std::string link(4096, '\0');
-    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
-    if (n <= 0 || static_cast<size_t>(n) >= link.size()) break;
-    link.resize(static_cast<size_t>(n));
-    const size_t slash = target.find_last_of('/');
-    target = link[0] == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
-  }
-  return target;
+bool IsIndexFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char magic[sizeof kMagic] = {};
+  const bool index = ReadAt(fd, magic, sizeof magic, 0) &&
+                     std::memcmp(magic, kMagic, sizeof kMagic) == 0;
+  close(fd);
+  return index;
 }
 
-bool IndexFile::Write(const std::string& linkPath, const IndexSignature& signature,
+std::string IndexFile::RewriteTarget(const std::string& path, const std::string& tablePath) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  const std::string target = FinalTarget(path);
+  if (IsIndexFile(target)) return target;
+  // A link to no file yet is followed only into the folder of the table's
+  // own file: the index of a table shared through a link is made there.
+  const auto folder = [](const std::string& p) {
+    const size_t slash = p.find_last_of('/');
+    char* real = realpath(slash == std::string::npos ? "." : p.substr(0, slash + 1).c_str(), nullptr);
+    const std::string canonical = real ? real : "";
+    std::free(real);
+    return canonical;
+  };
+  const std::string tableFolder = folder(FinalTarget(tablePath));
+  if (lstat(target.c_str(), &st) != 0 && errno == ENOENT && !tableFolder.empty() &&
+      folder(target) == tableFolder)
+    return target;
+  return path;
+}
+
+bool IndexFile::Write(const std::string& path, const IndexSignature& signature,
                       const std::vector<std::string>& bases, uint32_t count) {
-  // The new file replaces the link's target, not the link: an index shared
-  // through a symbolic link stays shared.
-  const std::string path = FinalTarget(linkPath);
-  std::string temp = path + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
+  std::string temp;
+  const int fd = CreateTempBeside(path, temp);
   if (fd < 0) return false;
   const std::string header = EncodeHeader(signature, count);
-  bool ok = WriteAt(fd, header.data(), header.size(), 0) && fchmod(fd, 0644) == 0;
+  bool ok = WriteAt(fd, header.data(), header.size(), 0);
   int64_t offset = static_cast<int64_t>(header.size());
   for (const std::string& base : bases) {
     ok = ok && WriteAt(fd, base.data(), base.size(), offset);

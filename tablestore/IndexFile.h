@@ -51,9 +51,8 @@ struct IndexSignature {
 std::string MakeEntry(const std::string& key, uint32_t recno);
 uint32_t EntryRecno(std::string_view entry);
 
-// The file a path finally names, following symbolic links (the path itself
-// when it is no link or the link cannot be read).
-std::string FinalTarget(const std::string& path);
+// True when the file begins as an index file of this format.
+bool IsIndexFile(const std::string& path);
 
 class IndexFile {
  public:
@@ -85,8 +84,13 @@ class IndexFile {
   bool ReadOnly() const { return readOnly_; }
 
   // Writes a complete index with empty journal to a new file renamed over
-  // `path`, or over the final target of `path` when it is a symbolic link.
-  // Each base holds `count` sorted entries of its tag.
+  // `path` (see RewriteTarget for the path to give). Each base holds `count`
+  // sorted entries of its tag.
+  // The file a rewrite of the index at `path` goes to: through a symbolic
+  // link only to a file that is an index already, or to a missing file in
+  // the folder of the table's final file (a shared table's shared index);
+  // any other link is replaced itself and the file it names left alone.
+  static std::string RewriteTarget(const std::string& path, const std::string& tablePath);
   static bool Write(const std::string& path, const IndexSignature& signature,
                     const std::vector<std::string>& bases, uint32_t count);
 

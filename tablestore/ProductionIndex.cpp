@@ -1,7 +1,8 @@
 #include "tablestore/ProductionIndex.h"
 
+#include "platform/FileSystem.h"
+#include "platform/LockRetry.h"
 #include "tablestore/IndexBuilder.h"
-#include "tablestore/LockRetry.h"
 #include "tablestore/TableError.h"
 
 namespace vostrane {
@@ -28,6 +29,7 @@ void ProductionIndex::Unusable() const { throw TableError("Unable to open index:
 
 void ProductionIndex::Open(IndexProgress* progress) {
   progress_ = progress;
+  RemoveLeftovers();
   if (!LoadFile()) Rebuild();
   Refresh();
 }
@@ -121,7 +123,10 @@ void ProductionIndex::Rebuild(bool force) {
     return;
   }
   const bool ownLock = !lock_.Held();
-  if (ownLock && !RetryWithGrowingPause([this] { return lock_.TryAcquire(); })) Unusable();
+  if (ownLock &&
+      !RetryWithGrowingPause([this] { return lock_.TryAcquire(); },
+                             [this] { return LockHolderText(table_.Name(), lock_.HolderPid()); }))
+    Unusable();
   try {
     // Another process may have rebuilt it while this one waited.
     if (force || !LoadFile() || !CatchUp()) {
@@ -130,7 +135,7 @@ void ProductionIndex::Rebuild(bool force) {
                                                         "Indexing " + name_ + "...");
       views_.clear();
       file_.Close();
-      if (!IndexFile::Write(path_, signature_, bases, count) || !LoadFile() || !CatchUp()) Unusable();
+      if (!WriteFile(bases, count) || !LoadFile() || !CatchUp()) Unusable();
     }
   } catch (...) {
     if (ownLock) lock_.Release();
@@ -140,6 +145,22 @@ void ProductionIndex::Rebuild(bool force) {
 }
 
 void ProductionIndex::RebuildStale() { Rebuild(true); }
+
+bool ProductionIndex::WriteFile(const std::vector<std::string>& bases, uint32_t count) {
+  return IndexFile::Write(IndexFile::RewriteTarget(path_, table_.Path()), signature_, bases, count);
+}
+
+void ProductionIndex::RemoveLeftovers() {
+  if (table_.ReadOnly() || lock_.Held() || !lock_.TryAcquire()) return;
+  // Every rewrite holds the lock while its temporary file exists.
+  const std::string target = IndexFile::RewriteTarget(path_, table_.Path());
+  const size_t slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  if (const auto leftovers = ListFolder(folder, name + ".??????"))
+    for (const std::string& file : *leftovers) EraseFile(folder + "/" + file);
+  lock_.Release();
+}
 
 void ProductionIndex::Commit(const std::vector<JournalEntry>& entries, IndexCommit next) {
   if (!file_.Append(entries, next)) throw TableError("Write error on " + name_);
@@ -205,8 +226,7 @@ void ProductionIndex::CompactIfLong() {
   }
   views_.clear();
   file_.Close();
-  if (!IndexFile::Write(path_, signature_, bases, commit_.covered) || !LoadFile() || !CatchUp())
-    Rebuild(true);
+  if (!WriteFile(bases, commit_.covered) || !LoadFile() || !CatchUp()) Rebuild(true);
 }
 
 }  // namespace vostrane

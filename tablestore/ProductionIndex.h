@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "tablestore/DbfFile.h"
-#include "tablestore/FileLock.h"
+#include "platform/FileLock.h"
 #include "tablestore/IndexFile.h"
 #include "tablestore/IndexProgress.h"
 #include "tablestore/TagDefinition.h"
@@ -66,6 +66,11 @@ class ProductionIndex {
   // Builds the index afresh under the lock; unless forced, first checks
   // whether another process has just done so.
   void Rebuild(bool force = false);
+  // Writes the index file afresh from sorted bases (see IndexFile::Write).
+  bool WriteFile(const std::vector<std::string>& bases, uint32_t count);
+  // Removes the temporary files of a rewrite that was killed, when the lock
+  // can be had at once (no rewrite can then be under way).
+  void RemoveLeftovers();
   void BuildInMemory();
   bool LoadFile();
   bool CatchUp();

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "tablestore/DbfFile.h"
-#include "tablestore/FileLock.h"
+#include "platform/FileLock.h"
 #include "tablestore/IndexProgress.h"
 #include "tablestore/KeyExpression.h"
 #include "tablestore/TableError.h"
@@ -117,6 +117,12 @@ class TTzDbf {
   std::string ReadOnlyReason() const;
   void UnLock();
   bool Locked() const { return lock_.Held(); }
+  // The process holding the lock that FLock was refused (0: not known).
+  int LockHolderPid() const { return lock_.HolderPid(); }
+  // Builds the production index afresh from the table, under the lock (taken
+  // when not held): for a caller that found the index missing a change
+  // another program made to the table, such as a name changed in place.
+  void RebuildIndex();
   // A comparison such as CNTRYSTATE = "PEN" (see RecordFilter); an empty
   // text removes the filter.
   void SetFilterTo(std::string_view expression);

@@ -97,6 +97,13 @@ void TTzDbf::ReloadCurrent() {
   SetCurrent(PositionOf(recno_, loaded_));
 }
 
+void TTzDbf::RebuildIndex() {
+  RequireOpen();
+  if (!index_) return;
+  index_->RebuildStale();
+  if (recno_ != 0) position_ = PositionOf(recno_, loaded_);
+}
+
 void TTzDbf::SetOrderTo(int order) {
   RequireOpen();
   if (order < 0 || order > static_cast<int>(tags_.size())) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/MessageService.h"
 #include "session/SessionFile.h"
@@ -24,19 +26,18 @@ class Driver {
 
   int Run() {
     progress_.SetStepCaption(kCaptionFor);
-    const int count = CountEntries();
-    // A level can be at most count - 1 in a real chain of derived charts; a
-    // larger stored level (a damaged file) must not make the loop run on.
-    int highest = 0;
-    for (int level = 0; level <= std::min(highest, count); ++level) {
-      ChartEntry entry;
-      SessionAccess('r', entry, 1);
-      for (int record = 1; entry.used(); ++record) {
-        highest = std::max(highest, entry.level());
+    // One walk finds every entry's level; the entries are then calculated
+    // level by level, each read once, so that a chain of derived charts
+    // costs reads in proportion to its length, not to its length squared.
+    std::vector<std::vector<int>> byLevel;
+    const int count = CountEntries(byLevel);
+    for (const std::vector<int>& records : byLevel) {
+      for (const int record : records) {
+        ChartEntry entry;
+        SessionAccess('r', entry, record);
         progress_.SetEntryName(entry.name());
-        if (entry.level() == level) Calculate(entry, record, count);
+        Calculate(entry, record, count);
         progress_.SetEntryName("");
-        SessionAccess('r', entry, record + 1);
       }
     }
     SessionAccess('C', scratch_);
@@ -44,13 +45,22 @@ class Driver {
   }
 
  private:
-  // Walks the list once to its terminator; returns the number of entries.
-  int CountEntries() {
+  // Walks the list once to its terminator; returns the number of entries
+  // and lists the record numbers of each level. A level can be at most
+  // count - 1 in a real chain of derived charts; an entry of a larger or a
+  // negative stored level (a damaged file) is not calculated.
+  int CountEntries(std::vector<std::vector<int>>& byLevel) {
+    std::vector<std::pair<int, int>> levels;  // record, level
     SessionAccess('1', scratch_);
-    int count = 0;
     while (scratch_.used()) {
-      ++count;
+      levels.emplace_back(static_cast<int>(levels.size()) + 1, scratch_.level());
       SessionAccess('R', scratch_);
+    }
+    const int count = static_cast<int>(levels.size());
+    for (const auto& [record, level] : levels) {
+      if (level < 0 || level > count) continue;
+      if (static_cast<size_t>(level) >= byLevel.size()) byLevel.resize(static_cast<size_t>(level) + 1);
+      byLevel[static_cast<size_t>(level)].push_back(record);
     }
     return count;
   }
@@ -96,7 +106,7 @@ class Driver {
         return;
       SessionAccess('r', entry, record);
     } else if (linked) {
-      nameFile_.PositionOn(entry.name());
+      nameFile_.PositionOn(entry.name(), entry.nameRecord());
     }
 
     // One image per entry: the house step fills the time scales, angles and

@@ -3,6 +3,7 @@
 // has a name file, NoNameFileWriteBack stands in and stores nothing.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "astro/PlanetPass.h"
@@ -13,8 +14,10 @@ namespace vostrane {
 class NameFileWriteBack {
  public:
   virtual ~NameFileWriteBack() = default;
-  // Positions the name table on the person of this name (exact key).
-  virtual void PositionOn(const std::string& name) = 0;
+  // Positions the name table on the person of this name (exact key);
+  // `linkedRecord` is the record number the entry was linked to (0: none),
+  // by which a person missed by a stale index is told from one not on file.
+  virtual void PositionOn(const std::string& name, int32_t linkedRecord = 0) = 0;
   // Writes the image's values into the current record and posts it; with
   // fullSet also the eight blocks of body values.
   virtual void WriteBack(const NameFileImage& image, bool fullSet) = 0;
@@ -24,7 +27,7 @@ class NameFileWriteBack {
 
 class NoNameFileWriteBack : public NameFileWriteBack {
  public:
-  void PositionOn(const std::string&) override {}
+  void PositionOn(const std::string&, int32_t = 0) override {}
   void WriteBack(const NameFileImage&, bool) override {}
   void StoreCalcFlags(const PlanetFlags&) override {}
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "common/LargeFont.h"
 #include "common/NumberText.h"
 #include "common/TextRoutines.h"
@@ -70,6 +72,15 @@ TEST(NumberText, IntegerFromTextGivesMinus32767OnError) {
   EXPECT_EQ(IntegerFromText("12a"), kNotANumber);
   EXPECT_EQ(IntegerFromText("99999999999"), kNotANumber);
   EXPECT_EQ(IntegerFromText("-2147483648"), INT32_MIN);
+}
+
+TEST(NumberText, DecimalsAreStrict) {
+  const std::pair<const char*, double> good[] = {
+      {"40.7", 40.7}, {"-74", -74}, {"+5", 5}, {".5", 0.5}, {"5.", 5}, {"1e2", 100}, {"-2.5E-1", -0.25}};
+  for (const auto& [text, value] : good) EXPECT_EQ(ParseDecimal(text), value) << text;
+  for (const char* text :
+       {"0x10", "0X1p4", "inf", "nan", "", " 5", "5 ", "5a", "1e", ".", "-", "1e999", "1,5", "--5"})
+    EXPECT_FALSE(ParseDecimal(text)) << text;
 }
 
 TEST(NumberText, LeadingIntegerOfAListLine) {

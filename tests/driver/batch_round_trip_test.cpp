@@ -87,12 +87,14 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
 TEST(BatchRoundTrip, BadArgumentsAreRefusedWithoutTouchingTheSession) {
   test::TempFolder folder;
   int status = -1;
-  RunBatch("new A 02/30/2001 12:00:00 10 10 0 N", &status);
-  EXPECT_NE(status, 0);
-  RunBatch("new A 01/01/2001 12:00:00 95 10 0 N", &status);
-  EXPECT_NE(status, 0);
-  RunBatch("new A 01/01/2001 12:00:00 10 10 0 X", &status);
-  EXPECT_NE(status, 0);
+  for (const char* args :
+       {"new A 02/30/2001 12:00:00 10 10 0 N", "new A 01/01/2001 12:00:00 95 10 0 N",
+        "new A 01/01/2001 12:00:00 10 10 0 X", "new A 01/01/2001 12:00:00 0x10 10 0 N",
+        "new A 01/01/2001 12:00:00 10 10.5deg 0 N", "new A 0x1/01/2001 12:00:00 10 10 0 N",
+        "new '   ' 01/01/2001 12:00:00 10 10 0 N"}) {
+    RunBatch(args, &status);
+    EXPECT_EQ(status, 2) << args;
+  }
   EXPECT_FALSE(FileExists("INPUT.FIL"));
   RunBatch("dump 1", &status);
   EXPECT_NE(status, 0);

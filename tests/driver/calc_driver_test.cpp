@@ -51,7 +51,7 @@ class RecordingCalculator : public ChartCalculator {
 class RecordingNameFile : public NameFileWriteBack {
  public:
   std::vector<std::string> log;
-  void PositionOn(const std::string& name) override { log.push_back("position " + name); }
+  void PositionOn(const std::string& name, int32_t) override { log.push_back("position " + name); }
   void WriteBack(const NameFileImage&, bool full) override {
     log.push_back(full ? "write full" : "write houses");
   }

@@ -100,6 +100,37 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   EXPECT_NE(rows[3][15], "");
 }
 
+TEST(ChartCsv, AFaultyRowSpoilsOnlyItself) {
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  const auto row = [](const std::string& name, int i) {
+    return name + ",01/02/1970,03:04:05," + std::to_string(i % 80) + ",20,1,N\n";
+  };
+  // 1,002 rows, an unclosed quote on line 101: that row alone is lost.
+  std::string in = "name,date,time,latitude,longitude,zone,daylight\n";
+  for (int i = 0; i < 1002; ++i) in += row(i == 99 ? "\"Open, quote" : "P" + std::to_string(i), i);
+  folder.Write("in.csv", in);
+  std::string err;
+  ASSERT_EQ(RunChartCsv("in.csv out.csv", err), 0) << err;
+  EXPECT_NE(err.find("in.csv line 101: a quoted field has no closing quote on its line"),
+            std::string::npos)
+      << err;
+  EXPECT_NE(err.find("1001 charts written to out.csv, 1 rows skipped"), std::string::npos) << err;
+  const auto rows = ReadCsv(folder.Read("out.csv"));
+  ASSERT_EQ(rows.size(), 1002u);  // with the header
+  EXPECT_EQ(rows[99][0], "P98");
+  EXPECT_EQ(rows[100][0], "P100");
+  EXPECT_EQ(rows.back()[0], "P1001");
+
+  // A NUL byte and a byte that is not UTF-8 are reported by row too.
+  folder.Write("in.csv", "name,date,time,latitude,longitude,zone,daylight\n" +
+                             row(std::string("Nu\0l", 4), 1) + row("Caf\xE9", 2) + row("Fine", 3));
+  ASSERT_EQ(RunChartCsv("in.csv out.csv", err), 0) << err;
+  EXPECT_NE(err.find("in.csv line 2: the row holds a NUL byte"), std::string::npos) << err;
+  EXPECT_NE(err.find("in.csv line 3: the row is not valid UTF-8 text"), std::string::npos) << err;
+  EXPECT_NE(err.find("1 charts written"), std::string::npos) << err;
+}
+
 TEST(ChartCsv, AMissingInputLeavesAnOlderOutputAsItWas) {
   test::TempFolder folder;
   test::LinkEphemerisFiles(folder);

@@ -1,6 +1,7 @@
 // System calls of the calculation: a session of 400 more entries costs at
 // most 2 system calls per entry besides the session file's own (counted by
-// strace on vostrane-batch calc; the ephemeris files are read once per run).
+// strace on vostrane-batch calc; the ephemeris files are read once per run),
+// and a chain of derived charts a few reads of the session file per entry.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,7 +9,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "derived/DerivedRequest.h"
 #include "platform/FileSystem.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
@@ -55,6 +58,58 @@ long CallsBesidesTheSessionFile() {
         line.find("exited with") == std::string::npos)
       ++calls;
   return calls;
+}
+
+// A natal entry followed by a chain of harmonic charts, each of the one
+// before it: entry n + 1 is on level n.
+void WriteChain(int length) {
+  ChartEntry natal;
+  natal.InitNewEntry('T', 1);
+  natal.setName("Root");
+  natal.setMonth(5);
+  natal.setDay(6);
+  natal.setYear(1970);
+  std::vector<ChartEntry> chain = {natal};
+  for (int i = 1; i <= length; ++i) {
+    DerivedRequest request;
+    request.kind = DerivedKind::Harmonic;
+    request.base = i;
+    request.harmonic = 2;
+    const DerivedBuild built = BuildDerivedEntry(request, chain.back(), nullptr, i);
+    ASSERT_TRUE(built.ok) << built.error;
+    chain.push_back(built.entry);
+  }
+  std::string bytes(kEntrySize, '\0');
+  for (const ChartEntry& e : chain) bytes.append(reinterpret_cast<const char*>(e.Data()), kEntrySize);
+  bytes.append(kEntrySize, '\0');
+  ASSERT_TRUE(ReplaceFileContents(kSessionFileName, bytes));
+}
+
+// Reads of the session file by one `calc` run.
+long SessionFileReads() {
+  const std::string command = "strace -f -y -qq -e trace=pread64,read -o reads.log " +
+                              std::string(VOSTRANE_BATCH) + " calc";
+  if (std::system(command.c_str()) != 0) return -1;
+  std::ifstream log("reads.log");
+  long reads = 0;
+  std::string line;
+  while (std::getline(log, line)) reads += line.find(kSessionFileName) != std::string::npos;
+  return reads;
+}
+
+TEST(SyscallCount, ADerivedChainCostsReadsInProportionToItsLength) {
+  if (access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+  test::TempFolder folder;
+  test::LinkEphemerisFiles(folder);
+  WriteChain(100);
+  const long short_ = SessionFileReads();
+  WriteChain(300);
+  const long long_ = SessionFileReads();
+  ASSERT_GT(short_, 0);
+  std::printf("session file reads: %ld for a chain of 100, %ld for 300\n", short_, long_);
+  // Level by level walks of the whole list would read some 400 records for
+  // every entry added; a few reads each are what the calculation needs.
+  EXPECT_LE(static_cast<double>(long_ - short_) / 200.0, 8.0) << short_ << " and " << long_ << " reads";
 }
 
 TEST(SyscallCount, AtMostTwoPerEntryBesidesTheSessionFile) {

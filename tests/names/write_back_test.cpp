@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "names/NameTable.h"
 #include "names/NameTableWriteBack.h"
@@ -191,6 +192,56 @@ TEST_F(WriteBackTest, PersonMovedAfterPositioningIsFoundAgainByName) {
   EXPECT_EQ(messages_->Count(PersonGoneText("Ann Lee")), 1);
   table_.Go(bob_);
   EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+}
+
+// Another program that keeps no index changes the table in place: record
+// `recno` gets `name` (empty: unchanged) and the header `count` records.
+void EditTableInPlace(uint32_t recno, const std::string& name, uint32_t count) {
+  std::fstream f("names.dbf", std::ios::in | std::ios::out | std::ios::binary);
+  unsigned char head[12] = {};
+  f.read(reinterpret_cast<char*>(head), sizeof head);
+  const long headerLength = head[8] | head[9] << 8, recordLength = head[10] | head[11] << 8;
+  if (!name.empty()) {
+    std::string field = name;
+    field.resize(25, ' ');
+    f.seekp(headerLength + (recno - 1) * recordLength + 1);
+    f.write(field.data(), 25);
+  }
+  const char bytes[4] = {static_cast<char>(count), static_cast<char>(count >> 8), 0, 0};
+  f.seekp(4);
+  f.write(bytes, 4);
+}
+
+TEST_F(WriteBackTest, AnIndexLeftStaleByAnotherProgramGivesTheRightWriteBack) {
+  // Bob's record renamed in place to Cy Dunn: the index still holds BOB RAY.
+  EditTableInPlace(bob_, "Cy Dunn", 2);
+  NameTableWriteBack cy(table_);
+  cy.PositionOn("Cy Dunn", static_cast<int32_t>(bob_));
+  ASSERT_TRUE(cy.Positioned());
+  cy.WriteBack(SampleImage(), false);
+  EXPECT_EQ(cy.FailedWriteBacks(), 0);
+  table_.Go(bob_);
+  EXPECT_EQ(Trim(table_.GetCField("GMT")).substr(0, 4), "14.5");
+  // The renamed person's entry gets nothing, and says so.
+  NameTableWriteBack bob(table_);
+  bob.PositionOn("Bob Ray", static_cast<int32_t>(bob_));
+  EXPECT_FALSE(bob.Positioned());
+  EXPECT_EQ(bob.FailedWriteBacks(), 1);
+  EXPECT_EQ(messages_->Count(PersonGoneText("Bob Ray")), 1);
+
+  // The record count lowered below the index's: the hidden person is gone,
+  // the others are written.
+  EditTableInPlace(bob_, "", 1);
+  NameTableWriteBack gone(table_), ann(table_);
+  gone.PositionOn("Cy Dunn", static_cast<int32_t>(bob_));
+  EXPECT_FALSE(gone.Positioned());
+  EXPECT_EQ(gone.FailedWriteBacks(), 1);
+  ann.PositionOn("Ann Lee", static_cast<int32_t>(ann_));
+  ann.StoreCalcFlags({'Y', 'N', 'Y'});
+  EXPECT_EQ(ann.FailedWriteBacks(), 0);
+  table_.Go(ann_);
+  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCTNP"), "YY");
+  EXPECT_EQ(table_.RecCount(), 1u);
 }
 
 TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {

@@ -86,7 +86,7 @@ TEST(EntryRemoval, AFailedRewriteKeepsTheSession) {
   std::vector<ChartEntry> entries = {NatalEntry("A"), NatalEntry("B")};
   const std::string before = test::SessionBytes(entries);
   folder.Write(kSessionFileName, before);
-  ASSERT_EQ(mkdir("INPUT.NEW.~new", 0755), 0);  // INPUT.NEW cannot be written
+  ASSERT_EQ(mkdir("INPUT.NEW", 0755), 0);  // no file can be renamed over a folder
   ScopedScriptedMessages messages;
   EXPECT_FALSE(RewriteSessionWithout(ChartEntry(), entries, {1}));
   EXPECT_TRUE(messages->Saw("Error! Unable to write data to create new entries. Disk may be full."));

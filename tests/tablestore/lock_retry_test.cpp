@@ -3,7 +3,7 @@
 // attempts.
 #include <gtest/gtest.h>
 
-#include "tablestore/LockRetry.h"
+#include "platform/LockRetry.h"
 
 namespace vostrane::test {
 namespace {

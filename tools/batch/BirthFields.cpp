@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/Calendar.h"
+#include "common/NumberText.h"
 
 namespace vostrane::batch {
 namespace {
@@ -25,18 +26,14 @@ bool SplitThree(const std::string& text, char sep, int& a, int& b, int& c) {
 
 }  // namespace
 
-std::optional<double> ParseNumber(const std::string& text) {
-  char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-  return v;
-}
+std::optional<double> ParseNumber(const std::string& text) { return ParseDecimal(text); }
 
 std::optional<int> ParseInt(const std::string& text) {
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || v < -100000 || v > 100000) return std::nullopt;
-  return static_cast<int>(v);
+  // Digits only: no blanks before them (ParseInteger allows those).
+  if (text.empty() || text[0] == ' ') return std::nullopt;
+  const auto v = ParseInteger(text);
+  if (!v || *v < -100000 || *v > 100000) return std::nullopt;
+  return v;
 }
 
 std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZodiac, int32_t entryCount,

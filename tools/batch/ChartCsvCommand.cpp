@@ -5,10 +5,11 @@
 // latitude, daily motion, right ascension and declination. Rows are read,
 // calculated and written one at a time, so memory does not grow with the
 // number of rows. A wrong row is reported with its line number and skipped.
-// OUT.csv is written under a temporary name and replaces an older file only
-// when it is complete.
+// OUT.csv is written under a private temporary name and replaces an older
+// file only when it is complete.
 #include <charconv>
 #include <cstdio>
+#include <unistd.h>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "derived/EntryCalculation.h"
+#include "platform/FileSystem.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 #include "session/driver/CalcMessages.h"
@@ -115,10 +117,14 @@ int RunChartCsv(const Args& args) {
   const bool geocentricLatitude = Control().geocentricLatitude();
   if (ControlFileIsOpen()) CloseControlFile();
 
-  const std::string temp = outName + ".tmp";
-  std::FILE* out = std::fopen(temp.c_str(), "wb");
+  // A private temporary file: a link or file planted under any fixed name
+  // beside OUT.csv is never written through.
+  std::string temp;
+  const int fd = CreateTempBeside(outName, temp);
+  std::FILE* out = fd < 0 ? nullptr : fdopen(fd, "wb");
   if (!out) {
-    std::fprintf(stderr, "vostrane-batch: cannot write %s\n", temp.c_str());
+    if (fd >= 0) close(fd), std::remove(temp.c_str());
+    std::fprintf(stderr, "vostrane-batch: cannot write %s\n", outName.c_str());
     return 1;
   }
   static char buffer[1 << 16];
@@ -132,14 +138,14 @@ int RunChartCsv(const Args& args) {
   long written = 0, skipped = 0;
   reader.Next(f);  // the header line
   while (reader.Next(f)) {
-    if (f.size() == 1 && f[0].empty()) continue;  // an empty line
+    if (f.size() == 1 && f[0].empty() && !reader.Fault()) continue;  // an empty line
     auto skip = [&](const std::string& why) {
       std::fprintf(stderr, "%s line %d: %s; row skipped\n", inName.c_str(), reader.Line(), why.c_str());
       ++skipped;
     };
-    if (reader.unterminated) {
-      skip("a quoted field has no closing quote");
-      break;
+    if (reader.Fault()) {
+      skip(*reader.Fault());
+      continue;
     }
     if (f.size() < 7 || f.size() > 9) {
       skip(

@@ -177,22 +177,19 @@ int RunDerive(const Args& args) {
   if (auto wrong = ReadRequest(*syntax, Args(args.begin() + 2, args.end()), request))
     return Fail(*wrong, 2);
 
-  RecordFile file;
-  if (!FileExists(kSessionFileName) ||
-      !file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite))
-    return Fail(std::string("cannot open ") + kSessionFileName, 1);
-  const int64_t terminator = FindTerminator(file);
-  if (terminator < 0) return Fail(std::string(kSessionFileName) + " has no terminator record", 1);
-  const int64_t count = terminator - 1;
+  SessionAppend session;
+  std::string error;
+  if (!session.Open(true, error)) return Fail(error, 1);
+  const int64_t count = session.Count();
+  RecordFile& file = session.File();
   const ChartEntry baseEntry = ReadEntry(file, request.base, count);
   const ChartEntry second = ReadEntry(file, request.secondBase, count);
   const DerivedBuild built = BuildDerivedEntry(
       request, baseEntry, request.kind == DerivedKind::Composite ? &second : nullptr,
       static_cast<int32_t>(count));
   if (!built.ok) return Fail(built.error, 1);
-  if (!AddEntry(file, true, terminator, built.entry))
-    return Fail(std::string("cannot write ") + kSessionFileName, 1);
-  std::printf("%lld\n", static_cast<long long>(terminator));
+  if (!session.Add(built.entry)) return Fail(std::string("cannot write ") + kSessionFileName, 1);
+  std::printf("%lld\n", static_cast<long long>(count + 1));
   return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
+#include "platform/TextTrim.h"
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
 #include "session/driver/CalcDriver.h"
@@ -96,8 +97,8 @@ int RunNew(const Args& args) {
   if (const auto wrong = ApplyBirthFields(fields, 'T', 1, probe)) return Usage(wrong->c_str());
   const std::string name = Utf8ToCp1252(args[0]);
   const std::string place = args.size() > 7 ? Utf8ToCp1252(args[7]) : "";
-  if (name.empty() || name.size() > 25 || place.size() > 25)
-    return Usage("name and place hold 1 to 25 characters");
+  if (Trim(name).empty() || name.size() > 25 || place.size() > 25)
+    return Usage("the name holds 1 to 25 characters, not only blanks; the place up to 25");
   // A character without a Windows-1252 code would be stored as "?".
   if (Cp1252ToUtf8(name) != args[0] || (args.size() > 7 && Cp1252ToUtf8(place) != args[7]))
     return Usage("name and place take only Windows-1252 characters");
@@ -106,19 +107,13 @@ int RunNew(const Args& args) {
   const char zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
   if (ControlFileIsOpen()) CloseControlFile();
 
-  RecordFile file;
-  int64_t terminator = 1;
-  const bool exists = FileExists(kSessionFileName);
-  if (exists) {
-    if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadWrite))
-      return std::fprintf(stderr, "vostrane-batch: cannot open %s\n", kSessionFileName), 1;
-    terminator = FindTerminator(file);
-    if (terminator < 0)
-      return std::fprintf(stderr, "vostrane-batch: %s has no terminator record\n", kSessionFileName), 1;
-  }
+  SessionAppend session;
+  std::string error;
+  if (!session.Open(false, error)) return std::fprintf(stderr, "vostrane-batch: %s\n", error.c_str()), 1;
+  const int64_t number = session.Count() + 1;
 
   ChartEntry entry;
-  ApplyBirthFields(fields, zodiac, static_cast<int32_t>(terminator - 1), entry);
+  ApplyBirthFields(fields, zodiac, static_cast<int32_t>(number - 1), entry);
   entry.setName(name);
   entry.setPlace(place);
   // Birth date copies of the printout selection, as the birth data form sets them.
@@ -128,9 +123,9 @@ int RunNew(const Args& args) {
     entry.setPrintoutParam(j + 2, entry.year());
   }
 
-  if (!AddEntry(file, exists, terminator, entry))
+  if (!session.Add(entry))
     return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;
-  std::printf("%lld\n", static_cast<long long>(terminator));
+  std::printf("%lld\n", static_cast<long long>(number));
   return 0;
 }
 

@@ -4,9 +4,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/LockRetry.h"
 #include "tools/batch/BatchCommands.h"
 
 namespace {
+
+// Without a user to ask, a file another program holds locked is waited for
+// longer than in the program, and the wait is said.
+constexpr int kBatchLockPatienceMs = 30000;
 
 void PrintHelp() {
   std::printf(
@@ -25,6 +30,12 @@ int main(int argc, char** argv) {
     PrintHelp();
     return argc < 2 ? 2 : 0;
   }
+  vostrane::SetLockPatienceMs(kBatchLockPatienceMs);
+  vostrane::SetLockWaitReporter([](const std::string& holder) {
+    std::fprintf(stderr, "vostrane-batch: %s; waiting up to %d s\n",
+                 holder.empty() ? "a file is locked by another program" : holder.c_str(),
+                 kBatchLockPatienceMs / 1000);
+  });
   vostrane::batch::Args args(argv + 2, argv + argc);
   for (const auto& c : vostrane::batch::Commands())
     if (std::strcmp(argv[1], c.name) == 0) return c.run(args);

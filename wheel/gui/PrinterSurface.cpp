@@ -90,12 +90,12 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
     if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
       toPdf_ = true;
       pdfPath_ = printer_->outputFileName().toStdString();
-      pdfTempPath_ = pdfPath_ + ".tmp";
+      pdfTempPath_ = ReserveTempBeside(pdfPath_);
       printer_->setOutputFileName(QString::fromStdString(pdfTempPath_));
     }
   } else if (toPdf_) {
     if (pdfPath_.empty()) pdfPath_ = "Vostrane.pdf";
-    pdfTempPath_ = pdfPath_ + ".tmp";
+    pdfTempPath_ = ReserveTempBeside(pdfPath_);
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setResolution(pdfDpi_);
@@ -121,7 +121,9 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   if (!dialogChosen) ApplyDeviceMode(config);
 
   painter_ = std::make_unique<QPainter>();
-  if (!painter_->begin(printer_.get())) {
+  // Without its temporary file a PDF is not begun (an empty output name
+  // would send the document to a printer instead).
+  if ((toPdf_ && pdfTempPath_.empty()) || !painter_->begin(printer_.get())) {
     painter_.reset();
     printer_.reset();
     if (toPdf_) EraseFile(pdfTempPath_);

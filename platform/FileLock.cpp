@@ -1,4 +1,4 @@
-#include "tablestore/FileLock.h"
+#include "platform/FileLock.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -34,6 +34,22 @@ void FileLock::Release() {
   if (!held_) return;
   SetLock(fd_, F_UNLCK);
   held_ = false;
+}
+
+int FileLock::HolderPid() const {
+  if (fd_ < 0) return 0;
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  // A process-associated lock names its process; a lock of an open file
+  // description reports -1.
+  if (fcntl(fd_, F_GETLK, &lock) != 0 || lock.l_type == F_UNLCK) return 0;
+  return lock.l_pid > 0 ? static_cast<int>(lock.l_pid) : 0;
+}
+
+std::string LockHolderText(const std::string& fileName, int holderPid) {
+  return fileName + " is locked by " +
+         (holderPid > 0 ? "process " + std::to_string(holderPid) : std::string("another program"));
 }
 
 }  // namespace vostrane
