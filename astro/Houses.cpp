@@ -46,6 +46,10 @@ void SetNameFileValues(char zodsel, const ChartValues& values, double k, NameFil
   nameFile.polarasc = Unshifted(values.polarasc, z);
 }
 
+CalcStatus UnknownHouseSystemStatus(char letter) {
+  return {CalcSource::HouseSystem, CalcFault::DamagedRecord, "", static_cast<unsigned char>(letter)};
+}
+
 bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
                 bool geocentricLatitude, CalcReport& report) {
   const Ayanamsa ayanamsa = CalcTimeScales(chart, values);
@@ -84,7 +88,8 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
   }
   // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.
-  if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
+  if (!ownDone && !CalcHouseSystem(houseSystem, frame, angles, own))
+    report.Add(UnknownHouseSystemStatus(houseSystem));
   for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = own[h];
   return chart.forNameFile;
 }
