@@ -37,6 +37,9 @@ struct HouseSystemInfo {
   HouseSystemId id;
   char letter;       // the entry's house-system byte
   const char* name;  // for display
+  // Cusp 10 is the Midheaven (between the polar circles); otherwise a
+  // wheel shows the Midheaven apart from the cusps.
+  bool midheavenIsCusp10;
 };
 
 // Every system in letter order.

@@ -7,6 +7,7 @@
 #include "AstroTestSupport.h"
 #include "astro/TimeScales.h"
 #include "derived/EntryCalculation.h"
+#include "derived/UserAyanamsaFields.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {
@@ -105,6 +106,14 @@ TEST(Ayanamsas, EntryLetterChoosesTheAyanamsa) {
   CalcTimeScales(e);
   EXPECT_NEAR(-e.ayan(), Dms(23, 51, 11.0), 2.0 / 3600);
   EXPECT_DOUBLE_EQ(ZodiacOffset(e), e.ayan());
+
+  // The user-defined letter reads its value and epoch from the entry.
+  const UserAyanamsa user{20.25, 2440000.5};
+  e.setZodsel('U');
+  SetUserAyanamsa(e, user);
+  EXPECT_DOUBLE_EQ(UserAyanamsaOf(e).degrees, 20.25);
+  CalcTimeScales(e);
+  EXPECT_NEAR(-e.ayan(), At(AyanamsaKind::UserDefined, e.julday(), user), 1e-3 / 3600);
 }
 
 }  // namespace

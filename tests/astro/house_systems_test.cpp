@@ -321,6 +321,9 @@ TEST(HouseSystemNames, LettersNamesAndText) {
     EXPECT_EQ(HouseSystemOfLetter(info.letter), info.id);
     EXPECT_EQ(HouseSystemOfText(info.name), info.id) << info.name;
     EXPECT_TRUE(IsHouseSystem(info.letter));
+    // The flag says what the cusps do.
+    const Chart ch = ChartOf(info.letter, {100.0, 40.0});
+    EXPECT_EQ(ArcDistance(ch.c[4], ch.a.mc + 180) < 1e-9, info.midheavenIsCusp10) << info.name;
   }
   EXPECT_EQ(letters.size(), 20u);
   EXPECT_EQ(names.size(), 20u);
