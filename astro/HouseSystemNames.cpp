@@ -8,7 +8,7 @@ namespace vostrane {
 
 namespace {
 
-constexpr std::array<HouseSystemInfo, 20> kSystems = {{
+constexpr std::array<HouseSystemInfo, 21> kSystems = {{
     {HouseSystemId::Campanus, 'A', "Campanus", true},
     {HouseSystemId::Equal, 'B', "Equal", false},
     {HouseSystemId::Koch, 'C', "Koch", true},
@@ -29,6 +29,7 @@ constexpr std::array<HouseSystemInfo, 20> kSystems = {{
     {HouseSystemId::Sripati, 'R', "Sripati", false},
     {HouseSystemId::PullenSinusoidalDelta, 'S', "Pullen Sinusoidal Delta", true},
     {HouseSystemId::EqualFromAries, 'T', "Equal from 0 Aries", false},
+    {HouseSystemId::Sunshine, 'U', "Sunshine", true},
 }};
 
 // Lower case without blanks, hyphens and full stops, for comparing names.

@@ -31,6 +31,7 @@ enum class HouseSystemId {
   Sripati,
   PullenSinusoidalDelta,
   EqualFromAries,
+  Sunshine,
 };
 
 struct HouseSystemInfo {

@@ -142,8 +142,9 @@ bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& an
                                         CarterCusps,
                                         SripatiCusps,
                                         PullenSinusoidalDeltaCusps,
-                                        EqualFromAriesCusps};
-  static_assert(std::size(kSystems) == 20);
+                                        EqualFromAriesCusps,
+                                        SunshineCusps};
+  static_assert(std::size(kSystems) == 21);
   const std::optional<HouseSystemId> known = HouseSystemOfLetter(letter);
   const HouseSystemId id = known.value_or(HouseSystemId::Placidus);
   kSystems[static_cast<size_t>(id)](frame, angles, cusps);

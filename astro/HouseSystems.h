@@ -3,7 +3,8 @@
 //   G Porphyry, H Regiomontanus, I Topocentric, J Whole Sign,
 //   K Alcabitius, L Equal from the Midheaven, M Vehlow Equal,
 //   N Krusinski-Pisa, O Horizontal, P APC, Q Carter Poli-Equatorial,
-//   R Sripati, S Pullen Sinusoidal Delta, T Equal from 0 Aries.
+//   R Sripati, S Pullen Sinusoidal Delta, T Equal from 0 Aries,
+//   U Sunshine.
 // Each writes cusps 1 to 6 (cusps 7 to 12 are their opposite points) in
 // degrees in [0, 360) with the zodiac offset added.
 #pragma once
@@ -72,6 +73,8 @@ void CarterCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps&
 void KrusinskiPisaCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 void HorizontalCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 void ApcCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+// Needs the frame's sunDecl.
+void SunshineCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 
 // Cusps 2, 3, 5 and 6 trisecting the two quadrants between cusps 1 and 4.
 void TrisectQuadrants(HouseCusps& cusps);

@@ -26,6 +26,12 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
 // calculated in its stead.
 CalcStatus UnknownHouseSystemStatus(char letter);
 
+// The Sun's declination (radians) at the values' moment (their `julday`,
+// `deltat` and `obliq`), for the Sunshine houses, which are calculated
+// before the planets: the solar theory without its planetary perturbation
+// table, with the aberration.
+double SunDeclination(const ChartValues& values);
+
 // Stores the angles and the daily motions of the first four.
 void StoreAngles(const ChartAngles& angles, ChartValues& values);
 

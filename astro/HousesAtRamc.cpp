@@ -20,6 +20,7 @@ bool CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double
   frame.e = values.obliq;
   frame.ramc = ModAngle(2.0 * kPi, ramc);
   frame.z = ZodiacOffset(zodsel, values.ayan);
+  frame.sunDecl = SunDeclination(values);
   values.ramc = frame.ramc;
   const ChartAngles angles = CalcAngles(frame, latitudeDeg);
   StoreAngles(angles, values);

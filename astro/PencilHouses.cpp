@@ -93,14 +93,16 @@ void HorizontalCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps&
                            f.z);
 }
 
-void ApcCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
-  // The Ascendant's diurnal circle divided from its rising point: the part
-  // above the horizon in six equal arcs of hour angle, the part below in
-  // six; the house circles pass through the north and south points of the
-  // horizon. The Ascendant and the Midheaven are cusps.
+namespace {
+
+// The diurnal circle of declination `decl` (radians) divided from the
+// meridian: its arc above the horizon in six equal parts of hour angle, its
+// arc below in six; the house circles pass through the north and south
+// points of the horizon. The division at the rising point lies on the
+// horizon (cusp 1 is the Ascendant) and the one on the meridian gives the
+// Midheaven.
+void DiurnalCircleCusps(const HouseFrame& f, const ChartAngles& angles, double decl, HouseCusps& c) {
   const Sky sky(f);
-  const double lon = (angles.asc - f.z) * kRadPerDeg;
-  const double decl = ArcSin(std::sin(f.e) * std::sin(lon));
   const double diurnal = ArcCos(-std::tan(f.phi) * std::tan(decl));  // semi-arc, radians
   const double nocturnal = kPi - diurnal;
   // Hour angles (west positive) of the division points of cusps 1 to 6.
@@ -117,6 +119,19 @@ void ApcCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
     const Vec point{std::cos(decl) * std::cos(ra), std::cos(decl) * std::sin(ra), std::sin(decl)};
     c[k] = CuspFromRadians(sky.CuspOnHalfCircle(sky.north, point), f.z);
   }
+}
+
+}  // namespace
+
+void ApcCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
+  // The Ascendant's own diurnal circle.
+  const double lon = (angles.asc - f.z) * kRadPerDeg;
+  DiurnalCircleCusps(f, angles, ArcSin(std::sin(f.e) * std::sin(lon)), c);
+}
+
+void SunshineCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
+  // The Sun's diurnal circle of the moment (Makransky).
+  DiurnalCircleCusps(f, angles, f.sunDecl, c);
 }
 
 }  // namespace vostrane

@@ -15,6 +15,7 @@
 #include "astro/GauquelinSectors.h"
 #include "astro/HouseSystemNames.h"
 #include "astro/HouseSystems.h"
+#include "astro/Houses.h"
 
 namespace vostrane {
 namespace {
@@ -25,6 +26,7 @@ using test::MakeFrame;
 
 constexpr double kArcSecond = 1.0 / 3600.0;
 constexpr double kObliquity = 23.4392911;
+constexpr double kSunDeclination = 17.5;  // degrees, for the Sunshine houses
 
 double Wrap180(double d) { return d - 360.0 * std::floor((d + 180.0) / 360.0); }
 
@@ -99,6 +101,7 @@ struct Chart {
 Chart ChartOf(char letter, const Case& k) {
   Chart ch;
   ch.f = MakeFrame(k.ramc, k.latitude, kObliquity);
+  ch.f.sunDecl = kSunDeclination * kRadPerDeg;
   ch.a = CalcAngles(ch.f, k.latitude);
   SetStartingCusps(ch.a, ch.c);
   EXPECT_TRUE(CalcHouseSystem(letter, ch.f, ch.a, ch.c));
@@ -111,6 +114,32 @@ using Definition = std::function<Expected(const Chart&, const Case&)>;
 
 double RightAscensionRoot(double targetRa) {
   return Root([&](double lon) { return Wrap180(PlaceOf(lon, kObliquity).ra - targetRa); });
+}
+
+// A parallel of declination declDeg divided in hour angle, thirds of its
+// semi-arcs from the meridian; house circles about the north-south line of
+// the horizon.
+Expected DiurnalCircleDivisions(const Chart& ch, const Case& k, double declDeg) {
+  const double phi = k.latitude * kRadPerDeg, d = declDeg * kRadPerDeg;
+  const double day = std::acos(-std::tan(phi) * std::tan(d)) * kDegPerRad, night = 180 - day;
+  const double hourAngle[7] = {
+      0, -day, -day - night / 3, -day - 2 * night / 3, 180, 180 - night / 3, 180 - 2 * night / 3};
+  auto aboutNorthSouth = [](double east, double zenith) {
+    return std::atan2(zenith, east) * kDegPerRad;
+  };
+  Expected x;
+  x[1] = ch.a.asc;
+  for (int h = 2; h <= 6; ++h) {
+    const double hr = hourAngle[h] * kRadPerDeg;
+    const double east = -std::cos(d) * std::sin(hr);
+    const double zenith = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(hr);
+    const double target = aboutNorthSouth(east, zenith);
+    x[h] = Root([&](double lon) {
+      const Local p = LocalOf(lon, k.ramc, k.latitude, kObliquity);
+      return Wrap180(aboutNorthSouth(p.east, p.zenith) - target);
+    });
+  }
+  return x;
 }
 
 const std::vector<std::pair<char, Definition>>& Definitions() {
@@ -218,31 +247,12 @@ const std::vector<std::pair<char, Definition>>& Definitions() {
          return x;
        }},
       {'P',
-       [](const Chart& ch, const Case& k) {  // APC
-         // The Ascendant's parallel divided in hour angle; house circles about
-         // the north-south line of the horizon.
-         const Place asc = PlaceOf(ch.a.asc, kObliquity);
-         const double phi = k.latitude * kRadPerDeg, d = asc.decl * kRadPerDeg;
-         const double day = std::acos(-std::tan(phi) * std::tan(d)) * kDegPerRad, night = 180 - day;
-         const double hourAngle[7] = {
-             0, -day, -day - night / 3, -day - 2 * night / 3, 180, 180 - night / 3, 180 - 2 * night / 3};
-         auto aboutNorthSouth = [&](double east, double zenith) {
-           return std::atan2(zenith, east) * kDegPerRad;
-         };
-         Expected x;
-         x[1] = ch.a.asc;
-         for (int h = 2; h <= 6; ++h) {
-           const double hr = hourAngle[h] * kRadPerDeg;
-           const double east = -std::cos(d) * std::sin(hr);
-           const double zenith = std::sin(phi) * std::sin(d) +
-                                 std::cos(phi) * std::cos(d) * std::cos(hr);
-           const double target = aboutNorthSouth(east, zenith);
-           x[h] = Root([&](double lon) {
-             const Local p = LocalOf(lon, k.ramc, k.latitude, kObliquity);
-             return Wrap180(aboutNorthSouth(p.east, p.zenith) - target);
-           });
-         }
-         return x;
+       [](const Chart& ch, const Case& k) {  // APC: the Ascendant's parallel
+         return DiurnalCircleDivisions(ch, k, PlaceOf(ch.a.asc, kObliquity).decl);
+       }},
+      {'U',
+       [](const Chart& ch, const Case& k) {  // Sunshine: the Sun's parallel
+         return DiurnalCircleDivisions(ch, k, kSunDeclination);
        }},
   };
   return table;
@@ -311,6 +321,21 @@ TEST(GauquelinSectors, BoundariesDivideTheSemiArcs) {
   EXPECT_NEAR(ArcDistance(s.start[9], a.mc), 0.0, 1e-9);
 }
 
+// The Sun's declination the Sunshine houses use: the obliquity at the June
+// solstice, none at the March equinox (2000, universal time).
+TEST(HouseSystems, SunDeclinationAtSolsticeAndEquinox) {
+  struct Moment {
+    double julday, declDeg;
+  } moments[] = {{2451716.575, kObliquity}, {2451623.816, 0.0}};
+  for (const Moment& m : moments) {
+    ChartValues v{};
+    v.julday = m.julday;
+    v.deltat = 64.0;
+    v.obliq = kObliquity * kRadPerDeg;
+    EXPECT_NEAR(SunDeclination(v) * kDegPerRad, m.declDeg, 0.002) << m.julday;
+  }
+}
+
 TEST(HouseSystemNames, LettersNamesAndText) {
   std::set<char> letters;
   std::set<std::string> names;
@@ -325,16 +350,16 @@ TEST(HouseSystemNames, LettersNamesAndText) {
     const Chart ch = ChartOf(info.letter, {100.0, 40.0});
     EXPECT_EQ(ArcDistance(ch.c[4], ch.a.mc + 180) < 1e-9, info.midheavenIsCusp10) << info.name;
   }
-  EXPECT_EQ(letters.size(), 20u);
-  EXPECT_EQ(names.size(), 20u);
+  EXPECT_EQ(letters.size(), 21u);
+  EXPECT_EQ(names.size(), 21u);
   EXPECT_EQ(*letters.begin(), 'A');
-  EXPECT_EQ(*letters.rbegin(), 'T');
+  EXPECT_EQ(*letters.rbegin(), 'U');
   EXPECT_EQ(HouseSystemOfLetter('F'), HouseSystemId::Placidus);  // the old letters keep their systems
   EXPECT_EQ(HouseSystemOfText("whole-sign"), HouseSystemId::WholeSign);
   EXPECT_EQ(HouseSystemOfText("j"), HouseSystemId::WholeSign);
   EXPECT_FALSE(HouseSystemOfText("Z").has_value());
-  EXPECT_FALSE(HouseSystemOfText("Sunshine").has_value());
-  EXPECT_FALSE(IsHouseSystem('U'));
+  EXPECT_FALSE(HouseSystemOfText("Gauquelin").has_value());  // sectors, not wheel cusps
+  EXPECT_FALSE(IsHouseSystem('V'));
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
 TEST(BatchRoundTrip, UnknownHouseSystemsAndZodiacsAreRefused) {
   test::TempFolder folder;
   int status = -1;
-  for (const char* args : {"new A 01/01/2001 12:00:00 10 10 0 N Place T Sunshine",
+  for (const char* args : {"new A 01/01/2001 12:00:00 10 10 0 N Place T Gauquelin",
                            "new A 01/01/2001 12:00:00 10 10 0 N Place U F"}) {
     RunBatch(args, &status);
     EXPECT_NE(status, 0) << args;

@@ -80,7 +80,7 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
     return "the zodiac must be T or an ayanamsa letter (" + AyanamsaLetters() + ")";
   const std::optional<HouseSystemId> system = f.houses.empty() ? HouseSystemId::Placidus
                                                                : HouseSystemOfText(f.houses);
-  if (!system) return "the house system must be a letter A to T or the name of a house system";
+  if (!system) return "the house system must be a letter A to U or the name of a house system";
   const char houses = LetterOfHouseSystem(*system);
 
   entry.InitNewEntry(f.zodiac.empty() ? defaultZodiac : f.zodiac[0], entryCount);
