@@ -271,24 +271,23 @@ TEST(HouseSystems, EachMatchesItsDefinition) {
   }
 }
 
-TEST(HouseSystems, QuadrantSystemsKeepTheirAnglesAndZodiacOffset) {
-  // The IC is cusp 4 of every one of them but Carter's, whose cusps all
-  // come from the Ascendant. A sidereal frame shifts every cusp by its
-  // offset.
+// A sidereal frame shifts every cusp by its offset, except where the
+// houses are the signs (Whole Sign, 0 Aries): those follow the chart's own
+// zodiac.
+TEST(HouseSystems, ZodiacOffsetShiftsTheCusps) {
   const Case k{123.0, 47.0};
-  for (char letter : {'K', 'N', 'O', 'P', 'Q', 'S'}) {
-    HouseFrame f = MakeFrame(k.ramc, k.latitude, kObliquity);
-    const HouseCusps tropical = ChartOf(letter, k).c;
-    f.z = -24.1;
-    const ChartAngles a = CalcAngles(f, k.latitude);
-    HouseCusps c{};
-    SetStartingCusps(a, c);
-    CalcHouseSystem(letter, f, a, c);
+  for (const HouseSystemInfo& info : HouseSystemTable()) {
+    if (info.letter == 'J' || info.letter == 'T') continue;
+    Chart sidereal;
+    sidereal.f = MakeFrame(k.ramc, k.latitude, kObliquity, -24.1);
+    sidereal.f.sunDecl = kSunDeclination * kRadPerDeg;
+    sidereal.a = CalcAngles(sidereal.f, k.latitude);
+    SetStartingCusps(sidereal.a, sidereal.c);
+    CalcHouseSystem(info.letter, sidereal.f, sidereal.a, sidereal.c);
+    const HouseCusps tropical = ChartOf(info.letter, k).c;
     for (int h = 1; h <= 6; ++h)
-      EXPECT_LT(ArcDistance(c[h], ModAngle(360, tropical[h] - 24.1)), 1e-9) << letter << " " << h;
-    if (letter != 'Q') {
-      EXPECT_LT(ArcDistance(c[4], a.mc + 180), 1e-9) << letter;
-    }
+      EXPECT_LT(ArcDistance(sidereal.c[h], ModAngle(360, tropical[h] - 24.1)), 1e-9)
+          << info.name << " " << h;
   }
 }
 
@@ -319,6 +318,24 @@ TEST(GauquelinSectors, BoundariesDivideTheSemiArcs) {
   EXPECT_TRUE(s.equalArcs);
   for (int j = 0; j < 36; ++j) EXPECT_TRUE(std::isfinite(s.start[j]));
   EXPECT_NEAR(ArcDistance(s.start[9], a.mc), 0.0, 1e-9);
+}
+
+// Where the Sun neither rises nor sets the Sunshine cusps still come out
+// finite and in order.
+TEST(HouseSystems, SunshineInsideThePolarCircles) {
+  for (double latitude : {66.56, 70.0, 80.0, -75.0}) {
+    for (double decl : {-23.4, 23.4}) {
+      for (int ramc = 0; ramc < 360; ramc += 5) {
+        HouseFrame f = MakeFrame(ramc, latitude, kObliquity);
+        f.sunDecl = decl * kRadPerDeg;
+        const ChartAngles a = CalcAngles(f, latitude);
+        HouseCusps c{};
+        SetStartingCusps(a, c);
+        CalcHouseSystem('U', f, a, c);
+        EXPECT_TRUE(test::InOrder(c)) << latitude << " " << decl << " " << ramc;
+      }
+    }
+  }
 }
 
 // The Sun's declination the Sunshine houses use: the obliquity at the June
