@@ -52,6 +52,7 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     ASSERT_EQ(status, 0) << json;
     ChartEntry e;
     e.InitNewEntry(c.zodiac, 0);
+    e.setZodsel(c.zodiac);
     e.setMonth(c.month);
     e.setDay(c.day);
     e.setYear(c.year);

@@ -95,6 +95,8 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   entry.setTzone(*zone);
   entry.setDstcode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
   entry.setHousesys(houses);
+  // A new entry starts tropical or Fagan-Bradley; another ayanamsa is set here.
+  if (!f.zodiac.empty()) entry.setZodsel(f.zodiac[0]);
   return std::nullopt;
 }
 
