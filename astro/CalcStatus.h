@@ -17,6 +17,7 @@ enum class CalcSource : uint8_t {
   OuterPlanets,  // the outer-planet and Chiron files: no chart without them
   Asteroids,     // the asteroid files: the asteroid is left out
   Ayanamsa,      // the optional ayanamsa correction file: ignored
+  HouseSystem,   // the entry's house-system letter names no system (record: the letter)
 };
 
 enum class CalcFault : uint8_t {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "astro/Ayanamsas.h"
+
 namespace vostrane {
 
 // The per-body arrays of the calculated values, in stored order.
@@ -20,10 +22,11 @@ struct ChartInput {
   double longitude = 0.0;  // degrees, west positive
   double tzone = 0.0;      // hours, west positive
   uint8_t dstcode = 0;     // 0 standard, 1 daylight, 2 war, 3 double daylight, 4 local mean time
-  char zodsel = 'T';       // 'T' tropical, anything else sidereal
+  char zodsel = 'T';       // 'T' tropical, anything else sidereal (astro/Ayanamsas.h)
   // A natal chart linked to a stored person: the name-file values are
   // wanted too.
   bool forNameFile = false;
+  UserAyanamsa userAyanamsa;  // for the user-defined ayanamsa's letter
 };
 
 // The arrays of ChartValues and NameFileValues are left unset by plain

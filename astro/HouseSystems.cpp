@@ -3,8 +3,11 @@
 #include "astro/HouseSystems.h"
 
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 #include "astro/AngleHelpers.h"
+#include "astro/HouseSystemNames.h"
 
 namespace vostrane {
 
@@ -24,7 +27,7 @@ double ShorterArc(double a, double b) {
 
 }  // namespace
 
-bool IsHouseSystem(char letter) { return letter >= 'A' && letter <= 'I'; }
+bool IsHouseSystem(char letter) { return HouseSystemOfLetter(letter).has_value(); }
 
 double CuspFromRadians(double x, double z) { return ModAngle(360.0, x * kDegPerRad + z); }
 
@@ -116,18 +119,49 @@ void MorinusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
 
 void PorphyryCusps(const HouseFrame&, const ChartAngles&, HouseCusps& c) { TrisectQuadrants(c); }
 
-void CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles,
+bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles,
                      HouseCusps& cusps) {
   using System = void (*)(const HouseFrame&, const ChartAngles&, HouseCusps&);
-  static constexpr System kSystems[9] = {CampanusCusps, EqualCusps,         KochCusps,
-                                         MeridianCusps, MorinusCusps,       PlacidusCusps,
-                                         PorphyryCusps, RegiomontanusCusps, TopocentricCusps};
-  if (!IsHouseSystem(letter)) letter = 'F';
-  kSystems[letter - 'A'](frame, angles, cusps);
-  // Equal cusps are in order by construction. Porphyry is checked too: at
-  // high latitudes cusp 4 can lie behind the Ascendant, and trisecting the
-  // shorter arc would then run the cusps backwards past cusp 4.
-  if (letter != 'B') CheckCuspOrder(cusps);
+  // In the order of HouseSystemId.
+  static constexpr System kSystems[] = {CampanusCusps,
+                                        EqualCusps,
+                                        KochCusps,
+                                        MeridianCusps,
+                                        MorinusCusps,
+                                        PlacidusCusps,
+                                        PorphyryCusps,
+                                        RegiomontanusCusps,
+                                        TopocentricCusps,
+                                        WholeSignCusps,
+                                        AlcabitiusCusps,
+                                        EqualFromMidheavenCusps,
+                                        VehlowCusps,
+                                        KrusinskiPisaCusps,
+                                        HorizontalCusps,
+                                        ApcCusps,
+                                        CarterCusps,
+                                        SripatiCusps,
+                                        PullenSinusoidalDeltaCusps,
+                                        EqualFromAriesCusps,
+                                        SunshineCusps};
+  static_assert(std::size(kSystems) == 21);
+  const std::optional<HouseSystemId> known = HouseSystemOfLetter(letter);
+  const HouseSystemId id = known.value_or(HouseSystemId::Placidus);
+  kSystems[static_cast<size_t>(id)](frame, angles, cusps);
+  // The equal systems and Sripati (midpoints of checked Porphyry cusps) are
+  // in order by construction. Porphyry is checked too: at high latitudes
+  // cusp 4 can lie behind the Ascendant, and trisecting the shorter arc
+  // would then run the cusps backwards past cusp 4.
+  switch (id) {
+    case HouseSystemId::Equal:
+    case HouseSystemId::WholeSign:
+    case HouseSystemId::EqualFromMidheaven:
+    case HouseSystemId::Vehlow:
+    case HouseSystemId::EqualFromAries:
+    case HouseSystemId::Sripati: break;
+    default: CheckCuspOrder(cusps);
+  }
+  return known.has_value();
 }
 
 }  // namespace vostrane

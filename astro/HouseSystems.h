@@ -1,6 +1,10 @@
-// The nine house systems, each known by a letter:
+// The house systems, each known by a letter (astro/HouseSystemNames.h):
 //   A Campanus, B Equal, C Koch, D Meridian, E Morinus, F Placidus,
-//   G Porphyry, H Regiomontanus, I Topocentric.
+//   G Porphyry, H Regiomontanus, I Topocentric, J Whole Sign,
+//   K Alcabitius, L Equal from the Midheaven, M Vehlow Equal,
+//   N Krusinski-Pisa, O Horizontal, P APC, Q Carter Poli-Equatorial,
+//   R Sripati, S Pullen Sinusoidal Delta, T Equal from 0 Aries,
+//   U Sunshine.
 // Each writes cusps 1 to 6 (cusps 7 to 12 are their opposite points) in
 // degrees in [0, 360) with the zodiac offset added.
 #pragma once
@@ -21,8 +25,9 @@ bool IsHouseSystem(char letter);
 void SetStartingCusps(const ChartAngles& angles, HouseCusps& cusps);
 
 // Runs one system on the cusps, followed by the order check for every
-// system but Equal. A letter outside A..I is taken as Placidus.
-void CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+// system whose cusps are not in order by construction. A letter no system
+// has gives Placidus cusps and false, for the caller to report.
+bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 
 // The systems themselves, without the order check. Systems that keep some
 // cusps (A, D, G, H, I keep cusp 4; A, G, H, I keep cusp 1) take them from
@@ -47,6 +52,29 @@ void PlacidusCuspsIterated(const HouseFrame& frame, const ChartAngles& angles, H
 void PorphyryCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 void RegiomontanusCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 void TopocentricCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+
+// Systems counted along the ecliptic from one point (astro/EqualHouses.cpp).
+void WholeSignCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void EqualFromMidheavenCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void VehlowCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void EqualFromAriesCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+// Systems that divide the ecliptic quadrants between the Ascendant and the
+// IC by arithmetic; they start from cusps 1 and 4 as they find them.
+void SripatiCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void PullenSinusoidalDeltaCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+
+// Systems that project divisions of the equator or of the Ascendant's
+// diurnal circle along hour circles (astro/HourCircleHouses.cpp).
+void AlcabitiusCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void CarterCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+
+// Systems whose house circles are a pencil of great circles through two
+// opposite points of the sky (astro/PencilHouses.cpp).
+void KrusinskiPisaCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void HorizontalCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+void ApcCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+// Needs the frame's sunDecl.
+void SunshineCusps(const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
 
 // Cusps 2, 3, 5 and 6 trisecting the two quadrants between cusps 1 and 4.
 void TrisectQuadrants(HouseCusps& cusps);

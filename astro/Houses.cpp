@@ -1,8 +1,11 @@
 #include "astro/Houses.h"
 
+#include <cmath>
+
 #include "astro/AngleHelpers.h"
 #include "astro/BodySlots.h"
 #include "astro/DeltaT.h"
+#include "astro/SolarVector.h"
 #include "astro/TimeScales.h"
 
 namespace vostrane {
@@ -46,6 +49,16 @@ void SetNameFileValues(char zodsel, const ChartValues& values, double k, NameFil
   nameFile.polarasc = Unshifted(values.polarasc, z);
 }
 
+double SunDeclination(const ChartValues& values) {
+  constexpr double kAberration = -20.496 / 3600.0;  // degrees
+  const double lon = (SunVector(EphemerisJulDay(values) - 2415020.0, {}).lon + kAberration) * kRadPerDeg;
+  return std::asin(std::sin(values.obliq) * std::sin(lon));
+}
+
+CalcStatus UnknownHouseSystemStatus(char letter) {
+  return {CalcSource::HouseSystem, CalcFault::DamagedRecord, "", static_cast<unsigned char>(letter)};
+}
+
 bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
                 bool geocentricLatitude, CalcReport& report) {
   const Ayanamsa ayanamsa = CalcTimeScales(chart, values);
@@ -59,6 +72,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
   const ChartAngles angles = CalcAngles(frame, chart.latitude);
   StoreAngles(angles, values);
   CalcDeltaT(chart, values);
+  frame.sunDecl = SunDeclination(values);
 
   HouseCusps start{};
   SetStartingCusps(angles, start);
@@ -84,7 +98,8 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
   }
   // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.
-  if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
+  if (!ownDone && !CalcHouseSystem(houseSystem, frame, angles, own))
+    report.Add(UnknownHouseSystemStatus(houseSystem));
   for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = own[h];
   return chart.forNameFile;
 }

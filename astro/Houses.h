@@ -13,12 +13,24 @@
 namespace vostrane {
 
 // Calculates the chart's time scales, angles, delta T and cusps with the
-// given house system letter ('A' to 'I') and the program-wide
-// geocentric-latitude setting. Returns true when the name-file values were
+// given house system letter (astro/HouseSystemNames.h) and the program-wide
+// geocentric-latitude setting. A letter that names no system is reported in
+// `report` and gives Placidus cusps. Returns true when the name-file values were
 // filled too (the chart's `forNameFile`). A correction file that was
 // ignored is added to `report`.
 bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
                 bool geocentricLatitude, CalcReport& report);
+
+// The status of an entry whose house-system letter names no system: the
+// letter (as an unsigned byte) is the status's record. Placidus cusps are
+// calculated in its stead.
+CalcStatus UnknownHouseSystemStatus(char letter);
+
+// The Sun's declination (radians) at the values' moment (their `julday`,
+// `deltat` and `obliq`), for the Sunshine houses, which are calculated
+// before the planets: the solar theory without its planetary perturbation
+// table, with the aberration.
+double SunDeclination(const ChartValues& values);
 
 // Stores the angles and the daily motions of the first four.
 void StoreAngles(const ChartAngles& angles, ChartValues& values);

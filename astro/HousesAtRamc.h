@@ -15,8 +15,9 @@ double RamcOfMidheaven(double mcDeg, double z, double e);
 // Stores `ramc` (radians), the angles with their daily motions and cusps 1
 // to 6 of house system `houseSystem` for that meridian at latitude
 // latitudeDeg, with the values' obliquity and the zodiac `zodsel` (their
-// `obliq` and `ayan` must be set).
-void CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
+// `obliq` and `ayan` must be set). False when the letter names no system
+// (the cusps are then Placidus cusps).
+bool CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
                       double latitudeDeg, bool geocentricLatitude);
 
 }  // namespace vostrane

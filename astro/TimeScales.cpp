@@ -112,7 +112,7 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   const long double de = NutationInObliquity(t, moonLong, node, sunLong, sunAnomaly, moonAnomaly);
   values.obliq = static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt);
 
-  const Ayanamsa ayanamsa = CalcAyanamsa(chart.zodsel, values, t, node);
+  const Ayanamsa ayanamsa = CalcAyanamsa(chart.zodsel, values, t, node, chart.userAyanamsa);
 
   // Sidereal time without nutation; t carries the time of day and with it
   // the sidereal rate. Newcomb's Greenwich mean sidereal time at 0h UT,

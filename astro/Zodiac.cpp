@@ -92,8 +92,12 @@ std::optional<double> ParseAyanamshaLine(const std::string& line) {
   return line[0] == '-' ? -value : value;
 }
 
-Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg) {
-  long double k = BuiltInAyanamsaK(t, meanNodeDeg);
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg,
+                      const UserAyanamsa& user) {
+  const AyanamsaKind kind = AyanamsaOfZodiacLetter(zodsel).value_or(AyanamsaKind::FaganBradley);
+  long double k = kind == AyanamsaKind::FaganBradley
+                      ? BuiltInAyanamsaK(t, meanNodeDeg)
+                      : -static_cast<long double>(AyanamsaDegrees(kind, t, meanNodeDeg, user));
   Ayanamsa result;
 
   // The correction file is optional and read afresh for every chart.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/Ayanamsas.h"
 #include "astro/CalcStatus.h"
 
 namespace vostrane {
@@ -23,9 +24,12 @@ struct Ayanamsa {
 // mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
 // `ayan` of the values by the zodiac letter and returns K and Z. A correction
 // file that cannot be read or parsed is ignored and named in the status.
-Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg);
+// The zodiac letter chooses the ayanamsa (astro/Ayanamsas.h); a tropical
+// chart shows the Fagan-Bradley one. `user` serves the user-defined one.
+Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg,
+                      const UserAyanamsa& user = {});
 
-// K before any correction.
+// K of the Fagan-Bradley ayanamsa, before any correction.
 long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
 
 // Parses the first line of "AYANAMSH.DAT": sign in column 1, degrees in

@@ -67,7 +67,7 @@ void ProgressMeridian(ChartEntry& e, const ChartEntry& base, AnalyticTheory& the
 }
 
 double ZodiacOffsetAt(char zodsel, double julday, CalcReport& report) {
-  if (zodsel != 'S') return 0.0;
+  if (zodsel == 'T') return 0.0;
   ChartEntry scratch;
   scratch.setZodsel(zodsel);
   SetGreenwichMoment(scratch, julday);

@@ -9,6 +9,7 @@
 #include "astro/HousesAtRamc.h"
 #include "astro/TimeScales.h"
 #include "platform/ByteOrder.h"
+#include "derived/UserAyanamsaFields.h"
 
 namespace vostrane {
 
@@ -47,6 +48,7 @@ ChartInput ChartInputOf(const ChartEntry& entry) {
   in.dstcode = entry.dstcode();
   in.zodsel = entry.zodsel();
   in.forNameFile = ForNameFile(entry);
+  in.userAyanamsa = UserAyanamsaOf(entry);
   return in;
 }
 

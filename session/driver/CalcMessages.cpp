@@ -34,6 +34,9 @@ std::string CalcStatusText(const CalcStatus& status) {
     case CalcSource::OuterPlanets: return OuterPlanetText(status);
     case CalcSource::Asteroids: return AsteroidText(status);
     case CalcSource::Ayanamsa: return kAyanamshaBadMessage;
+    case CalcSource::HouseSystem:
+      return "The entry's house system '" + std::string(1, static_cast<char>(status.record)) +
+             "' is not known; its houses were calculated with Placidus.";
   }
   return {};
 }
@@ -42,7 +45,9 @@ void ShowCalcStatus(const CalcStatus& status) {
   if (status.ok()) return;
   if (status.fatal()) EndProgram(CalcStatusText(status));
   ShowMessage(CalcStatusText(status),
-              status.source == CalcSource::Ayanamsa ? MsgIcon::Information : MsgIcon::Error);
+              status.source == CalcSource::Ayanamsa || status.source == CalcSource::HouseSystem
+                  ? MsgIcon::Information
+                  : MsgIcon::Error);
 }
 
 void ShowCalcReport(const CalcReport& report) {

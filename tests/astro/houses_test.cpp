@@ -7,6 +7,7 @@
 
 #include "AstroTestSupport.h"
 #include "astro/BodySlots.h"
+#include "astro/HouseSystemNames.h"
 #include "astro/TimeScales.h"
 #include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"
@@ -190,7 +191,8 @@ TEST(Houses, HighLatitudesGiveOrderedCusps) {
       for (double m : {a.ascMotion, a.mcMotion, a.vertexMotion, a.eastptMotion}) {
         ASSERT_TRUE(m > -180 && m <= 180) << latitude << " " << ramc;
       }
-      for (char system = 'A'; system <= 'I'; ++system) {
+      for (const HouseSystemInfo& info : HouseSystemTable()) {
+        const char system = info.letter;
         const HouseCusps c = CuspsOf(system, f, latitude);
         EXPECT_TRUE(InOrder(c)) << system << " latitude " << latitude << " ramc " << ramc;
         if (system == 'F' && ArcDistance(c[1], a.asc) > 1.0) ++fallbacks;
@@ -395,15 +397,21 @@ TEST(CalcHouses, LinkedAndUnlinkedChartsAgree) {
   }
 }
 
+// An unknown letter is reported; the chart still gets Placidus cusps.
 TEST(CalcHouses, UnknownSystemLetterIsPlacidus) {
   test::TempFolder folder;
   ChartEntry e = LinkedEntry('T', 50.0);
   e.setNameRecord(0);
   ChartEntry f = e;
   NameFileImage image;
-  CalcHouses(e, image, 'Z', false, test::ShownReport().report());
+  CalcReport report;
+  CalcHouses(e, image, 'Z', false, report);
   CalcHouses(f, image, 'F', false, test::ShownReport().report());
   for (int h = 1; h <= 6; ++h) EXPECT_DOUBLE_EQ(e.cusp(h), f.cusp(h));
+  ASSERT_EQ(report.Statuses().size(), 1u);
+  EXPECT_EQ(report.Statuses()[0].source, CalcSource::HouseSystem);
+  EXPECT_EQ(report.Statuses()[0].record, 'Z');
+  EXPECT_FALSE(report.Statuses()[0].fatal());
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
   ASSERT_EQ(status, 0);
   RunBatch("new Second 02/29/2000 23:59:59 -33.9 -151.2 -10 Y Sydney S C", &status);
   ASSERT_EQ(status, 0);
+  // A house system by its name, a sidereal zodiac by its ayanamsa's letter.
+  RunBatch("new Third 06/15/1990 06:30:00 40.0 75.0 5 N Lahiri L 'whole sign'", &status);
+  ASSERT_EQ(status, 0);
   RunBatch("calc", &status);
   ASSERT_EQ(status, 0);
 
@@ -41,13 +44,15 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     int dst;
     char zodiac, houses;
   } cases[] = {{1, 11, 7, 1867, 12, 0, 0, 52.25, -21.0, -1, 0, 'T', 'F'},
-               {2, 2, 29, 2000, 23, 59, 59, -33.9, -151.2, -10, 1, 'S', 'C'}};
+               {2, 2, 29, 2000, 23, 59, 59, -33.9, -151.2, -10, 1, 'S', 'C'},
+               {3, 6, 15, 1990, 6, 30, 0, 40.0, 75.0, 5, 0, 'L', 'J'}};
   AnalyticTheory theory;
   for (const Case& c : cases) {
     const std::string json = RunBatch("dump " + std::to_string(c.record), &status);
     ASSERT_EQ(status, 0) << json;
     ChartEntry e;
     e.InitNewEntry(c.zodiac, 0);
+    e.setZodsel(c.zodiac);
     e.setMonth(c.month);
     e.setDay(c.day);
     e.setYear(c.year);
@@ -72,6 +77,9 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     const auto cusps = JsonNumbers(json, "cusps");
     ASSERT_EQ(cusps.size(), 6u);
     for (int h = 1; h <= 6; ++h) EXPECT_EQ(cusps[h - 1], e.cusp(h)) << h;
+    if (c.houses == 'J') {
+      EXPECT_NE(json.find("\"Whole Sign\""), std::string::npos) << json;
+    }
     const std::pair<const char*, BodyArray> arrays[] = {{"lon", BodyArray::Lon},
                                                         {"speed", BodyArray::Speed},
                                                         {"hlat", BodyArray::HLat},
@@ -82,6 +90,19 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
       for (int s = 0; s < 32; ++s) EXPECT_EQ(values[s], e.body(array, s)) << key << " " << s;
     }
   }
+}
+
+// A house system no table holds, and the user-defined ayanamsa (whose value
+// the command cannot take), are refused.
+TEST(BatchRoundTrip, UnknownHouseSystemsAndZodiacsAreRefused) {
+  test::TempFolder folder;
+  int status = -1;
+  for (const char* args : {"new A 01/01/2001 12:00:00 10 10 0 N Place T Gauquelin",
+                           "new A 01/01/2001 12:00:00 10 10 0 N Place U F"}) {
+    RunBatch(args, &status);
+    EXPECT_NE(status, 0) << args;
+  }
+  EXPECT_FALSE(FileExists("INPUT.FIL"));
 }
 
 TEST(BatchRoundTrip, BadArgumentsAreRefusedWithoutTouchingTheSession) {

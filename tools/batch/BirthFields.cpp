@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "astro/Ayanamsas.h"
+#include "astro/HouseSystemNames.h"
 #include "common/Calendar.h"
 #include "common/NumberText.h"
 
@@ -22,6 +24,20 @@ bool SplitThree(const std::string& text, char sep, int& a, int& b, int& c) {
   b = *y;
   c = *z;
   return true;
+}
+
+bool BuiltInAyanamsaLetter(char letter) {
+  for (const AyanamsaInfo& a : AyanamsaTable())
+    if (a.zodiacLetter == letter) return a.kind != AyanamsaKind::UserDefined;
+  return false;
+}
+
+std::string AyanamsaLetters() {
+  std::string letters;
+  for (const AyanamsaInfo& a : AyanamsaTable())
+    if (a.kind != AyanamsaKind::UserDefined)
+      letters += letters.empty() ? std::string(1, a.zodiacLetter) : std::string(" ") + a.zodiacLetter;
+  return letters;
 }
 
 }  // namespace
@@ -54,11 +70,15 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   const std::string dstLetters = "NYWDL";
   if (f.dst.size() != 1 || dstLetters.find(f.dst[0]) == std::string::npos)
     return "the daylight letter must be one of N Y W D L";
-  if (!f.zodiac.empty() && (f.zodiac.size() != 1 || (f.zodiac[0] != 'T' && f.zodiac[0] != 'S')))
-    return "the zodiac must be T or S";
-  const char houses = f.houses.empty() ? 'F' : f.houses[0];
-  if (houses < 'A' || houses > 'I' || f.houses.size() > 1)
-    return "the house system must be a letter A to I";
+  // T, or the letter of a built-in ayanamsa (the user-defined one needs a
+  // value and an epoch this command does not take).
+  if (!f.zodiac.empty() &&
+      (f.zodiac.size() != 1 || (f.zodiac[0] != 'T' && !BuiltInAyanamsaLetter(f.zodiac[0]))))
+    return "the zodiac must be T or an ayanamsa letter (" + AyanamsaLetters() + ")";
+  const std::optional<HouseSystemId> system = f.houses.empty() ? HouseSystemId::Placidus
+                                                               : HouseSystemOfText(f.houses);
+  if (!system) return "the house system must be a letter A to U or the name of a house system";
+  const char houses = LetterOfHouseSystem(*system);
 
   entry.InitNewEntry(f.zodiac.empty() ? defaultZodiac : f.zodiac[0], entryCount);
   entry.setMonth(month);
@@ -72,6 +92,8 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   entry.setTzone(*zone);
   entry.setDstcode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
   entry.setHousesys(houses);
+  // A new entry starts tropical or Fagan-Bradley; another ayanamsa is set here.
+  if (!f.zodiac.empty()) entry.setZodsel(f.zodiac[0]);
   return std::nullopt;
 }
 

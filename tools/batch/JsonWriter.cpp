@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "astro/HouseSystemNames.h"
 #include "derived/DerivedRequest.h"
 #include "platform/CodePage.h"
 
@@ -79,6 +80,8 @@ std::string EntryToJson(const ChartEntry& e) {
   w.Int("level", e.level());
   w.Str("zodsel", std::string(1, e.zodsel()));
   w.Str("housesys", std::string(1, e.housesys()));
+  const std::optional<HouseSystemId> system = HouseSystemOfLetter(e.housesys());
+  w.Str("house_system", system ? NameOfHouseSystem(*system) : "");
   w.Str("usertype", std::string(1, e.usertype()));
   w.Num("gmt", e.gmt());
   w.Num("julday", e.julday());
