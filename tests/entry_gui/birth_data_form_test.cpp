@@ -28,7 +28,7 @@ TEST_F(BirthDataForm, ActivationStartsTheFirstEntry) {
   EXPECT_EQ(Stored(form_->MaskEdTzEW()) + form_->Label21()->text().toStdString(), "West");
   EXPECT_EQ(form_->Label23()->text(), "(No)");
   EXPECT_EQ(form_->ListBox2()->count(), 1);
-  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1:   Natal");
+  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1: (name not typed yet)  Natal");
   EXPECT_EQ(form_->WorkingEntry().printoutCode(1, 1), "AAA");
   // The session file holds its header and a terminator: a valid, empty
   // session from the start.
