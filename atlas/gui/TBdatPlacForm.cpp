@@ -76,6 +76,9 @@ void TBdatPlacForm::BuildControls() {
   BuildHints();
   BuildLayout();
   resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
+  // The dialog opens with every row shown; on a low screen the list may
+  // give up rows so that the buttons below it stay on the screen.
+  lbCities_->setMinimumHeight(lbCities_->sizeHintForRow(0) * kPlaceListRows / 3);
 }
 
 void TBdatPlacForm::BuildPlaceField() {
