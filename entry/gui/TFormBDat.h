@@ -190,9 +190,10 @@ class TFormBDat : public QDialog {
   void MarkChange();
   void RecheckZone(char what);
   // When the time falls in a gap or a repeat of the clocks at the place,
-  // asks which time is meant and sets time, zone and daylight letter (or
-  // sends the user back to the time). True when it asked.
-  bool ResolveClockTime();
+  // asks which time is meant and sets time, zone and daylight letter, or
+  // sends the user back to the time.
+  enum class ClockAnswer { NotAsked, Resolved, ChangeTime };
+  ClockAnswer ResolveClockTime();
   void OpenPlaceLookup();
   void ReadPlace();
   // The place, latitude, longitude and zone as they were when the place
@@ -297,6 +298,8 @@ class TFormBDat : public QDialog {
   std::string fieldProblem_;           // shown in the hint line while not empty
   QWidget* fieldToFocus_ = nullptr;
   char focusPermission_ = 'Y';
+  bool backToTime_ = false;     // "Change the time" answered; the focus is on its way back
+  bool timeUnsettled_ = false;  // and the time is still to be settled
   bool linked_ = false;
   bool placeFromAtlas_ = false;
   bool placeLookupAllowed_ = true;

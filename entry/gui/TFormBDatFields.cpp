@@ -110,6 +110,8 @@ void TFormBDat::FocusField(FormField* field) {
 }
 
 bool TFormBDat::FinishFieldEdit() {
+  // The time is to be changed: a button pressed meanwhile waits for it.
+  if (backToTime_) return false;
   FormField* field = activeField_;
   if (!field) return true;
   if (!FieldExit(field)) return false;
@@ -446,6 +448,7 @@ bool TFormBDat::FieldExit(FormField* f) {
   // ... then whether it changed, and what follows from that.
   const bool changed = f->StoredText() != remembered_;
   if (changed) MarkChange();
+  ClockAnswer clock = ClockAnswer::NotAsked;
   const bool natal = entry_.charttype() == 0;
 
   if (f == editPlace_) ShowHint(std::string());  // the place's hint ends with it
@@ -461,9 +464,12 @@ bool TFormBDat::FieldExit(FormField* f) {
       CopyFormIntoEntry('M');
       RefreshCurrentLine();
     }
-    if (changed && natal && placeFromAtlas_ && !ResolveClockTime()) RecheckZone('D');
+    if (changed && natal && placeFromAtlas_) clock = ResolveClockTime();
+    if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('D');
   } else if (f == maskEdTime_) {
-    if (changed && natal && placeFromAtlas_ && !ResolveClockTime()) RecheckZone('T');
+    // A time sent back to be changed is asked about again even if it stays.
+    if ((changed || timeUnsettled_) && natal && placeFromAtlas_) clock = ResolveClockTime();
+    if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('T');
   } else if (f == maskEdTZHrs_ || f == maskEdTZMins_) {
     GreenwichZoneCheck(f, IntegerFromText(Trim(f->StoredText())) == 0, "0");
   } else if (f == maskEdTzEW_) {
@@ -473,7 +479,9 @@ bool TFormBDat::FieldExit(FormField* f) {
   }
   RefreshHeader();
   RefreshSaveStatus();  // the save status follows every field change
-  return true;
+  // "Change the time": whatever was leaving the field (Done, New Natal)
+  // stops, and the time field gets the focus back.
+  return clock != ClockAnswer::ChangeTime;
 }
 
 void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {
@@ -520,10 +528,11 @@ void TFormBDat::MarkChange() {
   ShowMessage(MessageText(13063) + MessageText(13064) + MessageText(13065), MsgIcon::Warning);
 }
 
-bool TFormBDat::ResolveClockTime() {
+TFormBDat::ClockAnswer TFormBDat::ResolveClockTime() {
   const BirthDataFields fields = Fields();
   const std::optional<LocalClockCheck> check = places_->CheckClock(fields);
-  if (!check || check->kind == LocalClockKind::Normal) return false;
+  timeUnsettled_ = false;
+  if (!check || check->kind == LocalClockKind::Normal) return ClockAnswer::NotAsked;
   const ClockQuestion question = AskAboutClock(*check, fields);
   focusPermission_ = 'N';
   const int chosen = AskChoice(question.text, question.choices);
@@ -536,16 +545,19 @@ bool TFormBDat::ResolveClockTime() {
     maskEdTzEW_->SetStoredText(answer.zoneEastWest);
     maskEdDstObs_->SetStoredText(answer.daylight);
     RefreshHeader();
-    return true;
+    return ClockAnswer::Resolved;
   }
   // "Change the time": back to the time field once the handler in progress
   // has finished moving the focus.
+  backToTime_ = true;
+  timeUnsettled_ = true;
   QTimer::singleShot(0, maskEdTime_, [this] {
+    backToTime_ = false;
     if (!active_) return;
     FocusField(maskEdTime_);
     maskEdTime_->SelectFirstCharacter();
   });
-  return true;
+  return ClockAnswer::ChangeTime;
 }
 
 void TFormBDat::RecheckZone(char what) {

@@ -183,14 +183,20 @@ TEST(FormWiring, ATimeTheClocksSkippedOrRepeatedIsAskedAbout) {
   EXPECT_EQ(form.MaskEdDstObs()->StoredText(), "N");
   EXPECT_EQ(FromQt(form.Label23()->text()), "(No)");
 
-  // "Change the time" (also Escape) leaves the fields and goes back to the time.
+  // "Change the time" (also Escape) leaves the fields, stops "Done" and goes
+  // back to the time.
   QTest::keyClick(form.MaskEdTime(), Qt::Key_Up);
   QTest::keyClick(form.MaskEdDate(), Qt::Key_Return);
   QTest::keyClicks(form.MaskEdTime(), "1:45a");
-  QTest::keyClick(form.MaskEdTime(), Qt::Key_Return);
+  form.DoneButton()->click();
   QApplication::processEvents();
+  EXPECT_TRUE(form.IsActive());
   EXPECT_EQ(QApplication::focusWidget(), form.MaskEdTime());
   EXPECT_EQ(form.MaskEdDstObs()->StoredText(), "N");
+  // Left as it is, the time is asked about again.
+  const size_t asked = messages->Shown().size();
+  QTest::keyClick(form.MaskEdTime(), Qt::Key_Return);
+  EXPECT_EQ(messages->Shown().size(), asked + 1);
   form.FormDeactivate();
 }
 
