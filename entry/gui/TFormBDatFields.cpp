@@ -375,6 +375,7 @@ void TFormBDat::ReadPlace() {
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
   placeFromAtlas_ = true;
+  RefreshHeader();  // the place read shows behind a question about its clock
   if (entry_.charttype() == 0) ResolveClockTime();
   CopyFormIntoEntry('M');
   RefreshSaveStatus();
