@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "atlas/LocalClock.h"
 #include "session/BirthDataTexts.h"
 
 class QWidget;
@@ -51,6 +52,10 @@ class PlaceLookup {
   // their daylight table, without a question (a derived chart's own moment
   // at a place already read). Without tables the fields stay.
   virtual void ZoneAtMoment(BirthDataFields& fields) {}
+
+  // Whether the fields' clock time fell in a gap or a repeat of the clocks
+  // at their place (its daylight table); nullopt without tables.
+  virtual std::optional<LocalClockCheck> CheckClock(const BirthDataFields&) { return std::nullopt; }
 };
 
 class NoPlaceLookup : public PlaceLookup {

@@ -22,6 +22,22 @@ int DaysInMonth(int month, int year) {
   }
 }
 
+int DaysInTypedMonth(int month, int year) {
+  const bool oldStyleLeap = month == 2 && year < kFirstNewStyleOnlyYear && year % 4 == 0;
+  return oldStyleLeap ? 29 : DaysInMonth(month, year);
+}
+
+bool IsNewStyleDate(int month, int day, int year) {
+  return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month, year);
+}
+
+const char* MonthName(int month) {
+  static constexpr const char* kNames[] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
+  return month >= 1 && month <= 12 ? kNames[month - 1] : "";
+}
+
 CalendarDateTime JulianDayToDate(double julianDay) {
   // Out-of-range values are capped so that the year still fits an int.
   if (!std::isfinite(julianDay)) julianDay = 0.0;

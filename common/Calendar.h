@@ -29,6 +29,21 @@ int DaysInFebruary(int year);
 // Days of the month in the Gregorian calendar (February by the rule above).
 int DaysInMonth(int month, int year);
 
+// Dates before 1753 may be given in the Old Style (Julian) calendar, in
+// which every fourth year is a leap year.
+inline constexpr int kFirstNewStyleOnlyYear = 1753;
+
+// The days a typed date may have in its month: the Gregorian count, and in
+// a year before 1753 also the Old Style leap day (February 29 of every
+// fourth year), which the form then converts.
+int DaysInTypedMonth(int month, int year);
+
+// True when the date exists in the Gregorian calendar.
+bool IsNewStyleDate(int month, int day, int year);
+
+// "January" .. "December"; "" outside 1 .. 12.
+const char* MonthName(int month);
+
 // The Gregorian calendar date and the clock time (Universal Time) of a
 // Julian day. Days begin at JD x.5. The time is rounded to the second; a
 // time that rounds to midnight belongs to the next day.

@@ -1,5 +1,8 @@
 #include "common/FieldLayouts.h"
 
+#include <cstdlib>
+
+#include "common/Calendar.h"
 #include "common/NumberText.h"
 
 namespace vostrane {
@@ -156,10 +159,16 @@ std::string CombinationProblem(const FieldLayout& layout, const std::string& tex
       const std::optional<int> month = Value(text, 0, 2);
       const std::optional<int> day = Value(text, 2, 2);
       if (!month || !day || *month < 1 || *month > 12 || *day < 1) return "";
-      const int most = MostDaysOfMonth(*month);
+      // Until the year is typed the day is judged by the month alone.
+      const std::optional<int> year = Value(text, 4, 4);
+      const int most = year ? DaysInTypedMonth(*month, *year) : MostDaysOfMonth(*month);
       if (*day <= most) return "";
-      return "Day " + std::to_string(*day) + " is not possible: month " + std::to_string(*month) +
-             (*month == 2 ? " has at most 29 days." : " has " + std::to_string(most) + " days.");
+      const std::string monthText = year ? std::string(MonthName(*month)) + " " +
+                                               std::to_string(std::abs(*year)) +
+                                               (*year < 0 ? " B.C." : "")
+                                         : std::string(MonthName(*month));
+      return "Day " + std::to_string(*day) + " is not possible: " + monthText +
+             (year ? " has " : " has at most ") + std::to_string(most) + " days.";
     }
     case FieldKind::Latitude: return BeyondLimit(text, 2, 90, "A latitude");
     case FieldKind::Longitude: return BeyondLimit(text, 3, 180, "A longitude");

@@ -10,9 +10,8 @@
 
 namespace vostrane {
 
-// The most days a month can have: 29 in February (an Old Style leap day
-// must be enterable whatever the year), 30 in April, June, September and
-// November, 31 otherwise.
+// The most days a month can have in any year: 29 in February, 30 in April,
+// June, September and November, 31 otherwise.
 int MostDaysOfMonth(int month);
 
 // Runs when unit u of the text has just been filled: an hour of the time

@@ -244,8 +244,8 @@ std::optional<CalendarDate> ParseDateText(const std::string& text) {
   const std::optional<int> year = ParseInteger(text.substr(4, 4));
   if (!month || !day || !year) return std::nullopt;
   if (*month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
-  if (*day > MostDaysOfMonth(*month)) return std::nullopt;
   if (*year < -999 || *year > 2300) return std::nullopt;
+  if (*day > DaysInTypedMonth(*month, *year)) return std::nullopt;
   return CalendarDate{*month, *day, *year};
 }
 

@@ -81,10 +81,10 @@ FieldEdit CompleteField(const FieldLayout& layout, const std::string& text);
 // digits are not judged); empty when nothing.
 std::string FieldProblem(const FieldLayout& layout, const std::string& text);
 
-// Date text MMDDYYYY: 8 characters, month 1 to 12, day 1 to 31 with at most
-// 29 in February (whatever the year, since the user may type an Old Style
-// date to be converted) and at most 30 in April, June, September and
-// November, year -999 to 2300. nullopt when the text fails any rule.
+// Date text MMDDYYYY: 8 characters, month 1 to 12, year -999 to 2300, a day
+// that the month has in that year (DaysInTypedMonth: before 1753 an Old
+// Style leap day too, since the form converts such a date). nullopt when the
+// text fails any rule.
 std::optional<CalendarDate> ParseDateText(const std::string& text);
 
 // Latitude text DDNMMSS: longer than 5 characters, a digit first, N or S

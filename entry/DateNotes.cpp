@@ -5,26 +5,24 @@
 #include "astro/TimeScales.h"
 
 namespace vostrane {
-namespace {
-
-constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
-                                       "May",       "June",     "July",     "August",
-                                       "September", "October",  "November", "December"};
-
-}  // namespace
-
 std::string DateInWords(const CalendarDate& date) {
-  const char* month = date.month >= 1 && date.month <= 12 ? kMonthNames[date.month - 1] : "";
-  std::string text = std::string(month) + " " + std::to_string(date.day) + ", " +
+  std::string text = std::string(MonthName(date.month)) + " " + std::to_string(date.day) + ", " +
                      std::to_string(std::abs(date.year));
   if (date.year < 0) text += " B.C.";
   return text;
 }
 
-bool NeedsOldStyleQuestion(int year) { return year < 1753; }
+bool NeedsOldStyleQuestion(int year) { return year < kFirstNewStyleOnlyYear; }
 
 CalendarDate OldStyleToNewStyle(const CalendarDate& oldStyle) {
   return JulianDayToDate(OldStyleJulDay(oldStyle.month, oldStyle.day, oldStyle.year)).date;
+}
+
+std::string OldStyleOnlyText(const CalendarDate& oldStyle, const CalendarDate& newStyle) {
+  return DateInWords(oldStyle) +
+         " exists only in the Old Style (Julian) calendar. It has been converted to "
+         "the New Style calendar date " +
+         DateInWords(newStyle) + ".";
 }
 
 std::string OldStyleKeptText(const CalendarDate& newStyle) {

@@ -28,6 +28,10 @@ inline constexpr const char* kOldStyleQuestionText =
 inline constexpr const char* kOldStyleConvertedText =
     "Date has been converted to New Style calendar date.";
 
+// An Old Style leap day that the New Style calendar lacks (February 29,
+// 1700) is converted without a question, with this note.
+std::string OldStyleOnlyText(const CalendarDate& oldStyle, const CalendarDate& newStyle);
+
 // The note after "No": the date stays, and the New Style equivalent is named.
 std::string OldStyleKeptText(const CalendarDate& newStyle);
 

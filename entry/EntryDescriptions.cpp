@@ -63,16 +63,18 @@ std::array<std::string, 4> HeaderLines(const ChartEntry& entry, const BirthDataF
 
 std::string EntryListLine(int k, const ChartEntry& entry, const std::string& compositeWord) {
   std::string line = std::to_string(k) + ": ";
+  // An entry whose name is still to be typed says so rather than show a gap.
+  const std::string name = Trim(entry.name()).empty() ? std::string(kNoNameYet) : entry.name();
   switch (entry.charttype()) {
     case 0:
-      line += entry.name() + "  Natal";
+      line += name + "  Natal";
       if (entry.harmonic() > 1) line += ", " + std::to_string(entry.harmonic());
       break;
     case 1:
       line += compositeWord + " of entry " + std::to_string(entry.baseEntry()) + " and " +
               std::to_string(entry.secondBaseEntry());
       break;
-    default: line += entry.name() + " " + KindLine(entry); break;
+    default: line += name + " " + KindLine(entry); break;
   }
   return line;
 }

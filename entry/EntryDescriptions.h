@@ -24,7 +24,8 @@ std::array<std::string, 4> HeaderLines(const ChartEntry& entry, const BirthDataF
 // blanks and "Natal" (", " and the harmonic when above 1); for a composite
 // `compositeWord` (message text 13095), " of entry ", the base entry, " and "
 // and the second base entry; for other kinds the name, a blank and the
-// second header line.
+// second header line. An entry without a name shows kNoNameYet instead.
+inline constexpr const char* kNoNameYet = "(name not typed yet)";
 std::string EntryListLine(int k, const ChartEntry& entry, const std::string& compositeWord);
 
 // Display forms of the field texts: "02:36:00 PM", "40°43'00\"N".

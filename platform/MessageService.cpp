@@ -36,6 +36,20 @@ bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& caption)
   return Messages().Show(text, icon, MsgButtons::YesNo, caption) == MsgAnswer::Yes;
 }
 
+int MessageService::Choose(const std::string& text, const std::vector<std::string>& choices,
+                           MsgIcon icon, const std::string& caption) {
+  std::string listed = text;
+  for (size_t i = 0; i < choices.size(); ++i)
+    listed += "\r\n  " + std::to_string(i + 1) + ". " + choices[i];
+  Show(listed, icon, MsgButtons::Ok, caption);
+  return choices.empty() ? 0 : static_cast<int>(choices.size()) - 1;
+}
+
+int AskChoice(const std::string& text, const std::vector<std::string>& choices, MsgIcon icon,
+              const std::string& caption) {
+  return Messages().Choose(text, choices, icon, caption);
+}
+
 int AddShutdownHook(std::function<void()> hook) {
   const int handle = g_nextHook++;
   Hooks()[handle] = std::move(hook);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vostrane {
 
@@ -19,6 +20,12 @@ class MessageService {
   // program's code page (Windows-1252) and may hold "\r\n" line breaks.
   virtual MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                          const std::string& caption) = 0;
+  // A question whose buttons carry the given texts, the first one the
+  // default and the last one the answer to Escape. Returns the index of the
+  // button chosen. A service without buttons of its own shows the text with
+  // the choices and answers the last one.
+  virtual int Choose(const std::string& text, const std::vector<std::string>& choices, MsgIcon icon,
+                     const std::string& caption);
 };
 
 // The service in use; a console service until the program installs another.
@@ -30,6 +37,9 @@ void ShowMessage(const std::string& text, MsgIcon icon = MsgIcon::None,
                  const std::string& caption = "Vostrane");
 bool AskYesNo(const std::string& text, MsgIcon icon = MsgIcon::Confirmation,
               const std::string& caption = "Vostrane");
+// Asks with the choices as buttons; the index of the one chosen.
+int AskChoice(const std::string& text, const std::vector<std::string>& choices,
+              MsgIcon icon = MsgIcon::Confirmation, const std::string& caption = "Vostrane");
 
 // Work to do before the process ends after a fatal message (closing files).
 // Returns a handle for RemoveShutdownHook.

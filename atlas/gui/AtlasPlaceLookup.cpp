@@ -3,6 +3,7 @@
 #include "atlas/AtlasFields.h"
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstLookup.h"
+#include "atlas/LocalClock.h"
 #include "atlas/PlaceReading.h"
 #include "atlas/PlacesTable.h"
 #include "atlas/ZoneRecheck.h"
@@ -93,6 +94,10 @@ void AtlasPlaceLookup::RecheckZone(BirthDataFields& fields, char what) {
   AtlasFields a = ToAtlas(fields);
   SeeIfTzOrDstIsDifferent(a, what, PlacesTable());
   FromAtlas(a, fields);
+}
+
+std::optional<LocalClockCheck> AtlasPlaceLookup::CheckClock(const BirthDataFields& fields) {
+  return CheckLocalClockOfFields(ToAtlas(fields));
 }
 
 void AtlasPlaceLookup::ZoneAtMoment(BirthDataFields& fields) {

@@ -22,6 +22,7 @@ class AtlasPlaceLookup : public PlaceLookup {
   void RecheckZone(BirthDataFields& fields, char what) override;
   // Opens "DST.FIL" for the lookup when data entry does not hold it open.
   void ZoneAtMoment(BirthDataFields& fields) override;
+  std::optional<LocalClockCheck> CheckClock(const BirthDataFields& fields) override;
 
  private:
   // The record chosen in the dialog last and the name it put into the form.

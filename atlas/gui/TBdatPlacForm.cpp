@@ -18,6 +18,7 @@
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
 #include "common/MessageTextFile.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 namespace {
@@ -65,6 +66,7 @@ TBdatPlacForm::TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string&
   setModal(true);
   BuildControls();
   FormActivate();
+  KeepOnScreenWhenShown(this);
 }
 
 void TBdatPlacForm::BuildControls() {
@@ -74,6 +76,9 @@ void TBdatPlacForm::BuildControls() {
   BuildHints();
   BuildLayout();
   resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
+  // The dialog opens with every row shown; on a low screen the list may
+  // give up rows so that the buttons below it stay on the screen.
+  lbCities_->setMinimumHeight(lbCities_->sizeHintForRow(0) * kPlaceListRows / 3);
 }
 
 void TBdatPlacForm::BuildPlaceField() {
@@ -185,7 +190,9 @@ void TBdatPlacForm::BuildLayout() {
   auto* help = new QGridLayout;
   help->addWidget(Instruction("To read a place saved on file:", this), 0, 0);
   help->addWidget(
-      Instruction("Click on the place desired, or select the \"Get First Place In List\" button.", this),
+      Instruction("Click on the place desired, or press Enter or select the \"Get First Place In List\" "
+                  "button for the first one.",
+                  this),
       1, 0);
   help->addWidget(btnGetFirstPlac_, 1, 1);
   help->addWidget(Instruction("If you do NOT wish to read from file:", this), 2, 0);
@@ -301,13 +308,11 @@ void TBdatPlacForm::EditPlaceAfterKey(QKeyEvent* e) {
 void TBdatPlacForm::EditPlaceKeyUp(QKeyEvent* e) {
   if ((e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) || !enterPressed_) return;
   enterPressed_ = false;
+  // Enter takes the first row, marked "=> <=", as a click takes its row:
+  // both without a question.
   if (Typed().empty() || !list_.FirstRowIsPlace()) return;
-  bool exact = false;
-  Guarded([&] { exact = IsAtlasName(places_, Typed()); });
-  if (exact || AskYesNo("Do you want to read in " + list_.RowPlace(0) + "?")) {
-    btnGetFirstPlacClick();
-    done(kYesResult);
-  }
+  btnGetFirstPlacClick();
+  done(kYesResult);
 }
 
 void TBdatPlacForm::LbCitiesClick(int row) {

@@ -29,6 +29,7 @@
 #include "common/LargeFont.h"
 #include "common/MaskedFields.h"
 #include "common/MessageTextFile.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 namespace {
@@ -102,6 +103,7 @@ TDerivedForm::TDerivedForm(QWidget* parent, std::vector<ChartEntry> entries, int
   BaseChanged();
   KindChanged();
   resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
+  KeepOnScreenWhenShown(this);
   kind_->setFocus(Qt::OtherFocusReason);
 }
 

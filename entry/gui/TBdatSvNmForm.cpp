@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/LargeFont.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 
@@ -46,6 +47,7 @@ TBdatSvNmForm::TBdatSvNmForm(QWidget* parent, const RemovalChoice& choice) : QDi
   layout->addWidget(buttons);
   adjustSize();
   resize(ScaleForLargeFont(width()), ScaleForLargeFont(height()));
+  KeepOnScreenWhenShown(this);
 }
 
 void TBdatSvNmForm::OkClick() {

@@ -29,6 +29,7 @@
 #include "session/SessionBackup.h"
 #include "session/SessionFile.h"
 #include "common/TextRoutines.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 namespace {
@@ -83,6 +84,7 @@ TFormBDat::TFormBDat(QWidget* parent) : QDialog(parent) {
   InstallFieldHooks();
   FormTexts().Load();
   resize(ScaleForLargeFont(kFormWidth), ScaleForLargeFont(kFormHeight));
+  KeepOnScreenWhenShown(this);
 }
 
 TFormBDat::~TFormBDat() {
@@ -351,6 +353,12 @@ void TFormBDat::SetTabOrder() {
 }
 
 void TFormBDat::ConnectHandlers() {
+  // The words beside the date, the E/W letter and the daylight letter
+  // follow their fields whatever sets them: typing, a read, a question's
+  // answer, an entry shown.
+  connect(maskEdDate_, &QLineEdit::textChanged, this, [this] { RefreshDateWords(); });
+  connect(maskEdTzEW_, &QLineEdit::textChanged, this, [this] { RefreshZoneWord(8934, 8975); });
+  connect(maskEdDstObs_, &QLineEdit::textChanged, this, [this] { RefreshObservanceWord(); });
   connect(bitBtn6_, &QPushButton::clicked, this, [this] { EXITPRINT('V'); });
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { NewNatalClick(); });
   connect(btnNewDerived_, &QPushButton::clicked, this, [this] { NewDerivedClick(); });
@@ -440,6 +448,12 @@ void TFormBDat::SetEntryLine(int k, const ChartEntry& entry) {
   const QString line = ToQt(EntryListLine(k, entry, MessageText(13095)));
   while (listBox2_->count() < k) listBox2_->addItem(QString());
   listBox2_->item(k - 1)->setText(line);
+}
+
+void TFormBDat::RefreshCurrentLine() {
+  ChartEntry shown = entry_;
+  shown.setName(Trim(editName_->StoredText()));
+  SetEntryLine(current_, shown);
 }
 
 void TFormBDat::RebuildEntryList(const std::vector<ChartEntry>& entries) {

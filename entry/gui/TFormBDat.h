@@ -164,6 +164,9 @@ class TFormBDat : public QDialog {
   void RefreshHeader();
   void RefreshSaveStatus();
   void SetEntryLine(int k, const ChartEntry& entry);
+  // The current entry's line, with the name as the name field holds it (the
+  // entry itself takes the fields only when it is copied).
+  void RefreshCurrentLine();
   void RebuildEntryList(const std::vector<ChartEntry>& entries);
   void ShowNameList(const NameListView& view);
   void EndNameList();
@@ -177,6 +180,8 @@ class TFormBDat : public QDialog {
   bool FieldKeyPress(FormField* field, QKeyEvent* event);
   void FieldAfterKey(FormField* field, QKeyEvent* event);
   void FieldKeyRelease(FormField* field, QKeyEvent* event);
+  // A character typed into the E/W or the daylight letter; true when taken.
+  bool TypeLetter(FormField* field, QKeyEvent* event);
   bool NameKeyPress(QKeyEvent* event);
   void NameKeyRelease(QKeyEvent* event);
   void PlaceKeyRelease(QKeyEvent* event);
@@ -184,8 +189,16 @@ class TFormBDat : public QDialog {
   void DateNotes();
   void MarkChange();
   void RecheckZone(char what);
+  // When the time falls in a gap or a repeat of the clocks at the place,
+  // asks which time is meant and sets time, zone and daylight letter, or
+  // sends the user back to the time.
+  enum class ClockAnswer { NotAsked, Resolved, ChangeTime };
+  ClockAnswer ResolveClockTime();
   void OpenPlaceLookup();
   void ReadPlace();
+  // The place, latitude, longitude and zone as they were when the place
+  // field was entered (the place dialog cancelled).
+  void RestorePlaceOnEntry();
   void ReadName();
   // Runs the exit handler of the field being edited (as leaving it would)
   // and, when the focus stays there, its enter handler again. False when
@@ -277,12 +290,16 @@ class TFormBDat : public QDialog {
   std::string remembered_;  // text of the field being edited, on entry
   std::string rememberedName_;
   std::string rememberedPlace_;
+  BirthDataFields placeOnEntry_;  // the fields when the place field was entered
+  bool placeFromAtlasOnEntry_ = false;
   FormField* activeField_ = nullptr;   // the field whose exit handler is due
   FormField* refusedField_ = nullptr;  // refused to be left; the focus is on its way back
   std::string refusedRemembered_;      // its text on entry
   std::string fieldProblem_;           // shown in the hint line while not empty
   QWidget* fieldToFocus_ = nullptr;
   char focusPermission_ = 'Y';
+  bool backToTime_ = false;     // "Change the time" answered; the focus is on its way back
+  bool timeUnsettled_ = false;  // and the time is still to be settled
   bool linked_ = false;
   bool placeFromAtlas_ = false;
   bool placeLookupAllowed_ = true;

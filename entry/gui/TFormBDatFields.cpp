@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "entry/ClockQuestion.h"
 #include "entry/DateNotes.h"
 #include "entry/EntryMarks.h"
 #include "entry/FieldRules.h"
@@ -109,6 +110,8 @@ void TFormBDat::FocusField(FormField* field) {
 }
 
 bool TFormBDat::FinishFieldEdit() {
+  // The time is to be changed: a button pressed meanwhile waits for it.
+  if (backToTime_) return false;
   FormField* field = activeField_;
   if (!field) return true;
   if (!FieldExit(field)) return false;
@@ -175,6 +178,8 @@ void TFormBDat::FieldEnter(FormField* f) {
     ShowHint(FormText(8993));
   } else if (f == editPlace_) {
     rememberedPlace_ = remembered_;
+    placeOnEntry_ = Fields();
+    placeFromAtlasOnEntry_ = placeFromAtlas_;
     placeLookupAllowed_ = true;
     ShowHint(FormText(entry_.charttype() == 0 ? 8994 : 9087));
   } else if (f == maskEdDstObs_) {
@@ -215,14 +220,31 @@ bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
   const bool next = IsEnterKey(key) || key == Qt::Key_Down;
   const bool previous = key == Qt::Key_Up;
   if (f == maskEdTzEW_ && (next || previous)) {
-    if (previous) MoveFocus(maskEdTZMins_);  // Enter and Down move on key release
+    // On the press, as in the fields before it: the release of the Enter
+    // that brought the focus here must not carry it on.
+    MoveFocus(previous ? static_cast<QWidget*>(maskEdTZMins_) : maskEdDstObs_);
     return true;
   }
   if (f == maskEdDstObs_ && (next || previous)) {
     if (previous) MoveFocus(maskEdTzEW_);  // Enter and Down are swallowed
     return true;
   }
+  if ((f == maskEdTzEW_ || f == maskEdDstObs_) && TypeLetter(f, e)) return true;
   return false;
+}
+
+bool TFormBDat::TypeLetter(FormField* f, QKeyEvent* e) {
+  const QString text = e->text();
+  if (text.isEmpty() || !text[0].isPrint() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    return false;
+  // The field holds one letter: a typed letter it takes replaces it, wherever
+  // the caret stands; any other character leaves it as it was.
+  const char16_t c = text[0].toUpper().unicode();
+  const std::string letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
+  if (c < 0x80 && letters.find(static_cast<char>(c)) != std::string::npos)
+    f->SetStoredText(std::string(1, static_cast<char>(c)));
+  f->SelectFirstCharacter();
+  return true;
 }
 
 void TFormBDat::FieldAfterKey(FormField* f, QKeyEvent*) {
@@ -236,7 +258,6 @@ void TFormBDat::FieldKeyRelease(FormField* f, QKeyEvent* e) {
   if (!active_) return;
   if (f == editName_) NameKeyRelease(e);
   if (f == editPlace_) PlaceKeyRelease(e);
-  if (f == maskEdTzEW_ && (IsEnterKey(e->key()) || e->key() == Qt::Key_Down)) MoveFocus(maskEdDstObs_);
 }
 
 bool TFormBDat::NameKeyPress(QKeyEvent* e) {
@@ -305,13 +326,19 @@ void TFormBDat::PlaceButtonClick() {
 }
 
 void TFormBDat::OpenPlaceLookup() {
+  if (activeField_ != editPlace_) {
+    placeOnEntry_ = Fields();
+    placeFromAtlasOnEntry_ = placeFromAtlas_;
+  }
   const std::optional<PlaceChoice> choice = places_->ChoosePlace(this, editPlace_->StoredText());
   if (!choice) return;
   // The dialog has gone: the keys go to the form again (a window manager
   // would do this; without one nothing would have the keyboard).
   activateWindow();
   if (choice->outcome == 'C') {
-    if (!rememberedPlace_.empty()) editPlace_->SetStoredText(rememberedPlace_);
+    // Cancel leaves the place as it was before the field was entered: the
+    // letter that opened the dialog goes, and so does anything read since.
+    RestorePlaceOnEntry();
     return;
   }
   editPlace_->SetStoredText(choice->text);
@@ -320,7 +347,22 @@ void TFormBDat::OpenPlaceLookup() {
   // zone instead.
   MoveFocus(maskEdLat_);
   if (choice->outcome == 'G' || places_->IsAtlasPlace(choice->text)) ReadPlace();
-  SetEntryLine(current_, entry_);
+  RefreshCurrentLine();
+}
+
+void TFormBDat::RestorePlaceOnEntry() {
+  const BirthDataFields& was = placeOnEntry_;
+  editPlace_->SetStoredText(was.place);
+  maskEdLat_->SetStoredText(was.latitude);
+  maskEdLong_->SetStoredText(was.longitude);
+  maskEdTZHrs_->SetStoredText(was.zoneHours);
+  maskEdTZMins_->SetStoredText(was.zoneMinutes);
+  maskEdTzEW_->SetStoredText(was.zoneEastWest);
+  maskEdDstObs_->SetStoredText(was.daylight);
+  edDstTblNum_->SetStoredText(was.dstTable);
+  placeFromAtlas_ = placeFromAtlasOnEntry_;
+  editPlace_->SelectFirstCharacter();
+  RefreshHeader();
 }
 
 void TFormBDat::ReadPlace() {
@@ -332,8 +374,10 @@ void TFormBDat::ReadPlace() {
   SetFields(fields);
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
-  CopyFormIntoEntry('M');
   placeFromAtlas_ = true;
+  RefreshHeader();  // the place read shows behind a question about its clock
+  if (entry_.charttype() == 0) ResolveClockTime();
+  CopyFormIntoEntry('M');
   RefreshSaveStatus();
   RefreshHeader();
   // The zone is typed when the atlas has no daylight table for the place;
@@ -363,7 +407,7 @@ void TFormBDat::ReadName() {
   RefreshDateWords();
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
-  SetEntryLine(current_, entry_);
+  RefreshCurrentLine();
   RefreshHeader();
   RefreshSaveStatus();
   fieldToFocus_ = editPlace_;
@@ -405,6 +449,7 @@ bool TFormBDat::FieldExit(FormField* f) {
   // ... then whether it changed, and what follows from that.
   const bool changed = f->StoredText() != remembered_;
   if (changed) MarkChange();
+  ClockAnswer clock = ClockAnswer::NotAsked;
   const bool natal = entry_.charttype() == 0;
 
   if (f == editPlace_) ShowHint(std::string());  // the place's hint ends with it
@@ -412,19 +457,20 @@ bool TFormBDat::FieldExit(FormField* f) {
     if (QApplication::focusWidget() != listBox1_) EndNameList();
     ShowHint(std::string());
     RefreshSaveStatus();
-    ChartEntry shown = entry_;  // the list shows the name as typed
-    shown.setName(f->StoredText());
-    SetEntryLine(current_, shown);
+    RefreshCurrentLine();  // the list shows the name as typed
   } else if (f == maskEdDate_) {
     if (natal) {
       if (!OldStyleAsked(entry_) || changed) DateNotes();
     } else {
       CopyFormIntoEntry('M');
-      SetEntryLine(current_, entry_);
+      RefreshCurrentLine();
     }
-    if (changed && natal && placeFromAtlas_) RecheckZone('D');
+    if (changed && natal && placeFromAtlas_) clock = ResolveClockTime();
+    if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('D');
   } else if (f == maskEdTime_) {
-    if (changed && natal && placeFromAtlas_) RecheckZone('T');
+    // A time sent back to be changed is asked about again even if it stays.
+    if ((changed || timeUnsettled_) && natal && placeFromAtlas_) clock = ResolveClockTime();
+    if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('T');
   } else if (f == maskEdTZHrs_ || f == maskEdTZMins_) {
     GreenwichZoneCheck(f, IntegerFromText(Trim(f->StoredText())) == 0, "0");
   } else if (f == maskEdTzEW_) {
@@ -434,7 +480,9 @@ bool TFormBDat::FieldExit(FormField* f) {
   }
   RefreshHeader();
   RefreshSaveStatus();  // the save status follows every field change
-  return true;
+  // "Change the time": whatever was leaving the field (Done, New Natal)
+  // stops, and the time field gets the focus back.
+  return clock != ClockAnswer::ChangeTime;
 }
 
 void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {
@@ -450,7 +498,15 @@ void TFormBDat::DateNotes() {
   const std::optional<CalendarDate> date = ParseDateText(maskEdDate_->StoredText());
   if (!date) return;
   bool shown = false;
-  if (NeedsOldStyleQuestion(date->year)) {
+  if (NeedsOldStyleQuestion(date->year) && !IsNewStyleDate(date->month, date->day, date->year)) {
+    // An Old Style leap day has no New Style date of its own: it is
+    // converted, or it would be calculated as the day after.
+    const CalendarDate newStyle = OldStyleToNewStyle(*date);
+    maskEdDate_->SetStoredText(DateFieldText(newStyle));
+    RefreshDateWords();
+    ShowMessage(OldStyleOnlyText(*date, newStyle), MsgIcon::Information);
+    shown = true;
+  } else if (NeedsOldStyleQuestion(date->year)) {
     const CalendarDate newStyle = OldStyleToNewStyle(*date);
     const std::string newText = DateFieldText(newStyle);
     // A converted date outside the field's range (before the year -999)
@@ -471,6 +527,38 @@ void TFormBDat::MarkChange() {
   if (DuplicateNameLetter(entry_) != 'Y') return;
   if (Control().Letter(control_offset::warnDuplicateName) != 'Y') return;
   ShowMessage(MessageText(13063) + MessageText(13064) + MessageText(13065), MsgIcon::Warning);
+}
+
+TFormBDat::ClockAnswer TFormBDat::ResolveClockTime() {
+  const BirthDataFields fields = Fields();
+  const std::optional<LocalClockCheck> check = places_->CheckClock(fields);
+  timeUnsettled_ = false;
+  if (!check || check->kind == LocalClockKind::Normal) return ClockAnswer::NotAsked;
+  const ClockQuestion question = AskAboutClock(*check, fields);
+  focusPermission_ = 'N';
+  const int chosen = AskChoice(question.text, question.choices);
+  focusPermission_ = 'Y';
+  if (chosen >= 0 && chosen < static_cast<int>(question.answers.size())) {
+    const BirthDataFields& answer = question.answers[static_cast<size_t>(chosen)];
+    maskEdTime_->SetStoredText(answer.time);
+    maskEdTZHrs_->SetStoredText(answer.zoneHours);
+    maskEdTZMins_->SetStoredText(answer.zoneMinutes);
+    maskEdTzEW_->SetStoredText(answer.zoneEastWest);
+    maskEdDstObs_->SetStoredText(answer.daylight);
+    RefreshHeader();
+    return ClockAnswer::Resolved;
+  }
+  // "Change the time": back to the time field once the handler in progress
+  // has finished moving the focus.
+  backToTime_ = true;
+  timeUnsettled_ = true;
+  QTimer::singleShot(0, maskEdTime_, [this] {
+    backToTime_ = false;
+    if (!active_) return;
+    FocusField(maskEdTime_);
+    maskEdTime_->SelectFirstCharacter();
+  });
+  return ClockAnswer::ChangeTime;
 }
 
 void TFormBDat::RecheckZone(char what) {

@@ -11,6 +11,8 @@ class QtMessageService : public MessageService {
  public:
   MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                  const std::string& caption) override;
+  int Choose(const std::string& text, const std::vector<std::string>& choices, MsgIcon icon,
+             const std::string& caption) override;
 };
 
 // A program text (Windows-1252, "\r\n" breaks) as a Qt string.

@@ -7,6 +7,7 @@
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
 #include "shell/StartupFiles.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 namespace {
@@ -80,6 +81,7 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   resize(ScaleForLargeFont(480), ScaleForLargeFont(360));
+  KeepOnScreenWhenShown(this);
 }
 
 }  // namespace vostrane

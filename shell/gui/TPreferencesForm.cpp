@@ -12,6 +12,7 @@
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
 #include "common/MessageTextFile.h"
+#include "platform/gui/ScreenFit.h"
 
 namespace vostrane {
 namespace {
@@ -65,6 +66,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(6);
   layout->addWidget(buttons);
   resize(ScaleForLargeFont(520), ScaleForLargeFont(190));
+  KeepOnScreenWhenShown(this);
 }
 
 Preferences TPreferencesForm::Chosen() const {

@@ -83,13 +83,12 @@ TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
   const int dialogs = WorkPlaceDialog(form, Qt::Key_E, [&](TBdatPlacForm& dialog) {
     QTest::keyClicks(dialog.EditPlace(), "rie");
     listed = FromQt(dialog.EditPlace()->text());
-    messages->Answer(MsgAnswer::Yes);
     QTest::keyClick(dialog.EditPlace(), Qt::Key_Return);
   });
 
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(listed, "erie");
-  EXPECT_TRUE(messages->Saw("Do you want to read in Erie, PA?"));
+  EXPECT_FALSE(messages->Saw("Do you want to read in"));
   EXPECT_EQ(form.EditPlace()->StoredText(), "Erie, PA");
   EXPECT_EQ(form.MaskEdLat()->StoredText(), "42N0745");
   EXPECT_EQ(form.MaskEdLong()->StoredText(), "080W0506");
@@ -136,6 +135,68 @@ TEST(FormWiring, APlacePickedWithTheMouseLeavesTheFormAsItWasAndGoesOn) {
   EXPECT_EQ(form.MaskEdTZHrs()->StoredText(), "05");
   EXPECT_EQ(form.EditName()->StoredText(), "Ann");
   EXPECT_EQ(form.ReadingMode(), 'X');
+  form.FormDeactivate();
+}
+
+// New York's clocks in 2020: forward at 2:00 on 8 March, back at 2:00 on
+// 1 November. A time that did not exist, or that happened twice, is asked
+// about before the entry takes it.
+TEST(FormWiring, ATimeTheClocksSkippedOrRepeatedIsAskedAbout) {
+  test::AtlasFolder folder;
+  folder.WriteTables({0}, {Change(1883, 11, 18, 12, 4, 105, 0, 0), Change(2020, 3, 8, 2, 0, 105, 0, 1),
+                           Change(2020, 11, 1, 2, 0, 105, 0, 0), test::EndOfTable()});
+  folder.WritePlaces({{"New York, NY", 1, "NYK", "40N4251", "074W0021"}});
+  WiredForm wired({{3, 8, 2020}, {2, 30, 0}});
+  TFormBDat& form = wired.form;
+  auto& messages = wired.messages;
+  wired.Show();
+  QTest::keyClicks(form.EditName(), "Ann");
+  form.EditPlace()->setFocus();
+  messages->AnswerChoice(0);
+  WorkPlaceDialog(form, Qt::Key_N,
+                  [](TBdatPlacForm& dialog) { QTest::keyClick(dialog.EditPlace(), Qt::Key_Return); });
+  ASSERT_TRUE(
+      messages->Saw("2:30 AM did not exist in New York, NY on March 8, 2020: clocks went from 2:00 to "
+                    "3:00 AM."));
+  const ShownMessage& gap = messages->Shown().back();
+  EXPECT_EQ(gap.choices, (std::vector<std::string>{"3:30 AM daylight time", "2:30 AM standard time",
+                                                   "Change the time"}));
+  EXPECT_EQ(form.MaskEdTime()->StoredText(), "033000A");
+  EXPECT_EQ(form.MaskEdTZHrs()->StoredText() + form.MaskEdTzEW()->StoredText() +
+                form.MaskEdDstObs()->StoredText(),
+            "5WY");
+
+  // The second 1:30 AM of 1 November, typed: standard time.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.MaskEdDate()->setFocus();
+  QTest::keyClicks(form.MaskEdDate(), "11012020");
+  QTest::keyClick(form.MaskEdDate(), Qt::Key_Return);  // the zone re-check: No
+  ASSERT_EQ(QApplication::focusWidget(), form.MaskEdTime());
+  messages->AnswerChoice(1);
+  QTest::keyClicks(form.MaskEdTime(), "1:30a");
+  QTest::keyClick(form.MaskEdTime(), Qt::Key_Return);
+  EXPECT_TRUE(
+      messages->Saw("1:30 AM happened twice in New York, NY on November 1, 2020: clocks went back "
+                    "from 2:00 to 1:00 AM."));
+  EXPECT_EQ(messages->Shown().back().choices[1], "The second, 1:30 AM standard time");
+  EXPECT_EQ(form.MaskEdTime()->StoredText(), "013000A");
+  EXPECT_EQ(form.MaskEdDstObs()->StoredText(), "N");
+  EXPECT_EQ(FromQt(form.Label23()->text()), "(No)");
+
+  // "Change the time" (also Escape) leaves the fields, stops "Done" and goes
+  // back to the time.
+  QTest::keyClick(form.MaskEdTime(), Qt::Key_Up);
+  QTest::keyClick(form.MaskEdDate(), Qt::Key_Return);
+  QTest::keyClicks(form.MaskEdTime(), "1:45a");
+  form.DoneButton()->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.IsActive());
+  EXPECT_EQ(QApplication::focusWidget(), form.MaskEdTime());
+  EXPECT_EQ(form.MaskEdDstObs()->StoredText(), "N");
+  // Left as it is, the time is asked about again.
+  const size_t asked = messages->Shown().size();
+  QTest::keyClick(form.MaskEdTime(), Qt::Key_Return);
+  EXPECT_EQ(messages->Shown().size(), asked + 1);
   form.FormDeactivate();
 }
 

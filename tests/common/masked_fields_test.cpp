@@ -27,8 +27,13 @@ TEST(DateText, ValidationRules) {
   EXPECT_EQ(d->year, 1776);
   EXPECT_EQ(ParseDateText("0101-999")->year, -999);
   EXPECT_TRUE(ParseDateText("12312300"));
-  EXPECT_TRUE(ParseDateText("02291700"));  // an Old Style leap day must be enterable
+  EXPECT_TRUE(ParseDateText("02291700"));  // an Old Style leap day, to be converted
   EXPECT_FALSE(ParseDateText("02301700"));
+  // From 1753 on a date must exist in the Gregorian calendar.
+  EXPECT_FALSE(ParseDateText("02291990"));
+  EXPECT_FALSE(ParseDateText("02291900"));
+  EXPECT_TRUE(ParseDateText("02292000"));
+  EXPECT_TRUE(ParseDateText("02291992"));
   EXPECT_FALSE(ParseDateText("04312000"));
   EXPECT_FALSE(ParseDateText("13012000"));
   EXPECT_FALSE(ParseDateText("00012000"));
@@ -89,15 +94,20 @@ TEST(DateTyping, WholeDatesAndShortForms) {
   EXPECT_EQ(Left(date, "03092024", "7/4/90").text, "07040090");  // the year as typed
   EXPECT_EQ(Left(date, "03092024", "1").text, "01092024");
   EXPECT_EQ(Left(date, "01011990", "-44", 4).text, "0101-044");
-  EXPECT_EQ(Left(date, "02011990", "29", 2).problem, "");  // 29 February in any year
+  EXPECT_EQ(Left(date, "02011992", "29", 2).problem, "");  // 29 February of a leap year
 }
 
 TEST(DateTyping, DatesThatCannotExistAreReportedNotChanged) {
   const FieldLayout& date = DateLayout();
   const FieldEdit february = Left(date, "03092024", "02/30/1990");
   EXPECT_EQ(february.text, "02301990");
-  EXPECT_EQ(february.problem, "Day 30 is not possible: month 2 has at most 29 days.");
-  EXPECT_EQ(Left(date, "03092024", "04312000").problem, "Day 31 is not possible: month 4 has 30 days.");
+  EXPECT_EQ(february.problem, "Day 30 is not possible: February 1990 has 28 days.");
+  EXPECT_EQ(Left(date, "03092024", "02/29/1990").problem,
+            "Day 29 is not possible: February 1990 has 28 days.");
+  // The day is judged by the month alone until the year is typed.
+  EXPECT_EQ(Typed(date, "", "0230").problem, "Day 30 is not possible: February has at most 29 days.");
+  EXPECT_EQ(Left(date, "03092024", "04312000").problem,
+            "Day 31 is not possible: April 2000 has 30 days.");
   const FieldEdit month = Typed(date, "05051990", "13");
   EXPECT_EQ(month.text, "13051990");
   EXPECT_EQ(month.problem, "Month 13 is not possible: months run from 1 to 12.");

@@ -24,11 +24,12 @@ e2e_install_copy() {
   cd "$E2E_DIR"
 }
 
-# e2e_start_xvfb: starts Xvfb on a free display and exports DISPLAY.
+# e2e_start_xvfb [WIDTHxHEIGHT]: starts Xvfb on a free display (1280x900
+# unless told) and exports DISPLAY.
 e2e_start_xvfb() {
   local fifo="$E2E_DIR/.displayfd"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x900}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   E2E_PIDS+=($!)
   local number
   read -r -t 20 number <"$fifo" || fail "Xvfb did not start"

@@ -28,7 +28,7 @@ TEST_F(BirthDataForm, ActivationStartsTheFirstEntry) {
   EXPECT_EQ(Stored(form_->MaskEdTzEW()) + form_->Label21()->text().toStdString(), "West");
   EXPECT_EQ(form_->Label23()->text(), "(No)");
   EXPECT_EQ(form_->ListBox2()->count(), 1);
-  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1:   Natal");
+  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1: (name not typed yet)  Natal");
   EXPECT_EQ(form_->WorkingEntry().printoutCode(1, 1), "AAA");
   // The session file holds its header and a terminator: a valid, empty
   // session from the start.
@@ -122,6 +122,18 @@ TEST_F(BirthDataForm, YearBeforeTheReformAsksOnceAndConverts) {
   EXPECT_EQ(messages_->Shown()[3].text.rfind("OK. Date has NOT been changed.", 0), 0u);
   EXPECT_TRUE(messages_->Shown()[3].text.ends_with("July 26, 1701"));
   EXPECT_EQ(Stored(form_->MaskEdDate()), "07151701");
+
+  // A leap day of the Old Style alone has no New Style date to keep: it is
+  // converted without a question.
+  Key(Qt::Key_Up);
+  Type("02291700");
+  Key(Qt::Key_Return);
+  ASSERT_EQ(messages_->Shown().size(), 5u);
+  EXPECT_EQ(
+      messages_->Shown()[4].text,
+      "February 29, 1700 exists only in the Old Style (Julian) calendar. It has been converted to the "
+      "New Style calendar date March 11, 1700.");
+  EXPECT_EQ(Stored(form_->MaskEdDate()), "03111700");
 }
 
 TEST_F(BirthDataForm, ReturnsKeepGreenwichZone) {

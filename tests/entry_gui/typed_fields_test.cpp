@@ -66,7 +66,7 @@ TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
   ASSERT_EQ(Focus(), form_->MaskEdDate());
   Type("02/30/1990");
   EXPECT_EQ(Shown(form_->MaskEdDate()), "02/30/1990");
-  EXPECT_EQ(Hint(), "Day 30 is not possible: month 2 has at most 29 days.");
+  EXPECT_EQ(Hint(), "Day 30 is not possible: February 1990 has 28 days.");
   Key(Qt::Key_Return);
   EXPECT_EQ(Focus(), form_->MaskEdDate());
 
@@ -74,7 +74,7 @@ TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
   form_->MaskEdTime()->setFocus();
   Settle();
   EXPECT_EQ(Focus(), form_->MaskEdDate());
-  EXPECT_EQ(Hint(), "Day 30 is not possible: month 2 has at most 29 days.");
+  EXPECT_EQ(Hint(), "Day 30 is not possible: February 1990 has 28 days.");
   form_->DoneButton()->click();
   Settle();
   EXPECT_TRUE(form_->IsActive());
@@ -255,6 +255,84 @@ TEST_F(TypedFields, EnterInAFilledPlaceMovesOn) {
   EXPECT_EQ(Focus(), form_->EditPlace());
   Key(Qt::Key_Up);
   EXPECT_EQ(Focus(), form_->MaskEdTime());
+}
+
+}  // namespace
+}  // namespace vostrane::test
+
+namespace vostrane::test {
+namespace {
+
+// A key as the keyboard sends it: the release goes to whatever has the
+// focus once the press was handled.
+void KeyAsTyped(Qt::Key key, const QString& text = QString()) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(Focus(), &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(Focus(), &release);
+}
+
+TEST_F(TypedFields, EnterWalksTheZoneFieldsAndTheLettersTypedThereAreTaken) {
+  Start();
+  form_->MaskEdTZHrs()->setFocus();
+  KeyAsTyped(Qt::Key_1, "1");
+  KeyAsTyped(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdTZMins());
+  KeyAsTyped(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdTzEW());
+  form_->MaskEdTzEW()->setCursorPosition(1);  // wherever the caret is, the letter is replaced
+  KeyAsTyped(Qt::Key_E, "e");
+  EXPECT_EQ(Stored(form_->MaskEdTzEW()), "E");
+  EXPECT_EQ(FromQt(form_->Label21()->text()), "ast");
+  KeyAsTyped(Qt::Key_X, "x");  // not a letter of the field
+  EXPECT_EQ(Stored(form_->MaskEdTzEW()), "E");
+  KeyAsTyped(Qt::Key_Return);
+  ASSERT_EQ(Focus(), form_->MaskEdDstObs());
+  KeyAsTyped(Qt::Key_Y, "y");
+  EXPECT_EQ(Stored(form_->MaskEdDstObs()), "Y");
+  EXPECT_EQ(FromQt(form_->Label23()->text()), "(Yes)");
+  KeyAsTyped(Qt::Key_Up);
+  EXPECT_EQ(Focus(), form_->MaskEdTzEW());
+  EXPECT_EQ(Stored(form_->MaskEdTZHrs()) + Stored(form_->MaskEdTZMins()), "0100");
+}
+
+TEST_F(TypedFields, TheWordsBesideTheFieldsAndTheListFollowWhatTheyHold) {
+  ChosenPlace atlas;
+  atlas.choice = {'O', "Nowhere Town"};
+  form_->SetPlaceLookup(&atlas);
+  Start();
+  EXPECT_EQ(FromQt(form_->ListBox2()->item(0)->text()), "1: (name not typed yet)  Natal");
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  Type("N");  // "Place Not on File": the list line keeps the name typed
+  EXPECT_EQ(FromQt(form_->ListBox2()->item(0)->text()), "1: Ann  Natal");
+  form_->MaskEdDate()->SetStoredText("07041990");
+  EXPECT_EQ(FromQt(form_->Label11()->text()), "July 4, 1990");
+  form_->MaskEdDstObs()->SetStoredText("W");
+  EXPECT_EQ(FromQt(form_->Label23()->text()), "(War Time)");
+}
+
+TEST_F(TypedFields, CancellingThePlaceDialogPutsThePlaceBackAsItWas) {
+  ChosenPlace atlas;
+  form_->SetPlaceLookup(&atlas);
+  Start();
+  Type("Ann");
+  form_->EditPlace()->setFocus();
+  atlas.choice = {'C', "N"};  // the letter that opened the dialog, then Cancel
+  Type("N");
+  EXPECT_EQ(Stored(form_->EditPlace()), "");
+  EXPECT_EQ(Stored(form_->MaskEdLat()), "00N0000");
+
+  atlas.choice = {'G', "Rome, Italy"};
+  form_->EditPlace()->setFocus();
+  Type("R");
+  ASSERT_EQ(Stored(form_->MaskEdLat()), "41N5400");
+  form_->EditPlace()->setFocus();
+  form_->EditPlace()->selectAll();
+  atlas.choice = {'C', "X"};
+  Type("X");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
+  EXPECT_EQ(Stored(form_->MaskEdLat()) + Stored(form_->MaskEdLong()), "41N5400012E2900");
 }
 
 }  // namespace
