@@ -5,6 +5,7 @@
 
 #include "platform/TextTrim.h"
 #include "common/AngleTime.h"
+#include "common/Calendar.h"
 
 namespace vostrane {
 
@@ -35,15 +36,8 @@ std::string OrdinalSuffix(int n) {
   }
 }
 
-std::string MonthName(int month) {
-  static const char* const kMonths[] = {"January",   "February", "March",    "April",
-                                        "May",       "June",     "July",     "August",
-                                        "September", "October",  "November", "December"};
-  return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
-}
-
 std::string DateText(int month, int day, int year) {
-  return MonthName(month) + " " + std::to_string(day) + ", " + std::to_string(year);
+  return std::string(MonthName(month)) + " " + std::to_string(day) + ", " + std::to_string(year);
 }
 
 std::string ClockText(int hours, int minutes, int seconds) {

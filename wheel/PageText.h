@@ -10,8 +10,6 @@ namespace vostrane {
 
 // "st", "nd", "rd" or "th" for a number (11, 12 and 13 take "th").
 std::string OrdinalSuffix(int n);
-// "January" .. "December"; "" outside 1..12.
-std::string MonthName(int month);
 // Month name, blank, day, ", ", year: "March 5, 1961".
 std::string DateText(int month, int day, int year);
 // 12-hour clock: hours (0 as 12, 13..23 less 12), ":" and two-digit minutes,
