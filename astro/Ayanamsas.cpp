@@ -1,6 +1,5 @@
 #include "astro/Ayanamsas.h"
 
-#include <array>
 #include <cmath>
 
 #include "astro/AngleHelpers.h"
@@ -9,17 +8,6 @@
 namespace vostrane {
 
 namespace {
-
-constexpr std::array<AyanamsaInfo, 8> kAyanamsas = {{
-    {AyanamsaKind::FaganBradley, 'S', "Fagan-Bradley"},
-    {AyanamsaKind::Lahiri, 'L', "Lahiri (Chitrapaksha)"},
-    {AyanamsaKind::Raman, 'R', "Raman"},
-    {AyanamsaKind::Krishnamurti, 'K', "Krishnamurti"},
-    {AyanamsaKind::Yukteshwar, 'Y', "Yukteshwar"},
-    {AyanamsaKind::TrueChitrapaksha, 'C', "True Chitrapaksha"},
-    {AyanamsaKind::DjwhalKhul, 'D', "Djwhal Khul"},
-    {AyanamsaKind::UserDefined, 'U', "User-defined"},
-}};
 
 // The built-in (Fagan-Bradley) ayanamsa without its nutation terms: the
 // value at 1900 January 0.5 and Newcomb's precession from there.
@@ -77,19 +65,6 @@ double SpicaMeanLongitude(long double t) {
 }
 
 }  // namespace
-
-std::span<const AyanamsaInfo> AyanamsaTable() { return kAyanamsas; }
-
-std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodsel) {
-  if (zodsel == 'T') return std::nullopt;
-  for (const AyanamsaInfo& a : kAyanamsas)
-    if (a.zodiacLetter == zodsel) return a.kind;
-  return AyanamsaKind::FaganBradley;
-}
-
-char ZodiacLetterOf(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(kind)].zodiacLetter; }
-
-const char* NameOfAyanamsa(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(kind)].name; }
 
 double AyanamsaDegrees(AyanamsaKind kind, long double t, long double meanNodeDeg,
                        const UserAyanamsa& user) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "astro/AngleHelpers.h"
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 
 namespace vostrane {
 

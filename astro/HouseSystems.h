@@ -1,4 +1,4 @@
-// The house systems, each known by a letter (astro/HouseSystemNames.h):
+// The house systems, each known by a letter (common/HouseSystemNames.h):
 //   A Campanus, B Equal, C Koch, D Meridian, E Morinus, F Placidus,
 //   G Porphyry, H Regiomontanus, I Topocentric, J Whole Sign,
 //   K Alcabitius, L Equal from the Midheaven, M Vehlow Equal,

@@ -13,7 +13,7 @@
 namespace vostrane {
 
 // Calculates the chart's time scales, angles, delta T and cusps with the
-// given house system letter (astro/HouseSystemNames.h) and the program-wide
+// given house system letter (common/HouseSystemNames.h) and the program-wide
 // geocentric-latitude setting. A letter that names no system is reported in
 // `report` and gives Placidus cusps. Returns true when the name-file values were
 // filled too (the chart's `forNameFile`). A correction file that was

@@ -1,29 +1,64 @@
 #include "common/ChartSettings.h"
 
-#include <string_view>
+#include "common/AyanamsaNames.h"
+#include "common/HouseSystemNames.h"
 
 namespace vostrane {
 namespace {
 
 constexpr int kFirstHouseSystemText = 10007;
+constexpr int kHouseSystemTexts = 9;
 constexpr int kTropicalText = 10018;
 constexpr int kSiderealText = 10019;
 
 }  // namespace
 
-int HouseSystemIndex(char letter) {
-  const size_t i = std::string_view(kHouseSystemLetters).find(letter);
-  return i == std::string_view::npos ? HouseSystemIndex(kDefaultHouseSystem) : static_cast<int>(i);
+int HouseSystemCount() { return static_cast<int>(HouseSystemTable().size()); }
+
+char HouseSystemLetterAt(int index) {
+  if (index < 0 || index >= HouseSystemCount()) return kDefaultHouseSystem;
+  return HouseSystemTable()[static_cast<size_t>(index)].letter;
 }
 
-char HouseSystemOrDefault(char letter) { return kHouseSystemLetters[HouseSystemIndex(letter)]; }
+int HouseSystemIndex(char letter) {
+  const std::optional<HouseSystemId> id = HouseSystemOfLetter(letter);
+  return static_cast<int>(id.value_or(HouseSystemId::Placidus));
+}
 
-char ZodiacOrDefault(char letter) { return letter == 'S' ? 'S' : 'T'; }
+char HouseSystemOrDefault(char letter) { return HouseSystemLetterAt(HouseSystemIndex(letter)); }
 
-int HouseSystemTextNumber(char letter) { return kFirstHouseSystemText + HouseSystemIndex(letter); }
+int ZodiacCount() { return 1 + static_cast<int>(AyanamsaTable().size()); }
 
-int ZodiacTextNumber(char letter) {
-  return ZodiacOrDefault(letter) == 'S' ? kSiderealText : kTropicalText;
+char ZodiacLetterAt(int index) {
+  if (index <= 0 || index >= ZodiacCount()) return 'T';
+  return AyanamsaTable()[static_cast<size_t>(index - 1)].zodiacLetter;
+}
+
+int ZodiacIndex(char letter) {
+  if (!IsAyanamsaLetter(letter)) return 0;
+  return 1 + static_cast<int>(*AyanamsaOfZodiacLetter(letter));
+}
+
+char ZodiacOrDefault(char letter) { return ZodiacLetterAt(ZodiacIndex(letter)); }
+
+std::vector<char> OfferedZodiacLetters() {
+  std::vector<char> letters;
+  for (int i = 0; i < ZodiacCount(); ++i)
+    if (ZodiacLetterAt(i) != ZodiacLetterOf(AyanamsaKind::UserDefined))
+      letters.push_back(ZodiacLetterAt(i));
+  return letters;
+}
+
+std::string HouseSystemDisplayName(char letter, const MessageTextLookup& messageText) {
+  const int index = HouseSystemIndex(letter);
+  if (index < kHouseSystemTexts) return messageText(kFirstHouseSystemText + index);
+  return HouseSystemTable()[static_cast<size_t>(index)].name;
+}
+
+std::string ZodiacDisplayName(char letter, const MessageTextLookup& messageText) {
+  const char zodiac = ZodiacOrDefault(letter);
+  if (zodiac == 'T') return messageText(kTropicalText);
+  return messageText(kSiderealText) + ", " + NameOfAyanamsa(*AyanamsaOfZodiacLetter(zodiac));
 }
 
 SaveQuestion SaveQuestionOf(char option) {

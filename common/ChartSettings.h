@@ -4,27 +4,43 @@
 // to save a new person in the name file, and the duplicate-name warning.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "common/ControlRecord.h"
 
 namespace vostrane {
 
-// The house system letters in order: A Campanus, B Equal, C Koch,
-// D Meridian, E Morinus, F Placidus, G Porphyry, H Regiomontanus,
-// I Topocentric.
-inline constexpr const char* kHouseSystemLetters = "ABCDEFGHI";
-constexpr int kHouseSystemCount = 9;
+// The house systems of common/HouseSystemNames.h and the zodiacs (tropical
+// 'T', then the sidereal ones of common/AyanamsaNames.h), by their place in
+// those lists as a form offers them.
 constexpr char kDefaultHouseSystem = 'F';
+int HouseSystemCount();
+char HouseSystemLetterAt(int index);
+int ZodiacCount();
+char ZodiacLetterAt(int index);
 
-// A house system letter as the calculation takes it: A..I as they are,
-// anything else Placidus; and its place in kHouseSystemLetters.
+// A house system letter as the calculation takes it: a known letter as it
+// is, anything else Placidus; and its place in the list.
 char HouseSystemOrDefault(char letter);
 int HouseSystemIndex(char letter);
-// 'S' for sidereal, 'T' (tropical) for anything else.
+// A known zodiac letter as it is, anything else 'T' (tropical); and its
+// place in the list.
 char ZodiacOrDefault(char letter);
-// The message text numbers of the names: 10007 + the system's place in
-// kHouseSystemLetters, 10018 tropical, 10019 sidereal.
-int HouseSystemTextNumber(char letter);
-int ZodiacTextNumber(char letter);
+int ZodiacIndex(char letter);
+
+// The names shown for a house system and a zodiac. The first nine house
+// systems and the words tropical and sidereal come from the message texts
+// (10007 + the system's place, 10018 tropical, 10019 sidereal), read with
+// messageText; a sidereal zodiac adds the ayanamsa's name.
+// The zodiac letters a choice list offers: every one but the user-defined
+// ayanamsa, whose value and epoch such a list cannot take.
+std::vector<char> OfferedZodiacLetters();
+
+using MessageTextLookup = std::function<std::string(int)>;
+std::string HouseSystemDisplayName(char letter, const MessageTextLookup& messageText);
+std::string ZodiacDisplayName(char letter, const MessageTextLookup& messageText);
 
 // The name file question when a new person is left unsaved: the control
 // record's letters are 'Y' ask, 'G' or 'S' save without asking, any other

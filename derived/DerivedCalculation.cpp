@@ -14,6 +14,7 @@
 #include "derived/DerivedRequest.h"
 #include "derived/PointArithmetic.h"
 #include "derived/ReturnSearch.h"
+#include "derived/UserAyanamsaFields.h"
 #include "derived/EntryCalculation.h"
 
 namespace vostrane {
@@ -66,10 +67,11 @@ void ProgressMeridian(ChartEntry& e, const ChartEntry& base, AnalyticTheory& the
   CalcHousesAtRamc(e, base.ramc() + arc * kRadPerDeg, base.latitude(), geocentricLatitude);
 }
 
-double ZodiacOffsetAt(char zodsel, double julday, CalcReport& report) {
-  if (zodsel == 'T') return 0.0;
+double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report) {
+  if (base.zodsel() == 'T') return 0.0;
   ChartEntry scratch;
-  scratch.setZodsel(zodsel);
+  scratch.setZodsel(base.zodsel());
+  SetUserAyanamsa(scratch, UserAyanamsaOf(base));
   SetGreenwichMoment(scratch, julday);
   const Ayanamsa ayanamsa = CalcTimeScales(scratch);
   report.Add(ayanamsa.status);
@@ -82,12 +84,11 @@ std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int
             y = e.printoutParam(kTargetMonth + 2);
   const double from = GregorianJulDay(m, d, y);
   e.setZodsel(base.zodsel());
-  const char zodsel = base.zodsel();
   // A return must still be a date an entry can hold.
   const double until = GregorianJulDay(1, 1, kMaxYear + 1);
   const auto found = FindReturn(
       theory, slot, base.lon(slot), from, until,
-      [zodsel, &report](double jd) { return ZodiacOffsetAt(zodsel, jd, report); }, report);
+      [&base, &report](double jd) { return ZodiacOffsetAt(base, jd, report); }, report);
   if (report.Ended()) return std::nullopt;
   if (!found)
     return std::string("No return of the ") + kBodyNames[slot] + " was found within " +

@@ -6,6 +6,7 @@
 
 #include "derived/DerivedEncoding.h"
 #include "derived/DerivedRequest.h"
+#include "derived/UserAyanamsaFields.h"
 #include "common/Calendar.h"
 
 namespace vostrane {
@@ -190,6 +191,7 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
   ChartEntry& e = out.entry;
   e.InitNewEntry(base.zodsel(), entryCount);
   e.setZodsel(base.zodsel());
+  SetUserAyanamsa(e, UserAyanamsaOf(base));
   e.setHousesys(base.housesys());
   e.setUsertype(base.usertype());
   CopyBirthData(e, base);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/HouseSystemNames.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {
@@ -134,7 +135,7 @@ double AspectEndAngle(const WheelDefinition& def, const RingArrays& rings, const
   const bool equal = def.Flag(wheel_offset::equalSectors);
   if (ring == 1 && point == wheel_point::Ascendant) return 0.0;
   if (ring == 1 && point == wheel_point::Midheaven) {
-    if (equal && inner.houseSystem != 'B') return 270.0;
+    if (equal && MidheavenIsCusp10(inner.houseSystem)) return 270.0;
     return WheelAngle(inner.lon[wheel_point::Midheaven], inner.lon[wheel_point::Ascendant]);
   }
   const int slot = slots[ring - 1][point];

@@ -107,7 +107,8 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
   if (local) AddTimeKindAndZone(items, local->daylight, local->zone, e.longitude());
   else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
   else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
-  items.push_back(names.ZodiacName(e.zodsel()) + "  " + names.HouseSystemName(e.housesys()));
+  const std::string ayanamsa = e.zodsel() == 'T' ? "" : " " + ArcText(e.ayan());
+  items.push_back(names.ZodiacName(e.zodsel()) + ayanamsa + "  " + names.HouseSystemName(e.housesys()));
   items.push_back("Geocentric");
   return items;
 }

@@ -1,5 +1,9 @@
 #include "wheel/PageNames.h"
 
+#include <optional>
+
+#include "common/AyanamsaNames.h"
+#include "common/HouseSystemNames.h"
 #include "common/MessageTextFile.h"
 
 namespace vostrane {
@@ -43,6 +47,19 @@ std::string PageNames::PointName(int point) const {
   static const int kSlot[19] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 18, 19, 20, 15};
   if (point < 0 || point > 18) return "";
   return At(points, kSlot[point]);
+}
+
+std::string PageNames::HouseSystemName(char letter) const {
+  constexpr int kNamedSystems = 9;  // 'A'..'I' in the table
+  const int index = letter - 'A';
+  if (index >= 0 && index < kNamedSystems) return At(houseSystems, index);
+  const std::optional<HouseSystemId> id = HouseSystemOfLetter(letter);
+  return id ? NameOfHouseSystem(*id) : "";
+}
+
+std::string PageNames::ZodiacName(char zodsel) const {
+  if (zodsel == 'T') return At(zodiacs, 0);
+  return At(zodiacs, 1) + " " + NameOfAyanamsa(*AyanamsaOfZodiacLetter(zodsel));
 }
 
 PageNames LoadPageNames() {

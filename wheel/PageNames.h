@@ -26,8 +26,11 @@ struct PageNames {
   // Name of a wheel point 0..19 (point 19, the south node, is named from
   // the node); "" outside.
   std::string PointName(int point) const;
-  const std::string& HouseSystemName(char letter) const { return At(houseSystems, letter - 'A'); }
-  const std::string& ZodiacName(char zodsel) const { return At(zodiacs, zodsel == 'T' ? 0 : 1); }
+  // The first nine house systems are named from the table, the later ones
+  // (which have no message text) by their own names.
+  std::string HouseSystemName(char letter) const;
+  // "Tropical", or "Sidereal" and the ayanamsa's name.
+  std::string ZodiacName(char zodsel) const;
 };
 
 // Reads the tables from the open message text file (shell/MessageTextFile.h);

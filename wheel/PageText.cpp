@@ -47,6 +47,12 @@ std::string ClockText(int hours, int minutes, int seconds) {
   return text + (hours < 12 ? " AM" : " PM");
 }
 
+std::string ArcText(double degrees) {
+  const DegreesMinutesSeconds d = SplitDegrees(degrees);
+  return (d.sign < 0 ? "-" : "") + std::to_string(d.degrees) + "\xB0" + Two(d.minutes) + "'" +
+         Two(d.seconds) + "\"";
+}
+
 std::string LatitudeText(double latitude) { return GlobeText(latitude, 'N', 'S'); }
 std::string LongitudeText(double longitude) { return GlobeText(longitude, 'W', 'E'); }
 

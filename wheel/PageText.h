@@ -20,6 +20,8 @@ std::string ClockText(int hours, int minutes, int seconds);
 // two-digit seconds and a double-quote mark: "40N42'51\"", "74W00".
 // Latitude north positive ('N'/'S'), longitude west positive ('W'/'E').
 std::string LatitudeText(double latitude);
+// An arc in degrees, minutes and seconds: 23\xB051'07".
+std::string ArcText(double degrees);
 std::string LongitudeText(double longitude);
 // "Time Zone: 5 hours West", "Time Zone: 1 hour East", "Time Zone: 5 hr 30
 // min East" (zone in hours, west positive); Greenwich's "Time Zone: 0 hours"

@@ -4,6 +4,7 @@
 
 #include "astro/BodySlots.h"
 #include "common/AngleTime.h"
+#include "common/HouseSystemNames.h"
 
 namespace vostrane {
 
@@ -55,7 +56,7 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
   }
   r.lon[Ascendant] = r.cusps[0];
   r.speed[Ascendant] = speedOf(11) + kAngleSpeedLift;
-  r.lon[Midheaven] = e.housesys() == 'B' ? Reduce(e.mc()) : r.cusps[9];
+  r.lon[Midheaven] = MidheavenIsCusp10(e.housesys()) ? r.cusps[9] : Reduce(e.mc());
   r.speed[Midheaven] = speedOf(12) + kAngleSpeedLift;
 
   for (int p = Ceres; p <= Chiron; ++p) {

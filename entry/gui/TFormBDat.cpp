@@ -20,6 +20,7 @@
 #include "entry/gui/FormField.h"
 #include "entry/gui/ImmediateShortcut.h"
 #include "platform/MessageService.h"
+#include "platform/gui/LetterChoices.h"
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
 #include "common/ChartSettings.h"
@@ -144,10 +145,11 @@ void TFormBDat::BuildFields() {
   // The names come from the message texts at activation.
   cbHouses_ = new QComboBox(this);
   cbHouses_->setObjectName("HouseSystem");
-  for (int i = 0; i < kHouseSystemCount; ++i) cbHouses_->addItem(QString(kHouseSystemLetters[i]));
+  for (int i = 0; i < HouseSystemCount(); ++i)
+    AddLetterChoice(cbHouses_, HouseSystemLetterAt(i), QString(HouseSystemLetterAt(i)));
   cbZodiac_ = new QComboBox(this);
   cbZodiac_->setObjectName("Zodiac");
-  cbZodiac_->addItems({"T", "S"});
+  for (const char letter : OfferedZodiacLetters()) AddLetterChoice(cbZodiac_, letter, QString(letter));
 
   FitWidth(maskEdDate_, "-00/00/0000");
   FitWidth(maskEdTime_, "00:00:00 PM");
@@ -395,10 +397,11 @@ void TFormBDat::LoadCaptions() {
   labelHrs_->setText(ToQt(MessageText(13022)));
   labelMins_->setText(ToQt(MessageText(13023)));
   label21_->setText(ToQt(MessageText(13024)));
-  for (int i = 0; i < kHouseSystemCount; ++i)
-    cbHouses_->setItemText(i, ToQt(FormText(HouseSystemTextNumber(kHouseSystemLetters[i]))));
-  cbZodiac_->setItemText(0, ToQt(FormText(ZodiacTextNumber('T'))));
-  cbZodiac_->setItemText(1, ToQt(FormText(ZodiacTextNumber('S'))));
+  const auto text = [](int number) { return FormText(number); };
+  for (int i = 0; i < cbHouses_->count(); ++i)
+    cbHouses_->setItemText(i, ToQt(HouseSystemDisplayName(LetterChoiceAt(cbHouses_, i), text)));
+  for (int i = 0; i < cbZodiac_->count(); ++i)
+    cbZodiac_->setItemText(i, ToQt(ZodiacDisplayName(LetterChoiceAt(cbZodiac_, i), text)));
 }
 
 // ---- Showing -------------------------------------------------------------

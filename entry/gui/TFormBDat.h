@@ -154,6 +154,7 @@ class TFormBDat : public QDialog {
   void SetTabOrder();
   void ConnectHandlers();
   void LoadCaptions();
+  void ShowZodiac(char zodiac);
 
   // Showing (TFormBDat.cpp).
   void ShowHint(const std::string& text);
@@ -250,8 +251,8 @@ class TFormBDat : public QDialog {
   FormField* maskEdTzEW_ = nullptr;
   FormField* maskEdDstObs_ = nullptr;
   FormField* edDstTblNum_ = nullptr;
-  QComboBox* cbHouses_ = nullptr;  // the nine house systems, 'A'..'I'
-  QComboBox* cbZodiac_ = nullptr;  // tropical, sidereal
+  QComboBox* cbHouses_ = nullptr;  // every house system, by letter
+  QComboBox* cbZodiac_ = nullptr;  // tropical and the offered ayanamsas, by letter
   QLabel* labelName_ = nullptr;
   QLabel* labelDate_ = nullptr;
   QLabel* labelTime_ = nullptr;

@@ -20,7 +20,9 @@
 #include "entry/gui/TypedFieldKeys.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Cp1252Validator.h"
+#include "platform/gui/LetterChoices.h"
 #include "platform/gui/QtMessageService.h"
+#include "common/AyanamsaNames.h"
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/MaskedFields.h"
@@ -66,8 +68,8 @@ BirthDataFields TFormBDat::Fields() const {
   f.zoneEastWest = maskEdTzEW_->StoredText();
   f.daylight = maskEdDstObs_->StoredText();
   f.dstTable = edDstTblNum_->StoredText();
-  f.houseSystem = kHouseSystemLetters[std::max(0, cbHouses_->currentIndex())];
-  f.zodiac = cbZodiac_->currentIndex() == 1 ? 'S' : 'T';
+  f.houseSystem = HouseSystemOrDefault(ChosenLetter(cbHouses_));
+  f.zodiac = ZodiacOrDefault(ChosenLetter(cbZodiac_));
   return f;
 }
 
@@ -83,8 +85,19 @@ void TFormBDat::SetFields(const BirthDataFields& f) {
   maskEdTzEW_->SetStoredText(f.zoneEastWest);
   maskEdDstObs_->SetStoredText(f.daylight);
   edDstTblNum_->SetStoredText(f.dstTable);
-  cbHouses_->setCurrentIndex(HouseSystemIndex(f.houseSystem));
-  cbZodiac_->setCurrentIndex(ZodiacOrDefault(f.zodiac) == 'S' ? 1 : 0);
+  ChooseLetter(cbHouses_, HouseSystemOrDefault(f.houseSystem));
+  ShowZodiac(ZodiacOrDefault(f.zodiac));
+}
+
+// The list offers no user-defined ayanamsa, whose value it cannot take; an
+// entry that carries one gets it as an extra item while it is shown, so
+// the entry keeps its zodiac (and the value stored with it) unchanged.
+void TFormBDat::ShowZodiac(char zodiac) {
+  const int extra = cbZodiac_->findData(QChar::fromLatin1(ZodiacLetterOf(AyanamsaKind::UserDefined)));
+  if (extra >= 0 && zodiac != ZodiacLetterOf(AyanamsaKind::UserDefined)) cbZodiac_->removeItem(extra);
+  if (ChooseLetter(cbZodiac_, zodiac)) return;
+  AddLetterChoice(cbZodiac_, zodiac, ToQt(ZodiacDisplayName(zodiac, FormText)));
+  ChooseLetter(cbZodiac_, zodiac);
 }
 
 // ---- Focus ---------------------------------------------------------------

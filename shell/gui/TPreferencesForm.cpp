@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/MessageService.h"
+#include "platform/gui/LetterChoices.h"
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
 #include "common/MessageTextFile.h"
@@ -34,11 +35,14 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
 
   houses_ = new QComboBox(this);
   houses_->setObjectName("HouseSystem");
-  for (int i = 0; i < kHouseSystemCount; ++i)
-    houses_->addItem(ToQt(MessageText(HouseSystemTextNumber(kHouseSystemLetters[i]))));
+  const auto text = [](int number) { return MessageText(number); };
+  for (int i = 0; i < HouseSystemCount(); ++i)
+    AddLetterChoice(houses_, HouseSystemLetterAt(i),
+                    ToQt(HouseSystemDisplayName(HouseSystemLetterAt(i), text)));
   zodiac_ = new QComboBox(this);
   zodiac_->setObjectName("Zodiac");
-  for (char z : {'T', 'S'}) zodiac_->addItem(ToQt(MessageText(ZodiacTextNumber(z))));
+  for (const char z : OfferedZodiacLetters())
+    AddLetterChoice(zodiac_, z, ToQt(ZodiacDisplayName(z, text)));
   save_ = new QComboBox(this);
   save_->setObjectName("SaveQuestion");
   save_->addItems({"Ask each time", "Never save", "Always save, without asking"});
@@ -47,8 +51,8 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   duplicate_->setObjectName("DuplicateWarning");
 
   const Preferences p = ReadPreferences(Control());
-  houses_->setCurrentIndex(HouseSystemIndex(p.houseSystem));
-  zodiac_->setCurrentIndex(p.zodiac == 'S' ? 1 : 0);
+  ChooseLetter(houses_, p.houseSystem);
+  if (!ChooseLetter(zodiac_, p.zodiac)) ChooseLetter(zodiac_, 'T');
   save_->setCurrentIndex(SaveChoiceIndex(p.saveQuestion));
   duplicate_->setChecked(p.warnDuplicateName);
 
@@ -71,8 +75,8 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
 
 Preferences TPreferencesForm::Chosen() const {
   Preferences p;
-  p.houseSystem = kHouseSystemLetters[std::max(0, houses_->currentIndex())];
-  p.zodiac = zodiac_->currentIndex() == 1 ? 'S' : 'T';
+  p.houseSystem = HouseSystemOrDefault(ChosenLetter(houses_));
+  p.zodiac = ZodiacOrDefault(ChosenLetter(zodiac_));
   p.saveQuestion = kSaveChoices[std::max(0, save_->currentIndex())];
   p.warnDuplicateName = duplicate_->isChecked();
   return p;

@@ -13,7 +13,7 @@
 
 #include "AstroTestSupport.h"
 #include "astro/GauquelinSectors.h"
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 #include "astro/HouseSystems.h"
 #include "astro/Houses.h"
 

@@ -7,7 +7,7 @@
 
 #include "AstroTestSupport.h"
 #include "astro/BodySlots.h"
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 #include "astro/TimeScales.h"
 #include "derived/EntryCalculation.h"
 #include "session/NameFileImage.h"

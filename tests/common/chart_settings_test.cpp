@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/ScriptedMessageService.h"
 #include "common/ChartSettings.h"
@@ -11,17 +12,28 @@ namespace vostrane {
 namespace {
 
 TEST(ChartSettings, LettersNamesAndTheirDefaults) {
-  EXPECT_EQ(HouseSystemTextNumber('A'), 10007);
-  EXPECT_EQ(HouseSystemTextNumber('I'), 10015);
-  EXPECT_EQ(HouseSystemTextNumber('F'), 10012);
-  for (char unknown : {'J', 'a', '\0', ' '}) {
+  const auto text = [](int number) { return std::to_string(number); };
+  EXPECT_EQ(HouseSystemDisplayName('A', text), "10007");
+  EXPECT_EQ(HouseSystemDisplayName('I', text), "10015");
+  EXPECT_EQ(HouseSystemDisplayName('J', text), "Whole Sign");
+  EXPECT_EQ(HouseSystemDisplayName('U', text), "Sunshine");
+  // Every letter the calculation knows stays as it is.
+  for (char known : {'A', 'I', 'J', 'U'}) EXPECT_EQ(HouseSystemOrDefault(known), known);
+  for (char unknown : {'V', 'a', '\0', ' '}) {
     EXPECT_EQ(HouseSystemOrDefault(unknown), 'F') << int(unknown);
-    EXPECT_EQ(HouseSystemTextNumber(unknown), 10012);
+    EXPECT_EQ(HouseSystemDisplayName(unknown, text), "10012");
   }
-  EXPECT_EQ(HouseSystemIndex('C'), 2);
-  EXPECT_EQ(ZodiacTextNumber('T'), 10018);
-  EXPECT_EQ(ZodiacTextNumber('S'), 10019);
+  EXPECT_EQ(HouseSystemCount(), 21);
+  EXPECT_EQ(HouseSystemLetterAt(HouseSystemIndex('C')), 'C');
+  EXPECT_EQ(ZodiacDisplayName('T', text), "10018");
+  EXPECT_EQ(ZodiacDisplayName('S', text), "10019, Fagan-Bradley");
+  EXPECT_EQ(ZodiacDisplayName('L', text), "10019, Lahiri (Chitrapaksha)");
+  for (char known : {'T', 'S', 'L', 'K', 'U'}) EXPECT_EQ(ZodiacOrDefault(known), known);
   EXPECT_EQ(ZodiacOrDefault('s'), 'T');
+  EXPECT_EQ(ZodiacOrDefault('X'), 'T');
+  // Lists offer every zodiac but the user-defined one, tropical first.
+  const std::vector<char> offered = OfferedZodiacLetters();
+  EXPECT_EQ(std::string(offered.begin(), offered.end()), "TSLRKYCD");
 }
 
 TEST(ChartSettings, SaveQuestionKeepsALetterThatAlreadyMeansTheChoice) {
@@ -51,26 +63,26 @@ TEST(ChartSettings, PreferencesRoundTripThroughTheControlFile) {
   Preferences p = ReadPreferences(Control());
   EXPECT_EQ(p.houseSystem, 'F');
   EXPECT_EQ(p.saveQuestion, SaveQuestion::Always);
-  p.houseSystem = 'H';
-  p.zodiac = 'S';
+  p.houseSystem = 'J';  // the later letters stay as they are
+  p.zodiac = 'L';
   p.warnDuplicateName = false;
   WritePreferences(p, Control());
   ASSERT_TRUE(WriteControlRecord());
   CloseControlFile();
 
   std::string expected = bytes;
-  expected[control_offset::defaultHousesys] = 'H';
-  expected[control_offset::defaultZodsel] = 'S';
+  expected[control_offset::defaultHousesys] = 'J';
+  expected[control_offset::defaultZodsel] = 'L';
   expected[control_offset::warnDuplicateName] = 'N';  // 'G' at 89 stays: it means Always
   EXPECT_EQ(folder.Read(kControlFileName), expected);
 
   OpenControlFile();
   const Preferences back = ReadPreferences(Control());
-  EXPECT_EQ(back.houseSystem, 'H');
-  EXPECT_EQ(back.zodiac, 'S');
+  EXPECT_EQ(back.houseSystem, 'J');
+  EXPECT_EQ(back.zodiac, 'L');
   EXPECT_EQ(back.saveQuestion, SaveQuestion::Always);
   EXPECT_FALSE(back.warnDuplicateName);
-  EXPECT_EQ(Control().defaultHousesys(), 'H');
+  EXPECT_EQ(Control().defaultHousesys(), 'J');
   CloseControlFile();
   EXPECT_TRUE(messages->Shown().empty());
 }

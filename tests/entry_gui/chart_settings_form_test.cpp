@@ -26,11 +26,12 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
   Start();
   QComboBox* houses = form_->HouseSystemBox();
   QComboBox* zodiac = form_->ZodiacBox();
-  ASSERT_EQ(houses->count(), 9);
+  ASSERT_EQ(houses->count(), 21);
   EXPECT_EQ(houses->itemText(0), "Campanus");
   EXPECT_EQ(houses->itemText(5), "Placidus");
+  EXPECT_EQ(houses->itemText(20), "Sunshine");
   EXPECT_EQ(houses->currentText(), "Koch");
-  EXPECT_EQ(zodiac->currentText(), "Sidereal");
+  EXPECT_EQ(zodiac->currentText(), "Sidereal, Fagan-Bradley");
   EXPECT_EQ(form_->WorkingEntry().housesys(), 'C');
   EXPECT_EQ(form_->WorkingEntry().zodsel(), 'S');
 
@@ -56,7 +57,7 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
   EXPECT_EQ(Record(1).zodsel(), 'T');
   // The new chart starts from the defaults again.
   EXPECT_EQ(houses->currentText(), "Koch");
-  EXPECT_EQ(zodiac->currentText(), "Sidereal");
+  EXPECT_EQ(zodiac->currentText(), "Sidereal, Fagan-Bradley");
 
   form_->SetFields(Person("Bo Ek"));
   houses->setCurrentIndex(8);  // Topocentric
@@ -71,10 +72,54 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
   form_->FormDeactivate();
 }
 
+// The later house systems and ayanamsas are chosen with the keys like the
+// first ones and stay in their entries, however often they are shown again;
+// a user-defined ayanamsa, which the list does not offer, is kept as well.
+TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
+  Start();
+  QComboBox* houses = form_->HouseSystemBox();
+  QComboBox* zodiac = form_->ZodiacBox();
+  form_->SetFields(Person("Ann Lee"));
+  Key(Qt::Key_H, Qt::AltModifier);
+  ASSERT_EQ(Focus(), houses);
+  Key(Qt::Key_Home);
+  for (int i = 0; i < 9; ++i) Key(Qt::Key_Down);
+  EXPECT_EQ(houses->currentText(), "Whole Sign");
+  Key(Qt::Key_Z, Qt::AltModifier);
+  ASSERT_EQ(Focus(), zodiac);
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(zodiac->currentText(), "Sidereal, Lahiri (Chitrapaksha)");
+  form_->NewNatalClick();
+  ASSERT_EQ(form_->CurrentEntry(), 2);
+  EXPECT_EQ(Record(1).housesys(), 'J');
+  EXPECT_EQ(Record(1).zodsel(), 'L');
+
+  BirthDataFields user = Person("Bo Ek");
+  user.houseSystem = 'R';
+  user.zodiac = 'U';
+  form_->SetFields(user);
+  EXPECT_EQ(zodiac->currentText(), "Sidereal, User-defined");
+  form_->ListBox2Click(0);
+  ASSERT_EQ(form_->CurrentEntry(), 1);
+  EXPECT_EQ(houses->currentText(), "Whole Sign");
+  EXPECT_EQ(zodiac->findText("Sidereal, User-defined"), -1);
+  const std::string before = SessionBytes();
+  EXPECT_EQ(Record(2).housesys(), 'R');
+  EXPECT_EQ(Record(2).zodsel(), 'U');
+
+  // Showing each entry and leaving it again changes neither.
+  form_->ListBox2Click(1);
+  EXPECT_EQ(zodiac->currentText(), "Sidereal, User-defined");
+  form_->ListBox2Click(0);
+  EXPECT_EQ(SessionBytes(), before);
+  form_->FormDeactivate();
+}
+
 // A control record without the setting (or with a foreign byte) gives new
 // charts Placidus.
 TEST_F(ChartSettingsForm, AnUnknownDefaultIsPlacidus) {
-  Control().SetLetter(control_offset::defaultHousesys, 'Q');
+  Control().SetLetter(control_offset::defaultHousesys, 'V');
   Start();
   EXPECT_EQ(form_->HouseSystemBox()->currentText(), "Placidus");
   EXPECT_EQ(form_->WorkingEntry().housesys(), 'F');

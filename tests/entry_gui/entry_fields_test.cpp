@@ -153,6 +153,13 @@ TEST(FieldsFromEntry, SplitsBackWhatWasCopied) {
   EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'C');
   EXPECT_EQ(FieldsFromEntry(e).zodiac, 'S');
   f.houseSystem = 'J';
+  f.zodiac = 'L';
+  CopyFieldsIntoEntry(f, e);
+  EXPECT_EQ(e.housesys(), 'J');
+  EXPECT_EQ(e.zodsel(), 'L');
+  EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'J');
+  EXPECT_EQ(FieldsFromEntry(e).zodiac, 'L');
+  f.houseSystem = 'V';
   f.zodiac = 'x';
   CopyFieldsIntoEntry(f, e);
   EXPECT_EQ(e.housesys(), 'F');

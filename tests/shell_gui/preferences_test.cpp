@@ -45,16 +45,17 @@ class PreferencesTest : public testing::Test {
 
 TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
   TPreferencesForm form;
-  ASSERT_EQ(form.HouseSystemBox()->count(), 9);
+  ASSERT_EQ(form.HouseSystemBox()->count(), 21);
   EXPECT_EQ(form.HouseSystemBox()->itemText(0), "Campanus");
   EXPECT_EQ(form.HouseSystemBox()->itemText(8), "Topocentric");
+  EXPECT_EQ(form.HouseSystemBox()->itemText(9), "Whole Sign");
   EXPECT_EQ(form.HouseSystemBox()->currentText(), "Koch");
   EXPECT_EQ(form.ZodiacBox()->currentText(), "Tropical");
   EXPECT_EQ(form.SaveQuestionBox()->currentIndex(), 0);  // ask
   EXPECT_TRUE(form.DuplicateWarningBox()->isChecked());
 
-  form.HouseSystemBox()->setCurrentText("Regiomontanus");
-  form.ZodiacBox()->setCurrentText("Sidereal");
+  form.HouseSystemBox()->setCurrentText("Sunshine");
+  form.ZodiacBox()->setCurrentText("Sidereal, Lahiri (Chitrapaksha)");
   form.SaveQuestionBox()->setCurrentIndex(1);  // never
   form.DuplicateWarningBox()->setChecked(false);
   form.accept();
@@ -62,12 +63,12 @@ TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
   EXPECT_TRUE(messages_->Shown().empty());
 
   std::string expected = control_;
-  expected[control_offset::defaultHousesys] = 'H';
-  expected[control_offset::defaultZodsel] = 'S';
+  expected[control_offset::defaultHousesys] = 'U';
+  expected[control_offset::defaultZodsel] = 'L';
   expected[control_offset::saveOption] = 'N';
   expected[control_offset::warnDuplicateName] = 'N';
   EXPECT_EQ(folder_.Read(kControlFileName), expected);
-  EXPECT_EQ(Control().defaultHousesys(), 'H');
+  EXPECT_EQ(Control().defaultHousesys(), 'U');
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "astro/Ayanamsas.h"
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 #include "common/Calendar.h"
 #include "common/NumberText.h"
 
@@ -93,7 +93,7 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   entry.setDstcode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
   entry.setHousesys(houses);
   // A new entry starts tropical or Fagan-Bradley; another ayanamsa is set here.
-  if (!f.zodiac.empty()) entry.setZodsel(f.zodiac[0]);
+  entry.setZodsel(f.zodiac.empty() ? defaultZodiac : f.zodiac[0]);
   return std::nullopt;
 }
 

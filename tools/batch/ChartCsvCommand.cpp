@@ -22,6 +22,7 @@
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 #include "session/driver/CalcMessages.h"
+#include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
@@ -113,7 +114,7 @@ int RunChartCsv(const Args& args) {
     return 1;
   }
   OpenControlFile();
-  const char zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
+  const char zodiac = ZodiacOrDefault(Control().defaultZodsel());
   const bool geocentricLatitude = Control().geocentricLatitude();
   if (ControlFileIsOpen()) CloseControlFile();
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 #include "derived/DerivedRequest.h"
 #include "platform/CodePage.h"
 

@@ -14,6 +14,7 @@
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
 #include "session/driver/CalcDriver.h"
+#include "common/ChartSettings.h"
 #include "common/Calendar.h"
 #include "common/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
@@ -104,7 +105,7 @@ int RunNew(const Args& args) {
     return Usage("name and place take only Windows-1252 characters");
 
   OpenControlFile();
-  const char zodiac = Control().defaultZodsel() == 'S' ? 'S' : 'T';
+  const char zodiac = ZodiacOrDefault(Control().defaultZodsel());
   if (ControlFileIsOpen()) CloseControlFile();
 
   SessionAppend session;

@@ -1,4 +1,4 @@
-#include "astro/HouseSystemNames.h"
+#include "common/HouseSystemNames.h"
 
 #include <array>
 #include <cctype>
@@ -55,6 +55,11 @@ std::optional<HouseSystemId> HouseSystemOfLetter(char letter) {
 char LetterOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].letter; }
 
 const char* NameOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].name; }
+
+bool MidheavenIsCusp10(char letter) {
+  const HouseSystemId id = HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);
+  return kSystems[static_cast<size_t>(id)].midheavenIsCusp10;
+}
 
 std::optional<HouseSystemId> HouseSystemOfText(std::string_view text) {
   if (text.size() == 1)

@@ -49,6 +49,9 @@ std::span<const HouseSystemInfo> HouseSystemTable();
 std::optional<HouseSystemId> HouseSystemOfLetter(char letter);
 char LetterOfHouseSystem(HouseSystemId id);
 const char* NameOfHouseSystem(HouseSystemId id);
+// Whether cusp 10 of the system of a letter is the Midheaven; an unknown
+// letter counts as Placidus, as the calculation takes it.
+bool MidheavenIsCusp10(char letter);
 
 // A system given by its letter or by its name, either in any case; the name
 // may also be written without blanks and hyphens ("wholesign").

@@ -1,0 +1,47 @@
+// The ayanamsas a sidereal chart can be counted with, each known by a name
+// and by the zodiac letter an entry stores for it. Tropical entries carry
+// 'T'; 'S', the sidereal letter entries have always carried, stays
+// Fagan-Bradley, and so does any other letter the table does not know.
+#pragma once
+
+#include <optional>
+#include <span>
+
+namespace vostrane {
+
+enum class AyanamsaKind {
+  FaganBradley,
+  Lahiri,
+  Raman,
+  Krishnamurti,
+  Yukteshwar,
+  TrueChitrapaksha,
+  DjwhalKhul,
+  UserDefined,
+};
+
+struct AyanamsaInfo {
+  AyanamsaKind kind;
+  char zodiacLetter;  // the entry's zodiac byte
+  const char* name;   // for display
+};
+
+// Every ayanamsa in the order of AyanamsaKind.
+std::span<const AyanamsaInfo> AyanamsaTable();
+
+// The ayanamsa of a sidereal zodiac letter; nothing for 'T' (tropical).
+std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodsel);
+// Whether the table knows the letter (an unknown one counts as
+// Fagan-Bradley above, but is not one of its letters).
+bool IsAyanamsaLetter(char zodsel);
+char ZodiacLetterOf(AyanamsaKind kind);
+const char* NameOfAyanamsa(AyanamsaKind kind);
+
+// A user's own ayanamsa: its mean value (without nutation) at an epoch,
+// carried to other moments with the program's precession.
+struct UserAyanamsa {
+  double degrees = 0.0;
+  double epochJd = 2415020.0;  // 1900 January 0.5
+};
+
+}  // namespace vostrane
