@@ -198,6 +198,26 @@ TEST_F(PageAssemblyTest, TriWheelLayoutCPutsTheThirdChartAtTheBottomLeft) {
   EXPECT_EQ(only(CreditLineText()).y1, CreditLineTop(m));
 }
 
+// The header names a later house system and a sidereal chart's ayanamsa
+// with its value.
+TEST_F(PageAssemblyTest, HeaderNamesTheHouseSystemAndTheAyanamsaWithItsValue) {
+  ChartEntry chart = MakeChart();
+  chart.setHousesys('J');
+  chart.setZodsel('L');
+  chart.setAyan(23.7125);
+  WheelPageInput in;
+  in.inner = &chart;
+  RecordingSurface s;
+  ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+  std::string all;
+  for (const DrawOp& op : s.Texts()) all += op.text + " ";
+  EXPECT_NE(all.find("Sidereal Lahiri (Chitrapaksha) 23\xB0"
+                     "42'45\"  Whole Sign"),
+            std::string::npos)
+      << all;
+  EXPECT_EQ(all.find("Tropical"), std::string::npos);
+}
+
 // The texts a user reads on bi-wheel pages of derived charts: a natal chart
 // in local mean time inside its progression and inside its solar return.
 TEST_F(PageAssemblyTest, DerivedPagesNameTheirMomentsAndHeadEachRingsColumn) {

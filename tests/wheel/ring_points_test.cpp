@@ -43,15 +43,21 @@ TEST(RingPoints, PointsFromBodySlots) {
   EXPECT_DOUBLE_EQ(r.lon[22], 231.5);  // Cupido, slot 23
   EXPECT_DOUBLE_EQ(r.lon[29], 301.5);  // Poseidon, slot 30
 
-  // Angles: cusp 1 and cusp 10 (the MC field only for equal houses).
+  // Angles: cusp 1 and cusp 10 (the MC field for the systems whose cusp 10
+  // is not the Midheaven).
   EXPECT_DOUBLE_EQ(r.lon[11], 300.5);
   EXPECT_DOUBLE_EQ(r.speed[11], 360.21);
   EXPECT_DOUBLE_EQ(r.lon[12], 211.0);
   EXPECT_DOUBLE_EQ(r.cusps[6], 120.5);
   EXPECT_DOUBLE_EQ(r.cusps[11], 265.0);
-  ChartEntry equal = e;
-  equal.setHousesys('B');
-  EXPECT_DOUBLE_EQ(FillRing(equal, d).lon[12], 77.0);
+  for (const char own : {'B', 'E', 'J', 'T'}) {
+    ChartEntry apart = e;
+    apart.setHousesys(own);
+    EXPECT_DOUBLE_EQ(FillRing(apart, d).lon[12], 77.0) << own;
+  }
+  ChartEntry alcabitius = e;
+  alcabitius.setHousesys('K');
+  EXPECT_DOUBLE_EQ(FillRing(alcabitius, d).lon[12], 211.0);
 
   // Part of Fortune: Ascendant + Moon - Sun, reduced; south node opposite.
   EXPECT_DOUBLE_EQ(r.lon[18], 300.5 + 11.5 - 1.5);
