@@ -100,7 +100,7 @@ bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, 
     case Midheaven:
       if (ring == 1) {
         const char hs = rings.Ring(1).houseSystem;
-        return point == Ascendant ? (hs == 'D' || hs == 'E') : (hs == 'B' || hs == 'E');
+        return point == Ascendant ? (hs == 'D' || hs == 'E') : !MidheavenIsCusp10(hs);
       }
       return def.Flag(ring == 2 ? wheel_offset::anglesRing2 : wheel_offset::anglesRing3);
     case Chiron: return def.Flag(wheel_offset::chiron) && rings.Ring(ring).chironAvailable;

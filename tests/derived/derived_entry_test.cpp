@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "derived/DerivedRequest.h"
+#include "derived/UserAyanamsaFields.h"
 #include "entry/EntryDescriptions.h"
 #include "tests/session/SessionBuilder.h"
 
@@ -15,8 +16,9 @@ ChartEntry Base(int level = 0) {
   e.setHours(13);
   e.setLatitude(51.5);
   e.setLongitude(0.12);
-  e.setZodsel('S');
-  e.setHousesys('C');
+  e.setZodsel('U');
+  SetUserAyanamsa(e, {20.25, 2440000.5});
+  e.setHousesys('J');
   e.setNameRecord(7);
   e.setSaveMarker('Y');
   e.setLevel(level);
@@ -49,8 +51,10 @@ TEST(DerivedEntry, EveryKindIsStoredAsItsChartTypeAndReadBackAsTheSameKind) {
     EXPECT_EQ(KindOfEntry(b.entry), kind) << DerivedKindName(kind);
     EXPECT_NE(b.entry.charttype(), 0);
     // Settings come from the base; the new entry is never tied to the name file.
-    EXPECT_EQ(b.entry.zodsel(), 'S');
-    EXPECT_EQ(b.entry.housesys(), 'C');
+    EXPECT_EQ(b.entry.zodsel(), 'U');
+    EXPECT_EQ(UserAyanamsaOf(b.entry).degrees, 20.25);
+    EXPECT_EQ(UserAyanamsaOf(b.entry).epochJd, 2440000.5);
+    EXPECT_EQ(b.entry.housesys(), 'J');
     EXPECT_EQ(b.entry.usertype(), 'A');
     EXPECT_EQ(b.entry.nameRecord(), 0);
     EXPECT_EQ(b.entry.saveMarker(), 'N');

@@ -138,6 +138,8 @@ TEST(RingPoints, ShownOnTheWheel) {
   rings.Ring(1).houseSystem = 'E';
   EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
+  rings.Ring(1).houseSystem = 'J';  // Whole Sign: cusp 10 is no Midheaven
+  EXPECT_TRUE(PointShown(d, rings, 12, 1));
   EXPECT_FALSE(PointShown(d, rings, 11, 2));
   d.SetLetter(wheel_offset::anglesRing3, 'Y');
   EXPECT_TRUE(PointShown(d, rings, 12, 3));
