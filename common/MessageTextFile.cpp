@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -12,6 +13,12 @@ namespace {
 RecordFile& File() {
   static RecordFile file;
   return file;
+}
+
+// The check of the file against the installation's list at the last open.
+FileCheck& OpenCheck() {
+  static FileCheck check;
+  return check;
 }
 
 std::string DecodeRecord(const std::array<char, kMessageTextRecordSize>& record) {
@@ -30,10 +37,15 @@ bool ReadCurrent(std::string& text) {
 }  // namespace
 
 bool OpenMessageTextFile() {
+  // Every text of a damaged file is suspect: it is not opened at all.
+  OpenCheck() = CheckInstalledFile(kMessageTextFileName);
+  if (!OpenCheck().ok() && OpenCheck().state != FileState::Missing) return false;
   return File().Open(kMessageTextFileName, kMessageTextRecordSize, RecordFile::Mode::ReadOnly);
 }
 
 std::string MessageTextFileMissingText() {
+  if (OpenCheck().state == FileState::WrongSize || OpenCheck().state == FileState::Damaged)
+    return DamagedFileText(kMessageTextFileName, OpenCheck(), kMessageTextRecordSize) + "!!";
   return std::string("ERROR!  File ") + "QIRTEXT" + ".DAT not on disk!!!";
 }
 
