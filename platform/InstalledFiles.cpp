@@ -95,7 +95,10 @@ const Manifest& ManifestOf(const std::string& folder) {
   m = Manifest{};
   m.identity = *identity;
   // A list far larger than any the build writes is damaged.
-  const auto text = ReadFileStart(path, 16 << 20);
+  constexpr int64_t kLargestList = 16 << 20;
+  const auto text = identity->size <= kLargestList
+                        ? ReadFileStart(path, static_cast<size_t>(identity->size))
+                        : std::nullopt;
   m.state = text && ParseManifest(*text, m.files) ? ManifestState::Present : ManifestState::Damaged;
   if (m.state != ManifestState::Present) m.files.clear();
   return m;
@@ -161,7 +164,12 @@ FileCheck CheckInstalledRange(const std::string& path, int64_t offset, int64_t l
     return check;
   }
   Verdicts& v = VerdictsOf(folder + "/" + name, *identity, l.blocks.size());
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened only when a verdict is still to be reached.
+  int fd = -2;
+  auto opened = [&] {
+    if (fd == -2) fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return fd >= 0;
+  };
   auto damagedAt = [&](int64_t at) {
     check.state = FileState::Damaged;
     check.offset = at;
@@ -170,7 +178,7 @@ FileCheck CheckInstalledRange(const std::string& path, int64_t offset, int64_t l
   std::string bytes;
   if (l.blocks.empty()) {
     if (v.whole == 0) {
-      v.whole = fd >= 0 && ReadAt(fd, 0, static_cast<size_t>(l.size), bytes) &&
+      v.whole = opened() && ReadAt(fd, 0, static_cast<size_t>(l.size), bytes) &&
                         DigestHex(Sha256Of(bytes)) == l.sum
                     ? 1
                     : 2;
@@ -189,7 +197,7 @@ FileCheck CheckInstalledRange(const std::string& path, int64_t offset, int64_t l
     if (verdict == 0) {
       const int64_t at = b * kManifestBlockSize;
       const size_t n = static_cast<size_t>(std::min(kManifestBlockSize, l.size - at));
-      verdict = fd >= 0 && ReadAt(fd, at, n, bytes) &&
+      verdict = opened() && ReadAt(fd, at, n, bytes) &&
                         DigestHex(Sha256Of(bytes)) == l.blocks[static_cast<size_t>(b)]
                     ? 1
                     : 2;
