@@ -12,8 +12,9 @@ constexpr size_t kMessageTextRecordSize = 71;
 inline constexpr const char* kMessageTextFileName = "QIRTEXT.DAT";
 inline constexpr const char* kUnreadableText = "ERROR!!! UNABLE TO READ DATA!!!";
 
-// Opens the file; false (after no message) when it cannot be opened or
-// differs from the installation's list (then no text of it is used).
+// Opens the file; false (after no message) when it cannot be opened or its
+// size differs from the installation's list. A text whose record differs
+// from the list reads as kUnreadableText; the first is named in a message.
 bool OpenMessageTextFile();
 // The message shown when the file cannot be opened: not on disk, or
 // damaged (naming its records).

@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "astro/AsteroidFiles.h"
+#include "common/MessageTextFile.h"
 #include "platform/InstalledFiles.h"
 #include "tests/driver/BatchRunner.h"
 #include "tests/robustness/Damage.h"
+#include "wheel/FontNames.h"
 
 #ifdef VOSTRANE_BATCH
 
@@ -81,6 +83,7 @@ size_t ReadOffset(const std::string& name, const std::string& good) {
     return static_cast<size_t>((kChartJd - start) / kAsteroidStep) * kAsteroidRecordSize + 10;
   }
   if (name == "ZORCTRL.DAT") return 88;  // the zodiac of a new entry
+  if (name == "QIRTEXT.DAT") return (kFirstFontNameText - 1) * kMessageTextRecordSize + 5;
   if (name == "WHEELS.DAT" || name == "ANGLES.DAT" || name == "WHEELSG.DAT") return 4;  // style AAA
   return good.size() / 2;
 }
@@ -173,7 +176,6 @@ TEST(InstalledFilesRobustness, EveryDamagedFileIsNamedFailsTheRunAndGivesNoValue
       {"NVVES21P.E87", Run::Chart, {19}},
       {"DSTRECS.DAT", Run::Place, {}},
       {"DST.FIL", Run::Place, {}},
-      {"QIRTEXT.DAT", Run::Place, {}},
       {"QIRTEXT.DAT", Run::Page, {}},
       {"ZORCTRL.DAT", Run::NewEntry, {}},
       {"WHEELS.DAT", Run::Page, {}},
