@@ -42,6 +42,12 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   const auto* bytes = reinterpret_cast<const uint8_t*>(file->data());
   const int64_t records = static_cast<int64_t>(file->size() / kAsteroidRecordSize);
   if (records < 1) return Fault(status, CalcFault::MissingRecord, name, 0);
+  // The installation's list vouches for the bytes read: the start day and
+  // the four records of the moment.
+  if (const FileCheck check = files.Check(name, 0, kAsteroidRecordSize); !check.ok()) {
+    status = FailedCheckStatus(CalcSource::Asteroids, check, name, 0);
+    return std::nullopt;
+  }
   const double start = ReadLe<double>(bytes);
   const double q = (julday - start) / kAsteroidStep;
   if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
@@ -53,6 +59,17 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   const int64_t n = static_cast<int64_t>(std::trunc(q));
   const double p = q - static_cast<double>(n);
 
+  if (n + 3 < records) {
+    const size_t from = static_cast<size_t>(n) * kAsteroidRecordSize;
+    if (const FileCheck check = files.Check(name, from, 4 * kAsteroidRecordSize); !check.ok()) {
+      status = FailedCheckStatus(
+          CalcSource::Asteroids, check, name,
+          n + (check.state == FileState::Damaged && check.offset > static_cast<int64_t>(from)
+                   ? (check.offset - static_cast<int64_t>(from)) / kAsteroidRecordSize
+                   : 0));
+      return std::nullopt;
+    }
+  }
   double lon[4], lat[4], dist[4];
   SlotVector vec[4];  // only records n + 1 and n + 2 give the velocity
   for (int k = 0; k < 4; ++k) {

@@ -16,7 +16,8 @@ bool AsteroidYear(int year);
 // AsteroidPos(asteroid 1 to 4, Julian day in universal time): heliocentric
 // longitude, latitude, distance, vector, velocity and daily motion,
 // interpolated with Bessel's formula, from the run's file store. A missing
-// file, a record that cannot be read or a day outside the file's data gives
+// file, a record that cannot be read or differs from the installation's
+// list, or a day outside the file's data gives
 // nothing and sets `status` (file and record); the asteroid is then treated
 // like one outside the years of the files.
 std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files,

@@ -14,7 +14,8 @@ namespace vostrane {
 
 // Which data the status is about.
 enum class CalcSource : uint8_t {
-  OuterPlanets,  // the outer-planet and Chiron files: no chart without them
+  OuterPlanets,  // the outer-planet files: no chart without them
+  Chiron,        // Chiron's files: Chiron is left out
   Asteroids,     // the asteroid files: the asteroid is left out
   Ayanamsa,      // the optional ayanamsa correction file: ignored
   HouseSystem,   // the entry's house-system letter names no system (record: the letter)
@@ -28,6 +29,8 @@ enum class CalcFault : uint8_t {
   DamagedRecord,  // the record holds values that cannot be right
   OutOfRange,     // the moment lies outside the data the file holds
   BadContents,    // a text file whose contents do not parse
+  WrongSize,      // the file's size differs from the installation's list (record: the size found)
+  FailedCheck,    // the record's bytes differ from the installation's list
 };
 
 // A file name kept inline, so that a status costs no allocation and the

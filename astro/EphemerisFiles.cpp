@@ -26,4 +26,31 @@ const std::string* EphemerisFiles::Get(const std::string& name, size_t maxBytes)
   return it->second ? &*it->second : nullptr;
 }
 
+CalcStatus FailedCheckStatus(CalcSource source, const FileCheck& check, const std::string& name,
+                             int64_t record) {
+  switch (check.state) {
+    case FileState::Missing: return {source, CalcFault::MissingFile, name, 0};
+    case FileState::WrongSize: return {source, CalcFault::WrongSize, name, check.size};
+    default: return {source, CalcFault::FailedCheck, name, record};
+  }
+}
+
+FileCheck EphemerisFiles::Check(const std::string& name, size_t offset, size_t length) {
+  std::vector<bool>& good = goodBlocks_[name];
+  const size_t first = offset / kManifestBlockSize;
+  const size_t last = (offset + std::max<size_t>(length, 1) - 1) / kManifestBlockSize;
+  if (last < good.size() &&
+      std::all_of(good.begin() + static_cast<std::ptrdiff_t>(first),
+                  good.begin() + static_cast<std::ptrdiff_t>(last) + 1, [](bool b) { return b; }))
+    return FileCheck{FileState::Good};
+  const FileCheck check = CheckInstalledRange(name, static_cast<int64_t>(offset),
+                                              static_cast<int64_t>(length));
+  if (check.ok()) {
+    if (good.size() <= last) good.resize(last + 1, false);
+    std::fill(good.begin() + static_cast<std::ptrdiff_t>(first),
+              good.begin() + static_cast<std::ptrdiff_t>(last) + 1, true);
+  }
+  return check;
+}
+
 }  // namespace vostrane

@@ -34,9 +34,18 @@ bool Plausible(int32_t lon, int32_t r, int32_t z, const DistanceRange& range) {
          std::fabs(z / kOuterDistUnit) < 0.5 * dist;
 }
 
-OuterPosition& Failed(OuterPosition& out, CalcFault fault, const std::string& name, int64_t index) {
-  out.status = {CalcSource::OuterPlanets, fault, name, index};
+// No position: Chiron is then unavailable (its files are not needed for a
+// chart), an outer planet's status ends the calculation.
+OuterPosition& Failed(OuterPosition& out, bool chiron, CalcStatus status) {
+  status.source = chiron ? CalcSource::Chiron : CalcSource::OuterPlanets;
+  out.status = status;
+  if (chiron) out.available = false;
   return out;
+}
+
+OuterPosition& Failed(OuterPosition& out, bool chiron, CalcFault fault, const std::string& name,
+                      int64_t index) {
+  return Failed(out, chiron, {CalcSource::OuterPlanets, fault, name, index});
 }
 
 }  // namespace
@@ -97,24 +106,27 @@ OuterPosition OuterPos(int body, double t, EphemerisFiles& files) {
       file = files.Get(name, static_cast<size_t>(kOuterNodesPerFile) * width * 4);
       if (!file) {
         // Chiron's files begin where its source does; before that Chiron is
-        // simply not available.
-        if (chiron) {
+        // simply not available. A file the installation lists is missing.
+        if (chiron && files.Check(name, 0, 0).state != FileState::Missing) {
           out.available = false;
           return out;
         }
-        return Failed(out, CalcFault::MissingFile, name, 0);
+        return Failed(out, chiron, CalcFault::MissingFile, name, 0);
       }
       openNumber = number;
     }
     const int64_t index = OuterNodeIndex(node, width);
     const size_t offset = 4 * static_cast<size_t>(index);
-    if (offset > file->size()) return Failed(out, CalcFault::MissingRecord, name, index);
+    const FileCheck check = files.Check(name, offset, 4 * static_cast<size_t>(width));
+    if (!check.ok())
+      return Failed(out, chiron, FailedCheckStatus(CalcSource::OuterPlanets, check, name, index));
+    if (offset > file->size()) return Failed(out, chiron, CalcFault::MissingRecord, name, index);
     if (offset + 4 * static_cast<size_t>(width) > file->size())
-      return Failed(out, CalcFault::ShortRecord, name, index);
+      return Failed(out, chiron, CalcFault::ShortRecord, name, index);
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file->data()) + offset + 12 * slot;
     const int32_t l = ReadBe<int32_t>(bytes), d = ReadBe<int32_t>(bytes + 4),
                   h = ReadBe<int32_t>(bytes + 8);
-    if (!Plausible(l, d, h, range)) return Failed(out, CalcFault::DamagedRecord, name, index);
+    if (!Plausible(l, d, h, range)) return Failed(out, chiron, CalcFault::DamagedRecord, name, index);
     lon[k] = l / kOuterLonUnit;
     r[k] = d / kOuterDistUnit;
     z[k] = h / kOuterDistUnit;

@@ -19,7 +19,7 @@ struct EverettResult {
 EverettResult EverettInterp(const double f[6], int order, double p);
 
 struct OuterPosition {
-  bool available = true;            // false: Chiron with no file for the moment
+  bool available = true;            // false: Chiron with no (good) file for the moment
   double lon = 0, r = 0, z = 0;     // degrees, AU, AU
   double dlon = 0, dr = 0, dz = 0;  // per day
   CalcStatus status;                // a file that could not serve the moment
@@ -29,8 +29,11 @@ struct OuterPosition {
 // ephemeris time from JD 2433282.0), from the files in the working folder as
 // the run's file store holds them. Every node used is checked for
 // plausibility (longitude on the circle, the body's range of distances, a
-// height below the distance); a damaged node, a missing or a cut file
-// give a fatal status naming the file (and the record) and no position.
+// height below the distance) and, where the installation lists the file,
+// checked against the list; a damaged node, a missing or a cut file give a
+// fatal status naming the file (and the record) and no position. For
+// Chiron the same faults leave Chiron unavailable with a status that is
+// not fatal; a Chiron file the list does not name is simply not there.
 OuterPosition OuterPos(int body, double t, EphemerisFiles& files);
 // The same with a store of its own (the files are read for this call).
 OuterPosition OuterPos(int body, double t);

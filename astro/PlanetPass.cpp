@@ -72,7 +72,7 @@ class Pass {
   SlotVector sun_;
   double meanNode_ = 0;
   bool asteroids_ = true;
-  bool chiron_ = true;
+  uint32_t missing_ = 0;  // slots without values for the moment (bit k: slot k)
 
   void Report(const char* text) {
     if (progress_) progress_(text);
@@ -125,6 +125,9 @@ void Pass::Dispatch(int body, double julday) {
       Note(status);
     }
     if (!h) asteroids_ = false;
+    // An asteroid whose file let it down in the file's own years has no
+    // values; outside those years it takes the Sun's place as it always has.
+    if (!h && AsteroidYear(chart_.year)) missing_ |= 1u << (body - 1);
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
     const EngineResult r = engine_.EphCalc(kEngChiron, t);
@@ -132,8 +135,9 @@ void Pass::Dispatch(int body, double julday) {
     if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
     } else {
-      // No Chiron before its files: marked unavailable, its values 0.
-      chiron_ = false;
+      // No Chiron before its files (or with a damaged one): marked
+      // unavailable, its values 0.
+      missing_ |= 1u << slot::Chiron;
       v_[20] = {};
     }
   } else if (body == 22 || body == 23) {
@@ -209,13 +213,14 @@ bool Pass::Run() {
     values_.point(PointArray::Ra, s) = ModAngle(360.0, q.ra + A);
     values_.point(PointArray::Decl, s) = q.decl;
   }
-  if (!chiron_)
-    for (auto& array : values_.points) array[slot::Chiron] = 0.0;
+  for (int s = 0; s < kPassBodies; ++s)
+    if (missing_ >> s & 1u)
+      for (auto& array : values_.points) array[s] = 0.0;
   values_.moonnode = ModAngle(360.0, meanNode_ + A);
   values_.point(PointArray::Lon, 31) = 1.0;
   // Bodies without values for the moment, kept in slot 31 of the
   // declinations, which no body uses.
-  values_.point(PointArray::Decl, 31) = static_cast<double>(chiron_ ? 0u : 1u << slot::Chiron);
+  values_.point(PointArray::Decl, 31) = static_cast<double>(missing_);
   return asteroids_ && AsteroidYear(chart_.year);
 }
 

@@ -11,7 +11,9 @@ constexpr size_t kDstChangeRecordSize = 8;
 inline constexpr const char* kDstChangeFileName = "DST.FIL";
 
 // Opens the file read-only. When it cannot be opened, shows message texts
-// 8938 and 8953 joined and returns false; the form goes on without it.
+// 8938 and 8953 joined and returns false; the form goes on without it. A
+// file that differs from the installation's list is named in an error
+// message and not opened.
 bool OpenDstChangeFile();
 // Closes the file if it is open.
 void CloseDstChangeFile();

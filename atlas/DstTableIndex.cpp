@@ -1,6 +1,7 @@
 #include "atlas/DstTableIndex.h"
 
 #include "platform/ByteOrder.h"
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -14,6 +15,13 @@ DstTableIndex& DstIndex() {
 void LoadDstTableIndex() {
   DstTableIndex& index = DstIndex();
   index = DstTableIndex();
+  // An index that differs from the installation's list is not used: every
+  // table number then counts as none, and the form keeps the zone it has.
+  if (const FileCheck check = CheckInstalledFile(kDstIndexFileName);
+      !check.ok() && check.state != FileState::Missing) {
+    ShowMessage(DamagedFileText(kDstIndexFileName, check, 2), MsgIcon::Error);
+    return;
+  }
   RecordFile file;
   if (!file.Open(kDstIndexFileName, 2, RecordFile::Mode::ReadOnly))
     ShowMessage("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!", MsgIcon::Error);

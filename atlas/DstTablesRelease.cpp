@@ -1,6 +1,7 @@
 #include "atlas/DstTablesRelease.h"
 
 #include "platform/FileSystem.h"
+#include "platform/InstalledFiles.h"
 #include "platform/TextTrim.h"
 
 namespace vostrane {
@@ -30,6 +31,8 @@ int DstReleaseYear(const std::string& release) {
 }
 
 std::optional<std::string> DstTablesRelease() {
+  // A file that differs from the installation's list names no release.
+  if (!CheckInstalledFile(kDstReleaseFileName).ok()) return std::nullopt;
   const std::optional<std::string> bytes = ReadFileStart(kDstReleaseFileName, kReadLimit);
   if (!bytes) return std::nullopt;
   return ParseDstRelease(bytes->substr(0, bytes->find('\n')));

@@ -1,5 +1,8 @@
 #include "common/ControlRecord.h"
 
+#include <cmath>
+#include <optional>
+
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 #include "common/ChartSettings.h"
@@ -12,7 +15,42 @@ RecordFile& File() {
   return file;
 }
 
+bool InRange(double v, double low, double high) { return std::isfinite(v) && v >= low && v <= high; }
+
 }  // namespace
+
+std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
+  namespace o = control_offset;
+  // The option letters: upper-case letters; the house system letter may be
+  // 0 (a record written before the setting existed).
+  for (size_t at : {o::onePrinterDocPerPrintout, o::textBackColour2, o::textBackColour1,
+                    o::textBackStyle2, o::textBackStyle1, o::doublePenWidths, o::warnDuplicateName,
+                    o::derivedOption, o::progressedTimeOption, o::defaultZodsel, o::saveOption,
+                    o::geocentricLatitude, o::monoFile, o::monoScreen, o::placeNameStyle,
+                    o::screenProportions, o::fileProportions, o::monoPrinter1, o::monoPrinter2})
+    if (r.Letter(at) < 'A' || r.Letter(at) > 'Z') return at;
+  for (size_t k = 0; k < 9; ++k)
+    for (size_t at : {o::deviceLetters1 + k, o::deviceLetters2 + k})
+      if (r.Letter(at) < 'A' || r.Letter(at) > 'Z') return at;
+  const char house = r.Letter(o::defaultHousesys);
+  if (house != 0 && (house < 'A' || house > 'I')) return o::defaultHousesys;
+  const uint8_t printouts = r.Get<uint8_t>(o::defaultPrintouts);
+  if (printouts > 40) return o::defaultPrintouts;
+  for (size_t k = 1; k <= printouts; ++k)
+    if (r.Letter(o::defaultPrintouts + k) < 'A' || r.Letter(o::defaultPrintouts + k) > 'Z')
+      return o::defaultPrintouts + k;
+  const int32_t colour = r.Get<int32_t>(o::viewerBackColour);
+  if (colour < 0 || colour > 0xFFFFFF) return o::viewerBackColour;
+  for (size_t at : {o::fileZoom, o::screenZoom})
+    if (!InRange(r.Get<double>(at), 0.01, 100.0)) return at;
+  for (size_t at : {o::paperWidth1, o::paperHeight1, o::paperWidth2, o::paperHeight2})
+    if (!InRange(r.Get<double>(at), 0.0, 100.0)) return at;
+  for (size_t at : {o::printerIndex1, o::printerIndex2})
+    if (r.Get<int16_t>(at) < -2) return at;
+  for (size_t at : {o::copies1, o::copies2})
+    if (r.Get<int32_t>(at) < 0 || r.Get<int32_t>(at) > 9999) return at;
+  return std::nullopt;
+}
 
 char ControlRecord::defaultHousesys() const {
   return HouseSystemOrDefault(Letter(control_offset::defaultHousesys));
@@ -33,6 +71,19 @@ void OpenControlFile() {
   ControlRecord read;
   if (!File().Read(read.Data())) {
     ShowMessage("ERROR!  Unable to read data from file ZORCTRL.DAT!!!", MsgIcon::Error);
+    return;
+  }
+  // The program writes this file back, so no installation sum vouches for
+  // it: its size and every value it interprets are checked instead.
+  if (const int64_t size = File().SizeInBytes(); size != static_cast<int64_t>(kControlRecordSize)) {
+    ShowMessage("ERROR!  File ZORCTRL.DAT has " + std::to_string(size) + " bytes instead of " +
+                    std::to_string(kControlRecordSize) + "; it is damaged.",
+                MsgIcon::Error);
+  }
+  if (const auto fault = ControlRecordFault(read)) {
+    ShowMessage("ERROR!  File ZORCTRL.DAT holds a value out of range at byte " + std::to_string(*fault) +
+                    " of record # 0; no setting of it is used.",
+                MsgIcon::Error);
     return;
   }
   Control() = read;

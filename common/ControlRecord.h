@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/PackedRecord.h"
@@ -66,6 +67,10 @@ class ControlRecord : public PackedRecord<kControlRecordSize> {
 
 // The program's control record, read at start-up.
 ControlRecord& Control();
+// The offset of the first value the program interprets that lies outside
+// its range (an option letter that is not a letter, a zoom that is not a
+// positive number ...), or nothing when every value is in range.
+std::optional<size_t> ControlRecordFault(const ControlRecord& record);
 
 // Opens "ZORCTRL.DAT" and reads its record into Control(); the file stays
 // open. Shows the failure messages and goes on with an empty record.

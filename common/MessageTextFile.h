@@ -12,9 +12,12 @@ constexpr size_t kMessageTextRecordSize = 71;
 inline constexpr const char* kMessageTextFileName = "QIRTEXT.DAT";
 inline constexpr const char* kUnreadableText = "ERROR!!! UNABLE TO READ DATA!!!";
 
-// Opens the file; false (after no message) when it cannot be opened.
+// Opens the file; false (after no message) when it cannot be opened or its
+// size differs from the installation's list. A text whose record differs
+// from the list reads as kUnreadableText; the first is named in a message.
 bool OpenMessageTextFile();
-// The message shown when the file cannot be opened.
+// The message shown when the file cannot be opened: not on disk, or
+// damaged (naming its records).
 std::string MessageTextFileMissingText();
 bool MessageTextFileIsOpen();
 // Text k; on failure shows the read message and returns kUnreadableText.

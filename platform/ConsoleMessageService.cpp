@@ -5,10 +5,16 @@
 #include "platform/CodePage.h"
 
 namespace vostrane {
+namespace {
+int g_errors = 0;
+}  // namespace
+
+int ConsoleErrorCount() { return g_errors; }
 
 MsgAnswer ConsoleMessageService::Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                       const std::string& caption) {
   const char* kind = icon == MsgIcon::Error ? "error" : icon == MsgIcon::Warning ? "warning" : "note";
+  if (icon == MsgIcon::Error) ++g_errors;
   std::string flat;
   for (char c : Cp1252ToUtf8(text)) {
     if (c == '\r') continue;

@@ -6,6 +6,10 @@
 
 namespace vostrane {
 
+// The number of error messages every console service of this process has
+// written: the batch tool fails a run that wrote one.
+int ConsoleErrorCount();
+
 class ConsoleMessageService : public MessageService {
  public:
   explicit ConsoleMessageService(MsgAnswer questionAnswer = MsgAnswer::No)

@@ -175,7 +175,8 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   void setBody(BodyArray array, int slot, double v) { Set(ArrayOffset(array) + 8 * slot, v); }
   double lon(int slot) const { return body(BodyArray::Lon, slot); }
   // Body slots without values for the entry's moment (bit k for slot k:
-  // Chiron before its files), kept in slot 31 of the declination array,
+  // Chiron before its files; Chiron or an asteroid whose file is missing
+  // or damaged), kept in slot 31 of the declination array,
   // which no body uses; 0 when every body has its values.
   uint32_t unavailableSlots() const {
     const double v = body(BodyArray::Decl, 31);

@@ -151,10 +151,9 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
   for (const auto& [r1, r2] : AspectRingPairs(rings.category, def.Letter(wheel_offset::aspectLines))) {
     const int last1 = LastAspectPoint(def, r1);
     const int last2 = LastAspectPoint(def, r2);
-    // A point the chart has no values for (Chiron before its files) has no aspects.
-    auto missing = [&](int p, int r) {
-      return p == wheel_point::Chiron && !rings.Ring(r).chironAvailable;
-    };
+    // A point the chart has no values for (Chiron before its files, an
+    // asteroid with a damaged file) has no aspects.
+    auto missing = [&](int p, int r) { return !rings.Ring(r).Available(p); };
     for (int a = 0; a <= last1; ++a) {
       if (!TakesPartInAspects(def, a, r1) || missing(a, r1)) continue;
       for (int b = r1 == r2 ? a + 1 : 0; b <= last2; ++b) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 
@@ -92,6 +93,12 @@ bool ReadAspectSet(char setLetter, const std::string& printoutCode, AspectSet& s
     ShowMessage("ERROR!!!!  Unable to read rec # " + std::to_string(setNumber - 1) +
                     " of ANGLES.DAT.  Please re-install ANGLES.DAT.",
                 MsgIcon::Error);
+    return false;
+  }
+  const FileCheck check = CheckInstalledRange(path, static_cast<int64_t>(setNumber - 1) * kAspectSetSize,
+                                              kAspectSetSize);
+  if (!check.ok()) {
+    ShowMessage(DamagedFileText(kAspectSetFileName, check, kAspectSetSize), MsgIcon::Error);
     return false;
   }
   // Read into a copy so that a short record leaves the set in memory whole.

@@ -79,6 +79,8 @@ AspectResult FindAspects(const AspectTables& tables, const RingArrays& rings, in
   const RingChart& A = rings.Ring(ra);
   const RingChart& B = rings.Ring(rb);
   const bool sunOrMoon = a <= 1 || b <= 1;
+  // A point without values for its chart has no aspects.
+  if (!A.Available(a) || !B.Available(b)) return AspectResult{};
   return FindAspectsBetween(tables, A.lon[a], A.speed[a], B.lon[b], B.speed[b], sunOrMoon);
 }
 

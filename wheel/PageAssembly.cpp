@@ -211,11 +211,13 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   const int count = ChartCountOf(category);
   Steps steps(s);
 
-  if (!s.BeginPrintout('2', 'P')) return false;
   // The style of the code and category; after a failed read the previous
-  // one stays in force.
+  // one stays in force. Without any style there is nothing to draw by (an
+  // empty style would send the aspect set and picture reads astray).
   WheelStyleFile styles;
-  if (styles.Open(wheelsPath_)) styles.Read(in.code, category, def_);
+  if (styles.Open(wheelsPath_) && styles.Read(in.code, category, def_)) styleInForce_ = true;
+  if (!styleInForce_) return false;
+  if (!s.BeginPrintout('2', 'P')) return false;
   const RingCharts ringCharts = CopyRingCharts(in, count);
   equalHouses_ = ringCharts.equalHouses;
   rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1),

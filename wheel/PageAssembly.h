@@ -63,7 +63,8 @@ class WheelPageAssembler {
   // surface, from BeginPrintout to EndPage. Between the steps the surface
   // host's continue flag is checked; once it is cleared the remaining
   // drawing steps are skipped and the page is ended. False when there is no
-  // inner chart or the surface could not begin the printout (nothing drawn).
+  // inner chart, no wheel style could be read for this page or an earlier
+  // one, or the surface could not begin the printout (nothing drawn).
   // The charts are never changed: a page that needs equal houses draws
   // from copies.
   bool AssembleWheelPage(DrawingSurface& s, const WheelPageInput& in);
@@ -94,6 +95,7 @@ class WheelPageAssembler {
   WheelSetup setup_;
   int wheelRadius_ = 0;
   bool equalHouses_ = false;
+  bool styleInForce_ = false;  // a style was read for an earlier page or this one
   std::string wheelsPath_ = kWheelStyleFileName;
   std::string picturesPath_ = kPictureFileName;
   std::string anglesPath_ = kAspectSetFileName;

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "platform/FileSystem.h"
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 
 namespace vostrane {
@@ -32,6 +33,11 @@ int LineValue(const std::string& line, bool& bad) {
 bool ReadPageDefinition(PageDefinition& def, const std::string& path) {
   // Six short lines; what lies beyond the first 64 KiB of a damaged, huge
   // file counts as missing lines.
+  if (const FileCheck check = CheckInstalledFile(path);
+      !check.ok() && check.state != FileState::Missing) {
+    ShowMessage(DamagedFileText(kPageDefinitionFileName, check, 0), MsgIcon::Error);
+    return false;
+  }
   const auto text = ReadFileStart(path, kPageDefinitionLimit);
   if (!text) {
     ShowMessage("ERROR!!!!  Unable to read file PAGEW.DEF.  Please re-install PAGEW.DEF file",

@@ -149,7 +149,8 @@ std::vector<Parallel> FindParallels(const WheelPage& page) {
   std::vector<Parallel> list;
   const ChartEntry& e = page.Inner();
   auto takesPart = [&](int p) {
-    return p != wheel_point::PartOfFortune && TakesPartInAspects(page.def, p, 1);
+    return p != wheel_point::PartOfFortune && TakesPartInAspects(page.def, p, 1) &&
+           page.rings.Ring(1).Available(p);
   };
   for (int a = 0; a <= 18; ++a) {
     if (!takesPart(a)) continue;

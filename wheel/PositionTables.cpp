@@ -196,6 +196,8 @@ void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector
   int glyphX = tableLeft + 3 * w.gap;
   page.s.DrawGlyph(GlyphKind::Point, p, glyphX, GlyphAnchor::InReference, row);
   page.UseTableFont();
+  // A point without values for the chart keeps its row, empty.
+  if (!page.rings.Ring(1).Available(p)) return;
   for (size_t i = 0; i < columns.size(); ++i)
     if (HasValue(columns[i].kind, p)) DrawTableValue(page, w, columns[i], p, box.columnLeft[i], row);
 }

@@ -63,7 +63,8 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
     r.lon[p] = lonOf(p + 3);
     r.speed[p] = speedOf(p + 3);
   }
-  r.chironAvailable = e.bodyAvailable(slot::Chiron);
+  for (int p = Ceres; p <= Chiron; ++p)
+    if (!e.bodyAvailable(p + 3)) r.unavailable |= 1u << p;
   r.lon[PartOfFortune] = Reduce(r.lon[Ascendant] + r.lon[Moon] - r.lon[Sun]);
   r.speed[PartOfFortune] = r.speed[Ascendant] + r.speed[Moon] - r.speed[Sun];
   r.lon[SouthNode] = Reduce(r.lon[Node] + 180.0);
@@ -103,11 +104,12 @@ bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, 
         return point == Ascendant ? (hs == 'D' || hs == 'E') : !MidheavenIsCusp10(hs);
       }
       return def.Flag(ring == 2 ? wheel_offset::anglesRing2 : wheel_offset::anglesRing3);
-    case Chiron: return def.Flag(wheel_offset::chiron) && rings.Ring(ring).chironAvailable;
+    case Chiron: return def.Flag(wheel_offset::chiron) && rings.Ring(ring).Available(point);
     case PartOfFortune: return fortune == 'Y' || fortune == 'y';
     case SouthNode: return def.Flag(wheel_offset::southNodeShown);
     default:
-      if (point >= Ceres && point <= Vesta) return asteroids == 'Y' || asteroids == 'y';
+      if (point >= Ceres && point <= Vesta)
+        return (asteroids == 'Y' || asteroids == 'y') && rings.Ring(ring).Available(point);
       return false;
   }
 }

@@ -46,7 +46,10 @@ struct RingChart {
   std::array<double, kRingPoints> speed{};  // degrees per day
   std::array<double, 12> cusps{};           // cusps 1..12 at 0..11; the 13th is cusp 1 again
   char houseSystem = 0;                     // the chart's house system letter
-  bool chironAvailable = true;              // false: no Chiron for the chart's moment
+  // Points without values for the chart (bit p for point p: Chiron before
+  // its files, an asteroid or Chiron whose file is damaged).
+  uint32_t unavailable = 0;
+  bool Available(int point) const { return point < 0 || point > 31 || !(unavailable >> point & 1u); }
 };
 
 struct RingArrays {

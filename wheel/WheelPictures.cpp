@@ -4,6 +4,7 @@
 
 #include "platform/ByteOrder.h"
 #include "platform/FileSystem.h"
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 #include "wheel/DrawingSurface.h"
@@ -50,11 +51,18 @@ std::vector<PictureRecord> ReadPictureGroup(int group, const std::string& path) 
   }
   RecordFile file;
   if (!file.Open(path, kPictureRecordSize, RecordFile::Mode::ReadOnly)) {
-    // The picture list shares its not-on-disk message with the wheel styles.
-    ShowMessage("ERROR!  File WHEELS.DAT not on disk!!!", MsgIcon::Error);
+    // The message names the picture list itself, so that the user
+    // re-installs the file that is missing.
+    ShowMessage("ERROR!  File WHEELSG.DAT not on disk!!!", MsgIcon::Error);
     return pictures;
   }
   const int first = kPicturesPerGroup * group - (kPicturesPerGroup - 1);
+  const FileCheck check = CheckInstalledRange(path, static_cast<int64_t>(first - 1) * kPictureRecordSize,
+                                              kPicturesPerGroup * kPictureRecordSize);
+  if (!check.ok()) {
+    ShowMessage(DamagedFileText(kPictureFileName, check, kPictureRecordSize), MsgIcon::Error);
+    return pictures;
+  }
   uint8_t buffer[kPictureRecordSize];
   for (int number = first; number < first + kPicturesPerGroup; ++number) {
     if (!file.Seek(number - 1) || !file.Read(buffer)) {
@@ -78,6 +86,11 @@ void DrawPictureGroup(DrawingSurface& surface, int group, const std::string& pat
       ShowMessage(
           "Error!  File " + p.path + " does not exist. " + "Cannot display this graphic file in wheel",
           MsgIcon::Error);
+      continue;
+    }
+    if (const FileCheck check = CheckInstalledFile(p.path); !check.ok()) {
+      ShowMessage(DamagedFileText(p.path, check, 0) + " Cannot display this graphic file in wheel",
+                  MsgIcon::Error);
       continue;
     }
     surface.DrawBitmap(p.path, m.PageX(p.left), m.PageY(p.top), m.PageX(p.right), m.PageY(p.bottom));

@@ -1,5 +1,6 @@
 #include "wheel/WheelStyleFile.h"
 
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 
 namespace vostrane {
@@ -24,6 +25,15 @@ bool WheelStyleFile::Open(const std::string& path) {
 bool WheelStyleFile::Read(const std::string& code, char category, WheelDefinition& def) {
   const int number = WheelRecordNumber(code, category);
   WheelDefinition read;
+  // A record that differs from the installation's list is not used.
+  if (number >= 1 && file_.IsOpen()) {
+    const FileCheck check = CheckInstalledRange(
+        file_.Path(), static_cast<int64_t>(number - 1) * kWheelDefinitionSize, kWheelDefinitionSize);
+    if (!check.ok()) {
+      ShowMessage(DamagedFileText(kWheelStyleFileName, check, kWheelDefinitionSize), MsgIcon::Error);
+      return false;
+    }
+  }
   // A record number below 1 cannot be sought; the file's own size bounds
   // the others (a short last record fails the read).
   if (number < 1 || !file_.IsOpen() || !file_.Seek(number - 1) || !file_.Read(read.Data())) {

@@ -22,7 +22,8 @@ class WheelStyleFile {
  public:
   // Opens the file; shows "ERROR!  File WHEELS.DAT not on disk!!!" on failure.
   bool Open(const std::string& path = kWheelStyleFileName);
-  // Reads the style of the code and category into `def`. On failure shows
+  // Reads the style of the code and category into `def`. On failure (the
+  // record cannot be read, or differs from the installation's list) shows
   // the record message (record number counted from 0) and leaves `def` as
   // it was.
   bool Read(const std::string& code, char category, WheelDefinition& def);

@@ -10,6 +10,7 @@
 #include "atlas/PlacesTable.h"
 #include "names/NameTable.h"
 #include "platform/FileSystem.h"
+#include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Fonts.h"
 #include "platform/gui/QtMessageService.h"
@@ -52,6 +53,9 @@ TFormZor::TFormZor(QWidget* parent) : QMainWindow(parent) {
   CheckFonts();
   SelectScreen();
   PlaceWindow();
+  // Each data file is checked against the installation's list when it is
+  // first opened; a folder without the list is said once here.
+  ReportManifestProblem();
   LoadDstTableIndex();
   // Rebuilding an index shows its progress, at start-up and whenever a
   // table changed behind its index's back.

@@ -150,8 +150,12 @@ TEST(OuterPos, ShortFileReportsTheIntegerIndexAndItsOwnName) {
   // JD 2451545 needs node 644 - 2 = 642, integer 642 * 15 (642 * 3 in CHI_).
   EXPECT_EXIT(ShowCalcStatus(OuterPos(5, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
               "Unable to read record # 9630 from file LRZ5_24 not on disk\\.  Program ended\\.");
-  EXPECT_EXIT(ShowCalcStatus(OuterPos(12, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
-              "Unable to read record # 1926 from file CHI_24 not on disk\\.  Program ended\\.");
+  // Chiron is left out, with the same record named; the chart goes on.
+  const OuterPosition chiron = OuterPos(12, 2451545.0 - 2433282.0);
+  EXPECT_FALSE(chiron.available);
+  EXPECT_EQ(
+      CalcStatusText(chiron.status),
+      "ERROR!!!  Not able to read record # 1926 from file CHI_24. Chiron is left out of the charts.");
 }
 
 // A zero-filled or otherwise implausible node ends the program with the
@@ -168,8 +172,10 @@ TEST(OuterPos, DamagedNodeNamesItsFile) {
                            0x00};  // 400000000 = 40 AU
   chi.replace(4 * (643 * 3 + 1), 4, far);
   folder.Write("CHI_24", chi);
-  EXPECT_EXIT(ShowCalcStatus(OuterPos(12, 2451545.0 - 2433282.0).status), testing::ExitedWithCode(1),
-              "Ephemeris file CHI_24 is damaged at record # 1929\\.  Program ended\\.");
+  const OuterPosition chiron = OuterPos(12, 2451545.0 - 2433282.0);
+  EXPECT_FALSE(chiron.available);
+  EXPECT_EQ(CalcStatusText(chiron.status),
+            "ERROR!!!  File CHI_24 is damaged at record # 1929. Chiron is left out of the charts.");
 }
 
 TEST(OuterPos, MissingChironFileMeansChironIsNotAvailable) {

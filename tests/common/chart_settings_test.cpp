@@ -6,6 +6,7 @@
 #include "platform/ScriptedMessageService.h"
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
+#include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {
@@ -54,6 +55,7 @@ TEST(ChartSettings, PreferencesRoundTripThroughTheControlFile) {
   test::TempFolder folder;
   std::string bytes(kControlRecordSize, '\0');
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 53 + 7) & 0xFF);
+  bytes = test::InRangeControlBytes(bytes);
   bytes[control_offset::saveOption] = 'G';
   bytes[control_offset::defaultHousesys] = '\0';  // a record from before the setting
   folder.Write(kControlFileName, bytes);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
+#include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {
@@ -22,6 +24,7 @@ TEST(ControlFile, WriteBackKeepsEveryUninterpretedByte) {
   test::TempFolder folder;
   std::string bytes(kControlRecordSize, '\0');
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+  bytes = test::InRangeControlBytes(bytes);
   folder.Write(kControlFileName, bytes);
   ScopedScriptedMessages messages;
   OpenControlFile();
@@ -49,6 +52,54 @@ TEST(ControlFile, MissingOrShortFileGivesItsMessageAndAnEmptyRecord) {
   OpenControlFile();
   EXPECT_TRUE(messages->Saw("ERROR!  Unable to read data from file ZORCTRL.DAT!!!"));
   EXPECT_EQ(Control().saveOption(), '\0');
+  CloseControlFile();
+}
+
+// The control file is written back by the program, so its values are
+// checked for their ranges: a record with one value out of range is named
+// (file, record, byte) and none of its settings is used; a wrong size is
+// named too.
+TEST(ControlFile, AValueOutOfRangeIsNamedAndTheRecordNotUsed) {
+  test::TempFolder folder;
+  const std::string good = test::InRangeControlBytes("");
+  auto withBytes = [&](size_t at, const std::string& bytes) {
+    std::string r = good;
+    r.replace(at, bytes.size(), bytes);
+    return r;
+  };
+  double nan = std::nan("");
+  std::string nanBytes(8, '\0');
+  std::memcpy(nanBytes.data(), &nan, 8);
+  const struct {
+    std::string bytes;
+    size_t at;
+  } cases[] = {
+      {withBytes(control_offset::defaultZodsel, "t"), control_offset::defaultZodsel},
+      {withBytes(control_offset::defaultHousesys, "Z"), control_offset::defaultHousesys},
+      {withBytes(control_offset::defaultPrintouts, "\x50"), control_offset::defaultPrintouts},
+      {withBytes(control_offset::screenZoom, nanBytes), control_offset::screenZoom},
+      {withBytes(control_offset::copies1, std::string("\xFF\xFF\xFF\xFF", 4)), control_offset::copies1},
+      {withBytes(control_offset::deviceLetters2 + 8, std::string(1, '\0')),
+       control_offset::deviceLetters2 + 8},
+      {std::string(kControlRecordSize, '\0'), control_offset::onePrinterDocPerPrintout},
+  };
+  ScopedScriptedMessages messages;
+  for (const auto& c : cases) {
+    folder.Write(kControlFileName, c.bytes);
+    messages->Clear();
+    OpenControlFile();
+    ASSERT_EQ(messages->Shown().size(), 1u) << c.at;
+    EXPECT_EQ(messages->Shown()[0].text, "ERROR!  File ZORCTRL.DAT holds a value out of range at byte " +
+                                             std::to_string(c.at) +
+                                             " of record # 0; no setting of it is used.");
+    EXPECT_EQ(Control().defaultZodsel(), '\0');
+    CloseControlFile();
+  }
+  folder.Write(kControlFileName, good + "extra");
+  messages->Clear();
+  OpenControlFile();
+  EXPECT_TRUE(messages->Saw("ERROR!  File ZORCTRL.DAT has 646 bytes instead of 641; it is damaged."));
+  EXPECT_EQ(Control().defaultZodsel(), 'T');
   CloseControlFile();
 }
 

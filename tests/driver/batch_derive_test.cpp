@@ -28,7 +28,7 @@ std::string Text(const std::string& json, const std::string& key) {
 class BatchDerive : public testing::Test {
  protected:
   void SetUp() override {
-    test::LinkEphemerisFiles(folder_);
+    test::PrepareBatchFolder(folder_);
     Ok("new Ada 12/10/1980 13:00:00 51.5 0.12 0 N London");
     Ok("new Bob 03/21/1975 06:30:00 40.7 74.0 5 N 'New York'");
   }

@@ -26,7 +26,7 @@ using test::RunBatch;
 
 TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   int status = -1;
   RunBatch("new 'Marie Test' 11/07/1867 12:00:00 52.25 -21.0 -1 N Warsaw T F", &status);
   ASSERT_EQ(status, 0);

@@ -46,7 +46,7 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
 
 TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   folder.Write("in.csv",
                "name,date,time,latitude,longitude,zone,daylight,zodiac,houses\n"
                "\"Curie, Marie\",11/07/1867,12:00:00,52.25,-21.0,-1,N\n"
@@ -133,7 +133,7 @@ TEST(ChartCsv, AFaultyRowSpoilsOnlyItself) {
 
 TEST(ChartCsv, AMissingInputLeavesAnOlderOutputAsItWas) {
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   folder.Write("out.csv", "older\n");
   std::string err;
   EXPECT_EQ(RunChartCsv("missing.csv out.csv", err), 1);

@@ -115,7 +115,7 @@ TEST(SyscallCount, ADerivedChainCostsReadsInProportionToItsLength) {
 TEST(SyscallCount, AtMostTwoPerEntryBesidesTheSessionFile) {
   if (access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   WriteSession(100);
   const long small = CallsBesidesTheSessionFile();
   WriteSession(500);

@@ -4,6 +4,8 @@
 // as 'Y' or 'N'.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "entry/EntryMarks.h"
 #include "platform/ScriptedMessageService.h"
 #include "session/ChartEntry.h"
@@ -38,7 +40,9 @@ TEST(ControlFileRobustness, ACutRecordGivesTheReadMessageAndChangesNothing) {
   }
 }
 
-TEST(ControlFileRobustness, ExtraBytesAreNeitherReadNorLostOnWriteBack) {
+// Extra bytes are named (the size), the record itself is used, and they
+// are not lost on write-back.
+TEST(ControlFileRobustness, ExtraBytesAreNamedButNeitherReadNorLostOnWriteBack) {
   const std::string good = InstalledBytes(kControlFileName);
   for (const DamagedCopy& copy : OversizedCopies(good, kControlRecordSize)) {
     SCOPED_TRACE(copy.label);
@@ -47,7 +51,11 @@ TEST(ControlFileRobustness, ExtraBytesAreNeitherReadNorLostOnWriteBack) {
     const FolderSnapshot before = TakeSnapshot(folder.Path());
     ScopedScriptedMessages messages;
     OpenControlFile();
-    EXPECT_TRUE(messages->Shown().empty());
+    const int64_t size = copy.sparseSize >= 0 ? copy.sparseSize
+                                              : static_cast<int64_t>(copy.bytes.size());
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "ERROR!  File ZORCTRL.DAT has " + std::to_string(size) +
+                                             " bytes instead of 641; it is damaged.");
     EXPECT_EQ(ControlBytes(), good);
     EXPECT_EQ(TakeSnapshot(folder.Path()), before) << "reading wrote to the file";
     // Writing the record back replaces record 0 only.
@@ -66,9 +74,10 @@ TEST(ControlFileRobustness, ExtraBytesAreNeitherReadNorLostOnWriteBack) {
   }
 }
 
-// Any 641 bytes are a record: nothing to report, nothing written, and the
-// values a new entry takes from it stay within their letters.
-TEST(ControlFileRobustness, RandomRecordsAreReadAsTheyAreAndFeedANewEntrySafely) {
+// Any 641 bytes are read: a record with a value out of range is named by
+// its byte and not used, any other is used as it is; nothing is written,
+// and the values a new entry takes from it stay within their letters.
+TEST(ControlFileRobustness, RandomRecordsAreUsedOnlyWhenInRangeAndFeedANewEntrySafely) {
   const std::string good = InstalledBytes(kControlFileName);
   for (const DamagedCopy& copy : CorruptedCopies(good, 80, 641)) {
     SCOPED_TRACE(copy.label);
@@ -77,8 +86,19 @@ TEST(ControlFileRobustness, RandomRecordsAreReadAsTheyAreAndFeedANewEntrySafely)
     const FolderSnapshot before = TakeSnapshot(folder.Path());
     ScopedScriptedMessages messages;
     OpenControlFile();
-    EXPECT_TRUE(messages->Shown().empty());
-    EXPECT_EQ(ControlBytes(), copy.bytes);
+    ControlRecord read;
+    std::memcpy(read.Data(), copy.bytes.data(), kControlRecordSize);
+    if (const auto fault = ControlRecordFault(read)) {
+      ASSERT_EQ(messages->Shown().size(), 1u);
+      EXPECT_NE(messages->Shown()[0].text.find("ZORCTRL.DAT holds a value out of range at byte " +
+                                               std::to_string(*fault) + " "),
+                std::string::npos)
+          << messages->Shown()[0].text;
+      EXPECT_EQ(ControlBytes(), std::string(kControlRecordSize, '\0'));
+    } else {
+      EXPECT_TRUE(messages->Shown().empty());
+      EXPECT_EQ(ControlBytes(), copy.bytes);
+    }
     CloseControlFile();
     EXPECT_EQ(TakeSnapshot(folder.Path()), before);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/RunState.h"
+#include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane::test {
@@ -36,7 +37,7 @@ inline void WriteShellFiles(const TempFolder& folder) {
   std::string texts;
   for (int k = 1; k <= 3; ++k) texts += std::string(1, '\x04') + "text" + std::string(66, ' ');
   folder.Write("QIRTEXT.DAT", texts);
-  folder.Write("ZORCTRL.DAT", std::string(641, 'N'));
+  folder.Write("ZORCTRL.DAT", InRangeControlBytes(std::string(641, 'N')));
 }
 
 }  // namespace vostrane::test

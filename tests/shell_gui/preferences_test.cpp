@@ -14,6 +14,7 @@
 #include "common/MessageTextFile.h"
 #include "shell/gui/TAboutZorForm.h"
 #include "shell/gui/TPreferencesForm.h"
+#include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 namespace vostrane {
@@ -25,7 +26,7 @@ class PreferencesTest : public testing::Test {
     std::filesystem::copy_file(test::InstallFile(kMessageTextFileName),
                                folder_.Path() + "/" + kMessageTextFileName);
     ASSERT_TRUE(OpenMessageTextFile());
-    control_ = std::string(kControlRecordSize, '\x5A');
+    control_ = test::InRangeControlBytes(std::string(kControlRecordSize, '\x5A'));
     control_[control_offset::defaultHousesys] = 'C';
     control_[control_offset::defaultZodsel] = 'T';
     control_[control_offset::saveOption] = 'Y';

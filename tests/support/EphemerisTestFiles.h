@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "astro/AsteroidFiles.h"
@@ -24,6 +26,17 @@ inline void LinkEphemerisFiles(const TempFolder& folder) {
     link(OuterFileName(kChiPrefix, n));
   }
   for (const char* name : kAsteroidFileNames) link(name);
+}
+
+// The ephemeris files and a copy of the installed control file (the batch
+// tool reads it, and a missing one is an error that fails the run).
+inline void PrepareBatchFolder(const TempFolder& folder) {
+  LinkEphemerisFiles(folder);
+  std::ifstream in(InstallFile("ZORCTRL.DAT"), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  ASSERT_EQ(bytes.str().size(), 641u) << "the installed ZORCTRL.DAT";
+  folder.Write("ZORCTRL.DAT", bytes.str());
 }
 
 }  // namespace vostrane::test

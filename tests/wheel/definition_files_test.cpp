@@ -196,7 +196,7 @@ TEST(PictureFile, MissingPictureFileFileIsSkipped) {
   TempFolder dir;
   ScopedScriptedMessages msgs;
   EXPECT_TRUE(ReadPictureGroup(1).empty());
-  EXPECT_TRUE(msgs->Saw("ERROR!  File WHEELS.DAT not on disk!!!"));
+  EXPECT_TRUE(msgs->Saw("ERROR!  File WHEELSG.DAT not on disk!!!"));
 
   dir.Write("WHEELSG.DAT", PictureFile({Picture("GONE.BMP", 'N', 0, 0, 5000, 5000),
                                         Picture("HERE.BMP", 'Y', 1000, 2000, 1000, 9000)}));

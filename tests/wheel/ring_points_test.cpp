@@ -151,20 +151,24 @@ TEST(RingPoints, ShownOnTheWheel) {
 namespace vostrane {
 namespace {
 
-// An entry without Chiron (before its files): the ring knows it, and the
-// wheel neither draws Chiron nor draws aspects to it, whatever the style.
-TEST(RingPoints, UnavailableChironIsNotShown) {
+// An entry without Chiron (before its files) or an asteroid (a damaged
+// file): the ring knows it, and the wheel neither draws the point nor
+// draws aspects to it, whatever the style.
+TEST(RingPoints, UnavailablePointsAreNotShown) {
   WheelDefinition d = test::PlainStyle();
   d.SetLetter(wheel_offset::chiron, 'Y');
-  ChartEntry e = SampleEntry();
-  RingArrays rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
-  EXPECT_TRUE(rings.Ring(1).chironAvailable);
-  EXPECT_TRUE(PointShown(d, rings, wheel_point::Chiron, 1));
-  e.setUnavailableSlots(1u << 20);
-  rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
-  EXPECT_FALSE(rings.Ring(1).chironAvailable);
-  EXPECT_FALSE(PointShown(d, rings, wheel_point::Chiron, 1));
-  EXPECT_TRUE(PointShown(d, rings, wheel_point::Sun, 1));
+  d.SetLetter(wheel_offset::asteroids, 'Y');
+  for (const auto& [entrySlot, point] : {std::pair{20, wheel_point::Chiron}, std::pair{17, 14}}) {
+    ChartEntry e = SampleEntry();
+    RingArrays rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
+    EXPECT_TRUE(rings.Ring(1).Available(point));
+    EXPECT_TRUE(PointShown(d, rings, point, 1));
+    e.setUnavailableSlots(1u << entrySlot);
+    rings = FillRingArrays(d, 'R', e, nullptr, nullptr);
+    EXPECT_FALSE(rings.Ring(1).Available(point)) << point;
+    EXPECT_FALSE(PointShown(d, rings, point, 1)) << point;
+    EXPECT_TRUE(PointShown(d, rings, wheel_point::Sun, 1));
+  }
 }
 
 }  // namespace

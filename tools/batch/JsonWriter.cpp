@@ -106,7 +106,10 @@ std::string EntryToJson(const ChartEntry& e) {
       {"ra", BodyArray::Ra},     {"decl", BodyArray::Decl}};
   for (const auto& [key, array] : arrays) {
     std::string list = "[";
-    for (int s = 0; s < kSlots; ++s) list += (s ? ", " : "") + Number(e.body(array, s));
+    // A body without values for the entry's moment (its file was missing or
+    // damaged) is null, never the zeros its slots hold.
+    for (int s = 0; s < kSlots; ++s)
+      list += (s ? ", " : "") + (e.bodyAvailable(s) ? Number(e.body(array, s)) : std::string("null"));
     w.Raw(key, list + "]");
   }
   return w.Done();

@@ -16,6 +16,8 @@
 #include "platform/MessageService.h"
 #include "common/Calendar.h"
 #include "common/MaskedFields.h"
+#include "common/MessageTextFile.h"
+#include "platform/MessageService.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/JsonWriter.h"
 
@@ -122,10 +124,24 @@ int RunPlace(const Args& args) {
                    "vostrane-batch: the date must be MM/DD/YYYY and the time HH:MM:SS (24 hours)\n");
       return 2;
     }
-    LoadDstTableIndex();
-    if (!OpenDstChangeFile()) return 1;
   }
-  if (!OpenPlacesTable()) return 1;
+  // The lookup's messages are message texts.
+  if (!OpenMessageTextFile()) {
+    ShowMessage(MessageTextFileMissingText(), MsgIcon::Error);
+    return 1;
+  }
+  if (moment) {
+    LoadDstTableIndex();
+    if (!OpenDstChangeFile()) {
+      CloseMessageTextFile();
+      return 1;
+    }
+  }
+  if (!OpenPlacesTable()) {
+    CloseDstChangeFile();
+    CloseMessageTextFile();
+    return 1;
+  }
   int status = 0;
   MessageService& messages = Messages();
   EachMessageOnce once(messages);
@@ -146,6 +162,7 @@ int RunPlace(const Args& args) {
   SetMessageService(&messages);
   ClosePlacesTable();
   CloseDstChangeFile();
+  CloseMessageTextFile();
   return status;
 }
 

@@ -76,8 +76,9 @@ struct RenderRequest {
   int entry = 0;
   std::string path;
   bool pdf = false, json = false;
-  std::vector<int> others;  // the entries of rings 2 and 3
-  double zoom = 0;          // 0: the file device's own
+  std::vector<int> others;                  // the entries of rings 2 and 3
+  double zoom = 0;                          // 0: the file device's own
+  std::string code = kDefaultPrintoutCode;  // the wheel style's printout code
 };
 
 // Reads the arguments into `r`; returns the usage status when they are wrong.
@@ -92,7 +93,7 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
   if (!r.pdf && !r.json && !EndsWith(r.path, ".png"))
     return Usage("the file name must end in .png, .pdf or .json");
   for (size_t i = 2; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return Usage("--with and --zoom need a value");
+    if (i + 1 >= args.size()) return Usage("--with, --zoom and --code need a value");
     if (args[i] == "--with") {
       const auto m = EntryNumber(args[i + 1]);
       if (!m) return Usage("--with needs an entry number");
@@ -100,8 +101,12 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else if (args[i] == "--zoom") {
       r.zoom = std::atof(args[i + 1].c_str());
       if (!(r.zoom >= 0.5 && r.zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
+    } else if (args[i] == "--code") {
+      r.code = args[i + 1];
+      if (r.code.size() != 3 || r.code.find_first_not_of("ABCDEFGHIJ") != std::string::npos)
+        return Usage("--code must be three letters A to J");
     } else {
-      return Usage("render takes --with M (at most twice) and --zoom Z");
+      return Usage("render takes --with M (at most twice), --zoom Z and --code CCC");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -228,6 +233,7 @@ int RunRender(const Args& args) {
   const std::array<std::string, 16> fonts = LoadFontNames();
   WheelPageInput page;
   page.category = r.others.empty() ? 'R' : r.others.size() == 1 ? 'B' : 'T';
+  page.code = r.code;
   page.inner = &charts[0];
   page.second = r.others.size() >= 1 ? &charts[1] : nullptr;
   page.third = r.others.size() >= 2 ? &charts[2] : nullptr;

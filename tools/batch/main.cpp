@@ -1,9 +1,13 @@
 // vostrane-batch: works on the files of the installation folder it is run in
 // (its working folder), without windows. Messages go to standard error; the
-// exit status is 0 on success and non-zero when a message ended the run.
+// exit status is 0 on success and non-zero when a message ended the run or
+// any message of the error kind was written (a damaged file, a failed read),
+// so that a script never takes a run with faults for a good one.
 #include <cstdio>
 #include <cstring>
 
+#include "platform/ConsoleMessageService.h"
+#include "platform/InstalledFiles.h"
 #include "platform/LockRetry.h"
 #include "tools/batch/BatchCommands.h"
 
@@ -37,8 +41,19 @@ int main(int argc, char** argv) {
                  kBatchLockPatienceMs / 1000);
   });
   vostrane::batch::Args args(argv + 2, argv + argc);
-  for (const auto& c : vostrane::batch::Commands())
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(args);
+  for (const auto& c : vostrane::batch::Commands()) {
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    // Every command but version reads the installation's files (render
+    // leaves that to the drawing program it starts).
+#if defined(VOSTRANE_BATCH_RENDER_PROGRAM)
+    const bool delegated = c.run == vostrane::batch::RunRender;
+#else
+    const bool delegated = false;
+#endif
+    if (c.run != vostrane::batch::RunVersion && !delegated) vostrane::ReportManifestProblem();
+    const int status = c.run(args);
+    return status == 0 && vostrane::ConsoleErrorCount() > 0 ? 1 : status;
+  }
   std::fprintf(stderr, "vostrane-batch: unknown command '%s' (see --help)\n", argv[1]);
   return 2;
 }
