@@ -6,6 +6,7 @@
 #include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 #include "common/ChartSettings.h"
+#include "common/HouseSystemNames.h"
 
 namespace vostrane {
 namespace {
@@ -33,7 +34,7 @@ std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
     for (size_t at : {o::deviceLetters1 + k, o::deviceLetters2 + k})
       if (r.Letter(at) < 'A' || r.Letter(at) > 'Z') return at;
   const char house = r.Letter(o::defaultHousesys);
-  if (house != 0 && (house < 'A' || house > 'I')) return o::defaultHousesys;
+  if (house != 0 && !HouseSystemOfLetter(house)) return o::defaultHousesys;
   const uint8_t printouts = r.Get<uint8_t>(o::defaultPrintouts);
   if (printouts > 40) return o::defaultPrintouts;
   for (size_t k = 1; k <= printouts; ++k)

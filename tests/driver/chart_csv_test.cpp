@@ -102,7 +102,7 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
 
 TEST(ChartCsv, AFaultyRowSpoilsOnlyItself) {
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   const auto row = [](const std::string& name, int i) {
     return name + ",01/02/1970,03:04:05," + std::to_string(i % 80) + ",20,1,N\n";
   };

@@ -100,7 +100,7 @@ long SessionFileReads() {
 TEST(SyscallCount, ADerivedChainCostsReadsInProportionToItsLength) {
   if (access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
   test::TempFolder folder;
-  test::LinkEphemerisFiles(folder);
+  test::PrepareBatchFolder(folder);
   WriteChain(100);
   const long short_ = SessionFileReads();
   WriteChain(300);

@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
   vostrane::batch::Args args(argv + 2, argv + argc);
   for (const auto& c : vostrane::batch::Commands()) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
-    // Every command but version reads the installation's files (render
-    // leaves that to the drawing program it starts).
+      // Every command but version reads the installation's files (render
+      // leaves that to the drawing program it starts).
 #if defined(VOSTRANE_BATCH_RENDER_PROGRAM)
     const bool delegated = c.run == vostrane::batch::RunRender;
 #else
