@@ -8,7 +8,10 @@ const std::vector<Command>& Commands() {
       {"new", "NAME MM/DD/YYYY HH:MM:SS LAT LON ZONE DST [PLACE [ZODIAC [HOUSES]]]",
        "append a natal entry to INPUT.FIL (created when missing); latitude and longitude in\n"
        "      degrees, north and west positive; zone in hours, west positive; DST one of\n"
-       "      N Y W D L; ZODIAC T or S (default from ZORCTRL.DAT); HOUSES A to I (default F)",
+       "      N Y W D L; ZODIAC T (tropical) or a sidereal letter: S Fagan-Bradley, L Lahiri,\n"
+       "      R Raman, K Krishnamurti, Y Yukteshwar, C True Chitrapaksha, D Djwhal Khul\n"
+       "      (default from ZORCTRL.DAT); HOUSES a letter A to U or a name such as\n"
+       "      \"Whole Sign\" (default F, Placidus)",
        RunNew},
       {"derive", "BASE KIND ARGS...",
        "append a derived chart of entry BASE to INPUT.FIL, to be filled by calc; DATE is\n"
