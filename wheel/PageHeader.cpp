@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "platform/TextTrim.h"
 #include "wheel/PageText.h"
@@ -107,7 +108,7 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
   if (local) AddTimeKindAndZone(items, local->daylight, local->zone, e.longitude());
   else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
   else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
-  const std::string ayanamsa = e.zodsel() == 'T' ? "" : " " + ArcText(e.ayan());
+  const std::string ayanamsa = e.zodsel() == 'T' ? "" : " " + ArcText(std::fabs(e.ayan()));
   items.push_back(names.ZodiacName(e.zodsel()) + ayanamsa + "  " + names.HouseSystemName(e.housesys()));
   items.push_back("Geocentric");
   return items;

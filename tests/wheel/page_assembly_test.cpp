@@ -204,7 +204,7 @@ TEST_F(PageAssemblyTest, HeaderNamesTheHouseSystemAndTheAyanamsaWithItsValue) {
   ChartEntry chart = MakeChart();
   chart.setHousesys('J');
   chart.setZodsel('L');
-  chart.setAyan(23.7125);
+  chart.setAyan(-23.7125);  // stored as the calculation stores it: minus the ayanamsa
   WheelPageInput in;
   in.inner = &chart;
   RecordingSurface s;
