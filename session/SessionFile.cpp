@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "platform/FileSystem.h"
 #include "platform/InstanceLock.h"
 #include "platform/LockRetry.h"
 #include "platform/MessageService.h"
@@ -26,6 +27,12 @@ void RegisterCloseHook() {
 }
 
 [[noreturn]] void Fail(char operation, int64_t record) {
+  // A file that is there but could not be opened as a session was refused
+  // for its contents: say so rather than that it is missing.
+  if ((operation == '0' || operation == '1') && FileExists(kSessionFileName))
+    EndProgram(
+        "ERROR!!!! INPUT.FIL is not a list of charts of this program, or its first entry is "
+        "damaged.   Program ended.");
   EndProgram(SessionFailureText(operation, record, HeldByAnotherProcess(kInstanceLockFileName)));
 }
 

@@ -87,8 +87,8 @@ TEST_F(SessionRobustnessDeathTest, ACutFileEndsTheProgramBeforeAnyEntryIsRewritt
     PlaceCopy(folder_, kSessionFileName, copy);
     // Without record 1 the open fails; a cut later on fails the walk.
     const char* message = copy.bytes.size() < 2 * kEntrySize
-                              ? "ERROR!!!! No batch of charts on disk \\(INPUT.FIL not on drive.   "
-                                "Program ended\\."
+                              ? "ERROR!!!! INPUT.FIL is not a list of charts of this program, or "
+                                "its first entry is damaged\\.   Program ended\\."
                               : "ERROR!!!! Could not read INPUT.FIL\\. Bad disk or file not on "
                                 "disk\\.  Program ended\\.";
     EXPECT_EXIT(RunDriver(), testing::ExitedWithCode(1), message);
