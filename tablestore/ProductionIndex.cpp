@@ -25,7 +25,9 @@ ProductionIndex::ProductionIndex(DbfFile& table, FileLock& lock, const std::vect
   signature_ = IndexSignature{layout.headerLength, layout.recordLength, layout.LayoutHash(), &tags_};
 }
 
-void ProductionIndex::Unusable() const { throw TableError("Unable to open index: " + name_); }
+void ProductionIndex::Unusable(const std::string& why) const {
+  throw TableError("Unable to open index: " + name_ + (why.empty() ? "" : " (" + why + ")"));
+}
 
 void ProductionIndex::Open(IndexProgress* progress) {
   progress_ = progress;
@@ -135,7 +137,8 @@ void ProductionIndex::Rebuild(bool force) {
                                                         "Indexing " + name_ + "...");
       views_.clear();
       file_.Close();
-      if (!WriteFile(bases, count) || !LoadFile() || !CatchUp()) Unusable();
+      if (!WriteFile(bases, count)) Unusable("it could not be written in full; is the disk full?");
+      if (!LoadFile() || !CatchUp()) Unusable();
     }
   } catch (...) {
     if (ownLock) lock_.Release();

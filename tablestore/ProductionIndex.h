@@ -76,7 +76,7 @@ class ProductionIndex {
   bool CatchUp();
   void Commit(const std::vector<JournalEntry>& entries, IndexCommit next);
   void DeriveExtraKeys();
-  [[noreturn]] void Unusable() const;
+  [[noreturn]] void Unusable(const std::string& why = "") const;
 
   DbfFile& table_;
   FileLock& lock_;
