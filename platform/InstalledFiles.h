@@ -22,7 +22,7 @@ namespace vostrane {
 inline constexpr const char* kManifestFileName = "MANIFEST.TXT";
 inline constexpr int64_t kManifestBlockSize = 4096;
 // Files larger than this are listed with one sum for the whole file.
-inline constexpr int64_t kManifestLargestBlockedFile = int64_t{8} << 20;
+inline constexpr int64_t kManifestLargestBlockedFile = int64_t{64} << 20;
 
 enum class FileState {
   Unchecked,  // no list, or the file is not on it

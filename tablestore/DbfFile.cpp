@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/ByteOrder.h"
+#include "platform/InstalledFiles.h"
 #include "tablestore/FileIo.h"
 #include "tablestore/TableError.h"
 
@@ -134,6 +135,11 @@ void DbfFile::ReadRecords(uint32_t first, uint32_t n, std::string& out) const {
   if (first < 1 || !ReadAt(fd_, out.data(), out.size(), RecordOffset(first))) {
     throw TableError("Read error on " + name_);
   }
+  // A table of the installation (the atlas) is on its list of files: records
+  // from a damaged block are never used. Other tables are not listed.
+  const FileCheck check = CheckInstalledRange(path_, RecordOffset(first),
+                                              static_cast<int64_t>(out.size()));
+  if (!check.ok()) throw TableError(DamagedFileText(name_, check, 0));
 }
 
 void DbfFile::WriteFailed() const { throw TableError("Write error on " + name_); }

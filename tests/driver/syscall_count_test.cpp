@@ -41,15 +41,20 @@ void WriteSession(int entries) {
   ASSERT_TRUE(ReplaceFileContents(kSessionFileName, bytes));
 }
 
-// System calls of one `calc` run that do not name the session file (strace
-// -y shows each descriptor's path).
-long CallsBesidesTheSessionFile() {
+// Runs `calc` under strace with the given filter, its log written to `log`.
+bool TraceCalc(const std::string& filter, const std::string& log) {
   // The leak checker of a sanitizer build cannot work under ptrace.
   const char* asan = std::getenv("ASAN_OPTIONS");
   const std::string options = std::string(asan ? asan : "") + ":detect_leaks=0";
-  const std::string command = "ASAN_OPTIONS='" + options + "' strace -f -y -qq -o strace.log " +
-                              std::string(VOSTRANE_BATCH) + " calc";
-  if (std::system(command.c_str()) != 0) return -1;
+  const std::string command = "ASAN_OPTIONS='" + options + "' strace -f -y -qq " + filter + " -o " +
+                              log + " " + std::string(VOSTRANE_BATCH) + " calc";
+  return std::system(command.c_str()) == 0;
+}
+
+// System calls of one `calc` run that do not name the session file (strace
+// -y shows each descriptor's path).
+long CallsBesidesTheSessionFile() {
+  if (!TraceCalc("", "strace.log")) return -1;
   std::ifstream log("strace.log");
   long calls = 0;
   std::string line;
@@ -87,9 +92,7 @@ void WriteChain(int length) {
 
 // Reads of the session file by one `calc` run.
 long SessionFileReads() {
-  const std::string command = "strace -f -y -qq -e trace=pread64,read -o reads.log " +
-                              std::string(VOSTRANE_BATCH) + " calc";
-  if (std::system(command.c_str()) != 0) return -1;
+  if (!TraceCalc("-e trace=pread64,read", "reads.log")) return -1;
   std::ifstream log("reads.log");
   long reads = 0;
   std::string line;

@@ -85,6 +85,7 @@ size_t ReadOffset(const std::string& name, const std::string& good) {
   if (name == "ZORCTRL.DAT") return 88;  // the zodiac of a new entry
   if (name == "QIRTEXT.DAT") return (kFirstFontNameText - 1) * kMessageTextRecordSize + 5;
   if (name == "WHEELS.DAT" || name == "ANGLES.DAT" || name == "WHEELSG.DAT") return 4;  // style AAA
+  if (name == "places.dbf") return good.find("Boston");  // a record the place list reads
   return good.size() / 2;
 }
 
@@ -176,6 +177,7 @@ TEST(InstalledFilesRobustness, EveryDamagedFileIsNamedFailsTheRunAndGivesNoValue
       {"NVVES21P.E87", Run::Chart, {19}},
       {"DSTRECS.DAT", Run::Place, {}},
       {"DST.FIL", Run::Place, {}},
+      {"places.dbf", Run::Place, {}},
       {"QIRTEXT.DAT", Run::Page, {}},
       {"ZORCTRL.DAT", Run::NewEntry, {}},
       {"WHEELS.DAT", Run::Page, {}},
