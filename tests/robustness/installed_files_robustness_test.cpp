@@ -187,6 +187,9 @@ TEST(InstalledFilesRobustness, EveryDamagedFileIsNamedFailsTheRunAndGivesNoValue
       {"PAGEW.DEF", Run::Pdf, {}},
   };
   for (const Case& c : cases) {
+#ifndef VOSTRANE_BATCH_DRAWS_PAGES
+    if (c.run == Run::Page || c.run == Run::EmblemPage || c.run == Run::Pdf) continue;
+#endif
     const std::string good = InstalledBytes(c.file);
     ASSERT_FALSE(good.empty()) << c.file;
     const std::string shortName = fs::path(c.file).filename().string();
