@@ -14,7 +14,7 @@ PACKAGES=(
   tzdata
   python3 python3-fontforge python3-dbfread strace fonts-dejavu-core fonts-symbola
   fonts-dejavu-extra fonts-liberation2 fonts-freefont-ttf fonts-noto-core
-  xvfb xauth xdotool imagemagick x11-xkb-utils
+  xvfb xauth xdotool imagemagick x11-xkb-utils poppler-utils
 )
 
 missing=()
