@@ -49,6 +49,11 @@ constexpr size_t paperWidth2 = 381;
 constexpr size_t paperHeight2 = 389;
 constexpr size_t copies2 = 397;
 constexpr size_t deviceLetters2 = 401;
+// The paper of chart pages: 'L' Letter, 'A' A4, 0 (a record written before
+// the setting) the paper of the system's locale.
+constexpr size_t paperKind = 620;
+// 'L' landscape, 'P' (or 0) portrait.
+constexpr size_t paperOrientation = 621;
 }  // namespace control_offset
 
 class ControlRecord : public PackedRecord<kControlRecordSize> {

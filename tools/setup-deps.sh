@@ -8,7 +8,7 @@ BUILD="${1:-build}"
 
 PACKAGES=(
   cmake g++ make pkg-config clang libclang-rt-dev clang-format
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 qt6-svg-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
   libswe-dev swe-standard-data
   tzdata

@@ -94,6 +94,15 @@ double ScreenVerticalScale(int screenWidth, int screenHeight, double physicalWid
   return std::clamp(k, 0.5, 2.0);
 }
 
+void FitPageOnSheet(PageMetrics& m, int sheetWidth, int sheetHeight) {
+  m.sheetWidth = std::max(1, sheetWidth);
+  m.sheetHeight = std::max(1, sheetHeight);
+  const double w = m.pageWidth + 2.0, h = m.pageHeight + 2.0;
+  m.sheetScale = std::min(m.sheetWidth / w, m.sheetHeight / h);
+  m.sheetX = (m.sheetWidth - w * m.sheetScale) / 2.0;
+  m.sheetY = (m.sheetHeight - h * m.sheetScale) / 2.0;
+}
+
 void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
   if (m.device == OutputDevice::Printer) {
     const int l = lines > 0 ? lines : kDefaultPageLines;

@@ -40,6 +40,18 @@ struct PageMetrics {
   int halfLine = 5;     // LH div 2
   int baseOffset = -2;  // vertical offset added to table text rows
 
+  // The sheet the page is drawn on, in device pixels. A page laid out
+  // upright on a sideways sheet is drawn scaled by sheetScale and moved by
+  // (sheetX, sheetY), so that it fits the sheet whole (FitPageOnSheet);
+  // otherwise the sheet is the page itself. 0 sizes: the page's.
+  int sheetWidth = 0;
+  int sheetHeight = 0;
+  double sheetScale = 1.0;
+  double sheetX = 0;
+  double sheetY = 0;
+  int SheetWidth() const { return sheetWidth > 0 ? sheetWidth : pageWidth; }
+  int SheetHeight() const { return sheetHeight > 0 ? sheetHeight : pageHeight; }
+
   // Page units (ten-thousandths of the usable area) to device pixels.
   int PageX(int v) const;
   int PageY(int v) const;
@@ -75,6 +87,12 @@ void ComputeScreenPageMetrics(PageMetrics& m, double zoom, bool printerProportio
 // height/width x 4/3). 1.0 (square pixels) when the physical size is unknown.
 double ScreenVerticalScale(int screenWidth, int screenHeight, double physicalWidthMm,
                            double physicalHeightMm);
+
+// Puts the page on a sheet of another shape: the page keeps its layout and
+// is scaled uniformly to the largest size the sheet holds, centred on it.
+// The page frame of the layout (W' + 2 by H' + 2 from the origin) is what
+// is fitted.
+void FitPageOnSheet(PageMetrics& m, int sheetWidth, int sheetHeight);
 
 // LH, CW, gap_y, gap_x, half line and BW for the metrics' device. `lines` is
 // the text lines per page of PAGEW.DEF (printer only); `widerLines` doubles

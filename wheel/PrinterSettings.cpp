@@ -44,6 +44,7 @@ PrinterSettings PrinterSettingsFromControl(const ControlRecord& c) {
        o::monoPrinter2, o::textBackColour2, o::textBackStyle2);
   s.oneDocumentPerPrintout = c.Letter(o::onePrinterDocPerPrintout) == 'Y';
   s.widerLines = c.Letter(o::doublePenWidths) == 'Y';
+  s.paper = ReadPaperChoice(c);
   return s;
 }
 

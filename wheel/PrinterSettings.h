@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "wheel/Paper.h"
+
 namespace vostrane {
 
 class ControlRecord;
@@ -26,6 +28,9 @@ struct PrinterSettings {
   PrinterConfiguration config2;
   bool oneDocumentPerPrintout = true;
   bool widerLines = false;
+  // The paper and orientation chosen in Preferences (a document without a
+  // paper size of its own, a PDF or SVG file, is made on it).
+  PaperChoice paper;
   // The print job's name and the PDF document's title; the viewer sets the
   // title of the printout (ChartTitle.h).
   std::string jobTitle = "Vostrane";

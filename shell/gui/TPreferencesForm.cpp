@@ -14,6 +14,7 @@
 #include "common/LargeFont.h"
 #include "common/MessageTextFile.h"
 #include "platform/gui/ScreenFit.h"
+#include "wheel/Paper.h"
 
 namespace vostrane {
 namespace {
@@ -56,10 +57,24 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   save_->setCurrentIndex(SaveChoiceIndex(p.saveQuestion));
   duplicate_->setChecked(p.warnDuplicateName);
 
+  // The paper of chart pages: printing, PDF and SVG files and the screen
+  // page's proportions.
+  paper_ = new QComboBox(this);
+  paper_->setObjectName("Paper");
+  paper_->addItems({"Letter", "A4"});
+  orientation_ = new QComboBox(this);
+  orientation_->setObjectName("Orientation");
+  orientation_->addItems({"Portrait", "Landscape"});
+  const PaperChoice paper = ReadPaperChoice(Control());
+  paper_->setCurrentIndex(paper.kind == PaperKind::Letter ? 0 : 1);
+  orientation_->setCurrentIndex(paper.landscape ? 1 : 0);
+
   auto* form = new QFormLayout;
   form->addRow("&House system of new charts:", houses_);
   form->addRow("&Zodiac of new charts:", zodiac_);
   form->addRow("&Save a new person in the name file:", save_);
+  form->addRow("&Paper of chart pages:", paper_);
+  form->addRow("&Orientation:", orientation_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &TPreferencesForm::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -69,7 +84,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(duplicate_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
-  resize(ScaleForLargeFont(520), ScaleForLargeFont(190));
+  resize(ScaleForLargeFont(520), ScaleForLargeFont(250));
   KeepOnScreenWhenShown(this);
 }
 
@@ -84,6 +99,9 @@ Preferences TPreferencesForm::Chosen() const {
 
 void TPreferencesForm::accept() {
   WritePreferences(Chosen(), Control());
+  WritePaperChoice({paper_->currentIndex() == 0 ? PaperKind::Letter : PaperKind::A4,
+                    orientation_->currentIndex() == 1},
+                   Control());
   if (!WriteControlRecord()) {
     ShowMessage(
         "ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "

@@ -1,6 +1,7 @@
 // The Preferences dialog of the main menu: the house system and the zodiac
 // of new charts, whether a new person is saved in the name file (ask,
-// never, always), and the duplicate-name warning. OK writes them into the
+// never, always), the duplicate-name warning, and the paper of chart pages
+// (Letter or A4, portrait or landscape). OK writes them into the
 // control record and the record back to "ZORCTRL.DAT".
 #pragma once
 
@@ -26,6 +27,8 @@ class TPreferencesForm : public QDialog {
   QComboBox* ZodiacBox() const { return zodiac_; }
   QComboBox* SaveQuestionBox() const { return save_; }
   QCheckBox* DuplicateWarningBox() const { return duplicate_; }
+  QComboBox* PaperBox() const { return paper_; }              // "Letter", "A4"
+  QComboBox* OrientationBox() const { return orientation_; }  // "Portrait", "Landscape"
 
  public slots:
   // Stores the choices in the control record and writes it back; a failed
@@ -37,6 +40,8 @@ class TPreferencesForm : public QDialog {
   QComboBox* zodiac_ = nullptr;
   QComboBox* save_ = nullptr;
   QCheckBox* duplicate_ = nullptr;
+  QComboBox* paper_ = nullptr;
+  QComboBox* orientation_ = nullptr;
 };
 
 }  // namespace vostrane

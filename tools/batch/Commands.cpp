@@ -33,13 +33,17 @@ const std::vector<Command>& Commands() {
        "      write one row per chart to OUT.csv: Julian day, delta T, angles, cusps and every\n"
        "      body's longitude, latitude, daily motion, right ascension and declination",
        RunChartCsv},
-      {"render", "N FILE [--with M [--with K]] [--zoom Z] [--code CCC]",
+      {"render",
+       "N FILE [--with M [--with K]] [--zoom Z] [--code CCC] [--paper a4|letter]\n"
+       "      [--landscape|--portrait]",
        "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
-       "      printer at 600 dpi, .json the screen page as data (every drawn item with its role\n"
-       "      and bounding box); --with adds the second and third chart of a bi- or tri-wheel,\n"
-       "      --zoom sets the bitmap's zoom, --code the wheel style (printout code, default AAA);\n"
-       "      exits 1, keeping an earlier FILE, when it cannot\n"
-       "      be written",
+       "      printer at 600 dpi, .svg the same page as SVG (glyphs as outlines), .json the\n"
+       "      screen page as data (every drawn item with its role and bounding box); --with adds\n"
+       "      the second and third chart of a bi- or tri-wheel, --zoom sets the bitmap's zoom,\n"
+       "      --code the wheel style (printout code, default AAA), --paper and --landscape or\n"
+       "      --portrait the sheet (default: Preferences, else the locale's paper, upright; a\n"
+       "      sideways sheet holds the upright page scaled to fit); exits 1, keeping an earlier\n"
+       "      FILE, when it cannot be written",
        RunRender},
       {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",
        "print, as one JSON array, the places the place lookup lists for TEXT: the row, the name,\n"

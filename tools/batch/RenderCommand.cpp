@@ -1,8 +1,9 @@
 // vostrane-batch render: draws the standard wheel page of a session entry
-// ("AAA") into a PNG file (the page bitmap of the file device), a PDF file
-// (the printer surface at 600 dpi) or a JSON file (the screen page as data:
+// ("AAA") into a PNG file (the page bitmap of the file device), a PDF or SVG
+// file (the printer page at 600 dpi) or a JSON file (the screen page as data:
 // every drawn item with its role and bounding box), with the second and
-// third charts of a bi- or tri-wheel given by --with. The file is written
+// third charts of a bi- or tri-wheel given by --with, on the paper of the
+// settings or of --paper, --landscape and --portrait. The file is written
 // whole or not at all: an earlier file stays as it was when writing fails,
 // and the exit status is then 1.
 #include <cstdio>
@@ -34,9 +35,12 @@
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/PageMetrics.h"
+#include "wheel/Paper.h"
+#include "wheel/Rounding.h"
 #include "wheel/PrinterSettings.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
+#include "wheel/gui/SvgSurface.h"
 #endif
 
 namespace vostrane::batch {
@@ -75,7 +79,9 @@ class QuietHost : public SurfaceHost {};
 struct RenderRequest {
   int entry = 0;
   std::string path;
-  bool pdf = false, json = false;
+  bool pdf = false, json = false, svg = false;
+  std::optional<PaperKind> paper;           // --paper; else the settings'
+  std::optional<bool> landscape;            // --landscape, --portrait
   std::vector<int> others;                  // the entries of rings 2 and 3
   double zoom = 0;                          // 0: the file device's own
   std::string code = kDefaultPrintoutCode;  // the wheel style's printout code
@@ -90,11 +96,21 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
   r.entry = *n;
   r.pdf = EndsWith(r.path, ".pdf");
   r.json = EndsWith(r.path, ".json");
-  if (!r.pdf && !r.json && !EndsWith(r.path, ".png"))
-    return Usage("the file name must end in .png, .pdf or .json");
+  r.svg = EndsWith(r.path, ".svg");
+  if (!r.pdf && !r.json && !r.svg && !EndsWith(r.path, ".png"))
+    return Usage("the file name must end in .png, .pdf, .svg or .json");
   for (size_t i = 2; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return Usage("--with, --zoom and --code need a value");
-    if (args[i] == "--with") {
+    if (args[i] == "--landscape" || args[i] == "--portrait") {
+      r.landscape = args[i] == "--landscape";
+      --i;  // no value
+      continue;
+    }
+    if (i + 1 >= args.size()) return Usage("--with, --zoom, --code and --paper need a value");
+    if (args[i] == "--paper") {
+      if (args[i + 1] == "a4" || args[i + 1] == "A4") r.paper = PaperKind::A4;
+      else if (args[i + 1] == "letter" || args[i + 1] == "Letter") r.paper = PaperKind::Letter;
+      else return Usage("--paper must be a4 or letter");
+    } else if (args[i] == "--with") {
       const auto m = EntryNumber(args[i + 1]);
       if (!m) return Usage("--with needs an entry number");
       r.others.push_back(*m);
@@ -106,7 +122,9 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
       if (r.code.size() != 3 || r.code.find_first_not_of("ABCDEFGHIJ") != std::string::npos)
         return Usage("--code must be three letters A to J");
     } else {
-      return Usage("render takes --with M (at most twice), --zoom Z and --code CCC");
+      return Usage(
+          "render takes --with M (at most twice), --zoom Z, --code CCC, --paper a4|letter, "
+          "--landscape and --portrait");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -177,9 +195,14 @@ bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
   BitmapSurface bitmap;
   PageMetrics m;
   const double zoom = r.json ? 1.0 : r.zoom > 0 ? r.zoom : file.zoom;
-  const QSizeF paper = LocalePaperSize().sizePoints();
-  ComputeScreenPageMetrics(m, zoom, !r.json && file.printerProportions, qRound(paper.width()),
-                           qRound(paper.height()), 1.0);
+  // The page takes the paper's proportions when the file device asks for
+  // them (the data page when a paper is named), a sideways sheet the
+  // upright page fitted onto it.
+  const PaperChoice& paper = settings.printer.paper;
+  const bool proportions = r.json ? r.paper.has_value() : file.printerProportions;
+  ComputeScreenPageMetrics(m, zoom, proportions, RoundEven(PaperWidthInches(paper.kind) * 72),
+                           RoundEven(PaperHeightInches(paper.kind) * 72), 1.0);
+  if (paper.landscape && !r.json) TurnScreenSheet(m);
   bitmap.SetPage(m);
   bitmap.SetMonochrome(r.json ? settings.screen.monochrome : file.monochrome);
   bitmap.SetFontNames(fonts);
@@ -239,12 +262,20 @@ int RunRender(const Args& args) {
   page.third = r.others.size() >= 2 ? &charts[2] : nullptr;
   page.lookup = ReadEntry;
   page.placeStyle = Control().Letter(control_offset::placeNameStyle);
-  const DrawingSettings settings = DrawingSettingsFromControl(Control());
+  DrawingSettings settings = DrawingSettingsFromControl(Control());
+  if (r.paper) settings.printer.paper.kind = *r.paper;
+  if (r.landscape) settings.printer.paper.landscape = *r.landscape;
   QuietHost host;
 
   bool written = false;
   if (r.pdf) {
     written = RenderPdf(r.path, settings, fonts, assembler, page, host);
+  } else if (r.svg) {
+    const std::string title = ViewerCaption(*page.inner, assembler.Names(), page.lookup);
+    written = WriteSvgFile(r.path, SvgPageMetrics(settings.printer), kSvgDotsPerInch, title, fonts,
+                           &host,
+                           [&](DrawingSurface& s) { return assembler.AssembleWheelPage(s, page); });
+    if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", r.path.c_str());
   } else {
     written = RenderBitmap(r, settings, fonts, assembler, page, host);
     if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", r.path.c_str());

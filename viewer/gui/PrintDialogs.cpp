@@ -23,10 +23,19 @@ std::string AskPdfFileName(QWidget* parent, const std::string& suggested) {
   return FromQt(chosen);
 }
 
-std::string WithPdfExtension(const std::string& path) {
+std::string AskSvgFileName(QWidget* parent, const std::string& suggested) {
+  const QString chosen = QFileDialog::getSaveFileName(parent, "Save as SVG", ToQt(suggested),
+                                                      "SVG files (*.svg)", nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+  return FromQt(chosen);
+}
+
+std::string WithPdfExtension(const std::string& path) { return WithExtension(path, ".pdf"); }
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
   if (path.empty()) return path;
   const QFileInfo info(ToQt(path));
-  return info.suffix().isEmpty() ? path + ".pdf" : path;
+  return info.suffix().isEmpty() ? path + extension : path;
 }
 
 }  // namespace vostrane

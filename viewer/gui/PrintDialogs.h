@@ -20,8 +20,11 @@ using SaveFileFn = std::function<std::string(QWidget* parent, const std::string&
 
 bool SystemPrintDialog(QPrinter& printer, QWidget* parent);
 std::string AskPdfFileName(QWidget* parent, const std::string& suggested);
+std::string AskSvgFileName(QWidget* parent, const std::string& suggested);
 
 // The path with ".pdf" added when its file name has no extension.
 std::string WithPdfExtension(const std::string& path);
+// The path with `extension` (".svg") added when its file name has none.
+std::string WithExtension(const std::string& path, const std::string& extension);
 
 }  // namespace vostrane

@@ -36,6 +36,7 @@
 #include "wheel/PageNames.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
+#include "wheel/gui/SvgSurface.h"
 
 namespace vostrane {
 
@@ -57,22 +58,14 @@ struct TBtnRightDlgWheel::Storage {
 
 namespace {
 
-// The proportions of the printer page for wheel pages (configuration '2'):
-// the printer's default paper, or without a printer the PDF page (the
-// configured paper size, else the locale's). Width and height in points.
+// The proportions of the printed page for wheel pages (configuration '2'):
+// its paper size when the control record sets one, else the paper chosen in
+// Preferences, upright. Width and height in points.
 void PrinterPageProportions(const PrinterSettings& settings, int& width, int& height) {
-  QSizeF points;
-  const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-  if (!printers.isEmpty()) {
-    const int index = settings.PrinterIndexFor('2');
-    const QPrinterInfo info = index >= 0 && index < printers.size() ? printers[index]
-                                                                    : QPrinterInfo::defaultPrinter();
-    points = info.defaultPageSize().sizePoints();
-  } else {
-    double w = 0, h = 0;
-    settings.PaperSizeFor('2', w, h);
-    points = w > 0 && h > 0 ? QSizeF(w * 72, h * 72) : LocalePaperSize().sizePoints();
-  }
+  double w = 0, h = 0;
+  settings.PaperSizeFor('2', w, h);
+  const QSizeF points = w > 0 && h > 0 ? QSizeF(w * 72, h * 72)
+                                       : PaperPageSize(settings.paper.kind).sizePoints();
   width = qRound(points.width());
   height = qRound(points.height());
 }
@@ -166,6 +159,8 @@ void TBtnRightDlgWheel::BuildMenus() {
   connect(printAction_, &QAction::triggered, this, &TBtnRightDlgWheel::btnPrintClick);
   savePdfAction_ = print->addAction("Save as P&DF...");
   connect(savePdfAction_, &QAction::triggered, this, &TBtnRightDlgWheel::SavePdfClick);
+  saveSvgAction_ = print->addAction("Save as S&VG...");
+  connect(saveSvgAction_, &QAction::triggered, this, &TBtnRightDlgWheel::SaveSvgClick);
 
   entriesMenu_ = menuBar_->addMenu("&Entries");
   for (int k = 0; k < kEntryMenuItems; ++k) {
@@ -347,9 +342,11 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, settings_.screen.zoom, settings_.screen.printerProportions, printerWidth,
                            printerHeight, k);
+  // A sideways sheet shows the upright page fitted onto it, as printed.
+  if (settings_.printer.paper.landscape) TurnScreenSheet(m);
   storage_->bitmap.SetPage(m);
   storage_->bitmap.SetMonochrome(settings_.screen.monochrome);
-  pageArea_->SetPageSize(QSize(m.pageWidth + 2, m.pageHeight + 2));
+  pageArea_->SetPageSize(SheetSize(m));
   ApplyViewScale();
 }
 
@@ -381,11 +378,8 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   DrawingSurface* surface = &storage_->bitmap;
   if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
-  // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
   const EntryLookup lookup = SessionLookup();
-  PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
-  for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
-    TakeReturnZoneFromItsTable(*chart);
+  const PageCharts charts = CurrentPageCharts();
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
   bool drawn = false;
@@ -401,6 +395,14 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
   flags_.busy = busyBefore;
   return drawn;
+}
+
+PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
+  // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
+  PageCharts charts = ChartsOfPage(storage_->session.Current(), SessionLookup());
+  for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
+    TakeReturnZoneFromItsTable(*chart);
+  return charts;
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
@@ -518,14 +520,14 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
     printer = std::make_unique<QPrinter>(
         index >= 0 && index < printers.size() ? printers[index] : QPrinterInfo::defaultPrinter(),
         QPrinter::HighResolution);
-  // The paper: the control record's when it sets one, else the printer's
-  // own, else (no printer) the locale's.
+  // The paper: the control record's size when it sets one, else the paper
+  // chosen in Preferences; the dialog may change both.
   double w = 0, h = 0;
   p.PaperSizeFor('2', w, h);
   if (w > 0 && h > 0) printer->setPageSize(QPageSize(QSizeF(w, h), QPageSize::Inch));
-  else if (printers.isEmpty()) printer->setPageSize(LocalePaperSize());
+  else printer->setPageSize(PaperPageSize(p.paper.kind));
   if (p.config2.copies > 1) printer->setCopyCount(p.config2.copies);
-  printer->setPageOrientation(QPageLayout::Portrait);
+  printer->setPageOrientation(SheetOrientation('P', p.paper));
   printer->setDocName(
       ToQt(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), SessionLookup())));
   printer->setFromTo(1, 1);
@@ -562,6 +564,52 @@ void TBtnRightDlgWheel::SavePdfClick() {
   auto printer = MakePrinter();
   printer->SetPdfOutput(path);
   if (PrintOn(std::move(printer), true)) lastPrintoutFile_ = path;
+}
+
+void TBtnRightDlgWheel::SaveSvgClick() {
+  if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  lastPrintoutFile_.clear();
+  const ChartEntry& e = storage_->session.Current();
+  if (!e.calcComplete()) {
+    ShowMessage(IncompleteChartText(e.name()), MsgIcon::Warning);
+    return;
+  }
+  const QString folder = g_lastPdfFolder.empty() ? QDir::currentPath() : ToQt(g_lastPdfFolder);
+  const std::string suggested = FromQt(QDir(folder).filePath(
+      ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".svg")));
+  const std::string path = WithExtension(svgFileDialog_ ? svgFileDialog_(this, suggested) : "", ".svg");
+  if (path.empty()) return;
+  const QFileInfo info(ToQt(path));
+  g_lastPdfFolder = FromQt(info.absolutePath());
+  if (info.exists() &&
+      !AskYesNo("The file " + path + " already exists.\r\nDo you want to replace it?", MsgIcon::Warning))
+    return;
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  flags_.busy = 2;
+  const std::string caption = Caption();
+  bool written = false;
+  {
+    NormalCursorMessages messages;
+    const EntryLookup lookup = SessionLookup();
+    const PageCharts charts = CurrentPageCharts();
+    const WheelPageInput page = charts.Input(lookup);
+    const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);
+    written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
+                           storage_->fonts, this, [&](DrawingSurface& s) {
+                             flags_.continueFlag = true;
+                             return storage_->assembler.AssembleWheelPage(s, page);
+                           });
+    if (!written)
+      ShowMessage("ERROR!  Unable to write the file " + path +
+                      ".\r\nThe disk may be full or the folder closed to writing; an earlier file "
+                      "of that name is kept as it was.",
+                  MsgIcon::Error);
+  }
+  SetCaption(caption);
+  if (written) lastPrintoutFile_ = path;
+  flags_.busy = 0;
+  QApplication::restoreOverrideCursor();
 }
 
 std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {

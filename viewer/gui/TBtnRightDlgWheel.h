@@ -15,6 +15,7 @@
 #include <string>
 
 #include "derived/DerivedChartDialog.h"
+#include "viewer/DerivedPage.h"
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PrintDialogs.h"
@@ -88,6 +89,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // "Save as PDF...": asks for the file (from the folder used last), asks
   // before replacing one, and writes the page there whole or not at all.
   void SavePdfClick();
+  // "Save as SVG...": the same page as the PDF, as an SVG file, asked for
+  // and written the same way.
+  void SaveSvgClick();
   // The exit menu (Esc, "E"): closes with the button's RunState.
   void ExitMenuClick();
   // "Add Derived Chart...": the dialog with the current entry as base; the
@@ -101,6 +105,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The dialogs of the print commands (tests answer them).
   void SetPrintDialog(PrintDialogFn dialog) { printDialog_ = std::move(dialog); }
   void SetSaveFileDialog(SaveFileFn dialog) { saveFileDialog_ = std::move(dialog); }
+  void SetSvgFileDialog(SaveFileFn dialog) { svgFileDialog_ = std::move(dialog); }
   // The PDF file written by the last command ("" when it went to a printer,
   // was cancelled or failed).
   const std::string& LastPrintoutFile() const { return lastPrintoutFile_; }
@@ -120,6 +125,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* EntryAction(int k) const { return entryActions_[k]; }
   QAction* PrintAction() const { return printAction_; }
   QAction* SavePdfAction() const { return savePdfAction_; }
+  QAction* SaveSvgAction() const { return saveSvgAction_; }
   QAction* ZoomInAction() const { return zoomInAction_; }
   QAction* ZoomOutAction() const { return zoomOutAction_; }
   QAction* FitAction() const { return fitAction_; }
@@ -169,6 +175,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The printer for the print dialog: the wheel configuration's printer,
   // paper (else the locale's) and copies.
   std::unique_ptr<QPrinter> DialogPrinter() const;
+  // The charts of the current entry's page (rings 1 to 3).
+  PageCharts CurrentPageCharts() const;
   // Reads entries of the open session for titles and base charts.
   EntryLookup SessionLookup() const;
 
@@ -179,6 +187,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   std::string lastPrintoutFile_;
   PrintDialogFn printDialog_ = SystemPrintDialog;
   SaveFileFn saveFileDialog_ = AskPdfFileName;
+  SaveFileFn svgFileDialog_ = AskSvgFileName;
   bool sized_ = false;  // sized to its screen at the first showing
 
   QMenuBar* menuBar_ = nullptr;
@@ -188,6 +197,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   std::array<QAction*, 20> entryActions_{};
   QAction* printAction_ = nullptr;
   QAction* savePdfAction_ = nullptr;
+  QAction* saveSvgAction_ = nullptr;
   QAction* zoomInAction_ = nullptr;
   QAction* zoomOutAction_ = nullptr;
   QAction* fitAction_ = nullptr;

@@ -5,6 +5,11 @@
 
 namespace vostrane {
 
+QSize SheetSize(const PageMetrics& m) {
+  if (m.sheetWidth > 0 && m.sheetHeight > 0) return QSize(m.sheetWidth, m.sheetHeight);
+  return QSize(m.pageWidth + 2, m.pageHeight + 2);
+}
+
 BitmapSurface::BitmapSurface() : PainterSurface(OutputDevice::Screen) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, 1.0, false, 0, 0, 1.0);
@@ -30,8 +35,9 @@ void BitmapSurface::SetRenderScale(double scale, double pixelRatio) {
 }
 
 void BitmapSurface::MakeImage() {
-  const QSize size(std::max(1, static_cast<int>(std::ceil((metrics_.pageWidth + 2) * scale_))),
-                   std::max(1, static_cast<int>(std::ceil((metrics_.pageHeight + 2) * scale_))));
+  const QSize sheet = SheetSize(metrics_);
+  const QSize size(std::max(1, static_cast<int>(std::ceil(sheet.width() * scale_))),
+                   std::max(1, static_cast<int>(std::ceil(sheet.height() * scale_))));
   if (image_.size() != size) {
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
@@ -53,6 +59,7 @@ QPainter* BitmapSurface::Painter() {
     // Page pixels whatever the image's size and pixel ratio.
     painter_->resetTransform();
     painter_->scale(scale_ / pixelRatio_, scale_ / pixelRatio_);
+    painter_->setTransform(SheetTransform(metrics_), true);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
     PrimePainter();
@@ -79,6 +86,9 @@ const QImage& BitmapSurface::Image() {
 }
 
 bool BitmapSurface::BeginPrintout(char configuration, char orientation) {
+  // The whole sheet, also around a page fitted onto it.
+  EndPainting();
+  image_.fill(Qt::white);
   Painter();
   // The bitmap has no text background of its own: transparent.
   DevSetTextBackground(false, kWhite);

@@ -13,6 +13,10 @@
 
 namespace vostrane {
 
+// The page image's size in page pixels: (W' + 2) x (H' + 2), or the sheet
+// a page is fitted onto.
+QSize SheetSize(const PageMetrics& m);
+
 class BitmapSurface : public PainterSurface {
  public:
   BitmapSurface();

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QPainterPath>
 #include <QPolygon>
 
 #include "platform/CodePage.h"
@@ -132,6 +133,14 @@ void PainterSurface::DevText(int x, int y, const std::string& text) {
     p->setFont(f.font);
     painterFont_ = &f.font;
   }
+  if (GlyphsAsOutlines() && std::get<0>(fontKey_) == FontName('A')) {
+    // The glyph font as filled outlines: readers of the file need not have it.
+    QPainterPath outline;
+    // The font at the device's resolution, as the text is measured.
+    outline.addText(x, y + f.metrics.ascent(), QFont(f.font, MeasureDevice()), SurfaceText(text));
+    p->fillPath(outline, fontColour_);
+    return;
+  }
   UseTextPen(*p);
   p->drawText(x, y + f.metrics.ascent(), SurfaceText(text));
 }
@@ -154,6 +163,13 @@ bool PainterSurface::DevDrawBitmap(const std::string& path, int left, int top, i
   if (stretch) p->drawImage(QRect(QPoint(left, top), QPoint(right, bottom)), image);
   else p->drawImage(QPoint(left, top), image);
   return true;
+}
+
+QTransform SheetTransform(const PageMetrics& m) {
+  QTransform t;
+  t.translate(m.sheetX, m.sheetY);
+  t.scale(m.sheetScale, m.sheetScale);
+  return t;
 }
 
 }  // namespace vostrane

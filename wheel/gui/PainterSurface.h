@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QTransform>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,6 +38,9 @@ class PainterSurface : public DrawingSurface {
   // draws thinner lines than whole pixels when that keeps the proportions of
   // the printed page).
   virtual double DevicePenWidth(int width) const { return width; }
+  // Whether texts in the glyph font are drawn as filled outlines rather than
+  // as text (a file format that cannot carry the font).
+  virtual bool GlyphsAsOutlines() const { return false; }
 
   void DevSetPen(Rgb colour, int width, int style) override;
   void DevLine(int x1, int y1, int x2, int y2) override;
@@ -75,5 +79,7 @@ class PainterSurface : public DrawingSurface {
 // A program text (Windows-1252) as a Qt string; plain ASCII takes a short cut.
 QString SurfaceText(const std::string& text);
 QColor ToQColor(Rgb c);
+// Page pixels to sheet pixels: the page's scale and place on its sheet.
+QTransform SheetTransform(const PageMetrics& m);
 
 }  // namespace vostrane

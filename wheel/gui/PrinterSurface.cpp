@@ -1,7 +1,6 @@
 #include "wheel/gui/PrinterSurface.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
@@ -27,17 +26,20 @@ int QualityDpi(char quality) {
 }
 }  // namespace
 
-bool LocalePaperIsLetter() {
-  const QLocale::Territory t = QLocale::system().territory();
-  return t == QLocale::UnitedStates || t == QLocale::Canada;
+bool LocalePaperIsLetter() { return SystemPaper() == PaperKind::Letter; }
+
+QPageSize LocalePaperSize() { return PaperPageSize(SystemPaper()); }
+
+QPageSize PaperPageSize(PaperKind kind) {
+  return QPageSize(kind == PaperKind::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-QPageSize LocalePaperSize() {
-  return QPageSize(LocalePaperIsLetter() ? QPageSize::Letter : QPageSize::A4);
+QPageLayout::Orientation SheetOrientation(char orientation, const PaperChoice& paper) {
+  return orientation == 'P' && !paper.landscape ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
 PrinterSurface::PrinterSurface(const PrinterSettings& settings)
-    : PainterSurface(OutputDevice::Printer), settings_(settings), letterPaper_(LocalePaperIsLetter()) {}
+    : PainterSurface(OutputDevice::Printer), settings_(settings) {}
 
 PrinterSurface::~PrinterSurface() { EndDocument(); }
 
@@ -64,7 +66,7 @@ bool PrinterSurface::BeginPrintout(char configuration, char orientation) {
   if (!DocumentOpen()) {
     if (!BeginDocument(configuration, orientation)) return false;
   } else if (pageFinished_) {
-    printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait : QPageLayout::Landscape);
+    printer_->setPageOrientation(SheetOrientation(orientation, settings_.paper));
     printer_->newPage();
     pageFinished_ = false;
     PrimePainter();
@@ -103,7 +105,7 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
     double w = 0, h = 0;
     settings_.PaperSizeFor(configuration, w, h);
     printer_->setPageSize(w > 0 && h > 0 ? QPageSize(QSizeF(w, h), QPageSize::Inch)
-                                         : QPageSize(letterPaper_ ? QPageSize::Letter : QPageSize::A4));
+                                         : PaperPageSize(settings_.paper.kind));
     // The margins of the page come from PAGEW.DEF; the PDF page is all
     // printable.
     printer_->setFullPage(true);
@@ -115,7 +117,8 @@ bool PrinterSurface::BeginDocument(char configuration, char orientation) {
   }
   // The job title is a program text (Windows-1252), like every page text.
   printer_->setDocName(SurfaceText(settings_.jobTitle));
-  printer_->setPageOrientation(orientation == 'P' ? QPageLayout::Portrait : QPageLayout::Landscape);
+  // The dialog's orientation stands too.
+  if (!dialogChosen) printer_->setPageOrientation(SheetOrientation(orientation, settings_.paper));
   // The dialog's choices (copies, paper, duplex) stand; the control
   // record's device-mode letters apply to the configured printer.
   if (!dialogChosen) ApplyDeviceMode(config);
@@ -173,10 +176,19 @@ void PrinterSurface::ComputeMetrics(char configuration, char orientation) {
   if (!toPdf_) settings_.PaperSizeFor(configuration, a, b);
   ReadPageDefinition(pageDef_);
 
+  // An upright page on a sideways sheet is laid out upright and fitted
+  // onto the sheet.
+  const bool sideways = orientation == 'P' && page.pixelWidth > page.pixelHeight;
+  if (sideways) {
+    std::swap(page.pixelWidth, page.pixelHeight);
+    std::swap(page.printableWidthMm, page.printableHeightMm);
+  }
   PageMetrics m;
   ComputePrinterPageMetrics(m, page, orientation, a, b, pageDef_);
   m.monochrome = config.monochrome;
   ComputeDerivedMetrics(m, pageDef_.lines, settings_.widerLines);
+  if (sideways) FitPageOnSheet(m, page.pixelHeight, page.pixelWidth);
+  painter_->setTransform(SheetTransform(m));
   // Table rows are lowered by the glyph font's ascent over the text font's.
   DevSetFont(FontName('A'), 10, TextStyle::Normal, kBlack);
   const int glyphAscent = DevFontAscent();

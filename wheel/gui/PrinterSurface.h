@@ -4,6 +4,7 @@
 // only when the document is complete.
 #pragma once
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <memory>
@@ -15,11 +16,15 @@
 
 namespace vostrane {
 
-// Whether the paper of the system's locale is Letter (the US and Canada)
-// rather than A4.
+// Whether the paper of the system's locale is Letter rather than A4
+// (SystemPaper in wheel/Paper.h).
 bool LocalePaperIsLetter();
 // That paper.
 QPageSize LocalePaperSize();
+QPageSize PaperPageSize(PaperKind kind);
+// The sheet's orientation: sideways for a landscape printout or a
+// landscape paper choice.
+QPageLayout::Orientation SheetOrientation(char orientation, const PaperChoice& paper);
 
 class PrinterSurface : public PainterSurface {
  public:
@@ -52,9 +57,11 @@ class PrinterSurface : public PainterSurface {
   bool EndDocument();
   // Whether the last PDF document failed to be written (or begun).
   bool WriteFailed() const { return writeFailed_; }
-  // Paper of a PDF document without a configured paper size: A4, or Letter
-  // where the locale measures in inches (the US and Canada).
-  void SetDefaultPaper(bool letter) { letterPaper_ = letter; }
+  // Paper of a PDF document without a configured paper size (by default the
+  // paper chosen in the settings).
+  void SetDefaultPaper(bool letter) {
+    settings_.paper.kind = letter ? PaperKind::Letter : PaperKind::A4;
+  }
   // Prints on this printer, as set up by the print dialog (printer, copies,
   // paper, page range); the surface takes it over. Without it the
   // configuration's printer is used.
@@ -82,7 +89,6 @@ class PrinterSurface : public PainterSurface {
   bool toPdf_ = false;
   bool pageFinished_ = false;
   bool writeFailed_ = false;
-  bool letterPaper_ = false;
   std::unique_ptr<QPrinter> chosen_;
   int pdfDpi_ = 600;
 };
