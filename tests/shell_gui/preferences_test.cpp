@@ -16,6 +16,7 @@
 #include "shell/gui/TPreferencesForm.h"
 #include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
+#include "wheel/Paper.h"
 
 namespace vostrane {
 namespace {
@@ -70,6 +71,22 @@ TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
   expected[control_offset::warnDuplicateName] = 'N';
   EXPECT_EQ(folder_.Read(kControlFileName), expected);
   EXPECT_EQ(Control().defaultHousesys(), 'U');
+}
+
+// Without a stored paper the locale's is shown upright; a choice is
+// written into its two letters.
+TEST_F(PreferencesTest, PaperOfChartPages) {
+  TPreferencesForm form;
+  const bool letter = SystemPaper() == PaperKind::Letter;
+  EXPECT_EQ(form.PaperBox()->currentText(), letter ? "Letter" : "A4");
+  EXPECT_EQ(form.OrientationBox()->currentText(), "Portrait");
+  form.PaperBox()->setCurrentText(letter ? "A4" : "Letter");
+  form.OrientationBox()->setCurrentText("Landscape");
+  form.accept();
+  std::string expected = control_;
+  expected[control_offset::paperKind] = letter ? 'A' : 'L';
+  expected[control_offset::paperOrientation] = 'L';
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {

@@ -334,6 +334,26 @@ TEST_F(ViewerTest, SaveAsPdfAsksForTheFileAndBeforeReplacingOne) {
   EXPECT_EQ(viewer->LastPrintoutFile(), "");
 }
 
+// A sideways sheet shows sideways on the screen (the upright page fitted
+// onto it) and goes so into the SVG file.
+TEST_F(ViewerTest, LandscapePaperOnTheScreenAndSavedAsSvg) {
+  DrawingSettings settings = DrawingSettingsFromControl(Control());
+  settings.printer.paper = {PaperKind::A4, true};
+  viewer->SetDrawingSettings(settings);
+  viewer->SetSvgFileDialog([this](QWidget*, const std::string&) { return folder.Path() + "/chart"; });
+  Open(2);
+  const QImage page = viewer->PageImage();
+  EXPECT_GT(page.width(), page.height() * 13 / 10);
+  viewer->SaveSvgAction()->trigger();
+  EXPECT_EQ(viewer->LastPrintoutFile(), folder.Path() + "/chart.svg");
+  const std::string svg = folder.Read("chart.svg");
+  EXPECT_NE(svg.find("viewBox=\"0 0 7016 4961\""), std::string::npos);
+  EXPECT_NE(svg.find("<title>Vostrane - Person 1 - Natal Chart</title>"), std::string::npos);
+  EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 1 - Natal Chart");
+  EXPECT_EQ(viewer->Flags().busy, 0);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(ViewerTest, SaveAsPdfToAFullDiskReportsItAndKeepsTheEarlierFile) {
   // A small memory file system, filled to the last byte.
   const std::string full = folder.Path() + "/full";
