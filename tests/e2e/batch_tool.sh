@@ -53,6 +53,10 @@ if ./vostrane-batch place "Paris" 13/45/1990 10:00:00 2>/dev/null; then fail "a 
 for key in '"width"' '"height"' '"wheel"' '"radii"' '"cusps"' '"ascendant"' '"planet-glyph"' '"cusp-line"' '"bbox"'; do
   grep -q "$key" page.json || fail "page.json has no $key"
 done
+# The sheet of the options: A4 turned sideways, as SVG.
+./vostrane-batch render 1 page.svg --paper a4 --landscape >/dev/null || fail "render to SVG failed"
+grep -q 'viewBox="0 0 7016 4961"' page.svg || fail "page.svg is not an A4 landscape sheet"
+if ./vostrane-batch render 1 page.svg --paper a3 2>/dev/null; then fail "--paper a3 was taken"; fi
 if [ "$(id -u)" = 0 ] && mkdir -p full && mount -t tmpfs -o size=256k tmpfs full 2>/dev/null; then
   trap 'umount "$PWD/full" 2>/dev/null || true; e2e_cleanup' EXIT
   printf '%%PDF-1.4 the earlier page\n%%%%EOF\n' > full/page.pdf
