@@ -30,7 +30,7 @@ SvgSurface::~SvgSurface() {
   if (painter_) painter_->end();
 }
 
-bool SvgSurface::BeginPrintout(char configuration, char orientation) {
+bool SvgSurface::BeginPrintout(char, char) {
   if (!painter_) {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&generator_)) {
@@ -53,12 +53,8 @@ bool SvgSurface::BeginPrintout(char configuration, char orientation) {
   ApplyPen();
   SetTextRow(page_.y0);
   MoveTo(1, page_.y0);
-  (void)configuration;
-  (void)orientation;
   return true;
 }
-
-void SvgSurface::EndPage(bool final) { DrawingSurface::EndPage(final); }
 
 QByteArray SvgSurface::Finish() {
   if (!painter_) return {};

@@ -40,9 +40,9 @@ class SvgSurface : public PainterSurface {
   ~SvgSurface() override;
 
   // Starts the document on the first printout; later printouts draw on the
-  // same page. The metrics stay those given.
+  // same page. The metrics stay those given (the sheet's orientation is the
+  // paper's, whatever the printout asks).
   bool BeginPrintout(char configuration, char orientation) override;
-  void EndPage(bool final) override;
   // Ends the drawing and gives the SVG document (empty when nothing was
   // drawn).
   QByteArray Finish();
