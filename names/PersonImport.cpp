@@ -8,18 +8,12 @@
 #include "platform/TextTrim.h"
 
 namespace vostrane {
-namespace {
-
-// The birth data a person is told apart by (the daylight table number and
-// the chart settings are not kept in the name file).
 bool SameBirthData(const BirthDataFields& a, const BirthDataFields& b) {
   return Trim(a.name) == Trim(b.name) && a.date == b.date && a.time == b.time &&
          Trim(a.place) == Trim(b.place) && a.latitude == b.latitude && a.longitude == b.longitude &&
          Trim(a.zoneHours) == Trim(b.zoneHours) && a.zoneMinutes == b.zoneMinutes &&
          a.zoneEastWest == b.zoneEastWest && a.daylight == b.daylight;
 }
-
-}  // namespace
 
 std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePerson>& persons) {
   std::vector<ImportStep> plan;

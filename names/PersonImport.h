@@ -27,6 +27,11 @@ struct ImportStep {
   ImportAction action = ImportAction::Add;
 };
 
+// Whether two persons have the same name and birth data (the daylight
+// table number and the chart settings, which the name file does not keep,
+// are not compared).
+bool SameBirthData(const BirthDataFields& a, const BirthDataFields& b);
+
 std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePerson>& persons);
 
 struct ImportOutcome {

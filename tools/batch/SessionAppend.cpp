@@ -7,6 +7,15 @@
 #include "session/SessionFile.h"
 
 namespace vostrane::batch {
+
+void SetBirthDatePrintouts(ChartEntry& entry) {
+  for (int j : {64, 73}) {
+    entry.setPrintoutParam(j, entry.month());
+    entry.setPrintoutParam(j + 1, entry.day());
+    entry.setPrintoutParam(j + 2, entry.year());
+  }
+}
+
 namespace {
 
 // Record number of the terminator of the open session file; -2 when the

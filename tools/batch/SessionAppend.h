@@ -13,6 +13,10 @@
 
 namespace vostrane::batch {
 
+// Copies the birth date into the printout selection of a new natal entry, as
+// the birth data form does.
+void SetBirthDatePrintouts(ChartEntry& entry);
+
 class SessionAppend {
  public:
   // Opens the session file, creating it empty when missing (never through a
