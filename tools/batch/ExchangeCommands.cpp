@@ -8,13 +8,13 @@
 #include "common/ControlRecord.h"
 #include "entry/BirthDataFields.h"
 #include "names/NameTable.h"
+#include "names/PersonChart.h"
 #include "names/PersonImport.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextTrim.h"
 #include "session/SessionFile.h"
 #include "tools/batch/BatchCommands.h"
-#include "tools/batch/SessionAppend.h"
 
 namespace vostrane::batch {
 namespace {
@@ -57,16 +57,9 @@ int ImportIntoList(const ExchangeReading& reading) {
       ++skipped;
       continue;
     }
-    SessionAppend session;
     std::string error;
-    if (!session.Open(false, error))
+    if (AppendChartOfPerson(person.fields, zodiac, error) == 0)
       return std::fprintf(stderr, "vostrane-batch: %s\n", error.c_str()), 1;
-    ChartEntry entry;
-    entry.InitNewEntry(zodiac, static_cast<int32_t>(session.Count()));
-    CopyFieldsIntoEntry(person.fields, entry);
-    SetBirthDatePrintouts(entry);
-    if (!session.Add(entry))
-      return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;
     listed.push_back(person.fields);
     ++added;
   }

@@ -20,7 +20,7 @@
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
-#include "tools/batch/SessionAppend.h"
+#include "session/SessionAppend.h"
 
 namespace vostrane::batch {
 namespace {

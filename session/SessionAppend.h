@@ -11,7 +11,7 @@
 #include "platform/RecordFile.h"
 #include "session/ChartEntry.h"
 
-namespace vostrane::batch {
+namespace vostrane {
 
 // Copies the birth date into the printout selection of a new natal entry, as
 // the birth data form does.
@@ -46,4 +46,4 @@ class SessionAppend {
   int64_t terminator_ = 1;
 };
 
-}  // namespace vostrane::batch
+}  // namespace vostrane

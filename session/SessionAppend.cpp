@@ -1,4 +1,4 @@
-#include "tools/batch/SessionAppend.h"
+#include "session/SessionAppend.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 #include "platform/FileSystem.h"
 #include "session/SessionFile.h"
 
-namespace vostrane::batch {
+namespace vostrane {
 
 void SetBirthDatePrintouts(ChartEntry& entry) {
   for (int j : {64, 73}) {
@@ -104,4 +104,4 @@ bool SessionAppend::Add(const ChartEntry& entry) {
   return closed && ok;
 }
 
-}  // namespace vostrane::batch
+}  // namespace vostrane
