@@ -28,6 +28,9 @@
 #include "wheel/FontNames.h"
 #include "shell/gui/TAboutZorForm.h"
 #include "names/gui/PersonExchangeDialogs.h"
+#include "names/gui/PersonsWindow.h"
+#include "names/PersonChart.h"
+#include "common/ChartSettings.h"
 #include "shell/gui/TPreferencesForm.h"
 
 namespace vostrane {
@@ -92,6 +95,7 @@ void TFormZor::BuildMenu() {
   connect(preferences, &QAction::triggered, this, &TFormZor::PreferencesClick);
 
   QMenu* nameFile = menuBar()->addMenu("Name &File");
+  connect(nameFile->addAction("&Persons..."), &QAction::triggered, this, &TFormZor::PersonsClick);
   connect(nameFile->addAction("&Import Persons..."), &QAction::triggered, this,
           [this] { ImportPersonsClick(this); });
   connect(nameFile->addAction("&Export Persons..."), &QAction::triggered, this,
@@ -292,6 +296,17 @@ void TFormZor::EraseOldPrintouts() {
 void TFormZor::AboutClick() {
   TAboutZorForm about(this);
   about.exec();
+}
+
+void TFormZor::PersonsClick() {
+  PersonsWindow persons(NamesTable(), this);
+  persons.SetOpenHandler([this](const BirthDataFields& person) {
+    std::string error;
+    if (AppendChartOfPerson(person, ZodiacOrDefault(Control().defaultZodsel()), error) == 0)
+      return ShowMessage(error, MsgIcon::Error);
+    ContinueSessionClick();
+  });
+  persons.exec();
 }
 
 void TFormZor::PreferencesClick() {
