@@ -5,7 +5,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run check quick test bench check-sanitize fuzz format format-check clean
+PREFIX ?= /usr/local
+DESTDIR ?=
+
+.PHONY: all setup configure build run install package check quick test bench check-sanitize fuzz format format-check clean
 
 all: build
 
@@ -20,6 +23,16 @@ build: configure
 
 run: build
 	cd $(BUILD)/vostrane && ./vostrane
+
+# The programs under $(PREFIX)/bin, their read-only data under
+# $(PREFIX)/share/vostrane (DESTDIR puts the whole tree under a staging root).
+# Installed, the program keeps each user's files in $XDG_DATA_HOME/vostrane.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package (CPack) of the same files under /usr, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The test suite through ctest: unit, robustness and end-to-end tests.
 check: build

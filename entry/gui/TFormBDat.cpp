@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -17,9 +18,11 @@
 #include "entry/EntryDescriptions.h"
 #include "entry/FormTexts.h"
 #include "entry/SessionEntries.h"
+#include "entry/gui/FieldHelp.h"
 #include "entry/gui/FormField.h"
 #include "entry/gui/ImmediateShortcut.h"
 #include "platform/MessageService.h"
+#include "platform/gui/HelpWindow.h"
 #include "platform/gui/LetterChoices.h"
 #include "platform/gui/QtMessageService.h"
 #include "common/LargeFont.h"
@@ -83,6 +86,11 @@ TFormBDat::TFormBDat(QWidget* parent) : QDialog(parent) {
   BuildLayout();
   ConnectHandlers();
   InstallFieldHooks();
+  // F1 opens the user guide at the section of the field with the focus.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] {
+    ShowUserGuide(HelpSectionOfField(focusWidget() ? focusWidget()->objectName().toStdString() : ""));
+  });
   FormTexts().Load();
   resize(ScaleForLargeFont(kFormWidth), ScaleForLargeFont(kFormHeight));
   KeepOnScreenWhenShown(this);

@@ -1,13 +1,17 @@
 // Vostrane: program start. Takes the single-instance lock, sets large-font
 // mode, creates the main window and runs the message loop. Every data file is
-// opened by its bare name in the program's own folder.
+// opened by its bare name in the working folder: the program's own folder when
+// it runs from a build, the user's data folder when it is installed.
 #include <unistd.h>
+
+#include <string>
 
 #include <QApplication>
 #include <QDir>
 
 #include "platform/InstanceLock.h"
 #include "platform/MessageService.h"
+#include "platform/UserFolder.h"
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/ScreenMetrics.h"
 #include "common/LargeFont.h"
@@ -21,6 +25,13 @@ int main(int argc, char** argv) {
 
   vostrane::QtMessageService messages;
   vostrane::SetMessageService(&messages);
+
+  std::string folderError;
+  if (!vostrane::EnterUserFolderWhenInstalled(folderError)) {
+    vostrane::ShowMessage("Vostrane cannot prepare the folder for your files.\r\n" + folderError,
+                          vostrane::MsgIcon::Error);
+    return 1;
+  }
 
   vostrane::InstanceLock lock;
   if (!lock.Acquire("TEMP.TMP")) {

@@ -51,7 +51,7 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(version);
   layout->addSpacing(8);
 
-  contacts_[0] = new QLabel("Help: see README.md of your Vostrane source", this);
+  contacts_[0] = new QLabel("Help: Help menu, User Guide (F1)", this);
   contacts_[1] = new QLabel("Vostrane is free to use, copy and give away.", this);
   contacts_[2] = new QLabel("No order or registration is needed.", this);
   year_ = new QLabel("2026", this);

@@ -13,6 +13,7 @@
 #include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Fonts.h"
+#include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/ScreenMetrics.h"
 #include "session/SessionBackup.h"
@@ -26,6 +27,10 @@
 #include "shell/gui/SessionPhases.h"
 #include "wheel/FontNames.h"
 #include "shell/gui/TAboutZorForm.h"
+#include "names/gui/PersonExchangeDialogs.h"
+#include "names/gui/PersonsWindow.h"
+#include "names/PersonChart.h"
+#include "common/ChartSettings.h"
 #include "shell/gui/TPreferencesForm.h"
 
 namespace vostrane {
@@ -89,8 +94,18 @@ void TFormZor::BuildMenu() {
   QAction* preferences = menuBar()->addAction("&Preferences...");
   connect(preferences, &QAction::triggered, this, &TFormZor::PreferencesClick);
 
-  QAction* about = menuBar()->addAction("&About");
-  connect(about, &QAction::triggered, this, &TFormZor::AboutClick);
+  QMenu* nameFile = menuBar()->addMenu("Name &File");
+  connect(nameFile->addAction("&Persons..."), &QAction::triggered, this, &TFormZor::PersonsClick);
+  connect(nameFile->addAction("&Import Persons..."), &QAction::triggered, this,
+          [this] { ImportPersonsClick(this); });
+  connect(nameFile->addAction("&Export Persons..."), &QAction::triggered, this,
+          [this] { ExportPersonsClick(this); });
+
+  SetAboutHandler([](QWidget* owner) {
+    TAboutZorForm about(owner);
+    about.exec();
+  });
+  AddHelpMenu(menuBar(), this);
 
   QMenu* quit = menuBar()->addMenu("&Quit");
   QAction* yes = quit->addAction("&Yes");
@@ -281,6 +296,17 @@ void TFormZor::EraseOldPrintouts() {
 void TFormZor::AboutClick() {
   TAboutZorForm about(this);
   about.exec();
+}
+
+void TFormZor::PersonsClick() {
+  PersonsWindow persons(NamesTable(), this);
+  persons.SetOpenHandler([this](const BirthDataFields& person) {
+    std::string error;
+    if (AppendChartOfPerson(person, ZodiacOrDefault(Control().defaultZodsel()), error) == 0)
+      return ShowMessage(error, MsgIcon::Error);
+    ContinueSessionClick();
+  });
+  persons.exec();
 }
 
 void TFormZor::PreferencesClick() {

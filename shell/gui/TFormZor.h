@@ -38,6 +38,9 @@ class TFormZor : public QMainWindow {
   void NewSessionClick();
   void ContinueSessionClick();
   void RestorePreviousListClick();
+  // The Persons window; a person opened there is added to the list of
+  // charts, which is then calculated and shown.
+  void PersonsClick();
   void PreferencesClick();
   void AboutClick();
   void QuitYesClick();

@@ -16,7 +16,7 @@
 #include "derived/EntryCalculation.h"
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
-#include "tools/batch/CsvRows.h"
+#include "common/CsvRows.h"
 #include "tests/support/ShownReport.h"
 
 #ifdef VOSTRANE_BATCH
@@ -37,7 +37,7 @@ int RunChartCsv(const std::string& args, std::string& err) {
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
   std::istringstream in(text);
-  batch::CsvReader reader(in);
+  CsvReader reader(in);
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> f;
   while (reader.Next(f)) rows.push_back(f);

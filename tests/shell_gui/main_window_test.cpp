@@ -67,7 +67,11 @@ TEST_F(MainWindowTest, HasTitleAndMenus) {
   EXPECT_EQ(form.windowTitle(), "Vostrane");
   QStringList titles;
   for (QAction* a : form.menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&Start", "&Preferences...", "&About", "&Quit"}));
+  EXPECT_EQ(titles, (QStringList{"&Start", "&Preferences...", "Name &File", "&Help", "&Quit"}));
+  QStringList help;
+  for (QAction* a : form.menuBar()->actions()[3]->menu()->actions())
+    if (!a->isSeparator()) help << a->text();
+  EXPECT_EQ(help, (QStringList{"&User Guide", "&Keyboard Shortcuts", "&About"}));
   EXPECT_GE(form.minimumWidth(), 350);
   EXPECT_EQ(form.InstructionText(),
             "Instructions: For typical operation, select \"Start\" and then \"New\"");

@@ -27,5 +27,7 @@ int RunRender(const Args& args);
 int RunPlace(const Args& args);
 int RunChartCsv(const Args& args);
 int RunDerive(const Args& args);
+int RunImport(const Args& args);
+int RunExport(const Args& args);
 
 }  // namespace vostrane::batch

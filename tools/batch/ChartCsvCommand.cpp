@@ -26,7 +26,7 @@
 #include "common/ControlRecord.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
-#include "tools/batch/CsvRows.h"
+#include "common/CsvRows.h"
 
 namespace vostrane::batch {
 namespace {

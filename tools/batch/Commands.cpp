@@ -51,6 +51,18 @@ const std::vector<Command>& Commands() {
        "      local date and time (24 hours) also the zone (hours, west positive) and daylight letter\n"
        "      that reading the place fills in",
        RunPlace},
+      {"import", "FILE [--replace | --list]",
+       "add the persons of FILE to names.dbf: AAF (#A93 and #B93 lines) when the name ends in\n"
+       "      .aaf, else CSV with a header (name, MM/DD/YYYY, HH:MM:SS, latitude, longitude, zone,\n"
+       "      daylight, zodiac, houses, place, as for chart-csv); lists each line it cannot read\n"
+       "      and exits 1 after any; a person on file with other birth data is kept unless\n"
+       "      --replace; characters outside Windows-1252 are transliterated and named; with\n"
+       "      --list the persons are added to INPUT.FIL as natal charts instead",
+       RunImport},
+      {"export", "FILE [--list]",
+       "write every person of names.dbf (with --list: every natal chart of INPUT.FIL) to\n"
+       "      FILE, AAF or CSV as for import",
+       RunExport},
   };
   return commands;
 }

@@ -14,7 +14,7 @@
 #include "session/SessionFile.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
-#include "tools/batch/SessionAppend.h"
+#include "session/SessionAppend.h"
 
 namespace vostrane::batch {
 namespace {

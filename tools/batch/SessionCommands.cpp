@@ -20,7 +20,7 @@
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
-#include "tools/batch/SessionAppend.h"
+#include "session/SessionAppend.h"
 
 namespace vostrane::batch {
 namespace {
@@ -117,12 +117,7 @@ int RunNew(const Args& args) {
   ApplyBirthFields(fields, zodiac, static_cast<int32_t>(number - 1), entry);
   entry.setName(name);
   entry.setPlace(place);
-  // Birth date copies of the printout selection, as the birth data form sets them.
-  for (int j : {64, 73}) {
-    entry.setPrintoutParam(j, entry.month());
-    entry.setPrintoutParam(j + 1, entry.day());
-    entry.setPrintoutParam(j + 2, entry.year());
-  }
+  SetBirthDatePrintouts(entry);
 
   if (!session.Add(entry))
     return std::fprintf(stderr, "vostrane-batch: cannot write %s\n", kSessionFileName), 1;

@@ -1,14 +1,19 @@
 // vostrane-batch: works on the files of the installation folder it is run in
-// (its working folder), without windows. Messages go to standard error; the
+// (its working folder), without windows; installed, on the user's data folder
+// (file arguments are still taken from the folder it was started in). Messages go to standard error; the
 // exit status is 0 on success and non-zero when a message ended the run or
 // any message of the error kind was written (a damaged file, a failed read),
 // so that a script never takes a run with faults for a good one.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 #include "platform/ConsoleMessageService.h"
 #include "platform/InstalledFiles.h"
 #include "platform/LockRetry.h"
+#include "platform/UserFolder.h"
 #include "tools/batch/BatchCommands.h"
 
 namespace {
@@ -20,11 +25,34 @@ constexpr int kBatchLockPatienceMs = 30000;
 void PrintHelp() {
   std::printf(
       "usage: vostrane-batch COMMAND [ARGUMENTS]\n\n"
-      "Run in a Vostrane installation folder; files are read and written there.\n\n"
+      "Run in a Vostrane installation folder; files are read and written there. Installed\n"
+      "(under PREFIX/bin), it works on $XDG_DATA_HOME/vostrane, as the program does.\n\n"
       "commands:\n");
   for (const auto& c : vostrane::batch::Commands())
     std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
   std::printf("  --help\n      show this text\n");
+}
+
+// The arguments (counted after the command) that name files of the user's
+// own, read or written where the tool was started.
+struct FileArguments {
+  const char* command;
+  std::vector<size_t> positions;
+};
+const std::vector<FileArguments>& FileArgumentTable() {
+  static const std::vector<FileArguments> table = {
+      {"chart-csv", {0, 1}}, {"render", {1}}, {"import", {0}}, {"export", {0}}};
+  return table;
+}
+
+void MakeFileArgumentsAbsolute(const char* command, vostrane::batch::Args& args) {
+  for (const FileArguments& entry : FileArgumentTable()) {
+    if (std::strcmp(entry.command, command) != 0) continue;
+    for (size_t i : entry.positions) {
+      std::error_code error;
+      if (i < args.size()) args[i] = std::filesystem::absolute(args[i], error).string();
+    }
+  }
 }
 
 }  // namespace
@@ -41,6 +69,14 @@ int main(int argc, char** argv) {
                  kBatchLockPatienceMs / 1000);
   });
   vostrane::batch::Args args(argv + 2, argv + argc);
+  if (vostrane::InstalledDataFolder(vostrane::ProgramFolder())) {
+    MakeFileArgumentsAbsolute(argv[1], args);
+    std::string error;
+    if (!vostrane::EnterUserFolderWhenInstalled(error)) {
+      std::fprintf(stderr, "vostrane-batch: %s\n", error.c_str());
+      return 1;
+    }
+  }
   for (const auto& c : vostrane::batch::Commands()) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
       // Every command but version reads the installation's files (render

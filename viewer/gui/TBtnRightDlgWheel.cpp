@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "platform/MessageService.h"
+#include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtMessageService.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
@@ -191,6 +192,8 @@ void TBtnRightDlgWheel::BuildMenus() {
   connect(
       exitYesAction_, &QAction::triggered, this,
       [this] { ExitProcedure(sender(), ExitCommand::ExitToMenu); }, Qt::QueuedConnection);
+
+  AddHelpMenu(menuBar_, this);
 }
 
 void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {

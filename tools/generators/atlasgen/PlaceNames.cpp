@@ -9,47 +9,6 @@
 namespace vostrane::atlasgen {
 namespace {
 
-// ASCII forms of the Latin-1 letters U+00C0 .. U+00FF.
-const char* const kLatin1[64] = {"A", "A", "A", "A", "A",  "A",  "AE", "C", "E", "E", "E",  "E", "I",
-                                 "I", "I", "I", "D", "N",  "O",  "O",  "O", "O", "O", "x",  "O", "U",
-                                 "U", "U", "U", "Y", "Th", "ss", "a",  "a", "a", "a", "a",  "a", "ae",
-                                 "c", "e", "e", "e", "e",  "i",  "i",  "i", "i", "d", "n",  "o", "o",
-                                 "o", "o", "o", "",  "o",  "u",  "u",  "u", "u", "y", "th", "y"};
-
-// The base letter of a Latin Extended-A letter (U+0100 .. U+017F): they
-// come in upper/lower pairs in alphabetical groups.
-char LatinExtendedA(uint32_t c) {
-  static const char* const bases =
-      "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsS"
-      "sTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
-  const uint32_t i = c - 0x100;
-  return i < 128 ? bases[i] : 0;
-}
-
-std::string AsciiOf(uint32_t c) {
-  if (c < 0x80) return c >= 0x20 && c != 0x7F ? std::string(1, static_cast<char>(c)) : "";
-  if (c >= 0xC0 && c <= 0xFF) return kLatin1[c - 0xC0];
-  if (const char b = LatinExtendedA(c)) return std::string(1, b);
-  switch (c) {
-    case 0x018F: return "E";  // schwa
-    case 0x01DD:
-    case 0x0259: return "e";
-    case 0x2010:
-    case 0x2011:
-    case 0x2012:
-    case 0x2013:
-    case 0x2014: return "-";
-    case 0x2018:
-    case 0x2019:
-    case 0x02BB:
-    case 0x02BC:
-    case 0x00B4: return "'";
-    case 0x201C:
-    case 0x201D: return "\"";
-    default: return "";
-  }
-}
-
 std::string Tidy(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -57,33 +16,6 @@ std::string Tidy(const std::string& text) {
     out += c;
   }
   return TrimRight(out);
-}
-
-// The code point at `i` (advanced past it); 0 for a broken sequence.
-uint32_t NextCodePoint(const std::string& utf8, size_t& i) {
-  const auto b = static_cast<unsigned char>(utf8[i]);
-  uint32_t c = b;
-  size_t length = 1;
-  if (b >= 0xF0) {
-    c = b & 0x07;
-    length = 4;
-  } else if (b >= 0xE0) {
-    c = b & 0x0F;
-    length = 3;
-  } else if (b >= 0xC0) {
-    c = b & 0x1F;
-    length = 2;
-  } else if (b >= 0x80) {
-    ++i;
-    return 0;
-  }  // a stray continuation byte
-  if (i + length > utf8.size()) {
-    i = utf8.size();
-    return 0;
-  }
-  for (size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-  i += length;
-  return c;
 }
 
 // The letters of Windows-1252's upper half: the accented letters and the
@@ -155,7 +87,7 @@ std::string WithInitials(const std::string& text, size_t room) {
 std::string ToAscii(const std::string& utf8) {
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
-    if (const uint32_t c = NextCodePoint(utf8, i)) out += AsciiOf(c);
+    if (const char32_t c = NextUtf8CodePoint(utf8, i)) out += AsciiFormOf(c);
   }
   return out;
 }
@@ -165,13 +97,13 @@ std::string ToWindows1252(const std::string& utf8, bool* exact) {
   bool lossless = true;
   for (size_t i = 0; i < utf8.size();) {
     const size_t from = i;
-    const uint32_t c = NextCodePoint(utf8, i);
+    const char32_t c = NextUtf8CodePoint(utf8, i);
     if (c == 0) {
       lossless = false;
       continue;
     }
     if (c < 0x80 || (c >= 0x2010 && c <= 0x201D) || c == 0x02BB || c == 0x02BC || c == 0x00B4) {
-      const std::string ascii = AsciiOf(c);
+      const std::string ascii = AsciiFormOf(c);
       if (ascii.empty()) lossless = false;
       out += ascii;
       continue;
@@ -182,7 +114,7 @@ std::string ToWindows1252(const std::string& utf8, bool* exact) {
       continue;
     }
     lossless = false;
-    out += AsciiOf(c);
+    out += AsciiFormOf(c);
   }
   if (exact) *exact = lossless;
   return out;

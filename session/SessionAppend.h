@@ -11,7 +11,11 @@
 #include "platform/RecordFile.h"
 #include "session/ChartEntry.h"
 
-namespace vostrane::batch {
+namespace vostrane {
+
+// Copies the birth date into the printout selection of a new natal entry, as
+// the birth data form does.
+void SetBirthDatePrintouts(ChartEntry& entry);
 
 class SessionAppend {
  public:
@@ -42,4 +46,4 @@ class SessionAppend {
   int64_t terminator_ = 1;
 };
 
-}  // namespace vostrane::batch
+}  // namespace vostrane

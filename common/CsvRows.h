@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace vostrane::batch {
+namespace vostrane {
 
 class CsvReader {
  public:
@@ -36,4 +36,4 @@ std::string CsvField(const std::string& text);
 // code points beyond U+10FFFF).
 bool IsValidUtf8(const std::string& text);
 
-}  // namespace vostrane::batch
+}  // namespace vostrane

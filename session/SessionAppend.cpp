@@ -1,4 +1,4 @@
-#include "tools/batch/SessionAppend.h"
+#include "session/SessionAppend.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -6,7 +6,16 @@
 #include "platform/FileSystem.h"
 #include "session/SessionFile.h"
 
-namespace vostrane::batch {
+namespace vostrane {
+
+void SetBirthDatePrintouts(ChartEntry& entry) {
+  for (int j : {64, 73}) {
+    entry.setPrintoutParam(j, entry.month());
+    entry.setPrintoutParam(j + 1, entry.day());
+    entry.setPrintoutParam(j + 2, entry.year());
+  }
+}
+
 namespace {
 
 // Record number of the terminator of the open session file; -2 when the
@@ -95,4 +104,4 @@ bool SessionAppend::Add(const ChartEntry& entry) {
   return closed && ok;
 }
 
-}  // namespace vostrane::batch
+}  // namespace vostrane

@@ -1,6 +1,6 @@
-#include "tools/batch/CsvRows.h"
+#include "common/CsvRows.h"
 
-namespace vostrane::batch {
+namespace vostrane {
 
 bool CsvReader::Next(std::vector<std::string>& fields) {
   fields.clear();
@@ -68,4 +68,4 @@ bool IsValidUtf8(const std::string& text) {
   return true;
 }
 
-}  // namespace vostrane::batch
+}  // namespace vostrane

@@ -1,0 +1,22 @@
+#include "names/PersonChart.h"
+
+#include "entry/BirthDataFields.h"
+#include "session/SessionAppend.h"
+#include "session/SessionFile.h"
+
+namespace vostrane {
+
+int64_t AppendChartOfPerson(const BirthDataFields& person, char zodiac, std::string& error) {
+  SessionAppend session;
+  if (!session.Open(false, error)) return 0;
+  const int64_t number = session.Count() + 1;
+  ChartEntry entry;
+  entry.InitNewEntry(zodiac, static_cast<int32_t>(number - 1));
+  CopyFieldsIntoEntry(person, entry);
+  SetBirthDatePrintouts(entry);
+  if (session.Add(entry)) return number;
+  error = std::string("Cannot write ") + kSessionFileName + ". Disk may be full.";
+  return 0;
+}
+
+}  // namespace vostrane
