@@ -1,7 +1,8 @@
 // The Preferences dialog of the main menu: the house system and the zodiac
 // of new charts, whether a new person is saved in the name file (ask,
 // never, always), and the duplicate-name warning. OK writes them into the
-// control record and the record back to "ZORCTRL.DAT".
+// control record and the record back to "ZORCTRL.DAT". Aspects... opens the
+// aspect settings (wheel/gui/AspectSettingsDialog.h).
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 
 namespace vostrane {
 
@@ -26,6 +28,7 @@ class TPreferencesForm : public QDialog {
   QComboBox* ZodiacBox() const { return zodiac_; }
   QComboBox* SaveQuestionBox() const { return save_; }
   QCheckBox* DuplicateWarningBox() const { return duplicate_; }
+  QPushButton* AspectsButton() const { return aspects_; }
 
  public slots:
   // Stores the choices in the control record and writes it back; a failed
@@ -37,6 +40,7 @@ class TPreferencesForm : public QDialog {
   QComboBox* zodiac_ = nullptr;
   QComboBox* save_ = nullptr;
   QCheckBox* duplicate_ = nullptr;
+  QPushButton* aspects_ = nullptr;
 };
 
 }  // namespace vostrane
