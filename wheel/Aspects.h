@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "wheel/AspectOptions.h"
 #include "wheel/AspectSetFile.h"
@@ -32,6 +33,9 @@ struct AspectTables {
   AspectSet set;
   std::array<AspectBounds, kAspectCount> bounds{};  // aspect i at index i - 1
   AspectOptions options;                            // orb factors by body class (ASPORBS.DAT)
+  // Points of the inner chart whose lines among themselves the wheel draws
+  // thick and in the highlight colour (a pattern the viewer marks).
+  std::vector<int> highlighted;
 
   const AspectBounds& Bounds(int i) const { return bounds[i - 1]; }
   AspectEntry Entry(int i) const { return set.Entry(i); }

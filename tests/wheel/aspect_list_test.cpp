@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <set>
 
 #include "platform/ScriptedMessageService.h"
 #include "tests/support/TempFolder.h"
 #include "tests/wheel/WheelTestSupport.h"
+#include "wheel/AspectChoices.h"
 #include "wheel/AspectPatterns.h"
 #include "wheel/AspectSetEditing.h"
+#include "wheel/Synastry.h"
 
 namespace vostrane {
 namespace {
@@ -133,6 +136,60 @@ TEST(AspectList, OrbsFollowTheLargerBodyClassFactorToTheBoundary) {
       const bool found = !ListAspects(t, {a, b}).empty();
       EXPECT_EQ(found, off < c.limit) << c.a << "-" << c.b << " at " << off;
     }
+  }
+}
+
+// A calculated-looking natal chart: Sun to Pluto at random places and
+// speeds, equal houses from the Ascendant.
+ChartEntry RandomChart(std::mt19937& random, double asc) {
+  std::uniform_real_distribution<double> lon(0, 360), speed(-0.8, 1.5);
+  ChartEntry e;
+  e.setUsed(true);
+  e.setHousesys('B');
+  e.setObliq(23.44);
+  for (int slot = 0; slot <= 9; ++slot) {
+    e.setLon(slot, lon(random));
+    e.setBody(BodyArray::Speed, slot, speed(random));
+  }
+  for (int h = 1; h <= 6; ++h) e.setCusp(h, std::fmod(asc + 30.0 * (h - 1), 360.0));
+  e.setMc(std::fmod(asc + 270.0, 360.0));
+  return e;
+}
+
+TEST(Synastry, InterAspectsEqualABruteForceCountOverBothCharts) {
+  AspectTables t = EvenOrbs(0);
+  const double orbs[][2] = {{8, 10}, {8, 10}, {7, 9}, {7, 9}, {5, 6}, {2, 3}};
+  for (int i = 1; i <= 6; ++i) {
+    AspectEntry e = t.set.Entry(i);
+    SetOrb(e.orbDegrees, e.orbMinutes, orbs[i - 1][0]);
+    SetOrb(e.sunOrbDegrees, e.sunOrbMinutes, orbs[i - 1][1]);
+    t.set.SetEntry(i, e);
+  }
+  t.options.SetFactorPercent(BodyClass::Outer, 60);
+  t.options.SetFactorPercent(BodyClass::Personal, 120);
+  std::string error;
+  ASSERT_TRUE(ComputeCandidateRows(t.set, 1.2, error));
+  BuildAspectTables(t);
+  std::mt19937 random(7);
+  for (int round = 0; round < 20; ++round) {
+    const ChartEntry inner = RandomChart(random, 0), outer = RandomChart(random, 100);
+    const SynastryReport r = CompareCharts(t, WheelDefinition{}, inner, outer);
+    size_t expected = 0;
+    for (int a = 0; a <= 9; ++a)
+      for (int b = 0; b <= 9; ++b) {
+        const double g = std::fmod(std::fabs(inner.lon(a) - outer.lon(b)), 360.0);
+        const double sep = g > 180 ? 360 - g : g;
+        for (int i = 1; i <= 6; ++i) {
+          const AspectEntry e = t.set.Entry(i);
+          const double orb = (a <= 1 || b <= 1 ? e.SunMoonOrb() : e.PlanetOrb()) *
+                             t.options.PairFactor(a, b);
+          if (std::fabs(sep - e.Angle()) <= orb) ++expected;
+        }
+      }
+    ASSERT_EQ(r.aspects.size(), expected) << "round " << round;
+    for (const ListedAspect& l : r.aspects) EXPECT_TRUE(l.a.ring == 1 && l.b.ring == 2);
+    // The outer chart's Sun in the inner chart's equal houses from 0.
+    EXPECT_EQ(r.outerInInner[0].house, static_cast<int>(outer.lon(0) / 30.0) + 1);
   }
 }
 

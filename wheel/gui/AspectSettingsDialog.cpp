@@ -72,6 +72,45 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
                                      "Line style", "Line in the wheel"});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setTabKeyNavigation(false);
+
+  on_ = new QCheckBox("&On", this);
+  on_->setObjectName("AspectOn");
+  angle_ = DegreeBox(180, 1, 4, 0);
+  angle_->setObjectName("AspectAngle");
+  planetOrb_ = DegreeBox(30, 0.5, 2, 0);
+  planetOrb_->setObjectName("PlanetOrb");
+  sunMoonOrb_ = DegreeBox(30, 0.5, 2, 0);
+  sunMoonOrb_->setObjectName("SunMoonOrb");
+  colour_ = NameBox(kColourNames, 16, 0);
+  colour_->setObjectName("AspectColour");
+  style_ = NameBox(kStyleNames, 4, 0);
+  style_->setObjectName("AspectLineStyle");
+  line_ = NameBox(kLineNames, 4, 0);
+  line_->setObjectName("AspectLine");
+  auto* fields = new QGridLayout;
+  auto addField = [&](int r, int c, const char* label, QWidget* w) {
+    auto* l = new QLabel(label, this);
+    l->setBuddy(w);
+    fields->addWidget(l, r, 2 * c);
+    fields->addWidget(w, r, 2 * c + 1);
+  };
+  fields->addWidget(on_, 0, 0, 1, 2);
+  addField(0, 1, "A&ngle:", angle_);
+  addField(1, 0, "&Planets orb:", planetOrb_);
+  addField(1, 1, "S&un/Moon orb:", sunMoonOrb_);
+  addField(2, 0, "&Colour:", colour_);
+  addField(2, 1, "Line st&yle:", style_);
+  addField(2, 2, "&Line in the wheel:", line_);
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) { ShowRow(row); });
+  connect(on_, &QCheckBox::toggled, this, [this] { TakeFields(); });
+  for (QDoubleSpinBox* box : {angle_, planetOrb_, sunMoonOrb_})
+    connect(box, &QDoubleSpinBox::valueChanged, this, [this] { TakeFields(); });
+  for (QComboBox* box : {colour_, style_, line_})
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { TakeFields(); });
 
   auto* factorBox = new QGroupBox("Orb factors (per cent of the set's orbs; a pair takes the larger)",
                                   this);
@@ -111,20 +150,21 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
   auto* top = new QFormLayout;
   top->addRow("&Edit aspect set:", setBox_);
   top->addRow("The &wheel uses:", wheelSet_);
+  auto* tableLabel = new QLabel("&Aspects of the set (choose one to edit it below):", this);
+  tableLabel->setBuddy(table_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &AspectSettingsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(tableLabel);
   layout->addWidget(table_, 1);
+  layout->addLayout(fields);
   layout->addWidget(factorBox);
   layout->addWidget(declBox);
   layout->addWidget(buttons);
 
-  connect(setBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    TakeTable();
-    ShowSet(index);
-  });
+  connect(setBox_, &QComboBox::currentIndexChanged, this, [this](int index) { ShowSet(index); });
   ShowSet(0);
   resize(ScaleForLargeFont(860), ScaleForLargeFont(620));
   KeepOnScreenWhenShown(this);
@@ -132,53 +172,70 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
 
 void AspectSettingsDialog::ShowSet(int index) {
   shown_ = index;
-  const std::vector<AspectRow>& rows = rows_[index];
-  table_->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    const AspectRow& row = rows[r];
-    const AspectEntry& e = row.entry;
-    auto* on = new QCheckBox;
-    on->setChecked(row.on);
-    table_->setCellWidget(r, On, on);
-    auto* name = new QTableWidgetItem(ToQt(row.name));
-    name->setFlags(Qt::ItemIsEnabled);
-    table_->setItem(r, Name, name);
-    table_->setCellWidget(r, Angle, DegreeBox(180, 1, 4, e.InUse() ? e.Angle() : 0));
-    table_->setCellWidget(r, PlanetOrb, DegreeBox(30, 0.5, 2, e.PlanetOrb()));
-    table_->setCellWidget(r, SunMoonOrb, DegreeBox(30, 0.5, 2, e.SunMoonOrb()));
-    table_->setCellWidget(r, Colour, NameBox(kColourNames, 16, e.screenColour));
-    table_->setCellWidget(r, Style, NameBox(kStyleNames, 4, e.lineStyle > 3 ? 0 : e.lineStyle));
-    table_->setCellWidget(r, Line, NameBox(kLineNames, 4, std::min<int>(e.lineMode, 3)));
+  row_ = -1;
+  const QSignalBlocker block(table_);
+  table_->setRowCount(static_cast<int>(rows_[index].size()));
+  for (int r = 0; r < table_->rowCount(); ++r) WriteRowText(r);
+  table_->setCurrentCell(0, Name);
+  ShowRow(0);
+}
+
+void AspectSettingsDialog::WriteRowText(int r) {
+  const AspectRow& row = rows_[shown_][r];
+  const AspectEntry& e = row.entry;
+  const QString texts[ColumnCount] = {row.on ? "yes" : "",
+                                      ToQt(row.name),
+                                      QString::number(e.Angle(), 'f',
+                                                      e.seconds   ? 4
+                                                      : e.minutes ? 2
+                                                                  : 0),
+                                      QString::number(e.PlanetOrb(), 'f', 2),
+                                      QString::number(e.SunMoonOrb(), 'f', 2),
+                                      kColourNames[e.screenColour & 15],
+                                      kStyleNames[e.lineStyle > 3 ? 0 : e.lineStyle],
+                                      kLineNames[std::min<int>(e.lineMode, 3)]};
+  for (int c = 0; c < ColumnCount; ++c) {
+    QTableWidgetItem* item = table_->item(r, c);
+    if (!item) table_->setItem(r, c, item = new QTableWidgetItem);
+    item->setText(texts[c]);
   }
 }
 
-void AspectSettingsDialog::TakeTable() {
-  if (shown_ < 0) return;
-  std::vector<AspectRow>& rows = rows_[shown_];
-  for (int r = 0; r < static_cast<int>(rows.size()) && r < table_->rowCount(); ++r) {
-    AspectRow& row = rows[r];
-    AspectEntry& e = row.entry;
-    auto spin = [&](int column) {
-      return static_cast<QDoubleSpinBox*>(table_->cellWidget(r, column))->value();
-    };
-    auto combo = [&](int column) {
-      return static_cast<QComboBox*>(table_->cellWidget(r, column))->currentIndex();
-    };
-    row.on = static_cast<QCheckBox*>(table_->cellWidget(r, On))->isChecked();
-    SetAngle(e, spin(Angle));
-    SetOrb(e.orbDegrees, e.orbMinutes, spin(PlanetOrb));
-    SetOrb(e.sunOrbDegrees, e.sunOrbMinutes, spin(SunMoonOrb));
-    // A colour chosen here serves the screen and, unless it is white, paper.
-    const int colour = combo(Colour);
-    if (colour != e.screenColour) e.printColour = static_cast<uint8_t>(colour == 15 ? 0 : colour);
-    e.screenColour = static_cast<uint8_t>(colour);
-    e.lineStyle = static_cast<uint8_t>(combo(Style));
-    e.lineMode = static_cast<uint8_t>(combo(Line));
-  }
+void AspectSettingsDialog::ShowRow(int r) {
+  if (shown_ < 0 || r < 0 || r >= static_cast<int>(rows_[shown_].size())) return;
+  row_ = r;
+  filling_ = true;
+  const AspectRow& row = rows_[shown_][r];
+  const AspectEntry& e = row.entry;
+  on_->setChecked(row.on);
+  angle_->setValue(e.InUse() ? e.Angle() : 0);
+  planetOrb_->setValue(e.PlanetOrb());
+  sunMoonOrb_->setValue(e.SunMoonOrb());
+  colour_->setCurrentIndex(e.screenColour & 15);
+  style_->setCurrentIndex(e.lineStyle > 3 ? 0 : e.lineStyle);
+  line_->setCurrentIndex(std::min<int>(e.lineMode, 3));
+  filling_ = false;
+}
+
+void AspectSettingsDialog::TakeFields() {
+  if (filling_ || shown_ < 0 || row_ < 0) return;
+  AspectRow& row = rows_[shown_][row_];
+  AspectEntry& e = row.entry;
+  row.on = on_->isChecked();
+  SetAngle(e, angle_->value());
+  SetOrb(e.orbDegrees, e.orbMinutes, planetOrb_->value());
+  SetOrb(e.sunOrbDegrees, e.sunOrbMinutes, sunMoonOrb_->value());
+  // A colour chosen here serves the screen and, unless it is white, paper.
+  const int colour = colour_->currentIndex();
+  if (colour != e.screenColour) e.printColour = static_cast<uint8_t>(colour == 15 ? 0 : colour);
+  e.screenColour = static_cast<uint8_t>(colour);
+  e.lineStyle = static_cast<uint8_t>(style_->currentIndex());
+  e.lineMode = static_cast<uint8_t>(line_->currentIndex());
+  WriteRowText(row_);
 }
 
 void AspectSettingsDialog::accept() {
-  TakeTable();
+  TakeFields();
   options_.SetWheelSet(wheelSet_->currentIndex());
   int largest = 100;
   for (int c = 0; c < kBodyClassCount; ++c) {

@@ -28,11 +28,15 @@ class AspectSettingsDialog : public QDialog {
   explicit AspectSettingsDialog(QWidget* parent = nullptr);
   bool Loaded() const { return loaded_; }
 
-  // Table columns, for tests and the key walk.
+  // Columns of the read-only table; the row chosen in it is edited in the
+  // fields below it.
   enum Column { On, Name, Angle, PlanetOrb, SunMoonOrb, Colour, Style, Line, ColumnCount };
   QTableWidget* Table() const { return table_; }
   QComboBox* SetBox() const { return setBox_; }
   QComboBox* WheelSetBox() const { return wheelSet_; }
+  QCheckBox* OnBox() const { return on_; }
+  QDoubleSpinBox* PlanetOrbBox() const { return planetOrb_; }
+  QDoubleSpinBox* SunMoonOrbBox() const { return sunMoonOrb_; }
   QSpinBox* FactorBox(BodyClass c) const { return factors_[static_cast<int>(c)]; }
 
  public slots:
@@ -40,7 +44,9 @@ class AspectSettingsDialog : public QDialog {
 
  private:
   void ShowSet(int index);
-  void TakeTable();  // the table's values into rows_ of the set shown
+  void ShowRow(int row);       // the row's values in the fields
+  void TakeFields();           // the fields into the row chosen
+  void WriteRowText(int row);  // the table line of a row
 
   AspectSetFileImage image_;
   AspectOptions options_;
@@ -50,6 +56,15 @@ class AspectSettingsDialog : public QDialog {
   QComboBox* setBox_ = nullptr;
   QComboBox* wheelSet_ = nullptr;
   QTableWidget* table_ = nullptr;
+  int row_ = -1;  // the row the fields show
+  bool filling_ = false;
+  QCheckBox* on_ = nullptr;
+  QDoubleSpinBox* angle_ = nullptr;
+  QDoubleSpinBox* planetOrb_ = nullptr;
+  QDoubleSpinBox* sunMoonOrb_ = nullptr;
+  QComboBox* colour_ = nullptr;
+  QComboBox* style_ = nullptr;
+  QComboBox* line_ = nullptr;
   std::array<QSpinBox*, kBodyClassCount> factors_{};
   QCheckBox* parallel_ = nullptr;
   QDoubleSpinBox* parallelOrb_ = nullptr;
