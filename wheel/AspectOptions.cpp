@@ -11,7 +11,7 @@ namespace vostrane {
 
 namespace {
 constexpr char kMagic[4] = {'V', 'A', 'O', '1'};
-constexpr int kMinFactor = 10, kMaxFactor = 300;
+constexpr int kMinFactor = 10;
 constexpr int kMaxDeclinationOrbTenths = 50;
 
 uint8_t Tenths(double orb) {
@@ -58,7 +58,7 @@ bool AspectOptions::Valid() const {
   if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return false;
   if (bytes[4] > 3) return false;
   for (int c = 0; c < kBodyClassCount; ++c)
-    if (bytes[5 + c] < kMinFactor || bytes[5 + c] > kMaxFactor) return false;
+    if (bytes[5 + c] < kMinFactor) return false;  // a byte holds at most 255 %
   return bytes[11] <= 1 && bytes[13] <= 1 && bytes[12] <= kMaxDeclinationOrbTenths &&
          bytes[14] <= kMaxDeclinationOrbTenths;
 }

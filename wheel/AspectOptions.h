@@ -5,7 +5,7 @@
 //
 //   0..3   "VAO1"
 //   4      wheel set: 0 the style's own, 1..3 that set of ANGLES.DAT
-//   5..10  orb factors in percent (10..300): luminaries, personal, social,
+//   5..10  orb factors in percent (10..255): luminaries, personal, social,
 //          outer, angles, points
 //   11, 12 parallel on (0/1), orb in tenths of a degree of declination (0..50)
 //   13, 14 contraparallel on (0/1), its orb in tenths (0..50)

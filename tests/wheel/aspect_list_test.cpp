@@ -26,7 +26,7 @@ AspectTables EvenOrbs(double orb = 3) {
   const int angles[] = {0, 180, 90, 120, 60, 150};
   for (int i = 0; i < 6; ++i) t.set.SetEntry(i + 1, Aspect(angles[i], orb, orb));
   std::string error;
-  EXPECT_TRUE(ComputeCandidateRows(t.set, 3.0, error)) << error;  // room for factors up to 300 %
+  EXPECT_TRUE(ComputeCandidateRows(t.set, 2.55, error)) << error;  // room for the largest factor
   BuildAspectTables(t);
   return t;
 }

@@ -291,7 +291,7 @@ void TBtnRightDlgWheel::FormDeactivate() {
   storage_->collecting.reset();  // a collected printer document goes to the printer
   storage_->session.Close();
   storage_.reset();
-  compareEntry_ = compareBase_ = 0;
+  compareEntry_ = compareBase_ = highlightEntry_ = 0;
   if (aspectPanel_) aspectPanel_->hide();
   listBox2_->clear();
   pageArea_->Clear();
@@ -396,6 +396,11 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
   const EntryLookup lookup = SessionLookup();
   PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  // A pattern stays marked only on the chart it was chosen for.
+  if (highlightEntry_ != storage_->session.CurrentEntry() || compareEntry_ != 0) {
+    storage_->assembler.SetHighlightedPoints({});
+    highlightEntry_ = 0;
+  }
   if (compareEntry_ != 0 && compareBase_ == storage_->session.CurrentEntry() && charts.category == 'R') {
     ChartEntry other;
     if (lookup(compareEntry_, other) && other.calcComplete() && ComparableCharts(charts.inner, other)) {
@@ -655,7 +660,7 @@ void TBtnRightDlgWheel::ShowAspectPanel() {
 }
 
 void TBtnRightDlgWheel::UpdateAspectPanel() {
-  if (!aspectPanel_ || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  if (!aspectPanel_ || highlighting_ || !storage_ || storage_->session.CurrentEntry() == 0) return;
   const WheelPageAssembler& a = storage_->assembler;
   const PageCharts& charts = storage_->pageCharts;
   if (charts.category == 'B' && compareEntry_ != 0 && ComparableCharts(charts.inner, charts.second)) {
@@ -671,7 +676,11 @@ void TBtnRightDlgWheel::UpdateAspectPanel() {
 void TBtnRightDlgWheel::HighlightPattern(const std::vector<int>& points) {
   if (!storage_) return;
   storage_->assembler.SetHighlightedPoints(points);
+  highlightEntry_ = storage_->session.CurrentEntry();
+  // The panel stays as it is: it chose the pattern.
+  highlighting_ = true;
   RedrawScreenPage();
+  highlighting_ = false;
 }
 
 void TBtnRightDlgWheel::CompareWith(int entry) {

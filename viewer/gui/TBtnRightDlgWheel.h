@@ -222,8 +222,10 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* aspectsAction_ = nullptr;
   QAction* compareAction_ = nullptr;
   AspectPanel* aspectPanel_ = nullptr;
-  int compareEntry_ = 0;  // the chart drawn outside
-  int compareBase_ = 0;   // the entry it is compared with
+  int compareEntry_ = 0;       // the chart drawn outside
+  int compareBase_ = 0;        // the entry it is compared with
+  int highlightEntry_ = 0;     // the entry whose pattern the wheel marks
+  bool highlighting_ = false;  // redrawing for a pattern chosen in the panel
   std::function<int(const std::vector<std::string>&)> compareChooser_;
   void UpdateAspectPanel();
 };

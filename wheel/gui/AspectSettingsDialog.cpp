@@ -118,7 +118,7 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
   for (int c = 0; c < kBodyClassCount; ++c) {
     auto* spin = new QSpinBox(factorBox);
     spin->setObjectName(QString("OrbFactor%1").arg(c));
-    spin->setRange(10, 300);
+    spin->setRange(10, 255);
     spin->setSingleStep(5);
     spin->setSuffix(" %");
     spin->setValue(options_.FactorPercent(static_cast<BodyClass>(c)));
