@@ -261,6 +261,19 @@ std::string DamagedFileText(const std::string& name, const FileCheck& check, int
   return "ERROR!  File " + name + " " + what + ".  Re-install Vostrane!";
 }
 
+namespace {
+// The line of the list for a file's bytes, with its newline.
+std::string ListedLine(const std::string& name, const std::string& bytes) {
+  const int64_t size = static_cast<int64_t>(bytes.size());
+  std::string line = name + " " + std::to_string(size) + " " + DigestHex(Sha256Of(bytes));
+  if (size > kManifestBlockSize && size <= kManifestLargestBlockedFile)
+    for (int64_t at = 0; at < size; at += kManifestBlockSize)
+      line += " " + DigestHex(Sha256Of(std::string_view(bytes).substr(
+                        static_cast<size_t>(at), static_cast<size_t>(kManifestBlockSize))));
+  return line + "\n";
+}
+}  // namespace
+
 bool WriteManifest(const std::string& folder, const std::vector<std::string>& names,
                    std::string& error) {
   std::string text = std::string(kManifestHeader) + "\n";
@@ -270,13 +283,7 @@ bool WriteManifest(const std::string& folder, const std::vector<std::string>& na
       error = "cannot read " + folder + "/" + name;
       return false;
     }
-    const int64_t size = static_cast<int64_t>(bytes->size());
-    text += name + " " + std::to_string(size) + " " + DigestHex(Sha256Of(*bytes));
-    if (size > kManifestBlockSize && size <= kManifestLargestBlockedFile)
-      for (int64_t at = 0; at < size; at += kManifestBlockSize)
-        text += " " + DigestHex(Sha256Of(std::string_view(*bytes).substr(
-                          static_cast<size_t>(at), static_cast<size_t>(kManifestBlockSize))));
-    text += "\n";
+    text += ListedLine(name, *bytes);
   }
   text += kManifestEnd + DigestHex(Sha256Of(text)) + "\n";
   if (!ReplaceFileContents(folder + "/" + kManifestFileName, text)) {
@@ -284,6 +291,21 @@ bool WriteManifest(const std::string& folder, const std::vector<std::string>& na
     return false;
   }
   return true;
+}
+
+bool RelistInstalledFile(const std::string& folder, const std::string& name) {
+  const std::string path = folder + "/" + kManifestFileName;
+  const auto text = ReadWholeFile(path);
+  std::map<std::string, Listed> files;
+  if (!text || !ParseManifest(*text, files) || !files.count(name)) return true;
+  const auto bytes = ReadWholeFile(folder + "/" + name);
+  if (!bytes) return false;
+  std::istringstream lines(text->substr(0, text->rfind(std::string("\n") + kManifestEnd) + 1));
+  std::string line, out;
+  while (std::getline(lines, line))
+    out += line.rfind(name + " ", 0) == 0 ? ListedLine(name, *bytes) : line + "\n";
+  out += kManifestEnd + DigestHex(Sha256Of(out)) + "\n";
+  return ReplaceFileContents(path, out);
 }
 
 }  // namespace vostrane

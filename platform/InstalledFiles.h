@@ -64,4 +64,10 @@ std::string DamagedFileText(const std::string& name, const FileCheck& check, int
 // Used by the build; false with `error` set when a file cannot be read.
 bool WriteManifest(const std::string& folder, const std::vector<std::string>& names, std::string& error);
 
+// After the program itself rewrote a listed file (the aspect sets edited in
+// Preferences): its line of an intact list of `folder` gets the new size and
+// sums. A folder without a list, a damaged list or a file not on it is left
+// alone (true); false when the list could not be written.
+bool RelistInstalledFile(const std::string& folder, const std::string& name);
+
 }  // namespace vostrane

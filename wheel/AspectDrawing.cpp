@@ -143,6 +143,16 @@ double AspectEndAngle(const WheelDefinition& def, const RingArrays& rings, const
   return TrueWheelAngle(rings.Ring(ring).lon[point], inner.cusps, equal);
 }
 
+namespace {
+constexpr int32_t kHighlightColour = 12;  // fuchsia
+
+bool Highlighted(const AspectTables& tables, int a, int ra, int b, int rb) {
+  const auto& h = tables.highlighted;
+  return ra == 1 && rb == 1 && std::find(h.begin(), h.end(), a) != h.end() &&
+         std::find(h.begin(), h.end(), b) != h.end();
+}
+}  // namespace
+
 std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const RingArrays& rings,
                                            const WheelSetup& w, const AspectTables& tables,
                                            const PlacedSlots& slots, OutputDevice device) {
@@ -173,6 +183,10 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
           line.penStyle = e.lineStyle > 3 ? static_cast<int>(kPenSolid) : e.lineStyle;
           line.penWidth = e.weight > 2 ? 3 : 1;
           line.colour = LineColour(e, device);
+          if (Highlighted(tables, a, r1, b, r2)) {
+            line.penWidth = 3;
+            line.colour = kHighlightColour;
+          }
           const double s1 = AspectEndAngle(def, rings, slots, a, r1);
           const double s2 = AspectEndAngle(def, rings, slots, b, r2);
           line.end1 = w.At(s1, rc);

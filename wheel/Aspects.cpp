@@ -1,6 +1,7 @@
 #include "wheel/Aspects.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace vostrane {
 
@@ -25,13 +26,18 @@ void BuildAspectTables(AspectTables& tables) {
 
 bool LoadAspectSet(AspectTables& tables, const WheelDefinition& def, const std::string& printoutCode,
                    const std::string& path) {
-  const bool read = ReadAspectSet(def.Letter(wheel_offset::aspectSet), printoutCode, tables.set, path);
+  const std::filesystem::path optionsPath = std::filesystem::path(path).replace_filename(
+      kAspectOptionsFileName);
+  ReadAspectOptions(tables.options, optionsPath.string());
+  const int chosen = tables.options.WheelSet();
+  const char letter = chosen ? static_cast<char>('0' + chosen) : def.Letter(wheel_offset::aspectSet);
+  const bool read = ReadAspectSet(letter, printoutCode, tables.set, path);
   BuildAspectTables(tables);
   return read;
 }
 
 AspectResult FindAspectsBetween(const AspectTables& tables, double pa, double va, double pb, double vb,
-                                bool sunOrMoon) {
+                                bool sunOrMoon, double orbScale) {
   AspectResult result;
   double g = pa - pb;
   if (g < 0) g += 360.0;
@@ -54,7 +60,14 @@ AspectResult FindAspectsBetween(const AspectTables& tables, double pa, double va
   for (int i : tables.set.Candidates(row)) {
     const AspectBounds& b = tables.Bounds(i);
     if (!b.inUse) continue;
-    const double low = b.low[k], high = b.high[k], angle = b.angle;
+    double low = b.low[k], high = b.high[k];
+    const double angle = b.angle;
+    if (orbScale != 1.0) {
+      const AspectEntry e = tables.Entry(i);
+      const double orb = (sunOrMoon ? e.SunMoonOrb() : e.PlanetOrb()) * orbScale;
+      low = angle - orb < 0 ? angle - orb + 360.0 : angle - orb;
+      high = angle + orb >= 360.0 ? angle + orb - 360.0 : angle + orb;
+    }
     char mark;
     if (low <= high) {
       if (low <= s && s <= angle) mark = 'S';
@@ -81,7 +94,8 @@ AspectResult FindAspects(const AspectTables& tables, const RingArrays& rings, in
   const bool sunOrMoon = a <= 1 || b <= 1;
   // A point without values for its chart has no aspects.
   if (!A.Available(a) || !B.Available(b)) return AspectResult{};
-  return FindAspectsBetween(tables, A.lon[a], A.speed[a], B.lon[b], B.speed[b], sunOrMoon);
+  return FindAspectsBetween(tables, A.lon[a], A.speed[a], B.lon[b], B.speed[b], sunOrMoon,
+                            tables.options.PairFactor(a, b));
 }
 
 AspectKind AspectKindOf(const AspectEntry& e) {

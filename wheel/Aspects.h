@@ -5,7 +5,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "wheel/AspectOptions.h"
 #include "wheel/AspectSetFile.h"
 #include "wheel/RingPoints.h"
 #include "wheel/WheelDefinition.h"
@@ -30,6 +32,10 @@ struct AspectBounds {
 struct AspectTables {
   AspectSet set;
   std::array<AspectBounds, kAspectCount> bounds{};  // aspect i at index i - 1
+  AspectOptions options;                            // orb factors by body class (ASPORBS.DAT)
+  // Points of the inner chart whose lines among themselves the wheel draws
+  // thick and in the highlight colour (a pattern the viewer marks).
+  std::vector<int> highlighted;
 
   const AspectBounds& Bounds(int i) const { return bounds[i - 1]; }
   AspectEntry Entry(int i) const { return set.Entry(i); }
@@ -38,7 +44,8 @@ struct AspectTables {
 // Builds the derived tables of the set held in `tables.set`.
 void BuildAspectTables(AspectTables& tables);
 
-// LoadAspectSet: reads the set named by the style (offset 26) into
+// LoadAspectSet: reads the set named by the style (offset 26), or the set
+// chosen in Preferences (ASPORBS.DAT beside ANGLES.DAT), into
 // `tables.set` and builds the derived tables. The reader shows its failure
 // messages; what it could not read stays as it was, and the tables are built
 // from that. `printoutCode` names the style in the message about a bad set
@@ -58,12 +65,14 @@ struct FoundAspect {
 using AspectResult = std::array<FoundAspect, 3>;
 
 // The search for two points at longitudes pa, pb with speeds va, vb
-// (degrees per day); `sunOrMoon` selects the Sun/Moon orbs.
+// (degrees per day); `sunOrMoon` selects the Sun/Moon orbs, which are
+// multiplied by `orbScale` (the pair's body-class factor).
 AspectResult FindAspectsBetween(const AspectTables& tables, double pa, double va, double pb, double vb,
-                                bool sunOrMoon);
+                                bool sunOrMoon, double orbScale = 1.0);
 
 // FindAspects: point a (0..19) of ring ra and point b of ring rb, with the
-// positions and speeds of the ring arrays.
+// positions and speeds of the ring arrays and the orbs scaled by the
+// pair's body-class factor.
 AspectResult FindAspects(const AspectTables& tables, const RingArrays& rings, int a, int ra, int b,
                          int rb);
 

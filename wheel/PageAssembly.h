@@ -73,6 +73,8 @@ class WheelPageAssembler {
   const WheelDefinition& Definition() const { return def_; }
   const PageNames& Names() const { return names_; }
   const AspectTables& Aspects() const { return aspects_; }
+  // Points of the inner chart whose aspect lines the next pages mark.
+  void SetHighlightedPoints(std::vector<int> points) { aspects_.highlighted = std::move(points); }
   const RingArrays& Rings() const { return rings_; }
   const PlacedSlots& Slots() const { return slots_; }
   // The wheel's setup and its radius as drawn (0 when no wheel was drawn).

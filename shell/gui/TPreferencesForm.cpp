@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFormLayout>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@
 #include "common/MessageTextFile.h"
 #include "platform/gui/ScreenFit.h"
 #include "wheel/Paper.h"
+#include "wheel/gui/AspectSettingsDialog.h"
 
 namespace vostrane {
 namespace {
@@ -76,6 +78,14 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   form->addRow("&Paper of chart pages:", paper_);
   form->addRow("&Orientation:", orientation_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  // The aspect sets and orbs live in their own files and are written by
+  // their own dialog.
+  aspects_ = buttons->addButton("&Aspects...", QDialogButtonBox::ActionRole);
+  aspects_->setObjectName("AspectSettingsButton");
+  connect(aspects_, &QPushButton::clicked, this, [this] {
+    AspectSettingsDialog dialog(this);
+    dialog.exec();
+  });
   connect(buttons, &QDialogButtonBox::accepted, this, &TPreferencesForm::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -2,7 +2,8 @@
 // of new charts, whether a new person is saved in the name file (ask,
 // never, always), the duplicate-name warning, and the paper of chart pages
 // (Letter or A4, portrait or landscape). OK writes them into the
-// control record and the record back to "ZORCTRL.DAT".
+// control record and the record back to "ZORCTRL.DAT". Aspects... opens the
+// aspect settings (wheel/gui/AspectSettingsDialog.h).
 #pragma once
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 
 namespace vostrane {
 
@@ -29,6 +31,7 @@ class TPreferencesForm : public QDialog {
   QCheckBox* DuplicateWarningBox() const { return duplicate_; }
   QComboBox* PaperBox() const { return paper_; }              // "Letter", "A4"
   QComboBox* OrientationBox() const { return orientation_; }  // "Portrait", "Landscape"
+  QPushButton* AspectsButton() const { return aspects_; }
 
  public slots:
   // Stores the choices in the control record and writes it back; a failed
@@ -42,6 +45,7 @@ class TPreferencesForm : public QDialog {
   QCheckBox* duplicate_ = nullptr;
   QComboBox* paper_ = nullptr;
   QComboBox* orientation_ = nullptr;
+  QPushButton* aspects_ = nullptr;
 };
 
 }  // namespace vostrane

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,9 @@
 #include "tests/viewer/ViewerTestSupport.h"
 #include "derived/DerivedRequest.h"
 #include "viewer/ViewerState.h"
+#include "wheel/Palette.h"
 #include "viewer/gui/PageView.h"
+#include "viewer/gui/AspectPanel.h"
 #include "viewer/gui/TBtnRightDlgWheel.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
 #include "viewer/gui/ViewerPhase.h"
@@ -581,6 +584,47 @@ TEST_F(ViewerTest, ACancelledDerivedChartLeavesTheViewerOpen) {
   EXPECT_EQ(viewer->EntryCount(), 2);
   EXPECT_FALSE(viewer->Flags().exitFlag);
   EXPECT_EQ(folder.Read("INPUT.FIL").size(), 4 * kEntrySize);
+}
+
+// Compare with...: the chosen natal chart goes outside the current one and
+// the aspect panel lists the aspects between the two and the house overlay;
+// back on the chart alone, a marked pattern draws its lines in the marking
+// colour.
+TEST_F(ViewerTest, ComparisonAndAMarkedPatternShowOnThePageAndInThePanel) {
+  Open(3);
+  std::vector<std::string> offered;
+  viewer->SetCompareChooser([&](const std::vector<std::string>& labels) {
+    offered = labels;
+    return 1;
+  });
+  viewer->CompareAction()->trigger();
+  EXPECT_EQ(offered, (std::vector<std::string>{"2. Person 2", "3. Person 3"}));
+  EXPECT_EQ(viewer->PageCategory(), 'B');
+  viewer->AspectsAction()->trigger();
+  AspectPanel* panel = viewer->AspectsPanel();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_GT(panel->AspectTable()->rowCount(), 0);
+  ASSERT_GT(panel->PatternList()->count(), 0);
+  EXPECT_TRUE(panel->PatternList()->item(0)->text().startsWith("Person 1's Sun in Person 3's house"));
+
+  viewer->CompareWith(0);
+  EXPECT_EQ(viewer->PageCategory(), 'R');
+  const Rgb mark = PaletteColour(12);
+  auto marked = [&] {
+    const QImage page = viewer->PageImage();
+    int n = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) {
+        const QColor c = page.pixelColor(x, y);
+        n += std::abs(c.red() - mark.r) < 40 && std::abs(c.green() - mark.g) < 40 &&
+             std::abs(c.blue() - mark.b) < 40;
+      }
+    return n;
+  };
+  EXPECT_EQ(marked(), 0);
+  viewer->HighlightPattern({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+  EXPECT_GT(marked(), 10);  // the page is drawn small: the viewer is not shown
+  EXPECT_TRUE(messages->Shown().empty()) << messages->Shown().front().text;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "common/ChartSettings.h"
 #include "common/Calendar.h"
 #include "common/ControlRecord.h"
+#include "tools/batch/AspectJson.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
@@ -78,7 +79,9 @@ int RunDump(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: there is no entry %s\n", args[0].c_str());
     return 1;
   }
-  std::printf("%s\n", EntryToJson(e).c_str());
+  std::string json = EntryToJson(e);
+  json.insert(json.size() - 1, AspectDumpMembers(e));
+  std::printf("%s\n", json.c_str());
   return 0;
 }
 

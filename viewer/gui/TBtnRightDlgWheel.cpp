@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,8 +30,10 @@
 #include "viewer/PrintoutFile.h"
 #include "viewer/ReturnZone.h"
 #include "viewer/ViewerSession.h"
+#include "viewer/gui/AspectPanel.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
+#include "wheel/ChartAspects.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/PageMetrics.h"
@@ -55,6 +58,8 @@ struct TBtnRightDlgWheel::Storage {
   // (one-document setting not 'Y'); handed to the printer when the viewer
   // closes.
   std::unique_ptr<PrinterSurface> collecting;
+  // The charts of the page on the screen, for the aspect panel.
+  PageCharts pageCharts;
 };
 
 namespace {
@@ -173,6 +178,11 @@ void TBtnRightDlgWheel::BuildMenus() {
 
   // Zoom: the page fits the window until the user zooms in or out.
   QMenu* view = menuBar_->addMenu("&View");
+  aspectsAction_ = view->addAction("&Aspects...");
+  connect(aspectsAction_, &QAction::triggered, this, &TBtnRightDlgWheel::ShowAspectPanel);
+  compareAction_ = view->addAction("&Compare with...");
+  connect(compareAction_, &QAction::triggered, this, &TBtnRightDlgWheel::CompareClick);
+  view->addSeparator();
   zoomInAction_ = view->addAction("Zoom &In");
   zoomInAction_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -279,6 +289,8 @@ void TBtnRightDlgWheel::FormDeactivate() {
   storage_->collecting.reset();  // a collected printer document goes to the printer
   storage_->session.Close();
   storage_.reset();
+  compareEntry_ = compareBase_ = highlightEntry_ = 0;
+  if (aspectPanel_) aspectPanel_->hide();
   listBox2_->clear();
   pageArea_->Clear();
   CurrentOutputDevice = OutputDevice::Screen;
@@ -382,6 +394,11 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
 
   const EntryLookup lookup = SessionLookup();
+  // A pattern stays marked only on the chart it was chosen for.
+  if (highlightEntry_ != storage_->session.CurrentEntry() || compareEntry_ != 0) {
+    storage_->assembler.SetHighlightedPoints({});
+    highlightEntry_ = 0;
+  }
   const PageCharts charts = CurrentPageCharts();
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
@@ -396,13 +413,26 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   // The caption names the chart shown, not the base chart inside it.
   if (drawn && CurrentOutputDevice == OutputDevice::Screen)
     SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
+  if (drawn && CurrentOutputDevice == OutputDevice::Screen) {
+    storage_->pageCharts = charts;
+    UpdateAspectPanel();
+  }
   flags_.busy = busyBefore;
   return drawn;
 }
 
 PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
-  PageCharts charts = ChartsOfPage(storage_->session.Current(), SessionLookup());
+  const EntryLookup lookup = SessionLookup();
+  PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
+  // A chart chosen with "Compare with..." is drawn outside a natal chart.
+  if (compareEntry_ != 0 && compareBase_ == storage_->session.CurrentEntry() && charts.category == 'R') {
+    ChartEntry other;
+    if (lookup(compareEntry_, other) && other.calcComplete() && ComparableCharts(charts.inner, other)) {
+      charts.second = other;
+      charts.category = 'B';
+    }
+  }
   for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
     TakeReturnZoneFromItsTable(*chart);
   return charts;
@@ -667,6 +697,86 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();
   return done;
+}
+
+// ---- Aspects and comparison --------------------------------------------------
+
+void TBtnRightDlgWheel::ShowAspectPanel() {
+  if (!storage_) return;
+  if (!aspectPanel_) {
+    aspectPanel_ = new AspectPanel(this);
+    aspectPanel_->onHighlight = [this](const std::vector<int>& points) { HighlightPattern(points); };
+  }
+  UpdateAspectPanel();
+  aspectPanel_->show();
+  aspectPanel_->raise();
+}
+
+void TBtnRightDlgWheel::UpdateAspectPanel() {
+  if (!aspectPanel_ || highlighting_ || !storage_ || storage_->session.CurrentEntry() == 0) return;
+  const WheelPageAssembler& a = storage_->assembler;
+  const PageCharts& charts = storage_->pageCharts;
+  if (charts.category == 'B' && compareEntry_ != 0 && ComparableCharts(charts.inner, charts.second)) {
+    aspectPanel_->ShowComparison(a.Aspects(),
+                                 CompareCharts(a.Aspects(), a.Definition(), charts.inner, charts.second),
+                                 a.Names(), charts.inner.name(), charts.second.name());
+    return;
+  }
+  const ChartAspects found = ComputeChartAspects(a.Aspects(), a.Definition(), charts.inner);
+  aspectPanel_->ShowChart(a.Aspects(), found.aspects, found.patterns, a.Names(), charts.inner.name());
+}
+
+void TBtnRightDlgWheel::HighlightPattern(const std::vector<int>& points) {
+  if (!storage_) return;
+  storage_->assembler.SetHighlightedPoints(points);
+  highlightEntry_ = storage_->session.CurrentEntry();
+  // The panel stays as it is: it chose the pattern.
+  highlighting_ = true;
+  RedrawScreenPage();
+  highlighting_ = false;
+}
+
+void TBtnRightDlgWheel::CompareWith(int entry) {
+  if (!storage_ || flags_.Busy()) return;
+  compareEntry_ = entry;
+  compareBase_ = entry ? storage_->session.CurrentEntry() : 0;
+  RedrawScreenPage();
+}
+
+void TBtnRightDlgWheel::CompareClick() {
+  if (!storage_ || flags_.Busy() || storage_->session.CurrentEntry() == 0) return;
+  if (storage_->session.Current().charttype() != 0) {
+    ShowMessage("Only a natal chart can be compared with another person's chart.", MsgIcon::Information);
+    return;
+  }
+  std::vector<int> numbers;
+  std::vector<std::string> labels;
+  for (int n = 1; n <= storage_->session.EntryCount(); ++n) {
+    ChartEntry e;
+    if (n == storage_->session.CurrentEntry() || !storage_->session.Lookup(n, e) || !e.calcComplete() ||
+        e.charttype() != 0)
+      continue;
+    numbers.push_back(n);
+    labels.push_back(std::to_string(n) + ". " + e.name());
+  }
+  if (numbers.empty()) {
+    ShowMessage("The list holds no other calculated natal chart to compare with.", MsgIcon::Information);
+    return;
+  }
+  if (compareEntry_) labels.push_back("(no comparison: the chart alone)");
+  int chosen = -1;
+  if (compareChooser_) {
+    chosen = compareChooser_(labels);
+  } else {
+    QStringList items;
+    for (const std::string& l : labels) items << ToQt(l);
+    bool ok = false;
+    const QString item = QInputDialog::getItem(this, "Vostrane - Compare with",
+                                               "Chart drawn outside:", items, 0, false, &ok);
+    if (ok) chosen = static_cast<int>(items.indexOf(item));
+  }
+  if (chosen < 0 || chosen >= static_cast<int>(labels.size())) return;
+  CompareWith(chosen < static_cast<int>(numbers.size()) ? numbers[chosen] : 0);
 }
 
 }  // namespace vostrane

@@ -11,8 +11,10 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "derived/DerivedChartDialog.h"
 #include "viewer/DerivedPage.h"
@@ -31,6 +33,7 @@ class QPrinter;
 
 namespace vostrane {
 
+class AspectPanel;
 class PageView;
 class PrinterSurface;
 class ViewerSession;
@@ -101,6 +104,24 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void AddDerivedClick();
   // The dialog behind it; without one the command is hidden.
   void SetDerivedChartDialog(DerivedChartDialog dialog);
+
+  // "Aspects...": the aspect panel of the page shown, kept up to date while
+  // it is open. "Compare with...": asks for a natal chart of the list and
+  // draws it outside the current natal chart (CompareWith(0) ends that).
+  void ShowAspectPanel();
+  void CompareClick();
+  void CompareWith(int entry);
+  int ComparedEntry() const { return compareEntry_; }
+  // Marks the lines among these points of the inner chart (a pattern).
+  void HighlightPattern(const std::vector<int>& points);
+  AspectPanel* AspectsPanel() const { return aspectPanel_; }
+  QAction* AspectsAction() const { return aspectsAction_; }
+  QAction* CompareAction() const { return compareAction_; }
+  // Asks for the chart to compare with (tests answer it): the labels of the
+  // choices, the index chosen or -1.
+  void SetCompareChooser(std::function<int(const std::vector<std::string>&)> chooser) {
+    compareChooser_ = std::move(chooser);
+  }
 
   // The dialogs of the print commands (tests answer them).
   void SetPrintDialog(PrintDialogFn dialog) { printDialog_ = std::move(dialog); }
@@ -208,6 +229,15 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   DerivedChartDialog derivedDialog_;
   char pageCategory_ = 'R';
   QAction* exitYesAction_ = nullptr;
+  QAction* aspectsAction_ = nullptr;
+  QAction* compareAction_ = nullptr;
+  AspectPanel* aspectPanel_ = nullptr;
+  int compareEntry_ = 0;       // the chart drawn outside
+  int compareBase_ = 0;        // the entry it is compared with
+  int highlightEntry_ = 0;     // the entry whose pattern the wheel marks
+  bool highlighting_ = false;  // redrawing for a pattern chosen in the panel
+  std::function<int(const std::vector<std::string>&)> compareChooser_;
+  void UpdateAspectPanel();
 };
 
 }  // namespace vostrane

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "tools/generators/wheeldata/SourceValues.h"
+#include "wheel/AspectSetEditing.h"
 
 namespace vostrane::wheeldata {
 
@@ -97,25 +98,7 @@ bool ParseAspectLine(const std::string& line, AspectSet& set, std::string& error
 
 bool ComputeCandidates(AspectSet& set, std::string& error) {
   for (int t = 0; t < kCandidateRows; ++t) set.SetCandidates(t, {});
-  for (int t = 0; t <= 180; ++t) {
-    std::vector<int> row;
-    for (int i = 1; i <= kAspectCount; ++i) {
-      const AspectEntry e = set.Entry(i);
-      if (!e.InUse()) continue;
-      const double a = e.Angle();
-      const double orb = std::max(e.PlanetOrb(), e.SunMoonOrb());
-      // Separations s in [t, t + 1) that lie within [a - orb, a + orb];
-      // below 0 the range folds back (a conjunction seen from either side).
-      const double low = std::max(0.0, a - orb), high = a + orb;
-      if (t + 1 > low && t <= high) row.push_back(i);
-    }
-    if (row.size() > kCandidateRowSize - 1) {
-      error = "row " + std::to_string(t) + " would list more than 39 aspects";
-      return false;
-    }
-    set.SetCandidates(t, row);
-  }
-  return true;
+  return ComputeCandidateRows(set, 1.0, error);
 }
 
 AngleSource ParseAngleSource(const std::string& content, const std::string& fileName) {
