@@ -18,6 +18,7 @@
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PrintDialogs.h"
+#include "wheel/AspectPair.h"
 #include "wheel/ChartTitle.h"
 #include "wheel/DrawingSurface.h"
 
@@ -130,6 +131,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The rings of the page shown: 'R' single, 'B' bi-wheel, 'T' tri-wheel.
   char PageCategory() const { return pageCategory_; }
   QAction* ExitYesAction() const { return exitYesAction_; }
+  // View > Aspect Lines: the pair of charts whose aspects the page draws.
+  QMenu* AspectPairMenu() const { return aspectPairMenu_; }
+  AspectPair ChosenAspectPair() const { return aspectPair_; }
   QListWidget* OtherEntriesList() const { return listBox2_; }
   QMenuBar* MenuBar() const { return menuBar_; }
 
@@ -198,6 +202,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   DerivedChartDialog derivedDialog_;
   char pageCategory_ = 'R';
   QAction* exitYesAction_ = nullptr;
+  QMenu* aspectPairMenu_ = nullptr;
+  AspectPair aspectPair_ = AspectPair::Default;
 };
 
 }  // namespace vostrane
