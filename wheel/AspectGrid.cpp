@@ -249,8 +249,9 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
   s.SetFont('A', def.I16(wo::gridGlyphSize), def.I32(wo::tableColour), def.Style(wo::gridGlyphStyle));
   for (int j = 0; j < down; ++j) {
     const int y = g.t + cellHeight / 2 + g.VisualRow(j) * cellHeight;
-    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2
-                          : (g.areaLeft + g.frameInset + g.l + cellWidth) / 2;
+    // Left to right the glyphs stand in the middle of the band before the
+    // first column, clear of its cells.
+    int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2 : g.l + cellWidth / 2;
     s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
   const int belowGrid = (g.t + down * cellHeight + g.areaBottom - g.frameInsetDown) / 2;

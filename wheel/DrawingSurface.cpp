@@ -23,7 +23,40 @@ PageItemScope::~PageItemScope() { s_.SetTag(saved_); }
 
 void DrawingSurface::Collect(PageItem item) {
   item.tag = tag_;
-  sink_->push_back(std::move(item));
+  const int dx = origin_.x, dy = origin_.y;
+  item.x0 += dx, item.x1 += dx, item.fromX += dx, item.toX += dx;
+  item.y0 += dy, item.y1 += dy, item.fromY += dy, item.toY += dy;
+  if (capture_) capture_->push_back(item);
+  if (sink_ && !dry_) sink_->push_back(std::move(item));
+}
+
+DrawingSurface::Capture DrawingSurface::BeginCapture(std::vector<PageItem>* items, bool dry) {
+  const Capture previous{capture_, dry_};
+  capture_ = items;
+  dry_ = items && (dry || previous.dry);
+  return previous;
+}
+
+void DrawingSurface::EndCapture() { EndCapture(Capture{}); }
+
+void DrawingSurface::EndCapture(Capture previous) {
+  capture_ = previous.items;
+  dry_ = previous.dry;
+}
+
+void DrawingSurface::CollectLine(int x1, int y1, int x2, int y2) {
+  PageItem item;
+  item.kind = PageItem::Kind::Line;
+  const int h = (penWidth_ + 1) / 2;
+  item.x0 = std::min(x1, x2) - h, item.x1 = std::max(x1, x2) + h;
+  item.y0 = std::min(y1, y2) - h, item.y1 = std::max(y1, y2) + h;
+  item.fromX = x1, item.fromY = y1, item.toX = x2, item.toY = y2;
+  item.penWidth = penWidth_;
+  Collect(std::move(item));
+}
+
+void DrawingSurface::OutLine(int x1, int y1, int x2, int y2) {
+  if (!dry_) DevLine(x1 + origin_.x, y1 + origin_.y, x2 + origin_.x, y2 + origin_.y);
 }
 
 DrawingSurface::DrawingSurface(OutputDevice device) {
@@ -112,21 +145,12 @@ void DrawingSurface::SetRingPen() { SetPenWidth(style_.ringLines.widths * metric
 // ---- Lines and shapes -------------------------------------------------------------
 
 void DrawingSurface::Line(int x1, int y1, int x2, int y2) {
-  if (sink_) {
-    PageItem item;
-    item.kind = PageItem::Kind::Line;
-    const int h = (penWidth_ + 1) / 2;
-    item.x0 = std::min(x1, x2) - h, item.x1 = std::max(x1, x2) + h;
-    item.y0 = std::min(y1, y2) - h, item.y1 = std::max(y1, y2) + h;
-    item.fromX = x1, item.fromY = y1, item.toX = x2, item.toY = y2;
-    item.penWidth = penWidth_;
-    Collect(std::move(item));
-  }
+  if (Collecting()) CollectLine(x1, y1, x2, y2);
   if (penStyle_ == kPenDashed) {
     for (const Segment& s : DashSegments(x1, y1, x2, y2, metrics_.pageWidth, penWidth_))
-      DevLine(s.from.x, s.from.y, s.to.x, s.to.y);
+      OutLine(s.from.x, s.from.y, s.to.x, s.to.y);
   } else {
-    DevLine(x1, y1, x2, y2);
+    OutLine(x1, y1, x2, y2);
   }
   pen_ = {x2, y2};
 }
@@ -134,15 +158,17 @@ void DrawingSurface::Line(int x1, int y1, int x2, int y2) {
 void DrawingSurface::Circle(int cx, int cy, int r) {
   const int ry = RoundEven(r * metrics_.k);
   const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
-  DevSetPen(DeviceColour(style_.ringColour), penWidth_, style);
-  DevEllipse(cx - r, cy - ry, cx + r, cy + ry);
-  ApplyPen();
-  if (sink_) CollectEllipse(cx - r, cy - ry, cx + r, cy + ry);
+  if (!dry_) {
+    DevSetPen(DeviceColour(style_.ringColour), penWidth_, style);
+    DevEllipse(cx - r + origin_.x, cy - ry + origin_.y, cx + r + origin_.x, cy + ry + origin_.y);
+    ApplyPen();
+  }
+  if (Collecting()) CollectEllipse(cx - r, cy - ry, cx + r, cy + ry);
 }
 
 void DrawingSurface::Ellipse(int left, int top, int right, int bottom) {
-  DevEllipse(left, top, right, bottom);
-  if (sink_) CollectEllipse(left, top, right, bottom);
+  if (!dry_) DevEllipse(left + origin_.x, top + origin_.y, right + origin_.x, bottom + origin_.y);
+  if (Collecting()) CollectEllipse(left, top, right, bottom);
 }
 
 void DrawingSurface::CollectEllipse(int left, int top, int right, int bottom) {
@@ -157,12 +183,15 @@ void DrawingSurface::CollectEllipse(int left, int top, int right, int bottom) {
 
 void DrawingSurface::Frame(int x1, int y1, int x2, int y2, bool doubled) {
   const int style = penStyle_ == kPenDashed ? kPenSolid : penStyle_;
-  DevSetPen(DeviceColour(style_.frameColour), penWidth_, style);
+  if (!dry_) DevSetPen(DeviceColour(style_.frameColour), penWidth_, style);
+  // The frame's sides are items of the page like any line.
   auto box = [this](int l, int t, int r, int b) {
-    DevLine(l, t, r, t);
-    DevLine(r, t, r, b);
-    DevLine(r, b, l, b);
-    DevLine(l, b, l, t);
+    const int corners[5][2] = {{l, t}, {r, t}, {r, b}, {l, b}, {l, t}};
+    for (int i = 0; i < 4; ++i) {
+      const auto &from = corners[i], &to = corners[i + 1];
+      OutLine(from[0], from[1], to[0], to[1]);
+      if (Collecting()) CollectLine(from[0], from[1], to[0], to[1]);
+    }
   };
   box(x1, y1, x2, y2);
   if (doubled && style_.DoubleLines()) {
@@ -175,8 +204,12 @@ void DrawingSurface::Frame(int x1, int y1, int x2, int y2, bool doubled) {
 
 void DrawingSurface::FillPolygon(const std::vector<Point>& points, int32_t colour) {
   if (points.size() < 3) return;
-  DevFillPolygon(points, DeviceColour(colour));
-  if (!sink_) return;
+  if (!dry_) {
+    std::vector<Point> moved = points;
+    for (Point& p : moved) p.x += origin_.x, p.y += origin_.y;
+    DevFillPolygon(moved, DeviceColour(colour));
+  }
+  if (!Collecting()) return;
   PageItem item;
   item.kind = PageItem::Kind::Polygon;
   item.x0 = item.x1 = points[0].x;
@@ -190,7 +223,9 @@ void DrawingSurface::FillPolygon(const std::vector<Point>& points, int32_t colou
 
 bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int right, int bottom) {
   const bool stretch = left < right && top < bottom;
-  return DevDrawBitmap(path, left, top, right, bottom, stretch);
+  if (dry_) return true;
+  return DevDrawBitmap(path, left + origin_.x, top + origin_.y, right + origin_.x, bottom + origin_.y,
+                       stretch);
 }
 
 // ---- Text -----------------------------------------------------------------------------
@@ -199,10 +234,10 @@ void DrawingSurface::TextAt(int x, int y, const std::string& text, bool baseline
   int drawY = y;
   if (baseline && metrics_.device == OutputDevice::Printer)
     drawY = y + RoundEven(0.9 * DevTextHeight(text));
-  DevText(x, drawY, text);
+  if (!dry_) DevText(x + origin_.x, drawY + origin_.y, text);
   const int width = DevTextWidth(text);
   pen_ = {x + width, y};
-  if (sink_ && !text.empty()) {
+  if (Collecting() && !text.empty()) {
     PageItem item;
     item.kind = fontLetter_ == 'A' ? PageItem::Kind::Glyph : PageItem::Kind::Text;
     item.x0 = x, item.y0 = drawY, item.x1 = x + width, item.y1 = drawY + DevTextHeight(text);

@@ -19,6 +19,7 @@
 // Windows-1252 bytes.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -130,11 +131,44 @@ class DrawingSurface {
   // ---- What is drawn ------------------------------------------------------
   // The role every following primitive is tagged with (see PageItemScope).
   void SetTag(const ItemTag& tag) { tag_ = tag; }
-  void SetTag(ItemRole role, int point = -1, int ring = 0) { tag_ = {role, point, ring}; }
+  // A role keeps the page item in force (SetItem).
+  void SetTag(ItemRole role, int point = -1, int ring = 0) { tag_ = {role, point, ring, tag_.item}; }
+  void SetItem(int item) { tag_.item = item; }
   const ItemTag& Tag() const { return tag_; }
   // Collects every drawn primitive with its tag and bounding box (not
   // owned; nullptr = none).
   void SetItemSink(std::vector<PageItem>* sink) { sink_ = sink; }
+
+  // ---- Placing whole page items ------------------------------------------------
+  // Everything drawn from now on is moved by this offset, so that an item can
+  // be drawn away from the place its style gives (the pen position and the
+  // text row stay in the item's own coordinates).
+  void SetOrigin(Point offset) { origin_ = offset; }
+  Point Origin() const { return origin_; }
+  // While a capture lasts every primitive is also appended to `items` (with
+  // the tag and the origin in force). A dry capture draws nothing and sends
+  // nothing to the item sink: it measures where an item would go.
+  // Captures nest: BeginCapture returns the one it replaces, which
+  // EndCapture restores.
+  struct Capture {
+    std::vector<PageItem>* items = nullptr;
+    bool dry = false;
+  };
+  Capture BeginCapture(std::vector<PageItem>* items, bool dry);
+  void EndCapture(Capture previous);
+  void EndCapture();  // back to none
+  // The right edge of what `draw` would draw, drawing nothing (the origin
+  // left out); `from` when it draws nothing.
+  template <class Draw>
+  int DryRight(int from, Draw draw) {
+    std::vector<PageItem> items;
+    const Capture previous = BeginCapture(&items, true);
+    draw();
+    EndCapture(previous);
+    int right = from;
+    for (const PageItem& it : items) right = std::max(right, it.x1 - origin_.x);
+    return right;
+  }
 
   // ---- Pages --------------------------------------------------------------
   // Starts a page set: printer configuration '1' or '2', orientation 'P'
@@ -264,13 +298,21 @@ class DrawingSurface {
  private:
   int GlyphReferenceWidth(GlyphKind kind);
 
+  // Whether primitives are collected (a sink or a capture).
+  bool Collecting() const { return sink_ || capture_; }
   void Collect(PageItem item);
+  void CollectLine(int x1, int y1, int x2, int y2);
+  // Device line at the origin (nothing during a dry capture).
+  void OutLine(int x1, int y1, int x2, int y2);
   void CollectEllipse(int left, int top, int right, int bottom);
 
   std::array<std::string, 16> fontNames_;
   SurfaceStyle style_;
   ItemTag tag_;
   std::vector<PageItem>* sink_ = nullptr;
+  std::vector<PageItem>* capture_ = nullptr;
+  bool dry_ = false;
+  Point origin_;
   SurfaceHost* host_ = nullptr;
   char fontLetter_ = 'B';
   int fontSize_ = 10;

@@ -8,6 +8,7 @@
 #include "wheel/AspectGrid.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PageHeader.h"
+#include "wheel/PageRoom.h"
 #include "wheel/PointTables.h"
 #include "wheel/PositionTables.h"
 #include "wheel/WheelDrawing.h"
@@ -38,6 +39,19 @@ class Steps {
 
  private:
   SurfaceHost* host_;
+};
+
+// Numbers what is drawn while it lives with one page item.
+class ItemNumber {
+ public:
+  ItemNumber(DrawingSurface& s, int item) : s_(s), saved_(s.Tag().item) { s.SetItem(item); }
+  ~ItemNumber() { s_.SetItem(saved_); }
+  ItemNumber(const ItemNumber&) = delete;
+  ItemNumber& operator=(const ItemNumber&) = delete;
+
+ private:
+  DrawingSurface& s_;
+  int saved_;
 };
 
 bool NeedsEqualHouses(const std::array<ChartEntry, 3>& charts, int count) {
@@ -88,7 +102,10 @@ RingCharts CopyRingCharts(const WheelPageInput& in, int count) {
 // the aspect set; returns the wheel setup from the surface's page metrics.
 WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& aspects,
                         const WheelPageInput& in, char category, const std::string& anglesPath) {
-  // Aspect lines in the centre need the house ring and the aspect circle.
+  // The pair of charts chosen for the aspect lines; lines in the centre
+  // need the house ring and the aspect circle.
+  def.SetLetter(wo::aspectLines,
+                AspectLinesLetter(in.aspectPair, category, def.Letter(wo::aspectLines)));
   const char lines = def.Letter(wo::aspectLines);
   if (lines != 'N' && lines != 'P') {
     def.SetLetter(wo::houseNumbers, 'R');
@@ -106,36 +123,131 @@ WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& a
   return setup;
 }
 
+// Draws one page item at a time, each where it meets none drawn before:
+// a dry run measures the item, the room gives it the nearest free place,
+// and it is drawn there and takes its room.
+class ItemPlacer {
+ public:
+  explicit ItemPlacer(DrawingSurface& s)
+      : s_(s),
+        room_(s.Metrics().x0, s.Metrics().y0, s.Metrics().x0 + s.Metrics().width,
+              s.Metrics().y0 + s.Metrics().height, std::max(1, s.Metrics().halfLine),
+              std::max(1, s.Metrics().gapX), std::max(1, s.Metrics().halfLine)) {}
+
+  // Finds the place of an item that may move and takes its room there,
+  // before the items placed around it; Place draws it there later.
+  template <class Draw>
+  void Reserve(int item, Draw draw) {
+    const ItemNumber number(s_, item);
+    std::vector<PageItem> drawn;
+    s_.BeginCapture(&drawn, true);
+    draw();
+    s_.EndCapture();
+    const Point offset = room_.FreeOffset(drawn);
+    for (PageItem& it : drawn) {
+      it.x0 += offset.x, it.x1 += offset.x;
+      it.y0 += offset.y, it.y1 += offset.y;
+    }
+    room_.Take(drawn);
+    reserved_.push_back({item, offset});
+  }
+  // Draws an item that may move (where it was reserved, if it was).
+  template <class Draw>
+  void Place(int item, Draw draw) {
+    const ItemNumber number(s_, item);
+    std::vector<PageItem> drawn;
+    for (const auto& [reservedItem, offset] : reserved_)
+      if (reservedItem == item) {
+        s_.SetOrigin(offset);
+        draw();
+        s_.SetOrigin({0, 0});
+        return;
+      }
+    s_.BeginCapture(&drawn, true);
+    draw();
+    s_.EndCapture();
+    s_.SetOrigin(room_.FreeOffset(drawn));
+    drawn.clear();
+    s_.BeginCapture(&drawn, false);
+    draw();
+    s_.EndCapture();
+    s_.SetOrigin({0, 0});
+    room_.Take(drawn);
+  }
+  // Draws an item where it is (dry: only takes its room).
+  template <class Draw>
+  void Keep(int item, bool dry, Draw draw) {
+    const ItemNumber number(s_, item);
+    std::vector<PageItem> drawn;
+    s_.BeginCapture(&drawn, dry);
+    draw();
+    s_.EndCapture();
+    room_.Take(drawn);
+  }
+
+ private:
+  DrawingSurface& s_;
+  PageRoom room_;
+  std::vector<std::pair<int, Point>> reserved_;
+};
+
+void DrawCreditLine(DrawingSurface& s, const WheelDefinition& def) {
+  if (def.I16(wo::creditLine) == -1) return;
+  s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Style(wo::creditStyle));
+  s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
+}
+
 void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup,
-                            const std::string& picturesPath, Steps& steps) {
+                            const std::string& picturesPath, Steps& steps, ItemPlacer& placer) {
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Graphic pictures");
     const int group = page.def.I16(wo::pictureGroup);
+    const ItemNumber item(page.s, page_item::kPictures);
     if (group > 0) DrawPictureGroup(page.s, group, picturesPath);
   }
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Header");
     const PageItemScope tag(page.s, ItemRole::Header);
-    DrawPageHeaders(page, lookup);
+    placer.Keep(page_item::kHeaders, false, [&] { DrawPageHeaders(page, lookup); });
   }
 }
 
-void DrawTablesAndGrids(const WheelPage& page, Steps& steps) {
+// The wheel and the credit line keep their places and the aspect grids
+// take theirs: the tables are placed around them.
+void ReserveWheelAndCredit(const WheelPage& page, const AspectTables& aspects, ItemPlacer& placer) {
+  if (page.def.wheelSize() > 0)
+    placer.Keep(page_item::kWheel, true, [&] {
+      WheelDrawing wheel(page.def, page.rings, page.setup);
+      wheel.Draw(page.s, &aspects);
+    });
+  placer.Keep(page_item::kCreditLine, true, [&] { DrawCreditLine(page.s, page.def); });
+  // The aspect grids are the largest items: they find their places first.
+  for (int g = 1; g <= 2; ++g)
+    if (page.def.Flag(g == 1 ? wo::grid1Shown : wo::grid2Shown)) {
+      const PageItemScope tag(page.s, ItemRole::Grid);
+      placer.Reserve(page_item::kGrid + g, [&] { DrawAspectGrid(page, g); });
+    }
+}
+
+void DrawTablesAndGrids(const WheelPage& page, Steps& steps, ItemPlacer& placer) {
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Tables");
     const PageItemScope tag(page.s, ItemRole::Table);
-    DrawPositionTables(page);
-    DrawLegendTables(page);
-    DrawFurtherPointsTable(page);
-    DrawElementsTable(page);
-    DrawParallelsTable(page);
+    for (int t = 0; t < 5; ++t)
+      placer.Place(page_item::kPositionTable + t, [&] { DrawPositionTable(page, t); });
+    for (int n = 1; n <= 5; ++n) placer.Place(page_item::kLegend + n, [&] { DrawLegendTable(page, n); });
+    placer.Place(page_item::kFurtherPoints, [&] { DrawFurtherPointsTable(page); });
+    placer.Place(page_item::kElements, [&] { DrawElementsTable(page); });
+    placer.Place(page_item::kParallels, [&] { DrawParallelsTable(page); });
   }
   const bool grid1 = page.def.Flag(wo::grid1Shown), grid2 = page.def.Flag(wo::grid2Shown);
   if (steps.Go() && (grid1 || grid2)) {
     steps.Caption(std::string(kAssembling) + " Aspects");
     const PageItemScope tag(page.s, ItemRole::Grid);
-    if (grid1) DrawAspectGrid(page, 1);
-    if (grid2 && steps.Go()) DrawAspectGrid(page, 2);
+    for (int g = 1; g <= 2; ++g) {
+      if (!(g == 1 ? grid1 : grid2) || (g == 2 && !steps.Go())) continue;
+      placer.Place(page_item::kGrid + g, [&] { DrawAspectGrid(page, g); });
+    }
   }
 }
 
@@ -154,6 +266,7 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Wheel");
     if (def.wheelSize() > 0) {
+      const ItemNumber item(s, page_item::kWheel);
       WheelDrawing wheel(def, page.rings, page.setup);
       wheel.Draw(s, &aspects);
       drawn.slots = wheel.Slots();
@@ -162,10 +275,8 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
   }
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Company");
-    if (def.I16(wo::creditLine) != -1) {
-      s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Style(wo::creditStyle));
-      s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
-    }
+    const ItemNumber item(s, page_item::kCreditLine);
+    DrawCreditLine(s, def);
   }
   return drawn;
 }
@@ -227,8 +338,10 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
 
   WheelPage page{s, def_, rings_, {}, names_, aspects_, setup_, in.code, in.placeStyle};
   for (int r = 0; r < count; ++r) page.charts[r] = ringCharts.Given(r);
-  DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps);
-  DrawTablesAndGrids(page, steps);
+  ItemPlacer placer(s);
+  DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps, placer);
+  if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);
+  DrawTablesAndGrids(page, steps, placer);
   const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps);
   slots_ = wheel.slots;
   wheelRadius_ = wheel.radius;

@@ -20,6 +20,7 @@
 #include <array>
 #include <string>
 
+#include "wheel/AspectPair.h"
 #include "wheel/AspectSetFile.h"
 #include "wheel/Aspects.h"
 #include "wheel/ChartTitle.h"
@@ -42,6 +43,8 @@ struct WheelPageInput {
   const ChartEntry* third = nullptr;        // ring 3 of tri-wheels
   EntryLookup lookup;                       // base charts named in titles (may be empty)
   char placeStyle = 'K';                    // place name style of the headers (HeaderPlace)
+  // The pair of charts whose aspect lines the centre draws.
+  AspectPair aspectPair = AspectPair::Default;
 };
 
 // Whether cusps 1 to 6 (at 0..5) run in zodiacal order: walking them, each

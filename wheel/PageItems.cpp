@@ -31,6 +31,27 @@ const char* KindName(PageItem::Kind kind) {
   return "line";
 }
 
+std::string PageItemName(int item) {
+  namespace pi = page_item;
+  if (item >= pi::kPositionTable && item < pi::kPositionTable + 5)
+    return "position table " + std::to_string(item - pi::kPositionTable + 1);
+  if (item > pi::kLegend && item <= pi::kLegend + 5)
+    return "legend " + std::to_string(item - pi::kLegend);
+  if (item > pi::kGrid && item <= pi::kGrid + 2)
+    return "aspect grid " + std::to_string(item - pi::kGrid);
+  switch (item) {
+    case pi::kHeaders: return "headers";
+    case pi::kPictures: return "pictures";
+    case pi::kFurtherPoints: return "further points";
+    case pi::kElements: return "elements table";
+    case pi::kParallels: return "parallels";
+    case pi::kWheel: return "wheel";
+    case pi::kCreditLine: return "credit line";
+    default: break;
+  }
+  return "item " + std::to_string(item);
+}
+
 int BodySlotOfWheelPoint(int point) {
   if (point >= 0 && point <= 12) return point;
   if (point >= 13 && point <= 17) return point + 3;

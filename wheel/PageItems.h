@@ -31,7 +31,27 @@ struct ItemTag {
   ItemRole role = ItemRole::Other;
   int point = -1;  // wheel point 0..19 (point roles) or cusp 0..11 (cusp roles); -1 none
   int ring = 0;    // ring 1..3 of wheel items, 0 otherwise
+  int item = 0;    // the page item drawn (PageItemNumber), 0 none
 };
+
+// The items of a wheel page, numbered so that the layout can be checked
+// item against item: every primitive carries the number of the item it
+// belongs to.
+namespace page_item {
+inline constexpr int kHeaders = 1;
+inline constexpr int kPictures = 2;
+inline constexpr int kPositionTable = 10;  // 10..14, tables 1..5
+inline constexpr int kLegend = 20;         // 21..25, legends 1..5
+inline constexpr int kFurtherPoints = 30;
+inline constexpr int kElements = 31;
+inline constexpr int kParallels = 32;
+inline constexpr int kGrid = 40;  // 41, 42: grids 1 and 2
+inline constexpr int kWheel = 50;
+inline constexpr int kCreditLine = 60;
+}  // namespace page_item
+
+// The item's name in messages and page data ("position table 2").
+std::string PageItemName(int item);
 
 struct PageItem {
   enum class Kind { Glyph, Text, Line, Ellipse, Polygon };

@@ -101,7 +101,8 @@ ElementCounts CountElements(const RingChart& ring) {
 PageBox DrawElementsTable(const WheelPage& page) {
   if (!page.def.Flag(wo::elementsTable)) return {};
   static const char* const kRows[7] = {"Fir", "Ear", "Air", "Wat", "Car", "Fix", "Mut"};
-  static const char* const kColumns[3] = {"PLANET", "ASTER ", "ASCEND"};
+  // Planets, asteroids and the Ascendant, read across above their columns.
+  static const char* const kColumns[3] = {"Pl.", "Ast.", "Asc."};
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
   const int gx = std::max(1, m.gapX);
@@ -112,10 +113,17 @@ PageBox DrawElementsTable(const WheelPage& page) {
   page.UseTableFont();
   int labelWidth = 0;
   for (const char* r : kRows) labelWidth = std::max(labelWidth, s.TextWidth(r));
-  const int columnWidth = std::max(2 * s.TextWidth("0"), s.TextWidth("W")) + 2 * gx;
+  int columnWidth = std::max(2 * s.TextWidth("0"), s.TextWidth("W"));
+  for (const char* c : kColumns) columnWidth = std::max(columnWidth, s.TextWidth(c));
+  columnWidth += 2 * gx;
   const int firstColumn = x + 3 * gx + labelWidth + 2 * gx;
   const int right = firstColumn + 3 * columnWidth + gx;
   int row = y + m.halfLine;
+  for (int c = 0; c < 3; ++c) {
+    const int colLeft = firstColumn + c * columnWidth;
+    s.TextCentred(kColumns[c], colLeft, colLeft + columnWidth, row + m.baseOffset);
+  }
+  row += m.lineHeight + m.gapY;
   for (int r = 0; r < 7; ++r) {
     s.TextAt(x + 3 * gx, row + m.baseOffset, kRows[r]);
     for (int c = 0; c < 3; ++c) {
@@ -130,17 +138,7 @@ PageBox DrawElementsTable(const WheelPage& page) {
   s.SetPenStyle(kPenSolid);
   s.SetPenWidth(m.baseWidth);
   s.Frame(x, y, right, bottom, true);
-  // The column headings stand under the table, one letter a line.
-  int letterRow = bottom + m.gapY;
-  for (int i = 0; i < 6; ++i) {
-    for (int c = 0; c < 3; ++c) {
-      const std::string letter(1, kColumns[c][i]);
-      const int colLeft = firstColumn + c * columnWidth;
-      if (letter != " ") s.TextCentred(letter, colLeft, colLeft + columnWidth, letterRow + m.baseOffset);
-    }
-    letterRow += m.lineHeight;
-  }
-  return {true, x, y, right, letterRow};
+  return {true, x, y, right, bottom};
 }
 
 // ---- Declination parallels -----------------------------------------------------

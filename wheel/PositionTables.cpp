@@ -1,6 +1,7 @@
 #include "wheel/PositionTables.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/AngleTime.h"
 #include "derived/DerivedKindTitle.h"
@@ -189,6 +190,24 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, const TableColu
   }
 }
 
+// The width column `c` needs for its values and headings in the fonts they
+// are drawn in, with a blank of a digit and two gaps before the next column
+// (the printer's fonts are wider for their size than the screen's).
+int ContentWidth(const WheelPage& page, const TableWidths& w, const TableColumn& c,
+                 const std::vector<int>& rows, bool tropical) {
+  DrawingSurface& s = page.s;
+  const int right = s.DryRight(0, [&] {
+    page.UseTableFont();
+    for (int p : rows)
+      if (HasValue(c.kind, p) && page.rings.Ring(1).Available(p)) DrawTableValue(page, w, c, p, 0, 0);
+  });
+  page.UseHeadingFont();
+  const int heading = std::max(s.TextWidth(UpperHeading(page, c, tropical)),
+                               s.TextWidth(LowerHeading(c.kind, tropical)));
+  page.UseTableFont();
+  return std::max(right, static_cast<int>(std::ceil(heading / kHeadingShare))) + w.digit + 2 * w.gap;
+}
+
 // Draws one row: the point glyph at `tableLeft` and its value in each column.
 void DrawTableRow(const WheelPage& page, const TableWidths& w, const std::vector<TableColumn>& columns,
                   const PositionTableBox& box, int tableLeft, int p, int row) {
@@ -244,18 +263,18 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
 
   const PagePlace place = page.def.positionTablePlace(index);
   const int tableLeft = m.PageX(place.x), tableTop = m.PageY(place.y);
+  box.rows = PositionTableRows(range,
+                               std::all_of(columns.begin(), columns.end(),
+                                           [](const TableColumn& c) { return Heliocentric(c.kind); }));
   int columnX = tableLeft + 3 * w.gap + w.point + 2 * w.gap;
   std::vector<int> widths;
   for (const TableColumn& c : columns) {
     box.columnLeft.push_back(columnX);
-    widths.push_back(ColumnWidth(c.kind, w));
+    widths.push_back(std::max(ColumnWidth(c.kind, w), ContentWidth(page, w, c, box.rows, tropical)));
     columnX += widths.back();
   }
   int row = DrawTableHeader(page, columns, widths, box, tableTop, tropical);
 
-  box.rows = PositionTableRows(range,
-                               std::all_of(columns.begin(), columns.end(),
-                                           [](const TableColumn& c) { return Heliocentric(c.kind); }));
   for (int p : box.rows) {
     row += m.lineHeight;
     DrawTableRow(page, w, columns, box, tableLeft, p, row);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSize>
@@ -195,6 +196,28 @@ void TBtnRightDlgWheel::BuildMenus() {
   connect(zoomInAction_, &QAction::triggered, pageArea_, &PageView::ZoomIn);
   connect(zoomOutAction_, &QAction::triggered, pageArea_, &PageView::ZoomOut);
   connect(fitAction_, &QAction::triggered, pageArea_, &PageView::FitPage);
+
+  // One pair of charts' aspect lines at a time keeps a multi-wheel's centre
+  // readable; the page is drawn again with the pair chosen.
+  aspectPairMenu_ = view->addMenu("Aspect &Lines");
+  auto* pairs = new QActionGroup(aspectPairMenu_);
+  const std::pair<const char*, AspectPair> kPairs[] = {
+      {"&Standard for the Page", AspectPair::Default},
+      {"&None", AspectPair::None},
+      {"&Inner Chart", AspectPair::Inner},
+      {"Inner and &Second Chart", AspectPair::InnerSecond},
+      {"Inner and &Third Chart", AspectPair::InnerThird},
+      {"Second and T&hird Chart", AspectPair::SecondThird}};
+  for (const auto& [text, pair] : kPairs) {
+    QAction* a = aspectPairMenu_->addAction(text);
+    a->setCheckable(true);
+    a->setChecked(pair == aspectPair_);
+    pairs->addAction(a);
+    connect(a, &QAction::triggered, this, [this, pair = pair] {
+      aspectPair_ = pair;
+      RedrawScreenPage();
+    });
+  }
 
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
@@ -400,7 +423,8 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     highlightEntry_ = 0;
   }
   const PageCharts charts = CurrentPageCharts();
-  const WheelPageInput page = charts.Input(lookup);
+  WheelPageInput page = charts.Input(lookup);
+  page.aspectPair = aspectPair_;
   pageCategory_ = charts.category;
   bool drawn = false;
   if (surface) {
@@ -626,7 +650,8 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     NormalCursorMessages messages;
     const EntryLookup lookup = SessionLookup();
     const PageCharts charts = CurrentPageCharts();
-    const WheelPageInput page = charts.Input(lookup);
+    WheelPageInput page = charts.Input(lookup);
+    page.aspectPair = aspectPair_;
     const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);
     written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
                            storage_->fonts, this, [&](DrawingSurface& s) {

@@ -21,6 +21,7 @@
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"
 #include "viewer/gui/PrintDialogs.h"
+#include "wheel/AspectPair.h"
 #include "wheel/ChartTitle.h"
 #include "wheel/DrawingSurface.h"
 
@@ -157,6 +158,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // The rings of the page shown: 'R' single, 'B' bi-wheel, 'T' tri-wheel.
   char PageCategory() const { return pageCategory_; }
   QAction* ExitYesAction() const { return exitYesAction_; }
+  // View > Aspect Lines: the pair of charts whose aspects the page draws.
+  QMenu* AspectPairMenu() const { return aspectPairMenu_; }
+  AspectPair ChosenAspectPair() const { return aspectPair_; }
   QListWidget* OtherEntriesList() const { return listBox2_; }
   QMenuBar* MenuBar() const { return menuBar_; }
 
@@ -238,6 +242,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   bool highlighting_ = false;  // redrawing for a pattern chosen in the panel
   std::function<int(const std::vector<std::string>&)> compareChooser_;
   void UpdateAspectPanel();
+  QMenu* aspectPairMenu_ = nullptr;
+  AspectPair aspectPair_ = AspectPair::Default;
 };
 
 }  // namespace vostrane
