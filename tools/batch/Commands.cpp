@@ -33,11 +33,12 @@ const std::vector<Command>& Commands() {
        "      write one row per chart to OUT.csv: Julian day, delta T, angles, cusps and every\n"
        "      body's longitude, latitude, daily motion, right ascension and declination",
        RunChartCsv},
-      {"render", "N FILE [--with M [--with K]] [--zoom Z] [--code CCC]",
+      {"render", "N FILE [--with M [--with K]] [--zoom Z] [--code CCC] [--page wheel|points]",
        "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
        "      printer at 600 dpi, .json the screen page as data (every drawn item with its role\n"
        "      and bounding box); --with adds the second and third chart of a bi- or tri-wheel,\n"
        "      --zoom sets the bitmap's zoom, --code the wheel style (printout code, default AAA);\n"
+       "      --page points draws the page of fixed stars and lots in place of the wheel;\n"
        "      exits 1, keeping an earlier FILE, when it cannot\n"
        "      be written",
        RunRender},

@@ -17,10 +17,12 @@
 #include "common/ChartSettings.h"
 #include "common/Calendar.h"
 #include "common/ControlRecord.h"
+#include "astro/FixedStars.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
 #include "tools/batch/SessionAppend.h"
+#include "tools/batch/PointsJson.h"
 
 namespace vostrane::batch {
 namespace {
@@ -78,7 +80,15 @@ int RunDump(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: there is no entry %s\n", args[0].c_str());
     return 1;
   }
-  std::printf("%s\n", EntryToJson(e).c_str());
+  // The star orb is the control record's, when the folder has one.
+  double orb = kDefaultStarOrb;
+  if (FileExists(kControlFileName)) {
+    OpenControlFile();
+    orb = Control().fixedStarOrb();
+    if (ControlFileIsOpen()) CloseControlFile();
+  }
+  std::printf("%s\n",
+              EntryToJson(e, {{"stars", FixedStarsJson(e, orb)}, {"parts", LotsJson(e)}}).c_str());
   return 0;
 }
 

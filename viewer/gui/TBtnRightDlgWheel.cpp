@@ -18,9 +18,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
+#include "common/ControlRecord.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
 #include "common/RunState.h"
@@ -34,6 +36,7 @@
 #include "wheel/PageAssembly.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/PageNames.h"
+#include "wheel/PointsPage.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
 
@@ -53,6 +56,9 @@ struct TBtnRightDlgWheel::Storage {
   // (one-document setting not 'Y'); handed to the printer when the viewer
   // closes.
   std::unique_ptr<PrinterSurface> collecting;
+  // The lots and fixed stars of the points page, read when it is first shown.
+  std::optional<LotList> lots;
+  std::optional<FixedStarList> stars;
 };
 
 namespace {
@@ -189,6 +195,10 @@ void TBtnRightDlgWheel::BuildMenus() {
   connect(zoomInAction_, &QAction::triggered, pageArea_, &PageView::ZoomIn);
   connect(zoomOutAction_, &QAction::triggered, pageArea_, &PageView::ZoomOut);
   connect(fitAction_, &QAction::triggered, pageArea_, &PageView::FitPage);
+  view->addSeparator();
+  pointsPageAction_ = view->addAction("&Lots and Fixed Stars");
+  pointsPageAction_->setCheckable(true);
+  connect(pointsPageAction_, &QAction::toggled, this, [this] { RedrawScreenPage(); });
 
   QMenu* exit = menuBar_->addMenu("E&xit");
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
@@ -388,12 +398,15 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     TakeReturnZoneFromItsTable(*chart);
   const WheelPageInput page = charts.Input(lookup);
   pageCategory_ = charts.category;
+  const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
+  const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
   bool drawn = false;
   if (surface) {
     // Only the screen clears the continue flag at the end of its page: a
     // printer page is drawn once.
     do {
-      drawn = storage_->assembler.AssembleWheelPage(*surface, page);
+      drawn = pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
+                         : storage_->assembler.AssembleWheelPage(*surface, page);
     } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
@@ -401,6 +414,27 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
   flags_.busy = busyBefore;
   return drawn;
+}
+
+PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
+  // Each file is read once per viewing; a file that cannot be read is named
+  // once, and the page says so in its place.
+  if (!storage_->lots) {
+    storage_->lots = ReadLotFile();
+    if (!storage_->lots->error.empty())
+      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  if (!storage_->stars) {
+    storage_->stars = ReadFixedStarFile();
+    if (!storage_->stars->error.empty())
+      ShowMessage(storage_->stars->error, storage_->stars->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  PointsPageInput in;
+  in.chart = &storage_->session.Current();
+  in.lots = &storage_->lots->lots;
+  in.stars = &storage_->stars->stars;
+  in.starOrb = Control().fixedStarOrb();
+  return in;
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
