@@ -21,8 +21,8 @@ struct Column {
   double left;
 };
 using Columns = std::vector<Column>;
-const Columns kStarColumns = {{"Star", 0.00},    {"Longitude", 0.22}, {"Decl.", 0.38},
-                              {"Contact", 0.50}, {"Point", 0.68},     {"Orb", 0.86}};
+const Columns kStarColumns = {
+    {"Star", 0.00}, {"Longitude", 0.20}, {"Decl.", 0.33}, {"Conjunct", 0.43}, {"Parallel", 0.62}};
 const Columns kLotColumns = {{"Lot", 0.00}, {"Formula", 0.20}, {"Longitude", 0.47}, {"Source", 0.62}};
 
 std::string DegreesMinutes(double value) {
@@ -91,14 +91,35 @@ int DrawStarTable(DrawingSurface& s, const TableFrame& f, const PointsPageInput&
     s.TextAt(f.left, y, "The fixed-star file could not be read.");
     return y + f.lh;
   }
+  // One row per star that stands on a point: the conjunctions with their
+  // orbs, then the parallels and after "contra:" the contra-parallels.
   const ChartStars chart = StarsOfChart(*in.stars, *in.chart, in.starOrb);
   if (chart.contacts.empty()) s.TextAt(f.left, y, "No fixed star stands on a point of this chart.");
-  for (const StarContact& c : chart.contacts) {
-    if (y + f.lh > f.bottom) break;
-    const StarPlace& p = chart.places[c.star];
+  int rowsLeft = 0;
+  for (size_t k = 0; k < chart.contacts.size();) {
+    const int star = chart.contacts[k].star;
+    std::string conjunct, parallel, contra;
+    for (; k < chart.contacts.size() && chart.contacts[k].star == star; ++k) {
+      const StarContact& c = chart.contacts[k];
+      std::string& list = c.kind == StarContactKind::Conjunction ? conjunct
+                          : c.kind == StarContactKind::Parallel  ? parallel
+                                                                 : contra;
+      list += (list.empty() ? "" : ", ") + StarPointName(c.slot);
+      if (c.kind == StarContactKind::Conjunction) list += " " + DegreesMinutes(c.orb);
+    }
+    if (y + f.lh > f.bottom) {
+      ++rowsLeft;
+      continue;
+    }
+    if (!contra.empty()) parallel += (parallel.empty() ? "contra: " : "; contra: ") + contra;
+    const StarPlace& p = chart.places[star];
     Row(s, f, kStarColumns, y,
-        {(*in.stars)[c.star].name, ZodiacPositionText(p.lon), DegreesMinutes(p.decl),
-         StarContactName(c.kind), StarPointName(c.slot), DegreesMinutes(c.orb)});
+        {(*in.stars)[star].name, ZodiacPositionText(p.lon), DegreesMinutes(p.decl), conjunct, parallel});
+    y += f.lh;
+  }
+  if (rowsLeft > 0) {
+    s.TextAt(f.left, y,
+             "... and " + std::to_string(rowsLeft) + " more stars (vostrane-batch dump lists them all)");
     y += f.lh;
   }
   return y;

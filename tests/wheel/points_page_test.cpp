@@ -30,8 +30,8 @@ TEST(PointsPage, ListsTheLotsByDayOrNightAndTheStarsOnThePoints) {
        {"Lots (Arabic Parts), day chart", "Fortune", "Asc + Moon - Sun",
         "13\xB0"
         "20' Pis",
-        "Hellenistic", "Regulus", "conjunction", "Jupiter", "parallel",
-        "0\xB0"
+        "Hellenistic", "Regulus",
+        "Jupiter 0\xB0"
         "24'"}},
       // By night (the Sun in house 3) the formula is reversed.
       {"night", 190.0, true, {"Lots (Arabic Parts), night chart", "Asc + Sun - Moon", "Regulus"}},
