@@ -62,6 +62,8 @@ int TableHead(DrawingSurface& s, const TableFrame& f, const Columns& columns, in
   for (const Column& c : columns) headings.push_back(c.heading);
   Row(s, f, columns, y, headings);
   const int rule = y + f.lh + s.Metrics().gapY;
+  s.SetPenColour(0);
+  s.SetPenWidth(s.Metrics().baseWidth);
   s.Line(f.left, rule, f.left + f.width, rule);
   s.SetFont(kTextFont, kTextSize, 0, TextStyle::Normal);
   return rule + s.Metrics().gapY;
