@@ -20,6 +20,11 @@ bool InRange(double v, double low, double high) { return std::isfinite(v) && v >
 
 }  // namespace
 
+double ControlRecord::fixedStarOrb() const {
+  const double orb = Get<double>(control_offset::fixedStarOrb);
+  return orb > 0.0 && orb <= 10.0 ? orb : 1.0;
+}
+
 std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
   namespace o = control_offset;
   // The option letters: upper-case letters; the house system letter may be
@@ -48,6 +53,8 @@ std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
     if (!InRange(r.Get<double>(at), 0.0, 100.0)) return at;
   for (size_t at : {o::printerIndex1, o::printerIndex2})
     if (r.Get<int16_t>(at) < -2) return at;
+  if (const double orb = r.Get<double>(o::fixedStarOrb); orb != 0.0 && !InRange(orb, 0.01, 10.0))
+    return o::fixedStarOrb;
   for (size_t at : {o::copies1, o::copies2})
     if (r.Get<int32_t>(at) < 0 || r.Get<int32_t>(at) > 9999) return at;
   return std::nullopt;

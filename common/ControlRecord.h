@@ -49,6 +49,7 @@ constexpr size_t paperWidth2 = 381;
 constexpr size_t paperHeight2 = 389;
 constexpr size_t copies2 = 397;
 constexpr size_t deviceLetters2 = 401;
+constexpr size_t fixedStarOrb = 600;  // f64, degrees; 0 in a record written before the setting
 // The paper of chart pages: 'L' Letter, 'A' A4, 0 (a record written before
 // the setting) the paper of the system's locale.
 constexpr size_t paperKind = 620;
@@ -68,6 +69,9 @@ class ControlRecord : public PackedRecord<kControlRecordSize> {
   bool geocentricLatitude() const { return Letter(control_offset::geocentricLatitude) == 'Y'; }
   double screenZoom() const { return Get<double>(control_offset::screenZoom); }
   double fileZoom() const { return Get<double>(control_offset::fileZoom); }
+  // The orb of fixed-star conjunctions and parallels in degrees: 1 when the
+  // record has none.
+  double fixedStarOrb() const;
 };
 
 // The program's control record, read at start-up.

@@ -26,6 +26,7 @@ inline void LinkEphemerisFiles(const TempFolder& folder) {
     link(OuterFileName(kChiPrefix, n));
   }
   for (const char* name : kAsteroidFileNames) link(name);
+  link("FXSTARS.DAT");
 }
 
 // The ephemeris files and a copy of the installed control file (the batch

@@ -35,15 +35,16 @@ const std::vector<Command>& Commands() {
        RunChartCsv},
       {"render",
        "N FILE [--with M [--with K]] [--zoom Z] [--code CCC] [--paper a4|letter]\n"
-       "      [--landscape|--portrait]",
+       "      [--landscape|--portrait] [--page wheel|points]",
        "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
        "      printer at 600 dpi, .svg the same page as SVG (glyphs as outlines), .json the\n"
        "      screen page as data (every drawn item with its role and bounding box); --with adds\n"
        "      the second and third chart of a bi- or tri-wheel, --zoom sets the bitmap's zoom,\n"
        "      --code the wheel style (printout code, default AAA), --paper and --landscape or\n"
        "      --portrait the sheet (default: Preferences, else the locale's paper, upright; a\n"
-       "      sideways sheet holds the upright page scaled to fit); exits 1, keeping an earlier\n"
-       "      FILE, when it cannot be written",
+       "      sideways sheet holds the upright page scaled to fit); --page points draws the page\n"
+       "      of fixed stars and lots in place of the wheel; exits 1, keeping an earlier FILE,\n"
+       "      when it cannot be written",
        RunRender},
       {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",
        "print, as one JSON array, the places the place lookup lists for TEXT: the row, the name,\n"

@@ -56,7 +56,7 @@ class ObjectWriter {
 std::string JsonString(const std::string& cp1252) { return Quoted(cp1252); }
 std::string JsonNumber(double value) { return Number(value); }
 
-std::string EntryToJson(const ChartEntry& e) {
+std::string EntryToJson(const ChartEntry& e, const JsonFields& extra) {
   ObjectWriter w;
   w.Str("name", e.name());
   w.Int("month", e.month());
@@ -112,6 +112,7 @@ std::string EntryToJson(const ChartEntry& e) {
       list += (s ? ", " : "") + (e.bodyAvailable(s) ? Number(e.body(array, s)) : std::string("null"));
     w.Raw(key, list + "]");
   }
+  for (const auto& [key, value] : extra) w.Raw(key.c_str(), value);
   return w.Done();
 }
 

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "session/ChartEntry.h"
 
 namespace vostrane::batch {
 
-std::string EntryToJson(const ChartEntry& entry);
+// `extra` adds keys with values already written as JSON.
+using JsonFields = std::vector<std::pair<std::string, std::string>>;
+std::string EntryToJson(const ChartEntry& entry, const JsonFields& extra = {});
 
 // A Windows-1252 text as a quoted JSON string (UTF-8), and a number
 // (null when it is not finite).

@@ -5,9 +5,12 @@
 // third charts of a bi- or tri-wheel given by --with, on the paper of the
 // settings or of --paper, --landscape and --portrait. The file is written
 // whole or not at all: an earlier file stays as it was when writing fails,
-// and the exit status is then 1.
+// and the exit status is then 1. `--page points` draws the page of the
+// lots and of the fixed stars on the chart's points (wheel/PointsPage.h)
+// instead.
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +28,7 @@
 #include "viewer/DerivedPage.h"
 #include "viewer/ReturnZone.h"
 #include "viewer/DrawingSettings.h"
+#include "platform/MessageService.h"
 #include "platform/RecordFile.h"
 #include "atlas/DstTableIndex.h"
 #include "platform/gui/Fonts.h"
@@ -34,6 +38,7 @@
 #include "common/MessageTextFile.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
+#include "wheel/PointsPage.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/Paper.h"
 #include "wheel/Rounding.h"
@@ -85,7 +90,11 @@ struct RenderRequest {
   std::vector<int> others;                  // the entries of rings 2 and 3
   double zoom = 0;                          // 0: the file device's own
   std::string code = kDefaultPrintoutCode;  // the wheel style's printout code
+  bool pointsPage = false;                  // --page points: the lots and fixed stars
 };
+
+// What draws the page asked for onto a surface.
+using PageDrawer = std::function<bool(DrawingSurface&)>;
 
 // Reads the arguments into `r`; returns the usage status when they are wrong.
 std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
@@ -117,6 +126,10 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else if (args[i] == "--zoom") {
       r.zoom = std::atof(args[i + 1].c_str());
       if (!(r.zoom >= 0.5 && r.zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
+    } else if (args[i] == "--page") {
+      if (args[i + 1] != "wheel" && args[i + 1] != "points")
+        return Usage("--page must be wheel or points");
+      r.pointsPage = args[i + 1] == "points";
     } else if (args[i] == "--code") {
       r.code = args[i + 1];
       if (r.code.size() != 3 || r.code.find_first_not_of("ABCDEFGHIJ") != std::string::npos)
@@ -124,7 +137,7 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else {
       return Usage(
           "render takes --with M (at most twice), --zoom Z, --code CCC, --paper a4|letter, "
-          "--landscape and --portrait");
+          "--landscape, --portrait and --page wheel|points");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -158,7 +171,7 @@ bool ReadRingCharts(const RenderRequest& r, std::vector<ChartEntry>& charts) {
 
 bool RenderPdf(const std::string& path, const DrawingSettings& settings,
                const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
-               const WheelPageInput& page, SurfaceHost& host) {
+               const WheelPageInput& page, const PageDrawer& draw, SurfaceHost& host) {
   // The PDF's title names the inner chart, as the viewer's would.
   PrinterSettings printerSettings = settings.printer;
   printerSettings.jobTitle = ViewerCaption(*page.inner, assembler.Names(), page.lookup);
@@ -167,7 +180,7 @@ bool RenderPdf(const std::string& path, const DrawingSettings& settings,
   printer.SetPdfResolution(600);
   printer.SetFontNames(fonts);
   printer.SetHost(&host);
-  const bool drawn = assembler.AssembleWheelPage(printer, page);
+  const bool drawn = draw(printer);
   return printer.EndDocument() && drawn && !printer.WriteFailed();
 }
 
@@ -190,7 +203,7 @@ std::string PageDataJson(const WheelPageAssembler& assembler, const PageMetrics&
 // black-and-white setting. JSON: the screen page at zoom 1.
 bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
                   const std::array<std::string, 16>& fonts, WheelPageAssembler& assembler,
-                  const WheelPageInput& page, SurfaceHost& host) {
+                  const PageDrawer& draw, SurfaceHost& host) {
   const ScreenPageSettings& file = settings.file;
   BitmapSurface bitmap;
   PageMetrics m;
@@ -209,7 +222,7 @@ bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
   bitmap.SetHost(&host);
   std::vector<PageItem> items;
   if (r.json) bitmap.SetItemSink(&items);
-  if (!assembler.AssembleWheelPage(bitmap, page)) return false;
+  if (!draw(bitmap)) return false;
   // QSaveFile writes a temporary file and renames it only when every byte
   // went to disk.
   QSaveFile out(QString::fromStdString(r.path));
@@ -266,18 +279,37 @@ int RunRender(const Args& args) {
   if (r.paper) settings.printer.paper.kind = *r.paper;
   if (r.landscape) settings.printer.paper.landscape = *r.landscape;
   QuietHost host;
+  // The points page: the lots and stars of the installation's files, with a
+  // message naming a file that cannot be read (the page then says so).
+  FixedStarList stars;
+  LotList lots;
+  if (r.pointsPage) {
+    stars = ReadFixedStarFile();
+    if (!stars.error.empty())
+      ShowMessage(stars.error, stars.missing ? MsgIcon::Warning : MsgIcon::Error);
+    lots = ReadLotFile();
+    if (!lots.error.empty()) ShowMessage(lots.error, lots.missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  PointsPageInput points;
+  points.chart = &charts[0];
+  points.lots = &lots.lots;
+  points.stars = &stars.stars;
+  points.starOrb = Control().fixedStarOrb();
+  const PageDrawer draw = [&](DrawingSurface& s) {
+    return r.pointsPage ? AssemblePointsPage(s, points, assembler.Names())
+                        : assembler.AssembleWheelPage(s, page);
+  };
 
   bool written = false;
   if (r.pdf) {
-    written = RenderPdf(r.path, settings, fonts, assembler, page, host);
+    written = RenderPdf(r.path, settings, fonts, assembler, page, draw, host);
   } else if (r.svg) {
     const std::string title = ViewerCaption(*page.inner, assembler.Names(), page.lookup);
     written = WriteSvgFile(r.path, SvgPageMetrics(settings.printer), kSvgDotsPerInch, title, fonts,
-                           &host,
-                           [&](DrawingSurface& s) { return assembler.AssembleWheelPage(s, page); });
+                           &host, draw);
     if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", r.path.c_str());
   } else {
-    written = RenderBitmap(r, settings, fonts, assembler, page, host);
+    written = RenderBitmap(r, settings, fonts, assembler, draw, host);
     if (!written) std::fprintf(stderr, "vostrane-batch: cannot write %s\n", r.path.c_str());
   }
   const int status = written ? 0 : 1;

@@ -17,11 +17,13 @@
 #include "common/ChartSettings.h"
 #include "common/Calendar.h"
 #include "common/ControlRecord.h"
+#include "astro/FixedStars.h"
+#include "session/SessionAppend.h"
 #include "tools/batch/AspectJson.h"
 #include "tools/batch/BatchCommands.h"
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
-#include "session/SessionAppend.h"
+#include "tools/batch/PointsJson.h"
 
 namespace vostrane::batch {
 namespace {
@@ -79,7 +81,14 @@ int RunDump(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: there is no entry %s\n", args[0].c_str());
     return 1;
   }
-  std::string json = EntryToJson(e);
+  // The star orb is the control record's, when the folder has one.
+  double orb = kDefaultStarOrb;
+  if (FileExists(kControlFileName)) {
+    OpenControlFile();
+    orb = Control().fixedStarOrb();
+    if (ControlFileIsOpen()) CloseControlFile();
+  }
+  std::string json = EntryToJson(e, {{"stars", FixedStarsJson(e, orb)}, {"parts", LotsJson(e)}});
   json.insert(json.size() - 1, AspectDumpMembers(e));
   std::printf("%s\n", json.c_str());
   return 0;

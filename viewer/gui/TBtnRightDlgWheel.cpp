@@ -20,10 +20,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "platform/MessageService.h"
 #include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtMessageService.h"
+#include "common/ControlRecord.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
 #include "common/RunState.h"
@@ -39,6 +41,7 @@
 #include "wheel/PageAssembly.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/PageNames.h"
+#include "wheel/PointsPage.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
 #include "wheel/gui/SvgSurface.h"
@@ -61,6 +64,9 @@ struct TBtnRightDlgWheel::Storage {
   std::unique_ptr<PrinterSurface> collecting;
   // The charts of the page on the screen, for the aspect panel.
   PageCharts pageCharts;
+  // The lots and fixed stars of the points page, read when it is first shown.
+  std::optional<LotList> lots;
+  std::optional<FixedStarList> stars;
 };
 
 namespace {
@@ -196,6 +202,10 @@ void TBtnRightDlgWheel::BuildMenus() {
   connect(zoomInAction_, &QAction::triggered, pageArea_, &PageView::ZoomIn);
   connect(zoomOutAction_, &QAction::triggered, pageArea_, &PageView::ZoomOut);
   connect(fitAction_, &QAction::triggered, pageArea_, &PageView::FitPage);
+  view->addSeparator();
+  pointsPageAction_ = view->addAction("&Lots and Fixed Stars");
+  pointsPageAction_->setCheckable(true);
+  connect(pointsPageAction_, &QAction::toggled, this, [this] { RedrawScreenPage(); });
 
   // One pair of charts' aspect lines at a time keeps a multi-wheel's centre
   // readable; the page is drawn again with the pair chosen.
@@ -426,12 +436,15 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   WheelPageInput page = charts.Input(lookup);
   page.aspectPair = aspectPair_;
   pageCategory_ = charts.category;
+  const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
+  const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
   bool drawn = false;
   if (surface) {
     // Only the screen clears the continue flag at the end of its page: a
     // printer page is drawn once.
     do {
-      drawn = storage_->assembler.AssembleWheelPage(*surface, page);
+      drawn = pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
+                         : storage_->assembler.AssembleWheelPage(*surface, page);
     } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
@@ -460,6 +473,27 @@ PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
   for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
     TakeReturnZoneFromItsTable(*chart);
   return charts;
+}
+
+PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
+  // Each file is read once per viewing; a file that cannot be read is named
+  // once, and the page says so in its place.
+  if (!storage_->lots) {
+    storage_->lots = ReadLotFile();
+    if (!storage_->lots->error.empty())
+      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  if (!storage_->stars) {
+    storage_->stars = ReadFixedStarFile();
+    if (!storage_->stars->error.empty())
+      ShowMessage(storage_->stars->error, storage_->stars->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  PointsPageInput in;
+  in.chart = &storage_->session.Current();
+  in.lots = &storage_->lots->lots;
+  in.stars = &storage_->stars->stars;
+  in.starOrb = Control().fixedStarOrb();
+  return in;
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
@@ -652,11 +686,15 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     const PageCharts charts = CurrentPageCharts();
     WheelPageInput page = charts.Input(lookup);
     page.aspectPair = aspectPair_;
+    const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
+    const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
     const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);
     written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
                            storage_->fonts, this, [&](DrawingSurface& s) {
                              flags_.continueFlag = true;
-                             return storage_->assembler.AssembleWheelPage(s, page);
+                             return pointsPage
+                                        ? AssemblePointsPage(s, points, storage_->assembler.Names())
+                                        : storage_->assembler.AssembleWheelPage(s, page);
                            });
     if (!written)
       ShowMessage("ERROR!  Unable to write the file " + path +

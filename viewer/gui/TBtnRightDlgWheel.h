@@ -35,6 +35,8 @@ class QPrinter;
 namespace vostrane {
 
 class AspectPanel;
+struct PointsPageInput;
+
 class PageView;
 class PrinterSurface;
 class ViewerSession;
@@ -151,6 +153,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* ZoomInAction() const { return zoomInAction_; }
   QAction* ZoomOutAction() const { return zoomOutAction_; }
   QAction* FitAction() const { return fitAction_; }
+  // View -> Lots and Fixed Stars: shows (and prints) the page of lots and
+  // fixed stars in place of the wheel page while it is checked.
+  QAction* PointsPageAction() const { return pointsPageAction_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
@@ -204,6 +209,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   PageCharts CurrentPageCharts() const;
   // Reads entries of the open session for titles and base charts.
   EntryLookup SessionLookup() const;
+  // The current entry with the lots and stars of the points page.
+  PointsPageInput PointsOfPage();
 
   DrawingSettings settings_;
   ViewerFlags flags_;
@@ -226,6 +233,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* zoomInAction_ = nullptr;
   QAction* zoomOutAction_ = nullptr;
   QAction* fitAction_ = nullptr;
+  QAction* pointsPageAction_ = nullptr;
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;
