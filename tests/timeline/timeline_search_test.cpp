@@ -5,13 +5,18 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "astro/AngleHelpers.h"
 #include "astro/BodyPosition.h"
 #include "astro/BodySlots.h"
 #include "astro/TimeScales.h"
+#include "atlas/DstTableIndex.h"
 #include "tests/derived/DerivedSession.h"
 #include "tests/support/TempFolder.h"
+#include "timeline/LocalClock.h"
 #include "timeline/TimelineSearch.h"
+#include "timeline/TimelineText.h"
 
 namespace vostrane {
 namespace {
@@ -198,6 +203,21 @@ TEST(TimelineSearch, FindsEveryEclipseOf2020To2030WithItsKind) {
     }
     EXPECT_EQ(matches, 1) << "JD " << l.jd;
   }
+}
+
+// Events are shown in the clock the base's place kept on their day: London's
+// table gives Greenwich time in winter and an hour ahead in summer.
+TEST(TimelineSearch, LocalTimeFollowsThePlacesDaylightTable) {
+  test::TempFolder folder;
+  for (const char* name : {"DST.FIL", "DSTRECS.DAT"})
+    ASSERT_EQ(symlink(test::InstallFile(name).c_str(), (folder.Path() + "/" + name).c_str()), 0);
+  LoadDstTableIndex();
+  ChartEntry london;
+  london.setLongitude(0.12);
+  london.setDstTable(308);
+  EXPECT_DOUBLE_EQ(LocalHoursEast(london, GregorianJulDay(1, 15, 2026)), 0.0);
+  EXPECT_DOUBLE_EQ(LocalHoursEast(london, GregorianJulDay(7, 15, 2026)), 1.0);
+  EXPECT_EQ(IsoLocal(GregorianJulDay(7, 15, 2026) + 0.5, 1.0), "2026-07-15T13:00:00+01:00");
 }
 
 }  // namespace

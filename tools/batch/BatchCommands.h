@@ -27,5 +27,6 @@ int RunRender(const Args& args);
 int RunPlace(const Args& args);
 int RunChartCsv(const Args& args);
 int RunDerive(const Args& args);
+int RunEvents(const Args& args);
 
 }  // namespace vostrane::batch

@@ -47,6 +47,16 @@ const std::vector<Command>& Commands() {
        "      local date and time (24 hours) also the zone (hours, west positive) and daylight letter\n"
        "      that reading the place fills in",
        RunPlace},
+      {"events",
+       "BASE FROM TO [--kinds LIST] [--aspects LIST] [--orb DEG] [--bodies LIST] [--cusps] [--csv]",
+       "print the timeline of calculated entry BASE from FROM to the end of TO (MM/DD/YYYY or\n"
+       "      YYYY-MM-DD, Greenwich time) as a JSON array (--csv: CSV): exact transits, progressions\n"
+       "      and solar arcs to its points, ingresses, stations, New and Full Moons, eclipses and\n"
+       "      returns; --kinds transit,progressed,solar-arc,ingress,station,new-moon,full-moon,\n"
+       "      solar-eclipse,lunar-eclipse,return; --aspects degrees (default aspect set 1 of\n"
+       "      ANGLES.DAT); --orb (default 1); --bodies Sun,Moon,...; --place N the local time of\n"
+       "      entry N's place",
+       RunEvents},
   };
   return commands;
 }
