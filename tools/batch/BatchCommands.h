@@ -28,5 +28,6 @@ int RunPlace(const Args& args);
 int RunChartCsv(const Args& args);
 int RunDerive(const Args& args);
 int RunEvents(const Args& args);
+int RunGraph(const Args& args);
 
 }  // namespace vostrane::batch

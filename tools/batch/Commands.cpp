@@ -57,6 +57,11 @@ const std::vector<Command>& Commands() {
        "      ANGLES.DAT); --orb (default 1); --bodies Sun,Moon,...; --place N the local time of\n"
        "      entry N's place",
        RunEvents},
+      {"graph", "BASE FROM TO FILE [--modulus 360|90|45|30] [--bodies LIST] [--cusps]",
+       "draw the graphic ephemeris from FROM to the end of TO with the points of calculated entry\n"
+       "      BASE as horizontal lines into FILE (.png the page bitmap, .pdf the printer at 600 dpi);\n"
+       "      longitudes modulo 360 degrees unless --modulus says otherwise",
+       RunGraph},
   };
   return commands;
 }
