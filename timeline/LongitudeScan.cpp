@@ -74,48 +74,42 @@ LongitudeSample LongitudeScan::Station(const LongitudeSample& a, const Longitude
   return {jd, longitude_(jd)};
 }
 
-double LongitudeScan::Refine(double target, LongitudeSample a, LongitudeSample b) const {
+// Regula falsi with the Illinois weighting, which keeps a bracket that
+// shrinks from both sides; it ends once the root lies within the tolerance
+// of the last point by the slope across the bracket.
+double LongitudeScan::Refine(double target, LongitudeSample a, LongitudeSample b,
+                             double tolerance) const {
   double fa = DiffDeg(target, a.lon), fb = DiffDeg(target, b.lon);
   if (fa == 0) return a.jd;
   if (fb == 0) return b.jd;
+  double wa = fa, wb = fb;  // the weighted values the next secant uses
   int side = 0;
-  for (int i = 0; i < 100 && b.jd - a.jd > kPassagePrecisionDays; ++i) {
-    // The secant's point, kept inside the bracket.
-    double jd = (a.jd * fb - b.jd * fa) / (fb - fa);
-    const double margin = 0.25 * kPassagePrecisionDays;
-    jd = std::clamp(jd, a.jd + margin, b.jd - margin);
+  for (int i = 0; i < 100 && b.jd - a.jd > tolerance; ++i) {
+    const double width = b.jd - a.jd;
+    const double jd = std::clamp((a.jd * wb - b.jd * wa) / (wb - wa), a.jd + 1e-3 * width,
+                                 b.jd - 1e-3 * width);
     const double f = DiffDeg(target, longitude_(jd));
     if (f == 0) return jd;
+    const double slope = (fb - fa) / width;
+    const double toRoot = -f / slope;
+    if (std::fabs(toRoot) < tolerance) return std::clamp(jd + toRoot, a.jd, b.jd);
     if ((f < 0) == (fa < 0)) {
       a.jd = jd;
-      fa = f;
-      if (side == -1) fb *= 0.5;
+      fa = wa = f;
+      if (side == -1) wb *= 0.5;
       side = -1;
     } else {
       b.jd = jd;
-      fb = f;
-      if (side == 1) fa *= 0.5;
+      fb = wb = f;
+      if (side == 1) wa *= 0.5;
       side = 1;
-    }
-    // Regula falsi may shrink the bracket from one side only: near the end
-    // a bisection step closes it.
-    if (b.jd - a.jd < 1e-4 && i % 3 == 2) {
-      const double mid = 0.5 * (a.jd + b.jd);
-      const double fm = DiffDeg(target, longitude_(mid));
-      if (fm == 0) return mid;
-      if ((fm < 0) == (fa < 0)) {
-        a.jd = mid;
-        fa = fm;
-      } else {
-        b.jd = mid;
-        fb = fm;
-      }
     }
   }
   return std::fabs(fa) < std::fabs(fb) ? a.jd : b.jd;
 }
 
-std::vector<Passage> LongitudeScan::Passages(const std::vector<double>& targets) const {
+std::vector<Passage> LongitudeScan::Passages(const std::vector<double>& targets,
+                                             const std::vector<double>& tolerances) const {
   std::vector<Passage> found;
   for (size_t i = 0; i + 1 < samples_.size(); ++i) {
     const LongitudeSample& a = samples_[i];
@@ -129,7 +123,8 @@ std::vector<Passage> LongitudeScan::Passages(const std::vector<double>& targets)
       const bool crosses = fa == 0 ? i == 0 : (fa < 0) != (fb < 0) && fb != 0;
       const bool endsOn = fb == 0 && fa != 0;
       if (!crosses && !endsOn) continue;
-      const double jd = endsOn ? b.jd : Refine(targets[t], a, b);
+      const double tolerance = t < tolerances.size() ? tolerances[t] : kPassagePrecisionDays;
+      const double jd = endsOn ? b.jd : Refine(targets[t], a, b, tolerance);
       found.push_back({static_cast<int>(t), jd, forward});
     }
   }

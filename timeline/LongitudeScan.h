@@ -26,7 +26,8 @@ struct Passage {
   bool forward;
 };
 
-// Passages are found to this many days (about 0.01 second).
+// Passages are found to this many days (about 0.01 second) unless a
+// target asks for less.
 constexpr double kPassagePrecisionDays = 1e-7;
 
 class LongitudeScan {
@@ -39,13 +40,15 @@ class LongitudeScan {
   const std::vector<LongitudeSample>& Samples() const { return samples_; }
   // The moments of the stations found, in order.
   const std::vector<double>& Stations() const { return stations_; }
-  // Every passage over each target, in order of time.
-  std::vector<Passage> Passages(const std::vector<double>& targets) const;
+  // Every passage over each target, in order of time, each to its tolerance
+  // in days (kPassagePrecisionDays for a target without one).
+  std::vector<Passage> Passages(const std::vector<double>& targets,
+                                const std::vector<double>& tolerances = {}) const;
   // The longitude at a moment.
   double At(double jd) const { return longitude_(jd); }
 
  private:
-  double Refine(double target, LongitudeSample a, LongitudeSample b) const;
+  double Refine(double target, LongitudeSample a, LongitudeSample b, double tolerance) const;
   LongitudeSample Station(const LongitudeSample& a, const LongitudeSample& b, const LongitudeSample& c,
                           bool wasForward) const;
 

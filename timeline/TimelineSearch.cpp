@@ -50,6 +50,10 @@ ScanPlan TransitPlan(int body) {
   }
 }
 constexpr double kProgressionMargin = 3 * 365.25;
+// Exact moments to a tenth of a second; the moments a body comes within orb
+// and leaves it, which are read as dates, to about ten seconds.
+constexpr double kExactTolerance = 1e-6;
+constexpr double kOrbEdgeTolerance = 1e-4;
 
 // The base's zodiac offset, computed every eight days and interpolated: it
 // moves about 50" a year.
@@ -230,14 +234,16 @@ class Search {
         series.push_back({p.point, p.lon, a, ModAngle(360.0, p.lon + a)});
         if (!oneSided) series.push_back({p.point, p.lon, a, ModAngle(360.0, p.lon - a)});
       }
-    std::vector<double> targets;
+    std::vector<double> targets, tolerances;
     std::vector<Line> lines;
     for (size_t s = 0; s < series.size(); ++s) {
       targets.push_back(series[s].target);
+      tolerances.push_back(kExactTolerance);
       lines.push_back({LineKind::Exact, static_cast<int>(s)});
       if (o_.orb > 0) {
         for (double edge : {-o_.orb, o_.orb}) {
           targets.push_back(ModAngle(360.0, series[s].target + edge));
+          tolerances.push_back(kOrbEdgeTolerance);
           lines.push_back({LineKind::OrbEdge, static_cast<int>(s)});
         }
       }
@@ -245,11 +251,13 @@ class Search {
     if (ingresses) {
       for (int sign = 0; sign < 12; ++sign) {
         targets.push_back(sign * 30.0);
+        tolerances.push_back(kExactTolerance);
         lines.push_back({LineKind::Sign, sign});
       }
       for (int house = 1; house <= 12; ++house) {
         const double cusp = house <= 6 ? base_.cusp(house) : base_.cusp(house - 6) + 180.0;
         targets.push_back(ModAngle(360.0, cusp));
+        tolerances.push_back(kExactTolerance);
         lines.push_back({LineKind::House, house});
       }
     }
@@ -264,7 +272,7 @@ class Search {
     const double startLon = scan.Samples().front().lon;
     for (size_t s = 0; s < series.size(); ++s)
       tracks[s].inOrb = std::fabs(DiffDeg(series[s].target, startLon)) <= o_.orb;
-    for (const Passage& p : scan.Passages(targets)) {
+    for (const Passage& p : scan.Passages(targets, tolerances)) {
       const Line& line = lines[p.target];
       TimelineEvent e;
       e.kind = kind;
