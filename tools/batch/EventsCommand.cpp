@@ -12,7 +12,6 @@
 #include "astro/TimeScales.h"
 #include "atlas/DstTableIndex.h"
 #include "common/Calendar.h"
-#include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
 #include "session/SessionFile.h"
 #include "timeline/LocalClock.h"
@@ -22,7 +21,7 @@
 #include "tools/batch/BirthFields.h"
 #include "tools/batch/JsonWriter.h"
 #include "tools/batch/TimelineArgs.h"
-#include "wheel/AspectSetFile.h"
+#include "wheel/MajorAspects.h"
 
 namespace vostrane::batch {
 namespace {
@@ -30,19 +29,6 @@ namespace {
 int Usage(const std::string& text) {
   std::fprintf(stderr, "vostrane-batch: %s (see --help)\n", text.c_str());
   return 2;
-}
-
-// The angles of aspect set 1 of ANGLES.DAT, the major aspects; the five
-// classical ones in a folder without the file (it belongs to the wheel
-// pages, which a timeline does not need), or when it cannot be read.
-std::vector<double> MajorAspects() {
-  AspectSet set;
-  std::vector<double> angles;
-  if (FileExists(kAspectSetFileName) && ReadAspectSet('1', "AAA", set))
-    for (int i = 1; i <= kAspectCount; ++i)
-      if (set.Entry(i).InUse() && set.Entry(i).Angle() <= 180) angles.push_back(set.Entry(i).Angle());
-  if (angles.empty()) angles = {0, 60, 90, 120, 180};
-  return angles;
 }
 
 // One event as a flat JSON object ("key": value, as dump writes them).
@@ -109,7 +95,7 @@ int RunEvents(const Args& args) {
     std::fprintf(stderr, "vostrane-batch: there is no entry %d in %s\n", r.placeEntry, kSessionFileName);
     return 1;
   }
-  if (!r.aspectsGiven) r.options.aspects = MajorAspects();
+  if (!r.aspectsGiven) r.options.aspects = MajorAspectAngles();
   // The local clock follows the place's daylight-time table, where it has one.
   if (place.dstTable() != 0) LoadDstTableIndex();
   AnalyticTheory theory;
