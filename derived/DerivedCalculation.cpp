@@ -67,17 +67,6 @@ void ProgressMeridian(ChartEntry& e, const ChartEntry& base, AnalyticTheory& the
   CalcHousesAtRamc(e, base.ramc() + arc * kRadPerDeg, base.latitude(), geocentricLatitude);
 }
 
-double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report) {
-  if (base.zodsel() == 'T') return 0.0;
-  ChartEntry scratch;
-  scratch.setZodsel(base.zodsel());
-  SetUserAyanamsa(scratch, UserAyanamsaOf(base));
-  SetGreenwichMoment(scratch, julday);
-  const Ayanamsa ayanamsa = CalcTimeScales(scratch);
-  report.Add(ayanamsa.status);
-  return ayanamsa.z;
-}
-
 std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot,
                                       AnalyticTheory& theory, CalcReport& report) {
   const int m = e.printoutParam(kTargetMonth), d = e.printoutParam(kTargetMonth + 1),
@@ -160,6 +149,17 @@ std::optional<std::string> CheckStoredDate(const ChartEntry& e, const ChartEntry
 }
 
 }  // namespace
+
+double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report) {
+  if (base.zodsel() == 'T') return 0.0;
+  ChartEntry scratch;
+  scratch.setZodsel(base.zodsel());
+  SetUserAyanamsa(scratch, UserAyanamsaOf(base));
+  SetGreenwichMoment(scratch, julday);
+  const Ayanamsa ayanamsa = CalcTimeScales(scratch);
+  report.Add(ayanamsa.status);
+  return ayanamsa.z;
+}
 
 double ProgressedJulDay(const ChartEntry& e, const ChartEntry& base) {
   // The target date at the base's clock time: a whole number of days later.

@@ -41,4 +41,8 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& entry, const ChartEnt
 // date (elements 73..75): the base's moment plus a day for each year.
 double ProgressedJulDay(const ChartEntry& entry, const ChartEntry& base);
 
+// The zodiac offset (degrees) of the base's zodiac at Julian day `julday`
+// (UT): 0 for the tropical zodiac.
+double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report);
+
 }  // namespace vostrane

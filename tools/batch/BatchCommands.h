@@ -29,5 +29,7 @@ int RunChartCsv(const Args& args);
 int RunDerive(const Args& args);
 int RunImport(const Args& args);
 int RunExport(const Args& args);
+int RunEvents(const Args& args);
+int RunGraph(const Args& args);
 
 }  // namespace vostrane::batch

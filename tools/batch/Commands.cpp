@@ -64,6 +64,21 @@ const std::vector<Command>& Commands() {
        "write every person of names.dbf (with --list: every natal chart of INPUT.FIL) to\n"
        "      FILE, AAF or CSV as for import",
        RunExport},
+      {"events",
+       "BASE FROM TO [--kinds LIST] [--aspects LIST] [--orb DEG] [--bodies LIST] [--cusps] [--csv]",
+       "print the timeline of calculated entry BASE from FROM to the end of TO (MM/DD/YYYY or\n"
+       "      YYYY-MM-DD, Greenwich time) as a JSON array (--csv: CSV): exact transits, progressions\n"
+       "      and solar arcs to its points, ingresses, stations, New and Full Moons, eclipses and\n"
+       "      returns; --kinds transit,progressed,solar-arc,ingress,station,new-moon,full-moon,\n"
+       "      solar-eclipse,lunar-eclipse,return; --aspects degrees (default aspect set 1 of\n"
+       "      ANGLES.DAT); --orb (default 1); --bodies Sun,Moon,...; --place N the local time of\n"
+       "      entry N's place",
+       RunEvents},
+      {"graph", "BASE FROM TO FILE [--modulus 360|90|45|30] [--bodies LIST] [--cusps]",
+       "draw the graphic ephemeris from FROM to the end of TO with the points of calculated entry\n"
+       "      BASE as horizontal lines into FILE (.png the page bitmap, .pdf the printer at 600 dpi);\n"
+       "      longitudes modulo 360 degrees unless --modulus says otherwise",
+       RunGraph},
   };
   return commands;
 }

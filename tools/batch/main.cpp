@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
       // Every command but version reads the installation's files (render
       // leaves that to the drawing program it starts).
 #if defined(VOSTRANE_BATCH_RENDER_PROGRAM)
-    const bool delegated = c.run == vostrane::batch::RunRender;
+    const bool delegated = c.run == vostrane::batch::RunRender || c.run == vostrane::batch::RunGraph;
 #else
     const bool delegated = false;
 #endif

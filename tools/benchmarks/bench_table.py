@@ -31,6 +31,9 @@ KNOWN = [
     ("atlas_bench", "BM_FillAfterKeystroke/London", "place list after a keystroke (real atlas)", 2),
     ("names_bench", "BM_AppendPersonUnderLock/0", "name file append under lock (empty file)", 50),
     ("names_bench", "BM_AppendPersonUnderLock/5000", "name file append under lock (5,000 persons)", 50),
+    ("timeline_bench", "BM_TimelineYear", "timeline: one year of events", 200),
+    ("timeline_bench", "BM_TimelineTenYears", "timeline: ten years of events", 2000),
+    ("timeline_bench", "BM_GraphicEphemerisYearBitmap", "graphic ephemeris of a year on the bitmap", 300),
 ]
 
 TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}

@@ -35,6 +35,7 @@
 #include "viewer/ViewerSession.h"
 #include "viewer/gui/AspectPanel.h"
 #include "viewer/gui/PageView.h"
+#include "viewer/gui/TimelineWindow.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
 #include "wheel/ChartAspects.h"
 #include "wheel/FontNames.h"
@@ -159,6 +160,9 @@ void TBtnRightDlgWheel::BuildMenus() {
   addDerivedAction_ = file->addAction("Add &Derived Chart...");
   addDerivedAction_->setVisible(false);
   connect(addDerivedAction_, &QAction::triggered, this, &TBtnRightDlgWheel::AddDerivedClick,
+          Qt::QueuedConnection);
+  timelineAction_ = file->addAction("&Timeline...");
+  connect(timelineAction_, &QAction::triggered, this, &TBtnRightDlgWheel::TimelineClick,
           Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
@@ -574,6 +578,26 @@ void TBtnRightDlgWheel::AddDerivedClick() {
                                                            CurrentEntry());
   if (!derived) return;
   const int record = storage_->session.Append(*derived);
+  if (record == 0) return;
+  if (ExitToShowEntry(flags_, record)) accept();
+}
+
+void TBtnRightDlgWheel::TimelineClick() {
+  if (flags_.Busy() || !storage_ || CurrentEntry() == 0) return;
+  const std::vector<ChartEntry>& entries = storage_->session.Entries();
+  const int current = CurrentEntry();
+  if (current > static_cast<int>(entries.size())) return;
+  const ChartEntry& base = entries[static_cast<size_t>(current - 1)];
+  if (!base.calcComplete()) return;
+  TimelineWindow window(base, current, settings_.printer, this);
+  window.SetSaveFileDialog(saveFileDialog_);
+  if (window.exec() != QDialog::Accepted || !window.Chosen()) return;
+  const DerivedBuild built = BuildDerivedEntry(*window.Chosen(), base, nullptr, EntryCount());
+  if (!built.ok) {
+    ShowMessage(built.error);
+    return;
+  }
+  const int record = storage_->session.Append(built.entry);
   if (record == 0) return;
   if (ExitToShowEntry(flags_, record)) accept();
 }

@@ -107,6 +107,10 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   void AddDerivedClick();
   // The dialog behind it; without one the command is hidden.
   void SetDerivedChartDialog(DerivedChartDialog dialog);
+  // "Timeline...": the events of the current chart over a period; the chart
+  // of an event the user double-clicks is appended as for "Add Derived
+  // Chart..." and shown around the current one.
+  void TimelineClick();
 
   // "Aspects...": the aspect panel of the page shown, kept up to date while
   // it is open. "Compare with...": asks for a natal chart of the list and
@@ -160,6 +164,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
   QAction* AddDerivedAction() const { return addDerivedAction_; }
+  QAction* TimelineAction() const { return timelineAction_; }
   // The rings of the page shown: 'R' single, 'B' bi-wheel, 'T' tri-wheel.
   char PageCategory() const { return pageCategory_; }
   QAction* ExitYesAction() const { return exitYesAction_; }
@@ -237,6 +242,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;
+  QAction* timelineAction_ = nullptr;
   QAction* addDerivedAction_ = nullptr;
   DerivedChartDialog derivedDialog_;
   char pageCategory_ = 'R';
