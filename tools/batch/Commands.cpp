@@ -76,7 +76,8 @@ const std::vector<Command>& Commands() {
        RunEvents},
       {"graph", "BASE FROM TO FILE [--modulus 360|90|45|30] [--bodies LIST] [--cusps]",
        "draw the graphic ephemeris from FROM to the end of TO with the points of calculated entry\n"
-       "      BASE as horizontal lines into FILE (.png the page bitmap, .pdf the printer at 600 dpi);\n"
+       "      BASE as horizontal lines into FILE (.png the page bitmap, .pdf the printer at 600 dpi,\n"
+       "      .svg the same page as SVG);\n"
        "      longitudes modulo 360 degrees unless --modulus says otherwise",
        RunGraph},
   };

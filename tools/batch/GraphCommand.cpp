@@ -1,6 +1,7 @@
 // vostrane-batch graph: the graphic ephemeris of a period with the points of
-// a calculated entry, as a PNG (the page bitmap, landscape) or a PDF (the
-// printer surface at 600 dpi). The file is written whole or not at all.
+// a calculated entry, as a PNG (the page bitmap, landscape), a PDF (the
+// printer surface at 600 dpi) or an SVG (the same sideways page at 600 dpi).
+// The file is written whole or not at all.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,6 +30,7 @@
 #include "wheel/PageMetrics.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
+#include "wheel/gui/SvgSurface.h"
 #endif
 
 namespace vostrane::batch {
@@ -91,6 +93,25 @@ bool WritePdf(const std::string& path, const GraphicEphemeris& g,
   return written;
 }
 
+bool WriteSvg(const std::string& path, const GraphicEphemeris& g,
+              const std::array<std::string, 16>& fonts) {
+  OpenControlFile();
+  PrinterSettings settings = DrawingSettingsFromControl(Control()).printer;
+  if (ControlFileIsOpen()) CloseControlFile();
+  // The upright page of the chosen paper, turned on its side.
+  settings.paper.landscape = false;
+  PageMetrics m = SvgPageMetrics(settings);
+  std::swap(m.pageWidth, m.pageHeight);
+  std::swap(m.width, m.height);
+  return WriteSvgFile(path, m, kSvgDotsPerInch, "Graphic ephemeris", fonts, nullptr,
+                      [&](DrawingSurface& s) {
+                        if (!s.BeginPrintout('1', 'L')) return false;
+                        DrawGraphicEphemeris(s, g);
+                        s.EndPage(true);
+                        return true;
+                      });
+}
+
 }  // namespace
 
 int RunGraph(const Args& args) {
@@ -101,8 +122,9 @@ int RunGraph(const Args& args) {
   }
   const std::string path = r.positional[3];
   const bool pdf = EndsWith(path, ".pdf");
-  if (!pdf && !EndsWith(path, ".png")) {
-    std::fprintf(stderr, "vostrane-batch: the file name must end in .png or .pdf (see --help)\n");
+  const bool svg = EndsWith(path, ".svg");
+  if (!pdf && !svg && !EndsWith(path, ".png")) {
+    std::fprintf(stderr, "vostrane-batch: the file name must end in .png, .pdf or .svg (see --help)\n");
     return 2;
   }
   ChartEntry base;
@@ -142,7 +164,9 @@ int RunGraph(const Args& args) {
   }
   const std::array<std::string, 16> fonts = LoadFontNames();
   CloseMessageTextFile();
-  const bool written = pdf ? WritePdf(path, g, fonts) : WritePng(path, g, fonts);
+  const bool written = pdf   ? WritePdf(path, g, fonts)
+                       : svg ? WriteSvg(path, g, fonts)
+                             : WritePng(path, g, fonts);
   if (!written) {
     std::fprintf(stderr, "vostrane-batch: cannot write %s\n", path.c_str());
     return 1;
