@@ -142,9 +142,11 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
   ColumnLayout out;
   for (auto& ring : out.angle) ring.fill(-1.0);
 
-  // The room each house needs: a half width at either side of every column.
+  // The room each house needs: a half width at either side of every column
+  // in its tier, the columns of consecutive tiers taken in turn.
   std::array<double, 12> span{}, need{};
   std::array<std::array<double, 3>, 12> halfWidth{};
+  std::array<std::array<int, 3>, 12> tiers{};
   std::array<std::array<std::vector<int>, 3>, 12> members;
   for (int h = 0; h < 12; ++h) {
     const double next = h == 11 ? 360.0 : cuspAngles[h + 1];
@@ -163,9 +165,24 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         return Modulo(360.0, in.angle[a] - from) < Modulo(360.0, in.angle[b] - from);
       });
       if (list.empty()) continue;
-      // Widths over the house and some way beyond, where it may grow to.
-      halfWidth[h][r] = MaxHalfWidth(in.halfWidth, from - 15.0, span[h] + 30.0);
-      need[h] = std::max(need[h], 2.0 * halfWidth[h][r] * static_cast<double>(list.size()));
+      // The fewest tiers that hold the columns in the house; the most
+      // there are when none does, with widths over the house and some way
+      // beyond, where it may grow to.
+      const double n = static_cast<double>(list.size());
+      const int most = 1 + static_cast<int>(in.tierHalfWidth.size());
+      for (int t = 1; t <= most; ++t) {
+        const HalfWidth& hw = t == 1 ? in.halfWidth : in.tierHalfWidth[t - 2];
+        const bool last = t == most || static_cast<double>(t) >= n;
+        double w = MaxHalfWidth(hw, from, span[h]);
+        const double room = 2.0 * w * ((n - 1.0) / t + 1.0);
+        if (room > span[h] && last) w = MaxHalfWidth(hw, from - 15.0, span[h] + 30.0);
+        if (room <= span[h] || last) {
+          tiers[h][r] = t;
+          halfWidth[h][r] = w;
+          need[h] = std::max(need[h], 2.0 * w * ((n - 1.0) / t + 1.0));
+          break;
+        }
+      }
     }
   }
   // An empty house keeps some room of its own (for its number).
@@ -213,8 +230,12 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
       if (list.empty()) continue;
       const ColumnRingInput& in = rings[r];
       const double hw = halfWidth[h][r];
+      const int layers = tiers[h][r];
       const size_t n = list.size();
-      std::vector<double> t(n), g(n > 1 ? n - 1 : 0, 2.0 * hw);
+      // Columns in turn in the tiers: neighbours in one tier keep two half
+      // widths apart, so consecutive columns keep that share of it.
+      const double step = 2.0 * hw / layers;
+      std::vector<double> t(n), g(n > 1 ? n - 1 : 0, step);
       for (size_t i = 0; i < n; ++i) {
         const double into = std::min(Modulo(360.0, in.angle[list[i]] - cuspAngles[h]), span[h]);
         t[i] = span[h] > 0 ? from + into * scale : from + width / 2.0;
@@ -222,10 +243,14 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
       std::vector<double> x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
       // Keep the block inside the house, a half width from either cusp.
       const double lo = from + hw, hi = from + width - hw;
-      for (size_t i = 0; i < n; ++i) x[i] = std::max(x[i], lo + 2.0 * hw * static_cast<double>(i));
-      for (size_t i = n; i-- > 0;) x[i] = std::min(x[i], hi - 2.0 * hw * static_cast<double>(n - 1 - i));
+      for (size_t i = 0; i < n; ++i) x[i] = std::max(x[i], lo + step * static_cast<double>(i));
+      for (size_t i = n; i-- > 0;) x[i] = std::min(x[i], hi - step * static_cast<double>(n - 1 - i));
       if (hi < lo) std::fill(x.begin(), x.end(), from + width / 2.0);
-      for (size_t i = 0; i < n; ++i) out.angle[r][list[i]] = Modulo(360.0, x[i]);
+      for (size_t i = 0; i < n; ++i) {
+        out.angle[r][list[i]] = Modulo(360.0, x[i]);
+        out.tiers[r][list[i]] = layers;
+        out.tier[r][list[i]] = static_cast<int>(i) % layers;
+      }
     }
   }
   return out;

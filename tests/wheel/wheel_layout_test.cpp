@@ -9,8 +9,6 @@
 #include <iostream>
 #include <map>
 #include <random>
-#include <set>
-#include <tuple>
 #include <sstream>
 
 #include "platform/ScriptedMessageService.h"
@@ -105,14 +103,7 @@ Faults Check(const std::vector<PageItem>& items, const WheelSetup& w, const Ring
     if (f.first.empty()) f.first = name + ": " + what;
   };
   std::vector<const PageItem*> boxes, lines, glyphs;
-  // The glyphs are drawn twice (before and after the cusp lines): an item
-  // drawn again in the same place is the same item.
-  std::set<std::tuple<int, int, int, int, int, int, int, std::string>> seen;
   for (const PageItem& it : items) {
-    if (!seen.insert({static_cast<int>(it.tag.role), it.tag.point, it.tag.ring, it.x0, it.y0, it.x1,
-                      it.y1, it.text})
-             .second)
-      continue;
     if ((it.kind == PageItem::Kind::Glyph || it.kind == PageItem::Kind::Text) && IsBoxRole(it.tag.role))
       boxes.push_back(&it);
     if (it.kind == PageItem::Kind::Glyph && it.tag.role == ItemRole::PlanetGlyph) glyphs.push_back(&it);
