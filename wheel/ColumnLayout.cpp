@@ -224,7 +224,6 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
     const double from = shown[h];
     double width = Modulo(360.0, shown[(h + 1) % 12] - shown[h]);
     if (h == 11 && width == 0) width = 360.0;  // every cusp in one place
-    const double scale = span[h] > 0 ? width / span[h] : 0.0;
     for (int r = 0; r < 3; ++r) {
       const auto& list = members[h][r];
       if (list.empty()) continue;
@@ -236,9 +235,13 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
       // widths apart, so consecutive columns keep that share of it.
       const double step = 2.0 * hw / layers;
       std::vector<double> t(n), g(n > 1 ? n - 1 : 0, step);
+      // Each column aims at its true place (where the house was narrowed,
+      // the nearest place left in it): moving the columns with the cusps
+      // would take them away from their degrees.
+      const double moved = Modulo(360.0, cuspAngles[h] - from + 180.0) - 180.0;
       for (size_t i = 0; i < n; ++i) {
         const double into = std::min(Modulo(360.0, in.angle[list[i]] - cuspAngles[h]), span[h]);
-        t[i] = span[h] > 0 ? from + into * scale : from + width / 2.0;
+        t[i] = span[h] > 0 ? from + moved + into : from + width / 2.0;
       }
       std::vector<double> x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
       // Keep the block inside the house, a half width from either cusp.
