@@ -483,6 +483,31 @@ bool HasPair(const std::vector<AspectLine>& lines, int a, int b) {
   return false;
 }
 
+TEST(AspectLines, WiderOrbsThinnerAndMinorAspectsDashed) {
+  AspectPage page;
+  page.aspects = AspectTables();
+  AspectEntry square = test::Aspect(90, 8, 8), semisquare = test::Aspect(45, 2, 2);
+  square.weight = semisquare.weight = 3;  // thick, solid in the set
+  page.aspects.set.SetEntry(1, square);
+  page.aspects.set.SetEntry(2, semisquare);
+  test::FillCandidateRows(page.aspects.set);
+  BuildAspectTables(page.aspects);
+  // Mercury 20, Venus 110 (exact square), Jupiter 65 (exact semisquares),
+  // Mars 284 (square Mercury 6 degrees wide); the rest far from them.
+  page.rings.Ring(1) = test::MakeRing(test::EqualCusps(0), {{2, 20}, {3, 110}, {5, 65}, {4, 284}}, 250);
+  for (int p : {0, 1, 6, 7, 8, 9}) page.rings.Ring(1).lon[p] = 250 + 2.5 * p;
+  const auto lines = page.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  for (const AspectLine& l : lines) {
+    const bool minor = l.aspect == 2;
+    const bool wide = l.point1 == 2 && l.point2 == 4;
+    EXPECT_EQ(l.penStyle, minor ? kPenDashed : kPenSolid) << l.point1 << "-" << l.point2;
+    EXPECT_NEAR(l.orbShare, wide ? 0.75 : 0.0, 1e-6) << l.point1 << "-" << l.point2;
+    // Three base widths of 4 pixels; the wide square at 1 - 0.75 / 2 of it.
+    EXPECT_EQ(AspectPenPixels(l, 4), wide ? 8 : 12);
+  }
+}
+
 TEST(AspectLines, OnlyBetweenPointsThatTakePart) {
   AspectPage page;
   const auto cusps = test::EqualCusps(0);
