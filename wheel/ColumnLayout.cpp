@@ -17,6 +17,9 @@ constexpr double kAscendantWeight = 1e6;
 constexpr double kAngleWeight = 1e3;
 // Degrees a house without columns keeps when its neighbours need room.
 constexpr double kEmptyHouseRoom = 4.0;
+// Degrees beyond a column's way from its true place to where it stands over
+// which its own half width is taken.
+constexpr double kLocalMargin = 3.0;
 
 // Positions on a line, non-decreasing after subtracting the running sum of
 // the required gaps: x[i+1] - x[i] >= gap[i]. Fits targets t with weights,
@@ -165,24 +168,28 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         return Modulo(360.0, in.angle[a] - from) < Modulo(360.0, in.angle[b] - from);
       });
       if (list.empty()) continue;
-      // The fewest tiers that hold the columns in the house; the most
-      // there are when none does, with widths over the house and some way
-      // beyond, where it may grow to.
+      // The fewest tiers that hold the columns in the house; when none
+      // does, the tiers that need the least room, with widths over the
+      // house and some way beyond, where it may grow to.
       const double n = static_cast<double>(list.size());
-      const int most = 1 + static_cast<int>(in.tierHalfWidth.size());
+      const int most = std::min(1 + static_cast<int>(in.tierHalfWidth.size()),
+                                static_cast<int>(list.size()));
+      auto room = [n](double w, int t) { return 2.0 * w * ((n - 1.0) / t + 1.0); };
+      int best = 0;
+      double bestWidth = 0;
       for (int t = 1; t <= most; ++t) {
         const HalfWidth& hw = t == 1 ? in.halfWidth : in.tierHalfWidth[t - 2];
-        const bool last = t == most || static_cast<double>(t) >= n;
         double w = MaxHalfWidth(hw, from, span[h]);
-        const double room = 2.0 * w * ((n - 1.0) / t + 1.0);
-        if (room > span[h] && last) w = MaxHalfWidth(hw, from - 15.0, span[h] + 30.0);
-        if (room <= span[h] || last) {
-          tiers[h][r] = t;
-          halfWidth[h][r] = w;
-          need[h] = std::max(need[h], 2.0 * w * ((n - 1.0) / t + 1.0));
+        if (room(w, t) <= span[h]) {
+          best = t, bestWidth = w;
           break;
         }
+        w = MaxHalfWidth(hw, from - 15.0, span[h] + 30.0);
+        if (best == 0 || room(w, t) < room(bestWidth, best)) best = t, bestWidth = w;
       }
+      tiers[h][r] = best;
+      halfWidth[h][r] = bestWidth;
+      need[h] = std::max(need[h], room(bestWidth, best));
     }
   }
   // An empty house keeps some room of its own (for its number).
@@ -231,24 +238,59 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
       const double hw = halfWidth[h][r];
       const int layers = tiers[h][r];
       const size_t n = list.size();
-      // Columns in turn in the tiers: neighbours in one tier keep two half
-      // widths apart, so consecutive columns keep that share of it.
-      const double step = 2.0 * hw / layers;
-      std::vector<double> t(n), g(n > 1 ? n - 1 : 0, step);
-      // Each column aims at its true place (where the house was narrowed,
-      // the nearest place left in it): moving the columns with the cusps
-      // would take them away from their degrees.
       const double moved = Modulo(360.0, cuspAngles[h] - from + 180.0) - 180.0;
+      std::vector<double> t(n);
       for (size_t i = 0; i < n; ++i) {
+        // Each column aims at its true place (where the house was narrowed,
+        // the nearest place left in it): moving the columns with the cusps
+        // would take them away from their degrees.
         const double into = std::min(Modulo(360.0, in.angle[list[i]] - cuspAngles[h]), span[h]);
         t[i] = span[h] > 0 ? from + moved + into : from + width / 2.0;
       }
-      std::vector<double> x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
-      // Keep the block inside the house, a half width from either cusp.
-      const double lo = from + hw, hi = from + width - hw;
-      for (size_t i = 0; i < n; ++i) x[i] = std::max(x[i], lo + step * static_cast<double>(i));
-      for (size_t i = n; i-- > 0;) x[i] = std::min(x[i], hi - step * static_cast<double>(n - 1 - i));
-      if (hi < lo) std::fill(x.begin(), x.end(), from + width / 2.0);
+      // Columns in turn in the tiers: neighbours in one tier keep the sum of
+      // their half widths apart, so consecutive columns keep that share of it.
+      auto place = [&](const std::vector<double>& w) {
+        std::vector<double> g(n > 1 ? n - 1 : 0), x;
+        for (size_t i = 0; i + 1 < n; ++i) g[i] = (w[i] + w[i + 1]) / layers;
+        x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
+        // Keep the block inside the house, a half width from either cusp.
+        double lo = from + w.front();
+        for (size_t i = 0; i < n; ++i) {
+          if (i > 0) lo += g[i - 1];
+          x[i] = std::max(x[i], lo);
+        }
+        double hi = from + width - w.back();
+        for (size_t i = n; i-- > 0;) {
+          if (i + 1 < n) hi -= g[i];
+          x[i] = std::min(x[i], hi);
+        }
+        if (from + width - w.back() < from + w.front())
+          std::fill(x.begin(), x.end(), from + width / 2.0);
+        return x;
+      };
+      std::vector<double> x = place(std::vector<double>(n, hw));
+      // The half width over the whole house is what the widest place in it
+      // needs; columns near the horizontal need less. Placed again with the
+      // widths about their own places, they stay nearer their degrees, kept
+      // only if every column is then clear of its neighbours and the cusps.
+      const HalfWidth& own = layers == 1 ? in.halfWidth : in.tierHalfWidth[layers - 2];
+      if (n > 1 && !out.squeezed && own) {
+        std::vector<double> w(n);
+        for (size_t i = 0; i < n; ++i) {
+          const double a = std::min(t[i], x[i]), b = std::max(t[i], x[i]);
+          w[i] = std::min(hw, MaxHalfWidth(own, a - kLocalMargin, b - a + 2.0 * kLocalMargin));
+        }
+        const std::vector<double> y = place(w);
+        const size_t k = static_cast<size_t>(layers);
+        bool clear = true;
+        for (size_t i = 0; i < n; ++i) {
+          const double wi = own(Modulo(360.0, y[i]));
+          if (i < k && y[i] - wi < from - 1e-9) clear = false;
+          if (i + k >= n && y[i] + wi > from + width + 1e-9) clear = false;
+          if (i + k < n && y[i + k] - y[i] < wi + own(Modulo(360.0, y[i + k])) - 1e-9) clear = false;
+        }
+        if (clear) x = y;
+      }
       for (size_t i = 0; i < n; ++i) {
         out.angle[r][list[i]] = Modulo(360.0, x[i]);
         out.tiers[r][list[i]] = layers;
