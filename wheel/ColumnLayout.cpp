@@ -10,11 +10,11 @@ namespace vostrane {
 
 namespace {
 
-// How much the Ascendant and the other three angles (cusps 1, 4, 7 and 10)
-// resist moving, against 1 for the other cusps: they move last, the
-// Ascendant only when nothing else can.
+// How much the Ascendant resists moving, against 1 for the other cusps: it
+// moves only when nothing else can. The other three angles give way like
+// any cusp, so that a crowded house grows to both sides and its columns
+// stay nearer their degrees.
 constexpr double kAscendantWeight = 1e6;
-constexpr double kAngleWeight = 1e3;
 // Degrees a house without columns keeps when its neighbours need room.
 constexpr double kEmptyHouseRoom = 4.0;
 // Degrees beyond a column's way from its true place to where it stands over
@@ -196,10 +196,9 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
   for (int h = 0; h < 12; ++h) need[h] = std::max(need[h], std::min(span[h], kEmptyHouseRoom));
 
   // Widen the houses that are too narrow: the cusps move as little as they
-  // can, the four angles least of all.
+  // can, the Ascendant least of all.
   std::vector<double> cusps(cuspAngles.begin(), cuspAngles.end()), gaps(need.begin(), need.end());
   std::vector<double> weights(12, 1.0);
-  for (int j : {3, 6, 9}) weights[j] = kAngleWeight;
   weights[0] = kAscendantWeight;
   bool tooNarrow = false;
   for (int h = 0; h < 12; ++h) tooNarrow = tooNarrow || span[h] < need[h];
