@@ -153,6 +153,16 @@ bool Highlighted(const AspectTables& tables, int a, int ra, int b, int rb) {
 }
 }  // namespace
 
+int AspectPenPixels(const AspectLine& line, int baseWidth) {
+  return std::max(
+      1, static_cast<int>(std::lround(line.penWidth * baseWidth * (1.0 - 0.5 * line.orbShare))));
+}
+
+bool MajorAspectAngle(const AspectEntry& e) {
+  if (e.minutes != 0 || e.seconds != 0) return false;
+  return e.degrees == 0 || e.degrees == 60 || e.degrees == 90 || e.degrees == 120 || e.degrees == 180;
+}
+
 std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const RingArrays& rings,
                                            const WheelSetup& w, const AspectTables& tables,
                                            const PlacedSlots& slots, OutputDevice device) {
@@ -181,7 +191,11 @@ std::vector<AspectLine> CollectAspectLines(const WheelDefinition& def, const Rin
           line.point2 = b;
           line.mode = e.lineMode;
           line.penStyle = e.lineStyle > 3 ? static_cast<int>(kPenSolid) : e.lineStyle;
+          if (line.penStyle == kPenSolid && !MajorAspectAngle(e)) line.penStyle = kPenDashed;
           line.penWidth = e.weight > 2 ? 3 : 1;
+          const double allowed = a <= 1 || b <= 1 ? e.SunMoonOrb() : e.PlanetOrb();
+          line.orbShare = allowed > 0 ? std::clamp(std::fabs(found[place].orb) / allowed, 0.0, 1.0)
+                                      : 0.0;
           line.colour = LineColour(e, device);
           if (Highlighted(tables, a, r1, b, r2)) {
             line.penWidth = 3;
@@ -227,7 +241,7 @@ void DrawAspectLines(DrawingSurface& s, const WheelDefinition& def, const RingAr
     s.SetPenStyle(line.penStyle);
     // Widths in base widths, so that lines keep their proportions to the
     // page on every device.
-    s.SetPenWidth(line.penWidth * s.Metrics().baseWidth);
+    s.SetPenWidth(AspectPenPixels(line, s.Metrics().baseWidth));
     s.SetPenColour(line.colour);
     s.SetTag(ItemRole::AspectLine);
     if (line.mode == 1) {

@@ -42,7 +42,19 @@ struct AspectLine {
   int32_t colour = 0;
   int penStyle = 0;
   int penWidth = 1;  // in base widths: 3 thick, 1 thin
+  // How wide the aspect is: its orb as a share of the orb the set allows
+  // (0 exact, 1 at the edge). Wider aspects are drawn thinner.
+  double orbShare = 0;
 };
+
+// The pen width in pixels of an aspect line: its weight in base widths,
+// down to half of it for an aspect at the edge of its orb, at least 1.
+int AspectPenPixels(const AspectLine& line, int baseWidth);
+
+// Whether an exact angle is one of the major aspects (0, 60, 90, 120 and
+// 180 degrees); the lines of the others are drawn dashed where the set
+// draws them solid.
+bool MajorAspectAngle(const AspectEntry& e);
 
 // The lines the wheel centre shows (first and second result of every pair
 // of taking-part points, line mode not 0), without drawing them.

@@ -10,13 +10,16 @@ namespace vostrane {
 
 namespace {
 
-// How much the Ascendant and the other three angles (cusps 1, 4, 7 and 10)
-// resist moving, against 1 for the other cusps: they move last, the
-// Ascendant only when nothing else can.
+// How much the Ascendant resists moving, against 1 for the other cusps: it
+// moves only when nothing else can. The other three angles give way like
+// any cusp, so that a crowded house grows to both sides and its columns
+// stay nearer their degrees.
 constexpr double kAscendantWeight = 1e6;
-constexpr double kAngleWeight = 1e3;
 // Degrees a house without columns keeps when its neighbours need room.
 constexpr double kEmptyHouseRoom = 4.0;
+// Degrees beyond a column's way from its true place to where it stands over
+// which its own half width is taken.
+constexpr double kLocalMargin = 3.0;
 
 // Positions on a line, non-decreasing after subtracting the running sum of
 // the required gaps: x[i+1] - x[i] >= gap[i]. Fits targets t with weights,
@@ -142,9 +145,11 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
   ColumnLayout out;
   for (auto& ring : out.angle) ring.fill(-1.0);
 
-  // The room each house needs: a half width at either side of every column.
+  // The room each house needs: a half width at either side of every column
+  // in its tier, the columns of consecutive tiers taken in turn.
   std::array<double, 12> span{}, need{};
   std::array<std::array<double, 3>, 12> halfWidth{};
+  std::array<std::array<int, 3>, 12> tiers{};
   std::array<std::array<std::vector<int>, 3>, 12> members;
   for (int h = 0; h < 12; ++h) {
     const double next = h == 11 ? 360.0 : cuspAngles[h + 1];
@@ -163,19 +168,37 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         return Modulo(360.0, in.angle[a] - from) < Modulo(360.0, in.angle[b] - from);
       });
       if (list.empty()) continue;
-      // Widths over the house and some way beyond, where it may grow to.
-      halfWidth[h][r] = MaxHalfWidth(in.halfWidth, from - 15.0, span[h] + 30.0);
-      need[h] = std::max(need[h], 2.0 * halfWidth[h][r] * static_cast<double>(list.size()));
+      // The fewest tiers that hold the columns in the house; when none
+      // does, the tiers that need the least room, with widths over the
+      // house and some way beyond, where it may grow to.
+      const double n = static_cast<double>(list.size());
+      const int most = std::min(1 + static_cast<int>(in.tierHalfWidth.size()),
+                                static_cast<int>(list.size()));
+      auto room = [n](double w, int t) { return 2.0 * w * ((n - 1.0) / t + 1.0); };
+      int best = 0;
+      double bestWidth = 0;
+      for (int t = 1; t <= most; ++t) {
+        const HalfWidth& hw = t == 1 ? in.halfWidth : in.tierHalfWidth[t - 2];
+        double w = MaxHalfWidth(hw, from, span[h]);
+        if (room(w, t) <= span[h]) {
+          best = t, bestWidth = w;
+          break;
+        }
+        w = MaxHalfWidth(hw, from - 15.0, span[h] + 30.0);
+        if (best == 0 || room(w, t) < room(bestWidth, best)) best = t, bestWidth = w;
+      }
+      tiers[h][r] = best;
+      halfWidth[h][r] = bestWidth;
+      need[h] = std::max(need[h], room(bestWidth, best));
     }
   }
   // An empty house keeps some room of its own (for its number).
   for (int h = 0; h < 12; ++h) need[h] = std::max(need[h], std::min(span[h], kEmptyHouseRoom));
 
   // Widen the houses that are too narrow: the cusps move as little as they
-  // can, the four angles least of all.
+  // can, the Ascendant least of all.
   std::vector<double> cusps(cuspAngles.begin(), cuspAngles.end()), gaps(need.begin(), need.end());
   std::vector<double> weights(12, 1.0);
-  for (int j : {3, 6, 9}) weights[j] = kAngleWeight;
   weights[0] = kAscendantWeight;
   bool tooNarrow = false;
   for (int h = 0; h < 12; ++h) tooNarrow = tooNarrow || span[h] < need[h];
@@ -207,25 +230,71 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
     const double from = shown[h];
     double width = Modulo(360.0, shown[(h + 1) % 12] - shown[h]);
     if (h == 11 && width == 0) width = 360.0;  // every cusp in one place
-    const double scale = span[h] > 0 ? width / span[h] : 0.0;
     for (int r = 0; r < 3; ++r) {
       const auto& list = members[h][r];
       if (list.empty()) continue;
       const ColumnRingInput& in = rings[r];
       const double hw = halfWidth[h][r];
+      const int layers = tiers[h][r];
       const size_t n = list.size();
-      std::vector<double> t(n), g(n > 1 ? n - 1 : 0, 2.0 * hw);
+      const double moved = Modulo(360.0, cuspAngles[h] - from + 180.0) - 180.0;
+      std::vector<double> t(n);
       for (size_t i = 0; i < n; ++i) {
+        // Each column aims at its true place (where the house was narrowed,
+        // the nearest place left in it): moving the columns with the cusps
+        // would take them away from their degrees.
         const double into = std::min(Modulo(360.0, in.angle[list[i]] - cuspAngles[h]), span[h]);
-        t[i] = span[h] > 0 ? from + into * scale : from + width / 2.0;
+        t[i] = span[h] > 0 ? from + moved + into : from + width / 2.0;
       }
-      std::vector<double> x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
-      // Keep the block inside the house, a half width from either cusp.
-      const double lo = from + hw, hi = from + width - hw;
-      for (size_t i = 0; i < n; ++i) x[i] = std::max(x[i], lo + 2.0 * hw * static_cast<double>(i));
-      for (size_t i = n; i-- > 0;) x[i] = std::min(x[i], hi - 2.0 * hw * static_cast<double>(n - 1 - i));
-      if (hi < lo) std::fill(x.begin(), x.end(), from + width / 2.0);
-      for (size_t i = 0; i < n; ++i) out.angle[r][list[i]] = Modulo(360.0, x[i]);
+      // Columns in turn in the tiers: neighbours in one tier keep the sum of
+      // their half widths apart, so consecutive columns keep that share of it.
+      auto place = [&](const std::vector<double>& w) {
+        std::vector<double> g(n > 1 ? n - 1 : 0), x;
+        for (size_t i = 0; i + 1 < n; ++i) g[i] = (w[i] + w[i + 1]) / layers;
+        x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
+        // Keep the block inside the house, a half width from either cusp.
+        double lo = from + w.front();
+        for (size_t i = 0; i < n; ++i) {
+          if (i > 0) lo += g[i - 1];
+          x[i] = std::max(x[i], lo);
+        }
+        double hi = from + width - w.back();
+        for (size_t i = n; i-- > 0;) {
+          if (i + 1 < n) hi -= g[i];
+          x[i] = std::min(x[i], hi);
+        }
+        if (from + width - w.back() < from + w.front())
+          std::fill(x.begin(), x.end(), from + width / 2.0);
+        return x;
+      };
+      std::vector<double> x = place(std::vector<double>(n, hw));
+      // The half width over the whole house is what the widest place in it
+      // needs; columns near the horizontal need less. Placed again with the
+      // widths about their own places, they stay nearer their degrees, kept
+      // only if every column is then clear of its neighbours and the cusps.
+      const HalfWidth& own = layers == 1 ? in.halfWidth : in.tierHalfWidth[layers - 2];
+      if (n > 1 && !out.squeezed && own) {
+        std::vector<double> w(n);
+        for (size_t i = 0; i < n; ++i) {
+          const double a = std::min(t[i], x[i]), b = std::max(t[i], x[i]);
+          w[i] = std::min(hw, MaxHalfWidth(own, a - kLocalMargin, b - a + 2.0 * kLocalMargin));
+        }
+        const std::vector<double> y = place(w);
+        const size_t k = static_cast<size_t>(layers);
+        bool clear = true;
+        for (size_t i = 0; i < n; ++i) {
+          const double wi = own(Modulo(360.0, y[i]));
+          if (i < k && y[i] - wi < from - 1e-9) clear = false;
+          if (i + k >= n && y[i] + wi > from + width + 1e-9) clear = false;
+          if (i + k < n && y[i + k] - y[i] < wi + own(Modulo(360.0, y[i + k])) - 1e-9) clear = false;
+        }
+        if (clear) x = y;
+      }
+      for (size_t i = 0; i < n; ++i) {
+        out.angle[r][list[i]] = Modulo(360.0, x[i]);
+        out.tiers[r][list[i]] = layers;
+        out.tier[r][list[i]] = static_cast<int>(i) % layers;
+      }
     }
   }
   return out;

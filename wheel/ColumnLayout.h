@@ -1,10 +1,15 @@
 // Where the glyph columns of the wheel stand. Every shown point gets a
 // column (glyph, degree, sign, minute, retrograde mark along one ray) inside
 // the sector of its own house, clear of the cusp lines and of its
-// neighbours, as near to its true place as that allows. A house too narrow
-// for its columns is widened in the glyph bands at the expense of roomier
-// houses: its cusp lines run straight through the glyph bands where the
-// widened house ends and meet their true places on the ring circles.
+// neighbours, as near to its true place as that allows: the columns of a
+// house spread about their true places to either side. A house that cannot
+// hold its columns side by side stacks them in two or three radial tiers
+// (shorter columns, one tier outside the other, taken in turn), so that
+// neighbouring columns may stand closer. Only a house too narrow even for
+// that (a polar chart's house of a degree or two) is widened in the glyph
+// bands at the expense of roomier houses: its cusp lines run straight
+// through the glyph bands where the widened house ends and meet their true
+// places on the ring circles.
 //
 // Angles are wheel angles in degrees (counter-clockwise from the inner
 // chart's Ascendant); widths are angular half widths in degrees, the gap to
@@ -28,7 +33,12 @@ struct ColumnRingInput {
   std::array<double, kWheelPoints> angle{};  // true wheel angle of each point
   std::array<int, kWheelPoints> house{};     // its house 0..11
   HalfWidth halfWidth;                       // of one column of this ring
+  // Of one column when a house holds its columns in 2, 3, ... tiers (index
+  // tiers - 2); empty when the ring has one tier only.
+  std::vector<HalfWidth> tierHalfWidth;
 };
+
+inline constexpr int kMaxTiers = 3;
 
 struct ColumnLayout {
   // Angles of the cusp lines through the glyph bands (the true cusp angles
@@ -36,6 +46,12 @@ struct ColumnLayout {
   std::array<double, 12> cusps{};
   // Column angle of every point per ring (index ring - 1); -1 when not shown.
   std::array<std::array<double, kWheelPoints>, 3> angle{};
+  // The tiers of every point's house per ring (1 when its columns stand
+  // side by side) and the point's own tier, 0 the one nearest the circle
+  // its pointer runs to (the outermost in the inner ring, the innermost in
+  // the outer rings).
+  std::array<std::array<int, kWheelPoints>, 3> tiers{};
+  std::array<std::array<int, kWheelPoints>, 3> tier{};
   // The columns needed more than the whole circle: their gaps were made
   // smaller in proportion, and neighbours may meet.
   bool squeezed = false;

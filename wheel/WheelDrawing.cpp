@@ -244,12 +244,12 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   return in;
 }
 
-int WheelDrawing::ItemSize(int ring, size_t offset) const {
+int WheelDrawing::ItemSize(int ring, size_t offset, int tiers) const {
   const int size = def_.I16(offset);
-  return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1]);
+  return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1][tiers - 1]);
 }
 
-WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int ring) {
+WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int ring, int tiers) {
   ColumnItems c;
   auto widest = [&s](const char* chars) {
     int m = 0;
@@ -259,7 +259,7 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   // A glyph centred by a reference width reaches as far as its own width
   // past the reference's middle.
   auto centred = [](double reference, double own) { return std::max(reference, 2.0 * own - reference); };
-  const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, tiers);
   const int32_t colour = s.FontColour();
   int drop = GlyphDrop(s, glyphSize);
   s.SetFont('A', glyphSize, colour, def_.Style(wo::planetGlyphStyle));
@@ -273,16 +273,16 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
     c.w[item] = digits + s.TextWidth(mark);
     c.h[item] = std::max(high, s.TextHeight(mark)) + 2 * std::abs(MarkRaise(s, font, size));
   };
-  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize),
+  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize, tiers),
          def_.Style(wo::degreeStyle), "}");
-  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize),
+  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize, tiers),
          def_.Style(wo::minuteStyle), "'");
-  const int signSize = ItemSize(ring, wo::signGlyphSize);
+  const int signSize = ItemSize(ring, wo::signGlyphSize, tiers);
   drop = GlyphDrop(s, signSize);
   s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
   c.w[kItemSign] = centred(s.TextWidth("["), widest("qwertyuiop[]"));
   c.h[kItemSign] = s.TextHeight("[") + 2 * std::abs(drop);
-  const int retroSize = ItemSize(ring, wo::retrogradeSize);
+  const int retroSize = ItemSize(ring, wo::retrogradeSize, tiers);
   drop = GlyphDrop(s, retroSize);
   s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
   c.w[kItemRetrograde] = s.TextWidth("\\");
@@ -332,9 +332,9 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
   c.outer -= pen + gap_ + kRounding;
 }
 
-bool WheelDrawing::ColumnRadii(int ring, double angle, bool inward, bool spread, bool retrograde,
-                               std::array<double, 5>& radii) const {
-  const ColumnItems& c = columnItems_[ring - 1];
+bool WheelDrawing::ColumnRadii(int ring, int tiers, int tier, double angle, bool inward, bool spread,
+                               bool retrograde, std::array<double, 5>& radii) const {
+  const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
   const double a = angle * (M_PI / 180.0);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
   const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
@@ -342,7 +342,9 @@ bool WheelDrawing::ColumnRadii(int ring, double angle, bool inward, bool spread,
   for (int i = 0; i < 5; ++i)
     reach[i] = c.w[i] / 2.0 * cs + c.h[i] / (2.0 * k) * sn + c.shift * SideShift(i) * c.rho * cs * cs;
   const std::array<double, 5> preferred = PreferredItemRadii(c.rho, inward, c.row, spread);
-  return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, c.inner, c.outer, radii);
+  double inner = c.inner, outer = c.outer;
+  TierBand(ring, tiers, tier, inner, outer);
+  return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, inner, outer, radii);
 }
 
 HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
@@ -355,30 +357,31 @@ HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
   };
 }
 
-HalfWidth WheelDrawing::HalfWidthOf(int ring) const {
+HalfWidth WheelDrawing::HalfWidthOf(int ring, int tiers) const {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   const bool spreads = def_.Flag(wo::spreadLabels);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
-  return [this, ring, perHouse, spreads, k](double angle) {
-    const ColumnItems& c = columnItems_[ring - 1];
+  return [this, ring, tiers, perHouse, spreads, k](double angle) {
+    const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
     const double a = angle * (M_PI / 180.0);
     const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
     double m = 0;
     for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
-      for (int retrograde = 0; retrograde <= 1; ++retrograde) {
-        std::array<double, 5> r{};
-        ColumnRadii(ring, angle, inward, spreads && !retrograde, retrograde, r);
-        for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
-          const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
-                           c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
-          m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
+      for (int retrograde = 0; retrograde <= 1; ++retrograde)
+        for (int tier = 0; tier < tiers; ++tier) {
+          std::array<double, 5> r{};
+          ColumnRadii(ring, tiers, tier, angle, inward, spreads && !retrograde, retrograde, r);
+          for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
+            const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
+                             c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
+            m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
+          }
         }
-      }
     return m;
   };
 }
 
-bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int fewestPoints) {
+bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int tiers, int fewestPoints) {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   int largest = 0;
   for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
@@ -386,21 +389,26 @@ bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int fewestPoints) {
     std::array<double, 5> radii{};
     for (int angle = 0; angle < 360; ++angle)
       for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
-        if (!ColumnRadii(ring, angle, inward, false, true, radii)) return false;
+        for (int tier = 0; tier < tiers; ++tier)
+          if (!ColumnRadii(ring, tiers, tier, angle, inward, false, true, radii)) return false;
     return true;
   };
   // Without the labels' sideways nudge, then at smaller sizes, until a
   // column fits the ring's band at every angle.
   const bool smaller = largest - fewestPoints > kSmallestItemSize;
   if (!smaller && fewestPoints > 0) return false;
-  for (shrink_[ring - 1] = fewestPoints;; ++shrink_[ring - 1]) {
-    columnItems_[ring - 1] = MeasureColumn(s, ring);
-    if (shrink_[ring - 1] == 0 && fits()) break;
-    columnItems_[ring - 1].shift = 0.0;
-    if (fits() || largest - shrink_[ring - 1] <= kSmallestItemSize) break;
+  int& shrink = shrink_[ring - 1][tiers - 1];
+  ColumnItems& items = columnItems_[ring - 1][tiers - 1];
+  for (shrink = fewestPoints;; ++shrink) {
+    items = MeasureColumn(s, ring, tiers);
+    if (shrink == 0 && fits()) break;
+    items.shift = 0.0;
+    if (fits() || largest - shrink <= kSmallestItemSize) break;
   }
-  // At the smallest sizes the items of a column may touch.
-  if (!fits()) columnItems_[ring - 1].itemGap = 0;
+  // At the smallest sizes the items of a column may touch (one tier; more
+  // tiers are not used then).
+  fitted_[ring - 1][tiers - 1] = fits();
+  if (!fitted_[ring - 1][tiers - 1]) items.itemGap = 0;
   return true;
 }
 
@@ -414,15 +422,21 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     r.house = p.house;
     for (int q = 0; q < kWheelPoints; ++q)
       r.angle[q] = TrueWheelAngle(p.lon[q], rings_.Ring(1).cusps, equal_);
-    FitColumns(s, ring, 0);
-    r.halfWidth = HalfWidthOf(ring);
+    r.tierHalfWidth.clear();
+    for (int tiers = 1; tiers <= kMaxTiers; ++tiers) {
+      FitColumns(s, ring, tiers, 0);
+      if (tiers == 1) r.halfWidth = HalfWidthOf(ring, 1);
+      else if (fitted_[ring - 1][tiers - 1]) r.tierHalfWidth.push_back(HalfWidthOf(ring, tiers));
+      else break;
+    }
   }
   layout_ = LayOutColumns(cuspAngles_, in);
   // Columns that do not go round the wheel at all are drawn smaller.
   while (layout_.squeezed) {
     bool smaller = false;
     for (int ring = 1; ring <= setup_.rings; ++ring)
-      smaller = FitColumns(s, ring, shrink_[ring - 1] + 1) || smaller;
+      for (int tiers = 1; tiers <= 1 + static_cast<int>(in[ring - 1].tierHalfWidth.size()); ++tiers)
+        smaller = FitColumns(s, ring, tiers, shrink_[ring - 1][tiers - 1] + 1) || smaller;
     if (!smaller) break;
     layout_ = LayOutColumns(cuspAngles_, in);
   }
@@ -443,34 +457,42 @@ void WheelDrawing::PlaceGlyphs(DrawingSurface& s, int ring, int pass) {
     if (n <= 0) n = 360;
     placed_[ring - 1][p] = n;
     if (slots_[ring - 1].Free(n)) slots_[ring - 1].point[n] = p;
-    DrawGlyphColumn(s, ring, angle, p, in.house[p], inward[in.house[p]], pass);
+    const int tiers = std::max(1, layout_.tiers[ring - 1][p]);
+    DrawGlyphColumn(s, ring, angle, p, tiers, layout_.tier[ring - 1][p], inward[in.house[p]], pass);
   }
 }
 
-void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int h, bool inward,
-                                   int pass) {
+void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int tiers, int tier,
+                                   bool inward, int pass) {
+  // Pass 1 draws the pointers under everything else, pass 2 the column on
+  // top of the cusp lines: each item is drawn once.
+  if (pass == 1) {
+    DrawPointer(s, ring, n, p, tiers, tier);
+    return;
+  }
   const RingChart& chart = rings_.Ring(ring);
   const int32_t colour = s.Device() == OutputDevice::Screen ? def_.pointScreenColour(p)
                                                             : def_.pointPrintColour(p);
   const bool xInward = inward || !(n > 90 && n < 271);
-  const int glyphSize = ItemSize(ring, wo::planetGlyphSize);
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, tiers);
   const double speed = chart.speed[p];
   const bool spread = def_.Flag(wo::spreadLabels) && speed >= 0;
   std::array<double, 5> radii{};
-  ColumnRadii(ring, n, inward, spread, speed < 0, radii);
-  const double rho = columnItems_[ring - 1].rho;
+  ColumnRadii(ring, tiers, tier, n, inward, spread, speed < 0, radii);
+  const ColumnItems& items = columnItems_[ring - 1][tiers - 1];
+  const double rho = items.rho;
   std::array<Point, 5> at;
   for (int item = 0; item < 5; ++item) {
     at[item] = setup_.At(n, radii[item]);
-    at[item].x += RoundEven(columnItems_[ring - 1].shift * rho * std::cos(n * (M_PI / 180.0)) *
+    at[item].x += RoundEven(items.shift * rho * std::cos(n * (M_PI / 180.0)) *
                             GlyphItemXCorrection(xInward, item));
   }
   const SignPosition sp = SplitLongitude(chart.lon[p]);
 
-  const int degreeSize = ItemSize(ring, wo::degreeSize);
-  const int signSize = ItemSize(ring, wo::signGlyphSize);
-  const int minuteSize = ItemSize(ring, wo::minuteSize);
-  const int retroSize = ItemSize(ring, wo::retrogradeSize);
+  const int degreeSize = ItemSize(ring, wo::degreeSize, tiers);
+  const int signSize = ItemSize(ring, wo::signGlyphSize, tiers);
+  const int minuteSize = ItemSize(ring, wo::minuteSize, tiers);
+  const int retroSize = ItemSize(ring, wo::retrogradeSize, tiers);
   const char degreeFont = def_.Letter(wo::degreeFont);
   const char minuteFont = def_.Letter(wo::minuteFont);
 
@@ -505,7 +527,21 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   }
 
   s.SetTag(ItemRole::Other);
-  if (pass != 1 || !def_.Flag(wo::pointerLines)) return;
+}
+
+void WheelDrawing::TierBand(int ring, int tiers, int tier, double& inner, double& outer) const {
+  if (tiers <= 1) return;
+  // Tier 0 is the one beside the circle the pointers run to: the outermost
+  // in the inner ring, the innermost in the outer rings.
+  const int fromOuter = ring == 1 ? tier : tiers - 1 - tier;
+  const double width = (outer - inner - (tiers - 1) * gap_) / tiers;
+  outer -= fromOuter * (width + gap_);
+  inner = outer - width;
+}
+
+void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int tiers, int tier) {
+  if (!def_.Flag(wo::pointerLines)) return;
+  const RingChart& chart = rings_.Ring(ring);
   const PageItemScope tag(s, ItemRole::Pointer, p, ring);
   // Pointer from the glyph's slot to the point's true place on its ring.
   const double trueAngle = TrueWheelAngle(chart.lon[p], rings_.Ring(1).cusps, equal_);
@@ -518,6 +554,16 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   const Point b = setup_.At(trueAngle, ringRadius);
   // Pointers are drawn with the pen in force: the ring pen.
   s.Line(a.x, a.y, b.x, b.y);
+  if (tier > 0) {
+    // From a tier further from the ring's circle the pointer starts at the
+    // column, between the columns of the tiers before it.
+    const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
+    double inner = c.inner, outer = c.outer;
+    TierBand(ring, tiers, tier, inner, outer);
+    const Point e = setup_.At(n, ring == 1 ? outer : inner);
+    const PageItemScope leg(s, ItemRole::Other, p, ring);
+    s.Line(e.x, e.y, a.x, a.y);
+  }
   const bool marked = ring != 1 && def_.Flag(wo::aspectCircle) && TakesPartInAspects(def_, p, ring);
   if (!marked) return;
   // Outer-ring points that take part in drawn aspects are marked on the

@@ -78,6 +78,36 @@ TEST(ColumnLayout, ColumnsStayInTheirHouseAndANarrowHouseIsWidened) {
   EXPECT_EQ(out.angle[0][5], -1.0);  // not shown
 }
 
+TEST(ColumnLayout, ColumnsWhereTheyAreNarrowStandNearerTheirPlaces) {
+  // Columns are narrow before 15 degrees and wide after it; two at 5 and 6
+  // in the first house need not keep the wide ones' distance.
+  std::array<ColumnRingInput, 3> rings;
+  ColumnRingInput& r = rings[0];
+  r.present = true;
+  r.halfWidth = [](double a) { return a < 15.0 ? 1.5 : 5.0; };
+  r.shown[0] = r.shown[1] = true;
+  r.angle[0] = 5.0, r.angle[1] = 6.0;
+  const ColumnLayout out = LayOutColumns(Cusps({30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30}), rings);
+  const double a = out.angle[0][0], b = out.angle[0][1];
+  EXPECT_LT(std::max(std::fabs(a - 5.0), std::fabs(b - 6.0)), 3.0);
+  EXPECT_GE(a - r.halfWidth(a), 0.0);
+  EXPECT_GE(b - a, r.halfWidth(a) + r.halfWidth(b) - 1e-9);
+}
+
+TEST(ColumnLayout, ACrowdedHouseAfterAnAngleGrowsToBothSides) {
+  // Five columns needing 40 degrees just after the fourth cusp, in houses of
+  // 30: growing only forward would take the last one 31 degrees away.
+  std::array<ColumnRingInput, 3> rings;
+  ColumnRingInput& r = rings[0];
+  r.present = true;
+  r.halfWidth = [](double) { return 4.0; };
+  for (int p = 0; p < 5; ++p) r.shown[p] = true, r.angle[p] = 91.0 + p, r.house[p] = 3;
+  const ColumnLayout out = LayOutColumns(Cusps({30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30}), rings);
+  EXPECT_LT(out.cusps[3], 88.0);
+  EXPECT_GE(out.cusps[4] - out.cusps[3], 40.0 - 1e-6);
+  for (int p = 0; p < 5; ++p) EXPECT_LT(std::fabs(out.angle[0][p] - r.angle[p]), 27.0) << p;
+}
+
 TEST(ColumnLayout, ColumnItemsFitTheBandOfTheirRing) {
   const std::array<double, 5> reach = {3, 3, 3, 3, 2};
   std::array<double, 5> r{};

@@ -96,7 +96,7 @@ TEST(WheelDrawing, GlyphColumnAtItsSlotWithLabels) {
   const WheelSetup& w = page.setup;
 
   const auto sun = page.Glyphs('a');
-  ASSERT_EQ(sun.size(), 2u);  // drawn before and after the cusp lines
+  ASSERT_EQ(sun.size(), 1u);  // drawn once, after the cusp lines
   const auto [x, y] = CentreOf(sun[0]);
   EXPECT_NEAR(AngleOf(w, x, y), 100, 1.0);
   EXPECT_NEAR(RadiusOf(w, x, y), 0.95 * w.R, 3);
@@ -118,7 +118,7 @@ TEST(WheelDrawing, GlyphColumnAtItsSlotWithLabels) {
 
   // Only the retrograde Mars has the retrograde mark, innermost.
   const auto retro = page.Glyphs('\\');
-  ASSERT_EQ(retro.size(), 2u);
+  ASSERT_EQ(retro.size(), 1u);
   const auto [rx, ry] = CentreOf(retro[0]);
   EXPECT_NEAR(AngleOf(w, rx, ry), wheel.SlotOf(1, 4), 2);
   EXPECT_NEAR(RadiusOf(w, rx, ry), 0.66 * w.R, 4);
@@ -140,7 +140,7 @@ TEST(WheelDrawing, PointColoursFollowTheDevice) {
           << static_cast<int>(device);
       ++sunGlyphs;
     }
-    EXPECT_EQ(sunGlyphs, 2) << static_cast<int>(device);
+    EXPECT_EQ(sunGlyphs, 1) << static_cast<int>(device);
   }
 }
 
@@ -252,9 +252,9 @@ TEST(WheelDrawing, RingsOfBiAndTriWheelsAreSeparate) {
     WheelDrawing& wheel = page.Draw();
     const WheelSetup& w = page.setup;
     const int R = wheel.Radius();
-    // One Sun per ring (each drawn twice), in its own band.
+    // One Sun per ring, drawn once, in its own band.
     const auto suns = page.Glyphs('a');
-    ASSERT_EQ(static_cast<int>(suns.size()), 2 * page.rings.Count());
+    ASSERT_EQ(static_cast<int>(suns.size()), page.rings.Count());
     for (const DrawOp& op : suns) {
       const auto [x, y] = CentreOf(op);
       const double rho = RadiusOf(w, x, y);
@@ -481,6 +481,31 @@ bool HasPair(const std::vector<AspectLine>& lines, int a, int b) {
   for (const AspectLine& l : lines)
     if ((l.point1 == a && l.point2 == b) || (l.point1 == b && l.point2 == a)) return true;
   return false;
+}
+
+TEST(AspectLines, WiderOrbsThinnerAndMinorAspectsDashed) {
+  AspectPage page;
+  page.aspects = AspectTables();
+  AspectEntry square = test::Aspect(90, 8, 8), semisquare = test::Aspect(45, 2, 2);
+  square.weight = semisquare.weight = 3;  // thick, solid in the set
+  page.aspects.set.SetEntry(1, square);
+  page.aspects.set.SetEntry(2, semisquare);
+  test::FillCandidateRows(page.aspects.set);
+  BuildAspectTables(page.aspects);
+  // Mercury 20, Venus 110 (exact square), Jupiter 65 (exact semisquares),
+  // Mars 284 (square Mercury 6 degrees wide); the rest far from them.
+  page.rings.Ring(1) = test::MakeRing(test::EqualCusps(0), {{2, 20}, {3, 110}, {5, 65}, {4, 284}}, 250);
+  for (int p : {0, 1, 6, 7, 8, 9}) page.rings.Ring(1).lon[p] = 250 + 2.5 * p;
+  const auto lines = page.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  for (const AspectLine& l : lines) {
+    const bool minor = l.aspect == 2;
+    const bool wide = l.point1 == 2 && l.point2 == 4;
+    EXPECT_EQ(l.penStyle, minor ? kPenDashed : kPenSolid) << l.point1 << "-" << l.point2;
+    EXPECT_NEAR(l.orbShare, wide ? 0.75 : 0.0, 1e-6) << l.point1 << "-" << l.point2;
+    // Three base widths of 4 pixels; the wide square at 1 - 0.75 / 2 of it.
+    EXPECT_EQ(AspectPenPixels(l, 4), wide ? 8 : 12);
+  }
 }
 
 TEST(AspectLines, OnlyBetweenPointsThatTakePart) {

@@ -1,0 +1,176 @@
+// How far every planet glyph stands from its degree, and that nothing of a
+// glyph column is drawn twice, read from the page recording: seeded random
+// charts, a crowded chart (six bodies in the fourth house) and a polar one,
+// on single, bi- and tri-wheels at screen and printer metrics.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iostream>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "common/AngleTime.h"
+#include "platform/ScriptedMessageService.h"
+#include "tests/support/TempFolder.h"
+#include "tests/wheel/RandomCharts.h"
+#include "tests/wheel/WheelTestSupport.h"
+#include "wheel/AspectSetFile.h"
+#include "wheel/PageDefinition.h"
+#include "wheel/PageMetrics.h"
+#include "wheel/WheelDrawing.h"
+#include "wheel/WheelStyleFile.h"
+
+namespace vostrane {
+namespace {
+
+namespace wo = wheel_offset;
+
+// 1990-01-01 00:00 UT at London, Placidus: the Sun, Mercury, Venus,
+// Saturn and Neptune in the fourth house, Uranus and Mars just before it.
+RingChart CrowdedChart() {
+  const std::array<double, 12> cusps = test::Cusps({187.24, 211.96, 242.85, 279.43, 315.01, 344.25});
+  RingChart r = test::MakeRing(cusps, {});
+  const double lon[20] = {280.30, 326.56, 295.80, 306.28, 249.65, 95.22, 285.60,
+                          275.76, 282.02, 227.08, 316.86, 187.24, 99.43, 85.66,
+                          1.44,   223.86, 317.21, 103.85, 233.49, 136.86};
+  const double speed[20] = {1.02, 13.37, -0.20, -0.11, 0.70, -0.13, 0.12, 0.06,  0.04, 0.03,
+                            0.02, 360.7, 360.9, -0.22, 0.22, 0.27,  0.48, -0.07, 13.0, 0.02};
+  for (int p = 0; p < 20; ++p) r.lon[p] = lon[p], r.speed[p] = speed[p];
+  return r;
+}
+
+struct Tally {
+  std::vector<double> distances;
+  int twice = 0;
+  std::string worst;
+  double worstDistance = -1;
+
+  void Report(const std::string& what) const {
+    std::vector<double> d = distances;
+    std::sort(d.begin(), d.end());
+    std::cout << what << ": " << d.size() << " glyphs, distance from the degree median "
+              << (d.empty() ? 0 : d[d.size() / 2]) << ", max " << (d.empty() ? 0 : d.back()) << " ("
+              << worst << "); drawn twice " << twice << "\n";
+  }
+};
+
+class GlyphDegreeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ReadAspectSet('1', "AAA", aspects.set, test::InstallFile("ANGLES.DAT"));
+    BuildAspectTables(aspects);
+    WheelStyleFile file;
+    ASSERT_TRUE(file.Open(test::InstallFile("WHEELS.DAT")));
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_TRUE(file.Read("AAA", "RBT"[i], styles[i]));
+      styles[i].SetLetter(wo::pointerLines, 'Y');
+    }
+  }
+
+  // Draws the wheel on the screen or the printer (Letter at 600 dpi) and
+  // adds each planet glyph's distance from its true place to `tally`.
+  void Measure(const RingArrays& rings, bool printer, const std::string& name, Tally& tally) {
+    const WheelDefinition& def = styles[rings.category == 'R' ? 0 : rings.category == 'B' ? 1 : 2];
+    RecordingSurface s(printer ? OutputDevice::Printer : OutputDevice::Screen);
+    if (printer) {
+      PageMetrics m;
+      PageDefinition page;
+      page.topMargin = page.bottomMargin = 25;
+      page.leftMargin = page.rightMargin = 30;
+      page.lines = 63;
+      ComputePrinterPageMetrics(m, {5100, 6600, 215.9, 279.4}, 'P', 0, 0, page);
+      ComputeDerivedMetrics(m, page.lines, false);
+      s.SetMetrics(m);
+    }
+    std::vector<PageItem> items;
+    s.SetItemSink(&items);
+    const WheelSetup setup = ComputeWheelSetup(def, rings.category, s.Metrics());
+    WheelDrawing wheel(def, rings, setup);
+    wheel.Draw(s, &aspects);
+
+    std::set<std::tuple<int, int, int, int, int, int, int, int, int, std::string>> seen;
+    for (const PageItem& it : items) {
+      if (it.tag.role == ItemRole::Other || it.tag.role == ItemRole::AspectLine) continue;
+      if (!seen.insert({static_cast<int>(it.kind), static_cast<int>(it.tag.role), it.tag.point,
+                        it.tag.ring, it.x0, it.y0, it.x1, it.y1, it.fromX + it.toY, it.text})
+               .second)
+        ++tally.twice;
+      if (it.tag.role != ItemRole::PlanetGlyph) continue;
+      const double angle = test::AngleOf(setup, (it.x0 + it.x1) / 2.0, (it.y0 + it.y1) / 2.0);
+      const double truth = TrueWheelAngle(rings.Ring(it.tag.ring).lon[it.tag.point], rings.Ring(1).cusps,
+                                          def.Flag(wo::equalSectors));
+      const double d = AngularDistance(angle, truth);
+      tally.distances.push_back(d);
+      if (d > tally.worstDistance) {
+        tally.worstDistance = d;
+        tally.worst = name + " point " + std::to_string(it.tag.point) + " ring " +
+                      std::to_string(it.tag.ring);
+      }
+    }
+  }
+
+  ScopedScriptedMessages msgs;
+  AspectTables aspects;
+  WheelDefinition styles[3];
+};
+
+TEST_F(GlyphDegreeTest, GlyphsStandNearTheirDegreeAndNothingIsDrawnTwice) {
+  // Per wheel kind (single, bi-, tri-wheel).
+  Tally random[3], stellium[3], crowded[3], polar[3];
+  auto kind = [](const RingArrays& rings) {
+    return rings.category == 'R' ? 0 : rings.category == 'B' ? 1 : 2;
+  };
+  for (bool printer : {false, true}) {
+    const std::string device = printer ? " printer" : " screen";
+    for (int seed = 1; seed <= 2000; ++seed) {
+      std::mt19937 g(seed);
+      RingArrays rings;
+      rings.category = "RRRBT"[seed % 5];
+      // Houses nearly equal or quadrant-like; the polar ones below.
+      const std::array<double, 12> cusps = test::RandomCusps(g, seed % 2);
+      for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = test::RandomRing(g, cusps, seed % 3 == 0);
+      Measure(rings, printer, "seed " + std::to_string(seed) + " " + rings.category + device,
+              seed % 3 == 0 ? stellium[kind(rings)] : random[kind(rings)]);
+    }
+    for (char category : {'R', 'B', 'T'}) {
+      RingArrays rings;
+      rings.category = category;
+      for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = CrowdedChart();
+      Measure(rings, printer, std::string("1990-01-01 London ") + category + device,
+              crowded[kind(rings)]);
+      // Polar houses: some of a degree or two beside very wide ones.
+      for (int seed = 1; seed <= 20; ++seed) {
+        std::mt19937 g(seed);
+        const std::array<double, 12> cusps = test::RandomCusps(g, 2);
+        for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = test::RandomRing(g, cusps, false);
+        Measure(rings, printer, "polar " + std::to_string(seed) + " " + category + device,
+                polar[kind(rings)]);
+      }
+    }
+  }
+  int twice = 0;
+  for (int k = 0; k < 3; ++k) {
+    const std::string wheel[3] = {"single", "bi-wheel", "tri-wheel"};
+    random[k].Report(wheel[k] + ", random charts");
+    stellium[k].Report(wheel[k] + ", random charts with a stellium");
+    crowded[k].Report(wheel[k] + ", 1990-01-01 London");
+    polar[k].Report(wheel[k] + ", polar charts");
+    twice += random[k].twice + stellium[k].twice + crowded[k].twice + polar[k].twice;
+  }
+  // Half the glyphs of every kind of chart stand within 3 degrees of their
+  // degree. (The farthest ones are reported above.)
+  for (const Tally* t : {random, stellium, crowded, polar})
+    for (int k = 0; k < 3; ++k) {
+      std::vector<double> d = t[k].distances;
+      ASSERT_FALSE(d.empty());
+      std::sort(d.begin(), d.end());
+      EXPECT_LT(d[d.size() / 2], 3.0) << t[k].worst;
+    }
+  EXPECT_EQ(twice, 0);
+}
+
+}  // namespace
+}  // namespace vostrane
