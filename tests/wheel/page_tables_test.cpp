@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "astro/BodySlots.h"
+#include "session/LunarApogeeSlots.h"
 #include "tests/wheel/PageTestSupport.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PointRanges.h"
@@ -144,6 +146,18 @@ TEST(FurtherPoints, RowsOfTheInnerChart) {
   EXPECT_EQ(other[0].label, "True Moon's Node");
   EXPECT_EQ(other[4].label, "Equatorial Asc.");
   EXPECT_EQ(other.size(), 8u);  // no delta T for a composite
+
+  // An entry calculated with the Moon's apogee lists both after the node.
+  MarkLunarApogee(page.charts[0]);
+  page.charts[0].setLon(slot::MeanApogee, 12.5);
+  page.charts[0].setLon(slot::OsculatingApogee, 371.0);
+  page.Refill('R');
+  const std::vector<FurtherPoint> lilith = FurtherPoints(page.Page());
+  ASSERT_EQ(lilith.size(), 10u);
+  EXPECT_EQ(lilith[1].label, "Mean Lilith");
+  EXPECT_DOUBLE_EQ(lilith[1].value, 12.5);
+  EXPECT_EQ(lilith[2].label, "True Lilith");
+  EXPECT_DOUBLE_EQ(lilith[2].value, 11.0);
 }
 
 TEST(ElementsTable, CountsBySignOfTheThreeGroups) {
