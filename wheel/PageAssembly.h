@@ -42,6 +42,7 @@ struct WheelPageInput {
   const ChartEntry* third = nullptr;        // ring 3 of tri-wheels
   EntryLookup lookup;                       // base charts named in titles (may be empty)
   char placeStyle = 'K';                    // place name style of the headers (HeaderPlace)
+  PointSettings points;                     // the wheel's node and the Part of Fortune's formula
 };
 
 // Whether cusps 1 to 6 (at 0..5) run in zodiacal order: walking them, each

@@ -23,6 +23,7 @@
 #include "platform/gui/QtMessageService.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
+#include "common/PointSettings.h"
 #include "common/RunState.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
@@ -386,7 +387,8 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
   for (ChartEntry* chart : {&charts.inner, &charts.second, &charts.third})
     TakeReturnZoneFromItsTable(*chart);
-  const WheelPageInput page = charts.Input(lookup);
+  WheelPageInput page = charts.Input(lookup);
+  page.points = ReadPointSettings(Control());
   pageCategory_ = charts.category;
   bool drawn = false;
   if (surface) {

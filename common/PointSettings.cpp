@@ -1,0 +1,18 @@
+#include "common/PointSettings.h"
+
+namespace vostrane {
+
+PointSettings ReadPointSettings(const ControlRecord& control) {
+  PointSettings p;
+  const char node = control.Letter(control_offset::wheelNode);
+  if (node == 'T' || node == 'M') p.wheelNode = node;
+  p.fortuneByDayAndNight = control.Letter(control_offset::fortuneFormula) == 'D';
+  return p;
+}
+
+void WritePointSettings(const PointSettings& settings, ControlRecord& control) {
+  control.SetLetter(control_offset::wheelNode, settings.wheelNode);
+  control.SetLetter(control_offset::fortuneFormula, settings.fortuneByDayAndNight ? 'D' : 'N');
+}
+
+}  // namespace vostrane
