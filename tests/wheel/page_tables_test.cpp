@@ -147,10 +147,19 @@ TEST(FurtherPoints, RowsOfTheInnerChart) {
   EXPECT_EQ(other[4].label, "Equatorial Asc.");
   EXPECT_EQ(other.size(), 8u);  // no delta T for a composite
 
-  // An entry calculated with the Moon's apogee lists both after the node.
+  // An entry calculated with the Moon's apogee lists both after the node,
+  // where no other table stands right below this one.
   MarkLunarApogee(page.charts[0]);
   page.charts[0].setLon(slot::MeanApogee, 12.5);
   page.charts[0].setLon(slot::OsculatingApogee, 371.0);
+  page.def.SetLetter(wo::elementsTable, 'Y');
+  page.def.SetI16(wo::elementsTablePlace, page.def.furtherPointsPlace().x);
+  page.def.SetI16(wo::elementsTablePlace + 2,
+                  static_cast<int16_t>(page.def.furtherPointsPlace().y + 500));
+  page.Refill('R');
+  EXPECT_EQ(FurtherPoints(page.Page()).size(), 8u);
+  page.def.SetI16(wo::furtherPointsPlace, 9000);
+  page.def.SetI16(wo::furtherPointsPlace + 2, 9000);
   page.Refill('R');
   const std::vector<FurtherPoint> lilith = FurtherPoints(page.Page());
   ASSERT_EQ(lilith.size(), 10u);
