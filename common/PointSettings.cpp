@@ -11,8 +11,13 @@ PointSettings ReadPointSettings(const ControlRecord& control) {
 }
 
 void WritePointSettings(const PointSettings& settings, ControlRecord& control) {
-  control.SetLetter(control_offset::wheelNode, settings.wheelNode);
-  control.SetLetter(control_offset::fortuneFormula, settings.fortuneByDayAndNight ? 'D' : 'N');
+  // Only a changed setting is written, so that a record keeps its bytes
+  // when the user changes something else.
+  const PointSettings stored = ReadPointSettings(control);
+  if (stored.wheelNode != settings.wheelNode)
+    control.SetLetter(control_offset::wheelNode, settings.wheelNode);
+  if (stored.fortuneByDayAndNight != settings.fortuneByDayAndNight)
+    control.SetLetter(control_offset::fortuneFormula, settings.fortuneByDayAndNight ? 'D' : 'N');
 }
 
 }  // namespace vostrane

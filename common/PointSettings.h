@@ -23,7 +23,8 @@ struct PointSettings {
 };
 
 PointSettings ReadPointSettings(const ControlRecord& control);
-// Sets the two bytes; every other byte of the record stays as it is.
+// Sets those of the two bytes whose setting changed; every other byte of
+// the record stays as it is.
 void WritePointSettings(const PointSettings& settings, ControlRecord& control);
 
 }  // namespace vostrane
