@@ -24,6 +24,11 @@ constexpr int Pallas = 17;
 constexpr int Juno = 18;
 constexpr int Vesta = 19;
 constexpr int Chiron = 20;
+// The Moon's mean and osculating apogee (Black Moon Lilith), in the two
+// slots between Chiron and the hypothetical planets. Entries calculated
+// before they were added hold the Sun's place there (session/LunarApogeeSlots.h).
+constexpr int MeanApogee = 21;
+constexpr int OsculatingApogee = 22;
 constexpr int FirstHypothetical = 23;  // Cupido; Poseidon is 30
 constexpr int LastBody = 30;
 

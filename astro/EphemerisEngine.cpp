@@ -4,6 +4,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "astro/CosSin.h"
+#include "astro/LunarApogee.h"
 #include "astro/OuterPlanetPositions.h"
 
 namespace vostrane {
@@ -117,6 +118,16 @@ EngineResult EphemerisEngine::TrueNode(double t) {
   return r;
 }
 
+EngineResult EphemerisEngine::Apogee(int body, double t) {
+  const ApogeePoint a = body == kEngMeanApogee ? MeanLunarApogee(t) : OsculatingLunarApogee(theory_, t);
+  EngineResult r;
+  r.lon = a.lon;
+  r.lat = a.lat;
+  r.dist = a.dist;
+  r.speed = a.speed;
+  return r;
+}
+
 EngineResult EphemerisEngine::EphCalc(int body, double t) {
   theory_.PrepareMean(t);
   const double dpsi = theory_.Dpsi();
@@ -130,6 +141,8 @@ EngineResult EphemerisEngine::EphCalc(int body, double t) {
     case kEngMars: r = Planet(theory_.HelioPos(kTheoryMars, t), earth); break;
     case kEngMeanNode: r = MeanNode(); break;
     case kEngTrueNode: r = TrueNode(t); break;
+    case kEngMeanApogee:
+    case kEngOsculatingApogee: r = Apogee(body, t); break;
     default: {
       const OuterPosition o = OuterPos(body, t, theory_.Files());
       if (!o.available || !o.status.ok()) {
@@ -151,7 +164,10 @@ EngineResult EphemerisEngine::EphCalc(int body, double t) {
   }
   // Extra evaluations moved the prepared moment; prepare t again.
   theory_.PrepareMean(t);
-  if (body != kEngMoon && body != kEngMeanNode && body != kEngTrueNode) {
+  // The Moon and the points of its orbit are taken without light time.
+  const bool lunar = body == kEngMoon || body == kEngMeanNode || body == kEngTrueNode ||
+                     body == kEngMeanApogee || body == kEngOsculatingApogee;
+  if (!lunar) {
     r.lon = NormDeg(r.lon - kLightDaysPerAu * r.dist * r.speed);
     r.hlon = NormDeg(r.hlon - kLightDaysPerAu * r.hdist * r.hspeed);
   }

@@ -24,7 +24,9 @@ enum EngineBody : int {
   kEngPluto = 9,
   kEngMeanNode = 10,
   kEngTrueNode = 11,
-  kEngChiron = 12
+  kEngChiron = 12,
+  kEngMeanApogee = 13,        // the Moon's mean apogee (mean Lilith)
+  kEngOsculatingApogee = 14,  // the Moon's osculating apogee (true Lilith)
 };
 
 // The distance given to the nodes, the semi-major axis of the Moon's row of
@@ -72,7 +74,7 @@ class EphemerisEngine {
  public:
   explicit EphemerisEngine(AnalyticTheory& theory) : theory_(theory) {}
 
-  // The engine: body 0 to 12 at moment t (days of ephemeris time from
+  // The engine: body 0 to 14 at moment t (days of ephemeris time from
   // JD 2433282.0). A missing or damaged outer-planet file other than a
   // missing Chiron file gives its fatal status and no position.
   EngineResult EphCalc(int body, double t);
@@ -85,6 +87,7 @@ class EphemerisEngine {
   EngineResult Planet(const HelioPosition& p, const HelioPosition& earth) const;
   EngineResult MeanNode() const;
   EngineResult TrueNode(double t);
+  EngineResult Apogee(int body, double t);
 };
 
 }  // namespace vostrane

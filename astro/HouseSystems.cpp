@@ -143,8 +143,9 @@ bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& an
                                         SripatiCusps,
                                         PullenSinusoidalDeltaCusps,
                                         EqualFromAriesCusps,
-                                        SunshineCusps};
-  static_assert(std::size(kSystems) == 21);
+                                        SunshineCusps,
+                                        PlacidusCusps};  // Gauquelin's sectors
+  static_assert(std::size(kSystems) == 22);
   const std::optional<HouseSystemId> known = HouseSystemOfLetter(letter);
   const HouseSystemId id = known.value_or(HouseSystemId::Placidus);
   kSystems[static_cast<size_t>(id)](frame, angles, cusps);

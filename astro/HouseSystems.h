@@ -4,7 +4,8 @@
 //   K Alcabitius, L Equal from the Midheaven, M Vehlow Equal,
 //   N Krusinski-Pisa, O Horizontal, P APC, Q Carter Poli-Equatorial,
 //   R Sripati, S Pullen Sinusoidal Delta, T Equal from 0 Aries,
-//   U Sunshine.
+//   U Sunshine, V Gauquelin's sectors (Placidus cusps on the wheel; the
+//   sectors themselves in astro/GauquelinSectors.h).
 // Each writes cusps 1 to 6 (cusps 7 to 12 are their opposite points) in
 // degrees in [0, 360) with the zodiac offset added.
 #pragma once

@@ -141,7 +141,8 @@ void Pass::Dispatch(int body, double julday) {
       v_[20] = {};
     }
   } else if (body == 22 || body == 23) {
-    FromVector(body, HelioPoint{});
+    FromEngine(body, body == 22 ? kEngMeanApogee : kEngOsculatingApogee, t);
+    v_[body - 1].hlon = v_[body - 1].hlat = v_[body - 1].hspeed = 0;
   } else if (body >= 24 && body <= 31) {
     const double T = (julday - 2415020.0 + dtDays) / 36525.0;
     FromVector(body, HypoPos(body - 23, T));

@@ -38,4 +38,10 @@ char ZodiacLetterOf(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(k
 
 const char* NameOfAyanamsa(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(kind)].name; }
 
+double EpochYearOfJulianDay(double jd) {
+  return jd == 0.0 ? 1900.0 : 1900.0 + (jd - 2415020.0) / 365.25;
+}
+
+double JulianDayOfEpochYear(double year) { return 2415020.0 + (year - 1900.0) * 365.25; }
+
 }  // namespace vostrane

@@ -44,4 +44,10 @@ struct UserAyanamsa {
   double epochJd = 2415020.0;  // 1900 January 0.5
 };
 
+// An epoch as a year with its fraction (Julian years from 1900 January 0.5,
+// so 2000.0 is J2000) and back. A Julian day of 0, which an entry stores
+// for the default epoch, is 1900.
+double EpochYearOfJulianDay(double jd);
+double JulianDayOfEpochYear(double year);
+
 }  // namespace vostrane

@@ -1,5 +1,7 @@
 #include "common/ChartSettings.h"
 
+#include <cmath>
+
 #include "common/AyanamsaNames.h"
 #include "common/HouseSystemNames.h"
 
@@ -83,6 +85,11 @@ Preferences ReadPreferences(const ControlRecord& control) {
   p.zodiac = ZodiacOrDefault(control.defaultZodsel());
   p.saveQuestion = SaveQuestionOf(control.saveOption());
   p.warnDuplicateName = control.warnDuplicateName();
+  const double degrees = control.Get<double>(control_offset::defaultUserAyanamsaDegrees);
+  const double epoch = control.Get<double>(control_offset::defaultUserAyanamsaEpoch);
+  if (std::isfinite(degrees) && std::fabs(degrees) <= 360.0) p.userAyanamsa.degrees = degrees;
+  // An epoch outside the years -3000 to 3500 (or none) is the default one.
+  if (std::isfinite(epoch) && epoch > 625000.0 && epoch < 3000000.0) p.userAyanamsa.epochJd = epoch;
   return p;
 }
 
@@ -91,6 +98,10 @@ void WritePreferences(const Preferences& p, ControlRecord& control) {
   control.SetLetter(control_offset::defaultZodsel, ZodiacOrDefault(p.zodiac));
   control.SetLetter(control_offset::saveOption, SaveOptionFor(p.saveQuestion, control.saveOption()));
   control.SetLetter(control_offset::warnDuplicateName, p.warnDuplicateName ? 'Y' : 'N');
+  if (ZodiacOrDefault(p.zodiac) == ZodiacLetterOf(AyanamsaKind::UserDefined)) {
+    control.Set<double>(control_offset::defaultUserAyanamsaDegrees, p.userAyanamsa.degrees);
+    control.Set<double>(control_offset::defaultUserAyanamsaEpoch, p.userAyanamsa.epochJd);
+  }
 }
 
 }  // namespace vostrane

@@ -8,9 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "common/AyanamsaNames.h"
 #include "common/ControlRecord.h"
 
 namespace vostrane {
+
+namespace control_offset {
+// The user-defined ayanamsa of new charts whose default zodiac is 'U':
+// its mean value in degrees at an epoch (a Julian day; 0 = 1900 January
+// 0.5). Records written before the setting hold zeros there.
+constexpr size_t defaultUserAyanamsaDegrees = 602;  // f64
+constexpr size_t defaultUserAyanamsaEpoch = 610;    // f64
+}  // namespace control_offset
 
 // The house systems of common/HouseSystemNames.h and the zodiacs (tropical
 // 'T', then the sidereal ones of common/AyanamsaNames.h), by their place in
@@ -56,11 +65,13 @@ struct Preferences {
   char zodiac = 'T';                       // of a new chart
   SaveQuestion saveQuestion = SaveQuestion::Ask;
   bool warnDuplicateName = true;
+  UserAyanamsa userAyanamsa;  // for the zodiac 'U'
 };
 
 Preferences ReadPreferences(const ControlRecord& control);
-// Sets the four preference bytes (offsets 43, 88, 89, 90); every other byte
-// of the record stays as it is.
+// Sets the four preference bytes (offsets 43, 88, 89, 90) and, for the
+// user-defined zodiac, its value and epoch; every other byte of the record
+// stays as it is.
 void WritePreferences(const Preferences& preferences, ControlRecord& control);
 
 }  // namespace vostrane

@@ -49,7 +49,7 @@ constexpr size_t paperWidth2 = 381;
 constexpr size_t paperHeight2 = 389;
 constexpr size_t copies2 = 397;
 constexpr size_t deviceLetters2 = 401;
-constexpr size_t fixedStarOrb = 600;  // f64, degrees; 0 in a record written before the setting
+constexpr size_t fixedStarOrb = 622;  // f64, degrees; 0 in a record written before the setting
 // The paper of chart pages: 'L' Letter, 'A' A4, 0 (a record written before
 // the setting) the paper of the system's locale.
 constexpr size_t paperKind = 620;

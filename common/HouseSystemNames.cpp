@@ -8,28 +8,29 @@ namespace vostrane {
 
 namespace {
 
-constexpr std::array<HouseSystemInfo, 21> kSystems = {{
-    {HouseSystemId::Campanus, 'A', "Campanus", true},
-    {HouseSystemId::Equal, 'B', "Equal", false},
-    {HouseSystemId::Koch, 'C', "Koch", true},
-    {HouseSystemId::Meridian, 'D', "Meridian", true},
-    {HouseSystemId::Morinus, 'E', "Morinus", false},
-    {HouseSystemId::Placidus, 'F', "Placidus", true},
-    {HouseSystemId::Porphyry, 'G', "Porphyry", true},
-    {HouseSystemId::Regiomontanus, 'H', "Regiomontanus", true},
-    {HouseSystemId::Topocentric, 'I', "Topocentric", true},
-    {HouseSystemId::WholeSign, 'J', "Whole Sign", false},
-    {HouseSystemId::Alcabitius, 'K', "Alcabitius", true},
-    {HouseSystemId::EqualFromMidheaven, 'L', "Equal from the Midheaven", true},
-    {HouseSystemId::Vehlow, 'M', "Vehlow Equal", false},
-    {HouseSystemId::KrusinskiPisa, 'N', "Krusinski-Pisa", true},
-    {HouseSystemId::Horizontal, 'O', "Horizontal", true},
-    {HouseSystemId::Apc, 'P', "APC", true},
-    {HouseSystemId::CarterPoliEquatorial, 'Q', "Carter Poli-Equatorial", false},
-    {HouseSystemId::Sripati, 'R', "Sripati", false},
-    {HouseSystemId::PullenSinusoidalDelta, 'S', "Pullen Sinusoidal Delta", true},
-    {HouseSystemId::EqualFromAries, 'T', "Equal from 0 Aries", false},
-    {HouseSystemId::Sunshine, 'U', "Sunshine", true},
+constexpr std::array<HouseSystemInfo, 22> kSystems = {{
+    {HouseSystemId::Campanus, 'A', "Campanus", true, true},
+    {HouseSystemId::Equal, 'B', "Equal", false, true},
+    {HouseSystemId::Koch, 'C', "Koch", true, true},
+    {HouseSystemId::Meridian, 'D', "Meridian", true, false},
+    {HouseSystemId::Morinus, 'E', "Morinus", false, false},
+    {HouseSystemId::Placidus, 'F', "Placidus", true, true},
+    {HouseSystemId::Porphyry, 'G', "Porphyry", true, true},
+    {HouseSystemId::Regiomontanus, 'H', "Regiomontanus", true, true},
+    {HouseSystemId::Topocentric, 'I', "Topocentric", true, true},
+    {HouseSystemId::WholeSign, 'J', "Whole Sign", false, false},
+    {HouseSystemId::Alcabitius, 'K', "Alcabitius", true, true},
+    {HouseSystemId::EqualFromMidheaven, 'L', "Equal from the Midheaven", true, false},
+    {HouseSystemId::Vehlow, 'M', "Vehlow Equal", false, false},
+    {HouseSystemId::KrusinskiPisa, 'N', "Krusinski-Pisa", true, true},
+    {HouseSystemId::Horizontal, 'O', "Horizontal", true, false},
+    {HouseSystemId::Apc, 'P', "APC", true, true},
+    {HouseSystemId::CarterPoliEquatorial, 'Q', "Carter Poli-Equatorial", false, true},
+    {HouseSystemId::Sripati, 'R', "Sripati", false, false},
+    {HouseSystemId::PullenSinusoidalDelta, 'S', "Pullen Sinusoidal Delta", true, true},
+    {HouseSystemId::EqualFromAries, 'T', "Equal from 0 Aries", false, false},
+    {HouseSystemId::Sunshine, 'U', "Sunshine", true, true},
+    {HouseSystemId::GauquelinSectors, 'V', "Gauquelin Sectors", true, true},
 }};
 
 // Lower case without blanks, hyphens and full stops, for comparing names.
@@ -55,6 +56,11 @@ std::optional<HouseSystemId> HouseSystemOfLetter(char letter) {
 char LetterOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].letter; }
 
 const char* NameOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].name; }
+
+bool AscendantIsCusp1(char letter) {
+  const HouseSystemId id = HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);
+  return kSystems[static_cast<size_t>(id)].ascendantIsCusp1;
+}
 
 bool MidheavenIsCusp10(char letter) {
   const HouseSystemId id = HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);

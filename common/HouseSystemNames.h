@@ -32,6 +32,9 @@ enum class HouseSystemId {
   PullenSinusoidalDelta,
   EqualFromAries,
   Sunshine,
+  // Gauquelin's 36 sectors: a table on the page; the wheel's cusps are
+  // Placidus', whose cusps are every third sector boundary.
+  GauquelinSectors,
 };
 
 struct HouseSystemInfo {
@@ -41,6 +44,9 @@ struct HouseSystemInfo {
   // Cusp 10 is the Midheaven (between the polar circles); otherwise a
   // wheel shows the Midheaven apart from the cusps.
   bool midheavenIsCusp10;
+  // Cusp 1 is the Ascendant; otherwise the Ascendant is a point of its own
+  // (drawn, tabulated and used for the Part of Fortune at its real place).
+  bool ascendantIsCusp1;
 };
 
 // Every system in letter order.
@@ -52,6 +58,9 @@ const char* NameOfHouseSystem(HouseSystemId id);
 // Whether cusp 10 of the system of a letter is the Midheaven; an unknown
 // letter counts as Placidus, as the calculation takes it.
 bool MidheavenIsCusp10(char letter);
+// Whether cusp 1 of the system of a letter is the Ascendant (an unknown
+// letter counts as Placidus).
+bool AscendantIsCusp1(char letter);
 
 // A system given by its letter or by its name, either in any case; the name
 // may also be written without blanks and hyphens ("wholesign").

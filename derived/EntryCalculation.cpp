@@ -10,6 +10,7 @@
 #include "astro/TimeScales.h"
 #include "platform/ByteOrder.h"
 #include "derived/UserAyanamsaFields.h"
+#include "session/LunarApogeeSlots.h"
 
 namespace vostrane {
 
@@ -143,6 +144,7 @@ bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
   ChartValues v = ChartValuesOf(entry);
   const bool asteroids = CalPlanH(ChartInputOf(entry), v, theory, report, progress);
   StoreChartValues(v, entry);
+  MarkLunarApogee(entry);
   return asteroids;
 }
 
@@ -152,6 +154,7 @@ bool CalcPlanets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags, An
   NameFileValues nameFile;
   const bool update = CalcPlanets(ChartInputOf(entry), v, nameFile, flags, theory, report, progress);
   StoreChartValues(v, entry);
+  MarkLunarApogee(entry);
   if (update) PackPointValues(nameFile, image);
   return update;
 }

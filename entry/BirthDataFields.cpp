@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "derived/UserAyanamsaFields.h"
 #include "entry/FieldRules.h"
 #include "entry/FormTexts.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
 #include "common/AngleTime.h"
+#include "common/AyanamsaNames.h"
 #include "common/ChartSettings.h"
 #include "common/MaskedFields.h"
 #include "common/NumberText.h"
@@ -86,6 +88,12 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   e.setBiography(2, "");
   e.setHousesys(HouseSystemOrDefault(f.houseSystem));
   e.setZodsel(ZodiacOrDefault(f.zodiac));
+  // A user-defined ayanamsa keeps its value and epoch in the entry; other
+  // zodiacs leave those bytes as they are.
+  if (e.zodsel() == ZodiacLetterOf(AyanamsaKind::UserDefined)) {
+    e.Set<double>(entry_offset::userAyanamsaDegrees, f.userAyanamsaDegrees);
+    e.Set<double>(entry_offset::userAyanamsaEpoch, f.userAyanamsaEpoch);
+  }
 
   const std::string name = Trim(f.name);
   e.setName(name);
@@ -173,6 +181,8 @@ BirthDataFields FieldsFromEntry(const ChartEntry& e) {
   const uint8_t code = e.dstcode() <= 4 ? e.dstcode() : 0;
   f.daylight = std::string(1, kDaylightLetters[code]);
   f.dstTable = std::to_string(e.dstTable());
+  f.userAyanamsaDegrees = e.Get<double>(entry_offset::userAyanamsaDegrees);
+  f.userAyanamsaEpoch = e.Get<double>(entry_offset::userAyanamsaEpoch);
   f.houseSystem = HouseSystemOrDefault(e.housesys());
   f.zodiac = ZodiacOrDefault(e.zodsel());
   return f;

@@ -23,6 +23,10 @@ struct BirthDataFields {
   std::string dstTable;      // the daylight table number
   char houseSystem = 'F';    // house system letter 'A'..'I'
   char zodiac = 'T';         // 'T' tropical, 'S' sidereal
+  // The user-defined ayanamsa (zodiac letter 'U'): its mean value in
+  // degrees at an epoch, a Julian day (0: 1900 January 0.5).
+  double userAyanamsaDegrees = 0.0;
+  double userAyanamsaEpoch = 0.0;
 };
 
 }  // namespace vostrane

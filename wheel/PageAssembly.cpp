@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "common/AngleTime.h"
+#include "common/HouseSystemNames.h"
 #include "wheel/AspectGrid.h"
+#include "wheel/GauquelinTable.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PageHeader.h"
 #include "wheel/PageRoom.h"
@@ -91,7 +93,9 @@ RingCharts CopyRingCharts(const WheelPageInput& in, int count) {
   if (!rc.equalHouses) return rc;
   for (int r = 0; r < count; ++r) {
     if (!rc.present[r]) continue;
-    const std::array<double, 12> cusps = EqualHouseCusps(Modulo(360.0, rc.charts[r].cusp(1)));
+    const ChartEntry& e = rc.charts[r];
+    const double ascendant = AscendantIsCusp1(e.housesys()) ? e.cusp(1) : e.asc();
+    const std::array<double, 12> cusps = EqualHouseCusps(Modulo(360.0, ascendant));
     for (int h = 1; h <= 6; ++h) rc.charts[r].setCusp(h, cusps[h - 1]);
     rc.charts[r].setHousesys('B');
   }
@@ -236,9 +240,17 @@ void DrawTablesAndGrids(const WheelPage& page, Steps& steps, ItemPlacer& placer)
     for (int t = 0; t < 5; ++t)
       placer.Place(page_item::kPositionTable + t, [&] { DrawPositionTable(page, t); });
     for (int n = 1; n <= 5; ++n) placer.Place(page_item::kLegend + n, [&] { DrawLegendTable(page, n); });
-    placer.Place(page_item::kFurtherPoints, [&] { DrawFurtherPointsTable(page); });
-    placer.Place(page_item::kElements, [&] { DrawElementsTable(page); });
-    placer.Place(page_item::kParallels, [&] { DrawParallelsTable(page); });
+    PageBox further{};
+    placer.Place(page_item::kFurtherPoints, [&] { further = DrawFurtherPointsTable(page); });
+    // Gauquelin's sectors take the room of the elements and parallels
+    // tables below the further points.
+    bool sectors = false;
+    placer.Place(page_item::kGauquelinSectors,
+                 [&] { sectors = DrawGauquelinTable(page, further).drawn; });
+    if (!sectors) {
+      placer.Place(page_item::kElements, [&] { DrawElementsTable(page); });
+      placer.Place(page_item::kParallels, [&] { DrawParallelsTable(page); });
+    }
   }
   const bool grid1 = page.def.Flag(wo::grid1Shown), grid2 = page.def.Flag(wo::grid2Shown);
   if (steps.Go() && (grid1 || grid2)) {
@@ -331,8 +343,10 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   if (!s.BeginPrintout('2', 'P')) return false;
   const RingCharts ringCharts = CopyRingCharts(in, count);
   equalHouses_ = ringCharts.equalHouses;
-  rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1),
-                          ringCharts.Given(2));
+  // The user's node choice overrides the style's for this page.
+  if (in.points.wheelNode != 0) def_.SetLetter(wo::trueNode, in.points.wheelNode);
+  rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1), ringCharts.Given(2),
+                          in.points.fortuneByDayAndNight);
   steps.Caption(kAssembling);
   setup_ = PrepareStyle(s, def_, aspects_, in, category, anglesPath_);
 

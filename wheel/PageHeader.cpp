@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/TextTrim.h"
+#include "wheel/HouseSystemNote.h"
 #include "wheel/PageText.h"
 #include "wheel/ReturnMoment.h"
 #include "wheel/Rounding.h"
@@ -109,7 +110,8 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
   else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
   else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
   const std::string ayanamsa = e.zodsel() == 'T' ? "" : " " + ArcText(std::fabs(e.ayan()));
-  items.push_back(names.ZodiacName(e.zodsel()) + ayanamsa + "  " + names.HouseSystemName(e.housesys()));
+  items.push_back(names.ZodiacName(e.zodsel()) + ayanamsa + "  " + names.HouseSystemName(e.housesys()) +
+                  HouseSystemNote(e));
   items.push_back("Geocentric");
   return items;
 }

@@ -45,6 +45,7 @@ inline constexpr int kLegend = 20;         // 21..25, legends 1..5
 inline constexpr int kFurtherPoints = 30;
 inline constexpr int kElements = 31;
 inline constexpr int kParallels = 32;
+inline constexpr int kGauquelinSectors = 33;
 inline constexpr int kGrid = 40;  // 41, 42: grids 1 and 2
 inline constexpr int kWheel = 50;
 inline constexpr int kCreditLine = 60;

@@ -2,18 +2,53 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
+#include "astro/BodySlots.h"
 #include "common/AngleTime.h"
+#include "session/LunarApogeeSlots.h"
 #include "wheel/Rounding.h"
 
 namespace vostrane {
 
 namespace wo = wheel_offset;
 using wheel_point::Ascendant;
-using wheel_point::Moon;
-using wheel_point::Sun;
 
 // ---- Further points ------------------------------------------------------------
+
+namespace {
+
+// The table's frame: 0.283 W wide at its place, moved left to stay on the
+// page; rows of a line each between half lines.
+PageBox FurtherPointsBox(const WheelPage& page, int rows) {
+  const PageMetrics& m = page.M();
+  const int width = RoundEven(0.283 * m.width);
+  const PagePlace place = page.def.furtherPointsPlace();
+  const int x = std::max(0, std::min(m.PageX(place.x), m.pageWidth - 1 - width));
+  const int y = m.PageY(place.y);
+  return {true, x, y, x + width, y + m.halfLine + rows * m.lineHeight + m.halfLine};
+}
+
+// Whether the table can grow by `extra` rows without running into another
+// table that the style shows and places below it.
+bool RoomBelow(const WheelPage& page, int rows, int extra) {
+  const PageMetrics& m = page.M();
+  const PageBox now = FurtherPointsBox(page, rows), grown = FurtherPointsBox(page, rows + extra);
+  std::vector<PagePlace> others;
+  if (page.def.Flag(wo::elementsTable)) others.push_back(page.def.elementsTablePlace());
+  for (int i = 0; i < 5; ++i) {
+    if (page.def.Flag(wo::parallelsTable)) others.push_back(page.def.parallelBoxPlace(i));
+    if (page.def.legendShown(i)) others.push_back(page.def.legendPlace(i));
+    others.push_back(page.def.positionTablePlace(i));
+  }
+  for (const PagePlace& p : others) {
+    const int x = m.PageX(p.x), y = m.PageY(p.y);
+    if (y >= now.top && y < grown.bottom && x >= now.left && x < now.right) return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
   using F = FurtherPoint::Format;
@@ -25,8 +60,10 @@ std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
     rows.push_back({"Mean Moon's Node", F::Longitude, Modulo(360.0, e.moonnode())});
   else rows.push_back({"True Moon's Node", F::Longitude, Modulo(360.0, e.lon(10))});
   rows.push_back({"Part of Fortune", F::Longitude, r.lon[wheel_point::PartOfFortune]});
-  rows.push_back(
-      {"Part of Spirit", F::Longitude, Modulo(360.0, r.lon[Ascendant] + r.lon[Sun] - r.lon[Moon])});
+  // Spirit mirrors Fortune about the Ascendant (by day Ascendant + Sun -
+  // Moon), so it follows Fortune's day and night formula.
+  rows.push_back({"Part of Spirit", F::Longitude,
+                  Modulo(360.0, 2.0 * r.lon[Ascendant] - r.lon[wheel_point::PartOfFortune])});
   rows.push_back({"Vertex", F::Longitude, r.lon[wheel_point::Vertex]});
   rows.push_back({page.def.Flag(wo::furtherPointsOption) ? "East Point" : "Equatorial Asc.",
                   F::Longitude, r.lon[wheel_point::EastPoint]});
@@ -38,6 +75,14 @@ std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
     rows.push_back({dt >= 0 ? "Ephem Time-GMT" : "GMT-Ephem Time", F::Time, std::fabs(dt) / 3600.0});
   }
   rows.push_back({"Ayanamsha", F::Angle, std::fabs(e.ayan())});
+  // The Moon's mean and osculating apogee after the node, for entries
+  // calculated with them, where the table has room for them.
+  if (HasLunarApogee(e) && RoomBelow(page, static_cast<int>(rows.size()), 2)) {
+    const FurtherPoint lilith[2] = {
+        {"Mean Lilith", F::Longitude, Modulo(360.0, e.lon(slot::MeanApogee))},
+        {"True Lilith", F::Longitude, Modulo(360.0, e.lon(slot::OsculatingApogee))}};
+    rows.insert(rows.begin() + 1, std::begin(lilith), std::end(lilith));
+  }
   return rows;
 }
 
@@ -47,10 +92,10 @@ PageBox DrawFurtherPointsTable(const WheelPage& page) {
   const PageMetrics& m = page.M();
   const int gx = std::max(1, m.gapX);
   const std::vector<FurtherPoint> rows = FurtherPoints(page);
-  const PagePlace place = page.def.furtherPointsPlace();
-  const int width = RoundEven(0.283 * m.width);
-  const int x = std::max(0, std::min(m.PageX(place.x), m.pageWidth - 1 - width));
-  const int y = m.PageY(place.y);
+  const PageBox box = FurtherPointsBox(page, static_cast<int>(rows.size()));
+  const int width = box.right - box.left;
+  const int x = box.left;
+  const int y = box.top;
   const char font = page.def.Letter(wo::tableFont);
 
   page.UseTableFont();

@@ -22,7 +22,9 @@ double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
 }  // namespace
 
-RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
+bool SunAboveHorizon(double sun, double asc) { return Modulo(360.0, sun - asc) >= 180.0; }
+
+RingChart FillRing(const ChartEntry& e, const WheelDefinition& def, bool fortuneByDayAndNight) {
   using namespace wheel_point;
   RingChart r;
   r.present = true;
@@ -54,7 +56,9 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
     r.cusps[h - 1] = Reduce(e.cusp(h));
     r.cusps[h + 5] = Reduce(r.cusps[h - 1] + 180.0);
   }
-  r.lon[Ascendant] = r.cusps[0];
+  // The angles are the chart's real ones: cusp 1 only where the system
+  // puts the Ascendant there.
+  r.lon[Ascendant] = AscendantIsCusp1(e.housesys()) ? r.cusps[0] : Reduce(e.asc());
   r.speed[Ascendant] = speedOf(11) + kAngleSpeedLift;
   r.lon[Midheaven] = MidheavenIsCusp10(e.housesys()) ? r.cusps[9] : Reduce(e.mc());
   r.speed[Midheaven] = speedOf(12) + kAngleSpeedLift;
@@ -65,8 +69,10 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
   }
   for (int p = Ceres; p <= Chiron; ++p)
     if (!e.bodyAvailable(p + 3)) r.unavailable |= 1u << p;
-  r.lon[PartOfFortune] = Reduce(r.lon[Ascendant] + r.lon[Moon] - r.lon[Sun]);
-  r.speed[PartOfFortune] = r.speed[Ascendant] + r.speed[Moon] - r.speed[Sun];
+  const double night = fortuneByDayAndNight && !SunAboveHorizon(r.lon[Sun], r.lon[Ascendant]) ? -1.0
+                                                                                              : 1.0;
+  r.lon[PartOfFortune] = Reduce(r.lon[Ascendant] + night * (r.lon[Moon] - r.lon[Sun]));
+  r.speed[PartOfFortune] = r.speed[Ascendant] + night * (r.speed[Moon] - r.speed[Sun]);
   r.lon[SouthNode] = Reduce(r.lon[Node] + 180.0);
   r.speed[SouthNode] = r.speed[Node];
   r.lon[Vertex] = lonOf(13);
@@ -81,12 +87,12 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def) {
 }
 
 RingArrays FillRingArrays(const WheelDefinition& def, char category, const ChartEntry& inner,
-                          const ChartEntry* second, const ChartEntry* third) {
+                          const ChartEntry* second, const ChartEntry* third, bool fortuneByDayAndNight) {
   RingArrays rings;
   rings.category = category == 'C' ? 'T' : category;
-  rings.Ring(1) = FillRing(inner, def);
-  if (rings.Count() >= 2 && second) rings.Ring(2) = FillRing(*second, def);
-  if (rings.Count() >= 3 && third) rings.Ring(3) = FillRing(*third, def);
+  rings.Ring(1) = FillRing(inner, def, fortuneByDayAndNight);
+  if (rings.Count() >= 2 && second) rings.Ring(2) = FillRing(*second, def, fortuneByDayAndNight);
+  if (rings.Count() >= 3 && third) rings.Ring(3) = FillRing(*third, def, fortuneByDayAndNight);
   return rings;
 }
 
@@ -101,7 +107,7 @@ bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, 
     case Midheaven:
       if (ring == 1) {
         const char hs = rings.Ring(1).houseSystem;
-        return point == Ascendant ? (hs == 'D' || hs == 'E') : !MidheavenIsCusp10(hs);
+        return point == Ascendant ? !AscendantIsCusp1(hs) : !MidheavenIsCusp10(hs);
       }
       return def.Flag(ring == 2 ? wheel_offset::anglesRing2 : wheel_offset::anglesRing3);
     case Chiron: return def.Flag(wheel_offset::chiron) && rings.Ring(ring).Available(point);

@@ -5,9 +5,9 @@
 // slots:
 //   0..9   Sun, Moon, Mercury .. Pluto          slots 0..9
 //   10     Moon's node (true or mean)           slot 10 / the entry's mean node
-//   11, 12 Ascendant, Midheaven                 cusp 1; cusp 10 or the MC field
+//   11, 12 Ascendant, Midheaven                 cusp 1 or the Asc field; cusp 10 or the MC field
 //   13..17 Ceres, Pallas, Juno, Vesta, Chiron   slots 16..20
-//   18     Part of Fortune                      Ascendant + Moon - Sun
+//   18     Part of Fortune                      Ascendant + Moon - Sun (by night reversed)
 //   19     south node                           point 10 + 180
 //   20, 21 Vertex, East point                   slots 13, 14
 //   22..29 the eight hypothetical planets       slots 23..30
@@ -16,6 +16,7 @@
 
 #include <array>
 
+#include "common/PointSettings.h"
 #include "session/ChartEntry.h"
 #include "wheel/WheelDefinition.h"
 
@@ -62,14 +63,23 @@ struct RingArrays {
 };
 
 // Fills one ring from a chart entry. Point 10 is the true node when the
-// style's offset 27 is 'T', else the entry's mean node.
-RingChart FillRing(const ChartEntry& entry, const WheelDefinition& def);
+// style's offset 27 is 'T', else the entry's mean node. With the day and
+// night formula the Part of Fortune of a night chart is Ascendant + Sun -
+// Moon.
+RingChart FillRing(const ChartEntry& entry, const WheelDefinition& def,
+                   bool fortuneByDayAndNight = false);
+
+// Whether the Sun (longitude, degrees) stands above the horizon of the
+// Ascendant asc: in the half of the ecliptic from the Descendant over the
+// Midheaven to the Ascendant.
+bool SunAboveHorizon(double sun, double asc);
 
 // The ring arrays of a page: ring 1 from `inner`, rings 2 and 3 from
 // `second` and `third` as the category asks for them; the other rings stay
 // all zero.
 RingArrays FillRingArrays(const WheelDefinition& def, char category, const ChartEntry& inner,
-                          const ChartEntry* second = nullptr, const ChartEntry* third = nullptr);
+                          const ChartEntry* second = nullptr, const ChartEntry* third = nullptr,
+                          bool fortuneByDayAndNight = false);
 
 // Whether a point (0..19) of a ring (1..3) is shown on the wheel.
 bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, int ring);

@@ -1,6 +1,7 @@
 #include "entry/gui/TFormBDat.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -157,7 +158,22 @@ void TFormBDat::BuildFields() {
     AddLetterChoice(cbHouses_, HouseSystemLetterAt(i), QString(HouseSystemLetterAt(i)));
   cbZodiac_ = new QComboBox(this);
   cbZodiac_->setObjectName("Zodiac");
-  for (const char letter : OfferedZodiacLetters()) AddLetterChoice(cbZodiac_, letter, QString(letter));
+  for (int i = 0; i < ZodiacCount(); ++i)
+    AddLetterChoice(cbZodiac_, ZodiacLetterAt(i), QString(ZodiacLetterAt(i)));
+  userAyanamsa_ = new QDoubleSpinBox(this);
+  userAyanamsa_->setObjectName("UserAyanamsa");
+  userAyanamsa_->setRange(-60.0, 60.0);
+  userAyanamsa_->setDecimals(6);
+  userAyanamsa_->setSuffix(QString::fromUtf8("\u00B0"));
+  userAyanamsa_->setToolTip("The ayanamsa's mean value at the epoch, in degrees");
+  userEpoch_ = new QDoubleSpinBox(this);
+  userEpoch_->setObjectName("UserAyanamsaEpoch");
+  userEpoch_->setRange(-3000.0, 3000.0);
+  userEpoch_->setDecimals(2);
+  userEpoch_->setPrefix("in ");
+  userEpoch_->setToolTip("The epoch of the value, as a year");
+  connect(cbZodiac_, &QComboBox::currentIndexChanged, this, [this] { ShowUserAyanamsaBoxes(); });
+  ShowUserAyanamsaBoxes();
 
   FitWidth(maskEdDate_, "-00/00/0000");
   FitWidth(maskEdTime_, "00:00:00 PM");
@@ -311,6 +327,8 @@ QGridLayout* TFormBDat::BuildFieldGrid() {
   chartSettings->addSpacing(10);
   chartSettings->addWidget(labelZodiac_);
   chartSettings->addWidget(cbZodiac_);
+  chartSettings->addWidget(userAyanamsa_);
+  chartSettings->addWidget(userEpoch_);
   chartSettings->addStretch();
   fields->addLayout(chartSettings, 7, 1, 1, 2);
   fields->setRowStretch(8, 1);
@@ -352,7 +370,9 @@ void TFormBDat::SetTabOrder() {
   setTabOrder(maskEdTzEW_, maskEdDstObs_);
   setTabOrder(maskEdDstObs_, cbHouses_);
   setTabOrder(cbHouses_, cbZodiac_);
-  setTabOrder(cbZodiac_, bitBtn6_);
+  setTabOrder(cbZodiac_, userAyanamsa_);
+  setTabOrder(userAyanamsa_, userEpoch_);
+  setTabOrder(userEpoch_, bitBtn6_);
   setTabOrder(bitBtn6_, bitBtn1_);
   setTabOrder(bitBtn1_, saveDeleteName1_);
   setTabOrder(saveDeleteName1_, btnDelete_);

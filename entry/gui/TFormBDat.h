@@ -18,6 +18,7 @@
 #include "common/MaskedFields.h"
 
 class QComboBox;
+class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
 class QListWidget;
@@ -121,6 +122,10 @@ class TFormBDat : public QDialog {
   FormField* EdDstTblNum() const { return edDstTblNum_; }
   QComboBox* HouseSystemBox() const { return cbHouses_; }
   QComboBox* ZodiacBox() const { return cbZodiac_; }
+  // The user-defined ayanamsa's value (degrees) and epoch (a year), shown
+  // while that zodiac is chosen.
+  QDoubleSpinBox* UserAyanamsaBox() const { return userAyanamsa_; }
+  QDoubleSpinBox* UserEpochBox() const { return userEpoch_; }
   QLabel* Label10() const { return label10_; }
   QLabel* Label11() const { return label11_; }
   QLabel* Label21() const { return label21_; }
@@ -252,7 +257,15 @@ class TFormBDat : public QDialog {
   FormField* maskEdDstObs_ = nullptr;
   FormField* edDstTblNum_ = nullptr;
   QComboBox* cbHouses_ = nullptr;  // every house system, by letter
-  QComboBox* cbZodiac_ = nullptr;  // tropical and the offered ayanamsas, by letter
+  QComboBox* cbZodiac_ = nullptr;  // tropical and every ayanamsa, by letter
+  QDoubleSpinBox* userAyanamsa_ = nullptr;
+  QDoubleSpinBox* userEpoch_ = nullptr;
+  // The user-defined ayanamsa as last shown: an entry whose boxes were not
+  // changed keeps its stored value and epoch exactly.
+  double shownAyanamsa_ = 0.0, shownEpoch_ = 0.0;        // as stored
+  double shownAyanamsaBox_ = 0.0, shownEpochBox_ = 0.0;  // as the boxes show them
+  void ShowUserAyanamsa(double degrees, double epochJd);
+  void ShowUserAyanamsaBoxes();
   QLabel* labelName_ = nullptr;
   QLabel* labelDate_ = nullptr;
   QLabel* labelTime_ = nullptr;

@@ -79,6 +79,9 @@ void TFormBDat::StartNewEntry() {
   BirthDataFields fresh = NewEntryFields(clock_());
   fresh.houseSystem = Control().defaultHousesys();
   fresh.zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  const UserAyanamsa user = ReadPreferences(Control()).userAyanamsa;
+  fresh.userAyanamsaDegrees = user.degrees;
+  fresh.userAyanamsaEpoch = user.epochJd;
   SetFields(fresh);
   label23_->setText(ToQt(FormText(8969)));
   label21_->setText(ToQt(FormText(8934)));

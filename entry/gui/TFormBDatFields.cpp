@@ -1,9 +1,11 @@
 // The birth data form's field handlers: what happens when a field is
 // entered, on each key, and when it is left.
 #include <algorithm>
+#include <cmath>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -70,6 +72,12 @@ BirthDataFields TFormBDat::Fields() const {
   f.dstTable = edDstTblNum_->StoredText();
   f.houseSystem = HouseSystemOrDefault(ChosenLetter(cbHouses_));
   f.zodiac = ZodiacOrDefault(ChosenLetter(cbZodiac_));
+  // Boxes left as shown keep the stored value and epoch to the last bit.
+  f.userAyanamsaDegrees = userAyanamsa_->value() == shownAyanamsaBox_ ? shownAyanamsa_
+                                                                      : userAyanamsa_->value();
+  f.userAyanamsaEpoch = userEpoch_->value() == shownEpochBox_
+                            ? shownEpoch_
+                            : JulianDayOfEpochYear(userEpoch_->value());
   return f;
 }
 
@@ -87,14 +95,28 @@ void TFormBDat::SetFields(const BirthDataFields& f) {
   edDstTblNum_->SetStoredText(f.dstTable);
   ChooseLetter(cbHouses_, HouseSystemOrDefault(f.houseSystem));
   ShowZodiac(ZodiacOrDefault(f.zodiac));
+  ShowUserAyanamsa(f.userAyanamsaDegrees, f.userAyanamsaEpoch);
 }
 
-// The list offers no user-defined ayanamsa, whose value it cannot take; an
-// entry that carries one gets it as an extra item while it is shown, so
-// the entry keeps its zodiac (and the value stored with it) unchanged.
+void TFormBDat::ShowUserAyanamsa(double degrees, double epochJd) {
+  shownAyanamsa_ = std::isfinite(degrees) ? degrees : 0.0;
+  shownEpoch_ = std::isfinite(epochJd) ? epochJd : 0.0;
+  userAyanamsa_->setValue(shownAyanamsa_);
+  userEpoch_->setValue(EpochYearOfJulianDay(shownEpoch_));
+  // What the boxes made of the values (rounded to their decimals).
+  shownAyanamsaBox_ = userAyanamsa_->value();
+  shownEpochBox_ = userEpoch_->value();
+}
+
+void TFormBDat::ShowUserAyanamsaBoxes() {
+  const bool user = ChosenLetter(cbZodiac_) == ZodiacLetterOf(AyanamsaKind::UserDefined);
+  userAyanamsa_->setVisible(user);
+  userEpoch_->setVisible(user);
+}
+
+// The list offers every zodiac the calculation knows; a letter it does not
+// hold gets an extra item while it is shown.
 void TFormBDat::ShowZodiac(char zodiac) {
-  const int extra = cbZodiac_->findData(QChar::fromLatin1(ZodiacLetterOf(AyanamsaKind::UserDefined)));
-  if (extra >= 0 && zodiac != ZodiacLetterOf(AyanamsaKind::UserDefined)) cbZodiac_->removeItem(extra);
   if (ChooseLetter(cbZodiac_, zodiac)) return;
   AddLetterChoice(cbZodiac_, zodiac, ToQt(ZodiacDisplayName(zodiac, FormText)));
   ChooseLetter(cbZodiac_, zodiac);

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QFormLayout>
 #include <QVBoxLayout>
@@ -44,20 +46,52 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
                     ToQt(HouseSystemDisplayName(HouseSystemLetterAt(i), text)));
   zodiac_ = new QComboBox(this);
   zodiac_->setObjectName("Zodiac");
-  for (const char z : OfferedZodiacLetters())
-    AddLetterChoice(zodiac_, z, ToQt(ZodiacDisplayName(z, text)));
+  for (int i = 0; i < ZodiacCount(); ++i)
+    AddLetterChoice(zodiac_, ZodiacLetterAt(i), ToQt(ZodiacDisplayName(ZodiacLetterAt(i), text)));
+  userAyanamsa_ = new QDoubleSpinBox(this);
+  userAyanamsa_->setObjectName("UserAyanamsa");
+  userAyanamsa_->setRange(-60.0, 60.0);
+  userAyanamsa_->setDecimals(6);
+  userAyanamsa_->setSuffix(QString::fromUtf8("\u00B0"));
+  userEpoch_ = new QDoubleSpinBox(this);
+  userEpoch_->setObjectName("UserAyanamsaEpoch");
+  userEpoch_->setRange(-3000.0, 3000.0);
+  userEpoch_->setDecimals(2);
+  userEpoch_->setPrefix("in ");
   save_ = new QComboBox(this);
   save_->setObjectName("SaveQuestion");
   save_->addItems({"Ask each time", "Never save", "Always save, without asking"});
   duplicate_ = new QCheckBox(
       "&Warn when a chart is changed that has the same name as an earlier chart of the list", this);
   duplicate_->setObjectName("DuplicateWarning");
+  node_ = new QComboBox(this);
+  node_->setObjectName("WheelNode");
+  node_->addItem("As the wheel style says", QChar(0));
+  node_->addItem("True node", QChar('T'));
+  node_->addItem("Mean node", QChar('M'));
+  fortune_ = new QCheckBox("Part of &Fortune by night: Ascendant + Sun - Moon", this);
+  fortune_->setObjectName("FortuneByNight");
 
   const Preferences p = ReadPreferences(Control());
   ChooseLetter(houses_, p.houseSystem);
   if (!ChooseLetter(zodiac_, p.zodiac)) ChooseLetter(zodiac_, 'T');
+  shownUser_ = p.userAyanamsa;
+  userAyanamsa_->setValue(p.userAyanamsa.degrees);
+  userEpoch_->setValue(EpochYearOfJulianDay(p.userAyanamsa.epochJd));
+  shownDegreesBox_ = userAyanamsa_->value();
+  shownEpochBox_ = userEpoch_->value();
+  const auto showUser = [this] {
+    const bool user = ChosenLetter(zodiac_) == ZodiacLetterOf(AyanamsaKind::UserDefined);
+    userAyanamsa_->setVisible(user);
+    userEpoch_->setVisible(user);
+  };
+  connect(zodiac_, &QComboBox::currentIndexChanged, this, showUser);
+  showUser();
   save_->setCurrentIndex(SaveChoiceIndex(p.saveQuestion));
   duplicate_->setChecked(p.warnDuplicateName);
+  const PointSettings points = ReadPointSettings(Control());
+  node_->setCurrentIndex(std::max(0, node_->findData(QChar(points.wheelNode))));
+  fortune_->setChecked(points.fortuneByDayAndNight);
 
   // The paper of chart pages: printing, PDF and SVG files and the screen
   // page's proportions.
@@ -74,7 +108,13 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   auto* form = new QFormLayout;
   form->addRow("&House system of new charts:", houses_);
   form->addRow("&Zodiac of new charts:", zodiac_);
+  auto* user = new QHBoxLayout;
+  user->addWidget(userAyanamsa_);
+  user->addWidget(userEpoch_);
+  user->addStretch();
+  form->addRow("", user);
   form->addRow("&Save a new person in the name file:", save_);
+  form->addRow("Moon's &node on the wheel:", node_);
   form->addRow("&Paper of chart pages:", paper_);
   form->addRow("&Orientation:", orientation_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -92,9 +132,10 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(duplicate_);
+  layout->addWidget(fortune_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
-  resize(ScaleForLargeFont(520), ScaleForLargeFont(250));
+  resize(ScaleForLargeFont(520), ScaleForLargeFont(280));
   KeepOnScreenWhenShown(this);
 }
 
@@ -104,6 +145,19 @@ Preferences TPreferencesForm::Chosen() const {
   p.zodiac = ZodiacOrDefault(ChosenLetter(zodiac_));
   p.saveQuestion = kSaveChoices[std::max(0, save_->currentIndex())];
   p.warnDuplicateName = duplicate_->isChecked();
+  // Boxes left as shown keep the stored values exactly.
+  p.userAyanamsa.degrees = userAyanamsa_->value() == shownDegreesBox_ ? shownUser_.degrees
+                                                                      : userAyanamsa_->value();
+  p.userAyanamsa.epochJd = userEpoch_->value() == shownEpochBox_
+                               ? shownUser_.epochJd
+                               : JulianDayOfEpochYear(userEpoch_->value());
+  return p;
+}
+
+PointSettings TPreferencesForm::ChosenPoints() const {
+  PointSettings p;
+  p.wheelNode = node_->currentData().toChar().toLatin1();
+  p.fortuneByDayAndNight = fortune_->isChecked();
   return p;
 }
 
@@ -112,6 +166,7 @@ void TPreferencesForm::accept() {
   WritePaperChoice({paper_->currentIndex() == 0 ? PaperKind::Letter : PaperKind::A4,
                     orientation_->currentIndex() == 1},
                    Control());
+  WritePointSettings(ChosenPoints(), Control());
   if (!WriteControlRecord()) {
     ShowMessage(
         "ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "

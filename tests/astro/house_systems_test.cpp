@@ -271,6 +271,36 @@ TEST(HouseSystems, EachMatchesItsDefinition) {
   }
 }
 
+// Just inside the polar circles each system still gives its own cusps
+// where they exist, or else the Porphyry cusps of the order check; in both
+// cases finite and in order.
+TEST(HouseSystems, AtThePolarCirclesOwnCuspsOrPorphyry) {
+  const double circle = 90.0 - kObliquity - 0.01;
+  for (const auto& [letter, definition] : Definitions()) {
+    int own = 0;
+    for (double latitude : {circle, -circle}) {
+      // Meridians off the quarter points, where the ecliptic can lie in the
+      // horizon and the searches of the definitions find no crossing.
+      for (int ramc = 5; ramc < 360; ramc += 10) {
+        const Case k{static_cast<double>(ramc), latitude};
+        const Chart ch = ChartOf(letter, k);
+        ASSERT_TRUE(test::InOrder(ch.c)) << letter << " " << ramc << " " << latitude;
+        const Expected x = definition(ch, k);
+        bool matches = true;
+        for (int h = 1; h <= 6; ++h)
+          matches = matches && ArcDistance(ch.c[h], ModAngle(360, x[h])) < kArcSecond;
+        HouseCusps porphyry = ch.c;
+        TrisectQuadrants(porphyry);
+        bool fellBack = true;
+        for (int h = 1; h <= 6; ++h) fellBack = fellBack && ArcDistance(ch.c[h], porphyry[h]) < 1e-9;
+        EXPECT_TRUE(matches || fellBack) << letter << " " << ramc << " " << latitude;
+        own += matches;
+      }
+    }
+    EXPECT_GT(own, 0) << letter;  // the system's own cusps somewhere
+  }
+}
+
 // A sidereal frame shifts every cusp by its offset, except where the
 // houses are the signs (Whole Sign, 0 Aries): those follow the chart's own
 // zodiac.
@@ -366,17 +396,18 @@ TEST(HouseSystemNames, LettersNamesAndText) {
     // The flag says what the cusps do.
     const Chart ch = ChartOf(info.letter, {100.0, 40.0});
     EXPECT_EQ(ArcDistance(ch.c[4], ch.a.mc + 180) < 1e-9, info.midheavenIsCusp10) << info.name;
+    EXPECT_EQ(ArcDistance(ch.c[1], ch.a.asc) < 1e-9, info.ascendantIsCusp1) << info.name;
   }
-  EXPECT_EQ(letters.size(), 21u);
-  EXPECT_EQ(names.size(), 21u);
+  EXPECT_EQ(letters.size(), 22u);
+  EXPECT_EQ(names.size(), 22u);
   EXPECT_EQ(*letters.begin(), 'A');
-  EXPECT_EQ(*letters.rbegin(), 'U');
+  EXPECT_EQ(*letters.rbegin(), 'V');
   EXPECT_EQ(HouseSystemOfLetter('F'), HouseSystemId::Placidus);  // the old letters keep their systems
   EXPECT_EQ(HouseSystemOfText("whole-sign"), HouseSystemId::WholeSign);
   EXPECT_EQ(HouseSystemOfText("j"), HouseSystemId::WholeSign);
   EXPECT_FALSE(HouseSystemOfText("Z").has_value());
-  EXPECT_FALSE(HouseSystemOfText("Gauquelin").has_value());  // sectors, not wheel cusps
-  EXPECT_FALSE(IsHouseSystem('V'));
+  EXPECT_EQ(HouseSystemOfText("Gauquelin Sectors"), HouseSystemId::GauquelinSectors);
+  EXPECT_FALSE(IsHouseSystem('W'));
 }
 
 }  // namespace

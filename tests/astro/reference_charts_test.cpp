@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/AnalyticTheory.h"
+#include "astro/BodySlots.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
 #include "derived/EntryCalculation.h"
@@ -87,6 +88,9 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
     ASSERT_EQ(c.arrays.size(), 8u);
     for (int a = 0; a < 8; ++a)
       for (int s = 0; s <= 30; ++s) {
+        // The lunar apogee of slots 21 and 22 came after this reference (which
+        // holds the Sun's place there); the independent ephemeris checks it.
+        if (s == slot::MeanApogee || s == slot::OsculatingApogee) continue;
         const double got = e.body(kArrays[a], s), want = c.arrays[a][s];
         const bool speed = kArrays[a] == BodyArray::Speed || kArrays[a] == BodyArray::HSpeed;
         const double diff = speed ? std::fabs(got - want) : Angular(got, want);

@@ -19,12 +19,12 @@ TEST(ChartSettings, LettersNamesAndTheirDefaults) {
   EXPECT_EQ(HouseSystemDisplayName('J', text), "Whole Sign");
   EXPECT_EQ(HouseSystemDisplayName('U', text), "Sunshine");
   // Every letter the calculation knows stays as it is.
-  for (char known : {'A', 'I', 'J', 'U'}) EXPECT_EQ(HouseSystemOrDefault(known), known);
-  for (char unknown : {'V', 'a', '\0', ' '}) {
+  for (char known : {'A', 'I', 'J', 'U', 'V'}) EXPECT_EQ(HouseSystemOrDefault(known), known);
+  for (char unknown : {'W', 'a', '\0', ' '}) {
     EXPECT_EQ(HouseSystemOrDefault(unknown), 'F') << int(unknown);
     EXPECT_EQ(HouseSystemDisplayName(unknown, text), "10012");
   }
-  EXPECT_EQ(HouseSystemCount(), 21);
+  EXPECT_EQ(HouseSystemCount(), 22);
   EXPECT_EQ(HouseSystemLetterAt(HouseSystemIndex('C')), 'C');
   EXPECT_EQ(ZodiacDisplayName('T', text), "10018");
   EXPECT_EQ(ZodiacDisplayName('S', text), "10019, Fagan-Bradley");

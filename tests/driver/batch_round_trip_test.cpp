@@ -77,6 +77,18 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     const auto cusps = JsonNumbers(json, "cusps");
     ASSERT_EQ(cusps.size(), 6u);
     for (int h = 1; h <= 6; ++h) EXPECT_EQ(cusps[h - 1], e.cusp(h)) << h;
+    // The points of the Moon's orbit and the ayanamsa in use (none tropical).
+    EXPECT_EQ(JsonNumbers(json, "node_true").at(0), e.lon(10));
+    EXPECT_EQ(JsonNumbers(json, "lilith_mean").at(0), e.lon(21));
+    EXPECT_EQ(JsonNumbers(json, "lilith_true").at(0), e.lon(22));
+    if (c.zodiac == 'T') {
+      EXPECT_NE(json.find("\"ayanamsa\": null"), std::string::npos);
+    } else {
+      EXPECT_EQ(JsonNumbers(json, "degrees").at(0), -e.ayan());
+    }
+    if (c.zodiac == 'L') {
+      EXPECT_NE(json.find("\"name\": \"Lahiri"), std::string::npos) << json;
+    }
     if (c.houses == 'J') {
       EXPECT_NE(json.find("\"Whole Sign\""), std::string::npos) << json;
     }

@@ -2,6 +2,8 @@
 // values per chart out, wrong rows reported with their line and skipped,
 // and an older output left as it was when the run cannot be done.
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -63,9 +65,10 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   const auto rows = ReadCsv(folder.Read("out.csv"));
   ASSERT_EQ(rows.size(), 4u);
   const auto& header = rows[0];
-  ASSERT_EQ(header.size(), 15u + 25u * 5u);
+  ASSERT_EQ(header.size(), 22u + 27u * 5u);
   EXPECT_EQ(header[1], "julday");
-  EXPECT_EQ(header[15], "sun_lon");
+  EXPECT_EQ(header[21], "cusp12");
+  EXPECT_EQ(header[22], "sun_lon");
   for (const auto& r : rows) EXPECT_EQ(r.size(), header.size());
   EXPECT_EQ(rows[1][0], "Curie, Marie");
 
@@ -87,17 +90,21 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   EXPECT_NEAR(std::stod(rows[1][1]), e.julday(), 1e-8);
   EXPECT_NEAR(std::stod(rows[1][2]), e.deltat(), 1e-3);
   EXPECT_NEAR(std::stod(rows[1][3]), e.asc(), 1e-7);
+  EXPECT_NEAR(std::stod(rows[1][21]), std::fmod(e.cusp(6) + 180.0, 360.0), 1e-7);  // cusp 12
+  size_t lilith = 0;
+  while (header[lilith] != "lilith_true_lon") ++lilith;
+  EXPECT_NEAR(std::stod(rows[1][lilith]), e.lon(22), 1e-7);
   for (int k = 0; k < 5; ++k) {
     const BodyArray arrays[5] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra,
                                  BodyArray::Decl};
-    EXPECT_NEAR(std::stod(rows[1][15 + k]), e.body(arrays[k], 0), 1e-7) << k;      // the Sun
-    EXPECT_NEAR(std::stod(rows[1][15 + 5 + k]), e.body(arrays[k], 1), 1e-7) << k;  // the Moon
+    EXPECT_NEAR(std::stod(rows[1][22 + k]), e.body(arrays[k], 0), 1e-7) << k;      // the Sun
+    EXPECT_NEAR(std::stod(rows[1][22 + 5 + k]), e.body(arrays[k], 1), 1e-7) << k;  // the Moon
   }
   // AD 700 has no Chiron: its columns are empty; the Sun's are there.
   size_t chiron = 0;
   while (header[chiron] != "chiron_lon") ++chiron;
   for (int k = 0; k < 5; ++k) EXPECT_EQ(rows[3][chiron + k], "") << k;
-  EXPECT_NE(rows[3][15], "");
+  EXPECT_NE(rows[3][22], "");
 }
 
 TEST(ChartCsv, AFaultyRowSpoilsOnlyItself) {

@@ -2,9 +2,11 @@
 // chart takes the defaults of the control record, the user's choice is
 // stored in the entry, and showing the entry again shows it.
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
 
 #include "FormFixture.h"
+#include "derived/UserAyanamsaFields.h"
 #include "entry/BirthDataFields.h"
 
 namespace vostrane::test {
@@ -26,7 +28,7 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
   Start();
   QComboBox* houses = form_->HouseSystemBox();
   QComboBox* zodiac = form_->ZodiacBox();
-  ASSERT_EQ(houses->count(), 21);
+  ASSERT_EQ(houses->count(), 22);
   EXPECT_EQ(houses->itemText(0), "Campanus");
   EXPECT_EQ(houses->itemText(5), "Placidus");
   EXPECT_EQ(houses->itemText(20), "Sunshine");
@@ -74,7 +76,8 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
 
 // The later house systems and ayanamsas are chosen with the keys like the
 // first ones and stay in their entries, however often they are shown again;
-// a user-defined ayanamsa, which the list does not offer, is kept as well.
+// a user-defined ayanamsa takes its value and epoch in two boxes shown
+// with it, and keeps them exactly.
 TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
   Start();
   QComboBox* houses = form_->HouseSystemBox();
@@ -95,22 +98,36 @@ TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
   EXPECT_EQ(Record(1).housesys(), 'J');
   EXPECT_EQ(Record(1).zodsel(), 'L');
 
+  EXPECT_FALSE(form_->UserAyanamsaBox()->isVisibleTo(form_.get()));
   BirthDataFields user = Person("Bo Ek");
   user.houseSystem = 'R';
-  user.zodiac = 'U';
   form_->SetFields(user);
+  Key(Qt::Key_Z, Qt::AltModifier);
+  Key(Qt::Key_End);
   EXPECT_EQ(zodiac->currentText(), "Sidereal, User-defined");
+  ASSERT_TRUE(form_->UserAyanamsaBox()->isVisibleTo(form_.get()));
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), form_->UserAyanamsaBox());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Type("22.75");
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(Focus(), form_->UserEpochBox());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Type("1950");
   form_->ListBox2Click(0);
   ASSERT_EQ(form_->CurrentEntry(), 1);
   EXPECT_EQ(houses->currentText(), "Whole Sign");
-  EXPECT_EQ(zodiac->findText("Sidereal, User-defined"), -1);
+  EXPECT_FALSE(form_->UserAyanamsaBox()->isVisibleTo(form_.get()));
   const std::string before = SessionBytes();
   EXPECT_EQ(Record(2).housesys(), 'R');
   EXPECT_EQ(Record(2).zodsel(), 'U');
+  EXPECT_DOUBLE_EQ(UserAyanamsaOf(Record(2)).degrees, 22.75);
+  EXPECT_DOUBLE_EQ(UserAyanamsaOf(Record(2)).epochJd, 2415020.0 + 50 * 365.25);
 
   // Showing each entry and leaving it again changes neither.
   form_->ListBox2Click(1);
   EXPECT_EQ(zodiac->currentText(), "Sidereal, User-defined");
+  EXPECT_DOUBLE_EQ(form_->UserEpochBox()->value(), 1950.0);
   form_->ListBox2Click(0);
   EXPECT_EQ(SessionBytes(), before);
   form_->FormDeactivate();
@@ -119,7 +136,7 @@ TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
 // A control record without the setting (or with a foreign byte) gives new
 // charts Placidus.
 TEST_F(ChartSettingsForm, AnUnknownDefaultIsPlacidus) {
-  Control().SetLetter(control_offset::defaultHousesys, 'V');
+  Control().SetLetter(control_offset::defaultHousesys, 'W');
   Start();
   EXPECT_EQ(form_->HouseSystemBox()->currentText(), "Placidus");
   EXPECT_EQ(form_->WorkingEntry().housesys(), 'F');

@@ -159,7 +159,7 @@ TEST(FieldsFromEntry, SplitsBackWhatWasCopied) {
   EXPECT_EQ(e.zodsel(), 'L');
   EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'J');
   EXPECT_EQ(FieldsFromEntry(e).zodiac, 'L');
-  f.houseSystem = 'V';
+  f.houseSystem = 'W';
   f.zodiac = 'x';
   CopyFieldsIntoEntry(f, e);
   EXPECT_EQ(e.housesys(), 'F');

@@ -7,6 +7,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
+#include "session/LunarApogeeSlots.h"
 #include "session/SessionFile.h"
 #include "session/driver/CalcDriver.h"
 #include "tests/robustness/Damage.h"
@@ -41,12 +42,14 @@ void RunDriver() {
 }
 
 // The byte ranges of an entry that the calculation writes: the calculated
-// block, the asteroid flag, the completeness mark, the co-ascendant and polar
-// ascendant; for a derived entry also the birth data copied from its base.
+// block, the asteroid flag, the completeness mark, the lunar apogee mark, the
+// co-ascendant and polar ascendant; for a derived entry also the birth data
+// copied from its base.
 bool CalculationOwns(const ChartEntry& before, size_t offset) {
   const size_t from = before.charttype() != 0 ? entry_offset::month : entry_offset::gmt;
   return (offset >= from && offset < entry_offset::zodsel) || offset == entry_offset::calcastyn ||
-         offset == entry_offset::calcComplete || offset >= entry_offset::coasc;
+         offset == entry_offset::calcComplete || offset == entry_offset::lunarApogeeMark ||
+         offset >= entry_offset::coasc;
 }
 
 class SessionRobustness : public testing::Test {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QMenuBar>
 #include <QTimer>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
+#include "common/PointSettings.h"
 #include "shell/gui/TAboutZorForm.h"
 #include "shell/gui/TPreferencesForm.h"
 #include "tests/support/ControlRecordBytes.h"
@@ -32,6 +34,8 @@ class PreferencesTest : public testing::Test {
     control_[control_offset::defaultZodsel] = 'T';
     control_[control_offset::saveOption] = 'Y';
     control_[control_offset::warnDuplicateName] = 'Y';
+    control_[control_offset::wheelNode] = 'T';
+    control_[control_offset::fortuneFormula] = 'N';
     folder_.Write(kControlFileName, control_);
     OpenControlFile();
   }
@@ -47,7 +51,7 @@ class PreferencesTest : public testing::Test {
 
 TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
   TPreferencesForm form;
-  ASSERT_EQ(form.HouseSystemBox()->count(), 21);
+  ASSERT_EQ(form.HouseSystemBox()->count(), 22);
   EXPECT_EQ(form.HouseSystemBox()->itemText(0), "Campanus");
   EXPECT_EQ(form.HouseSystemBox()->itemText(8), "Topocentric");
   EXPECT_EQ(form.HouseSystemBox()->itemText(9), "Whole Sign");
@@ -87,6 +91,45 @@ TEST_F(PreferencesTest, PaperOfChartPages) {
   expected[control_offset::paperKind] = letter ? 'A' : 'L';
   expected[control_offset::paperOrientation] = 'L';
   EXPECT_EQ(folder_.Read(kControlFileName), expected);
+}
+
+// The node and Part of Fortune choices and the user-defined ayanamsa of
+// new charts: a record without them shows the style's node, the one
+// formula and the boxes hidden; OK writes their bytes.
+TEST_F(PreferencesTest, WheelNodeFortuneFormulaAndUserAyanamsa) {
+  control_[control_offset::wheelNode] = 0;
+  control_[control_offset::fortuneFormula] = 0;
+  CloseControlFile();
+  folder_.Write(kControlFileName, control_);
+  OpenControlFile();
+  TPreferencesForm form;
+  EXPECT_EQ(form.WheelNodeBox()->currentIndex(), 0);
+  EXPECT_FALSE(form.FortuneByNightBox()->isChecked());
+  EXPECT_FALSE(form.UserAyanamsaBox()->isVisibleTo(&form));
+  form.WheelNodeBox()->setCurrentText("Mean node");
+  form.FortuneByNightBox()->setChecked(true);
+  form.ZodiacBox()->setCurrentText("Sidereal, User-defined");
+  EXPECT_TRUE(form.UserAyanamsaBox()->isVisibleTo(&form));
+  form.UserAyanamsaBox()->setValue(23.5);
+  form.UserEpochBox()->setValue(2000.0);
+  form.accept();
+  const PointSettings points = ReadPointSettings(Control());
+  EXPECT_EQ(points.wheelNode, 'M');
+  EXPECT_TRUE(points.fortuneByDayAndNight);
+  const Preferences p = ReadPreferences(Control());
+  EXPECT_EQ(p.zodiac, 'U');
+  EXPECT_DOUBLE_EQ(p.userAyanamsa.degrees, 23.5);
+  EXPECT_DOUBLE_EQ(p.userAyanamsa.epochJd, 2451545.0);
+  // Nothing else of the record changed.
+  std::string expected = control_;
+  expected[control_offset::wheelNode] = 'M';
+  expected[control_offset::fortuneFormula] = 'D';
+  expected[control_offset::defaultZodsel] = 'U';
+  const std::string written = folder_.Read(kControlFileName);
+  for (size_t at = control_offset::defaultUserAyanamsaDegrees;
+       at < control_offset::defaultUserAyanamsaEpoch + 8; ++at)
+    expected[at] = written[at];
+  EXPECT_EQ(written, expected);
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {

@@ -80,9 +80,9 @@ TEST_F(InstalledControl, BytesNoOptionUsesAreZero) {
   EXPECT_EQ(bytes_[0], '\0');
   EXPECT_EQ(bytes_[1], '\0');
   EXPECT_EQ(bytes_.substr(91, 182), std::string(182, '\0'));   // 91 .. 272
-  EXPECT_EQ(bytes_.substr(410, 190), std::string(190, '\0'));  // 410 .. 599
+  EXPECT_EQ(bytes_.substr(410, 212), std::string(212, '\0'));  // 410 .. 621
   EXPECT_EQ(record_.Get<double>(off::fixedStarOrb), 1.0);
-  EXPECT_EQ(bytes_.substr(608), std::string(kControlRecordSize - 608, '\0'));
+  EXPECT_EQ(bytes_.substr(630), std::string(kControlRecordSize - 630, '\0'));
 }
 
 }  // namespace

@@ -10,7 +10,11 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
+#include "astro/AngleHelpers.h"
+#include "common/HouseSystemNames.h"
+#include "derived/EntryCalculation.h"
 #include "tests/wheel/PageTestSupport.h"
+#include "wheel/HouseSystemNote.h"
 #include "wheel/PageHeader.h"
 
 namespace vostrane {
@@ -216,6 +220,49 @@ TEST_F(PageAssemblyTest, HeaderNamesTheHouseSystemAndTheAyanamsaWithItsValue) {
             std::string::npos)
       << all;
   EXPECT_EQ(all.find("Tropical"), std::string::npos);
+}
+
+// Every house system draws a finished page from its own cusps and names
+// itself in the header; Gauquelin's sectors add their table of 36. Near the
+// pole a system that fell back to Porphyry says so.
+TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
+  single.SetLetter(wo::furtherPointsTable, 'Y');
+  Reinstall();
+  auto texts = [&](const ChartEntry& chart) {
+    WheelPageInput in;
+    in.inner = &chart;
+    RecordingSurface s;
+    EXPECT_TRUE(assembler.AssembleWheelPage(s, in));
+    std::vector<std::string> all;
+    for (const DrawOp& op : s.Texts()) all.push_back(op.text);
+    return all;
+  };
+  auto contains = [](const std::vector<std::string>& all, const std::string& part) {
+    return std::any_of(all.begin(), all.end(),
+                       [&](const std::string& t) { return t.find(part) != t.npos; });
+  };
+  for (const HouseSystemInfo& info : HouseSystemTable()) {
+    ChartEntry chart = MakeChart();
+    chart.setHousesys(info.letter);
+    NameFileImage image;
+    CalcReport report;
+    CalcHouses(chart, image, info.letter, false, report);
+    const std::vector<std::string> all = texts(chart);
+    EXPECT_TRUE(contains(all, std::string("  ") + info.name)) << info.name;
+    EXPECT_FALSE(contains(all, "Porphyry at this latitude")) << info.name;
+    const bool sectors = info.id == HouseSystemId::GauquelinSectors;
+    EXPECT_EQ(std::count(all.begin(), all.end(), "Gauquelin Sectors"), sectors ? 1 : 0) << info.name;
+    EXPECT_EQ(std::count(all.begin(), all.end(), "36"), sectors ? 1 : 0) << info.name;
+  }
+  ChartEntry polar = MakeChart();
+  polar.setHousesys('F');
+  NameFileImage image;
+  CalcReport report;
+  CalcHouses(polar, image, 'F', false, report);
+  for (int ramc = 0; ramc < 360 && !CuspsFellBackToPorphyry(polar); ramc += 10)
+    CalcHousesAtRamc(polar, ramc * kRadPerDeg, 70.0, false);
+  ASSERT_TRUE(CuspsFellBackToPorphyry(polar));
+  EXPECT_TRUE(contains(texts(polar), "Placidus (Porphyry at this latitude)"));
 }
 
 // The texts a user reads on bi-wheel pages of derived charts: a natal chart

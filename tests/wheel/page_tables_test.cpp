@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "astro/BodySlots.h"
+#include "session/LunarApogeeSlots.h"
 #include "tests/wheel/PageTestSupport.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PointRanges.h"
@@ -145,6 +147,27 @@ TEST(FurtherPoints, RowsOfTheInnerChart) {
   EXPECT_EQ(other[0].label, "True Moon's Node");
   EXPECT_EQ(other[4].label, "Equatorial Asc.");
   EXPECT_EQ(other.size(), 8u);  // no delta T for a composite
+
+  // An entry calculated with the Moon's apogee lists both after the node,
+  // where no other table stands right below this one.
+  MarkLunarApogee(page.charts[0]);
+  page.charts[0].setLon(slot::MeanApogee, 12.5);
+  page.charts[0].setLon(slot::OsculatingApogee, 371.0);
+  page.def.SetLetter(wo::elementsTable, 'Y');
+  page.def.SetI16(wo::elementsTablePlace, page.def.furtherPointsPlace().x);
+  page.def.SetI16(wo::elementsTablePlace + 2,
+                  static_cast<int16_t>(page.def.furtherPointsPlace().y + 500));
+  page.Refill('R');
+  EXPECT_EQ(FurtherPoints(page.Page()).size(), 8u);
+  page.def.SetI16(wo::furtherPointsPlace, 9000);
+  page.def.SetI16(wo::furtherPointsPlace + 2, 9000);
+  page.Refill('R');
+  const std::vector<FurtherPoint> lilith = FurtherPoints(page.Page());
+  ASSERT_EQ(lilith.size(), 10u);
+  EXPECT_EQ(lilith[1].label, "Mean Lilith");
+  EXPECT_DOUBLE_EQ(lilith[1].value, 12.5);
+  EXPECT_EQ(lilith[2].label, "True Lilith");
+  EXPECT_DOUBLE_EQ(lilith[2].value, 11.0);
 }
 
 TEST(ElementsTable, CountsBySignOfTheThreeGroups) {

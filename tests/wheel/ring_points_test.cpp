@@ -58,12 +58,43 @@ TEST(RingPoints, PointsFromBodySlots) {
   ChartEntry alcabitius = e;
   alcabitius.setHousesys('K');
   EXPECT_DOUBLE_EQ(FillRing(alcabitius, d).lon[12], 211.0);
+  // Systems whose cusp 1 is not the Ascendant draw, tabulate and count the
+  // Part of Fortune from the real one.
+  for (const char own : {'D', 'E', 'J', 'L', 'M', 'O', 'R', 'T'}) {
+    ChartEntry apart = e;
+    apart.setHousesys(own);
+    apart.setAsc(317.25);
+    const RingChart ra = FillRing(apart, d);
+    EXPECT_DOUBLE_EQ(ra.lon[11], 317.25) << own;
+    EXPECT_DOUBLE_EQ(ra.lon[18], 317.25 + 11.5 - 1.5) << own;
+    EXPECT_DOUBLE_EQ(ra.cusps[0], 300.5) << own;  // the wheel still turns on cusp 1
+  }
 
   // Part of Fortune: Ascendant + Moon - Sun, reduced; south node opposite.
   EXPECT_DOUBLE_EQ(r.lon[18], 300.5 + 11.5 - 1.5);
   EXPECT_DOUBLE_EQ(r.speed[18], 360.21 + 0.11 - 0.1);
   EXPECT_DOUBLE_EQ(r.lon[19], 281.5);
   EXPECT_DOUBLE_EQ(r.speed[19], r.speed[10]);
+}
+
+// The day and night formula: the Sun above the horizon (between the
+// Descendant and the Ascendant over the Midheaven) keeps Ascendant + Moon -
+// Sun; below it the formula is reversed.
+TEST(RingPoints, PartOfFortuneByDayAndNight) {
+  const struct {
+    double sun, moon;
+    bool day;
+  } cases[] = {{200.0, 11.5, true}, {300.0, 11.5, true}, {301.0, 11.5, false}, {40.0, 90.0, false}};
+  ChartEntry e = SampleEntry();  // Ascendant (cusp 1) 300.5
+  for (const auto& c : cases) {
+    e.setLon(0, c.sun);
+    e.setLon(1, c.moon);
+    EXPECT_EQ(SunAboveHorizon(c.sun, 300.5), c.day) << c.sun;
+    const double day = std::fmod(300.5 + c.moon - c.sun + 720.0, 360.0);
+    const double night = std::fmod(300.5 + c.sun - c.moon + 720.0, 360.0);
+    EXPECT_NEAR(FillRing(e, test::PlainStyle(), true).lon[18], c.day ? day : night, 1e-9) << c.sun;
+    EXPECT_NEAR(FillRing(e, test::PlainStyle()).lon[18], day, 1e-9) << c.sun;
+  }
 }
 
 TEST(RingPoints, MeanNodeAndItsSpeed) {
@@ -138,8 +169,11 @@ TEST(RingPoints, ShownOnTheWheel) {
   rings.Ring(1).houseSystem = 'E';
   EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
-  rings.Ring(1).houseSystem = 'J';  // Whole Sign: cusp 10 is no Midheaven
+  rings.Ring(1).houseSystem = 'J';  // Whole Sign: neither angle is a cusp
+  EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
+  rings.Ring(1).houseSystem = 'K';
+  EXPECT_FALSE(PointShown(d, rings, 11, 1));
   EXPECT_FALSE(PointShown(d, rings, 11, 2));
   d.SetLetter(wheel_offset::anglesRing3, 'Y');
   EXPECT_TRUE(PointShown(d, rings, 12, 3));

@@ -1,13 +1,15 @@
 // chart-csv IN.csv OUT.csv: natal charts for research batches. Each row of
 // birth data (name, date, time, latitude, longitude, zone, daylight, and
 // optionally zodiac and house system; a header line first) becomes one row
-// of the Julian day, delta T, angles, cusps and every body's longitude,
+// of the Julian day, delta T, angles, the mean node, the twelve cusps and
+// every body's longitude,
 // latitude, daily motion, right ascension and declination. Rows are read,
 // calculated and written one at a time, so memory does not grow with the
 // number of rows. A wrong row is reported with its line number and skipped.
 // OUT.csv is written under a private temporary name and replaces an older
 // file only when it is complete.
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <unistd.h>
 #include <fstream>
@@ -35,14 +37,14 @@ struct Body {
   const char* name;
   int slot;
 };
-// Every body slot but the four angles (their own columns) and the two
-// empty slots.
+// Every body slot but the four angles (their own columns).
 constexpr Body kBodies[] = {
-    {"sun", 0},        {"moon", 1},     {"mercury", 2},  {"venus", 3},     {"mars", 4},
-    {"jupiter", 5},    {"saturn", 6},   {"uranus", 7},   {"neptune", 8},   {"pluto", 9},
-    {"true_node", 10}, {"fortune", 15}, {"ceres", 16},   {"pallas", 17},   {"juno", 18},
-    {"vesta", 19},     {"chiron", 20},  {"cupido", 23},  {"hades", 24},    {"zeus", 25},
-    {"kronos", 26},    {"apollon", 27}, {"admetos", 28}, {"vulcanus", 29}, {"poseidon", 30}};
+    {"sun", 0},        {"moon", 1},         {"mercury", 2},      {"venus", 3},    {"mars", 4},
+    {"jupiter", 5},    {"saturn", 6},       {"uranus", 7},       {"neptune", 8},  {"pluto", 9},
+    {"true_node", 10}, {"lilith_mean", 21}, {"lilith_true", 22}, {"fortune", 15}, {"ceres", 16},
+    {"pallas", 17},    {"juno", 18},        {"vesta", 19},       {"chiron", 20},  {"cupido", 23},
+    {"hades", 24},     {"zeus", 25},        {"kronos", 26},      {"apollon", 27}, {"admetos", 28},
+    {"vulcanus", 29},  {"poseidon", 30}};
 constexpr BodyArray kValues[] = {BodyArray::Lon, BodyArray::Lat, BodyArray::Speed, BodyArray::Ra,
                                  BodyArray::Decl};
 constexpr const char* kValueNames[] = {"lon", "lat", "speed", "ra", "decl"};
@@ -77,9 +79,9 @@ class RowWriter {
 
 void WriteHeader(RowWriter& w) {
   for (const char* h :
-       {"name", "julday", "deltat", "asc", "mc", "vertex", "eastpt", "coasc", "polarasc"})
+       {"name", "julday", "deltat", "asc", "mc", "vertex", "eastpt", "coasc", "polarasc", "mean_node"})
     w.Text(h);
-  for (int c = 1; c <= 6; ++c) w.Text("cusp" + std::to_string(c));
+  for (int c = 1; c <= 12; ++c) w.Text("cusp" + std::to_string(c));
   for (const Body& b : kBodies)
     for (const char* v : kValueNames) w.Text(std::string(b.name) + "_" + v);
   w.End();
@@ -89,8 +91,11 @@ void WriteChart(RowWriter& w, const std::string& name, const ChartEntry& e) {
   w.Text(name);
   w.Number(e.julday(), 8);
   w.Number(e.deltat(), 3);
-  for (double a : {e.asc(), e.mc(), e.vertex(), e.eastpt(), e.coasc(), e.polarasc()}) w.Number(a, 7);
-  for (int c = 1; c <= 6; ++c) w.Number(e.cusp(c), 7);
+  for (double a : {e.asc(), e.mc(), e.vertex(), e.eastpt(), e.coasc(), e.polarasc(), e.moonnode()})
+    w.Number(a, 7);
+  // Cusps 7 to 12 are the opposite points of cusps 1 to 6.
+  for (int c = 1; c <= 12; ++c)
+    w.Number(c <= 6 ? e.cusp(c) : std::fmod(e.cusp(c - 6) + 180.0, 360.0), 7);
   for (const Body& b : kBodies)
     for (BodyArray a : kValues) {
       if (!e.bodyAvailable(b.slot)) w.Empty();

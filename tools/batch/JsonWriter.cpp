@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
+#include "astro/BodySlots.h"
+#include "common/AyanamsaNames.h"
 #include "common/HouseSystemNames.h"
 #include "derived/DerivedRequest.h"
 #include "platform/CodePage.h"
+#include "session/LunarApogeeSlots.h"
 
 namespace vostrane::batch {
 namespace {
@@ -97,6 +100,23 @@ std::string EntryToJson(const ChartEntry& e, const JsonFields& extra) {
   w.Num("mc", e.mc());
   w.Num("coasc", e.coasc());
   w.Num("polarasc", e.polarasc());
+  // The sidereal zodiac's ayanamsa, a positive angle (a sidereal entry
+  // stores it negated); none for a tropical chart.
+  const std::optional<AyanamsaKind> ayanamsa = AyanamsaOfZodiacLetter(e.zodsel());
+  if (ayanamsa) {
+    ObjectWriter a;
+    a.Str("name", NameOfAyanamsa(*ayanamsa));
+    a.Num("degrees", -e.ayan());
+    w.Raw("ayanamsa", a.Done());
+  } else {
+    w.Raw("ayanamsa", "null");
+  }
+  // The points of the Moon's orbit beside the mean node; the apogee is null
+  // for an entry calculated before the program knew it.
+  w.Num("node_true", e.lon(slot::TrueNode));
+  const bool apogee = HasLunarApogee(e);
+  w.Raw("lilith_mean", apogee ? Number(e.lon(slot::MeanApogee)) : "null");
+  w.Raw("lilith_true", apogee ? Number(e.lon(slot::OsculatingApogee)) : "null");
   std::string cusps = "[";
   for (int h = 1; h <= 6; ++h) cusps += (h > 1 ? ", " : "") + Number(e.cusp(h));
   w.Raw("cusps", cusps + "]");

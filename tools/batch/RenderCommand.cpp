@@ -35,6 +35,7 @@
 #include "session/ChartEntry.h"
 #include "session/SessionFile.h"
 #include "common/ControlRecord.h"
+#include "common/PointSettings.h"
 #include "common/MessageTextFile.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
@@ -275,6 +276,7 @@ int RunRender(const Args& args) {
   page.third = r.others.size() >= 2 ? &charts[2] : nullptr;
   page.lookup = ReadEntry;
   page.placeStyle = Control().Letter(control_offset::placeNameStyle);
+  page.points = ReadPointSettings(Control());
   DrawingSettings settings = DrawingSettingsFromControl(Control());
   if (r.paper) settings.printer.paper.kind = *r.paper;
   if (r.landscape) settings.printer.paper.landscape = *r.landscape;

@@ -28,6 +28,7 @@
 #include "common/ControlRecord.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
+#include "common/PointSettings.h"
 #include "common/RunState.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
@@ -439,6 +440,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   const PageCharts charts = CurrentPageCharts();
   WheelPageInput page = charts.Input(lookup);
   page.aspectPair = aspectPair_;
+  page.points = ReadPointSettings(Control());
   pageCategory_ = charts.category;
   const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
   const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
@@ -710,6 +712,7 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     const PageCharts charts = CurrentPageCharts();
     WheelPageInput page = charts.Input(lookup);
     page.aspectPair = aspectPair_;
+    page.points = ReadPointSettings(Control());
     const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
     const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
     const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);

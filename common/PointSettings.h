@@ -1,0 +1,30 @@
+// The user's choices for the points of a chart page, kept in the control
+// record: which lunar node the wheel draws (or the wheel style's own
+// choice), and whether the Part of Fortune reverses its formula for a
+// night birth. Records written before these settings hold zeros there,
+// which keep the style's node and the one formula.
+#pragma once
+
+#include "common/ControlRecord.h"
+
+namespace vostrane {
+
+namespace control_offset {
+constexpr size_t wheelNode = 600;       // 'T' true node, 'M' mean node, else the style's choice
+constexpr size_t fortuneFormula = 601;  // 'D' by day and by night, else Ascendant + Moon - Sun
+}  // namespace control_offset
+
+struct PointSettings {
+  // 'T' the true node, 'M' the mean node, 0 whatever the wheel style says.
+  char wheelNode = 0;
+  // By night (the Sun below the horizon) the Part of Fortune is
+  // Ascendant + Sun - Moon, the day formula's reversal.
+  bool fortuneByDayAndNight = false;
+};
+
+PointSettings ReadPointSettings(const ControlRecord& control);
+// Sets those of the two bytes whose setting changed; every other byte of
+// the record stays as it is.
+void WritePointSettings(const PointSettings& settings, ControlRecord& control);
+
+}  // namespace vostrane
