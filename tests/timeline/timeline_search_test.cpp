@@ -14,7 +14,7 @@
 #include "atlas/DstTableIndex.h"
 #include "tests/derived/DerivedSession.h"
 #include "tests/support/TempFolder.h"
-#include "timeline/LocalClock.h"
+#include "timeline/PlaceClock.h"
 #include "timeline/TimelineSearch.h"
 #include "timeline/TimelineText.h"
 

@@ -14,7 +14,7 @@
 #include "common/Calendar.h"
 #include "platform/RecordFile.h"
 #include "session/SessionFile.h"
-#include "timeline/LocalClock.h"
+#include "timeline/PlaceClock.h"
 #include "timeline/TimelineSearch.h"
 #include "timeline/TimelineText.h"
 #include "tools/batch/BatchCommands.h"

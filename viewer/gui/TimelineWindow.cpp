@@ -20,7 +20,7 @@
 #include "astro/TimeScales.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
-#include "timeline/LocalClock.h"
+#include "timeline/PlaceClock.h"
 #include "timeline/TimelineChart.h"
 #include "timeline/TimelineSearch.h"
 #include "timeline/TimelineText.h"
