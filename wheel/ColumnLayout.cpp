@@ -20,6 +20,9 @@ constexpr double kEmptyHouseRoom = 4.0;
 // Degrees beyond a column's way from its true place to where it stands over
 // which its own half width is taken.
 constexpr double kLocalMargin = 3.0;
+// Degrees a column may stand from its degree before a house takes more
+// tiers or compact columns.
+constexpr double kNearEnough = 5.0;
 
 // Positions on a line, non-decreasing after subtracting the running sum of
 // the required gaps: x[i+1] - x[i] >= gap[i]. Fits targets t with weights,
@@ -74,6 +77,30 @@ std::vector<double> SpreadSorted(const std::vector<double>& angles, const std::v
     }
   }
   return best;
+}
+
+// Columns of one house aimed at targets t (in order), taken in turn in
+// `layers` tiers: neighbours in one tier keep the sum of their half widths
+// w apart, so consecutive columns keep that share of it. The block stays
+// inside the house [from, from + width], a half width from either cusp.
+std::vector<double> PlaceInHouse(const std::vector<double>& t, const std::vector<double>& w, int layers,
+                                 double from, double width) {
+  const size_t n = t.size();
+  std::vector<double> g(n > 1 ? n - 1 : 0), x;
+  for (size_t i = 0; i + 1 < n; ++i) g[i] = (w[i] + w[i + 1]) / layers;
+  x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
+  double lo = from + w.front();
+  for (size_t i = 0; i < n; ++i) {
+    if (i > 0) lo += g[i - 1];
+    x[i] = std::max(x[i], lo);
+  }
+  double hi = from + width - w.back();
+  for (size_t i = n; i-- > 0;) {
+    if (i + 1 < n) hi -= g[i];
+    x[i] = std::min(x[i], hi);
+  }
+  if (from + width - w.back() < from + w.front()) std::fill(x.begin(), x.end(), from + width / 2.0);
+  return x;
 }
 
 // Largest half width over an arc (sampled by degrees, ends included).
@@ -150,6 +177,7 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
   std::array<double, 12> span{}, need{};
   std::array<std::array<double, 3>, 12> halfWidth{};
   std::array<std::array<int, 3>, 12> tiers{};
+  std::array<std::array<bool, 3>, 12> compact{};
   std::array<std::array<std::vector<int>, 3>, 12> members;
   for (int h = 0; h < 12; ++h) {
     const double next = h == 11 ? 360.0 : cuspAngles[h + 1];
@@ -168,28 +196,53 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         return Modulo(360.0, in.angle[a] - from) < Modulo(360.0, in.angle[b] - from);
       });
       if (list.empty()) continue;
-      // The fewest tiers that hold the columns in the house; when none
-      // does, the tiers that need the least room, with widths over the
+      // The first of the column forms (full size in 1, 2, 3 tiers, then
+      // compact) that holds the columns in the house within kNearEnough of
+      // their degrees; else the form that holds them nearest; when none
+      // holds them, the one that needs the least room, with widths over the
       // house and some way beyond, where it may grow to.
       const double n = static_cast<double>(list.size());
+      auto room = [n](double w, int t) { return 2.0 * w * ((n - 1.0) / t + 1.0); };
+      std::vector<double> target;
+      for (int p : list) target.push_back(from + std::min(Modulo(360.0, in.angle[p] - from), span[h]));
+      struct Form {
+        int tiers;
+        bool compact;
+        const HalfWidth* hw;
+      };
+      std::vector<Form> forms;
       const int most = std::min(1 + static_cast<int>(in.tierHalfWidth.size()),
                                 static_cast<int>(list.size()));
-      auto room = [n](double w, int t) { return 2.0 * w * ((n - 1.0) / t + 1.0); };
-      int best = 0;
-      double bestWidth = 0;
-      for (int t = 1; t <= most; ++t) {
-        const HalfWidth& hw = t == 1 ? in.halfWidth : in.tierHalfWidth[t - 2];
-        double w = MaxHalfWidth(hw, from, span[h]);
+      for (int t = 1; t <= most; ++t)
+        forms.push_back({t, false, t == 1 ? &in.halfWidth : &in.tierHalfWidth[t - 2]});
+      for (size_t t = 1; t <= std::min(in.compactHalfWidth.size(), list.size()); ++t)
+        forms.push_back({static_cast<int>(t), true, &in.compactHalfWidth[t - 1]});
+      int best = -1, nearest = -1;
+      double bestWidth = 0, nearestWidth = 0, nearestDistance = 0;
+      for (size_t f = 0; f < forms.size(); ++f) {
+        const int t = forms[f].tiers;
+        double w = MaxHalfWidth(*forms[f].hw, from, span[h]);
         if (room(w, t) <= span[h]) {
-          best = t, bestWidth = w;
-          break;
+          const std::vector<double> x = PlaceInHouse(target, std::vector<double>(target.size(), w), t,
+                                                     from, span[h]);
+          double d = 0;
+          for (size_t i = 0; i < x.size(); ++i) d = std::max(d, std::fabs(x[i] - target[i]));
+          if (nearest < 0 || d < nearestDistance - 1e-9) {
+            nearest = static_cast<int>(f), nearestWidth = w, nearestDistance = d;
+            if (d <= kNearEnough) break;
+          }
+          continue;
         }
-        w = MaxHalfWidth(hw, from - 15.0, span[h] + 30.0);
-        if (best == 0 || room(w, t) < room(bestWidth, best)) best = t, bestWidth = w;
+        w = MaxHalfWidth(*forms[f].hw, from - 15.0, span[h] + 30.0);
+        if (best < 0 || room(w, t) < room(bestWidth, forms[best].tiers))
+          best = static_cast<int>(f), bestWidth = w;
       }
-      tiers[h][r] = best;
+      if (nearest >= 0) best = nearest, bestWidth = nearestWidth;
+      compact[h][r] = forms[best].compact;
+      const int chosen = forms[best].tiers;
+      tiers[h][r] = chosen;
       halfWidth[h][r] = bestWidth;
-      need[h] = std::max(need[h], room(bestWidth, best));
+      need[h] = std::max(need[h], room(bestWidth, chosen));
     }
   }
   // An empty house keeps some room of its own (for its number).
@@ -246,33 +299,15 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         const double into = std::min(Modulo(360.0, in.angle[list[i]] - cuspAngles[h]), span[h]);
         t[i] = span[h] > 0 ? from + moved + into : from + width / 2.0;
       }
-      // Columns in turn in the tiers: neighbours in one tier keep the sum of
-      // their half widths apart, so consecutive columns keep that share of it.
-      auto place = [&](const std::vector<double>& w) {
-        std::vector<double> g(n > 1 ? n - 1 : 0), x;
-        for (size_t i = 0; i + 1 < n; ++i) g[i] = (w[i] + w[i + 1]) / layers;
-        x = FitWithGaps(t, g, std::vector<double>(n, 1.0));
-        // Keep the block inside the house, a half width from either cusp.
-        double lo = from + w.front();
-        for (size_t i = 0; i < n; ++i) {
-          if (i > 0) lo += g[i - 1];
-          x[i] = std::max(x[i], lo);
-        }
-        double hi = from + width - w.back();
-        for (size_t i = n; i-- > 0;) {
-          if (i + 1 < n) hi -= g[i];
-          x[i] = std::min(x[i], hi);
-        }
-        if (from + width - w.back() < from + w.front())
-          std::fill(x.begin(), x.end(), from + width / 2.0);
-        return x;
-      };
+      auto place = [&](const std::vector<double>& w) { return PlaceInHouse(t, w, layers, from, width); };
       std::vector<double> x = place(std::vector<double>(n, hw));
       // The half width over the whole house is what the widest place in it
       // needs; columns near the horizontal need less. Placed again with the
       // widths about their own places, they stay nearer their degrees, kept
       // only if every column is then clear of its neighbours and the cusps.
-      const HalfWidth& own = layers == 1 ? in.halfWidth : in.tierHalfWidth[layers - 2];
+      const HalfWidth& own = compact[h][r] ? in.compactHalfWidth[layers - 1]
+                             : layers == 1 ? in.halfWidth
+                                           : in.tierHalfWidth[layers - 2];
       if (n > 1 && !out.squeezed && own) {
         std::vector<double> w(n);
         for (size_t i = 0; i < n; ++i) {
@@ -294,6 +329,7 @@ ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
         out.angle[r][list[i]] = Modulo(360.0, x[i]);
         out.tiers[r][list[i]] = layers;
         out.tier[r][list[i]] = static_cast<int>(i) % layers;
+        out.compact[r][list[i]] = compact[h][r];
       }
     }
   }

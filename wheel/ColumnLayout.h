@@ -5,7 +5,9 @@
 // house spread about their true places to either side. A house that cannot
 // hold its columns side by side stacks them in two or three radial tiers
 // (shorter columns, one tier outside the other, taken in turn), so that
-// neighbouring columns may stand closer. Only a house too narrow even for
+// neighbouring columns may stand closer; where even that leaves a column
+// far from its degree, the house's columns are drawn compact (smallest
+// readable sizes). Only a house too narrow even for
 // that (a polar chart's house of a degree or two) is widened in the glyph
 // bands at the expense of roomier houses: its cusp lines run straight
 // through the glyph bands where the widened house ends and meet their true
@@ -36,6 +38,11 @@ struct ColumnRingInput {
   // Of one column when a house holds its columns in 2, 3, ... tiers (index
   // tiers - 2); empty when the ring has one tier only.
   std::vector<HalfWidth> tierHalfWidth;
+  // Of one compact column (its items at the smallest readable size) in 1,
+  // 2, ... tiers (index tiers - 1); empty when the ring has none. A crowded
+  // house takes them when the full-size columns would stand too far from
+  // their degrees.
+  std::vector<HalfWidth> compactHalfWidth;
 };
 
 inline constexpr int kMaxTiers = 3;
@@ -52,6 +59,8 @@ struct ColumnLayout {
   // the outer rings).
   std::array<std::array<int, kWheelPoints>, 3> tiers{};
   std::array<std::array<int, kWheelPoints>, 3> tier{};
+  // Whether the columns of every point's house per ring are compact.
+  std::array<std::array<bool, kWheelPoints>, 3> compact{};
   // The columns needed more than the whole circle: their gaps were made
   // smaller in proportion, and neighbours may meet.
   bool squeezed = false;

@@ -244,12 +244,12 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   return in;
 }
 
-int WheelDrawing::ItemSize(int ring, size_t offset, int tiers) const {
+int WheelDrawing::ItemSize(int ring, size_t offset, int form) const {
   const int size = def_.I16(offset);
-  return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1][tiers - 1]);
+  return std::max(std::min(size, kSmallestItemSize), size - shrink_[ring - 1][form - 1]);
 }
 
-WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int ring, int tiers) {
+WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int ring, int form) {
   ColumnItems c;
   auto widest = [&s](const char* chars) {
     int m = 0;
@@ -259,7 +259,7 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   // A glyph centred by a reference width reaches as far as its own width
   // past the reference's middle.
   auto centred = [](double reference, double own) { return std::max(reference, 2.0 * own - reference); };
-  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, tiers);
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, form);
   const int32_t colour = s.FontColour();
   int drop = GlyphDrop(s, glyphSize);
   s.SetFont('A', glyphSize, colour, def_.Style(wo::planetGlyphStyle));
@@ -273,16 +273,16 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
     c.w[item] = digits + s.TextWidth(mark);
     c.h[item] = std::max(high, s.TextHeight(mark)) + 2 * std::abs(MarkRaise(s, font, size));
   };
-  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize, tiers),
+  number(kItemDegree, def_.Letter(wo::degreeFont), ItemSize(ring, wo::degreeSize, form),
          def_.Style(wo::degreeStyle), "}");
-  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize, tiers),
+  number(kItemMinute, def_.Letter(wo::minuteFont), ItemSize(ring, wo::minuteSize, form),
          def_.Style(wo::minuteStyle), "'");
-  const int signSize = ItemSize(ring, wo::signGlyphSize, tiers);
+  const int signSize = ItemSize(ring, wo::signGlyphSize, form);
   drop = GlyphDrop(s, signSize);
   s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
   c.w[kItemSign] = centred(s.TextWidth("["), widest("qwertyuiop[]"));
   c.h[kItemSign] = s.TextHeight("[") + 2 * std::abs(drop);
-  const int retroSize = ItemSize(ring, wo::retrogradeSize, tiers);
+  const int retroSize = ItemSize(ring, wo::retrogradeSize, form);
   drop = GlyphDrop(s, retroSize);
   s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
   c.w[kItemRetrograde] = s.TextWidth("\\");
@@ -332,9 +332,9 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
   c.outer -= pen + gap_ + kRounding;
 }
 
-bool WheelDrawing::ColumnRadii(int ring, int tiers, int tier, double angle, bool inward, bool spread,
+bool WheelDrawing::ColumnRadii(int ring, int form, int tier, double angle, bool inward, bool spread,
                                bool retrograde, std::array<double, 5>& radii) const {
-  const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
+  const ColumnItems& c = columnItems_[ring - 1][form - 1];
   const double a = angle * (M_PI / 180.0);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
   const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
@@ -343,7 +343,7 @@ bool WheelDrawing::ColumnRadii(int ring, int tiers, int tier, double angle, bool
     reach[i] = c.w[i] / 2.0 * cs + c.h[i] / (2.0 * k) * sn + c.shift * SideShift(i) * c.rho * cs * cs;
   const std::array<double, 5> preferred = PreferredItemRadii(c.rho, inward, c.row, spread);
   double inner = c.inner, outer = c.outer;
-  TierBand(ring, tiers, tier, inner, outer);
+  TierBand(ring, TiersOf(form), tier, inner, outer);
   return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, inner, outer, radii);
 }
 
@@ -357,20 +357,20 @@ HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
   };
 }
 
-HalfWidth WheelDrawing::HalfWidthOf(int ring, int tiers) const {
+HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   const bool spreads = def_.Flag(wo::spreadLabels);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
-  return [this, ring, tiers, perHouse, spreads, k](double angle) {
-    const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
+  return [this, ring, form, perHouse, spreads, k](double angle) {
+    const ColumnItems& c = columnItems_[ring - 1][form - 1];
     const double a = angle * (M_PI / 180.0);
     const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
     double m = 0;
     for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
       for (int retrograde = 0; retrograde <= 1; ++retrograde)
-        for (int tier = 0; tier < tiers; ++tier) {
+        for (int tier = 0; tier < TiersOf(form); ++tier) {
           std::array<double, 5> r{};
-          ColumnRadii(ring, tiers, tier, angle, inward, spreads && !retrograde, retrograde, r);
+          ColumnRadii(ring, form, tier, angle, inward, spreads && !retrograde, retrograde, r);
           for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
             const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
                              c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
@@ -381,7 +381,7 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring, int tiers) const {
   };
 }
 
-bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int tiers, int fewestPoints) {
+bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int form, int fewestPoints) {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   int largest = 0;
   for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
@@ -389,30 +389,31 @@ bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int tiers, int fewest
     std::array<double, 5> radii{};
     for (int angle = 0; angle < 360; ++angle)
       for (int inward = 0; inward <= (perHouse ? 1 : 0); ++inward)
-        for (int tier = 0; tier < tiers; ++tier)
-          if (!ColumnRadii(ring, tiers, tier, angle, inward, false, true, radii)) return false;
+        for (int tier = 0; tier < TiersOf(form); ++tier)
+          if (!ColumnRadii(ring, form, tier, angle, inward, false, true, radii)) return false;
     return true;
   };
   // Without the labels' sideways nudge, then at smaller sizes, until a
   // column fits the ring's band at every angle.
-  const bool smaller = largest - fewestPoints > kSmallestItemSize;
-  if (!smaller && fewestPoints > 0) return false;
-  int& shrink = shrink_[ring - 1][tiers - 1];
-  ColumnItems& items = columnItems_[ring - 1][tiers - 1];
+  if (fewestPoints > 0 && largest - fewestPoints < kSmallestItemSize) return false;
+  int& shrink = shrink_[ring - 1][form - 1];
+  ColumnItems& items = columnItems_[ring - 1][form - 1];
   for (shrink = fewestPoints;; ++shrink) {
-    items = MeasureColumn(s, ring, tiers);
+    items = MeasureColumn(s, ring, form);
     if (shrink == 0 && fits()) break;
     items.shift = 0.0;
     if (fits() || largest - shrink <= kSmallestItemSize) break;
   }
   // At the smallest sizes the items of a column may touch (one tier; more
   // tiers are not used then).
-  fitted_[ring - 1][tiers - 1] = fits();
-  if (!fitted_[ring - 1][tiers - 1]) items.itemGap = 0;
+  fitted_[ring - 1][form - 1] = fits();
+  if (!fitted_[ring - 1][form - 1]) items.itemGap = 0;
   return true;
 }
 
 void WheelDrawing::LayOut(DrawingSurface& s) {
+  int largest = 0;
+  for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
   std::array<ColumnRingInput, 3> in;
   for (int ring = 1; ring <= setup_.rings; ++ring) {
     const PlacementInput p = InputOf(ring);
@@ -429,6 +430,15 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
       else if (fitted_[ring - 1][tiers - 1]) r.tierHalfWidth.push_back(HalfWidthOf(ring, tiers));
       else break;
     }
+    // Compact columns: every item at the smallest readable size, for the
+    // houses where full-size columns would stand far from their degrees.
+    r.compactHalfWidth.clear();
+    for (int tiers = 1; tiers <= kMaxTiers && largest > kSmallestItemSize; ++tiers) {
+      const int form = kMaxTiers + tiers;
+      FitColumns(s, ring, form, largest - kSmallestItemSize);
+      if (tiers > 1 && !fitted_[ring - 1][form - 1]) break;
+      r.compactHalfWidth.push_back(HalfWidthOf(ring, form));
+    }
   }
   layout_ = LayOutColumns(cuspAngles_, in);
   // Columns that do not go round the wheel at all are drawn smaller.
@@ -437,6 +447,7 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     for (int ring = 1; ring <= setup_.rings; ++ring)
       for (int tiers = 1; tiers <= 1 + static_cast<int>(in[ring - 1].tierHalfWidth.size()); ++tiers)
         smaller = FitColumns(s, ring, tiers, shrink_[ring - 1][tiers - 1] + 1) || smaller;
+    // (Compact columns are at the smallest sizes already.)
     if (!smaller) break;
     layout_ = LayOutColumns(cuspAngles_, in);
   }
@@ -457,29 +468,30 @@ void WheelDrawing::PlaceGlyphs(DrawingSurface& s, int ring, int pass) {
     if (n <= 0) n = 360;
     placed_[ring - 1][p] = n;
     if (slots_[ring - 1].Free(n)) slots_[ring - 1].point[n] = p;
-    const int tiers = std::max(1, layout_.tiers[ring - 1][p]);
-    DrawGlyphColumn(s, ring, angle, p, tiers, layout_.tier[ring - 1][p], inward[in.house[p]], pass);
+    const int form = std::max(1, layout_.tiers[ring - 1][p]) +
+                     (layout_.compact[ring - 1][p] ? kMaxTiers : 0);
+    DrawGlyphColumn(s, ring, angle, p, form, layout_.tier[ring - 1][p], inward[in.house[p]], pass);
   }
 }
 
-void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int tiers, int tier,
+void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p, int form, int tier,
                                    bool inward, int pass) {
   // Pass 1 draws the pointers under everything else, pass 2 the column on
   // top of the cusp lines: each item is drawn once.
   if (pass == 1) {
-    DrawPointer(s, ring, n, p, tiers, tier);
+    DrawPointer(s, ring, n, p, form, tier);
     return;
   }
   const RingChart& chart = rings_.Ring(ring);
   const int32_t colour = s.Device() == OutputDevice::Screen ? def_.pointScreenColour(p)
                                                             : def_.pointPrintColour(p);
   const bool xInward = inward || !(n > 90 && n < 271);
-  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, tiers);
+  const int glyphSize = ItemSize(ring, wo::planetGlyphSize, form);
   const double speed = chart.speed[p];
   const bool spread = def_.Flag(wo::spreadLabels) && speed >= 0;
   std::array<double, 5> radii{};
-  ColumnRadii(ring, tiers, tier, n, inward, spread, speed < 0, radii);
-  const ColumnItems& items = columnItems_[ring - 1][tiers - 1];
+  ColumnRadii(ring, form, tier, n, inward, spread, speed < 0, radii);
+  const ColumnItems& items = columnItems_[ring - 1][form - 1];
   const double rho = items.rho;
   std::array<Point, 5> at;
   for (int item = 0; item < 5; ++item) {
@@ -489,10 +501,10 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   }
   const SignPosition sp = SplitLongitude(chart.lon[p]);
 
-  const int degreeSize = ItemSize(ring, wo::degreeSize, tiers);
-  const int signSize = ItemSize(ring, wo::signGlyphSize, tiers);
-  const int minuteSize = ItemSize(ring, wo::minuteSize, tiers);
-  const int retroSize = ItemSize(ring, wo::retrogradeSize, tiers);
+  const int degreeSize = ItemSize(ring, wo::degreeSize, form);
+  const int signSize = ItemSize(ring, wo::signGlyphSize, form);
+  const int minuteSize = ItemSize(ring, wo::minuteSize, form);
+  const int retroSize = ItemSize(ring, wo::retrogradeSize, form);
   const char degreeFont = def_.Letter(wo::degreeFont);
   const char minuteFont = def_.Letter(wo::minuteFont);
 
@@ -539,7 +551,7 @@ void WheelDrawing::TierBand(int ring, int tiers, int tier, double& inner, double
   inner = outer - width;
 }
 
-void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int tiers, int tier) {
+void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int form, int tier) {
   if (!def_.Flag(wo::pointerLines)) return;
   const RingChart& chart = rings_.Ring(ring);
   const PageItemScope tag(s, ItemRole::Pointer, p, ring);
@@ -557,9 +569,9 @@ void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int
   if (tier > 0) {
     // From a tier further from the ring's circle the pointer starts at the
     // column, between the columns of the tiers before it.
-    const ColumnItems& c = columnItems_[ring - 1][tiers - 1];
+    const ColumnItems& c = columnItems_[ring - 1][form - 1];
     double inner = c.inner, outer = c.outer;
-    TierBand(ring, tiers, tier, inner, outer);
+    TierBand(ring, TiersOf(form), tier, inner, outer);
     const Point e = setup_.At(n, ring == 1 ? outer : inner);
     const PageItemScope leg(s, ItemRole::Other, p, ring);
     s.Line(e.x, e.y, a.x, a.y);

@@ -61,14 +61,19 @@ class WheelDrawing {
 
  private:
   PlacementInput InputOf(int ring);
-  // The column of a point at a wheel angle, in tier `tier` of `tiers`
-  // (pass 2), or its pointer (pass 1).
-  void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int tiers, int tier,
+  // A column form: 1..kMaxTiers a house's columns in that many tiers at the
+  // ring's sizes, kMaxTiers + 1.. the same compact (items at the smallest
+  // readable size). The functions below that take a form size the items by
+  // it.
+  static int TiersOf(int form) { return (form - 1) % kMaxTiers + 1; }
+  // The column of a point at a wheel angle, in tier `tier` of its form's
+  // tiers (pass 2), or its pointer (pass 1).
+  void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int form, int tier,
                        bool inward, int pass);
   // The pointer from a column at wheel angle n to the point's true place:
   // from a tier further in (further out in an outer ring) it first runs
   // along the column's ray to the tier beside the ring's circle.
-  void DrawPointer(DrawingSurface& s, int ring, double n, int p, int tiers, int tier);
+  void DrawPointer(DrawingSurface& s, int ring, double n, int p, int form, int tier);
   // The part of a ring's band [inner, outer] that tier `tier` of `tiers`
   // takes.
   void TierBand(int ring, int tiers, int tier, double& inner, double& outer) const;
@@ -82,26 +87,26 @@ class WheelDrawing {
     double shift = 1.0;              // 1 with the sideways nudge of the labels, 0 without
     double itemGap = 1;              // clear pixels between the items of a column
   };
-  ColumnItems MeasureColumn(DrawingSurface& s, int ring, int tiers);
+  ColumnItems MeasureColumn(DrawingSurface& s, int ring, int form);
   // The band of a ring: between the house-number ring (or the circle of
   // the ring inside) and the ring's outer circle, clear of the cusp labels.
   void ColumnBand(DrawingSurface& s, int ring, ColumnItems& c);
   // Radii of the items of a column of a ring at a wheel angle, fitted into
   // its tier of the ring's band; false when they do not fit at the sizes in
   // use.
-  bool ColumnRadii(int ring, int tiers, int tier, double angle, bool inward, bool spread,
-                   bool retrograde, std::array<double, 5>& radii) const;
+  bool ColumnRadii(int ring, int form, int tier, double angle, bool inward, bool spread, bool retrograde,
+                   std::array<double, 5>& radii) const;
   // The font size of a column item of a ring: the style's size, made
   // smaller where the ring's band is too narrow for the column.
-  int ItemSize(int ring, size_t offset, int tiers) const;
+  int ItemSize(int ring, size_t offset, int form) const;
   // The angular half width a column of a ring needs at a wheel angle.
-  HalfWidth HalfWidthOf(int ring, int tiers) const;
+  HalfWidth HalfWidthOf(int ring, int form) const;
   // Angular half width of a text box (w x h) centred at radius rho.
   HalfWidth BoxHalfWidth(double w, double h, double rho) const;
   // Measures the columns of a ring at `fewestPoints` or more taken off the
   // style's sizes, as many as the ring's band needs; false when the sizes
   // cannot become smaller.
-  bool FitColumns(DrawingSurface& s, int ring, int tiers, int fewestPoints);
+  bool FitColumns(DrawingSurface& s, int ring, int form, int fewestPoints);
   void LayOut(DrawingSurface& s);
   // The cusp line of a ring from radius `from` to `to` (from the centre
   // when `from` is 0). When its house was widened it runs straight where
@@ -131,10 +136,10 @@ class WheelDrawing {
   ColumnLayout layout_;
   bool laidOut_ = false;
   int gap_ = 2;  // clear pixels around glyphs and labels
-  // Per ring and number of tiers in a house (index tiers - 1).
-  std::array<std::array<ColumnItems, kMaxTiers>, 3> columnItems_{};
-  std::array<std::array<int, kMaxTiers>, 3> shrink_{};   // points taken off the column sizes
-  std::array<std::array<bool, kMaxTiers>, 3> fitted_{};  // the columns fit their tiers' bands
+  // Per ring and column form (index form - 1).
+  std::array<std::array<ColumnItems, 2 * kMaxTiers>, 3> columnItems_{};
+  std::array<std::array<int, 2 * kMaxTiers>, 3> shrink_{};   // points taken off the column sizes
+  std::array<std::array<bool, 2 * kMaxTiers>, 3> fitted_{};  // the columns fit their tiers' bands
   bool houseBugShown_ = false;
   bool mapBugShown_ = false;
 };

@@ -108,6 +108,27 @@ TEST(ColumnLayout, ACrowdedHouseAfterAnAngleGrowsToBothSides) {
   for (int p = 0; p < 5; ++p) EXPECT_LT(std::fabs(out.angle[0][p] - r.angle[p]), 27.0) << p;
 }
 
+TEST(ColumnLayout, ACrowdedHouseTakesCompactColumnsNearTheirDegrees) {
+  // Five columns about 102 degrees in a house of 30: full size they need 40
+  // degrees; compact ones fit beside their degrees and no cusp moves. The
+  // lone column of the first house keeps its full size.
+  std::array<ColumnRingInput, 3> rings;
+  ColumnRingInput& r = rings[0];
+  r.present = true;
+  r.halfWidth = [](double) { return 4.0; };
+  r.compactHalfWidth = {[](double) { return 1.5; }};
+  for (int p = 0; p < 5; ++p) r.shown[p] = true, r.angle[p] = 100.0 + p, r.house[p] = 3;
+  r.shown[5] = true, r.angle[5] = 15.0, r.house[5] = 0;
+  const auto cusps = Cusps({30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30});
+  const ColumnLayout out = LayOutColumns(cusps, rings);
+  for (int j = 0; j < 12; ++j) EXPECT_FALSE(out.CuspMoved(j, cusps)) << j;
+  for (int p = 0; p < 5; ++p) {
+    EXPECT_TRUE(out.compact[0][p]) << p;
+    EXPECT_LE(std::fabs(out.angle[0][p] - r.angle[p]), 4.0 + 1e-9) << p;  // 3 degrees apart
+  }
+  EXPECT_FALSE(out.compact[0][5]);
+}
+
 TEST(ColumnLayout, ColumnItemsFitTheBandOfTheirRing) {
   const std::array<double, 5> reach = {3, 3, 3, 3, 2};
   std::array<double, 5> r{};
