@@ -7,9 +7,19 @@
 
 namespace vostrane {
 
+namespace {
+// The inner chart's glyph columns need the band from here (times R) to the
+// degree scale; a tri-wheel's crowded outer rings reach further in.
+constexpr double kLeastInnerBandEnd[] = {0.615, 0.58};
+}  // namespace
+
 Point WheelSetup::At(double theta, double rho) const {
   const double t = theta * (M_PI / 180.0);
   return {cx - RoundEven(rho * std::cos(t)), cy + RoundEven(rho * k * std::sin(t))};
+}
+
+int MultiWheelRadius(const WheelSetup& w) {
+  return w.rings == 3 ? 2 * w.R : w.rings == 2 ? RoundEven(1.57 * w.R) : w.R;
 }
 
 char WheelSizeClass(int size) {
@@ -66,6 +76,18 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   const char houseNumbers = def.Letter(wheel_offset::houseNumbers);
   if (houseNumbers == 'N') w.ra = w.houseRingOuter;
   else w.ra = RoundEven((wideHouseRing ? 0.539 : 0.439) * w.R);
+  if (w.rings > 1) {
+    // The aspect circle of a multi-wheel takes a third of the whole wheel's
+    // radius, so that the lines between the charts can be read, as far as
+    // the inner chart's columns keep their band (a bi-wheel's whole third;
+    // a tri-wheel's outer rings would have to give room for more). The
+    // house numbers keep their ring.
+    const int least = static_cast<int>(std::ceil(MultiWheelRadius(w) / 3.0));
+    const int most = RoundEven(kLeastInnerBandEnd[w.rings - 2] * w.R) - w.houseRingOuter;
+    const int raised = std::clamp(least - w.ra, 0, std::max(0, most));
+    w.ra += raised;
+    w.houseRingOuter += raised;
+  }
   w.rc = w.doubleLines && houseNumbers != 'N' && def.Letter(wheel_offset::aspectLines) == 'Y'
              ? w.ra - w.u
              : w.ra;

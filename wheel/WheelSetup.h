@@ -33,6 +33,10 @@ struct WheelSetup {
   Point At(double theta, double rho) const;
 };
 
+// The radius of the outermost ring's circle: R for a single wheel, the
+// second ring's (1.57 R) for a bi-wheel, the third's (2 R) for a tri-wheel.
+int MultiWheelRadius(const WheelSetup& w);
+
 // Size class of a wheel size value.
 char WheelSizeClass(int size);
 

@@ -74,15 +74,16 @@ TEST(WheelSetup, RadiiAndAngleMapping) {
   EXPECT_EQ(w.At(0, 100.5).x, w.cx - 100);
   EXPECT_EQ(w.At(0, 101.5).x, w.cx - 102);
 
-  // Bi-wheel and small wheel: the narrow house ring; a double style with
+  // Bi-wheel: the aspect circle takes a third of the second ring's radius,
+  // the house ring stays as wide as a small wheel's; a double style with
   // aspect lines ends the lines one u inside the aspect circle.
   WheelDefinition dd = d;
   dd.SetLetter(wheel_offset::ringLineStyle, 'D');
   dd.SetLetter(wheel_offset::aspectLines, 'Y');
   dd.SetLetter(wheel_offset::houseNumbers, 'R');
   w = ComputeWheelSetup(dd, 'B', s.Metrics());
-  EXPECT_EQ(w.houseRingOuter, RoundEven(0.53 * w.R));
-  EXPECT_EQ(w.ra, RoundEven(0.439 * w.R));
+  EXPECT_NEAR(w.ra, 1.57 * w.R / 3.0, 1.0);
+  EXPECT_NEAR(w.houseRingOuter - w.ra, (0.53 - 0.439) * w.R, 1.0);
   EXPECT_EQ(w.rc, w.ra - w.u);
 }
 
