@@ -19,6 +19,7 @@ enum class CalcSource : uint8_t {
   Asteroids,     // the asteroid files: the asteroid is left out
   Ayanamsa,      // the optional ayanamsa correction file: ignored
   HouseSystem,   // the entry's house-system letter names no system (record: the letter)
+  LunarApogee,   // the osculating apogee's table: the apogee is calculated from the lunar theory
 };
 
 enum class CalcFault : uint8_t {

@@ -119,8 +119,9 @@ EngineResult EphemerisEngine::TrueNode(double t) {
 }
 
 EngineResult EphemerisEngine::Apogee(int body, double t) {
-  const ApogeePoint a = body == kEngMeanApogee ? MeanLunarApogee(t) : OsculatingLunarApogee(theory_, t);
   EngineResult r;
+  const ApogeePoint a = body == kEngMeanApogee ? MeanLunarApogee(t)
+                                               : OsculatingLunarApogee(theory_, t, r.status);
   r.lon = a.lon;
   r.lat = a.lat;
   r.dist = a.dist;

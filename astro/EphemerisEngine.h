@@ -49,7 +49,7 @@ struct EngineResult {
   double hlat = 0;        // heliocentric latitude
   double hspeed = 0;      // heliocentric daily motion
   double hdist = 0;       // heliocentric distance, AU (for the light time)
-  CalcStatus status;      // an outer-planet file that could not serve t
+  CalcStatus status;      // an outer-planet file or the apogee table that could not serve t
 };
 
 // Arcsine in degrees as arctan(x / sqrt(1 - x^2)); +90 when x^2 >= 1.

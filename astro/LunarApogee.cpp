@@ -6,6 +6,7 @@
 #include "astro/AngleHelpers.h"
 #include "astro/CosSin.h"
 #include "astro/EphemerisEngine.h"
+#include "astro/LunarApogeeTable.h"
 
 namespace vostrane {
 
@@ -78,8 +79,14 @@ ApogeePoint MeanLunarApogee(double t) {
   return p;
 }
 
-ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double t) {
+ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double t, CalcStatus& status) {
   ApogeePoint p = OsculatingAt(theory, t);
+  if (const auto table = ApogeeFromTable(t, theory.Files(), status)) {
+    p.lon = table->lon;
+    p.lat = table->lat;
+    p.speed = table->speed;
+    return p;
+  }
   // The osculating apogee swings by several degrees a day; its daily
   // motion from a quarter day either side.
   constexpr double step = 0.25;

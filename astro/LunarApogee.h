@@ -5,6 +5,7 @@
 #pragma once
 
 #include "astro/AnalyticTheory.h"
+#include "astro/CalcStatus.h"
 
 namespace vostrane {
 
@@ -20,9 +21,13 @@ struct ApogeePoint {
 // the Moon's mean distance.
 ApogeePoint MeanLunarApogee(double t);
 
-// Osculating apogee at moment t from the Moon's geocentric position and
-// velocity (the velocity by central differences of the lunar theory).
-// Leaves the theory prepared for another moment: callers prepare t again.
-ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double t);
+// Osculating apogee at moment t: longitude, latitude and daily motion from
+// the apogee table (astro/LunarApogeeTable.h) over the years it covers,
+// elsewhere, or when the table lets the moment down (status names the
+// file), from the Moon's geocentric position and velocity (the velocity by
+// central differences of the lunar theory). The distance is always the
+// lunar theory's. Leaves the theory prepared for another moment: callers
+// prepare t again.
+ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double t, CalcStatus& status);
 
 }  // namespace vostrane

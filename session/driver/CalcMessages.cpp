@@ -59,6 +59,17 @@ std::string AsteroidText(const CalcStatus& s) {
          s.file.str() + ". Ephemeris for birth year not on disk.";
 }
 
+std::string LunarApogeeText(const CalcStatus& s) {
+  const std::string fallback =
+      " True Lilith is calculated from the lunar theory instead (to about 9 arc minutes).";
+  if (const std::string checked = CheckedFileText(s); !checked.empty())
+    return checked + fallback + "  Re-install Vostrane.";
+  if (s.fault == CalcFault::MissingFile)
+    return "ERROR!!!   File " + s.file.str() + " not on disk." + fallback;
+  return "ERROR!!!  File " + s.file.str() + " is damaged at record # " + std::to_string(s.record) + "." +
+         fallback;
+}
+
 }  // namespace
 
 std::string CalcStatusText(const CalcStatus& status) {
@@ -66,6 +77,7 @@ std::string CalcStatusText(const CalcStatus& status) {
     case CalcSource::OuterPlanets: return OuterPlanetText(status);
     case CalcSource::Chiron: return ChironText(status);
     case CalcSource::Asteroids: return AsteroidText(status);
+    case CalcSource::LunarApogee: return LunarApogeeText(status);
     case CalcSource::Ayanamsa: return kAyanamshaBadMessage;
     case CalcSource::HouseSystem:
       return "The entry's house system '" + std::string(1, static_cast<char>(status.record)) +

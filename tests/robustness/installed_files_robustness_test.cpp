@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "astro/AsteroidFiles.h"
+#include "astro/LunarApogeeTable.h"
 #include "common/MessageTextFile.h"
 #include "platform/InstalledFiles.h"
 #include "tests/driver/BatchRunner.h"
@@ -82,6 +83,8 @@ size_t ReadOffset(const std::string& name, const std::string& good) {
     std::memcpy(&start, good.data(), sizeof start);
     return static_cast<size_t>((kChartJd - start) / kAsteroidStep) * kAsteroidRecordSize + 10;
   }
+  // The apogee table's node of the chart's day (one byte into its longitude).
+  if (name == kApogeeTableName) return 34982 * kApogeeNodeBytes + 1;
   if (name == "ZORCTRL.DAT") return 88;  // the zodiac of a new entry
   if (name == "QIRTEXT.DAT") return (kFirstFontNameText - 1) * kMessageTextRecordSize + 5;
   if (name == "WHEELS.DAT" || name == "ANGLES.DAT" || name == "WHEELSG.DAT") return 4;  // style AAA
@@ -175,6 +178,7 @@ TEST(InstalledFilesRobustness, EveryDamagedFileIsNamedFailsTheRunAndGivesNoValue
       {"CHI_24", Run::Chart, {20}},
       {"NVCER21P.E87", Run::Chart, {16}},
       {"NVVES21P.E87", Run::Chart, {19}},
+      {kApogeeTableName, Run::Chart, {}},  // true Lilith falls back to the lunar theory
       {"DSTRECS.DAT", Run::Place, {}},
       {"DST.FIL", Run::Place, {}},
       {"places.dbf", Run::Place, {}},

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "astro/AsteroidFiles.h"
+#include "astro/LunarApogeeTable.h"
 #include "astro/OuterPlanetFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -27,6 +28,7 @@ inline void LinkEphemerisFiles(const TempFolder& folder) {
   }
   for (const char* name : kAsteroidFileNames) link(name);
   link("FXSTARS.DAT");
+  link(kApogeeTableName);
 }
 
 // The ephemeris files and a copy of the installed control file (the batch

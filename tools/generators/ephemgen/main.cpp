@@ -12,7 +12,9 @@
 // "NVCER21P.E87", "NVPAL21P.E87", "NVJUN21P.E87", "NVVES21P.E87": Ceres,
 //   Pallas, Juno and Vesta every 40 days (universal time) over 1722 to 2049
 //   with margins for the interpolation.
-// All positions are heliocentric, geometric, referred to the mean ecliptic
+// "OSCAPOG.DAT": the Moon's osculating apogee every day over 1900 to 2100
+//   (layout in astro/LunarApogeeTable.h), geocentric, without nutation.
+// The planets' positions are heliocentric, geometric, referred to the mean ecliptic
 // and equinox of date (the program adds the nutation itself). Output is
 // deterministic; every file is written to a temporary name and renamed.
 // Accuracy: the reference's positions rounded to the files' units (0.001"
@@ -20,7 +22,11 @@
 // asteroids); what the interpolation between the records adds is measured
 // by the tests EphemerisAccuracy.ApparentLongitudesFollowTheReferenceFrom1700To2200
 // (within 0.64") and CoefficientAccuracy.AsteroidFilesFollowTheReferenceBetweenTheirNodes
-// (Ceres 2.6", Pallas 54", Juno 25", Vesta 3.7").
+// (Ceres 2.6", Pallas 54", Juno 25", Vesta 3.7"). The apogee table: the
+// ephemeris's osculating apogee sampled at 20000 moments of 1900-2100 and
+// interpolated between the daily nodes differs by at most 11.6" in
+// longitude and 1.1" in latitude; a step of half a day would give 2.0" for
+// twice the size.
 #include <swephexp.h>
 
 #include <cmath>
@@ -30,6 +36,7 @@
 #include <vector>
 
 #include "astro/AsteroidFiles.h"
+#include "astro/LunarApogeeTable.h"
 #include "astro/OuterPlanetFiles.h"
 #include "platform/ByteOrder.h"
 
@@ -130,6 +137,26 @@ bool WriteAsteroidFile(const std::string& dir, int asteroid, int body) {
   return WriteFile(dir + "/" + kAsteroidFileNames[asteroid], bytes);
 }
 
+bool WriteApogeeTable(const std::string& dir) {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(static_cast<size_t>(kApogeeTableNodes) * kApogeeNodeBytes);
+  for (int n = 0; n < kApogeeTableNodes; ++n) {
+    const double jd = kApogeeTableFirstJd + n;
+    char err[AS_MAXCH] = "";
+    double xx[6];
+    const int ret = swe_calc(jd, SE_OSCU_APOG, SEFLG_SWIEPH | SEFLG_NONUT, xx, err);
+    if (ret < 0 || !(ret & SEFLG_SWIEPH)) {
+      std::fprintf(stderr, "ephemgen: no reference osculating apogee at JD %.1f: %s\n", jd, err);
+      return false;
+    }
+    double lon = std::round(xx[0] * kApogeeTableUnit);
+    if (lon >= 360.0 * kApogeeTableUnit) lon -= 360.0 * kApogeeTableUnit;
+    PutBigEndian(bytes, lon);
+    PutBigEndian(bytes, xx[1] * kApogeeTableUnit);
+  }
+  return WriteFile(dir + "/" + kApogeeTableName, bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +173,7 @@ int main(int argc, char** argv) {
     ok = WriteOuterFile(dir, kChiPrefix, f, {SE_CHIRON});
   const int asteroids[4] = {SE_CERES, SE_PALLAS, SE_JUNO, SE_VESTA};
   for (int a = 0; ok && a < 4; ++a) ok = WriteAsteroidFile(dir, a, asteroids[a]);
+  if (ok) ok = WriteApogeeTable(dir);
   swe_close();
   if (!ok) return 1;
   std::printf("ephemgen: ephemeris files written to %s\n", dir.c_str());
