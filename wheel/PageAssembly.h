@@ -45,7 +45,7 @@ struct WheelPageInput {
   char placeStyle = 'K';                    // place name style of the headers (HeaderPlace)
   // The pair of charts whose aspect lines the centre draws.
   AspectPair aspectPair = AspectPair::Default;
-  PointSettings points;                     // the wheel's node and the Part of Fortune's formula
+  PointSettings points;  // the wheel's node and the Part of Fortune's formula
 };
 
 // Whether cusps 1 to 6 (at 0..5) run in zodiacal order: walking them, each
