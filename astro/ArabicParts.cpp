@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "astro/AngleHelpers.h"
+#include "common/NumberedLines.h"
 #include "platform/FileSystem.h"
 #include "platform/InstalledFiles.h"
 
@@ -86,15 +87,11 @@ LotList ParseLots(const std::string& text, const std::string& fileName) {
   };
   if (text.size() > kLargestLotFile) return fail("is larger than 64 KiB");
   std::stringstream in(text);
-  std::string line;
-  int number = 0;
-  while (std::getline(in, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (Trim(line).empty() || line[0] == '#') continue;
+  NumberedLines lines(in, NumberedLines::Skip::BlankLines, '#');
+  for (NumberedLine line; lines.Next(line);) {
     Lot lot;
-    if (const std::string why = ParseLine(line, list.lots, lot); !why.empty())
-      return fail("line " + std::to_string(number) + " " + why);
+    if (const std::string why = ParseLine(line.text, list.lots, lot); !why.empty())
+      return fail("line " + std::to_string(line.number) + " " + why);
     if (list.lots.size() == kMostLots) return fail("holds more than 100 lots");
     list.lots.push_back(lot);
   }

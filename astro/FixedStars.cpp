@@ -6,6 +6,7 @@
 
 #include "astro/AngleHelpers.h"
 #include "astro/MeanElements.h"
+#include "common/NumberedLines.h"
 #include "platform/FileSystem.h"
 #include "platform/InstalledFiles.h"
 
@@ -78,15 +79,11 @@ FixedStarList ParseFixedStars(const std::string& text, const std::string& fileNa
   };
   if (text.size() > kLargestStarFile) return fail("is larger than 64 KiB");
   std::stringstream in(text);
-  std::string line;
-  int number = 0;
-  while (std::getline(in, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines, '#');
+  for (NumberedLine line; lines.Next(line);) {
     FixedStar star;
-    if (const std::string why = ParseLine(line, star); !why.empty())
-      return fail("line " + std::to_string(number) + " " + why);
+    if (const std::string why = ParseLine(line.text, star); !why.empty())
+      return fail("line " + std::to_string(line.number) + " " + why);
     if (list.stars.size() == kMostStars) return fail("holds more than 500 stars");
     list.stars.push_back(star);
   }

@@ -5,10 +5,10 @@ namespace vostrane {
 bool CsvReader::Next(std::vector<std::string>& fields) {
   fields.clear();
   fault_.reset();
-  std::string text;
-  if (!std::getline(in_, text)) return false;
-  ++line_;
-  if (!text.empty() && text.back() == '\r') text.pop_back();
+  NumberedLine row;
+  if (!lines_.Next(row)) return false;
+  line_ = row.number;
+  const std::string& text = row.text;
   if (text.find('\0') != std::string::npos) fault_ = "the row holds a NUL byte";
   else if (!IsValidUtf8(text)) fault_ = "the row is not valid UTF-8 text";
   std::string field;

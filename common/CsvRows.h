@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "common/NumberedLines.h"
+
 namespace vostrane {
 
 class CsvReader {
  public:
-  explicit CsvReader(std::istream& in) : in_(in) {}
+  explicit CsvReader(std::istream& in) : lines_(in) {}
   // The next row's fields; false at the end of the input. Line() is then
   // the row's line number (from 1), and Fault() says what is wrong with the
   // row's text: a quote not closed on its line, a NUL byte, or bytes that
@@ -24,7 +26,7 @@ class CsvReader {
   const std::optional<std::string>& Fault() const { return fault_; }
 
  private:
-  std::istream& in_;
+  NumberedLines lines_;
   int line_ = 0;
   std::optional<std::string> fault_;
 };

@@ -1,7 +1,9 @@
 #include "wheel/PageDefinition.h"
 
 #include <cctype>
+#include <sstream>
 
+#include "common/NumberedLines.h"
 #include "platform/FileSystem.h"
 #include "platform/InstalledFiles.h"
 #include "platform/MessageService.h"
@@ -47,21 +49,18 @@ bool ReadPageDefinition(PageDefinition& def, const std::string& path) {
   int* fields[kLineCount] = {&def.topMargin,  &def.bottomMargin, &def.lines,
                              &def.leftMargin, &def.rightMargin,  &def.sixth};
   bool ok = true;
-  size_t pos = 0;
+  std::istringstream in(*text);
+  NumberedLines lines(in);
   for (int n = 1; n <= kLineCount; ++n) {
-    if (pos >= text->size()) {
+    NumberedLine line;
+    if (!lines.Next(line)) {
       ShowMessage("ERROR!!!!  Unable to read line " + std::to_string(n) +
                       " from PAGEW.DEF.  Please re-install PAGEW.DEF file.",
                   MsgIcon::Error);
       return false;
     }
-    size_t end = text->find('\n', pos);
-    if (end == std::string::npos) end = text->size();
-    std::string line = text->substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    pos = end + 1;
     bool bad = false;
-    *fields[n - 1] = LineValue(line, bad);
+    *fields[n - 1] = LineValue(line.text, bad);
     if (bad) {
       ShowMessage("ERROR!!!!!  Bad data in file PAGEW.DEF.  Please re-install PAGEW.DEF file.",
                   MsgIcon::Error);

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "common/NumberedLines.h"
 #include "tablestore/AnsiUpper.h"
 #include "tools/generators/atlasgen/NearbyPlaces.h"
 #include "tools/generators/atlasgen/PlaceNames.h"
@@ -53,9 +54,9 @@ int ElevationHundreds(const GeoPlace& p) {
 std::vector<ZonePoint> ParseZoneTab(const std::string& text) {
   std::vector<ZonePoint> points;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream f(line);
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines, '#');
+  for (NumberedLine line; lines.Next(line);) {
+    std::istringstream f(line.text);
     std::string cc, coords, zone;
     if (!(f >> cc >> coords >> zone)) continue;
     const size_t split = coords.find_first_of("+-", 1);
@@ -69,9 +70,9 @@ std::vector<ZonePoint> ParseZoneTab(const std::string& text) {
 std::set<std::string> ParseZone1970Zones(const std::string& text) {
   std::set<std::string> zones;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream f(line);
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines, '#');
+  for (NumberedLine line; lines.Next(line);) {
+    std::istringstream f(line.text);
     std::string codes, coords, zone;
     if (f >> codes >> coords >> zone) zones.insert(zone);
   }

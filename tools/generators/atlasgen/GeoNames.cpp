@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "common/NumberedLines.h"
+
 namespace vostrane::atlasgen {
 namespace {
 
@@ -43,10 +45,9 @@ std::vector<GeoPlace> ParseGeoNames(const std::string& text, int& rejected) {
   std::vector<GeoPlace> places;
   rejected = 0;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    const std::vector<std::string> f = SplitTabs(line);
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines);
+  for (NumberedLine line; lines.Next(line);) {
+    const std::vector<std::string> f = SplitTabs(line.text);
     GeoPlace p;
     if (f.size() != kFieldCount || !ParseNumber(f[0], p.id) || !ParseDouble(f[4], p.latitude) ||
         !ParseDouble(f[5], p.longitude) || p.latitude < -90 || p.latitude > 90 || p.longitude < -180 ||

@@ -4,20 +4,20 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/NumberedLines.h"
+
 namespace vostrane::atlasgen {
 
 Regions ParseRegions(const std::string& text) {
   Regions r;
   std::istringstream in(text);
-  int number = 0;
-  for (std::string line; std::getline(in, line);) {
-    ++number;
-    if (line.empty() || line[0] == '#') continue;
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines, '#');
+  for (NumberedLine line; lines.Next(line);) {
     std::vector<std::string> f;
-    std::istringstream fields(line);
+    std::istringstream fields(line.text);
     for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
     auto fail = [&] {
-      throw std::runtime_error("regions line " + std::to_string(number) + ": " + line);
+      throw std::runtime_error("regions line " + std::to_string(line.number) + ": " + line.text);
     };
     if (f[0] == "C" && f.size() == 5 && f[2].size() == 3) {
       r.countries[f[1]] = Country{f[2], f[3], f[4]};

@@ -25,6 +25,7 @@
 
 #include "atlas/DstChangeRecord.h"
 #include "atlas/DstTablesRelease.h"
+#include "common/NumberedLines.h"
 #include "platform/FileSystem.h"
 #include "tools/generators/dstgen/DstChains.h"
 #include "tools/generators/dstgen/TzSource.h"
@@ -43,10 +44,8 @@ std::string ReadText(const std::string& path) {
 std::vector<std::string> ReadZoneList(const std::string& path) {
   std::istringstream in(ReadText(path));
   std::vector<std::string> zones;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    zones.push_back(line);
-  }
+  NumberedLines lines(in, NumberedLines::Skip::EmptyLines, '#');
+  for (NumberedLine line; lines.Next(line);) zones.push_back(line.text);
   return zones;
 }
 
