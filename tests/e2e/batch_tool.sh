@@ -58,7 +58,7 @@ done
 grep -q 'viewBox="0 0 7016 4961"' page.svg || fail "page.svg is not an A4 landscape sheet"
 if ./vostrane-batch render 1 page.svg --paper a3 2>/dev/null; then fail "--paper a3 was taken"; fi
 if [ "$(id -u)" = 0 ] && mkdir -p full && mount -t tmpfs -o size=256k tmpfs full 2>/dev/null; then
-  trap 'umount "$PWD/full" 2>/dev/null || true; e2e_cleanup' EXIT
+  trap 'status=$?; umount "$PWD/full" 2>/dev/null || true; e2e_cleanup "$status"' EXIT
   printf '%%PDF-1.4 the earlier page\n%%%%EOF\n' > full/page.pdf
   cp full/page.pdf earlier.pdf
   dd if=/dev/zero of=full/filler bs=4k 2>/dev/null || true

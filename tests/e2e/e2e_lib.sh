@@ -1,11 +1,26 @@
 # Shared helpers of the end-to-end scripts: a private Xvfb display, a fresh
 # copy of the installation folder, waiting for windows, and clean-up.
-set -euo pipefail
+set -eEuo pipefail
 
 E2E_PIDS=()
 E2E_DIR=""
 
+# No failure is silent: the ERR trap notes each command that fails where
+# set -e would end the script (inside functions too), and the clean-up on
+# exit names the last one when the script ends in error without fail()
+# having said why. A skipped test (77) says so itself.
+E2E_LAST_ERROR=""
+E2E_EXPLAINED=""
+trap 'E2E_LAST_ERROR="${BASH_SOURCE[0]##*/}:$LINENO: \"$BASH_COMMAND\" ended with status $?"' ERR
+
+# e2e_cleanup [STATUS]: stops the programs started and removes the copy;
+# STATUS is the script's exit status when the caller's EXIT trap ran other
+# commands first.
 e2e_cleanup() {
+  local status=${1:-$?}
+  if ((status != 0 && status != 77)) && [ -z "$E2E_EXPLAINED" ]; then
+    echo "FAIL: ${E2E_LAST_ERROR:-${0##*/} ended with status $status}" >&2
+  fi
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   if [ -n "$E2E_DIR" ]; then rm -rf "$E2E_DIR"; fi
@@ -13,14 +28,17 @@ e2e_cleanup() {
 trap e2e_cleanup EXIT
 
 fail() {
+  E2E_EXPLAINED=1
   echo "FAIL: $*" >&2
   exit 1
 }
 
-# e2e_install_copy INSTALL_DIR: copies the installation folder and cds there.
+# e2e_install_copy INSTALL_DIR: copies the installation folder into a folder
+# of this run's own and cds there.
 e2e_install_copy() {
-  E2E_DIR=$(mktemp -d /tmp/vostrane-e2e-XXXXXX)
-  cp -a "$1"/. "$E2E_DIR"/
+  [ -x "$1/vostrane-batch" ] || fail "$1 holds no vostrane-batch: build the installation folder first"
+  E2E_DIR=$(mktemp -d /tmp/vostrane-e2e-XXXXXX) || fail "cannot make a temporary folder"
+  cp -a "$1"/. "$E2E_DIR"/ || fail "cannot copy the installation folder $1 to $E2E_DIR"
   cd "$E2E_DIR"
 }
 

@@ -24,6 +24,7 @@ start_program() {
 
 # A failure keeps a picture of the whole screen and the program's log.
 fail() {
+  E2E_EXPLAINED=1
   echo "FAIL: $*" >&2
   if [ -n "${DISPLAY:-}" ]; then
     import -window root "$ARTIFACTS/failure.png" 2>/dev/null || true

@@ -13,7 +13,7 @@ if ! mount -t tmpfs -o size=2m tmpfs "$small" 2>/dev/null; then
   echo "mounting a tmpfs is not allowed here: skipped"
   exit 77
 fi
-trap 'cd /; umount "$small" 2>/dev/null; e2e_cleanup' EXIT
+trap 'status=$?; cd /; umount "$small" 2>/dev/null; e2e_cleanup "$status"' EXIT
 for f in "$install"/*; do ln -s "$f" "$small/$(basename "$f")"; done
 cd "$small"
 rm -f INPUT.FIL names.dbf names.VDX
