@@ -254,12 +254,18 @@ void DrawGridPointGlyphs(const WheelPage& page, const GridLayout& g, const GridS
     int x = g.rightToLeft ? (g.r + g.areaRight - g.frameInset) / 2 : g.l + cellWidth / 2;
     s.DrawGlyph(GlyphKind::Point, g.down[j], x, GlyphAnchor::Centre, y);
   }
-  const int belowGrid = (g.t + down * cellHeight + g.areaBottom - g.frameInsetDown) / 2;
+  // Below the last row the frame's line (at the area's bottom) parts the
+  // room inside the frame from the band under it; the glyphs are centred in
+  // the larger of the two, clear of the last row's cells and of the line.
+  const int lastRow = g.t + down * cellHeight;
+  const int frameBottom = g.areaBottom - g.frameInsetDown;
+  const int belowGrid = frameBottom - lastRow >= g.b - g.areaBottom ? (lastRow + frameBottom) / 2
+                                                                    : (g.areaBottom + g.b) / 2;
   const int aboveGrid = (g.areaTop + g.frameInsetDown + g.t) / 2;
   for (int k = 1; k <= across; ++k) {
     const int centreX = g.l + g.VisualColumn(k) * cellWidth + cellWidth / 2;
     int x = centreX;
-    s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::CentreOnAscent, belowGrid);
+    s.DrawGlyph(GlyphKind::Point, g.across[k - 1], x, GlyphAnchor::OwnCentre, belowGrid);
     if (!set.repeat) continue;
     x = centreX;
     // The second copy stands above the grid, or on a single wheel on the
@@ -301,7 +307,7 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
   st.glyphSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, TextStyle::Normal);
     return 2 * s.TextWidth("n") <= RoundEven(kGlyphPairWidth * cellWidth) &&
-           s.TextHeight("n") <= st.lineRoom + 1;
+           s.TextHeight("n") <= st.lineRoom;
   });
   st.textSize = FittingSize(gridSize, [&](int size) {
     s.SetFont('A', size, 0, TextStyle::Normal);
@@ -317,7 +323,7 @@ CellStyle ChooseCellStyle(const WheelPage& page, const GridLayout& g, const Grid
                           mark <= cellWidth - narrowRoom + 1);
     const bool distanceFits = !set.distances ||
                               dist + page.M().gapX <= RoundEven(kDistanceWidth * cellWidth);
-    return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom + 1;
+    return orbsFit && distanceFits && s.TextHeight("0") <= st.lineRoom;
   });
   s.SetFont('A', st.glyphSize, 0, TextStyle::Normal);
   st.glyphWidth = s.TextWidth("n");

@@ -19,7 +19,9 @@ namespace {
 // Pixels kept free for the rounding of centres, boxes and line ends to
 // whole pixels, beyond the gap around glyphs and labels.
 constexpr double kRounding = 1.5;
-// The smallest size column items shrink to in a crowded ring.
+// The smallest size column items shrink to in a crowded ring: the smallest
+// readable label, 6 points on the printed page (style sizes are points on a
+// printer page; the screen page draws them to the same share of the page).
 constexpr int kSmallestItemSize = 6;
 // The sizes of the five column items (glyph, degree, sign, minute,
 // retrograde mark).
@@ -192,9 +194,10 @@ void WheelDrawing::DrawCircles(DrawingSurface& s) {
   };
   s.Circle(cx, cy, R_);
   if (dbl) s.Circle(cx, cy, RoundEven(1.0367 * R_));
-  if (outer || setup_.rings > 1) ring(1.15);
-  if ((outer && setup_.rings == 2) || setup_.rings == 3) ring(1.57);
-  if (outer && setup_.rings == 3) ring(2.0);
+  const int n = setup_.rings;
+  if (outer || n > 1) ring(OuterRingBand(n, 2).from);
+  if ((outer && n == 2) || n == 3) ring(OuterRingBand(n, 2).to);
+  if (outer && n == 3) ring(OuterRingBand(n, 3).to);
 }
 
 void WheelDrawing::DrawDegreeScale(DrawingSurface& s) {
@@ -242,6 +245,10 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   in.equalSectors = equal_;
   for (int p = 0; p < kWheelPoints; ++p) in.house[p] = HouseOfPoint(ring, p);
   return in;
+}
+
+bool WheelDrawing::ItemShown(int ring, int item) const {
+  return !BriefColumns(setup_.rings, ring) || (item != kItemSign && item != kItemMinute);
 }
 
 int WheelDrawing::ItemSize(int ring, size_t offset, int form) const {
@@ -314,8 +321,9 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
     }
     c.outer = R_;
   } else {
-    c.inner = RoundEven((ring == 2 ? 1.15 : 1.57) * R_) + extra;
-    c.outer = ring == 2 ? RoundEven(1.57 * R_) : 2 * R_;
+    const RingBand band = OuterRingBand(setup_.rings, ring);
+    c.inner = RoundEven(band.from * R_) + extra;
+    c.outer = RoundEven(band.to * R_);
     if (ring == 2) {
       // The cusp labels of the inner chart stand between the rings.
       const char font = def_.Letter(wo::cuspLabelFont);
@@ -344,7 +352,17 @@ bool WheelDrawing::ColumnRadii(int ring, int form, int tier, double angle, bool 
   const std::array<double, 5> preferred = PreferredItemRadii(c.rho, inward, c.row, spread);
   double inner = c.inner, outer = c.outer;
   TierBand(ring, TiersOf(form), tier, inner, outer);
-  return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, inner, outer, radii);
+  if (!BriefColumns(setup_.rings, ring))
+    return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, inner, outer, radii);
+  // Glyph, degree and retrograde mark only; the sign and minutes keep
+  // their preferred radii and are not drawn.
+  constexpr int kShown[3] = {kItemGlyph, kItemDegree, kItemRetrograde};
+  std::array<double, 5> p{}, e{}, fitted{};
+  for (int i = 0; i < 3; ++i) p[i] = preferred[kShown[i]], e[i] = reach[kShown[i]];
+  const bool fits = FitColumnRadii(p, e, retrograde ? 3 : 2, c.itemGap, inner, outer, fitted);
+  radii = preferred;
+  for (int i = 0; i < 3; ++i) radii[kShown[i]] = fitted[i];
+  return fits;
 }
 
 HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
@@ -372,6 +390,7 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
           std::array<double, 5> r{};
           ColumnRadii(ring, form, tier, angle, inward, spreads && !retrograde, retrograde, r);
           for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
+            if (!ItemShown(ring, i)) continue;
             const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
                              c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
             m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
@@ -520,15 +539,18 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, true, degreeFont,
                        NumberMark::Degree, raise, colour);
 
-  drop = GlyphDrop(s, signSize);
-  s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
-  x = at[kItemSign].x;
-  s.DrawGlyph(GlyphKind::Sign, sp.signIndex, x, GlyphAnchor::Centre, at[kItemSign].y + drop);
-
-  raise = MarkRaise(s, minuteFont, minuteSize);
-  s.SetFont(minuteFont, minuteSize, colour, def_.Style(wo::minuteStyle));
-  s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont,
-                       NumberMark::Minute, raise, colour);
+  if (ItemShown(ring, kItemSign)) {
+    drop = GlyphDrop(s, signSize);
+    s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
+    x = at[kItemSign].x;
+    s.DrawGlyph(GlyphKind::Sign, sp.signIndex, x, GlyphAnchor::Centre, at[kItemSign].y + drop);
+  }
+  if (ItemShown(ring, kItemMinute)) {
+    raise = MarkRaise(s, minuteFont, minuteSize);
+    s.SetFont(minuteFont, minuteSize, colour, def_.Style(wo::minuteStyle));
+    s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont,
+                         NumberMark::Minute, raise, colour);
+  }
 
   if (speed < 0) {
     drop = GlyphDrop(s, retroSize);
@@ -558,9 +580,8 @@ void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int
   // Pointer from the glyph's slot to the point's true place on its ring.
   const double trueAngle = TrueWheelAngle(chart.lon[p], rings_.Ring(1).cusps, equal_);
   const int extra = setup_.doubleLines ? setup_.u : 0;
-  const double ringRadius = ring == 1   ? R_
-                            : ring == 2 ? RoundEven(1.15 * R_) + extra
-                                        : RoundEven(1.57 * R_) + extra;
+  const double ringRadius = ring == 1 ? R_
+                                      : RoundEven(OuterRingBand(setup_.rings, ring).from * R_) + extra;
   const double factor = ring == 1 ? 0.98 : 1.015;
   const Point a = setup_.At(n, factor * ringRadius);
   const Point b = setup_.At(trueAngle, ringRadius);
@@ -699,10 +720,9 @@ void WheelDrawing::DrawCuspLines(DrawingSurface& s) {
       if (ring == 1) {
         if (toAspectCircle) CuspLine(s, 1, j, R_, setup_.rc);
         else CuspLine(s, 1, j, 0, R_);
-      } else if (ring == 2) {
-        CuspLine(s, 2, j, RoundEven(1.15 * R_) + extra, RoundEven(1.57 * R_));
       } else {
-        CuspLine(s, 3, j, RoundEven(1.57 * R_) + extra, 2 * R_);
+        const RingBand band = OuterRingBand(setup_.rings, ring);
+        CuspLine(s, ring, j, RoundEven(band.from * R_) + extra, RoundEven(band.to * R_));
       }
     }
   }

@@ -66,6 +66,9 @@ class WheelDrawing {
   // readable size). The functions below that take a form size the items by
   // it.
   static int TiersOf(int form) { return (form - 1) % kMaxTiers + 1; }
+  // Whether a ring's columns show an item (the brief columns of a
+  // tri-wheel's outer rings leave out the sign and the minutes).
+  bool ItemShown(int ring, int item) const;
   // The column of a point at a wheel angle, in tier `tier` of its form's
   // tiers (pass 2), or its pointer (pass 1).
   void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int form, int tier,

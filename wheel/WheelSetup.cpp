@@ -9,8 +9,12 @@ namespace vostrane {
 
 namespace {
 // The inner chart's glyph columns need the band from here (times R) to the
-// degree scale; a tri-wheel's crowded outer rings reach further in.
-constexpr double kLeastInnerBandEnd[] = {0.615, 0.58};
+// degree scale.
+constexpr double kLeastInnerBandEnd[] = {0.615, 0.645};
+// Where the outermost circle of a tri-wheel stands, as a multiple of R; the
+// radius the page gives the whole wheel (2 R of the page's wheel size) is
+// kept, so a tri-wheel's R is the page's times 2 / kTriWheelOuter.
+constexpr double kTriWheelOuter = 1.65;
 }  // namespace
 
 Point WheelSetup::At(double theta, double rho) const {
@@ -18,8 +22,15 @@ Point WheelSetup::At(double theta, double rho) const {
   return {cx - RoundEven(rho * std::cos(t)), cy + RoundEven(rho * k * std::sin(t))};
 }
 
+RingBand OuterRingBand(int rings, int ring) {
+  if (rings == 3) return ring == 3 ? RingBand{1.4, kTriWheelOuter} : RingBand{1.15, 1.4};
+  return {1.15, 1.57};
+}
+
+bool BriefColumns(int rings, int ring) { return rings == 3 && ring >= 2; }
+
 int MultiWheelRadius(const WheelSetup& w) {
-  return w.rings == 3 ? 2 * w.R : w.rings == 2 ? RoundEven(1.57 * w.R) : w.R;
+  return w.rings > 1 ? RoundEven(OuterRingBand(w.rings, w.rings).to * w.R) : w.R;
 }
 
 char WheelSizeClass(int size) {
@@ -67,6 +78,7 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   w.k = m.k;
   if (m.device == OutputDevice::Printer) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
   else w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
+  if (w.rings == 3) w.R = RoundEven(w.R * 2.0 / kTriWheelOuter);
   w.u = RoundEven(0.01 * w.R);
   w.cx = m.PageX(def.I16(wheel_offset::wheelCentreX));
   w.cy = m.PageY(def.I16(wheel_offset::wheelCentreY));
@@ -79,9 +91,8 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   if (w.rings > 1) {
     // The aspect circle of a multi-wheel takes a third of the whole wheel's
     // radius, so that the lines between the charts can be read, as far as
-    // the inner chart's columns keep their band (a bi-wheel's whole third;
-    // a tri-wheel's outer rings would have to give room for more). The
-    // house numbers keep their ring.
+    // the inner chart's columns keep their band. The house numbers keep
+    // their ring.
     const int least = static_cast<int>(std::ceil(MultiWheelRadius(w) / 3.0));
     const int most = RoundEven(kLeastInnerBandEnd[w.rings - 2] * w.R) - w.houseRingOuter;
     const int raised = std::clamp(least - w.ra, 0, std::max(0, most));

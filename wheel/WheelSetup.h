@@ -33,8 +33,25 @@ struct WheelSetup {
   Point At(double theta, double rho) const;
 };
 
+// The band of an outer ring (2 or 3) of a wheel of `rings` rings, between
+// its circles, as multiples of R. A bi-wheel's second ring runs from 1.15 R
+// (outside the inner chart's cusp labels) to 1.57 R. A tri-wheel's outer
+// rings carry only each point's glyph and degree and are narrower (1.15 to
+// 1.4 R and 1.4 to 1.65 R), so that its aspect circle can take a third of
+// the wheel's radius while the inner chart keeps its band.
+struct RingBand {
+  double from = 1.0, to = 1.0;
+};
+RingBand OuterRingBand(int rings, int ring);
+
+// Whether the columns of a ring show only the glyph, the degree and the
+// retrograde mark (no sign glyph and minutes): the outer rings of a
+// tri-wheel.
+bool BriefColumns(int rings, int ring);
+
 // The radius of the outermost ring's circle: R for a single wheel, the
-// second ring's (1.57 R) for a bi-wheel, the third's (2 R) for a tri-wheel.
+// second ring's (1.57 R) for a bi-wheel, the third's (1.65 R) for a
+// tri-wheel.
 int MultiWheelRadius(const WheelSetup& w);
 
 // Size class of a wheel size value.

@@ -239,7 +239,7 @@ TEST(AspectGrid, RightToLeftTurnsTheTriangleAndPutsTheRowGlyphsRight) {
   EXPECT_FALSE(ComputeGridLayout(bi.Page(), 1).rightToLeft);
 }
 
-TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
+TEST(AspectGrid, GlyphsOfFStandBelowTheLastRowClearOfItAndTheFrameOnTheArea) {
   WheelDefinition style = PageStyle();
   SetGrid(style, 'B', 'Y', 'Y', 'A', 'Y');
   style.SetI16(wo::gridTop, 6000);
@@ -247,14 +247,13 @@ TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
   PageFixture bi(style, 'B');
   const GridLayout g = DrawAspectGrid(bi.Page(), 1);
   const int lastRowBottom = g.t + static_cast<int>(g.down.size()) * g.cellHeight;
-  // The glyphs of F are centred in the band from the last row to the area's bottom (less
-  // the frame inset), however low it is, raised by half the font's ascent;
-  // the frame is the grid's area.
-  const int mid = (lastRowBottom + g.areaBottom - g.frameInsetDown) / 2;
-  bool sunAtBand = false;
-  for (const DrawOp& op : bi.surface.TextsEqual("a"))
-    sunAtBand = sunAtBand || std::abs(op.y1 + op.fontPoints / 2 - mid) <= op.fontPoints;
-  EXPECT_TRUE(sunAtBand);
+  // The area ends just below the last row: the glyphs of F stand in the
+  // band under the frame, below its line; the frame is the grid's area.
+  ASSERT_LT(g.areaBottom - lastRowBottom, g.b - g.areaBottom);
+  const auto suns = bi.surface.TextsEqual("a");  // beside the first row, then below the grid
+  ASSERT_EQ(suns.size(), 2u);
+  EXPECT_GT(suns[1].y1, g.areaBottom);
+  EXPECT_LE(suns[1].y1 + suns[1].fontPoints, g.b);
   int frameBottom = 0, frameLeft = 1 << 30;
   for (const DrawOp& line : bi.surface.Lines()) {
     if (line.y1 == line.y2) frameBottom = std::max(frameBottom, line.y1);
@@ -262,6 +261,38 @@ TEST(AspectGrid, GlyphsOfFStandInTheBandAboveB0AndTheFrameOnTheArea) {
   }
   EXPECT_EQ(frameBottom, g.areaBottom);
   EXPECT_EQ(frameLeft, std::min(g.areaLeft, g.l + g.cellWidth));
+}
+
+TEST(AspectGrid, NoGlyphOrTextOfTheGridMeetsAnother) {
+  struct Case {
+    char category, glyphs, orbs, distances, letter, frame, rightToLeft, repeat;
+  };
+  const Case cases[] = {{'B', 'B', 'Y', 'Y', 'A', 'Y', 'N', 'N'},
+                        {'B', 'G', 'N', 'N', 'D', 'N', 'N', 'Y'},
+                        {'R', 'B', 'Y', 'Y', 'A', 'Y', 'N', 'N'},
+                        {'R', 'G', 'Y', 'N', 'C', 'N', 'Y', 'N'}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE((std::string{c.category, c.glyphs, c.orbs, c.distances, c.letter}));
+    WheelDefinition style = PageStyle();
+    SetGrid(style, c.glyphs, c.orbs, c.distances, c.letter, c.frame, c.rightToLeft, c.repeat);
+    style.SetI16(wo::gridTop, 6000);
+    style.SetI16(wo::gridBottom, 9600);
+    PageFixture page(style, c.category);
+    Spread(page.rings.Ring(1));
+    Spread(page.rings.Ring(2));
+    std::vector<PageItem> items;
+    page.surface.SetItemSink(&items);
+    ASSERT_TRUE(DrawAspectGrid(page.Page(), 1).drawn);
+    std::vector<const PageItem*> boxes;
+    for (const PageItem& it : items)
+      if (it.kind == PageItem::Kind::Glyph || it.kind == PageItem::Kind::Text) boxes.push_back(&it);
+    ASSERT_GT(boxes.size(), 10u);
+    for (size_t a = 0; a < boxes.size(); ++a)
+      for (size_t b = a + 1; b < boxes.size(); ++b)
+        EXPECT_FALSE(boxes[a]->Intersects(*boxes[b]))
+            << "'" << boxes[a]->text << "' at " << boxes[a]->x0 << "," << boxes[a]->y0 << " meets '"
+            << boxes[b]->text << "' at " << boxes[b]->x0 << "," << boxes[b]->y0;
+  }
 }
 
 TEST(AspectGrid, FrameAndRepeatedGlyphs) {

@@ -102,8 +102,8 @@ class PageLayoutTest : public testing::Test {
     }
     if (def.wheelSize() > 0) {
       // The outermost ring with its labels.
-      const double outer = rings.Count() == 3 ? 2.0 : rings.Count() == 2 ? 1.57 : 1.09;
-      const int r = RoundEven(outer * setup.R) + s.Metrics().lineHeight;
+      const int r = (rings.Count() > 1 ? MultiWheelRadius(setup) : RoundEven(1.09 * setup.R)) +
+                    s.Metrics().lineHeight;
       const int ry = RoundEven(r * setup.k);
       all.push_back({"wheel", {true, setup.cx - r, setup.cy - ry, setup.cx + r, setup.cy + ry}, true});
     }
