@@ -155,7 +155,7 @@ void DrawDial(DrawingSurface& s, const DialFrame& f, const DialPageInput& in) {
     int x = g.x;
     s.DrawGlyph(GlyphKind::Point, places[i].second, x, GlyphAnchor::OwnCentre, g.y);
   }
-  // The pointer from the centre past the rim, with its head.
+  // The pointer from the centre to the rim, with its head.
   s.SetPenColour(kPointerColour);
   s.SetPenWidth(2 * m.baseWidth);
   const Point tip = f.At(in.pointer, mod, 1.0);
