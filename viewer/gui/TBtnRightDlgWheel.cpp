@@ -342,6 +342,8 @@ void TBtnRightDlgWheel::FormDeactivate() {
   if (aspectPanel_) aspectPanel_->hide();
   listBox2_->clear();
   pageArea_->Clear();
+  // The next viewing opens on the wheel page (its style is read there).
+  dial_->SetModulus(0);
   CurrentOutputDevice = OutputDevice::Screen;
 }
 
