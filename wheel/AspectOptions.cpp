@@ -13,6 +13,7 @@ namespace {
 constexpr char kMagic[4] = {'V', 'A', 'O', '1'};
 constexpr int kMinFactor = 10;
 constexpr int kMaxDeclinationOrbTenths = 50;
+constexpr int kMaxMidpointOrbTenths = 50;
 
 uint8_t Tenths(double orb) {
   return static_cast<uint8_t>(std::clamp(std::lround(orb * 10.0), 0L, long{kMaxDeclinationOrbTenths}));
@@ -54,13 +55,21 @@ void AspectOptions::SetContraparallel(bool on, double orb) {
   bytes[14] = Tenths(orb);
 }
 
+double AspectOptions::MidpointOrb() const {
+  return bytes[15] == 0 ? kDefaultMidpointOrb : bytes[15] / 10.0;
+}
+
+void AspectOptions::SetMidpointOrb(double orb) {
+  bytes[15] = static_cast<uint8_t>(std::clamp(std::lround(orb * 10.0), 1L, long{kMaxMidpointOrbTenths}));
+}
+
 bool AspectOptions::Valid() const {
   if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return false;
   if (bytes[4] > 3) return false;
   for (int c = 0; c < kBodyClassCount; ++c)
     if (bytes[5 + c] < kMinFactor) return false;  // a byte holds at most 255 %
   return bytes[11] <= 1 && bytes[13] <= 1 && bytes[12] <= kMaxDeclinationOrbTenths &&
-         bytes[14] <= kMaxDeclinationOrbTenths;
+         bytes[14] <= kMaxDeclinationOrbTenths && bytes[15] <= kMaxMidpointOrbTenths;
 }
 
 bool ReadAspectOptions(AspectOptions& options, const std::string& path) {

@@ -9,7 +9,9 @@
 //          outer, angles, points
 //   11, 12 parallel on (0/1), orb in tenths of a degree of declination (0..50)
 //   13, 14 contraparallel on (0/1), its orb in tenths (0..50)
-//   15..31 not used; kept as read
+//   15     midpoint orb in tenths of a degree (1..50); 0 (a file written
+//          before the midpoints) means the default of 1.5 degrees
+//   16..31 not used; kept as read
 //
 // A missing file means the defaults (style's own set, factors 100 %, no
 // declination aspects). The program writes this file; the build does not.
@@ -23,6 +25,7 @@ namespace vostrane {
 
 inline constexpr const char* kAspectOptionsFileName = "ASPORBS.DAT";
 inline constexpr size_t kAspectOptionsSize = 32;
+inline constexpr double kDefaultMidpointOrb = 1.5;  // degrees
 
 enum class BodyClass { Luminaries, Personal, Social, Outer, Angles, Points };
 inline constexpr int kBodyClassCount = 6;
@@ -51,6 +54,9 @@ struct AspectOptions {
   double ContraparallelOrb() const { return bytes[14] / 10.0; }
   void SetParallel(bool on, double orb);
   void SetContraparallel(bool on, double orb);
+  // The orb of the midpoint trees on the dial, degrees.
+  double MidpointOrb() const;
+  void SetMidpointOrb(double orb);
   bool Valid() const;  // magic and every value in its range
 };
 

@@ -47,6 +47,9 @@ std::string PageItemName(int item) {
     case pi::kParallels: return "parallels";
     case pi::kWheel: return "wheel";
     case pi::kCreditLine: return "credit line";
+    case pi::kDial: return "dial";
+    case pi::kMidpointTree: return "midpoint tree";
+    case pi::kMidpointList: return "midpoint list";
     default: break;
   }
   return "item " + std::to_string(item);

@@ -49,6 +49,10 @@ inline constexpr int kGauquelinSectors = 33;
 inline constexpr int kGrid = 40;  // 41, 42: grids 1 and 2
 inline constexpr int kWheel = 50;
 inline constexpr int kCreditLine = 60;
+// The dial page: the dial with its pointer, the midpoint tree, the list.
+inline constexpr int kDial = 70;
+inline constexpr int kMidpointTree = 71;
+inline constexpr int kMidpointList = 72;
 }  // namespace page_item
 
 // The item's name in messages and page data ("position table 2").

@@ -57,6 +57,12 @@ done
 ./vostrane-batch render 1 page.svg --paper a4 --landscape >/dev/null || fail "render to SVG failed"
 grep -q 'viewBox="0 0 7016 4961"' page.svg || fail "page.svg is not an A4 landscape sheet"
 if ./vostrane-batch render 1 page.svg --paper a3 2>/dev/null; then fail "--paper a3 was taken"; fi
+# The dial page of the midpoints, as PDF and as data with its list.
+./vostrane-batch render 1 dial.pdf --dial 90 --pointer 12.5 >/dev/null || fail "render of the dial failed"
+head -c 5 dial.pdf | grep -q '%PDF' || fail "dial.pdf is not a PDF"
+./vostrane-batch render 1 dial.json --dial 45 >/dev/null || fail "render of the 45-degree dial failed"
+[ "$(grep -c '"role": "table"' dial.json)" -gt 100 ] || fail "dial.json has no midpoint list"
+if ./vostrane-batch render 1 dial.png --dial 30 2>/dev/null; then fail "--dial 30 was taken"; fi
 if [ "$(id -u)" = 0 ] && mkdir -p full && mount -t tmpfs -o size=256k tmpfs full 2>/dev/null; then
   trap 'status=$?; umount "$PWD/full" 2>/dev/null || true; e2e_cleanup "$status"' EXIT
   printf '%%PDF-1.4 the earlier page\n%%%%EOF\n' > full/page.pdf

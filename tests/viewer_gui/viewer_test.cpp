@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,7 @@
 #include "wheel/Palette.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/AspectPanel.h"
+#include "viewer/gui/DialMode.h"
 #include "viewer/gui/TBtnRightDlgWheel.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
 #include "viewer/gui/ViewerPhase.h"
@@ -624,6 +626,56 @@ TEST_F(ViewerTest, ComparisonAndAMarkedPatternShowOnThePageAndInThePanel) {
   EXPECT_EQ(marked(), 0);
   viewer->HighlightPattern({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
   EXPECT_GT(marked(), 10);  // the page is drawn small: the viewer is not shown
+  EXPECT_TRUE(messages->Shown().empty()) << messages->Shown().front().text;
+}
+
+// The dial chosen from the View menu with the keys, its pointer turned with
+// Left and Right (Shift for whole degrees) onto the Sun, where the tree
+// holds the Moon/Mars midpoint square to the Sun; turned away, it does not.
+TEST_F(ViewerTest, TheDialsPointerTurnedByKeysReadsTheMidpointTree) {
+  ChartEntry e = test::MakeViewerEntry(1);
+  e.setLon(0, 12.3);   // Sun
+  e.setLon(1, 60.0);   // Moon
+  e.setLon(4, 144.6);  // Mars: Moon/Mars at 102.3, square to the Sun
+  test::WriteViewerSession({e});
+  viewer->FormActivate(nullptr);
+  viewer->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
+  viewer->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
+  const QImage wheel = viewer->PageImage();
+
+  auto press = [](QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    ASSERT_NE(w, nullptr);
+    QTest::keyClick(w, key, mods);
+  };
+  press(viewer.get(), Qt::Key_V, Qt::AltModifier);      // View
+  press(QApplication::activePopupWidget(), Qt::Key_D);  // Dial
+  press(QApplication::activePopupWidget(), Qt::Key_9);  // 90 degrees
+  DialMode* dial = viewer->Dial();
+  ASSERT_TRUE(dial->On());
+  EXPECT_EQ(dial->Modulus(), 90);
+  EXPECT_NE(viewer->PageImage(), wheel);
+
+  QWidget* page = QApplication::focusWidget();
+  for (int i = 0; i < 12; ++i) press(page, Qt::Key_Right, Qt::ShiftModifier);
+  for (int i = 0; i < 5; ++i) press(page, Qt::Key_Right);
+  press(page, Qt::Key_Left);
+  press(page, Qt::Key_Left);
+  EXPECT_NEAR(dial->Pointer(), 12.3, 1e-9);
+  auto holdsMoonMars = [&] {
+    for (const TreeBranch& b : dial->Reading().tree)
+      if (b.midpoint.a == 1 && b.midpoint.b == 4) return b.orb < 1e-6;
+    return false;
+  };
+  EXPECT_EQ(dial->Reading().point, 0);
+  EXPECT_TRUE(holdsMoonMars());
+  for (const TreeBranch& b : dial->Reading().tree) EXPECT_LE(b.orb, kDefaultMidpointOrb);
+
+  for (int i = 0; i < 5; ++i) press(page, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_NEAR(dial->Pointer(), 17.3, 1e-9);
+  EXPECT_NE(dial->Reading().point, 0);
+  EXPECT_FALSE(holdsMoonMars());
   EXPECT_TRUE(messages->Shown().empty()) << messages->Shown().front().text;
 }
 

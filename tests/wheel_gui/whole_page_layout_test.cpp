@@ -13,12 +13,14 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "common/AngleTime.h"
 #include "common/MessageTextFile.h"
 #include "platform/ScriptedMessageService.h"
 #include "tests/wheel/PageTestSupport.h"
+#include "wheel/DialPage.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/gui/BitmapSurface.h"
@@ -285,6 +287,52 @@ TEST_F(WholePageLayoutTest, NoItemMeetsAnotherOnThePrinter) {
   EXPECT_TRUE(s.EndDocument());
   Report("printer", o);
   EXPECT_EQ(o.count, 0) << o.first;
+}
+
+// The dial page on each of its dials, the pointer on a point: the dial, the
+// midpoint tree and the midpoint list are all drawn, on the page, and meet
+// nothing of one another.
+TEST_F(WholePageLayoutTest, DialPageItemsMeetNothingOnTheScreenAndThePrinter) {
+  const PageNames names = LoadPageNames();
+  BitmapSurface screen;
+  screen.SetFontNames(fonts);
+  PrinterSettings settings;
+  settings.oneDocumentPerPrintout = false;
+  PrinterSurface printer(settings);
+  printer.SetPdfOutput((std::filesystem::path(folder.Path()) / "dials.pdf").string());
+  printer.SetFontNames(fonts);
+  Overlaps onScreen, onPrinter;
+  for (int n = 1; n <= 6; ++n) {
+    ChartEntry chart = RandomChart(n * 7, n % 3 == 0);
+    for (int h = 0; h < 8; ++h) chart.setLon(23 + h, Modulo(360.0, 41.0 * h + 7.0 * n));
+    const int modulus = n % 3 == 0 ? 45 : n % 3 == 1 ? 90 : 360;
+    DialPageInput in = DialPageOf(chart, "AAA", modulus, 0);
+    ASSERT_GT(in.points.size(), 8u);
+    in.pointer = DialPlace(in.points[n].lon, modulus);
+    for (DrawingSurface* s :
+         {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer)}) {
+      std::vector<PageItem> items;
+      s->SetItemSink(&items);
+      ASSERT_TRUE(AssembleDialPage(*s, in, names));
+      s->SetItemSink(nullptr);
+      std::set<int> drawn;
+      for (const PageItem& it : items) {
+        drawn.insert(it.tag.item);
+        EXPECT_TRUE(it.x0 >= 0 && it.y0 >= 0 && it.x1 <= s->Metrics().pageWidth &&
+                    it.y1 <= s->Metrics().pageHeight)
+            << PageItemName(it.tag.item) << " '" << it.text << "' leaves the page";
+      }
+      EXPECT_EQ(drawn, (std::set<int>{page_item::kHeaders, page_item::kDial, page_item::kMidpointTree,
+                                      page_item::kMidpointList}));
+      CountOverlaps(items, "dial " + std::to_string(modulus) + " chart " + std::to_string(n),
+                    s == &screen ? onScreen : onPrinter);
+    }
+  }
+  EXPECT_TRUE(printer.EndDocument());
+  Report("dial page, screen", onScreen);
+  Report("dial page, printer", onPrinter);
+  EXPECT_EQ(onScreen.count, 0) << onScreen.first;
+  EXPECT_EQ(onPrinter.count, 0) << onPrinter.first;
 }
 
 }  // namespace

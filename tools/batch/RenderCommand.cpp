@@ -7,7 +7,8 @@
 // whole or not at all: an earlier file stays as it was when writing fails,
 // and the exit status is then 1. `--page points` draws the page of the
 // lots and of the fixed stars on the chart's points (wheel/PointsPage.h)
-// instead.
+// instead; `--dial 90` (or 360, 45) the dial page of the chart's midpoints
+// (wheel/DialPage.h) with its pointer at `--pointer DEG`.
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -38,6 +39,7 @@
 #include "common/PointSettings.h"
 #include "common/MessageTextFile.h"
 #include "wheel/FontNames.h"
+#include "wheel/DialPage.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/PointsPage.h"
 #include "wheel/PageMetrics.h"
@@ -92,6 +94,8 @@ struct RenderRequest {
   double zoom = 0;                          // 0: the file device's own
   std::string code = kDefaultPrintoutCode;  // the wheel style's printout code
   bool pointsPage = false;                  // --page points: the lots and fixed stars
+  int dial = 0;                             // --dial: the dial page of this many degrees
+  double pointer = 0;                       // --pointer: the dial's pointer, degrees
 };
 
 // What draws the page asked for onto a surface.
@@ -131,6 +135,14 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
       if (args[i + 1] != "wheel" && args[i + 1] != "points")
         return Usage("--page must be wheel or points");
       r.pointsPage = args[i + 1] == "points";
+    } else if (args[i] == "--dial") {
+      r.dial = std::atoi(args[i + 1].c_str());
+      if (!IsDialModulus(r.dial)) return Usage("--dial must be 90, 360 or 45");
+    } else if (args[i] == "--pointer") {
+      char* end = nullptr;
+      r.pointer = std::strtod(args[i + 1].c_str(), &end);
+      if (*end != '\0' || !(r.pointer >= 0 && r.pointer < 360))
+        return Usage("--pointer must be 0 to 360");
     } else if (args[i] == "--code") {
       r.code = args[i + 1];
       if (r.code.size() != 3 || r.code.find_first_not_of("ABCDEFGHIJ") != std::string::npos)
@@ -138,7 +150,7 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else {
       return Usage(
           "render takes --with M (at most twice), --zoom Z, --code CCC, --paper a4|letter, "
-          "--landscape, --portrait and --page wheel|points");
+          "--landscape, --portrait, --page wheel|points, --dial 90|360|45 and --pointer DEG");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -297,7 +309,10 @@ int RunRender(const Args& args) {
   points.lots = &lots.lots;
   points.stars = &stars.stars;
   points.starOrb = Control().fixedStarOrb();
+  const DialPageInput dial = r.dial > 0 ? DialPageOf(charts[0], r.code, r.dial, r.pointer)
+                                        : DialPageInput{};
   const PageDrawer draw = [&](DrawingSurface& s) {
+    if (r.dial > 0) return AssembleDialPage(s, dial, assembler.Names());
     return r.pointsPage ? AssemblePointsPage(s, points, assembler.Names())
                         : assembler.AssembleWheelPage(s, page);
   };

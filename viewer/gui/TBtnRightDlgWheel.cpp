@@ -35,6 +35,7 @@
 #include "viewer/ReturnZone.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/gui/AspectPanel.h"
+#include "viewer/gui/DialMode.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TimelineWindow.h"
 #include "viewer/gui/TFormWheelExitMenu.h"
@@ -211,6 +212,16 @@ void TBtnRightDlgWheel::BuildMenus() {
   pointsPageAction_ = view->addAction("&Lots and Fixed Stars");
   pointsPageAction_->setCheckable(true);
   connect(pointsPageAction_, &QAction::toggled, this, [this] { RedrawScreenPage(); });
+  // The dial page takes the place of the other pages while it is chosen.
+  dial_ = new DialMode(view, pageArea_, this);
+  dial_->screenMetrics = [this] { return storage_ ? storage_->bitmap.Metrics() : PageMetrics{}; };
+  connect(dial_, &DialMode::Changed, this, [this] {
+    if (dial_->On()) pointsPageAction_->setChecked(false);
+    RedrawScreenPage();
+  });
+  connect(pointsPageAction_, &QAction::toggled, dial_, [this](bool on) {
+    if (on) dial_->SetModulus(0);
+  });
 
   // One pair of charts' aspect lines at a time keeps a multi-wheel's centre
   // readable; the page is drawn again with the pair chosen.
@@ -331,6 +342,8 @@ void TBtnRightDlgWheel::FormDeactivate() {
   if (aspectPanel_) aspectPanel_->hide();
   listBox2_->clear();
   pageArea_->Clear();
+  // The next viewing opens on the wheel page (its style is read there).
+  dial_->SetModulus(0);
   CurrentOutputDevice = OutputDevice::Screen;
 }
 
@@ -449,8 +462,9 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     // Only the screen clears the continue flag at the end of its page: a
     // printer page is drawn once.
     do {
-      drawn = pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
-                         : storage_->assembler.AssembleWheelPage(*surface, page);
+      drawn = dial_->On()  ? DrawDialPage(*surface)
+              : pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
+                           : storage_->assembler.AssembleWheelPage(*surface, page);
     } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
@@ -500,6 +514,13 @@ PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   in.stars = &storage_->stars->stars;
   in.starOrb = Control().fixedStarOrb();
   return in;
+}
+
+bool TBtnRightDlgWheel::DrawDialPage(DrawingSurface& s) {
+  const WheelPageAssembler& a = storage_->assembler;
+  return AssembleDialPage(
+      s, dial_->InputFor(storage_->session.Current(), a.Definition(), a.Aspects().options.MidpointOrb()),
+      a.Names());
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
@@ -719,6 +740,7 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
                            storage_->fonts, this, [&](DrawingSurface& s) {
                              flags_.continueFlag = true;
+                             if (dial_->On()) return DrawDialPage(s);
                              return pointsPage
                                         ? AssemblePointsPage(s, points, storage_->assembler.Names())
                                         : storage_->assembler.AssembleWheelPage(s, page);

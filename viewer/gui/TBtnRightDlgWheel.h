@@ -35,6 +35,7 @@ class QPrinter;
 namespace vostrane {
 
 class AspectPanel;
+class DialMode;
 struct PointsPageInput;
 
 class PageView;
@@ -160,6 +161,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // View -> Lots and Fixed Stars: shows (and prints) the page of lots and
   // fixed stars in place of the wheel page while it is checked.
   QAction* PointsPageAction() const { return pointsPageAction_; }
+  DialMode* Dial() const { return dial_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
@@ -216,6 +218,8 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   EntryLookup SessionLookup() const;
   // The current entry with the lots and stars of the points page.
   PointsPageInput PointsOfPage();
+  // The dial page of the chart shown, with the style and orb of its pages.
+  bool DrawDialPage(DrawingSurface& s);
 
   DrawingSettings settings_;
   ViewerFlags flags_;
@@ -239,6 +243,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* zoomOutAction_ = nullptr;
   QAction* fitAction_ = nullptr;
   QAction* pointsPageAction_ = nullptr;
+  DialMode* dial_ = nullptr;
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;

@@ -145,6 +145,15 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
   declRow->addSpacing(12);
   declRow->addWidget(contraparallel_);
   declRow->addWidget(contraparallelOrb_);
+  // The orb of the midpoint trees on the dial page, kept with these options.
+  midpointOrb_ = DegreeBox(5, 0.1, 1, options_.MidpointOrb());
+  midpointOrb_->setObjectName("MidpointOrb");
+  midpointOrb_->setMinimum(0.1);
+  auto* midpointLabel = new QLabel("&Midpoint tree orb:", declBox);
+  midpointLabel->setBuddy(midpointOrb_);
+  declRow->addSpacing(12);
+  declRow->addWidget(midpointLabel);
+  declRow->addWidget(midpointOrb_);
   declRow->addStretch();
 
   auto* top = new QFormLayout;
@@ -244,6 +253,7 @@ void AspectSettingsDialog::accept() {
   }
   options_.SetParallel(parallel_->isChecked(), parallelOrb_->value());
   options_.SetContraparallel(contraparallel_->isChecked(), contraparallelOrb_->value());
+  options_.SetMidpointOrb(midpointOrb_->value());
   if (loaded_) {
     for (int s = 0; s < kAspectSets; ++s) {
       AspectSet set = image_.Set(s + 1);

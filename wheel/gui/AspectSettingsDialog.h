@@ -70,6 +70,7 @@ class AspectSettingsDialog : public QDialog {
   QDoubleSpinBox* parallelOrb_ = nullptr;
   QCheckBox* contraparallel_ = nullptr;
   QDoubleSpinBox* contraparallelOrb_ = nullptr;
+  QDoubleSpinBox* midpointOrb_ = nullptr;
 };
 
 }  // namespace vostrane
