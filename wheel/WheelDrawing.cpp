@@ -299,6 +299,8 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   c.row = GlyphRow(ring, setup_, def_.I16(wo::planetGlyphSize));
   c.rho = ring == 1 ? R_ : setup_.R;
   c.itemGap = std::max(1, gap_ / 2);
+  c.block = IsBlock(form);
+  if (c.block) c.shift = 0.0;
   ColumnBand(s, ring, c);
   return c;
 }
@@ -340,12 +342,42 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
   c.outer -= pen + gap_ + kRounding;
 }
 
+void WheelDrawing::ColumnItems::Line(int line, bool retrograde, double& w, double& h) const {
+  if (line == 0) {
+    w = this->w[kItemGlyph] + itemGap + this->w[kItemDegree];
+    h = std::max(this->h[kItemGlyph], this->h[kItemDegree]);
+    return;
+  }
+  w = this->w[kItemSign] + itemGap + this->w[kItemMinute];
+  h = std::max(this->h[kItemSign], this->h[kItemMinute]);
+  if (retrograde) w += itemGap + this->w[kItemRetrograde], h = std::max(h, this->h[kItemRetrograde]);
+}
+
+void WheelDrawing::ColumnItems::Block(bool retrograde, double& w, double& h) const {
+  double w0 = 0, h0 = 0, w1 = 0, h1 = 0;
+  Line(0, retrograde, w0, h0);
+  Line(1, retrograde, w1, h1);
+  w = std::max(w0, w1);
+  h = h0 + itemGap + h1;
+}
+
 bool WheelDrawing::ColumnRadii(int ring, int form, int tier, double angle, bool inward, bool spread,
                                bool retrograde, std::array<double, 5>& radii) const {
   const ColumnItems& c = columnItems_[ring - 1][form - 1];
   const double a = angle * (M_PI / 180.0);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
   const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
+  if (c.block) {
+    // The block as near the middle of its tier as it fits; every item at
+    // its centre's radius.
+    double w = 0, h = 0;
+    c.Block(retrograde, w, h);
+    const double reach = w / 2.0 * cs + h / (2.0 * k) * sn;
+    double inner = c.inner, outer = c.outer;
+    TierBand(ring, TiersOf(form), tier, inner, outer);
+    radii.fill((inner + outer) / 2.0);
+    return inner + reach <= outer - reach + 1e-9;
+  }
   std::array<double, 5> reach{};
   for (int i = 0; i < 5; ++i)
     reach[i] = c.w[i] / 2.0 * cs + c.h[i] / (2.0 * k) * sn + c.shift * SideShift(i) * c.rho * cs * cs;
@@ -388,7 +420,19 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
       for (int retrograde = 0; retrograde <= 1; ++retrograde)
         for (int tier = 0; tier < TiersOf(form); ++tier) {
           std::array<double, 5> r{};
-          ColumnRadii(ring, form, tier, angle, inward, spreads && !retrograde, retrograde, r);
+          const bool fits = ColumnRadii(ring, form, tier, angle, inward, spreads && !retrograde,
+                                        retrograde, r);
+          if (c.block) {
+            // A block that does not fit its tier here is not used here.
+            if (!fits) return 90.0;
+            double w = 0, h = 0;
+            c.Block(retrograde, w, h);
+            // Taken at the block's inner edge, where the angle it needs is largest.
+            const double e = w / 2.0 * sn + h / (2.0 * k) * cs + gap_ + kRounding;
+            const double rho = r[kItemGlyph] - (w / 2.0 * cs + h / (2.0 * k) * sn);
+            m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI);
+            continue;
+          }
           for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
             if (!ItemShown(ring, i)) continue;
             const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
@@ -426,13 +470,11 @@ bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int form, int fewestP
   // At the smallest sizes the items of a column may touch (one tier; more
   // tiers are not used then).
   fitted_[ring - 1][form - 1] = fits();
-  if (!fitted_[ring - 1][form - 1]) items.itemGap = 0;
+  if (!fitted_[ring - 1][form - 1] && !items.block) items.itemGap = 0;
   return true;
 }
 
 void WheelDrawing::LayOut(DrawingSurface& s) {
-  int largest = 0;
-  for (size_t o : kItemSizeOffsets) largest = std::max<int>(largest, def_.I16(o));
   std::array<ColumnRingInput, 3> in;
   for (int ring = 1; ring <= setup_.rings; ++ring) {
     const PlacementInput p = InputOf(ring);
@@ -449,13 +491,14 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
       else if (fitted_[ring - 1][tiers - 1]) r.tierHalfWidth.push_back(HalfWidthOf(ring, tiers));
       else break;
     }
-    // Compact columns: every item at the smallest readable size, for the
-    // houses where full-size columns would stand far from their degrees.
+    // Compact blocks, for the houses where columns would stand far from
+    // their degrees: a block is shorter along the ray than a column, so that
+    // more tiers fit the band. They are used where they fit (made smaller
+    // as far as the tiers need, down to the smallest readable size).
     r.compactHalfWidth.clear();
-    for (int tiers = 1; tiers <= kMaxTiers && largest > kSmallestItemSize; ++tiers) {
+    for (int tiers = 1; tiers <= kMaxTiers; ++tiers) {
       const int form = kMaxTiers + tiers;
-      FitColumns(s, ring, form, largest - kSmallestItemSize);
-      if (tiers > 1 && !fitted_[ring - 1][form - 1]) break;
+      FitColumns(s, ring, form, 0);
       r.compactHalfWidth.push_back(HalfWidthOf(ring, form));
     }
   }
@@ -517,6 +560,26 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
     at[item] = setup_.At(n, radii[item]);
     at[item].x += RoundEven(items.shift * rho * std::cos(n * (M_PI / 180.0)) *
                             GlyphItemXCorrection(xInward, item));
+  }
+  if (items.block) {
+    // The glyph's line above the other, each centred on the block's centre
+    // across, its items side by side.
+    double blockW = 0, blockH = 0;
+    items.Block(speed < 0, blockW, blockH);
+    const Point centre = at[kItemGlyph];
+    for (int line = 0; line < 2; ++line) {
+      double w = 0, h = 0;
+      items.Line(line, speed < 0, w, h);
+      const double y = line == 0 ? centre.y - blockH / 2.0 + h / 2.0 : centre.y + blockH / 2.0 - h / 2.0;
+      double left = centre.x - w / 2.0;
+      const int first = line == 0 ? kItemGlyph : kItemSign;
+      const int last = line == 0 ? kItemDegree : speed < 0 ? kItemRetrograde : kItemMinute;
+      for (int item = first; item <= last; ++item) {
+        at[item].x = static_cast<int>(std::lround(left + items.w[item] / 2.0));
+        at[item].y = static_cast<int>(std::lround(y));
+        left += items.w[item] + items.itemGap;
+      }
+    }
   }
   const SignPosition sp = SplitLongitude(chart.lon[p]);
 

@@ -118,13 +118,14 @@ class GlyphDegreeTest : public testing::Test {
 };
 
 TEST_F(GlyphDegreeTest, GlyphsStandNearTheirDegreeAndNothingIsDrawnTwice) {
-  // Per wheel kind (single, bi-, tri-wheel).
-  Tally random[3], stellium[3], crowded[3], polar[3];
-  auto kind = [](const RingArrays& rings) {
-    return rings.category == 'R' ? 0 : rings.category == 'B' ? 1 : 2;
-  };
+  // Per device and wheel kind: index 3 * printer + kind (single, bi-,
+  // tri-wheel).
+  Tally random[6], stellium[6], crowded[6], polar[6];
   for (bool printer : {false, true}) {
     const std::string device = printer ? " printer" : " screen";
+    auto group = [printer](const RingArrays& rings) {
+      return 3 * printer + (rings.category == 'R' ? 0 : rings.category == 'B' ? 1 : 2);
+    };
     for (int seed = 1; seed <= 2000; ++seed) {
       std::mt19937 g(seed);
       RingArrays rings;
@@ -133,42 +134,51 @@ TEST_F(GlyphDegreeTest, GlyphsStandNearTheirDegreeAndNothingIsDrawnTwice) {
       const std::array<double, 12> cusps = test::RandomCusps(g, seed % 2);
       for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = test::RandomRing(g, cusps, seed % 3 == 0);
       Measure(rings, printer, "seed " + std::to_string(seed) + " " + rings.category + device,
-              seed % 3 == 0 ? stellium[kind(rings)] : random[kind(rings)]);
+              seed % 3 == 0 ? stellium[group(rings)] : random[group(rings)]);
     }
     for (char category : {'R', 'B', 'T'}) {
       RingArrays rings;
       rings.category = category;
       for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = CrowdedChart();
       Measure(rings, printer, std::string("1990-01-01 London ") + category + device,
-              crowded[kind(rings)]);
+              crowded[group(rings)]);
       // Polar houses: some of a degree or two beside very wide ones.
       for (int seed = 1; seed <= 20; ++seed) {
         std::mt19937 g(seed);
         const std::array<double, 12> cusps = test::RandomCusps(g, 2);
         for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = test::RandomRing(g, cusps, false);
         Measure(rings, printer, "polar " + std::to_string(seed) + " " + category + device,
-                polar[kind(rings)]);
+                polar[group(rings)]);
       }
     }
   }
   int twice = 0;
-  for (int k = 0; k < 3; ++k) {
-    const std::string wheel[3] = {"single", "bi-wheel", "tri-wheel"};
-    random[k].Report(wheel[k] + ", random charts");
-    stellium[k].Report(wheel[k] + ", random charts with a stellium");
-    crowded[k].Report(wheel[k] + ", 1990-01-01 London");
-    polar[k].Report(wheel[k] + ", polar charts");
+  for (int k = 0; k < 6; ++k) {
+    const std::string wheel = std::string(k < 3 ? "screen " : "printer ") + (k % 3 == 0   ? "single"
+                                                                             : k % 3 == 1 ? "bi-wheel"
+                                                                                          : "tri-wheel");
+    random[k].Report(wheel + ", random charts");
+    stellium[k].Report(wheel + ", random charts with a stellium");
+    crowded[k].Report(wheel + ", 1990-01-01 London");
+    polar[k].Report(wheel + ", polar charts");
     twice += random[k].twice + stellium[k].twice + crowded[k].twice + polar[k].twice;
   }
-  // Half the glyphs of every kind of chart stand within 3 degrees of their
-  // degree. (The farthest ones are reported above.)
-  for (const Tally* t : {random, stellium, crowded, polar})
+  // Half the glyphs of every kind of chart (both devices) stand within 3
+  // degrees of their degree. On the printer no glyph stands more than 10
+  // degrees from it; the small screen page's ring bands are too narrow for
+  // that in crowded houses (the farthest ones are reported above), except
+  // in the single wheel of 1990-01-01 London.
+  for (const Tally* t : {random, stellium, crowded, polar}) {
     for (int k = 0; k < 3; ++k) {
       std::vector<double> d = t[k].distances;
+      d.insert(d.end(), t[k + 3].distances.begin(), t[k + 3].distances.end());
       ASSERT_FALSE(d.empty());
       std::sort(d.begin(), d.end());
       EXPECT_LT(d[d.size() / 2], 3.0) << t[k].worst;
+      EXPECT_LE(t[k + 3].worstDistance, 10.0) << t[k + 3].worst;
     }
+  }
+  EXPECT_LE(crowded[0].worstDistance, 10.0) << crowded[0].worst;
   EXPECT_EQ(twice, 0);
 }
 
