@@ -115,6 +115,9 @@ TEST_F(PdfInkTest, SavedPdfInksTheSameBoxesAsTheScreen) {
     const QImage paper(QString::fromStdString(png + ".png"));
     ASSERT_EQ(paper.width(), width);
 
+    // Items in printed pixels; the raster of the PDF stands at the printed
+    // sheet's place on the screen sheet.
+    const double dx = bitmap.LayoutOffset().x(), dy = bitmap.LayoutOffset().y();
     std::map<int, Box> boxes;
     for (const PageItem& it : items) {
       Box& b = boxes[it.tag.item];
@@ -124,7 +127,10 @@ TEST_F(PdfInkTest, SavedPdfInksTheSameBoxesAsTheScreen) {
     int compared = 0;
     for (const auto& [item, b] : boxes) {
       const Box around{b.left - 3, b.top - 3, b.right + 3, b.bottom + 3};
-      const Box onScreen = InkIn(screen, around), onPaper = InkIn(paper, around);
+      const Box shifted{around.left + dx, around.top + dy, around.right + dx, around.bottom + dy};
+      Box onScreen = InkIn(screen, shifted);
+      onScreen = {onScreen.left - dx, onScreen.top - dy, onScreen.right - dx, onScreen.bottom - dy};
+      const Box onPaper = InkIn(paper, around);
       ASSERT_EQ(onScreen.Any(), onPaper.Any()) << PageItemName(item);
       if (!onScreen.Any()) continue;
       ++compared;

@@ -28,6 +28,7 @@ void BitmapSurface::SetPage(const PageMetrics& metrics) {
   SetMetrics(m);
   screen_ = m;
   layoutScale_ = 1.0;
+  layoutOffset_ = QPointF();
   MakeImage();
   ForgetFonts();
 }
@@ -43,8 +44,11 @@ void BitmapSurface::SetPrintedPage(const PageMetrics& screen, const PageMetrics&
   m.monochrome = screen.monochrome;
   m.zoom = screen.zoom;
   SetMetrics(m);
-  // The printed sheet fills the screen sheet's width.
-  layoutScale_ = double(SheetSize(screen_).width()) / std::max(1, m.SheetWidth());
+  const QSize sheet = SheetSize(screen_);
+  const double w = std::max(1, m.SheetWidth()), h = std::max(1, m.SheetHeight());
+  layoutScale_ = std::min(sheet.width() / w, sheet.height() / h);
+  layoutOffset_ = QPointF((sheet.width() - w * layoutScale_) / 2,
+                          (sheet.height() - h * layoutScale_) / 2);
   const int dotsPerMetre = RoundEven(std::max(1, dpi) / 0.0254);
   printedMeasure_.setDotsPerMeterX(dotsPerMetre);
   printedMeasure_.setDotsPerMeterY(dotsPerMetre);
@@ -89,7 +93,9 @@ QPainter* BitmapSurface::Painter() {
     painter_ = std::make_unique<QPainter>(&image_);
     // Page pixels whatever the image's size and pixel ratio.
     painter_->resetTransform();
-    painter_->scale(scale_ * layoutScale_ / pixelRatio_, scale_ * layoutScale_ / pixelRatio_);
+    painter_->scale(scale_ / pixelRatio_, scale_ / pixelRatio_);
+    painter_->translate(layoutOffset_);
+    painter_->scale(layoutScale_, layoutScale_);
     painter_->setTransform(SheetTransform(metrics_), true);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
