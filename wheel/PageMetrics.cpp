@@ -120,7 +120,7 @@ void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
 }
 
 int MappedFontSize(const PageMetrics& m, int size) {
-  if (m.device == OutputDevice::Printer) {
+  if (m.LaidOutAsPrinted()) {
     if (m.pageHeight <= 1000) return size - 2;
     if (m.pageHeight <= 1200) return size - 1;
     return size;

@@ -31,6 +31,11 @@ struct PageMetrics {
   double k = 1.0;     // vertical scale: vertical pixels per horizontal pixel
   double q = 1.875;   // printer width ratio (1.875, or H/W of a turned page)
   double zoom = 1.0;  // screen zoom factor (font sizes on the bitmap)
+  // A screen page laid out as the printed page (wheel size, line height,
+  // font sizes, table rows as the printer has them) and drawn scaled; the
+  // screen keeps its own colours.
+  bool printerLayout = false;
+  bool LaidOutAsPrinted() const { return device == OutputDevice::Printer || printerLayout; }
 
   int lineHeight = 11;  // LH
   int charWidth = 10;   // CW

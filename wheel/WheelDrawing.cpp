@@ -677,7 +677,7 @@ void WheelDrawing::DrawPointer(DrawingSurface& s, int ring, double n, int p, int
 }
 
 int WheelDrawing::GlyphDrop(DrawingSurface& s, int size) {
-  if (s.Device() != OutputDevice::Printer) return 0;
+  if (!s.Metrics().LaidOutAsPrinted()) return 0;
   s.SetFont('B', size, s.FontColour(), s.FontStyle());
   const int textAscent = s.FontAscent();
   s.SetFont('A', size, s.FontColour(), s.FontStyle());
@@ -685,7 +685,7 @@ int WheelDrawing::GlyphDrop(DrawingSurface& s, int size) {
 }
 
 int WheelDrawing::MarkRaise(DrawingSurface& s, char numberFont, int size) {
-  if (s.Device() != OutputDevice::Printer) return 0;
+  if (!s.Metrics().LaidOutAsPrinted()) return 0;
   s.SetFont('A', size, s.FontColour(), s.FontStyle());
   const int glyphAscent = s.FontAscent();
   s.SetFont(numberFont, size, s.FontColour(), s.FontStyle());

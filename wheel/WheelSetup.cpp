@@ -76,7 +76,7 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
   w.size = stored == 0 ? kDefaultWheelSize : stored;
   w.doubleLines = def.ringLines().doubled;
   w.k = m.k;
-  if (m.device == OutputDevice::Printer) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
+  if (m.LaidOutAsPrinted()) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
   else w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
   if (w.rings == 3) w.R = RoundEven(w.R * 2.0 / kTriWheelOuter);
   w.u = RoundEven(0.01 * w.R);

@@ -229,7 +229,10 @@ bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
   ComputeScreenPageMetrics(m, zoom, proportions, RoundEven(PaperWidthInches(paper.kind) * 72),
                            RoundEven(PaperHeightInches(paper.kind) * 72), 1.0);
   if (paper.landscape && !r.json) TurnScreenSheet(m);
-  bitmap.SetPage(m);
+  // The picture is the printed page drawn at the screen page's size; the
+  // data page keeps the screen's own layout.
+  if (r.json) bitmap.SetPage(m);
+  else bitmap.SetPrintedPage(m, SvgPageMetrics(settings.printer), kSvgDotsPerInch);
   bitmap.SetMonochrome(r.json ? settings.screen.monochrome : file.monochrome);
   bitmap.SetFontNames(fonts);
   bitmap.SetHost(&host);

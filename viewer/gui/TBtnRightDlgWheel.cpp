@@ -410,7 +410,8 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
                            printerHeight, k);
   // A sideways sheet shows the upright page fitted onto it, as printed.
   if (settings_.printer.paper.landscape) TurnScreenSheet(m);
-  storage_->bitmap.SetPage(m);
+  // The page is laid out as printed and drawn at the screen page's size.
+  storage_->bitmap.SetPrintedPage(m, SvgPageMetrics(settings_.printer), kSvgDotsPerInch);
   storage_->bitmap.SetMonochrome(settings_.screen.monochrome);
   pageArea_->SetPageSize(SheetSize(m));
   ApplyViewScale();
@@ -584,7 +585,7 @@ int TBtnRightDlgWheel::EntryCount() const { return storage_ ? storage_->session.
 QImage TBtnRightDlgWheel::PageImage() const { return storage_ ? storage_->bitmap.Image() : QImage(); }
 
 PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
-  return storage_ ? storage_->bitmap.Metrics() : PageMetrics();
+  return storage_ ? storage_->bitmap.ScreenMetrics() : PageMetrics();
 }
 
 // ---- Exit -----------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "wheel/Rounding.h"
+
 namespace vostrane {
 
 QSize SheetSize(const PageMetrics& m) {
@@ -22,7 +24,34 @@ void BitmapSurface::SetPage(const PageMetrics& metrics) {
   EndPainting();
   PageMetrics m = metrics;
   m.device = OutputDevice::Screen;
+  m.printerLayout = false;
   SetMetrics(m);
+  screen_ = m;
+  layoutScale_ = 1.0;
+  layoutOffset_ = QPointF();
+  MakeImage();
+  ForgetFonts();
+}
+
+void BitmapSurface::SetPrintedPage(const PageMetrics& screen, const PageMetrics& printed, int dpi) {
+  EndPainting();
+  screen_ = screen;
+  screen_.device = OutputDevice::Screen;
+  screen_.printerLayout = false;
+  PageMetrics m = printed;
+  m.device = OutputDevice::Screen;
+  m.printerLayout = true;
+  m.monochrome = screen.monochrome;
+  m.zoom = screen.zoom;
+  SetMetrics(m);
+  const QSize sheet = SheetSize(screen_);
+  const double w = std::max(1, m.SheetWidth()), h = std::max(1, m.SheetHeight());
+  layoutScale_ = std::min(sheet.width() / w, sheet.height() / h);
+  layoutOffset_ = QPointF((sheet.width() - w * layoutScale_) / 2,
+                          (sheet.height() - h * layoutScale_) / 2);
+  const int dotsPerMetre = RoundEven(std::max(1, dpi) / 0.0254);
+  printedMeasure_.setDotsPerMeterX(dotsPerMetre);
+  printedMeasure_.setDotsPerMeterY(dotsPerMetre);
   MakeImage();
   ForgetFonts();
 }
@@ -35,7 +64,7 @@ void BitmapSurface::SetRenderScale(double scale, double pixelRatio) {
 }
 
 void BitmapSurface::MakeImage() {
-  const QSize sheet = SheetSize(metrics_);
+  const QSize sheet = SheetSize(screen_);
   const QSize size(std::max(1, static_cast<int>(std::ceil(sheet.width() * scale_))),
                    std::max(1, static_cast<int>(std::ceil(sheet.height() * scale_))));
   if (image_.size() != size) {
@@ -46,12 +75,18 @@ void BitmapSurface::MakeImage() {
 }
 
 double BitmapSurface::DevicePenWidth(int width) const {
+  // The printed layout's pens are the printer's, at least one device pixel.
+  if (metrics_.printerLayout) return std::max<double>(width, 1.0 / (scale_ * layoutScale_));
   const double exact = metrics_.pageWidth * kBaseWidthShare;
   const double share = metrics_.baseWidth > 0 ? exact / metrics_.baseWidth : 1.0;
   return std::max(width * share, 1.0 / scale_);
 }
 
-void BitmapSurface::SetMonochrome(bool on) { metrics_.monochrome = on; }
+double BitmapSurface::DrawnFontScale() const {
+  return metrics_.printerLayout ? double(printedMeasure_.logicalDpiY()) / image_.logicalDpiY() : 1.0;
+}
+
+void BitmapSurface::SetMonochrome(bool on) { metrics_.monochrome = screen_.monochrome = on; }
 
 QPainter* BitmapSurface::Painter() {
   if (!painter_) {
@@ -59,6 +94,8 @@ QPainter* BitmapSurface::Painter() {
     // Page pixels whatever the image's size and pixel ratio.
     painter_->resetTransform();
     painter_->scale(scale_ / pixelRatio_, scale_ / pixelRatio_);
+    painter_->translate(layoutOffset_);
+    painter_->scale(layoutScale_, layoutScale_);
     painter_->setTransform(SheetTransform(metrics_), true);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
@@ -92,6 +129,14 @@ bool BitmapSurface::BeginPrintout(char configuration, char orientation) {
   Painter();
   // The bitmap has no text background of its own: transparent.
   DevSetTextBackground(false, kWhite);
+  if (metrics_.printerLayout) {
+    // Table rows are lowered by the glyph font's ascent over the text
+    // font's, as on the printer.
+    DevSetFont(FontName('A'), 10, TextStyle::Normal, kBlack);
+    const int glyphAscent = DevFontAscent();
+    DevSetFont(FontName('B'), 10, TextStyle::Normal, kBlack);
+    metrics_.baseOffset = glyphAscent - DevFontAscent();
+  }
   return DrawingSurface::BeginPrintout(configuration, orientation);
 }
 

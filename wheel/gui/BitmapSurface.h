@@ -24,6 +24,20 @@ class BitmapSurface : public PainterSurface {
 
   // Sets the screen page metrics and makes the page image of that size.
   void SetPage(const PageMetrics& metrics);
+  // Lays the page out as the printed one: the printer's metrics (device
+  // pixels at `dpi` dots per inch), texts measured at that resolution, so
+  // that every item, table column and row stands where the printer puts
+  // it; the page is drawn scaled onto the bitmap of the screen page, in
+  // the screen's colours, as large as the screen sheet holds it and
+  // centred on it. SetPage goes back to the screen's own layout.
+  void SetPrintedPage(const PageMetrics& screen, const PageMetrics& printed, int dpi);
+  // The screen page the bitmap shows (the metrics set, or the screen page
+  // a printed layout is drawn onto).
+  const PageMetrics& ScreenMetrics() const { return screen_; }
+  // Screen page pixels per layout pixel: 1, or the printed page's scale.
+  double LayoutScale() const { return layoutScale_; }
+  // Where the printed sheet's corner stands on the screen sheet.
+  QPointF LayoutOffset() const { return layoutOffset_; }
   // The page image; finished once EndPage has run.
   const QImage& Image();
   // Empties the page (white), for an entry that is not drawn.
@@ -41,17 +55,24 @@ class BitmapSurface : public PainterSurface {
 
  protected:
   QPainter* Painter() override;
-  QPaintDevice* MeasureDevice() override { return &measure_; }
+  QPaintDevice* MeasureDevice() override {
+    return metrics_.printerLayout ? &printedMeasure_ : &measure_;
+  }
   // Lines keep the printed page's proportions to the page (the base width
   // unrounded), and are at least one device pixel wide.
   double DevicePenWidth(int width) const override;
+  double DrawnFontScale() const override;
 
  private:
   void EndPainting();
   void MakeImage();
 
   QImage image_;
-  QImage measure_{1, 1, QImage::Format_RGB32};  // fonts are measured on this, whatever the scale
+  QImage measure_{1, 1, QImage::Format_RGB32};         // fonts are measured on this, whatever the scale
+  QImage printedMeasure_{1, 1, QImage::Format_RGB32};  // at the printer's resolution
+  PageMetrics screen_;
+  double layoutScale_ = 1.0;
+  QPointF layoutOffset_;  // where the printed sheet stands on the screen sheet
   double scale_ = 1.0;
   double pixelRatio_ = 1.0;
   std::unique_ptr<QPainter> painter_;

@@ -45,8 +45,9 @@ const PainterSurface::CachedFont& PainterSurface::Font() {
     f.setItalic(style == TextStyle::Italic);
     f.setKerning(false);
     QPaintDevice* device = MeasureDevice();
-    slot = std::make_unique<CachedFont>(
-        CachedFont{f, device ? QFontMetrics(f, device) : QFontMetrics(f)});
+    const QFontMetrics metrics = device ? QFontMetrics(f, device) : QFontMetrics(f);
+    f.setPointSizeF(f.pointSizeF() * DrawnFontScale());
+    slot = std::make_unique<CachedFont>(CachedFont{f, metrics});
   }
   font_ = slot.get();
   return *font_;

@@ -41,6 +41,9 @@ class PainterSurface : public DrawingSurface {
   // Whether texts in the glyph font are drawn as filled outlines rather than
   // as text (a file format that cannot carry the font).
   virtual bool GlyphsAsOutlines() const { return false; }
+  // The drawn font's point size per measured point: the painter's device
+  // may have another resolution than the one texts are measured at.
+  virtual double DrawnFontScale() const { return 1.0; }
 
   void DevSetPen(Rgb colour, int width, int style) override;
   void DevLine(int x1, int y1, int x2, int y2) override;
