@@ -7,7 +7,9 @@
 // whole or not at all: an earlier file stays as it was when writing fails,
 // and the exit status is then 1. `--page points` draws the page of the
 // lots and of the fixed stars on the chart's points (wheel/PointsPage.h)
-// instead.
+// instead, `--page aspects` the aspect list and patterns, or with --with the
+// aspects between two natal charts and their house overlay
+// (wheel/AspectsPage.h).
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -40,6 +42,8 @@
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/PointsPage.h"
+#include "wheel/AspectsPage.h"
+#include "wheel/Synastry.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/Paper.h"
 #include "wheel/Rounding.h"
@@ -92,6 +96,7 @@ struct RenderRequest {
   double zoom = 0;                          // 0: the file device's own
   std::string code = kDefaultPrintoutCode;  // the wheel style's printout code
   bool pointsPage = false;                  // --page points: the lots and fixed stars
+  bool aspectsPage = false;                 // --page aspects: the aspect list and patterns
 };
 
 // What draws the page asked for onto a surface.
@@ -128,9 +133,10 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
       r.zoom = std::atof(args[i + 1].c_str());
       if (!(r.zoom >= 0.5 && r.zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
     } else if (args[i] == "--page") {
-      if (args[i + 1] != "wheel" && args[i + 1] != "points")
-        return Usage("--page must be wheel or points");
+      if (args[i + 1] != "wheel" && args[i + 1] != "points" && args[i + 1] != "aspects")
+        return Usage("--page must be wheel, points or aspects");
       r.pointsPage = args[i + 1] == "points";
+      r.aspectsPage = args[i + 1] == "aspects";
     } else if (args[i] == "--code") {
       r.code = args[i + 1];
       if (r.code.size() != 3 || r.code.find_first_not_of("ABCDEFGHIJ") != std::string::npos)
@@ -138,7 +144,7 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else {
       return Usage(
           "render takes --with M (at most twice), --zoom Z, --code CCC, --paper a4|letter, "
-          "--landscape, --portrait and --page wheel|points");
+          "--landscape, --portrait and --page wheel|points|aspects");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -297,7 +303,13 @@ int RunRender(const Args& args) {
   points.lots = &lots.lots;
   points.stars = &stars.stars;
   points.starOrb = Control().fixedStarOrb();
+  AspectsPageInput aspects;
+  aspects.inner = &charts[0];
+  // Two natal charts make a comparison; any other second chart is left out.
+  if (page.second && ComparableCharts(charts[0], *page.second)) aspects.outer = page.second;
+  aspects.code = r.code;
   const PageDrawer draw = [&](DrawingSurface& s) {
+    if (r.aspectsPage) return AssembleAspectsPage(s, aspects, assembler.Names());
     return r.pointsPage ? AssemblePointsPage(s, points, assembler.Names())
                         : assembler.AssembleWheelPage(s, page);
   };

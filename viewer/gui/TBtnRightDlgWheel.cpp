@@ -44,6 +44,7 @@
 #include "wheel/PageMetrics.h"
 #include "wheel/PageNames.h"
 #include "wheel/PointsPage.h"
+#include "wheel/AspectsPage.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
 #include "wheel/gui/SvgSurface.h"
@@ -210,7 +211,17 @@ void TBtnRightDlgWheel::BuildMenus() {
   view->addSeparator();
   pointsPageAction_ = view->addAction("&Lots and Fixed Stars");
   pointsPageAction_->setCheckable(true);
-  connect(pointsPageAction_, &QAction::toggled, this, [this] { RedrawScreenPage(); });
+  aspectsPageAction_ = view->addAction("Aspect Lis&t");
+  aspectsPageAction_->setCheckable(true);
+  // One page in place of the wheel page at a time.
+  connect(pointsPageAction_, &QAction::toggled, this, [this](bool on) {
+    if (on) aspectsPageAction_->setChecked(false);
+    RedrawScreenPage();
+  });
+  connect(aspectsPageAction_, &QAction::toggled, this, [this](bool on) {
+    if (on) pointsPageAction_->setChecked(false);
+    RedrawScreenPage();
+  });
 
   // One pair of charts' aspect lines at a time keeps a multi-wheel's centre
   // readable; the page is drawn again with the pair chosen.
@@ -442,15 +453,12 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   page.aspectPair = aspectPair_;
   page.points = ReadPointSettings(Control());
   pageCategory_ = charts.category;
-  const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
-  const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
   bool drawn = false;
   if (surface) {
     // Only the screen clears the continue flag at the end of its page: a
     // printer page is drawn once.
     do {
-      drawn = pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
-                         : storage_->assembler.AssembleWheelPage(*surface, page);
+      drawn = AssembleChosenPage(*surface, page, charts);
     } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
@@ -500,6 +508,23 @@ PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   in.stars = &storage_->stars->stars;
   in.starOrb = Control().fixedStarOrb();
   return in;
+}
+
+AspectsPageInput TBtnRightDlgWheel::AspectsOfPage(const PageCharts& charts) const {
+  AspectsPageInput in;
+  in.inner = &charts.inner;
+  if (charts.category == 'B' && compareEntry_ != 0 && ComparableCharts(charts.inner, charts.second))
+    in.outer = &charts.second;
+  return in;
+}
+
+bool TBtnRightDlgWheel::AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page,
+                                           const PageCharts& charts) {
+  if (pointsPageAction_ && pointsPageAction_->isChecked())
+    return AssemblePointsPage(s, PointsOfPage(), storage_->assembler.Names());
+  if (aspectsPageAction_ && aspectsPageAction_->isChecked())
+    return AssembleAspectsPage(s, AspectsOfPage(charts), storage_->assembler.Names());
+  return storage_->assembler.AssembleWheelPage(s, page);
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
@@ -713,15 +738,11 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     WheelPageInput page = charts.Input(lookup);
     page.aspectPair = aspectPair_;
     page.points = ReadPointSettings(Control());
-    const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
-    const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
     const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);
     written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
                            storage_->fonts, this, [&](DrawingSurface& s) {
                              flags_.continueFlag = true;
-                             return pointsPage
-                                        ? AssemblePointsPage(s, points, storage_->assembler.Names())
-                                        : storage_->assembler.AssembleWheelPage(s, page);
+                             return AssembleChosenPage(s, page, charts);
                            });
     if (!written)
       ShowMessage("ERROR!  Unable to write the file " + path +

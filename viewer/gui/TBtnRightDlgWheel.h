@@ -36,6 +36,7 @@ namespace vostrane {
 
 class AspectPanel;
 struct PointsPageInput;
+struct AspectsPageInput;
 
 class PageView;
 class PrinterSurface;
@@ -160,6 +161,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // View -> Lots and Fixed Stars: shows (and prints) the page of lots and
   // fixed stars in place of the wheel page while it is checked.
   QAction* PointsPageAction() const { return pointsPageAction_; }
+  // View -> Aspect List: the page of the aspect list and patterns (for a
+  // comparison, the inter-chart aspects and house overlay) in its place.
+  QAction* AspectsPageAction() const { return aspectsPageAction_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
@@ -216,6 +220,10 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   EntryLookup SessionLookup() const;
   // The current entry with the lots and stars of the points page.
   PointsPageInput PointsOfPage();
+  // The charts of the aspects page: the inner one, and the one compared with it.
+  AspectsPageInput AspectsOfPage(const PageCharts& charts) const;
+  // Draws the page the View menu chooses: the points page, the aspects page or the wheel page.
+  bool AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page, const PageCharts& charts);
 
   DrawingSettings settings_;
   ViewerFlags flags_;
@@ -239,6 +247,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* zoomOutAction_ = nullptr;
   QAction* fitAction_ = nullptr;
   QAction* pointsPageAction_ = nullptr;
+  QAction* aspectsPageAction_ = nullptr;
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;
