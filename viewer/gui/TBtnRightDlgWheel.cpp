@@ -21,15 +21,20 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <optional>
+#include <utility>
 
 #include "platform/MessageService.h"
 #include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtMessageService.h"
+#include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
 #include "common/PointSettings.h"
 #include "common/RunState.h"
+#include "names/NameTable.h"
+#include "names/PersonChart.h"
+#include "names/gui/PersonsWindow.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
 #include "viewer/ReturnZone.h"
@@ -384,6 +389,10 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   RunStateEntry = 0;
   const bool any = storage_->session.Open();
   if (any && start > 1) storage_->session.Select(start);
+  // A person chosen to compare with is calculated now: drawn outside the chart.
+  const PendingComparison pending = std::exchange(NextComparison, PendingComparison{});
+  if (any && pending.other != 0 && pending.base == storage_->session.CurrentEntry())
+    compareEntry_ = pending.other, compareBase_ = pending.base;
   RebuildEntriesMenu();
   if (CurrentOutputDevice != OutputDevice::Printer) SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
@@ -854,6 +863,10 @@ void TBtnRightDlgWheel::CompareWith(int entry) {
   RedrawScreenPage();
 }
 
+namespace {
+const char* const kPersonOfTheNameFile = "(a person of the name file...)";
+}  // namespace
+
 void TBtnRightDlgWheel::CompareClick() {
   if (!storage_ || flags_.Busy() || storage_->session.CurrentEntry() == 0) return;
   if (storage_->session.Current().charttype() != 0) {
@@ -870,11 +883,8 @@ void TBtnRightDlgWheel::CompareClick() {
     numbers.push_back(n);
     labels.push_back(std::to_string(n) + ". " + e.name());
   }
-  if (numbers.empty()) {
-    ShowMessage("The list holds no other calculated natal chart to compare with.", MsgIcon::Information);
-    return;
-  }
   if (compareEntry_) labels.push_back("(no comparison: the chart alone)");
+  labels.push_back(kPersonOfTheNameFile);
   int chosen = -1;
   if (compareChooser_) {
     chosen = compareChooser_(labels);
@@ -887,7 +897,25 @@ void TBtnRightDlgWheel::CompareClick() {
     if (ok) chosen = static_cast<int>(items.indexOf(item));
   }
   if (chosen < 0 || chosen >= static_cast<int>(labels.size())) return;
+  if (chosen == static_cast<int>(labels.size()) - 1) return ComparePersonClick();
   CompareWith(chosen < static_cast<int>(numbers.size()) ? numbers[chosen] : 0);
+}
+
+void TBtnRightDlgWheel::ComparePersonClick() {
+  if (!storage_ || flags_.Busy() || CurrentEntry() == 0) return;
+  std::optional<BirthDataFields> person;
+  {
+    PersonsWindow persons(NamesTable(), this);
+    persons.setWindowTitle("Vostrane - Compare with a Person");
+    persons.SetOpenHandler([&](const BirthDataFields& chosen) { person = chosen; });
+    persons.exec();
+  }
+  if (!person) return;
+  const int base = CurrentEntry();
+  const int record = storage_->session.Append(
+      ChartOfPerson(*person, ZodiacOrDefault(Control().defaultZodsel()), EntryCount() + 1));
+  if (record == 0) return;
+  if (ExitToCompare(flags_, base, record)) accept();
 }
 
 }  // namespace vostrane

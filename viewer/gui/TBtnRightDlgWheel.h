@@ -115,9 +115,14 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
 
   // "Aspects...": the aspect panel of the page shown, kept up to date while
   // it is open. "Compare with...": asks for a natal chart of the list and
-  // draws it outside the current natal chart (CompareWith(0) ends that).
+  // draws it outside the current natal chart (CompareWith(0) ends that), or
+  // for a person of the name file (ComparePersonClick).
   void ShowAspectPanel();
   void CompareClick();
+  // The Persons window chooses a person, whose natal chart is appended to the
+  // list; the viewer closes so that the shell calculates it, and opens again
+  // at the current chart with the person's outside it.
+  void ComparePersonClick();
   void CompareWith(int entry);
   int ComparedEntry() const { return compareEntry_; }
   // Marks the lines among these points of the inner chart (a pattern).
