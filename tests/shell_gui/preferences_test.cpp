@@ -5,11 +5,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTimer>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/ScriptedMessageService.h"
+#include "astro/ArabicParts.h"
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
@@ -130,6 +133,30 @@ TEST_F(PreferencesTest, WheelNodeFortuneFormulaAndUserAyanamsa) {
        at < control_offset::defaultUserAyanamsaEpoch + 8; ++at)
     expected[at] = written[at];
   EXPECT_EQ(written, expected);
+}
+
+// The lots drawn on the wheel: checked as stored; OK writes the bits of the
+// lots listed and keeps those of lots the file does not hold.
+TEST_F(PreferencesTest, LotsOnTheWheel) {
+  std::filesystem::copy_file(test::InstallFile(kLotFileName), folder_.Path() + "/" + kLotFileName);
+  const uint32_t stored = 0x80000002u;  // Spirit, and a lot the file does not hold
+  std::memcpy(&control_[control_offset::wheelLots], &stored, 4);
+  CloseControlFile();
+  folder_.Write(kControlFileName, control_);
+  OpenControlFile();
+  TPreferencesForm form;
+  QListWidget* lots = form.WheelLotsList();
+  ASSERT_GE(lots->count(), 2);
+  EXPECT_EQ(lots->item(0)->text(), "Fortune");
+  EXPECT_EQ(lots->item(0)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(lots->item(1)->checkState(), Qt::Checked);
+  lots->item(0)->setCheckState(Qt::Checked);
+  lots->item(1)->setCheckState(Qt::Unchecked);
+  form.accept();
+  std::string expected = control_;
+  const uint32_t chosen = 0x80000001u;
+  std::memcpy(&expected[control_offset::wheelLots], &chosen, 4);
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {

@@ -291,12 +291,15 @@ int RunRender(const Args& args) {
   // message naming a file that cannot be read (the page then says so).
   FixedStarList stars;
   LotList lots;
+  if (r.pointsPage || page.points.wheelLots != 0) {
+    lots = ReadLotFile();
+    if (!lots.error.empty()) ShowMessage(lots.error, lots.missing ? MsgIcon::Warning : MsgIcon::Error);
+    page.lots = &lots.lots;
+  }
   if (r.pointsPage) {
     stars = ReadFixedStarFile();
     if (!stars.error.empty())
       ShowMessage(stars.error, stars.missing ? MsgIcon::Warning : MsgIcon::Error);
-    lots = ReadLotFile();
-    if (!lots.error.empty()) ShowMessage(lots.error, lots.missing ? MsgIcon::Warning : MsgIcon::Error);
   }
   PointsPageInput points;
   points.chart = &charts[0];

@@ -501,11 +501,7 @@ PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
 PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   // Each file is read once per viewing; a file that cannot be read is named
   // once, and the page says so in its place.
-  if (!storage_->lots) {
-    storage_->lots = ReadLotFile();
-    if (!storage_->lots->error.empty())
-      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
-  }
+  ViewerLots();
   if (!storage_->stars) {
     storage_->stars = ReadFixedStarFile();
     if (!storage_->stars->error.empty())
@@ -517,6 +513,15 @@ PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   in.stars = &storage_->stars->stars;
   in.starOrb = Control().fixedStarOrb();
   return in;
+}
+
+const std::vector<Lot>& TBtnRightDlgWheel::ViewerLots() {
+  if (!storage_->lots) {
+    storage_->lots = ReadLotFile();
+    if (!storage_->lots->error.empty())
+      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  return storage_->lots->lots;
 }
 
 AspectsPageInput TBtnRightDlgWheel::AspectsOfPage(const PageCharts& charts) const {
@@ -533,7 +538,10 @@ bool TBtnRightDlgWheel::AssembleChosenPage(DrawingSurface& s, const WheelPageInp
     return AssemblePointsPage(s, PointsOfPage(), storage_->assembler.Names());
   if (aspectsPageAction_ && aspectsPageAction_->isChecked())
     return AssembleAspectsPage(s, AspectsOfPage(charts), storage_->assembler.Names());
-  return storage_->assembler.AssembleWheelPage(s, page);
+  // The lots chosen into the wheel come from the lot file.
+  WheelPageInput withLots = page;
+  if (page.points.wheelLots != 0) withLots.lots = &ViewerLots();
+  return storage_->assembler.AssembleWheelPage(s, withLots);
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {

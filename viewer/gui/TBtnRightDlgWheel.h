@@ -225,6 +225,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   EntryLookup SessionLookup() const;
   // The current entry with the lots and stars of the points page.
   PointsPageInput PointsOfPage();
+  // The lots of the lot file, read once per viewing (a file that cannot be
+  // read is named once and gives none).
+  const std::vector<Lot>& ViewerLots();
   // The charts of the aspects page: the inner one, and the one compared with it.
   AspectsPageInput AspectsOfPage(const PageCharts& charts) const;
   // Draws the page the View menu chooses: the points page, the aspects page or the wheel page.
