@@ -111,6 +111,15 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     lots_->setEnabled(false);
   }
   lots_->setMaximumHeight(ScaleForLargeFont(90));
+  // The orb of the fixed stars on the chart's points.
+  starOrb_ = new QDoubleSpinBox(this);
+  starOrb_->setObjectName("StarOrb");
+  starOrb_->setRange(0.05, 10.0);
+  starOrb_->setDecimals(2);
+  starOrb_->setSingleStep(0.25);
+  starOrb_->setSuffix(QString::fromUtf8("\u00B0"));
+  starOrb_->setValue(Control().fixedStarOrb());
+  shownStarOrb_ = starOrb_->value();
 
   // The paper of chart pages: printing, PDF and SVG files and the screen
   // page's proportions.
@@ -135,6 +144,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   form->addRow("&Save a new person in the name file:", save_);
   form->addRow("Moon's &node on the wheel:", node_);
   form->addRow("&Lots on the wheel:", lots_);
+  form->addRow("Fixed-star o&rb:", starOrb_);
   form->addRow("&Paper of chart pages:", paper_);
   form->addRow("&Orientation:", orientation_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -193,6 +203,9 @@ void TPreferencesForm::accept() {
                     orientation_->currentIndex() == 1},
                    Control());
   WritePointSettings(ChosenPoints(), Control());
+  // A box left as shown keeps the stored orb exactly.
+  if (starOrb_->value() != shownStarOrb_)
+    Control().Set<double>(control_offset::fixedStarOrb, starOrb_->value());
   if (!WriteControlRecord()) {
     ShowMessage(
         "ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "

@@ -2,8 +2,8 @@
 // of new charts, whether a new person is saved in the name file (ask,
 // never, always), the duplicate-name warning, the Moon's node the wheel
 // draws, the Part of Fortune's formula, the lots drawn among the wheel's
-// other points and the paper of chart pages (Letter or A4, portrait or
-// landscape). OK writes them into the control record and
+// other points, the fixed-star orb and the paper of chart pages (Letter or
+// A4, portrait or landscape). OK writes them into the control record and
 // the record back to "ZORCTRL.DAT". Aspects... opens the aspect settings
 // (wheel/gui/AspectSettingsDialog.h).
 #pragma once
@@ -45,6 +45,8 @@ class TPreferencesForm : public QDialog {
   QCheckBox* FortuneByNightBox() const { return fortune_; }
   // The lots of LOTS.DAT, checked when the wheel draws them.
   QListWidget* WheelLotsList() const { return lots_; }
+  // The orb of fixed-star conjunctions and parallels, degrees.
+  QDoubleSpinBox* StarOrbBox() const { return starOrb_; }
 
  public slots:
   // Stores the choices in the control record and writes it back; a failed
@@ -67,6 +69,8 @@ class TPreferencesForm : public QDialog {
   QCheckBox* fortune_ = nullptr;
   QListWidget* lots_ = nullptr;
   uint32_t shownLots_ = 0;  // the stored choice: bits of lots not listed are kept
+  QDoubleSpinBox* starOrb_ = nullptr;
+  double shownStarOrb_ = 0.0;
 };
 
 }  // namespace vostrane

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -156,6 +157,29 @@ TEST_F(PreferencesTest, LotsOnTheWheel) {
   std::string expected = control_;
   const uint32_t chosen = 0x80000001u;
   std::memcpy(&expected[control_offset::wheelLots], &chosen, 4);
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
+}
+
+// The fixed-star orb: 1 degree for a record without it; OK writes its eight
+// bytes only once it was changed.
+TEST_F(PreferencesTest, FixedStarOrb) {
+  std::fill_n(&control_[control_offset::fixedStarOrb], 8, '\0');
+  CloseControlFile();
+  folder_.Write(kControlFileName, control_);
+  OpenControlFile();
+  {
+    TPreferencesForm form;
+    EXPECT_DOUBLE_EQ(form.StarOrbBox()->value(), 1.0);
+    form.accept();
+    EXPECT_EQ(folder_.Read(kControlFileName), control_);
+  }
+  TPreferencesForm form;
+  form.StarOrbBox()->setValue(0.75);
+  form.accept();
+  EXPECT_DOUBLE_EQ(Control().fixedStarOrb(), 0.75);
+  std::string expected = control_;
+  const double orb = 0.75;
+  std::memcpy(&expected[control_offset::fixedStarOrb], &orb, 8);
   EXPECT_EQ(folder_.Read(kControlFileName), expected);
 }
 
