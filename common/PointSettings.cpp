@@ -7,6 +7,7 @@ PointSettings ReadPointSettings(const ControlRecord& control) {
   const char node = control.Letter(control_offset::wheelNode);
   if (node == 'T' || node == 'M') p.wheelNode = node;
   p.fortuneByDayAndNight = control.Letter(control_offset::fortuneFormula) == 'D';
+  p.wheelLots = control.Get<uint32_t>(control_offset::wheelLots);
   return p;
 }
 
@@ -18,6 +19,8 @@ void WritePointSettings(const PointSettings& settings, ControlRecord& control) {
     control.SetLetter(control_offset::wheelNode, settings.wheelNode);
   if (stored.fortuneByDayAndNight != settings.fortuneByDayAndNight)
     control.SetLetter(control_offset::fortuneFormula, settings.fortuneByDayAndNight ? 'D' : 'N');
+  if (stored.wheelLots != settings.wheelLots)
+    control.Set<uint32_t>(control_offset::wheelLots, settings.wheelLots);
 }
 
 }  // namespace vostrane

@@ -1,9 +1,12 @@
 // The user's choices for the points of a chart page, kept in the control
 // record: which lunar node the wheel draws (or the wheel style's own
-// choice), and whether the Part of Fortune reverses its formula for a
-// night birth. Records written before these settings hold zeros there,
-// which keep the style's node and the one formula.
+// choice), whether the Part of Fortune reverses its formula for a night
+// birth, and which lots the wheel draws. Records written before these
+// settings hold zeros there, which keep the style's node, the one formula
+// and no lots.
 #pragma once
+
+#include <cstdint>
 
 #include "common/ControlRecord.h"
 
@@ -12,6 +15,8 @@ namespace vostrane {
 namespace control_offset {
 constexpr size_t wheelNode = 600;       // 'T' true node, 'M' mean node, else the style's choice
 constexpr size_t fortuneFormula = 601;  // 'D' by day and by night, else Ascendant + Moon - Sun
+// u32: bit n set draws lot n + 1 of LOTS.DAT among the wheel's other points.
+constexpr size_t wheelLots = 636;
 }  // namespace control_offset
 
 struct PointSettings {
@@ -20,6 +25,11 @@ struct PointSettings {
   // By night (the Sun below the horizon) the Part of Fortune is
   // Ascendant + Sun - Moon, the day formula's reversal.
   bool fortuneByDayAndNight = false;
+  // The lots of LOTS.DAT the wheel draws among its other points: bit n for
+  // the lot of line n + 1 (the first 32 lots can be chosen).
+  uint32_t wheelLots = 0;
+  bool LotChosen(size_t lot) const { return lot < kChoosableLots && (wheelLots >> lot & 1u); }
+  static constexpr size_t kChoosableLots = 32;
 };
 
 PointSettings ReadPointSettings(const ControlRecord& control);

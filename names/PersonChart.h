@@ -6,8 +6,13 @@
 #include <string>
 
 #include "session/BirthDataTexts.h"
+#include "session/ChartEntry.h"
 
 namespace vostrane {
+
+// The natal entry of a person, to be entry `number` of the list, in the
+// given zodiac (not yet calculated).
+ChartEntry ChartOfPerson(const BirthDataFields& person, char zodiac, int64_t number);
 
 // Appends the entry in the given zodiac and returns its number; 0 with
 // `error` set when the list cannot be opened or written (it is then left

@@ -28,6 +28,12 @@ bool ExitToShowEntry(ViewerFlags& flags, int entry) {
   return true;
 }
 
+bool ExitToCompare(ViewerFlags& flags, int base, int other) {
+  if (other < 1 || !ExitToShowEntry(flags, base)) return false;
+  NextComparison = {base, other};
+  return true;
+}
+
 void ViewerClosing(const ViewerFlags& flags) {
   if (!flags.exitFlag) RunState = RunPhase::MainMenu;
 }

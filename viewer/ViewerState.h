@@ -49,6 +49,18 @@ bool ExitToRunState(ViewerFlags& flags, std::optional<RunPhase> state, int curre
 // busy.
 bool ExitToShowEntry(ViewerFlags& flags, int entry);
 
+// A comparison with a chart still to be calculated (a person of the name
+// file appended to the list): the next viewing opens at `base` with `other`
+// drawn outside it.
+struct PendingComparison {
+  int base = 0, other = 0;
+};
+inline PendingComparison NextComparison;
+
+// Closes as ExitToShowEntry does, at `base`, and keeps the comparison with
+// `other` for the next viewing. Ignored while busy.
+bool ExitToCompare(ViewerFlags& flags, int base, int other);
+
 // What closing the viewer does to RunState: a window closed by its title bar
 // (exit flag clear) goes back to the main menu.
 void ViewerClosing(const ViewerFlags& flags);

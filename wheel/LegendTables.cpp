@@ -128,6 +128,8 @@ LegendBox DrawLegendTable(const WheelPage& page, int n) {
     case 2: {
       for (int p : RangePoints(page.def.Letter(wo::legendRange2)))
         rows.push_back({PointGlyph(page, p), Text(page.names.PointName(p))});
+      for (const WheelLot& lot : page.lots)
+        rows.push_back({Text(lot.label), Text("Lot of " + lot.name)});
       const std::string heading = std::string(page.def.Letter(wo::legend2Heading) == 'P' ? "Planet"
                                                                                          : "Other") +
                                   " Symbols";

@@ -14,6 +14,7 @@
 #include "wheel/PointTables.h"
 #include "wheel/PositionTables.h"
 #include "wheel/WheelDrawing.h"
+#include "wheel/WheelLots.h"
 #include "wheel/WheelPage.h"
 #include "wheel/WheelSetup.h"
 
@@ -281,6 +282,7 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
       const ItemNumber item(s, page_item::kWheel);
       WheelDrawing wheel(def, page.rings, page.setup);
       wheel.Draw(s, &aspects);
+      DrawWheelLots(s, def, page.setup, page.rings, page.lots);
       drawn.slots = wheel.Slots();
       drawn.radius = wheel.Radius();
     }
@@ -352,6 +354,7 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
 
   WheelPage page{s, def_, rings_, {}, names_, aspects_, setup_, in.code, in.placeStyle};
   for (int r = 0; r < count; ++r) page.charts[r] = ringCharts.Given(r);
+  if (in.lots) page.lots = ChosenWheelLots(*in.lots, in.points.wheelLots, ringCharts.charts[0]);
   ItemPlacer placer(s);
   DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps, placer);
   if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);

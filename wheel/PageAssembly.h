@@ -20,6 +20,7 @@
 #include <array>
 #include <string>
 
+#include "astro/ArabicParts.h"
 #include "wheel/AspectPair.h"
 #include "wheel/AspectSetFile.h"
 #include "wheel/Aspects.h"
@@ -45,7 +46,8 @@ struct WheelPageInput {
   char placeStyle = 'K';                    // place name style of the headers (HeaderPlace)
   // The pair of charts whose aspect lines the centre draws.
   AspectPair aspectPair = AspectPair::Default;
-  PointSettings points;  // the wheel's node and the Part of Fortune's formula
+  PointSettings points;  // the wheel's node, the Part of Fortune's formula, the lots drawn
+  const std::vector<Lot>* lots = nullptr;  // LOTS.DAT, for the lots the points choose
 };
 
 // Whether cusps 1 to 6 (at 0..5) run in zodiacal order: walking them, each

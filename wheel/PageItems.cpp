@@ -45,6 +45,9 @@ std::string PageItemName(int item) {
     case pi::kFurtherPoints: return "further points";
     case pi::kElements: return "elements table";
     case pi::kParallels: return "parallels";
+    case pi::kAspectList: return "aspect list";
+    case pi::kAspectPatterns: return "aspect patterns";
+    case pi::kHouseOverlay: return "house overlay";
     case pi::kWheel: return "wheel";
     case pi::kCreditLine: return "credit line";
     case pi::kDial: return "dial";

@@ -12,6 +12,7 @@
 #include "wheel/PageNames.h"
 #include "wheel/RingPoints.h"
 #include "wheel/WheelDefinition.h"
+#include "wheel/WheelLots.h"
 #include "wheel/WheelSetup.h"
 
 namespace vostrane {
@@ -36,7 +37,8 @@ struct WheelPage {
   const AspectTables& aspects;
   const WheelSetup& setup;
   std::string code = "AAA";
-  char placeStyle = 'K';  // place name style of the header (control record offset 277)
+  char placeStyle = 'K';            // place name style of the header (control record offset 277)
+  std::vector<WheelLot> lots = {};  // the lots drawn among the other points
 
   char Category() const { return rings.category; }
   int ChartCount() const { return rings.Count(); }

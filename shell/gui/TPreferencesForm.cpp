@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <QFormLayout>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "common/LargeFont.h"
 #include "common/MessageTextFile.h"
 #include "platform/gui/ScreenFit.h"
+#include "astro/ArabicParts.h"
 #include "wheel/Paper.h"
 #include "wheel/gui/AspectSettingsDialog.h"
 
@@ -92,6 +94,32 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   const PointSettings points = ReadPointSettings(Control());
   node_->setCurrentIndex(std::max(0, node_->findData(QChar(points.wheelNode))));
   fortune_->setChecked(points.fortuneByDayAndNight);
+  // The lots the wheel draws among its other points: the first lots of the
+  // lot file, checked as the record says.
+  lots_ = new QListWidget(this);
+  lots_->setObjectName("WheelLots");
+  shownLots_ = points.wheelLots;
+  const LotList lotFile = ReadLotFile();
+  for (size_t n = 0; n < lotFile.lots.size() && n < PointSettings::kChoosableLots; ++n) {
+    auto* item = new QListWidgetItem(ToQt(lotFile.lots[n].name), lots_);
+    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setCheckState(points.LotChosen(n) ? Qt::Checked : Qt::Unchecked);
+  }
+  if (lotFile.lots.empty()) {
+    lots_->addItem(
+        ToQt(lotFile.error.empty() ? std::string("The lot file holds no lots.") : lotFile.error));
+    lots_->setEnabled(false);
+  }
+  lots_->setMaximumHeight(ScaleForLargeFont(90));
+  // The orb of the fixed stars on the chart's points.
+  starOrb_ = new QDoubleSpinBox(this);
+  starOrb_->setObjectName("StarOrb");
+  starOrb_->setRange(0.05, 10.0);
+  starOrb_->setDecimals(2);
+  starOrb_->setSingleStep(0.25);
+  starOrb_->setSuffix(QString::fromUtf8("\u00B0"));
+  starOrb_->setValue(Control().fixedStarOrb());
+  shownStarOrb_ = starOrb_->value();
 
   // The paper of chart pages: printing, PDF and SVG files and the screen
   // page's proportions.
@@ -115,6 +143,8 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   form->addRow("", user);
   form->addRow("&Save a new person in the name file:", save_);
   form->addRow("Moon's &node on the wheel:", node_);
+  form->addRow("&Lots on the wheel:", lots_);
+  form->addRow("Fixed-star o&rb:", starOrb_);
   form->addRow("&Paper of chart pages:", paper_);
   form->addRow("&Orientation:", orientation_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -135,7 +165,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(fortune_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
-  resize(ScaleForLargeFont(520), ScaleForLargeFont(280));
+  resize(ScaleForLargeFont(520), ScaleForLargeFont(400));
   KeepOnScreenWhenShown(this);
 }
 
@@ -158,6 +188,12 @@ PointSettings TPreferencesForm::ChosenPoints() const {
   PointSettings p;
   p.wheelNode = node_->currentData().toChar().toLatin1();
   p.fortuneByDayAndNight = fortune_->isChecked();
+  p.wheelLots = shownLots_;
+  if (lots_->isEnabled())
+    for (int n = 0; n < lots_->count(); ++n) {
+      const uint32_t bit = 1u << n;
+      p.wheelLots = lots_->item(n)->checkState() == Qt::Checked ? p.wheelLots | bit : p.wheelLots & ~bit;
+    }
   return p;
 }
 
@@ -167,6 +203,9 @@ void TPreferencesForm::accept() {
                     orientation_->currentIndex() == 1},
                    Control());
   WritePointSettings(ChosenPoints(), Control());
+  // A box left as shown keeps the stored orb exactly.
+  if (starOrb_->value() != shownStarOrb_)
+    Control().Set<double>(control_offset::fixedStarOrb, starOrb_->value());
   if (!WriteControlRecord()) {
     ShowMessage(
         "ERROR!  Unable to write the preferences to file ZORCTRL.DAT.\r\nThey hold "

@@ -1,8 +1,9 @@
 // The Preferences dialog of the main menu: the house system and the zodiac
 // of new charts, whether a new person is saved in the name file (ask,
 // never, always), the duplicate-name warning, the Moon's node the wheel
-// draws, the Part of Fortune's formula and the paper of chart pages (Letter
-// or A4, portrait or landscape). OK writes them into the control record and
+// draws, the Part of Fortune's formula, the lots drawn among the wheel's
+// other points, the fixed-star orb and the paper of chart pages (Letter or
+// A4, portrait or landscape). OK writes them into the control record and
 // the record back to "ZORCTRL.DAT". Aspects... opens the aspect settings
 // (wheel/gui/AspectSettingsDialog.h).
 #pragma once
@@ -13,6 +14,7 @@
 #include "common/PointSettings.h"
 
 class QCheckBox;
+class QListWidget;
 class QComboBox;
 class QDoubleSpinBox;
 class QPushButton;
@@ -41,6 +43,10 @@ class TPreferencesForm : public QDialog {
   QPushButton* AspectsButton() const { return aspects_; }
   QComboBox* WheelNodeBox() const { return node_; }
   QCheckBox* FortuneByNightBox() const { return fortune_; }
+  // The lots of LOTS.DAT, checked when the wheel draws them.
+  QListWidget* WheelLotsList() const { return lots_; }
+  // The orb of fixed-star conjunctions and parallels, degrees.
+  QDoubleSpinBox* StarOrbBox() const { return starOrb_; }
 
  public slots:
   // Stores the choices in the control record and writes it back; a failed
@@ -61,6 +67,10 @@ class TPreferencesForm : public QDialog {
   QPushButton* aspects_ = nullptr;
   QComboBox* node_ = nullptr;
   QCheckBox* fortune_ = nullptr;
+  QListWidget* lots_ = nullptr;
+  uint32_t shownLots_ = 0;  // the stored choice: bits of lots not listed are kept
+  QDoubleSpinBox* starOrb_ = nullptr;
+  double shownStarOrb_ = 0.0;
 };
 
 }  // namespace vostrane

@@ -5,11 +5,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/ScriptedMessageService.h"
+#include "astro/ArabicParts.h"
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
@@ -130,6 +134,53 @@ TEST_F(PreferencesTest, WheelNodeFortuneFormulaAndUserAyanamsa) {
        at < control_offset::defaultUserAyanamsaEpoch + 8; ++at)
     expected[at] = written[at];
   EXPECT_EQ(written, expected);
+}
+
+// The lots drawn on the wheel: checked as stored; OK writes the bits of the
+// lots listed and keeps those of lots the file does not hold.
+TEST_F(PreferencesTest, LotsOnTheWheel) {
+  std::filesystem::copy_file(test::InstallFile(kLotFileName), folder_.Path() + "/" + kLotFileName);
+  const uint32_t stored = 0x80000002u;  // Spirit, and a lot the file does not hold
+  std::memcpy(&control_[control_offset::wheelLots], &stored, 4);
+  CloseControlFile();
+  folder_.Write(kControlFileName, control_);
+  OpenControlFile();
+  TPreferencesForm form;
+  QListWidget* lots = form.WheelLotsList();
+  ASSERT_GE(lots->count(), 2);
+  EXPECT_EQ(lots->item(0)->text(), "Fortune");
+  EXPECT_EQ(lots->item(0)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(lots->item(1)->checkState(), Qt::Checked);
+  lots->item(0)->setCheckState(Qt::Checked);
+  lots->item(1)->setCheckState(Qt::Unchecked);
+  form.accept();
+  std::string expected = control_;
+  const uint32_t chosen = 0x80000001u;
+  std::memcpy(&expected[control_offset::wheelLots], &chosen, 4);
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
+}
+
+// The fixed-star orb: 1 degree for a record without it; OK writes its eight
+// bytes only once it was changed.
+TEST_F(PreferencesTest, FixedStarOrb) {
+  std::fill_n(&control_[control_offset::fixedStarOrb], 8, '\0');
+  CloseControlFile();
+  folder_.Write(kControlFileName, control_);
+  OpenControlFile();
+  {
+    TPreferencesForm form;
+    EXPECT_DOUBLE_EQ(form.StarOrbBox()->value(), 1.0);
+    form.accept();
+    EXPECT_EQ(folder_.Read(kControlFileName), control_);
+  }
+  TPreferencesForm form;
+  form.StarOrbBox()->setValue(0.75);
+  form.accept();
+  EXPECT_DOUBLE_EQ(Control().fixedStarOrb(), 0.75);
+  std::string expected = control_;
+  const double orb = 0.75;
+  std::memcpy(&expected[control_offset::fixedStarOrb], &orb, 8);
+  EXPECT_EQ(folder_.Read(kControlFileName), expected);
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {

@@ -22,6 +22,11 @@
 #include <filesystem>
 
 #include "platform/ScriptedMessageService.h"
+#include "platform/TextTrim.h"
+#include "names/NameTable.h"
+#include "names/PersonWrites.h"
+#include "names/gui/PersonsWindow.h"
+#include "tests/names/NameTestSupport.h"
 #include "platform/gui/Fonts.h"
 #include "session/SessionFile.h"
 #include "common/ControlRecord.h"
@@ -600,7 +605,8 @@ TEST_F(ViewerTest, ComparisonAndAMarkedPatternShowOnThePageAndInThePanel) {
     return 1;
   });
   viewer->CompareAction()->trigger();
-  EXPECT_EQ(offered, (std::vector<std::string>{"2. Person 2", "3. Person 3"}));
+  EXPECT_EQ(offered,
+            (std::vector<std::string>{"2. Person 2", "3. Person 3", "(a person of the name file...)"}));
   EXPECT_EQ(viewer->PageCategory(), 'B');
   viewer->AspectsAction()->trigger();
   AspectPanel* panel = viewer->AspectsPanel();
@@ -676,6 +682,45 @@ TEST_F(ViewerTest, TheDialsPointerTurnedByKeysReadsTheMidpointTree) {
   EXPECT_NEAR(dial->Pointer(), 17.3, 1e-9);
   EXPECT_NE(dial->Reading().point, 0);
   EXPECT_FALSE(holdsMoonMars());
+  EXPECT_TRUE(messages->Shown().empty()) << messages->Shown().front().text;
+}
+
+// Compare with... a person of the name file, found by typing in the Persons
+// window: the person's chart is appended, and once calculated the viewer
+// opens at the chart with the person's outside it.
+TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
+  ASSERT_TRUE(OpenNamesTable());
+  for (const char* name : {"Curie, Marie", "Stein, Gertrude"})
+    ASSERT_EQ(AppendPerson(NamesTable(), test::Person(name)).outcome, PersonWrite::Written);
+  Open(3);
+  viewer->EntryAction(0)->trigger();  // entry 2
+  viewer->SetCompareChooser(
+      [](const std::vector<std::string>& labels) { return static_cast<int>(labels.size()) - 1; });
+  QTimer::singleShot(0, [] {
+    auto* persons = qobject_cast<PersonsWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(persons, nullptr);
+    QTest::keyClicks(persons->Search(), "stein");
+    QTest::keyClick(persons->Search(), Qt::Key_Return);
+  });
+  Trigger(viewer->CompareAction());
+  CloseNamesTable();
+  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_TRUE(viewer->Flags().exitFlag);
+  const std::string bytes = folder.Read("INPUT.FIL");
+  ASSERT_EQ(bytes.size(), 6 * kEntrySize);
+  ChartEntry added;
+  std::copy_n(bytes.begin() + 4 * kEntrySize, kEntrySize, added.Data());
+  EXPECT_EQ(Trim(added.name()), "Stein, Gertrude");
+  EXPECT_EQ(added.charttype(), 0);
+
+  // Calculated (here: made to look so), the page compares the two.
+  std::vector<ChartEntry> calculated;
+  for (int i = 1; i <= 4; ++i) calculated.push_back(test::MakeViewerEntry(i));
+  test::WriteViewerSession(calculated);
+  viewer->FormActivate(nullptr);
+  EXPECT_EQ(viewer->CurrentEntry(), 2);
+  EXPECT_EQ(viewer->ComparedEntry(), 4);
+  EXPECT_EQ(viewer->PageCategory(), 'B');
   EXPECT_TRUE(messages->Shown().empty()) << messages->Shown().front().text;
 }
 

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/ScriptedMessageService.h"
 #include "astro/AngleHelpers.h"
+#include "astro/ArabicParts.h"
 #include "common/HouseSystemNames.h"
 #include "derived/EntryCalculation.h"
 #include "tests/wheel/PageTestSupport.h"
@@ -389,6 +391,34 @@ TEST_F(PageAssemblyTest, AspectLinesForceTheHouseRingAndAspectCircleInMemoryOnly
   WheelDefinition stored;
   ASSERT_TRUE(file.Open() && file.Read("AAA", 'R', stored));
   EXPECT_EQ(stored.Letter(wo::houseNumbers), 'N');
+}
+
+// A lot chosen into the wheel is drawn at its longitude; the others are not.
+TEST_F(PageAssemblyTest, ChosenLotsStandAtTheirLongitudesOnTheWheel) {
+  const LotList lots = ParseLots(
+      "Fortune | Asc + Moon - Sun | N | x\nSpirit | Asc + Sun - Moon | N | x\n", "LOTS.DAT");
+  ASSERT_EQ(lots.error, "");
+  for (const char houseNumbers : {'E', 'N'}) {
+    single.SetLetter(wo::houseNumbers, houseNumbers);
+    Reinstall();
+    const ChartEntry chart = MakeChart();
+    WheelPageInput in;
+    in.inner = &chart;
+    in.lots = &lots.lots;
+    in.points.wheelLots = 0b10;  // Spirit: 126.34 + 345 - 202 = 269.34
+    RecordingSurface s;
+    ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+    EXPECT_TRUE(s.TextsEqual("For").empty());
+    const std::vector<DrawOp> spirit = s.TextsEqual("Spi");
+    ASSERT_EQ(spirit.size(), 1u) << houseNumbers;
+    // The label's centre lies on the lot's ray from the wheel's centre.
+    const WheelSetup& w = assembler.Setup();
+    const double x = spirit[0].x1 + s.TextWidth("Spi") / 2.0,
+                 y = spirit[0].y1 + s.TextHeight("Spi") / 2.0;
+    const double theta = std::atan2((y - w.cy) / w.k, w.cx - x) * 180.0 / M_PI;
+    const double expected = TrueWheelAngle(269.34, assembler.Rings().Ring(1).cusps, false);
+    EXPECT_NEAR(std::remainder(theta - expected, 360.0), 0.0, 3.0) << houseNumbers;
+  }
 }
 
 TEST_F(PageAssemblyTest, AFailedStyleReadKeepsThePreviousStyleForThePage) {

@@ -3,7 +3,8 @@
 // elements, parallels, aspect grids, the wheel, the credit line) meets any
 // primitive of another, for 2,000 seeded random charts and crowded and
 // polar ones, on every installed style of single, bi- and tri-wheel pages,
-// with the real fonts on the page bitmap and on a printer page.
+// with the real fonts on the page bitmap and on a printer page; and the
+// tables of the aspects page, of one chart and of two compared.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
@@ -21,6 +22,7 @@
 #include "platform/ScriptedMessageService.h"
 #include "tests/wheel/PageTestSupport.h"
 #include "wheel/DialPage.h"
+#include "wheel/AspectsPage.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/gui/BitmapSurface.h"
@@ -333,6 +335,49 @@ TEST_F(WholePageLayoutTest, DialPageItemsMeetNothingOnTheScreenAndThePrinter) {
   Report("dial page, printer", onPrinter);
   EXPECT_EQ(onScreen.count, 0) << onScreen.first;
   EXPECT_EQ(onPrinter.count, 0) << onPrinter.first;
+}
+
+TEST_F(WholePageLayoutTest, AspectsPageTablesMeetNoneAndStayOnThePage) {
+  const PageNames names = LoadPageNames();
+  BitmapSurface screen;
+  PrinterSettings settings;
+  settings.oneDocumentPerPrintout = false;
+  PrinterSurface printer(settings);
+  printer.SetPdfOutput((std::filesystem::path(folder.Path()) / "aspects.pdf").string());
+  for (DrawingSurface* s :
+       {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer)}) {
+    s->SetFontNames(fonts);
+    Overlaps o;
+    // A crowded chart, polar houses and two random ones, alone and compared.
+    for (int n : {10, 3, 5, 7})
+      for (bool compared : {false, true}) {
+        const std::array<ChartEntry, 3> charts = ChartsOf(n);
+        const std::string name = "chart " + std::to_string(n) + (compared ? " compared" : "");
+        AspectsPageInput in;
+        in.inner = &charts[0];
+        in.outer = compared ? &charts[1] : nullptr;
+        std::vector<PageItem> items;
+        s->SetItemSink(&items);
+        ASSERT_TRUE(AssembleAspectsPage(*s, in, names)) << name;
+        s->SetItemSink(nullptr);
+        CountOverlaps(items, name, o);
+        const PageMetrics& m = s->Metrics();
+        std::set<int> drawn;
+        for (const PageItem& it : items) {
+          drawn.insert(it.tag.item);
+          EXPECT_TRUE(it.x0 >= m.x0 && it.x1 <= m.x0 + m.width && it.y0 >= m.y0 &&
+                      it.y1 <= m.y0 + m.height)
+              << name << ": " << PageItemName(it.tag.item) << " '" << it.text << "' off the page";
+        }
+        EXPECT_EQ(drawn,
+                  (std::set<int>{page_item::kHeaders, page_item::kAspectList,
+                                 compared ? page_item::kHouseOverlay : page_item::kAspectPatterns}))
+            << name;
+      }
+    Report(s == &screen ? "aspects page, screen" : "aspects page, printer", o);
+    EXPECT_EQ(o.count, 0) << o.first;
+  }
+  EXPECT_TRUE(printer.EndDocument());
 }
 
 }  // namespace

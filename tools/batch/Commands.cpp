@@ -35,7 +35,7 @@ const std::vector<Command>& Commands() {
        RunChartCsv},
       {"render",
        "N FILE [--with M [--with K]] [--zoom Z] [--code CCC] [--paper a4|letter]\n"
-       "      [--landscape|--portrait] [--page wheel|points]",
+       "      [--landscape|--portrait] [--page wheel|points|aspects]",
        "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
        "      printer at 600 dpi, .svg the same page as SVG (glyphs as outlines), .json the\n"
        "      screen page as data (every drawn item with its role and bounding box); --with adds\n"
@@ -43,7 +43,9 @@ const std::vector<Command>& Commands() {
        "      --code the wheel style (printout code, default AAA), --paper and --landscape or\n"
        "      --portrait the sheet (default: Preferences, else the locale's paper, upright; a\n"
        "      sideways sheet holds the upright page scaled to fit); --page points draws the page\n"
-       "      of fixed stars and lots in place of the wheel; exits 1, keeping an earlier FILE,\n"
+       "      of fixed stars and lots in place of the wheel, --page aspects the aspect list and\n"
+       "      patterns (with --with M, two natal charts' inter-aspects and house overlay); exits 1,\n"
+       "      keeping an earlier FILE,\n"
        "      when it cannot be written",
        RunRender},
       {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",

@@ -7,8 +7,10 @@
 // whole or not at all: an earlier file stays as it was when writing fails,
 // and the exit status is then 1. `--page points` draws the page of the
 // lots and of the fixed stars on the chart's points (wheel/PointsPage.h)
-// instead; `--dial 90` (or 360, 45) the dial page of the chart's midpoints
-// (wheel/DialPage.h) with its pointer at `--pointer DEG`.
+// instead; `--page aspects` the aspect list and patterns, or with --with the
+// aspects between two natal charts and their house overlay
+// (wheel/AspectsPage.h); `--dial 90` (or 360, 45) the dial page of the
+// chart's midpoints (wheel/DialPage.h) with its pointer at `--pointer DEG`.
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -42,6 +44,8 @@
 #include "wheel/DialPage.h"
 #include "wheel/PageAssembly.h"
 #include "wheel/PointsPage.h"
+#include "wheel/AspectsPage.h"
+#include "wheel/Synastry.h"
 #include "wheel/PageMetrics.h"
 #include "wheel/Paper.h"
 #include "wheel/Rounding.h"
@@ -96,6 +100,7 @@ struct RenderRequest {
   bool pointsPage = false;                  // --page points: the lots and fixed stars
   int dial = 0;                             // --dial: the dial page of this many degrees
   double pointer = 0;                       // --pointer: the dial's pointer, degrees
+  bool aspectsPage = false;                 // --page aspects: the aspect list and patterns
 };
 
 // What draws the page asked for onto a surface.
@@ -132,9 +137,10 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
       r.zoom = std::atof(args[i + 1].c_str());
       if (!(r.zoom >= 0.5 && r.zoom <= 8)) return Usage("--zoom must be 0.5 to 8");
     } else if (args[i] == "--page") {
-      if (args[i + 1] != "wheel" && args[i + 1] != "points")
-        return Usage("--page must be wheel or points");
+      if (args[i + 1] != "wheel" && args[i + 1] != "points" && args[i + 1] != "aspects")
+        return Usage("--page must be wheel, points or aspects");
       r.pointsPage = args[i + 1] == "points";
+      r.aspectsPage = args[i + 1] == "aspects";
     } else if (args[i] == "--dial") {
       r.dial = std::atoi(args[i + 1].c_str());
       if (!IsDialModulus(r.dial)) return Usage("--dial must be 90, 360 or 45");
@@ -150,7 +156,7 @@ std::optional<int> ParseRenderArgs(const Args& args, RenderRequest& r) {
     } else {
       return Usage(
           "render takes --with M (at most twice), --zoom Z, --code CCC, --paper a4|letter, "
-          "--landscape, --portrait, --page wheel|points, --dial 90|360|45 and --pointer DEG");
+          "--landscape, --portrait, --page wheel|points|aspects, --dial 90|360|45 and --pointer DEG");
     }
   }
   if (r.others.size() > 2) return Usage("render draws at most a tri-wheel (two --with)");
@@ -300,22 +306,31 @@ int RunRender(const Args& args) {
   // message naming a file that cannot be read (the page then says so).
   FixedStarList stars;
   LotList lots;
+  if (r.pointsPage || page.points.wheelLots != 0) {
+    lots = ReadLotFile();
+    if (!lots.error.empty()) ShowMessage(lots.error, lots.missing ? MsgIcon::Warning : MsgIcon::Error);
+    page.lots = &lots.lots;
+  }
   if (r.pointsPage) {
     stars = ReadFixedStarFile();
     if (!stars.error.empty())
       ShowMessage(stars.error, stars.missing ? MsgIcon::Warning : MsgIcon::Error);
-    lots = ReadLotFile();
-    if (!lots.error.empty()) ShowMessage(lots.error, lots.missing ? MsgIcon::Warning : MsgIcon::Error);
   }
   PointsPageInput points;
   points.chart = &charts[0];
   points.lots = &lots.lots;
   points.stars = &stars.stars;
   points.starOrb = Control().fixedStarOrb();
+  AspectsPageInput aspects;
+  aspects.inner = &charts[0];
+  // Two natal charts make a comparison; any other second chart is left out.
+  if (page.second && ComparableCharts(charts[0], *page.second)) aspects.outer = page.second;
+  aspects.code = r.code;
   const DialPageInput dial = r.dial > 0 ? DialPageOf(charts[0], r.code, r.dial, r.pointer)
                                         : DialPageInput{};
   const PageDrawer draw = [&](DrawingSurface& s) {
     if (r.dial > 0) return AssembleDialPage(s, dial, assembler.Names());
+    if (r.aspectsPage) return AssembleAspectsPage(s, aspects, assembler.Names());
     return r.pointsPage ? AssemblePointsPage(s, points, assembler.Names())
                         : assembler.AssembleWheelPage(s, page);
   };

@@ -21,15 +21,20 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <optional>
+#include <utility>
 
 #include "platform/MessageService.h"
 #include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtMessageService.h"
+#include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
 #include "common/ListQuestions.h"
 #include "common/MessageTextFile.h"
 #include "common/PointSettings.h"
 #include "common/RunState.h"
+#include "names/NameTable.h"
+#include "names/PersonChart.h"
+#include "names/gui/PersonsWindow.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/PrintoutFile.h"
 #include "viewer/ReturnZone.h"
@@ -45,6 +50,7 @@
 #include "wheel/PageMetrics.h"
 #include "wheel/PageNames.h"
 #include "wheel/PointsPage.h"
+#include "wheel/AspectsPage.h"
 #include "wheel/gui/BitmapSurface.h"
 #include "wheel/gui/PrinterSurface.h"
 #include "wheel/gui/SvgSurface.h"
@@ -211,16 +217,32 @@ void TBtnRightDlgWheel::BuildMenus() {
   view->addSeparator();
   pointsPageAction_ = view->addAction("&Lots and Fixed Stars");
   pointsPageAction_->setCheckable(true);
-  connect(pointsPageAction_, &QAction::toggled, this, [this] { RedrawScreenPage(); });
+  aspectsPageAction_ = view->addAction("Aspect Lis&t");
+  aspectsPageAction_->setCheckable(true);
   // The dial page takes the place of the other pages while it is chosen.
   dial_ = new DialMode(view, pageArea_, this);
   dial_->screenMetrics = [this] { return storage_ ? storage_->bitmap.Metrics() : PageMetrics{}; };
   connect(dial_, &DialMode::Changed, this, [this] {
-    if (dial_->On()) pointsPageAction_->setChecked(false);
+    if (dial_->On()) {
+      pointsPageAction_->setChecked(false);
+      aspectsPageAction_->setChecked(false);
+    }
     RedrawScreenPage();
   });
-  connect(pointsPageAction_, &QAction::toggled, dial_, [this](bool on) {
-    if (on) dial_->SetModulus(0);
+  // One page in place of the wheel page at a time.
+  connect(pointsPageAction_, &QAction::toggled, this, [this](bool on) {
+    if (on) {
+      aspectsPageAction_->setChecked(false);
+      dial_->SetModulus(0);
+    }
+    RedrawScreenPage();
+  });
+  connect(aspectsPageAction_, &QAction::toggled, this, [this](bool on) {
+    if (on) {
+      pointsPageAction_->setChecked(false);
+      dial_->SetModulus(0);
+    }
+    RedrawScreenPage();
   });
 
   // One pair of charts' aspect lines at a time keeps a multi-wheel's centre
@@ -386,6 +408,10 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   RunStateEntry = 0;
   const bool any = storage_->session.Open();
   if (any && start > 1) storage_->session.Select(start);
+  // A person chosen to compare with is calculated now: drawn outside the chart.
+  const PendingComparison pending = std::exchange(NextComparison, PendingComparison{});
+  if (any && pending.other != 0 && pending.base == storage_->session.CurrentEntry())
+    compareEntry_ = pending.other, compareBase_ = pending.base;
   RebuildEntriesMenu();
   if (CurrentOutputDevice != OutputDevice::Printer) SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
@@ -456,16 +482,12 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   page.aspectPair = aspectPair_;
   page.points = ReadPointSettings(Control());
   pageCategory_ = charts.category;
-  const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
-  const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
   bool drawn = false;
   if (surface) {
     // Only the screen clears the continue flag at the end of its page: a
     // printer page is drawn once.
     do {
-      drawn = dial_->On()  ? DrawDialPage(*surface)
-              : pointsPage ? AssemblePointsPage(*surface, points, storage_->assembler.Names())
-                           : storage_->assembler.AssembleWheelPage(*surface, page);
+      drawn = AssembleChosenPage(*surface, page, charts);
     } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
@@ -499,11 +521,7 @@ PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
 PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   // Each file is read once per viewing; a file that cannot be read is named
   // once, and the page says so in its place.
-  if (!storage_->lots) {
-    storage_->lots = ReadLotFile();
-    if (!storage_->lots->error.empty())
-      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
-  }
+  ViewerLots();
   if (!storage_->stars) {
     storage_->stars = ReadFixedStarFile();
     if (!storage_->stars->error.empty())
@@ -522,6 +540,34 @@ bool TBtnRightDlgWheel::DrawDialPage(DrawingSurface& s) {
   return AssembleDialPage(
       s, dial_->InputFor(storage_->session.Current(), a.Definition(), a.Aspects().options.MidpointOrb()),
       a.Names());
+const std::vector<Lot>& TBtnRightDlgWheel::ViewerLots() {
+  if (!storage_->lots) {
+    storage_->lots = ReadLotFile();
+    if (!storage_->lots->error.empty())
+      ShowMessage(storage_->lots->error, storage_->lots->missing ? MsgIcon::Warning : MsgIcon::Error);
+  }
+  return storage_->lots->lots;
+}
+
+AspectsPageInput TBtnRightDlgWheel::AspectsOfPage(const PageCharts& charts) const {
+  AspectsPageInput in;
+  in.inner = &charts.inner;
+  if (charts.category == 'B' && compareEntry_ != 0 && ComparableCharts(charts.inner, charts.second))
+    in.outer = &charts.second;
+  return in;
+}
+
+bool TBtnRightDlgWheel::AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page,
+                                           const PageCharts& charts) {
+  if (dial_ && dial_->On()) return DrawDialPage(s);
+  if (pointsPageAction_ && pointsPageAction_->isChecked())
+    return AssemblePointsPage(s, PointsOfPage(), storage_->assembler.Names());
+  if (aspectsPageAction_ && aspectsPageAction_->isChecked())
+    return AssembleAspectsPage(s, AspectsOfPage(charts), storage_->assembler.Names());
+  // The lots chosen into the wheel come from the lot file.
+  WheelPageInput withLots = page;
+  if (page.points.wheelLots != 0) withLots.lots = &ViewerLots();
+  return storage_->assembler.AssembleWheelPage(s, withLots);
 }
 
 EntryLookup TBtnRightDlgWheel::SessionLookup() const {
@@ -735,16 +781,11 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     WheelPageInput page = charts.Input(lookup);
     page.aspectPair = aspectPair_;
     page.points = ReadPointSettings(Control());
-    const bool pointsPage = pointsPageAction_ && pointsPageAction_->isChecked();
-    const PointsPageInput points = pointsPage ? PointsOfPage() : PointsPageInput{};
     const std::string title = ViewerCaption(e, storage_->assembler.Names(), lookup);
     written = WriteSvgFile(path, SvgPageMetrics(settings_.printer), kSvgDotsPerInch, title,
                            storage_->fonts, this, [&](DrawingSurface& s) {
                              flags_.continueFlag = true;
-                             if (dial_->On()) return DrawDialPage(s);
-                             return pointsPage
-                                        ? AssemblePointsPage(s, points, storage_->assembler.Names())
-                                        : storage_->assembler.AssembleWheelPage(s, page);
+                             return AssembleChosenPage(s, page, charts);
                            });
     if (!written)
       ShowMessage("ERROR!  Unable to write the file " + path +
@@ -856,6 +897,10 @@ void TBtnRightDlgWheel::CompareWith(int entry) {
   RedrawScreenPage();
 }
 
+namespace {
+const char* const kPersonOfTheNameFile = "(a person of the name file...)";
+}  // namespace
+
 void TBtnRightDlgWheel::CompareClick() {
   if (!storage_ || flags_.Busy() || storage_->session.CurrentEntry() == 0) return;
   if (storage_->session.Current().charttype() != 0) {
@@ -872,11 +917,8 @@ void TBtnRightDlgWheel::CompareClick() {
     numbers.push_back(n);
     labels.push_back(std::to_string(n) + ". " + e.name());
   }
-  if (numbers.empty()) {
-    ShowMessage("The list holds no other calculated natal chart to compare with.", MsgIcon::Information);
-    return;
-  }
   if (compareEntry_) labels.push_back("(no comparison: the chart alone)");
+  labels.push_back(kPersonOfTheNameFile);
   int chosen = -1;
   if (compareChooser_) {
     chosen = compareChooser_(labels);
@@ -889,7 +931,25 @@ void TBtnRightDlgWheel::CompareClick() {
     if (ok) chosen = static_cast<int>(items.indexOf(item));
   }
   if (chosen < 0 || chosen >= static_cast<int>(labels.size())) return;
+  if (chosen == static_cast<int>(labels.size()) - 1) return ComparePersonClick();
   CompareWith(chosen < static_cast<int>(numbers.size()) ? numbers[chosen] : 0);
+}
+
+void TBtnRightDlgWheel::ComparePersonClick() {
+  if (!storage_ || flags_.Busy() || CurrentEntry() == 0) return;
+  std::optional<BirthDataFields> person;
+  {
+    PersonsWindow persons(NamesTable(), this);
+    persons.setWindowTitle("Vostrane - Compare with a Person");
+    persons.SetOpenHandler([&](const BirthDataFields& chosen) { person = chosen; });
+    persons.exec();
+  }
+  if (!person) return;
+  const int base = CurrentEntry();
+  const int record = storage_->session.Append(
+      ChartOfPerson(*person, ZodiacOrDefault(Control().defaultZodsel()), EntryCount() + 1));
+  if (record == 0) return;
+  if (ExitToCompare(flags_, base, record)) accept();
 }
 
 }  // namespace vostrane

@@ -37,6 +37,7 @@ namespace vostrane {
 class AspectPanel;
 class DialMode;
 struct PointsPageInput;
+struct AspectsPageInput;
 
 class PageView;
 class PrinterSurface;
@@ -115,9 +116,14 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
 
   // "Aspects...": the aspect panel of the page shown, kept up to date while
   // it is open. "Compare with...": asks for a natal chart of the list and
-  // draws it outside the current natal chart (CompareWith(0) ends that).
+  // draws it outside the current natal chart (CompareWith(0) ends that), or
+  // for a person of the name file (ComparePersonClick).
   void ShowAspectPanel();
   void CompareClick();
+  // The Persons window chooses a person, whose natal chart is appended to the
+  // list; the viewer closes so that the shell calculates it, and opens again
+  // at the current chart with the person's outside it.
+  void ComparePersonClick();
   void CompareWith(int entry);
   int ComparedEntry() const { return compareEntry_; }
   // Marks the lines among these points of the inner chart (a pattern).
@@ -162,6 +168,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // fixed stars in place of the wheel page while it is checked.
   QAction* PointsPageAction() const { return pointsPageAction_; }
   DialMode* Dial() const { return dial_; }
+  // View -> Aspect List: the page of the aspect list and patterns (for a
+  // comparison, the inter-chart aspects and house overlay) in its place.
+  QAction* AspectsPageAction() const { return aspectsPageAction_; }
   QAction* ClearAllAction() const { return clearAllAction_; }
   QAction* EditEntriesAction() const { return editEntriesAction_; }
   QAction* AppendAction() const { return appendAction_; }
@@ -220,6 +229,13 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   PointsPageInput PointsOfPage();
   // The dial page of the chart shown, with the style and orb of its pages.
   bool DrawDialPage(DrawingSurface& s);
+  // The lots of the lot file, read once per viewing (a file that cannot be
+  // read is named once and gives none).
+  const std::vector<Lot>& ViewerLots();
+  // The charts of the aspects page: the inner one, and the one compared with it.
+  AspectsPageInput AspectsOfPage(const PageCharts& charts) const;
+  // Draws the page the View menu chooses: the dial, the points page, the aspects page or the wheel page.
+  bool AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page, const PageCharts& charts);
 
   DrawingSettings settings_;
   ViewerFlags flags_;
@@ -244,6 +260,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   QAction* fitAction_ = nullptr;
   QAction* pointsPageAction_ = nullptr;
   DialMode* dial_ = nullptr;
+  QAction* aspectsPageAction_ = nullptr;
   QAction* clearAllAction_ = nullptr;
   QAction* editEntriesAction_ = nullptr;
   QAction* appendAction_ = nullptr;
