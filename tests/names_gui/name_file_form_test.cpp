@@ -398,9 +398,9 @@ void AnswerReadMenu(bool read) {
 
 TEST(ReadNameMenu, ReadButtonReadsAndEscapeGoesOn) {
   AnswerReadMenu(true);
-  EXPECT_TRUE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Read);
   AnswerReadMenu(false);
-  EXPECT_FALSE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Next);
   TReadNameMenu menu;
   EXPECT_EQ(menu.windowTitle(), "Make Selection Desired:");
   EXPECT_EQ(menu.NextButton()->text(), "&Next prompt (do NOT read name)");
