@@ -11,6 +11,7 @@
 #include "names/NameTable.h"
 #include "names/PersonWrites.h"
 #include "names/gui/NameFileOnForm.h"
+#include "names/gui/PersonsWindow.h"
 #include "names/gui/TReadNameMenu.h"
 #include "platform/TextTrim.h"
 #include "tests/entry_gui/FormFixture.h"
@@ -383,6 +384,35 @@ TEST_F(NameFileForm, DeleteRemovesThePersonAndFreesTheDuplicates) {
   EXPECT_EQ(DuplicateNameLetter(Record(2)), 'N');
   EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
   EXPECT_EQ(form_->EntryCount(), 2);
+}
+
+// Runs `act` on the modal dialog of type T once it is up.
+template <typename T>
+void WhenModal(std::function<void(T*)> act) {
+  QTimer::singleShot(10, [act] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) return act(dialog);
+    WhenModal<T>(act);
+  });
+}
+
+TEST_F(NameFileForm, PersonsInTheReadQuestionChoosesThePersonRead) {
+  form_->findChild<NameFileOnForm*>()->SetReadQuestion({});
+  Start();
+  Type("an");
+  // "&Persons..." opens the Persons window searching for the typed text;
+  // narrowing the search and Enter read the person chosen into the form.
+  WhenModal<TReadNameMenu>([](TReadNameMenu* menu) {
+    WhenModal<PersonsWindow>([](PersonsWindow* persons) {
+      EXPECT_EQ(persons->Search()->text(), "an");
+      QTest::keyClicks(persons->Search(), "na b");
+      EXPECT_EQ(persons->ShownNames(), std::vector<std::string>{"Anna Bell"});
+      QTest::keyClick(persons->Search(), Qt::Key_Return);
+    });
+    QTest::keyClick(menu, Qt::Key_P, Qt::AltModifier);
+  });
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Oslo, Norway");
 }
 
 // Answers the read menu once it is up: `read` clicks "Read Name from File",
