@@ -99,6 +99,8 @@ PersonEditDialog::PersonEditDialog(const BirthDataFields& person, QWidget* paren
   form->addRow("&Place:", place_);
   form->addRow("&Latitude:", latitude_);
   form->addRow("Lon&gitude:", longitude_);
+  for (FormField* f : {zoneHours_, zoneMinutes_})
+    f->setFixedWidth(f->fontMetrics().horizontalAdvance("000") + 18);
   auto* zone = new QHBoxLayout;
   zone->addWidget(zoneHours_);
   zone->addWidget(new QLabel("h", this));
@@ -106,7 +108,9 @@ PersonEditDialog::PersonEditDialog(const BirthDataFields& person, QWidget* paren
   zone->addWidget(new QLabel("m", this));
   zone->addWidget(eastWest_);
   zone->addStretch();
-  form->addRow("Time &zone:", zone);
+  auto* zoneLabel = new QLabel("Time &zone:", this);
+  zoneLabel->setBuddy(zoneHours_);
+  form->addRow(zoneLabel, zone);
   form->addRow("Da&ylight:", daylight_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, [this] { OkClick(); });
@@ -122,6 +126,7 @@ void PersonEditDialog::InstallTypedKeys(FormField* f) {
   const FieldLayout* layout = LayoutOf(f->objectName());
   f->onEnter = [f] { f->SelectFirstCharacter(); };
   f->onKeyPress = [this, f, layout](QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return false;  // the dialog's Cancel
     const TypedKey key = TypedFieldKey(*f, *layout, e);
     if (key.problem) hint_->setText(ToQt(*key.problem));
     if (key.move != TypedKeyMove::None) {
