@@ -26,8 +26,9 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
   // Escape rejects the dialog, which is "Next prompt".
   const std::pair<QPushButton*, Choice> choices[] = {
       {readButton_, Choice::Read}, {personsButton_, Choice::Persons}, {nextButton_, Choice::Next}};
-  for (const auto& [button, choice] : choices) {
-    connect(button, &QPushButton::clicked, this, [this, choice] {
+  for (const auto& entry : choices) {
+    const Choice choice = entry.second;
+    connect(entry.first, &QPushButton::clicked, this, [this, choice] {
       choice_ = choice;
       choice == Choice::Next ? reject() : accept();
     });
