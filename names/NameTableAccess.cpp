@@ -136,8 +136,14 @@ bool NameTableAccess::ReadTopNameOf(BirthDataFields& fields, ChartEntry& entry) 
   if (typed.empty()) return false;
   const NameListFill list = vostrane::FillNameList(table_, typed, 0, MessageText(kNotFoundText));
   if (list.notFound) return false;
-  if (!NameIsOnFile(table_, typed) && !context_.AskReadName()) return false;
-  return ReadTop(list, fields, entry, typedBefore);
+  if (NameIsOnFile(table_, typed)) return ReadTop(list, fields, entry, typedBefore);
+  const NameFormContext::ReadAnswer answer = context_.AskReadName();
+  if (!answer.read) return false;
+  if (answer.chosenName.empty()) return ReadTop(list, fields, entry, typedBefore);
+  // A saved name is the first of the names that begin with it.
+  const NameListFill chosen = vostrane::FillNameList(table_, answer.chosenName, 0,
+                                                     MessageText(kNotFoundText));
+  return ReadTop(chosen, fields, entry, typedBefore);
 }
 
 bool NameTableAccess::ReadTop(const NameListFill& list, BirthDataFields& fields, ChartEntry& entry,

@@ -28,8 +28,14 @@ class NameFormContext {
   virtual std::string NameText() const = 0;
   virtual void SetNameText(const std::string& text) = 0;
   // The question before a typed name that is not exactly a saved one is
-  // read: true for "&Read Name from File".
-  virtual bool AskReadName() = 0;
+  // read: `read` for "&Read Name from File", or with the name of a person
+  // the user chose from the whole name file instead (read in place of the
+  // name at the top of the list).
+  struct ReadAnswer {
+    bool read = false;
+    std::string chosenName;
+  };
+  virtual ReadAnswer AskReadName() = 0;
 };
 
 // Texts the name file shows that are not numbered texts.

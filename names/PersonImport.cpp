@@ -32,14 +32,16 @@ std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePers
 ImportOutcome ApplyImport(TTzDbf& table, const std::vector<ImportStep>& plan,
                           const std::function<bool(const ExchangePerson&)>& replace) {
   ImportOutcome outcome;
+  // The change times are stamped once at the end, not with every person.
+  std::vector<RecordWritten> stamps;
   for (const ImportStep& step : plan) {
     const BirthDataFields& fields = step.person.fields;
     PersonWriteResult result;
     if (step.action == ImportAction::Add) {
-      result = AppendPerson(table, fields);
+      result = AppendPerson(table, fields, &stamps);
       if (result.outcome == PersonWrite::Written) ++outcome.added;
     } else if (step.action == ImportAction::OtherOnFile && replace(step.person)) {
-      result = UpdatePerson(table, fields, fields.name);
+      result = UpdatePerson(table, fields, fields.name, false, &stamps);
       if (result.outcome == PersonWrite::Written) ++outcome.replaced;
     } else {
       ++outcome.skipped;
@@ -49,6 +51,7 @@ ImportOutcome ApplyImport(TTzDbf& table, const std::vector<ImportStep>& plan,
     // Saved by another program since the plan was made: left as it is.
     if (result.outcome == PersonWrite::OnFile) ++outcome.skipped;
   }
+  outcome.stampProblem = StampCollected(table, stamps);
   return outcome;
 }
 

@@ -39,6 +39,7 @@ struct ImportOutcome {
   int replaced = 0;
   int skipped = 0;                // same on file, repeated, or not agreed
   std::vector<std::string> busy;  // names not written: the table stayed locked
+  std::string stampProblem;       // the change times could not be written
 };
 
 // Writes the plan: adds the new persons and, for each person on file with

@@ -8,6 +8,13 @@
 namespace vostrane {
 namespace {
 
+PersonWriteResult Outcome(PersonWrite outcome, uint32_t record) {
+  PersonWriteResult result;
+  result.outcome = outcome;
+  result.record = record;
+  return result;
+}
+
 // Appends the form as a new record; the cursor must have been placed (the
 // record buffer read) before, since the append carries the fields set since.
 uint32_t AppendRecord(TTzDbf& table, const BirthDataFields& fields) {
@@ -18,25 +25,36 @@ uint32_t AppendRecord(TTzDbf& table, const BirthDataFields& fields) {
   return table.RecNo();
 }
 
+// Stamps a record just written (the lock is held), or collects it.
+void Stamp(TTzDbf& table, PersonWriteResult& result, const std::string& name,
+           std::vector<RecordWritten>* stamps) {
+  if (result.outcome != PersonWrite::Written || result.record == 0) return;
+  if (stamps) stamps->push_back({result.record, name});
+  else result.stampProblem = StampChanges(table.DbfFileName(), {{result.record, name}}, NowForStamps());
+}
+
 }  // namespace
 
-PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields) {
+PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields,
+                               std::vector<RecordWritten>* stamps) {
   const std::string name = Trim(fields.name);
-  if (NameIsOnFile(table, name)) return {PersonWrite::OnFile, table.RecNo()};
+  if (NameIsOnFile(table, name)) return Outcome(PersonWrite::OnFile, table.RecNo());
   PersonWriteResult result;
   const bool locked = WriteUnderLock(table, [&] {
     // Another program may have saved the name since.
     if (NameIsOnFile(table, name)) {
-      result = {PersonWrite::OnFile, table.RecNo()};
+      result = Outcome(PersonWrite::OnFile, table.RecNo());
       return;
     }
-    result = {PersonWrite::Written, AppendRecord(table, fields)};
+    result = Outcome(PersonWrite::Written, AppendRecord(table, fields));
+    Stamp(table, result, name, stamps);
   });
-  return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
+  return locked ? result : Outcome(PersonWrite::Busy, 0);
 }
 
 PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
-                               const std::string& linkedName, bool replaceOther) {
+                               const std::string& linkedName, bool replaceOther,
+                               std::vector<RecordWritten>* stamps) {
   const std::string name = Trim(fields.name);
   const std::string oldName = Trim(linkedName).empty() ? name : Trim(linkedName);
   const bool renamed = NameKey(oldName) != NameKey(name);
@@ -44,31 +62,61 @@ PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
   const bool locked = WriteUnderLock(table, [&] {
     if (NameIsOnFile(table, name)) {
       if (renamed && !replaceOther) {
-        result = {PersonWrite::OtherPerson, table.RecNo()};
+        result = Outcome(PersonWrite::OtherPerson, table.RecNo());
         return;
       }
       PutBirthData(table, fields);
       table.ReplaceRec();
       if (table.Deleted()) table.RecallRec();
-      result = {PersonWrite::Written, table.RecNo()};
+      result = Outcome(PersonWrite::Written, table.RecNo());
     } else {
-      result = {PersonWrite::Written, 0};
+      result = Outcome(PersonWrite::Written, 0);
     }
     // A renamed person's old record goes, found by its own name.
     if (renamed && NameIsOnFile(table, oldName)) table.DeleteRec();
     if (result.record == 0) result.record = AppendRecord(table, fields);
+    Stamp(table, result, name, stamps);
   });
-  return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
+  return locked ? result : Outcome(PersonWrite::Busy, 0);
 }
 
 PersonWriteResult RemovePerson(TTzDbf& table, const std::string& name) {
-  PersonWriteResult result{PersonWrite::NotFound, 0};
+  PersonWriteResult result = Outcome(PersonWrite::NotFound, 0);
   const bool locked = WriteUnderLock(table, [&] {
     if (!NameIsOnFile(table, name)) return;
     table.DeleteRec();
-    result = {PersonWrite::Written, table.RecNo()};
+    result = Outcome(PersonWrite::Written, table.RecNo());
+    Stamp(table, result, name, nullptr);
   });
-  return locked ? result : PersonWriteResult{PersonWrite::Busy, 0};
+  return locked ? result : Outcome(PersonWrite::Busy, 0);
+}
+
+PersonWriteResult UndeletePerson(TTzDbf& table, uint32_t record) {
+  PersonWriteResult result = Outcome(PersonWrite::NotFound, 0);
+  const bool locked = WriteUnderLock(table, [&] {
+    table.Go(record);
+    if (table.RecNo() != record || !table.Deleted()) return;
+    const std::string name = Trim(table.GetCField("NAME"));
+    // Not over a person saved under the same name since.
+    if (NameIsOnFile(table, name)) {
+      result = Outcome(PersonWrite::OtherPerson, table.RecNo());
+      return;
+    }
+    table.Go(record);
+    table.RecallRec();
+    result = Outcome(PersonWrite::Written, record);
+    Stamp(table, result, name, nullptr);
+  });
+  return locked ? result : Outcome(PersonWrite::Busy, 0);
+}
+
+std::string StampCollected(TTzDbf& table, const std::vector<RecordWritten>& stamps) {
+  if (stamps.empty()) return "";
+  std::string problem;
+  if (!WriteUnderLock(table,
+                      [&] { problem = StampChanges(table.DbfFileName(), stamps, NowForStamps()); }))
+    return "The change times of the persons were not written: the name file stayed locked.";
+  return problem;
 }
 
 }  // namespace vostrane

@@ -1,12 +1,17 @@
 // Appending, updating and removing a person in the name table, each under
 // the table lock (TableLock.h). These routines show no messages: they tell
-// what happened, and the name file's callers show the texts.
+// what happened, and the name file's callers show the texts. Each write
+// stamps its record's change time (ChangeTimes.h) under the same lock; a
+// caller that writes many persons at once passes `stamps` instead, which
+// collects the records, and stamps them once with StampCollected.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "entry/BirthDataFields.h"
+#include "names/ChangeTimes.h"
 #include "tablestore/TTzDbf.h"
 
 namespace vostrane {
@@ -22,11 +27,15 @@ enum class PersonWrite {
 struct PersonWriteResult {
   PersonWrite outcome = PersonWrite::Busy;
   uint32_t record = 0;  // the record written
+  // What went wrong with the change time's side file ("": nothing); the
+  // record itself was written.
+  std::string stampProblem;
 };
 
 // Appends a new record for the form (which must pass CheckPersonFields)
 // when its name is not on file; the check is made again under the lock.
-PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields);
+PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields,
+                               std::vector<RecordWritten>* stamps = nullptr);
 
 // Updates the person a linked entry holds the link to, `linkedName`, from
 // the form; records are found by name under the lock, never by a remembered
@@ -38,9 +47,19 @@ PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields);
 // updates that person from the form and deletes the record of `linkedName`.
 // An empty `linkedName` counts as the form's name.
 PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
-                               const std::string& linkedName, bool replaceOther = false);
+                               const std::string& linkedName, bool replaceOther = false,
+                               std::vector<RecordWritten>* stamps = nullptr);
 
 // Marks the record of the name deleted.
 PersonWriteResult RemovePerson(TTzDbf& table, const std::string& name);
+
+// Brings back the deleted record `record` unless a person of its name has
+// been saved since (OtherPerson) or the record is no longer a deleted one
+// (NotFound).
+PersonWriteResult UndeletePerson(TTzDbf& table, uint32_t record);
+
+// Stamps the records collected by writes given `stamps`, under the table
+// lock; returns "" or what went wrong (also a table that stayed locked).
+std::string StampCollected(TTzDbf& table, const std::vector<RecordWritten>& stamps);
 
 }  // namespace vostrane

@@ -5,12 +5,14 @@
 #include "entry/gui/FormField.h"
 #include "entry/gui/TFormBDat.h"
 #include "names/NameTable.h"
+#include "names/gui/PersonsWindow.h"
 #include "names/gui/TReadNameMenu.h"
+#include "platform/TextTrim.h"
 
 namespace vostrane {
 
 NameFileOnForm::NameFileOnForm(TFormBDat& form, TTzDbf& table)
-    : QObject(&form), form_(form), access_(table, *this) {
+    : QObject(&form), form_(form), table_(table), access_(table, *this) {
   setObjectName("NameFileOnForm");
   form.SetNameFile(&access_);
 }
@@ -26,10 +28,18 @@ void NameFileOnForm::SetNameText(const std::string& text) {
   form_.EditName()->setCursorPosition(0);
 }
 
-bool NameFileOnForm::AskReadName() {
-  if (ask_) return ask_();
+NameFormContext::ReadAnswer NameFileOnForm::AskReadName() {
+  if (ask_) return {ask_(), ""};
   // The menu opens at the top of the name list.
-  return TReadNameMenu::Ask(&form_, form_.ListBox1()->mapToGlobal(QPoint(0, 0)));
+  switch (TReadNameMenu::Ask(&form_, form_.ListBox1()->mapToGlobal(QPoint(0, 0)))) {
+    case TReadNameMenu::Choice::Read: return {true, ""};
+    case TReadNameMenu::Choice::Next: return {false, ""};
+    case TReadNameMenu::Choice::Persons: break;
+  }
+  // The Persons window opens searching for the text typed.
+  const std::optional<std::string> chosen = PersonsWindow::ChoosePerson(table_, Trim(NameText()),
+                                                                        &form_);
+  return {chosen.has_value(), chosen.value_or("")};
 }
 
 NameFileOnForm* AttachNameFile(TFormBDat& form) { return AttachNameFile(form, NamesTable()); }

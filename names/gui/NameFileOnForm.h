@@ -26,7 +26,8 @@ class NameFileOnForm : public QObject, private NameFormContext {
   NameFileOnForm(TFormBDat& form, TTzDbf& table);
 
   NameTableAccess& Access() { return access_; }
-  // Replaces the read question (TReadNameMenu) with an answer of the
+  // Replaces the read question (TReadNameMenu, whose "&Persons..." opens
+  // the Persons window to choose the person read) with an answer of the
   // caller's; an empty function restores the dialog.
   void SetReadQuestion(std::function<bool()> ask) { ask_ = std::move(ask); }
 
@@ -35,9 +36,10 @@ class NameFileOnForm : public QObject, private NameFormContext {
   int EntryCount() const override;
   std::string NameText() const override;
   void SetNameText(const std::string& text) override;
-  bool AskReadName() override;
+  ReadAnswer AskReadName() override;
 
   TFormBDat& form_;
+  TTzDbf& table_;
   NameTableAccess access_;
   std::function<bool()> ask_;
 };

@@ -70,7 +70,11 @@ void ImportPersonsFrom(const QString& path) {
                         " replaced, " + std::to_string(outcome.skipped) + " skipped.";
   for (const std::string& name : outcome.busy)
     summary += "\r\n" + name + " was not written: the name file stayed locked.";
-  ShowMessage(summary, outcome.busy.empty() ? MsgIcon::Information : MsgIcon::Warning, "Import Persons");
+  if (!outcome.stampProblem.empty()) summary += "\r\n" + outcome.stampProblem;
+  ShowMessage(
+      summary,
+      outcome.busy.empty() && outcome.stampProblem.empty() ? MsgIcon::Information : MsgIcon::Warning,
+      "Import Persons");
 }
 
 void ExportPersonsTo(const QString& path) {

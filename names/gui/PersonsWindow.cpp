@@ -9,12 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "atlas/PlaceSearchKey.h"
-#include "common/MaskedFields.h"
 #include "names/NameTable.h"
-#include "names/PersonRecord.h"
 #include "names/PersonWrites.h"
-#include "names/TableLock.h"
+#include "names/gui/PersonEditDialog.h"
 #include "platform/CodePage.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
@@ -24,101 +21,59 @@ namespace vostrane {
 
 namespace {
 
-struct PersonRow {
-  uint32_t record = 0;
-  BirthDataFields fields;
-  std::string folded;      // the name's search form, without separators
-  std::string columns[4];  // name, date (YYYY-MM-DD), time (24 h), place
-};
-
-// The search form of a name: upper case without accents, and the blanks
-// and commas FoldPlaceText turns into separators left out, so that "ein"
-// and "einstein albert" both find "Einstein, Albert".
-std::string SearchForm(const std::string& cp1252) {
-  std::string folded = FoldPlaceText(cp1252);
-  folded.erase(std::remove(folded.begin(), folded.end(), '!'), folded.end());
-  return folded;
-}
-
-std::string Two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
-
-PersonRow RowOf(uint32_t record, const BirthDataFields& f) {
-  PersonRow row{record, f, SearchForm(f.name), {}};
-  const CalendarDate date = ParseDateText(f.date).value_or(CalendarDate{});
-  const ClockTime time = ParseTimeText(f.time).value_or(ClockTime{});
-  row.columns[0] = Cp1252ToUtf8(Trim(f.name));
-  row.columns[1] = std::to_string(date.year) + "-" + Two(date.month) + "-" + Two(date.day);
-  row.columns[2] = Two(time.hours) + ":" + Two(time.minutes) + ":" + Two(time.seconds);
-  row.columns[3] = Cp1252ToUtf8(Trim(f.place));
-  return row;
-}
+constexpr const char* kBusyText = "The name file is locked by another program; nothing was changed.";
 
 }  // namespace
 
+// The table's rows over the person index; a search or a sort resets it.
 class PersonsModel : public QAbstractTableModel {
  public:
-  void SetRows(std::vector<PersonRow> rows) {
-    rows_ = std::move(rows);
-    Filter(filter_);
+  PersonIndex& Index() { return index_; }
+  const PersonIndex& Index() const { return index_; }
+  void Load(TTzDbf& table) {
+    Reset([&] { index_.Load(table); });
   }
-  void Filter(const std::string& typed) {
-    beginResetModel();
-    filter_ = typed;
-    const std::string key = SearchForm(typed);
-    shown_.clear();
-    for (size_t i = 0; i < rows_.size(); ++i)
-      if (rows_[i].folded.find(key) != std::string::npos) shown_.push_back(i);
-    SortShown();
-    endResetModel();
-  }
-  const PersonRow* At(int row) const {
-    return row >= 0 && row < static_cast<int>(shown_.size()) ? &rows_[shown_[row]] : nullptr;
+  void Search(const std::string& typed) {
+    Reset([&] { index_.Search(typed); });
   }
 
   int rowCount(const QModelIndex& parent = {}) const override {
-    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+    return parent.isValid() ? 0 : static_cast<int>(index_.Found());
   }
-  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 4; }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : kPersonColumns;
+  }
   QVariant data(const QModelIndex& index, int role) const override {
-    const PersonRow* row = At(index.row());
-    if (!row || role != Qt::DisplayRole) return {};
+    const PersonRow* row = index_.At(static_cast<size_t>(index.row()));
+    if (!row || role != Qt::DisplayRole || index.column() < 0 || index.column() >= kPersonColumns)
+      return {};
     return QString::fromStdString(row->columns[index.column()]);
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kTitles[] = {"Name", "Date", "Time", "Place"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+    static const char* const kTitles[kPersonColumns] = {"Name", "Date", "Time", "Place", "Last Changed"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kPersonColumns)
       return {};
     return kTitles[section];
   }
   void sort(int column, Qt::SortOrder order) override {
-    beginResetModel();
-    sortColumn_ = column;
-    sortOrder_ = order;
-    SortShown();
-    endResetModel();
+    Reset([&] { index_.Sort(column, order == Qt::AscendingOrder); });
   }
 
  private:
-  void SortShown() {
-    const int c = std::clamp(sortColumn_, 0, 3);
-    std::stable_sort(shown_.begin(), shown_.end(), [&](size_t a, size_t b) {
-      const std::string& x = c == 0 ? rows_[a].folded : rows_[a].columns[c];
-      const std::string& y = c == 0 ? rows_[b].folded : rows_[b].columns[c];
-      return sortOrder_ == Qt::AscendingOrder ? x < y : y < x;
-    });
+  template <typename Change>
+  void Reset(Change change) {
+    beginResetModel();
+    change();
+    endResetModel();
   }
-
-  std::vector<PersonRow> rows_;
-  std::vector<size_t> shown_;
-  std::string filter_;
-  int sortColumn_ = 0;
-  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+  PersonIndex index_;
 };
 
-PersonsWindow::PersonsWindow(TTzDbf& table, QWidget* parent)
-    : QDialog(parent), table_(table), model_(std::make_unique<PersonsModel>()) {
+PersonsWindow::PersonsWindow(TTzDbf& table, QWidget* parent, Mode mode)
+    : QDialog(parent), table_(table), mode_(mode), model_(std::make_unique<PersonsModel>()) {
   setObjectName("PersonsWindow");
-  setWindowTitle("Persons");
+  setWindowTitle(mode == Mode::Choose ? "Choose a Person" : "Persons");
   auto* layout = new QVBoxLayout(this);
   search_ = new QLineEdit(this);
   search_->setObjectName("PersonSearch");
@@ -130,94 +85,146 @@ PersonsWindow::PersonsWindow(TTzDbf& table, QWidget* parent)
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setSelectionMode(QAbstractItemView::SingleSelection);
   view_->setSortingEnabled(true);
-  view_->sortByColumn(0, Qt::AscendingOrder);
+  view_->sortByColumn(kNameColumn, Qt::AscendingOrder);
   view_->horizontalHeader()->setStretchLastSection(true);
   view_->verticalHeader()->hide();
+  // Rows of one height: the view never measures 100,000 rows.
+  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view_->installEventFilter(this);
   search_->installEventFilter(this);
   layout->addWidget(view_);
   auto* buttons = new QHBoxLayout;
-  const std::pair<const char*, void (PersonsWindow::*)()> kButtons[] = {
-      {"&Open as New Chart", &PersonsWindow::OpenClick},
-      {"&Rename...", &PersonsWindow::RenameClick},
-      {"&Delete", &PersonsWindow::DeleteClick},
-      {"&Undelete", &PersonsWindow::UndeleteClick},
-  };
-  for (const auto& [text, slot] : kButtons) {
+  using Slot = void (PersonsWindow::*)();
+  std::vector<std::pair<const char*, Slot>> actions;
+  if (mode == Mode::Choose) actions.push_back({"&Choose", &PersonsWindow::OpenClick});
+  else actions.push_back({"&Open as New Chart", &PersonsWindow::OpenClick});
+  actions.push_back({"&Edit...", &PersonsWindow::EditClick});
+  actions.push_back({"&Rename...", &PersonsWindow::RenameClick});
+  actions.push_back({"&Delete", &PersonsWindow::DeleteClick});
+  actions.push_back({"&Undelete", &PersonsWindow::UndeleteClick});
+  for (const auto& [text, slot] : actions) {
     auto* button = new QPushButton(text, this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, slot);
     buttons->addWidget(button);
   }
   buttons->addStretch();
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(mode == Mode::Choose ? "Cancel" : "Close", this);
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(close);
   layout->addLayout(buttons);
   connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    model_->Filter(Utf8ToCp1252(text.toStdString()));
+    model_->Search(Utf8ToCp1252(text.toStdString()));
     view_->selectRow(0);
   });
   connect(view_, &QTableView::doubleClicked, this, [this] { OpenClick(); });
-  resize(720, 480);
+  resize(860, 480);
   Reload();
+  view_->resizeColumnToContents(kDateColumn);
+  view_->resizeColumnToContents(kTimeColumn);
+  view_->setColumnWidth(kNameColumn, 220);
+  view_->setColumnWidth(kPlaceColumn, 220);
 }
 
 PersonsWindow::~PersonsWindow() = default;
 
-void PersonsWindow::Reload() {
-  std::vector<PersonRow> rows;
-  if (table_.IsOpen()) {
-    table_.SetFilterTo("");
-    table_.SetOrderTo(kNameOrder);
-    for (table_.First(); !table_.Eof(); table_.Skip(1))
-      if (!table_.Deleted()) rows.push_back(RowOf(table_.RecNo(), ReadBirthData(table_)));
-  }
-  model_->SetRows(std::move(rows));
-  view_->selectRow(0);
+std::optional<std::string> PersonsWindow::ChoosePerson(TTzDbf& table, const std::string& typed,
+                                                       QWidget* parent) {
+  PersonsWindow window(table, parent, Mode::Choose);
+  window.search_->setText(ToQt(typed));
+  window.exec();
+  return window.Chosen();
+}
+
+void PersonsWindow::Reload() { ReloadAt(0); }
+
+void PersonsWindow::ReloadAt(uint32_t record) {
+  model_->Load(table_);
+  ReportStampProblem(model_->Index().ChangeTimesProblem());
+  int row = 0;
+  for (size_t i = 0; record != 0 && i < model_->Index().Found(); ++i)
+    if (model_->Index().At(i)->record == record) row = static_cast<int>(i);
+  view_->selectRow(row);
+}
+
+void PersonsWindow::ReportStampProblem(const std::string& problem) {
+  if (problem.empty() || problem == reportedProblem_) return;
+  reportedProblem_ = problem;
+  ShowMessage(problem, MsgIcon::Warning);
 }
 
 std::vector<std::string> PersonsWindow::ShownNames() const {
   std::vector<std::string> names;
-  for (int r = 0; r < model_->rowCount(); ++r) names.push_back(Trim(model_->At(r)->fields.name));
+  for (size_t r = 0; r < model_->Index().Found(); ++r)
+    names.push_back(Trim(model_->Index().At(r)->fields.name));
   return names;
 }
 
-const BirthDataFields* PersonsWindow::Current() const {
-  const PersonRow* row = model_->At(view_->currentIndex().row());
-  return row ? &row->fields : nullptr;
+std::string PersonsWindow::CellText(int row, int column) const {
+  const PersonRow* person = model_->Index().At(static_cast<size_t>(row));
+  return person && column >= 0 && column < kPersonColumns ? person->columns[column] : "";
+}
+
+const PersonRow* PersonsWindow::CurrentRow() const {
+  const int row = view_->currentIndex().row();
+  return row < 0 ? nullptr : model_->Index().At(static_cast<size_t>(row));
 }
 
 void PersonsWindow::OpenClick() {
-  const BirthDataFields* person = Current();
-  if (!person || !open_) return;
-  const BirthDataFields chosen = *person;
+  const PersonRow* row = CurrentRow();
+  if (!row) return;
+  if (mode_ == Mode::Choose) {
+    chosen_ = Trim(row->fields.name);
+    accept();
+    return;
+  }
+  if (!open_) return;
+  const BirthDataFields chosen = row->fields;
   accept();
   open_(chosen);
 }
 
+void PersonsWindow::EditClick() {
+  const PersonRow* row = CurrentRow();
+  if (!row) return;
+  const BirthDataFields before = row->fields;
+  PersonEditDialog dialog(before, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const BirthDataFields after = dialog.Fields();
+  PersonWriteResult result = UpdatePerson(table_, after, before.name);
+  if (result.outcome == PersonWrite::OtherPerson) {
+    ShowMessage("\"" + Trim(after.name) + "\" is another saved person; nothing was changed.",
+                MsgIcon::Warning);
+  } else if (result.outcome == PersonWrite::Busy) {
+    ShowMessage(kBusyText, MsgIcon::Warning);
+  }
+  ReportStampProblem(result.stampProblem);
+  ReloadAt(result.record);
+}
+
 void PersonsWindow::RenameClick() {
-  const BirthDataFields* person = Current();
-  if (!person) return;
+  const PersonRow* row = CurrentRow();
+  if (!row) return;
+  const BirthDataFields person = row->fields;
   bool ok = false;
   const QString typed = QInputDialog::getText(this, "Rename", "New name:", QLineEdit::Normal,
-                                              ToQt(Trim(person->name)), &ok);
+                                              ToQt(Trim(person.name)), &ok);
   const std::string name = Trim(FromQt(typed));
-  if (!ok || name.empty() || name == Trim(person->name)) return;
+  if (!ok || name.empty() || name == Trim(person.name)) return;
   if (name.size() > 25) return ShowMessage("A name holds at most 25 characters.", MsgIcon::Warning);
-  BirthDataFields renamed = *person;
+  BirthDataFields renamed = person;
   renamed.name = name;
-  const PersonWriteResult result = UpdatePerson(table_, renamed, person->name);
+  const PersonWriteResult result = UpdatePerson(table_, renamed, person.name);
   if (result.outcome == PersonWrite::OtherPerson)
     ShowMessage("\"" + name + "\" is another saved person.", MsgIcon::Warning);
-  else if (result.outcome == PersonWrite::Busy)
-    ShowMessage("The name file is locked by another program; nothing was changed.", MsgIcon::Warning);
-  Reload();
+  else if (result.outcome == PersonWrite::Busy) ShowMessage(kBusyText, MsgIcon::Warning);
+  ReportStampProblem(result.stampProblem);
+  ReloadAt(result.record);
 }
 
 void PersonsWindow::DeleteClick() {
-  const PersonRow* row = model_->At(view_->currentIndex().row());
+  const PersonRow* row = CurrentRow();
   if (!row) return;
   const std::string name = Trim(row->fields.name);
   if (!AskYesNo("Remove \"" + name + "\" from the name file?\r\n(Undelete brings the person back.)"))
@@ -227,33 +234,20 @@ void PersonsWindow::DeleteClick() {
   if (result.outcome == PersonWrite::Written) deleted_.push_back(record);
   else if (result.outcome == PersonWrite::Busy)
     ShowMessage("The name file is locked by another program; nothing was removed.", MsgIcon::Warning);
+  ReportStampProblem(result.stampProblem);
   Reload();
 }
 
 void PersonsWindow::UndeleteClick() {
   if (deleted_.empty())
     return ShowMessage("No person was deleted in this window.", MsgIcon::Information);
-  const uint32_t record = deleted_.back();
-  enum class Undo { Done, Gone, Taken } undo = Undo::Gone;
-  const bool written = WriteUnderLock(table_, [&] {
-    table_.Go(record);
-    if (table_.RecNo() != record || !table_.Deleted()) return;
-    // Not over a person saved under the same name since.
-    if (NameIsOnFile(table_, table_.GetCField("NAME"))) {
-      undo = Undo::Taken;
-      return;
-    }
-    table_.Go(record);
-    table_.RecallRec();
-    undo = Undo::Done;
-  });
-  if (!written)
-    return ShowMessage("The name file is locked by another program; nothing was changed.",
-                       MsgIcon::Warning);
+  const PersonWriteResult result = UndeletePerson(table_, deleted_.back());
+  if (result.outcome == PersonWrite::Busy) return ShowMessage(kBusyText, MsgIcon::Warning);
   deleted_.pop_back();
-  if (undo == Undo::Taken)
+  if (result.outcome == PersonWrite::OtherPerson)
     ShowMessage("A person of that name has been saved since; nothing was changed.");
-  Reload();
+  ReportStampProblem(result.stampProblem);
+  ReloadAt(result.outcome == PersonWrite::Written ? result.record : 0);
 }
 
 bool PersonsWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,12 @@
-// The Persons window: the name file as a table (name, date, time, place),
-// searched by any part of the name (case and accents ignored) as the user
-// types, sorted by a click on a column, with a person opened as a new chart
-// (Enter or a double click), renamed, deleted after a question and
-// undeleted (the persons deleted while the window is open, last first).
+// The Persons window: the name file as a table (name, date, time, place,
+// last changed), searched by any part of the name (case and accents
+// ignored) as the user types, sorted by a click on a column, with a person
+// opened as a new chart (Enter or a double click), edited, renamed, deleted
+// after a question and undeleted (the persons deleted while the window is
+// open, last first).
+//
+// In choose mode (the birth data form's name lookup) Enter, a double click
+// or "&Choose" closes the window with the person chosen instead.
 #pragma once
 
 #include <QDialog>
@@ -10,9 +14,13 @@
 #include <QTableView>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "names/PersonIndex.h"
 #include "session/BirthDataTexts.h"
 #include "tablestore/TTzDbf.h"
+
+class QPushButton;
 
 namespace vostrane {
 
@@ -22,18 +30,28 @@ class PersonsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit PersonsWindow(TTzDbf& table, QWidget* parent = nullptr);
+  enum class Mode { Manage, Choose };
+  explicit PersonsWindow(TTzDbf& table, QWidget* parent = nullptr, Mode mode = Mode::Manage);
   ~PersonsWindow() override;
 
-  // Called with the person to open as a chart; the window then closes.
+  // Manage mode: called with the person to open as a chart; the window then closes.
   void SetOpenHandler(std::function<void(const BirthDataFields&)> open) { open_ = std::move(open); }
+
+  // Choose mode: opens the window searching for `typed` (Windows-1252) and
+  // returns the name of the person chosen, nullopt when it was closed.
+  static std::optional<std::string> ChoosePerson(TTzDbf& table, const std::string& typed,
+                                                 QWidget* parent);
+  const std::optional<std::string>& Chosen() const { return chosen_; }
 
   QLineEdit* Search() const { return search_; }
   QTableView* Table() const { return view_; }
   // The names shown, top to bottom (Windows-1252).
   std::vector<std::string> ShownNames() const;
+  // The text of a column of the row shown at `row` (UTF-8).
+  std::string CellText(int row, int column) const;
 
   void OpenClick();
+  void EditClick();
   void RenameClick();
   void DeleteClick();
   void UndeleteClick();
@@ -43,15 +61,22 @@ class PersonsWindow : public QDialog {
 
  private:
   void Reload();
-  // The person of the current row, or nullptr.
-  const BirthDataFields* Current() const;
+  // Shows the person of the record again after a change (or the first row).
+  void ReloadAt(uint32_t record);
+  // The row of the current person, or nullptr.
+  const PersonRow* CurrentRow() const;
+  // Says what went wrong with the change times, once per problem.
+  void ReportStampProblem(const std::string& problem);
 
   TTzDbf& table_;
+  Mode mode_;
   std::unique_ptr<PersonsModel> model_;
   QLineEdit* search_ = nullptr;
   QTableView* view_ = nullptr;
   std::function<void(const BirthDataFields&)> open_;
+  std::optional<std::string> chosen_;
   std::vector<uint32_t> deleted_;  // records deleted here, last at the back
+  std::string reportedProblem_;
 };
 
 }  // namespace vostrane

@@ -15,6 +15,8 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
 
   readButton_ = new QPushButton("&Read Name from File", this);
   readButton_->setObjectName("ReadNameButton");
+  personsButton_ = new QPushButton("&Persons... (choose from the whole name file)", this);
+  personsButton_->setObjectName("PersonsButton");
   nextButton_ = new QPushButton("&Next prompt (do NOT read name)", this);
   nextButton_->setObjectName("NextPromptButton");
   auto* note = new QLabel(
@@ -22,18 +24,20 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
   note->setWordWrap(true);
 
   // Escape rejects the dialog, which is "Next prompt".
-  connect(readButton_, &QPushButton::clicked, this, [this] {
-    read_ = true;
-    accept();
-  });
-  connect(nextButton_, &QPushButton::clicked, this, [this] {
-    read_ = false;
-    reject();
-  });
+  const std::pair<QPushButton*, Choice> choices[] = {
+      {readButton_, Choice::Read}, {personsButton_, Choice::Persons}, {nextButton_, Choice::Next}};
+  for (const auto& entry : choices) {
+    const Choice choice = entry.second;
+    connect(entry.first, &QPushButton::clicked, this, [this, choice] {
+      choice_ = choice;
+      choice == Choice::Next ? reject() : accept();
+    });
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(14, 12, 14, 12);
   layout->addWidget(readButton_);
+  layout->addWidget(personsButton_);
   layout->addWidget(nextButton_);
   layout->addWidget(note);
   readButton_->setDefault(true);
@@ -42,11 +46,11 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
   resize(ScaleForLargeFont(width()), ScaleForLargeFont(height()));
 }
 
-bool TReadNameMenu::Ask(QWidget* parent, const QPoint& topLeft) {
+TReadNameMenu::Choice TReadNameMenu::Ask(QWidget* parent, const QPoint& topLeft) {
   TReadNameMenu menu(parent);
   menu.move(topLeft);
   menu.exec();
-  return menu.ReadChosen();
+  return menu.Chosen();
 }
 
 }  // namespace vostrane

@@ -1,6 +1,7 @@
 // The small question before a typed name that is not exactly a saved one is
 // read from the name file ("Make Selection Desired:"): read the name at the
-// top of the name list, or go on to the next field.
+// top of the name list, choose a person in the Persons window, or go on to
+// the next field.
 #pragma once
 
 #include <QDialog>
@@ -15,19 +16,22 @@ class TReadNameMenu : public QDialog {
  public:
   explicit TReadNameMenu(QWidget* parent = nullptr);
 
-  // True after "&Read Name from File"; "&Next prompt" and Escape give false.
-  bool ReadChosen() const { return read_; }
+  // "&Read Name from File", "&Persons...", or "&Next prompt" (also Escape).
+  enum class Choice { Read, Persons, Next };
+  Choice Chosen() const { return choice_; }
   QPushButton* ReadButton() const { return readButton_; }
+  QPushButton* PersonsButton() const { return personsButton_; }
   QPushButton* NextButton() const { return nextButton_; }
 
   // Shows the menu modally with its top left corner at `topLeft` (global
-  // coordinates) and returns whether the name is to be read.
-  static bool Ask(QWidget* parent, const QPoint& topLeft);
+  // coordinates) and returns the choice.
+  static Choice Ask(QWidget* parent, const QPoint& topLeft);
 
  private:
   QPushButton* readButton_ = nullptr;
+  QPushButton* personsButton_ = nullptr;
   QPushButton* nextButton_ = nullptr;
-  bool read_ = false;
+  Choice choice_ = Choice::Next;
 };
 
 }  // namespace vostrane

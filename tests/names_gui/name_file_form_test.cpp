@@ -11,6 +11,7 @@
 #include "names/NameTable.h"
 #include "names/PersonWrites.h"
 #include "names/gui/NameFileOnForm.h"
+#include "names/gui/PersonsWindow.h"
 #include "names/gui/TReadNameMenu.h"
 #include "platform/TextTrim.h"
 #include "tests/entry_gui/FormFixture.h"
@@ -385,6 +386,39 @@ TEST_F(NameFileForm, DeleteRemovesThePersonAndFreesTheDuplicates) {
   EXPECT_EQ(form_->EntryCount(), 2);
 }
 
+// Runs `act` on the modal dialog of type T once it is up.
+template <typename T>
+void WhenModal(std::function<void(T*)> act) {
+  QTimer::singleShot(10, [act] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      // Keys go where a user's would once the dialog has the focus.
+      EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+      return act(dialog);
+    }
+    WhenModal<T>(act);
+  });
+}
+
+TEST_F(NameFileForm, PersonsInTheReadQuestionChoosesThePersonRead) {
+  form_->findChild<NameFileOnForm*>()->SetReadQuestion({});
+  Start();
+  Type("an");
+  // "&Persons..." opens the Persons window searching for the typed text;
+  // narrowing the search and Enter read the person chosen into the form.
+  WhenModal<TReadNameMenu>([](TReadNameMenu* menu) {
+    WhenModal<PersonsWindow>([](PersonsWindow* persons) {
+      EXPECT_EQ(persons->Search()->text(), "an");
+      QTest::keyClicks(persons->Search(), "na b");
+      EXPECT_EQ(persons->ShownNames(), std::vector<std::string>{"Anna Bell"});
+      QTest::keyClick(persons->Search(), Qt::Key_Return);
+    });
+    QTest::mouseClick(menu->PersonsButton(), Qt::LeftButton);
+  });
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->EditPlace()), "Oslo, Norway");
+}
+
 // Answers the read menu once it is up: `read` clicks "Read Name from File",
 // otherwise Escape is pressed.
 void AnswerReadMenu(bool read) {
@@ -398,9 +432,9 @@ void AnswerReadMenu(bool read) {
 
 TEST(ReadNameMenu, ReadButtonReadsAndEscapeGoesOn) {
   AnswerReadMenu(true);
-  EXPECT_TRUE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Read);
   AnswerReadMenu(false);
-  EXPECT_FALSE(TReadNameMenu::Ask(nullptr, QPoint(10, 10)));
+  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Next);
   TReadNameMenu menu;
   EXPECT_EQ(menu.windowTitle(), "Make Selection Desired:");
   EXPECT_EQ(menu.NextButton()->text(), "&Next prompt (do NOT read name)");

@@ -103,6 +103,8 @@ int RunImport(const Args& args) {
   for (const std::string& name : outcome.busy)
     std::fprintf(stderr, "vostrane-batch: %s not written: names.dbf stayed locked\n",
                  Cp1252ToUtf8(name).c_str());
+  if (!outcome.stampProblem.empty())
+    std::fprintf(stderr, "vostrane-batch: %s\n", Cp1252ToUtf8(outcome.stampProblem).c_str());
   std::printf("%d added, %d replaced, %d skipped, %zu unreadable line(s)\n", outcome.added,
               outcome.replaced, outcome.skipped, reading.faults.size());
   return reading.faults.empty() && outcome.busy.empty() ? 0 : 1;
