@@ -10,6 +10,7 @@
 #include <string>
 
 #include "entry/BirthDataFields.h"
+#include "tools/benchmarks/namesbench/BenchPerson.h"
 #include "names/NameTable.h"
 #include "names/PersonRecord.h"
 #include "names/PersonWrites.h"
@@ -20,21 +21,9 @@ namespace {
 using namespace vostrane;
 
 BirthDataFields Person(int n) {
-  BirthDataFields f;
   char name[32];
   std::snprintf(name, sizeof name, "Person %07d, Bench", n);
-  f.name = name;
-  f.date = "03051961";
-  f.time = "023000P";
-  f.place = "London, United Kingdom";
-  f.latitude = "51N3000";
-  f.longitude = "000W0700";
-  f.zoneHours = "00";
-  f.zoneMinutes = "00";
-  f.zoneEastWest = "W";
-  f.daylight = "N";
-  f.dstTable = "";
-  return f;
+  return LondonBenchPerson(name);
 }
 
 // A fresh folder per run, removed afterwards.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "entry/BirthDataFields.h"
+#include "tools/benchmarks/namesbench/BenchPerson.h"
 #include "names/NameTable.h"
 #include "names/PersonIndex.h"
 #include "names/PersonWrites.h"
@@ -39,21 +40,9 @@ BirthDataFields Person(int n) {
                                           "Weinberg"};
   static const char* const kGiven[] = {"Albert", "Hans", "Marie", "Gertrude", "Sean",
                                        "Anton",  "Yuki", "John",  "Lucia",    "Steven"};
-  BirthDataFields f;
   char name[40];
   std::snprintf(name, sizeof name, "%s%d, %s", kSurnames[n % 10], n / 10, kGiven[(n / 7) % 10]);
-  f.name = name;
-  f.date = "03051961";
-  f.time = "023000P";
-  f.place = "London, United Kingdom";
-  f.latitude = "51N3000";
-  f.longitude = "000W0700";
-  f.zoneHours = "00";
-  f.zoneMinutes = "00";
-  f.zoneEastWest = "W";
-  f.daylight = "N";
-  f.dstTable = "";
-  return f;
+  return LondonBenchPerson(name);
 }
 
 // The scratch table, built at the first use and removed at the end.
