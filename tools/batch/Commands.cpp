@@ -35,7 +35,7 @@ const std::vector<Command>& Commands() {
        RunChartCsv},
       {"render",
        "N FILE [--with M [--with K]] [--zoom Z] [--code CCC] [--paper a4|letter]\n"
-       "      [--landscape|--portrait] [--page wheel|points|aspects]",
+       "      [--landscape|--portrait] [--page wheel|points|aspects] [--dial 90|360|45 [--pointer DEG]]",
        "draw the standard wheel page of entry N into FILE: .png the page bitmap, .pdf the\n"
        "      printer at 600 dpi, .svg the same page as SVG (glyphs as outlines), .json the\n"
        "      screen page as data (every drawn item with its role and bounding box); --with adds\n"
@@ -44,9 +44,10 @@ const std::vector<Command>& Commands() {
        "      --portrait the sheet (default: Preferences, else the locale's paper, upright; a\n"
        "      sideways sheet holds the upright page scaled to fit); --page points draws the page\n"
        "      of fixed stars and lots in place of the wheel, --page aspects the aspect list and\n"
-       "      patterns (with --with M, two natal charts' inter-aspects and house overlay); exits 1,\n"
-       "      keeping an earlier FILE,\n"
-       "      when it cannot be written",
+       "      patterns (with --with M, two natal charts' inter-aspects and house overlay); --dial\n"
+       "      draws the midpoint dial of that many degrees with its pointer at DEG (default 0),\n"
+       "      the midpoint tree under the pointer and the midpoints in 90-degree order; exits 1,\n"
+       "      keeping an earlier FILE, when it cannot be written",
        RunRender},
       {"place", "TEXT [MM/DD/YYYY HH:MM:SS]",
        "print, as one JSON array, the places the place lookup lists for TEXT: the row, the name,\n"

@@ -540,6 +540,8 @@ bool TBtnRightDlgWheel::DrawDialPage(DrawingSurface& s) {
   return AssembleDialPage(
       s, dial_->InputFor(storage_->session.Current(), a.Definition(), a.Aspects().options.MidpointOrb()),
       a.Names());
+}
+
 const std::vector<Lot>& TBtnRightDlgWheel::ViewerLots() {
   if (!storage_->lots) {
     storage_->lots = ReadLotFile();
