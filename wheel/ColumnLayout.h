@@ -72,6 +72,9 @@ struct ColumnLayout {
 ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
                            const std::array<ColumnRingInput, 3>& rings);
 
+// The largest distance of any column of a layout from its true angle.
+double FarthestFromDegree(const ColumnLayout& layout, const std::array<ColumnRingInput, 3>& rings);
+
 // Least-squares fit of a non-decreasing sequence to y with weights w (pool
 // adjacent violators).
 std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<double>& w);
