@@ -6,9 +6,8 @@
 // hold its columns side by side stacks them in two or three radial tiers
 // (shorter columns, one tier outside the other, taken in turn), so that
 // neighbouring columns may stand closer; where even that leaves a column
-// far from its degree, the house's columns are drawn as compact blocks
-// (the glyph and its degree on one line, sign and minute on the next),
-// which take more tiers. Only a house too narrow even for
+// far from its degree, the house's columns are drawn compact (the glyph
+// and its degree only, with narrower gaps), which take more tiers. Only a house too narrow even for
 // that (a polar chart's house of a degree or two) is widened in the glyph
 // bands at the expense of roomier houses: its cusp lines run straight
 // through the glyph bands where the widened house ends and meet their true
@@ -39,7 +38,7 @@ struct ColumnRingInput {
   // Of one column when a house holds its columns in 2, 3, ... tiers (index
   // tiers - 2); empty when the ring has one tier only.
   std::vector<HalfWidth> tierHalfWidth;
-  // Of one compact block in 1, 2, ... tiers (index tiers - 1), 90 where it
+  // Of one compact column in 1, 2, ... tiers (index tiers - 1), 90 where it
   // does not fit its tier; empty when the ring has none. A crowded house
   // takes them when the columns would stand too far from their degrees.
   std::vector<HalfWidth> compactHalfWidth;
