@@ -117,6 +117,15 @@ bool ColumnLayout::CuspMoved(int j, const std::array<double, 12>& truth) const {
   return AngularDistance(cusps[j], truth[j]) > 1e-6;
 }
 
+double FarthestFromDegree(const ColumnLayout& layout, const std::array<ColumnRingInput, 3>& rings) {
+  double d = 0;
+  for (int r = 0; r < 3; ++r)
+    for (int p = 0; p < kWheelPoints; ++p)
+      if (layout.angle[r][p] >= 0)
+        d = std::max(d, AngularDistance(layout.angle[r][p], rings[r].angle[p]));
+  return d;
+}
+
 std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<double>& w) {
   struct Block {
     double value, weight;

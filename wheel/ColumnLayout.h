@@ -6,9 +6,8 @@
 // hold its columns side by side stacks them in two or three radial tiers
 // (shorter columns, one tier outside the other, taken in turn), so that
 // neighbouring columns may stand closer; where even that leaves a column
-// far from its degree, the house's columns are drawn as compact blocks
-// (the glyph and its degree on one line, sign and minute on the next),
-// which take more tiers. Only a house too narrow even for
+// far from its degree, the house's columns are drawn compact (the glyph
+// and its degree only, with narrower gaps), which take more tiers. Only a house too narrow even for
 // that (a polar chart's house of a degree or two) is widened in the glyph
 // bands at the expense of roomier houses: its cusp lines run straight
 // through the glyph bands where the widened house ends and meet their true
@@ -39,7 +38,7 @@ struct ColumnRingInput {
   // Of one column when a house holds its columns in 2, 3, ... tiers (index
   // tiers - 2); empty when the ring has one tier only.
   std::vector<HalfWidth> tierHalfWidth;
-  // Of one compact block in 1, 2, ... tiers (index tiers - 1), 90 where it
+  // Of one compact column in 1, 2, ... tiers (index tiers - 1), 90 where it
   // does not fit its tier; empty when the ring has none. A crowded house
   // takes them when the columns would stand too far from their degrees.
   std::vector<HalfWidth> compactHalfWidth;
@@ -71,6 +70,9 @@ struct ColumnLayout {
 // wheel angles of cusps 0..11 (cusp 0 at 0, increasing).
 ColumnLayout LayOutColumns(const std::array<double, 12>& cuspAngles,
                            const std::array<ColumnRingInput, 3>& rings);
+
+// The largest distance of any column of a layout from its true angle.
+double FarthestFromDegree(const ColumnLayout& layout, const std::array<ColumnRingInput, 3>& rings);
 
 // Least-squares fit of a non-decreasing sequence to y with weights w (pool
 // adjacent violators).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/MessageService.h"
@@ -247,7 +248,8 @@ PlacementInput WheelDrawing::InputOf(int ring) {
   return in;
 }
 
-bool WheelDrawing::ItemShown(int ring, int item) const {
+bool WheelDrawing::ItemShown(int ring, int item, int form) const {
+  if (IsBrief(form)) return item == kItemGlyph || item == kItemDegree;
   return !BriefColumns(setup_.rings, ring) || (item != kItemSign && item != kItemMinute);
 }
 
@@ -299,8 +301,7 @@ WheelDrawing::ColumnItems WheelDrawing::MeasureColumn(DrawingSurface& s, int rin
   c.row = GlyphRow(ring, setup_, def_.I16(wo::planetGlyphSize));
   c.rho = ring == 1 ? R_ : setup_.R;
   c.itemGap = std::max(1, gap_ / 2);
-  c.block = IsBlock(form);
-  if (c.block) c.shift = 0.0;
+  if (IsBrief(form)) c.shift = 0.0;
   ColumnBand(s, ring, c);
   return c;
 }
@@ -342,56 +343,27 @@ void WheelDrawing::ColumnBand(DrawingSurface& s, int ring, ColumnItems& c) {
   c.outer -= pen + gap_ + kRounding;
 }
 
-void WheelDrawing::ColumnItems::Line(int line, bool retrograde, double& w, double& h) const {
-  if (line == 0) {
-    w = this->w[kItemGlyph] + itemGap + this->w[kItemDegree];
-    h = std::max(this->h[kItemGlyph], this->h[kItemDegree]);
-    return;
-  }
-  w = this->w[kItemSign] + itemGap + this->w[kItemMinute];
-  h = std::max(this->h[kItemSign], this->h[kItemMinute]);
-  if (retrograde) w += itemGap + this->w[kItemRetrograde], h = std::max(h, this->h[kItemRetrograde]);
-}
-
-void WheelDrawing::ColumnItems::Block(bool retrograde, double& w, double& h) const {
-  double w0 = 0, h0 = 0, w1 = 0, h1 = 0;
-  Line(0, retrograde, w0, h0);
-  Line(1, retrograde, w1, h1);
-  w = std::max(w0, w1);
-  h = h0 + itemGap + h1;
-}
-
 bool WheelDrawing::ColumnRadii(int ring, int form, int tier, double angle, bool inward, bool spread,
                                bool retrograde, std::array<double, 5>& radii) const {
   const ColumnItems& c = columnItems_[ring - 1][form - 1];
   const double a = angle * (M_PI / 180.0);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
   const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
-  if (c.block) {
-    // The block as near the middle of its tier as it fits; every item at
-    // its centre's radius.
-    double w = 0, h = 0;
-    c.Block(retrograde, w, h);
-    const double reach = w / 2.0 * cs + h / (2.0 * k) * sn;
-    double inner = c.inner, outer = c.outer;
-    TierBand(ring, TiersOf(form), tier, inner, outer);
-    radii.fill((inner + outer) / 2.0);
-    return inner + reach <= outer - reach + 1e-9;
-  }
   std::array<double, 5> reach{};
   for (int i = 0; i < 5; ++i)
     reach[i] = c.w[i] / 2.0 * cs + c.h[i] / (2.0 * k) * sn + c.shift * SideShift(i) * c.rho * cs * cs;
   const std::array<double, 5> preferred = PreferredItemRadii(c.rho, inward, c.row, spread);
   double inner = c.inner, outer = c.outer;
   TierBand(ring, TiersOf(form), tier, inner, outer);
-  if (!BriefColumns(setup_.rings, ring))
+  if (ItemShown(ring, kItemSign, form))
     return FitColumnRadii(preferred, reach, retrograde ? 5 : 4, c.itemGap, inner, outer, radii);
   // Glyph, degree and retrograde mark only; the sign and minutes keep
   // their preferred radii and are not drawn.
   constexpr int kShown[3] = {kItemGlyph, kItemDegree, kItemRetrograde};
   std::array<double, 5> p{}, e{}, fitted{};
   for (int i = 0; i < 3; ++i) p[i] = preferred[kShown[i]], e[i] = reach[kShown[i]];
-  const bool fits = FitColumnRadii(p, e, retrograde ? 3 : 2, c.itemGap, inner, outer, fitted);
+  const bool fits = FitColumnRadii(p, e, retrograde && ItemShown(ring, kItemRetrograde, form) ? 3 : 2,
+                                   c.itemGap, inner, outer, fitted);
   radii = preferred;
   for (int i = 0; i < 3; ++i) radii[kShown[i]] = fitted[i];
   return fits;
@@ -411,7 +383,10 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
   const bool perHouse = def_.Letter(wo::glyphColumns) == 'N';
   const bool spreads = def_.Flag(wo::spreadLabels);
   const double k = setup_.k > 0 ? setup_.k : 1.0;
-  return [this, ring, form, perHouse, spreads, k](double angle) {
+  // Brief columns stand in crowded houses: they keep only the pixels the
+  // rounding needs clear of their neighbours.
+  const double pad = (IsBrief(form) ? gap_ / 2.0 : gap_) + kRounding;
+  return [this, ring, form, perHouse, spreads, k, pad](double angle) {
     const ColumnItems& c = columnItems_[ring - 1][form - 1];
     const double a = angle * (M_PI / 180.0);
     const double cs = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
@@ -422,21 +397,12 @@ HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
           std::array<double, 5> r{};
           const bool fits = ColumnRadii(ring, form, tier, angle, inward, spreads && !retrograde,
                                         retrograde, r);
-          if (c.block) {
-            // A block that does not fit its tier here is not used here.
-            if (!fits) return 90.0;
-            double w = 0, h = 0;
-            c.Block(retrograde, w, h);
-            // Taken at the block's inner edge, where the angle it needs is largest.
-            const double e = w / 2.0 * sn + h / (2.0 * k) * cs + gap_ + kRounding;
-            const double rho = r[kItemGlyph] - (w / 2.0 * cs + h / (2.0 * k) * sn);
-            m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI);
-            continue;
-          }
+          // A brief column that does not fit its tier here is not used here.
+          if (IsBrief(form) && !fits) return 90.0;
           for (int i = 0; i < (retrograde ? 5 : 4); ++i) {
-            if (!ItemShown(ring, i)) continue;
+            if (!ItemShown(ring, i, form)) continue;
             const double e = c.w[i] / 2.0 * sn + c.h[i] / (2.0 * k) * cs +
-                             c.shift * SideShift(i) * c.rho * cs * sn + gap_ + kRounding;
+                             c.shift * SideShift(i) * c.rho * cs * sn + pad;
             m = std::max(m, std::asin(std::min(1.0, e / std::max(1.0, r[i]))) * 180.0 / M_PI);
           }
         }
@@ -461,6 +427,14 @@ bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int form, int fewestP
   if (fewestPoints > 0 && largest - fewestPoints < kSmallestItemSize) return false;
   int& shrink = shrink_[ring - 1][form - 1];
   ColumnItems& items = columnItems_[ring - 1][form - 1];
+  if (IsBrief(form)) {
+    // Brief columns keep the style's sizes: they are used only where they
+    // fit their tier.
+    shrink = 0;
+    items = MeasureColumn(s, ring, form);
+    fitted_[ring - 1][form - 1] = fits();
+    return true;
+  }
   for (shrink = fewestPoints;; ++shrink) {
     items = MeasureColumn(s, ring, form);
     if (shrink == 0 && fits()) break;
@@ -470,7 +444,7 @@ bool WheelDrawing::FitColumns(DrawingSurface& s, int ring, int form, int fewestP
   // At the smallest sizes the items of a column may touch (one tier; more
   // tiers are not used then).
   fitted_[ring - 1][form - 1] = fits();
-  if (!fitted_[ring - 1][form - 1] && !items.block) items.itemGap = 0;
+  if (!fitted_[ring - 1][form - 1]) items.itemGap = 0;
   return true;
 }
 
@@ -491,10 +465,9 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
       else if (fitted_[ring - 1][tiers - 1]) r.tierHalfWidth.push_back(HalfWidthOf(ring, tiers));
       else break;
     }
-    // Compact blocks, for the houses where columns would stand far from
-    // their degrees: a block is shorter along the ray than a column, so that
-    // more tiers fit the band. They are used where they fit (made smaller
-    // as far as the tiers need, down to the smallest readable size).
+    // Brief columns, for the houses where full columns would stand far
+    // from their degrees: shorter along the ray, so that more tiers fit the
+    // band, and narrower gaps between them.
     r.compactHalfWidth.clear();
     for (int tiers = 1; tiers <= kMaxTiers; ++tiers) {
       const int form = kMaxTiers + tiers;
@@ -503,13 +476,22 @@ void WheelDrawing::LayOut(DrawingSurface& s) {
     }
   }
   layout_ = LayOutColumns(cuspAngles_, in);
+  // Brief columns are kept only where they bring the farthest column nearer
+  // its degree than full columns alone do.
+  std::array<ColumnRingInput, 3> full = in;
+  for (ColumnRingInput& r : full) r.compactHalfWidth.clear();
+  ColumnLayout fullLayout = LayOutColumns(cuspAngles_, full);
+  if (FarthestFromDegree(fullLayout, full) <= FarthestFromDegree(layout_, in)) {
+    layout_ = std::move(fullLayout);
+    in = std::move(full);
+  }
   // Columns that do not go round the wheel at all are drawn smaller.
   while (layout_.squeezed) {
     bool smaller = false;
     for (int ring = 1; ring <= setup_.rings; ++ring)
       for (int tiers = 1; tiers <= 1 + static_cast<int>(in[ring - 1].tierHalfWidth.size()); ++tiers)
         smaller = FitColumns(s, ring, tiers, shrink_[ring - 1][tiers - 1] + 1) || smaller;
-    // (Compact columns are at the smallest sizes already.)
+    // (Brief columns keep their sizes: they are used only where they fit.)
     if (!smaller) break;
     layout_ = LayOutColumns(cuspAngles_, in);
   }
@@ -561,26 +543,6 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
     at[item].x += RoundEven(items.shift * rho * std::cos(n * (M_PI / 180.0)) *
                             GlyphItemXCorrection(xInward, item));
   }
-  if (items.block) {
-    // The glyph's line above the other, each centred on the block's centre
-    // across, its items side by side.
-    double blockW = 0, blockH = 0;
-    items.Block(speed < 0, blockW, blockH);
-    const Point centre = at[kItemGlyph];
-    for (int line = 0; line < 2; ++line) {
-      double w = 0, h = 0;
-      items.Line(line, speed < 0, w, h);
-      const double y = line == 0 ? centre.y - blockH / 2.0 + h / 2.0 : centre.y + blockH / 2.0 - h / 2.0;
-      double left = centre.x - w / 2.0;
-      const int first = line == 0 ? kItemGlyph : kItemSign;
-      const int last = line == 0 ? kItemDegree : speed < 0 ? kItemRetrograde : kItemMinute;
-      for (int item = first; item <= last; ++item) {
-        at[item].x = static_cast<int>(std::lround(left + items.w[item] / 2.0));
-        at[item].y = static_cast<int>(std::lround(y));
-        left += items.w[item] + items.itemGap;
-      }
-    }
-  }
   const SignPosition sp = SplitLongitude(chart.lon[p]);
 
   const int degreeSize = ItemSize(ring, wo::degreeSize, form);
@@ -602,20 +564,20 @@ void WheelDrawing::DrawGlyphColumn(DrawingSurface& s, int ring, double n, int p,
   s.DrawNumberWithMark(sp.degrees, at[kItemDegree].x, at[kItemDegree].y, true, degreeFont,
                        NumberMark::Degree, raise, colour);
 
-  if (ItemShown(ring, kItemSign)) {
+  if (ItemShown(ring, kItemSign, form)) {
     drop = GlyphDrop(s, signSize);
     s.SetFont('A', signSize, colour, def_.Style(wo::signGlyphStyle));
     x = at[kItemSign].x;
     s.DrawGlyph(GlyphKind::Sign, sp.signIndex, x, GlyphAnchor::Centre, at[kItemSign].y + drop);
   }
-  if (ItemShown(ring, kItemMinute)) {
+  if (ItemShown(ring, kItemMinute, form)) {
     raise = MarkRaise(s, minuteFont, minuteSize);
     s.SetFont(minuteFont, minuteSize, colour, def_.Style(wo::minuteStyle));
     s.DrawNumberWithMark(sp.minutes, at[kItemMinute].x, at[kItemMinute].y, true, minuteFont,
                          NumberMark::Minute, raise, colour);
   }
 
-  if (speed < 0) {
+  if (speed < 0 && ItemShown(ring, kItemRetrograde, form)) {
     drop = GlyphDrop(s, retroSize);
     s.SetFont('A', retroSize, colour, def_.Style(wo::retrogradeStyle));
     x = at[kItemRetrograde].x;

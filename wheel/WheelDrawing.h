@@ -62,15 +62,15 @@ class WheelDrawing {
  private:
   PlacementInput InputOf(int ring);
   // A column form: 1..kMaxTiers a house's columns in that many tiers at the
-  // ring's sizes, kMaxTiers + 1.. the same as compact blocks (the glyph and
-  // its degree on one line, the sign, minute and retrograde mark on the
-  // next, made smaller only as far as the tiers need). The functions below
-  // that take a form size the items by it.
+  // ring's sizes, kMaxTiers + 1.. the same as brief columns (the glyph and its
+  // degree only, the rest left to the position table; at the style's sizes, with smaller
+  // clear gaps), which a crowded house takes where they fit their tier. The
+  // functions below that take a form size the items by it.
   static int TiersOf(int form) { return (form - 1) % kMaxTiers + 1; }
-  // Whether a ring's columns show an item (the brief columns of a
-  // tri-wheel's outer rings leave out the sign and the minutes).
-  bool ItemShown(int ring, int item) const;
-  static bool IsBlock(int form) { return form > kMaxTiers; }
+  static bool IsBrief(int form) { return form > kMaxTiers; }
+  // Whether a ring's columns of a form show an item (brief columns show the
+  // glyph and degree; a tri-wheel's outer rings leave out sign and minutes).
+  bool ItemShown(int ring, int item, int form) const;
   // The column of a point at a wheel angle, in tier `tier` of its form's
   // tiers (pass 2), or its pointer (pass 1).
   void DrawGlyphColumn(DrawingSurface& s, int ring, double angle, int point, int form, int tier,
@@ -91,12 +91,6 @@ class WheelDrawing {
     int row = 1;                     // row of the layout table
     double shift = 1.0;              // 1 with the sideways nudge of the labels, 0 without
     double itemGap = 1;              // clear pixels between the items of a column
-    bool block = false;              // the items in two lines (a compact block)
-    // A block's lines: 0 the glyph and degree, 1 the sign, minute and (when
-    // retrograde) the mark; their box sizes, and the block's (one line above
-    // the other).
-    void Line(int line, bool retrograde, double& w, double& h) const;
-    void Block(bool retrograde, double& w, double& h) const;
   };
   ColumnItems MeasureColumn(DrawingSurface& s, int ring, int form);
   // The band of a ring: between the house-number ring (or the circle of
