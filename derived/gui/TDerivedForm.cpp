@@ -21,6 +21,7 @@
 #include "entry/EntryDescriptions.h"
 #include "entry/FieldRules.h"
 #include "entry/gui/FormField.h"
+#include "entry/gui/ZoneChoiceBoxes.h"
 #include "entry/gui/TypedFieldKeys.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
@@ -42,10 +43,6 @@ constexpr DerivedKind kKinds[] = {
     DerivedKind::SolarReturn, DerivedKind::LunarReturn, DerivedKind::PlanetReturn,
     DerivedKind::Relocated,   DerivedKind::Composite,   DerivedKind::Harmonic,
 };
-
-// The daylight letters in code order with the observance each names.
-constexpr const char* kObservances[] = {"Standard time", "Daylight time", "War time",
-                                        "Double daylight time", "Local mean time"};
 
 FormField* NewField(QWidget* parent, const char* name, const QString& mask, QChar blank,
                     const QString& widest) {
@@ -150,13 +147,8 @@ void TDerivedForm::BuildControls() {
                         QString::fromUtf8("000\u00B0 W 00' 00\""));
   zoneHours_ = NewField(this, "MaskEdTZHrs", "00; ", ' ', "00");
   zoneMinutes_ = NewField(this, "MaskEdTZMins", "00; ", ' ', "00");
-  eastWest_ = new QComboBox(this);
-  eastWest_->setObjectName("ZoneEastWest");
-  eastWest_->addItems({"West", "East"});
-  daylight_ = new QComboBox(this);
-  daylight_->setObjectName("Daylight");
-  for (int i = 0; i < 5; ++i)
-    daylight_->addItem(QString(QChar(kDaylightLetters[i])) + "  " + kObservances[i]);
+  eastWest_ = NewEastWestBox(this);
+  daylight_ = NewDaylightBox(this);
 
   hint_ = new QLabel(this);
   hint_->setObjectName("HintLine");
@@ -369,7 +361,7 @@ DerivedDialogFields TDerivedForm::Fields() const {
   f.texts.zoneHours = zoneHours_->StoredText();
   f.texts.zoneMinutes = zoneMinutes_->StoredText();
   f.texts.zoneEastWest = eastWest_->currentIndex() == 1 ? "E" : "W";
-  const char letter[2] = {kDaylightLetters[std::clamp(daylight_->currentIndex(), 0, 4)], '\0'};
+  const char letter[2] = {ChosenDaylightLetter(daylight_), '\0'};
   f.texts.daylight = letter;
   f.texts.dstTable = dstTable_;
   f.natalPlace = natalPlace_->isChecked();
@@ -385,8 +377,7 @@ void TDerivedForm::SetPlaceTexts(const BirthDataFields& t) {
   zoneHours_->SetStoredText(t.zoneHours);
   zoneMinutes_->SetStoredText(ZoneTextOnEnter(t.zoneMinutes));
   eastWest_->setCurrentIndex(t.zoneEastWest == "E" ? 1 : 0);
-  const char* letter = t.daylight.size() == 1 ? std::strchr(kDaylightLetters, t.daylight[0]) : nullptr;
-  daylight_->setCurrentIndex(letter && *letter ? static_cast<int>(letter - kDaylightLetters) : 0);
+  ChooseDaylightLetter(daylight_, t.daylight);
   dstTable_ = t.dstTable;
 }
 

@@ -14,6 +14,7 @@
 #include "entry/BirthDataFields.h"
 #include "entry/FieldRules.h"
 #include "entry/gui/FormField.h"
+#include "entry/gui/ZoneChoiceBoxes.h"
 #include "entry/gui/TypedFieldKeys.h"
 #include "names/PersonRecord.h"
 #include "platform/TextTrim.h"
@@ -23,9 +24,6 @@
 
 namespace vostrane {
 namespace {
-
-constexpr const char* kObservances[] = {"Standard time", "Daylight time", "War time",
-                                        "Double daylight time", "Local mean time"};
 
 FormField* NewField(QWidget* parent, const char* name, const QString& mask, QChar blank) {
   auto* field = new FormField(parent);
@@ -61,13 +59,8 @@ PersonEditDialog::PersonEditDialog(const BirthDataFields& person, QWidget* paren
   longitude_ = NewField(this, "MaskEdLong", QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
   zoneHours_ = NewField(this, "MaskEdTZHrs", "00; ", ' ');
   zoneMinutes_ = NewField(this, "MaskEdTZMins", "00; ", ' ');
-  eastWest_ = new QComboBox(this);
-  eastWest_->setObjectName("ZoneEastWest");
-  eastWest_->addItems({"West", "East"});
-  daylight_ = new QComboBox(this);
-  daylight_->setObjectName("Daylight");
-  for (int i = 0; i < 5; ++i)
-    daylight_->addItem(QString(QChar(kDaylightLetters[i])) + "  " + kObservances[i]);
+  eastWest_ = NewEastWestBox(this);
+  daylight_ = NewDaylightBox(this);
   hint_ = new QLabel(this);
   hint_->setObjectName("HintLine");
   hint_->setWordWrap(true);
@@ -88,9 +81,7 @@ PersonEditDialog::PersonEditDialog(const BirthDataFields& person, QWidget* paren
   zoneHours_->SetStoredText(person.zoneHours);
   zoneMinutes_->SetStoredText(ZoneTextOnEnter(person.zoneMinutes));
   eastWest_->setCurrentIndex(person.zoneEastWest == "E" ? 1 : 0);
-  const char* letter = person.daylight.size() == 1 ? std::strchr(kDaylightLetters, person.daylight[0])
-                                                   : nullptr;
-  daylight_->setCurrentIndex(letter && *letter ? static_cast<int>(letter - kDaylightLetters) : 0);
+  ChooseDaylightLetter(daylight_, person.daylight);
 
   auto* form = new QFormLayout;
   form->addRow("&Name:", name_);
@@ -149,7 +140,7 @@ BirthDataFields PersonEditDialog::Fields() const {
   f.zoneHours = zoneHours_->StoredText();
   f.zoneMinutes = zoneMinutes_->StoredText();
   f.zoneEastWest = eastWest_->currentIndex() == 1 ? "E" : "W";
-  const char letter[2] = {kDaylightLetters[std::clamp(daylight_->currentIndex(), 0, 4)], '\0'};
+  const char letter[2] = {ChosenDaylightLetter(daylight_), '\0'};
   f.daylight = letter;
   return f;
 }
