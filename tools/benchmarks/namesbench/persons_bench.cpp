@@ -27,16 +27,9 @@ constexpr int kPersons = 100000;
 // Names of many shapes: accents, commas, parts that searches find often
 // ("ein") and rarely.
 BirthDataFields Person(int n) {
-  static const char* const kSurnames[] = {"Einstein",
-                                          "M\xfcller",
-                                          "Curie",
-                                          "Stein",
-                                          "O'Brien",
-                                          "Dvo\xf8\xe1k",
-                                          "Nakamura",
-                                          "Smith",
-                                          "Garc\xed"
-                                          "a",
+  static const char* const kSurnames[] = {"Einstein",  "M\xfcller",    "Curie",    "Stein",
+                                          "O'Brien",   "Dvo\xf8\xe1k", "Nakamura", "Smith",
+                                          "Garc\355a",  // octal: a hex escape would swallow the "a"
                                           "Weinberg"};
   static const char* const kGiven[] = {"Albert", "Hans", "Marie", "Gertrude", "Sean",
                                        "Anton",  "Yuki", "John",  "Lucia",    "Steven"};
