@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include "common/AngleTime.h"
@@ -11,6 +13,7 @@
 #include "wheel/LegendTables.h"
 #include "wheel/PageHeader.h"
 #include "wheel/PageRoom.h"
+#include "wheel/SidewaysPage.h"
 #include "wheel/PointTables.h"
 #include "wheel/PositionTables.h"
 #include "wheel/WheelDrawing.h"
@@ -128,52 +131,79 @@ WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& a
   return setup;
 }
 
+// How the items of a sideways page are placed: the sheet's metrics (the
+// items stay in its usable area), the metrics of the column right of the
+// wheel (the headers are drawn by them) and the move of an item laid out
+// upright (from its bounds) into the column. An upright page has no move.
+struct SidewaysItems {
+  using Move = std::function<Point(const ItemBounds&)>;
+  PageMetrics sheet, column;
+  Move move;
+  SidewaysItems(const PageMetrics& m, Move move) : sheet(m), column(m), move(std::move(move)) {}
+};
+
 // Draws one page item at a time, each where it meets none drawn before:
 // a dry run measures the item, the room gives it the nearest free place,
-// and it is drawn there and takes its room.
+// and it is drawn there and takes its room. On a sideways page the items,
+// laid out upright, are first moved by `move` (from their upright bounds).
+// A trial draws nothing and only finds whether every item has a free
+// place; a measure only collects the items' upright bounds.
 class ItemPlacer {
  public:
-  explicit ItemPlacer(DrawingSurface& s)
+  enum class Mode { Draw, Trial, Measure };
+
+  ItemPlacer(DrawingSurface& s, const SidewaysItems& items, Mode mode)
       : s_(s),
-        room_(s.Metrics().x0, s.Metrics().y0, s.Metrics().x0 + s.Metrics().width,
-              s.Metrics().y0 + s.Metrics().height, std::max(1, s.Metrics().halfLine),
-              std::max(1, s.Metrics().gapX), std::max(1, s.Metrics().halfLine)) {}
+        column_(items.column),
+        room_(items.sheet.x0, items.sheet.y0, items.sheet.x0 + items.sheet.width,
+              items.sheet.y0 + items.sheet.height, std::max(1, items.sheet.halfLine),
+              std::max(1, items.sheet.gapX), std::max(1, items.sheet.halfLine)),
+        right_(items.sheet.x0 + items.sheet.width),
+        move_(items.move),
+        mode_(mode) {}
+
+  bool Sideways() const { return move_ != nullptr; }
+  // The metrics the headers of a sideways page are drawn by.
+  const PageMetrics& Column() const { return column_; }
+  bool Drawing() const { return mode_ == Mode::Draw; }
+  // Whether an item found no free place (a trial stops at the first).
+  bool Failed() const { return failed_; }
+  const std::vector<ItemBounds>& Measured() const { return measured_; }
 
   // Finds the place of an item that may move and takes its room there,
   // before the items placed around it; Place draws it there later.
   template <class Draw>
   void Reserve(int item, Draw draw) {
+    if (Skipping()) return;
     const ItemNumber number(s_, item);
     std::vector<PageItem> drawn;
     s_.BeginCapture(&drawn, true);
     draw();
     s_.EndCapture();
-    const Point offset = room_.FreeOffset(drawn);
-    for (PageItem& it : drawn) {
-      it.x0 += offset.x, it.x1 += offset.x;
-      it.y0 += offset.y, it.y1 += offset.y;
-    }
+    const Point offset = Settle(drawn);
     room_.Take(drawn);
     reserved_.push_back({item, offset});
   }
   // Draws an item that may move (where it was reserved, if it was).
   template <class Draw>
   void Place(int item, Draw draw) {
+    if (Skipping()) return;
     const ItemNumber number(s_, item);
-    std::vector<PageItem> drawn;
     for (const auto& [reservedItem, offset] : reserved_)
       if (reservedItem == item) {
+        if (mode_ != Mode::Draw) return;
         s_.SetOrigin(offset);
         draw();
         s_.SetOrigin({0, 0});
         return;
       }
+    std::vector<PageItem> drawn;
     s_.BeginCapture(&drawn, true);
     draw();
     s_.EndCapture();
-    s_.SetOrigin(room_.FreeOffset(drawn));
+    s_.SetOrigin(Settle(drawn));
     drawn.clear();
-    s_.BeginCapture(&drawn, false);
+    s_.BeginCapture(&drawn, mode_ != Mode::Draw);
     draw();
     s_.EndCapture();
     s_.SetOrigin({0, 0});
@@ -182,17 +212,79 @@ class ItemPlacer {
   // Draws an item where it is (dry: only takes its room).
   template <class Draw>
   void Keep(int item, bool dry, Draw draw) {
+    if (Skipping()) return;
     const ItemNumber number(s_, item);
     std::vector<PageItem> drawn;
-    s_.BeginCapture(&drawn, dry);
+    s_.BeginCapture(&drawn, dry || mode_ != Mode::Draw);
     draw();
     s_.EndCapture();
     room_.Take(drawn);
   }
+  // Draws an item where it is, moved left where it would reach past the
+  // right edge of the usable area (a trial then fails: the column is too
+  // narrow for it).
+  template <class Draw>
+  void KeepInside(int item, Draw draw) {
+    if (Skipping()) return;
+    std::vector<PageItem> drawn;
+    {
+      const ItemNumber number(s_, item);
+      s_.BeginCapture(&drawn, true);
+      draw();
+      s_.EndCapture();
+    }
+    const int beyond = drawn.empty() ? 0 : BoundsOf(drawn).x1 - right_;
+    if (beyond > 0 && mode_ == Mode::Trial) failed_ = true;
+    s_.SetOrigin({-std::max(0, beyond), 0});
+    Keep(item, false, draw);
+    s_.SetOrigin({0, 0});
+  }
+  // An item that keeps its place on an upright page and moves like the
+  // tables on a sideways one (dry: reserved, drawn later by Place).
+  template <class Draw>
+  void Settled(int item, bool dry, Draw draw) {
+    if (!Sideways()) Keep(item, dry, draw);
+    else if (dry) Reserve(item, draw);
+    else Place(item, draw);
+  }
 
  private:
+  bool Skipping() const { return mode_ == Mode::Trial && failed_; }
+  // Moves the captured primitives to their place and gives the offset.
+  Point Settle(std::vector<PageItem>& drawn) {
+    Point offset{0, 0};
+    if (move_) {
+      const ItemBounds b = BoundsOf(drawn);
+      if (mode_ == Mode::Measure) {
+        // The credit line, a single line at the foot, may reach under the
+        // wheel: it does not set the column's width.
+        if (s_.Tag().item != page_item::kCreditLine) measured_.push_back(b);
+        return offset;
+      }
+      offset = move_(b);
+      Shift(drawn, offset);
+    }
+    const std::optional<Point> free = room_.FindFreeOffset(drawn);
+    if (!free) failed_ = true;
+    const Point more = free.value_or(Point{0, 0});
+    Shift(drawn, more);
+    return {offset.x + more.x, offset.y + more.y};
+  }
+  static void Shift(std::vector<PageItem>& drawn, Point by) {
+    for (PageItem& it : drawn) {
+      it.x0 += by.x, it.x1 += by.x;
+      it.y0 += by.y, it.y1 += by.y;
+    }
+  }
+
   DrawingSurface& s_;
+  PageMetrics column_;
   PageRoom room_;
+  int right_;
+  SidewaysItems::Move move_;
+  Mode mode_;
+  bool failed_ = false;
+  std::vector<ItemBounds> measured_;
   std::vector<std::pair<int, Point>> reserved_;
 };
 
@@ -202,30 +294,51 @@ void DrawCreditLine(DrawingSurface& s, const WheelDefinition& def) {
   s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
 }
 
-void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup,
-                            const std::string& picturesPath, Steps& steps, ItemPlacer& placer) {
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Graphic pictures");
-    const int group = page.def.I16(wo::pictureGroup);
+void DrawPictures(const WheelPage& page, const std::string& picturesPath, Steps& steps,
+                  ItemPlacer& placer) {
+  if (!steps.Go()) return;
+  steps.Caption(std::string(kAssembling) + " Graphic pictures");
+  const int group = page.def.I16(wo::pictureGroup);
+  if (group <= 0) return;
+  if (placer.Sideways()) {
+    placer.Place(page_item::kPictures, [&] { DrawPictureGroup(page.s, group, picturesPath); });
+  } else if (placer.Drawing()) {
     const ItemNumber item(page.s, page_item::kPictures);
-    if (group > 0) DrawPictureGroup(page.s, group, picturesPath);
-  }
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Header");
-    const PageItemScope tag(page.s, ItemRole::Header);
-    placer.Keep(page_item::kHeaders, false, [&] { DrawPageHeaders(page, lookup); });
+    DrawPictureGroup(page.s, group, picturesPath);
   }
 }
 
-// The wheel and the credit line keep their places and the aspect grids
-// take theirs: the tables are placed around them.
+// The headers keep their place at the top of the page; on a sideways page
+// they stand in the column right of the wheel.
+void DrawHeaders(const WheelPage& page, const EntryLookup& lookup, Steps& steps, ItemPlacer& placer) {
+  if (!steps.Go()) return;
+  steps.Caption(std::string(kAssembling) + " Header");
+  const PageItemScope tag(page.s, ItemRole::Header);
+  const PageMetrics upright = page.s.Metrics();
+  auto draw = [&] { DrawPageHeaders(page, lookup); };
+  if (placer.Sideways()) {
+    page.s.SetMetrics(placer.Column());
+    placer.KeepInside(page_item::kHeaders, draw);
+  } else {
+    placer.Keep(page_item::kHeaders, false, draw);
+  }
+  page.s.SetMetrics(upright);
+}
+
+// The wheel and the credit line keep their places (on a sideways page the
+// credit line finds its place with the other items).
 void ReserveWheelAndCredit(const WheelPage& page, const AspectTables& aspects, ItemPlacer& placer) {
   if (page.def.wheelSize() > 0)
     placer.Keep(page_item::kWheel, true, [&] {
       WheelDrawing wheel(page.def, page.rings, page.setup);
       wheel.Draw(page.s, &aspects);
     });
-  placer.Keep(page_item::kCreditLine, true, [&] { DrawCreditLine(page.s, page.def); });
+  placer.Settled(page_item::kCreditLine, true, [&] { DrawCreditLine(page.s, page.def); });
+}
+
+// The aspect grids take their places before the tables are placed around
+// them.
+void ReserveGrids(const WheelPage& page, ItemPlacer& placer) {
   // The aspect grids are the largest items: they find their places first.
   for (int g = 1; g <= 2; ++g)
     if (page.def.Flag(g == 1 ? wo::grid1Shown : wo::grid2Shown)) {
@@ -271,7 +384,8 @@ struct DrawnWheel {
   int radius = 0;
 };
 
-DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects, Steps& steps) {
+DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects, Steps& steps,
+                              ItemPlacer& placer) {
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
   DrawnWheel drawn;
@@ -289,10 +403,54 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
   }
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Company");
-    const ItemNumber item(s, page_item::kCreditLine);
-    DrawCreditLine(s, def);
+    if (placer.Sideways()) {
+      placer.Place(page_item::kCreditLine, [&] { DrawCreditLine(s, def); });
+    } else {
+      const ItemNumber item(s, page_item::kCreditLine);
+      DrawCreditLine(s, def);
+    }
   }
   return drawn;
+}
+
+// The wheel of a sideways page: the items, laid out upright, are measured;
+// the column right of the wheel starts as wide as the widest and widens,
+// the wheel shrinking, until a trial finds every item a free place. Sets the setup and gives the move of the items
+// into the column.
+template <class LayOut>
+SidewaysItems SettleSidewaysWheel(const WheelPage& page, WheelSetup& setup, char category,
+                                  const PageMetrics& sheet, LayOut layOut) {
+  ItemPlacer measure(page.s,
+                     {sheet,
+                      [](const ItemBounds&) {
+                        return Point{0, 0};
+                      }},
+                     ItemPlacer::Mode::Measure);
+  layOut(measure);
+  // The room of the labels around the wheel's outermost circle, drawn as
+  // laid out upright.
+  std::vector<PageItem> wheel;
+  page.s.BeginCapture(&wheel, true);
+  WheelDrawing(page.def, page.rings, setup).Draw(page.s, &page.aspects);
+  page.s.EndCapture();
+  const ItemBounds b = BoundsOf(wheel);
+  const int reach = std::max({setup.cx - b.x0, b.x1 - setup.cx,
+                              static_cast<int>((setup.cy - b.y0) / setup.k),
+                              static_cast<int>((b.y1 - setup.cy) / setup.k)});
+  const int labels = wheel.empty() ? 0 : std::max(0, reach - MultiWheelRadius(setup)) + sheet.halfLine;
+  const int widest = sheet.width * 3 / 4;
+  for (int column = SidewaysColumnWidth(sheet, measure.Measured());; column += sheet.width / 20) {
+    setup = SidewaysWheelSetup(page.def, category, sheet, std::min(column, widest), labels);
+    SidewaysItems items{sheet, nullptr};
+    items.column.x0 = 2 * setup.cx - sheet.x0;
+    items.column.width = sheet.x0 + sheet.width - items.column.x0;
+    const ItemBounds box{items.column.x0, sheet.y0, sheet.x0 + sheet.width, sheet.y0 + sheet.height};
+    items.move = [&sheet, box](const ItemBounds& b) { return SidewaysItemOffset(sheet, box, b); };
+    if (column >= widest) return items;
+    ItemPlacer trial(page.s, items, ItemPlacer::Mode::Trial);
+    layOut(trial);
+    if (!trial.Failed()) return items;
+  }
 }
 
 }  // namespace
@@ -343,8 +501,15 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   if (styles.Open(wheelsPath_) && styles.Read(in.code, category, def_)) styleInForce_ = true;
   if (!styleInForce_) return false;
   if (!s.BeginPrintout('2', 'P')) return false;
+  // A sideways page is laid out upright and its items moved onto it.
+  const PageMetrics sheet = s.Metrics();
+  if (sheet.Sideways()) s.SetMetrics(UprightLayout(sheet));
   const RingCharts ringCharts = CopyRingCharts(in, count);
   equalHouses_ = ringCharts.equalHouses;
+  // The column beside a sideways page's wheel holds a header's items one
+  // a line rather than three across.
+  if (sheet.Sideways() && def_.headerLayout() == HeaderLayout::ThreeAcross)
+    def_.SetLetter(wo::headerLayout, 'L');
   // The user's node choice overrides the style's for this page.
   if (in.points.wheelNode != 0) def_.SetLetter(wo::trueNode, in.points.wheelNode);
   rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1), ringCharts.Given(2),
@@ -355,11 +520,25 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   WheelPage page{s, def_, rings_, {}, names_, aspects_, setup_, in.code, in.placeStyle};
   for (int r = 0; r < count; ++r) page.charts[r] = ringCharts.Given(r);
   if (in.lots) page.lots = ChosenWheelLots(*in.lots, in.points.wheelLots, ringCharts.charts[0]);
-  ItemPlacer placer(s);
-  DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps, placer);
-  if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);
-  DrawTablesAndGrids(page, steps, placer);
-  const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps);
+  // Every item but the wheel (pictures on a sideways page find their
+  // place beside the wheel like the tables).
+  auto layOut = [&](ItemPlacer& placer) {
+    if (!placer.Sideways()) DrawPictures(page, picturesPath_, steps, placer);
+    DrawHeaders(page, in.lookup, steps, placer);
+    if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);
+    if (placer.Sideways()) DrawPictures(page, picturesPath_, steps, placer);
+    if (steps.Go()) ReserveGrids(page, placer);
+    DrawTablesAndGrids(page, steps, placer);
+  };
+  const SidewaysItems items = sheet.Sideways()
+                                  ? SettleSidewaysWheel(page, setup_, category, sheet, layOut)
+                                  : SidewaysItems{s.Metrics(), nullptr};
+  SurfaceStyle style = s.Style();
+  style.doubleInset = setup_.u;
+  s.SetStyle(style);
+  ItemPlacer placer(s, items, ItemPlacer::Mode::Draw);
+  layOut(placer);
+  const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps, placer);
   slots_ = wheel.slots;
   wheelRadius_ = wheel.radius;
 
@@ -368,6 +547,7 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   std::string caption = PrintoutTitle(*in.inner, names_);
   if (s.Device() != OutputDevice::Screen) caption += kInterruptNote;
   steps.Caption(caption);
+  s.SetMetrics(sheet);
   s.EndPage(true);
   styles.Close();
   return true;
