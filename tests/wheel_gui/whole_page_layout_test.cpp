@@ -309,7 +309,7 @@ TEST_F(WholePageLayoutTest, NoItemMeetsAnotherOnASidewaysSheet) {
     PrinterSurface s(settings);
     s.SetPdfOutput((std::filesystem::path(folder.Path()) / "sideways.pdf").string());
     s.SetFontNames(fonts);
-    for (int n = 1; n <= 60; ++n) {
+    for (int n = 1; n <= 40; ++n) {
       std::vector<PageItem> items;
       Draw(s, assembler, kKinds[n % std::size(kKinds)], ChartsOf(n * 29),
            std::string(PaperName(kind)) + " chart " + std::to_string(n * 29), o, &items);
