@@ -232,8 +232,7 @@ bool DrawingSurface::DrawBitmap(const std::string& path, int left, int top, int 
 
 void DrawingSurface::TextAt(int x, int y, const std::string& text, bool baseline) {
   int drawY = y;
-  if (baseline && metrics_.LaidOutAsPrinted())
-    drawY = y + RoundEven(0.9 * DevTextHeight(text));
+  if (baseline && metrics_.LaidOutAsPrinted()) drawY = y + RoundEven(0.9 * DevTextHeight(text));
   if (!dry_) DevText(x + origin_.x, drawY + origin_.y, text);
   const int width = DevTextWidth(text);
   pen_ = {x + width, y};
