@@ -243,17 +243,13 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
 
 // The wheel of a sideways page: the items, laid out upright, are measured;
 // the column right of the wheel starts as wide as the widest and widens,
-// the wheel shrinking, until a trial finds every item a free place. Sets the setup and gives the move of the items
-// into the column.
+// the wheel shrinking, until a trial finds every item a free place. Sets
+// the setup and gives the move of the items into the column.
 template <class LayOut>
 SidewaysItems SettleSidewaysWheel(const WheelPage& page, WheelSetup& setup, char category,
                                   const PageMetrics& sheet, LayOut layOut) {
-  ItemPlacer measure(page.s,
-                     {sheet,
-                      [](const ItemBounds&) {
-                        return Point{0, 0};
-                      }},
-                     ItemPlacer::Mode::Measure);
+  const auto stay = [](const ItemBounds&) { return Point{0, 0}; };
+  ItemPlacer measure(page.s, {sheet, stay}, ItemPlacer::Mode::Measure);
   layOut(measure);
   // The room of the labels around the wheel's outermost circle, drawn as
   // laid out upright.
@@ -273,7 +269,7 @@ SidewaysItems SettleSidewaysWheel(const WheelPage& page, WheelSetup& setup, char
     items.column.x0 = 2 * setup.cx - sheet.x0;
     items.column.width = sheet.x0 + sheet.width - items.column.x0;
     const ItemBounds box{items.column.x0, sheet.y0, sheet.x0 + sheet.width, sheet.y0 + sheet.height};
-    items.move = [&sheet, box](const ItemBounds& b) { return SidewaysItemOffset(sheet, box, b); };
+    items.move = [&sheet, box](const ItemBounds& item) { return SidewaysItemOffset(sheet, box, item); };
     if (column >= widest) return items;
     ItemPlacer trial(page.s, items, ItemPlacer::Mode::Trial);
     layOut(trial);

@@ -122,9 +122,10 @@ WheelSetup SidewaysWheelSetup(const WheelDefinition& def, char category, const P
   const int margin = std::max(m.lineHeight, labels);
   const int byHeight = static_cast<int>((m.height / 2.0 - margin) / m.k);
   const int byWidth = (m.width - column) / 2 - margin;
-  const int wide = std::max(m.lineHeight, std::min(byHeight, byWidth));
-  w.R = RoundEven(wide / reach);
-  w.cx = m.x0 + margin + wide;
+  // The radius of the outermost circle.
+  const int outer = std::max(m.lineHeight, std::min(byHeight, byWidth));
+  w.R = RoundEven(outer / reach);
+  w.cx = m.x0 + margin + outer;
   w.cy = m.y0 + m.height / 2;
   CompleteWheelSetup(w, def);
   return w;
