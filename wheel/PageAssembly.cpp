@@ -263,7 +263,7 @@ SidewaysItems SettleSidewaysWheel(const WheelPage& page, WheelSetup& setup, char
                               static_cast<int>((b.y1 - setup.cy) / setup.k)});
   const int labels = wheel.empty() ? 0 : std::max(0, reach - MultiWheelRadius(setup)) + sheet.halfLine;
   const int widest = sheet.width * 3 / 4;
-  for (int column = SidewaysColumnWidth(sheet, measure.Measured());; column += sheet.width / 20) {
+  for (int column = SidewaysColumnWidth(sheet, measure.Measured());; column += sheet.width / 40) {
     setup = SidewaysWheelSetup(page.def, category, sheet, std::min(column, widest), labels);
     SidewaysItems items{sheet, nullptr};
     items.column.x0 = 2 * setup.cx - sheet.x0;

@@ -20,8 +20,13 @@ ItemBounds BoundsOf(const std::vector<PageItem>& items) {
 int SidewaysColumnWidth(const PageMetrics& sheet, const std::vector<ItemBounds>& items) {
   const int gap = std::max(1, sheet.halfLine);
   int widest = 0;
-  for (const ItemBounds& b : items) widest = std::max(widest, b.Width() + 2 * gap);
-  return std::clamp(widest, sheet.width / 4, sheet.width * 3 / 4);
+  double area = 0;
+  for (const ItemBounds& b : items) {
+    widest = std::max(widest, b.Width() + 2 * gap);
+    area += double(b.Width() + gap) * (b.Height() + gap);
+  }
+  const int byArea = static_cast<int>(area / std::max(1, sheet.height));
+  return std::clamp(std::max(widest, byArea), sheet.width / 4, sheet.width * 3 / 4);
 }
 
 Point SidewaysItemOffset(const PageMetrics& sheet, const ItemBounds& column, const ItemBounds& upright) {

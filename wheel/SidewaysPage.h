@@ -22,9 +22,10 @@ struct ItemBounds {
 // The bounds of drawn primitives (all zero when there are none).
 ItemBounds BoundsOf(const std::vector<PageItem>& items);
 
-// The narrowest column right of the wheel: the widest item with a gap on
-// either side; at least a quarter and at most three quarters of the usable
-// width.
+// The narrowest column right of the wheel that may hold the items: as wide
+// as the widest with a gap on either side, and as the items' area (with
+// their gaps) over the usable height; at least a quarter and at most three
+// quarters of the usable width.
 int SidewaysColumnWidth(const PageMetrics& sheet, const std::vector<ItemBounds>& items);
 
 // The offset that takes an item laid out upright (bounds `upright`) into
