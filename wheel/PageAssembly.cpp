@@ -8,11 +8,12 @@
 #include "common/HouseSystemNames.h"
 #include "wheel/AspectGrid.h"
 #include "wheel/GauquelinTable.h"
+#include "wheel/ItemPlacer.h"
 #include "wheel/LegendTables.h"
 #include "wheel/PageHeader.h"
-#include "wheel/PageRoom.h"
 #include "wheel/PointTables.h"
 #include "wheel/PositionTables.h"
+#include "wheel/SidewaysPage.h"
 #include "wheel/WheelDrawing.h"
 #include "wheel/WheelLots.h"
 #include "wheel/WheelPage.h"
@@ -42,19 +43,6 @@ class Steps {
 
  private:
   SurfaceHost* host_;
-};
-
-// Numbers what is drawn while it lives with one page item.
-class ItemNumber {
- public:
-  ItemNumber(DrawingSurface& s, int item) : s_(s), saved_(s.Tag().item) { s.SetItem(item); }
-  ~ItemNumber() { s_.SetItem(saved_); }
-  ItemNumber(const ItemNumber&) = delete;
-  ItemNumber& operator=(const ItemNumber&) = delete;
-
- private:
-  DrawingSurface& s_;
-  int saved_;
 };
 
 bool NeedsEqualHouses(const std::array<ChartEntry, 3>& charts, int count) {
@@ -128,104 +116,57 @@ WheelSetup PrepareStyle(DrawingSurface& s, WheelDefinition& def, AspectTables& a
   return setup;
 }
 
-// Draws one page item at a time, each where it meets none drawn before:
-// a dry run measures the item, the room gives it the nearest free place,
-// and it is drawn there and takes its room.
-class ItemPlacer {
- public:
-  explicit ItemPlacer(DrawingSurface& s)
-      : s_(s),
-        room_(s.Metrics().x0, s.Metrics().y0, s.Metrics().x0 + s.Metrics().width,
-              s.Metrics().y0 + s.Metrics().height, std::max(1, s.Metrics().halfLine),
-              std::max(1, s.Metrics().gapX), std::max(1, s.Metrics().halfLine)) {}
-
-  // Finds the place of an item that may move and takes its room there,
-  // before the items placed around it; Place draws it there later.
-  template <class Draw>
-  void Reserve(int item, Draw draw) {
-    const ItemNumber number(s_, item);
-    std::vector<PageItem> drawn;
-    s_.BeginCapture(&drawn, true);
-    draw();
-    s_.EndCapture();
-    const Point offset = room_.FreeOffset(drawn);
-    for (PageItem& it : drawn) {
-      it.x0 += offset.x, it.x1 += offset.x;
-      it.y0 += offset.y, it.y1 += offset.y;
-    }
-    room_.Take(drawn);
-    reserved_.push_back({item, offset});
-  }
-  // Draws an item that may move (where it was reserved, if it was).
-  template <class Draw>
-  void Place(int item, Draw draw) {
-    const ItemNumber number(s_, item);
-    std::vector<PageItem> drawn;
-    for (const auto& [reservedItem, offset] : reserved_)
-      if (reservedItem == item) {
-        s_.SetOrigin(offset);
-        draw();
-        s_.SetOrigin({0, 0});
-        return;
-      }
-    s_.BeginCapture(&drawn, true);
-    draw();
-    s_.EndCapture();
-    s_.SetOrigin(room_.FreeOffset(drawn));
-    drawn.clear();
-    s_.BeginCapture(&drawn, false);
-    draw();
-    s_.EndCapture();
-    s_.SetOrigin({0, 0});
-    room_.Take(drawn);
-  }
-  // Draws an item where it is (dry: only takes its room).
-  template <class Draw>
-  void Keep(int item, bool dry, Draw draw) {
-    const ItemNumber number(s_, item);
-    std::vector<PageItem> drawn;
-    s_.BeginCapture(&drawn, dry);
-    draw();
-    s_.EndCapture();
-    room_.Take(drawn);
-  }
-
- private:
-  DrawingSurface& s_;
-  PageRoom room_;
-  std::vector<std::pair<int, Point>> reserved_;
-};
-
 void DrawCreditLine(DrawingSurface& s, const WheelDefinition& def) {
   if (def.I16(wo::creditLine) == -1) return;
   s.SetFont(def.Letter(wo::creditFont), 8, def.I32(wo::creditColour), def.Style(wo::creditStyle));
   s.TextAt(s.Metrics().x0, CreditLineTop(s.Metrics()), CreditLineText());
 }
 
-void DrawPicturesAndHeaders(const WheelPage& page, const EntryLookup& lookup,
-                            const std::string& picturesPath, Steps& steps, ItemPlacer& placer) {
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Graphic pictures");
-    const int group = page.def.I16(wo::pictureGroup);
+void DrawPictures(const WheelPage& page, const std::string& picturesPath, Steps& steps,
+                  ItemPlacer& placer) {
+  if (!steps.Go()) return;
+  steps.Caption(std::string(kAssembling) + " Graphic pictures");
+  const int group = page.def.I16(wo::pictureGroup);
+  if (group <= 0) return;
+  if (placer.Sideways()) {
+    placer.Place(page_item::kPictures, [&] { DrawPictureGroup(page.s, group, picturesPath); });
+  } else if (placer.Drawing()) {
     const ItemNumber item(page.s, page_item::kPictures);
-    if (group > 0) DrawPictureGroup(page.s, group, picturesPath);
-  }
-  if (steps.Go()) {
-    steps.Caption(std::string(kAssembling) + " Header");
-    const PageItemScope tag(page.s, ItemRole::Header);
-    placer.Keep(page_item::kHeaders, false, [&] { DrawPageHeaders(page, lookup); });
+    DrawPictureGroup(page.s, group, picturesPath);
   }
 }
 
-// The wheel and the credit line keep their places and the aspect grids
-// take theirs: the tables are placed around them.
+// The headers keep their place at the top of the page; on a sideways page
+// they stand in the column right of the wheel.
+void DrawHeaders(const WheelPage& page, const EntryLookup& lookup, Steps& steps, ItemPlacer& placer) {
+  if (!steps.Go()) return;
+  steps.Caption(std::string(kAssembling) + " Header");
+  const PageItemScope tag(page.s, ItemRole::Header);
+  const PageMetrics upright = page.s.Metrics();
+  auto draw = [&] { DrawPageHeaders(page, lookup); };
+  if (placer.Sideways()) {
+    page.s.SetMetrics(placer.Column());
+    placer.KeepInside(page_item::kHeaders, draw);
+  } else {
+    placer.Keep(page_item::kHeaders, false, draw);
+  }
+  page.s.SetMetrics(upright);
+}
+
+// The wheel and the credit line keep their places (on a sideways page the
+// credit line finds its place with the other items).
 void ReserveWheelAndCredit(const WheelPage& page, const AspectTables& aspects, ItemPlacer& placer) {
   if (page.def.wheelSize() > 0)
     placer.Keep(page_item::kWheel, true, [&] {
       WheelDrawing wheel(page.def, page.rings, page.setup);
       wheel.Draw(page.s, &aspects);
     });
-  placer.Keep(page_item::kCreditLine, true, [&] { DrawCreditLine(page.s, page.def); });
+  placer.Settled(page_item::kCreditLine, true, [&] { DrawCreditLine(page.s, page.def); });
+}
+
+// The aspect grids take their places before the tables are placed around
+// them.
+void ReserveGrids(const WheelPage& page, ItemPlacer& placer) {
   // The aspect grids are the largest items: they find their places first.
   for (int g = 1; g <= 2; ++g)
     if (page.def.Flag(g == 1 ? wo::grid1Shown : wo::grid2Shown)) {
@@ -271,7 +212,8 @@ struct DrawnWheel {
   int radius = 0;
 };
 
-DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects, Steps& steps) {
+DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects, Steps& steps,
+                              ItemPlacer& placer) {
   DrawingSurface& s = page.s;
   const WheelDefinition& def = page.def;
   DrawnWheel drawn;
@@ -289,10 +231,50 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
   }
   if (steps.Go()) {
     steps.Caption(std::string(kAssembling) + " Company");
-    const ItemNumber item(s, page_item::kCreditLine);
-    DrawCreditLine(s, def);
+    if (placer.Sideways()) {
+      placer.Place(page_item::kCreditLine, [&] { DrawCreditLine(s, def); });
+    } else {
+      const ItemNumber item(s, page_item::kCreditLine);
+      DrawCreditLine(s, def);
+    }
   }
   return drawn;
+}
+
+// The wheel of a sideways page: the items, laid out upright, are measured;
+// the column right of the wheel starts as wide as the widest and widens,
+// the wheel shrinking, until a trial finds every item a free place. Sets
+// the setup and gives the move of the items into the column.
+template <class LayOut>
+SidewaysItems SettleSidewaysWheel(const WheelPage& page, WheelSetup& setup, char category,
+                                  const PageMetrics& sheet, LayOut layOut) {
+  const auto stay = [](const ItemBounds&) { return Point{0, 0}; };
+  ItemPlacer measure(page.s, {sheet, stay}, ItemPlacer::Mode::Measure);
+  layOut(measure);
+  // The room of the labels around the wheel's outermost circle, drawn as
+  // laid out upright.
+  std::vector<PageItem> wheel;
+  page.s.BeginCapture(&wheel, true);
+  WheelDrawing(page.def, page.rings, setup).Draw(page.s, &page.aspects);
+  page.s.EndCapture();
+  const ItemBounds b = BoundsOf(wheel);
+  const int reach = std::max({setup.cx - b.x0, b.x1 - setup.cx,
+                              static_cast<int>((setup.cy - b.y0) / setup.k),
+                              static_cast<int>((b.y1 - setup.cy) / setup.k)});
+  const int labels = wheel.empty() ? 0 : std::max(0, reach - MultiWheelRadius(setup)) + sheet.halfLine;
+  const int widest = sheet.width * 3 / 4;
+  for (int column = SidewaysColumnWidth(sheet, measure.Measured());; column += sheet.width / 40) {
+    setup = SidewaysWheelSetup(page.def, category, sheet, std::min(column, widest), labels);
+    SidewaysItems items{sheet, nullptr};
+    items.column.x0 = 2 * setup.cx - sheet.x0;
+    items.column.width = sheet.x0 + sheet.width - items.column.x0;
+    const ItemBounds box{items.column.x0, sheet.y0, sheet.x0 + sheet.width, sheet.y0 + sheet.height};
+    items.move = [&sheet, box](const ItemBounds& item) { return SidewaysItemOffset(sheet, box, item); };
+    if (column >= widest) return items;
+    ItemPlacer trial(page.s, items, ItemPlacer::Mode::Trial);
+    layOut(trial);
+    if (!trial.Failed()) return items;
+  }
 }
 
 }  // namespace
@@ -343,8 +325,15 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   if (styles.Open(wheelsPath_) && styles.Read(in.code, category, def_)) styleInForce_ = true;
   if (!styleInForce_) return false;
   if (!s.BeginPrintout('2', 'P')) return false;
+  // A sideways page is laid out upright and its items moved onto it.
+  const PageMetrics sheet = s.Metrics();
+  if (sheet.Sideways()) s.SetMetrics(UprightLayout(sheet));
   const RingCharts ringCharts = CopyRingCharts(in, count);
   equalHouses_ = ringCharts.equalHouses;
+  // The column beside a sideways page's wheel holds a header's items one
+  // a line rather than three across.
+  if (sheet.Sideways() && def_.headerLayout() == HeaderLayout::ThreeAcross)
+    def_.SetLetter(wo::headerLayout, 'L');
   // The user's node choice overrides the style's for this page.
   if (in.points.wheelNode != 0) def_.SetLetter(wo::trueNode, in.points.wheelNode);
   rings_ = FillRingArrays(def_, category, ringCharts.charts[0], ringCharts.Given(1), ringCharts.Given(2),
@@ -355,11 +344,25 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   WheelPage page{s, def_, rings_, {}, names_, aspects_, setup_, in.code, in.placeStyle};
   for (int r = 0; r < count; ++r) page.charts[r] = ringCharts.Given(r);
   if (in.lots) page.lots = ChosenWheelLots(*in.lots, in.points.wheelLots, ringCharts.charts[0]);
-  ItemPlacer placer(s);
-  DrawPicturesAndHeaders(page, in.lookup, picturesPath_, steps, placer);
-  if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);
-  DrawTablesAndGrids(page, steps, placer);
-  const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps);
+  // Every item but the wheel (pictures on a sideways page find their
+  // place beside the wheel like the tables).
+  auto layOut = [&](ItemPlacer& placer) {
+    if (!placer.Sideways()) DrawPictures(page, picturesPath_, steps, placer);
+    DrawHeaders(page, in.lookup, steps, placer);
+    if (steps.Go()) ReserveWheelAndCredit(page, aspects_, placer);
+    if (placer.Sideways()) DrawPictures(page, picturesPath_, steps, placer);
+    if (steps.Go()) ReserveGrids(page, placer);
+    DrawTablesAndGrids(page, steps, placer);
+  };
+  const SidewaysItems items = sheet.Sideways()
+                                  ? SettleSidewaysWheel(page, setup_, category, sheet, layOut)
+                                  : SidewaysItems{s.Metrics(), nullptr};
+  SurfaceStyle style = s.Style();
+  style.doubleInset = setup_.u;
+  s.SetStyle(style);
+  ItemPlacer placer(s, items, ItemPlacer::Mode::Draw);
+  layOut(placer);
+  const DrawnWheel wheel = DrawWheelAndCredit(page, aspects_, steps, placer);
   slots_ = wheel.slots;
   wheelRadius_ = wheel.radius;
 
@@ -368,6 +371,7 @@ bool WheelPageAssembler::AssembleWheelPage(DrawingSurface& s, const WheelPageInp
   std::string caption = PrintoutTitle(*in.inner, names_);
   if (s.Device() != OutputDevice::Screen) caption += kInterruptNote;
   steps.Caption(caption);
+  s.SetMetrics(sheet);
   s.EndPage(true);
   styles.Close();
   return true;

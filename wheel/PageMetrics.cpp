@@ -103,6 +103,35 @@ void FitPageOnSheet(PageMetrics& m, int sheetWidth, int sheetHeight) {
   m.sheetY = (m.sheetHeight - h * m.sheetScale) / 2.0;
 }
 
+void TurnPageOntoSheet(PageMetrics& m, const PrinterPage& sheet, double paperWidthInches,
+                       double paperHeightInches, const PageDefinition& def) {
+  PageMetrics wide;
+  ComputePrinterPageMetrics(wide, sheet, 'L', paperWidthInches, paperHeightInches, def);
+  m.upright = {m.pageWidth, m.pageHeight, m.x0, m.y0, m.width, m.height};
+  m.pageWidth = wide.pageWidth;
+  m.pageHeight = wide.pageHeight;
+  m.x0 = wide.x0;
+  m.y0 = wide.y0;
+  m.width = wide.width;
+  m.height = wide.height;
+  m.sheetWidth = m.sheetHeight = 0;
+  m.sheetScale = 1.0;
+  m.sheetX = m.sheetY = 0;
+}
+
+PageMetrics UprightLayout(const PageMetrics& m) {
+  if (!m.Sideways()) return m;
+  PageMetrics u = m;
+  u.pageWidth = m.upright.pageWidth;
+  u.pageHeight = m.upright.pageHeight;
+  u.x0 = m.upright.x0;
+  u.y0 = m.upright.y0;
+  u.width = m.upright.width;
+  u.height = m.upright.height;
+  u.upright = {};
+  return u;
+}
+
 void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
   if (m.device == OutputDevice::Printer) {
     const int l = lines > 0 ? lines : kDefaultPageLines;
@@ -121,8 +150,9 @@ void ComputeDerivedMetrics(PageMetrics& m, int lines, bool widerLines) {
 
 int MappedFontSize(const PageMetrics& m, int size) {
   if (m.LaidOutAsPrinted()) {
-    if (m.pageHeight <= 1000) return size - 2;
-    if (m.pageHeight <= 1200) return size - 1;
+    const int height = m.Sideways() ? m.upright.pageHeight : m.pageHeight;
+    if (height <= 1000) return size - 2;
+    if (height <= 1200) return size - 1;
     return size;
   }
   return RoundEven(size * 0.8 * m.zoom);

@@ -57,6 +57,17 @@ struct PageMetrics {
   int SheetWidth() const { return sheetWidth > 0 ? sheetWidth : pageWidth; }
   int SheetHeight() const { return sheetHeight > 0 ? sheetHeight : pageHeight; }
 
+  // A printed page on a sideways sheet takes the sheet's shape: the frame
+  // above (W', H', X0, Y0, W, H) is the sideways page's, the text metrics
+  // and pens stay the upright page's, and the upright page's frame is kept
+  // here (the wheel page lays its tables out upright and moves them beside
+  // the wheel). All zero on an upright page.
+  struct Frame {
+    int pageWidth = 0, pageHeight = 0, x0 = 0, y0 = 0, width = 0, height = 0;
+  };
+  Frame upright;
+  bool Sideways() const { return upright.pageWidth > 0; }
+
   // Page units (ten-thousandths of the usable area) to device pixels.
   int PageX(int v) const;
   int PageY(int v) const;
@@ -98,6 +109,18 @@ double ScreenVerticalScale(int screenWidth, int screenHeight, double physicalWid
 // The page frame of the layout (W' + 2 by H' + 2 from the origin) is what
 // is fitted.
 void FitPageOnSheet(PageMetrics& m, int sheetWidth, int sheetHeight);
+
+// Lays a printed page out on a sideways sheet in the sheet's own shape: the
+// frame of `m` (upright, with its derived metrics) becomes that of the
+// sideways device page `sheet` (its printer metrics, orientation 'L') and
+// the upright frame is kept in m.upright; line height, character width,
+// gaps and pens stay the upright page's.
+void TurnPageOntoSheet(PageMetrics& m, const PrinterPage& sheet, double paperWidthInches,
+                       double paperHeightInches, const PageDefinition& def);
+
+// The metrics of a sideways page with the upright page's frame (the page as
+// it would be laid out upright); an upright page's metrics as they are.
+PageMetrics UprightLayout(const PageMetrics& m);
 
 // LH, CW, gap_y, gap_x, half line and BW for the metrics' device. `lines` is
 // the text lines per page of PAGEW.DEF (printer only); `widerLines` doubles

@@ -65,6 +65,10 @@ bool PageRoom::FreeAt(const Box& bounds, const std::vector<Box>& parts, Point o,
 }
 
 Point PageRoom::FreeOffset(const std::vector<PageItem>& items) const {
+  return FindFreeOffset(items).value_or(Point{0, 0});
+}
+
+std::optional<Point> PageRoom::FindFreeOffset(const std::vector<PageItem>& items) const {
   Box b{0, 0, 0, 0};
   std::vector<Box> parts;
   for (const PageItem& it : items) {
@@ -75,10 +79,10 @@ Point PageRoom::FreeOffset(const std::vector<PageItem>& items) const {
          std::max(b.y1, part.y1)};
     parts.push_back(part);
   }
-  if (parts.empty()) return {0, 0};
+  if (parts.empty()) return Point{0, 0};
   // Where it stands, even partly off the usable area, when it meets nothing.
   if (std::all_of(parts.begin(), parts.end(), [&](const Box& p) { return Free(p, gap_); }))
-    return {0, 0};
+    return Point{0, 0};
   // Candidates in rings of growing distance; the first free one on the
   // page wins (straight moves before diagonal ones at the same distance).
   const int span = std::max(page_.x1 - page_.x0, page_.y1 - page_.y0);
@@ -97,7 +101,7 @@ Point PageRoom::FreeOffset(const std::vector<PageItem>& items) const {
   for (const int gap : {gap_, leastGap_})
     for (const Point& p : candidates)
       if (FreeAt(b, parts, p, gap)) return p;
-  return {0, 0};
+  return std::nullopt;
 }
 
 }  // namespace vostrane

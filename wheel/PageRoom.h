@@ -5,6 +5,7 @@
 // everything taken and stays on the page.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "wheel/DrawingSurface.h"
@@ -27,6 +28,8 @@ class PageRoom {
   // place where it meets nothing taken; (0, 0) when it is free where it is
   // or when no free place is found.
   Point FreeOffset(const std::vector<PageItem>& items) const;
+  // The same, without a value when no free place is found.
+  std::optional<Point> FindFreeOffset(const std::vector<PageItem>& items) const;
 
  private:
   struct Box {

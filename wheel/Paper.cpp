@@ -67,7 +67,11 @@ PageMetrics PaperPrinterMetrics(const PaperChoice& paper, int dpi, const PageDef
   PageMetrics m;
   ComputePrinterPageMetrics(m, page, 'P', 0, 0, def);
   ComputeDerivedMetrics(m, def.lines, widerLines);
-  if (paper.landscape) FitPageOnSheet(m, page.pixelHeight, page.pixelWidth);
+  if (paper.landscape) {
+    const PrinterPage sheet{page.pixelHeight, page.pixelWidth, page.printableHeightMm,
+                            page.printableWidthMm};
+    TurnPageOntoSheet(m, sheet, 0, 0, def);
+  }
   return m;
 }
 

@@ -1,8 +1,9 @@
 // The paper chart pages are printed on: Letter or A4, upright or sideways.
 // The choice is kept in the control record (two letters); without one the
-// paper of the system's locale is used. A wheel page keeps its upright
-// layout on a sideways sheet: it is scaled to fit and centred
-// (FitPageOnSheet in wheel/PageMetrics.h).
+// paper of the system's locale is used. A printed page on a sideways sheet
+// takes the sheet's shape at the upright page's text sizes
+// (TurnPageOntoSheet in wheel/PageMetrics.h); the screen's own layout keeps
+// the upright page, scaled to fit the sideways sheet (FitPageOnSheet).
 #pragma once
 
 #include <string>
@@ -49,9 +50,9 @@ PaperChoice ReadPaperChoice(const ControlRecord& control);
 void WritePaperChoice(const PaperChoice& chosen, ControlRecord& control);
 
 // Printer page metrics of a sheet of paper at `dpi`, the whole sheet
-// printable, with the margins and lines of PAGEW.DEF: the page is laid out
-// upright and, on a sideways sheet, fitted onto it. The base offset (which
-// depends on the fonts) is left at its default.
+// printable, with the margins and lines of PAGEW.DEF: a sideways sheet's
+// page takes the sheet's shape with the upright page's text metrics. The
+// base offset (which depends on the fonts) is left at its default.
 PageMetrics PaperPrinterMetrics(const PaperChoice& paper, int dpi, const PageDefinition& def,
                                 bool widerLines);
 // Screen page metrics at a zoom: the page takes the paper's proportions

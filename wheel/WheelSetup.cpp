@@ -67,22 +67,11 @@ SpacingTable ComputeSpacingTable(const WheelDefinition& def, char category, char
   return t;
 }
 
-WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const PageMetrics& m) {
-  WheelSetup w;
-  w.category = category == 'C' ? 'T' : category;
-  w.rings = w.category == 'T' ? 3 : w.category == 'B' ? 2 : 1;
-  const int stored = def.wheelSize();
-  w.sizeClass = WheelSizeClass(stored);
-  w.size = stored == 0 ? kDefaultWheelSize : stored;
-  w.doubleLines = def.ringLines().doubled;
-  w.k = m.k;
-  if (m.LaidOutAsPrinted()) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
-  else w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
-  if (w.rings == 3) w.R = RoundEven(w.R * 2.0 / kTriWheelOuter);
-  w.u = RoundEven(0.01 * w.R);
-  w.cx = m.PageX(def.I16(wheel_offset::wheelCentreX));
-  w.cy = m.PageY(def.I16(wheel_offset::wheelCentreY));
+namespace {
 
+// The radii of the rings and circles and the spacing table, from R.
+void CompleteWheelSetup(WheelSetup& w, const WheelDefinition& def) {
+  w.u = RoundEven(0.01 * w.R);
   const bool wideHouseRing = w.rings == 1 && w.sizeClass != 'S';
   w.houseRingOuter = RoundEven((wideHouseRing ? 0.61 : 0.53) * w.R);
   const char houseNumbers = def.Letter(wheel_offset::houseNumbers);
@@ -103,6 +92,42 @@ WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const Pa
              ? w.ra - w.u
              : w.ra;
   w.spacing = ComputeSpacingTable(def, w.category, w.sizeClass);
+}
+
+}  // namespace
+
+WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const PageMetrics& m) {
+  WheelSetup w;
+  w.category = category == 'C' ? 'T' : category;
+  w.rings = w.category == 'T' ? 3 : w.category == 'B' ? 2 : 1;
+  const int stored = def.wheelSize();
+  w.sizeClass = WheelSizeClass(stored);
+  w.size = stored == 0 ? kDefaultWheelSize : stored;
+  w.doubleLines = def.ringLines().doubled;
+  w.k = m.k;
+  if (m.LaidOutAsPrinted()) w.R = RoundEven(w.size / 10000.0 * m.pageWidth * 1.25333);
+  else w.R = RoundEven(m.height * (w.size / 10000.0) * m.k);
+  if (w.rings == 3) w.R = RoundEven(w.R * 2.0 / kTriWheelOuter);
+  w.cx = m.PageX(def.I16(wheel_offset::wheelCentreX));
+  w.cy = m.PageY(def.I16(wheel_offset::wheelCentreY));
+  CompleteWheelSetup(w, def);
+  return w;
+}
+
+WheelSetup SidewaysWheelSetup(const WheelDefinition& def, char category, const PageMetrics& m,
+                              int column, int labels) {
+  WheelSetup w = ComputeWheelSetup(def, category, UprightLayout(m));
+  if (!m.Sideways() || w.R <= 0) return w;
+  const double reach = double(MultiWheelRadius(w)) / w.R;
+  const int margin = std::max(m.lineHeight, labels);
+  const int byHeight = static_cast<int>((m.height / 2.0 - margin) / m.k);
+  const int byWidth = (m.width - column) / 2 - margin;
+  // The radius of the outermost circle.
+  const int outer = std::max(m.lineHeight, std::min(byHeight, byWidth));
+  w.R = RoundEven(outer / reach);
+  w.cx = m.x0 + margin + outer;
+  w.cy = m.y0 + m.height / 2;
+  CompleteWheelSetup(w, def);
   return w;
 }
 

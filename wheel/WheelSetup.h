@@ -65,4 +65,13 @@ SpacingTable ComputeSpacingTable(const WheelDefinition& def, char category, char
 // 'T') on a surface with the given metrics.
 WheelSetup ComputeWheelSetup(const WheelDefinition& def, char category, const PageMetrics& metrics);
 
+// The setup of a page on a sideways sheet (metrics.Sideways()): the wheel
+// at the left of the usable area, centred on its height, `labels` pixels
+// (at least a line) between its outermost circle and the edges for the
+// labels around it, and as large as the height allows while `column`
+// pixels of the usable width stay free at the right. On an upright page
+// the page's own setup.
+WheelSetup SidewaysWheelSetup(const WheelDefinition& def, char category, const PageMetrics& metrics,
+                              int column, int labels);
+
 }  // namespace vostrane

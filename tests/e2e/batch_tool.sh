@@ -5,7 +5,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 e2e_install_copy "$1"
 version=$(./vostrane-batch version) || fail "version failed"
 [[ "$version" == Vostrane\ * ]] || fail "unexpected version text: $version"
-./vostrane-batch --help | grep -q "version" || fail "--help does not list version"
+./vostrane-batch --help | grep "version" >/dev/null || fail "--help does not list version"
 if ./vostrane-batch no-such-command 2>/dev/null; then fail "an unknown command succeeded"; fi
 
 # place: the rows of the place lookup with what reading each fills in.

@@ -20,6 +20,7 @@
 #include "wheel/AspectSetFile.h"
 #include "wheel/PageDefinition.h"
 #include "wheel/PageMetrics.h"
+#include "wheel/Paper.h"
 #include "wheel/WheelDrawing.h"
 #include "wheel/WheelStyleFile.h"
 
@@ -70,9 +71,11 @@ class GlyphDegreeTest : public testing::Test {
     }
   }
 
-  // Draws the wheel on the screen or the printer (Letter at 600 dpi) and
-  // adds each planet glyph's distance from its true place to `tally`.
-  void Measure(const RingArrays& rings, bool printer, const std::string& name, Tally& tally) {
+  // Draws the wheel on the screen or the printer (Letter at 600 dpi;
+  // `sideways`: a sideways sheet, the wheel as large as its height allows)
+  // and adds each planet glyph's distance from its true place to `tally`.
+  void Measure(const RingArrays& rings, bool printer, const std::string& name, Tally& tally,
+               bool sideways = false) {
     const WheelDefinition& def = styles[rings.category == 'R' ? 0 : rings.category == 'B' ? 1 : 2];
     RecordingSurface s(printer ? OutputDevice::Printer : OutputDevice::Screen);
     if (printer) {
@@ -83,11 +86,15 @@ class GlyphDegreeTest : public testing::Test {
       page.lines = 63;
       ComputePrinterPageMetrics(m, {5100, 6600, 215.9, 279.4}, 'P', 0, 0, page);
       ComputeDerivedMetrics(m, page.lines, false);
+      if (sideways) m = PaperPrinterMetrics({PaperKind::Letter, true}, 600, page, false);
       s.SetMetrics(m);
     }
     std::vector<PageItem> items;
     s.SetItemSink(&items);
-    const WheelSetup setup = ComputeWheelSetup(def, rings.category, s.Metrics());
+    const PageMetrics& m = s.Metrics();
+    const WheelSetup setup = sideways ? SidewaysWheelSetup(def, rings.category, m, m.width / 4,
+                                                           2 * m.lineHeight)
+                                      : ComputeWheelSetup(def, rings.category, m);
     WheelDrawing wheel(def, rings, setup);
     wheel.Draw(s, &aspects);
 
@@ -180,6 +187,29 @@ TEST_F(GlyphDegreeTest, GlyphsStandNearTheirDegreeAndNothingIsDrawnTwice) {
   }
   for (const Tally* t : {&crowded[0], &polar[0]}) EXPECT_LE(t->worstDistance, 10.0) << t->worst;
   EXPECT_EQ(twice, 0);
+}
+
+// The wheel of a sideways sheet, as high as the sheet allows: no glyph
+// stands more than 10 degrees from its degree, none is drawn twice.
+TEST_F(GlyphDegreeTest, GlyphsOfTheSidewaysWheelStandNearTheirDegree) {
+  Tally tally;
+  for (int seed = 1; seed <= 300; ++seed) {
+    std::mt19937 g(seed);
+    RingArrays rings;
+    rings.category = "RRRBT"[seed % 5];
+    const std::array<double, 12> cusps = test::RandomCusps(g, seed % 3 == 2 ? 2 : seed % 2);
+    for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = test::RandomRing(g, cusps, seed % 3 == 0);
+    Measure(rings, true, "seed " + std::to_string(seed) + " " + rings.category, tally, true);
+  }
+  for (char category : {'R', 'B', 'T'}) {
+    RingArrays rings;
+    rings.category = category;
+    for (int r = 1; r <= rings.Count(); ++r) rings.Ring(r) = CrowdedChart();
+    Measure(rings, true, std::string("1990-01-01 London ") + category, tally, true);
+  }
+  tally.Report("sideways printer");
+  EXPECT_LE(tally.worstDistance, 10.0) << tally.worst;
+  EXPECT_EQ(tally.twice, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "common/ControlRecord.h"
 #include "wheel/PageDefinition.h"
 #include "wheel/Paper.h"
+#include "wheel/Rounding.h"
 
 namespace vostrane {
 namespace {
@@ -50,8 +51,9 @@ TEST(Paper, ControlRecordLetters) {
   EXPECT_EQ(PaperChoiceFromLetters('L', 'x'), (PaperChoice{PaperKind::Letter, false}));
 }
 
-// Each paper lays the page out upright in its own proportions; a sideways
-// sheet holds that same layout scaled to fit and centred.
+// Each paper lays the printed page out in the sheet's own shape, a sideways
+// one with the upright page's text metrics and its upright frame kept; the
+// screen's own layout fits the upright page onto a sideways sheet.
 TEST(Paper, MetricsOfEveryPaperAndOrientation) {
   PageDefinition def;
   def.topMargin = def.bottomMargin = 25;
@@ -63,35 +65,44 @@ TEST(Paper, MetricsOfEveryPaperAndOrientation) {
     const char* name;
     int printerWidth, printerHeight, screenHeight;
   } expected[] = {{"Letter portrait", 5100, 6600, 797},
-                  {"Letter landscape", 5100, 6600, 797},
+                  {"Letter landscape", 6600, 5100, 797},
                   {"A4 portrait", 4961, 7016, 872},
-                  {"A4 landscape", 4961, 7016, 872}};
+                  {"A4 landscape", 7016, 4961, 872}};
   for (size_t i = 0; i < all.size(); ++i) {
     const PaperMetrics& p = all[i];
     SCOPED_TRACE(p.name);
     EXPECT_EQ(p.name, expected[i].name);
     EXPECT_EQ(p.printer.pageWidth, expected[i].printerWidth);
     EXPECT_EQ(p.printer.pageHeight, expected[i].printerHeight);
+    EXPECT_EQ(p.printer.SheetWidth(), p.printer.pageWidth);
+    EXPECT_DOUBLE_EQ(p.printer.sheetScale, 1.0);
     EXPECT_EQ(p.screen.pageWidth, 614);
     EXPECT_EQ(p.screen.pageHeight, expected[i].screenHeight);
-    for (const PageMetrics& m : {p.printer, p.screen}) {
-      const bool wide = m.SheetWidth() > m.SheetHeight();
-      EXPECT_EQ(wide, p.paper.landscape);
-      if (!p.paper.landscape) {
-        EXPECT_DOUBLE_EQ(m.sheetScale, 1.0);
-        continue;
-      }
-      // Fitted: as high as the sheet, centred across it.
-      const double w = (m.pageWidth + 2) * m.sheetScale, h = (m.pageHeight + 2) * m.sheetScale;
-      EXPECT_NEAR(h, m.SheetHeight(), 1e-6);
-      EXPECT_NEAR(m.sheetX * 2 + w, m.SheetWidth(), 1e-6);
-      EXPECT_GT(m.sheetX, 0);
-    }
-    // Upright and sideways share the layout.
+    EXPECT_EQ(p.screen.SheetWidth() > p.screen.SheetHeight(), p.paper.landscape);
     const PageMetrics& upright = all[i & ~size_t{1}].printer;
     EXPECT_EQ(p.printer.lineHeight, upright.lineHeight);
-    EXPECT_EQ(p.printer.x0, upright.x0);
-    EXPECT_EQ(p.printer.width, upright.width);
+    EXPECT_EQ(p.printer.charWidth, upright.charWidth);
+    EXPECT_EQ(p.printer.baseWidth, upright.baseWidth);
+    EXPECT_EQ(p.printer.Sideways(), p.paper.landscape);
+    if (!p.paper.landscape) {
+      EXPECT_DOUBLE_EQ(p.screen.sheetScale, 1.0);
+      continue;
+    }
+    // The sideways page keeps the margins of the sheet's long and short
+    // sides, and the upright frame the layout of the same paper upright.
+    EXPECT_EQ(p.printer.x0, RoundEven(p.printer.pageWidth * 30 / 800.0));
+    EXPECT_EQ(p.printer.y0, RoundEven(p.printer.pageHeight * 25 / 1000.0));
+    const PageMetrics turned = UprightLayout(p.printer);
+    EXPECT_EQ(turned.pageWidth, upright.pageWidth);
+    EXPECT_EQ(turned.x0, upright.x0);
+    EXPECT_EQ(turned.width, upright.width);
+    EXPECT_EQ(turned.height, upright.height);
+    EXPECT_FALSE(turned.Sideways());
+    // The screen's own layout: as high as the sheet, centred across it.
+    const PageMetrics& m = p.screen;
+    const double w = (m.pageWidth + 2) * m.sheetScale, h = (m.pageHeight + 2) * m.sheetScale;
+    EXPECT_NEAR(h, m.SheetHeight(), 1e-6);
+    EXPECT_NEAR(m.sheetX * 2 + w, m.SheetWidth(), 1e-6);
   }
 }
 

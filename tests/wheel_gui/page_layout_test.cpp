@@ -221,5 +221,58 @@ TEST_F(PageLayoutTest, WholeBiWheelPageOnThePrinterWritesOnePdfPage) {
   EXPECT_FALSE(msgs->Saw("ERROR"));
 }
 
+// On a sideways sheet the wheel stands at the left: among many tables
+// (AAA) larger than on the upright page; with few (AAB, whose upright
+// wheel takes the page's width) as large as there and nearly as high as
+// the usable area, the tables in the column right of it.
+TEST_F(PageLayoutTest, SidewaysSheetHoldsTheWheelLeftAndTheTablesRightOfIt) {
+  const std::array<ChartEntry, 3> charts = Charts();
+  for (const char* code : {"AAA", "AAB"}) {
+    SCOPED_TRACE(code);
+    WheelPageAssembler assembler(names);
+    WheelPageInput in;
+    in.code = code;
+    in.inner = &charts[0];
+    PrinterSettings settings;
+    settings.paper = {PaperKind::Letter, false};
+    int uprightRadius = 0;
+    {
+      PrinterSurface printer(settings);
+      printer.SetPdfOutput("upright.pdf");
+      ASSERT_TRUE(assembler.AssembleWheelPage(printer, in));
+      uprightRadius = assembler.WheelRadius();
+    }
+    settings.paper.landscape = true;
+    PrinterSurface printer(settings);
+    printer.SetPdfOutput("wide.pdf");
+    printer.SetFontNames(fonts);
+    std::vector<PageItem> items;
+    printer.SetItemSink(&items);
+    ASSERT_TRUE(assembler.AssembleWheelPage(printer, in));
+    const bool manyTables = std::string(code) == "AAA";
+    EXPECT_GT(assembler.WheelRadius(), uprightRadius * (manyTables ? 11 : 9) / 10);
+    if (manyTables) continue;
+    const PageMetrics& m = printer.Metrics();
+    PageBox wheel{true, m.pageWidth, m.pageHeight, 0, 0};
+    for (const PageItem& it : items)
+      if (it.tag.item == page_item::kWheel)
+        wheel = {true, std::min(wheel.left, it.x0), std::min(wheel.top, it.y0),
+                 std::max(wheel.right, it.x1), std::max(wheel.bottom, it.y1)};
+    EXPECT_GT(wheel.bottom - wheel.top, m.height * 85 / 100);
+    EXPECT_GE(wheel.top, m.y0);
+    EXPECT_LE(wheel.bottom, m.y0 + m.height);
+    EXPECT_LT(wheel.left - m.x0, m.width / 20);
+    int tables = 0;
+    for (const PageItem& it : items) {
+      if (it.tag.role != ItemRole::Table) continue;
+      ++tables;
+      EXPECT_GE(it.x0, wheel.right) << PageItemName(it.tag.item) << " '" << it.text << "'";
+      EXPECT_LE(it.x1, m.x0 + m.width) << PageItemName(it.tag.item);
+    }
+    EXPECT_GT(tables, 20);
+  }
+  EXPECT_FALSE(msgs->Saw("ERROR"));
+}
+
 }  // namespace
 }  // namespace vostrane

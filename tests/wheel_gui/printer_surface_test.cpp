@@ -157,6 +157,26 @@ TEST_F(PrinterSurfaceTest, A4AndLandscapePages) {
   ASSERT_EQ(box.size(), 4u);
   EXPECT_NEAR(box[2] - box[0], 792, 1);
   EXPECT_NEAR(box[3] - box[1], 612, 1);
+
+  // An upright printout on a sideways A4 sheet takes the sheet's shape and
+  // keeps the upright page's frame and line height.
+  settings.paper = {PaperKind::A4, true};
+  {
+    PrinterSurface s(settings);
+    s.SetPdfOutput("sideways.pdf");
+    ASSERT_TRUE(s.BeginPrintout('2', 'P'));
+    const PageMetrics& m = s.Metrics();
+    EXPECT_NEAR(m.pageWidth, 7016, 4);
+    EXPECT_NEAR(m.pageHeight, 4961, 4);
+    EXPECT_NEAR(m.upright.pageHeight, 7016, 4);
+    EXPECT_EQ(m.lineHeight, static_cast<int>(m.upright.pageHeight / (63 * 1.25)));
+    EXPECT_DOUBLE_EQ(m.sheetScale, 1.0);
+    s.EndPage(true);
+  }
+  box = MediaBox(Pdf("sideways.pdf"));
+  ASSERT_EQ(box.size(), 4u);
+  EXPECT_NEAR(box[2] - box[0], 841.9, 1);
+  EXPECT_NEAR(box[3] - box[1], 595.3, 1);
 }
 
 TEST_F(PrinterSurfaceTest, InterruptedPrintoutIsAbortedAndLeavesTheOldFile) {

@@ -3,8 +3,9 @@
 // elements, parallels, aspect grids, the wheel, the credit line) meets any
 // primitive of another, for 2,000 seeded random charts and crowded and
 // polar ones, on every installed style of single, bi- and tri-wheel pages,
-// with the real fonts on the page bitmap and on a printer page; and the
-// tables of the aspects page, of one chart and of two compared.
+// with the real fonts on the page bitmap and on printer pages, upright and
+// sideways; the dial page; and the tables of the aspects page, of one chart
+// and of two compared.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
@@ -229,9 +230,12 @@ class WholePageLayoutTest : public testing::Test {
   void TearDown() override { CloseMessageTextFile(); }
 
   // Draws the page of the charts on the surface and counts its overlaps.
+  // The page's primitives go to `drawn` when given.
   void Draw(DrawingSurface& s, WheelPageAssembler& assembler, const PageKind& kind,
-            const std::array<ChartEntry, 3>& charts, const std::string& name, Overlaps& out) {
-    std::vector<PageItem> items;
+            const std::array<ChartEntry, 3>& charts, const std::string& name, Overlaps& out,
+            std::vector<PageItem>* drawn = nullptr) {
+    std::vector<PageItem> own;
+    std::vector<PageItem>& items = drawn ? *drawn : own;
     s.SetItemSink(&items);
     WheelPageInput in;
     in.code = kind.code;
@@ -291,6 +295,37 @@ TEST_F(WholePageLayoutTest, NoItemMeetsAnotherOnThePrinter) {
   EXPECT_EQ(o.count, 0) << o.first;
 }
 
+// On a sideways sheet (Letter and A4) the page takes the sheet's shape:
+// every style's items meet none of one another and stay on the sheet.
+TEST_F(WholePageLayoutTest, NoItemMeetsAnotherOnASidewaysSheet) {
+  Overlaps o;
+  int offSheet = 0;
+  std::string firstOff;
+  for (const PaperKind kind : {PaperKind::Letter, PaperKind::A4}) {
+    WheelPageAssembler assembler(LoadPageNames());
+    PrinterSettings settings;
+    settings.oneDocumentPerPrintout = false;
+    settings.paper = {kind, true};
+    PrinterSurface s(settings);
+    s.SetPdfOutput((std::filesystem::path(folder.Path()) / "sideways.pdf").string());
+    s.SetFontNames(fonts);
+    for (int n = 1; n <= 40; ++n) {
+      std::vector<PageItem> items;
+      Draw(s, assembler, kKinds[n % std::size(kKinds)], ChartsOf(n * 29),
+           std::string(PaperName(kind)) + " chart " + std::to_string(n * 29), o, &items);
+      const PageMetrics& m = s.Metrics();
+      ASSERT_GT(m.pageWidth, m.pageHeight);
+      for (const PageItem& it : items)
+        if ((it.x0 < 0 || it.y0 < 0 || it.x1 > m.pageWidth || it.y1 > m.pageHeight) && offSheet++ == 0)
+          firstOff = std::to_string(n * 29) + " " + PageItemName(it.tag.item) + " '" + it.text + "'";
+    }
+    EXPECT_TRUE(s.EndDocument());
+  }
+  Report("sideways printer", o);
+  EXPECT_EQ(o.count, 0) << o.first;
+  EXPECT_EQ(offSheet, 0) << firstOff;
+}
+
 // The dial page on each of its dials, the pointer on a point: the dial, the
 // midpoint tree and the midpoint list are all drawn, on the page, and meet
 // nothing of one another.
@@ -303,6 +338,10 @@ TEST_F(WholePageLayoutTest, DialPageItemsMeetNothingOnTheScreenAndThePrinter) {
   PrinterSurface printer(settings);
   printer.SetPdfOutput((std::filesystem::path(folder.Path()) / "dials.pdf").string());
   printer.SetFontNames(fonts);
+  settings.paper = {PaperKind::A4, true};
+  PrinterSurface sideways(settings);
+  sideways.SetPdfOutput((std::filesystem::path(folder.Path()) / "sideways-dials.pdf").string());
+  sideways.SetFontNames(fonts);
   Overlaps onScreen, onPrinter;
   for (int n = 1; n <= 6; ++n) {
     ChartEntry chart = RandomChart(n * 7, n % 3 == 0);
@@ -312,7 +351,8 @@ TEST_F(WholePageLayoutTest, DialPageItemsMeetNothingOnTheScreenAndThePrinter) {
     ASSERT_GT(in.points.size(), 8u);
     in.pointer = DialPlace(in.points[n].lon, modulus);
     for (DrawingSurface* s :
-         {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer)}) {
+         {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer),
+          static_cast<DrawingSurface*>(&sideways)}) {
       std::vector<PageItem> items;
       s->SetItemSink(&items);
       ASSERT_TRUE(AssembleDialPage(*s, in, names));
@@ -331,6 +371,7 @@ TEST_F(WholePageLayoutTest, DialPageItemsMeetNothingOnTheScreenAndThePrinter) {
     }
   }
   EXPECT_TRUE(printer.EndDocument());
+  EXPECT_TRUE(sideways.EndDocument());
   Report("dial page, screen", onScreen);
   Report("dial page, printer", onPrinter);
   EXPECT_EQ(onScreen.count, 0) << onScreen.first;
@@ -344,8 +385,12 @@ TEST_F(WholePageLayoutTest, AspectsPageTablesMeetNoneAndStayOnThePage) {
   settings.oneDocumentPerPrintout = false;
   PrinterSurface printer(settings);
   printer.SetPdfOutput((std::filesystem::path(folder.Path()) / "aspects.pdf").string());
+  settings.paper = {PaperKind::Letter, true};
+  PrinterSurface sideways(settings);
+  sideways.SetPdfOutput((std::filesystem::path(folder.Path()) / "sideways-aspects.pdf").string());
   for (DrawingSurface* s :
-       {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer)}) {
+       {static_cast<DrawingSurface*>(&screen), static_cast<DrawingSurface*>(&printer),
+        static_cast<DrawingSurface*>(&sideways)}) {
     s->SetFontNames(fonts);
     Overlaps o;
     // A crowded chart, polar houses and two random ones, alone and compared.
@@ -378,6 +423,7 @@ TEST_F(WholePageLayoutTest, AspectsPageTablesMeetNoneAndStayOnThePage) {
     EXPECT_EQ(o.count, 0) << o.first;
   }
   EXPECT_TRUE(printer.EndDocument());
+  EXPECT_TRUE(sideways.EndDocument());
 }
 
 }  // namespace

@@ -228,8 +228,8 @@ bool RenderBitmap(const RenderRequest& r, const DrawingSettings& settings,
   PageMetrics m;
   const double zoom = r.json ? 1.0 : r.zoom > 0 ? r.zoom : file.zoom;
   // The page takes the paper's proportions when the file device asks for
-  // them (the data page when a paper is named), a sideways sheet the
-  // upright page fitted onto it.
+  // them (the data page when a paper is named), turned on a sideways
+  // sheet.
   const PaperChoice& paper = settings.printer.paper;
   const bool proportions = r.json ? r.paper.has_value() : file.printerProportions;
   ComputeScreenPageMetrics(m, zoom, proportions, RoundEven(PaperWidthInches(paper.kind) * 72),

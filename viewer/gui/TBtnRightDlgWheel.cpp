@@ -434,7 +434,7 @@ void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
   PageMetrics m;
   ComputeScreenPageMetrics(m, settings_.screen.zoom, settings_.screen.printerProportions, printerWidth,
                            printerHeight, k);
-  // A sideways sheet shows the upright page fitted onto it, as printed.
+  // A sideways sheet shows sideways, as printed.
   if (settings_.printer.paper.landscape) TurnScreenSheet(m);
   // The page is laid out as printed and drawn at the screen page's size.
   storage_->bitmap.SetPrintedPage(m, SvgPageMetrics(settings_.printer), kSvgDotsPerInch);

@@ -176,18 +176,19 @@ void PrinterSurface::ComputeMetrics(char configuration, char orientation) {
   if (!toPdf_) settings_.PaperSizeFor(configuration, a, b);
   ReadPageDefinition(pageDef_);
 
-  // An upright page on a sideways sheet is laid out upright and fitted
-  // onto the sheet.
+  // An upright page on a sideways sheet takes the sheet's shape with the
+  // upright page's text metrics.
   const bool sideways = orientation == 'P' && page.pixelWidth > page.pixelHeight;
+  PrinterPage upright = page;
   if (sideways) {
-    std::swap(page.pixelWidth, page.pixelHeight);
-    std::swap(page.printableWidthMm, page.printableHeightMm);
+    std::swap(upright.pixelWidth, upright.pixelHeight);
+    std::swap(upright.printableWidthMm, upright.printableHeightMm);
   }
   PageMetrics m;
-  ComputePrinterPageMetrics(m, page, orientation, a, b, pageDef_);
+  ComputePrinterPageMetrics(m, upright, orientation, a, b, pageDef_);
   m.monochrome = config.monochrome;
   ComputeDerivedMetrics(m, pageDef_.lines, settings_.widerLines);
-  if (sideways) FitPageOnSheet(m, page.pixelHeight, page.pixelWidth);
+  if (sideways) TurnPageOntoSheet(m, page, a, b, pageDef_);
   painter_->setTransform(SheetTransform(m));
   // Table rows are lowered by the glyph font's ascent over the text font's.
   DevSetFont(FontName('A'), 10, TextStyle::Normal, kBlack);
