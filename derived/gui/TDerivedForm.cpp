@@ -191,7 +191,7 @@ void TDerivedForm::BuildLayout() {
   addRow("&Second entry:", second_, nullptr, &secondRow_);
   addRow("&Date:", date_, dateWords_, &dateRow_);
   addRow("&Time:", time_, nullptr, &timeRow_);
-  addRow("Pla&net:", body_, nullptr, &bodyRow_);
+  addRow("Pl&anet:", body_, nullptr, &bodyRow_);
   auto* harmonicNote = new QLabel("from 2 to 180", this);
   addRow("&Harmonic:", harmonic_, harmonicNote, &harmonicRow_);
 

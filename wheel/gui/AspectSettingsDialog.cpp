@@ -130,12 +130,12 @@ AspectSettingsDialog::AspectSettingsDialog(QWidget* parent) : QDialog(parent) {
 
   auto* declBox = new QGroupBox("Declination", this);
   auto* declRow = new QHBoxLayout(declBox);
-  parallel_ = new QCheckBox("&Parallel, orb", declBox);
+  parallel_ = new QCheckBox("Pa&rallel, orb", declBox);
   parallel_->setObjectName("Parallel");
   parallel_->setChecked(options_.ParallelOn());
   parallelOrb_ = DegreeBox(5, 0.1, 1, options_.ParallelOrb());
   parallelOrb_->setObjectName("ParallelOrb");
-  contraparallel_ = new QCheckBox("C&ontraparallel, orb", declBox);
+  contraparallel_ = new QCheckBox("Con&traparallel, orb", declBox);
   contraparallel_->setObjectName("Contraparallel");
   contraparallel_->setChecked(options_.ContraparallelOn());
   contraparallelOrb_ = DegreeBox(5, 0.1, 1, options_.ContraparallelOrb());
