@@ -148,6 +148,12 @@ std::vector<double> IsotonicFit(const std::vector<double>& y, const std::vector<
   return out;
 }
 
+double TextBoxHalfAngle(double w, double h, double rho, double k, double gap, double angle) {
+  const double a = angle * (M_PI / 180.0);
+  const double e = w / 2.0 * std::fabs(std::sin(a)) + h / (2.0 * k) * std::fabs(std::cos(a)) + gap;
+  return std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI;
+}
+
 std::vector<double> SpreadOnCircle(const std::vector<double>& angles,
                                    const std::vector<double>& halfWidths,
                                    const std::vector<double>& weights) {

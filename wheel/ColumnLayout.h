@@ -29,6 +29,17 @@ namespace vostrane {
 // The angular half width an item needs at a wheel angle.
 using HalfWidth = std::function<double(double angle)>;
 
+// The angular half width, in degrees, of a text box w x h pixels centred at
+// radius rho (pixels) at a wheel angle, keeping `gap` pixels to either side;
+// k is the vertical scale of the page (vertical pixels per horizontal one).
+double TextBoxHalfAngle(double w, double h, double rho, double k, double gap, double angle);
+
+// A text drawn around the wheel: its wheel angle and angular half width.
+struct AngularBox {
+  double angle = 0;  // degrees
+  double half = 0;   // degrees
+};
+
 struct ColumnRingInput {
   bool present = false;
   std::array<bool, kWheelPoints> shown{};

@@ -224,7 +224,7 @@ DrawnWheel DrawWheelAndCredit(const WheelPage& page, const AspectTables& aspects
       const ItemNumber item(s, page_item::kWheel);
       WheelDrawing wheel(def, page.rings, page.setup);
       wheel.Draw(s, &aspects);
-      DrawWheelLots(s, def, page.setup, page.rings, page.lots);
+      DrawWheelLots(s, def, page.setup, page.rings, page.lots, wheel.HouseNumberBoxes());
       drawn.slots = wheel.Slots();
       drawn.radius = wheel.Radius();
     }

@@ -372,11 +372,7 @@ bool WheelDrawing::ColumnRadii(int ring, int form, int tier, double angle, bool 
 HalfWidth WheelDrawing::BoxHalfWidth(double w, double h, double rho) const {
   const double k = setup_.k > 0 ? setup_.k : 1.0;
   const double gap = gap_;
-  return [w, h, rho, k, gap](double angle) {
-    const double a = angle * (M_PI / 180.0);
-    const double e = w / 2.0 * std::fabs(std::sin(a)) + h / (2.0 * k) * std::fabs(std::cos(a)) + gap;
-    return std::asin(std::min(1.0, e / std::max(1.0, rho))) * 180.0 / M_PI;
-  };
+  return [w, h, rho, k, gap](double angle) { return TextBoxHalfAngle(w, h, rho, k, gap, angle); };
 }
 
 HalfWidth WheelDrawing::HalfWidthOf(int ring, int form) const {
@@ -677,7 +673,9 @@ void WheelDrawing::DrawHouseNumbers(DrawingSurface& s) {
     half.push_back(BoxHalfWidth(s.TextWidth(text), s.TextHeight(text), radius)(at.back()));
   }
   const std::vector<double> spread = SpreadOnCircle(at, half);
+  houseNumbers_.clear();
   for (int c = 1; c <= 12; ++c) {
+    if (mode != 'C') houseNumbers_.push_back({spread[c - 1], half[c - 1]});
     const Point p = setup_.At(spread[c - 1], radius);
     const std::string text = std::to_string(c);
     const PageItemScope tag(s, ItemRole::HouseNumber, c - 1, 1);

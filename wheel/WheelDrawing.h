@@ -44,6 +44,9 @@ class WheelDrawing {
   // The wheel radius in force: the setup's, enlarged when the style draws
   // no degree scale.
   int Radius() const { return R_; }
+  // Where the house numbers stand in their ring (none when they stand
+  // near the centre or are not drawn).
+  const std::vector<AngularBox>& HouseNumberBoxes() const { return houseNumbers_; }
   // Wheel angles of cusps 0..11 of the inner chart (30 j with equal sectors).
   const std::array<double, 12>& CuspAngles() const { return cuspAngles_; }
   // Where the columns and the cusp lines through the glyph bands stand.
@@ -138,6 +141,7 @@ class WheelDrawing {
   std::array<SlotRing, 3> slots_;
   std::array<CuspMarks, 3> marks_;
   PlacedSlots placed_{};
+  std::vector<AngularBox> houseNumbers_;
   ColumnLayout layout_;
   bool laidOut_ = false;
   int gap_ = 2;  // clear pixels around glyphs and labels

@@ -5,6 +5,7 @@
 
 #include "common/PointSettings.h"
 #include "wheel/ChartLots.h"
+#include "wheel/ColumnLayout.h"
 #include "wheel/GlyphPlacement.h"
 
 namespace vostrane {
@@ -24,7 +25,8 @@ std::vector<WheelLot> ChosenWheelLots(const std::vector<Lot>& lots, uint32_t cho
 }
 
 void DrawWheelLots(DrawingSurface& s, const WheelDefinition& def, const WheelSetup& setup,
-                   const RingArrays& rings, const std::vector<WheelLot>& lots) {
+                   const RingArrays& rings, const std::vector<WheelLot>& lots,
+                   const std::vector<AngularBox>& houseNumbers) {
   if (lots.empty() || setup.ra <= 0) return;
   const PageMetrics& m = s.Metrics();
   s.SetPenColour(def.I32(wo::tableColour));
@@ -34,20 +36,48 @@ void DrawWheelLots(DrawingSurface& s, const WheelDefinition& def, const WheelSet
             TextStyle::Normal);
   // The label stands in the house-number ring, marked by a short tick out
   // from the ring at the lot's exact place; without that ring (or where it
-  // is too narrow for the label) just inside the aspect circle.
+  // is too narrow for the labels) just inside the aspect circle.
   const int band = setup.houseRingOuter - setup.ra;
   const int tick = std::max(2, 2 * setup.u);
+  int tallest = 0, widest = 0;
+  for (const WheelLot& lot : lots) {
+    tallest = std::max(tallest, s.TextHeight(lot.label));
+    widest = std::max(widest, s.TextWidth(lot.label));
+  }
+  const bool inBand = band >= tallest;
+  const int edge = inBand ? setup.houseRingOuter : setup.ra;
+  const double rho = inBand ? setup.ra + band / 2.0
+                            : setup.ra - tick - 0.6 * std::hypot(widest, tallest);
+  const double k = setup.k > 0 ? setup.k : 1.0;
+  const double gap = std::max(1, setup.u);
+
+  // The labels move along their circle, as little as they can, until none
+  // meets another or a house number of the same ring; the numbers stay.
+  std::vector<double> angles, halves, weights;
+  if (inBand)
+    for (const AngularBox& number : houseNumbers) {
+      angles.push_back(number.angle);
+      halves.push_back(number.half);
+      weights.push_back(1e6);
+    }
+  const size_t firstLot = angles.size();
+  std::vector<double> exact;
   for (const WheelLot& lot : lots) {
     const double theta = TrueWheelAngle(lot.lon, rings.Ring(1).cusps, def.Flag(wo::equalSectors));
-    const int w = s.TextWidth(lot.label), h = s.TextHeight(lot.label);
-    const bool inBand = band >= h;
-    const int edge = inBand ? setup.houseRingOuter : setup.ra;
-    const Point a = setup.At(theta, edge);
-    const Point b = setup.At(theta, inBand ? edge + tick : edge - tick);
+    exact.push_back(theta);
+    angles.push_back(theta);
+    halves.push_back(
+        TextBoxHalfAngle(s.TextWidth(lot.label), s.TextHeight(lot.label), rho, k, gap, theta));
+    weights.push_back(1.0);
+  }
+  const std::vector<double> spread = SpreadOnCircle(angles, halves, weights);
+  for (size_t i = 0; i < lots.size(); ++i) {
+    const Point a = setup.At(exact[i], edge);
+    const Point b = setup.At(exact[i], inBand ? edge + tick : edge - tick);
     s.Line(a.x, a.y, b.x, b.y);
-    const double rho = inBand ? setup.ra + band / 2.0 : setup.ra - tick - 0.6 * std::hypot(w, h);
-    const Point c = setup.At(theta, rho);
-    s.TextAt(c.x - w / 2, c.y - h / 2, lot.label);
+    const std::string& label = lots[i].label;
+    const Point c = setup.At(spread[firstLot + i], rho);
+    s.TextAt(c.x - s.TextWidth(label) / 2, c.y - s.TextHeight(label) / 2, label);
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "astro/ArabicParts.h"
 #include "session/ChartEntry.h"
+#include "wheel/ColumnLayout.h"
 #include "wheel/DrawingSurface.h"
 #include "wheel/RingPoints.h"
 #include "wheel/WheelDefinition.h"
@@ -30,9 +31,11 @@ std::string LotLabel(const std::string& name);
 std::vector<WheelLot> ChosenWheelLots(const std::vector<Lot>& lots, uint32_t chosen,
                                       const ChartEntry& e);
 
-// Draws the lots on the wheel of the setup, at their wheel angles from the
-// inner ring's cusps.
+// Draws the lots on the wheel of the setup, each marked at its wheel angle
+// from the inner ring's cusps, its label moved aside where it would meet
+// another or one of the house numbers standing in the same ring.
 void DrawWheelLots(DrawingSurface& s, const WheelDefinition& def, const WheelSetup& setup,
-                   const RingArrays& rings, const std::vector<WheelLot>& lots);
+                   const RingArrays& rings, const std::vector<WheelLot>& lots,
+                   const std::vector<AngularBox>& houseNumbers);
 
 }  // namespace vostrane

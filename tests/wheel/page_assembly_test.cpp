@@ -421,6 +421,47 @@ TEST_F(PageAssemblyTest, ChosenLotsStandAtTheirLongitudesOnTheWheel) {
   }
 }
 
+// Many lots in the wheel: no label meets a house number or another label.
+TEST_F(PageAssemblyTest, LotLabelsStandClearOfTheHouseNumbersAndOfOneAnother) {
+  const char* const bodies[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+  std::string text;
+  std::vector<std::string> labels;
+  for (int n = 0; n < 16; ++n) {
+    labels.push_back("L" + std::to_string(10 + n));
+    text += labels.back() + " | Asc + " + bodies[n % 7] + " - " + bodies[(n / 7 + n + 1) % 7] +
+            " | N | x\n";
+  }
+  const LotList lots = ParseLots(text, "LOTS.DAT");
+  ASSERT_EQ(lots.error, "");
+  for (const char houseNumbers : {'E', 'N'}) {
+    single.SetLetter(wo::houseNumbers, houseNumbers);
+    Reinstall();
+    const ChartEntry chart = MakeChart();
+    WheelPageInput in;
+    in.inner = &chart;
+    in.lots = &lots.lots;
+    in.points.wheelLots = 0xffff;
+    RecordingSurface s;
+    std::vector<PageItem> items;
+    s.SetItemSink(&items);
+    ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
+    std::vector<PageItem> numbers, drawnLabels;
+    for (const PageItem& it : items) {
+      if (it.tag.role == ItemRole::HouseNumber) numbers.push_back(it);
+      if (std::find(labels.begin(), labels.end(), it.text) != labels.end()) drawnLabels.push_back(it);
+    }
+    ASSERT_EQ(drawnLabels.size(), labels.size()) << houseNumbers;
+    for (size_t i = 0; i < drawnLabels.size(); ++i) {
+      for (const PageItem& number : numbers)
+        EXPECT_FALSE(drawnLabels[i].Intersects(number))
+            << drawnLabels[i].text << " meets house " << number.text;
+      for (size_t j = i + 1; j < drawnLabels.size(); ++j)
+        EXPECT_FALSE(drawnLabels[i].Intersects(drawnLabels[j]))
+            << drawnLabels[i].text << " meets " << drawnLabels[j].text << " (" << houseNumbers << ")";
+    }
+  }
+}
+
 TEST_F(PageAssemblyTest, AFailedStyleReadKeepsThePreviousStyleForThePage) {
   single.SetI16(wo::creditLine, 0);
   Reinstall();
