@@ -1,10 +1,16 @@
-// The birth data the name-file benchmarks store for every person: one
-// London birth, so that only the names differ between records.
+// What the name-file benchmarks share: the birth data they store for every
+// person (one London birth, so that only the names differ between records)
+// and a name file in a scratch folder.
 #pragma once
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 
 #include "entry/BirthDataFields.h"
+#include "names/NameTable.h"
+#include "tablestore/TTzDbf.h"
 
 namespace vostrane {
 
@@ -23,5 +29,26 @@ inline BirthDataFields LondonBenchPerson(const std::string& name) {
   f.dstTable = "";
   return f;
 }
+
+// An empty name file, open, in a folder of its own under /tmp (named from
+// `pattern`, which ends in XXXXXX); the folder goes with the object.
+class ScratchNameTable {
+ public:
+  explicit ScratchNameTable(std::string pattern) {
+    folder_ = mkdtemp(pattern.data());
+    OpenNameTable(table_, folder_ + "/" + kNamesFileName);
+  }
+  ~ScratchNameTable() {
+    table_.Close();
+    std::filesystem::remove_all(folder_);
+  }
+  ScratchNameTable(const ScratchNameTable&) = delete;
+  ScratchNameTable& operator=(const ScratchNameTable&) = delete;
+  TTzDbf& table() { return table_; }
+
+ private:
+  std::string folder_;
+  TTzDbf table_;
+};
 
 }  // namespace vostrane

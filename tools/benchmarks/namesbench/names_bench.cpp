@@ -26,24 +26,9 @@ BirthDataFields Person(int n) {
   return LondonBenchPerson(name);
 }
 
-// A fresh folder per run, removed afterwards.
-class TempTable {
- public:
-  TempTable() {
-    char pattern[] = "/tmp/vostrane-namesbench-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    ConfigureNamesTable(table_, folder_ + "/" + kNamesFileName);
-    OpenNameTable(table_, folder_ + "/" + kNamesFileName);
-  }
-  ~TempTable() {
-    table_.Close();
-    std::filesystem::remove_all(folder_);
-  }
-  TTzDbf& table() { return table_; }
-
- private:
-  std::string folder_;
-  TTzDbf table_;
+// A fresh name file per run, removed afterwards.
+struct TempTable : ScratchNameTable {
+  TempTable() : ScratchNameTable("/tmp/vostrane-namesbench-XXXXXX") {}
 };
 
 void BM_AppendPersonUnderLock(benchmark::State& state) {

@@ -42,27 +42,18 @@ BirthDataFields Person(int n) {
 class LargeTable {
  public:
   LargeTable() {
-    char pattern[] = "/tmp/vostrane-personsbench-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    const std::string file = folder_ + "/" + kNamesFileName;
-    OpenNameTable(table_, file);
     std::vector<RecordWritten> stamps;
     for (int n = 0; n < kPersons; ++n) {
-      const PersonWriteResult written = AppendPerson(table_, Person(n), &stamps);
+      const PersonWriteResult written = AppendPerson(table(), Person(n), &stamps);
       if (written.outcome != PersonWrite::Written) break;
       if (n % 2 == 1) stamps.pop_back();  // every other person without a time
     }
-    StampCollected(table_, stamps);
+    StampCollected(table(), stamps);
   }
-  ~LargeTable() {
-    table_.Close();
-    std::filesystem::remove_all(folder_);
-  }
-  TTzDbf& table() { return table_; }
+  TTzDbf& table() { return scratch_.table(); }
 
  private:
-  std::string folder_;
-  TTzDbf table_;
+  ScratchNameTable scratch_{"/tmp/vostrane-personsbench-XXXXXX"};
 };
 
 LargeTable& Table() {
