@@ -11,8 +11,6 @@
 #include "atlas/LocalClock.h"
 #include "session/BirthDataTexts.h"
 
-class QWidget;
-
 namespace vostrane {
 
 // The outcome of the place lookup dialog.
@@ -31,9 +29,10 @@ class PlaceLookup {
   // Data entry begins: the atlas is set to its name order.
   virtual void BeginSession() = 0;
 
-  // Shows the place lookup dialog over the form for the place typed so far.
-  // nullopt when there is no atlas to look in: the field keeps what was typed.
-  virtual std::optional<PlaceChoice> ChoosePlace(QWidget* form, const std::string& placeText) = 0;
+  // Shows the place lookup dialog over the form that asks, for the place
+  // typed so far. nullopt when there is no atlas to look in: the field keeps
+  // what was typed.
+  virtual std::optional<PlaceChoice> ChoosePlace(const std::string& placeText) = 0;
 
   // True when the text (trailing blanks removed, upper-cased) is exactly an
   // atlas name.
@@ -61,7 +60,7 @@ class PlaceLookup {
 class NoPlaceLookup : public PlaceLookup {
  public:
   void BeginSession() override {}
-  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override { return std::nullopt; }
+  std::optional<PlaceChoice> ChoosePlace(const std::string&) override { return std::nullopt; }
   bool IsAtlasPlace(const std::string&) override { return false; }
   FocusAfterRead ReadPlace(BirthDataFields&, int) override { return FocusAfterRead::ZoneHours; }
   void RecheckZone(BirthDataFields&, char) override {}

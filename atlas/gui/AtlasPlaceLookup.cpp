@@ -1,5 +1,7 @@
 #include "atlas/gui/AtlasPlaceLookup.h"
 
+#include <QApplication>
+
 #include "atlas/AtlasFields.h"
 #include "atlas/DstChangeFile.h"
 #include "atlas/DstLookup.h"
@@ -51,13 +53,14 @@ void AtlasPlaceLookup::BeginSession() {
   }
 }
 
-std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(QWidget* form, const std::string& placeText) {
+std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(const std::string& placeText) {
   if (!PlacesTable().IsOpen()) {
     // Said once per data entry; the field keeps what the user typed.
     if (!unavailableShown_) ShowMessage(kAtlasUnavailableText, MsgIcon::Information);
     unavailableShown_ = true;
     return std::nullopt;
   }
+  QWidget* const form = QApplication::activeModalWidget();
   TBdatPlacForm dialog(form, PlacesTable(), placeText);
   dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("btnPlace") : nullptr);
   dialog.exec();

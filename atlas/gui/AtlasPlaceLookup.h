@@ -14,9 +14,11 @@ namespace vostrane {
 class AtlasPlaceLookup : public PlaceLookup {
  public:
   void BeginSession() override;
-  // Shows TBdatPlacForm beside the form's "btnPlace" button. nullopt when
-  // the atlas could not be opened at start-up: the typed text stays.
-  std::optional<PlaceChoice> ChoosePlace(QWidget* form, const std::string& placeText) override;
+  // Shows TBdatPlacForm over the form that asks, beside its "btnPlace"
+  // button. The forms that ask (the birth data form, the derived-chart
+  // dialog) are modal, so the asking one is the modal window on top. nullopt
+  // when the atlas could not be opened at start-up: the typed text stays.
+  std::optional<PlaceChoice> ChoosePlace(const std::string& placeText) override;
   bool IsAtlasPlace(const std::string& placeText) override;
   FocusAfterRead ReadPlace(BirthDataFields& fields, int chartType) override;
   void RecheckZone(BirthDataFields& fields, char what) override;

@@ -452,7 +452,7 @@ void TDerivedForm::PlaceButtonClick() {
 }
 
 void TDerivedForm::OpenPlaceLookup() {
-  const std::optional<PlaceChoice> choice = places_->ChoosePlace(this, place_->StoredText());
+  const std::optional<PlaceChoice> choice = places_->ChoosePlace(place_->StoredText());
   if (!choice) return;
   activateWindow();
   if (choice->outcome == 'C') {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "derived/DerivedChartDialog.h"
+#include "entry/gui/DerivedChartDialog.h"
 #include "entry/BirthDataFields.h"
 #include "entry/NameFileAccess.h"
 #include "atlas/PlaceLookup.h"

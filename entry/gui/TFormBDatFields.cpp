@@ -365,7 +365,7 @@ void TFormBDat::OpenPlaceLookup() {
     placeOnEntry_ = Fields();
     placeFromAtlasOnEntry_ = placeFromAtlas_;
   }
-  const std::optional<PlaceChoice> choice = places_->ChoosePlace(this, editPlace_->StoredText());
+  const std::optional<PlaceChoice> choice = places_->ChoosePlace(editPlace_->StoredText());
   if (!choice) return;
   // The dialog has gone: the keys go to the form again (a window manager
   // would do this; without one nothing would have the keyboard).

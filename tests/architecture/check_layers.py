@@ -5,10 +5,14 @@ The layer table is the fenced block marked ```layers in README.md: one line
 per layer, the top line first, the folders of one layer side by side. A file
 may include its own folder and the folders on lower lines; folders of one
 line may not include each other, except that X/gui may include X. Folders
-named gui hold the Qt windows and app the program's entry point; every other
-folder is domain code, which never includes a gui folder nor a Qt Widgets or
-Qt PrintSupport header; the calculation (astro) never includes the message
-service. The libraries a folder's CMakeLists.txt links
+named gui hold the Qt windows, and app and batch the programs (the window
+program and the batch tool); every other folder is domain code, which never
+includes a gui folder nor a Qt Widgets or Qt PrintSupport header, and whose
+headers name no class of those two modules, not even to declare it; the
+calculation (astro) never includes the message service. An include is
+followed to the folder it lands in: "../x/y.h", "./y.h" and a file beside the
+including one from the including file's folder, <x/y.h> like "x/y.h" when x
+is a folder of the tree. The libraries a folder's CMakeLists.txt links
 (DEPS, GUI_DEPS, target_link_libraries) obey the same directions. tests/ and
 tools/ stand outside the table and may include anything.
 
@@ -29,6 +33,12 @@ OUTSIDE_TABLE = ("tests", "tools")
 QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ANGLE_INCLUDE = re.compile(r"^\s*#\s*include\s*<([^>]+)>")
 QT_GUI_MODULES = ("QtWidgets", "QtPrintSupport")
+# Classes of those modules a domain header might name, known even when no Qt
+# headers are found; the Qt include folders add the rest.
+QT_GUI_CLASSES = ("QWidget", "QDialog", "QMainWindow", "QApplication", "QMessageBox", "QLabel",
+                  "QLineEdit", "QPushButton", "QComboBox", "QListWidget", "QPrinter", "QPrintDialog")
+QT_CLASS_NAME = re.compile(r"\bQ[A-Z]\w*")
+PROGRAM_FOLDERS = ("app", "batch")
 # The calculation shows nothing and never ends the program: it hands a status
 # back, and the driver tells the user. These folders may not include the
 # message service.
@@ -102,7 +112,7 @@ def is_gui(folder):
 
 
 def is_program(folder):
-    return folder.rsplit("/", 1)[-1] == "app"
+    return folder.rsplit("/", 1)[-1] in PROGRAM_FOLDERS
 
 
 def domain_of(gui_folder):
@@ -147,17 +157,42 @@ def qt_gui_header_names(qt_dirs):
     return names
 
 
+def qt_gui_class_names(header_names):
+    """The classes of Qt Widgets and PrintSupport: one header per class."""
+    return {n for n in header_names if QT_CLASS_NAME.fullmatch(n)} | set(QT_GUI_CLASSES)
+
+
 def is_qt_gui_header(header, qt_gui_names):
     if header.split("/", 1)[0] in QT_GUI_MODULES:
         return True
     return "/" not in header and header in qt_gui_names
 
 
+def included_path(root, folder, header, angle, tops):
+    """The path from the tree's root of the file an include names, or None
+    when it names no file of the tree (a system, Qt or generated header, or a
+    path that leaves the tree). Quoted includes look beside the including file
+    first, as the compiler does; <x/y.h> is the tree's only when x is one of its
+    folders."""
+    if angle:
+        if header.split("/", 1)[0] not in tops or "/" not in header:
+            return None
+        path = header
+    elif header.startswith(("./", "../")) or os.path.isfile(os.path.join(root, folder, header)):
+        path = f"{folder}/{header}"
+    else:
+        path = header
+    path = os.path.normpath(path).replace(os.sep, "/")
+    return None if path.startswith("../") else path
+
+
 def check_sources(root, rank, qt_gui_names, problems):
     """Checks every include line of every source file; returns how many were read."""
     tops = {folder.split("/", 1)[0] for folder in rank}
+    qt_gui_classes = qt_gui_class_names(qt_gui_names)
     checked = 0
     for folder in sorted(rank):
+        domain = not is_gui(folder) and not is_program(folder)
         path = os.path.join(root, folder)
         for name in sorted(os.listdir(path)):
             if not name.endswith(SOURCE_SUFFIXES):
@@ -166,44 +201,52 @@ def check_sources(root, rank, qt_gui_names, problems):
             with open(os.path.join(path, name), encoding="utf-8", errors="replace") as f:
                 for number, line in enumerate(f, 1):
                     where = f"{relative}:{number}"
-                    quoted = QUOTED_INCLUDE.match(line)
-                    if quoted:
-                        checked += 1
-                        check_quoted(where, folder, quoted.group(1), rank, tops, problems)
+                    code = line.split("//", 1)[0]
+                    include = QUOTED_INCLUDE.match(line) or ANGLE_INCLUDE.match(line)
+                    if include:
+                        header, angle = include.group(1), include.re is ANGLE_INCLUDE
+                        shown = f"<{header}>" if angle else f'"{header}"'
+                        target = included_path(root, folder, header, angle, tops | set(OUTSIDE_TABLE))
+                        if target is not None:
+                            checked += 1
+                            check_include(where, folder, target, shown, rank, tops, problems)
+                        elif angle and domain:
+                            checked += 1
+                            if is_qt_gui_header(header, qt_gui_names):
+                                problems.append(f"{where}: {folder} includes {shown}: "
+                                                "a domain folder includes no Qt Widgets or PrintSupport header")
                         continue
-                    if folder in SILENT_FOLDERS and MESSAGE_CALL.search(line.split("//", 1)[0]):
+                    if folder in SILENT_FOLDERS and MESSAGE_CALL.search(code):
                         problems.append(f"{where}: {folder} calls the message service: "
                                         "the calculation hands back a status and shows no message itself")
-                    angle = ANGLE_INCLUDE.match(line)
-                    if angle and not is_gui(folder) and not is_program(folder):
-                        checked += 1
-                        if is_qt_gui_header(angle.group(1), qt_gui_names):
-                            problems.append(f"{where}: {folder} includes <{angle.group(1)}>: "
-                                            "a domain folder includes no Qt Widgets or PrintSupport header")
+                    if domain and name.endswith(".h"):
+                        for qt_class in sorted(set(QT_CLASS_NAME.findall(code)) & qt_gui_classes):
+                            problems.append(f"{where}: {folder} names {qt_class}: a domain header names "
+                                            "no Qt Widgets or PrintSupport class, not even to declare it")
     return checked
 
 
-def check_quoted(where, folder, header, rank, tops, problems):
-    top = header.split("/", 1)[0]
-    if header == MESSAGE_SERVICE and folder in SILENT_FOLDERS:
-        problems.append(f'{where}: {folder} -> platform ("{header}"): '
+def check_include(where, folder, path, shown, rank, tops, problems):
+    top = path.split("/", 1)[0]
+    if path == MESSAGE_SERVICE and folder in SILENT_FOLDERS:
+        problems.append(f"{where}: {folder} -> platform ({shown}): "
                         "the calculation hands back a status and shows no message itself")
         return
-    if "/" not in header:
+    if "/" not in path:
         return
     if top in OUTSIDE_TABLE:
-        problems.append(f'{where}: {folder} -> {top} ("{header}"): '
+        problems.append(f"{where}: {folder} -> {top} ({shown}): "
                         "the program never includes tests/ or tools/")
         return
     if top not in tops:
         return
-    target = folder_of(header, rank)
+    target = folder_of(path, rank)
     if target is None:
-        problems.append(f'{where}: {folder} -> {top} ("{header}"): the folder is not in the layer table')
+        problems.append(f"{where}: {folder} -> {top} ({shown}): the folder is not in the layer table")
         return
     rule = broken_rule(folder, target, rank)
     if rule:
-        problems.append(f'{where}: {folder} -> {target} ("{header}"): {rule}')
+        problems.append(f"{where}: {folder} -> {target} ({shown}): {rule}")
 
 
 def strip_cmake_comments(text):

@@ -14,7 +14,7 @@ CHECKER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "check_layers
 TABLE = """\
 ```layers
 # top first
-                 shell/app
+                 shell/app  shell/batch
 viewer           viewer/gui
 names            names/gui
 astro  session
@@ -26,13 +26,14 @@ CLEAN_FILES = {
     "platform/File.h": "#pragma once\n#include <string>\n",
     "platform/gui/Box.h": '#include <QDialog>\n#include "platform/File.h"\n',
     "session/Entry.h": '#include "platform/File.h"\n#include "Local.h"\n',
-    "astro/Planets.cpp": '#include "astro/Planets.h"\n#include "platform/File.h"\n',
+    "astro/Planets.cpp": '#include "Planets.h"\n#include <astro/Planets.h>\n#include "../platform/File.h"\n',
     "astro/Planets.h": "#pragma once\n",
     "names/Names.cpp": '#include "session/Entry.h"\n#include "astro/Planets.h"\n',
     "names/gui/NameList.cpp": '#include "names/Names.h"\n#include "platform/gui/Box.h"\n',
     "viewer/Viewer.cpp": '#include "names/Names.h"\n',
     "viewer/gui/Window.cpp": '#include "viewer/Viewer.h"\n#include "names/gui/NameList.h"\n',
     "shell/app/main.cpp": '#include "viewer/gui/Window.h"\n',
+    "shell/batch/Batch.cpp": '#include "shell/batch/Batch.h"\n#include "viewer/Viewer.h"\n#include <QDialog>\n',
     "tools/Tool.cpp": '#include "viewer/gui/Window.h"\n',
     "tests/names/names_test.cpp": '#include "names/gui/NameList.h"\n',
     "platform/CMakeLists.txt": "vostrane_folder_library(vplatform)\n",
@@ -86,7 +87,20 @@ class LayerCheckerTest(unittest.TestCase):
     def test_clean_tree_passes(self):
         result = FakeTree(self, CLEAN_FILES).check()
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
-        self.assertIn("layer order kept: 9 folders on 5 layers", result.stdout)
+        self.assertIn("layer order kept: 10 folders on 5 layers", result.stdout)
+
+    def test_includes_are_followed_to_the_folder_they_land_in(self):
+        for source, include, target, rule in (
+                ("session/Entry.cpp", "<viewer/Viewer.h>", "viewer", "viewer sits above session"),
+                ("session/Entry.cpp", '"../viewer/Viewer.h"', "viewer", "viewer sits above session"),
+                ("names/Names.cpp", '"./gui/NameList.h"', "names/gui", "never includes a gui folder"),
+                ("names/Names.cpp", '"gui/NameList.h"', "names/gui", "never includes a gui folder"),
+                ("session/Entry.cpp", "<tests/support/Temp.h>", "tests", "never includes tests/ or tools/")):
+            with self.subTest(include=include):
+                tree = FakeTree(self, with_files({"names/gui/NameList.h": "#pragma once\n",
+                                                  source: f"#include {include}\n"}))
+                folder = source.rsplit("/", 1)[0]
+                self.assert_fails(tree, 1, f"{source}:1: {folder} -> {target} ({include}): ", rule)
 
     def test_include_within_a_layer_fails(self):
         tree = FakeTree(self, with_files({"astro/X.cpp": '#include "astro/Planets.h"\n#include "session/Entry.h"\n'}))
@@ -124,6 +138,25 @@ class LayerCheckerTest(unittest.TestCase):
         result = self.assert_fails(tree, 1, "viewer/Viewer.cpp:1: viewer includes <QDialog>",
                                    "viewer/Viewer.cpp:2: viewer includes <QtPrintSupport/QPrinter>")
         self.assertNotIn("QString", result.stdout)
+
+    def test_batch_folder_is_a_program_on_top(self):
+        tree = FakeTree(self, with_files({"viewer/Viewer.cpp": '#include "shell/batch/Batch.h"\n',
+                                          "shell/batch/Run.cpp": '#include "shell/app/Main.h"\n'
+                                                                 '#include "tools/Tool.h"\n'}))
+        result = self.assert_fails(tree, 1, "viewer/Viewer.cpp:1: viewer -> shell/batch",
+                                   "shell/batch sits above viewer",
+                                   "shell/batch/Run.cpp:1: shell/batch -> shell/app",
+                                   "shell/batch/Run.cpp:2: shell/batch -> tools")
+        self.assertNotIn("shell/batch/Batch.cpp", result.stdout)
+
+    def test_domain_header_naming_a_qt_widgets_class_fails(self):
+        tree = FakeTree(self, with_files({
+            "viewer/Viewer.h": "class QWidget;\nvoid Show(QDialog* d, QString s);  // not a QMainWindow\n",
+            "viewer/Viewer.cpp": "void Show(QDialog*, QString) {}\n",
+            "viewer/gui/Window.h": "class QWidget;\n"}))
+        result = self.assert_fails(tree, 1, "viewer/Viewer.h:1: viewer names QWidget",
+                                   "viewer/Viewer.h:2: viewer names QDialog", "2 forbidden")
+        self.assertNotIn("QMainWindow", result.stdout)
 
     def test_program_code_including_tests_fails(self):
         tree = FakeTree(self, with_files({"viewer/Viewer.cpp": '#include "tests/support/Temp.h"\n'}))

@@ -54,7 +54,7 @@ TEST(AtlasPlaceLookup, ReadsPlacesAndRechecksZonesThroughTheFormsFields) {
 TEST(AtlasPlaceLookup, WithoutAnOpenAtlasTheTypedPlaceStays) {
   test::AtlasFolder folder;
   AtlasPlaceLookup atlas;
-  EXPECT_FALSE(atlas.ChoosePlace(nullptr, "Erie"));
+  EXPECT_FALSE(atlas.ChoosePlace("Erie"));
   EXPECT_FALSE(atlas.IsAtlasPlace("Erie"));
 }
 

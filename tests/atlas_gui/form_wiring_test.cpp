@@ -81,6 +81,7 @@ TEST(FormWiring, TypingAPlaceOpensTheDialogAndEnterReadsThePlace) {
 
   std::string listed;
   const int dialogs = WorkPlaceDialog(form, Qt::Key_E, [&](TBdatPlacForm& dialog) {
+    EXPECT_EQ(dialog.parentWidget(), &form);  // over the form that asked
     QTest::keyClicks(dialog.EditPlace(), "rie");
     listed = FromQt(dialog.EditPlace()->text());
     QTest::keyClick(dialog.EditPlace(), Qt::Key_Return);

@@ -48,7 +48,7 @@ class OneCityAtlas : public NoPlaceLookup {
  public:
   int dialogs = 0;
   int readAsType = -1;
-  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override {
+  std::optional<PlaceChoice> ChoosePlace(const std::string&) override {
     ++dialogs;
     return PlaceChoice{'G', "Oslo, Norway"};
   }

@@ -19,7 +19,7 @@ class FakeAtlas : public NoPlaceLookup {
   std::string rechecks;
   int dialogs = 0;
 
-  std::optional<PlaceChoice> ChoosePlace(QWidget*, const std::string&) override {
+  std::optional<PlaceChoice> ChoosePlace(const std::string&) override {
     ++dialogs;
     return choice;
   }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "derived/DerivedChartDialog.h"
+#include "entry/gui/DerivedChartDialog.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/DrawingSettings.h"
 #include "viewer/ViewerState.h"

@@ -3,7 +3,7 @@
 // drawing settings the shell copied from the control record.
 #pragma once
 
-#include "derived/DerivedChartDialog.h"
+#include "entry/gui/DerivedChartDialog.h"
 
 class QObject;
 class QWidget;

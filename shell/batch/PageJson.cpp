@@ -1,4 +1,4 @@
-#include "tools/batch/PageJson.h"
+#include "shell/batch/PageJson.h"
 
 #include <algorithm>
 #include <cstdio>

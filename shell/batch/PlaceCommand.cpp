@@ -18,8 +18,8 @@
 #include "common/MaskedFields.h"
 #include "common/MessageTextFile.h"
 #include "platform/MessageService.h"
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/JsonWriter.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/JsonWriter.h"
 
 namespace vostrane::batch {
 namespace {

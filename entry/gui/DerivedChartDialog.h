@@ -1,7 +1,7 @@
 // How the birth data form and the viewer ask for a derived chart without
 // depending on the dialog's library: the program hands them a function that
 // shows the dialog (derived/gui/TDerivedForm.h, AskDerivedChart) with the
-// atlas attached.
+// atlas attached. It lives with the form, the lowest of the windows that ask.
 #pragma once
 
 #include <functional>

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/SiblingProgram.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/SiblingProgram.h"
 
 #ifdef VOSTRANE_BATCH_RENDER
 #include <QGuiApplication>
@@ -27,7 +27,7 @@
 #include <QSaveFile>
 #include <QString>
 
-#include "tools/batch/PageJson.h"
+#include "shell/batch/PageJson.h"
 #include "viewer/DerivedPage.h"
 #include "viewer/ReturnZone.h"
 #include "viewer/DrawingSettings.h"

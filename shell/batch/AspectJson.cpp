@@ -1,7 +1,7 @@
-#include "tools/batch/AspectJson.h"
+#include "shell/batch/AspectJson.h"
 
 #include "platform/FileSystem.h"
-#include "tools/batch/JsonWriter.h"
+#include "shell/batch/JsonWriter.h"
 #include "wheel/ChartAspects.h"
 #include "wheel/PageNames.h"
 #include "wheel/WheelStyleFile.h"

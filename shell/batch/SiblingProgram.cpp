@@ -1,4 +1,4 @@
-#include "tools/batch/SiblingProgram.h"
+#include "shell/batch/SiblingProgram.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace vostrane::batch {
 

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace vostrane::batch {
 

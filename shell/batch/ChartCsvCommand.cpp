@@ -26,8 +26,8 @@
 #include "session/driver/CalcMessages.h"
 #include "common/ChartSettings.h"
 #include "common/ControlRecord.h"
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/BirthFields.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/BirthFields.h"
 #include "common/CsvRows.h"
 
 namespace vostrane::batch {

@@ -1,4 +1,4 @@
-#include "tools/batch/BirthFields.h"
+#include "shell/batch/BirthFields.h"
 
 #include <cmath>
 #include <cstdlib>

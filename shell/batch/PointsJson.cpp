@@ -1,7 +1,7 @@
-#include "tools/batch/PointsJson.h"
+#include "shell/batch/PointsJson.h"
 
 #include "platform/MessageService.h"
-#include "tools/batch/JsonWriter.h"
+#include "shell/batch/JsonWriter.h"
 #include "wheel/ChartLots.h"
 #include "wheel/ChartStars.h"
 

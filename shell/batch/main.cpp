@@ -14,7 +14,7 @@
 #include "platform/InstalledFiles.h"
 #include "platform/LockRetry.h"
 #include "platform/UserFolder.h"
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace {
 

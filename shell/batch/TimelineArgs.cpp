@@ -1,4 +1,4 @@
-#include "tools/batch/TimelineArgs.h"
+#include "shell/batch/TimelineArgs.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "astro/TimeScales.h"
 #include "common/Calendar.h"
-#include "tools/batch/BirthFields.h"
+#include "shell/batch/BirthFields.h"
 
 namespace vostrane::batch {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "timeline/TimelineEvent.h"
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace vostrane::batch {
 

@@ -19,11 +19,11 @@
 #include "common/ControlRecord.h"
 #include "astro/FixedStars.h"
 #include "session/SessionAppend.h"
-#include "tools/batch/AspectJson.h"
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/BirthFields.h"
-#include "tools/batch/JsonWriter.h"
-#include "tools/batch/PointsJson.h"
+#include "shell/batch/AspectJson.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/BirthFields.h"
+#include "shell/batch/JsonWriter.h"
+#include "shell/batch/PointsJson.h"
 
 namespace vostrane::batch {
 namespace {

@@ -12,8 +12,8 @@
 #include "platform/FileSystem.h"
 #include "platform/RecordFile.h"
 #include "session/SessionFile.h"
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/BirthFields.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/BirthFields.h"
 #include "session/SessionAppend.h"
 
 namespace vostrane::batch {

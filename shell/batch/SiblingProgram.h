@@ -1,7 +1,7 @@
 // Hands a command over to another program of the installation folder.
 #pragma once
 
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace vostrane::batch {
 

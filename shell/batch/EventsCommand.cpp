@@ -17,10 +17,10 @@
 #include "timeline/PlaceClock.h"
 #include "timeline/TimelineSearch.h"
 #include "timeline/TimelineText.h"
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/BirthFields.h"
-#include "tools/batch/JsonWriter.h"
-#include "tools/batch/TimelineArgs.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/BirthFields.h"
+#include "shell/batch/JsonWriter.h"
+#include "shell/batch/TimelineArgs.h"
 #include "wheel/MajorAspects.h"
 
 namespace vostrane::batch {

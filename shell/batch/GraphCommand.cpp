@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tools/batch/BatchCommands.h"
-#include "tools/batch/SiblingProgram.h"
+#include "shell/batch/BatchCommands.h"
+#include "shell/batch/SiblingProgram.h"
 
 #ifdef VOSTRANE_BATCH_RENDER
 #include <QGuiApplication>
@@ -23,7 +23,7 @@
 #include "session/SessionFile.h"
 #include "timeline/EphemerisCurves.h"
 #include "timeline/TimelineText.h"
-#include "tools/batch/TimelineArgs.h"
+#include "shell/batch/TimelineArgs.h"
 #include "viewer/DrawingSettings.h"
 #include "viewer/GraphicEphemeris.h"
 #include "wheel/FontNames.h"

@@ -1,4 +1,4 @@
-#include "tools/batch/JsonWriter.h"
+#include "shell/batch/JsonWriter.h"
 
 #include <cstdio>
 

@@ -14,7 +14,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextTrim.h"
 #include "session/SessionFile.h"
-#include "tools/batch/BatchCommands.h"
+#include "shell/batch/BatchCommands.h"
 
 namespace vostrane::batch {
 namespace {
