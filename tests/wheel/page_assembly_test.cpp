@@ -248,7 +248,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
     chart.setHousesys(info.letter);
     NameFileImage image;
     CalcReport report;
-    CalcHouses(chart, image, info.letter, false, report);
+    CalcHouses(chart, image, info.id, false, report);
     const std::vector<std::string> all = texts(chart);
     EXPECT_TRUE(contains(all, std::string("  ") + info.name)) << info.name;
     EXPECT_FALSE(contains(all, "Porphyry at this latitude")) << info.name;
@@ -260,7 +260,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
   polar.setHousesys('F');
   NameFileImage image;
   CalcReport report;
-  CalcHouses(polar, image, 'F', false, report);
+  CalcHouses(polar, image, HouseSystemId::Placidus, false, report);
   for (int ramc = 0; ramc < 360 && !CuspsFellBackToPorphyry(polar); ramc += 10)
     CalcHousesAtRamc(polar, ramc * kRadPerDeg, 70.0, false);
   ASSERT_TRUE(CuspsFellBackToPorphyry(polar));
