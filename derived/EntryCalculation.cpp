@@ -124,14 +124,10 @@ double ZodiacOffset(const ChartEntry& entry) {
 
 double EphemerisJulDay(const ChartEntry& entry) { return EphemerisJulDay(ChartValuesOf(entry)); }
 
-HouseSystemId CalculatedHouseSystem(const ChartEntry& entry) {
-  return HouseSystemOfLetter(entry.housesys()).value_or(HouseSystemId::Placidus);
-}
-
 void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude) {
   ChartValues v = ChartValuesOf(entry);
-  CalcHousesAtRamc(v, CalculatedZodiac(entry.zodsel()), CalculatedHouseSystem(entry), ramc, latitudeDeg,
-                   geocentricLatitude);
+  CalcHousesAtRamc(v, CalculatedZodiac(entry.zodsel()), CalculatedHouseSystem(entry.housesys()), ramc,
+                   latitudeDeg, geocentricLatitude);
   StoreChartValues(v, entry);
 }
 

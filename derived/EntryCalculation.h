@@ -33,9 +33,6 @@ Ayanamsa CalcTimeScales(ChartEntry& entry);
 void CalcDeltaT(ChartEntry& entry);
 // The zodiac offset of a calculated entry: 0 tropical, else `ayan`.
 double ZodiacOffset(const ChartEntry& entry);
-// The house system of the entry's letter as the calculation takes it: a
-// letter that names no system gives Placidus.
-HouseSystemId CalculatedHouseSystem(const ChartEntry& entry);
 // Julian day in ephemeris time of a calculated entry.
 double EphemerisJulDay(const ChartEntry& entry);
 // Angles and cusps of the entry's house system for another meridian (see
