@@ -196,9 +196,9 @@ AnalyticTheory::AnalyticTheory() {
 void AnalyticTheory::PrepareMean(double t) { EnsurePrepared(t); }
 
 AnalyticTheory::Moment& AnalyticTheory::EnsurePrepared(double t) {
-  if (moments_[current_].valid && moments_[current_].mean.t == t) return moments_[current_];
+  if (moments_[current_].valid && moments_[current_].mean.daysEt == t) return moments_[current_];
   for (int i = 0; i < kMoments; ++i)
-    if (moments_[i].valid && moments_[i].mean.t == t) {
+    if (moments_[i].valid && moments_[i].mean.daysEt == t) {
       current_ = i;
       return moments_[i];
     }

@@ -80,21 +80,21 @@ class AnalyticTheory {
  public:
   AnalyticTheory();
 
-  // Prepares mean elements, mean arguments and nutation for moment t (days
-  // of ephemeris time from JD 2433282.0). Every use at a new moment calls it
+  // Prepares mean elements, mean arguments and nutation for moment daysEt
+  // (days of ephemeris time from JD 2433282.0). Every use at a new moment calls it
   // first. The last few moments are kept with the Earth and Moon computed at
   // them, so that a chart computes each of them once for all its bodies.
-  void PrepareMean(double t);
+  void PrepareMean(double daysEt);
   // The mean elements and arguments of the prepared moment; its nutation
   // is computed on the first call of Dpsi.
   const MeanState& Mean() const { return Current().mean; }
   double Dpsi();
 
-  // Heliocentric position of body 0 (Earth), 2, 3 or 4 at moment t; the
-  // mean elements are prepared first when t is not the prepared moment.
-  HelioPosition HelioPos(int body, double t);
-  // The Moon's geocentric position at moment t (before nutation).
-  MoonPosition MoonPos(double t);
+  // Heliocentric position of body 0 (Earth), 2, 3 or 4 at moment daysEt;
+  // the mean elements are prepared first when it is not the prepared moment.
+  HelioPosition HelioPos(int body, double daysEt);
+  // The Moon's geocentric position at moment daysEt (before nutation).
+  MoonPosition MoonPos(double daysEt);
 
   std::span<const PerturbationTerm> Table(int body) const { return tables_[body]; }
   const std::vector<SolarTerm>& SolarTable() const { return solar_; }
@@ -125,7 +125,7 @@ class AnalyticTheory {
   int next_ = 0;
 
   const Moment& Current() const { return moments_[current_]; }
-  Moment& EnsurePrepared(double t);
+  Moment& EnsurePrepared(double daysEt);
   HelioPosition ComputeHelioPos(int body);
 };
 

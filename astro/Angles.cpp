@@ -29,18 +29,19 @@ struct MovingAngles {
 // tropics gives the eastern point for up to half of all meridians; that
 // point is turned to its opposite.
 double WesternPoint(const HouseFrame& f, double r, double longitudeDeg) {
-  const double l = (longitudeDeg - f.z) * kRadPerDeg;  // tropical, for the right ascension
-  const double ra = std::atan2(std::sin(l) * std::cos(f.e), std::cos(l));
+  const double l = (longitudeDeg - f.zDeg) * kRadPerDeg;  // tropical, for the right ascension
+  const double ra = std::atan2(std::sin(l) * std::cos(f.eRad), std::cos(l));
   if (std::sin(r - ra) >= 0.0) return longitudeDeg;  // hour angle 0..180: west
   return ModAngle(360.0, longitudeDeg + 180.0);
 }
 
 MovingAngles AnglesAt(const HouseFrame& f, double r) {
   MovingAngles a;
-  a.mc = ModAngle(360.0, LongOfRA(r, f.e) * kDegPerRad + f.z);
-  a.asc = AscOf(f, f.phi, r);
-  a.vertex = WesternPoint(f, r, AscOf(f, kPi / 2.0 - f.phi, ModAngle(2.0 * kPi, kPi + r)));
-  a.eastpt = ModAngle(360.0, ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.e)) * kDegPerRad + f.z);
+  a.mc = ModAngle(360.0, LongOfRA(r, f.eRad) * kDegPerRad + f.zDeg);
+  a.asc = AscOf(f, f.phiRad, r);
+  a.vertex = WesternPoint(f, r, AscOf(f, kPi / 2.0 - f.phiRad, ModAngle(2.0 * kPi, kPi + r)));
+  a.eastpt = ModAngle(360.0,
+                      ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.eRad)) * kDegPerRad + f.zDeg);
   return a;
 }
 
@@ -53,8 +54,8 @@ double DailyMotion(double before, double after) {
 }  // namespace
 
 ChartAngles CalcAngles(const HouseFrame& f, double latitudeDeg) {
-  const MovingAngles now = AnglesAt(f, f.ramc);
-  const double nextDayRamc = ModAngle(2.0 * kPi, f.ramc + kRamcDailyExcessDeg * kRadPerDeg);
+  const MovingAngles now = AnglesAt(f, f.ramcRad);
+  const double nextDayRamc = ModAngle(2.0 * kPi, f.ramcRad + kRamcDailyExcessDeg * kRadPerDeg);
   const MovingAngles next = AnglesAt(f, nextDayRamc);
 
   ChartAngles a;
@@ -67,10 +68,10 @@ ChartAngles CalcAngles(const HouseFrame& f, double latitudeDeg) {
   a.vertexMotion = DailyMotion(now.vertex, next.vertex);
   a.eastptMotion = DailyMotion(now.eastpt, next.eastpt);
 
-  const double ramcDeg = f.ramc * kDegPerRad;
-  const double eDeg = f.e * kDegPerRad;
-  a.coasc = ModAngle(360.0, AscDeg(ramcDeg + 90.0, 90.0 - latitudeDeg, eDeg) + f.z);
-  a.polarasc = ModAngle(360.0, AscDeg(ramcDeg + 270.0, latitudeDeg, eDeg) + f.z);
+  const double ramcDeg = f.ramcRad * kDegPerRad;
+  const double eDeg = f.eRad * kDegPerRad;
+  a.coasc = ModAngle(360.0, AscDeg(ramcDeg + 90.0, 90.0 - latitudeDeg, eDeg) + f.zDeg);
+  a.polarasc = ModAngle(360.0, AscDeg(ramcDeg + 270.0, latitudeDeg, eDeg) + f.zDeg);
   return a;
 }
 

@@ -22,25 +22,25 @@ struct ChartInput {
   double longitude = 0.0;  // degrees, west positive
   double tzone = 0.0;      // hours, west positive
   uint8_t dstcode = 0;     // 0 standard, 1 daylight, 2 war, 3 double daylight, 4 local mean time
-  char zodsel = 'T';       // 'T' tropical, anything else sidereal (astro/Ayanamsas.h)
+  ZodiacKind zodsel = ZodiacKind::Tropical;
   // A natal chart linked to a stored person: the name-file values are
   // wanted too.
   bool forNameFile = false;
-  UserAyanamsa userAyanamsa;  // for the user-defined ayanamsa's letter
+  UserAyanamsa userAyanamsa;  // for the user-defined ayanamsa
 };
 
 // The arrays of ChartValues and NameFileValues are left unset by plain
 // default construction (they are filled whole from an entry or by the step
 // that reports them); ChartValues{} and NameFileValues{} give zeros.
 struct ChartValues {
-  double gmt = 0.0;       // Greenwich time of day, hours
-  double julday = 0.0;    // universal time
-  double obliq = 0.0;     // true obliquity, radians
-  double ayan = 0.0;      // degrees: minus K tropical, K sidereal
-  double deltat = 0.0;    // seconds
-  double t = 0.0;         // Julian centuries since 1900 January 0.5
-  double ramc = 0.0;      // radians
-  double moonnode = 0.0;  // mean node, degrees with the zodiac offset
+  double gmt = 0.0;          // Greenwich time of day, hours
+  double julday = 0.0;       // universal time
+  double obliq = 0.0;        // true obliquity, radians
+  double ayan = 0.0;         // degrees: minus K tropical, K sidereal
+  double deltat = 0.0;       // seconds
+  double centuriesUt = 0.0;  // Julian centuries since 1900 January 0.5
+  double ramc = 0.0;         // radians
+  double moonnode = 0.0;     // mean node, degrees with the zodiac offset
   double vertex = 0.0, eastpt = 0.0, asc = 0.0, mc = 0.0;
   double cusps[6];  // houses 1 to 6
   double points[kPointArrays][kPointSlots];
@@ -56,8 +56,9 @@ struct ChartValues {
 // The name file's values of a linked natal chart, before their packing:
 // angles and cusps in degrees with the zodiac offset removed.
 struct NameFileValues {
-  double gmt = 0.0, julday = 0.0, obliq = 0.0, ayan = 0.0, deltat = 0.0, t = 0.0;
-  char zodiac = 'T';
+  double gmt = 0.0, julday = 0.0, obliq = 0.0, ayan = 0.0, deltat = 0.0;
+  double centuriesUt = 0.0;  // Julian centuries since 1900 January 0.5
+  ZodiacKind zodiac = ZodiacKind::Tropical;
   double ramc = 0.0;  // radians
   double node = 0.0, vertex = 0.0, eastpt = 0.0, asc = 0.0, mc = 0.0, coasc = 0.0, polarasc = 0.0;
   double cusps[9][6];  // systems A to I, cusps 1 to 6

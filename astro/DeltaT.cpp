@@ -97,17 +97,19 @@ double ObservedDeltaT(double jd) {
   // Between 1973 January 1 (the table's value) and the first observed value.
   const DeltaTPoint start{kFirstObservedYearJd,
                           kDeltaTTable[kFirstObservedYear - kFirstTableYear] / 100.0};
-  if (jd < kObserved[0].jd) {
-    const double f = std::clamp((jd - start.jd) / (kObserved[0].jd - start.jd), 0.0, 1.0);
+  if (jd < kObserved[0].jdUt) {
+    const double f = std::clamp((jd - start.jdUt) / (kObserved[0].jdUt - start.jdUt), 0.0, 1.0);
     return start.seconds + f * (kObserved[0].seconds - start.seconds);
   }
   const DeltaTPoint& last = kObserved[kObservedCount - 1];
-  if (jd < last.jd) {
+  if (jd < last.jdUt) {
     // Linear interpolation between the observed values around the day.
-    const DeltaTPoint* next = std::upper_bound(kObserved, kObserved + kObservedCount, jd,
-                                               [](double d, const DeltaTPoint& p) { return d < p.jd; });
+    const DeltaTPoint* next = std::upper_bound(
+        kObserved, kObserved + kObservedCount, jd,
+        [](double d, const DeltaTPoint& p) { return d < p.jdUt; });
     const DeltaTPoint* prev = next - 1;
-    return prev->seconds + (jd - prev->jd) / (next->jd - prev->jd) * (next->seconds - prev->seconds);
+    return prev->seconds +
+           (jd - prev->jdUt) / (next->jdUt - prev->jdUt) * (next->seconds - prev->seconds);
   }
   // After the last observed value: the long-term parabola, with a linear
   // term that makes value and rate continuous with the last two observed
@@ -118,8 +120,8 @@ double ObservedDeltaT(double jd) {
   // own extrapolation gives 4.4 s more at 2050, 8.8 s more at 2100 and
   // 1.3 s more at 2200.
   const DeltaTPoint& before = kObserved[kObservedCount - 2];
-  const double y0 = YearOf(last.jd), y = YearOf(jd);
-  const double rate = (last.seconds - before.seconds) / (y0 - YearOf(before.jd));
+  const double y0 = YearOf(last.jdUt), y = YearOf(jd);
+  const double rate = (last.seconds - before.seconds) / (y0 - YearOf(before.jdUt));
   return LongTermParabola(y) + (last.seconds - LongTermParabola(y0)) +
          (rate - LongTermRate(y0)) * (y - y0);
 }

@@ -15,7 +15,7 @@ struct ChartValues;
 double DeltaTSeconds(int32_t year, int32_t month, int32_t day);
 // Delta T in seconds from the observed values and the extrapolation after
 // them, for a Julian day (0h UT of the date) from 1973 January 1 on.
-double ObservedDeltaT(double jd);
+double ObservedDeltaT(double jdUt);
 // Writes `deltat` of the values from the chart's year, month and day.
 void CalcDeltaT(const ChartInput& chart, ChartValues& values);
 

@@ -12,7 +12,7 @@
 namespace vostrane {
 
 struct DeltaTPoint {
-  double jd;       // Julian day, 0h UT
+  double jdUt;     // Julian day, 0h UT
   double seconds;  // delta T
 };
 

@@ -74,20 +74,20 @@ class EphemerisEngine {
  public:
   explicit EphemerisEngine(AnalyticTheory& theory) : theory_(theory) {}
 
-  // The engine: body 0 to 14 at moment t (days of ephemeris time from
+  // The engine: body 0 to 14 at moment daysEt (days of ephemeris time from
   // JD 2433282.0). A missing or damaged outer-planet file other than a
   // missing Chiron file gives its fatal status and no position.
-  EngineResult EphCalc(int body, double t);
+  EngineResult EphCalc(int body, double daysEt);
 
  private:
   AnalyticTheory& theory_;
 
   EngineResult Sun(const HelioPosition& earth) const;
-  EngineResult Moon(double t, const HelioPosition& earth);
+  EngineResult Moon(double daysEt, const HelioPosition& earth);
   EngineResult Planet(const HelioPosition& p, const HelioPosition& earth) const;
   EngineResult MeanNode() const;
-  EngineResult TrueNode(double t);
-  EngineResult Apogee(int body, double t);
+  EngineResult TrueNode(double daysEt);
+  EngineResult Apogee(int body, double daysEt);
 };
 
 }  // namespace vostrane

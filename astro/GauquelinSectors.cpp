@@ -18,18 +18,18 @@ constexpr double kTolerance = 1e-13;  // radians
 // diurnal semi-arc is arccos(-tan phi tan decl). Returns false when the
 // steps do not settle.
 bool BoundaryRightAscension(const HouseFrame& f, int j, double& s) {
-  const double k = std::tan(f.e) * std::tan(f.phi);
-  s = f.ramc;
+  const double k = std::tan(f.eRad) * std::tan(f.phiRad);
+  s = f.ramcRad;
   for (int step = 0; step < kIterations; ++step) {
     const double x = -k * std::sin(s);
     if (std::fabs(x) >= 1.0) return false;
     const double diurnal = std::acos(x);
     const double nocturnal = kPi - diurnal;
     double next;
-    if (j < 9) next = f.ramc + (9 - j) / 9.0 * diurnal;                   // east, above
-    else if (j < 18) next = f.ramc - (j - 9) / 9.0 * diurnal;             // west, above
-    else if (j < 27) next = f.ramc - (kPi - (27 - j) / 9.0 * nocturnal);  // west, below
-    else next = f.ramc + kPi - (j - 27) / 9.0 * nocturnal;                // east, below
+    if (j < 9) next = f.ramcRad + (9 - j) / 9.0 * diurnal;                   // east, above
+    else if (j < 18) next = f.ramcRad - (j - 9) / 9.0 * diurnal;             // west, above
+    else if (j < 27) next = f.ramcRad - (kPi - (27 - j) / 9.0 * nocturnal);  // west, below
+    else next = f.ramcRad + kPi - (j - 27) / 9.0 * nocturnal;                // east, below
     if (!std::isfinite(next)) return false;
     const bool settled = std::fabs(next - s) < kTolerance;
     s = next;
@@ -45,7 +45,7 @@ GauquelinSectors CalcGauquelinSectors(const HouseFrame& f, const ChartAngles& an
   const double ic = ModAngle(360.0, angles.mc + 180.0);
   const double desc = ModAngle(360.0, angles.asc + 180.0);
   const double angleAt[4] = {angles.asc, angles.mc, desc, ic};
-  bool solved = std::fabs(std::tan(f.e) * std::tan(f.phi)) < 1.0;
+  bool solved = std::fabs(std::tan(f.eRad) * std::tan(f.phiRad)) < 1.0;
   for (int j = 0; j < 36 && solved; ++j) {
     if (j % 9 == 0) {
       out.start[j] = angleAt[j / 9];
@@ -53,7 +53,7 @@ GauquelinSectors CalcGauquelinSectors(const HouseFrame& f, const ChartAngles& an
     }
     double s = 0.0;
     solved = BoundaryRightAscension(f, j, s);
-    out.start[j] = CuspFromRadians(LongOfRA(ModAngle(2.0 * kPi, s), f.e), f.z);
+    out.start[j] = CuspFromRadians(LongOfRA(ModAngle(2.0 * kPi, s), f.eRad), f.zDeg);
   }
   if (solved) return out;
 

@@ -20,9 +20,9 @@ double ArcSin(double x) { return std::atan(x / RootOfOneMinusSquare(x)); }
 double ArcCos(double x) { return kPi / 2.0 - ArcSin(x); }
 
 double AscOf(const HouseFrame& frame, double phi, double r) {
-  const double a = ArcTanQuad(std::cos(r),
-                              -(std::sin(frame.e) * std::tan(phi) + std::sin(r) * std::cos(frame.e)));
-  return ModAngle(360.0, a * kDegPerRad + frame.z);
+  const double a = ArcTanQuad(
+      std::cos(r), -(std::sin(frame.eRad) * std::tan(phi) + std::sin(r) * std::cos(frame.eRad)));
+  return ModAngle(360.0, a * kDegPerRad + frame.zDeg);
 }
 
 double LongOfRA(double x, double e) {

@@ -5,11 +5,11 @@ namespace vostrane {
 
 // What one house calculation works with.
 struct HouseFrame {
-  double phi = 0.0;      // latitude for the house formulas, radians
-  double e = 0.0;        // true obliquity, radians
-  double ramc = 0.0;     // right ascension of the meridian, radians
-  double z = 0.0;        // zodiac offset, degrees
-  double sunDecl = 0.0;  // the Sun's declination, radians (for Sunshine houses)
+  double phiRad = 0.0;      // latitude for the house formulas
+  double eRad = 0.0;        // true obliquity
+  double ramcRad = 0.0;     // right ascension of the meridian
+  double zDeg = 0.0;        // zodiac offset
+  double sunDeclRad = 0.0;  // the Sun's declination (for Sunshine houses)
 };
 
 // arcsin and arccos through arctan; where 1 - x^2 is not positive its root

@@ -27,8 +27,6 @@ double ShorterArc(double a, double b) {
 
 }  // namespace
 
-bool IsHouseSystem(char letter) { return HouseSystemOfLetter(letter).has_value(); }
-
 double CuspFromRadians(double x, double z) { return ModAngle(360.0, x * kDegPerRad + z); }
 
 double HalfCircleChoice(double x, double cusp1, double z) {
@@ -94,12 +92,12 @@ void EqualCusps(const HouseFrame&, const ChartAngles& angles, HouseCusps& c) {
 
 void MeridianCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
   auto longitudeAt = [&](double offsetDeg) {
-    return LongOfRA(ModAngle(2.0 * kPi, f.ramc + offsetDeg * kRadPerDeg), f.e);
+    return LongOfRA(ModAngle(2.0 * kPi, f.ramcRad + offsetDeg * kRadPerDeg), f.eRad);
   };
-  c[5] = CuspFromRadians(longitudeAt(30.0) + kPi, f.z);
-  c[6] = CuspFromRadians(longitudeAt(60.0) + kPi, f.z);
-  c[2] = CuspFromRadians(longitudeAt(120.0), f.z);
-  c[3] = CuspFromRadians(longitudeAt(150.0), f.z);
+  c[5] = CuspFromRadians(longitudeAt(30.0) + kPi, f.zDeg);
+  c[6] = CuspFromRadians(longitudeAt(60.0) + kPi, f.zDeg);
+  c[2] = CuspFromRadians(longitudeAt(120.0), f.zDeg);
+  c[3] = CuspFromRadians(longitudeAt(150.0), f.zDeg);
   c[1] = angles.eastpt;
 }
 
@@ -108,18 +106,18 @@ void MorinusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
   // the ecliptic along circles of longitude.
   static constexpr int kCuspOf[6] = {4, 5, 6, 1, 2, 3};
   for (int i = 0; i < 6; ++i) {
-    const double ra = ModAngle(2.0 * kPi, f.ramc + 30.0 * i * kRadPerDeg);
-    double x = std::atan(std::cos(f.e) * std::tan(ra)) * kDegPerRad;
+    const double ra = ModAngle(2.0 * kPi, f.ramcRad + 30.0 * i * kRadPerDeg);
+    double x = std::atan(std::cos(f.eRad) * std::tan(ra)) * kDegPerRad;
     if (x < 0.0) x += 180.0;
     if (ra > kPi) x += 180.0;
     if (i < 3) x += 180.0;
-    c[kCuspOf[i]] = ModAngle(360.0, x + f.z);
+    c[kCuspOf[i]] = ModAngle(360.0, x + f.zDeg);
   }
 }
 
 void PorphyryCusps(const HouseFrame&, const ChartAngles&, HouseCusps& c) { TrisectQuadrants(c); }
 
-bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles,
+void CalcHouseSystem(HouseSystemId id, const HouseFrame& frame, const ChartAngles& angles,
                      HouseCusps& cusps) {
   using System = void (*)(const HouseFrame&, const ChartAngles&, HouseCusps&);
   // In the order of HouseSystemId.
@@ -146,8 +144,6 @@ bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& an
                                         SunshineCusps,
                                         PlacidusCusps};  // Gauquelin's sectors
   static_assert(std::size(kSystems) == 22);
-  const std::optional<HouseSystemId> known = HouseSystemOfLetter(letter);
-  const HouseSystemId id = known.value_or(HouseSystemId::Placidus);
   kSystems[static_cast<size_t>(id)](frame, angles, cusps);
   // The equal systems and Sripati (midpoints of checked Porphyry cusps) are
   // in order by construction. Porphyry is checked too: at high latitudes
@@ -162,7 +158,6 @@ bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& an
     case HouseSystemId::Sripati: break;
     default: CheckCuspOrder(cusps);
   }
-  return known.has_value();
 }
 
 }  // namespace vostrane

@@ -14,21 +14,20 @@
 
 #include "astro/Angles.h"
 #include "astro/HouseMath.h"
+#include "common/HouseSystemNames.h"
 
 namespace vostrane {
 
 // Cusps 1 to 6 at indexes 1 to 6; index 0 is unused.
 using HouseCusps = std::array<double, 7>;
 
-bool IsHouseSystem(char letter);
-
 // The starting point of the house systems: cusp 1 = Ascendant, cusp 4 = IC.
 void SetStartingCusps(const ChartAngles& angles, HouseCusps& cusps);
 
 // Runs one system on the cusps, followed by the order check for every
-// system whose cusps are not in order by construction. A letter no system
-// has gives Placidus cusps and false, for the caller to report.
-bool CalcHouseSystem(char letter, const HouseFrame& frame, const ChartAngles& angles, HouseCusps& cusps);
+// system whose cusps are not in order by construction.
+void CalcHouseSystem(HouseSystemId system, const HouseFrame& frame, const ChartAngles& angles,
+                     HouseCusps& cusps);
 
 // The systems themselves, without the order check. Systems that keep some
 // cusps (A, D, G, H, I keep cusp 4; A, G, H, I keep cusp 1) take them from

@@ -30,15 +30,16 @@ double Unshifted(double angle, double z) { return ModAngle(360.0, angle - z); }
 
 }  // namespace
 
-void SetNameFileValues(char zodsel, const ChartValues& values, double k, NameFileValues& nameFile) {
-  const double z = ZodiacOffset(zodsel, values.ayan);
+void SetNameFileValues(ZodiacKind zodiac, const ChartValues& values, double k,
+                       NameFileValues& nameFile) {
+  const double z = ZodiacOffset(zodiac, values.ayan);
   nameFile.gmt = values.gmt;
   nameFile.julday = values.julday;
   nameFile.obliq = values.obliq;
   nameFile.ayan = k;
   nameFile.deltat = values.deltat;
-  nameFile.t = values.t;
-  nameFile.zodiac = zodsel;
+  nameFile.centuriesUt = values.centuriesUt;
+  nameFile.zodiac = zodiac;
   nameFile.ramc = values.ramc;  // radians, no offset
   nameFile.node = Unshifted(values.moonnode, z);
   nameFile.vertex = Unshifted(values.vertex, z);
@@ -59,20 +60,20 @@ CalcStatus UnknownHouseSystemStatus(char letter) {
   return {CalcSource::HouseSystem, CalcFault::DamagedRecord, "", static_cast<unsigned char>(letter)};
 }
 
-bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
-                bool geocentricLatitude, CalcReport& report) {
+bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile,
+                HouseSystemId houseSystem, bool geocentricLatitude, CalcReport& report) {
   const Ayanamsa ayanamsa = CalcTimeScales(chart, values);
   report.Add(ayanamsa.status);
   HouseFrame frame;
-  frame.phi = HouseLatitude(chart.latitude, geocentricLatitude);
-  frame.e = values.obliq;
-  frame.ramc = values.ramc;
-  frame.z = ayanamsa.z;
+  frame.phiRad = HouseLatitude(chart.latitude, geocentricLatitude);
+  frame.eRad = values.obliq;
+  frame.ramcRad = values.ramc;
+  frame.zDeg = ayanamsa.z;
 
   const ChartAngles angles = CalcAngles(frame, chart.latitude);
   StoreAngles(angles, values);
   CalcDeltaT(chart, values);
-  frame.sunDecl = SunDeclination(values);
+  frame.sunDeclRad = SunDeclination(values);
 
   HouseCusps start{};
   SetStartingCusps(angles, start);
@@ -82,14 +83,15 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
     // All nine systems in turn on the same cusps, each starting from what
     // the one before left, as the name file has always received them.
     HouseCusps cusps = start;
+    // They are the first nine of HouseSystemId, 'A' to 'I'.
     for (int k = 0; k < 9; ++k) {
-      const char letter = static_cast<char>('A' + k);
+      const HouseSystemId system = static_cast<HouseSystemId>(k);
       // A system reads only cusps 1 and 4 of what it finds. Where those are
       // still the Ascendant and the IC, its cusps are the chart's own.
       const bool fresh = cusps[1] == start[1] && cusps[4] == start[4];
-      CalcHouseSystem(letter, frame, angles, cusps);
-      for (int j = 1; j <= 6; ++j) nameFile.cusps[k][j - 1] = Unshifted(cusps[j], frame.z);
-      if (letter == houseSystem && fresh) {
+      CalcHouseSystem(system, frame, angles, cusps);
+      for (int j = 1; j <= 6; ++j) nameFile.cusps[k][j - 1] = Unshifted(cusps[j], frame.zDeg);
+      if (system == houseSystem && fresh) {
         own = cusps;
         ownDone = true;
       }
@@ -98,8 +100,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
   }
   // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.
-  if (!ownDone && !CalcHouseSystem(houseSystem, frame, angles, own))
-    report.Add(UnknownHouseSystemStatus(houseSystem));
+  if (!ownDone) CalcHouseSystem(houseSystem, frame, angles, own);
   for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = own[h];
   return chart.forNameFile;
 }

@@ -13,17 +13,15 @@
 namespace vostrane {
 
 // Calculates the chart's time scales, angles, delta T and cusps with the
-// given house system letter (common/HouseSystemNames.h) and the program-wide
-// geocentric-latitude setting. A letter that names no system is reported in
-// `report` and gives Placidus cusps. Returns true when the name-file values were
-// filled too (the chart's `forNameFile`). A correction file that was
-// ignored is added to `report`.
-bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile, char houseSystem,
-                bool geocentricLatitude, CalcReport& report);
+// given house system and the program-wide geocentric-latitude setting.
+// Returns true when the name-file values were filled too (the chart's
+// `forNameFile`). A correction file that was ignored is added to `report`.
+bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile,
+                HouseSystemId houseSystem, bool geocentricLatitude, CalcReport& report);
 
 // The status of an entry whose house-system letter names no system: the
-// letter (as an unsigned byte) is the status's record. Placidus cusps are
-// calculated in its stead.
+// letter (as an unsigned byte) is the status's record. Whoever reads the
+// letter reports it and calculates Placidus cusps in its stead.
 CalcStatus UnknownHouseSystemStatus(char letter);
 
 // The Sun's declination (radians) at the values' moment (their `julday`,
@@ -35,9 +33,9 @@ double SunDeclination(const ChartValues& values);
 // Stores the angles and the daily motions of the first four.
 void StoreAngles(const ChartAngles& angles, ChartValues& values);
 
-// The name-file values of calculated values (time scales, zodiac letter,
+// The name-file values of calculated values (time scales, zodiac,
 // angles with the zodiac offset removed). K is the ayanamsa step's value,
 // stored the same way in both zodiacs.
-void SetNameFileValues(char zodsel, const ChartValues& values, double k, NameFileValues& nameFile);
+void SetNameFileValues(ZodiacKind zodiac, const ChartValues& values, double k, NameFileValues& nameFile);
 
 }  // namespace vostrane

@@ -13,22 +13,21 @@ double RamcOfMidheaven(double mcDeg, double z, double e) {
   return ArcTanQuad(std::sin(l) * std::cos(e), std::cos(l));
 }
 
-bool CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
+void CalcHousesAtRamc(ChartValues& values, ZodiacKind zodiac, HouseSystemId houseSystem, double ramc,
                       double latitudeDeg, bool geocentricLatitude) {
   HouseFrame frame;
-  frame.phi = HouseLatitude(latitudeDeg, geocentricLatitude);
-  frame.e = values.obliq;
-  frame.ramc = ModAngle(2.0 * kPi, ramc);
-  frame.z = ZodiacOffset(zodsel, values.ayan);
-  frame.sunDecl = SunDeclination(values);
-  values.ramc = frame.ramc;
+  frame.phiRad = HouseLatitude(latitudeDeg, geocentricLatitude);
+  frame.eRad = values.obliq;
+  frame.ramcRad = ModAngle(2.0 * kPi, ramc);
+  frame.zDeg = ZodiacOffset(zodiac, values.ayan);
+  frame.sunDeclRad = SunDeclination(values);
+  values.ramc = frame.ramcRad;
   const ChartAngles angles = CalcAngles(frame, latitudeDeg);
   StoreAngles(angles, values);
   HouseCusps cusps{};
   SetStartingCusps(angles, cusps);
-  const bool known = CalcHouseSystem(houseSystem, frame, angles, cusps);
+  CalcHouseSystem(houseSystem, frame, angles, cusps);
   for (int h = 1; h <= 6; ++h) values.cusps[h - 1] = cusps[h];
-  return known;
 }
 
 }  // namespace vostrane

@@ -3,21 +3,22 @@
 // composite Midheaven of a composite chart.
 #pragma once
 
+#include "common/AyanamsaNames.h"
+#include "common/HouseSystemNames.h"
+
 namespace vostrane {
 
 struct ChartValues;
 
 // Right ascension of the meridian (radians, [0, 2 pi)) whose Midheaven is
-// at longitude mcDeg (degrees, with zodiac offset z) for obliquity e
-// (radians).
-double RamcOfMidheaven(double mcDeg, double z, double e);
+// at longitude mcDeg (with the zodiac offset zDeg) for obliquity eRad.
+double RamcOfMidheaven(double mcDeg, double zDeg, double eRad);
 
 // Stores `ramc` (radians), the angles with their daily motions and cusps 1
 // to 6 of house system `houseSystem` for that meridian at latitude
-// latitudeDeg, with the values' obliquity and the zodiac `zodsel` (their
-// `obliq` and `ayan` must be set). False when the letter names no system
-// (the cusps are then Placidus cusps).
-bool CalcHousesAtRamc(ChartValues& values, char zodsel, char houseSystem, double ramc,
+// latitudeDeg, with the values' obliquity and the zodiac `zodiac` (their
+// `obliq` and `ayan` must be set).
+void CalcHousesAtRamc(ChartValues& values, ZodiacKind zodiac, HouseSystemId houseSystem, double ramcRad,
                       double latitudeDeg, bool geocentricLatitude);
 
 }  // namespace vostrane

@@ -16,18 +16,18 @@ struct ApogeePoint {
   double speed = 0;  // degrees per day
 };
 
-// Mean apogee at moment t (days of ephemeris time from JD 2433282.0): the
+// Mean apogee at moment daysEt (days of ephemeris time from JD 2433282.0): the
 // mean perigee of the lunar theory plus 180 degrees; latitude 0, distance
 // the Moon's mean distance.
-ApogeePoint MeanLunarApogee(double t);
+ApogeePoint MeanLunarApogee(double daysEt);
 
-// Osculating apogee at moment t: longitude, latitude and daily motion from
+// Osculating apogee at moment daysEt: longitude, latitude and daily motion from
 // the apogee table (astro/LunarApogeeTable.h) over the years it covers,
 // elsewhere, or when the table lets the moment down (status names the
 // file), from the Moon's geocentric position and velocity (the velocity by
 // central differences of the lunar theory). The distance is always the
 // lunar theory's. Leaves the theory prepared for another moment: callers
-// prepare t again.
-ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double t, CalcStatus& status);
+// prepare daysEt again.
+ApogeePoint OsculatingLunarApogee(AnalyticTheory& theory, double daysEt, CalcStatus& status);
 
 }  // namespace vostrane

@@ -30,11 +30,11 @@ struct TabulatedApogee {
   double speed = 0;  // degrees per day
 };
 
-// The osculating apogee at moment t (days of ephemeris time from
-// JD 2433282.0) from the table in the working folder. Nothing when t lies
+// The osculating apogee at moment daysEt (days of ephemeris time from
+// JD 2433282.0) from the table in the working folder. Nothing when it lies
 // outside the table (status ok) or when the file is missing, cut, damaged
 // or differs from the installation's list (status naming the file and the
 // node; source LunarApogee, never fatal).
-std::optional<TabulatedApogee> ApogeeFromTable(double t, EphemerisFiles& files, CalcStatus& status);
+std::optional<TabulatedApogee> ApogeeFromTable(double daysEt, EphemerisFiles& files, CalcStatus& status);
 
 }  // namespace vostrane

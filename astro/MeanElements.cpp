@@ -137,7 +137,7 @@ double NutationInLongitude(const MeanState& s) {
 
 MeanState PrepareMeanElements(double t) {
   MeanState s;
-  s.t = t;
+  s.daysEt = t;
   for (int b = 0; b < kTheoryBodies; ++b) s.body[b] = ElementsAt(kMeanElementTable[b], t);
   const double Y = (t + 36524.0) / 365.25;
   for (int k = 0; k < kMeanArguments; ++k)

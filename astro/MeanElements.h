@@ -52,7 +52,7 @@ struct BodyElements {
 
 // Everything PrepareMean computes for one moment.
 struct MeanState {
-  double t = 0;
+  double daysEt = 0;  // the moment: days of ephemeris time from JD 2433282.0
   std::array<BodyElements, kTheoryBodies> body{};
   std::array<double, kMeanArguments> arg{};  // mean arguments, degrees
   double dpsi = 0;                           // nutation in longitude, degrees
@@ -62,11 +62,12 @@ struct MeanState {
 // (a negative value stays in (-360, 0]).
 double ReduceDeg(double x);
 
-// Mean elements, mean arguments and nutation in longitude for moment t.
-MeanState PrepareMean(double t);
+// Mean elements, mean arguments and nutation in longitude for moment daysEt
+// (days of ephemeris time from JD 2433282.0).
+MeanState PrepareMean(double daysEt);
 // The same without the nutation (dpsi left 0), for moments that only need
 // positions before nutation.
-MeanState PrepareMeanElements(double t);
+MeanState PrepareMeanElements(double daysEt);
 // Nutation in longitude in degrees from the Moon's node, mean longitude and
 // mean anomaly and the Earth's mean longitude and mean anomaly.
 double NutationInLongitude(const MeanState& s);

@@ -25,7 +25,7 @@ struct OuterPosition {
   CalcStatus status;                // a file that could not serve the moment
 };
 
-// Heliocentric position of engine body 5 to 9 or 12 at moment t (days of
+// Heliocentric position of engine body 5 to 9 or 12 at moment daysEt (days of
 // ephemeris time from JD 2433282.0), from the files in the working folder as
 // the run's file store holds them. Every node used is checked for
 // plausibility (longitude on the circle, the body's range of distances, a
@@ -34,8 +34,8 @@ struct OuterPosition {
 // fatal status naming the file (and the record) and no position. For
 // Chiron the same faults leave Chiron unavailable with a status that is
 // not fatal; a Chiron file the list does not name is simply not there.
-OuterPosition OuterPos(int body, double t, EphemerisFiles& files);
+OuterPosition OuterPos(int body, double daysEt, EphemerisFiles& files);
 // The same with a store of its own (the files are read for this call).
-OuterPosition OuterPos(int body, double t);
+OuterPosition OuterPos(int body, double daysEt);
 
 }  // namespace vostrane

@@ -27,9 +27,9 @@ struct Sky {
   Vec zenith, east, north;  // the zenith and the east and north points of the horizon
   double e = 0.0;
 
-  explicit Sky(const HouseFrame& f) : e(f.e) {
-    const double cr = std::cos(f.ramc), sr = std::sin(f.ramc);
-    const double cp = std::cos(f.phi), sp = std::sin(f.phi);
+  explicit Sky(const HouseFrame& f) : e(f.eRad) {
+    const double cr = std::cos(f.ramcRad), sr = std::sin(f.ramcRad);
+    const double cp = std::cos(f.phiRad), sp = std::sin(f.phiRad);
     zenith = {cp * cr, cp * sr, sp};
     east = {-sr, cr, 0.0};
     north = {-sp * cr, -sp * sr, cp};
@@ -69,12 +69,12 @@ void KrusinskiPisaCusps(const HouseFrame& f, const ChartAngles& angles, HouseCus
   // 30 degrees from the Ascendant; the house circles are hour circles. The
   // zenith (the third division) gives the Midheaven.
   const Sky sky(f);
-  const Vec asc = sky.Ecliptic(angles.asc - f.z);
+  const Vec asc = sky.Ecliptic(angles.asc - f.zDeg);
   const Vec celestialPole{0.0, 0.0, 1.0};
   c[1] = angles.asc;
   for (int k = 2; k <= 6; ++k)
     c[k] = CuspFromRadians(sky.CuspOnHalfCircle(celestialPole, Turned(asc, sky.zenith, -30.0 * (k - 1))),
-                           f.z);
+                           f.zDeg);
 }
 
 void HorizontalCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
@@ -82,7 +82,7 @@ void HorizontalCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps&
   // Midheaven (cusp 10) through the east point (cusp 1); the house circles
   // are vertical circles through the zenith and the nadir.
   const Sky sky(f);
-  const Vec mc = sky.Ecliptic(angles.mc - f.z);
+  const Vec mc = sky.Ecliptic(angles.mc - f.zDeg);
   Vec below = mc + (-Dot(mc, sky.zenith)) * sky.zenith;
   const double length = std::sqrt(Dot(below, below));
   // A Midheaven in the zenith has no point below it; the meridian's south
@@ -90,7 +90,7 @@ void HorizontalCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps&
   below = length > 1e-12 ? (1.0 / length) * below : -1.0 * sky.north;
   for (int k = 1; k <= 6; ++k)
     c[k] = CuspFromRadians(sky.CuspOnHalfCircle(sky.zenith, Turned(below, sky.east, 30.0 * (k + 2))),
-                           f.z);
+                           f.zDeg);
 }
 
 namespace {
@@ -103,7 +103,7 @@ namespace {
 // Midheaven.
 void DiurnalCircleCusps(const HouseFrame& f, const ChartAngles& angles, double decl, HouseCusps& c) {
   const Sky sky(f);
-  const double diurnal = ArcCos(-std::tan(f.phi) * std::tan(decl));  // semi-arc, radians
+  const double diurnal = ArcCos(-std::tan(f.phiRad) * std::tan(decl));  // semi-arc, radians
   const double nocturnal = kPi - diurnal;
   // Hour angles (west positive) of the division points of cusps 1 to 6.
   const double hourAngles[7] = {0.0,
@@ -115,9 +115,9 @@ void DiurnalCircleCusps(const HouseFrame& f, const ChartAngles& angles, double d
                                 kPi - 2.0 * nocturnal / 3.0};
   c[1] = angles.asc;
   for (int k = 2; k <= 6; ++k) {
-    const double ra = f.ramc - hourAngles[k];
+    const double ra = f.ramcRad - hourAngles[k];
     const Vec point{std::cos(decl) * std::cos(ra), std::cos(decl) * std::sin(ra), std::sin(decl)};
-    c[k] = CuspFromRadians(sky.CuspOnHalfCircle(sky.north, point), f.z);
+    c[k] = CuspFromRadians(sky.CuspOnHalfCircle(sky.north, point), f.zDeg);
   }
 }
 
@@ -125,13 +125,13 @@ void DiurnalCircleCusps(const HouseFrame& f, const ChartAngles& angles, double d
 
 void ApcCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
   // The Ascendant's own diurnal circle.
-  const double lon = (angles.asc - f.z) * kRadPerDeg;
-  DiurnalCircleCusps(f, angles, ArcSin(std::sin(f.e) * std::sin(lon)), c);
+  const double lon = (angles.asc - f.zDeg) * kRadPerDeg;
+  DiurnalCircleCusps(f, angles, ArcSin(std::sin(f.eRad) * std::sin(lon)), c);
 }
 
 void SunshineCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c) {
   // The Sun's diurnal circle of the moment (Makransky).
-  DiurnalCircleCusps(f, angles, f.sunDecl, c);
+  DiurnalCircleCusps(f, angles, f.sunDeclRad, c);
 }
 
 }  // namespace vostrane

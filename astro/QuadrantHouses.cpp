@@ -15,17 +15,17 @@ constexpr int kIntermediateCusps[4] = {5, 6, 2, 3};
 constexpr double kQuadrantSteps[4] = {30.0, 60.0, 120.0, 150.0};
 
 double RaOffset(const HouseFrame& f, double offsetDeg) {
-  return ModAngle(2.0 * kPi, f.ramc + offsetDeg * kRadPerDeg);
+  return ModAngle(2.0 * kPi, f.ramcRad + offsetDeg * kRadPerDeg);
 }
 
 // Regiomontanus and Topocentric: circles of position through the equator
 // points 30, 60, 120, 150 degrees east of the meridian, with pole heights
 // p1 (for 30 and 150) and p2 (for 60 and 120).
 void PoleHeightCusps(const HouseFrame& f, double p1, double p2, HouseCusps& c) {
-  c[5] = CuspFromRadians(CuspOfPole(RaOffset(f, 30.0), p1, f.e) + kPi, f.z);
-  c[6] = CuspFromRadians(CuspOfPole(RaOffset(f, 60.0), p2, f.e) + kPi, f.z);
-  c[2] = CuspFromRadians(CuspOfPole(RaOffset(f, 120.0), p2, f.e), f.z);
-  c[3] = CuspFromRadians(CuspOfPole(RaOffset(f, 150.0), p1, f.e), f.z);
+  c[5] = CuspFromRadians(CuspOfPole(RaOffset(f, 30.0), p1, f.eRad) + kPi, f.zDeg);
+  c[6] = CuspFromRadians(CuspOfPole(RaOffset(f, 60.0), p2, f.eRad) + kPi, f.zDeg);
+  c[2] = CuspFromRadians(CuspOfPole(RaOffset(f, 120.0), p2, f.eRad), f.zDeg);
+  c[3] = CuspFromRadians(CuspOfPole(RaOffset(f, 150.0), p1, f.eRad), f.zDeg);
 }
 
 }  // namespace
@@ -35,29 +35,29 @@ void CampanusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
   // ecliptic along great circles through the north and south points.
   for (int i = 0; i < 4; ++i) {
     const double p = kQuadrantSteps[i] * kRadPerDeg;
-    const double y = std::cos(p) / (std::sin(p) * std::cos(f.phi));
-    const double r = kPi / 2.0 + f.ramc - std::atan(y);
-    const double pole = ArcSin(std::sin(f.phi) * std::sin(p));
+    const double y = std::cos(p) / (std::sin(p) * std::cos(f.phiRad));
+    const double r = kPi / 2.0 + f.ramcRad - std::atan(y);
+    const double pole = ArcSin(std::sin(f.phiRad) * std::sin(p));
     // With s = arctan(tan pole / cos r) the projection is
     // arctan(cos s tan r / cos(s + e)); evaluated in the equivalent form that
     // stays exact when r is a right angle (see CuspOfPole).
-    const double u = ModAngle(
-        360.0, std::atan(std::sin(r) / (std::cos(r) * std::cos(f.e) - std::tan(pole) * std::sin(f.e))) *
-                   kDegPerRad);
-    c[kIntermediateCusps[i]] = HalfCircleChoice(u, c[1], f.z);
+    const double u = ModAngle(360.0, std::atan(std::sin(r) / (std::cos(r) * std::cos(f.eRad) -
+                                                              std::tan(pole) * std::sin(f.eRad))) *
+                                         kDegPerRad);
+    c[kIntermediateCusps[i]] = HalfCircleChoice(u, c[1], f.zDeg);
   }
 }
 
 void KochCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
   // The diurnal semi-arc of the Midheaven trisected in oblique ascension,
   // starting from the Midheaven's own oblique ascension.
-  const double ad = ArcSin(std::tan(f.e) * std::sin(f.ramc) * std::tan(f.phi));
+  const double ad = ArcSin(std::tan(f.eRad) * std::sin(f.ramcRad) * std::tan(f.phiRad));
   const double step = (ad + kPi / 2.0) / 3.0;
   static constexpr int kCuspOf[6] = {4, 5, 6, 1, 2, 3};
-  double s = f.ramc - ad;
+  double s = f.ramcRad - ad;
   for (int i = 0; i < 6; ++i) {
-    const double x = CuspOfPole(s, f.phi, f.e);
-    c[kCuspOf[i]] = CuspFromRadians(i < 3 ? x + kPi : x, f.z);
+    const double x = CuspOfPole(s, f.phiRad, f.eRad);
+    c[kCuspOf[i]] = CuspFromRadians(i < 3 ? x + kPi : x, f.zDeg);
     s = ModAngle(2.0 * kPi, s + step);
   }
 }
@@ -122,36 +122,36 @@ void PlacidusCuspsIterated(const HouseFrame& f, const ChartAngles& angles, House
   // iterating on the cusp's own declination.
   c[1] = angles.asc;
   c[4] = ModAngle(360.0, angles.mc + 180.0);
-  const double tanE = std::tan(f.e);
-  const double tanPhi = std::tan(f.phi);
+  const double tanE = std::tan(f.eRad);
+  const double tanPhi = std::tan(f.phiRad);
   const double k = tanE * tanPhi;
   // Newton's method stands in for the iteration run to convergence only;
   // a given number of plain steps is always taken as it is.
   const bool newton = iterations == kPlacidusMaxIterations && std::fabs(k) < 1.0;
   for (int i = 0; i < 4; ++i) {
-    double s = f.ramc + kQuadrantSteps[i] * kRadPerDeg;
-    if (!newton || !PlacidusNewton(f.ramc, k, i, s)) {
+    double s = f.ramcRad + kQuadrantSteps[i] * kRadPerDeg;
+    if (!newton || !PlacidusNewton(f.ramcRad, k, i, s)) {
       for (int step = 0; step < iterations; ++step) {
-        const double next = PlacidusStep(f.ramc, tanE, tanPhi, i, s);
+        const double next = PlacidusStep(f.ramcRad, tanE, tanPhi, i, s);
         const bool converged = std::fabs(next - s) < kPlacidusTolerance;
         s = next;
         if (converged) break;
       }
     }
-    double l = std::atan(std::tan(s) / std::cos(f.e)) * kDegPerRad;
+    double l = std::atan(std::tan(s) / std::cos(f.eRad)) * kDegPerRad;
     if (l < 0.0) l += 360.0;
-    c[kIntermediateCusps[i]] = HalfCircleChoice(l, c[1], f.z);
+    c[kIntermediateCusps[i]] = HalfCircleChoice(l, c[1], f.zDeg);
   }
 }
 
 void RegiomontanusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
-  const double tanPhi = std::tan(f.phi);
+  const double tanPhi = std::tan(f.phiRad);
   PoleHeightCusps(f, std::atan(tanPhi * std::sin(30.0 * kRadPerDeg)),
                   std::atan(tanPhi * std::sin(60.0 * kRadPerDeg)), c);
 }
 
 void TopocentricCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {
-  const double tanPhi = std::tan(f.phi);
+  const double tanPhi = std::tan(f.phiRad);
   PoleHeightCusps(f, std::atan(tanPhi / 3.0), std::atan(2.0 * tanPhi / 3.0), c);
 }
 

@@ -89,7 +89,7 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   const long double t = d / 36525.0L;
   const long double t2 = t * t;
   const long double t3 = t2 * t;
-  values.t = static_cast<double>(t);
+  values.centuriesUt = static_cast<double>(t);
 
   // Fundamental arguments, degrees: the Sun's mean longitude and anomaly
   // from Newcomb's Tables of the Sun, the Moon's mean longitude, anomaly and

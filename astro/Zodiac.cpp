@@ -92,9 +92,9 @@ std::optional<double> ParseAyanamshaLine(const std::string& line) {
   return line[0] == '-' ? -value : value;
 }
 
-Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg,
+Ayanamsa CalcAyanamsa(ZodiacKind zodiac, ChartValues& values, long double t, long double meanNodeDeg,
                       const UserAyanamsa& user) {
-  const AyanamsaKind kind = AyanamsaOfZodiacLetter(zodsel).value_or(AyanamsaKind::FaganBradley);
+  const AyanamsaKind kind = AyanamsaOf(zodiac).value_or(AyanamsaKind::FaganBradley);
   long double k = kind == AyanamsaKind::FaganBradley
                       ? BuiltInAyanamsaK(t, meanNodeDeg)
                       : -static_cast<long double>(AyanamsaDegrees(kind, t, meanNodeDeg, user));
@@ -116,7 +116,7 @@ Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long doub
   }
 
   result.k = static_cast<double>(k);
-  if (zodsel == 'T') {
+  if (zodiac == ZodiacKind::Tropical) {
     values.ayan = -result.k;
     result.z = 0.0;
   } else {
@@ -126,6 +126,8 @@ Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long doub
   return result;
 }
 
-double ZodiacOffset(char zodsel, double ayan) { return zodsel == 'T' ? 0.0 : ayan; }
+double ZodiacOffset(ZodiacKind zodiac, double ayan) {
+  return zodiac == ZodiacKind::Tropical ? 0.0 : ayan;
+}
 
 }  // namespace vostrane

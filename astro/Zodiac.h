@@ -20,17 +20,18 @@ struct Ayanamsa {
   CalcStatus status;  // a correction file that was there but ignored
 };
 
-// Computes K from the Julian centuries t (since 1900 January 0.5) and the
-// mean lunar node (degrees), applies "AYANAMSH.DAT" when it exists, writes
-// `ayan` of the values by the zodiac letter and returns K and Z. A correction
-// file that cannot be read or parsed is ignored and named in the status.
-// The zodiac letter chooses the ayanamsa (astro/Ayanamsas.h); a tropical
-// chart shows the Fagan-Bradley one. `user` serves the user-defined one.
-Ayanamsa CalcAyanamsa(char zodsel, ChartValues& values, long double t, long double meanNodeDeg,
-                      const UserAyanamsa& user = {});
+// Computes K from the Julian centuries of universal time since 1900
+// January 0.5 and the mean lunar node (degrees), applies "AYANAMSH.DAT"
+// when it exists, writes `ayan` of the values by the zodiac and returns K
+// and Z. A correction file that cannot be read or parsed is ignored and
+// named in the status. A sidereal zodiac chooses the ayanamsa
+// (astro/Ayanamsas.h); a tropical chart shows the Fagan-Bradley one. `user`
+// serves the user-defined one.
+Ayanamsa CalcAyanamsa(ZodiacKind zodiac, ChartValues& values, long double centuriesUt,
+                      long double meanNodeDeg, const UserAyanamsa& user = {});
 
 // K of the Fagan-Bradley ayanamsa, before any correction.
-long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
+long double BuiltInAyanamsaK(long double centuriesUt, long double meanNodeDeg);
 
 // Parses the first line of "AYANAMSH.DAT": sign in column 1, degrees in
 // columns 2-3, minutes in 5-6, seconds in 8-9; the line needs at least ten
@@ -38,7 +39,7 @@ long double BuiltInAyanamsaK(long double t, long double meanNodeDeg);
 // is too short or a number does not parse.
 std::optional<double> ParseAyanamshaLine(const std::string& line);
 
-// The zodiac offset of a calculated chart: 0 for 'T', else `ayan`.
-double ZodiacOffset(char zodsel, double ayan);
+// The zodiac offset of a calculated chart: 0 tropical, else `ayan`.
+double ZodiacOffset(ZodiacKind zodiac, double ayan);
 
 }  // namespace vostrane

@@ -38,6 +38,34 @@ char ZodiacLetterOf(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(k
 
 const char* NameOfAyanamsa(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(kind)].name; }
 
+std::optional<ZodiacKind> ZodiacOfLetter(char letter) {
+  if (letter == 'T') return ZodiacKind::Tropical;
+  for (const AyanamsaInfo& a : kAyanamsas)
+    if (a.zodiacLetter == letter) return SiderealZodiac(a.kind);
+  return std::nullopt;
+}
+
+char LetterOfZodiac(ZodiacKind zodiac) {
+  const std::optional<AyanamsaKind> kind = AyanamsaOf(zodiac);
+  return kind ? ZodiacLetterOf(*kind) : 'T';
+}
+
+ZodiacKind CalculatedZodiac(char letter) {
+  return ZodiacOfLetter(letter).value_or(ZodiacKind::FaganBradley);
+}
+
+std::optional<AyanamsaKind> AyanamsaOf(ZodiacKind zodiac) {
+  if (zodiac == ZodiacKind::Tropical) return std::nullopt;
+  return static_cast<AyanamsaKind>(static_cast<int>(zodiac) - 1);
+}
+
+ZodiacKind SiderealZodiac(AyanamsaKind kind) {
+  return static_cast<ZodiacKind>(static_cast<int>(kind) + 1);
+}
+
+static_assert(static_cast<int>(ZodiacKind::UserDefined) ==
+              static_cast<int>(AyanamsaKind::UserDefined) + 1);
+
 double EpochYearOfJulianDay(double jd) {
   return jd == 0.0 ? 1900.0 : 1900.0 + (jd - 2415020.0) / 365.25;
 }

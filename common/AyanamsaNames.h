@@ -37,6 +37,31 @@ bool IsAyanamsaLetter(char zodsel);
 char ZodiacLetterOf(AyanamsaKind kind);
 const char* NameOfAyanamsa(AyanamsaKind kind);
 
+// The zodiac of a chart: tropical, or sidereal counted with one of the
+// ayanamsas (in the order of AyanamsaKind).
+enum class ZodiacKind {
+  Tropical,
+  FaganBradley,
+  Lahiri,
+  Raman,
+  Krishnamurti,
+  Yukteshwar,
+  TrueChitrapaksha,
+  DjwhalKhul,
+  UserDefined,
+};
+
+// The zodiac of an entry's zodiac letter: 'T' or an ayanamsa's letter;
+// nothing for a letter that names no zodiac. And the letter of a zodiac.
+std::optional<ZodiacKind> ZodiacOfLetter(char letter);
+char LetterOfZodiac(ZodiacKind zodiac);
+// The zodiac a chart with the letter is calculated in: a letter that names
+// no zodiac counts as Fagan-Bradley, as entries have always been read.
+ZodiacKind CalculatedZodiac(char letter);
+// The ayanamsa of a sidereal zodiac; nothing for the tropical one.
+std::optional<AyanamsaKind> AyanamsaOf(ZodiacKind zodiac);
+ZodiacKind SiderealZodiac(AyanamsaKind kind);
+
 // A user's own ayanamsa: its mean value (without nutation) at an epoch,
 // carried to other moments with the program's precession.
 struct UserAyanamsa {

@@ -57,15 +57,13 @@ char LetterOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>
 
 const char* NameOfHouseSystem(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].name; }
 
-bool AscendantIsCusp1(char letter) {
-  const HouseSystemId id = HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);
-  return kSystems[static_cast<size_t>(id)].ascendantIsCusp1;
+HouseSystemId CalculatedHouseSystem(char letter) {
+  return HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);
 }
 
-bool MidheavenIsCusp10(char letter) {
-  const HouseSystemId id = HouseSystemOfLetter(letter).value_or(HouseSystemId::Placidus);
-  return kSystems[static_cast<size_t>(id)].midheavenIsCusp10;
-}
+bool AscendantIsCusp1(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].ascendantIsCusp1; }
+
+bool MidheavenIsCusp10(HouseSystemId id) { return kSystems[static_cast<size_t>(id)].midheavenIsCusp10; }
 
 std::optional<HouseSystemId> HouseSystemOfText(std::string_view text) {
   if (text.size() == 1)

@@ -55,12 +55,13 @@ std::span<const HouseSystemInfo> HouseSystemTable();
 std::optional<HouseSystemId> HouseSystemOfLetter(char letter);
 char LetterOfHouseSystem(HouseSystemId id);
 const char* NameOfHouseSystem(HouseSystemId id);
-// Whether cusp 10 of the system of a letter is the Midheaven; an unknown
-// letter counts as Placidus, as the calculation takes it.
-bool MidheavenIsCusp10(char letter);
-// Whether cusp 1 of the system of a letter is the Ascendant (an unknown
-// letter counts as Placidus).
-bool AscendantIsCusp1(char letter);
+// The system a chart with the letter is calculated in: a letter that names
+// no system counts as Placidus.
+HouseSystemId CalculatedHouseSystem(char letter);
+// Whether cusp 10 of the system is the Midheaven.
+bool MidheavenIsCusp10(HouseSystemId id);
+// Whether cusp 1 of the system is the Ascendant.
+bool AscendantIsCusp1(HouseSystemId id);
 
 // A system given by its letter or by its name, either in any case; the name
 // may also be written without blanks and hyphens ("wholesign").

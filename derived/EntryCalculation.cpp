@@ -47,7 +47,7 @@ ChartInput ChartInputOf(const ChartEntry& entry) {
   in.longitude = entry.longitude();
   in.tzone = entry.tzone();
   in.dstcode = entry.dstcode();
-  in.zodsel = entry.zodsel();
+  in.zodsel = CalculatedZodiac(entry.zodsel());
   in.forNameFile = ForNameFile(entry);
   in.userAyanamsa = UserAyanamsaOf(entry);
   return in;
@@ -83,8 +83,8 @@ void PackHouseValues(const NameFileValues& v, NameFileImage& image) {
   image.Set<double>(image_offset::obliq, v.obliq);
   image.Set<double>(image_offset::ayan, v.ayan);
   image.Set<double>(image_offset::deltat, v.deltat);
-  image.Set<double>(image_offset::t, v.t);
-  image.Set<char>(image_offset::zodiac, v.zodiac);
+  image.Set<double>(image_offset::t, v.centuriesUt);
+  image.Set<char>(image_offset::zodiac, LetterOfZodiac(v.zodiac));
   image.SetFixed(image_offset::ramc, v.ramc);
   image.SetFixed(image_offset::node, v.node);
   image.SetFixed(image_offset::vertex, v.vertex);
@@ -118,18 +118,29 @@ void CalcDeltaT(ChartEntry& entry) {
   entry.setDeltat(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
 }
 
-double ZodiacOffset(const ChartEntry& entry) { return ZodiacOffset(entry.zodsel(), entry.ayan()); }
+double ZodiacOffset(const ChartEntry& entry) {
+  return ZodiacOffset(CalculatedZodiac(entry.zodsel()), entry.ayan());
+}
 
 double EphemerisJulDay(const ChartEntry& entry) { return EphemerisJulDay(ChartValuesOf(entry)); }
 
 void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude) {
   ChartValues v = ChartValuesOf(entry);
-  CalcHousesAtRamc(v, entry.zodsel(), entry.housesys(), ramc, latitudeDeg, geocentricLatitude);
+  CalcHousesAtRamc(v, CalculatedZodiac(entry.zodsel()), CalculatedHouseSystem(entry.housesys()), ramc,
+                   latitudeDeg, geocentricLatitude);
   StoreChartValues(v, entry);
 }
 
-bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
-                CalcReport& report) {
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude, CalcReport& report) {
+  const std::optional<HouseSystemId> system = HouseSystemOfLetter(entry.housesys());
+  const bool packed = CalcHouses(entry, image, system.value_or(HouseSystemId::Placidus),
+                                 geocentricLatitude, report);
+  if (!system) report.Add(UnknownHouseSystemStatus(entry.housesys()));
+  return packed;
+}
+
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, HouseSystemId houseSystem,
+                bool geocentricLatitude, CalcReport& report) {
   ChartValues v = ChartValuesOf(entry);
   NameFileValues nameFile;
   const bool packed = CalcHouses(ChartInputOf(entry), v, nameFile, houseSystem, geocentricLatitude,

@@ -9,6 +9,7 @@
 #include "astro/ChartData.h"
 #include "astro/PlanetPass.h"
 #include "astro/Zodiac.h"
+#include "common/HouseSystemNames.h"
 #include "session/ChartEntry.h"
 #include "session/NameFileImage.h"
 
@@ -30,7 +31,7 @@ void PackPointValues(const NameFileValues& values, NameFileImage& image);
 Ayanamsa CalcTimeScales(ChartEntry& entry);
 // `deltat` of the entry from its date.
 void CalcDeltaT(ChartEntry& entry);
-// The zodiac offset of a calculated entry: 0 for 'T', else `ayan`.
+// The zodiac offset of a calculated entry: 0 tropical, else `ayan`.
 double ZodiacOffset(const ChartEntry& entry);
 // Julian day in ephemeris time of a calculated entry.
 double EphemerisJulDay(const ChartEntry& entry);
@@ -40,8 +41,11 @@ void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool g
 
 // The house step with house system `houseSystem`; true when the name-file
 // values were packed into `image` (level 0 and linked to a stored person).
-bool CalcHouses(ChartEntry& entry, NameFileImage& image, char houseSystem, bool geocentricLatitude,
-                CalcReport& report);
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, HouseSystemId houseSystem,
+                bool geocentricLatitude, CalcReport& report);
+// The same with the entry's own house system. A letter that names no
+// system is reported in `report` and gives Placidus cusps.
+bool CalcHouses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude, CalcReport& report);
 // Every body slot of the entry; true when the asteroids were all served.
 bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
               const PlanetProgress& progress = {});

@@ -171,8 +171,8 @@ class Search {
     const double z = ZodiacOffset(base_);
     if (body == slot::Midheaven) return ModAngle(360.0, LongOfRA(ramc, obliq) * kDegPerRad + z);
     HouseFrame frame;
-    frame.e = obliq;
-    frame.z = z;
+    frame.eRad = obliq;
+    frame.zDeg = z;
     return AscOf(frame, HouseLatitude(base_.latitude(), false), ramc);
   }
 

@@ -22,7 +22,7 @@ std::vector<ChartPointPlace> StarContactPoints(const ChartEntry& e) {
 ChartStars StarsOfChart(const std::vector<FixedStar>& stars, const ChartEntry& e, double orb) {
   ChartStars out;
   const double jdTT = e.julday() + e.deltat() / 86400.0;
-  const double offset = ZodiacOffset(e.zodsel(), e.ayan());
+  const double offset = ZodiacOffset(CalculatedZodiac(e.zodsel()), e.ayan());
   for (const FixedStar& star : stars) {
     StarPlace place = ApparentStarPlace(star, jdTT, e.obliq());
     place.lon = ModAngle(360.0, place.lon + offset);

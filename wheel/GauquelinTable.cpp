@@ -15,11 +15,11 @@ namespace wo = wheel_offset;
 std::optional<GauquelinSectors> SectorsOfChart(const ChartEntry& e) {
   if (HouseSystemOfLetter(e.housesys()) != HouseSystemId::GauquelinSectors) return std::nullopt;
   HouseFrame frame;
-  frame.phi = e.latitude() * kRadPerDeg;
-  frame.e = e.obliq();
-  frame.ramc = e.ramc();
-  frame.z = ZodiacOffset(e);
-  for (double v : {frame.phi, frame.e, frame.ramc, frame.z})
+  frame.phiRad = e.latitude() * kRadPerDeg;
+  frame.eRad = e.obliq();
+  frame.ramcRad = e.ramc();
+  frame.zDeg = ZodiacOffset(e);
+  for (double v : {frame.phiRad, frame.eRad, frame.ramcRad, frame.zDeg})
     if (!std::isfinite(v)) return std::nullopt;  // an entry damaged elsewhere
   return CalcGauquelinSectors(frame, CalcAngles(frame, e.latitude()));
 }

@@ -109,9 +109,12 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
   if (local) AddTimeKindAndZone(items, local->daylight, local->zone, e.longitude());
   else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
   else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
-  const std::string ayanamsa = e.zodsel() == 'T' ? "" : " " + ArcText(std::fabs(e.ayan()));
-  items.push_back(names.ZodiacName(e.zodsel()) + ayanamsa + "  " + names.HouseSystemName(e.housesys()) +
-                  HouseSystemNote(e));
+  const ZodiacKind zodiac = CalculatedZodiac(e.zodsel());
+  const std::string ayanamsa = zodiac == ZodiacKind::Tropical ? "" : " " + ArcText(std::fabs(e.ayan()));
+  // A letter that names no house system is named by nothing.
+  const std::optional<HouseSystemId> houseSystem = HouseSystemOfLetter(e.housesys());
+  items.push_back(names.ZodiacName(zodiac) + ayanamsa + "  " +
+                  (houseSystem ? names.HouseSystemName(*houseSystem) : "") + HouseSystemNote(e));
   items.push_back("Geocentric");
   return items;
 }

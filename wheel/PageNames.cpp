@@ -49,17 +49,17 @@ std::string PageNames::PointName(int point) const {
   return At(points, kSlot[point]);
 }
 
-std::string PageNames::HouseSystemName(char letter) const {
-  constexpr int kNamedSystems = 9;  // 'A'..'I' in the table
-  const int index = letter - 'A';
-  if (index >= 0 && index < kNamedSystems) return At(houseSystems, index);
-  const std::optional<HouseSystemId> id = HouseSystemOfLetter(letter);
-  return id ? NameOfHouseSystem(*id) : "";
+std::string PageNames::HouseSystemName(HouseSystemId id) const {
+  constexpr int kNamedSystems = 9;  // 'A'..'I' in the table, the first nine ids
+  const int index = static_cast<int>(id);
+  if (index < kNamedSystems) return At(houseSystems, index);
+  return NameOfHouseSystem(id);
 }
 
-std::string PageNames::ZodiacName(char zodsel) const {
-  if (zodsel == 'T') return At(zodiacs, 0);
-  return At(zodiacs, 1) + " " + NameOfAyanamsa(*AyanamsaOfZodiacLetter(zodsel));
+std::string PageNames::ZodiacName(ZodiacKind zodiac) const {
+  const std::optional<AyanamsaKind> ayanamsa = AyanamsaOf(zodiac);
+  if (!ayanamsa) return At(zodiacs, 0);
+  return At(zodiacs, 1) + " " + NameOfAyanamsa(*ayanamsa);
 }
 
 PageNames LoadPageNames() {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/AyanamsaNames.h"
+#include "common/HouseSystemNames.h"
+
 namespace vostrane {
 
 struct PageNames {
@@ -28,9 +31,9 @@ struct PageNames {
   std::string PointName(int point) const;
   // The first nine house systems are named from the table, the later ones
   // (which have no message text) by their own names.
-  std::string HouseSystemName(char letter) const;
+  std::string HouseSystemName(HouseSystemId id) const;
   // "Tropical", or "Sidereal" and the ayanamsa's name.
-  std::string ZodiacName(char zodsel) const;
+  std::string ZodiacName(ZodiacKind zodiac) const;
 };
 
 // Reads the tables from the open message text file (shell/MessageTextFile.h);

@@ -28,7 +28,7 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def, bool fortune
   using namespace wheel_point;
   RingChart r;
   r.present = true;
-  r.houseSystem = e.housesys();
+  r.houseSystem = CalculatedHouseSystem(e.housesys());
   auto speedOf = [&](int slot) { return Finite(e.body(BodyArray::Speed, slot)); };
   auto lonOf = [&](int slot) { return Reduce(e.lon(slot)); };
 
@@ -58,9 +58,9 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def, bool fortune
   }
   // The angles are the chart's real ones: cusp 1 only where the system
   // puts the Ascendant there.
-  r.lon[Ascendant] = AscendantIsCusp1(e.housesys()) ? r.cusps[0] : Reduce(e.asc());
+  r.lon[Ascendant] = AscendantIsCusp1(r.houseSystem) ? r.cusps[0] : Reduce(e.asc());
   r.speed[Ascendant] = speedOf(11) + kAngleSpeedLift;
-  r.lon[Midheaven] = MidheavenIsCusp10(e.housesys()) ? r.cusps[9] : Reduce(e.mc());
+  r.lon[Midheaven] = MidheavenIsCusp10(r.houseSystem) ? r.cusps[9] : Reduce(e.mc());
   r.speed[Midheaven] = speedOf(12) + kAngleSpeedLift;
 
   for (int p = Ceres; p <= Chiron; ++p) {
@@ -106,7 +106,7 @@ bool PointShown(const WheelDefinition& def, const RingArrays& rings, int point, 
     case Ascendant:
     case Midheaven:
       if (ring == 1) {
-        const char hs = rings.Ring(1).houseSystem;
+        const HouseSystemId hs = rings.Ring(1).houseSystem;
         return point == Ascendant ? !AscendantIsCusp1(hs) : !MidheavenIsCusp10(hs);
       }
       return def.Flag(ring == 2 ? wheel_offset::anglesRing2 : wheel_offset::anglesRing3);

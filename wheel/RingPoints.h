@@ -16,6 +16,7 @@
 
 #include <array>
 
+#include "common/HouseSystemNames.h"
 #include "common/PointSettings.h"
 #include "session/ChartEntry.h"
 #include "wheel/WheelDefinition.h"
@@ -42,11 +43,11 @@ constexpr int FirstHypothetical = 22;
 }  // namespace wheel_point
 
 struct RingChart {
-  bool present = false;                     // the ring has a chart
-  std::array<double, kRingPoints> lon{};    // degrees in [0, 360)
-  std::array<double, kRingPoints> speed{};  // degrees per day
-  std::array<double, 12> cusps{};           // cusps 1..12 at 0..11; the 13th is cusp 1 again
-  char houseSystem = 0;                     // the chart's house system letter
+  bool present = false;                                 // the ring has a chart
+  std::array<double, kRingPoints> lon{};                // degrees in [0, 360)
+  std::array<double, kRingPoints> speed{};              // degrees per day
+  std::array<double, 12> cusps{};                       // cusps 1..12 at 0..11; the 13th is cusp 1 again
+  HouseSystemId houseSystem = HouseSystemId::Placidus;  // as the chart was calculated
   // Points without values for the chart (bit p for point p: Chiron before
   // its files, an asteroid or Chiron whose file is damaged).
   uint32_t unavailable = 0;

@@ -21,7 +21,7 @@ AnalyticTheory& AstroCalculator::Theory() {
 // entry; a fatal one ends the program there.
 bool AstroCalculator::Houses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude) {
   CalcReport report;
-  const bool update = CalcHouses(entry, image, entry.housesys(), geocentricLatitude, report);
+  const bool update = CalcHouses(entry, image, geocentricLatitude, report);
   ShowCalcReport(report);
   return update;
 }

@@ -168,7 +168,7 @@ int RunChartCsv(const Args& args) {
     }
     NameFileImage image;
     CalcReport houses;
-    CalcHouses(e, image, e.housesys(), geocentricLatitude, houses);
+    CalcHouses(e, image, geocentricLatitude, houses);
     ShowCalcReport(houses);
     PlanetFlags flags;
     CalcReport planets;

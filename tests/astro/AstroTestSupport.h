@@ -36,10 +36,10 @@ inline ChartEntry MakeEntry(int year, int month, int day, int hours, int minutes
 
 inline HouseFrame MakeFrame(double ramcDeg, double latitudeDeg, double obliquityDeg, double z = 0.0) {
   HouseFrame f;
-  f.ramc = ramcDeg * kRadPerDeg;
-  f.phi = latitudeDeg * kRadPerDeg;
-  f.e = obliquityDeg * kRadPerDeg;
-  f.z = z;
+  f.ramcRad = ramcDeg * kRadPerDeg;
+  f.phiRad = latitudeDeg * kRadPerDeg;
+  f.eRad = obliquityDeg * kRadPerDeg;
+  f.zDeg = z;
   return f;
 }
 

@@ -98,6 +98,23 @@ TEST(Ayanamsas, ZodiacLettersAndNames) {
   EXPECT_EQ(AyanamsaOfZodiacLetter('X'), AyanamsaKind::FaganBradley);
 }
 
+// Every zodiac reads back from its letter; a letter that names none is not
+// read as a zodiac, and the calculation takes it as Fagan-Bradley.
+TEST(Ayanamsas, ZodiacKindsAndTheirLetters) {
+  EXPECT_EQ(ZodiacOfLetter('T'), ZodiacKind::Tropical);
+  EXPECT_FALSE(AyanamsaOf(ZodiacKind::Tropical).has_value());
+  for (const AyanamsaInfo& a : AyanamsaTable()) {
+    const std::optional<ZodiacKind> zodiac = ZodiacOfLetter(a.zodiacLetter);
+    ASSERT_TRUE(zodiac.has_value()) << a.zodiacLetter;
+    EXPECT_EQ(AyanamsaOf(*zodiac), a.kind);
+    EXPECT_EQ(LetterOfZodiac(*zodiac), a.zodiacLetter);
+  }
+  EXPECT_EQ(LetterOfZodiac(ZodiacKind::Tropical), 'T');
+  EXPECT_FALSE(ZodiacOfLetter('X').has_value());
+  EXPECT_FALSE(ZodiacOfLetter('\0').has_value());
+  EXPECT_EQ(CalculatedZodiac('X'), ZodiacKind::FaganBradley);
+}
+
 // A sidereal entry's letter chooses its ayanamsa in the chart calculation.
 TEST(Ayanamsas, EntryLetterChoosesTheAyanamsa) {
   test::TempFolder folder;

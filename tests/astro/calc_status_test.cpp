@@ -123,7 +123,7 @@ class PassStatusTest : public testing::Test {
     e.setNameRecord(3);
     NameFileImage image;
     CalcReport houses;
-    CalcHouses(e, image, e.housesys(), false, houses);
+    CalcHouses(e, image, false, houses);
     EXPECT_TRUE(houses.Statuses().empty());
     PlanetFlags flags;
     return CalcPlanets(e, image, flags, theory_, report);

@@ -101,10 +101,12 @@ struct Chart {
 Chart ChartOf(char letter, const Case& k) {
   Chart ch;
   ch.f = MakeFrame(k.ramc, k.latitude, kObliquity);
-  ch.f.sunDecl = kSunDeclination * kRadPerDeg;
+  ch.f.sunDeclRad = kSunDeclination * kRadPerDeg;
   ch.a = CalcAngles(ch.f, k.latitude);
   SetStartingCusps(ch.a, ch.c);
-  EXPECT_TRUE(CalcHouseSystem(letter, ch.f, ch.a, ch.c));
+  const std::optional<HouseSystemId> system = HouseSystemOfLetter(letter);
+  EXPECT_TRUE(system.has_value());
+  CalcHouseSystem(system.value_or(HouseSystemId::Placidus), ch.f, ch.a, ch.c);
   return ch;
 }
 
@@ -310,10 +312,10 @@ TEST(HouseSystems, ZodiacOffsetShiftsTheCusps) {
     if (info.letter == 'J' || info.letter == 'T') continue;
     Chart sidereal;
     sidereal.f = MakeFrame(k.ramc, k.latitude, kObliquity, -24.1);
-    sidereal.f.sunDecl = kSunDeclination * kRadPerDeg;
+    sidereal.f.sunDeclRad = kSunDeclination * kRadPerDeg;
     sidereal.a = CalcAngles(sidereal.f, k.latitude);
     SetStartingCusps(sidereal.a, sidereal.c);
-    CalcHouseSystem(info.letter, sidereal.f, sidereal.a, sidereal.c);
+    CalcHouseSystem(info.id, sidereal.f, sidereal.a, sidereal.c);
     const HouseCusps tropical = ChartOf(info.letter, k).c;
     for (int h = 1; h <= 6; ++h)
       EXPECT_LT(ArcDistance(sidereal.c[h], ModAngle(360, tropical[h] - 24.1)), 1e-9)
@@ -357,11 +359,11 @@ TEST(HouseSystems, SunshineInsideThePolarCircles) {
     for (double decl : {-23.4, 23.4}) {
       for (int ramc = 0; ramc < 360; ramc += 5) {
         HouseFrame f = MakeFrame(ramc, latitude, kObliquity);
-        f.sunDecl = decl * kRadPerDeg;
+        f.sunDeclRad = decl * kRadPerDeg;
         const ChartAngles a = CalcAngles(f, latitude);
         HouseCusps c{};
         SetStartingCusps(a, c);
-        CalcHouseSystem('U', f, a, c);
+        CalcHouseSystem(HouseSystemId::Sunshine, f, a, c);
         EXPECT_TRUE(test::InOrder(c)) << latitude << " " << decl << " " << ramc;
       }
     }
@@ -392,7 +394,7 @@ TEST(HouseSystemNames, LettersNamesAndText) {
     EXPECT_EQ(LetterOfHouseSystem(info.id), info.letter);
     EXPECT_EQ(HouseSystemOfLetter(info.letter), info.id);
     EXPECT_EQ(HouseSystemOfText(info.name), info.id) << info.name;
-    EXPECT_TRUE(IsHouseSystem(info.letter));
+    EXPECT_TRUE(HouseSystemOfLetter(info.letter).has_value());
     // The flag says what the cusps do.
     const Chart ch = ChartOf(info.letter, {100.0, 40.0});
     EXPECT_EQ(ArcDistance(ch.c[4], ch.a.mc + 180) < 1e-9, info.midheavenIsCusp10) << info.name;
@@ -407,7 +409,7 @@ TEST(HouseSystemNames, LettersNamesAndText) {
   EXPECT_EQ(HouseSystemOfText("j"), HouseSystemId::WholeSign);
   EXPECT_FALSE(HouseSystemOfText("Z").has_value());
   EXPECT_EQ(HouseSystemOfText("Gauquelin Sectors"), HouseSystemId::GauquelinSectors);
-  EXPECT_FALSE(IsHouseSystem('W'));
+  EXPECT_FALSE(HouseSystemOfLetter('W').has_value());
 }
 
 }  // namespace

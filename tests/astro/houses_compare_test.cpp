@@ -84,7 +84,7 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
     std::snprintf(at, sizeof at, "%04d-%02d-%02d %02d:%02d lat %.3f lon %.3f", e.year(), e.month(),
                   e.day(), e.hours(), e.minutes(), e.latitude(), e.longitude());
     NameFileImage image;
-    CalcHouses(e, image, 'F', false, test::ShownReport().report());
+    CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report());
     const double ramcDeg = e.ramc() * kDegPerRad;
     const double eps = e.obliq() * kDegPerRad;
     double theirs[13] = {};
@@ -114,7 +114,7 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
 
     for (System& s : systems) {
       ChartEntry other = e;
-      CalcHouses(other, image, s.ours, false, test::ShownReport().report());
+      CalcHouses(other, image, *HouseSystemOfLetter(s.ours), false, test::ShownReport().report());
       HouseCusps ours{};
       for (int h = 1; h <= 6; ++h) ours[h] = other.cusp(h);
       swe_houses_armc(ramcDeg, e.latitude(), eps, s.theirs, theirs, ascmc);

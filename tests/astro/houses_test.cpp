@@ -24,7 +24,7 @@ HouseCusps CuspsOf(char system, const HouseFrame& f, double latitudeDeg) {
   const ChartAngles a = CalcAngles(f, latitudeDeg);
   HouseCusps c{};
   SetStartingCusps(a, c);
-  CalcHouseSystem(system, f, a, c);
+  CalcHouseSystem(*HouseSystemOfLetter(system), f, a, c);
   return c;
 }
 
@@ -162,9 +162,11 @@ TEST(Houses, CuspOfPoleMatchesTheCircleOfPosition) {
   for (double ramc : {0.0, 90.0, 180.0, 270.0, 33.0}) {
     for (double latitude : {-60.0, 0.0, 52.0}) {
       const HouseFrame f = MakeFrame(ramc, latitude, 23.44);
-      const double cusp = CuspOfPole(ModAngle(2 * kPi, f.ramc + kPi / 2), f.phi, f.e) * kDegPerRad;
+      const double cusp = CuspOfPole(ModAngle(2 * kPi, f.ramcRad + kPi / 2), f.phiRad, f.eRad) *
+                          kDegPerRad;
       // (1e-5: the Ascendant's own formula replaces a zero argument by 1e-7.)
-      EXPECT_NEAR(ArcDistance(cusp, AscOf(f, f.phi, f.ramc)), 0.0, 1e-5) << ramc << " " << latitude;
+      EXPECT_NEAR(ArcDistance(cusp, AscOf(f, f.phiRad, f.ramcRad)), 0.0, 1e-5)
+          << ramc << " " << latitude;
     }
   }
 }
@@ -252,8 +254,8 @@ TEST(Houses, FastAscendantIsStoredNegative) {
   for (double latitude = 66.50; latitude < 66.56; latitude += 0.005) {
     for (double ramc = 265; ramc < 275; ramc += 0.05) {
       const HouseFrame f = MakeFrame(ramc, latitude, 23.44);
-      const double nextRamc = ModAngle(2 * kPi, f.ramc + 0.98566667 * kRadPerDeg);
-      const double forward = ModAngle(360, AscOf(f, f.phi, nextRamc) - AscOf(f, f.phi, f.ramc));
+      const double nextRamc = ModAngle(2 * kPi, f.ramcRad + 0.98566667 * kRadPerDeg);
+      const double forward = ModAngle(360, AscOf(f, f.phiRad, nextRamc) - AscOf(f, f.phiRad, f.ramcRad));
       const ChartAngles a = CalcAngles(f, latitude);
       if (forward > 180) {
         ++fast;
@@ -270,7 +272,7 @@ TEST(Houses, FastAscendantIsStoredNegative) {
 TEST(Houses, DailyMotionsMatchTheNextDay) {
   const HouseFrame f = MakeFrame(200.0, 40.0, 23.44);
   HouseFrame next = f;
-  next.ramc = f.ramc + 0.98566667 * kRadPerDeg;
+  next.ramcRad = f.ramcRad + 0.98566667 * kRadPerDeg;
   const ChartAngles a = CalcAngles(f, 40.0);
   const ChartAngles b = CalcAngles(next, 40.0);
   EXPECT_NEAR(a.ascMotion, DiffDeg(a.asc, b.asc), 1e-9);
@@ -286,8 +288,8 @@ TEST(Houses, GeocentricLatitudeMovesOnlyTheHorizonAngles) {
   ChartEntry g = test::MakeEntry(1980, 5, 17, 8, 20, 0, -1.0, 48.0, -11.5);
   ChartEntry p = g;
   NameFileImage image;
-  CalcHouses(g, image, 'F', true, test::ShownReport().report());
-  CalcHouses(p, image, 'F', false, test::ShownReport().report());
+  CalcHouses(g, image, HouseSystemId::Placidus, true, test::ShownReport().report());
+  CalcHouses(p, image, HouseSystemId::Placidus, false, test::ShownReport().report());
   EXPECT_GT(ArcDistance(g.asc(), p.asc()), 0.05);
   EXPECT_DOUBLE_EQ(g.mc(), p.mc());
   EXPECT_DOUBLE_EQ(g.coasc(), p.coasc());
@@ -298,7 +300,7 @@ TEST(CalcHouses, FillsTheEntry) {
   test::TempFolder folder;
   ChartEntry e = test::MakeEntry(1955, 7, 1, 14, 45, 0, 5.0, 40.7, 74.0, 1);
   NameFileImage image;
-  EXPECT_FALSE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
+  EXPECT_FALSE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
   EXPECT_DOUBLE_EQ(e.gmt(), 18.75);
   EXPECT_NEAR(e.deltat(), 31.21, 0.005);
   const HouseFrame f{e.latitude() * kRadPerDeg, e.obliq(), e.ramc(), 0.0};
@@ -320,7 +322,7 @@ TEST(CalcHouses, FillsTheEntry) {
   // Nor is a derived entry's.
   e.setNameRecord(7);
   e.setLevel(1);
-  EXPECT_FALSE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
+  EXPECT_FALSE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
 }
 
 ChartEntry LinkedEntry(char zodsel, double latitude) {
@@ -339,7 +341,7 @@ TEST(CalcHouses, PacksTheNameFileValues) {
   for (char zodsel : {'T', 'S'}) {
     ChartEntry e = LinkedEntry(zodsel, 38.5);
     NameFileImage image;
-    ASSERT_TRUE(CalcHouses(e, image, 'F', false, test::ShownReport().report()));
+    ASSERT_TRUE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
     const double z = zodsel == 'T' ? 0.0 : e.ayan();
     const double k = zodsel == 'T' ? -e.ayan() : e.ayan();
     EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::gmt), e.gmt());
@@ -363,7 +365,7 @@ TEST(CalcHouses, PacksTheNameFileValues) {
     for (char system = 'A'; system <= 'I'; ++system) {
       ChartEntry alone = e;
       alone.setNameRecord(0);
-      CalcHouses(alone, image, system, false,
+      CalcHouses(alone, image, *HouseSystemOfLetter(system), false,
                  test::ShownReport().report());  // not linked: image untouched
       for (int h = 1; h <= 6; ++h)
         EXPECT_NEAR(DecodeFixed(HouseInt(image, system - 'A', h)), ModAngle(360, alone.cusp(h) - z),
@@ -388,8 +390,8 @@ TEST(CalcHouses, LinkedAndUnlinkedChartsAgree) {
         ChartEntry alone = linked;
         alone.setNameRecord(0);
         NameFileImage image;
-        CalcHouses(linked, image, system, false, test::ShownReport().report());
-        CalcHouses(alone, image, system, false, test::ShownReport().report());
+        CalcHouses(linked, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
+        CalcHouses(alone, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
         for (int h = 1; h <= 6; ++h)
           ASSERT_DOUBLE_EQ(linked.cusp(h), alone.cusp(h)) << system << " " << latitude << " " << hour;
       }
@@ -405,8 +407,9 @@ TEST(CalcHouses, UnknownSystemLetterIsPlacidus) {
   ChartEntry f = e;
   NameFileImage image;
   CalcReport report;
-  CalcHouses(e, image, 'Z', false, report);
-  CalcHouses(f, image, 'F', false, test::ShownReport().report());
+  e.setHousesys('Z');
+  CalcHouses(e, image, false, report);
+  CalcHouses(f, image, HouseSystemId::Placidus, false, test::ShownReport().report());
   for (int h = 1; h <= 6; ++h) EXPECT_DOUBLE_EQ(e.cusp(h), f.cusp(h));
   ASSERT_EQ(report.Statuses().size(), 1u);
   EXPECT_EQ(report.Statuses()[0].source, CalcSource::HouseSystem);

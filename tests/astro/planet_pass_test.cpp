@@ -35,7 +35,7 @@ class PlanetPassTest : public testing::Test {
     ChartEntry e = test::MakeEntry(year, month, day, h, m, 0, 0.0, 48.2, -16.4);
     e.setZodsel(zodiac);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+    CalcHouses(e, image, false, test::ShownReport().report());
     PlanetFlags flags;
     CalcPlanets(e, image, flags, theory_, test::ShownReport().report());
     return e;
@@ -118,7 +118,7 @@ TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
     ChartEntry e = test::MakeEntry(year, 5, 5, 12, 0, 0, 0.0, 48.2, -16.4);
     e.setNameRecord(3);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+    CalcHouses(e, image, false, test::ShownReport().report());
     PlanetFlags flags;
     ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
     EXPECT_EQ(e.calcastyn(), 'N') << year;
@@ -134,7 +134,7 @@ TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
 TEST_F(PlanetPassTest, ReportsItsProgress) {
   ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+  CalcHouses(e, image, false, test::ShownReport().report());
   PlanetFlags flags;
   std::vector<std::string> texts;
   CalcPlanets(e, image, flags, theory_, test::ShownReport().report(),
@@ -179,7 +179,7 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   e.setZodsel('S');
   e.setNameRecord(12);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+  CalcHouses(e, image, false, test::ShownReport().report());
   PlanetFlags flags;
   ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
   EXPECT_EQ(flags.calcyn, 'Y');
@@ -230,7 +230,7 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
 TEST_F(PlanetPassTest, MissingOuterPlanetFileEndsTheProgram) {
   ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+  CalcHouses(e, image, false, test::ShownReport().report());
   ASSERT_EQ(unlink((folder_.Path() + "/LRZ5_24").c_str()), 0);
   PlanetFlags flags;
   EXPECT_EXIT(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()),

@@ -81,7 +81,7 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
   for (const ReferenceChart& c : charts) {
     ChartEntry e = c.entry;
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+    CalcHouses(e, image, false, test::ShownReport().report());
     e.setDeltat(c.deltat);  // delta T itself may change on purpose
     PlanetFlags flags;
     CalcPlanets(e, image, flags, theory, test::ShownReport().report());

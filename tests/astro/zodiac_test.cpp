@@ -59,8 +59,8 @@ TEST(Zodiac, SiderealChartIsTheTropicalOneShifted) {
       ChartEntry t = make('T');
       ChartEntry s = make('S');
       NameFileImage image;
-      CalcHouses(t, image, system, false, test::ShownReport().report());
-      CalcHouses(s, image, system, false, test::ShownReport().report());
+      CalcHouses(t, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
+      CalcHouses(s, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
       const double shift = t.ayan();
       auto expectShifted = [&](double trop, double sid, const char* what) {
         EXPECT_NEAR(test::ArcDistance(ModAngle(360, trop - shift), sid), 0.0, 1e-9)

@@ -60,7 +60,7 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
   EXPECT_EQ(in.longitude, -2.35);
   EXPECT_EQ(in.tzone, -0.15);
   EXPECT_EQ(in.dstcode, 4);
-  EXPECT_EQ(in.zodsel, 'S');
+  EXPECT_EQ(in.zodsel, ZodiacKind::FaganBradley);
   EXPECT_FALSE(in.forNameFile);
   e.setNameRecord(4);
   EXPECT_TRUE(ChartInputOf(e).forNameFile);
@@ -71,7 +71,7 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
 TEST(EntryCalculation, NameFileValuesArePackedInFixedPoint) {
   NameFileValues v{};
   v.julday = 2451545.25;
-  v.zodiac = 'S';
+  v.zodiac = ZodiacKind::FaganBradley;
   v.asc = 123.456789;
   v.cusps[8][5] = 359.9999999;
   v.points[0][31] = 1.0;

@@ -64,7 +64,7 @@ TEST(BatchRoundTrip, NewCalcDumpMatchTheLibraryExactly) {
     e.setTzone(c.zone);
     e.setDstcode(static_cast<uint8_t>(c.dst));
     NameFileImage image;
-    CalcHouses(e, image, c.houses, false, test::ShownReport().report());
+    CalcHouses(e, image, *HouseSystemOfLetter(c.houses), false, test::ShownReport().report());
     PlanetFlags flags;
     CalcPlanets(e, image, flags, theory, test::ShownReport().report());
 

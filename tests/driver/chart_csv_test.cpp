@@ -83,7 +83,7 @@ TEST(ChartCsv, OneRowPerChartWithTheLibrarysValues) {
   e.setLongitude(-21.0);
   e.setTzone(-1);
   NameFileImage image;
-  CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+  CalcHouses(e, image, false, test::ShownReport().report());
   AnalyticTheory theory;
   PlanetFlags flags;
   CalcPlanets(e, image, flags, theory, test::ShownReport().report());

@@ -224,7 +224,7 @@ TEST(EphemerisRobustness, RandomDamageNeverWritesValuesOutsideTheirRanges) {
       e.setLongitude(-16.4);
       const auto ended = RunCatchingProgramEnd(*messages, [&] {
         NameFileImage image;
-        CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+        CalcHouses(e, image, false, test::ShownReport().report());
         PlanetFlags flags;
         CalcPlanets(e, image, flags, theory, test::ShownReport().report());
       });

@@ -51,7 +51,7 @@ inline RingChart RandomRing(std::mt19937& g, const std::array<double, 12>& cusps
   RingChart r;
   r.present = true;
   r.cusps = cusps;
-  r.houseSystem = 'F';
+  r.houseSystem = HouseSystemId::Placidus;
   for (int p = 0; p < kRingPoints; ++p) {
     r.lon[p] = 360.0 * u(g);
     r.speed[p] = u(g) < 0.2 ? -0.3 : 0.8;

@@ -76,7 +76,7 @@ inline RingChart MakeRing(const std::array<double, 12>& cusps,
   RingChart r;
   r.present = true;
   r.cusps = cusps;
-  r.houseSystem = 'F';
+  r.houseSystem = HouseSystemId::Placidus;
   for (int p = 0; p < kRingPoints; ++p) {
     r.lon[p] = rest >= 0 ? rest : std::fmod(cusps[0] + 180.0 + 0.5 * p, 360.0);
     r.speed[p] = 1.0;

@@ -115,7 +115,7 @@ TEST_F(PageAssemblyTest, HarmonicChartIsDrawnWithEqualHousesAndTheEntryKeepsItsC
 
   EXPECT_TRUE(assembler.EqualHousesUsed());
   const RingChart& ring = assembler.Rings().Ring(1);
-  EXPECT_EQ(ring.houseSystem, 'B');
+  EXPECT_EQ(ring.houseSystem, HouseSystemId::Equal);
   for (int j = 0; j < 12; ++j) EXPECT_NEAR(ring.cusps[j], std::fmod(126.34 + 30 * j, 360.0), 1e-9) << j;
   // Equal houses show the Midheaven as a point of its own.
   EXPECT_NE(assembler.Slots()[0][wheel_point::Midheaven], kNoSlot);
@@ -129,7 +129,7 @@ TEST_F(PageAssemblyTest, HarmonicChartIsDrawnWithEqualHousesAndTheEntryKeepsItsC
   chart.setHarmonic(1);
   ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
   EXPECT_FALSE(assembler.EqualHousesUsed());
-  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, 'F');
+  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, HouseSystemId::Placidus);
   EXPECT_NEAR(assembler.Rings().Ring(1).cusps[1], 146.94, 1e-9);
 }
 
@@ -156,8 +156,8 @@ TEST_F(PageAssemblyTest, CuspsOutOfOrderInAnyRingGiveEveryRingEqualHouses) {
   in.second = &outer;
   ASSERT_TRUE(assembler.AssembleWheelPage(s, in));
   EXPECT_TRUE(assembler.EqualHousesUsed());
-  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, 'B');
-  EXPECT_EQ(assembler.Rings().Ring(2).houseSystem, 'B');
+  EXPECT_EQ(assembler.Rings().Ring(1).houseSystem, HouseSystemId::Equal);
+  EXPECT_EQ(assembler.Rings().Ring(2).houseSystem, HouseSystemId::Equal);
   EXPECT_NEAR(assembler.Rings().Ring(2).cusps[1], 40.0, 1e-9);
   EXPECT_DOUBLE_EQ(outer.cusp(2), 200);
 }
@@ -248,7 +248,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
     chart.setHousesys(info.letter);
     NameFileImage image;
     CalcReport report;
-    CalcHouses(chart, image, info.letter, false, report);
+    CalcHouses(chart, image, info.id, false, report);
     const std::vector<std::string> all = texts(chart);
     EXPECT_TRUE(contains(all, std::string("  ") + info.name)) << info.name;
     EXPECT_FALSE(contains(all, "Porphyry at this latitude")) << info.name;
@@ -260,7 +260,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
   polar.setHousesys('F');
   NameFileImage image;
   CalcReport report;
-  CalcHouses(polar, image, 'F', false, report);
+  CalcHouses(polar, image, HouseSystemId::Placidus, false, report);
   for (int ramc = 0; ramc < 360 && !CuspsFellBackToPorphyry(polar); ramc += 10)
     CalcHousesAtRamc(polar, ramc * kRadPerDeg, 70.0, false);
   ASSERT_TRUE(CuspsFellBackToPorphyry(polar));

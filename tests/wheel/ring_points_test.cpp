@@ -151,7 +151,7 @@ TEST(RingPoints, ShownOnTheWheel) {
   WheelDefinition d = test::PlainStyle();
   RingArrays rings;
   rings.category = 'B';
-  rings.Ring(1).houseSystem = 'F';
+  rings.Ring(1).houseSystem = HouseSystemId::Placidus;
   for (int p = 0; p <= 9; ++p) EXPECT_TRUE(PointShown(d, rings, p, 1));
   for (int p = 10; p <= 19; ++p) EXPECT_FALSE(PointShown(d, rings, p, 1)) << p;
   d.SetLetter(wheel_offset::asteroids, 'y');
@@ -160,19 +160,19 @@ TEST(RingPoints, ShownOnTheWheel) {
   EXPECT_TRUE(PointShown(d, rings, 18, 1));
   // Ascendant and Midheaven of ring 1 by the house system; rings 2, 3 by
   // offsets 54, 55.
-  rings.Ring(1).houseSystem = 'D';
+  rings.Ring(1).houseSystem = HouseSystemId::Meridian;
   EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_FALSE(PointShown(d, rings, 12, 1));
-  rings.Ring(1).houseSystem = 'B';
+  rings.Ring(1).houseSystem = HouseSystemId::Equal;
   EXPECT_FALSE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
-  rings.Ring(1).houseSystem = 'E';
+  rings.Ring(1).houseSystem = HouseSystemId::Morinus;
   EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
-  rings.Ring(1).houseSystem = 'J';  // Whole Sign: neither angle is a cusp
+  rings.Ring(1).houseSystem = HouseSystemId::WholeSign;  // Whole Sign: neither angle is a cusp
   EXPECT_TRUE(PointShown(d, rings, 11, 1));
   EXPECT_TRUE(PointShown(d, rings, 12, 1));
-  rings.Ring(1).houseSystem = 'K';
+  rings.Ring(1).houseSystem = HouseSystemId::Alcabitius;
   EXPECT_FALSE(PointShown(d, rings, 11, 1));
   EXPECT_FALSE(PointShown(d, rings, 11, 2));
   d.SetLetter(wheel_offset::anglesRing3, 'Y');

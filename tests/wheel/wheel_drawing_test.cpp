@@ -636,7 +636,7 @@ TEST(AspectLines, AscendantAndMidheavenOfTheInnerChartSitOnTheAngles) {
   EXPECT_NEAR(AspectEndAngle(d, rings, slots, 12, 1), 275.0, 1e-9);  // MC 15 past the IC's opposite
   d.SetLetter(wheel_offset::equalSectors, 'Y');
   EXPECT_EQ(AspectEndAngle(d, rings, slots, 12, 1), 270.0);
-  rings.Ring(1).houseSystem = 'B';
+  rings.Ring(1).houseSystem = HouseSystemId::Equal;
   EXPECT_NEAR(AspectEndAngle(d, rings, slots, 12, 1), 275.0, 1e-9);
   slots[1][12] = 123;
   EXPECT_EQ(AspectEndAngle(d, rings, slots, 12, 2), 123.0);

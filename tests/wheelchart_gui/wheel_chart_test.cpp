@@ -80,7 +80,7 @@ class WheelChartTest : public testing::Test {
     e.setLatitude(b.latitude);
     e.setLongitude(b.longitude);
     NameFileImage image;
-    CalcHouses(e, image, e.housesys(), false, test::ShownReport().report());
+    CalcHouses(e, image, false, test::ShownReport().report());
     PlanetFlags flags;
     CalcPlanets(e, image, flags, theory_, test::ShownReport().report());
     return e;

@@ -39,7 +39,7 @@ void BM_NatalChart(benchmark::State& state) {
     vostrane::ChartEntry e = NatalEntry(year);
     vostrane::NameFileImage image;
     vostrane::CalcReport report;
-    vostrane::CalcHouses(e, image, e.housesys(), false, report);
+    vostrane::CalcHouses(e, image, false, report);
     vostrane::PlanetFlags flags;
     benchmark::DoNotOptimize(vostrane::CalcPlanets(e, image, flags, theory, report));
     benchmark::DoNotOptimize(e.Data());

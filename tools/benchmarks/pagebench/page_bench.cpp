@@ -43,7 +43,7 @@ ChartEntry CalculatedChart() {
   AnalyticTheory theory;
   NameFileImage image;
   CalcReport report;
-  CalcHouses(e, image, e.housesys(), false, report);
+  CalcHouses(e, image, false, report);
   PlanetFlags flags;
   CalcPlanets(e, image, flags, theory, report);
   return e;

@@ -40,7 +40,7 @@ ChartEntry Natal() {
   AnalyticTheory theory;
   NameFileImage image;
   CalcReport report;
-  CalcHouses(e, image, e.housesys(), false, report);
+  CalcHouses(e, image, false, report);
   PlanetFlags flags;
   CalcPlanets(e, image, flags, theory, report);
   return e;

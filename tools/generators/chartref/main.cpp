@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     e.setUsertype('A');
     vostrane::NameFileImage image;
     vostrane::CalcReport report;
-    vostrane::CalcHouses(e, image, e.housesys(), false, report);
+    vostrane::CalcHouses(e, image, false, report);
     vostrane::PlanetFlags flags;
     vostrane::CalcPlanets(e, image, flags, theory, report);
     if (!report.Statuses().empty()) {
