@@ -146,7 +146,12 @@ bool CalcHouses(ChartEntry& entry, NameFileImage& image, HouseSystemId houseSyst
   const bool packed = CalcHouses(ChartInputOf(entry), v, nameFile, houseSystem, geocentricLatitude,
                                  report);
   StoreChartValues(v, entry);
-  if (packed) PackHouseValues(nameFile, image);
+  if (packed) {
+    PackHouseValues(nameFile, image);
+    // The name file keeps the entry's own zodiac letter, also one that names
+    // no zodiac (calculated as Fagan-Bradley), so that nothing is rewritten.
+    image.Set<char>(image_offset::zodiac, entry.zodsel());
+  }
   return packed;
 }
 
