@@ -150,7 +150,8 @@ TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
 
 TEST(MainWindowDeathTest, MissingMessageTextFileEndsTheProgram) {
   test::TempFolder folder;
-  EXPECT_EXIT({ TFormZor form(phases_); }, testing::ExitedWithCode(1),
+  ScriptedPhases phases;
+  EXPECT_EXIT({ TFormZor form(phases); }, testing::ExitedWithCode(1),
               "ERROR!  File QIRTEXT.DAT not on disk!!!");
 }
 
