@@ -141,8 +141,8 @@ DstScanStatus LookUpDstMoment(RecordFile& file, uint16_t firstRecord, DstMoment&
   return again == DstScanStatus::Ok ? again : DstScanStatus::ChainUnreadable;
 }
 
-DstFieldsRequest DstRequestFromFields(const AtlasFields& f, char interactive) {
-  const bool moveFocus = interactive == 'Y';
+DstFieldsRequest DstRequestFromFields(const AtlasFields& f, BadDstInput onBadInput) {
+  const bool moveFocus = onBadInput == BadDstInput::AskFocus;
   DstFieldsRequest request;
   const int number = IntegerFromText(f.dstTable);
   if (number == 0 || std::abs(number) > kDstTableCount || !DstIndex().loaded) {
@@ -174,8 +174,8 @@ DstFieldsRequest DstRequestFromFields(const AtlasFields& f, char interactive) {
   return request;
 }
 
-AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, char interactive) {
-  DstFieldsRequest request = DstRequestFromFields(f, interactive);
+AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, BadDstInput onBadInput) {
+  DstFieldsRequest request = DstRequestFromFields(f, onBadInput);
   if (request.badTable) f.dstTable = "0";
   if (request.firstRecordUnreadable) {
     ShowMessage(MessageText(8973) + MessageText(8974), MsgIcon::Error);
@@ -189,7 +189,7 @@ AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, char interac
       ShowMessage(MessageText(8973) + MessageText(8974), MsgIcon::Error);
       return AtlasFocus::None;
     case DstScanStatus::YearBeyondTables:
-      return interactive == 'Y' ? AtlasFocus::ZoneHours : AtlasFocus::None;
+      return onBadInput == BadDstInput::AskFocus ? AtlasFocus::ZoneHours : AtlasFocus::None;
     case DstScanStatus::PastChainEnd:
     case DstScanStatus::ChainUnreadable: ShowChainError(); return AtlasFocus::None;
   }

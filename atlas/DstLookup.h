@@ -96,15 +96,19 @@ struct DstFieldsRequest {
   uint16_t firstRecord = 0;
   DstMoment moment;  // yearByte: the calendar year - 1800
 };
-DstFieldsRequest DstRequestFromFields(const AtlasFields& fields, char interactive);
+// What a lookup does with input it cannot use: asks for the focus on the
+// field to fix (typing in the form) or leaves the focus where it is.
+enum class BadDstInput { AskFocus, LeaveFocus };
+
+DstFieldsRequest DstRequestFromFields(const AtlasFields& fields, BadDstInput onBadInput);
 
 // `GetDstInfoFromScreenDateTimeAndDstTblNum`: reads the table number, the
 // date and the time from the fields and writes the zone hours, minutes,
-// E/W letter and daylight letter. With interactive 'Y' a bad input asks for
+// E/W letter and daylight letter. With AskFocus a bad input asks for
 // the focus (zone hours, or the date field for a bad date). A bad table
 // number sets the table number field to "0"; every other failure leaves the
 // fields as they were. Uses DstIndex() and DstChangeFile(); when the index
 // did not load every table number counts as 0.
-AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& fields, char interactive);
+AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& fields, BadDstInput onBadInput);
 
 }  // namespace vostrane

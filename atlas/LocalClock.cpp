@@ -70,7 +70,7 @@ std::optional<LocalClockCheck> CheckLocalClock(RecordFile& file, uint16_t firstR
 }
 
 std::optional<LocalClockCheck> CheckLocalClockOfFields(const AtlasFields& fields) {
-  const DstFieldsRequest request = DstRequestFromFields(fields, 'N');
+  const DstFieldsRequest request = DstRequestFromFields(fields, BadDstInput::LeaveFocus);
   if (!request.usable) return std::nullopt;
   return CheckLocalClock(DstChangeFile(), request.firstRecord, request.moment);
 }

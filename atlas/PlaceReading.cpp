@@ -88,7 +88,7 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places, ui
 
   AtlasFocus focus = typeZone;
   if (p.dstPtr != 0 && (chartType == 0 || chartType == 8)) {
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'Y');
+    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
     if (const std::optional<CalendarDate> date = ParseDateText(f.date)) {
       const char letter = f.daylight.empty() ? ' ' : f.daylight[0];
       if (const std::optional<std::string> warning = DaylightWarning(p.countryState, letter, *date,

@@ -49,7 +49,7 @@ void SeeIfTzOrDstIsDifferent(AtlasFields& f, char what, TTzDbf& places) {
     }
   }
   const ZoneValues before = Take(f);
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
+  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
   const ZoneValues after = Take(f);
   Put(f, before);
   if (Same(before, after)) return;

@@ -46,8 +46,7 @@ bool CopyBlocks(int in, int out) {
 
 }  // namespace
 
-bool CopyFileRoutine(const std::string& source, const std::string& destination, char keepDate,
-                     char quiet, char reportDate) {
+bool CopyFileRoutine(const std::string& source, const std::string& destination, CopyOptions options) {
   const int in = open(source.c_str(), O_RDONLY);
   if (in < 0) EndProgram("File " + source + " not on disk. Program ended.");
 
@@ -60,7 +59,7 @@ bool CopyFileRoutine(const std::string& source, const std::string& destination, 
   }
   if (out < 0) {
     close(in);
-    if (quiet == 'Y') return false;
+    if (options.quiet) return false;
     EndProgram("Not able to create file " + destination + ". Disk may be full. Program ended.");
   }
 
@@ -74,7 +73,7 @@ bool CopyFileRoutine(const std::string& source, const std::string& destination, 
     return false;
   }
 
-  if (keepDate == 'Y' && !CopyFileDate(source, destination) && reportDate == 'Y') {
+  if (options.keepDate && !CopyFileDate(source, destination) && options.reportDateFailure) {
     ShowMessage("Error! Unable to set date of file " + destination + " to date of file " + source,
                 MsgIcon::Error);
   }

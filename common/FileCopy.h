@@ -6,20 +6,31 @@
 
 namespace vostrane {
 
+// How CopyFileRoutine treats the destination.
+struct CopyOptions {
+  // The destination gets the source's file date.
+  bool keepDate = false;
+  // A destination that cannot be created returns false instead of ending
+  // the program.
+  bool quiet = false;
+  // A file date that cannot be set is reported (the copy still succeeds).
+  bool reportDateFailure = false;
+};
+
 // Copies `source` to `destination` in blocks of up to 2048 bytes.
 // - A source that cannot be opened ends the program with
 //   "File <source> not on disk. Program ended."
 // - A destination that cannot be created returns false silently when
-//   `quiet` is 'Y', and otherwise ends the program with
+//   `options.quiet`, and otherwise ends the program with
 //   "Not able to create file <destination>. Disk may be full. Program ended."
 // - A read or write error (a disk that fills up) returns false.
 // The copy is written beside the destination and renamed over it only when
 // complete, so a failed copy leaves an existing destination as it was.
-// With `keepDate` 'Y' the destination gets the source's file date; a
-// failure to set it is reported when `reportDate` is 'Y' and does not make
-// the copy fail. Returns true when the whole file was copied.
-bool CopyFileRoutine(const std::string& source, const std::string& destination, char keepDate,
-                     char quiet, char reportDate);
+// With `options.keepDate` the destination gets the source's file date; a
+// failure to set it is reported when `options.reportDateFailure` and does
+// not make the copy fail. Returns true when the whole file was copied.
+bool CopyFileRoutine(const std::string& source, const std::string& destination,
+                     CopyOptions options = {});
 
 // When the last file operation failed: shows the message and ends the
 // program.

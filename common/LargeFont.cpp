@@ -4,15 +4,16 @@
 
 namespace vostrane {
 namespace {
-char g_largeFontMode = 'S';
+// Written once at start by the program, before any window reads it.
+bool g_largeFonts = false;
 }  // namespace
 
-char LargeFontMode() { return g_largeFontMode; }
+bool LargeFonts() { return g_largeFonts; }
 
-void SetLargeFontMode(char mode) { g_largeFontMode = mode == 'L' ? 'L' : 'S'; }
+void SetLargeFonts(bool large) { g_largeFonts = large; }
 
 int ScaleForLargeFont(int size) {
-  if (g_largeFontMode != 'L') return size;
+  if (!g_largeFonts) return size;
   return static_cast<int>(std::lround(size * 1.25));
 }
 

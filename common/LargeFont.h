@@ -1,17 +1,16 @@
-// The large-font mode of the screen ('S' small fonts, 'L' large fonts),
-// fixed at start from the screen's logical resolution, and the scaling of
-// dialog sizes it asks for.
+// Whether the screen asks for large fonts, fixed at start from the screen's
+// logical resolution, and the scaling of dialog sizes it asks for.
 #pragma once
 
 namespace vostrane {
 
-// The current mode, 'S' until set.
-char LargeFontMode();
-// Sets the mode: 'L' for large fonts, anything else counts as 'S'.
-void SetLargeFontMode(char mode);
+// Whether large fonts are in use; false (small fonts) until set.
+bool LargeFonts();
+// Set once at start, before the first window is made.
+void SetLargeFonts(bool large);
 
-// A dialog width or height for the current mode: times 1.25 rounded to the
-// nearest integer in 'L' mode, unchanged in 'S' mode.
+// A dialog width or height for the current fonts: times 1.25 rounded to the
+// nearest integer with large fonts, unchanged with small fonts.
 int ScaleForLargeFont(int size);
 
 }  // namespace vostrane

@@ -11,8 +11,8 @@
 
 namespace vostrane {
 
-std::string IntegerToText(int64_t value, int width, char mode, char minusOne) {
-  if (minusOne == 'Y' && value > 0) --value;
+std::string IntegerToText(int64_t value, int width, char mode, bool minusOne) {
+  if (minusOne && value > 0) --value;
   const bool negative = value < 0;
   // The magnitude as unsigned so that the most negative value has one too.
   const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
@@ -35,8 +35,8 @@ std::string Fixed(double value, int width, int decimals) {
 
 }  // namespace
 
-std::string RealToText(double value, int width, int decimals, char mode) {
-  if (mode != 'Y') return Fixed(value, width, decimals);
+std::string RealToText(double value, int width, int decimals, bool zeroFilled) {
+  if (!zeroFilled) return Fixed(value, width, decimals);
   // The magnitude is formatted and zero-filled first, so that the sign can
   // take the place of the first fill character.
   std::string text = Fixed(std::fabs(value), width, decimals);

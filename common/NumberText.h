@@ -11,20 +11,20 @@ namespace vostrane {
 // The value returned by the parsing routines for text that is not a number.
 constexpr int kNotANumber = -32767;
 
-// Integer to text. With `minusOne` 'Y' a positive value is first decreased
+// Integer to text. With `minusOne` a positive value is first decreased
 // by 1 (list positions counted from 1 shown as record numbers counted from
 // 0). The digits of the absolute value are filled up to `width` (one less
 // for a negative value) in the mode of Pad: 'B' blanks after, 'F' blanks in
 // front, 'Z' zeros in front, anything else adds nothing; a negative value
 // then gets "-" in front. 7 in width 3 'Z' gives "007", -7 gives "-07".
-std::string IntegerToText(int64_t value, int width, char mode, char minusOne = 'N');
+std::string IntegerToText(int64_t value, int width, char mode, bool minusOne = false);
 
 // Real to text in fixed notation of at least `width` characters with
-// `decimals` decimals, right-aligned. Mode 'Y' fills with zeros instead of
+// `decimals` decimals, right-aligned. `zeroFilled` fills with zeros instead of
 // blanks and marks a negative value with "-" in place of the leading "0"
 // (or in front when the text has no leading "0"): -1.5 in width 6 with 2
 // decimals gives "-01.50".
-std::string RealToText(double value, int width, int decimals, char mode = 'N');
+std::string RealToText(double value, int width, int decimals, bool zeroFilled = false);
 
 // Strict decimal parse: optional leading blanks, an optional sign and
 // digits, nothing after them; nullopt for anything else or beyond 32 bits.

@@ -23,10 +23,8 @@ bool OldStyleAsked(const ChartEntry& entry) { return entry.printoutParam(kOldSty
 
 void SetOldStyleAsked(ChartEntry& entry) { entry.setPrintoutParam(kOldStyleAsked, 1); }
 
-char DuplicateNameLetter(const ChartEntry& entry) { return entry.saveMarker() == 'Y' ? 'Y' : 'N'; }
+bool IsDuplicateName(const ChartEntry& entry) { return entry.saveMarker() == 'Y'; }
 
-void SetDuplicateNameLetter(ChartEntry& entry, char letter) {
-  entry.setSaveMarker(letter == 'Y' ? 'Y' : 'N');
-}
+void SetDuplicateName(ChartEntry& entry, bool duplicate) { entry.setSaveMarker(duplicate ? 'Y' : 'N'); }
 
 }  // namespace vostrane

@@ -20,10 +20,10 @@ void ApplyDefaultPrintouts(ChartEntry& entry, const std::string& selection);
 bool OldStyleAsked(const ChartEntry& entry);
 void SetOldStyleAsked(ChartEntry& entry);
 
-// The duplicate-name letter: 'Y' when an earlier entry of the session holds
-// the name-file link for the same name, 'N' otherwise. Kept in the entry's
-// name-file marker byte (offset 6468), which a new entry sets to 'N'.
-char DuplicateNameLetter(const ChartEntry& entry);
-void SetDuplicateNameLetter(ChartEntry& entry, char letter);
+// The duplicate-name mark: set when an earlier entry of the session holds
+// the name-file link for the same name. Kept in the entry's name-file
+// marker byte (offset 6468) as 'Y' or 'N'; a new entry has 'N'.
+bool IsDuplicateName(const ChartEntry& entry);
+void SetDuplicateName(ChartEntry& entry, bool duplicate);
 
 }  // namespace vostrane

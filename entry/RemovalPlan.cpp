@@ -75,14 +75,14 @@ std::vector<int> ClearStaleDuplicateMarks(std::vector<ChartEntry>& entries) {
   std::vector<int> cleared;
   for (size_t i = 0; i < entries.size(); ++i) {
     ChartEntry& e = entries[i];
-    if (e.charttype() != 0 || DuplicateNameLetter(e) != 'Y') continue;
+    if (e.charttype() != 0 || !IsDuplicateName(e)) continue;
     const std::string name = Trim(e.name());
     const bool earlier = std::any_of(entries.begin(), entries.begin() + static_cast<long>(i),
                                      [&name](const ChartEntry& other) {
                                        return other.charttype() == 0 && Trim(other.name()) == name;
                                      });
     if (!earlier) {
-      SetDuplicateNameLetter(e, 'N');
+      SetDuplicateName(e, false);
       cleared.push_back(static_cast<int>(i) + 1);
     }
   }

@@ -11,7 +11,7 @@ namespace {
 // Reopens the existing session file (record 0 is read into the buffer).
 ChartEntry ReopenSession() {
   ChartEntry header;
-  SessionAccess('0', header);
+  SessionAccess(SessionOperation::OpenReadHeader, header);
   return header;
 }
 
@@ -25,11 +25,11 @@ bool StartSessionFile(const ChartEntry& workingImage) {
   header.SetString(entry_offset::str6358, 25, "");
   header.SetString(entry_offset::str6400, 51, "");
   header.setAlternateName("");
-  SessionAccess('W', header);
+  SessionAccess(SessionOperation::WriteHere, header);
   // From the start the file ends in a terminator, so that it stays a valid
   // session whenever the program ends.
   ChartEntry terminator;
-  SessionAccess('W', terminator);
+  SessionAccess(SessionOperation::WriteHere, terminator);
   return true;
 }
 
@@ -40,7 +40,7 @@ std::vector<ChartEntry> OpenExistingSession() {
 
 ChartEntry ReadSessionEntry(int k) {
   ChartEntry entry;
-  SessionAccess('r', entry, k);
+  SessionAccess(SessionOperation::ReadAt, entry, k);
   return entry;
 }
 
@@ -49,9 +49,9 @@ void WriteSessionEntry(int k, const ChartEntry& entry) {
   // old terminator's place: no single write leaves the list unterminated.
   ChartEntry terminator;
   for (int64_t r = SessionRecordCount(); r >= 1 && r <= k + 1; r = SessionRecordCount())
-    SessionAccess('w', terminator, r);
+    SessionAccess(SessionOperation::WriteAt, terminator, r);
   ChartEntry copy = entry;
-  SessionAccess('w', copy, k);
+  SessionAccess(SessionOperation::WriteAt, copy, k);
 }
 
 std::vector<ChartEntry> ReadSessionEntries(int count) {
@@ -63,15 +63,15 @@ std::vector<ChartEntry> ReadSessionEntries(int count) {
 
 void WriteTerminatorAndClose(int record) {
   ChartEntry terminator;
-  SessionAccess('w', terminator, record);
-  SessionAccess('C', terminator);
+  SessionAccess(SessionOperation::WriteAt, terminator, record);
+  SessionAccess(SessionOperation::Close, terminator);
 }
 
 std::optional<std::vector<ChartEntry>> RemoveSessionEntries(const std::vector<ChartEntry>& entries,
                                                             const std::vector<int>& removed) {
   ChartEntry header;
-  SessionAccess('r', header, 0);
-  SessionAccess('C', header);
+  SessionAccess(SessionOperation::ReadAt, header, 0);
+  SessionAccess(SessionOperation::Close, header);
   const bool rewritten = RewriteSessionWithout(header, entries, removed);
   ReopenSession();
   if (!rewritten) return std::nullopt;

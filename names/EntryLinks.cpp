@@ -34,22 +34,22 @@ bool DeduplicateLinks(int current, int count, ChartEntry& entry) {
       lost = true;
       return;
     }
-    if (other.nameRecord() == 0 && DuplicateNameLetter(other) == 'Y') return;
+    if (other.nameRecord() == 0 && IsDuplicateName(other)) return;
     other.setNameRecord(0);
-    SetDuplicateNameLetter(other, 'Y');
+    SetDuplicateName(other, true);
     WriteSessionEntry(k, other);
   });
   if (lost) {
     entry.setNameRecord(0);
-    SetDuplicateNameLetter(entry, 'Y');
+    SetDuplicateName(entry, true);
   }
   return lost;
 }
 
 void ReleaseDuplicateMarks(int current, int count, const std::string& name) {
   ForOtherNatalEntries(current, count, Trim(name), [](int k, ChartEntry& other) {
-    if (DuplicateNameLetter(other) != 'Y') return;
-    SetDuplicateNameLetter(other, 'N');
+    if (!IsDuplicateName(other)) return;
+    SetDuplicateName(other, false);
     WriteSessionEntry(k, other);
   });
 }

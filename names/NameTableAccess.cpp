@@ -89,7 +89,7 @@ void NameTableAccess::RememberLink(int entryNumber, const std::string& name) {
 
 bool NameTableAccess::LinkShownEntry(const ChartEntry& entry) {
   RememberLink(0, "");
-  if (DuplicateNameLetter(entry) == 'Y' || !IsSavedName(Trim(entry.name()))) return false;
+  if (IsDuplicateName(entry) || !IsSavedName(Trim(entry.name()))) return false;
   RememberLink(context_.CurrentEntry(), Trim(entry.name()));
   return true;
 }
@@ -195,7 +195,7 @@ NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name
   entry.setBrthdatacc("XX");
   vostrane::CopyFormIntoEntry(fields, entry, 'E');
   entry.setNameRecord(static_cast<int32_t>(record));
-  SetDuplicateNameLetter(entry, 'N');
+  SetDuplicateName(entry, false);
   entry.setHarmonic(1);
   SetOldStyleAsked(entry);
   DeduplicateLinks(k, context_.EntryCount(), entry);
@@ -204,7 +204,7 @@ NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name
 }
 
 bool NameTableAccess::HoldsLink(const ChartEntry& entry) {
-  if (DuplicateNameLetter(entry) == 'Y') return false;
+  if (IsDuplicateName(entry)) return false;
   return entry.nameRecord() > 0 || NameIsOnFile(table_, entry.name());
 }
 
@@ -228,7 +228,7 @@ bool NameTableAccess::UpdateRecord(const BirthDataFields& fields, ChartEntry& en
       // The entry keeps its data but no longer stands for a saved person:
       // the saved person of that name holds the name's link.
       entry.setNameRecord(0);
-      SetDuplicateNameLetter(entry, 'Y');
+      SetDuplicateName(entry, true);
       RememberLink(0, "");
       WriteSessionEntry(entryNumber, entry);
       return false;
@@ -282,13 +282,13 @@ void NameTableAccess::AppendAndDeduplicate(const BirthDataFields& fields, ChartE
 }
 
 void NameTableAccess::UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry, bool linked) {
-  if (!Usable() || !linked || entry.charttype() != 0 || DuplicateNameLetter(entry) == 'Y') return;
+  if (!Usable() || !linked || entry.charttype() != 0 || IsDuplicateName(entry)) return;
   Guarded([&] { UpdateRecord(fields, entry, context_.CurrentEntry()); });
 }
 
 void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
                                   SaveOfferState& offers) {
-  if (!Usable() || entry.charttype() != 0 || DuplicateNameLetter(entry) == 'Y') return;
+  if (!Usable() || entry.charttype() != 0 || IsDuplicateName(entry)) return;
   if (!InOfferRange(offers, entryNumber) || offers.doNotAsk[static_cast<size_t>(entryNumber)] != 0)
     return;
   const std::string name = Trim(fields.name);
@@ -310,7 +310,7 @@ void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& ent
 
 std::string NameTableAccess::SaveStatus(const ChartEntry& entry, bool linked, bool formValid) {
   const bool natal = entry.charttype() == 0;
-  if (natal && DuplicateNameLetter(entry) == 'Y' && entry.nameRecord() == 0) return FormText(9044);
+  if (natal && IsDuplicateName(entry) && entry.nameRecord() == 0) return FormText(9044);
   if (!natal || linked || !formValid || !Usable()) return "";
   return FormText(8935);
 }
@@ -325,7 +325,7 @@ void NameTableAccess::Save(const BirthDataFields& fields, ChartEntry& entry, int
     ShowMessage(FormText(9018) + FormText(9019), MsgIcon::Information);
     return;
   }
-  if (DuplicateNameLetter(entry) == 'Y') {
+  if (IsDuplicateName(entry)) {
     ShowMessage(FormText(9060) + FormText(9061), MsgIcon::Information);
     return;
   }

@@ -26,10 +26,11 @@ void RegisterCloseHook() {
   if (g_hook == 0) g_hook = AddShutdownHook([] { File().Close(); });
 }
 
-[[noreturn]] void Fail(char operation, int64_t record) {
+[[noreturn]] void Fail(SessionOperation operation, int64_t record) {
   // A file that is there but could not be opened as a session was refused
   // for its contents: say so rather than that it is missing.
-  if ((operation == '0' || operation == '1') && FileExists(kSessionFileName))
+  if ((operation == SessionOperation::OpenReadHeader || operation == SessionOperation::OpenReadFirst) &&
+      FileExists(kSessionFileName))
     EndProgram(
         "ERROR!!!! INPUT.FIL is not a list of charts of this program, or its first entry is "
         "damaged.   Program ended.");
@@ -75,17 +76,17 @@ bool LockSession(FileLock& lock, const RecordFile& file) {
                                [&] { return LockHolderText(kSessionFileName, lock.HolderPid()); });
 }
 
-std::string SessionFailureText(char operation, int64_t record, bool otherInstance) {
+std::string SessionFailureText(SessionOperation operation, int64_t record, bool otherInstance) {
   std::string text = "ERROR!!!! ";
-  if (operation == '0' || operation == '1') {
+  if (operation == SessionOperation::OpenReadHeader || operation == SessionOperation::OpenReadFirst) {
     text += "No batch of charts on disk (INPUT.FIL not on drive. ";
   } else {
     text += "Could not ";
     switch (operation) {
-      case 'C': text += "close"; break;
-      case 'R':
-      case 'r': text += "read"; break;
-      case 'S': text += "find record # " + std::to_string(record) + " of file"; break;
+      case SessionOperation::Close: text += "close"; break;
+      case SessionOperation::ReadNext:
+      case SessionOperation::ReadAt: text += "read"; break;
+      case SessionOperation::Seek: text += "find record # " + std::to_string(record) + " of file"; break;
       default: text += "write to"; break;
     }
     text += " INPUT.FIL. Bad disk or file not on disk";
@@ -95,34 +96,23 @@ std::string SessionFailureText(char operation, int64_t record, bool otherInstanc
   return text + "  Program ended.";
 }
 
-void SessionAccess(char operation, ChartEntry& buffer, int64_t record) {
+void SessionAccess(SessionOperation operation, ChartEntry& buffer, int64_t record) {
   RecordFile& file = File();
+  bool done = false;
   switch (operation) {
-    case '0':
-    case '1':
-      if (!OpenExisting() || !file.Seek(operation == '0' ? 0 : 1) || !file.Read(buffer.Data()))
-        Fail(operation, record);
-      return;
-    case 'R':
-      if (!file.Read(buffer.Data())) Fail(operation, record);
-      return;
-    case 'r':
-      if (!file.Seek(record) || !file.Read(buffer.Data())) Fail(operation, record);
-      return;
-    case 'S':
-      if (!file.Seek(record)) Fail(operation, record);
-      return;
-    case 'W':
-      if (!LockedWrite(buffer)) Fail(operation, record);
-      return;
-    case 'w':
-      if (!file.Seek(record) || !LockedWrite(buffer)) Fail(operation, record);
-      return;
-    case 'C':
-      if (!file.Close()) Fail(operation, record);
-      return;
-    default: Fail(operation, record);
+    case SessionOperation::OpenReadHeader:
+    case SessionOperation::OpenReadFirst:
+      done = OpenExisting() && file.Seek(operation == SessionOperation::OpenReadHeader ? 0 : 1) &&
+             file.Read(buffer.Data());
+      break;
+    case SessionOperation::ReadNext: done = file.Read(buffer.Data()); break;
+    case SessionOperation::ReadAt: done = file.Seek(record) && file.Read(buffer.Data()); break;
+    case SessionOperation::Seek: done = file.Seek(record); break;
+    case SessionOperation::WriteHere: done = LockedWrite(buffer); break;
+    case SessionOperation::WriteAt: done = file.Seek(record) && LockedWrite(buffer); break;
+    case SessionOperation::Close: done = file.Close(); break;
   }
+  if (!done) Fail(operation, record);
 }
 
 bool SessionCreate() {

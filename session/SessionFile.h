@@ -1,6 +1,6 @@
 // The session file "INPUT.FIL": record 0 is a header, records 1..n the
 // entries, record n + 1 a terminator whose `used` byte is 0. One access
-// routine with operation letters serves every reader and writer; any failure
+// routine with its operations serves every reader and writer; any failure
 // shows its message and ends the program.
 #pragma once
 
@@ -16,12 +16,19 @@ namespace vostrane {
 inline constexpr const char* kSessionFileName = "INPUT.FIL";
 inline constexpr const char* kSessionRewriteName = "INPUT.NEW";
 
-// Operation letters:
-//  '0' open the existing file and read record 0    '1' open and read record 1
-//  'R' read the next record                         'r' position at n and read it
-//  'S' position at record n                         'W' write at the current position
-//  'w' position at n and write                      'C' close
-void SessionAccess(char operation, ChartEntry& buffer, int64_t record = 0);
+// What one call of SessionAccess does; `record` is used where it says "at".
+enum class SessionOperation {
+  OpenReadHeader,  // open the existing file and read record 0 (the header)
+  OpenReadFirst,   // open the existing file and read record 1
+  ReadNext,        // read the record at the current position
+  ReadAt,          // position at `record` and read it
+  Seek,            // position at `record`
+  WriteHere,       // write at the current position
+  WriteAt,         // position at `record` and write
+  Close,           // close the file
+};
+
+void SessionAccess(SessionOperation operation, ChartEntry& buffer, int64_t record = 0);
 
 // Creates the file empty (a new session) and leaves it open at record 0.
 // Returns false when it cannot be created, or when the name holds another
@@ -30,7 +37,7 @@ bool SessionCreate();
 bool SessionIsOpen();
 // Whole records in the open file (0 when closed).
 int64_t SessionRecordCount();
-// Record number the next 'R' or 'W' uses.
+// Record number the next ReadNext or WriteHere uses.
 int64_t SessionPosition();
 // Closes the file if it is open, without a message (used on shutdown).
 void SessionCloseQuietly();
@@ -54,6 +61,6 @@ bool LockSession(FileLock& lock, const RecordFile& file);
 // The message of a failed operation, ending in "Program ended.". It names
 // another running Vostrane as a cause only when `otherInstance` says that
 // another process holds the lock file.
-std::string SessionFailureText(char operation, int64_t record, bool otherInstance = false);
+std::string SessionFailureText(SessionOperation operation, int64_t record, bool otherInstance = false);
 
 }  // namespace vostrane

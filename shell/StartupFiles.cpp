@@ -54,7 +54,7 @@ void MoveControlFilesToTctl() {
   if (!names || names->empty()) return;
   MakeFolder("TCTL");  // fails harmlessly when it exists
   for (const auto& name : *names) {
-    if (CopyFileRoutine(name, "TCTL/" + name, 'N', 'Y', 'N')) EraseFile(name);
+    if (CopyFileRoutine(name, "TCTL/" + name, {.quiet = true})) EraseFile(name);
   }
 }
 

@@ -13,7 +13,7 @@ ViewerSession::ViewerSession(TextSource text) : text_(std::move(text)) {}
 
 bool ViewerSession::Open() {
   Close();
-  SessionAccess('1', buffer_);
+  SessionAccess(SessionOperation::OpenReadFirst, buffer_);
   open_ = true;
   // Entries are records 1 .. count; a file that ends without its
   // terminator ends the list there instead of failing a read.
@@ -22,7 +22,7 @@ bool ViewerSession::Open() {
   int n = 0;
   while (n + 1 < records && scratch.used()) {
     ++n;
-    if (n + 1 < records) SessionAccess('R', scratch);
+    if (n + 1 < records) SessionAccess(SessionOperation::ReadNext, scratch);
   }
   count_ = n;
   if (count_ == 0) {
@@ -36,7 +36,7 @@ bool ViewerSession::Open() {
 
 bool ViewerSession::Select(int n) {
   if (!open_ || n < 1 || n > count_) return false;
-  SessionAccess('r', buffer_, n);
+  SessionAccess(SessionOperation::ReadAt, buffer_, n);
   current_ = n;
   BuildList();
   return true;
@@ -44,7 +44,7 @@ bool ViewerSession::Select(int n) {
 
 bool ViewerSession::Lookup(int record, ChartEntry& e) {
   if (!open_ || record < 1 || record > count_) return false;
-  SessionAccess('r', e, record);
+  SessionAccess(SessionOperation::ReadAt, e, record);
   return true;
 }
 
@@ -58,9 +58,9 @@ int ViewerSession::Append(const ChartEntry& entry) {
   if (!open_) return 0;
   ChartEntry written = entry;
   written.setUsed(true);
-  SessionAccess('w', written, count_ + 1);
+  SessionAccess(SessionOperation::WriteAt, written, count_ + 1);
   ChartEntry terminator;
-  SessionAccess('w', terminator, count_ + 2);
+  SessionAccess(SessionOperation::WriteAt, terminator, count_ + 2);
   ++count_;
   BuildList();
   return count_;
@@ -69,7 +69,7 @@ int ViewerSession::Append(const ChartEntry& entry) {
 void ViewerSession::Close() {
   if (open_ && SessionIsOpen()) {
     ChartEntry unused;
-    SessionAccess('C', unused);
+    SessionAccess(SessionOperation::Close, unused);
   }
   open_ = false;
   current_ = count_ = 0;
@@ -82,7 +82,7 @@ void ViewerSession::BuildList() {
   ChartEntry scratch;
   for (int i = 1; i <= count_; ++i) {
     if (i == current_) continue;
-    SessionAccess('r', scratch, i);
+    SessionAccess(SessionOperation::ReadAt, scratch, i);
     others_.push_back(OtherEntryLine(i, scratch, text_));
   }
   menu_ = BuildEntriesMenu(others_);

@@ -2,40 +2,42 @@
 
 namespace vostrane {
 
-bool ExitProcedure(ViewerFlags& flags, ExitCommand command, int currentEntry) {
+bool ExitProcedure(ShellState& shell, ViewerFlags& flags, ExitCommand command, int currentEntry) {
   switch (command) {
-    case ExitCommand::ClearAll: return ExitToRunState(flags, RunPhase::NewList);
-    case ExitCommand::ExitToMenu: return ExitToRunState(flags, RunPhase::MainMenu);
-    case ExitCommand::AppendChart: return ExitToRunState(flags, RunPhase::AppendEntry);
-    case ExitCommand::EditEntries: return ExitToRunState(flags, RunPhase::EditEntries, currentEntry);
+    case ExitCommand::ClearAll: return ExitToRunState(shell, flags, RunPhase::NewList);
+    case ExitCommand::ExitToMenu: return ExitToRunState(shell, flags, RunPhase::MainMenu);
+    case ExitCommand::AppendChart: return ExitToRunState(shell, flags, RunPhase::AppendEntry);
+    case ExitCommand::EditEntries:
+      return ExitToRunState(shell, flags, RunPhase::EditEntries, currentEntry);
   }
   return false;
 }
 
-bool ExitToRunState(ViewerFlags& flags, std::optional<RunPhase> state, int currentEntry) {
-  if (flags.Busy() || !state || *state == RunPhase::CalculateAndShow) return false;
-  RunState = *state;
-  RunStateEntry = *state == RunPhase::EditEntries ? currentEntry : 0;
+bool ExitToRunState(ShellState& shell, ViewerFlags& flags, std::optional<RunPhase> phase,
+                    int currentEntry) {
+  if (flags.Busy() || !phase || *phase == RunPhase::CalculateAndShow) return false;
+  shell.phase = *phase;
+  shell.entryToShow = *phase == RunPhase::EditEntries ? currentEntry : 0;
   flags.exitFlag = true;
   return true;
 }
 
-bool ExitToShowEntry(ViewerFlags& flags, int entry) {
+bool ExitToShowEntry(ShellState& shell, ViewerFlags& flags, int entry) {
   if (flags.Busy() || entry < 1) return false;
-  RunState = RunPhase::CalculateAndShow;
-  RunStateEntry = entry;
+  shell.phase = RunPhase::CalculateAndShow;
+  shell.entryToShow = entry;
   flags.exitFlag = true;
   return true;
 }
 
-bool ExitToCompare(ViewerFlags& flags, int base, int other) {
-  if (other < 1 || !ExitToShowEntry(flags, base)) return false;
-  NextComparison = {base, other};
+bool ExitToCompare(ShellState& shell, ViewerFlags& flags, int base, int other) {
+  if (other < 1 || !ExitToShowEntry(shell, flags, base)) return false;
+  shell.nextComparison = {base, other};
   return true;
 }
 
-void ViewerClosing(const ViewerFlags& flags) {
-  if (!flags.exitFlag) RunState = RunPhase::MainMenu;
+void ViewerClosing(ShellState& shell, const ViewerFlags& flags) {
+  if (!flags.exitFlag) shell.phase = RunPhase::MainMenu;
 }
 
 }  // namespace vostrane

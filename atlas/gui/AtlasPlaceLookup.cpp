@@ -106,7 +106,7 @@ std::optional<LocalClockCheck> AtlasPlaceLookup::CheckClock(const BirthDataField
 void AtlasPlaceLookup::ZoneAtMoment(BirthDataFields& fields) {
   const bool opened = !DstChangeFileIsOpen() && OpenDstChangeFile();
   AtlasFields a = ToAtlas(fields);
-  GetDstInfoFromScreenDateTimeAndDstTblNum(a, 'N');
+  GetDstInfoFromScreenDateTimeAndDstTblNum(a, BadDstInput::LeaveFocus);
   FromAtlas(a, fields);
   if (opened) CloseDstChangeFile();
 }

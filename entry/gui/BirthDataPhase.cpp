@@ -1,26 +1,18 @@
 #include "entry/gui/BirthDataPhase.h"
 
-#include <QPointer>
-
 #include "entry/gui/TFormBDat.h"
 
 namespace vostrane {
-namespace {
 
-QPointer<TFormBDat>& Form() {
-  static QPointer<TFormBDat> form;
-  return form;
+TFormBDat& BirthDataPhase::CreateBirthDataForm(QWidget* parent) {
+  if (!form_) form_ = new TFormBDat(parent);
+  return *form_;
 }
 
-}  // namespace
-
-TFormBDat& CreateBirthDataForm(QWidget* parent) {
-  if (!Form()) Form() = new TFormBDat(parent);
-  return *Form();
+void BirthDataPhase::ShowBirthDataForm(QWidget* parent, ShellState& state) {
+  CreateBirthDataForm(parent).RunSession(state);
 }
 
-void ShowBirthDataForm(QWidget* parent) { CreateBirthDataForm(parent).RunSession(); }
-
-TFormBDat* BirthDataForm() { return Form().data(); }
+TFormBDat* BirthDataPhase::BirthDataForm() const { return form_.data(); }
 
 }  // namespace vostrane

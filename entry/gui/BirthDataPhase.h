@@ -2,21 +2,30 @@
 // once and kept until the program ends, shown modally for a new session.
 #pragma once
 
+#include <QPointer>
+
 class QWidget;
 
 namespace vostrane {
 
 class TFormBDat;
+struct ShellState;
 
-// Shows the birth data form modally (creating it on first use as a child of
-// `parent`, which then owns it). On return RunState is CalculateAndShow or MainMenu and the
-// session file holds its terminator.
-void ShowBirthDataForm(QWidget* parent);
+class BirthDataPhase {
+ public:
+  // Shows the birth data form modally (creating it on first use as a child
+  // of `parent`, which then owns it). On return the phase of `state` is
+  // CalculateAndShow or MainMenu and the session file holds its terminator.
+  void ShowBirthDataForm(QWidget* parent, ShellState& state);
 
-// The form, created on the first call with the given parent.
-TFormBDat& CreateBirthDataForm(QWidget* parent);
+  // The form, created on the first call with the given parent.
+  TFormBDat& CreateBirthDataForm(QWidget* parent);
 
-// The form, or nullptr before its first use.
-TFormBDat* BirthDataForm();
+  // The form, or nullptr before its first use.
+  TFormBDat* BirthDataForm() const;
+
+ private:
+  QPointer<TFormBDat> form_;  // owned by its parent
+};
 
 }  // namespace vostrane

@@ -515,13 +515,14 @@ void TFormBDat::EndNameList() {
 
 // ---- Activation ----------------------------------------------------------
 
-void TFormBDat::RunSession() {
-  if (!FormActivate()) return;
+void TFormBDat::RunSession(ShellState& state) {
+  if (!FormActivate(state)) return;
   exec();
   if (active_) FormDeactivate();
 }
 
-bool TFormBDat::FormActivate() {
+bool TFormBDat::FormActivate(ShellState& state) {
+  shell_ = &state;
   label27_->clear();
   readingMode_ = 'X';
   focusPermission_ = 'Y';
@@ -539,19 +540,19 @@ bool TFormBDat::FormActivate() {
 
   // Back from the viewer ('A' append, 'E' edit) the list goes on; otherwise
   // (or when there is no list to go on with) a new list starts.
-  const bool resume = (RunState == RunPhase::AppendEntry || RunState == RunPhase::EditEntries) &&
+  const bool resume = (state.phase == RunPhase::AppendEntry || state.phase == RunPhase::EditEntries) &&
                       CountSessionEntries(kSessionFileName) > 0;
   if (resume) {
     // The persons already asked about stay asked for this list.
-    const int entryToShow = RunState == RunPhase::EditEntries ? RunStateEntry : 0;
-    RunStateEntry = 0;  // taken; "Done" names the entry the viewer opens at
+    const int entryToShow = state.phase == RunPhase::EditEntries ? state.entryToShow : 0;
+    state.entryToShow = 0;  // taken; "Done" names the entry the viewer opens at
     ResumeSession(entryToShow);
     return true;
   }
   offers_ = SaveOfferState();
   if (!StartSessionFile(entry_)) {
     ShowMessage(FormText(8937), MsgIcon::Error);
-    RunState = RunPhase::MainMenu;
+    state.phase = RunPhase::MainMenu;
     return false;
   }
   OpenDstChangeFile();

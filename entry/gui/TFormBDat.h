@@ -16,6 +16,7 @@
 #include "session/ChartEntry.h"
 #include "common/Calendar.h"
 #include "common/MaskedFields.h"
+#include "common/RunState.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -47,16 +48,17 @@ class TFormBDat : public QDialog {
   ~TFormBDat() override;
 
   // One data entry phase: activation, the modal form, deactivation. On
-  // return RunState is CalculateAndShow or MainMenu and the session file is closed with its
-  // terminator.
-  void RunSession();
+  // return the phase of `state` is CalculateAndShow or MainMenu and the
+  // session file is closed with its terminator.
+  void RunSession(ShellState& state);
 
   // Activation: creates the session file, opens "DST.FIL", starts the first
-  // entry. False when the session file cannot be created (RunState is then
-  // MainMenu and the form is not shown). With RunState AppendEntry or
-  // EditEntries and a list on disk, the list goes on instead: AppendEntry
-  // starts a new entry after the last, EditEntries shows entry RunStateEntry.
-  bool FormActivate();
+  // entry. False when the session file cannot be created (the phase of
+  // `state` is then MainMenu and the form is not shown). With the phase
+  // AppendEntry or EditEntries and a list on disk, the list goes on instead:
+  // AppendEntry starts a new entry after the last, EditEntries shows entry
+  // `state.entryToShow`. The form sets `state` when it closes.
+  bool FormActivate(ShellState& state);
   // Deactivation: closes "DST.FIL", writes the terminator after the last
   // entry and closes the session file. Runs when the form closes.
   void FormDeactivate();
@@ -297,6 +299,7 @@ class TFormBDat : public QDialog {
   QPushButton* btnPlace_ = nullptr;
 
   // State.
+  ShellState* shell_ = nullptr;  // the shell's, from FormActivate on
   bool active_ = false;
   int current_ = 0;  // 1-based
   int count_ = 0;

@@ -143,7 +143,7 @@ bool TFormBDat::DropIncompleteLastEntry(const std::string& word, bool onlyEntry)
 void TFormBDat::CopyNewestCityFile() {
   for (int k = count_; k >= 1; --k) {
     if (!FileExists(CityFileName(k))) continue;
-    CopyFileRoutine(CityFileName(k), CityFileName(count_ + 1), 'N', 'Y', 'N');
+    CopyFileRoutine(CityFileName(k), CityFileName(count_ + 1), {.quiet = true});
     return;
   }
 }
@@ -205,11 +205,11 @@ void TFormBDat::EXITPRINT(char mode) {
       LeaveEntry();
     }
     OfferUnsavedPersons();
-    RunState = RunPhase::CalculateAndShow;
+    shell_->phase = RunPhase::CalculateAndShow;
     // The viewer opens at the chart the user added or edited last.
-    RunStateEntry = std::clamp(current_, 1, count_);
+    shell_->entryToShow = std::clamp(current_, 1, count_);
   } else {
-    RunState = RunPhase::MainMenu;
+    shell_->phase = RunPhase::MainMenu;
   }
   activeField_ = nullptr;  // closing the form is not leaving a field
   accept();
@@ -285,7 +285,7 @@ void TFormBDat::DeleteClick() {
 
   RemovalChoice choice;
   const bool natal = entry_.charttype() == 0;
-  const bool duplicate = natal && DuplicateNameLetter(entry_) == 'Y';
+  const bool duplicate = natal && IsDuplicateName(entry_);
   choice.offerName = !duplicate && natal && names_->OffersNameRemoval(entry_, linked_);
   choice.duplicateNote = duplicate;
   const char result = removalDialog_ ? removalDialog_(choice) : TBdatSvNmForm::Ask(this, choice);

@@ -437,7 +437,7 @@ void TFormBDat::ReadName() {
   SetFields(fields);
   // A read into a second entry of one name leaves the link with the earlier
   // entry (duplicate-name letter 'Y'); the place read may be an atlas place.
-  linked_ = DuplicateNameLetter(entry_) != 'Y';
+  linked_ = !IsDuplicateName(entry_);
   placeFromAtlas_ = places_->IsAtlasPlace(Trim(fields.place));
   RefreshDateWords();
   RefreshZoneWord(8934, 8975);
@@ -559,7 +559,7 @@ void TFormBDat::DateNotes() {
 }
 
 void TFormBDat::MarkChange() {
-  if (DuplicateNameLetter(entry_) != 'Y') return;
+  if (!IsDuplicateName(entry_)) return;
   if (Control().Letter(control_offset::warnDuplicateName) != 'Y') return;
   ShowMessage(MessageText(13063) + MessageText(13064) + MessageText(13065), MsgIcon::Warning);
 }

@@ -34,13 +34,13 @@ class Driver {
     for (const std::vector<int>& records : byLevel) {
       for (const int record : records) {
         ChartEntry entry;
-        SessionAccess('r', entry, record);
+        SessionAccess(SessionOperation::ReadAt, entry, record);
         progress_.SetEntryName(entry.name());
         Calculate(entry, record, count);
         progress_.SetEntryName("");
       }
     }
-    SessionAccess('C', scratch_);
+    SessionAccess(SessionOperation::Close, scratch_);
     return failedDerived_;
   }
 
@@ -51,10 +51,10 @@ class Driver {
   // negative stored level (a damaged file) is not calculated.
   int CountEntries(std::vector<std::vector<int>>& byLevel) {
     std::vector<std::pair<int, int>> levels;  // record, level
-    SessionAccess('1', scratch_);
+    SessionAccess(SessionOperation::OpenReadFirst, scratch_);
     while (scratch_.used()) {
       levels.emplace_back(static_cast<int>(levels.size()) + 1, scratch_.level());
-      SessionAccess('R', scratch_);
+      SessionAccess(SessionOperation::ReadNext, scratch_);
     }
     const int count = static_cast<int>(levels.size());
     for (const auto& [record, level] : levels) {
@@ -69,7 +69,7 @@ class Driver {
   // there is none (a link of a damaged or foreign file).
   bool ReadOther(int n, int record, int count, ChartEntry& out) {
     if (n < 1 || n > count || n == record) return false;
-    SessionAccess('r', out, n);
+    SessionAccess(SessionOperation::ReadAt, out, n);
     return out.used();
   }
 
@@ -88,7 +88,7 @@ class Driver {
       return false;
     }
     entry = work;
-    SessionAccess('w', entry, record);
+    SessionAccess(SessionOperation::WriteAt, entry, record);
     return true;
   }
 
@@ -96,7 +96,7 @@ class Driver {
     // Marked incomplete on disk first: a calculation that ends early (a
     // fatal message ends the program) leaves an entry nobody draws.
     entry.setCalcComplete(false);
-    SessionAccess('w', entry, record);
+    SessionAccess(SessionOperation::WriteAt, entry, record);
     const bool linked = entry.nameRecord() > 0;
     if (entry.charttype() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
@@ -104,7 +104,7 @@ class Driver {
       if (ReadOther(entry.baseEntry(), record, count, base) &&
           !CalcDerivedChart(entry, base, record, count))
         return;
-      SessionAccess('r', entry, record);
+      SessionAccess(SessionOperation::ReadAt, entry, record);
     } else if (linked) {
       nameFile_.PositionOn(entry.name(), entry.nameRecord());
     }
@@ -115,7 +115,7 @@ class Driver {
     if (NeedsHouses(entry)) {
       progress_.SetStepCaption(kCaptionHouses);
       const bool update = calc_.Houses(entry, image, geoLat_);
-      SessionAccess('w', entry, record);
+      SessionAccess(SessionOperation::WriteAt, entry, record);
       if (update && linked) nameFile_.WriteBack(image, false);
     }
 
@@ -124,16 +124,16 @@ class Driver {
       const bool storeFlags = entry.level() == 0 && linked;
       PlanetFlags flags;
       const bool update = calc_.Planets(entry, image, flags, progress_, record);
-      SessionAccess('w', entry, record);
+      SessionAccess(SessionOperation::WriteAt, entry, record);
       if (update && linked) nameFile_.WriteBack(image, true);
       if (storeFlags) nameFile_.StoreCalcFlags(flags);
       if (entry.usertype() != 'A') {
         ApplyUserZodiacOffset(entry, calc_.UserZodiacOffset(entry));
-        SessionAccess('w', entry, record);
+        SessionAccess(SessionOperation::WriteAt, entry, record);
       }
     }
     entry.setCalcComplete(true);
-    SessionAccess('w', entry, record);
+    SessionAccess(SessionOperation::WriteAt, entry, record);
   }
 
   CalcProgress& progress_;

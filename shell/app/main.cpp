@@ -15,6 +15,7 @@
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/ScreenMetrics.h"
 #include "common/LargeFont.h"
+#include "shell/gui/AppPhases.h"
 #include "shell/gui/TFormZor.h"
 #include "shell/gui/TZorRunningForm.h"
 
@@ -46,11 +47,12 @@ int main(int argc, char** argv) {
     notice.exec();
     return 1;
   }
-  vostrane::SetLargeFontMode(vostrane::PrimaryScreenMetrics().logicalDpi < 109 ? 'S' : 'L');
+  vostrane::SetLargeFonts(vostrane::PrimaryScreenMetrics().logicalDpi >= 109);
 
   int status = 0;
   {
-    vostrane::TFormZor mainWindow;
+    vostrane::AppPhases phases;
+    vostrane::TFormZor mainWindow(phases);
     mainWindow.show();
     status = app.exec();
   }

@@ -11,30 +11,26 @@
 namespace vostrane {
 namespace {
 
-// The atlas behind the form's place field and the derived chart dialog.
-AtlasPlaceLookup& Atlas() {
-  static AtlasPlaceLookup atlas;
-  return atlas;
-}
-
-std::optional<ChartEntry> AskWithAtlas(QWidget* parent, const std::vector<ChartEntry>& entries,
-                                       int base) {
-  return AskDerivedChart(parent, entries, base, &Atlas());
+// The derived chart dialog with `atlas` behind its place field.
+DerivedChartDialog AskWithAtlas(AtlasPlaceLookup* atlas) {
+  return [atlas](QWidget* parent, const std::vector<ChartEntry>& entries, int base) {
+    return AskDerivedChart(parent, entries, base, atlas);
+  };
 }
 
 }  // namespace
 
-void AppPhases::ShowBirthDataForm(QWidget* parent) {
-  const bool first = BirthDataForm() == nullptr;
-  TFormBDat& form = CreateBirthDataForm(parent);
+void AppPhases::ShowBirthDataForm(QWidget* parent, ShellState& state) {
+  const bool first = birthData_.BirthDataForm() == nullptr;
+  TFormBDat& form = birthData_.CreateBirthDataForm(parent);
   // The form lives until the program ends; its name list and place lookup
   // are attached once, when it is made.
   if (first) {
-    form.SetPlaceLookup(&Atlas());
-    form.SetDerivedChartDialog(AskWithAtlas);
+    form.SetPlaceLookup(&atlas_);
+    form.SetDerivedChartDialog(AskWithAtlas(&atlas_));
     AttachNameFile(form);
   }
-  form.RunSession();
+  form.RunSession(state);
 }
 
 void AppPhases::CalculateSession(QWidget* parent) {
@@ -44,23 +40,13 @@ void AppPhases::CalculateSession(QWidget* parent) {
   progress.CalcTheHouAndPla();
 }
 
-void AppPhases::PrepareDrawing() { PrepareViewerDrawing(); }
+void AppPhases::PrepareDrawing() { viewer_.PrepareViewerDrawing(); }
 
-void AppPhases::ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) {
-  SetViewerDerivedChartDialog(AskWithAtlas);
-  ShowViewerWindow(parent, sender, size.height, size.printoutHeight);
+void AppPhases::ShowViewer(QWidget* parent, ShellState& state, QObject* sender, ViewerSize size) {
+  viewer_.SetViewerDerivedChartDialog(AskWithAtlas(&atlas_));
+  viewer_.ShowViewerWindow(parent, state, sender, size.height, size.printoutHeight);
 }
 
-void AppPhases::CloseViewer() { CloseViewerWindow(); }
-
-namespace {
-SessionPhases* g_phases = nullptr;
-}  // namespace
-
-SessionPhases& Phases() {
-  static AppPhases phases;
-  return g_phases ? *g_phases : phases;
-}
-void SetPhases(SessionPhases* phases) { g_phases = phases; }
+void AppPhases::CloseViewer() { viewer_.CloseViewerWindow(); }
 
 }  // namespace vostrane

@@ -50,7 +50,7 @@ constexpr const char* kMemoText =
 
 }  // namespace
 
-TFormZor::TFormZor(QWidget* parent) : QMainWindow(parent) {
+TFormZor::TFormZor(SessionPhases& phases, QWidget* parent) : QMainWindow(parent), phases_(phases) {
   setWindowTitle("Vostrane");
   setMinimumWidth(350);
   BuildMenu();
@@ -166,7 +166,7 @@ void TFormZor::CheckFonts() {
     ShowMessage("Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
                 MsgIcon::Error);
   }
-  if (LargeFontMode() == 'L' && !FontFamilyInstalled("Arial") && !AddFontFile("ARIAL.TTF")) {
+  if (LargeFonts() && !FontFamilyInstalled("Arial") && !AddFontFile("ARIAL.TTF")) {
     ShowMessage(
         std::string("Error! Unable to load the Arial font.\r\nThe file ") + "ARIAL.TTF" + " " +
             "is not in the Vostrane folder." + "\r\n\r\n" + "Please do one of the following:" + "\r\n" +
@@ -186,9 +186,9 @@ void TFormZor::PlaceWindow() {
   const ScreenMetrics screen = PrimaryScreenMetrics();
   resize(ScaleForLargeFont(640), ScaleForLargeFont(480));
   bool topLeft = false;
-  if (screen.width < 780 || LargeFontMode() == 'L') {
+  if (screen.width < 780 || LargeFonts()) {
     if (screen.width < 810) topLeft = true;
-    if (LargeFontMode() == 'L') {
+    if (LargeFonts()) {
       if (screen.width > 790 && screen.width < 810) resize(783, 565);
       if (screen.width > 900) {
         resize(820, 550);
@@ -211,12 +211,12 @@ void TFormZor::NewSessionClick() {
   // backup that "Restore Previous List" brings back.
   const int charts = CountSessionEntries(kSessionFileName);
   if (charts > 0 && !AskYesNo(NewListQuestion(charts))) return;
-  RunState = RunPhase::NewList;
+  state_.phase = RunPhase::NewList;
   EnterDatAndCalcLoop(sender());
 }
 
 void TFormZor::ContinueSessionClick() {
-  RunState = RunPhase::CalculateAndShow;
+  state_.phase = RunPhase::CalculateAndShow;
   EnterDatAndCalcLoop(sender());
 }
 
@@ -232,7 +232,7 @@ void TFormZor::RestorePreviousListClick() {
     ShowMessage("ERROR! The previous list could not be restored.\r\n" + error, MsgIcon::Error);
     return;
   }
-  RunState = RunPhase::CalculateAndShow;
+  state_.phase = RunPhase::CalculateAndShow;
   EnterDatAndCalcLoop(sender());
 }
 
@@ -246,16 +246,16 @@ bool TFormZor::KeepPreviousList() {
 
 void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
   for (;;) {
-    switch (RunState) {
+    switch (state_.phase) {
       case RunPhase::CalculateAndShow: ShowSession(sender); break;
       case RunPhase::NewList:
         if (!KeepPreviousList()) {
-          RunState = RunPhase::MainMenu;
+          state_.phase = RunPhase::MainMenu;
           break;
         }
         [[fallthrough]];
       case RunPhase::AppendEntry:
-      case RunPhase::EditEntries: Phases().ShowBirthDataForm(this); break;
+      case RunPhase::EditEntries: phases_.ShowBirthDataForm(this, state_); break;
       case RunPhase::MainMenu: return;
     }
   }
@@ -268,21 +268,21 @@ void TFormZor::ShowSession(QObject* sender) {
         "Note: There are no entries in your previous session,\r\nso you will be prompted to "
         "enter birth data.",
         MsgIcon::Information);
-    RunState = RunPhase::NewList;
+    state_.phase = RunPhase::NewList;
     return;
   }
   // The caption asks for patience while the charts are calculated and is
   // back before the viewer opens.
   const QString caption = windowTitle();
   setWindowTitle("Calculating . . .  PLEASE WAIT!");
-  Phases().CalculateSession(this);
-  Phases().PrepareDrawing();
+  phases_.CalculateSession(this);
+  phases_.PrepareDrawing();
   setWindowTitle(caption);
   ViewerSize viewerSize;
   if (PrimaryScreenMetrics().height <= 700) viewerSize = {560, 505};
-  Phases().ShowViewer(this, sender, viewerSize);
+  phases_.ShowViewer(this, state_, sender, viewerSize);
   EraseOldPrintouts();
-  Phases().CloseViewer();
+  phases_.CloseViewer();
 }
 
 void TFormZor::EraseOldPrintouts() {

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
+#include "common/RunState.h"
+#include "shell/gui/SessionPhases.h"
 #include "tablestore/gui/IndexProgressWindow.h"
 
 namespace vostrane {
@@ -15,13 +17,14 @@ class TFormZor : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFormZor(QWidget* parent = nullptr);
+  // `phases` (not owned) carry out data entry, calculation and viewing.
+  explicit TFormZor(SessionPhases& phases, QWidget* parent = nullptr);
   ~TFormZor() override;
 
   // Calculates the session and shows the viewer (sender goes to the viewer).
   void ShowSession(QObject* sender);
   // The loop between data entry, calculation and viewing, run from the
-  // current RunState: NewList new list, AppendEntry a chart appended to the
+  // current phase of the shell state: NewList new list, AppendEntry a chart appended to the
   // list, EditEntries the list edited, CalculateAndShow calculate and show;
   // it returns on MainMenu. Before a
   // new list replaces one with entries, that list is kept as the backup.
@@ -33,6 +36,8 @@ class TFormZor : public QMainWindow {
   void EraseOldPrintouts();
 
   QString InstructionText() const { return instructionLabel_->text(); }
+  // The state the loop runs on, handed to the birth data form and the viewer.
+  ShellState& State() { return state_; }
 
  public slots:
   void NewSessionClick();
@@ -56,6 +61,8 @@ class TFormZor : public QMainWindow {
   void PlaceWindow();
 
   IndexProgressWindow indexProgress_;  // of the two tables
+  SessionPhases& phases_;
+  ShellState state_;
   QPlainTextEdit* memo_ = nullptr;
   QLabel* instructionLabel_ = nullptr;
   QAction* newAction_ = nullptr;

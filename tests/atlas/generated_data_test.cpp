@@ -142,7 +142,7 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
     AtlasFields f;
     f.dstTable = std::to_string(table);
     SetMoment(f, year, month, day, hour, minute, second);
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
+    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
     ASSERT_EQ(f.daylight.size(), 1u) << zone << " " << f.date;
 
     const SystemZone system(zone);
@@ -223,7 +223,7 @@ TEST(GeneratedAtlas, EveryTableFollowsTheTimeZoneDatabaseFrom1970To2055) {
       AtlasFields f;
       f.dstTable = std::to_string(k + 1);
       SetMoment(f, tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
-      GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
+      GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
       const std::optional<LocalClockCheck> clock = CheckLocalClockOfFields(f);
       ++compared;
       const long offset = f.daylight.size() == 1 && f.daylight != "L"

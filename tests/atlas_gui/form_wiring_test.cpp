@@ -30,16 +30,17 @@ using test::Change;
 struct WiredForm {
   ScopedScriptedMessages messages;
   AtlasPlaceLookup atlas;
+  ShellState shell;
   TFormBDat form;
 
   explicit WiredForm(CalendarDateTime now) {
     Control() = ControlRecord();
-    RunState = RunPhase::NewList;
+    shell.phase = RunPhase::NewList;
     form.SetPlaceLookup(&atlas);
     form.SetClock([now] { return now; });
   }
   void Show() {
-    ASSERT_TRUE(form.FormActivate());
+    ASSERT_TRUE(form.FormActivate(shell));
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

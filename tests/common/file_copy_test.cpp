@@ -32,7 +32,7 @@ TEST(FileCopy, CopiesEveryByteAndReplacesAnOlderFile) {
   folder.Write("INPUT.NEW", bytes);
   folder.Write("INPUT.FIL", "old and longer than nothing");
   ScopedScriptedMessages msgs;
-  EXPECT_TRUE(CopyFileRoutine("INPUT.NEW", "INPUT.FIL", 'N', 'N', 'N'));
+  EXPECT_TRUE(CopyFileRoutine("INPUT.NEW", "INPUT.FIL"));
   EXPECT_EQ(folder.Read("INPUT.FIL"), bytes);
   EXPECT_TRUE(msgs->Shown().empty());
   EXPECT_FALSE(FileExists("INPUT.FIL.~cp"));
@@ -41,12 +41,12 @@ TEST(FileCopy, CopiesEveryByteAndReplacesAnOlderFile) {
 TEST(FileCopy, CopiesAnEmptyFileAndAFileOntoItself) {
   TempFolder folder;
   folder.Write("EMPTY.DAT", "");
-  EXPECT_TRUE(CopyFileRoutine("EMPTY.DAT", "COPY.DAT", 'N', 'N', 'N'));
+  EXPECT_TRUE(CopyFileRoutine("EMPTY.DAT", "COPY.DAT"));
   EXPECT_TRUE(FileExists("COPY.DAT"));
   EXPECT_EQ(FileSize("COPY.DAT"), 0);
   const std::string bytes = SampleBytes(5000);
   folder.Write("SAME.DAT", bytes);
-  EXPECT_TRUE(CopyFileRoutine("SAME.DAT", "SAME.DAT", 'N', 'N', 'N'));
+  EXPECT_TRUE(CopyFileRoutine("SAME.DAT", "SAME.DAT"));
   EXPECT_EQ(folder.Read("SAME.DAT"), bytes);
 }
 
@@ -57,11 +57,12 @@ TEST(FileCopy, KeepsTheSourceDateWhenAsked) {
   // Give the source an old date so that a fresh copy would differ.
   const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
   ASSERT_EQ(utimensat(AT_FDCWD, "ACTL1.DAT", old, 0), 0);
-  EXPECT_TRUE(CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL1.DAT", 'Y', 'N', 'Y'));
+  EXPECT_TRUE(
+      CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL1.DAT", {.keepDate = true, .reportDateFailure = true}));
   struct stat st {};
   ASSERT_EQ(stat("TCTL/ACTL1.DAT", &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
-  EXPECT_TRUE(CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL2.DAT", 'N', 'N', 'Y'));
+  EXPECT_TRUE(CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL2.DAT", {.reportDateFailure = true}));
   ASSERT_EQ(stat("TCTL/ACTL2.DAT", &st), 0);
   EXPECT_NE(st.st_mtim.tv_sec, 1000000000);
 }
@@ -77,7 +78,7 @@ void RunAsOrdinaryUser(const TempFolder& folder) {
 void QuietCopyIntoLockedFolder(const TempFolder& folder) {
   RunAsOrdinaryUser(folder);
   ScopedScriptedMessages msgs;
-  const bool copied = CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT", 'N', 'Y', 'N');
+  const bool copied = CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT", {.quiet = true});
   std::_Exit(!copied && msgs->Shown().empty() && !FileExists("LOCKED/DST.DAT") ? 0 : 3);
 }
 
@@ -90,7 +91,7 @@ TEST(FileCopyDeathTest, UnwritableFolderFailsQuietlyWhenAsked) {
 
 void LoudCopyIntoLockedFolder(const TempFolder& folder) {
   RunAsOrdinaryUser(folder);
-  CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT", 'N', 'N', 'N');
+  CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT");
   std::_Exit(3);
 }
 
@@ -108,13 +109,13 @@ TEST(FileCopy, DestinationThatCannotBeCreatedFailsQuietlyWhenAsked) {
   TempFolder folder;
   folder.Write("SRC.DAT", "data");
   ScopedScriptedMessages msgs;
-  EXPECT_FALSE(CopyFileRoutine("SRC.DAT", "NOFOLDER/DST.DAT", 'N', 'Y', 'N'));
+  EXPECT_FALSE(CopyFileRoutine("SRC.DAT", "NOFOLDER/DST.DAT", {.quiet = true}));
   EXPECT_TRUE(msgs->Shown().empty());
 }
 
 TEST(FileCopyDeathTest, MissingSourceEndsTheProgram) {
   TempFolder folder;
-  EXPECT_EXIT(CopyFileRoutine("GONE.DAT", "DST.DAT", 'N', 'Y', 'N'), testing::ExitedWithCode(1),
+  EXPECT_EXIT(CopyFileRoutine("GONE.DAT", "DST.DAT", {.quiet = true}), testing::ExitedWithCode(1),
               "File GONE\\.DAT not on disk\\. Program ended\\.");
 }
 
@@ -122,7 +123,7 @@ TEST(FileCopy, ReadErrorFailsAndLeavesTheDestinationIntact) {
   TempFolder folder;
   ASSERT_EQ(mkdir("ADIR", 0755), 0);  // opens, but every read fails
   folder.Write("DST.DAT", "precious");
-  EXPECT_FALSE(CopyFileRoutine("ADIR", "DST.DAT", 'N', 'N', 'N'));
+  EXPECT_FALSE(CopyFileRoutine("ADIR", "DST.DAT"));
   EXPECT_EQ(folder.Read("DST.DAT"), "precious");
   EXPECT_FALSE(FileExists("DST.DAT.~cp"));
 }
@@ -134,7 +135,7 @@ void CopyWithFileSizeLimit(const TempFolder& folder) {
   signal(SIGXFSZ, SIG_IGN);
   const rlimit limit{4096, 4096};
   setrlimit(RLIMIT_FSIZE, &limit);
-  const bool copied = CopyFileRoutine("SRC.DAT", "DST.DAT", 'N', 'N', 'N');
+  const bool copied = CopyFileRoutine("SRC.DAT", "DST.DAT");
   const auto names = ListFolder(".", "*");
   const bool intact = folder.Read("DST.DAT") == "precious" && names && names->size() == 2;
   std::_Exit(!copied && intact ? 0 : 3);

@@ -43,10 +43,10 @@ TEST(NumberText, IntegerWidthCountsTheMinusSign) {
 }
 
 TEST(NumberText, MinusOneFlagLowersOnlyPositiveValues) {
-  EXPECT_EQ(IntegerToText(1, 2, 'Z', 'Y'), "00");
-  EXPECT_EQ(IntegerToText(0, 2, 'Z', 'Y'), "00");
-  EXPECT_EQ(IntegerToText(-3, 3, 'Z', 'Y'), "-03");
-  EXPECT_EQ(IntegerToText(10, 2, 'Z', 'N'), "10");
+  EXPECT_EQ(IntegerToText(1, 2, 'Z', true), "00");
+  EXPECT_EQ(IntegerToText(0, 2, 'Z', true), "00");
+  EXPECT_EQ(IntegerToText(-3, 3, 'Z', true), "-03");
+  EXPECT_EQ(IntegerToText(10, 2, 'Z', false), "10");
 }
 
 TEST(NumberText, RealInFixedNotation) {
@@ -56,11 +56,11 @@ TEST(NumberText, RealInFixedNotation) {
 }
 
 TEST(NumberText, RealModeYFillsWithZerosAndPlacesTheSign) {
-  EXPECT_EQ(RealToText(1.5, 6, 2, 'Y'), "001.50");
-  EXPECT_EQ(RealToText(-1.5, 6, 2, 'Y'), "-01.50");
+  EXPECT_EQ(RealToText(1.5, 6, 2, true), "001.50");
+  EXPECT_EQ(RealToText(-1.5, 6, 2, true), "-01.50");
   // No fill character left: the sign goes in front.
-  EXPECT_EQ(RealToText(-12.5, 5, 2, 'Y'), "-12.50");
-  EXPECT_EQ(RealToText(12.5, 5, 2, 'Y'), "12.50");
+  EXPECT_EQ(RealToText(-12.5, 5, 2, true), "-12.50");
+  EXPECT_EQ(RealToText(12.5, 5, 2, true), "12.50");
 }
 
 TEST(NumberText, IntegerFromTextGivesMinus32767OnError) {
@@ -102,17 +102,17 @@ TEST(NumberText, RangeCheckKeepsGoodTextAndRestoresBadText) {
 }
 
 TEST(LargeFont, ScalesOnlyInLargeMode) {
-  SetLargeFontMode('S');
-  EXPECT_EQ(LargeFontMode(), 'S');
+  SetLargeFonts(false);
+  EXPECT_FALSE(LargeFonts());
   EXPECT_EQ(ScaleForLargeFont(401), 401);
-  SetLargeFontMode('L');
-  EXPECT_EQ(LargeFontMode(), 'L');
+  SetLargeFonts(true);
+  EXPECT_TRUE(LargeFonts());
   EXPECT_EQ(ScaleForLargeFont(400), 500);
   EXPECT_EQ(ScaleForLargeFont(401), 501);  // 501.25
   EXPECT_EQ(ScaleForLargeFont(2), 3);      // 2.5 rounds away from zero
   EXPECT_EQ(ScaleForLargeFont(3), 4);      // 3.75
-  SetLargeFontMode('x');
-  EXPECT_EQ(LargeFontMode(), 'S');
+  SetLargeFonts(false);
+  EXPECT_EQ(ScaleForLargeFont(400), 400);
 }
 
 }  // namespace

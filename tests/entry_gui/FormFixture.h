@@ -43,7 +43,8 @@ class FormFixture : public testing::Test {
     Control().SetLetter(control_offset::defaultZodsel, 'T');
     Control().SetLetter(control_offset::warnDuplicateName, 'Y');
     Control().SetString(control_offset::defaultPrintouts, 40, "YAAANXXX");
-    RunState = RunPhase::NewList;
+    shell_ = ShellState();
+    shell_.phase = RunPhase::NewList;
     form_ = std::make_unique<TFormBDat>();
     form_->SetClock([this] { return now_; });
   }
@@ -55,7 +56,7 @@ class FormFixture : public testing::Test {
 
   // Activates the form and shows it as the active window.
   void Start() {
-    ASSERT_TRUE(form_->FormActivate());
+    ASSERT_TRUE(form_->FormActivate(shell_));
     ShowActive();
   }
   void ShowActive() {
@@ -78,6 +79,7 @@ class FormFixture : public testing::Test {
   TempFolder folder_;
   ScopedScriptedMessages messages_;
   CalendarDateTime now_{{3, 9, 2024}, {14, 35, 31}};
+  ShellState shell_;  // the shell's state the form reads and sets
   std::unique_ptr<TFormBDat> form_;
 };
 

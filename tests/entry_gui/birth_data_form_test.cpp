@@ -164,7 +164,7 @@ TEST_F(BirthDataForm, DoneWithoutPlaceOnTheOnlyEntryReturnsToTheMenu) {
   EXPECT_TRUE(
       messages_->Saw("Note: NAME  has not been entered yet. No chart data has been "
                      "entered.\r\nThe Main Menu will be displayed."));
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(shell_.phase, RunPhase::MainMenu);
   EXPECT_FALSE(form_->isVisible());
   EXPECT_FALSE(form_->IsActive());
   // Header and the terminator as record 1.
@@ -255,7 +255,7 @@ TEST_F(BirthDataForm, DuplicateNameEntryWarnsOnChange) {
   Type("Rome");
   ChartEntry twin = form_->WorkingEntry();
   twin.setName("Ann");
-  SetDuplicateNameLetter(twin, 'Y');
+  SetDuplicateName(twin, true);
   form_->AddEntry(twin);
   form_->ListBox2Click(1);
   form_->MaskEdDate()->setFocus();

@@ -77,7 +77,7 @@ TEST_F(DerivedEntries, TheChartIsAppendedAfterTheCurrentEntryWhichStays) {
   EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Ann Harmonic Chart, Harmonic 5");
 
   form_->EXITPRINT('V');
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(SessionBytes().size(), 5 * kEntrySize);
   EXPECT_FALSE(Record(4).used());
 }

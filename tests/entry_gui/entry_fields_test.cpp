@@ -277,9 +277,9 @@ TEST(EntryMarks, DefaultPrintoutsAndFlags) {
   EXPECT_FALSE(OldStyleAsked(e));
   SetOldStyleAsked(e);
   EXPECT_TRUE(OldStyleAsked(e));
-  EXPECT_EQ(DuplicateNameLetter(e), 'N');
-  SetDuplicateNameLetter(e, 'Y');
-  EXPECT_EQ(DuplicateNameLetter(e), 'Y');
+  EXPECT_FALSE(IsDuplicateName(e));
+  SetDuplicateName(e, true);
+  EXPECT_TRUE(IsDuplicateName(e));
 }
 
 }  // namespace

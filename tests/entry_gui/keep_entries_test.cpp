@@ -25,7 +25,7 @@ class KeepEntries : public FormFixture {
     form_->NewNatalClick();
     NameAndPlace("Bob", "Oslo");
     form_->DoneButton()->click();
-    ASSERT_EQ(RunState, RunPhase::CalculateAndShow);
+    ASSERT_EQ(shell_.phase, RunPhase::CalculateAndShow);
     ASSERT_FALSE(form_->IsActive());
   }
 };
@@ -48,7 +48,7 @@ TEST_F(KeepEntries, DoneAsksBeforeDroppingAnEntryWithTypedData) {
 
   messages_->Answer(MsgAnswer::Yes);
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(shell_.phase, RunPhase::MainMenu);
   EXPECT_FALSE(form_->IsActive());
 }
 
@@ -69,7 +69,7 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
 
   messages_->Answer(MsgAnswer::Yes);
   form_->close();
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_FALSE(form_->IsActive());
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());
@@ -77,8 +77,8 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
 
 TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
   MakeListOfTwo();
-  RunState = RunPhase::AppendEntry;
-  ASSERT_TRUE(form_->FormActivate());
+  shell_.phase = RunPhase::AppendEntry;
+  ASSERT_TRUE(form_->FormActivate(shell_));
   ShowActive();
   EXPECT_EQ(form_->EntryCount(), 3);
   EXPECT_EQ(form_->CurrentEntry(), 3);
@@ -92,7 +92,7 @@ TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
 
   NameAndPlace("Cy", "Lima");
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_EQ(Record(2).name(), "Bob");
   EXPECT_EQ(Record(3).name(), "Cy");
@@ -101,21 +101,21 @@ TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
 
 TEST_F(KeepEntries, AnAppendedEntryLeftEmptyIsDroppedAndTheListStays) {
   MakeListOfTwo();
-  RunState = RunPhase::AppendEntry;
-  ASSERT_TRUE(form_->FormActivate());
+  shell_.phase = RunPhase::AppendEntry;
+  ASSERT_TRUE(form_->FormActivate(shell_));
   ShowActive();
   form_->DoneButton()->click();  // nothing typed into entry 3
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
-  EXPECT_EQ(RunStateEntry, 2);  // the viewer opens at the last entry kept
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.entryToShow, 2);  // the viewer opens at the last entry kept
   EXPECT_EQ(Record(2).name(), "Bob");
   EXPECT_FALSE(Record(3).used());
 }
 
 TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   MakeListOfTwo();
-  RunState = RunPhase::EditEntries;
-  RunStateEntry = 2;
-  ASSERT_TRUE(form_->FormActivate());
+  shell_.phase = RunPhase::EditEntries;
+  shell_.entryToShow = 2;
+  ASSERT_TRUE(form_->FormActivate(shell_));
   ShowActive();
   EXPECT_EQ(form_->EntryCount(), 2);
   EXPECT_EQ(form_->CurrentEntry(), 2);
@@ -126,15 +126,15 @@ TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   form_->EditPlace()->selectAll();
   Type("Bergen");
   form_->DoneButton()->click();
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
-  EXPECT_EQ(RunStateEntry, 2);  // the viewer opens at the entry edited
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.entryToShow, 2);  // the viewer opens at the entry edited
   EXPECT_EQ(Record(1).place(), "Rome");
   EXPECT_EQ(Record(2).place(), "Bergen");
   EXPECT_FALSE(Record(3).used());
 }
 
 TEST_F(KeepEntries, BackToTheFormWithoutAListStartsANewOne) {
-  RunState = RunPhase::AppendEntry;  // no session file on disk
+  shell_.phase = RunPhase::AppendEntry;  // no session file on disk
   Start();
   EXPECT_EQ(form_->EntryCount(), 1);
   EXPECT_EQ(form_->CurrentEntry(), 1);

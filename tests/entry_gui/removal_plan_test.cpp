@@ -68,11 +68,11 @@ TEST(RemovalPlan, FirstEntryStaysWhenEverythingWouldGo) {
 
 TEST(RemovalPlan, DuplicateMarkStaysOnlyBehindAnEarlierNamesake) {
   std::vector<ChartEntry> entries = {Natal("Ann"), Natal("Ann"), Natal("Bob")};
-  SetDuplicateNameLetter(entries[1], 'Y');
-  SetDuplicateNameLetter(entries[2], 'Y');
+  SetDuplicateName(entries[1], true);
+  SetDuplicateName(entries[2], true);
   EXPECT_EQ(ClearStaleDuplicateMarks(entries), (std::vector<int>{3}));
-  EXPECT_EQ(DuplicateNameLetter(entries[1]), 'Y');
-  EXPECT_EQ(DuplicateNameLetter(entries[2]), 'N');
+  EXPECT_TRUE(IsDuplicateName(entries[1]));
+  EXPECT_FALSE(IsDuplicateName(entries[2]));
 }
 
 }  // namespace

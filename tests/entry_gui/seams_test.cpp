@@ -155,29 +155,31 @@ TEST_F(Seams, MissingDaylightFileIsReportedAndEntryGoesOn) {
 
 TEST_F(Seams, SessionFileThatCannotBeCreatedEndsTheEntry) {
   std::filesystem::create_directory("INPUT.FIL");
-  EXPECT_FALSE(form_->FormActivate());
+  EXPECT_FALSE(form_->FormActivate(shell_));
   EXPECT_TRUE(messages_->Saw("Unable to create the chart list file INPUT.FIL."));
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(shell_.phase, RunPhase::MainMenu);
   EXPECT_FALSE(form_->IsActive());
 }
 
 TEST_F(Seams, ShellShowsTheFormModally) {
+  BirthDataPhase phase;
   bool driven = false;
   QTimer::singleShot(0, [&] {
-    ASSERT_NE(BirthDataForm(), nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(BirthDataForm()));
+    ASSERT_NE(phase.BirthDataForm(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(phase.BirthDataForm()));
     Type("Ann");
-    BirthDataForm()->EditPlace()->setFocus();
+    phase.BirthDataForm()->EditPlace()->setFocus();
     Type("Rome");
     driven = true;
-    BirthDataForm()->DoneButton()->click();
+    phase.BirthDataForm()->DoneButton()->click();
   });
-  ShowBirthDataForm(nullptr);
+  phase.ShowBirthDataForm(nullptr, shell_);
   EXPECT_TRUE(driven);
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());
-  EXPECT_FALSE(BirthDataForm()->isVisible());
+  EXPECT_FALSE(phase.BirthDataForm()->isVisible());
+  delete phase.BirthDataForm();  // made without a parent
 }
 
 }  // namespace

@@ -64,10 +64,10 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
     typed = true;
     Key(Qt::Key_O, Qt::AltModifier);  // "D&one"
   });
-  form_->RunSession();
+  form_->RunSession(shell_);
   ASSERT_TRUE(typed);
   EXPECT_TRUE(messages_->Shown().empty()) << messages_->Shown()[0].text;
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_FALSE(form_->IsActive());
 
   ASSERT_EQ(SessionBytes().size(), 5 * kEntrySize);
@@ -182,7 +182,7 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
 
   // "Done" writes the terminator after the four entries.
   form_->EXITPRINT('V');
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(SessionBytes().size(), 6 * kEntrySize);
   EXPECT_FALSE(Record(5).used());
 }
@@ -203,7 +203,7 @@ TEST_F(FormSession, ClosingTheWindowIsDone) {
   form_->EditPlace()->setFocus();
   Type("Rome");
   form_->close();
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_FALSE(form_->IsActive());
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());

@@ -32,11 +32,11 @@ TEST_F(EntryLinksTest, AnEarlierLinkedEntryKeepsTheLink) {
   ChartEntry current = Linked("Ann", 7);  // entry 4, not yet on disk
   EXPECT_TRUE(DeduplicateLinks(4, 4, current));
   EXPECT_EQ(current.nameRecord(), 0);
-  EXPECT_EQ(DuplicateNameLetter(current), 'Y');
-  EXPECT_EQ(DuplicateNameLetter(ReadSessionEntry(1)), 'Y');
+  EXPECT_TRUE(IsDuplicateName(current));
+  EXPECT_TRUE(IsDuplicateName(ReadSessionEntry(1)));
   EXPECT_EQ(ReadSessionEntry(2).nameRecord(), 7);
-  EXPECT_EQ(DuplicateNameLetter(ReadSessionEntry(2)), 'N');
-  EXPECT_EQ(DuplicateNameLetter(ReadSessionEntry(3)), 'N');
+  EXPECT_FALSE(IsDuplicateName(ReadSessionEntry(2)));
+  EXPECT_FALSE(IsDuplicateName(ReadSessionEntry(3)));
 }
 
 TEST_F(EntryLinksTest, OtherwiseTheCurrentEntryTakesTheLinkFromTheOthers) {
@@ -50,11 +50,11 @@ TEST_F(EntryLinksTest, OtherwiseTheCurrentEntryTakesTheLinkFromTheOthers) {
   EXPECT_FALSE(DeduplicateLinks(1, 3, current));
   EXPECT_EQ(current.nameRecord(), 9);
   EXPECT_EQ(ReadSessionEntry(2).nameRecord(), 0);
-  EXPECT_EQ(DuplicateNameLetter(ReadSessionEntry(2)), 'Y');
+  EXPECT_TRUE(IsDuplicateName(ReadSessionEntry(2)));
   EXPECT_EQ(ReadSessionEntry(3).nameRecord(), 7);  // not natal: left alone
 
   ReleaseDuplicateMarks(1, 3, "Ann");
-  EXPECT_EQ(DuplicateNameLetter(ReadSessionEntry(2)), 'N');
+  EXPECT_FALSE(IsDuplicateName(ReadSessionEntry(2)));
 }
 
 }  // namespace

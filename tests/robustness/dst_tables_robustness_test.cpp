@@ -34,7 +34,7 @@ std::vector<std::string> LookUpAll() {
     f.zoneEastWest = "E";
     f.daylight = "D";
     f.dstTable = std::to_string(table);
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, 'N');
+    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
     zones.push_back(Zone(f));
   }
   return zones;

@@ -15,54 +15,54 @@ TEST(SessionFile, CreateWriteAndWalkTheList) {
   test::TempFolder folder;
   ASSERT_TRUE(SessionCreate());
   ChartEntry header;
-  SessionAccess('W', header);
+  SessionAccess(SessionOperation::WriteHere, header);
   for (const char* name : {"One", "Two"}) {
     ChartEntry e = NatalEntry(name);
-    SessionAccess('W', e);
+    SessionAccess(SessionOperation::WriteHere, e);
   }
   ChartEntry terminator;
-  SessionAccess('W', terminator);
+  SessionAccess(SessionOperation::WriteHere, terminator);
   EXPECT_EQ(SessionRecordCount(), 4);
-  SessionAccess('C', header);
+  SessionAccess(SessionOperation::Close, header);
   EXPECT_EQ(FileSize(kSessionFileName), 4 * static_cast<int64_t>(kEntrySize));
 
   ChartEntry e;
-  SessionAccess('1', e);
+  SessionAccess(SessionOperation::OpenReadFirst, e);
   EXPECT_EQ(e.name(), "One");
-  SessionAccess('R', e);
+  SessionAccess(SessionOperation::ReadNext, e);
   EXPECT_EQ(e.name(), "Two");
-  SessionAccess('R', e);
+  SessionAccess(SessionOperation::ReadNext, e);
   EXPECT_FALSE(e.used());
   // Writing in place.
   ChartEntry changed = NatalEntry("Changed");
-  SessionAccess('w', changed, 2);
-  SessionAccess('r', e, 2);
+  SessionAccess(SessionOperation::WriteAt, changed, 2);
+  SessionAccess(SessionOperation::ReadAt, e, 2);
   EXPECT_EQ(e.name(), "Changed");
-  SessionAccess('S', e, 1);
-  SessionAccess('R', e);
+  SessionAccess(SessionOperation::Seek, e, 1);
+  SessionAccess(SessionOperation::ReadNext, e);
   EXPECT_EQ(e.name(), "One");
-  SessionAccess('C', e);
+  SessionAccess(SessionOperation::Close, e);
 }
 
 TEST(SessionFileDeathTest, EveryFailureEndsTheProgramWithItsMessage) {
   test::TempFolder folder;
   ChartEntry e;
-  EXPECT_EXIT(SessionAccess('0', e), testing::ExitedWithCode(1),
+  EXPECT_EXIT(SessionAccess(SessionOperation::OpenReadHeader, e), testing::ExitedWithCode(1),
               "ERROR!!!! No batch of charts on disk \\(INPUT.FIL not on drive.   Program ended.");
-  EXPECT_EXIT(SessionAccess('C', e), testing::ExitedWithCode(1),
+  EXPECT_EXIT(SessionAccess(SessionOperation::Close, e), testing::ExitedWithCode(1),
               "ERROR!!!! Could not close INPUT.FIL. Bad disk or file not on disk.  Program ended.");
 
   folder.Write(kSessionFileName, test::SessionBytes({NatalEntry("A")}));
   EXPECT_EXIT(
       {
-        SessionAccess('1', e);
-        SessionAccess('S', e, 9);
+        SessionAccess(SessionOperation::OpenReadFirst, e);
+        SessionAccess(SessionOperation::Seek, e, 9);
       },
       testing::ExitedWithCode(1), "Could not find record # 9 of file INPUT.FIL");
   EXPECT_EXIT(
       {
-        SessionAccess('1', e);
-        SessionAccess('r', e, 3);
+        SessionAccess(SessionOperation::OpenReadFirst, e);
+        SessionAccess(SessionOperation::ReadAt, e, 3);
       },
       testing::ExitedWithCode(1), "Could not read INPUT.FIL");
 }
@@ -73,15 +73,16 @@ TEST(SessionFileDeathTest, AnotherProgramIsNamedOnlyWhileOneHoldsTheLockFile) {
   test::TempFolder folder;
   ChartEntry e;
   folder.Write(kInstanceLockFileName, "");
-  EXPECT_EXIT(SessionAccess('C', e), testing::ExitedWithCode(1), "not on disk\\.  Program ended\\.");
+  EXPECT_EXIT(SessionAccess(SessionOperation::Close, e), testing::ExitedWithCode(1),
+              "not on disk\\.  Program ended\\.");
   InstanceLock lock;
   ASSERT_TRUE(lock.Acquire(kInstanceLockFileName));
-  EXPECT_EXIT(SessionAccess('W', e), testing::ExitedWithCode(1),
+  EXPECT_EXIT(SessionAccess(SessionOperation::WriteHere, e), testing::ExitedWithCode(1),
               "Could not write to INPUT.FIL. Bad disk or file not on disk, or ANOTHER VOSTRANE "
               "PROGRAM IS RUNNING IN THIS FOLDER.  Program ended.");
   // This process's own lock is no other program.
   EXPECT_FALSE(HeldByAnotherProcess(kInstanceLockFileName));
-  EXPECT_EQ(SessionFailureText('r', 0, false),
+  EXPECT_EQ(SessionFailureText(SessionOperation::ReadAt, 0, false),
             "ERROR!!!! Could not read INPUT.FIL. Bad disk or file not on disk.  Program ended.");
 }
 
@@ -91,8 +92,9 @@ TEST(SessionFileDeathTest, AListWithoutTerminatorEndsWithTheReadMessage) {
   EXPECT_EXIT(
       {
         ChartEntry e;
-        SessionAccess('1', e);
-        while (e.used()) SessionAccess('R', e);  // a walk that relies on the terminator
+        SessionAccess(SessionOperation::OpenReadFirst, e);
+        while (e.used())
+          SessionAccess(SessionOperation::ReadNext, e);  // a walk that relies on the terminator
       },
       testing::ExitedWithCode(1), "Could not read INPUT.FIL");
 }

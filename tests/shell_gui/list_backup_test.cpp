@@ -31,16 +31,17 @@ class LoggingPhases : public SessionPhases {
   std::deque<RunPhase> viewerStates;
   TempFolder* folder = nullptr;
 
-  void ShowBirthDataForm(QWidget*) override {
-    log.push_back("form " + PhaseLetter(RunState));
-    if (RunState == RunPhase::NewList) folder->Write("INPUT.FIL", SessionBytes({NatalEntry("Fresh")}));
-    RunState = Next(formStates);
+  void ShowBirthDataForm(QWidget*, ShellState& state) override {
+    log.push_back("form " + PhaseLetter(state.phase));
+    if (state.phase == RunPhase::NewList)
+      folder->Write("INPUT.FIL", SessionBytes({NatalEntry("Fresh")}));
+    state.phase = Next(formStates);
   }
   void CalculateSession(QWidget*) override { log.push_back("calc"); }
   void PrepareDrawing() override {}
-  void ShowViewer(QWidget*, QObject*, ViewerSize) override {
+  void ShowViewer(QWidget*, ShellState& state, QObject*, ViewerSize) override {
     log.push_back("viewer");
-    RunState = Next(viewerStates);
+    state.phase = Next(viewerStates);
   }
   void CloseViewer() override {}
 
@@ -53,9 +54,7 @@ class ListBackup : public testing::Test {
   void SetUp() override {
     test::WriteShellFiles(folder_);
     phases_.folder = &folder_;
-    SetPhases(&phases_);
   }
-  void TearDown() override { SetPhases(nullptr); }
 
   TempFolder folder_;
   ScopedScriptedMessages messages_;
@@ -63,7 +62,7 @@ class ListBackup : public testing::Test {
 };
 
 TEST_F(ListBackup, NewListAsksAndNoKeepsEverything) {
-  TFormZor form;
+  TFormZor form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
   folder_.Write("INPUT.FIL", list);
   messages_->Clear();
@@ -78,7 +77,7 @@ TEST_F(ListBackup, NewListAsksAndNoKeepsEverything) {
 }
 
 TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
-  TFormZor form;
+  TFormZor form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
   folder_.Write("INPUT.FIL", list);
   messages_->Answer(MsgAnswer::Yes);
@@ -102,7 +101,7 @@ TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
 }
 
 TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
-  TFormZor form;
+  TFormZor form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann")});
   folder_.Write("INPUT.FIL", list);
   // Continue shows the list; the viewer's "Clear All" (already confirmed
@@ -115,7 +114,7 @@ TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
 }
 
 TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
-  TFormZor form;
+  TFormZor form(phases_);
   folder_.Write("INPUT.FIL", SessionBytes({NatalEntry("Ann")}));
   phases_.viewerStates = {RunPhase::EditEntries, RunPhase::AppendEntry, RunPhase::MainMenu};
   phases_.formStates = {RunPhase::CalculateAndShow, RunPhase::CalculateAndShow};
@@ -126,7 +125,7 @@ TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
 }
 
 TEST_F(ListBackup, RestoreWithoutAKeptListSaysSo) {
-  TFormZor form;
+  TFormZor form(phases_);
   messages_->Clear();
   form.RestorePreviousListClick();
   EXPECT_TRUE(messages_->Saw("There is no previous list to restore."));

@@ -27,19 +27,19 @@ class ScriptedPhases : public SessionPhases {
 
   std::vector<QString> captions;  // of the main window while calculating and viewing
 
-  void ShowBirthDataForm(QWidget*) override {
+  void ShowBirthDataForm(QWidget*, ShellState& state) override {
     log.push_back("form");
-    RunState = Next(formStates);
+    state.phase = Next(formStates);
   }
   void CalculateSession(QWidget* parent) override {
     log.push_back("calc");
     captions.push_back(parent->windowTitle());
   }
   void PrepareDrawing() override { log.push_back("prepare"); }
-  void ShowViewer(QWidget* parent, QObject*, ViewerSize size) override {
+  void ShowViewer(QWidget* parent, ShellState& state, QObject*, ViewerSize size) override {
     captions.push_back(parent->windowTitle());
     log.push_back("viewer " + std::to_string(size.height) + "/" + std::to_string(size.printoutHeight));
-    RunState = Next(viewerStates);
+    state.phase = Next(viewerStates);
   }
   void CloseViewer() override { log.push_back("close"); }
 
@@ -49,11 +49,7 @@ class ScriptedPhases : public SessionPhases {
 
 class MainWindowTest : public testing::Test {
  protected:
-  void SetUp() override {
-    test::WriteShellFiles(folder_);
-    SetPhases(&phases_);
-  }
-  void TearDown() override { SetPhases(nullptr); }
+  void SetUp() override { test::WriteShellFiles(folder_); }
 
   void WriteSession(int64_t bytes) { folder_.Write("INPUT.FIL", std::string(bytes, '\0')); }
 
@@ -63,7 +59,7 @@ class MainWindowTest : public testing::Test {
 };
 
 TEST_F(MainWindowTest, HasTitleAndMenus) {
-  TFormZor form;
+  TFormZor form(phases_);
   EXPECT_EQ(form.windowTitle(), "Vostrane");
   QStringList titles;
   for (QAction* a : form.menuBar()->actions()) titles << a->text();
@@ -78,25 +74,25 @@ TEST_F(MainWindowTest, HasTitleAndMenus) {
 }
 
 TEST_F(MainWindowTest, AMissingAtlasIsReportedAtStartAndNotMadeEmpty) {
-  TFormZor form;
+  TFormZor form(phases_);
   EXPECT_EQ(messages_->Count(kAtlasMissingText), 1);
   EXPECT_FALSE(FileExists("places.dbf"));
   EXPECT_FALSE(PlacesTable().IsOpen());
 }
 
 TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
-  TFormZor form;
+  TFormZor form(phases_);
   messages_->Clear();
   form.ContinueSessionClick();
   EXPECT_TRUE(
       messages_->Saw("Note: There are no entries in your previous session,\r\nso you will "
                      "be prompted to enter birth data."));
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(form.State().phase, RunPhase::MainMenu);
 }
 
 TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
-  TFormZor form;
+  TFormZor form(phases_);
   WriteSession(21000);  // counts as empty
   form.ContinueSessionClick();
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
@@ -115,7 +111,7 @@ TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
 }
 
 TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
-  TFormZor form;
+  TFormZor form(phases_);
   WriteSession(3 * kEntrySize);
   // Done with entries, then "Clear All Entries and Start New List", then
   // Done again, then the viewer's exit to the opening screen.
@@ -126,11 +122,11 @@ TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
   for (const auto& s : phases_.log) kinds.push_back(s.substr(0, s.find(' ')));
   EXPECT_EQ(kinds, (std::vector<std::string>{"form", "calc", "prepare", "viewer", "close", "form",
                                              "calc", "prepare", "viewer", "close"}));
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(form.State().phase, RunPhase::MainMenu);
 }
 
 TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {
-  TFormZor form;
+  TFormZor form(phases_);
   WriteSession(3 * kEntrySize);  // per-entry files of entries 3 and up go
   folder_.Write("old.BMP", "x");
   folder_.Write("CTY3.FIL", "x");
@@ -144,7 +140,7 @@ TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {
 }
 
 TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
-  TFormZor form;
+  TFormZor form(phases_);
   EXPECT_TRUE(messages_->Saw("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!"));
   EXPECT_TRUE(messages_->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
   EXPECT_TRUE(messages_->Saw("Error! File zorastro.ttf is not in the Vostrane folder!"));
@@ -154,7 +150,9 @@ TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
 
 TEST(MainWindowDeathTest, MissingMessageTextFileEndsTheProgram) {
   test::TempFolder folder;
-  EXPECT_EXIT({ TFormZor form; }, testing::ExitedWithCode(1), "ERROR!  File QIRTEXT.DAT not on disk!!!");
+  ScriptedPhases phases;
+  EXPECT_EXIT({ TFormZor form(phases); }, testing::ExitedWithCode(1),
+              "ERROR!  File QIRTEXT.DAT not on disk!!!");
 }
 
 }  // namespace

@@ -51,11 +51,11 @@ inline ChartEntry MakeViewerEntry(int i) {
 inline void WriteViewerSession(const std::vector<ChartEntry>& entries, bool terminator = true) {
   SessionCreate();
   ChartEntry header;
-  SessionAccess('W', header);
-  for (ChartEntry e : entries) SessionAccess('W', e);
+  SessionAccess(SessionOperation::WriteHere, header);
+  for (ChartEntry e : entries) SessionAccess(SessionOperation::WriteHere, e);
   ChartEntry end;
-  if (terminator) SessionAccess('W', end);
-  SessionAccess('C', end);
+  if (terminator) SessionAccess(SessionOperation::WriteHere, end);
+  SessionAccess(SessionOperation::Close, end);
 }
 
 inline void WriteViewerSession(int count) {

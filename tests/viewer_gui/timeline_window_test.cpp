@@ -70,12 +70,13 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   test::WriteViewerSession({natal});
   Calculate();
 
+  ShellState shell;
   TBtnRightDlgWheel viewer;
   viewer.SetDrawingSettings(DrawingSettingsFromControl(Control()));
   const std::string pdf = folder.Path() + "/calendar.pdf";
   viewer.SetSaveFileDialog([&](QWidget*, const std::string&) { return pdf; });
-  RunState = RunPhase::CalculateAndShow;
-  viewer.FormActivate(nullptr);
+  shell.phase = RunPhase::CalculateAndShow;
+  viewer.FormActivate(shell, nullptr);
   ASSERT_EQ(viewer.PageCategory(), 'R');
 
   int rows = 0;
@@ -122,8 +123,8 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   ASSERT_GT(rows, 0);
   for (const TimelineEvent& e : shown) EXPECT_TRUE(e.body == slot::Saturn || e.point == slot::Saturn);
   EXPECT_EQ(folder.Read("calendar.pdf").substr(0, 5), "%PDF-");
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
-  ASSERT_EQ(RunStateEntry, 2);
+  EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
+  ASSERT_EQ(shell.entryToShow, 2);
 
   // Calculated, the viewer opens at the transit chart drawn around the
   // natal one, cast for the moment of the first event.
@@ -139,7 +140,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
                                                              : base.lon(first.point);
     EXPECT_NEAR(std::fabs(DiffDeg(pointLon, transit.lon(slot::Saturn))), first.aspect, 1.0 / 3600);
   }
-  viewer.FormActivate(nullptr);
+  viewer.FormActivate(shell, nullptr);
   EXPECT_EQ(viewer.CurrentEntry(), 2);
   EXPECT_EQ(viewer.PageCategory(), 'B');
   viewer.FormDeactivate();

@@ -39,11 +39,11 @@ class ViewerScreen : public testing::Test {
     fs::copy(InstallFile("PICTURES"), fs::path(folder.Path()) / "PICTURES", fs::copy_options::recursive);
     ASSERT_TRUE(OpenMessageTextFile());
     OpenControlFile();
-    RunState = RunPhase::CalculateAndShow;
+    shell.phase = RunPhase::CalculateAndShow;
     test::WriteViewerSession(2);
     viewer = std::make_unique<TBtnRightDlgWheel>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));
-    viewer->FormActivate(nullptr);
+    viewer->FormActivate(shell, nullptr);
     viewer->show();
     Settle();
   }
@@ -73,6 +73,7 @@ class ViewerScreen : public testing::Test {
 
   test::TempFolder folder;
   ScopedScriptedMessages messages;
+  ShellState shell;
   std::unique_ptr<TBtnRightDlgWheel> viewer;
 };
 
@@ -118,7 +119,7 @@ TEST_F(ViewerScreen, ZoomInOutAndFit) {
   // The next viewing opens fitted, whatever the last one was zoomed to.
   viewer->ZoomOutAction()->trigger();
   viewer->FormDeactivate();
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   Settle();
   EXPECT_EQ(Page()->size(), fit);
 }

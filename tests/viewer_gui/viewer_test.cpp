@@ -112,7 +112,7 @@ class ViewerTest : public testing::Test {
       suggestions.push_back(suggested);
       return saveAs;
     });
-    RunState = RunPhase::CalculateAndShow;
+    shell.phase = RunPhase::CalculateAndShow;
   }
   void TearDown() override {
     viewer.reset();
@@ -121,11 +121,12 @@ class ViewerTest : public testing::Test {
   }
   void Open(int entries) {
     test::WriteViewerSession(entries);
-    viewer->FormActivate(nullptr);
+    viewer->FormActivate(shell, nullptr);
   }
 
   test::TempFolder folder;
   ScopedScriptedMessages messages;
+  ShellState shell;  // the shell's state the viewer reads and sets
   std::unique_ptr<TBtnRightDlgWheel> viewer;
   // Answers of the dialogs: the print dialog prints to this PDF file ("":
   // cancelled); the file dialog returns saveAs.
@@ -139,7 +140,7 @@ TEST_F(ViewerTest, OpensOnTheFirstEntryWithItsWheelPage) {
   Open(5);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
   EXPECT_EQ(viewer->EntryCount(), 5);
-  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
+  EXPECT_EQ(viewer->Device(), OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   EXPECT_FALSE(viewer->Flags().exitFlag);
   EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 1 - Natal Chart");
@@ -190,7 +191,7 @@ TEST_F(ViewerTest, MenuCaptionsShowAnAmpersandOfTheName) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setName("Smith & Sons");
   test::WriteViewerSession(entries);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->EntryAction(0)->text(), "2: Smith && Sons - Natal Chart");
   viewer->EntryAction(0)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
@@ -205,36 +206,36 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   EXPECT_TRUE(viewer->IsActive());
   messages->Answer(MsgAnswer::Yes);
   Trigger(viewer->ClearAllAction());
-  EXPECT_EQ(RunState, RunPhase::NewList);
+  EXPECT_EQ(shell.phase, RunPhase::NewList);
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
 
-  RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  shell.phase = RunPhase::CalculateAndShow;
+  viewer->FormActivate(shell, nullptr);
   Trigger(viewer->ExitYesAction());
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(shell.phase, RunPhase::MainMenu);
   EXPECT_FALSE(SessionIsOpen());
 
   // Back to the form: editing at the entry shown, or appending a chart.
-  RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  shell.phase = RunPhase::CalculateAndShow;
+  viewer->FormActivate(shell, nullptr);
   viewer->EntryAction(0)->trigger();  // entry 2
   Trigger(viewer->EditEntriesAction());
-  EXPECT_EQ(RunState, RunPhase::EditEntries);
-  EXPECT_EQ(RunStateEntry, 2);
+  EXPECT_EQ(shell.phase, RunPhase::EditEntries);
+  EXPECT_EQ(shell.entryToShow, 2);
   EXPECT_FALSE(SessionIsOpen());
-  RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  shell.phase = RunPhase::CalculateAndShow;
+  viewer->FormActivate(shell, nullptr);
   Trigger(viewer->AppendAction());
-  EXPECT_EQ(RunState, RunPhase::AppendEntry);
+  EXPECT_EQ(shell.phase, RunPhase::AppendEntry);
   EXPECT_FALSE(SessionIsOpen());
 
   // The title bar's close button.
-  RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  shell.phase = RunPhase::CalculateAndShow;
+  viewer->FormActivate(shell, nullptr);
   viewer->show();
   viewer->close();
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
+  EXPECT_EQ(shell.phase, RunPhase::MainMenu);
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
 }
@@ -256,14 +257,14 @@ TEST_F(ViewerTest, TheExitMenuClosesWithItsChoiceOrNotAtAll) {
   QApplication::sendEvent(viewer.get(), &escape);
   EXPECT_TRUE(viewer->IsActive());  // cancelled: the viewer stays
   EXPECT_FALSE(viewer->Flags().exitFlag);
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
 
   answer(1);
   messages->Answer(MsgAnswer::Yes);  // "Start a new list?"
   QKeyEvent e(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, "e");
   QApplication::sendEvent(viewer.get(), &e);
   EXPECT_FALSE(viewer->IsActive());
-  EXPECT_EQ(RunState, RunPhase::NewList);
+  EXPECT_EQ(shell.phase, RunPhase::NewList);
 }
 
 TEST_F(ViewerTest, PrintingEntryThreeThroughThePrintDialogLeavesTheScreenAsItWas) {
@@ -288,7 +289,7 @@ TEST_F(ViewerTest, PrintingEntryThreeThroughThePrintDialogLeavesTheScreenAsItWas
   EXPECT_TRUE(messages->Shown().empty());
 
   EXPECT_EQ(viewer->CurrentEntry(), 3);
-  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
+  EXPECT_EQ(viewer->Device(), OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   const PageMetrics m = viewer->ScreenPageMetrics();
   EXPECT_EQ(m.device, OutputDevice::Screen);
@@ -409,7 +410,7 @@ TEST_F(ViewerTest, SaveAsPdfToAFullDiskReportsItAndKeepsTheEarlierFile) {
   std::fclose(f);
   EXPECT_EQ(std::string(buf, n), earlier);
   EXPECT_FALSE(fs::exists(pdf + ".tmp"));
-  EXPECT_EQ(CurrentOutputDevice, OutputDevice::Screen);
+  EXPECT_EQ(viewer->Device(), OutputDevice::Screen);
   EXPECT_EQ(viewer->Flags().busy, 0);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
   viewer.reset();
@@ -433,7 +434,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setCalcComplete(false);
   test::WriteViewerSession(entries);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   const QImage first = viewer->PageImage();
   EXPECT_GT(InkPixels(first), first.width() * first.height() / 10);
   EXPECT_TRUE(messages->Shown().empty());
@@ -446,7 +447,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
 
 TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   test::WriteViewerSession(std::vector<ChartEntry>{});
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->CurrentEntry(), 0);
   EXPECT_FALSE(viewer->EntriesMenu()->menuAction()->isVisible());
   EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
@@ -457,16 +458,17 @@ TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   EXPECT_EQ(viewer->LastPrintoutFile(), "");
   EXPECT_TRUE(messages->Shown().empty());
   Trigger(viewer->ClearAllAction());
-  EXPECT_EQ(RunState, RunPhase::NewList);
+  EXPECT_EQ(shell.phase, RunPhase::NewList);
 }
 
 TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
   test::WriteViewerSession(3);
   Control().Set<double>(control_offset::screenZoom, 0.5);
-  PrepareViewerDrawing();
+  ViewerPhase phase;
+  phase.PrepareViewerDrawing();
   int menuHeight = 0;
   QTimer::singleShot(0, [&] {
-    TBtnRightDlgWheel* shown = ViewerWindow();
+    TBtnRightDlgWheel* shown = phase.ViewerWindow();
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(shown->CurrentEntry(), 1);
@@ -476,14 +478,14 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
     menuHeight = shown->MenuBar()->sizeHint().height();
     shown->close();
   });
-  ShowViewerWindow(nullptr, nullptr, 560, 505);
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
-  ASSERT_NE(ViewerWindow(), nullptr);
+  phase.ShowViewerWindow(nullptr, shell, nullptr, 560, 505);
+  EXPECT_EQ(shell.phase, RunPhase::MainMenu);
+  ASSERT_NE(phase.ViewerWindow(), nullptr);
   EXPECT_GT(menuHeight, 0);
   EXPECT_FALSE(SessionIsOpen());
-  CloseViewerWindow();  // after the viewing: nothing left to release
-  EXPECT_EQ(RunState, RunPhase::MainMenu);
-  delete ViewerWindow();
+  phase.CloseViewerWindow();  // after the viewing: nothing left to release
+  EXPECT_EQ(shell.phase, RunPhase::MainMenu);
+  delete phase.ViewerWindow();
 }
 
 // Entries 1 and 2 natal, entry 3 the transits of entry 1 as the
@@ -499,7 +501,7 @@ std::vector<ChartEntry> SessionWithTransits() {
 
 TEST_F(ViewerTest, ADerivedChartIsShownOutsideItsBaseUnderItsKindTitle) {
   test::WriteViewerSession(SessionWithTransits());
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->PageCategory(), 'R');
   const QImage natal = viewer->PageImage();
   ASSERT_TRUE(viewer->EntryAction(1)->isVisible());
@@ -538,15 +540,15 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
                                                  static_cast<int>(entries.size()));
     return built.ok ? std::optional<ChartEntry>(built.entry) : std::nullopt;
   });
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   ASSERT_TRUE(viewer->AddDerivedAction()->isVisible());
   viewer->EntryAction(0)->trigger();  // entry 2
   ASSERT_EQ(viewer->CurrentEntry(), 2);
   Trigger(viewer->AddDerivedAction());
   EXPECT_EQ(offeredBase, 2);
   EXPECT_EQ(listed, 3u);
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
-  EXPECT_EQ(RunStateEntry, 4);
+  EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell.entryToShow, 4);
   EXPECT_TRUE(viewer->Flags().exitFlag);
   EXPECT_FALSE(viewer->IsActive());
   EXPECT_FALSE(SessionIsOpen());
@@ -571,13 +573,13 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
   solar.setLevel(1);
   calculated.push_back(solar);
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->CurrentEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');
   EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 4 - Solar Return");
-  EXPECT_EQ(RunStateEntry, 0);
+  EXPECT_EQ(shell.entryToShow, 0);
   // The one after that opens at entry 1 again.
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
 }
 
@@ -644,7 +646,7 @@ TEST_F(ViewerTest, TheDialsPointerTurnedByKeysReadsTheMidpointTree) {
   e.setLon(1, 60.0);   // Moon
   e.setLon(4, 144.6);  // Mars: Moon/Mars at 102.3, square to the Sun
   test::WriteViewerSession({e});
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   viewer->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
   viewer->activateWindow();
@@ -704,7 +706,7 @@ TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
   });
   Trigger(viewer->CompareAction());
   CloseNamesTable();
-  EXPECT_EQ(RunState, RunPhase::CalculateAndShow);
+  EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
   EXPECT_TRUE(viewer->Flags().exitFlag);
   const std::string bytes = folder.Read("INPUT.FIL");
   ASSERT_EQ(bytes.size(), 6 * kEntrySize);
@@ -717,7 +719,7 @@ TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
   std::vector<ChartEntry> calculated;
   for (int i = 1; i <= 4; ++i) calculated.push_back(test::MakeViewerEntry(i));
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate(shell, nullptr);
   EXPECT_EQ(viewer->CurrentEntry(), 2);
   EXPECT_EQ(viewer->ComparedEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');

@@ -334,18 +334,19 @@ void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
 
 // ---- Opening and closing ------------------------------------------------------
 
-void TBtnRightDlgWheel::RunViewing(QObject* sender) {
-  FormActivate(sender);
+void TBtnRightDlgWheel::RunViewing(ShellState& shell, QObject* sender) {
+  FormActivate(shell, sender);
   exec();
   FormDeactivate();
 }
 
-void TBtnRightDlgWheel::FormActivate(QObject* sender) {
+void TBtnRightDlgWheel::FormActivate(ShellState& shell, QObject* sender) {
   FormDeactivate();
+  shell_ = &shell;
   flags_ = ViewerFlags();
   setWindowTitle("PrintOuts");
   // The shell opens the viewer for the screen.
-  CurrentOutputDevice = OutputDevice::Screen;
+  device_ = OutputDevice::Screen;
   storage_ = std::make_unique<Storage>(LoadPageNames());
   storage_->fonts = LoadFontNames();
   storage_->bitmap.SetFontNames(storage_->fonts);
@@ -356,7 +357,7 @@ void TBtnRightDlgWheel::FormActivate(QObject* sender) {
 
 void TBtnRightDlgWheel::FormDeactivate() {
   if (!storage_) return;
-  ViewerClosing(flags_);
+  ViewerClosing(*shell_, flags_);
   storage_->collecting.reset();  // a collected printer document goes to the printer
   storage_->session.Close();
   storage_.reset();
@@ -366,7 +367,8 @@ void TBtnRightDlgWheel::FormDeactivate() {
   pageArea_->Clear();
   // The next viewing opens on the wheel page (its style is read there).
   dial_->SetModulus(0);
-  CurrentOutputDevice = OutputDevice::Screen;
+  device_ = OutputDevice::Screen;
+  shell_ = nullptr;
 }
 
 void TBtnRightDlgWheel::done(int result) {
@@ -404,16 +406,16 @@ void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
 void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   if (!storage_) return;
   // Back from "Add Derived Chart..." the viewer opens at the new chart.
-  const int start = RunStateEntry;
-  RunStateEntry = 0;
+  const int start = shell_->entryToShow;
+  shell_->entryToShow = 0;
   const bool any = storage_->session.Open();
   if (any && start > 1) storage_->session.Select(start);
   // A person chosen to compare with is calculated now: drawn outside the chart.
-  const PendingComparison pending = std::exchange(NextComparison, PendingComparison{});
+  const PendingComparison pending = std::exchange(shell_->nextComparison, PendingComparison{});
   if (any && pending.other != 0 && pending.base == storage_->session.CurrentEntry())
     compareEntry_ = pending.other, compareBase_ = pending.base;
   RebuildEntriesMenu();
-  if (CurrentOutputDevice != OutputDevice::Printer) SetTheScreenVariables(sender);
+  if (device_ != OutputDevice::Printer) SetTheScreenVariables(sender);
   // An empty session draws nothing: the page stays blank.
   if (any) DisplViewWheel(sender, Printout::Wheel, false);
   else ShowPage();
@@ -452,7 +454,7 @@ void TBtnRightDlgWheel::ApplyViewScale() {
 void TBtnRightDlgWheel::RedrawScreenPage() {
   if (!storage_ || flags_.Busy()) return;
   ApplyViewScale();
-  if (CurrentOutputDevice == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
+  if (device_ == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
     DisplViewWheel(nullptr, Printout::Wheel, true);
   else ShowPage();
 }
@@ -469,7 +471,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
   flags_.busy = std::max(1, busyBefore);
   flags_.continueFlag = true;
   DrawingSurface* surface = &storage_->bitmap;
-  if (CurrentOutputDevice == OutputDevice::Printer) surface = storage_->activePrinter;
+  if (device_ == OutputDevice::Printer) surface = storage_->activePrinter;
 
   const EntryLookup lookup = SessionLookup();
   // A pattern stays marked only on the chart it was chosen for.
@@ -488,12 +490,12 @@ bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
     // printer page is drawn once.
     do {
       drawn = AssembleChosenPage(*surface, page, charts);
-    } while (!single && drawn && flags_.continueFlag && CurrentOutputDevice == OutputDevice::Screen);
+    } while (!single && drawn && flags_.continueFlag && device_ == OutputDevice::Screen);
   }
   // The caption names the chart shown, not the base chart inside it.
-  if (drawn && CurrentOutputDevice == OutputDevice::Screen)
+  if (drawn && device_ == OutputDevice::Screen)
     SetCaption(ViewerCaption(storage_->session.Current(), storage_->assembler.Names(), lookup));
-  if (drawn && CurrentOutputDevice == OutputDevice::Screen) {
+  if (drawn && device_ == OutputDevice::Screen) {
     storage_->pageCharts = charts;
     UpdateAspectPanel();
   }
@@ -639,9 +641,9 @@ PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
 // ---- Exit -----------------------------------------------------------------------
 
 void TBtnRightDlgWheel::ExitProcedure(QObject*, ExitCommand command) {
-  if (flags_.Busy()) return;
+  if (flags_.Busy() || !shell_) return;
   if (command == ExitCommand::ClearAll && !ConfirmNewList()) return;
-  if (vostrane::ExitProcedure(flags_, command, CurrentEntry())) accept();
+  if (vostrane::ExitProcedure(*shell_, flags_, command, CurrentEntry())) accept();
 }
 
 void TBtnRightDlgWheel::AddDerivedClick() {
@@ -651,7 +653,7 @@ void TBtnRightDlgWheel::AddDerivedClick() {
   if (!derived) return;
   const int record = storage_->session.Append(*derived);
   if (record == 0) return;
-  if (ExitToShowEntry(flags_, record)) accept();
+  if (ExitToShowEntry(*shell_, flags_, record)) accept();
 }
 
 void TBtnRightDlgWheel::TimelineClick() {
@@ -671,7 +673,7 @@ void TBtnRightDlgWheel::TimelineClick() {
   }
   const int record = storage_->session.Append(built.entry);
   if (record == 0) return;
-  if (ExitToShowEntry(flags_, record)) accept();
+  if (ExitToShowEntry(*shell_, flags_, record)) accept();
 }
 
 bool TBtnRightDlgWheel::ConfirmNewList() {
@@ -681,21 +683,15 @@ bool TBtnRightDlgWheel::ConfirmNewList() {
 }
 
 void TBtnRightDlgWheel::ExitMenuClick() {
-  if (flags_.Busy()) return;
+  if (flags_.Busy() || !shell_) return;
   TFormWheelExitMenu menu(this);
   const std::optional<RunPhase> choice = menu.Choose();
   if (choice == RunPhase::NewList && !ConfirmNewList()) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
-  if (ExitToRunState(flags_, choice, CurrentEntry())) accept();
+  if (ExitToRunState(*shell_, flags_, choice, CurrentEntry())) accept();
 }
 
 // ---- Printing -------------------------------------------------------------------
-
-namespace {
-std::string g_lastPdfFolder;
-}  // namespace
-
-const std::string& TBtnRightDlgWheel::LastPdfFolder() { return g_lastPdfFolder; }
 
 std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   const PrinterSettings& p = settings_.printer;
@@ -738,13 +734,13 @@ void TBtnRightDlgWheel::SavePdfClick() {
   if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
   lastPrintoutFile_.clear();
   const ChartEntry& e = storage_->session.Current();
-  const QString folder = g_lastPdfFolder.empty() ? QDir::currentPath() : ToQt(g_lastPdfFolder);
+  const QString folder = lastPdfFolder_.empty() ? QDir::currentPath() : ToQt(lastPdfFolder_);
   const std::string suggested = FromQt(QDir(folder).filePath(
       ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".pdf")));
   const std::string path = WithPdfExtension(saveFileDialog_ ? saveFileDialog_(this, suggested) : "");
   if (path.empty()) return;
   const QFileInfo info(ToQt(path));
-  g_lastPdfFolder = FromQt(info.absolutePath());
+  lastPdfFolder_ = FromQt(info.absolutePath());
   if (info.exists() &&
       !AskYesNo("The file " + path + " already exists.\r\nDo you want to replace it?", MsgIcon::Warning))
     return;
@@ -761,13 +757,13 @@ void TBtnRightDlgWheel::SaveSvgClick() {
     ShowMessage(IncompleteChartText(e.name()), MsgIcon::Warning);
     return;
   }
-  const QString folder = g_lastPdfFolder.empty() ? QDir::currentPath() : ToQt(g_lastPdfFolder);
+  const QString folder = lastPdfFolder_.empty() ? QDir::currentPath() : ToQt(lastPdfFolder_);
   const std::string suggested = FromQt(QDir(folder).filePath(
       ToQt(PrintoutFileBase(e.name(), storage_->session.CurrentEntry()) + ".svg")));
   const std::string path = WithExtension(svgFileDialog_ ? svgFileDialog_(this, suggested) : "", ".svg");
   if (path.empty()) return;
   const QFileInfo info(ToQt(path));
-  g_lastPdfFolder = FromQt(info.absolutePath());
+  lastPdfFolder_ = FromQt(info.absolutePath());
   if (info.exists() &&
       !AskYesNo("The file " + path + " already exists.\r\nDo you want to replace it?", MsgIcon::Warning))
     return;
@@ -822,7 +818,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
   bool done = false;
   {
     NormalCursorMessages messages;
-    CurrentOutputDevice = OutputDevice::Printer;
+    device_ = OutputDevice::Printer;
     flags_.continueFlag = true;
     storage_->activePrinter = printer.get();
     const bool drawn = DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
@@ -842,7 +838,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
   // Back to the screen as it was, whatever happened on the printer: the
   // same entry, the page image rebuilt at the screen's metrics and drawn
   // afresh, at the same scroll position.
-  CurrentOutputDevice = OutputDevice::Screen;
+  device_ = OutputDevice::Screen;
   if (storage_->session.CurrentEntry() != savedEntry) {
     storage_->session.Select(savedEntry);
     RebuildEntriesMenu();
@@ -951,7 +947,7 @@ void TBtnRightDlgWheel::ComparePersonClick() {
   const int record = storage_->session.Append(
       ChartOfPerson(*person, ZodiacOrDefault(Control().defaultZodsel()), EntryCount() + 1));
   if (record == 0) return;
-  if (ExitToCompare(flags_, base, record)) accept();
+  if (ExitToCompare(*shell_, flags_, base, record)) accept();
 }
 
 }  // namespace vostrane

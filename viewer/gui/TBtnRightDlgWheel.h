@@ -1,7 +1,8 @@
 // The chart viewer: the calculated session shown one entry at a time as its
 // standard wheel page ("AAA", single wheel) in a scrollable page area, the
 // Entries menu to switch entries, the print command, and the exit commands
-// that tell the shell where to go next (RunState NewList or MainMenu).
+// that tell the shell where to go next (the phase of the shell state it was
+// handed: NewList, MainMenu, AppendEntry, EditEntries or CalculateAndShow).
 //
 // The window is made once and shown modally for every viewing. Its working
 // storage (page assembler with its name tables, page bitmap, session
@@ -59,12 +60,14 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // Client height set by the shell (560 or 680).
   void SetClientHeight(int height);
 
-  // One viewing: opening, the modal window, closing. On return RunState is
-  // 'N' or 'Q' and the session file is closed.
-  void RunViewing(QObject* sender);
+  // One viewing: opening, the modal window, closing. On return the phase of
+  // `shell` says where the shell goes next and the session file is closed.
+  void RunViewing(ShellState& shell, QObject* sender);
   // Opening: flags, caption, working storage, name tables, the session and
-  // its first page. Closing releases them (also when already released).
-  void FormActivate(QObject* sender);
+  // its first page, at the entry and comparison `shell` holds for it (both
+  // taken). Closing releases them (also when already released) and sets the
+  // phase of `shell` for a window closed by its title bar.
+  void FormActivate(ShellState& shell, QObject* sender);
   void FormDeactivate();
   bool IsActive() const { return storage_ != nullptr; }
 
@@ -84,7 +87,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // ClearAll "Clear All Entries and Start New List" (after a question when
   // the list holds charts), ExitToMenu "&Yes: Exit to Opening Screen",
   // EditEntries "Edit Entries" (back to the form at the current entry),
-  // AppendChart "Add a Chart to the List": sets RunState and closes.
+  // AppendChart "Add a Chart to the List": sets the shell's phase and closes.
   // Ignored while busy.
   void ExitProcedure(QObject* sender, ExitCommand command);
   // Shows the entry of the selected line of the other-entries list.
@@ -100,11 +103,11 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // "Save as SVG...": the same page as the PDF, as an SVG file, asked for
   // and written the same way.
   void SaveSvgClick();
-  // The exit menu (Esc, "E"): closes with the button's RunState.
+  // The exit menu (Esc, "E"): closes with the button's phase.
   void ExitMenuClick();
   // "Add Derived Chart...": the dialog with the current entry as base; the
   // new entry is appended to the session and the viewer closes with
-  // RunState CalculateAndShow and RunStateEntry the new entry, so that the shell
+  // the phase CalculateAndShow and the new entry to show, so that the shell
   // calculates the list and opens the viewer again at it.
   void AddDerivedClick();
   // The dialog behind it; without one the command is hidden.
@@ -146,12 +149,14 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   const std::string& LastPrintoutFile() const { return lastPrintoutFile_; }
   // The folder "Save as PDF..." starts in: the one used last ("" the
   // working folder).
-  static const std::string& LastPdfFolder();
+  const std::string& LastPdfFolder() const { return lastPdfFolder_; }
 
   // ---- State, for the shell and tests ---------------------------------------
   int CurrentEntry() const;
   int EntryCount() const;
   const ViewerFlags& Flags() const { return flags_; }
+  // The screen while a page is shown, the printer while it is printed.
+  OutputDevice Device() const { return device_; }
   // The page image on the screen and the screen page metrics.
   QImage PageImage() const;
   PageMetrics ScreenPageMetrics() const;
@@ -239,6 +244,9 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
 
   DrawingSettings settings_;
   ViewerFlags flags_;
+  ShellState* shell_ = nullptr;  // the shell's, from FormActivate to FormDeactivate
+  OutputDevice device_ = OutputDevice::Screen;
+  std::string lastPdfFolder_;  // where the last PDF or SVG file went
   std::unique_ptr<Storage> storage_;
   int clientHeight_ = 680;
   std::string lastPrintoutFile_;

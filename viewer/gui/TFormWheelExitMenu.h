@@ -1,5 +1,5 @@
 // The viewer's exit menu, opened by Esc or "E" in the viewer: where to go
-// when the viewer closes. The button chosen is the RunState the viewer
+// when the viewer closes. The button chosen is the shell phase the viewer
 // closes with: NewList new data entry, MainMenu main menu; Cancel leaves
 // no choice (the viewer stays open). Appending to the data entries
 // (AppendEntry) has no road in the shell and its button is not shown.
@@ -20,7 +20,7 @@ class TFormWheelExitMenu : public QDialog {
  public:
   explicit TFormWheelExitMenu(QWidget* parent = nullptr);
 
-  // Shows the menu modally; the RunState of the button chosen, none when the
+  // Shows the menu modally; the shell phase of the button chosen, none when the
   // menu is cancelled or closed otherwise.
   std::optional<RunPhase> Choose();
   std::optional<RunPhase> Choice() const { return choice_; }

@@ -1,48 +1,30 @@
 #include "viewer/gui/ViewerPhase.h"
 
-#include <QPointer>
-
 #include "common/ControlRecord.h"
-#include "viewer/DrawingSettings.h"
 #include "viewer/gui/TBtnRightDlgWheel.h"
 
 namespace vostrane {
-namespace {
 
-QPointer<TBtnRightDlgWheel>& Window() {
-  static QPointer<TBtnRightDlgWheel> window;
-  return window;
+void ViewerPhase::SetViewerDerivedChartDialog(DerivedChartDialog dialog) {
+  derivedDialog_ = std::move(dialog);
 }
 
-DrawingSettings& Settings() {
-  static DrawingSettings settings;
-  return settings;
-}
+void ViewerPhase::PrepareViewerDrawing() { settings_ = DrawingSettingsFromControl(Control()); }
 
-DerivedChartDialog& DerivedDialog() {
-  static DerivedChartDialog dialog;
-  return dialog;
-}
-
-}  // namespace
-
-void SetViewerDerivedChartDialog(DerivedChartDialog dialog) { DerivedDialog() = std::move(dialog); }
-
-void PrepareViewerDrawing() { Settings() = DrawingSettingsFromControl(Control()); }
-
-void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int) {
-  if (!Window()) Window() = new TBtnRightDlgWheel(parent);
-  TBtnRightDlgWheel& viewer = *Window();
-  viewer.SetDrawingSettings(Settings());
+void ViewerPhase::ShowViewerWindow(QWidget* parent, ShellState& shell, QObject* sender, int height,
+                                   int) {
+  if (!window_) window_ = new TBtnRightDlgWheel(parent);
+  TBtnRightDlgWheel& viewer = *window_;
+  viewer.SetDrawingSettings(settings_);
   viewer.SetClientHeight(height);
-  viewer.SetDerivedChartDialog(DerivedDialog());
-  viewer.RunViewing(sender);
+  viewer.SetDerivedChartDialog(derivedDialog_);
+  viewer.RunViewing(shell, sender);
 }
 
-void CloseViewerWindow() {
-  if (Window()) Window()->FormDeactivate();
+void ViewerPhase::CloseViewerWindow() {
+  if (window_) window_->FormDeactivate();
 }
 
-TBtnRightDlgWheel* ViewerWindow() { return Window().data(); }
+TBtnRightDlgWheel* ViewerPhase::ViewerWindow() const { return window_.data(); }
 
 }  // namespace vostrane

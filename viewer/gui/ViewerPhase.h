@@ -3,7 +3,10 @@
 // drawing settings the shell copied from the control record.
 #pragma once
 
+#include <QPointer>
+
 #include "entry/gui/DerivedChartDialog.h"
+#include "viewer/DrawingSettings.h"
 
 class QObject;
 class QWidget;
@@ -11,24 +14,35 @@ class QWidget;
 namespace vostrane {
 
 class TBtnRightDlgWheel;
+struct ShellState;
 
-// Copies the printout options of the control record into the drawing
-// settings the next viewing uses.
-void PrepareViewerDrawing();
+class ViewerPhase {
+ public:
+  // Copies the printout options of the control record into the drawing
+  // settings the next viewing uses.
+  void PrepareViewerDrawing();
 
-// Shows the viewer modally (made on first use as a child of `parent`) with
-// the client height the shell chose; the printout area's height belongs to
-// the report view, which this viewer does not show. On return RunState is
-// NewList or MainMenu.
-void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int printoutHeight);
+  // Shows the viewer modally (made on first use as a child of `parent`,
+  // which then owns it) with the client height the shell chose; the
+  // printout area's height belongs to the report view, which this viewer
+  // does not show. The viewer reads and sets `shell`: on return its phase
+  // says where the shell goes next.
+  void ShowViewerWindow(QWidget* parent, ShellState& shell, QObject* sender, int height,
+                        int printoutHeight);
 
-// The dialog behind "Add Derived Chart..." for the viewings that follow.
-void SetViewerDerivedChartDialog(DerivedChartDialog dialog);
+  // The dialog behind "Add Derived Chart..." for the viewings that follow.
+  void SetViewerDerivedChartDialog(DerivedChartDialog dialog);
 
-// Releases whatever the viewer still holds after a viewing.
-void CloseViewerWindow();
+  // Releases whatever the viewer still holds after a viewing.
+  void CloseViewerWindow();
 
-// The viewer, or nullptr before its first use.
-TBtnRightDlgWheel* ViewerWindow();
+  // The viewer, or nullptr before its first use.
+  TBtnRightDlgWheel* ViewerWindow() const;
+
+ private:
+  QPointer<TBtnRightDlgWheel> window_;
+  DrawingSettings settings_;
+  DerivedChartDialog derivedDialog_;
+};
 
 }  // namespace vostrane
