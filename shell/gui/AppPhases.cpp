@@ -46,9 +46,9 @@ void AppPhases::CalculateSession(QWidget* parent) {
 
 void AppPhases::PrepareDrawing() { PrepareViewerDrawing(); }
 
-void AppPhases::ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) {
+void AppPhases::ShowViewer(QWidget* parent, ViewerSize size) {
   SetViewerDerivedChartDialog(AskWithAtlas);
-  ShowViewerWindow(parent, sender, size.height, size.printoutHeight);
+  ShowViewerWindow(parent, size.height, size.printoutHeight);
 }
 
 void AppPhases::CloseViewer() { CloseViewerWindow(); }

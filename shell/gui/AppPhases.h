@@ -11,7 +11,7 @@ class AppPhases : public SessionPhases {
   void ShowBirthDataForm(QWidget* parent) override;
   void CalculateSession(QWidget* parent) override;
   void PrepareDrawing() override;
-  void ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) override;
+  void ShowViewer(QWidget* parent, ViewerSize size) override;
   void CloseViewer() override;
 };
 

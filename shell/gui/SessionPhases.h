@@ -24,7 +24,7 @@ class SessionPhases {
   // Copies the printout options of the control record into the drawing settings.
   virtual void PrepareDrawing() = 0;
   // Shows the viewer modally; on return RunState is NewList or MainMenu.
-  virtual void ShowViewer(QWidget* parent, QObject* sender, ViewerSize size) = 0;
+  virtual void ShowViewer(QWidget* parent, ViewerSize size) = 0;
   // Releases what the viewer held after a viewing.
   virtual void CloseViewer() = 0;
 };

@@ -38,7 +38,7 @@ class LoggingPhases : public SessionPhases {
   }
   void CalculateSession(QWidget*) override { log.push_back("calc"); }
   void PrepareDrawing() override {}
-  void ShowViewer(QWidget*, QObject*, ViewerSize) override {
+  void ShowViewer(QWidget*, ViewerSize) override {
     log.push_back("viewer");
     RunState = Next(viewerStates);
   }

@@ -75,7 +75,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   const std::string pdf = folder.Path() + "/calendar.pdf";
   viewer.SetSaveFileDialog([&](QWidget*, const std::string&) { return pdf; });
   RunState = RunPhase::CalculateAndShow;
-  viewer.FormActivate(nullptr);
+  viewer.FormActivate();
   ASSERT_EQ(viewer.PageCategory(), 'R');
 
   int rows = 0;
@@ -139,7 +139,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
                                                              : base.lon(first.point);
     EXPECT_NEAR(std::fabs(DiffDeg(pointLon, transit.lon(slot::Saturn))), first.aspect, 1.0 / 3600);
   }
-  viewer.FormActivate(nullptr);
+  viewer.FormActivate();
   EXPECT_EQ(viewer.CurrentEntry(), 2);
   EXPECT_EQ(viewer.PageCategory(), 'B');
   viewer.FormDeactivate();

@@ -43,7 +43,7 @@ class ViewerScreen : public testing::Test {
     test::WriteViewerSession(2);
     viewer = std::make_unique<TBtnRightDlgWheel>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));
-    viewer->FormActivate(nullptr);
+    viewer->FormActivate();
     viewer->show();
     Settle();
   }
@@ -118,7 +118,7 @@ TEST_F(ViewerScreen, ZoomInOutAndFit) {
   // The next viewing opens fitted, whatever the last one was zoomed to.
   viewer->ZoomOutAction()->trigger();
   viewer->FormDeactivate();
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   Settle();
   EXPECT_EQ(Page()->size(), fit);
 }

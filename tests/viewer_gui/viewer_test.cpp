@@ -121,7 +121,7 @@ class ViewerTest : public testing::Test {
   }
   void Open(int entries) {
     test::WriteViewerSession(entries);
-    viewer->FormActivate(nullptr);
+    viewer->FormActivate();
   }
 
   test::TempFolder folder;
@@ -190,7 +190,7 @@ TEST_F(ViewerTest, MenuCaptionsShowAnAmpersandOfTheName) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setName("Smith & Sons");
   test::WriteViewerSession(entries);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->EntryAction(0)->text(), "2: Smith && Sons - Natal Chart");
   viewer->EntryAction(0)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
@@ -210,28 +210,28 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   EXPECT_FALSE(SessionIsOpen());
 
   RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   Trigger(viewer->ExitYesAction());
   EXPECT_EQ(RunState, RunPhase::MainMenu);
   EXPECT_FALSE(SessionIsOpen());
 
   // Back to the form: editing at the entry shown, or appending a chart.
   RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   viewer->EntryAction(0)->trigger();  // entry 2
   Trigger(viewer->EditEntriesAction());
   EXPECT_EQ(RunState, RunPhase::EditEntries);
   EXPECT_EQ(RunStateEntry, 2);
   EXPECT_FALSE(SessionIsOpen());
   RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   Trigger(viewer->AppendAction());
   EXPECT_EQ(RunState, RunPhase::AppendEntry);
   EXPECT_FALSE(SessionIsOpen());
 
   // The title bar's close button.
   RunState = RunPhase::CalculateAndShow;
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   viewer->show();
   viewer->close();
   EXPECT_EQ(RunState, RunPhase::MainMenu);
@@ -433,7 +433,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setCalcComplete(false);
   test::WriteViewerSession(entries);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   const QImage first = viewer->PageImage();
   EXPECT_GT(InkPixels(first), first.width() * first.height() / 10);
   EXPECT_TRUE(messages->Shown().empty());
@@ -446,7 +446,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
 
 TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   test::WriteViewerSession(std::vector<ChartEntry>{});
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->CurrentEntry(), 0);
   EXPECT_FALSE(viewer->EntriesMenu()->menuAction()->isVisible());
   EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
@@ -476,7 +476,7 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
     menuHeight = shown->MenuBar()->sizeHint().height();
     shown->close();
   });
-  ShowViewerWindow(nullptr, nullptr, 560, 505);
+  ShowViewerWindow(nullptr, 560, 505);
   EXPECT_EQ(RunState, RunPhase::MainMenu);
   ASSERT_NE(ViewerWindow(), nullptr);
   EXPECT_GT(menuHeight, 0);
@@ -499,7 +499,7 @@ std::vector<ChartEntry> SessionWithTransits() {
 
 TEST_F(ViewerTest, ADerivedChartIsShownOutsideItsBaseUnderItsKindTitle) {
   test::WriteViewerSession(SessionWithTransits());
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->PageCategory(), 'R');
   const QImage natal = viewer->PageImage();
   ASSERT_TRUE(viewer->EntryAction(1)->isVisible());
@@ -538,7 +538,7 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
                                                  static_cast<int>(entries.size()));
     return built.ok ? std::optional<ChartEntry>(built.entry) : std::nullopt;
   });
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   ASSERT_TRUE(viewer->AddDerivedAction()->isVisible());
   viewer->EntryAction(0)->trigger();  // entry 2
   ASSERT_EQ(viewer->CurrentEntry(), 2);
@@ -571,13 +571,13 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
   solar.setLevel(1);
   calculated.push_back(solar);
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->CurrentEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');
   EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 4 - Solar Return");
   EXPECT_EQ(RunStateEntry, 0);
   // The one after that opens at entry 1 again.
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->CurrentEntry(), 1);
 }
 
@@ -644,7 +644,7 @@ TEST_F(ViewerTest, TheDialsPointerTurnedByKeysReadsTheMidpointTree) {
   e.setLon(1, 60.0);   // Moon
   e.setLon(4, 144.6);  // Mars: Moon/Mars at 102.3, square to the Sun
   test::WriteViewerSession({e});
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   viewer->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
   viewer->activateWindow();
@@ -717,7 +717,7 @@ TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
   std::vector<ChartEntry> calculated;
   for (int i = 1; i <= 4; ++i) calculated.push_back(test::MakeViewerEntry(i));
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(nullptr);
+  viewer->FormActivate();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
   EXPECT_EQ(viewer->ComparedEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');

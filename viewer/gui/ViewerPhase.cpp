@@ -30,13 +30,13 @@ void SetViewerDerivedChartDialog(DerivedChartDialog dialog) { DerivedDialog() = 
 
 void PrepareViewerDrawing() { Settings() = DrawingSettingsFromControl(Control()); }
 
-void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int) {
+void ShowViewerWindow(QWidget* parent, int height, int) {
   if (!Window()) Window() = new TBtnRightDlgWheel(parent);
   TBtnRightDlgWheel& viewer = *Window();
   viewer.SetDrawingSettings(Settings());
   viewer.SetClientHeight(height);
   viewer.SetDerivedChartDialog(DerivedDialog());
-  viewer.RunViewing(sender);
+  viewer.RunViewing();
 }
 
 void CloseViewerWindow() {

@@ -20,7 +20,7 @@ void PrepareViewerDrawing();
 // the client height the shell chose; the printout area's height belongs to
 // the report view, which this viewer does not show. On return RunState is
 // NewList or MainMenu.
-void ShowViewerWindow(QWidget* parent, QObject* sender, int height, int printoutHeight);
+void ShowViewerWindow(QWidget* parent, int height, int printoutHeight);
 
 // The dialog behind "Add Derived Chart..." for the viewings that follow.
 void SetViewerDerivedChartDialog(DerivedChartDialog dialog);
