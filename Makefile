@@ -8,10 +8,17 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 DESTDIR ?=
 
+# One target at a time, also under `make -j`: check, check-sanitize and fuzz
+# share build folders and would otherwise build in them at the same time.
+# Each build still runs $(JOBS) compilers in parallel.
+.NOTPARALLEL:
+
 .PHONY: all setup configure build run install package check quick test bench check-sanitize fuzz format format-check clean
 
 all: build
 
+# Returns at once when the build folder's stamp says that this version of the
+# script has already run on this machine and the key commands are there.
 setup:
 	@bash tools/setup-deps.sh $(BUILD)
 

@@ -50,7 +50,7 @@ class PlaceLookup {
   // The zone and daylight letter in force at the fields' date and time for
   // their daylight table, without a question (a derived chart's own moment
   // at a place already read). Without tables the fields stay.
-  virtual void ZoneAtMoment(BirthDataFields& fields) {}
+  virtual void ZoneAtMoment(BirthDataFields& /*fields*/) {}
 
   // Whether the fields' clock time fell in a gap or a repeat of the clocks
   // at their place (its daylight table); nullopt without tables.

@@ -121,8 +121,11 @@ FieldEdit TypeDigit(const FieldLayout& layout, std::string t, int caret, char di
   const FieldUnit& unit = layout.units[static_cast<size_t>(u)];
   const int i = caret - unit.start;
   if (i == 0) {
-    t.replace(static_cast<size_t>(unit.start), static_cast<size_t>(unit.width),
-              std::string(1, digit) + std::string(static_cast<size_t>(unit.width - 1), ' '));
+    // The digit, then blanks to the unit's end (appended: see the year's sign
+    // in TypeIntoField).
+    std::string typed(1, digit);
+    typed.append(static_cast<size_t>(unit.width - 1), ' ');
+    t.replace(static_cast<size_t>(unit.start), static_cast<size_t>(unit.width), typed);
   } else {
     t[static_cast<size_t>(caret)] = digit;
   }
@@ -177,8 +180,11 @@ FieldEdit TypeIntoField(const FieldLayout& layout, const std::string& text, int 
   if (typed == '-' && u >= 0 && layout.units[static_cast<size_t>(u)].kind == UnitKind::Year &&
       caret == layout.units[static_cast<size_t>(u)].start) {
     const FieldUnit& year = layout.units[static_cast<size_t>(u)];
-    t.replace(static_cast<size_t>(year.start), static_cast<size_t>(year.width),
-              "-" + std::string(static_cast<size_t>(year.width - 1), ' '));
+    // Appended, not "-" + a temporary string, which g++ -O3 takes for an
+    // overlapping copy (-Wrestrict).
+    std::string signedYear = "-";
+    signedYear.append(static_cast<size_t>(year.width - 1), ' ');
+    t.replace(static_cast<size_t>(year.start), static_cast<size_t>(year.width), signedYear);
     return Result(layout, std::move(t), caret + 1);
   }
 

@@ -12,7 +12,8 @@ int g_errors = 0;
 int ConsoleErrorCount() { return g_errors; }
 
 MsgAnswer ConsoleMessageService::Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
-                                      const std::string& caption) {
+                                      const std::string& /*caption*/) {
+  // One line per message on stderr: the caption is left out.
   const char* kind = icon == MsgIcon::Error ? "error" : icon == MsgIcon::Warning ? "warning" : "note";
   if (icon == MsgIcon::Error) ++g_errors;
   std::string flat;

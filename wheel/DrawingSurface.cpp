@@ -76,7 +76,9 @@ const std::string& DrawingSurface::FontName(char letter) const {
 
 // ---- Pages --------------------------------------------------------------------
 
-bool DrawingSurface::BeginPrintout(char configuration, char orientation) {
+bool DrawingSurface::BeginPrintout(char /*configuration*/, char /*orientation*/) {
+  // The page image follows the metrics set beforehand; the configuration and
+  // the orientation are for the surfaces that override this one.
   // The page bitmap starts white; a white filled polygon over the whole image.
   const int w = metrics_.pageWidth + 2, h = metrics_.pageHeight + 2;
   // The blank page itself is no item of it.
@@ -88,7 +90,7 @@ bool DrawingSurface::BeginPrintout(char configuration, char orientation) {
   return true;
 }
 
-void DrawingSurface::EndPage(bool final) {
+void DrawingSurface::EndPage(bool /*final*/) {
   if (host_ == nullptr) return;
   host_->ShowPage();
   if (metrics_.device == OutputDevice::Screen) host_->SetContinueFlag(false);

@@ -11,7 +11,14 @@ namespace vostrane {
 
 namespace {
 
-std::string Two(int n) { return (n >= 0 && n <= 9 ? "0" : "") + std::to_string(n); }
+// The texts below are built by appending to a string that already exists:
+// g++ -O3 takes a literal put in front of a temporary string
+// ("0" + std::to_string(n)) for an overlapping copy (-Wrestrict).
+std::string Two(int n) {
+  std::string text = n >= 0 && n <= 9 ? "0" : "";
+  text += std::to_string(n);
+  return text;
+}
 
 // Degrees, letter, minutes and seconds when they are not 0.
 std::string GlobeText(double value, char positive, char negative) {
@@ -19,7 +26,11 @@ std::string GlobeText(double value, char positive, char negative) {
   std::string text = std::to_string(d.degrees);
   text += value < 0 && (d.degrees || d.minutes || d.seconds) ? negative : positive;
   text += Two(d.minutes);
-  if (d.seconds != 0) text += "'" + Two(d.seconds) + "\"";
+  if (d.seconds != 0) {
+    text += '\'';
+    text += Two(d.seconds);
+    text += '"';
+  }
   return text;
 }
 
@@ -43,14 +54,18 @@ std::string DateText(int month, int day, int year) {
 std::string ClockText(int hours, int minutes, int seconds) {
   const int h = hours == 0 ? 12 : hours > 12 ? hours - 12 : hours;
   std::string text = std::to_string(h) + ":" + Two(minutes);
-  if (seconds != 0) text += ":" + Two(seconds);
+  if (seconds != 0) {
+    text += ':';
+    text += Two(seconds);
+  }
   return text + (hours < 12 ? " AM" : " PM");
 }
 
 std::string ArcText(double degrees) {
   const DegreesMinutesSeconds d = SplitDegrees(degrees);
-  return (d.sign < 0 ? "-" : "") + std::to_string(d.degrees) + "\xB0" + Two(d.minutes) + "'" +
-         Two(d.seconds) + "\"";
+  std::string text = d.sign < 0 ? "-" : "";
+  text += std::to_string(d.degrees);
+  return text + "\xB0" + Two(d.minutes) + "'" + Two(d.seconds) + "\"";
 }
 
 std::string LatitudeText(double latitude) { return GlobeText(latitude, 'N', 'S'); }

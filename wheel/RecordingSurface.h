@@ -59,7 +59,7 @@ class RecordingSurface : public DrawingSurface {
   void DevEllipse(int left, int top, int right, int bottom) override;
   void DevFillPolygon(const std::vector<Point>& points, Rgb colour) override;
   void DevSetFont(const std::string& family, int points, TextStyle style, Rgb colour) override;
-  void DevSetTextBackground(bool opaque, Rgb colour) override {}
+  void DevSetTextBackground(bool /*opaque*/, Rgb /*colour*/) override {}
   void DevText(int x, int y, const std::string& text) override;
   int DevTextWidth(const std::string& text) override;
   int DevTextHeight(const std::string& text) override;

@@ -42,9 +42,9 @@ void AppPhases::CalculateSession(QWidget* parent) {
 
 void AppPhases::PrepareDrawing() { viewer_.PrepareViewerDrawing(); }
 
-void AppPhases::ShowViewer(QWidget* parent, ShellState& state, QObject* sender, ViewerSize size) {
+void AppPhases::ShowViewer(QWidget* parent, ShellState& state, ViewerSize size) {
   viewer_.SetViewerDerivedChartDialog(AskWithAtlas(&atlas_));
-  viewer_.ShowViewerWindow(parent, state, sender, size.height, size.printoutHeight);
+  viewer_.ShowViewerWindow(parent, state, size.height, size.printoutHeight);
 }
 
 void AppPhases::CloseViewer() { viewer_.CloseViewerWindow(); }

@@ -15,7 +15,7 @@ class AppPhases : public SessionPhases {
   void ShowBirthDataForm(QWidget* parent, ShellState& state) override;
   void CalculateSession(QWidget* parent) override;
   void PrepareDrawing() override;
-  void ShowViewer(QWidget* parent, ShellState& state, QObject* sender, ViewerSize size) override;
+  void ShowViewer(QWidget* parent, ShellState& state, ViewerSize size) override;
   void CloseViewer() override;
 
  private:

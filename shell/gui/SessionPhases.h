@@ -28,7 +28,7 @@ class SessionPhases {
   virtual void PrepareDrawing() = 0;
   // Shows the viewer modally; on return the phase of `state` says where the
   // shell goes next.
-  virtual void ShowViewer(QWidget* parent, ShellState& state, QObject* sender, ViewerSize size) = 0;
+  virtual void ShowViewer(QWidget* parent, ShellState& state, ViewerSize size) = 0;
   // Releases what the viewer held after a viewing.
   virtual void CloseViewer() = 0;
 };

@@ -25,10 +25,17 @@ QString SourcesText() {
          ", public domain.\n"
          "Outer planets, Chiron and four asteroids: generated at build time from the\n"
          "ephemeris files of the Debian package swe-standard-data (CC0 1.0).\n"
-         "Sun, Moon, Mercury, Venus and Mars: Vostrane's own analytic theory.\n"
+         "Fixed stars: the star list of swe-basic-data (CC0 1.0).\n"
+         "Sun, Moon, Mercury, Venus and Mars: Vostrane's own analytic theory, with\n"
+         "Newcomb's Tables of the Sun (public domain).\n"
+         "Delta T: US Naval Observatory (public domain) and IERS Bulletin A.\n"
          "Glyph font zorastro.ttf: glyphs of DejaVu Sans (DejaVu fonts licence,\n"
          "free to use, change and pass on) and Symbola (free for any use).";
 }
+
+constexpr const char* kLicenceText =
+    "Vostrane is free software under the GNU General Public License, version 3\n"
+    "or any later version (GPL-3.0-or-later), and comes with no warranty.";
 
 }  // namespace
 
@@ -59,6 +66,11 @@ TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
   for (QLabel* label : contacts_) layout->addWidget(label);
   layout->addWidget(year_);
   layout->addWidget(maker_);
+
+  auto* licence = new QLabel(kLicenceText, this);
+  licence->setObjectName("LicenceLabel");
+  layout->addSpacing(8);
+  layout->addWidget(licence);
 
   sources_ = new QLabel(SourcesText(), this);
   sources_->setObjectName("SourcesLabel");

@@ -212,12 +212,12 @@ void TFormZor::NewSessionClick() {
   const int charts = CountSessionEntries(kSessionFileName);
   if (charts > 0 && !AskYesNo(NewListQuestion(charts))) return;
   state_.phase = RunPhase::NewList;
-  EnterDatAndCalcLoop(sender());
+  EnterDatAndCalcLoop();
 }
 
 void TFormZor::ContinueSessionClick() {
   state_.phase = RunPhase::CalculateAndShow;
-  EnterDatAndCalcLoop(sender());
+  EnterDatAndCalcLoop();
 }
 
 void TFormZor::RestorePreviousListClick() {
@@ -233,7 +233,7 @@ void TFormZor::RestorePreviousListClick() {
     return;
   }
   state_.phase = RunPhase::CalculateAndShow;
-  EnterDatAndCalcLoop(sender());
+  EnterDatAndCalcLoop();
 }
 
 bool TFormZor::KeepPreviousList() {
@@ -244,10 +244,10 @@ bool TFormZor::KeepPreviousList() {
   return false;
 }
 
-void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
+void TFormZor::EnterDatAndCalcLoop() {
   for (;;) {
     switch (state_.phase) {
-      case RunPhase::CalculateAndShow: ShowSession(sender); break;
+      case RunPhase::CalculateAndShow: ShowSession(); break;
       case RunPhase::NewList:
         if (!KeepPreviousList()) {
           state_.phase = RunPhase::MainMenu;
@@ -261,7 +261,7 @@ void TFormZor::EnterDatAndCalcLoop(QObject* sender) {
   }
 }
 
-void TFormZor::ShowSession(QObject* sender) {
+void TFormZor::ShowSession() {
   // Fewer than three records (header, one entry, terminator): nothing to show.
   if (FileSize(kSessionFileName) <= 21000) {
     ShowMessage(
@@ -280,7 +280,7 @@ void TFormZor::ShowSession(QObject* sender) {
   setWindowTitle(caption);
   ViewerSize viewerSize;
   if (PrimaryScreenMetrics().height <= 700) viewerSize = {560, 505};
-  phases_.ShowViewer(this, state_, sender, viewerSize);
+  phases_.ShowViewer(this, state_, viewerSize);
   EraseOldPrintouts();
   phases_.CloseViewer();
 }

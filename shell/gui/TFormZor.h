@@ -21,14 +21,14 @@ class TFormZor : public QMainWindow {
   explicit TFormZor(SessionPhases& phases, QWidget* parent = nullptr);
   ~TFormZor() override;
 
-  // Calculates the session and shows the viewer (sender goes to the viewer).
-  void ShowSession(QObject* sender);
+  // Calculates the session and shows the viewer.
+  void ShowSession();
   // The loop between data entry, calculation and viewing, run from the
   // current phase of the shell state: NewList new list, AppendEntry a chart appended to the
   // list, EditEntries the list edited, CalculateAndShow calculate and show;
   // it returns on MainMenu. Before a
   // new list replaces one with entries, that list is kept as the backup.
-  void EnterDatAndCalcLoop(QObject* sender = nullptr);
+  void EnterDatAndCalcLoop();
   // Keeps the list being replaced by a new one as the backup; false (after
   // its message) when a list with entries could not be kept.
   bool KeepPreviousList();

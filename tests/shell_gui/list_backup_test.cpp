@@ -39,7 +39,7 @@ class LoggingPhases : public SessionPhases {
   }
   void CalculateSession(QWidget*) override { log.push_back("calc"); }
   void PrepareDrawing() override {}
-  void ShowViewer(QWidget*, ShellState& state, QObject*, ViewerSize) override {
+  void ShowViewer(QWidget*, ShellState& state, ViewerSize) override {
     log.push_back("viewer");
     state.phase = Next(viewerStates);
   }

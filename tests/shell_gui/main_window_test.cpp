@@ -36,7 +36,7 @@ class ScriptedPhases : public SessionPhases {
     captions.push_back(parent->windowTitle());
   }
   void PrepareDrawing() override { log.push_back("prepare"); }
-  void ShowViewer(QWidget* parent, ShellState& state, QObject*, ViewerSize size) override {
+  void ShowViewer(QWidget* parent, ShellState& state, ViewerSize size) override {
     captions.push_back(parent->windowTitle());
     log.push_back("viewer " + std::to_string(size.height) + "/" + std::to_string(size.printoutHeight));
     state.phase = Next(viewerStates);

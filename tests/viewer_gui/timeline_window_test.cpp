@@ -76,7 +76,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   const std::string pdf = folder.Path() + "/calendar.pdf";
   viewer.SetSaveFileDialog([&](QWidget*, const std::string&) { return pdf; });
   shell.phase = RunPhase::CalculateAndShow;
-  viewer.FormActivate(shell, nullptr);
+  viewer.FormActivate(shell);
   ASSERT_EQ(viewer.PageCategory(), 'R');
 
   int rows = 0;
@@ -140,7 +140,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
                                                              : base.lon(first.point);
     EXPECT_NEAR(std::fabs(DiffDeg(pointLon, transit.lon(slot::Saturn))), first.aspect, 1.0 / 3600);
   }
-  viewer.FormActivate(shell, nullptr);
+  viewer.FormActivate(shell);
   EXPECT_EQ(viewer.CurrentEntry(), 2);
   EXPECT_EQ(viewer.PageCategory(), 'B');
   viewer.FormDeactivate();

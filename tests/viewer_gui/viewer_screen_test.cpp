@@ -43,7 +43,7 @@ class ViewerScreen : public testing::Test {
     test::WriteViewerSession(2);
     viewer = std::make_unique<TBtnRightDlgWheel>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));
-    viewer->FormActivate(shell, nullptr);
+    viewer->FormActivate(shell);
     viewer->show();
     Settle();
   }
@@ -119,7 +119,7 @@ TEST_F(ViewerScreen, ZoomInOutAndFit) {
   // The next viewing opens fitted, whatever the last one was zoomed to.
   viewer->ZoomOutAction()->trigger();
   viewer->FormDeactivate();
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   Settle();
   EXPECT_EQ(Page()->size(), fit);
 }

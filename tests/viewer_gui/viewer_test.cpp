@@ -121,7 +121,7 @@ class ViewerTest : public testing::Test {
   }
   void Open(int entries) {
     test::WriteViewerSession(entries);
-    viewer->FormActivate(shell, nullptr);
+    viewer->FormActivate(shell);
   }
 
   test::TempFolder folder;
@@ -191,7 +191,7 @@ TEST_F(ViewerTest, MenuCaptionsShowAnAmpersandOfTheName) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setName("Smith & Sons");
   test::WriteViewerSession(entries);
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->EntryAction(0)->text(), "2: Smith && Sons - Natal Chart");
   viewer->EntryAction(0)->trigger();
   EXPECT_EQ(viewer->CurrentEntry(), 2);
@@ -211,28 +211,28 @@ TEST_F(ViewerTest, ExitCommandsCloseWithTheirRunState) {
   EXPECT_FALSE(SessionIsOpen());
 
   shell.phase = RunPhase::CalculateAndShow;
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   Trigger(viewer->ExitYesAction());
   EXPECT_EQ(shell.phase, RunPhase::MainMenu);
   EXPECT_FALSE(SessionIsOpen());
 
   // Back to the form: editing at the entry shown, or appending a chart.
   shell.phase = RunPhase::CalculateAndShow;
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   viewer->EntryAction(0)->trigger();  // entry 2
   Trigger(viewer->EditEntriesAction());
   EXPECT_EQ(shell.phase, RunPhase::EditEntries);
   EXPECT_EQ(shell.entryToShow, 2);
   EXPECT_FALSE(SessionIsOpen());
   shell.phase = RunPhase::CalculateAndShow;
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   Trigger(viewer->AppendAction());
   EXPECT_EQ(shell.phase, RunPhase::AppendEntry);
   EXPECT_FALSE(SessionIsOpen());
 
   // The title bar's close button.
   shell.phase = RunPhase::CalculateAndShow;
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   viewer->show();
   viewer->close();
   EXPECT_EQ(shell.phase, RunPhase::MainMenu);
@@ -434,7 +434,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2)};
   entries[1].setCalcComplete(false);
   test::WriteViewerSession(entries);
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   const QImage first = viewer->PageImage();
   EXPECT_GT(InkPixels(first), first.width() * first.height() / 10);
   EXPECT_TRUE(messages->Shown().empty());
@@ -447,7 +447,7 @@ TEST_F(ViewerTest, AnEntryWhoseCalculationDidNotFinishIsNotDrawn) {
 
 TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   test::WriteViewerSession(std::vector<ChartEntry>{});
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->CurrentEntry(), 0);
   EXPECT_FALSE(viewer->EntriesMenu()->menuAction()->isVisible());
   EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
@@ -478,7 +478,7 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
     menuHeight = shown->MenuBar()->sizeHint().height();
     shown->close();
   });
-  phase.ShowViewerWindow(nullptr, shell, nullptr, 560, 505);
+  phase.ShowViewerWindow(nullptr, shell, 560, 505);
   EXPECT_EQ(shell.phase, RunPhase::MainMenu);
   ASSERT_NE(phase.ViewerWindow(), nullptr);
   EXPECT_GT(menuHeight, 0);
@@ -501,7 +501,7 @@ std::vector<ChartEntry> SessionWithTransits() {
 
 TEST_F(ViewerTest, ADerivedChartIsShownOutsideItsBaseUnderItsKindTitle) {
   test::WriteViewerSession(SessionWithTransits());
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->PageCategory(), 'R');
   const QImage natal = viewer->PageImage();
   ASSERT_TRUE(viewer->EntryAction(1)->isVisible());
@@ -540,7 +540,7 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
                                                  static_cast<int>(entries.size()));
     return built.ok ? std::optional<ChartEntry>(built.entry) : std::nullopt;
   });
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   ASSERT_TRUE(viewer->AddDerivedAction()->isVisible());
   viewer->EntryAction(0)->trigger();  // entry 2
   ASSERT_EQ(viewer->CurrentEntry(), 2);
@@ -573,13 +573,13 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
   solar.setLevel(1);
   calculated.push_back(solar);
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->CurrentEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');
   EXPECT_EQ(viewer->windowTitle(), "Vostrane - Person 4 - Solar Return");
   EXPECT_EQ(shell.entryToShow, 0);
   // The one after that opens at entry 1 again.
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->CurrentEntry(), 1);
 }
 
@@ -646,7 +646,7 @@ TEST_F(ViewerTest, TheDialsPointerTurnedByKeysReadsTheMidpointTree) {
   e.setLon(1, 60.0);   // Moon
   e.setLon(4, 144.6);  // Mars: Moon/Mars at 102.3, square to the Sun
   test::WriteViewerSession({e});
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   viewer->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
   viewer->activateWindow();
@@ -719,7 +719,7 @@ TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
   std::vector<ChartEntry> calculated;
   for (int i = 1; i <= 4; ++i) calculated.push_back(test::MakeViewerEntry(i));
   test::WriteViewerSession(calculated);
-  viewer->FormActivate(shell, nullptr);
+  viewer->FormActivate(shell);
   EXPECT_EQ(viewer->CurrentEntry(), 2);
   EXPECT_EQ(viewer->ComparedEntry(), 4);
   EXPECT_EQ(viewer->PageCategory(), 'B');

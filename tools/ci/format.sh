@@ -3,15 +3,43 @@
 #   tools/ci/format.sh          lists the files clang-format would change;
 #                               exit status 1 when there is any
 #   tools/ci/format.sh --fix    reformats those files in place
-# CLANG_FORMAT names the program (default clang-format, Debian's version 14).
+# The tree is formatted with clang-format 14, and other major versions lay
+# out some lines differently, so only that version is used: clang-format-14
+# when there is one, else clang-format if it is version 14. CLANG_FORMAT
+# names another program, which must be version 14 as well.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-CLANG_FORMAT="${CLANG_FORMAT:-clang-format}"
+MAJOR=14
 cd "$ROOT"
 
-if ! command -v "$CLANG_FORMAT" >/dev/null 2>&1; then
-  echo "format: $CLANG_FORMAT not found (Debian package clang-format); run tools/setup-deps.sh" >&2
+# The major version a clang-format program reports, empty when it does not run.
+major_of() {
+  { "$1" --version 2>/dev/null || true; } | sed -n 's/.*clang-format version \([0-9]*\)\..*/\1/p' | head -1
+}
+
+if [ -n "${CLANG_FORMAT:-}" ]; then
+  candidates=("$CLANG_FORMAT")
+else
+  candidates=("clang-format-$MAJOR" clang-format)
+fi
+CLANG_FORMAT=""
+for candidate in "${candidates[@]}"; do
+  if command -v "$candidate" >/dev/null 2>&1 && [ "$(major_of "$candidate")" = "$MAJOR" ]; then
+    CLANG_FORMAT="$candidate"
+    break
+  fi
+done
+if [ -z "$CLANG_FORMAT" ]; then
+  for candidate in "${candidates[@]}"; do
+    if command -v "$candidate" >/dev/null 2>&1; then
+      found="$(major_of "$candidate")"
+      echo "format: $candidate is ${found:+version $found, }not clang-format $MAJOR" >&2
+    fi
+  done
+  echo "format: clang-format $MAJOR is needed (the tree is formatted with it). Install it" \
+    "(Debian package clang-format-$MAJOR, or clang-format on Debian 12; tools/setup-deps.sh" \
+    "does that), or point CLANG_FORMAT at a clang-format $MAJOR program." >&2
   exit 2
 fi
 

@@ -159,12 +159,12 @@ void TBtnRightDlgWheel::BuildMenus() {
   QMenu* file = menuBar_->addMenu("&File");
   editEntriesAction_ = file->addAction("&Edit Entries");
   connect(
-      editEntriesAction_, &QAction::triggered, this,
-      [this] { ExitProcedure(sender(), ExitCommand::EditEntries); }, Qt::QueuedConnection);
+      editEntriesAction_, &QAction::triggered, this, [this] { ExitProcedure(ExitCommand::EditEntries); },
+      Qt::QueuedConnection);
   appendAction_ = file->addAction("&Add a Chart to the List");
   connect(
-      appendAction_, &QAction::triggered, this,
-      [this] { ExitProcedure(sender(), ExitCommand::AppendChart); }, Qt::QueuedConnection);
+      appendAction_, &QAction::triggered, this, [this] { ExitProcedure(ExitCommand::AppendChart); },
+      Qt::QueuedConnection);
   addDerivedAction_ = file->addAction("Add &Derived Chart...");
   addDerivedAction_->setVisible(false);
   connect(addDerivedAction_, &QAction::triggered, this, &TBtnRightDlgWheel::AddDerivedClick,
@@ -175,8 +175,8 @@ void TBtnRightDlgWheel::BuildMenus() {
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
   connect(
-      clearAllAction_, &QAction::triggered, this,
-      [this] { ExitProcedure(sender(), ExitCommand::ClearAll); }, Qt::QueuedConnection);
+      clearAllAction_, &QAction::triggered, this, [this] { ExitProcedure(ExitCommand::ClearAll); },
+      Qt::QueuedConnection);
 
   QMenu* print = menuBar_->addMenu("&Print");
   printAction_ = print->addAction("&Print...");
@@ -271,8 +271,8 @@ void TBtnRightDlgWheel::BuildMenus() {
   exitYesAction_ = exit->addAction("&Yes: Exit to Opening Screen");
   exit->addAction("&No");
   connect(
-      exitYesAction_, &QAction::triggered, this,
-      [this] { ExitProcedure(sender(), ExitCommand::ExitToMenu); }, Qt::QueuedConnection);
+      exitYesAction_, &QAction::triggered, this, [this] { ExitProcedure(ExitCommand::ExitToMenu); },
+      Qt::QueuedConnection);
 
   AddHelpMenu(menuBar_, this);
 }
@@ -334,13 +334,13 @@ void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
 
 // ---- Opening and closing ------------------------------------------------------
 
-void TBtnRightDlgWheel::RunViewing(ShellState& shell, QObject* sender) {
-  FormActivate(shell, sender);
+void TBtnRightDlgWheel::RunViewing(ShellState& shell) {
+  FormActivate(shell);
   exec();
   FormDeactivate();
 }
 
-void TBtnRightDlgWheel::FormActivate(ShellState& shell, QObject* sender) {
+void TBtnRightDlgWheel::FormActivate(ShellState& shell) {
   FormDeactivate();
   shell_ = &shell;
   flags_ = ViewerFlags();
@@ -352,7 +352,7 @@ void TBtnRightDlgWheel::FormActivate(ShellState& shell, QObject* sender) {
   storage_->bitmap.SetFontNames(storage_->fonts);
   storage_->bitmap.SetHost(this);
   pageArea_->StartFitted();
-  WheelMainLoop(sender);
+  WheelMainLoop();
 }
 
 void TBtnRightDlgWheel::FormDeactivate() {
@@ -403,7 +403,7 @@ void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
 
 // ---- Pages --------------------------------------------------------------------
 
-void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
+void TBtnRightDlgWheel::WheelMainLoop() {
   if (!storage_) return;
   // Back from "Add Derived Chart..." the viewer opens at the new chart.
   const int start = shell_->entryToShow;
@@ -415,14 +415,14 @@ void TBtnRightDlgWheel::WheelMainLoop(QObject* sender) {
   if (any && pending.other != 0 && pending.base == storage_->session.CurrentEntry())
     compareEntry_ = pending.other, compareBase_ = pending.base;
   RebuildEntriesMenu();
-  if (device_ != OutputDevice::Printer) SetTheScreenVariables(sender);
+  if (device_ != OutputDevice::Printer) SetTheScreenVariables();
   // An empty session draws nothing: the page stays blank.
-  if (any) DisplViewWheel(sender, Printout::Wheel, false);
+  if (any) DisplViewWheel(Printout::Wheel, false);
   else ShowPage();
   ScrollToTop();
 }
 
-void TBtnRightDlgWheel::SetTheScreenVariables(QObject*) {
+void TBtnRightDlgWheel::SetTheScreenVariables() {
   if (!storage_) return;
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   double k = 1.0;
@@ -455,11 +455,11 @@ void TBtnRightDlgWheel::RedrawScreenPage() {
   if (!storage_ || flags_.Busy()) return;
   ApplyViewScale();
   if (device_ == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
-    DisplViewWheel(nullptr, Printout::Wheel, true);
+    DisplViewWheel(Printout::Wheel, true);
   else ShowPage();
 }
 
-bool TBtnRightDlgWheel::DisplViewWheel(QObject*, Printout, bool single) {
+bool TBtnRightDlgWheel::DisplViewWheel(Printout, bool single) {
   if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
   if (!storage_->session.Current().calcComplete()) {
     // Never drawn as if it were calculated: the page is emptied instead.
@@ -578,9 +578,9 @@ EntryLookup TBtnRightDlgWheel::SessionLookup() const {
   return [this](int record, ChartEntry& e) { return storage_ && storage_->session.Lookup(record, e); };
 }
 
-bool TBtnRightDlgWheel::DisplOtherPrnOuts(QObject* sender, Printout printout, bool) {
+bool TBtnRightDlgWheel::DisplOtherPrnOuts(Printout printout, bool) {
   // The report and the wheel both end in the standard wheel page.
-  return DisplViewWheel(sender, printout, true);
+  return DisplViewWheel(printout, true);
 }
 
 void TBtnRightDlgWheel::ShowPage() {
@@ -624,7 +624,7 @@ void TBtnRightDlgWheel::ListBox2Click() {
   const int n = EntryNumberOfLine(FromQt(item->text()));
   if (!storage_->session.Select(n)) return;
   RebuildEntriesMenu();
-  DisplViewWheel(sender(), Printout::Wheel, true);
+  DisplViewWheel(Printout::Wheel, true);
   ScrollToTop();
 }
 
@@ -640,7 +640,7 @@ PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
 
 // ---- Exit -----------------------------------------------------------------------
 
-void TBtnRightDlgWheel::ExitProcedure(QObject*, ExitCommand command) {
+void TBtnRightDlgWheel::ExitProcedure(ExitCommand command) {
   if (flags_.Busy() || !shell_) return;
   if (command == ExitCommand::ClearAll && !ConfirmNewList()) return;
   if (vostrane::ExitProcedure(*shell_, flags_, command, CurrentEntry())) accept();
@@ -821,7 +821,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     device_ = OutputDevice::Printer;
     flags_.continueFlag = true;
     storage_->activePrinter = printer.get();
-    const bool drawn = DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
+    const bool drawn = DisplOtherPrnOuts(Printout::Wheel, false);
     storage_->activePrinter = nullptr;
     if (drawn && printer->DocumentOpen() && !pdfFile) {
       // A printer document that collects several printouts stays open
@@ -843,8 +843,8 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     storage_->session.Select(savedEntry);
     RebuildEntriesMenu();
   }
-  SetTheScreenVariables(nullptr);
-  DisplOtherPrnOuts(nullptr, Printout::Wheel, false);
+  SetTheScreenVariables();
+  DisplOtherPrnOuts(Printout::Wheel, false);
   pageArea_->verticalScrollBar()->setValue(savedScroll);
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();

@@ -62,34 +62,34 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
 
   // One viewing: opening, the modal window, closing. On return the phase of
   // `shell` says where the shell goes next and the session file is closed.
-  void RunViewing(ShellState& shell, QObject* sender);
+  void RunViewing(ShellState& shell);
   // Opening: flags, caption, working storage, name tables, the session and
   // its first page, at the entry and comparison `shell` holds for it (both
   // taken). Closing releases them (also when already released) and sets the
   // phase of `shell` for a window closed by its title bar.
-  void FormActivate(ShellState& shell, QObject* sender);
+  void FormActivate(ShellState& shell);
   void FormDeactivate();
   bool IsActive() const { return storage_ != nullptr; }
 
   // Loads the session and shows entry 1.
-  void WheelMainLoop(QObject* sender);
+  void WheelMainLoop();
   // Page geometry for the screen: page metrics and a new page image.
-  void SetTheScreenVariables(QObject* sender);
+  void SetTheScreenVariables();
   // The printouts of an entry; both draw the standard wheel page.
   enum class Printout { Wheel, Report };
   // Draws the standard wheel page of the current entry on the current
   // output device; unless `single` repeats while the continue flag stays set
   // (the screen always gets one page). True when a page was drawn.
-  bool DisplViewWheel(QObject* sender, Printout printout, bool single);
+  bool DisplViewWheel(Printout printout, bool single);
   // The current entry's printout on the current device; fromList when it
   // comes from the printout list.
-  bool DisplOtherPrnOuts(QObject* sender, Printout printout, bool fromList);
+  bool DisplOtherPrnOuts(Printout printout, bool fromList);
   // ClearAll "Clear All Entries and Start New List" (after a question when
   // the list holds charts), ExitToMenu "&Yes: Exit to Opening Screen",
   // EditEntries "Edit Entries" (back to the form at the current entry),
   // AppendChart "Add a Chart to the List": sets the shell's phase and closes.
   // Ignored while busy.
-  void ExitProcedure(QObject* sender, ExitCommand command);
+  void ExitProcedure(ExitCommand command);
   // Shows the entry of the selected line of the other-entries list.
   void ListBox2Click();
   // Entries menu item k (0..19): selects list line k and shows its entry.

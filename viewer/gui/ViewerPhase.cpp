@@ -11,14 +11,13 @@ void ViewerPhase::SetViewerDerivedChartDialog(DerivedChartDialog dialog) {
 
 void ViewerPhase::PrepareViewerDrawing() { settings_ = DrawingSettingsFromControl(Control()); }
 
-void ViewerPhase::ShowViewerWindow(QWidget* parent, ShellState& shell, QObject* sender, int height,
-                                   int) {
+void ViewerPhase::ShowViewerWindow(QWidget* parent, ShellState& shell, int height, int) {
   if (!window_) window_ = new TBtnRightDlgWheel(parent);
   TBtnRightDlgWheel& viewer = *window_;
   viewer.SetDrawingSettings(settings_);
   viewer.SetClientHeight(height);
   viewer.SetDerivedChartDialog(derivedDialog_);
-  viewer.RunViewing(shell, sender);
+  viewer.RunViewing(shell);
 }
 
 void ViewerPhase::CloseViewerWindow() {

@@ -27,7 +27,7 @@ class ViewerPhase {
   // printout area's height belongs to the report view, which this viewer
   // does not show. The viewer reads and sets `shell`: on return its phase
   // says where the shell goes next.
-  void ShowViewerWindow(QWidget* parent, ShellState& shell, QObject* sender, int height,
+  void ShowViewerWindow(QWidget* parent, ShellState& shell, int height,
                         int printoutHeight);
 
   // The dialog behind "Add Derived Chart..." for the viewings that follow.
