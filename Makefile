@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Top-level entry points. Both targets first install whatever the machine is
 # missing (Debian packages, npm packages into the build tree), then configure,
 # build and assemble the installation folder build/vostrane/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analytic theory of the Sun (through the Earth), Moon, Mercury, Venus and
 // Mars: elliptic motion from the mean elements plus periodic perturbations,
 // and the lunar series. One object serves one calculation run: it builds its

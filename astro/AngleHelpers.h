@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small angle helpers shared by every calculation routine.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Angles.h"
 
 #include <cmath>
@@ -20,7 +21,7 @@ struct MovingAngles {
   double asc;
   double mc;
   double vertex;
-  double eastpt;
+  double eastPoint;
 };
 
 // The Vertex is the western one of the two points where the prime
@@ -40,8 +41,8 @@ MovingAngles AnglesAt(const HouseFrame& f, double r) {
   a.mc = ModAngle(360.0, LongOfRA(r, f.eRad) * kDegPerRad + f.zDeg);
   a.asc = AscOf(f, f.phiRad, r);
   a.vertex = WesternPoint(f, r, AscOf(f, kPi / 2.0 - f.phiRad, ModAngle(2.0 * kPi, kPi + r)));
-  a.eastpt = ModAngle(360.0,
-                      ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.eRad)) * kDegPerRad + f.zDeg);
+  a.eastPoint = ModAngle(360.0,
+                         ArcTanQuad(std::cos(r), -std::sin(r) * std::cos(f.eRad)) * kDegPerRad + f.zDeg);
   return a;
 }
 
@@ -62,16 +63,16 @@ ChartAngles CalcAngles(const HouseFrame& f, double latitudeDeg) {
   a.asc = now.asc;
   a.mc = now.mc;
   a.vertex = now.vertex;
-  a.eastpt = now.eastpt;
+  a.eastPoint = now.eastPoint;
   a.ascMotion = DailyMotion(now.asc, next.asc);
   a.mcMotion = DailyMotion(now.mc, next.mc);
   a.vertexMotion = DailyMotion(now.vertex, next.vertex);
-  a.eastptMotion = DailyMotion(now.eastpt, next.eastpt);
+  a.eastptMotion = DailyMotion(now.eastPoint, next.eastPoint);
 
   const double ramcDeg = f.ramcRad * kDegPerRad;
   const double eDeg = f.eRad * kDegPerRad;
-  a.coasc = ModAngle(360.0, AscDeg(ramcDeg + 90.0, 90.0 - latitudeDeg, eDeg) + f.zDeg);
-  a.polarasc = ModAngle(360.0, AscDeg(ramcDeg + 270.0, latitudeDeg, eDeg) + f.zDeg);
+  a.coAscendant = ModAngle(360.0, AscDeg(ramcDeg + 90.0, 90.0 - latitudeDeg, eDeg) + f.zDeg);
+  a.polarAscendant = ModAngle(360.0, AscDeg(ramcDeg + 270.0, latitudeDeg, eDeg) + f.zDeg);
   return a;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angles of a chart (Ascendant, Midheaven, Vertex, East point,
 // co-ascendant, polar ascendant) and the daily motions of the first four.
 #pragma once
@@ -11,9 +12,9 @@ struct ChartAngles {
   double asc = 0.0;
   double mc = 0.0;
   double vertex = 0.0;
-  double eastpt = 0.0;
-  double coasc = 0.0;
-  double polarasc = 0.0;
+  double eastPoint = 0.0;
+  double coAscendant = 0.0;
+  double polarAscendant = 0.0;
   // Degrees per day in (-180, 180].
   double ascMotion = 0.0;
   double mcMotion = 0.0;

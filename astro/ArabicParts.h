@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lots (Arabic parts): the list of LOTS.DAT, each lot A + B - C over the
 // chart's points, cusps and earlier lots, with B and C changing places in a
 // night chart when the lot is reversed.

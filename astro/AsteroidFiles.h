@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the asteroid ephemeris files "NVCER21P.E87", "NVPAL21P.E87",
 // "NVJUN21P.E87" and "NVVES21P.E87": 9-byte records; record 0 holds the
 // Julian day (universal time) of the first position as a little-endian

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/AsteroidPositions.h"
 
 #include <cmath>
@@ -30,7 +31,7 @@ double Bessel(double fm1, double f0, double f1, double f2, double p) {
 
 }  // namespace
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files,
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julianDayUt, EphemerisFiles& files,
                                       CalcStatus& status) {
   status = {};
   if (asteroid < 1 || asteroid > 4) return std::nullopt;
@@ -49,7 +50,7 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
     return std::nullopt;
   }
   const double start = ReadLe<double>(bytes);
-  const double q = (julday - start) / kAsteroidStep;
+  const double q = (julianDayUt - start) / kAsteroidStep;
   if (!std::isfinite(q) || q < 1.0 || q > kMaxAsteroidSteps) {
     // Record 0 is the header, not a position; a day before the second
     // record (or a damaged start day) has no data to interpolate.
@@ -106,9 +107,9 @@ std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFile
   return h;
 }
 
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, CalcStatus& status) {
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julianDayUt, CalcStatus& status) {
   EphemerisFiles files;
-  return AsteroidPos(asteroid, julday, files, status);
+  return AsteroidPos(asteroid, julianDayUt, files, status);
 }
 
 }  // namespace vostrane

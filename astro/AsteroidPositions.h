@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ceres, Pallas, Juno and Vesta from their ephemeris files.
 #pragma once
 
@@ -20,9 +21,9 @@ bool AsteroidYear(int year);
 // list, or a day outside the file's data gives
 // nothing and sets `status` (file and record); the asteroid is then treated
 // like one outside the years of the files.
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, EphemerisFiles& files,
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julianDayUt, EphemerisFiles& files,
                                       CalcStatus& status);
 // The same with a store of its own (the file is read for this call).
-std::optional<HelioPoint> AsteroidPos(int asteroid, double julday, CalcStatus& status);
+std::optional<HelioPoint> AsteroidPos(int asteroid, double julianDayUt, CalcStatus& status);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ayanamsa of a sidereal chart at a moment; the names and zodiac
 // letters of the ayanamsas are in common/AyanamsaNames.h.
 #pragma once

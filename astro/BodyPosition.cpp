@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/BodyPosition.h"
 
 #include "astro/DeltaT.h"
@@ -5,14 +6,14 @@
 
 namespace vostrane {
 
-double DeltaTOfJulDay(double julday) {
-  const CalendarDate d = JulianDayToDate(julday).date;
+double DeltaTOfJulDay(double julianDayUt) {
+  const CalendarDate d = JulianDayToDate(julianDayUt).date;
   return DeltaTSeconds(d.year, d.month, d.day);
 }
 
-EngineResult BodyAt(AnalyticTheory& theory, int slot, double julday) {
-  const double t = julday - 2433282.0 + DeltaTOfJulDay(julday) / 86400.0;
-  return EphemerisEngine(theory).EphCalc(slot, t);
+EngineResult BodyAt(AnalyticTheory& theory, int slot, double julianDayUt) {
+  const double t = julianDayUt - 2433282.0 + DeltaTOfJulDay(julianDayUt) / 86400.0;
+  return EphemerisEngine(theory).PositionOfBody(slot, t);
 }
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slot numbers of the per-body arrays of a chart entry.
 #pragma once
 

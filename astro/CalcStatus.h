@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a calculation step hands back when a file it reads lets it down: the
 // kind of fault, the file, and the record concerned. The calculation shows
 // nothing itself; the caller decides how the user learns of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cosine and sine of one angle together, for the series and coordinate
 // conversions of the chart calculation, which take them a few thousand
 // times per chart. The argument is reduced by multiples of pi/2 (pi/2 split

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/EphemerisEngine.h"
 
 #include <cmath>
@@ -129,7 +130,7 @@ EngineResult EphemerisEngine::Apogee(int body, double t) {
   return r;
 }
 
-EngineResult EphemerisEngine::EphCalc(int body, double t) {
+EngineResult EphemerisEngine::PositionOfBody(int body, double t) {
   theory_.PrepareMean(t);
   const double dpsi = theory_.Dpsi();
   const HelioPosition earth = theory_.HelioPos(kTheoryEarth, t);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris engine: geocentric and heliocentric ecliptic coordinates of
 // one body at one moment of ephemeris time, corrected for light time and
 // nutation. Sun, Moon, Mercury, Venus and Mars come from the analytic theory,
@@ -77,7 +78,7 @@ class EphemerisEngine {
   // The engine: body 0 to 14 at moment daysEt (days of ephemeris time from
   // JD 2433282.0). A missing or damaged outer-planet file other than a
   // missing Chiron file gives its fatal status and no position.
-  EngineResult EphCalc(int body, double daysEt);
+  EngineResult PositionOfBody(int body, double daysEt);
 
  private:
   AnalyticTheory& theory_;

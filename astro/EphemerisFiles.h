@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris files of one calculation run (outer planets, Chiron,
 // asteroids): each is read whole the first time a position needs it and kept
 // in memory until the run ends, so that a chart makes no file access after

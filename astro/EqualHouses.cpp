@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The systems counted along the ecliptic by arithmetic alone: the equal
 // systems, which lay twelve arcs of 30 degrees from one point, and Sripati
 // and Pullen's sinusoidal delta, which divide the quadrants between the

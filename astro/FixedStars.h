@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed stars: the catalogue file FXSTARS.DAT (places at J2000 with their
 // proper motions), each star's apparent place at a moment, and the stars
 // that stand on a chart's points (conjunctions in longitude, parallels and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gauquelin's 36 sectors: the diurnal and the nocturnal semi-arcs of every
 // point each divided into nine equal parts of time, counted from the
 // Ascendant clockwise (against the order of the houses): sector 1 begins at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The systems whose house circles are hour circles (great circles through
 // the celestial poles): each cusp is the ecliptic point of a given right
 // ascension.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spherical formulas shared by the angles and the house systems.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dispatch, order check and the systems that need no spherical projection
 // of the quadrants: Equal, Meridian, Morinus and Porphyry.
 #include "astro/HouseSystems.h"
@@ -98,7 +99,7 @@ void MeridianCusps(const HouseFrame& f, const ChartAngles& angles, HouseCusps& c
   c[6] = CuspFromRadians(longitudeAt(60.0) + kPi, f.zDeg);
   c[2] = CuspFromRadians(longitudeAt(120.0), f.zDeg);
   c[3] = CuspFromRadians(longitudeAt(150.0), f.zDeg);
-  c[1] = angles.eastpt;
+  c[1] = angles.eastPoint;
 }
 
 void MorinusCusps(const HouseFrame& f, const ChartAngles&, HouseCusps& c) {

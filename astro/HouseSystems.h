@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house systems, each known by a letter (common/HouseSystemNames.h):
 //   A Campanus, B Equal, C Koch, D Meridian, E Morinus, F Placidus,
 //   G Porphyry, H Regiomontanus, I Topocentric, J Whole Sign,

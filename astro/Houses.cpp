@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Houses.h"
 
 #include <cmath>
@@ -14,9 +15,9 @@ void StoreAngles(const ChartAngles& a, ChartValues& values) {
   values.asc = a.asc;
   values.mc = a.mc;
   values.vertex = a.vertex;
-  values.eastpt = a.eastpt;
-  values.coasc = a.coasc;
-  values.polarasc = a.polarasc;
+  values.eastPoint = a.eastPoint;
+  values.coAscendant = a.coAscendant;
+  values.polarAscendant = a.polarAscendant;
   values.point(PointArray::Speed, slot::Ascendant) = a.ascMotion;
   values.point(PointArray::Speed, slot::Midheaven) = a.mcMotion;
   values.point(PointArray::Speed, slot::Vertex) = a.vertexMotion;
@@ -32,28 +33,28 @@ double Unshifted(double angle, double z) { return ModAngle(360.0, angle - z); }
 
 void SetNameFileValues(ZodiacKind zodiac, const ChartValues& values, double k,
                        NameFileValues& nameFile) {
-  const double z = ZodiacOffset(zodiac, values.ayan);
-  nameFile.gmt = values.gmt;
-  nameFile.julday = values.julday;
-  nameFile.obliq = values.obliq;
-  nameFile.ayan = k;
-  nameFile.deltat = values.deltat;
+  const double z = ZodiacOffset(zodiac, values.ayanamsaDeg);
+  nameFile.universalTimeHours = values.universalTimeHours;
+  nameFile.julianDayUt = values.julianDayUt;
+  nameFile.obliquityRad = values.obliquityRad;
+  nameFile.ayanamsaDeg = k;
+  nameFile.deltaTSeconds = values.deltaTSeconds;
   nameFile.centuriesUt = values.centuriesUt;
   nameFile.zodiac = zodiac;
   nameFile.ramc = values.ramc;  // radians, no offset
-  nameFile.node = Unshifted(values.moonnode, z);
+  nameFile.node = Unshifted(values.moonNodeDeg, z);
   nameFile.vertex = Unshifted(values.vertex, z);
-  nameFile.eastpt = Unshifted(values.eastpt, z);
+  nameFile.eastPoint = Unshifted(values.eastPoint, z);
   nameFile.asc = Unshifted(values.asc, z);
   nameFile.mc = Unshifted(values.mc, z);
-  nameFile.coasc = Unshifted(values.coasc, z);
-  nameFile.polarasc = Unshifted(values.polarasc, z);
+  nameFile.coAscendant = Unshifted(values.coAscendant, z);
+  nameFile.polarAscendant = Unshifted(values.polarAscendant, z);
 }
 
 double SunDeclination(const ChartValues& values) {
   constexpr double kAberration = -20.496 / 3600.0;  // degrees
   const double lon = (SunVector(EphemerisJulDay(values) - 2415020.0, {}).lon + kAberration) * kRadPerDeg;
-  return std::asin(std::sin(values.obliq) * std::sin(lon));
+  return std::asin(std::sin(values.obliquityRad) * std::sin(lon));
 }
 
 CalcStatus UnknownHouseSystemStatus(char letter) {
@@ -66,7 +67,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
   report.Add(ayanamsa.status);
   HouseFrame frame;
   frame.phiRad = HouseLatitude(chart.latitude, geocentricLatitude);
-  frame.eRad = values.obliq;
+  frame.eRad = values.obliquityRad;
   frame.ramcRad = values.ramc;
   frame.zDeg = ayanamsa.z;
 
@@ -96,7 +97,7 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
         ownDone = true;
       }
     }
-    SetNameFileValues(chart.zodsel, values, ayanamsa.k, nameFile);
+    SetNameFileValues(chart.zodiac, values, ayanamsa.k, nameFile);
   }
   // The chart's own cusps must not depend on whether the chart is linked to
   // a stored person: they start from the Ascendant and the IC.

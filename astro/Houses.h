@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house step of a chart: time scales, ayanamsa, angles with their
 // daily motions, delta T and the cusps of the chart's house system; for a
 // natal chart linked to a stored person also the cusps of all nine systems
@@ -24,8 +25,8 @@ bool CalcHouses(const ChartInput& chart, ChartValues& values, NameFileValues& na
 // letter reports it and calculates Placidus cusps in its stead.
 CalcStatus UnknownHouseSystemStatus(char letter);
 
-// The Sun's declination (radians) at the values' moment (their `julday`,
-// `deltat` and `obliq`), for the Sunshine houses, which are calculated
+// The Sun's declination (radians) at the values' moment (their `julianDayUt`,
+// `deltaTSeconds` and `obliquityRad`), for the Sunshine houses, which are calculated
 // before the planets: the solar theory without its planetary perturbation
 // table, with the aberration.
 double SunDeclination(const ChartValues& values);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/HousesAtRamc.h"
 
 #include <cmath>
@@ -17,9 +18,9 @@ void CalcHousesAtRamc(ChartValues& values, ZodiacKind zodiac, HouseSystemId hous
                       double latitudeDeg, bool geocentricLatitude) {
   HouseFrame frame;
   frame.phiRad = HouseLatitude(latitudeDeg, geocentricLatitude);
-  frame.eRad = values.obliq;
+  frame.eRad = values.obliquityRad;
   frame.ramcRad = ModAngle(2.0 * kPi, ramc);
-  frame.zDeg = ZodiacOffset(zodiac, values.ayan);
+  frame.zDeg = ZodiacOffset(zodiac, values.ayanamsaDeg);
   frame.sunDeclRad = SunDeclination(values);
   values.ramc = frame.ramcRad;
   const ChartAngles angles = CalcAngles(frame, latitudeDeg);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight hypothetical planets Cupido, Hades, Zeus, Kronos, Apollon,
 // Admetos, Vulcanus and Poseidon from fixed orbital elements.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The apogee of the Moon's orbit (Black Moon Lilith): the mean apogee of the
 // lunar theory's mean perigee, and the osculating ("true") apogee of the
 // ellipse the Moon would follow about the Earth if the perturbations ceased

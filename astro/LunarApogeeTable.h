@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the Moon's osculating apogee, "OSCAPOG.DAT": geocentric
 // longitude and latitude (mean ecliptic and equinox of date, no nutation)
 // at the nodes JD 2415017.5 + n (ephemeris time), n = 0 to 73420, covering

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mean orbital elements of the Earth, Moon, Mercury, Venus and Mars, the
 // sixteen mean arguments of the perturbing planets and the nutation in
 // longitude, all for one moment of the analytic theory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon's geocentric longitude, latitude and distance from a
 // trigonometric lunar series in the mean elements of the analytic theory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cosines and sines of the integer multiples of an angle, by repeated
 // rotation from one cosine and one sine. A trigonometric series in integer
 // multiples of a few arguments then needs two library calls per argument

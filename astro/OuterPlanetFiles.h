@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the outer-planet ephemeris files: "LRZ5_" + number (Jupiter,
 // Saturn, Uranus, Neptune, Pluto) and "CHI_" + number (Chiron). Each file
 // covers 100000 days, 1250 nodes 80 days apart at Julian days 80k + 0.5; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions of Jupiter, Saturn, Uranus, Neptune, Pluto and Chiron read from
 // the outer-planet files and interpolated with Everett's formula.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The systems whose house circles form a pencil of great circles through two
 // opposite points of the sky (the poles of the pencil): each cusp is where
 // the ecliptic meets the half of a house circle that runs from one pole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Periodic perturbation tables of the analytic theory: one table per
 // heliocentric body (Earth, Mercury, Venus, Mars) and the solar table of the
 // Sun vector, which is the longitude part of the Earth's table referred to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/PlanetPass.h"
 
 #include <array>
@@ -81,7 +82,7 @@ class Pass {
   // Adds a status to the report: a fatal one always (the pass stops after
   // it), the others once per file and run.
   void Note(const CalcStatus& status);
-  void Dispatch(int body, double julday);
+  void Dispatch(int body, double julianDayUt);
   void FromEngine(int body, int engineBody, double t);
   void FromVector(int body, const HelioPoint& h);
 };
@@ -92,7 +93,7 @@ void Pass::Note(const CalcStatus& status) {
 }
 
 void Pass::FromEngine(int body, int engineBody, double t) {
-  const EngineResult r = engine_.EphCalc(engineBody, t);
+  const EngineResult r = engine_.PositionOfBody(engineBody, t);
   Note(r.status);
   BodyValues& b = v_[body - 1];
   b = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
@@ -100,28 +101,28 @@ void Pass::FromEngine(int body, int engineBody, double t) {
 
 // Heliocentric values from a vector, geocentric ones by GEOCON.
 void Pass::FromVector(int body, const HelioPoint& h) {
-  const GeoResult g = Geocon(h.vec, sun_);
+  const GeoResult g = GeocentricFromHeliocentric(h.vec, sun_);
   v_[body - 1] = {g.lon, g.lat, g.speed, h.lon, h.lat, h.hspeed};
 }
 
-void Pass::Dispatch(int body, double julday) {
-  const double dtDays = values_.deltat / 86400.0;
-  const double t = julday - 2433282.0 + dtDays;
+void Pass::Dispatch(int body, double julianDayUt) {
+  const double dtDays = values_.deltaTSeconds / 86400.0;
+  const double t = julianDayUt - 2433282.0 + dtDays;
   if (body == 1) {
-    const double d = julday - 2415020.0 + dtDays;
+    const double d = julianDayUt - 2415020.0 + dtDays;
     sun_ = SunVector(d, theory_.SolarTable()).vec;
     FromEngine(body, kEngSun, t);
   } else if (body >= 2 && body <= 10) {
     FromEngine(body, body - 1, t);
   } else if (body == 11) {
-    meanNode_ = engine_.EphCalc(kEngMeanNode, t).lon;
-    const EngineResult r = engine_.EphCalc(kEngTrueNode, t);
+    meanNode_ = engine_.PositionOfBody(kEngMeanNode, t).lon;
+    const EngineResult r = engine_.PositionOfBody(kEngTrueNode, t);
     v_[10] = {r.lon, r.lat, r.speed, 0, 0, 0};
   } else if (body >= 17 && body <= 20) {
     std::optional<HelioPoint> h;
     if (AsteroidYear(chart_.year)) {
       CalcStatus status;
-      h = AsteroidPos(body - 16, julday, theory_.Files(), status);
+      h = AsteroidPos(body - 16, julianDayUt, theory_.Files(), status);
       Note(status);
     }
     if (!h) asteroids_ = false;
@@ -130,7 +131,7 @@ void Pass::Dispatch(int body, double julday) {
     if (!h && AsteroidYear(chart_.year)) missing_ |= 1u << (body - 1);
     FromVector(body, h.value_or(HelioPoint{}));
   } else if (body == 21) {
-    const EngineResult r = engine_.EphCalc(kEngChiron, t);
+    const EngineResult r = engine_.PositionOfBody(kEngChiron, t);
     Note(r.status);
     if (r.available) {
       v_[20] = {r.lon, r.lat, r.speed, r.hlon, r.hlat, r.hspeed};
@@ -144,7 +145,7 @@ void Pass::Dispatch(int body, double julday) {
     FromEngine(body, body == 22 ? kEngMeanApogee : kEngOsculatingApogee, t);
     v_[body - 1].hlon = v_[body - 1].hlat = v_[body - 1].hspeed = 0;
   } else if (body >= 24 && body <= 31) {
-    const double T = (julday - 2415020.0 + dtDays) / 36525.0;
+    const double T = (julianDayUt - 2415020.0 + dtDays) / 36525.0;
     FromVector(body, HypoPos(body - 23, T));
   }
 }
@@ -152,8 +153,8 @@ void Pass::Dispatch(int body, double julday) {
 bool InFirstPass(int body) { return (body >= 1 && body <= 10) || (body >= 17 && body <= 21); }
 
 bool Pass::Run() {
-  const double A = ZodiacOffset(chart_.zodsel, values_.ayan);
-  const double jd = values_.julday;
+  const double A = ZodiacOffset(chart_.zodiac, values_.ayanamsaDeg);
+  const double jd = values_.julianDayUt;
 
   // Pass one, two minutes earlier, for the daily motions.
   Report("Daily motions");
@@ -183,7 +184,7 @@ bool Pass::Run() {
     }
 
   // The angles (tropical at this stage) and the Part of Fortune.
-  const double angles[4] = {values_.asc, values_.mc, values_.vertex, values_.eastpt};
+  const double angles[4] = {values_.asc, values_.mc, values_.vertex, values_.eastPoint};
   for (int k = 0; k < 4; ++k)
     v_[11 + k] = {angles[k] - A, 0, values_.point(PointArray::Speed, 11 + k), 0, 0, 0};
   const BodyValues& sun = v_[0];
@@ -200,7 +201,7 @@ bool Pass::Run() {
     if (std::fabs(v_[body - 1].hspeed) > 90.0) v_[body - 1].hspeed = 0;
   }
 
-  const double obliquity = values_.obliq * kDegPerRad;
+  const double obliquity = values_.obliquityRad * kDegPerRad;
   const double cosE = std::cos(obliquity * kRadPerDeg), sinE = std::sin(obliquity * kRadPerDeg);
   for (int s = 0; s < kPassBodies; ++s) {
     const BodyValues& b = v_[s];
@@ -217,7 +218,7 @@ bool Pass::Run() {
   for (int s = 0; s < kPassBodies; ++s)
     if (missing_ >> s & 1u)
       for (auto& array : values_.points) array[s] = 0.0;
-  values_.moonnode = ModAngle(360.0, meanNode_ + A);
+  values_.moonNodeDeg = ModAngle(360.0, meanNode_ + A);
   values_.point(PointArray::Lon, 31) = 1.0;
   // Bodies without values for the moment, kept in slot 31 of the
   // declinations, which no body uses.
@@ -227,8 +228,8 @@ bool Pass::Run() {
 
 }  // namespace
 
-bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory, CalcReport& report,
-              const PlanetProgress& progress) {
+bool ComputeBodySlots(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory,
+                      CalcReport& report, const PlanetProgress& progress) {
   Pass pass(chart, values, theory, report, progress);
   return pass.Run();
 }
@@ -236,12 +237,12 @@ bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theo
 bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& nameFile,
                  PlanetFlags& flags, AnalyticTheory& theory, CalcReport& report,
                  const PlanetProgress& progress) {
-  const bool asteroids = CalPlanH(chart, values, theory, report, progress);
+  const bool asteroids = ComputeBodySlots(chart, values, theory, report, progress);
   if (report.Ended()) return false;
-  values.calcastyn = asteroids ? 'Y' : 'N';
+  values.asteroidsCalculated = asteroids ? 'Y' : 'N';
   if (!chart.forNameFile) return false;
 
-  const double A = ZodiacOffset(chart.zodsel, values.ayan);
+  const double A = ZodiacOffset(chart.zodiac, values.ayanamsaDeg);
   for (int b = 0; b < kPointArrays; ++b) {
     const PointArray array = static_cast<PointArray>(b);
     const bool longitude = array == PointArray::Lon || array == PointArray::HLon ||
@@ -256,9 +257,9 @@ bool CalcPlanets(const ChartInput& chart, ChartValues& values, NameFileValues& n
   }
   // Planets and the hypothetical planets are always there; the asteroids
   // only for the years their files cover, as the chart's own flag says.
-  flags.calcyn = 'Y';
-  flags.calcastyn = asteroids ? 'Y' : 'N';
-  flags.calctnp = 'Y';
+  flags.planetsCalculated = 'Y';
+  flags.asteroidsCalculated = asteroids ? 'Y' : 'N';
+  flags.hypotheticalsCalculated = 'Y';
   return true;
 }
 

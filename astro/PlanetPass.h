@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planet pass: every body slot of a chart, from the ephemeris
 // engine, the asteroid files, the hypothetical planets and the angles of the
 // house step, with daily motions, the zodiac offset, right ascension and
@@ -26,18 +27,18 @@ Equatorial EclToEqu(double b, double l, double e);
 // Progress texts of the planet pass (the third label of the progress window).
 using PlanetProgress = std::function<void(const std::string&)>;
 
-// CalPlanH: fills slots 0 to 30 of the eight point arrays, `moonnode` and
+// ComputeBodySlots: fills slots 0 to 30 of the eight point arrays, `moonNodeDeg` and
 // slot 31 of the longitudes, and marks Chiron unavailable (slot 31 of the
 // declinations, bit k for slot k) where its files have no data. The house
-// step must have stored julday, deltat, obliq, ayan, the angles and their
+// step must have stored julianDayUt, deltaTSeconds, obliquityRad, ayanamsaDeg, the angles and their
 // daily motions. Returns true when the asteroid files served all four
 // asteroids (false also outside their years). A file that could not serve
 // adds its status to `report`, once per file and run; a fatal one stops the
 // pass (the values are then not complete).
-bool CalPlanH(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory, CalcReport& report,
-              const PlanetProgress& progress = {});
+bool ComputeBodySlots(const ChartInput& chart, ChartValues& values, AnalyticTheory& theory,
+                      CalcReport& report, const PlanetProgress& progress = {});
 
-// CalcPlanets: runs the pass, sets the asteroid flag `calcastyn` ('Y' only
+// CalcPlanets: runs the pass, sets the asteroid flag `asteroidsCalculated` ('Y' only
 // when the asteroids were calculated) and, for a chart for the name file,
 // its eight arrays with the zodiac offset removed. Returns true when the
 // name file is to be updated; false when the pass stopped.

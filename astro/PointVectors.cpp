@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/PointVectors.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ void SetPositionFromPolar(SlotVector& v, double lon, double lat, double dist) {
   v.z = dist * csB.s;
 }
 
-GeoResult Geocon(const SlotVector& helio, const SlotVector& sun) {
+GeoResult GeocentricFromHeliocentric(const SlotVector& helio, const SlotVector& sun) {
   const double X = helio.x + sun.x, Y = helio.y + sun.y, Z = helio.z + sun.z;
   const double vX = helio.vx + sun.vx, vY = helio.vy + sun.vy;
   GeoResult g;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangular ecliptic vectors of the points the planet pass finds
 // heliocentrically (asteroids, hypothetical planets) and their conversion to
 // geocentric positions with the Sun's geocentric vector.
@@ -27,6 +28,6 @@ struct GeoResult {
 
 // GEOCON: geocentric longitude, latitude and daily motion of a heliocentric
 // vector, given the Sun's geocentric vector. No light time, no nutation.
-GeoResult Geocon(const SlotVector& helio, const SlotVector& sun);
+GeoResult GeocentricFromHeliocentric(const SlotVector& helio, const SlotVector& sun);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadrant systems that divide the sky by circles of position or by
 // time: Campanus, Koch, Placidus, Regiomontanus and Topocentric.
 #include <cmath>

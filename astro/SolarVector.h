@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's geocentric vector for the geocentric conversion of asteroids and
 // hypothetical planets, and the elliptic-orbit solution it shares with the
 // hypothetical planets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/TimeScales.h"
 
 #include <cmath>
@@ -60,32 +61,32 @@ double OldStyleJulDay(int32_t month, int32_t day, int32_t year) {
 }
 
 double GmtOfChart(const ChartInput& chart) {
-  long double gmt = chart.hours + chart.minutes / 60.0L + chart.seconds / 3600.0L +
-                    static_cast<long double>(chart.tzone);
-  switch (chart.dstcode) {
+  long double universalTimeHours = chart.hours + chart.minutes / 60.0L + chart.seconds / 3600.0L +
+                                   static_cast<long double>(chart.zoneHoursWest);
+  switch (chart.daylightCode) {
     case 1:  // daylight time
     case 2:  // war time
-      gmt -= 1;
+      universalTimeHours -= 1;
       break;
     case 3:  // double daylight time
-      gmt -= 2;
+      universalTimeHours -= 2;
       break;
     case 4:  // local mean time: the clock follows the longitude, not the zone
-      gmt = gmt - static_cast<long double>(chart.tzone) +
-            static_cast<long double>(chart.longitude) / 15.0L;
+      universalTimeHours = universalTimeHours - static_cast<long double>(chart.zoneHoursWest) +
+                           static_cast<long double>(chart.longitude) / 15.0L;
       break;
     default: break;
   }
-  return static_cast<double>(gmt);
+  return static_cast<double>(universalTimeHours);
 }
 
 Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   const long double jd0 = GregorianJulDay(chart.month, chart.day, chart.year);
-  const long double gmt = GmtOfChart(chart);
-  values.gmt = static_cast<double>(gmt);
-  values.julday = static_cast<double>(jd0 + gmt / 24.0L);
+  const long double universalTimeHours = GmtOfChart(chart);
+  values.universalTimeHours = static_cast<double>(universalTimeHours);
+  values.julianDayUt = static_cast<double>(jd0 + universalTimeHours / 24.0L);
 
-  const long double d = jd0 - 2415020.0L + gmt / 24.0L;
+  const long double d = jd0 - 2415020.0L + universalTimeHours / 24.0L;
   const long double t = d / 36525.0L;
   const long double t2 = t * t;
   const long double t3 = t2 * t;
@@ -110,9 +111,9 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   // by at most 0.05" (computed from the two polynomials, largest at 1700).
   const long double meanObliquity = 23.452294L - 0.0130125L * t - 0.00000164L * t2 + 0.000000503L * t3;
   const long double de = NutationInObliquity(t, moonLong, node, sunLong, sunAnomaly, moonAnomaly);
-  values.obliq = static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt);
+  values.obliquityRad = static_cast<double>((meanObliquity + de / 3600.0L) * kRadPerDegExt);
 
-  const Ayanamsa ayanamsa = CalcAyanamsa(chart.zodsel, values, t, node, chart.userAyanamsa);
+  const Ayanamsa ayanamsa = CalcAyanamsa(chart.zodiac, values, t, node, chart.userAyanamsa);
 
   // Sidereal time without nutation; t carries the time of day and with it
   // the sidereal rate. Newcomb's Greenwich mean sidereal time at 0h UT,
@@ -120,17 +121,17 @@ Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values) {
   // 1961), in hours. Against the independent ephemeris's mean sidereal time
   // it differs by 0.26 s at most over 1700-2200, 0.06 s
   // around 2000 (same test as the obliquity).
-  const long double gst = gmt + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
+  const long double gst = universalTimeHours + 6.6460656L + 2400.0513L * t + 0.0000258L * t2;
   const long double ramcArg = (gst * 15.0L - static_cast<long double>(chart.longitude)) * kRadPerDegExt;
   values.ramc = ModAngle(2.0 * kPi, static_cast<double>(ModAngleExt(2.0L * kPiExt, ramcArg)));
 
-  values.moonnode = static_cast<double>(ModAngleExt(360, node + ayanamsa.z));
+  values.moonNodeDeg = static_cast<double>(ModAngleExt(360, node + ayanamsa.z));
   return ayanamsa;
 }
 
 double EphemerisJulDay(const ChartValues& values) {
-  return static_cast<double>(static_cast<long double>(values.julday) +
-                             static_cast<long double>(values.deltat) / 86400.0L);
+  return static_cast<double>(static_cast<long double>(values.julianDayUt) +
+                             static_cast<long double>(values.deltaTSeconds) / 86400.0L);
 }
 
 double HouseLatitude(double latitudeDeg, bool geocentricLatitude) {

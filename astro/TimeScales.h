@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time step of a chart: Greenwich Mean Time, Julian day, Julian
 // centuries, true obliquity, sidereal time (RAMC) and the mean lunar node,
 // plus the Julian day routines of the two calendars.
@@ -20,12 +21,12 @@ double OldStyleJulDay(int32_t month, int32_t day, int32_t year);
 // not reduced to a day.
 double GmtOfChart(const ChartInput& chart);
 
-// Writes gmt, julday, t, obliq (radians), ramc (radians, [0, 2 pi)) and
-// moonnode, runs the ayanamsa step (which writes ayan) and hands its result
+// Writes universalTimeHours, julianDayUt, t, obliquityRad (radians), ramc (radians, [0, 2 pi)) and
+// moonNodeDeg, runs the ayanamsa step (which writes ayanamsaDeg) and hands its result
 // back: K and the zodiac offset Z that every stored longitude carries.
 Ayanamsa CalcTimeScales(const ChartInput& chart, ChartValues& values);
 
-// Julian day in ephemeris time: julday + deltat / 86400.
+// Julian day in ephemeris time: julianDayUt + deltaTSeconds / 86400.
 double EphemerisJulDay(const ChartValues& values);
 
 // The latitude the house formulas use, in radians: the chart's latitude, or

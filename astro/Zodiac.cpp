@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Zodiac.h"
 
 #include <cmath>
@@ -117,17 +118,17 @@ Ayanamsa CalcAyanamsa(ZodiacKind zodiac, ChartValues& values, long double t, lon
 
   result.k = static_cast<double>(k);
   if (zodiac == ZodiacKind::Tropical) {
-    values.ayan = -result.k;
+    values.ayanamsaDeg = -result.k;
     result.z = 0.0;
   } else {
-    values.ayan = result.k;
+    values.ayanamsaDeg = result.k;
     result.z = result.k;
   }
   return result;
 }
 
-double ZodiacOffset(ZodiacKind zodiac, double ayan) {
-  return zodiac == ZodiacKind::Tropical ? 0.0 : ayan;
+double ZodiacOffset(ZodiacKind zodiac, double ayanamsaDeg) {
+  return zodiac == ZodiacKind::Tropical ? 0.0 : ayanamsaDeg;
 }
 
 }  // namespace vostrane

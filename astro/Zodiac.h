@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two zodiacs: the ayanamsa with its optional correction file and the
 // zodiac offset Z added to every stored longitude.
 #pragma once
@@ -22,7 +23,7 @@ struct Ayanamsa {
 
 // Computes K from the Julian centuries of universal time since 1900
 // January 0.5 and the mean lunar node (degrees), applies "AYANAMSH.DAT"
-// when it exists, writes `ayan` of the values by the zodiac and returns K
+// when it exists, writes `ayanamsaDeg` of the values by the zodiac and returns K
 // and Z. A correction file that cannot be read or parsed is ignored and
 // named in the status. A sidereal zodiac chooses the ayanamsa
 // (astro/Ayanamsas.h); a tropical chart shows the Fagan-Bradley one. `user`
@@ -39,7 +40,7 @@ long double BuiltInAyanamsaK(long double centuriesUt, long double meanNodeDeg);
 // is too short or a number does not parse.
 std::optional<double> ParseAyanamshaLine(const std::string& line);
 
-// The zodiac offset of a calculated chart: 0 tropical, else `ayan`.
-double ZodiacOffset(ZodiacKind zodiac, double ayan);
+// The zodiac offset of a calculated chart: 0 tropical, else `ayanamsaDeg`.
+double ZodiacOffset(ZodiacKind zodiac, double ayanamsaDeg);
 
 }  // namespace vostrane

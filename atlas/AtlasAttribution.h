@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credit the atlas data asks for, shown where the program names its
 // sources (the About box) and in the README.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daylight-change file "DST.FIL": 8-byte records holding, per daylight
 // table, the dated changes of zone and observance. It is open exactly while
 // the birth data form is active; the daylight-time lookup reads it.

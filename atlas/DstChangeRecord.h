@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 8-byte record of "DST.FIL": from its moment (local clock time) on, the
 // zone and the daylight code it gives hold. A record whose day byte is 0 is
 // a link: its first two bytes are the little-endian number of the record at

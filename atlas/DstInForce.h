@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The change of a daylight-time table in force at a moment: the zone and
 // daylight code a place kept then. Used to show a moment far from the
 // birth (a return, a transit years later) in the clock of that day.

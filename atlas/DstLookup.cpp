@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/DstLookup.h"
 
 #include <algorithm>
@@ -174,7 +175,7 @@ DstFieldsRequest DstRequestFromFields(const AtlasFields& f, BadDstInput onBadInp
   return request;
 }
 
-AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& f, BadDstInput onBadInput) {
+AtlasFocus FillDaylightFromDateAndTable(AtlasFields& f, BadDstInput onBadInput) {
   DstFieldsRequest request = DstRequestFromFields(f, onBadInput);
   if (request.badTable) f.dstTable = "0";
   if (request.firstRecordUnreadable) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daylight-time lookup: from a DST table number, a birth date and a
 // clock time to the zone and the daylight code in force, read from the
 // tables "DSTRECS.DAT" (loaded at start-up) and "DST.FIL" (open while the
@@ -102,13 +103,13 @@ enum class BadDstInput { AskFocus, LeaveFocus };
 
 DstFieldsRequest DstRequestFromFields(const AtlasFields& fields, BadDstInput onBadInput);
 
-// `GetDstInfoFromScreenDateTimeAndDstTblNum`: reads the table number, the
+// `FillDaylightFromDateAndTable`: reads the table number, the
 // date and the time from the fields and writes the zone hours, minutes,
 // E/W letter and daylight letter. With AskFocus a bad input asks for
 // the focus (zone hours, or the date field for a bad date). A bad table
 // number sets the table number field to "0"; every other failure leaves the
 // fields as they were. Uses DstIndex() and DstChangeFile(); when the index
 // did not load every table number counts as 0.
-AtlasFocus GetDstInfoFromScreenDateTimeAndDstTblNum(AtlasFields& fields, BadDstInput onBadInput);
+AtlasFocus FillDaylightFromDateAndTable(AtlasFields& fields, BadDstInput onBadInput);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daylight-time table index "DSTRECS.DAT": 2808 little-endian unsigned
 // 16-bit words; word k is the first record in "DST.FIL" of table k + 1.
 // Loaded once at start-up and kept while the program runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The release of the IANA time zone database that the daylight-time tables
 // were generated from (such as "2025b"), kept in "DSTVER.DAT" beside them:
 // one line, the release name.

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a local date and clock time of a place occurred once, not at all
 // (the clocks were put forward over it) or twice (the clocks were put back
 // over it), by the place's daylight-time table.
 //
-// What the plain lookup (GetDstInfoFromScreenDateTimeAndDstTblNum) gives
+// What the plain lookup (FillDaylightFromDateAndTable) gives
 // for such times: a change takes effect after its minute, so
 // - in a gap it gives the state after the change (2:30 in New York on
 //   8 March 2020 is read as daylight time), except at the very minute of
@@ -48,7 +49,7 @@ std::optional<LocalClockCheck> CheckLocalClock(RecordFile& file, uint16_t firstR
                                                const DstMoment& moment);
 
 // The check for the table number, date and time of the form's fields, read
-// as GetDstInfoFromScreenDateTimeAndDstTblNum reads them, with DstIndex()
+// as FillDaylightFromDateAndTable reads them, with DstIndex()
 // and DstChangeFile(). Shows no message; nullopt when the lookup would not
 // fill the zone fields.
 std::optional<LocalClockCheck> CheckLocalClockOfFields(const AtlasFields& fields);

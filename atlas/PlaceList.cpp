@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlaceList.h"
 
 #include "atlas/PlacesTable.h"
@@ -22,7 +23,7 @@ std::string OtherNameText(const std::string& otherName, const std::string& place
   return Trim(otherName) + " = " + Trim(placeName);
 }
 
-PlaceList::PlaceList(TTzDbf& table, std::string notFoundText)
+PlaceList::PlaceList(DbfTable& table, std::string notFoundText)
     : table_(table),
       notFound_(std::move(notFoundText)),
       rows_(kPlaceListRows, " "),
@@ -58,44 +59,44 @@ void PlaceList::FillRowsFromCurrent() {
   rows_.assign(kPlaceListRows, " ");
   rowRecords_.assign(kPlaceListRows, 0);
   rowPlaces_.assign(kPlaceListRows, std::string());
-  topRecno_ = table_.RecNo();
+  topRecno_ = table_.RecordNumber();
   if (topRecno_ == 0) return;
   for (int row = 0; row < kPlaceListRows; ++row) {
-    const uint32_t recno = table_.RecNo();
+    const uint32_t recno = table_.RecordNumber();
     const PlaceRecord p = ReadPlaceRecord(table_);
     const size_t r = static_cast<size_t>(row);
     rowRecords_[r] = recno;
     rowPlaces_[r] = Trim(p.name);
     std::string shown = p.name;
-    if (p.seeRecord != 0 && p.seeRecord <= table_.RecCount()) {
+    if (p.seeRecord != 0 && p.seeRecord <= table_.RecordCount()) {
       // Another name: show and choose the place it leads to, then come back.
       table_.Go(p.seeRecord);
-      rowPlaces_[r] = Trim(table_.GetCField("NAME"));
+      rowPlaces_[r] = Trim(table_.TextField("NAME"));
       rowRecords_[r] = p.seeRecord;
       shown = OtherNameText(p.name, rowPlaces_[r]);
       table_.Go(recno);
     }
     rows_[r] = DecoratedPlaceRow(shown, p.dstPtr, row == 0);
     table_.MoveBy(1);
-    if (table_.Eof()) break;
+    if (table_.AtEnd()) break;
   }
 }
 
 bool PlaceList::SeekQuery(const PlaceQuery& q) {
   if (!q.hasRegion) {
     table_.FindNear(q.city);
-    return table_.RecNo() != 0 && KeyMatchesQuery(table_.GetCField("SRCHKEY"), q);
+    return table_.RecordNumber() != 0 && KeyMatchesQuery(table_.TextField("SRCHKEY"), q);
   }
   // The places of the city stand together, largest first: the first whose
   // region begins with the typed region.
   if (q.city.empty() || !table_.FindNear(q.city + ' ')) return false;
   const std::string cityKey = q.city + ' ';
   for (;;) {
-    const std::string key = table_.GetCField("SRCHKEY");
+    const std::string key = table_.TextField("SRCHKEY");
     if (key.compare(0, cityKey.size(), cityKey) != 0) return false;
     if (KeyMatchesQuery(key, q)) return true;
     table_.MoveBy(1);
-    if (table_.Eof()) return false;
+    if (table_.AtEnd()) return false;
   }
 }
 
@@ -104,10 +105,10 @@ bool PlaceList::GoToFirstRow(const std::string& typed) {
   // step or the birth data form put it there) is found as it stands.
   if (typed.find(',') != std::string::npos) {
     const std::string key = PlaceKey(typed);
-    table_.SetOrderTo(kPlacesCityOrder);
+    table_.SetIndexOrder(kPlacesCityOrder);
     const bool exact = table_.FindExact(key);
-    const uint32_t recno = table_.RecNo();
-    table_.SetOrderTo(kPlacesSearchOrder);
+    const uint32_t recno = table_.RecordNumber();
+    table_.SetIndexOrder(kPlacesSearchOrder);
     if (exact && recno != 0) {
       table_.Go(recno);
       return true;
@@ -116,9 +117,9 @@ bool PlaceList::GoToFirstRow(const std::string& typed) {
   const PlaceQuery query = ParsePlaceQuery(typed);
   if (query.city.empty() && !query.hasRegion) {
     // Nothing to seek: the list stays where its first row was.
-    if (topRecno_ != 0 && topRecno_ <= table_.RecCount()) table_.Go(topRecno_);
+    if (topRecno_ != 0 && topRecno_ <= table_.RecordCount()) table_.Go(topRecno_);
     else table_.First();
-    return table_.RecNo() != 0;
+    return table_.RecordNumber() != 0;
   }
   return SeekQuery(query);
 }
@@ -134,7 +135,7 @@ PlaceList::EditChange PlaceList::Fill(const std::string& typed, ScrollDirection 
     ShowNotFound();
     return change;
   }
-  table_.SetOrderTo(kPlacesSearchOrder);
+  table_.SetIndexOrder(kPlacesSearchOrder);
 
   if (direction == ScrollDirection::None) {
     if (GoToFirstRow(typed)) {
@@ -147,18 +148,18 @@ PlaceList::EditChange PlaceList::Fill(const std::string& typed, ScrollDirection 
 
   // A scroll step goes on from the record in the first row (seeking its
   // name again would stop at the first of several places of that name).
-  if (topRecno_ != 0 && topRecno_ <= table_.RecCount()) {
+  if (topRecno_ != 0 && topRecno_ <= table_.RecordCount()) {
     table_.Go(topRecno_);
   } else if (!GoToFirstRow(typed)) {
     ShowNotFound();
     return change;
   }
-  if (table_.RecNo() == 0) {
+  if (table_.RecordNumber() == 0) {
     ShowNotFound();
     return change;
   }
   table_.MoveBy(direction == ScrollDirection::Up ? -1 : 1);
-  change.text = Trim(table_.GetCField("NAME"));
+  change.text = Trim(table_.TextField("NAME"));
   FillRowsFromCurrent();
   return change;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of the place lookup dialog: 16 rows showing, from the place that
 // the typed text leads to, the atlas in the order of its search key (city
 // names without regard to case and accents, the places of one name largest
@@ -16,7 +17,7 @@
 #include <vector>
 
 #include "atlas/PlaceSearchKey.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -35,7 +36,7 @@ std::string OtherNameText(const std::string& otherName, const std::string& place
 
 class PlaceList {
  public:
-  PlaceList(TTzDbf& table, std::string notFoundText);
+  PlaceList(DbfTable& table, std::string notFoundText);
 
   // What a fill did to the dialog's edit field.
   struct EditChange {
@@ -69,7 +70,7 @@ class PlaceList {
   void FillRowsFromCurrent();
   void ShowNotFound();
 
-  TTzDbf& table_;
+  DbfTable& table_;
   std::string notFound_;
   std::vector<std::string> rows_;
   std::vector<uint32_t> rowRecords_;

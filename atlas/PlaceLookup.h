@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the birth data form asks of the atlas and the daylight-time tables:
 // the place lookup dialog, the exact lookup of a place name, reading a place
 // into the form, and the zone re-check after the date or time changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlaceReading.h"
 
 #include <string>
@@ -68,14 +69,14 @@ std::optional<std::string> DaylightWarning(const std::string& countryState, char
   return std::nullopt;
 }
 
-AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places, uint32_t record) {
+AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, DbfTable& places, uint32_t record) {
   const bool natal = chartType == 0;
   const AtlasFocus typeZone = natal ? AtlasFocus::ZoneHours : AtlasFocus::Name;
   if (!places.IsOpen()) return typeZone;
   if (record == 0) {
-    places.SetOrderTo(kPlacesCityOrder);
+    places.SetIndexOrder(kPlacesCityOrder);
     places.FindNear(PlaceKey(f.place));
-    record = places.RecNo();
+    record = places.RecordNumber();
   }
   if (!GoToPlace(places, record)) return typeZone;
   const PlaceRecord p = ReadPlaceRecord(places);
@@ -88,7 +89,7 @@ AtlasFocus ReadPlaceIntoFields(AtlasFields& f, int chartType, TTzDbf& places, ui
 
   AtlasFocus focus = typeZone;
   if (p.dstPtr != 0 && (chartType == 0 || chartType == 8)) {
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
     if (const std::optional<CalendarDate> date = ParseDateText(f.date)) {
       const char letter = f.daylight.empty() ? ' ' : f.daylight[0];
       if (const std::optional<std::string> warning = DaylightWarning(p.countryState, letter, *date,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an atlas place into the birth data form (the form's place mode):
 // latitude, longitude and DST table number from the atlas record, and for a
 // natal entry the zone and the daylight letter from the daylight-time
@@ -19,7 +20,8 @@ namespace vostrane {
 // trailing blanks removed). Another name of a place reads that place. Returns the field the form should focus: the zone hours for
 // a natal entry when the place has no daylight table, the name field
 // otherwise. With an empty atlas nothing is read.
-AtlasFocus ReadPlaceIntoFields(AtlasFields& fields, int chartType, TTzDbf& places, uint32_t record = 0);
+AtlasFocus ReadPlaceIntoFields(AtlasFields& fields, int chartType, DbfTable& places,
+                               uint32_t record = 0);
 
 // The warning that applies to a place read for a date with a daylight
 // letter, if any: Pennsylvania with Y up to 1970, Illinois with W or Y

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search key of the atlas: typed text and stored names are folded the
 // same way, so that case and accents never decide whether a place is found
 // ("Zurich", "ZÜRICH" and "Zürich" are one key).

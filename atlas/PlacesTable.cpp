@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlacesTable.h"
 
 #include "platform/FileSystem.h"
@@ -21,20 +22,20 @@ const std::vector<std::string>& PlaceIndexLines() {
   return lines;
 }
 
-void ConfigurePlacesTable(TTzDbf& table, const std::string& fileName) {
+void ConfigurePlacesTable(DbfTable& table, const std::string& fileName) {
   table.SetDbfFileName(fileName);
   table.SetDbfFields(PlaceFieldLines());
   table.SetIndexList(PlaceIndexLines());
-  table.SetHideDeletedRecs(true);
+  table.SetHideDeletedRecords(true);
 }
 
-TTzDbf& PlacesTable() {
-  static TTzDbf table;
+DbfTable& PlacesTable() {
+  static DbfTable table;
   return table;
 }
 
 bool OpenPlacesTable() {
-  TTzDbf& table = PlacesTable();
+  DbfTable& table = PlacesTable();
   try {
     ConfigurePlacesTable(table);
     table.SetDbfFields({});  // the atlas is installed, never made here
@@ -43,7 +44,7 @@ bool OpenPlacesTable() {
       return false;
     }
     table.Open();
-    table.SetOrderTo(kPlacesCityOrder);
+    table.SetIndexOrder(kPlacesCityOrder);
     return true;
   } catch (const TableError& e) {
     ShowMessage(e.what(), MsgIcon::Error);
@@ -59,39 +60,39 @@ char FirstLetter(const std::string& text, char fallback) {
 }
 }  // namespace
 
-PlaceRecord ReadPlaceRecord(const TTzDbf& t) {
+PlaceRecord ReadPlaceRecord(const DbfTable& t) {
   PlaceRecord p;
-  p.name = t.GetCField("NAME");
-  p.latDeg = static_cast<int>(t.GetLongField("LATDEG"));
-  p.latMin = static_cast<int>(t.GetLongField("LATMIN"));
-  p.latSec = static_cast<int>(t.GetLongField("LATSEC"));
-  p.latNs = FirstLetter(t.GetCField("LATNS"), 'N');
-  p.longDeg = static_cast<int>(t.GetLongField("LONGDEG"));
-  p.longMin = static_cast<int>(t.GetLongField("LONGMIN"));
-  p.longSec = static_cast<int>(t.GetLongField("LONGSEC"));
-  p.longEw = FirstLetter(t.GetCField("LONGEW"), 'W');
-  p.dstPtr = static_cast<int>(t.GetLongField("DSTPTR"));
-  p.countryState = t.GetCField("CNTRYSTATE");
-  const int64_t see = t.GetLongField("SEEREC");
+  p.name = t.TextField("NAME");
+  p.latDeg = static_cast<int>(t.IntegerField("LATDEG"));
+  p.latMin = static_cast<int>(t.IntegerField("LATMIN"));
+  p.latSec = static_cast<int>(t.IntegerField("LATSEC"));
+  p.latNs = FirstLetter(t.TextField("LATNS"), 'N');
+  p.longDeg = static_cast<int>(t.IntegerField("LONGDEG"));
+  p.longMin = static_cast<int>(t.IntegerField("LONGMIN"));
+  p.longSec = static_cast<int>(t.IntegerField("LONGSEC"));
+  p.longEw = FirstLetter(t.TextField("LONGEW"), 'W');
+  p.dstPtr = static_cast<int>(t.IntegerField("DSTPTR"));
+  p.countryState = t.TextField("CNTRYSTATE");
+  const int64_t see = t.IntegerField("SEEREC");
   p.seeRecord = see > 0 && see <= UINT32_MAX ? static_cast<uint32_t>(see) : 0;
   return p;
 }
 
-bool GoToPlace(TTzDbf& table, uint32_t record) {
-  if (record == 0 || record > table.RecCount()) return false;
+bool GoToPlace(DbfTable& table, uint32_t record) {
+  if (record == 0 || record > table.RecordCount()) return false;
   table.Go(record);
   const uint32_t target = ReadPlaceRecord(table).seeRecord;
-  if (target != 0 && target <= table.RecCount()) table.Go(target);
+  if (target != 0 && target <= table.RecordCount()) table.Go(target);
   return true;
 }
 
 std::string PlaceKey(const std::string& text) { return UpperAnsi(TrimRight(text)); }
 
-bool IsAtlasName(TTzDbf& table, const std::string& text) {
+bool IsAtlasName(DbfTable& table, const std::string& text) {
   if (!table.IsOpen()) return false;
   const std::string key = PlaceKey(text);
   if (key.empty()) return false;
-  table.SetOrderTo(kPlacesCityOrder);
+  table.SetIndexOrder(kPlacesCityOrder);
   return table.FindExact(key);
 }
 

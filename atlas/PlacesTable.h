@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas table "places.dbf": its fields and index tags, the program's
 // one open copy of it, and the reading of an atlas record.
 //
@@ -14,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -26,10 +27,10 @@ inline constexpr int kPlacesSearchOrder = 3;
 const std::vector<std::string>& PlaceFieldLines();
 const std::vector<std::string>& PlaceIndexLines();
 // Sets the table's file name, fields and tags (nothing is opened).
-void ConfigurePlacesTable(TTzDbf& table, const std::string& fileName = kPlacesFileName);
+void ConfigurePlacesTable(DbfTable& table, const std::string& fileName = kPlacesFileName);
 
 // The program's atlas, opened at start-up and kept open until the end.
-TTzDbf& PlacesTable();
+DbfTable& PlacesTable();
 // Opens "places.dbf" in the working folder (its index built when missing)
 // and sets order 1. A missing atlas is reported (kAtlasMissingText), never
 // created empty: an empty atlas would answer every lookup with "not found".
@@ -57,11 +58,11 @@ struct PlaceRecord {
   std::string countryState;  // 3 characters
   uint32_t seeRecord = 0;    // another name: the record of its place
 };
-PlaceRecord ReadPlaceRecord(const TTzDbf& table);
+PlaceRecord ReadPlaceRecord(const DbfTable& table);
 
 // Makes the record current, or for another name of a place the record of
 // that place; false when there is no such record.
-bool GoToPlace(TTzDbf& table, uint32_t record);
+bool GoToPlace(DbfTable& table, uint32_t record);
 
 // The seek key of a typed place: upper-cased in the table's code page,
 // trailing blanks removed.
@@ -69,6 +70,6 @@ std::string PlaceKey(const std::string& text);
 
 // True when the text is exactly an atlas name (FindExact on order 1). False
 // also when the atlas is not open.
-bool IsAtlasName(TTzDbf& table, const std::string& text);
+bool IsAtlasName(DbfTable& table, const std::string& text);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/ZoneRecheck.h"
 
 #include <cstdlib>
@@ -36,7 +37,7 @@ bool Same(const ZoneValues& a, const ZoneValues& b) {
 
 }  // namespace
 
-void SeeIfTzOrDstIsDifferent(AtlasFields& f, char what, TTzDbf& places) {
+void SeeIfTzOrDstIsDifferent(AtlasFields& f, char what, DbfTable& places) {
   const std::string word = MessageText(what == 'D' ? 8988 : 8989);
   if (IntegerFromText(Trim(f.dstTable)) == 0) {
     try {
@@ -49,7 +50,7 @@ void SeeIfTzOrDstIsDifferent(AtlasFields& f, char what, TTzDbf& places) {
     }
   }
   const ZoneValues before = Take(f);
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
   const ZoneValues after = Take(f);
   Put(f, before);
   if (Same(before, after)) return;

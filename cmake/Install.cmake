@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` (and `make install`, `make package`): the programs under
 # bin/, every data file the program only reads under share/vostrane/ (the
 # files the generators list for MANIFEST.TXT, the list itself, the default

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vostrane_folder_library(NAME DEPS ...): a static library of every .cpp file
 # at the top of the current folder (the domain code, no Qt Widgets), and, when
 # the GUI is built, a second library NAME_gui of the files in gui/.

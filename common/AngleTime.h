@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting angles and times into their parts for display, and the small
 // angle arithmetic of longitudes (normalising, floor, modulo, midpoint,
 // distance). The fixed-point encoding of angles for name-file fields is

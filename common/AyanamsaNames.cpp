@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/AyanamsaNames.h"
 
 #include <array>
@@ -21,16 +22,16 @@ constexpr std::array<AyanamsaInfo, 8> kAyanamsas = {{
 
 std::span<const AyanamsaInfo> AyanamsaTable() { return kAyanamsas; }
 
-bool IsAyanamsaLetter(char zodsel) {
+bool IsAyanamsaLetter(char zodiacLetter) {
   for (const AyanamsaInfo& a : kAyanamsas)
-    if (a.zodiacLetter == zodsel) return true;
+    if (a.zodiacLetter == zodiacLetter) return true;
   return false;
 }
 
-std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodsel) {
-  if (zodsel == 'T') return std::nullopt;
+std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodiacLetter) {
+  if (zodiacLetter == 'T') return std::nullopt;
   for (const AyanamsaInfo& a : kAyanamsas)
-    if (a.zodiacLetter == zodsel) return a.kind;
+    if (a.zodiacLetter == zodiacLetter) return a.kind;
   return AyanamsaKind::FaganBradley;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ayanamsas a sidereal chart can be counted with, each known by a name
 // and by the zodiac letter an entry stores for it. Tropical entries carry
 // 'T'; 'S', the sidereal letter entries have always carried, stays
@@ -30,10 +31,10 @@ struct AyanamsaInfo {
 std::span<const AyanamsaInfo> AyanamsaTable();
 
 // The ayanamsa of a sidereal zodiac letter; nothing for 'T' (tropical).
-std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodsel);
+std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodiacLetter);
 // Whether the table knows the letter (an unknown one counts as
 // Fagan-Bradley above, but is not one of its letters).
-bool IsAyanamsaLetter(char zodsel);
+bool IsAyanamsaLetter(char zodiacLetter);
 char ZodiacLetterOf(AyanamsaKind kind);
 const char* NameOfAyanamsa(AyanamsaKind kind);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar and clock routines: the Gregorian February rule, Julian day to
 // calendar date and time, today's date and time, pausing, and the 12-hour
 // clock of the birth data form.

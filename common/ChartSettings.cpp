@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ChartSettings.h"
 
 #include <cmath>
@@ -81,8 +82,8 @@ char SaveOptionFor(SaveQuestion choice, char current) {
 
 Preferences ReadPreferences(const ControlRecord& control) {
   Preferences p;
-  p.houseSystem = control.defaultHousesys();
-  p.zodiac = ZodiacOrDefault(control.defaultZodsel());
+  p.houseSystem = control.defaultHouseSystemLetter();
+  p.zodiac = ZodiacOrDefault(control.defaultZodiacLetter());
   p.saveQuestion = SaveQuestionOf(control.saveOption());
   p.warnDuplicateName = control.warnDuplicateName();
   const double degrees = control.Get<double>(control_offset::defaultUserAyanamsaDegrees);
@@ -94,8 +95,8 @@ Preferences ReadPreferences(const ControlRecord& control) {
 }
 
 void WritePreferences(const Preferences& p, ControlRecord& control) {
-  control.SetLetter(control_offset::defaultHousesys, HouseSystemOrDefault(p.houseSystem));
-  control.SetLetter(control_offset::defaultZodsel, ZodiacOrDefault(p.zodiac));
+  control.SetLetter(control_offset::defaultHouseSystemLetter, HouseSystemOrDefault(p.houseSystem));
+  control.SetLetter(control_offset::defaultZodiacLetter, ZodiacOrDefault(p.zodiac));
   control.SetLetter(control_offset::saveOption, SaveOptionFor(p.saveQuestion, control.saveOption()));
   control.SetLetter(control_offset::warnDuplicateName, p.warnDuplicateName ? 'Y' : 'N');
   if (ZodiacOrDefault(p.zodiac) == ZodiacLetterOf(AyanamsaKind::UserDefined)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart settings a user chooses: the house system and the zodiac of a
 // chart (with the message texts that name them), and the preferences kept
 // in the control record: the defaults of a new chart, the question whether

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ControlRecord.h"
 
 #include <cmath>
@@ -31,15 +32,15 @@ std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
   // 0 (a record written before the setting existed).
   for (size_t at : {o::onePrinterDocPerPrintout, o::textBackColour2, o::textBackColour1,
                     o::textBackStyle2, o::textBackStyle1, o::doublePenWidths, o::warnDuplicateName,
-                    o::derivedOption, o::progressedTimeOption, o::defaultZodsel, o::saveOption,
+                    o::derivedOption, o::progressedTimeOption, o::defaultZodiacLetter, o::saveOption,
                     o::geocentricLatitude, o::monoFile, o::monoScreen, o::placeNameStyle,
                     o::screenProportions, o::fileProportions, o::monoPrinter1, o::monoPrinter2})
     if (r.Letter(at) < 'A' || r.Letter(at) > 'Z') return at;
   for (size_t k = 0; k < 9; ++k)
     for (size_t at : {o::deviceLetters1 + k, o::deviceLetters2 + k})
       if (r.Letter(at) < 'A' || r.Letter(at) > 'Z') return at;
-  const char house = r.Letter(o::defaultHousesys);
-  if (house != 0 && !HouseSystemOfLetter(house)) return o::defaultHousesys;
+  const char house = r.Letter(o::defaultHouseSystemLetter);
+  if (house != 0 && !HouseSystemOfLetter(house)) return o::defaultHouseSystemLetter;
   const uint8_t printouts = r.Get<uint8_t>(o::defaultPrintouts);
   if (printouts > 40) return o::defaultPrintouts;
   for (size_t k = 1; k <= printouts; ++k)
@@ -60,8 +61,8 @@ std::optional<size_t> ControlRecordFault(const ControlRecord& r) {
   return std::nullopt;
 }
 
-char ControlRecord::defaultHousesys() const {
-  return HouseSystemOrDefault(Letter(control_offset::defaultHousesys));
+char ControlRecord::defaultHouseSystemLetter() const {
+  return HouseSystemOrDefault(Letter(control_offset::defaultHouseSystemLetter));
 }
 
 ControlRecord& Control() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control file "ZORCTRL.DAT": one 641-byte record of program-wide
 // options. The record is kept as raw bytes so that writing it back leaves
 // every byte this program does not interpret as it was read.
@@ -26,9 +27,9 @@ constexpr size_t warnDuplicateName = 43;
 constexpr size_t derivedOption = 45;
 constexpr size_t progressedTimeOption = 46;
 constexpr size_t defaultPrintouts = 47;  // string[40]
-constexpr size_t defaultZodsel = 88;
+constexpr size_t defaultZodiacLetter = 88;
 constexpr size_t saveOption = 89;
-constexpr size_t defaultHousesys = 90;  // house system letter of a new entry
+constexpr size_t defaultHouseSystemLetter = 90;  // house system letter of a new entry
 constexpr size_t geocentricLatitude = 273;
 constexpr size_t monoFile = 275;
 constexpr size_t monoScreen = 276;
@@ -60,11 +61,11 @@ constexpr size_t paperOrientation = 621;
 class ControlRecord : public PackedRecord<kControlRecordSize> {
  public:
   std::string defaultPrintouts() const { return GetString(control_offset::defaultPrintouts, 40); }
-  char defaultZodsel() const { return Letter(control_offset::defaultZodsel); }
+  char defaultZodiacLetter() const { return Letter(control_offset::defaultZodiacLetter); }
   char saveOption() const { return Letter(control_offset::saveOption); }
   // The house system of a new entry: a letter 'A'..'I', Placidus ('F') for
   // any other byte (a record written before the setting existed).
-  char defaultHousesys() const;
+  char defaultHouseSystemLetter() const;
   bool warnDuplicateName() const { return Letter(control_offset::warnDuplicateName) == 'Y'; }
   bool geocentricLatitude() const { return Letter(control_offset::geocentricLatitude) == 'Y'; }
   double screenZoom() const { return Get<double>(control_offset::screenZoom); }

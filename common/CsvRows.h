@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading CSV rows one at a time: comma-separated fields, a field in double
 // quotes may hold commas and doubled quotes. A row is one line: a quoted
 // field may not go on over a line break (no field of a chart row holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units of the masked fields of the birth data form, and the rules of
 // each field that look at more than one unit: the day of the month, the
 // 24-hour hour, and the pole and the date line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/FileCopy.h"
 
 #include <fcntl.h>
@@ -46,7 +47,7 @@ bool CopyBlocks(int in, int out) {
 
 }  // namespace
 
-bool CopyFileRoutine(const std::string& source, const std::string& destination, CopyOptions options) {
+bool CopyWholeFile(const std::string& source, const std::string& destination, CopyOptions options) {
   const int in = open(source.c_str(), O_RDONLY);
   if (in < 0) EndProgram("File " + source + " not on disk. Program ended.");
 

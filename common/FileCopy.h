@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying a file block by block, and the checks that follow a file
 // operation: report and go on, or report and end the program.
 #pragma once
@@ -6,7 +7,7 @@
 
 namespace vostrane {
 
-// How CopyFileRoutine treats the destination.
+// How CopyWholeFile treats the destination.
 struct CopyOptions {
   // The destination gets the source's file date.
   bool keepDate = false;
@@ -29,8 +30,7 @@ struct CopyOptions {
 // With `options.keepDate` the destination gets the source's file date; a
 // failure to set it is reported when `options.reportDateFailure` and does
 // not make the copy fail. Returns true when the whole file was copied.
-bool CopyFileRoutine(const std::string& source, const std::string& destination,
-                     CopyOptions options = {});
+bool CopyWholeFile(const std::string& source, const std::string& destination, CopyOptions options = {});
 
 // When the last file operation failed: shows the message and ends the
 // program.

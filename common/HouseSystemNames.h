@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house systems the calculation knows, with the letter an entry stores
 // for each and the name shown to the user. The first nine letters are the
 // ones entries have always carried; the later ones follow in the alphabet,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the screen asks for large fonts, fixed at start from the screen's
 // logical resolution, and the scaling of dialog sizes it asks for.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions asked before a list of charts is replaced or brought back,
 // shared by the main menu and the viewer so both say the same.
 #pragma once

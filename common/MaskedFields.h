@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing into the masked date, time, latitude, longitude and zone fields of
 // the birth data form, as pure functions so that the form's key handlers
 // stay thin and the rules can be tested without a window.

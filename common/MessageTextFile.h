@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message text file "QIRTEXT.DAT": numbered texts of up to 70
 // characters, text k in record k - 1 (records of 71 bytes, a length byte and
 // 70 characters). Form captions, labels, name tables and many messages are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers to text and text to numbers, in the fixed widths and fill modes
 // the program's lists, files and form fields use.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a text file line by line with each line's number, the way the
 // program's data readers and the generators read their sources: the line end
 // (LF, or CR LF) is dropped, and comment lines and empty or blank lines may be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's choices for the points of a chart page, kept in the control
 // record: which lunar node the wheel draws (or the wheel style's own
 // choice), whether the Part of Fortune reverses its formula for a night

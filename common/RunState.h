@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state that steers the shell's loop between data entry, calculation and
 // viewing. The shell owns one and hands it to the birth data form and the
 // viewer, which set it before they return.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text helpers on the program's one-byte (Windows-1252) strings: the first
 // word, upper case and filling a text to a width.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/CompositeChart.h"
 
 #include "astro/AngleHelpers.h"
@@ -24,20 +25,20 @@ double MeanGeographicLongitude(double a, double b) {
 
 void CalcCompositeChart(ChartEntry& e, const ChartEntry& a, const ChartEntry& b,
                         bool geocentricLatitude) {
-  const double shift = a.zodsel() == b.zodsel() ? 0.0 : ZodiacOffset(a) - ZodiacOffset(b);
+  const double shift = a.zodiacLetter() == b.zodiacLetter() ? 0.0 : ZodiacOffset(a) - ZodiacOffset(b);
   auto mid = [shift](double x, double y) { return ShorterArcMidpoint(x, y + shift); };
 
-  e.setJulday(Mean(a.julday(), b.julday()));
-  SetGreenwichMoment(e, e.julday());
-  e.setGmt(e.hours() + e.minutes() / 60.0 + e.seconds() / 3600.0);
-  e.setT(Mean(a.t(), b.t()));
-  e.setDeltat(Mean(a.deltat(), b.deltat()));
-  e.setObliq(Mean(a.obliq(), b.obliq()));
-  e.setAyan(Mean(a.ayan(), b.ayan()));
+  e.setJulianDayUt(Mean(a.julianDayUt(), b.julianDayUt()));
+  SetGreenwichMoment(e, e.julianDayUt());
+  e.setUniversalTimeHours(e.hours() + e.minutes() / 60.0 + e.seconds() / 3600.0);
+  e.setCenturiesSince1900Ut(Mean(a.centuriesSince1900Ut(), b.centuriesSince1900Ut()));
+  e.setDeltaTSeconds(Mean(a.deltaTSeconds(), b.deltaTSeconds()));
+  e.setObliquityRad(Mean(a.obliquityRad(), b.obliquityRad()));
+  e.setAyanamsaDeg(Mean(a.ayanamsaDeg(), b.ayanamsaDeg()));
   e.setLatitude(Mean(a.latitude(), b.latitude()));
   e.setLongitude(MeanGeographicLongitude(a.longitude(), b.longitude()));
-  e.setMoonnode(mid(a.moonnode(), b.moonnode()));
-  e.setCalcastyn(a.calcastyn() == 'Y' && b.calcastyn() == 'Y' ? 'Y' : 'N');
+  e.setMoonNodeDeg(mid(a.moonNodeDeg(), b.moonNodeDeg()));
+  e.setAsteroidsCalculated(a.asteroidsCalculated() == 'Y' && b.asteroidsCalculated() == 'Y' ? 'Y' : 'N');
 
   const uint32_t missing = a.unavailableSlots() | b.unavailableSlots();
   for (int s = 0; s <= 30; ++s) {
@@ -54,9 +55,9 @@ void CalcCompositeChart(ChartEntry& e, const ChartEntry& a, const ChartEntry& b,
   // The angles come from the composite meridian, not from midpoints of their own.
   const double mc = mid(a.mc(), b.mc());
   const double z = ZodiacOffset(e);
-  CalcHousesAtRamc(e, RamcOfMidheaven(mc, z, e.obliq()), e.latitude(), geocentricLatitude);
-  const double angles[4] = {e.asc(), e.mc(), e.vertex(), e.eastpt()};
-  const double obliquity = e.obliq() * kDegPerRad;
+  CalcHousesAtRamc(e, RamcOfMidheaven(mc, z, e.obliquityRad()), e.latitude(), geocentricLatitude);
+  const double angles[4] = {e.asc(), e.mc(), e.vertex(), e.eastPoint()};
+  const double obliquity = e.obliquityRad() * kDegPerRad;
   for (int k = 0; k < 4; ++k) {
     const int s = slot::Ascendant + k;
     const Equatorial q = EclToEqu(0.0, angles[k] - z, obliquity);

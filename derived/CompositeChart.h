@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A composite chart of two entries on the shorter-arc midpoints.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/DerivedCalculation.h"
 
 #include <cmath>
@@ -27,8 +28,8 @@ const char* const kBodyNames[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Ju
 // The chart's moment as clock time at its own place: the base's Greenwich
 // moment less the new zone and plus its daylight hours.
 void RelocateMoment(ChartEntry& e, const ChartEntry& base) {
-  double hoursEast = -e.tzone();
-  switch (e.dstcode()) {
+  double hoursEast = -e.zoneHoursWest();
+  switch (e.daylightCode()) {
     case 1:
     case 2: hoursEast += 1; break;
     case 3: hoursEast += 2; break;
@@ -37,11 +38,11 @@ void RelocateMoment(ChartEntry& e, const ChartEntry& base) {
       break;
     default: break;
   }
-  const double tzone = e.tzone();
-  const uint8_t dst = e.dstcode();
-  SetGreenwichMoment(e, base.julday() + hoursEast / 24.0);
-  e.setTzone(tzone);
-  e.setDstcode(dst);
+  const double zoneHoursWest = e.zoneHoursWest();
+  const uint8_t dst = e.daylightCode();
+  SetGreenwichMoment(e, base.julianDayUt() + hoursEast / 24.0);
+  e.setZoneHoursWest(zoneHoursWest);
+  e.setDaylightCode(dst);
 }
 
 // Time scales of the progressed moment at the base's place; the driver's
@@ -51,7 +52,7 @@ void SetProgressedMoment(ChartEntry& e, const ChartEntry& base, CalcReport& repo
   e.setPlace(base.place());
   e.setLatitude(base.latitude());
   e.setLongitude(base.longitude());
-  e.setZodsel(base.zodsel());
+  e.setZodiacLetter(base.zodiacLetter());
   report.Add(CalcTimeScales(e).status);
   CalcDeltaT(e);
 }
@@ -60,11 +61,11 @@ void SetProgressedMoment(ChartEntry& e, const ChartEntry& base, CalcReport& repo
 // advanced by the arc the progressed Sun has made in right ascension.
 void ProgressMeridian(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory,
                       bool geocentricLatitude) {
-  const EngineResult sun = BodyAt(theory, 0, e.julday());
-  const double progressedRa = EclToEqu(sun.lat, sun.lon, e.obliq() * kDegPerRad).ra;
+  const EngineResult sun = BodyAt(theory, 0, e.julianDayUt());
+  const double progressedRa = EclToEqu(sun.lat, sun.lon, e.obliquityRad() * kDegPerRad).ra;
   const double natalRa = base.body(BodyArray::Ra, 0) - ZodiacOffset(base);
   const double arc = DiffDeg(natalRa, progressedRa);
-  CalcHousesAtRamc(e, base.ramc() + arc * kRadPerDeg, base.latitude(), geocentricLatitude);
+  CalcHousesAtRamc(e, base.ramcRad() + arc * kRadPerDeg, base.latitude(), geocentricLatitude);
 }
 
 std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int slot,
@@ -72,7 +73,7 @@ std::optional<std::string> CalcReturn(ChartEntry& e, const ChartEntry& base, int
   const int m = e.printoutParam(kTargetMonth), d = e.printoutParam(kTargetMonth + 1),
             y = e.printoutParam(kTargetMonth + 2);
   const double from = GregorianJulDay(m, d, y);
-  e.setZodsel(base.zodsel());
+  e.setZodiacLetter(base.zodiacLetter());
   // A return must still be a date an entry can hold.
   const double until = GregorianJulDay(1, 1, kMaxYear + 1);
   const auto found = FindReturn(
@@ -104,34 +105,35 @@ void CalcHarmonic(ChartEntry& e, const ChartEntry& base) {
 void DirectBySolarArc(ChartEntry& e, const ChartEntry& base, AnalyticTheory& theory,
                       CalcReport& report) {
   SetProgressedMoment(e, base, report);
-  const double progressedSun = BodyAt(theory, 0, e.julday()).lon;
+  const double progressedSun = BodyAt(theory, 0, e.julianDayUt()).lon;
   const double arc = ModAngle(360.0, progressedSun - (base.lon(0) - ZodiacOffset(base)));
-  const double julday = e.julday(), gmt = e.gmt(), t = e.t(), deltat = e.deltat();
+  const double julianDayUt = e.julianDayUt(), universalTimeHours = e.universalTimeHours(),
+               t = e.centuriesSince1900Ut(), deltaTSeconds = e.deltaTSeconds();
   const int32_t month = e.month(), day = e.day(), year = e.year(), hours = e.hours(),
                 minutes = e.minutes(), seconds = e.seconds();
   CopyChartData(e, base);
   // The moment stays the progressed one the title and header show.
-  e.setJulday(julday);
-  e.setGmt(gmt);
-  e.setT(t);
-  e.setDeltat(deltat);
+  e.setJulianDayUt(julianDayUt);
+  e.setUniversalTimeHours(universalTimeHours);
+  e.setCenturiesSince1900Ut(t);
+  e.setDeltaTSeconds(deltaTSeconds);
   e.setMonth(month);
   e.setDay(day);
   e.setYear(year);
   e.setHours(hours);
   e.setMinutes(minutes);
   e.setSeconds(seconds);
-  e.setTzone(0);
-  e.setDstcode(0);
+  e.setZoneHoursWest(0);
+  e.setDaylightCode(0);
   auto advance = [arc](double x) { return ModAngle(360.0, x + arc); };
   MapAngles(e, advance);
   MapLongitudes(e, advance);
   SetEquatorialFromEcliptic(e);
-  e.setRamc(RamcOfMidheaven(e.mc(), ZodiacOffset(e), e.obliq()));
+  e.setRamcRad(RamcOfMidheaven(e.mc(), ZodiacOffset(e), e.obliquityRad()));
 }
 
 std::optional<std::string> CheckBaseMoment(const ChartEntry& base) {
-  if (!std::isfinite(base.julday()) || !std::isfinite(base.lon(0)))
+  if (!std::isfinite(base.julianDayUt()) || !std::isfinite(base.lon(0)))
     return std::string("Its base chart has not been calculated.");
   return std::nullopt;
 }
@@ -150,12 +152,12 @@ std::optional<std::string> CheckStoredDate(const ChartEntry& e, const ChartEntry
 
 }  // namespace
 
-double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report) {
-  if (base.zodsel() == 'T') return 0.0;
+double ZodiacOffsetAt(const ChartEntry& base, double julianDayUt, CalcReport& report) {
+  if (base.zodiacLetter() == 'T') return 0.0;
   ChartEntry scratch;
-  scratch.setZodsel(base.zodsel());
+  scratch.setZodiacLetter(base.zodiacLetter());
   SetUserAyanamsa(scratch, UserAyanamsaOf(base));
-  SetGreenwichMoment(scratch, julday);
+  SetGreenwichMoment(scratch, julianDayUt);
   const Ayanamsa ayanamsa = CalcTimeScales(scratch);
   report.Add(ayanamsa.status);
   return ayanamsa.z;
@@ -166,7 +168,7 @@ double ProgressedJulDay(const ChartEntry& e, const ChartEntry& base) {
   const double days = GregorianJulDay(e.printoutParam(kTargetMonth), e.printoutParam(kTargetMonth + 1),
                                       e.printoutParam(kTargetMonth + 2)) -
                       GregorianJulDay(base.month(), base.day(), base.year());
-  return base.julday() + days / kProgressionYearDays;
+  return base.julianDayUt() + days / kProgressionYearDays;
 }
 
 std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& base,
@@ -197,7 +199,7 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& e, const ChartEntry& 
     case DerivedKind::SolarArc: DirectBySolarArc(e, base, theory, report); return std::nullopt;
     case DerivedKind::SolarReturn: return CalcReturn(e, base, 0, theory, report);
     case DerivedKind::LunarReturn: return CalcReturn(e, base, 1, theory, report);
-    case DerivedKind::PlanetReturn: return CalcReturn(e, base, e.chartypxtr(), theory, report);
+    case DerivedKind::PlanetReturn: return CalcReturn(e, base, e.chartSubtype(), theory, report);
     case DerivedKind::Composite:
       if (!second) return "Entry " + std::to_string(e.secondBaseEntry()) + " is not in the list.";
       CalcCompositeChart(e, base, *second, geocentricLatitude);

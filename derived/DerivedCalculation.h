@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart data of a derived entry, calculated from its base entries.
 // The calculation driver runs it for every entry whose chart type is not 0,
 // level by level, so that the base entries are always calculated first, and
@@ -41,8 +42,8 @@ std::optional<std::string> PrepareDerivedChart(ChartEntry& entry, const ChartEnt
 // date (elements 73..75): the base's moment plus a day for each year.
 double ProgressedJulDay(const ChartEntry& entry, const ChartEntry& base);
 
-// The zodiac offset (degrees) of the base's zodiac at Julian day `julday`
+// The zodiac offset (degrees) of the base's zodiac at Julian day `julianDayUt`
 // (UT): 0 for the tropical zodiac.
-double ZodiacOffsetAt(const ChartEntry& base, double julday, CalcReport& report);
+double ZodiacOffsetAt(const ChartEntry& base, double julianDayUt, CalcReport& report);
 
 }  // namespace vostrane

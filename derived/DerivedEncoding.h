@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How each derived kind is stored in the entry record: chart type, sub-type
 // and the printout parameter elements that carry the kind's date and body.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The uncalculated entry of a derived chart: its kind as chart type and
 // sub-type, its base entries and level, and the date and place the kind
 // needs. The chart data is left to the calculation driver.
@@ -22,7 +23,7 @@ bool NeedsDate(DerivedKind kind) {
 // A chart a moment-based kind can start from: one with a moment of its own
 // (not a composite, whose moment is a mean, nor a harmonic chart).
 bool HasOwnMoment(const ChartEntry& e) {
-  return e.charttype() != kCompositeType && e.charttype() != kHarmonicType;
+  return e.chartType() != kCompositeType && e.chartType() != kHarmonicType;
 }
 
 std::string EntryMissing(int32_t record) {
@@ -43,9 +44,9 @@ std::optional<std::string> CheckPlace(const DerivedPlace& p) {
     return std::string("The latitude must be from 90 S to 90 N.");
   if (!std::isfinite(p.longitude) || std::fabs(p.longitude) > 180)
     return std::string("The longitude must be from 180 E to 180 W.");
-  if (!std::isfinite(p.tzone) || std::fabs(p.tzone) > 24)
+  if (!std::isfinite(p.zoneHoursWest) || std::fabs(p.zoneHoursWest) > 24)
     return std::string("The time zone must be from 24 hours East to 24 hours West.");
-  if (p.dstcode > 4) return std::string("The daylight code must be one of N, Y, W, D, L.");
+  if (p.daylightCode > 4) return std::string("The daylight code must be one of N, Y, W, D, L.");
   if (p.name.size() > 25) return std::string("The place name holds at most 25 characters.");
   return std::nullopt;
 }
@@ -69,8 +70,8 @@ void SetPlace(ChartEntry& e, const DerivedPlace& p) {
   e.setPlace(p.name);
   e.setLatitude(p.latitude);
   e.setLongitude(p.longitude);
-  e.setTzone(p.tzone);
-  e.setDstcode(p.dstcode);
+  e.setZoneHoursWest(p.zoneHoursWest);
+  e.setDaylightCode(p.daylightCode);
   e.setDstTable(p.dstTable);
 }
 
@@ -86,8 +87,8 @@ void CopyBirthData(ChartEntry& e, const ChartEntry& base) {
   e.setPlace(base.place());
   e.setLatitude(base.latitude());
   e.setLongitude(base.longitude());
-  e.setTzone(base.tzone());
-  e.setDstcode(base.dstcode());
+  e.setZoneHoursWest(base.zoneHoursWest());
+  e.setDaylightCode(base.daylightCode());
   e.setDstTable(base.dstTable());
 }
 
@@ -105,13 +106,13 @@ void SetTarget(ChartEntry& e, const DerivedRequest& r, int hours, int minutes, i
 // daylight code of its place are kept beside it, for the page to show the
 // moment in the place's local time too.
 void SetReturn(ChartEntry& e, const DerivedRequest& r, uint8_t type, uint8_t sub) {
-  e.setCharttype(type);
-  e.setChartypxtr(sub);
+  e.setChartType(type);
+  e.setChartSubtype(sub);
   if (r.place) SetPlace(e, *r.place);
-  e.setPrintoutParam(kReturnZoneSeconds, static_cast<int32_t>(std::lround(e.tzone() * 3600.0)));
-  e.setPrintoutParam(kReturnDaylight, e.dstcode() + 1);
-  e.setTzone(0);
-  e.setDstcode(0);
+  e.setPrintoutParam(kReturnZoneSeconds, static_cast<int32_t>(std::lround(e.zoneHoursWest() * 3600.0)));
+  e.setPrintoutParam(kReturnDaylight, e.daylightCode() + 1);
+  e.setZoneHoursWest(0);
+  e.setDaylightCode(0);
   e.setMonth(r.month);
   e.setDay(r.day);
   e.setYear(r.year);
@@ -125,8 +126,8 @@ void SetReturn(ChartEntry& e, const DerivedRequest& r, uint8_t type, uint8_t sub
 // moment and the target date when the chart is calculated; the target date
 // is taken at the birth's clock time.
 void SetProgressed(ChartEntry& e, const DerivedRequest& r, const ChartEntry& base, uint8_t sub) {
-  e.setCharttype(kProgressedType);
-  e.setChartypxtr(sub);
+  e.setChartType(kProgressedType);
+  e.setChartSubtype(sub);
   SetTarget(e, r, base.hours(), base.minutes(), base.seconds());
   e.setPrintoutParam(kFromViewer, 1);
   e.setPrintoutParam(kCreatedCount, r.base);
@@ -189,11 +190,11 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
   }
 
   ChartEntry& e = out.entry;
-  e.InitNewEntry(base.zodsel(), entryCount);
-  e.setZodsel(base.zodsel());
+  e.InitNewEntry(base.zodiacLetter(), entryCount);
+  e.setZodiacLetter(base.zodiacLetter());
   SetUserAyanamsa(e, UserAyanamsaOf(base));
-  e.setHousesys(base.housesys());
-  e.setUsertype(base.usertype());
+  e.setHouseSystemLetter(base.houseSystemLetter());
+  e.setUserZodiacType(base.userZodiacType());
   CopyBirthData(e, base);
   e.setBaseEntry(request.base);
   e.setLevel(base.level() + 1);
@@ -203,7 +204,7 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
 
   switch (request.kind) {
     case DerivedKind::Transit:
-      e.setCharttype(kTransitType);
+      e.setChartType(kTransitType);
       SetPlace(e, *request.place);
       e.setMonth(request.month);
       e.setDay(request.day);
@@ -222,12 +223,12 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
       break;
     case DerivedKind::Relocated:
       // The clock time at the new place is set when the chart is calculated.
-      e.setCharttype(kRelocatedType);
+      e.setChartType(kRelocatedType);
       SetPlace(e, *request.place);
       break;
     case DerivedKind::Composite:
-      e.setCharttype(kCompositeType);
-      e.setChartypxtr(kNearMidpoints);
+      e.setChartType(kCompositeType);
+      e.setChartSubtype(kNearMidpoints);
       e.setSecondBaseEntry(request.secondBase);
       e.setLevel(std::max(base.level(), second->level()) + 1);
       e.setName(CompositeName(base, *second));
@@ -238,7 +239,7 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
       e.setPrintoutParam(kTriWheelThird, request.secondBase);
       break;
     case DerivedKind::Harmonic:
-      e.setCharttype(kHarmonicType);
+      e.setChartType(kHarmonicType);
       e.setHarmonic(static_cast<int16_t>(request.harmonic));
       break;
   }
@@ -247,8 +248,8 @@ DerivedBuild BuildDerivedEntry(const DerivedRequest& request, const ChartEntry& 
 }
 
 std::optional<DerivedKind> KindOfEntry(const ChartEntry& e) {
-  const int sub = e.chartypxtr();
-  switch (e.charttype()) {
+  const int sub = e.chartSubtype();
+  switch (e.chartType()) {
     case kTransitType: return DerivedKind::Transit;
     case kProgressedType:
       if (sub == kSecondaryProgressed) return DerivedKind::Progressed;

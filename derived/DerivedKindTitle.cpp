@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/DerivedKindTitle.h"
 
 #include "derived/DerivedRequest.h"
@@ -10,12 +11,12 @@ std::string DerivedKindTitle(const ChartEntry& entry) {
   std::string title = DerivedKindName(*kind);
   if (*kind == DerivedKind::Harmonic) title += " " + std::to_string(entry.harmonic());
   if (*kind == DerivedKind::PlanetReturn)
-    title += std::string(" (") + ReturnBodyName(entry.chartypxtr()) + ")";
+    title += std::string(" (") + ReturnBodyName(entry.chartSubtype()) + ")";
   return title;
 }
 
 std::string ChartKindHeading(const ChartEntry& entry) {
-  if (entry.charttype() == chart_type::kNatal) return "Natal";
+  if (entry.chartType() == chart_type::kNatal) return "Natal";
   const std::optional<DerivedKind> kind = KindOfEntry(entry);
   if (!kind) return "Chart";
   switch (*kind) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kind title of an entry as lists, menus and window captions show it:
 // the kind's name ("Transits", "Solar Return"), with the planet of a planet
 // return ("Planet Return (Mars)") and the number of a harmonic chart

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user asks for when making a derived chart: the kind, the base
 // entry (two for a composite), and the date, time and place the kind needs.
 // The program's dialog and the batch tool both fill one of these and hand it
@@ -31,8 +32,8 @@ struct DerivedPlace {
   std::string name;
   double latitude = 0;
   double longitude = 0;
-  double tzone = 0;
-  uint8_t dstcode = 0;
+  double zoneHoursWest = 0;
+  uint8_t daylightCode = 0;
   int32_t dstTable = 0;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/EntryCalculation.h"
 
 #include <bit>
@@ -16,20 +17,20 @@ namespace vostrane {
 
 namespace {
 
-// The calculated values from gmt to the last declination lie in the entry
+// The calculated values from universalTimeHours to the last declination lie in the entry
 // in the order of ChartValues, with no gap.
-constexpr size_t kBlockStart = entry_offset::gmt;
+constexpr size_t kBlockStart = entry_offset::universalTimeHours;
 constexpr size_t kBlockDoubles = 12 + 6 + kPointArrays * kPointSlots;
 static_assert(entry_offset::cusps == kBlockStart + 8 * 12);
 static_assert(entry_offset::lon == entry_offset::cusps + 8 * 6);
-static_assert(entry_offset::zodsel == kBlockStart + 8 * kBlockDoubles);
+static_assert(entry_offset::zodiacLetter == kBlockStart + 8 * kBlockDoubles);
 static_assert(offsetof(ChartValues, cusps) == 8 * 12 && offsetof(ChartValues, points) == 8 * 18);
 static_assert(static_cast<int>(PointArray::Decl) == static_cast<int>(BodyArray::Decl) &&
               static_cast<int>(PointArray::Ra) == static_cast<int>(BodyArray::Ra));
 
 // The block as one array of doubles.
-double* BlockOf(ChartValues& v) { return &v.gmt; }
-const double* BlockOf(const ChartValues& v) { return &v.gmt; }
+double* BlockOf(ChartValues& v) { return &v.universalTimeHours; }
+const double* BlockOf(const ChartValues& v) { return &v.universalTimeHours; }
 
 bool ForNameFile(const ChartEntry& entry) { return entry.level() == 0 && entry.nameRecord() != 0; }
 
@@ -45,9 +46,9 @@ ChartInput ChartInputOf(const ChartEntry& entry) {
   in.seconds = entry.seconds();
   in.latitude = entry.latitude();
   in.longitude = entry.longitude();
-  in.tzone = entry.tzone();
-  in.dstcode = entry.dstcode();
-  in.zodsel = CalculatedZodiac(entry.zodsel());
+  in.zoneHoursWest = entry.zoneHoursWest();
+  in.daylightCode = entry.daylightCode();
+  in.zodiac = CalculatedZodiac(entry.zodiacLetter());
   in.forNameFile = ForNameFile(entry);
   in.userAyanamsa = UserAyanamsaOf(entry);
   return in;
@@ -60,9 +61,9 @@ ChartValues ChartValuesOf(const ChartEntry& entry) {
   } else {
     for (size_t k = 0; k < kBlockDoubles; ++k) BlockOf(v)[k] = entry.Get<double>(kBlockStart + 8 * k);
   }
-  v.coasc = entry.coasc();
-  v.polarasc = entry.polarasc();
-  v.calcastyn = entry.calcastyn();
+  v.coAscendant = entry.coAscendant();
+  v.polarAscendant = entry.polarAscendant();
+  v.asteroidsCalculated = entry.asteroidsCalculated();
   return v;
 }
 
@@ -72,27 +73,27 @@ void StoreChartValues(const ChartValues& v, ChartEntry& entry) {
   } else {
     for (size_t k = 0; k < kBlockDoubles; ++k) entry.Set<double>(kBlockStart + 8 * k, BlockOf(v)[k]);
   }
-  entry.setCoasc(v.coasc);
-  entry.setPolarasc(v.polarasc);
-  entry.setCalcastyn(v.calcastyn);
+  entry.setCoAscendant(v.coAscendant);
+  entry.setPolarAscendant(v.polarAscendant);
+  entry.setAsteroidsCalculated(v.asteroidsCalculated);
 }
 
 void PackHouseValues(const NameFileValues& v, NameFileImage& image) {
-  image.Set<double>(image_offset::gmt, v.gmt);
-  image.Set<double>(image_offset::julday, v.julday);
-  image.Set<double>(image_offset::obliq, v.obliq);
-  image.Set<double>(image_offset::ayan, v.ayan);
-  image.Set<double>(image_offset::deltat, v.deltat);
-  image.Set<double>(image_offset::t, v.centuriesUt);
+  image.Set<double>(image_offset::universalTimeHours, v.universalTimeHours);
+  image.Set<double>(image_offset::julianDayUt, v.julianDayUt);
+  image.Set<double>(image_offset::obliquityRad, v.obliquityRad);
+  image.Set<double>(image_offset::ayanamsaDeg, v.ayanamsaDeg);
+  image.Set<double>(image_offset::deltaTSeconds, v.deltaTSeconds);
+  image.Set<double>(image_offset::centuriesSince1900Ut, v.centuriesUt);
   image.Set<char>(image_offset::zodiac, LetterOfZodiac(v.zodiac));
-  image.SetFixed(image_offset::ramc, v.ramc);
+  image.SetFixed(image_offset::ramcRad, v.ramc);
   image.SetFixed(image_offset::node, v.node);
   image.SetFixed(image_offset::vertex, v.vertex);
-  image.SetFixed(image_offset::eastpt, v.eastpt);
+  image.SetFixed(image_offset::eastPoint, v.eastPoint);
   image.SetFixed(image_offset::asc, v.asc);
   image.SetFixed(image_offset::mc, v.mc);
-  image.SetFixed(image_offset::coasc, v.coasc);
-  image.SetFixed(image_offset::polarasc, v.polarasc);
+  image.SetFixed(image_offset::coAscendant, v.coAscendant);
+  image.SetFixed(image_offset::polarAscendant, v.polarAscendant);
   for (int k = 0; k < 9; ++k)
     for (int j = 0; j < 6; ++j)
       image.SetFixed(image_offset::housePositions + 4 * static_cast<size_t>(6 * k + j), v.cusps[k][j]);
@@ -115,27 +116,28 @@ Ayanamsa CalcTimeScales(ChartEntry& entry) {
 }
 
 void CalcDeltaT(ChartEntry& entry) {
-  entry.setDeltat(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
+  entry.setDeltaTSeconds(DeltaTSeconds(entry.year(), entry.month(), entry.day()));
 }
 
 double ZodiacOffset(const ChartEntry& entry) {
-  return ZodiacOffset(CalculatedZodiac(entry.zodsel()), entry.ayan());
+  return ZodiacOffset(CalculatedZodiac(entry.zodiacLetter()), entry.ayanamsaDeg());
 }
 
 double EphemerisJulDay(const ChartEntry& entry) { return EphemerisJulDay(ChartValuesOf(entry)); }
 
 void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude) {
   ChartValues v = ChartValuesOf(entry);
-  CalcHousesAtRamc(v, CalculatedZodiac(entry.zodsel()), CalculatedHouseSystem(entry.housesys()), ramc,
-                   latitudeDeg, geocentricLatitude);
+  CalcHousesAtRamc(v, CalculatedZodiac(entry.zodiacLetter()),
+                   CalculatedHouseSystem(entry.houseSystemLetter()), ramc, latitudeDeg,
+                   geocentricLatitude);
   StoreChartValues(v, entry);
 }
 
 bool CalcHouses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude, CalcReport& report) {
-  const std::optional<HouseSystemId> system = HouseSystemOfLetter(entry.housesys());
+  const std::optional<HouseSystemId> system = HouseSystemOfLetter(entry.houseSystemLetter());
   const bool packed = CalcHouses(entry, image, system.value_or(HouseSystemId::Placidus),
                                  geocentricLatitude, report);
-  if (!system) report.Add(UnknownHouseSystemStatus(entry.housesys()));
+  if (!system) report.Add(UnknownHouseSystemStatus(entry.houseSystemLetter()));
   return packed;
 }
 
@@ -150,15 +152,15 @@ bool CalcHouses(ChartEntry& entry, NameFileImage& image, HouseSystemId houseSyst
     PackHouseValues(nameFile, image);
     // The name file keeps the entry's own zodiac letter, also one that names
     // no zodiac (calculated as Fagan-Bradley), so that nothing is rewritten.
-    image.Set<char>(image_offset::zodiac, entry.zodsel());
+    image.Set<char>(image_offset::zodiac, entry.zodiacLetter());
   }
   return packed;
 }
 
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
-              const PlanetProgress& progress) {
+bool ComputeBodySlots(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
+                      const PlanetProgress& progress) {
   ChartValues v = ChartValuesOf(entry);
-  const bool asteroids = CalPlanH(ChartInputOf(entry), v, theory, report, progress);
+  const bool asteroids = ComputeBodySlots(ChartInputOf(entry), v, theory, report, progress);
   StoreChartValues(v, entry);
   MarkLunarApogee(entry);
   return asteroids;

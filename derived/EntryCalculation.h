@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart calculation run on a session entry: the calculation's input is
 // filled from the entry, and its plain results are copied back into the
 // entry and packed into the name-file image. The calculation driver and the
@@ -26,17 +27,17 @@ void StoreChartValues(const ChartValues& values, ChartEntry& entry);
 void PackHouseValues(const NameFileValues& values, NameFileImage& image);
 void PackPointValues(const NameFileValues& values, NameFileImage& image);
 
-// Time scales and ayanamsa of the entry (gmt, julday, t, obliq, ramc,
-// moonnode and ayan); its status names a correction file that was ignored.
+// Time scales and ayanamsa of the entry (universalTimeHours, julianDayUt, t, obliquityRad, ramc,
+// moonNodeDeg and ayanamsaDeg); its status names a correction file that was ignored.
 Ayanamsa CalcTimeScales(ChartEntry& entry);
-// `deltat` of the entry from its date.
+// `deltaTSeconds` of the entry from its date.
 void CalcDeltaT(ChartEntry& entry);
-// The zodiac offset of a calculated entry: 0 tropical, else `ayan`.
+// The zodiac offset of a calculated entry: 0 tropical, else `ayanamsaDeg`.
 double ZodiacOffset(const ChartEntry& entry);
 // Julian day in ephemeris time of a calculated entry.
 double EphemerisJulDay(const ChartEntry& entry);
 // Angles and cusps of the entry's house system for another meridian (see
-// the calculation's CalcHousesAtRamc); `obliq` and `ayan` must be set.
+// the calculation's CalcHousesAtRamc); `obliquityRad` and `ayanamsaDeg` must be set.
 void CalcHousesAtRamc(ChartEntry& entry, double ramc, double latitudeDeg, bool geocentricLatitude);
 
 // The house step with house system `houseSystem`; true when the name-file
@@ -47,8 +48,8 @@ bool CalcHouses(ChartEntry& entry, NameFileImage& image, HouseSystemId houseSyst
 // system is reported in `report` and gives Placidus cusps.
 bool CalcHouses(ChartEntry& entry, NameFileImage& image, bool geocentricLatitude, CalcReport& report);
 // Every body slot of the entry; true when the asteroids were all served.
-bool CalPlanH(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
-              const PlanetProgress& progress = {});
+bool ComputeBodySlots(ChartEntry& entry, AnalyticTheory& theory, CalcReport& report,
+                      const PlanetProgress& progress = {});
 // The planet step: the pass, the entry's asteroid flag and, for a linked
 // natal entry, the eight arrays packed into the image and the name-file
 // flags; true when the name file is to be updated.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/PointArithmetic.h"
 
 #include "astro/AngleHelpers.h"
@@ -13,10 +14,10 @@ void MapAngles(ChartEntry& e, const std::function<double(double)>& f) {
   e.setAsc(f(e.asc()));
   e.setMc(f(e.mc()));
   e.setVertex(f(e.vertex()));
-  e.setEastpt(f(e.eastpt()));
-  e.setCoasc(f(e.coasc()));
-  e.setPolarasc(f(e.polarasc()));
-  e.setMoonnode(f(e.moonnode()));
+  e.setEastPoint(f(e.eastPoint()));
+  e.setCoAscendant(f(e.coAscendant()));
+  e.setPolarAscendant(f(e.polarAscendant()));
+  e.setMoonNodeDeg(f(e.moonNodeDeg()));
   for (int h = 1; h <= 6; ++h) e.setCusp(h, f(e.cusp(h)));
 }
 
@@ -30,7 +31,7 @@ void MapLongitudes(ChartEntry& e, const std::function<double(double)>& f) {
 
 void SetEquatorialFromEcliptic(ChartEntry& e) {
   const double z = ZodiacOffset(e);
-  const double obliquity = e.obliq() * kDegPerRad;
+  const double obliquity = e.obliquityRad() * kDegPerRad;
   for (int s = 0; s <= 30; ++s) {
     if (!e.bodyAvailable(s)) continue;
     const Equatorial q = EclToEqu(e.body(BodyArray::Lat, s), e.lon(s) - z, obliquity);
@@ -49,24 +50,24 @@ namespace vostrane {
 
 void CopyChartData(ChartEntry& to, const ChartEntry& from) {
   constexpr size_t first = entry_offset::month;
-  constexpr size_t end = entry_offset::zodsel;  // birth data and calculated block
+  constexpr size_t end = entry_offset::zodiacLetter;  // birth data and calculated block
   std::memcpy(to.Data() + first, from.Data() + first, end - first);
-  to.setCoasc(from.coasc());
-  to.setPolarasc(from.polarasc());
-  to.setCalcastyn(from.calcastyn());
+  to.setCoAscendant(from.coAscendant());
+  to.setPolarAscendant(from.polarAscendant());
+  to.setAsteroidsCalculated(from.asteroidsCalculated());
   to.setDstTable(from.dstTable());
 }
 
-void SetGreenwichMoment(ChartEntry& e, double julday) {
-  const CalendarDateTime m = JulianDayToDate(julday);
+void SetGreenwichMoment(ChartEntry& e, double julianDayUt) {
+  const CalendarDateTime m = JulianDayToDate(julianDayUt);
   e.setMonth(m.date.month);
   e.setDay(m.date.day);
   e.setYear(m.date.year);
   e.setHours(m.time.hours);
   e.setMinutes(m.time.minutes);
   e.setSeconds(m.time.seconds);
-  e.setTzone(0);
-  e.setDstcode(0);
+  e.setZoneHoursWest(0);
+  e.setDaylightCode(0);
 }
 
 }  // namespace vostrane

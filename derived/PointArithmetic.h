@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic on every point of a calculated entry: the angles, the node, the
 // cusps and the longitudes of body slots 0..30.
 #pragma once
@@ -32,8 +33,8 @@ namespace vostrane {
 // the kind, the links or the printout selection).
 void CopyChartData(ChartEntry& to, const ChartEntry& from);
 
-// Sets the entry's date and clock time to Julian day `julday` (UT) in
+// Sets the entry's date and clock time to Julian day `julianDayUt` (UT) in
 // Greenwich time: zone 0, no daylight time, to the second.
-void SetGreenwichMoment(ChartEntry& entry, double julday);
+void SetGreenwichMoment(ChartEntry& entry, double julianDayUt);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for a return: the first moment after a given one at which a
 // body's geocentric apparent longitude comes back to a given longitude.
 #pragma once
@@ -11,7 +12,7 @@
 namespace vostrane {
 
 // Zodiac offset (degrees) added to tropical longitudes at a Julian day (UT).
-using ZodiacAt = std::function<double(double julday)>;
+using ZodiacAt = std::function<double(double julianDayUt)>;
 
 // Longest time a return of body slot 0..6 can take, in days (Moon: a month,
 // Saturn: a revolution and its loops).

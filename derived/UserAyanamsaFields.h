@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an entry keeps a user-defined ayanamsa (zodiac letter 'U'): two
 // doubles in the reserved area after the daylight table number, behind the
 // calculation-complete byte. Entries written before these fields existed

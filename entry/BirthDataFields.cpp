@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/BirthDataFields.h"
 
 #include <algorithm>
@@ -86,11 +87,11 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   // The biography block is blanked whatever the outcome.
   e.setBiography(1, "");
   e.setBiography(2, "");
-  e.setHousesys(HouseSystemOrDefault(f.houseSystem));
-  e.setZodsel(ZodiacOrDefault(f.zodiac));
+  e.setHouseSystemLetter(HouseSystemOrDefault(f.houseSystem));
+  e.setZodiacLetter(ZodiacOrDefault(f.zodiac));
   // A user-defined ayanamsa keeps its value and epoch in the entry; other
   // zodiacs leave those bytes as they are.
-  if (e.zodsel() == ZodiacLetterOf(AyanamsaKind::UserDefined)) {
+  if (e.zodiacLetter() == ZodiacLetterOf(AyanamsaKind::UserDefined)) {
     e.Set<double>(entry_offset::userAyanamsaDegrees, f.userAyanamsaDegrees);
     e.Set<double>(entry_offset::userAyanamsaEpoch, f.userAyanamsaEpoch);
   }
@@ -118,7 +119,7 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   e.setHours(time->hours);
   e.setMinutes(time->minutes);
   e.setSeconds(time->seconds);
-  if (e.charttype() == chart_type::kProgressed) {
+  if (e.chartType() == chart_type::kProgressed) {
     e.setPrintoutParam(kSecondaryDate, date->month);
     e.setPrintoutParam(kSecondaryDate + 1, date->day);
     e.setPrintoutParam(kSecondaryDate + 2, date->year);
@@ -137,7 +138,7 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
 
   const std::optional<double> zone = ParseZoneTexts(f.zoneHours, f.zoneMinutes, f.zoneEastWest);
   if (!zone) return kBadZone;
-  e.setTzone(*zone);
+  e.setZoneHoursWest(*zone);
 
   const int table = IntegerFromText(Trim(f.dstTable));
   if (table == kNotANumber) return kBadDstTable;
@@ -146,7 +147,7 @@ int CopyFieldsIntoEntry(const BirthDataFields& f, ChartEntry& e) {
   const std::string letters = kDaylightLetters;
   const size_t code = f.daylight.size() == 1 ? letters.find(f.daylight[0]) : std::string::npos;
   if (code == std::string::npos) return kBadDaylight;
-  e.setDstcode(static_cast<uint8_t>(code));
+  e.setDaylightCode(static_cast<uint8_t>(code));
   return kFormValid;
 }
 
@@ -173,18 +174,18 @@ BirthDataFields FieldsFromEntry(const ChartEntry& e) {
   f.longitude = Digits(lon.degrees, 3) + (lon.sign < 0 ? "E" : "W") + Digits(lon.minutes, 2) +
                 Digits(lon.seconds, 2);
 
-  const HoursMinutes zone = SplitHours(e.tzone());
+  const HoursMinutes zone = SplitHours(e.zoneHoursWest());
   f.zoneHours = std::to_string(zone.hours);
   f.zoneMinutes = Digits(zone.minutes, 2);
   f.zoneEastWest = zone.sign < 0 ? "E" : "W";
 
-  const uint8_t code = e.dstcode() <= 4 ? e.dstcode() : 0;
+  const uint8_t code = e.daylightCode() <= 4 ? e.daylightCode() : 0;
   f.daylight = std::string(1, kDaylightLetters[code]);
   f.dstTable = std::to_string(e.dstTable());
   f.userAyanamsaDegrees = e.Get<double>(entry_offset::userAyanamsaDegrees);
   f.userAyanamsaEpoch = e.Get<double>(entry_offset::userAyanamsaEpoch);
-  f.houseSystem = HouseSystemOrDefault(e.housesys());
-  f.zodiac = ZodiacOrDefault(e.zodsel());
+  f.houseSystem = HouseSystemOrDefault(e.houseSystemLetter());
+  f.zodiac = ZodiacOrDefault(e.zodiacLetter());
   return f;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two directions between the texts of the birth data form's fields (the
 // plain record of session/BirthDataTexts.h) and a chart entry: copying the
 // form into the entry with its nine checks, and filling the fields from an

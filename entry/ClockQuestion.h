@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question the birth data form asks when the typed clock time fell in
 // the hour the clocks skipped, or in the hour they went through twice, at
 // the entry's place: what the time says, the choices, and the fields each

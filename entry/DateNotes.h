@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date in words beside the date field, and the notes the form gives
 // when a natal chart's date lies before the calendar reform: the Old Style
 // question and its answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/EntryDescriptions.h"
 
 #include "derived/DerivedRequest.h"
@@ -14,7 +15,7 @@ constexpr char kDegreeSign = '\xB0';  // Windows-1252
 // it was made as) and a harmonic above 1.
 std::string KindLine(const ChartEntry& entry) {
   const std::optional<DerivedKind> kind = KindOfEntry(entry);
-  std::string line = kind ? DerivedKindName(*kind) : ChartKindName(entry.charttype());
+  std::string line = kind ? DerivedKindName(*kind) : ChartKindName(entry.chartType());
   if (entry.harmonic() > 1) line += ", Harmonic " + std::to_string(entry.harmonic());
   return line;
 }
@@ -65,7 +66,7 @@ std::string EntryListLine(int k, const ChartEntry& entry, const std::string& com
   std::string line = std::to_string(k) + ": ";
   // An entry whose name is still to be typed says so rather than show a gap.
   const std::string name = Trim(entry.name()).empty() ? std::string(kNoNameYet) : entry.name();
-  switch (entry.charttype()) {
+  switch (entry.chartType()) {
     case 0:
       line += name + "  Natal";
       if (entry.harmonic() > 1) line += ", " + std::to_string(entry.harmonic());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that describe an entry on the birth data form: its line in the
 // list of entries and the four-line header above the fields.
 #pragma once

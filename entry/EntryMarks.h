@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks the birth data form keeps in a chart entry besides its birth
 // data: the default printouts of a new entry, the Old-Style-asked flag, and
 // the duplicate-name letter of the name-file link.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the birth data form's fields that the masked-field typing
 // does not cover: the longitude text, the zone fields on entry, the two
 // letter fields, and the time's letter on exit. Pure functions over the

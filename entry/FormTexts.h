@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's text table: 305 texts of the message text file,
 // loaded once when the form is created and named by their text numbers.
 #pragma once

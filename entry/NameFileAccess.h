@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the birth data form asks of the name file: the name list under the
 // name field, reading a person into the form, the link between an entry and
 // its person, saving, and removing a person. NoNameFile serves a program

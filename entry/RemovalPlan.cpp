@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/RemovalPlan.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ RemovalPlan PlanRemoval(const std::vector<ChartEntry>& entries, int record) {
   }
   const ChartEntry& entry = entries[record - 1];
   const int natal = entry.baseEntry();
-  if (entry.charttype() == chart_type::kProgressed && natal >= 1 && natal <= count &&
+  if (entry.chartType() == chart_type::kProgressed && natal >= 1 && natal <= count &&
       HasForecasts(entries[natal - 1])) {
     plan.kind = RemovalKind::ForecastsRefer;
     plan.text = kForecastsText;
@@ -75,11 +76,11 @@ std::vector<int> ClearStaleDuplicateMarks(std::vector<ChartEntry>& entries) {
   std::vector<int> cleared;
   for (size_t i = 0; i < entries.size(); ++i) {
     ChartEntry& e = entries[i];
-    if (e.charttype() != 0 || !IsDuplicateName(e)) continue;
+    if (e.chartType() != 0 || !IsDuplicateName(e)) continue;
     const std::string name = Trim(e.name());
     const bool earlier = std::any_of(entries.begin(), entries.begin() + static_cast<long>(i),
                                      [&name](const ChartEntry& other) {
-                                       return other.charttype() == 0 && Trim(other.name()) == name;
+                                       return other.chartType() == 0 && Trim(other.name()) == name;
                                      });
     if (!earlier) {
       SetDuplicateName(e, false);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What removing an entry from the session means before anything is
 // removed: whether it may be removed at all, which entries go with it (the
 // dependency walk of session/EntryRemoval.h) and the question to ask.

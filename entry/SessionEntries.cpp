@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/SessionEntries.h"
 
 #include "entry/RemovalPlan.h"
@@ -22,8 +23,8 @@ bool StartSessionFile(const ChartEntry& workingImage) {
   ChartEntry header = workingImage;
   header.setName("");
   header.setPlace("");
-  header.SetString(entry_offset::str6358, 25, "");
-  header.SetString(entry_offset::str6400, 51, "");
+  header.SetString(entry_offset::reservedText25, 25, "");
+  header.SetString(entry_offset::reservedText51, 51, "");
   header.setAlternateName("");
   SessionAccess(SessionOperation::WriteHere, header);
   // From the start the file ends in a terminator, so that it stays a valid

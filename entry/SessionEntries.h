@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's use of the session file: creating it for a new
 // session, reading and writing entries by number, removing entries through
 // the rewrite, and the terminator that ends the list.

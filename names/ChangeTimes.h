@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When each person of the name table was last written by this program.
 // names.dbf keeps the layout other programs and stored files know, so the
 // times live in a side file beside it (names.chg beside names.dbf, in the

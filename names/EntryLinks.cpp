@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/EntryLinks.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ void ForOtherNatalEntries(int current, int count, const std::string& name, Visit
   for (int k = 1; k <= onDisk; ++k) {
     if (k == current) continue;
     ChartEntry other = ReadSessionEntry(k);
-    if (other.charttype() != 0 || Trim(other.name()) != name) continue;
+    if (other.chartType() != 0 || Trim(other.name()) != name) continue;
     visit(k, other);
   }
 }

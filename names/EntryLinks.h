@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The links between the session's chart entries and the persons of the name
 // file: of several natal entries with one name only one holds the link (its
 // name-file record number, duplicate-name letter 'N'); the others carry the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/NameList.h"
 
 #include "names/NameTable.h"
@@ -16,7 +17,7 @@ std::string NameOfRow(const std::string& row) {
   return Trim(row.substr(3, row.size() - 6));
 }
 
-NameListFill FillNameList(TTzDbf& table, const std::string& typed, int scrollSteps,
+NameListFill FillNameList(DbfTable& table, const std::string& typed, int scrollSteps,
                           const std::string& notFoundText) {
   NameListFill fill;
   if (typed == notFoundText) {
@@ -27,8 +28,8 @@ NameListFill FillNameList(TTzDbf& table, const std::string& typed, int scrollSte
   if (key.empty() || !table.IsOpen()) return fill;
 
   fill.shown = true;
-  table.SetFilterTo("");
-  table.SetOrderTo(kNameOrder);
+  table.SetFilter("");
+  table.SetIndexOrder(kNameOrder);
   const bool found = table.FindNear(key);
   if (!found) {
     fill.notFound = true;
@@ -38,13 +39,13 @@ NameListFill FillNameList(TTzDbf& table, const std::string& typed, int scrollSte
   }
   if (scrollSteps != 0) {
     table.MoveBy(scrollSteps);
-    fill.nameText = Trim(table.GetCField("NAME"));
+    fill.nameText = Trim(table.TextField("NAME"));
   }
-  const uint32_t top = table.RecNo();
+  const uint32_t top = table.RecordNumber();
   while (static_cast<int>(fill.rows.size()) < kNameListRows) {
-    fill.rows.push_back(NameListRow(table.GetCField("NAME"), fill.rows.empty()));
+    fill.rows.push_back(NameListRow(table.TextField("NAME"), fill.rows.empty()));
     table.MoveBy(1);
-    if (table.Eof()) break;
+    if (table.AtEnd()) break;
   }
   fill.rows.resize(kNameListRows, " ");
   table.Go(top);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name list under the birth data form's name field: the saved names
 // that follow the typed text, 14 rows, the first one marked.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -33,7 +34,7 @@ struct NameListFill {
 // text that no saved name begins with (any case) gives the not-found row
 // and single blanks, and does not scroll. A name field that holds exactly
 // the not-found text is emptied. Uses order 1 without a filter.
-NameListFill FillNameList(TTzDbf& table, const std::string& typed, int scrollSteps,
+NameListFill FillNameList(DbfTable& table, const std::string& typed, int scrollSteps,
                           const std::string& notFoundText);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/NameTable.h"
 
 #include "platform/MessageService.h"
@@ -57,7 +58,7 @@ const std::vector<std::string>& NameIndexLines() {
   return lines;
 }
 
-std::vector<std::string> NameIndexLinesFor(const TTzDbf& openTable) {
+std::vector<std::string> NameIndexLinesFor(const DbfTable& openTable) {
   std::vector<std::string> lines;
   for (const TagLine& tag : kTags) {
     if (tag.field && !openTable.HasField(tag.field)) continue;
@@ -67,14 +68,14 @@ std::vector<std::string> NameIndexLinesFor(const TTzDbf& openTable) {
   return lines;
 }
 
-void ConfigureNamesTable(TTzDbf& table, const std::string& fileName) {
+void ConfigureNamesTable(DbfTable& table, const std::string& fileName) {
   table.SetDbfFileName(fileName);
   table.SetDbfFields(NameFieldLines());
   table.SetIndexList(NameIndexLines());
-  table.SetHideDeletedRecs(true);
+  table.SetHideDeletedRecords(true);
 }
 
-void OpenNameTable(TTzDbf& table, const std::string& fileName) {
+void OpenNameTable(DbfTable& table, const std::string& fileName) {
   ConfigureNamesTable(table, fileName);
   // A table made elsewhere may lack category fields: look at its fields
   // first (opened without tags, which leaves its index file alone) and keep
@@ -85,12 +86,12 @@ void OpenNameTable(TTzDbf& table, const std::string& fileName) {
   table.Close();
   table.SetIndexList(tags);
   table.Open();
-  table.SetFilterTo("");
-  table.SetOrderTo(kNameOrder);
+  table.SetFilter("");
+  table.SetIndexOrder(kNameOrder);
 }
 
-TTzDbf& NamesTable() {
-  static TTzDbf table;
+DbfTable& NamesTable() {
+  static DbfTable table;
   return table;
 }
 
@@ -109,12 +110,12 @@ void CloseNamesTable() { NamesTable().Close(); }
 
 std::string NameKey(const std::string& name) { return UpperAnsi(TrimRight(name)); }
 
-bool NameIsOnFile(TTzDbf& table, const std::string& name) {
+bool NameIsOnFile(DbfTable& table, const std::string& name) {
   if (!table.IsOpen()) return false;
   const std::string key = NameKey(Trim(name));
   if (key.empty()) return false;
-  table.SetFilterTo("");
-  table.SetOrderTo(kNameOrder);
+  table.SetFilter("");
+  table.SetIndexOrder(kNameOrder);
   return table.FindExact(key);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name table "names.dbf": its fields and index tags, the program's one
 // open copy of it, and the exact lookup of a person by name.
 //
@@ -16,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -29,16 +30,16 @@ const std::vector<std::string>& NameFieldLines();
 const std::vector<std::string>& NameIndexLines();
 // The tags a table with these fields can carry: a category tag whose
 // CATEGn field is missing (a table made elsewhere) is left out.
-std::vector<std::string> NameIndexLinesFor(const TTzDbf& openTable);
+std::vector<std::string> NameIndexLinesFor(const DbfTable& openTable);
 
 // Sets the table's file name, fields and full tag list (nothing is opened).
-void ConfigureNamesTable(TTzDbf& table, const std::string& fileName = kNamesFileName);
+void ConfigureNamesTable(DbfTable& table, const std::string& fileName = kNamesFileName);
 // Opens the table shared, creating it when missing, with the tags its
 // fields allow, no filter and order 1. Throws TableError.
-void OpenNameTable(TTzDbf& table, const std::string& fileName = kNamesFileName);
+void OpenNameTable(DbfTable& table, const std::string& fileName = kNamesFileName);
 
 // The program's name table, opened at start-up and kept open until the end.
-TTzDbf& NamesTable();
+DbfTable& NamesTable();
 // Opens "names.dbf" in the working folder (created empty when missing, its
 // index built when missing) with hidden deleted records and order 1. A table
 // store error is shown and false returned; the program goes on, and the
@@ -53,6 +54,6 @@ std::string NameKey(const std::string& name);
 // True when the name (trailing blanks ignored, any case) is exactly a
 // person of the table: FindExact on order 1, with no filter in force. False
 // also for an empty name or a closed table. Moves the cursor.
-bool NameIsOnFile(TTzDbf& table, const std::string& name);
+bool NameIsOnFile(DbfTable& table, const std::string& name);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/NameTableAccess.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ bool InOfferRange(const SaveOfferState& offers, int entryNumber) {
 
 }  // namespace
 
-NameTableAccess::NameTableAccess(TTzDbf& table, NameFormContext& context)
+NameTableAccess::NameTableAccess(DbfTable& table, NameFormContext& context)
     : table_(table), context_(context) {}
 
 void NameTableAccess::BeginSession() {
@@ -72,8 +73,8 @@ void NameTableAccess::BeginSession() {
   lastTyped_.clear();
   if (!Usable()) return;
   Guarded([&] {
-    table_.SetFilterTo("");
-    table_.SetOrderTo(kNameOrder);
+    table_.SetFilter("");
+    table_.SetIndexOrder(kNameOrder);
   });
 }
 
@@ -165,7 +166,7 @@ bool NameTableAccess::ReadTop(const NameListFill& list, BirthDataFields& fields,
 
 NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name,
                                                          BirthDataFields& fields, ChartEntry& entry) {
-  if (entry.charttype() != 0) {
+  if (entry.chartType() != 0) {
     ShowMessage(FormText(8978) + FormText(8979), MsgIcon::Information);
     return ReadOutcome::Refused;
   }
@@ -184,15 +185,15 @@ NameTableAccess::ReadOutcome NameTableAccess::ReadRecord(const std::string& name
     if (!AskYesNo(kReplaceQuestionText)) return ReadOutcome::Declined;
   }
 
-  table_.SetFilterTo("");
-  table_.SetOrderTo(kNameOrder);
+  table_.SetFilter("");
+  table_.SetIndexOrder(kNameOrder);
   if (!table_.FindNear(NameKey(name))) return ReadOutcome::Refused;
-  const uint32_t record = table_.RecNo();
+  const uint32_t record = table_.RecordNumber();
   fields = ReadBirthData(table_);
   RememberLink(k, Trim(fields.name));
 
-  entry.setBrthdatsrc("XX");
-  entry.setBrthdatacc("XX");
+  entry.setBirthDataSource("XX");
+  entry.setBirthDataAccuracy("XX");
   vostrane::CopyFormIntoEntry(fields, entry, 'E');
   entry.setNameRecord(static_cast<int32_t>(record));
   SetDuplicateName(entry, false);
@@ -282,13 +283,13 @@ void NameTableAccess::AppendAndDeduplicate(const BirthDataFields& fields, ChartE
 }
 
 void NameTableAccess::UpdateLinkedRecord(const BirthDataFields& fields, ChartEntry& entry, bool linked) {
-  if (!Usable() || !linked || entry.charttype() != 0 || IsDuplicateName(entry)) return;
+  if (!Usable() || !linked || entry.chartType() != 0 || IsDuplicateName(entry)) return;
   Guarded([&] { UpdateRecord(fields, entry, context_.CurrentEntry()); });
 }
 
 void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
                                   SaveOfferState& offers) {
-  if (!Usable() || entry.charttype() != 0 || IsDuplicateName(entry)) return;
+  if (!Usable() || entry.chartType() != 0 || IsDuplicateName(entry)) return;
   if (!InOfferRange(offers, entryNumber) || offers.doNotAsk[static_cast<size_t>(entryNumber)] != 0)
     return;
   const std::string name = Trim(fields.name);
@@ -309,7 +310,7 @@ void NameTableAccess::OfferToSave(const BirthDataFields& fields, ChartEntry& ent
 }
 
 std::string NameTableAccess::SaveStatus(const ChartEntry& entry, bool linked, bool formValid) {
-  const bool natal = entry.charttype() == 0;
+  const bool natal = entry.chartType() == 0;
   if (natal && IsDuplicateName(entry) && entry.nameRecord() == 0) return FormText(9044);
   if (!natal || linked || !formValid || !Usable()) return "";
   return FormText(8935);
@@ -321,7 +322,7 @@ void NameTableAccess::Save(const BirthDataFields& fields, ChartEntry& entry, int
     ShowMessage(kNoNameTableText, MsgIcon::Information);
     return;
   }
-  if (entry.charttype() != 0) {
+  if (entry.chartType() != 0) {
     ShowMessage(FormText(9018) + FormText(9019), MsgIcon::Information);
     return;
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's name file on the real table: the name list, reading
 // a person into the form, the automatic update of a linked person, the offer
 // to save, "&Save", the removal of a person, and the save status. Every
@@ -13,7 +14,7 @@
 
 #include "entry/NameFileAccess.h"
 #include "names/NameList.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -53,7 +54,7 @@ inline constexpr const char* kNoNameTableText =
 
 class NameTableAccess : public NameFileAccess {
  public:
-  NameTableAccess(TTzDbf& table, NameFormContext& context);
+  NameTableAccess(DbfTable& table, NameFormContext& context);
 
   void BeginSession() override;
   bool IsSavedName(const std::string& name) override;
@@ -91,7 +92,7 @@ class NameTableAccess : public NameFileAccess {
   void AppendAndDeduplicate(const BirthDataFields& fields, ChartEntry& entry, int entryNumber,
                             bool& linked);
 
-  TTzDbf& table_;
+  DbfTable& table_;
   NameFormContext& context_;
   NameListFill lastList_;  // the list as last shown
   // The saved person the current entry holds the link to, by name: set when

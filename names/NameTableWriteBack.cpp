@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/NameTableWriteBack.h"
 
 #include <cstdio>
@@ -48,9 +49,9 @@ void NameTableWriteBack::PositionOn(const std::string& name, int32_t linkedRecor
 }
 
 bool NameTableWriteBack::LinkedRecordHoldsName() {
-  if (linkedRecord_ < 1 || static_cast<uint32_t>(linkedRecord_) > table_.RecCount()) return false;
+  if (linkedRecord_ < 1 || static_cast<uint32_t>(linkedRecord_) > table_.RecordCount()) return false;
   table_.Go(static_cast<uint32_t>(linkedRecord_));
-  return !table_.Deleted() && NameKey(Trim(table_.GetCField("NAME"))) == NameKey(Trim(name_));
+  return !table_.Deleted() && NameKey(Trim(table_.TextField("NAME"))) == NameKey(Trim(name_));
 }
 
 bool NameTableWriteBack::Find() {
@@ -63,34 +64,34 @@ bool NameTableWriteBack::Find() {
 void NameTableWriteBack::WriteBack(const NameFileImage& image, bool fullSet) {
   if (!positioned_) return;
   Post([&] {
-    table_.SetCField("GMT", TimeValueText(image.Get<double>(image_offset::gmt)));
-    table_.SetCField("JULDAY", TimeValueText(image.Get<double>(image_offset::julday)));
-    table_.SetCField("OBLIQ", TimeValueText(image.Get<double>(image_offset::obliq)));
-    table_.SetCField("AYAN", TimeValueText(image.Get<double>(image_offset::ayan)));
-    table_.SetCField("DELTAT", TimeValueText(image.Get<double>(image_offset::deltat)));
-    table_.SetCField("T", TimeValueText(image.Get<double>(image_offset::t)));
-    table_.SetCField("ZODSEL", std::string(1, image.Letter(image_offset::zodiac)));
-    table_.SetLongField("RAMC", image.Get<int32_t>(image_offset::ramc));
-    table_.SetLongField("MOONNODE", image.Get<int32_t>(image_offset::node));
-    table_.SetLongField("VERTEX", image.Get<int32_t>(image_offset::vertex));
-    table_.SetLongField("EASTPT", image.Get<int32_t>(image_offset::eastpt));
-    table_.SetLongField("ASC", image.Get<int32_t>(image_offset::asc));
-    table_.SetLongField("MC", image.Get<int32_t>(image_offset::mc));
-    table_.SetLongField("COASC", image.Get<int32_t>(image_offset::coasc));
-    table_.SetLongField("POLARASC", image.Get<int32_t>(image_offset::polarasc));
-    table_.SetCField("HOUSEPOSTR", Bytes(image.Data() + image_offset::housePositions, 216));
+    table_.SetTextField("GMT", TimeValueText(image.Get<double>(image_offset::universalTimeHours)));
+    table_.SetTextField("JULDAY", TimeValueText(image.Get<double>(image_offset::julianDayUt)));
+    table_.SetTextField("OBLIQ", TimeValueText(image.Get<double>(image_offset::obliquityRad)));
+    table_.SetTextField("AYAN", TimeValueText(image.Get<double>(image_offset::ayanamsaDeg)));
+    table_.SetTextField("DELTAT", TimeValueText(image.Get<double>(image_offset::deltaTSeconds)));
+    table_.SetTextField("T", TimeValueText(image.Get<double>(image_offset::centuriesSince1900Ut)));
+    table_.SetTextField("ZODSEL", std::string(1, image.Letter(image_offset::zodiac)));
+    table_.SetIntegerField("RAMC", image.Get<int32_t>(image_offset::ramcRad));
+    table_.SetIntegerField("MOONNODE", image.Get<int32_t>(image_offset::node));
+    table_.SetIntegerField("VERTEX", image.Get<int32_t>(image_offset::vertex));
+    table_.SetIntegerField("EASTPT", image.Get<int32_t>(image_offset::eastPoint));
+    table_.SetIntegerField("ASC", image.Get<int32_t>(image_offset::asc));
+    table_.SetIntegerField("MC", image.Get<int32_t>(image_offset::mc));
+    table_.SetIntegerField("COASC", image.Get<int32_t>(image_offset::coAscendant));
+    table_.SetIntegerField("POLARASC", image.Get<int32_t>(image_offset::polarAscendant));
+    table_.SetTextField("HOUSEPOSTR", Bytes(image.Data() + image_offset::housePositions, 216));
     if (fullSet) {
-      for (int b = 0; b < 8; ++b) table_.SetCField(kBodyFields[b], Bytes(image.BodyBlock(b), 128));
+      for (int b = 0; b < 8; ++b) table_.SetTextField(kBodyFields[b], Bytes(image.BodyBlock(b), 128));
     }
   });
 }
 
-void NameTableWriteBack::StoreCalcFlags(const PlanetFlags& flags) {
+void NameTableWriteBack::StoreCalculatedFlags(const PlanetFlags& flags) {
   if (!positioned_) return;
   Post([&] {
-    table_.SetCField("CALCYN", std::string(1, flags.calcyn));
-    table_.SetCField("CALCASTYN", std::string(1, flags.calcastyn));
-    table_.SetCField("CALCTNP", std::string(1, flags.calctnp));
+    table_.SetTextField("CALCYN", std::string(1, flags.planetsCalculated));
+    table_.SetTextField("CALCASTYN", std::string(1, flags.asteroidsCalculated));
+    table_.SetTextField("CALCTNP", std::string(1, flags.hypotheticalsCalculated));
   });
 }
 
@@ -103,8 +104,8 @@ void NameTableWriteBack::Post(const std::function<void()>& setFields) {
       found = Find();
       if (!found) return;
       setFields();
-      table_.ReplaceRec();
-      if (table_.Deleted()) table_.RecallRec();
+      table_.SaveRecord();
+      if (table_.Deleted()) table_.UndeleteRecord();
     });
     if (!posted) {
       ++failed_;

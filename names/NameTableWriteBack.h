@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver's write-back into the person's record of the name
 // table: the time values as text with 25 decimals, the angles as fixed-point
 // numbers, the packed cusps and body arrays, and the calculation flags, each
@@ -8,7 +9,7 @@
 #include <string>
 
 #include "session/driver/NameFileWriteBack.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -24,14 +25,14 @@ std::string PersonGoneText(const std::string& name);
 
 class NameTableWriteBack : public NameFileWriteBack {
  public:
-  explicit NameTableWriteBack(TTzDbf& table) : table_(table) {}
+  explicit NameTableWriteBack(DbfTable& table) : table_(table) {}
 
   // FindExact on order 1. When the person is not on file nothing is
   // written for the entry (the cursor is then on another record) and the
   // write-back counts as failed, with a message.
   void PositionOn(const std::string& name, int32_t linkedRecord = 0) override;
   void WriteBack(const NameFileImage& image, bool fullSet) override;
-  void StoreCalcFlags(const PlanetFlags& flags) override;
+  void StoreCalculatedFlags(const PlanetFlags& flags) override;
 
   bool Positioned() const { return positioned_; }
   // Write-backs that were not made (table busy after every attempt, or a
@@ -49,7 +50,7 @@ class NameTableWriteBack : public NameFileWriteBack {
   bool Find();
   bool LinkedRecordHoldsName();
 
-  TTzDbf& table_;
+  DbfTable& table_;
   std::string name_;
   int32_t linkedRecord_ = 0;
   bool positioned_ = false;

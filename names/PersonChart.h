@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved person opened as a chart: a natal entry with the person's birth
 // data appended to the list of charts INPUT.FIL (made when missing).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Birth data exchanged with other programs and spreadsheets, as text files
 // of persons: AAF (a #A93 line with surname, first name, sex, D.M.YYYY,
 // H:MM[:SS], place and country, and a #B93 line with the Julian day in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/PersonImport.h"
 
 #include <set>
@@ -15,7 +16,7 @@ bool SameBirthData(const BirthDataFields& a, const BirthDataFields& b) {
          a.zoneEastWest == b.zoneEastWest && a.daylight == b.daylight;
 }
 
-std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePerson>& persons) {
+std::vector<ImportStep> PlanImport(DbfTable& table, const std::vector<ExchangePerson>& persons) {
   std::vector<ImportStep> plan;
   std::set<std::string> seen;
   for (const ExchangePerson& person : persons) {
@@ -29,7 +30,7 @@ std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePers
   return plan;
 }
 
-ImportOutcome ApplyImport(TTzDbf& table, const std::vector<ImportStep>& plan,
+ImportOutcome ApplyImport(DbfTable& table, const std::vector<ImportStep>& plan,
                           const std::function<bool(const ExchangePerson&)>& replace) {
   ImportOutcome outcome;
   // The change times are stamped once at the end, not with every person.
@@ -55,11 +56,11 @@ ImportOutcome ApplyImport(TTzDbf& table, const std::vector<ImportStep>& plan,
   return outcome;
 }
 
-std::vector<BirthDataFields> PersonsOnFile(TTzDbf& table) {
+std::vector<BirthDataFields> PersonsOnFile(DbfTable& table) {
   std::vector<BirthDataFields> persons;
   if (!table.IsOpen()) return persons;
-  table.SetOrderTo(kNameOrder);
-  for (table.First(); !table.Eof(); table.Skip(1)) {
+  table.SetIndexOrder(kNameOrder);
+  for (table.First(); !table.AtEnd(); table.Skip(1)) {
     if (!table.Deleted()) persons.push_back(ReadBirthData(table));
   }
   return persons;

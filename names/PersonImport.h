@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Persons read from an exchange file (names/PersonExchange.h) brought into
 // the name table: first a plan that says, per person, whether it is new,
 // already on file with the same birth data (skipped), on file with other
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "names/PersonExchange.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -32,7 +33,7 @@ struct ImportStep {
 // are not compared).
 bool SameBirthData(const BirthDataFields& a, const BirthDataFields& b);
 
-std::vector<ImportStep> PlanImport(TTzDbf& table, const std::vector<ExchangePerson>& persons);
+std::vector<ImportStep> PlanImport(DbfTable& table, const std::vector<ExchangePerson>& persons);
 
 struct ImportOutcome {
   int added = 0;
@@ -45,10 +46,10 @@ struct ImportOutcome {
 // Writes the plan: adds the new persons and, for each person on file with
 // other birth data, asks `replace` (the person as the file has it) and
 // updates the record only on true.
-ImportOutcome ApplyImport(TTzDbf& table, const std::vector<ImportStep>& plan,
+ImportOutcome ApplyImport(DbfTable& table, const std::vector<ImportStep>& plan,
                           const std::function<bool(const ExchangePerson&)>& replace);
 
 // Every person of the table in name order, for an export.
-std::vector<BirthDataFields> PersonsOnFile(TTzDbf& table);
+std::vector<BirthDataFields> PersonsOnFile(DbfTable& table);
 
 }  // namespace vostrane

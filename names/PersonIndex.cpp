@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/PersonIndex.h"
 
 #include <algorithm>
@@ -44,16 +45,16 @@ std::string PersonSearchForm(const std::string& cp1252) {
   return folded;
 }
 
-void PersonIndex::Load(TTzDbf& table) {
+void PersonIndex::Load(DbfTable& table) {
   rows_.clear();
   changeTimes_.clear();
   if (table.IsOpen()) {
     const ChangeTimes times = ReadChangeTimes(ChangeTimesFileOf(table.DbfFileName()));
     changeTimes_ = times.problem;
-    table.SetFilterTo("");
-    table.SetOrderTo(kNameOrder);
-    for (table.First(); !table.Eof(); table.Skip(1))
-      if (!table.Deleted()) rows_.push_back(RowOf(table.RecNo(), ReadBirthData(table), times));
+    table.SetFilter("");
+    table.SetIndexOrder(kNameOrder);
+    for (table.First(); !table.AtEnd(); table.Skip(1))
+      if (!table.Deleted()) rows_.push_back(RowOf(table.RecordNumber(), ReadBirthData(table), times));
   }
   SortAll();
   // The search in force is made again on the rows read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persons of the name table as the Persons window lists them: read once
 // (with their change times), then searched and sorted in memory, so that a
 // keystroke in the search field never reads the file again. The search
@@ -13,7 +14,7 @@
 
 #include "entry/BirthDataFields.h"
 #include "names/ChangeTimes.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -42,7 +43,7 @@ class PersonIndex {
  public:
   // Reads every person the table shows (deleted ones hidden) and the side
   // file of change times; the search and the sort in force are kept.
-  void Load(TTzDbf& table);
+  void Load(DbfTable& table);
   // What is wrong with the side file of change times ("" when nothing).
   const std::string& ChangeTimesProblem() const { return changeTimes_; }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/PersonRecord.h"
 
 #include <algorithm>
@@ -28,12 +29,12 @@ std::string Part(const std::string& text, size_t pos, size_t n) {
 }
 
 // The first character of a field, or `fallback` when it is blank.
-std::string Letter(const TTzDbf& table, const char* field, const std::string& fallback = "") {
-  const std::string text = table.GetCField(field);
+std::string Letter(const DbfTable& table, const char* field, const std::string& fallback = "") {
+  const std::string text = table.TextField(field);
   return text.empty() || text[0] == ' ' ? fallback : text.substr(0, 1);
 }
 
-int64_t Number(const TTzDbf& table, const char* field) { return table.GetLongField(field); }
+int64_t Number(const DbfTable& table, const char* field) { return table.IntegerField(field); }
 
 // A zone number for a two-digit field: the form keeps hours 0-13 and
 // minutes 0-59; anything it could not read is stored as 0.
@@ -58,71 +59,71 @@ int CheckPersonFields(const BirthDataFields& f) {
 
 std::string PersonCheckText(int code) { return FormText(8948) + "  " + FormText(8885 + code); }
 
-void PutBirthData(TTzDbf& t, const BirthDataFields& f) {
+void PutBirthData(DbfTable& t, const BirthDataFields& f) {
   const std::string name = Trim(f.name);
-  t.SetCField("NAME", name);
-  t.SetCField("PLACE", Trim(f.place));
-  t.SetLongField("CHARTTYPE", 0);
-  t.SetLongField("CHARTYPXTR", 0);
+  t.SetTextField("NAME", name);
+  t.SetTextField("PLACE", Trim(f.place));
+  t.SetIntegerField("CHARTTYPE", 0);
+  t.SetIntegerField("CHARTYPXTR", 0);
 
   const CalendarDate date = ParseDateText(f.date).value_or(CalendarDate{});
-  t.SetLongField("MONTH", date.month);
-  t.SetLongField("DAY", date.day);
-  t.SetLongField("YEAR", date.year);
+  t.SetIntegerField("MONTH", date.month);
+  t.SetIntegerField("DAY", date.day);
+  t.SetIntegerField("YEAR", date.year);
 
   // The time as the form shows it: HHMMSS in 12-hour form and A or P.
-  t.SetLongField("HOURS", DigitsValue(Part(f.time, 0, 2)));
-  t.SetLongField("MINUTES", DigitsValue(Part(f.time, 2, 2)));
-  t.SetLongField("SECONDS", DigitsValue(Part(f.time, 4, 2)));
-  t.SetCField("AMPM", f.time.size() > 6 && f.time[6] == 'P' ? "P" : "A");
+  t.SetIntegerField("HOURS", DigitsValue(Part(f.time, 0, 2)));
+  t.SetIntegerField("MINUTES", DigitsValue(Part(f.time, 2, 2)));
+  t.SetIntegerField("SECONDS", DigitsValue(Part(f.time, 4, 2)));
+  t.SetTextField("AMPM", f.time.size() > 6 && f.time[6] == 'P' ? "P" : "A");
 
   // DDNMMSS; a 6-character text lacks its leading "0".
   const std::string lat = f.latitude.size() == 6 ? "0" + f.latitude : f.latitude;
-  t.SetLongField("LATDEG", DigitsValue(Part(lat, 0, 2)));
-  t.SetCField("NORTHSOUTH", Part(lat, 2, 1));
-  t.SetLongField("LATMIN", DigitsValue(Part(lat, 3, 2)));
-  t.SetLongField("LATSEC", DigitsValue(Part(lat, 5, 2)));
+  t.SetIntegerField("LATDEG", DigitsValue(Part(lat, 0, 2)));
+  t.SetTextField("NORTHSOUTH", Part(lat, 2, 1));
+  t.SetIntegerField("LATMIN", DigitsValue(Part(lat, 3, 2)));
+  t.SetIntegerField("LATSEC", DigitsValue(Part(lat, 5, 2)));
 
   // DDDEMMSS, filled with "0" in front to 8 characters.
   const std::string lon = Pad(f.longitude, 8, 'Z');
-  t.SetLongField("LONGDEG", DigitsValue(Part(lon, 0, 3)));
-  t.SetCField("EASTWEST", Part(lon, 3, 1));
-  t.SetLongField("LONGMIN", DigitsValue(Part(lon, 4, 2)));
-  t.SetLongField("LONGSEC", DigitsValue(Part(lon, 6, 2)));
+  t.SetIntegerField("LONGDEG", DigitsValue(Part(lon, 0, 3)));
+  t.SetTextField("EASTWEST", Part(lon, 3, 1));
+  t.SetIntegerField("LONGMIN", DigitsValue(Part(lon, 4, 2)));
+  t.SetIntegerField("LONGSEC", DigitsValue(Part(lon, 6, 2)));
 
-  t.SetLongField("TZHRS", ZoneNumber(f.zoneHours));
-  t.SetLongField("TZMINS", ZoneNumber(f.zoneMinutes));
-  t.SetCField("TZEASTWEST", f.zoneEastWest == "E" ? "E" : "W");
+  t.SetIntegerField("TZHRS", ZoneNumber(f.zoneHours));
+  t.SetIntegerField("TZMINS", ZoneNumber(f.zoneMinutes));
+  t.SetTextField("TZEASTWEST", f.zoneEastWest == "E" ? "E" : "W");
   const std::string letters = kDaylightLetters;
   const bool daylightKnown = f.daylight.size() == 1 && letters.find(f.daylight[0]) != std::string::npos;
-  t.SetCField("DSTOBSERVE", daylightKnown ? f.daylight : "N");
+  t.SetTextField("DSTOBSERVE", daylightKnown ? f.daylight : "N");
 
-  t.SetLongField("RESRCHCODE", 0);
-  t.SetCField("CALCYN", "N");
-  t.SetCField("CALCASTYN", "N");
-  t.SetCField("CALCTNP", "N");
-  t.SetCField("BIODAT1", "");
-  t.SetCField("BIODAT2", "");
-  t.SetCField("ORDNUMNAME", name);
-  t.SetCField("BRTHDATSRC", "XX");
-  t.SetCField("BRTHDATACC", "XX");
+  t.SetIntegerField("RESRCHCODE", 0);
+  t.SetTextField("CALCYN", "N");
+  t.SetTextField("CALCASTYN", "N");
+  t.SetTextField("CALCTNP", "N");
+  t.SetTextField("BIODAT1", "");
+  t.SetTextField("BIODAT2", "");
+  t.SetTextField("ORDNUMNAME", name);
+  t.SetTextField("BRTHDATSRC", "XX");
+  t.SetTextField("BRTHDATACC", "XX");
 }
 
-void PutNewRecordCodes(TTzDbf& t) {
-  t.SetCField("CALENDAR", "B");
+void PutNewRecordCodes(DbfTable& t) {
+  t.SetTextField("CALENDAR", "B");
   // Research code 0 has the categories "O ", "O " and "O  "; a table made
   // without these fields simply does not get them.
   if (t.HasField("CATEG2") && t.HasField("CATEG3") && t.HasField("CATEG4")) {
-    t.SetCField("CATEG2", "O ");
-    t.SetCField("CATEG3", "O ");
-    t.SetCField("CATEG4", "O  ");
+    t.SetTextField("CATEG2", "O ");
+    t.SetTextField("CATEG3", "O ");
+    t.SetTextField("CATEG4", "O  ");
   }
 }
 
-BirthDataFields ReadBirthData(const TTzDbf& t) {
+BirthDataFields ReadBirthData(const DbfTable& t) {
   BirthDataFields f;
-  f.name = Trim(t.GetCField("NAME"));
-  f.place = Trim(t.GetCField("PLACE"));
+  f.name = Trim(t.TextField("NAME"));
+  f.place = Trim(t.TextField("PLACE"));
   f.date = Digits(Number(t, "MONTH"), 2) + Digits(Number(t, "DAY"), 2) + Digits(Number(t, "YEAR"), 4);
   f.time = Digits(Number(t, "HOURS"), 2) + Digits(Number(t, "MINUTES"), 2) +
            Digits(Number(t, "SECONDS"), 2) + Letter(t, "AMPM", " ");

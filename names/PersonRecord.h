@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person's record of the name table and the birth data form's fields:
 // the checks before a record is written, the fields a write sets, and the
 // form texts a read fills in.
@@ -6,7 +7,7 @@
 #include <string>
 
 #include "entry/BirthDataFields.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -24,15 +25,15 @@ std::string PersonCheckText(int code);
 // letter, research code 0, the calculation flags "N", empty biography
 // notes, ORDNUMNAME the name, birth data source and accuracy "XX". The
 // fields must have passed CheckPersonFields.
-void PutBirthData(TTzDbf& table, const BirthDataFields& fields);
+void PutBirthData(DbfTable& table, const BirthDataFields& fields);
 // The codes a new record gets besides: CALENDAR "B" and, when the table
 // has them, the category codes of research code 0 in CATEG2 to CATEG4.
-void PutNewRecordCodes(TTzDbf& table);
+void PutNewRecordCodes(DbfTable& table);
 
 // The form's texts of the current record: date, time (two digits each and
 // the A or P), place and name trimmed, latitude and longitude in their
 // field forms, DST table "0", zone hours as a plain number, zone minutes in
 // two digits, the zone letter and the daylight letter.
-BirthDataFields ReadBirthData(const TTzDbf& table);
+BirthDataFields ReadBirthData(const DbfTable& table);
 
 }  // namespace vostrane

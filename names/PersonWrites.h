@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appending, updating and removing a person in the name table, each under
 // the table lock (TableLock.h). These routines show no messages: they tell
 // what happened, and the name file's callers show the texts. Each write
@@ -12,7 +13,7 @@
 
 #include "entry/BirthDataFields.h"
 #include "names/ChangeTimes.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -34,7 +35,7 @@ struct PersonWriteResult {
 
 // Appends a new record for the form (which must pass CheckPersonFields)
 // when its name is not on file; the check is made again under the lock.
-PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields,
+PersonWriteResult AppendPerson(DbfTable& table, const BirthDataFields& fields,
                                std::vector<RecordWritten>* stamps = nullptr);
 
 // Updates the person a linked entry holds the link to, `linkedName`, from
@@ -46,20 +47,20 @@ PersonWriteResult AppendPerson(TTzDbf& table, const BirthDataFields& fields,
 // person, nothing is written (OtherPerson) unless `replaceOther`, which
 // updates that person from the form and deletes the record of `linkedName`.
 // An empty `linkedName` counts as the form's name.
-PersonWriteResult UpdatePerson(TTzDbf& table, const BirthDataFields& fields,
+PersonWriteResult UpdatePerson(DbfTable& table, const BirthDataFields& fields,
                                const std::string& linkedName, bool replaceOther = false,
                                std::vector<RecordWritten>* stamps = nullptr);
 
 // Marks the record of the name deleted.
-PersonWriteResult RemovePerson(TTzDbf& table, const std::string& name);
+PersonWriteResult RemovePerson(DbfTable& table, const std::string& name);
 
 // Brings back the deleted record `record` unless a person of its name has
 // been saved since (OtherPerson) or the record is no longer a deleted one
 // (NotFound).
-PersonWriteResult UndeletePerson(TTzDbf& table, uint32_t record);
+PersonWriteResult UndeletePerson(DbfTable& table, uint32_t record);
 
 // Stamps the records collected by writes given `stamps`, under the table
 // lock; returns "" or what went wrong (also a table that stayed locked).
-std::string StampCollected(TTzDbf& table, const std::vector<RecordWritten>& stamps);
+std::string StampCollected(DbfTable& table, const std::vector<RecordWritten>& stamps);
 
 }  // namespace vostrane

@@ -1,18 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/TableLock.h"
 
 namespace vostrane {
 
-bool WriteUnderLock(TTzDbf& table, const std::function<void()>& write) {
-  if (!RetryWithGrowingPause([&] { return table.FLock(); },
+bool WriteUnderLock(DbfTable& table, const std::function<void()>& write) {
+  if (!RetryWithGrowingPause([&] { return table.LockFile(); },
                              [&] { return LockHolderText(table.DbfFileName(), table.LockHolderPid()); }))
     return false;
   try {
     write();
   } catch (...) {
-    table.UnLock();
+    table.UnlockFile();
     throw;
   }
-  table.UnLock();
+  table.UnlockFile();
   return true;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every change of the name table is made under the table's whole-file lock.
 // A lock another program holds is tried again with a growing pause, for
 // about three seconds in all, so that two programs using the same table at
@@ -8,7 +9,7 @@
 
 #include "platform/FileLock.h"
 #include "platform/LockRetry.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -16,6 +17,6 @@ namespace vostrane {
 // and releases the lock (also when `write` throws). False when no attempt
 // got the lock: nothing was written. A table that may only be read raises
 // its TableError at the first attempt.
-bool WriteUnderLock(TTzDbf& table, const std::function<void()>& write);
+bool WriteUnderLock(DbfTable& table, const std::function<void()>& write);
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers stored in byte buffers in a fixed byte order, read and written the
 // same way on every machine. The program's binary files keep their integers
 // and doubles little-endian; two places store big-endian on purpose: the

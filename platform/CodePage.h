@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program keeps its texts in Windows-1252, one byte per character, as the
 // fixed-length fields of its files require. These convert at the boundary to
 // UTF-8 (terminal output, Qt strings, file names typed by the user).

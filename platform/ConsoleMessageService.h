@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message service without windows: writes every message to standard error.
 // Questions are answered with a fixed answer (the batch tool runs unattended).
 #pragma once

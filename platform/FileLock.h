@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-file write lock that writers of shared files take (the tables and
 // the session file): an fcntl byte-range lock over the whole file.
 // Open-file-description locks are used where the system has them, so that

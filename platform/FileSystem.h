@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File helpers over the operating system: listing a folder by a file mask,
 // existence, size and date, erasing, and whole-file replacement that leaves
 // the previous file intact when writing fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the installation's data files against the list the build
 // writes beside them, "MANIFEST.TXT": per file its size and SHA-256 and, for
 // a file larger than one block, the SHA-256 of each block of

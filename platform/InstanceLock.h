@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance lock: an exclusive lock on a file of the working folder,
 // held for the life of the process. A second process cannot take it. The
 // holder writes its process id into the file, so that others can tell who

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Patient locking: a lock that another process holds for a moment is tried
 // again after a pause that grows with every attempt, for about three seconds
 // in all (or the patience a program sets), before the caller gives up and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One service through which every message box of the program goes, so that
 // the GUI shows real dialogs, the batch tool writes to standard error and the
 // tests script the answers to modal questions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed-size record kept as raw little-endian bytes, as the program's
 // binary files store it: fields are read and written at their offsets, and
 // every byte the program does not interpret travels unchanged.

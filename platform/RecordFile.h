@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file of fixed-size records addressed by record number, with a current
 // position that advances over each record read or written. Every operation
 // reports success at once, so callers can check each result.

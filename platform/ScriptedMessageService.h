@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message service for tests: records every message and answers questions
 // from a script. An unscripted question is answered with the default answer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 (FIPS 180-4) of a byte string, for checking installation files
 // against the sums the build recorded.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trimming texts at their ends. The variants differ in what they remove, and
 // each caller keeps the one it was written for: the program's one-byte
 // field texts lose blanks only (a tab or a carriage return at their end is

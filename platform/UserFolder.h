@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files are when it is installed: the read-only data in
 // <prefix>/share/vostrane beside <prefix>/bin, and the user's own files
 // (session file and its backup, name file, control file, everything the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the birth data form's fields as a plain record: what the form,
 // the place lookup and the name file hand each other. The copies between
 // these texts and a chart entry, with their checks, are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One chart entry of the session file: a packed, little-endian record of
 // 7730 bytes. The record is kept as raw bytes so that every area the program
 // does not interpret travels unchanged; fields are reached through named
@@ -14,76 +15,81 @@ namespace vostrane {
 constexpr size_t kEntrySize = 7730;
 constexpr int kSlots = 32;  // doubles per body array; slots 0..30 carry bodies
 
+// The record's layout: one line per field with its name, byte offset, size
+// in bytes and meaning. The accessors of ChartEntry below read and write at
+// these offsets; nothing else needs to know them.
 namespace entry_offset {
-constexpr size_t used = 0;
-constexpr size_t printoutFlags = 2;     // char[18], flags 2..19
-constexpr size_t printoutParams = 20;   // i32[600], element j at 16 + 4 j
-constexpr size_t printoutCodes = 2420;  // char[3] per (k, g) at 2393 + 24 k + 3 g
-constexpr size_t blockA = 3620;         // 350 bytes
-constexpr size_t blockB = 3970;         // 84 bytes
-constexpr size_t charttype = 4054;
-constexpr size_t chartypxtr = 4055;
-constexpr size_t harmonic = 4056;
-constexpr size_t name = 4058;  // string[25]
-constexpr size_t month = 4084;
-constexpr size_t day = 4088;
-constexpr size_t year = 4092;
-constexpr size_t hours = 4096;
-constexpr size_t minutes = 4100;
-constexpr size_t seconds = 4104;
-constexpr size_t place = 4108;  // string[25]
-constexpr size_t latitude = 4134;
-constexpr size_t longitude = 4142;
-constexpr size_t tzone = 4150;
-constexpr size_t dstcode = 4158;
-constexpr size_t gmt = 4159;
-constexpr size_t julday = 4167;
-constexpr size_t obliq = 4175;
-constexpr size_t ayan = 4183;
-constexpr size_t deltat = 4191;
-constexpr size_t t = 4199;
-constexpr size_t ramc = 4207;
-constexpr size_t moonnode = 4215;
-constexpr size_t vertex = 4223;
-constexpr size_t eastpt = 4231;
-constexpr size_t asc = 4239;
-constexpr size_t mc = 4247;
-constexpr size_t cusps = 4255;  // f64[6], cusps 1..6
-constexpr size_t lon = 4303;    // f64[32] each
-constexpr size_t lat = 4559;
-constexpr size_t speed = 4815;
-constexpr size_t hlon = 5071;
-constexpr size_t hlat = 5327;
-constexpr size_t hspeed = 5583;
-constexpr size_t ra = 5839;
-constexpr size_t decl = 6095;
-constexpr size_t zodsel = 6351;
-constexpr size_t housesys = 6352;
-constexpr size_t usertype = 6353;
-constexpr size_t int6354 = 6354;
-constexpr size_t str6358 = 6358;  // string[25]
-constexpr size_t str6400 = 6400;  // string[51]
-constexpr size_t baseEntry = 6452;
-constexpr size_t secondBaseEntry = 6456;
-constexpr size_t level = 6460;
-constexpr size_t nameRecord = 6464;
-constexpr size_t saveMarker = 6468;
-constexpr size_t calcastyn = 6469;
-constexpr size_t biography = 6470;  // char[360]: biodat1, biodat2
-constexpr size_t dstTable = 6830;
-// First byte of the reserved area after the daylight table number: 'Y' once
-// the calculation driver has completed every step of the entry; anything
-// else (a new entry, or one whose calculation ended early) is not complete.
-constexpr size_t calcComplete = 6834;
-constexpr size_t alternateName = 6884;  // string[25]
-constexpr size_t blockC = 6910;         // 800 bytes
-constexpr size_t brthdatsrc = 7710;
-constexpr size_t brthdatacc = 7712;
-constexpr size_t coasc = 7714;
-constexpr size_t polarasc = 7722;
+//                                    offset      size  meaning
+constexpr size_t used = 0;              //    1  1 = entry present, 0 = the terminator
+constexpr size_t printoutFlags = 2;     //   18  'Y'/'N' printout option flags 2..19
+constexpr size_t printoutParams = 20;   // 2400  i32[600], element j at 16 + 4 j
+constexpr size_t printoutCodes = 2420;  //  600  3-letter code of row k, group g at 2393 + 24 k + 3 g
+constexpr size_t blockA = 3620;         //  350  printout option block A, carried unchanged
+constexpr size_t blockB = 3970;         //   84  printout option block B, carried unchanged
+constexpr size_t chartType = 4054;      //    1  u8, values in chart_type below
+constexpr size_t chartSubtype = 4055;   //    1  u8, the kind of progression, direction or composite
+constexpr size_t harmonic = 4056;       //    2  i16, 1 for an ordinary chart
+constexpr size_t name = 4058;           //   26  string[25], the person or event
+constexpr size_t month = 4084;          //    4  i32, 1..12
+constexpr size_t day = 4088;            //    4  i32, 1..31
+constexpr size_t year = 4092;           //    4  i32, negative before the common era
+constexpr size_t hours = 4096;          //    4  i32, clock time 0..23
+constexpr size_t minutes = 4100;        //    4  i32
+constexpr size_t seconds = 4104;        //    4  i32
+constexpr size_t place = 4108;          //   26  string[25]
+constexpr size_t latitude = 4134;       //    8  f64 degrees, north positive
+constexpr size_t longitude = 4142;      //    8  f64 degrees, west positive
+constexpr size_t zoneHoursWest = 4150;  //    8  f64 hours, added to clock time to give UT
+constexpr size_t daylightCode =
+    4158;  //    1  u8: 0 none, 1 and 2 one hour, 3 two hours, 4 local mean time
+constexpr size_t universalTimeHours = 4159;    // 8  f64, time of day in UT
+constexpr size_t julianDayUt = 4167;           //    8  f64
+constexpr size_t obliquityRad = 4175;          //    8  f64, true obliquity in radians
+constexpr size_t ayanamsaDeg = 4183;           //    8  f64 degrees: minus K tropical, K sidereal
+constexpr size_t deltaTSeconds = 4191;         //    8  f64
+constexpr size_t centuriesSince1900Ut = 4199;  // 8  f64, Julian centuries since 1900 January 0.5 UT
+constexpr size_t ramcRad = 4207;               //    8  f64 radians
+constexpr size_t moonNodeDeg = 4215;           //    8  f64, mean node with the zodiac offset
+constexpr size_t vertex = 4223;                //    8  f64 degrees
+constexpr size_t eastPoint = 4231;             //    8  f64 degrees
+constexpr size_t asc = 4239;                   //    8  f64 degrees, the Ascendant
+constexpr size_t mc = 4247;                    //    8  f64 degrees, the Midheaven
+constexpr size_t cusps = 4255;                 //   48  f64[6], cusps 1..6
+constexpr size_t lon = 4303;           //  256  f64[32] per body array, eight arrays in BodyArray order
+constexpr size_t lat = 4559;           //  256
+constexpr size_t speed = 4815;         //  256
+constexpr size_t hlon = 5071;          //  256
+constexpr size_t hlat = 5327;          //  256
+constexpr size_t hspeed = 5583;        //  256
+constexpr size_t ra = 5839;            //  256
+constexpr size_t decl = 6095;          //  256
+constexpr size_t zodiacLetter = 6351;  //    1  'T' tropical, else a sidereal zodiac's letter
+constexpr size_t houseSystemLetter = 6352;    //    1  house system letter, 'F' Placidus in a new entry
+constexpr size_t userZodiacType = 6353;       //    1  'A' = no user-defined zodiac
+constexpr size_t reservedInteger = 6354;      //    4  i32, 0 in a new entry, not interpreted
+constexpr size_t reservedText25 = 6358;       //   26  string[25], emptied when the file is created
+constexpr size_t reservedText51 = 6400;       //   52  string[51], emptied when the file is created
+constexpr size_t baseEntry = 6452;            //    4  i32, the entry a derived chart is made from
+constexpr size_t secondBaseEntry = 6456;      //    4  i32, a composite's partner entry
+constexpr size_t level = 6460;                //    4  i32, 0 natal, base level + 1 when derived
+constexpr size_t nameRecord = 6464;           //    4  i32, the person's record in the name file, 0 none
+constexpr size_t saveMarker = 6468;           //    1  'N' = not saved to the name file
+constexpr size_t asteroidsCalculated = 6469;  // 1  'Y' when asteroid positions were calculated
+constexpr size_t biography = 6470;            //  360  two parts of 180 characters
+constexpr size_t dstTable = 6830;             //    4  i32, the daylight table used
+// 'Y' once the calculation driver has completed every step of the entry;
+// anything else (a new entry, or one whose calculation ended early) is not
+// complete. The first byte of a reserved area.
+constexpr size_t calcComplete = 6834;       //    1
+constexpr size_t alternateName = 6884;      //   26  string[25]
+constexpr size_t blockC = 6910;             //  800  printout option block C, carried unchanged
+constexpr size_t birthDataSource = 7710;    //    2  char[2], "XX" = not given
+constexpr size_t birthDataAccuracy = 7712;  //    2  char[2], "XX" = not given
+constexpr size_t coAscendant = 7714;        //    8  f64 degrees
+constexpr size_t polarAscendant = 7722;     //    8  f64 degrees
 }  // namespace entry_offset
 
-// Values of `charttype`: 0 natal, the others derived from base entries.
+// Values of `chartType`: 0 natal, the others derived from base entries.
 // Type 5 gets neither houses nor planets from the calculation driver.
 namespace chart_type {
 constexpr uint8_t kNatal = 0;
@@ -105,10 +111,10 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   // Birth data.
   bool used() const { return Data()[entry_offset::used] != 0; }
   void setUsed(bool v) { Data()[entry_offset::used] = v ? 1 : 0; }
-  uint8_t charttype() const { return Data()[entry_offset::charttype]; }
-  void setCharttype(uint8_t v) { Data()[entry_offset::charttype] = v; }
-  uint8_t chartypxtr() const { return Data()[entry_offset::chartypxtr]; }
-  void setChartypxtr(uint8_t v) { Data()[entry_offset::chartypxtr] = v; }
+  uint8_t chartType() const { return Data()[entry_offset::chartType]; }
+  void setChartType(uint8_t v) { Data()[entry_offset::chartType] = v; }
+  uint8_t chartSubtype() const { return Data()[entry_offset::chartSubtype]; }
+  void setChartSubtype(uint8_t v) { Data()[entry_offset::chartSubtype] = v; }
   int16_t harmonic() const { return Get<int16_t>(entry_offset::harmonic); }
   void setHarmonic(int16_t v) { Set(entry_offset::harmonic, v); }
   std::string name() const { return GetString(entry_offset::name, 25); }
@@ -133,40 +139,40 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   void setLatitude(double v) { Set(entry_offset::latitude, v); }
   double longitude() const { return Get<double>(entry_offset::longitude); }
   void setLongitude(double v) { Set(entry_offset::longitude, v); }
-  double tzone() const { return Get<double>(entry_offset::tzone); }
-  void setTzone(double v) { Set(entry_offset::tzone, v); }
-  uint8_t dstcode() const { return Data()[entry_offset::dstcode]; }
-  void setDstcode(uint8_t v) { Data()[entry_offset::dstcode] = v; }
+  double zoneHoursWest() const { return Get<double>(entry_offset::zoneHoursWest); }
+  void setZoneHoursWest(double v) { Set(entry_offset::zoneHoursWest, v); }
+  uint8_t daylightCode() const { return Data()[entry_offset::daylightCode]; }
+  void setDaylightCode(uint8_t v) { Data()[entry_offset::daylightCode] = v; }
 
   // Calculated block.
-  double gmt() const { return Get<double>(entry_offset::gmt); }
-  void setGmt(double v) { Set(entry_offset::gmt, v); }
-  double julday() const { return Get<double>(entry_offset::julday); }
-  void setJulday(double v) { Set(entry_offset::julday, v); }
-  double obliq() const { return Get<double>(entry_offset::obliq); }
-  void setObliq(double v) { Set(entry_offset::obliq, v); }
-  double ayan() const { return Get<double>(entry_offset::ayan); }
-  void setAyan(double v) { Set(entry_offset::ayan, v); }
-  double deltat() const { return Get<double>(entry_offset::deltat); }
-  void setDeltat(double v) { Set(entry_offset::deltat, v); }
-  double t() const { return Get<double>(entry_offset::t); }
-  void setT(double v) { Set(entry_offset::t, v); }
-  double ramc() const { return Get<double>(entry_offset::ramc); }
-  void setRamc(double v) { Set(entry_offset::ramc, v); }
-  double moonnode() const { return Get<double>(entry_offset::moonnode); }
-  void setMoonnode(double v) { Set(entry_offset::moonnode, v); }
+  double universalTimeHours() const { return Get<double>(entry_offset::universalTimeHours); }
+  void setUniversalTimeHours(double v) { Set(entry_offset::universalTimeHours, v); }
+  double julianDayUt() const { return Get<double>(entry_offset::julianDayUt); }
+  void setJulianDayUt(double v) { Set(entry_offset::julianDayUt, v); }
+  double obliquityRad() const { return Get<double>(entry_offset::obliquityRad); }
+  void setObliquityRad(double v) { Set(entry_offset::obliquityRad, v); }
+  double ayanamsaDeg() const { return Get<double>(entry_offset::ayanamsaDeg); }
+  void setAyanamsaDeg(double v) { Set(entry_offset::ayanamsaDeg, v); }
+  double deltaTSeconds() const { return Get<double>(entry_offset::deltaTSeconds); }
+  void setDeltaTSeconds(double v) { Set(entry_offset::deltaTSeconds, v); }
+  double centuriesSince1900Ut() const { return Get<double>(entry_offset::centuriesSince1900Ut); }
+  void setCenturiesSince1900Ut(double v) { Set(entry_offset::centuriesSince1900Ut, v); }
+  double ramcRad() const { return Get<double>(entry_offset::ramcRad); }
+  void setRamcRad(double v) { Set(entry_offset::ramcRad, v); }
+  double moonNodeDeg() const { return Get<double>(entry_offset::moonNodeDeg); }
+  void setMoonNodeDeg(double v) { Set(entry_offset::moonNodeDeg, v); }
   double vertex() const { return Get<double>(entry_offset::vertex); }
   void setVertex(double v) { Set(entry_offset::vertex, v); }
-  double eastpt() const { return Get<double>(entry_offset::eastpt); }
-  void setEastpt(double v) { Set(entry_offset::eastpt, v); }
+  double eastPoint() const { return Get<double>(entry_offset::eastPoint); }
+  void setEastPoint(double v) { Set(entry_offset::eastPoint, v); }
   double asc() const { return Get<double>(entry_offset::asc); }
   void setAsc(double v) { Set(entry_offset::asc, v); }
   double mc() const { return Get<double>(entry_offset::mc); }
   void setMc(double v) { Set(entry_offset::mc, v); }
-  double coasc() const { return Get<double>(entry_offset::coasc); }
-  void setCoasc(double v) { Set(entry_offset::coasc, v); }
-  double polarasc() const { return Get<double>(entry_offset::polarasc); }
-  void setPolarasc(double v) { Set(entry_offset::polarasc, v); }
+  double coAscendant() const { return Get<double>(entry_offset::coAscendant); }
+  void setCoAscendant(double v) { Set(entry_offset::coAscendant, v); }
+  double polarAscendant() const { return Get<double>(entry_offset::polarAscendant); }
+  void setPolarAscendant(double v) { Set(entry_offset::polarAscendant, v); }
   // House cusps 1..6 (index 1 based, as the houses are numbered).
   double cusp(int house) const { return Get<double>(entry_offset::cusps + 8 * (house - 1)); }
   void setCusp(int house, double v) { Set(entry_offset::cusps + 8 * (house - 1), v); }
@@ -192,12 +198,12 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   }
 
   // Settings and links.
-  char zodsel() const { return Letter(entry_offset::zodsel); }
-  void setZodsel(char v) { SetLetter(entry_offset::zodsel, v); }
-  char housesys() const { return Letter(entry_offset::housesys); }
-  void setHousesys(char v) { SetLetter(entry_offset::housesys, v); }
-  char usertype() const { return Letter(entry_offset::usertype); }
-  void setUsertype(char v) { SetLetter(entry_offset::usertype, v); }
+  char zodiacLetter() const { return Letter(entry_offset::zodiacLetter); }
+  void setZodiacLetter(char v) { SetLetter(entry_offset::zodiacLetter, v); }
+  char houseSystemLetter() const { return Letter(entry_offset::houseSystemLetter); }
+  void setHouseSystemLetter(char v) { SetLetter(entry_offset::houseSystemLetter, v); }
+  char userZodiacType() const { return Letter(entry_offset::userZodiacType); }
+  void setUserZodiacType(char v) { SetLetter(entry_offset::userZodiacType, v); }
   int32_t baseEntry() const { return Get<int32_t>(entry_offset::baseEntry); }
   void setBaseEntry(int32_t v) { Set(entry_offset::baseEntry, v); }
   int32_t secondBaseEntry() const { return Get<int32_t>(entry_offset::secondBaseEntry); }
@@ -208,16 +214,16 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   void setNameRecord(int32_t v) { Set(entry_offset::nameRecord, v); }
   char saveMarker() const { return Letter(entry_offset::saveMarker); }
   void setSaveMarker(char v) { SetLetter(entry_offset::saveMarker, v); }
-  char calcastyn() const { return Letter(entry_offset::calcastyn); }
-  void setCalcastyn(char v) { SetLetter(entry_offset::calcastyn, v); }
+  char asteroidsCalculated() const { return Letter(entry_offset::asteroidsCalculated); }
+  void setAsteroidsCalculated(char v) { SetLetter(entry_offset::asteroidsCalculated, v); }
   int32_t dstTable() const { return Get<int32_t>(entry_offset::dstTable); }
   void setDstTable(int32_t v) { Set(entry_offset::dstTable, v); }
   bool calcComplete() const { return Letter(entry_offset::calcComplete) == 'Y'; }
   void setCalcComplete(bool v) { SetLetter(entry_offset::calcComplete, v ? 'Y' : 'N'); }
-  std::string brthdatsrc() const { return GetChars(entry_offset::brthdatsrc, 2); }
-  void setBrthdatsrc(const std::string& v) { SetChars(entry_offset::brthdatsrc, 2, v); }
-  std::string brthdatacc() const { return GetChars(entry_offset::brthdatacc, 2); }
-  void setBrthdatacc(const std::string& v) { SetChars(entry_offset::brthdatacc, 2, v); }
+  std::string birthDataSource() const { return GetChars(entry_offset::birthDataSource, 2); }
+  void setBirthDataSource(const std::string& v) { SetChars(entry_offset::birthDataSource, 2, v); }
+  std::string birthDataAccuracy() const { return GetChars(entry_offset::birthDataAccuracy, 2); }
+  void setBirthDataAccuracy(const std::string& v) { SetChars(entry_offset::birthDataAccuracy, 2, v); }
   // Biography: two parts of 180 characters.
   std::string biography(int part) const {
     return GetChars(entry_offset::biography + 180 * (part - 1), 180);
@@ -238,7 +244,7 @@ class ChartEntry : public PackedRecord<kEntrySize> {
   void setPrintoutFlag(int f, char v) { SetLetter(f, v); }
 
   // The values of a new natal entry (everything else zero).
-  void InitNewEntry(char defaultZodsel, int32_t entryCount);
+  void InitNewEntry(char defaultZodiacLetter, int32_t entryCount);
 };
 
 static_assert(sizeof(double) == 8 && sizeof(int32_t) == 4);

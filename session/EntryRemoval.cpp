@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/EntryRemoval.h"
 
 #include <algorithm>
@@ -55,8 +56,8 @@ EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, i
     for (int r = 1; r <= examined; ++r) {
       if (set.count(r)) continue;
       const ChartEntry& e = entries[r - 1];
-      const bool derivedFromRemoved = e.charttype() != 0 && set.count(e.baseEntry());
-      const bool compositeOfRemoved = e.charttype() == chart_type::kComposite &&
+      const bool derivedFromRemoved = e.chartType() != 0 && set.count(e.baseEntry());
+      const bool compositeOfRemoved = e.chartType() == chart_type::kComposite &&
                                       set.count(e.secondBaseEntry());
       if (derivedFromRemoved || compositeOfRemoved) {
         set.insert(r);
@@ -76,7 +77,7 @@ EntriesToRemove CollectEntriesToRemove(const std::vector<ChartEntry>& entries, i
 void RenumberEntryReferences(ChartEntry& entry, const std::vector<int>& removed, int entryCount) {
   entry.setBaseEntry(Renumbered(removed, entry.baseEntry(), entryCount));
   entry.setSecondBaseEntry(Renumbered(removed, entry.secondBaseEntry(), entryCount));
-  if (entry.charttype() == chart_type::kProgressed)
+  if (entry.chartType() == chart_type::kProgressed)
     entry.setPrintoutParam(77, Renumbered(removed, entry.printoutParam(77), entryCount));
   // Printout groups 3..5 compared with another entry (elements 3..5 / 15..17).
   for (int i = 0; i < 3; ++i) {

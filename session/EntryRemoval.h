@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removing entries from a session: the dependency walk that finds every
 // entry derived from the removed one, and the rewrite of the session without
 // them, with every stored entry number renumbered.

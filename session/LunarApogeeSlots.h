@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether an entry's body slots 21 and 22 hold the Moon's mean and
 // osculating apogee. Entries calculated before those points existed hold the
 // Sun's place there; the calculation marks the entries it fills with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1368-byte image of the values the house and planet calculations hand
 // to the name file: doubles for the time scales, fixed-point integers for the
 // angles, and packed blocks for the cusps and the body arrays.
@@ -13,23 +14,23 @@ namespace vostrane {
 constexpr size_t kNameFileImageSize = 1368;
 
 namespace image_offset {
-constexpr size_t gmt = 32;
-constexpr size_t julday = 40;
-constexpr size_t obliq = 48;
-constexpr size_t ayan = 56;
-constexpr size_t deltat = 64;
-constexpr size_t t = 72;
+constexpr size_t universalTimeHours = 32;
+constexpr size_t julianDayUt = 40;
+constexpr size_t obliquityRad = 48;
+constexpr size_t ayanamsaDeg = 56;
+constexpr size_t deltaTSeconds = 64;
+constexpr size_t centuriesSince1900Ut = 72;
 constexpr size_t zodiac = 80;
-constexpr size_t ramc = 84;  // then node, vertex, east point, asc, mc: i32 each
+constexpr size_t ramcRad = 84;  // then node, vertex, east point, asc, mc: i32 each
 constexpr size_t node = 88;
 constexpr size_t vertex = 92;
-constexpr size_t eastpt = 96;
+constexpr size_t eastPoint = 96;
 constexpr size_t asc = 100;
 constexpr size_t mc = 104;
 constexpr size_t housePositions = 108;  // 216 bytes
 constexpr size_t bodyBlocks = 324;      // eight blocks of 128 bytes
-constexpr size_t coasc = 1360;
-constexpr size_t polarasc = 1364;
+constexpr size_t coAscendant = 1360;
+constexpr size_t polarAscendant = 1364;
 }  // namespace image_offset
 
 // Fixed-point encoding of an angle for a numeric name-file field.

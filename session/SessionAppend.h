@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appending an entry to the session file from the batch tool: under the
 // session file's lock, so that processes appending at the same time each get
 // an entry number of their own, and so that the file always keeps its

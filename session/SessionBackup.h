@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The previous list of charts. Starting a new list (from the main menu or
 // the viewer's "Clear All Entries") keeps the list being replaced as
 // "INPUT.BAK", so that "Restore Previous List" can bring it back; restoring

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session file "INPUT.FIL": record 0 is a header, records 1..n the
 // entries, record n + 1 a terminator whose `used` byte is 0. One access
 // routine with its operations serves every reader and writer; any failure

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/StartupFiles.h"
 
 #include <sstream>
@@ -54,7 +55,7 @@ void MoveControlFilesToTctl() {
   if (!names || names->empty()) return;
   MakeFolder("TCTL");  // fails harmlessly when it exists
   for (const auto& name : *names) {
-    if (CopyFileRoutine(name, "TCTL/" + name, {.quiet = true})) EraseFile(name);
+    if (CopyWholeFile(name, "TCTL/" + name, {.quiet = true})) EraseFile(name);
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small start-up and clean-up file chores of the shell: the screen
 // selection marker, the About text, the control files handed over to the
 // "TCTL" folder, and the printout files erased after each viewing.

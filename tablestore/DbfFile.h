@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table file itself: opening (or creating) it, the record count kept in
 // step with other processes, and record reads and writes that leave a valid
 // file after every single write: a new record (with the end-of-file byte

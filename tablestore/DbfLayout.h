@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header of a dBase III PLUS table: version byte, date of last update,
 // record count, header and record lengths and one 32-byte descriptor per
 // field, closed by 0x0D. Parsing checks every size and range; creation builds

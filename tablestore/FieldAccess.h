@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing one field of a record buffer: character fields are
 // left-aligned and blank-filled, numeric fields right-aligned decimal text.
 #pragma once

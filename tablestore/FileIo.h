@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positioned whole reads and writes on a file descriptor, retried until the
 // full length is transferred; false on any failure or short file.
 #pragma once

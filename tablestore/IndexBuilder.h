@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the sorted entries of every tag from all records of the table,
 // reporting progress as it goes.
 #pragma once

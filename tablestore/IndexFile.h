@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production index file kept beside the table (table name + ".VDX").
 // Layout, little-endian:
 //   0    magic "VSTRIDX1", format version, tag count, the table's header and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of an index rebuild, reported to whoever shows it (the GUI shows
 // a progress window with the caption "Indexing " + index file name + "...").
 #pragma once

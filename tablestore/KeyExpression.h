@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part of the dBase expression language the tables need: field names
 // (without regard to case), string literals, UPPER(...) and "+" on character
 // values. A key expression compiles to a list of byte segments; its value is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production index of one table as its user sees it: one sorted view per
 // tag, kept in step with the index file and with the table as other
 // processes change them, and the index side of every write.

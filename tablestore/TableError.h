@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error the table store raises: it carries the message text that the
 // application's default handler shows to the user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tags of a production index as the index list gives them: pairs of
 // lines, a definition "NAME,UNIQUE,DESCENDING,KEY EXPRESSION" (flags T or F)
 // and a condition line (empty).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tag's entries in sorted order as a single view over three sources: the
 // base read from the index file, the changes of the journal applied on top
 // (insertions and removals), and extra entries a reader derives itself for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a New Moon brings a solar eclipse and a Full Moon a lunar one, its
 // kind and the moment of greatest eclipse, from the geocentric positions and
 // distances of the Sun and the Moon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The longitudes of the transiting bodies over a period, sampled at equal
 // steps: the curves of a graphic ephemeris.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moments at which a moving longitude passes given longitudes. The
 // longitude is sampled at a fixed step; the moments it stands still
 // (stations) are found and added to the samples, so that between two

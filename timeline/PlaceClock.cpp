@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timeline/PlaceClock.h"
 
 #include "atlas/DstChangeRecord.h"
@@ -19,8 +20,9 @@ double HoursEastOf(double zoneWest, int code, double longitudeWest) {
 }  // namespace
 
 double LocalHoursEast(const ChartEntry& place, double jd) {
-  const double own = HoursEastOf(place.tzone(), place.dstcode(), place.longitude());
-  const std::optional<DstScanResult> change = DstChangeInForce(place.dstTable(), jd, place.tzone());
+  const double own = HoursEastOf(place.zoneHoursWest(), place.daylightCode(), place.longitude());
+  const std::optional<DstScanResult> change = DstChangeInForce(place.dstTable(), jd,
+                                                               place.zoneHoursWest());
   if (!change) return own;
   if (change->code == kLocalMeanTime) return -place.longitude() / 15.0;
   return HoursEastOf(ZoneWestHoursOfChange(*change), change->code, place.longitude());

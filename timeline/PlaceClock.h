@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock of a place at a moment: its zone and daylight time then, from
 // the place's daylight-time table, so that an event years after the birth
 // is shown in the clock time the place kept on that day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The derived chart that shows an event of the timeline around its base: a
 // transit chart of the event's moment (at the base's place, in Greenwich
 // time), the progressed or directed chart of its date, or the return.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One event of a base chart's timeline and the choices a search takes.
 #pragma once
 

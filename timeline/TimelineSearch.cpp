@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timeline/TimelineSearch.h"
 
 #include <algorithm>
@@ -61,7 +62,7 @@ class ZodiacTable {
  public:
   ZodiacTable(const ChartEntry& base, CalcReport& report) : base_(base), report_(report) {}
   double At(double jd) {
-    if (base_.zodsel() == 'T') return 0.0;
+    if (base_.zodiacLetter() == 'T') return 0.0;
     const double x = jd / kSpacing;
     const auto k = static_cast<int64_t>(std::floor(x));
     const double f = x - static_cast<double>(k);
@@ -150,7 +151,7 @@ class Search {
     return ModAngle(360.0, TropicalLongitude(theory_, body, jd, report_) + zodiac_.At(jd));
   }
   double ProgressedJd(double jd) const {
-    return base_.julday() + (jd - base_.julday()) / kProgressionYearDays;
+    return base_.julianDayUt() + (jd - base_.julianDayUt()) / kProgressionYearDays;
   }
   double ProgressedSunTropical(double jd) {
     return TropicalLongitude(theory_, slot::Sun, ProgressedJd(jd), report_);
@@ -164,14 +165,14 @@ class Search {
       return ModAngle(360.0, TropicalLongitude(theory_, body, pjd, report_) + zodiac_.At(pjd));
     const EngineResult sun = BodyAt(theory_, slot::Sun, pjd);
     report_.Add(sun.status);
-    const double obliq = base_.obliq();
-    const double progressedRa = EclToEqu(sun.lat, sun.lon, obliq * kDegPerRad).ra;
+    const double obliquityRad = base_.obliquityRad();
+    const double progressedRa = EclToEqu(sun.lat, sun.lon, obliquityRad * kDegPerRad).ra;
     const double natalRa = base_.body(BodyArray::Ra, 0) - ZodiacOffset(base_);
-    const double ramc = ModAngle(2 * kPi, base_.ramc() + DiffDeg(natalRa, progressedRa) * kRadPerDeg);
+    const double ramc = ModAngle(2 * kPi, base_.ramcRad() + DiffDeg(natalRa, progressedRa) * kRadPerDeg);
     const double z = ZodiacOffset(base_);
-    if (body == slot::Midheaven) return ModAngle(360.0, LongOfRA(ramc, obliq) * kDegPerRad + z);
+    if (body == slot::Midheaven) return ModAngle(360.0, LongOfRA(ramc, obliquityRad) * kDegPerRad + z);
     HouseFrame frame;
-    frame.eRad = obliq;
+    frame.eRad = obliquityRad;
     frame.zDeg = z;
     return AscOf(frame, HouseLatitude(base_.latitude(), false), ramc);
   }
@@ -419,7 +420,7 @@ double TropicalLongitude(AnalyticTheory& theory, int body, double jd, CalcReport
     return r.lon;
   }
   const double t = jd - 2433282.0 + DeltaTOfJulDay(jd) / 86400.0;
-  const EngineResult r = EphemerisEngine(theory).EphCalc(
+  const EngineResult r = EphemerisEngine(theory).PositionOfBody(
       body == slot::Chiron ? kEngChiron : kEngTrueNode, t);
   if (body == slot::Chiron && !r.status.ok()) return std::nan("");
   report.Add(r.status);

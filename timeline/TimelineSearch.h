@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of a base chart over a period: transits of the Sun to Pluto,
 // Chiron and the node to the base's points, secondary progressions and solar
 // arc directions to them, ingresses into signs and the base's houses,

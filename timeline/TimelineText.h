@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events as text: moments in ISO 8601, the names of what an event concerns,
 // and the rows of the CSV export.
 #pragma once

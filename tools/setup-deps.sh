@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build, the generators and the tests need and the machine
 # lacks. Debian packages through apt-get (as root, or through sudo); npm
 # packages into the build tree, never globally.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "viewer/DerivedPage.h"
 
 #include "derived/DerivedKindTitle.h"
@@ -25,7 +26,7 @@ WheelPageInput PageCharts::Input(const EntryLookup& lookup) const {
 PageCharts ChartsOfPage(const ChartEntry& current, const EntryLookup& lookup) {
   PageCharts page;
   page.inner = current;
-  if (current.charttype() == 0) return page;
+  if (current.chartType() == 0) return page;
   ChartEntry first, partner;
   const bool hasFirst = ReadBase(current.baseEntry(), lookup, first);
   const bool hasPartner = current.secondBaseEntry() != current.baseEntry() &&
@@ -46,7 +47,7 @@ PageCharts ChartsOfPage(const ChartEntry& current, const EntryLookup& lookup) {
 std::string ViewerCaption(const ChartEntry& current, const PageNames& names, const EntryLookup& lookup) {
   const std::string kind = DerivedKindTitle(current);
   if (kind.empty()) return PrintoutTitle(current, names);
-  const std::string name = current.charttype() == chart_type::kComposite ? ChartName(current, lookup)
+  const std::string name = current.chartType() == chart_type::kComposite ? ChartName(current, lookup)
                                                                          : Trim(current.name());
   return "Vostrane - " + name + " - " + kind;
 }

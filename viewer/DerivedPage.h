@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts of the viewer's page for the current entry: a natal chart
 // alone on a single wheel; a derived chart outside its base chart on a
 // bi-wheel; a chart with two bases (a composite) outside both on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working settings of the drawing engine that the shell copies from the
 // control record before each viewing: the two printer configurations and the
 // screen page options (zoom, printer proportions, black and white) and the

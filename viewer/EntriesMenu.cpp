@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "viewer/EntriesMenu.h"
 
 #include <cctype>
@@ -8,9 +9,9 @@ namespace vostrane {
 
 std::string ChartKindLabel(const ChartEntry& e, const TextSource& text) {
   if (std::string derived = DerivedKindTitle(e); !derived.empty()) return derived;
-  const int type = e.charttype();
+  const int type = e.chartType();
   if (type <= 3) return text(10046 + type);
-  if (type == 4) return text(10019 + e.chartypxtr());
+  if (type == 4) return text(10019 + e.chartSubtype());
   if (type == 6) return text(10057) + " " + e.place();
   if (type == 7) return "Planet Return";
   return "";

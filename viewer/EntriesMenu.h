@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's list of the other entries of the session and the Entries
 // menu that mirrors it: one line per entry but the current one, "i: name -
 // kind", and menu items for the first twenty lines.
@@ -20,7 +21,7 @@ using TextSource = std::function<std::string(int)>;
 
 // The chart-kind label of an entry: a derived chart this program makes its
 // kind title (derived/DerivedKindTitle.h); otherwise chart types 0..3 texts 10046..10049,
-// type 4 text 10019 + chartypxtr, type 6 text 10057, a blank and the place,
+// type 4 text 10019 + chartSubtype, type 6 text 10057, a blank and the place,
 // type 7 "Planet Return"; other types have none.
 std::string ChartKindLabel(const ChartEntry& e, const TextSource& text);
 

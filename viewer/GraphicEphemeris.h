@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graphic ephemeris drawn on a drawing surface: time runs to the right,
 // longitude modulo 360, 90, 45 or 30 degrees upwards; each transiting body
 // is a curve and each point of the base chart a labelled horizontal line, so

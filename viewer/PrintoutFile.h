@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file a printout goes to when no printer is installed: a PDF file in
 // the working folder named after the entry. An existing file is never
 // replaced: a second printout of the same name gets "-2", then "-3", ...

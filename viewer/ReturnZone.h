@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone and daylight time of a return's place at the moment of the
 // return, from the place's daylight-time table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transit calendar: the events of a timeline on printed pages, a block
 // per month under its heading, one line per event in date order with the
 // day, the local time, the glyphs of the body, aspect and point (or sign),

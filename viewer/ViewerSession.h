@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session as the viewer reads it: the session file stays open while the
 // viewer is open; the current entry sits in the working entry buffer, from
 // which its page is drawn, and the other entries make the list behind the

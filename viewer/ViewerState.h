@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's state that the drawing and the commands share: the busy,
 // continue and exit flags, and the exit commands that set the shell's state.
 #pragma once

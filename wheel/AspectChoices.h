@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspects a user switches on and off in Preferences: the five major
 // aspects and the six minor ones, each a row with its entry of the set (or
 // the defaults it gets when switched on), followed by any other aspect the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspects on the wheel page: the aspect lines in the centre of the wheel
 // between the rings the style pairs, and the aspect legend (legend table 4).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspect grids of the wheel page: tables in which every pair of chart
 // points has a cell with the aspects between them (glyphs or short names),
 // the orb of the first with its applying or separating mark, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/AspectList.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ AspectPoint PointOf(const RingChart& r, int ring, int point, const ChartEntry& e
   p.ring = ring;
   p.lon = r.lon[point];
   p.speed = r.speed[point];
-  EclipticDeclination(p.lon, p.speed, e.obliq(), p);
+  EclipticDeclination(p.lon, p.speed, e.obliquityRad(), p);
   const int slot = SlotOf(point);
   if (slot >= 0 && std::isfinite(e.body(BodyArray::Decl, slot))) p.decl = e.body(BodyArray::Decl, slot);
   return p;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspect list of a chart (or between two charts): every aspect of the
 // chosen set between the points that take part, with its orb, whether it is
 // applying or separating (from the points' daily motions, retrograde ones

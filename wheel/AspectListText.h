@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspect list and the patterns as lines of text (Windows-1252), for the
 // viewer's aspect panel and the page: point, aspect, point, orb, applying or
 // separating, exact or partile.

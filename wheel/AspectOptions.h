@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "ASPORBS.DAT": the user's aspect choices kept beside the aspect sets of
 // "ANGLES.DAT": which set the wheel uses (or the style's own), the orb
 // factor of each body class, and the parallel and contraparallel in

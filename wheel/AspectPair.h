@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which pair of charts a wheel page draws the aspect lines of in its centre:
 // one pair at a time keeps the aspect circle of a bi- or tri-wheel readable.
 // The choice is the viewer's; it overrides the wheel style's aspect-line

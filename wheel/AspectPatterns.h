@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aspect patterns of a chart, found from its aspect list (so from the chosen
 // set and orbs): Grand Trine, T-Square, Grand Cross, Yod, Kite, Mystic
 // Rectangle, Grand Sextile, and the Stellium (four or more bodies in one

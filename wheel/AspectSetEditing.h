@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the aspect sets of "ANGLES.DAT": the candidate rows computed from
 // the entries, and the whole file held as read so that a set written back
 // keeps every byte the program does not use (candidate rows past 180, any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "ANGLES.DAT": three aspect sets of 15080 bytes each (record 1 is set 1).
 // A set holds a candidate table (which aspects are worth testing for a
 // separation of t whole degrees), the aspects' short names and their entries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aspects: the tables derived from the wheel style's aspect set, the search
 // for the aspects between two chart points with their applying or
 // separating mark, and which points take part in aspects.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page of a chart's aspects, beside the wheel page: the aspect list
 // sorted by orb (applying or separating, exact or partile) and the table of
 // the aspect patterns found from it; for two persons' natal charts compared

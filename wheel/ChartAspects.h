@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspects and patterns of one chart under a wheel style: the points that
 // take part, the aspect list sorted by orb and the patterns found from it.
 // Shared by the viewer's aspect panel, the page's aspect list and the batch

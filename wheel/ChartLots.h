@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lots of one chart entry: day or night by the Sun's house, and each
 // lot's longitude in the chart's zodiac.
 #pragma once

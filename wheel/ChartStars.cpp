@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/ChartStars.h"
 
 #include "astro/AngleHelpers.h"
@@ -11,7 +12,7 @@ std::vector<ChartPointPlace> StarContactPoints(const ChartEntry& e) {
   std::vector<int> slots;
   for (int s = slot::Sun; s <= slot::Midheaven; ++s) slots.push_back(s);
   slots.push_back(slot::PartOfFortune);
-  if (e.calcastyn() == 'Y')
+  if (e.asteroidsCalculated() == 'Y')
     for (int s = slot::Ceres; s <= slot::Chiron; ++s) slots.push_back(s);
   std::vector<ChartPointPlace> points;
   for (int s : slots)
@@ -21,10 +22,10 @@ std::vector<ChartPointPlace> StarContactPoints(const ChartEntry& e) {
 
 ChartStars StarsOfChart(const std::vector<FixedStar>& stars, const ChartEntry& e, double orb) {
   ChartStars out;
-  const double jdTT = e.julday() + e.deltat() / 86400.0;
-  const double offset = ZodiacOffset(CalculatedZodiac(e.zodsel()), e.ayan());
+  const double jdTT = e.julianDayUt() + e.deltaTSeconds() / 86400.0;
+  const double offset = ZodiacOffset(CalculatedZodiac(e.zodiacLetter()), e.ayanamsaDeg());
   for (const FixedStar& star : stars) {
-    StarPlace place = ApparentStarPlace(star, jdTT, e.obliq());
+    StarPlace place = ApparentStarPlace(star, jdTT, e.obliquityRad());
     place.lon = ModAngle(360.0, place.lon + offset);
     out.places.push_back(place);
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed stars of one chart entry: every star's place in the chart's
 // zodiac at the chart's moment, and the stars that stand on the chart's
 // points (conjunctions and parallels within the orb).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/ChartTitle.h"
 
 #include "platform/TextTrim.h"
@@ -55,16 +56,17 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
   std::string title;
   if (e.harmonic() > 1)
     title += std::to_string(e.harmonic()) + OrdinalSuffix(e.harmonic()) + " Harmonic ";
-  if (e.usertype() != 'A' && e.usertype() != 0) title += names.LongText(kUserZodiacTitle) + " ";
-  const int sub = e.chartypxtr();
-  switch (e.charttype()) {
+  if (e.userZodiacType() != 'A' && e.userZodiacType() != 0)
+    title += names.LongText(kUserZodiacTitle) + " ";
+  const int sub = e.chartSubtype();
+  switch (e.chartType()) {
     case 0: title += names.LongText(kNatalTitle); break;
     case 1:
       title += names.LongText(kKindTitles + 1) + " (" + names.LongText(kCompositeSubTitles + sub) + ") ";
       if (sub == 1) title += DerivedAscendantNote(e.latitude());
       break;
     case 2:
-    case 3: title += names.LongText(kKindTitles + e.charttype()) + ForDateIn(e); break;
+    case 3: title += names.LongText(kKindTitles + e.chartType()) + ForDateIn(e); break;
     case 4: title += names.LongText(kProgressedTitles + sub) + " for " + TargetDate(e); break;
     case 5:
       // A harmonic chart of another chart: "5th Harmonic Chart".
@@ -89,8 +91,8 @@ std::string OwnChartTitle(const ChartEntry& e, const PageNames& names) {
 
 std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryLookup& lookup) {
   std::string title = OwnChartTitle(e, names);
-  if (!lookup || e.charttype() == 0) return title;
-  if (e.charttype() == 1) {
+  if (!lookup || e.chartType() == 0) return title;
+  if (e.chartType() == 1) {
     ChartEntry a, b;
     const int ra = e.baseEntry(), rb = e.secondBaseEntry();
     if (ra > 0 && lookup(ra, a)) title += "  Chart " + std::to_string(ra) + ": " + DisplayName(a.name());
@@ -99,17 +101,17 @@ std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryL
     return title;
   }
   ChartEntry current = e;
-  for (int depth = 0; depth < kLongestChain && current.charttype() != 0; ++depth) {
+  for (int depth = 0; depth < kLongestChain && current.chartType() != 0; ++depth) {
     const int base = current.baseEntry();
     ChartEntry next;
     if (base <= 0 || !lookup(base, next)) break;
-    if (next.charttype() == 1) {
+    if (next.chartType() == 1) {
       title += "  COMPOSITE is " + OwnChartTitle(next, names);
       break;
     }
     title += "  OF  " + OwnChartTitle(next, names);
     // A progression or direction names the birth it starts from.
-    if (current.charttype() == chart_type::kProgressed)
+    if (current.chartType() == chart_type::kProgressed)
       title += " of " + DateText(next.month(), next.day(), next.year());
     current = next;
   }
@@ -118,7 +120,7 @@ std::string ChartTitle(const ChartEntry& e, const PageNames& names, const EntryL
 
 std::string ChartName(const ChartEntry& e, const EntryLookup& lookup) {
   ChartEntry a, b;
-  if (e.charttype() == chart_type::kComposite && lookup && e.baseEntry() > 0 &&
+  if (e.chartType() == chart_type::kComposite && lookup && e.baseEntry() > 0 &&
       e.secondBaseEntry() > 0 && lookup(e.baseEntry(), a) && lookup(e.secondBaseEntry(), b))
     return DisplayName(a.name()) + " / " + DisplayName(b.name());
   return DisplayName(e.name());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title of a chart on the wheel page header: "Natal Chart", "5th
 // Harmonic Natal Chart", "Solar Return for March 5, 1990 in Paris", with the
 // titles of the charts a derived chart was made from.

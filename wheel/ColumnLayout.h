@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the glyph columns of the wheel stand. Every shown point gets a
 // column (glyph, degree, sign, minute, retrograde mark along one ray) inside
 // the sector of its own house, clear of the cusp lines and of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dashed lines drawn by hand as solid pieces: the device cannot dash a wide
 // pen, and hand-made dashes look the same on the screen and on paper.
 #include <algorithm>

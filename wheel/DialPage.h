@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial page: the chart's points on a dial of 90 degrees (or 360 or 45),
 // a pointer at a place of the dial, the midpoint tree of the point under
 // the pointer (of the pointer's own place when no point is there), and all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface: the one small set of drawing operations through which
 // the wheel, the page tables and the aspect grids are drawn, whatever the
 // output device (the viewer's page bitmap or a printer page). No Qt here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen font names behind the font letters 'A' to 'P': message texts
 // 9991 to 10006 of "QIRTEXT.DAT" ('A' is the glyph font "Vostrane Glyphs").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/GauquelinTable.h"
 
 #include <algorithm>
@@ -13,11 +14,11 @@ namespace vostrane {
 namespace wo = wheel_offset;
 
 std::optional<GauquelinSectors> SectorsOfChart(const ChartEntry& e) {
-  if (HouseSystemOfLetter(e.housesys()) != HouseSystemId::GauquelinSectors) return std::nullopt;
+  if (HouseSystemOfLetter(e.houseSystemLetter()) != HouseSystemId::GauquelinSectors) return std::nullopt;
   HouseFrame frame;
   frame.phiRad = e.latitude() * kRadPerDeg;
-  frame.eRad = e.obliq();
-  frame.ramcRad = e.ramc();
+  frame.eRad = e.obliquityRad();
+  frame.ramcRad = e.ramcRad();
   frame.zDeg = ZodiacOffset(e);
   for (double v : {frame.phiRad, frame.eRad, frame.ramcRad, frame.zDeg})
     if (!std::isfinite(v)) return std::nullopt;  // an entry damaged elsewhere

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of Gauquelin's 36 sectors for an inner chart whose house system
 // is the sectors: where each sector begins, in three columns of twelve,
 // under the further-points table (or in its place when that is not shown),

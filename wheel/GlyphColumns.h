@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column of one placed point on the wheel: its glyph, degree number,
 // sign glyph, minute number and retrograde mark, one behind the other along
 // the ray of the point's slot, running outward (glyph outermost) or inward

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character map of the glyph font (font letter 'A', "Vostrane Glyphs"): each
 // astrological symbol is one character of the font.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/GlyphPlacement.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ int SlotRing::SlotOf(int p) const {
 double WheelAngle(double lon, double ascendant) { return Modulo(360.0, lon - ascendant); }
 
 void FillHouses(PlacementInput& in) {
-  for (int p = 0; p < kWheelPoints; ++p) in.house[p] = DetermHousePos(in.lon[p], in.cusps);
+  for (int p = 0; p < kWheelPoints; ++p) in.house[p] = CheckedHouseOf(in.lon[p], in.cusps);
 }
 
 double TrueWheelAngle(double lon, const std::array<double, 12>& cusps, bool equalSectors) {

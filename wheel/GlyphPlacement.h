@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the glyphs of one ring of the chart wheel: every shown point gets
 // a one-degree slot so that glyphs keep their distance, stay in their own
 // house where they can and keep their zodiacal order. A glyph that had to go
@@ -47,7 +48,7 @@ struct PlacementInput {
   std::array<int, kWheelPoints> house{};
 };
 
-// Sets the house of every point with DetermHousePos.
+// Sets the house of every point with CheckedHouseOf.
 void FillHouses(PlacementInput& in);
 
 // Wheel angle of a longitude: from the inner chart's Ascendant (cusp 0),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/HouseMap.h"
 
 #include "platform/MessageService.h"
@@ -17,7 +18,7 @@ int HouseMap::LastSlot(int h) const {
   return 0;
 }
 
-HouseMap FillWhichHousePos(const std::array<double, 12>& cuspAngles, bool wideMargins) {
+HouseMap BuildHouseMap(const std::array<double, 12>& cuspAngles, bool wideMargins) {
   HouseMap map;
   map.house.fill(kNoHouse);
   map.count.fill(0);
@@ -64,7 +65,7 @@ int HouseOf(double lon, const std::array<double, 12>& cusps) {
   return kNoHouse;
 }
 
-int DetermHousePos(double lon, const std::array<double, 12>& cusps) {
+int CheckedHouseOf(double lon, const std::array<double, 12>& cusps) {
   const int h = HouseOf(lon, cusps);
   if (h != kNoHouse) return h;
   ShowMessage(kHousePosBug);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house map of the chart wheel: which house every one-degree slot of the
 // wheel belongs to, with the slots too close to a cusp kept free, and the
 // house of a longitude by the cusps of the inner chart.
@@ -33,7 +34,7 @@ inline constexpr const char* kHousePosBug = "ERROR!!!!  Bug in procedure DetermH
 // The margin kept free on each side of a cusp is 1.1 degrees, 1.32 with
 // `wideMargins`, and one degree more beside the fourth and tenth cusps.
 // Cusps out of order set `bug` and keep the last slots in house 11.
-HouseMap FillWhichHousePos(const std::array<double, 12>& cuspAngles, bool wideMargins);
+HouseMap BuildHouseMap(const std::array<double, 12>& cuspAngles, bool wideMargins);
 
 // The house (0..11) of longitude `lon` by the cusp longitudes 0..11: the
 // first house h with cusp h <= lon < cusp h+1, or, for a house spanning 0
@@ -42,7 +43,7 @@ HouseMap FillWhichHousePos(const std::array<double, 12>& cuspAngles, bool wideMa
 int HouseOf(double lon, const std::array<double, 12>& cusps);
 
 // HouseOf with the error message and house 11 when no house matches.
-int DetermHousePos(double lon, const std::array<double, 12>& cusps);
+int CheckedHouseOf(double lon, const std::array<double, 12>& cusps);
 
 // Spacing class of a house: 1 beside the horizon (houses 0, 5, 6, 11), 3
 // beside the meridian (2, 3, 8, 9), 2 for the others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/HouseSystemNote.h"
 
 #include <cmath>
@@ -8,7 +9,7 @@
 namespace vostrane {
 
 bool CuspsFellBackToPorphyry(const ChartEntry& e) {
-  const std::optional<HouseSystemId> id = HouseSystemOfLetter(e.housesys());
+  const std::optional<HouseSystemId> id = HouseSystemOfLetter(e.houseSystemLetter());
   if (!id) return false;
   switch (*id) {
     // Porphyry itself, and the systems whose cusps are in order by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note a page adds to the house system's name when the chart's cusps
 // are not the system's own: inside the polar circles a quadrant system can
 // have no cusps in order, and the calculation then trisects the quadrants

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the items of a wheel page one at a time, each where it meets none
 // drawn before (wheel/PageRoom.h), and numbers what each draws; on a
 // sideways page the items, laid out upright, are first moved into the

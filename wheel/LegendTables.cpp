@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/LegendTables.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ LegendBox DrawLegendTable(const WheelPage& page, int n) {
   switch (n) {
     case 1:
       for (int p : RangePoints(page.def.Letter(wo::legendRange1))) {
-        const int house = DetermHousePos(ring1.lon[p], ring1.cusps) + 1;
+        const int house = CheckedHouseOf(ring1.lon[p], ring1.cusps) + 1;
         rows.push_back({PointGlyph(page, p), Text(page.names.PointName(p)),
                         SignGlyph(SplitLongitude(ring1.lon[p]).signIndex, colour),
                         Text(std::to_string(house) + OrdinalSuffix(house))});

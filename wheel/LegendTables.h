@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The legend tables of the wheel page (offsets 430 to 434, placed at 362 to
 // 381): 1 the points of a range with their sign and house, 2 further point
 // symbols with their names, 3 the zodiac signs, 4 the aspect legend

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angles of the major aspects: the aspects of aspect set 1 of
 // ANGLES.DAT, which the timeline searches for until the user chooses others.
 #pragma once

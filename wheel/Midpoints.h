@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Midpoints of a chart's points and the dial they are read on: every pair of
 // the chosen points with the nearer of its two midpoints, the list in the
 // order of a dial (longitude modulo 90 for the 90-degree dial), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/PageAssembly.h"
 
 #include <algorithm>
@@ -83,10 +84,11 @@ RingCharts CopyRingCharts(const WheelPageInput& in, int count) {
   for (int r = 0; r < count; ++r) {
     if (!rc.present[r]) continue;
     const ChartEntry& e = rc.charts[r];
-    const double ascendant = AscendantIsCusp1(CalculatedHouseSystem(e.housesys())) ? e.cusp(1) : e.asc();
+    const double ascendant = AscendantIsCusp1(CalculatedHouseSystem(e.houseSystemLetter())) ? e.cusp(1)
+                                                                                            : e.asc();
     const std::array<double, 12> cusps = EqualHouseCusps(Modulo(360.0, ascendant));
     for (int h = 1; h <= 6; ++h) rc.charts[r].setCusp(h, cusps[h - 1]);
-    rc.charts[r].setHousesys('B');
+    rc.charts[r].setHouseSystemLetter('B');
   }
   return rc;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembly of one wheel page: the wheel surrounded by a header for each
 // chart, position and legend tables, the further-points, elements-and-modes
 // and parallels tables, up to two aspect grids, pictures and a credit line,

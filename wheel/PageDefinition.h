@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "PAGEW.DEF": the printed page's margins and text line density, six lines
 // each beginning with a decimal number (anything after the digits is a
 // comment).

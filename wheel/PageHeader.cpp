@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/PageHeader.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ std::string ClockOf(const CalendarDateTime& m) {
 
 // Chart types whose clock time is Greenwich time.
 bool GreenwichTime(const ChartEntry& e) {
-  const int t = e.charttype();
+  const int t = e.chartType();
   return (t >= 1 && t <= 4) || t == 7;
 }
 
@@ -91,7 +92,7 @@ std::string HeaderPlace(const std::string& place, char style) {
 }
 
 std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names, char placeStyle) {
-  if (e.charttype() == 1 && e.chartypxtr() < 4) return {};
+  if (e.chartType() == 1 && e.chartSubtype() < 4) return {};
   std::vector<std::string> items;
   const std::optional<LocalMoment> local = ReturnLocalMoment(e);
   if (local) {
@@ -101,18 +102,20 @@ std::vector<std::string> HeaderItems(const ChartEntry& e, const PageNames& names
     items.push_back(ClockOf(local->local) + " = " + (sameDay ? "" : DateOf(local->greenwich) + " ") +
                     ClockOf(local->greenwich) + " GMT");
   } else {
-    items.push_back((e.charttype() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
+    items.push_back((e.chartType() == 4 ? "ACD:" : "") + DateText(e.month(), e.day(), e.year()));
     items.push_back(ClockText(e.hours(), e.minutes(), e.seconds()) + (GreenwichTime(e) ? " GMT" : ""));
   }
   items.push_back(HeaderPlace(e.place(), placeStyle));
   items.push_back(LatitudeText(e.latitude()) + "  " + LongitudeText(e.longitude()));
   if (local) AddTimeKindAndZone(items, local->daylight, local->zone, e.longitude());
-  else if (GreenwichTime(e)) AddGreenwichTime(items, e.tzone());
-  else AddTimeKindAndZone(items, e.dstcode(), e.tzone(), e.longitude());
-  const ZodiacKind zodiac = CalculatedZodiac(e.zodsel());
-  const std::string ayanamsa = zodiac == ZodiacKind::Tropical ? "" : " " + ArcText(std::fabs(e.ayan()));
+  else if (GreenwichTime(e)) AddGreenwichTime(items, e.zoneHoursWest());
+  else AddTimeKindAndZone(items, e.daylightCode(), e.zoneHoursWest(), e.longitude());
+  const ZodiacKind zodiac = CalculatedZodiac(e.zodiacLetter());
+  const std::string ayanamsa = zodiac == ZodiacKind::Tropical
+                                   ? ""
+                                   : " " + ArcText(std::fabs(e.ayanamsaDeg()));
   // A letter that names no house system is named by nothing.
-  const std::optional<HouseSystemId> houseSystem = HouseSystemOfLetter(e.housesys());
+  const std::optional<HouseSystemId> houseSystem = HouseSystemOfLetter(e.houseSystemLetter());
   items.push_back(names.ZodiacName(zodiac) + ayanamsa + "  " +
                   (houseSystem ? names.HouseSystemName(*houseSystem) : "") + HouseSystemNote(e));
   items.push_back("Geocentric");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header of each chart on the wheel page: which wheel it is, the name
 // and chart title, and the birth data lines (date, time, place, latitude and
 // longitude, kind of time, time zone, zodiac and houses, "Geocentric").

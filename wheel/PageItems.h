@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each drawn item of a page is: its kind, the part of the page it
 // belongs to (role), the chart point it shows and its bounding box. The
 // drawing surface tags every primitive with the role in force, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page metrics of the drawing surface: the usable area of the page, the text
 // line height, the vertical scale and the pen widths, for the screen's page
 // bitmap and for a printer page. All values are device pixels unless noted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name tables of the wheel page, which the viewer loads from the message
 // text file when it opens: point, sign, aspect kind, element, house system
 // and zodiac names and the long texts of the chart titles. (The font names

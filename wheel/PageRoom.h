@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room left on a page while its items are placed: what the items drawn
 // so far take (boxes, and the discs of the wheel's circles), and where an
 // item that would meet them goes instead: the nearest place, moving it

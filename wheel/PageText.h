@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the wheel page header and tables: dates, clock times, places
 // on the globe, time zones, ordinals and names, as the page shows them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's colours: numbers 0 to 15 select the sixteen-colour palette;
 // any other number is an RGB value with red in the low byte, then green,
 // then blue.

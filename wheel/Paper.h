@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paper chart pages are printed on: Letter or A4, upright or sideways.
 // The choice is kept in the control record (two letters); without one the
 // paper of the system's locale is used. A printed page on a sideways sheet

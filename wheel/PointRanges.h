@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The point range letters of the page tables: a letter 'A' to 'O' names one
 // or two runs of wheel points (0..17) that a position or legend table lists.
 #pragma once

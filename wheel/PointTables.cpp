@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/PointTables.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
   std::vector<FurtherPoint> rows;
   // The node the wheel does not use.
   if (page.def.Letter(wo::trueNode) == 'T')
-    rows.push_back({"Mean Moon's Node", F::Longitude, Modulo(360.0, e.moonnode())});
+    rows.push_back({"Mean Moon's Node", F::Longitude, Modulo(360.0, e.moonNodeDeg())});
   else rows.push_back({"True Moon's Node", F::Longitude, Modulo(360.0, e.lon(10))});
   rows.push_back({"Part of Fortune", F::Longitude, r.lon[wheel_point::PartOfFortune]});
   // Spirit mirrors Fortune about the Ascendant (by day Ascendant + Sun -
@@ -67,14 +68,14 @@ std::vector<FurtherPoint> FurtherPoints(const WheelPage& page) {
   rows.push_back({"Vertex", F::Longitude, r.lon[wheel_point::Vertex]});
   rows.push_back({page.def.Flag(wo::furtherPointsOption) ? "East Point" : "Equatorial Asc.",
                   F::Longitude, r.lon[wheel_point::EastPoint]});
-  rows.push_back({"Sidereal Time", F::Time, Modulo(24.0, e.ramc() * 180.0 / M_PI / 15.0)});
+  rows.push_back({"Sidereal Time", F::Time, Modulo(24.0, e.ramcRad() * 180.0 / M_PI / 15.0)});
   // The Greenwich time of a birth late in the day runs past 24 hours.
-  rows.push_back({"G.M.T.", F::Time, Modulo(24.0, e.gmt())});
-  if (!(e.charttype() == 1 && e.chartypxtr() <= 3)) {
-    const double dt = e.deltat();
+  rows.push_back({"G.M.T.", F::Time, Modulo(24.0, e.universalTimeHours())});
+  if (!(e.chartType() == 1 && e.chartSubtype() <= 3)) {
+    const double dt = e.deltaTSeconds();
     rows.push_back({dt >= 0 ? "Ephem Time-GMT" : "GMT-Ephem Time", F::Time, std::fabs(dt) / 3600.0});
   }
-  rows.push_back({"Ayanamsha", F::Angle, std::fabs(e.ayan())});
+  rows.push_back({"Ayanamsha", F::Angle, std::fabs(e.ayanamsaDeg())});
   // The Moon's mean and osculating apogee after the node, for entries
   // calculated with them, where the table has room for them.
   if (HasLunarApogee(e) && RoomBelow(page, static_cast<int>(rows.size()), 2)) {

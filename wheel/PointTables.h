@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smaller tables of the wheel page: the further points (the other node,
 // the parts, Vertex, East point, sidereal time, GMT, delta T, ayanamsa), the
 // counts of points by element and mode, and the declination parallels.

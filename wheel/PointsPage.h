@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page of a chart's lots and fixed stars, beside the wheel page: the
 // lots (Arabic parts) with their formulas, longitudes and sources, and the
 // fixed stars that stand on the chart's points (conjunctions and parallels

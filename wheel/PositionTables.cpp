@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/PositionTables.h"
 
 #include <algorithm>
@@ -171,14 +172,15 @@ void DrawTableValue(const WheelPage& page, const TableWidths& w, const TableColu
     case Col::Latitude: s.DrawDeclination(left, textRow, e.body(BodyArray::Lat, slot)); break;
     case Col::RightAscension: s.DrawLongitude(left, row, longitude, e.body(BodyArray::Ra, slot)); break;
     case Col::OtherZodiac:
-      s.DrawLongitude(left, row, longitude, Modulo(360.0, ring1.lon[p] - e.ayan()));
+      s.DrawLongitude(left, row, longitude, Modulo(360.0, ring1.lon[p] - e.ayanamsaDeg()));
       break;
     case Col::HelioLongitude:
       s.DrawLongitude(left, row, longitude, e.body(BodyArray::HLon, slot));
       break;
     case Col::HelioLatitude: s.DrawDeclination(left, textRow, e.body(BodyArray::HLat, slot)); break;
     case Col::HelioOtherZodiac:
-      s.DrawLongitude(left, row, longitude, Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayan()));
+      s.DrawLongitude(left, row, longitude,
+                      Modulo(360.0, e.body(BodyArray::HLon, slot) - e.ayanamsaDeg()));
       break;
     case Col::OuterLongitude:
       s.DrawLongitude(left, row, longitude, page.rings.Ring(shown.ring).lon[p]);
@@ -258,7 +260,7 @@ PositionTableBox DrawPositionTable(const WheelPage& page, int index) {
 
   DrawingSurface& s = page.s;
   const PageMetrics& m = page.M();
-  const bool tropical = page.Inner().zodsel() == 'T';
+  const bool tropical = page.Inner().zodiacLetter() == 'T';
   const TableWidths w = MeasureTable(page, runs);
 
   const PagePlace place = page.def.positionTablePlace(index);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position tables of the wheel page: up to five framed tables, each
 // listing the points of a range letter with three columns of values
 // (longitude, declination, speed, latitude, right ascension, the other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer settings of the control record as the drawing surface uses
 // them: two printer configurations ('1' every printout but wheels, '2'
 // wheels), the device-mode letters and the decision how a page ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that records every device primitive with its arguments
 // and the pen or font in effect, so that tests can check what was drawn.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/ReturnMoment.h"
 
 #include <cmath>
@@ -7,14 +8,14 @@
 namespace vostrane {
 
 bool IsReturnChart(const ChartEntry& e) {
-  const int t = e.charttype();
+  const int t = e.chartType();
   return t == chart_type::kSolarReturn || t == chart_type::kLunarReturn ||
          t == chart_type::kPlanetReturn;
 }
 
 std::optional<LocalMoment> ReturnLocalMoment(const ChartEntry& e) {
   const int kept = e.printoutParam(derived::kReturnDaylight);
-  if (!IsReturnChart(e) || !e.calcComplete() || kept < 1 || kept > 5 || !std::isfinite(e.julday()))
+  if (!IsReturnChart(e) || !e.calcComplete() || kept < 1 || kept > 5 || !std::isfinite(e.julianDayUt()))
     return std::nullopt;
   LocalMoment m;
   m.daylight = kept - 1;
@@ -25,8 +26,8 @@ std::optional<LocalMoment> ReturnLocalMoment(const ChartEntry& e) {
   if (m.daylight == 3) hoursEast += 2;
   // Local mean time runs with the longitude (west positive) itself.
   if (m.daylight == 4) hoursEast = -e.longitude() / 15.0;
-  m.greenwich = JulianDayToDate(e.julday());
-  m.local = JulianDayToDate(e.julday() + hoursEast / 24.0);
+  m.greenwich = JulianDayToDate(e.julianDayUt());
+  m.local = JulianDayToDate(e.julianDayUt() + hoursEast / 24.0);
   return m;
 }
 

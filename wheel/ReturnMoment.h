@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moment of a return in the local time of its place. A return is
 // calculated and stored in Greenwich time; the zone and daylight code of its
 // place are kept beside it when it is made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/RingPoints.h"
 
 #include <cmath>
@@ -28,7 +29,7 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def, bool fortune
   using namespace wheel_point;
   RingChart r;
   r.present = true;
-  r.houseSystem = CalculatedHouseSystem(e.housesys());
+  r.houseSystem = CalculatedHouseSystem(e.houseSystemLetter());
   auto speedOf = [&](int slot) { return Finite(e.body(BodyArray::Speed, slot)); };
   auto lonOf = [&](int slot) { return Reduce(e.lon(slot)); };
 
@@ -40,9 +41,9 @@ RingChart FillRing(const ChartEntry& e, const WheelDefinition& def, bool fortune
     r.lon[Node] = lonOf(10);
     r.speed[Node] = speedOf(10);
   } else {
-    r.lon[Node] = Reduce(e.moonnode());
-    const int sub = e.chartypxtr();
-    if (e.charttype() == 4 && (sub == 2 || sub == 3 || sub == 7 || sub == 8)) {
+    r.lon[Node] = Reduce(e.moonNodeDeg());
+    const int sub = e.chartSubtype();
+    if (e.chartType() == 4 && (sub == 2 || sub == 3 || sub == 7 || sub == 8)) {
       r.speed[Node] = r.speed[Pluto];
     } else {
       // An entry without a harmonic number (written elsewhere) counts as

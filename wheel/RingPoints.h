@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ring arrays of the chart wheel: for each ring (1 the inner chart, 2
 // the second, 3 the third) the longitudes and daily speeds of the wheel's
 // points 0..29 and the twelve house cusps, filled from the ring's chart

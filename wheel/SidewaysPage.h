@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel page on a sideways sheet: the wheel stands at the left, as high
 // as the sheet allows, and the other items (headers, tables, legends, grids,
 // the credit line), laid out as on the upright page at the same sizes, are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the letters of a wheel style ("WHEELS.DAT") say about fonts, ring
 // lines and the header layout, as the drawing code uses it.
 #pragma once

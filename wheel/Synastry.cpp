@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/Synastry.h"
 
 #include "wheel/HouseMap.h"
@@ -19,7 +20,7 @@ std::vector<OverlaidPoint> Overlay(const std::vector<AspectPoint>& points,
 }  // namespace
 
 bool ComparableCharts(const ChartEntry& inner, const ChartEntry& outer) {
-  return inner.charttype() == 0 && outer.charttype() == 0;
+  return inner.chartType() == 0 && outer.chartType() == 0;
 }
 
 SynastryReport CompareCharts(const AspectTables& tables, const WheelDefinition& def,

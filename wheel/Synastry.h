@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison of two persons' natal charts shown as a bi-wheel: the
 // aspects of the inner chart's points to the outer chart's, and the house
 // overlay (the house of each chart in which the other's points fall).

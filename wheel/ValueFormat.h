@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the drawing surface writes numbers, longitudes and general values
 // (DrawingSurface::DrawNumberWithMark, DrawLongitude, DrawValue). The font
 // is a font letter 'A'..'P' as the wheel styles give it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyph placement and the value formats of labels and tables: numbers with
 // marks, longitudes with their sign glyph, declinations and general
 // degrees-minutes-seconds values.

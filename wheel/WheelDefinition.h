@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One wheel style: a 453-byte record of "WHEELS.DAT" saying which rings,
 // labels, tables, grids and pictures a wheel page shows, where they sit and
 // in which fonts, sizes and colours. The record is kept as raw bytes (the

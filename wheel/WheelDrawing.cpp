@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheel/WheelDrawing.h"
 
 #include <algorithm>
@@ -219,7 +220,7 @@ void WheelDrawing::DrawDegreeScale(DrawingSurface& s) {
 }
 
 void WheelDrawing::FillHouseMap() {
-  map_ = FillWhichHousePos(cuspAngles_, def_.Letter(wo::glyphColumns) == 'N');
+  map_ = BuildHouseMap(cuspAngles_, def_.Letter(wo::glyphColumns) == 'N');
   if (map_.bug && !mapBugShown_) {
     mapBugShown_ = true;
     ShowMessage(kFillHouseMapBug);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart wheel of one printout: the rings, the zodiac degree scale, the
 // cusp labels and intercepted signs, the house numbers, the cusp lines, the
 // glyphs of up to twenty points per ring with their degree, sign and minute

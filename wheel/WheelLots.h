@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lots (Arabic parts) the user chose into the wheel's other points: each
 // drawn at its longitude as a short label with a tick at its exact place,
 // and listed with its name in the "Other Symbols" legend.

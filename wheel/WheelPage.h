@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the parts of one wheel page share while it is assembled: the surface,
 // the wheel style, the ring arrays with the charts they come from, the name
 // tables, the aspect set and the wheel setup; and the fonts of the tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "WHEELSG.DAT": the pictures (bitmap files) a wheel style places on its
 // page, in groups of up to twenty 85-byte records.
 #pragma once

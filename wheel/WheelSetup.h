@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel setup of a page: radius, centre, the radii of the rings and
 // circles, the size class and the glyph spacing table, and the mapping of a
 // wheel angle and radius to device pixels.

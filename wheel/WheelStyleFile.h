@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "WHEELS.DAT": the wheel styles, one 453-byte WheelDefinition per record,
 // chosen by a three-letter printout code and the chart category.
 #pragma once

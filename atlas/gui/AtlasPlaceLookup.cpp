@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/gui/AtlasPlaceLookup.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 #include "atlas/PlaceReading.h"
 #include "atlas/PlacesTable.h"
 #include "atlas/ZoneRecheck.h"
-#include "atlas/gui/TBdatPlacForm.h"
+#include "atlas/gui/PlaceDialog.h"
 #include "platform/MessageService.h"
 #include "platform/TextTrim.h"
 
@@ -47,7 +48,7 @@ void FromAtlas(const AtlasFields& a, BirthDataFields& b) {
 void AtlasPlaceLookup::BeginSession() {
   unavailableShown_ = false;
   try {
-    if (PlacesTable().IsOpen()) PlacesTable().SetOrderTo(kPlacesCityOrder);
+    if (PlacesTable().IsOpen()) PlacesTable().SetIndexOrder(kPlacesCityOrder);
   } catch (const TableError& e) {
     ShowMessage(e.what(), MsgIcon::Error);
   }
@@ -61,8 +62,8 @@ std::optional<PlaceChoice> AtlasPlaceLookup::ChoosePlace(const std::string& plac
     return std::nullopt;
   }
   QWidget* const form = QApplication::activeModalWidget();
-  TBdatPlacForm dialog(form, PlacesTable(), placeText);
-  dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("btnPlace") : nullptr);
+  PlaceDialog dialog(form, PlacesTable(), placeText);
+  dialog.PlaceBeside(form, form ? form->findChild<QWidget*>("PlaceButton") : nullptr);
   dialog.exec();
   chosen_ = {dialog.Outcome() == 'G' ? dialog.ChosenRecord() : 0, dialog.PlaceText()};
   return PlaceChoice{dialog.Outcome(), dialog.PlaceText()};
@@ -106,7 +107,7 @@ std::optional<LocalClockCheck> AtlasPlaceLookup::CheckClock(const BirthDataField
 void AtlasPlaceLookup::ZoneAtMoment(BirthDataFields& fields) {
   const bool opened = !DstChangeFileIsOpen() && OpenDstChangeFile();
   AtlasFields a = ToAtlas(fields);
-  GetDstInfoFromScreenDateTimeAndDstTblNum(a, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(a, BadDstInput::LeaveFocus);
   FromAtlas(a, fields);
   if (opened) CloseDstChangeFile();
 }

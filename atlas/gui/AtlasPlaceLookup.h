@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas behind the birth data form: the place lookup dialog, the exact
 // lookup of a place name, reading a place into the form and the zone
 // re-check, on the program's atlas table (PlacesTable()) and daylight-time
@@ -14,7 +15,7 @@ namespace vostrane {
 class AtlasPlaceLookup : public PlaceLookup {
  public:
   void BeginSession() override;
-  // Shows TBdatPlacForm over the form that asks, beside its "btnPlace"
+  // Shows PlaceDialog over the form that asks, beside its "PlaceButton"
   // button. The forms that ask (the birth data form, the derived-chart
   // dialog) are modal, so the asking one is the modal window on top. nullopt
   // when the atlas could not be opened at start-up: the typed text stays.

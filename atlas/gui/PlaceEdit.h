@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit field and the arrow images of the place lookup dialog. The field
 // hands its keys to the dialog before and after it takes them; an arrow
 // image tells whether the mouse button is held on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "derived/gui/DerivedDialogFields.h"
 
 #include <cstring>
@@ -102,8 +103,8 @@ DerivedRequestResult RequestFromFields(const DerivedDialogFields& f) {
                              : nullptr;
     place.latitude = *lat;
     place.longitude = *lon;
-    place.tzone = *zone;
-    place.dstcode = letter && *letter ? static_cast<uint8_t>(letter - kDaylightLetters) : 0;
+    place.zoneHoursWest = *zone;
+    place.daylightCode = letter && *letter ? static_cast<uint8_t>(letter - kDaylightLetters) : 0;
     place.dstTable = Trim(f.texts.dstTable).empty() ? 0 : IntegerFromText(Trim(f.texts.dstTable));
     r.place = place;
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the derived chart dialog asks for, as plain data: which fields each
 // kind needs, and the request made from the fields' texts (with the first
 // field that cannot be used and why).

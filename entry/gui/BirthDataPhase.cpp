@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/gui/BirthDataPhase.h"
 
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 
 namespace vostrane {
 
-TFormBDat& BirthDataPhase::CreateBirthDataForm(QWidget* parent) {
-  if (!form_) form_ = new TFormBDat(parent);
+BirthDataForm& BirthDataPhase::CreateBirthDataForm(QWidget* parent) {
+  if (!form_) form_ = new BirthDataForm(parent);
   return *form_;
 }
 
@@ -13,6 +14,6 @@ void BirthDataPhase::ShowBirthDataForm(QWidget* parent, ShellState& state) {
   CreateBirthDataForm(parent).RunSession(state);
 }
 
-TFormBDat* BirthDataPhase::BirthDataForm() const { return form_.data(); }
+BirthDataForm* BirthDataPhase::BirthDataWindow() const { return form_.data(); }
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data entry phase as the shell starts it: the birth data form, created
 // once and kept until the program ends, shown modally for a new session.
 #pragma once
@@ -8,7 +9,7 @@ class QWidget;
 
 namespace vostrane {
 
-class TFormBDat;
+class BirthDataForm;
 struct ShellState;
 
 class BirthDataPhase {
@@ -19,13 +20,13 @@ class BirthDataPhase {
   void ShowBirthDataForm(QWidget* parent, ShellState& state);
 
   // The form, created on the first call with the given parent.
-  TFormBDat& CreateBirthDataForm(QWidget* parent);
+  BirthDataForm& CreateBirthDataForm(QWidget* parent);
 
   // The form, or nullptr before its first use.
-  TFormBDat* BirthDataForm() const;
+  BirthDataForm* BirthDataWindow() const;
 
  private:
-  QPointer<TFormBDat> form_;  // owned by its parent
+  QPointer<BirthDataForm> form_;  // owned by its parent
 };
 
 }  // namespace vostrane

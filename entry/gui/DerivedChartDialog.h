@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the birth data form and the viewer ask for a derived chart without
 // depending on the dialog's library: the program hands them a function that
-// shows the dialog (derived/gui/TDerivedForm.h, AskDerivedChart) with the
+// shows the dialog (derived/gui/DerivedChartRequestDialog.h, AskDerivedChart) with the
 // atlas attached. It lives with the form, the lowest of the windows that ask.
 #pragma once
 

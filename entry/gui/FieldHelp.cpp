@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/gui/FieldHelp.h"
 
 #include <utility>
@@ -6,10 +7,10 @@ namespace vostrane {
 
 std::string HelpSectionOfField(const std::string& objectName) {
   static const std::pair<const char*, const char*> kSections[] = {
-      {"EditName", "name"},         {"ListBox1", "name"},     {"MaskEdDate", "date"},
-      {"MaskEdTime", "time"},       {"EditPlace", "places"},  {"MaskEdLat", "latitude"},
-      {"MaskEdLong", "latitude"},   {"MaskEdTZHrs", "zone"},  {"MaskEdTZMins", "zone"},
-      {"MaskEdTzEW", "zone"},       {"MaskEdDstObs", "zone"}, {"HouseSystem", "chart-settings"},
+      {"NameField", "name"},          {"NameFileList", "name"},   {"DateField", "date"},
+      {"TimeField", "time"},          {"PlaceField", "places"},   {"LatitudeField", "latitude"},
+      {"LongitudeField", "latitude"}, {"ZoneHoursField", "zone"}, {"ZoneMinutesField", "zone"},
+      {"EastWestField", "zone"},      {"DaylightField", "zone"},  {"HouseSystem", "chart-settings"},
       {"Zodiac", "chart-settings"},
   };
   for (const auto& [field, section] : kSections)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1 on the birth data form: the section of the user guide about the field
 // that has the focus.
 #pragma once

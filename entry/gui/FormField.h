@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An edit field of the birth data form. It stores its text the way the form
 // works with it (the program's code page, Windows-1252, a masked field
 // without its literal characters) and hands every key, entry and exit to the form, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of a typed field (date, time, latitude, longitude, zone): the
 // editing keys move the caret, a character is typed by the field's rules
 // (shell/MaskedFields.h), Enter and Down ask for the next field and Up for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two choice boxes that complete a typed time zone wherever birth data
 // is edited outside the main form: east or west of Greenwich, and the
 // daylight letter with the observance it names.

@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/gui/NameFileOnForm.h"
 
 #include <QListWidget>
 
 #include "entry/gui/FormField.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 #include "names/NameTable.h"
 #include "names/gui/PersonsWindow.h"
-#include "names/gui/TReadNameMenu.h"
+#include "names/gui/ReadNameMenu.h"
 #include "platform/TextTrim.h"
 
 namespace vostrane {
 
-NameFileOnForm::NameFileOnForm(TFormBDat& form, TTzDbf& table)
+NameFileOnForm::NameFileOnForm(BirthDataForm& form, DbfTable& table)
     : QObject(&form), form_(form), table_(table), access_(table, *this) {
   setObjectName("NameFileOnForm");
   form.SetNameFile(&access_);
@@ -21,20 +22,20 @@ int NameFileOnForm::CurrentEntry() const { return form_.CurrentEntry(); }
 
 int NameFileOnForm::EntryCount() const { return form_.EntryCount(); }
 
-std::string NameFileOnForm::NameText() const { return form_.EditName()->StoredText(); }
+std::string NameFileOnForm::NameText() const { return form_.NameField()->StoredText(); }
 
 void NameFileOnForm::SetNameText(const std::string& text) {
-  form_.EditName()->SetStoredText(text);
-  form_.EditName()->setCursorPosition(0);
+  form_.NameField()->SetStoredText(text);
+  form_.NameField()->setCursorPosition(0);
 }
 
 NameFormContext::ReadAnswer NameFileOnForm::AskReadName() {
   if (ask_) return {ask_(), ""};
   // The menu opens at the top of the name list.
-  switch (TReadNameMenu::Ask(&form_, form_.ListBox1()->mapToGlobal(QPoint(0, 0)))) {
-    case TReadNameMenu::Choice::Read: return {true, ""};
-    case TReadNameMenu::Choice::Next: return {false, ""};
-    case TReadNameMenu::Choice::Persons: break;
+  switch (ReadNameMenu::Ask(&form_, form_.NameFileList()->mapToGlobal(QPoint(0, 0)))) {
+    case ReadNameMenu::Choice::Read: return {true, ""};
+    case ReadNameMenu::Choice::Next: return {false, ""};
+    case ReadNameMenu::Choice::Persons: break;
   }
   // The Persons window opens searching for the text typed.
   const std::optional<std::string> chosen = PersonsWindow::ChoosePerson(table_, Trim(NameText()),
@@ -42,9 +43,9 @@ NameFormContext::ReadAnswer NameFileOnForm::AskReadName() {
   return {chosen.has_value(), chosen.value_or("")};
 }
 
-NameFileOnForm* AttachNameFile(TFormBDat& form) { return AttachNameFile(form, NamesTable()); }
+NameFileOnForm* AttachNameFile(BirthDataForm& form) { return AttachNameFile(form, NamesTable()); }
 
-NameFileOnForm* AttachNameFile(TFormBDat& form, TTzDbf& table) {
+NameFileOnForm* AttachNameFile(BirthDataForm& form, DbfTable& table) {
   return new NameFileOnForm(form, table);
 }
 

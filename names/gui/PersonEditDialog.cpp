@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/gui/PersonEditDialog.h"
 
 #include <QComboBox>
@@ -33,12 +34,12 @@ FormField* NewField(QWidget* parent, const char* name, const QString& mask, QCha
 }
 
 const FieldLayout* LayoutOf(const QString& objectName) {
-  if (objectName == "MaskEdDate") return &DateLayout();
-  if (objectName == "MaskEdTime") return &TimeLayout();
-  if (objectName == "MaskEdLat") return &LatitudeLayout();
-  if (objectName == "MaskEdLong") return &LongitudeLayout();
-  if (objectName == "MaskEdTZHrs") return &ZoneHoursLayout();
-  if (objectName == "MaskEdTZMins") return &ZoneMinutesLayout();
+  if (objectName == "DateField") return &DateLayout();
+  if (objectName == "TimeField") return &TimeLayout();
+  if (objectName == "LatitudeField") return &LatitudeLayout();
+  if (objectName == "LongitudeField") return &LongitudeLayout();
+  if (objectName == "ZoneHoursField") return &ZoneHoursLayout();
+  if (objectName == "ZoneMinutesField") return &ZoneMinutesLayout();
   return nullptr;
 }
 
@@ -49,16 +50,16 @@ PersonEditDialog::PersonEditDialog(const BirthDataFields& person, QWidget* paren
   setObjectName("PersonEditDialog");
   setWindowTitle("Edit Person");
   setModal(true);
-  name_ = NewField(this, "EditName", QString(), QChar());
+  name_ = NewField(this, "NameField", QString(), QChar());
   name_->setMaxLength(25);
-  place_ = NewField(this, "EditPlace", QString(), QChar());
+  place_ = NewField(this, "PlaceField", QString(), QChar());
   place_->setMaxLength(25);
-  date_ = NewField(this, "MaskEdDate", "00/00/#000;_", '_');
-  time_ = NewField(this, "MaskEdTime", "00:00:00 >AM;_", '_');
-  latitude_ = NewField(this, "MaskEdLat", QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_');
-  longitude_ = NewField(this, "MaskEdLong", QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
-  zoneHours_ = NewField(this, "MaskEdTZHrs", "00; ", ' ');
-  zoneMinutes_ = NewField(this, "MaskEdTZMins", "00; ", ' ');
+  date_ = NewField(this, "DateField", "00/00/#000;_", '_');
+  time_ = NewField(this, "TimeField", "00:00:00 >AM;_", '_');
+  latitude_ = NewField(this, "LatitudeField", QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_');
+  longitude_ = NewField(this, "LongitudeField", QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
+  zoneHours_ = NewField(this, "ZoneHoursField", "00; ", ' ');
+  zoneMinutes_ = NewField(this, "ZoneMinutesField", "00; ", ' ');
   eastWest_ = NewEastWestBox(this);
   daylight_ = NewDaylightBox(this);
   hint_ = new QLabel(this);

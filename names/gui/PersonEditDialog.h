@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a saved person's birth data from the Persons window: the fields
 // of the birth data form (name, date, time, place, latitude, longitude,
 // zone and daylight letter), typed by the form's rules and checked as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/gui/PersonExchangeDialogs.h"
 
 #include <QFileDialog>
@@ -55,7 +56,7 @@ void ImportPersonsFrom(const QString& path) {
   const std::string file = path.toStdString();
   std::ifstream in(file, std::ios::binary);
   if (!in) return ShowMessage(Utf8ToCp1252("Cannot read " + file), MsgIcon::Error);
-  TTzDbf& table = NamesTable();
+  DbfTable& table = NamesTable();
   if (!table.IsOpen()) return ShowMessage(kNoNameTableText, MsgIcon::Error);
   const ExchangeReading reading = ReadExchange(in, ExchangeFormatOfFile(file));
   const std::vector<ImportStep> plan = PlanImport(table, reading.persons);

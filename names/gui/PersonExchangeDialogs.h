@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import and export of persons from the main window: the file chosen in a
 // file dialog, what an import will do shown before anything is written
 // (persons to add, lines that cannot be read with their numbers, characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/gui/PersonsWindow.h"
 
 #include <QAbstractTableModel>
@@ -30,7 +31,7 @@ class PersonsModel : public QAbstractTableModel {
  public:
   PersonIndex& Index() { return index_; }
   const PersonIndex& Index() const { return index_; }
-  void Load(TTzDbf& table) {
+  void Load(DbfTable& table) {
     Reset([&] { index_.Load(table); });
   }
   void Search(const std::string& typed) {
@@ -70,7 +71,7 @@ class PersonsModel : public QAbstractTableModel {
   PersonIndex index_;
 };
 
-PersonsWindow::PersonsWindow(TTzDbf& table, QWidget* parent, Mode mode)
+PersonsWindow::PersonsWindow(DbfTable& table, QWidget* parent, Mode mode)
     : QDialog(parent), table_(table), mode_(mode), model_(std::make_unique<PersonsModel>()) {
   setObjectName("PersonsWindow");
   setWindowTitle(mode == Mode::Choose ? "Choose a Person" : "Persons");
@@ -129,7 +130,7 @@ PersonsWindow::PersonsWindow(TTzDbf& table, QWidget* parent, Mode mode)
 
 PersonsWindow::~PersonsWindow() = default;
 
-std::optional<std::string> PersonsWindow::ChoosePerson(TTzDbf& table, const std::string& typed,
+std::optional<std::string> PersonsWindow::ChoosePerson(DbfTable& table, const std::string& typed,
                                                        QWidget* parent) {
   PersonsWindow window(table, parent, Mode::Choose);
   window.search_->setText(ToQt(typed));

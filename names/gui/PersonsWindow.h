@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Persons window: the name file as a table (name, date, time, place,
 // last changed), searched by any part of the name (case and accents
 // ignored) as the user types, sorted by a click on a column, with a person
@@ -18,7 +19,7 @@
 
 #include "names/PersonIndex.h"
 #include "session/BirthDataTexts.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 class QPushButton;
 
@@ -31,7 +32,7 @@ class PersonsWindow : public QDialog {
 
  public:
   enum class Mode { Manage, Choose };
-  explicit PersonsWindow(TTzDbf& table, QWidget* parent = nullptr, Mode mode = Mode::Manage);
+  explicit PersonsWindow(DbfTable& table, QWidget* parent = nullptr, Mode mode = Mode::Manage);
   ~PersonsWindow() override;
 
   // Manage mode: called with the person to open as a chart; the window then closes.
@@ -39,7 +40,7 @@ class PersonsWindow : public QDialog {
 
   // Choose mode: opens the window searching for `typed` (Windows-1252) and
   // returns the name of the person chosen, nullopt when it was closed.
-  static std::optional<std::string> ChoosePerson(TTzDbf& table, const std::string& typed,
+  static std::optional<std::string> ChoosePerson(DbfTable& table, const std::string& typed,
                                                  QWidget* parent);
   const std::optional<std::string>& Chosen() const { return chosen_; }
 
@@ -68,7 +69,7 @@ class PersonsWindow : public QDialog {
   // Says what went wrong with the change times, once per problem.
   void ReportStampProblem(const std::string& problem);
 
-  TTzDbf& table_;
+  DbfTable& table_;
   Mode mode_;
   std::unique_ptr<PersonsModel> model_;
   QLineEdit* search_ = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A validator for the text fields whose text is stored in Windows-1252
 // (names and places): it refuses any character without a Windows-1252 code
 // and names the first such character, so that the field can say why the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font families of the running program: the test for an installed family
 // and adding a TrueType file of the working folder.
 #pragma once

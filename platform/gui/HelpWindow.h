@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide (help/index.html of the working folder, which the
 // installation provides) in a window of its own, opened at a section, and
 // the Help menu the main window and the viewer share: User Guide, Keyboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice lists whose items each stand for one letter of a record (a house
 // system, a zodiac): the letter rides along as the item's data, so the list
 // can be ordered and named for the user while the record keeps its letter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message service of the windowed program: modal Qt message boxes.
 #pragma once
 

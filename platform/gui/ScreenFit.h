@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a window on its screen: the dialogs open where they belong
 // (beside a button, over their parent), and a small screen must still show
 // every button of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen size and logical resolution of the primary screen.
 #pragma once
 

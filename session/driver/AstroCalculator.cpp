@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/AnalyticTheory.h"
 #include "astro/Houses.h"
 #include "astro/PlanetPass.h"
@@ -42,7 +43,7 @@ bool AstroCalculator::Planets(ChartEntry& entry, NameFileImage& image, PlanetFla
 // sidereal zodiac: a tropical entry is shifted by its ayanamsa, which the
 // house step stored as a positive angle; a sidereal one is already there.
 double AstroCalculator::UserZodiacOffset(const ChartEntry& entry) {
-  return entry.zodsel() == 'T' ? entry.ayan() : 0.0;
+  return entry.zodiacLetter() == 'T' ? entry.ayanamsaDeg() : 0.0;
 }
 
 std::optional<std::string> AstroCalculator::Derived(ChartEntry& entry, const ChartEntry& base,

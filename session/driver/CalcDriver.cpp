@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/driver/CalcDriver.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ class Driver {
     entry.setCalcComplete(false);
     SessionAccess(SessionOperation::WriteAt, entry, record);
     const bool linked = entry.nameRecord() > 0;
-    if (entry.charttype() != 0) {
+    if (entry.chartType() != 0) {
       progress_.SetStepCaption(kCaptionSecondary);
       ChartEntry base;
       if (ReadOther(entry.baseEntry(), record, count, base) &&
@@ -126,8 +127,8 @@ class Driver {
       const bool update = calc_.Planets(entry, image, flags, progress_, record);
       SessionAccess(SessionOperation::WriteAt, entry, record);
       if (update && linked) nameFile_.WriteBack(image, true);
-      if (storeFlags) nameFile_.StoreCalcFlags(flags);
-      if (entry.usertype() != 'A') {
+      if (storeFlags) nameFile_.StoreCalculatedFlags(flags);
+      if (entry.userZodiacType() != 'A') {
         ApplyUserZodiacOffset(entry, calc_.UserZodiacOffset(entry));
         SessionAccess(SessionOperation::WriteAt, entry, record);
       }
@@ -147,41 +148,41 @@ class Driver {
 }  // namespace
 
 bool NeedsHouses(const ChartEntry& entry) {
-  const int type = entry.charttype();
+  const int type = entry.chartType();
   if (type == chart_type::kProgressed || type == chart_type::kNoCalculation) return false;
-  return !(type == chart_type::kComposite && entry.chartypxtr() < 4);
+  return !(type == chart_type::kComposite && entry.chartSubtype() < 4);
 }
 
 bool NeedsPlanets(const ChartEntry& entry) {
-  const int type = entry.charttype();
-  const int sub = entry.chartypxtr();
+  const int type = entry.chartType();
+  const int sub = entry.chartSubtype();
   if (type == chart_type::kNoCalculation) return false;
   if (type == chart_type::kComposite && sub < 4) return false;
   return !(type == chart_type::kProgressed && (sub == 2 || sub == 3 || sub == 7 || sub == 8));
 }
 
 void ApplyUserZodiacOffset(ChartEntry& entry, double offset) {
-  entry.setMoonnode(OneStepInto360(entry.moonnode() - offset));
+  entry.setMoonNodeDeg(OneStepInto360(entry.moonNodeDeg() - offset));
   entry.setVertex(OneStepInto360(entry.vertex() - offset));
-  entry.setEastpt(OneStepInto360(entry.eastpt() - offset));
+  entry.setEastPoint(OneStepInto360(entry.eastPoint() - offset));
   entry.setAsc(OneStepInto360(entry.asc() - offset));
   entry.setMc(OneStepInto360(entry.mc() - offset));
-  entry.setCoasc(OneStepInto360(entry.coasc() - offset));
-  entry.setPolarasc(OneStepInto360(entry.polarasc() - offset));
+  entry.setCoAscendant(OneStepInto360(entry.coAscendant() - offset));
+  entry.setPolarAscendant(OneStepInto360(entry.polarAscendant() - offset));
   for (int h = 1; h <= 6; ++h) entry.setCusp(h, OneStepInto360(entry.cusp(h) - offset));
   for (BodyArray array : {BodyArray::Lon, BodyArray::HLon, BodyArray::Ra})
     for (int slot = 0; slot <= 30; ++slot)
       entry.setBody(array, slot, OneStepInto360(entry.body(array, slot) - offset));
 }
 
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile, ChartCalculator& calculator,
-                     bool geocentricLatitude) {
+int CalculateSessionCharts(CalcProgress& progress, NameFileWriteBack& nameFile,
+                           ChartCalculator& calculator, bool geocentricLatitude) {
   return Driver(progress, nameFile, calculator, geocentricLatitude).Run();
 }
 
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile) {
+int CalculateSessionCharts(CalcProgress& progress, NameFileWriteBack& nameFile) {
   AstroCalculator calculator;
-  return CalcTheHouAndPla(progress, nameFile, calculator, Control().geocentricLatitude());
+  return CalculateSessionCharts(progress, nameFile, calculator, Control().geocentricLatitude());
 }
 
 }  // namespace vostrane

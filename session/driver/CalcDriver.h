@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver: brings every entry of the session file up to date
 // before the printouts are shown. Entries are calculated level by level, so
 // a derived chart always finds its base entry calculated; houses and planets
@@ -22,12 +23,12 @@ inline constexpr const char* kCaptionPlanets = "Calculating Planets for:";
 // Session file failures end the program with their message. Returns the
 // number of derived charts that could not be made (each was reported and
 // left incomplete).
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile, ChartCalculator& calculator,
-                     bool geocentricLatitude);
+int CalculateSessionCharts(CalcProgress& progress, NameFileWriteBack& nameFile,
+                           ChartCalculator& calculator, bool geocentricLatitude);
 
 // The same with the calculation library and the control record's
 // geocentric-latitude setting.
-int CalcTheHouAndPla(CalcProgress& progress, NameFileWriteBack& nameFile);
+int CalculateSessionCharts(CalcProgress& progress, NameFileWriteBack& nameFile);
 
 // Subtracts the offset from the node, the angles, the cusps and the
 // longitudes, heliocentric longitudes and right ascensions of slots 0..30,

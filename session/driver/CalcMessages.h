@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages of the calculation's statuses: what the user reads when an
 // ephemeris file or the ayanamsa correction file lets a chart down.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the calculation driver reports its progress: the step caption, the
 // name of the entry being calculated and a line the planet pass may use.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculations the driver runs on one entry. AstroCalculator is the real
 // one (houses and planets of the calculation library); tests may substitute
 // a recorder to check what the driver asks for and in which order.
@@ -22,7 +23,7 @@ class ChartCalculator {
   // Every body slot; sets the flags; true when the name file is to be updated.
   virtual bool Planets(ChartEntry& entry, NameFileImage& image, PlanetFlags& flags,
                        CalcProgress& progress, int record) = 0;
-  // The offset in degrees of a user-defined zodiac (usertype other than 'A').
+  // The offset in degrees of a user-defined zodiac (userZodiacType other than 'A').
   virtual double UserZodiacOffset(const ChartEntry& entry) = 0;
   // A derived entry's chart data from its base entry (and the partner of a
   // composite), before the house and planet steps; a message for the user

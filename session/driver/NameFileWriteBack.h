@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the calculation driver stores calculated values in the person's record
 // of the name file. The name file implements it on its table; until a build
 // has a name file, NoNameFileWriteBack stands in and stores nothing.
@@ -22,14 +23,14 @@ class NameFileWriteBack {
   // fullSet also the eight blocks of body values.
   virtual void WriteBack(const NameFileImage& image, bool fullSet) = 0;
   // Sets CALCYN, CALCASTYN and CALCTNP of the current record and posts it.
-  virtual void StoreCalcFlags(const PlanetFlags& flags) = 0;
+  virtual void StoreCalculatedFlags(const PlanetFlags& flags) = 0;
 };
 
 class NoNameFileWriteBack : public NameFileWriteBack {
  public:
   void PositionOn(const std::string&, int32_t = 0) override {}
   void WriteBack(const NameFileImage&, bool) override {}
-  void StoreCalcFlags(const PlanetFlags&) override {}
+  void StoreCalculatedFlags(const PlanetFlags&) override {}
 };
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vostrane: program start. Takes the single-instance lock, sets large-font
 // mode, creates the main window and runs the message loop. Every data file is
 // opened by its bare name in the working folder: the program's own folder when
@@ -16,8 +17,8 @@
 #include "platform/gui/ScreenMetrics.h"
 #include "common/LargeFont.h"
 #include "shell/gui/AppPhases.h"
-#include "shell/gui/TFormZor.h"
-#include "shell/gui/TZorRunningForm.h"
+#include "shell/gui/MainWindow.h"
+#include "shell/gui/AlreadyRunningNotice.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
           vostrane::MsgIcon::Error);
       return 1;
     }
-    vostrane::TZorRunningForm notice;
+    vostrane::AlreadyRunningNotice notice;
     notice.exec();
     return 1;
   }
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     vostrane::AppPhases phases;
-    vostrane::TFormZor mainWindow(phases);
+    vostrane::MainWindow mainWindow(phases);
     mainWindow.show();
     status = app.exec();
   }

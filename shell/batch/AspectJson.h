@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "aspects" and "patterns" members of a dumped entry.
 #pragma once
 

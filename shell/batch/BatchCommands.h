@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sub-commands of vostrane-batch. Each takes the arguments after its
 // name and returns the process exit status.
 #pragma once

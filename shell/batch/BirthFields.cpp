@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/batch/BirthFields.h"
 
 #include <cmath>
@@ -89,11 +90,11 @@ std::optional<std::string> ApplyBirthFields(const BirthFields& f, char defaultZo
   entry.setSeconds(seconds);
   entry.setLatitude(*lat);
   entry.setLongitude(*lon);
-  entry.setTzone(*zone);
-  entry.setDstcode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
-  entry.setHousesys(houses);
+  entry.setZoneHoursWest(*zone);
+  entry.setDaylightCode(static_cast<uint8_t>(dstLetters.find(f.dst[0])));
+  entry.setHouseSystemLetter(houses);
   // A new entry starts tropical or Fagan-Bradley; another ayanamsa is set here.
-  entry.setZodsel(f.zodiac.empty() ? defaultZodiac : f.zodiac[0]);
+  entry.setZodiacLetter(f.zodiac.empty() ? defaultZodiac : f.zodiac[0]);
   return std::nullopt;
 }
 

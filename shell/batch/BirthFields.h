@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Birth data given as text (the arguments of `new`, the columns of
 // `chart-csv`): checked field by field, with the message for the first
 // field that is wrong.

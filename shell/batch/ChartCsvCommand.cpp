@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // chart-csv IN.csv OUT.csv: natal charts for research batches. Each row of
 // birth data (name, date, time, latitude, longitude, zone, daylight, and
 // optionally zodiac and house system; a header line first) becomes one row
@@ -89,9 +90,10 @@ void WriteHeader(RowWriter& w) {
 
 void WriteChart(RowWriter& w, const std::string& name, const ChartEntry& e) {
   w.Text(name);
-  w.Number(e.julday(), 8);
-  w.Number(e.deltat(), 3);
-  for (double a : {e.asc(), e.mc(), e.vertex(), e.eastpt(), e.coasc(), e.polarasc(), e.moonnode()})
+  w.Number(e.julianDayUt(), 8);
+  w.Number(e.deltaTSeconds(), 3);
+  for (double a : {e.asc(), e.mc(), e.vertex(), e.eastPoint(), e.coAscendant(), e.polarAscendant(),
+                   e.moonNodeDeg()})
     w.Number(a, 7);
   // Cusps 7 to 12 are the opposite points of cusps 1 to 6.
   for (int c = 1; c <= 12; ++c)
@@ -119,7 +121,7 @@ int RunChartCsv(const Args& args) {
     return 1;
   }
   OpenControlFile();
-  const char zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  const char zodiac = ZodiacOrDefault(Control().defaultZodiacLetter());
   const bool geocentricLatitude = Control().geocentricLatitude();
   if (ControlFileIsOpen()) CloseControlFile();
 

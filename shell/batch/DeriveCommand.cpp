@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The derive sub-command of vostrane-batch: appends a derived chart of an
 // entry (transits, progressions, directions, returns, relocated, composite
 // and harmonic charts) to the session file, uncalculated; calc fills it.
@@ -70,8 +71,8 @@ std::optional<std::string> ReadPlace(const Args& a, size_t i, DerivedRequest& r)
   DerivedPlace p;
   p.latitude = probe.latitude();
   p.longitude = probe.longitude();
-  p.tzone = probe.tzone();
-  p.dstcode = probe.dstcode();
+  p.zoneHoursWest = probe.zoneHoursWest();
+  p.daylightCode = probe.daylightCode();
   if (a.size() > i + 4) {
     p.name = Utf8ToCp1252(a[i + 4]);
     if (p.name.size() > 25 || Cp1252ToUtf8(p.name) != a[i + 4])

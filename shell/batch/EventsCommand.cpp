@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch events: the timeline of a calculated entry over a period
 // (exact transits, progressions and directions, ingresses, stations,
 // lunations, eclipses and returns) as a JSON array or as CSV.

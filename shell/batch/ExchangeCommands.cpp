@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // import FILE [--replace] and export FILE: persons of names.dbf exchanged as
 // AAF (a file ending in .aaf) or CSV (any other name); with --list the natal
 // charts of the list INPUT.FIL instead.
@@ -36,7 +37,7 @@ std::vector<BirthDataFields> ChartsOfList() {
   if (!file.Open(kSessionFileName, kEntrySize, RecordFile::Mode::ReadOnly)) return charts;
   ChartEntry entry;
   for (int64_t n = 1; file.Seek(n) && file.Read(entry.Data()) && entry.used(); ++n)
-    if (entry.charttype() == 0) charts.push_back(FieldsFromEntry(entry));
+    if (entry.chartType() == 0) charts.push_back(FieldsFromEntry(entry));
   return charts;
 }
 
@@ -45,7 +46,7 @@ std::vector<BirthDataFields> ChartsOfList() {
 int ImportIntoList(const ExchangeReading& reading) {
   std::vector<BirthDataFields> listed = ChartsOfList();
   OpenControlFile();
-  const char zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  const char zodiac = ZodiacOrDefault(Control().defaultZodiacLetter());
   if (ControlFileIsOpen()) CloseControlFile();
   int added = 0, skipped = 0;
   for (const ExchangePerson& person : reading.persons) {

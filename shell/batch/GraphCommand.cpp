@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch graph: the graphic ephemeris of a period with the points of
 // a calculated entry, as a PNG (the page bitmap, landscape), a PDF (the
 // printer surface at 600 dpi) or an SVG (the same sideways page at 600 dpi).

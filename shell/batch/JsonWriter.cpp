@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/batch/JsonWriter.h"
 
 #include <cstdio>
@@ -71,42 +72,42 @@ std::string EntryToJson(const ChartEntry& e, const JsonFields& extra) {
   w.Str("place", e.place());
   w.Num("latitude", e.latitude());
   w.Num("longitude", e.longitude());
-  w.Num("tzone", e.tzone());
-  w.Int("dstcode", e.dstcode());
-  w.Int("charttype", e.charttype());
-  w.Int("chartypxtr", e.chartypxtr());
+  w.Num("tzone", e.zoneHoursWest());
+  w.Int("dstcode", e.daylightCode());
+  w.Int("charttype", e.chartType());
+  w.Int("chartypxtr", e.chartSubtype());
   w.Int("harmonic", e.harmonic());
   const std::optional<DerivedKind> kind = KindOfEntry(e);
-  w.Str("kind", kind ? DerivedKindName(*kind) : e.charttype() == 0 ? "Natal Chart" : "Other");
+  w.Str("kind", kind ? DerivedKindName(*kind) : e.chartType() == 0 ? "Natal Chart" : "Other");
   w.Int("base", e.baseEntry());
   w.Int("secondBase", e.secondBaseEntry());
   w.Int("level", e.level());
-  w.Str("zodsel", std::string(1, e.zodsel()));
-  w.Str("housesys", std::string(1, e.housesys()));
-  const std::optional<HouseSystemId> system = HouseSystemOfLetter(e.housesys());
+  w.Str("zodsel", std::string(1, e.zodiacLetter()));
+  w.Str("housesys", std::string(1, e.houseSystemLetter()));
+  const std::optional<HouseSystemId> system = HouseSystemOfLetter(e.houseSystemLetter());
   w.Str("house_system", system ? NameOfHouseSystem(*system) : "");
-  w.Str("usertype", std::string(1, e.usertype()));
-  w.Num("gmt", e.gmt());
-  w.Num("julday", e.julday());
-  w.Num("obliq", e.obliq());
-  w.Num("ayan", e.ayan());
-  w.Num("deltat", e.deltat());
-  w.Num("t", e.t());
-  w.Num("ramc", e.ramc());
-  w.Num("moonnode", e.moonnode());
+  w.Str("usertype", std::string(1, e.userZodiacType()));
+  w.Num("gmt", e.universalTimeHours());
+  w.Num("julday", e.julianDayUt());
+  w.Num("obliq", e.obliquityRad());
+  w.Num("ayan", e.ayanamsaDeg());
+  w.Num("deltat", e.deltaTSeconds());
+  w.Num("t", e.centuriesSince1900Ut());
+  w.Num("ramc", e.ramcRad());
+  w.Num("moonnode", e.moonNodeDeg());
   w.Num("vertex", e.vertex());
-  w.Num("eastpt", e.eastpt());
+  w.Num("eastpt", e.eastPoint());
   w.Num("asc", e.asc());
   w.Num("mc", e.mc());
-  w.Num("coasc", e.coasc());
-  w.Num("polarasc", e.polarasc());
+  w.Num("coasc", e.coAscendant());
+  w.Num("polarasc", e.polarAscendant());
   // The sidereal zodiac's ayanamsa, a positive angle (a sidereal entry
   // stores it negated); none for a tropical chart.
-  const std::optional<AyanamsaKind> ayanamsa = AyanamsaOfZodiacLetter(e.zodsel());
+  const std::optional<AyanamsaKind> ayanamsa = AyanamsaOfZodiacLetter(e.zodiacLetter());
   if (ayanamsa) {
     ObjectWriter a;
     a.Str("name", NameOfAyanamsa(*ayanamsa));
-    a.Num("degrees", -e.ayan());
+    a.Num("degrees", -e.ayanamsaDeg());
     w.Raw("ayanamsa", a.Done());
   } else {
     w.Raw("ayanamsa", "null");

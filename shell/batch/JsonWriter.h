@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chart entry as one JSON object: its birth data, its time scales and
 // angles, and the eight 32-slot body arrays.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawn wheel page as data: its size, the wheel's centre, circles and
 // cusps, and every drawn item with its kind, role, chart point and bounding
 // box, in page pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place sub-command of vostrane-batch: the rows that the place lookup
 // dialog shows for a typed text, as one JSON array, each with what reading
 // that place into the birth data form would fill in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "stars" and "parts" values of `dump`: every fixed star of FXSTARS.DAT
 // at the entry's moment, in the entry's zodiac, with the chart points it
 // stands on, and every lot of LOTS.DAT.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch render: draws the standard wheel page of a session entry
 // ("AAA") into a PNG file (the page bitmap of the file device), a PDF or SVG
 // file (the printer page at 600 dpi) or a JSON file (the screen page as data:

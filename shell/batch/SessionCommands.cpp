@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session sub-commands of vostrane-batch: calc, dump and new.
 #include <cmath>
 #include <cstdio>
@@ -43,7 +44,7 @@ int RunCalc(const Args& args) {
   const bool nameFileBroken = FileExists(kNamesFileName) && !OpenNamesTable();
   SilentProgress progress;
   NameTableWriteBack nameFile(NamesTable());
-  const int failedDerived = CalcTheHouAndPla(progress, nameFile);
+  const int failedDerived = CalculateSessionCharts(progress, nameFile);
   CloseNamesTable();
   if (ControlFileIsOpen()) CloseControlFile();
   // Every entry is calculated in INPUT.FIL all the same; a write-back that
@@ -117,7 +118,7 @@ int RunNew(const Args& args) {
     return Usage("name and place take only Windows-1252 characters");
 
   OpenControlFile();
-  const char zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  const char zodiac = ZodiacOrDefault(Control().defaultZodiacLetter());
   if (ControlFileIsOpen()) CloseControlFile();
 
   SessionAppend session;

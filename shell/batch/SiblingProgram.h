@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands a command over to another program of the installation folder.
 #pragma once
 

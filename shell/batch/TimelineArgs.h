@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arguments the events and graph commands share: the base entry, the
 // period and the choices of the search.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch: works on the files of the installation folder it is run in
 // (its working folder), without windows; installed, on the user's data folder
 // (file arguments are still taken from the folder it was started in). Messages go to standard error; the

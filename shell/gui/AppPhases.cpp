@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/gui/AppPhases.h"
 
 #include "atlas/gui/AtlasPlaceLookup.h"
-#include "derived/gui/TDerivedForm.h"
+#include "derived/gui/DerivedChartRequestDialog.h"
 #include "entry/gui/BirthDataPhase.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 #include "names/gui/NameFileOnForm.h"
-#include "session/driver/gui/TCalHouPlaForm.h"
+#include "session/driver/gui/CalculationProgress.h"
 #include "viewer/gui/ViewerPhase.h"
 
 namespace vostrane {
@@ -21,8 +22,8 @@ DerivedChartDialog AskWithAtlas(AtlasPlaceLookup* atlas) {
 }  // namespace
 
 void AppPhases::ShowBirthDataForm(QWidget* parent, ShellState& state) {
-  const bool first = birthData_.BirthDataForm() == nullptr;
-  TFormBDat& form = birthData_.CreateBirthDataForm(parent);
+  const bool first = birthData_.BirthDataWindow() == nullptr;
+  BirthDataForm& form = birthData_.CreateBirthDataForm(parent);
   // The form lives until the program ends; its name list and place lookup
   // are attached once, when it is made.
   if (first) {
@@ -34,10 +35,10 @@ void AppPhases::ShowBirthDataForm(QWidget* parent, ShellState& state) {
 }
 
 void AppPhases::CalculateSession(QWidget* parent) {
-  TCalHouPlaForm progress(parent);
+  CalculationProgress progress(parent);
   progress.show();
   progress.repaint();
-  progress.CalcTheHouAndPla();
+  progress.CalculateSessionCharts();
 }
 
 void AppPhases::PrepareDrawing() { viewer_.PrepareViewerDrawing(); }

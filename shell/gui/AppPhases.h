@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phases of a session as this build carries them out: the birth data
 // form, the calculation driver with its progress window, and the viewer.
 // The windows are children of the main window; the phases outlive them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the shell's run-state loop asks of the three phases of a session:
 // data entry, calculation and viewing. The subsystems that carry out each
 // phase implement it; the shell only steers. The program hands its phases

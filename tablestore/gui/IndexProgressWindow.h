@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window of an index rebuild: "Indexing " + the index file name
 // + "..." as its title and text, with a bar over the table's records. It
 // shows itself when a rebuild of a table with records begins and goes when

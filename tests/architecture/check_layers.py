@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that every include between the program's folders goes downward.
 
 The layer table is the fenced block marked ```layers in README.md: one line

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists every source file of the tree that does not start with its licence
 line, and fails when there is any:
   // SPDX-License-Identifier: GPL-3.0-or-later   *.h and *.cpp outside data/

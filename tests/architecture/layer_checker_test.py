@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The layer checker on small made-up trees: a clean tree passes, and each
 kind of forbidden include or link, a missing table and a table naming an
 unknown folder make it fail with a message that says where and why."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entries and frames for the calculation tests.
 #pragma once
 
@@ -14,8 +15,8 @@ namespace vostrane::test {
 // A natal entry in the tropical zodiac with Placidus houses, not linked to
 // the name file.
 inline ChartEntry MakeEntry(int year, int month, int day, int hours, int minutes, int seconds,
-                            double tzone = 0.0, double latitude = 0.0, double longitude = 0.0,
-                            int dstcode = 0) {
+                            double zoneHoursWest = 0.0, double latitude = 0.0, double longitude = 0.0,
+                            int daylightCode = 0) {
   ChartEntry e;
   e.setUsed(true);
   e.setYear(year);
@@ -24,13 +25,13 @@ inline ChartEntry MakeEntry(int year, int month, int day, int hours, int minutes
   e.setHours(hours);
   e.setMinutes(minutes);
   e.setSeconds(seconds);
-  e.setTzone(tzone);
+  e.setZoneHoursWest(zoneHoursWest);
   e.setLatitude(latitude);
   e.setLongitude(longitude);
-  e.setDstcode(static_cast<uint8_t>(dstcode));
-  e.setZodsel('T');
-  e.setHousesys('F');
-  e.setUsertype('A');
+  e.setDaylightCode(static_cast<uint8_t>(daylightCode));
+  e.setZodiacLetter('T');
+  e.setHouseSystemLetter('F');
+  e.setUserZodiacType('A');
   return e;
 }
 

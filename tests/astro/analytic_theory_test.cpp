@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Elliptic motion, perturbation tables and heliocentric accuracy of the
 // analytic theory of the Earth, Mercury, Venus and Mars.
 #include <gtest/gtest.h>

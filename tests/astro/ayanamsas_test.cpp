@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Ayanamsas.h"
 
 #include <gtest/gtest.h>
@@ -119,18 +120,18 @@ TEST(Ayanamsas, ZodiacKindsAndTheirLetters) {
 TEST(Ayanamsas, EntryLetterChoosesTheAyanamsa) {
   test::TempFolder folder;
   ChartEntry e = test::MakeEntry(2000, 1, 1, 0, 0, 0, 0.0, 50.0, 10.0);
-  e.setZodsel('L');
+  e.setZodiacLetter('L');
   CalcTimeScales(e);
-  EXPECT_NEAR(-e.ayan(), Dms(23, 51, 11.0), 2.0 / 3600);
-  EXPECT_DOUBLE_EQ(ZodiacOffset(e), e.ayan());
+  EXPECT_NEAR(-e.ayanamsaDeg(), Dms(23, 51, 11.0), 2.0 / 3600);
+  EXPECT_DOUBLE_EQ(ZodiacOffset(e), e.ayanamsaDeg());
 
   // The user-defined letter reads its value and epoch from the entry.
   const UserAyanamsa user{20.25, 2440000.5};
-  e.setZodsel('U');
+  e.setZodiacLetter('U');
   SetUserAyanamsa(e, user);
   EXPECT_DOUBLE_EQ(UserAyanamsaOf(e).degrees, 20.25);
   CalcTimeScales(e);
-  EXPECT_NEAR(-e.ayan(), At(AyanamsaKind::UserDefined, e.julday(), user), 1e-3 / 3600);
+  EXPECT_NEAR(-e.ayanamsaDeg(), At(AyanamsaKind::UserDefined, e.julianDayUt(), user), 1e-3 / 3600);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statuses the calculation hands back for missing, damaged and
 // out-of-range ephemeris data and for a bad ayanamsa correction file: the
 // kind of fault, the file and the record come back, and nothing is shown
@@ -167,7 +168,7 @@ TEST(AyanamsaStatus, ABadCorrectionFileIsIgnoredAndNamed) {
   const Ayanamsa a = CalcTimeScales(e);
   ExpectStatus(a.status, CalcSource::Ayanamsa, CalcFault::BadContents, "AYANAMSH.DAT", 0);
   EXPECT_FALSE(a.status.fatal());
-  EXPECT_EQ(e.ayan(), plain.ayan());
+  EXPECT_EQ(e.ayanamsaDeg(), plain.ayanamsaDeg());
 }
 
 TEST(CalcReport, KeepsTheOrderAndNothingAfterAFatalStatus) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accuracy that the comments of the coefficient tables state, checked
 // against the independent ephemeris library and the observed delta T
 // values: the yearly delta T table, the quadratics before it, the true
@@ -98,12 +99,13 @@ TEST(CoefficientAccuracy, TrueObliquityAndSiderealTimeFollowTheReference) {
       const double deltaTDays = DeltaTSeconds(year, month, 9) / 86400.0;
       double x[6];
       char err[AS_MAXCH];
-      ASSERT_GE(swe_calc(e.julday() + deltaTDays, SE_ECL_NUT, 0, x, err), 0) << err;
-      worstObliquity = std::max(worstObliquity, std::fabs(e.obliq() * kDegPerRad - x[0]) * 3600.0);
+      ASSERT_GE(swe_calc(e.julianDayUt() + deltaTDays, SE_ECL_NUT, 0, x, err), 0) << err;
+      worstObliquity = std::max(worstObliquity,
+                                std::fabs(e.obliquityRad() * kDegPerRad - x[0]) * 3600.0);
       // Mean sidereal time at Greenwich: the RAMC at longitude 0 is not
       // corrected for nutation, so the reference is asked without it.
-      const double referenceHours = swe_sidtime0(e.julday(), x[0], 0.0);
-      const double oursHours = e.ramc() * kDegPerRad / 15.0;
+      const double referenceHours = swe_sidtime0(e.julianDayUt(), x[0], 0.0);
+      const double oursHours = e.ramcRad() * kDegPerRad / 15.0;
       const double diffSeconds = std::fabs(DiffDeg(oursHours * 15.0, referenceHours * 15.0)) * 240.0;
       worstSidereal = std::max(worstSidereal, diffSeconds);
     }

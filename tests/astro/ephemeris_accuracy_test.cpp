@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Apparent geocentric longitudes of the engine against an independent
 // ephemeris for 300 moments from 1700 to 2200; the largest difference of
 // each body is printed.
@@ -47,7 +48,7 @@ TEST(EphemerisAccuracy, ApparentLongitudesFollowTheReferenceFrom1700To2200) {
   for (int n = 0; n < 300; ++n) {
     const double jd = moment(rng);  // ephemeris time
     for (int b = 0; b < kBodies; ++b) {
-      const EngineResult r = engine.EphCalc(bodies[b].engine, jd - 2433282.0);
+      const EngineResult r = engine.PositionOfBody(bodies[b].engine, jd - 2433282.0);
       ASSERT_TRUE(r.available) << bodies[b].name << " " << jd;
       double x[6];
       char err[AS_MAXCH];
@@ -96,7 +97,7 @@ TEST(EphemerisAccuracy, LunarNodeAndApogeesFollowTheReferenceFrom1900To2100) {
     double worst = 0, worstAt = 0;
     for (int n = 0; n < 400; ++n) {
       const double jd = moment(rng);  // ephemeris time
-      const EngineResult r = engine.EphCalc(p.engine, jd - 2433282.0);
+      const EngineResult r = engine.PositionOfBody(p.engine, jd - 2433282.0);
       EXPECT_EQ(r.status.ok(), p.files == &folder) << p.name;
       double x[6];
       char err[AS_MAXCH];

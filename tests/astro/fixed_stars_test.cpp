@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed stars: the generated catalogue against the independent
 // ephemeris at 1900, 2000 and 2100, the reader's checks, and the contacts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house systems after the first nine, each checked against its
 // definition worked out here in another way: the equal systems by
 // arithmetic, the others by searching the ecliptic for the point that lies
@@ -374,14 +375,14 @@ TEST(HouseSystems, SunshineInsideThePolarCircles) {
 // solstice, none at the March equinox (2000, universal time).
 TEST(HouseSystems, SunDeclinationAtSolsticeAndEquinox) {
   struct Moment {
-    double julday, declDeg;
+    double julianDayUt, declDeg;
   } moments[] = {{2451716.575, kObliquity}, {2451623.816, 0.0}};
   for (const Moment& m : moments) {
     ChartValues v{};
-    v.julday = m.julday;
-    v.deltat = 64.0;
-    v.obliq = kObliquity * kRadPerDeg;
-    EXPECT_NEAR(SunDeclination(v) * kDegPerRad, m.declDeg, 0.002) << m.julday;
+    v.julianDayUt = m.julianDayUt;
+    v.deltaTSeconds = 64.0;
+    v.obliquityRad = kObliquity * kRadPerDeg;
+    EXPECT_NEAR(SunDeclination(v) * kDegPerRad, m.declDeg, 0.002) << m.julianDayUt;
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cross-check of the sidereal time, the angles and the house systems
 // against an independent ephemeris library. The library is given the
 // program's own RAMC and obliquity, since the program's sidereal time
@@ -71,9 +72,9 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
       {'E', 'M', Largest("Morinus")},       {'G', 'O', Largest("Porphyry")},
       {'H', 'R', Largest("Regiomontanus")}, {'I', 'T', Largest("Topocentric")},
   };
-  Largest asc("Ascendant"), mc("Midheaven"), vertex("Vertex"), eastpt("East point"),
-      coasc("co-ascendant"), polarasc("polar ascendant"), meanRamc("RAMC vs mean sidereal time"),
-      trueRamc("RAMC vs apparent sidereal time"),
+  Largest asc("Ascendant"), mc("Midheaven"), vertex("Vertex"), eastPoint("East point"),
+      coAscendant("co-ascendant"), polarAscendant("polar ascendant"),
+      meanRamc("RAMC vs mean sidereal time"), trueRamc("RAMC vs apparent sidereal time"),
       placidusSix("Placidus stopped after 6 steps (for comparison)"), placidus("Placidus");
 
   constexpr int kMoments = 250;
@@ -85,8 +86,8 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
                   e.day(), e.hours(), e.minutes(), e.latitude(), e.longitude());
     NameFileImage image;
     CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report());
-    const double ramcDeg = e.ramc() * kDegPerRad;
-    const double eps = e.obliq() * kDegPerRad;
+    const double ramcDeg = e.ramcRad() * kDegPerRad;
+    const double eps = e.obliquityRad() * kDegPerRad;
     double theirs[13] = {};
     double ascmc[10] = {};
     swe_houses_armc(ramcDeg, e.latitude(), eps, 'P', theirs, ascmc);
@@ -94,17 +95,18 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
     asc.Note(ArcDistance(e.asc(), ascmc[SE_ASC]), at);
     mc.Note(ArcDistance(e.mc(), ascmc[SE_MC]), at);
     vertex.Note(ArcDistance(e.vertex(), ascmc[SE_VERTEX]), at);
-    eastpt.Note(ArcDistance(e.eastpt(), ascmc[SE_EQUASC]), at);
-    coasc.Note(ArcDistance(e.coasc(), ascmc[SE_COASC2]), at);
-    polarasc.Note(ArcDistance(e.polarasc(), ascmc[SE_POLASC]), at);
-    meanRamc.Note(ArcDistance(ramcDeg, swe_sidtime0(e.julday(), eps, 0.0) * 15 - e.longitude()), at);
-    trueRamc.Note(ArcDistance(ramcDeg, swe_sidtime(e.julday()) * 15 - e.longitude()), at);
+    eastPoint.Note(ArcDistance(e.eastPoint(), ascmc[SE_EQUASC]), at);
+    coAscendant.Note(ArcDistance(e.coAscendant(), ascmc[SE_COASC2]), at);
+    polarAscendant.Note(ArcDistance(e.polarAscendant(), ascmc[SE_POLASC]), at);
+    meanRamc.Note(ArcDistance(ramcDeg, swe_sidtime0(e.julianDayUt(), eps, 0.0) * 15 - e.longitude()),
+                  at);
+    trueRamc.Note(ArcDistance(ramcDeg, swe_sidtime(e.julianDayUt()) * 15 - e.longitude()), at);
 
     HouseCusps ours{};
     for (int h = 1; h <= 6; ++h) ours[h] = e.cusp(h);
     placidus.Note(LargestCuspDifference(ours, theirs), at);
     // What a fixed six steps would give, to show why the program iterates on.
-    const HouseFrame frame{HouseLatitude(e.latitude(), false), e.obliq(), e.ramc(), 0.0};
+    const HouseFrame frame{HouseLatitude(e.latitude(), false), e.obliquityRad(), e.ramcRad(), 0.0};
     const ChartAngles angles = CalcAngles(frame, e.latitude());
     HouseCusps six{};
     SetStartingCusps(angles, six);
@@ -134,15 +136,15 @@ TEST_F(CompareWithLibrary, RandomMomentsAndPlaces) {
   }
 
   std::printf("%d moments (1700-2099) and places within 66 degrees of the equator:\n", kMoments);
-  for (const Largest* l :
-       {&asc, &mc, &vertex, &eastpt, &coasc, &polarasc, &meanRamc, &trueRamc, &placidus, &placidusSix})
+  for (const Largest* l : {&asc, &mc, &vertex, &eastPoint, &coAscendant, &polarAscendant, &meanRamc,
+                           &trueRamc, &placidus, &placidusSix})
     l->Print();
   for (const System& s : systems) {
     s.largest.Print();
     if (s.fallbacks) std::printf("    (%d charts out of order there, Porphyry here)\n", s.fallbacks);
   }
 
-  for (const Largest* l : {&asc, &mc, &vertex, &eastpt, &coasc, &polarasc})
+  for (const Largest* l : {&asc, &mc, &vertex, &eastPoint, &coAscendant, &polarAscendant})
     EXPECT_LT(l->value, 1e-7) << l->what;
   // (The library stops its own iteration a little short near 66 degrees.)
   EXPECT_LT(placidus.value, 1e-5);
@@ -182,8 +184,8 @@ TEST_F(CompareWithLibrary, VertexAndCoAscendantEverywhere) {
       double ascmc[10] = {};
       swe_houses_armc(ramc, latitude, 23.44, 'P', cusps, ascmc);
       EXPECT_NEAR(ArcDistance(a.vertex, ascmc[SE_VERTEX]), 0.0, 1e-7) << latitude << " " << ramc;
-      EXPECT_NEAR(ArcDistance(a.coasc, ascmc[SE_COASC2]), 0.0, 1e-7) << latitude << " " << ramc;
-      EXPECT_NEAR(ArcDistance(a.polarasc, ascmc[SE_POLASC]), 0.0, 1e-7) << latitude << " " << ramc;
+      EXPECT_NEAR(ArcDistance(a.coAscendant, ascmc[SE_COASC2]), 0.0, 1e-7) << latitude << " " << ramc;
+      EXPECT_NEAR(ArcDistance(a.polarAscendant, ascmc[SE_POLASC]), 0.0, 1e-7) << latitude << " " << ramc;
     }
   }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Houses.h"
 
 #include <gtest/gtest.h>
@@ -104,7 +105,7 @@ TEST_F(ReferenceChart, EqualAndMeridianCusps) {
   EXPECT_GT(ArcDistance(equal[4], ModAngle(360, a.mc + 180)), 1.0);  // not the IC
 
   const HouseCusps meridian = CuspsOf('D', frame, 52.0);
-  EXPECT_DOUBLE_EQ(meridian[1], a.eastpt);
+  EXPECT_DOUBLE_EQ(meridian[1], a.eastPoint);
   EXPECT_GT(ArcDistance(meridian[1], a.asc), 1.0);
   EXPECT_NEAR(meridian[4], ModAngle(360, a.mc + 180), 1e-9);
 }
@@ -122,7 +123,7 @@ TEST(Houses, EquatorProjectsLikeTheMeridianSystem) {
   for (double ramc : {0.0, 30.0, 37.0, 60.0, 90.0, 120.0, 150.0, 163.0, 180.0, 270.0, 321.0}) {
     const HouseFrame f = MakeFrame(ramc, 0.0, 23.44);
     const ChartAngles a = CalcAngles(f, 0.0);
-    EXPECT_NEAR(ArcDistance(a.asc, a.eastpt), 0.0, 1e-9) << ramc;
+    EXPECT_NEAR(ArcDistance(a.asc, a.eastPoint), 0.0, 1e-9) << ramc;
     const HouseCusps meridian = CuspsOf('D', f, 0.0);
     for (char system : {'A', 'H', 'I'}) {
       const HouseCusps c = CuspsOf(system, f, 0.0);
@@ -187,7 +188,7 @@ TEST(Houses, HighLatitudesGiveOrderedCusps) {
     for (int ramc = 0; ramc < 360; ++ramc) {
       const HouseFrame f = MakeFrame(ramc, latitude, 23.44);
       const ChartAngles a = CalcAngles(f, latitude);
-      for (double v : {a.asc, a.mc, a.vertex, a.eastpt, a.coasc, a.polarasc}) {
+      for (double v : {a.asc, a.mc, a.vertex, a.eastPoint, a.coAscendant, a.polarAscendant}) {
         ASSERT_TRUE(std::isfinite(v) && v >= 0 && v < 360) << latitude << " " << ramc;
       }
       for (double m : {a.ascMotion, a.mcMotion, a.vertexMotion, a.eastptMotion}) {
@@ -278,7 +279,7 @@ TEST(Houses, DailyMotionsMatchTheNextDay) {
   EXPECT_NEAR(a.ascMotion, DiffDeg(a.asc, b.asc), 1e-9);
   EXPECT_NEAR(a.mcMotion, DiffDeg(a.mc, b.mc), 1e-9);
   EXPECT_NEAR(a.vertexMotion, DiffDeg(a.vertex, b.vertex), 1e-9);
-  EXPECT_NEAR(a.eastptMotion, DiffDeg(a.eastpt, b.eastpt), 1e-9);
+  EXPECT_NEAR(a.eastptMotion, DiffDeg(a.eastPoint, b.eastPoint), 1e-9);
 }
 
 TEST(Houses, GeocentricLatitudeMovesOnlyTheHorizonAngles) {
@@ -292,8 +293,8 @@ TEST(Houses, GeocentricLatitudeMovesOnlyTheHorizonAngles) {
   CalcHouses(p, image, HouseSystemId::Placidus, false, test::ShownReport().report());
   EXPECT_GT(ArcDistance(g.asc(), p.asc()), 0.05);
   EXPECT_DOUBLE_EQ(g.mc(), p.mc());
-  EXPECT_DOUBLE_EQ(g.coasc(), p.coasc());
-  EXPECT_DOUBLE_EQ(g.polarasc(), p.polarasc());
+  EXPECT_DOUBLE_EQ(g.coAscendant(), p.coAscendant());
+  EXPECT_DOUBLE_EQ(g.polarAscendant(), p.polarAscendant());
 }
 
 TEST(CalcHouses, FillsTheEntry) {
@@ -301,16 +302,16 @@ TEST(CalcHouses, FillsTheEntry) {
   ChartEntry e = test::MakeEntry(1955, 7, 1, 14, 45, 0, 5.0, 40.7, 74.0, 1);
   NameFileImage image;
   EXPECT_FALSE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
-  EXPECT_DOUBLE_EQ(e.gmt(), 18.75);
-  EXPECT_NEAR(e.deltat(), 31.21, 0.005);
-  const HouseFrame f{e.latitude() * kRadPerDeg, e.obliq(), e.ramc(), 0.0};
+  EXPECT_DOUBLE_EQ(e.universalTimeHours(), 18.75);
+  EXPECT_NEAR(e.deltaTSeconds(), 31.21, 0.005);
+  const HouseFrame f{e.latitude() * kRadPerDeg, e.obliquityRad(), e.ramcRad(), 0.0};
   const ChartAngles a = CalcAngles(f, e.latitude());
   EXPECT_DOUBLE_EQ(e.asc(), a.asc);
   EXPECT_DOUBLE_EQ(e.mc(), a.mc);
   EXPECT_DOUBLE_EQ(e.vertex(), a.vertex);
-  EXPECT_DOUBLE_EQ(e.eastpt(), a.eastpt);
-  EXPECT_DOUBLE_EQ(e.coasc(), a.coasc);
-  EXPECT_DOUBLE_EQ(e.polarasc(), a.polarasc);
+  EXPECT_DOUBLE_EQ(e.eastPoint(), a.eastPoint);
+  EXPECT_DOUBLE_EQ(e.coAscendant(), a.coAscendant);
+  EXPECT_DOUBLE_EQ(e.polarAscendant(), a.polarAscendant);
   EXPECT_DOUBLE_EQ(e.body(BodyArray::Speed, slot::Ascendant), a.ascMotion);
   EXPECT_DOUBLE_EQ(e.body(BodyArray::Speed, slot::Midheaven), a.mcMotion);
   EXPECT_DOUBLE_EQ(e.body(BodyArray::Speed, slot::Vertex), a.vertexMotion);
@@ -325,9 +326,9 @@ TEST(CalcHouses, FillsTheEntry) {
   EXPECT_FALSE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
 }
 
-ChartEntry LinkedEntry(char zodsel, double latitude) {
+ChartEntry LinkedEntry(char zodiacLetter, double latitude) {
   ChartEntry e = test::MakeEntry(1972, 11, 3, 6, 10, 0, 3.0, latitude, 43.0);
-  e.setZodsel(zodsel);
+  e.setZodiacLetter(zodiacLetter);
   e.setNameRecord(12);
   return e;
 }
@@ -338,29 +339,29 @@ int32_t HouseInt(const NameFileImage& image, int system, int cusp) {
 
 TEST(CalcHouses, PacksTheNameFileValues) {
   test::TempFolder folder;
-  for (char zodsel : {'T', 'S'}) {
-    ChartEntry e = LinkedEntry(zodsel, 38.5);
+  for (char zodiacLetter : {'T', 'S'}) {
+    ChartEntry e = LinkedEntry(zodiacLetter, 38.5);
     NameFileImage image;
     ASSERT_TRUE(CalcHouses(e, image, HouseSystemId::Placidus, false, test::ShownReport().report()));
-    const double z = zodsel == 'T' ? 0.0 : e.ayan();
-    const double k = zodsel == 'T' ? -e.ayan() : e.ayan();
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::gmt), e.gmt());
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::julday), e.julday());
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::obliq), e.obliq());
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::ayan), k);
+    const double z = zodiacLetter == 'T' ? 0.0 : e.ayanamsaDeg();
+    const double k = zodiacLetter == 'T' ? -e.ayanamsaDeg() : e.ayanamsaDeg();
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::universalTimeHours), e.universalTimeHours());
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::julianDayUt), e.julianDayUt());
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::obliquityRad), e.obliquityRad());
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::ayanamsaDeg), k);
     EXPECT_LT(k, 0.0);
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::deltat), e.deltat());
-    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::t), e.t());
-    EXPECT_EQ(image.Get<char>(image_offset::zodiac), zodsel);
-    EXPECT_EQ(image.Get<int32_t>(image_offset::ramc), EncodeFixed(e.ramc()));
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::deltaTSeconds), e.deltaTSeconds());
+    EXPECT_DOUBLE_EQ(image.Get<double>(image_offset::centuriesSince1900Ut), e.centuriesSince1900Ut());
+    EXPECT_EQ(image.Get<char>(image_offset::zodiac), zodiacLetter);
+    EXPECT_EQ(image.Get<int32_t>(image_offset::ramcRad), EncodeFixed(e.ramcRad()));
     auto packed = [&](double v) { return EncodeFixed(ModAngle(360, v - z)); };
-    EXPECT_EQ(image.Get<int32_t>(image_offset::node), packed(e.moonnode()));
+    EXPECT_EQ(image.Get<int32_t>(image_offset::node), packed(e.moonNodeDeg()));
     EXPECT_EQ(image.Get<int32_t>(image_offset::vertex), packed(e.vertex()));
-    EXPECT_EQ(image.Get<int32_t>(image_offset::eastpt), packed(e.eastpt()));
+    EXPECT_EQ(image.Get<int32_t>(image_offset::eastPoint), packed(e.eastPoint()));
     EXPECT_EQ(image.Get<int32_t>(image_offset::asc), packed(e.asc()));
     EXPECT_EQ(image.Get<int32_t>(image_offset::mc), packed(e.mc()));
-    EXPECT_EQ(image.Get<int32_t>(image_offset::coasc), packed(e.coasc()));
-    EXPECT_EQ(image.Get<int32_t>(image_offset::polarasc), packed(e.polarasc()));
+    EXPECT_EQ(image.Get<int32_t>(image_offset::coAscendant), packed(e.coAscendant()));
+    EXPECT_EQ(image.Get<int32_t>(image_offset::polarAscendant), packed(e.polarAscendant()));
     // Each system's block holds that system's cusps (tropical).
     for (char system = 'A'; system <= 'I'; ++system) {
       ChartEntry alone = e;
@@ -374,7 +375,7 @@ TEST(CalcHouses, PacksTheNameFileValues) {
     }
     // The blocks the later systems keep: Equal's cusp 4 is Asc + 90.
     EXPECT_EQ(HouseInt(image, 1, 4), packed(ModAngle(360, e.asc() + 90)));
-    EXPECT_EQ(HouseInt(image, 3, 1), packed(e.eastpt()));
+    EXPECT_EQ(HouseInt(image, 3, 1), packed(e.eastPoint()));
   }
 }
 
@@ -407,7 +408,7 @@ TEST(CalcHouses, UnknownSystemLetterIsPlacidus) {
   ChartEntry f = e;
   NameFileImage image;
   CalcReport report;
-  e.setHousesys('Z');
+  e.setHouseSystemLetter('Z');
   CalcHouses(e, image, false, report);
   CalcHouses(f, image, HouseSystemId::Placidus, false, test::ShownReport().report());
   for (int h = 1; h <= 6; ++h) EXPECT_DOUBLE_EQ(e.cusp(h), f.cusp(h));

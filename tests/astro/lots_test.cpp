@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lots: the reader's checks and the formulas by day and by night.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar series and the mean elements of the analytic theory.
 #include <gtest/gtest.h>
 #include <swephexp.h>

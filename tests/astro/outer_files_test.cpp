@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outer-planet and asteroid ephemeris files: naming and indexing rules,
 // the generated content, Everett interpolation and the failure paths.
 #include <gtest/gtest.h>
@@ -184,7 +185,7 @@ TEST(OuterPos, MissingChironFileMeansChironIsNotAvailable) {
   EXPECT_FALSE(p.available);
   AnalyticTheory theory;
   EphemerisEngine engine(theory);
-  EXPECT_FALSE(engine.EphCalc(kEngChiron, 1900000.0 - 2433282.0).available);
+  EXPECT_FALSE(engine.PositionOfBody(kEngChiron, 1900000.0 - 2433282.0).available);
 }
 
 TEST(TrueNode, MidpointTakesTheShorterArcAcrossZero) {
@@ -198,8 +199,8 @@ TEST(TrueNode, OscillatesAroundTheMeanNode) {
   EphemerisEngine engine(theory);
   for (double jd = 2415020.5; jd < 2488069.5; jd += 1373.1) {
     const double t = jd - 2433282.0;
-    const EngineResult mean = engine.EphCalc(kEngMeanNode, t);
-    const EngineResult node = engine.EphCalc(kEngTrueNode, t);
+    const EngineResult mean = engine.PositionOfBody(kEngMeanNode, t);
+    const EngineResult node = engine.PositionOfBody(kEngTrueNode, t);
     EXPECT_LT(std::fabs(DiffDeg(mean.lon, node.lon)), 2.0) << jd;
     EXPECT_LT(std::fabs(node.speed), 0.5);
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planet pass: slots, daily motions, asteroid years, hypothetical
 // planets, Chiron's range, the zodiac offset and the name-file image.
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ class PlanetPassTest : public testing::Test {
   // A calculated natal entry (houses first, as the driver does).
   ChartEntry Calculated(int year, int month, int day, int h, int m, char zodiac = 'T') {
     ChartEntry e = test::MakeEntry(year, month, day, h, m, 0, 0.0, 48.2, -16.4);
-    e.setZodsel(zodiac);
+    e.setZodiacLetter(zodiac);
     NameFileImage image;
     CalcHouses(e, image, false, test::ShownReport().report());
     PlanetFlags flags;
@@ -62,11 +63,11 @@ TEST_F(PlanetPassTest, FillsEverySlotWithSaneValues) {
   EXPECT_EQ(e.lon(slot::Midheaven), e.mc());
   EXPECT_NEAR(e.lon(slot::PartOfFortune), ModAngle(360, e.asc() + e.lon(slot::Moon) - e.lon(slot::Sun)),
               1e-9);
-  EXPECT_LT(std::fabs(DiffDeg(e.moonnode(), e.lon(slot::TrueNode))), 2.0);
+  EXPECT_LT(std::fabs(DiffDeg(e.moonNodeDeg(), e.lon(slot::TrueNode))), 2.0);
   // Heliocentric Earth in the Sun's heliocentric slot, opposite the Sun.
   EXPECT_NEAR(std::fabs(DiffDeg(e.lon(slot::Sun), e.body(BodyArray::HLon, slot::Sun))), 180.0, 0.01);
   // Right ascension of the Sun from its longitude on the ecliptic.
-  const double eps = e.obliq();
+  const double eps = e.obliquityRad();
   const double l = e.lon(slot::Sun) * kRadPerDeg;
   EXPECT_NEAR(e.body(BodyArray::Ra, slot::Sun),
               ModAngle(360, std::atan2(std::sin(l) * std::cos(eps), std::cos(l)) * kDegPerRad), 0.001);
@@ -75,16 +76,17 @@ TEST_F(PlanetPassTest, FillsEverySlotWithSaneValues) {
 TEST_F(PlanetPassTest, AsteroidsComeFromTheFilesUpTo2049Only) {
   const ChartEntry in = Calculated(2049, 12, 31, 12, 0);
   const ChartEntry out = Calculated(2050, 1, 1, 12, 0);
-  EXPECT_EQ(in.calcastyn(), 'Y');
-  EXPECT_EQ(out.calcastyn(), 'N');
+  EXPECT_EQ(in.asteroidsCalculated(), 'Y');
+  EXPECT_EQ(out.asteroidsCalculated(), 'N');
   swe_set_ephe_path(nullptr);
   const int sweBodies[4] = {SE_CERES, SE_PALLAS, SE_JUNO, SE_VESTA};
   for (int k = 0; k < 4; ++k) {
     double x[6];
     char err[AS_MAXCH];
     // Geometric positions, mean equinox of date, as GEOCON gives them.
-    ASSERT_GE(swe_calc_ut(in.julday(), sweBodies[k], SEFLG_SWIEPH | SEFLG_TRUEPOS | SEFLG_NONUT, x, err),
-              0);
+    ASSERT_GE(
+        swe_calc_ut(in.julianDayUt(), sweBodies[k], SEFLG_SWIEPH | SEFLG_TRUEPOS | SEFLG_NONUT, x, err),
+        0);
     EXPECT_LT(std::fabs(DiffDeg(in.lon(slot::Ceres + k), x[0])) * 3600.0, 15.0) << k;
     EXPECT_GT(std::fabs(DiffDeg(in.lon(slot::Ceres + k), in.lon(slot::Sun))), 0.1) << k;
     // Out of range: the Sun's geometric position.
@@ -92,8 +94,8 @@ TEST_F(PlanetPassTest, AsteroidsComeFromTheFilesUpTo2049Only) {
     EXPECT_EQ(out.body(BodyArray::HLon, slot::Ceres + k), 0.0);
   }
   swe_close();
-  EXPECT_EQ(Calculated(1722, 1, 1, 0, 0).calcastyn(), 'Y');
-  EXPECT_EQ(Calculated(1721, 12, 31, 23, 0).calcastyn(), 'N');
+  EXPECT_EQ(Calculated(1722, 1, 1, 0, 0).asteroidsCalculated(), 'Y');
+  EXPECT_EQ(Calculated(1721, 12, 31, 23, 0).asteroidsCalculated(), 'N');
 }
 
 TEST_F(PlanetPassTest, ChironBeforeItsFilesIsMarkedUnavailable) {
@@ -121,9 +123,9 @@ TEST_F(PlanetPassTest, MissingAsteroidFileIsReportedOncePerRunAndFlaggedN) {
     CalcHouses(e, image, false, test::ShownReport().report());
     PlanetFlags flags;
     ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
-    EXPECT_EQ(e.calcastyn(), 'N') << year;
-    EXPECT_EQ(flags.calcastyn, 'N') << year;
-    EXPECT_EQ(flags.calcyn, 'Y');
+    EXPECT_EQ(e.asteroidsCalculated(), 'N') << year;
+    EXPECT_EQ(flags.asteroidsCalculated, 'N') << year;
+    EXPECT_EQ(flags.planetsCalculated, 'Y');
   }
   ASSERT_EQ(messages->Shown().size(), 1u);
   EXPECT_EQ(messages->Shown()[0].text,
@@ -164,7 +166,7 @@ TEST_F(PlanetPassTest, DailyMotionAcrossZeroAriesIsWrapped) {
 TEST_F(PlanetPassTest, SiderealShiftsLongitudesAndRightAscensionsAlike) {
   const ChartEntry t = Calculated(1987, 6, 14, 15, 30, 'T');
   const ChartEntry s = Calculated(1987, 6, 14, 15, 30, 'S');
-  const double A = s.ayan();
+  const double A = s.ayanamsaDeg();
   ASSERT_GT(std::fabs(A), 20.0);
   for (int k : {slot::Sun, slot::Moon, slot::Mars, slot::Pluto, slot::Ceres, slot::Chiron,
                 slot::FirstHypothetical}) {
@@ -176,22 +178,22 @@ TEST_F(PlanetPassTest, SiderealShiftsLongitudesAndRightAscensionsAlike) {
 
 TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   ChartEntry e = test::MakeEntry(1987, 6, 14, 15, 30, 0, 0.0, 48.2, -16.4);
-  e.setZodsel('S');
+  e.setZodiacLetter('S');
   e.setNameRecord(12);
   NameFileImage image;
   CalcHouses(e, image, false, test::ShownReport().report());
   PlanetFlags flags;
   ASSERT_TRUE(CalcPlanets(e, image, flags, theory_, test::ShownReport().report()));
-  EXPECT_EQ(flags.calcyn, 'Y');
-  EXPECT_EQ(flags.calcastyn, 'Y');
-  EXPECT_EQ(flags.calctnp, 'Y');
+  EXPECT_EQ(flags.planetsCalculated, 'Y');
+  EXPECT_EQ(flags.asteroidsCalculated, 'Y');
+  EXPECT_EQ(flags.hypotheticalsCalculated, 'Y');
   // Slot s of block b as the name file stores it: a little-endian int32.
   auto packed = [&](int block, int s) {
     const uint8_t* p = image.BodyBlock(block) + 4 * s;
     return static_cast<int32_t>(uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
                                 uint32_t{p[3]} << 24);
   };
-  const double A = e.ayan();
+  const double A = e.ayanamsaDeg();
   EXPECT_EQ(packed(0, slot::Mars), EncodeFixed(ModAngle(360, e.lon(slot::Mars) - A)));
   EXPECT_EQ(packed(0, 31), EncodeFixed(1.0));
   EXPECT_EQ(packed(1, slot::Moon), EncodeFixed(e.body(BodyArray::Lat, slot::Moon)));
@@ -209,7 +211,7 @@ TEST_F(PlanetPassTest, LinkedNatalEntryIsPackedForTheNameFile) {
   swe_set_ephe_path(nullptr);
   double sun[6];
   char err[AS_MAXCH];
-  ASSERT_GE(swe_calc_ut(e.julday(), SE_SUN, SEFLG_SWIEPH, sun, err), 0) << err;
+  ASSERT_GE(swe_calc_ut(e.julianDayUt(), SE_SUN, SEFLG_SWIEPH, sun, err), 0) << err;
   swe_close();
   EXPECT_LT(std::fabs(DiffDeg(packed(0, slot::Sun) / 5e6, sun[0])) * 3600.0, 5.0);
 

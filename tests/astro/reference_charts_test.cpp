@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planet pass against reference charts written by tools/generators/chartref with
 // the calculation as it was before its speed-up (tests/astro/data): with
 // the reference's own delta T, every position stays within 0.001 arc
@@ -25,9 +26,9 @@ namespace {
 
 struct ReferenceChart {
   ChartEntry entry;  // birth data only
-  double deltat = 0;
+  double deltaTSeconds = 0;
   std::vector<std::vector<double>> arrays;  // 8 arrays, slots 0..30
-  double moonnode = 0;
+  double moonNodeDeg = 0;
 };
 
 std::vector<ReferenceChart> ReadReference() {
@@ -41,16 +42,16 @@ std::vector<ReferenceChart> ReadReference() {
     if (tag == "chart") {
       int year, month, day, h, m, s, dst;
       double lat, lon, zone;
-      char zodsel, housesys;
+      char zodiacLetter, houseSystemLetter;
       ReferenceChart c;
-      f >> year >> month >> day >> h >> m >> s >> lat >> lon >> zone >> dst >> zodsel >> housesys >>
-          c.deltat;
+      f >> year >> month >> day >> h >> m >> s >> lat >> lon >> zone >> dst >> zodiacLetter >>
+          houseSystemLetter >> c.deltaTSeconds;
       c.entry = test::MakeEntry(year, month, day, h, m, s, zone, lat, lon, dst);
-      c.entry.setZodsel(zodsel);
-      c.entry.setHousesys(housesys);
+      c.entry.setZodiacLetter(zodiacLetter);
+      c.entry.setHouseSystemLetter(houseSystemLetter);
       charts.push_back(c);
     } else if (tag == "moonnode") {
-      f >> charts.back().moonnode;
+      f >> charts.back().moonNodeDeg;
     } else if (!tag.empty() && tag[0] != '#') {
       std::vector<double> values(31);
       for (double& v : values) f >> v;
@@ -82,7 +83,7 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
     ChartEntry e = c.entry;
     NameFileImage image;
     CalcHouses(e, image, false, test::ShownReport().report());
-    e.setDeltat(c.deltat);  // delta T itself may change on purpose
+    e.setDeltaTSeconds(c.deltaTSeconds);  // delta T itself may change on purpose
     PlanetFlags flags;
     CalcPlanets(e, image, flags, theory, test::ShownReport().report());
     ASSERT_EQ(c.arrays.size(), 8u);
@@ -98,7 +99,7 @@ TEST(ReferenceChartsTest, EveryBodyWithinAThousandthOfAnArcSecondOfTheReference)
             << e.year() << "-" << e.month() << "-" << e.day() << " array " << a << " slot " << s << ": "
             << got << " vs " << want;
       }
-    EXPECT_LE(Angular(e.moonnode(), c.moonnode), position) << e.year();
+    EXPECT_LE(Angular(e.moonNodeDeg(), c.moonNodeDeg), position) << e.year();
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Zodiac.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,14 @@ namespace {
 using test::MakeEntry;
 
 // 1900 January 0.5 (t = 0) and 2000 January 0.5 (t = 1), universal time.
-ChartEntry EntryAtT0(char zodsel) {
+ChartEntry EntryAtT0(char zodiacLetter) {
   ChartEntry e = MakeEntry(1899, 12, 31, 12, 0, 0, 0.0, 50.0, 10.0);
-  e.setZodsel(zodsel);
+  e.setZodiacLetter(zodiacLetter);
   return e;
 }
-ChartEntry EntryAtT1(char zodsel) {
+ChartEntry EntryAtT1(char zodiacLetter) {
   ChartEntry e = MakeEntry(2000, 1, 1, 12, 0, 0, 0.0, 50.0, 10.0);
-  e.setZodsel(zodsel);
+  e.setZodiacLetter(zodiacLetter);
   return e;
 }
 
@@ -33,21 +34,21 @@ TEST(Zodiac, BuiltInAyanamsaAtTheReferenceMoments) {
   ScopedScriptedMessages msgs;
   ChartEntry e0 = EntryAtT0('T');
   const Ayanamsa a0 = CalcTimeScales(e0);
-  EXPECT_DOUBLE_EQ(e0.t(), 0.0);
-  EXPECT_NEAR(e0.ayan(), 23.3488, 5e-5);
-  EXPECT_DOUBLE_EQ(a0.k, -e0.ayan());
+  EXPECT_DOUBLE_EQ(e0.centuriesSince1900Ut(), 0.0);
+  EXPECT_NEAR(e0.ayanamsaDeg(), 23.3488, 5e-5);
+  EXPECT_DOUBLE_EQ(a0.k, -e0.ayanamsaDeg());
   EXPECT_DOUBLE_EQ(a0.z, 0.0);
 
   ChartEntry e1 = EntryAtT1('T');
   CalcTimeScales(e1);
-  EXPECT_DOUBLE_EQ(e1.t(), 1.0);
-  EXPECT_NEAR(e1.ayan(), 24.7365, 5e-5);
+  EXPECT_DOUBLE_EQ(e1.centuriesSince1900Ut(), 1.0);
+  EXPECT_NEAR(e1.ayanamsaDeg(), 24.7365, 5e-5);
 
   ChartEntry s1 = EntryAtT1('S');
   const Ayanamsa as = CalcTimeScales(s1);
-  EXPECT_NEAR(s1.ayan(), -24.7365, 5e-5);
-  EXPECT_DOUBLE_EQ(as.z, s1.ayan());
-  EXPECT_DOUBLE_EQ(ZodiacOffset(s1), s1.ayan());
+  EXPECT_NEAR(s1.ayanamsaDeg(), -24.7365, 5e-5);
+  EXPECT_DOUBLE_EQ(as.z, s1.ayanamsaDeg());
+  EXPECT_DOUBLE_EQ(ZodiacOffset(s1), s1.ayanamsaDeg());
   EXPECT_DOUBLE_EQ(ZodiacOffset(e1), 0.0);
   EXPECT_TRUE(msgs->Shown().empty());  // no file, no message
 }
@@ -61,7 +62,7 @@ TEST(Zodiac, SiderealChartIsTheTropicalOneShifted) {
       NameFileImage image;
       CalcHouses(t, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
       CalcHouses(s, image, *HouseSystemOfLetter(system), false, test::ShownReport().report());
-      const double shift = t.ayan();
+      const double shift = t.ayanamsaDeg();
       auto expectShifted = [&](double trop, double sid, const char* what) {
         EXPECT_NEAR(test::ArcDistance(ModAngle(360, trop - shift), sid), 0.0, 1e-9)
             << what << " system " << system;
@@ -71,12 +72,12 @@ TEST(Zodiac, SiderealChartIsTheTropicalOneShifted) {
       expectShifted(t.asc(), s.asc(), "asc");
       expectShifted(t.mc(), s.mc(), "mc");
       expectShifted(t.vertex(), s.vertex(), "vertex");
-      expectShifted(t.eastpt(), s.eastpt(), "eastpt");
-      expectShifted(t.coasc(), s.coasc(), "coasc");
-      expectShifted(t.polarasc(), s.polarasc(), "polarasc");
-      expectShifted(t.moonnode(), s.moonnode(), "node");
+      expectShifted(t.eastPoint(), s.eastPoint(), "eastpt");
+      expectShifted(t.coAscendant(), s.coAscendant(), "coasc");
+      expectShifted(t.polarAscendant(), s.polarAscendant(), "polarasc");
+      expectShifted(t.moonNodeDeg(), s.moonNodeDeg(), "node");
       for (int h = 1; h <= 6; ++h) expectShifted(t.cusp(h), s.cusp(h), "cusp");
-      EXPECT_DOUBLE_EQ(t.ramc(), s.ramc());
+      EXPECT_DOUBLE_EQ(t.ramcRad(), s.ramcRad());
     }
   }
 }
@@ -91,25 +92,25 @@ TEST(Zodiac, CorrectionFileIsApplied) {
   folder.Write("AYANAMSH.DAT", "-00 30 00 \r\nsecond line ignored\r\n");
   ChartEntry minus = EntryAtT1('T');
   CalcTimeScales(minus);
-  EXPECT_NEAR(minus.ayan(), plain.ayan() - 0.5, 1e-12);
+  EXPECT_NEAR(minus.ayanamsaDeg(), plain.ayanamsaDeg() - 0.5, 1e-12);
   // A long first line without a line end is read as far as it matters.
   folder.Write("AYANAMSH.DAT", "-00 30 00" + std::string(100000, '#'));
   ChartEntry longLine = EntryAtT1('T');
   CalcTimeScales(longLine);
-  EXPECT_NEAR(longLine.ayan(), plain.ayan() - 0.5, 1e-12);
+  EXPECT_NEAR(longLine.ayanamsaDeg(), plain.ayanamsaDeg() - 0.5, 1e-12);
 
   // Minutes are not range-checked: 99 minutes are 1.65 degrees.
   folder.Write("AYANAMSH.DAT", "+00 99 00x");
   ChartEntry plus = EntryAtT1('S');
   const Ayanamsa a = CalcTimeScales(plus);
-  EXPECT_NEAR(plus.ayan(), -(plain.ayan() + 1.65), 1e-12);
-  EXPECT_DOUBLE_EQ(a.z, plus.ayan());
+  EXPECT_NEAR(plus.ayanamsaDeg(), -(plain.ayanamsaDeg() + 1.65), 1e-12);
+  EXPECT_DOUBLE_EQ(a.z, plus.ayanamsaDeg());
 
   // Any character but '-' in column 1 is a plus sign; separators are free.
   folder.Write("AYANAMSH.DAT", "X01/02/03 comment\n");
   ChartEntry other = EntryAtT1('T');
   CalcTimeScales(other);
-  EXPECT_NEAR(other.ayan(), plain.ayan() + 1 + 2 / 60.0 + 3 / 3600.0, 1e-12);
+  EXPECT_NEAR(other.ayanamsaDeg(), plain.ayanamsaDeg() + 1 + 2 / 60.0 + 3 / 3600.0, 1e-12);
   EXPECT_TRUE(msgs->Shown().empty());
 }
 
@@ -130,7 +131,7 @@ TEST(Zodiac, BadCorrectionFileIsReportedAndIgnored) {
     folder.Write("AYANAMSH.DAT", content);
     ChartEntry e = EntryAtT1('T');
     ShowCalcStatus(CalcTimeScales(e).status);
-    EXPECT_DOUBLE_EQ(e.ayan(), plain.ayan()) << content;
+    EXPECT_DOUBLE_EQ(e.ayanamsaDeg(), plain.ayanamsaDeg()) << content;
     ASSERT_EQ(msgs->Shown().size(), 1u) << content;
     EXPECT_EQ(msgs->Shown()[0].text, kAyanamshaBadMessage);
     EXPECT_EQ(msgs->Shown()[0].icon, MsgIcon::Information);

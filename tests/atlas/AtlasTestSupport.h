@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the atlas tests: hand-made daylight-time tables and small
 // atlases written into the test's working folder, with the installed
 // message texts beside them.
@@ -94,31 +95,31 @@ class AtlasFolder {
   // the program's atlas.
   void WritePlaces(const std::vector<PlaceSpec>& places) {
     {
-      TTzDbf t;
+      DbfTable t;
       ConfigurePlacesTable(t);
       t.Open();
-      while (!t.FLock()) {
+      while (!t.LockFile()) {
       }
       for (const PlaceSpec& p : places) {
-        t.SetCField("NAME", p.name);
-        t.SetLongField("LATDEG", std::stoi(p.latitude.substr(0, 2)));
-        t.SetCField("LATNS", p.latitude.substr(2, 1));
-        t.SetLongField("LATMIN", std::stoi(p.latitude.substr(3, 2)));
-        t.SetLongField("LATSEC", std::stoi(p.latitude.substr(5, 2)));
-        t.SetLongField("LONGDEG", std::stoi(p.longitude.substr(0, 3)));
-        t.SetCField("LONGEW", p.longitude.substr(3, 1));
-        t.SetLongField("LONGMIN", std::stoi(p.longitude.substr(4, 2)));
-        t.SetLongField("LONGSEC", std::stoi(p.longitude.substr(6, 2)));
-        t.SetLongField("DSTPTR", p.dstPtr);
-        t.SetCField("CNTRYSTATE", p.countryState);
-        t.SetLongField("SEEREC", p.seeRecord);
+        t.SetTextField("NAME", p.name);
+        t.SetIntegerField("LATDEG", std::stoi(p.latitude.substr(0, 2)));
+        t.SetTextField("LATNS", p.latitude.substr(2, 1));
+        t.SetIntegerField("LATMIN", std::stoi(p.latitude.substr(3, 2)));
+        t.SetIntegerField("LATSEC", std::stoi(p.latitude.substr(5, 2)));
+        t.SetIntegerField("LONGDEG", std::stoi(p.longitude.substr(0, 3)));
+        t.SetTextField("LONGEW", p.longitude.substr(3, 1));
+        t.SetIntegerField("LONGMIN", std::stoi(p.longitude.substr(4, 2)));
+        t.SetIntegerField("LONGSEC", std::stoi(p.longitude.substr(6, 2)));
+        t.SetIntegerField("DSTPTR", p.dstPtr);
+        t.SetTextField("CNTRYSTATE", p.countryState);
+        t.SetIntegerField("SEEREC", p.seeRecord);
         const size_t comma = p.name.find(',');
         const std::string region = comma == std::string::npos ? "" : p.name.substr(comma + 1);
-        t.SetCField("SRCHKEY", PlaceSearchKey(FoldPlaceText(p.name.substr(0, comma)), p.rank,
-                                              FoldPlaceText(region)));
-        t.AppendRec();
+        t.SetTextField("SRCHKEY", PlaceSearchKey(FoldPlaceText(p.name.substr(0, comma)), p.rank,
+                                                 FoldPlaceText(region)));
+        t.AppendRecord();
       }
-      t.UnLock();
+      t.UnlockFile();
       t.Close();
     }
     OpenPlacesTable();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "atlas/DstLookup.h"
@@ -43,38 +44,38 @@ class DstLookupTest : public ::testing::Test {
 
 TEST_F(DstLookupTest, AChangeDatedAtTheBirthMinuteIsNotYetInEffect) {
   AtlasFields f = Birth("1", "01011883", "120000P");
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus), AtlasFocus::None);
+  EXPECT_EQ(FillDaylightFromDateAndTable(f, BadDstInput::AskFocus), AtlasFocus::None);
   EXPECT_EQ(Zone(f), "0:0 W L");
   f = Birth("1", "01011883", "120100P");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
   EXPECT_EQ(Zone(f), "5:0 W N");
   // Seconds play no part: 12:01:00 and 12:01:59 agree, and 12:00:59 is
   // still before the change.
   f = Birth("1", "01011883", "120159P");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
   EXPECT_EQ(Zone(f), "5:0 W N");
   f = Birth("1", "01011883", "120059P");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
   EXPECT_EQ(Zone(f), "0:0 W L");
 }
 
 TEST_F(DstLookupTest, TwelveOClockHoursAreComparedInTwentyFourHourForm) {
   AtlasFields f = Birth("1", "06011950", "123000A");  // 0:30
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
   EXPECT_EQ(Zone(f), "6:0 W N");
   f = Birth("1", "06011950", "123000P");  // 12:30
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
   EXPECT_EQ(Zone(f), "6:0 W Y");
   f = Birth("1", "06011950", "013000P");  // 13:30
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
   EXPECT_EQ(Zone(f), "6:0 W D");
 }
 
 TEST_F(DstLookupTest, NegativeTableNumbersSelectTheTableOfTheirAbsoluteValue) {
   AtlasFields plus = Birth("1", "07011960", "080000A");
   AtlasFields minus = Birth("-1", "07011960", "080000A");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(plus, BadDstInput::AskFocus);
-  GetDstInfoFromScreenDateTimeAndDstTblNum(minus, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(plus, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(minus, BadDstInput::AskFocus);
   EXPECT_EQ(Zone(plus), "6:0 W D");
   EXPECT_EQ(Zone(minus), Zone(plus));
   EXPECT_EQ(minus.dstTable, "-1");
@@ -83,21 +84,17 @@ TEST_F(DstLookupTest, NegativeTableNumbersSelectTheTableOfTheirAbsoluteValue) {
 TEST_F(DstLookupTest, BadInputsChangeOnlyTheTableNumberAndAskForTheFocus) {
   for (const char* number : {"0", "2809", "-2809", "abc"}) {
     AtlasFields f = Birth(number, "07011960", "080000A");
-    EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus), AtlasFocus::ZoneHours)
-        << number;
+    EXPECT_EQ(FillDaylightFromDateAndTable(f, BadDstInput::AskFocus), AtlasFocus::ZoneHours) << number;
     EXPECT_EQ(f.dstTable, "0");
     EXPECT_EQ(Zone(f), "7:7 E D");
   }
   AtlasFields badDate = Birth("1", "02301960", "080000A");
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(badDate, BadDstInput::AskFocus), AtlasFocus::Date);
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(badDate, BadDstInput::LeaveFocus),
-            AtlasFocus::None);
+  EXPECT_EQ(FillDaylightFromDateAndTable(badDate, BadDstInput::AskFocus), AtlasFocus::Date);
+  EXPECT_EQ(FillDaylightFromDateAndTable(badDate, BadDstInput::LeaveFocus), AtlasFocus::None);
   AtlasFields badTime = Birth("1", "07011960", "080000X");
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(badTime, BadDstInput::AskFocus),
-            AtlasFocus::ZoneHours);
+  EXPECT_EQ(FillDaylightFromDateAndTable(badTime, BadDstInput::AskFocus), AtlasFocus::ZoneHours);
   AtlasFields tooLate = Birth("1", "01012100", "080000A");
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(tooLate, BadDstInput::AskFocus),
-            AtlasFocus::ZoneHours);
+  EXPECT_EQ(FillDaylightFromDateAndTable(tooLate, BadDstInput::AskFocus), AtlasFocus::ZoneHours);
   for (const AtlasFields* f : {&badDate, &badTime, &tooLate}) {
     EXPECT_EQ(Zone(*f), "7:7 E D");
     EXPECT_EQ(f->dstTable, "1");
@@ -106,7 +103,7 @@ TEST_F(DstLookupTest, BadInputsChangeOnlyTheTableNumberAndAskForTheFocus) {
 
 TEST_F(DstLookupTest, BirthsBefore1800AreLocalMeanTime) {
   AtlasFields f = Birth("1", "07011799", "080000A");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+  FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
   EXPECT_EQ(Zone(f), "0:0 W L");
 }
 
@@ -120,7 +117,7 @@ TEST(DstLookup, ZoneBytesGiveHoursMinutesAndTheSide) {
     test::AtlasFolder folder;
     folder.WriteTables({0}, {Change(1900, 1, 1, 0, 0, c.hours, c.minutes, kStandardTime), EndOfTable()});
     AtlasFields f = Birth("1", "01011950", "120000P");
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
     EXPECT_EQ(Zone(f), c.shown) << c.hours << " " << c.minutes;
     // The encoding the generator writes gives the same zone back.
     uint8_t h = 0, m = 0;
@@ -162,11 +159,11 @@ TEST(DstLookup, YearsAfterTheLastTableYearAreLookedUpAsTheirEquivalentYear) {
     ScopedScriptedMessages messages;
     for (const Case& c : table.cases) {
       AtlasFields f = Birth("1", "0601" + std::to_string(c.year), "120000P");
-      GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+      FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
       EXPECT_EQ(f.zoneMinutes, std::to_string(c.read - 2000)) << table.lastYear << " " << c.year;
     }
     AtlasFields f = Birth("1", "06012100", "120000P");
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
     EXPECT_EQ(Zone(f), "7:7 E D");
     EXPECT_TRUE(messages->Shown().empty());
   }
@@ -205,11 +202,11 @@ TEST(DstLookup, ALinkRecordInTheMiddleOfAChainIsFollowed) {
       {"06011955", "2:0 W N"}, {"06011965", "3:0 W Y"}, {"06011975", "4:0 W N"}};
   for (const auto& [date, zone] : cases) {
     AtlasFields f = Birth("1", date, "120000P");
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
     EXPECT_EQ(Zone(f), zone) << date;
   }
   AtlasFields tail = Birth("2", "06011955", "120000P");
-  GetDstInfoFromScreenDateTimeAndDstTblNum(tail, BadDstInput::LeaveFocus);
+  FillDaylightFromDateAndTable(tail, BadDstInput::LeaveFocus);
   EXPECT_EQ(Zone(tail), "0:0 W L");
 }
 
@@ -235,7 +232,7 @@ TEST(DstLookup, DamagedTablesShowAMessageAndLeaveTheFieldsAsTheyWere) {
     folder.WriteTables(c.index, c.records);
     ScopedScriptedMessages messages;
     AtlasFields f = Birth("1", "06011955", "120000P");
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::AskFocus);
     EXPECT_TRUE(messages->Saw(c.message));
     EXPECT_EQ(Zone(f), "7:7 E D");
   }
@@ -261,7 +258,7 @@ TEST(DstTableIndexFile, AMissingOrShortIndexMakesEveryTableNumberCountAsZero) {
     EXPECT_TRUE(messages->Saw("Unable to read data from file DSTRECS.DAT"));
   }
   AtlasFields f = Birth("1", "06011955", "120000P");
-  EXPECT_EQ(GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::AskFocus), AtlasFocus::ZoneHours);
+  EXPECT_EQ(FillDaylightFromDateAndTable(f, BadDstInput::AskFocus), AtlasFocus::ZoneHours);
   EXPECT_EQ(f.dstTable, "0");
   EXPECT_EQ(Zone(f), "7:7 E D");
 }

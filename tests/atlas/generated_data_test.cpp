@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated atlas and daylight-time tables against the time zone
 // database as the C library reads it (the compiled zone files of the
 // system, not the source the generator read): for random places, dates
@@ -110,10 +111,10 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
       << "no zone list: run tools/setup-deps.sh for this build folder and build dst_tables";
   test::AtlasFolder folder;
   UseInstalledTables(folder);
-  TTzDbf atlas;
+  DbfTable atlas;
   ConfigurePlacesTable(atlas, test::InstallFile(kPlacesFileName));
   atlas.Open();
-  const uint32_t places = atlas.RecCount();
+  const uint32_t places = atlas.RecordCount();
   ASSERT_GT(places, 100000u);
 
   std::mt19937 random(20240601);
@@ -129,7 +130,7 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
   for (int i = 0; i < kCases; ++i) {
     atlas.Go(1 + random() % places);
     const int table = byZone ? 1 + static_cast<int>(random() % zones.size())
-                             : std::abs(static_cast<int>(atlas.GetLongField("DSTPTR")));
+                             : std::abs(static_cast<int>(atlas.IntegerField("DSTPTR")));
     ASSERT_GE(table, 1);
     ASSERT_LE(static_cast<size_t>(table), zones.size());
     const std::string& zone = zones[static_cast<size_t>(table) - 1];
@@ -142,7 +143,7 @@ TEST(GeneratedAtlas, ZonesAndDaylightCodesAgreeWithTheTimeZoneDatabase) {
     AtlasFields f;
     f.dstTable = std::to_string(table);
     SetMoment(f, year, month, day, hour, minute, second);
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
     ASSERT_EQ(f.daylight.size(), 1u) << zone << " " << f.date;
 
     const SystemZone system(zone);
@@ -223,7 +224,7 @@ TEST(GeneratedAtlas, EveryTableFollowsTheTimeZoneDatabaseFrom1970To2055) {
       AtlasFields f;
       f.dstTable = std::to_string(k + 1);
       SetMoment(f, tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
-      GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+      FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
       const std::optional<LocalClockCheck> clock = CheckLocalClockOfFields(f);
       ++compared;
       const long offset = f.daylight.size() == 1 && f.daylight != "L"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated atlas as a user finds places in it: names typed with or
 // without accents, other names and whole city names give the expected
 // place in the first row of the lookup list; every place of the GeoNames
@@ -129,12 +130,12 @@ TEST_F(GeneratedPlaces, AWholeCityNameGivesTheLargestPlaceFirst) {
 }
 
 TEST_F(GeneratedPlaces, EveryPlaceIsThereFoundByItsOwnNameAndNoTwoRowsAlike) {
-  TTzDbf& t = PlacesTable();
+  DbfTable& t = PlacesTable();
   std::map<std::pair<int64_t, int64_t>, int> atSecond;
   std::set<std::string> shown;
   std::map<std::string, std::set<std::string>> countryNames;
   PlaceList list(t, "not found");
-  const uint32_t count = t.RecCount();
+  const uint32_t count = t.RecordCount();
   size_t places = 0;
   for (uint32_t recno = 1; recno <= count; ++recno) {
     t.Go(recno);
@@ -143,7 +144,7 @@ TEST_F(GeneratedPlaces, EveryPlaceIsThereFoundByItsOwnNameAndNoTwoRowsAlike) {
     std::string row = name;
     if (r.seeRecord != 0) {
       t.Go(r.seeRecord);
-      row = OtherNameText(name, t.GetCField("NAME"));
+      row = OtherNameText(name, t.TextField("NAME"));
     } else {
       ++places;
       const auto [lat, lon] = Coordinates(r);

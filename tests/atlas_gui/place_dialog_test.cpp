@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 #include "atlas/PlaceReading.h"
 #include "atlas/gui/AtlasPlaceLookup.h"
 #include "atlas/gui/PlaceEdit.h"
-#include "atlas/gui/TBdatPlacForm.h"
+#include "atlas/gui/PlaceDialog.h"
 #include "platform/ScriptedMessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "tests/atlas/AtlasTestSupport.h"
@@ -37,20 +38,20 @@ class PlaceDialogTest : public ::testing::Test {
     folder_.WritePlaces(places);
   }
 
-  std::unique_ptr<TBdatPlacForm> Open(const std::string& placeText) {
-    auto dialog = std::make_unique<TBdatPlacForm>(nullptr, PlacesTable(), placeText);
+  std::unique_ptr<PlaceDialog> Open(const std::string& placeText) {
+    auto dialog = std::make_unique<PlaceDialog>(nullptr, PlacesTable(), placeText);
     dialog->open();
     QApplication::setActiveWindow(dialog.get());
-    dialog->EditPlace()->setFocus();
+    dialog->PlaceField()->setFocus();
     return dialog;
   }
 
-  static std::string Row(const TBdatPlacForm& d, int row) {
-    return FromQt(d.LbCities()->item(row)->text());
+  static std::string Row(const PlaceDialog& d, int row) {
+    return FromQt(d.CityList()->item(row)->text());
   }
-  static std::string Text(const TBdatPlacForm& d) { return FromQt(d.EditPlace()->text()); }
-  static void Type(TBdatPlacForm& d, const char* text) { QTest::keyClicks(d.EditPlace(), text); }
-  static void Key(TBdatPlacForm& d, Qt::Key key) { QTest::keyClick(d.EditPlace(), key); }
+  static std::string Text(const PlaceDialog& d) { return FromQt(d.PlaceField()->text()); }
+  static void Type(PlaceDialog& d, const char* text) { QTest::keyClicks(d.PlaceField(), text); }
+  static void Key(PlaceDialog& d, Qt::Key key) { QTest::keyClick(d.PlaceField(), key); }
 
   test::AtlasFolder folder_;
   ScopedScriptedMessages messages_;
@@ -58,30 +59,30 @@ class PlaceDialogTest : public ::testing::Test {
 
 TEST_F(PlaceDialogTest, RefusesCharactersWithoutAWindows1252CodeAndSaysWhy) {
   auto d = Open("");
-  EXPECT_FALSE(d->LabRefused()->isVisible());
+  EXPECT_FALSE(d->RefusedLabel()->isVisible());
   auto send = [&](const char* utf8) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(utf8));
-    QApplication::sendEvent(d->EditPlace(), &press);
+    QApplication::sendEvent(d->PlaceField(), &press);
   };
   Type(*d, "Krak");
   send("\u00F3");
   Type(*d, "w");
   send("\u0141");
   EXPECT_EQ(Text(*d), "Krak\xF3w");  // the o with acute is taken, the L with stroke refused
-  EXPECT_TRUE(d->LabRefused()->isVisible());
-  EXPECT_TRUE(d->LabRefused()->text().contains(QString::fromUtf8("\u0141")));
+  EXPECT_TRUE(d->RefusedLabel()->isVisible());
+  EXPECT_TRUE(d->RefusedLabel()->text().contains(QString::fromUtf8("\u0141")));
   Type(*d, "x");
-  EXPECT_FALSE(d->LabRefused()->isVisible());
+  EXPECT_FALSE(d->RefusedLabel()->isVisible());
 }
 
 TEST_F(PlaceDialogTest, OpensWithTheListFromAAndAnEmptyField) {
   auto d = Open("");
   EXPECT_EQ(d->windowTitle(), "Enter Place");
   EXPECT_EQ(Text(*d), "");
-  EXPECT_EQ(d->LbCities()->count(), 16);
+  EXPECT_EQ(d->CityList()->count(), 16);
   EXPECT_EQ(RowPlaceName(Row(*d, 0)), "Alpha, XX");
   EXPECT_EQ(RowPlaceName(Row(*d, 1)), "Place 00, XX");
-  EXPECT_TRUE(d->LabNotFound()->isHidden());
+  EXPECT_TRUE(d->NotFoundLabel()->isHidden());
   EXPECT_TRUE(d->InsertMode());
 }
 
@@ -103,7 +104,7 @@ TEST_F(PlaceDialogTest, PageKeysMoveTwelvePlacesAndArrowsOne) {
   Key(*d, Qt::Key_PageDown);
   EXPECT_EQ(RowPlaceName(Row(*d, 0)), "Place 12, XX");
   EXPECT_EQ(Text(*d), "Place 12, XX");
-  EXPECT_EQ(d->EditPlace()->cursorPosition(), 0);
+  EXPECT_EQ(d->PlaceField()->cursorPosition(), 0);
   Key(*d, Qt::Key_Down);
   EXPECT_EQ(RowPlaceName(Row(*d, 0)), "Place 13, XX");
   Key(*d, Qt::Key_Up);
@@ -135,20 +136,20 @@ TEST_F(PlaceDialogTest, ATextNoPlaceBeginsWithShowsTheNoteAndDoesNotScroll) {
   Type(*d, "Plaza");
   EXPECT_EQ(Row(*d, 0), MessageText(13093));
   EXPECT_EQ(Row(*d, 1), " ");
-  EXPECT_FALSE(d->LabNotFound()->isHidden());
+  EXPECT_FALSE(d->NotFoundLabel()->isHidden());
   Key(*d, Qt::Key_PageDown);
   EXPECT_EQ(Row(*d, 0), MessageText(13093));
   EXPECT_EQ(Text(*d), "Plaza");
   // Enter and clicks do nothing; the dialog stays open.
   Key(*d, Qt::Key_Return);
-  QTest::mouseClick(d->LbCities()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    d->LbCities()->visualItemRect(d->LbCities()->item(0)).center());
+  QTest::mouseClick(d->CityList()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    d->CityList()->visualItemRect(d->CityList()->item(0)).center());
   EXPECT_TRUE(d->isVisible());
   EXPECT_TRUE(messages_->Shown().empty());
   Key(*d, Qt::Key_Backspace);  // "Plaz" still begins no name
-  EXPECT_FALSE(d->LabNotFound()->isHidden());
+  EXPECT_FALSE(d->NotFoundLabel()->isHidden());
   Key(*d, Qt::Key_Backspace);
-  EXPECT_TRUE(d->LabNotFound()->isHidden());
+  EXPECT_TRUE(d->NotFoundLabel()->isHidden());
   EXPECT_EQ(RowPlaceName(Row(*d, 0)), "Place 00, XX");
 }
 
@@ -158,7 +159,7 @@ TEST_F(PlaceDialogTest, EnterTakesAnExactNameWithoutAQuestion) {
   Key(*d, Qt::Key_Return);
   EXPECT_TRUE(messages_->Shown().empty());
   EXPECT_FALSE(d->isVisible());
-  EXPECT_EQ(d->result(), TBdatPlacForm::kYesResult);
+  EXPECT_EQ(d->result(), PlaceDialog::kYesResult);
   EXPECT_EQ(d->Outcome(), 'G');
   EXPECT_EQ(Text(*d), "Twin, XX");
 }
@@ -175,7 +176,7 @@ TEST_F(PlaceDialogTest, EnterOnAPartialNameTakesTheFirstRowAsAClickWould) {
 
 TEST_F(PlaceDialogTest, ClickingAPlaceChoosesIt) {
   auto d = Open("Place 2");
-  QListWidget* list = d->LbCities();
+  QListWidget* list = d->CityList();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                     list->visualItemRect(list->item(3)).center());
   EXPECT_FALSE(d->isVisible());
@@ -185,11 +186,11 @@ TEST_F(PlaceDialogTest, ClickingAPlaceChoosesIt) {
 
 TEST_F(PlaceDialogTest, PlaceNotOnFileKeepsTheTypedTextAndAnExactNameIsStillAnAtlasPlace) {
   auto d = Open("Old place");
-  d->EditPlace()->clear();
+  d->PlaceField()->clear();
   Type(*d, "twin, xx  ");
-  QTest::mouseClick(d->BtnOK(), Qt::LeftButton);
+  QTest::mouseClick(d->OkButton(), Qt::LeftButton);
   EXPECT_EQ(d->Outcome(), 'O');
-  EXPECT_EQ(d->result(), TBdatPlacForm::kOkResult);
+  EXPECT_EQ(d->result(), PlaceDialog::kOkResult);
   EXPECT_EQ(Text(*d), "twin, xx");
   // The form then reads the place, since the text is exactly an atlas name.
   AtlasPlaceLookup atlas;
@@ -197,26 +198,26 @@ TEST_F(PlaceDialogTest, PlaceNotOnFileKeepsTheTypedTextAndAnExactNameIsStillAnAt
   EXPECT_FALSE(atlas.IsAtlasPlace("twin"));
 
   auto empty = Open("Old place");
-  empty->EditPlace()->clear();
-  QTest::mouseClick(empty->BtnOK(), Qt::LeftButton);
+  empty->PlaceField()->clear();
+  QTest::mouseClick(empty->OkButton(), Qt::LeftButton);
   EXPECT_EQ(Text(*empty), "Old place");
 }
 
 TEST_F(PlaceDialogTest, GetFirstPlaceTakesTheFirstRowOrKeepsAnUnknownText) {
   auto d = Open("place 39");
-  QTest::mouseClick(d->BtnGetFirstPlac(), Qt::LeftButton);
+  QTest::mouseClick(d->FirstPlaceButton(), Qt::LeftButton);
   EXPECT_EQ(d->Outcome(), 'G');
-  EXPECT_EQ(d->result(), TBdatPlacForm::kYesResult);
+  EXPECT_EQ(d->result(), PlaceDialog::kYesResult);
   EXPECT_EQ(Text(*d), "Place 39, XX");
   auto unknown = Open("Plaza");
-  QTest::mouseClick(unknown->BtnGetFirstPlac(), Qt::LeftButton);
+  QTest::mouseClick(unknown->FirstPlaceButton(), Qt::LeftButton);
   EXPECT_EQ(unknown->Outcome(), 'G');
   EXPECT_EQ(Text(*unknown), "Plaza");
 }
 
 TEST_F(PlaceDialogTest, AChosenRowIsReadByItsRecordNotByItsName) {
   auto d = Open("Twin");
-  QListWidget* list = d->LbCities();
+  QListWidget* list = d->CityList();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                     list->visualItemRect(list->item(1)).center());
   EXPECT_EQ(d->Outcome(), 'G');
@@ -232,11 +233,11 @@ TEST_F(PlaceDialogTest, AChosenRowIsReadByItsRecordNotByItsName) {
 
 TEST_F(PlaceDialogTest, TheHintOffersOnlyWhatTheDialogDoesAndTheMarksAreExplained) {
   auto d = Open("Qqq");
-  EXPECT_TRUE(d->LabNotFound()->isVisibleTo(d.get()));
-  const std::string hint = FromQt(d->LabNotFound()->text());
+  EXPECT_TRUE(d->NotFoundLabel()->isVisibleTo(d.get()));
+  const std::string hint = FromQt(d->NotFoundLabel()->text());
   EXPECT_EQ(hint.find("country first"), std::string::npos);
   EXPECT_NE(hint.find("Type the city only"), std::string::npos);
-  const QLabel* marks = d->findChild<QLabel*>("labMarks");
+  const QLabel* marks = d->findChild<QLabel*>("MarksLabel");
   ASSERT_NE(marks, nullptr);
   EXPECT_EQ(FromQt(marks->text()).rfind("* before a place", 0), 0u);
 }
@@ -250,15 +251,15 @@ TEST(PlaceDialogOtherNames, ShowWhereTheyLeadAndChooseThatPlace) {
   test::PlaceSpec ohio{"Calcutta, OH", 7, "OHI", "40N4024", "080W3435", 1};
   folder.WritePlaces({kolkata, calcutta, ohio});
   ScopedScriptedMessages messages;
-  TBdatPlacForm d(nullptr, PlacesTable(), "");
+  PlaceDialog d(nullptr, PlacesTable(), "");
   d.open();
-  QTest::keyClicks(d.EditPlace(), "calcutta");
-  EXPECT_EQ(FromQt(d.LbCities()->item(0)->text()).substr(0, 28), "=> Calcutta = Kolkata, India");
-  EXPECT_EQ(RowPlaceName(FromQt(d.LbCities()->item(1)->text())), "Calcutta, OH");
-  QTest::keyClick(d.EditPlace(), Qt::Key_Enter);  // "Calcutta" is an atlas name: no question
+  QTest::keyClicks(d.PlaceField(), "calcutta");
+  EXPECT_EQ(FromQt(d.CityList()->item(0)->text()).substr(0, 28), "=> Calcutta = Kolkata, India");
+  EXPECT_EQ(RowPlaceName(FromQt(d.CityList()->item(1)->text())), "Calcutta, OH");
+  QTest::keyClick(d.PlaceField(), Qt::Key_Enter);  // "Calcutta" is an atlas name: no question
   EXPECT_TRUE(messages->Shown().empty());
   EXPECT_EQ(d.Outcome(), 'G');
-  EXPECT_EQ(FromQt(d.EditPlace()->text()), "Kolkata, India");
+  EXPECT_EQ(FromQt(d.PlaceField()->text()), "Kolkata, India");
   EXPECT_EQ(d.ChosenRecord(), 1u);
 }
 
@@ -271,7 +272,7 @@ TEST_F(PlaceDialogTest, EscapeAndCancelGiveBackTheFormsText) {
   EXPECT_EQ(Text(*d), "Place 1");
   auto c = Open("Place 1");
   Type(*c, "7");
-  QTest::mouseClick(c->BtnCancel(), Qt::LeftButton);
+  QTest::mouseClick(c->CancelButton(), Qt::LeftButton);
   EXPECT_EQ(c->Outcome(), 'C');
   EXPECT_EQ(Text(*c), "Place 1");
 }
@@ -283,7 +284,7 @@ TEST_F(PlaceDialogTest, InsertSwitchesToOverwriteTyping) {
   EXPECT_FALSE(d->InsertMode());
   Type(*d, "Z");
   EXPECT_EQ(Text(*d), "Zlace 15");
-  EXPECT_EQ(d->EditPlace()->cursorPosition(), 1);
+  EXPECT_EQ(d->PlaceField()->cursorPosition(), 1);
   EXPECT_EQ(Row(*d, 0), MessageText(13093));
   Key(*d, Qt::Key_Insert);
   Type(*d, "u");
@@ -294,11 +295,11 @@ TEST_F(PlaceDialogTest, ThePlaceLabelLinesUpWithTheFormsPlaceButton) {
   QWidget form;
   form.resize(600, 400);
   auto* button = new QPushButton("&Place:", &form);
-  button->setObjectName("btnPlace");
+  button->setObjectName("PlaceButton");
   button->setGeometry(40, 120, 70, 24);
   form.move(100, 80);
   form.show();
-  TBdatPlacForm d(&form, PlacesTable(), "");
+  PlaceDialog d(&form, PlacesTable(), "");
   d.PlaceBeside(&form, button);
   const QPoint label = d.PlaceLabel()->mapTo(&d, QPoint(0, 0));
   const QRect frame = form.frameGeometry();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,7 +58,7 @@ TEST(ChartSettings, PreferencesRoundTripThroughTheControlFile) {
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 53 + 7) & 0xFF);
   bytes = test::InRangeControlBytes(bytes);
   bytes[control_offset::saveOption] = 'G';
-  bytes[control_offset::defaultHousesys] = '\0';  // a record from before the setting
+  bytes[control_offset::defaultHouseSystemLetter] = '\0';  // a record from before the setting
   folder.Write(kControlFileName, bytes);
   ScopedScriptedMessages messages;
   OpenControlFile();
@@ -73,8 +74,8 @@ TEST(ChartSettings, PreferencesRoundTripThroughTheControlFile) {
   CloseControlFile();
 
   std::string expected = bytes;
-  expected[control_offset::defaultHousesys] = 'J';
-  expected[control_offset::defaultZodsel] = 'L';
+  expected[control_offset::defaultHouseSystemLetter] = 'J';
+  expected[control_offset::defaultZodiacLetter] = 'L';
   expected[control_offset::warnDuplicateName] = 'N';  // 'G' at 89 stays: it means Always
   EXPECT_EQ(folder.Read(kControlFileName), expected);
 
@@ -84,7 +85,7 @@ TEST(ChartSettings, PreferencesRoundTripThroughTheControlFile) {
   EXPECT_EQ(back.zodiac, 'L');
   EXPECT_EQ(back.saveQuestion, SaveQuestion::Always);
   EXPECT_FALSE(back.warnDuplicateName);
-  EXPECT_EQ(Control().defaultHousesys(), 'J');
+  EXPECT_EQ(Control().defaultHouseSystemLetter(), 'J');
   CloseControlFile();
   EXPECT_TRUE(messages->Shown().empty());
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -74,8 +75,9 @@ TEST(ControlFile, AValueOutOfRangeIsNamedAndTheRecordNotUsed) {
     std::string bytes;
     size_t at;
   } cases[] = {
-      {withBytes(control_offset::defaultZodsel, "t"), control_offset::defaultZodsel},
-      {withBytes(control_offset::defaultHousesys, "Z"), control_offset::defaultHousesys},
+      {withBytes(control_offset::defaultZodiacLetter, "t"), control_offset::defaultZodiacLetter},
+      {withBytes(control_offset::defaultHouseSystemLetter, "Z"),
+       control_offset::defaultHouseSystemLetter},
       {withBytes(control_offset::defaultPrintouts, "\x50"), control_offset::defaultPrintouts},
       {withBytes(control_offset::screenZoom, nanBytes), control_offset::screenZoom},
       {withBytes(control_offset::copies1, std::string("\xFF\xFF\xFF\xFF", 4)), control_offset::copies1},
@@ -92,14 +94,14 @@ TEST(ControlFile, AValueOutOfRangeIsNamedAndTheRecordNotUsed) {
     EXPECT_EQ(messages->Shown()[0].text, "ERROR!  File ZORCTRL.DAT holds a value out of range at byte " +
                                              std::to_string(c.at) +
                                              " of record # 0; no setting of it is used.");
-    EXPECT_EQ(Control().defaultZodsel(), '\0');
+    EXPECT_EQ(Control().defaultZodiacLetter(), '\0');
     CloseControlFile();
   }
   folder.Write(kControlFileName, good + "extra");
   messages->Clear();
   OpenControlFile();
   EXPECT_TRUE(messages->Saw("ERROR!  File ZORCTRL.DAT has 646 bytes instead of 641; it is damaged."));
-  EXPECT_EQ(Control().defaultZodsel(), 'T');
+  EXPECT_EQ(Control().defaultZodiacLetter(), 'T');
   CloseControlFile();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -32,7 +33,7 @@ TEST(FileCopy, CopiesEveryByteAndReplacesAnOlderFile) {
   folder.Write("INPUT.NEW", bytes);
   folder.Write("INPUT.FIL", "old and longer than nothing");
   ScopedScriptedMessages msgs;
-  EXPECT_TRUE(CopyFileRoutine("INPUT.NEW", "INPUT.FIL"));
+  EXPECT_TRUE(CopyWholeFile("INPUT.NEW", "INPUT.FIL"));
   EXPECT_EQ(folder.Read("INPUT.FIL"), bytes);
   EXPECT_TRUE(msgs->Shown().empty());
   EXPECT_FALSE(FileExists("INPUT.FIL.~cp"));
@@ -41,12 +42,12 @@ TEST(FileCopy, CopiesEveryByteAndReplacesAnOlderFile) {
 TEST(FileCopy, CopiesAnEmptyFileAndAFileOntoItself) {
   TempFolder folder;
   folder.Write("EMPTY.DAT", "");
-  EXPECT_TRUE(CopyFileRoutine("EMPTY.DAT", "COPY.DAT"));
+  EXPECT_TRUE(CopyWholeFile("EMPTY.DAT", "COPY.DAT"));
   EXPECT_TRUE(FileExists("COPY.DAT"));
   EXPECT_EQ(FileSize("COPY.DAT"), 0);
   const std::string bytes = SampleBytes(5000);
   folder.Write("SAME.DAT", bytes);
-  EXPECT_TRUE(CopyFileRoutine("SAME.DAT", "SAME.DAT"));
+  EXPECT_TRUE(CopyWholeFile("SAME.DAT", "SAME.DAT"));
   EXPECT_EQ(folder.Read("SAME.DAT"), bytes);
 }
 
@@ -58,11 +59,11 @@ TEST(FileCopy, KeepsTheSourceDateWhenAsked) {
   const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
   ASSERT_EQ(utimensat(AT_FDCWD, "ACTL1.DAT", old, 0), 0);
   EXPECT_TRUE(
-      CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL1.DAT", {.keepDate = true, .reportDateFailure = true}));
+      CopyWholeFile("ACTL1.DAT", "TCTL/ACTL1.DAT", {.keepDate = true, .reportDateFailure = true}));
   struct stat st {};
   ASSERT_EQ(stat("TCTL/ACTL1.DAT", &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
-  EXPECT_TRUE(CopyFileRoutine("ACTL1.DAT", "TCTL/ACTL2.DAT", {.reportDateFailure = true}));
+  EXPECT_TRUE(CopyWholeFile("ACTL1.DAT", "TCTL/ACTL2.DAT", {.reportDateFailure = true}));
   ASSERT_EQ(stat("TCTL/ACTL2.DAT", &st), 0);
   EXPECT_NE(st.st_mtim.tv_sec, 1000000000);
 }
@@ -78,7 +79,7 @@ void RunAsOrdinaryUser(const TempFolder& folder) {
 void QuietCopyIntoLockedFolder(const TempFolder& folder) {
   RunAsOrdinaryUser(folder);
   ScopedScriptedMessages msgs;
-  const bool copied = CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT", {.quiet = true});
+  const bool copied = CopyWholeFile("SRC.DAT", "LOCKED/DST.DAT", {.quiet = true});
   std::_Exit(!copied && msgs->Shown().empty() && !FileExists("LOCKED/DST.DAT") ? 0 : 3);
 }
 
@@ -91,7 +92,7 @@ TEST(FileCopyDeathTest, UnwritableFolderFailsQuietlyWhenAsked) {
 
 void LoudCopyIntoLockedFolder(const TempFolder& folder) {
   RunAsOrdinaryUser(folder);
-  CopyFileRoutine("SRC.DAT", "LOCKED/DST.DAT");
+  CopyWholeFile("SRC.DAT", "LOCKED/DST.DAT");
   std::_Exit(3);
 }
 
@@ -109,13 +110,13 @@ TEST(FileCopy, DestinationThatCannotBeCreatedFailsQuietlyWhenAsked) {
   TempFolder folder;
   folder.Write("SRC.DAT", "data");
   ScopedScriptedMessages msgs;
-  EXPECT_FALSE(CopyFileRoutine("SRC.DAT", "NOFOLDER/DST.DAT", {.quiet = true}));
+  EXPECT_FALSE(CopyWholeFile("SRC.DAT", "NOFOLDER/DST.DAT", {.quiet = true}));
   EXPECT_TRUE(msgs->Shown().empty());
 }
 
 TEST(FileCopyDeathTest, MissingSourceEndsTheProgram) {
   TempFolder folder;
-  EXPECT_EXIT(CopyFileRoutine("GONE.DAT", "DST.DAT", {.quiet = true}), testing::ExitedWithCode(1),
+  EXPECT_EXIT(CopyWholeFile("GONE.DAT", "DST.DAT", {.quiet = true}), testing::ExitedWithCode(1),
               "File GONE\\.DAT not on disk\\. Program ended\\.");
 }
 
@@ -123,7 +124,7 @@ TEST(FileCopy, ReadErrorFailsAndLeavesTheDestinationIntact) {
   TempFolder folder;
   ASSERT_EQ(mkdir("ADIR", 0755), 0);  // opens, but every read fails
   folder.Write("DST.DAT", "precious");
-  EXPECT_FALSE(CopyFileRoutine("ADIR", "DST.DAT"));
+  EXPECT_FALSE(CopyWholeFile("ADIR", "DST.DAT"));
   EXPECT_EQ(folder.Read("DST.DAT"), "precious");
   EXPECT_FALSE(FileExists("DST.DAT.~cp"));
 }
@@ -135,7 +136,7 @@ void CopyWithFileSizeLimit(const TempFolder& folder) {
   signal(SIGXFSZ, SIG_IGN);
   const rlimit limit{4096, 4096};
   setrlimit(RLIMIT_FSIZE, &limit);
-  const bool copied = CopyFileRoutine("SRC.DAT", "DST.DAT");
+  const bool copied = CopyWholeFile("SRC.DAT", "DST.DAT");
   const auto names = ListFolder(".", "*");
   const bool intact = folder.Read("DST.DAT") == "precious" && names && names->size() == 2;
   std::_Exit(!copied && intact ? 0 : 3);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session of natal and derived entries calculated by the real driver in a
 // temporary working folder with the ephemeris files.
 #pragma once
@@ -19,7 +20,7 @@ namespace vostrane::test {
 inline ChartEntry Natal(const std::string& name, int month, int day, int year, int hours, int minutes,
                         double lat, double lon, double zone, char zodiac = 'T') {
   ChartEntry e = NatalEntry(name);
-  e.setZodsel(zodiac);
+  e.setZodiacLetter(zodiac);
   e.setMonth(month);
   e.setDay(day);
   e.setYear(year);
@@ -27,7 +28,7 @@ inline ChartEntry Natal(const std::string& name, int month, int day, int year, i
   e.setMinutes(minutes);
   e.setLatitude(lat);
   e.setLongitude(lon);
-  e.setTzone(zone);
+  e.setZoneHoursWest(zone);
   return e;
 }
 
@@ -54,7 +55,7 @@ class DerivedSession {
     SilentProgress progress;
     NoNameFileWriteBack nameFile;
     AstroCalculator calc;
-    CalcTheHouAndPla(progress, nameFile, calc, false);
+    CalculateSessionCharts(progress, nameFile, calc, false);
     bytes_ = folder_.Read(kSessionFileName);
   }
   ChartEntry Result(int record) const { return EntryAt(bytes_, record); }

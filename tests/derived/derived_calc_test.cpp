@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,10 +43,10 @@ TEST(Progressions, TheMomentIsADayAfterBirthForEachYear) {
   // Birth 1980-12-10 13:00 GMT, target 2010-12-10 at the same clock time.
   const double birth = GregorianJulDay(12, 10, 1980) + 13.0 / 24;
   const double target = GregorianJulDay(12, 10, 2010) + 13.0 / 24;
-  EXPECT_NEAR(natal.julday(), birth, 1e-9);
-  EXPECT_NEAR(p.julday(), birth + (target - birth) / 365.2422, 1.0 / 86400);
+  EXPECT_NEAR(natal.julianDayUt(), birth, 1e-9);
+  EXPECT_NEAR(p.julianDayUt(), birth + (target - birth) / 365.2422, 1.0 / 86400);
   // Stored in Greenwich time at the natal place.
-  EXPECT_EQ(p.tzone(), 0);
+  EXPECT_EQ(p.zoneHoursWest(), 0);
   EXPECT_EQ(p.latitude(), 51.5);
   EXPECT_EQ(p.month(), 1);
   EXPECT_EQ(p.year(), 1981);
@@ -55,7 +56,7 @@ TEST(Progressions, TheMomentIsADayAfterBirthForEachYear) {
   EXPECT_LT(sunArc, 32.0);
   // The meridian moved by the Sun's arc in right ascension.
   const double raArc = ModAngle(360, p.body(BodyArray::Ra, 0) - natal.body(BodyArray::Ra, 0));
-  EXPECT_NEAR(ModAngle(360, (p.ramc() - natal.ramc()) * kDegPerRad), raArc, 1e-6);
+  EXPECT_NEAR(ModAngle(360, (p.ramcRad() - natal.ramcRad()) * kDegPerRad), raArc, 1e-6);
   // The planet step saw the progressed angles (Part of Fortune from them).
   EXPECT_NEAR(p.lon(slot::Ascendant), p.asc(), 1e-9);
   EXPECT_NEAR(p.lon(slot::PartOfFortune), ModAngle(360, p.asc() + p.lon(1) - p.lon(0)), 1e-9);
@@ -79,13 +80,13 @@ TEST(Progressions, SolarArcAdvancesEveryNatalPointByTheProgressedSunsArc) {
   }
   expectAdvanced(natal.asc(), arc.asc(), "Ascendant");
   expectAdvanced(natal.mc(), arc.mc(), "Midheaven");
-  expectAdvanced(natal.moonnode(), arc.moonnode(), "node");
+  expectAdvanced(natal.moonNodeDeg(), arc.moonNodeDeg(), "node");
   expectAdvanced(natal.vertex(), arc.vertex(), "Vertex");
   for (int h = 1; h <= 6; ++h) expectAdvanced(natal.cusp(h), arc.cusp(h), "cusp");
   // The directed Sun is the progressed Sun.
   EXPECT_NEAR(arc.lon(0), progressed.lon(0), 1e-9);
   // The chart's moment is the progressed one.
-  EXPECT_NEAR(arc.julday(), progressed.julday(), 1e-9);
+  EXPECT_NEAR(arc.julianDayUt(), progressed.julianDayUt(), 1e-9);
 }
 
 TEST(Relocated, KeepsTheNatalPlanetsAndChangesOnlyAnglesAndHouses) {
@@ -97,7 +98,7 @@ TEST(Relocated, KeepsTheNatalPlanetsAndChangesOnlyAnglesAndHouses) {
   s.Calculate();
   const ChartEntry natal = s.Result(1), moved = s.Result(2);
   ASSERT_TRUE(moved.calcComplete());
-  EXPECT_NEAR(moved.julday(), natal.julday(), 1e-9);
+  EXPECT_NEAR(moved.julianDayUt(), natal.julianDayUt(), 1e-9);
   EXPECT_EQ(moved.hours(), 9);  // 13:00 GMT is 9:00 daylight time at zone 5 West
   EXPECT_EQ(moved.day(), 10);
   for (int s : kBodies) {
@@ -163,17 +164,17 @@ TEST(Composite, EveryPointIsTheShorterArcMidpointOfTheTwoCharts) {
 
 TEST(Composite, ASecondChartInTheOtherZodiacIsBroughtIntoTheFirstOnes) {
   ChartEntry a = Ada(), b = Ada(), c;
-  a.setZodsel('T');
-  b.setZodsel('S');
-  a.setObliq(0.409);
-  b.setObliq(0.409);
-  b.setAyan(-24.0);  // sidereal longitudes are 24 degrees less
+  a.setZodiacLetter('T');
+  b.setZodiacLetter('S');
+  a.setObliquityRad(0.409);
+  b.setObliquityRad(0.409);
+  b.setAyanamsaDeg(-24.0);  // sidereal longitudes are 24 degrees less
   a.setLon(0, 350);
   b.setLon(0, 356);  // 20 tropical
   a.setMc(10);
   b.setMc(-14 + 360);
-  c.setZodsel('T');
-  c.setHousesys('F');
+  c.setZodiacLetter('T');
+  c.setHouseSystemLetter('F');
   CalcCompositeChart(c, a, b, false);
   EXPECT_NEAR(c.lon(0), 5, 1e-9);
   EXPECT_NEAR(c.mc(), 10, 1e-6);
@@ -202,7 +203,7 @@ TEST(Harmonic, AChainOfDerivedChartsIsCalculatedBaseFirst) {
   EXPECT_NEAR(fifth.asc(), ModAngle(360, 5 * p.asc()), 1e-9);
   EXPECT_NEAR(fifth.cusp(3), ModAngle(360, 5 * p.cusp(3)), 1e-9);
   EXPECT_EQ(fifth.harmonic(), 5);
-  EXPECT_EQ(fifth.julday(), p.julday());
+  EXPECT_EQ(fifth.julianDayUt(), p.julianDayUt());
 }
 
 TEST(Removal, RemovingANatalEntryRemovesEveryChartMadeFromIt) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "derived/DerivedRequest.h"
@@ -16,9 +17,9 @@ ChartEntry Base(int level = 0) {
   e.setHours(13);
   e.setLatitude(51.5);
   e.setLongitude(0.12);
-  e.setZodsel('U');
+  e.setZodiacLetter('U');
   SetUserAyanamsa(e, {20.25, 2440000.5});
-  e.setHousesys('J');
+  e.setHouseSystemLetter('J');
   e.setNameRecord(7);
   e.setSaveMarker('Y');
   e.setLevel(level);
@@ -49,13 +50,13 @@ TEST(DerivedEntry, EveryKindIsStoredAsItsChartTypeAndReadBackAsTheSameKind) {
     const DerivedBuild b = BuildDerivedEntry(r, base, &second, 2);
     ASSERT_TRUE(b.ok) << DerivedKindName(kind) << ": " << b.error;
     EXPECT_EQ(KindOfEntry(b.entry), kind) << DerivedKindName(kind);
-    EXPECT_NE(b.entry.charttype(), 0);
+    EXPECT_NE(b.entry.chartType(), 0);
     // Settings come from the base; the new entry is never tied to the name file.
-    EXPECT_EQ(b.entry.zodsel(), 'U');
+    EXPECT_EQ(b.entry.zodiacLetter(), 'U');
     EXPECT_EQ(UserAyanamsaOf(b.entry).degrees, 20.25);
     EXPECT_EQ(UserAyanamsaOf(b.entry).epochJd, 2440000.5);
-    EXPECT_EQ(b.entry.housesys(), 'J');
-    EXPECT_EQ(b.entry.usertype(), 'A');
+    EXPECT_EQ(b.entry.houseSystemLetter(), 'J');
+    EXPECT_EQ(b.entry.userZodiacType(), 'A');
     EXPECT_EQ(b.entry.nameRecord(), 0);
     EXPECT_EQ(b.entry.saveMarker(), 'N');
     EXPECT_EQ(b.entry.baseEntry(), 1);
@@ -73,7 +74,7 @@ TEST(DerivedEntry, KindsKeepTheirDatesPlacesAndParameters) {
   EXPECT_EQ(t.year(), 1850);
   EXPECT_EQ(t.hours(), 17);
   EXPECT_EQ(t.place(), "Paris");
-  EXPECT_EQ(t.tzone(), -1);
+  EXPECT_EQ(t.zoneHoursWest(), -1);
   EXPECT_EQ(t.dstTable(), 5);
 
   // A progression keeps its target date and refers to its base everywhere.
@@ -89,14 +90,14 @@ TEST(DerivedEntry, KindsKeepTheirDatesPlacesAndParameters) {
   DerivedRequest ret = Request(DerivedKind::PlanetReturn);
   ret.body = 6;
   const ChartEntry r = BuildDerivedEntry(ret, base, nullptr, 1).entry;
-  EXPECT_EQ(r.chartypxtr(), 6);
+  EXPECT_EQ(r.chartSubtype(), 6);
   EXPECT_EQ(r.printoutParam(78), 6);
   EXPECT_EQ(r.latitude(), 51.5);
-  EXPECT_EQ(r.tzone(), 0);
+  EXPECT_EQ(r.zoneHoursWest(), 0);
   // The zone and daylight code of its place stay beside it for the page.
   DerivedRequest inParis = Request(DerivedKind::SolarReturn);
   inParis.place = Paris();
-  inParis.place->dstcode = 1;
+  inParis.place->daylightCode = 1;
   const ChartEntry rp = BuildDerivedEntry(inParis, base, nullptr, 1).entry;
   EXPECT_EQ(rp.printoutParam(79), -3600);
   EXPECT_EQ(rp.printoutParam(80), 2);
@@ -158,7 +159,7 @@ TEST(DerivedEntry, RequestsThatCannotBeMetSayWhy) {
 
   // A progression needs a moment: not of a composite chart.
   ChartEntry composite = base;
-  composite.setCharttype(1);
+  composite.setChartType(1);
   EXPECT_FALSE(BuildDerivedEntry(Request(DerivedKind::Progressed), composite, nullptr, 1).ok);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy between a session entry and the calculation's plain data: every
 // byte of the calculated block comes back unchanged, the input carries the
 // entry's moment and choices, and the name-file values are packed where the
@@ -21,14 +22,17 @@ TEST(EntryCalculation, TheCalculatedBlockTravelsUnchanged) {
   }
   ChartEntry copy;
   StoreChartValues(ChartValuesOf(entry), copy);
-  EXPECT_EQ(std::memcmp(copy.Data() + entry_offset::gmt, entry.Data() + entry_offset::gmt,
-                        entry_offset::zodsel - entry_offset::gmt),
+  EXPECT_EQ(std::memcmp(copy.Data() + entry_offset::universalTimeHours,
+                        entry.Data() + entry_offset::universalTimeHours,
+                        entry_offset::zodiacLetter - entry_offset::universalTimeHours),
             0);
-  EXPECT_EQ(std::memcmp(copy.Data() + entry_offset::coasc, entry.Data() + entry_offset::coasc, 16), 0);
-  EXPECT_EQ(copy.calcastyn(), entry.calcastyn());
+  EXPECT_EQ(
+      std::memcmp(copy.Data() + entry_offset::coAscendant, entry.Data() + entry_offset::coAscendant, 16),
+      0);
+  EXPECT_EQ(copy.asteroidsCalculated(), entry.asteroidsCalculated());
   // Nothing outside the calculated values is written.
   EXPECT_EQ(copy.year(), 0);
-  EXPECT_EQ(copy.zodsel(), '\0');
+  EXPECT_EQ(copy.zodiacLetter(), '\0');
 
   const ChartValues v = ChartValuesOf(entry);
   EXPECT_EQ(std::memcmp(&v.asc, entry.Data() + entry_offset::asc, 8), 0);
@@ -46,9 +50,9 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
   e.setSeconds(9);
   e.setLatitude(48.85);
   e.setLongitude(-2.35);
-  e.setTzone(-0.15);
-  e.setDstcode(4);
-  e.setZodsel('S');
+  e.setZoneHoursWest(-0.15);
+  e.setDaylightCode(4);
+  e.setZodiacLetter('S');
   ChartInput in = ChartInputOf(e);
   EXPECT_EQ(in.month, 7);
   EXPECT_EQ(in.day, 14);
@@ -58,9 +62,9 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
   EXPECT_EQ(in.seconds, 9);
   EXPECT_EQ(in.latitude, 48.85);
   EXPECT_EQ(in.longitude, -2.35);
-  EXPECT_EQ(in.tzone, -0.15);
-  EXPECT_EQ(in.dstcode, 4);
-  EXPECT_EQ(in.zodsel, ZodiacKind::FaganBradley);
+  EXPECT_EQ(in.zoneHoursWest, -0.15);
+  EXPECT_EQ(in.daylightCode, 4);
+  EXPECT_EQ(in.zodiac, ZodiacKind::FaganBradley);
   EXPECT_FALSE(in.forNameFile);
   e.setNameRecord(4);
   EXPECT_TRUE(ChartInputOf(e).forNameFile);
@@ -70,7 +74,7 @@ TEST(EntryCalculation, TheInputIsTheEntrysMomentPlaceAndChoices) {
 
 TEST(EntryCalculation, NameFileValuesArePackedInFixedPoint) {
   NameFileValues v{};
-  v.julday = 2451545.25;
+  v.julianDayUt = 2451545.25;
   v.zodiac = ZodiacKind::FaganBradley;
   v.asc = 123.456789;
   v.cusps[8][5] = 359.9999999;
@@ -80,7 +84,7 @@ TEST(EntryCalculation, NameFileValuesArePackedInFixedPoint) {
   NameFileImage image;
   PackHouseValues(v, image);
   PackPointValues(v, image);
-  EXPECT_EQ(image.Get<double>(image_offset::julday), 2451545.25);
+  EXPECT_EQ(image.Get<double>(image_offset::julianDayUt), 2451545.25);
   EXPECT_EQ(image.Get<char>(image_offset::zodiac), 'S');
   EXPECT_EQ(image.Get<int32_t>(image_offset::asc), EncodeFixed(123.456789));
   EXPECT_EQ(image.Get<int32_t>(image_offset::housePositions + 4 * 53), EncodeFixed(359.9999999));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "New Derived Chart" dialog driven like a user: the fields each kind
 // enables, typed dates that cannot exist, the place lookup, and the entry
 // OK makes (or the reason it cannot).
@@ -16,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "derived/gui/TDerivedForm.h"
+#include "derived/gui/DerivedChartRequestDialog.h"
 #include "entry/gui/FormField.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/MessageTextFile.h"
@@ -39,7 +40,7 @@ ChartEntry Natal(const std::string& name, const std::string& place, double latit
   e.setMinutes(7);
   e.setLatitude(latitude);
   e.setLongitude(longitude);
-  e.setTzone(-1);
+  e.setZoneHoursWest(-1);
   return e;
 }
 
@@ -86,7 +87,7 @@ class DerivedDialog : public testing::Test {
     CloseMessageTextFile();
   }
   void Open(int base, PlaceLookup* places = nullptr) {
-    dialog = std::make_unique<TDerivedForm>(nullptr, entries, base, places, [] {
+    dialog = std::make_unique<DerivedChartRequestDialog>(nullptr, entries, base, places, [] {
       return CalendarDateTime{{3, 9, 2024}, {14, 35, 0}};
     });
     dialog->show();
@@ -108,7 +109,7 @@ class DerivedDialog : public testing::Test {
   test::TempFolder folder;
   ScopedScriptedMessages messages;
   std::vector<ChartEntry> entries;
-  std::unique_ptr<TDerivedForm> dialog;
+  std::unique_ptr<DerivedChartRequestDialog> dialog;
 };
 
 TEST_F(DerivedDialog, EnablesOnlyTheFieldsTheKindNeeds) {
@@ -223,7 +224,7 @@ TEST_F(DerivedDialog, TransitsAtATypedPlace) {
   EXPECT_EQ(e.minutes(), 30);
   EXPECT_NEAR(e.latitude(), 69.65, 1e-9);
   EXPECT_NEAR(e.longitude(), -(18 + 57.0 / 60), 1e-9);  // east is negative
-  EXPECT_NEAR(e.tzone(), -1.0, 1e-9);
+  EXPECT_NEAR(e.zoneHoursWest(), -1.0, 1e-9);
 }
 
 TEST_F(DerivedDialog, APlaceChosenInTheAtlasFillsCoordinatesZoneAndDaylight) {
@@ -246,7 +247,7 @@ TEST_F(DerivedDialog, APlaceChosenInTheAtlasFillsCoordinatesZoneAndDaylight) {
 TEST_F(DerivedDialog, TheBasePlaceTakesTheZoneOfTheChartsOwnMoment) {
   OneCityAtlas atlas;
   entries[0].setPlace("Oslo, Norway");
-  entries[0].setDstcode(1);  // born in summer time
+  entries[0].setDaylightCode(1);  // born in summer time
   Open(1, &atlas);
   ChooseKind(DerivedKind::Transit);
   ASSERT_FALSE(atlas.momentsAsked.empty());
@@ -262,7 +263,7 @@ TEST_F(DerivedDialog, TheBasePlaceTakesTheZoneOfTheChartsOwnMoment) {
   ChooseKind(DerivedKind::Relocated);
   EXPECT_EQ(atlas.momentsAsked.back(), "04121961");
   ASSERT_TRUE(dialog->OkClick());
-  EXPECT_EQ(dialog->Result().dstcode(), 1);
+  EXPECT_EQ(dialog->Result().daylightCode(), 1);
 }
 
 TEST_F(DerivedDialog, RequestsThatCannotBeMetAreSaidAndTheDialogStays) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real vostrane-batch in the working folder and reads the numbers
 // of its JSON output.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch derive appends derived charts that calc fills and dump
 // shows with their kind; a request that cannot be met changes nothing.
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST_F(BatchDerive, EveryKindIsAppendedCalculatedAndDumpedWithItsKind) {
   struct Case {
     const char* args;
     const char* kind;
-    int charttype;
+    int chartType;
     int base;
     int level;
   };
@@ -67,7 +68,7 @@ TEST_F(BatchDerive, EveryKindIsAppendedCalculatedAndDumpedWithItsKind) {
   for (const Case& c : cases) {
     const std::string json = Ok("dump " + std::to_string(record++));
     EXPECT_EQ(Text(json, "kind"), c.kind);
-    EXPECT_EQ(JsonNumbers(json, "charttype").at(0), c.charttype) << c.kind;
+    EXPECT_EQ(JsonNumbers(json, "charttype").at(0), c.chartType) << c.kind;
     EXPECT_EQ(JsonNumbers(json, "base").at(0), c.base) << c.kind;
     EXPECT_EQ(JsonNumbers(json, "level").at(0), c.level) << c.kind;
   }

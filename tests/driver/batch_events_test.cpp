@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch events: the timeline of an entry as JSON or CSV, its
 // exact moments those of the program's own charts.
 #include <gtest/gtest.h>

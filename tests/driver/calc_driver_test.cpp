@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -55,8 +56,9 @@ class RecordingNameFile : public NameFileWriteBack {
   void WriteBack(const NameFileImage&, bool full) override {
     log.push_back(full ? "write full" : "write houses");
   }
-  void StoreCalcFlags(const PlanetFlags& f) override {
-    log.push_back(std::string("flags ") + f.calcyn + f.calcastyn + f.calctnp);
+  void StoreCalculatedFlags(const PlanetFlags& f) override {
+    log.push_back(std::string("flags ") + f.planetsCalculated + f.asteroidsCalculated +
+                  f.hypotheticalsCalculated);
   }
 };
 
@@ -64,7 +66,7 @@ class DriverTest : public testing::Test {
  protected:
   void Run(const std::vector<ChartEntry>& entries) {
     folder_.Write(kSessionFileName, test::SessionBytes(entries));
-    CalcTheHouAndPla(progress_, nameFile_, calc_, false);
+    CalculateSessionCharts(progress_, nameFile_, calc_, false);
     result_ = folder_.Read(kSessionFileName);
   }
   ChartEntry Result(int record) const { return EntryAt(result_, record); }
@@ -91,8 +93,8 @@ TEST_F(DriverTest, DerivedChartsFollowTheirBaseLevelByLevel) {
   ChartEntry second = DerivedEntry("P2", 4, 2);
   second.setLevel(2);
   ChartEntry first = DerivedEntry("P1", 4, 3);
-  second.setChartypxtr(1);
-  first.setChartypxtr(1);
+  second.setChartSubtype(1);
+  first.setChartSubtype(1);
   ChartEntry natal = NatalEntry("N");
   natal.setYear(1950);
   Run({second, first, natal});
@@ -106,9 +108,9 @@ TEST_F(DriverTest, DerivedChartsFollowTheirBaseLevelByLevel) {
 
 TEST_F(DriverTest, ChartTypesDecideTheSteps) {
   ChartEntry direction = DerivedEntry("Dir", 4, 1);
-  direction.setChartypxtr(2);  // a direction: neither houses nor planets
+  direction.setChartSubtype(2);  // a direction: neither houses nor planets
   ChartEntry composite = DerivedEntry("Comp", 1, 1);
-  composite.setChartypxtr(1);
+  composite.setChartSubtype(1);
   ChartEntry nothing = DerivedEntry("None", 5, 1);
   ChartEntry solarReturn = DerivedEntry("SR", 2, 1);
   ChartEntry orphan = DerivedEntry("Orphan", 2, 40);  // base beyond the list
@@ -123,7 +125,7 @@ TEST_F(DriverTest, ChartTypesDecideTheSteps) {
 TEST_F(DriverTest, ACompositeGetsBothBasesAndAFailedChartStaysIncomplete) {
   ChartEntry composite = DerivedEntry("Comp", 1, 1);
   composite.setSecondBaseEntry(2);
-  composite.setChartypxtr(2);
+  composite.setChartSubtype(2);
   ChartEntry fails = DerivedEntry("Fails", 2, 1);
   fails.setYear(1777);
   ScopedScriptedMessages messages;
@@ -139,7 +141,7 @@ TEST_F(DriverTest, ACompositeGetsBothBasesAndAFailedChartStaysIncomplete) {
 
 TEST_F(DriverTest, UserZodiacShiftsEveryLongitude) {
   ChartEntry e = NatalEntry("U");
-  e.setUsertype('B');
+  e.setUserZodiacType('B');
   Run({e});
   const ChartEntry r = Result(1);
   EXPECT_DOUBLE_EQ(r.lon(0), 345.0);  // 10 less 25
@@ -170,7 +172,7 @@ TEST(DriverDeathTest, AListWithoutTerminatorEndsWithTheReadMessage) {
   SilentProgress progress;
   NoNameFileWriteBack nameFile;
   RecordingCalculator calc;
-  EXPECT_EXIT(CalcTheHouAndPla(progress, nameFile, calc, false), testing::ExitedWithCode(1),
+  EXPECT_EXIT(CalculateSessionCharts(progress, nameFile, calc, false), testing::ExitedWithCode(1),
               "Could not read INPUT.FIL");
 }
 

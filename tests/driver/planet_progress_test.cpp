@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real calculator hands the planet step's progress texts to the third
 // label of the progress window.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System calls of the calculation: a session of 400 more entries costs at
 // most 2 system calls per entry besides the session file's own (counted by
 // strace on vostrane-batch calc; the ephemeris files are read once per run),

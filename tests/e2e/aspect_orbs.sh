@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Aspect orbs as a user sets them, with real key events: Preferences...,
 # Aspects... widens the planets orb of an aspect that a chart just misses;
 # ANGLES.DAT is written (the installation's list follows it), and the wheel

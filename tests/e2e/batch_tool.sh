@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The batch tool runs in a copy of the installation folder and documents its commands.
 source "$(dirname "$0")/e2e_lib.sh"
 

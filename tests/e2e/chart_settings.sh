@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Chart settings as a user sets them, with real key events: Preferences...
 # in the main menu makes Koch and the sidereal zodiac the defaults (written
 # into ZORCTRL.DAT, every other byte kept), a new chart starts with them, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The birth data form on a 1366x768 screen with real key events: the form
 # and the place dialog lie wholly on the screen, a date that its year lacks
 # is refused with the hint that says why, and a time the clocks skipped

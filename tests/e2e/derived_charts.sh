@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Derived charts made in the program with real key events: a natal chart
 # typed into the form, its transits and its solar return made through "New
 # Derived Chart...", all three calculated and shown (the derived charts as

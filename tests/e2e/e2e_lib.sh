@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers of the end-to-end scripts: a private Xvfb display, a fresh
 # copy of the installation folder, waiting for windows, and clean-up.
 set -eEuo pipefail

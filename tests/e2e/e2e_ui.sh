@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the end-to-end scripts that drive the program's windows: waits
 # on windows and captions, real key and mouse events, the birth data form
 # and screenshots. Source after e2e_lib.sh with ARTIFACTS set (the folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, unpacked into a scratch root, runs as installed: the
 # batch tool and the program keep the user's files in $XDG_DATA_HOME/vostrane
 # and write nothing under the installation.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The roads between the viewer and the list, in the real program with real
 # key events: a list made by the batch tool is replaced by "New List of
 # Charts" only after its question; from the viewer "Edit Entries" goes back

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A second Vostrane started while the first holds the lock shows only the
 # already-running notice, ends with a non-zero status when OK is pressed, and
 # leaves the first instance running.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The birth data form's fields typed as a user types them, with real key
 # events: an accented name, a date that cannot exist (refused: "Done" does
 # nothing while it stands), a time typed as "7:05 PM", a place from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole road of a session in the real program, driven with real key and
 # mouse events: main menu, "New", two entries (places from the atlas),
 # "Done", the calculation, the viewer with the wheel page, switching entries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A birth data form for one test: its own working folder with the
 // generated message texts, a control record, scripted message answers, a
 // fixed clock, and helpers that type into whatever field has the focus.
@@ -11,7 +12,7 @@
 #include <memory>
 
 #include "entry/gui/FormField.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 #include "platform/ScriptedMessageService.h"
 #include "platform/gui/QtMessageService.h"
 #include "session/ChartEntry.h"
@@ -40,12 +41,12 @@ class FormFixture : public testing::Test {
     ASSERT_TRUE(OpenMessageTextFile());
     folder_.Write("DST.FIL", std::string(8, '\0'));
     Control() = ControlRecord();
-    Control().SetLetter(control_offset::defaultZodsel, 'T');
+    Control().SetLetter(control_offset::defaultZodiacLetter, 'T');
     Control().SetLetter(control_offset::warnDuplicateName, 'Y');
     Control().SetString(control_offset::defaultPrintouts, 40, "YAAANXXX");
     shell_ = ShellState();
     shell_.phase = RunPhase::NewList;
-    form_ = std::make_unique<TFormBDat>();
+    form_ = std::make_unique<BirthDataForm>();
     form_->SetClock([this] { return now_; });
   }
 
@@ -80,7 +81,7 @@ class FormFixture : public testing::Test {
   ScopedScriptedMessages messages_;
   CalendarDateTime now_{{3, 9, 2024}, {14, 35, 31}};
   ShellState shell_;  // the shell's state the form reads and sets
-  std::unique_ptr<TFormBDat> form_;
+  std::unique_ptr<BirthDataForm> form_;
 };
 
 }  // namespace vostrane::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house system and zodiac of each chart on the birth data form: a new
 // chart takes the defaults of the control record, the user's choice is
 // stored in the entry, and showing the entry again shows it.
@@ -23,8 +24,8 @@ BirthDataFields Person(const std::string& name) {
 }
 
 TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
-  Control().SetLetter(control_offset::defaultHousesys, 'C');
-  Control().SetLetter(control_offset::defaultZodsel, 'S');
+  Control().SetLetter(control_offset::defaultHouseSystemLetter, 'C');
+  Control().SetLetter(control_offset::defaultZodiacLetter, 'S');
   Start();
   QComboBox* houses = form_->HouseSystemBox();
   QComboBox* zodiac = form_->ZodiacBox();
@@ -34,8 +35,8 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
   EXPECT_EQ(houses->itemText(20), "Sunshine");
   EXPECT_EQ(houses->currentText(), "Koch");
   EXPECT_EQ(zodiac->currentText(), "Sidereal, Fagan-Bradley");
-  EXPECT_EQ(form_->WorkingEntry().housesys(), 'C');
-  EXPECT_EQ(form_->WorkingEntry().zodsel(), 'S');
+  EXPECT_EQ(form_->WorkingEntry().houseSystemLetter(), 'C');
+  EXPECT_EQ(form_->WorkingEntry().zodiacLetter(), 'S');
 
   // The first chart: Alt+H goes to the house systems, Down picks the next
   // ones (Meridian, Morinus); Alt+Z and Up make the zodiac tropical.
@@ -55,21 +56,21 @@ TEST_F(ChartSettingsForm, EachChartKeepsItsHouseSystemAndZodiac) {
 
   form_->NewNatalClick();
   ASSERT_EQ(form_->CurrentEntry(), 2);
-  EXPECT_EQ(Record(1).housesys(), 'E');
-  EXPECT_EQ(Record(1).zodsel(), 'T');
+  EXPECT_EQ(Record(1).houseSystemLetter(), 'E');
+  EXPECT_EQ(Record(1).zodiacLetter(), 'T');
   // The new chart starts from the defaults again.
   EXPECT_EQ(houses->currentText(), "Koch");
   EXPECT_EQ(zodiac->currentText(), "Sidereal, Fagan-Bradley");
 
   form_->SetFields(Person("Bo Ek"));
   houses->setCurrentIndex(8);  // Topocentric
-  form_->ListBox2Click(0);
+  form_->EntryListClick(0);
   ASSERT_EQ(form_->CurrentEntry(), 1);
-  EXPECT_EQ(Record(2).housesys(), 'I');
-  EXPECT_EQ(Record(2).zodsel(), 'T');  // Person() leaves the zodiac tropical
+  EXPECT_EQ(Record(2).houseSystemLetter(), 'I');
+  EXPECT_EQ(Record(2).zodiacLetter(), 'T');  // Person() leaves the zodiac tropical
   EXPECT_EQ(houses->currentText(), "Morinus");
   EXPECT_EQ(zodiac->currentText(), "Tropical");
-  form_->ListBox2Click(1);
+  form_->EntryListClick(1);
   EXPECT_EQ(houses->currentText(), "Topocentric");
   form_->FormDeactivate();
 }
@@ -95,8 +96,8 @@ TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
   EXPECT_EQ(zodiac->currentText(), "Sidereal, Lahiri (Chitrapaksha)");
   form_->NewNatalClick();
   ASSERT_EQ(form_->CurrentEntry(), 2);
-  EXPECT_EQ(Record(1).housesys(), 'J');
-  EXPECT_EQ(Record(1).zodsel(), 'L');
+  EXPECT_EQ(Record(1).houseSystemLetter(), 'J');
+  EXPECT_EQ(Record(1).zodiacLetter(), 'L');
 
   EXPECT_FALSE(form_->UserAyanamsaBox()->isVisibleTo(form_.get()));
   BirthDataFields user = Person("Bo Ek");
@@ -114,21 +115,21 @@ TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
   ASSERT_EQ(Focus(), form_->UserEpochBox());
   Key(Qt::Key_A, Qt::ControlModifier);
   Type("1950");
-  form_->ListBox2Click(0);
+  form_->EntryListClick(0);
   ASSERT_EQ(form_->CurrentEntry(), 1);
   EXPECT_EQ(houses->currentText(), "Whole Sign");
   EXPECT_FALSE(form_->UserAyanamsaBox()->isVisibleTo(form_.get()));
   const std::string before = SessionBytes();
-  EXPECT_EQ(Record(2).housesys(), 'R');
-  EXPECT_EQ(Record(2).zodsel(), 'U');
+  EXPECT_EQ(Record(2).houseSystemLetter(), 'R');
+  EXPECT_EQ(Record(2).zodiacLetter(), 'U');
   EXPECT_DOUBLE_EQ(UserAyanamsaOf(Record(2)).degrees, 22.75);
   EXPECT_DOUBLE_EQ(UserAyanamsaOf(Record(2)).epochJd, 2415020.0 + 50 * 365.25);
 
   // Showing each entry and leaving it again changes neither.
-  form_->ListBox2Click(1);
+  form_->EntryListClick(1);
   EXPECT_EQ(zodiac->currentText(), "Sidereal, User-defined");
   EXPECT_DOUBLE_EQ(form_->UserEpochBox()->value(), 1950.0);
-  form_->ListBox2Click(0);
+  form_->EntryListClick(0);
   EXPECT_EQ(SessionBytes(), before);
   form_->FormDeactivate();
 }
@@ -136,10 +137,10 @@ TEST_F(ChartSettingsForm, LaterSystemsAndAyanamsasSurviveTheForm) {
 // A control record without the setting (or with a foreign byte) gives new
 // charts Placidus.
 TEST_F(ChartSettingsForm, AnUnknownDefaultIsPlacidus) {
-  Control().SetLetter(control_offset::defaultHousesys, 'W');
+  Control().SetLetter(control_offset::defaultHouseSystemLetter, 'W');
   Start();
   EXPECT_EQ(form_->HouseSystemBox()->currentText(), "Placidus");
-  EXPECT_EQ(form_->WorkingEntry().housesys(), 'F');
+  EXPECT_EQ(form_->WorkingEntry().houseSystemLetter(), 'F');
   form_->FormDeactivate();
 }
 

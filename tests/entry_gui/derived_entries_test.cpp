@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Derived charts made from the birth data form: "New Derived Chart..."
 // finishes the current entry, shows the dialog and appends the chart; the
 // list names its kind; removing a base takes its derived charts along.
@@ -6,7 +7,7 @@
 #include <QPushButton>
 
 #include "FormFixture.h"
-#include "derived/gui/TDerivedForm.h"
+#include "derived/gui/DerivedChartRequestDialog.h"
 #include "entry/FormTexts.h"
 
 namespace vostrane::test {
@@ -22,7 +23,7 @@ class DerivedEntries : public FormFixture {
           ++dialogs;
           offeredBase = base;
           listed = static_cast<int>(entries.size());
-          TDerivedForm dialog(parent, entries, base, nullptr, [this] { return now_; });
+          DerivedChartRequestDialog dialog(parent, entries, base, nullptr, [this] { return now_; });
           dialog.KindBox()->setCurrentIndex(dialog.KindBox()->findText(DerivedKindName(kind)));
           if (chosenBase > 0) dialog.BaseBox()->setCurrentIndex(chosenBase - 1);
           if (!dialog.OkClick()) return std::optional<ChartEntry>();
@@ -31,9 +32,9 @@ class DerivedEntries : public FormFixture {
     form_->SetRemovalDialog([](const RemovalChoice&) { return 'E'; });
   }
   void TypeNatal(const QString& name, const QString& place) {
-    form_->EditName()->setFocus();
+    form_->NameField()->setFocus();
     Type(name);
-    form_->EditPlace()->setFocus();
+    form_->PlaceField()->setFocus();
     Type(place);
   }
   void Derive(DerivedKind k, int base = 0) {
@@ -61,22 +62,22 @@ TEST_F(DerivedEntries, TheChartIsAppendedAfterTheCurrentEntryWhichStays) {
   EXPECT_EQ(listed, 1);  // Ann, written before the dialog opened
   EXPECT_EQ(form_->EntryCount(), 2);
   EXPECT_EQ(form_->CurrentEntry(), 1);
-  EXPECT_EQ(Stored(form_->EditName()), "Ann");
+  EXPECT_EQ(Stored(form_->NameField()), "Ann");
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_EQ(Record(1).place(), "Rome");
   EXPECT_EQ(KindOfEntry(Record(2)), DerivedKind::SolarReturn);
   EXPECT_EQ(Record(2).baseEntry(), 1);
-  ASSERT_EQ(form_->ListBox2()->count(), 2);
-  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1: Ann  Natal");
-  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Ann Solar Return");
+  ASSERT_EQ(form_->EntryList()->count(), 2);
+  EXPECT_EQ(form_->EntryList()->item(0)->text(), "1: Ann  Natal");
+  EXPECT_EQ(form_->EntryList()->item(1)->text(), "2: Ann Solar Return");
 
   // A harmonic of that return: a chain, named with its number.
   Derive(DerivedKind::Harmonic, 2);
   EXPECT_EQ(Record(3).baseEntry(), 2);
   EXPECT_EQ(Record(3).level(), 2);
-  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Ann Harmonic Chart, Harmonic 5");
+  EXPECT_EQ(form_->EntryList()->item(2)->text(), "3: Ann Harmonic Chart, Harmonic 5");
 
-  form_->EXITPRINT('V');
+  form_->FinishDataEntry('V');
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(SessionBytes().size(), 5 * kEntrySize);
   EXPECT_FALSE(Record(4).used());
@@ -102,8 +103,8 @@ TEST_F(DerivedEntries, RemovingABaseTakesItsDerivedChartsAfterTheQuestion) {
   Derive(DerivedKind::LunarReturn);  // 5: Bob's lunar return
   ASSERT_EQ(form_->EntryCount(), 5);
 
-  form_->ListBox2Click(0);
-  ASSERT_EQ(Stored(form_->EditName()), "Ann");
+  form_->EntryListClick(0);
+  ASSERT_EQ(Stored(form_->NameField()), "Ann");
   messages_->Answer(MsgAnswer::Yes);
   form_->DeleteButton()->click();
 
@@ -114,7 +115,7 @@ TEST_F(DerivedEntries, RemovingABaseTakesItsDerivedChartsAfterTheQuestion) {
   EXPECT_EQ(Record(1).name(), "Bob");
   EXPECT_EQ(KindOfEntry(Record(2)), DerivedKind::LunarReturn);
   EXPECT_EQ(Record(2).baseEntry(), 1);  // renumbered with Bob
-  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Bob Lunar Return");
+  EXPECT_EQ(form_->EntryList()->item(1)->text(), "2: Bob Lunar Return");
 }
 
 TEST_F(DerivedEntries, ACancelledDialogLeavesTheListAsItWas) {
@@ -127,7 +128,7 @@ TEST_F(DerivedEntries, ACancelledDialogLeavesTheListAsItWas) {
   form_->NewDerivedButton()->click();
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(form_->EntryCount(), 1);
-  EXPECT_EQ(form_->ListBox2()->count(), 1);
+  EXPECT_EQ(form_->EntryList()->count(), 1);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's rules without a window: copying the form into an
 // entry, the texts of a shown entry, a new entry's defaults, the longitude
 // text, the zone, letter and time rules, and the date notes.
@@ -46,8 +47,8 @@ TEST(CopyFormIntoEntry, CompleteFormFillsTheEntry) {
   EXPECT_EQ(e.seconds(), 15);
   EXPECT_NEAR(e.latitude(), 42 + 21 / 60.0 + 30 / 3600.0, 1e-12);
   EXPECT_NEAR(e.longitude(), 71 + 3 / 60.0 + 37 / 3600.0, 1e-12);
-  EXPECT_DOUBLE_EQ(e.tzone(), 5.5);
-  EXPECT_EQ(e.dstcode(), 1);
+  EXPECT_DOUBLE_EQ(e.zoneHoursWest(), 5.5);
+  EXPECT_EQ(e.daylightCode(), 1);
   EXPECT_EQ(e.dstTable(), 17);
   EXPECT_EQ(e.biography(1), std::string(180, ' '));
   EXPECT_EQ(e.printoutParam(64), 7);
@@ -67,7 +68,7 @@ TEST(CopyFormIntoEntry, SouthEastAndTwelveOClock) {
   ASSERT_EQ(CopyFieldsIntoEntry(f, e), kFormValid);
   EXPECT_NEAR(e.latitude(), -(33 + 52 / 60.0), 1e-12);
   EXPECT_NEAR(e.longitude(), -(151 + 13 / 60.0), 1e-12);
-  EXPECT_DOUBLE_EQ(e.tzone(), -10.0);
+  EXPECT_DOUBLE_EQ(e.zoneHoursWest(), -10.0);
   EXPECT_EQ(e.hours(), 0);
   f.time = "120500P";
   ASSERT_EQ(CopyFieldsIntoEntry(f, e), kFormValid);
@@ -97,20 +98,20 @@ TEST(CopyFormIntoEntry, FirstInvalidFieldStopsTheCopy) {
     c.spoil(f);
     ChartEntry e;
     e.setYear(1234);
-    e.setDstcode(3);
+    e.setDaylightCode(3);
     EXPECT_EQ(CopyFieldsIntoEntry(f, e), c.code);
     // Fields after the failing one are not copied.
     if (c.code <= kBadDate) {
       EXPECT_EQ(e.year(), 1234) << c.code;
     }
-    EXPECT_EQ(e.dstcode(), 3) << c.code;
+    EXPECT_EQ(e.daylightCode(), 3) << c.code;
     EXPECT_EQ(e.biography(2), std::string(180, ' '));
   }
 }
 
 TEST(CopyFormIntoEntry, ProgressionGetsItsSecondaryDateAndTime) {
   ChartEntry e;
-  e.setCharttype(4);
+  e.setChartType(4);
   ASSERT_EQ(CopyFieldsIntoEntry(Complete(), e), kFormValid);
   EXPECT_EQ(e.printoutParam(73), 7);
   EXPECT_EQ(e.printoutParam(74), 4);
@@ -148,28 +149,28 @@ TEST(FieldsFromEntry, SplitsBackWhatWasCopied) {
   f.zodiac = 'S';
   f.date = "13011990";
   ASSERT_EQ(CopyFieldsIntoEntry(f, e), kBadDate);
-  EXPECT_EQ(e.housesys(), 'C');
-  EXPECT_EQ(e.zodsel(), 'S');
+  EXPECT_EQ(e.houseSystemLetter(), 'C');
+  EXPECT_EQ(e.zodiacLetter(), 'S');
   EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'C');
   EXPECT_EQ(FieldsFromEntry(e).zodiac, 'S');
   f.houseSystem = 'J';
   f.zodiac = 'L';
   CopyFieldsIntoEntry(f, e);
-  EXPECT_EQ(e.housesys(), 'J');
-  EXPECT_EQ(e.zodsel(), 'L');
+  EXPECT_EQ(e.houseSystemLetter(), 'J');
+  EXPECT_EQ(e.zodiacLetter(), 'L');
   EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'J');
   EXPECT_EQ(FieldsFromEntry(e).zodiac, 'L');
   f.houseSystem = 'W';
   f.zodiac = 'x';
   CopyFieldsIntoEntry(f, e);
-  EXPECT_EQ(e.housesys(), 'F');
-  EXPECT_EQ(e.zodsel(), 'T');
-  e.setHousesys('\0');
+  EXPECT_EQ(e.houseSystemLetter(), 'F');
+  EXPECT_EQ(e.zodiacLetter(), 'T');
+  e.setHouseSystemLetter('\0');
   EXPECT_EQ(FieldsFromEntry(e).houseSystem, 'F');
 
   e.setYear(-44);
   e.setHours(0);
-  e.setTzone(-2.0);
+  e.setZoneHoursWest(-2.0);
   e.setLatitude(-12.5);
   EXPECT_EQ(FieldsFromEntry(e).date, "0704-044");
   EXPECT_EQ(FieldsFromEntry(e).time, "123615A");
@@ -246,12 +247,12 @@ TEST(EntryDescriptions, ListLinesAndHeader) {
   natal.setHarmonic(5);
   EXPECT_EQ(EntryListLine(1, natal, "Composite"), "1: Ann Lee  Natal, 5");
   ChartEntry composite = natal;
-  composite.setCharttype(1);
+  composite.setChartType(1);
   composite.setBaseEntry(1);
   composite.setSecondBaseEntry(3);
   EXPECT_EQ(EntryListLine(4, composite, "Composite"), "4: Composite of entry 1 and 3");
   ChartEntry solar = natal;
-  solar.setCharttype(2);
+  solar.setChartType(2);
   solar.setHarmonic(1);
   EXPECT_EQ(EntryListLine(2, solar, "Composite"), "2: Ann Lee Solar Return");
 

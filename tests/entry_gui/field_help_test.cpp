@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1 in a field of the birth data form opens the user guide at the section
 // about that field.
 #include <QTextBrowser>
@@ -15,12 +16,12 @@ TEST_F(FieldHelp, F1OpensTheSectionOfTheFieldWithTheFocus) {
   std::filesystem::copy_file(InstallFile("help/index.html"), "help/index.html");
   Start();
   const std::pair<const char*, const char*> cases[] = {
-      {"EditName", "name"}, {"MaskEdDate", "date"}, {"EditPlace", "places"}, {"MaskEdDstObs", "zone"}};
+      {"NameField", "name"}, {"DateField", "date"}, {"PlaceField", "places"}, {"DaylightField", "zone"}};
   for (const auto& [field, section] : cases) {
     SCOPED_TRACE(field);
-    if (std::string(field) == "MaskEdDate") {
+    if (std::string(field) == "DateField") {
       Key(Qt::Key_Return);  // an empty name reads nothing: on to the date
-    } else if (std::string(field) != "EditName") {
+    } else if (std::string(field) != "NameField") {
       form_->findChild<QWidget*>(field)->setFocus();
     }
     ASSERT_EQ(Focus()->objectName().toStdString(), field);

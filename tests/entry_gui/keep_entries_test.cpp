@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing typed into the form is dropped without a question, and the form
 // goes on with a calculated list when the viewer sends the user back to
 // append a chart or to edit one.
@@ -13,9 +14,9 @@ class KeepEntries : public FormFixture {
  protected:
   // Types name and place into the current entry.
   void NameAndPlace(const QString& name, const QString& place) {
-    form_->EditName()->setFocus();
+    form_->NameField()->setFocus();
     Type(name);
-    form_->EditPlace()->setFocus();
+    form_->PlaceField()->setFocus();
     Type(place);
   }
   // A list of Ann (Rome) and Bob (Oslo), ended with "Done".
@@ -32,7 +33,7 @@ class KeepEntries : public FormFixture {
 
 TEST_F(KeepEntries, DoneAsksBeforeDroppingAnEntryWithTypedData) {
   Start();
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");  // a place but no name
   messages_->Answer(MsgAnswer::No);
   form_->DoneButton()->click();
@@ -43,8 +44,8 @@ TEST_F(KeepEntries, DoneAsksBeforeDroppingAnEntryWithTypedData) {
                      "return to the Main Menu?"));
   // No: the form stays with what was typed, the cursor in the name.
   EXPECT_TRUE(form_->IsActive());
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
-  EXPECT_EQ(Focus(), form_->EditName());
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome");
+  EXPECT_EQ(Focus(), form_->NameField());
 
   messages_->Answer(MsgAnswer::Yes);
   form_->DoneButton()->click();
@@ -56,7 +57,7 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
   Start();
   NameAndPlace("Ann", "Rome");
   form_->NewNatalClick();
-  form_->EditName()->setFocus();
+  form_->NameField()->setFocus();
   Type("Bob");
   messages_->Answer(MsgAnswer::No);
   form_->close();
@@ -64,8 +65,8 @@ TEST_F(KeepEntries, ClosingWithAMissingPlaceKeepsTheOtherEntries) {
       messages_->Saw("Note: PLACE  has not been entered yet!\r\nDiscard this entry? The "
                      "other entries are kept."));
   EXPECT_TRUE(form_->IsActive());
-  EXPECT_EQ(Focus(), form_->EditPlace());
-  EXPECT_EQ(Stored(form_->EditName()), "Bob");
+  EXPECT_EQ(Focus(), form_->PlaceField());
+  EXPECT_EQ(Stored(form_->NameField()), "Bob");
 
   messages_->Answer(MsgAnswer::Yes);
   form_->close();
@@ -82,10 +83,10 @@ TEST_F(KeepEntries, AppendGoesOnAfterTheLastEntry) {
   ShowActive();
   EXPECT_EQ(form_->EntryCount(), 3);
   EXPECT_EQ(form_->CurrentEntry(), 3);
-  ASSERT_EQ(form_->ListBox2()->count(), 3);
-  EXPECT_EQ(form_->ListBox2()->item(0)->text(), "1: Ann  Natal");
-  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Bob  Natal");
-  EXPECT_EQ(Focus(), form_->EditName());
+  ASSERT_EQ(form_->EntryList()->count(), 3);
+  EXPECT_EQ(form_->EntryList()->item(0)->text(), "1: Ann  Natal");
+  EXPECT_EQ(form_->EntryList()->item(1)->text(), "2: Bob  Natal");
+  EXPECT_EQ(Focus(), form_->NameField());
   // The new entry is on disk with a terminator after it at once.
   EXPECT_TRUE(Record(3).used());
   EXPECT_FALSE(Record(4).used());
@@ -119,11 +120,11 @@ TEST_F(KeepEntries, EditShowsTheChosenEntryAndWritesItBack) {
   ShowActive();
   EXPECT_EQ(form_->EntryCount(), 2);
   EXPECT_EQ(form_->CurrentEntry(), 2);
-  EXPECT_EQ(Stored(form_->EditName()), "Bob");
-  EXPECT_EQ(form_->ListBox2()->currentRow(), 1);
+  EXPECT_EQ(Stored(form_->NameField()), "Bob");
+  EXPECT_EQ(form_->EntryList()->currentRow(), 1);
 
-  form_->EditPlace()->setFocus();
-  form_->EditPlace()->selectAll();
+  form_->PlaceField()->setFocus();
+  form_->PlaceField()->selectAll();
   Type("Bergen");
   form_->DoneButton()->click();
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);

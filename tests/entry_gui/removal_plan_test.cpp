@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planning the removal of an entry: refusals, the dependents and the
 // question, the kept first entry, and the duplicate marks after a removal.
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ ChartEntry Natal(const std::string& name) {
 
 ChartEntry Derived(int type, int base) {
   ChartEntry e = Natal("derived");
-  e.setCharttype(static_cast<uint8_t>(type));
+  e.setChartType(static_cast<uint8_t>(type));
   e.setBaseEntry(base);
   return e;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's use of the atlas and the name file through their seams, the
 // files it looks after besides the session, and the modal phase as the
 // shell starts it.
@@ -47,27 +48,27 @@ TEST_F(Seams, TypingAPlaceReadsItFromTheAtlas) {
   form_->SetPlaceLookup(&atlas);
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("P");
   EXPECT_EQ(atlas.dialogs, 1);
-  EXPECT_EQ(Stored(form_->EditPlace()), "Paris, France");
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "48N5200");
-  EXPECT_EQ(Stored(form_->MaskEdLong()), "002E2000");
-  EXPECT_EQ(Stored(form_->EdDstTblNum()), "12");
-  EXPECT_EQ(form_->Label21()->text(), "ast");
-  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(Stored(form_->PlaceField()), "Paris, France");
+  EXPECT_EQ(Stored(form_->LatitudeField()), "48N5200");
+  EXPECT_EQ(Stored(form_->LongitudeField()), "002E2000");
+  EXPECT_EQ(Stored(form_->DaylightTableField()), "12");
+  EXPECT_EQ(form_->EastWestWordLabel()->text(), "ast");
+  EXPECT_EQ(Focus(), form_->LatitudeField());
   EXPECT_EQ(form_->ReadingMode(), 'X');
   EXPECT_EQ(form_->WorkingEntry().dstTable(), 12);
 
   // A changed date of an atlas place re-checks the zone; an unchanged one not.
-  form_->MaskEdDate()->setFocus();
+  form_->DateField()->setFocus();
   Key(Qt::Key_Return);
   EXPECT_EQ(atlas.rechecks, "");
   Key(Qt::Key_Up);
   Type("1");
   Key(Qt::Key_Return);
   EXPECT_EQ(atlas.rechecks, "D");
-  EXPECT_EQ(form_->Label23()->text(), "(Yes)");
+  EXPECT_EQ(form_->DaylightWordLabel()->text(), "(Yes)");
 }
 
 TEST_F(Seams, CancelledLookupPutsBackThePlace) {
@@ -75,15 +76,15 @@ TEST_F(Seams, CancelledLookupPutsBackThePlace) {
   atlas.choice = {'C', ""};
   form_->SetPlaceLookup(&atlas);
   Start();
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");  // each letter opens the dialog, and Cancel takes it back
-  EXPECT_EQ(Stored(form_->EditPlace()), "");
+  EXPECT_EQ(Stored(form_->PlaceField()), "");
   EXPECT_EQ(atlas.dialogs, 4);  // at most once per key
-  form_->EditPlace()->SetStoredText("Rome");
-  form_->MaskEdLat()->setFocus();
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->SetStoredText("Rome");
+  form_->LatitudeField()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("x");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome");
   Key(Qt::Key_Left);  // keys without a character open nothing
   EXPECT_EQ(atlas.dialogs, 5);
 }
@@ -107,8 +108,8 @@ TEST_F(Seams, NameListTakesOverUntilANameIsRead) {
   Start();
   Type("Ann");
   EXPECT_EQ(form_->ReadingMode(), 'N');
-  EXPECT_TRUE(form_->ListBox1()->isVisible());
-  EXPECT_EQ(form_->ListBox1()->item(0)->text().left(10), "=> Ann Lee");
+  EXPECT_TRUE(form_->NameFileList()->isVisible());
+  EXPECT_EQ(form_->NameFileList()->item(0)->text().left(10), "=> Ann Lee");
   EXPECT_FALSE(form_->DoneButton()->isVisible());
   EXPECT_FALSE(form_->NewNatalButton()->isVisible());
   EXPECT_FALSE(form_->DeleteButton()->isVisible());
@@ -116,10 +117,10 @@ TEST_F(Seams, NameListTakesOverUntilANameIsRead) {
   Key(Qt::Key_Return);
   EXPECT_EQ(form_->ReadingMode(), 'X');
   EXPECT_TRUE(form_->DoneButton()->isVisible());
-  EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
-  EXPECT_EQ(Stored(form_->MaskEdDate()), "07041990");
-  EXPECT_EQ(form_->Label11()->text(), "July 4, 1990");
-  EXPECT_EQ(Focus(), form_->EditPlace());
+  EXPECT_EQ(Stored(form_->NameField()), "Ann Lee");
+  EXPECT_EQ(Stored(form_->DateField()), "07041990");
+  EXPECT_EQ(form_->DateWordsLabel()->text(), "July 4, 1990");
+  EXPECT_EQ(Focus(), form_->PlaceField());
 }
 
 TEST_F(Seams, InsertTogglesOverwriteTypingInTheName) {
@@ -128,17 +129,17 @@ TEST_F(Seams, InsertTogglesOverwriteTypingInTheName) {
   Key(Qt::Key_Home);
   Key(Qt::Key_Insert);
   Type("E");
-  EXPECT_EQ(Stored(form_->EditName()), "Enne");
+  EXPECT_EQ(Stored(form_->NameField()), "Enne");
   Key(Qt::Key_Insert);
   Type("x");
-  EXPECT_EQ(Stored(form_->EditName()), "Exnne");
+  EXPECT_EQ(Stored(form_->NameField()), "Exnne");
 }
 
 TEST_F(Seams, NewNatalGivesTheNewEntryACopyOfTheNewestCityFile) {
   folder_.Write("CTY1.FIL", "city data");
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");
   form_->NewNatalClick();
   EXPECT_EQ(folder_.Read("CTY2.FIL"), "city data");
@@ -165,21 +166,21 @@ TEST_F(Seams, ShellShowsTheFormModally) {
   BirthDataPhase phase;
   bool driven = false;
   QTimer::singleShot(0, [&] {
-    ASSERT_NE(phase.BirthDataForm(), nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(phase.BirthDataForm()));
+    ASSERT_NE(phase.BirthDataWindow(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(phase.BirthDataWindow()));
     Type("Ann");
-    phase.BirthDataForm()->EditPlace()->setFocus();
+    phase.BirthDataWindow()->PlaceField()->setFocus();
     Type("Rome");
     driven = true;
-    phase.BirthDataForm()->DoneButton()->click();
+    phase.BirthDataWindow()->DoneButton()->click();
   });
   phase.ShowBirthDataForm(nullptr, shell_);
   EXPECT_TRUE(driven);
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(Record(1).name(), "Ann");
   EXPECT_FALSE(Record(2).used());
-  EXPECT_FALSE(phase.BirthDataForm()->isVisible());
-  delete phase.BirthDataForm();  // made without a parent
+  EXPECT_FALSE(phase.BirthDataWindow()->isVisible());
+  delete phase.BirthDataWindow();  // made without a parent
 }
 
 }  // namespace

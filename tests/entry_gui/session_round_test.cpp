@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole sessions through the form: three entries typed from the keyboard
 // and "Done", the removal of a natal chart with its progressions, and the
 // look of the form.
@@ -8,7 +9,7 @@
 #include <QTimer>
 
 #include "FormFixture.h"
-#include "entry/gui/TBdatSvNmForm.h"
+#include "entry/gui/RemoveChartDialog.h"
 
 namespace vostrane::test {
 namespace {
@@ -44,13 +45,13 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
   bool typed = false;
   QTimer::singleShot(0, form_.get(), [&] {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    ASSERT_EQ(Focus(), form_->EditName());
+    ASSERT_EQ(Focus(), form_->NameField());
     TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00", "w",
               "y");
     // "&New Natal" from the keyboard; the button clicks a moment later.
     Key(Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form_->CurrentEntry() == 2; }));
-    ASSERT_EQ(Focus(), form_->EditName());
+    ASSERT_EQ(Focus(), form_->NameField());
     TypeEntry("Bo Ek", "12311955", "114500a", "Oslo", "59n5500", "010e4500", "01", "00", "e", "n");
     Key(Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form_->CurrentEntry() == 3; }));
@@ -81,11 +82,11 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
   EXPECT_EQ(ann.hours() * 10000 + ann.minutes() * 100 + ann.seconds(), 143615);
   EXPECT_NEAR(ann.latitude(), 42.358333333, 1e-8);
   EXPECT_NEAR(ann.longitude(), 71.060277778, 1e-8);
-  EXPECT_DOUBLE_EQ(ann.tzone(), 5.0);
-  EXPECT_EQ(ann.dstcode(), 1);
-  EXPECT_EQ(ann.charttype(), 0);
-  EXPECT_EQ(ann.zodsel(), 'T');
-  EXPECT_EQ(ann.housesys(), 'F');
+  EXPECT_DOUBLE_EQ(ann.zoneHoursWest(), 5.0);
+  EXPECT_EQ(ann.daylightCode(), 1);
+  EXPECT_EQ(ann.chartType(), 0);
+  EXPECT_EQ(ann.zodiacLetter(), 'T');
+  EXPECT_EQ(ann.houseSystemLetter(), 'F');
   EXPECT_EQ(ann.printoutCode(1, 1), "AAA");
 
   EXPECT_EQ(bo.name(), "Bo Ek");
@@ -93,22 +94,22 @@ TEST_F(FormSession, ThreeEntriesTypedThenDone) {
   EXPECT_EQ(bo.hours() * 100 + bo.minutes(), 1145);
   EXPECT_NEAR(bo.latitude(), 59 + 55 / 60.0, 1e-9);
   EXPECT_NEAR(bo.longitude(), -(10 + 45 / 60.0), 1e-9);
-  EXPECT_DOUBLE_EQ(bo.tzone(), -1.0);
-  EXPECT_EQ(bo.dstcode(), 0);
+  EXPECT_DOUBLE_EQ(bo.zoneHoursWest(), -1.0);
+  EXPECT_EQ(bo.daylightCode(), 0);
 
   EXPECT_EQ(cy.name(), "Cy Moss");
   EXPECT_EQ(cy.month() * 100 + cy.day(), 229);
   EXPECT_EQ(cy.hours(), 0);
   EXPECT_NEAR(cy.latitude(), -(33 + 52 / 60.0), 1e-9);
   EXPECT_NEAR(cy.longitude(), -(151 + 13 / 60.0), 1e-9);
-  EXPECT_DOUBLE_EQ(cy.tzone(), -10.5);
-  EXPECT_EQ(cy.dstcode(), 3);
+  EXPECT_DOUBLE_EQ(cy.zoneHoursWest(), -10.5);
+  EXPECT_EQ(cy.daylightCode(), 3);
 }
 
 // Answers the delete dialog by checking the entry box and pressing OK.
 void AnswerDeleteDialogWithEntry() {
   QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<TBdatSvNmForm*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<RemoveChartDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->NameBox()->isVisible());  // nothing is linked to a name file
     dialog->EntryBox()->setChecked(true);
@@ -118,7 +119,7 @@ void AnswerDeleteDialogWithEntry() {
 
 ChartEntry Progression(const ChartEntry& natal, int base) {
   ChartEntry e = natal;
-  e.setCharttype(4);
+  e.setChartType(4);
   e.setBaseEntry(base);
   e.setLevel(1);
   e.setPrintoutParam(77, base);
@@ -128,15 +129,15 @@ ChartEntry Progression(const ChartEntry& natal, int base) {
 TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");
   form_->NewNatalClick();
   Type("Bob");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Oslo");
   form_->NewNatalClick();
   Type("Cy");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Lima");
   // Entries 4 and 5 progress Bob, entry 6 progresses Cy, entry 7 compares
   // Cy with Ann in its bi-wheel.
@@ -154,8 +155,8 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
   form_->AddEntry(wheel);
   ASSERT_EQ(form_->EntryCount(), 7);
 
-  form_->ListBox2Click(1);
-  ASSERT_EQ(Stored(form_->EditName()), "Bob");
+  form_->EntryListClick(1);
+  ASSERT_EQ(Stored(form_->NameField()), "Bob");
   messages_->Answer(MsgAnswer::Yes);
   AnswerDeleteDialogWithEntry();
   form_->DeleteButton()->click();
@@ -165,10 +166,10 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
   EXPECT_EQ(messages_->Shown()[0].text.rfind("Note: There are 2 entries that are dependent", 0), 0u);
   ASSERT_EQ(form_->EntryCount(), 4);
   EXPECT_EQ(form_->CurrentEntry(), 1);
-  EXPECT_EQ(Stored(form_->EditName()), "Ann");
-  ASSERT_EQ(form_->ListBox2()->count(), 4);
-  EXPECT_EQ(form_->ListBox2()->item(1)->text(), "2: Cy  Natal");
-  EXPECT_EQ(form_->ListBox2()->item(2)->text(), "3: Cy Progressed Chart");
+  EXPECT_EQ(Stored(form_->NameField()), "Ann");
+  ASSERT_EQ(form_->EntryList()->count(), 4);
+  EXPECT_EQ(form_->EntryList()->item(1)->text(), "2: Cy  Natal");
+  EXPECT_EQ(form_->EntryList()->item(2)->text(), "3: Cy Progressed Chart");
 
   // The file: header, Ann, Cy, Cy's progressions now based on entry 2.
   ASSERT_EQ(SessionBytes().size(), 6 * kEntrySize);
@@ -181,7 +182,7 @@ TEST_F(FormSession, RemovingANatalChartTakesItsProgressionsAndRenumbers) {
   EXPECT_FALSE(Record(5).used());
 
   // "Done" writes the terminator after the four entries.
-  form_->EXITPRINT('V');
+  form_->FinishDataEntry('V');
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
   EXPECT_EQ(SessionBytes().size(), 6 * kEntrySize);
   EXPECT_FALSE(Record(5).used());
@@ -200,7 +201,7 @@ TEST_F(FormSession, TheOnlyEntryCannotBeRemoved) {
 TEST_F(FormSession, ClosingTheWindowIsDone) {
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");
   form_->close();
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
@@ -213,11 +214,13 @@ TEST_F(FormSession, ControlsLieInsideTheFormWithoutOverlapping) {
   Start();
   TypeEntry("Ann Lee", "07041990", "023615p", "Boston, MA", "42n2130", "071w0337", "05", "00", "w", "y");
   QWidgetList controls = {
-      form_->EditName(),       form_->MaskEdDate(),   form_->Label11(),      form_->MaskEdTime(),
-      form_->EditPlace(),      form_->PlaceButton(),  form_->MaskEdLat(),    form_->MaskEdLong(),
-      form_->MaskEdTZHrs(),    form_->MaskEdTZMins(), form_->MaskEdTzEW(),   form_->Label21(),
-      form_->MaskEdDstObs(),   form_->Label23(),      form_->ListBox2(),     form_->DoneButton(),
-      form_->NewNatalButton(), form_->SaveButton(),   form_->DeleteButton(), form_->Label10()};
+      form_->NameField(),        form_->DateField(),         form_->DateWordsLabel(),
+      form_->TimeField(),        form_->PlaceField(),        form_->PlaceButton(),
+      form_->LatitudeField(),    form_->LongitudeField(),    form_->ZoneHoursField(),
+      form_->ZoneMinutesField(), form_->EastWestField(),     form_->EastWestWordLabel(),
+      form_->DaylightField(),    form_->DaylightWordLabel(), form_->EntryList(),
+      form_->DoneButton(),       form_->NewNatalButton(),    form_->SaveButton(),
+      form_->DeleteButton(),     form_->HintLine()};
   const QRect inside = form_->rect();
   for (int i = 0; i < controls.size(); ++i) {
     const QRect a(controls[i]->mapTo(form_.get(), QPoint(0, 0)), controls[i]->size());
@@ -230,7 +233,7 @@ TEST_F(FormSession, ControlsLieInsideTheFormWithoutOverlapping) {
   }
   // Every masked field shows its whole text.
   for (FormField* f :
-       {form_->MaskEdDate(), form_->MaskEdTime(), form_->MaskEdLat(), form_->MaskEdLong()})
+       {form_->DateField(), form_->TimeField(), form_->LatitudeField(), form_->LongitudeField()})
     EXPECT_GE(f->width(), f->fontMetrics().horizontalAdvance(f->displayText()) + 6);
   if (const char* shot = std::getenv("VOSTRANE_FORM_SHOT")) form_->grab().save(shot);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed fields of the birth data form driven with real keys: what is
 // typed is what is kept, a value that cannot exist keeps the focus with a
 // hint, names and places take Windows-1252, and the focus after a place.
@@ -18,7 +19,7 @@ class TypedFields : public FormFixture {
     ASSERT_EQ(Focus(), field);
     Key(Qt::Key_Home);
   }
-  std::string Hint() const { return FromQt(form_->Label10()->text()); }
+  std::string Hint() const { return FromQt(form_->HintLine()->text()); }
   // Lets the focus come back to a field that refused to be left.
   static void Settle() { QApplication::processEvents(); }
   // Types any text, characters beyond ASCII included (a character beyond
@@ -39,46 +40,46 @@ class TypedFields : public FormFixture {
 TEST_F(TypedFields, TimesAreKeptAsTyped) {
   Start();
   for (const char* typed : {"7:05 PM", "7:05p", "0705P", "19:05"}) {
-    Into(form_->MaskEdTime());
+    Into(form_->TimeField());
     Type("12:00 AM");  // a different start for each
     Key(Qt::Key_Home);
     Type(typed);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Focus(), form_->EditPlace()) << typed;
-    EXPECT_EQ(Stored(form_->MaskEdTime()), "070500P") << typed;
-    EXPECT_EQ(Shown(form_->MaskEdTime()), "07:05:00 PM") << typed;
+    EXPECT_EQ(Focus(), form_->PlaceField()) << typed;
+    EXPECT_EQ(Stored(form_->TimeField()), "070500P") << typed;
+    EXPECT_EQ(Shown(form_->TimeField()), "07:05:00 PM") << typed;
   }
-  Into(form_->MaskEdTime());
+  Into(form_->TimeField());
   Type("12:30 AM");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Stored(form_->MaskEdTime()), "123000A");
+  EXPECT_EQ(Stored(form_->TimeField()), "123000A");
   // "7" alone in the hour is 07, and the caret goes on to the minutes.
-  Into(form_->MaskEdTime());
+  Into(form_->TimeField());
   Type("7");
-  EXPECT_EQ(Shown(form_->MaskEdTime()), "07:30:00 AM");
-  EXPECT_EQ(form_->MaskEdTime()->StoredCaret(), 2);
+  EXPECT_EQ(Shown(form_->TimeField()), "07:30:00 AM");
+  EXPECT_EQ(form_->TimeField()->StoredCaret(), 2);
 }
 
 TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
   Start();
   Type("Ann");
   Key(Qt::Key_Return);
-  ASSERT_EQ(Focus(), form_->MaskEdDate());
+  ASSERT_EQ(Focus(), form_->DateField());
   Type("02/30/1990");
-  EXPECT_EQ(Shown(form_->MaskEdDate()), "02/30/1990");
+  EXPECT_EQ(Shown(form_->DateField()), "02/30/1990");
   EXPECT_EQ(Hint(), "Day 30 is not possible: February 1990 has 28 days.");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Focus(), form_->DateField());
 
   // Neither the mouse nor "Done" can leave it; the entry keeps its date.
-  form_->MaskEdTime()->setFocus();
+  form_->TimeField()->setFocus();
   Settle();
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Focus(), form_->DateField());
   EXPECT_EQ(Hint(), "Day 30 is not possible: February 1990 has 28 days.");
   form_->DoneButton()->click();
   Settle();
   EXPECT_TRUE(form_->IsActive());
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Focus(), form_->DateField());
   // Nothing written but the header and the terminator that follows it.
   EXPECT_EQ(SessionBytes().size(), 2 * kEntrySize);
   EXPECT_FALSE(Record(1).used());
@@ -90,73 +91,74 @@ TEST_F(TypedFields, ImpossibleDateKeepsTheFocusAndChangesNothing) {
   Key(Qt::Key_Right);
   Type("28");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdTime());
-  EXPECT_EQ(Stored(form_->MaskEdDate()), "02281990");
+  EXPECT_EQ(Focus(), form_->TimeField());
+  EXPECT_EQ(Stored(form_->DateField()), "02281990");
   EXPECT_EQ(Hint(), "");
-  EXPECT_EQ(form_->Label11()->text(), "February 28, 1990");
+  EXPECT_EQ(form_->DateWordsLabel()->text(), "February 28, 1990");
 }
 
 TEST_F(TypedFields, HourAndMonthThatCannotExistAreRefused) {
   Start();
-  Into(form_->MaskEdTime());
+  Into(form_->TimeField());
   Type("25");
-  EXPECT_EQ(Shown(form_->MaskEdTime()), "25:36:00 PM");
+  EXPECT_EQ(Shown(form_->TimeField()), "25:36:00 PM");
   Key(Qt::Key_Down);
-  EXPECT_EQ(Focus(), form_->MaskEdTime());
+  EXPECT_EQ(Focus(), form_->TimeField());
   EXPECT_EQ(Hint(), "Hour 25 is not possible: type 1 to 12 with AM or PM, or 0 to 23.");
   Key(Qt::Key_Home);
   Type("11");
   Key(Qt::Key_Up);
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Focus(), form_->DateField());
   Key(Qt::Key_Home);
   Type("13");
   Key(Qt::Key_Up);
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Focus(), form_->DateField());
   EXPECT_EQ(Hint(), "Month 13 is not possible: months run from 1 to 12.");
 }
 
 TEST_F(TypedFields, LatitudeAndLongitudeBeyondTheirRangeAreRefused) {
   Start();
-  Into(form_->MaskEdLat());
+  Into(form_->LatitudeField());
   Type("95");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdLat());
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "95N0000");
+  EXPECT_EQ(Focus(), form_->LatitudeField());
+  EXPECT_EQ(Stored(form_->LatitudeField()), "95N0000");
   EXPECT_EQ(Hint(), "Latitude 95\xB0 is not possible: latitudes run from 0\xB0 to 90\xB0.");
   Key(Qt::Key_Home);
   Type("40s4246");
   Key(Qt::Key_Return);
-  ASSERT_EQ(Focus(), form_->MaskEdLong());
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "40S4246");
+  ASSERT_EQ(Focus(), form_->LongitudeField());
+  EXPECT_EQ(Stored(form_->LatitudeField()), "40S4246");
   Type("195");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdLong());
-  EXPECT_EQ(Stored(form_->MaskEdLong()), "195W0000");  // not turned into 179
+  EXPECT_EQ(Focus(), form_->LongitudeField());
+  EXPECT_EQ(Stored(form_->LongitudeField()), "195W0000");  // not turned into 179
   Key(Qt::Key_Home);
   Type("74w0");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
-  EXPECT_EQ(Stored(form_->MaskEdLong()), "074W0000");
+  EXPECT_EQ(Focus(), form_->ZoneHoursField());
+  EXPECT_EQ(Stored(form_->LongitudeField()), "074W0000");
 }
 
 TEST_F(TypedFields, ZoneHoursBeyondThirteenAreRefused) {
   Start();
-  Into(form_->MaskEdTZHrs());
+  Into(form_->ZoneHoursField());
   Type("14");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+  EXPECT_EQ(Focus(), form_->ZoneHoursField());
   EXPECT_EQ(Hint(), "Zone 14 hours is not possible: zones run from 0 to 13 hours.");
   Key(Qt::Key_Home);
   Type("5");  // a digit that cannot begin the hours is the hour
-  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "05");
+  EXPECT_EQ(Stored(form_->ZoneHoursField()), "05");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdTZMins());
+  EXPECT_EQ(Focus(), form_->ZoneMinutesField());
 }
 
 TEST_F(TypedFields, RightMovesTheCaretInEveryTypedField) {
   Start();
-  for (FormField* field : {form_->MaskEdDate(), form_->MaskEdTime(), form_->MaskEdLat(),
-                           form_->MaskEdLong(), form_->MaskEdTZHrs(), form_->MaskEdTZMins()}) {
+  for (FormField* field :
+       {form_->DateField(), form_->TimeField(), form_->LatitudeField(), form_->LongitudeField(),
+        form_->ZoneHoursField(), form_->ZoneMinutesField()}) {
     Into(field);
     EXPECT_EQ(field->StoredCaret(), 0) << field->objectName().toStdString();
     Key(Qt::Key_Right);
@@ -164,45 +166,45 @@ TEST_F(TypedFields, RightMovesTheCaretInEveryTypedField) {
     EXPECT_EQ(field->selectedText().size(), 1) << field->objectName().toStdString();
   }
   // In the latitude the caret goes over the letter and the literals.
-  Into(form_->MaskEdLat());
+  Into(form_->LatitudeField());
   for (int i = 0; i < 3; ++i) Key(Qt::Key_Right);
   Type("3");
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "00N3 00");
+  EXPECT_EQ(Stored(form_->LatitudeField()), "00N3 00");
 }
 
 TEST_F(TypedFields, NamesAndPlacesTakeWindows1252AndRefuseTheRest) {
   Start();
   TypeText(QString::fromUtf8("Jos\u00E9 M\u00FCller"));
-  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
+  EXPECT_EQ(Stored(form_->NameField()), "Jos\xE9 M\xFCller");
   TypeText(QString::fromUtf8("\u0142"));  // l with stroke: not in Windows-1252
-  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
+  EXPECT_EQ(Stored(form_->NameField()), "Jos\xE9 M\xFCller");
   EXPECT_TRUE(
-      form_->Label10()->text().contains(QString::fromUtf8("\u201C\u0142\u201D cannot be stored")));
+      form_->HintLine()->text().contains(QString::fromUtf8("\u201C\u0142\u201D cannot be stored")));
   TypeText(QString::fromUtf8("\U0001F600"));
-  EXPECT_EQ(Stored(form_->EditName()), "Jos\xE9 M\xFCller");
-  EXPECT_TRUE(form_->Label10()->text().contains(QString::fromUtf8("\U0001F600")));
+  EXPECT_EQ(Stored(form_->NameField()), "Jos\xE9 M\xFCller");
+  EXPECT_TRUE(form_->HintLine()->text().contains(QString::fromUtf8("\U0001F600")));
 
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   TypeText(QString::fromUtf8("\u00D8rsted \u0153\u017E\u0161"));
-  EXPECT_EQ(Stored(form_->EditPlace()), "\xD8rsted \x9C\x9E\x9A");
+  EXPECT_EQ(Stored(form_->PlaceField()), "\xD8rsted \x9C\x9E\x9A");
   form_->NewNatalClick();
   ASSERT_EQ(form_->CurrentEntry(), 2);
   EXPECT_EQ(Record(1).name(), "Jos\xE9 M\xFCller");
   EXPECT_EQ(Record(1).place(), "\xD8rsted \x9C\x9E\x9A");
-  EXPECT_EQ(form_->ListBox2()->item(0)->text(), QString::fromUtf8("1: Jos\u00E9 M\u00FCller  Natal"));
+  EXPECT_EQ(form_->EntryList()->item(0)->text(), QString::fromUtf8("1: Jos\u00E9 M\u00FCller  Natal"));
 }
 
 TEST_F(TypedFields, AltNActsAtOnceAndTheNextNameIsKept) {
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("Rome");
   Key(Qt::Key_N, Qt::AltModifier);
   // No moment of a pressed button, no question: the next keys are the name.
   ASSERT_EQ(form_->CurrentEntry(), 2);
-  EXPECT_EQ(Focus(), form_->EditName());
+  EXPECT_EQ(Focus(), form_->NameField());
   Type("Bob");
-  EXPECT_EQ(Stored(form_->EditName()), "Bob");
+  EXPECT_EQ(Stored(form_->NameField()), "Bob");
   EXPECT_EQ(Record(1).place(), "Rome");
   EXPECT_TRUE(messages_->Shown().empty());
 }
@@ -225,9 +227,9 @@ TEST_F(TypedFields, AfterAPlaceTheFocusGoesOn) {
   form_->SetPlaceLookup(&atlas);
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("R");  // a place with its zone: the field after the place
-  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(Focus(), form_->LatitudeField());
   EXPECT_EQ(form_->ReadingMode(), 'X');
   for (QPushButton* b :
        {form_->DoneButton(), form_->NewNatalButton(), form_->DeleteButton(), form_->PlaceButton()})
@@ -235,26 +237,26 @@ TEST_F(TypedFields, AfterAPlaceTheFocusGoesOn) {
 
   atlas.after = FocusAfterRead::ZoneHours;  // no daylight table: the zone is typed
   form_->PlaceButton()->click();
-  EXPECT_EQ(Focus(), form_->MaskEdTZHrs());
+  EXPECT_EQ(Focus(), form_->ZoneHoursField());
 
   atlas.choice = {'O', "Nowhere Town"};  // "Place Not on File"
   form_->PlaceButton()->click();
-  EXPECT_EQ(Stored(form_->EditPlace()), "Nowhere Town");
-  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(Stored(form_->PlaceField()), "Nowhere Town");
+  EXPECT_EQ(Focus(), form_->LatitudeField());
 }
 
 TEST_F(TypedFields, EnterInAFilledPlaceMovesOn) {
   Start();
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Key(Qt::Key_Return);  // nothing typed: nothing to move on from
-  EXPECT_EQ(Focus(), form_->EditPlace());
+  EXPECT_EQ(Focus(), form_->PlaceField());
   Type("Rome");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Focus(), form_->MaskEdLat());
+  EXPECT_EQ(Focus(), form_->LatitudeField());
   Key(Qt::Key_Up);
-  EXPECT_EQ(Focus(), form_->EditPlace());
+  EXPECT_EQ(Focus(), form_->PlaceField());
   Key(Qt::Key_Up);
-  EXPECT_EQ(Focus(), form_->MaskEdTime());
+  EXPECT_EQ(Focus(), form_->TimeField());
 }
 
 }  // namespace
@@ -274,26 +276,26 @@ void KeyAsTyped(Qt::Key key, const QString& text = QString()) {
 
 TEST_F(TypedFields, EnterWalksTheZoneFieldsAndTheLettersTypedThereAreTaken) {
   Start();
-  form_->MaskEdTZHrs()->setFocus();
+  form_->ZoneHoursField()->setFocus();
   KeyAsTyped(Qt::Key_1, "1");
   KeyAsTyped(Qt::Key_Return);
-  ASSERT_EQ(Focus(), form_->MaskEdTZMins());
+  ASSERT_EQ(Focus(), form_->ZoneMinutesField());
   KeyAsTyped(Qt::Key_Return);
-  ASSERT_EQ(Focus(), form_->MaskEdTzEW());
-  form_->MaskEdTzEW()->setCursorPosition(1);  // wherever the caret is, the letter is replaced
+  ASSERT_EQ(Focus(), form_->EastWestField());
+  form_->EastWestField()->setCursorPosition(1);  // wherever the caret is, the letter is replaced
   KeyAsTyped(Qt::Key_E, "e");
-  EXPECT_EQ(Stored(form_->MaskEdTzEW()), "E");
-  EXPECT_EQ(FromQt(form_->Label21()->text()), "ast");
+  EXPECT_EQ(Stored(form_->EastWestField()), "E");
+  EXPECT_EQ(FromQt(form_->EastWestWordLabel()->text()), "ast");
   KeyAsTyped(Qt::Key_X, "x");  // not a letter of the field
-  EXPECT_EQ(Stored(form_->MaskEdTzEW()), "E");
+  EXPECT_EQ(Stored(form_->EastWestField()), "E");
   KeyAsTyped(Qt::Key_Return);
-  ASSERT_EQ(Focus(), form_->MaskEdDstObs());
+  ASSERT_EQ(Focus(), form_->DaylightField());
   KeyAsTyped(Qt::Key_Y, "y");
-  EXPECT_EQ(Stored(form_->MaskEdDstObs()), "Y");
-  EXPECT_EQ(FromQt(form_->Label23()->text()), "(Yes)");
+  EXPECT_EQ(Stored(form_->DaylightField()), "Y");
+  EXPECT_EQ(FromQt(form_->DaylightWordLabel()->text()), "(Yes)");
   KeyAsTyped(Qt::Key_Up);
-  EXPECT_EQ(Focus(), form_->MaskEdTzEW());
-  EXPECT_EQ(Stored(form_->MaskEdTZHrs()) + Stored(form_->MaskEdTZMins()), "0100");
+  EXPECT_EQ(Focus(), form_->EastWestField());
+  EXPECT_EQ(Stored(form_->ZoneHoursField()) + Stored(form_->ZoneMinutesField()), "0100");
 }
 
 TEST_F(TypedFields, TheWordsBesideTheFieldsAndTheListFollowWhatTheyHold) {
@@ -301,15 +303,15 @@ TEST_F(TypedFields, TheWordsBesideTheFieldsAndTheListFollowWhatTheyHold) {
   atlas.choice = {'O', "Nowhere Town"};
   form_->SetPlaceLookup(&atlas);
   Start();
-  EXPECT_EQ(FromQt(form_->ListBox2()->item(0)->text()), "1: (name not typed yet)  Natal");
+  EXPECT_EQ(FromQt(form_->EntryList()->item(0)->text()), "1: (name not typed yet)  Natal");
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("N");  // "Place Not on File": the list line keeps the name typed
-  EXPECT_EQ(FromQt(form_->ListBox2()->item(0)->text()), "1: Ann  Natal");
-  form_->MaskEdDate()->SetStoredText("07041990");
-  EXPECT_EQ(FromQt(form_->Label11()->text()), "July 4, 1990");
-  form_->MaskEdDstObs()->SetStoredText("W");
-  EXPECT_EQ(FromQt(form_->Label23()->text()), "(War Time)");
+  EXPECT_EQ(FromQt(form_->EntryList()->item(0)->text()), "1: Ann  Natal");
+  form_->DateField()->SetStoredText("07041990");
+  EXPECT_EQ(FromQt(form_->DateWordsLabel()->text()), "July 4, 1990");
+  form_->DaylightField()->SetStoredText("W");
+  EXPECT_EQ(FromQt(form_->DaylightWordLabel()->text()), "(War Time)");
 }
 
 TEST_F(TypedFields, CancellingThePlaceDialogPutsThePlaceBackAsItWas) {
@@ -317,22 +319,22 @@ TEST_F(TypedFields, CancellingThePlaceDialogPutsThePlaceBackAsItWas) {
   form_->SetPlaceLookup(&atlas);
   Start();
   Type("Ann");
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   atlas.choice = {'C', "N"};  // the letter that opened the dialog, then Cancel
   Type("N");
-  EXPECT_EQ(Stored(form_->EditPlace()), "");
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "00N0000");
+  EXPECT_EQ(Stored(form_->PlaceField()), "");
+  EXPECT_EQ(Stored(form_->LatitudeField()), "00N0000");
 
   atlas.choice = {'G', "Rome, Italy"};
-  form_->EditPlace()->setFocus();
+  form_->PlaceField()->setFocus();
   Type("R");
-  ASSERT_EQ(Stored(form_->MaskEdLat()), "41N5400");
-  form_->EditPlace()->setFocus();
-  form_->EditPlace()->selectAll();
+  ASSERT_EQ(Stored(form_->LatitudeField()), "41N5400");
+  form_->PlaceField()->setFocus();
+  form_->PlaceField()->selectAll();
   atlas.choice = {'C', "X"};
   Type("X");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
-  EXPECT_EQ(Stored(form_->MaskEdLat()) + Stored(form_->MaskEdLong()), "41N5400012E2900");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome, Italy");
+  EXPECT_EQ(Stored(form_->LatitudeField()) + Stored(form_->LongitudeField()), "41N5400012E2900");
 }
 
 }  // namespace

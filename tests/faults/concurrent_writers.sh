@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Twenty writers at once, 50 rounds: ten "new" and ten "derive" processes
 # append to one INPUT.FIL at the same time. Every process must succeed with
 # an entry number of its own, and every entry must be in the file once, at

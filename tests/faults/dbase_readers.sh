@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A standard dBase reader (dbfread) decodes the installed atlas and a name
 # file the program has written to as Windows-1252, as their language bytes
 # say; a name file of an older writer (language byte 0, MDX flag set) is

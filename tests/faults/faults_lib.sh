@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the fault tests: a fresh copy of the installation folder
 # (tests/e2e/e2e_lib.sh), the independent name file tool, and persons linked
 # from a session.

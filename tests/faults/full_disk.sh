@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A full disk fails "new" and "calc" with a message and a non-zero status and
 # loses nothing: once space is freed both work again and every person has its
 # own calculated values. The working folder is a small tmpfs (the test is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An entry whose calculation did not finish is never drawn: "render" refuses
 # it with a message and a non-zero status, before and after a calculation
 # that was killed halfway; a complete calculation makes it drawable.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Another program holds the name file locked for five seconds, longer than
 # the program's own patience: the batch tool's calc waits for it, says which
 # process holds the lock, and then stores every value.

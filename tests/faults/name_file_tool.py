@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Another program using the name file and the session file, written
 independently of Vostrane's table store: it creates names.dbf, packs it,
 appends and edits records in place as a dBase program would, and checks what

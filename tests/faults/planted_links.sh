@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Nothing is written through a symbolic link planted in the folder: INPUT.FIL,
 # names.dbf and names.VDX pointing at a file outside the folder, and a link
 # under every name a temporary file was once made under. After new, derive,

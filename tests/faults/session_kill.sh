@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A kill at any single write of "new" or "calc" leaves the session file and
 # the name file usable: strace kills the batch tool at its n-th pwrite64, for
 # every n the command makes; afterwards "new" and "calc" must work, and every

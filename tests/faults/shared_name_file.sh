@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two installations share one name file through symbolic links and calculate
 # into it at the same time, 20 rounds; between rounds another program packs,
 # appends and renames records in place. No write-back may be lost or land on

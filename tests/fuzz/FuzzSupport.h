@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared scaffolding of the fuzz targets: a private temporary working folder
 // (the program opens its files by bare name), a message service that keeps
 // the messages of one input, and a way to run a reader whose fatal path would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "ANGLES.DAT": an aspect set read by its letter, the tables built from it
 // and aspect searches over the whole circle.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asteroid files: the header day, the record reads and the interpolation.
 #include <algorithm>
 #include <cmath>
@@ -23,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const double days = std::max(1.0, (size - 2) / 9.0 * kAsteroidStep);
   const double chosen = start + std::fmod((data[0] | (data[1] << 8)) * 1.7, days);
-  for (double julday : {chosen, 2451545.0, 2349000.0, 2470000.0}) {
+  for (double julianDayUt : {chosen, 2451545.0, 2349000.0, 2470000.0}) {
     CalcStatus status;
-    const auto p = AsteroidPos(2, julday, status);
+    const auto p = AsteroidPos(2, julianDayUt, status);
     if (p && !(std::isfinite(p->lon) && std::isfinite(p->lat) && std::isfinite(p->dist)))
       fuzz::Fail("an asteroid position that is not a number");
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dBase table and its production index: the header and field checks, the
 // index load or rebuild, seeks and walks in every order. The input is a
 // 4-byte little-endian length n, n bytes of table, and the index bytes (none:
@@ -11,17 +12,17 @@
 
 #include "atlas/PlacesTable.h"
 #include "tablestore/AnsiUpper.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 using namespace vostrane;
 
 namespace {
-void Walk(TTzDbf& t, int limit) {
+void Walk(DbfTable& t, int limit) {
   t.First();
-  for (int i = 0; i < limit && !t.Eof(); ++i) {
-    t.GetCField("NAME");
-    t.GetLongField("DSTPTR");
+  for (int i = 0; i < limit && !t.AtEnd(); ++i) {
+    t.TextField("NAME");
+    t.IntegerField("DSTPTR");
     t.MoveBy(1);
   }
 }
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   fuzz::WriteFile(kPlacesFileName, bytes);
   {
-    TTzDbf t;
+    DbfTable t;
     ConfigurePlacesTable(t);
     t.Open();
   }
@@ -63,19 +64,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::BeginInput();
   fuzz::WriteFile(kPlacesFileName, data + 4, n);
   if (size > 4 + n) fuzz::WriteFile("places.VDX", data + 4 + n, size - 4 - n);
-  TTzDbf t;
+  DbfTable t;
   ConfigurePlacesTable(t);
   try {
     t.Open();
     for (int order = 0; order <= 2; ++order) {
-      t.SetOrderTo(order);
+      t.SetIndexOrder(order);
       Walk(t, 64);
     }
-    t.SetOrderTo(1);
+    t.SetIndexOrder(1);
     t.FindNear(UpperAnsi("B"));
     t.FindExact(UpperAnsi("Bern, SWI"));
     t.MoveBy(-3);
-    t.Go(t.RecCount() / 2 + 1);
+    t.Go(t.RecordCount() / 2 + 1);
   } catch (const TableError&) {
   }
   return 0;

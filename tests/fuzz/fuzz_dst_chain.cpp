@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "DST.FIL" and "DSTRECS.DAT": the chain walk of one table from a first
 // record and a moment chosen by the input, the clock check around it, and
 // the index load.

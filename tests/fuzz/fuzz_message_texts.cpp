@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "QIRTEXT.DAT": texts by number and in sequence.
 #include "common/MessageTextFile.h"
 #include "tests/fuzz/FuzzSupport.h"

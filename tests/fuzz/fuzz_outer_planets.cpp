@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "LRZ5_" and "CHI_" files: the node reads of one file and the Everett
 // interpolation of what they hold, at moments chosen by the input.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "PAGEW.DEF" (and the first line of "AYANAMSH.DAT"): the text readers and
 // the printer page metrics computed from what they read.
 #include <cmath>

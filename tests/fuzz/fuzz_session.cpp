@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "INPUT.FIL": the entry walk of the calculation driver and the real
 // calculation of every entry the walk finds. Ends with a session or
 // ephemeris message are allowed; crashes, hangs and sanitizer reports are not.
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::RunReader([] {
     SilentProgress progress;
     NoNameFileWriteBack nameFile;
-    CalcTheHouAndPla(progress, nameFile);
+    CalculateSessionCharts(progress, nameFile);
   });
   SessionCloseQuietly();
   return 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "WHEELS.DAT" records and "WHEELSG.DAT" picture groups: the style reads by
 // printout code and the pictures drawn on a recording surface.
 #include "wheel/RecordingSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads data/glyphs/glyphmap.txt, the character map the glyph font is built
 // from, so that the tests check the font against the same list.
 #pragma once

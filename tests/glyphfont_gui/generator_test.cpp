@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glyph font generator run again by hand: the same map gives the same
 // bytes as the installed font, and a bad map stops it with the line named
 // while the previous font file stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed glyph font: loads as "Vostrane Glyphs", holds every character of
 // the map with a glyph of its own, and its symbols are sized, weighted and
 // placed alike. Also writes the specimen sheet glyph-specimen.png into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the name file tests: the message texts in the working folder,
 // persons as the birth data form holds them, and a lock on a table held by
 // another process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persons' change times beside names.dbf: every writer stamps the
 // record it wrote, a time belongs to its record only while the record holds
 // the name stamped, and a damaged side file is reported, naming the file
@@ -17,7 +18,7 @@ namespace {
 
 TEST(ChangeTimes, EveryWriterStampsTheRecordItWroteUnderItsName) {
   TempFolder folder;
-  TTzDbf table;
+  DbfTable table;
   OpenNameTable(table);
   const uint32_t ann = AppendPerson(table, Person("Ann Lee")).record;
   const uint32_t bob = AppendPerson(table, Person("Bob Ray")).record;
@@ -93,7 +94,7 @@ TEST(ChangeTimes, ADamagedFileIsNamedAndItsSoundLinesKept) {
 
 TEST(PersonIndex, SortsDatesAsDatesAndSearchesAlikeAfterNarrowingAndWidening) {
   TempFolder folder;
-  TTzDbf table;
+  DbfTable table;
   OpenNameTable(table);
   for (const auto& [name, date] :
        std::vector<std::pair<const char*, const char*>>{{"Einstein, Albert", "03141879"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Of several natal entries with one name only one holds the link to the
 // person; removing the person gives the others their letter 'N' back.
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST_F(EntryLinksTest, OtherwiseTheCurrentEntryTakesTheLinkFromTheOthers) {
   ChartEntry current = Linked("Ann", 9);
   WriteSessionEntry(1, current);  // entry 1 is the current one
   ChartEntry derived = Linked("Ann", 7);
-  derived.setCharttype(4);
+  derived.setChartType(4);
   WriteSessionEntry(3, derived);
   EXPECT_FALSE(DeduplicateLinks(1, 3, current));
   EXPECT_EQ(current.nameRecord(), 9);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name list: the saved names that follow the typed text, the not-found
 // row, and scrolling through the table.
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ class NameListTest : public testing::Test {
   }
 
   TempFolder folder_;
-  TTzDbf table_;
+  DbfTable table_;
 };
 
 TEST_F(NameListTest, FirstLettersListTheFirstMatchAndTheNextThirteen) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Persons exchanged as AAF and CSV files: what is exported comes back byte
 // for byte in every field of names.dbf, and a damaged file brings in its
 // good persons, names each bad line and changes nothing already on file.
@@ -49,12 +50,12 @@ std::vector<BirthDataFields> SamplePersons() {
 }
 
 // Every field of every live record, in name order.
-std::vector<std::vector<std::string>> TableBytes(TTzDbf& table) {
+std::vector<std::vector<std::string>> TableBytes(DbfTable& table) {
   std::vector<std::vector<std::string>> rows;
-  for (table.First(); !table.Eof(); table.Skip(1)) {
+  for (table.First(); !table.AtEnd(); table.Skip(1)) {
     std::vector<std::string> row;
     for (const std::string& line : NameFieldLines())
-      row.push_back(table.GetCField(line.substr(0, line.find(','))));
+      row.push_back(table.TextField(line.substr(0, line.find(','))));
     rows.push_back(row);
   }
   return rows;
@@ -68,7 +69,7 @@ class PersonExchange : public ::testing::Test {
     OpenNameTable(target_, "target.dbf");
   }
   TempFolder folder_;
-  TTzDbf source_, target_;
+  DbfTable source_, target_;
 };
 
 TEST_F(PersonExchange, EveryFormatComesBackByteForByte) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name table itself: its creation with every field and tag, a person's
 // record written from the form and read back, and the writes under the lock.
 #include <gtest/gtest.h>
@@ -34,11 +35,11 @@ class PersonTable : public testing::Test {
   }
   std::string Field(uint32_t record, const char* name) {
     table_.Go(record);
-    return table_.GetCField(name);
+    return table_.TextField(name);
   }
 
   TempFolder folder_;
-  TTzDbf table_;
+  DbfTable table_;
 };
 
 TEST_F(PersonTable, IsCreatedWithEveryFieldAndTag) {
@@ -50,11 +51,11 @@ TEST_F(PersonTable, IsCreatedWithEveryFieldAndTag) {
   // Every tag works: order 6 is the last category tag.
   Append(Person("Ann Lee"));
   for (int order = 1; order <= 6; ++order) {
-    table_.SetOrderTo(order);
+    table_.SetIndexOrder(order);
     table_.First();
-    EXPECT_FALSE(table_.Eof()) << order;
+    EXPECT_FALSE(table_.AtEnd()) << order;
   }
-  EXPECT_THROW(table_.SetOrderTo(7), TableError);
+  EXPECT_THROW(table_.SetIndexOrder(7), TableError);
 
   // Opened again, the table keeps its person.
   table_.Close();
@@ -67,7 +68,7 @@ TEST_F(PersonTable, TableMadeWithoutCategoryFieldsStillOpensAndSaves) {
   std::filesystem::remove("names.dbf");
   std::filesystem::remove(table_.IndexFileName());
   {
-    TTzDbf old;
+    DbfTable old;
     old.SetDbfFileName("names.dbf");
     std::vector<std::string> fields = NameFieldLines();
     fields.resize(fields.size() - 4);  // without CATEG2 .. CATEG5
@@ -78,8 +79,8 @@ TEST_F(PersonTable, TableMadeWithoutCategoryFieldsStillOpensAndSaves) {
   EXPECT_FALSE(table_.HasField("CATEG2"));
   const uint32_t r = Append(Person("Ann Lee"));
   EXPECT_EQ(Field(r, "CALENDAR"), "B");
-  table_.SetOrderTo(2);  // CALENAME is still there
-  EXPECT_THROW(table_.SetOrderTo(3), TableError);
+  table_.SetIndexOrder(2);  // CALENAME is still there
+  EXPECT_THROW(table_.SetIndexOrder(3), TableError);
 }
 
 TEST_F(PersonTable, FormIsWrittenAndReadBackAsTheFormHoldsIt) {
@@ -93,22 +94,22 @@ TEST_F(PersonTable, FormIsWrittenAndReadBackAsTheFormHoldsIt) {
   const uint32_t r = Append(f);
 
   EXPECT_EQ(Field(r, "NAME"), "Ann Lee" + std::string(18, ' '));
-  EXPECT_EQ(table_.GetLongField("YEAR"), -44);
-  EXPECT_EQ(table_.GetLongField("HOURS"), 12);
-  EXPECT_EQ(table_.GetCField("AMPM"), "A");
-  EXPECT_EQ(table_.GetCField("NORTHSOUTH"), "S");
-  EXPECT_EQ(table_.GetLongField("LONGDEG"), 151);
-  EXPECT_EQ(table_.GetCField("CALENDAR"), "B");
-  EXPECT_EQ(table_.GetCField("CATEG2"), "O ");
-  EXPECT_EQ(table_.GetCField("CATEG3"), "O ");
-  EXPECT_EQ(table_.GetCField("CATEG4"), "O  ");
-  EXPECT_EQ(table_.GetCField("CATEG5"), "   ");
-  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+  EXPECT_EQ(table_.IntegerField("YEAR"), -44);
+  EXPECT_EQ(table_.IntegerField("HOURS"), 12);
+  EXPECT_EQ(table_.TextField("AMPM"), "A");
+  EXPECT_EQ(table_.TextField("NORTHSOUTH"), "S");
+  EXPECT_EQ(table_.IntegerField("LONGDEG"), 151);
+  EXPECT_EQ(table_.TextField("CALENDAR"), "B");
+  EXPECT_EQ(table_.TextField("CATEG2"), "O ");
+  EXPECT_EQ(table_.TextField("CATEG3"), "O ");
+  EXPECT_EQ(table_.TextField("CATEG4"), "O  ");
+  EXPECT_EQ(table_.TextField("CATEG5"), "   ");
+  EXPECT_EQ(table_.TextField("CALCYN") + table_.TextField("CALCASTYN") + table_.TextField("CALCTNP"),
             "NNN");
-  EXPECT_EQ(table_.GetCField("BRTHDATSRC") + table_.GetCField("BRTHDATACC"), "XXXX");
-  EXPECT_EQ(table_.GetCField("ORDNUMNAME"), table_.GetCField("NAME"));
-  EXPECT_EQ(table_.GetLongField("RESRCHCODE"), 0);
-  EXPECT_EQ(table_.GetCField("BIODAT1"), std::string(180, ' '));
+  EXPECT_EQ(table_.TextField("BRTHDATSRC") + table_.TextField("BRTHDATACC"), "XXXX");
+  EXPECT_EQ(table_.TextField("ORDNUMNAME"), table_.TextField("NAME"));
+  EXPECT_EQ(table_.IntegerField("RESRCHCODE"), 0);
+  EXPECT_EQ(table_.TextField("BIODAT1"), std::string(180, ' '));
 
   const BirthDataFields back = ReadBirthData(table_);
   EXPECT_EQ(back.name, "Ann Lee");
@@ -143,24 +144,24 @@ TEST_F(PersonTable, SameNameInAnyCaseIsNotAppendedTwice) {
   const PersonWriteResult again = AppendPerson(table_, Person("ANN LEE", "Elsewhere"));
   EXPECT_EQ(again.outcome, PersonWrite::OnFile);
   EXPECT_EQ(again.record, r);
-  EXPECT_EQ(table_.RecCount(), 1u);
+  EXPECT_EQ(table_.RecordCount(), 1u);
   EXPECT_EQ(Trim(Field(r, "PLACE")), "Boston, MA");
 }
 
 TEST_F(PersonTable, UpdateKeepsTheCalculatedValuesAndFollowsARename) {
   const uint32_t ann = Append(Person("Ann Lee"));
   const uint32_t bob = Append(Person("Bob Ray"));
-  ASSERT_TRUE(table_.FLock());
+  ASSERT_TRUE(table_.LockFile());
   table_.Go(ann);
-  table_.SetCField("GMT", "12.5");
-  table_.ReplaceRec();
-  table_.UnLock();
+  table_.SetTextField("GMT", "12.5");
+  table_.SaveRecord();
+  table_.UnlockFile();
 
   // In place: the birth data changes, the calculated values stay.
   PersonWriteResult r = UpdatePerson(table_, Person("Ann Lee", "Rome"), "Ann Lee");
   EXPECT_EQ(r.record, ann);
   EXPECT_EQ(Trim(Field(ann, "PLACE")), "Rome");
-  EXPECT_EQ(Trim(table_.GetCField("GMT")), "12.5");
+  EXPECT_EQ(Trim(table_.TextField("GMT")), "12.5");
 
   // Renamed: the old record goes, the new name is appended.
   r = UpdatePerson(table_, Person("Ann Smith", "Rome"), "Ann Lee");
@@ -190,25 +191,25 @@ TEST_F(PersonTable, RenameOntoAnotherSavedPersonWritesNothingUnlessAllowed) {
   EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   table_.Go(ann);
   EXPECT_TRUE(table_.Deleted());
-  EXPECT_EQ(table_.RecCount(), 2u);
+  EXPECT_EQ(table_.RecordCount(), 2u);
 }
 
 TEST_F(PersonTable, RenameDeletesTheOldPersonByNameWhereverItNowStands) {
   Append(Person("Ann Lee"));
   Append(Person("Bob Ray"));
   // Another program has moved the records: Bob now stands where Ann was.
-  ASSERT_TRUE(table_.FLock());
+  ASSERT_TRUE(table_.LockFile());
   table_.Go(1);
-  table_.SetCField("NAME", "Bob Ray");
-  table_.ReplaceRec();
+  table_.SetTextField("NAME", "Bob Ray");
+  table_.SaveRecord();
   table_.Go(2);
-  table_.SetCField("NAME", "Ann Lee");
-  table_.ReplaceRec();
-  table_.UnLock();
+  table_.SetTextField("NAME", "Ann Lee");
+  table_.SaveRecord();
+  table_.UnlockFile();
   const PersonWriteResult r = UpdatePerson(table_, Person("Ann Smith"), "Ann Lee");
   EXPECT_EQ(r.outcome, PersonWrite::Written);
   EXPECT_TRUE(NameIsOnFile(table_, "Bob Ray"));
-  EXPECT_EQ(table_.RecNo(), 1u);
+  EXPECT_EQ(table_.RecordNumber(), 1u);
   EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   EXPECT_TRUE(NameIsOnFile(table_, "Ann Smith"));
 }
@@ -263,9 +264,9 @@ TEST_F(PersonTable, LockOfAnotherProcessLeavesTheTableAsItWas) {
     EXPECT_EQ(RemovePerson(table_, "Ann Lee").outcome, PersonWrite::Busy);
     EXPECT_FALSE(table_.Locked());
   }
-  EXPECT_EQ(table_.RecCount(), 1u);
+  EXPECT_EQ(table_.RecordCount(), 1u);
   EXPECT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(Trim(table_.GetCField("PLACE")), "Boston, MA");
+  EXPECT_EQ(Trim(table_.TextField("PLACE")), "Boston, MA");
   // Once the other process is done, writing works again.
   EXPECT_EQ(AppendPerson(table_, Person("Bob Ray")).outcome, PersonWrite::Written);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver's write-back into the person's record: the field
 // forms, a real calculation whose stored values decode back to the entry's,
 // a name that is not on file, and a table locked by another process.
@@ -72,16 +73,16 @@ class WriteBackTest : public testing::Test {
   // An image whose every value is recognisable.
   static NameFileImage SampleImage() {
     NameFileImage image;
-    image.Set<double>(image_offset::gmt, 14.5);
-    image.Set<double>(image_offset::julday, 2451545.25);
-    image.Set<double>(image_offset::obliq, 0.40909280422232897);
-    image.Set<double>(image_offset::ayan, -24.1);
-    image.Set<double>(image_offset::deltat, 63.8);
-    image.Set<double>(image_offset::t, 0.0000068);
+    image.Set<double>(image_offset::universalTimeHours, 14.5);
+    image.Set<double>(image_offset::julianDayUt, 2451545.25);
+    image.Set<double>(image_offset::obliquityRad, 0.40909280422232897);
+    image.Set<double>(image_offset::ayanamsaDeg, -24.1);
+    image.Set<double>(image_offset::deltaTSeconds, 63.8);
+    image.Set<double>(image_offset::centuriesSince1900Ut, 0.0000068);
     image.SetLetter(image_offset::zodiac, 'S');
     image.SetFixed(image_offset::asc, 359.9999);
     image.SetFixed(image_offset::mc, 0.5);
-    image.SetFixed(image_offset::polarasc, 123.25);
+    image.SetFixed(image_offset::polarAscendant, 123.25);
     for (int i = 0; i < 216; ++i)
       image.HousePositions()[i] = static_cast<uint8_t>(i);  // NUL and 0x1A too
     for (int b = 0; b < 8; ++b) image.BodyBlock(b)[0] = static_cast<uint8_t>(0xF0 + b);
@@ -90,7 +91,7 @@ class WriteBackTest : public testing::Test {
 
   TempFolder folder_;
   ScopedScriptedMessages messages_;
-  TTzDbf table_;
+  DbfTable table_;
   uint32_t ann_ = 0, bob_ = 0;
 };
 
@@ -106,23 +107,23 @@ TEST_F(WriteBackTest, EveryFieldTakesItsValueFromTheImage) {
   writeBack.PositionOn("Ann Lee");
   ASSERT_TRUE(writeBack.Positioned());
   writeBack.WriteBack(SampleImage(), true);
-  writeBack.StoreCalcFlags({'Y', 'N', 'Y'});
+  writeBack.StoreCalculatedFlags({'Y', 'N', 'Y'});
 
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(table_.GetCField("GMT"), "14.5000000000000000000000");
-  EXPECT_EQ(table_.GetCField("JULDAY"), "2451545.25000000000000000");
-  EXPECT_EQ(table_.GetCField("ZODSEL"), "S");
-  EXPECT_EQ(table_.GetLongField("ASC"), 1799999500);
-  EXPECT_EQ(table_.GetLongField("MC"), 2500000);
-  EXPECT_EQ(table_.GetLongField("POLARASC"), 616250000);
-  const std::string houses = table_.GetCField("HOUSEPOSTR");
+  EXPECT_EQ(table_.TextField("GMT"), "14.5000000000000000000000");
+  EXPECT_EQ(table_.TextField("JULDAY"), "2451545.25000000000000000");
+  EXPECT_EQ(table_.TextField("ZODSEL"), "S");
+  EXPECT_EQ(table_.IntegerField("ASC"), 1799999500);
+  EXPECT_EQ(table_.IntegerField("MC"), 2500000);
+  EXPECT_EQ(table_.IntegerField("POLARASC"), 616250000);
+  const std::string houses = table_.TextField("HOUSEPOSTR");
   ASSERT_EQ(houses.size(), 216u);
   for (int i = 0; i < 216; ++i) ASSERT_EQ(static_cast<uint8_t>(houses[i]), i);
-  EXPECT_EQ(static_cast<uint8_t>(table_.GetCField("ZODLONGSTR")[0]), 0xF0);
-  EXPECT_EQ(static_cast<uint8_t>(table_.GetCField("DECLINSTR")[0]), 0xF7);
-  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+  EXPECT_EQ(static_cast<uint8_t>(table_.TextField("ZODLONGSTR")[0]), 0xF0);
+  EXPECT_EQ(static_cast<uint8_t>(table_.TextField("DECLINSTR")[0]), 0xF7);
+  EXPECT_EQ(table_.TextField("CALCYN") + table_.TextField("CALCASTYN") + table_.TextField("CALCTNP"),
             "YNY");
-  EXPECT_EQ(Trim(table_.GetCField("PLACE")), "Boston, MA");  // the birth data stays
+  EXPECT_EQ(Trim(table_.TextField("PLACE")), "Boston, MA");  // the birth data stays
   EXPECT_TRUE(messages_->Shown().empty());
 }
 
@@ -131,8 +132,8 @@ TEST_F(WriteBackTest, HousesOnlySetLeavesTheBodyBlocks) {
   writeBack.PositionOn("ann lee");
   writeBack.WriteBack(SampleImage(), false);
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(table_.GetLongField("MC"), 2500000);
-  EXPECT_EQ(table_.GetCField("ZODLONGSTR"), std::string(128, ' '));
+  EXPECT_EQ(table_.IntegerField("MC"), 2500000);
+  EXPECT_EQ(table_.TextField("ZODLONGSTR"), std::string(128, ' '));
 }
 
 TEST_F(WriteBackTest, NameNotOnFileWritesNothing) {
@@ -140,11 +141,11 @@ TEST_F(WriteBackTest, NameNotOnFileWritesNothing) {
   writeBack.PositionOn("Carl Nobody");
   EXPECT_FALSE(writeBack.Positioned());
   writeBack.WriteBack(SampleImage(), true);
-  writeBack.StoreCalcFlags({'Y', 'Y', 'Y'});
+  writeBack.StoreCalculatedFlags({'Y', 'Y', 'Y'});
   // The seek ended on the last record; it must not have received the values.
   table_.Go(bob_);
-  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
-  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+  EXPECT_EQ(table_.TextField("GMT"), std::string(25, ' '));
+  EXPECT_EQ(table_.TextField("CALCYN"), "N");
 }
 
 TEST_F(WriteBackTest, LockedTableShowsTheMessageAndTheCalculationGoesOn) {
@@ -158,40 +159,40 @@ TEST_F(WriteBackTest, LockedTableShowsTheMessageAndTheCalculationGoesOn) {
   EXPECT_EQ(messages_->Count(kWriteBackBusyText), 1);
   EXPECT_EQ(writeBack.FailedWriteBacks(), 1);
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+  EXPECT_EQ(table_.TextField("GMT"), std::string(25, ' '));
 }
 
 TEST_F(WriteBackTest, PersonMovedAfterPositioningIsFoundAgainByName) {
   NameTableWriteBack writeBack(table_);
   writeBack.PositionOn("Ann Lee");
   // Meanwhile the two persons change places (another program's edit).
-  ASSERT_TRUE(table_.FLock());
+  ASSERT_TRUE(table_.LockFile());
   table_.Go(ann_);
-  table_.SetCField("NAME", "Bob Ray");
-  table_.ReplaceRec();
+  table_.SetTextField("NAME", "Bob Ray");
+  table_.SaveRecord();
   table_.Go(bob_);
-  table_.SetCField("NAME", "Ann Lee");
-  table_.ReplaceRec();
-  table_.UnLock();
+  table_.SetTextField("NAME", "Ann Lee");
+  table_.SaveRecord();
+  table_.UnlockFile();
   writeBack.WriteBack(SampleImage(), true);
   EXPECT_EQ(writeBack.FailedWriteBacks(), 0);
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(table_.RecNo(), bob_);
-  EXPECT_EQ(Trim(table_.GetCField("GMT")).substr(0, 4), "14.5");
+  EXPECT_EQ(table_.RecordNumber(), bob_);
+  EXPECT_EQ(Trim(table_.TextField("GMT")).substr(0, 4), "14.5");
   ASSERT_TRUE(NameIsOnFile(table_, "Bob Ray"));
-  EXPECT_EQ(table_.GetCField("GMT"), std::string(25, ' '));
+  EXPECT_EQ(table_.TextField("GMT"), std::string(25, ' '));
 
   // Removed before its values came: nothing is written, and it counts.
   writeBack.PositionOn("Ann Lee");
-  ASSERT_TRUE(table_.FLock());
+  ASSERT_TRUE(table_.LockFile());
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  table_.DeleteRec();
-  table_.UnLock();
-  writeBack.StoreCalcFlags({'Y', 'Y', 'Y'});
+  table_.DeleteRecord();
+  table_.UnlockFile();
+  writeBack.StoreCalculatedFlags({'Y', 'Y', 'Y'});
   EXPECT_EQ(writeBack.FailedWriteBacks(), 1);
   EXPECT_EQ(messages_->Count(PersonGoneText("Ann Lee")), 1);
   table_.Go(bob_);
-  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+  EXPECT_EQ(table_.TextField("CALCYN"), "N");
 }
 
 // Another program that keeps no index changes the table in place: record
@@ -221,7 +222,7 @@ TEST_F(WriteBackTest, AnIndexLeftStaleByAnotherProgramGivesTheRightWriteBack) {
   cy.WriteBack(SampleImage(), false);
   EXPECT_EQ(cy.FailedWriteBacks(), 0);
   table_.Go(bob_);
-  EXPECT_EQ(Trim(table_.GetCField("GMT")).substr(0, 4), "14.5");
+  EXPECT_EQ(Trim(table_.TextField("GMT")).substr(0, 4), "14.5");
   // The renamed person's entry gets nothing, and says so.
   NameTableWriteBack bob(table_);
   bob.PositionOn("Bob Ray", static_cast<int32_t>(bob_));
@@ -237,11 +238,11 @@ TEST_F(WriteBackTest, AnIndexLeftStaleByAnotherProgramGivesTheRightWriteBack) {
   EXPECT_FALSE(gone.Positioned());
   EXPECT_EQ(gone.FailedWriteBacks(), 1);
   ann.PositionOn("Ann Lee", static_cast<int32_t>(ann_));
-  ann.StoreCalcFlags({'Y', 'N', 'Y'});
+  ann.StoreCalculatedFlags({'Y', 'N', 'Y'});
   EXPECT_EQ(ann.FailedWriteBacks(), 0);
   table_.Go(ann_);
-  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCTNP"), "YY");
-  EXPECT_EQ(table_.RecCount(), 1u);
+  EXPECT_EQ(table_.TextField("CALCYN") + table_.TextField("CALCTNP"), "YY");
+  EXPECT_EQ(table_.RecordCount(), 1u);
 }
 
 TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {
@@ -254,7 +255,7 @@ TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {
   ann.setMinutes(30);
   ann.setLatitude(42.358);
   ann.setLongitude(71.06);
-  ann.setTzone(4.0);
+  ann.setZoneHoursWest(4.0);
   ann.setNameRecord(static_cast<int32_t>(ann_));
   ChartEntry bob = ann;  // typed by hand: never touches the name file
   bob.setName("Bob Ray");
@@ -264,37 +265,37 @@ TEST_F(WriteBackTest, CalculatedValuesOfALinkedEntryDecodeBackToTheEntry) {
   SilentProgress progress;
   NameTableWriteBack writeBack(table_);
   OneImagePerEntry calculator;
-  CalcTheHouAndPla(progress, writeBack, calculator, false);
+  CalculateSessionCharts(progress, writeBack, calculator, false);
   const ChartEntry e = EntryAt(folder_.Read(kSessionFileName), 1);
-  ASSERT_GT(e.julday(), 2448000.0);
+  ASSERT_GT(e.julianDayUt(), 2448000.0);
 
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Lee"));
-  EXPECT_EQ(std::strtod(table_.GetCField("JULDAY").c_str(), nullptr), e.julday());
-  EXPECT_EQ(std::strtod(table_.GetCField("OBLIQ").c_str(), nullptr), e.obliq());
-  EXPECT_EQ(table_.GetCField("ZODSEL"), "T");
+  EXPECT_EQ(std::strtod(table_.TextField("JULDAY").c_str(), nullptr), e.julianDayUt());
+  EXPECT_EQ(std::strtod(table_.TextField("OBLIQ").c_str(), nullptr), e.obliquityRad());
+  EXPECT_EQ(table_.TextField("ZODSEL"), "T");
   constexpr double kStep = 1.0 / 5000000.0;
-  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("RAMC"))), e.ramc(), kStep);
-  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("ASC"))), e.asc(), kStep);
-  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("MC"))), e.mc(), kStep);
-  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("VERTEX"))), e.vertex(), kStep);
-  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.GetLongField("COASC"))), e.coasc(), kStep);
-  const std::string longitudes = table_.GetCField("ZODLONGSTR");
-  const std::string declinations = table_.GetCField("DECLINSTR");
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.IntegerField("RAMC"))), e.ramcRad(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.IntegerField("ASC"))), e.asc(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.IntegerField("MC"))), e.mc(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.IntegerField("VERTEX"))), e.vertex(), kStep);
+  EXPECT_NEAR(DecodeFixed(static_cast<int32_t>(table_.IntegerField("COASC"))), e.coAscendant(), kStep);
+  const std::string longitudes = table_.TextField("ZODLONGSTR");
+  const std::string declinations = table_.TextField("DECLINSTR");
   for (int slot = 0; slot <= 30; ++slot) {
     EXPECT_NEAR(DecodeFixed(BlockInt(longitudes, slot)), NormalDegrees(e.lon(slot)), kStep) << slot;
     EXPECT_NEAR(DecodeFixed(BlockInt(declinations, slot)), e.body(BodyArray::Decl, slot), kStep) << slot;
   }
   // The entry's own house system (F, the sixth) is the last one packed.
-  const std::string houses = table_.GetCField("HOUSEPOSTR");
+  const std::string houses = table_.TextField("HOUSEPOSTR");
   for (int cusp = 1; cusp <= 6; ++cusp)
     EXPECT_NEAR(DecodeFixed(BlockInt(houses, 30 + cusp - 1)), NormalDegrees(e.cusp(cusp)), kStep)
         << cusp;
-  EXPECT_EQ(table_.GetCField("CALCYN") + table_.GetCField("CALCASTYN") + table_.GetCField("CALCTNP"),
+  EXPECT_EQ(table_.TextField("CALCYN") + table_.TextField("CALCASTYN") + table_.TextField("CALCTNP"),
             "YYY");
 
   table_.Go(bob_);
-  EXPECT_EQ(table_.GetCField("JULDAY"), std::string(25, ' '));
-  EXPECT_EQ(table_.GetCField("CALCYN"), "N");
+  EXPECT_EQ(table_.TextField("JULDAY"), std::string(25, ' '));
+  EXPECT_EQ(table_.TextField("CALCYN"), "N");
 }
 
 }  // namespace

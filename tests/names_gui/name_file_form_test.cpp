@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form with the real name file in the test's folder, driven
 // like a user: the name list while typing, reading a person, the links of
 // entries with one name, saving, the automatic update, the offer to save,
@@ -12,7 +13,7 @@
 #include "names/PersonWrites.h"
 #include "names/gui/NameFileOnForm.h"
 #include "names/gui/PersonsWindow.h"
-#include "names/gui/TReadNameMenu.h"
+#include "names/gui/ReadNameMenu.h"
 #include "platform/TextTrim.h"
 #include "tests/entry_gui/FormFixture.h"
 #include "tests/names/NameTestSupport.h"
@@ -40,21 +41,21 @@ class NameFileForm : public FormFixture {
   }
 
   void TypeName(const std::string& name) {
-    form_->EditName()->setFocus();
-    form_->EditName()->selectAll();
+    form_->NameField()->setFocus();
+    form_->NameField()->selectAll();
     Type(QString::fromStdString(name));
   }
   void TypePlace(const std::string& place) {
-    form_->EditPlace()->setFocus();
+    form_->PlaceField()->setFocus();
     Type(QString::fromStdString(place));
   }
-  std::string Row(int row) const { return FromQt(form_->ListBox1()->item(row)->text()); }
+  std::string Row(int row) const { return FromQt(form_->NameFileList()->item(row)->text()); }
   std::string RecordField(uint32_t record, const char* field) {
     table_.Go(record);
-    return Trim(table_.GetCField(field));
+    return Trim(table_.TextField(field));
   }
 
-  TTzDbf table_;
+  DbfTable table_;
   uint32_t ann_ = 0, bob_ = 0;
   int readQuestions_ = 0;
   bool readAnswer_ = false;
@@ -63,29 +64,29 @@ class NameFileForm : public FormFixture {
 TEST_F(NameFileForm, TypingListsNamesAndEnterReadsAnExactNameWithoutAQuestion) {
   Start();
   Type("ann");
-  ASSERT_TRUE(form_->ListBox1()->isVisible());
+  ASSERT_TRUE(form_->NameFileList()->isVisible());
   EXPECT_EQ(Row(0), "=> Ann Lee" + std::string(18, ' ') + " <=");
   EXPECT_EQ(NameOfRow(Row(1)), "Anna Bell");
-  EXPECT_EQ(form_->ListBox1()->count(), 14);
+  EXPECT_EQ(form_->NameFileList()->count(), 14);
   Type(" LEE");
   Key(Qt::Key_Return);
 
   EXPECT_EQ(readQuestions_, 0);
-  EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
-  EXPECT_EQ(Stored(form_->MaskEdDate()), "07041990");
-  EXPECT_EQ(Stored(form_->MaskEdTime()), "093015P");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
-  EXPECT_EQ(Stored(form_->MaskEdLat()), "42N2130");
-  EXPECT_EQ(Stored(form_->MaskEdLong()), "071W0337");
-  EXPECT_EQ(Stored(form_->MaskEdTZHrs()), "5");
-  EXPECT_EQ(Stored(form_->MaskEdDstObs()), "Y");
-  EXPECT_EQ(form_->Label23()->text(), "(Yes)");
-  EXPECT_EQ(Focus(), form_->EditPlace());
-  EXPECT_FALSE(form_->ListBox1()->isVisible());
-  EXPECT_EQ(form_->Label27()->text(), "");  // linked
+  EXPECT_EQ(Stored(form_->NameField()), "Ann Lee");
+  EXPECT_EQ(Stored(form_->DateField()), "07041990");
+  EXPECT_EQ(Stored(form_->TimeField()), "093015P");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Boston, MA");
+  EXPECT_EQ(Stored(form_->LatitudeField()), "42N2130");
+  EXPECT_EQ(Stored(form_->LongitudeField()), "071W0337");
+  EXPECT_EQ(Stored(form_->ZoneHoursField()), "5");
+  EXPECT_EQ(Stored(form_->DaylightField()), "Y");
+  EXPECT_EQ(form_->DaylightWordLabel()->text(), "(Yes)");
+  EXPECT_EQ(Focus(), form_->PlaceField());
+  EXPECT_FALSE(form_->NameFileList()->isVisible());
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "");  // linked
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(ann_));
   EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(ann_));
-  EXPECT_EQ(Record(1).brthdatsrc(), "XX");
+  EXPECT_EQ(Record(1).birthDataSource(), "XX");
   EXPECT_EQ(form_->WorkingEntry().hours(), 21);
 }
 
@@ -93,14 +94,14 @@ TEST_F(NameFileForm, ModifierAndShortcutKeysInTheNameFieldDoNotOpenTheList) {
   Start();
   Type("Zoe");
   Key(Qt::Key_Return);  // nothing read; the focus moves on and the list goes
-  form_->EditName()->setFocus();
-  ASSERT_FALSE(form_->ListBox1()->isVisible());
-  QTest::keyRelease(form_->EditName(), Qt::Key_Alt);
-  QTest::keyRelease(form_->EditName(), Qt::Key_N, Qt::AltModifier);
-  QTest::keyRelease(form_->EditName(), Qt::Key_Control);
-  EXPECT_FALSE(form_->ListBox1()->isVisible());
-  QTest::keyRelease(form_->EditName(), Qt::Key_E);  // an ordinary key still lists
-  EXPECT_TRUE(form_->ListBox1()->isVisible());
+  form_->NameField()->setFocus();
+  ASSERT_FALSE(form_->NameFileList()->isVisible());
+  QTest::keyRelease(form_->NameField(), Qt::Key_Alt);
+  QTest::keyRelease(form_->NameField(), Qt::Key_N, Qt::AltModifier);
+  QTest::keyRelease(form_->NameField(), Qt::Key_Control);
+  EXPECT_FALSE(form_->NameFileList()->isVisible());
+  QTest::keyRelease(form_->NameField(), Qt::Key_E);  // an ordinary key still lists
+  EXPECT_TRUE(form_->NameFileList()->isVisible());
 }
 
 TEST_F(NameFileForm, APartOfANameIsReadOnlyWhenTheUserSaysSo) {
@@ -108,16 +109,16 @@ TEST_F(NameFileForm, APartOfANameIsReadOnlyWhenTheUserSaysSo) {
   Type("bo");
   Key(Qt::Key_Return);
   EXPECT_EQ(readQuestions_, 1);
-  EXPECT_EQ(Stored(form_->EditName()), "bo");
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
+  EXPECT_EQ(Stored(form_->NameField()), "bo");
+  EXPECT_EQ(Focus(), form_->DateField());
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), 0);
 
   readAnswer_ = true;
   TypeName("bo");
   Key(Qt::Key_Return);
   EXPECT_EQ(readQuestions_, 2);
-  EXPECT_EQ(Stored(form_->EditName()), "Bob Ray");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
+  EXPECT_EQ(Stored(form_->NameField()), "Bob Ray");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome, Italy");
 }
 
 TEST_F(NameFileForm, UnknownNameShowsTheNotFoundRowAndEnterReadsNothing) {
@@ -126,29 +127,29 @@ TEST_F(NameFileForm, UnknownNameShowsTheNotFoundRowAndEnterReadsNothing) {
   EXPECT_EQ(Row(0), "No such name");
   EXPECT_EQ(Row(1), " ");
   Key(Qt::Key_Down);  // no scrolling from there
-  EXPECT_EQ(Stored(form_->EditName()), "Zoe");
+  EXPECT_EQ(Stored(form_->NameField()), "Zoe");
   Key(Qt::Key_Return);
   EXPECT_EQ(readQuestions_, 0);
-  EXPECT_EQ(Focus(), form_->MaskEdDate());
-  EXPECT_EQ(Stored(form_->EditName()), "Zoe");
-  EXPECT_EQ(Stored(form_->EditPlace()), "");
+  EXPECT_EQ(Focus(), form_->DateField());
+  EXPECT_EQ(Stored(form_->NameField()), "Zoe");
+  EXPECT_EQ(Stored(form_->PlaceField()), "");
 }
 
 TEST_F(NameFileForm, ArrowKeysScrollTheListAndAClickReadsARow) {
   Start();
   Type("ann");
   Key(Qt::Key_Down);
-  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->NameField()), "Anna Bell");
   EXPECT_EQ(NameOfRow(Row(0)), "Anna Bell");
   Key(Qt::Key_Up);
   Key(Qt::Key_Up);
-  EXPECT_EQ(Stored(form_->EditName()), "Andy P");
+  EXPECT_EQ(Stored(form_->NameField()), "Andy P");
 
-  QListWidget* list = form_->ListBox1();
+  QListWidget* list = form_->NameFileList();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
   EXPECT_EQ(readQuestions_, 0);
-  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Oslo, Norway");
+  EXPECT_EQ(Stored(form_->NameField()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Oslo, Norway");
   EXPECT_EQ(form_->ReadingMode(), 'X');
 }
 
@@ -161,14 +162,14 @@ TEST_F(NameFileForm, ReplacingCompleteDataAsksAndNoKeepsTheEntry) {
   EXPECT_TRUE(
       messages_->Saw("The birth data will be replaced with the new birth data.\r\n"
                      "Proceed to read in new birth data?"));
-  EXPECT_EQ(Stored(form_->EditName()), "Ann Lee");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
+  EXPECT_EQ(Stored(form_->NameField()), "Ann Lee");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Boston, MA");
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(ann_));
 
   messages_->Answer(MsgAnswer::Yes);
   TypeName("Bob Ray");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome, Italy");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome, Italy");
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(bob_));
   EXPECT_EQ(RecordField(ann_, "PLACE"), "Boston, MA");  // Ann is on file as she was
 }
@@ -180,24 +181,24 @@ TEST_F(NameFileForm, OfTwoEntriesWithOneNameOnlyTheFirstHoldsTheLink) {
   form_->NewNatalClick();
   TypeName("Ann Lee");
   Key(Qt::Key_Return);
-  EXPECT_EQ(Stored(form_->EditPlace()), "Boston, MA");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Boston, MA");
   EXPECT_TRUE(IsDuplicateName(Record(2)));
   EXPECT_EQ(Record(2).nameRecord(), 0);
   EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(ann_));
-  EXPECT_EQ(form_->Label27()->text(), "Same name as an earlier chart");
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "Same name as an earlier chart");
 
   form_->SaveClick();
   EXPECT_TRUE(
       messages_->Saw("An earlier chart in this list has the same name. Only that chart can "
                      "be saved in the name file."));
-  EXPECT_EQ(table_.RecCount(), 19u);
+  EXPECT_EQ(table_.RecordCount(), 19u);
 }
 
 TEST_F(NameFileForm, ChangedTimeOfALinkedEntryIsWrittenSilentlyOnNewNatal) {
   Start();
   Type("Ann Lee");
   Key(Qt::Key_Return);
-  form_->MaskEdTime()->setFocus();
+  form_->TimeField()->setFocus();
   Type("1100");
   messages_->Clear();
   form_->NewNatalClick();
@@ -206,7 +207,7 @@ TEST_F(NameFileForm, ChangedTimeOfALinkedEntryIsWrittenSilentlyOnNewNatal) {
   EXPECT_EQ(RecordField(ann_, "HOURS"), "11");
   EXPECT_EQ(RecordField(ann_, "MINUTES"), "0");
   EXPECT_EQ(RecordField(ann_, "AMPM"), "P");
-  EXPECT_EQ(table_.RecCount(), 19u);
+  EXPECT_EQ(table_.RecordCount(), 19u);
 }
 
 TEST_F(NameFileForm, RenameOntoAnotherSavedPersonAsksAndNoOverwritesNothing) {
@@ -223,7 +224,7 @@ TEST_F(NameFileForm, RenameOntoAnotherSavedPersonAsksAndNoOverwritesNothing) {
   EXPECT_EQ(RecordField(ann_, "NAME"), "Ann Lee");
   EXPECT_EQ(Record(1).nameRecord(), 0);
   EXPECT_TRUE(IsDuplicateName(Record(1)));
-  EXPECT_EQ(table_.RecCount(), 19u);
+  EXPECT_EQ(table_.RecordCount(), 19u);
 }
 
 TEST_F(NameFileForm, RenameOntoAnotherSavedPersonWithYesReplacesThatPerson) {
@@ -249,7 +250,7 @@ TEST_F(NameFileForm, RenameToANewNameMovesThePersonWithoutAQuestion) {
   EXPECT_TRUE(messages_->Shown().empty());
   EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   ASSERT_TRUE(NameIsOnFile(table_, "Ann Smith"));
-  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(table_.RecNo()));
+  EXPECT_EQ(Record(1).nameRecord(), static_cast<int32_t>(table_.RecordNumber()));
   EXPECT_EQ(RecordField(bob_, "NAME"), "Bob Ray");
 }
 
@@ -263,8 +264,8 @@ TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   EXPECT_EQ(messages_->Count("Save on disk?"), 0);
   Type("Eve");
   TypePlace("Oslo");
-  form_->ListBox2Click(0);
-  form_->ListBox2Click(1);
+  form_->EntryListClick(0);
+  form_->EntryListClick(1);
   form_->NewNatalClick();
   Type("Finn");
   TypePlace("Bern");
@@ -285,15 +286,15 @@ TEST_F(NameFileForm, SaveOptionYAsksOncePerPersonAtDone) {
   EXPECT_TRUE(NameIsOnFile(table_, "Finn"));
   EXPECT_FALSE(NameIsOnFile(table_, "Dora"));
   EXPECT_EQ(shell_.phase, RunPhase::CalculateAndShow);
-  EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecCount()));
+  EXPECT_EQ(Record(3).nameRecord(), static_cast<int32_t>(table_.RecordCount()));
 }
 
 TEST_F(NameFileForm, AccentedNamesAreStoredInWindows1252AndFoundInAnyCase) {
   Start();
-  form_->EditName()->SetStoredText("Zo\xEB \xD8rsted");
+  form_->NameField()->SetStoredText("Zo\xEB \xD8rsted");
   TypePlace("Rome");
   form_->SaveClick();
-  EXPECT_EQ(RecordField(table_.RecCount(), "NAME"), "Zo\xEB \xD8rsted");
+  EXPECT_EQ(RecordField(table_.RecordCount(), "NAME"), "Zo\xEB \xD8rsted");
   // The index key is the name upper-cased in Windows-1252.
   EXPECT_TRUE(NameIsOnFile(table_, "ZO\xCB \xF8RSTED"));
   EXPECT_TRUE(NameIsOnFile(table_, "zo\xEB \xF8rsted"));
@@ -304,24 +305,24 @@ TEST_F(NameFileForm, SaveAppendsANewPersonAndThenUpdatesIt) {
   Start();
   Type("Gus");
   TypePlace("Rome");
-  form_->MaskEdLat()->setFocus();
-  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  form_->LatitudeField()->setFocus();
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "Not saved in the name file");
   form_->SaveClick();
   EXPECT_TRUE(messages_->Saw("Gus has been saved in the name file."));
-  EXPECT_EQ(form_->Label27()->text(), "");
-  const uint32_t gus = table_.RecCount();
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "");
+  const uint32_t gus = table_.RecordCount();
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), static_cast<int32_t>(gus));
   EXPECT_EQ(RecordField(gus, "CALENDAR"), "B");
 
-  form_->EditPlace()->setFocus();
-  form_->EditPlace()->selectAll();
+  form_->PlaceField()->setFocus();
+  form_->PlaceField()->selectAll();
   Type("Milan");
   form_->SaveClick();
   EXPECT_TRUE(
       messages_->Saw("The birth data of Gus have been updated in the name file.\r\n\r\nNote "
                      "that it is not necessary to click the Save"));
   EXPECT_EQ(RecordField(gus, "PLACE"), "Milan");
-  EXPECT_EQ(table_.RecCount(), gus);
+  EXPECT_EQ(table_.RecordCount(), gus);
 }
 
 TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
@@ -336,9 +337,9 @@ TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
   EXPECT_TRUE(
       messages_->Saw("Unable to save Hal in the name file. The name file may be in use by "
                      "another program. Try again later."));
-  EXPECT_EQ(Stored(form_->EditName()), "Hal");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Rome");
-  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  EXPECT_EQ(Stored(form_->NameField()), "Hal");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Rome");
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "Not saved in the name file");
   EXPECT_EQ(form_->WorkingEntry().nameRecord(), 0);
   EXPECT_FALSE(NameIsOnFile(table_, "Hal"));
 
@@ -346,8 +347,8 @@ TEST_F(NameFileForm, LockOfAnotherProcessKeepsTheFormAsItWas) {
   TypeName("Ann Lee");
   Key(Qt::Key_Return);
   messages_->Answer(MsgAnswer::Yes);  // replace Hal's data
-  form_->EditPlace()->setFocus();
-  form_->EditPlace()->selectAll();
+  form_->PlaceField()->setFocus();
+  form_->PlaceField()->selectAll();
   Type("Paris");
   {
     LockHolder other("names.dbf");
@@ -368,7 +369,7 @@ TEST_F(NameFileForm, DeleteRemovesThePersonAndFreesTheDuplicates) {
   TypeName("Ann Lee");
   Key(Qt::Key_Return);
   ASSERT_TRUE(IsDuplicateName(Record(2)));
-  form_->ListBox2Click(0);
+  form_->EntryListClick(0);
   ASSERT_EQ(form_->CurrentEntry(), 1);
 
   RemovalChoice offered;
@@ -382,7 +383,7 @@ TEST_F(NameFileForm, DeleteRemovesThePersonAndFreesTheDuplicates) {
   EXPECT_FALSE(NameIsOnFile(table_, "Ann Lee"));
   EXPECT_EQ(Record(1).nameRecord(), 0);
   EXPECT_FALSE(IsDuplicateName(Record(2)));
-  EXPECT_EQ(form_->Label27()->text(), "Not saved in the name file");
+  EXPECT_EQ(form_->SaveStatusLabel()->text(), "Not saved in the name file");
   EXPECT_EQ(form_->EntryCount(), 2);
 }
 
@@ -405,7 +406,7 @@ TEST_F(NameFileForm, PersonsInTheReadQuestionChoosesThePersonRead) {
   Type("an");
   // "&Persons..." opens the Persons window searching for the typed text;
   // narrowing the search and Enter read the person chosen into the form.
-  WhenModal<TReadNameMenu>([](TReadNameMenu* menu) {
+  WhenModal<ReadNameMenu>([](ReadNameMenu* menu) {
     WhenModal<PersonsWindow>([](PersonsWindow* persons) {
       EXPECT_EQ(persons->Search()->text(), "an");
       QTest::keyClicks(persons->Search(), "na b");
@@ -415,15 +416,15 @@ TEST_F(NameFileForm, PersonsInTheReadQuestionChoosesThePersonRead) {
     QTest::mouseClick(menu->PersonsButton(), Qt::LeftButton);
   });
   Key(Qt::Key_Return);
-  EXPECT_EQ(Stored(form_->EditName()), "Anna Bell");
-  EXPECT_EQ(Stored(form_->EditPlace()), "Oslo, Norway");
+  EXPECT_EQ(Stored(form_->NameField()), "Anna Bell");
+  EXPECT_EQ(Stored(form_->PlaceField()), "Oslo, Norway");
 }
 
 // Answers the read menu once it is up: `read` clicks "Read Name from File",
 // otherwise Escape is pressed.
 void AnswerReadMenu(bool read) {
   QTimer::singleShot(0, [read] {
-    auto* menu = qobject_cast<TReadNameMenu*>(QApplication::activeModalWidget());
+    auto* menu = qobject_cast<ReadNameMenu*>(QApplication::activeModalWidget());
     ASSERT_NE(menu, nullptr);
     if (read) menu->ReadButton()->click();
     else QTest::keyClick(menu, Qt::Key_Escape);
@@ -432,10 +433,10 @@ void AnswerReadMenu(bool read) {
 
 TEST(ReadNameMenu, ReadButtonReadsAndEscapeGoesOn) {
   AnswerReadMenu(true);
-  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Read);
+  EXPECT_EQ(ReadNameMenu::Ask(nullptr, QPoint(10, 10)), ReadNameMenu::Choice::Read);
   AnswerReadMenu(false);
-  EXPECT_EQ(TReadNameMenu::Ask(nullptr, QPoint(10, 10)), TReadNameMenu::Choice::Next);
-  TReadNameMenu menu;
+  EXPECT_EQ(ReadNameMenu::Ask(nullptr, QPoint(10, 10)), ReadNameMenu::Choice::Next);
+  ReadNameMenu menu;
   EXPECT_EQ(menu.windowTitle(), "Make Selection Desired:");
   EXPECT_EQ(menu.NextButton()->text(), "&Next prompt (do NOT read name)");
 }

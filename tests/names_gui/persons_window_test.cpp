@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Persons window driven by keys: a search by any part of the name with
 // accents folded, Delete that asks first, Undelete, and Enter that opens the
 // person as a chart; Edit that checks the fields as the form does and
@@ -29,7 +30,7 @@ namespace {
 TEST(PersonsWindow, SearchDeleteUndeleteAndOpenByKeys) {
   TempFolder folder;
   ScopedScriptedMessages messages;
-  TTzDbf table;
+  DbfTable table;
   OpenNameTable(table);
   for (const char* name : {"Einstein, Albert", "Curie, Marie", "Müller, Hans", "Stein, Gertrude"})
     ASSERT_EQ(AppendPerson(table, Person(Utf8ToCp1252(name))).outcome, PersonWrite::Written);
@@ -102,7 +103,7 @@ void WhenModal(std::function<void(T*)> act) {
 TEST(PersonsWindow, EditChecksTheFieldsAndRewritesThePersonInPlace) {
   TempFolder folder;
   ScopedScriptedMessages messages;
-  TTzDbf table;
+  DbfTable table;
   OpenNameTable(table);
   const uint32_t curie = AppendPerson(table, Person("Curie, Marie")).record;
   ASSERT_EQ(AppendPerson(table, Person("Einstein, Albert")).outcome, PersonWrite::Written);
@@ -142,8 +143,8 @@ TEST(PersonsWindow, EditChecksTheFieldsAndRewritesThePersonInPlace) {
     if (button->text() == "&Edit...") QTest::mouseClick(button, Qt::LeftButton);
 
   ASSERT_TRUE(NameIsOnFile(table, "Curie, Marie"));
-  EXPECT_EQ(table.RecNo(), curie);
-  EXPECT_EQ(table.GetLongField("HOURS"), 7);
+  EXPECT_EQ(table.RecordNumber(), curie);
+  EXPECT_EQ(table.IntegerField("HOURS"), 7);
   ASSERT_TRUE(NameIsOnFile(table, "Einstein, Albert"));
   EXPECT_TRUE(SameBirthData(ReadBirthData(table), einstein));
   EXPECT_EQ(window.ShownNames(), std::vector<std::string>{"Curie, Marie"});

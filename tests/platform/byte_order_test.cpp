@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in byte buffers: the expected bytes are written out by hand, as the
 // file formats lay them down, so a swapped or shifted byte shows at once.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SHA-256 of known texts, and the check of files against a list written
 // for a folder: good, damaged in one block, cut, lengthened, removed, a list
 // that is itself damaged, and a folder without a list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each trimming variant removes its own characters and nothing more: a tab
 // inside a one-byte field is data, a tab around a definition line is not.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's folder of an installed program: made and filled at the first
 // start, refreshed at every later one without touching what the user has.
 #include <gtest/gtest.h>

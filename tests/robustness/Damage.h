@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged copies of installation files for the robustness tests: truncated,
 // oversized (extra bytes, a huge sparse file) and randomly corrupted (from a
 // fixed seed, so every run sees the same copies). Also a snapshot of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control files damaged: "ZORCTRL.DAT", "QIRTEXT.DAT", "SCRSEL.DAT" and
 // "y.dat". The readers give their messages, read only what a record holds,
 // never write while reading, and the screen marker is only ever rewritten
@@ -103,9 +104,9 @@ TEST(ControlFileRobustness, RandomRecordsAreUsedOnlyWhenInRangeAndFeedANewEntryS
     EXPECT_EQ(TakeSnapshot(folder.Path()), before);
 
     ChartEntry entry;
-    entry.InitNewEntry(Control().defaultZodsel(), 3);
+    entry.InitNewEntry(Control().defaultZodiacLetter(), 3);
     ApplyDefaultPrintouts(entry, Control().defaultPrintouts());
-    EXPECT_TRUE(entry.zodsel() == 'T' || entry.zodsel() == 'S');
+    EXPECT_TRUE(entry.zodiacLetter() == 'T' || entry.zodiacLetter() == 'S');
     EXPECT_GE(entry.printoutParam(441), 0);
     EXPECT_LE(entry.printoutParam(441), 10);
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daylight-time tables damaged: "DSTRECS.DAT" and "DST.FIL" as
 // generated. The index loads whole or not at all; every lookup ends, with
 // the table's values, other valid values, or one of the two damage messages
@@ -34,7 +35,7 @@ std::vector<std::string> LookUpAll() {
     f.zoneEastWest = "E";
     f.daylight = "D";
     f.dstTable = std::to_string(table);
-    GetDstInfoFromScreenDateTimeAndDstTblNum(f, BadDstInput::LeaveFocus);
+    FillDaylightFromDateAndTable(f, BadDstInput::LeaveFocus);
     zones.push_back(Zone(f));
   }
   return zones;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris files damaged: the outer-planet files "LRZ5_" and "CHI_" and
 // the asteroid files. A cut file ends the program (outer planets) or gives
 // the record message (Chiron, asteroids); extra bytes change nothing (where
@@ -138,10 +139,10 @@ TEST(OuterFileRobustness, ExtraBytesChangeNoPosition) {
 }
 
 // The first of the four records the asteroid file gives for a Julian day.
-size_t AsteroidFirstRecord(const std::string& file, double julday) {
+size_t AsteroidFirstRecord(const std::string& file, double julianDayUt) {
   double start;
   std::memcpy(&start, file.data(), sizeof start);
-  return static_cast<size_t>((julday - start) / kAsteroidStep);
+  return static_cast<size_t>((julianDayUt - start) / kAsteroidStep);
 }
 
 TEST(AsteroidFileRobustness, ACutFileGivesTheRecordMessageAndNoPosition) {

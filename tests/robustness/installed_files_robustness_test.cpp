@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every data file of the installation damaged in turn in a copy of the
 // installation folder: zeroed, random bytes where the run reads, one byte
 // changed there, cut to half, removed. The real batch tool must name the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "INPUT.FIL" damaged: the calculation driver walks the list with the real
 // calculation. A cut file ends the program with the session message before
 // any entry is rewritten; extra bytes after the terminator are never read
@@ -26,7 +27,7 @@ ChartEntry Person(const std::string& name, int year, double latitude, double lon
   e.setMinutes(30);
   e.setLatitude(latitude);
   e.setLongitude(longitude);
-  e.setTzone(5.0);
+  e.setZoneHoursWest(5.0);
   return e;
 }
 
@@ -38,7 +39,7 @@ std::string ThreeEntrySession() {
 void RunDriver() {
   SilentProgress progress;
   NoNameFileWriteBack nameFile;
-  CalcTheHouAndPla(progress, nameFile);
+  CalculateSessionCharts(progress, nameFile);
 }
 
 // The byte ranges of an entry that the calculation writes: the calculated
@@ -46,10 +47,10 @@ void RunDriver() {
 // co-ascendant and polar ascendant; for a derived entry also the birth data
 // copied from its base.
 bool CalculationOwns(const ChartEntry& before, size_t offset) {
-  const size_t from = before.charttype() != 0 ? entry_offset::month : entry_offset::gmt;
-  return (offset >= from && offset < entry_offset::zodsel) || offset == entry_offset::calcastyn ||
-         offset == entry_offset::calcComplete || offset == entry_offset::lunarApogeeMark ||
-         offset >= entry_offset::coasc;
+  const size_t from = before.chartType() != 0 ? entry_offset::month : entry_offset::universalTimeHours;
+  return (offset >= from && offset < entry_offset::zodiacLetter) ||
+         offset == entry_offset::asteroidsCalculated || offset == entry_offset::calcComplete ||
+         offset == entry_offset::lunarApogeeMark || offset >= entry_offset::coAscendant;
 }
 
 class SessionRobustness : public testing::Test {

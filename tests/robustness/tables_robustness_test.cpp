@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two tables damaged: the generated atlas "places.dbf" with its index
 // "places.VDX", and a name table "names.dbf". Opening never changes the
 // table itself; a damaged table is refused with the table store's message, a
@@ -20,10 +21,10 @@ const char* const kPlacesIndex = "places.VDX";
 
 // Up to `limit` visible records from the current position onward; a damaged
 // table may raise its error on the way.
-std::vector<std::string> NamesFrom(TTzDbf& t, int limit) {
+std::vector<std::string> NamesFrom(DbfTable& t, int limit) {
   std::vector<std::string> names;
-  for (int i = 0; i < limit && !t.Eof(); ++i) {
-    names.push_back(t.GetCField("NAME"));
+  for (int i = 0; i < limit && !t.AtEnd(); ++i) {
+    names.push_back(t.TextField("NAME"));
     t.MoveBy(1);
   }
   return names;
@@ -41,14 +42,14 @@ std::string OpenAndUsePlaces(std::vector<std::string>* walked = nullptr) {
   EXPECT_TRUE(messages->Shown().empty());
   std::string error;
   try {
-    TTzDbf& t = PlacesTable();
+    DbfTable& t = PlacesTable();
     t.FindNear(UpperAnsi("Ber"));
     std::vector<std::string> names = NamesFrom(t, 50);
-    t.SetOrderTo(2);
+    t.SetIndexOrder(2);
     t.First();
     NamesFrom(t, 50);
-    t.SetOrderTo(0);
-    t.Go(std::max<uint32_t>(1, t.RecCount() / 2));
+    t.SetIndexOrder(0);
+    t.Go(std::max<uint32_t>(1, t.RecordCount() / 2));
     NamesFrom(t, 20);
     if (walked) *walked = names;
   } catch (const TableError& e) {
@@ -166,15 +167,15 @@ TEST_F(PlacesRobustness, ADamagedIndexIsRebuiltAndSearchesStayRight) {
 // A small name table written by the program itself.
 std::string MadeNameTable() {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenNameTable(t);
-  EXPECT_TRUE(t.FLock());
+  EXPECT_TRUE(t.LockFile());
   for (const char* name : {"Ada Byron", "Carl Friedrich", "Marie Curie"}) {
-    t.SetCField("NAME", name);
-    t.SetCField("PLACE", "Somewhere");
-    t.AppendRec();
+    t.SetTextField("NAME", name);
+    t.SetTextField("PLACE", "Somewhere");
+    t.AppendRecord();
   }
-  t.UnLock();
+  t.UnlockFile();
   t.Close();
   return folder.Read(kNamesFileName);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel files damaged: "WHEELS.DAT", "WHEELSG.DAT", "PAGEW.DEF" and
 // "ANGLES.DAT" as generated. Each reader gives its record or line message,
 // keeps what it could not read as it was, and what it does read leads to a

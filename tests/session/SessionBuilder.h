@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds session files for tests: a header, the given entries and a terminator.
 #pragma once
 
@@ -18,7 +19,7 @@ inline ChartEntry NatalEntry(const std::string& name) {
 
 inline ChartEntry DerivedEntry(const std::string& name, int type, int base) {
   ChartEntry e = NatalEntry(name);
-  e.setCharttype(static_cast<uint8_t>(type));
+  e.setChartType(static_cast<uint8_t>(type));
   e.setBaseEntry(base);
   e.setLevel(1);
   return e;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -19,11 +20,11 @@ TEST(ChartEntry, FieldsLandAtTheirRecordOffsets) {
   e.setName("Ada Lovelace");
   e.setYear(1815);
   e.setLatitude(51.5);
-  e.setDstcode(3);
-  e.setJulday(2384000.25);
+  e.setDaylightCode(3);
+  e.setJulianDayUt(2384000.25);
   e.setCusp(6, 123.5);
   e.setBody(BodyArray::Decl, 31, -7.25);
-  e.setPolarasc(88.125);
+  e.setPolarAscendant(88.125);
   e.setDstTable(-57);
 
   EXPECT_EQ(e.Data()[4058], 12);  // length byte of the name
@@ -63,13 +64,13 @@ TEST(ChartEntry, NewEntryValues) {
   e.InitNewEntry('S', 4);
   EXPECT_TRUE(e.used());
   EXPECT_EQ(e.harmonic(), 1);
-  EXPECT_EQ(e.zodsel(), 'S');
-  EXPECT_EQ(e.housesys(), 'F');
-  EXPECT_EQ(e.usertype(), 'A');
+  EXPECT_EQ(e.zodiacLetter(), 'S');
+  EXPECT_EQ(e.houseSystemLetter(), 'F');
+  EXPECT_EQ(e.userZodiacType(), 'A');
   EXPECT_EQ(e.saveMarker(), 'N');
   EXPECT_EQ(e.printoutParam(77), 4);
-  EXPECT_EQ(e.brthdatsrc(), "XX");
-  EXPECT_EQ(e.brthdatacc(), "XX");
+  EXPECT_EQ(e.birthDataSource(), "XX");
+  EXPECT_EQ(e.birthDataAccuracy(), "XX");
   EXPECT_EQ(e.biography(1), std::string(180, ' '));
   EXPECT_EQ(e.level(), 0);
 }

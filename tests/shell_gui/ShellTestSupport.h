@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main-window tests share: the scripted run states the phases
 // leave with, and the small control and message-text files a main window
 // needs to start in a test folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog of the program lies wholly on a screen narrower than the
 // 1366x768 ones it is made for (the offscreen screen, 800 pixels wide), even
 // when the form stands low on it, so that no button is out of reach; and no
@@ -16,17 +17,17 @@
 #include <memory>
 
 #include "atlas/PlacesTable.h"
-#include "atlas/gui/TBdatPlacForm.h"
-#include "derived/gui/TDerivedForm.h"
+#include "atlas/gui/PlaceDialog.h"
+#include "derived/gui/DerivedChartRequestDialog.h"
 #include "entry/BirthDataFields.h"
-#include "entry/gui/TBdatSvNmForm.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/RemoveChartDialog.h"
+#include "entry/gui/BirthDataForm.h"
 #include "names/gui/PersonEditDialog.h"
 #include "platform/ScriptedMessageService.h"
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
-#include "shell/gui/TAboutZorForm.h"
-#include "shell/gui/TPreferencesForm.h"
+#include "shell/gui/AboutDialog.h"
+#include "shell/gui/PreferencesDialog.h"
 #include "tests/support/TempFolder.h"
 #include "wheel/gui/AspectSettingsDialog.h"
 
@@ -90,18 +91,19 @@ TEST(DialogFit, EveryDialogLiesOnTheScreen) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   ASSERT_LT(screen.width(), 1366);
 
-  TFormBDat form;
+  BirthDataForm form;
   form.move(screen.topLeft() + QPoint(0, 300));  // low on the screen, as a user may leave it
   form.show();
   ChartEntry natal;
   natal.InitNewEntry('T', 1);
   std::vector<std::unique_ptr<QDialog>> dialogs;
-  dialogs.push_back(std::make_unique<TBdatPlacForm>(&form, PlacesTable(), "New"));
-  static_cast<TBdatPlacForm*>(dialogs.back().get())->PlaceBeside(&form, form.PlaceButton());
-  dialogs.push_back(std::make_unique<TBdatSvNmForm>(&form, RemovalChoice{true, true}));
-  dialogs.push_back(std::make_unique<TDerivedForm>(&form, std::vector<ChartEntry>{natal}, 1, nullptr));
-  dialogs.push_back(std::make_unique<TPreferencesForm>(&form));
-  dialogs.push_back(std::make_unique<TAboutZorForm>(&form));
+  dialogs.push_back(std::make_unique<PlaceDialog>(&form, PlacesTable(), "New"));
+  static_cast<PlaceDialog*>(dialogs.back().get())->PlaceBeside(&form, form.PlaceButton());
+  dialogs.push_back(std::make_unique<RemoveChartDialog>(&form, RemovalChoice{true, true}));
+  dialogs.push_back(
+      std::make_unique<DerivedChartRequestDialog>(&form, std::vector<ChartEntry>{natal}, 1, nullptr));
+  dialogs.push_back(std::make_unique<PreferencesDialog>(&form));
+  dialogs.push_back(std::make_unique<AboutDialog>(&form));
   dialogs.push_back(std::make_unique<AspectSettingsDialog>(&form));
   BirthDataFields person;
   person.name = "Einstein, Albert";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "New List of Charts" asks before it replaces a list with charts and keeps
 // that list; "Restore Previous List" brings it back and shows it.
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@
 #include "session/SessionBackup.h"
 #include "common/RunState.h"
 #include "shell/gui/SessionPhases.h"
-#include "shell/gui/TFormZor.h"
+#include "shell/gui/MainWindow.h"
 #include "tests/session/SessionBuilder.h"
 #include "tests/shell_gui/ShellTestSupport.h"
 #include "tests/support/TempFolder.h"
@@ -62,7 +63,7 @@ class ListBackup : public testing::Test {
 };
 
 TEST_F(ListBackup, NewListAsksAndNoKeepsEverything) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
   folder_.Write("INPUT.FIL", list);
   messages_->Clear();
@@ -77,7 +78,7 @@ TEST_F(ListBackup, NewListAsksAndNoKeepsEverything) {
 }
 
 TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann"), NatalEntry("Bob")});
   folder_.Write("INPUT.FIL", list);
   messages_->Answer(MsgAnswer::Yes);
@@ -101,7 +102,7 @@ TEST_F(ListBackup, NewListKeepsTheOldOneAndRestoreBringsItBack) {
 }
 
 TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   const std::string list = SessionBytes({NatalEntry("Ann")});
   folder_.Write("INPUT.FIL", list);
   // Continue shows the list; the viewer's "Clear All" (already confirmed
@@ -114,7 +115,7 @@ TEST_F(ListBackup, ClearAllFromTheViewerKeepsTheListItReplaces) {
 }
 
 TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   folder_.Write("INPUT.FIL", SessionBytes({NatalEntry("Ann")}));
   phases_.viewerStates = {RunPhase::EditEntries, RunPhase::AppendEntry, RunPhase::MainMenu};
   phases_.formStates = {RunPhase::CalculateAndShow, RunPhase::CalculateAndShow};
@@ -125,7 +126,7 @@ TEST_F(ListBackup, TheViewerCanSendTheUserBackToTheList) {
 }
 
 TEST_F(ListBackup, RestoreWithoutAKeptListSaysSo) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   messages_->Clear();
   form.RestorePreviousListClick();
   EXPECT_TRUE(messages_->Saw("There is no previous list to restore."));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,7 +12,7 @@
 #include "session/ChartEntry.h"
 #include "common/RunState.h"
 #include "shell/gui/SessionPhases.h"
-#include "shell/gui/TFormZor.h"
+#include "shell/gui/MainWindow.h"
 #include "tests/shell_gui/ShellTestSupport.h"
 #include "tests/support/TempFolder.h"
 
@@ -59,7 +60,7 @@ class MainWindowTest : public testing::Test {
 };
 
 TEST_F(MainWindowTest, HasTitleAndMenus) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   EXPECT_EQ(form.windowTitle(), "Vostrane");
   QStringList titles;
   for (QAction* a : form.menuBar()->actions()) titles << a->text();
@@ -74,14 +75,14 @@ TEST_F(MainWindowTest, HasTitleAndMenus) {
 }
 
 TEST_F(MainWindowTest, AMissingAtlasIsReportedAtStartAndNotMadeEmpty) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   EXPECT_EQ(messages_->Count(kAtlasMissingText), 1);
   EXPECT_FALSE(FileExists("places.dbf"));
   EXPECT_FALSE(PlacesTable().IsOpen());
 }
 
 TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   messages_->Clear();
   form.ContinueSessionClick();
   EXPECT_TRUE(
@@ -92,7 +93,7 @@ TEST_F(MainWindowTest, ContinueWithoutSessionPromptsForBirthData) {
 }
 
 TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   WriteSession(21000);  // counts as empty
   form.ContinueSessionClick();
   EXPECT_EQ(phases_.log, (std::vector<std::string>{"form"}));
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, SessionSizeDecidesWhetherThereAreEntries) {
 }
 
 TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   WriteSession(3 * kEntrySize);
   // Done with entries, then "Clear All Entries and Start New List", then
   // Done again, then the viewer's exit to the opening screen.
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, NewSessionLoopsUntilTheMainMenuIsAskedFor) {
 }
 
 TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   WriteSession(3 * kEntrySize);  // per-entry files of entries 3 and up go
   folder_.Write("old.BMP", "x");
   folder_.Write("CTY3.FIL", "x");
@@ -140,7 +141,7 @@ TEST_F(MainWindowTest, ViewingErasesOldPrintoutFiles) {
 }
 
 TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
-  TFormZor form(phases_);
+  MainWindow form(phases_);
   EXPECT_TRUE(messages_->Saw("ERROR! File DSTRECS.DAT not found on disk. Re-install Vostrane!!!"));
   EXPECT_TRUE(messages_->Saw("ERROR! Unable to read data from file DSTRECS.DAT. Re-install this file!"));
   EXPECT_TRUE(messages_->Saw("Error! File zorastro.ttf is not in the Vostrane folder!"));
@@ -151,7 +152,7 @@ TEST_F(MainWindowTest, StartUpReportsMissingInstallationFiles) {
 TEST(MainWindowDeathTest, MissingMessageTextFileEndsTheProgram) {
   test::TempFolder folder;
   ScriptedPhases phases;
-  EXPECT_EXIT({ TFormZor form(phases); }, testing::ExitedWithCode(1),
+  EXPECT_EXIT({ MainWindow form(phases); }, testing::ExitedWithCode(1),
               "ERROR!  File QIRTEXT.DAT not on disk!!!");
 }
 

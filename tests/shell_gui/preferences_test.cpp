@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences dialog of the main menu and the About box, offscreen.
 #include <gtest/gtest.h>
 
@@ -18,8 +19,8 @@
 #include "common/ControlRecord.h"
 #include "common/MessageTextFile.h"
 #include "common/PointSettings.h"
-#include "shell/gui/TAboutZorForm.h"
-#include "shell/gui/TPreferencesForm.h"
+#include "shell/gui/AboutDialog.h"
+#include "shell/gui/PreferencesDialog.h"
 #include "tests/support/ControlRecordBytes.h"
 #include "tests/support/TempFolder.h"
 #include "wheel/Paper.h"
@@ -34,8 +35,8 @@ class PreferencesTest : public testing::Test {
                                folder_.Path() + "/" + kMessageTextFileName);
     ASSERT_TRUE(OpenMessageTextFile());
     control_ = test::InRangeControlBytes(std::string(kControlRecordSize, '\x5A'));
-    control_[control_offset::defaultHousesys] = 'C';
-    control_[control_offset::defaultZodsel] = 'T';
+    control_[control_offset::defaultHouseSystemLetter] = 'C';
+    control_[control_offset::defaultZodiacLetter] = 'T';
     control_[control_offset::saveOption] = 'Y';
     control_[control_offset::warnDuplicateName] = 'Y';
     control_[control_offset::wheelNode] = 'T';
@@ -54,7 +55,7 @@ class PreferencesTest : public testing::Test {
 };
 
 TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
-  TPreferencesForm form;
+  PreferencesDialog form;
   ASSERT_EQ(form.HouseSystemBox()->count(), 22);
   EXPECT_EQ(form.HouseSystemBox()->itemText(0), "Campanus");
   EXPECT_EQ(form.HouseSystemBox()->itemText(8), "Topocentric");
@@ -73,18 +74,18 @@ TEST_F(PreferencesTest, ShowsTheControlRecordAndWritesOnlyItsFourBytes) {
   EXPECT_TRUE(messages_->Shown().empty());
 
   std::string expected = control_;
-  expected[control_offset::defaultHousesys] = 'U';
-  expected[control_offset::defaultZodsel] = 'L';
+  expected[control_offset::defaultHouseSystemLetter] = 'U';
+  expected[control_offset::defaultZodiacLetter] = 'L';
   expected[control_offset::saveOption] = 'N';
   expected[control_offset::warnDuplicateName] = 'N';
   EXPECT_EQ(folder_.Read(kControlFileName), expected);
-  EXPECT_EQ(Control().defaultHousesys(), 'U');
+  EXPECT_EQ(Control().defaultHouseSystemLetter(), 'U');
 }
 
 // Without a stored paper the locale's is shown upright; a choice is
 // written into its two letters.
 TEST_F(PreferencesTest, PaperOfChartPages) {
-  TPreferencesForm form;
+  PreferencesDialog form;
   const bool letter = SystemPaper() == PaperKind::Letter;
   EXPECT_EQ(form.PaperBox()->currentText(), letter ? "Letter" : "A4");
   EXPECT_EQ(form.OrientationBox()->currentText(), "Portrait");
@@ -106,7 +107,7 @@ TEST_F(PreferencesTest, WheelNodeFortuneFormulaAndUserAyanamsa) {
   CloseControlFile();
   folder_.Write(kControlFileName, control_);
   OpenControlFile();
-  TPreferencesForm form;
+  PreferencesDialog form;
   EXPECT_EQ(form.WheelNodeBox()->currentIndex(), 0);
   EXPECT_FALSE(form.FortuneByNightBox()->isChecked());
   EXPECT_FALSE(form.UserAyanamsaBox()->isVisibleTo(&form));
@@ -128,7 +129,7 @@ TEST_F(PreferencesTest, WheelNodeFortuneFormulaAndUserAyanamsa) {
   std::string expected = control_;
   expected[control_offset::wheelNode] = 'M';
   expected[control_offset::fortuneFormula] = 'D';
-  expected[control_offset::defaultZodsel] = 'U';
+  expected[control_offset::defaultZodiacLetter] = 'U';
   const std::string written = folder_.Read(kControlFileName);
   for (size_t at = control_offset::defaultUserAyanamsaDegrees;
        at < control_offset::defaultUserAyanamsaEpoch + 8; ++at)
@@ -145,7 +146,7 @@ TEST_F(PreferencesTest, LotsOnTheWheel) {
   CloseControlFile();
   folder_.Write(kControlFileName, control_);
   OpenControlFile();
-  TPreferencesForm form;
+  PreferencesDialog form;
   QListWidget* lots = form.WheelLotsList();
   ASSERT_GE(lots->count(), 2);
   EXPECT_EQ(lots->item(0)->text(), "Fortune");
@@ -168,12 +169,12 @@ TEST_F(PreferencesTest, FixedStarOrb) {
   folder_.Write(kControlFileName, control_);
   OpenControlFile();
   {
-    TPreferencesForm form;
+    PreferencesDialog form;
     EXPECT_DOUBLE_EQ(form.StarOrbBox()->value(), 1.0);
     form.accept();
     EXPECT_EQ(folder_.Read(kControlFileName), control_);
   }
-  TPreferencesForm form;
+  PreferencesDialog form;
   form.StarOrbBox()->setValue(0.75);
   form.accept();
   EXPECT_DOUBLE_EQ(Control().fixedStarOrb(), 0.75);
@@ -184,11 +185,11 @@ TEST_F(PreferencesTest, FixedStarOrb) {
 }
 
 TEST_F(PreferencesTest, CancelWritesNothing) {
-  TPreferencesForm form;
+  PreferencesDialog form;
   form.HouseSystemBox()->setCurrentIndex(0);
   form.reject();
   EXPECT_EQ(folder_.Read(kControlFileName), control_);
-  EXPECT_EQ(Control().defaultHousesys(), 'C');
+  EXPECT_EQ(Control().defaultHouseSystemLetter(), 'C');
 }
 
 // Without a control file (or with one that cannot be written) the choices
@@ -198,19 +199,19 @@ TEST_F(PreferencesTest, AFailedWriteIsReported) {
   std::filesystem::remove(folder_.Path() + "/" + kControlFileName);
   OpenControlFile();
   messages_->Clear();
-  TPreferencesForm form;
+  PreferencesDialog form;
   form.ZodiacBox()->setCurrentIndex(1);
   form.accept();
   EXPECT_TRUE(messages_->Saw("Unable to write the preferences to file ZORCTRL.DAT"));
   ASSERT_FALSE(messages_->Shown().empty());
   EXPECT_EQ(messages_->Shown().back().icon, MsgIcon::Error);
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "/" + kControlFileName));
-  EXPECT_EQ(Control().defaultZodsel(), 'S');
+  EXPECT_EQ(Control().defaultZodiacLetter(), 'S');
 }
 
 TEST_F(PreferencesTest, AboutBoxNamesVersionSourcesAndLicencesOnly) {
   folder_.Write("DSTVER.DAT", "2025b\n");
-  TAboutZorForm about;
+  AboutDialog about;
   QString all;
   for (const QLabel* label : about.findChildren<QLabel*>()) all += label->text() + "\n";
   for (const char* expected :
@@ -224,7 +225,7 @@ TEST_F(PreferencesTest, AboutBoxNamesVersionSourcesAndLicencesOnly) {
 
   // "y.dat" replaces the contact lines; a line of one character does not.
   folder_.Write("y.dat", "Mail: help@example.org\nx\nWeb: example.org\n");
-  TAboutZorForm replaced;
+  AboutDialog replaced;
   EXPECT_EQ(replaced.ContactLabel(0)->text(), "Mail: help@example.org");
   EXPECT_EQ(replaced.ContactLabel(1)->text(), about.ContactLabel(1)->text());
   EXPECT_EQ(replaced.ContactLabel(2)->text(), "Web: example.org");

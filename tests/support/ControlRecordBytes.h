@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Control records for tests that fill ZORCTRL.DAT with a pattern: every
 // field the pattern puts out of range takes the installed record's bytes,
 // so the record passes the program's range check and the pattern stays

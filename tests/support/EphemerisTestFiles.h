@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the generated ephemeris files of the installation folder visible in
 // a test's working folder (by symbolic links: the files are only read).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculation report for one statement of a test: when the statement ends
 // its statuses are shown through the message service as the calculation
 // driver shows them (a fatal one ends the program there).

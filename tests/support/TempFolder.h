@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh temporary folder made the working folder for one test, since the
 // program opens every file by its bare name. The previous working folder is
 // restored and the folder removed afterwards.

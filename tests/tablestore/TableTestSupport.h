@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the table store tests: a places-like table, filling it,
 // walking an order, and a progress receiver that records what it was told.
 #pragma once
@@ -7,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane::test {
 
@@ -32,7 +33,7 @@ struct RecordingProgress : IndexProgress {
   void End() override { ++ends; }
 };
 
-inline void OpenPlaces(TTzDbf& t, IndexProgress* progress = nullptr,
+inline void OpenPlaces(DbfTable& t, IndexProgress* progress = nullptr,
                        const std::string& file = "places.dbf") {
   t.SetDbfFileName(file);
   t.SetDbfFields(PlaceFields());
@@ -42,35 +43,35 @@ inline void OpenPlaces(TTzDbf& t, IndexProgress* progress = nullptr,
 }
 
 // Appends one place under the lock.
-inline void AddPlace(TTzDbf& t, const std::string& name, const std::string& country = "PEN",
+inline void AddPlace(DbfTable& t, const std::string& name, const std::string& country = "PEN",
                      int dst = 1) {
-  ASSERT_TRUE(t.FLock());
-  t.SetCField("NAME", name);
-  t.SetCField("CNTRYSTATE", country);
-  t.SetLongField("DSTPTR", dst);
-  t.AppendRec();
-  t.UnLock();
+  ASSERT_TRUE(t.LockFile());
+  t.SetTextField("NAME", name);
+  t.SetTextField("CNTRYSTATE", country);
+  t.SetIntegerField("DSTPTR", dst);
+  t.AppendRecord();
+  t.UnlockFile();
 }
 
 // The visible records in the current order, by record number.
-inline std::vector<uint32_t> Walk(TTzDbf& t) {
+inline std::vector<uint32_t> Walk(DbfTable& t) {
   std::vector<uint32_t> out;
   t.First();
-  if (t.Eof()) return out;
+  if (t.AtEnd()) return out;
   while (true) {
-    out.push_back(t.RecNo());
+    out.push_back(t.RecordNumber());
     t.MoveBy(1);
-    if (t.Eof()) break;
+    if (t.AtEnd()) break;
   }
   return out;
 }
 
 // The trimmed names of the visible records in the current order.
-inline std::vector<std::string> WalkNames(TTzDbf& t) {
+inline std::vector<std::string> WalkNames(DbfTable& t) {
   std::vector<std::string> out;
   for (uint32_t recno : Walk(t)) {
     t.Go(recno);
-    std::string name = t.GetCField("NAME");
+    std::string name = t.TextField("NAME");
     name.erase(name.find_last_not_of(' ') + 1);
     out.push_back(name);
   }

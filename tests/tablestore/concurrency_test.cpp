@@ -1,4 +1,5 @@
-// Two processes sharing one table: writes under FLock are never lost or
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two processes sharing one table: writes under LockFile are never lost or
 // duplicated, readers see them, and a writer killed at any point leaves a
 // table and an index that agree.
 #include <gtest/gtest.h>
@@ -23,12 +24,12 @@ namespace {
 
 constexpr int kRounds = 1000;
 
-void OpenShared(TTzDbf& t) {
+void OpenShared(DbfTable& t) {
   t.SetDbfFileName("shared.dbf");
   t.SetDbfFields({"NAME,C,25,0", "GRP,C,2,0", "PROC,N,1,0", "SEQ,N,5,0", "COUNTER,N,8,0"});
   t.SetIndexList({"NAME,F,F,UPPER(NAME)", "", "GRPNAME,F,F,GRP+UPPER(NAME)", ""});
   t.Open();
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
 }
 
 std::string NameOf(int proc, int seq) {
@@ -37,8 +38,8 @@ std::string NameOf(int proc, int seq) {
   return text;
 }
 
-void Lock(TTzDbf& t) {
-  while (!t.FLock()) usleep(20);
+void Lock(DbfTable& t) {
+  while (!t.LockFile()) usleep(20);
 }
 
 // One writer process: appends its records, counts in the shared counter
@@ -46,24 +47,24 @@ void Lock(TTzDbf& t) {
 // between writes it checks, without a lock, that it can find its record.
 int Writer(int proc) {
   try {
-    TTzDbf t;
+    DbfTable t;
     OpenShared(t);
     for (int i = 0; i < kRounds; ++i) {
       Lock(t);
-      t.SetCField("NAME", NameOf(proc, i));
-      t.SetCField("GRP", "A");
-      t.SetLongField("PROC", proc);
-      t.SetLongField("SEQ", i);
-      t.AppendRec();
+      t.SetTextField("NAME", NameOf(proc, i));
+      t.SetTextField("GRP", "A");
+      t.SetIntegerField("PROC", proc);
+      t.SetIntegerField("SEQ", i);
+      t.AppendRecord();
       if (!t.FindExact("#COUNTER")) return 2;
-      t.SetLongField("COUNTER", t.GetLongField("COUNTER") + 1);
-      t.ReplaceRec();
+      t.SetIntegerField("COUNTER", t.IntegerField("COUNTER") + 1);
+      t.SaveRecord();
       if (i > 0) {
         if (!t.FindExact(NameOf(proc, i - 1))) return 3;
-        t.SetCField("GRP", "B");
-        t.ReplaceRec();
+        t.SetTextField("GRP", "B");
+        t.SaveRecord();
       }
-      t.UnLock();
+      t.UnlockFile();
       if (!t.FindExact(NameOf(proc, i))) return 4;
     }
     return 0;
@@ -74,26 +75,26 @@ int Writer(int proc) {
 }
 
 // Every visible record in the order, as (trimmed name, record number).
-std::vector<std::pair<std::string, uint32_t>> Listing(TTzDbf& t, int order) {
-  t.SetOrderTo(order);
+std::vector<std::pair<std::string, uint32_t>> Listing(DbfTable& t, int order) {
+  t.SetIndexOrder(order);
   std::vector<std::pair<std::string, uint32_t>> out;
   for (uint32_t recno : Walk(t)) {
     t.Go(recno);
-    std::string name = t.GetCField("NAME");
+    std::string name = t.TextField("NAME");
     out.emplace_back(name.erase(name.find_last_not_of(' ') + 1), recno);
   }
   return out;
 }
 
 // The index orders agree with sorting the table's records directly.
-void ExpectIndexMatchesTable(TTzDbf& t) {
+void ExpectIndexMatchesTable(DbfTable& t) {
   std::vector<std::pair<std::string, uint32_t>> byName, byGroup;
-  t.SetOrderTo(0);
+  t.SetIndexOrder(0);
   for (uint32_t recno : Walk(t)) {
     t.Go(recno);
-    std::string name = t.GetCField("NAME");
+    std::string name = t.TextField("NAME");
     byName.emplace_back(UpperAnsi(name), recno);
-    byGroup.emplace_back(t.GetCField("GRP") + UpperAnsi(name), recno);
+    byGroup.emplace_back(t.TextField("GRP") + UpperAnsi(name), recno);
   }
   std::sort(byName.begin(), byName.end());
   std::sort(byGroup.begin(), byGroup.end());
@@ -110,13 +111,13 @@ TEST(SharedTable, TwoProcessesWritingUnderTheLockLoseNothing) {
   TempFolder folder;
   ProductionIndex::SetCompactionThreshold(300);  // rewrites while the other reads
   {
-    TTzDbf t;
+    DbfTable t;
     OpenShared(t);
-    ASSERT_TRUE(t.FLock());
-    t.SetCField("NAME", "#COUNTER");
-    t.SetLongField("COUNTER", 0);
-    t.AppendRec();
-    t.UnLock();
+    ASSERT_TRUE(t.LockFile());
+    t.SetTextField("NAME", "#COUNTER");
+    t.SetIntegerField("COUNTER", 0);
+    t.AppendRecord();
+    t.UnlockFile();
   }
   pid_t children[2];
   for (int proc = 0; proc < 2; ++proc) {
@@ -132,21 +133,21 @@ TEST(SharedTable, TwoProcessesWritingUnderTheLockLoseNothing) {
   }
   ProductionIndex::SetCompactionThreshold(8192);
 
-  TTzDbf t;
+  DbfTable t;
   OpenShared(t);
-  EXPECT_EQ(t.RecCount(), 1u + 2 * kRounds);
+  EXPECT_EQ(t.RecordCount(), 1u + 2 * kRounds);
   ASSERT_TRUE(t.FindExact("#COUNTER"));
-  EXPECT_EQ(t.GetLongField("COUNTER"), 2 * kRounds);
+  EXPECT_EQ(t.IntegerField("COUNTER"), 2 * kRounds);
   std::multiset<std::string> names;
   for (auto& e : Listing(t, 1)) names.insert(e.first);
   EXPECT_EQ(names.size(), 1u + 2 * kRounds);
   for (int proc = 1; proc <= 2; ++proc) {
     for (int i = 0; i < kRounds; ++i) EXPECT_EQ(names.count(NameOf(proc, i)), 1u) << NameOf(proc, i);
   }
-  t.SetOrderTo(2);
+  t.SetIndexOrder(2);
   ASSERT_TRUE(t.FindNear("B"));
   int groupB = 0;
-  while (!t.Eof() && t.GetCField("GRP") == "B ") {
+  while (!t.AtEnd() && t.TextField("GRP") == "B ") {
     ++groupB;
     t.MoveBy(1);
   }
@@ -165,7 +166,7 @@ TEST(SharedTable, AWriterKilledAtAnyPointLeavesAConsistentTable) {
   TempFolder folder;
   ProductionIndex::SetCompactionThreshold(64);
   {
-    TTzDbf t;
+    DbfTable t;
     OpenShared(t);
   }
   std::mt19937 random(7);
@@ -173,18 +174,18 @@ TEST(SharedTable, AWriterKilledAtAnyPointLeavesAConsistentTable) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      TTzDbf t;
+      DbfTable t;
       OpenShared(t);
       for (int i = 0;; ++i) {
         Lock(t);
-        t.SetCField("NAME", NameOf(round % 9, i));
-        t.AppendRec();
+        t.SetTextField("NAME", NameOf(round % 9, i));
+        t.AppendRecord();
         // Rename an earlier record: its keys move in both tags.
-        t.Go(1 + static_cast<uint32_t>(i) % t.RecCount());
-        t.SetCField("NAME", NameOf(9, i));
-        t.SetCField("GRP", i % 2 ? "X" : "Y");
-        t.ReplaceRec();
-        t.UnLock();
+        t.Go(1 + static_cast<uint32_t>(i) % t.RecordCount());
+        t.SetTextField("NAME", NameOf(9, i));
+        t.SetTextField("GRP", i % 2 ? "X" : "Y");
+        t.SaveRecord();
+        t.UnlockFile();
       }
     }
     usleep(2000 + random() % 20000);
@@ -193,14 +194,14 @@ TEST(SharedTable, AWriterKilledAtAnyPointLeavesAConsistentTable) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
 
     RecordingProgress progress;
-    TTzDbf t;
+    DbfTable t;
     t.SetProgress(&progress);
     OpenShared(t);
     EXPECT_TRUE(progress.captions.empty()) << "no rebuild is needed after a crash";
     ExpectIndexMatchesTable(t);
     // The next writer settles what the dead one left.
-    ASSERT_TRUE(t.FLock());
-    t.UnLock();
+    ASSERT_TRUE(t.LockFile());
+    t.UnlockFile();
     ExpectIndexMatchesTable(t);
   }
   ProductionIndex::SetCompactionThreshold(8192);

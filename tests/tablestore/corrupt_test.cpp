@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and truncated tables give the open messages and never crash.
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 std::string OpenMessage(const std::string& bytes) {
   TempFolder folder;
   folder.Write("bad.dbf", bytes);
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("bad.dbf");
   t.SetIndexList(PlaceIndex());
   try {
@@ -27,7 +28,7 @@ std::string OpenMessage(const std::string& bytes) {
 // A valid places table of three records.
 std::string GoodTable() {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   AddPlace(t, "Bern, SWI");
   AddPlace(t, "Aarau, SWI");
@@ -87,7 +88,7 @@ TEST(DamagedTable, EachDamageGivesItsMessage) {
 TEST(DamagedTable, AFolderOrAnUnreadableFileFailsToOpen) {
   TempFolder folder;
   ASSERT_TRUE(MakeFolder("bad.dbf"));
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("bad.dbf");
   t.SetDbfFields(PlaceFields());
   try {
@@ -111,16 +112,16 @@ TEST(DamagedTable, RandomDamageNeverCrashes) {
     if (round % 3 == 0) b.resize(random() % b.size());
     TempFolder folder;
     folder.Write("bad.dbf", b);
-    TTzDbf t;
+    DbfTable t;
     t.SetDbfFileName("bad.dbf");
     t.SetIndexList(PlaceIndex());
     try {
       t.Open();
       for (int order = 0; order <= 2; ++order) {
-        t.SetOrderTo(order);
+        t.SetIndexOrder(order);
         Walk(t);
       }
-      t.SetOrderTo(1);
+      t.SetIndexOrder(1);
       t.FindNear("B");
       ++opened;
     } catch (const TableError&) {

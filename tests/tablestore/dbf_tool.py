@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An independent dBase III PLUS reader and writer for the table store tests.
 
   dbf_tool.py sample PATH     writes the sample table (all field types, a
@@ -62,11 +63,11 @@ def table(records, date):
 
 def expected_after_edits():
     rows = [(f, list(v)) for f, v in SAMPLE]
-    rows[0][1][4] = "42"          # SetLongField COUNT 42, ReplaceRec
-    rows[0][1][6] = "Marseille"   # SetCField CITY
-    rows[2] = ("*", rows[2][1])   # DeleteRec
-    rows[1] = (" ", rows[1][1])   # RecallRec
-    rows.append((" ", ["Zo\u00eb Adams", "20240101", "T", "5.00", "", "", ""]))  # AppendRec
+    rows[0][1][4] = "42"          # SetIntegerField COUNT 42, SaveRecord
+    rows[0][1][6] = "Marseille"   # SetTextField CITY
+    rows[2] = ("*", rows[2][1])   # DeleteRecord
+    rows[1] = (" ", rows[1][1])   # UndeleteRecord
+    rows.append((" ", ["Zo\u00eb Adams", "20240101", "T", "5.00", "", "", ""]))  # AppendRecord
     return rows
 
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table file format against an independent writer and reader
 // (dbf_tool.py beside this file): reading every field type, byte-exact
 // writes, and new tables that the independent reader accepts.
@@ -40,29 +41,29 @@ std::string Trimmed(std::string s) { return s.erase(s.find_last_not_of(' ') + 1)
 TEST(DbfFormat, ReadsATableOfAnotherWriterWithEveryFieldType) {
   TempFolder folder;
   RunTool("sample sample.dbf");
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("sample.dbf");
   t.SetIndexList({"NAME,F,F,UPPER(NAME)", ""});
   t.Open();
-  EXPECT_EQ(t.RecCount(), 4u);
+  EXPECT_EQ(t.RecordCount(), 4u);
   // The cursor starts on the first visible record in record order.
-  EXPECT_EQ(t.RecNo(), 1u);
-  EXPECT_EQ(t.GetCField("NAME"), "Smithson" + std::string(12, ' '));
-  EXPECT_EQ(t.GetCField("BORN"), "19640229");
-  EXPECT_EQ(t.GetCField("ACTIVE"), "T");
-  EXPECT_EQ(t.GetCField("AMOUNT"), "   1234.50");
-  EXPECT_EQ(t.GetLongField("AMOUNT"), 1234);
-  EXPECT_EQ(t.GetLongField("COUNT"), 12);
-  EXPECT_EQ(t.GetCField("NOTES"), "         1");
+  EXPECT_EQ(t.RecordNumber(), 1u);
+  EXPECT_EQ(t.TextField("NAME"), "Smithson" + std::string(12, ' '));
+  EXPECT_EQ(t.TextField("BORN"), "19640229");
+  EXPECT_EQ(t.TextField("ACTIVE"), "T");
+  EXPECT_EQ(t.TextField("AMOUNT"), "   1234.50");
+  EXPECT_EQ(t.IntegerField("AMOUNT"), 1234);
+  EXPECT_EQ(t.IntegerField("COUNT"), 12);
+  EXPECT_EQ(t.TextField("NOTES"), "         1");
   t.Go(2);
   EXPECT_TRUE(t.Deleted());
-  EXPECT_EQ(t.GetLongField("COUNT"), -3);
-  t.SetOrderTo(1);
+  EXPECT_EQ(t.IntegerField("COUNT"), -3);
+  t.SetIndexOrder(1);
   // Upper-casing in the code page: "Émile" sorts under 0xC9, after the ASCII
   // letters; "smith" and "Smith" share a key, the deleted one is hidden.
   EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"smith", "Smithson", "\xC9mile Zola"}));
   EXPECT_TRUE(t.FindExact("\xC9MILE ZOLA"));
-  EXPECT_EQ(t.RecNo(), 3u);
+  EXPECT_EQ(t.RecordNumber(), 3u);
 }
 
 TEST(DbfFormat, WritesAreByteExact) {
@@ -71,27 +72,27 @@ TEST(DbfFormat, WritesAreByteExact) {
   RunTool("expected expected.dbf");
   const std::string before = TodayBytes();
   {
-    TTzDbf t;
+    DbfTable t;
     t.SetDbfFileName("sample.dbf");
     t.SetIndexList({"NAME,F,F,UPPER(NAME)", "", "CITYNAME,F,F,CITY+UPPER(NAME)", ""});
     t.Open();
-    ASSERT_TRUE(t.FLock());
+    ASSERT_TRUE(t.LockFile());
     t.Go(1);
-    t.SetLongField("COUNT", 42);
-    t.SetCField("CITY", "Marseille");
-    t.ReplaceRec();
+    t.SetIntegerField("COUNT", 42);
+    t.SetTextField("CITY", "Marseille");
+    t.SaveRecord();
     t.Go(3);
-    t.DeleteRec();
+    t.DeleteRecord();
     t.Go(2);
-    t.RecallRec();
-    t.SetCField("NAME", "Zo\xEB Adams");
-    t.SetLongField("AMOUNT", 5);
-    t.SetCField("BORN", "20240101");
-    t.SetCField("ACTIVE", "T");
-    t.AppendRec();
-    t.UnLock();
-    EXPECT_EQ(t.RecNo(), 5u);
-    EXPECT_EQ(Trimmed(t.GetCField("CITY")), "");
+    t.UndeleteRecord();
+    t.SetTextField("NAME", "Zo\xEB Adams");
+    t.SetIntegerField("AMOUNT", 5);
+    t.SetTextField("BORN", "20240101");
+    t.SetTextField("ACTIVE", "T");
+    t.AppendRecord();
+    t.UnlockFile();
+    EXPECT_EQ(t.RecordNumber(), 5u);
+    EXPECT_EQ(Trimmed(t.TextField("CITY")), "");
   }
   std::string actual = folder.Read("sample.dbf");
   std::string expected = folder.Read("expected.dbf");
@@ -110,13 +111,13 @@ TEST(DbfFormat, WritesAreByteExact) {
 
 TEST(DbfFormat, ANewTableIsReadByTheIndependentReader) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   AddPlace(t, "Philadelphia, PEN", "PEN", -12);
   AddPlace(t, "Chicago, ILL", "ILL", 7);
-  ASSERT_TRUE(t.FLock());
-  t.DeleteRec();
-  t.UnLock();
+  ASSERT_TRUE(t.LockFile());
+  t.DeleteRecord();
+  t.UnlockFile();
   t.Close();
   EXPECT_EQ(RunTool("dump places.dbf"),
             "version 3 count 2 header 193 record 37 eof 1\n"
@@ -129,16 +130,16 @@ TEST(DbfFormat, ANewTableIsReadByTheIndependentReader) {
             "rec *|Chicago, ILL|||7|ILL\n");
   EXPECT_EQ(folder.Read("places.dbf").substr(1, 3), TodayBytes());
 
-  TTzDbf typed;
+  DbfTable typed;
   typed.SetDbfFileName("typed.dbf");
   typed.SetDbfFields({"BORN,D,8,0", "OK,L,1,0", "AMOUNT,N,8,2"});
   typed.Open();
-  ASSERT_TRUE(typed.FLock());
-  typed.SetCField("BORN", "19991231");
-  typed.SetCField("OK", "T");
-  typed.SetLongField("AMOUNT", -12);
-  typed.AppendRec();
-  typed.UnLock();
+  ASSERT_TRUE(typed.LockFile());
+  typed.SetTextField("BORN", "19991231");
+  typed.SetTextField("OK", "T");
+  typed.SetIntegerField("AMOUNT", -12);
+  typed.AppendRecord();
+  typed.UnlockFile();
   typed.Close();
   EXPECT_EQ(RunTool("dump typed.dbf"),
             "version 3 count 1 header 129 record 18 eof 1\n"
@@ -150,7 +151,7 @@ TEST(DbfFormat, ANewTableIsReadByTheIndependentReader) {
 
 TEST(DbfFormat, CreationRefusesBadFieldLists) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("bad.dbf");
   for (const std::vector<std::string>& fields :
        std::vector<std::vector<std::string>>{{"NAME,C,0,0"},

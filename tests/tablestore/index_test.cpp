@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The production index: building, reuse, rebuilding when it is missing,
 // damaged or made for other tags, and staying right when another handle or
 // another program changes the table.
@@ -18,32 +19,32 @@
 namespace vostrane::test {
 namespace {
 
-void FillPlaces(TTzDbf& t, int n) {
-  ASSERT_TRUE(t.FLock());
+void FillPlaces(DbfTable& t, int n) {
+  ASSERT_TRUE(t.LockFile());
   for (int i = 0; i < n; ++i) {
     // Names in an order unlike record order.
-    t.SetCField("NAME", "Place " + std::to_string((i * 7919) % 1000 + 1000));
-    t.SetCField("CNTRYSTATE", i % 2 ? "AAA" : "BBB");
-    t.AppendRec();
+    t.SetTextField("NAME", "Place " + std::to_string((i * 7919) % 1000 + 1000));
+    t.SetTextField("CNTRYSTATE", i % 2 ? "AAA" : "BBB");
+    t.AppendRecord();
   }
-  t.UnLock();
+  t.UnlockFile();
 }
 
 TEST(ProductionIndex, ACurrentIndexIsReusedAndAMissingOneRebuilt) {
   TempFolder folder;
   {
     RecordingProgress built;
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t, &built);
     EXPECT_EQ(built.captions, std::vector<std::string>{"Indexing places.VDX..."});
     EXPECT_EQ(built.ends, 1);
     FillPlaces(t, 50);
   }
   RecordingProgress progress;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t, &progress);
   EXPECT_TRUE(progress.captions.empty());
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   const std::vector<std::string> names = WalkNames(t);
   ASSERT_EQ(names.size(), 50u);
   EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
@@ -54,7 +55,7 @@ TEST(ProductionIndex, ACurrentIndexIsReusedAndAMissingOneRebuilt) {
   EXPECT_EQ(progress.captions, std::vector<std::string>{"Indexing places.VDX..."});
   EXPECT_EQ(progress.total, 50u);
   EXPECT_EQ(progress.lastDone, 50u);
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   EXPECT_EQ(WalkNames(t), names);
 }
 
@@ -62,15 +63,15 @@ TEST(ProductionIndex, OtherTagsOrADamagedIndexFileAreRebuilt) {
   TempFolder folder;
   std::vector<std::string> names;
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
     FillPlaces(t, 30);
-    t.SetOrderTo(1);
+    t.SetIndexOrder(1);
     names = WalkNames(t);
   }
   // The same tags in other case compare equal: no rebuild.
   RecordingProgress progress;
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("places.dbf");
   t.SetIndexList({"city,f,f,upper(name)", "", "CntryCity,F,F,CNTRYSTATE+UPPER(NAME)", ""});
   t.SetProgress(&progress);
@@ -96,7 +97,7 @@ TEST(ProductionIndex, OtherTagsOrADamagedIndexFileAreRebuilt) {
     progress.captions.clear();
     t.Open();
     EXPECT_EQ(progress.captions.size(), 1u) << "offset " << offset;
-    t.SetOrderTo(1);
+    t.SetIndexOrder(1);
     EXPECT_EQ(WalkNames(t), names);
     t.Close();
   }
@@ -112,18 +113,18 @@ TEST(ProductionIndex, RandomIndexDamageNeverGivesWrongAnswers) {
   TempFolder folder;
   std::vector<std::string> names;
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
     FillPlaces(t, 20);
     t.Close();
     OpenPlaces(t);  // the base holds 20 records, the journal what follows
     FillPlaces(t, 5);
     t.Go(3);
-    ASSERT_TRUE(t.FLock());
-    t.SetCField("NAME", "Renamed");
-    t.ReplaceRec();
-    t.UnLock();
-    t.SetOrderTo(1);
+    ASSERT_TRUE(t.LockFile());
+    t.SetTextField("NAME", "Renamed");
+    t.SaveRecord();
+    t.UnlockFile();
+    t.SetIndexOrder(1);
     names = WalkNames(t);
   }
   const std::string good = folder.Read("places.VDX");
@@ -133,72 +134,72 @@ TEST(ProductionIndex, RandomIndexDamageNeverGivesWrongAnswers) {
     bad[random() % bad.size()] ^= static_cast<char>(1 + random() % 255);
     if (round % 4 == 0) bad.resize(random() % bad.size());
     folder.Write("places.VDX", bad);
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
-    t.SetOrderTo(1);
+    t.SetIndexOrder(1);
     ASSERT_EQ(WalkNames(t), names) << "round " << round;
   }
 }
 
 TEST(ProductionIndex, AnotherHandlesWritesAreSeenBeforeTheNextSeek) {
   TempFolder folder;
-  TTzDbf reader, writer;
+  DbfTable reader, writer;
   OpenPlaces(reader);
   OpenPlaces(writer);
-  reader.SetOrderTo(1);
-  writer.SetOrderTo(1);
+  reader.SetIndexOrder(1);
+  writer.SetIndexOrder(1);
   EXPECT_FALSE(reader.FindExact("BERN, SWI"));
 
   AddPlace(writer, "Bern, SWI");
   EXPECT_TRUE(reader.FindExact("BERN, SWI"));
-  EXPECT_EQ(reader.RecCount(), 1u);
+  EXPECT_EQ(reader.RecordCount(), 1u);
 
   // A renamed record moves in the other handle's order.
   ASSERT_TRUE(writer.FindExact("BERN, SWI"));
-  ASSERT_TRUE(writer.FLock());
-  writer.SetCField("NAME", "Basel, SWI");
-  writer.ReplaceRec();
-  writer.UnLock();
+  ASSERT_TRUE(writer.LockFile());
+  writer.SetTextField("NAME", "Basel, SWI");
+  writer.SaveRecord();
+  writer.UnlockFile();
   EXPECT_FALSE(reader.FindExact("BERN, SWI"));
   EXPECT_TRUE(reader.FindExact("BASEL, SWI"));
 
   // The lock excludes the other handle, even within one process.
-  ASSERT_TRUE(writer.FLock());
-  EXPECT_FALSE(reader.FLock());
-  writer.UnLock();
-  EXPECT_TRUE(reader.FLock());
-  reader.UnLock();
+  ASSERT_TRUE(writer.LockFile());
+  EXPECT_FALSE(reader.LockFile());
+  writer.UnlockFile();
+  EXPECT_TRUE(reader.LockFile());
+  reader.UnlockFile();
 }
 
 TEST(ProductionIndex, ReplaceWritesOnlyTheFieldsThatWereSet) {
   TempFolder folder;
-  TTzDbf a, b;
+  DbfTable a, b;
   OpenPlaces(a);
   OpenPlaces(b);
   AddPlace(a, "Bern, SWI", "SWI", 5);
-  a.SetOrderTo(1);
-  b.SetOrderTo(1);
+  a.SetIndexOrder(1);
+  b.SetIndexOrder(1);
   ASSERT_TRUE(a.FindExact("BERN, SWI"));
   ASSERT_TRUE(b.FindExact("BERN, SWI"));
-  ASSERT_TRUE(b.FLock());
-  b.SetLongField("DSTPTR", 77);
-  b.ReplaceRec();
-  b.UnLock();
+  ASSERT_TRUE(b.LockFile());
+  b.SetIntegerField("DSTPTR", 77);
+  b.SaveRecord();
+  b.UnlockFile();
   // `a` read the record before b's change; its replace keeps DSTPTR.
-  ASSERT_TRUE(a.FLock());
-  a.SetCField("LATNS", "N");
-  a.ReplaceRec();
-  a.UnLock();
-  EXPECT_EQ(a.GetLongField("DSTPTR"), 77);
-  EXPECT_EQ(a.GetCField("LATNS"), "N");
+  ASSERT_TRUE(a.LockFile());
+  a.SetTextField("LATNS", "N");
+  a.SaveRecord();
+  a.UnlockFile();
+  EXPECT_EQ(a.IntegerField("DSTPTR"), 77);
+  EXPECT_EQ(a.TextField("LATNS"), "N");
 }
 
 TEST(ProductionIndex, RecordsAppendedBehindTheIndexsBackAreIndexed) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   FillPlaces(t, 3);
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   // Another program (or a process that died after writing the table) adds
   // a record and raises the count without touching the index.
   std::string table = folder.Read("places.dbf");
@@ -214,27 +215,27 @@ TEST(ProductionIndex, RecordsAppendedBehindTheIndexsBackAreIndexed) {
   close(fd);
 
   EXPECT_TRUE(t.FindExact("AARAU, SWI"));
-  EXPECT_EQ(t.RecNo(), 4u);
+  EXPECT_EQ(t.RecordNumber(), 4u);
   // The next writer puts its keys into the index file: a new handle finds it
   // without a rebuild.
-  ASSERT_TRUE(t.FLock());
-  t.UnLock();
+  ASSERT_TRUE(t.LockFile());
+  t.UnlockFile();
   RecordingProgress progress;
-  TTzDbf other;
+  DbfTable other;
   OpenPlaces(other, &progress);
   EXPECT_TRUE(progress.captions.empty());
-  other.SetOrderTo(2);
+  other.SetIndexOrder(2);
   EXPECT_TRUE(other.FindExact("SWIAARAU, SWI"));
 }
 
 TEST(ProductionIndex, AReplaceCutShortBetweenItsWritesIsCompletedFromTheTable) {
   TempFolder folder;
-  TTzDbf reader;
+  DbfTable reader;
   OpenPlaces(reader);
   FillPlaces(reader, 5);
-  reader.SetOrderTo(1);
+  reader.SetIndexOrder(1);
   reader.Go(2);
-  const std::string oldKey = UpperAnsi(reader.GetCField("NAME"));
+  const std::string oldKey = UpperAnsi(reader.TextField("NAME"));
   {
     // A writer that takes the record's old keys out and writes the record,
     // then dies before it puts the new keys in.
@@ -256,16 +257,16 @@ TEST(ProductionIndex, AReplaceCutShortBetweenItsWritesIsCompletedFromTheTable) {
   }
   EXPECT_FALSE(reader.FindExact(oldKey));
   EXPECT_TRUE(reader.FindExact("AACHEN, GER"));
-  EXPECT_EQ(reader.RecNo(), 2u);
+  EXPECT_EQ(reader.RecordNumber(), 2u);
   EXPECT_EQ(WalkNames(reader).size(), 5u);
   // The next writer completes the index file; a new handle needs no rebuild.
-  ASSERT_TRUE(reader.FLock());
-  reader.UnLock();
+  ASSERT_TRUE(reader.LockFile());
+  reader.UnlockFile();
   RecordingProgress progress;
-  TTzDbf fresh;
+  DbfTable fresh;
   OpenPlaces(fresh, &progress);
   EXPECT_TRUE(progress.captions.empty());
-  fresh.SetOrderTo(1);
+  fresh.SetIndexOrder(1);
   EXPECT_EQ(WalkNames(fresh), WalkNames(reader));
   EXPECT_TRUE(fresh.FindExact("AACHEN, GER"));
 }
@@ -273,10 +274,10 @@ TEST(ProductionIndex, AReplaceCutShortBetweenItsWritesIsCompletedFromTheTable) {
 TEST(ProductionIndex, CompactionKeepsEveryEntryAndReadersFollowIt) {
   TempFolder folder;
   ProductionIndex::SetCompactionThreshold(16);
-  TTzDbf reader, writer;
+  DbfTable reader, writer;
   OpenPlaces(reader);
   OpenPlaces(writer);
-  reader.SetOrderTo(1);
+  reader.SetIndexOrder(1);
   for (int i = 0; i < 40; ++i) {
     AddPlace(writer, "Town " + std::to_string(100 + i));
     ASSERT_TRUE(reader.FindExact("TOWN " + std::to_string(100 + i)));
@@ -284,16 +285,16 @@ TEST(ProductionIndex, CompactionKeepsEveryEntryAndReadersFollowIt) {
   ProductionIndex::SetCompactionThreshold(8192);
   EXPECT_EQ(WalkNames(reader).size(), 40u);
   RecordingProgress progress;
-  TTzDbf fresh;
+  DbfTable fresh;
   OpenPlaces(fresh, &progress);
   EXPECT_TRUE(progress.captions.empty());
-  fresh.SetOrderTo(1);
+  fresh.SetIndexOrder(1);
   EXPECT_EQ(WalkNames(fresh), WalkNames(reader));
 }
 
 TEST(ProductionIndex, IndexFailuresCarryTheirMessages) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   t.SetDbfFileName("places.dbf");
   t.SetDbfFields(PlaceFields());
   t.SetIndexList({"CITY,F,F,UPPER(NOFIELD)", ""});

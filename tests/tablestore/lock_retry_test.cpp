@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Patient locking: a lock granted after a few refusals is taken, a lock
 // never granted is given up after pauses that grow instead of a burst of
 // attempts.

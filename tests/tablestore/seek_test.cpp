@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeks, movement, field access and the failures of the cursor operations.
 #include <gtest/gtest.h>
 
@@ -16,14 +17,14 @@ class SeekTest : public ::testing::Test {
          {"London, ENG", "Smithson, PEN", "Smith, PEN", "Paris, FRA", "Lyon, FRA", "Zurich, SWI"}) {
       AddPlace(t, name, std::string(name).substr(std::string(name).size() - 3));
     }
-    t.SetOrderTo(1);
+    t.SetIndexOrder(1);
   }
   std::string Name() {
-    std::string n = t.GetCField("NAME");
+    std::string n = t.TextField("NAME");
     return n.erase(n.find_last_not_of(' ') + 1);
   }
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
 };
 
 TEST_F(SeekTest, FindNearIsAPrefixSeekAndFindExactNeedsTheWholeKey) {
@@ -41,16 +42,16 @@ TEST_F(SeekTest, FindNearIsAPrefixSeekAndFindExactNeedsTheWholeKey) {
 TEST_F(SeekTest, FindExactNotFoundEndsOnTheLastRecordWithEof) {
   EXPECT_FALSE(t.FindExact("SMITH"));
   EXPECT_EQ(Name(), "Zurich, SWI");
-  EXPECT_TRUE(t.Eof());
+  EXPECT_TRUE(t.AtEnd());
 }
 
 TEST_F(SeekTest, FindNearSoftSeeksAndBeyondEveryKeyLandsOnTheLast) {
   EXPECT_FALSE(t.FindNear("M"));
   EXPECT_EQ(Name(), "Paris, FRA");
-  EXPECT_FALSE(t.Eof());
+  EXPECT_FALSE(t.AtEnd());
   EXPECT_FALSE(t.FindNear("ZZZ"));
   EXPECT_EQ(Name(), "Zurich, SWI");
-  EXPECT_TRUE(t.Eof());
+  EXPECT_TRUE(t.AtEnd());
   // A key longer than the tag's keys can only be passed.
   EXPECT_FALSE(t.FindNear("LONDON, ENG" + std::string(14, ' ') + "X"));
   EXPECT_EQ(Name(), "Lyon, FRA");
@@ -66,53 +67,53 @@ TEST_F(SeekTest, EmptyKeyFindsNothingAndDoesNotMove) {
 
 TEST_F(SeekTest, DeletedRecordsArePassedOverBySeeksAndMovement) {
   ASSERT_TRUE(t.FindExact("SMITH, PEN"));
-  ASSERT_TRUE(t.FLock());
-  t.DeleteRec();
+  ASSERT_TRUE(t.LockFile());
+  t.DeleteRecord();
   EXPECT_TRUE(t.Deleted());
-  t.UnLock();
+  t.UnlockFile();
   EXPECT_TRUE(t.FindNear("SMITH"));  // lands on SMITHSON
   EXPECT_EQ(Name(), "Smithson, PEN");
   EXPECT_FALSE(t.FindExact("SMITH, PEN"));
   EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA",
                                                     "Smithson, PEN", "Zurich, SWI"}));
-  // Go reaches a deleted record; RecallRec brings it back.
+  // Go reaches a deleted record; UndeleteRecord brings it back.
   t.Go(3);
   EXPECT_TRUE(t.Deleted());
-  ASSERT_TRUE(t.FLock());
-  t.RecallRec();
-  t.UnLock();
+  ASSERT_TRUE(t.LockFile());
+  t.UndeleteRecord();
+  t.UnlockFile();
   EXPECT_TRUE(t.FindExact("SMITH, PEN"));
-  EXPECT_EQ(t.RecNo(), 3u);
+  EXPECT_EQ(t.RecordNumber(), 3u);
 }
 
 TEST_F(SeekTest, MoveByStopsAtTheEndsWithBofAndEof) {
   t.First();
   EXPECT_EQ(Name(), "London, ENG");
   t.MoveBy(-1);
-  EXPECT_TRUE(t.Bof());
+  EXPECT_TRUE(t.AtStart());
   EXPECT_EQ(Name(), "London, ENG");
   t.MoveBy(2);
-  EXPECT_FALSE(t.Bof());
+  EXPECT_FALSE(t.AtStart());
   EXPECT_EQ(Name(), "Paris, FRA");
   t.MoveBy(100);
-  EXPECT_TRUE(t.Eof());
+  EXPECT_TRUE(t.AtEnd());
   EXPECT_EQ(Name(), "Zurich, SWI");
   t.MoveBy(-5);
   EXPECT_EQ(Name(), "London, ENG");
-  EXPECT_FALSE(t.Bof());
+  EXPECT_FALSE(t.AtStart());
 }
 
 TEST_F(SeekTest, OrdersSortByTheirKeysAndSetOrderToKeepsTheRecord) {
-  t.SetOrderTo(2);
+  t.SetIndexOrder(2);
   EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"London, ENG", "Lyon, FRA", "Paris, FRA",
                                                     "Smith, PEN", "Smithson, PEN", "Zurich, SWI"}));
   ASSERT_TRUE(t.FindNear("FRAP"));
   EXPECT_EQ(Name(), "Paris, FRA");
-  t.SetOrderTo(0);
-  EXPECT_EQ(t.RecNo(), 4u);
+  t.SetIndexOrder(0);
+  EXPECT_EQ(t.RecordNumber(), 4u);
   t.MoveBy(1);
   EXPECT_EQ(Name(), "Lyon, FRA");  // record 5 in record order
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   t.MoveBy(1);
   EXPECT_EQ(Name(), "Paris, FRA");
 }
@@ -121,44 +122,44 @@ TEST_F(SeekTest, EqualKeysFollowRecordNumbers) {
   AddPlace(t, "Paris, FRA", "TEX");
   AddPlace(t, "PARIS, FRA", "ONT");
   ASSERT_TRUE(t.FindExact("PARIS, FRA"));
-  EXPECT_EQ(t.RecNo(), 4u);
+  EXPECT_EQ(t.RecordNumber(), 4u);
   t.MoveBy(1);
-  EXPECT_EQ(t.RecNo(), 7u);
+  EXPECT_EQ(t.RecordNumber(), 7u);
   t.MoveBy(1);
-  EXPECT_EQ(t.RecNo(), 8u);
+  EXPECT_EQ(t.RecordNumber(), 8u);
 }
 
 TEST_F(SeekTest, FilterSkipsRecordsAndAnEmptyTextRemovesIt) {
-  t.SetFilterTo("CNTRYSTATE = \"PEN\"");
+  t.SetFilter("CNTRYSTATE = \"PEN\"");
   EXPECT_EQ(WalkNames(t), (std::vector<std::string>{"Smith, PEN", "Smithson, PEN"}));
   EXPECT_FALSE(t.FindNear("LONDON"));
   EXPECT_EQ(Name(), "Smith, PEN");
-  t.SetFilterTo("");
+  t.SetFilter("");
   EXPECT_EQ(WalkNames(t).size(), 6u);
-  EXPECT_THROW(t.SetFilterTo("NOSUCH = 'X'"), TableError);
+  EXPECT_THROW(t.SetFilter("NOSUCH = 'X'"), TableError);
 }
 
 TEST_F(SeekTest, FieldAccessByNameWithoutRegardToCase) {
   ASSERT_TRUE(t.FindExact("LYON, FRA"));
-  EXPECT_EQ(t.GetCField("name"), "Lyon, FRA" + std::string(16, ' '));
-  EXPECT_EQ(t.GetLongField("DstPtr"), 1);
-  EXPECT_EQ(t.GetLongField("LATDEG"), 0);  // blank
+  EXPECT_EQ(t.TextField("name"), "Lyon, FRA" + std::string(16, ' '));
+  EXPECT_EQ(t.IntegerField("DstPtr"), 1);
+  EXPECT_EQ(t.IntegerField("LATDEG"), 0);  // blank
   EXPECT_FALSE(t.HasField("CNTRYSTATEX"));
   EXPECT_TRUE(t.HasField("cntrystate"));
-  EXPECT_THROW(t.GetCField("NOSUCHFIELD"), TableError);
-  t.SetCField("NAME", std::string(30, 'x'));
-  EXPECT_EQ(t.GetCField("NAME"), std::string(25, 'x'));
-  t.SetLongField("DSTPTR", -1234);
-  EXPECT_EQ(t.GetCField("DSTPTR"), "-1234");
-  EXPECT_EQ(t.GetLongField("DSTPTR"), -1234);
-  EXPECT_THROW(t.SetLongField("DSTPTR", 123456), TableError);
-  EXPECT_EQ(t.GetLongField("DSTPTR"), -1234);
+  EXPECT_THROW(t.TextField("NOSUCHFIELD"), TableError);
+  t.SetTextField("NAME", std::string(30, 'x'));
+  EXPECT_EQ(t.TextField("NAME"), std::string(25, 'x'));
+  t.SetIntegerField("DSTPTR", -1234);
+  EXPECT_EQ(t.TextField("DSTPTR"), "-1234");
+  EXPECT_EQ(t.IntegerField("DSTPTR"), -1234);
+  EXPECT_THROW(t.SetIntegerField("DSTPTR", 123456), TableError);
+  EXPECT_EQ(t.IntegerField("DSTPTR"), -1234);
   t.Skip(0);  // re-reads the record: the unsaved changes are gone
-  EXPECT_EQ(t.GetLongField("DSTPTR"), 1);
+  EXPECT_EQ(t.IntegerField("DSTPTR"), 1);
 }
 
 TEST_F(SeekTest, CursorFailuresCarryTheirMessages) {
-  t.SetOrderTo(0);
+  t.SetIndexOrder(0);
   try {
     t.FindNear("A");
     FAIL();
@@ -166,7 +167,7 @@ TEST_F(SeekTest, CursorFailuresCarryTheirMessages) {
     EXPECT_STREQ(e.what(), "Cannot use Find() with index order 0 (natural order) [Find]");
   }
   try {
-    t.SetOrderTo(3);
+    t.SetIndexOrder(3);
     FAIL();
   } catch (const TableError& e) {
     EXPECT_STREQ(e.what(),
@@ -179,8 +180,8 @@ TEST_F(SeekTest, CursorFailuresCarryTheirMessages) {
 
 TEST_F(SeekTest, WritesWithoutTheLockFailAndChangeNothing) {
   const std::string before = folder.Read("places.dbf");
-  t.SetCField("NAME", "Nowhere");
-  auto expectMessage = [this](void (TTzDbf::*op)(), const char* message) {
+  t.SetTextField("NAME", "Nowhere");
+  auto expectMessage = [this](void (DbfTable::*op)(), const char* message) {
     try {
       (t.*op)();
       ADD_FAILURE() << message;
@@ -188,27 +189,27 @@ TEST_F(SeekTest, WritesWithoutTheLockFailAndChangeNothing) {
       EXPECT_STREQ(e.what(), message);
     }
   };
-  expectMessage(&TTzDbf::AppendRec, "File must be locked to append: places.dbf [APPEND]");
-  expectMessage(&TTzDbf::DeleteRec, "Record not locked DeleteRec");
-  expectMessage(&TTzDbf::RecallRec, "Record not locked RecallRec");
-  expectMessage(&TTzDbf::ReplaceRec, "Record not locked ReplaceRec");
+  expectMessage(&DbfTable::AppendRecord, "File must be locked to append: places.dbf [APPEND]");
+  expectMessage(&DbfTable::DeleteRecord, "Record not locked DeleteRec");
+  expectMessage(&DbfTable::UndeleteRecord, "Record not locked RecallRec");
+  expectMessage(&DbfTable::SaveRecord, "Record not locked ReplaceRec");
   EXPECT_EQ(folder.Read("places.dbf"), before);
-  EXPECT_EQ(t.RecCount(), 6u);
+  EXPECT_EQ(t.RecordCount(), 6u);
 }
 
 TEST(SeekEmptyTable, AnEmptyTableHasBofAndEofAndABlankBuffer) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
-  EXPECT_EQ(t.RecCount(), 0u);
-  EXPECT_TRUE(t.Bof());
-  EXPECT_TRUE(t.Eof());
-  t.SetOrderTo(1);
+  EXPECT_EQ(t.RecordCount(), 0u);
+  EXPECT_TRUE(t.AtStart());
+  EXPECT_TRUE(t.AtEnd());
+  t.SetIndexOrder(1);
   EXPECT_FALSE(t.FindNear("A"));
-  EXPECT_EQ(t.RecNo(), 0u);
-  EXPECT_EQ(t.GetCField("NAME"), std::string(25, ' '));
+  EXPECT_EQ(t.RecordNumber(), 0u);
+  EXPECT_EQ(t.TextField("NAME"), std::string(25, ' '));
   t.MoveBy(1);
-  EXPECT_TRUE(t.Eof());
+  EXPECT_TRUE(t.AtEnd());
 }
 
 TEST(AnsiUpper, UpperCasesTheWindows1252Letters) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table store beside programs that do not keep its index: a table packed
 // or edited in place behind an open table's back is noticed at the first
 // lookup, which rebuilds the index and still lands on the right record; an
@@ -41,24 +42,24 @@ int64_t RecordOffset(const std::string& file, uint32_t recno) {
 
 std::string Padded(const std::string& name) { return name + std::string(25 - name.size(), ' '); }
 
-bool FindName(TTzDbf& t, const std::string& name) {
-  t.SetOrderTo(1);
+bool FindName(DbfTable& t, const std::string& name) {
+  t.SetIndexOrder(1);
   return t.FindExact(UpperAnsi(name));
 }
 
 TEST(SharedUse, PackAndAppendBehindTheIndexStillFindsEveryRecordByItsName) {
   TempFolder folder;
   {
-    TTzDbf writer;
+    DbfTable writer;
     OpenPlaces(writer);
     for (const char* n : {"Aachen", "Berlin", "Chur", "Dover"}) AddPlace(writer, n);
   }
   RecordingProgress progress;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t, &progress);
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   ASSERT_TRUE(t.FindExact("BERLIN"));
-  ASSERT_EQ(t.RecNo(), 2u);
+  ASSERT_EQ(t.RecordNumber(), 2u);
   const size_t rebuildsBefore = progress.captions.size();
 
   // Another program packs away Aachen and appends Egmond: the count stays
@@ -75,8 +76,8 @@ TEST(SharedUse, PackAndAppendBehindTheIndexStillFindsEveryRecordByItsName) {
   for (const auto& [name, recno] : std::vector<std::pair<std::string, uint32_t>>{
            {"BERLIN", 1}, {"CHUR", 2}, {"DOVER", 3}, {"EGMOND", 4}}) {
     ASSERT_TRUE(t.FindExact(name)) << name;
-    EXPECT_EQ(t.RecNo(), recno) << name;
-    EXPECT_EQ(UpperAnsi(t.GetCField("NAME")), Padded(name));
+    EXPECT_EQ(t.RecordNumber(), recno) << name;
+    EXPECT_EQ(UpperAnsi(t.TextField("NAME")), Padded(name));
   }
   EXPECT_FALSE(t.FindExact("AACHEN"));
   // The stale index was rebuilt, with its progress shown.
@@ -87,26 +88,26 @@ TEST(SharedUse, PackAndAppendBehindTheIndexStillFindsEveryRecordByItsName) {
 
 TEST(SharedUse, NameEditedInPlaceIsNotFoundUnderItsOldName) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   for (const char* n : {"Aachen", "Berlin", "Chur"}) AddPlace(t, n);
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   ASSERT_TRUE(t.FindExact("BERLIN"));
   Poke("places.dbf", RecordOffset("places.dbf", 2) + 1, Padded("Zagreb"));
   EXPECT_FALSE(t.FindExact("BERLIN"));
   ASSERT_TRUE(t.FindExact("ZAGREB"));
-  EXPECT_EQ(t.RecNo(), 2u);
+  EXPECT_EQ(t.RecordNumber(), 2u);
   // Movement sees the new order too.
   t.First();
   t.MoveBy(2);
-  EXPECT_EQ(t.RecNo(), 2u);
+  EXPECT_EQ(t.RecordNumber(), 2u);
 }
 
 TEST(SharedUse, IndexRewriteWritesThroughASymbolicLink) {
   TempFolder folder;
   ASSERT_TRUE(MakeFolder("shared"));
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t, nullptr, "shared/places.dbf");
     AddPlace(t, "Aachen");
   }
@@ -118,7 +119,7 @@ TEST(SharedUse, IndexRewriteWritesThroughASymbolicLink) {
   // A journal long enough to be rewritten at the next write.
   ProductionIndex::SetCompactionThreshold(1);
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
     AddPlace(t, "Berlin");
   }
@@ -131,14 +132,14 @@ TEST(SharedUse, IndexRewriteWritesThroughASymbolicLink) {
   EXPECT_NE(after.st_ino, before.st_ino);  // rewritten, in the shared folder
 
   // The installation that shares the table sees the new record at once.
-  TTzDbf other;
+  DbfTable other;
   OpenPlaces(other, nullptr, "shared/places.dbf");
   EXPECT_TRUE(FindName(other, "Berlin"));
 }
 
 TEST(SharedUse, NewTableCarriesTheAnsiLanguageByteAndNoMdxFlag) {
   TempFolder folder;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   const std::string head = *ReadFileStart("places.dbf", 32);
   EXPECT_EQ(static_cast<uint8_t>(head[kDbfMdxFlagOffset]), 0);
@@ -149,11 +150,11 @@ TEST(SharedUse, NewTableCarriesTheAnsiLanguageByteAndNoMdxFlag) {
 TEST(SharedUse, FirstWriteMarksATableOfAnOlderWriter) {
   TempFolder folder;
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
   }
   Poke("places.dbf", kDbfMdxFlagOffset, std::string("\x01\x00", 2));
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t);
   // Reading changes nothing; the first write clears the flag and names the
   // code page.
@@ -183,20 +184,20 @@ class ReadOnlyTable : public ::testing::Test {
 
 TEST_F(ReadOnlyTable, OpensForReadingAndWritesSayWhyNot) {
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t, nullptr, "ro/places.dbf");
     for (const char* n : {"Aachen", "Berlin"}) AddPlace(t, n);
   }
   // Without its index too: the keys are then built in memory.
   ASSERT_TRUE(EraseFile("ro/places.VDX"));
   MakeReadOnly();
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t, nullptr, "ro/places.dbf");
   EXPECT_TRUE(FindName(t, "Berlin"));
-  EXPECT_EQ(t.RecNo(), 2u);
+  EXPECT_EQ(t.RecordNumber(), 2u);
   EXPECT_NE(t.ReadOnlyReason(), "");
   try {
-    t.FLock();
+    t.LockFile();
     ADD_FAILURE() << "a read-only table was locked for writing";
   } catch (const TableError& e) {
     EXPECT_NE(std::string(e.what()).find("ro/places.dbf may only be read"), std::string::npos)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's progress window of an index rebuild: shown with "Indexing "
 // + the index file name + "..." while the keys are built, gone afterwards.
 #include <gtest/gtest.h>
@@ -31,13 +32,13 @@ class WatchedWindow : public IndexProgressWindow {
 TEST(IndexProgressWindow, ShowsTheRebuildOfAMissingIndex) {
   TempFolder folder;
   {
-    TTzDbf t;
+    DbfTable t;
     OpenPlaces(t);
     for (const char* n : {"Aachen", "Berlin", "Chur"}) AddPlace(t, n);
   }
   ASSERT_TRUE(EraseFile("places.VDX"));
   WatchedWindow window;
-  TTzDbf t;
+  DbfTable t;
   OpenPlaces(t, &window);
   EXPECT_EQ(window.label, "Indexing places.VDX...");
   EXPECT_TRUE(window.visible);

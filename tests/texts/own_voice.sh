@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when one of the given files (programs, static libraries, generated
 # data files, readable sources) holds a text that names another product
 # (Zorlan, Calvarin, Marvick, Corvatine), a Windows version ("Windows 9..."),

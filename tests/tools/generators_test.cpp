@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator programs as the build runs them: a sound source gives the
 // file, a bad source fails with file:line and leaves the previous file whole.
 #include <gtest/gtest.h>

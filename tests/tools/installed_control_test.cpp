@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control record generated into the installation folder, read through
 // the program's own record layout.
 #include <gtest/gtest.h>
@@ -67,8 +68,8 @@ TEST_F(InstalledControl, NewChartsGetTheStandardWheelAndTropicalZodiac) {
   ASSERT_EQ(printouts.size(), 40u);
   EXPECT_EQ(printouts.substr(0, 4), "YAAA");
   for (size_t group = 4; group < 40; group += 4) EXPECT_EQ(printouts[group], 'N') << printouts;
-  EXPECT_EQ(record_.Letter(off::defaultZodsel), 'T');
-  EXPECT_EQ(record_.Letter(off::defaultHousesys), 'F');
+  EXPECT_EQ(record_.Letter(off::defaultZodiacLetter), 'T');
+  EXPECT_EQ(record_.Letter(off::defaultHouseSystemLetter), 'F');
   EXPECT_EQ(record_.Letter(off::saveOption), 'Y');
   EXPECT_EQ(record_.Letter(off::warnDuplicateName), 'Y');
   EXPECT_EQ(record_.Letter(off::placeNameStyle), 'K');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message text file generated into the installation folder: its shape,
 // a text for every number the program uses, and the texts whose form other
 // code relies on (table widths, exact lengths, joined sentences).

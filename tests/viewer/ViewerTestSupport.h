@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions for the viewer tests: calculated-looking natal entries (no
 // ephemeris needed) written to "INPUT.FIL" in the working folder.
 #pragma once
@@ -25,18 +26,18 @@ inline ChartEntry MakeViewerEntry(int i) {
   e.setMinutes(30);
   e.setLatitude(40.5);
   e.setLongitude(74.0);
-  e.setTzone(5);
-  e.setGmt(std::fmod(i + 5.5, 24.0));
-  e.setAyan(24.0);
-  e.setDeltat(30.0);
-  e.setRamc(0.38);
+  e.setZoneHoursWest(5);
+  e.setUniversalTimeHours(std::fmod(i + 5.5, 24.0));
+  e.setAyanamsaDeg(24.0);
+  e.setDeltaTSeconds(30.0);
+  e.setRamcRad(0.38);
   const double turn = 17.0 * i;
   auto at = [&](double v) { return std::fmod(v + turn, 360.0); };
   const double cusps[6] = {126.3, 146.9, 172.0, 203.5, 240.1, 275.8};
   for (int h = 1; h <= 6; ++h) e.setCusp(h, at(cusps[h - 1]));
   e.setAsc(at(126.3));
   e.setMc(at(23.5));
-  e.setMoonnode(at(155.9));
+  e.setMoonNodeDeg(at(155.9));
   for (int s = 0; s < 21; ++s) {
     e.setLon(s, at(13.0 + 37.0 * s));
     e.setBody(BodyArray::Speed, s, s == 2 ? -0.12 : 0.5);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's page of a derived chart: which charts go in which ring, the
 // rings the installed bi- and tri-wheel styles draw from them, and the
 // caption that names the chart shown.
@@ -24,13 +25,13 @@ class DerivedPage : public testing::Test {
   void SetUp() override {
     session = {MakeViewerEntry(1), MakeViewerEntry(2)};
     ChartEntry transit = MakeViewerEntry(3);
-    transit.setCharttype(8);  // transits
+    transit.setChartType(8);  // transits
     transit.setBaseEntry(1);
     transit.setLevel(1);
     session.push_back(transit);
     ChartEntry composite = MakeViewerEntry(4);
-    composite.setCharttype(1);
-    composite.setChartypxtr(2);  // near midpoints
+    composite.setChartType(1);
+    composite.setChartSubtype(2);  // near midpoints
     composite.setBaseEntry(1);
     composite.setSecondBaseEntry(2);
     composite.setLevel(1);

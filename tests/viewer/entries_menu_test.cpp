@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "viewer/EntriesMenu.h"
@@ -15,17 +16,17 @@ TEST(ChartKindLabel, ComesFromTheTextsOfTheChartType) {
   // Entries of kinds this program does not make keep the labels of their
   // chart type.
   ChartEntry e = test::MakeViewerEntry(1);
-  e.setCharttype(0);
+  e.setChartType(0);
   EXPECT_EQ(ChartKindLabel(e, Text), "T10046");
-  e.setCharttype(1);  // a composite by another method than near midpoints
+  e.setChartType(1);  // a composite by another method than near midpoints
   EXPECT_EQ(ChartKindLabel(e, Text), "T10047");
-  e.setCharttype(4);
-  e.setChartypxtr(3);
+  e.setChartType(4);
+  e.setChartSubtype(3);
   EXPECT_EQ(ChartKindLabel(e, Text), "T10022");
-  e.setCharttype(7);
-  e.setChartypxtr(0);  // no body of a planet return
+  e.setChartType(7);
+  e.setChartSubtype(0);  // no body of a planet return
   EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return");
-  e.setCharttype(5);
+  e.setChartType(5);
   e.setHarmonic(1);  // no harmonic either
   EXPECT_EQ(ChartKindLabel(e, Text), "");
   EXPECT_EQ(OtherEntryLine(12, e, Text), "12: Person 1 - ");
@@ -33,17 +34,17 @@ TEST(ChartKindLabel, ComesFromTheTextsOfTheChartType) {
 
 TEST(ChartKindLabel, DerivedChartsShowTheirKindTitle) {
   ChartEntry e = test::MakeViewerEntry(1);
-  e.setCharttype(8);
+  e.setChartType(8);
   EXPECT_EQ(ChartKindLabel(e, Text), "Transits");
-  e.setCharttype(4);
-  e.setChartypxtr(2);
+  e.setChartType(4);
+  e.setChartSubtype(2);
   EXPECT_EQ(ChartKindLabel(e, Text), "Solar Arc Directions");
-  e.setCharttype(6);
+  e.setChartType(6);
   EXPECT_EQ(ChartKindLabel(e, Text), "Relocated Chart");
-  e.setCharttype(7);
-  e.setChartypxtr(4);
+  e.setChartType(7);
+  e.setChartSubtype(4);
   EXPECT_EQ(ChartKindLabel(e, Text), "Planet Return (Mars)");
-  e.setCharttype(5);
+  e.setChartType(5);
   e.setHarmonic(9);
   EXPECT_EQ(OtherEntryLine(3, e, Text), "3: Person 1 - Harmonic Chart 9");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A return's place clock taken from the place's daylight-time table at the
 // moment of the return, with the installed tables.
 #include <gtest/gtest.h>
@@ -22,14 +23,14 @@ TEST(ReturnZone, TheTableGivesTheDaylightTimeInForceAtTheReturn) {
 
   // Solar returns in Paris (table 316), asked for as one hour east with
   // daylight time, as the place was on the day the return was asked for.
-  auto returnAt = [](double julday) {
+  auto returnAt = [](double julianDayUt) {
     ChartEntry e;
     e.InitNewEntry('T', 1);
-    e.setCharttype(chart_type::kSolarReturn);
+    e.setChartType(chart_type::kSolarReturn);
     e.setLongitude(-2.35);
     e.setDstTable(316);
     e.setCalcComplete(true);
-    e.setJulday(julday);
+    e.setJulianDayUt(julianDayUt);
     e.setPrintoutParam(79, -3600);
     e.setPrintoutParam(80, 2);
     TakeReturnZoneFromItsTable(e);

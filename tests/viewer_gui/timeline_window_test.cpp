@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Timeline..." in the viewer, driven by keys: the next twelve months of a
 // calculated chart filtered to Saturn's transits, the calendar saved as PDF,
 // and an event chosen (Enter on its row) that brings the viewer back at the transit
@@ -30,7 +31,7 @@
 #include "tests/support/EphemerisTestFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/viewer/ViewerTestSupport.h"
-#include "viewer/gui/TBtnRightDlgWheel.h"
+#include "viewer/gui/ChartViewer.h"
 #include "viewer/gui/TimelineWindow.h"
 
 namespace vostrane {
@@ -42,7 +43,7 @@ void Calculate() {
   SilentProgress progress;
   NoNameFileWriteBack nameFile;
   AstroCalculator calc;
-  CalcTheHouAndPla(progress, nameFile, calc, false);
+  CalculateSessionCharts(progress, nameFile, calc, false);
 }
 
 ChartEntry EntryOnDisk(const test::TempFolder& folder, int record) {
@@ -71,7 +72,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   Calculate();
 
   ShellState shell;
-  TBtnRightDlgWheel viewer;
+  ChartViewer viewer;
   viewer.SetDrawingSettings(DrawingSettingsFromControl(Control()));
   const std::string pdf = folder.Path() + "/calendar.pdf";
   viewer.SetSaveFileDialog([&](QWidget*, const std::string&) { return pdf; });
@@ -133,7 +134,7 @@ TEST(TimelineWindow, KeysFindSaturnsTransitsSaveTheCalendarAndOpenTheBiWheel) {
   ASSERT_EQ(KindOfEntry(transit), DerivedKind::Transit);
   EXPECT_EQ(transit.baseEntry(), 1);
   const TimelineEvent& first = shown.front();
-  EXPECT_NEAR(transit.julday(), first.jd, 1.0 / 86400);
+  EXPECT_NEAR(transit.julianDayUt(), first.jd, 1.0 / 86400);
   if (first.kind == EventKind::Transit && first.body == slot::Saturn) {
     const double pointLon = first.point == slot::Ascendant   ? base.asc()
                             : first.point == slot::Midheaven ? base.mc()

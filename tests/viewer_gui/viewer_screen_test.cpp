@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer on the screen it opens on: the whole page shows at once, drawn
 // for the screen's pixels (also at a device pixel ratio of 2), and follows
 // the window when it is resized or maximised; zoom in, out and fit. The
@@ -21,7 +22,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/viewer/ViewerTestSupport.h"
 #include "viewer/gui/PageView.h"
-#include "viewer/gui/TBtnRightDlgWheel.h"
+#include "viewer/gui/ChartViewer.h"
 
 namespace vostrane {
 namespace {
@@ -41,7 +42,7 @@ class ViewerScreen : public testing::Test {
     OpenControlFile();
     shell.phase = RunPhase::CalculateAndShow;
     test::WriteViewerSession(2);
-    viewer = std::make_unique<TBtnRightDlgWheel>();
+    viewer = std::make_unique<ChartViewer>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));
     viewer->FormActivate(shell);
     viewer->show();
@@ -74,7 +75,7 @@ class ViewerScreen : public testing::Test {
   test::TempFolder folder;
   ScopedScriptedMessages messages;
   ShellState shell;
-  std::unique_ptr<TBtnRightDlgWheel> viewer;
+  std::unique_ptr<ChartViewer> viewer;
 };
 
 TEST_F(ViewerScreen, OpensWithTheWholePageOnItsScreenAndFollowsTheWindow) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer window on the installed wheel files: opening on entry 1, the
 // Entries menu, the exit commands, and printing (to PDF files) that leaves
 // the screen as it was.
@@ -40,8 +41,8 @@
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/AspectPanel.h"
 #include "viewer/gui/DialMode.h"
-#include "viewer/gui/TBtnRightDlgWheel.h"
-#include "viewer/gui/TFormWheelExitMenu.h"
+#include "viewer/gui/ChartViewer.h"
+#include "viewer/gui/ViewerExitMenu.h"
 #include "viewer/gui/ViewerPhase.h"
 
 namespace vostrane {
@@ -64,7 +65,7 @@ void Trigger(QAction* action) {
   QCoreApplication::processEvents();
 }
 
-std::vector<int> ListedEntries(const TBtnRightDlgWheel& viewer) {
+std::vector<int> ListedEntries(const ChartViewer& viewer) {
   std::vector<int> listed;
   for (int k = 0; k < 20; ++k)
     if (viewer.EntryAction(k)->isVisible())
@@ -98,7 +99,7 @@ class ViewerTest : public testing::Test {
     fs::copy(InstallFile("PICTURES"), fs::path(folder.Path()) / "PICTURES", fs::copy_options::recursive);
     ASSERT_TRUE(OpenMessageTextFile());
     OpenControlFile();
-    viewer = std::make_unique<TBtnRightDlgWheel>();
+    viewer = std::make_unique<ChartViewer>();
     viewer->SetDrawingSettings(DrawingSettingsFromControl(Control()));
     // No dialog may open in a test: each one answers as scripted.
     viewer->SetPrintDialog([this](QPrinter& printer, QWidget*) {
@@ -127,7 +128,7 @@ class ViewerTest : public testing::Test {
   test::TempFolder folder;
   ScopedScriptedMessages messages;
   ShellState shell;  // the shell's state the viewer reads and sets
-  std::unique_ptr<TBtnRightDlgWheel> viewer;
+  std::unique_ptr<ChartViewer> viewer;
   // Answers of the dialogs: the print dialog prints to this PDF file ("":
   // cancelled); the file dialog returns saveAs.
   std::string printTo;
@@ -245,7 +246,7 @@ TEST_F(ViewerTest, TheExitMenuClosesWithItsChoiceOrNotAtAll) {
   viewer->show();
   auto answer = [](int button) {
     QTimer::singleShot(0, [button] {
-      auto* menu = qobject_cast<TFormWheelExitMenu*>(QApplication::activeModalWidget());
+      auto* menu = qobject_cast<ViewerExitMenu*>(QApplication::activeModalWidget());
       ASSERT_NE(menu, nullptr);
       EXPECT_EQ(menu->windowTitle(), "Exit to Main Menu or Data Entry Screen");
       EXPECT_TRUE(menu->AppendButton()->isVisible());
@@ -424,7 +425,7 @@ TEST_F(ViewerTest, ZoomedPagesStayZoomedAfterPrinting) {
   EXPECT_EQ(viewer->ScreenPageMetrics().pageWidth, 921);
   EXPECT_EQ(viewer->ScreenPageMetrics().pageHeight, 1245);
   printTo = folder.Path() + "/zoomed.pdf";
-  viewer->btnPrintClick();
+  viewer->PrintClick();
   EXPECT_TRUE(fs::exists(printTo));
   EXPECT_EQ(viewer->ScreenPageMetrics().pageWidth, 921);
   EXPECT_DOUBLE_EQ(viewer->ScreenPageMetrics().zoom, 1.5);
@@ -451,7 +452,7 @@ TEST_F(ViewerTest, AnEmptySessionShowsABlankPageAndCanBeLeft) {
   EXPECT_EQ(viewer->CurrentEntry(), 0);
   EXPECT_FALSE(viewer->EntriesMenu()->menuAction()->isVisible());
   EXPECT_EQ(InkPixels(viewer->PageImage()), 0);
-  viewer->btnPrintClick();  // nothing to print
+  viewer->PrintClick();  // nothing to print
   viewer->SavePdfClick();
   EXPECT_EQ(printDialogs, 0);
   EXPECT_TRUE(suggestions.empty());
@@ -468,7 +469,7 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
   phase.PrepareViewerDrawing();
   int menuHeight = 0;
   QTimer::singleShot(0, [&] {
-    TBtnRightDlgWheel* shown = phase.ViewerWindow();
+    ChartViewer* shown = phase.ViewerWindow();
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(shown->CurrentEntry(), 1);
@@ -493,7 +494,7 @@ TEST_F(ViewerTest, TheShellShowsTheViewerModallyWithItsHeight) {
 std::vector<ChartEntry> SessionWithTransits() {
   std::vector<ChartEntry> entries = {test::MakeViewerEntry(1), test::MakeViewerEntry(2),
                                      test::MakeViewerEntry(3)};
-  entries[2].setCharttype(8);
+  entries[2].setChartType(8);
   entries[2].setBaseEntry(1);
   entries[2].setLevel(1);
   return entries;
@@ -568,7 +569,7 @@ TEST_F(ViewerTest, AddDerivedChartAppendsItAndReopensAtIt) {
   // outside entry 2.
   std::vector<ChartEntry> calculated = SessionWithTransits();
   ChartEntry solar = test::MakeViewerEntry(4);
-  solar.setCharttype(added.charttype());
+  solar.setChartType(added.chartType());
   solar.setBaseEntry(2);
   solar.setLevel(1);
   calculated.push_back(solar);
@@ -713,7 +714,7 @@ TEST_F(ViewerTest, ComparesWithAPersonOfTheNameFileChosenByKeys) {
   ChartEntry added;
   std::copy_n(bytes.begin() + 4 * kEntrySize, kEntrySize, added.Data());
   EXPECT_EQ(Trim(added.name()), "Stein, Gertrude");
-  EXPECT_EQ(added.charttype(), 0);
+  EXPECT_EQ(added.chartType(), 0);
 
   // Calculated (here: made to look so), the page compares the two.
   std::vector<ChartEntry> calculated;

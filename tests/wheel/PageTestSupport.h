@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts, styles and installation files for the tests of the wheel page.
 #pragma once
 
@@ -29,12 +30,12 @@ inline ChartEntry MakeChart(const std::string& name = "Doe, John") {
   e.setMinutes(30);
   e.setLatitude(40.7128);
   e.setLongitude(74.006);
-  e.setTzone(5);
-  e.setGmt(19.5);
-  e.setAyan(24.2);
-  e.setDeltat(33.7);
-  e.setRamc(0.3804);
-  e.setMoonnode(155.96);
+  e.setZoneHoursWest(5);
+  e.setUniversalTimeHours(19.5);
+  e.setAyanamsaDeg(24.2);
+  e.setDeltaTSeconds(33.7);
+  e.setRamcRad(0.3804);
+  e.setMoonNodeDeg(155.96);
   const double cusps[6] = {126.34, 146.94, 172.05, 203.55, 240.12, 275.79};
   for (int h = 1; h <= 6; ++h) e.setCusp(h, cusps[h - 1]);
   e.setAsc(126.34);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random houses and rings for the wheel layout tests: nearly equal,
 // quadrant-like and polar houses, rings with or without a stellium.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Styles, rings and aspect sets for the wheel tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspect grids: point lists and cell counts of the letters, the lines
 // of the triangle and the rectangle, the items of a cell (glyphs, short
 // names, orb with its mark, distance) and the right-to-left triangle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspect list, its patterns, orbs by body class and the editing of the
 // aspect sets and their options.
 #include <gtest/gtest.h>
@@ -145,8 +146,8 @@ ChartEntry RandomChart(std::mt19937& random, double asc) {
   std::uniform_real_distribution<double> lon(0, 360), speed(-0.8, 1.5);
   ChartEntry e;
   e.setUsed(true);
-  e.setHousesys('B');
-  e.setObliq(23.44);
+  e.setHouseSystemLetter('B');
+  e.setObliquityRad(23.44);
   for (int slot = 0; slot <= 9; ++slot) {
     e.setLon(slot, lon(random));
     e.setBody(BodyArray::Speed, slot, speed(random));

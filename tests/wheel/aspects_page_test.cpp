@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aspects page, drawn on the recording surface with the installed wheel
 // styles and aspect sets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aspect search: orbs at their limits, the applying/separating mark, the
 // candidate rows, kinds and glyphs, and which points take part.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out the glyph columns: least movement fits, spreading on the
 // circle, and houses widened for their columns.
 #include <gtest/gtest.h>

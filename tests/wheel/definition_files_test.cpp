@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readers of WHEELS.DAT, WHEELSG.DAT, PAGEW.DEF and ANGLES.DAT: record
 // choice, layout and every failure message.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing operations of the surface, seen through the recording surface.
 #include <gtest/gtest.h>
 

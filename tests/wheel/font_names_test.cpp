@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font names of the sixteen font letters from the installed message texts.
 #include <gtest/gtest.h>
 

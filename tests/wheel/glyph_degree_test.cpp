@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far every planet glyph stands from its degree, and that nothing of a
 // glyph column is drawn twice, read from the page recording: seeded random
 // charts, a crowded chart (six bodies in the fourth house) and a polar one,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house map and the slot assignment of the wheel's glyphs: crowded
 // stelliums, points across 0 Aries and on cusps, equal sectors, full rings,
 // and the cusp marks of glyphs that had to cross a cusp.
@@ -67,7 +68,7 @@ void ExpectOrderedAndSpaced(const PlacementInput& in, const std::vector<Placed>&
   for (size_t i = 0; i < byAngle.size(); ++i) {
     ASSERT_NE(byAngle[i].slot, kNoSlot) << "point " << byAngle[i].point;
     if (i == 0) continue;
-    const int h = DetermHousePos(byAngle[i].lon, in.cusps);
+    const int h = CheckedHouseOf(byAngle[i].lon, in.cusps);
     EXPECT_GT(byAngle[i].slot, byAngle[i - 1].slot) << "order at point " << byAngle[i].point;
     EXPECT_GT(byAngle[i].slot - byAngle[i - 1].slot, t.At(SpacingClass(h), in.ring))
         << "spacing at point " << byAngle[i].point;
@@ -76,7 +77,7 @@ void ExpectOrderedAndSpaced(const PlacementInput& in, const std::vector<Placed>&
 
 TEST(HouseMap, MarginsBesideCusps) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap m = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap m = BuildHouseMap(AnglesOf(cusps, false), false);
   EXPECT_EQ(m.At(0), 0);
   EXPECT_EQ(m.At(1), kNoHouse);
   EXPECT_EQ(m.At(2), 0);
@@ -99,35 +100,35 @@ TEST(HouseMap, MarginsBesideCusps) {
 
   EXPECT_FALSE(m.bug);
   // Cusps that do not go round the circle stop at house 12 and say so.
-  const HouseMap flat = FillWhichHousePos(std::array<double, 12>{}, false);
+  const HouseMap flat = BuildHouseMap(std::array<double, 12>{}, false);
   EXPECT_TRUE(flat.bug);
   EXPECT_EQ(flat.At(300), 11);
 
   // Wider margins (offset 7 'N'): a cusp at 30.2 takes slot 29 too.
   auto angles = AnglesOf(cusps, false);
   angles[1] = 30.2;
-  EXPECT_EQ(FillWhichHousePos(angles, false).At(29), 0);
-  EXPECT_EQ(FillWhichHousePos(angles, true).At(29), kNoHouse);
+  EXPECT_EQ(BuildHouseMap(angles, false).At(29), 0);
+  EXPECT_EQ(BuildHouseMap(angles, true).At(29), kNoHouse);
 }
 
 TEST(HouseMap, HouseOfALongitude) {
   ScopedScriptedMessages msgs;
   const auto cusps = test::Cusps({350, 20, 50, 80, 110, 140});
-  EXPECT_EQ(DetermHousePos(355, cusps), 0);
-  EXPECT_EQ(DetermHousePos(5, cusps), 0);
-  EXPECT_EQ(DetermHousePos(20, cusps), 1);
-  EXPECT_EQ(DetermHousePos(349.99, cusps), 11);
-  EXPECT_EQ(DetermHousePos(170, cusps), 6);
+  EXPECT_EQ(CheckedHouseOf(355, cusps), 0);
+  EXPECT_EQ(CheckedHouseOf(5, cusps), 0);
+  EXPECT_EQ(CheckedHouseOf(20, cusps), 1);
+  EXPECT_EQ(CheckedHouseOf(349.99, cusps), 11);
+  EXPECT_EQ(CheckedHouseOf(170, cusps), 6);
   EXPECT_FALSE(msgs->Saw("Bug"));
   // Cusps that do not go round the circle: the message, and house 12.
   std::array<double, 12> flat{};
-  EXPECT_EQ(DetermHousePos(100, flat), 11);
+  EXPECT_EQ(CheckedHouseOf(100, flat), 11);
   EXPECT_TRUE(msgs->Saw("ERROR!!!!  Bug in procedure DetermHousePos."));
 }
 
 TEST(GlyphPlacement, ThreePlanetsWithinOneDegreeKeepOrderAndSpacing) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
   ASSERT_EQ(t.At(1, 1), 3);
   const PlacementInput in = Input(cusps, {{2, 10.9}, {0, 10.0}, {3, 10.4}});
@@ -143,7 +144,7 @@ TEST(GlyphPlacement, ThreePlanetsWithinOneDegreeKeepOrderAndSpacing) {
 
 TEST(GlyphPlacement, CrowdedHousePushesGlyphsOnAndDashesTheCusp) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
   // Nine points between 22 and 29.5 degrees of house 1 (slots 2..28 hold at
   // most seven glyphs four apart).
@@ -178,7 +179,7 @@ TEST(GlyphPlacement, CrowdedHousePushesGlyphsOnAndDashesTheCusp) {
 
 TEST(GlyphPlacement, PlanetJustBeforeACuspStaysInItsHouseWhileThereIsRoom) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
   // Alone: back out of the margin into its own house.
   auto placed = Assign(Input(cusps, {{4, 29.5}}), map, t);
@@ -194,7 +195,7 @@ TEST(GlyphPlacement, PlanetJustBeforeACuspStaysInItsHouseWhileThereIsRoom) {
 
 TEST(GlyphPlacement, PointOnACuspTakesTheFirstSlotOfItsHouse) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   auto placed = Assign(Input(cusps, {{5, 30.0}}), map, PlainSpacing());
   EXPECT_EQ(placed[0].slot, 32);
   placed = Assign(Input(cusps, {{5, 90.0}}), map, PlainSpacing());  // the IC, wider margin
@@ -203,7 +204,7 @@ TEST(GlyphPlacement, PointOnACuspTakesTheFirstSlotOfItsHouse) {
 
 TEST(GlyphPlacement, PointsAcrossZeroAriesKeepZodiacalOrder) {
   const auto cusps = test::EqualCusps(340);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
   const PlacementInput in = Input(cusps,
                                   {{0, 0.5}, {1, 355.0}, {2, 2.0}, {3, 358.5}, {4, 339.5}, {5, 341.0}});
@@ -223,7 +224,7 @@ TEST(GlyphPlacement, PointsAcrossZeroAriesKeepZodiacalOrder) {
 
 TEST(GlyphPlacement, StelliumBeforeTheAscendantShiftsBackInsteadOfRunningOn) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   const SpacingTable t = PlainSpacing();
   // Three points at the very end of the circle: no free slot lies above
   // the last one, so the earlier glyphs move back.
@@ -240,7 +241,7 @@ TEST(GlyphPlacement, EqualSectorsPlaceInProportionWithinTheHouse) {
   // Unequal houses drawn as equal sectors.
   const auto cusps = test::Cusps({100, 140, 165, 190, 225, 255});
   const auto angles = AnglesOf(cusps, true);
-  const HouseMap map = FillWhichHousePos(angles, false);
+  const HouseMap map = BuildHouseMap(angles, false);
   const SpacingTable t = PlainSpacing();
   // On cusp 2, in the middle of house 2, on cusp 7, and near the end of
   // house 8.
@@ -251,7 +252,7 @@ TEST(GlyphPlacement, EqualSectorsPlaceInProportionWithinTheHouse) {
   EXPECT_EQ(placed[2].slot, map.FirstSlot(6));
   EXPECT_GE(placed[3].slot, map.LastSlot(7) - 1);
   EXPECT_LE(placed[3].slot, map.LastSlot(7));
-  for (const Placed& p : placed) EXPECT_EQ(map.At(p.slot), DetermHousePos(p.lon, cusps)) << p.point;
+  for (const Placed& p : placed) EXPECT_EQ(map.At(p.slot), CheckedHouseOf(p.lon, cusps)) << p.point;
   // The true place of a point in equal sectors is its share of the sector.
   EXPECT_NEAR(TrueWheelAngle(152.5, cusps, true), 45.0, 1e-9);
   EXPECT_NEAR(TrueWheelAngle(152.5, cusps, false), 52.5, 1e-9);
@@ -259,7 +260,7 @@ TEST(GlyphPlacement, EqualSectorsPlaceInProportionWithinTheHouse) {
 
 TEST(GlyphPlacement, EveryPointOfAFullRingGetsASlot) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   SpacingTable wide;
   for (auto& row : wide.t) row.fill(20);
   std::vector<std::pair<int, double>> pts;
@@ -277,7 +278,7 @@ TEST(GlyphPlacement, EveryPointOfAFullRingGetsASlot) {
 
 TEST(GlyphPlacement, GlyphPushedBackAcrossACuspMarksThatCusp) {
   const auto cusps = test::EqualCusps(0);
-  const HouseMap map = FillWhichHousePos(AnglesOf(cusps, false), false);
+  const HouseMap map = BuildHouseMap(AnglesOf(cusps, false), false);
   // A point of house 3 (index 2) drawn in slot 55 of house 2 (index 1):
   // cusp 3 is dashed and, having no bend yet, bent two degrees below.
   CuspMarks marks;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated installation files read back through the program's readers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Midpoints of a chart's points: the nearer midpoint, the order of the
 // 90-degree dial, the midpoint trees and the orb kept in ASPORBS.DAT.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembly of a whole wheel page on the recording surface: the step
 // captions and the continue flag, the equal-house substitution, the
 // headers of a tri-wheel, the credit line and the style that stays in
@@ -208,9 +209,9 @@ TEST_F(PageAssemblyTest, TriWheelLayoutCPutsTheThirdChartAtTheBottomLeft) {
 // with its value.
 TEST_F(PageAssemblyTest, HeaderNamesTheHouseSystemAndTheAyanamsaWithItsValue) {
   ChartEntry chart = MakeChart();
-  chart.setHousesys('J');
-  chart.setZodsel('L');
-  chart.setAyan(-23.7125);  // stored as the calculation stores it: minus the ayanamsa
+  chart.setHouseSystemLetter('J');
+  chart.setZodiacLetter('L');
+  chart.setAyanamsaDeg(-23.7125);  // stored as the calculation stores it: minus the ayanamsa
   WheelPageInput in;
   in.inner = &chart;
   RecordingSurface s;
@@ -245,7 +246,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
   };
   for (const HouseSystemInfo& info : HouseSystemTable()) {
     ChartEntry chart = MakeChart();
-    chart.setHousesys(info.letter);
+    chart.setHouseSystemLetter(info.letter);
     NameFileImage image;
     CalcReport report;
     CalcHouses(chart, image, info.id, false, report);
@@ -257,7 +258,7 @@ TEST_F(PageAssemblyTest, EveryHouseSystemDrawsItsPage) {
     EXPECT_EQ(std::count(all.begin(), all.end(), "36"), sectors ? 1 : 0) << info.name;
   }
   ChartEntry polar = MakeChart();
-  polar.setHousesys('F');
+  polar.setHouseSystemLetter('F');
   NameFileImage image;
   CalcReport report;
   CalcHouses(polar, image, HouseSystemId::Placidus, false, report);
@@ -276,23 +277,23 @@ TEST_F(PageAssemblyTest, DerivedPagesNameTheirMomentsAndHeadEachRingsColumn) {
   bi.SetI16(wo::positionTablePlaces + 2, 6000);
   Reinstall();
   ChartEntry natal = MakeChart("Weber, Anna");
-  natal.setDstcode(4);
+  natal.setDaylightCode(4);
   natal.setLongitude(-8.55);
   ChartEntry progressed = natal;
-  progressed.setCharttype(chart_type::kProgressed);
-  progressed.setChartypxtr(1);
+  progressed.setChartType(chart_type::kProgressed);
+  progressed.setChartSubtype(1);
   progressed.setBaseEntry(1);
   progressed.setYear(1985);  // the progressed moment, in Greenwich time
-  progressed.setTzone(0);
-  progressed.setDstcode(0);
+  progressed.setZoneHoursWest(0);
+  progressed.setDaylightCode(0);
   progressed.setPrintoutParam(73, 8);
   progressed.setPrintoutParam(74, 15);
   progressed.setPrintoutParam(75, 2025);
   ChartEntry solarReturn = natal;
-  solarReturn.setCharttype(chart_type::kSolarReturn);
+  solarReturn.setChartType(chart_type::kSolarReturn);
   solarReturn.setBaseEntry(1);
   solarReturn.setCalcComplete(true);
-  solarReturn.setJulday(2437363.5 + 19.5 / 24);  // March 5, 1961, 7:30 PM GMT
+  solarReturn.setJulianDayUt(2437363.5 + 19.5 / 24);  // March 5, 1961, 7:30 PM GMT
   solarReturn.setPrintoutParam(79, -3600);
   solarReturn.setPrintoutParam(80, 2);  // daylight time
   WheelPageInput in;
@@ -337,7 +338,7 @@ TEST(PageHeaders, ThreeAcrossAWideItemPushesTheNextOnesAlong) {
   WheelDefinition style = PageStyle();
   style.SetLetter(wo::headerLayout, 'M');
   test::PageFixture page(style);
-  page.charts[0].setDstcode(4);  // the long local mean time item
+  page.charts[0].setDaylightCode(4);  // the long local mean time item
   DrawPageHeaders(page.Page());
   std::vector<DrawOp> texts = page.surface.Texts();
   ASSERT_EQ(texts.size(), 8u);  // the name and title, and seven items

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page metrics of the printer and the screen, font size mapping, palette.
 #include <gtest/gtest.h>
 

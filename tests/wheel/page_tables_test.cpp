@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tables of the wheel page: position tables (rows, columns, empty
 // tables), legends, the further points, elements and modes, and the
 // declination parallels with their boxes.
@@ -51,7 +52,7 @@ TEST(PositionTables, ATableOfEmptyColumnsIsNotDrawn) {
   // On a multi-wheel 'J' lists each outer chart's own longitudes, headed
   // by its kind, and 'L' is the empty column.
   PageFixture bi(style, 'B');
-  bi.charts[1].setCharttype(chart_type::kEvent);  // transits
+  bi.charts[1].setChartType(chart_type::kEvent);  // transits
   bi.charts[1].setLon(0, 100.8833);               // the Sun at 10 Cancer 53
   bi.Refill('B');
   SetTable(bi.def, 0, "AAJB");
@@ -66,7 +67,7 @@ TEST(PositionTables, ATableOfEmptyColumnsIsNotDrawn) {
   EXPECT_LT(minutes[0].x1, box.columnLeft[2]);
   // A tri-wheel gives the middle and the outer chart a column each.
   PageFixture tri(style, 'T');
-  tri.charts[2].setCharttype(chart_type::kSolarReturn);
+  tri.charts[2].setChartType(chart_type::kSolarReturn);
   tri.Refill('T');
   SetTable(tri.def, 0, "AAJL");
   const PositionTableBox three = DrawPositionTable(tri.Page(), 0);
@@ -125,8 +126,8 @@ TEST(FurtherPoints, RowsOfTheInnerChart) {
   WheelDefinition style = PageStyle();
   style.SetLetter(wo::furtherPointsOption, 'Y');
   PageFixture page(style);
-  page.charts[0].setGmt(26.75);  // 23:45 local in a zone of 3 hours west
-  page.charts[0].setDeltat(-40);
+  page.charts[0].setUniversalTimeHours(26.75);  // 23:45 local in a zone of 3 hours west
+  page.charts[0].setDeltaTSeconds(-40);
   page.Refill('R');
   const std::vector<FurtherPoint> rows = FurtherPoints(page.Page());
   std::vector<std::string> labels;
@@ -141,7 +142,7 @@ TEST(FurtherPoints, RowsOfTheInnerChart) {
 
   page.def.SetLetter(wo::trueNode, 'M');
   page.def.SetLetter(wo::furtherPointsOption, 'N');
-  page.charts[0].setCharttype(1);
+  page.charts[0].setChartType(1);
   page.Refill('R');
   const std::vector<FurtherPoint> other = FurtherPoints(page.Page());
   EXPECT_EQ(other[0].label, "True Moon's Node");

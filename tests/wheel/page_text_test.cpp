@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the page header: ordinals, dates, clock times, places on the
 // globe, time zones, names, wrapping and chart titles.
 #include <gtest/gtest.h>
@@ -70,8 +71,8 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
   e.setHarmonic(1);
 
   ChartEntry progressed = e;
-  progressed.setCharttype(4);
-  progressed.setChartypxtr(1);
+  progressed.setChartType(4);
+  progressed.setChartSubtype(1);
   progressed.setBaseEntry(1);
   const ChartEntry base = e;
   const EntryLookup lookup = [&](int record, ChartEntry& out) {
@@ -87,8 +88,8 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
             "Secondary Progressed for August 15, 2025  OF  Natal Chart of March 5, 1961");
 
   ChartEntry composite = e;
-  composite.setCharttype(1);
-  composite.setChartypxtr(0);
+  composite.setChartType(1);
+  composite.setChartSubtype(0);
   composite.setBaseEntry(1);
   composite.setSecondBaseEntry(1);
   EXPECT_EQ(ChartTitle(composite, names, lookup),
@@ -97,13 +98,13 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
 
   // Transits, and a harmonic chart of the transits.
   ChartEntry transits = e;
-  transits.setCharttype(8);
+  transits.setChartType(8);
   transits.setBaseEntry(1);
   transits.setPlace("Paris");
   EXPECT_EQ(ChartTitle(transits, names, lookup),
             "Transits for March 5, 1961 at 2:30 PM in Paris  OF  Natal Chart");
   ChartEntry fifth = e;
-  fifth.setCharttype(5);
+  fifth.setChartType(5);
   fifth.setHarmonic(5);
   fifth.setBaseEntry(2);
   const EntryLookup chain = [&](int record, ChartEntry& out) {
@@ -131,7 +132,7 @@ TEST(ChartTitle, NatalHarmonicAndDerivedTitles) {
 TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
   const PageNames names = DefaultPageNames();
   ChartEntry e = test::MakeChart();
-  e.setDstcode(1);
+  e.setDaylightCode(1);
   const std::vector<std::string> items = HeaderItems(e, names);
   const std::vector<std::string> expected = {"March 5, 1961",        "2:30 PM",
                                              "New York, NY",         "40N42'46\"  74W00'22\"",
@@ -139,17 +140,17 @@ TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
                                              "Tropical  Placidus",   "Geocentric"};
   EXPECT_EQ(items, expected);
   // A composite of the midpoint kinds ends with its title.
-  e.setCharttype(1);
-  e.setChartypxtr(2);
+  e.setChartType(1);
+  e.setChartSubtype(2);
   EXPECT_TRUE(HeaderItems(e, names).empty());
   // A return made without its place's zone shows Greenwich time alone.
-  e.setCharttype(2);
+  e.setChartType(2);
   EXPECT_EQ(HeaderItems(e, names)[1], "2:30 PM GMT");
   EXPECT_EQ(HeaderItems(e, names)[4], "Greenwich Mean Time");
   // With it, the moment at its place (one hour east, daylight time) and in
   // Greenwich time, whose day may differ.
   e.setCalcComplete(true);
-  e.setJulday(2437364.5 - 0.5 / 24);  // March 5, 1961, 11:30 PM GMT
+  e.setJulianDayUt(2437364.5 - 0.5 / 24);  // March 5, 1961, 11:30 PM GMT
   e.setPrintoutParam(79, -3600);
   e.setPrintoutParam(80, 2);
   std::vector<std::string> local = HeaderItems(e, names);
@@ -160,7 +161,7 @@ TEST(PageHeader, ItemsOfANatalChartAndOfAComposite) {
   EXPECT_EQ(ChartTitle(e, names), "Solar Return for March 6, 1961 in New York, NY");
   // Local mean time names the longitude's time in place of a zone.
   ChartEntry lmt = test::MakeChart();
-  lmt.setDstcode(4);
+  lmt.setDaylightCode(4);
   lmt.setLongitude(-8.55);
   local = HeaderItems(lmt, names);
   ASSERT_EQ(local.size(), 7u);

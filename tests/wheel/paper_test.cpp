@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paper of chart pages: the locale's default, the control record's two
 // letters, and the page metrics of every paper and orientation.
 #include <gtest/gtest.h>

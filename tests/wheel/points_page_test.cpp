@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page of lots and fixed stars, drawn on the recording surface.
 #include <gtest/gtest.h>
 
@@ -42,8 +43,8 @@ TEST(PointsPage, ListsTheLotsByDayOrNightAndTheStarsOnThePoints) {
   };
   for (const auto& c : cases) {
     ChartEntry e = test::MakeChart();
-    e.setJulday(2437364.3125);  // 1961 March 5, 19:30 UT
-    e.setObliq(23.4433 * kRadPerDeg);
+    e.setJulianDayUt(2437364.3125);  // 1961 March 5, 19:30 UT
+    e.setObliquityRad(23.4433 * kRadPerDeg);
     e.setLon(0, c.sun);
     // Jupiter 0.4 degrees past Regulus, 0.2 degrees further from the equator.
     const ChartStars placed = StarsOfChart(stars, e, 1.0);

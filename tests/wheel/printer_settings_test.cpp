@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printer settings from the control record, device-mode letters and the
 // decision how a printer page ends.
 #include <gtest/gtest.h>

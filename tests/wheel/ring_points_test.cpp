@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ring arrays filled from chart entries: the wheel's point numbering,
 // the derived points, the node choice and which points are shown.
 #include <gtest/gtest.h>
@@ -14,12 +15,12 @@ namespace {
 ChartEntry SampleEntry() {
   ChartEntry e;
   e.setHarmonic(1);
-  e.setHousesys('F');
+  e.setHouseSystemLetter('F');
   for (int slot = 0; slot <= 30; ++slot) {
     e.setLon(slot, 10.0 * slot + 1.5);
     e.setBody(BodyArray::Speed, slot, 0.01 * slot + 0.1);
   }
-  e.setMoonnode(123.25);
+  e.setMoonNodeDeg(123.25);
   e.setMc(77.0);
   const double cusps[6] = {300.5, 330, 2, 31, 60, 85};
   for (int h = 1; h <= 6; ++h) e.setCusp(h, cusps[h - 1]);
@@ -52,17 +53,17 @@ TEST(RingPoints, PointsFromBodySlots) {
   EXPECT_DOUBLE_EQ(r.cusps[11], 265.0);
   for (const char own : {'B', 'E', 'J', 'T'}) {
     ChartEntry apart = e;
-    apart.setHousesys(own);
+    apart.setHouseSystemLetter(own);
     EXPECT_DOUBLE_EQ(FillRing(apart, d).lon[12], 77.0) << own;
   }
   ChartEntry alcabitius = e;
-  alcabitius.setHousesys('K');
+  alcabitius.setHouseSystemLetter('K');
   EXPECT_DOUBLE_EQ(FillRing(alcabitius, d).lon[12], 211.0);
   // Systems whose cusp 1 is not the Ascendant draw, tabulate and count the
   // Part of Fortune from the real one.
   for (const char own : {'D', 'E', 'J', 'L', 'M', 'O', 'R', 'T'}) {
     ChartEntry apart = e;
-    apart.setHousesys(own);
+    apart.setHouseSystemLetter(own);
     apart.setAsc(317.25);
     const RingChart ra = FillRing(apart, d);
     EXPECT_DOUBLE_EQ(ra.lon[11], 317.25) << own;
@@ -109,10 +110,10 @@ TEST(RingPoints, MeanNodeAndItsSpeed) {
   EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.25);
   e.setHarmonic(0);  // not set: taken as 1, the node stays retrograde
   EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.05);
-  e.setCharttype(4);
-  e.setChartypxtr(3);
+  e.setChartType(4);
+  e.setChartSubtype(3);
   EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], 0.19);  // the speed of point 9
-  e.setChartypxtr(4);
+  e.setChartSubtype(4);
   EXPECT_DOUBLE_EQ(FillRing(e, d).speed[10], -0.05);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letters of the wheel styles turned into the values the drawing uses:
 // every letter a style can hold, and the unknown ones.
 #include <gtest/gtest.h>

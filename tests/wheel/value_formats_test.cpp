@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyph placement and the value formats, on the recording surface: every
 // character of the size-10 text (8 points on the screen) is 5 pixels wide
 // and 8 high, with an ascent of 6; the gap gap_x is 2 and the base offset -2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel drawn on the recording surface: the angle mapping, rings of
 // multi-wheels, cusp labels, degree scale, glyph columns, cusp lines and
 // the aspect lines between the points the style selects.

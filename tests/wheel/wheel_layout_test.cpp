@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the wheel over thousands of seeded random charts, drawn
 // through the recording surface: glyphs and labels never overlap, no planet
 // glyph meets a cusp line, every glyph stands in the sector of its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page bitmap: real glyphs of the glyph font, colours, circles and
 // hand-dashed lines in pixels.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bi- and tri-wheel pages leave the aspect lines a third of the wheel's
 // radius, and the outer rings' glyphs and labels stay at least as large as
 // 6 points on the printed page, on the viewer's page and on the printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed standard page "AAA" as a single, bi- and tri-wheel on the
 // page bitmap with the real fonts: no two page elements overlap and none
 // leaves the page, also for a crowded chart with long names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page saved as PDF and rasterised with pdftoppm inks the same boxes as
 // the page bitmap of the screen laid out as printed: each page item's ink
 // stands within a few pixels of where the screen draws it, on single, bi-

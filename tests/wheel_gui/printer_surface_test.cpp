@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer surface writing PDF (no printer in the test environment, or
 // an explicit PDF file): page size, metrics, documents, abort.
 #include <gtest/gtest.h>

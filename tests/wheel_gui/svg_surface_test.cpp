@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard page as an SVG file: well-formed, every text of the page
 // recording there as text at its place, the glyph font as outlines, the
 // sheet of the chosen paper.

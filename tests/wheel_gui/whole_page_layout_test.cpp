@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole wheel page, item against item: no text, glyph, line or grid cell
 // of one page item (headers, position tables, legends, further points,
 // elements, parallels, aspect grids, the wheel, the credit line) meets any
@@ -200,9 +201,9 @@ ChartEntry RandomChart(int seed, bool crowded) {
   }
   e.setLon(11, e.asc());
   e.setLon(12, e.mc());
-  e.setMoonnode(e.lon(10) + 1.3);
+  e.setMoonNodeDeg(e.lon(10) + 1.3);
   e.setVertex(Modulo(360.0, e.asc() + 180.0 + 40.0 * u(g)));
-  e.setEastpt(Modulo(360.0, e.mc() + 90.0 + 5.0 * u(g)));
+  e.setEastPoint(Modulo(360.0, e.mc() + 90.0 + 5.0 * u(g)));
   return e;
 }
 

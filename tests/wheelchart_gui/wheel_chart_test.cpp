@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real charts, calculated by the planet pass, drawn as wheels of the
 // installed styles on the page bitmap. Each picture is saved in the build
 // folder (wheel-<code>-<category>.png) to be looked at; the tests check what
@@ -53,7 +54,7 @@ void ExpectSpacedSlots(const WheelDrawing& wheel, const WheelSetup& setup, const
     for (size_t i = 1; i < taken.size(); ++i) {
       const int p = taken[i].second, q = taken[i - 1].second;
       if (layout.tier[r - 1][p] != layout.tier[r - 1][q]) continue;
-      const int h = DetermHousePos(rings.Ring(r).lon[p], cusps);
+      const int h = CheckedHouseOf(rings.Ring(r).lon[p], cusps);
       EXPECT_GT(taken[i].first - taken[i - 1].first, setup.spacing.At(SpacingClass(h), r))
           << "ring " << r << " point " << p;
     }
@@ -183,7 +184,7 @@ TEST_F(WheelChartTest, LargeWheelAndEqualSectors) {
   for (int p = 0; p < kWheelPoints; ++p) {
     const double angle = layout.angle[0][p];
     if (angle < 0) continue;
-    const int h = DetermHousePos(inner.lon[p], inner.cusps);
+    const int h = CheckedHouseOf(inner.lon[p], inner.cusps);
     const double from = layout.cusps[h], to = layout.cusps[(h + 1) % 12];
     EXPECT_GT(Modulo(360.0, angle - from), 0.0) << p;
     EXPECT_LT(Modulo(360.0, angle - from), Modulo(360.0, to - from)) << p;

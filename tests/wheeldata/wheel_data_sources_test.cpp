@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable sources of the wheel, aspect, picture and page files: what
 // they build and how their errors point at the line to fix.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the benchmark table of tools/benchmarks/bench from the JSON files of the
 benchmark programs and the start-up median in a results folder.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the C++ sources (every tracked *.h and *.cpp) against .clang-format.
 #   tools/ci/format.sh          lists the files clang-format would change;
 #                               exit status 1 when there is any

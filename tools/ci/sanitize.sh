@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything but the Qt programs with clang++, AddressSanitizer and
 # UndefinedBehaviorSanitizer in its own build folder (tools/ci/sanitizer-build.sh,
 # which the fuzzers share) and runs the test suite there. Any sanitizer

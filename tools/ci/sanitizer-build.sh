@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the sanitizer folder shared by tools/ci/sanitize.sh
 # (the test suite) and tools/fuzz/run-fuzzers.sh (the libFuzzer targets):
 # clang++ with AddressSanitizer and UndefinedBehaviorSanitizer, no Qt

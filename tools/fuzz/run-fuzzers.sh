@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of tests/fuzz in the sanitizer build folder
 # (tools/ci/sanitizer-build.sh: clang++, AddressSanitizer and
 # UndefinedBehaviorSanitizer, no Qt; shared with tools/ci/sanitize.sh) and runs

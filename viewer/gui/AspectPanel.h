@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's aspect panel (View, Aspects...): the aspect list of the page
 // shown, sorted by orb or by point, and its patterns; choosing a pattern
 // highlights its aspect lines on the wheel. For two persons compared in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial page in the viewer: the View menu's Dial submenu (the wheel page,
 // or the dial of 90, 45 or 360 degrees), the pointer turned with the keys
 // (Left and Right by a tenth of a degree, with Shift by a whole degree) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page area of the viewer: a scroll area that shows the page image at a
 // view scale, fitting the whole page into the window (the default) or
 // zoomed in and out from there. It asks for the page to be drawn anew

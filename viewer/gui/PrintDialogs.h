@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs of the viewer's print commands: the system print dialog and
 // the file dialog of "Save as PDF...". The viewer reaches them through
 // replaceable functions, so that tests can give their answers.

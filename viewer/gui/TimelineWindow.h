@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Timeline...": the events of the current chart over a period (a preset or
 // dates of the user's), filtered by kind, body and orb, in a table that sorts
 // by date or by body. Long searches show their progress and can be

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "viewer/gui/ViewerPhase.h"
 
 #include "common/ControlRecord.h"
-#include "viewer/gui/TBtnRightDlgWheel.h"
+#include "viewer/gui/ChartViewer.h"
 
 namespace vostrane {
 
@@ -12,8 +13,8 @@ void ViewerPhase::SetViewerDerivedChartDialog(DerivedChartDialog dialog) {
 void ViewerPhase::PrepareViewerDrawing() { settings_ = DrawingSettingsFromControl(Control()); }
 
 void ViewerPhase::ShowViewerWindow(QWidget* parent, ShellState& shell, int height, int) {
-  if (!window_) window_ = new TBtnRightDlgWheel(parent);
-  TBtnRightDlgWheel& viewer = *window_;
+  if (!window_) window_ = new ChartViewer(parent);
+  ChartViewer& viewer = *window_;
   viewer.SetDrawingSettings(settings_);
   viewer.SetClientHeight(height);
   viewer.SetDerivedChartDialog(derivedDialog_);
@@ -24,6 +25,6 @@ void ViewerPhase::CloseViewerWindow() {
   if (window_) window_->FormDeactivate();
 }
 
-TBtnRightDlgWheel* ViewerPhase::ViewerWindow() const { return window_.data(); }
+ChartViewer* ViewerPhase::ViewerWindow() const { return window_.data(); }
 
 }  // namespace vostrane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewing phase as the shell runs it: the viewer window, made once and
 // kept until the program ends, shown modally for each viewing with the
 // drawing settings the shell copied from the control record.
@@ -13,7 +14,7 @@ class QWidget;
 
 namespace vostrane {
 
-class TBtnRightDlgWheel;
+class ChartViewer;
 struct ShellState;
 
 class ViewerPhase {
@@ -27,8 +28,7 @@ class ViewerPhase {
   // printout area's height belongs to the report view, which this viewer
   // does not show. The viewer reads and sets `shell`: on return its phase
   // says where the shell goes next.
-  void ShowViewerWindow(QWidget* parent, ShellState& shell, int height,
-                        int printoutHeight);
+  void ShowViewerWindow(QWidget* parent, ShellState& shell, int height, int printoutHeight);
 
   // The dialog behind "Add Derived Chart..." for the viewings that follow.
   void SetViewerDerivedChartDialog(DerivedChartDialog dialog);
@@ -37,10 +37,10 @@ class ViewerPhase {
   void CloseViewerWindow();
 
   // The viewer, or nullptr before its first use.
-  TBtnRightDlgWheel* ViewerWindow() const;
+  ChartViewer* ViewerWindow() const;
 
  private:
-  QPointer<TBtnRightDlgWheel> window_;
+  QPointer<ChartViewer> window_;
   DrawingSettings settings_;
   DerivedChartDialog derivedDialog_;
 };

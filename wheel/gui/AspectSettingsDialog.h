@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preferences, Aspects: the aspects of each set of ANGLES.DAT (on or off,
 // angle, both orbs, colour, line style and the line in the wheel), which set
 // the wheel uses, the orb factors of the body classes and the parallels in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen surface: the viewer's page bitmap, a QImage drawn through
 // QPainter. The page, whose origin is (1, 1), is (W' + 2) x (H' + 2) page
 // pixels; the image has that size times the render scale, so that the page

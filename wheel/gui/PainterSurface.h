@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device primitives of the drawing surface on a QPainter, shared by the
 // page bitmap and the printer. Fonts are made once per family, size and
 // style and kept with their metrics for the paint device, so that measuring

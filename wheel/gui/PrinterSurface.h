@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer surface: pages of a printer document through QPrinter. When no
 // printer is installed (or a PDF file is asked for) the document is written
 // as a PDF file instead, into a temporary file that replaces the output file

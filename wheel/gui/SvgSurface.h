@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SVG surface: a page drawn through QPainter into an SVG file
 // (QSvgGenerator). Texts stay texts, except those in the glyph font, which
 // are drawn as filled outlines so that the file shows them without the

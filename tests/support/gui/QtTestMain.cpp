@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for test programs that need a QApplication (offscreen platform).
 #include <gtest/gtest.h>
 

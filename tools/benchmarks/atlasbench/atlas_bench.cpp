@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Place lookup on the generated atlas: opening the atlas as start-up does,
 // the list fill after a keystroke ("Lon" and friends, folded and whole city
 // names, a name with its region), a page of scrolling, and a keystroke typed
@@ -16,7 +17,7 @@
 #include "atlas/PlaceList.h"
 #include "atlas/PlacesTable.h"
 #include "atlas/gui/PlaceEdit.h"
-#include "atlas/gui/TBdatPlacForm.h"
+#include "atlas/gui/PlaceDialog.h"
 #include "common/MessageTextFile.h"
 
 namespace {
@@ -64,11 +65,11 @@ BENCHMARK(BM_PageDown)->Unit(benchmark::kMicrosecond);
 
 // One character typed into the dialog and taken back: two keystrokes.
 void BM_DialogKeystroke(benchmark::State& state) {
-  TBdatPlacForm dialog(nullptr, PlacesTable(), "Lo");
+  PlaceDialog dialog(nullptr, PlacesTable(), "Lo");
   dialog.show();
   for (auto _ : state) {
-    QTest::keyClick(dialog.EditPlace(), Qt::Key_N);
-    QTest::keyClick(dialog.EditPlace(), Qt::Key_Backspace);
+    QTest::keyClick(dialog.PlaceField(), Qt::Key_N);
+    QTest::keyClick(dialog.PlaceField(), Qt::Key_Backspace);
   }
   state.SetItemsProcessed(state.iterations() * 2);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main() of the calculation benchmarks: they run in a scratch folder
 // that links the installation's ephemeris and asteroid files (and any other
 // files the benchmark asks for), so the real files are read but nothing of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One complete natal chart: time scales, angles and cusps, then every body
 // slot (engine, outer-planet files, asteroid files, hypothetical planets).
 #include <benchmark/benchmark.h>
@@ -24,10 +25,10 @@ vostrane::ChartEntry NatalEntry(int year) {
   e.setMinutes(30);
   e.setLatitude(48.2);
   e.setLongitude(-16.4);
-  e.setTzone(-1.0);
-  e.setZodsel('T');
-  e.setHousesys('F');
-  e.setUsertype('A');
+  e.setZoneHoursWest(-1.0);
+  e.setZodiacLetter('T');
+  e.setHouseSystemLetter('F');
+  e.setUserZodiacType('A');
   e.setNameRecord(7);  // linked: the name-file values are packed too
   return e;
 }

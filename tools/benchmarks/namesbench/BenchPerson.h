@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the name-file benchmarks share: the birth data they store for every
 // person (one London birth, so that only the names differ between records)
 // and a name file in a scratch folder.
@@ -10,7 +11,7 @@
 
 #include "entry/BirthDataFields.h"
 #include "names/NameTable.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
@@ -44,11 +45,11 @@ class ScratchNameTable {
   }
   ScratchNameTable(const ScratchNameTable&) = delete;
   ScratchNameTable& operator=(const ScratchNameTable&) = delete;
-  TTzDbf& table() { return table_; }
+  DbfTable& table() { return table_; }
 
  private:
   std::string folder_;
-  TTzDbf table_;
+  DbfTable table_;
 };
 
 }  // namespace vostrane

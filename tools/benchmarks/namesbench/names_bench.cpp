@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appending a person to the name table under its lock: the lock, the
 // check that the name is not on file, the record and the six index tags
 // written, the lock released. The table starts empty or with 5,000 persons.
@@ -14,7 +15,7 @@
 #include "names/NameTable.h"
 #include "names/PersonRecord.h"
 #include "names/PersonWrites.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void BM_AppendPersonUnderLock(benchmark::State& state) {
       break;
     }
   }
-  state.counters["persons"] = static_cast<double>(temp.table().RecCount());
+  state.counters["persons"] = static_cast<double>(temp.table().RecordCount());
 }
 BENCHMARK(BM_AppendPersonUnderLock)->Arg(0)->Arg(5000)->Unit(benchmark::kMicrosecond);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Persons window on a name file of 100,000 persons: reading the table
 // (and its change times) into the window's index, as opening the window
 // does, and one keystroke of the search. The table is built once in a
@@ -16,7 +17,7 @@
 #include "names/NameTable.h"
 #include "names/PersonIndex.h"
 #include "names/PersonWrites.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ class LargeTable {
     }
     StampCollected(table(), stamps);
   }
-  TTzDbf& table() { return scratch_.table(); }
+  DbfTable& table() { return scratch_.table(); }
 
  private:
   ScratchNameTable scratch_{"/tmp/vostrane-personsbench-XXXXXX"};
@@ -62,7 +63,7 @@ LargeTable& Table() {
 }
 
 void BM_OpenPersonIndex(benchmark::State& state) {
-  TTzDbf& table = Table().table();
+  DbfTable& table = Table().table();
   PersonIndex index;
   for (auto _ : state) {
     index.Load(table);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard wheel page "AAA" of one calculated natal chart: assembled on
 // the screen's page bitmap, and on the printer surface into a 600 dpi PDF
 // (the document written and closed each time).
@@ -39,7 +40,7 @@ ChartEntry CalculatedChart() {
   e.setMinutes(30);
   e.setLatitude(48.2);
   e.setLongitude(-16.4);
-  e.setTzone(-1.0);
+  e.setZoneHoursWest(-1.0);
   AnalyticTheory theory;
   NameFileImage image;
   CalcReport report;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vostrane-batch timed as a whole process, from its start to its exit, in a
 // scratch folder that sees the installation's ephemeris files:
 //   BM_CalcSession500   `calc` over a session of 500 natal entries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation driver over a session of 500 natal entries, in a scratch
 // folder that sees the installation's ephemeris files.
 #include <benchmark/benchmark.h>
@@ -27,7 +28,7 @@ std::string SessionOf(int entries) {
     e.setMinutes(i % 60);
     e.setLatitude(-60.0 + (i * 13) % 120);
     e.setLongitude(-180.0 + (i * 37) % 360);
-    e.setTzone(0.0);
+    e.setZoneHoursWest(0.0);
     bytes.append(reinterpret_cast<const char*>(e.Data()), vostrane::kEntrySize);
   }
   bytes.append(vostrane::kEntrySize, '\0');  // terminator
@@ -42,7 +43,7 @@ void BM_Session500(benchmark::State& state) {
     state.PauseTiming();
     vostrane::ReplaceFileContents(vostrane::kSessionFileName, session);
     state.ResumeTiming();
-    vostrane::CalcTheHouAndPla(progress, nameFile);
+    vostrane::CalculateSessionCharts(progress, nameFile);
   }
 }
 BENCHMARK(BM_Session500)->Unit(benchmark::kMillisecond);

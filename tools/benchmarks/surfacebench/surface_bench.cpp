@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page's worth of drawing through the surface operations, on the page
 // bitmap and on the printer surface (PDF at 600 dpi): about what a full
 // standard wheel page draws (360 scale ticks, 12 cusp labels, 20 glyph

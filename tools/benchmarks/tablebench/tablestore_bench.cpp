@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table store benchmarks on two generated tables of 150,000 records: one
 // shaped like the atlas (2 tags, 47-byte records) and one like the name file
 // (6 tags, records of about 2,300 bytes).
@@ -15,11 +16,11 @@
 #include "platform/ByteOrder.h"
 #include "tablestore/AnsiUpper.h"
 #include "tablestore/DbfLayout.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace {
 
-using vostrane::TTzDbf;
+using vostrane::DbfTable;
 
 constexpr uint32_t kRecords = 150000;
 
@@ -117,14 +118,14 @@ struct Tables {
     MakeTable("places.dbf", kPlaceFields, placeNames);
     MakeTable("names.dbf", NameFields(), personNames);
     // Build both indexes once so the open benchmarks find them current.
-    TTzDbf t;
+    DbfTable t;
     Setup(t, "places.dbf");
     t.Open();
     Setup(t, "names.dbf");
     t.Open();
   }
   ~Tables() { std::filesystem::remove_all(folder); }
-  static void Setup(TTzDbf& t, const std::string& file) {
+  static void Setup(DbfTable& t, const std::string& file) {
     const bool places = file == "places.dbf";
     t.SetDbfFileName(file);
     t.SetDbfFields(places ? kPlaceFields : NameFields());
@@ -139,18 +140,18 @@ Tables& Shared() {
 
 void BM_Open(benchmark::State& state, const char* file) {
   Shared();
-  TTzDbf t;
+  DbfTable t;
   Tables::Setup(t, file);
   for (auto _ : state) {
     t.Open();
-    benchmark::DoNotOptimize(t.RecNo());
+    benchmark::DoNotOptimize(t.RecordNumber());
     t.Close();
   }
 }
 
 void BM_Rebuild(benchmark::State& state, const char* file) {
   Shared();
-  TTzDbf t;
+  DbfTable t;
   Tables::Setup(t, file);
   const std::string index = t.IndexFileName();
   for (auto _ : state) {
@@ -164,10 +165,10 @@ void BM_FindNear(benchmark::State& state, const char* file) {
   Tables& tables = Shared();
   const std::vector<std::string>& names = std::string(file) == "places.dbf" ? tables.placeNames
                                                                             : tables.personNames;
-  TTzDbf t;
+  DbfTable t;
   Tables::Setup(t, file);
   t.Open();
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   std::mt19937 random(1);
   int64_t found = 0;
   for (auto _ : state) {
@@ -180,16 +181,16 @@ void BM_FindNear(benchmark::State& state, const char* file) {
 // The place dialog's list: a seek and the 15 records after it.
 void BM_FindNearAndFill16(benchmark::State& state) {
   Tables& tables = Shared();
-  TTzDbf t;
+  DbfTable t;
   Tables::Setup(t, "places.dbf");
   t.Open();
-  t.SetOrderTo(1);
+  t.SetIndexOrder(1);
   std::mt19937 random(1);
   for (auto _ : state) {
     t.FindNear(tables.placeNames[random() % tables.placeNames.size()].substr(0, 3));
-    for (int row = 1; row < 16 && !t.Eof(); ++row) {
+    for (int row = 1; row < 16 && !t.AtEnd(); ++row) {
       t.MoveBy(1);
-      benchmark::DoNotOptimize(t.GetCField("NAME"));
+      benchmark::DoNotOptimize(t.TextField("NAME"));
     }
   }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timeline's searches and its graphic ephemeris, timed.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -34,9 +35,9 @@ ChartEntry Natal() {
   e.setHours(13);
   e.setLatitude(51.5);
   e.setLongitude(0.12);
-  e.setZodsel('T');
-  e.setHousesys('F');
-  e.setUsertype('A');
+  e.setZodiacLetter('T');
+  e.setHouseSystemLetter('F');
+  e.setUserZodiacType('A');
   AnalyticTheory theory;
   NameFileImage image;
   CalcReport report;

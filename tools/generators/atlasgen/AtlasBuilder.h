@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the GeoNames places to the records of "places.dbf" and the list of
 // the time zones they use (the daylight-time table numbers).
 #pragma once

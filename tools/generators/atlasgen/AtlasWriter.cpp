@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/generators/atlasgen/AtlasWriter.h"
 
 #include <cstdio>
@@ -93,7 +94,7 @@ void WritePlacesTable(const std::string& folder, const std::string& dbfBytes) {
   }
   std::string indexName;
   {
-    TTzDbf table;
+    DbfTable table;
     ConfigurePlacesTable(table, tempTable.string());
     table.Open();  // builds the production index beside the table
     indexName = fs::path(table.IndexFileName()).filename().string();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing "places.dbf" and its production index into the installation
 // folder: the table is written and indexed in a temporary folder beside the
 // target, then moved into place (the old index is removed first, so that a

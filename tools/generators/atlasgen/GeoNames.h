@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GeoNames table of populated places ("cities500.txt": every place of
 // at least 500 people), one tab-separated line per place with the fields
 // geonameid, name, asciiname, alternatenames, latitude, longitude, feature

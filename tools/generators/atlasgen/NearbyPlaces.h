@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nearest larger place of a place, to tell apart places of one name:
 // a grid of one-degree cells over the places of at least 1000 people.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Other names of the larger places, from the alternate names of the
 // GeoNames table: the English and older names that users type ("Calcutta",
 // "Peking", "Cologne") and the local ones ("München"). The table does not

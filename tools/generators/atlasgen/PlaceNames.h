@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the atlas: "City, Region" in at most 25 Windows-1252
 // characters (the code page of the table and of the place field), accents
 // kept where the code page has the letter.

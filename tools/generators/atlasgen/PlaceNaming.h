@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of the atlas build that work on the records as a whole: names
 // told apart, other names added, search keys given and the records put in
 // their order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The regions that complete the atlas names (tools/generators/atlasgen/regions.txt):
 // countries with their ISO alpha-3 code, full and short name; the states of
 // the United States with a three-letter code; the provinces of Canada with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // atlasgen: builds the atlas "places.dbf" (with its index) from the GeoNames
 // dump of places of at least 1000 people, and the list of the time zones it
 // uses, whose order numbers the daylight-time tables (tools/generators/dstgen).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // chartref: writes a fixed set of natal charts, calculated by the current
 // chart calculation, as reference data for tests/astro/data. Run it in an
 // installation folder (it reads the ephemeris files there):
@@ -62,11 +63,11 @@ int main(int argc, char** argv) {
     e.setSeconds(rng.Int(0, 59));
     e.setLatitude(-60.0 + 126.0 * rng.Next());
     e.setLongitude(-180.0 + 360.0 * rng.Next());
-    e.setTzone(rng.Int(-12, 12));
-    e.setDstcode(static_cast<uint8_t>(rng.Int(0, 3)));
-    e.setZodsel(i % 3 == 2 ? 'S' : 'T');
-    e.setHousesys(static_cast<char>('A' + i % 9));
-    e.setUsertype('A');
+    e.setZoneHoursWest(rng.Int(-12, 12));
+    e.setDaylightCode(static_cast<uint8_t>(rng.Int(0, 3)));
+    e.setZodiacLetter(i % 3 == 2 ? 'S' : 'T');
+    e.setHouseSystemLetter(static_cast<char>('A' + i % 9));
+    e.setUserZodiacType('A');
     vostrane::NameFileImage image;
     vostrane::CalcReport report;
     vostrane::CalcHouses(e, image, false, report);
@@ -78,14 +79,15 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::fprintf(out, "chart %d %d %d %d %d %d %.17g %.17g %.17g %d %c %c %.17g\n", e.year(), e.month(),
-                 e.day(), e.hours(), e.minutes(), e.seconds(), e.latitude(), e.longitude(), e.tzone(),
-                 e.dstcode(), e.zodsel(), e.housesys(), e.deltat());
+                 e.day(), e.hours(), e.minutes(), e.seconds(), e.latitude(), e.longitude(),
+                 e.zoneHoursWest(), e.daylightCode(), e.zodiacLetter(), e.houseSystemLetter(),
+                 e.deltaTSeconds());
     for (int a = 0; a < 8; ++a) {
       std::fprintf(out, "%s", kArrayNames[a]);
       for (int s = 0; s <= 30; ++s) std::fprintf(out, " %.12f", e.body(kArrays[a], s));
       std::fprintf(out, "\n");
     }
-    std::fprintf(out, "moonnode %.12f\n", e.moonnode());
+    std::fprintf(out, "moonnode %.12f\n", e.moonNodeDeg());
   }
   return std::fclose(out) == 0 ? 0 : 1;
 }

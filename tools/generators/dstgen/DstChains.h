@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a zone's history to its daylight-time table, and the tables into the
 // two files "DST.FIL" (the chains of 8-byte records, common tails shared
 // through link records) and "DSTRECS.DAT" (the first record of each table).

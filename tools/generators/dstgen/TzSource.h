@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules, zones and links of the IANA time zone database in the compact
 // source form "tzdata.zi" (the form the zic compiler reads, with its
 // keywords abbreviated): "R" rule lines, "Z" zone lines with their

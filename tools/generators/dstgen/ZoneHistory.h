@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of one zone: the moments (Universal Time) at which its UT
 // offset, daylight saving or abbreviation changed, computed from its zone
 // lines and rules as the zic compiler does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dstgen: builds the daylight-time tables "DSTRECS.DAT" and "DST.FIL" from
 // the IANA time zone database source "tzdata.zi", one table per zone of the
 // zone list that the atlas generator writes (table k is the k-th zone of

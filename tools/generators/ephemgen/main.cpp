@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ephemgen: writes the ephemeris data files of the installation folder from
 // the reference ephemeris. It is a build tool; the program never links it.
 //

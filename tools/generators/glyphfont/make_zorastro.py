@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the glyph font "zorastro.ttf" (family "Vostrane Glyphs").
 
 Usage: make_zorastro.py GLYPHMAP DEJAVU_SANS_TTF SYMBOLA_TTF OUTPUT_TTF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lotgen: checks the readable list of lots with the program's reader and
 // installs it:
 //   lotgen data/lots/lots.txt OUT/LOTS.DAT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the list of installed files "MANIFEST.TXT" into the installation
 // folder: gen_manifest FOLDER NAME... (names relative to the folder).
 #include <cstdio>

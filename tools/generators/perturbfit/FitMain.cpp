@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // perturbfit: derives the periodic perturbation table of Mercury, Venus or
 // Mars by least squares against the reference ephemeris.
 //

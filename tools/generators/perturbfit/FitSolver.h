@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Least squares by normal equations and a Cholesky factorisation, for a
 // few hundred unknowns and several right-hand sides sharing one design.
 #pragma once

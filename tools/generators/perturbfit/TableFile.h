@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the readable perturbation tables of data/perturbations:
 // '#' comment lines, a header line, then one term per line with the columns
 // j, k, A, pA, B, pB, x separated by tabs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // perturbtables: prepares the compiled-in perturbation tables.
 //
 //   perturbtables newcomb NEWCOMB_EARTH_TSV OUT_TSV

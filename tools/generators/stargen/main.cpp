@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stargen: picks the named stars astrologers use from the star list of the
 // reference ephemeris data and writes them as the fixed-star file:
 //   stargen SOURCE.txt OUT/FXSTARS.DAT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable source of the control file "ZORCTRL.DAT" and the record built
 // from it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the installation-file generators: the readable sources
 // are UTF-8 text files read line by line, and every problem is reported as
 // "file:line: message" so that a failed build points at the line to fix.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable source of the message text file "QIRTEXT.DAT" and the file
 // built from it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gen_qirtext SOURCE OUTPUT: builds the message text file "QIRTEXT.DAT" from
 // its readable source (see TextSource.h). Any error in the source is reported
 // as file:line and nothing is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gen_zorctrl SOURCE OUTPUT: builds the control file "ZORCTRL.DAT", one
 // record of program-wide options, from its readable source (see
 // ControlSource.h). Any error in the source is reported as file:line and

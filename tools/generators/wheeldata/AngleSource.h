@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable source of "ANGLES.DAT" (data/wheels/angles.txt): three
 // "[set N]" sections with one aspect a line. The candidate table of each set
 // is computed from the angles and orbs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable sources of the pictures: "WHEELSG.DAT" from
 // data/wheels/pictures.txt ("[group N]" sections of "picture = FILE @ left,
 // top, right, bottom" lines), and the bitmaps themselves from text pixel

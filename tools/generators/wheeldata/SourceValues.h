@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value syntax shared by the wheel-data sources: "key = value" lines,
 // "[section N]" headers, colours by palette name, number or #RRGGBB, and
 // comma-separated number lists. Each parser returns false with a message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable source of "WHEELS.DAT" (data/wheels/wheels.txt): records as
 // "[record N]" sections of "key = value" lines; see the source's header for
 // the keys. Builds the 453-byte WheelDefinition records.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gen_wheeldata KIND SOURCE OUTPUT: builds one installation file of the
 // chart wheel from its readable source in data/wheels/:
 //   wheels    wheels.txt    -> WHEELS.DAT  (wheel styles)

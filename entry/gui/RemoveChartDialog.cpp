@@ -1,4 +1,5 @@
-#include "entry/gui/TBdatSvNmForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/gui/RemoveChartDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,8 +12,8 @@
 
 namespace vostrane {
 
-TBdatSvNmForm::TBdatSvNmForm(QWidget* parent, const RemovalChoice& choice) : QDialog(parent) {
-  setObjectName("BdatSvNmForm");
+RemoveChartDialog::RemoveChartDialog(QWidget* parent, const RemovalChoice& choice) : QDialog(parent) {
+  setObjectName("RemoveChartDialog");
   setWindowTitle("Remove this chart");
   setAutoFillBackground(true);
   QPalette grey = palette();
@@ -50,15 +51,15 @@ TBdatSvNmForm::TBdatSvNmForm(QWidget* parent, const RemovalChoice& choice) : QDi
   KeepOnScreenWhenShown(this);
 }
 
-void TBdatSvNmForm::OkClick() {
+void RemoveChartDialog::OkClick() {
   const bool name = offerName_ && nameBox_->isChecked();
   const bool entry = entryBox_->isChecked();
   result_ = name && entry ? 'B' : entry ? 'E' : name ? 'b' : 'C';
   accept();
 }
 
-char TBdatSvNmForm::Ask(QWidget* parent, const RemovalChoice& choice) {
-  TBdatSvNmForm dialog(parent, choice);
+char RemoveChartDialog::Ask(QWidget* parent, const RemovalChoice& choice) {
+  RemoveChartDialog dialog(parent, choice);
   dialog.exec();
   return dialog.Result();
 }

@@ -1,4 +1,5 @@
-// Movement and seeks of TTzDbf: positions are index entries (key + record
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Movement and seeks of DbfTable: positions are index entries (key + record
 // number) in the current order, so moving on from a record needs no search
 // for the record itself, and changes other processes make to the index are
 // taken in before every movement.
@@ -6,21 +7,21 @@
 
 #include "tablestore/IndexFile.h"
 #include "tablestore/ProductionIndex.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
-void TTzDbf::Refresh() {
+void DbfTable::Refresh() {
   if (index_) index_->Refresh();
   else file_.RefreshCount();
 }
 
-TTzDbf::Position TTzDbf::PositionOf(uint32_t recno, const std::string& record) const {
+DbfTable::Position DbfTable::PositionOf(uint32_t recno, const std::string& record) const {
   return MakeEntry(order_ == 0 ? std::string() : index_->Key(static_cast<size_t>(order_ - 1), record),
                    recno);
 }
 
-std::optional<TTzDbf::Position> TTzDbf::Edge(bool first) const {
+std::optional<DbfTable::Position> DbfTable::Edge(bool first) const {
   if (order_ > 0) {
     const TagView& view = index_->View(static_cast<size_t>(order_ - 1));
     return first ? view.First() : view.Last();
@@ -29,7 +30,7 @@ std::optional<TTzDbf::Position> TTzDbf::Edge(bool first) const {
   return MakeEntry(std::string(), first ? 1 : file_.Count());
 }
 
-std::optional<TTzDbf::Position> TTzDbf::Step(const Position& from, bool forward) const {
+std::optional<DbfTable::Position> DbfTable::Step(const Position& from, bool forward) const {
   if (order_ > 0) {
     const TagView& view = index_->View(static_cast<size_t>(order_ - 1));
     return forward ? view.After(from) : view.Before(from);
@@ -44,7 +45,7 @@ std::optional<TTzDbf::Position> TTzDbf::Step(const Position& from, bool forward)
 }
 
 template <typename Move>
-auto TTzDbf::Verified(Move move) -> decltype(move()) {
+auto DbfTable::Verified(Move move) -> decltype(move()) {
   for (int pass = 0;; ++pass) {
     staleEntry_ = false;
     auto result = move();
@@ -53,7 +54,7 @@ auto TTzDbf::Verified(Move move) -> decltype(move()) {
   }
 }
 
-bool TTzDbf::LoadIfVisible(const Position& p) {
+bool DbfTable::LoadIfVisible(const Position& p) {
   const uint32_t recno = EntryRecno(p);
   if (recno < 1 || recno > file_.Count()) return false;
   file_.ReadRecord(recno, loaded_);
@@ -64,23 +65,23 @@ bool TTzDbf::LoadIfVisible(const Position& p) {
     staleEntry_ = true;
     return false;
   }
-  if (hideDeletedRecs_ && loaded_[0] == '*') return false;
+  if (hideDeletedRecords_ && loaded_[0] == '*') return false;
   return !filter_ || filter_->Accepts(loaded_);
 }
 
-std::optional<TTzDbf::Position> TTzDbf::WalkVisible(std::optional<Position> p, bool forward) {
+std::optional<DbfTable::Position> DbfTable::WalkVisible(std::optional<Position> p, bool forward) {
   while (p && !LoadIfVisible(*p)) p = Step(*p, forward);
   return p;
 }
 
-void TTzDbf::SetCurrent(const Position& p) {
+void DbfTable::SetCurrent(const Position& p) {
   position_ = p;
   recno_ = EntryRecno(p);
   buffer_ = loaded_;
   changed_.assign(Layout().fields.size(), false);
 }
 
-void TTzDbf::ClearCurrent() {
+void DbfTable::ClearCurrent() {
   recno_ = 0;
   position_.clear();
   loaded_.assign(static_cast<size_t>(Layout().recordLength), ' ');
@@ -88,7 +89,7 @@ void TTzDbf::ClearCurrent() {
   changed_.assign(Layout().fields.size(), false);
 }
 
-void TTzDbf::ReloadCurrent() {
+void DbfTable::ReloadCurrent() {
   if (recno_ == 0 || recno_ > file_.Count()) {
     ClearCurrent();
     return;
@@ -97,14 +98,14 @@ void TTzDbf::ReloadCurrent() {
   SetCurrent(PositionOf(recno_, loaded_));
 }
 
-void TTzDbf::RebuildIndex() {
+void DbfTable::RebuildIndex() {
   RequireOpen();
   if (!index_) return;
   index_->RebuildStale();
   if (recno_ != 0) position_ = PositionOf(recno_, loaded_);
 }
 
-void TTzDbf::SetOrderTo(int order) {
+void DbfTable::SetIndexOrder(int order) {
   RequireOpen();
   if (order < 0 || order > static_cast<int>(tags_.size())) {
     throw TableError("Invalid Index Order Specified: SET_ORDER_TO. [Set_Order_To(" +
@@ -114,7 +115,7 @@ void TTzDbf::SetOrderTo(int order) {
   if (recno_ != 0) position_ = PositionOf(recno_, loaded_);
 }
 
-void TTzDbf::First() {
+void DbfTable::First() {
   RequireOpen();
   Verified([this] {
     FirstOnce();
@@ -122,7 +123,7 @@ void TTzDbf::First() {
   });
 }
 
-void TTzDbf::FirstOnce() {
+void DbfTable::FirstOnce() {
   Refresh();
   if (std::optional<Position> p = WalkVisible(Edge(true), true)) {
     SetCurrent(*p);
@@ -133,7 +134,7 @@ void TTzDbf::FirstOnce() {
   }
 }
 
-void TTzDbf::MoveBy(int n) {
+void DbfTable::MoveBy(int n) {
   RequireOpen();
   if (n == 0) {
     Refresh();
@@ -156,7 +157,7 @@ void TTzDbf::MoveBy(int n) {
   });
 }
 
-void TTzDbf::MoveByOnce(int n) {
+void DbfTable::MoveByOnce(int n) {
   Refresh();
   const bool forward = n > 0;
   if (recno_ == 0) {
@@ -175,7 +176,7 @@ void TTzDbf::MoveByOnce(int n) {
   }
 }
 
-void TTzDbf::Go(uint32_t recno) {
+void DbfTable::Go(uint32_t recno) {
   RequireOpen();
   Refresh();
   if (recno < 1 || recno > file_.Count()) {
@@ -187,24 +188,24 @@ void TTzDbf::Go(uint32_t recno) {
   bof_ = eof_ = false;
 }
 
-uint32_t TTzDbf::RecCount() {
+uint32_t DbfTable::RecordCount() {
   RequireOpen();
   Refresh();
   return file_.Count();
 }
 
-bool TTzDbf::FindExact(std::string_view key) { return Seek(key, true); }
+bool DbfTable::FindExact(std::string_view key) { return Seek(key, true); }
 
-bool TTzDbf::FindNear(std::string_view key) { return Seek(key, false); }
+bool DbfTable::FindNear(std::string_view key) { return Seek(key, false); }
 
-bool TTzDbf::Seek(std::string_view key, bool exact) {
+bool DbfTable::Seek(std::string_view key, bool exact) {
   RequireOpen();
   if (order_ == 0) throw TableError("Cannot use Find() with index order 0 (natural order) [Find]");
   if (key.empty()) return false;
   return Verified([&] { return SeekOnce(key, exact); });
 }
 
-bool TTzDbf::SeekOnce(std::string_view key, bool exact) {
+bool DbfTable::SeekOnce(std::string_view key, bool exact) {
   Refresh();
   const TagView& view = index_->View(static_cast<size_t>(order_ - 1));
   const size_t keyLength = tags_[static_cast<size_t>(order_ - 1)].KeyLength();

@@ -1,4 +1,5 @@
-#include "atlas/gui/TBdatPlacForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atlas/gui/PlaceDialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -56,12 +57,12 @@ void Guarded(F&& operation) {
 
 }  // namespace
 
-TBdatPlacForm::TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string& placeText)
+PlaceDialog::PlaceDialog(QWidget* parent, DbfTable& places, const std::string& placeText)
     : QDialog(parent),
       places_(places),
       list_(places, MessageText(kNotFoundTextNumber)),
       remembered_(placeText) {
-  setObjectName("BdatPlacForm");
+  setObjectName("PlaceDialog");
   setWindowTitle("Enter Place");
   setModal(true);
   BuildControls();
@@ -69,7 +70,7 @@ TBdatPlacForm::TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string&
   KeepOnScreenWhenShown(this);
 }
 
-void TBdatPlacForm::BuildControls() {
+void PlaceDialog::BuildControls() {
   BuildPlaceField();
   BuildPlaceList();
   BuildButtons();
@@ -78,44 +79,44 @@ void TBdatPlacForm::BuildControls() {
   resize(ScaleForLargeFont(sizeHint().width()), ScaleForLargeFont(sizeHint().height()));
   // The dialog opens with every row shown; on a low screen the list may
   // give up rows so that the buttons below it stay on the screen.
-  lbCities_->setMinimumHeight(lbCities_->sizeHintForRow(0) * kPlaceListRows / 3);
+  cityList_->setMinimumHeight(cityList_->sizeHintForRow(0) * kPlaceListRows / 3);
 }
 
-void TBdatPlacForm::BuildPlaceField() {
+void PlaceDialog::BuildPlaceField() {
   placeLabel_ = new QLabel("Place:", this);
-  editPlace_ = new PlaceEdit(this);
-  editPlace_->setObjectName("EditPlace");
-  editPlace_->setMaxLength(kPlaceNameWidth);
-  editPlace_->onKeyPress = [this](QKeyEvent* e) { return EditPlaceKeyDown(e); };
-  editPlace_->afterKeyPress = [this](QKeyEvent* e) { EditPlaceAfterKey(e); };
-  editPlace_->onKeyRelease = [this](QKeyEvent* e) { EditPlaceKeyUp(e); };
+  placeField_ = new PlaceEdit(this);
+  placeField_->setObjectName("PlaceField");
+  placeField_->setMaxLength(kPlaceNameWidth);
+  placeField_->onKeyPress = [this](QKeyEvent* e) { return PlaceFieldKeyDown(e); };
+  placeField_->afterKeyPress = [this](QKeyEvent* e) { PlaceFieldAfterKey(e); };
+  placeField_->onKeyRelease = [this](QKeyEvent* e) { PlaceFieldKeyUp(e); };
   // Places are stored in Windows-1252: other characters are refused, and
   // the note under the field says why.
-  auto* validator = new Cp1252Validator(editPlace_);
+  auto* validator = new Cp1252Validator(placeField_);
   validator->onRefused = [this](const QString& refused) {
-    labRefused_->setText(RefusedCharacterHint(refused));
-    labRefused_->show();
+    refusedLabel_->setText(RefusedCharacterHint(refused));
+    refusedLabel_->show();
   };
-  editPlace_->setValidator(validator);
+  placeField_->setValidator(validator);
 }
 
 // The list of matching places, a fixed number of rows, with its scroll arrows.
-void TBdatPlacForm::BuildPlaceList() {
-  lbCities_ = new QListWidget(this);
-  lbCities_->setObjectName("lbCities");
-  lbCities_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  lbCities_->setFocusPolicy(Qt::NoFocus);
-  lbCities_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  lbCities_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (int row = 0; row < kPlaceListRows; ++row) lbCities_->addItem(" ");
-  const int rowHeight = lbCities_->sizeHintForRow(0);
-  lbCities_->setFixedHeight(rowHeight * kPlaceListRows + 2 * lbCities_->frameWidth() + 2);
-  lbCities_->setMinimumWidth(
-      lbCities_->fontMetrics().horizontalAdvance(QString(kPlaceRowWidth + 2, 'M')));
-  connect(lbCities_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
-  connect(lbCities_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { LbCitiesClick(lbCities_->row(item)); });
+void PlaceDialog::BuildPlaceList() {
+  cityList_ = new QListWidget(this);
+  cityList_->setObjectName("CityList");
+  cityList_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  cityList_->setFocusPolicy(Qt::NoFocus);
+  cityList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  cityList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (int row = 0; row < kPlaceListRows; ++row) cityList_->addItem(" ");
+  const int rowHeight = cityList_->sizeHintForRow(0);
+  cityList_->setFixedHeight(rowHeight * kPlaceListRows + 2 * cityList_->frameWidth() + 2);
+  cityList_->setMinimumWidth(
+      cityList_->fontMetrics().horizontalAdvance(QString(kPlaceRowWidth + 2, 'M')));
+  connect(cityList_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { CityListClick(cityList_->row(item)); });
+  connect(cityList_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { CityListClick(cityList_->row(item)); });
 
   arrowUp_ = new ScrollArrow(Qt::UpArrow, this);
   arrowUp_->setObjectName("ArrowUp");
@@ -125,67 +126,67 @@ void TBdatPlacForm::BuildPlaceList() {
   arrowDown_->onPress = [this] { ScrollWhileHeld(arrowDown_, ScrollDirection::Down); };
 }
 
-void TBdatPlacForm::BuildButtons() {
-  btnGetFirstPlac_ = new QPushButton("&Get First Place In List", this);
-  btnGetFirstPlac_->setObjectName("btnGetFirstPlac");
-  btnOK_ = new QPushButton("Place &Not on File", this);
-  btnOK_->setObjectName("btnOK");
-  btnCancel_ = new QPushButton("Cancel", this);
-  btnCancel_->setObjectName("btnCancel");
-  for (QPushButton* b : {btnGetFirstPlac_, btnOK_, btnCancel_}) {
+void PlaceDialog::BuildButtons() {
+  firstPlaceButton_ = new QPushButton("&Get First Place In List", this);
+  firstPlaceButton_->setObjectName("FirstPlaceButton");
+  okButton_ = new QPushButton("Place &Not on File", this);
+  okButton_->setObjectName("OkButton");
+  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_->setObjectName("CancelButton");
+  for (QPushButton* b : {firstPlaceButton_, okButton_, cancelButton_}) {
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::NoFocus);
   }
-  connect(btnGetFirstPlac_, &QPushButton::clicked, this, [this] {
-    btnGetFirstPlacClick();
+  connect(firstPlaceButton_, &QPushButton::clicked, this, [this] {
+    FirstPlaceClick();
     done(kYesResult);
   });
-  connect(btnOK_, &QPushButton::clicked, this, [this] {
-    btnOKClick();
+  connect(okButton_, &QPushButton::clicked, this, [this] {
+    OkClick();
     done(kOkResult);
   });
-  connect(btnCancel_, &QPushButton::clicked, this, &TBdatPlacForm::reject);
+  connect(cancelButton_, &QPushButton::clicked, this, &PlaceDialog::reject);
 }
 
 // The yellow notes shown when no place matches and when a character is refused.
-void TBdatPlacForm::BuildHints() {
-  labNotFound_ = new QLabel(ToQt(kPlaceNotFoundHint), this);
-  labNotFound_->setObjectName("labNotFound");
-  labNotFound_->setWordWrap(true);
-  labNotFound_->setAutoFillBackground(true);
-  QPalette yellow = labNotFound_->palette();
+void PlaceDialog::BuildHints() {
+  notFoundLabel_ = new QLabel(ToQt(kPlaceNotFoundHint), this);
+  notFoundLabel_->setObjectName("NotFoundLabel");
+  notFoundLabel_->setWordWrap(true);
+  notFoundLabel_->setAutoFillBackground(true);
+  QPalette yellow = notFoundLabel_->palette();
   yellow.setColor(QPalette::Window, Qt::yellow);
-  labNotFound_->setPalette(yellow);
-  labNotFound_->hide();
-  labRefused_ = new QLabel(this);
-  labRefused_->setObjectName("labRefused");
-  labRefused_->setWordWrap(true);
-  labRefused_->setAutoFillBackground(true);
-  labRefused_->setPalette(yellow);
-  labRefused_->hide();
+  notFoundLabel_->setPalette(yellow);
+  notFoundLabel_->hide();
+  refusedLabel_ = new QLabel(this);
+  refusedLabel_->setObjectName("RefusedLabel");
+  refusedLabel_->setWordWrap(true);
+  refusedLabel_->setAutoFillBackground(true);
+  refusedLabel_->setPalette(yellow);
+  refusedLabel_->hide();
 }
 
 // The field, the list and the notes in a column, the instructions with
 // their buttons below.
-void TBdatPlacForm::BuildLayout() {
+void PlaceDialog::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Instruction("As you type, the matching places on file are displayed.", this));
   auto* field = new QHBoxLayout;
   field->addWidget(placeLabel_);
-  field->addWidget(editPlace_, 1);
+  field->addWidget(placeField_, 1);
   layout->addLayout(field);
-  layout->addWidget(labRefused_);
+  layout->addWidget(refusedLabel_);
   auto* listRow = new QHBoxLayout;
-  listRow->addWidget(lbCities_, 1);
+  listRow->addWidget(cityList_, 1);
   auto* arrows = new QVBoxLayout;
   arrows->addWidget(arrowUp_);
   arrows->addStretch(1);
   arrows->addWidget(arrowDown_);
   listRow->addLayout(arrows);
   layout->addLayout(listRow);
-  layout->addWidget(labNotFound_);
+  layout->addWidget(notFoundLabel_);
   auto* marks = Instruction(ToQt(kPlaceMarksNote), this);
-  marks->setObjectName("labMarks");
+  marks->setObjectName("MarksLabel");
   layout->addWidget(marks);
   auto* help = new QGridLayout;
   help->addWidget(Instruction("To read a place saved on file:", this), 0, 0);
@@ -194,56 +195,56 @@ void TBdatPlacForm::BuildLayout() {
                   "button for the first one.",
                   this),
       1, 0);
-  help->addWidget(btnGetFirstPlac_, 1, 1);
+  help->addWidget(firstPlaceButton_, 1, 1);
   help->addWidget(Instruction("If you do NOT wish to read from file:", this), 2, 0);
   help->addWidget(Instruction("Select the \"Place Not on File\" button.", this), 3, 0);
-  help->addWidget(btnOK_, 3, 1);
+  help->addWidget(okButton_, 3, 1);
   help->addWidget(Instruction("Note: Clicking on the place desired also closes this form.", this), 4, 0);
-  help->addWidget(btnCancel_, 4, 1);
+  help->addWidget(cancelButton_, 4, 1);
   layout->addLayout(help);
 }
 
-std::string TBdatPlacForm::Typed() const { return FromQt(editPlace_->text()); }
+std::string PlaceDialog::Typed() const { return FromQt(placeField_->text()); }
 
-void TBdatPlacForm::SetTyped(const std::string& text) { editPlace_->setText(ToQt(text)); }
+void PlaceDialog::SetTyped(const std::string& text) { placeField_->setText(ToQt(text)); }
 
-std::string TBdatPlacForm::PlaceText() const { return Typed(); }
+std::string PlaceDialog::PlaceText() const { return Typed(); }
 
-void TBdatPlacForm::FormActivate() {
+void PlaceDialog::FormActivate() {
   // The list is always in name order (the country filter is not offered).
-  Guarded([this] { places_.SetOrderTo(kPlacesCityOrder); });
+  Guarded([this] { places_.SetIndexOrder(kPlacesCityOrder); });
   outcome_ = 'C';
   insertMode_ = true;
   enterPressed_ = false;
   SetTyped(remembered_);
-  editPlace_->deselect();
+  placeField_->deselect();
   if (remembered_.empty()) {
     // The list starts at the first places beginning with A.
     SetTyped("A");
     FillList();
     SetTyped("");
   } else {
-    editPlace_->setCursorPosition(editPlace_->text().size());
+    placeField_->setCursorPosition(placeField_->text().size());
     FillList();
   }
 }
 
-void TBdatPlacForm::showEvent(QShowEvent* event) {
+void PlaceDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  editPlace_->setFocus();
-  editPlace_->deselect();
+  placeField_->setFocus();
+  placeField_->deselect();
 }
 
-void TBdatPlacForm::ShowRows() {
+void PlaceDialog::ShowRows() {
   const std::vector<std::string>& rows = list_.Rows();
   for (int row = 0; row < kPlaceListRows; ++row) {
-    lbCities_->item(row)->setText(ToQt(rows[static_cast<size_t>(row)]));
+    cityList_->item(row)->setText(ToQt(rows[static_cast<size_t>(row)]));
   }
-  labNotFound_->setVisible(list_.NotFoundShown());
+  notFoundLabel_->setVisible(list_.NotFoundShown());
 }
 
-void TBdatPlacForm::FillList(ScrollDirection direction) {
-  labNotFound_->hide();
+void PlaceDialog::FillList(ScrollDirection direction) {
+  notFoundLabel_->hide();
   Guarded([&] {
     const PlaceList::EditChange change = list_.Fill(Typed(), direction);
     if (change.cleared) {
@@ -252,20 +253,20 @@ void TBdatPlacForm::FillList(ScrollDirection direction) {
     }
     if (change.text) {
       SetTyped(*change.text);
-      editPlace_->setCursorPosition(0);
+      placeField_->setCursorPosition(0);
     }
     ShowRows();
   });
 }
 
-void TBdatPlacForm::Scroll(ScrollDirection direction, int steps) {
+void PlaceDialog::Scroll(ScrollDirection direction, int steps) {
   for (int i = 0; i < steps; ++i) {
     if (list_.Rows()[0] == list_.NotFoundText()) return;
     FillList(direction);
   }
 }
 
-void TBdatPlacForm::ScrollWhileHeld(ScrollArrow* arrow, ScrollDirection direction) {
+void PlaceDialog::ScrollWhileHeld(ScrollArrow* arrow, ScrollDirection direction) {
   // One step at a time, letting the pending window messages run (among
   // them the release of the button) between steps.
   while (arrow->Held() && isVisible()) {
@@ -274,8 +275,8 @@ void TBdatPlacForm::ScrollWhileHeld(ScrollArrow* arrow, ScrollDirection directio
   }
 }
 
-bool TBdatPlacForm::EditPlaceKeyDown(QKeyEvent* e) {
-  textBeforeKey_ = editPlace_->text();
+bool PlaceDialog::PlaceFieldKeyDown(QKeyEvent* e) {
+  textBeforeKey_ = placeField_->text();
   switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: enterPressed_ = true; return true;
@@ -288,34 +289,34 @@ bool TBdatPlacForm::EditPlaceKeyDown(QKeyEvent* e) {
   }
 }
 
-void TBdatPlacForm::EditPlaceAfterKey(QKeyEvent* e) {
+void PlaceDialog::PlaceFieldAfterKey(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape) return;
-  if (editPlace_->text() != textBeforeKey_) labRefused_->hide();
+  if (placeField_->text() != textBeforeKey_) refusedLabel_->hide();
   // Overwrite typing: the typed character replaces the one after it.
   const QString text = e->text();
   const bool character = !text.isEmpty() && text[0] >= QChar(u'0');
-  if (!insertMode_ && character && editPlace_->text() != textBeforeKey_ &&
-      !editPlace_->hasSelectedText() && editPlace_->cursorPosition() < editPlace_->text().size()) {
-    const int caret = editPlace_->cursorPosition();
-    QString t = editPlace_->text();
+  if (!insertMode_ && character && placeField_->text() != textBeforeKey_ &&
+      !placeField_->hasSelectedText() && placeField_->cursorPosition() < placeField_->text().size()) {
+    const int caret = placeField_->cursorPosition();
+    QString t = placeField_->text();
     t.remove(caret, 1);
-    editPlace_->setText(t);
-    editPlace_->setCursorPosition(caret);
+    placeField_->setText(t);
+    placeField_->setCursorPosition(caret);
   }
   FillList();
 }
 
-void TBdatPlacForm::EditPlaceKeyUp(QKeyEvent* e) {
+void PlaceDialog::PlaceFieldKeyUp(QKeyEvent* e) {
   if ((e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) || !enterPressed_) return;
   enterPressed_ = false;
   // Enter takes the first row, marked "=> <=", as a click takes its row:
   // both without a question.
   if (Typed().empty() || !list_.FirstRowIsPlace()) return;
-  btnGetFirstPlacClick();
+  FirstPlaceClick();
   done(kYesResult);
 }
 
-void TBdatPlacForm::LbCitiesClick(int row) {
+void PlaceDialog::CityListClick(int row) {
   if (row < 0 || row >= kPlaceListRows) return;
   const std::string& text = list_.Rows()[static_cast<size_t>(row)];
   if (Trim(text).empty() || !list_.RowIsChoosable(row)) return;
@@ -325,7 +326,7 @@ void TBdatPlacForm::LbCitiesClick(int row) {
   done(kYesResult);
 }
 
-void TBdatPlacForm::btnGetFirstPlacClick() {
+void PlaceDialog::FirstPlaceClick() {
   chosenRecord_ = 0;
   if (list_.FirstRowIsPlace()) {
     SetTyped(list_.RowPlace(0));
@@ -334,21 +335,21 @@ void TBdatPlacForm::btnGetFirstPlacClick() {
   outcome_ = 'G';
 }
 
-void TBdatPlacForm::btnOKClick() {
+void PlaceDialog::OkClick() {
   const std::string text = Trim(Typed());
   SetTyped(text.empty() ? remembered_ : text);
   chosenRecord_ = 0;
   outcome_ = 'O';
 }
 
-void TBdatPlacForm::reject() {
+void PlaceDialog::reject() {
   SetTyped(remembered_);
   chosenRecord_ = 0;
   outcome_ = 'C';
   QDialog::reject();
 }
 
-void TBdatPlacForm::PlaceBeside(QWidget* form, QWidget* placeButton) {
+void PlaceDialog::PlaceBeside(QWidget* form, QWidget* placeButton) {
   if (!form) return;
   if (QLayout* l = layout()) l->activate();
   if (!placeButton) {

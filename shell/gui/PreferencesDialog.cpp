@@ -1,4 +1,5 @@
-#include "shell/gui/TPreferencesForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/gui/PreferencesDialog.h"
 
 #include <algorithm>
 
@@ -36,8 +37,8 @@ int SaveChoiceIndex(SaveQuestion q) {
 
 }  // namespace
 
-TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
-  setObjectName("PreferencesForm");
+PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("PreferencesDialog");
   setWindowTitle("Vostrane - Preferences");
 
   houses_ = new QComboBox(this);
@@ -156,7 +157,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     AspectSettingsDialog dialog(this);
     dialog.exec();
   });
-  connect(buttons, &QDialogButtonBox::accepted, this, &TPreferencesForm::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -169,7 +170,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
   KeepOnScreenWhenShown(this);
 }
 
-Preferences TPreferencesForm::Chosen() const {
+Preferences PreferencesDialog::Chosen() const {
   Preferences p;
   p.houseSystem = HouseSystemOrDefault(ChosenLetter(houses_));
   p.zodiac = ZodiacOrDefault(ChosenLetter(zodiac_));
@@ -184,7 +185,7 @@ Preferences TPreferencesForm::Chosen() const {
   return p;
 }
 
-PointSettings TPreferencesForm::ChosenPoints() const {
+PointSettings PreferencesDialog::ChosenPoints() const {
   PointSettings p;
   p.wheelNode = node_->currentData().toChar().toLatin1();
   p.fortuneByDayAndNight = fortune_->isChecked();
@@ -197,7 +198,7 @@ PointSettings TPreferencesForm::ChosenPoints() const {
   return p;
 }
 
-void TPreferencesForm::accept() {
+void PreferencesDialog::accept() {
   WritePreferences(Chosen(), Control());
   WritePaperChoice({paper_->currentIndex() == 0 ? PaperKind::Letter : PaperKind::A4,
                     orientation_->currentIndex() == 1},

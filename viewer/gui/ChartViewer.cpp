@@ -1,4 +1,5 @@
-#include "viewer/gui/TBtnRightDlgWheel.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "viewer/gui/ChartViewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,7 +44,7 @@
 #include "viewer/gui/DialMode.h"
 #include "viewer/gui/PageView.h"
 #include "viewer/gui/TimelineWindow.h"
-#include "viewer/gui/TFormWheelExitMenu.h"
+#include "viewer/gui/ViewerExitMenu.h"
 #include "wheel/ChartAspects.h"
 #include "wheel/FontNames.h"
 #include "wheel/PageAssembly.h"
@@ -58,7 +59,7 @@
 namespace vostrane {
 
 // What a viewing needs while the viewer is open, released when it closes.
-struct TBtnRightDlgWheel::Storage {
+struct ChartViewer::Storage {
   explicit Storage(PageNames names)
       : assembler(std::move(names)), session([](int k) { return MessageText(k); }) {}
   WheelPageAssembler assembler;
@@ -117,8 +118,8 @@ QString MenuText(const std::string& text) { return ToQt(text).replace("&", "&&")
 
 }  // namespace
 
-TBtnRightDlgWheel::TBtnRightDlgWheel(QWidget* parent) : QDialog(parent) {
-  setObjectName("BtnRightDlgWheel");
+ChartViewer::ChartViewer(QWidget* parent) : QDialog(parent) {
+  setObjectName("ChartViewer");
   setWindowTitle("PrintOuts");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -134,25 +135,25 @@ TBtnRightDlgWheel::TBtnRightDlgWheel(QWidget* parent) : QDialog(parent) {
   pageArea_ = new PageView(this);
   pageArea_->setObjectName("ScrollBox1");
   layout->addWidget(pageArea_, 1);
-  connect(pageArea_, &PageView::ScaleChanged, this, &TBtnRightDlgWheel::RedrawScreenPage);
+  connect(pageArea_, &PageView::ScaleChanged, this, &ChartViewer::RedrawScreenPage);
   BuildMenus();
 
   // The other entries, one line each; the Entries menu mirrors it and is
   // what the user sees.
-  listBox2_ = new QListWidget(this);
-  listBox2_->setObjectName("ListBox2");
-  listBox2_->hide();
+  entryList_ = new QListWidget(this);
+  entryList_->setObjectName("EntryList");
+  entryList_->hide();
 
   ApplyBackground();
   FitWindow();
 }
 
-TBtnRightDlgWheel::~TBtnRightDlgWheel() {
+ChartViewer::~ChartViewer() {
   // A window destroyed while open still closes the session file.
   if (storage_) storage_->session.Close();
 }
 
-void TBtnRightDlgWheel::BuildMenus() {
+void ChartViewer::BuildMenus() {
   // The commands that close the viewer run once their menu has closed
   // (queued): a window closed from inside a menu opened with the keyboard
   // would leave the next window's first mouse click to that menu.
@@ -167,11 +168,10 @@ void TBtnRightDlgWheel::BuildMenus() {
       Qt::QueuedConnection);
   addDerivedAction_ = file->addAction("Add &Derived Chart...");
   addDerivedAction_->setVisible(false);
-  connect(addDerivedAction_, &QAction::triggered, this, &TBtnRightDlgWheel::AddDerivedClick,
+  connect(addDerivedAction_, &QAction::triggered, this, &ChartViewer::AddDerivedClick,
           Qt::QueuedConnection);
   timelineAction_ = file->addAction("&Timeline...");
-  connect(timelineAction_, &QAction::triggered, this, &TBtnRightDlgWheel::TimelineClick,
-          Qt::QueuedConnection);
+  connect(timelineAction_, &QAction::triggered, this, &ChartViewer::TimelineClick, Qt::QueuedConnection);
   file->addSeparator();
   clearAllAction_ = file->addAction("&Clear All Entries and Start New List");
   connect(
@@ -181,11 +181,11 @@ void TBtnRightDlgWheel::BuildMenus() {
   QMenu* print = menuBar_->addMenu("&Print");
   printAction_ = print->addAction("&Print...");
   printAction_->setShortcut(QKeySequence::Print);
-  connect(printAction_, &QAction::triggered, this, &TBtnRightDlgWheel::btnPrintClick);
+  connect(printAction_, &QAction::triggered, this, &ChartViewer::PrintClick);
   savePdfAction_ = print->addAction("Save as P&DF...");
-  connect(savePdfAction_, &QAction::triggered, this, &TBtnRightDlgWheel::SavePdfClick);
+  connect(savePdfAction_, &QAction::triggered, this, &ChartViewer::SavePdfClick);
   saveSvgAction_ = print->addAction("Save as S&VG...");
-  connect(saveSvgAction_, &QAction::triggered, this, &TBtnRightDlgWheel::SaveSvgClick);
+  connect(saveSvgAction_, &QAction::triggered, this, &ChartViewer::SaveSvgClick);
 
   entriesMenu_ = menuBar_->addMenu("&Entries");
   for (int k = 0; k < kEntryMenuItems; ++k) {
@@ -198,9 +198,9 @@ void TBtnRightDlgWheel::BuildMenus() {
   // Zoom: the page fits the window until the user zooms in or out.
   QMenu* view = menuBar_->addMenu("&View");
   aspectsAction_ = view->addAction("&Aspects...");
-  connect(aspectsAction_, &QAction::triggered, this, &TBtnRightDlgWheel::ShowAspectPanel);
+  connect(aspectsAction_, &QAction::triggered, this, &ChartViewer::ShowAspectPanel);
   compareAction_ = view->addAction("&Compare with...");
-  connect(compareAction_, &QAction::triggered, this, &TBtnRightDlgWheel::CompareClick);
+  connect(compareAction_, &QAction::triggered, this, &ChartViewer::CompareClick);
   view->addSeparator();
   zoomInAction_ = view->addAction("Zoom &In");
   zoomInAction_->setShortcuts(
@@ -277,22 +277,22 @@ void TBtnRightDlgWheel::BuildMenus() {
   AddHelpMenu(menuBar_, this);
 }
 
-void TBtnRightDlgWheel::SetDrawingSettings(const DrawingSettings& settings) {
+void ChartViewer::SetDrawingSettings(const DrawingSettings& settings) {
   settings_ = settings;
   ApplyBackground();
 }
 
-void TBtnRightDlgWheel::SetDerivedChartDialog(DerivedChartDialog dialog) {
+void ChartViewer::SetDerivedChartDialog(DerivedChartDialog dialog) {
   derivedDialog_ = std::move(dialog);
   addDerivedAction_->setVisible(static_cast<bool>(derivedDialog_));
 }
 
-void TBtnRightDlgWheel::SetClientHeight(int height) {
+void ChartViewer::SetClientHeight(int height) {
   clientHeight_ = height;
   FitWindow();
 }
 
-void TBtnRightDlgWheel::ApplyBackground() {
+void ChartViewer::ApplyBackground() {
   QPalette palette = QApplication::palette(this);
   if (settings_.viewerColour >= 0) {
     const uint32_t c = static_cast<uint32_t>(settings_.viewerColour);
@@ -304,7 +304,7 @@ void TBtnRightDlgWheel::ApplyBackground() {
   pageArea_->viewport()->setAutoFillBackground(true);
 }
 
-void TBtnRightDlgWheel::FitWindow() {
+void ChartViewer::FitWindow() {
   // The user may make the window any size; the page is drawn to fit it.
   setMinimumSize(320, 240);
   resize(kViewerClientWidth, clientHeight_ + menuBar_->sizeHint().height());
@@ -312,7 +312,7 @@ void TBtnRightDlgWheel::FitWindow() {
   sized_ = false;
 }
 
-void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
+void ChartViewer::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (const QScreen* s = screen(); s && !sized_) {
     // The first showing takes most of the height of the screen the window
@@ -334,13 +334,13 @@ void TBtnRightDlgWheel::showEvent(QShowEvent* event) {
 
 // ---- Opening and closing ------------------------------------------------------
 
-void TBtnRightDlgWheel::RunViewing(ShellState& shell) {
+void ChartViewer::RunViewing(ShellState& shell) {
   FormActivate(shell);
   exec();
   FormDeactivate();
 }
 
-void TBtnRightDlgWheel::FormActivate(ShellState& shell) {
+void ChartViewer::FormActivate(ShellState& shell) {
   FormDeactivate();
   shell_ = &shell;
   flags_ = ViewerFlags();
@@ -352,10 +352,10 @@ void TBtnRightDlgWheel::FormActivate(ShellState& shell) {
   storage_->bitmap.SetFontNames(storage_->fonts);
   storage_->bitmap.SetHost(this);
   pageArea_->StartFitted();
-  WheelMainLoop();
+  LoadSessionAndShowFirst();
 }
 
-void TBtnRightDlgWheel::FormDeactivate() {
+void ChartViewer::FormDeactivate() {
   if (!storage_) return;
   ViewerClosing(*shell_, flags_);
   storage_->collecting.reset();  // a collected printer document goes to the printer
@@ -363,7 +363,7 @@ void TBtnRightDlgWheel::FormDeactivate() {
   storage_.reset();
   compareEntry_ = compareBase_ = highlightEntry_ = 0;
   if (aspectPanel_) aspectPanel_->hide();
-  listBox2_->clear();
+  entryList_->clear();
   pageArea_->Clear();
   // The next viewing opens on the wheel page (its style is read there).
   dial_->SetModulus(0);
@@ -371,12 +371,12 @@ void TBtnRightDlgWheel::FormDeactivate() {
   shell_ = nullptr;
 }
 
-void TBtnRightDlgWheel::done(int result) {
+void ChartViewer::done(int result) {
   FormDeactivate();
   QDialog::done(result);
 }
 
-void TBtnRightDlgWheel::closeEvent(QCloseEvent* event) {
+void ChartViewer::closeEvent(QCloseEvent* event) {
   // Nothing closes the viewer while a page is drawn or printed.
   if (flags_.Busy()) {
     event->ignore();
@@ -385,7 +385,7 @@ void TBtnRightDlgWheel::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
-void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
+void ChartViewer::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key == Qt::Key_Escape ||
       (key == Qt::Key_E && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))) {
@@ -403,7 +403,7 @@ void TBtnRightDlgWheel::keyPressEvent(QKeyEvent* event) {
 
 // ---- Pages --------------------------------------------------------------------
 
-void TBtnRightDlgWheel::WheelMainLoop() {
+void ChartViewer::LoadSessionAndShowFirst() {
   if (!storage_) return;
   // Back from "Add Derived Chart..." the viewer opens at the new chart.
   const int start = shell_->entryToShow;
@@ -415,14 +415,14 @@ void TBtnRightDlgWheel::WheelMainLoop() {
   if (any && pending.other != 0 && pending.base == storage_->session.CurrentEntry())
     compareEntry_ = pending.other, compareBase_ = pending.base;
   RebuildEntriesMenu();
-  if (device_ != OutputDevice::Printer) SetTheScreenVariables();
+  if (device_ != OutputDevice::Printer) SetUpScreenPage();
   // An empty session draws nothing: the page stays blank.
-  if (any) DisplViewWheel(Printout::Wheel, false);
+  if (any) DrawWheelPage(Printout::Wheel, false);
   else ShowPage();
   ScrollToTop();
 }
 
-void TBtnRightDlgWheel::SetTheScreenVariables() {
+void ChartViewer::SetUpScreenPage() {
   if (!storage_) return;
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   double k = 1.0;
@@ -445,21 +445,21 @@ void TBtnRightDlgWheel::SetTheScreenVariables() {
   ApplyViewScale();
 }
 
-void TBtnRightDlgWheel::ApplyViewScale() {
+void ChartViewer::ApplyViewScale() {
   if (!storage_) return;
   const double ratio = pageArea_->PixelRatio();
   storage_->bitmap.SetRenderScale(pageArea_->Scale() * ratio, ratio);
 }
 
-void TBtnRightDlgWheel::RedrawScreenPage() {
+void ChartViewer::RedrawScreenPage() {
   if (!storage_ || flags_.Busy()) return;
   ApplyViewScale();
   if (device_ == OutputDevice::Screen && storage_->session.CurrentEntry() != 0)
-    DisplViewWheel(Printout::Wheel, true);
+    DrawWheelPage(Printout::Wheel, true);
   else ShowPage();
 }
 
-bool TBtnRightDlgWheel::DisplViewWheel(Printout, bool single) {
+bool ChartViewer::DrawWheelPage(Printout, bool single) {
   if (!storage_ || storage_->session.CurrentEntry() == 0) return false;
   if (!storage_->session.Current().calcComplete()) {
     // Never drawn as if it were calculated: the page is emptied instead.
@@ -503,7 +503,7 @@ bool TBtnRightDlgWheel::DisplViewWheel(Printout, bool single) {
   return drawn;
 }
 
-PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
+PageCharts ChartViewer::CurrentPageCharts() const {
   // A derived chart is drawn outside its base chart (two bases: a tri-wheel).
   const EntryLookup lookup = SessionLookup();
   PageCharts charts = ChartsOfPage(storage_->session.Current(), lookup);
@@ -520,7 +520,7 @@ PageCharts TBtnRightDlgWheel::CurrentPageCharts() const {
   return charts;
 }
 
-PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
+PointsPageInput ChartViewer::PointsOfPage() {
   // Each file is read once per viewing; a file that cannot be read is named
   // once, and the page says so in its place.
   ViewerLots();
@@ -537,14 +537,14 @@ PointsPageInput TBtnRightDlgWheel::PointsOfPage() {
   return in;
 }
 
-bool TBtnRightDlgWheel::DrawDialPage(DrawingSurface& s) {
+bool ChartViewer::DrawDialPage(DrawingSurface& s) {
   const WheelPageAssembler& a = storage_->assembler;
   return AssembleDialPage(
       s, dial_->InputFor(storage_->session.Current(), a.Definition(), a.Aspects().options.MidpointOrb()),
       a.Names());
 }
 
-const std::vector<Lot>& TBtnRightDlgWheel::ViewerLots() {
+const std::vector<Lot>& ChartViewer::ViewerLots() {
   if (!storage_->lots) {
     storage_->lots = ReadLotFile();
     if (!storage_->lots->error.empty())
@@ -553,7 +553,7 @@ const std::vector<Lot>& TBtnRightDlgWheel::ViewerLots() {
   return storage_->lots->lots;
 }
 
-AspectsPageInput TBtnRightDlgWheel::AspectsOfPage(const PageCharts& charts) const {
+AspectsPageInput ChartViewer::AspectsOfPage(const PageCharts& charts) const {
   AspectsPageInput in;
   in.inner = &charts.inner;
   if (charts.category == 'B' && compareEntry_ != 0 && ComparableCharts(charts.inner, charts.second))
@@ -561,8 +561,8 @@ AspectsPageInput TBtnRightDlgWheel::AspectsOfPage(const PageCharts& charts) cons
   return in;
 }
 
-bool TBtnRightDlgWheel::AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page,
-                                           const PageCharts& charts) {
+bool ChartViewer::AssembleChosenPage(DrawingSurface& s, const WheelPageInput& page,
+                                     const PageCharts& charts) {
   if (dial_ && dial_->On()) return DrawDialPage(s);
   if (pointsPageAction_ && pointsPageAction_->isChecked())
     return AssemblePointsPage(s, PointsOfPage(), storage_->assembler.Names());
@@ -574,35 +574,35 @@ bool TBtnRightDlgWheel::AssembleChosenPage(DrawingSurface& s, const WheelPageInp
   return storage_->assembler.AssembleWheelPage(s, withLots);
 }
 
-EntryLookup TBtnRightDlgWheel::SessionLookup() const {
+EntryLookup ChartViewer::SessionLookup() const {
   return [this](int record, ChartEntry& e) { return storage_ && storage_->session.Lookup(record, e); };
 }
 
-bool TBtnRightDlgWheel::DisplOtherPrnOuts(Printout printout, bool) {
+bool ChartViewer::DrawPrintout(Printout printout, bool) {
   // The report and the wheel both end in the standard wheel page.
-  return DisplViewWheel(printout, true);
+  return DrawWheelPage(printout, true);
 }
 
-void TBtnRightDlgWheel::ShowPage() {
+void ChartViewer::ShowPage() {
   if (!storage_) return;
   pageArea_->ShowImage(storage_->bitmap.Image());
 }
 
-void TBtnRightDlgWheel::ScrollToTop() {
+void ChartViewer::ScrollToTop() {
   pageArea_->verticalScrollBar()->setValue(0);
   pageArea_->horizontalScrollBar()->setValue(0);
 }
 
-std::string TBtnRightDlgWheel::Caption() const { return FromQt(windowTitle()); }
+std::string ChartViewer::Caption() const { return FromQt(windowTitle()); }
 
-void TBtnRightDlgWheel::SetCaption(const std::string& text) { setWindowTitle(ToQt(text)); }
+void ChartViewer::SetCaption(const std::string& text) { setWindowTitle(ToQt(text)); }
 
 // ---- Entries ------------------------------------------------------------------
 
-void TBtnRightDlgWheel::RebuildEntriesMenu() {
-  listBox2_->clear();
+void ChartViewer::RebuildEntriesMenu() {
+  entryList_->clear();
   if (!storage_) return;
-  for (const std::string& line : storage_->session.OtherEntries()) listBox2_->addItem(ToQt(line));
+  for (const std::string& line : storage_->session.OtherEntries()) entryList_->addItem(ToQt(line));
   const vostrane::EntriesMenu& menu = storage_->session.Menu();
   for (int k = 0; k < kEntryMenuItems; ++k) {
     entryActions_[k]->setText(MenuText(menu.captions[k]));
@@ -611,42 +611,42 @@ void TBtnRightDlgWheel::RebuildEntriesMenu() {
   entriesMenu_->menuAction()->setVisible(menu.menuVisible);
 }
 
-void TBtnRightDlgWheel::EntryMenuClick(int k) {
-  if (k < 0 || k >= listBox2_->count()) return;
-  listBox2_->setCurrentRow(k);
-  ListBox2Click();
+void ChartViewer::EntryMenuClick(int k) {
+  if (k < 0 || k >= entryList_->count()) return;
+  entryList_->setCurrentRow(k);
+  EntryListClick();
 }
 
-void TBtnRightDlgWheel::ListBox2Click() {
+void ChartViewer::EntryListClick() {
   if (flags_.Busy() || !storage_) return;
-  const QListWidgetItem* item = listBox2_->currentItem();
+  const QListWidgetItem* item = entryList_->currentItem();
   if (!item) return;
   const int n = EntryNumberOfLine(FromQt(item->text()));
   if (!storage_->session.Select(n)) return;
   RebuildEntriesMenu();
-  DisplViewWheel(Printout::Wheel, true);
+  DrawWheelPage(Printout::Wheel, true);
   ScrollToTop();
 }
 
-int TBtnRightDlgWheel::CurrentEntry() const { return storage_ ? storage_->session.CurrentEntry() : 0; }
+int ChartViewer::CurrentEntry() const { return storage_ ? storage_->session.CurrentEntry() : 0; }
 
-int TBtnRightDlgWheel::EntryCount() const { return storage_ ? storage_->session.EntryCount() : 0; }
+int ChartViewer::EntryCount() const { return storage_ ? storage_->session.EntryCount() : 0; }
 
-QImage TBtnRightDlgWheel::PageImage() const { return storage_ ? storage_->bitmap.Image() : QImage(); }
+QImage ChartViewer::PageImage() const { return storage_ ? storage_->bitmap.Image() : QImage(); }
 
-PageMetrics TBtnRightDlgWheel::ScreenPageMetrics() const {
+PageMetrics ChartViewer::ScreenPageMetrics() const {
   return storage_ ? storage_->bitmap.ScreenMetrics() : PageMetrics();
 }
 
 // ---- Exit -----------------------------------------------------------------------
 
-void TBtnRightDlgWheel::ExitProcedure(ExitCommand command) {
+void ChartViewer::ExitProcedure(ExitCommand command) {
   if (flags_.Busy() || !shell_) return;
   if (command == ExitCommand::ClearAll && !ConfirmNewList()) return;
   if (vostrane::ExitProcedure(*shell_, flags_, command, CurrentEntry())) accept();
 }
 
-void TBtnRightDlgWheel::AddDerivedClick() {
+void ChartViewer::AddDerivedClick() {
   if (flags_.Busy() || !storage_ || !derivedDialog_ || CurrentEntry() == 0) return;
   const std::optional<ChartEntry> derived = derivedDialog_(this, storage_->session.Entries(),
                                                            CurrentEntry());
@@ -656,7 +656,7 @@ void TBtnRightDlgWheel::AddDerivedClick() {
   if (ExitToShowEntry(*shell_, flags_, record)) accept();
 }
 
-void TBtnRightDlgWheel::TimelineClick() {
+void ChartViewer::TimelineClick() {
   if (flags_.Busy() || !storage_ || CurrentEntry() == 0) return;
   const std::vector<ChartEntry>& entries = storage_->session.Entries();
   const int current = CurrentEntry();
@@ -676,15 +676,15 @@ void TBtnRightDlgWheel::TimelineClick() {
   if (ExitToShowEntry(*shell_, flags_, record)) accept();
 }
 
-bool TBtnRightDlgWheel::ConfirmNewList() {
+bool ChartViewer::ConfirmNewList() {
   // Clearing a list with charts asks first; the list is kept as the
   // previous list.
   return EntryCount() == 0 || AskYesNo(NewListQuestion(EntryCount()));
 }
 
-void TBtnRightDlgWheel::ExitMenuClick() {
+void ChartViewer::ExitMenuClick() {
   if (flags_.Busy() || !shell_) return;
-  TFormWheelExitMenu menu(this);
+  ViewerExitMenu menu(this);
   const std::optional<RunPhase> choice = menu.Choose();
   if (choice == RunPhase::NewList && !ConfirmNewList()) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
@@ -693,7 +693,7 @@ void TBtnRightDlgWheel::ExitMenuClick() {
 
 // ---- Printing -------------------------------------------------------------------
 
-std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
+std::unique_ptr<QPrinter> ChartViewer::DialogPrinter() const {
   const PrinterSettings& p = settings_.printer;
   const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
   std::unique_ptr<QPrinter> printer;
@@ -717,7 +717,7 @@ std::unique_ptr<QPrinter> TBtnRightDlgWheel::DialogPrinter() const {
   return printer;
 }
 
-void TBtnRightDlgWheel::btnPrintClick() {
+void ChartViewer::PrintClick() {
   if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
   lastPrintoutFile_.clear();
   std::unique_ptr<PrinterSurface> printer = std::move(storage_->collecting);
@@ -730,7 +730,7 @@ void TBtnRightDlgWheel::btnPrintClick() {
   PrintOn(std::move(printer), false);
 }
 
-void TBtnRightDlgWheel::SavePdfClick() {
+void ChartViewer::SavePdfClick() {
   if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
   lastPrintoutFile_.clear();
   const ChartEntry& e = storage_->session.Current();
@@ -749,7 +749,7 @@ void TBtnRightDlgWheel::SavePdfClick() {
   if (PrintOn(std::move(printer), true)) lastPrintoutFile_ = path;
 }
 
-void TBtnRightDlgWheel::SaveSvgClick() {
+void ChartViewer::SaveSvgClick() {
   if (flags_.Busy() || !storage_ || storage_->session.CurrentEntry() == 0) return;
   lastPrintoutFile_.clear();
   const ChartEntry& e = storage_->session.Current();
@@ -797,7 +797,7 @@ void TBtnRightDlgWheel::SaveSvgClick() {
   QApplication::restoreOverrideCursor();
 }
 
-std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
+std::unique_ptr<PrinterSurface> ChartViewer::MakePrinter() {
   PrinterSettings printer = settings_.printer;
   printer.jobTitle = ViewerCaption(storage_->session.Current(), storage_->assembler.Names(),
                                    SessionLookup());
@@ -810,7 +810,7 @@ std::unique_ptr<PrinterSurface> TBtnRightDlgWheel::MakePrinter() {
   return surface;
 }
 
-bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pdfFile) {
+bool ChartViewer::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pdfFile) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   flags_.busy = 2;
   const int savedEntry = storage_->session.CurrentEntry();
@@ -821,7 +821,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     device_ = OutputDevice::Printer;
     flags_.continueFlag = true;
     storage_->activePrinter = printer.get();
-    const bool drawn = DisplOtherPrnOuts(Printout::Wheel, false);
+    const bool drawn = DrawPrintout(Printout::Wheel, false);
     storage_->activePrinter = nullptr;
     if (drawn && printer->DocumentOpen() && !pdfFile) {
       // A printer document that collects several printouts stays open
@@ -843,8 +843,8 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
     storage_->session.Select(savedEntry);
     RebuildEntriesMenu();
   }
-  SetTheScreenVariables();
-  DisplOtherPrnOuts(Printout::Wheel, false);
+  SetUpScreenPage();
+  DrawPrintout(Printout::Wheel, false);
   pageArea_->verticalScrollBar()->setValue(savedScroll);
   flags_.busy = 0;
   QApplication::restoreOverrideCursor();
@@ -853,7 +853,7 @@ bool TBtnRightDlgWheel::PrintOn(std::unique_ptr<PrinterSurface> printer, bool pd
 
 // ---- Aspects and comparison --------------------------------------------------
 
-void TBtnRightDlgWheel::ShowAspectPanel() {
+void ChartViewer::ShowAspectPanel() {
   if (!storage_) return;
   if (!aspectPanel_) {
     aspectPanel_ = new AspectPanel(this);
@@ -864,7 +864,7 @@ void TBtnRightDlgWheel::ShowAspectPanel() {
   aspectPanel_->raise();
 }
 
-void TBtnRightDlgWheel::UpdateAspectPanel() {
+void ChartViewer::UpdateAspectPanel() {
   if (!aspectPanel_ || highlighting_ || !storage_ || storage_->session.CurrentEntry() == 0) return;
   const WheelPageAssembler& a = storage_->assembler;
   const PageCharts& charts = storage_->pageCharts;
@@ -878,7 +878,7 @@ void TBtnRightDlgWheel::UpdateAspectPanel() {
   aspectPanel_->ShowChart(a.Aspects(), found.aspects, found.patterns, a.Names(), charts.inner.name());
 }
 
-void TBtnRightDlgWheel::HighlightPattern(const std::vector<int>& points) {
+void ChartViewer::HighlightPattern(const std::vector<int>& points) {
   if (!storage_) return;
   storage_->assembler.SetHighlightedPoints(points);
   highlightEntry_ = storage_->session.CurrentEntry();
@@ -888,7 +888,7 @@ void TBtnRightDlgWheel::HighlightPattern(const std::vector<int>& points) {
   highlighting_ = false;
 }
 
-void TBtnRightDlgWheel::CompareWith(int entry) {
+void ChartViewer::CompareWith(int entry) {
   if (!storage_ || flags_.Busy()) return;
   compareEntry_ = entry;
   compareBase_ = entry ? storage_->session.CurrentEntry() : 0;
@@ -899,9 +899,9 @@ namespace {
 const char* const kPersonOfTheNameFile = "(a person of the name file...)";
 }  // namespace
 
-void TBtnRightDlgWheel::CompareClick() {
+void ChartViewer::CompareClick() {
   if (!storage_ || flags_.Busy() || storage_->session.CurrentEntry() == 0) return;
-  if (storage_->session.Current().charttype() != 0) {
+  if (storage_->session.Current().chartType() != 0) {
     ShowMessage("Only a natal chart can be compared with another person's chart.", MsgIcon::Information);
     return;
   }
@@ -910,7 +910,7 @@ void TBtnRightDlgWheel::CompareClick() {
   for (int n = 1; n <= storage_->session.EntryCount(); ++n) {
     ChartEntry e;
     if (n == storage_->session.CurrentEntry() || !storage_->session.Lookup(n, e) || !e.calcComplete() ||
-        e.charttype() != 0)
+        e.chartType() != 0)
       continue;
     numbers.push_back(n);
     labels.push_back(std::to_string(n) + ". " + e.name());
@@ -933,7 +933,7 @@ void TBtnRightDlgWheel::CompareClick() {
   CompareWith(chosen < static_cast<int>(numbers.size()) ? numbers[chosen] : 0);
 }
 
-void TBtnRightDlgWheel::ComparePersonClick() {
+void ChartViewer::ComparePersonClick() {
   if (!storage_ || flags_.Busy() || CurrentEntry() == 0) return;
   std::optional<BirthDataFields> person;
   {
@@ -945,7 +945,7 @@ void TBtnRightDlgWheel::ComparePersonClick() {
   if (!person) return;
   const int base = CurrentEntry();
   const int record = storage_->session.Append(
-      ChartOfPerson(*person, ZodiacOrDefault(Control().defaultZodsel()), EntryCount() + 1));
+      ChartOfPerson(*person, ZodiacOrDefault(Control().defaultZodiacLetter()), EntryCount() + 1));
   if (record == 0) return;
   if (ExitToCompare(*shell_, flags_, base, record)) accept();
 }

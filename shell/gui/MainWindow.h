@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menu, information texts, the start-up loading of the
 // shared files, and the run-state loop between data entry, calculation and
 // viewing.
@@ -13,13 +14,13 @@
 
 namespace vostrane {
 
-class TFormZor : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // `phases` (not owned) carry out data entry, calculation and viewing.
-  explicit TFormZor(SessionPhases& phases, QWidget* parent = nullptr);
-  ~TFormZor() override;
+  explicit MainWindow(SessionPhases& phases, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Calculates the session and shows the viewer.
   void ShowSession();
@@ -28,7 +29,7 @@ class TFormZor : public QMainWindow {
   // list, EditEntries the list edited, CalculateAndShow calculate and show;
   // it returns on MainMenu. Before a
   // new list replaces one with entries, that list is kept as the backup.
-  void EnterDatAndCalcLoop();
+  void RunSessionLoop();
   // Keeps the list being replaced by a new one as the backup; false (after
   // its message) when a list with entries could not be kept.
   bool KeepPreviousList();

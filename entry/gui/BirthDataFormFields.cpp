@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's field handlers: what happens when a field is
 // entered, on each key, and when it is left.
 #include <algorithm>
@@ -18,7 +19,7 @@
 #include "entry/FieldRules.h"
 #include "entry/FormTexts.h"
 #include "entry/gui/FormField.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 #include "entry/gui/TypedFieldKeys.h"
 #include "platform/MessageService.h"
 #include "platform/gui/Cp1252Validator.h"
@@ -44,34 +45,34 @@ bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 
 }  // namespace
 
-void TFormBDat::InstallFieldHooks() {
-  for (FormField* f : {editName_, maskEdDate_, maskEdTime_, editPlace_, maskEdLat_, maskEdLong_,
-                       maskEdTZHrs_, maskEdTZMins_, maskEdTzEW_, maskEdDstObs_}) {
+void BirthDataForm::InstallFieldHooks() {
+  for (FormField* f : {nameField_, dateField_, timeField_, placeField_, latitudeField_, longitudeField_,
+                       zoneHoursField_, zoneMinutesField_, eastWestField_, daylightField_}) {
     f->onEnter = [this, f] { FieldEnter(f); };
     f->onExit = [this, f] { FieldExit(f); };
     f->onKeyPress = [this, f](QKeyEvent* e) { return FieldKeyPress(f, e); };
     f->afterKeyPress = [this, f](QKeyEvent* e) { FieldAfterKey(f, e); };
     f->onKeyRelease = [this, f](QKeyEvent* e) { FieldKeyRelease(f, e); };
   }
-  for (FormField* f : {editName_, editPlace_})
+  for (FormField* f : {nameField_, placeField_})
     f->onRefusedCharacter = [this](const QString& refused) { ShowHint(RefusedCharacterHint(refused)); };
 }
 
-BirthDataFields TFormBDat::Fields() const {
+BirthDataFields BirthDataForm::Fields() const {
   BirthDataFields f;
-  f.name = editName_->StoredText();
-  f.date = maskEdDate_->StoredText();
-  f.time = maskEdTime_->StoredText();
-  f.place = editPlace_->StoredText();
-  f.latitude = maskEdLat_->StoredText();
-  f.longitude = maskEdLong_->StoredText();
-  f.zoneHours = maskEdTZHrs_->StoredText();
-  f.zoneMinutes = maskEdTZMins_->StoredText();
-  f.zoneEastWest = maskEdTzEW_->StoredText();
-  f.daylight = maskEdDstObs_->StoredText();
-  f.dstTable = edDstTblNum_->StoredText();
-  f.houseSystem = HouseSystemOrDefault(ChosenLetter(cbHouses_));
-  f.zodiac = ZodiacOrDefault(ChosenLetter(cbZodiac_));
+  f.name = nameField_->StoredText();
+  f.date = dateField_->StoredText();
+  f.time = timeField_->StoredText();
+  f.place = placeField_->StoredText();
+  f.latitude = latitudeField_->StoredText();
+  f.longitude = longitudeField_->StoredText();
+  f.zoneHours = zoneHoursField_->StoredText();
+  f.zoneMinutes = zoneMinutesField_->StoredText();
+  f.zoneEastWest = eastWestField_->StoredText();
+  f.daylight = daylightField_->StoredText();
+  f.dstTable = daylightTableField_->StoredText();
+  f.houseSystem = HouseSystemOrDefault(ChosenLetter(houseSystemBox_));
+  f.zodiac = ZodiacOrDefault(ChosenLetter(zodiacBox_));
   // Boxes left as shown keep the stored value and epoch to the last bit.
   f.userAyanamsaDegrees = userAyanamsa_->value() == shownAyanamsaBox_ ? shownAyanamsa_
                                                                       : userAyanamsa_->value();
@@ -81,24 +82,24 @@ BirthDataFields TFormBDat::Fields() const {
   return f;
 }
 
-void TFormBDat::SetFields(const BirthDataFields& f) {
-  editName_->SetStoredText(f.name);
-  maskEdDate_->SetStoredText(f.date);
-  maskEdTime_->SetStoredText(f.time);
-  editPlace_->SetStoredText(f.place);
-  maskEdLat_->SetStoredText(f.latitude);
-  maskEdLong_->SetStoredText(f.longitude);
-  maskEdTZHrs_->SetStoredText(f.zoneHours);
-  maskEdTZMins_->SetStoredText(f.zoneMinutes);
-  maskEdTzEW_->SetStoredText(f.zoneEastWest);
-  maskEdDstObs_->SetStoredText(f.daylight);
-  edDstTblNum_->SetStoredText(f.dstTable);
-  ChooseLetter(cbHouses_, HouseSystemOrDefault(f.houseSystem));
+void BirthDataForm::SetFields(const BirthDataFields& f) {
+  nameField_->SetStoredText(f.name);
+  dateField_->SetStoredText(f.date);
+  timeField_->SetStoredText(f.time);
+  placeField_->SetStoredText(f.place);
+  latitudeField_->SetStoredText(f.latitude);
+  longitudeField_->SetStoredText(f.longitude);
+  zoneHoursField_->SetStoredText(f.zoneHours);
+  zoneMinutesField_->SetStoredText(f.zoneMinutes);
+  eastWestField_->SetStoredText(f.zoneEastWest);
+  daylightField_->SetStoredText(f.daylight);
+  daylightTableField_->SetStoredText(f.dstTable);
+  ChooseLetter(houseSystemBox_, HouseSystemOrDefault(f.houseSystem));
   ShowZodiac(ZodiacOrDefault(f.zodiac));
   ShowUserAyanamsa(f.userAyanamsaDegrees, f.userAyanamsaEpoch);
 }
 
-void TFormBDat::ShowUserAyanamsa(double degrees, double epochJd) {
+void BirthDataForm::ShowUserAyanamsa(double degrees, double epochJd) {
   shownAyanamsa_ = std::isfinite(degrees) ? degrees : 0.0;
   shownEpoch_ = std::isfinite(epochJd) ? epochJd : 0.0;
   userAyanamsa_->setValue(shownAyanamsa_);
@@ -108,23 +109,23 @@ void TFormBDat::ShowUserAyanamsa(double degrees, double epochJd) {
   shownEpochBox_ = userEpoch_->value();
 }
 
-void TFormBDat::ShowUserAyanamsaBoxes() {
-  const bool user = ChosenLetter(cbZodiac_) == ZodiacLetterOf(AyanamsaKind::UserDefined);
+void BirthDataForm::ShowUserAyanamsaBoxes() {
+  const bool user = ChosenLetter(zodiacBox_) == ZodiacLetterOf(AyanamsaKind::UserDefined);
   userAyanamsa_->setVisible(user);
   userEpoch_->setVisible(user);
 }
 
 // The list offers every zodiac the calculation knows; a letter it does not
 // hold gets an extra item while it is shown.
-void TFormBDat::ShowZodiac(char zodiac) {
-  if (ChooseLetter(cbZodiac_, zodiac)) return;
-  AddLetterChoice(cbZodiac_, zodiac, ToQt(ZodiacDisplayName(zodiac, FormText)));
-  ChooseLetter(cbZodiac_, zodiac);
+void BirthDataForm::ShowZodiac(char zodiac) {
+  if (ChooseLetter(zodiacBox_, zodiac)) return;
+  AddLetterChoice(zodiacBox_, zodiac, ToQt(ZodiacDisplayName(zodiac, FormText)));
+  ChooseLetter(zodiacBox_, zodiac);
 }
 
 // ---- Focus ---------------------------------------------------------------
 
-void TFormBDat::MoveFocus(QWidget* target) {
+void BirthDataForm::MoveFocus(QWidget* target) {
   if (focusPermission_ != 'Y' || !target->isEnabled() || !target->isVisible()) return;
   target->setFocus(Qt::OtherFocusReason);
   if (isActiveWindow()) return;
@@ -136,7 +137,7 @@ void TFormBDat::MoveFocus(QWidget* target) {
   if (field && activeField_ != field) FieldEnter(field);
 }
 
-void TFormBDat::FocusField(FormField* field) {
+void BirthDataForm::FocusField(FormField* field) {
   if (field->hasFocus()) {
     if (activeField_ != field) FieldEnter(field);
   } else {
@@ -144,7 +145,7 @@ void TFormBDat::FocusField(FormField* field) {
   }
 }
 
-bool TFormBDat::FinishFieldEdit() {
+bool BirthDataForm::FinishFieldEdit() {
   // The time is to be changed: a button pressed meanwhile waits for it.
   if (backToTime_) return false;
   FormField* field = activeField_;
@@ -156,23 +157,23 @@ bool TFormBDat::FinishFieldEdit() {
 
 // ---- The typed fields ------------------------------------------------------
 
-TFormBDat::TypedRoute TFormBDat::RouteOf(FormField* f) const {
-  if (f == maskEdDate_) return {&DateLayout(), maskEdTime_, editName_};
-  if (f == maskEdTime_) return {&TimeLayout(), editPlace_, maskEdDate_};
-  if (f == maskEdLat_) return {&LatitudeLayout(), maskEdLong_, editPlace_};
-  if (f == maskEdLong_) return {&LongitudeLayout(), maskEdTZHrs_, maskEdLat_};
-  if (f == maskEdTZHrs_) return {&ZoneHoursLayout(), maskEdTZMins_, maskEdLong_};
-  if (f == maskEdTZMins_) return {&ZoneMinutesLayout(), maskEdTzEW_, maskEdTZHrs_};
+BirthDataForm::TypedRoute BirthDataForm::RouteOf(FormField* f) const {
+  if (f == dateField_) return {&DateLayout(), timeField_, nameField_};
+  if (f == timeField_) return {&TimeLayout(), placeField_, dateField_};
+  if (f == latitudeField_) return {&LatitudeLayout(), longitudeField_, placeField_};
+  if (f == longitudeField_) return {&LongitudeLayout(), zoneHoursField_, latitudeField_};
+  if (f == zoneHoursField_) return {&ZoneHoursLayout(), zoneMinutesField_, longitudeField_};
+  if (f == zoneMinutesField_) return {&ZoneMinutesLayout(), eastWestField_, zoneHoursField_};
   return {};
 }
 
-void TFormBDat::ShowFieldProblem(const std::string& problem) {
+void BirthDataForm::ShowFieldProblem(const std::string& problem) {
   if (problem == fieldProblem_) return;
   fieldProblem_ = problem;
   ShowHint(problem);
 }
 
-bool TFormBDat::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* e) {
+bool BirthDataForm::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* e) {
   const TypedKey key = TypedFieldKey(*f, *route.layout, e);
   if (key.problem) ShowFieldProblem(*key.problem);
   if (key.move != TypedKeyMove::None && CompleteTypedField(f))
@@ -180,7 +181,7 @@ bool TFormBDat::TypedKeyPress(FormField* f, const TypedRoute& route, QKeyEvent* 
   return key.handled;
 }
 
-bool TFormBDat::CompleteTypedField(FormField* f) {
+bool BirthDataForm::CompleteTypedField(FormField* f) {
   const std::string problem = vostrane::CompleteTypedField(*f, *RouteOf(f).layout);
   ShowFieldProblem(problem);
   return problem.empty();
@@ -188,7 +189,7 @@ bool TFormBDat::CompleteTypedField(FormField* f) {
 
 // ---- Entering a field ----------------------------------------------------
 
-void TFormBDat::FieldEnter(FormField* f) {
+void BirthDataForm::FieldEnter(FormField* f) {
   if (!active_) return;
   activeField_ = f;
   fieldToFocus_ = f;
@@ -200,51 +201,51 @@ void TFormBDat::FieldEnter(FormField* f) {
     CompleteTypedField(f);
     return;
   }
-  if (f == maskEdTZHrs_ || f == maskEdTZMins_) f->SetStoredText(ZoneTextOnEnter(f->StoredText()));
-  if (f == maskEdTzEW_) f->SetStoredText(LetterOnEnter(f->StoredText(), kEastWestLetters, 'W'));
-  if (f == maskEdDstObs_) f->SetStoredText(LetterOnEnter(f->StoredText(), kDaylightFieldLetters, 'N'));
+  if (f == zoneHoursField_ || f == zoneMinutesField_) f->SetStoredText(ZoneTextOnEnter(f->StoredText()));
+  if (f == eastWestField_) f->SetStoredText(LetterOnEnter(f->StoredText(), kEastWestLetters, 'W'));
+  if (f == daylightField_) f->SetStoredText(LetterOnEnter(f->StoredText(), kDaylightFieldLetters, 'N'));
   remembered_ = f->StoredText();
 
-  if (f == editPlace_ && entry_.charttype() != 0) f->selectAll();
+  if (f == placeField_ && entry_.chartType() != 0) f->selectAll();
   else f->SelectFirstCharacter();
 
-  if (f == editName_) {
+  if (f == nameField_) {
     rememberedName_ = remembered_;
     ShowHint(FormText(8993));
-  } else if (f == editPlace_) {
+  } else if (f == placeField_) {
     rememberedPlace_ = remembered_;
     placeOnEntry_ = Fields();
     placeFromAtlasOnEntry_ = placeFromAtlas_;
     placeLookupAllowed_ = true;
-    ShowHint(FormText(entry_.charttype() == 0 ? 8994 : 9087));
-  } else if (f == maskEdDstObs_) {
+    ShowHint(FormText(entry_.chartType() == 0 ? 8994 : 9087));
+  } else if (f == daylightField_) {
     ShowHint(FormText(9010));
   }
 }
 
 // ---- Keys ----------------------------------------------------------------
 
-bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
+bool BirthDataForm::FieldKeyPress(FormField* f, QKeyEvent* e) {
   const int key = e->key();
   if (key == Qt::Key_Menu) {
     ShowMessage(MessageText(13107) + MessageText(13108), MsgIcon::Information);
     return true;
   }
-  const bool refusesCtrl = f != editName_ && f != editPlace_ && f != maskEdDate_;
+  const bool refusesCtrl = f != nameField_ && f != placeField_ && f != dateField_;
   if (refusesCtrl && (e->modifiers() & Qt::ControlModifier) && !IsModifierKey(key)) {
     ShowMessage(MessageText(13085), MsgIcon::Information);
     return true;
   }
-  if (f == editName_) return NameKeyPress(e);
-  if (f == editPlace_) {
+  if (f == nameField_) return NameKeyPress(e);
+  if (f == placeField_) {
     placeLookupAllowed_ = true;
     // Enter and Down go on from a filled place, Up goes back to the time.
     if (IsEnterKey(key) || key == Qt::Key_Down) {
-      if (!Trim(editPlace_->StoredText()).empty()) MoveFocus(maskEdLat_);
+      if (!Trim(placeField_->StoredText()).empty()) MoveFocus(latitudeField_);
       return true;
     }
     if (key == Qt::Key_Up) {
-      MoveFocus(maskEdTime_);
+      MoveFocus(timeField_);
       return true;
     }
     return false;
@@ -254,48 +255,48 @@ bool TFormBDat::FieldKeyPress(FormField* f, QKeyEvent* e) {
 
   const bool next = IsEnterKey(key) || key == Qt::Key_Down;
   const bool previous = key == Qt::Key_Up;
-  if (f == maskEdTzEW_ && (next || previous)) {
+  if (f == eastWestField_ && (next || previous)) {
     // On the press, as in the fields before it: the release of the Enter
     // that brought the focus here must not carry it on.
-    MoveFocus(previous ? static_cast<QWidget*>(maskEdTZMins_) : maskEdDstObs_);
+    MoveFocus(previous ? static_cast<QWidget*>(zoneMinutesField_) : daylightField_);
     return true;
   }
-  if (f == maskEdDstObs_ && (next || previous)) {
-    if (previous) MoveFocus(maskEdTzEW_);  // Enter and Down are swallowed
+  if (f == daylightField_ && (next || previous)) {
+    if (previous) MoveFocus(eastWestField_);  // Enter and Down are swallowed
     return true;
   }
-  if ((f == maskEdTzEW_ || f == maskEdDstObs_) && TypeLetter(f, e)) return true;
+  if ((f == eastWestField_ || f == daylightField_) && TypeLetter(f, e)) return true;
   return false;
 }
 
-bool TFormBDat::TypeLetter(FormField* f, QKeyEvent* e) {
+bool BirthDataForm::TypeLetter(FormField* f, QKeyEvent* e) {
   const QString text = e->text();
   if (text.isEmpty() || !text[0].isPrint() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
     return false;
   // The field holds one letter: a typed letter it takes replaces it, wherever
   // the caret stands; any other character leaves it as it was.
   const char16_t c = text[0].toUpper().unicode();
-  const std::string letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
+  const std::string letters = f == eastWestField_ ? kEastWestLetters : kDaylightFieldLetters;
   if (c < 0x80 && letters.find(static_cast<char>(c)) != std::string::npos)
     f->SetStoredText(std::string(1, static_cast<char>(c)));
   f->SelectFirstCharacter();
   return true;
 }
 
-void TFormBDat::FieldAfterKey(FormField* f, QKeyEvent*) {
-  if (f != maskEdTzEW_ && f != maskEdDstObs_) return;
-  const char* letters = f == maskEdTzEW_ ? kEastWestLetters : kDaylightFieldLetters;
+void BirthDataForm::FieldAfterKey(FormField* f, QKeyEvent*) {
+  if (f != eastWestField_ && f != daylightField_) return;
+  const char* letters = f == eastWestField_ ? kEastWestLetters : kDaylightFieldLetters;
   f->SetStoredText(LetterAfterKey(f->StoredText(), letters, remembered_));
   f->SelectFirstCharacter();  // the next letter typed replaces this one
 }
 
-void TFormBDat::FieldKeyRelease(FormField* f, QKeyEvent* e) {
+void BirthDataForm::FieldKeyRelease(FormField* f, QKeyEvent* e) {
   if (!active_) return;
-  if (f == editName_) NameKeyRelease(e);
-  if (f == editPlace_) PlaceKeyRelease(e);
+  if (f == nameField_) NameKeyRelease(e);
+  if (f == placeField_) PlaceKeyRelease(e);
 }
 
-bool TFormBDat::NameKeyPress(QKeyEvent* e) {
+bool BirthDataForm::NameKeyPress(QKeyEvent* e) {
   const bool listShown = readingMode_ == 'N';
   switch (e->key()) {
     case Qt::Key_Return:
@@ -303,23 +304,23 @@ bool TFormBDat::NameKeyPress(QKeyEvent* e) {
     case Qt::Key_Down:
     case Qt::Key_PageDown:
       if (listShown)
-        ShowNameList(names_->FillNameList(editName_->StoredText(), e->key() == Qt::Key_Down ? 1 : 13));
-      else MoveFocus(maskEdDate_);
+        ShowNameList(names_->FillNameList(nameField_->StoredText(), e->key() == Qt::Key_Down ? 1 : 13));
+      else MoveFocus(dateField_);
       return true;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
       if (listShown)
-        ShowNameList(names_->FillNameList(editName_->StoredText(), e->key() == Qt::Key_Up ? -1 : -13));
+        ShowNameList(names_->FillNameList(nameField_->StoredText(), e->key() == Qt::Key_Up ? -1 : -13));
       return true;
     case Qt::Key_Escape:
-      if (readingMode_ == 'N') editName_->SetStoredText(rememberedName_);
+      if (readingMode_ == 'N') nameField_->SetStoredText(rememberedName_);
       return true;
-    case Qt::Key_Insert: editName_->SetOverwrite(!editName_->Overwrite()); return true;
+    case Qt::Key_Insert: nameField_->SetOverwrite(!nameField_->Overwrite()); return true;
     default: return false;
   }
 }
 
-void TFormBDat::NameKeyRelease(QKeyEvent* e) {
+void BirthDataForm::NameKeyRelease(QKeyEvent* e) {
   switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -338,34 +339,34 @@ void TFormBDat::NameKeyRelease(QKeyEvent* e) {
     default: break;
   }
   if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return;
-  if (entry_.charttype() != 0 || Trim(editName_->StoredText()).empty()) return;
-  ShowNameList(names_->FillNameList(editName_->StoredText(), 0));
+  if (entry_.chartType() != 0 || Trim(nameField_->StoredText()).empty()) return;
+  ShowNameList(names_->FillNameList(nameField_->StoredText(), 0));
 }
 
-void TFormBDat::PlaceKeyRelease(QKeyEvent* e) {
+void BirthDataForm::PlaceKeyRelease(QKeyEvent* e) {
   const QString text = e->text();
   const bool characterKey = (!text.isEmpty() && text[0] > QChar(' ')) || e->key() == Qt::Key_Shift ||
                             e->key() == Qt::Key_CapsLock;
-  if (!characterKey || !placeLookupAllowed_ || Trim(editPlace_->StoredText()).empty()) return;
+  if (!characterKey || !placeLookupAllowed_ || Trim(placeField_->StoredText()).empty()) return;
   placeLookupAllowed_ = false;
   OpenPlaceLookup();
 }
 
 // ---- Reading a place or a name ---------------------------------------------
 
-void TFormBDat::PlaceButtonClick() {
+void BirthDataForm::PlaceButtonClick() {
   if (!active_) return;
-  if (activeField_ && activeField_ != editPlace_ && !FinishFieldEdit()) return;
-  MoveFocus(editPlace_);
+  if (activeField_ && activeField_ != placeField_ && !FinishFieldEdit()) return;
+  MoveFocus(placeField_);
   OpenPlaceLookup();
 }
 
-void TFormBDat::OpenPlaceLookup() {
-  if (activeField_ != editPlace_) {
+void BirthDataForm::OpenPlaceLookup() {
+  if (activeField_ != placeField_) {
     placeOnEntry_ = Fields();
     placeFromAtlasOnEntry_ = placeFromAtlas_;
   }
-  const std::optional<PlaceChoice> choice = places_->ChoosePlace(editPlace_->StoredText());
+  const std::optional<PlaceChoice> choice = places_->ChoosePlace(placeField_->StoredText());
   if (!choice) return;
   // The dialog has gone: the keys go to the form again (a window manager
   // would do this; without one nothing would have the keyboard).
@@ -376,54 +377,54 @@ void TFormBDat::OpenPlaceLookup() {
     RestorePlaceOnEntry();
     return;
   }
-  editPlace_->SetStoredText(choice->text);
+  placeField_->SetStoredText(choice->text);
   if (Trim(choice->text).empty()) return;
   // The field after the place; a place read from the atlas may choose the
   // zone instead.
-  MoveFocus(maskEdLat_);
+  MoveFocus(latitudeField_);
   if (choice->outcome == 'G' || places_->IsAtlasPlace(choice->text)) ReadPlace();
   RefreshCurrentLine();
 }
 
-void TFormBDat::RestorePlaceOnEntry() {
+void BirthDataForm::RestorePlaceOnEntry() {
   const BirthDataFields& was = placeOnEntry_;
-  editPlace_->SetStoredText(was.place);
-  maskEdLat_->SetStoredText(was.latitude);
-  maskEdLong_->SetStoredText(was.longitude);
-  maskEdTZHrs_->SetStoredText(was.zoneHours);
-  maskEdTZMins_->SetStoredText(was.zoneMinutes);
-  maskEdTzEW_->SetStoredText(was.zoneEastWest);
-  maskEdDstObs_->SetStoredText(was.daylight);
-  edDstTblNum_->SetStoredText(was.dstTable);
+  placeField_->SetStoredText(was.place);
+  latitudeField_->SetStoredText(was.latitude);
+  longitudeField_->SetStoredText(was.longitude);
+  zoneHoursField_->SetStoredText(was.zoneHours);
+  zoneMinutesField_->SetStoredText(was.zoneMinutes);
+  eastWestField_->SetStoredText(was.zoneEastWest);
+  daylightField_->SetStoredText(was.daylight);
+  daylightTableField_->SetStoredText(was.dstTable);
   placeFromAtlas_ = placeFromAtlasOnEntry_;
-  editPlace_->SelectFirstCharacter();
+  placeField_->SelectFirstCharacter();
   RefreshHeader();
 }
 
-void TFormBDat::ReadPlace() {
+void BirthDataForm::ReadPlace() {
   readingMode_ = 'P';
   BirthDataFields fields = Fields();
   focusPermission_ = 'N';
-  const FocusAfterRead where = places_->ReadPlace(fields, entry_.charttype());
+  const FocusAfterRead where = places_->ReadPlace(fields, entry_.chartType());
   focusPermission_ = 'Y';
   SetFields(fields);
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
   placeFromAtlas_ = true;
   RefreshHeader();  // the place read shows behind a question about its clock
-  if (entry_.charttype() == 0) ResolveClockTime();
+  if (entry_.chartType() == 0) ResolveClockTime();
   CopyFormIntoEntry('M');
   RefreshSaveStatus();
   RefreshHeader();
   // The zone is typed when the atlas has no daylight table for the place;
   // otherwise the user goes on from the field after the place.
-  const bool typeZone = where == FocusAfterRead::ZoneHours && entry_.charttype() == 0;
-  fieldToFocus_ = typeZone ? maskEdTZHrs_ : maskEdLat_;
+  const bool typeZone = where == FocusAfterRead::ZoneHours && entry_.chartType() == 0;
+  fieldToFocus_ = typeZone ? zoneHoursField_ : latitudeField_;
   readingMode_ = 'X';
   MoveFocus(fieldToFocus_);
 }
 
-void TFormBDat::ReadName() {
+void BirthDataForm::ReadName() {
   BirthDataFields fields = Fields();
   focusPermission_ = 'N';
   const bool read = names_->ReadTopName(fields, entry_);
@@ -431,7 +432,7 @@ void TFormBDat::ReadName() {
   EndNameList();
   readingMode_ = 'X';
   if (!read) {
-    MoveFocus(maskEdDate_);
+    MoveFocus(dateField_);
     return;
   }
   SetFields(fields);
@@ -445,13 +446,13 @@ void TFormBDat::ReadName() {
   RefreshCurrentLine();
   RefreshHeader();
   RefreshSaveStatus();
-  fieldToFocus_ = editPlace_;
-  MoveFocus(editPlace_);
+  fieldToFocus_ = placeField_;
+  MoveFocus(placeField_);
 }
 
 // ---- Leaving a field -------------------------------------------------------
 
-bool TFormBDat::FieldExit(FormField* f) {
+bool BirthDataForm::FieldExit(FormField* f) {
   if (!active_ || activeField_ != f) return true;
 
   // A typed field whose text cannot exist keeps the focus.
@@ -470,14 +471,14 @@ bool TFormBDat::FieldExit(FormField* f) {
   ShowFieldProblem("");
 
   // First the text corrections of the field...
-  if (f == editName_) {
+  if (f == nameField_) {
     const std::string name = Trim(f->StoredText());
     f->SetStoredText(name.empty() ? remembered_ : name);
-  } else if (f == maskEdDate_) {
+  } else if (f == dateField_) {
     RefreshDateWords();
-  } else if (f == maskEdTzEW_) {
+  } else if (f == eastWestField_) {
     RefreshZoneWord(8934, 8975);
-  } else if (f == maskEdDstObs_) {
+  } else if (f == daylightField_) {
     RefreshObservanceWord();
   }
 
@@ -485,15 +486,15 @@ bool TFormBDat::FieldExit(FormField* f) {
   const bool changed = f->StoredText() != remembered_;
   if (changed) MarkChange();
   ClockAnswer clock = ClockAnswer::NotAsked;
-  const bool natal = entry_.charttype() == 0;
+  const bool natal = entry_.chartType() == 0;
 
-  if (f == editPlace_) ShowHint(std::string());  // the place's hint ends with it
-  if (f == editName_) {
-    if (QApplication::focusWidget() != listBox1_) EndNameList();
+  if (f == placeField_) ShowHint(std::string());  // the place's hint ends with it
+  if (f == nameField_) {
+    if (QApplication::focusWidget() != nameFileList_) EndNameList();
     ShowHint(std::string());
     RefreshSaveStatus();
     RefreshCurrentLine();  // the list shows the name as typed
-  } else if (f == maskEdDate_) {
+  } else if (f == dateField_) {
     if (natal) {
       if (!OldStyleAsked(entry_) || changed) DateNotes();
     } else {
@@ -502,15 +503,15 @@ bool TFormBDat::FieldExit(FormField* f) {
     }
     if (changed && natal && placeFromAtlas_) clock = ResolveClockTime();
     if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('D');
-  } else if (f == maskEdTime_) {
+  } else if (f == timeField_) {
     // A time sent back to be changed is asked about again even if it stays.
     if ((changed || timeUnsettled_) && natal && placeFromAtlas_) clock = ResolveClockTime();
     if (clock == ClockAnswer::NotAsked && changed && natal && placeFromAtlas_) RecheckZone('T');
-  } else if (f == maskEdTZHrs_ || f == maskEdTZMins_) {
+  } else if (f == zoneHoursField_ || f == zoneMinutesField_) {
     GreenwichZoneCheck(f, IntegerFromText(Trim(f->StoredText())) == 0, "0");
-  } else if (f == maskEdTzEW_) {
+  } else if (f == eastWestField_) {
     GreenwichZoneCheck(f, f->StoredText() == "W", "W");
-  } else if (f == maskEdDstObs_) {
+  } else if (f == daylightField_) {
     GreenwichZoneCheck(f, f->StoredText() == "N", "N");
   }
   RefreshHeader();
@@ -520,8 +521,8 @@ bool TFormBDat::FieldExit(FormField* f) {
   return clock != ClockAnswer::ChangeTime;
 }
 
-void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {
-  if (keep || !KeepsGreenwichZone(entry_.charttype())) return;
+void BirthDataForm::GreenwichZoneCheck(FormField* field, bool keep, const std::string& reset) {
+  if (keep || !KeepsGreenwichZone(entry_.chartType())) return;
   ShowMessage(FormText(9007) + FormText(9008) + FormText(9009), MsgIcon::Information);
   field->SetStoredText(reset);
   RefreshZoneWord(8934, 8975);
@@ -529,15 +530,15 @@ void TFormBDat::GreenwichZoneCheck(FormField* field, bool keep, const std::strin
   FocusField(field);
 }
 
-void TFormBDat::DateNotes() {
-  const std::optional<CalendarDate> date = ParseDateText(maskEdDate_->StoredText());
+void BirthDataForm::DateNotes() {
+  const std::optional<CalendarDate> date = ParseDateText(dateField_->StoredText());
   if (!date) return;
   bool shown = false;
   if (NeedsOldStyleQuestion(date->year) && !IsNewStyleDate(date->month, date->day, date->year)) {
     // An Old Style leap day has no New Style date of its own: it is
     // converted, or it would be calculated as the day after.
     const CalendarDate newStyle = OldStyleToNewStyle(*date);
-    maskEdDate_->SetStoredText(DateFieldText(newStyle));
+    dateField_->SetStoredText(DateFieldText(newStyle));
     RefreshDateWords();
     ShowMessage(OldStyleOnlyText(*date, newStyle), MsgIcon::Information);
     shown = true;
@@ -547,7 +548,7 @@ void TFormBDat::DateNotes() {
     // A converted date outside the field's range (before the year -999)
     // cannot be shown: the date stays.
     if (AskYesNo(kOldStyleQuestionText) && ParseDateText(newText)) {
-      maskEdDate_->SetStoredText(newText);
+      dateField_->SetStoredText(newText);
       RefreshDateWords();
       ShowMessage(kOldStyleConvertedText, MsgIcon::Information);
     } else {
@@ -558,13 +559,13 @@ void TFormBDat::DateNotes() {
   if (shown) SetOldStyleAsked(entry_);
 }
 
-void TFormBDat::MarkChange() {
+void BirthDataForm::MarkChange() {
   if (!IsDuplicateName(entry_)) return;
   if (Control().Letter(control_offset::warnDuplicateName) != 'Y') return;
   ShowMessage(MessageText(13063) + MessageText(13064) + MessageText(13065), MsgIcon::Warning);
 }
 
-TFormBDat::ClockAnswer TFormBDat::ResolveClockTime() {
+BirthDataForm::ClockAnswer BirthDataForm::ResolveClockTime() {
   const BirthDataFields fields = Fields();
   const std::optional<LocalClockCheck> check = places_->CheckClock(fields);
   timeUnsettled_ = false;
@@ -575,11 +576,11 @@ TFormBDat::ClockAnswer TFormBDat::ResolveClockTime() {
   focusPermission_ = 'Y';
   if (chosen >= 0 && chosen < static_cast<int>(question.answers.size())) {
     const BirthDataFields& answer = question.answers[static_cast<size_t>(chosen)];
-    maskEdTime_->SetStoredText(answer.time);
-    maskEdTZHrs_->SetStoredText(answer.zoneHours);
-    maskEdTZMins_->SetStoredText(answer.zoneMinutes);
-    maskEdTzEW_->SetStoredText(answer.zoneEastWest);
-    maskEdDstObs_->SetStoredText(answer.daylight);
+    timeField_->SetStoredText(answer.time);
+    zoneHoursField_->SetStoredText(answer.zoneHours);
+    zoneMinutesField_->SetStoredText(answer.zoneMinutes);
+    eastWestField_->SetStoredText(answer.zoneEastWest);
+    daylightField_->SetStoredText(answer.daylight);
     RefreshHeader();
     return ClockAnswer::Resolved;
   }
@@ -587,25 +588,25 @@ TFormBDat::ClockAnswer TFormBDat::ResolveClockTime() {
   // has finished moving the focus.
   backToTime_ = true;
   timeUnsettled_ = true;
-  QTimer::singleShot(0, maskEdTime_, [this] {
+  QTimer::singleShot(0, timeField_, [this] {
     backToTime_ = false;
     if (!active_) return;
-    FocusField(maskEdTime_);
-    maskEdTime_->SelectFirstCharacter();
+    FocusField(timeField_);
+    timeField_->SelectFirstCharacter();
   });
   return ClockAnswer::ChangeTime;
 }
 
-void TFormBDat::RecheckZone(char what) {
+void BirthDataForm::RecheckZone(char what) {
   BirthDataFields fields = Fields();
   focusPermission_ = 'N';
   places_->RecheckZone(fields, what);
   focusPermission_ = 'Y';
-  maskEdTZHrs_->SetStoredText(fields.zoneHours);
-  maskEdTZMins_->SetStoredText(fields.zoneMinutes);
-  maskEdTzEW_->SetStoredText(fields.zoneEastWest);
-  maskEdDstObs_->SetStoredText(fields.daylight);
-  edDstTblNum_->SetStoredText(fields.dstTable);
+  zoneHoursField_->SetStoredText(fields.zoneHours);
+  zoneMinutesField_->SetStoredText(fields.zoneMinutes);
+  eastWestField_->SetStoredText(fields.zoneEastWest);
+  daylightField_->SetStoredText(fields.daylight);
+  daylightTableField_->SetStoredText(fields.dstTable);
   RefreshZoneWord(8934, 8975);
   RefreshObservanceWord();
 }

@@ -1,4 +1,5 @@
-#include "session/driver/gui/TCalHouPlaForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/driver/gui/CalculationProgress.h"
 
 #include <QVBoxLayout>
 
@@ -10,7 +11,7 @@
 
 namespace vostrane {
 
-TCalHouPlaForm::TCalHouPlaForm(QWidget* parent) : QDialog(parent) {
+CalculationProgress::CalculationProgress(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Calculating Houses and Planets");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
@@ -25,24 +26,24 @@ TCalHouPlaForm::TCalHouPlaForm(QWidget* parent) : QDialog(parent) {
   resize(ScaleForLargeFont(360), ScaleForLargeFont(130));
 }
 
-void TCalHouPlaForm::CalcTheHouAndPla() {
+void CalculationProgress::CalculateSessionCharts() {
   // Linked persons get their calculated values in the program's name table
   // (nothing is written while it is not open).
   NameTableWriteBack nameFile(NamesTable());
-  vostrane::CalcTheHouAndPla(*this, nameFile);
+  vostrane::CalculateSessionCharts(*this, nameFile);
 }
 
-void TCalHouPlaForm::SetStepCaption(const std::string& text) {
+void CalculationProgress::SetStepCaption(const std::string& text) {
   step_->setText(ToQt(text));
   step_->repaint();
 }
 
-void TCalHouPlaForm::SetEntryName(const std::string& text) {
+void CalculationProgress::SetEntryName(const std::string& text) {
   name_->setText(ToQt(text));
   name_->repaint();
 }
 
-void TCalHouPlaForm::SetPlanetText(const std::string& text) {
+void CalculationProgress::SetPlanetText(const std::string& text) {
   planet_->setText(ToQt(text));
   planet_->repaint();
 }

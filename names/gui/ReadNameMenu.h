@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small question before a typed name that is not exactly a saved one is
 // read from the name file ("Make Selection Desired:"): read the name at the
 // top of the name list, choose a person in the Persons window, or go on to
@@ -10,11 +11,11 @@ class QPushButton;
 
 namespace vostrane {
 
-class TReadNameMenu : public QDialog {
+class ReadNameMenu : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TReadNameMenu(QWidget* parent = nullptr);
+  explicit ReadNameMenu(QWidget* parent = nullptr);
 
   // "&Read Name from File", "&Persons...", or "&Next prompt" (also Escape).
   enum class Choice { Read, Persons, Next };

@@ -1,4 +1,5 @@
-#include "shell/gui/TFormZor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/gui/MainWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -26,12 +27,12 @@
 #include "shell/StartupFiles.h"
 #include "shell/gui/SessionPhases.h"
 #include "wheel/FontNames.h"
-#include "shell/gui/TAboutZorForm.h"
+#include "shell/gui/AboutDialog.h"
 #include "names/gui/PersonExchangeDialogs.h"
 #include "names/gui/PersonsWindow.h"
 #include "names/PersonChart.h"
 #include "common/ChartSettings.h"
-#include "shell/gui/TPreferencesForm.h"
+#include "shell/gui/PreferencesDialog.h"
 
 namespace vostrane {
 namespace {
@@ -50,7 +51,7 @@ constexpr const char* kMemoText =
 
 }  // namespace
 
-TFormZor::TFormZor(SessionPhases& phases, QWidget* parent) : QMainWindow(parent), phases_(phases) {
+MainWindow::MainWindow(SessionPhases& phases, QWidget* parent) : QMainWindow(parent), phases_(phases) {
   setWindowTitle("Vostrane");
   setMinimumWidth(350);
   BuildMenu();
@@ -72,7 +73,7 @@ TFormZor::TFormZor(SessionPhases& phases, QWidget* parent) : QMainWindow(parent)
   if (!OpenMessageTextFile()) EndProgram(MessageTextFileMissingText());
 }
 
-TFormZor::~TFormZor() {
+MainWindow::~MainWindow() {
   CloseNamesTable();
   ClosePlacesTable();
   NamesTable().SetProgress(nullptr);
@@ -81,28 +82,28 @@ TFormZor::~TFormZor() {
   if (ControlFileIsOpen()) CloseControlFile();
 }
 
-void TFormZor::BuildMenu() {
+void MainWindow::BuildMenu() {
   QMenu* start = menuBar()->addMenu("&Start");
   newAction_ = start->addAction("&New List of Charts (New Session)");
   continueAction_ = start->addAction("&Continue with Charts of Previous Session");
   start->addSeparator();
   restoreAction_ = start->addAction("&Restore Previous List");
-  connect(newAction_, &QAction::triggered, this, &TFormZor::NewSessionClick);
-  connect(continueAction_, &QAction::triggered, this, &TFormZor::ContinueSessionClick);
-  connect(restoreAction_, &QAction::triggered, this, &TFormZor::RestorePreviousListClick);
+  connect(newAction_, &QAction::triggered, this, &MainWindow::NewSessionClick);
+  connect(continueAction_, &QAction::triggered, this, &MainWindow::ContinueSessionClick);
+  connect(restoreAction_, &QAction::triggered, this, &MainWindow::RestorePreviousListClick);
 
   QAction* preferences = menuBar()->addAction("&Preferences...");
-  connect(preferences, &QAction::triggered, this, &TFormZor::PreferencesClick);
+  connect(preferences, &QAction::triggered, this, &MainWindow::PreferencesClick);
 
   QMenu* nameFile = menuBar()->addMenu("Name &File");
-  connect(nameFile->addAction("&Persons..."), &QAction::triggered, this, &TFormZor::PersonsClick);
+  connect(nameFile->addAction("&Persons..."), &QAction::triggered, this, &MainWindow::PersonsClick);
   connect(nameFile->addAction("&Import Persons..."), &QAction::triggered, this,
           [this] { ImportPersonsClick(this); });
   connect(nameFile->addAction("&Export Persons..."), &QAction::triggered, this,
           [this] { ExportPersonsClick(this); });
 
   SetAboutHandler([](QWidget* owner) {
-    TAboutZorForm about(owner);
+    AboutDialog about(owner);
     about.exec();
   });
   AddHelpMenu(menuBar(), this);
@@ -110,12 +111,12 @@ void TFormZor::BuildMenu() {
   QMenu* quit = menuBar()->addMenu("&Quit");
   QAction* yes = quit->addAction("&Yes");
   quit->addAction("&No");
-  connect(yes, &QAction::triggered, this, &TFormZor::QuitYesClick);
+  connect(yes, &QAction::triggered, this, &MainWindow::QuitYesClick);
 }
 
-void TFormZor::BuildContent() {
+void MainWindow::BuildContent() {
   auto* central = new QWidget(this);
-  central->setObjectName("FormZorBody");
+  central->setObjectName("MainWindowBody");
   central->setAutoFillBackground(true);
   QPalette palette = central->palette();
   palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -160,7 +161,7 @@ void TFormZor::BuildContent() {
   setCentralWidget(central);
 }
 
-void TFormZor::CheckFonts() {
+void MainWindow::CheckFonts() {
   // The glyph font's family name is the one the installed font file carries.
   if (!FontFamilyInstalled(kGlyphFontFamily) && !AddFontFile("zorastro.ttf")) {
     ShowMessage("Error! File zorastro.ttf is not in the Vostrane folder!\r\nPlease re-install Vostrane.",
@@ -177,12 +178,12 @@ void TFormZor::CheckFonts() {
   }
 }
 
-void TFormZor::SelectScreen() {
+void MainWindow::SelectScreen() {
   if (UpdateScreenSelection(PrimaryScreenMetrics().width))
     ShowMessage(kNarrowScreenNote, MsgIcon::Information);
 }
 
-void TFormZor::PlaceWindow() {
+void MainWindow::PlaceWindow() {
   const ScreenMetrics screen = PrimaryScreenMetrics();
   resize(ScaleForLargeFont(640), ScaleForLargeFont(480));
   bool topLeft = false;
@@ -201,26 +202,26 @@ void TFormZor::PlaceWindow() {
   else move((screen.width - width()) / 2, (screen.height - height()) / 2);
 }
 
-void TFormZor::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) MoveControlFilesToTctl();
 }
 
-void TFormZor::NewSessionClick() {
+void MainWindow::NewSessionClick() {
   // A list with charts is replaced only after a question; it is kept as the
   // backup that "Restore Previous List" brings back.
   const int charts = CountSessionEntries(kSessionFileName);
   if (charts > 0 && !AskYesNo(NewListQuestion(charts))) return;
   state_.phase = RunPhase::NewList;
-  EnterDatAndCalcLoop();
+  RunSessionLoop();
 }
 
-void TFormZor::ContinueSessionClick() {
+void MainWindow::ContinueSessionClick() {
   state_.phase = RunPhase::CalculateAndShow;
-  EnterDatAndCalcLoop();
+  RunSessionLoop();
 }
 
-void TFormZor::RestorePreviousListClick() {
+void MainWindow::RestorePreviousListClick() {
   const int previous = CountSessionEntries(kSessionBackupName);
   if (previous == 0) {
     ShowMessage(NoPreviousListText(), MsgIcon::Information);
@@ -233,10 +234,10 @@ void TFormZor::RestorePreviousListClick() {
     return;
   }
   state_.phase = RunPhase::CalculateAndShow;
-  EnterDatAndCalcLoop();
+  RunSessionLoop();
 }
 
-bool TFormZor::KeepPreviousList() {
+bool MainWindow::KeepPreviousList() {
   std::string error;
   if (KeepSessionAsBackup(error)) return true;
   ShowMessage("ERROR! The current list could not be kept, so no new list was started.\r\n" + error,
@@ -244,7 +245,7 @@ bool TFormZor::KeepPreviousList() {
   return false;
 }
 
-void TFormZor::EnterDatAndCalcLoop() {
+void MainWindow::RunSessionLoop() {
   for (;;) {
     switch (state_.phase) {
       case RunPhase::CalculateAndShow: ShowSession(); break;
@@ -261,7 +262,7 @@ void TFormZor::EnterDatAndCalcLoop() {
   }
 }
 
-void TFormZor::ShowSession() {
+void MainWindow::ShowSession() {
   // Fewer than three records (header, one entry, terminator): nothing to show.
   if (FileSize(kSessionFileName) <= 21000) {
     ShowMessage(
@@ -285,7 +286,7 @@ void TFormZor::ShowSession() {
   phases_.CloseViewer();
 }
 
-void TFormZor::EraseOldPrintouts() {
+void MainWindow::EraseOldPrintouts() {
   const QString previous = instructionLabel_->text().left(80);
   instructionLabel_->setText("PLEASE WAIT. OLD PRINTOUT FILES ARE BEING ERASED . . .");
   instructionLabel_->repaint();
@@ -293,27 +294,27 @@ void TFormZor::EraseOldPrintouts() {
   instructionLabel_->setText(previous);
 }
 
-void TFormZor::AboutClick() {
-  TAboutZorForm about(this);
+void MainWindow::AboutClick() {
+  AboutDialog about(this);
   about.exec();
 }
 
-void TFormZor::PersonsClick() {
+void MainWindow::PersonsClick() {
   PersonsWindow persons(NamesTable(), this);
   persons.SetOpenHandler([this](const BirthDataFields& person) {
     std::string error;
-    if (AppendChartOfPerson(person, ZodiacOrDefault(Control().defaultZodsel()), error) == 0)
+    if (AppendChartOfPerson(person, ZodiacOrDefault(Control().defaultZodiacLetter()), error) == 0)
       return ShowMessage(error, MsgIcon::Error);
     ContinueSessionClick();
   });
   persons.exec();
 }
 
-void TFormZor::PreferencesClick() {
-  TPreferencesForm preferences(this);
+void MainWindow::PreferencesClick() {
+  PreferencesDialog preferences(this);
   preferences.exec();
 }
 
-void TFormZor::QuitYesClick() { QApplication::quit(); }
+void MainWindow::QuitYesClick() { QApplication::quit(); }
 
 }  // namespace vostrane

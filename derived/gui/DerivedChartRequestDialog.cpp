@@ -1,4 +1,5 @@
-#include "derived/gui/TDerivedForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "derived/gui/DerivedChartRequestDialog.h"
 
 #include <algorithm>
 
@@ -65,7 +66,7 @@ void Enable(const std::vector<QWidget*>& row, bool on) {
 
 bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
-const FieldLayout* TypedLayout(const TDerivedForm& form, const FormField* f) {
+const FieldLayout* TypedLayout(const DerivedChartRequestDialog& form, const FormField* f) {
   if (f == form.DateField()) return &DateLayout();
   if (f == form.TimeField()) return &TimeLayout();
   if (f == form.LatitudeField()) return &LatitudeLayout();
@@ -77,12 +78,13 @@ const FieldLayout* TypedLayout(const TDerivedForm& form, const FormField* f) {
 
 }  // namespace
 
-TDerivedForm::TDerivedForm(QWidget* parent, std::vector<ChartEntry> entries, int base,
-                           PlaceLookup* places, std::function<CalendarDateTime()> clock)
+DerivedChartRequestDialog::DerivedChartRequestDialog(QWidget* parent, std::vector<ChartEntry> entries,
+                                                     int base, PlaceLookup* places,
+                                                     std::function<CalendarDateTime()> clock)
     : QDialog(parent), entries_(std::move(entries)), places_(places), clock_(std::move(clock)) {
   static NoPlaceLookup none;
   if (!places_) places_ = &none;
-  setObjectName("DerivedForm");
+  setObjectName("DerivedChartRequestDialog");
   setWindowTitle("New Derived Chart");
   setModal(true);
   BuildControls();
@@ -104,7 +106,7 @@ TDerivedForm::TDerivedForm(QWidget* parent, std::vector<ChartEntry> entries, int
   kind_->setFocus(Qt::OtherFocusReason);
 }
 
-void TDerivedForm::BuildControls() {
+void DerivedChartRequestDialog::BuildControls() {
   kind_ = new QComboBox(this);
   kind_->setObjectName("Kind");
   for (DerivedKind k : kKinds) kind_->addItem(DerivedKindName(k));
@@ -120,10 +122,10 @@ void TDerivedForm::BuildControls() {
   }
   for (QComboBox* box : {base_, second_}) box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-  date_ = NewField(this, "MaskEdDate", "00/00/#000;_", '_', "-00/00/0000");
+  date_ = NewField(this, "DateField", "00/00/#000;_", '_', "-00/00/0000");
   dateWords_ = new QLabel(this);
   dateWords_->setObjectName("DateWords");
-  time_ = NewField(this, "MaskEdTime", "00:00:00 >AM;_", '_', "00:00:00 PM");
+  time_ = NewField(this, "TimeField", "00:00:00 >AM;_", '_', "00:00:00 PM");
   body_ = new QComboBox(this);
   body_->setObjectName("Body");
   for (int slot = kReturnBodyFirst; slot <= kReturnBodyLast; ++slot)
@@ -137,16 +139,16 @@ void TDerivedForm::BuildControls() {
   natalPlace_->setObjectName("NatalPlace");
   natalPlace_->setChecked(true);
   placeButton_ = new QPushButton("&Place:", this);
-  placeButton_->setObjectName("btnPlace");  // the place lookup lines up with it
+  placeButton_->setObjectName("PlaceButton");  // the place lookup lines up with it
   placeButton_->setAutoDefault(false);
-  place_ = NewField(this, "EditPlace", QString(), QChar(), QString());
+  place_ = NewField(this, "PlaceField", QString(), QChar(), QString());
   place_->setMaxLength(25);
-  latitude_ = NewField(this, "MaskEdLat", QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_',
+  latitude_ = NewField(this, "LatitudeField", QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_',
                        QString::fromUtf8("00\u00B0 N 00' 00\""));
-  longitude_ = NewField(this, "MaskEdLong", QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_',
+  longitude_ = NewField(this, "LongitudeField", QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_',
                         QString::fromUtf8("000\u00B0 W 00' 00\""));
-  zoneHours_ = NewField(this, "MaskEdTZHrs", "00; ", ' ', "00");
-  zoneMinutes_ = NewField(this, "MaskEdTZMins", "00; ", ' ', "00");
+  zoneHours_ = NewField(this, "ZoneHoursField", "00; ", ' ', "00");
+  zoneMinutes_ = NewField(this, "ZoneMinutesField", "00; ", ' ', "00");
   eastWest_ = NewEastWestBox(this);
   daylight_ = NewDaylightBox(this);
 
@@ -165,7 +167,7 @@ void TDerivedForm::BuildControls() {
     connect(box, &QComboBox::activated, this, [this] { placeTyped_ = true; });
 }
 
-void TDerivedForm::BuildLayout() {
+void DerivedChartRequestDialog::BuildLayout() {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(7);
@@ -256,7 +258,7 @@ void TDerivedForm::BuildLayout() {
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
-void TDerivedForm::InstallFieldHooks() {
+void DerivedChartRequestDialog::InstallFieldHooks() {
   for (FormField* f : {date_, time_, latitude_, longitude_, zoneHours_, zoneMinutes_}) {
     const FieldLayout* layout = TypedLayout(*this, f);
     f->onEnter = [this, f] {
@@ -313,7 +315,7 @@ void TDerivedForm::InstallFieldHooks() {
   };
 }
 
-bool TDerivedForm::TypedFieldExit(FormField* f) {
+bool DerivedChartRequestDialog::TypedFieldExit(FormField* f) {
   const FieldLayout* layout = TypedLayout(*this, f);
   const std::string problem = CompleteTypedField(*f, *layout);
   if (!problem.empty()) {
@@ -348,7 +350,7 @@ bool TDerivedForm::TypedFieldExit(FormField* f) {
 
 // ---- Fields -------------------------------------------------------------------
 
-DerivedDialogFields TDerivedForm::Fields() const {
+DerivedDialogFields DerivedChartRequestDialog::Fields() const {
   DerivedDialogFields f;
   f.kind = kKinds[std::max(0, kind_->currentIndex())];
   f.base = base_->currentIndex() + 1;
@@ -370,7 +372,7 @@ DerivedDialogFields TDerivedForm::Fields() const {
   return f;
 }
 
-void TDerivedForm::SetPlaceTexts(const BirthDataFields& t) {
+void DerivedChartRequestDialog::SetPlaceTexts(const BirthDataFields& t) {
   place_->SetStoredText(t.place);
   latitude_->SetStoredText(t.latitude);
   longitude_->SetStoredText(t.longitude);
@@ -381,7 +383,7 @@ void TDerivedForm::SetPlaceTexts(const BirthDataFields& t) {
   dstTable_ = t.dstTable;
 }
 
-void TDerivedForm::KindChanged() {
+void DerivedChartRequestDialog::KindChanged() {
   const DerivedFieldsNeeded needs = FieldsNeeded(Fields().kind);
   Enable(secondRow_, needs.secondBase);
   Enable(dateRow_, needs.date);
@@ -397,7 +399,7 @@ void TDerivedForm::KindChanged() {
   ShowHint("");
 }
 
-BirthDataFields TDerivedForm::MomentTexts() const {
+BirthDataFields DerivedChartRequestDialog::MomentTexts() const {
   const DerivedDialogFields f = Fields();
   BirthDataFields texts = f.texts;
   if (f.kind == DerivedKind::Relocated && f.base >= 1 && f.base <= static_cast<int>(entries_.size())) {
@@ -408,7 +410,7 @@ BirthDataFields TDerivedForm::MomentTexts() const {
   return texts;
 }
 
-void TDerivedForm::BaseChanged() {
+void DerivedChartRequestDialog::BaseChanged() {
   const int k = base_->currentIndex();
   if (k < 0 || k >= static_cast<int>(entries_.size())) return;
   const DerivedFieldsNeeded needs = FieldsNeeded(Fields().kind);
@@ -428,9 +430,9 @@ void TDerivedForm::BaseChanged() {
   SetPlaceTexts(texts);
 }
 
-void TDerivedForm::ShowHint(const std::string& text) { ShowHintText(ToQt(text)); }
+void DerivedChartRequestDialog::ShowHint(const std::string& text) { ShowHintText(ToQt(text)); }
 
-void TDerivedForm::ShowHintText(const QString& text) {
+void DerivedChartRequestDialog::ShowHintText(const QString& text) {
   // Without a problem to name the line says what the kind makes.
   hint_->setText(text.isEmpty() ? QString(KindGuide(Fields().kind)) : text);
   QPalette palette = hint_->palette();
@@ -438,20 +440,20 @@ void TDerivedForm::ShowHintText(const QString& text) {
   hint_->setPalette(palette);
 }
 
-void TDerivedForm::RefreshDateWords() {
+void DerivedChartRequestDialog::RefreshDateWords() {
   const std::optional<CalendarDate> date = ParseDateText(date_->StoredText());
   dateWords_->setText(date ? ToQt(DateInWords(*date)) : QString());
 }
 
 // ---- The place ----------------------------------------------------------------
 
-void TDerivedForm::PlaceButtonClick() {
+void DerivedChartRequestDialog::PlaceButtonClick() {
   if (!place_->isEnabled()) return;
   place_->setFocus(Qt::OtherFocusReason);
   OpenPlaceLookup();
 }
 
-void TDerivedForm::OpenPlaceLookup() {
+void DerivedChartRequestDialog::OpenPlaceLookup() {
   const std::optional<PlaceChoice> choice = places_->ChoosePlace(place_->StoredText());
   if (!choice) return;
   activateWindow();
@@ -478,7 +480,7 @@ void TDerivedForm::OpenPlaceLookup() {
 
 // ---- OK -----------------------------------------------------------------------
 
-void TDerivedForm::FocusProblem(DerivedField field) {
+void DerivedChartRequestDialog::FocusProblem(DerivedField field) {
   FormField* target = nullptr;
   switch (field) {
     case DerivedField::Date: target = date_; break;
@@ -496,7 +498,7 @@ void TDerivedForm::FocusProblem(DerivedField field) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
-bool TDerivedForm::OkClick() {
+bool DerivedChartRequestDialog::OkClick() {
   // A typed field being edited is left first: its text must be able to exist.
   if (auto* f = qobject_cast<FormField*>(focusWidget()); f && TypedLayout(*this, f)) {
     const std::string problem = CompleteTypedField(*f, *TypedLayout(*this, f));
@@ -533,7 +535,7 @@ bool TDerivedForm::OkClick() {
 
 std::optional<ChartEntry> AskDerivedChart(QWidget* parent, const std::vector<ChartEntry>& entries,
                                           int base, PlaceLookup* places) {
-  TDerivedForm dialog(parent, entries, base, places);
+  DerivedChartRequestDialog dialog(parent, entries, base, places);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();
 }

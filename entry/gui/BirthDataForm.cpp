@@ -1,4 +1,5 @@
-#include "entry/gui/TFormBDat.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/gui/BirthDataForm.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -76,8 +77,8 @@ QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& c
 
 }  // namespace
 
-TFormBDat::TFormBDat(QWidget* parent) : QDialog(parent) {
-  setObjectName("FormBDat");
+BirthDataForm::BirthDataForm(QWidget* parent) : QDialog(parent) {
+  setObjectName("BirthDataForm");
   setWindowTitle("Vostrane - Enter Birth Data");
   setModal(true);
   SetPlaceLookup(nullptr);
@@ -97,69 +98,69 @@ TFormBDat::TFormBDat(QWidget* parent) : QDialog(parent) {
   KeepOnScreenWhenShown(this);
 }
 
-TFormBDat::~TFormBDat() {
+BirthDataForm::~BirthDataForm() {
   if (active_) FormDeactivate();
 }
 
-void TFormBDat::SetPlaceLookup(PlaceLookup* lookup) {
+void BirthDataForm::SetPlaceLookup(PlaceLookup* lookup) {
   static NoPlaceLookup none;
   places_ = lookup ? lookup : &none;
 }
 
-void TFormBDat::SetDerivedChartDialog(DerivedChartDialog dialog) {
+void BirthDataForm::SetDerivedChartDialog(DerivedChartDialog dialog) {
   derivedDialog_ = std::move(dialog);
-  btnNewDerived_->setVisible(static_cast<bool>(derivedDialog_));
+  newDerivedButton_->setVisible(static_cast<bool>(derivedDialog_));
 }
 
-void TFormBDat::SetNameFile(NameFileAccess* names) {
+void BirthDataForm::SetNameFile(NameFileAccess* names) {
   static NoNameFile none;
   names_ = names ? names : &none;
 }
 
-void TFormBDat::BuildControls() {
+void BirthDataForm::BuildControls() {
   BuildFields();
   // The fields come first: the Houses and Zodiac labels are buddies of their boxes.
   BuildLabels();
   BuildListsAndButtons();
 }
 
-void TFormBDat::BuildFields() {
+void BirthDataForm::BuildFields() {
   // Masks: 0 an optional digit, # an optional digit or sign, A a required
   // letter, N a required letter or digit, > upper case; other characters
   // are literals, which the stored texts leave out. Digits may stay blank:
   // a unit being typed waits blank for its next digits.
-  editName_ = NewField(this, "EditName");
-  editName_->setMaxLength(25);
-  maskEdDate_ = NewField(this, "MaskEdDate");
-  maskEdDate_->SetMask("00/00/#000;_", '_');
-  maskEdTime_ = NewField(this, "MaskEdTime");
-  maskEdTime_->SetMask("00:00:00 >AM;_", '_');
-  editPlace_ = NewField(this, "EditPlace");
-  editPlace_->setMaxLength(25);
-  maskEdLat_ = NewField(this, "MaskEdLat");
-  maskEdLat_->SetMask(QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_');
-  maskEdLong_ = NewField(this, "MaskEdLong");
-  maskEdLong_->SetMask(QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
-  maskEdTZHrs_ = NewField(this, "MaskEdTZHrs");
-  maskEdTZHrs_->SetMask("00; ", ' ');
-  maskEdTZMins_ = NewField(this, "MaskEdTZMins");
-  maskEdTZMins_->SetMask("00; ", ' ');
-  maskEdTzEW_ = NewField(this, "MaskEdTzEW");
-  maskEdTzEW_->SetMask(">N;_", '_');
-  maskEdDstObs_ = NewField(this, "MaskEdDstObs");
-  maskEdDstObs_->SetMask(">N;_", '_');
-  edDstTblNum_ = NewField(this, "EdDstTblNum");
-  edDstTblNum_->setMaxLength(4);
-  edDstTblNum_->hide();
+  nameField_ = NewField(this, "NameField");
+  nameField_->setMaxLength(25);
+  dateField_ = NewField(this, "DateField");
+  dateField_->SetMask("00/00/#000;_", '_');
+  timeField_ = NewField(this, "TimeField");
+  timeField_->SetMask("00:00:00 >AM;_", '_');
+  placeField_ = NewField(this, "PlaceField");
+  placeField_->setMaxLength(25);
+  latitudeField_ = NewField(this, "LatitudeField");
+  latitudeField_->SetMask(QString::fromUtf8(">00\u00B0 A 00' 00\";_"), '_');
+  longitudeField_ = NewField(this, "LongitudeField");
+  longitudeField_->SetMask(QString::fromUtf8(">000\u00B0 A 00' 00\";_"), '_');
+  zoneHoursField_ = NewField(this, "ZoneHoursField");
+  zoneHoursField_->SetMask("00; ", ' ');
+  zoneMinutesField_ = NewField(this, "ZoneMinutesField");
+  zoneMinutesField_->SetMask("00; ", ' ');
+  eastWestField_ = NewField(this, "EastWestField");
+  eastWestField_->SetMask(">N;_", '_');
+  daylightField_ = NewField(this, "DaylightField");
+  daylightField_->SetMask(">N;_", '_');
+  daylightTableField_ = NewField(this, "DaylightTableField");
+  daylightTableField_->setMaxLength(4);
+  daylightTableField_->hide();
   // The names come from the message texts at activation.
-  cbHouses_ = new QComboBox(this);
-  cbHouses_->setObjectName("HouseSystem");
+  houseSystemBox_ = new QComboBox(this);
+  houseSystemBox_->setObjectName("HouseSystem");
   for (int i = 0; i < HouseSystemCount(); ++i)
-    AddLetterChoice(cbHouses_, HouseSystemLetterAt(i), QString(HouseSystemLetterAt(i)));
-  cbZodiac_ = new QComboBox(this);
-  cbZodiac_->setObjectName("Zodiac");
+    AddLetterChoice(houseSystemBox_, HouseSystemLetterAt(i), QString(HouseSystemLetterAt(i)));
+  zodiacBox_ = new QComboBox(this);
+  zodiacBox_->setObjectName("Zodiac");
   for (int i = 0; i < ZodiacCount(); ++i)
-    AddLetterChoice(cbZodiac_, ZodiacLetterAt(i), QString(ZodiacLetterAt(i)));
+    AddLetterChoice(zodiacBox_, ZodiacLetterAt(i), QString(ZodiacLetterAt(i)));
   userAyanamsa_ = new QDoubleSpinBox(this);
   userAyanamsa_->setObjectName("UserAyanamsa");
   userAyanamsa_->setRange(-60.0, 60.0);
@@ -172,20 +173,20 @@ void TFormBDat::BuildFields() {
   userEpoch_->setDecimals(2);
   userEpoch_->setPrefix("in ");
   userEpoch_->setToolTip("The epoch of the value, as a year");
-  connect(cbZodiac_, &QComboBox::currentIndexChanged, this, [this] { ShowUserAyanamsaBoxes(); });
+  connect(zodiacBox_, &QComboBox::currentIndexChanged, this, [this] { ShowUserAyanamsaBoxes(); });
   ShowUserAyanamsaBoxes();
 
-  FitWidth(maskEdDate_, "-00/00/0000");
-  FitWidth(maskEdTime_, "00:00:00 PM");
-  FitWidth(maskEdLat_, QString::fromUtf8("00\u00B0 N 00' 00\""));
-  FitWidth(maskEdLong_, QString::fromUtf8("000\u00B0 W 00' 00\""));
-  FitWidth(maskEdTZHrs_, "00");
-  FitWidth(maskEdTZMins_, "00");
-  FitWidth(maskEdTzEW_, "W");
-  FitWidth(maskEdDstObs_, "W");
+  FitWidth(dateField_, "-00/00/0000");
+  FitWidth(timeField_, "00:00:00 PM");
+  FitWidth(latitudeField_, QString::fromUtf8("00\u00B0 N 00' 00\""));
+  FitWidth(longitudeField_, QString::fromUtf8("000\u00B0 W 00' 00\""));
+  FitWidth(zoneHoursField_, "00");
+  FitWidth(zoneMinutesField_, "00");
+  FitWidth(eastWestField_, "W");
+  FitWidth(daylightField_, "W");
 }
 
-void TFormBDat::BuildLabels() {
+void BirthDataForm::BuildLabels() {
   labelName_ = new QLabel("Name:", this);
   labelDate_ = new QLabel("Date:", this);
   labelTime_ = new QLabel("Time:", this);
@@ -196,65 +197,65 @@ void TFormBDat::BuildLabels() {
   labelMins_ = new QLabel("Mins", this);
   labelDaylight_ = new QLabel("Daylight Time:", this);
   labelHouses_ = new QLabel("&Houses:", this);
-  labelHouses_->setBuddy(cbHouses_);
+  labelHouses_->setBuddy(houseSystemBox_);
   labelZodiac_ = new QLabel("&Zodiac:", this);
-  labelZodiac_->setBuddy(cbZodiac_);
+  labelZodiac_->setBuddy(zodiacBox_);
   labelList_ = new QLabel("List of other Entries (click to Select):", this);
-  label11_ = new QLabel(this);
-  label11_->setObjectName("Label11");
-  label21_ = new QLabel("est", this);
-  label21_->setObjectName("Label21");
-  label23_ = new QLabel("(No)", this);
-  label23_->setObjectName("Label23");
-  label27_ = new QLabel(this);
-  label27_->setObjectName("Label27");
-  label10_ = new QLabel(this);
-  label10_->setObjectName("Label10");
-  label10_->setAutoFillBackground(true);
-  label10_->setMargin(3);
-  label10_->setWordWrap(true);
+  dateWords_ = new QLabel(this);
+  dateWords_->setObjectName("DateWordsLabel");
+  eastWestWord_ = new QLabel("est", this);
+  eastWestWord_->setObjectName("EastWestWordLabel");
+  daylightWord_ = new QLabel("(No)", this);
+  daylightWord_->setObjectName("DaylightWordLabel");
+  saveStatus_ = new QLabel(this);
+  saveStatus_->setObjectName("SaveStatusLabel");
+  hintLine_ = new QLabel(this);
+  hintLine_->setObjectName("HintLine");
+  hintLine_->setAutoFillBackground(true);
+  hintLine_->setMargin(3);
+  hintLine_->setWordWrap(true);
   for (QLabel* label :
        {labelName_, labelDate_, labelTime_, labelLatLong_, labelZone_, labelDaylight_, labelHouses_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void TFormBDat::BuildListsAndButtons() {
-  memoCurSel2_ = new QPlainTextEdit(this);
-  memoCurSel2_->setObjectName("MemoCurSel2");
-  memoCurSel2_->setReadOnly(true);
-  memoCurSel2_->setFocusPolicy(Qt::NoFocus);
-  memoCurSel2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memoCurSel2_->setFixedHeight(memoCurSel2_->fontMetrics().lineSpacing() * 4 + 12);
+void BirthDataForm::BuildListsAndButtons() {
+  currentEntryHeader_ = new QPlainTextEdit(this);
+  currentEntryHeader_->setObjectName("CurrentEntryHeader");
+  currentEntryHeader_->setReadOnly(true);
+  currentEntryHeader_->setFocusPolicy(Qt::NoFocus);
+  currentEntryHeader_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  currentEntryHeader_->setFixedHeight(currentEntryHeader_->fontMetrics().lineSpacing() * 4 + 12);
 
-  memo1_ = new QPlainTextEdit(this);
-  memo1_->setObjectName("Memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setFocusPolicy(Qt::NoFocus);
-  memo1_->setPlainText(kInstructions);
+  instructions_ = new QPlainTextEdit(this);
+  instructions_->setObjectName("Instructions");
+  instructions_->setReadOnly(true);
+  instructions_->setFocusPolicy(Qt::NoFocus);
+  instructions_->setPlainText(kInstructions);
 
-  listBox2_ = new QListWidget(this);
-  listBox2_->setObjectName("ListBox2");
-  listBox1_ = new QListWidget(this);
-  listBox1_->setObjectName("ListBox1");
-  bitBtn13_ = new QToolButton(this);
-  bitBtn13_->setArrowType(Qt::UpArrow);
-  bitBtn13_->setFocusPolicy(Qt::NoFocus);
-  bitBtn12_ = new QToolButton(this);
-  bitBtn12_->setArrowType(Qt::DownArrow);
-  bitBtn12_->setFocusPolicy(Qt::NoFocus);
+  entryList_ = new QListWidget(this);
+  entryList_->setObjectName("EntryList");
+  nameFileList_ = new QListWidget(this);
+  nameFileList_->setObjectName("NameFileList");
+  nameListUp_ = new QToolButton(this);
+  nameListUp_->setArrowType(Qt::UpArrow);
+  nameListUp_->setFocusPolicy(Qt::NoFocus);
+  nameListDown_ = new QToolButton(this);
+  nameListDown_->setArrowType(Qt::DownArrow);
+  nameListDown_->setFocusPolicy(Qt::NoFocus);
 
-  bitBtn6_ = NewButton(this, "BitBtn6", "D&one");
-  bitBtn1_ = NewButton(this, "BitBtn1", "&New Natal");
-  btnNewDerived_ = NewButton(this, "btnNewDerived", "New De&rived Chart...");
-  btnNewDerived_->hide();  // shown once a dialog is attached
-  saveDeleteName1_ = NewButton(this, "SaveDeleteName1", "&Save");
-  btnDelete_ = NewButton(this, "btnDelete", "&Delete");
-  btnPlace_ = NewButton(this, "btnPlace", "&Place:");
+  doneButton_ = NewButton(this, "DoneButton", "D&one");
+  newNatalButton_ = NewButton(this, "NewNatalButton", "&New Natal");
+  newDerivedButton_ = NewButton(this, "NewDerivedButton", "New De&rived Chart...");
+  newDerivedButton_->hide();  // shown once a dialog is attached
+  saveButton_ = NewButton(this, "SaveDeleteName1", "&Save");
+  deleteButton_ = NewButton(this, "DeleteButton", "&Delete");
+  placeButton_ = NewButton(this, "PlaceButton", "&Place:");
 }
 
-void TFormBDat::BuildLayout() {
+void BirthDataForm::BuildLayout() {
   auto* left = new QVBoxLayout;
-  left->addWidget(memoCurSel2_);
+  left->addWidget(currentEntryHeader_);
   left->addSpacing(6);
   left->addLayout(BuildFieldGrid());
 
@@ -264,69 +265,69 @@ void TFormBDat::BuildLayout() {
   columns->addLayout(BuildListColumn(), 2);
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {bitBtn6_, bitBtn1_, saveDeleteName1_, btnDelete_, btnNewDerived_})
+  for (QPushButton* b : {doneButton_, newNatalButton_, saveButton_, deleteButton_, newDerivedButton_})
     buttons->addWidget(b);
   buttons->addSpacing(12);
-  buttons->addWidget(label27_, 1);
+  buttons->addWidget(saveStatus_, 1);
 
   auto* main = new QVBoxLayout(this);
   main->setContentsMargins(12, 12, 12, 10);
   main->addLayout(columns, 1);
-  main->addWidget(label10_);
+  main->addWidget(hintLine_);
   main->addLayout(buttons);
   SetTabOrder();
 }
 
 // The birth data: a label column and the fields, several to a row.
-QGridLayout* TFormBDat::BuildFieldGrid() {
+QGridLayout* BirthDataForm::BuildFieldGrid() {
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(8);
   fields->setVerticalSpacing(7);
   fields->setColumnStretch(2, 1);
 
   fields->addWidget(labelName_, 0, 0);
-  fields->addWidget(editName_, 0, 1, 1, 2);
+  fields->addWidget(nameField_, 0, 1, 1, 2);
   fields->addWidget(labelDate_, 1, 0);
-  fields->addWidget(maskEdDate_, 1, 1);
-  fields->addWidget(label11_, 1, 2);
+  fields->addWidget(dateField_, 1, 1);
+  fields->addWidget(dateWords_, 1, 2);
   fields->addWidget(labelTime_, 2, 0);
-  fields->addWidget(maskEdTime_, 2, 1);
-  fields->addWidget(btnPlace_, 3, 0);
-  fields->addWidget(editPlace_, 3, 1, 1, 2);
+  fields->addWidget(timeField_, 2, 1);
+  fields->addWidget(placeButton_, 3, 0);
+  fields->addWidget(placeField_, 3, 1, 1, 2);
   fields->addWidget(labelLatLong_, 4, 0);
   auto* latLong = new QHBoxLayout;
-  latLong->addWidget(maskEdLat_);
+  latLong->addWidget(latitudeField_);
   latLong->addSpacing(6);
-  latLong->addWidget(maskEdLong_);
+  latLong->addWidget(longitudeField_);
   latLong->addStretch();
   fields->addLayout(latLong, 4, 1, 1, 2);
   fields->addWidget(labelZone_, 5, 0);
   auto* zone = new QHBoxLayout;
   zone->setSpacing(4);
-  zone->addWidget(maskEdTZHrs_);
+  zone->addWidget(zoneHoursField_);
   zone->addWidget(labelHrs_);
   zone->addSpacing(6);
-  zone->addWidget(maskEdTZMins_);
+  zone->addWidget(zoneMinutesField_);
   zone->addWidget(labelMins_);
   zone->addSpacing(10);
-  zone->addWidget(maskEdTzEW_);
-  zone->addWidget(label21_);
+  zone->addWidget(eastWestField_);
+  zone->addWidget(eastWestWord_);
   zone->addStretch();
   fields->addLayout(zone, 5, 1, 1, 2);
   fields->addWidget(labelDaylight_, 6, 0);
   auto* daylight = new QHBoxLayout;
   daylight->setSpacing(4);
-  daylight->addWidget(maskEdDstObs_);
-  daylight->addWidget(label23_);
+  daylight->addWidget(daylightField_);
+  daylight->addWidget(daylightWord_);
   daylight->addStretch();
   fields->addLayout(daylight, 6, 1, 1, 2);
   fields->addWidget(labelHouses_, 7, 0);
   auto* chartSettings = new QHBoxLayout;
   chartSettings->setSpacing(6);
-  chartSettings->addWidget(cbHouses_);
+  chartSettings->addWidget(houseSystemBox_);
   chartSettings->addSpacing(10);
   chartSettings->addWidget(labelZodiac_);
-  chartSettings->addWidget(cbZodiac_);
+  chartSettings->addWidget(zodiacBox_);
   chartSettings->addWidget(userAyanamsa_);
   chartSettings->addWidget(userEpoch_);
   chartSettings->addStretch();
@@ -336,194 +337,196 @@ QGridLayout* TFormBDat::BuildFieldGrid() {
 }
 
 // The list of other entries over the instructions.
-QVBoxLayout* TFormBDat::BuildListColumn() {
+QVBoxLayout* BirthDataForm::BuildListColumn() {
   // The name list takes the place of the instructions while it is in use.
   auto* namePanel = new QWidget(this);
   auto* nameLayout = new QHBoxLayout(namePanel);
   nameLayout->setContentsMargins(0, 0, 0, 0);
-  nameLayout->addWidget(listBox1_);
+  nameLayout->addWidget(nameFileList_);
   auto* arrows = new QVBoxLayout;
-  arrows->addWidget(bitBtn13_);
+  arrows->addWidget(nameListUp_);
   arrows->addStretch();
-  arrows->addWidget(bitBtn12_);
+  arrows->addWidget(nameListDown_);
   nameLayout->addLayout(arrows);
   sidePanel_ = new QStackedWidget(this);
-  sidePanel_->addWidget(memo1_);
+  sidePanel_->addWidget(instructions_);
   sidePanel_->addWidget(namePanel);
 
   auto* right = new QVBoxLayout;
   right->addWidget(labelList_);
-  right->addWidget(listBox2_, 1);
+  right->addWidget(entryList_, 1);
   right->addWidget(sidePanel_, 1);
   return right;
 }
 
-void TFormBDat::SetTabOrder() {
-  setTabOrder(editName_, maskEdDate_);
-  setTabOrder(maskEdDate_, maskEdTime_);
-  setTabOrder(maskEdTime_, editPlace_);
-  setTabOrder(editPlace_, maskEdLat_);
-  setTabOrder(maskEdLat_, maskEdLong_);
-  setTabOrder(maskEdLong_, maskEdTZHrs_);
-  setTabOrder(maskEdTZHrs_, maskEdTZMins_);
-  setTabOrder(maskEdTZMins_, maskEdTzEW_);
-  setTabOrder(maskEdTzEW_, maskEdDstObs_);
-  setTabOrder(maskEdDstObs_, cbHouses_);
-  setTabOrder(cbHouses_, cbZodiac_);
-  setTabOrder(cbZodiac_, userAyanamsa_);
+void BirthDataForm::SetTabOrder() {
+  setTabOrder(nameField_, dateField_);
+  setTabOrder(dateField_, timeField_);
+  setTabOrder(timeField_, placeField_);
+  setTabOrder(placeField_, latitudeField_);
+  setTabOrder(latitudeField_, longitudeField_);
+  setTabOrder(longitudeField_, zoneHoursField_);
+  setTabOrder(zoneHoursField_, zoneMinutesField_);
+  setTabOrder(zoneMinutesField_, eastWestField_);
+  setTabOrder(eastWestField_, daylightField_);
+  setTabOrder(daylightField_, houseSystemBox_);
+  setTabOrder(houseSystemBox_, zodiacBox_);
+  setTabOrder(zodiacBox_, userAyanamsa_);
   setTabOrder(userAyanamsa_, userEpoch_);
-  setTabOrder(userEpoch_, bitBtn6_);
-  setTabOrder(bitBtn6_, bitBtn1_);
-  setTabOrder(bitBtn1_, saveDeleteName1_);
-  setTabOrder(saveDeleteName1_, btnDelete_);
-  setTabOrder(btnDelete_, btnNewDerived_);
-  setTabOrder(btnNewDerived_, btnPlace_);
-  setTabOrder(btnPlace_, listBox2_);
-  setTabOrder(listBox2_, listBox1_);
+  setTabOrder(userEpoch_, doneButton_);
+  setTabOrder(doneButton_, newNatalButton_);
+  setTabOrder(newNatalButton_, saveButton_);
+  setTabOrder(saveButton_, deleteButton_);
+  setTabOrder(deleteButton_, newDerivedButton_);
+  setTabOrder(newDerivedButton_, placeButton_);
+  setTabOrder(placeButton_, entryList_);
+  setTabOrder(entryList_, nameFileList_);
 }
 
-void TFormBDat::ConnectHandlers() {
+void BirthDataForm::ConnectHandlers() {
   // The words beside the date, the E/W letter and the daylight letter
   // follow their fields whatever sets them: typing, a read, a question's
   // answer, an entry shown.
-  connect(maskEdDate_, &QLineEdit::textChanged, this, [this] { RefreshDateWords(); });
-  connect(maskEdTzEW_, &QLineEdit::textChanged, this, [this] { RefreshZoneWord(8934, 8975); });
-  connect(maskEdDstObs_, &QLineEdit::textChanged, this, [this] { RefreshObservanceWord(); });
-  connect(bitBtn6_, &QPushButton::clicked, this, [this] { EXITPRINT('V'); });
-  connect(bitBtn1_, &QPushButton::clicked, this, [this] { NewNatalClick(); });
-  connect(btnNewDerived_, &QPushButton::clicked, this, [this] { NewDerivedClick(); });
-  connect(saveDeleteName1_, &QPushButton::clicked, this, [this] { SaveClick(); });
-  connect(btnDelete_, &QPushButton::clicked, this, [this] { DeleteClick(); });
-  connect(btnPlace_, &QPushButton::clicked, this, [this] { PlaceButtonClick(); });
-  connect(listBox2_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { ListBox2Click(listBox2_->row(item)); });
+  connect(dateField_, &QLineEdit::textChanged, this, [this] { RefreshDateWords(); });
+  connect(eastWestField_, &QLineEdit::textChanged, this, [this] { RefreshZoneWord(8934, 8975); });
+  connect(daylightField_, &QLineEdit::textChanged, this, [this] { RefreshObservanceWord(); });
+  connect(doneButton_, &QPushButton::clicked, this, [this] { FinishDataEntry('V'); });
+  connect(newNatalButton_, &QPushButton::clicked, this, [this] { NewNatalClick(); });
+  connect(newDerivedButton_, &QPushButton::clicked, this, [this] { NewDerivedClick(); });
+  connect(saveButton_, &QPushButton::clicked, this, [this] { SaveClick(); });
+  connect(deleteButton_, &QPushButton::clicked, this, [this] { DeleteClick(); });
+  connect(placeButton_, &QPushButton::clicked, this, [this] { PlaceButtonClick(); });
+  connect(entryList_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { EntryListClick(entryList_->row(item)); });
   // Enter on a line of the list switches too; a double click, which is
   // also a click, is not a second switch.
-  connect(listBox2_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    if (listBox2_->row(item) + 1 != current_) ListBox2Click(listBox2_->row(item));
+  connect(entryList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    if (entryList_->row(item) + 1 != current_) EntryListClick(entryList_->row(item));
   });
-  connect(listBox1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+  connect(nameFileList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QString row = item->text();
-    if (row.size() <= 6 || listBox1_->count() == 0) return;
-    editName_->SetStoredText(FromQt(row.mid(3, row.size() - 6).trimmed()));
+    if (row.size() <= 6 || nameFileList_->count() == 0) return;
+    nameField_->SetStoredText(FromQt(row.mid(3, row.size() - 6).trimmed()));
     ReadName();
   });
-  connect(bitBtn13_, &QToolButton::clicked, this, [this] {
-    ShowNameList(names_->FillNameList(editName_->StoredText(), -1));
-    editName_->setFocus();
+  connect(nameListUp_, &QToolButton::clicked, this, [this] {
+    ShowNameList(names_->FillNameList(nameField_->StoredText(), -1));
+    nameField_->setFocus();
   });
-  connect(bitBtn12_, &QToolButton::clicked, this, [this] {
-    ShowNameList(names_->FillNameList(editName_->StoredText(), 1));
-    editName_->setFocus();
+  connect(nameListDown_, &QToolButton::clicked, this, [this] {
+    ShowNameList(names_->FillNameList(nameField_->StoredText(), 1));
+    nameField_->setFocus();
   });
 }
 
-void TFormBDat::LoadCaptions() {
+void BirthDataForm::LoadCaptions() {
   labelName_->setText(ToQt(MessageText(13017)));
   labelDate_->setText(ToQt(MessageText(13018)));
   labelTime_->setText(ToQt(MessageText(13019)));
   labelHrs_->setText(ToQt(MessageText(13022)));
   labelMins_->setText(ToQt(MessageText(13023)));
-  label21_->setText(ToQt(MessageText(13024)));
+  eastWestWord_->setText(ToQt(MessageText(13024)));
   const auto text = [](int number) { return FormText(number); };
-  for (int i = 0; i < cbHouses_->count(); ++i)
-    cbHouses_->setItemText(i, ToQt(HouseSystemDisplayName(LetterChoiceAt(cbHouses_, i), text)));
-  for (int i = 0; i < cbZodiac_->count(); ++i)
-    cbZodiac_->setItemText(i, ToQt(ZodiacDisplayName(LetterChoiceAt(cbZodiac_, i), text)));
+  for (int i = 0; i < houseSystemBox_->count(); ++i)
+    houseSystemBox_->setItemText(i,
+                                 ToQt(HouseSystemDisplayName(LetterChoiceAt(houseSystemBox_, i), text)));
+  for (int i = 0; i < zodiacBox_->count(); ++i)
+    zodiacBox_->setItemText(i, ToQt(ZodiacDisplayName(LetterChoiceAt(zodiacBox_, i), text)));
 }
 
 // ---- Showing -------------------------------------------------------------
 
-void TFormBDat::ShowHint(const std::string& text) { ShowHint(ToQt(text)); }
+void BirthDataForm::ShowHint(const std::string& text) { ShowHint(ToQt(text)); }
 
-void TFormBDat::ShowHint(const QString& text) {
-  label10_->setText(text);
-  QPalette palette = label10_->palette();
+void BirthDataForm::ShowHint(const QString& text) {
+  hintLine_->setText(text);
+  QPalette palette = hintLine_->palette();
   palette.setColor(QPalette::Window,
                    text.isEmpty() ? this->palette().color(QPalette::Window) : kHintColour);
-  label10_->setPalette(palette);
+  hintLine_->setPalette(palette);
 }
 
-void TFormBDat::RefreshDateWords() {
-  const std::optional<CalendarDate> date = ParseDateText(maskEdDate_->StoredText());
-  label11_->setText(date ? ToQt(DateInWords(*date)) : QString());
+void BirthDataForm::RefreshDateWords() {
+  const std::optional<CalendarDate> date = ParseDateText(dateField_->StoredText());
+  dateWords_->setText(date ? ToQt(DateInWords(*date)) : QString());
 }
 
-void TFormBDat::RefreshZoneWord(int westText, int eastText) {
-  const bool east = maskEdTzEW_->StoredText() == "E";
-  label21_->setText(ToQt(FormText(east ? eastText : westText)));
+void BirthDataForm::RefreshZoneWord(int westText, int eastText) {
+  const bool east = eastWestField_->StoredText() == "E";
+  eastWestWord_->setText(ToQt(FormText(east ? eastText : westText)));
 }
 
-void TFormBDat::RefreshObservanceWord() {
+void BirthDataForm::RefreshObservanceWord() {
   static const std::string letters = "YNWDL";  // texts 8968 .. 8972
-  const std::string letter = maskEdDstObs_->StoredText();
+  const std::string letter = daylightField_->StoredText();
   const size_t index = letter.size() == 1 ? letters.find(letter[0]) : std::string::npos;
-  label23_->setText(index == std::string::npos ? QString()
-                                               : ToQt(FormText(8968 + static_cast<int>(index))));
+  daylightWord_->setText(index == std::string::npos ? QString()
+                                                    : ToQt(FormText(8968 + static_cast<int>(index))));
 }
 
-void TFormBDat::RefreshHeader() {
+void BirthDataForm::RefreshHeader() {
   const auto lines = HeaderLines(entry_, Fields(), current_, count_);
   QStringList text;
   for (const std::string& line : lines) text << ToQt(line);
-  memoCurSel2_->setPlainText(text.join('\n'));
+  currentEntryHeader_->setPlainText(text.join('\n'));
 }
 
-void TFormBDat::RefreshSaveStatus() {
+void BirthDataForm::RefreshSaveStatus() {
   ChartEntry scratch = entry_;
   const bool valid = CopyFieldsIntoEntry(Fields(), scratch) == kFormValid;
-  label27_->setText(ToQt(names_->SaveStatus(entry_, linked_, valid)));
+  saveStatus_->setText(ToQt(names_->SaveStatus(entry_, linked_, valid)));
 }
 
-void TFormBDat::SetEntryLine(int k, const ChartEntry& entry) {
+void BirthDataForm::SetEntryLine(int k, const ChartEntry& entry) {
   const QString line = ToQt(EntryListLine(k, entry, MessageText(13095)));
-  while (listBox2_->count() < k) listBox2_->addItem(QString());
-  listBox2_->item(k - 1)->setText(line);
+  while (entryList_->count() < k) entryList_->addItem(QString());
+  entryList_->item(k - 1)->setText(line);
 }
 
-void TFormBDat::RefreshCurrentLine() {
+void BirthDataForm::RefreshCurrentLine() {
   ChartEntry shown = entry_;
-  shown.setName(Trim(editName_->StoredText()));
+  shown.setName(Trim(nameField_->StoredText()));
   SetEntryLine(current_, shown);
 }
 
-void TFormBDat::RebuildEntryList(const std::vector<ChartEntry>& entries) {
-  listBox2_->clear();
+void BirthDataForm::RebuildEntryList(const std::vector<ChartEntry>& entries) {
+  entryList_->clear();
   for (size_t i = 0; i < entries.size(); ++i) SetEntryLine(static_cast<int>(i) + 1, entries[i]);
 }
 
-void TFormBDat::ShowNameList(const NameListView& view) {
+void BirthDataForm::ShowNameList(const NameListView& view) {
   if (!view.shown) {
     EndNameList();
     return;
   }
-  listBox1_->clear();
-  for (const std::string& row : view.rows) listBox1_->addItem(ToQt(row));
+  nameFileList_->clear();
+  for (const std::string& row : view.rows) nameFileList_->addItem(ToQt(row));
   if (readingMode_ == 'X') {
     sidePanel_->setCurrentIndex(1);
-    for (QPushButton* b : {btnDelete_, btnPlace_, bitBtn1_, bitBtn6_, btnNewDerived_}) b->hide();
+    for (QPushButton* b : {deleteButton_, placeButton_, newNatalButton_, doneButton_, newDerivedButton_})
+      b->hide();
     readingMode_ = 'N';
   }
 }
 
-void TFormBDat::EndNameList() {
+void BirthDataForm::EndNameList() {
   sidePanel_->setCurrentIndex(0);
-  for (QPushButton* b : {btnDelete_, btnPlace_, bitBtn1_, bitBtn6_}) b->show();
-  btnNewDerived_->setVisible(static_cast<bool>(derivedDialog_));
+  for (QPushButton* b : {deleteButton_, placeButton_, newNatalButton_, doneButton_}) b->show();
+  newDerivedButton_->setVisible(static_cast<bool>(derivedDialog_));
   if (readingMode_ == 'N') readingMode_ = 'X';
 }
 
 // ---- Activation ----------------------------------------------------------
 
-void TFormBDat::RunSession(ShellState& state) {
+void BirthDataForm::RunSession(ShellState& state) {
   if (!FormActivate(state)) return;
   exec();
   if (active_) FormDeactivate();
 }
 
-bool TFormBDat::FormActivate(ShellState& state) {
+bool BirthDataForm::FormActivate(ShellState& state) {
   shell_ = &state;
-  label27_->clear();
+  saveStatus_->clear();
   readingMode_ = 'X';
   focusPermission_ = 'Y';
   linked_ = false;
@@ -534,7 +537,7 @@ bool TFormBDat::FormActivate(ShellState& state) {
   places_->BeginSession();
   LoadCaptions();
   EndNameList();
-  listBox2_->clear();
+  entryList_->clear();
   current_ = 0;
   count_ = 0;
 
@@ -559,11 +562,11 @@ bool TFormBDat::FormActivate(ShellState& state) {
   active_ = true;
   StartNewEntry();
   ShowHint(FormText(8993));
-  editName_->setFocus();
+  nameField_->setFocus();
   return true;
 }
 
-void TFormBDat::ResumeSession(int entryToShow) {
+void BirthDataForm::ResumeSession(int entryToShow) {
   const std::vector<ChartEntry> entries = OpenExistingSession();
   count_ = static_cast<int>(entries.size());
   RebuildEntryList(entries);
@@ -582,10 +585,10 @@ void TFormBDat::ResumeSession(int entryToShow) {
     WriteSessionEntry(count_, entry_);
   }
   ShowHint(FormText(8993));
-  editName_->setFocus();
+  nameField_->setFocus();
 }
 
-void TFormBDat::FormDeactivate() {
+void BirthDataForm::FormDeactivate() {
   active_ = false;
   activeField_ = nullptr;
   CloseDstChangeFile();
@@ -598,20 +601,20 @@ void TFormBDat::FormDeactivate() {
   WriteTerminatorAndClose(count_ + 1);
 }
 
-void TFormBDat::done(int result) {
+void BirthDataForm::done(int result) {
   // The form only closes through "Done", which has already ended the
   // phase; the session file gets its terminator as the form goes.
   QDialog::done(result);
   if (active_) FormDeactivate();
 }
 
-void TFormBDat::reject() {
+void BirthDataForm::reject() {
   // Closing the window by its title bar is "Done": the entries are kept.
-  if (active_) EXITPRINT('V');
+  if (active_) FinishDataEntry('V');
   else QDialog::reject();
 }
 
-void TFormBDat::keyPressEvent(QKeyEvent* event) {
+void BirthDataForm::keyPressEvent(QKeyEvent* event) {
   // Escape does not close the form; the fields give it their own meaning.
   if (event->key() == Qt::Key_Escape) {
     event->accept();

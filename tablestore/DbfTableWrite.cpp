@@ -1,12 +1,13 @@
-// Writes of TTzDbf. Every write needs the whole-file lock; only the fields
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes of DbfTable. Every write needs the whole-file lock; only the fields
 // set since the record was read are written, onto the record as it is on
 // disk under the lock, so a field another process changed meanwhile is kept.
 #include "tablestore/ProductionIndex.h"
-#include "tablestore/TTzDbf.h"
+#include "tablestore/DbfTable.h"
 
 namespace vostrane {
 
-bool TTzDbf::FLock() {
+bool DbfTable::LockFile() {
   RequireOpen();
   if (lock_.Held()) return true;
   if (const std::string why = ReadOnlyReason(); !why.empty()) {
@@ -23,9 +24,9 @@ bool TTzDbf::FLock() {
   return true;
 }
 
-void TTzDbf::UnLock() { lock_.Release(); }
+void DbfTable::UnlockFile() { lock_.Release(); }
 
-std::string TTzDbf::ReadOnlyReason() const {
+std::string DbfTable::ReadOnlyReason() const {
   if (!IsOpen()) return "";
   if (file_.ReadOnly()) return dbfFileName_ + " may only be read (" + file_.ReadOnlyReason() + ")";
   if (index_ && (index_->InMemory() || index_->FileReadOnly()))
@@ -33,16 +34,16 @@ std::string TTzDbf::ReadOnlyReason() const {
   return "";
 }
 
-void TTzDbf::RequireLock(const char* operation) const {
+void DbfTable::RequireLock(const char* operation) const {
   if (!lock_.Held()) throw TableError(std::string("Record not locked ") + operation);
 }
 
-void TTzDbf::RequireCurrent(const char* operation) const {
+void DbfTable::RequireCurrent(const char* operation) const {
   if (recno_ == 0)
     throw TableError(std::string("No current record for ") + operation + " (DBF=" + dbfFileName_ + ")");
 }
 
-std::string TTzDbf::WithChanges(std::string record) const {
+std::string DbfTable::WithChanges(std::string record) const {
   const std::vector<DbfField>& fields = Layout().fields;
   for (size_t i = 0; i < fields.size(); ++i) {
     if (!changed_[i]) continue;
@@ -53,7 +54,7 @@ std::string TTzDbf::WithChanges(std::string record) const {
   return record;
 }
 
-void TTzDbf::AppendRec() {
+void DbfTable::AppendRecord() {
   RequireOpen();
   if (!lock_.Held()) throw TableError("File must be locked to append: " + dbfFileName_ + " [APPEND]");
   if (index_) index_->Settle();
@@ -69,7 +70,7 @@ void TTzDbf::AppendRec() {
   bof_ = eof_ = false;
 }
 
-void TTzDbf::ReplaceRec() {
+void DbfTable::SaveRecord() {
   RequireOpen();
   RequireLock("ReplaceRec");
   RequireCurrent("ReplaceRec");
@@ -87,7 +88,7 @@ void TTzDbf::ReplaceRec() {
   SetCurrent(PositionOf(recno_, after));
 }
 
-void TTzDbf::DeleteRec() {
+void DbfTable::DeleteRecord() {
   RequireOpen();
   RequireLock("DeleteRec");
   RequireCurrent("DeleteRec");
@@ -95,7 +96,7 @@ void TTzDbf::DeleteRec() {
   buffer_[0] = loaded_[0] = '*';
 }
 
-void TTzDbf::RecallRec() {
+void DbfTable::UndeleteRecord() {
   RequireOpen();
   RequireLock("RecallRec");
   RequireCurrent("RecallRec");

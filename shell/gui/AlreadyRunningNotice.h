@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notice shown when another Vostrane already holds the single-instance lock.
 #pragma once
 
@@ -5,11 +6,11 @@
 
 namespace vostrane {
 
-class TZorRunningForm : public QDialog {
+class AlreadyRunningNotice : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TZorRunningForm(QWidget* parent = nullptr);
+  explicit AlreadyRunningNotice(QWidget* parent = nullptr);
 };
 
 }  // namespace vostrane

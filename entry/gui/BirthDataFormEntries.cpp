@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form's work on whole entries: starting a new one, leaving
 // one, switching between them, removing them, and "Done".
 #include <QLabel>
@@ -11,8 +12,8 @@
 #include "entry/RemovalPlan.h"
 #include "entry/SessionEntries.h"
 #include "entry/gui/FormField.h"
-#include "entry/gui/TBdatSvNmForm.h"
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/RemoveChartDialog.h"
+#include "entry/gui/BirthDataForm.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageService.h"
 #include "platform/gui/QtMessageService.h"
@@ -56,11 +57,11 @@ std::string DiscardQuestion(const std::string& word, bool onlyEntry) {
 
 }  // namespace
 
-bool TFormBDat::CopyFormIntoEntry(char mode) {
+bool BirthDataForm::CopyFormIntoEntry(char mode) {
   return vostrane::CopyFormIntoEntry(Fields(), entry_, mode);
 }
 
-void TFormBDat::ShowEntry(int k) {
+void BirthDataForm::ShowEntry(int k) {
   entry_ = ReadSessionEntry(k);
   current_ = k;
   SetFields(FieldsFromEntry(entry_));
@@ -70,23 +71,23 @@ void TFormBDat::ShowEntry(int k) {
   RefreshHeader();
   ShowHint(FormText(8993));
   RefreshSaveStatus();
-  if (k - 1 < listBox2_->count()) listBox2_->setCurrentRow(k - 1);
+  if (k - 1 < entryList_->count()) entryList_->setCurrentRow(k - 1);
 }
 
-void TFormBDat::StartNewEntry() {
+void BirthDataForm::StartNewEntry() {
   ++count_;
   current_ = count_;
   BirthDataFields fresh = NewEntryFields(clock_());
-  fresh.houseSystem = Control().defaultHousesys();
-  fresh.zodiac = ZodiacOrDefault(Control().defaultZodsel());
+  fresh.houseSystem = Control().defaultHouseSystemLetter();
+  fresh.zodiac = ZodiacOrDefault(Control().defaultZodiacLetter());
   const UserAyanamsa user = ReadPreferences(Control()).userAyanamsa;
   fresh.userAyanamsaDegrees = user.degrees;
   fresh.userAyanamsaEpoch = user.epochJd;
   SetFields(fresh);
-  label23_->setText(ToQt(FormText(8969)));
-  label21_->setText(ToQt(FormText(8934)));
+  daylightWord_->setText(ToQt(FormText(8969)));
+  eastWestWord_->setText(ToQt(FormText(8934)));
   RefreshDateWords();
-  entry_.InitNewEntry(Control().defaultZodsel(), count_);
+  entry_.InitNewEntry(Control().defaultZodiacLetter(), count_);
   ApplyDefaultPrintouts(entry_, Control().defaultPrintouts());
   linked_ = false;
   placeFromAtlas_ = false;
@@ -94,7 +95,7 @@ void TFormBDat::StartNewEntry() {
   rememberedPlace_.clear();
   CopyFormIntoEntry('M');
   SetEntryLine(current_, entry_);
-  listBox2_->setCurrentRow(current_ - 1);
+  entryList_->setCurrentRow(current_ - 1);
   RefreshHeader();
   RefreshSaveStatus();
 }
@@ -103,14 +104,14 @@ void TFormBDat::StartNewEntry() {
 // name file in step with it. An unsaved person is offered for saving only
 // at "Done": a question box opening here would catch the keys the user
 // types for the next entry.
-void TFormBDat::LeaveEntry() {
+void BirthDataForm::LeaveEntry() {
   const BirthDataFields fields = Fields();
   WriteSessionEntry(current_, entry_);
   names_->UpdateLinkedRecord(fields, entry_, linked_);
   SetEntryLine(current_, entry_);
 }
 
-void TFormBDat::OfferUnsavedPersons() {
+void BirthDataForm::OfferUnsavedPersons() {
   for (int k = 1; k <= count_; ++k) {
     ChartEntry entry = ReadSessionEntry(k);
     names_->OfferToSave(FieldsFromEntry(entry), entry, k, offers_);
@@ -118,14 +119,14 @@ void TFormBDat::OfferUnsavedPersons() {
   }
 }
 
-void TFormBDat::RemoveLastFromCount(const std::string& message) {
+void BirthDataForm::RemoveLastFromCount(const std::string& message) {
   if (!message.empty()) ShowMessage(message, MsgIcon::Information);
-  if (count_ - 1 < listBox2_->count()) delete listBox2_->takeItem(count_ - 1);
+  if (count_ - 1 < entryList_->count()) delete entryList_->takeItem(count_ - 1);
   --count_;
   current_ = count_;
 }
 
-bool TFormBDat::DropIncompleteLastEntry(const std::string& word, bool onlyEntry) {
+bool BirthDataForm::DropIncompleteLastEntry(const std::string& word, bool onlyEntry) {
   const BirthDataFields fields = Fields();
   if (Trim(fields.name).empty() && Trim(fields.place).empty()) {
     // Nothing of this entry was typed: it goes with a note.
@@ -133,22 +134,22 @@ bool TFormBDat::DropIncompleteLastEntry(const std::string& word, bool onlyEntry)
     return true;
   }
   if (!AskYesNo(DiscardQuestion(word, onlyEntry))) {
-    FocusField(word == "NAME " ? editName_ : editPlace_);
+    FocusField(word == "NAME " ? nameField_ : placeField_);
     return false;
   }
   RemoveLastFromCount("");
   return true;
 }
 
-void TFormBDat::CopyNewestCityFile() {
+void BirthDataForm::CopyNewestCityFile() {
   for (int k = count_; k >= 1; --k) {
     if (!FileExists(CityFileName(k))) continue;
-    CopyFileRoutine(CityFileName(k), CityFileName(count_ + 1), {.quiet = true});
+    CopyWholeFile(CityFileName(k), CityFileName(count_ + 1), {.quiet = true});
     return;
   }
 }
 
-bool TFormBDat::FinishEntryForNext(QPushButton* button) {
+bool BirthDataForm::FinishEntryForNext(QPushButton* button) {
   button->setFocus(Qt::OtherFocusReason);  // leaving the field runs its exit handler
   if (!FinishFieldEdit()) return false;
   if (readingMode_ != 'X') {
@@ -159,7 +160,7 @@ bool TFormBDat::FinishEntryForNext(QPushButton* button) {
   if (Trim(fields.name).empty() || Trim(fields.place).empty()) {
     const int text = Trim(fields.name).empty() ? 8882 : 8883;
     ShowMessage(FormText(text) + " " + FormText(8995) + ".", MsgIcon::Information);
-    FocusField(Trim(fields.name).empty() ? editName_ : editPlace_);
+    FocusField(Trim(fields.name).empty() ? nameField_ : placeField_);
     return false;
   }
   if (!CopyFormIntoEntry('E')) return false;
@@ -167,26 +168,26 @@ bool TFormBDat::FinishEntryForNext(QPushButton* button) {
   return true;
 }
 
-void TFormBDat::NewNatalClick() {
-  if (!active_ || !FinishEntryForNext(bitBtn1_)) return;
+void BirthDataForm::NewNatalClick() {
+  if (!active_ || !FinishEntryForNext(newNatalButton_)) return;
   CopyNewestCityFile();
   StartNewEntry();
-  FocusField(editName_);
+  FocusField(nameField_);
 }
 
-void TFormBDat::NewDerivedClick() {
+void BirthDataForm::NewDerivedClick() {
   if (!active_ || !derivedDialog_) return;
   // The base is a complete entry on disk, as "New Natal" leaves it.
-  if (!FinishEntryForNext(btnNewDerived_)) return;
+  if (!FinishEntryForNext(newDerivedButton_)) return;
   const std::optional<ChartEntry> derived = derivedDialog_(this, ReadSessionEntries(count_), current_);
   activateWindow();  // the keys go to the form again
   if (derived) AddEntry(*derived);
-  listBox2_->setCurrentRow(current_ - 1);
+  entryList_->setCurrentRow(current_ - 1);
   activeField_ = nullptr;
-  FocusField(editName_);
+  FocusField(nameField_);
 }
 
-void TFormBDat::EXITPRINT(char mode) {
+void BirthDataForm::FinishDataEntry(char mode) {
   if (!active_ || mode != 'V') return;
   if (!FinishFieldEdit()) return;
   bool removed = false;
@@ -215,25 +216,25 @@ void TFormBDat::EXITPRINT(char mode) {
   accept();
 }
 
-void TFormBDat::ListBox2Click(int row) {
+void BirthDataForm::EntryListClick(int row) {
   if (!active_ || readingMode_ != 'X' || count_ <= 1) return;
-  if (row < 0 || row >= listBox2_->count() || listBox2_->item(row)->text().isEmpty()) return;
+  if (row < 0 || row >= entryList_->count() || entryList_->item(row)->text().isEmpty()) return;
   int k = row + 1;
   if (!FinishFieldEdit()) {
-    listBox2_->setCurrentRow(current_ - 1);
+    entryList_->setCurrentRow(current_ - 1);
     return;
   }
 
   const std::string word = MissingWord(Fields());
   if (current_ == count_ && !word.empty()) {
     if (!DropIncompleteLastEntry(word, false)) {
-      listBox2_->setCurrentRow(current_ - 1);
+      entryList_->setCurrentRow(current_ - 1);
       return;
     }
     k = std::min(k, count_);
   } else {
     if (!CopyFormIntoEntry('E')) {
-      listBox2_->setCurrentRow(current_ - 1);
+      entryList_->setCurrentRow(current_ - 1);
       return;
     }
     LeaveEntry();
@@ -243,16 +244,16 @@ void TFormBDat::ListBox2Click(int row) {
   rememberedPlace_ = Trim(entry_.place());
   RecomputeLinks();
   activeField_ = nullptr;  // the last field's exit handler has run
-  FocusField(editName_);
+  FocusField(nameField_);
 }
 
-void TFormBDat::RecomputeLinks() {
+void BirthDataForm::RecomputeLinks() {
   linked_ = names_->LinkShownEntry(entry_);
   placeFromAtlas_ = places_->IsAtlasPlace(Trim(entry_.place()));
   RefreshSaveStatus();
 }
 
-void TFormBDat::AddEntry(const ChartEntry& entry) {
+void BirthDataForm::AddEntry(const ChartEntry& entry) {
   if (!active_) return;
   CopyFormIntoEntry('M');
   WriteSessionEntry(current_, entry_);
@@ -262,7 +263,7 @@ void TFormBDat::AddEntry(const ChartEntry& entry) {
   RefreshHeader();
 }
 
-void TFormBDat::SaveClick() {
+void BirthDataForm::SaveClick() {
   if (!active_) return;
   if (!FinishFieldEdit()) return;
   names_->Save(Fields(), entry_, current_, linked_);
@@ -270,7 +271,7 @@ void TFormBDat::SaveClick() {
   if (fieldToFocus_) MoveFocus(fieldToFocus_);
 }
 
-void TFormBDat::DeleteClick() {
+void BirthDataForm::DeleteClick() {
   if (!active_) return;
   if (readingMode_ == 'N') {
     ReadName();
@@ -281,26 +282,26 @@ void TFormBDat::DeleteClick() {
     return;
   }
   if (!FinishFieldEdit()) return;
-  editName_->SetStoredText(Trim(editName_->StoredText()));
+  nameField_->SetStoredText(Trim(nameField_->StoredText()));
 
   RemovalChoice choice;
-  const bool natal = entry_.charttype() == 0;
+  const bool natal = entry_.chartType() == 0;
   const bool duplicate = natal && IsDuplicateName(entry_);
   choice.offerName = !duplicate && natal && names_->OffersNameRemoval(entry_, linked_);
   choice.duplicateNote = duplicate;
-  const char result = removalDialog_ ? removalDialog_(choice) : TBdatSvNmForm::Ask(this, choice);
+  const char result = removalDialog_ ? removalDialog_(choice) : RemoveChartDialog::Ask(this, choice);
 
   if (result == 'B' || result == 'b') {
     names_->RemoveName(entry_, current_, offers_, linked_);
-    editName_->selectAll();
-    FocusField(editName_);
+    nameField_->selectAll();
+    FocusField(nameField_);
   }
   if (result == 'B' || result == 'E') RemoveEntry(current_);
   if (result != 'C') RecomputeLinks();
   EndNameList();
 }
 
-void TFormBDat::RemoveEntry(int record) {
+void BirthDataForm::RemoveEntry(int record) {
   if (!active_ || record < 1 || record > count_) return;
   // The session file must hold every entry, the one being edited included.
   CopyFormIntoEntry('M');
@@ -326,7 +327,7 @@ void TFormBDat::RemoveEntry(int record) {
   rememberedPlace_ = Trim(entry_.place());
   RecomputeLinks();
   activeField_ = nullptr;  // the removed entry's field is not left again
-  FocusField(editName_);
+  FocusField(nameField_);
 }
 
 }  // namespace vostrane

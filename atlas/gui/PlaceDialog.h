@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place lookup dialog ("Enter Place"): while the user types, it lists
 // the atlas places whose names begin with the typed text, 16 rows at a
 // time, and lets the user choose one, scroll, or keep a place that is not
@@ -19,13 +20,13 @@ namespace vostrane {
 class PlaceEdit;
 class ScrollArrow;
 
-class TBdatPlacForm : public QDialog {
+class PlaceDialog : public QDialog {
   Q_OBJECT
 
  public:
   // `placeText` is the birth data form's place text (Windows-1252) when the
   // dialog opens; Cancel and Escape give it back.
-  TBdatPlacForm(QWidget* parent, TTzDbf& places, const std::string& placeText);
+  PlaceDialog(QWidget* parent, DbfTable& places, const std::string& placeText);
 
   // 'C' cancelled, 'O' "Place Not on File", 'G' a place was chosen.
   char Outcome() const { return outcome_; }
@@ -39,13 +40,13 @@ class TBdatPlacForm : public QDialog {
   void PlaceBeside(QWidget* form, QWidget* placeButton);
 
   // The controls, for the tests that drive the dialog like a user.
-  PlaceEdit* EditPlace() const { return editPlace_; }
-  QListWidget* LbCities() const { return lbCities_; }
-  QPushButton* BtnGetFirstPlac() const { return btnGetFirstPlac_; }
-  QPushButton* BtnOK() const { return btnOK_; }
-  QPushButton* BtnCancel() const { return btnCancel_; }
-  QLabel* LabNotFound() const { return labNotFound_; }
-  QLabel* LabRefused() const { return labRefused_; }
+  PlaceEdit* PlaceField() const { return placeField_; }
+  QListWidget* CityList() const { return cityList_; }
+  QPushButton* FirstPlaceButton() const { return firstPlaceButton_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+  QLabel* NotFoundLabel() const { return notFoundLabel_; }
+  QLabel* RefusedLabel() const { return refusedLabel_; }
   ScrollArrow* ArrowUp() const { return arrowUp_; }
   ScrollArrow* ArrowDown() const { return arrowDown_; }
   QLabel* PlaceLabel() const { return placeLabel_; }
@@ -71,16 +72,16 @@ class TBdatPlacForm : public QDialog {
   void ShowRows();
   void Scroll(ScrollDirection direction, int steps);
   void ScrollWhileHeld(ScrollArrow* arrow, ScrollDirection direction);
-  bool EditPlaceKeyDown(QKeyEvent* event);
-  void EditPlaceAfterKey(QKeyEvent* event);
-  void EditPlaceKeyUp(QKeyEvent* event);
-  void LbCitiesClick(int row);
-  void btnGetFirstPlacClick();
-  void btnOKClick();
+  bool PlaceFieldKeyDown(QKeyEvent* event);
+  void PlaceFieldAfterKey(QKeyEvent* event);
+  void PlaceFieldKeyUp(QKeyEvent* event);
+  void CityListClick(int row);
+  void FirstPlaceClick();
+  void OkClick();
   std::string Typed() const;
   void SetTyped(const std::string& text);
 
-  TTzDbf& places_;
+  DbfTable& places_;
   PlaceList list_;
   std::string remembered_;  // the form's place text when the dialog opened
   char outcome_ = 'C';
@@ -89,14 +90,14 @@ class TBdatPlacForm : public QDialog {
   QString textBeforeKey_;
   bool enterPressed_ = false;
 
-  PlaceEdit* editPlace_ = nullptr;
+  PlaceEdit* placeField_ = nullptr;
   QLabel* placeLabel_ = nullptr;
-  QListWidget* lbCities_ = nullptr;
-  QPushButton* btnGetFirstPlac_ = nullptr;
-  QPushButton* btnOK_ = nullptr;
-  QPushButton* btnCancel_ = nullptr;
-  QLabel* labNotFound_ = nullptr;
-  QLabel* labRefused_ = nullptr;  // why a typed character was refused
+  QListWidget* cityList_ = nullptr;
+  QPushButton* firstPlaceButton_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QLabel* notFoundLabel_ = nullptr;
+  QLabel* refusedLabel_ = nullptr;  // why a typed character was refused
   ScrollArrow* arrowUp_ = nullptr;
   ScrollArrow* arrowDown_ = nullptr;
 };

@@ -1,4 +1,5 @@
-#include "tablestore/TTzDbf.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tablestore/DbfTable.h"
 
 #include <unistd.h>
 
@@ -28,13 +29,13 @@ std::string AbsolutePath(const std::string& name) {
 
 }  // namespace
 
-TTzDbf::TTzDbf() = default;
+DbfTable::DbfTable() = default;
 
-TTzDbf::~TTzDbf() { Close(); }
+DbfTable::~DbfTable() { Close(); }
 
-std::string TTzDbf::IndexFileName() const { return IndexNameFor(dbfFileName_); }
+std::string DbfTable::IndexFileName() const { return IndexNameFor(dbfFileName_); }
 
-void TTzDbf::Open() {
+void DbfTable::Open() {
   Close();
   const std::string path = AbsolutePath(dbfFileName_);
   file_.Open(path, dbfFileName_, dbfFields_);
@@ -53,7 +54,7 @@ void TTzDbf::Open() {
   }
 }
 
-void TTzDbf::Close() {
+void DbfTable::Close() {
   index_.reset();
   lock_.Release();
   lock_.Attach(-1);
@@ -69,15 +70,15 @@ void TTzDbf::Close() {
   changed_.clear();
 }
 
-bool TTzDbf::IsOpen() const { return file_.IsOpen(); }
+bool DbfTable::IsOpen() const { return file_.IsOpen(); }
 
-void TTzDbf::RequireOpen() const {
+void DbfTable::RequireOpen() const {
   if (!file_.IsOpen()) throw TableError("Table is not open: " + dbfFileName_);
 }
 
-const DbfLayout& TTzDbf::Layout() const { return file_.Layout(); }
+const DbfLayout& DbfTable::Layout() const { return file_.Layout(); }
 
-size_t TTzDbf::FieldIndex(std::string_view name) const {
+size_t DbfTable::FieldIndex(std::string_view name) const {
   RequireOpen();
   const int index = Layout().FindField(name);
   if (index < 0)
@@ -85,23 +86,27 @@ size_t TTzDbf::FieldIndex(std::string_view name) const {
   return static_cast<size_t>(index);
 }
 
-const DbfField& TTzDbf::Field(std::string_view name) const { return Layout().fields[FieldIndex(name)]; }
+const DbfField& DbfTable::Field(std::string_view name) const {
+  return Layout().fields[FieldIndex(name)];
+}
 
-bool TTzDbf::HasField(std::string_view name) const { return IsOpen() && Layout().FindField(name) >= 0; }
+bool DbfTable::HasField(std::string_view name) const {
+  return IsOpen() && Layout().FindField(name) >= 0;
+}
 
-bool TTzDbf::Deleted() const { return recno_ != 0 && !buffer_.empty() && buffer_[0] == '*'; }
+bool DbfTable::Deleted() const { return recno_ != 0 && !buffer_.empty() && buffer_[0] == '*'; }
 
-std::string TTzDbf::GetCField(std::string_view name) const { return FieldText(buffer_, Field(name)); }
+std::string DbfTable::TextField(std::string_view name) const { return FieldText(buffer_, Field(name)); }
 
-int64_t TTzDbf::GetLongField(std::string_view name) const { return FieldLong(buffer_, Field(name)); }
+int64_t DbfTable::IntegerField(std::string_view name) const { return FieldLong(buffer_, Field(name)); }
 
-void TTzDbf::SetCField(std::string_view name, std::string_view text) {
+void DbfTable::SetTextField(std::string_view name, std::string_view text) {
   const size_t index = FieldIndex(name);
   PutFieldText(buffer_, Layout().fields[index], text);
   changed_[index] = true;
 }
 
-void TTzDbf::SetLongField(std::string_view name, int64_t value) {
+void DbfTable::SetIntegerField(std::string_view name, int64_t value) {
   const size_t index = FieldIndex(name);
   const DbfField& f = Layout().fields[index];
   if (!PutFieldLong(buffer_, f, value)) {
@@ -110,7 +115,7 @@ void TTzDbf::SetLongField(std::string_view name, int64_t value) {
   changed_[index] = true;
 }
 
-void TTzDbf::SetFilterTo(std::string_view expression) {
+void DbfTable::SetFilter(std::string_view expression) {
   RequireOpen();
   if (expression.find_first_not_of(" \t") == std::string_view::npos) {
     filter_.reset();

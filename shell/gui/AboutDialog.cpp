@@ -1,4 +1,5 @@
-#include "shell/gui/TAboutZorForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/gui/AboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
@@ -39,7 +40,7 @@ constexpr const char* kLicenceText =
 
 }  // namespace
 
-TAboutZorForm::TAboutZorForm(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Vostrane");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 16, 20, 12);

@@ -1,21 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delete dialog of the birth data form ("Remove this chart"): removing
 // the person from the name file, the entry from the session, or both.
 #pragma once
 
 #include <QDialog>
 
-#include "entry/gui/TFormBDat.h"
+#include "entry/gui/BirthDataForm.h"
 
 class QCheckBox;
 class QLabel;
 
 namespace vostrane {
 
-class TBdatSvNmForm : public QDialog {
+class RemoveChartDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TBdatSvNmForm(QWidget* parent, const RemovalChoice& choice);
+  RemoveChartDialog(QWidget* parent, const RemovalChoice& choice);
 
   // 'B' both boxes, 'E' entry only, 'b' name only, 'C' neither or Cancel.
   char Result() const { return result_; }

@@ -1,4 +1,5 @@
-#include "viewer/gui/TFormWheelExitMenu.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "viewer/gui/ViewerExitMenu.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,8 +10,8 @@
 
 namespace vostrane {
 
-TFormWheelExitMenu::TFormWheelExitMenu(QWidget* parent) : QDialog(parent) {
-  setObjectName("FormWheelExitMenu");
+ViewerExitMenu::ViewerExitMenu(QWidget* parent) : QDialog(parent) {
+  setObjectName("ViewerExitMenu");
   setWindowTitle("Exit to Main Menu or Data Entry Screen");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Select where you want to exit to:", this));
@@ -22,7 +23,7 @@ TFormWheelExitMenu::TFormWheelExitMenu(QWidget* parent) : QDialog(parent) {
   setFixedSize(std::max(ScaleForLargeFont(300), sizeHint().width()), sizeHint().height());
 }
 
-QPushButton* TFormWheelExitMenu::AddChoice(const char* caption, std::optional<RunPhase> choice) {
+QPushButton* ViewerExitMenu::AddChoice(const char* caption, std::optional<RunPhase> choice) {
   auto* button = new QPushButton(caption, this);
   layout()->addWidget(button);
   connect(button, &QPushButton::clicked, this, [this, choice] {
@@ -32,7 +33,7 @@ QPushButton* TFormWheelExitMenu::AddChoice(const char* caption, std::optional<Ru
   return button;
 }
 
-std::optional<RunPhase> TFormWheelExitMenu::Choose() {
+std::optional<RunPhase> ViewerExitMenu::Choose() {
   choice_.reset();
   exec();
   return choice_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences dialog of the main menu: the house system and the zodiac
 // of new charts, whether a new person is saved in the name file (ask,
 // never, always), the duplicate-name warning, the Moon's node the wheel
@@ -21,11 +22,11 @@ class QPushButton;
 
 namespace vostrane {
 
-class TPreferencesForm : public QDialog {
+class PreferencesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TPreferencesForm(QWidget* parent = nullptr);
+  explicit PreferencesDialog(QWidget* parent = nullptr);
 
   // The choices shown, as they stand.
   Preferences Chosen() const;

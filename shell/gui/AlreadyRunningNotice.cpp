@@ -1,4 +1,5 @@
-#include "shell/gui/TZorRunningForm.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/gui/AlreadyRunningNotice.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,7 +9,7 @@
 
 namespace vostrane {
 
-TZorRunningForm::TZorRunningForm(QWidget* parent) : QDialog(parent) {
+AlreadyRunningNotice::AlreadyRunningNotice(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Vostrane is already running!");
   auto* layout = new QVBoxLayout(this);
   for (const char* text :

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: program name and version, the sources of the program's
 // data with their licences, and three contact lines; the optional text file
 // "y.dat" replaces the contact lines.
@@ -8,11 +9,11 @@
 
 namespace vostrane {
 
-class TAboutZorForm : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TAboutZorForm(QWidget* parent = nullptr);
+  explicit AboutDialog(QWidget* parent = nullptr);
 
   // Contact line k (0 to 2), the lines "y.dat" replaces.
   QLabel* ContactLabel(int k) const { return contacts_[k]; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "New Derived Chart" dialog: the kind of chart, its base entry (two
 // for a composite) and the date, time, place, planet or harmonic the kind
 // needs. Only the fields of the chosen kind are enabled. The date and time
@@ -26,14 +27,14 @@ namespace vostrane {
 
 class FormField;
 
-class TDerivedForm : public QDialog {
+class DerivedChartRequestDialog : public QDialog {
   Q_OBJECT
 
  public:
   // `entries` are the session's entries (record k at k - 1), `base` the
   // entry offered as base; `places` is the atlas (nullptr: places are typed).
-  TDerivedForm(QWidget* parent, std::vector<ChartEntry> entries, int base, PlaceLookup* places,
-               std::function<CalendarDateTime()> clock = Today);
+  DerivedChartRequestDialog(QWidget* parent, std::vector<ChartEntry> entries, int base,
+                            PlaceLookup* places, std::function<CalendarDateTime()> clock = Today);
 
   // The entry OK built (valid after the dialog was accepted).
   const ChartEntry& Result() const { return result_; }

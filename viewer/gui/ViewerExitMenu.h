@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's exit menu, opened by Esc or "E" in the viewer: where to go
 // when the viewer closes. The button chosen is the shell phase the viewer
 // closes with: NewList new data entry, MainMenu main menu; Cancel leaves
@@ -14,11 +15,11 @@ class QPushButton;
 
 namespace vostrane {
 
-class TFormWheelExitMenu : public QDialog {
+class ViewerExitMenu : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormWheelExitMenu(QWidget* parent = nullptr);
+  explicit ViewerExitMenu(QWidget* parent = nullptr);
 
   // Shows the menu modally; the shell phase of the button chosen, none when the
   // menu is cancelled or closed otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table component through which the program reaches its dBase tables:
 // a current record with its record buffer, an index order, seeks by key,
 // movement that skips deleted records, field access by name, writes under a
@@ -5,13 +6,13 @@
 // production index lives in a file beside it (table name + ".VDX").
 //
 // Setting up a table:
-//   TTzDbf t;
+//   DbfTable t;
 //   t.SetDbfFileName("places.dbf");
 //   t.SetDbfFields({"NAME,C,25,0", "LATDEG,N,2,0", ...});   // to create it
 //   t.SetIndexList({"CITY,F,F,UPPER(NAME)", "",
 //                   "CNTRYCITY,F,F,CNTRYSTATE+UPPER(NAME)", ""});
 //   t.Open();
-//   t.SetOrderTo(1);
+//   t.SetIndexOrder(1);
 // Every failure raises TableError carrying the message to show.
 #pragma once
 
@@ -33,12 +34,12 @@ namespace vostrane {
 
 class ProductionIndex;
 
-class TTzDbf {
+class DbfTable {
  public:
-  TTzDbf();
-  ~TTzDbf();
-  TTzDbf(const TTzDbf&) = delete;
-  TTzDbf& operator=(const TTzDbf&) = delete;
+  DbfTable();
+  ~DbfTable();
+  DbfTable(const DbfTable&) = delete;
+  DbfTable& operator=(const DbfTable&) = delete;
 
   // Settings, made before Open.
   void SetDbfFileName(const std::string& name) { dbfFileName_ = name; }
@@ -47,7 +48,7 @@ class TTzDbf {
   // Pairs of lines: "TAG,UNIQUE,DESCENDING,KEY EXPRESSION" and a condition
   // (empty). Order number n selects the n-th tag.
   void SetIndexList(std::vector<std::string> lines) { indexList_ = std::move(lines); }
-  void SetHideDeletedRecs(bool hide) { hideDeletedRecs_ = hide; }
+  void SetHideDeletedRecords(bool hide) { hideDeletedRecords_ = hide; }
   // Receives the progress of index rebuilds; may be null.
   void SetProgress(IndexProgress* progress) { progress_ = progress; }
 
@@ -63,61 +64,61 @@ class TTzDbf {
   bool IsOpen() const;
 
   // 0 = record order, n = the n-th tag. The current record stays current.
-  void SetOrderTo(int order);
+  void SetIndexOrder(int order);
   int Order() const { return order_; }
   // Seeks in the current order (not 0); keys are compared byte-wise, so
   // callers upper-case with UpperAnsi. FindExact pads the key with blanks
   // to the key length and wants an equal key; FindNear wants a key that
   // begins with the text. Deleted and filtered records are passed over.
-  // Not found: FindExact ends on the last record with Eof; FindNear stays
-  // on the next greater key (or the last record, with Eof). An empty key
+  // Not found: FindExact ends on the last record with AtEnd; FindNear stays
+  // on the next greater key (or the last record, with AtEnd). An empty key
   // finds nothing and does not move.
   bool FindExact(std::string_view key);
   bool FindNear(std::string_view key);
-  // The first visible record; with none, Bof and Eof are both set.
+  // The first visible record; with none, AtStart and AtEnd are both set.
   void First();
   // Moves n visible records (negative: backward); past the ends the cursor
-  // stays on the last (first) visible record with Eof (Bof) set. MoveBy(0)
+  // stays on the last (first) visible record with AtEnd (AtStart) set. MoveBy(0)
   // re-reads the current record.
   void MoveBy(int n);
   void Skip(int n) { MoveBy(n); }
   // Makes record `recno` (from 1) current, deleted or not.
   void Go(uint32_t recno);
-  uint32_t RecNo() const { return recno_; }  // 0 when there is no current record
+  uint32_t RecordNumber() const { return recno_; }  // 0 when there is no current record
   // Records in the file, deleted ones included, as other processes left it.
-  uint32_t RecCount();
-  bool Bof() const { return bof_; }
-  bool Eof() const { return eof_; }
+  uint32_t RecordCount();
+  bool AtStart() const { return bof_; }
+  bool AtEnd() const { return eof_; }
   bool Deleted() const;
 
   // Fields by name, without regard to case. The record buffer holds the
   // current record (blanks when there is none) with the fields set since.
   bool HasField(std::string_view name) const;
-  std::string GetCField(std::string_view name) const;  // full width
-  int64_t GetLongField(std::string_view name) const;   // blank: 0
-  void SetCField(std::string_view name, std::string_view text);
+  std::string TextField(std::string_view name) const;  // full width
+  int64_t IntegerField(std::string_view name) const;   // blank: 0
+  void SetTextField(std::string_view name, std::string_view text);
   // Throws when the number does not fit the field.
-  void SetLongField(std::string_view name, int64_t value);
+  void SetIntegerField(std::string_view name, int64_t value);
 
-  // Writes need FLock. ReplaceRec writes the fields set since the record
+  // Writes need LockFile. SaveRecord writes the fields set since the record
   // was read onto the record as it is on disk and moves its keys.
-  // AppendRec adds a blank record carrying the fields set since the last
-  // read, makes it current and adds its keys. DeleteRec and RecallRec set
+  // AppendRecord adds a blank record carrying the fields set since the last
+  // read, makes it current and adds its keys. DeleteRecord and UndeleteRecord set
   // and clear the deletion mark of the current record.
-  void ReplaceRec();
-  void AppendRec();
-  void DeleteRec();
-  void RecallRec();
+  void SaveRecord();
+  void AppendRecord();
+  void DeleteRecord();
+  void UndeleteRecord();
   // One attempt at the whole-file lock; false (nothing changed) when another
   // holder has it. Callers retry. A table that may only be read raises
   // TableError saying why the change cannot be saved.
-  bool FLock();
+  bool LockFile();
   // Why the table may not be changed (the file or its index may only be
   // read); empty for a writable table.
   std::string ReadOnlyReason() const;
-  void UnLock();
+  void UnlockFile();
   bool Locked() const { return lock_.Held(); }
-  // The process holding the lock that FLock was refused (0: not known).
+  // The process holding the lock that LockFile was refused (0: not known).
   int LockHolderPid() const { return lock_.HolderPid(); }
   // Builds the production index afresh from the table, under the lock (taken
   // when not held): for a caller that found the index missing a change
@@ -125,7 +126,7 @@ class TTzDbf {
   void RebuildIndex();
   // A comparison such as CNTRYSTATE = "PEN" (see RecordFilter); an empty
   // text removes the filter.
-  void SetFilterTo(std::string_view expression);
+  void SetFilter(std::string_view expression);
 
  private:
   // A position in the current order: the index entry (key + big-endian
@@ -162,7 +163,7 @@ class TTzDbf {
   std::string dbfFileName_;
   std::vector<std::string> dbfFields_;
   std::vector<std::string> indexList_;
-  bool hideDeletedRecs_ = true;
+  bool hideDeletedRecords_ = true;
   IndexProgress* progress_ = nullptr;
 
   DbfFile file_;

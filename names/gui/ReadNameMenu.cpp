@@ -1,4 +1,5 @@
-#include "names/gui/TReadNameMenu.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "names/gui/ReadNameMenu.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +9,7 @@
 
 namespace vostrane {
 
-TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
+ReadNameMenu::ReadNameMenu(QWidget* parent) : QDialog(parent) {
   setObjectName("ReadNameMenu");
   setWindowTitle("Make Selection Desired:");
   setModal(true);
@@ -46,8 +47,8 @@ TReadNameMenu::TReadNameMenu(QWidget* parent) : QDialog(parent) {
   resize(ScaleForLargeFont(width()), ScaleForLargeFont(height()));
 }
 
-TReadNameMenu::Choice TReadNameMenu::Ask(QWidget* parent, const QPoint& topLeft) {
-  TReadNameMenu menu(parent);
+ReadNameMenu::Choice ReadNameMenu::Ask(QWidget* parent, const QPoint& topLeft) {
+  ReadNameMenu menu(parent);
   menu.move(topLeft);
   menu.exec();
   return menu.Chosen();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data form: the data entry screen of a session. It edits one
 // chart entry at a time (name, date, clock time, place, latitude and
 // longitude, time zone and daylight observance), keeps the list of the
@@ -40,12 +41,12 @@ struct RemovalChoice {
   bool duplicateNote = false;  // the note that duplicates stay in the file
 };
 
-class TFormBDat : public QDialog {
+class BirthDataForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFormBDat(QWidget* parent = nullptr);
-  ~TFormBDat() override;
+  explicit BirthDataForm(QWidget* parent = nullptr);
+  ~BirthDataForm() override;
 
   // One data entry phase: activation, the modal form, deactivation. On
   // return the phase of `state` is CalculateAndShow or MainMenu and the
@@ -65,7 +66,7 @@ class TFormBDat : public QDialog {
   bool IsActive() const { return active_; }
 
   // "D&one" calls it with 'V': ends data entry when the entries allow.
-  void EXITPRINT(char mode);
+  void FinishDataEntry(char mode);
   // "&New Natal": finishes the current entry and starts a new one.
   void NewNatalClick();
   // "New De&rived Chart...": finishes the current entry like "New Natal",
@@ -77,7 +78,7 @@ class TFormBDat : public QDialog {
   void DeleteClick();
   void PlaceButtonClick();
   // A click on line `row` (from 0) of the list of entries.
-  void ListBox2Click(int row);
+  void EntryListClick(int row);
   // Removes entry `record` and its dependents after the questions.
   void RemoveEntry(int record);
 
@@ -111,37 +112,37 @@ class TFormBDat : public QDialog {
   void SetDerivedChartDialog(DerivedChartDialog dialog);
 
   // The controls, for the tests that drive the form like a user.
-  FormField* EditName() const { return editName_; }
-  FormField* MaskEdDate() const { return maskEdDate_; }
-  FormField* MaskEdTime() const { return maskEdTime_; }
-  FormField* EditPlace() const { return editPlace_; }
-  FormField* MaskEdLat() const { return maskEdLat_; }
-  FormField* MaskEdLong() const { return maskEdLong_; }
-  FormField* MaskEdTZHrs() const { return maskEdTZHrs_; }
-  FormField* MaskEdTZMins() const { return maskEdTZMins_; }
-  FormField* MaskEdTzEW() const { return maskEdTzEW_; }
-  FormField* MaskEdDstObs() const { return maskEdDstObs_; }
-  FormField* EdDstTblNum() const { return edDstTblNum_; }
-  QComboBox* HouseSystemBox() const { return cbHouses_; }
-  QComboBox* ZodiacBox() const { return cbZodiac_; }
+  FormField* NameField() const { return nameField_; }
+  FormField* DateField() const { return dateField_; }
+  FormField* TimeField() const { return timeField_; }
+  FormField* PlaceField() const { return placeField_; }
+  FormField* LatitudeField() const { return latitudeField_; }
+  FormField* LongitudeField() const { return longitudeField_; }
+  FormField* ZoneHoursField() const { return zoneHoursField_; }
+  FormField* ZoneMinutesField() const { return zoneMinutesField_; }
+  FormField* EastWestField() const { return eastWestField_; }
+  FormField* DaylightField() const { return daylightField_; }
+  FormField* DaylightTableField() const { return daylightTableField_; }
+  QComboBox* HouseSystemBox() const { return houseSystemBox_; }
+  QComboBox* ZodiacBox() const { return zodiacBox_; }
   // The user-defined ayanamsa's value (degrees) and epoch (a year), shown
   // while that zodiac is chosen.
   QDoubleSpinBox* UserAyanamsaBox() const { return userAyanamsa_; }
   QDoubleSpinBox* UserEpochBox() const { return userEpoch_; }
-  QLabel* Label10() const { return label10_; }
-  QLabel* Label11() const { return label11_; }
-  QLabel* Label21() const { return label21_; }
-  QLabel* Label23() const { return label23_; }
-  QLabel* Label27() const { return label27_; }
-  QPlainTextEdit* MemoCurSel2() const { return memoCurSel2_; }
-  QListWidget* ListBox2() const { return listBox2_; }
-  QListWidget* ListBox1() const { return listBox1_; }
-  QPushButton* DoneButton() const { return bitBtn6_; }
-  QPushButton* NewNatalButton() const { return bitBtn1_; }
-  QPushButton* NewDerivedButton() const { return btnNewDerived_; }
-  QPushButton* SaveButton() const { return saveDeleteName1_; }
-  QPushButton* DeleteButton() const { return btnDelete_; }
-  QPushButton* PlaceButton() const { return btnPlace_; }
+  QLabel* HintLine() const { return hintLine_; }
+  QLabel* DateWordsLabel() const { return dateWords_; }
+  QLabel* EastWestWordLabel() const { return eastWestWord_; }
+  QLabel* DaylightWordLabel() const { return daylightWord_; }
+  QLabel* SaveStatusLabel() const { return saveStatus_; }
+  QPlainTextEdit* CurrentEntryHeader() const { return currentEntryHeader_; }
+  QListWidget* EntryList() const { return entryList_; }
+  QListWidget* NameFileList() const { return nameFileList_; }
+  QPushButton* DoneButton() const { return doneButton_; }
+  QPushButton* NewNatalButton() const { return newNatalButton_; }
+  QPushButton* NewDerivedButton() const { return newDerivedButton_; }
+  QPushButton* SaveButton() const { return saveButton_; }
+  QPushButton* DeleteButton() const { return deleteButton_; }
+  QPushButton* PlaceButton() const { return placeButton_; }
 
  protected:
   void done(int result) override;
@@ -149,7 +150,7 @@ class TFormBDat : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // Construction (TFormBDat.cpp).
+  // Construction (BirthDataForm.cpp).
   // The controls, built in three groups, and their layout.
   void BuildControls();
   void BuildFields();
@@ -163,7 +164,7 @@ class TFormBDat : public QDialog {
   void LoadCaptions();
   void ShowZodiac(char zodiac);
 
-  // Showing (TFormBDat.cpp).
+  // Showing (BirthDataForm.cpp).
   void ShowHint(const std::string& text);
   void ShowHint(const QString& text);
   void RefreshDateWords();
@@ -179,7 +180,7 @@ class TFormBDat : public QDialog {
   void ShowNameList(const NameListView& view);
   void EndNameList();
 
-  // Field handlers (TFormBDatFields.cpp).
+  // Field handlers (BirthDataFormFields.cpp).
   void InstallFieldHooks();
   void FieldEnter(FormField* field);
   // False when the field refuses to be left (its text cannot exist): the
@@ -229,7 +230,7 @@ class TFormBDat : public QDialog {
   void MoveFocus(QWidget* target);
   void FocusField(FormField* field);
 
-  // Entries (TFormBDatEntries.cpp).
+  // Entries (BirthDataFormEntries.cpp).
   void ResumeSession(int entryToShow);
   void StartNewEntry();
   // The last entry lacks `word` (name or place): asks whether to discard it
@@ -247,19 +248,19 @@ class TFormBDat : public QDialog {
   void OfferUnsavedPersons();
 
   // Controls.
-  FormField* editName_ = nullptr;
-  FormField* maskEdDate_ = nullptr;
-  FormField* maskEdTime_ = nullptr;
-  FormField* editPlace_ = nullptr;
-  FormField* maskEdLat_ = nullptr;
-  FormField* maskEdLong_ = nullptr;
-  FormField* maskEdTZHrs_ = nullptr;
-  FormField* maskEdTZMins_ = nullptr;
-  FormField* maskEdTzEW_ = nullptr;
-  FormField* maskEdDstObs_ = nullptr;
-  FormField* edDstTblNum_ = nullptr;
-  QComboBox* cbHouses_ = nullptr;  // every house system, by letter
-  QComboBox* cbZodiac_ = nullptr;  // tropical and every ayanamsa, by letter
+  FormField* nameField_ = nullptr;
+  FormField* dateField_ = nullptr;
+  FormField* timeField_ = nullptr;
+  FormField* placeField_ = nullptr;
+  FormField* latitudeField_ = nullptr;
+  FormField* longitudeField_ = nullptr;
+  FormField* zoneHoursField_ = nullptr;
+  FormField* zoneMinutesField_ = nullptr;
+  FormField* eastWestField_ = nullptr;
+  FormField* daylightField_ = nullptr;
+  FormField* daylightTableField_ = nullptr;
+  QComboBox* houseSystemBox_ = nullptr;  // every house system, by letter
+  QComboBox* zodiacBox_ = nullptr;       // tropical and every ayanamsa, by letter
   QDoubleSpinBox* userAyanamsa_ = nullptr;
   QDoubleSpinBox* userEpoch_ = nullptr;
   // The user-defined ayanamsa as last shown: an entry whose boxes were not
@@ -279,24 +280,24 @@ class TFormBDat : public QDialog {
   QLabel* labelHouses_ = nullptr;
   QLabel* labelZodiac_ = nullptr;
   QLabel* labelList_ = nullptr;
-  QLabel* label10_ = nullptr;
-  QLabel* label11_ = nullptr;
-  QLabel* label21_ = nullptr;
-  QLabel* label23_ = nullptr;
-  QLabel* label27_ = nullptr;
-  QPlainTextEdit* memoCurSel2_ = nullptr;
-  QPlainTextEdit* memo1_ = nullptr;
-  QListWidget* listBox2_ = nullptr;
-  QListWidget* listBox1_ = nullptr;
-  QToolButton* bitBtn13_ = nullptr;  // name list up
-  QToolButton* bitBtn12_ = nullptr;  // name list down
+  QLabel* hintLine_ = nullptr;
+  QLabel* dateWords_ = nullptr;
+  QLabel* eastWestWord_ = nullptr;
+  QLabel* daylightWord_ = nullptr;
+  QLabel* saveStatus_ = nullptr;
+  QPlainTextEdit* currentEntryHeader_ = nullptr;
+  QPlainTextEdit* instructions_ = nullptr;
+  QListWidget* entryList_ = nullptr;
+  QListWidget* nameFileList_ = nullptr;
+  QToolButton* nameListUp_ = nullptr;    // name list up
+  QToolButton* nameListDown_ = nullptr;  // name list down
   QStackedWidget* sidePanel_ = nullptr;
-  QPushButton* bitBtn6_ = nullptr;  // D&one
-  QPushButton* bitBtn1_ = nullptr;  // &New Natal
-  QPushButton* btnNewDerived_ = nullptr;
-  QPushButton* saveDeleteName1_ = nullptr;
-  QPushButton* btnDelete_ = nullptr;
-  QPushButton* btnPlace_ = nullptr;
+  QPushButton* doneButton_ = nullptr;      // D&one
+  QPushButton* newNatalButton_ = nullptr;  // &New Natal
+  QPushButton* newDerivedButton_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* deleteButton_ = nullptr;
+  QPushButton* placeButton_ = nullptr;
 
   // State.
   ShellState* shell_ = nullptr;  // the shell's, from FormActivate on

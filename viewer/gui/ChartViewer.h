@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart viewer: the calculated session shown one entry at a time as its
 // standard wheel page ("AAA", single wheel) in a scrollable page area, the
 // Entries menu to switch entries, the print command, and the exit commands
@@ -47,12 +48,12 @@ class ViewerSession;
 // Client area width of the viewer.
 inline constexpr int kViewerClientWidth = 633;
 
-class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
+class ChartViewer : public QDialog, public SurfaceHost {
   Q_OBJECT
 
  public:
-  explicit TBtnRightDlgWheel(QWidget* parent = nullptr);
-  ~TBtnRightDlgWheel() override;
+  explicit ChartViewer(QWidget* parent = nullptr);
+  ~ChartViewer() override;
 
   // The working settings copied from the control record (PrepareDrawing).
   void SetDrawingSettings(const DrawingSettings& settings);
@@ -72,18 +73,18 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   bool IsActive() const { return storage_ != nullptr; }
 
   // Loads the session and shows entry 1.
-  void WheelMainLoop();
+  void LoadSessionAndShowFirst();
   // Page geometry for the screen: page metrics and a new page image.
-  void SetTheScreenVariables();
+  void SetUpScreenPage();
   // The printouts of an entry; both draw the standard wheel page.
   enum class Printout { Wheel, Report };
   // Draws the standard wheel page of the current entry on the current
   // output device; unless `single` repeats while the continue flag stays set
   // (the screen always gets one page). True when a page was drawn.
-  bool DisplViewWheel(Printout printout, bool single);
+  bool DrawWheelPage(Printout printout, bool single);
   // The current entry's printout on the current device; fromList when it
   // comes from the printout list.
-  bool DisplOtherPrnOuts(Printout printout, bool fromList);
+  bool DrawPrintout(Printout printout, bool fromList);
   // ClearAll "Clear All Entries and Start New List" (after a question when
   // the list holds charts), ExitToMenu "&Yes: Exit to Opening Screen",
   // EditEntries "Edit Entries" (back to the form at the current entry),
@@ -91,12 +92,12 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // Ignored while busy.
   void ExitProcedure(ExitCommand command);
   // Shows the entry of the selected line of the other-entries list.
-  void ListBox2Click();
+  void EntryListClick();
   // Entries menu item k (0..19): selects list line k and shows its entry.
   void EntryMenuClick(int k);
   // "Print...": the system print dialog, then the current wheel page on the
   // chosen printer; the screen page is restored afterwards.
-  void btnPrintClick();
+  void PrintClick();
   // "Save as PDF...": asks for the file (from the folder used last), asks
   // before replacing one, and writes the page there whole or not at all.
   void SavePdfClick();
@@ -187,7 +188,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
   // View > Aspect Lines: the pair of charts whose aspects the page draws.
   QMenu* AspectPairMenu() const { return aspectPairMenu_; }
   AspectPair ChosenAspectPair() const { return aspectPair_; }
-  QListWidget* OtherEntriesList() const { return listBox2_; }
+  QListWidget* OtherEntriesList() const { return entryList_; }
   QMenuBar* MenuBar() const { return menuBar_; }
 
   // ---- SurfaceHost ----------------------------------------------------------
@@ -257,7 +258,7 @@ class TBtnRightDlgWheel : public QDialog, public SurfaceHost {
 
   QMenuBar* menuBar_ = nullptr;
   PageView* pageArea_ = nullptr;
-  QListWidget* listBox2_ = nullptr;
+  QListWidget* entryList_ = nullptr;
   QMenu* entriesMenu_ = nullptr;
   std::array<QAction*, 20> entryActions_{};
   QAction* printAction_ = nullptr;

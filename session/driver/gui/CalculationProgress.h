@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation progress window: a caption and three labels (the step,
 // the entry being calculated, and a line for the planet pass). Shown
 // non-modally while the driver runs; labels are repainted at once because
@@ -11,14 +12,14 @@
 
 namespace vostrane {
 
-class TCalHouPlaForm : public QDialog, public CalcProgress {
+class CalculationProgress : public QDialog, public CalcProgress {
   Q_OBJECT
 
  public:
-  explicit TCalHouPlaForm(QWidget* parent = nullptr);
+  explicit CalculationProgress(QWidget* parent = nullptr);
 
   // Runs the driver over the session file with this window as its progress.
-  void CalcTheHouAndPla();
+  void CalculateSessionCharts();
 
   void SetStepCaption(const std::string& text) override;
   void SetEntryName(const std::string& text) override;
