@@ -27,7 +27,7 @@ constexpr double kFirstObservedYearJd = 2441683.5;  // 1973 January 1, 0h
 // the years up to 1973 January 1 are used; the observed values take over
 // there.
 // Accuracy: its values for 1974 to 1986 agree with the measured ones of
-// data/deltaTSeconds/deltaTSeconds.txt (US Naval Observatory) within 0.01 s at January 1;
+// data/deltat/deltat.txt (US Naval Observatory) within 0.01 s at January 1;
 // the forecasts are 0.08 s off for 1987 and 0.18 s for 1988, 1.8 s for
 // 2000. At 1973 January 1 it meets the first observed value within 0.15 s
 // (test CoefficientAccuracy.YearlyDeltaTTableMeetsTheFirstObservedValue).

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // deltatgen: turns the readable table of observed delta T values
-// (data/deltaTSeconds/deltaTSeconds.txt: "year month day seconds" per line, '#' comments)
+// (data/deltat/deltat.txt: "year month day seconds" per line, '#' comments)
 // into a C++ source with the Julian day and value of every line:
 //   deltatgen IN.txt OUT.cpp
 // Every line is checked: a real Gregorian date, dates strictly increasing,
