@@ -38,7 +38,7 @@ CopyFileRoutine StoreCalcFlags int6354 str6358 str6400 chartypxtr setChartypxtr 
 setCharttype calcastyn setCalcastyn calcyn calctnp brthdatsrc setBrthdatsrc brthdatacc
 setBrthdatacc usertype setUsertype tzone setTzone dstcode setDstcode setGmt setJulday setObliq
 setAyan setDeltat setMoonnode setEastpt setCoasc setPolarasc setZodsel setHousesys RunState
-RunStateEntry zodsel housesys julday gmt obliq ayan deltat moonnode eastpt coasc polarasc
+RunStateEntry zodsel housesys julday gmt obliq ayan moonnode eastpt coasc polarasc
 defaultZodsel defaultHousesys
 """.split()
 

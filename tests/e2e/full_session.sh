@@ -124,10 +124,10 @@ grep -q '"name": *"Smith, Anna"' entry2.json || fail "entry 2 is not Smith, Anna
 grep -q '"place": *"Paris, France"' entry2.json || fail "entry 2 lacks its atlas place"
 # Chicago on 4 July 1975 keeps Central Daylight Time: zone 6 hours west
 # with daylight time; Paris in July 1975 is one hour east with summer time.
-zone1=$(json_number entry1.json zoneHoursWest)
-dst1=$(json_number entry1.json daylightCode)
-zone2=$(json_number entry2.json zoneHoursWest)
-dst2=$(json_number entry2.json daylightCode)
+zone1=$(json_number entry1.json tzone)
+dst1=$(json_number entry1.json dstcode)
+zone2=$(json_number entry2.json tzone)
+dst2=$(json_number entry2.json dstcode)
 echo "entry 1: tzone $zone1 dstcode $dst1; entry 2: tzone $zone2 dstcode $dst2"
 [ "$zone1" = "6.0" ] || [ "$zone1" = "6" ] || fail "entry 1 has zone $zone1, not 6 (Central time)"
 [ "$dst1" = "1" ] || fail "entry 1 has daylight code $dst1, not 1 (daylight time)"
