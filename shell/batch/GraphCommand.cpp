@@ -184,7 +184,7 @@ int RunGraph(const Args& args) {
 
 #else
 
-int RunGraph(const Args& args) {
+int RunGraph(const Args&) {
   std::fprintf(stderr, "vostrane-batch: graph needs the program built with its windows (Qt)\n");
   return 1;
 }

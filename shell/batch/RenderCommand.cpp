@@ -364,7 +364,7 @@ int RunRender(const Args& args) {
 
 #else
 
-int RunRender(const Args& args) {
+int RunRender(const Args&) {
   std::fprintf(stderr, "vostrane-batch: render needs the program built with its windows (Qt)\n");
   return 1;
 }
