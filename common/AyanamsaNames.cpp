@@ -23,16 +23,12 @@ constexpr std::array<AyanamsaInfo, 8> kAyanamsas = {{
 std::span<const AyanamsaInfo> AyanamsaTable() { return kAyanamsas; }
 
 bool IsAyanamsaLetter(char zodiacLetter) {
-  for (const AyanamsaInfo& a : kAyanamsas)
-    if (a.zodiacLetter == zodiacLetter) return true;
-  return false;
+  const std::optional<ZodiacKind> zodiac = ZodiacOfLetter(zodiacLetter);
+  return zodiac && *zodiac != ZodiacKind::Tropical;
 }
 
 std::optional<AyanamsaKind> AyanamsaOfZodiacLetter(char zodiacLetter) {
-  if (zodiacLetter == 'T') return std::nullopt;
-  for (const AyanamsaInfo& a : kAyanamsas)
-    if (a.zodiacLetter == zodiacLetter) return a.kind;
-  return AyanamsaKind::FaganBradley;
+  return AyanamsaOf(CalculatedZodiac(zodiacLetter));
 }
 
 char ZodiacLetterOf(AyanamsaKind kind) { return kAyanamsas[static_cast<size_t>(kind)].zodiacLetter; }

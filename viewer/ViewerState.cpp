@@ -5,17 +5,16 @@ namespace vostrane {
 
 bool ExitProcedure(ShellState& shell, ViewerFlags& flags, ExitCommand command, int currentEntry) {
   switch (command) {
-    case ExitCommand::ClearAll: return ExitToRunState(shell, flags, RunPhase::NewList);
-    case ExitCommand::ExitToMenu: return ExitToRunState(shell, flags, RunPhase::MainMenu);
-    case ExitCommand::AppendChart: return ExitToRunState(shell, flags, RunPhase::AppendEntry);
-    case ExitCommand::EditEntries:
-      return ExitToRunState(shell, flags, RunPhase::EditEntries, currentEntry);
+    case ExitCommand::ClearAll: return ExitToPhase(shell, flags, RunPhase::NewList);
+    case ExitCommand::ExitToMenu: return ExitToPhase(shell, flags, RunPhase::MainMenu);
+    case ExitCommand::AppendChart: return ExitToPhase(shell, flags, RunPhase::AppendEntry);
+    case ExitCommand::EditEntries: return ExitToPhase(shell, flags, RunPhase::EditEntries, currentEntry);
   }
   return false;
 }
 
-bool ExitToRunState(ShellState& shell, ViewerFlags& flags, std::optional<RunPhase> phase,
-                    int currentEntry) {
+bool ExitToPhase(ShellState& shell, ViewerFlags& flags, std::optional<RunPhase> phase,
+                 int currentEntry) {
   if (flags.Busy() || !phase || *phase == RunPhase::CalculateAndShow) return false;
   shell.phase = *phase;
   shell.entryToShow = *phase == RunPhase::EditEntries ? currentEntry : 0;

@@ -38,8 +38,8 @@ bool ExitProcedure(ShellState& shell, ViewerFlags& flags, ExitCommand command, i
 // AppendEntry or MainMenu; EditEntries with `currentEntry`); no choice (the
 // menu cancelled) and CalculateAndShow leave everything as it was.
 // Ignored while busy. Returns true when the viewer is to close.
-bool ExitToRunState(ShellState& shell, ViewerFlags& flags, std::optional<RunPhase> phase,
-                    int currentEntry = 0);
+bool ExitToPhase(ShellState& shell, ViewerFlags& flags, std::optional<RunPhase> phase,
+                 int currentEntry = 0);
 
 // After a chart was appended to the list: closes with the phase
 // CalculateAndShow (the shell calculates the list again and shows it) and

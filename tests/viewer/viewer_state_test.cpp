@@ -31,13 +31,13 @@ TEST(ExitProcedure, IsIgnoredWhileBusyAndForNoChoice) {
     ViewerFlags flags;
     flags.busy = busy;
     EXPECT_FALSE(ExitProcedure(shell, flags, ExitCommand::ClearAll));
-    EXPECT_FALSE(ExitToRunState(shell, flags, RunPhase::MainMenu));
+    EXPECT_FALSE(ExitToPhase(shell, flags, RunPhase::MainMenu));
     EXPECT_FALSE(flags.exitFlag);
     EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
   }
   ViewerFlags flags;
-  EXPECT_FALSE(ExitToRunState(shell, flags, std::nullopt));  // the exit menu's cancel
-  EXPECT_FALSE(ExitToRunState(shell, flags, RunPhase::CalculateAndShow));
+  EXPECT_FALSE(ExitToPhase(shell, flags, std::nullopt));  // the exit menu's cancel
+  EXPECT_FALSE(ExitToPhase(shell, flags, RunPhase::CalculateAndShow));
   EXPECT_FALSE(flags.exitFlag);
   EXPECT_EQ(shell.phase, RunPhase::CalculateAndShow);
 }
@@ -68,7 +68,7 @@ TEST(ExitProcedure, RoadsBackToTheFormCarryTheEntryToEdit) {
   EXPECT_TRUE(flags.exitFlag);
 
   ViewerFlags append;
-  EXPECT_TRUE(ExitToRunState(shell, append, RunPhase::AppendEntry, 3));  // the exit menu's Append
+  EXPECT_TRUE(ExitToPhase(shell, append, RunPhase::AppendEntry, 3));  // the exit menu's Append
   EXPECT_EQ(shell.phase, RunPhase::AppendEntry);
   EXPECT_EQ(shell.entryToShow, 0);
   EXPECT_TRUE(append.exitFlag);
@@ -80,7 +80,7 @@ TEST(ViewerClosing, TheTitleBarGoesBackToTheMainMenu) {
   ViewerFlags flags;
   ViewerClosing(shell, flags);
   EXPECT_EQ(shell.phase, RunPhase::MainMenu);
-  EXPECT_TRUE(ExitToRunState(shell, flags, RunPhase::NewList));
+  EXPECT_TRUE(ExitToPhase(shell, flags, RunPhase::NewList));
   ViewerClosing(shell, flags);
   EXPECT_EQ(shell.phase, RunPhase::NewList);
 }

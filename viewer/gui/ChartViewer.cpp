@@ -688,7 +688,7 @@ void ChartViewer::ExitMenuClick() {
   const std::optional<RunPhase> choice = menu.Choose();
   if (choice == RunPhase::NewList && !ConfirmNewList()) return;
   // A cancelled exit leaves the exit flag clear and the viewer open.
-  if (ExitToRunState(*shell_, flags_, choice, CurrentEntry())) accept();
+  if (ExitToPhase(*shell_, flags_, choice, CurrentEntry())) accept();
 }
 
 // ---- Printing -------------------------------------------------------------------
